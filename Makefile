@@ -1,0 +1,44 @@
+# make run   - installs what is missing, builds, starts the program
+# make test  - installs what is missing, builds, runs every test (also under ASan/UBSan)
+
+JOBS    ?= $(shell nproc)
+RELEASE := build/release
+ASAN    := build/asan
+CMAKE_FLAGS := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+
+.PHONY: all setup build build-asan run test test-release test-asan bench clean
+
+all: build
+
+setup:
+	@bash tools/setup.sh
+
+$(RELEASE)/build.ninja:
+	cmake -S . -B $(RELEASE) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN)/build.ninja:
+	cmake -S . -B $(ASAN) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DVORN_SANITIZE=ON -DVORN_BENCH=OFF
+
+build: setup $(RELEASE)/build.ninja
+	cmake --build $(RELEASE) -j $(JOBS)
+
+build-asan: setup $(ASAN)/build.ninja
+	cmake --build $(ASAN) -j $(JOBS)
+
+run: build
+	$(RELEASE)/vorn
+
+test-release: build
+	cd $(RELEASE) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+test-asan: build-asan
+	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure
+
+test: test-release test-asan
+
+bench: build
+	$(RELEASE)/vorn_bench
+
+clean:
+	rm -rf build

@@ -1,0 +1,124 @@
+// Play and take-back on the game board.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "VornCore.h"
+#include "board/Goban.h"
+#include "board/Rand.h"
+
+namespace vorn {
+namespace {
+
+// A legal random move for the side to move that does not fill an own eye.
+Point BenchMove(TGoban& b)
+{
+    const int c = b.Tejun.NextColor();
+    for (int tries = 0; tries < 2000; ++tries) {
+        const int x = 1 + Random(BoardSize), y = 1 + Random(BoardSize);
+        if (b.GetIro(x, y) != kAki)
+            continue;
+        int own = 0;
+        for (Point d : {Point(0, -1), Point(1, 0), Point(0, 1), Point(-1, 0)}) {
+            const int n = b.GetIro(x + d.x, y + d.y);
+            own += (n == c || n == kHen);
+        }
+        if (own == 4)
+            continue;
+        if (b.CheckUtu(c, x, y) == kUtuOk)
+            return Point(x, y);
+    }
+    return Point();
+}
+
+// A 19x19 position after `moves` random moves.
+void MidGame(int moves, std::uint64_t seed)
+{
+    ResetProgramState();
+    RandSeed(seed);
+    TGoban& b = *GobanLv[0];
+    for (int i = 0; i < moves; ++i) {
+        const Point p = BenchMove(b);
+        if (p.x == 0)
+            break;
+        b.Utu(p.x, p.y);
+    }
+}
+
+void BM_PlayAndTakeBack(benchmark::State& state)
+{
+    MidGame(150, 7);
+    TGoban& b = *GobanLv[0];
+    const int c = b.Tejun.NextColor();
+    std::vector<Point> legal;
+    for (int y = 1; y <= 19; ++y)
+        for (int x = 1; x <= 19; ++x)
+            if (b.GetIro(x, y) == kAki && b.CheckUtu(c, x, y) == kUtuOk)
+                legal.push_back(Point(x, y));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Point p = legal[i++ % legal.size()];
+        benchmark::DoNotOptimize(b.Utu(p.x, p.y));
+        b.Matta();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PlayAndTakeBack);
+
+void BM_PlayAndTakeBackIncremental(benchmark::State& state)
+{
+    MidGame(150, 7);
+    TGoban& b = *GobanLv[0];
+    b.RenMake();
+    RenSabun = 1;
+    const int c = b.Tejun.NextColor();
+    std::vector<Point> legal;
+    for (int y = 1; y <= 19; ++y)
+        for (int x = 1; x <= 19; ++x)
+            if (b.GetIro(x, y) == kAki && b.CheckUtu(c, x, y) == kUtuOk)
+                legal.push_back(Point(x, y));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Point p = legal[i++ % legal.size()];
+        benchmark::DoNotOptimize(b.Utu(p.x, p.y));
+        b.Matta();
+    }
+    RenSabun = 0;
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PlayAndTakeBackIncremental);
+
+// Utu over a whole random game (the move choice is outside the timing).
+void BM_UtuRandomGame(benchmark::State& state)
+{
+    ResetProgramState();
+    RandSeed(11);
+    TGoban& b = *GobanLv[0];
+    std::vector<Point> game;
+    for (int i = 0; i < 300; ++i) {
+        const Point p = BenchMove(b);
+        if (p.x == 0)
+            break;
+        b.Utu(p.x, p.y);
+        game.push_back(p);
+    }
+    for (auto _ : state) {
+        b.NewGame();
+        for (const Point& p : game)
+            benchmark::DoNotOptimize(b.Utu(p.x, p.y));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(game.size()));
+}
+BENCHMARK(BM_UtuRandomGame);
+
+void BM_RenMake(benchmark::State& state)
+{
+    MidGame(150, 7);
+    TGoban& b = *GobanLv[0];
+    for (auto _ : state)
+        b.RenMake();
+}
+BENCHMARK(BM_RenMake);
+
+} // namespace
+} // namespace vorn

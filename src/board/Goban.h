@@ -1,0 +1,133 @@
+// TGoban: the board of one look-ahead level, with its move play, legality test
+// and take-back, and the per-point analysis tables.  Eleven boards live for the
+// whole run: GobanLv[0] is the game, GobanLv[1..10] the look-ahead levels.
+#pragma once
+
+#include <cstdint>
+
+#include "board/Array.h"
+#include "board/Gun.h"
+#include "board/Jisho.h"
+#include "board/Locate.h"
+#include "board/Point.h"
+#include "board/Ren.h"
+#include "board/Tejun.h"
+
+namespace vorn {
+
+constexpr int kMaxLevel = 10;
+constexpr int kMaxToru = 360;  // the most stones one move can capture
+constexpr int kMaxPair = 100;
+
+// Legality codes of a move.
+enum { kUtuOk = 0, kUtuOccupied = -1, kUtuSuicide = -2, kUtuKou = -3, kUtuFull = -4 };
+
+class TGoban;
+
+// Program-wide board state.
+extern Arr<TGoban*, 0, kMaxLevel> GobanLv;
+extern int Level;
+extern int BoardSize;
+extern int Handicap;
+extern Grid<std::uint8_t, 1, 19> Hosi;
+
+// Capture list: the stones that the move last tested by CheckUtu captures.
+extern Arr<int, 1, kMaxToru> ToruListX;
+extern Arr<int, 1, kMaxToru> ToruListY;
+extern int ToruListSu;
+
+// Flood list: the chain or empty region last filled by FloodFill.
+extern Arr<int, 1, kMaxPoints> FloodX;
+extern Arr<int, 1, kMaxPoints> FloodY;
+extern int FloodSu;
+extern Grid<std::uint8_t, 0, 20> FloodVisited;
+// The newest layer of the fill (a layer can hold most of the board).
+extern Arr<int, 1, kMaxPoints> FloodLayerX;
+extern Arr<int, 1, kMaxPoints> FloodLayerY;
+extern int FloodLayerSu;
+
+extern std::uint8_t RenSabun;      // 1: replay and take-back keep the chains up to date
+extern std::uint8_t KankeiOff;     // 1: SetKankei records nothing
+extern std::uint8_t SichoYomiFlag; // 1 while the ladder reader reads
+
+// The board of the current look-ahead level.
+inline TGoban& CurGoban() { return *GobanLv[Level]; }
+
+// Creates the eleven boards once (later calls do nothing) and sets up board 0.
+void CreateGobanLv();
+// Back to a fresh program: 19 lines, no handicap, level 0, empty boards.
+void GobanReset();
+
+// Fills the flood list with the chain or empty region of (x, y) on the board
+// of the current level (or on the board given); answers FloodSu.
+int FloodFill(int x, int y);
+int FloodFillOn(const TGoban& b, int x, int y);
+// True when no point of the flood list has an empty orthogonal neighbour.
+bool FloodNoKuu();
+bool FloodNoKuuOn(const TGoban& b);
+
+class TGoban {
+public:
+    TGoban();
+    TGoban(const TGoban&) = delete;
+    TGoban& operator=(const TGoban&) = delete;
+
+    void NewGame();
+    void CopyBan(const TGoban& other);
+
+    std::uint8_t GetIro(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x > BoardSize || y > BoardSize)
+            return kHen;
+        return Ban[x][y];
+    }
+    std::uint8_t GetIroPt(Point p) const
+    {
+        if (p.x < 1 || p.y < 1 || p.x > BoardSize || p.y > BoardSize)
+            return kHen;
+        return Ban[p.x][p.y];
+    }
+    void SetIro(int x, int y, int colour);
+    bool OnBoard(int x, int y) const { return x >= 1 && y >= 1 && x <= BoardSize && y <= BoardSize; }
+    bool OnBoardPt(Point p) const { return OnBoard(p.x, p.y); }
+
+    int CheckUtu(int colour, int x, int y);
+    int Utu(int x, int y);
+    bool Pass();
+    void Susumu();
+    void Modosu();
+    void Matta();
+    void UtuRenUpdate(int n);
+    void ModosuRenUpdate(int n);
+
+    void RenMake() { RenList.Rebuild(); }
+
+    // Fields, in the order of the board's data.
+    Grid<std::uint8_t, 0, 20> Ban{};
+    Grid<std::uint8_t, 1, 19> Death{};
+    Arr<Grid<std::uint8_t, 1, 19>, 1, 2> ToruTen{};
+    Arr<Grid<std::uint8_t, 1, 19>, 1, 2> Kinsi{};
+    Arr<Grid<std::uint8_t, 1, 19>, 1, 2> SelfAtari{};
+    Grid<std::uint8_t, 1, 19> KakemeMap{};
+    Grid<std::uint8_t, 1, 19> DeathRenMark{};
+    Arr<Point, 1, kMaxPair> PairA{};
+    Arr<Point, 1, kMaxPair> PairB{};
+    Arr<int, 1, kMaxPair> PairKindList{};
+    Arr<std::uint8_t, 1, kMaxPair> PairFlags{};
+    int PairNum = 0;
+    Grid<TLocate, 1, 19> Locate;
+    TRenList RenList;
+    TGunList GunList;
+    TJiList JiList;
+    TTejun Tejun;
+
+private:
+    // Scratch marks of CheckUtu, stamped instead of cleared.
+    Grid<std::uint32_t, 0, 20> CheckMark{};
+    std::uint32_t CheckStamp = 0;
+    // The move before the current one for the ko test: this record's current
+    // move, or on a fresh look-ahead level the last move of the level below.
+    bool KouLastMove(Point& te, int& toruSu, Point& toru) const;
+};
+
+} // namespace vorn

@@ -1,0 +1,71 @@
+// What the board model and the engine read of the application shell, and the
+// few calls they make into it.  Everything here has a harmless default, so the
+// core runs headless in tests and tools; the main window installs its own
+// hooks and writes the flags.
+#pragma once
+
+#include <string>
+
+#include "board/Array.h"
+#include "board/Point.h"
+
+namespace vorn {
+
+// Calls from the core into the shell.  The defaults do nothing.
+class TShellHooks {
+public:
+    virtual ~TShellHooks() = default;
+    // Thinking display: a stone played or put back on a look-ahead board.
+    virtual void ThinkIsiDraw(int colour, Point p) { (void)colour, (void)p; }
+    // Thinking display: a stone taken away on a look-ahead board.
+    virtual void ThinkIsiErase(Point p) { (void)p; }
+    // Number n drawn on the stone at (x, y) by the look-ahead search.
+    virtual void BangoDraw(int colour, int n, int x, int y) { (void)colour, (void)n, (void)x, (void)y; }
+    // Progress text in the status bar ("" clears it).
+    virtual void StatusText(const std::string& text) { (void)text; }
+    // A message the user must see (UTF-8, already in the selected language).
+    virtual void ShowMessage(const std::string& text) { (void)text; }
+};
+
+// The hooks in force: the shell's, or the silent defaults.
+TShellHooks& Shell();
+// Installs the shell's hooks; nullptr restores the silent defaults.
+void SetShellHooks(TShellHooks* hooks);
+
+// Player kinds per colour.
+enum { pkHuman = 0, pkComputer = 1, pkSerial = 2, pkTcp = 3, pkNngs = 4 };
+
+// Languages.
+enum { lgEnglish = 1, lgJapanese = 2, lgChinese = 3 };
+
+// Game flags and settings that the shell owns and the core reads.
+extern unsigned char GameOver;       // 1 after the end of a game, while dead chains are marked
+extern int Language;                 // lgEnglish, lgJapanese (default), lgChinese
+extern Arr<int, 1, 2> PlayerKind;    // by colour
+extern unsigned char HintMode;       // 1 while the hint command runs the engine
+extern Point LastTe;                 // the game's current move, (0, 0) for none or a pass
+extern Arr<int, 1, 2> Jikan;         // time used by colour, tenths of a second
+extern float Komi;
+extern unsigned char RenzokuMode;    // continuous games ticked in the game dialog
+extern unsigned char DevMode;        // developer menu visible
+extern unsigned char DspSakiyomi;    // look-ahead display switched on
+extern unsigned char LogMode;        // engine trace log switched on (developer option)
+
+// Engine settings (INI section "Utikata"); read-only for the engine.
+extern int YomiWide;
+extern int YomiDeep;
+extern int YomiTime;
+extern unsigned char SakiyomiMode;
+extern unsigned char YomiSikatuMode;
+extern unsigned char VsComputerMode;
+
+// The English twin when the language is English, the Japanese one otherwise.
+inline const char* Msg(const char* english, const char* japanese)
+{
+    return Language == lgEnglish ? english : japanese;
+}
+
+// Puts every flag above back to its start-up value and removes installed hooks.
+void HooksReset();
+
+} // namespace vorn

@@ -1,0 +1,26 @@
+// The point of the board: x is the column, y the row, 1..BoardSize.
+// (0, 0) stands for a pass or for no point.
+#pragma once
+
+namespace vorn {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    constexpr Point() = default;
+    constexpr Point(int x_, int y_) : x(x_), y(y_) {}
+    constexpr bool operator==(const Point&) const = default;
+    constexpr bool IsNone() const { return x == 0 && y == 0; }
+};
+
+constexpr Point kPass{0, 0};
+
+// Colours of a point.
+enum : unsigned char { kAki = 0, kKuro = 1, kSiro = 2, kHen = 3 };
+
+constexpr int Aite(int colour) { return colour ^ 3; }
+
+constexpr int kMaxBoard = 19;
+constexpr int kMaxPoints = kMaxBoard * kMaxBoard; // 361
+
+} // namespace vorn

@@ -1,0 +1,311 @@
+#include "board/Ren.h"
+
+#include "board/Goban.h"
+#include "board/Hooks.h"
+#include "board/KuuIsi.h"
+#include "board/Sicho.h"
+
+namespace vorn {
+
+namespace {
+constexpr int kDx4[4] = {0, 1, 0, -1};
+constexpr int kDy4[4] = {-1, 0, 1, 0};
+
+// Scratch marks of Calc, stamped instead of cleared.
+Grid<std::uint32_t, 0, 20> g_visit{};
+Arr<std::uint32_t, 1, kMaxRen> g_seen{};
+std::uint32_t g_stamp = 0;
+
+std::uint32_t NextStamp()
+{
+    if (++g_stamp == 0) {
+        for (auto& col : g_visit)
+            col.Fill(0);
+        g_seen.Fill(0);
+        g_stamp = 1;
+    }
+    return g_stamp;
+}
+} // namespace
+
+// ---------------------------------------------------------------------------
+// TRen
+
+void TRen::Init(int no, int colour, int n)
+{
+    No = no;
+    Iro = colour;
+    IsiSu = n;
+    for (int i = 1; i <= n; ++i) {
+        IsiX[i] = static_cast<std::uint8_t>(FloodX[i]);
+        IsiY[i] = static_cast<std::uint8_t>(FloodY[i]);
+    }
+    Counts.Fill(0);
+    MrenSu = 0;
+    GrenSu = 0;
+    GunNo = 0;
+    KuuValid = false;
+    Sicho = 0;
+    SichoSu = 0;
+    DeathFlag = 0;
+    GunDeath = 0;
+}
+
+void TRen::Calc()
+{
+    const TGoban& b = *Owner;
+    const TRenList& list = b.RenList;
+    const std::uint32_t stamp = NextStamp();
+    Counts.Fill(0);
+    MrenSu = 0;
+    FloodSu = 0;
+    for (int i = 1; i <= IsiSu; ++i) {
+        const int px = IsiX[i], py = IsiY[i];
+        for (int d = 0; d < 4; ++d) {
+            const int nx = px + kDx4[d], ny = py + kDy4[d];
+            if (g_visit[nx][ny] == stamp)
+                continue;
+            g_visit[nx][ny] = stamp;
+            const int c = b.GetIro(nx, ny);
+            if (c == Iro)
+                continue;
+            ++Counts[c];
+            if (c == kAki) {
+                ++FloodSu;
+                FloodX[FloodSu] = nx;
+                FloodY[FloodSu] = ny;
+            } else if (c != kHen) {
+                const int m = list.RenNo(nx, ny);
+                if (m != 0 && g_seen[m] != stamp && MrenSu < kMaxMren) {
+                    g_seen[m] = stamp;
+                    MrenList[++MrenSu] = static_cast<RenNoT>(m);
+                }
+            }
+        }
+    }
+    for (int i = 1; i <= FloodSu; ++i) {
+        KuuX[i] = static_cast<std::uint8_t>(FloodX[i]);
+        KuuY[i] = static_cast<std::uint8_t>(FloodY[i]);
+    }
+    KuuValid = true;
+}
+
+Point TRen::GetIsi(int i) const
+{
+    if (i < 1 || i > IsiSu)
+        RangeError(i, 1, IsiSu);
+    return Point(IsiX[i], IsiY[i]);
+}
+
+int TRen::Mren(int i) const
+{
+    if (i < 1 || i > MrenSu)
+        RangeError(i, 1, MrenSu);
+    return MrenList[i];
+}
+
+Point TRen::GetKuu(int i)
+{
+    if (!KuuValid)
+        Calc();
+    if (i < 1 || i > Counts[0])
+        RangeError(i, 1, Counts[0]);
+    return Point(KuuX[i], KuuY[i]);
+}
+
+bool TRen::HasIsi(Point p) const
+{
+    for (int i = 1; i <= IsiSu; ++i)
+        if (IsiX[i] == p.x && IsiY[i] == p.y)
+            return true;
+    return false;
+}
+
+int TRen::GetSicho()
+{
+    if (Sicho == 0)
+        SichoCheck(GetIsi(1));
+    return Sicho;
+}
+
+Point TRen::SichoTe(int i)
+{
+    if (i >= 1 && i <= SichoSu)
+        return Point(SichoX[i], SichoY[i]);
+    if (Kuu() == 1)
+        return GetKuu(1);
+    return Point();
+}
+
+void TRen::SetSichoTejun(const Point* points, int n)
+{
+    if (n > kMaxSichoTe)
+        n = kMaxSichoTe;
+    SichoSu = n < 0 ? 0 : n;
+    for (int i = 1; i <= SichoSu; ++i) {
+        SichoX[i] = static_cast<std::uint8_t>(points[i - 1].x);
+        SichoY[i] = static_cast<std::uint8_t>(points[i - 1].y);
+    }
+}
+
+void TRen::AddGren(int n)
+{
+    for (int i = 1; i <= GrenSu; ++i)
+        if (GrenList[i] == n)
+            return;
+    if (GrenSu >= kMaxGren)
+        return;
+    GrenList[++GrenSu] = static_cast<RenNoT>(n);
+}
+
+void TRen::DeleteIsi(Point p)
+{
+    for (int i = 1; i <= IsiSu; ++i) {
+        if (IsiX[i] == p.x && IsiY[i] == p.y) {
+            for (int k = i; k < IsiSu; ++k) {
+                IsiX[k] = IsiX[k + 1];
+                IsiY[k] = IsiY[k + 1];
+            }
+            --IsiSu;
+            KuuValid = false;
+            return;
+        }
+    }
+}
+
+int TRen::JiOwner() const
+{
+    const TGoban& b0 = *GobanLv[0];
+    bool kuro = false, siro = false;
+    for (int i = 1; i <= MrenSu; ++i) {
+        const TRen* m = b0.RenList.Items(MrenList[i]);
+        if (m == nullptr)
+            continue;
+        const bool dead = m->GetGunDeath();
+        if ((m->GetIro() == kKuro && !dead) || (m->GetIro() == kSiro && dead))
+            kuro = true;
+        if ((m->GetIro() == kSiro && !dead) || (m->GetIro() == kKuro && dead))
+            siro = true;
+    }
+    if (kuro && !siro)
+        return kKuro;
+    if (siro && !kuro)
+        return kSiro;
+    return 0;
+}
+
+bool TRen::IsAttackable() const
+{
+    const TGoban& b = CurGoban();
+    const int o = Aite(Iro);
+    if (!KuuValid || Iro < kKuro || Iro > kSiro)
+        return false;
+    int playable = 0, unplayable = 0;
+    for (int i = 1; i <= Counts[0]; ++i) {
+        const int qx = KuuX[i], qy = KuuY[i];
+        const bool toru = b.ToruTen[o][qx][qy] != 0;
+        const bool self = b.SelfAtari[o][qx][qy] != 0;
+        if (b.Kinsi[o][qx][qy] != 0 || (!toru && self && AreaMap[qx][qy] == 0))
+            ++unplayable;
+        else
+            ++playable;
+    }
+    return playable >= 1 && unplayable <= 1;
+}
+
+// ---------------------------------------------------------------------------
+// TRenList
+
+TRenList::TRenList(TGoban* owner) : Owner(owner), Pool(new TRen[kMaxRen])
+{
+    for (int i = 0; i < kMaxRen; ++i)
+        Pool[i].Owner = owner;
+}
+
+void TRenList::Clear()
+{
+    RenSabun = 0;
+    CountNo = 0;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            RenNoMap[x][y] = 0;
+    Used.Fill(false);
+}
+
+void TRenList::Rebuild()
+{
+    Clear();
+    NumberStones();
+    if (GameOver == 1)
+        AddEmptyRen();
+    CalcAll();
+}
+
+void TRenList::NumberStones()
+{
+    const TGoban& b = *Owner;
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x) {
+            const int c = b.Ban[x][y];
+            if ((c == kKuro || c == kSiro) && RenNoMap[x][y] == 0 && CountNo < kMaxRen)
+                AddRen(x, y, ++CountNo);
+        }
+}
+
+void TRenList::AddEmptyRen()
+{
+    const TGoban& b = *Owner;
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x)
+            if (b.Ban[x][y] == kAki && RenNoMap[x][y] == 0 && CountNo < kMaxRen)
+                AddRen(x, y, ++CountNo);
+}
+
+bool TRenList::AddRen(int x, int y, int n)
+{
+    if (n < 1 || n > kMaxRen)
+        return false;
+    const int su = FloodFillOn(*Owner, x, y);
+    TRen& r = Pool[n - 1];
+    r.Init(n, Owner->GetIro(x, y), su);
+    Used[n] = true;
+    for (int i = 1; i <= su; ++i)
+        RenNoMap[FloodX[i]][FloodY[i]] = static_cast<RenNoT>(n);
+    return true;
+}
+
+int TRenList::NewNo()
+{
+    for (int n = 1; n <= CountNo; ++n)
+        if (!Used[n])
+            return n;
+    if (CountNo < kMaxRen)
+        return ++CountNo;
+    return 0;
+}
+
+void TRenList::DeleteRen(int n)
+{
+    TRen* r = Items(n);
+    if (r == nullptr)
+        return;
+    for (int i = 1; i <= r->IsiSu; ++i)
+        RenNoMap[r->IsiX[i]][r->IsiY[i]] = 0;
+    Used[n] = false;
+}
+
+void TRenList::CalcAll()
+{
+    for (int n = 1; n <= CountNo; ++n)
+        if (Used[n])
+            Pool[n - 1].Calc();
+}
+
+TRen* TRenList::RenAt(int x, int y) const
+{
+    if (x < 1 || y < 1 || x > BoardSize || y > BoardSize)
+        return nullptr;
+    return Items(RenNoMap[x][y]);
+}
+
+} // namespace vorn

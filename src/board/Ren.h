@@ -1,0 +1,127 @@
+// Chains: maximal sets of orthogonally connected stones of one colour (and,
+// after the end of a game, the empty regions numbered as chains of colour 0).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "board/Array.h"
+#include "board/Point.h"
+
+namespace vorn {
+
+class TGoban;
+
+// Chain numbers run 1..kMaxRen.  Every point can be a chain of its own (stones
+// and empty regions after the end of a game), so no position runs out.
+constexpr int kMaxRen = kMaxPoints;
+constexpr int kMaxGren = 30;     // linked chains kept per chain
+constexpr int kMaxMren = kMaxPoints;
+constexpr int kMaxSichoTe = 200; // longest stored ladder sequence
+
+using RenNoT = std::int16_t;
+
+class TRen {
+public:
+    void Init(int no, int colour, int n);
+    void Calc();
+
+    int GetNo() const { return No; }
+    int GetIro() const { return Iro; }
+    int IsiCount() const { return IsiSu; }
+    Point GetIsi(int i) const;
+    int Count(int k) const { return Counts[k]; }
+    int Kuu() const { return Counts[0]; }
+    int MrenCount() const { return MrenSu; }
+    int Mren(int i) const;
+    int GrenCount() const { return GrenSu; }
+    int Gren(int i) const { return GrenList[i]; }
+    Point GetKuu(int i);
+    int GetGunNo() const { return GunNo; }
+    bool GetDeath() const { return DeathFlag != 0; }
+    bool GetGunDeath() const { return GunDeath != 0; }
+    bool HasIsi(Point p) const;
+
+    // Ladder status: reads the ladder on first use.
+    int GetSicho();
+    int SichoStatus() const { return Sicho; }
+    int SichoCount() const { return SichoSu; }
+    Point SichoTe(int i);
+
+    void SetGunNo(int n) { GunNo = n; }
+    void SetSicho(int s) { Sicho = s; }
+    void SetDeath(int v) { DeathFlag = static_cast<std::uint8_t>(v); }
+    void SetGunDeath(int v) { GunDeath = static_cast<std::uint8_t>(v); }
+    void SetSichoTejun(const Point* points, int n);
+    void AddGren(int n);
+    void ClearGren() { GrenSu = 0; }
+    void DeleteIsi(Point p);
+    int JiOwner() const;
+    bool IsAttackable() const;
+
+    // The board this chain belongs to.
+    TGoban* Owner = nullptr;
+
+private:
+    friend class TRenList;
+    int No = 0;
+    int Iro = 0;
+    int IsiSu = 0;
+    Arr<std::uint8_t, 1, kMaxPoints> IsiX;
+    Arr<std::uint8_t, 1, kMaxPoints> IsiY;
+    Arr<int, 0, 3> Counts{};
+    int MrenSu = 0;
+    Arr<RenNoT, 1, kMaxMren> MrenList;
+    int GrenSu = 0;
+    Arr<RenNoT, 1, kMaxGren> GrenList;
+    int GunNo = 0;
+    bool KuuValid = false;
+    Arr<std::uint8_t, 1, kMaxPoints> KuuX;
+    Arr<std::uint8_t, 1, kMaxPoints> KuuY;
+    int Sicho = 0;
+    int SichoSu = 0;
+    Arr<std::uint8_t, 1, kMaxSichoTe> SichoX;
+    Arr<std::uint8_t, 1, kMaxSichoTe> SichoY;
+    std::uint8_t DeathFlag = 0;
+    std::uint8_t GunDeath = 0;
+};
+
+class TRenList {
+public:
+    explicit TRenList(TGoban* owner);
+    TRenList(const TRenList&) = delete;
+    TRenList& operator=(const TRenList&) = delete;
+
+    void Clear();
+    void Rebuild();
+    void NumberStones();
+    void AddEmptyRen();
+    // Creates chain n from the points connected to (x, y); false for a number
+    // outside 1..kMaxRen.
+    bool AddRen(int x, int y, int n);
+    int NewNo();
+    void DeleteRen(int n);
+    void ClearNoPt(Point p) { RenNoMap[p.x][p.y] = 0; }
+    void CalcAll();
+
+    int Count() const { return CountNo; }
+    // The chain numbered n, nullptr when the number is free or out of range.
+    TRen* Items(int n) const
+    {
+        return (n >= 1 && n <= kMaxRen && Used[n]) ? &Pool[n - 1] : nullptr;
+    }
+    int RenNo(int x, int y) const { return RenNoMap[x][y]; }
+    int RenNoPt(Point p) const { return RenNoMap[p.x][p.y]; }
+    TRen* RenAt(int x, int y) const;
+    TRen* RenAtPt(Point p) const { return RenAt(p.x, p.y); }
+
+private:
+    friend class TRen;
+    TGoban* Owner;
+    std::unique_ptr<TRen[]> Pool;
+    Arr<bool, 1, kMaxRen> Used{};
+    int CountNo = 0;
+    Grid<RenNoT, 1, 19> RenNoMap{};
+};
+
+} // namespace vorn

@@ -1,0 +1,40 @@
+// GNU Go as an independent reference, driven over its text protocol.
+#pragma once
+
+#include <string>
+
+#include "board/Point.h"
+
+namespace vorn::test {
+
+class GnuGo {
+public:
+    GnuGo() = default;
+    ~GnuGo();
+    GnuGo(const GnuGo&) = delete;
+    GnuGo& operator=(const GnuGo&) = delete;
+
+    // Starts "gnugo --mode gtp" on a board of the given size; false when the
+    // program cannot be started.
+    bool Start(int size, const std::string& extraArgs = "");
+    // Sends one command; answers the response text after "= " (throws on "? ").
+    std::string Command(const std::string& command);
+    // Same, but answers false instead of throwing on an error response.
+    bool TryCommand(const std::string& command, std::string& answer);
+
+    // Our point as a protocol vertex ("D4"); a pass for (0, 0).
+    std::string Vertex(Point p) const;
+    Point FromVertex(const std::string& v) const;
+
+    static bool Available();
+
+private:
+    int size_ = 19;
+    int pid_ = -1;
+    int toChild_ = -1;
+    int fromChild_ = -1;
+    std::string buffer_;
+    std::string ReadResponse();
+};
+
+} // namespace vorn::test

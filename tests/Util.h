@@ -1,0 +1,41 @@
+// Test helpers shared by every test program: a fixture that resets the whole
+// program state, board diagrams, and seeded random games.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "VornCore.h"
+#include "board/Goban.h"
+#include "board/Rand.h"
+
+namespace vorn::test {
+
+// Every test starts from a fresh program: 19x19 boards at level 0.
+class VornTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetProgramState(); }
+    void TearDown() override { ResetProgramState(); }
+};
+
+// Sets up board 0 from a diagram: rows top to bottom, 'X' or '#' black, 'O'
+// white, '.' or '+' empty, blanks ignored.  The board size is the number of
+// rows; the record is cleared and the chains rebuilt.
+void SetBoard(const std::string& diagram, int handicap = 0);
+// The board of the current level as a diagram in the same notation.
+std::string BoardDiagram(const TGoban& b);
+// Point from a coordinate like "D4" in the diagram's own frame: column letter
+// A.. (I included) and row number counted from the top, 1-based.
+Point Pt(int x, int y);
+
+// Chains of a board compared as partitions: for every stone its chain's
+// stones, liberties and neighbour counts, independent of chain numbers.
+std::string ChainSignature(const TGoban& b);
+
+// A legal move for the side to move on board b chosen by the random source,
+// never filling a single-point eye of its own colour; (0, 0) when none.
+Point RandomMove(TGoban& b);
+
+} // namespace vorn::test
