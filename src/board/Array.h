@@ -26,13 +26,13 @@ struct Arr {
 
     T v[kSize];
 
-    T& operator[](int i)
+    constexpr T& operator[](int i)
     {
         if (static_cast<unsigned>(i - Lo) > static_cast<unsigned>(Hi - Lo)) [[unlikely]]
             RangeError(i, Lo, Hi);
         return v[i - Lo];
     }
-    const T& operator[](int i) const
+    constexpr const T& operator[](int i) const
     {
         if (static_cast<unsigned>(i - Lo) > static_cast<unsigned>(Hi - Lo)) [[unlikely]]
             RangeError(i, Lo, Hi);
