@@ -1,5 +1,7 @@
 #include "board/Hooks.h"
 
+#include "board/Goban.h"
+
 namespace vorn {
 
 namespace {
@@ -10,6 +12,40 @@ TShellHooks* g_hooks = &g_silent;
 TShellHooks& Shell() { return *g_hooks; }
 
 void SetShellHooks(TShellHooks* hooks) { g_hooks = hooks ? hooks : &g_silent; }
+
+bool TShellHooks::BanUtu(int x, int y, int noAnalyze)
+{
+    (void)noAnalyze;
+    return GobanLv[0]->Utu(x, y) == 0;
+}
+
+void TShellHooks::HaitiIsi(int colour, int x, int y)
+{
+    if (x < 1 || y < 1 || x > BoardSize || y > BoardSize || colour < 0 || colour > 2)
+        return;
+    HaitiBan[x][y] = static_cast<unsigned char>(colour);
+    GobanLv[0]->SetIro(x, y, colour);
+}
+
+std::string KifuGameName;
+std::string KifuDate;
+std::string KifuPlace;
+std::string KifuKomi;
+std::string KifuResult;
+std::string KifuBlackPlayer;
+std::string KifuWhitePlayer;
+std::string KifuBlackKyu;
+std::string KifuWhiteKyu;
+std::string KifuBlackTime;
+std::string KifuWhiteTime;
+Grid<unsigned char, 1, 19> HaitiBan{};
+std::string ExeDir = "./";
+unsigned char KifuRecOn = 0;
+std::string KifuRecName = "./bug.ig1";
+unsigned char NoLastMark = 0;
+unsigned char GameInfoLock = 0;
+int GameInfoMode = 0;
+std::string UserName;
 
 unsigned char GameOver = 0;
 int Language = lgJapanese;
@@ -50,6 +86,17 @@ void HooksReset()
     SakiyomiMode = 1;
     YomiSikatuMode = 1;
     VsComputerMode = 0;
+    for (std::string* t : {&KifuGameName, &KifuDate, &KifuPlace, &KifuKomi, &KifuResult, &KifuBlackPlayer,
+                           &KifuWhitePlayer, &KifuBlackKyu, &KifuWhiteKyu, &KifuBlackTime, &KifuWhiteTime})
+        t->clear();
+    FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
+    ExeDir = "./";
+    KifuRecOn = 0;
+    KifuRecName = "./bug.ig1";
+    NoLastMark = 0;
+    GameInfoLock = 0;
+    GameInfoMode = 0;
+    UserName.clear();
 }
 
 } // namespace vorn

@@ -25,6 +25,20 @@ public:
     virtual void StatusText(const std::string& text) { (void)text; }
     // A message the user must see (UTF-8, already in the selected language).
     virtual void ShowMessage(const std::string& text) { (void)text; }
+
+    // The one entry by which a move from a record, a peer or the exam reaches
+    // the game board: plays the side to move at (x, y) on board 0; true when
+    // the move was legal and played.  With noAnalyze 1 the position is not
+    // re-analysed (record replay).  Without a shell: the move is played on
+    // board 0 and nothing else happens.
+    virtual bool BanUtu(int x, int y, int noAnalyze);
+    // A pass already appended to board 0's record: shown and counted; true
+    // when it was the second pass in a row and ended the game.
+    virtual bool Pass() { return false; }
+    // A setup stone (colour 0 clears the point) on board 0 and in HaitiBan.
+    virtual void HaitiIsi(int colour, int x, int y);
+    // Draws a stone of that colour on the board view.
+    virtual void IsiDraw(int colour, int x, int y) { (void)colour, (void)x, (void)y; }
 };
 
 // The hooks in force: the shell's, or the silent defaults.
@@ -58,6 +72,33 @@ extern int YomiTime;
 extern unsigned char SakiyomiMode;
 extern unsigned char YomiSikatuMode;
 extern unsigned char VsComputerMode;
+
+// Game strings: the record header that the game dialog shows and the record
+// readers, writers and links fill and read (UTF-8).
+extern std::string KifuGameName;
+extern std::string KifuDate;
+extern std::string KifuPlace;
+extern std::string KifuKomi;
+extern std::string KifuResult;
+extern std::string KifuBlackPlayer;
+extern std::string KifuWhitePlayer;
+extern std::string KifuBlackKyu;
+extern std::string KifuWhiteKyu;
+extern std::string KifuBlackTime;
+extern std::string KifuWhiteTime;
+
+// Setup stones of the current record, [x][y]: 0 none, 1 black, 2 white.
+extern Grid<unsigned char, 1, 19> HaitiBan;
+
+// The program's directory, ending in '/', where the running record, the
+// caption files and the dictionaries live.
+extern std::string ExeDir;
+extern unsigned char KifuRecOn;    // 1 while the running record is written
+extern std::string KifuRecName;    // ExeDir + "bug.ig1"
+extern unsigned char NoLastMark;   // 1: moves are drawn without the last-move mark
+extern unsigned char GameInfoLock; // 1 while the game dialog is up for a new or loaded game
+extern int GameInfoMode;           // 0 new game, 1 record loaded, 2 rank exam
+extern std::string UserName;       // the local player's name
 
 // The English twin when the language is English, the Japanese one otherwise.
 inline const char* Msg(const char* english, const char* japanese)
