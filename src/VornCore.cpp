@@ -4,6 +4,8 @@
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
 #include "board/Rand.h"
+#include "engine/Koho.h"
+#include "engine/Think.h"
 
 namespace vorn {
 
@@ -13,6 +15,8 @@ void ResetProgramState()
     RandSeed(1);
     KuuIsiReset();
     GobanReset();
+    KohoReset();
+    ThinkReset();
 }
 
 } // namespace vorn
