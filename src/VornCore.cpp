@@ -6,6 +6,7 @@
 #include "board/Rand.h"
 #include "engine/Koho.h"
 #include "engine/Think.h"
+#include "records/Log.h"
 
 namespace vorn {
 
@@ -17,6 +18,7 @@ void ResetProgramState()
     GobanReset();
     KohoReset();
     ThinkReset();
+    LogReset();
 }
 
 } // namespace vorn
