@@ -1,5 +1,15 @@
 #include "engine/Think.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "board/Goban.h"
+#include "board/Hooks.h"
+#include "engine/Koho.h"
+#include "engine/Pending.h"
+#include "records/Log.h"
+
 namespace vorn {
 
 std::uint8_t JibunIro = 0;
@@ -10,6 +20,345 @@ std::uint8_t SikatuYomiOn = 0;
 std::uint8_t InSakiyomi = 0;
 Grid<std::uint8_t, 1, 19> YomiArea{};
 
+namespace {
+
+void DefaultKoThreat(int limit, Point& out, int& value)
+{
+    KouDate(limit, out);
+    value = KouDateValue;
+}
+
+// Takes every look-ahead move back and returns to the game board.
+void UnwindLookAhead()
+{
+    // A reader that keeps its levels (the ladder reader) could stop the
+    // take-back from dropping levels: bound the loop.
+    for (int guard = 0; Level > 0 && guard < (kMaxLevel + 1) * kMaxTe; ++guard)
+        YomiModosu();
+    Level = 0;
+}
+
+// The side to move on the game board.
+int SideToMove() { return GobanLv[0]->Tejun.NextColor(); }
+
+void SetColours()
+{
+    JibunIro = static_cast<std::uint8_t>(SideToMove());
+    AiteIro = static_cast<std::uint8_t>(Aite(JibunIro));
+}
+
+// Per-decision state, rebuilt before the first generator runs.
+void Prologue()
+{
+    SichoAll();
+    KohoLocateMake();
+    KiriMake();
+    Kiri2Make();
+    AtariMake();
+    NozokiCheck();
+    GobanPairFlagsClear(*GobanLv[0]);
+    KouTenMake();
+    LinkMarkClear();
+    HyokaBase();
+    KeiseiHandanNow = KeiseiHandan();
+    KohoCount = 0;
+    KouDateCount = 0;
+    KouKohoValue = 0;
+    KouKohoFlag = 0;
+    UrgentPassFlag = 0;
+    GunKankeiPairMode = 0;
+    KohoBestKind = 0;
+}
+
+// The choice stands unless it is illegal on the game board; then the best
+// legal candidate of the table takes its place, or a pass.  The sign of a
+// resignation offer is kept.
+Point EnsureLegal(Point out)
+{
+    const int sign = out.x < 0 ? -1 : 1;
+    const Point p{out.x * sign, out.y};
+    if (p.x == 0 || LegalOnGame(p))
+        return out;
+    int best = 0;
+    for (int i = 1; i <= KohoCount; ++i)
+        if ((best == 0 || Koho.Score(i) > Koho.Score(best)) && LegalOnGame(Koho.Pt[i]))
+            best = i;
+    if (best == 0)
+        return Point{};
+    return Point{Koho.Pt[best].x * sign, Koho.Pt[best].y};
+}
+
+} // namespace
+
+TThinkSources DefaultThinkSources() { return TThinkSources{RunStageCalls, DefaultKoThreat}; }
+
+TThinkSources ThinkSources = DefaultThinkSources();
+
+bool LegalOnGame(Point p)
+{
+    TGoban& b0 = *GobanLv[0];
+    if (!b0.OnBoardPt(p))
+        return false;
+    const int saved = Level;
+    Level = 0;
+    const bool ok = b0.CheckUtu(SideToMove(), p.x, p.y) == kUtuOk;
+    Level = saved;
+    return ok;
+}
+
+int SettingYomiWide() { return std::clamp(YomiWide, 1, 20); }
+int SettingYomiDeep() { return std::clamp(YomiDeep, 0, 10); }
+int SettingYomiTime() { return std::clamp(YomiTime, 0, 1000); }
+
+bool JikanOver(int reserveMinutes)
+{
+    if (JibunIro != kKuro && JibunIro != kSiro)
+        return false;
+    return static_cast<long long>(Jikan[JibunIro]) > (static_cast<long long>(SettingYomiTime()) - reserveMinutes) * 600;
+}
+
+void ThinkMove(Point& out)
+{
+    out = Point{};
+    LogClear();
+    InSakiyomi = 0;
+    UnwindLookAhead();
+    TGoban& b0 = *GobanLv[0];
+    LastTe = b0.Tejun.CurTe();
+    // After the end of a game the empty regions are chains and the user is
+    // marking dead stones: nothing to think about.
+    if (GameOver == 1)
+        return;
+    SetColours();
+    // The board may have changed since it was last analysed (a position set
+    // up, a record loaded): the replies below read the analysis.
+    GobanAnalyze(b0);
+
+    // Points returned directly are played only when legal; otherwise the
+    // next source is asked.
+    Point p;
+    GetPreparedTe(p);
+    ThinkTe = p;
+    if (p.x >= 1 && LegalOnGame(p)) {
+        out = p;
+        return;
+    }
+    ReplyLastTe(p);
+    ThinkTe = p;
+    if (p.x >= 1 && LegalOnGame(p)) {
+        out = p;
+        return;
+    }
+
+    SikatuYomiOn = 1;
+    VornThink0(8, p);
+    ThinkTe = p;
+    CopyKohoDsp();
+    out = ThinkTe;
+    if (ThinkStageNo > 3) {
+        Point q;
+        KosumiKankeiUtu(q);
+        UnwindLookAhead();
+        if (q.x >= 1)
+            out = q;
+    } else if (KohoCount >= 2 && ThinkTe.x >= 1) {
+        // Only a real point is refined; a pass or a resignation offer stands.
+        SortKoho();
+        SikatuYomiOn = 0;
+        const int r = Koho.Kind[1];
+        Point q;
+        if (NeedSakiyomi(r)) {
+            SakiyomiPreCheck(ThinkTe, q);
+            if (q.x != 0) {
+                ThinkTe = q;
+            } else {
+                CounterCapture(q);
+                if (q.x != 0) {
+                    ThinkTe = q;
+                } else {
+                    InSakiyomi = 1;
+                    Sakiyomi(ThinkTe, q);
+                    ThinkTe = q;
+                }
+            }
+        } else if (r == kkWeakGun) {
+            VornThinkWeakGun(ThinkTe, q);
+            ThinkTe = q;
+        }
+        UnwindLookAhead();
+        out = ThinkTe;
+    }
+    out = EnsureLegal(out);
+    ThinkTe = Point{std::abs(out.x), out.y};
+}
+
+void VornThink0(int maxStage, Point& out)
+{
+    UnwindLookAhead();
+    SetColours();
+    GobanAnalyze(*GobanLv[0]);
+    AreaMapSave();
+    ThinkStage(maxStage, out);
+    if (LogMode)
+        LogWrite("VornThink0(" + std::to_string(maxStage) + ")=" + ItiToStr(out));
+}
+
+void ThinkStage(int maxStage, Point& out)
+{
+    Prologue();
+    ThinkStageNo = -1;
+    ThinkTe = Point{};
+    // The stage that produced the move, or maxStage + 1 when none did.
+    int stageEnd = maxStage + 1;
+    for (int stage = 0; stage <= maxStage; ++stage) {
+        Point p;
+        ThinkSources.Stage(stage, p);
+        ThinkTe = p;
+        UnwindLookAhead();
+        // The opening and joseki stages return their point directly: it is
+        // played only when legal, else the search goes on.
+        if (stage <= 1 && ThinkTe.x > 0 && !LegalOnGame(ThinkTe))
+            ThinkTe = Point{};
+        if (HintMode == 1 && KohoCount < 3)
+            ThinkTe = Point{};
+        if (ThinkTe.x > 0) {
+            ThinkStageNo = stage;
+            stageEnd = stage;
+            break;
+        }
+    }
+    if (LogMode) {
+        LogWrite("YS=" + ItiToStr(ThinkTe) + std::to_string(ThinkStageNo));
+        if (InSakiyomi != 1)
+            LogWrite("ReCheck()=" + ItiToStr(ThinkTe));
+    }
+
+    // A candidate on the ko point was worth more than the best: look for a ko
+    // threat worth more still.
+    if (KouKohoValue > 0 && KohoBestValue < KouKohoValue) {
+        if (KohoBestValue < 0)
+            KohoBestValue = 0;
+        Point threat;
+        int value = 0;
+        ThinkSources.KoThreat(KohoBestValue, threat, value);
+        UnwindLookAhead();
+        if (threat.x > 0 && value > KohoBestValue) {
+            ThinkTe = threat;
+            KohoBestValue = value;
+        }
+    }
+
+    // Nothing worth playing in a lost position: offer to resign (never in a
+    // continuous match).
+    if (RenzokuMode == 0 && stageEnd >= 8 && KohoBestValue <= 10 && KeiseiHandanNow <= -100)
+        ThinkTe.x = -ThinkTe.x;
+    out = ThinkTe;
+}
+
+void RunStageCalls(int stage, Point& out)
+{
+    out = Point{};
+    // One out point serves every call of the stage; the running choice
+    // follows it after each call that selects.
+    auto call = [&out](void (*generator)(Point&)) {
+        generator(out);
+        ThinkTe = out;
+    };
+    switch (stage) {
+    case 0:
+        call(JobanTe);
+        break;
+    case 1:
+        call(JosekiTe);
+        break;
+    case 2:
+        JosekiKoho();
+        UrgentPassFlag = 1;
+        call(SikatuUrgentThink);
+        UrgentPassFlag = 0;
+        call(PairAnswer);
+        call(RenAnswer);
+        SikatuThink();
+        call(JobanKoho);
+        call(NozokiThink);
+        SemeaiThink();
+        if (KohoCount > 0)
+            SelectKoho(kSelectUrgent, out);
+        else
+            out = Point{};
+        break;
+    case 3:
+        call(WeakGunThink);
+        JobanKoho2();
+        call(WeakGunKankeiThink);
+        call(EmptyThink);
+        call(Kankei34Think);
+        JiUtikomiThink();
+        AiteKankeiThink();
+        call([](Point& o) { GunKankeiThink(0, o); });
+        break;
+    case 4:
+        call(Center19Think);
+        call(KouThink);
+        call(IkiGunKankeiThink);
+        break;
+    case 5:
+        call(JiThink);
+        call(GunJiThink);
+        break;
+    case 6:
+        call([](Point& o) { KankeiHokyo(2, o); });
+        call(Kankei6Think);
+        call(KeimaOgeimaHokyo);
+        call(KeimaHokyo);
+        break;
+    case 7:
+        call([](Point& o) { KankeiHokyo(1, o); });
+        break;
+    case 8:
+        call(LastThink);
+        call(YoseThink);
+        break;
+    default:
+        break;
+    }
+}
+
+bool NeedSakiyomi(int reason)
+{
+    if (reason < 7 || reason == kkSikatu || reason == kkSikatuYomi || reason == kkNozoki || reason == kkSikatuUrgent)
+        return true;
+    if (reason == kkWeakGun || reason == kkWeakGunKankei) {
+        for (int i = 2; i <= KohoCount; ++i) {
+            if (Koho.Kind[i] == kkToru ? Koho.Value[i] >= 13 : Koho.Value[i] > 30)
+                return true;
+        }
+    }
+    return false;
+}
+
+void ReplyLastTe(Point& out)
+{
+    out = Point{};
+    // Needs the groups of the board model (the group at the last move, its
+    // one-space jumps) and the relations of the last move: not built yet.
+}
+
+void SakiyomiPreCheck(Point p, Point& out)
+{
+    (void)p;
+    out = Point{};
+    // Needs the weak groups around p (groups and relations of the board
+    // model): not built yet.
+}
+
+void VornThinkWeakGun(Point p, Point& out)
+{
+    out = p;
+    // Needs the groups of the board model and the extensions of the group at
+    // p: not built yet.
+}
+
 void ThinkReset()
 {
     JibunIro = 0;
@@ -19,6 +368,7 @@ void ThinkReset()
     SikatuYomiOn = 0;
     InSakiyomi = 0;
     FillGrid<std::uint8_t, 1, 19>(YomiArea, 0);
+    ThinkSources = DefaultThinkSources();
 }
 
 } // namespace vorn
