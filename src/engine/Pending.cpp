@@ -7,10 +7,13 @@ namespace vorn {
 // Not in the program yet: each of these does nothing, and every out point is
 // left at (0, 0).
 
+bool YomiUtu(int, Point) { return false; }
+bool YomiPushUtu(int, Point) { return false; }
 bool YomiUtuRebuild(int, Point) { return false; }
 void YomiModosu() {}
 void GobanAnalyze(TGoban& b) { b.RenMake(); }
 void AreaMapSave() {}
+void AreaMapCopy() {}
 void SichoAll() {}
 void KohoLocateMake() {}
 void KiriMake() {}
@@ -23,9 +26,6 @@ void LinkMarkClear() {}
 int KouDateCount = 0;
 int KouDateValue = 0;
 std::uint8_t GunKankeiPairMode = 0;
-
-void HyokaBase() {}
-int KeiseiHandan() { return 0; }
 
 void JobanTe(Point& out) { out = Point{}; }
 void JosekiTe(Point& out) { out = Point{}; }

@@ -13,15 +13,20 @@ namespace vorn {
 class TGoban;
 
 // --- Board model ----------------------------------------------------------------
-// Look-ahead play and take-back: plays colour at p on the look-ahead boards and
-// rebuilds the chains there; false when the move is not played.
+// Look-ahead play and take-back: plays colour at p on the look-ahead boards
+// (opening a level from the game board; YomiPushUtu always opens one, and
+// YomiUtuRebuild also rebuilds the chains there); false when the move is not
+// played.
+bool YomiUtu(int colour, Point p);
+bool YomiPushUtu(int colour, Point p);
 bool YomiUtuRebuild(int colour, Point p);
 // Takes back the last look-ahead move.
 void YomiModosu();
 // The full position analysis of a board (until it lands: the chains only).
 void GobanAnalyze(TGoban& b);
-// The area map as it stands at the start of a decision.
+// The area map as it stands at the start of a decision, and its display copy.
 void AreaMapSave();
+void AreaMapCopy();
 // Ladder status of every chain with one or two liberties.
 void SichoAll();
 // The pair list of pending threats, and the cut and atari maps.
@@ -40,10 +45,6 @@ extern int KouDateCount;
 extern int KouDateValue;
 // 1 while the group-relation patterns record pairs instead of candidates.
 extern std::uint8_t GunKankeiPairMode;
-
-// --- Evaluation and judgement -------------------------------------------------------
-void HyokaBase();
-int KeiseiHandan();
 
 // --- Generators, by stage --------------------------------------------------------
 // Stage 0 and 1: a point directly.

@@ -6,6 +6,7 @@
 
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Pending.h"
 #include "records/Log.h"

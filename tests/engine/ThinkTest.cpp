@@ -234,6 +234,46 @@ TEST_F(ThinkTest, NegativeBestValueIsRaisedBeforeTheThreatSearch)
     EXPECT_EQ(out, Point(5, 5));
 }
 
+// Resignation: the engine (Black, to move) is judged 2 per point of komi
+// behind; the move comes from one stage with one value.
+struct ResignCase {
+    const char* what;
+    float komi;
+    int stage, value;
+    unsigned char renzoku;
+    Point want;
+};
+
+TEST_F(ThinkTest, ResignationOfferOnlyWhenAllowed)
+{
+    const ResignCase cases[] = {
+        {"lost, only a small last move", 60.0f, 8, 10, 0, Point(-5, 5)},
+        {"lost at exactly -100", 50.0f, 8, 10, 0, Point(-5, 5)},
+        {"never in a continuous match", 60.0f, 8, 10, 1, Point(5, 5)},
+        {"a move worth more", 60.0f, 8, 11, 0, Point(5, 5)},
+        {"a move from an earlier stage", 60.0f, 7, 10, 0, Point(5, 5)},
+        {"judgement -99", 49.5f, 8, 10, 0, Point(5, 5)},
+        {"no move at all: a pass", 60.0f, 99, 10, 0, Point()},
+    };
+    for (const ResignCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        Komi = c.komi;
+        RenzokuMode = c.renzoku;
+        g_stage = [&c](int stage, Point& out) {
+            if (stage == c.stage) {
+                AddKoho(Point(5, 5), c.value, 0);
+                SelectKoho(0, out);
+            }
+        };
+        Point out;
+        ThinkMove(out);
+        EXPECT_EQ(out, c.want);
+        if (c.want.x != 0) {
+            EXPECT_EQ(ThinkTe, Point(5, 5));
+        }
+    }
+}
+
 TEST_F(ThinkTest, IllegalChoiceGivesWayToTheBestLegalCandidate)
 {
     g_stage = [](int stage, Point& out) {

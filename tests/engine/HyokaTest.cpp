@@ -1,0 +1,178 @@
+// The evaluation and the position judgement on small positions whose
+// analysis tables (area map, dead-stone marks, eye verdicts) are set by hand,
+// so that each term is checked on its own.
+#include <cmath>
+#include <limits>
+
+#include "Util.h"
+
+#include "board/Hooks.h"
+#include "board/KuuIsi.h"
+#include "engine/Hyoka.h"
+#include "engine/Think.h"
+
+namespace vorn::test {
+namespace {
+
+class HyokaTest : public VornTest {
+protected:
+    void SetUp() override
+    {
+        VornTest::SetUp();
+        SetBoard(R"(
+            . . . . .
+            . . . . .
+            . . . . .
+            . . . . .
+            . . . . .)");
+        for (TGoban* b : {GobanLv[0], GobanLv[1]}) {
+            FillGrid<std::uint8_t, 1, 19>(b->Death, 0);
+            FillGrid<std::uint8_t, 1, 19>(b->KakemeMap, 0);
+        }
+    }
+    // Sets the area map (and its display copy) from rows of values.
+    static void SetArea(std::initializer_list<std::initializer_list<int>> rows)
+    {
+        int y = 1;
+        for (auto row : rows) {
+            int x = 1;
+            for (int a : row) {
+                AreaMap[x][y] = a;
+                AreaMapView[x][y] = a;
+                ++x;
+            }
+            ++y;
+        }
+    }
+};
+
+TEST_F(HyokaTest, EmptyBoardScoresTheAreaMap)
+{
+    EXPECT_EQ(HyokaCalc(), 0);
+    SetArea({{2, 2, 1, 0, -1}, {2, 1, 0, -1, -2}, {1, 0, 0, 0, -2}, {0, 0, 0, -1, -2}, {0, 0, 0, -2, -2}});
+    EXPECT_EQ(HyokaCalc(), 9 - 13);
+    EXPECT_EQ(AreaKuro, 9);
+    EXPECT_EQ(AreaSiro, 13);
+    EXPECT_EQ(DeadKuro + DeadSiro + WeakGunKuro + WeakGunSiro + SemeaiKuro + SemeaiSiro, 0);
+    EXPECT_EQ(MeGainKuro + MeGainSiro + KakemeKuro + KakemeSiro + GunAreaKuro + GunAreaSiro, 0);
+}
+
+TEST_F(HyokaTest, StonesAreNoAreaAndDeadStonesCountFour)
+{
+    SetBoard(R"(
+        . X . O .
+        . X . O .
+        . X . O .
+        . X . . .
+        . . . . .)");
+    SetArea({{2, 2, 0, -2, -2}, {2, 2, 0, -2, -2}, {2, 2, 0, -2, -2}, {2, 2, 0, 0, 0}, {0, 0, 0, 0, 0}});
+    // Black: (1,1..4) 8; the stones at column 2 are not area.  White: (5,1..3) 6.
+    EXPECT_EQ(HyokaCalc(), 8 - 6);
+    GobanLv[0]->Death[4][1] = 1;
+    GobanLv[0]->Death[4][2] = 1;
+    GobanLv[0]->Death[2][4] = 1;
+    EXPECT_EQ(DeadKuro, 0);
+    EXPECT_EQ(HyokaCalc(), 8 - 6 - 4 + 8);
+    EXPECT_EQ(DeadKuro, 4);
+    EXPECT_EQ(DeadSiro, 8);
+}
+
+TEST_F(HyokaTest, FalseEyesDoNotCountAsArea)
+{
+    SetArea({{3, 2, 0, -1, -2}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}});
+    TGoban& b = *GobanLv[0];
+    b.KakemeMap[1][1] = 1; // false: all of its 3
+    b.KakemeMap[2][1] = 2; // maybe false: 1
+    b.KakemeMap[3][1] = 1; // no area there: nothing
+    b.KakemeMap[4][1] = 4; // not an eye: 1
+    b.KakemeMap[5][1] = 3; // a real eye: nothing
+    EXPECT_EQ(HyokaCalc(), (5 - 3) - (3 - 1) - 1 + 0);
+    EXPECT_EQ(KakemeKuro, 4);
+    EXPECT_EQ(KakemeSiro, 1);
+}
+
+TEST_F(HyokaTest, PrisonersOfEveryLevelCount)
+{
+    SetBoard(R"(
+        O X . . .
+        . . . . .
+        . . . . .
+        . . . . .
+        . . . O X)");
+    TGoban& b0 = *GobanLv[0];
+    ASSERT_EQ(b0.Utu(1, 2), kUtuOk); // black takes the corner stone
+    EXPECT_EQ(HyokaCalc(), 2);
+    // White takes back a stone on the look-ahead level.
+    GobanLv[1]->CopyBan(b0);
+    Level = 1;
+    ASSERT_EQ(GobanLv[1]->Utu(5, 4), kUtuOk);
+    EXPECT_EQ(GobanLv[1]->GetIro(5, 5), kAki);
+    EXPECT_EQ(HyokaCalc(), 0);
+    Level = 0;
+    EXPECT_EQ(HyokaCalc(), 2);
+}
+
+TEST_F(HyokaTest, BaseAndDifferenceFromEitherSide)
+{
+    SetArea({{2, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}});
+    HyokaBase();
+    EXPECT_EQ(HyokaBaseValue, 2);
+    AreaMap[5][5] = 1;
+    AreaMap[4][5] = 1;
+    EXPECT_EQ(HyokaDiff(kKuro), 2);
+    EXPECT_EQ(HyokaDiff(kSiro), -2);
+    SaveHyokaBase();
+    HyokaBase();
+    EXPECT_EQ(HyokaBaseValue, 4);
+    EXPECT_EQ(HyokaDiff(kKuro), 0);
+    RestoreHyokaBase();
+    EXPECT_EQ(HyokaBaseValue, 2);
+}
+
+TEST_F(HyokaTest, JudgementCountsKomiInHalfPoints)
+{
+    Komi = 6.5f;
+    JibunIro = kKuro;
+    EXPECT_EQ(KeiseiHandanCalc(), -13);
+    SetArea({{2, 2, 0, 0, -1}, {2, 0, 0, 0, -1}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}});
+    EXPECT_EQ(KeiseiHandanCalc(), -13 + 6 - 2);
+    EXPECT_EQ(KeiseiHandan(), -9);
+    JibunIro = kSiro;
+    EXPECT_EQ(KeiseiHandan(), 9);
+    Komi = 0.5f;
+    EXPECT_EQ(KeiseiHandanCalc(), -1 + 4);
+    Komi = -5.0f; // a reverse komi
+    EXPECT_EQ(KeiseiHandanCalc(), 10 + 4);
+    // A komi no game can have is read as none.
+    Komi = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(KeiseiHandanCalc(), 4);
+    Komi = 1e30f;
+    EXPECT_EQ(KeiseiHandanCalc(), 4);
+}
+
+TEST_F(HyokaTest, JudgementCountsPrisonersAndDeadStones)
+{
+    SetBoard(R"(
+        . X O . .
+        X O . . .
+        . X . . .
+        . . . . .
+        . . . . .)");
+    Komi = 0;
+    TGoban& b0 = *GobanLv[0];
+    ASSERT_EQ(b0.Utu(3, 2), kUtuOk); // black captures (2, 2)
+    EXPECT_EQ(b0.Tejun.Hama(kKuro), 1);
+    EXPECT_EQ(KeiseiHandanCalc(), 2);
+    b0.Death[3][1] = 1; // a dead white stone
+    EXPECT_EQ(KeiseiHandanCalc(), 6);
+    b0.Death[2][1] = 1; // a dead black stone
+    EXPECT_EQ(KeiseiHandanCalc(), 2);
+    // Only the game board is judged.
+    Level = 1;
+    GobanLv[1]->CopyBan(b0);
+    EXPECT_EQ(KeiseiHandanCalc(), 2);
+    Level = 0;
+}
+
+} // namespace
+} // namespace vorn::test
