@@ -357,6 +357,14 @@ const std::vector<std::string>& HintButtons()
     return buttons;
 }
 
+std::string HomePageAddress(int language)
+{
+    // The project has no home page yet; the help menu item opens nothing.
+    static const char* const kEnglish = "";
+    static const char* const kJapanese = "";
+    return language == 1 ? kEnglish : kJapanese;
+}
+
 std::string ButtonHint(int language, const std::string& button)
 {
     for (const THint& h : kHints)

@@ -42,4 +42,8 @@ const char* CaptionFileName(int language);
 const std::vector<std::string>& HintButtons();
 std::string ButtonHint(int language, const std::string& button);
 
+// The program's home page for a language (1 English, otherwise Japanese);
+// "" while the project publishes none.
+std::string HomePageAddress(int language);
+
 } // namespace vorn

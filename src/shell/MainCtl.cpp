@@ -145,6 +145,7 @@ void TMainCtl::Click(const std::string& name)
         {"mnuAbout", &TMainCtl::mnuAboutClick},
         {"mnuColor", &TMainCtl::mnuColorClick},
         {"mnuContents", &TMainCtl::mnuContentsClick},
+        {"mnuHomePage", &TMainCtl::mnuHomePageClick},
         {"mnuEnglish", &TMainCtl::mnuEnglishClick},
         {"mnuJapanese", &TMainCtl::mnuJapaneseClick},
         {"mnuChinese", &TMainCtl::mnuChineseClick},
@@ -176,6 +177,7 @@ void TMainCtl::SwitchToggle(const std::string& name)
         return;
     const bool on = !Checked(name);
     SetChecked(name, on);
+    DspSakiyomi = Checked("mnuDspSakiyomi") ? 1 : 0;
     {
         TIniFile ini(IniPath);
         ini.WriteOnOff("Form", s->key, on);
@@ -232,6 +234,13 @@ void TMainCtl::mnuAboutClick() { view_.AboutShow(); }
 void TMainCtl::mnuColorClick() { view_.ColorDialogShow(); }
 
 void TMainCtl::mnuContentsClick() { view_.HelpContentsShow(); }
+
+void TMainCtl::mnuHomePageClick()
+{
+    const std::string address = HomePageAddress(Language);
+    if (!address.empty())
+        view_.OpenDocument(address);
+}
 
 void TMainCtl::ShowHint(const std::string& hint) { view_.SetStatusText(hint); }
 
@@ -333,6 +342,7 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
 
     for (const TSwitch& s : kSwitches)
         ItemRef(s.menu).checked = ini.ReadOnOff("Form", s.key);
+    DspSakiyomi = Checked("mnuDspSakiyomi") ? 1 : 0;
 
     const int language = ini.ReadInteger("Form", "Language", lgJapanese);
     LanguageSelect(language == lgJapanese || language == lgChinese ? language : lgEnglish);
@@ -610,10 +620,8 @@ bool TMainCtl::BanUtu(int x, int y, int noAnalyze)
     }
     Ban.IsiDraw(c, x, y);
     view_.OtoPlay(c);
-    for (int i = 1; i <= b.Tejun.ToruCount(); ++i) {
-        const Point q = b.Tejun.ToruIsi(i);
-        Ban.IsiErase(q.x, q.y);
-    }
+    for (int i = 1; i <= ToruListSu; ++i)
+        Ban.IsiErase(ToruListX[i], ToruListY[i]);
     Ban.LastMarkDraw(x, y);
     TjnInfoShow();
     if (noAnalyze == 0) {
@@ -954,9 +962,9 @@ void TMainCtl::OverlayPaint()
 {
     if (Checked("mnuNumber"))
         Ban.BangoPaint();
-    // Not built yet: the territory (mnuDspJi), capturing-race (mnuSemeai),
-    // dead-stone (mnuDspDeath), weak-group (mnuWeakGun) and atari
-    // (mnuDspAtari) overlays, and last the look-ahead values.
+    // Not built yet: JiaiPaint (mnuDspJi), SemeaiPaint (mnuSemeai),
+    // DeathPaint (mnuDspDeath), WeakGunPaint (mnuWeakGun), AtariPaint
+    // (mnuDspAtari), and last, always, the look-ahead values (SakiyomiPaint).
     if (Checked("mnuLink"))
         KankeiPaint(true);
     if (Checked("mnuKankei"))
@@ -965,13 +973,13 @@ void TMainCtl::OverlayPaint()
 
 void TMainCtl::DeadStonesPaint()
 {
-    // Not built yet: the dead mark on every stone of board 0 that the end of
-    // the game judged dead.
+    // Not built yet: the dead mark (DeadMarkDraw) on every stone of board 0
+    // that carries the dead-stone mark (TGoban::IsDeath).
 }
 
 void TMainCtl::JiPaint()
 {
-    // Not built yet: the territory paint at the end of a game.
+    // Not built yet: the territory paint at the end of a game (JiPaint).
 }
 
 void TMainCtl::DevViewsRefresh()

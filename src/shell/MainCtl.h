@@ -83,6 +83,8 @@ public:
     virtual void AboutShow() {}
     virtual void ColorDialogShow() {}
     virtual void HelpContentsShow() {}
+    // Opens a document or web address with the desktop's viewer.
+    virtual void OpenDocument(const std::string& address) { (void)address; }
 };
 
 // State of one menu item or tool button.
@@ -136,6 +138,7 @@ public:
     void mnuAboutClick();
     void mnuColorClick();
     void mnuContentsClick();
+    void mnuHomePageClick();
     void mnuEnglishClick() { LanguageSelect(lgEnglish); }
     void mnuJapaneseClick() { LanguageSelect(lgJapanese); }
     void mnuChineseClick() { LanguageSelect(lgChinese); }

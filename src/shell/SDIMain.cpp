@@ -1,8 +1,15 @@
 #include "shell/SDIMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -119,6 +126,9 @@ TSDIAppForm::~TSDIAppForm()
 {
     if (!closed_)
         ctl_->FormClose();
+    // The print dialogs go before the printer they point at.
+    delete printDialog_;
+    delete printerSetupDialog_;
 }
 
 void TSDIAppForm::BuildSpeedPanel()
@@ -295,6 +305,59 @@ void TSDIAppForm::StartParamTimer(int ms)
 {
     timParam.setInterval(ms);
     timParam.start();
+}
+
+void TSDIAppForm::OpenDocument(const std::string& address)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QDesktopServices::openUrl(QUrl(Q(address)));
+    QApplication::restoreOverrideCursor();
+}
+
+QFileDialog& TSDIAppForm::OpenDialog()
+{
+    if (openDialog_ == nullptr) {
+        openDialog_ = new QFileDialog(this);
+        openDialog_->setObjectName(QStringLiteral("OpenDialog"));
+        openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+        openDialog_->setFileMode(QFileDialog::ExistingFile);
+    }
+    return *openDialog_;
+}
+
+QFileDialog& TSDIAppForm::SaveDialog()
+{
+    if (saveDialog_ == nullptr) {
+        saveDialog_ = new QFileDialog(this);
+        saveDialog_->setObjectName(QStringLiteral("SaveDialog"));
+        saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    }
+    return *saveDialog_;
+}
+
+QPrinter& TSDIAppForm::Printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
+    return *printer_;
+}
+
+QPrintDialog& TSDIAppForm::PrintDialog1()
+{
+    if (printDialog_ == nullptr) {
+        printDialog_ = new QPrintDialog(&Printer(), this);
+        printDialog_->setObjectName(QStringLiteral("PrintDialog1"));
+    }
+    return *printDialog_;
+}
+
+QPageSetupDialog& TSDIAppForm::PrinterSetupDialog()
+{
+    if (printerSetupDialog_ == nullptr) {
+        printerSetupDialog_ = new QPageSetupDialog(&Printer(), this);
+        printerSetupDialog_->setObjectName(QStringLiteral("PrinterSetupDialog"));
+    }
+    return *printerSetupDialog_;
 }
 
 void TSDIAppForm::closeEvent(QCloseEvent* e)

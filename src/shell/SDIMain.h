@@ -15,8 +15,12 @@
 #include "shell/ImageCanvas.h"
 #include "shell/MainCtl.h"
 
+class QFileDialog;
 class QLabel;
 class QMenu;
+class QPageSetupDialog;
+class QPrintDialog;
+class QPrinter;
 class QStatusBar;
 class QToolButton;
 
@@ -83,6 +87,14 @@ public:
     void ItemsChanged() override;
     void CloseWindow() override;
     void StartParamTimer(int ms) override;
+    void OpenDocument(const std::string& address) override;
+
+    // The file, print and printer set-up dialogs, made on first use.
+    QFileDialog& OpenDialog();
+    QFileDialog& SaveDialog();
+    QPrinter& Printer();
+    QPrintDialog& PrintDialog1();
+    QPageSetupDialog& PrinterSetupDialog();
 
     static constexpr int kPanelHeight = 30;
     static constexpr int kStatusHeight = 19;
@@ -110,6 +122,12 @@ private:
     std::unordered_map<std::string, QAction*> actions_;
     std::unordered_map<std::string, QMenu*> menus_;
     std::unordered_map<std::string, QToolButton*> buttons_;
+
+    QFileDialog* openDialog_ = nullptr;
+    QFileDialog* saveDialog_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+    QPrintDialog* printDialog_ = nullptr;
+    QPageSetupDialog* printerSetupDialog_ = nullptr;
 
     // The window's timers: the game clock, engine against engine, the next
     // game of a match, automatic replay, the delayed opening of a record.

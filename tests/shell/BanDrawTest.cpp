@@ -62,6 +62,83 @@ TEST(BanGeometryTest, PixelsMapToPointsByFloorDivision)
     }
 }
 
+// Writes down every drawing call.
+class TRecordingCanvas : public TCanvas {
+public:
+    void FillRect(int l, int t, int r, int b, int c) override { Add("fill", {l, t, r, b, c}); }
+    void Rectangle(int l, int t, int r, int b, int pen, int w, int brush) override
+    {
+        Add("rect", {l, t, r, b, pen, w, brush});
+    }
+    void Ellipse(int l, int t, int r, int b, int pen, int brush) override { Add("ellipse", {l, t, r, b, pen, brush}); }
+    void Line(int x1, int y1, int x2, int y2, int c, bool last) override { Add("line", {x1, y1, x2, y2, c, last}); }
+    void TextOut(int x, int y, const std::string& text, int c) override { Add("text " + text, {x, y, c}); }
+    std::vector<std::string> calls;
+
+private:
+    void Add(const std::string& what, std::initializer_list<int> args)
+    {
+        std::string s = what;
+        for (int a : args)
+            s += " " + std::to_string(a);
+        calls.push_back(s);
+    }
+};
+
+class BanDrawTest : public VornTest {
+protected:
+    TRecordingCanvas canvas;
+    TBanDraw d{canvas};
+};
+
+TEST_F(BanDrawTest, MoveNumbersShortenBelowPitch25)
+{
+    d.SetGeometry(TBanGeometry{75, 66, 21, 10});
+    d.BangoDraw(kKuro, 123, 1, 1);   // "23": two digits, moved 4 left
+    d.BangoDraw(kSiro, 7, 2, 1);
+    d.SetGeometry(TBanGeometry{1, 31, 25, 12});
+    d.BangoDraw(kKuro, 123, 1, 1);   // in full: three digits, 8 left
+    d.SetGeometry(TBanGeometry{1, 31, 17, 8});
+    d.BangoDraw(kSiro, 45, 1, 1);    // below 21 no vertical offset
+    EXPECT_EQ(canvas.calls, (std::vector<std::string>{
+                                "text 23 77 68 16777215",   // 75+10-4-4, 66+(21-17)/2, white on black
+                                "text 7 102 68 16711680",   // 96+10-4, blue on white
+                                "text 123 1 35 16777215",   // 1+12-4-4-4, 31+(25-17)/2
+                                "text 45 1 31 16711680",
+                            }));
+}
+
+TEST_F(BanDrawTest, TextsMarksAndErasedPoints)
+{
+    BoardSize = 9;
+    GobanLv[0]->NewGame();
+    d.SetGeometry(TBanGeometry{10, 40, 21, 10});
+    d.IrhTextOut("A", Point{1, 1}, 1);
+    d.IrhTextOut("AB", Point{1, 1}, -1);
+    d.IrhTextOut("◆", Point{1, 1}, 0);   // one character, three bytes
+    d.IrhTextOut("x", Point{10, 1}, 0);  // off the board
+    d.LastMarkDraw(2, 2);
+    NoLastMark = 1;
+    d.LastMarkDraw(3, 3);
+    NoLastMark = 0;
+    d.IsiErase(5, 5);                     // the star point of 9x9 comes back
+    d.IsiErase(9, 1);                     // the corner: lines from the intersection only
+    EXPECT_EQ(canvas.calls, (std::vector<std::string>{
+                                "text A 16 42 16776960",
+                                "text AB 12 42 0",
+                                "text ◆ 16 42 255",
+                                // 31 + 21/4 + 1 = 37, 61 + 6 = 67; BanHalf - 1 = 9 square
+                                "fill 37 67 46 76 8421504",
+                                "fill 94 124 116 146 32896",
+                                "line 104 124 104 145 0 1",
+                                "line 94 134 115 134 0 1",
+                                "fill 103 133 106 136 0",
+                                "fill 178 40 200 62 32896",
+                                "line 188 50 188 61 0 1",
+                                "line 178 50 188 50 0 1",
+                            }));
+}
+
 using BanPictureTest = WindowTest;
 
 TEST_F(BanPictureTest, StarPointsOfEachBoardSize)

@@ -168,6 +168,22 @@ TEST_F(StartupTest, CloseWritesSizeBoundsAndRecentFilesAndKeepsTheRest)
     EXPECT_EQ(v.width, 700);
 }
 
+TEST_F(StartupTest, ExitClosesTheWindowExceptInARankExam)
+{
+    struct TClosingView : TRecordingView {
+        void CloseWindow() override { ++closes; }
+        int closes = 0;
+    } v;
+    TMainCtl m(v, canvas, prompt);
+    m.FormCreate(exeDir, {});
+    m.ExamMode = 1;
+    m.Click("mnuExit");
+    EXPECT_EQ(v.closes, 0);
+    m.ExamMode = 0;
+    m.Click("mnuExit");
+    EXPECT_EQ(v.closes, 1);
+}
+
 // --- The running record left by a run that did not end cleanly -------------
 
 TEST_F(StartupTest, LeftOverRunningRecordTakesTheNextFreeNumber)

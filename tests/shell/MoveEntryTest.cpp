@@ -5,6 +5,7 @@
 
 #include "ShellUtil.h"
 #include "board/Goban.h"
+#include "shell/IniFile.h"
 
 namespace vorn::test {
 namespace {
@@ -268,6 +269,39 @@ TEST_F(BanUtuTest, NewGameWhileOneRunsAsksFirst)
     EXPECT_EQ(GobanLv[0]->Tejun.Last(), 0);
     EXPECT_EQ(ctl.GameRunning, 1);
     EXPECT_FALSE(ctl.Item("btnPrev").enabled);
+}
+
+// Counts the stones drawn.
+class TStoneCounter : public TNullCanvas {
+public:
+    void Ellipse(int, int, int, int, int, int) override { ++stones; }
+    int stones = 0;
+};
+
+TEST_F(ShellTest, TheEnginesThinkingIsDrawnOnlyWhenSwitchedOn)
+{
+    TRecordingView view;
+    TStoneCounter canvas;
+    TScriptPrompt prompt;
+    TMainCtl ctl(view, canvas, prompt);
+    ctl.FormCreate(exeDir, {});
+    const Point p{4, 4};
+    Shell().ThinkIsiDraw(kKuro, p);
+    Shell().ThinkIsiErase(p);
+    EXPECT_EQ(canvas.stones, 0);
+    ctl.Click("mnuDspSakiyomi");
+    EXPECT_EQ(DspSakiyomi, 1);
+    Shell().ThinkIsiDraw(kKuro, p);
+    EXPECT_EQ(canvas.stones, 1);
+    Level = 1;  // deeper than the first level of the look-ahead
+    Shell().ThinkIsiDraw(kKuro, p);
+    EXPECT_EQ(canvas.stones, 1);
+    ctl.Click("mnuDspThink");
+    Shell().ThinkIsiDraw(kSiro, p);
+    EXPECT_EQ(canvas.stones, 2);
+    Level = 0;
+    EXPECT_EQ(TIniFile(IniFile()).ReadString("Form", "Sakiyomi", ""), "ON");
+    EXPECT_EQ(TIniFile(IniFile()).ReadString("Form", "Think", ""), "ON");
 }
 
 TEST(TjnInfoTest, MoveLabelByLanguage)
