@@ -45,7 +45,7 @@ bench: build
 
 $(FUZZ)/build.ninja:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
-	  -DVORN_SANITIZE=ON -DVORN_FUZZ=ON -DVORN_GUI=OFF -DVORN_BENCH=OFF
+	  -DVORN_SANITIZE=ON -DVORN_FUZZ=ON -DVORN_GUI=OFF -DVORN_BENCH=OFF -Wno-dev
 
 fuzz: setup $(FUZZ)/build.ninja
 	cmake --build $(FUZZ) -j $(JOBS) --target KifuFuzz

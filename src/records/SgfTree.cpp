@@ -105,10 +105,10 @@ std::string SgfCharset(const std::string& bytes)
 bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode>& mainLine, std::string& why)
 {
     mainLine.clear();
-    TKifuFile f(bytes, kind);
-    while (!f.AtEnd() && f.Peek() != '(')
-        ++f.pos;
-    if (f.AtEnd()) {
+    TKifuFile KifuFile(bytes, kind);
+    while (!KifuFile.AtEnd() && KifuFile.Peek() != '(')
+        ++KifuFile.pos;
+    if (KifuFile.AtEnd()) {
         why = Msg("no game tree \"(;\" was found", "ゲームツリー \"(;\" がありません");
         return false;
     }
@@ -121,30 +121,30 @@ bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode
     std::vector<TOpen> open;
     const std::string unexpected = Msg("unexpected text between properties", "プロパティの間に不正な文字があります");
     for (;;) {
-        f.SkipBlanks();
-        if (f.AtEnd()) {
+        KifuFile.SkipBlanks();
+        if (KifuFile.AtEnd()) {
             why = EndsEarly();
             return false;
         }
-        const unsigned char c = f.Peek();
+        const unsigned char c = KifuFile.Peek();
         if (c == '(') {
             const bool onMain = open.empty() || (open.back().onMain && !open.back().hasChild);
             if (!open.empty())
                 open.back().hasChild = true;
             open.push_back({onMain, false});
-            ++f.pos;
-            f.SkipBlanks();
-            if (f.AtEnd()) {
+            ++KifuFile.pos;
+            KifuFile.SkipBlanks();
+            if (KifuFile.AtEnd()) {
                 why = EndsEarly();
                 return false;
             }
-            if (f.Peek() != ';') {
+            if (KifuFile.Peek() != ';') {
                 why = Msg("a variation without a node", "ノードのない変化があります");
                 return false;
             }
         } else if (c == ')') {
             open.pop_back();
-            ++f.pos;
+            ++KifuFile.pos;
             if (open.empty())
                 return true;
         } else if (c == ';') {
@@ -152,38 +152,38 @@ bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode
                 why = Msg("a node follows a variation", "変化の後にノードがあります");
                 return false;
             }
-            ++f.pos;
+            ++KifuFile.pos;
             const bool keep = open.back().onMain;
             TSgfNode node;
             for (;;) {
-                f.SkipBlanks();
-                if (f.AtEnd()) {
+                KifuFile.SkipBlanks();
+                if (KifuFile.AtEnd()) {
                     why = EndsEarly();
                     return false;
                 }
-                const unsigned char d = f.Peek();
+                const unsigned char d = KifuFile.Peek();
                 if (d == ';' || d == '(' || d == ')')
                     break;
                 TSgfProp prop;
-                prop.id = KifuSgfReadId(f);
-                f.SkipBlanks();
-                if (f.AtEnd()) {
+                prop.id = KifuSgfReadId(KifuFile);
+                KifuFile.SkipBlanks();
+                if (KifuFile.AtEnd()) {
                     why = EndsEarly();
                     return false;
                 }
-                if (f.Peek() != '[') {
+                if (KifuFile.Peek() != '[') {
                     why = unexpected;
                     return false;
                 }
                 do {
                     std::string v;
-                    if (!KifuSgfReadValue(f, v)) {
+                    if (!KifuSgfReadValue(KifuFile, v)) {
                         why = EndsEarly();
                         return false;
                     }
                     if (keep)
                         prop.values.push_back(std::move(v));
-                } while (KifuSgfNextValue(f));
+                } while (KifuSgfNextValue(KifuFile));
                 if (keep && !prop.id.empty())
                     node.props.push_back(std::move(prop));
             }
