@@ -139,7 +139,7 @@ void TBanDraw::CellLines(int x, int y)
     const int l = CellLeft(x), t = CellTop(y);
     const int r = l + BanPitch, b = t + BanPitch;
     const int cx = l + BanHalf, cy = t + BanHalf;
-    // On the edge the piece stops at the intersection.
+    // On the edge the segment stops at the intersection.
     canvas_.Line(cx, y == 1 ? cy : t, cx, y == BoardSize ? cy : b, clBlack);
     canvas_.Line(x == 1 ? cx : l, cy, x == BoardSize ? cx : r, cy, clBlack);
 }

@@ -64,7 +64,7 @@ public:
     void IsiPaintAll();
     void HosiDraw(int x, int y);
     void IsiDraw(int colour, int x, int y);
-    // Clears one cell to the colour and draws its pieces of the grid again.
+    // Clears one cell to the colour and draws its segments of the grid again.
     void BanPointPaint(int x, int y, int colour);
     // An empty point: the cell in the board colour, with its star point.
     void IsiErase(int x, int y);

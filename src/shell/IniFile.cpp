@@ -115,7 +115,7 @@ void TIniFile::Parse(const std::string& text)
     sections_.clear();
     sections_.push_back(Section{});
     std::size_t pos = 0;
-    // A byte-order mark in front of UTF-8 text is no part of the first line.
+    // A byte-order mark in front of UTF-8 text does not belong to the first line.
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
         pos = 3;
     while (pos < text.size()) {

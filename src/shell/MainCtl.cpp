@@ -8,6 +8,8 @@
 
 #include "board/Goban.h"
 #include "board/Rand.h"
+#include "records/Kifu.h"
+#include "records/KifuIg1.h"
 #include "shell/IniFile.h"
 
 namespace vorn {
@@ -402,11 +404,19 @@ void TMainCtl::timParamTimer()
 {
     if (ParamFile.empty())
         return;
-    if (!KifuLoadRecord(ParamFile))
+    // A file that cannot be read has been reported and changed nothing.
+    if (!KifuLoadHeader(ParamFile) || !KifuLoad(ParamFile))
         return;
+    ReopenAdd(ParamFile);
     GameInfoLock = 1;
     GameInfoMode = 1;
-    view_.GameDialogShow();
+    if (view_.GameDialogShow())
+        return;
+    // Without a game dialog to confirm it, the loaded game goes on between
+    // two people at once.
+    PlayerKind[kKuro] = pkHuman;
+    PlayerKind[kSiro] = pkHuman;
+    StartGame();
 }
 
 void TMainCtl::FormClose()
@@ -781,8 +791,11 @@ void TMainCtl::mnuNewClick()
     ParamFile.clear();
     // Players, board size and handicap come from the game dialog once it is
     // built; until then a new game is one between two people.
+    GameInfoMode = 0;
     PlayerKind[kKuro] = pkHuman;
     PlayerKind[kSiro] = pkHuman;
+    if (KifuRecOn == 1)
+        KifuRecBegin();
     StartGame();
 }
 
@@ -790,8 +803,10 @@ void TMainCtl::StartGame()
 {
     GameInfoLock = 0;
     TGoban& b = *GobanLv[0];
-    b.NewGame();
-    FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
+    if (GameInfoMode == 0) {
+        b.NewGame();
+        FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
+    }
     Ban.IrhLabelsReset();
     Thinking = PlayerKind[b.Tejun.NextColor()] == pkComputer ? 1 : 0;
     DictionariesStart();
@@ -799,12 +814,10 @@ void TMainCtl::StartGame()
     GameRunning = 1;
     GameOver = 0;
     PassCount = 0;
-    if (KifuRecOn == 1)
-        KifuRecBegin();
     ItemRef("mnuEnd").checked = false;
     ItemRef("mnuPlay").enabled = true;
-    BackButtons(false);
-    ForwardButtons(false);
+    BackButtons(b.Tejun.Current() > 0);
+    ForwardButtons(b.Tejun.Current() < b.Tejun.Last());
     FormResize();
     TjnInfoShow();
     DspRefresh();
@@ -913,26 +926,6 @@ void TMainCtl::FollowMove(Point p, int colour)
     (void)p, (void)colour;
 }
 
-void TMainCtl::KifuRecBegin()
-{
-    // Not built yet: the running record starts anew (KifuRecBegin).
-}
-
-void TMainCtl::KifuRecAddMove()
-{
-    // Not built yet: the move Current of board 0 goes into the running
-    // record (KifuRecAddMove).
-}
-
-bool TMainCtl::KifuLoadRecord(const std::string& file)
-{
-    // Not built yet: the record readers (KifuLoadHeader for size and
-    // handicap, then KifuLoad, whose moves come back through BanUtu), and the
-    // record at the top of the recent files.
-    (void)file;
-    return false;
-}
-
 void TMainCtl::ExamAddMove(int n, Point p)
 {
     // Not built yet: the rank exam stores the move (ExamAddMove).
@@ -1002,6 +995,12 @@ void TMainCtl::DictionariesStart()
 void TMainCtl::DictionariesClose()
 {
     // Not built yet: both dictionaries closed.
+}
+
+void TMainCtl::ReopenAdd(const std::string& file)
+{
+    // Not built yet: the file goes to the top of the recent files.
+    (void)file;
 }
 
 void TMainCtl::ReopenMenuBuild()

@@ -76,8 +76,9 @@ public:
     virtual void OtoPlay(int colour) { (void)colour; }
     // Sends a move (x, y) of the colour to a remote player of the kind.
     virtual void SendMove(int kind, int x, int y, int colour) { (void)kind, (void)x, (void)y, (void)colour; }
-    // Shows the game dialog for a record just loaded.
-    virtual void GameDialogShow() {}
+    // Shows the game dialog for a record just loaded; false when there is
+    // no game dialog to show.
+    virtual bool GameDialogShow() { return false; }
     // The about box, the board and stone colour dialog (both modal), and the
     // contents of the help.
     virtual void AboutShow() {}
@@ -166,7 +167,9 @@ public:
     void BanClear();
     void BackButtons(bool enable);
     void ForwardButtons(bool enable);
-    // A new game on board 0 with the current size, handicap and players.
+    // The game starts on board 0 with the current players: a new game with
+    // the current size and handicap (GameInfoMode 0), or the game on the
+    // board, such as a record just loaded (GameInfoMode 1).
     void StartGame();
     void GameStop();
 
@@ -215,9 +218,6 @@ private:
     void AnalyzeBoard0();
     bool SichoRead(int libs, Point p, int& result, int& kind);
     void FollowMove(Point p, int colour);
-    void KifuRecAddMove();
-    void KifuRecBegin();
-    bool KifuLoadRecord(const std::string& file);
     void ExamAddMove(int n, Point p);
     void ComUtu();
     void SiIsiToggle(int x, int y);
@@ -231,6 +231,7 @@ private:
     void DictionariesStart();
     void DictionariesClose();
     void ReopenMenuBuild();
+    void ReopenAdd(const std::string& file);
 
     TMainView& view_;
     TPrompt& prompt_;

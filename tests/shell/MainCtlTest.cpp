@@ -5,6 +5,7 @@
 
 #include "ShellUtil.h"
 #include "board/Goban.h"
+#include "board/Hooks.h"
 #include "shell/IniFile.h"
 
 namespace vorn::test {
@@ -166,6 +167,52 @@ TEST_F(StartupTest, CloseWritesSizeBoundsAndRecentFilesAndKeepsTheRest)
     EXPECT_EQ(BoardSize, 13);
     EXPECT_EQ(Handicap, 3);
     EXPECT_EQ(v.width, 700);
+}
+
+TEST_F(StartupTest, RecordNamedOnTheCommandLineIsLoadedAndPlayable)
+{
+    const std::string file = exeDir + "game.sgf";
+    WriteText(file, "(;GM[1]FF[4]SZ[9]PB[Kuro]PW[Shiro];B[cc];W[gg];B[cg])");
+    Start({file});
+    ASSERT_EQ(view.paramTimer, 500);
+    ctl.timParamTimer();
+    const TGoban& b = *GobanLv[0];
+    EXPECT_EQ(BoardSize, 9);
+    EXPECT_EQ(b.Tejun.Last(), 3);
+    EXPECT_EQ(b.GetIro(3, 3), kKuro);
+    EXPECT_EQ(b.GetIro(7, 7), kSiro);
+    EXPECT_EQ(b.GetIro(3, 7), kKuro);
+    EXPECT_EQ(KifuBlackPlayer, "Kuro");
+    EXPECT_EQ(GameInfoMode, 1);
+    EXPECT_EQ(ctl.GameRunning, 1);
+    EXPECT_EQ(view.tjnInfo, "第3手 黒3-7");
+    EXPECT_EQ(NoLastMark, 0);
+    // The game goes on from the record: white to move.
+    EXPECT_TRUE(Shell().BanUtu(5, 5, 0));
+    EXPECT_EQ(b.GetIro(5, 5), kSiro);
+}
+
+TEST_F(StartupTest, UnreadableCommandLineRecordChangesNothing)
+{
+    Start({exeDir + "missing.sgf"});
+    ctl.timParamTimer();
+    EXPECT_EQ(ctl.GameRunning, 0);
+    EXPECT_EQ(GameInfoLock, 0);
+    EXPECT_EQ(GobanLv[0]->Tejun.Last(), 0);
+    EXPECT_EQ(prompt.messages.size(), 1u);  // the reader's report
+}
+
+TEST_F(StartupTest, TheRunningRecordFollowsTheGame)
+{
+    Start();
+    ctl.Click("mnuNew");
+    for (Point p : {Point{4, 4}, Point{16, 16}, Point{3, 16}})
+        ASSERT_TRUE(Shell().BanUtu(p.x, p.y, 0));
+    const std::string rec = ReadText(KifuRecName);
+    EXPECT_NE(rec.find("MOV"), std::string::npos);
+    EXPECT_LT(rec.find("MOV"), rec.size() - 6);  // moves follow the header
+    ctl.FormClose();
+    EXPECT_FALSE(std::filesystem::exists(KifuRecName));
 }
 
 TEST_F(StartupTest, ExitClosesTheWindowExceptInARankExam)
