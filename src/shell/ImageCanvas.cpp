@@ -12,7 +12,8 @@ int BgrFromColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue(
 TImageCanvas::TImageCanvas() : image_(1, 1, QImage::Format_RGB32)
 {
     image_.fill(ColorFromBgr(clFormBack));
-    // Board texts: a face with the Japanese characters, 19 pixels a line.
+    // Board texts: a face with the Japanese characters, about as tall as the
+    // numbers and labels the cells leave room for.
     font_.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"), font_.family()});
     font_.setPixelSize(15);
 }
