@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "board/Basic.h"
+#include "board/Hooks.h"
 #include "board/KuuIsi.h"
 #include "board/Yomi.h"
 
@@ -102,6 +103,36 @@ TEST_F(AnalyzeTest, TablesAgreeWithTheMoveTestOnRandomPositions)
             }
         }
     }
+}
+
+// After the end of a game the empty regions are numbered as chains too; the
+// tables must not change.
+TEST_F(AnalyzeTest, EmptyRegionChainsAfterTheGameChangeNoTable)
+{
+    RandSeed(99);
+    BoardSize = 9;
+    b0().NewGame();
+    for (int i = 0; i < 70; ++i) {
+        const Point p = RandomMove(b0());
+        if (p.x == 0)
+            break;
+        b0().Utu(p.x, p.y);
+    }
+    b0().Analyze();
+    const auto toru = b0().ToruTen;
+    const auto kinsi = b0().Kinsi;
+    const auto self = b0().SelfAtari;
+    const auto death = b0().Death;
+    GameOver = 1;
+    b0().Analyze();
+    for (int c = kKuro; c <= kSiro; ++c)
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) {
+                EXPECT_EQ(b0().ToruTen[c][x][y], toru[c][x][y]);
+                EXPECT_EQ(b0().Kinsi[c][x][y], kinsi[c][x][y]);
+                EXPECT_EQ(b0().SelfAtari[c][x][y], self[c][x][y]);
+                EXPECT_EQ(b0().Death[x][y], death[x][y]);
+            }
 }
 
 TEST_F(AnalyzeTest, KoRetakeIsACapturePointButNotForbidden)
