@@ -101,8 +101,6 @@ public:
     void UtuRenUpdate(int n);
     void ModosuRenUpdate(int n);
 
-    void RenMake() { RenList.Rebuild(); }
-
     // --- Position analysis ------------------------------------------------
     // Chains, capture, forbidden and self-atari points, dead chains, and the
     // later analysis steps in their fixed order.  The tables stay valid until
@@ -162,6 +160,8 @@ public:
     void SetPairFlag(int i, int v) { PairFlags[i] = static_cast<std::uint8_t>(v); }
     void PairFlagsClear();
     bool HasPair(Point p, Point q) const;
+
+    void RenMake() { RenList.Rebuild(); }
 
     // Fields, in the order of the board's data.
     Grid<std::uint8_t, 0, 20> Ban{};
