@@ -868,31 +868,31 @@ void TGoban::DeathRenMarkMake()
                 ++areaSu;
                 l = r->GetKuu(i);
             }
-        if (areaSu >= 2)
+        // Nothing to mark without exactly one such liberty.
+        if (areaSu != 1)
             continue;
-        const bool hasL = areaSu == 1;
 
         // Cut pairs: two enemy chains at the corners of a crossing with a
         // live own stone, and the two enemy chains beside the liberty.
         g_cutSu = 0;
-        for (int i = hasL ? 0 : 1; i <= r->IsiCount(); ++i) {
+        for (int i = 0; i <= r->IsiCount(); ++i) {
             const Point s = i == 0 ? l : r->GetIsi(i);
             for (int d = 1; d <= 4; ++d) {
                 const Point q(s.x + NanameX[d], s.y + NanameY[d]);
                 if (GetIroPt(q) != k || Death[q.x][q.y])
                     continue;
-                const Point c1(s.x, q.y), c2(q.x, s.y);
-                if (GetIroPt(c1) != o || GetIroPt(c2) != o)
+                Point corner[2];
+                CrossPts(s, q, corner);
+                if (GetIroPt(corner[0]) != o || GetIroPt(corner[1]) != o)
                     continue;
+                // Room is kept for the pair at the liberty.
                 if (g_cutSu >= kMaxCutPair - 1)
                     break;
                 ++g_cutSu;
-                g_cutA[g_cutSu] = RenList.RenNoPt(c1);
-                g_cutB[g_cutSu] = RenList.RenNoPt(c2);
+                g_cutA[g_cutSu] = RenList.RenNoPt(corner[0]);
+                g_cutB[g_cutSu] = RenList.RenNoPt(corner[1]);
             }
         }
-        if (!hasL)
-            continue;
         int side[4], sideSu = 0;
         for (int d = 1; d <= 4; ++d)
             if (GetIro(l.x + Dir4X[d], l.y + Dir4Y[d]) == o)

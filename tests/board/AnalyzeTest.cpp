@@ -297,6 +297,38 @@ TEST_F(AnalyzeTest, DeadChainMarksTheLibertyThatMustBeFilled)
     EXPECT_EQ(b0().GetDeathRenMark(2, 1), 1);
 }
 
+TEST_F(AnalyzeTest, LinksAcrossACutDoNotSaveTheNeighbour)
+{
+    // The dead black stone (1,1) has its last liberty at (2,1).  The white
+    // chains (1,2)-(2,2) and (3,1) are cut by black (3,2); white (7,3) is
+    // not.  Area lies at (2,1) and at the liberties of (3,1) and (7,3).
+    SetBoard(R"(
+        X . O . . . . . .
+        O O X . . . . . .
+        . . . . . . O . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    TGoban& b = b0();
+    b.Analyze();
+    ASSERT_EQ(b.IsDeath(1, 1), 1);
+    AreaMap[2][1] = AreaMap[4][1] = AreaMap[8][3] = -2;
+    TRen* wall = b.RenList.RenAt(1, 2);
+    TRen* cut = b.RenList.RenAt(3, 1);
+    // Linked to the cut-off chain only: the wall still has no area.
+    wall->AddGren(cut->GetNo());
+    cut->AddGren(wall->GetNo());
+    b.DeathRenMarkMake();
+    EXPECT_EQ(b.GetDeathRenMark(2, 1), 1);
+    // Linked to a chain with area beyond no cut: nothing to fill.
+    wall->AddGren(b.RenList.RenNo(7, 3));
+    b.DeathRenMarkMake();
+    EXPECT_EQ(b.GetDeathRenMark(2, 1), 0);
+}
+
 TEST_F(AnalyzeTest, VerdictAndAreaAccessors)
 {
     TGoban& b = b0();
