@@ -893,10 +893,9 @@ void TMainCtl::ShowMessage(const std::string& text) { prompt_.Message(text); }
 
 void TMainCtl::AnalyzeBoard0()
 {
-    // Not built yet: the full analysis of board 0 (TGoban::Analyze: chains,
-    // relations, groups, regions, life and death, area map).  Until it lands
-    // the chains alone are brought up to date.
-    GobanLv[0]->RenMake();
+    // The full analysis of board 0: chains, relations, groups, regions, life
+    // and death, area map.
+    GobanLv[0]->Analyze();
 }
 
 bool TMainCtl::SichoRead(int libs, Point p, int& result, int& kind)
