@@ -237,7 +237,8 @@ void TGoban::CopyBan(const TGoban& other)
 
 void TGoban::SetIro(int x, int y, int colour)
 {
-    if (x < 0 || y < 0 || x > BoardSize || y > BoardSize || colour < 0 || colour > 2)
+    // Only points of the board: the border line must stay intact.
+    if (x < 1 || y < 1 || x > BoardSize || y > BoardSize || colour < 0 || colour > 2)
         return;
     Ban[x][y] = static_cast<std::uint8_t>(colour);
 }
