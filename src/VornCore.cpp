@@ -7,6 +7,7 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Think.h"
+#include "records/Kifu.h"
 #include "records/Log.h"
 
 namespace vorn {
@@ -17,6 +18,7 @@ void ResetProgramState()
     RandSeed(1);
     KuuIsiReset();
     GobanReset();
+    KifuReset();
     KohoReset();
     ThinkReset();
     HyokaReset();

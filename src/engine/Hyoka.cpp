@@ -6,6 +6,7 @@
 #include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "board/Yomi.h"
 #include "board/KuuIsi.h"
 #include "engine/Koho.h"
 #include "engine/Pending.h"
@@ -143,7 +144,7 @@ int HyokaDiff(int colour)
 
 int Hyoka(int colour)
 {
-    GobanAnalyze(CurGoban());
+    CurGoban().Analyze();
     return HyokaDiff(colour);
 }
 
@@ -219,7 +220,7 @@ bool TryBothSides(Point p, bool approach, int& e1, int& e2, bool& dead70)
 {
     if (!Play(JibunIro, p))
         return false;
-    GobanAnalyze(CurGoban());
+    CurGoban().Analyze();
     if (GunDeadByRule(p, 90)) {
         YomiModosu();
         return false;

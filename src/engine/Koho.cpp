@@ -6,6 +6,7 @@
 #include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "board/Yomi.h"
 #include "board/Rand.h"
 #include "engine/Pending.h"
 #include "engine/Think.h"

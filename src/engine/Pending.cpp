@@ -1,17 +1,10 @@
 #include "engine/Pending.h"
 
-#include "board/Goban.h"
-
 namespace vorn {
 
 // Not in the program yet: each of these does nothing, and every out point is
 // left at (0, 0).
 
-bool YomiUtu(int, Point) { return false; }
-bool YomiPushUtu(int, Point) { return false; }
-bool YomiUtuRebuild(int, Point) { return false; }
-void YomiModosu() {}
-void GobanAnalyze(TGoban& b) { b.RenMake(); }
 void AreaMapSave() {}
 void AreaMapCopy() {}
 void SichoAll() {}
@@ -19,7 +12,6 @@ void KohoLocateMake() {}
 void KiriMake() {}
 void Kiri2Make() {}
 void AtariMake() {}
-void GobanPairFlagsClear(TGoban&) {}
 
 void NozokiCheck() {}
 void LinkMarkClear() {}

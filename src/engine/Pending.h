@@ -10,20 +10,7 @@
 
 namespace vorn {
 
-class TGoban;
-
 // --- Board model ----------------------------------------------------------------
-// Look-ahead play and take-back: plays colour at p on the look-ahead boards
-// (opening a level from the game board; YomiPushUtu always opens one, and
-// YomiUtuRebuild also rebuilds the chains there); false when the move is not
-// played.
-bool YomiUtu(int colour, Point p);
-bool YomiPushUtu(int colour, Point p);
-bool YomiUtuRebuild(int colour, Point p);
-// Takes back the last look-ahead move.
-void YomiModosu();
-// The full position analysis of a board (until it lands: the chains only).
-void GobanAnalyze(TGoban& b);
 // The area map as it stands at the start of a decision, and its display copy.
 void AreaMapSave();
 void AreaMapCopy();
@@ -34,8 +21,6 @@ void KohoLocateMake();
 void KiriMake();
 void Kiri2Make();
 void AtariMake();
-// Clears the flags of the board's pairs.
-void GobanPairFlagsClear(TGoban& b);
 
 // --- Per-decision state of the generators -----------------------------------------
 void NozokiCheck();   // the peep table

@@ -6,6 +6,7 @@
 
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "board/Yomi.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Pending.h"
@@ -57,7 +58,7 @@ void Prologue()
     Kiri2Make();
     AtariMake();
     NozokiCheck();
-    GobanPairFlagsClear(*GobanLv[0]);
+    GobanLv[0]->PairFlagsClear();
     KouTenMake();
     LinkMarkClear();
     HyokaBase();
@@ -133,7 +134,7 @@ void ThinkMove(Point& out)
     SetColours();
     // The board may have changed since it was last analysed (a position set
     // up, a record loaded): the replies below read the analysis.
-    GobanAnalyze(b0);
+    b0.Analyze();
 
     // Points returned directly are played only when legal; otherwise the
     // next source is asked.
@@ -197,7 +198,7 @@ void VornThink0(int maxStage, Point& out)
 {
     UnwindLookAhead();
     SetColours();
-    GobanAnalyze(*GobanLv[0]);
+    GobanLv[0]->Analyze();
     AreaMapSave();
     ThinkStage(maxStage, out);
     if (LogMode)

@@ -9,6 +9,7 @@
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
 #include "engine/Hyoka.h"
+#include "engine/Koho.h"
 #include "engine/Think.h"
 
 namespace vorn::test {
@@ -172,6 +173,67 @@ TEST_F(HyokaTest, JudgementCountsPrisonersAndDeadStones)
     GobanLv[1]->CopyBan(b0);
     EXPECT_EQ(KeiseiHandanCalc(), 2);
     Level = 0;
+}
+
+TEST_F(HyokaTest, IllegalMovesAreWorthNothing)
+{
+    SetBoard(R"(
+        . X . . .
+        X . . . .
+        . . . . .
+        . . . . .
+        . . . . .)");
+    GobanLv[0]->Analyze();
+    HyokaBase();
+    EXPECT_EQ(UtuHyoka(kSiro, Point(1, 1)), 0); // suicide
+    EXPECT_EQ(UtuHyoka(kSiro, Point(2, 1)), 0); // occupied
+    EXPECT_EQ(UtuHyoka(kSiro, Point(0, 3)), 0); // off the board
+    EXPECT_EQ(Level, 0);
+}
+
+// Every evaluation routine takes its moves back: the game board, its record
+// and the level are as they were, on many random positions.
+TEST_F(HyokaTest, EvaluationsLeaveTheBoardAsTheyFoundIt)
+{
+    for (int size : {9, 19})
+        for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+            ResetProgramState();
+            RandSeed(seed);
+            BoardSize = size;
+            TGoban& b0 = *GobanLv[0];
+            b0.NewGame();
+            for (int i = 0; i < size * size / 2; ++i) {
+                const Point p = RandomMove(b0);
+                if (p.x == 0)
+                    break;
+                ASSERT_EQ(b0.Utu(p.x, p.y), kUtuOk);
+            }
+            b0.Analyze();
+            JibunIro = static_cast<std::uint8_t>(b0.Tejun.NextColor());
+            AiteIro = static_cast<std::uint8_t>(Aite(JibunIro));
+            HyokaBase();
+            const std::string before = BoardDiagram(b0);
+            const int moves = b0.Tejun.Current();
+            for (int k = 0; k < 12; ++k) {
+                const Point p{1 + Random(size), 1 + Random(size)};
+                UtuHyoka(JibunIro, p);
+                DeiriHyoka(p);
+                ItiHyoka(p);
+                HyokaAiteNigeru(JibunIro, p);
+                AddKohoHyoka(p);
+                AddKohoTry(p);
+                AddKohoTryKakari(p);
+                ASSERT_EQ(Level, 0);
+                ASSERT_EQ(BoardDiagram(b0), before);
+                ASSERT_EQ(b0.Tejun.Current(), moves);
+            }
+            // A tried move never enters with the value 0.
+            KohoClear();
+            for (int k = 0; k < 12; ++k)
+                AddKohoTry(Point(1 + Random(size), 1 + Random(size)));
+            for (int i = 1; i <= KohoCount; ++i)
+                EXPECT_NE(Koho.Value[i], 0);
+        }
 }
 
 } // namespace

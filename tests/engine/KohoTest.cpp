@@ -159,6 +159,36 @@ TEST_F(KohoTest, OccupiedOffBoardAndForbiddenPointsAreRefused)
     EXPECT_EQ(KohoCount, 1);
 }
 
+TEST_F(KohoTest, SelfAtariOfFourStonesIsRefused)
+{
+    SetBoard(R"(
+        X X X . O . . . .
+        . O O O . . . . .
+        O . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        O . . . . . . . .
+        . O O . . . . . .
+        X X . O . . . . .)");
+    GobanLv[0]->Analyze();
+    JibunIro = kKuro;
+    AddKoho(Point(4, 1), 30, 0); // four stones, one liberty left
+    AddKoho(Point(1, 2), 30, 0);
+    EXPECT_EQ(KohoCount, 0);
+    EXPECT_EQ(Level, 0);
+    EXPECT_EQ(GobanLv[0]->GetIro(4, 1), kAki);
+    // A three-stone self-atari may enter: it can be a sacrifice.
+    AddKoho(Point(3, 9), 30, 0);
+    EXPECT_EQ(KohoCount, 1);
+    // On a look-ahead level the test is skipped.
+    Level = 1;
+    GobanLv[1]->CopyBan(*GobanLv[0]);
+    AddKoho(Point(4, 1), 30, 0);
+    Level = 0;
+    EXPECT_EQ(KohoCount, 2);
+}
+
 // --- The joseki cap -------------------------------------------------------
 
 TEST_F(KohoTest, UrgentCandidateNearJosekiIsCutToABigPoint)
