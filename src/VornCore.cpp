@@ -4,6 +4,7 @@
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
 #include "board/Rand.h"
+#include "records/Kifu.h"
 
 namespace vorn {
 
@@ -13,6 +14,7 @@ void ResetProgramState()
     RandSeed(1);
     KuuIsiReset();
     GobanReset();
+    KifuReset();
 }
 
 } // namespace vorn
