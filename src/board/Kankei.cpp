@@ -49,15 +49,12 @@ static_assert(FramesAgree(), "pattern frames disagree with the relation steps");
 // One stone looking in one direction of a family: colours of its pattern
 // points on the board of the current level, seen from the stone's colour.
 template <int N>
-struct TScan {
-    TGoban& B;
-    int X, Y, D;
+struct TScan : TPatScan<N> {
+    using TPatScan<N>::B, TPatScan<N>::X, TPatScan<N>::Y, TPatScan<N>::At, TPatScan<N>::Pt;
     int Own, Enemy;
 
-    TScan(int c, int d, int x, int y) : B(CurGoban()), X(x), Y(y), D(d), Own(c), Enemy(Aite(c)) {}
+    TScan(int c, int d, int x, int y) : TPatScan<N>(d, x, y), Own(c), Enemy(Aite(c)) {}
 
-    Point Pt(const TPatPt<N>& p) const { return Point(X + p.DX[D], Y + p.DY[D]); }
-    int At(const TPatPt<N>& p) const { return B.GetIro(X + p.DX[D], Y + p.DY[D]); }
     bool IsOwn(const TPatPt<N>& p) const { return At(p) == Own; }
     bool IsEnemy(const TPatPt<N>& p) const { return At(p) == Enemy; }
     bool IsEmpty(const TPatPt<N>& p) const { return At(p) == kAki; }

@@ -10,6 +10,7 @@
 
 #include "board/Array.h"
 #include "board/Define.h"
+#include "board/Goban.h"
 
 namespace vorn {
 
@@ -112,6 +113,35 @@ inline constexpr TPatPt<4> G = At(1, 1), Q = At(2, 2), T = At(3, 3);
 inline constexpr TPatPt<4> A1 = At(0, 1), A2 = At(1, 2), A3 = At(0, 2), A4 = At(2, 3), A5 = At(1, 3);
 inline constexpr TPatPt<4> B1 = At(1, 0), B2 = At(2, 1), B3 = At(2, 0), B4 = At(3, 2), B5 = At(3, 1);
 } // namespace Naname2Pat
+
+// One point looking along direction d of a pattern family, on the board of
+// the current level.  Scans run at every analysis: the colour read is one
+// bounds test against the border lines (which hold kHen) and one load.
+template <int N>
+struct TPatScan {
+    TGoban& B;
+    int X, Y, D;
+
+    TPatScan(int d, int x, int y) : B(CurGoban()), X(x), Y(y), D(d), Di(d - 1), Edge(BoardSize + 1)
+    {
+        if (d < 1 || d > N)
+            RangeError(d, 1, N);
+        if (!B.OnBoard(x, y))
+            RangeError(x, 1, BoardSize);
+    }
+    Point Pt(const TPatPt<N>& p) const { return Point(X + p.DX.v[Di], Y + p.DY.v[Di]); }
+    // The colour at a pattern point, kHen off the board.
+    int At(const TPatPt<N>& p) const
+    {
+        const auto x = static_cast<unsigned>(X + p.DX.v[Di]);
+        const auto y = static_cast<unsigned>(Y + p.DY.v[Di]);
+        return (x <= Edge && y <= Edge) ? B.Ban.v[x].v[y] : kHen;
+    }
+
+private:
+    int Di;
+    unsigned Edge;
+};
 
 // The stone relations of the whole board of the current level.  The relation
 // records must have been reset (TGoban::SetLocateIro) and the per-point tables

@@ -34,13 +34,11 @@ bool DeadStone(const TGoban& b, int x, int y) { return b.OnBoard(x, y) && b.Deat
 
 // One empty point looking in one direction.  "Set" is a stone or the edge.
 template <int N>
-struct TKuuScan {
-    TGoban& B;
-    int X, Y, D;
+struct TKuuScan : TPatScan<N> {
+    using TPatScan<N>::B, TPatScan<N>::X, TPatScan<N>::Y, TPatScan<N>::At, TPatScan<N>::Pt;
 
-    TKuuScan(int d, int x, int y) : B(CurGoban()), X(x), Y(y), D(d) {}
+    TKuuScan(int d, int x, int y) : TPatScan<N>(d, x, y) {}
 
-    int At(const TPatPt<N>& p) const { return B.GetIro(X + p.DX[D], Y + p.DY[D]); }
     bool IsSet(const TPatPt<N>& p) const { return At(p) != kAki; }
     bool IsEmpty(const TPatPt<N>& p) const { return At(p) == kAki; }
     bool IsStone(const TPatPt<N>& p) const { return vorn::IsStone(At(p)); }
@@ -51,9 +49,9 @@ struct TKuuScan {
     // other colour when p's stone is dead, 3 for the edge.
     void Count(CountMap& map, const TPatPt<N>& p) const
     {
-        const int px = X + p.DX[D], py = Y + p.DY[D];
-        int c = B.GetIro(px, py);
-        if (vorn::IsStone(c) && DeadStone(B, px, py))
+        const Point q = Pt(p);
+        int c = At(p);
+        if (vorn::IsStone(c) && DeadStone(B, q.x, q.y))
             c = Aite(c);
         ++map[c][X][Y];
     }
