@@ -86,25 +86,21 @@ struct TScan : TPatScan<N> {
 
     // The analysis tables at a pattern point, for the enemy.  A point off the
     // board is forbidden and nothing else.
-    bool Kinsi(const TPatPt<N>& p) const
-    {
-        const Point q = Pt(p);
-        return !B.OnBoardPt(q) || B.Kinsi[Enemy][q.x][q.y] != 0;
-    }
+    bool Kinsi(const TPatPt<N>& p) const { return B.IsKinsiPt(Enemy, Pt(p)) != 0; }
     bool SelfAtari(const TPatPt<N>& p) const
     {
         const Point q = Pt(p);
-        return B.OnBoardPt(q) && B.SelfAtari[Enemy][q.x][q.y] != 0;
+        return B.OnBoardPt(q) && B.IsSelfAtariPt(Enemy, q) != 0;
     }
     bool ToruTen(const TPatPt<N>& p) const
     {
         const Point q = Pt(p);
-        return B.OnBoardPt(q) && B.ToruTen[Enemy][q.x][q.y] != 0;
+        return B.OnBoardPt(q) && B.IsToruTenPt(Enemy, q) != 0;
     }
     bool Dead(const TPatPt<N>& p) const
     {
         const Point q = Pt(p);
-        return B.OnBoardPt(q) && B.Death[q.x][q.y] != 0;
+        return B.OnBoardPt(q) && B.IsDeathPt(q) != 0;
     }
     const TRen* Ren(const TPatPt<N>& p) const { return B.RenList.RenAtPt(Pt(p)); }
 

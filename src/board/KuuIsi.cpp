@@ -1,5 +1,6 @@
 #include "board/KuuIsi.h"
 
+#include "board/Basic.h"
 #include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Kankei.h"
@@ -30,7 +31,7 @@ using CountMap = Arr<Grid<std::uint8_t, 1, 19>, 1, 3>;
 
 bool IsStone(int c) { return c == kKuro || c == kSiro; }
 
-bool DeadStone(const TGoban& b, int x, int y) { return b.OnBoard(x, y) && b.Death[x][y] != 0; }
+bool DeadStone(const TGoban& b, int x, int y) { return b.OnBoard(x, y) && b.IsDeath(x, y) != 0; }
 
 // One empty point looking in one direction.  "Set" is a stone or the edge.
 template <int N>
@@ -56,17 +57,6 @@ struct TKuuScan : TPatScan<N> {
         ++map[c][X][Y];
     }
 };
-
-// Counts of the four orthogonal (and four diagonal) neighbours by colour.
-void CountNeighbours(const TGoban& b, int x, int y, Arr<int, 0, 3>& counts, bool diagonal)
-{
-    counts.Fill(0);
-    for (int d = 1; d <= 8; ++d) {
-        if (d > 4 && !diagonal)
-            break;
-        ++counts[b.GetIro(x + Dir8X[d], y + Dir8Y[d])];
-    }
-}
 
 } // namespace
 
@@ -270,17 +260,17 @@ void KuuIsiAreaPoint(int x, int y)
         return;
     const int b1 = KuuIsiCount[kKuro][x][y], w1 = KuuIsiCount[kSiro][x][y];
     const int b2 = KuuIsiCount2[kKuro][x][y], w2 = KuuIsiCount2[kSiro][x][y];
-    Arr<int, 0, 3> n;
+    TIroCounts n;
     int v = 0;
     if (b1 > 0 && w1 + w2 == 0) {
         v = 1;
     } else if (w1 > 0 && b1 + b2 == 0) {
         v = -1;
     } else if (b1 >= 2) {
-        CountNeighbours(b, x, y, n, false);
+        CountNeighbour(Point(x, y), n);
         v = (n[kKuro] == 3 && n[kSiro] == 0) ? 1 : 0;
     } else if (w1 >= 2) {
-        CountNeighbours(b, x, y, n, false);
+        CountNeighbour(Point(x, y), n);
         v = (n[kSiro] == 3 && n[kKuro] == 0) ? -1 : 0;
     }
     AreaMap[x][y] = v;
@@ -320,11 +310,11 @@ void AreaCorner()
     const TGoban& b = CurGoban();
     const int s = BoardSize;
     const Point centres[4] = {Point(2, 2), Point(s - 1, 2), Point(2, s - 1), Point(s - 1, s - 1)};
-    Arr<int, 0, 3> n;
+    TIroCounts n;
     for (const Point p : centres) {
         if (b.GetIro(p.x, p.y) != kAki || AreaMap[p.x][p.y] != 0)
             continue;
-        CountNeighbours(b, p.x, p.y, n, true);
+        CountAround8(p, n);
         if (n[kAki] != 8)
             continue;
         const TLocate& loc = b.GetLocatePt(p);
@@ -405,7 +395,7 @@ void AreaFirm()
             if (v == 0 || AreaCountZero(x, y) != 0)
                 continue;
             // The other side can capture here: the border is not firm.
-            if ((v < 0 && b.ToruTen[kKuro][x][y] != 0) || (v > 0 && b.ToruTen[kSiro][x][y] != 0))
+            if ((v < 0 && b.IsToruTen(kKuro, x, y) != 0) || (v > 0 && b.IsToruTen(kSiro, x, y) != 0))
                 continue;
             AreaMap[x][y] = v * 2;
         }

@@ -47,7 +47,8 @@ void TLocate::AddKankei(int index, int kind, int value)
 
 int TLocate::GunNoAt(Point p)
 {
-    // The group builder numbers every chain with its group.
+    // The group builder numbers every chain with its group, as it does the
+    // group map.
     const TRen* r = CurGoban().RenList.RenAtPt(p);
     return r != nullptr ? r->GetGunNo() : 0;
 }
@@ -56,7 +57,7 @@ bool TLocate::DeadAt(int i) const
 {
     const TGoban& b = CurGoban();
     const Point p = GetKankeiPoint(i);
-    return b.OnBoardPt(p) && b.Death[p.x][p.y] != 0;
+    return b.OnBoardPt(p) && b.IsDeathPt(p) != 0;
 }
 
 Point TLocate::GetNearest(int colour) const

@@ -113,8 +113,10 @@ TEST_F(KankeiTest, OneSpaceJumps)
         {"enemy beside the gap", {{4, 4, kSiro}}, "3=2", "3=2"},
         {"enemies on both sides", {{4, 4, kSiro}, {4, 6, kSiro}}, "3=3", "3=3"},
         {"enemy beside a stone", {{3, 4, kSiro}}, "3=2", "3=2"},
-        {"own stone beside the gap", {{4, 4, kKuro}}, "3=2", "3=2"},
-        {"joined by own stones beside the gap", {{4, 4, kKuro}, {5, 4, kKuro}}, "", ""},
+        // The gap is self-atari for white: firm.
+        {"own stone beside the gap", {{4, 4, kKuro}}, "3=1", "3=1"},
+        {"own stone and enemy beside the gap", {{4, 4, kKuro}, {4, 6, kSiro}}, "3=2", "3=2"},
+        {"joined beside the gap", {{4, 4, kKuro}, {5, 4, kKuro}, {4, 6, kSiro}}, "", ""},
     };
     for (const auto& c : cases) {
         std::vector<TStone> stones{{3, 5, kKuro}, {5, 5, kKuro}};
@@ -174,6 +176,34 @@ TEST_F(KankeiTest, DiagonalGrades)
     EXPECT_EQ(RelTo({4, 3}, {5, 4}), "2=1");
     EXPECT_EQ(RelTo({5, 4}, {6, 5}), "2=0");
     EXPECT_EQ(RelTo({6, 5}, {5, 4}), "2=0");
+}
+
+TEST_F(KankeiTest, DiagonalWithAnUnplayableCrossingPoint)
+{
+    // White cannot cut at (4,4): self-atari there, then suicide.
+    for (const char* diagram : {R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . X O . . . .
+        . . X . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)", R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . X O . . . .
+        . . X . X . . . .
+        . . . X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)"}) {
+        SetBoard(diagram);
+        MakeRelations();
+        EXPECT_EQ(RelTo({4, 3}, {5, 4}), "2=1") << diagram;
+    }
 }
 
 TEST_F(KankeiTest, DiagonalReadsTheAnalysisTables)

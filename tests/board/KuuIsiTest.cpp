@@ -296,6 +296,25 @@ TEST_F(KuuIsiTest, DeadStonesCountForTheOtherSide)
     b0().Death[5][3] = 1;
     Seed();
     EXPECT_EQ(AreaMap[5][3], -1);
+
+    // The analysis marks the white corner stone dead (its escape is
+    // self-atari): black's side, doubled where firm.
+    SetBoard(R"(
+        O X . . . . . . .
+        . X . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    MakeRelations();
+    ASSERT_EQ(b0().IsDeath(1, 1), 1);
+    EXPECT_EQ(KuuIsiCount[kKuro][1][2], 2);
+    EXPECT_EQ(KuuIsiCount[kSiro][1][2], 0);
+    EXPECT_EQ(AreaMap[1][1], 2);
+    EXPECT_EQ(AreaMap[1][2], 2);
 }
 
 TEST_F(KuuIsiTest, WallsSplitTheBoard)
@@ -385,12 +404,15 @@ TEST_F(KuuIsiTest, RandomPositionsStayInRange)
         for (int x = 1; x <= BoardSize; ++x)
             for (int y = 1; y <= BoardSize; ++y) {
                 const int v = AreaMap[x][y];
-                if (b.GetIro(x, y) == kAki) {
-                    EXPECT_LE(v, 2);
-                    EXPECT_GE(v, -2);
-                } else {
-                    EXPECT_EQ(v, 0); // no dead marks
-                }
+                EXPECT_LE(v, 2);
+                EXPECT_GE(v, -2);
+                // A stone is 0, or on the other side when it is dead.
+                if (b.GetIro(x, y) == kKuro)
+                    EXPECT_EQ(v < 0, b.IsDeath(x, y) == 1);
+                if (b.GetIro(x, y) == kSiro)
+                    EXPECT_EQ(v > 0, b.IsDeath(x, y) == 1);
+                if (b.GetIro(x, y) != kAki && b.IsDeath(x, y) == 0)
+                    EXPECT_EQ(v, 0);
                 int counted = 0;
                 for (int k = 1; k <= 3; ++k)
                     counted += KuuIsiCount[k][x][y] + KuuIsiCount2[k][x][y];

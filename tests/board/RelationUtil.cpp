@@ -22,8 +22,13 @@ void MakeRelations(Tables tables)
     TGoban& b = *GobanLv[0];
     Level = 0;
     b.RenMake();
-    if (tables == Tables::Build)
-        ClearTables(b);
+    if (tables == Tables::Build) {
+        b.ToruTenMake();
+        b.KinsiMake();
+        b.SelfAtariMake();
+        FillGrid<std::uint8_t, 1, 19>(b.Death, 0);
+        b.DeathMake();
+    }
     b.SetLocateIro();
     KankeiMakeAll();
     KuuIsiMake();
