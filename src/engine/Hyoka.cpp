@@ -39,7 +39,7 @@ enum { kKakemeYes = 1, kKakemeKamo = 2, kKakemeNotMe = 4 };
 // The groups of the board model (eye values, death levels, capturing races,
 // links, related points) are not in the program yet.  Until they are, a board
 // has no groups: the weak-group, race, eye-gain and big-group terms are 0,
-// no move is judged to kill its own group, and approach plays are not read.
+// and no move is judged to kill its own group.
 
 // Weak groups, new and settled capturing races and eyes gained (with the area
 // handed over around nearly dead groups), added into the term accumulators.
@@ -60,15 +60,6 @@ bool GunDeadByRule(Point p, int percent)
     (void)p;
     (void)percent;
     return false;
-}
-
-// Relation partners of kind 5 (the (2,2) diagonal) of the stone at p, into
-// list; answers their count (at most four).
-int NanameTwoPartners(Point p, Arr<Point, 1, 4>& list)
-{
-    (void)p;
-    (void)list;
-    return 0;
 }
 
 // --------------------------------------------------------------------------
@@ -271,8 +262,9 @@ int KakariMin(Point p, int v)
     if (own != kKuro && own != kSiro)
         return v;
     const int opp = Aite(own);
-    Arr<Point, 1, 4> partners;
-    const int n = NanameTwoPartners(p, partners);
+    // The own stones in a (2,2) relation to p, from its relation record.
+    Arr<Point, 1, kMaxKankei> partners;
+    const int n = CurGoban().GetLocatePt(p).GetKindPoints(own, KankeiNaname2, partners);
     for (int i = 1; i <= n; ++i) {
         const Point q = partners[i];
         if (CurGoban().GetIroPt(q) != own)

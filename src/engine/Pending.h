@@ -11,9 +11,6 @@
 namespace vorn {
 
 // --- Board model ----------------------------------------------------------------
-// The area map as it stands at the start of a decision, and its display copy.
-void AreaMapSave();
-void AreaMapCopy();
 // Ladder status of every chain with one or two liberties.
 void SichoAll();
 // The pair list of pending threats, and the cut and atari maps.

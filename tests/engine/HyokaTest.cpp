@@ -7,6 +7,7 @@
 #include "Util.h"
 
 #include "board/Hooks.h"
+#include "board/Yomi.h"
 #include "board/KuuIsi.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
@@ -173,6 +174,48 @@ TEST_F(HyokaTest, JudgementCountsPrisonersAndDeadStones)
     GobanLv[1]->CopyBan(b0);
     EXPECT_EQ(KeiseiHandanCalc(), 2);
     Level = 0;
+}
+
+TEST_F(HyokaTest, ApproachPlayLowersTheValueOfAWideDiagonal)
+{
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . X . O . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    TGoban& b0 = *GobanLv[0];
+    b0.Analyze();
+    Arr<Point, 1, kMaxKankei> partners;
+    ASSERT_EQ(b0.GetLocatePt(Point(3, 3)).GetKindPoints(kKuro, KankeiNaname2, partners), 1);
+    HyokaBase();
+    // White's approach between the two stones, next to its own stone.
+    ASSERT_TRUE(YomiPushUtu(kSiro, Point(4, 4)));
+    const int afterApproach = Hyoka(kKuro);
+    YomiModosu();
+    ASSERT_EQ(Level, 0);
+    EXPECT_EQ(KakariMin(Point(3, 3), 1000), afterApproach);
+    EXPECT_EQ(KakariMin(Point(3, 3), -1000), -1000);
+    EXPECT_EQ(Level, 0);
+    // Without a white stone next to the middle point nothing is tried.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . X . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . O
+        . . . . . . . . .
+        . . . . . . . . .)");
+    b0.Analyze();
+    EXPECT_EQ(KakariMin(Point(3, 3), 1000), 1000);
+    // An empty point has no partners.
+    EXPECT_EQ(KakariMin(Point(4, 4), 1000), 1000);
 }
 
 TEST_F(HyokaTest, IllegalMovesAreWorthNothing)

@@ -235,7 +235,7 @@ TEST_F(ThinkTest, NegativeBestValueIsRaisedBeforeTheThreatSearch)
 }
 
 // Resignation: the engine (Black, to move) is judged 2 per point of komi
-// behind; the move comes from one stage with one value.
+// behind on an empty board; the move comes from one stage with one value.
 struct ResignCase {
     const char* what;
     float komi;
@@ -246,6 +246,17 @@ struct ResignCase {
 
 TEST_F(ThinkTest, ResignationOfferOnlyWhenAllowed)
 {
+    // An empty board: no area for either side, only the komi counts.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
     const ResignCase cases[] = {
         {"lost, only a small last move", 60.0f, 8, 10, 0, Point(-5, 5)},
         {"lost at exactly -100", 50.0f, 8, 10, 0, Point(-5, 5)},
