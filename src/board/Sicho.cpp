@@ -6,6 +6,7 @@
 #include "board/Basic.h"
 #include "board/Define.h"
 #include "board/Goban.h"
+#include "board/Kankei.h"
 #include "board/Ren.h"
 #include "board/Yomi.h"
 
@@ -808,11 +809,18 @@ void SichoToruTe(Point p, Point& t)
 
 void RenGrenMake(TRen* ren)
 {
-    // Point relations are not in the program yet: the chain keeps the linked
-    // chains it has.  With them, this recomputes the stone relations of the
-    // current board and adds every chain that a stone of ren links to with
-    // grade 1 or 2 (AddGren), then puts the board's relation records back.
-    (void)ren;
+    TGoban& b = CurGoban();
+    if (ren == nullptr || ren->Owner != &b)
+        return;
+    // The stone relations are made afresh for the board as it stands; the
+    // board's own records, with the empty points' relations of its analysis,
+    // are put back afterwards.
+    static Grid<TLocate, 1, 19> saved;
+    saved = b.Locate;
+    b.SetLocateIro();
+    KankeiMakeAll();
+    b.GrenMakeRen(*ren);
+    b.Locate = saved;
 }
 
 bool GrenSichoKoho(Point p)

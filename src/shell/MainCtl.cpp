@@ -8,6 +8,7 @@
 
 #include "board/Goban.h"
 #include "board/Rand.h"
+#include "board/Sicho.h"
 #include "records/Kifu.h"
 #include "records/KifuIg1.h"
 #include "shell/IniFile.h"
@@ -900,13 +901,14 @@ void TMainCtl::AnalyzeBoard0()
 
 bool TMainCtl::SichoRead(int libs, Point p, int& result, int& kind)
 {
-    // Not built yet: the ladder reading of a two-liberty chain (SichoCheck2,
-    // with SichoKind 4 for a squeeze) and of a chain in atari
-    // (SichoAtariCheck).  Without them the query shows nothing.
-    (void)libs, (void)p;
-    result = 0;
-    kind = 0;
-    return false;
+    // A two-liberty chain: the ladder, then the nets (SichoKind 4 when a
+    // squeeze was found); a chain in atari: its extension.
+    result = libs == 2 ? SichoCheck2(p) : SichoAtariCheck(p);
+    kind = libs == 2 ? SichoKind : 0;
+    if (result == 1)
+        if (const TRen* r = CurGoban().RenList.RenAtPt(p))
+            SichoKind = r->SichoStatus();
+    return true;
 }
 
 int TMainCtl::LocateCall(int x, int y, Arr<Point, 1, kLocateCallMax>& points, Arr<int, 1, kLocateCallMax>& values)

@@ -500,21 +500,54 @@ TEST_F(SichoTest, CapturingPoint)
     EXPECT_EQ(Level, 0);
 }
 
+// Every relation record of a board: kinds, points, values and colours.
+std::string LocateSignature(const TGoban& b)
+{
+    std::string s;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            const TLocate& loc = b.GetLocate(x, y);
+            s += std::to_string(loc.GetKankeiSu()) + ':';
+            for (int i = 1; i <= loc.GetKankeiSu(); ++i) {
+                const Point q = loc.GetKankeiPoint(i);
+                s += std::to_string(loc.GetKankeiKind(i)) + '/' + std::to_string(q.x) + ',' + std::to_string(q.y)
+                     + '/' + std::to_string(loc.GetKankeiValue(i)) + '/' + std::to_string(loc.GetKankeiIro(i)) + ' ';
+            }
+            s += '\n';
+        }
+    return s;
+}
+
 TEST_F(SichoTest, LinkedChainCaughtByALadder)
 {
-    SetBoard(kPlainLadder);
-    // White's (5,5) counts (8,8) as linked; (5,5) is caught, so the ladder
-    // is proposed through it.
-    b0().SetIro(8, 8, kSiro);
-    b0().RenMake();
-    TRen* far = At(Point(8, 8));
-    ASSERT_NE(far, nullptr);
-    far->AddGren(At(Point(5, 5))->GetNo());
-    EXPECT_TRUE(GrenSichoKoho(Point(8, 8)));
+    // White's (8,4) is linked to (5,5) by a large knight's move; (5,5) is
+    // caught by the ladder.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . O .
+        . . . X O . . . .
+        . . . . . X . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    b0().Analyze();
+    const std::string relations = LocateSignature(b0());
+    // The empty points' relations of the analysis are part of what must stay.
+    ASSERT_GT(b0().GetLocate(6, 4).GetKankeiSu(), 0);
+    TRen* far = At(Point(8, 4));
+    const int caught = At(Point(5, 5))->GetNo();
+    far->ClearGren();
+    EXPECT_TRUE(GrenSichoKoho(Point(8, 4)));
     EXPECT_EQ(At(Point(5, 5))->SichoStatus(), kSichoToreru);
-    // No caught linked chain: nothing proposed.
+    ASSERT_GE(far->GrenCount(), 1);
+    EXPECT_EQ(far->Gren(1), caught);
+    EXPECT_EQ(LocateSignature(b0()), relations);
+    // (5,5)'s only linked chain has four liberties: nothing to propose.
     EXPECT_FALSE(GrenSichoKoho(Point(5, 5)));
     EXPECT_FALSE(GrenSichoKoho(Point(1, 1)));
+    EXPECT_EQ(LocateSignature(b0()), relations);
     EXPECT_EQ(Level, 0);
 }
 
