@@ -74,6 +74,7 @@ public:
     QToolButton* Button(const std::string& name) const;
     QLabel* TjnInfoLabel() const { return lblTjnInfo; }
     QStatusBar* Status() const { return StatusBar; }
+    QTimer& AutoTimer() { return timAuto; }
 
     // TMainView
     int ClientWidth() const override;

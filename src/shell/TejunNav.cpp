@@ -140,27 +140,24 @@ void TTejunNav::StepDone()
 // ---------------------------------------------------------------------------
 // Navigation commands
 
-void TTejunNav::mnuPrevClick()
+void TTejunNav::OneStep(bool forward)
 {
     if (ctl_.Thinking == 1)
         return;
+    // A single step keeps the chains up to date move by move.
     RenSabun = 1;
     ctl_.view_.CommentSave();
-    BackDraw();
+    if (forward)
+        ForwardDraw();
+    else
+        BackDraw();
     RenSabun = 0;
     StepDone();
 }
 
-void TTejunNav::mnuNextClick()
-{
-    if (ctl_.Thinking == 1)
-        return;
-    RenSabun = 1;
-    ctl_.view_.CommentSave();
-    ForwardDraw();
-    RenSabun = 0;
-    StepDone();
-}
+void TTejunNav::mnuPrevClick() { OneStep(false); }
+
+void TTejunNav::mnuNextClick() { OneStep(true); }
 
 void TTejunNav::mnuFirstClick()
 {

@@ -58,6 +58,8 @@ public:
 private:
     // Labels of the shown move erased; the stones under them drawn again.
     void LabelsErase();
+    // One move back or forward, the command of the back and forward items.
+    void OneStep(bool forward);
     // What follows every navigation command: the comment window, analysis,
     // overlays, the move label and the controls.
     void StepDone();
