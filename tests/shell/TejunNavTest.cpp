@@ -176,10 +176,14 @@ TEST_F(TejunNavTest, DeletingTheLaterMovesAsksFirst)
         ctl.Click("mnuPrev");
     ASSERT_EQ(Shown(), 4);
 
-    prompt.answers = {false};
+    prompt.answers = {false, false};
     ctl.Click("mnuDel");
-    ASSERT_EQ(prompt.questions.size(), 1u);
+    Language = lgEnglish;
+    ctl.Click("mnuDel");
+    Language = lgJapanese;
+    ASSERT_EQ(prompt.questions.size(), 2u);
     EXPECT_EQ(prompt.questions[0], "5手目以降を削除しますか？");
+    EXPECT_EQ(prompt.questions[1], "5move downward delete?");
     EXPECT_EQ(Record().Last(), 10);
 
     prompt.answers = {true};
@@ -193,17 +197,13 @@ TEST_F(TejunNavTest, DeletingTheLaterMovesAsksFirst)
 
     // At the end of the record there is nothing to delete and no question.
     ctl.Click("mnuDel");
-    EXPECT_EQ(prompt.questions.size(), 2u);
-}
+    EXPECT_EQ(prompt.questions.size(), 3u);
 
-TEST_F(TejunNavTest, DeleteQuestionInEnglish)
-{
-    OpenTenMoves("[Form]\nLanguage=1\n");
+    // From the start everything goes.
     ctl.Click("mnuFirst");
     prompt.answers = {true};
     ctl.Click("mnuDel");
-    ASSERT_EQ(prompt.questions.size(), 1u);
-    EXPECT_EQ(prompt.questions[0], "1move downward delete?");
+    EXPECT_EQ(prompt.questions.back(), "1手目以降を削除しますか？");
     EXPECT_EQ(Record().Last(), 0);
     EXPECT_EQ(Controls(), "0 0 0");
 }
@@ -349,6 +349,14 @@ TEST_F(UndoTest, RefusedOrIgnored)
     }
     ASSERT_EQ(prompt.messages.size(), 4u);
     EXPECT_EQ(prompt.messages[3], "You cannot undo in a game against a remote player");
+    Language = lgJapanese;
+    ctl.Click("mnuUndo");
+    ctl.ExamMode = 1;
+    ctl.Click("mnuUndo");
+    ctl.ExamMode = 0;
+    ASSERT_EQ(prompt.messages.size(), 6u);
+    EXPECT_EQ(prompt.messages[4], "通信対局中は待ったはできません");
+    EXPECT_EQ(prompt.messages[5], "段級位認定試験中は待ったはできません");
     PlayerKind[kSiro] = pkComputer;
 
     // Not without a game.
@@ -356,19 +364,6 @@ TEST_F(UndoTest, RefusedOrIgnored)
     ctl.Click("mnuUndo");
     EXPECT_EQ(Record().Last(), 4);
     EXPECT_EQ(RunningMoves(), "C03 G07 C07 G03 ");
-}
-
-TEST_F(UndoTest, JapaneseRefusals)
-{
-    NewGame(pkHuman, pkTcp);
-    Language = lgJapanese;
-    Play({{3, 3}});
-    ctl.Click("mnuUndo");
-    ctl.ExamMode = 1;
-    ctl.Click("mnuUndo");
-    ASSERT_EQ(prompt.messages.size(), 2u);
-    EXPECT_EQ(prompt.messages[0], "通信対局中は待ったはできません");
-    EXPECT_EQ(prompt.messages[1], "段級位認定試験中は待ったはできません");
 }
 
 // --- Automatic replay ---------------------------------------------------------
@@ -390,24 +385,18 @@ TEST_F(TejunNavTest, AutomaticReplayStepsOnEachTickAndStopsAtTheEnd)
     EXPECT_FALSE(ctl.Checked("mnuAuto"));
     EXPECT_EQ(Controls(), ControlsAt(10));
 
-    // Switched off by hand it stops at once.
-    ctl.Click("mnuFirst");
-    ctl.Click("mnuAuto");
-    ctl.Nav.timAutoTimer();
-    ctl.Click("mnuAuto");
-    EXPECT_FALSE(view.autoTimer);
-    EXPECT_EQ(Shown(), 1);
-}
-
-TEST_F(TejunNavTest, ReplayTicksWaitWhileTheEngineIsToMove)
-{
-    OpenTenMoves();
+    // A tick waits while the engine is to move; switched off by hand the
+    // replay stops at once.
     ctl.Click("mnuFirst");
     ctl.Click("mnuAuto");
     ctl.Thinking = 1;
     ctl.Nav.timAutoTimer();
     EXPECT_EQ(Shown(), 0);
-    EXPECT_TRUE(view.autoTimer);
+    ctl.Thinking = 0;
+    ctl.Nav.timAutoTimer();
+    ctl.Click("mnuAuto");
+    EXPECT_FALSE(view.autoTimer);
+    EXPECT_EQ(Shown(), 1);
 }
 
 // --- In the window ------------------------------------------------------------
