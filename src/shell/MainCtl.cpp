@@ -164,6 +164,8 @@ void TMainCtl::Click(const std::string& name)
         (this->*(it->second))();
         return;
     }
+    if (Nav.Click(name) || Files.Click(name))
+        return;
     if (FindSwitch(name) != nullptr) {
         SwitchToggle(name);
         return;
@@ -363,7 +365,7 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
     BlackSound = ini.ReadString("Form", "BlackSound", "");
     for (int i = 1; i <= 4; ++i)
         ReopenFiles[i] = ini.ReadString("Form", "File" + std::to_string(i), "");
-    ReopenMenuBuild();
+    Files.ReopenMenu();
 
     SetVisible("mnuDev", DevMode == 1);
     FormCreated = 1;
@@ -408,16 +410,8 @@ void TMainCtl::timParamTimer()
     // A file that cannot be read has been reported and changed nothing.
     if (!KifuLoadHeader(ParamFile) || !KifuLoad(ParamFile))
         return;
-    ReopenAdd(ParamFile);
-    GameInfoLock = 1;
-    GameInfoMode = 1;
-    if (view_.GameDialogShow())
-        return;
-    // Without a game dialog to confirm it, the loaded game goes on between
-    // two people at once.
-    PlayerKind[kKuro] = pkHuman;
-    PlayerKind[kSiro] = pkHuman;
-    StartGame();
+    Files.ReopenAdd(ParamFile);
+    Files.KifuOpened();
 }
 
 void TMainCtl::FormClose()
@@ -996,23 +990,6 @@ void TMainCtl::DictionariesStart()
 void TMainCtl::DictionariesClose()
 {
     // Not built yet: both dictionaries closed.
-}
-
-void TMainCtl::ReopenAdd(const std::string& file)
-{
-    // Not built yet: the file goes to the top of the recent files.
-    (void)file;
-}
-
-void TMainCtl::ReopenMenuBuild()
-{
-    // The recent-files items show the files that are set.
-    for (int i = 1; i <= 4; ++i) {
-        TUiState& it = ItemRef("mnuReopen" + std::to_string(i));
-        it.caption = "&" + std::to_string(i) + " " + ReopenFiles[i];
-        it.visible = !ReopenFiles[i].empty();
-    }
-    view_.ItemsChanged();
 }
 
 } // namespace vorn
