@@ -4,6 +4,7 @@
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
 #include "board/Rand.h"
+#include "board/Sicho.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Think.h"
@@ -18,6 +19,7 @@ void ResetProgramState()
     RandSeed(1);
     KuuIsiReset();
     GobanReset();
+    SichoReset();
     KifuReset();
     KohoReset();
     ThinkReset();

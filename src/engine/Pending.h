@@ -11,8 +11,6 @@
 namespace vorn {
 
 // --- Board model ----------------------------------------------------------------
-// Ladder status of every chain with one or two liberties.
-void SichoAll();
 // The pair list of pending threats, and the cut and atari maps.
 void KohoLocateMake();
 void KiriMake();

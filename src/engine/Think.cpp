@@ -7,6 +7,7 @@
 #include "board/Goban.h"
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
+#include "board/Sicho.h"
 #include "board/Yomi.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"

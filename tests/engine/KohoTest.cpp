@@ -6,6 +6,7 @@
 #include "Util.h"
 
 #include "board/Hooks.h"
+#include "board/Sicho.h"
 #include "engine/Koho.h"
 #include "engine/Think.h"
 
@@ -187,6 +188,31 @@ TEST_F(KohoTest, SelfAtariOfFourStonesIsRefused)
     AddKoho(Point(4, 1), 30, 0);
     Level = 0;
     EXPECT_EQ(KohoCount, 2);
+}
+
+TEST_F(KohoTest, LadderMoveAgainstALinkedChainIsProposed)
+{
+    // White's (8,4) is linked to (5,5), which a ladder catches: the ladder's
+    // first move enters the table with value 0 and bonus 1.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . O .
+        . . . X O . . . .
+        . . . . . X . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    GobanLv[0]->Analyze();
+    JibunIro = kKuro;
+    KohoKind = kkToru;
+    ASSERT_TRUE(GrenSichoKoho(Point(8, 4)));
+    ASSERT_EQ(KohoCount, 1);
+    EXPECT_EQ(Koho.Pt[1], GobanLv[0]->RenList.RenAt(5, 5)->SichoTe(1));
+    EXPECT_EQ(Koho.Value[1], 0);
+    EXPECT_EQ(Koho.Bonus[1], 1);
+    EXPECT_EQ(Koho.Kind[1], kkToru);
 }
 
 // --- The joseki cap -------------------------------------------------------
