@@ -261,6 +261,10 @@ TEST_F(AnalyzeTest, DeadChainsInAtari)
         const TRen* r = b0().RenList.RenAtPt(c.stone);
         ASSERT_NE(r, nullptr);
         EXPECT_EQ(r->GetDeath(), c.dead) << c.why;
+        // The group judgement rewrites the dead-stone marks; the chain pass
+        // alone marks exactly the dead chains.
+        FillGrid<std::uint8_t, 1, 19>(b0().Death, 0);
+        b0().DeathMake();
         EXPECT_EQ(b0().IsDeathPt(c.stone), c.dead ? 1 : 0) << c.why;
     }
 }
@@ -282,6 +286,9 @@ TEST_F(AnalyzeTest, DeadChainMarksTheLibertyThatMustBeFilled)
         . . . . . . . . .)");
     b0().Analyze();
     ASSERT_EQ(b0().IsDeath(1, 1), 1);
+    // Only the points of area that each step names.
+    FillGrid<int, 0, 20>(AreaMap, 0);
+    b0().DeathRenMarkMake();
     EXPECT_EQ(b0().GetDeathRenMark(2, 1), 0); // no area yet: nothing to count
     AreaMap[2][1] = -2;
     EXPECT_TRUE(b0().IsAreaKuu(Point(2, 1)));
@@ -315,6 +322,9 @@ TEST_F(AnalyzeTest, LinksAcrossACutDoNotSaveTheNeighbour)
     TGoban& b = b0();
     b.Analyze();
     ASSERT_EQ(b.IsDeath(1, 1), 1);
+    // Only the area this test names, and no eye verdicts.
+    FillGrid<int, 0, 20>(AreaMap, 0);
+    FillGrid<std::uint8_t, 1, 19>(b.KakemeMap, 0);
     AreaMap[2][1] = AreaMap[4][1] = AreaMap[8][3] = -2;
     TRen* wall = b.RenList.RenAt(1, 2);
     TRen* cut = b.RenList.RenAt(3, 1);
