@@ -1,6 +1,7 @@
 // Groups and their judgement: building, related points, eyes that make a
 // group live or die, groups dead at once, capturing races, seki, the death
 // level, candidate points, and positions that fill every table.
+#include "LifeUtil.h"
 #include "Util.h"
 
 #include <set>
@@ -22,13 +23,6 @@ protected:
     {
         SetBoard(diagram);
         b0().Analyze();
-    }
-    TGun& GunAt(Point p)
-    {
-        TGun* g = b0().GunList.GetGunAt(p);
-        if (g == nullptr)
-            throw std::runtime_error("no group at " + std::to_string(p.x) + "," + std::to_string(p.y));
-        return *g;
     }
     // The sum of the eye values of a group's own regions.
     int RegionMe(const TGun& g)
@@ -158,16 +152,7 @@ TEST_F(GunTest, NeighbourGroupsAreListedOnce)
 
 TEST_F(GunTest, TwoSeparateEyesLive)
 {
-    Analyse(R"(
-        . X . X O . . . .
-        X X X X O . . . .
-        O O O O O . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)");
+    Analyse(life::kTwoEyes);
     const TGun& g = GunAt(Point(2, 1));
     EXPECT_EQ(g.GetJisu(), 2);
     EXPECT_EQ(g.GetMe(), 4);
@@ -182,16 +167,7 @@ TEST_F(GunTest, TwoSeparateEyesLive)
 TEST_F(GunTest, AFalseEyeLeavesOneEyeAndTheGroupDies)
 {
     // White (4,2) ataris (4,1): the eye at (3,1) is false.
-    Analyse(R"(
-        . X . X O . . . .
-        X X X O O . . . .
-        O O O O . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)");
+    Analyse(life::kFalseEye);
     EXPECT_EQ(b0().GetKakeme(3, 1), kKakemeYes);
     EXPECT_EQ(b0().GetKakeme(1, 1), kKakemeNo);
     const TGun& g = GunAt(Point(2, 1));
@@ -209,16 +185,7 @@ TEST_F(GunTest, AFalseEyeLeavesOneEyeAndTheGroupDies)
 TEST_F(GunTest, ALoneStoneWithoutRoomIsDeadAtOnce)
 {
     // Black (3,8): two liberties inside white's wall, no eye, no room.
-    Analyse(R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . O O O . . . . .
-        O . X . O . . . .
-        . O O O . . . . .)");
+    Analyse(life::kLoneStone);
     const TGun& g = GunAt(Point(3, 8));
     EXPECT_EQ(g.GetMe(), 0);
     EXPECT_EQ(g.GetKokyuSu(), 0);
@@ -260,22 +227,9 @@ TEST_F(GunTest, AStoneInAtariBesideAnEnemyChainInAtariIsNotDeadAtOnce)
 // ---------------------------------------------------------------------------
 // Capturing races and seki
 
-// Black (2,1..3)+(3,3) and white (4,1..3) share the liberties (3,1) and
-// (3,2); each is shut in by a living wall of the other colour.
-const char* const kSekiDiagram = R"(
-        O X . O X . . . .
-        O X . O X . . . .
-        O X X O X . . . .
-        O O O X X . . . .
-        . O O X . . . . .
-        O O X X . . . . .
-        . O X . . . . . .
-        O O X . . . . . .
-        . O X . . . . . .)";
-
 TEST_F(GunTest, TwoEyelessGroupsSharingTheirLastLibertiesAreSeki)
 {
-    Analyse(kSekiDiagram);
+    Analyse(life::kSeki);
     const TGun& black = GunAt(Point(2, 1));
     const TGun& white = GunAt(Point(4, 1));
     EXPECT_EQ(black.GetSmai(), 1);
@@ -294,17 +248,7 @@ TEST_F(GunTest, TwoEyelessGroupsSharingTheirLastLibertiesAreSeki)
 
 TEST_F(GunTest, ALibertyMoreWinsTheCapturingRace)
 {
-    // As the seki, but black has a third liberty at (1,1).
-    Analyse(R"(
-        . X . O X . . . .
-        O X . O X . . . .
-        O X X O X . . . .
-        O O O X X . . . .
-        . O O X . . . . .
-        O O X X . . . . .
-        . O X . . . . . .
-        O O X . . . . . .
-        . O X . . . . . .)");
+    Analyse(life::kRace);
     const TGun& black = GunAt(Point(2, 1));
     const TGun& white = GunAt(Point(4, 1));
     EXPECT_EQ(black.GetDame(), 3);
@@ -430,16 +374,7 @@ TEST_F(GunTest, LinkLimitsAndTheSavedEyeValue)
 
 TEST_F(GunTest, LifeAndDeathCandidatesStartAtTheVitalPoint)
 {
-    Analyse(R"(
-        X X X X X O . . .
-        X . . . X O . . .
-        X X X X X O . . .
-        O O O O O O . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)");
+    Analyse(life::kStraightThree);
     const TGun& g = GunAt(Point(1, 1));
     ASSERT_EQ(g.GetMe(), 3);
     Point list[kMaxSikatuKoho];
