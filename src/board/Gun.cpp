@@ -153,7 +153,7 @@ int TGun::FromIndex(Point p) const
         return 0;
     // The analysis lists one empty point at a time, so a repeat is the last.
     for (int i = FromSu; i >= 1; --i)
-        if (FromBX[i] == p.x && FromBY[i] == p.y)
+        if (FromB[i].Pt() == p)
             return i;
     return 0;
 }
@@ -165,18 +165,15 @@ void TGun::AddFrom(Point a, Point b, int kind)
     if (const int i = FromIndex(b)) {
         if (FromKind[i] <= kind)
             return;
-        FromAX[i] = static_cast<std::uint8_t>(a.x);
-        FromAY[i] = static_cast<std::uint8_t>(a.y);
+        FromA[i] = TBytePoint::Of(a);
         FromKind[i] = static_cast<std::uint8_t>(kind);
         if (kind == KankeiTonari)
             ++Dame;
         return;
     }
     const int i = ++FromSu;
-    FromAX[i] = static_cast<std::uint8_t>(a.x);
-    FromAY[i] = static_cast<std::uint8_t>(a.y);
-    FromBX[i] = static_cast<std::uint8_t>(b.x);
-    FromBY[i] = static_cast<std::uint8_t>(b.y);
+    FromA[i] = TBytePoint::Of(a);
+    FromB[i] = TBytePoint::Of(b);
     FromKind[i] = static_cast<std::uint8_t>(kind);
     const int bit = PointBit(b);
     FromSet[bit / 64] |= std::uint64_t{1} << (bit % 64);
@@ -335,8 +332,8 @@ int TGun::JiFloodFill(Point p, int mode)
     if (mode == 0) {
         const std::uint32_t stamp = NextStamp(FromAtStamp, FromAtMark);
         for (int i = 1; i <= FromSu; ++i) {
-            FromAt[FromBX[i]][FromBY[i]] = static_cast<std::int16_t>(i);
-            FromAtMark[FromBX[i]][FromBY[i]] = stamp;
+            FromAt[FromB[i].x][FromB[i].y] = static_cast<std::int16_t>(i);
+            FromAtMark[FromB[i].x][FromB[i].y] = stamp;
         }
     }
     if (mode == 0)
@@ -877,13 +874,15 @@ int TGun::JiRebuild(std::span<int> list) const
 void TGun::AreaRemake()
 {
     // Recount the related points without adding their relations again.
-    const std::uint8_t off = KankeiOff;
-    KankeiOff = 1;
+    struct TKankeiOffScope {
+        std::uint8_t Saved = KankeiOff;
+        TKankeiOffScope() { KankeiOff = 1; }
+        ~TKankeiOffScope() { KankeiOff = Saved; }
+    } off;
     for (int i = 1; i <= FromSu; ++i) {
-        KuuIsiRemake(FromBX[i], FromBY[i]);
-        KuuIsiAreaPoint(FromBX[i], FromBY[i]);
+        KuuIsiRemake(FromB[i].x, FromB[i].y);
+        KuuIsiAreaPoint(FromB[i].x, FromB[i].y);
     }
-    KankeiOff = off;
 }
 
 // ---------------------------------------------------------------------------
@@ -1014,12 +1013,12 @@ int TGun::HasSingleInnerDame(const TJi& ji) const
         bool outsideDiagonal = false;
         for (int k = 1; k <= r->Kuu(); ++k) {
             const Point l = r->GetKuu(k);
-            if (ji.HasPoint(l)) {
+            if (JiHasPoint(ji, l)) {
                 ++inside;
                 continue;
             }
             for (int d = 1; d <= 4 && !outsideDiagonal; ++d)
-                outsideDiagonal = ji.HasPoint(Point(l.x + NanameX[d], l.y + NanameY[d]));
+                outsideDiagonal = JiHasPoint(ji, Point(l.x + NanameX[d], l.y + NanameY[d]));
         }
         if (inside == 1 && !outsideDiagonal)
             return 1;

@@ -19,6 +19,14 @@ namespace vorn {
 class TGoban;
 class TJi;
 
+// A point in two bytes, for the long per-group lists.
+struct TBytePoint {
+    std::uint8_t x = 0;
+    std::uint8_t y = 0;
+    Point Pt() const { return Point(x, y); }
+    static TBytePoint Of(Point p) { return {static_cast<std::uint8_t>(p.x), static_cast<std::uint8_t>(p.y)}; }
+};
+
 // Capacities: every group holds a stone and every chain belongs to one group,
 // so a board has at most one group per point and a group at most every
 // chain.  Each empty point is listed once per group.  A group's regions are
@@ -98,8 +106,8 @@ public:
     int GetRenSu() const { return RenSu; }
     int GetRen(int i) const { return Ren[Chk(i, RenSu)]; }
     int GetFromSu() const { return FromSu; }
-    Point GetFromA(int i) const { return Point(FromAX[i], FromAY[i]); }
-    Point GetFromB(int i) const { return Point(FromBX[i], FromBY[i]); }
+    Point GetFromA(int i) const { return FromA[i].Pt(); }
+    Point GetFromB(int i) const { return FromB[i].Pt(); }
     // The relation kind of entry i.
     int GetFromValue(int i) const { return FromKind[i]; }
     int GetKokyuSu() const { return KokyuSu; }
@@ -117,9 +125,9 @@ public:
     int GetLink(int i) const { return Link[i]; }
     int GetDame() const { return Dame; }
     int GetDameInSu() const { return DameInSu; }
-    Point GetDameIn(int i) const { return Point(DameInX[Chk(i, DameInSu)], DameInY[Chk(i, DameInSu)]); }
+    Point GetDameIn(int i) const { return Point(DameInX[Chk(i, DameInSu)], DameInY[i]); }
     int GetDameOutSu() const { return DameOutSu; }
-    Point GetDameOut(int i) const { return Point(DameOutX[Chk(i, DameOutSu)], DameOutY[Chk(i, DameOutSu)]); }
+    Point GetDameOut(int i) const { return Point(DameOutX[Chk(i, DameOutSu)], DameOutY[i]); }
     int GetDeath() const { return Death; }
     int GetDeath1() const { return Death1; }
     int GetSeki() const { return Seki; }
@@ -188,7 +196,9 @@ private:
     Arr<std::uint8_t, 1, kMaxPoints> IsiY;
     int RenSu = 0;
     Arr<RenNoT, 1, kMaxGunRen> Ren;
-    Arr<std::uint8_t, 1, kMaxFrom> FromAX, FromAY, FromBX, FromBY;
+    // Entry i: the empty point FromB related to the group's stone FromA.
+    Arr<TBytePoint, 1, kMaxFrom> FromA;
+    Arr<TBytePoint, 1, kMaxFrom> FromB;
     int FromSu = 0;
     Arr<std::uint8_t, 1, kMaxFrom> FromKind;
     // The points listed as FromB, one bit per point.
@@ -215,7 +225,9 @@ private:
     int Dame = 0;
     int DameInSu = 0;
     int DameOutSu = 0;
-    Arr<std::uint8_t, 1, kMaxFrom> DameInX, DameInY, DameOutX, DameOutY;
+    // DameIn: the liberties next to a race partner; DameOut: the others.
+    Arr<std::uint8_t, 1, kMaxFrom> DameInX, DameInY;
+    Arr<std::uint8_t, 1, kMaxFrom> DameOutX, DameOutY;
     std::uint8_t ReCount = 0;
     int DeathLevel = 0;
 

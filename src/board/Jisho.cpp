@@ -41,6 +41,40 @@ int PutCapped(std::span<Point> list, int n, Point p)
 
 } // namespace
 
+bool JiHasPoint(const TJi& ji, Point p) { return ji.FindYoso(p) != 0; }
+
+int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc)
+{
+    const std::uint32_t stamp = NextLinkedStamp();
+    // The chains of colour rc around p stay out, but for the first one.
+    if (rc == kKuro || rc == kSiro)
+        for (int d = 1; d <= 8; ++d) {
+            const Point q(p.x + Dir8X[d], p.y + Dir8Y[d]);
+            if (b.GetIroPt(q) == rc)
+                if (const int no = b.RenList.RenNoPt(q))
+                    LinkedRenMark[no] = stamp;
+        }
+    LinkedRenSu = 0;
+    const int start = b.OnBoardPt(s) ? b.RenList.RenNoPt(s) : 0;
+    if (start == 0)
+        return 0;
+    LinkedRenList[++LinkedRenSu] = start;
+    LinkedRenMark[start] = stamp;
+    for (int i = 1; i <= LinkedRenSu; ++i) {
+        const TRen* ren = b.RenList.Items(LinkedRenList[i]);
+        if (ren == nullptr)
+            continue;
+        for (int k = 1; k <= ren->GrenCount(); ++k) {
+            const int g = ren->Gren(k);
+            if (b.RenList.Items(g) == nullptr || LinkedRenMark[g] == stamp)
+                continue;
+            LinkedRenMark[g] = stamp;
+            LinkedRenList[++LinkedRenSu] = g;
+        }
+    }
+    return LinkedRenSu;
+}
+
 // ---------------------------------------------------------------------------
 // Filling
 
@@ -423,34 +457,8 @@ bool TJi::RenNetIsolated(Point s, Point p)
             return false;
     }
 
-    // The chain net: breadth-first over links from the chain at s, leaving
-    // out the chains of colour rc around p (the start always belongs).
-    const std::uint32_t stamp = NextLinkedStamp();
-    if (IsStone(rc))
-        for (int d = 1; d <= 8; ++d) {
-            const Point q(p.x + Dir8X[d], p.y + Dir8Y[d]);
-            if (b.GetIroPt(q) == rc)
-                if (const int no = b.RenList.RenNoPt(q))
-                    LinkedRenMark[no] = stamp;
-        }
-    LinkedRenSu = 0;
-    const int start = b.RenList.RenNoPt(s);
-    if (start == 0)
+    if (ListLinkedRenExcept(b, s, p, rc) == 0)
         return false;
-    LinkedRenList[++LinkedRenSu] = start;
-    LinkedRenMark[start] = stamp;
-    for (int i = 1; i <= LinkedRenSu; ++i) {
-        const TRen* ren = b.RenList.Items(LinkedRenList[i]);
-        if (ren == nullptr)
-            continue;
-        for (int k = 1; k <= ren->GrenCount(); ++k) {
-            const int g = ren->Gren(k);
-            if (b.RenList.Items(g) == nullptr || LinkedRenMark[g] == stamp)
-                continue;
-            LinkedRenMark[g] = stamp;
-            LinkedRenList[++LinkedRenSu] = g;
-        }
-    }
 
     // Does any chain of the net reach other area?
     for (int i = 1; i <= LinkedRenSu; ++i) {
@@ -461,11 +469,11 @@ bool TJi::RenNetIsolated(Point s, Point p)
             const Point l = ren->GetKuu(k);
             if (l == p || b.GetKakeme(l.x, l.y) == kKakemeYes)
                 continue;
-            if (n == 2 && r->HasPoint(l))
+            if (n == 2 && JiHasPoint(*r, l))
                 continue;
             if (n == 3
                 && (b.GetKakeme(f.x, f.y) == kKakemeYes
-                    || (b.GetIroPt(f) == kAki && r->HasPoint(l)
+                    || (b.GetIroPt(f) == kAki && JiHasPoint(*r, l)
                         && (IsStone(b.GetIroPt(p)) || IsStone(b.GetIroPt(a))))))
                 continue;
             const int area = AreaMap[l.x][l.y];

@@ -107,7 +107,6 @@ public:
     int GetKuu3MarkPt(Point p) const;
     // The index 1..Jisu of p, 0 when absent.
     int FindYoso(Point p) const;
-    bool HasPoint(Point p) const { return FindYoso(p) != 0; }
     // Points without a stone.
     int CountKuu() const { return Jisu - CountIsi(); }
     // Points marked 'p'.
@@ -203,5 +202,13 @@ private:
     // an analysis allocates nothing once the board has seen its largest one.
     Arr<std::unique_ptr<TJi>, 1, kMaxJi> Store;
 };
+
+// p is a point of the region.
+bool JiHasPoint(const TJi& ji, Point p);
+// The chain net of the false-eye test into the unit's chain list: the chains
+// reached through links from the chain at s, leaving out the chains of colour
+// rc with a stone next to p (the chain at s always belongs); answers their
+// number.
+int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc);
 
 } // namespace vorn

@@ -17,9 +17,11 @@ namespace {
 class JishoTest : public VornTest {
 protected:
     TGoban& b0() { return *GobanLv[0]; }
-    // The black verdict at p with the area values given, after the analysis.
+    // The black verdict at p with the area values given, after the analysis,
+    // every stone taken as alive.
     int Verdict(Point p, const std::vector<std::pair<Point, int>>& areas)
     {
+        FillGrid<std::uint8_t, 1, 19>(b0().Death, 0);
         for (const auto& [q, v] : areas)
             AreaMap[q.x][q.y] = v;
         return JiAt(p).KakemeCheck(p, kKuro);
@@ -60,6 +62,28 @@ const char* const kCornerEye = R"(
         . . . . . . . . .
         . . . . . . . . .)";
 
+// The corner eye (1,1) with a white stone on its diagonal, free or in atari.
+const char* const kCornerShoulder = R"(
+        . X . . . . . . .
+        X O . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+const char* const kCornerShoulderAtari = R"(
+        . X . . . . . . .
+        X O X . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+
 TEST_F(JishoTest, OnePointEyesByTheOpenDiagonals)
 {
     // A diagonal point counts as open when it is empty, neutral (area 0)
@@ -85,6 +109,12 @@ TEST_F(JishoTest, OnePointEyesByTheOpenDiagonals)
          {1, 1}, {{{2, 2}, 0}}, kKakemeKamo, "corner, the diagonal open"},
         {kCornerEye,
          {1, 1}, {{{2, 2}, 2}}, kKakemeNo, "corner, the diagonal black's"},
+        // White on the corner's diagonal: false when the black stones beside
+        // the eye reach no other area, possibly so while white is in atari.
+        {kCornerShoulder, {1, 1}, {{{3, 1}, 0}, {{1, 3}, 0}}, kKakemeYes, "corner, white diagonal, stones shut in"},
+        {kCornerShoulder, {1, 1}, {{{3, 1}, 2}, {{1, 3}, 2}}, kKakemeNo, "corner, white diagonal, stones with area"},
+        {kCornerShoulderAtari, {1, 1}, {{{3, 1}, 0}, {{1, 3}, 0}, {{4, 2}, 0}, {{3, 3}, 0}}, kKakemeKamo,
+         "corner, white diagonal in atari"},
     };
     for (const auto& c : cases) {
         SetBoard(c.diagram);
