@@ -6,6 +6,7 @@
 #include "board/KuuIsi.h"
 #include "board/Me.h"
 #include "board/Rand.h"
+#include "board/Sicho.h"
 #include "records/Kifu.h"
 
 namespace vorn {
@@ -18,6 +19,7 @@ void ResetProgramState()
     GunReset();
     MeReset();
     GobanReset();
+    SichoReset();
     KifuReset();
 }
 

@@ -633,7 +633,7 @@ void TGoban::Analyze()
     // 5. Eye verdicts and dead stones start empty.
     FillGrid<std::uint8_t, 1, 19>(KakemeMap, 0);
     FillGrid<std::uint8_t, 1, 19>(Death, 0);
-    // 6. Relation records of every point.
+    // 6. Relation records of every point start empty.
     SetLocateIro();
     // 7. Chains in atari that cannot be saved.
     DeathMake();

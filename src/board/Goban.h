@@ -211,6 +211,8 @@ public:
     int LocateCall(int x, int y, Arr<Point, 1, kMaxKankei>& points, Arr<int, 1, kMaxKankei>& values) const;
     void RenLocateMake();
     void GrenMake();
+    // The linked chains of one chain, from the relation records as they stand.
+    void GrenMakeRen(TRen& r);
     // Every empty point tells each group it is related to (TGun::AddFrom).
     void GunLocateMake();
 
