@@ -256,7 +256,7 @@ int TJi::PartValue(Point p)
     for (int d = 1; d <= 4 && parts < 4; ++d) {
         const Point q = Dir4(p, d);
         const int col = b.GetIroPt(q);
-        // A part is a piece of this region: a neighbour outside it is none.
+        // Parts lie inside this region: a neighbour outside it starts none.
         if ((col != kAki && col != o) || AreaMap[q.x][q.y] == 0 || JiMarkMap[q.x][q.y] == 0)
             continue;
         if (PartMark[q.x][q.y] == stamp)

@@ -86,8 +86,8 @@ TEST_F(GunTest, ChainsLinkedThroughAThirdChainMakeOneGroup)
 
 TEST_F(GunTest, RelatedPointsKeepTheClosestKindAndCountLibertiesOnce)
 {
-    // (3,4) is next to black (3,3) and diagonal to black (2,3)... and
-    // (4,4) is diagonal to (3,3) and a one-space jump from nothing else.
+    // (3,4) is next to black (3,3) and diagonal to (2,3): it keeps the
+    // adjacent kind and the stone beside it.  (4,4) is only diagonal.
     Analyse(R"(
         . . . . . . . . .
         . . . . . . . . .
@@ -109,8 +109,9 @@ TEST_F(GunTest, RelatedPointsKeepTheClosestKindAndCountLibertiesOnce)
             EXPECT_EQ(g.GetFromValue(i), KankeiTonari);
             EXPECT_EQ(g.GetFromA(i), Point(3, 3));
         }
-        if (p == Point(4, 4))
+        if (p == Point(4, 4)) {
             EXPECT_EQ(g.GetFromValue(i), KankeiNaname);
+        }
     }
     EXPECT_EQ(g.IsDamePt(Point(3, 4)), 1);
     EXPECT_EQ(g.IsDamePt(Point(4, 4)), 0);
@@ -355,12 +356,11 @@ TEST_F(GunTest, LinkLimitsAndTheSavedEyeValue)
     EXPECT_FALSE(a.AddLink(8)); // three at most
     EXPECT_EQ(a.GetLinkSu(), kMaxLink);
     // A group alive by eyes with a link is never weak.
-    if (a.GetMe() >= 4)
-        EXPECT_FALSE(a.IsWeak());
-    // Dead: the eye value of a living group is cleared; alive again keeps it.
     TGun& w = GunAt(Point(1, 3));
-    const int wm = w.GetMe();
-    ASSERT_GE(wm, 4);
+    ASSERT_GE(w.GetMe(), 4);
+    w.AddLink(a.GetGunNo());
+    EXPECT_FALSE(w.IsWeak());
+    // Dead: the eye value of a living group is cleared; alive again keeps it.
     w.SetDeath(1);
     EXPECT_EQ(w.GetMe(), 0);
     EXPECT_EQ(b0().IsDeath(1, 3), 1);
