@@ -225,6 +225,34 @@ TEST_F(GunTest, AStoneInAtariBesideAnEnemyChainInAtariIsNotDeadAtOnce)
     EXPECT_EQ(GunAt(Point(2, 1)).GetDeath(), 1);
 }
 
+TEST_F(GunTest, RoomToBreatheSparesAGroupOnlyWhileTheGameRuns)
+{
+    // White (7,8)-(7,9): one eye's worth of area on the edge and room in
+    // the open.  During the game that room is enough; once the game is over
+    // the group is judged, and with no weak neighbour it is dead.
+    const char* diagram = R"(
+        . . . . . . . . .
+        X . . . . . . . .
+        . O . . . . . X X
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . O . . . . .
+        . . X X . . . . .
+        . . . . . . O . .
+        . . . . . . O . .)";
+    Analyse(diagram);
+    {
+        const TGun& g = GunAt(Point(7, 8));
+        ASSERT_EQ(g.GetMe(), 2);
+        ASSERT_GE(g.GetKokyuSu(), 4);
+        EXPECT_EQ(g.GetDeath(), 0);
+        EXPECT_EQ(g.GetSmai(), 0);
+    }
+    GameOver = 1;
+    Analyse(diagram);
+    EXPECT_EQ(GunAt(Point(7, 8)).GetDeath(), 1);
+}
+
 // ---------------------------------------------------------------------------
 // Capturing races and seki
 
