@@ -542,6 +542,30 @@ TEST_F(GunTest, ALongWallRelatesToMoreThanTwoHundredPoints)
     EXPECT_GT(b0().GunList.GetGun(1)->GetFromSu(), 180);
 }
 
+TEST_F(GunTest, ASmallerBoardAfterALargerOneKeepsItsRegionsOnTheBoard)
+{
+    // The area map beyond a 9x9 board still holds white's area from the
+    // 19x19 position analysed before; a dead black stone on the 9x9 edge
+    // hands its area over without reaching past the edge.
+    std::string large;
+    for (int y = 1; y <= 19; ++y) {
+        for (int x = 1; x <= 19; ++x)
+            large += (x == 12 && y <= 12) || (y == 12 && x <= 12) ? "O " : ". ";
+        large += "\n";
+    }
+    Analyse(large);
+    ASSERT_LT(AreaMap[10][5], 0);
+    BoardSize = 9;
+    b0().NewGame();
+    for (Point p : {Point(8, 4), Point(8, 6), Point(7, 5), Point(9, 4), Point(9, 6), Point(6, 5)})
+        b0().SetIro(p.x, p.y, kSiro);
+    b0().SetIro(9, 5, kKuro);
+    b0().SetIro(8, 5, kKuro);
+    b0().Analyze();
+    ASSERT_NO_FATAL_FAILURE(CheckAnalysis(b0(), "9x9 after 19x19\n" + BoardDiagram(b0())));
+    EXPECT_EQ(GunAt(Point(9, 5)).GetDeath(), 1);
+}
+
 TEST_F(GunTest, DenseRandomPositionsUpToAFullBoard)
 {
     // Random colours at rising density, whole board filled at the end, with
