@@ -35,6 +35,19 @@ protected:
     }
 };
 
+// A 19x19 diagram whose point (x, y) is cell(x, y): "X ", "O " or ". ".
+template <class F>
+std::string Diagram19(F cell)
+{
+    std::string diagram;
+    for (int y = 1; y <= 19; ++y) {
+        for (int x = 1; x <= 19; ++x)
+            diagram += cell(x, y);
+        diagram += "\n";
+    }
+    return diagram;
+}
+
 // ---------------------------------------------------------------------------
 // Building
 
@@ -336,13 +349,10 @@ TEST_F(GunTest, DeathLevelOfAWeakGroupWithTwoJumpsToBreathe)
 TEST_F(GunTest, AllyRegionsReachedTwiceCountOnce)
 {
     // Three lone black stones far apart, each with open area of its own.
-    std::string diagram;
-    for (int y = 1; y <= 19; ++y) {
-        for (int x = 1; x <= 19; ++x)
-            diagram += Point(x, y) == Point(4, 4) || Point(x, y) == Point(16, 4) || Point(x, y) == Point(10, 16) ? "X " : ". ";
-        diagram += "\n";
-    }
-    Analyse(diagram);
+    Analyse(Diagram19([](int x, int y) {
+        const Point p(x, y);
+        return p == Point(4, 4) || p == Point(16, 4) || p == Point(10, 16) ? "X " : ". ";
+    }));
     TGun& a = GunAt(Point(4, 4));
     TGun& l1 = GunAt(Point(16, 4));
     TGun& l2 = GunAt(Point(10, 16));
@@ -481,13 +491,7 @@ void CheckAnalysis(TGoban& b, const std::string& where)
 template <class F>
 std::string Lattice(F white)
 {
-    std::string diagram;
-    for (int y = 1; y <= 19; ++y) {
-        for (int x = 1; x <= 19; ++x)
-            diagram += (x + y) % 2 == 0 ? "X " : white(x, y) ? "O " : ". ";
-        diagram += "\n";
-    }
-    return diagram;
+    return Diagram19([&white](int x, int y) { return (x + y) % 2 == 0 ? "X " : white(x, y) ? "O " : ". "; });
 }
 
 TEST_F(GunTest, ALatticeFillsTheChainRegionAndRelatedPointTables)
@@ -515,12 +519,9 @@ TEST_F(GunTest, ACheckerboardWithFewHolesMakesOverAHundredGroups)
     // Diagonal neighbours of one colour between two enemy stones are not
     // linked: most stones are groups of their own.  (Most chains have
     // no liberty: the analysis takes any colours.)
-    std::string diagram;
-    for (int y = 1; y <= 19; ++y) {
-        for (int x = 1; x <= 19; ++x)
-            diagram += x % 4 == 2 && y % 4 == 2 ? ". " : (x + y) % 2 ? "X " : "O ";
-        diagram += "\n";
-    }
+    const std::string diagram = Diagram19([](int x, int y) {
+        return x % 4 == 2 && y % 4 == 2 ? ". " : (x + y) % 2 ? "X " : "O ";
+    });
     for (int over = 0; over <= 1; ++over) {
         GameOver = static_cast<unsigned char>(over);
         Analyse(diagram);
@@ -531,13 +532,7 @@ TEST_F(GunTest, ACheckerboardWithFewHolesMakesOverAHundredGroups)
 
 TEST_F(GunTest, ALongWallRelatesToMoreThanTwoHundredPoints)
 {
-    std::string wall;
-    for (int y = 1; y <= 19; ++y) {
-        for (int x = 1; x <= 19; ++x)
-            wall += (y == 10 && x <= 18) || (x == 10 && y <= 18) ? "X " : ". ";
-        wall += "\n";
-    }
-    Analyse(wall);
+    Analyse(Diagram19([](int x, int y) { return (y == 10 && x <= 18) || (x == 10 && y <= 18) ? "X " : ". "; }));
     ASSERT_NO_FATAL_FAILURE(CheckAnalysis(b0(), "wall"));
     EXPECT_GT(b0().GunList.GetGun(1)->GetFromSu(), 180);
 }
@@ -547,13 +542,7 @@ TEST_F(GunTest, ASmallerBoardAfterALargerOneKeepsItsRegionsOnTheBoard)
     // The area map beyond a 9x9 board still holds white's area from the
     // 19x19 position analysed before; a dead black stone on the 9x9 edge
     // hands its area over without reaching past the edge.
-    std::string large;
-    for (int y = 1; y <= 19; ++y) {
-        for (int x = 1; x <= 19; ++x)
-            large += (x == 12 && y <= 12) || (y == 12 && x <= 12) ? "O " : ". ";
-        large += "\n";
-    }
-    Analyse(large);
+    Analyse(Diagram19([](int x, int y) { return (x == 12 && y <= 12) || (y == 12 && x <= 12) ? "O " : ". "; }));
     ASSERT_LT(AreaMap[10][5], 0);
     BoardSize = 9;
     b0().NewGame();
