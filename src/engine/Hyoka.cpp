@@ -5,6 +5,7 @@
 
 #include "board/Define.h"
 #include "board/Goban.h"
+#include "board/Gun.h"
 #include "board/Hooks.h"
 #include "board/Yomi.h"
 #include "board/KuuIsi.h"
@@ -32,18 +33,125 @@ int g_saveBase = 0;
 int g_saveBigKuro = 0;
 int g_saveBigSiro = 0;
 
-// Eye verdicts of a point.
-enum { kKakemeYes = 1, kKakemeKamo = 2, kKakemeNotMe = 4 };
-
 // --- What the evaluation reads of the groups ------------------------------------
-// The groups of the board model (eye values, death levels, capturing races,
-// links, related points) are not in the program yet.  Until they are, a board
-// has no groups: the weak-group, race, eye-gain and big-group terms are 0,
-// and no move is judged to kill its own group.
 
-// Weak groups, new and settled capturing races and eyes gained (with the area
-// handed over around nearly dead groups), added into the term accumulators.
-void GroupTerms() {}
+// The group of `g`'s stones on another board: the first group found at one of
+// its stones, in stone order; nullptr when none of them has a group there.
+const TGun* Counterpart(const TGun& g, const TGoban& other)
+{
+    for (int i = 1; i <= g.GetIsiSu(); ++i) {
+        const Point p = g.GetYoso(i);
+        if (other.GunList.GetGunNo(p.x, p.y) != 0)
+            return other.GunList.GetGunAt(p);
+    }
+    return nullptr;
+}
+
+// The group is in a capturing race whose partners all have at least
+// `minDame` liberties, within five of the group's own.
+bool EvenRace(const TGun& g, const TGoban& b, int minDame)
+{
+    if (g.GetSmai() != 1)
+        return false;
+    for (int i = 1; i <= g.GetSemeaiSu(); ++i) {
+        const TGun* m = b.GunList.GetGun(g.GetSemeai(i));
+        if (m == nullptr || m->GetDame() < minDame || std::abs(m->GetDame() - g.GetDame()) > 5)
+            return false;
+    }
+    return true;
+}
+
+void AddFor(int colour, int& kuro, int& siro, int v) { (colour == kKuro ? kuro : siro) += v; }
+
+// A nearly dead group hands the area around it to the opponent: its own
+// area there stops counting, neutral and border points go over.
+void HandOverArea(const TGun& g)
+{
+    const bool black = g.GetIsiIro() == kKuro;
+    for (int i = 1; i <= g.GetFromSu(); ++i) {
+        const int kind = g.GetFromValue(i);
+        if (kind > 4 && kind != KankeiNanameKuu)
+            continue;
+        const Point bp = g.GetFromB(i);
+        const int a = AreaMap[bp.x][bp.y];
+        if (black) {
+            if (a == 0)
+                GunAreaSiro += 2;
+            else if (a == -1)
+                GunAreaSiro += 1;
+            else if (a > 0)
+                GunAreaKuro -= a;
+        } else {
+            if (a == 0)
+                GunAreaKuro += 2;
+            else if (a == 1)
+                GunAreaKuro += 1;
+            else if (a < 0)
+                GunAreaSiro -= -a; // mirrors the black half
+        }
+    }
+}
+
+// The weak-group term of a group with fewer than four eyes.
+void WeakGunTerm(const TGun& g)
+{
+    if (g.GetLinkSu() > 0)
+        return;
+    const int dl = g.GetDeathLevel();
+    const int v = g.GetKati() * dl / 100;
+    const int c = g.GetIsiIro();
+    if (g.GetMe() == 3 || dl <= 70) {
+        AddFor(c, WeakGunKuro, WeakGunSiro, v);
+        return;
+    }
+    // Nearly dead: its stones count as dead, its surroundings go over, and a
+    // little of its value comes back for the chance that it lives.
+    AddFor(c, DeadKuro, DeadSiro, 4 * g.GetIsiSu());
+    HandOverArea(g);
+    AddFor(c, WeakGunKuro, WeakGunSiro, -((100 - dl) * v / 100));
+}
+
+// Weak groups, new and settled capturing races and eyes gained since the
+// game position, added into the term accumulators.
+void GroupTerms()
+{
+    const TGoban& b = CurGoban();
+    const TGoban& b0 = *GobanLv[0];
+    for (int n = 1; n <= b.GunList.GetCount(); ++n) {
+        const TGun* g = b.GunList.GetGun(n);
+        if (g == nullptr || g->GetDeath() != 0)
+            continue;
+        if (g->GetMe() < 4)
+            WeakGunTerm(*g);
+        // A race that has begun since the game position.
+        if (g->GetIsiSu() >= 5 && g->GetDame() > 1 && EvenRace(*g, b, 2)) {
+            const TGun* g0 = Counterpart(*g, b0);
+            if (g0 != nullptr && g0->GetSmai() != 1) {
+                const int v = g->GetKati() * 2 / 3;
+                AddFor(g->GetIsiIro(), SemeaiKuro, SemeaiSiro, g0->GetDeath() == 1 ? -v : v);
+            }
+        }
+    }
+    for (int n = 1; n <= b0.GunList.GetCount(); ++n) {
+        const TGun* g0 = b0.GunList.GetGun(n);
+        if (g0 == nullptr || g0->GetDeath() != 0)
+            continue;
+        // A race of the game position that the reading has settled.
+        if (g0->GetIsiSu() >= 5 && g0->GetDame() > 2 && EvenRace(*g0, b0, 3)) {
+            const TGun* g = Counterpart(*g0, b);
+            if (g != nullptr && g->GetSmai() != 1) {
+                const int v = g0->GetKati() * 2 / 3;
+                AddFor(g0->GetIsiIro(), SemeaiKuro, SemeaiSiro, g->GetDeath() == 1 ? v : -v);
+            }
+        }
+        // An eyeless group that has made an eye.
+        if (g0->GetMe() < 1 && g0->GetIsiSu() > 2 && g0->GetDeathLevel() < 98) {
+            const TGun* g = Counterpart(*g0, b);
+            if (g != nullptr && g->GetMe() == 2 && g->GetDeathLevel() < 92)
+                AddFor(g->GetIsiIro(), MeGainKuro, MeGainSiro, g0->GetKati() / 3);
+        }
+    }
+}
 
 // Big groups of the current level: five or more stones worth 25 or more,
 // linked groups counted once.
@@ -51,15 +159,30 @@ void CountBigGun()
 {
     BigGunKuro = 0;
     BigGunSiro = 0;
+    const TGunList& list = CurGoban().GunList;
+    for (int n = 1; n <= list.GetCount(); ++n) {
+        const TGun* g = list.GetGun(n);
+        if (g == nullptr || g->GetIsiSu() < 5 || g->GetKati() < 25)
+            continue;
+        bool counted = false;
+        for (int i = 1; i <= g->GetLinkSu(); ++i)
+            counted = counted || g->GetLink(i) < n;
+        if (!counted)
+            (g->GetIsiIro() == kKuro ? BigGunKuro : BigGunSiro) += 1;
+    }
 }
 
 // The group at p on the current level is dead by the rule of `percent`
 // (70 or 90): marked dead, or weak, out of any race and above that death level.
 bool GunDeadByRule(Point p, int percent)
 {
-    (void)p;
-    (void)percent;
-    return false;
+    const TGoban& b = CurGoban();
+    if (!b.OnBoardPt(p))
+        return false;
+    const TGun* g = b.GunList.GetGunAt(p);
+    if (g == nullptr)
+        return false;
+    return (percent >= 90 ? g->IsDeath90() : g->IsDeath70()) != 0;
 }
 
 // --------------------------------------------------------------------------
@@ -313,8 +436,12 @@ int KeiseiHandanCalc()
             else if (b0.Death[x][y] != 0)
                 j += c == kKuro ? -4 : 4;
         }
-    // Nearly dead groups (eye value below 3, death level above 70) count as
-    // dead: waits for the groups of the board model.
+    // Nearly dead groups count as dead.
+    for (int n = 1; n <= b0.GunList.GetCount(); ++n) {
+        const TGun* g = b0.GunList.GetGun(n);
+        if (g != nullptr && g->GetMe() < 3 && g->GetDeath() == 0 && g->GetDeathLevel() > 70)
+            j += (g->GetIsiIro() == kKuro ? -4 : 4) * g->GetIsiSu();
+    }
     return j;
 }
 

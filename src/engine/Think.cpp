@@ -4,7 +4,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "board/Basic.h"
+#include "board/Define.h"
 #include "board/Goban.h"
+#include "board/Gun.h"
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
 #include "board/Sicho.h"
@@ -344,23 +347,154 @@ bool NeedSakiyomi(int reason)
 void ReplyLastTe(Point& out)
 {
     out = Point{};
-    // Needs the groups of the board model (the group at the last move, its
-    // one-space jumps) and the relations of the last move: not built yet.
+    TGoban& b0 = *GobanLv[0];
+    if (LastTe.x == 0 || b0.Tejun.Current() < 10 || !b0.OnBoardPt(LastTe) || LineNoPt(LastTe) < 7)
+        return;
+    const TGun* g = b0.GunList.GetGunAt(LastTe);
+    if (g == nullptr || g->GetIsiSu() != 1 || b0.GetLocatePt(LastTe).HasKankeiLE(Kankei3ken, JibunIro))
+        return;
+    // The values are changes from this position.
+    HyokaBase();
+    int best = 0;
+    for (int i = 1; i <= g->GetFromSu(); ++i) {
+        if (g->GetFromValue(i) != Kankei1ken)
+            continue;
+        const Point p = g->GetFromB(i);
+        const int v = ItiHyoka(p);
+        if (v > best) {
+            best = v;
+            out = p;
+        }
+    }
 }
 
 void SakiyomiPreCheck(Point p, Point& out)
 {
-    (void)p;
     out = Point{};
-    // Needs the weak groups around p (groups and relations of the board
-    // model): not built yet.
+    if (p.x == 0 || LastTe.x == 0 || KohoCount < 1 || Koho.Kind[1] == kkToru || Koho.Value[1] >= 60)
+        return;
+    const TGoban& b = CurGoban();
+    if (!b.OnBoardPt(p) || (Koho.Value[1] >= 30 && LineNoPt(p) >= 3 && LineNoPt(p) <= 5))
+        return;
+    // The move is aimed at a weak group of the opponent and defends none of ours.
+    const TLocate& loc = b.GetLocatePt(p);
+    bool aiteWeak = false, jibunWeak = false;
+    for (int i = 1; i <= loc.GetKankeiSu(); ++i) {
+        if (!loc.OnBoardAt(i))
+            continue;
+        const TGun* g = b.GunList.GetGunAt(loc.GetKankeiPoint(i));
+        if (g == nullptr || !g->IsWeak())
+            continue;
+        aiteWeak = aiteWeak || g->GetIsiIro() == AiteIro;
+        jibunWeak = jibunWeak || g->GetIsiIro() == JibunIro;
+    }
+    if (!aiteWeak || jibunWeak || Kyori(p, LastTe) < 7)
+        return;
+    // Both sides with weak groups: the fight goes on.
+    bool weakKuro = false, weakSiro = false;
+    for (int n = 1; n <= b.GunList.GetCount(); ++n) {
+        const TGun* g = b.GunList.GetGun(n);
+        if (g == nullptr || g->GetDeath() != 0 || !g->IsWeak())
+            continue;
+        (g->GetIsiIro() == kKuro ? weakKuro : weakSiro) = true;
+    }
+    if (weakKuro && weakSiro)
+        return;
+    for (int i = 1; i <= KohoCount; ++i)
+        if ((Koho.Kind[i] == kkJoban || Koho.Kind[i] == kkJoseki) && Koho.Value[i] >= 25) {
+            out = Koho.Pt[i];
+            return;
+        }
 }
+
+namespace {
+
+bool OnLine34(Point p)
+{
+    const int l = LineNoPt(p);
+    return l == 3 || l == 4;
+}
+
+bool AroundEmpty8(Point p)
+{
+    for (int d = 1; d <= 8; ++d)
+        if (CurGoban().GetIro(p.x + Dir8X[d], p.y + Dir8Y[d]) != kAki)
+            return false;
+    return true;
+}
+
+// An extension on line 3 is moved up to line 4 when one side of it is
+// cramped by our own stone.
+Point ExtensionOnLine3(Point b)
+{
+    const TGoban& board = CurGoban();
+    bool cramped = false;
+    Point open{};
+    for (int d = 1; d <= 4; ++d) {
+        const Point n{b.x + Dir4X[d], b.y + Dir4Y[d]};
+        if (board.GetIroPt(n) != kAki || LineNoPt(n) != 3)
+            continue;
+        if (board.GetIroPt(StepBeyond(b, n)) == JibunIro)
+            cramped = true;
+        else
+            open = n;
+    }
+    if (!cramped || open.x == 0)
+        return b;
+    Point out = b;
+    for (int d = 1; d <= 4; ++d) {
+        const Point m{open.x + Dir4X[d], open.y + Dir4Y[d]};
+        if (board.GetIroPt(m) == kAki && LineNoPt(m) == 4)
+            out = m;
+    }
+    return out;
+}
+
+} // namespace
 
 void VornThinkWeakGun(Point p, Point& out)
 {
+    if (LogMode)
+        LogWrite("VornThinkWeakGun(");
     out = p;
-    // Needs the groups of the board model and the extensions of the group at
-    // p: not built yet.
+    // A link that must not be cut comes first.
+    for (int i = 1; i <= KohoCount; ++i)
+        if (Koho.Kind[i] < 6 && Koho.Value[i] >= 30 && Kyori(Koho.Pt[i], p) < 13) {
+            out = Koho.Pt[i];
+            if (LogMode)
+                LogWrite("切られてはいけないところを継ぐ");
+            return;
+        }
+    if (!CurGoban().OnBoardPt(p) || OnLine34(p))
+        return;
+    // The group that p joins, found with p on the board.
+    if (!YomiUtu(JibunIro, p))
+        return;
+    CurGoban().Analyze();
+    const TGun* withP = CurGoban().GunList.GetGunAt(p);
+    Point q{};
+    if (withP != nullptr)
+        for (int i = 1; i <= withP->GetIsiSu() && q.x == 0; ++i)
+            if (withP->GetYoso(i) != p)
+                q = withP->GetYoso(i);
+    YomiModosu();
+    if (q.x == 0)
+        return;
+    CurGoban().Analyze();
+    const TGun* g = CurGoban().GunList.GetGunAt(q);
+    if (g == nullptr)
+        return;
+    // A better extension of that group along the side.
+    for (int i = 1; i <= g->GetFromSu(); ++i) {
+        const Point a = g->GetFromA(i), b = g->GetFromB(i);
+        const int kind = g->GetFromValue(i);
+        const bool shape =
+            kind == Kankei2ken || (kind == KankeiKeima14 && LineNoPt(a) == 4 && LineNoPt(b) == 3);
+        if (!OnLine34(a) || !OnLine34(b) || !shape || Kyori(b, p) >= 40 || !AroundEmpty8(b))
+            continue;
+        out = LineNoPt(b) == 3 ? ExtensionOnLine3(b) : b;
+        return;
+    }
 }
 
 void ThinkReset()

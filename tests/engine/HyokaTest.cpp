@@ -6,6 +6,7 @@
 
 #include "Util.h"
 
+#include "board/Gun.h"
 #include "board/Hooks.h"
 #include "board/Yomi.h"
 #include "board/KuuIsi.h"
@@ -216,6 +217,165 @@ TEST_F(HyokaTest, ApproachPlayLowersTheValueOfAWideDiagonal)
     EXPECT_EQ(KakariMin(Point(3, 3), 1000), 1000);
     // An empty point has no partners.
     EXPECT_EQ(KakariMin(Point(4, 4), 1000), 1000);
+}
+
+// --- Terms from the groups of the analysis -----------------------------------
+
+TEST_F(HyokaTest, JoiningTwoBigGroupsScoresTheConnection)
+{
+    SetBoard(R"(
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . O . . . . . .
+        X X X X X X . X X X X X X
+        . . . . . . O . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .)");
+    TGoban& b0 = *GobanLv[0];
+    b0.Analyze();
+    ASSERT_NE(b0.GunList.GetGunNo(1, 6), b0.GunList.GetGunNo(13, 6));
+    for (int keisei : {0, 10}) {
+        SCOPED_TRACE(keisei);
+        KeiseiHandanNow = keisei;
+        HyokaBase();
+        EXPECT_EQ(BigGunKuroBase, 2);
+        EXPECT_EQ(BigGunSiroBase, 0);
+        ASSERT_TRUE(YomiUtu(kKuro, Point(7, 6)));
+        const int diff = Hyoka(kKuro);
+        const int plain = HyokaCalc() - HyokaBaseValue;
+        EXPECT_EQ(BigGunKuro, 1);
+        EXPECT_EQ(diff - plain, keisei < 10 ? 2 : 4);
+        // From White's side the joined group costs as much.
+        EXPECT_EQ(HyokaDiff(kSiro) + plain, keisei < 10 ? -2 : -4);
+        YomiModosu();
+    }
+}
+
+TEST_F(HyokaTest, WeakGroupLosesItsValueByItsDeathLevel)
+{
+    SetBoard(R"(
+        . . . . . . . . .
+        . . O . . . O . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . O . . . O . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    TGoban& b0 = *GobanLv[0];
+    b0.Analyze();
+    const TGun* g = b0.GunList.GetGunAt(Point(5, 4));
+    ASSERT_NE(g, nullptr);
+    ASSERT_LT(g->GetMe(), 3);
+    ASSERT_EQ(g->GetLinkSu(), 0);
+    ASSERT_GT(g->GetDeathLevel(), 6);
+    ASSERT_LE(g->GetDeathLevel(), 70);
+    HyokaCalc();
+    EXPECT_EQ(WeakGunKuro, g->GetKati() * g->GetDeathLevel() / 100);
+    EXPECT_EQ(DeadKuro, 0);
+    // The white stones live (four eyes' worth of room): no term for them.
+    EXPECT_EQ(WeakGunSiro, 0);
+    EXPECT_EQ(DeadSiro, 0);
+}
+
+TEST_F(HyokaTest, NearlyDeadGroupsCountAsDead)
+{
+    // A capturing race in the corner: White's eight stones (no eye) against
+    // Black's five (one eye); neither is marked dead, both are nearly dead.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        X X X X X . . . .
+        O O O O X . . . .
+        X X . O X . . . .
+        . X . O X . . . .
+        O X . O X . . . .
+        . X . O X . . . .)");
+    TGoban& b0 = *GobanLv[0];
+    b0.Analyze();
+    for (Point p : {Point(1, 5), Point(1, 6)}) {
+        const TGun* g = b0.GunList.GetGunAt(p);
+        ASSERT_NE(g, nullptr);
+        ASSERT_EQ(g->GetDeath(), 0);
+        ASSERT_EQ(g->GetSmai(), 1);
+        ASSERT_GT(g->GetDeathLevel(), 70);
+    }
+    // Per colour: the stones of nearly dead groups count as dead stones, and
+    // their chance to live comes back.
+    Arr<int, 1, 2> dead{}, back{};
+    for (int n = 1; n <= b0.GunList.GetCount(); ++n) {
+        const TGun* w = b0.GunList.GetGun(n);
+        if (w == nullptr || w->GetDeath() != 0 || w->GetMe() >= 3 || w->GetLinkSu() > 0 || w->GetDeathLevel() <= 70)
+            continue;
+        const int v = w->GetKati() * w->GetDeathLevel() / 100;
+        dead[w->GetIsiIro()] += 4 * w->GetIsiSu();
+        back[w->GetIsiIro()] += (100 - w->GetDeathLevel()) * v / 100;
+    }
+    Arr<int, 1, 2> marked{};
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x)
+            if (b0.GetIro(x, y) != kAki && b0.IsDeath(x, y))
+                marked[b0.GetIro(x, y)] += 4;
+    HyokaCalc();
+    EXPECT_EQ(DeadKuro, marked[kKuro] + dead[kKuro]);
+    EXPECT_EQ(DeadSiro, marked[kSiro] + dead[kSiro]);
+    EXPECT_EQ(WeakGunKuro, -back[kKuro]);
+    EXPECT_EQ(WeakGunSiro, -back[kSiro]);
+
+    // The judgement counts them too, 4 a stone.
+    int nearlyDead = 0;
+    for (int n = 1; n <= b0.GunList.GetCount(); ++n) {
+        const TGun* w = b0.GunList.GetGun(n);
+        if (w != nullptr && w->GetMe() < 3 && w->GetDeath() == 0 && w->GetDeathLevel() > 70)
+            nearlyDead += (w->GetIsiIro() == kKuro ? -4 : 4) * w->GetIsiSu();
+    }
+    EXPECT_NE(nearlyDead, 0);
+    Komi = 0;
+    int plain = 0;
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x) {
+            const int c = b0.GetIro(x, y);
+            plain += c == kAki ? AreaMap[x][y] : b0.IsDeath(x, y) ? (c == kKuro ? -4 : 4) : 0;
+        }
+    EXPECT_EQ(KeiseiHandanCalc(), plain + nearlyDead);
+}
+
+TEST_F(HyokaTest, MovesThatKillTheirOwnGroupAreWorthLittle)
+{
+    // Black's (3,8) inside White's wall is lost whatever it does.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        O O O O O . . . .
+        . . . . O . . . .
+        . . . . O . . . .
+        . . . . O . . . .)");
+    TGoban& b0 = *GobanLv[0];
+    b0.Analyze();
+    JibunIro = kKuro;
+    AiteIro = kSiro;
+    HyokaBase();
+    ASSERT_TRUE(YomiUtu(kKuro, Point(2, 8)));
+    CurGoban().Analyze();
+    const bool dead90 = CurGoban().GunList.GetGunAt(Point(2, 8))->IsDeath90() != 0;
+    YomiModosu();
+    ASSERT_TRUE(dead90);
+    EXPECT_EQ(ItiHyoka(Point(2, 8)), -1);
+    KohoClear();
+    AddKohoTry(Point(2, 8));
+    EXPECT_EQ(KohoCount, 0);
+    EXPECT_EQ(Level, 0);
 }
 
 TEST_F(HyokaTest, IllegalMovesAreWorthNothing)

@@ -3,6 +3,7 @@
 // points returned directly, and whole engine-against-engine games.
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -449,6 +450,177 @@ TEST(ThinkSoak, EngineAgainstEngineOnEverySize)
         for (std::uint64_t seed = 1; seed <= 4; ++seed)
             PlaySelf(size, static_cast<int>(seed * size), seed * 31 + size);
     ResetProgramState();
+}
+
+} // namespace
+} // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+// --- Refinements that read the groups -----------------------------------------
+
+class RefineTest : public VornTest {
+protected:
+    void SetUp() override
+    {
+        VornTest::SetUp();
+        g_stage = nullptr;
+        g_stagesRun.clear();
+        ThinkSources = TThinkSources{ScriptedStage, ScriptedKoThreat};
+    }
+    static void PlayGame(std::initializer_list<Point> moves)
+    {
+        for (Point p : moves)
+            ASSERT_EQ(GobanLv[0]->Utu(p.x, p.y), kUtuOk) << p.x << "," << p.y;
+    }
+};
+
+TEST_F(RefineTest, LoneFarStoneIsAnsweredByAJumpFromIt)
+{
+    PlayGame({{4, 4}, {16, 4}, {4, 16}, {16, 16}, {3, 10}, {17, 10}, {10, 3}, {10, 17}, {4, 7}, {16, 7}, {4, 13},
+              {10, 10}});
+    Point out;
+    ThinkMove(out);
+    const Point jumps[] = {{10, 8}, {12, 10}, {10, 12}, {8, 10}};
+    EXPECT_NE(std::find(std::begin(jumps), std::end(jumps), out), std::end(jumps)) << out.x << "," << out.y;
+    EXPECT_TRUE(g_stagesRun.empty());
+    EXPECT_EQ(Level, 0);
+}
+
+TEST_F(RefineTest, NoJumpReplyTooEarlyNearTheEdgeOrNearOurStones)
+{
+    auto decide = [](std::initializer_list<Point> moves) {
+        ResetProgramState();
+        ThinkSources = TThinkSources{ScriptedStage, ScriptedKoThreat};
+        g_stagesRun.clear();
+        PlayGame(moves);
+        Point out;
+        ThinkMove(out);
+        return g_stagesRun.size();
+    };
+    // Before move 10.
+    EXPECT_EQ(decide({{4, 4}, {16, 4}, {4, 16}, {16, 16}, {3, 10}, {17, 10}, {10, 3}, {10, 10}}), 9u);
+    // On line 6.
+    EXPECT_EQ(decide({{4, 4}, {16, 4}, {4, 16}, {16, 16}, {3, 10}, {17, 10}, {10, 3}, {10, 17}, {4, 7}, {16, 7},
+                      {4, 13}, {10, 6}}),
+              9u);
+    // Black's stone three spaces away.
+    EXPECT_EQ(decide({{4, 4}, {16, 4}, {4, 16}, {16, 16}, {3, 10}, {17, 10}, {10, 3}, {10, 17}, {4, 7}, {16, 7},
+                      {10, 14}, {10, 10}}),
+              9u);
+}
+
+// White to choose; Black's lone stone at (5,4) among White's four is weak.
+class PreCheckTest : public RefineTest {
+protected:
+    void SetUp() override
+    {
+        RefineTest::SetUp();
+        SetBoard(R"(
+            . . . . . . . . .
+            . . O . . . O . .
+            . . . . . . . . .
+            . . . . X . . . .
+            . . . . . . . . .
+            . . O . . . O . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .)");
+        GobanLv[0]->Analyze();
+        JibunIro = kSiro;
+        AiteIro = kKuro;
+        LastTe = Point(9, 9);
+        AddKohoEx(Point(5, 6), 28, kkWeakGun, Point());
+        AddKohoEx(Point(8, 3), 24, kkJoban, Point());
+        AddKohoEx(Point(2, 8), 25, kkJoban, Point());
+        SortKoho();
+    }
+};
+
+TEST_F(PreCheckTest, SlowAttackFarFromTheLastMoveGivesWayToABigPoint)
+{
+    ASSERT_TRUE(GobanLv[0]->GunList.GetGunAt(Point(5, 4))->IsWeak());
+    Point out;
+    SakiyomiPreCheck(Point(5, 6), out);
+    EXPECT_EQ(out, Point(2, 8));
+}
+
+TEST_F(PreCheckTest, UrgentOrNearOrDefendingMovesStand)
+{
+    Point out;
+    LastTe = Point(6, 7); // near the last move
+    SakiyomiPreCheck(Point(5, 6), out);
+    EXPECT_EQ(out, Point());
+    LastTe = Point(9, 9);
+    Koho.Kind[1] = kkToru; // a capture
+    SakiyomiPreCheck(Point(5, 6), out);
+    EXPECT_EQ(out, Point());
+    Koho.Kind[1] = kkWeakGun;
+    Koho.Value[1] = 30; // worth 30 on line 4
+    SakiyomiPreCheck(Point(5, 6), out);
+    EXPECT_EQ(out, Point());
+    Koho.Value[1] = 28;
+    JibunIro = kKuro; // the weak group is our own
+    AiteIro = kSiro;
+    SakiyomiPreCheck(Point(5, 6), out);
+    EXPECT_EQ(out, Point());
+    SakiyomiPreCheck(Point(), out);
+    EXPECT_EQ(out, Point());
+}
+
+TEST_F(RefineTest, WeakGroupMoveGivesWayToALinkThatMustNotBeCut)
+{
+    BoardSize = 19;
+    GobanLv[0]->NewGame();
+    GobanLv[0]->Analyze();
+    JibunIro = kKuro;
+    AiteIro = kSiro;
+    AddKohoEx(Point(10, 10), 40, kkWeakGun, Point());
+    AddKohoEx(Point(12, 13), 30, kkTugi, Point(12, 14));
+    AddKohoEx(Point(11, 10), 29, kkKiri, Point());
+    SortKoho();
+    Point out;
+    VornThinkWeakGun(Point(10, 10), out);
+    EXPECT_EQ(out, Point(12, 13));
+    // Too far away: 13 or more.
+    Koho.Pt[2] = Point(16, 16);
+    VornThinkWeakGun(Point(10, 10), out);
+    EXPECT_EQ(out, Point(10, 10));
+    // On line 3 or 4 the move stands.
+    VornThinkWeakGun(Point(10, 16), out);
+    EXPECT_EQ(out, Point(10, 16));
+}
+
+TEST_F(RefineTest, WeakGroupMoveBecomesAnExtensionAlongTheSide)
+{
+    // Black's stone on line 4; the move at (10,14) joins it; the two-space
+    // extension from it along line 4 is better.
+    BoardSize = 19;
+    GobanLv[0]->NewGame();
+    GobanLv[0]->SetIro(10, 16, kKuro);
+    GobanLv[0]->Analyze();
+    JibunIro = kKuro;
+    AiteIro = kSiro;
+    Point out;
+    VornThinkWeakGun(Point(10, 14), out);
+    EXPECT_EQ(out, Point(7, 16));
+    EXPECT_EQ(Level, 0);
+
+    // On line 3 the extension moves up to line 4 when one side is cramped.
+    GobanLv[0]->NewGame();
+    GobanLv[0]->SetIro(10, 17, kKuro);
+    GobanLv[0]->Analyze();
+    VornThinkWeakGun(Point(10, 15), out);
+    EXPECT_EQ(out, Point(7, 17));
+    GobanLv[0]->SetIro(5, 17, kKuro);
+    GobanLv[0]->Analyze();
+    VornThinkWeakGun(Point(10, 15), out);
+    EXPECT_EQ(out, Point(8, 16));
+
+    // A move that joins nothing stands.
+    VornThinkWeakGun(Point(15, 10), out);
+    EXPECT_EQ(out, Point(15, 10));
 }
 
 } // namespace
