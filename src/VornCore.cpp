@@ -10,6 +10,7 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Think.h"
+#include "engine/Toru.h"
 #include "records/Kifu.h"
 #include "records/Log.h"
 
@@ -27,6 +28,7 @@ void ResetProgramState()
     KifuReset();
     KohoReset();
     ThinkReset();
+    ToruReset();
     HyokaReset();
     LogReset();
 }

@@ -9,9 +9,13 @@ void KohoLocateMake() {}
 void KiriMake() {}
 void Kiri2Make() {}
 void AtariMake() {}
+Arr<Grid<std::uint8_t, 1, 19>, 1, 2> KiriMap{};
+Arr<Grid<std::uint8_t, 1, 19>, 1, 2> AtariMap{};
 
 void NozokiCheck() {}
 void LinkMarkClear() {}
+Grid<std::uint8_t, 1, 19> LinkMark2{};
+void LinkMark1Set(Point, int) {}
 int KouDateCount = 0;
 int KouDateValue = 0;
 std::uint8_t GunKankeiPairMode = 0;
@@ -21,7 +25,6 @@ void JosekiTe(Point& out) { out = Point{}; }
 void JosekiKoho() {}
 void SikatuUrgentThink(Point& out) { out = Point{}; }
 void PairAnswer(Point& out) { out = Point{}; }
-void RenAnswer(Point& out) { out = Point{}; }
 void SikatuThink() {}
 void JobanKoho(Point& out) { out = Point{}; }
 void NozokiThink(Point& out) { out = Point{}; }
@@ -47,12 +50,14 @@ void LastThink(Point& out) { out = Point{}; }
 void YoseThink(Point& out) { out = Point{}; }
 
 void KosumiKankeiUtu(Point& out) { out = Point{}; }
-void CounterCapture(Point& out) { out = Point{}; }
 void Sakiyomi(Point p, Point& out) { out = p; }
 void KouDate(int, Point& out)
 {
     out = Point{};
     KouDateValue = 0;
 }
+
+int KiriHyoka(int, Point, Point, Point) { return -1; }
+void KouKatachiAnswer() {}
 
 } // namespace vorn

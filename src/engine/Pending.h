@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "board/Array.h"
 #include "board/Point.h"
 
 namespace vorn {
@@ -16,10 +17,19 @@ void KohoLocateMake();
 void KiriMake();
 void Kiri2Make();
 void AtariMake();
+// [colour][x][y]: where that colour can cut a diagonal link of the other
+// colour, and where it can put a two-liberty chain of the other colour in
+// atari.  All 0 until the maps are made.
+extern Arr<Grid<std::uint8_t, 1, 19>, 1, 2> KiriMap;
+extern Arr<Grid<std::uint8_t, 1, 19>, 1, 2> AtariMap;
 
 // --- Per-decision state of the generators -----------------------------------------
 void NozokiCheck();   // the peep table
 void LinkMarkClear(); // the link-mark boards
+// Points the link handlers have dealt with: the chain tactics skip those
+// marked in LinkMark2 and mark their escapes in LinkMark1.
+extern Grid<std::uint8_t, 1, 19> LinkMark2;
+void LinkMark1Set(Point p, int value);
 // The ko-threat search: its list, and the value of the best threat found.
 extern int KouDateCount;
 extern int KouDateValue;
@@ -34,7 +44,6 @@ void JosekiTe(Point& out);
 void JosekiKoho();
 void SikatuUrgentThink(Point& out);
 void PairAnswer(Point& out);
-void RenAnswer(Point& out);
 void SikatuThink();
 void JobanKoho(Point& out);
 void NozokiThink(Point& out);
@@ -66,8 +75,14 @@ void YoseThink(Point& out);
 
 // --- Refinements of the choice -------------------------------------------------
 void KosumiKankeiUtu(Point& out);
-void CounterCapture(Point& out);
 void Sakiyomi(Point p, Point& out);
 void KouDate(int limit, Point& out);
+
+// --- Readings of other units ---------------------------------------------------------
+// The value for c of cutting at `cut` between the other colour's stones a and
+// b; -1 (no cut) until the shape-link generators land.
+int KiriHyoka(int c, Point cut, Point a, Point b);
+// The ko unit's answers to mutual self-atari shapes.
+void KouKatachiAnswer();
 
 } // namespace vorn

@@ -15,6 +15,8 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Pending.h"
+#include "engine/Toru.h"
+#include "engine/Ukeru.h"
 #include "records/Log.h"
 
 namespace vorn {

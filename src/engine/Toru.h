@@ -25,6 +25,7 @@
 
 namespace vorn {
 
+class TGun;
 class TRen;
 
 // The best and second-best cutting points of the last DoubleKiriHyoka
@@ -124,6 +125,11 @@ TRen* ToruRenAt(Point p);
 // The ladder catches the chain at p on the current board (its chains must be
 // fresh); its first capturing move in `first` when asked.
 bool ToruSicho(Point p, Point* first = nullptr);
+// Empty orthogonal neighbours of p on the current board.
+int EmptyNeighbours(Point p);
+// The group of the stone at p on the current board (its analysis must be
+// fresh), nullptr when none.
+const TGun* GunAt(Point p);
 // The point is inside the look-ahead area while the look-ahead runs (always
 // true otherwise).
 bool InYomiArea(Point p);
