@@ -2,6 +2,7 @@
 
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "board/Kiri.h"
 #include "board/KuuIsi.h"
 #include "board/Rand.h"
 #include "board/Sicho.h"
@@ -16,6 +17,7 @@ void ResetProgramState()
     KuuIsiReset();
     GobanReset();
     SichoReset();
+    KiriReset();
     KifuReset();
 }
 
