@@ -31,8 +31,9 @@ inline void ClearMap(TColourMap& m) { std::memset(&m, 0, sizeof(m)); }
 // The two crossing points of a diagonal (s, p): (s.x, p.y) and (p.x, s.y).
 inline std::array<Point, 2> Crossings(Point s, Point p) { return {Point(s.x, p.y), Point(p.x, s.y)}; }
 
-// Calls f(stone, relation index) for every relation of every stone of the
-// board, stones in scan order (y outer, x inner), relations in record order.
+// Calls f(stone, its relation record, index) for every relation of every
+// stone of the board, stones in scan order (y outer, x inner), relations in
+// record order.
 template <class F>
 void ForEachStoneRelation(const TGoban& b, F&& f)
 {
