@@ -1,12 +1,18 @@
 #include "VornCore.h"
 
 #include "board/Goban.h"
+#include "board/Gun.h"
 #include "board/Hooks.h"
 #include "board/Kiri.h"
 #include "board/KuuIsi.h"
+#include "board/Me.h"
 #include "board/Rand.h"
 #include "board/Sicho.h"
+#include "engine/Hyoka.h"
+#include "engine/Koho.h"
+#include "engine/Think.h"
 #include "records/Kifu.h"
+#include "records/Log.h"
 
 namespace vorn {
 
@@ -15,10 +21,16 @@ void ResetProgramState()
     HooksReset();
     RandSeed(1);
     KuuIsiReset();
+    GunReset();
+    MeReset();
     GobanReset();
     SichoReset();
     KiriReset();
     KifuReset();
+    KohoReset();
+    ThinkReset();
+    HyokaReset();
+    LogReset();
 }
 
 } // namespace vorn
