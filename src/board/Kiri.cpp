@@ -96,6 +96,16 @@ int EmptyNeighbours(const TGoban& b, Point p, std::array<Point, 4>& out)
     return n;
 }
 
+// Calls f(region) for every region of the group that is still in the list.
+template <class F>
+void ForEachJi(const TGun& gun, F&& f)
+{
+    const TJiList& list = CurGoban().JiList;
+    for (int i = 1; i <= gun.GetJisu(); ++i)
+        if (const TJi* ji = list.GetJi(gun.GetJi(i)); ji != nullptr)
+            f(*ji);
+}
+
 } // namespace
 
 void KiriReset()
@@ -244,15 +254,44 @@ void KohoGeta()
 
 void KohoJiAll()
 {
-    // Groups with eye values and regions with vital points come with the
-    // group analysis; until it lands there are no groups to scan.
+    const TGunList& list = CurGoban().GunList;
+    for (int n = 1; n <= list.GetCount(); ++n) {
+        const TGun* g = list.GetGun(n);
+        if (g == nullptr)
+            continue;
+        if (g->GetMe() == 3)
+            KohoJiPartLocate(*g);
+        else if (g->GetMe() == 4)
+            KohoJi4(*g);
+    }
 }
 
-void KohoJiPartLocate(const TGun& gun) { (void)gun; }
+// One eye and a region whose one vital point makes the second: whoever
+// plays there decides the group's life.
+void KohoJiPartLocate(const TGun& gun)
+{
+    ForEachJi(gun, [](const TJi& ji) {
+        if (ji.GetPartLocateSu() == 1)
+            CurGoban().PointAdd(ji.GetPartLocate(1), kPairJi);
+    });
+}
 
-void KohoJi4(const TGun& gun) { (void)gun; }
+// Two eyes from a four-point region with two vital points: taking one of
+// them leaves the other to answer.
+void KohoJi4(const TGun& gun)
+{
+    ForEachJi(gun, [](const TJi& ji) {
+        if (ji.GetJisu() == 4 && ji.GetPartLocateSu() == 2)
+            KohoJi4Point(ji);
+    });
+}
 
-void KohoJi4Point(const TJi& ji) { (void)ji; }
+void KohoJi4Point(const TJi& ji)
+{
+    TGoban& b = CurGoban();
+    b.PointAdd(ji.GetPartLocate(1), kPairJi);
+    b.PointAdd(ji.GetPartLocate(2), kPairJi);
+}
 
 void KohoAtari2()
 {

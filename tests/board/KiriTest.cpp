@@ -494,6 +494,58 @@ TEST_F(KiriTest, AtariMapSkipsPointsTheAttackerCannotPlay)
     EXPECT_TRUE(OfKind(kPairAtari2).empty());
 }
 
+// --- Vital points: kind 20 -------------------------------------------------------
+
+TEST_F(KiriTest, VitalPointsOfGroupsShortOfEyes)
+{
+    const struct {
+        const char* diagram;
+        TPairs vital;
+    } cases[] = {
+        // A straight three in the corner: one eye, and the middle makes two.
+        {R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        O O O O O . . . .
+        X X X X O . . . .
+        . . . X O . . . .)",
+         {{kPairJi, Point(2, 9), Point()}}},
+        // A straight four: alive, with two points that must be answered.
+        {R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        O O O O O O . . .
+        X X X X X O . . .
+        . . . . X O . . .)",
+         {{kPairJi, Point(2, 9), Point()}, {kPairJi, Point(3, 9), Point()}}},
+        // Two separate eyes: nothing at stake.
+        {R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        O O O O O O O . .
+        X X X X X X O . .
+        . . X . . X O . .
+        . . X . . X O . .)",
+         {}},
+    };
+    for (const auto& c : cases) {
+        Analyzed(c.diagram);
+        KohoLocateMake();
+        EXPECT_EQ(OfKind(kPairJi), c.vital) << c.diagram;
+    }
+}
+
 // --- The whole list --------------------------------------------------------------
 
 // Board 0 after n random moves from a seed, analysed.
