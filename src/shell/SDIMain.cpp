@@ -19,6 +19,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "shell/GameIForm.h"
+
 namespace vorn {
 
 namespace {
@@ -115,6 +117,10 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     }
     timParam.setSingleShot(true);
     connect(&timParam, &QTimer::timeout, this, [this] { ctl_->timParamTimer(); });
+    connect(&timThink, &QTimer::timeout, this, [this] { ctl_->Turn.timThinkTimer(); });
+    connect(&timVornVorn, &QTimer::timeout, this, [this] { ctl_->Turn.timVornVornTimer(); });
+    connect(&timRenzoku, &QTimer::timeout, this, [this] { ctl_->Score.timRenzokuTimer(); });
+    gameInfoForm_ = new TGameInfoForm(this, ctl_->GameInfo);
 
     const std::string dir =
         exeDir.empty() ? QCoreApplication::applicationDirPath().toStdString() + "/" : exeDir;
@@ -126,6 +132,9 @@ TSDIAppForm::~TSDIAppForm()
 {
     if (!closed_)
         ctl_->FormClose();
+    // The game dialog goes before the logic it shows.
+    delete gameInfoForm_;
+    gameInfoForm_ = nullptr;
     // The print dialogs go before the printer they point at.
     delete printDialog_;
     delete printerSetupDialog_;
@@ -307,6 +316,49 @@ void TSDIAppForm::StartParamTimer(int ms)
     timParam.start();
 }
 
+void TSDIAppForm::GameDialogChanged()
+{
+    if (gameInfoForm_ != nullptr)
+        gameInfoForm_->Sync();
+}
+
+QTimer& TSDIAppForm::Timer(const std::string& name)
+{
+    if (name == "timVornVorn")
+        return timVornVorn;
+    if (name == "timRenzoku")
+        return timRenzoku;
+    if (name == "timAuto")
+        return timAuto;
+    if (name == "timParam")
+        return timParam;
+    return timThink;
+}
+
+void TSDIAppForm::TimersChanged()
+{
+    if (!ctl_)
+        return;
+    const TTurn& t = ctl_->Turn;
+    for (auto [timer, state] : {std::pair{&timThink, &t.timThink}, std::pair{&timVornVorn, &t.timVornVorn},
+                                std::pair{&timRenzoku, &t.timRenzoku}}) {
+        if (timer->interval() != state->Interval)
+            timer->setInterval(state->Interval);
+        if (state->Enabled && !timer->isActive())
+            timer->start();
+        else if (!state->Enabled && timer->isActive())
+            timer->stop();
+    }
+}
+
+void TSDIAppForm::WaitCursor(bool on)
+{
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
 void TSDIAppForm::OpenDocument(const std::string& address)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -365,6 +417,8 @@ void TSDIAppForm::closeEvent(QCloseEvent* e)
     if (!closed_) {
         closed_ = true;
         timParam.stop();
+        for (QTimer* t : {&timThink, &timVornVorn, &timRenzoku, &timAuto})
+            t->stop();
         ctl_->FormClose();
     }
     e->accept();

@@ -25,6 +25,10 @@ class QStatusBar;
 class QToolButton;
 
 namespace vorn {
+class TGameInfoForm;
+}
+
+namespace vorn {
 
 // Questions and messages as modal message boxes.
 class TQtPrompt : public TPrompt {
@@ -72,6 +76,8 @@ public:
     QToolButton* Button(const std::string& name) const;
     QLabel* TjnInfoLabel() const { return lblTjnInfo; }
     QStatusBar* Status() const { return StatusBar; }
+    TGameInfoForm* GameInfoForm() const { return gameInfoForm_; }
+    QTimer& Timer(const std::string& name);
 
     // TMainView
     int ClientWidth() const override;
@@ -88,6 +94,9 @@ public:
     void CloseWindow() override;
     void StartParamTimer(int ms) override;
     void OpenDocument(const std::string& address) override;
+    void GameDialogChanged() override;
+    void TimersChanged() override;
+    void WaitCursor(bool on) override;
 
     // The file, print and printer set-up dialogs, made on first use.
     QFileDialog& OpenDialog();
@@ -128,6 +137,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     QPrintDialog* printDialog_ = nullptr;
     QPageSetupDialog* printerSetupDialog_ = nullptr;
+    TGameInfoForm* gameInfoForm_ = nullptr;
 
     // The window's timers: the game clock, engine against engine, the next
     // game of a match, automatic replay, the delayed opening of a record.

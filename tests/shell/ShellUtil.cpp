@@ -19,6 +19,15 @@ std::string SourceData(const std::string& name)
     return std::string(src != nullptr ? src : ".") + "/data/" + name;
 }
 
+void NewHumanGame(TMainCtl& ctl)
+{
+    ctl.Click("mnuNew");
+    TGameInfo& d = ctl.GameInfo;
+    d.cmbBlackPlayer.Text = d.cmbBlackPlayer.Items.at(0);
+    d.cmbWhitePlayer.Text = d.cmbWhitePlayer.Items.at(0);
+    d.btnOKClick();
+}
+
 void ShellTest::SetUp()
 {
     VornTest::SetUp();

@@ -99,6 +99,10 @@ protected:
     std::unique_ptr<TSDIAppForm> form;
 };
 
+// A new game between two people: the game dialog opened by the new-game
+// item, both players set to the human and confirmed.
+void NewHumanGame(TMainCtl& ctl);
+
 // The data file of the source tree (data/<name>).
 std::string SourceData(const std::string& name);
 
