@@ -4,6 +4,7 @@
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
 #include "board/Rand.h"
+#include "board/Sicho.h"
 #include "records/Kifu.h"
 
 namespace vorn {
@@ -14,6 +15,7 @@ void ResetProgramState()
     RandSeed(1);
     KuuIsiReset();
     GobanReset();
+    SichoReset();
     KifuReset();
 }
 

@@ -466,7 +466,9 @@ void TGameInfo::btnOKClick()
     SerialPort = rdoCom2.Checked ? 2 : 1;
     RenzokuMode = chkRenzoku.Checked ? 1 : 0;
 
-    if (KifuRecOn == 1)
+    // A new game starts the running record afresh; a record read or an exam
+    // replayed has already written its moves there, and they must survive.
+    if (KifuRecOn == 1 && GameInfoMode == 0)
         KifuRecBegin();
     auto either = [](int kind) {
         return static_cast<unsigned char>(PlayerKind[kKuro] == kind || PlayerKind[kSiro] == kind ? 1 : 0);

@@ -30,18 +30,20 @@ class TGameInfoForm;
 
 namespace vorn {
 
-// Questions and messages as modal message boxes.
+class TSDIAppForm;
+
+// Questions and messages as modal message boxes; file names through the
+// window's open and save dialogs.
 class TQtPrompt : public TPrompt {
 public:
-    explicit TQtPrompt(QWidget* parent) : parent_(parent) {}
+    explicit TQtPrompt(TSDIAppForm& form) : form_(form) {}
     void Message(const std::string& text) override;
     bool YesNo(const std::string& text) override;
+    bool FileDialog(TFileQuery& query) override;
 
 private:
-    QWidget* parent_;
+    TSDIAppForm& form_;
 };
-
-class TSDIAppForm;
 
 // The client area: tool panel on top, status bar at the bottom, the board's
 // image between and beneath them.
@@ -78,6 +80,7 @@ public:
     QStatusBar* Status() const { return StatusBar; }
     TGameInfoForm* GameInfoForm() const { return gameInfoForm_; }
     QTimer& Timer(const std::string& name);
+    QTimer& AutoTimer() { return timAuto; }
 
     // TMainView
     int ClientWidth() const override;
@@ -97,6 +100,7 @@ public:
     void GameDialogChanged() override;
     void TimersChanged() override;
     void WaitCursor(bool on) override;
+    void SetAutoTimer(bool enabled) override;
 
     // The file, print and printer set-up dialogs, made on first use.
     QFileDialog& OpenDialog();

@@ -115,10 +115,16 @@ bool TTurn::PassAppend()
     // A pass captures nothing: the capture list of the move before must not
     // go into the record with it.
     ToruListSu = 0;
-    if (!GobanLv[0]->Pass())
+    TGoban& b = *GobanLv[0];
+    if (!b.Pass())
         return false;
-    main_.BackButtons(true);
-    main_.FormPaint();
+    // The stone before loses its last-move mark.
+    const TTejun& t = b.Tejun;
+    const int n = t.Current();
+    if (n > 1 && t.GetTe(n - 1).x > 0)
+        main_.Ban.IsiDraw(t.TeColor(n - 1), t.GetTe(n - 1).x, t.GetTe(n - 1).y);
+    main_.Ban.Canvas().Show(false);
+    main_.Nav.ButtonsUpdate();
     if (KifuRecOn == 1)
         KifuRecAddMove();
     return true;
@@ -175,7 +181,7 @@ void TTurn::ComUtu()
     m.ExamAddMove(b.Tejun.Current(), te);
 
     m.Thinking = 0;
-    view.CommentLoad();
+    view.CommentShow();
     DspSelect();
 
     const int n = b.Tejun.NextColor();
@@ -219,11 +225,8 @@ void TTurn::ComUtu()
 bool TTurn::Pass()
 {
     TMainCtl& m = main_;
-    TGoban& b = *GobanLv[0];
-    if (b.Tejun.Current() < b.Tejun.Last()) {
-        b.Susumu();
-        m.FormPaint();
-    }
+    m.Nav.ForwardDraw();
+    m.Nav.ButtonsUpdate();
     m.TjnInfoShow();
     ++m.PassCount;
     if (m.PassCount < 2)

@@ -22,7 +22,14 @@ std::string SourceData(const std::string& name)
 void NewHumanGame(TMainCtl& ctl)
 {
     ctl.Click("mnuNew");
+    ConfirmHumanGame(ctl);
+}
+
+void ConfirmHumanGame(TMainCtl& ctl)
+{
     TGameInfo& d = ctl.GameInfo;
+    if (!d.Visible || GameInfoLock != 1)
+        return;
     d.cmbBlackPlayer.Text = d.cmbBlackPlayer.Items.at(0);
     d.cmbWhitePlayer.Text = d.cmbWhitePlayer.Items.at(0);
     d.btnOKClick();
@@ -69,6 +76,38 @@ void ShellTest::WriteText(const std::string& path, const std::string& text) cons
 {
     std::ofstream out(path, std::ios::binary);
     out << text;
+}
+
+void CtlTest::Start(const std::string& ini)
+{
+    if (!ini.empty())
+        WriteIni(ini);
+    view.soundOn = &ctl.SoundOn;
+    ctl.FormCreate(exeDir, {});
+}
+
+std::string CtlTest::OpenRecord(const std::string& name, const std::string& text)
+{
+    const std::string path = exeDir + name;
+    WriteText(path, text);
+    prompt.files.push_back(path);
+    ctl.Click("mnuOpen");
+    ConfirmHumanGame(ctl);
+    return path;
+}
+
+std::string CtlTest::Controls() const
+{
+    auto all = [this](std::initializer_list<const char*> names) {
+        int on = 0;
+        for (const char* n : names)
+            on += ctl.Item(n).enabled ? 1 : 0;
+        if (on != 0 && on != static_cast<int>(names.size()))
+            return std::string("?");
+        return std::string(on != 0 ? "1" : "0");
+    };
+    return all({"btnFirst", "mnuFirst", "btnPrev10", "mnuPrev10", "btnPrev", "mnuPrev"}) + " "
+           + all({"btnNext", "mnuNext", "btnNext10", "mnuNext10", "btnLast", "mnuLast"}) + " " + all({"mnuDel"});
 }
 
 void WindowTest::TearDown()
