@@ -317,6 +317,8 @@ void TSDIAppForm::SetStatusText(const std::string& text)
         StatusBar->clearMessage();
     else
         StatusBar->showMessage(Q(text));
+    // The engine thinks without returning to the event loop: show it now.
+    StatusBar->repaint();
 }
 
 void TSDIAppForm::SetTjnInfo(const std::string& text)

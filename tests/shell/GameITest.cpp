@@ -276,6 +276,34 @@ TEST_F(GameITest, ALoadedRecordKeepsItsClocksAndGoesOn)
     EXPECT_EQ(Jikan[kKuro], 37230);
 }
 
+TEST_F(GameITest, TheExamModeShowsNamesAndRanks)
+{
+    Open(lgJapanese);
+    KifuBlackPlayer = "VORN";
+    KifuBlackKyu = "5級";
+    KifuWhiteKyu = "なし";
+    KifuPlace = "club";
+    GameInfoMode = 2;
+    dlg.Show();
+    dlg.ExamInfoShow();
+    EXPECT_TRUE(dlg.edtBlackPlayer.Visible);
+    EXPECT_FALSE(dlg.cmbBlackPlayer.Visible);
+    EXPECT_TRUE(dlg.edtBlackPlayer.ReadOnly);
+    EXPECT_FALSE(dlg.edtWhitePlayer.ReadOnly);  // the examinee types a name
+    EXPECT_EQ(dlg.edtPlace.Text, "");
+    EXPECT_EQ(dlg.DesignWidth, 300);
+    // Without the examinee's name the exam does not start.
+    dlg.edtWhitePlayer.Text = "";
+    dlg.btnOKClick();
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0], "対局者名を入力してください");
+    dlg.edtWhitePlayer.Text = "Hanako";
+    dlg.btnOKClick();
+    EXPECT_EQ(ctl.ExamMode, 1);
+    EXPECT_EQ(PlayerKind[kKuro], pkComputer);
+    EXPECT_EQ(PlayerKind[kSiro], pkHuman);
+}
+
 TEST_F(GameITest, CancelLeavesAnEmptyBoardAndNoGame)
 {
     Open();
