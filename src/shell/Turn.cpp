@@ -9,8 +9,9 @@
 namespace vorn {
 
 // ---------------------------------------------------------------------------
-// The engine.  Each function is the one place where the shell reaches the
-// engine core for that service.
+// Calls into units built elsewhere (the engine core, the rank exam, the
+// links).  Each function is the one place where the game flow reaches that
+// service; those marked "Not built yet" do nothing until the unit lands.
 
 void EngineThinkMove(Point& out)
 {
