@@ -42,15 +42,29 @@ const char* const kWalls = R"(
 ...XO....
 )";
 
-// A black chain of five stones inside White's area.
-const char* const kInvader = R"(
+// White's area split in two eyes by a line; a lone black stone in the upper
+// one is dead.
+const char* const kDeadStone = R"(
+...XO....
+...XO..X.
 ...XO....
 ...XO....
-...XO.X..
-...XO.X..
-...XO.X..
-...XO.X..
-...XO.X..
+...XOOOOO
+...XO....
+...XO....
+...XO....
+...XO....
+)";
+
+// Two black stones in White's upper eye.
+const char* const kTwoStones = R"(
+...XO....
+...XO.XX.
+...XO....
+...XO....
+...XOOOOO
+...XO....
+...XO....
 ...XO....
 ...XO....
 )";
@@ -109,8 +123,9 @@ TEST_F(ScoreTest, TwoPassesCountKnownEndPositions)
         {"walls", kWalls, "6.5", lgJapanese, 27, 42.5f, "白15.5目勝ち(黒=27白=42.5)"},
         {"no komi text", kWalls, "", lgEnglish, 27, 36, "W+9(B=27W=36)"},
         {"komi not a number", kWalls, "six", lgEnglish, 27, 36, "W+9(B=27W=36)"},
-        {"invader alive", kInvader, "6.5", lgEnglish, 27, 6.5f, "B+20.5(B=27W=6.5)"},
-        {"invader alive", kInvader, "6.5", lgJapanese, 27, 6.5f, "黒20.5目勝ち(黒=27白=6.5)"},
+        // The stone is a prisoner and its point White's: 16 + 15 + 2.
+        {"dead stone", kDeadStone, "6.5", lgEnglish, 27, 39.5f, "W+12.5(B=27W=39.5)"},
+        {"dead stone", kDeadStone, "6.5", lgJapanese, 27, 39.5f, "白12.5目勝ち(黒=27白=39.5)"},
     };
     bool opened = false;
     for (const Case& c : cases) {
@@ -155,27 +170,37 @@ TEST_F(ScoreTest, ADeadChainToggledByClicksIsCountedAgain)
 {
     Open();
     Start("Man", "Man");
-    SetBoard(kInvader);
+    SetBoard(kTwoStones);
     ctl.Click("mnuEnd");
     ASSERT_EQ(GameOver, 1);
-    EXPECT_EQ(dlg.edtResult.Text, "B+20.5(B=27W=6.5)");
+    // Alive, the two stones leave White's upper eye to nobody; dead, they
+    // give White four points and the eye.
+    const std::string alive = "B+4.5(B=27W=22.5)", dead = "W+13.5(B=27W=40.5)";
+    const TGoban& b = *GobanLv[0];
+    const bool deadFirst = b.RenList.RenAt(7, 2)->GetGunDeath();
+    EXPECT_EQ(dlg.edtResult.Text, deadFirst ? dead : alive);
 
-    // A click on a stone after the end marks its chain dead: its five
-    // stones give White ten points and the region around it to White.
-    ClickPoint(7, 5);
-    EXPECT_EQ(GobanLv[0]->Tejun.Last(), 0);  // no move
-    EXPECT_EQ(dlg.edtResult.Text, "W+20.5(B=27W=47.5)");
-    for (int y = 3; y <= 7; ++y)
-        EXPECT_EQ(GobanLv[0]->IsDeath(7, y), 1);
-    EXPECT_EQ(GobanLv[0]->IsDeath(4, 5), 0);  // only the clicked chain
-    // And back.
-    ClickPoint(7, 3);
-    EXPECT_EQ(dlg.edtResult.Text, "B+20.5(B=27W=6.5)");
-    EXPECT_EQ(GobanLv[0]->IsDeath(7, 5), 0);
+    // A click on a stone after the end toggles its chain and counts again.
+    ClickPoint(7, 2);
+    EXPECT_EQ(b.Tejun.Last(), 0);  // no move
+    EXPECT_EQ(dlg.edtResult.Text, deadFirst ? alive : dead);
+    EXPECT_EQ(b.IsDeath(8, 2), deadFirst ? 0 : 1);
+    EXPECT_EQ(b.IsDeath(4, 5), 0);  // only the clicked chain
+    ClickPoint(8, 2);
+    EXPECT_EQ(dlg.edtResult.Text, deadFirst ? dead : alive);
     EXPECT_TRUE(prompt.messages.empty());
+
+    // A live wall marked dead by hand: its nine stones and Black's area go
+    // to White.
+    if (b.RenList.RenAt(4, 1)->GetGunDeath())
+        ClickPoint(4, 1);
+    ClickPoint(4, 1);
+    EXPECT_TRUE(b.RenList.RenAt(4, 1)->GetGunDeath());
+    EXPECT_TRUE(StartsWith(dlg.edtResult.Text, "W+"));
+
     // A click on an empty point in the free mode plays there.
     ClickPoint(9, 9);
-    EXPECT_EQ(GobanLv[0]->GetIro(9, 9), kKuro);
+    EXPECT_EQ(b.GetIro(9, 9), kKuro);
 }
 
 TEST_F(ScoreTest, ResumingHandsTheMoveOverByPlayerKind)
