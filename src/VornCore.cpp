@@ -7,7 +7,11 @@
 #include "board/Me.h"
 #include "board/Rand.h"
 #include "board/Sicho.h"
+#include "engine/Hyoka.h"
+#include "engine/Koho.h"
+#include "engine/Think.h"
 #include "records/Kifu.h"
+#include "records/Log.h"
 
 namespace vorn {
 
@@ -21,6 +25,10 @@ void ResetProgramState()
     GobanReset();
     SichoReset();
     KifuReset();
+    KohoReset();
+    ThinkReset();
+    HyokaReset();
+    LogReset();
 }
 
 } // namespace vorn
