@@ -2,6 +2,7 @@
 
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "engine/Think.h"
 #include "records/KifuIg1.h"
 #include "shell/Kakugen.h"
 #include "shell/MainCtl.h"
@@ -13,12 +14,7 @@ namespace vorn {
 // links).  Each function is the one place where the game flow reaches that
 // service; those marked "Not built yet" do nothing until the unit lands.
 
-void EngineThinkMove(Point& out)
-{
-    // Not built yet: the engine's move choice (ThinkMove).  Until it lands
-    // the engine's answer is a pass.
-    out = Point{};
-}
+void EngineThinkMove(Point& out) { ThinkMove(out); }
 
 void TTurn::JobanInit()
 {
@@ -40,9 +36,8 @@ namespace {
 
 void HintColoursSet(int side)
 {
-    // Not built yet: the engine's colours for the hint (JibunIro := side,
-    // AiteIro := the other colour).
-    (void)side;
+    JibunIro = static_cast<std::uint8_t>(side);
+    AiteIro = static_cast<std::uint8_t>(Aite(side));
 }
 
 void HintKohoPaint()

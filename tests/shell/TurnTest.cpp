@@ -391,6 +391,55 @@ TEST_F(TurnTest, EngineAgainstEnginePlaysAWholeGameToItsEnd)
     EXPECT_TRUE(prompt.questions.empty());
 }
 
+// --- With the engine itself -----------------------------------------------------
+
+TEST_F(TurnTest, TheEngineAnswersAHumanInsideTheClick)
+{
+    Open();
+    ctl.Turn.Think = EngineThinkMove;
+    Start("Man", "VORN");
+    const TGoban& b = *GobanLv[0];
+    ClickPoint(3, 3);
+    // The engine's answer, a stone or a pass, is in the record; the human
+    // is to move again and the clock runs for him.
+    ASSERT_EQ(b.Tejun.Last(), 2);
+    const Point answer = b.Tejun.GetTe(2);
+    EXPECT_TRUE(answer.x == 0 || b.GetIro(answer.x, answer.y) == kSiro);
+    EXPECT_EQ(ctl.Thinking, 0);
+    EXPECT_EQ(Level, 0);
+    EXPECT_TRUE(ctl.Turn.timThink.Enabled);
+    EXPECT_TRUE(StartsWith(view.status, "Your Turn..."));
+    // The human passes until the engine passes too.
+    for (int i = 0; i < 40 && GameOver == 0; ++i)
+        ctl.Click("mnuPass");
+    EXPECT_EQ(GameOver, 1);
+    EXPECT_FALSE(dlg.edtResult.Text.empty());
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(TurnTest, TheEnginePlaysItselfOnNineByNine)
+{
+    Open();
+    ctl.Turn.Think = EngineThinkMove;
+    Start("VORN", "VORN");
+    const TGoban& b = *GobanLv[0];
+    // A long game is ended by the end command once it has shown it plays on.
+    for (int ticks = 0; ctl.Turn.timVornVorn.Enabled && ticks < 60; ++ticks)
+        ctl.Turn.timVornVornTimer();
+    if (GameOver == 0)
+        ctl.Click("mnuEnd");
+    EXPECT_EQ(GameOver, 1);
+    EXPECT_GE(b.Tejun.Last(), 2);
+    for (int n = 1; n <= b.Tejun.Last(); ++n) {
+        const Point p = b.Tejun.GetTe(n);
+        EXPECT_TRUE(p.x == 0 || (p.x >= 1 && p.x <= 9 && p.y >= 1 && p.y <= 9)) << n;
+    }
+    EXPECT_FALSE(ctl.Turn.timVornVorn.Enabled);
+    EXPECT_TRUE(StartsWith(dlg.edtResult.Text, "B+") || StartsWith(dlg.edtResult.Text, "W+"));
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_TRUE(prompt.questions.empty());
+}
+
 TEST_F(TurnTest, TheHintAsksTheEngineWithoutPlaying)
 {
     Open();
