@@ -162,8 +162,9 @@ TEST_F(TurnTest, ResignationIsPutToTheUserOnlyAsItShould)
         else
             ClickPoint(5, 5);
         ASSERT_EQ(prompt.questions.size(), c.asked ? 1u : 0u);
-        if (c.asked)
+        if (c.asked) {
             EXPECT_EQ(prompt.questions[0], "Do you accept VORN's resigns?");
+        }
         EXPECT_EQ(ctl.Thinking, 0);
         if (c.resigned) {
             EXPECT_EQ(dlg.edtResult.Text, "Black Win");
