@@ -5,13 +5,6 @@ namespace vorn {
 // Not in the program yet: each of these does nothing, and every out point is
 // left at (0, 0).
 
-void KohoLocateMake() {}
-void KiriMake() {}
-void Kiri2Make() {}
-void AtariMake() {}
-Arr<Grid<std::uint8_t, 1, 19>, 1, 2> KiriMap{};
-Arr<Grid<std::uint8_t, 1, 19>, 1, 2> AtariMap{};
-
 void NozokiCheck() {}
 void LinkMarkClear() {}
 Grid<std::uint8_t, 1, 19> LinkMark2{};

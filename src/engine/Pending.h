@@ -11,18 +11,6 @@
 
 namespace vorn {
 
-// --- Board model ----------------------------------------------------------------
-// The pair list of pending threats, and the cut and atari maps.
-void KohoLocateMake();
-void KiriMake();
-void Kiri2Make();
-void AtariMake();
-// [colour][x][y]: where that colour can cut a diagonal link of the other
-// colour, and where it can put a two-liberty chain of the other colour in
-// atari.  All 0 until the maps are made.
-extern Arr<Grid<std::uint8_t, 1, 19>, 1, 2> KiriMap;
-extern Arr<Grid<std::uint8_t, 1, 19>, 1, 2> AtariMap;
-
 // --- Per-decision state of the generators -----------------------------------------
 void NozokiCheck();   // the peep table
 void LinkMarkClear(); // the link-mark boards

@@ -7,6 +7,7 @@
 #include "board/Between.h"
 #include "board/Define.h"
 #include "board/Goban.h"
+#include "board/Kiri.h"
 #include "board/Gun.h"
 #include "board/Locate.h"
 #include "board/Ren.h"

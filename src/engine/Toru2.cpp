@@ -5,6 +5,7 @@
 #include "board/Basic.h"
 #include "board/Define.h"
 #include "board/Goban.h"
+#include "board/Kiri.h"
 #include "board/Gun.h"
 #include "board/Ren.h"
 #include "board/Sicho.h"
