@@ -10,6 +10,7 @@
 #include "board/Sicho.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
+#include "engine/PairAnswer.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
 #include "records/Kifu.h"
@@ -29,6 +30,7 @@ void ResetProgramState()
     KiriReset();
     KifuReset();
     KohoReset();
+    PairAnswerReset();
     ThinkReset();
     ToruReset();
     HyokaReset();

@@ -13,11 +13,22 @@ int KouDateCount = 0;
 int KouDateValue = 0;
 std::uint8_t GunKankeiPairMode = 0;
 
+void KosumiRenraku(Point, Point) {}
+void IkkenRenraku(Point, Point) {}
+void KeimaRenraku(Point, Point) {}
+void Kankei5Utu(Point, Point) {}
+void Kankei6Utu(Point, Point) {}
+void Kankei7Utu(Point, Point) {}
+void Kankei8Utu(Point, Point) {}
+void Kankei10Utu(Point, Point) {}
+void Kankei11Utu(Point, Point) {}
+void Kankei13Utu(Point, Point) {}
+void Kankei4Think(Point& out) { out = Point{}; }
+
 void JobanTe(Point& out) { out = Point{}; }
 void JosekiTe(Point& out) { out = Point{}; }
 void JosekiKoho() {}
 void SikatuUrgentThink(Point& out) { out = Point{}; }
-void PairAnswer(Point& out) { out = Point{}; }
 void SikatuThink() {}
 void JobanKoho(Point& out) { out = Point{}; }
 void NozokiThink(Point& out) { out = Point{}; }

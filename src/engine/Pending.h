@@ -24,6 +24,24 @@ extern int KouDateValue;
 // 1 while the group-relation patterns record pairs instead of candidates.
 extern std::uint8_t GunKankeiPairMode;
 
+// --- Relation handlers of the link generators ----------------------------------
+// A is the stone whose relation to its partner B is threatened (B may lie on
+// the border line for a link to the edge).  They add candidates and prepared
+// answers under the current reason code and select nothing.
+void KosumiRenraku(Point a, Point b); // diagonal
+void IkkenRenraku(Point a, Point b);  // one-space jump
+void KeimaRenraku(Point a, Point b);  // knight's move
+void Kankei5Utu(Point a, Point b);    // (2,2) diagonal
+void Kankei6Utu(Point a, Point b);    // two-space jump
+void Kankei7Utu(Point a, Point b);    // large knight's move
+void Kankei8Utu(Point a, Point b);    // (2,3) shape
+void Kankei10Utu(Point a, Point b);   // three-space jump
+void Kankei11Utu(Point a, Point b);   // (1,4) shape
+void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
+// Relation moves run at the end of the pair answers (reason 5); selects at
+// 160 into out.
+void Kankei4Think(Point& out);
+
 // --- Generators, by stage --------------------------------------------------------
 // Stage 0 and 1: a point directly.
 void JobanTe(Point& out);
@@ -31,7 +49,6 @@ void JosekiTe(Point& out);
 // Stage 2.
 void JosekiKoho();
 void SikatuUrgentThink(Point& out);
-void PairAnswer(Point& out);
 void SikatuThink();
 void JobanKoho(Point& out);
 void NozokiThink(Point& out);

@@ -15,6 +15,7 @@
 #include "board/Yomi.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
+#include "engine/PairAnswer.h"
 #include "engine/Pending.h"
 #include "engine/Toru.h"
 #include "engine/Ukeru.h"

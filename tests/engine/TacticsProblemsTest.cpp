@@ -153,7 +153,31 @@ const TProblem kProblems[] = {
         . X O O O O X X .
         . X O . O X . X O
         X X . O O . O X O)",
-     'O', "A7", "", "the throw-in at the false eye, then the ladder, takes the corner chain"},
+     'O', "A7 B3", "",
+     "the throw-in at the false eye, then the ladder, takes the corner chain; the double atari at B3 on the "
+     "corner chain and the stone at B4 wins one of them too (GNU Go rates the two 13.4 and 12.1)"},
+    {R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . O O . . . .
+        . . O X X O . . .
+        . . . O X . . . .
+        . . . O . . . . .
+        . . . . . . X . .
+        . . . . . . . . .
+        . . . . . . . . .)",
+     'O', "F6", "", "the loose net catches three stones with two liberties (GNU Go's choice too)"},
+    {R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . X . X . . .
+        . . X O . O X . .
+        . . . . . . . . .
+        . . . O . O . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)",
+     'X', "E4", "", "the double atari on the two stones with two liberties each wins one (GNU Go's choice too)"},
 };
 // clang-format on
 
