@@ -4,6 +4,8 @@
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
 #include "board/Rand.h"
+#include "engine/Joban.h"
+#include "engine/Joseki.h"
 
 namespace vorn {
 
@@ -13,6 +15,8 @@ void ResetProgramState()
     RandSeed(1);
     KuuIsiReset();
     GobanReset();
+    JosekiReset();
+    JobanReset();
 }
 
 } // namespace vorn

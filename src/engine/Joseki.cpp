@@ -18,6 +18,10 @@ std::uint8_t ZenbanSwap = 0;
 std::uint8_t ZenbanMirrorX = 0;
 std::uint8_t ZenbanMirrorY = 0;
 
+namespace {
+Point g_zenbanFirst; // the first move followed in the whole-board book
+} // namespace
+
 Arr<Arr<TJskNode, 0, kJskChain - 1>, 1, 4> JosekiCache{};
 Arr<int, 1, 4> JosekiCacheCount{};
 Arr<Arr<TJskNode, 0, kJskChain - 1>, 1, 4> JosekiTenuki{};
@@ -266,6 +270,7 @@ void JosekiStart()
     ZenbanOff = 0;
     ZenbanCount = 0;
     ZenbanSwap = ZenbanMirrorX = ZenbanMirrorY = 0;
+    g_zenbanFirst = Point();
 
     // The corner book assumes 19 lines (its mirror is 20 - v): on smaller
     // boards it stays empty and switched off.
@@ -413,8 +418,7 @@ void ZenbanFollow(Point p)
     // The first move (on 9x9 also the second after an opening at the centre,
     // which every orientation maps to itself) may match the book in any of
     // the eight orientations; the first that matches is kept.
-    const bool center9 = BoardSize == 9 && ZenbanCount == 1 && GobanLv[0]->Tejun.Current() >= 2
-                         && ZenbanToDict(GobanLv[0]->Tejun.GetTe(1)) == Point(5, 5);
+    const bool center9 = BoardSize == 9 && ZenbanCount == 1 && g_zenbanFirst == Point(5, 5);
     if (child == 0 && (ZenbanCount == 0 || center9)) {
         for (int mx = 0; mx <= 1 && child == 0; ++mx)
             for (int my = 0; my <= 1 && child == 0; ++my)
@@ -429,6 +433,8 @@ void ZenbanFollow(Point p)
         ZenbanOff = 1;
         return;
     }
+    if (ZenbanCount == 0)
+        g_zenbanFirst = p;
     ++ZenbanCount;
     ZenbanRec = child;
     ZenbanLjsk.ReadSiblings(ZenbanRec);
@@ -514,6 +520,7 @@ void JosekiReset()
     ZenbanCount = 0;
     ZenbanOff = 0;
     ZenbanSwap = ZenbanMirrorX = ZenbanMirrorY = 0;
+    g_zenbanFirst = Point();
     for (int c = 1; c <= 4; ++c) {
         JosekiCacheCount[c] = 0;
         JosekiTenukiCount[c] = 0;
