@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "engine/JosekiBook.h"
+#include "engine/JskNode.h"
 
 namespace vorn::test {
 namespace {
@@ -180,27 +181,19 @@ TEST_F(JosekiBookTest, TreeChecks)
 
 TEST_F(JosekiBookTest, BrokenRecords)
 {
-    auto node = [](int x, int y, int child, int next) {
-        TJskNode n;
-        n.X = static_cast<std::uint8_t>(x);
-        n.Y = static_cast<std::uint8_t>(y);
-        n.Child = child;
-        n.Next = next;
-        return n;
-    };
     struct {
         const char* name;
         std::vector<TJskNode> recs;
         const char* message;
     } const cases[] = {
-        {"empty", {node(0, 0, 0, 0)}, "holds no move"},
-        {"cycle", {node(0, 0, 0, 0), node(4, 4, 0, 2), node(3, 3, 0, 1)}, "reached twice"},
-        {"shared chain", {node(0, 0, 0, 0), node(4, 4, 3, 2), node(3, 3, 3, 0), node(6, 3, 0, 0)}, "reached twice"},
-        {"next beyond", {node(0, 0, 0, 0), node(4, 4, 0, 9)}, "beyond the dictionary"},
-        {"child beyond", {node(0, 0, 0, 0), node(4, 4, 9, 0)}, "beyond the dictionary"},
-        {"negative child", {node(0, 0, 0, 0), node(4, 4, -2, 0)}, "beyond the dictionary"},
-        {"orphan", {node(0, 0, 0, 0), node(4, 4, 0, 0), node(3, 3, 0, 0)}, "not in the tree"},
-        {"off the board", {node(0, 0, 0, 0), node(0, 4, 0, 0)}, "not a point of the board"},
+        {"empty", {Node(0, 0, 0, 0)}, "holds no move"},
+        {"cycle", {Node(0, 0, 0, 0), Node(4, 4, 0, 2), Node(3, 3, 0, 1)}, "reached twice"},
+        {"shared chain", {Node(0, 0, 0, 0), Node(4, 4, 3, 2), Node(3, 3, 3, 0), Node(6, 3, 0, 0)}, "reached twice"},
+        {"next beyond", {Node(0, 0, 0, 0), Node(4, 4, 0, 9)}, "beyond the dictionary"},
+        {"child beyond", {Node(0, 0, 0, 0), Node(4, 4, 9, 0)}, "beyond the dictionary"},
+        {"negative child", {Node(0, 0, 0, 0), Node(4, 4, -2, 0)}, "beyond the dictionary"},
+        {"orphan", {Node(0, 0, 0, 0), Node(4, 4, 0, 0), Node(3, 3, 0, 0)}, "not in the tree"},
+        {"off the board", {Node(0, 0, 0, 0), Node(0, 4, 0, 0)}, "not a point of the board"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -8,6 +8,7 @@
 #include "board/Hooks.h"
 #include "engine/Joseki.h"
 #include "engine/JosekiBook.h"
+#include "engine/JskNode.h"
 
 namespace vorn::test {
 namespace {
@@ -335,16 +336,6 @@ std::string WriteBytes(const std::string& name, const std::vector<TJskNode>& rec
     for (int i = 0; i < extra; ++i)
         out.put(static_cast<char>(7));
     return path;
-}
-
-TJskNode Node(int x, int y, int child, int next)
-{
-    TJskNode n;
-    n.X = static_cast<std::uint8_t>(x);
-    n.Y = static_cast<std::uint8_t>(y);
-    n.Child = child;
-    n.Next = next;
-    return n;
 }
 
 TEST_F(JosekiTest, MissingDictionaryReadsAsEmpty)
