@@ -1,12 +1,15 @@
 # make run   - installs what is missing, builds, starts the program
 # make test  - installs what is missing, builds, runs every test (also under ASan/UBSan)
+# make fuzz  - builds the record readers' libFuzzer target with clang and runs it a while
 
 JOBS    ?= $(shell nproc)
 RELEASE := build/release
 ASAN    := build/asan
+FUZZ    := build/fuzz
+FUZZ_SECONDS ?= 60
 CMAKE_FLAGS := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all setup build build-asan run test test-release test-asan bench clean
+.PHONY: all setup build build-asan run test test-release test-asan bench fuzz clean
 
 all: build
 
@@ -39,6 +42,15 @@ test: test-release test-asan
 
 bench: build
 	$(RELEASE)/vorn_bench
+
+$(FUZZ)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+	  -DVORN_SANITIZE=ON -DVORN_FUZZ=ON -DVORN_GUI=OFF -DVORN_BENCH=OFF -Wno-dev
+
+fuzz: setup $(FUZZ)/build.ninja
+	cmake --build $(FUZZ) -j $(JOBS) --target KifuFuzz
+	mkdir -p $(FUZZ)/corpus
+	ASAN_OPTIONS=detect_leaks=0 $(FUZZ)/KifuFuzz -max_total_time=$(FUZZ_SECONDS) -max_len=8192 $(FUZZ)/corpus fuzz/corpus
 
 clean:
 	rm -rf build

@@ -6,6 +6,7 @@
 #include "board/Rand.h"
 #include "engine/Joban.h"
 #include "engine/Joseki.h"
+#include "records/Kifu.h"
 
 namespace vorn {
 
@@ -17,6 +18,7 @@ void ResetProgramState()
     GobanReset();
     JosekiReset();
     JobanReset();
+    KifuReset();
 }
 
 } // namespace vorn

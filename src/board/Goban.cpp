@@ -162,14 +162,23 @@ void TGoban::NewGame()
     Tejun.Clear();
 
     // Handicap stones, written straight onto the board.
-    const int h = Handicap;
+    Arr<Point, 1, kMaxHandicapStones> stones;
+    const int n = HandicapPoints(BoardSize, Handicap, stones);
+    for (int i = 1; i <= n; ++i)
+        Ban[stones[i].x][stones[i].y] = kKuro;
+}
+
+int HandicapPoints(int size, int handicap, Arr<Point, 1, kMaxHandicapStones>& points)
+{
+    int n = 0;
+    const int h = handicap;
     if (h < 2)
-        return;
-    auto put = [this](int x, int y) {
-        if (OnBoard(x, y))
-            Ban[x][y] = kKuro;
+        return 0;
+    auto put = [&](int x, int y) {
+        if (x >= 1 && y >= 1 && x <= size && y <= size)
+            points[++n] = Point(x, y);
     };
-    if (BoardSize == 19 && h >= 10) {
+    if (size == 19 && h >= 10) {
         const int s[3] = {4, 10, 16};
         if (h <= 12)
             for (int x : s)
@@ -189,14 +198,14 @@ void TGoban::NewGame()
             for (int x : {4, 7, 10, 13, 16})
                 for (int y : {4, 7, 10, 13, 16})
                     put(x, y);
-        return;
+        return n;
     }
     int F = 0, M = 0, N = 0;
-    switch (BoardSize) {
+    switch (size) {
     case 9: F = 7, M = 5, N = 3; break;
     case 13: F = 10, M = 7, N = 4; break;
     case 19: F = 16, M = 10, N = 4; break;
-    default: return;
+    default: return 0;
     }
     put(F, N), put(N, F);
     if (h >= 3)
@@ -209,6 +218,7 @@ void TGoban::NewGame()
         put(F, M), put(N, M);
     if (h >= 8)
         put(M, N), put(M, F);
+    return n;
 }
 
 void TGoban::CopyBan(const TGoban& other)

@@ -58,6 +58,12 @@ void CreateGobanLv();
 // Back to a fresh program: 19 lines, no handicap, level 0, empty boards.
 void GobanReset();
 
+// The standard handicap stones of a board size and handicap (2 to 9 on the
+// star points, 10 to 14 the large 19x19 patterns), in placing order; answers
+// how many (0 for no handicap).
+constexpr int kMaxHandicapStones = 25;
+int HandicapPoints(int size, int handicap, Arr<Point, 1, kMaxHandicapStones>& points);
+
 // Fills the flood list with the chain or empty region of (x, y) on the board
 // of the current level (or on the board given); answers FloodSu.
 int FloodFill(int x, int y);

@@ -27,6 +27,23 @@ void TShellHooks::HaitiIsi(int colour, int x, int y)
     GobanLv[0]->SetIro(x, y, colour);
 }
 
+TKifuHeader TShellHooks::GameInfoFields()
+{
+    TKifuHeader h;
+    h.GameName = KifuGameName;
+    h.Date = KifuDate;
+    h.Place = KifuPlace;
+    h.Komi = KifuKomi;
+    h.Result = KifuResult;
+    h.BlackPlayer = KifuBlackPlayer;
+    h.WhitePlayer = KifuWhitePlayer;
+    h.BlackKyu = KifuBlackKyu;
+    h.WhiteKyu = KifuWhiteKyu;
+    h.BlackTime = KifuBlackTime;
+    h.WhiteTime = KifuWhiteTime;
+    return h;
+}
+
 std::string KifuGameName;
 std::string KifuDate;
 std::string KifuPlace;

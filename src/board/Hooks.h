@@ -11,6 +11,12 @@
 
 namespace vorn {
 
+// The record header of a game (UTF-8): players, ranks, times, komi, result.
+struct TKifuHeader {
+    std::string GameName, Date, Place, Komi, Result;
+    std::string BlackPlayer, WhitePlayer, BlackKyu, WhiteKyu, BlackTime, WhiteTime;
+};
+
 // Calls from the core into the shell.  The defaults do nothing.
 class TShellHooks {
 public:
@@ -39,6 +45,10 @@ public:
     virtual void HaitiIsi(int colour, int x, int y);
     // Draws a stone of that colour on the board view.
     virtual void IsiDraw(int colour, int x, int y) { (void)colour, (void)x, (void)y; }
+    // The header that the record writers save: the game dialog's fields as
+    // they stand, so that a header edited there is what is written.  Without
+    // a shell: the game strings below.
+    virtual TKifuHeader GameInfoFields();
 };
 
 // The hooks in force: the shell's, or the silent defaults.

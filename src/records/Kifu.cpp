@@ -1,0 +1,375 @@
+#include "records/Kifu.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "board/Goban.h"
+#include "board/Hooks.h"
+#include "records/KifuIg1.h"
+#include "records/KifuSgf.h"
+
+namespace vorn {
+
+namespace {
+
+// Larger files are no game records; refusing them keeps a mistaken open cheap.
+constexpr long kMaxFileBytes = 4L << 20;
+
+// The formats in the order of the open dialog.  A reader or writer that is
+// not there yet reports the format as unreadable (or read-only).
+const TKifuFormat kFormats[] = {
+    {".sgf", "SGF", KifuParseSgf, KifuSaveSgf},
+    {".ig1", ".ig1", KifuParseIg1, KifuSaveIg1},
+    {".gw1", ".gw1", nullptr, nullptr},
+    {".re3", ".re3", nullptr, nullptr},
+    {".wwg", ".wwg", nullptr, nullptr},
+    {".ugf", ".ugf", nullptr, nullptr},
+    {".icf", ".icf", nullptr, nullptr},
+};
+
+std::string LowerExtension(const std::string& fileName)
+{
+    const std::size_t slash = fileName.find_last_of('/');
+    const std::size_t dot = fileName.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return std::string();
+    std::string ext = fileName.substr(dot);
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return ext;
+}
+
+// Reads a file into a checked record with the given reader; reports every
+// failure.
+bool ParseFile(TKifuParser parse, const std::string& fileName, TKifuRecord& record)
+{
+    std::string bytes;
+    if (!KifuReadFile(fileName, bytes))
+        return false;
+    std::string why;
+    if (!parse(bytes, record, why)) {
+        Shell().ShowMessage(fileName + Msg(" is not a valid game record (", " は正しい棋譜ではありません（") + why
+                            + Msg("). The current game is kept.", "）。現在の対局はそのままです。"));
+        return false;
+    }
+    return true;
+}
+
+// The same with the reader chosen by the file name.
+bool ReadRecord(const std::string& fileName, TKifuRecord& record)
+{
+    const TKifuFormat* format = KifuFormatOf(fileName);
+    if (format == nullptr) {
+        Shell().ShowMessage(Msg("This file is not a game record of a known format: ", "棋譜として読めない形式のファイルです: ")
+                            + fileName);
+        return false;
+    }
+    if (format->parse == nullptr) {
+        Shell().ShowMessage(std::string(Msg("Records in the format ", "")) + format->name
+                            + Msg(" cannot be read yet: ", " 形式の棋譜はまだ読み込めません: ") + fileName);
+        return false;
+    }
+    return ParseFile(format->parse, fileName, record);
+}
+
+// A fresh board 0 for a loaded record: the move record's reset keeps the
+// comment before the first move, which belongs to the game being replaced.
+void NewRecordBoard()
+{
+    GobanLv[0]->NewGame();
+    GobanLv[0]->Tejun.SetComment(0, std::string());
+    FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
+}
+
+struct TLastMarkOff {
+    TLastMarkOff() { NoLastMark = 1; }
+    ~TLastMarkOff() { NoLastMark = 0; }
+};
+
+bool WriteBytes(const std::string& fileName, const std::string& bytes, const char* mode, std::string& error)
+{
+    std::FILE* f = std::fopen(fileName.c_str(), mode);
+    if (f == nullptr) {
+        error = std::strerror(errno);
+        return false;
+    }
+    const std::size_t n = bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), f);
+    const int e = errno;
+    const bool closed = std::fclose(f) == 0;
+    if (n != bytes.size() || !closed) {
+        error = std::strerror(n != bytes.size() ? e : errno);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void TKifuRecord::Add(TKifuEvent::EKind kind, int x, int y, int colour, const std::string& text)
+{
+    TKifuEvent e;
+    e.kind = kind;
+    e.x = x;
+    e.y = y;
+    e.colour = colour;
+    e.text = text;
+    events.push_back(std::move(e));
+}
+
+bool TKifuRecord::BoardOf(int& size, int& handicap) const
+{
+    bool found = false;
+    for (const TKifuEvent& e : events)
+        if (e.kind == TKifuEvent::evReset) {
+            size = e.x;
+            handicap = e.y;
+            found = true;
+        }
+    return found;
+}
+
+bool TKifuRecord::TooLarge(std::string& why) const
+{
+    if (events.size() <= kKifuMaxEvents)
+        return false;
+    why = Msg("far more entries than a game record holds", "棋譜としては項目が多すぎます");
+    return true;
+}
+
+const TKifuFormat* KifuFormatOf(const std::string& fileName)
+{
+    const std::string ext = LowerExtension(fileName);
+    for (const TKifuFormat& f : kFormats)
+        if (ext == f.ext)
+            return &f;
+    return nullptr;
+}
+
+bool KifuLoadHeader(const std::string& fileName)
+{
+    TKifuRecord record;
+    if (!ReadRecord(fileName, record))
+        return false;
+    KifuApplyBoard(record);
+    return true;
+}
+
+bool KifuLoad(const std::string& fileName)
+{
+    TLastMarkOff lastMarkOff;
+    TKifuRecord record;
+    if (!ReadRecord(fileName, record))
+        return false;
+    KifuApply(record);
+    return true;
+}
+
+bool KifuLoadWith(TKifuParser parse, const std::string& fileName, bool boardOnly)
+{
+    TLastMarkOff lastMarkOff;
+    TKifuRecord record;
+    if (!ParseFile(parse, fileName, record))
+        return false;
+    if (boardOnly)
+        KifuApplyBoard(record);
+    else
+        KifuApply(record);
+    return true;
+}
+
+bool KifuSave(const std::string& fileName)
+{
+    const TKifuFormat* format = KifuFormatOf(fileName);
+    if (format == nullptr || format->write == nullptr) {
+        Shell().ShowMessage(Msg("Records are saved only as .sgf or .ig1 files; nothing was written to ",
+                                "棋譜は .sgf か .ig1 のファイルにだけ保存できます。保存しませんでした: ")
+                            + fileName);
+        return false;
+    }
+    return format->write(fileName);
+}
+
+void KifuApplyBoard(const TKifuRecord& record)
+{
+    int size = BoardSize, handicap = Handicap;
+    if (record.BoardOf(size, handicap)) {
+        BoardSize = size;
+        Handicap = handicap;
+    }
+    NewRecordBoard();
+}
+
+void KifuApply(const TKifuRecord& record)
+{
+    for (const auto& [target, value] : record.header)
+        *target = value;
+
+    TGoban& b = *GobanLv[0];
+    TTejun& t = b.Tejun;
+    std::string refused;
+    int refusedCount = 0;
+    bool full = false;
+    auto pass = [&]() {
+        if (t.Last() >= kMaxTe) {
+            full = true;
+            return;
+        }
+        b.Pass();
+        if (KifuRecOn == 1)
+            KifuRecAddMove();
+    };
+    for (const TKifuEvent& e : record.events) {
+        switch (e.kind) {
+        case TKifuEvent::evReset:
+            BoardSize = e.x;
+            Handicap = e.y;
+            NewRecordBoard();
+            break;
+        case TKifuEvent::evRecBegin:
+            if (KifuRecOn == 1)
+                KifuRecBegin();
+            break;
+        case TKifuEvent::evMove: {
+            // A move of the wrong colour follows a pass of the side to move.
+            if (e.colour != 0 && e.colour != t.NextColor())
+                pass();
+            if (!full && t.Last() >= kMaxTe)
+                full = true;
+            if (full)
+                break;
+            const int code = b.CheckUtu(t.NextColor(), e.x, e.y);
+            if (code == kUtuOccupied)
+                break; // an occupied point is skipped without a word
+            if (code != kUtuOk) {
+                if (++refusedCount <= 10)
+                    refused += " " + KifuPointText(e.x, e.y);
+                break;
+            }
+            Shell().BanUtu(e.x, e.y, 1);
+            break;
+        }
+        case TKifuEvent::evPass:
+            pass();
+            break;
+        case TKifuEvent::evTakeBack:
+            if (t.Current() > 0) {
+                b.Matta();
+                if (KifuRecOn == 1)
+                    KifuRecAddLine("MAT ");
+            }
+            break;
+        case TKifuEvent::evComment:
+            t.SetComment(t.Current(), e.text);
+            break;
+        case TKifuEvent::evMark:
+            if (t.Current() >= 1 && b.OnBoard(e.x, e.y))
+                t.AddMark(t.Current(), e.text, e.x, e.y);
+            break;
+        case TKifuEvent::evSetup:
+            Shell().HaitiIsi(e.colour, e.x, e.y);
+            break;
+        }
+        if (full)
+            break;
+    }
+
+    std::string report;
+    if (refusedCount > 0) {
+        report += Msg("Moves of the record that the board does not allow were skipped:",
+                      "打てない手（禁じ手）を飛ばしました:")
+                  + refused;
+        if (refusedCount > 10)
+            report += " ...";
+        report += " (" + std::to_string(refusedCount) + ")";
+    }
+    if (full) {
+        if (!report.empty())
+            report += "\n";
+        report += Msg("The record holds more moves than the board keeps (600); reading stopped there.",
+                      "手数が上限（600手）を超えたため、そこで読み込みを止めました。");
+    }
+    if (!report.empty())
+        Shell().ShowMessage(report);
+}
+
+bool KifuReadFile(const std::string& fileName, std::string& bytes)
+{
+    bytes.clear();
+    std::FILE* f = std::fopen(fileName.c_str(), "rb");
+    if (f == nullptr) {
+        Shell().ShowMessage(Msg("Cannot open the file ", "ファイルを開けません: ") + fileName + " (" + std::strerror(errno)
+                            + ")");
+        return false;
+    }
+    char buffer[65536];
+    bool tooLarge = false, failed = false;
+    for (;;) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, f);
+        bytes.append(buffer, n);
+        if (static_cast<long>(bytes.size()) > kMaxFileBytes) {
+            tooLarge = true;
+            break;
+        }
+        if (n < sizeof buffer) {
+            failed = std::ferror(f) != 0;
+            break;
+        }
+    }
+    std::fclose(f);
+    if (tooLarge || failed) {
+        Shell().ShowMessage((tooLarge ? Msg("The file is too large for a game record: ", "棋譜としては大きすぎるファイルです: ")
+                                      : Msg("Cannot read the file ", "ファイルを読めません: "))
+                            + fileName);
+        bytes.clear();
+        return false;
+    }
+    return true;
+}
+
+bool KifuWriteFile(const std::string& fileName, const std::string& bytes)
+{
+    std::string error;
+    if (WriteBytes(fileName, bytes, "wb", error))
+        return true;
+    Shell().ShowMessage(Msg("Cannot write the file ", "ファイルに書き込めません: ") + fileName + " (" + error + ")");
+    return false;
+}
+
+bool KifuWriteQuiet(const std::string& fileName, const std::string& bytes, bool append, std::string& error)
+{
+    return WriteBytes(fileName, bytes, append ? "ab" : "wb", error);
+}
+
+bool KifuValidSize(int size) { return size == 9 || size == 13 || size == 19; }
+
+bool KifuValidHandicap(int handicap) { return handicap >= 0 && handicap <= 14; }
+
+bool KifuParseInt(const std::string& text, int& value)
+{
+    std::size_t i = 0, n = text.size();
+    while (i < n && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    while (n > i && (text[n - 1] == ' ' || text[n - 1] == '\t' || text[n - 1] == '\r' || text[n - 1] == '\n'))
+        --n;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    if (i == n || n - i > 9)
+        return false;
+    int v = 0;
+    for (; i < n; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        v = v * 10 + (text[i] - '0');
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
+std::string KifuPointText(int x, int y) { return "<" + std::to_string(x) + "," + std::to_string(y) + ">"; }
+
+void KifuReset() { KifuIg1Reset(); }
+
+} // namespace vorn

@@ -1,0 +1,110 @@
+// Game records: the front door of the record files.  The format is chosen by
+// the file name's extension; a load reads and checks the whole file first and
+// only then replaces the game on board 0, so a bad file leaves the current
+// game as it was.  The moves of a record are replayed through the shell's move
+// entry (Shell().BanUtu with analysis off), setup stones through
+// Shell().HaitiIsi, and the header goes to the game strings of Hooks.h.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace vorn {
+
+// One step of a record as a reader found it, replayed in order by KifuApply.
+struct TKifuEvent {
+    enum EKind : unsigned char {
+        evReset,     // new game: x = board size, y = handicap
+        evRecBegin,  // the running record starts here (when it is on)
+        evMove,      // a stone at (x, y); colour 1 or 2, or 0 when the format names none
+        evPass,      // a pass
+        evTakeBack,  // the last move is taken back
+        evComment,   // text = the comment of the move shown now
+        evMark,      // text = label at (x, y) on the move shown now
+        evSetup,     // setup stone of colour (0 clears) at (x, y)
+    };
+    EKind kind = evMove;
+    int colour = 0;
+    int x = 0;
+    int y = 0;
+    std::string text;
+};
+
+// A record read from a file and checked: header strings and the replay.
+// Real records hold a few thousand steps; a reader refuses a file that would
+// make more than kKifuMaxEvents (point lists can multiply a small file).
+constexpr std::size_t kKifuMaxEvents = 100000;
+struct TKifuRecord {
+    // Game strings to set, in file order (UTF-8).
+    std::vector<std::pair<std::string*, std::string>> header;
+    std::vector<TKifuEvent> events;
+
+    void Header(std::string& target, const std::string& value) { header.emplace_back(&target, value); }
+    void Add(TKifuEvent::EKind kind, int x = 0, int y = 0, int colour = 0, const std::string& text = std::string());
+    // The board size and handicap of the last reset; false when there is none.
+    bool BoardOf(int& size, int& handicap) const;
+    // True, with the reason, when the record has grown beyond kKifuMaxEvents.
+    bool TooLarge(std::string& why) const;
+};
+
+// A reader of one format: the file's bytes to a checked record; false with
+// the reason (in the selected language) when the file is not a valid record.
+using TKifuParser = bool (*)(const std::string& bytes, TKifuRecord& record, std::string& why);
+// A writer of one format: the level-0 record into a file; false after it has
+// reported the failure.
+using TKifuWriter = bool (*)(const std::string& fileName);
+
+// The record formats, chosen by the file name's extension.
+struct TKifuFormat {
+    const char* ext;     // ".sgf", lower case
+    const char* name;    // shown in messages
+    TKifuParser parse;   // nullptr: cannot be read yet
+    TKifuWriter write;   // nullptr: read-only
+};
+// The format of a file name (its extension, any case), or nullptr.
+const TKifuFormat* KifuFormatOf(const std::string& fileName);
+
+// Reads and checks the record, then sets BoardSize and Handicap from it and
+// resets board 0 for a new game (setup stones cleared).  False, with a message
+// and nothing changed, for an unknown or unreadable format or a bad file.
+bool KifuLoadHeader(const std::string& fileName);
+// Reads and checks the record, then replays it into board 0, its record and
+// the game strings (NoLastMark is 1 meanwhile).  False, with a message and
+// nothing changed, when the file cannot be read or is not a valid record.
+bool KifuLoad(const std::string& fileName);
+// Writes the level-0 record as SGF (".sgf") or .ig1 (".ig1"); any other name
+// is reported and nothing is written.  False after a reported failure.
+bool KifuSave(const std::string& fileName);
+
+// A load with a given reader whatever the name: the board half only
+// (boardOnly) or the whole record.
+bool KifuLoadWith(TKifuParser parse, const std::string& fileName, bool boardOnly);
+
+// Replays a checked record on board 0 following the readers' contract: the
+// board reset, moves through the shell's move entry, passes and take-backs
+// into the record (and the running record when it is on), comments, marks,
+// setup stones and the header.  Moves the board refuses are skipped and
+// reported together in one message; reading stops at the record's capacity.
+void KifuApply(const TKifuRecord& record);
+// The header half of a load: board size and handicap, board 0 reset.
+void KifuApplyBoard(const TKifuRecord& record);
+
+// Whole-file helpers; they report a failure through Shell().ShowMessage.
+bool KifuReadFile(const std::string& fileName, std::string& bytes);
+bool KifuWriteFile(const std::string& fileName, const std::string& bytes);
+// Writes (or appends) without a message; false with the system's reason.
+bool KifuWriteQuiet(const std::string& fileName, const std::string& bytes, bool append, std::string& error);
+
+// Board sizes and handicaps the board model supports.
+bool KifuValidSize(int size);
+bool KifuValidHandicap(int handicap);
+// A decimal integer that fills the whole text (blanks around it allowed).
+bool KifuParseInt(const std::string& text, int& value);
+// The message text for a point: "<x,y>".
+std::string KifuPointText(int x, int y);
+
+// Back to start-up state (tokenizer line, reported failures).
+void KifuReset();
+
+} // namespace vorn

@@ -1,0 +1,285 @@
+#include "records/KifuIg1.h"
+
+#include "board/Goban.h"
+#include "board/Hooks.h"
+#include "records/Charset.h"
+
+namespace vorn {
+
+std::string KifuLine;
+int KifuTokPos = 1;
+
+namespace {
+
+const std::string kEol = "\r\n";
+const std::string kWideBlank = "\xE3\x80\x80"; // the full-width blank
+
+// Board size of the last INT line while a file is read.
+int g_ig1Size = 19;
+// A failure of the running record has been reported in this game.
+bool g_recReported = false;
+
+// A header value on one line.
+std::string OneLine(const std::string& s)
+{
+    std::string out = s;
+    for (char& c : out)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return out;
+}
+
+// Writer lines from "#COMMENT" to "RESULT", in UTF-8.
+std::string HeaderLines()
+{
+    const TKifuHeader h = Shell().GameInfoFields();
+    std::string out = "#COMMENT" + kEol;
+    out += "GAME_NAME " + OneLine(h.GameName) + kEol;
+    out += "DATE " + OneLine(h.Date) + kEol;
+    out += "PLACE " + OneLine(h.Place) + kEol;
+    out += "KOMI " + OneLine(h.Komi) + kEol;
+    out += "WHO " + std::to_string(PlayerKind[kKuro]) + " " + std::to_string(PlayerKind[kSiro]) + kEol;
+    out += "PLAYER_WHITE " + OneLine(h.WhitePlayer) + kEol;
+    out += "PLAYER_BLACK " + OneLine(h.BlackPlayer) + kEol;
+    out += "TIME_WHITE " + OneLine(h.WhiteTime) + kEol;
+    out += "TIME_BLACK " + OneLine(h.BlackTime) + kEol;
+    out += "RESULT " + OneLine(h.Result) + kEol;
+    return out;
+}
+
+std::string IntLine() { return "INT " + std::to_string(BoardSize) + " " + std::to_string(Handicap) + kEol; }
+
+void RecWrite(const std::string& bytes, bool append)
+{
+    std::string error;
+    if (KifuWriteQuiet(KifuRecName, bytes, append, error)) {
+        if (!append)
+            g_recReported = false;
+        return;
+    }
+    if (g_recReported)
+        return;
+    g_recReported = true;
+    Shell().ShowMessage(Msg("Cannot write the running record ", "対局の記録ファイルに書き込めません: ") + KifuRecName
+                        + " (" + error + ")");
+}
+
+} // namespace
+
+std::string KifuToken()
+{
+    if (KifuTokPos < 1)
+        KifuTokPos = 1;
+    std::string token;
+    std::size_t i = static_cast<std::size_t>(KifuTokPos) - 1;
+    const std::size_t n = KifuLine.size();
+    while (i < n) {
+        const bool blank = KifuLine[i] == ' ';
+        const bool wide = !blank && KifuLine.compare(i, kWideBlank.size(), kWideBlank) == 0;
+        if (blank || wide) {
+            if (!token.empty())
+                break;
+            i += blank ? 1 : kWideBlank.size();
+            continue;
+        }
+        token += KifuLine[i++];
+    }
+    KifuTokPos = static_cast<int>(i) + 1;
+    return token;
+}
+
+std::string KifuIg1Token(Point p)
+{
+    char letter = 'A';
+    if (p.x >= 1 && p.x <= 8)
+        letter = static_cast<char>(64 + p.x);
+    else if (p.x >= 9 && p.x <= 19)
+        letter = static_cast<char>(65 + p.x);
+    const int row = (p.x == 0 || p.y < 0 || p.y > 19) ? 0 : p.y;
+    std::string t(1, letter);
+    t += static_cast<char>('0' + row / 10);
+    t += static_cast<char>('0' + row % 10);
+    t += ' ';
+    return t;
+}
+
+bool KifuIg1Int(TKifuRecord& record, std::string& why)
+{
+    KifuTokPos = 1;
+    KifuToken();
+    const std::string sizeText = KifuToken();
+    const std::string handicapText = KifuToken();
+    int size = 0, handicap = 0;
+    if (!KifuParseInt(sizeText, size) || !KifuValidSize(size)) {
+        why = std::string(Msg("a board size other than 9, 13 or 19:", "9、13、19 路以外の盤です:")) + " " + KifuLine;
+        return false;
+    }
+    if (!KifuParseInt(handicapText, handicap) || !KifuValidHandicap(handicap)) {
+        why = std::string(Msg("a handicap outside 0 to 14:", "0 から 14 以外の置き石数です:")) + " " + KifuLine;
+        return false;
+    }
+    g_ig1Size = size;
+    record.Add(TKifuEvent::evReset, size, handicap);
+    record.Add(TKifuEvent::evRecBegin);
+    return true;
+}
+
+void KifuIg1Header(const std::string& keyword, TKifuRecord& record)
+{
+    static const std::pair<const char*, std::string*> kKeys[] = {
+        {"PLAYER_WHITE", &KifuWhitePlayer}, {"PLAYER_BLACK", &KifuBlackPlayer}, {"TIME_BLACK", &KifuBlackTime},
+        {"TIME_WHITE", &KifuWhiteTime},     {"GAME_NAME", &KifuGameName},       {"DATE", &KifuDate},
+        {"PLACE", &KifuPlace},              {"KOMI", &KifuKomi},                {"RESULT", &KifuResult},
+    };
+    for (const auto& [key, target] : kKeys) {
+        if (keyword != key)
+            continue;
+        // The value starts after the one separator behind the keyword and
+        // holds at most 30 bytes of the file, cut between characters.
+        std::size_t start = static_cast<std::size_t>(KifuTokPos) - 1;
+        if (start < KifuLine.size())
+            start += KifuLine.compare(start, kWideBlank.size(), kWideBlank) == 0 ? kWideBlank.size() : 1;
+        const std::string value = start < KifuLine.size() ? KifuLine.substr(start) : std::string();
+        record.Header(*target, CutSjisBytes(value, 30));
+        return;
+    }
+}
+
+int KifuIg1Moves(TKifuRecord& record, std::string& why)
+{
+    KifuTokPos = 1;
+    for (;;) {
+        if (record.TooLarge(why))
+            return kIg1Bad;
+        const std::string tok = KifuToken();
+        if (tok.empty())
+            return kIg1More;
+        if (tok.size() != 3) {
+            if (tok[0] == '-')
+                return kIg1End;
+            continue; // other tokens carry nothing
+        }
+        if (tok == "MAT") {
+            record.Add(TKifuEvent::evTakeBack);
+            continue;
+        }
+        const unsigned char letter = static_cast<unsigned char>(tok[0]);
+        const bool digits = tok[1] >= '0' && tok[1] <= '9' && tok[2] >= '0' && tok[2] <= '9';
+        int column = letter - 64;
+        if (column > 9)
+            --column; // "I" and "J" are both column 9
+        const int row = digits ? (tok[1] - '0') * 10 + (tok[2] - '0') : -1;
+        if (!digits || letter < '@' || letter > 'T') {
+            why = std::string(Msg("an unreadable move:", "読めない着手です:")) + " " + tok;
+            return kIg1Bad;
+        }
+        if (column == 0 || row == 0) {
+            record.Add(TKifuEvent::evPass);
+            continue;
+        }
+        if (column > g_ig1Size || row > g_ig1Size) {
+            why = std::string(Msg("a move off the board:", "盤外の着手:")) + " " + tok;
+            return kIg1Bad;
+        }
+        record.Add(TKifuEvent::evMove, column, row);
+    }
+}
+
+bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& why)
+{
+    record.Header(KifuBlackPlayer, "B");
+    record.Header(KifuWhitePlayer, "W");
+    g_ig1Size = 19;
+    // No Shift-JIS character contains a line-feed byte, so the whole file
+    // converts at once and splits into lines afterwards.
+    const std::string text = SjisToUtf8(bytes);
+    bool moves = false, sized = false;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = text.find('\n', begin);
+        if (end == std::string::npos)
+            end = text.size();
+        KifuLine.assign(text, begin, end - begin);
+        begin = end + 1;
+        if (!KifuLine.empty() && KifuLine.back() == '\r')
+            KifuLine.pop_back();
+        if (moves) {
+            const int r = KifuIg1Moves(record, why);
+            if (r == kIg1Bad)
+                return false;
+            if (r == kIg1End)
+                break;
+            continue;
+        }
+        KifuTokPos = 1;
+        const std::string keyword = KifuToken();
+        if (keyword == "INT") {
+            if (!KifuIg1Int(record, why))
+                return false;
+            sized = true;
+        } else if (keyword == "MOV") {
+            moves = true;
+        } else {
+            KifuIg1Header(keyword, record);
+        }
+    }
+    if (!sized) {
+        why = Msg("no board size line \"INT\"", "盤の大きさの行 \"INT\" がありません");
+        return false;
+    }
+    return true;
+}
+
+std::string KifuIg1Text()
+{
+    std::string out = HeaderLines() + IntLine() + "MOV" + kEol;
+    const TTejun& t = GobanLv[0]->Tejun;
+    std::string buffer;
+    for (int n = 1; n <= t.Last(); ++n) {
+        buffer += KifuIg1Token(t.GetTe(n));
+        if (buffer.size() >= 60) {
+            out += buffer + kEol;
+            buffer.clear();
+        }
+    }
+    out += buffer + "-" + kEol;
+    return Utf8ToSjis(out);
+}
+
+bool KifuSaveIg1(const std::string& fileName) { return KifuWriteFile(fileName, KifuIg1Text()); }
+
+bool KifuReadIg1(const std::string& fileName) { return KifuLoadWith(KifuParseIg1, fileName, false); }
+
+bool KifuReadIg1Header(const std::string& fileName) { return KifuLoadWith(KifuParseIg1, fileName, true); }
+
+void KifuRecBegin()
+{
+    const std::string text = HeaderLines() + "#COMMENT VORN5.91" + kEol + IntLine() + "MOV" + kEol;
+    RecWrite(Utf8ToSjis(text), false);
+}
+
+void KifuRecAddMove()
+{
+    const TTejun& t = GobanLv[0]->Tejun;
+    const int n = t.Current();
+    if (n < 1)
+        return;
+    std::string token = KifuIg1Token(t.GetTe(n));
+    if (n % 10 == 0)
+        token += kEol;
+    RecWrite(token, true);
+}
+
+void KifuRecAddLine(const std::string& text) { RecWrite(Utf8ToSjis(text), true); }
+
+void KifuRecAddBlank() { RecWrite(kEol, true); }
+
+void KifuIg1Reset()
+{
+    KifuLine.clear();
+    KifuTokPos = 1;
+    g_ig1Size = 19;
+    g_recReported = false;
+}
+
+} // namespace vorn

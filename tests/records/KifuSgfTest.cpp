@@ -1,0 +1,339 @@
+// SGF records: the writer's layout, round trips, files as other programs
+// write them (trees, escapes, collections, character sets) and bad files.
+#include "RecordsUtil.h"
+#include "records/KifuSgf.h"
+
+namespace vorn::test {
+namespace {
+
+class KifuSgfTest : public RecordsTest {
+protected:
+    bool LoadText(const std::string& sgf) { return RecordsTest::LoadText("t.sgf", sgf); }
+    // A game in progress that a refused load must leave alone.
+    void SomeGame()
+    {
+        Play({{4, 4}, {16, 16}, {0, 0}, {3, 16}});
+        GobanLv[0]->Tejun.SetComment(2, "keep me");
+        HaitiBan[10][10] = 2;
+        GobanLv[0]->SetIro(10, 10, kSiro);
+        KifuBlackPlayer = "Alice";
+        KifuResult = "?";
+    }
+};
+
+TEST_F(KifuSgfTest, WriterLayoutGolden)
+{
+    BoardSize = 9;
+    GobanLv[0]->NewGame();
+    KifuGameName = "Test";
+    KifuDate = "2024-01-01";
+    KifuBlackPlayer = "黒";
+    KifuWhitePlayer = "White";
+    KifuBlackKyu = "3d";
+    KifuKomi = "6.5";
+    Shell().HaitiIsi(kSiro, 2, 1);
+    Play({{3, 3}, {7, 7}, {0, 0}, {5, 5}});
+    GobanLv[0]->Tejun.SetComment(2, "a ] bracket\\");
+    GobanLv[0]->Tejun.AddMark(4, "△", 5, 5);
+    GobanLv[0]->Tejun.AddMark(4, "A", 1, 9);
+    const std::string expected = "(;\r\nGM[1]FF[4]CA[UTF-8]\r\nSZ[9]\r\nHA[0]\r\nGN[Test]\r\nDT[2024-01-01]\r\nPC[]\r\n"
+                                 "PB[黒]\r\nPW[White]\r\nBR[3d]\r\nWR[]\r\nKM[6.5]\r\nRE[]\r\nTM[]\r\nBL[]\r\nWL[]\r\n"
+                                 "AW[ba]\r\n;B[cc];W[gg]\r\nC[a \\] bracket\\\\]\r\n;B[tt];W[ee]\r\nTR[ee]LB[ai:A]\r\n)\r\n";
+    EXPECT_EQ(KifuSgfText(), expected);
+    ASSERT_TRUE(KifuSave(Path("g.sgf")));
+    EXPECT_EQ(ReadText("g.sgf"), expected);
+}
+
+TEST_F(KifuSgfTest, MovesTenToALineAndHandicapStonesAsSetup)
+{
+    Handicap = 2;
+    GobanLv[0]->NewGame();
+    PlayRandom(25);
+    const std::string text = KifuSgfText();
+    EXPECT_NE(text.find("HA[2]\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("WL[]\r\nAB[pd][dp]\r\n;W["), std::string::npos) << text;
+    // Three lines of moves: 10, 10 and 5 moves, the last closed by ")".
+    std::vector<std::string> moveLines;
+    std::size_t at = text.find("\r\n;");
+    while (at != std::string::npos) {
+        const std::size_t end = text.find("\r\n", at + 2);
+        moveLines.push_back(text.substr(at + 2, end - at - 2));
+        at = text.find("\r\n;", at + 2);
+    }
+    ASSERT_EQ(moveLines.size(), 3u);
+    EXPECT_EQ(moveLines[0].size(), 60u);
+    EXPECT_EQ(moveLines[1].size(), 60u);
+    EXPECT_EQ(moveLines[2], moveLines[2].substr(0, 30) + ")");
+}
+
+TEST_F(KifuSgfTest, RoundTripKeepsEveryPartOfTheGame)
+{
+    BoardSize = 19;
+    Handicap = 4;
+    GobanLv[0]->NewGame();
+    Shell().HaitiIsi(kKuro, 1, 19);
+    Shell().HaitiIsi(kSiro, 19, 1);
+    Shell().HaitiIsi(kSiro, 10, 3);
+    PlayRandom(70, [](int i) { return i % 17 == 5; });
+    TTejun& t = GobanLv[0]->Tejun;
+    t.SetComment(0, "before the first move");
+    t.SetComment(3, "a \\ backslash, a ] bracket\nand a second line");
+    t.SetComment(40, "日本語のコメント：ソ表");
+    t.AddMark(7, "×", 3, 3);
+    t.AddMark(7, "○", 4, 3);
+    t.AddMark(7, "□", 5, 3);
+    t.AddMark(7, "△", 6, 3);
+    t.AddMark(7, "ａ", 7, 3);
+    t.AddMark(7, "12", 8, 3);
+    t.AddMark(7, "a:", 9, 3);
+    KifuGameName = "第1局 [test]";
+    KifuDate = "2024-05-06";
+    KifuPlace = "東京";
+    KifuKomi = "0.5";
+    KifuResult = "W+R";
+    KifuBlackPlayer = "黒 太郎";
+    KifuWhitePlayer = "White \\ Player";
+    KifuBlackKyu = "2k";
+    KifuWhiteKyu = "1d";
+    KifuBlackTime = "60";
+    KifuWhiteTime = "61";
+    const std::string before = GameSnapshot();
+    ASSERT_TRUE(KifuSave(Path("r.sgf")));
+
+    // Another game meanwhile: 9x9, different strings.
+    BoardSize = 9;
+    Handicap = 0;
+    GobanLv[0]->NewGame();
+    FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
+    KifuGameName = KifuPlace = "other";
+    ASSERT_TRUE(Load("r.sgf"));
+    EXPECT_EQ(GameSnapshot(), before);
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_EQ(NoLastMark, 0);
+    // Saved again, the file is the same.
+    EXPECT_EQ(KifuSgfText(), ReadText("r.sgf"));
+}
+
+// Files as other programs write them: one case per feature.
+struct TReadCase {
+    const char* name;
+    const char* sgf;
+    const char* moves;       // MoveList()
+    const char* comments;    // comment of move 0 | comment of move 1
+    int size;
+};
+
+TEST_F(KifuSgfTest, ReadsRecordsOfOtherPrograms)
+{
+    const TReadCase cases[] = {
+        {"passes", "(;SZ[9];B[tt];W[])", "B(pass) W(pass) ", "|", 9},
+        {"two black moves", "(;SZ[9];B[cc];B[dd])", "B(3,3) W(pass) B(4,4) ", "|", 9},
+        {"variations follow the main line", "(;SZ[9];B[aa](;W[bb];B[cc](;W[ee])(;W[ff]))(;W[dd]))",
+         "B(1,1) W(2,2) B(3,3) W(5,5) ", "|", 9},
+        {"escapes", "(;SZ[9]C[root \\] text\\\\];B[aa]C[a\\]b\\:c])", "B(1,1) ", "root ] text\\|a]b:c", 9},
+        {"soft line break", "(;SZ[9];B[aa]C[one \\\ntwo])", "B(1,1) ", "|one two", 9},
+        {"line breaks", "(;SZ[9];B[aa]C[one\r\ntwo])", "B(1,1) ", "|one\ntwo", 9},
+        {"blanks between properties", "(;GM[1] SZ[9]  HA[0]\n ; B[cc] \n;W [dd]\n)", "B(3,3) W(4,4) ", "|", 9},
+        {"a collection gives its first game", "(;SZ[9];B[aa])\n(;SZ[13];B[bb])", "B(1,1) ", "|", 9},
+        {"text before the tree", "From: a mail\n\n(;SZ[13];B[cc])", "B(3,3) ", "|", 13},
+        {"old long identifiers", "(;GaMe[1]SiZe[9];Black[cc];White[dd])", "B(3,3) W(4,4) ", "|", 9},
+        {"comment in the move's node before the move", "(;SZ[9];C[first]B[cc])", "B(3,3) ", "|first", 9},
+        {"no size means 19", "(;;B[ss])", "B(19,19) ", "|", 19},
+        {"tt is a pass on 13 lines", "(;SZ[13];B[tt];W[mm])", "B(pass) W(13,13) ", "|", 13},
+    };
+    for (const TReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        shell.messages.clear();
+        ASSERT_TRUE(LoadText(c.sgf));
+        EXPECT_TRUE(shell.messages.empty());
+        EXPECT_EQ(BoardSize, c.size);
+        EXPECT_EQ(MoveList(), c.moves);
+        const TTejun& t = GobanLv[0]->Tejun;
+        EXPECT_EQ(t.GetComment(0) + "|" + (t.Last() >= 1 ? t.GetComment(1) : ""), c.comments);
+        EXPECT_EQ(t.Current(), t.Last());
+    }
+}
+
+TEST_F(KifuSgfTest, SetupStonesMarksAndLabels)
+{
+    ASSERT_TRUE(LoadText("(;FF[4]SZ[9]AB[aa:bb][ii] [ih]AW[ee];B[cc]TR[dd][de]LB[ff:AB][gg:]MA[hh]CR[ab:ac]SQ[gh];W[dd]"
+                         "M[ei]L[ie])"));
+    EXPECT_EQ(BoardDiagram(*GobanLv[0]), "XX.......\n"
+                                         "XX.......\n"
+                                         "..X......\n"
+                                         "...O.....\n"
+                                         "....O....\n"
+                                         ".........\n"
+                                         ".........\n"
+                                         "........X\n"
+                                         "........X\n");
+    for (Point p : {Point(1, 1), Point(2, 1), Point(1, 2), Point(2, 2), Point(9, 9), Point(9, 8)})
+        EXPECT_EQ(HaitiBan[p.x][p.y], kKuro);
+    EXPECT_EQ(HaitiBan[5][5], kSiro);
+    EXPECT_EQ(HaitiBan[3][3], 0);
+    const TTejun& t = GobanLv[0]->Tejun;
+    std::string marks;
+    for (int n = 1; n <= 2; ++n)
+        for (int i = 1; i <= t.MarkCount(n); ++i)
+            marks += std::to_string(n) + t.MarkText(n, i) + std::to_string(t.MarkPoint(n, i).x)
+                     + std::to_string(t.MarkPoint(n, i).y) + " ";
+    EXPECT_EQ(marks, "1△44 1△45 1AB66 1□77 1×88 1○12 1○13 1□78 2□59 2ａ95 ");
+}
+
+TEST_F(KifuSgfTest, MarksBeforeTheFirstMoveAreNotStored)
+{
+    ASSERT_TRUE(LoadText("(;SZ[9]TR[aa];B[bb])"));
+    EXPECT_EQ(GobanLv[0]->Tejun.MarkCount(1), 0);
+}
+
+TEST_F(KifuSgfTest, HandicapStonesFromOtherPrograms)
+{
+    // Standard points listed in AB: the board places them, nothing is a setup stone.
+    ASSERT_TRUE(LoadText("(;SZ[19]HA[3]AB[dp][pd][pp];W[dd])"));
+    EXPECT_EQ(Handicap, 3);
+    EXPECT_NE(GameSnapshot().find("\nsetup\n"), std::string::npos) << "no setup stones";
+    EXPECT_EQ(MoveList(), "W(4,4) ");
+    EXPECT_EQ(GobanLv[0]->GetIro(16, 16), kKuro);
+
+    // Our older files: HA alone places the standard stones.
+    ASSERT_TRUE(LoadText("(;SZ[9]HA[2];W[ee])"));
+    EXPECT_EQ(GobanLv[0]->GetIro(7, 3), kKuro);
+    EXPECT_EQ(GobanLv[0]->GetIro(3, 7), kKuro);
+    EXPECT_EQ(MoveList(), "W(5,5) ");
+
+    // Stones placed freely: the exact position, White still moves first.
+    ASSERT_TRUE(LoadText("(;SZ[19]HA[2]AB[cc][qq];W[dd])"));
+    EXPECT_EQ(Handicap, 0);
+    EXPECT_EQ(GobanLv[0]->GetIro(3, 3), kKuro);
+    EXPECT_EQ(GobanLv[0]->GetIro(17, 17), kKuro);
+    EXPECT_EQ(GobanLv[0]->GetIro(16, 4), kAki);
+    EXPECT_EQ(MoveList(), "B(pass) W(4,4) ");
+}
+
+TEST_F(KifuSgfTest, CharacterSets)
+{
+    // UTF-8 named, UTF-8 unnamed, Shift-JIS named, Shift-JIS unnamed.  The
+    // second bytes of "ソ" and "ゾ" are "\" and "]" in Shift-JIS.
+    const std::string sjis = "\x83\x5c\x83\x5d\x95\x5c"; // ソゾ表
+    const struct {
+        std::string sgf;
+        std::string name;
+        std::string comment;
+    } cases[] = {
+        {"(;CA[UTF-8]SZ[9]PB[本因坊];B[aa]C[ソゾ表])", "本因坊", "ソゾ表"},
+        {"(;SZ[9]PB[本因坊];B[aa]C[ソゾ表])", "本因坊", "ソゾ表"},
+        {"(;CA[Shift_JIS]SZ[9]PB[" + sjis + "];B[aa]C[" + sjis + "])", "ソゾ表", "ソゾ表"},
+        {"(;SZ[9]PB[" + sjis + "];B[aa]C[" + sjis + "])", "ソゾ表", "ソゾ表"},
+        {"(;CA[ISO-8859-1]SZ[9]PB[Jos\xe9];B[aa]C[caf\xe9])", "José", "café"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(LoadText(c.sgf));
+        EXPECT_EQ(KifuBlackPlayer, c.name);
+        EXPECT_EQ(GobanLv[0]->Tejun.GetComment(1), c.comment);
+    }
+}
+
+TEST_F(KifuSgfTest, BadFilesLeaveTheGameAlone)
+{
+    const char* bad[] = {
+        "", "garbage without a tree", "(;SZ[21];B[aa])", "(;SZ[abc])", "(;SZ[19:13])", "(;SZ[7])",
+        "(;HA[20])", "(;HA[-1])", "(;SZ[9];B[jj])", "(;SZ[9];B[zz])", "(;SZ[19];B[a])", "(;GM[2];B[aa])",
+        "(;FF[5];B[aa])", "(;SZ[9]AB[kk])", "(;SZ[9];B[aa]TR[zz])", "(;SZ[9];B[aa]LB[zz:x])", "(;B[aa]",
+        "(;C[unterminated", "(;B[aa](;W[bb])", "(;B[aa] junk)", "(B[aa])", "(;B[aa](;W[bb]);B[cc])",
+        "(;B[aa]\\", "(;SZ[9]C[x\\]",
+    };
+    SomeGame();
+    const std::string before = GameSnapshot();
+    for (const char* sgf : bad) {
+        SCOPED_TRACE(sgf);
+        shell.messages.clear();
+        WriteText("bad.sgf", sgf);
+        EXPECT_FALSE(KifuLoadHeader(Path("bad.sgf")));
+        EXPECT_FALSE(KifuLoad(Path("bad.sgf")));
+        EXPECT_EQ(shell.messages.size(), 2u);
+        EXPECT_EQ(GameSnapshot(), before);
+        EXPECT_EQ(NoLastMark, 0);
+    }
+}
+
+TEST_F(KifuSgfTest, TruncatedFilesAreRefused)
+{
+    Handicap = 2;
+    GobanLv[0]->NewGame();
+    Shell().HaitiIsi(kSiro, 3, 3);
+    PlayRandom(30);
+    GobanLv[0]->Tejun.SetComment(5, "comment");
+    const std::string full = KifuSgfText();
+    const std::size_t close = full.rfind(')');
+    for (std::size_t n = 0; n < close; ++n) {
+        TKifuRecord record;
+        std::string why;
+        EXPECT_FALSE(KifuParseSgf(full.substr(0, n), record, why)) << n;
+        EXPECT_FALSE(why.empty());
+    }
+    // And through the front door, for a few of them.
+    SomeGame();
+    const std::string before = GameSnapshot();
+    for (std::size_t n : {std::size_t(1), close / 3, close / 2, close - 1}) {
+        WriteText("cut.sgf", full.substr(0, n));
+        EXPECT_FALSE(KifuLoadHeader(Path("cut.sgf")));
+        EXPECT_FALSE(KifuLoad(Path("cut.sgf")));
+        EXPECT_EQ(GameSnapshot(), before);
+    }
+}
+
+TEST_F(KifuSgfTest, RefusedMovesAreReportedOnce)
+{
+    Language = lgEnglish;
+    // White's two tries at a surrounded corner are suicide; the occupied
+    // point is skipped silently; White then plays on.
+    ASSERT_TRUE(LoadText("(;SZ[9];B[ba];W[ii];B[ab];W[aa];W[aa];W[ba];W[hh];B[gg])"));
+    EXPECT_EQ(MoveList(), "B(2,1) W(9,9) B(1,2) W(8,8) B(7,7) ");
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_NE(shell.messages[0].find("<1,1> <1,1> (2)"), std::string::npos) << shell.messages[0];
+
+    // A ko retaken at once is refused as well.
+    shell.messages.clear();
+    ASSERT_TRUE(LoadText("(;SZ[9];B[ba];W[ca];B[ab];W[db];B[bc];W[cc];B[ii];W[bb];B[cb];W[bb])"));
+    EXPECT_EQ(MoveList(), "B(2,1) W(3,1) B(1,2) W(4,2) B(2,3) W(3,3) B(9,9) W(2,2) B(3,2) ");
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_NE(shell.messages[0].find("<2,2> (1)"), std::string::npos) << shell.messages[0];
+}
+
+TEST_F(KifuSgfTest, LongRecordStopsAtTheLimitWithOneReport)
+{
+    std::string sgf = "(;SZ[9]";
+    for (int i = 0; i < 350; ++i)
+        sgf += ";B[tt];W[tt]";
+    sgf += ")";
+    ASSERT_TRUE(LoadText(sgf));
+    EXPECT_EQ(GobanLv[0]->Tejun.Last(), kMaxTe);
+    EXPECT_EQ(shell.messages.size(), 1u);
+}
+
+TEST_F(KifuSgfTest, HugeExpansionsAreRefused)
+{
+    // A small file whose point lists would make over a hundred thousand stones.
+    std::string sgf = "(;SZ[19]";
+    for (int i = 0; i < 300; ++i)
+        sgf += ";AB[aa:ss]";
+    SomeGame();
+    const std::string before = GameSnapshot();
+    EXPECT_FALSE(LoadText(sgf + ")"));
+    EXPECT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(GameSnapshot(), before);
+}
+
+TEST_F(KifuSgfTest, LoadStartsTheRunningRecordAtTheFirstMove)
+{
+    KifuRecOn = 1;
+    KifuBlackPlayer = "before";
+    ASSERT_TRUE(LoadText("(;SZ[9]PB[Black];B[cc];W[tt];B[dd])"));
+    const std::string rec = ReadText("bug.ig1");
+    EXPECT_NE(rec.find("PLAYER_BLACK Black\r\n"), std::string::npos) << rec;
+    EXPECT_NE(rec.find("INT 9 0\r\nMOV\r\nC03 A00 D04 "), std::string::npos) << rec;
+}
+
+} // namespace
+} // namespace vorn::test
