@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "board/Goban.h"
+#include "records/SgfTree.h"
 
 namespace vorn {
 
@@ -29,60 +30,48 @@ std::string PtName(Point p)
 class TSgfReader {
 public:
     TSgfReader(const std::string& text, TJosekiBook& book, std::vector<std::string>& errors)
-        : Text(text), Book(book), Errors(errors)
+        : File(text), Book(book), Errors(errors)
     {
     }
 
     void Run()
     {
-        SkipSpace();
         if (!Eat('(')) {
             Error("a move tree begins with '('");
             return;
         }
         Tree(0, true);
-        SkipSpace();
-        if (Pos < Text.size())
+        File.SkipBlanks();
+        if (Errors.empty() && !File.AtEnd())
             Error("text after the end of the move tree");
     }
 
 private:
-    using Props = std::vector<std::pair<std::string, std::vector<std::string>>>;
+    using Props = std::vector<TSgfProp>;
 
-    void Error(const std::string& what) { Errors.push_back("line " + std::to_string(LineNo) + ": " + what); }
-
-    void SkipSpace()
+    void Error(const std::string& what)
     {
-        while (Pos < Text.size() && std::isspace(static_cast<unsigned char>(Text[Pos]))) {
-            if (Text[Pos] == '\n')
-                ++LineNo;
-            ++Pos;
-        }
+        const auto end = File.data.begin() + static_cast<std::ptrdiff_t>(std::min(File.pos, File.data.size()));
+        const long line = 1 + std::count(File.data.begin(), end, '\n');
+        Errors.push_back("line " + std::to_string(line) + ": " + what);
     }
+
     bool Eat(char ch)
     {
-        SkipSpace();
-        if (Pos < Text.size() && Text[Pos] == ch) {
-            ++Pos;
+        File.SkipBlanks();
+        if (!File.AtEnd() && File.Peek() == static_cast<unsigned char>(ch)) {
+            ++File.pos;
             return true;
         }
         return false;
     }
-    bool Peek(char ch)
-    {
-        SkipSpace();
-        return Pos < Text.size() && Text[Pos] == ch;
-    }
 
     // One game tree after its '(': a sequence of nodes, then variations.
     // parent is the book node that the sequence continues.
-    void Tree(int parent, bool first)
+    void Tree(int parent, bool root)
     {
-        bool root = first;
-        int depth = 0;
         while (Eat(';')) {
             Props props;
-            const int line = LineNo;
             if (!Properties(props))
                 return;
             if (root) {
@@ -90,21 +79,16 @@ private:
                 root = false;
                 continue;
             }
-            parent = MoveNode(parent, props, line);
+            parent = MoveNode(parent, props);
             if (parent < 0)
                 return;
-            ++depth;
-        }
-        if (first && depth == 0 && !Peek('(') && !Peek(')')) {
-            Error("a node begins with ';'");
-            return;
         }
         while (Eat('(')) {
-            if (!Eat(';')) {
+            File.SkipBlanks();
+            if (File.AtEnd() || File.Peek() != ';') {
                 Error("a variation begins with ';'");
                 return;
             }
-            --Pos;
             Tree(parent, false);
             if (!Errors.empty())
                 return;
@@ -116,34 +100,19 @@ private:
     bool Properties(Props& props)
     {
         for (;;) {
-            SkipSpace();
-            std::string id;
-            while (Pos < Text.size() && std::isupper(static_cast<unsigned char>(Text[Pos])))
-                id += Text[Pos++];
-            if (id.empty())
+            TSgfProp prop;
+            prop.id = KifuSgfReadId(File);
+            if (prop.id.empty())
                 return true;
-            std::vector<std::string> values;
-            while (Eat('[')) {
-                std::string v;
-                while (Pos < Text.size() && Text[Pos] != ']') {
-                    if (Text[Pos] == '\\' && Pos + 1 < Text.size())
-                        ++Pos;
-                    if (Text[Pos] == '\n')
-                        ++LineNo;
-                    v += Text[Pos++];
-                }
-                if (Pos >= Text.size()) {
-                    Error("property " + id + " is not closed with ']'");
+            std::string v;
+            do {
+                if (!KifuSgfReadValue(File, v)) {
+                    Error("property " + prop.id + " has no value closed with ']'");
                     return false;
                 }
-                ++Pos;
-                values.push_back(v);
-            }
-            if (values.empty()) {
-                Error("property " + id + " has no value");
-                return false;
-            }
-            props.emplace_back(id, values);
+                prop.values.push_back(v);
+            } while (KifuSgfNextValue(File));
+            props.push_back(std::move(prop));
         }
     }
 
@@ -177,7 +146,7 @@ private:
     }
 
     // Adds (or finds) the move of this node under parent; the book node, or -1.
-    int MoveNode(int parent, const Props& props, int line)
+    int MoveNode(int parent, const Props& props)
     {
         int colour = 0, mark = -1, weight = -1;
         std::string where;
@@ -246,18 +215,15 @@ private:
         n.Colour = colour;
         n.Mark = mark;
         n.Weight = weight;
-        n.Line = line;
         Book.Nodes.push_back(n);
         const int id = static_cast<int>(Book.Nodes.size()) - 1;
         Book.Nodes[static_cast<std::size_t>(parent)].Kids.push_back(id);
         return id;
     }
 
-    const std::string& Text;
+    TKifuFile File;
     TJosekiBook& Book;
     std::vector<std::string>& Errors;
-    std::size_t Pos = 0;
-    int LineNo = 1;
 };
 
 } // namespace

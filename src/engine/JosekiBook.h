@@ -26,7 +26,6 @@ struct TBookNode {
     int Colour = 0;       // colour that plays the move, 0 for the root
     int Mark = -1;        // -1 when not given
     int Weight = -1;      // -1 when not given
-    int Line = 0;         // source line, for messages
     std::vector<int> Kids;
 };
 
