@@ -1,6 +1,11 @@
 #include "board/Goban.h"
 
 #include <cstring>
+#include <utility>
+
+#include "board/Basic.h"
+#include "board/Define.h"
+#include "board/KuuIsi.h"
 
 namespace vorn {
 
@@ -67,8 +72,9 @@ void GobanReset()
 int FloodFillOn(const TGoban& b, int x, int y)
 {
     const int edge = BoardSize + 1;
-    for (int i = 0; i <= edge; ++i)
-        std::memset(FloodVisited[i].v, 0, static_cast<std::size_t>(edge + 1));
+    // One clear of the whole map (441 bytes) is cheaper than one per column.
+    static_assert(sizeof(FloodVisited) == 21 * 21);
+    std::memset(&FloodVisited, 0, sizeof(FloodVisited));
     FloodSu = 1;
     FloodX[1] = x;
     FloodY[1] = y;
@@ -236,6 +242,16 @@ void TGoban::SetIro(int x, int y, int colour)
     Ban[x][y] = static_cast<std::uint8_t>(colour);
 }
 
+std::uint32_t TGoban::NextCheckStamp()
+{
+    if (++CheckStamp == 0) {
+        for (auto& col : CheckMark)
+            col.Fill(0);
+        CheckStamp = 1;
+    }
+    return CheckStamp;
+}
+
 bool TGoban::KouLastMove(Point& te, int& toruSu, Point& toru) const
 {
     const TGoban* b = this;
@@ -271,11 +287,7 @@ int TGoban::CheckUtu(int colour, int x, int y)
             ++empties;
 
     ToruListSu = 0;
-    if (++CheckStamp == 0) {
-        for (auto& col : CheckMark)
-            col.Fill(0);
-        CheckStamp = 1;
-    }
+    NextCheckStamp();
     for (int d = 0; d < 4; ++d) {
         const int nx = x + kDx4[d];
         const int ny = y + kDy4[d];
@@ -550,6 +562,495 @@ void TGoban::ModosuRenUpdate(int n)
     for (int i = 1; i <= suB; ++i)
         if (TRen* ren = RenList.Items(g_listB[i]))
             ren->Calc();
+}
+
+// ---------------------------------------------------------------------------
+// Position analysis
+
+namespace {
+
+inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
+
+// Scratch of the dead-chain marks: the cut pairs of one dead chain and the
+// chains reached from one of its neighbours, with stamps per chain number.
+constexpr int kMaxCutPair = 10;
+Arr<int, 1, kMaxCutPair> g_cutA;
+Arr<int, 1, kMaxCutPair> g_cutB;
+int g_cutSu = 0;
+Arr<int, 1, kMaxRen> g_reach;
+Arr<std::uint32_t, 1, kMaxRen> g_reachMark{};
+std::uint32_t g_reachStamp = 0;
+
+bool IsCutPair(int a, int b)
+{
+    for (int i = 1; i <= g_cutSu; ++i)
+        if ((g_cutA[i] == a && g_cutB[i] == b) || (g_cutA[i] == b && g_cutB[i] == a))
+            return true;
+    return false;
+}
+
+// The chains reachable from chain `start` through their links (TRen::Gren)
+// without following a link between the two chains of a cut pair, into
+// g_reach; answers their number.
+int GrenFloodCut(const TRenList& list, int start)
+{
+    if (++g_reachStamp == 0) {
+        g_reachMark.Fill(0);
+        g_reachStamp = 1;
+    }
+    int su = 0;
+    g_reach[++su] = start;
+    g_reachMark[start] = g_reachStamp;
+    for (int i = 1; i <= su; ++i) {
+        const TRen* r = list.Items(g_reach[i]);
+        if (r == nullptr)
+            continue;
+        for (int k = 1; k <= r->GrenCount(); ++k) {
+            const int g = r->Gren(k);
+            if (list.Items(g) == nullptr || g_reachMark[g] == g_reachStamp || IsCutPair(g_reach[i], g))
+                continue;
+            g_reachMark[g] = g_reachStamp;
+            g_reach[++su] = g;
+        }
+    }
+    return su;
+}
+
+} // namespace
+
+void TGoban::Analyze()
+{
+    // 1. Chains.
+    RenList.Rebuild();
+    // 2.-4. Capture, forbidden and self-atari points.
+    ToruTenMake();
+    KinsiMake();
+    SelfAtariMake();
+    // 5. Eye verdicts and dead stones start empty.
+    FillGrid<std::uint8_t, 1, 19>(KakemeMap, 0);
+    FillGrid<std::uint8_t, 1, 19>(Death, 0);
+    // 6. Relation records of every point (SetLocateIro): not built yet.
+    // 7. Chains in atari that cannot be saved.
+    DeathMake();
+    // 8. Stone relations (KankeiMakeAll): not built yet.
+    // 9. Empty-point relations and the area map (KuuIsiMake, KuuIsiArea): not built yet.
+    // 10. Chain links from the relations (GrenMake): not built yet.
+    // 11. Groups (GunList.Clear, GunList.MakeAll): not built yet.
+    // 12. Empty points related to each group (GunLocateMake): not built yet.
+    // 13. Adjacent enemy groups (GunList.MakeMgunAll): not built yet.
+    // 14. Regions and eyes (JiList.Clear, GunList.MakeJi, EvaluateJiAll,
+    //     CalcJiMeAll): not built yet.
+    // 15. Group judgement (MakeKokyuAll, Death1All, Judge, CalcDeathLevelAll,
+    //     MeBonusAll): not built yet.
+    // 16. Points that end-of-game counting takes off.
+    DeathRenMarkMake();
+}
+
+void TGoban::ToruTenMake()
+{
+    FillGrid<std::uint8_t, 1, 19>(ToruTen[kKuro], 0);
+    FillGrid<std::uint8_t, 1, 19>(ToruTen[kSiro], 0);
+    for (int n = 1; n <= RenList.Count(); ++n) {
+        TRen* r = RenList.Items(n);
+        if (r == nullptr || !IsStone(r->GetIro()) || r->Kuu() != 1)
+            continue;
+        const Point q = r->GetKuu(1);
+        ToruTen[Aite(r->GetIro())][q.x][q.y] = 1;
+    }
+}
+
+void TGoban::KinsiMake()
+{
+    FillGrid<std::uint8_t, 1, 19>(Kinsi[kKuro], 0);
+    FillGrid<std::uint8_t, 1, 19>(Kinsi[kSiro], 0);
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x) {
+            if (Ban[x][y] != kAki) {
+                Kinsi[kKuro][x][y] = Kinsi[kSiro][x][y] = 1;
+                continue;
+            }
+            if (HasAkiNeighbour(x, y))
+                continue;
+            // Without an empty neighbour and without a capture (a capture is
+            // legal but for a ko retake, which stays unmarked: the ko test
+            // belongs to the move itself), the move test refuses c exactly
+            // when no own chain beside the point has a liberty besides it.
+            // The chains are fresh, so their liberty counts answer that.
+            for (int c = kKuro; c <= kSiro; ++c) {
+                if (ToruTen[c][x][y])
+                    continue;
+                bool breathes = false;
+                for (int d = 1; d <= 4 && !breathes; ++d) {
+                    const int nx = x + Dir4X[d], ny = y + Dir4Y[d];
+                    if (GetIro(nx, ny) != c)
+                        continue;
+                    const TRen* r = RenList.RenAt(nx, ny);
+                    breathes = r != nullptr && r->Kuu() >= 2;
+                }
+                Kinsi[c][x][y] = breathes ? 0 : 1;
+            }
+        }
+}
+
+void TGoban::SelfAtariMake()
+{
+    FillGrid<std::uint8_t, 1, 19>(SelfAtari[kKuro], 0);
+    FillGrid<std::uint8_t, 1, 19>(SelfAtari[kSiro], 0);
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x) {
+            if (Ban[x][y] != kAki)
+                continue;
+            int e = 0;
+            for (int d = 1; d <= 4; ++d)
+                e += GetIro(x + Dir4X[d], y + Dir4Y[d]) == kAki;
+            if (e >= 2)
+                continue;
+            for (int c = kKuro; c <= kSiro; ++c)
+                if (!Kinsi[c][x][y])
+                    SelfAtari[c][x][y] = CheckSelfAtari(c, x, y) ? 1 : 0;
+        }
+}
+
+bool TGoban::CheckSelfAtari(int c, int x, int y)
+{
+    int e = 0;
+    Point first;
+    for (int d = 1; d <= 4; ++d) {
+        const Point q(x + Dir4X[d], y + Dir4Y[d]);
+        if (GetIroPt(q) == kAki) {
+            ++e;
+            first = q;
+        }
+    }
+    if (e >= 2)
+        return false;
+    const Point p(x, y);
+    const int o = Aite(c);
+
+    if (!ToruTen[c][x][y]) {
+        // The new chain's liberties: the empty neighbour and the liberties of
+        // the own chains it joins, other than p itself.
+        bool any = e == 1;
+        for (int d = 1; d <= 4; ++d) {
+            TRen* r = GetIro(x + Dir4X[d], y + Dir4Y[d]) == c ? RenList.RenAt(x + Dir4X[d], y + Dir4Y[d]) : nullptr;
+            if (r == nullptr)
+                continue;
+            for (int i = 1; i <= r->Kuu(); ++i) {
+                const Point q = r->GetKuu(i);
+                if (q == p)
+                    continue;
+                if (!any) {
+                    any = true;
+                    first = q;
+                } else if (q != first) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    // A capture: the own chains joined have no liberty but p, so the new
+    // chain (p and those chains, stamped) breathes only through the
+    // captured stones next to it; count them.
+    if (e > 0)
+        return false;
+    const std::uint32_t own = NextCheckStamp();
+    CheckMark[x][y] = own;
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = x + Dir4X[d], ny = y + Dir4Y[d];
+        if (GetIro(nx, ny) != c)
+            continue;
+        const TRen* r = RenList.RenAt(nx, ny);
+        if (r == nullptr)
+            continue;
+        if (r->Kuu() > 1)
+            return false;
+        for (int i = 1; i <= r->IsiCount(); ++i)
+            CheckMark[r->GetIsi(i).x][r->GetIsi(i).y] = own;
+    }
+    int breathing = 0;
+    const TRen* seen[4] = {};
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = x + Dir4X[d], ny = y + Dir4Y[d];
+        if (GetIro(nx, ny) != o)
+            continue;
+        const TRen* r = RenList.RenAt(nx, ny);
+        if (r == nullptr || r->Kuu() != 1 || r == seen[0] || r == seen[1] || r == seen[2] || r == seen[3])
+            continue;
+        seen[d - 1] = r;
+        for (int i = 1; i <= r->IsiCount(); ++i) {
+            const Point s = r->GetIsi(i);
+            for (int k = 1; k <= 4; ++k)
+                if (CheckMark[s.x + Dir4X[k]][s.y + Dir4Y[k]] == own) {
+                    if (++breathing >= 2)
+                        return false;
+                    break;
+                }
+        }
+    }
+    return true;
+}
+
+bool TGoban::CheckSelfAtari2(int c, Point p)
+{
+    if (GetIroPt(p) != kAki)
+        return false;
+    int e = 0;
+    for (int d = 1; d <= 4; ++d)
+        e += GetIro(p.x + Dir4X[d], p.y + Dir4Y[d]) == kAki;
+    return e < 2 && CheckSelfAtari(c, p.x, p.y);
+}
+
+void TGoban::DeathMake()
+{
+    for (int n = 1; n <= RenList.Count(); ++n) {
+        TRen* r = RenList.Items(n);
+        if (r == nullptr || !IsStone(r->GetIro()) || r->Kuu() != 1)
+            continue;
+        const int k = r->GetIro(), o = Aite(k);
+        const Point l = r->GetKuu(1);
+        if (!ToruTen[o][l.x][l.y] || ToruTen[k][l.x][l.y])
+            continue;
+        bool dead = false;
+        // 1. Its owner cannot extend, and it cannot escape by a capture.
+        if (SelfAtari[k][l.x][l.y] || Kinsi[k][l.x][l.y]) {
+            bool counter = false;
+            for (int i = 1; i <= r->MrenCount() && !counter; ++i) {
+                const TRen* m = RenList.Items(r->Mren(i));
+                counter = m != nullptr && m->Kuu() == 1;
+            }
+            dead = !counter;
+        }
+        // 2. A lone enemy stone in atari stands beside the liberty.
+        for (int d = 1; d <= 4 && !dead; ++d) {
+            const int nx = l.x + Dir4X[d], ny = l.y + Dir4Y[d];
+            if (GetIro(nx, ny) != o)
+                continue;
+            const TRen* m = RenList.RenAt(nx, ny);
+            dead = m != nullptr && m->IsiCount() == 1 && m->Kuu() == 1;
+        }
+        // 3. The liberty leads into a narrow passage of empty points.
+        if (!dead) {
+            int e = 0;
+            bool narrow = true;
+            for (int d = 1; d <= 4; ++d) {
+                const int nx = l.x + Dir4X[d], ny = l.y + Dir4Y[d];
+                if (GetIro(nx, ny) != kAki)
+                    continue;
+                ++e;
+                int ee = 0;
+                for (int k2 = 1; k2 <= 4; ++k2) {
+                    const int c2 = GetIro(nx + Dir4X[k2], ny + Dir4Y[k2]);
+                    ee += c2 == kAki;
+                    if (c2 == k)
+                        narrow = false;
+                }
+                if (ee >= 3)
+                    narrow = false;
+            }
+            dead = e == 2 && narrow;
+        }
+        if (!dead)
+            continue;
+        r->SetDeath(1);
+        for (int i = 1; i <= r->IsiCount(); ++i)
+            Death[r->GetIsi(i).x][r->GetIsi(i).y] = 1;
+    }
+}
+
+void TGoban::DeathRenMarkMake()
+{
+    FillGrid<std::uint8_t, 1, 19>(DeathRenMark, 0);
+
+    // Chain pass: a dead chain whose last liberty is the only point of area
+    // around it, when a neighbouring chain (with what it links to) has no
+    // other point of area to breathe from.
+    for (int n = 1; n <= RenList.Count(); ++n) {
+        TRen* r = RenList.Items(n);
+        if (r == nullptr || !IsStone(r->GetIro()) || !Death[r->GetIsi(1).x][r->GetIsi(1).y])
+            continue;
+        const int k = r->GetIro(), o = Aite(k);
+        int areaSu = 0;
+        Point l;
+        for (int i = 1; i <= r->Kuu(); ++i)
+            if (IsAreaKuu(r->GetKuu(i))) {
+                ++areaSu;
+                l = r->GetKuu(i);
+            }
+        // Nothing to mark without exactly one such liberty.
+        if (areaSu != 1)
+            continue;
+
+        // Cut pairs: two enemy chains at the corners of a crossing with a
+        // live own stone, and the two enemy chains beside the liberty.
+        g_cutSu = 0;
+        for (int i = 0; i <= r->IsiCount(); ++i) {
+            const Point s = i == 0 ? l : r->GetIsi(i);
+            for (int d = 1; d <= 4; ++d) {
+                const Point q(s.x + NanameX[d], s.y + NanameY[d]);
+                if (GetIroPt(q) != k || Death[q.x][q.y])
+                    continue;
+                Point corner[2];
+                CrossPts(s, q, corner);
+                if (GetIroPt(corner[0]) != o || GetIroPt(corner[1]) != o)
+                    continue;
+                // Room is kept for the pair at the liberty.
+                if (g_cutSu >= kMaxCutPair - 1)
+                    break;
+                ++g_cutSu;
+                g_cutA[g_cutSu] = RenList.RenNoPt(corner[0]);
+                g_cutB[g_cutSu] = RenList.RenNoPt(corner[1]);
+            }
+        }
+        int side[4], sideSu = 0;
+        for (int d = 1; d <= 4; ++d)
+            if (GetIro(l.x + Dir4X[d], l.y + Dir4Y[d]) == o)
+                side[sideSu++] = RenList.RenNo(l.x + Dir4X[d], l.y + Dir4Y[d]);
+        if (sideSu == 2 && side[0] != side[1] && g_cutSu < kMaxCutPair) {
+            ++g_cutSu;
+            g_cutA[g_cutSu] = side[0];
+            g_cutB[g_cutSu] = side[1];
+        }
+
+        for (int i = 1; i <= r->MrenCount(); ++i) {
+            const int m = r->Mren(i);
+            const int su = GrenFloodCut(RenList, m);
+            int stones = 0;
+            bool breathes = false;
+            for (int j = 1; j <= su && !breathes; ++j) {
+                TRen* c = RenList.Items(g_reach[j]);
+                if (c == nullptr)
+                    continue;
+                stones += c->IsiCount();
+                for (int v = 1; v <= c->Kuu() && !breathes; ++v) {
+                    const Point q = c->GetKuu(v);
+                    breathes = q != l && AreaMap[q.x][q.y] != 0 && KakemeMap[q.x][q.y] != 1;
+                }
+            }
+            if (!breathes && !(stones == 1 && SelfAtari[k][l.x][l.y]))
+                DeathRenMark[l.x][l.y] = 1;
+        }
+    }
+
+    // Group pass (weak groups in a capturing race with a dead partner): runs
+    // on groups, which are not built yet.
+}
+
+bool TGoban::IsKakeme(int x, int y) const
+{
+    const int v = KakemeMap[x][y];
+    if (v == 1 || v == 4)
+        return true;
+    if (v != 2)
+        return false;
+    const TJi* ji = JiList.GetJiAt(Point(x, y));
+    return ji != nullptr && ji->GetMe() == 0;
+}
+
+bool TGoban::IsAreaKuu(Point p) const
+{
+    const int v = KakemeMap[p.x][p.y];
+    return v != 1 && v != 4 && AreaMap[p.x][p.y] != 0;
+}
+
+bool TGoban::HasAkiNeighbour(int x, int y) const
+{
+    for (int d = 1; d <= 4; ++d)
+        if (GetIro(x + Dir4X[d], y + Dir4Y[d]) == kAki)
+            return true;
+    return false;
+}
+
+bool TGoban::TonariAtari(int c, Point p)
+{
+    TGoban& b = CurGoban();
+    b.RenMake();
+    const int o = Aite(c);
+    for (int d = 1; d <= 4; ++d) {
+        const Point q(p.x + Dir4X[d], p.y + Dir4Y[d]);
+        if (b.GetIroPt(q) != o)
+            continue;
+        const TRen* r = b.RenList.RenAtPt(q);
+        if (r != nullptr && r->Kuu() == 1)
+            return true;
+    }
+    return false;
+}
+
+int TGoban::ListDiagonalLive(Point p, int c, std::span<Point> list) const
+{
+    int su = 0;
+    for (int d = 1; d <= 4; ++d) {
+        const Point q(p.x + NanameX[d], p.y + NanameY[d]);
+        if (GetIroPt(q) != c)
+            continue;
+        if (Death[q.x][q.y]) {
+            const TGun* g = GunList.GetGunAt(q);
+            if (g == nullptr || g->GetSmai() != 1)
+                continue;
+        }
+        if (static_cast<std::size_t>(su) >= list.size())
+            RangeError(su, 0, static_cast<long>(list.size()) - 1);
+        list[static_cast<std::size_t>(su++)] = q;
+    }
+    return su;
+}
+
+// ---------------------------------------------------------------------------
+// Point-pair list
+
+int TGoban::PairAdd(Point p1, Point p2, int kind)
+{
+    if (PairNum >= kMaxPair)
+        return 0;
+    for (int i = 1; i <= PairNum; ++i)
+        if (PairKindList[i] == kind
+            && ((PairA[i] == p1 && PairB[i] == p2) || (PairA[i] == p2 && PairB[i] == p1)))
+            return 1;
+    ++PairNum;
+    PairA[PairNum] = p2;
+    PairB[PairNum] = p1;
+    PairKindList[PairNum] = kind;
+    PairFlags[PairNum] = 0;
+    return PairNum;
+}
+
+int TGoban::PointAdd(Point p, int kind)
+{
+    if (PairNum >= kMaxPair)
+        return kMaxPair;
+    ++PairNum;
+    PairA[PairNum] = p;
+    PairB[PairNum] = Point();
+    PairKindList[PairNum] = kind;
+    PairFlags[PairNum] = 0;
+    return PairNum;
+}
+
+void TGoban::PairSort()
+{
+    for (int i = 1; i < PairNum; ++i)
+        for (int j = i + 1; j <= PairNum; ++j)
+            if (PairKindList[i] > PairKindList[j]) {
+                std::swap(PairKindList[i], PairKindList[j]);
+                std::swap(PairA[i], PairA[j]);
+                std::swap(PairB[i], PairB[j]);
+            }
+}
+
+void TGoban::PairFlagsClear()
+{
+    for (int i = 1; i <= PairNum; ++i)
+        PairFlags[i] = 0;
+}
+
+bool TGoban::HasPair(Point p, Point q) const
+{
+    for (int i = 1; i <= PairNum; ++i)
+        if ((PairA[i] == p && PairB[i] == q) || (PairA[i] == q && PairB[i] == p))
+            return true;
+    return false;
 }
 
 } // namespace vorn

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "board/Array.h"
 #include "board/Gun.h"
@@ -106,6 +107,66 @@ public:
     void UtuRenUpdate(int n);
     void ModosuRenUpdate(int n);
 
+    // --- Position analysis ------------------------------------------------
+    // Chains, capture, forbidden and self-atari points, dead chains, and the
+    // later analysis steps in their fixed order.  The tables stay valid until
+    // the board changes; playing a move updates none of them.
+    void Analyze();
+    void ToruTenMake();
+    void KinsiMake();
+    void SelfAtariMake();
+    void DeathMake();
+    void DeathRenMarkMake();
+
+    // Table access: x, y in 1..19, colour 1 or 2 (anything else is a range error).
+    int IsToruTen(int c, int x, int y) const { return ToruTen[c][x][y]; }
+    int IsToruTenPt(int c, Point p) const { return ToruTen[c][p.x][p.y]; }
+    int IsKinsi(int c, int x, int y) const { return Kinsi[c][x][y]; }
+    // 1 for a point off the board.
+    int IsKinsiPt(int c, Point p) const { return OnBoardPt(p) ? Kinsi[c][p.x][p.y] : 1; }
+    int IsSelfAtari(int c, int x, int y) const { return SelfAtari[c][x][y]; }
+    int IsSelfAtariPt(int c, Point p) const { return SelfAtari[c][p.x][p.y]; }
+    int IsDeath(int x, int y) const { return Death[x][y]; }
+    int IsDeathPt(Point p) const { return Death[p.x][p.y]; }
+    void SetDeathPt(Point p, int v) { Death[p.x][p.y] = static_cast<std::uint8_t>(v); }
+    int GetKakeme(int x, int y) const { return KakemeMap[x][y]; }
+    void SetKakemePt(Point p, int v) { KakemeMap[p.x][p.y] = static_cast<std::uint8_t>(v); }
+    // A false eye, no eye, or possibly false in a region worth no eye.
+    bool IsKakeme(int x, int y) const;
+    // Not a false eye or no-eye point, and someone's area.
+    bool IsAreaKuu(Point p) const;
+    int GetDeathRenMark(int x, int y) const { return DeathRenMark[x][y]; }
+    bool HasAkiNeighbour(int x, int y) const;
+    // Rebuilds the chains of the current level, then: an opponent chain of c
+    // next to p is in atari.
+    bool TonariAtari(int c, Point p);
+    // c at (x, y) leaves its chain with one liberty (tables and chains of the
+    // current analysis).
+    bool CheckSelfAtari(int c, int x, int y);
+    // The same, tested only when p is empty with fewer than two empty neighbours.
+    bool CheckSelfAtari2(int c, Point p);
+    // Diagonal neighbours of colour c that count: not dead, or dead but in a
+    // capturing race.
+    int ListDiagonalLive(Point p, int c, std::span<Point> list) const;
+
+    // --- Point-pair list (100 entries; further ones are dropped) ------------
+    void PairClear() { PairNum = 0; }
+    int PairCount() const { return PairNum; }
+    // Stores PairA = p2, PairB = p1.  Answers the new entry's number; 1 when
+    // the same kind already pairs the two points (either order); 0 when full.
+    int PairAdd(Point p1, Point p2, int kind);
+    // A single point (PairB = (0, 0)); answers its number, 100 when full.
+    int PointAdd(Point p, int kind);
+    // Ascending by kind; the flags stay with their slots.
+    void PairSort();
+    Point PairPointA(int i) const { return PairA[i]; }
+    Point PairPointB(int i) const { return PairB[i]; }
+    int PairKind(int i) const { return PairKindList[i]; }
+    int PairFlag(int i) const { return PairFlags[i]; }
+    void SetPairFlag(int i, int v) { PairFlags[i] = static_cast<std::uint8_t>(v); }
+    void PairFlagsClear();
+    bool HasPair(Point p, Point q) const;
+
     void RenMake() { RenList.Rebuild(); }
 
     // Fields, in the order of the board's data.
@@ -131,6 +192,7 @@ private:
     // Scratch marks of CheckUtu, stamped instead of cleared.
     Grid<std::uint32_t, 0, 20> CheckMark{};
     std::uint32_t CheckStamp = 0;
+    std::uint32_t NextCheckStamp();
     // The move before the current one for the ko test: this record's current
     // move, or on a fresh look-ahead level the last move of the level below.
     bool KouLastMove(Point& te, int& toruSu, Point& toru) const;

@@ -428,5 +428,40 @@ TEST_F(GobanTest, CopyBanCopiesColoursAndClearsTheRecord)
     EXPECT_EQ(b1.Tejun.Last(), 0);
 }
 
+// Incremental chains when one move joins chains with many neighbours: three
+// black chains meet at (10,10), touched by 28 single white stones.
+TEST_F(GobanTest, IncrementalUpdateOfAChainWithManyNeighbours)
+{
+    std::string d;
+    for (int y = 1; y <= 19; ++y) {
+        for (int x = 1; x <= 19; ++x) {
+            const bool column = x == 10 && y != 10;
+            const bool row = y == 10 && x >= 11;
+            const bool besideColumn = (x == 9 || x == 11) && y % 2 == 1;
+            const bool besideRow = (y == 9 || y == 11) && x >= 13 && x % 2 == 1;
+            d += column || row ? 'X' : besideColumn || besideRow ? 'O' : '.';
+        }
+        d += '\n';
+    }
+    SetBoard(d);
+    TGoban& b = b0();
+    RenSabun = 1;
+    ASSERT_EQ(b.Utu(10, 10), kUtuOk);
+    TRen* big = b.RenList.RenAt(10, 10);
+    ASSERT_NE(big, nullptr);
+    EXPECT_EQ(big->IsiCount(), 28);
+    EXPECT_EQ(big->MrenCount(), 28);
+    const std::string incremental = ChainSignature(b);
+    b.RenMake();
+    EXPECT_EQ(incremental, ChainSignature(b));
+    // Taken back incrementally: the three chains return.
+    RenSabun = 1;
+    b.Modosu();
+    const std::string back = ChainSignature(b);
+    b.RenMake();
+    EXPECT_EQ(back, ChainSignature(b));
+    EXPECT_NE(b.RenList.RenAt(10, 9), b.RenList.RenAt(10, 11));
+}
+
 } // namespace
 } // namespace vorn::test
