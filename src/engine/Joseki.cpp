@@ -1,7 +1,10 @@
 #include "engine/Joseki.h"
 
+#include <array>
 #include <fstream>
 
+#include "board/Basic.h"
+#include "board/Between.h"
 #include "board/Goban.h"
 #include "board/Hooks.h"
 #include "board/Rand.h"
@@ -167,35 +170,18 @@ void TLjsk::RandomKoho(Point& out) const
 
 namespace {
 
-// Corner of a point, split at the 10th line on every board size:
-// 1 top-left, 2 top-right, 3 bottom-right, 4 bottom-left.
-int Quadrant(Point p)
-{
-    if (p.y < 10)
-        return p.x < 10 ? 1 : 2;
-    return p.x < 10 ? 4 : 3;
-}
-
-// q moved one step further from p on each axis where they differ.
-Point StepBeyond(Point p, Point q)
-{
-    if (p == q)
-        return Point(q.x, q.y - 1);
-    auto step = [](int a, int b) { return b > a ? b + 1 : b < a ? b - 1 : b; };
-    return Point(step(p.x, q.x), step(p.y, q.y));
-}
-
 bool OnBoard(Point p) { return p.x >= 1 && p.y >= 1 && p.x <= BoardSize && p.y <= BoardSize; }
 
 // The side to move in the game.
 int SideToMove() { return GobanLv[0]->Tejun.NextColor(); }
 
+// The engine's colour, JibunIro of the move driver.
+// PENDING(driver): the move driver has not landed; until it does there is no
+// engine colour, and the 4-4 check below changes nothing.
+int JosekiOwnIro() { return kAki; }
+
 // A point a dictionary yields may be played now by the side to move.
-bool Playable(Point p)
-{
-    const TGoban& b = *GobanLv[0];
-    return OnBoard(p) && b.GetIroPt(p) == kAki && GobanLv[0]->CheckUtu(SideToMove(), p.x, p.y) == kUtuOk;
-}
+bool Playable(Point p) { return CanUtuXY(SideToMove(), p.x, p.y); }
 
 } // namespace
 
@@ -403,8 +389,48 @@ void JosekiAdvance(int c, int child, int colour)
 
 void JosekiKakariCheck(int c)
 {
-    // NOTE(candidate table): needs JibunIro and the relation-box walk; see below.
-    (void)c;
+    // The engine's own 4-4 stone, approached low at (6,3): a far pincer at
+    // (10,3) works when an own stone waits at the far end of that side (12 or
+    // 13 steps along it, the 3-4 or 4-4 point of the next corner), and then
+    // the knight's-move answers (3,6) and (3,7) are no longer proposed.
+    const int own = JosekiOwnIro();
+    const TGoban& b = *GobanLv[0];
+    const Point hosi = JosekiFromCorner(Point(4, 4), c);
+    const Point kakari = JosekiFromCorner(Point(6, 3), c);
+    if (own != kKuro && own != kSiro)
+        return;
+    if (b.GetIroPt(hosi) != own)
+        return;
+    // The two lines along the side: out[2k] on the 4-4 stone's line,
+    // out[2k + 1] on the approach stone's line, k steps from the 4-4 stone.
+    std::array<Point, 6> box;
+    BetweenRows(hosi, kakari, box);
+    Point hosiLine[2] = {box[2], box[4]};
+    Point kakariLine[2] = {box[3], box[5]};
+    int found = 0;
+    Point stone;
+    for (int step = 3; step <= 13 && found == 0; ++step) {
+        const Point k = StepBeyond(kakariLine[0], kakariLine[1]);
+        const Point h = StepBeyond(hosiLine[0], hosiLine[1]);
+        kakariLine[0] = kakariLine[1], kakariLine[1] = k;
+        hosiLine[0] = hosiLine[1], hosiLine[1] = h;
+        for (Point p : {k, h}) {
+            const int col = b.GetIroPt(p);
+            if (found == 0 && (col == kKuro || col == kSiro)) {
+                found = step;
+                stone = p;
+            }
+        }
+    }
+    if (found < 12 || b.GetIroPt(stone) != own)
+        return;
+    for (int i = 0; i < JosekiCacheCount[c]; ++i) {
+        TJskNode& n = JosekiCache[c][i];
+        if (n.X == 10 && n.Y == 3 && n.Mark == 1)
+            n.Mark = 0;
+        else if (n.X == 3 && (n.Y == 6 || n.Y == 7) && n.Mark == 0)
+            n.Mark = 1;
+    }
 }
 
 // ---------------------------------------------------------------------------

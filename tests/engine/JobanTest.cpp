@@ -1,12 +1,64 @@
 // The opening: edge lines, corner points and quadrants.
 #include "Util.h"
 
+#include <set>
+
+#include "board/Hooks.h"
 #include "engine/Joban.h"
+#include "engine/Joseki.h"
 
 namespace vorn::test {
 namespace {
 
-class JobanTest : public VornTest {};
+class JobanTest : public VornTest {
+protected:
+    // A new game on an empty board; the dictionaries beside the program
+    // when books is set, none otherwise.
+    void NewGame(int size, bool books, int handicap = 0)
+    {
+        std::string d;
+        for (int y = 0; y < size; ++y)
+            d += std::string(static_cast<std::size_t>(size), '.') + "\n";
+        SetBoard(d, handicap);
+        if (!books)
+            ExeDir = ::testing::TempDir() + "no-books/";
+        JosekiOpenGame();
+        JobanInit();
+        GobanLv[0]->Analyze();
+    }
+    void Play(Point p)
+    {
+        const int colour = GobanLv[0]->Tejun.NextColor();
+        ASSERT_EQ(GobanLv[0]->Utu(p.x, p.y), kUtuOk);
+        GobanLv[0]->Analyze();
+        JosekiFeed(p, colour);
+        ZenbanFollow(p);
+    }
+    static Point Te()
+    {
+        Point p;
+        JobanTe(p);
+        return p;
+    }
+    // The first moves of the whole-board book, in every orientation.
+    static std::set<std::pair<int, int>> BookFirstMoves()
+    {
+        std::set<std::pair<int, int>> s;
+        ZenbanLjsk.ReadSiblings(1);
+        for (int i = 0; i < ZenbanLjsk.Count(); ++i)
+            for (int k = 0; k < 8; ++k) {
+                int x = ZenbanLjsk.GetNode(i).X, y = ZenbanLjsk.GetNode(i).Y;
+                if (k & 4)
+                    std::swap(x, y);
+                if (k & 1)
+                    x = BoardSize + 1 - x;
+                if (k & 2)
+                    y = BoardSize + 1 - y;
+                s.insert({x, y});
+            }
+        return s;
+    }
+};
 
 TEST_F(JobanTest, EdgeLinesOfEachBoardSize)
 {
@@ -82,6 +134,110 @@ TEST_F(JobanTest, CornerPointsAndQuadrants)
     EXPECT_FALSE(InCorner1(Point(3, 16)));
     EXPECT_TRUE(InCorner3(Point(16, 3)));
     EXPECT_FALSE(InCorner4(Point(16, 3)));
+}
+
+} // namespace
+} // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+TEST_F(JobanTest, FirstMovesComeFromTheBook)
+{
+    for (int size : {19, 9}) {
+        for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+            SCOPED_TRACE(::testing::Message() << size << " seed " << seed);
+            NewGame(size, true);
+            RandSeed(seed);
+            const auto book = BookFirstMoves();
+            ASSERT_FALSE(book.empty());
+            const Point p = Te();
+            EXPECT_TRUE(book.count({p.x, p.y})) << p.x << "," << p.y;
+            // The book follows its own move, and answers the next one.
+            Play(p);
+            EXPECT_EQ(ZenbanOff, 0);
+            const Point q = Te();
+            EXPECT_NE(q, Point());
+        }
+    }
+}
+
+TEST_F(JobanTest, WithoutBooksTheFreeCornersAreTaken)
+{
+    struct {
+        int size;
+        std::set<std::pair<int, int>> points;
+    } const cases[] = {
+        {19, {{17, 3}, {3, 17}, {17, 17}, {3, 3}, {17, 4}, {3, 16}, {17, 16}, {3, 4}, {16, 3}, {4, 17}, {16, 17}, {4, 3}}},
+        {13, {{11, 3}, {3, 11}, {11, 11}, {3, 3}, {11, 4}, {3, 10}, {11, 10}, {3, 4}, {10, 3}, {4, 11}, {10, 11}, {4, 3}}},
+        {9, {{7, 3}, {3, 7}, {7, 7}, {3, 3}, {7, 4}, {3, 6}, {7, 6}, {3, 4}, {6, 3}, {4, 7}, {6, 7}, {4, 3}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        NewGame(c.size, false);
+        std::set<std::pair<int, int>> seen;
+        for (int i = 0; i < 300; ++i) {
+            const Point p = Te();
+            seen.insert({p.x, p.y});
+        }
+        EXPECT_EQ(seen, c.points);
+    }
+    // A corner point next to a stone is not free.
+    NewGame(9, false);
+    Play(Point(4, 4));
+    for (int i = 0; i < 100; ++i) {
+        const Point p = Te();
+        EXPECT_FALSE(p.x <= 5 && p.y <= 5) << p.x << "," << p.y;
+    }
+}
+
+TEST_F(JobanTest, RandomFirstPointInContinuousGamesOnSmallBoards)
+{
+    RenzokuMode = 1;
+    DevMode = 1;
+    NewGame(9, false);
+    std::set<std::pair<int, int>> seen;
+    for (int i = 0; i < 400; ++i) {
+        const Point p = Te();
+        ASSERT_TRUE(p.x >= 3 && p.x <= 7 && p.y >= 3 && p.y <= 7);
+        seen.insert({p.x, p.y});
+    }
+    EXPECT_EQ(seen.size(), 25u); // (5, 5) included, which no corner table holds
+}
+
+TEST_F(JobanTest, FixedAnswersAgainstAnotherProgram)
+{
+    VsComputerMode = 1;
+    NewGame(19, true);
+    EXPECT_EQ(Te(), Point(16, 4));
+
+    struct {
+        Point first, answer;
+    } const cases[] = {
+        {{4, 4}, {16, 16}},  {{16, 3}, {4, 16}}, {{15, 15}, {4, 4}}, {{3, 17}, {16, 4}}, {{10, 4}, {16, 16}},
+        {{10, 16}, {4, 4}},  {{4, 10}, {16, 4}}, {{16, 10}, {4, 16}}, {{10, 10}, {4, 16}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.first.x << "," << c.first.y);
+        NewGame(19, true);
+        Play(c.first);
+        EXPECT_EQ(Te(), c.answer);
+    }
+}
+
+TEST_F(JobanTest, AnOccupiedTablePointIsNotPlayed)
+{
+    // With two handicap stones the fixed first point holds a stone already.
+    VsComputerMode = 1;
+    NewGame(19, false, 2);
+    GobanLv[0]->SetIro(16, 4, kKuro);
+    GobanLv[0]->SetIro(4, 16, kKuro);
+    GobanLv[0]->Analyze();
+    for (int i = 0; i < 50; ++i) {
+        const Point p = Te();
+        ASSERT_NE(p, Point());
+        EXPECT_EQ(GobanLv[0]->GetIroPt(p), kAki);
+    }
 }
 
 } // namespace
