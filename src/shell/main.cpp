@@ -1,17 +1,26 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "VornCore.h"
-#include "board/Rand.h"
+#include "board/Hooks.h"
+#include "shell/SDIMain.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VORN"));
+    QApplication::setApplicationDisplayName(QStringLiteral("VORN"));
     vorn::ResetProgramState();
-    vorn::Randomize();
-    QMainWindow w;
-    w.setWindowTitle("VORN");
-    w.resize(640, 640);
-    w.show();
+    // The developer menu is shown when VORN_DEV is 1.
+    if (const char* dev = std::getenv("VORN_DEV"); dev != nullptr && std::string(dev) == "1")
+        vorn::DevMode = 1;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    vorn::TSDIAppForm form(args);
+    form.show();
     return app.exec();
 }

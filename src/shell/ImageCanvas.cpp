@@ -1,0 +1,89 @@
+#include "shell/ImageCanvas.h"
+
+#include <QPainter>
+#include <QWidget>
+
+namespace vorn {
+
+QColor ColorFromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+int BgrFromColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+
+TImageCanvas::TImageCanvas() : image_(1, 1, QImage::Format_RGB32)
+{
+    image_.fill(ColorFromBgr(clFormBack));
+    // Board texts: a face with the Japanese characters, about as tall as the
+    // numbers and labels the cells leave room for.
+    font_.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"), font_.family()});
+    font_.setPixelSize(15);
+}
+
+void TImageCanvas::Resize(int width, int height)
+{
+    if (width < 1)
+        width = 1;
+    if (height < 1)
+        height = 1;
+    if (image_.width() == width && image_.height() == height)
+        return;
+    image_ = QImage(width, height, QImage::Format_RGB32);
+    image_.fill(ColorFromBgr(clFormBack));
+}
+
+void TImageCanvas::FillRect(int left, int top, int right, int bottom, int colour)
+{
+    if (right <= left || bottom <= top)
+        return;
+    QPainter p(&image_);
+    p.fillRect(QRect(left, top, right - left, bottom - top), ColorFromBgr(colour));
+}
+
+void TImageCanvas::Rectangle(int left, int top, int right, int bottom, int pen, int penWidth, int brush)
+{
+    if (right <= left || bottom <= top)
+        return;
+    QPainter p(&image_);
+    p.fillRect(QRect(left, top, right - left, bottom - top), ColorFromBgr(pen));
+    const int w = penWidth < 1 ? 1 : penWidth;
+    if (right - left > 2 * w && bottom - top > 2 * w)
+        p.fillRect(QRect(left + w, top + w, right - left - 2 * w, bottom - top - 2 * w), ColorFromBgr(brush));
+}
+
+void TImageCanvas::Ellipse(int left, int top, int right, int bottom, int pen, int brush)
+{
+    if (right - left < 2 || bottom - top < 2)
+        return;
+    QPainter p(&image_);
+    p.setPen(QPen(ColorFromBgr(pen), 1));
+    p.setBrush(ColorFromBgr(brush));
+    p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void TImageCanvas::Line(int x1, int y1, int x2, int y2, int colour, bool lastPixel)
+{
+    QPainter p(&image_);
+    QPen pen(ColorFromBgr(colour), 1);
+    pen.setCapStyle(lastPixel ? Qt::SquareCap : Qt::FlatCap);
+    p.setPen(pen);
+    p.drawLine(x1, y1, x2, y2);
+}
+
+void TImageCanvas::TextOut(int x, int y, const std::string& text, int colour)
+{
+    QPainter p(&image_);
+    p.setFont(font_);
+    p.setPen(ColorFromBgr(colour));
+    p.drawText(QRect(x, y, 400, 40), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(text));
+}
+
+void TImageCanvas::Show(bool now)
+{
+    if (target_ == nullptr)
+        return;
+    if (now)
+        target_->repaint();
+    else
+        target_->update();
+}
+
+} // namespace vorn

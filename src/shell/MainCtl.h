@@ -1,0 +1,243 @@
+// TMainCtl: the main window's logic without the window.  It owns the game
+// flow of board 0 (flags, gates, the one move entry BanUtu, the hand-over of
+// the turn, the refusal messages), the start-up and shutdown with the
+// settings in VORN.INI, the language and the captions of the menus, and the
+// full repaint of the board.  The Qt window TSDIAppForm drives it and shows
+// what it decides; tests drive it directly with a scripted TPrompt.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "board/Array.h"
+#include "board/Hooks.h"
+#include "board/Point.h"
+#include "board/Tejun.h"
+#include "shell/BanDraw.h"
+#include "shell/Captions.h"
+
+namespace vorn {
+
+// Modal questions and messages: the one way the game flow talks to the user.
+class TPrompt {
+public:
+    virtual ~TPrompt() = default;
+    // A message box with an OK button.
+    virtual void Message(const std::string& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool YesNo(const std::string& text) = 0;
+};
+
+// What the logic asks of the window (and of the side windows and links it
+// will own).  The defaults make a silent window of 550 x 520 client pixels,
+// enough to run the logic headless.
+class TMainView {
+public:
+    virtual ~TMainView() = default;
+    // The client area: tool panel at the top, board, status bar at the bottom.
+    virtual int ClientWidth() const { return 550; }
+    virtual int ClientHeight() const { return 520; }
+    virtual int PanelHeight() const { return 30; }
+    virtual int StatusHeight() const { return 19; }
+    // Outer bounds of the window.
+    virtual void SetBounds(int left, int top, int width, int height) { (void)left, (void)top, (void)width, (void)height; }
+    virtual void GetBounds(int& left, int& top, int& width, int& height) const
+    {
+        left = top = 0;
+        width = 400;
+        height = 430;
+    }
+    virtual void SetClientHeight(int height) { (void)height; }
+    virtual void SetCaption(const std::string& text) { (void)text; }
+    virtual void SetStatusText(const std::string& text) { (void)text; }
+    // The move label of the tool panel.
+    virtual void SetTjnInfo(const std::string& text) { (void)text; }
+    // Captions, check marks, visibility, enabled states or hints changed.
+    virtual void ItemsChanged() {}
+    virtual void CloseWindow() {}
+    // Calls TMainCtl::timParamTimer once, ms milliseconds from now.
+    virtual void StartParamTimer(int ms) { (void)ms; }
+
+    // The game dialog: its player fields, and the prisoners it shows.
+    virtual bool GameDialogPlayers(std::string& black, std::string& white) const
+    {
+        (void)black, (void)white;
+        return false;
+    }
+    virtual void HamaShow(int blackHama, int whiteHama) { (void)blackHama, (void)whiteHama; }
+    // The comment window: whether it is shown; store its text as the comment
+    // of the move shown; clear it.
+    virtual bool CommentShown() const { return false; }
+    virtual void CommentSave() {}
+    virtual void CommentClear() {}
+    // The move sound for a stone of the colour.
+    virtual void OtoPlay(int colour) { (void)colour; }
+    // Sends a move (x, y) of the colour to a remote player of the kind.
+    virtual void SendMove(int kind, int x, int y, int colour) { (void)kind, (void)x, (void)y, (void)colour; }
+    // Shows the game dialog for a record just loaded; false when there is
+    // no game dialog to show.
+    virtual bool GameDialogShow() { return false; }
+    // The about box, the board and stone colour dialog (both modal), and the
+    // contents of the help.
+    virtual void AboutShow() {}
+    virtual void ColorDialogShow() {}
+    virtual void HelpContentsShow() {}
+    // Opens a document or web address with the desktop's viewer.
+    virtual void OpenDocument(const std::string& address) { (void)address; }
+};
+
+// State of one menu item or tool button.
+struct TUiState {
+    std::string caption;
+    std::string hint;
+    bool checked = false;
+    bool visible = true;
+    bool enabled = true;
+};
+
+// Relations a point can hold, and so the room a caller keeps for them.
+constexpr int kLocateCallMax = 15;
+
+// Mouse buttons of FormMouseDown.
+enum { mbLeft = 1, mbRight = 2, mbMiddle = 3 };
+
+class TMainCtl : public TShellHooks {
+public:
+    TMainCtl(TMainView& view, TCanvas& canvas, TPrompt& prompt);
+    ~TMainCtl() override;
+    TMainCtl(const TMainCtl&) = delete;
+    TMainCtl& operator=(const TMainCtl&) = delete;
+
+    // --- Life of the window -------------------------------------------------
+    // Creation: boards, records, settings, language, the left-over running
+    // record; args are the command-line arguments after the program's name.
+    void FormCreate(const std::string& exeDir, const std::vector<std::string>& args);
+    // Closing: settings written back, the running record removed.
+    void FormClose();
+    // Opens the record named on the command line (once, after start-up).
+    void timParamTimer();
+    // The client area changed size: background, then the whole board.
+    void FormResize();
+    // The whole board with its stones, marks and the overlays switched on.
+    void FormPaint();
+    // A tool button's long hint for the status bar.
+    void ShowHint(const std::string& hint);
+
+    // --- Menus and tool buttons ---------------------------------------------
+    // Runs the handler of a menu item or tool button by its name.
+    void Click(const std::string& name);
+    const TUiState& Item(const std::string& name) const;
+    bool Checked(const std::string& name) const { return Item(name).checked; }
+    void SetChecked(const std::string& name, bool on);
+    void SetEnabled(const std::string& name, bool on);
+    void SetVisible(const std::string& name, bool on);
+    const std::string& Caption() const { return caption_; }
+
+    void mnuExitClick();
+    void mnuAboutClick();
+    void mnuColorClick();
+    void mnuContentsClick();
+    void mnuHomePageClick();
+    void mnuEnglishClick() { LanguageSelect(lgEnglish); }
+    void mnuJapaneseClick() { LanguageSelect(lgJapanese); }
+    void mnuChineseClick() { LanguageSelect(lgChinese); }
+    void LanguageSelect(int language);
+    // Applies the captions of a caption file to the window and its menus.
+    void LanguageLoad(const std::string& captionFile);
+    // Captions of the two ten-move items (ten moves, or the comment jump).
+    void NavCaptionLoad(const std::string& captionFile);
+    void mnuNumberClick();
+    void mnuBanLeftClick();
+    void mnuOneColorClick();
+    void mnuDeployClick();
+    void mnuDeployClrClick();
+    void mnuNewClick();
+
+    // --- Playing ------------------------------------------------------------
+    void FormMouseDown(int button, int px, int py);
+    void HaitiClick(int px, int py, int colour);
+    void MouseUtu(int px, int py);
+    void SichoQuery(int px, int py);
+    // True when (x, y) is none of the moves 1..Current of board 0.
+    bool HaitiFree(int x, int y) const;
+    void DspRefresh();
+    void TjnInfoShow();
+    void BanClear();
+    void BackButtons(bool enable);
+    void ForwardButtons(bool enable);
+    // The game starts on board 0 with the current players: a new game with
+    // the current size and handicap (GameInfoMode 0), or the game on the
+    // board, such as a record just loaded (GameInfoMode 1).
+    void StartGame();
+    void GameStop();
+
+    // --- Calls from the core (TShellHooks) ------------------------------------
+    bool BanUtu(int x, int y, int noAnalyze) override;
+    void HaitiIsi(int colour, int x, int y) override;
+    void IsiDraw(int colour, int x, int y) override;
+    void ThinkIsiDraw(int colour, Point p) override;
+    void ThinkIsiErase(Point p) override;
+    void BangoDraw(int colour, int n, int x, int y) override;
+    void StatusText(const std::string& text) override;
+    void ShowMessage(const std::string& text) override;
+
+    // --- State ----------------------------------------------------------------
+    TBanDraw Ban;                         // geometry, colours, drawing primitives
+    unsigned char FormCreated = 0;        // 1 once the settings are read
+    unsigned char GameRunning = 0;        // 1 while a game is in progress
+    unsigned char Thinking = 0;           // 1 while the engine is to move or thinks
+    unsigned char RepaintNeeded = 0;      // 1 after a ladder query drew on the board
+    unsigned char ExamMode = 0;           // 1 during a rank-exam game
+    unsigned char SoundOn = 0;
+    int PassCount = 0;
+    int RenzokuCount = 0;
+    std::string ParamFile;                // the record named on the command line
+    std::string WhiteSound, BlackSound;   // move sounds (wave files)
+    Arr<std::string, 1, 4> ReopenFiles;   // recent files, newest first
+    // The engine's look-ahead lines kept for display.
+    Arr<std::unique_ptr<TTejun>, 1, 10> SakiyomiTejun;
+    std::string IniPath;                  // VORN.INI
+
+    // The move label for move n of the colour at p (x = 0 for a pass).
+    static std::string TjnInfoText(int n, int colour, Point p, int language);
+
+private:
+    TUiState& ItemRef(const std::string& name);
+    void ApplyTejunInfo();
+    bool HaitiKeepsLiberties(int colour, int x, int y);
+    void RecoverRunningRecord();
+    void SwitchToggle(const std::string& name);
+    void Refuse(int code, int x, int y);
+    // Lines of the relations of every stone (all, or only the links on the board).
+    void KankeiPaint(bool linksOnly);
+
+    // Calls into units that are built elsewhere; each is the one place where
+    // the shell reaches them.
+    void AnalyzeBoard0();
+    bool SichoRead(int libs, Point p, int& result, int& kind);
+    void FollowMove(Point p, int colour);
+    void ExamAddMove(int n, Point p);
+    void ComUtu();
+    void SiIsiToggle(int x, int y);
+    void SakiyomiLineShow(int x, int y);
+    void OverlayPaint();
+    void DeadStonesPaint();
+    void JiPaint();
+    int LocateCall(int x, int y, Arr<Point, 1, kLocateCallMax>& points, Arr<int, 1, kLocateCallMax>& values);
+    void DevViewsRefresh();
+    void DictionariesCreate();
+    void DictionariesStart();
+    void DictionariesClose();
+    void ReopenMenuBuild();
+    void ReopenAdd(const std::string& file);
+
+    TMainView& view_;
+    TPrompt& prompt_;
+    std::string caption_;
+    std::vector<TUiState> items_;
+    std::unordered_map<std::string, std::size_t> itemIndex_;
+};
+
+} // namespace vorn

@@ -1,0 +1,383 @@
+#include "shell/SDIMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QToolButton>
+
+namespace vorn {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The tool buttons' pictures.
+QStyle::StandardPixmap ButtonIcon(const std::string& name)
+{
+    if (name == "btnNew")
+        return QStyle::SP_FileIcon;
+    if (name == "btnOpen")
+        return QStyle::SP_DialogOpenButton;
+    if (name == "btnSave")
+        return QStyle::SP_DialogSaveButton;
+    if (name == "btnFirst")
+        return QStyle::SP_MediaSkipBackward;
+    if (name == "btnPrev10")
+        return QStyle::SP_MediaSeekBackward;
+    if (name == "btnPrev")
+        return QStyle::SP_ArrowLeft;
+    if (name == "btnNext")
+        return QStyle::SP_ArrowRight;
+    if (name == "btnNext10")
+        return QStyle::SP_MediaSeekForward;
+    return QStyle::SP_MediaSkipForward;
+}
+
+} // namespace
+
+void TQtPrompt::Message(const std::string& text)
+{
+    QMessageBox::information(parent_, QStringLiteral("VORN"), Q(text));
+}
+
+bool TQtPrompt::YesNo(const std::string& text)
+{
+    return QMessageBox::question(parent_, QStringLiteral("VORN"), Q(text), QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+// ---------------------------------------------------------------------------
+
+TClientArea::TClientArea(TSDIAppForm& form) : QWidget(&form), form_(form)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TClientArea::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawImage(0, 0, form_.canvas_.Image());
+}
+
+void TClientArea::resizeEvent(QResizeEvent*) { form_.ClientResized(); }
+
+void TClientArea::mousePressEvent(QMouseEvent* e)
+{
+    const int button = e->button() == Qt::LeftButton    ? mbLeft
+                       : e->button() == Qt::RightButton ? mbRight
+                       : e->button() == Qt::MiddleButton ? mbMiddle
+                                                          : 0;
+    const QPoint at = e->position().toPoint();
+    form_.ctl_->FormMouseDown(button, at.x(), at.y());
+}
+
+// ---------------------------------------------------------------------------
+
+TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, const std::string& exeDir)
+{
+    setObjectName(QStringLiteral("SDIAppForm"));
+    if (prompt == nullptr) {
+        ownPrompt_ = std::make_unique<TQtPrompt>(this);
+        prompt = ownPrompt_.get();
+    }
+    ctl_ = std::make_unique<TMainCtl>(*this, canvas_, *prompt);
+
+    SDIAppMenu = menuBar();
+    SDIAppMenu->setObjectName(QStringLiteral("SDIAppMenu"));
+    client_ = new TClientArea(*this);
+    setCentralWidget(client_);
+    canvas_.SetTarget(client_);
+    BuildSpeedPanel();
+    StatusBar = new QStatusBar(client_);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    BuildMenus();
+
+    for (auto [timer, name, ms] : {std::tuple{&timThink, "timThink", 1000}, {&timVornVorn, "timVornVorn", 1000},
+                                   {&timRenzoku, "timRenzoku", 5000}, {&timAuto, "timAuto", 1000},
+                                   {&timParam, "timParam", 500}}) {
+        timer->setObjectName(QString::fromLatin1(name));
+        timer->setInterval(ms);
+    }
+    timParam.setSingleShot(true);
+    connect(&timParam, &QTimer::timeout, this, [this] { ctl_->timParamTimer(); });
+
+    const std::string dir =
+        exeDir.empty() ? QCoreApplication::applicationDirPath().toStdString() + "/" : exeDir;
+    ctl_->FormCreate(dir, args);
+    ItemsChanged();
+}
+
+TSDIAppForm::~TSDIAppForm()
+{
+    if (!closed_)
+        ctl_->FormClose();
+    // The print dialogs go before the printer they point at.
+    delete printDialog_;
+    delete printerSetupDialog_;
+}
+
+void TSDIAppForm::BuildSpeedPanel()
+{
+    SpeedPanel = new QWidget(client_);
+    SpeedPanel->setObjectName(QStringLiteral("SpeedPanel"));
+    SpeedPanel->setAutoFillBackground(true);
+    QPalette pal = SpeedPanel->palette();
+    pal.setColor(QPalette::Window, ColorFromBgr(clFormBack));
+    SpeedPanel->setPalette(pal);
+    int x = 2;
+    for (const TUiDesign& d : UiDesign()) {
+        if (d.kind != ukButton)
+            continue;
+        auto* act = new QAction(style()->standardIcon(ButtonIcon(d.name)), Q(d.caption), this);
+        act->setObjectName(QString::fromLatin1(d.name));
+        const std::string name = d.name;
+        connect(act, &QAction::triggered, this, [this, name] {
+            ctl_->Click(name);
+            ItemsChanged();
+        });
+        auto* b = new QToolButton(SpeedPanel);
+        b->setObjectName(QString::fromLatin1(d.name));
+        b->setDefaultAction(act);
+        b->setAutoRaise(true);
+        b->setGeometry(x, 3, 24, 24);
+        x += name == "btnSave" ? 34 : 25;
+        actions_[name] = act;
+        buttons_[name] = b;
+    }
+    lblTjnInfo = new QLabel(SpeedPanel);
+    lblTjnInfo->setObjectName(QStringLiteral("lblTjnInfo"));
+    lblTjnInfo->setGeometry(x + 12, 3, 240, 24);
+}
+
+void TSDIAppForm::BuildMenus()
+{
+    for (const TUiDesign& d : UiDesign()) {
+        if (d.kind == ukButton)
+            continue;
+        QMenu* parent = nullptr;
+        if (d.parent[0] != '\0') {
+            const auto it = menus_.find(d.parent);
+            if (it == menus_.end())
+                continue;
+            parent = it->second;
+        }
+        const std::string name = d.name;
+        switch (d.kind) {
+        case ukMenu: {
+            QMenu* m = parent ? parent->addMenu(Q(d.caption)) : SDIAppMenu->addMenu(Q(d.caption));
+            m->setObjectName(Q(name));
+            m->menuAction()->setObjectName(Q(name));
+            menus_[name] = m;
+            break;
+        }
+        case ukSeparator:
+            if (parent)
+                parent->addSeparator();
+            break;
+        case ukItem: {
+            QAction* a = parent->addAction(Q(d.caption));
+            a->setObjectName(Q(name));
+            a->setCheckable(d.checkable);
+            if (d.shortcut[0] != '\0')
+                a->setShortcut(QKeySequence(QString::fromLatin1(d.shortcut)));
+            connect(a, &QAction::triggered, this, [this, name] {
+                ctl_->Click(name);
+                ItemsChanged();
+            });
+            actions_[name] = a;
+            break;
+        }
+        case ukButton: break;
+        }
+    }
+}
+
+QAction* TSDIAppForm::Action(const std::string& name) const
+{
+    if (const auto it = actions_.find(name); it != actions_.end())
+        return it->second;
+    if (const auto it = menus_.find(name); it != menus_.end())
+        return it->second->menuAction();
+    return nullptr;
+}
+
+QMenu* TSDIAppForm::Menu(const std::string& name) const
+{
+    const auto it = menus_.find(name);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+QToolButton* TSDIAppForm::Button(const std::string& name) const
+{
+    const auto it = buttons_.find(name);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+void TSDIAppForm::ItemsChanged()
+{
+    if (!ctl_)
+        return;
+    for (const TUiDesign& d : UiDesign()) {
+        if (d.kind == ukSeparator)
+            continue;
+        QAction* a = Action(d.name);
+        if (a == nullptr)
+            continue;
+        const TUiState& s = ctl_->Item(d.name);
+        if (d.kind == ukButton) {
+            // "short|long": the tooltip, then the status-bar text.
+            const std::size_t bar = s.hint.find('|');
+            a->setToolTip(Q(s.hint.substr(0, bar)));
+            a->setStatusTip(bar == std::string::npos ? QString() : Q(s.hint.substr(bar + 1)));
+        } else {
+            a->setText(Q(s.caption));
+            if (a->isCheckable())
+                a->setChecked(s.checked);
+        }
+        a->setVisible(s.visible);
+        a->setEnabled(s.enabled);
+    }
+}
+
+int TSDIAppForm::ClientWidth() const { return client_->width(); }
+
+int TSDIAppForm::ClientHeight() const { return client_->height(); }
+
+void TSDIAppForm::ClientResized()
+{
+    const int w = client_->width(), h = client_->height();
+    SpeedPanel->setGeometry(0, 0, w, kPanelHeight);
+    StatusBar->setGeometry(0, h - kStatusHeight, w, kStatusHeight);
+    canvas_.Resize(w, h);
+    ctl_->FormResize();
+}
+
+void TSDIAppForm::SetBounds(int left, int top, int width, int height)
+{
+    move(left, top);
+    resize(width, height);
+}
+
+void TSDIAppForm::GetBounds(int& left, int& top, int& width, int& height) const
+{
+    left = x();
+    top = y();
+    width = this->width();
+    height = this->height();
+}
+
+void TSDIAppForm::SetClientHeight(int height) { resize(width(), SDIAppMenu->sizeHint().height() + height); }
+
+void TSDIAppForm::SetCaption(const std::string& text) { setWindowTitle(Q(text)); }
+
+void TSDIAppForm::SetStatusText(const std::string& text)
+{
+    if (text.empty())
+        StatusBar->clearMessage();
+    else
+        StatusBar->showMessage(Q(text));
+}
+
+void TSDIAppForm::SetTjnInfo(const std::string& text)
+{
+    lblTjnInfo->setText(Q(text));
+    lblTjnInfo->repaint();
+}
+
+void TSDIAppForm::CloseWindow() { close(); }
+
+void TSDIAppForm::StartParamTimer(int ms)
+{
+    timParam.setInterval(ms);
+    timParam.start();
+}
+
+void TSDIAppForm::OpenDocument(const std::string& address)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QDesktopServices::openUrl(QUrl(Q(address)));
+    QApplication::restoreOverrideCursor();
+}
+
+QFileDialog& TSDIAppForm::OpenDialog()
+{
+    if (openDialog_ == nullptr) {
+        openDialog_ = new QFileDialog(this);
+        openDialog_->setObjectName(QStringLiteral("OpenDialog"));
+        openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+        openDialog_->setFileMode(QFileDialog::ExistingFile);
+    }
+    return *openDialog_;
+}
+
+QFileDialog& TSDIAppForm::SaveDialog()
+{
+    if (saveDialog_ == nullptr) {
+        saveDialog_ = new QFileDialog(this);
+        saveDialog_->setObjectName(QStringLiteral("SaveDialog"));
+        saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    }
+    return *saveDialog_;
+}
+
+QPrinter& TSDIAppForm::Printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
+    return *printer_;
+}
+
+QPrintDialog& TSDIAppForm::PrintDialog1()
+{
+    if (printDialog_ == nullptr) {
+        printDialog_ = new QPrintDialog(&Printer(), this);
+        printDialog_->setObjectName(QStringLiteral("PrintDialog1"));
+    }
+    return *printDialog_;
+}
+
+QPageSetupDialog& TSDIAppForm::PrinterSetupDialog()
+{
+    if (printerSetupDialog_ == nullptr) {
+        printerSetupDialog_ = new QPageSetupDialog(&Printer(), this);
+        printerSetupDialog_->setObjectName(QStringLiteral("PrinterSetupDialog"));
+    }
+    return *printerSetupDialog_;
+}
+
+void TSDIAppForm::closeEvent(QCloseEvent* e)
+{
+    if (!closed_) {
+        closed_ = true;
+        timParam.stop();
+        ctl_->FormClose();
+    }
+    e->accept();
+}
+
+bool TSDIAppForm::event(QEvent* e)
+{
+    // The application's hints go into the status bar.
+    if (e->type() == QEvent::StatusTip) {
+        ctl_->ShowHint(static_cast<QStatusTipEvent*>(e)->tip().toStdString());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+} // namespace vorn

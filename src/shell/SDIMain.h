@@ -1,0 +1,141 @@
+// TSDIAppForm: the main window.  A thin Qt shell around TMainCtl: it builds
+// the menus and tool buttons from the window's design, shows the backing
+// image of the board, and turns Qt's events into the controller's handlers.
+#pragma once
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "shell/ImageCanvas.h"
+#include "shell/MainCtl.h"
+
+class QFileDialog;
+class QLabel;
+class QMenu;
+class QPageSetupDialog;
+class QPrintDialog;
+class QPrinter;
+class QStatusBar;
+class QToolButton;
+
+namespace vorn {
+
+// Questions and messages as modal message boxes.
+class TQtPrompt : public TPrompt {
+public:
+    explicit TQtPrompt(QWidget* parent) : parent_(parent) {}
+    void Message(const std::string& text) override;
+    bool YesNo(const std::string& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+class TSDIAppForm;
+
+// The client area: tool panel on top, status bar at the bottom, the board's
+// image between and beneath them.
+class TClientArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit TClientArea(TSDIAppForm& form);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    TSDIAppForm& form_;
+};
+
+class TSDIAppForm : public QMainWindow, public TMainView {
+    Q_OBJECT
+public:
+    // prompt: where questions go (a message box when none is given); args:
+    // the command line after the program's name.
+    explicit TSDIAppForm(const std::vector<std::string>& args = {}, TPrompt* prompt = nullptr,
+                         const std::string& exeDir = "");
+    ~TSDIAppForm() override;
+
+    TMainCtl& Ctl() { return *ctl_; }
+    TImageCanvas& Canvas() { return canvas_; }
+    TClientArea* Client() { return client_; }
+    QAction* Action(const std::string& name) const;
+    QMenu* Menu(const std::string& name) const;
+    QToolButton* Button(const std::string& name) const;
+    QLabel* TjnInfoLabel() const { return lblTjnInfo; }
+    QStatusBar* Status() const { return StatusBar; }
+
+    // TMainView
+    int ClientWidth() const override;
+    int ClientHeight() const override;
+    int PanelHeight() const override { return kPanelHeight; }
+    int StatusHeight() const override { return kStatusHeight; }
+    void SetBounds(int left, int top, int width, int height) override;
+    void GetBounds(int& left, int& top, int& width, int& height) const override;
+    void SetClientHeight(int height) override;
+    void SetCaption(const std::string& text) override;
+    void SetStatusText(const std::string& text) override;
+    void SetTjnInfo(const std::string& text) override;
+    void ItemsChanged() override;
+    void CloseWindow() override;
+    void StartParamTimer(int ms) override;
+    void OpenDocument(const std::string& address) override;
+
+    // The file, print and printer set-up dialogs, made on first use.
+    QFileDialog& OpenDialog();
+    QFileDialog& SaveDialog();
+    QPrinter& Printer();
+    QPrintDialog& PrintDialog1();
+    QPageSetupDialog& PrinterSetupDialog();
+
+    static constexpr int kPanelHeight = 30;
+    static constexpr int kStatusHeight = 19;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    friend class TClientArea;
+    void BuildMenus();
+    void BuildSpeedPanel();
+    void ClientResized();
+
+    TImageCanvas canvas_;
+    std::unique_ptr<TQtPrompt> ownPrompt_;
+    std::unique_ptr<TMainCtl> ctl_;
+    bool closed_ = false;
+
+    TClientArea* client_ = nullptr;
+    QWidget* SpeedPanel = nullptr;
+    QLabel* lblTjnInfo = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    QMenuBar* SDIAppMenu = nullptr;
+    std::unordered_map<std::string, QAction*> actions_;
+    std::unordered_map<std::string, QMenu*> menus_;
+    std::unordered_map<std::string, QToolButton*> buttons_;
+
+    QFileDialog* openDialog_ = nullptr;
+    QFileDialog* saveDialog_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+    QPrintDialog* printDialog_ = nullptr;
+    QPageSetupDialog* printerSetupDialog_ = nullptr;
+
+    // The window's timers: the game clock, engine against engine, the next
+    // game of a match, automatic replay, the delayed opening of a record.
+    QTimer timThink;
+    QTimer timVornVorn;
+    QTimer timRenzoku;
+    QTimer timAuto;
+    QTimer timParam;
+};
+
+} // namespace vorn

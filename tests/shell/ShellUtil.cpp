@@ -1,0 +1,105 @@
+#include "ShellUtil.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPixmap>
+
+namespace vorn::test {
+
+namespace fs = std::filesystem;
+
+std::string SourceData(const std::string& name)
+{
+    const char* src = std::getenv("VORN_SOURCE_DIR");
+    return std::string(src != nullptr ? src : ".") + "/data/" + name;
+}
+
+void ShellTest::SetUp()
+{
+    VornTest::SetUp();
+    char tmpl[] = "/tmp/vorn-shell-XXXXXX";
+    root_ = mkdtemp(tmpl);
+    configDir = root_ + "/config";
+    exeDir = root_ + "/bin/";
+    fs::create_directories(configDir);
+    fs::create_directories(exeDir);
+    setenv("XDG_CONFIG_HOME", configDir.c_str(), 1);
+    for (const char* f : {"ENGLISH.INI", "JAPANESE.INI", "CHINESE.INI"})
+        fs::copy_file(SourceData(f), exeDir + f);
+}
+
+void ShellTest::TearDown()
+{
+    std::error_code ec;
+    fs::remove_all(root_, ec);
+    VornTest::TearDown();
+}
+
+std::string ShellTest::IniFile() const { return configDir + "/vorn/VORN.INI"; }
+
+void ShellTest::WriteIni(const std::string& text) const
+{
+    fs::create_directories(configDir + "/vorn");
+    WriteText(IniFile(), text);
+}
+
+std::string ShellTest::ReadText(const std::string& path) const
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void ShellTest::WriteText(const std::string& path, const std::string& text) const
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+void WindowTest::TearDown()
+{
+    form.reset();
+    ShellTest::TearDown();
+}
+
+void WindowTest::Open(int size, const std::string& gobanIni, const std::string& moreIni)
+{
+    WriteIni("[Goban]\nSize=" + std::to_string(size) + "\n" + gobanIni + moreIni);
+    form = std::make_unique<TSDIAppForm>(std::vector<std::string>{}, &prompt, exeDir);
+    form->resize(620, 700);
+    form->show();
+    QApplication::processEvents();
+}
+
+QImage WindowTest::Grab()
+{
+    QApplication::processEvents();
+    return form->Client()->grab().toImage();
+}
+
+int WindowTest::At(const QImage& img, int x, int y, int dx, int dy)
+{
+    const TBanDraw& b = form->Ctl().Ban;
+    return BgrFromColor(img.pixelColor(b.CellLeft(x) + b.BanHalf + dx, b.CellTop(y) + b.BanHalf + dy));
+}
+
+void WindowTest::Click(int x, int y, Qt::MouseButton button)
+{
+    const TBanDraw& b = form->Ctl().Ban;
+    ClickPixel(b.CellLeft(x) + b.BanHalf, b.CellTop(y) + b.BanHalf, button);
+}
+
+void WindowTest::ClickPixel(int px, int py, Qt::MouseButton button)
+{
+    const QPointF at(px, py);
+    QMouseEvent press(QEvent::MouseButtonPress, at, form->Client()->mapToGlobal(at), button, button, Qt::NoModifier);
+    QApplication::sendEvent(form->Client(), &press);
+}
+
+} // namespace vorn::test

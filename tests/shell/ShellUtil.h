@@ -1,0 +1,105 @@
+// Helpers of the shell's tests: a scripted prompt, a canvas that draws
+// nothing, and a fixture with its own settings and program directories.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include <QImage>
+
+#include <memory>
+
+#include "Util.h"
+#include "shell/Canvas.h"
+#include "shell/MainCtl.h"
+#include "shell/SDIMain.h"
+
+namespace vorn::test {
+
+// Records every message; answers Yes/No questions from a script (No when
+// the script is empty).
+class TScriptPrompt : public TPrompt {
+public:
+    void Message(const std::string& text) override { messages.push_back(text); }
+    bool YesNo(const std::string& text) override
+    {
+        questions.push_back(text);
+        if (answers.empty())
+            return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers;
+};
+
+class TNullCanvas : public TCanvas {
+public:
+    void FillRect(int, int, int, int, int) override {}
+    void Rectangle(int, int, int, int, int, int, int) override {}
+    void Ellipse(int, int, int, int, int, int) override {}
+    void Line(int, int, int, int, int, bool) override {}
+    void TextOut(int, int, const std::string&, int) override {}
+};
+
+// A headless window that remembers what it was told.
+class TRecordingView : public TMainView {
+public:
+    void SetBounds(int l, int t, int w, int h) override { left = l, top = t, width = w, height = h; }
+    void GetBounds(int& l, int& t, int& w, int& h) const override { l = left, t = top, w = width, h = height; }
+    void SetClientHeight(int h) override { clientHeight = h; }
+    void SetCaption(const std::string& text) override { caption = text; }
+    void SetStatusText(const std::string& text) override { status = text; }
+    void SetTjnInfo(const std::string& text) override { tjnInfo = text; }
+    void StartParamTimer(int ms) override { paramTimer = ms; }
+    void SendMove(int kind, int x, int y, int colour) override { sent.push_back({kind, x, y, colour}); }
+    int left = 0, top = 0, width = 0, height = 0, clientHeight = 0, paramTimer = 0;
+    std::string caption, status, tjnInfo;
+    std::vector<std::vector<int>> sent;
+};
+
+// Every shell test has a fresh settings directory ($XDG_CONFIG_HOME) and a
+// fresh program directory holding the three caption files.
+class ShellTest : public VornTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // VORN.INI of this test, and its contents written before start-up.
+    std::string IniFile() const;
+    void WriteIni(const std::string& text) const;
+    std::string ReadText(const std::string& path) const;
+    void WriteText(const std::string& path, const std::string& text) const;
+
+    std::string configDir;
+    std::string exeDir;  // ends in '/'
+private:
+    std::string root_;
+};
+
+// The real main window, offscreen, with a scripted prompt.
+class WindowTest : public ShellTest {
+protected:
+    void TearDown() override;
+    // Opens the window on a board of the size, with more settings of
+    // section Goban after it.
+    void Open(int size, const std::string& gobanIni = "", const std::string& moreIni = "");
+    // The client area as it is on the screen.
+    QImage Grab();
+    // The colour ($BBGGRR) of the pixel at an offset from the intersection of (x, y).
+    int At(const QImage& img, int x, int y, int dx = 0, int dy = 0);
+    // A mouse click on the intersection of (x, y) or at a pixel.
+    void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton);
+    void ClickPixel(int px, int py, Qt::MouseButton button = Qt::LeftButton);
+    TMainCtl& Ctl() { return form->Ctl(); }
+
+    TScriptPrompt prompt;
+    std::unique_ptr<TSDIAppForm> form;
+};
+
+// The data file of the source tree (data/<name>).
+std::string SourceData(const std::string& name);
+
+} // namespace vorn::test
