@@ -5,6 +5,7 @@
 
 #include "board/Basic.h"
 #include "board/Define.h"
+#include "board/Kankei.h"
 #include "board/KuuIsi.h"
 
 namespace vorn {
@@ -237,7 +238,8 @@ void TGoban::CopyBan(const TGoban& other)
 
 void TGoban::SetIro(int x, int y, int colour)
 {
-    if (x < 0 || y < 0 || x > BoardSize || y > BoardSize || colour < 0 || colour > 2)
+    // Only points of the board: the border line must stay intact.
+    if (x < 1 || y < 1 || x > BoardSize || y > BoardSize || colour < 0 || colour > 2)
         return;
     Ban[x][y] = static_cast<std::uint8_t>(colour);
 }
@@ -629,12 +631,17 @@ void TGoban::Analyze()
     // 5. Eye verdicts and dead stones start empty.
     FillGrid<std::uint8_t, 1, 19>(KakemeMap, 0);
     FillGrid<std::uint8_t, 1, 19>(Death, 0);
-    // 6. Relation records of every point (SetLocateIro): not built yet.
+    // 6. Relation records of every point start empty.
+    SetLocateIro();
     // 7. Chains in atari that cannot be saved.
     DeathMake();
-    // 8. Stone relations (KankeiMakeAll): not built yet.
-    // 9. Empty-point relations and the area map (KuuIsiMake, KuuIsiArea): not built yet.
-    // 10. Chain links from the relations (GrenMake): not built yet.
+    // 8. Stone relations.
+    KankeiMakeAll();
+    // 9. Empty-point relations and the area map.
+    KuuIsiMake();
+    KuuIsiArea();
+    // 10. Chain links from the relations.
+    GrenMake();
     // 11. Groups (GunList.Clear, GunList.MakeAll): not built yet.
     // 12. Empty points related to each group (GunLocateMake): not built yet.
     // 13. Adjacent enemy groups (GunList.MakeMgunAll): not built yet.

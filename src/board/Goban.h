@@ -169,6 +169,17 @@ public:
 
     void RenMake() { RenList.Rebuild(); }
 
+    // Relations between nearby points (Locate, Kankei).
+    void SetKankei(int x, int y, int index, int kind, int value);
+    void SetLocateIro();
+    TLocate& GetLocate(int x, int y);
+    const TLocate& GetLocate(int x, int y) const;
+    TLocate& GetLocatePt(Point p);
+    const TLocate& GetLocatePt(Point p) const;
+    int LocateCall(int x, int y, Arr<Point, 1, kMaxKankei>& points, Arr<int, 1, kMaxKankei>& values) const;
+    void RenLocateMake();
+    void GrenMake();
+
     // Fields, in the order of the board's data.
     Grid<std::uint8_t, 0, 20> Ban{};
     Grid<std::uint8_t, 1, 19> Death{};

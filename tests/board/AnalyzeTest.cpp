@@ -282,7 +282,12 @@ TEST_F(AnalyzeTest, DeadChainMarksTheLibertyThatMustBeFilled)
         . . . . . . . . .)");
     b0().Analyze();
     ASSERT_EQ(b0().IsDeath(1, 1), 1);
-    EXPECT_EQ(b0().GetDeathRenMark(2, 1), 0); // no area yet: nothing to count
+    // The wall's liberties are its area, so nothing needs filling.
+    EXPECT_EQ(b0().GetDeathRenMark(2, 1), 0);
+    // Without any area: nothing to count either.
+    FillGrid<int, 0, 20>(AreaMap, 0);
+    b0().DeathRenMarkMake();
+    EXPECT_EQ(b0().GetDeathRenMark(2, 1), 0);
     AreaMap[2][1] = -2;
     EXPECT_TRUE(b0().IsAreaKuu(Point(2, 1)));
     b0().DeathRenMarkMake();
@@ -315,9 +320,13 @@ TEST_F(AnalyzeTest, LinksAcrossACutDoNotSaveTheNeighbour)
     TGoban& b = b0();
     b.Analyze();
     ASSERT_EQ(b.IsDeath(1, 1), 1);
+    // Area and links set by hand, so that only the cut decides.
+    FillGrid<int, 0, 20>(AreaMap, 0);
     AreaMap[2][1] = AreaMap[4][1] = AreaMap[8][3] = -2;
     TRen* wall = b.RenList.RenAt(1, 2);
     TRen* cut = b.RenList.RenAt(3, 1);
+    wall->ClearGren();
+    cut->ClearGren();
     // Linked to the cut-off chain only: the wall still has no area.
     wall->AddGren(cut->GetNo());
     cut->AddGren(wall->GetNo());

@@ -35,6 +35,8 @@ TEST_F(GobanTest, BorderAndColourAccess)
     b0().SetIro(5, 5, kSiro);
     EXPECT_EQ(b0().GetIro(5, 5), kSiro);
     b0().SetIro(20, 5, kSiro); // off the board: ignored
+    b0().SetIro(0, 5, kSiro);  // the border line stays
+    EXPECT_EQ(b0().GetIro(0, 5), kHen);
 }
 
 TEST_F(GobanTest, LegalityCodes)

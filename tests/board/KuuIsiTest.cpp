@@ -1,0 +1,430 @@
+// Empty-point relations, their counts, and the signed area map: seeds, edge
+// and corner shapes, votes and firming, on small positions with known maps.
+#include "Util.h"
+#include "board/RelationUtil.h"
+
+#include "board/KuuIsi.h"
+#include "board/Locate.h"
+
+namespace vorn::test {
+namespace {
+
+class KuuIsiTest : public VornTest {
+protected:
+    TGoban& b0() { return *GobanLv[0]; }
+    // The seed values alone, before the edge, corner, vote and firm passes.
+    void Seed()
+    {
+        for (int y = 1; y <= BoardSize; ++y)
+            for (int x = 1; x <= BoardSize; ++x)
+                KuuIsiAreaPoint(x, y);
+    }
+};
+
+const char* const kEmpty9 = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+TEST_F(KuuIsiTest, EmptyPointRecord)
+{
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    MakeRelations();
+    // Only the one-space jump: the knight's moves and the wide diagonals run
+    // into the stone's line.
+    EXPECT_EQ(Rels(5, 5), "3:5,3=1");
+    EXPECT_EQ(KuuIsiCount[kKuro][5][5], 1);
+    // Next to the stone: adjacent only; the stone closes the other lines.
+    EXPECT_EQ(Rels(5, 4), "1:5,3=1");
+    // Near the corner: jumps and knight's moves to the edge (value 3), and
+    // a large knight's move to the stone.
+    EXPECT_EQ(Rels(2, 2), "3:2,0=3 3:0,2=3 4:3,0=3 7:5,3=1 4:0,3=3 4:0,1=3 4:1,0=3");
+    EXPECT_EQ(KuuIsiCount[kHen][2][2], 6);
+    EXPECT_EQ(KuuIsiCount2[kKuro][2][2], 1);
+    EXPECT_EQ(KuuIsiCount[kKuro][2][2], 0);
+}
+
+TEST_F(KuuIsiTest, HalfBlockedDiagonal)
+{
+    struct {
+        const char* what;
+        const char* diagram;
+        const char* rel;
+    } cases[] = {
+        {"one crossing point holds the enemy",
+         ". . . . . . .\n. . . . . . .\n. . . O X . .\n. . . E . . .\n. . . . . . .\n. . . . . . .\n. . . . . . .",
+         "14=1 2=1"},
+        {"and the point beyond the other crossing too",
+         ". . . . . . .\n. . . . . . .\n. . . O X . .\n. . . E . . .\n. . . . O . .\n. . . . . . .\n. . . . . . .",
+         "14=1"},
+        {"both crossing points hold stones",
+         ". . . . . . .\n. . . . . . .\n. . . O X . .\n. . . E O . .\n. . . . . . .\n. . . . . . .\n. . . . . . .",
+         ""},
+        {"open diagonal",
+         ". . . . . . .\n. . . . . . .\n. . . . X . .\n. . . E . . .\n. . . . . . .\n. . . . . . .\n. . . . . . .",
+         "2=1"},
+    };
+    for (const auto& c : cases) {
+        std::string d = c.diagram;
+        for (char& ch : d)
+            if (ch == 'E')
+                ch = '.';
+        SetBoard(d);
+        MakeRelations();
+        EXPECT_EQ(RelTo({4, 4}, {5, 3}), c.rel) << c.what;
+    }
+}
+
+TEST_F(KuuIsiTest, SeedValues)
+{
+    // Next to one black stone, related to no white stone: +1.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    MakeRelations();
+    Seed();
+    EXPECT_EQ(AreaMap[5][4], 1);
+    EXPECT_EQ(AreaMap[5][5], 0); // the stone
+    // With a white relation as well, and no other rule: 0.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . O . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    MakeRelations();
+    Seed();
+    EXPECT_EQ(KuuIsiCount[kSiro][4][4], 1); // (3,2) is a knight's move away
+    EXPECT_EQ(AreaMap[4][4], 0);
+    EXPECT_EQ(AreaMap[5][6], 1);
+    // A white near relation and no black one: -1.
+    EXPECT_EQ(AreaMap[3][1], -1);
+}
+
+TEST_F(KuuIsiTest, ThreeBlackNeighboursOutweighWhiteRelations)
+{
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . O . O . . .
+        . . . X . X . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    MakeRelations();
+    Seed();
+    // (5,5): black on three sides, open above, two diagonal white stones.
+    EXPECT_EQ(KuuIsiCount[kKuro][5][5], 3);
+    EXPECT_EQ(KuuIsiCount[kSiro][5][5], 2);
+    EXPECT_EQ(RelTo({5, 5}, {6, 4}), "14=2 2=2");
+    EXPECT_EQ(AreaMap[5][5], 1);
+    // With only two black neighbours the white relations keep it neutral.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . O . O . . .
+        . . . X . X . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    MakeRelations();
+    Seed();
+    EXPECT_EQ(AreaMap[5][5], 0);
+}
+
+TEST_F(KuuIsiTest, EdgeAndCornerShapes)
+{
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    MakeRelations();
+    Seed();
+    // (5,2) jumps to the stone; the edge point above it sees it only from
+    // three lines away and copies it.
+    EXPECT_EQ(AreaMap[5][2], 1);
+    EXPECT_EQ(AreaMap[5][1], 0);
+    EXPECT_EQ(KuuIsiCount[kKuro][5][1], 0);
+    EXPECT_EQ(KuuIsiCount2[kKuro][5][1], 1);
+    AreaCornerShape();
+    EXPECT_EQ(AreaMap[5][1], 1);
+
+    // Corners copy only when both edge neighbours agree.
+    SetBoard(kEmpty9);
+    MakeRelations();
+    Seed();
+    AreaMap[1][2] = 1, AreaMap[2][1] = 1;    // agree
+    AreaMap[8][1] = 1, AreaMap[9][2] = -1;   // disagree
+    AreaMap[1][8] = -1, AreaMap[2][9] = -1;  // agree
+    AreaCornerShape();
+    EXPECT_EQ(AreaMap[1][1], 1);
+    EXPECT_EQ(AreaMap[9][1], 0);
+    EXPECT_EQ(AreaMap[1][9], -1);
+    EXPECT_EQ(AreaMap[9][9], 0);
+}
+
+TEST_F(KuuIsiTest, OpenCornerTakesTheSideOfItsRelations)
+{
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . X . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    MakeRelations();
+    Seed();
+    AreaCornerShape();
+    ASSERT_EQ(AreaMap[2][2], 0);
+    AreaCorner();
+    for (int x = 1; x <= 3; ++x)
+        for (int y = 1; y <= 3; ++y)
+            EXPECT_EQ(AreaMap[x][y], 1) << x << "," << y;
+    // The other corners have no stone near: untouched.
+    EXPECT_EQ(AreaMap[8][8], 0);
+}
+
+TEST_F(KuuIsiTest, VotesAndFirming)
+{
+    SetBoard(kEmpty9);
+    MakeRelations();
+    FillGrid<int, 0, 20>(AreaMap, 0);
+    // Three positive empty neighbours carry a neutral point; one negative
+    // among them blocks it.
+    AreaMap[4][5] = 1, AreaMap[6][5] = 1, AreaMap[5][4] = 1;
+    EXPECT_EQ(AreaVote(5, 5), 1);
+    AreaMap[5][6] = -1;
+    EXPECT_EQ(AreaVote(5, 5), 0);
+    // On the edge the missing neighbour is skipped.
+    AreaMap[1][2] = -1, AreaMap[2][1] = -1;
+    EXPECT_EQ(AreaVote(1, 1), 0);
+    AreaMap[3][1] = -1, AreaMap[2][2] = -1, AreaMap[1][1] = -1;
+    EXPECT_EQ(AreaVote(2, 1), -1);
+    EXPECT_EQ(CountAreaNeighbour(Point(2, 1), -1), 3);
+    EXPECT_EQ(AreaCountZero(2, 1), 0);
+    EXPECT_EQ(AreaCountZero(1, 1), 0);
+    EXPECT_EQ(AreaCountZero(5, 3), 3);
+
+    // Firming: every value without a neutral empty neighbour doubles...
+    FillGrid<int, 0, 20>(AreaMap, 0);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            AreaMap[x][y] = x <= 4 ? 1 : -1;
+    AreaMap[9][9] = 0;
+    // ...unless the other side captures there.
+    b0().ToruTen[kSiro][2][2] = 1;
+    b0().ToruTen[kKuro][6][6] = 1;
+    b0().ToruTen[kKuro][3][3] = 1; // black capturing on black's side changes nothing
+    AreaFirm();
+    b0().ToruTen[kSiro][2][2] = 0;
+    b0().ToruTen[kKuro][6][6] = 0;
+    b0().ToruTen[kKuro][3][3] = 0;
+    EXPECT_EQ(AreaMap[1][1], 2);
+    EXPECT_EQ(AreaMap[2][2], 1);
+    EXPECT_EQ(AreaMap[3][3], 2);
+    EXPECT_EQ(AreaMap[6][6], -1);
+    EXPECT_EQ(AreaMap[7][7], -2);
+    EXPECT_EQ(AreaMap[9][8], -1); // next to the neutral corner
+    EXPECT_EQ(AreaMap[8][9], -1);
+}
+
+TEST_F(KuuIsiTest, DeadStonesCountForTheOtherSide)
+{
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . X . X . . .
+        . . . . O . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    ClearTables(b0());
+    b0().Death[5][5] = 1;
+    MakeRelations(Tables::AsSet);
+    Seed();
+    // The dead white stone stands on black's side...
+    EXPECT_EQ(AreaMap[5][5], 1);
+    // ...and the empty points see black where it stands.
+    EXPECT_EQ(KuuIsiCount[kSiro][5][6], 0);
+    EXPECT_EQ(KuuIsiCount[kKuro][5][6], 1);
+    EXPECT_EQ(RelTo({5, 6}, {5, 5}), "1=2");
+    EXPECT_EQ(AreaMap[5][6], 1);
+    EXPECT_EQ(AreaMap[5][4], 1);
+    // A dead black stone: -1.
+    b0().Death[5][5] = 0;
+    b0().Death[5][3] = 1;
+    Seed();
+    EXPECT_EQ(AreaMap[5][3], -1);
+
+    // The analysis marks the white corner stone dead (its escape is
+    // self-atari): black's side, doubled where firm.
+    SetBoard(R"(
+        O X . . . . . . .
+        . X . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    MakeRelations();
+    ASSERT_EQ(b0().IsDeath(1, 1), 1);
+    EXPECT_EQ(KuuIsiCount[kKuro][1][2], 2);
+    EXPECT_EQ(KuuIsiCount[kSiro][1][2], 0);
+    EXPECT_EQ(AreaMap[1][1], 2);
+    EXPECT_EQ(AreaMap[1][2], 2);
+}
+
+TEST_F(KuuIsiTest, WallsSplitTheBoard)
+{
+    SetBoard(R"(
+        . . X . . . O . .
+        . . X . . . O . .
+        . . X . . . O . .
+        . . X . . . O . .
+        . . X . . . O . .
+        . . X . . . O . .
+        . . X . . . O . .
+        . . X . . . O . .
+        . . X . . . O . .)");
+    MakeRelations();
+    const std::string row = "  2  2  0  0  0  0  0 -2 -2\n";
+    std::string expected;
+    for (int y = 1; y <= 9; ++y)
+        expected += row;
+    EXPECT_EQ(AreaDiagram(), expected);
+}
+
+TEST_F(KuuIsiTest, RemakeRecountsWithoutNewRelations)
+{
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . O . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    MakeRelations();
+    const std::string rels = Rels(5, 5);
+    const int near = KuuIsiCount[kKuro][5][5], middle = KuuIsiCount2[kSiro][5][5];
+    KuuIsiCount[kKuro][5][5] = 9;
+    KankeiOff = 1;
+    KuuIsiRemake(5, 5);
+    KankeiOff = 0;
+    EXPECT_EQ(KuuIsiCount[kKuro][5][5], near);
+    EXPECT_EQ(KuuIsiCount2[kSiro][5][5], middle);
+    EXPECT_EQ(Rels(5, 5), rels);
+    // A stone is not an empty point: nothing happens.
+    const std::string stone = Rels(5, 3);
+    KuuIsiRemake(5, 3);
+    EXPECT_EQ(Rels(5, 3), stone);
+    EXPECT_EQ(KuuIsiCount[kKuro][5][3], 0);
+}
+
+TEST_F(KuuIsiTest, SnapshotsOfTheMap)
+{
+    BoardSize = 9;
+    FillGrid<int, 0, 20>(AreaMap, 0);
+    for (int x = 0; x <= 10; ++x)
+        for (int y = 0; y <= 10; ++y)
+            AreaMap[x][y] = x * 100 + y;
+    AreaMapSave();
+    AreaMapCopy();
+    EXPECT_EQ(AreaMapBackup[0][0], 0);
+    EXPECT_EQ(AreaMapBackup[10][10], 1010);
+    EXPECT_EQ(AreaMapBackup[11][11], 0);
+    EXPECT_EQ(AreaMapView[0][5], 0);
+    EXPECT_EQ(AreaMapView[9][9], 909);
+    EXPECT_EQ(AreaMapView[10][9], 0);
+    EXPECT_EQ(GetAreaMap(Point(3, 4)), 304);
+    EXPECT_EQ(GetAreaMap(Point(-2, 4)), 0);
+    EXPECT_EQ(GetAreaMap(Point(4, 25)), 0);
+}
+
+TEST_F(KuuIsiTest, RandomPositionsStayInRange)
+{
+    for (int game = 0; game < 6; ++game) {
+        RandSeed(900 + game);
+        BoardSize = game % 2 == 0 ? 19 : 13;
+        TGoban& b = b0();
+        b.NewGame();
+        const int moves = 40 + game * 40;
+        for (int i = 0; i < moves; ++i) {
+            const Point p = RandomMove(b);
+            if (p.x == 0)
+                break;
+            b.Utu(p.x, p.y);
+        }
+        MakeRelations();
+        for (int x = 1; x <= BoardSize; ++x)
+            for (int y = 1; y <= BoardSize; ++y) {
+                const int v = AreaMap[x][y];
+                EXPECT_LE(v, 2);
+                EXPECT_GE(v, -2);
+                // A stone is 0, or on the other side when it is dead.
+                if (b.GetIro(x, y) == kKuro)
+                    EXPECT_EQ(v < 0, b.IsDeath(x, y) == 1);
+                if (b.GetIro(x, y) == kSiro)
+                    EXPECT_EQ(v > 0, b.IsDeath(x, y) == 1);
+                if (b.GetIro(x, y) != kAki && b.IsDeath(x, y) == 0)
+                    EXPECT_EQ(v, 0);
+                int counted = 0;
+                for (int k = 1; k <= 3; ++k)
+                    counted += KuuIsiCount[k][x][y] + KuuIsiCount2[k][x][y];
+                EXPECT_LE(counted, 16);
+                // Every relation of an empty point reaches a stone or the edge.
+                const TLocate& loc = b.GetLocate(x, y);
+                if (loc.GetIro() == kAki)
+                    for (int i = 1; i <= loc.GetKankeiSu(); ++i)
+                        EXPECT_NE(loc.GetKankeiIro(i), kAki);
+            }
+    }
+}
+
+} // namespace
+} // namespace vorn::test
