@@ -24,13 +24,11 @@ int SideToMove() { return GameRecord().NextColor(); }
 
 bool IsEmptyPt(Point p) { return CurGoban().GetIroPt(p) == kAki; }
 
-// p is empty and no stone stands in relation to it.
-// PENDING(relations): the point relations have not landed; until they do no
-// point counts as free of relations.
+// No stone stands in relation to p.
 bool NoRelation(Point p)
 {
-    (void)p;
-    return false;
+    const TLocate& l = CurGoban().GetLocatePt(p);
+    return l.CountIro(kKuro) + l.CountIro(kSiro) == 0;
 }
 
 // Candidates of the opening.

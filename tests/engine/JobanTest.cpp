@@ -223,6 +223,20 @@ TEST_F(JobanTest, FixedAnswersAgainstAnotherProgram)
         Play(c.first);
         EXPECT_EQ(Te(), c.answer);
     }
+
+    // Then the free star points, and the points between own stones.
+    NewGame(19, true);
+    Play(Point(16, 4));
+    Play(Point(15, 16)); // next to the lower right star point
+    EXPECT_EQ(Te(), Point(4, 4));
+    Play(Point(4, 4));
+    Play(Point(4, 16));
+    EXPECT_EQ(Te(), Point(10, 4)); // between moves 1 and 3
+    Play(Point(10, 4));
+    EXPECT_EQ(Te(), Point(9, 16)); // between moves 2 and 4
+    Play(Point(17, 10));
+    Play(Point(3, 10));
+    EXPECT_NE(Te(), Point()); // from move 7 on, the book or a free corner
 }
 
 TEST_F(JobanTest, AnOccupiedTablePointIsNotPlayed)
