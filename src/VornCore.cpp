@@ -4,6 +4,7 @@
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
 #include "board/Rand.h"
+#include "board/Sicho.h"
 #include "engine/Joban.h"
 #include "engine/Joseki.h"
 #include "records/Kifu.h"
@@ -16,6 +17,7 @@ void ResetProgramState()
     RandSeed(1);
     KuuIsiReset();
     GobanReset();
+    SichoReset();
     JosekiReset();
     JobanReset();
     KifuReset();

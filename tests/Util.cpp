@@ -100,6 +100,37 @@ std::string ChainSignature(const TGoban& b)
     return out.str();
 }
 
+std::uint64_t BoardHash(const TGoban& b)
+{
+    std::uint64_t h = 1469598103934665603ull;
+    auto mix = [&h](long v) {
+        h ^= static_cast<std::uint64_t>(v) + 0x9e3779b97f4a7c15ull;
+        h *= 1099511628211ull;
+    };
+    for (int x = 0; x <= BoardSize + 1; ++x)
+        for (int y = 0; y <= BoardSize + 1; ++y)
+            mix(b.Ban[x][y]);
+    const TTejun& t = b.Tejun;
+    mix(t.Current());
+    mix(t.Last());
+    mix(t.Hama(kKuro));
+    mix(t.Hama(kSiro));
+    for (int n = 1; n <= t.Last(); ++n) {
+        mix(t.GetTe(n).x * 32 + t.GetTe(n).y);
+        for (int i = 1; i <= t.ToruCountN(n); ++i)
+            mix(t.ToruIsiN(n, i).x * 32 + t.ToruIsiN(n, i).y);
+    }
+    return h;
+}
+
+std::uint64_t StackHash()
+{
+    std::uint64_t h = static_cast<std::uint64_t>(Level);
+    for (int lv = 0; lv <= Level; ++lv)
+        h = h * 31 + BoardHash(*GobanLv[lv]);
+    return h;
+}
+
 Point RandomMove(TGoban& b)
 {
     const int c = b.Tejun.NextColor();

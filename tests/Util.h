@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,11 @@ Point Pt(int x, int y);
 // Chains of a board compared as partitions: for every stone its chain's
 // stones, liberties and neighbour counts, independent of chain numbers.
 std::string ChainSignature(const TGoban& b);
+
+// A hash of one board with its whole record (moves, captures, prisoners).
+std::uint64_t BoardHash(const TGoban& b);
+// The state a reader may see: Level and every board up to it.
+std::uint64_t StackHash();
 
 // A legal move for the side to move on board b chosen by the random source,
 // never filling a single-point eye of its own colour; (0, 0) when none.

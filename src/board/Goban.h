@@ -179,6 +179,8 @@ public:
     int LocateCall(int x, int y, Arr<Point, 1, kMaxKankei>& points, Arr<int, 1, kMaxKankei>& values) const;
     void RenLocateMake();
     void GrenMake();
+    // The linked chains of one chain, from the relation records as they stand.
+    void GrenMakeRen(TRen& r);
 
     // Fields, in the order of the board's data.
     Grid<std::uint8_t, 0, 20> Ban{};

@@ -691,22 +691,24 @@ void TGoban::RenLocateMake()
 
 void TGoban::GrenMake()
 {
-    for (int n = 1; n <= RenList.Count(); ++n) {
-        TRen* r = RenList.Items(n);
-        if (r == nullptr)
-            continue;
-        r->ClearGren();
-        for (int i = 1; i <= r->IsiCount(); ++i) {
-            const Point p = r->GetIsi(i);
-            const TLocate& loc = Locate[p.x][p.y];
-            for (int j = 1; j <= loc.GetKankeiSu(); ++j) {
-                const int grade = loc.GetLinkGrade(j);
-                if ((grade != 1 && grade != 2) || !loc.OnBoardAt(j))
-                    continue;
-                const TRen* m = RenList.RenAtPt(loc.GetKankeiPoint(j));
-                if (m != nullptr && m != r)
-                    r->AddGren(m->GetNo());
-            }
+    for (int n = 1; n <= RenList.Count(); ++n)
+        if (TRen* r = RenList.Items(n))
+            GrenMakeRen(*r);
+}
+
+void TGoban::GrenMakeRen(TRen& r)
+{
+    r.ClearGren();
+    for (int i = 1; i <= r.IsiCount(); ++i) {
+        const Point p = r.GetIsi(i);
+        const TLocate& loc = Locate[p.x][p.y];
+        for (int j = 1; j <= loc.GetKankeiSu(); ++j) {
+            const int grade = loc.GetLinkGrade(j);
+            if ((grade != 1 && grade != 2) || !loc.OnBoardAt(j))
+                continue;
+            const TRen* m = RenList.RenAtPt(loc.GetKankeiPoint(j));
+            if (m != nullptr && m != &r)
+                r.AddGren(m->GetNo());
         }
     }
 }

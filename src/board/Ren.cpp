@@ -123,7 +123,9 @@ bool TRen::HasIsi(Point p) const
 
 int TRen::GetSicho()
 {
-    if (Sicho == 0)
+    // The ladder is read on the board of the current level; a chain of
+    // another board keeps its status until its board is the current one.
+    if (Sicho == 0 && IsiSu > 0 && Owner == &CurGoban())
         SichoCheck(GetIsi(1));
     return Sicho;
 }

@@ -8,6 +8,7 @@
 
 #include "board/Goban.h"
 #include "board/Rand.h"
+#include "board/Sicho.h"
 #include "records/Kifu.h"
 #include "records/KifuIg1.h"
 #include "shell/IniFile.h"
@@ -163,6 +164,8 @@ void TMainCtl::Click(const std::string& name)
         (this->*(it->second))();
         return;
     }
+    if (Nav.Click(name) || Files.Click(name))
+        return;
     if (FindSwitch(name) != nullptr) {
         SwitchToggle(name);
         return;
@@ -362,7 +365,7 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
     BlackSound = ini.ReadString("Form", "BlackSound", "");
     for (int i = 1; i <= 4; ++i)
         ReopenFiles[i] = ini.ReadString("Form", "File" + std::to_string(i), "");
-    ReopenMenuBuild();
+    Files.ReopenMenu();
 
     SetVisible("mnuDev", DevMode == 1);
     FormCreated = 1;
@@ -407,16 +410,8 @@ void TMainCtl::timParamTimer()
     // A file that cannot be read has been reported and changed nothing.
     if (!KifuLoadHeader(ParamFile) || !KifuLoad(ParamFile))
         return;
-    ReopenAdd(ParamFile);
-    GameInfoLock = 1;
-    GameInfoMode = 1;
-    if (view_.GameDialogShow())
-        return;
-    // Without a game dialog to confirm it, the loaded game goes on between
-    // two people at once.
-    PlayerKind[kKuro] = pkHuman;
-    PlayerKind[kSiro] = pkHuman;
-    StartGame();
+    Files.ReopenAdd(ParamFile);
+    Files.KifuOpened();
 }
 
 void TMainCtl::FormClose()
@@ -900,13 +895,14 @@ void TMainCtl::AnalyzeBoard0()
 
 bool TMainCtl::SichoRead(int libs, Point p, int& result, int& kind)
 {
-    // Not built yet: the ladder reading of a two-liberty chain (SichoCheck2,
-    // with SichoKind 4 for a squeeze) and of a chain in atari
-    // (SichoAtariCheck).  Without them the query shows nothing.
-    (void)libs, (void)p;
-    result = 0;
-    kind = 0;
-    return false;
+    // A two-liberty chain: the ladder, then the nets (SichoKind 4 when a
+    // squeeze was found); a chain in atari: its extension.
+    result = libs == 2 ? SichoCheck2(p) : SichoAtariCheck(p);
+    kind = libs == 2 ? SichoKind : 0;
+    if (result == 1)
+        if (const TRen* r = CurGoban().RenList.RenAtPt(p))
+            SichoKind = r->SichoStatus();
+    return true;
 }
 
 int TMainCtl::LocateCall(int x, int y, Arr<Point, 1, kLocateCallMax>& points, Arr<int, 1, kLocateCallMax>& values)
@@ -994,23 +990,6 @@ void TMainCtl::DictionariesStart()
 void TMainCtl::DictionariesClose()
 {
     // Not built yet: both dictionaries closed.
-}
-
-void TMainCtl::ReopenAdd(const std::string& file)
-{
-    // Not built yet: the file goes to the top of the recent files.
-    (void)file;
-}
-
-void TMainCtl::ReopenMenuBuild()
-{
-    // The recent-files items show the files that are set.
-    for (int i = 1; i <= 4; ++i) {
-        TUiState& it = ItemRef("mnuReopen" + std::to_string(i));
-        it.caption = "&" + std::to_string(i) + " " + ReopenFiles[i];
-        it.visible = !ReopenFiles[i].empty();
-    }
-    view_.ItemsChanged();
 }
 
 } // namespace vorn

@@ -17,8 +17,19 @@
 #include "board/Tejun.h"
 #include "shell/BanDraw.h"
 #include "shell/Captions.h"
+#include "shell/FileMenu.h"
+#include "shell/TejunNav.h"
 
 namespace vorn {
+
+// A file dialog's question: an existing file to open, or a name to save
+// under.
+struct TFileQuery {
+    bool save = false;
+    std::string filter;      // "description|pattern|description|pattern..."
+    std::string defaultExt;  // added to a name typed without one; no dot
+    std::string fileName;    // in: the name proposed; out: the name chosen
+};
 
 // Modal questions and messages: the one way the game flow talks to the user.
 class TPrompt {
@@ -28,6 +39,12 @@ public:
     virtual void Message(const std::string& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool YesNo(const std::string& text) = 0;
+    // A file dialog; false when it was cancelled.
+    virtual bool FileDialog(TFileQuery& query)
+    {
+        (void)query;
+        return false;
+    }
 };
 
 // What the logic asks of the window (and of the side windows and links it
@@ -72,6 +89,15 @@ public:
     virtual bool CommentShown() const { return false; }
     virtual void CommentSave() {}
     virtual void CommentClear() {}
+    // The comment window: fill it with the comment of the move shown; show
+    // or hide it.
+    virtual void CommentShow() {}
+    virtual void CommentWindowShow(bool on) { (void)on; }
+    // The replay timer timAuto (1000 ms): while it runs, each tick calls
+    // TTejunNav::timAutoTimer.
+    virtual void SetAutoTimer(bool enabled) { (void)enabled; }
+    // The game dialog as it stands (the information item).
+    virtual void GameInfoShow() {}
     // The move sound for a stone of the colour.
     virtual void OtoPlay(int colour) { (void)colour; }
     // Sends a move (x, y) of the colour to a remote player of the kind.
@@ -173,6 +199,10 @@ public:
     void StartGame();
     void GameStop();
 
+    // Record navigation, undo and replay; the file menu.
+    TTejunNav Nav{*this};
+    TFileMenu Files{*this};
+
     // --- Calls from the core (TShellHooks) ------------------------------------
     bool BanUtu(int x, int y, int noAnalyze) override;
     void HaitiIsi(int colour, int x, int y) override;
@@ -230,8 +260,10 @@ private:
     void DictionariesCreate();
     void DictionariesStart();
     void DictionariesClose();
-    void ReopenMenuBuild();
-    void ReopenAdd(const std::string& file);
+
+    // Units of the main window that work on its state.
+    friend class TTejunNav;
+    friend class TFileMenu;
 
     TMainView& view_;
     TPrompt& prompt_;

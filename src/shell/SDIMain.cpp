@@ -51,13 +51,29 @@ QStyle::StandardPixmap ButtonIcon(const std::string& name)
 
 void TQtPrompt::Message(const std::string& text)
 {
-    QMessageBox::information(parent_, QStringLiteral("VORN"), Q(text));
+    QMessageBox::information(&form_, QStringLiteral("VORN"), Q(text));
 }
 
 bool TQtPrompt::YesNo(const std::string& text)
 {
-    return QMessageBox::question(parent_, QStringLiteral("VORN"), Q(text), QMessageBox::Yes | QMessageBox::No)
+    return QMessageBox::question(&form_, QStringLiteral("VORN"), Q(text), QMessageBox::Yes | QMessageBox::No)
            == QMessageBox::Yes;
+}
+
+bool TQtPrompt::FileDialog(TFileQuery& query)
+{
+    QFileDialog& d = query.save ? form_.SaveDialog() : form_.OpenDialog();
+    QStringList filters;
+    for (const std::string& f : DialogNameFilters(query.filter))
+        filters << Q(f);
+    d.setNameFilters(filters);
+    d.setDefaultSuffix(Q(query.defaultExt));
+    if (!query.fileName.empty())
+        d.selectFile(Q(query.fileName));
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return false;
+    query.fileName = d.selectedFiles().constFirst().toStdString();
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -91,7 +107,7 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
 {
     setObjectName(QStringLiteral("SDIAppForm"));
     if (prompt == nullptr) {
-        ownPrompt_ = std::make_unique<TQtPrompt>(this);
+        ownPrompt_ = std::make_unique<TQtPrompt>(*this);
         prompt = ownPrompt_.get();
     }
     ctl_ = std::make_unique<TMainCtl>(*this, canvas_, *prompt);
@@ -115,6 +131,7 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     }
     timParam.setSingleShot(true);
     connect(&timParam, &QTimer::timeout, this, [this] { ctl_->timParamTimer(); });
+    connect(&timAuto, &QTimer::timeout, this, [this] { ctl_->Nav.timAutoTimer(); });
 
     const std::string dir =
         exeDir.empty() ? QCoreApplication::applicationDirPath().toStdString() + "/" : exeDir;
@@ -307,6 +324,14 @@ void TSDIAppForm::StartParamTimer(int ms)
     timParam.start();
 }
 
+void TSDIAppForm::SetAutoTimer(bool enabled)
+{
+    if (enabled)
+        timAuto.start();
+    else
+        timAuto.stop();
+}
+
 void TSDIAppForm::OpenDocument(const std::string& address)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -365,6 +390,7 @@ void TSDIAppForm::closeEvent(QCloseEvent* e)
     if (!closed_) {
         closed_ = true;
         timParam.stop();
+        timAuto.stop();
         ctl_->FormClose();
     }
     e->accept();
@@ -377,6 +403,8 @@ bool TSDIAppForm::event(QEvent* e)
         ctl_->ShowHint(static_cast<QStatusTipEvent*>(e)->tip().toStdString());
         return true;
     }
+    if (e->type() == QEvent::WindowActivate && ctl_->FormCreated == 1)
+        ctl_->Nav.FormActivate();
     return QMainWindow::event(e);
 }
 

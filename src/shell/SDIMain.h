@@ -26,18 +26,20 @@ class QToolButton;
 
 namespace vorn {
 
-// Questions and messages as modal message boxes.
+class TSDIAppForm;
+
+// Questions and messages as modal message boxes; file names through the
+// window's open and save dialogs.
 class TQtPrompt : public TPrompt {
 public:
-    explicit TQtPrompt(QWidget* parent) : parent_(parent) {}
+    explicit TQtPrompt(TSDIAppForm& form) : form_(form) {}
     void Message(const std::string& text) override;
     bool YesNo(const std::string& text) override;
+    bool FileDialog(TFileQuery& query) override;
 
 private:
-    QWidget* parent_;
+    TSDIAppForm& form_;
 };
-
-class TSDIAppForm;
 
 // The client area: tool panel on top, status bar at the bottom, the board's
 // image between and beneath them.
@@ -72,6 +74,7 @@ public:
     QToolButton* Button(const std::string& name) const;
     QLabel* TjnInfoLabel() const { return lblTjnInfo; }
     QStatusBar* Status() const { return StatusBar; }
+    QTimer& AutoTimer() { return timAuto; }
 
     // TMainView
     int ClientWidth() const override;
@@ -88,6 +91,7 @@ public:
     void CloseWindow() override;
     void StartParamTimer(int ms) override;
     void OpenDocument(const std::string& address) override;
+    void SetAutoTimer(bool enabled) override;
 
     // The file, print and printer set-up dialogs, made on first use.
     QFileDialog& OpenDialog();

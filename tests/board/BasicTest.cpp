@@ -373,8 +373,9 @@ TEST_F(BasicTest, AtariQueriesAroundAPoint)
     EXPECT_EQ(RenNigeTe(b.RenList.RenAt(5, 6)), Point(5, 7));
     EXPECT_EQ(TonariToruTe(white32), Point(4, 1));
     EXPECT_EQ(TonariToruTe(b.RenList.RenAt(5, 5)), Point(5, 7));
-    // Black (8,8) touches only a two-liberty chain, whose ladder is not known.
-    EXPECT_EQ(TonariToruTe(b.RenList.RenAt(8, 8)), Point());
+    // Black (8,8) touches only a two-liberty chain, White (8,9) on the edge:
+    // the ladder catches it, starting with the atari at (7,9).
+    EXPECT_EQ(TonariToruTe(b.RenList.RenAt(8, 8)), Point(7, 9));
     EXPECT_EQ(AroundToruTe(Point(4, 2), kKuro), Point(1, 1));
     EXPECT_EQ(AroundToruTe(Point(4, 2), kSiro), Point(4, 1));
     EXPECT_TRUE(HasAtariRen8(Point(4, 2), kKuro));

@@ -62,6 +62,37 @@ void ShellTest::WriteText(const std::string& path, const std::string& text) cons
     out << text;
 }
 
+void CtlTest::Start(const std::string& ini)
+{
+    if (!ini.empty())
+        WriteIni(ini);
+    view.soundOn = &ctl.SoundOn;
+    ctl.FormCreate(exeDir, {});
+}
+
+std::string CtlTest::OpenRecord(const std::string& name, const std::string& text)
+{
+    const std::string path = exeDir + name;
+    WriteText(path, text);
+    prompt.files.push_back(path);
+    ctl.Click("mnuOpen");
+    return path;
+}
+
+std::string CtlTest::Controls() const
+{
+    auto all = [this](std::initializer_list<const char*> names) {
+        int on = 0;
+        for (const char* n : names)
+            on += ctl.Item(n).enabled ? 1 : 0;
+        if (on != 0 && on != static_cast<int>(names.size()))
+            return std::string("?");
+        return std::string(on != 0 ? "1" : "0");
+    };
+    return all({"btnFirst", "mnuFirst", "btnPrev10", "mnuPrev10", "btnPrev", "mnuPrev"}) + " "
+           + all({"btnNext", "mnuNext", "btnNext10", "mnuNext10", "btnLast", "mnuLast"}) + " " + all({"mnuDel"});
+}
+
 void WindowTest::TearDown()
 {
     form.reset();

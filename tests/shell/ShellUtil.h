@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "Util.h"
+#include "board/Goban.h"
 #include "shell/Canvas.h"
 #include "shell/MainCtl.h"
 #include "shell/SDIMain.h"
@@ -31,9 +32,22 @@ public:
         answers.pop_front();
         return a;
     }
+    // Answers a file dialog with the next scripted name; an empty name, or
+    // none left, cancels it.
+    bool FileDialog(TFileQuery& query) override
+    {
+        fileQueries.push_back(query);
+        if (files.empty())
+            return false;
+        query.fileName = files.front();
+        files.pop_front();
+        return !query.fileName.empty();
+    }
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::deque<bool> answers;
+    std::deque<std::string> files;
+    std::vector<TFileQuery> fileQueries;
 };
 
 class TNullCanvas : public TCanvas {
@@ -77,6 +91,50 @@ protected:
     std::string exeDir;  // ends in '/'
 private:
     std::string root_;
+};
+
+// A headless window that also remembers the comment window's calls, the
+// replay timer and the move sounds it would play (only while *soundOn is 1,
+// as the sound setting has it).
+class TNavView : public TRecordingView {
+public:
+    void OtoPlay(int colour) override
+    {
+        if (soundOn == nullptr || *soundOn == 1)
+            sounds.push_back(colour);
+    }
+    // A comment typed into the comment window goes to the move shown.
+    void CommentSave() override
+    {
+        ++commentSaves;
+        if (!typedComment.empty())
+            GobanLv[0]->Tejun.SetComment(GobanLv[0]->Tejun.Current(), typedComment);
+    }
+    void CommentShow() override { ++commentShows; }
+    void SetAutoTimer(bool enabled) override { autoTimer = enabled; }
+    const unsigned char* soundOn = nullptr;
+    std::string typedComment;
+    std::vector<int> sounds;
+    int commentSaves = 0, commentShows = 0;
+    bool autoTimer = false;
+};
+
+// The main window's logic, headless, after start-up.
+class CtlTest : public ShellTest {
+protected:
+    // Starts with the settings given (VORN.INI text).
+    void Start(const std::string& ini = "");
+    // Writes a record into the program directory and opens it through the
+    // file menu; answers the path.
+    std::string OpenRecord(const std::string& name, const std::string& text);
+    // The navigation controls as "back forward delete", each 1 or 0, with a
+    // check that buttons and menu items agree.
+    std::string Controls() const;
+
+    TNavView view;
+    TNullCanvas canvas;
+    TScriptPrompt prompt;
+    TMainCtl ctl{view, canvas, prompt};
 };
 
 // The real main window, offscreen, with a scripted prompt.

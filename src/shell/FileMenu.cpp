@@ -1,0 +1,271 @@
+#include "shell/FileMenu.h"
+
+#include <unordered_map>
+
+#include "board/Goban.h"
+#include "records/Kifu.h"
+#include "shell/MainCtl.h"
+
+namespace vorn {
+
+const char* KifuOpenFilter()
+{
+    return "Smart Go Board(*.sgf)|*.sgf|GOTERM(*.ig1)|*.ig1|ﾃﾞｼﾞﾀﾙﾌﾞｯｸ(*.re3)|*.re3|碁ﾜｰﾙﾄﾞ (*gw1)|*.gw1|"
+           "WWGO(*.wwg)|*.wwg|日本棋院(*.ugf)|*.ugf|囲碁倶楽部(*.icf)|*.icf|すべてのﾌｧｲﾙ(*.*)|*.*";
+}
+
+const char* KifuSaveFilter(int language)
+{
+    return language == lgEnglish ? "Smart Go Board(*.sgf)|*.sgf|GOTERM(*.ig1)|*.ig1|all files(*.*)|*.*"
+                                 : "Smart Go Board(*.sgf)|*.sgf|GOTERM(*.ig1)|*.ig1|すべてのﾌｧｲﾙ(*.*)|*.*";
+}
+
+const char* const kTextOutFilter = "Text files|*.TXT";
+
+std::vector<std::string> DialogNameFilters(const std::string& filter)
+{
+    std::vector<std::string> parts;
+    std::size_t begin = 0;
+    for (;;) {
+        const std::size_t bar = filter.find('|', begin);
+        parts.push_back(filter.substr(begin, bar == std::string::npos ? std::string::npos : bar - begin));
+        if (bar == std::string::npos)
+            break;
+        begin = bar + 1;
+    }
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+        // The description may name its patterns itself ("SGF(*.sgf)"); the
+        // dialog names them from the pattern half, so that is dropped.
+        std::string desc = parts[i];
+        if (!desc.empty() && desc.back() == ')') {
+            const std::size_t open = desc.rfind('(');
+            if (open != std::string::npos)
+                desc.erase(open);
+        }
+        while (!desc.empty() && desc.back() == ' ')
+            desc.pop_back();
+        std::string pattern = parts[i + 1];
+        for (char& c : pattern)
+            if (c == ';')
+                c = ' ';
+        out.push_back(desc + " (" + pattern + ")");
+    }
+    return out;
+}
+
+bool TFileMenu::Click(const std::string& name)
+{
+    using Handler = void (TFileMenu::*)();
+    static const std::unordered_map<std::string, Handler> handlers = {
+        {"mnuOpen", &TFileMenu::mnuOpenClick},         {"btnOpen", &TFileMenu::mnuOpenClick},
+        {"mnuReopen1", &TFileMenu::mnuReopen1Click},   {"mnuReopen2", &TFileMenu::mnuReopen2Click},
+        {"mnuReopen3", &TFileMenu::mnuReopen3Click},   {"mnuReopen4", &TFileMenu::mnuReopen4Click},
+        {"mnuSave", &TFileMenu::mnuSaveClick},         {"btnSave", &TFileMenu::mnuSaveClick},
+        {"mnuSaveAs", &TFileMenu::mnuSaveAsClick},     {"mnuTextOut", &TFileMenu::mnuTextOutClick},
+        {"mnuInfo", &TFileMenu::mnuInfoClick},         {"mnuPrint", &TFileMenu::mnuPrintClick},
+        {"mnuPrint2", &TFileMenu::mnuPrint2Click},     {"mnuPrintSet", &TFileMenu::mnuPrintSetClick},
+        {"mnuTcpIp", &TFileMenu::mnuTcpIpClick},
+    };
+    const auto it = handlers.find(name);
+    if (it == handlers.end())
+        return false;
+    (this->*(it->second))();
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Opening
+
+bool TFileMenu::GameGiveUpAsked()
+{
+    return ctl_.GameRunning != 1 || ctl_.prompt_.YesNo(Msg("Do you stop this Game?", "対局を中止してもいいですか？"));
+}
+
+bool TFileMenu::RecordRead(const std::string& fileName)
+{
+    // The header half reads and checks the whole file; a file that cannot
+    // be read has been reported and left the game, running or not, alone.
+    if (!KifuLoadHeader(fileName))
+        return false;
+    ctl_.GameStop();
+    ctl_.Ban.IrhLabelsReset();
+    // Laid out and painted for the record's board size before its stones.
+    ctl_.FormResize();
+    if (!KifuLoad(fileName)) {
+        ctl_.BanClear();
+        return false;
+    }
+    ctl_.ParamFile = fileName;
+    ctl_.view_.CommentShow();
+    ctl_.Nav.ButtonsUpdate();
+    return true;
+}
+
+void TFileMenu::KifuOpened()
+{
+    GameInfoLock = 1;
+    GameInfoMode = 1;
+    if (ctl_.view_.GameDialogShow())
+        return;
+    // Without a game dialog to confirm it, the loaded game goes on between
+    // two people at once.
+    PlayerKind[kKuro] = pkHuman;
+    PlayerKind[kSiro] = pkHuman;
+    ctl_.StartGame();
+}
+
+void TFileMenu::mnuOpenClick()
+{
+    if (GameInfoLock == 1 || ctl_.ExamMode == 1)
+        return;
+    if (!GameGiveUpAsked())
+        return;
+    TFileQuery query;
+    query.filter = KifuOpenFilter();
+    query.defaultExt = "ig1";
+    if (!ctl_.prompt_.FileDialog(query))
+        return;
+    if (!RecordRead(query.fileName))
+        return;
+    ReopenAdd(ctl_.ParamFile);
+    KifuOpened();
+}
+
+void TFileMenu::ReopenFile(const std::string& fileName)
+{
+    if (GameInfoLock == 1 || ctl_.ExamMode == 1 || fileName.empty())
+        return;
+    if (!GameGiveUpAsked())
+        return;
+    // Not built yet: the engine's look-ahead lines loaded for display are
+    // forgotten (SakiyomiCount := 0).
+    if (!RecordRead(fileName))
+        return;
+    KifuOpened();
+    ReopenAdd(fileName);
+}
+
+void TFileMenu::mnuReopen1Click() { ReopenFile(ctl_.ReopenFiles[1]); }
+
+void TFileMenu::mnuReopen2Click() { ReopenFile(ctl_.ReopenFiles[2]); }
+
+void TFileMenu::mnuReopen3Click() { ReopenFile(ctl_.ReopenFiles[3]); }
+
+void TFileMenu::mnuReopen4Click() { ReopenFile(ctl_.ReopenFiles[4]); }
+
+void TFileMenu::ReopenAdd(std::string fileName)
+{
+    Arr<std::string, 1, 4>& files = ctl_.ReopenFiles;
+    int i = 1;
+    while (i <= 4 && files[i] != fileName)
+        ++i;
+    // Found: the names above it move down one place; not found: the whole
+    // list does, and the oldest drops out.
+    for (int k = i <= 4 ? i : 4; k >= 2; --k)
+        files[k] = files[k - 1];
+    files[1] = fileName;
+    ReopenMenu();
+}
+
+void TFileMenu::ReopenMenu()
+{
+    // The list only ever grows during a run, so items once shown stay shown.
+    for (int i = 1; i <= 4 && !ctl_.ReopenFiles[i].empty(); ++i) {
+        TUiState& item = ctl_.ItemRef("mnuReopen" + std::to_string(i));
+        item.caption = "&" + std::to_string(i) + " " + ctl_.ReopenFiles[i];
+        item.visible = true;
+    }
+    ctl_.view_.ItemsChanged();
+}
+
+// ---------------------------------------------------------------------------
+// Saving
+
+bool TFileMenu::RecordWrite(const std::string& fileName)
+{
+    // A comment being typed belongs to the record that is written.
+    ctl_.view_.CommentSave();
+    return KifuSave(fileName);
+}
+
+void TFileMenu::mnuSaveClick()
+{
+    if (GameInfoLock == 1 || ctl_.Thinking == 1)
+        return;
+    if (ctl_.ParamFile.empty()) {
+        mnuSaveAsClick();
+        return;
+    }
+    RecordWrite(ctl_.ParamFile);
+}
+
+void TFileMenu::mnuSaveAsClick()
+{
+    if (GameInfoLock == 1 || ctl_.Thinking == 1)
+        return;
+    TFileQuery query;
+    query.save = true;
+    query.filter = KifuSaveFilter(Language);
+    query.defaultExt = "sgf";
+    query.fileName = ctl_.ParamFile;
+    if (!ctl_.prompt_.FileDialog(query))
+        return;
+    // A name the writers do not know has been reported; it becomes neither
+    // the record's name nor a recent file.
+    if (!RecordWrite(query.fileName))
+        return;
+    ctl_.ParamFile = query.fileName;
+    ReopenAdd(ctl_.ParamFile);
+}
+
+void TFileMenu::mnuTextOutClick()
+{
+    TFileQuery query;
+    query.save = true;
+    query.filter = kTextOutFilter;
+    query.fileName = TextOutFile;
+    if (!ctl_.prompt_.FileDialog(query))
+        return;
+    TextOutFile = query.fileName;
+    TextDiagramWrite(TextOutFile);
+}
+
+// ---------------------------------------------------------------------------
+// Information, printing, links
+
+void TFileMenu::mnuInfoClick()
+{
+    if (ctl_.GameRunning == 1)
+        ctl_.view_.GameInfoShow();
+}
+
+void TFileMenu::mnuPrintClick()
+{
+    // Not built yet: the window's picture printed, with the wait cursor.
+}
+
+void TFileMenu::mnuPrint2Click()
+{
+    // Not built yet: the record printed (KifuPrint), with the wait cursor.
+}
+
+void TFileMenu::mnuPrintSetClick()
+{
+    // Not built yet: the printer set-up dialog (PrinterSetupDialog), shown
+    // once printing lands.
+}
+
+void TFileMenu::mnuTcpIpClick()
+{
+    // Not built yet: the TCP/IP link window shown (modeless).
+}
+
+void TFileMenu::TextDiagramWrite(const std::string& fileName)
+{
+    // Not built yet: the game as a text diagram, written to the file anew
+    // (KifuTextOut).
+    (void)fileName;
+}
+
+} // namespace vorn

@@ -1,0 +1,37 @@
+// The ladder query: a right click on a chain short of liberties reads its
+// ladder and puts the verdict into the status bar.
+#include <QStatusBar>
+
+#include "ShellUtil.h"
+#include "board/Goban.h"
+
+namespace vorn::test {
+namespace {
+
+using SichoQueryTest = WindowTest;
+
+TEST_F(SichoQueryTest, RightClickTellsWhetherTheLadderWorks)
+{
+    Open(9, "", "[Form]\nLanguage=1\n");
+    Ctl().Click("mnuNew");
+    ASSERT_EQ(Ctl().GameRunning, 1);
+    // White's (5,5) with two liberties; White's (8,2) breaks one ladder path.
+    for (Point p : {Point(5, 4), Point(5, 5), Point(4, 5), Point(8, 2), Point(6, 6)})
+        Click(p.x, p.y);
+    ASSERT_EQ(GobanLv[0]->Tejun.Last(), 5);
+    Click(5, 5, Qt::RightButton);
+    EXPECT_EQ(form->Status()->currentMessage().toStdString(), "You can get by the ladder");
+    EXPECT_EQ(GobanLv[0]->RenList.RenAt(5, 5)->SichoStatus(), 1);
+
+    // A breaker on the other path too.
+    Click(2, 8);
+    Click(9, 9);
+    Click(5, 5, Qt::RightButton);
+    EXPECT_EQ(form->Status()->currentMessage().toStdString().rfind("You cannot get by the ladder", 0), 0u);
+    EXPECT_EQ(GobanLv[0]->RenList.RenAt(5, 5)->SichoStatus(), -1);
+    EXPECT_EQ(GobanLv[0]->Tejun.Last(), 7); // the query plays nothing
+    EXPECT_EQ(Level, 0);
+}
+
+} // namespace
+} // namespace vorn::test
