@@ -254,5 +254,32 @@ TEST_F(JobanTest, AnOccupiedTablePointIsNotPlayed)
     }
 }
 
+// The stage-2 and stage-3 readers leave the game as they found it, on every
+// board size and through a whole random game.
+TEST_F(JobanTest, ReadersLeaveTheGameBoardAlone)
+{
+    for (int size : {19, 13, 9}) {
+        SCOPED_TRACE(size);
+        NewGame(size, true);
+        RandSeed(static_cast<std::uint64_t>(size));
+        TGoban& b = *GobanLv[0];
+        for (int move = 0; move < 160; ++move) {
+            const Point p = RandomMove(b);
+            if (p.x == 0)
+                break;
+            Play(p);
+            const std::string before = BoardDiagram(b);
+            const int current = b.Tejun.Current();
+            Point out(-1, -1);
+            JobanKoho(out);
+            JobanKoho2();
+            JobanEdgeGaps();
+            ASSERT_EQ(Level, 0);
+            ASSERT_EQ(BoardDiagram(b), before);
+            ASSERT_EQ(b.Tejun.Current(), current);
+        }
+    }
+}
+
 } // namespace
 } // namespace vorn::test
