@@ -180,6 +180,12 @@ int SideToMove() { return GobanLv[0]->Tejun.NextColor(); }
 // engine colour, and the 4-4 check below changes nothing.
 int JosekiOwnIro() { return kAki; }
 
+// PENDING(candidate table): AddKoho and the reason code of the joseki
+// candidates; until the table lands nothing is added.
+constexpr int kkJoseki = 12;
+void Koho(Point p, int value, int bonus) { (void)p, (void)value, (void)bonus; }
+void KohoReason(int reason) { (void)reason; }
+
 // A point a dictionary yields may be played now by the side to move.
 bool Playable(Point p) { return CanUtuXY(SideToMove(), p.x, p.y); }
 
@@ -513,14 +519,15 @@ void JosekiTe(Point& out)
             continue;
         JosekiTeList[++JosekiTeCount] = b;
     }
-    // NOTE(candidate table): each listed point is a candidate (25, 49).
+    for (int i = 1; i <= JosekiTeCount; ++i)
+        Koho(JosekiTeList[i], 25, 49);
     if (JosekiTeCount > 0)
         out = JosekiTeList[Random(JosekiTeCount) + 1];
 }
 
 void JosekiKoho()
 {
-    // NOTE(candidate table): KohoKind := kkJoseki.
+    KohoReason(kkJoseki);
     if (JosekiOff)
         return;
     if (BoardSize != 19) {
@@ -536,7 +543,31 @@ void JosekiKoho()
 
 void JosekiKohoAll()
 {
-    // NOTE(candidate table): adds every unmarked continuation.
+    const int q = JosekiLastPt.x == 0 ? 0 : Quadrant(JosekiLastPt);
+    const int s = SideToMove();
+    for (int c = 1; c <= 4; ++c) {
+        // The same side to play twice here: the answers after a tenuki.
+        const bool tenuki = JosekiNextIro[c] != 0 && JosekiNextIro[c] != s;
+        const auto& list = tenuki ? JosekiTenuki[c] : JosekiCache[c];
+        const int count = tenuki ? JosekiTenukiCount[c] : JosekiCacheCount[c];
+        for (int i = 0; i < count; ++i) {
+            const TJskNode& n = list[i];
+            if (n.Mark != 0 || IsTenukiNode(n))
+                continue;
+            const Point b = JosekiFromCorner(Point(n.X, n.Y), c);
+            const int bonus = n.Weight / 2 + (Quadrant(b) == q && JosekiDepth[c] > 1 ? 2 : 0);
+            auto add = [&](Point p) {
+                if (!Playable(p))
+                    return;
+                Koho(p, 25, bonus);
+                JosekiCornerFlag[c] = 1;
+            };
+            add(b);
+            // While the corner's orientation is open, the mirror image too.
+            if (!JosekiOrientFixed[c] && n.X != n.Y)
+                add(JosekiFromCorner(Point(n.Y, n.X), c));
+        }
+    }
 }
 
 void JosekiReset()
