@@ -1,8 +1,10 @@
 #include "VornCore.h"
 
 #include "board/Goban.h"
+#include "board/Gun.h"
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
+#include "board/Me.h"
 #include "board/Rand.h"
 #include "board/Sicho.h"
 #include "engine/Joban.h"
@@ -16,6 +18,8 @@ void ResetProgramState()
     HooksReset();
     RandSeed(1);
     KuuIsiReset();
+    GunReset();
+    MeReset();
     GobanReset();
     SichoReset();
     JosekiReset();

@@ -131,7 +131,7 @@ bool FloodNoKuu() { return FloodNoKuuOn(CurGoban()); }
 // ---------------------------------------------------------------------------
 // TGoban
 
-TGoban::TGoban() : RenList(this)
+TGoban::TGoban() : RenList(this), GunList(this), JiList(this)
 {
     KankeiOff = 0;
     SichoYomiFlag = 0;
@@ -154,6 +154,8 @@ void TGoban::NewGame()
         Ban[i][BoardSize + 1] = kHen;
     }
     RenList.Clear();
+    GunList.Clear();
+    JiList.Clear();
 
     // Star points.
     if (BoardSize == 9) {
@@ -642,13 +644,24 @@ void TGoban::Analyze()
     KuuIsiArea();
     // 10. Chain links from the relations.
     GrenMake();
-    // 11. Groups (GunList.Clear, GunList.MakeAll): not built yet.
-    // 12. Empty points related to each group (GunLocateMake): not built yet.
-    // 13. Adjacent enemy groups (GunList.MakeMgunAll): not built yet.
-    // 14. Regions and eyes (JiList.Clear, GunList.MakeJi, EvaluateJiAll,
-    //     CalcJiMeAll): not built yet.
-    // 15. Group judgement (MakeKokyuAll, Death1All, Judge, CalcDeathLevelAll,
-    //     MeBonusAll): not built yet.
+    // 11. Groups.
+    GunList.Clear();
+    GunList.MakeAll();
+    // 12. Empty points related to each group.
+    GunLocateMake();
+    // 13. Adjacent enemy groups.
+    GunList.MakeMgunAll();
+    // 14. Regions and eyes.
+    JiList.Clear();
+    GunList.MakeJi();
+    GunList.EvaluateJiAll();
+    GunList.CalcJiMeAll();
+    // 15. Group judgement.
+    GunList.MakeKokyuAll();
+    GunList.Death1All();
+    GunList.Judge();
+    GunList.CalcDeathLevelAll();
+    GunList.MeBonusAll();
     // 16. Points that end-of-game counting takes off.
     DeathRenMarkMake();
 }
@@ -940,8 +953,56 @@ void TGoban::DeathRenMarkMake()
         }
     }
 
-    // Group pass (weak groups in a capturing race with a dead partner): runs
-    // on groups, which are not built yet.
+    // Group pass: a weak group in a capturing race, linked through a dead
+    // group, with little area of its own and at most one dead neighbour:
+    // the liberties of the weakest chain of its dead partners.
+    for (int n = 1; n <= GunList.GetCount(); ++n) {
+        const TGun& g = *GunList.GetGun(n);
+        if (g.GetDeath() || g.GetSmai() != 1 || g.GetLinkSu() < 1 || g.GetMeSaved() >= 1)
+            continue;
+        int libs = 0;
+        for (int i = 1; i <= g.GetFromSu(); ++i)
+            libs += g.GetFromValue(i) == KankeiTonari && IsAreaKuu(g.GetFromB(i));
+        if (libs >= 2)
+            continue;
+        int dead = 0;
+        for (int i = 1; i <= g.GetMgunSu(); ++i)
+            if (const TGun* m = GunList.GetGun(g.GetMgun(i)); m != nullptr && m->GetDeath())
+                ++dead;
+        if (dead >= 2)
+            continue;
+        TRen* weakest = nullptr;
+        for (int i = 1; i <= g.GetSemeaiSu(); ++i) {
+            const TGun* p = GunList.GetGun(g.GetSemeai(i));
+            if (p == nullptr || !p->GetDeath())
+                continue;
+            for (int k = 1; k <= p->GetRenSu(); ++k) {
+                TRen* r = RenList.Items(p->GetRen(k));
+                if (r != nullptr && (weakest == nullptr || r->Kuu() < weakest->Kuu()))
+                    weakest = r;
+            }
+        }
+        if (weakest != nullptr)
+            for (int i = 1; i <= weakest->Kuu(); ++i)
+                DeathRenMark[weakest->GetKuu(i).x][weakest->GetKuu(i).y] = 1;
+    }
+}
+
+void TGoban::GunLocateMake()
+{
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x) {
+            if (Ban[x][y] != kAki)
+                continue;
+            const TLocate& loc = Locate[x][y];
+            for (int i = 1; i <= loc.GetKankeiSu(); ++i) {
+                const Point a = loc.GetKankeiPoint(i);
+                if (!loc.OnBoardAt(i) || !OnBoardPt(a))
+                    continue;
+                if (TGun* g = GunList.GetGunAt(a))
+                    g->AddFrom(a, Point(x, y), loc.GetKankeiKind(i));
+            }
+        }
 }
 
 bool TGoban::IsKakeme(int x, int y) const

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 
 #include "board/Array.h"
@@ -72,6 +73,37 @@ int FloodFillOn(const TGoban& b, int x, int y);
 // True when no point of the flood list has an empty orthogonal neighbour.
 bool FloodNoKuu();
 bool FloodNoKuuOn(const TGoban& b);
+
+// Fills the flood list breadth-first from p (layer by layer, neighbours in
+// direction order) with the points q reached from a listed point cur for
+// which grow(cur, q) holds; every point of 0..20 is examined once, whether
+// it joins or not.  Answers FloodSu.
+template <class Grow>
+int FloodFillBy(Point p, Grow grow)
+{
+    constexpr int kDx[4] = {0, 1, 0, -1};
+    constexpr int kDy[4] = {-1, 0, 1, 0};
+    std::memset(&FloodVisited, 0, sizeof(FloodVisited));
+    FloodSu = 1;
+    FloodX[1] = p.x;
+    FloodY[1] = p.y;
+    FloodVisited[p.x][p.y] = 1;
+    for (int k = 1; k <= FloodSu; ++k) {
+        const Point cur(FloodX[k], FloodY[k]);
+        for (int d = 0; d < 4; ++d) {
+            const Point q(cur.x + kDx[d], cur.y + kDy[d]);
+            if (q.x < 0 || q.y < 0 || q.x > 20 || q.y > 20 || FloodVisited[q.x][q.y])
+                continue;
+            FloodVisited[q.x][q.y] = 1;
+            if (!grow(cur, q))
+                continue;
+            ++FloodSu;
+            FloodX[FloodSu] = q.x;
+            FloodY[FloodSu] = q.y;
+        }
+    }
+    return FloodSu;
+}
 
 class TGoban {
 public:
@@ -181,6 +213,8 @@ public:
     void GrenMake();
     // The linked chains of one chain, from the relation records as they stand.
     void GrenMakeRen(TRen& r);
+    // Every empty point tells each group it is related to (TGun::AddFrom).
+    void GunLocateMake();
 
     // Fields, in the order of the board's data.
     Grid<std::uint8_t, 0, 20> Ban{};

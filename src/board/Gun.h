@@ -1,42 +1,298 @@
-// Groups of linked chains.
+// Groups: chains joined by links (TRen::Gren, directly or through other chains
+// of the group), with what the engine asks of a unit of life and death: the
+// empty points related to the group (From) and its liberties, breathing
+// points, regions, eye value, neighbours, capturing-race partners, linked
+// allies, status and death probability.  The list is rebuilt from scratch by
+// every analysis (TGoban::Analyze); nothing of a group survives the next one.
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <span>
 
 #include "board/Array.h"
 #include "board/Point.h"
+#include "board/Ren.h"
 
 namespace vorn {
 
-constexpr int kMaxGun = 80;
+class TGoban;
+class TJi;
+
+// A point in two bytes, for the long per-group lists.
+struct TBytePoint {
+    std::uint8_t x = 0;
+    std::uint8_t y = 0;
+    Point Pt() const { return Point(x, y); }
+    static TBytePoint Of(Point p) { return {static_cast<std::uint8_t>(p.x), static_cast<std::uint8_t>(p.y)}; }
+};
+
+// Capacities: every group holds a stone and every chain belongs to one group,
+// so a board has at most one group per point and a group at most every
+// chain.  Each empty point is listed once per group.  A group's regions are
+// its own (they never overlap, each holds one of its liberties), those of
+// loose dead stones it receives (they never overlap, each holds a dead stone)
+// and one per dying neighbour.
+constexpr int kMaxGun = kMaxPoints;
+constexpr int kMaxGunRen = kMaxRen;
+constexpr int kMaxFrom = kMaxPoints;
+constexpr int kMaxGunJi = 2 * kMaxPoints;
+
+// Limits that shape the judgement: how much of each list it looks at.
+constexpr int kMaxKokyu = 20;  // breathing points
+constexpr int kMaxMgun = 5;    // adjacent enemy groups
+constexpr int kMaxSemeai = 3;  // capturing-race partners
+constexpr int kMaxLink = 3;    // linked allies
+constexpr int kMaxSikatuKoho = 30; // life-and-death candidate points
+
+// The candidate area of the last group passed to TGun::KohoTe.
+extern Grid<std::uint8_t, 1, 19> KohoTeMap;
 
 class TGun {
 public:
+    // --- Construction -------------------------------------------------------------
+    // Fills the group from the chains of GunRenList.
+    void Init(TGoban* owner, int gunNo, int isiIro);
+    // One relation of the empty point b with the group's stone a.
+    void AddFrom(Point a, Point b, int kind);
+    void MakeMgun();
+    // The Add operations answer true when they appended.
+    bool AddMgun(int n);
+    bool AddSemeai(int n);
+    bool AddLink(int n);
+    void MakeKokyu();
+    void SplitDame();
+    void MakeJiAll();
+    // Grows a region from p (mode 0 over the group's related points and dead
+    // stones, mode 1 over the whole side of the area map) and registers it;
+    // answers its number.
+    int AddJi(Point p, int mode);
+    // Registers the flood list as a region of the group; answers its number.
+    int AddJiList();
+    void DeleteJi(int n);
+    void ClearJiMarks();
+    void SetDeath(int v);
+    void SetDeathMarks();
+
+    // --- Judgement ----------------------------------------------------------------
+    void EvaluateJi();
+    void CalcJiMe();
+    bool CheckDeath1();
+    void ReEvaluateJi();
+    void CalcMe();
+    void SemeaiCheck();
+    void SetSeki();
+    void SetSinda();
+    // The group's regions with a point in the flood list; answers the count.
+    int JiRebuild(std::span<int> list) const;
+    void AreaRemake();
+    // One of the group's chains has a single liberty inside region ji and
+    // none outside it diagonal to it (the group has two chains or more).
+    int HasSingleInnerDame(const TJi& ji) const;
+    void CalcDeathLevel();
+    void MeBonus();
+    // Candidate points for life-and-death reading with colour to move; at
+    // most 30 and the list's size; answers the count.
+    int SikatuKoho(std::span<Point> list, int colour) const;
+    // Marks the group's candidate area in KohoTeMap.
+    void KohoTe() const;
+
+    // --- Queries -------------------------------------------------------------------
+    int GetGunNo() const { return GunNo; }
+    int GetIsiIro() const { return IsiIro; }
+    int GetIsiSu() const { return IsiSu; }
+    // Stone i, 1..IsiSu.
+    Point GetYoso(int i) const { return Point(IsiX[Chk(i, IsiSu)], IsiY[Chk(i, IsiSu)]); }
+    int GetRenSu() const { return RenSu; }
+    int GetRen(int i) const { return Ren[Chk(i, RenSu)]; }
+    int GetFromSu() const { return FromSu; }
+    Point GetFromA(int i) const { return FromA[i].Pt(); }
+    Point GetFromB(int i) const { return FromB[i].Pt(); }
+    // The relation kind of entry i.
+    int GetFromValue(int i) const { return FromKind[i]; }
+    int GetKokyuSu() const { return KokyuSu; }
+    Point GetKokyu(int i) const { return Kokyu[i]; }
+    int GetKokyuValue(int i) const { return KokyuValue[i]; }
     int GetJisu() const { return JiSu; }
-    int GetSmai() const { return Smai; }
+    int GetJi(int i) const { return Ji[i]; }
+    int GetMe() const { return Me; }
+    int GetMeSaved() const { return MeSaved; }
+    int GetMgunSu() const { return MgunSu; }
+    int GetMgun(int i) const { return Mgun[i]; }
+    int GetSemeaiSu() const { return SemeaiSu; }
+    int GetSemeai(int i) const { return Semeai[i]; }
+    int GetLinkSu() const { return LinkSu; }
+    int GetLink(int i) const { return Link[i]; }
+    int GetDame() const { return Dame; }
+    int GetDameInSu() const { return DameInSu; }
+    Point GetDameIn(int i) const { return Point(DameInX[Chk(i, DameInSu)], DameInY[i]); }
+    int GetDameOutSu() const { return DameOutSu; }
+    Point GetDameOut(int i) const { return Point(DameOutX[Chk(i, DameOutSu)], DameOutY[i]); }
     int GetDeath() const { return Death; }
+    int GetDeath1() const { return Death1; }
     int GetSeki() const { return Seki; }
+    int GetLost() const { return Lost; }
+    int GetWin() const { return Win; }
+    int GetSmai() const { return Smai; }
+    int GetDeathLevel() const { return DeathLevel; }
+    int GetReCount() const { return ReCount; }
+    void SetWin(int v) { Win = static_cast<std::uint8_t>(v); }
+    void SetSmai(int v) { Smai = v; }
+    void SetSekiFlag(int v) { Seki = static_cast<std::uint8_t>(v); }
+    void SetReCount() { ReCount = 1; }
+
+    // --- Derived queries -----------------------------------------------------------
+    // Liberties and eye value with those of the linked allies.
+    int GetDameAll() const;
+    int GetMeLink() const;
+    bool IsWeak() const;
+    bool IsWeak20() const;
+    bool IsDeathOrWeak() const;
+    int IsDeath70() const;
+    int IsDeath90() const;
+    // 4 per stone and 2 per related point of kind 4 or less.
+    int GetKati() const;
+    // The related points of that kind reached from stone a; answers the count.
+    int GetFromList(Point a, int kind, std::span<Point> list) const;
+    int IsDamePt(Point p) const;
+    int HasIsi(Point p) const;
+    // Distinct chains next to the group's chains; answers the count.
+    int ListMren(std::span<int> list) const;
+    // For each of the group's chains and each chain of group n beside it, the
+    // group's chain (repeats kept); answers the count.
+    int ListMrenOfGun(int n, std::span<int> list) const;
+    bool IsOnlyMgun(int n) const;
+    // Every chain carries the dead flag: the group is set dead, true.
+    bool CheckRenDeath();
+    bool HasAttackableRen() const;
 
 private:
+    static int Chk(int i, int n)
+    {
+        if (i < 1 || i > n)
+            RangeError(i, 1, n);
+        return i;
+    }
+    TGoban& B() const { return *Owner; }
+    // The judgement's view of another group of the same board.
+    TGun* Other(int n) const;
+    // Fills the flood list from p by the growth rule of the mode; answers
+    // its count.  Mode 0: same side of the area map, and a point related to
+    // the group (its entry is taken) or a dead stone.  Mode 1: same side.
+    int JiFloodFill(Point p, int mode);
+    bool JiGrowTest(Point cur, Point q) const;
+    // One pass of the evaluator over the group's regions; answers whether
+    // some region reported a change, and sets moved when one changed.
+    int EvaluatePass(bool& moved) const;
+    // Index of FromB = p among entries 1..FromSu, 0 when absent.
+    int FromIndex(Point p) const;
+    static int PointBit(Point p) { return (p.y - 1) * kMaxBoard + (p.x - 1); }
+
+    TGoban* Owner = nullptr;
+    int GunNo = 0;
+    int IsiIro = 0;
+    int IsiSu = 0;
+    Arr<std::uint8_t, 1, kMaxPoints> IsiX;
+    Arr<std::uint8_t, 1, kMaxPoints> IsiY;
+    int RenSu = 0;
+    Arr<RenNoT, 1, kMaxGunRen> Ren;
+    // Entry i: the empty point FromB related to the group's stone FromA.
+    Arr<TBytePoint, 1, kMaxFrom> FromA;
+    Arr<TBytePoint, 1, kMaxFrom> FromB;
+    int FromSu = 0;
+    Arr<std::uint8_t, 1, kMaxFrom> FromKind;
+    // The points listed as FromB, one bit per point.
+    Arr<std::uint64_t, 0, (kMaxPoints - 1) / 64> FromSet{};
+    int KokyuSu = 0;
+    Arr<Point, 1, kMaxKokyu> Kokyu;
+    Arr<int, 1, kMaxKokyu> KokyuValue{};
     int JiSu = 0;
+    Arr<std::int16_t, 1, kMaxGunJi> Ji;
+    int Me = 0;
+    Arr<int, 1, kMaxMgun> Mgun{};
+    int MgunSu = 0;
+    Arr<int, 1, kMaxSemeai> Semeai{};
+    int SemeaiSu = 0;
     int Smai = 0;
+    std::uint8_t Lost = 0;
+    std::uint8_t Win = 0;
+    int MeSaved = 0;
+    int LinkSu = 0;
+    Arr<int, 1, kMaxLink> Link{};
+    std::uint8_t Death1 = 0;
     std::uint8_t Death = 0;
     std::uint8_t Seki = 0;
+    int Dame = 0;
+    int DameInSu = 0;
+    int DameOutSu = 0;
+    // DameIn: the liberties next to a race partner; DameOut: the others.
+    Arr<std::uint8_t, 1, kMaxFrom> DameInX, DameInY;
+    Arr<std::uint8_t, 1, kMaxFrom> DameOutX, DameOutY;
+    std::uint8_t ReCount = 0;
+    int DeathLevel = 0;
+
+    friend class TGunList;
 };
 
 class TGunList {
 public:
-    // The group numbered n (1..80), nullptr for a free slot.
+    explicit TGunList(TGoban* owner);
+    TGunList(const TGunList&) = delete;
+    TGunList& operator=(const TGunList&) = delete;
+
+    // Empties the map and the list.
+    void Clear();
+    // Builds every group (numbered in scan order of their first stones).
+    void MakeAll();
+    // Builds group n from the chain at (x, y).
+    void MakeGun(int x, int y, int n);
+
+    // --- The analysis steps over all groups, in number order ---------------------
+    void MakeMgunAll();
+    void MakeJi();
+    void EvaluateJiAll();
+    void CalcJiMeAll();
+    void MakeKokyuAll();
+    void Death1All();
+    void Judge();
+    void ReEvaluateJiAll();
+    void CalcMeAll();
+    void SemeaiCheckAll();
+    void SekiCheck();
+    void SemeaiJudge();
+    void CalcDeathLevelAll();
+    void MeBonusAll();
+
+    // --- Queries -------------------------------------------------------------------
+    // The group numbered n (1..kMaxGun), nullptr for a free slot.
     TGun* GetGun(int n) const { return Gun[n]; }
     int GetGunNo(int x, int y) const { return GunMap[x][y]; }
-    // The group of the stone at p, nullptr when p holds no grouped stone.
+    // The group of the stone at p (x, y 1..19), nullptr when none.
     TGun* GetGunAt(Point p) const { return GunMap[p.x][p.y] == 0 ? nullptr : Gun[GunMap[p.x][p.y]]; }
     int GetCount() const { return Count; }
 
 private:
+    // Runs one step for every group in number order.
+    void EachGun(void (TGun::*step)());
+
+    TGoban* Owner;
     Arr<TGun*, 1, kMaxGun> Gun{};
     int Count = 0;
-    Grid<int, 1, 19> GunMap{};
+    Grid<std::int16_t, 1, 19> GunMap{};
+    // Group objects are made the first time a number is used and kept.
+    Arr<std::unique_ptr<TGun>, 1, kMaxGun> Store;
 };
+
+// The in-between point of a one-space pair (b, a) when both points beside it
+// hold stones of the colour opposite to b's and it does not; (0, 0) else.
+Point JumpGapPoint(Point b, Point a);
+// JumpGapPoint of entry i of the board's pair list (PairB, PairA).
+Point PairGapPoint(const TGoban& board, int i);
+
+// The growth rule of regions over the whole side of the area map: q is on
+// the board and on the same side as cur.
+bool JiGrowTest2(Point cur, Point q);
+
+void GunReset();
 
 } // namespace vorn

@@ -127,9 +127,17 @@ int TLocate::CountIroLive(int colour) const
 
 int TLocate::HasLiveGun(int gunNo, int colour) const
 {
-    // A living group is one with an eye value of 4 or more; groups and their
-    // eye values are not built yet, so no related stone can belong to one.
-    (void)gunNo, (void)colour;
+    const TGoban& b = CurGoban();
+    for (int i = 1; i <= KankeiSu; ++i) {
+        const Point p = GetKankeiPoint(i);
+        if (b.GetIroPt(p) != colour)
+            continue;
+        const int g = GunNoAt(p);
+        if (g == 0 || g == gunNo)
+            continue;
+        if (const TGun* gun = b.GunList.GetGun(g); gun != nullptr && gun->GetMe() >= 4)
+            return 1;
+    }
     return 0;
 }
 

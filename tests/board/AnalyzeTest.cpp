@@ -261,6 +261,10 @@ TEST_F(AnalyzeTest, DeadChainsInAtari)
         const TRen* r = b0().RenList.RenAtPt(c.stone);
         ASSERT_NE(r, nullptr);
         EXPECT_EQ(r->GetDeath(), c.dead) << c.why;
+        // The group judgement rewrites the dead-stone marks; the chain pass
+        // alone marks exactly the dead chains.
+        FillGrid<std::uint8_t, 1, 19>(b0().Death, 0);
+        b0().DeathMake();
         EXPECT_EQ(b0().IsDeathPt(c.stone), c.dead ? 1 : 0) << c.why;
     }
 }
@@ -320,8 +324,9 @@ TEST_F(AnalyzeTest, LinksAcrossACutDoNotSaveTheNeighbour)
     TGoban& b = b0();
     b.Analyze();
     ASSERT_EQ(b.IsDeath(1, 1), 1);
-    // Area and links set by hand, so that only the cut decides.
+    // Area, eye verdicts and links set by hand, so that only the cut decides.
     FillGrid<int, 0, 20>(AreaMap, 0);
+    FillGrid<std::uint8_t, 1, 19>(b.KakemeMap, 0);
     AreaMap[2][1] = AreaMap[4][1] = AreaMap[8][3] = -2;
     TRen* wall = b.RenList.RenAt(1, 2);
     TRen* cut = b.RenList.RenAt(3, 1);

@@ -1,0 +1,683 @@
+#include "board/Jisho.h"
+
+#include "board/Basic.h"
+#include "board/Define.h"
+#include "board/Goban.h"
+#include "board/Gun.h"
+#include "board/KuuIsi.h"
+
+namespace vorn {
+
+namespace {
+
+inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
+inline Point Dir4(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }
+inline Point Naname(Point p, int d) { return Point(p.x + NanameX[d], p.y + NanameY[d]); }
+inline bool Adjacent(Point a, Point b) { return (a.x == b.x && (a.y - b.y == 1 || b.y - a.y == 1)) || (a.y == b.y && (a.x - b.x == 1 || b.x - a.x == 1)); }
+
+// The chain net of the false-eye net test: chains linked to a chain beside
+// the eye, stamped by chain number.
+Arr<int, 1, kMaxRen> LinkedRenList;
+int LinkedRenSu = 0;
+Arr<std::uint32_t, 1, kMaxRen> LinkedRenMark{};
+std::uint32_t LinkedRenStamp = 0;
+
+std::uint32_t NextLinkedStamp()
+{
+    if (++LinkedRenStamp == 0) {
+        LinkedRenMark.Fill(0);
+        LinkedRenStamp = 1;
+    }
+    return LinkedRenStamp;
+}
+
+// Appends p when there is room; answers the new count.
+int PutCapped(std::span<Point> list, int n, Point p)
+{
+    if (static_cast<std::size_t>(n) < list.size())
+        list[static_cast<std::size_t>(n++)] = p;
+    return n;
+}
+
+} // namespace
+
+bool JiHasPoint(const TJi& ji, Point p) { return ji.FindYoso(p) != 0; }
+
+int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc)
+{
+    const std::uint32_t stamp = NextLinkedStamp();
+    // The chains of colour rc around p stay out, but for the first one.
+    if (rc == kKuro || rc == kSiro)
+        for (int d = 1; d <= 8; ++d) {
+            const Point q(p.x + Dir8X[d], p.y + Dir8Y[d]);
+            if (b.GetIroPt(q) == rc)
+                if (const int no = b.RenList.RenNoPt(q))
+                    LinkedRenMark[no] = stamp;
+        }
+    LinkedRenSu = 0;
+    const int start = b.OnBoardPt(s) ? b.RenList.RenNoPt(s) : 0;
+    if (start == 0)
+        return 0;
+    LinkedRenList[++LinkedRenSu] = start;
+    LinkedRenMark[start] = stamp;
+    for (int i = 1; i <= LinkedRenSu; ++i) {
+        const TRen* ren = b.RenList.Items(LinkedRenList[i]);
+        if (ren == nullptr)
+            continue;
+        for (int k = 1; k <= ren->GrenCount(); ++k) {
+            const int g = ren->Gren(k);
+            if (b.RenList.Items(g) == nullptr || LinkedRenMark[g] == stamp)
+                continue;
+            LinkedRenMark[g] = stamp;
+            LinkedRenList[++LinkedRenSu] = g;
+        }
+    }
+    return LinkedRenSu;
+}
+
+// ---------------------------------------------------------------------------
+// Filling
+
+void TJi::Init(TGoban* owner, int jiNo, int gunNo, int colour)
+{
+    Owner = owner;
+    JiNo = jiNo;
+    GunNo = gunNo;
+    JiIro = static_cast<std::uint8_t>(colour);
+    Kuu3Su = 0;
+    KakemeSu = 0;
+    KakemeKamoSu = 0;
+    Me = 0;
+    Scan();
+}
+
+void TJi::Scan()
+{
+    Jisu = FloodSu;
+    Border = 0;
+    for (int i = 1; i <= Jisu; ++i) {
+        const int x = FloodX[i], y = FloodY[i];
+        IsiX[i] = static_cast<std::uint8_t>(x);
+        IsiY[i] = static_cast<std::uint8_t>(y);
+        Kind[i] = 0;
+        Kuu3Mark[i] = 0;
+        Bunkatu[i] = 0;
+        IsiMark[i] = IsStone(Owner->GetIro(x, y)) ? 1 : 0;
+        const int a = AreaMap[x][y];
+        BorderMark[i] = (a == 1 || a == -1) ? 1 : 0;
+        Border += BorderMark[i];
+    }
+    Kakeme = 0;
+    PartLocateSu = 0;
+    Seki = 0;
+    SekiMark = 0;
+}
+
+void TJi::Rescan() { Scan(); }
+
+int TJi::FindYoso(Point p) const
+{
+    for (int i = 1; i <= Jisu; ++i)
+        if (IsiX[i] == p.x && IsiY[i] == p.y)
+            return i;
+    return 0;
+}
+
+int TJi::GetKindPt(Point p) const
+{
+    const int i = FindYoso(p);
+    return i == 0 ? 0 : Kind[i];
+}
+
+int TJi::GetIsiMarkPt(Point p) const
+{
+    const int i = FindYoso(p);
+    return i == 0 ? 0 : IsiMark[i];
+}
+
+int TJi::GetKuu3MarkPt(Point p) const
+{
+    const int i = FindYoso(p);
+    return i == 0 ? 0 : Kuu3Mark[i];
+}
+
+int TJi::CountIsi() const
+{
+    int n = 0;
+    for (int i = 1; i <= Jisu; ++i)
+        n += IsiMark[i];
+    return n;
+}
+
+int TJi::CountBunkatuP() const
+{
+    int n = 0;
+    for (int i = 1; i <= Jisu; ++i)
+        n += Bunkatu[i] == kBunkatuP;
+    return n;
+}
+
+int TJi::CountKind(int v) const
+{
+    int n = 0;
+    for (int i = 1; i <= Jisu; ++i)
+        n += Kind[i] == v;
+    return n;
+}
+
+void TJi::SetVerdict(int i, int v)
+{
+    Kind[i] = static_cast<std::uint8_t>(v);
+    Owner->SetKakemePt(GetYoso(i), v);
+}
+
+// ---------------------------------------------------------------------------
+// Verdicts
+
+int TJi::Evaluate()
+{
+    int changed;
+    if (Jisu == 1)
+        changed = Evaluate1();
+    else if (Jisu == 2)
+        changed = Evaluate2();
+    else if (Jisu == 3)
+        changed = Evaluate3();
+    else
+        changed = EvaluateN();
+    if (Jisu < 13)
+        Kuu3Check();
+    return changed;
+}
+
+namespace {
+// The state one evaluation may change, saved before it: the verdicts and
+// marks of each point with its board verdict, then the region's counts.
+Arr<std::uint8_t, 1, 3 * kMaxPoints> SavedMarks;
+Arr<int, 1, 5> SavedCounts;
+} // namespace
+
+int TJi::EvaluateTracked(bool& moved)
+{
+    const TGoban& b = *Owner;
+    for (int i = 1; i <= Jisu; ++i) {
+        SavedMarks[3 * i - 2] = Kind[i];
+        SavedMarks[3 * i - 1] = Kuu3Mark[i];
+        SavedMarks[3 * i] = static_cast<std::uint8_t>(b.GetKakeme(IsiX[i], IsiY[i]));
+    }
+    SavedCounts = {{Kakeme, KakemeSu, KakemeKamoSu, Kuu3Su, Me}};
+    const int changed = Evaluate();
+    bool same = SavedCounts[1] == Kakeme && SavedCounts[2] == KakemeSu && SavedCounts[3] == KakemeKamoSu
+                && SavedCounts[4] == Kuu3Su;
+    for (int i = 1; i <= Jisu && same; ++i)
+        same = SavedMarks[3 * i - 2] == Kind[i] && SavedMarks[3 * i - 1] == Kuu3Mark[i]
+               && SavedMarks[3 * i] == b.GetKakeme(IsiX[i], IsiY[i]);
+    moved = moved || !same;
+    return changed;
+}
+
+int TJi::Evaluate1()
+{
+    if (Kakeme == kKakemeYes || Kakeme == kKakemeKamo)
+        return 0;
+    int v = KakemeCheckAt(1, GetYoso(1), JiIro);
+    if (v > 0) {
+        // A possibly false eye on the border of the area is false.
+        if (v == kKakemeKamo && BorderMark[1])
+            v = kKakemeYes;
+        SetVerdict(1, v);
+        Kakeme = v;
+    }
+    return v;
+}
+
+int TJi::Evaluate2()
+{
+    if (Kakeme == kKakemeYes)
+        return 0;
+    if (Kakeme != kKakemeKamo)
+        Kakeme = kKakemeNo;
+    KakemeSu = 0;
+    KakemeKamoSu = 0;
+    int changed = 0;
+    for (int i = 1; i <= 2; ++i) {
+        if (Kind[i] == kKakemeYes) {
+            ++KakemeSu;
+            continue;
+        }
+        const int v = KakemeCheckAt(i, GetYoso(i), JiIro);
+        if (v == kKakemeYes || v == kKakemeKamo) {
+            SetVerdict(i, v);
+            changed = 1;
+        }
+        if (v == kKakemeKamo) {
+            ++KakemeKamoSu;
+            if (IsiMark[i])
+                Kakeme = kKakemeKamo;
+        } else if (v == kKakemeYes) {
+            ++KakemeSu;
+            if (IsiMark[i])
+                Kakeme = kKakemeYes;
+            else if (!IsiMark[3 - i])
+                Kakeme = kKakemeKamo;
+        }
+    }
+    if (KakemeSu == 2)
+        Kakeme = kKakemeYes;
+    return changed;
+}
+
+int TJi::Evaluate3()
+{
+    if (Kakeme == kKakemeYes || Kakeme == kKakemeKamo)
+        return 0;
+    Kakeme = kKakemeNo;
+    KakemeKamoSu = 0;
+    int changed = 0;
+    int v[4] = {};
+    for (int i = 1; i <= 3; ++i) {
+        v[i] = KakemeCheckAt(i, GetYoso(i), JiIro);
+        Owner->SetKakemePt(GetYoso(i), v[i]);
+    }
+    for (int i = 1; i <= 3; ++i) {
+        if (v[i] != kKakemeYes && v[i] != kKakemeKamo)
+            continue;
+        // Only an end of the three: one point next to it (a), the third (f) not.
+        const int j = i % 3 + 1, k = j % 3 + 1;
+        const bool adjJ = Adjacent(GetYoso(i), GetYoso(j)), adjK = Adjacent(GetYoso(i), GetYoso(k));
+        if (adjJ == adjK)
+            continue;
+        const int a = adjJ ? j : k, f = adjJ ? k : j;
+        const Point p = GetYoso(i);
+        Kind[i] = static_cast<std::uint8_t>(v[i]);
+        if (IsiMark[f] || (!IsiMark[i] && !IsiMark[a])) {
+            if (v[i] == kKakemeYes) {
+                Owner->SetKakemePt(p, kKakemeYes);
+                changed = 1;
+            } else {
+                ++KakemeKamoSu;
+                Owner->SetKakemePt(p, kKakemeKamo);
+            }
+        } else if (IsiMark[i] != IsiMark[a]) {
+            Kakeme = kKakemeKamo;
+            ++KakemeKamoSu;
+            Owner->SetKakemePt(p, kKakemeKamo);
+        } else {
+            Kakeme = v[i];
+            Owner->SetKakemePt(p, v[i]);
+            changed = 1;
+        }
+    }
+    KakemeSu = CountKind(kKakemeYes);
+    if (KakemeSu >= 2) {
+        for (int i = 1; i <= 3; ++i)
+            SetVerdict(i, kKakemeYes);
+        Kakeme = kKakemeYes;
+    }
+    return changed;
+}
+
+int TJi::EvaluateN()
+{
+    Kakeme = kKakemeNo;
+    bool stoneWasFalse = false;
+    for (int i = 1; i <= Jisu; ++i)
+        if (IsiMark[i] && Kind[i] == kKakemeYes)
+            stoneWasFalse = true;
+    for (int i = 1; i <= Jisu; ++i) {
+        if (Kind[i] == kKakemeYes || Kind[i] == kKakemeKamo)
+            continue;
+        const int a = AreaMap[IsiX[i]][IsiY[i]];
+        if (a > -2 && a < 2)
+            continue;
+        const int v = KakemeCheckAt(i, GetYoso(i), JiIro);
+        if (v == kKakemeYes || v == kKakemeKamo)
+            SetVerdict(i, v);
+    }
+    // Two stones, one of them a false eye already, between two empty points
+    // that do not touch: the space is false.
+    if (Jisu == 4 && CountIsi() == 2 && stoneWasFalse) {
+        Point empty[2];
+        int n = 0;
+        for (int i = 1; i <= 4; ++i)
+            if (!IsiMark[i])
+                empty[n++] = GetYoso(i);
+        if (!Adjacent(empty[0], empty[1]))
+            Kakeme = kKakemeYes;
+    }
+    KakemeSu = CountKind(kKakemeYes);
+    KakemeKamoSu = CountKind(kKakemeKamo);
+    return 0;
+}
+
+int TJi::KakemeCheck(Point p, int c) { return KakemeCheckAt(FindYoso(p), p, c); }
+
+int TJi::KakemeCheckAt(int at, Point p, int c)
+{
+    const TGoban& b = *Owner;
+    const int o = Aite(c);
+    int e = 0, m = 0, edge = 0, dead = 0;
+    for (int d = 1; d <= 4; ++d) {
+        const Point q = Dir4(p, d);
+        const int col = b.GetIroPt(q);
+        if (col == kAki)
+            ++e;
+        else if (col == kHen)
+            ++edge;
+        else if (col == c) {
+            ++m;
+            dead += b.IsDeathPt(q) != 0;
+        }
+    }
+    if (e >= 3)
+        return kKakemeNone;
+    const bool border = at != 0 && BorderMark[at] != 0;
+    if (e == 2 && !border)
+        return kKakemeNo;
+    if (m > 0 && e + dead >= 2 && !border)
+        return kKakemeNo;
+
+    // The opponent's diagonal stones that count, and the open diagonals
+    // where it can play.
+    Point diag[4];
+    const int t = b.ListDiagonalLive(p, o, diag);
+    int atari = 0;
+    for (int i = 0; i < t; ++i) {
+        const TRen* r = b.RenList.RenAtPt(diag[i]);
+        atari += r != nullptr && r->Kuu() == 1;
+    }
+    int dEmpty = 0, f = 0;
+    for (int d = 1; d <= 4; ++d) {
+        const Point q = Naname(p, d);
+        if (b.GetIroPt(q) != kAki)
+            continue;
+        ++dEmpty;
+        if (AreaMap[q.x][q.y] == 0 && !b.IsKinsiPt(o, q) && !b.IsSelfAtariPt(o, q))
+            ++f;
+    }
+
+    if (t == 0) {
+        if (dEmpty == 0)
+            return kKakemeNo;
+        if (edge > 0)
+            return f == 0 ? kKakemeNo : f == 1 ? kKakemeKamo : kKakemeYes;
+        if (dEmpty < 3 || f < 3)
+            return kKakemeNo;
+        return f == 3 ? kKakemeKamo : kKakemeYes;
+    }
+    if (t >= 2)
+        return HasIsolatedNet(p, c) ? kKakemeYes : kKakemeNo;
+    if (edge > 0) {
+        if (!HasIsolatedNet(p, c))
+            return kKakemeNo;
+        return atari == 0 ? kKakemeYes : kKakemeKamo;
+    }
+    if (dEmpty == 0 || f == 0 || !HasIsolatedNet(p, c))
+        return kKakemeNo;
+    return f == 2 ? kKakemeYes : kKakemeKamo;
+}
+
+bool TJi::HasIsolatedNet(Point p, int c)
+{
+    for (int d = 1; d <= 4; ++d) {
+        const Point s = Dir4(p, d);
+        if (Owner->GetIroPt(s) == c && RenNetIsolated(s, p))
+            return true;
+    }
+    return false;
+}
+
+bool TJi::RenNetIsolated(Point s, Point p)
+{
+    TGoban& b = *Owner;
+    const TJi* r = b.JiList.GetJiAt(p);
+    if (r == nullptr)
+        return false;
+    const int n = r->GetJisu();
+    const int rc = r->GetJiIro();
+
+    // In a three-point region: the point next to p and the third one.
+    Point a, f;
+    if (n == 3) {
+        bool haveA = false, haveF = false;
+        for (int i = 1; i <= 3; ++i) {
+            const Point q = r->GetYoso(i);
+            if (q == p)
+                continue;
+            if (Adjacent(q, p)) {
+                if (!haveA)
+                    a = q;
+                haveA = true;
+            } else {
+                f = q;
+                haveF = true;
+            }
+        }
+        if (!haveF)
+            return false;
+    }
+
+    if (ListLinkedRenExcept(b, s, p, rc) == 0)
+        return false;
+
+    // Does any chain of the net reach other area?
+    for (int i = 1; i <= LinkedRenSu; ++i) {
+        TRen* ren = b.RenList.Items(LinkedRenList[i]);
+        if (ren == nullptr)
+            continue;
+        for (int k = 1; k <= ren->Kuu(); ++k) {
+            const Point l = ren->GetKuu(k);
+            if (l == p || b.GetKakeme(l.x, l.y) == kKakemeYes)
+                continue;
+            if (n == 2 && JiHasPoint(*r, l))
+                continue;
+            if (n == 3
+                && (b.GetKakeme(f.x, f.y) == kKakemeYes
+                    || (b.GetIroPt(f) == kAki && JiHasPoint(*r, l)
+                        && (IsStone(b.GetIroPt(p)) || IsStone(b.GetIroPt(a))))))
+                continue;
+            const int area = AreaMap[l.x][l.y];
+            if (area == 1 || area == -1) {
+                // A border liberty is passed over when it opens to more than
+                // one point, or to one point that no stone of rc touches.  A
+                // border liberty shut in on all sides is area of its own.
+                int open = 0;
+                Point q;
+                for (int d = 1; d <= 4; ++d)
+                    if (b.GetIroPt(Dir4(l, d)) == kAki) {
+                        ++open;
+                        q = Dir4(l, d);
+                    }
+                if (open > 1)
+                    continue;
+                if (open == 1) {
+                    bool touches = false;
+                    for (int d = 1; d <= 4; ++d)
+                        touches = touches || b.GetIroPt(Dir4(q, d)) == rc;
+                    if (!touches)
+                        continue;
+                }
+            }
+            if (area != 0)
+                return false;
+        }
+    }
+    return true;
+}
+
+void TJi::Kuu3Check()
+{
+    const TGoban& b = *Owner;
+    const int o = Aite(JiIro);
+    Kuu3Su = 0;
+    for (int i = 1; i <= Jisu; ++i) {
+        if (IsiMark[i])
+            continue;
+        const Point p = GetYoso(i);
+        int open = 0, firm = 0;
+        for (int d = 1; d <= 4; ++d) {
+            const Point q = Dir4(p, d);
+            const int col = b.GetIroPt(q);
+            if (col != kAki && col != o)
+                continue;
+            ++open;
+            const int a = AreaMap[q.x][q.y];
+            const int k = b.GetKakeme(q.x, q.y);
+            if ((a < -1 || a > 1) && k != kKakemeYes && k != kKakemeKamo)
+                ++firm;
+        }
+        if (open >= 3 && firm >= 3) {
+            Kuu3Mark[i] = 1;
+            ++Kuu3Su;
+        }
+    }
+}
+
+void TJi::ClearMarks()
+{
+    Kakeme = 0;
+    for (int i = 1; i <= Jisu; ++i)
+        SetVerdict(i, 0);
+}
+
+// ---------------------------------------------------------------------------
+// Area and candidates
+
+void TJi::SetAreaValue(int v)
+{
+    Border = 0;
+    for (int i = 1; i <= Jisu; ++i) {
+        AreaMap[IsiX[i]][IsiY[i]] = v;
+        BorderMark[i] = 0;
+    }
+    if (v == 0)
+        return;
+    for (int i = 1; i <= Jisu; ++i) {
+        if (AreaCountZero(IsiX[i], IsiY[i]) >= 1) {
+            BorderMark[i] = 1;
+            ++Border;
+        } else {
+            AreaMap[IsiX[i]][IsiY[i]] = 2 * v;
+        }
+    }
+}
+
+void TJi::SetSekiMark(int v)
+{
+    SekiMark = static_cast<std::uint8_t>(v);
+    for (int i = 1; i <= Jisu; ++i)
+        if (IsiMark[i])
+            if (TGun* g = Owner->GunList.GetGunAt(GetYoso(i)))
+                g->SetDeath(0);
+}
+
+int TJi::KohoKakeme(std::span<Point> list) const
+{
+    const TGoban& b = *Owner;
+    const int o = Aite(JiIro);
+    int n = 0;
+    for (int i = 1; i <= Jisu; ++i) {
+        if (IsiMark[i] && Kind[i] != kKakemeKamo)
+            continue;
+        const Point p = GetYoso(i);
+        if (Kind[i] == kKakemeYes && !BorderMark[i])
+            n = PutCapped(list, n, p);
+        if (Kind[i] != kKakemeKamo)
+            continue;
+        for (int d = 1; d <= 4; ++d) {
+            const Point q = Naname(p, d);
+            if (b.GetIroPt(q) == kAki && AreaMap[q.x][q.y] == 0 && !b.IsKinsiPt(o, q) && !b.IsSelfAtariPt(o, q))
+                n = PutCapped(list, n, q);
+        }
+    }
+    return n;
+}
+
+int TJi::KohoBorder(std::span<Point> list) const
+{
+    if (Me >= 5)
+        return 0;
+    const TGoban& b = *Owner;
+    int n = 0;
+    for (int i = 1; i <= Jisu; ++i) {
+        if (!BorderMark[i])
+            continue;
+        const Point p = GetYoso(i);
+        int open = 0;
+        Point q;
+        for (int d = 1; d <= 4; ++d) {
+            const Point r = Dir4(p, d);
+            if (b.GetIroPt(r) == kAki && AreaMap[r.x][r.y] == 0) {
+                ++open;
+                q = r;
+            }
+        }
+        if (open != 1)
+            continue;
+        n = PutCapped(list, n, q);
+        if (LineNoPt(q) != 1)
+            continue;
+        for (int d = 1; d <= 4; ++d) {
+            const Point r = Dir4(q, d);
+            if (b.GetIroPt(r) == kAki && LineNoPt(r) == 2 && AreaMap[r.x][r.y] == 0)
+                n = PutCapped(list, n, r);
+        }
+    }
+    return n;
+}
+
+// ---------------------------------------------------------------------------
+// TJiList
+
+TJiList::TJiList(TGoban* owner) : Owner(owner) {}
+
+void TJiList::Clear()
+{
+    FillGrid<int, 0, 20>(JiMap, 0);
+    for (int n = 1; n <= Count; ++n)
+        Ji[n] = nullptr;
+    Count = 0;
+}
+
+void TJiList::Stamp(int n, int v)
+{
+    const TJi& ji = *Ji[n];
+    for (int i = 1; i <= ji.GetJisu(); ++i) {
+        const Point p = ji.GetYoso(i);
+        if (v != 0 || JiMap[p.x][p.y] == n)
+            JiMap[p.x][p.y] = v;
+    }
+}
+
+int TJiList::Add(int gunNo, int colour)
+{
+    const int n = Count + 1;
+    if (n > kMaxJi)
+        RangeError(n, 1, kMaxJi);
+    if (!Store[n])
+        Store[n] = std::make_unique<TJi>();
+    Ji[n] = Store[n].get();
+    Count = n;
+    Ji[n]->Init(Owner, n, gunNo, colour);
+    Stamp(n, n);
+    return n;
+}
+
+void TJiList::Restamp(int n)
+{
+    if (Ji[n] == nullptr)
+        return;
+    Stamp(n, 0);
+    Ji[n]->Rescan();
+    Stamp(n, n);
+}
+
+void TJiList::Delete(int n)
+{
+    if (Ji[n] == nullptr)
+        return;
+    Ji[n]->ClearMarks();
+    Ji[n] = nullptr;
+}
+
+} // namespace vorn

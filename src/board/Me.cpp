@@ -1,0 +1,482 @@
+// Eye values of regions and the eye shapes they are judged by: vital points
+// that divide an eye space, and the shapes that enemy stones inside it leave.
+#include "board/Me.h"
+
+#include <cstring>
+
+#include "board/Basic.h"
+#include "board/Define.h"
+#include "board/Goban.h"
+#include "board/Jisho.h"
+#include "board/KuuIsi.h"
+
+namespace vorn {
+
+Grid<std::uint8_t, 0, 20> JiMarkMap{};
+
+namespace {
+
+inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
+inline Point Dir4(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }
+inline bool InGrid(Point p) { return p.x >= 0 && p.y >= 0 && p.x <= 20 && p.y <= 20; }
+
+// The empty neighbours of the false-eye points of the region under study.
+// Every point is listed at most once, so the list never runs out of room.
+Arr<Point, 1, kMaxPoints> KakemeNeighbourList;
+int KakemeNeighbourSu = 0;
+
+// The parts of PartValue, by point: the part a point belongs to, stamped.
+Grid<std::uint32_t, 0, 20> PartMark{};
+std::uint32_t PartStamp = 0;
+
+std::uint32_t NextPartStamp()
+{
+    if (++PartStamp == 0) {
+        for (auto& col : PartMark)
+            col.Fill(0);
+        PartStamp = 1;
+    }
+    return PartStamp;
+}
+
+// The largest part whose points the value rules look at.
+constexpr int kPartPoints = 10;
+
+// The largest enemy chain whose shapes are classed: bigger ones make seki.
+constexpr int kMaxShapeRen = 8;
+// A chain of n stones has at most 2n + 2 liberties; a shape is the stones
+// and all liberties but one.
+constexpr int kMaxShape = kMaxShapeRen + 2 * kMaxShapeRen + 1;
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Eye value of a region
+
+int TJi::CalcMe()
+{
+    const TGoban& b = *Owner;
+    const int J = Jisu, B = Border, KS = KakemeSu, KK = KakemeKamoSu, K = Kakeme;
+    const int inner = J - B - KS;
+    const int c = JiIro, o = Aite(c);
+    auto done = [this](int v) {
+        Me = v;
+        return v;
+    };
+
+    if (K == kKakemeYes)
+        return done(0);
+    if (K == kKakemeKamo) {
+        if (J == 2 && KS + KK == 2)
+            return done(0);
+        return done(B == 0 ? 1 : 0);
+    }
+    if (J == 1) {
+        const Point p = GetYoso(1);
+        if (B == 1) {
+            int open = 0;
+            Point q;
+            for (int d = 1; d <= 4; ++d)
+                if (b.GetIroPt(Dir4(p, d)) == kAki) {
+                    ++open;
+                    q = Dir4(p, d);
+                }
+            bool shut = false;
+            if (open == 1) {
+                int enemy = 0, own = 0;
+                for (int d = 1; d <= 4; ++d) {
+                    const int col = b.GetIroPt(Dir4(q, d));
+                    enemy += col == o;
+                    own += col == c;
+                }
+                shut = enemy >= 2 && own == 0;
+            }
+            if (CountAreaNeighbour(p, 0) >= 2 || shut) {
+                Owner->SetKakemePt(p, kKakemeNotMe);
+                return done(0);
+            }
+            if (open == 1 && IsiMark[1]) {
+                const TRen* r = b.RenList.RenAtPt(p);
+                if (r != nullptr && r->GetDeath())
+                    return done(2);
+            }
+            return done(1);
+        }
+        if (IsiMark[1])
+            return done(0);
+        return done(b.IsToruTenPt(o, p) ? 1 : 2);
+    }
+    if (J == 2) {
+        if (KS == 2)
+            return done(0);
+        if (B == 2)
+            return done(1);
+        if (KK >= 2)
+            return done(0);
+        if (KK == 1 && B == 1)
+            return done(1);
+        return done(2);
+    }
+    if (J == 3 && KS == 1 && KK == 1)
+        return done(1);
+    if (J == B)
+        return done(0);
+    if (inner >= 8)
+        return done(6);
+    if (J >= 10)
+        return done(4);
+
+    MakePartLocate();
+    switch (PartLocateSu) {
+    case 0: {
+        const int s = ShapeCheck();
+        if (s == 0)
+            return done(4);
+        if (s == 2)
+            return done(3);
+        if (Kuu3Su >= 2)
+            return done(4);
+        if (inner == 6 || inner == 7)
+            return done(Kuu3Su == 1 ? 3 : 2);
+        if (J < 8 || inner < 4)
+            return done(2);
+        return done(3);
+    }
+    case 1:
+        return done(b.IsKinsiPt(o, PartLocate[1]) ? 4 : 3);
+    case 2:
+        return done(J <= 5 && B >= 3 ? 3 : 4);
+    case 3:
+        return done(4);
+    default:
+        return done(5);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Vital points
+
+void TJi::MakeKakemeNeighbourList() const
+{
+    const TGoban& b = *Owner;
+    KakemeNeighbourSu = 0;
+    for (int i = 1; i <= Jisu; ++i) {
+        if (Kind[i] != kKakemeYes)
+            continue;
+        for (int d = 1; d <= 4; ++d) {
+            const Point q = Dir4(GetYoso(i), d);
+            if (b.GetIroPt(q) == kAki && !InKakemeNeighbourList(q))
+                KakemeNeighbourList[++KakemeNeighbourSu] = q;
+        }
+    }
+}
+
+int InKakemeNeighbourList(Point p)
+{
+    for (int i = 1; i <= KakemeNeighbourSu; ++i)
+        if (KakemeNeighbourList[i] == p)
+            return 1;
+    return 0;
+}
+
+int IsKuu3PointEx(Point p, int colour)
+{
+    const TGoban& b = CurGoban();
+    int open = 0, firm = 0;
+    for (int d = 1; d <= 4; ++d) {
+        const Point q = Dir4(p, d);
+        const int col = b.GetIroPt(q);
+        if (col != kAki && col != colour)
+            continue;
+        ++open;
+        const int a = AreaMap[q.x][q.y];
+        const int k = b.GetKakeme(q.x, q.y);
+        if ((a < -1 || a > 1) && k != kKakemeYes && k != kKakemeKamo && !InKakemeNeighbourList(q))
+            ++firm;
+    }
+    return open >= 3 && firm >= 3 ? 1 : 0;
+}
+
+void TJi::MakePartLocate()
+{
+    const TGoban& b = *Owner;
+    const int c = JiIro, o = Aite(c);
+    PartLocateSu = 0;
+    for (int i = 1; i <= Jisu; ++i)
+        Bunkatu[i] = kBunkatuNone;
+    MakeKakemeNeighbourList();
+    for (int i = 1; i <= Jisu; ++i) {
+        const Point p = GetYoso(i);
+        if (IsiMark[i] || Kind[i] == kKakemeYes || b.IsKinsi(c, p.x, p.y))
+            continue;
+        bool vital = IsKuu3PointEx(p, o) != 0;
+        if (!vital) {
+            int open = 0, pressure = 0;
+            for (int d = 1; d <= 4; ++d) {
+                const Point q = Dir4(p, d);
+                const int col = b.GetIroPt(q);
+                if (col == o) {
+                    ++open;
+                    ++pressure;
+                } else if (col == kAki) {
+                    ++open;
+                    pressure += AreaMap[q.x][q.y] != 0;
+                }
+            }
+            if (open < 2 || pressure < 2)
+                continue;
+            const int v = PartValue(p);
+            if (v >= 4) {
+                Bunkatu[i] = kBunkatuP;
+                vital = true;
+            } else if (v == 3) {
+                Bunkatu[i] = kBunkatuQ;
+            }
+        }
+        if (vital && PartLocateSu < kMaxPartLocate)
+            PartLocate[++PartLocateSu] = p;
+    }
+}
+
+void TJi::MarkPoints() const
+{
+    std::memset(&JiMarkMap, 0, sizeof(JiMarkMap));
+    for (int i = 1; i <= Jisu; ++i)
+        JiMarkMap[IsiX[i]][IsiY[i]] = 1;
+}
+
+int TJi::PartValue(Point p)
+{
+    const TGoban& b = *Owner;
+    const int o = Aite(JiIro);
+    MarkPoints();
+    JiMarkMap[p.x][p.y] = 0;
+    const std::uint32_t stamp = NextPartStamp();
+    int parts = 0, value = 0;
+    for (int d = 1; d <= 4 && parts < 4; ++d) {
+        const Point q = Dir4(p, d);
+        const int col = b.GetIroPt(q);
+        // Parts lie inside this region: a neighbour outside it starts none.
+        if ((col != kAki && col != o) || AreaMap[q.x][q.y] == 0 || JiMarkMap[q.x][q.y] == 0)
+            continue;
+        if (PartMark[q.x][q.y] == stamp)
+            continue;
+        const int su = PartFloodFill(q);
+        Point pts[kPartPoints];
+        const int size = su < kPartPoints ? su : kPartPoints;
+        for (int k = 1; k <= su; ++k) {
+            PartMark[FloodX[k]][FloodY[k]] = stamp;
+            if (k <= kPartPoints)
+                pts[k - 1] = Point(FloodX[k], FloodY[k]);
+        }
+        ++parts;
+        value += PartPointValue(size, pts);
+    }
+    return value;
+}
+
+// The eye value of one part of a divided region, by its size and marks.
+int TJi::PartPointValue(int size, const Point* pts)
+{
+    const TGoban& b = *Owner;
+    int y = 0, a = 0;
+    for (int k = 0; k < size; ++k) {
+        y += GetKindPt(pts[k]) == kKakemeYes;
+        a += GetKuu3MarkPt(pts[k]) != 0;
+    }
+    if (size == 1) {
+        const int kind = GetKindPt(pts[0]);
+        if (kind == kKakemeYes)
+            return 0;
+        if (kind == kKakemeKamo || a > 0)
+            return 1;
+        return 2;
+    }
+    if (size == 2) {
+        if (y > 0)
+            return a == 0 ? 1 : 0;
+        return a <= 1 ? 2 : 0;
+    }
+    if (size == 3) {
+        if (y == 0 && a == 0)
+            return b.GetIroPt(MiddleOfThree(pts[0], pts[1], pts[2])) == kAki ? 3 : 2;
+        if (y == 1) {
+            for (int k = 0; k < 3; ++k)
+                if (GetKindPt(pts[k]) == kKakemeYes)
+                    return IsStone(b.GetIroPt(pts[k])) ? 1 : 2;
+        }
+        return a == 1 || a == 2 ? 2 : 0;
+    }
+    for (int k = 0; k < size; ++k)
+        if (GetKindPt(pts[k]) != kKakemeYes)
+            return 2;
+    return 0;
+}
+
+int PartFloodFill(Point p)
+{
+    const int v = JiMarkMap[p.x][p.y];
+    return FloodFillBy(p, [v](Point, Point q) { return v != 0 && JiMarkMap[q.x][q.y] == v; });
+}
+
+Point MiddleOfThree(Point a, Point b, Point c)
+{
+    auto mid = [](int u, int v, int w) {
+        const int lo = u < v ? (u < w ? u : w) : (v < w ? v : w);
+        const int hi = u > v ? (u > w ? u : w) : (v > w ? v : w);
+        return (lo + hi) / 2;
+    };
+    if (a.x == b.x && b.x == c.x)
+        return Point(a.x, mid(a.y, b.y, c.y));
+    if (a.y == b.y && b.y == c.y)
+        return Point(mid(a.x, b.x, c.x), a.y);
+    const int x = (a.x == b.x || a.x == c.x) ? a.x : b.x;
+    const int y = (a.y != b.y && a.y != c.y) ? b.y : a.y;
+    return Point(x, y);
+}
+
+// ---------------------------------------------------------------------------
+// Stones inside a region
+
+int TJi::ShapeCheck()
+{
+    Seki = 0;
+    if (Jisu >= 10)
+        return 1;
+    const int stones = CountIsi();
+    if (stones < 2 || stones > 8)
+        return 1;
+    const TRenList& list = Owner->RenList;
+    int ren = 0;
+    for (int i = 1; i <= Jisu; ++i) {
+        if (!IsiMark[i])
+            continue;
+        const int no = list.RenNoPt(GetYoso(i));
+        if (ren == 0)
+            ren = no;
+        else if (no != ren)
+            return 1;
+    }
+    const int s = RenShapeClass(ren);
+    if (s == 4) {
+        Seki = 1;
+        return 0;
+    }
+    return s == 3 ? 2 : 1;
+}
+
+int RenShapeClass(int renNo)
+{
+    TRen* r = CurGoban().RenList.Items(renNo);
+    if (r == nullptr)
+        return 2;
+    if (r->IsiCount() > kMaxShapeRen)
+        return 4;
+    const int libs = r->Kuu();
+    if (libs == 0)
+        return 3;
+    Point shape[kMaxShape];
+    for (int l = 1; l <= libs; ++l) {
+        int n = 0;
+        for (int i = 1; i <= r->IsiCount(); ++i)
+            shape[n++] = r->GetIsi(i);
+        for (int k = 1; k <= libs; ++k)
+            if (k != l)
+                shape[n++] = r->GetKuu(k);
+        if (ShapeEyeClass(std::span<const Point>(shape, static_cast<std::size_t>(n)), n) <= 3)
+            return 2;
+    }
+    return 4;
+}
+
+int ShapeEyeClass(std::span<const Point> points, int n)
+{
+    if (n <= 2)
+        return 2;
+    if (n == 3)
+        return 3;
+    if (n == 4 && IsBentFourCorner(points.first(4)))
+        return 3;
+    std::memset(&JiMarkMap, 0, sizeof(JiMarkMap));
+    for (int i = 0; i < n; ++i)
+        JiMarkMap[points[static_cast<std::size_t>(i)].x][points[static_cast<std::size_t>(i)].y] = 1;
+    int dividing = 0;
+    for (int i = 0; i < n; ++i) {
+        const Point p = points[static_cast<std::size_t>(i)];
+        JiMarkMap[p.x][p.y] = 0;
+        dividing += IsDividingPoint(p);
+        JiMarkMap[p.x][p.y] = 1;
+        if (dividing >= 2)
+            return 4;
+    }
+    return dividing == 1 ? 3 : 2;
+}
+
+int ListMarkedNeighbours(Point p, std::span<Point> list)
+{
+    int n = 0;
+    for (int d = 1; d <= 4; ++d) {
+        const Point q = Dir4(p, d);
+        if (!InGrid(q) || JiMarkMap[q.x][q.y] != 1)
+            continue;
+        if (static_cast<std::size_t>(n) >= list.size())
+            RangeError(n, 0, static_cast<long>(list.size()) - 1);
+        list[static_cast<std::size_t>(n++)] = q;
+    }
+    return n;
+}
+
+int IsDividingPoint(Point p)
+{
+    Point nb[4];
+    const int n = ListMarkedNeighbours(p, nb);
+    if (n == 0)
+        return 0;
+    // The whole part of the first neighbour: a further neighbour outside it
+    // lies in another part.
+    const int su = PartFloodFill(nb[0]);
+    for (int j = 1; j < n; ++j) {
+        bool inPart = false;
+        for (int k = 1; k <= su && !inPart; ++k)
+            inPart = FloodX[k] == nb[j].x && FloodY[k] == nb[j].y;
+        if (!inPart)
+            return 1;
+    }
+    return 0;
+}
+
+int IsBentFourCorner(std::span<const Point> points)
+{
+    if (points.size() != 4)
+        return 0;
+    const int n = BoardSize;
+    auto isCorner = [n](Point p) { return (p.x == 1 || p.x == n) && (p.y == 1 || p.y == n); };
+    int corner = -1;
+    for (int i = 0; i < 4; ++i) {
+        const Point p = points[static_cast<std::size_t>(i)];
+        if (LineNoPt(p) != 1)
+            return 0;
+        if (corner < 0 && isCorner(p))
+            corner = i;
+    }
+    if (corner < 0)
+        return 0;
+    // Sides: 1 top, 2 bottom, 4 left, 8 right.
+    int sides = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (i == corner)
+            continue;
+        const Point p = points[static_cast<std::size_t>(i)];
+        sides |= (p.y == 1 ? 1 : 0) | (p.y == n ? 2 : 0) | (p.x == 1 ? 4 : 0) | (p.x == n ? 8 : 0);
+    }
+    const int count = (sides & 1) + ((sides >> 1) & 1) + ((sides >> 2) & 1) + ((sides >> 3) & 1);
+    return count == 2 ? 1 : 0;
+}
+
+void MeReset()
+{
+    std::memset(&JiMarkMap, 0, sizeof(JiMarkMap));
+    KakemeNeighbourSu = 0;
+}
+
+} // namespace vorn

@@ -1,0 +1,601 @@
+// Groups and their judgement: building, related points, eyes that make a
+// group live or die, groups dead at once, capturing races, seki, the death
+// level, candidate points, and positions that fill every table.
+#include "LifeUtil.h"
+#include "Util.h"
+
+#include <set>
+
+#include "board/Gun.h"
+#include "board/Hooks.h"
+#include "board/Jisho.h"
+#include "board/KuuIsi.h"
+#include "board/Locate.h"
+
+namespace vorn::test {
+namespace {
+
+class GunTest : public VornTest {
+protected:
+    TGoban& b0() { return *GobanLv[0]; }
+    // Sets up and analyses board 0.
+    void Analyse(const std::string& diagram)
+    {
+        SetBoard(diagram);
+        b0().Analyze();
+    }
+    // The sum of the eye values of a group's own regions.
+    int RegionMe(const TGun& g)
+    {
+        int me = 0;
+        for (int i = 1; i <= g.GetJisu(); ++i)
+            if (const TJi* ji = b0().JiList.GetJi(g.GetJi(i)))
+                me += ji->GetMe();
+        return me;
+    }
+};
+
+// A 19x19 diagram whose point (x, y) is cell(x, y): "X ", "O " or ". ".
+template <class F>
+std::string Diagram19(F cell)
+{
+    std::string diagram;
+    for (int y = 1; y <= 19; ++y) {
+        for (int x = 1; x <= 19; ++x)
+            diagram += cell(x, y);
+        diagram += "\n";
+    }
+    return diagram;
+}
+
+// ---------------------------------------------------------------------------
+// Building
+
+TEST_F(GunTest, EmptyBoardHasNoGroup)
+{
+    BoardSize = 9;
+    b0().NewGame();
+    b0().Analyze();
+    EXPECT_EQ(b0().GunList.GetCount(), 0);
+    for (int x = 1; x <= 19; ++x)
+        for (int y = 1; y <= 19; ++y)
+            EXPECT_EQ(b0().GunList.GetGunNo(x, y), 0);
+    EXPECT_EQ(b0().JiList.GetCount(), 0);
+}
+
+TEST_F(GunTest, ChainsLinkedThroughAThirdChainMakeOneGroup)
+{
+    // Black (2,3) and (6,3) are linked only through (4,3); white (8,7) is
+    // alone.  Numbers follow the first stone in scan order.
+    Analyse(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . X . X . X . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . O .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    const TGunList& gl = b0().GunList;
+    ASSERT_EQ(gl.GetCount(), 2);
+    const TGun& black = *gl.GetGun(1);
+    EXPECT_EQ(black.GetIsiIro(), kKuro);
+    EXPECT_EQ(black.GetRenSu(), 3);
+    EXPECT_EQ(black.GetIsiSu(), 3);
+    // Grown breadth-first from the first stone.
+    EXPECT_EQ(black.GetYoso(1), Point(2, 3));
+    EXPECT_EQ(black.GetYoso(2), Point(4, 3));
+    EXPECT_EQ(black.GetYoso(3), Point(6, 3));
+    EXPECT_EQ(gl.GetGunNo(6, 3), 1);
+    EXPECT_EQ(gl.GetGunNo(8, 7), 2);
+    EXPECT_EQ(gl.GetGunAt(Point(8, 7))->GetIsiIro(), kSiro);
+    EXPECT_EQ(gl.GetGunAt(Point(5, 5)), nullptr);
+    // Every chain knows its group.
+    EXPECT_EQ(b0().RenList.RenAt(4, 3)->GetGunNo(), 1);
+    EXPECT_EQ(black.HasIsi(Point(6, 3)), 1);
+    EXPECT_EQ(black.HasIsi(Point(8, 7)), 0);
+}
+
+TEST_F(GunTest, RelatedPointsKeepTheClosestKindAndCountLibertiesOnce)
+{
+    // (3,4) is next to black (3,3) and diagonal to (2,3): it keeps the
+    // adjacent kind and the stone beside it.  (4,4) is only diagonal.
+    Analyse(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . X X . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    const TGun& g = GunAt(Point(2, 3));
+    // Six liberties, each listed once with kind 1 and the stone beside it.
+    EXPECT_EQ(g.GetDame(), 6);
+    std::set<std::pair<int, int>> listed;
+    for (int i = 1; i <= g.GetFromSu(); ++i) {
+        const Point p = g.GetFromB(i);
+        EXPECT_TRUE(listed.insert({p.x, p.y}).second) << "listed twice: " << p.x << "," << p.y;
+        if (p == Point(3, 4)) {
+            EXPECT_EQ(g.GetFromValue(i), KankeiTonari);
+            EXPECT_EQ(g.GetFromA(i), Point(3, 3));
+        }
+        if (p == Point(4, 4)) {
+            EXPECT_EQ(g.GetFromValue(i), KankeiNaname);
+        }
+    }
+    EXPECT_EQ(g.IsDamePt(Point(3, 4)), 1);
+    EXPECT_EQ(g.IsDamePt(Point(4, 4)), 0);
+    Point list[8];
+    // Liberties reached from (3,3): above, right and below.
+    EXPECT_EQ(g.GetFromList(Point(3, 3), KankeiTonari, list), 3);
+    // The value of the group: 4 per stone and 2 per point of kind 4 or less.
+    int close = 0;
+    for (int i = 1; i <= g.GetFromSu(); ++i)
+        close += g.GetFromValue(i) < 5;
+    EXPECT_EQ(g.GetKati(), 8 + 2 * close);
+}
+
+TEST_F(GunTest, NeighbourGroupsAreListedOnce)
+{
+    Analyse(R"(
+        . . . . . . . . .
+        . . O . . . . . .
+        . O X O . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    const TGun& black = GunAt(Point(3, 3));
+    EXPECT_GE(black.GetMgunSu(), 1);
+    std::set<int> seen;
+    for (int i = 1; i <= black.GetMgunSu(); ++i) {
+        EXPECT_TRUE(seen.insert(black.GetMgun(i)).second);
+        EXPECT_EQ(b0().GunList.GetGun(black.GetMgun(i))->GetIsiIro(), kSiro);
+    }
+    int mren[8];
+    EXPECT_EQ(black.ListMren(mren), 3);
+}
+
+// ---------------------------------------------------------------------------
+// Life and death by eyes
+
+TEST_F(GunTest, TwoSeparateEyesLive)
+{
+    Analyse(life::kTwoEyes);
+    const TGun& g = GunAt(Point(2, 1));
+    EXPECT_EQ(g.GetJisu(), 2);
+    EXPECT_EQ(g.GetMe(), 4);
+    EXPECT_EQ(g.GetDeath(), 0);
+    EXPECT_FALSE(g.IsWeak());
+    EXPECT_EQ(g.GetDeathLevel(), 0);
+    EXPECT_EQ(g.IsDeath90(), 0);
+    EXPECT_EQ(b0().GetKakeme(1, 1), kKakemeNo);
+    EXPECT_EQ(b0().GetKakeme(3, 1), kKakemeNo);
+}
+
+TEST_F(GunTest, AFalseEyeLeavesOneEyeAndTheGroupDies)
+{
+    // White (4,2) ataris (4,1): the eye at (3,1) is false.
+    Analyse(life::kFalseEye);
+    EXPECT_EQ(b0().GetKakeme(3, 1), kKakemeYes);
+    EXPECT_EQ(b0().GetKakeme(1, 1), kKakemeNo);
+    const TGun& g = GunAt(Point(2, 1));
+    EXPECT_EQ(g.GetMe(), 2);
+    EXPECT_EQ(g.GetDeath(), 1);
+    EXPECT_EQ(b0().IsDeath(2, 2), 1);
+    EXPECT_EQ(g.GetDeathLevel(), 94);
+    EXPECT_EQ(g.IsDeath90(), 1);
+    EXPECT_EQ(GunAt(Point(5, 1)).GetDeath(), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Dead at once
+
+TEST_F(GunTest, ALoneStoneWithoutRoomIsDeadAtOnce)
+{
+    // Black (3,8): two liberties inside white's wall, no eye, no room.
+    Analyse(life::kLoneStone);
+    const TGun& g = GunAt(Point(3, 8));
+    EXPECT_EQ(g.GetMe(), 0);
+    EXPECT_EQ(g.GetKokyuSu(), 0);
+    EXPECT_EQ(g.GetDeath1(), 1);
+    EXPECT_EQ(g.GetDeath(), 1);
+    EXPECT_EQ(g.GetDeathLevel(), 100);
+    // Its point went to white's area.
+    EXPECT_LT(AreaMap[3][8], 0);
+}
+
+TEST_F(GunTest, AStoneInAtariBesideAnEnemyChainInAtariIsNotDeadAtOnce)
+{
+    // Black (2,1) is in atari, and so is white (3,1) beside it.
+    Analyse(R"(
+        . X O X . . . . .
+        O O . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    EXPECT_EQ(GunAt(Point(2, 1)).GetDeath1(), 0);
+    // Without black (4,1) white (3,1) has two liberties: dead at once.
+    Analyse(R"(
+        . X O . . . . . .
+        O O . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    EXPECT_EQ(GunAt(Point(2, 1)).GetDeath(), 1);
+}
+
+TEST_F(GunTest, RoomToBreatheSparesAGroupOnlyWhileTheGameRuns)
+{
+    // White (7,8)-(7,9): one eye's worth of area on the edge and room in
+    // the open.  During the game that room is enough; once the game is over
+    // the group is judged, and with no weak neighbour it is dead.
+    const char* diagram = R"(
+        . . . . . . . . .
+        X . . . . . . . .
+        . O . . . . . X X
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . O . . . . .
+        . . X X . . . . .
+        . . . . . . O . .
+        . . . . . . O . .)";
+    Analyse(diagram);
+    {
+        const TGun& g = GunAt(Point(7, 8));
+        ASSERT_EQ(g.GetMe(), 2);
+        ASSERT_GE(g.GetKokyuSu(), 4);
+        EXPECT_EQ(g.GetDeath(), 0);
+        EXPECT_EQ(g.GetSmai(), 0);
+    }
+    GameOver = 1;
+    Analyse(diagram);
+    EXPECT_EQ(GunAt(Point(7, 8)).GetDeath(), 1);
+}
+
+// ---------------------------------------------------------------------------
+// Capturing races and seki
+
+TEST_F(GunTest, TwoEyelessGroupsSharingTheirLastLibertiesAreSeki)
+{
+    Analyse(life::kSeki);
+    const TGun& black = GunAt(Point(2, 1));
+    const TGun& white = GunAt(Point(4, 1));
+    EXPECT_EQ(black.GetSmai(), 1);
+    EXPECT_EQ(white.GetSmai(), 1);
+    EXPECT_EQ(black.GetSeki(), 1);
+    EXPECT_EQ(white.GetSeki(), 1);
+    EXPECT_EQ(black.GetDeath(), 0);
+    EXPECT_EQ(white.GetDeath(), 0);
+    EXPECT_EQ(black.GetSemeai(1), white.GetGunNo());
+    // The shared liberties are counted as inside the race.
+    EXPECT_EQ(black.GetDameInSu(), 2);
+    EXPECT_EQ(black.GetDameOutSu(), 0);
+    EXPECT_EQ(GunAt(Point(1, 1)).GetDeath(), 0);
+    EXPECT_EQ(GunAt(Point(5, 1)).GetDeath(), 0);
+}
+
+TEST_F(GunTest, ALibertyMoreWinsTheCapturingRace)
+{
+    Analyse(life::kRace);
+    const TGun& black = GunAt(Point(2, 1));
+    const TGun& white = GunAt(Point(4, 1));
+    EXPECT_EQ(black.GetDame(), 3);
+    EXPECT_EQ(white.GetDame(), 2);
+    EXPECT_EQ(white.GetLost(), 1);
+    EXPECT_EQ(white.GetDeath(), 1);
+    EXPECT_EQ(black.GetLost(), 0);
+    EXPECT_EQ(black.GetWin(), 1);
+    EXPECT_EQ(black.GetDeath(), 0);
+    EXPECT_EQ(black.GetSeki(), 0);
+    // The winner's eye value takes the loser's area.
+    EXPECT_GE(black.GetMe(), 4);
+    // The loser's neighbours share its area as allies.
+    const TGun& wall = GunAt(Point(5, 1));
+    EXPECT_EQ(wall.GetLinkSu(), 1);
+    EXPECT_EQ(wall.GetLink(1), black.GetGunNo());
+    EXPECT_GT(AreaMap[4][2], 0);
+}
+
+// ---------------------------------------------------------------------------
+// Death level and eye values summed over allies
+
+TEST_F(GunTest, DeathLevelOfAWeakGroupWithTwoJumpsToBreathe)
+{
+    // The white group at (5,11): one half eye (Me 1), two breathing points
+    // of kind 3 next to no living group, and every far point near black:
+    // 98 - 3 - 3 - 2 * 5 = 82.
+    BoardSize = 13;
+    Analyse(R"(
+        . . O . . X O . X O O O .
+        X . X . X O . X O . X X .
+        . O X O X X O O O . O X .
+        . X . . O . O O X X X O O
+        O O . O O . O . . X . O .
+        . . X . X . . . . O X . X
+        . . O O . X . X . O X X .
+        O O . X . . X . O . . X .
+        O X . . . . . X O . X . X
+        . X . . . . . X O X . . X
+        . X X X O O . . O X . . X
+        X X O X . . O X . X . . X
+        O . O . . O . . O X O O O)");
+    const TGun& g = GunAt(Point(5, 11));
+    ASSERT_EQ(g.GetMe(), 1);
+    ASSERT_EQ(g.GetKokyuSu(), 2);
+    for (int i = 1; i <= 2; ++i) {
+        EXPECT_EQ(g.GetKokyuValue(i), Kankei1ken);
+        EXPECT_EQ(b0().GetLocatePt(g.GetKokyu(i)).HasLiveGun(g.GetGunNo(), kSiro), 0);
+    }
+    EXPECT_EQ(g.GetDeathLevel(), 82);
+    EXPECT_TRUE(g.IsWeak());
+    EXPECT_TRUE(g.IsWeak20());
+    EXPECT_EQ(g.IsDeath70(), 0); // in a capturing race
+}
+
+TEST_F(GunTest, AllyRegionsReachedTwiceCountOnce)
+{
+    // Three lone black stones far apart, each with open area of its own.
+    Analyse(Diagram19([](int x, int y) {
+        const Point p(x, y);
+        return p == Point(4, 4) || p == Point(16, 4) || p == Point(10, 16) ? "X " : ". ";
+    }));
+    TGun& a = GunAt(Point(4, 4));
+    TGun& l1 = GunAt(Point(16, 4));
+    TGun& l2 = GunAt(Point(10, 16));
+    const int own = RegionMe(a), me1 = RegionMe(l1), me2 = RegionMe(l2);
+    ASSERT_GT(own, 0);
+    ASSERT_GT(me2, 0);
+    // a is linked to both, and l1 to l2: l2's regions are reached directly
+    // and through l1, and count once.
+    a.AddLink(l1.GetGunNo());
+    a.AddLink(l2.GetGunNo());
+    l1.AddLink(l2.GetGunNo());
+    EXPECT_EQ(a.GetLinkSu(), 2);
+    a.SetReCount();
+    a.CalcMe();
+    EXPECT_EQ(a.GetMe(), own + me1 + me2);
+    EXPECT_EQ(a.GetMeLink(), a.GetMe() + l1.GetMe() + l2.GetMe());
+    EXPECT_EQ(a.GetDameAll(), a.GetDame() + l1.GetDame() + l2.GetDame());
+}
+
+TEST_F(GunTest, LinkLimitsAndTheSavedEyeValue)
+{
+    Analyse(R"(
+        . X O . X O . X O
+        X X O X X O X X O
+        O O O O O O O O O
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    TGun& a = GunAt(Point(2, 1));
+    const int me = a.GetMe();
+    EXPECT_TRUE(a.AddLink(5));
+    EXPECT_EQ(a.GetMeSaved(), me);
+    EXPECT_FALSE(a.AddLink(5));
+    EXPECT_TRUE(a.AddLink(6));
+    EXPECT_TRUE(a.AddLink(7));
+    EXPECT_FALSE(a.AddLink(8)); // three at most
+    EXPECT_EQ(a.GetLinkSu(), kMaxLink);
+    // A group alive by eyes with a link is never weak.
+    TGun& w = GunAt(Point(1, 3));
+    ASSERT_GE(w.GetMe(), 4);
+    w.AddLink(a.GetGunNo());
+    EXPECT_FALSE(w.IsWeak());
+    // Dead: the eye value of a living group is cleared; alive again keeps it.
+    w.SetDeath(1);
+    EXPECT_EQ(w.GetMe(), 0);
+    EXPECT_EQ(b0().IsDeath(1, 3), 1);
+    w.SetDeath(0);
+    EXPECT_EQ(w.GetMe(), 0);
+    EXPECT_EQ(b0().IsDeath(1, 3), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Candidate points
+
+TEST_F(GunTest, LifeAndDeathCandidatesStartAtTheVitalPoint)
+{
+    Analyse(life::kStraightThree);
+    const TGun& g = GunAt(Point(1, 1));
+    ASSERT_EQ(g.GetMe(), 3);
+    Point list[kMaxSikatuKoho];
+    const int n = g.SikatuKoho(list, kSiro);
+    ASSERT_GE(n, 1);
+    EXPECT_EQ(list[0], Point(3, 2));
+    for (int i = 0; i < n; ++i)
+        for (int k = i + 1; k < n; ++k)
+            EXPECT_NE(list[i], list[k]);
+    // A short list is filled to its end and no further.
+    Point one[1];
+    EXPECT_EQ(g.SikatuKoho(one, kKuro), 1);
+
+    g.KohoTe();
+    EXPECT_EQ(KohoTeMap[1][1], 1); // a stone
+    EXPECT_EQ(KohoTeMap[3][2], 1); // a related point
+    EXPECT_EQ(KohoTeMap[9][9], 0);
+}
+
+// ---------------------------------------------------------------------------
+// Capacities: positions that fill every table
+
+// Checks what every analysis must keep: every stone in the group of its
+// colour, the stones of the groups adding up, liberties counted once, region
+// points on the board, values in their ranges.
+void CheckAnalysis(TGoban& b, const std::string& where)
+{
+    const TGunList& gl = b.GunList;
+    int stones = 0, grouped = 0;
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x) {
+            const int c = b.GetIro(x, y);
+            ASSERT_LE(b.GetKakeme(x, y), kKakemeNotMe) << where;
+            if (c != kKuro && c != kSiro)
+                continue;
+            ++stones;
+            const TGun* g = gl.GetGunAt(Point(x, y));
+            ASSERT_NE(g, nullptr) << where;
+            ASSERT_EQ(g->GetIsiIro(), c) << where;
+        }
+    for (int n = 1; n <= gl.GetCount(); ++n) {
+        const TGun* g = gl.GetGun(n);
+        ASSERT_NE(g, nullptr) << where;
+        ASSERT_EQ(g->GetGunNo(), n) << where;
+        grouped += g->GetIsiSu();
+        ASSERT_GE(g->GetMe(), 0) << where;
+        ASSERT_GE(g->GetDeathLevel(), 0) << where;
+        ASSERT_LE(g->GetDeathLevel(), 100) << where;
+        // Liberties: the distinct empty points beside the group.
+        std::set<std::pair<int, int>> libs;
+        for (int i = 1; i <= g->GetIsiSu(); ++i)
+            for (Point d : {Point(0, -1), Point(1, 0), Point(0, 1), Point(-1, 0)}) {
+                const Point q(g->GetYoso(i).x + d.x, g->GetYoso(i).y + d.y);
+                if (b.GetIroPt(q) == kAki)
+                    libs.insert({q.x, q.y});
+            }
+        ASSERT_EQ(g->GetDame(), static_cast<int>(libs.size())) << where << " group " << n;
+        for (int i = 1; i <= g->GetJisu(); ++i) {
+            const TJi* ji = b.JiList.GetJi(g->GetJi(i));
+            if (ji == nullptr)
+                continue;
+            ASSERT_GE(ji->GetMe(), 0) << where;
+            ASSERT_LE(ji->GetMe(), 6) << where;
+            for (int k = 1; k <= ji->GetJisu(); ++k)
+                ASSERT_TRUE(b.OnBoardPt(ji->GetYoso(k))) << where;
+        }
+        Point koho[kMaxSikatuKoho];
+        ASSERT_LE(g->SikatuKoho(koho, kKuro), kMaxSikatuKoho) << where;
+        g->KohoTe();
+    }
+    ASSERT_EQ(grouped, stones) << where;
+}
+
+// Black on every other point of a 19x19 board, with white stones in the
+// holes where `white` says.
+template <class F>
+std::string Lattice(F white)
+{
+    return Diagram19([&white](int x, int y) { return (x + y) % 2 == 0 ? "X " : white(x, y) ? "O " : ". "; });
+}
+
+TEST_F(GunTest, ALatticeFillsTheChainRegionAndRelatedPointTables)
+{
+    // One group of 181 single-stone chains joined along the diagonals, with
+    // 180 one-point regions.
+    Analyse(Lattice([](int, int) { return false; }));
+    ASSERT_NO_FATAL_FAILURE(CheckAnalysis(b0(), "lattice"));
+    ASSERT_EQ(b0().GunList.GetCount(), 1);
+    const TGun& g = *b0().GunList.GetGun(1);
+    EXPECT_EQ(g.GetRenSu(), 181);
+    EXPECT_EQ(g.GetJisu(), 180);
+    EXPECT_EQ(g.GetFromSu(), 180);
+    EXPECT_EQ(g.GetDeath(), 0);
+    EXPECT_GE(g.GetMe(), 4);
+    // White stones in some holes: the false-eye test beside them follows the
+    // chain net through the whole lattice.
+    Analyse(Lattice([](int x, int y) { return x % 6 == 3 && y % 4 == 2; }));
+    ASSERT_NO_FATAL_FAILURE(CheckAnalysis(b0(), "lattice with white"));
+    EXPECT_GT(b0().GunList.GetGunAt(Point(1, 1))->GetRenSu(), 100);
+}
+
+TEST_F(GunTest, ACheckerboardWithFewHolesMakesOverAHundredGroups)
+{
+    // Diagonal neighbours of one colour between two enemy stones are not
+    // linked: most stones are groups of their own.  (Most chains have
+    // no liberty: the analysis takes any colours.)
+    const std::string diagram = Diagram19([](int x, int y) {
+        return x % 4 == 2 && y % 4 == 2 ? ". " : (x + y) % 2 ? "X " : "O ";
+    });
+    for (int over = 0; over <= 1; ++over) {
+        GameOver = static_cast<unsigned char>(over);
+        Analyse(diagram);
+        ASSERT_NO_FATAL_FAILURE(CheckAnalysis(b0(), "checkerboard"));
+        EXPECT_GT(b0().GunList.GetCount(), 100);
+    }
+}
+
+TEST_F(GunTest, ALongWallRelatesToMoreThanTwoHundredPoints)
+{
+    Analyse(Diagram19([](int x, int y) { return (y == 10 && x <= 18) || (x == 10 && y <= 18) ? "X " : ". "; }));
+    ASSERT_NO_FATAL_FAILURE(CheckAnalysis(b0(), "wall"));
+    EXPECT_GT(b0().GunList.GetGun(1)->GetFromSu(), 180);
+}
+
+TEST_F(GunTest, ASmallerBoardAfterALargerOneKeepsItsRegionsOnTheBoard)
+{
+    // The area map beyond a 9x9 board still holds white's area from the
+    // 19x19 position analysed before; a dead black stone on the 9x9 edge
+    // hands its area over without reaching past the edge.
+    Analyse(Diagram19([](int x, int y) { return (x == 12 && y <= 12) || (y == 12 && x <= 12) ? "O " : ". "; }));
+    ASSERT_LT(AreaMap[10][5], 0);
+    BoardSize = 9;
+    b0().NewGame();
+    for (Point p : {Point(8, 4), Point(8, 6), Point(7, 5), Point(9, 4), Point(9, 6), Point(6, 5)})
+        b0().SetIro(p.x, p.y, kSiro);
+    b0().SetIro(9, 5, kKuro);
+    b0().SetIro(8, 5, kKuro);
+    b0().Analyze();
+    ASSERT_NO_FATAL_FAILURE(CheckAnalysis(b0(), "9x9 after 19x19\n" + BoardDiagram(b0())));
+    EXPECT_EQ(GunAt(Point(9, 5)).GetDeath(), 1);
+}
+
+TEST_F(GunTest, DenseRandomPositionsUpToAFullBoard)
+{
+    // Random colours at rising density, whole board filled at the end, with
+    // the game running and after it: the analysis must keep its tables.
+    for (int over = 0; over <= 1; ++over)
+        for (int size : {9, 13, 19}) {
+            for (int seed = 1; seed <= (size == 19 ? 12 : 8); ++seed) {
+                ResetProgramState();
+                GameOver = static_cast<unsigned char>(over);
+                RandSeed(static_cast<std::uint64_t>(7000 + 100 * size + seed));
+                BoardSize = size;
+                b0().NewGame();
+                const int density = seed * 100 / (size == 19 ? 12 : 8); // percent, up to full
+                for (int y = 1; y <= size; ++y)
+                    for (int x = 1; x <= size; ++x)
+                        if (Random(100) < density)
+                            b0().SetIro(x, y, 1 + Random(2));
+                b0().Analyze();
+                ASSERT_NO_FATAL_FAILURE(CheckAnalysis(b0(), "size " + std::to_string(size) + " seed "
+                                                                 + std::to_string(seed) + " over "
+                                                                 + std::to_string(over) + "\n"
+                                                                 + BoardDiagram(b0())));
+            }
+            // Legal play to the end: long games leave many small groups.
+            ResetProgramState();
+            GameOver = static_cast<unsigned char>(over);
+            RandSeed(static_cast<std::uint64_t>(900 + size));
+            BoardSize = size;
+            b0().NewGame();
+            for (int i = 0; i < size * size * 3; ++i) {
+                const Point p = RandomMove(b0());
+                if (p.x == 0)
+                    break;
+                b0().Utu(p.x, p.y);
+                if (i % (size * 4) == 0) {
+                    b0().Analyze();
+                    ASSERT_NO_FATAL_FAILURE(CheckAnalysis(b0(), "game move " + std::to_string(i)));
+                }
+            }
+        }
+}
+
+} // namespace
+} // namespace vorn::test

@@ -1,0 +1,267 @@
+// Regions and false-eye verdicts: one-point eyes in the centre, on the edge
+// and in the corner, the net test, regions on their owner's side, seki marks
+// and area values.
+#include "LifeUtil.h"
+#include "Util.h"
+
+#include <utility>
+#include <vector>
+
+#include "board/Gun.h"
+#include "board/Jisho.h"
+#include "board/KuuIsi.h"
+
+namespace vorn::test {
+namespace {
+
+class JishoTest : public VornTest {
+protected:
+    TGoban& b0() { return *GobanLv[0]; }
+    // The black verdict at p with the area values given, after the analysis,
+    // every stone taken as alive.
+    int Verdict(Point p, const std::vector<std::pair<Point, int>>& areas)
+    {
+        FillGrid<std::uint8_t, 1, 19>(b0().Death, 0);
+        for (const auto& [q, v] : areas)
+            AreaMap[q.x][q.y] = v;
+        return JiAt(p).KakemeCheck(p, kKuro);
+    }
+};
+
+// A black one-point eye at (5,5) in the open.
+const char* const kCentreEye = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . X . X . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+
+// A black one-point eye at (5,1) on the edge, and at (1,1) in the corner.
+const char* const kEdgeEye = R"(
+        . . . X . X . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+const char* const kCornerEye = R"(
+        . X . . . . . . .
+        X . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+
+// The corner eye (1,1) with a white stone on its diagonal, free or in atari.
+const char* const kCornerShoulder = R"(
+        . X . . . . . . .
+        X O . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+const char* const kCornerShoulderAtari = R"(
+        . X . . . . . . .
+        X O X . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+
+TEST_F(JishoTest, OnePointEyesByTheOpenDiagonals)
+{
+    // A diagonal point counts as open when it is empty, neutral (area 0)
+    // and white may play there without self-atari.
+    const Point a(4, 4), b(6, 4), c(4, 6), d(6, 6);
+    const struct {
+        const char* diagram;
+        Point eye;
+        std::vector<std::pair<Point, int>> areas;
+        int verdict;
+        const char* what;
+    } cases[] = {
+        {kCentreEye, {5, 5}, {{a, 0}, {b, 0}, {c, 0}, {d, 0}}, kKakemeYes, "centre, four open diagonals"},
+        {kCentreEye, {5, 5}, {{a, 0}, {b, 0}, {c, 0}, {d, 1}}, kKakemeKamo, "centre, three open"},
+        {kCentreEye, {5, 5}, {{a, 0}, {b, 0}, {c, 1}, {d, 1}}, kKakemeNo, "centre, two open"},
+        {kEdgeEye,
+         {5, 1}, {{{4, 2}, 0}, {{6, 2}, 0}}, kKakemeYes, "edge, both diagonals open"},
+        {kEdgeEye,
+         {5, 1}, {{{4, 2}, 0}, {{6, 2}, 2}}, kKakemeKamo, "edge, one open"},
+        {kEdgeEye,
+         {5, 1}, {{{4, 2}, 1}, {{6, 2}, 2}}, kKakemeNo, "edge, none open"},
+        {kCornerEye,
+         {1, 1}, {{{2, 2}, 0}}, kKakemeKamo, "corner, the diagonal open"},
+        {kCornerEye,
+         {1, 1}, {{{2, 2}, 2}}, kKakemeNo, "corner, the diagonal black's"},
+        // White on the corner's diagonal: false when the black stones beside
+        // the eye reach no other area, possibly so while white is in atari.
+        {kCornerShoulder, {1, 1}, {{{3, 1}, 0}, {{1, 3}, 0}}, kKakemeYes, "corner, white diagonal, stones shut in"},
+        {kCornerShoulder, {1, 1}, {{{3, 1}, 2}, {{1, 3}, 2}}, kKakemeNo, "corner, white diagonal, stones with area"},
+        {kCornerShoulderAtari, {1, 1}, {{{3, 1}, 0}, {{1, 3}, 0}, {{4, 2}, 0}, {{3, 3}, 0}}, kKakemeKamo,
+         "corner, white diagonal in atari"},
+    };
+    for (const auto& c : cases) {
+        SetBoard(c.diagram);
+        b0().Analyze();
+        EXPECT_EQ(Verdict(c.eye, c.areas), c.verdict) << c.what;
+    }
+}
+
+TEST_F(JishoTest, PointsWithRoomAreNoEyes)
+{
+    SetBoard(kCentreEye);
+    b0().Analyze();
+    TJi& ji = JiAt(Point(5, 5));
+    // Three empty sides: no verdict; two: not false.
+    EXPECT_EQ(ji.KakemeCheck(Point(3, 5), kKuro), kKakemeNone);
+    EXPECT_EQ(ji.KakemeCheck(Point(4, 4), kKuro), kKakemeNo);
+}
+
+TEST_F(JishoTest, OneEnemyDiagonalMakesAFalseEyeOnlyWhenTheStonesAreCutOff)
+{
+    // White (6,6) on a diagonal; (4,4) and (6,4) open, (4,6) not.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . X . X . . .
+        . . . . X O . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    b0().Analyze();
+    const std::vector<std::pair<Point, int>> diagonals = {{{4, 4}, 0}, {{6, 4}, 0}, {{4, 6}, 1}};
+    // Each black stone reaches firm area of its own: not cut off.
+    std::vector<std::pair<Point, int>> outside = {{{5, 3}, 2}, {{3, 5}, 2}, {{7, 5}, 2}, {{5, 7}, 2}};
+    outside.insert(outside.end(), diagonals.begin(), diagonals.end());
+    EXPECT_EQ(Verdict(Point(5, 5), outside), kKakemeNo);
+    // No stone beside the eye reaches any other area: a false eye.
+    std::vector<std::pair<Point, int>> shut = {{{5, 3}, 0}, {{3, 5}, 0}, {{7, 5}, 0}, {{5, 7}, 0}};
+    shut.insert(shut.end(), diagonals.begin(), diagonals.end());
+    EXPECT_EQ(Verdict(Point(5, 5), shut), kKakemeYes);
+}
+
+TEST_F(JishoTest, RegionsStayOnTheirOwnersSide)
+{
+    SetBoard(R"(
+        . . . . . . . . .
+        . . X . . . O . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . X . . . O . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . X . . . O . .
+        . . . . . . . . .)");
+    b0().Analyze();
+    int regions = 0;
+    for (int n = 1; n <= b0().JiList.GetCount(); ++n) {
+        const TJi* ji = b0().JiList.GetJi(n);
+        if (ji == nullptr)
+            continue;
+        ++regions;
+        const TGun* g = b0().GunList.GetGun(ji->GetGunNo());
+        ASSERT_NE(g, nullptr);
+        EXPECT_EQ(ji->GetJiIro(), g->GetIsiIro());
+        for (int k = 1; k <= ji->GetJisu(); ++k) {
+            const Point p = ji->GetYoso(k);
+            if (ji->GetJiIro() == kKuro)
+                EXPECT_GT(AreaMap[p.x][p.y], 0) << p.x << "," << p.y;
+            else
+                EXPECT_LT(AreaMap[p.x][p.y], 0) << p.x << "," << p.y;
+            EXPECT_EQ(ji->FindYoso(p), k);
+        }
+    }
+    EXPECT_GE(regions, 2);
+    // The neutral middle column belongs to no region.
+    EXPECT_EQ(b0().JiList.GetJiNo(5, 5), 0);
+}
+
+TEST_F(JishoTest, SekiMarkAreaValuesAndLargeRegions)
+{
+    // A straight four along the edge: four points, no change reported.
+    SetBoard(life::kStraightFour);
+    b0().Analyze();
+    TJi& ji = JiAt(Point(1, 1));
+    ASSERT_EQ(ji.GetJisu(), 4);
+    EXPECT_EQ(ji.Evaluate(), 0);
+    EXPECT_EQ(ji.CountKuu(), 4);
+    EXPECT_EQ(b0().JiList.GetJiIroPt(Point(1, 1)), kKuro);
+
+    // Marked seki, the region is nobody's.
+    ji.SetSekiMark(1);
+    EXPECT_EQ(ji.GetJiIro(), 0);
+    EXPECT_EQ(b0().JiList.GetJiIroPt(Point(2, 1)), 0);
+    EXPECT_EQ(b0().IsAreaKuu(Point(2, 1)), AreaMap[2][1] != 0);
+
+    // Area values: cleared, then set again, the enclosed points firm.
+    ji.SetAreaValue(0);
+    EXPECT_EQ(AreaMap[3][1], 0);
+    EXPECT_EQ(ji.GetBorder(), 0);
+    ji.SetAreaValue(1);
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_EQ(AreaMap[k][1], 2);
+    EXPECT_EQ(ji.GetBorder(), 0);
+
+    // Cleared verdicts leave the board map empty there.
+    b0().SetKakemePt(Point(2, 1), kKakemeKamo);
+    ji.ClearMarks();
+    EXPECT_EQ(b0().GetKakeme(2, 1), 0);
+    EXPECT_EQ(ji.GetKakeme(), 0);
+}
+
+TEST_F(JishoTest, BoardVerdictQueries)
+{
+    SetBoard(kCentreEye);
+    b0().Analyze();
+    b0().SetKakemePt(Point(5, 5), kKakemeYes);
+    EXPECT_TRUE(b0().IsKakeme(5, 5));
+    EXPECT_FALSE(b0().IsAreaKuu(Point(5, 5)));
+    b0().SetKakemePt(Point(5, 5), kKakemeNotMe);
+    EXPECT_TRUE(b0().IsKakeme(5, 5));
+    // Possibly false counts only in a region worth nothing.
+    b0().SetKakemePt(Point(5, 5), kKakemeKamo);
+    EXPECT_EQ(b0().IsKakeme(5, 5), JiAt(Point(5, 5)).GetMe() == 0);
+    b0().SetKakemePt(Point(5, 5), kKakemeNo);
+    EXPECT_FALSE(b0().IsKakeme(5, 5));
+}
+
+TEST_F(JishoTest, RegionListKeepsNumbersWhenARegionIsFreed)
+{
+    SetBoard(life::kTwoEyes);
+    b0().Analyze();
+    TGun& g = *b0().GunList.GetGunAt(Point(2, 1));
+    ASSERT_EQ(g.GetJisu(), 2);
+    const int first = g.GetJi(1), second = g.GetJi(2);
+    const int count = b0().JiList.GetCount();
+    g.DeleteJi(first);
+    EXPECT_EQ(g.GetJisu(), 1);
+    EXPECT_EQ(g.GetJi(1), second);
+    EXPECT_EQ(b0().JiList.GetJi(first), nullptr);
+    EXPECT_EQ(b0().JiList.GetCount(), count);
+    // The map still names the number; the point has no region.
+    EXPECT_EQ(b0().JiList.GetJiAt(Point(1, 1)), nullptr);
+    EXPECT_EQ(b0().JiList.GetJiIroPt(Point(1, 1)), 0);
+    g.DeleteJi(first); // not listed: nothing happens
+    EXPECT_EQ(g.GetJisu(), 1);
+}
+
+} // namespace
+} // namespace vorn::test
