@@ -79,50 +79,72 @@ int HyokaDiff(int c)
     return 0;
 }
 
-// PENDING(groups): the group of a stone and its judgement.
+// The group of the stone at p on the current board, nullptr when none.
+const TGun* GunOf(Point p)
+{
+    const TGoban& b = CurGoban();
+    const int c = b.GetIroPt(p);
+    if (c != kKuro && c != kSiro)
+        return nullptr;
+    return b.GunList.GetGunAt(p);
+}
 bool GunWeak(Point p)
 {
-    (void)p;
-    return false;
+    const TGun* g = GunOf(p);
+    return g != nullptr && g->IsWeak();
 }
 bool GunWeak20(Point p)
 {
-    (void)p;
-    return false;
+    const TGun* g = GunOf(p);
+    return g != nullptr && g->IsWeak20();
 }
 bool GunDeath70(Point p)
 {
-    (void)p;
-    return false;
+    const TGun* g = GunOf(p);
+    return g != nullptr && g->IsDeath70() != 0;
 }
 bool GunDeath90(Point p)
 {
-    (void)p;
-    return false;
+    const TGun* g = GunOf(p);
+    return g != nullptr && g->IsDeath90() != 0;
 }
 int GunLevel(Point p)
 {
-    (void)p;
-    return 0;
+    const TGun* g = GunOf(p);
+    return g == nullptr ? 0 : g->GetDeathLevel();
 }
 int GunStones(Point p)
 {
-    (void)p;
-    return 0;
+    const TGun* g = GunOf(p);
+    return g == nullptr ? 0 : g->GetIsiSu();
 }
 bool GunSingle(Point p) { return GunStones(p) == 1; }
-// The group's related empty points reached from stone a by relation kind 6
-// or 7, in entry order; answers their count.
+// The group's related empty points reached from stone a by a two-space jump
+// or a large knight's move, in entry order; answers their count.
 int GunExtensions(Point a, Arr<Point, 1, 180>& out)
 {
-    (void)a, (void)out;
-    return 0;
+    const TGun* g = GunOf(a);
+    if (g == nullptr)
+        return 0;
+    int n = 0;
+    for (int i = 1; i <= g->GetFromSu(); ++i) {
+        const int kind = g->GetFromValue(i);
+        if (g->GetFromA(i) == a && (kind == Kankei2ken || kind == KankeiOgeima))
+            out[++n] = g->GetFromB(i);
+    }
+    return n;
 }
 // Every group of one stone, by its stone; answers the count.
-int SingleStoneGroups(Arr<Point, 1, 80>& out)
+int SingleStoneGroups(Arr<Point, 1, kMaxGun>& out)
 {
-    (void)out;
-    return 0;
+    const TGunList& list = CurGoban().GunList;
+    int n = 0;
+    for (int i = 1; i <= list.GetCount(); ++i) {
+        const TGun* g = list.GetGun(i);
+        if (g != nullptr && g->GetIsiSu() == 1)
+            out[++n] = g->GetYoso(1);
+    }
+    return n;
 }
 
 // PENDING(shape links): the two-space extension or jump of a stone on line 3.
@@ -1208,7 +1230,7 @@ void JobanJumpFromStone(Point stone)
 
 void JobanLoneStones()
 {
-    Arr<Point, 1, 80> stones;
+    Arr<Point, 1, kMaxGun> stones;
     const int n = SingleStoneGroups(stones);
     for (int i = 1; i <= n; ++i) {
         const int line = LineNoPt(stones[i]);
