@@ -7,9 +7,13 @@
 #include "board/Me.h"
 #include "board/Rand.h"
 #include "board/Sicho.h"
+#include "engine/Hyoka.h"
 #include "engine/Joban.h"
 #include "engine/Joseki.h"
+#include "engine/Koho.h"
+#include "engine/Think.h"
 #include "records/Kifu.h"
+#include "records/Log.h"
 
 namespace vorn {
 
@@ -25,6 +29,10 @@ void ResetProgramState()
     JosekiReset();
     JobanReset();
     KifuReset();
+    KohoReset();
+    ThinkReset();
+    HyokaReset();
+    LogReset();
 }
 
 } // namespace vorn

@@ -70,11 +70,16 @@ bool CutMapAt(int c, Point p)
 // The relation record of the empty point d favours a move there: exactly two
 // relations to stones of colour k and none to the opponent, or at least three
 // close relations (kind 4 or less) to k and none close to the opponent.
-// Point relations are not built yet; until they are, d has no relations.
 bool LocateFavours(Point d, int k)
 {
-    (void)d, (void)k;
-    return false;
+    const TGoban& b = CurGoban();
+    if (!b.OnBoardPt(d))
+        return false;
+    const TLocate& loc = b.GetLocatePt(d);
+    const int o = Aite(k);
+    if (loc.CountIro(k) == 2 && loc.CountIro(o) == 0)
+        return true;
+    return loc.CountKankeiLE(4, k) >= 3 && loc.CountKankeiLE(4, o) == 0;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "board/Kankei.h"
 #include "board/Ren.h"
 #include "board/Yomi.h"
+#include "engine/Koho.h"
 
 namespace vorn {
 
@@ -178,10 +179,6 @@ void AddGeta(Point p)
     if (GetaCount < kMaxGeta)
         GetaTejun[++GetaCount] = p;
 }
-
-// The candidate table is not in the program yet: a ladder move proposed by
-// GrenSichoKoho is dropped here until AddKoho lands.
-void AddKohoPending(Point p, int value, int bonus) { (void)p, (void)value, (void)bonus; }
 
 // The defender, out of a net, extends at l: 1 when that escape is caught.
 // Played on the net's level and taken back.
@@ -838,7 +835,7 @@ bool GrenSichoKoho(Point p)
             continue;
         const Point te = m->SichoTe(1);
         if (te.x >= 1)
-            AddKohoPending(te, 0, 1);
+            AddKoho(te, 0, 1);
         return true;
     }
     return false;

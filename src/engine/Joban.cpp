@@ -9,7 +9,11 @@
 #include "board/Hooks.h"
 #include "board/Rand.h"
 #include "board/Yomi.h"
+#include "engine/Hyoka.h"
 #include "engine/Joseki.h"
+#include "engine/Koho.h"
+#include "engine/Pending.h"
+#include "engine/Think.h"
 
 namespace vorn {
 
@@ -37,47 +41,9 @@ bool NoRelation(Point p)
 }
 
 // --- Services of the engine units this one works with ------------------------
-// Each call into a unit that has not landed yet is marked PENDING and does
-// nothing (adds nothing, finds nothing) until that unit lands.
 
-// The colour the engine plays: the side to move of the game board, which is
-// what the move driver sets its engine colour to before the stages run.
-int Own() { return SideToMove(); }
-int Opp() { return Aite(Own()); }
-
-// PENDING(candidate table): AddKoho, the value of a point's candidate, the
-// selection, and the reason codes.
-void Koho(Point p, int value, int bonus) { (void)p, (void)value, (void)bonus; }
-int KohoValue(Point p)
-{
-    (void)p;
-    return 0;
-}
-bool KohoSelect(int threshold, Point& out)
-{
-    (void)threshold;
-    out = Point();
-    return false;
-}
-constexpr int kkJoban = 16;   // opening patterns
-constexpr int kkJoban2 = 17;  // big points of the opening and middle game
-constexpr int kkJoban30 = 30; // the 3-3 invasion
-void KohoReason(int reason) { (void)reason; }
-void KohoReasonPush(int reason) { (void)reason; }
-void KohoReasonPop() {}
-bool InLookAhead() { return false; }
-
-// PENDING(evaluation): the evaluation of the position from a colour's side.
-int Hyoka(int c)
-{
-    (void)c;
-    return 0;
-}
-int HyokaDiff(int c)
-{
-    (void)c;
-    return 0;
-}
+int Own() { return JibunIro; }
+int Opp() { return AiteIro; }
 
 // The group of the stone at p on the current board, nullptr when none.
 const TGun* GunOf(Point p)
@@ -147,20 +113,8 @@ int SingleStoneGroups(Arr<Point, 1, kMaxGun>& out)
     return n;
 }
 
-// PENDING(shape links): the two-space extension or jump of a stone on line 3.
-Point HirakiTobiTe(Point stone)
-{
-    (void)stone;
-    return Point();
-}
-// PENDING(centre moves): invasions of wide frameworks.
-void NikenUtikomiThink() {}
-// PENDING(peeps): a point where c peeps.
-bool Nozoki(int c, Point p)
-{
-    (void)c, (void)p;
-    return false;
-}
+// A point where c peeps (the peep table of the decision).
+bool Nozoki(int c, Point p) { return CurGoban().OnBoardPt(p) && NozokiMap[c][p.x][p.y] != 0; }
 
 // --- Board reads ----------------------------------------------------------------
 
@@ -200,26 +154,17 @@ bool Try(int c, Point p)
     return true;
 }
 void Back() { YomiModosu(); }
-int UtuHyoka(int c, Point p)
-{
-    if (!Try(c, p))
-        return 0;
-    const int v = Hyoka(c);
-    Back();
-    return v;
-}
-
 // A candidate of value 25 and a bonus; points off the board are no candidates.
 void Big(Point p, int bonus)
 {
     if (CurGoban().OnBoardPt(p))
-        Koho(p, 25, bonus);
+        AddKoho(p, 25, bonus);
 }
 // A lesser move: a small value and bonus 0.
 void Small(Point p, int value)
 {
     if (CurGoban().OnBoardPt(p))
-        Koho(p, value, 0);
+        AddKoho(p, value, 0);
 }
 
 // The corners 1..4 that hold no move of the game yet get their star point
@@ -236,7 +181,7 @@ Point JobanEmptyCorners(int mode)
     for (int c = 1; c <= 4; ++c)
         if (moves[c] == 0) {
             last = mode == 0 ? CornerHosi(c) : CornerSansan(c);
-            Koho(last, 100, 0);
+            AddKoho(last, 100, 0);
         }
     return last;
 }
@@ -638,7 +583,7 @@ void JobanGapOwnOwn(const TGap& gap)
                 if (gap.Line(p) != 3)
                     continue;
                 const Point q = gap.Above(p, -1);
-                if (KohoValue(q) >= 11) {
+                if (KohoValueAt(q) >= 11) {
                     Big(q, 39);
                     return;
                 }
@@ -708,8 +653,11 @@ void JobanGapOwnOwn(const TGap& gap)
                     Big(m2, grade(m2, gap.P2));
             }
         } else if (g == 3) {
-            if (weak.x != 0)
-                Big(HirakiTobiTe(weak), 23);
+            if (weak.x != 0) {
+                Point q;
+                HirakiTobiTe(weak, q);
+                Big(q, 23);
+            }
             if (!contested && JobanGapSide(gap, 22, gap.P1, m1, gap.P2) != 0)
                 return;
             const TLocate& l = Loc(m1);
@@ -1013,7 +961,7 @@ void JobanGapNarrowThink(const TGap& gap)
     }
     const Point cand = Own() == xColour ? x : y;
     if (CurGoban().OnBoardPt(cand))
-        Koho(cand, v, bonus);
+        AddKoho(cand, v, bonus);
 }
 
 void JobanWideGap(TGap& gap)
@@ -1108,9 +1056,9 @@ void JobanSansanPress(Point s, Point t, int c)
         return;
     v = std::min(v, o == Own() ? 26 : 24);
     if (o == Own())
-        Koho(s, v, 0);
+        AddKoho(s, v, 0);
     else
-        Koho(GunDeath70(t) ? s : strip[6], v, 0);
+        AddKoho(GunDeath70(t) ? s : strip[6], v, 0);
 }
 
 void JobanSansanSide(Point s)
@@ -1138,12 +1086,12 @@ void JobanSansanRead(Point s, Point h)
     const bool good = GunWeak(h) && HyokaDiff(c) > 25;
     Back();
     if (good)
-        Koho(s, 25, 10);
+        AddKoho(s, 25, 10);
 }
 
 void JobanSansanInvasion()
 {
-    KohoReasonPush(kkJoban30);
+    PushKohoKind(kkJoban30);
     for (int c = 1; c <= 4; ++c) {
         const Point s = CornerSansan(c), h = CornerHosi(c);
         TIroCounts around;
@@ -1161,14 +1109,14 @@ void JobanSansanInvasion()
         const int r = IsStone(dc) ? Loc(s).GetIroPoints(dc, related) : 0;
         if (r < 3) {
             if (Iro(h) == Own())
-                Koho(s, 20, 0);
+                AddKoho(s, 20, 0);
             else
-                Koho(s, 25, 2);
+                AddKoho(s, 25, 2);
         } else {
             Small(s, r == 3 ? 10 : 6);
         }
     }
-    KohoReasonPop();
+    PopKohoKind();
 }
 
 // A point of the side toward the centre point: own, or watched by an own
@@ -1199,7 +1147,7 @@ void JobanTengen()
                                            {{4, 10}, {4, 4}, {10, 4}}};
     for (const auto& side : kSides)
         if (JobanTengenSide(side[0], side[1], side[2])) {
-            Koho(t, 25, 49);
+            AddKoho(t, 25, 49);
             return;
         }
 }
@@ -1298,24 +1246,32 @@ void JobanCapLoneStone()
 
 } // namespace
 
-int KohoValueAt(Point p) { return KohoValue(p); }
+int KohoValueAt(Point p)
+{
+    for (int i = 1; i <= KohoCount; ++i)
+        if (Koho.Pt[i] == p)
+            return Koho.Value[i];
+    return 0;
+}
 
 void JobanKoho(Point& out)
 {
-    if (InLookAhead())
+    if (InSakiyomi == 1)
         return;
-    KohoReason(kkJoban);
+    KohoKind = kkJoban;
     JobanEdgeGaps();
     JobanSansanInvasion();
     JobanTengen();
     JobanLoneStones();
-    if (!KohoSelect(220, out))
+    if (KohoCount > 0)
+        SelectKoho(kSelectHigh, out);
+    else
         out = Point();
 }
 
 void JobanKoho2()
 {
-    KohoReason(kkJoban2);
+    KohoKind = kkJoban2;
     JobanCenterBetween();
     NikenUtikomiThink();
     JobanCapLoneStone();

@@ -8,6 +8,8 @@
 #include "board/Goban.h"
 #include "board/Hooks.h"
 #include "board/Rand.h"
+#include "engine/Koho.h"
+#include "engine/Think.h"
 
 namespace vorn {
 
@@ -175,16 +177,6 @@ bool OnBoard(Point p) { return p.x >= 1 && p.y >= 1 && p.x <= BoardSize && p.y <
 // The side to move in the game.
 int SideToMove() { return GobanLv[0]->Tejun.NextColor(); }
 
-// The engine's colour, JibunIro of the move driver.
-// PENDING(driver): the move driver has not landed; until it does there is no
-// engine colour, and the 4-4 check below changes nothing.
-int JosekiOwnIro() { return kAki; }
-
-// PENDING(candidate table): AddKoho and the reason code of the joseki
-// candidates; until the table lands nothing is added.
-constexpr int kkJoseki = 12;
-void Koho(Point p, int value, int bonus) { (void)p, (void)value, (void)bonus; }
-void KohoReason(int reason) { (void)reason; }
 
 // A point a dictionary yields may be played now by the side to move.
 bool Playable(Point p) { return CanUtuXY(SideToMove(), p.x, p.y); }
@@ -399,7 +391,7 @@ void JosekiKakariCheck(int c)
     // (10,3) works when an own stone waits at the far end of that side (12 or
     // 13 steps along it, the 3-4 or 4-4 point of the next corner), and then
     // the knight's-move answers (3,6) and (3,7) are no longer proposed.
-    const int own = JosekiOwnIro();
+    const int own = JibunIro;
     const TGoban& b = *GobanLv[0];
     const Point hosi = JosekiFromCorner(Point(4, 4), c);
     const Point kakari = JosekiFromCorner(Point(6, 3), c);
@@ -520,14 +512,14 @@ void JosekiTe(Point& out)
         JosekiTeList[++JosekiTeCount] = b;
     }
     for (int i = 1; i <= JosekiTeCount; ++i)
-        Koho(JosekiTeList[i], 25, 49);
+        AddKoho(JosekiTeList[i], 25, 49);
     if (JosekiTeCount > 0)
         out = JosekiTeList[Random(JosekiTeCount) + 1];
 }
 
 void JosekiKoho()
 {
-    KohoReason(kkJoseki);
+    KohoKind = kkJoseki;
     if (JosekiOff)
         return;
     if (BoardSize != 19) {
@@ -559,7 +551,7 @@ void JosekiKohoAll()
             auto add = [&](Point p) {
                 if (!Playable(p))
                     return;
-                Koho(p, 25, bonus);
+                AddKoho(p, 25, bonus);
                 JosekiCornerFlag[c] = 1;
             };
             add(b);

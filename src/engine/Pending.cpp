@@ -1,0 +1,57 @@
+#include "engine/Pending.h"
+
+namespace vorn {
+
+// Not in the program yet: each of these does nothing, and every out point is
+// left at (0, 0).
+
+void KohoLocateMake() {}
+void KiriMake() {}
+void Kiri2Make() {}
+void AtariMake() {}
+
+void NozokiCheck() {}
+Arr<Grid<std::uint8_t, 1, 19>, 1, 2> NozokiMap{};
+void LinkMarkClear() {}
+int KouDateCount = 0;
+int KouDateValue = 0;
+std::uint8_t GunKankeiPairMode = 0;
+
+void SikatuUrgentThink(Point& out) { out = Point{}; }
+void PairAnswer(Point& out) { out = Point{}; }
+void RenAnswer(Point& out) { out = Point{}; }
+void SikatuThink() {}
+void NozokiThink(Point& out) { out = Point{}; }
+void SemeaiThink() {}
+void WeakGunThink(Point& out) { out = Point{}; }
+void WeakGunKankeiThink(Point& out) { out = Point{}; }
+void EmptyThink(Point& out) { out = Point{}; }
+void Kankei34Think(Point& out) { out = Point{}; }
+void JiUtikomiThink() {}
+void AiteKankeiThink() {}
+void GunKankeiThink(int, Point& out) { out = Point{}; }
+void Center19Think(Point& out) { out = Point{}; }
+void KouThink(Point& out) { out = Point{}; }
+void IkiGunKankeiThink(Point& out) { out = Point{}; }
+void JiThink(Point& out) { out = Point{}; }
+void GunJiThink(Point& out) { out = Point{}; }
+void KankeiHokyo(int, Point& out) { out = Point{}; }
+void Kankei6Think(Point& out) { out = Point{}; }
+void KeimaOgeimaHokyo(Point& out) { out = Point{}; }
+void KeimaHokyo(Point& out) { out = Point{}; }
+void LastThink(Point& out) { out = Point{}; }
+void YoseThink(Point& out) { out = Point{}; }
+
+void HirakiTobiTe(Point, Point& out) { out = Point{}; }
+void NikenUtikomiThink() {}
+
+void KosumiKankeiUtu(Point& out) { out = Point{}; }
+void CounterCapture(Point& out) { out = Point{}; }
+void Sakiyomi(Point p, Point& out) { out = p; }
+void KouDate(int, Point& out)
+{
+    out = Point{};
+    KouDateValue = 0;
+}
+
+} // namespace vorn
