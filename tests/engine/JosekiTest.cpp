@@ -3,12 +3,15 @@
 #include "Util.h"
 
 #include <fstream>
+#include <map>
 #include <set>
 
 #include "board/Hooks.h"
 #include "engine/Joseki.h"
 #include "engine/JosekiBook.h"
 #include "engine/JskNode.h"
+#include "engine/Koho.h"
+#include "engine/Think.h"
 
 namespace vorn::test {
 namespace {
@@ -320,6 +323,162 @@ TEST_F(JosekiTest, HandicapStonesReachTheCornersAfterAnEarlierGameEnded)
         ASSERT_EQ(JosekiCacheCount[c], 1);
         EXPECT_EQ(JosekiFromCorner(Point(3, 3), c), Sym(Point(3, 3), c == 1 ? 0 : c == 2 ? 1 : c == 3 ? 3 : 2, 19));
     }
+}
+
+// --- The 4-4 approach check ------------------------------------------------------
+
+class JosekiKakariTest : public JosekiTest {
+protected:
+    // The marks of Black's answers after Black's 4-4 and White's low approach
+    // in corner c, in orientation flip, with the stones given on the board
+    // and the engine playing `own`.
+    std::string Marks(int c, int flip, int own, const std::vector<std::pair<Point, int>>& stones)
+    {
+        Start(19, "", "(;SZ[19];B[dd];W[fc](;B[cf]JW[70])(;B[cg])(;B[jc]JM[1])(;B[hc]))");
+        for (const auto& [p, colour] : stones)
+            GobanLv[0]->SetIro(p.x, p.y, colour);
+        JibunIro = static_cast<std::uint8_t>(own);
+        auto board = [&](Point l) {
+            if (flip)
+                l = Point(l.y, l.x);
+            if (c == 2 || c == 3)
+                l.x = 20 - l.x;
+            if (c == 3 || c == 4)
+                l.y = 20 - l.y;
+            return l;
+        };
+        Play(board(Point(4, 4)));
+        Play(board(Point(6, 3)));
+        std::string marks;
+        for (int i = 0; i < JosekiCacheCount[c]; ++i) {
+            const TJskNode& n = JosekiCache[c][i];
+            marks += std::string{static_cast<char>('a' + n.X - 1), static_cast<char>('a' + n.Y - 1)} + "="
+                     + std::to_string(n.Mark) + " ";
+        }
+        return marks;
+    }
+};
+
+TEST_F(JosekiKakariTest, FarPincerWorksWithAnOwnStoneAtTheFarEnd)
+{
+    const std::string plain = "cf=0 cg=0 jc=1 hc=0 ";
+    const std::string turned = "cf=1 cg=1 jc=0 hc=0 ";
+    struct {
+        const char* name;
+        int c, flip, own;
+        std::vector<std::pair<Point, int>> stones;
+        std::string marks;
+    } const cases[] = {
+        {"no stone on the side", 1, 0, kKuro, {}, plain},
+        {"own 3-4 point, 12 steps out on the approach's line", 1, 0, kKuro, {{{16, 3}, kKuro}}, turned},
+        {"own 4-4 point, 12 steps out on the 4-4's line", 1, 0, kKuro, {{{16, 4}, kKuro}}, turned},
+        {"own stone 13 steps out", 1, 0, kKuro, {{{17, 4}, kKuro}}, turned},
+        {"own stone only 11 steps out", 1, 0, kKuro, {{{15, 3}, kKuro}}, plain},
+        {"own stone on the 5th line", 1, 0, kKuro, {{{16, 5}, kKuro}}, plain},
+        {"opponent stone at the far end", 1, 0, kKuro, {{{16, 4}, kSiro}}, plain},
+        {"an opponent stone stands in between", 1, 0, kKuro, {{{12, 4}, kSiro}, {{16, 3}, kKuro}}, plain},
+        {"the engine is the approaching side", 1, 0, kSiro, {{{16, 3}, kSiro}}, plain},
+        {"approach from the other side", 1, 1, kKuro, {{{3, 16}, kKuro}}, turned},
+        {"top right corner", 2, 0, kKuro, {{{4, 3}, kKuro}}, turned},
+        {"bottom right corner, turned", 3, 1, kKuro, {{{17, 4}, kKuro}}, turned},
+        {"bottom left corner", 4, 0, kKuro, {{{16, 17}, kKuro}}, turned},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        EXPECT_EQ(Marks(k.c, k.flip, k.own, k.stones), k.marks);
+    }
+    // With the marks turned, the far pincer is proposed and the knight's
+    // moves are not.
+    Marks(1, 0, kKuro, {{{16, 3}, kKuro}});
+    std::set<std::pair<int, int>> seen;
+    for (int i = 0; i < 40; ++i) {
+        const Point p = Te();
+        seen.insert({p.x, p.y});
+    }
+    EXPECT_EQ(seen, (std::set<std::pair<int, int>>{{10, 3}, {8, 3}}));
+}
+
+// --- Stage 2: every corner's continuations as candidates -----------------------------
+
+class JosekiKohoTest : public JosekiTest {
+protected:
+    // The joseki candidates for the side to move: point -> bonus.
+    std::map<std::pair<int, int>, int> Candidates()
+    {
+        GobanLv[0]->Analyze();
+        JibunIro = static_cast<std::uint8_t>(GobanLv[0]->Tejun.NextColor());
+        AiteIro = static_cast<std::uint8_t>(Aite(JibunIro));
+        KohoClear();
+        JosekiKoho();
+        std::map<std::pair<int, int>, int> m;
+        for (int i = 1; i <= KohoCount; ++i) {
+            EXPECT_EQ(Koho.Kind[i], kkJoseki);
+            EXPECT_EQ(Koho.Value[i], 25);
+            m[{Koho.Pt[i].x, Koho.Pt[i].y}] = Koho.Bonus[i];
+        }
+        return m;
+    }
+};
+
+TEST_F(JosekiKohoTest, ContinuationsOfEveryCornerWithTheirWeights)
+{
+    using M = std::map<std::pair<int, int>, int>;
+    const std::string book = "(;SZ[19];B[dd](;W[fc]JW[70](;B[cf]JW[80])(;B[jc]JM[1])(;B[];W[cf]JW[40]))(;W[cc]JW[30]))";
+    // Before any move every corner offers the first move, in both orientations
+    // of a move off the diagonal.
+    Start(19, "", "(;SZ[19](;B[dd]JW[50])(;B[cd]JW[20]))");
+    M first = Candidates();
+    EXPECT_EQ(first.size(), 12u);
+    EXPECT_EQ((first[{4, 4}]), 25);
+    EXPECT_EQ((first[{3, 4}]), 10);
+    EXPECT_EQ((first[{4, 3}]), 10);
+    EXPECT_EQ((first[{17, 16}]), 10);
+    for (int c = 1; c <= 4; ++c)
+        EXPECT_EQ(JosekiCornerFlag[c], 1);
+
+    // White to answer Black's 4-4: both orientations of the open corner, two
+    // more for the corner of the last move.
+    Start(19, "", book);
+    Play(Point(4, 4));
+    M answers = Candidates();
+    EXPECT_EQ((answers[{6, 3}]), 35);
+    EXPECT_EQ((answers[{3, 6}]), 35);
+    EXPECT_EQ((answers[{3, 3}]), 15);
+    Play(Point(6, 3));
+    M black = Candidates();
+    EXPECT_EQ((black[{3, 6}]), 42); // 40 + 2 in the corner of the last move
+    EXPECT_FALSE(black.count({10, 3})); // marked
+    EXPECT_FALSE(black.count({6, 3}));
+
+    // Black plays elsewhere: White's answers after the tenuki.
+    Play(Point(16, 16));
+    M white = Candidates();
+    EXPECT_EQ((white[{3, 6}]), 20);
+    EXPECT_FALSE(white.count({10, 3}));
+    EXPECT_EQ(JosekiCornerFlag[1], 1);
+}
+
+TEST_F(JosekiKohoTest, SwitchesItselfOffWhenNothingIsLeft)
+{
+    Start(19, "", "(;SZ[19];B[dd];W[fc];B[cf])");
+    Play(Point(4, 4));
+    Play(Point(6, 3));
+    Play(Point(3, 6));
+    // The other three corners still offer the 4-4 point.
+    EXPECT_EQ(Candidates().size(), 3u);
+    EXPECT_EQ(JosekiOff, 0);
+    // Moves off the book in the other three corners.
+    Play(Point(15, 15));
+    Play(Point(15, 5));
+    Play(Point(5, 15));
+    EXPECT_TRUE(Candidates().empty());
+    EXPECT_EQ(JosekiOff, 1);
+
+    // On 13x13 the corner book switches itself off at once.
+    Start(13, "", "(;SZ[19];B[dd])");
+    JosekiOff = 0;
+    EXPECT_TRUE(Candidates().empty());
+    EXPECT_EQ(JosekiOff, 1);
 }
 
 // --- Unsafe files --------------------------------------------------------------
