@@ -38,6 +38,19 @@ Point Sym(Point p, int s, int n)
 
 Point Sgf(const char* s) { return Point(s[0] - 'a' + 1, s[1] - 'a' + 1); }
 
+// The board point of corner-local point l in corner c, x and y exchanged
+// first when flip is set (worked out here independently of the engine).
+Point InCorner(Point l, int c, int flip)
+{
+    if (flip)
+        l = Point(l.y, l.x);
+    if (c == 2 || c == 3)
+        l.x = 20 - l.x;
+    if (c == 3 || c == 4)
+        l.y = 20 - l.y;
+    return l;
+}
+
 class JosekiTest : public VornTest {
 protected:
     // Starts a game on an empty board of the given size with the books given.
@@ -178,16 +191,7 @@ TEST_F(JosekiTest, CornerLineFollowedInEveryCornerAndBothOrientations)
         for (int flip = 0; flip <= 1; ++flip) {
             SCOPED_TRACE(c * 10 + flip);
             Start(19, "", kKomoku);
-            auto board = [&](const char* s) {
-                Point l = Sgf(s);
-                if (flip)
-                    l = Point(l.y, l.x);
-                if (c == 2 || c == 3)
-                    l.x = 20 - l.x;
-                if (c == 3 || c == 4)
-                    l.y = 20 - l.y;
-                return l;
-            };
+            auto board = [&](const char* s) { return InCorner(Sgf(s), c, flip); };
             for (int i = 0; i < 4; ++i)
                 Play(board(line[i]));
             EXPECT_EQ(JosekiDepth[c], 4);
@@ -338,17 +342,8 @@ protected:
         for (const auto& [p, colour] : stones)
             GobanLv[0]->SetIro(p.x, p.y, colour);
         JibunIro = static_cast<std::uint8_t>(own);
-        auto board = [&](Point l) {
-            if (flip)
-                l = Point(l.y, l.x);
-            if (c == 2 || c == 3)
-                l.x = 20 - l.x;
-            if (c == 3 || c == 4)
-                l.y = 20 - l.y;
-            return l;
-        };
-        Play(board(Point(4, 4)));
-        Play(board(Point(6, 3)));
+        Play(InCorner(Point(4, 4), c, flip));
+        Play(InCorner(Point(6, 3), c, flip));
         std::string marks;
         for (int i = 0; i < JosekiCacheCount[c]; ++i) {
             const TJskNode& n = JosekiCache[c][i];
