@@ -246,6 +246,14 @@ Point JobanVsComputer()
     }
 }
 
+// A random first point on a small board, 3..N-2 on both axes (continuous
+// games in developer mode, so that they differ).
+Point JobanRandomPoint()
+{
+    const int n = BoardSize;
+    return Point(Random(n - 4) + 3, Random(n - 4) + 3);
+}
+
 // A random free corner point for the side to move.
 Point JobanRandomCorner()
 {
@@ -356,7 +364,7 @@ void JobanTe(Point& out)
         ZenbanKoho(out);
     const int n = BoardSize;
     if (!playable(out) && MovesPlayed() == 0 && n < 14 && Handicap < 2 && RenzokuMode == 1 && DevMode == 1)
-        out = Point(Random(n - 4) + 3, Random(n - 4) + 3);
+        out = JobanRandomPoint();
     if (!playable(out))
         out = JobanRandomCorner();
     if (!playable(out))
