@@ -1,5 +1,6 @@
-// The position analysis on 19x19 positions of 50, 150 and 250 stones, and
-// look-ahead play and take-back.
+// The position analysis on 19x19 positions of 50, 150 and 250 stones, the
+// pair list and the cut and atari maps made from it, and look-ahead play and
+// take-back.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -7,7 +8,10 @@
 #include "BenchUtil.h"
 #include "VornCore.h"
 #include "board/Goban.h"
+#include "board/Kiri.h"
+#include "board/KuuIsi.h"
 #include "board/Rand.h"
+#include "board/Sicho.h"
 #include "board/Yomi.h"
 
 namespace vorn {
@@ -81,6 +85,62 @@ void BM_AnalyzeSame(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_AnalyzeSame)->Arg(50)->Arg(150)->Arg(250);
+
+// The pair list of a freshly analysed position: every two-liberty chain's
+// ladder is read on first use.
+void BM_KohoLocateMake(benchmark::State& state)
+{
+    const std::vector<TBanCopy> set = Positions(static_cast<int>(state.range(0)));
+    ResetProgramState();
+    TGoban& b = *GobanLv[0];
+    std::size_t i = 0;
+    int pairs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.Ban = set[i++ % set.size()];
+        b.Analyze();
+        AreaMapSave();
+        state.ResumeTiming();
+        KohoLocateMake();
+        pairs += b.PairCount();
+    }
+    state.counters["pairs"] = benchmark::Counter(pairs, benchmark::Counter::kAvgIterations);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KohoLocateMake)->Arg(50)->Arg(150)->Arg(250);
+
+// The pair list as each engine stage remakes it: the ladders are read once
+// per decision (SichoAll), so the stages find the statuses in the chains.
+void BM_KohoLocateMakeStage(benchmark::State& state)
+{
+    PositionOf(static_cast<int>(state.range(0)), 5);
+    TGoban& b = *GobanLv[0];
+    b.Analyze();
+    AreaMapSave();
+    SichoAll();
+    for (auto _ : state) {
+        KohoLocateMake();
+        benchmark::DoNotOptimize(b.PairNum);
+    }
+    state.counters["pairs"] = b.PairCount();
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KohoLocateMakeStage)->Arg(50)->Arg(150)->Arg(250);
+
+// The three maps of one decision.
+void BM_KiriAtariMaps(benchmark::State& state)
+{
+    PositionOf(static_cast<int>(state.range(0)), 5);
+    GobanLv[0]->Analyze();
+    for (auto _ : state) {
+        KiriMake();
+        Kiri2Make();
+        AtariMake();
+        benchmark::DoNotOptimize(KiriMap);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KiriAtariMaps)->Arg(50)->Arg(150)->Arg(250);
 
 // The reading benchmarks start from one 150-stone position: the side to
 // move and its legal moves there.

@@ -3,6 +3,7 @@
 #include "board/Goban.h"
 #include "board/Gun.h"
 #include "board/Hooks.h"
+#include "board/Kiri.h"
 #include "board/KuuIsi.h"
 #include "board/Me.h"
 #include "board/Rand.h"
@@ -26,6 +27,7 @@ void ResetProgramState()
     MeReset();
     GobanReset();
     SichoReset();
+    KiriReset();
     JosekiReset();
     JobanReset();
     KifuReset();

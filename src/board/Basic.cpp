@@ -5,6 +5,7 @@
 #include "board/Between.h"
 #include "board/Define.h"
 #include "board/Goban.h"
+#include "board/Kiri.h"
 #include "board/Ren.h"
 #include "board/Sicho.h"
 
@@ -59,13 +60,7 @@ int ListRenAt(const Point* pts, int su, int c, std::span<int> list)
 }
 
 // The cut map of the current decision: `c` can cut a diagonal link at p.
-// The cut maps are made by the engine's pair passes, which are not built yet;
-// until they are, no point is a cut point.
-bool CutMapAt(int c, Point p)
-{
-    (void)c, (void)p;
-    return false;
-}
+bool CutMapAt(int c, Point p) { return KiriMap[c][p.x][p.y] != 0; }
 
 // The relation record of the empty point d favours a move there: exactly two
 // relations to stones of colour k and none to the opponent, or at least three

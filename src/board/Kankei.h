@@ -135,7 +135,7 @@ struct TPatScan {
     {
         const auto x = static_cast<unsigned>(X + p.DX.v[Di]);
         const auto y = static_cast<unsigned>(Y + p.DY.v[Di]);
-        return (x <= Edge && y <= Edge) ? B.Ban.v[x].v[y] : kHen;
+        return (x <= Edge && y <= Edge) ? B.Ban.v[x].v[y] : static_cast<int>(kHen);
     }
 
 private:

@@ -5,11 +5,6 @@ namespace vorn {
 // Not in the program yet: each of these does nothing, and every out point is
 // left at (0, 0).
 
-void KohoLocateMake() {}
-void KiriMake() {}
-void Kiri2Make() {}
-void AtariMake() {}
-
 void NozokiCheck() {}
 Arr<Grid<std::uint8_t, 1, 19>, 1, 2> NozokiMap{};
 void LinkMarkClear() {}

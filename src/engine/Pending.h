@@ -11,13 +11,6 @@
 
 namespace vorn {
 
-// --- Board model ----------------------------------------------------------------
-// The pair list of pending threats, and the cut and atari maps.
-void KohoLocateMake();
-void KiriMake();
-void Kiri2Make();
-void AtariMake();
-
 // --- Per-decision state of the generators -----------------------------------------
 void NozokiCheck();   // the peep table
 // Peeps recorded at each point, by the colour that peeps: [colour][x][y].

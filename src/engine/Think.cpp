@@ -9,6 +9,7 @@
 #include "board/Goban.h"
 #include "board/Gun.h"
 #include "board/Hooks.h"
+#include "board/Kiri.h"
 #include "board/KuuIsi.h"
 #include "board/Sicho.h"
 #include "board/Yomi.h"

@@ -172,6 +172,16 @@ void TBanDraw::BanMarkPaint(int x, int y, int pen, int brush)
     CellLines(x, y);
 }
 
+void TBanDraw::DeadMarkDraw(int colour, int x, int y)
+{
+    if (!OnBoard(x, y))
+        return;
+    const int cx = CellLeft(x) + BanHalf, cy = CellTop(y) + BanHalf;
+    const int pen = colour == kKuro ? clWhite : clBlack;
+    canvas_.Line(cx - 4, cy - 4, cx + 5, cy + 5, pen, false);
+    canvas_.Line(cx - 4, cy + 4, cx + 5, cy - 5, pen, false);
+}
+
 void TBanDraw::LastMarkDraw(int x, int y)
 {
     if (NoLastMark == 1 || !OnBoard(x, y))

@@ -71,6 +71,9 @@ public:
     // A cell with a square mark (territory at the end of a game).
     void BanMarkPaint(int x, int y, int pen, int brush);
     void LastMarkDraw(int x, int y);
+    // The dead mark, an X over the stone of the colour at (x, y): white on a
+    // black stone, black on a white one.
+    void DeadMarkDraw(int colour, int x, int y);
     void IrhTextOut(const std::string& text, Point p, int code);
     // Move number n on a stone of the colour.
     void BangoDraw(int colour, int n, int x, int y);

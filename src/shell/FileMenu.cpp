@@ -104,15 +104,11 @@ bool TFileMenu::RecordRead(const std::string& fileName)
 
 void TFileMenu::KifuOpened()
 {
+    // The game dialog shows the record's header; confirming it starts the game.
     GameInfoLock = 1;
     GameInfoMode = 1;
-    if (ctl_.view_.GameDialogShow())
-        return;
-    // Without a game dialog to confirm it, the loaded game goes on between
-    // two people at once.
-    PlayerKind[kKuro] = pkHuman;
-    PlayerKind[kSiro] = pkHuman;
-    ctl_.StartGame();
+    ctl_.GameInfo.Show();
+    ctl_.GameInfo.KifuInfoShow();
 }
 
 void TFileMenu::mnuOpenClick()
@@ -237,7 +233,7 @@ void TFileMenu::mnuTextOutClick()
 void TFileMenu::mnuInfoClick()
 {
     if (ctl_.GameRunning == 1)
-        ctl_.view_.GameInfoShow();
+        ctl_.GameInfo.Show();
 }
 
 void TFileMenu::mnuPrintClick()

@@ -81,7 +81,7 @@ int MoveToFreeName(const std::string& from, const std::string& to)
 } // namespace
 
 TMainCtl::TMainCtl(TMainView& view, TCanvas& canvas, TPrompt& prompt)
-    : Ban(canvas), IniPath(VornIniPath()), view_(view), prompt_(prompt)
+    : GameInfo(*this), Turn(*this), Score(*this), Ban(canvas), IniPath(VornIniPath()), view_(view), prompt_(prompt)
 {
     const std::vector<TUiDesign>& design = UiDesign();
     items_.resize(design.size());
@@ -164,7 +164,7 @@ void TMainCtl::Click(const std::string& name)
         (this->*(it->second))();
         return;
     }
-    if (Nav.Click(name) || Files.Click(name))
+    if (Nav.Click(name) || Files.Click(name) || Turn.Click(name) || Score.Click(name))
         return;
     if (FindSwitch(name) != nullptr) {
         SwitchToggle(name);
@@ -384,6 +384,7 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
     HintMode = 0;
     ExamMode = 0;
     NoLastMark = 0;
+    GameInfo.FormCreate();
     view_.ItemsChanged();
 }
 
@@ -430,12 +431,9 @@ void TMainCtl::FormClose()
         for (int i = 1; i <= 4; ++i)
             if (!ReopenFiles[i].empty())
                 ini.WriteString("Form", "File" + std::to_string(i), ReopenFiles[i]);
-        std::string black, white;
-        if (view_.GameDialogPlayers(black, white)) {
-            ini.WriteString("GameInfo", "Black", black);
-            ini.WriteString("GameInfo", "White", white);
-        }
     }
+    GameInfo.FormDestroy();
+    Turn.GameTimersStop();
     DictionariesClose();
     // While the engine is thinking the running record stays, and the next
     // start sets it aside.
@@ -748,7 +746,7 @@ void TMainCtl::TjnInfoShow()
     const TTejun& t = GobanLv[0]->Tejun;
     const int n = t.Current();
     view_.SetTjnInfo(n == 0 ? "" : TjnInfoText(n, t.TeColor(n), t.GetTe(n), Language));
-    view_.HamaShow(t.Hama(kKuro), t.Hama(kSiro));
+    GameInfo.HamaShow(t.Hama(kKuro), t.Hama(kSiro));
     Ban.IrhLabelPaint();
 }
 
@@ -784,40 +782,10 @@ void TMainCtl::mnuNewClick()
         GameStop();
     }
     ParamFile.clear();
-    // Players, board size and handicap come from the game dialog once it is
-    // built; until then a new game is one between two people.
+    GameInfoLock = 1;
     GameInfoMode = 0;
-    PlayerKind[kKuro] = pkHuman;
-    PlayerKind[kSiro] = pkHuman;
-    if (KifuRecOn == 1)
-        KifuRecBegin();
-    StartGame();
-}
-
-void TMainCtl::StartGame()
-{
-    GameInfoLock = 0;
-    TGoban& b = *GobanLv[0];
-    if (GameInfoMode == 0) {
-        b.NewGame();
-        FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
-    }
-    Ban.IrhLabelsReset();
-    Thinking = PlayerKind[b.Tejun.NextColor()] == pkComputer ? 1 : 0;
-    DictionariesStart();
-    AnalyzeBoard0();
-    GameRunning = 1;
-    GameOver = 0;
-    PassCount = 0;
-    ItemRef("mnuEnd").checked = false;
-    ItemRef("mnuPlay").enabled = true;
-    BackButtons(b.Tejun.Current() > 0);
-    ForwardButtons(b.Tejun.Current() < b.Tejun.Last());
-    FormResize();
-    TjnInfoShow();
-    DspRefresh();
-    if (Thinking == 1)
-        ComUtu();
+    GameInfo.Show();
+    GameInfo.NewGameShow();
 }
 
 void TMainCtl::GameStop()
@@ -825,11 +793,15 @@ void TMainCtl::GameStop()
     if (GameRunning != 1)
         return;
     GameRunning = 0;
+    Turn.GameTimersStop();
     ItemRef("mnuPlay").enabled = false;
     ItemRef("mnuEnd").checked = false;
     GameOver = 0;
     DictionariesClose();
+    // Not built yet: the serial link closes its port when a serial peer
+    // played (GameInfo.SerialInGame).
     view_.ItemsChanged();
+    GameInfo.Show();
 }
 
 // ---------------------------------------------------------------------------
@@ -927,18 +899,6 @@ void TMainCtl::ExamAddMove(int n, Point p)
     (void)n, (void)p;
 }
 
-void TMainCtl::ComUtu()
-{
-    // Not built yet: the engine's turn (ThinkMove and what follows it).
-}
-
-void TMainCtl::SiIsiToggle(int x, int y)
-{
-    // Not built yet: after the end of a game a click on a stone toggles the
-    // dead mark of its chain and counts again.
-    (void)x, (void)y;
-}
-
 void TMainCtl::SakiyomiLineShow(int x, int y)
 {
     // Not built yet: the engine's stored look-ahead lines that start at the
@@ -957,17 +917,6 @@ void TMainCtl::OverlayPaint()
         KankeiPaint(true);
     if (Checked("mnuKankei"))
         KankeiPaint(false);
-}
-
-void TMainCtl::DeadStonesPaint()
-{
-    // Not built yet: the dead mark (DeadMarkDraw) on every stone of board 0
-    // that carries the dead-stone mark (TGoban::IsDeath).
-}
-
-void TMainCtl::JiPaint()
-{
-    // Not built yet: the territory paint at the end of a game (JiPaint).
 }
 
 void TMainCtl::DevViewsRefresh()

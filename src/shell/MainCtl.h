@@ -18,7 +18,10 @@
 #include "shell/BanDraw.h"
 #include "shell/Captions.h"
 #include "shell/FileMenu.h"
+#include "shell/GameI.h"
+#include "shell/Score.h"
 #include "shell/TejunNav.h"
+#include "shell/Turn.h"
 
 namespace vorn {
 
@@ -77,15 +80,16 @@ public:
     // Calls TMainCtl::timParamTimer once, ms milliseconds from now.
     virtual void StartParamTimer(int ms) { (void)ms; }
 
-    // The game dialog: its player fields, and the prisoners it shows.
-    virtual bool GameDialogPlayers(std::string& black, std::string& white) const
-    {
-        (void)black, (void)white;
-        return false;
-    }
-    virtual void HamaShow(int blackHama, int whiteHama) { (void)blackHama, (void)whiteHama; }
+    // The game dialog (TMainCtl::GameInfo) changed: shown, hidden, or a
+    // field, caption or list.
+    virtual void GameDialogChanged() {}
+    // A game timer (TMainCtl::Turn) was started, stopped or given another
+    // interval.
+    virtual void TimersChanged() {}
+    // The hourglass while the engine thinks.
+    virtual void WaitCursor(bool on) { (void)on; }
     // The comment window: whether it is shown; store its text as the comment
-    // of the move shown; clear it.
+    // of the move shown; clear it; show the comment of the move shown.
     virtual bool CommentShown() const { return false; }
     virtual void CommentSave() {}
     virtual void CommentClear() {}
@@ -96,15 +100,10 @@ public:
     // The replay timer timAuto (1000 ms): while it runs, each tick calls
     // TTejunNav::timAutoTimer.
     virtual void SetAutoTimer(bool enabled) { (void)enabled; }
-    // The game dialog as it stands (the information item).
-    virtual void GameInfoShow() {}
     // The move sound for a stone of the colour.
     virtual void OtoPlay(int colour) { (void)colour; }
     // Sends a move (x, y) of the colour to a remote player of the kind.
     virtual void SendMove(int kind, int x, int y, int colour) { (void)kind, (void)x, (void)y, (void)colour; }
-    // Shows the game dialog for a record just loaded; false when there is
-    // no game dialog to show.
-    virtual bool GameDialogShow() { return false; }
     // The about box, the board and stone colour dialog (both modal), and the
     // contents of the help.
     virtual void AboutShow() {}
@@ -193,11 +192,10 @@ public:
     void BanClear();
     void BackButtons(bool enable);
     void ForwardButtons(bool enable);
-    // The game starts on board 0 with the current players: a new game with
-    // the current size and handicap (GameInfoMode 0), or the game on the
-    // board, such as a record just loaded (GameInfoMode 1).
-    void StartGame();
+    // Stops the running game and shows the game dialog.
     void GameStop();
+    // The engine's move for the side to move (TTurn::ComUtu).
+    void ComUtu() { Turn.ComUtu(); }
 
     // Record navigation, undo and replay; the file menu.
     TTejunNav Nav{*this};
@@ -212,6 +210,13 @@ public:
     void BangoDraw(int colour, int n, int x, int y) override;
     void StatusText(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
+    bool Pass() override { return Turn.Pass(); }
+    TKifuHeader GameInfoFields() override { return GameInfo.Fields(); }
+
+    // --- The game: its dialog, the engine's turn and clocks, the end --------
+    TGameInfo GameInfo;
+    TTurn Turn;
+    TScore Score;
 
     // --- State ----------------------------------------------------------------
     TBanDraw Ban;                         // geometry, colours, drawing primitives
@@ -234,6 +239,9 @@ public:
     static std::string TjnInfoText(int n, int colour, Point p, int language);
 
 private:
+    friend class TGameInfo;
+    friend class TTurn;
+    friend class TScore;
     TUiState& ItemRef(const std::string& name);
     void ApplyTejunInfo();
     bool HaitiKeepsLiberties(int colour, int x, int y);
@@ -249,12 +257,11 @@ private:
     bool SichoRead(int libs, Point p, int& result, int& kind);
     void FollowMove(Point p, int colour);
     void ExamAddMove(int n, Point p);
-    void ComUtu();
-    void SiIsiToggle(int x, int y);
+    void SiIsiToggle(int x, int y) { Score.SiIsiToggle(x, y); }
     void SakiyomiLineShow(int x, int y);
     void OverlayPaint();
-    void DeadStonesPaint();
-    void JiPaint();
+    void DeadStonesPaint() { Score.DeadStonesPaint(); }
+    void JiPaint() { Score.JiPaint(); }
     int LocateCall(int x, int y, Arr<Point, 1, kLocateCallMax>& points, Arr<int, 1, kLocateCallMax>& values);
     void DevViewsRefresh();
     void DictionariesCreate();

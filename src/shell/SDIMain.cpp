@@ -19,6 +19,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "shell/GameIForm.h"
+
 namespace vorn {
 
 namespace {
@@ -131,6 +133,10 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     }
     timParam.setSingleShot(true);
     connect(&timParam, &QTimer::timeout, this, [this] { ctl_->timParamTimer(); });
+    connect(&timThink, &QTimer::timeout, this, [this] { ctl_->Turn.timThinkTimer(); });
+    connect(&timVornVorn, &QTimer::timeout, this, [this] { ctl_->Turn.timVornVornTimer(); });
+    connect(&timRenzoku, &QTimer::timeout, this, [this] { ctl_->Score.timRenzokuTimer(); });
+    gameInfoForm_ = new TGameInfoForm(this, ctl_->GameInfo);
     connect(&timAuto, &QTimer::timeout, this, [this] { ctl_->Nav.timAutoTimer(); });
 
     const std::string dir =
@@ -143,6 +149,9 @@ TSDIAppForm::~TSDIAppForm()
 {
     if (!closed_)
         ctl_->FormClose();
+    // The game dialog goes before the logic it shows.
+    delete gameInfoForm_;
+    gameInfoForm_ = nullptr;
     // The print dialogs go before the printer they point at.
     delete printDialog_;
     delete printerSetupDialog_;
@@ -308,6 +317,8 @@ void TSDIAppForm::SetStatusText(const std::string& text)
         StatusBar->clearMessage();
     else
         StatusBar->showMessage(Q(text));
+    // The engine thinks without returning to the event loop: show it now.
+    StatusBar->repaint();
 }
 
 void TSDIAppForm::SetTjnInfo(const std::string& text)
@@ -322,6 +333,49 @@ void TSDIAppForm::StartParamTimer(int ms)
 {
     timParam.setInterval(ms);
     timParam.start();
+}
+
+void TSDIAppForm::GameDialogChanged()
+{
+    if (gameInfoForm_ != nullptr)
+        gameInfoForm_->Sync();
+}
+
+QTimer& TSDIAppForm::Timer(const std::string& name)
+{
+    if (name == "timVornVorn")
+        return timVornVorn;
+    if (name == "timRenzoku")
+        return timRenzoku;
+    if (name == "timAuto")
+        return timAuto;
+    if (name == "timParam")
+        return timParam;
+    return timThink;
+}
+
+void TSDIAppForm::TimersChanged()
+{
+    if (!ctl_)
+        return;
+    const TTurn& t = ctl_->Turn;
+    for (auto [timer, state] : {std::pair{&timThink, &t.timThink}, std::pair{&timVornVorn, &t.timVornVorn},
+                                std::pair{&timRenzoku, &t.timRenzoku}}) {
+        if (timer->interval() != state->Interval)
+            timer->setInterval(state->Interval);
+        if (state->Enabled && !timer->isActive())
+            timer->start();
+        else if (!state->Enabled && timer->isActive())
+            timer->stop();
+    }
+}
+
+void TSDIAppForm::WaitCursor(bool on)
+{
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void TSDIAppForm::SetAutoTimer(bool enabled)
@@ -390,7 +444,8 @@ void TSDIAppForm::closeEvent(QCloseEvent* e)
     if (!closed_) {
         closed_ = true;
         timParam.stop();
-        timAuto.stop();
+        for (QTimer* t : {&timThink, &timVornVorn, &timRenzoku, &timAuto})
+            t->stop();
         ctl_->FormClose();
     }
     e->accept();

@@ -25,6 +25,10 @@ class QStatusBar;
 class QToolButton;
 
 namespace vorn {
+class TGameInfoForm;
+}
+
+namespace vorn {
 
 class TSDIAppForm;
 
@@ -74,6 +78,8 @@ public:
     QToolButton* Button(const std::string& name) const;
     QLabel* TjnInfoLabel() const { return lblTjnInfo; }
     QStatusBar* Status() const { return StatusBar; }
+    TGameInfoForm* GameInfoForm() const { return gameInfoForm_; }
+    QTimer& Timer(const std::string& name);
     QTimer& AutoTimer() { return timAuto; }
 
     // TMainView
@@ -91,6 +97,9 @@ public:
     void CloseWindow() override;
     void StartParamTimer(int ms) override;
     void OpenDocument(const std::string& address) override;
+    void GameDialogChanged() override;
+    void TimersChanged() override;
+    void WaitCursor(bool on) override;
     void SetAutoTimer(bool enabled) override;
 
     // The file, print and printer set-up dialogs, made on first use.
@@ -132,6 +141,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     QPrintDialog* printDialog_ = nullptr;
     QPageSetupDialog* printerSetupDialog_ = nullptr;
+    TGameInfoForm* gameInfoForm_ = nullptr;
 
     // The window's timers: the game clock, engine against engine, the next
     // game of a match, automatic replay, the delayed opening of a record.

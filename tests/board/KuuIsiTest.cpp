@@ -407,21 +407,25 @@ TEST_F(KuuIsiTest, RandomPositionsStayInRange)
                 EXPECT_LE(v, 2);
                 EXPECT_GE(v, -2);
                 // A stone is 0, or on the other side when it is dead.
-                if (b.GetIro(x, y) == kKuro)
+                if (b.GetIro(x, y) == kKuro) {
                     EXPECT_EQ(v < 0, b.IsDeath(x, y) == 1);
-                if (b.GetIro(x, y) == kSiro)
+                }
+                if (b.GetIro(x, y) == kSiro) {
                     EXPECT_EQ(v > 0, b.IsDeath(x, y) == 1);
-                if (b.GetIro(x, y) != kAki && b.IsDeath(x, y) == 0)
+                }
+                if (b.GetIro(x, y) != kAki && b.IsDeath(x, y) == 0) {
                     EXPECT_EQ(v, 0);
+                }
                 int counted = 0;
                 for (int k = 1; k <= 3; ++k)
                     counted += KuuIsiCount[k][x][y] + KuuIsiCount2[k][x][y];
                 EXPECT_LE(counted, 16);
                 // Every relation of an empty point reaches a stone or the edge.
                 const TLocate& loc = b.GetLocate(x, y);
-                if (loc.GetIro() == kAki)
+                if (loc.GetIro() == kAki) {
                     for (int i = 1; i <= loc.GetKankeiSu(); ++i)
                         EXPECT_NE(loc.GetKankeiIro(i), kAki);
+                }
             }
     }
 }

@@ -178,7 +178,7 @@ TEST_F(BanPictureTest, StoneColoursAndTheLastMoveMarkFollowThePlay)
     // Board, stone colours from the settings ($BBGGRR): red board, blue and
     // yellow stones.
     Open(9, "BanColor=255\nKuroIsiColor=16711680\nSiroIsiColor=65535\n");
-    form->Ctl().Click("mnuNew");
+    NewHumanGame(form->Ctl());
     QImage img = Grab();
     EXPECT_EQ(BgrFromColor(img.pixelColor(form->Ctl().Ban.BanX + 2, form->Ctl().Ban.BanY + 2)), 0x0000FF);
     EXPECT_EQ(img.pixelColor(form->Ctl().Ban.BanX + 2, form->Ctl().Ban.BanY + 2), QColor(255, 0, 0));
@@ -209,7 +209,7 @@ TEST_F(BanPictureTest, StoneColoursAndTheLastMoveMarkFollowThePlay)
 TEST_F(BanPictureTest, CapturedStonesAreErasedAndStarPointsComeBack)
 {
     Open(9);
-    form->Ctl().Click("mnuNew");
+    NewHumanGame(form->Ctl());
     // Black surrounds a white stone on the star point (5, 5).
     for (Point p : {Point{5, 4}, Point{5, 5}, Point{4, 5}, Point{1, 1}, Point{6, 5}, Point{1, 2}, Point{5, 6}})
         Click(p.x, p.y);
@@ -223,7 +223,7 @@ TEST_F(BanPictureTest, CapturedStonesAreErasedAndStarPointsComeBack)
 TEST_F(BanPictureTest, MoveNumbersAndLabels)
 {
     Open(19);
-    form->Ctl().Click("mnuNew");
+    NewHumanGame(form->Ctl());
     Click(4, 4);
     GobanLv[0]->Tejun.AddMark(1, "A", 10, 10);
     GobanLv[0]->Tejun.AddMark(1, "B", 25, 3);  // off the board: not drawn

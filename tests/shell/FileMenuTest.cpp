@@ -24,7 +24,7 @@ protected:
     void PlayAGame()
     {
         Start("[Goban]\nSize=9\n[Form]\nLanguage=1\n");
-        ctl.Click("mnuNew");
+        NewHumanGame(ctl);
         ASSERT_EQ(ctl.GameRunning, 1);
         TGoban& b = *GobanLv[0];
         for (Point p : {Point{5, 4}, Point{5, 5}, Point{4, 5}, Point{1, 1}, Point{6, 5}, Point{1, 9}, Point{5, 6}})
@@ -80,11 +80,14 @@ TEST_F(FileMenuTest, SavedAndOpenedAgainThroughTheMenu)
 
         // A new game, then the record again.
         prompt.answers = {true, true};
-        ctl.Click("mnuNew");
+        NewHumanGame(ctl);
         EXPECT_EQ(ctl.ParamFile, "");
         EXPECT_EQ(GobanLv[0]->Tejun.Last(), 0);
         prompt.files = {path};
         ctl.Click("mnuOpen");
+        // The game goes on from the record once its dialog is confirmed.
+        EXPECT_EQ(GameInfoLock, 1);
+        ConfirmHumanGame(ctl);
         EXPECT_EQ(prompt.questions.back(), "Do you stop this Game?");
         EXPECT_EQ(prompt.fileQueries.back().filter.substr(0, 44), "Smart Go Board(*.sgf)|*.sgf|GOTERM(*.ig1)|*.");
         EXPECT_EQ(prompt.fileQueries.back().defaultExt, "ig1");
@@ -224,6 +227,7 @@ TEST_F(FileMenuTest, RecentFiles)
         prompt.answers.push_back(true);
         prompt.files.push_back(path);
         ctl.Click("mnuOpen");
+        ConfirmHumanGame(ctl);
     };
     for (int i = 0; i < 5; ++i)
         open(names[i]);
@@ -243,6 +247,7 @@ TEST_F(FileMenuTest, RecentFiles)
     GobanLv[0]->Tejun.Truncate(1);
     prompt.answers.push_back(true);
     ctl.Click("mnuReopen3");
+    ConfirmHumanGame(ctl);
     EXPECT_EQ(GobanLv[0]->Tejun.Last(), 1);
     EXPECT_EQ(ctl.ParamFile, names[2]);
     EXPECT_EQ(Recent(), (std::vector<std::string>{names[2], names[3], names[4], names[1]}));
@@ -344,7 +349,7 @@ using FileMenuWindowTest = WindowTest;
 TEST_F(FileMenuWindowTest, SaveAsAndReopenFromTheMenu)
 {
     Open(9);
-    Ctl().Click("mnuNew");
+    NewHumanGame(Ctl());
     Click(3, 3);
     Click(7, 7);
     const std::string path = exeDir + "window.sgf";
@@ -357,7 +362,7 @@ TEST_F(FileMenuWindowTest, SaveAsAndReopenFromTheMenu)
     EXPECT_FALSE(form->Action("mnuReopen2")->isVisible());
 
     prompt.answers = {true, true};
-    Ctl().Click("mnuNew");
+    NewHumanGame(Ctl());
     EXPECT_EQ(GobanLv[0]->Tejun.Last(), 0);
     reopen->trigger();
     EXPECT_EQ(GobanLv[0]->Tejun.Last(), 2);

@@ -176,6 +176,13 @@ TEST_F(StartupTest, RecordNamedOnTheCommandLineIsLoadedAndPlayable)
     Start({file});
     ASSERT_EQ(view.paramTimer, 500);
     ctl.timParamTimer();
+    // The game dialog shows the record's header; the game starts when it is confirmed.
+    EXPECT_EQ(ctl.GameRunning, 0);
+    EXPECT_EQ(GameInfoLock, 1);
+    ASSERT_TRUE(ctl.GameInfo.Visible);
+    EXPECT_EQ(ctl.GameInfo.cmbBlackPlayer.Text, "Kuro");
+    EXPECT_EQ(ctl.GameInfo.edtBan.Text, "９路盤");
+    ctl.GameInfo.btnOKClick();
     const TGoban& b = *GobanLv[0];
     EXPECT_EQ(BoardSize, 9);
     EXPECT_EQ(b.Tejun.Last(), 3);
@@ -205,7 +212,7 @@ TEST_F(StartupTest, UnreadableCommandLineRecordChangesNothing)
 TEST_F(StartupTest, TheRunningRecordFollowsTheGame)
 {
     Start();
-    ctl.Click("mnuNew");
+    NewHumanGame(ctl);
     for (Point p : {Point{4, 4}, Point{16, 16}, Point{3, 16}})
         ASSERT_TRUE(Shell().BanUtu(p.x, p.y, 0));
     const std::string rec = ReadText(KifuRecName);

@@ -18,7 +18,7 @@ const Point kKoGame[] = {{5, 4}, {6, 4}, {4, 5}, {7, 5}, {5, 6}, {6, 6}, {6, 5},
 TEST_F(MoveEntryTest, TwoPeoplePlayByClicksWithACaptureAndAKo)
 {
     Open(9, "", "[Form]\nLanguage=1\n");
-    Ctl().Click("mnuNew");
+    NewHumanGame(Ctl());
     ASSERT_EQ(Ctl().GameRunning, 1);
     for (Point p : kKoGame)
         Click(p.x, p.y);
@@ -53,7 +53,7 @@ TEST_F(MoveEntryTest, TwoPeoplePlayByClicksWithACaptureAndAKo)
 TEST_F(MoveEntryTest, KoAndSuicideRefusalsInJapanese)
 {
     Open(9);
-    Ctl().Click("mnuNew");
+    NewHumanGame(Ctl());
     for (Point p : kKoGame)
         Click(p.x, p.y);
     Click(6, 5);  // ko
@@ -76,7 +76,7 @@ TEST_F(MoveEntryTest, ClicksThatMustNotPlay)
     Click(5, 5);  // no game yet
     EXPECT_EQ(b.Tejun.Last(), 0);
 
-    Ctl().Click("mnuNew");
+    NewHumanGame(Ctl());
     Ctl().Thinking = 1;
     Click(5, 5);
     EXPECT_EQ(b.Tejun.Last(), 0);
@@ -111,7 +111,7 @@ TEST_F(MoveEntryTest, ClicksThatMustNotPlay)
 TEST_F(MoveEntryTest, PlacementModeKeepsEveryChainAlive)
 {
     Open(9);
-    Ctl().Click("mnuNew");
+    NewHumanGame(Ctl());
     Click(5, 5);  // a black move
     Ctl().Click("mnuDeploy");
     ASSERT_TRUE(Ctl().Checked("mnuDeploy"));
@@ -161,7 +161,7 @@ TEST_F(MoveEntryTest, PlacementModeKeepsEveryChainAlive)
 TEST_F(MoveEntryTest, HaitiFreeKnowsTheRecordedMoves)
 {
     Open(9);
-    Ctl().Click("mnuNew");
+    NewHumanGame(Ctl());
     Click(2, 2);
     Click(3, 3);
     EXPECT_FALSE(Ctl().HaitiFree(2, 2));
@@ -178,7 +178,7 @@ protected:
         ShellTest::SetUp();
         WriteIni("[Goban]\nSize=9\n[Form]\nLanguage=1\n");
         ctl.FormCreate(exeDir, {});
-        ctl.Click("mnuNew");
+        NewHumanGame(ctl);
     }
     void TearDown() override
     {
@@ -264,8 +264,15 @@ TEST_F(BanUtuTest, NewGameWhileOneRunsAsksFirst)
     ASSERT_EQ(prompt.questions.size(), 1u);
     EXPECT_EQ(prompt.questions[0], "Do you stop this Game?");
     EXPECT_EQ(GobanLv[0]->Tejun.Last(), 1);
+    EXPECT_EQ(ctl.GameRunning, 1);
+    EXPECT_EQ(GameInfoLock, 0);
     prompt.answers = {true};
     ctl.Click("btnNew");
+    // The game has stopped; the dialog sets up the next one.
+    EXPECT_EQ(ctl.GameRunning, 0);
+    EXPECT_EQ(GameInfoLock, 1);
+    EXPECT_TRUE(ctl.GameInfo.Visible);
+    ctl.GameInfo.btnOKClick();
     EXPECT_EQ(GobanLv[0]->Tejun.Last(), 0);
     EXPECT_EQ(ctl.GameRunning, 1);
     EXPECT_FALSE(ctl.Item("btnPrev").enabled);

@@ -19,6 +19,22 @@ std::string SourceData(const std::string& name)
     return std::string(src != nullptr ? src : ".") + "/data/" + name;
 }
 
+void NewHumanGame(TMainCtl& ctl)
+{
+    ctl.Click("mnuNew");
+    ConfirmHumanGame(ctl);
+}
+
+void ConfirmHumanGame(TMainCtl& ctl)
+{
+    TGameInfo& d = ctl.GameInfo;
+    if (!d.Visible || GameInfoLock != 1)
+        return;
+    d.cmbBlackPlayer.Text = d.cmbBlackPlayer.Items.at(0);
+    d.cmbWhitePlayer.Text = d.cmbWhitePlayer.Items.at(0);
+    d.btnOKClick();
+}
+
 void ShellTest::SetUp()
 {
     VornTest::SetUp();
@@ -76,6 +92,7 @@ std::string CtlTest::OpenRecord(const std::string& name, const std::string& text
     WriteText(path, text);
     prompt.files.push_back(path);
     ctl.Click("mnuOpen");
+    ConfirmHumanGame(ctl);
     return path;
 }
 

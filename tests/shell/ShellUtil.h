@@ -125,7 +125,7 @@ protected:
     // Starts with the settings given (VORN.INI text).
     void Start(const std::string& ini = "");
     // Writes a record into the program directory and opens it through the
-    // file menu; answers the path.
+    // file menu, the game going on between two people; answers the path.
     std::string OpenRecord(const std::string& name, const std::string& text);
     // The navigation controls as "back forward delete", each 1 or 0, with a
     // check that buttons and menu items agree.
@@ -156,6 +156,13 @@ protected:
     TScriptPrompt prompt;
     std::unique_ptr<TSDIAppForm> form;
 };
+
+// A new game between two people: the game dialog opened by the new-game
+// item, both players set to the human and confirmed.
+void NewHumanGame(TMainCtl& ctl);
+// The game dialog, when it is up for a game to start (a new game, a record
+// just opened), confirmed with both players set to the human.
+void ConfirmHumanGame(TMainCtl& ctl);
 
 // The data file of the source tree (data/<name>).
 std::string SourceData(const std::string& name);

@@ -13,7 +13,7 @@ using SichoQueryTest = WindowTest;
 TEST_F(SichoQueryTest, RightClickTellsWhetherTheLadderWorks)
 {
     Open(9, "", "[Form]\nLanguage=1\n");
-    Ctl().Click("mnuNew");
+    NewHumanGame(Ctl());
     ASSERT_EQ(Ctl().GameRunning, 1);
     // White's (5,5) with two liberties; White's (8,2) breaks one ladder path.
     for (Point p : {Point(5, 4), Point(5, 5), Point(4, 5), Point(8, 2), Point(6, 6)})

@@ -236,7 +236,7 @@ protected:
     void NewGame(int black, int white)
     {
         Start("[Goban]\nSize=9\n[Form]\nLanguage=1\n");
-        ctl.Click("mnuNew");
+        NewHumanGame(ctl);
         ASSERT_EQ(ctl.GameRunning, 1);
         PlayerKind[kKuro] = black;
         PlayerKind[kSiro] = white;
