@@ -40,7 +40,7 @@ bool NoRelation(Point p)
     return l.CountIro(kKuro) + l.CountIro(kSiro) == 0;
 }
 
-// --- Services of the engine units this one works with ------------------------
+// --- Colours and groups ------------------------------------------------------------
 
 int Own() { return JibunIro; }
 int Opp() { return AiteIro; }
@@ -154,6 +154,7 @@ bool Try(int c, Point p)
     return true;
 }
 void Back() { YomiModosu(); }
+
 // A candidate of value 25 and a bonus; points off the board are no candidates.
 void Big(Point p, int bonus)
 {

@@ -172,11 +172,8 @@ void TLjsk::RandomKoho(Point& out) const
 
 namespace {
 
-bool OnBoard(Point p) { return p.x >= 1 && p.y >= 1 && p.x <= BoardSize && p.y <= BoardSize; }
-
 // The side to move in the game.
 int SideToMove() { return GobanLv[0]->Tejun.NextColor(); }
-
 
 // A point a dictionary yields may be played now by the side to move.
 bool Playable(Point p) { return CanUtuXY(SideToMove(), p.x, p.y); }
@@ -323,7 +320,7 @@ int FindIn(const Arr<TJskNode, 0, kJskChain - 1>& list, int count, Point l, bool
 void JosekiFeed(Point p, int colour)
 {
     JosekiLastPt = Point();
-    if (JosekiOff == 1 || BoardSize != 19 || !OnBoard(p))
+    if (JosekiOff == 1 || BoardSize != 19 || !GobanLv[0]->OnBoardPt(p))
         return;
     for (int c = 1; c <= 4; ++c) {
         Point l = JosekiToCorner(p, c);
@@ -363,18 +360,14 @@ void JosekiAdvance(int c, int child, int colour)
         JosekiPath[c][JosekiDepth[c]] = child;
     if (child <= 0)
         return;
-    int count = 0;
     JosekiLjsk.ReadSiblings(child);
-    CopyChain(JosekiLjsk, JosekiCache[c], count);
-    JosekiCacheCount[c] = count;
-    for (int i = 0; i < count; ++i) {
+    CopyChain(JosekiLjsk, JosekiCache[c], JosekiCacheCount[c]);
+    for (int i = 0; i < JosekiCacheCount[c]; ++i) {
         const TJskNode& n = JosekiCache[c][i];
         if (IsTenukiNode(n)) {
             if (JosekiTenukiCount[c] == 0 && n.Child > 0) {
-                int tc = 0;
                 JosekiLjsk.ReadSiblings(n.Child);
-                CopyChain(JosekiLjsk, JosekiTenuki[c], tc);
-                JosekiTenukiCount[c] = tc;
+                CopyChain(JosekiLjsk, JosekiTenuki[c], JosekiTenukiCount[c]);
             }
             continue;
         }
