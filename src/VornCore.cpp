@@ -9,6 +9,8 @@
 #include "board/Rand.h"
 #include "board/Sicho.h"
 #include "engine/Hyoka.h"
+#include "engine/Joban.h"
+#include "engine/Joseki.h"
 #include "engine/Koho.h"
 #include "engine/PairAnswer.h"
 #include "engine/Think.h"
@@ -28,6 +30,8 @@ void ResetProgramState()
     GobanReset();
     SichoReset();
     KiriReset();
+    JosekiReset();
+    JobanReset();
     KifuReset();
     KohoReset();
     PairAnswerReset();

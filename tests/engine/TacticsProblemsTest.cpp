@@ -7,8 +7,8 @@
 // letter and row number counted from the top, A is the left column, the
 // letter I is used; "pass" when the stage must find nothing), and the reason.
 // An empty list of acceptable answers accepts anything that is not
-// forbidden.  The answer is the best candidate of the table after stage 2
-// (pass when the table is empty); the board, its record and the look-ahead
+// forbidden.  The answer is the best candidate of the table after the
+// tactical generators of stage 2 (pass when the table is empty); the board, its record and the look-ahead
 // level must be as they were.
 #include <sstream>
 #include <string>
@@ -18,7 +18,9 @@
 
 #include "board/Hooks.h"
 #include "engine/Koho.h"
+#include "engine/PairAnswer.h"
 #include "engine/Think.h"
+#include "engine/Toru.h"
 
 namespace vorn::test {
 namespace {
@@ -219,12 +221,16 @@ std::string CandidateList()
     return out.str();
 }
 
-// Only the tactical stage runs.
+// Only the tactical generators of stage 2 run: the pair answers and the
+// chain tactics.  (The opening's generator of that stage would answer these
+// small diagrams with shape moves.)
 void TacticsStage(int stage, Point& out)
 {
     out = Point();
-    if (stage == 2)
-        RunStageCalls(2, out);
+    if (stage != 2)
+        return;
+    PairAnswer(out);
+    RenAnswer(out);
 }
 
 // Sets up the problem and runs the move choice up to stage 2: the best
