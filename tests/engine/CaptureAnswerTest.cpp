@@ -9,6 +9,7 @@
 #include "board/Kiri.h"
 #include "board/Yomi.h"
 #include "engine/CaptureAnswer.h"
+#include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/PairAnswer.h"
 #include "engine/Think.h"
@@ -182,6 +183,20 @@ TEST_F(CaptureAnswerTest, BigStakesAreWorthMore)
     const std::optional<int> one = KohoValueAt(Point(4, 5));
     ASSERT_TRUE(net && one);
     EXPECT_GT(*net, *one);
+}
+
+TEST_F(CaptureAnswerTest, TheCaptureIsValuedOnItsOwnAnalysis)
+{
+    // The value of taking a stone in atari holds the whole gain of the
+    // capture, read on the position after it (not on the analysis left on
+    // the look-ahead board by the reading of the escape).
+    Prepare(kAtariEscape, kSiro);
+    const int capture = UtuHyoka(kSiro, Point(4, 5));
+    ASSERT_GT(capture, 0);
+    AtariNigeAnswer(Point(4, 5), Point(4, 4));
+    const std::optional<int> v = KohoValueAt(Point(4, 5));
+    ASSERT_TRUE(v);
+    EXPECT_GE(*v, capture - 1);
 }
 
 TEST_F(CaptureAnswerTest, NetEscapeLeadsTowardAFriendlyStone)
