@@ -251,5 +251,28 @@ TEST_F(TacticsProblems, Table)
     }
 }
 
+// Where the tactical answer is urgent enough to end stage 2, the engine's
+// whole move choice plays it.
+TEST_F(TacticsProblems, UrgentAnswersAreTheEnginesMove)
+{
+    int checked = 0;
+    for (const TProblem& pr : kProblems) {
+        SCOPED_TRACE(pr.reason);
+        const Point got = Solve(pr);
+        if (got.x == 0 || Koho.Score(1) < kSelectUrgent)
+            continue;
+        ResetProgramState();
+        SetBoard(pr.diagram);
+        if (pr.toMove == 'O')
+            GobanLv[0]->Pass();
+        Point out;
+        ThinkMove(out);
+        EXPECT_EQ(out, got) << "engine " << PointName(out) << ", tactics " << PointName(got);
+        EXPECT_EQ(Level, 0);
+        ++checked;
+    }
+    EXPECT_GE(checked, 4);
+}
+
 } // namespace
 } // namespace vorn::test
