@@ -9,6 +9,8 @@
 #include "board/Rand.h"
 #include "board/Sicho.h"
 #include "engine/Hyoka.h"
+#include "engine/Joban.h"
+#include "engine/Joseki.h"
 #include "engine/Koho.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
@@ -27,6 +29,8 @@ void ResetProgramState()
     GobanReset();
     SichoReset();
     KiriReset();
+    JosekiReset();
+    JobanReset();
     KifuReset();
     KohoReset();
     ThinkReset();

@@ -8,6 +8,7 @@
 #include "board/Hooks.h"
 #include "board/Yomi.h"
 #include "board/Rand.h"
+#include "engine/Joban.h"
 #include "engine/Pending.h"
 #include "engine/Think.h"
 
@@ -26,7 +27,6 @@ int KohoBestValue = 0;
 std::uint8_t KohoBestKind = 0;
 std::uint8_t KohoBestBonus = 0;
 Point ThinkTe{};
-Arr<std::uint8_t, 1, 4> JosekiCornerFlag{};
 TPreparedTeTable PreparedTe;
 int PreparedTeCount = 0;
 TKohoDspTable KohoDsp;
@@ -40,24 +40,22 @@ namespace {
 int g_preparedMoveNo = -1;
 
 // Whether p lies in corner c (1 top-left, 2 top-right, 3 bottom-right,
-// 4 bottom-left): both corner-local coordinates, counted from that corner on
-// a 19-line frame, are 10 or less.  Exchanging x and y (the joseki flip) does
-// not change the answer.
+// 4 bottom-left): both corner-local coordinates of the joseki books are 10 or
+// less.  Exchanging x and y (the joseki flip) does not change the answer.
 bool InJosekiCorner(Point p, int c)
 {
-    const int lx = (c == 2 || c == 3) ? 20 - p.x : p.x;
-    const int ly = (c == 3 || c == 4) ? 20 - p.y : p.y;
-    return lx <= 10 && ly <= 10;
+    const Point l = JosekiToCorner(p, c);
+    return l.x <= 10 && l.y <= 10;
 }
 
 // The four overlapping quadrants of the joseki cap; line 10 belongs to two.
 bool InQuadrant(Point p, int q)
 {
     switch (q) {
-    case 1: return p.x <= 10 && p.y <= 10;
-    case 2: return p.x <= 10 && p.y >= 10;
-    case 3: return p.x >= 10 && p.y <= 10;
-    default: return p.x >= 10 && p.y >= 10;
+    case 1: return InCorner1(p);
+    case 2: return InCorner2(p);
+    case 3: return InCorner3(p);
+    default: return InCorner4(p);
     }
 }
 

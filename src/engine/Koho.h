@@ -14,6 +14,7 @@
 
 #include "board/Array.h"
 #include "board/Point.h"
+#include "engine/Joseki.h"
 
 namespace vorn {
 
@@ -97,8 +98,8 @@ extern std::uint8_t KohoBestBonus;
 // The driver's running choice; after a move, the engine's previous move.
 extern Point ThinkTe;
 
-// Set by the joseki dictionaries: 1 when that corner (1..4) holds joseki candidates.
-extern Arr<std::uint8_t, 1, 4> JosekiCornerFlag;
+// JosekiCornerFlag (engine/Joseki.h), set by the joseki dictionaries: 1 when
+// that corner (1..4) holds joseki candidates.
 
 // Prepared answers: after our move OwnTe, the opponent's reply AiteTe is
 // answered by AnswerTe.

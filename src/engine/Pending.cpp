@@ -6,6 +6,7 @@ namespace vorn {
 // left at (0, 0).
 
 void NozokiCheck() {}
+Arr<Grid<std::uint8_t, 1, 19>, 1, 2> NozokiMap{};
 void LinkMarkClear() {}
 Grid<std::uint8_t, 1, 19> LinkMark2{};
 void LinkMark1Set(Point, int) {}
@@ -13,17 +14,12 @@ int KouDateCount = 0;
 int KouDateValue = 0;
 std::uint8_t GunKankeiPairMode = 0;
 
-void JobanTe(Point& out) { out = Point{}; }
-void JosekiTe(Point& out) { out = Point{}; }
-void JosekiKoho() {}
 void SikatuUrgentThink(Point& out) { out = Point{}; }
 void PairAnswer(Point& out) { out = Point{}; }
 void SikatuThink() {}
-void JobanKoho(Point& out) { out = Point{}; }
 void NozokiThink(Point& out) { out = Point{}; }
 void SemeaiThink() {}
 void WeakGunThink(Point& out) { out = Point{}; }
-void JobanKoho2() {}
 void WeakGunKankeiThink(Point& out) { out = Point{}; }
 void EmptyThink(Point& out) { out = Point{}; }
 void Kankei34Think(Point& out) { out = Point{}; }
@@ -41,6 +37,9 @@ void KeimaOgeimaHokyo(Point& out) { out = Point{}; }
 void KeimaHokyo(Point& out) { out = Point{}; }
 void LastThink(Point& out) { out = Point{}; }
 void YoseThink(Point& out) { out = Point{}; }
+
+void HirakiTobiTe(Point, Point& out) { out = Point{}; }
+void NikenUtikomiThink() {}
 
 void KosumiKankeiUtu(Point& out) { out = Point{}; }
 void Sakiyomi(Point p, Point& out) { out = p; }

@@ -13,6 +13,8 @@ namespace vorn {
 
 // --- Per-decision state of the generators -----------------------------------------
 void NozokiCheck();   // the peep table
+// Peeps recorded at each point, by the colour that peeps: [colour][x][y].
+extern Arr<Grid<std::uint8_t, 1, 19>, 1, 2> NozokiMap;
 void LinkMarkClear(); // the link-mark boards
 // Points the link handlers have dealt with: the chain tactics skip those
 // marked in LinkMark2 and mark their escapes in LinkMark1.
@@ -25,20 +27,14 @@ extern int KouDateValue;
 extern std::uint8_t GunKankeiPairMode;
 
 // --- Generators, by stage --------------------------------------------------------
-// Stage 0 and 1: a point directly.
-void JobanTe(Point& out);
-void JosekiTe(Point& out);
 // Stage 2.
-void JosekiKoho();
 void SikatuUrgentThink(Point& out);
 void PairAnswer(Point& out);
 void SikatuThink();
-void JobanKoho(Point& out);
 void NozokiThink(Point& out);
 void SemeaiThink();
 // Stage 3.
 void WeakGunThink(Point& out);
-void JobanKoho2();
 void WeakGunKankeiThink(Point& out);
 void EmptyThink(Point& out);
 void Kankei34Think(Point& out);
@@ -60,6 +56,13 @@ void KeimaHokyo(Point& out);
 // Stage 8.
 void LastThink(Point& out);
 void YoseThink(Point& out);
+
+// --- Called by generators -----------------------------------------------------------
+// A two-space extension along line 3 from the group of a stone on line 3, or a
+// jump to line 5, where nothing stands within three lines; (0, 0) when none.
+void HirakiTobiTe(Point stone, Point& out);
+// Invasions between two-space links of the opponent (adds only).
+void NikenUtikomiThink();
 
 // --- Refinements of the choice -------------------------------------------------
 void KosumiKankeiUtu(Point& out);

@@ -14,6 +14,8 @@
 #include "board/Sicho.h"
 #include "board/Yomi.h"
 #include "engine/Hyoka.h"
+#include "engine/Joban.h"
+#include "engine/Joseki.h"
 #include "engine/Koho.h"
 #include "engine/Pending.h"
 #include "engine/Toru.h"

@@ -9,6 +9,8 @@
 #include "board/Goban.h"
 #include "board/Rand.h"
 #include "board/Sicho.h"
+#include "engine/Joseki.h"
+#include "engine/Koho.h"
 #include "records/Kifu.h"
 #include "records/KifuIg1.h"
 #include "shell/IniFile.h"
@@ -879,18 +881,18 @@ bool TMainCtl::SichoRead(int libs, Point p, int& result, int& kind)
 
 int TMainCtl::LocateCall(int x, int y, Arr<Point, 1, kLocateCallMax>& points, Arr<int, 1, kLocateCallMax>& values)
 {
-    // Not built yet: the relations of a point (TGoban::LocateCall), up to
-    // kLocateCallMax of them with their link values.
-    (void)x, (void)y, (void)points, (void)values;
-    return 0;
+    const TGoban& b = *GobanLv[0];
+    if (!b.OnBoard(x, y))
+        return 0;
+    return b.LocateCall(x, y, points, values);
 }
 
 void TMainCtl::FollowMove(Point p, int colour)
 {
-    // Not built yet: the joseki dictionaries follow the move (JosekiFeed,
-    // then ZenbanFollow) and the endgame cache forgets its surroundings
+    JosekiFeed(p, colour);
+    ZenbanFollow(p);
+    // Not built yet: the endgame cache forgets the surroundings of the move
     // (YoseCacheInvalidate).
-    (void)p, (void)colour;
 }
 
 void TMainCtl::ExamAddMove(int n, Point p)
@@ -926,19 +928,21 @@ void TMainCtl::DevViewsRefresh()
 
 void TMainCtl::DictionariesCreate()
 {
-    // Not built yet: the whole-board and corner joseki dictionaries
-    // (ZenbanLjsk, JosekiLjsk), created closed.
+    // The dictionaries (ZenbanLjsk, JosekiLjsk) are the engine's own
+    // program-wide objects; they start closed.
+    JosekiCloseGame();
 }
 
 void TMainCtl::DictionariesStart()
 {
-    // Not built yet: the dictionaries opened for the board size, their game
-    // start (JosekiStart), the endgame cache and the pondered groups cleared.
+    // Opened for the board size from the program's directory, then back to
+    // their roots with the handicap stones fed to the corners.  Answers
+    // prepared for the last game do not belong to this one.
+    JosekiOpenGame();
+    PreparedTeClear();
+    // Not built yet: the endgame cache and the pondered groups cleared.
 }
 
-void TMainCtl::DictionariesClose()
-{
-    // Not built yet: both dictionaries closed.
-}
+void TMainCtl::DictionariesClose() { JosekiCloseGame(); }
 
 } // namespace vorn

@@ -3,6 +3,8 @@
 #include <unordered_map>
 
 #include "board/Goban.h"
+#include "engine/Joseki.h"
+#include "engine/Koho.h"
 #include "records/KifuIg1.h"
 #include "shell/MainCtl.h"
 
@@ -338,9 +340,13 @@ void TTejunNav::FormActivate() { ctl_.TjnInfoShow(); }
 
 void TTejunNav::DictionariesRewind()
 {
-    // Not built yet: the joseki dictionaries follow the shortened game as at
-    // the game start: JosekiStart, then JosekiFeed and ZenbanFollow with
-    // moves 1..Current of board 0 in order.
+    // The dictionaries follow the shortened game as at the game start; an
+    // answer prepared for the moves taken back no longer applies.
+    JosekiStart();
+    PreparedTeClear();
+    const TTejun& t = GobanLv[0]->Tejun;
+    for (int n = 1; n <= t.Current(); ++n)
+        ctl_.FollowMove(t.GetTe(n), t.TeColor(n));
 }
 
 void TTejunNav::YoseCacheClear()

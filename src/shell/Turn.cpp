@@ -2,6 +2,7 @@
 
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "engine/Joban.h"
 #include "engine/Think.h"
 #include "records/KifuIg1.h"
 #include "shell/Kakugen.h"
@@ -16,11 +17,7 @@ namespace vorn {
 
 void EngineThinkMove(Point& out) { ThinkMove(out); }
 
-void TTurn::JobanInit()
-{
-    // Not built yet: the opening stage's edge-line tables for BoardSize
-    // (JobanInit).
-}
+void TTurn::JobanInit() { vorn::JobanInit(); }
 
 void NinteiShow()
 {

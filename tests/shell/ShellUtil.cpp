@@ -47,6 +47,12 @@ void ShellTest::SetUp()
     setenv("XDG_CONFIG_HOME", configDir.c_str(), 1);
     for (const char* f : {"ENGLISH.INI", "JAPANESE.INI", "CHINESE.INI"})
         fs::copy_file(SourceData(f), exeDir + f);
+    // The joseki dictionaries are compiled by the build beside the tests.
+    const fs::path built = fs::read_symlink("/proc/self/exe").parent_path();
+    for (const char* f : {"VORN5F.JSK", "VORN5J.JSK", "Vorn9.jsk"}) {
+        std::error_code ec;
+        fs::copy_file(built / f, exeDir + f, ec);
+    }
 }
 
 void ShellTest::TearDown()

@@ -11,6 +11,8 @@
 #include <filesystem>
 
 #include "GameUtil.h"
+
+#include "engine/Joseki.h"
 #include "board/Goban.h"
 #include "shell/GameIForm.h"
 #include "records/Kifu.h"
@@ -439,6 +441,42 @@ TEST_F(TurnTest, TheEnginePlaysItselfOnNineByNine)
     EXPECT_TRUE(StartsWith(dlg.edtResult.Text, "B+") || StartsWith(dlg.edtResult.Text, "W+"));
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_TRUE(prompt.questions.empty());
+}
+
+// The dictionaries are opened at the game start and follow every move: on
+// 19x19 the engine's first moves are corner points of the opening book, also
+// after a take-back has rewound the books.
+TEST_F(TurnTest, TheEngineOpensFromItsBookAndKeepsToItAfterUndo)
+{
+    Open(lgEnglish, 19);
+    ctl.Turn.Think = EngineThinkMove;
+    Start("VORN", "");
+    const TGoban& b = *GobanLv[0];
+    auto cornerPoint = [](Point p) {
+        auto near = [](int v) { return v == 3 || v == 4 || v == 16 || v == 17; };
+        return near(p.x) && near(p.y);
+    };
+    EXPECT_TRUE(ZenbanLjsk.IsOpen());
+    EXPECT_TRUE(JosekiLjsk.IsOpen());
+    ASSERT_EQ(b.Tejun.Last(), 1);
+    EXPECT_TRUE(cornerPoint(b.Tejun.GetTe(1)));
+    // White answers in another corner; Black's reply comes from the book too.
+    const Point first = b.Tejun.GetTe(1);
+    ClickPoint(first.x < 10 ? 16 : 4, first.y < 10 ? 16 : 4);
+    ASSERT_EQ(b.Tejun.Last(), 3);
+    EXPECT_TRUE(cornerPoint(b.Tejun.GetTe(3)));
+    // Undo takes White's move and Black's reply; White plays elsewhere and
+    // Black still answers from the book.
+    ctl.Click("mnuUndo");
+    ASSERT_EQ(b.Tejun.Current(), 1);
+    ClickPoint(first.x < 10 ? 4 : 16, first.y < 10 ? 16 : 4);
+    ASSERT_EQ(b.Tejun.Last(), 3);
+    EXPECT_TRUE(cornerPoint(b.Tejun.GetTe(3)));
+    EXPECT_TRUE(prompt.messages.empty());
+    // The end of the game closes the books.
+    ctl.Click("mnuEnd");
+    EXPECT_FALSE(ZenbanLjsk.IsOpen());
+    EXPECT_FALSE(JosekiLjsk.IsOpen());
 }
 
 TEST_F(TurnTest, TheHintAsksTheEngineWithoutPlaying)
