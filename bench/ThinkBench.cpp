@@ -13,6 +13,7 @@
 #include "VornCore.h"
 #include "board/Goban.h"
 #include "engine/Think.h"
+#include "engine/Toru.h"
 
 namespace vorn {
 namespace {
@@ -139,6 +140,16 @@ void SetDiagram(const char* diagram)
     b.RenMake();
 }
 
+void Report(benchmark::State& state, std::vector<double>& times)
+{
+    std::sort(times.begin(), times.end());
+    if (!times.empty()) {
+        state.counters["median_us"] = times[times.size() / 2];
+        state.counters["worst_us"] = times.back();
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(times.size()));
+}
+
 // Times one ThinkMove per position per iteration and reports the median and
 // the worst single move in microseconds.
 template <std::size_t N>
@@ -159,20 +170,50 @@ void ThinkOn(benchmark::State& state, const char* const (&positions)[N])
             times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
         }
     }
-    std::sort(times.begin(), times.end());
-    if (!times.empty()) {
-        state.counters["median_us"] = times[times.size() / 2];
-        state.counters["worst_us"] = times.back();
+    Report(state, times);
+    ResetProgramState();
+}
+
+// The chain tactics alone (stage 2's RenAnswer) on the same positions, after
+// the decision's prologue.
+template <std::size_t N>
+void TacticsOn(benchmark::State& state, const char* const (&positions)[N])
+{
+    ResetProgramState();
+    ThinkSources = TThinkSources{[](int, Point& out) { out = Point(); },
+                                 [](int, Point& out, int& value) {
+                                     out = Point();
+                                     value = 0;
+                                 }};
+    std::vector<double> times;
+    for (auto _ : state) {
+        for (const char* diagram : positions) {
+            state.PauseTiming();
+            SetDiagram(diagram);
+            Point out;
+            VornThink0(0, out);
+            state.ResumeTiming();
+            const auto start = std::chrono::steady_clock::now();
+            RenAnswer(out);
+            benchmark::DoNotOptimize(out);
+            const auto end = std::chrono::steady_clock::now();
+            times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+        }
     }
-    state.SetItemsProcessed(static_cast<std::int64_t>(times.size()));
+    Report(state, times);
     ResetProgramState();
 }
 
 void BM_ThinkMove9(benchmark::State& state) { ThinkOn(state, kPositions9); }
 void BM_ThinkMove19(benchmark::State& state) { ThinkOn(state, kPositions19); }
 
+void BM_RenAnswer9(benchmark::State& state) { TacticsOn(state, kPositions9); }
+void BM_RenAnswer19(benchmark::State& state) { TacticsOn(state, kPositions19); }
+
 BENCHMARK(BM_ThinkMove9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ThinkMove19)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RenAnswer9)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RenAnswer19)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace vorn

@@ -1225,8 +1225,9 @@ int KankeiKiriPoints(Point p, std::span<Point> list, int capacity)
         if (ka > 4 || ks > 4 || (ka > 2 && ks > 2))
             continue;
         const Point cut = kind == Kankei1ken ? IkkenPairCut(s, a) : NikenPairCut(s, a);
+        // Several links may share one cutting point: it counts once.
         if (b.OnBoardPt(cut) && b.GetIroPt(cut) == kAki)
-            list[static_cast<std::size_t>(n++)] = cut;
+            AddPtUnique(list, n, capacity, cut);
     }
     return n;
 }

@@ -7,9 +7,9 @@
 // letter and row number counted from the top, A is the left column, the
 // letter I is used; "pass" when the stage must find nothing), and the reason.
 // An empty list of acceptable answers accepts anything that is not
-// forbidden.  The answer is the best candidate of the table after the
-// tactical generators of stage 2 (pass when the table is empty); the board, its record and the look-ahead
-// level must be as they were.
+// forbidden.  The answer is the best tactical candidate (captures, escapes
+// and relation answers) of the table after stage 2, pass when there is none;
+// the board, its record and the look-ahead level must be as they were.
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,9 +18,7 @@
 
 #include "board/Hooks.h"
 #include "engine/Koho.h"
-#include "engine/PairAnswer.h"
 #include "engine/Think.h"
-#include "engine/Toru.h"
 
 namespace vorn::test {
 namespace {
@@ -221,16 +219,38 @@ std::string CandidateList()
     return out.str();
 }
 
-// Only the tactical generators of stage 2 run: the pair answers and the
-// chain tactics.  (The opening's generator of that stage would answer these
-// small diagrams with shape moves.)
+// Only the tactical stage runs.
 void TacticsStage(int stage, Point& out)
 {
     out = Point();
-    if (stage != 2)
-        return;
-    PairAnswer(out);
-    RenAnswer(out);
+    if (stage == 2)
+        RunStageCalls(2, out);
+}
+
+// The stages after the opening: on these small diagrams the opening stages
+// would take an empty corner first.
+void StagesAfterOpening(int stage, Point& out)
+{
+    out = Point();
+    if (stage >= 2)
+        RunStageCalls(stage, out);
+}
+
+void NoKoThreat(int, Point& out, int& value)
+{
+    out = Point();
+    value = 0;
+}
+
+bool Tactical(int reason) { return reason == kkToru || reason == kkNigeru || reason == kkKankei || reason == kkToru28; }
+
+// The best tactical candidate of the sorted table, 0 when none.
+int BestTactical()
+{
+    for (int i = 1; i <= KohoCount; ++i)
+        if (Tactical(Koho.Kind[i]))
+            return i;
+    return 0;
 }
 
 // Sets up the problem and runs the move choice up to stage 2: the best
@@ -242,20 +262,16 @@ Point Solve(const TProblem& pr)
     if (pr.toMove == 'O')
         GobanLv[0]->Pass();
     LastTe = GobanLv[0]->Tejun.CurTe();
-    ThinkSources = TThinkSources{TacticsStage, [](int, Point& out, int& value) {
-                                     out = Point();
-                                     value = 0;
-                                 }};
+    ThinkSources = TThinkSources{TacticsStage, NoKoThreat};
     GobanLv[0]->Analyze();
     const std::uint64_t before = StackHash();
     Point out;
     VornThink0(2, out);
     EXPECT_EQ(StackHash(), before) << "the board, record or level changed";
     EXPECT_EQ(Level, 0);
-    if (KohoCount < 1)
-        return Point();
     SortKoho();
-    return Koho.Pt[1];
+    const int best = BestTactical();
+    return best == 0 ? Point() : Koho.Pt[best];
 }
 
 class TacticsProblems : public VornTest {};
@@ -279,6 +295,30 @@ TEST_F(TacticsProblems, Table)
         if (std::getenv("VORN_DUMP"))
             std::cout << "problem " << n << ": " << PointName(got) << " <-" << table << "\n";
     }
+}
+
+// Where the tactical answer is urgent enough to end stage 2, the engine's
+// move choice plays it (after the opening, and with its refinements).
+TEST_F(TacticsProblems, UrgentAnswersAreTheEnginesMove)
+{
+    int checked = 0;
+    for (const TProblem& pr : kProblems) {
+        SCOPED_TRACE(pr.reason);
+        const Point got = Solve(pr);
+        if (got.x == 0 || Koho.Score(BestTactical()) < kSelectUrgent)
+            continue;
+        ResetProgramState();
+        SetBoard(pr.diagram);
+        if (pr.toMove == 'O')
+            GobanLv[0]->Pass();
+        ThinkSources = TThinkSources{StagesAfterOpening, NoKoThreat};
+        Point out;
+        ThinkMove(out);
+        EXPECT_EQ(out, got) << "engine " << PointName(out) << ", tactics " << PointName(got);
+        EXPECT_EQ(Level, 0);
+        ++checked;
+    }
+    EXPECT_GE(checked, 4);
 }
 
 } // namespace

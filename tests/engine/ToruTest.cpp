@@ -1,0 +1,296 @@
+// Chain tactics: the values and marks of single handlers on positions where
+// they apply, the shape utilities, and the promises every reader keeps on
+// random positions (the board, its record and the look-ahead level are left
+// as they were; nothing reads a chain or group that is not there).
+#include <functional>
+
+#include "Util.h"
+
+#include "board/Basic.h"
+#include "board/Goban.h"
+#include "board/Hooks.h"
+#include "board/Sicho.h"
+#include "engine/Koho.h"
+#include "engine/Think.h"
+#include "engine/Toru.h"
+#include "engine/Toru2.h"
+
+namespace vorn::test {
+namespace {
+
+// The move choice's prologue on the game board with no stage run: the
+// analysis and the per-decision state the generators read.
+void Prologue(Point& out)
+{
+    ThinkSources = TThinkSources{[](int, Point& o) { o = Point(); },
+                                 [](int, Point& o, int& value) {
+                                     o = Point();
+                                     value = 0;
+                                 }};
+    VornThink0(0, out);
+}
+
+// Sets up a decision for the side to move on the diagram: the analysis and
+// the per-decision state of the move choice, with no stage run.
+void Decide(const std::string& diagram, char toMove)
+{
+    ResetProgramState();
+    SetBoard(diagram);
+    if (toMove == 'O')
+        GobanLv[0]->Pass();
+    Point out;
+    Prologue(out);
+    KohoCount = 0;
+    KohoKind = kkToru;
+}
+
+TRen* ChainAt(Point p) { return GobanLv[0]->RenList.RenAtPt(p); }
+
+// The candidate at p, 0 when none.
+int Find(Point p)
+{
+    for (int i = 1; i <= KohoCount; ++i)
+        if (Koho.Pt[i] == p)
+            return i;
+    return 0;
+}
+
+class ToruTest : public VornTest {};
+
+TEST_F(ToruTest, ExtensionIntoSelfAtariIsProposedAtScoreTwo)
+{
+    // White's lone stone at H9 is in atari; extending at I9 would leave it
+    // in atari again, and its group is not dead: the capture is worth 0
+    // with bonus 2.
+    Decide(R"(
+        X . . X X . O O .
+        . . . X X X . O X
+        X . . . X X . . .
+        . . O O . . . . .
+        O . X . O X O X X
+        O O X . X X . O X
+        O . O . . . X . O
+        . O O O . O . X O
+        . X O O . . X O .)",
+           'X');
+    ASSERT_EQ(GobanLv[0]->IsSelfAtariPt(kSiro, Point(9, 9)), 1);
+    RenToru1(ChainAt(Point(8, 9)));
+    const int i = Find(Point(9, 9));
+    ASSERT_NE(i, 0);
+    EXPECT_EQ(Koho.Value[i], 0);
+    EXPECT_EQ(Koho.Bonus[i], 2);
+    EXPECT_EQ(KohoCount, 1);
+}
+
+TEST_F(ToruTest, LoneEdgeStoneRunsAlongTheEdgeWithBonusOne)
+{
+    // Black's stone at I9 is in atari with its liberty I8 on the edge.
+    Decide(R"(
+        . . X O . X X O O
+        X . . . X . . . O
+        X O . X . O . . X
+        O O . O O O O X .
+        X O . X . . . O .
+        X . O X X X . O .
+        O X O X . . X . .
+        O . . . . . . X .
+        O . X O X X O O X)",
+           'X');
+    TRen* r = ChainAt(Point(9, 9));
+    ASSERT_NE(r, nullptr);
+    ASSERT_EQ(r->Kuu(), 1);
+    EXPECT_TRUE(EdgeIsi1Nige(r));
+    const int i = Find(Point(9, 8));
+    ASSERT_NE(i, 0);
+    EXPECT_EQ(Koho.Bonus[i], 1);
+    EXPECT_LE(Koho.Value[i], 25);
+    // The escape handler itself ends there.
+    KohoCount = 0;
+    RenNigeru1(r);
+    EXPECT_EQ(KohoCount, 1);
+    EXPECT_EQ(Koho.Pt[1], Point(9, 8));
+}
+
+TEST_F(ToruTest, CuttingPointsStopAtTheCallersCapacity)
+{
+    // Three distinct cutting points of one-space jumps near I6.
+    Decide(R"(
+        X . X X X . . . .
+        O O O . O O O . .
+        . . X . . . . O O
+        X . X . O O O . .
+        . X O . O X . O X
+        X X O O . . . X .
+        O X . O . O . O X
+        O . X X X . . O .
+        . . X . X X X O X)",
+           'X');
+    const Point p(9, 6);
+    Point wide[8];
+    const int all = KankeiKiriPoints(p, wide, 8);
+    ASSERT_GE(all, 3);
+    Point five[5];
+    EXPECT_EQ(KankeiKiriPoints(p, five, 5), std::min(all, 5));
+    Point two[3] = {Point(), Point(), Point(7, 7)};
+    EXPECT_EQ(KankeiKiriPoints(p, two, 2), 2);
+    EXPECT_EQ(two[0], wide[0]);
+    EXPECT_EQ(two[1], wide[1]);
+    EXPECT_EQ(two[2], Point(7, 7)) << "a point was written past the capacity";
+    // A capacity larger than the list is the list's size.
+    Point one[1];
+    EXPECT_EQ(KankeiKiriPoints(p, one, 5), 1);
+    EXPECT_EQ(Level, 0);
+}
+
+TEST_F(ToruTest, CuttingPointsOfJumpsAndKnightsMoves)
+{
+    // Black's one-space jump C3-E3 with White wedged in at D3: the points
+    // beside the wedge cut.  Black's knight's move G6-H8 with White beside
+    // G6 at H6: H7 cuts, G7 does not.
+    Decide(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . X O X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . X O .
+        . . . . . . . . .
+        . . . . . . . X .
+        . . . . . . . . .)",
+           'O');
+    EXPECT_TRUE(IsKankeiKiriPoint(Point(4, 2)));
+    EXPECT_TRUE(IsKankeiKiriPoint(Point(4, 4)));
+    EXPECT_TRUE(IsKankeiKiriPoint(Point(8, 7)));
+    EXPECT_FALSE(IsKankeiKiriPoint(Point(7, 7)));
+    EXPECT_FALSE(IsKankeiKiriPoint(Point(6, 3)));
+    EXPECT_FALSE(IsKankeiKiriPoint(Point(1, 9)));
+    EXPECT_FALSE(IsKankeiKiriPoint(Point(5, 5)));
+}
+
+TEST_F(ToruTest, CaptureThatFreesTheChainsInAtariRoundAStone)
+{
+    // White's stone at E5 has just put three black stones in atari and is
+    // in atari itself: Black takes it at E6 and none of them stays in atari.
+    Decide(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . O X O . . .
+        . . O X O X O . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)",
+           'X');
+    Point p;
+    RenAtariTori(Point(5, 5), p);
+    EXPECT_EQ(p, Point(5, 6));
+    // Black's stone at E4 touches only one chain in atari: nothing.
+    RenAtariTori(Point(5, 4), p);
+    EXPECT_EQ(p, Point());
+    EXPECT_EQ(Level, 0);
+}
+
+TEST_F(ToruTest, HandlersIgnoreMissingOrUnfitChains)
+{
+    Decide(R"(
+        . . . . .
+        . X O . .
+        . . . . .
+        . . . . .
+        . . . . .)",
+           'X');
+    const std::uint64_t before = StackHash();
+    RenToru1(nullptr);
+    RenNigeru1(nullptr);
+    RenSemeru2(nullptr);
+    RenNigeru2(nullptr);
+    Ren2Geta(nullptr);
+    Ren2KinsiYomi(nullptr);
+    Ren3Answer(nullptr);
+    EXPECT_FALSE(EdgeIsi1Nige(nullptr));
+    // Chains with the wrong number of liberties for the handler.
+    TRen* x = ChainAt(Point(2, 2));
+    TRen* o = ChainAt(Point(3, 2));
+    ASSERT_NE(x, nullptr);
+    ASSERT_NE(o, nullptr);
+    RenToru1(o);
+    RenNigeru1(x);
+    RenSemeru2(o);
+    RenNigeru2(x);
+    Ren3Answer(o);
+    // Readers on empty points and off the board.
+    EXPECT_EQ(DoubleKiriHyoka(Point(5, 5)), -1);
+    EXPECT_EQ(TonariToruHyoka(Point(5, 5)), 0);
+    EXPECT_EQ(TonariToruHyoka1(Point(5, 5)), -1);
+    EXPECT_EQ(NanameToruHyoka(Point(5, 5)), -1);
+    EXPECT_EQ(HaneNigeHyoka(Point(0, 0)), -1);
+    EXPECT_FALSE(IsIsi1Atari(Point(5, 5)));
+    EXPECT_FALSE(NigeToruCheck(Point(5, 5), kKuro));
+    EXPECT_FALSE(Ren3HorikomiCheck(Point(5, 5)));
+    Point p{9, 9};
+    RenAtariTori(Point(4, 4), p);
+    EXPECT_EQ(p, Point());
+    EXPECT_EQ(KohoCount, 0);
+    EXPECT_EQ(StackHash(), before);
+}
+
+// Every handler and reader on every chain of random positions: nothing is
+// left played, and the candidate table only grows by legal points.
+void CheckReaders(int size, int moves, std::uint64_t seed)
+{
+    ResetProgramState();
+    RandSeed(seed);
+    BoardSize = size;
+    GobanLv[0]->NewGame();
+    TGoban& b0 = *GobanLv[0];
+    for (int i = 0; i < moves; ++i) {
+        const Point p = RandomMove(b0);
+        if (p.x == 0)
+            break;
+        ASSERT_EQ(b0.Utu(p.x, p.y), kUtuOk);
+    }
+    Point out;
+    Prologue(out);
+    const std::uint64_t before = StackHash();
+    const std::string sig = ChainSignature(b0);
+    RenAnswer(out);
+    ASSERT_EQ(StackHash(), before) << "seed " << seed;
+    ASSERT_EQ(ChainSignature(b0), sig);
+    if (out.x != 0) {
+        EXPECT_EQ(b0.GetIroPt(out), kAki);
+    }
+    for (int i = 1; i <= KohoCount; ++i)
+        ASSERT_TRUE(b0.OnBoardPt(Koho.Pt[i]) && b0.GetIroPt(Koho.Pt[i]) == kAki) << "seed " << seed;
+    // The shared readers on the stones of short chains.
+    for (int n = 1; n <= b0.RenList.Count(); ++n) {
+        TRen* r = b0.RenList.Items(n);
+        if (r == nullptr || r->Kuu() > 3)
+            continue;
+        const Point s = r->GetIsi(1);
+        Point list[5], q;
+        KankeiKiriPoints(s, list, 5);
+        IsKankeiKiriPoint(r->GetKuu(1));
+        RenAtariTori(s, q);
+        DoubleKiriHyoka(s);
+        TonariToruHyoka(s);
+        NigeKatachiCheck(s, r->GetIro());
+        NigeToruCheck(s, r->GetIro());
+        Ren3HorikomiCheck(s);
+        ASSERT_EQ(StackHash(), before) << "seed " << seed << " chain at " << s.x << "," << s.y;
+    }
+    ASSERT_EQ(Level, 0);
+}
+
+TEST(ToruSoak, ReadersLeaveTheBoardsAsTheyFoundThem)
+{
+    for (std::uint64_t seed = 1; seed <= 12; ++seed)
+        CheckReaders(9, 20 + static_cast<int>(seed) * 4, seed);
+    for (std::uint64_t seed = 1; seed <= 3; ++seed)
+        CheckReaders(13, 60 + static_cast<int>(seed) * 10, seed + 100);
+    CheckReaders(19, 120, 7);
+    ResetProgramState();
+}
+
+} // namespace
+} // namespace vorn::test
