@@ -40,6 +40,15 @@ bool TwoLibs(TRen* ren, Point& l1, Point& l2)
 // stone.
 bool Usable(TRen* ren) { return ren != nullptr && IsStone(ren->GetIro()) && ren->IsiCount() >= 1; }
 
+// A usable chain with exactly two liberties, l1 and l2.
+bool UsableTwoLibs(TRen* ren, Point& l1, Point& l2) { return Usable(ren) && TwoLibs(ren, l1, l2); }
+
+// The same, with at least one liberty inside the area being read.
+bool TwoLibsToRead(TRen* ren, Point& l1, Point& l2)
+{
+    return UsableTwoLibs(ren, l1, l2) && (InYomiArea(l1) || InYomiArea(l2));
+}
+
 // The ladder, read again on the chain at s of the current board (its chains
 // are rebuilt first): works, with the first `want` moves of its sequence and
 // its length.
@@ -85,9 +94,7 @@ bool GunDeath90At0(Point p)
 void RenSemeru2(TRen* ren)
 {
     Point l1, l2;
-    if (!Usable(ren) || !TwoLibs(ren, l1, l2))
-        return;
-    if (!InYomiArea(l1) && !InYomiArea(l2))
+    if (!TwoLibsToRead(ren, l1, l2))
         return;
     TYomiKeep keep;
     const TGoban& b = CurGoban();
@@ -230,7 +237,7 @@ void Semeru2ToruAtari(TRen* ren)
 void Semeru2Tume(TRen* ren)
 {
     Point l1, l2;
-    if (!Usable(ren) || !TwoLibs(ren, l1, l2))
+    if (!UsableTwoLibs(ren, l1, l2))
         return;
     TYomiKeep keep;
     const TGoban& b = CurGoban();
@@ -297,7 +304,7 @@ void GetaKoho(TRen* ren)
 void Ren2Shibori(TRen* ren)
 {
     Point l1, l2;
-    if (!Usable(ren) || !TwoLibs(ren, l1, l2))
+    if (!UsableTwoLibs(ren, l1, l2))
         return;
     TYomiKeep keep;
     const TGoban& b = CurGoban();
@@ -332,9 +339,7 @@ void Ren2Shibori(TRen* ren)
 void RenNigeru2(TRen* ren)
 {
     Point lib1, lib2;
-    if (!Usable(ren) || !TwoLibs(ren, lib1, lib2))
-        return;
-    if (!InYomiArea(lib1) && !InYomiArea(lib2))
+    if (!TwoLibsToRead(ren, lib1, lib2))
         return;
     TYomiKeep keep;
     const TGoban& b = CurGoban();
@@ -729,9 +734,7 @@ Point NigeToruPt(Point s, Point l1, Point m)
 void Ren2Geta(TRen* ren)
 {
     Point l1, l2;
-    if (!Usable(ren) || !TwoLibs(ren, l1, l2) || Kyori(l1, l2) != 2)
-        return;
-    if (!InYomiArea(l1) && !InYomiArea(l2))
+    if (!TwoLibsToRead(ren, l1, l2) || Kyori(l1, l2) != 2)
         return;
     if (EmptyNeighbours(l1) != 2 || EmptyNeighbours(l2) != 2)
         return;
@@ -769,7 +772,7 @@ void Ren2Geta(TRen* ren)
 void Ren2KinsiYomi(TRen* ren)
 {
     Point l1, l2;
-    if (!Usable(ren) || !TwoLibs(ren, l1, l2))
+    if (!UsableTwoLibs(ren, l1, l2))
         return;
     const TGoban& b = CurGoban();
     const int c = ren->GetIro(), a = Aite(c);
