@@ -15,6 +15,7 @@
 #include "engine/PairAnswer.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
+#include "engine/Yose.h"
 #include "records/Kifu.h"
 #include "records/Log.h"
 
@@ -37,6 +38,7 @@ void ResetProgramState()
     PairAnswerReset();
     ThinkReset();
     ToruReset();
+    YoseReset();
     HyokaReset();
     LogReset();
 }

@@ -152,14 +152,16 @@ public:
 
     // Table access: x, y in 1..19, colour 1 or 2 (anything else is a range error).
     int IsToruTen(int c, int x, int y) const { return ToruTen[c][x][y]; }
-    int IsToruTenPt(int c, Point p) const { return ToruTen[c][p.x][p.y]; }
+    // The ...Pt forms answer 0 for a point off the board: there is no capture
+    // point, self-atari or dead stone there.
+    int IsToruTenPt(int c, Point p) const { return OnBoardPt(p) ? ToruTen[c][p.x][p.y] : 0; }
     int IsKinsi(int c, int x, int y) const { return Kinsi[c][x][y]; }
     // 1 for a point off the board.
     int IsKinsiPt(int c, Point p) const { return OnBoardPt(p) ? Kinsi[c][p.x][p.y] : 1; }
     int IsSelfAtari(int c, int x, int y) const { return SelfAtari[c][x][y]; }
-    int IsSelfAtariPt(int c, Point p) const { return SelfAtari[c][p.x][p.y]; }
+    int IsSelfAtariPt(int c, Point p) const { return OnBoardPt(p) ? SelfAtari[c][p.x][p.y] : 0; }
     int IsDeath(int x, int y) const { return Death[x][y]; }
-    int IsDeathPt(Point p) const { return Death[p.x][p.y]; }
+    int IsDeathPt(Point p) const { return OnBoardPt(p) ? Death[p.x][p.y] : 0; }
     void SetDeathPt(Point p, int v) { Death[p.x][p.y] = static_cast<std::uint8_t>(v); }
     int GetKakeme(int x, int y) const { return KakemeMap[x][y]; }
     void SetKakemePt(Point p, int v) { KakemeMap[p.x][p.y] = static_cast<std::uint8_t>(v); }

@@ -268,7 +268,13 @@ public:
     TGun* GetGun(int n) const { return Gun[n]; }
     int GetGunNo(int x, int y) const { return GunMap[x][y]; }
     // The group of the stone at p (x, y 1..19), nullptr when none.
-    TGun* GetGunAt(Point p) const { return GunMap[p.x][p.y] == 0 ? nullptr : Gun[GunMap[p.x][p.y]]; }
+    // nullptr for a point without a group, also off the board.
+    TGun* GetGunAt(Point p) const
+    {
+        if (p.x < 1 || p.x > 19 || p.y < 1 || p.y > 19 || GunMap[p.x][p.y] == 0)
+            return nullptr;
+        return Gun[GunMap[p.x][p.y]];
+    }
     int GetCount() const { return Count; }
 
 private:

@@ -19,6 +19,19 @@ Arr<Grid<std::uint8_t, 1, 19>, 1, 2> Kiri2Map{};
 Arr<Grid<std::uint8_t, 1, 19>, 1, 2> AtariMap{};
 
 namespace {
+int MapAt(const Arr<Grid<std::uint8_t, 1, 19>, 1, 2>& map, int c, Point p)
+{
+    if ((c != 1 && c != 2) || p.x < 1 || p.x > 19 || p.y < 1 || p.y > 19)
+        return 0;
+    return map[c][p.x][p.y];
+}
+} // namespace
+
+int KiriMapAt(int c, Point p) { return MapAt(KiriMap, c, p); }
+int Kiri2MapAt(int c, Point p) { return MapAt(Kiri2Map, c, p); }
+int AtariMapAt(int c, Point p) { return MapAt(AtariMap, c, p); }
+
+namespace {
 
 using TColourMap = Arr<Grid<std::uint8_t, 1, 19>, 1, 2>;
 

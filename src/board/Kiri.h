@@ -45,6 +45,12 @@ extern Arr<Grid<std::uint8_t, 1, 19>, 1, 2> Kiri2Map;
 // other colour with one liberty.
 extern Arr<Grid<std::uint8_t, 1, 19>, 1, 2> AtariMap;
 
+// Reads of the three maps that answer 0 for a point off the board or a colour
+// other than black and white.
+int KiriMapAt(int c, Point p);
+int Kiri2MapAt(int c, Point p);
+int AtariMapAt(int c, Point p);
+
 // Pair kinds beyond the link kinds 1..14.
 enum : int {
     kPairJi = 20,       // vital point of a group with eye value 3 or 4

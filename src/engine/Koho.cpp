@@ -224,6 +224,13 @@ void SelectKohoFrom(int threshold, int first, Point& out)
     out = KohoBestScore >= threshold ? chosen : Point{};
 }
 
+void SelectIfAny(int threshold, Point& out)
+{
+    out = Point{};
+    if (KohoCount > 0)
+        SelectKoho(threshold, out);
+}
+
 void SelectKoho(int threshold, Point& out) { SelectKohoFrom(threshold, 1, out); }
 
 void SelectKohoNear(Point& out)

@@ -139,6 +139,9 @@ bool JosekiKohoInCorner(Point p);
 // kMaxKohoTie points.  Sets the KohoBest* fields.
 void SelectKohoFrom(int threshold, int first, Point& out);
 void SelectKoho(int threshold, Point& out);
+// The close of a stage generator: SelectKoho(threshold) when the table holds
+// a candidate, else (0, 0).
+void SelectIfAny(int threshold, Point& out);
 // The selection inside the look-ahead: only candidates inside YomiArea or
 // worth 50 or more take part; no threshold.
 void SelectKohoNear(Point& out);

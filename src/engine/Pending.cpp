@@ -7,9 +7,6 @@ namespace vorn {
 
 void NozokiCheck() {}
 Arr<Grid<std::uint8_t, 1, 19>, 1, 2> NozokiMap{};
-void LinkMarkClear() {}
-Grid<std::uint8_t, 1, 19> LinkMark2{};
-void LinkMark1Set(Point, int) {}
 int KouDateCount = 0;
 int KouDateValue = 0;
 std::uint8_t GunKankeiPairMode = 0;

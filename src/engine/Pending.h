@@ -15,11 +15,6 @@ namespace vorn {
 void NozokiCheck();   // the peep table
 // Peeps recorded at each point, by the colour that peeps: [colour][x][y].
 extern Arr<Grid<std::uint8_t, 1, 19>, 1, 2> NozokiMap;
-void LinkMarkClear(); // the link-mark boards
-// Points the link handlers have dealt with: the chain tactics skip those
-// marked in LinkMark2 and mark their escapes in LinkMark1.
-extern Grid<std::uint8_t, 1, 19> LinkMark2;
-void LinkMark1Set(Point p, int value);
 // The ko-threat search: its list, and the value of the best threat found.
 extern int KouDateCount;
 extern int KouDateValue;

@@ -18,7 +18,9 @@
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
 #include "engine/PairAnswer.h"
+#include "engine/Reading.h"
 #include "engine/Pending.h"
+#include "engine/Yose.h"
 #include "engine/Toru.h"
 #include "engine/Ukeru.h"
 #include "records/Log.h"
@@ -39,16 +41,6 @@ void DefaultKoThreat(int limit, Point& out, int& value)
 {
     KouDate(limit, out);
     value = KouDateValue;
-}
-
-// Takes every look-ahead move back and returns to the game board.
-void UnwindLookAhead()
-{
-    // A reader that keeps its levels (the ladder reader) could stop the
-    // take-back from dropping levels: bound the loop.
-    for (int guard = 0; Level > 0 && guard < (kMaxLevel + 1) * kMaxTe; ++guard)
-        YomiModosu();
-    Level = 0;
 }
 
 // The side to move on the game board.
@@ -135,7 +127,7 @@ void ThinkMove(Point& out)
     out = Point{};
     LogClear();
     InSakiyomi = 0;
-    UnwindLookAhead();
+    YomiUnwind();
     TGoban& b0 = *GobanLv[0];
     LastTe = b0.Tejun.CurTe();
     // After the end of a game the empty regions are chains and the user is
@@ -171,7 +163,7 @@ void ThinkMove(Point& out)
     if (ThinkStageNo > 3) {
         Point q;
         KosumiKankeiUtu(q);
-        UnwindLookAhead();
+        YomiUnwind();
         if (q.x >= 1)
             out = q;
     } else if (KohoCount >= 2 && ThinkTe.x >= 1) {
@@ -198,7 +190,7 @@ void ThinkMove(Point& out)
             VornThinkWeakGun(ThinkTe, q);
             ThinkTe = q;
         }
-        UnwindLookAhead();
+        YomiUnwind();
         out = ThinkTe;
     }
     out = EnsureLegal(out);
@@ -207,7 +199,7 @@ void ThinkMove(Point& out)
 
 void VornThink0(int maxStage, Point& out)
 {
-    UnwindLookAhead();
+    YomiUnwind();
     SetColours();
     GobanLv[0]->Analyze();
     AreaMapSave();
@@ -227,7 +219,7 @@ void ThinkStage(int maxStage, Point& out)
         Point p;
         ThinkSources.Stage(stage, p);
         ThinkTe = p;
-        UnwindLookAhead();
+        YomiUnwind();
         // The opening and joseki stages return their point directly: it is
         // played only when legal, else the search goes on.
         if (stage <= 1 && ThinkTe.x > 0 && !LegalOnGame(ThinkTe))
@@ -254,7 +246,7 @@ void ThinkStage(int maxStage, Point& out)
         Point threat;
         int value = 0;
         ThinkSources.KoThreat(KohoBestValue, threat, value);
-        UnwindLookAhead();
+        YomiUnwind();
         if (threat.x > 0 && value > KohoBestValue) {
             ThinkTe = threat;
             KohoBestValue = value;

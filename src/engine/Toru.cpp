@@ -16,79 +16,13 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Pending.h"
+#include "engine/Yose.h"
 #include "engine/Think.h"
 #include "engine/Toru2.h"
 
 namespace vorn {
 
 Arr<Point, 0, 2> DoubleKiri{};
-
-// ---------------------------------------------------------------------------
-// Reading vocabulary
-
-TYomiKeep::TYomiKeep() : level_(Level), moves_(CurGoban().Tejun.Current()) {}
-
-TYomiKeep::~TYomiKeep() { Restore(); }
-
-void TYomiKeep::Restore()
-{
-    // Bounded: a take-back that could not drop a level must not loop.
-    for (int guard = 0; guard < (kMaxLevel + 1) * (kMaxTe + 1); ++guard) {
-        if (Level > level_ || (Level == level_ && Level > 0 && CurGoban().Tejun.Current() > moves_))
-            YomiModosu();
-        else
-            return;
-    }
-}
-
-bool ToruPlay(int c, Point p) { return CurGoban().OnBoardPt(p) && YomiUtu(c, p); }
-
-bool ToruPushPlay(int c, Point p)
-{
-    // At the top level a push would play on the current board itself.
-    return CurGoban().OnBoardPt(p) && Level < kMaxLevel && YomiPushUtu(c, p);
-}
-
-void ToruRenMake()
-{
-    if (Level > 0)
-        CurGoban().RenMake();
-}
-
-TRen* ToruRenAt(Point p) { return CurGoban().RenList.RenAtPt(p); }
-
-bool ToruSicho(Point p, Point* first)
-{
-    if (SichoCheck(p) != 1)
-        return false;
-    if (first != nullptr) {
-        TRen* r = ToruRenAt(p);
-        *first = r == nullptr ? Point() : r->SichoTe(1);
-    }
-    return true;
-}
-
-int EmptyNeighbours(Point p)
-{
-    TIroCounts n;
-    CountNeighbour(p, n);
-    return n[kAki];
-}
-
-const TGun* GunAt(Point p)
-{
-    const TGoban& b = CurGoban();
-    if (!b.OnBoardPt(p) || (b.GetIroPt(p) != kKuro && b.GetIroPt(p) != kSiro))
-        return nullptr;
-    return b.GunList.GetGunAt(p);
-}
-
-bool InYomiArea(Point p)
-{
-    if (InSakiyomi != 1)
-        return true;
-    return CurGoban().OnBoardPt(p) && YomiArea[p.x][p.y] == 1;
-}
 
 namespace {
 

@@ -22,6 +22,7 @@
 
 #include "board/Array.h"
 #include "board/Point.h"
+#include "engine/Reading.h"
 
 namespace vorn {
 
@@ -110,44 +111,6 @@ int NigeToruHyoka(Point p);
 // A liberty shared by two two-liberty chains next to the chain at p, with two
 // or more empty neighbours; (0, 0) when none.
 Point SharedDamePt(Point p);
-
-// --- Reading vocabulary -----------------------------------------------------------
-
-// Plays c at p (YomiUtu): false off the board or when illegal.
-bool ToruPlay(int c, Point p);
-// Plays c at p on a new level (YomiPushUtu).
-bool ToruPushPlay(int c, Point p);
-// Rebuilds the chains of the current look-ahead board.  The game board's
-// chains are never rebuilt here: they are the analysis' own.
-void ToruRenMake();
-// The chain at p on the current board, nullptr when none.
-TRen* ToruRenAt(Point p);
-// The ladder catches the chain at p on the current board (its chains must be
-// fresh); its first capturing move in `first` when asked.
-bool ToruSicho(Point p, Point* first = nullptr);
-// Empty orthogonal neighbours of p on the current board.
-int EmptyNeighbours(Point p);
-// The group of the stone at p on the current board (its analysis must be
-// fresh), nullptr when none.
-const TGun* GunAt(Point p);
-// The point is inside the look-ahead area while the look-ahead runs (always
-// true otherwise).
-bool InYomiArea(Point p);
-
-// Takes back, when it goes out of scope, every look-ahead move made since it
-// was made: Level and the current board's record are as they were.
-class TYomiKeep {
-public:
-    TYomiKeep();
-    ~TYomiKeep();
-    TYomiKeep(const TYomiKeep&) = delete;
-    TYomiKeep& operator=(const TYomiKeep&) = delete;
-    void Restore();
-
-private:
-    int level_;
-    int moves_;
-};
 
 void ToruReset();
 

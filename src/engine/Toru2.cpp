@@ -13,6 +13,7 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Pending.h"
+#include "engine/Yose.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
 
