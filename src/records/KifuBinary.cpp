@@ -78,17 +78,19 @@ const char* MarksPart() { return Msg("marks", "記号"); }
 
 enum class TList { Done, Cut, TooLarge };
 
-// The marks of one .re3 move from the entry at p up to the code 255.
+// The marks of one .re3 move from the entry at p up to the code 255.  A
+// list that runs off the end of the file is dropped whole.
 TList Re3Marks(const TFileBytes& f, std::int64_t p, TKifuRecord& record, std::string& why)
 {
+    const std::size_t before = record.events.size();
     for (;; p += 3) {
-        if (!f.Has(p, 1))
+        if (!f.Has(p, 3) && !(f.Has(p, 1) && f.U8(p) == kRe3MarkEnd)) {
+            record.events.resize(before);
             return TList::Cut;
+        }
         const int code = f.U8(p);
         if (code == kRe3MarkEnd)
             return TList::Done;
-        if (!f.Has(p, 3))
-            return TList::Cut;
         record.Add(TKifuEvent::evPlayedMark, 20 - f.U8(p + 1), f.U8(p + 2), 0, KifuRe3MarkText(code));
         if (record.TooLarge(why))
             return TList::TooLarge;
