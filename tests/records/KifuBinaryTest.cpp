@@ -1,38 +1,12 @@
 // The binary formats .gw1 and .re3: games written by the test writers and
 // read back, the formats' worked cases, and damaged files.
 #include "RecordWriters.h"
-#include "RecordsUtil.h"
 #include "records/KifuBinary.h"
 
 namespace vorn::test {
 namespace {
 
-class KifuBinaryTest : public RecordsTest {
-protected:
-    // Plays a game, notes how it stands, and starts a different one, so
-    // that a load has to bring everything back.
-    TTestGame Game(int size, int handicap, int count, int passEvery = 0)
-    {
-        TTestGame g = PlayTestGame(size, handicap, count, passEvery);
-        played_ = MoveList();
-        board_ = BoardDiagram(*GobanLv[0]);
-        hama_ = {GobanLv[0]->Tejun.Hama(kKuro), GobanLv[0]->Tejun.Hama(kSiro)};
-        EXPECT_GT(hama_.first + hama_.second, 0);
-        BoardSize = size == 9 ? 13 : 9;
-        Handicap = 0;
-        GobanLv[0]->NewGame();
-        return g;
-    }
-    void ExpectGameBack()
-    {
-        EXPECT_EQ(MoveList(), played_);
-        EXPECT_EQ(BoardDiagram(*GobanLv[0]), board_);
-        EXPECT_EQ(GobanLv[0]->Tejun.Hama(kKuro), hama_.first);
-        EXPECT_EQ(GobanLv[0]->Tejun.Hama(kSiro), hama_.second);
-    }
-    std::string played_, board_;
-    std::pair<int, int> hama_;
-};
+using KifuBinaryTest = RecordFormatsTest;
 
 TEST_F(KifuBinaryTest, LittleEndianIntegers)
 {
@@ -62,6 +36,14 @@ TEST_F(KifuBinaryTest, Re3MarkLabels)
         EXPECT_EQ(KifuRe3MarkText(code), label) << code;
 }
 
+// Comments and marks of board 0's record as the snapshot lists them.
+std::string Notes()
+{
+    const std::string s = GameSnapshot();
+    const std::size_t end = s.find("\nsetup"), begin = s.rfind('\n', end - 1) + 1;
+    return s.substr(begin, end - begin);
+}
+
 TEST_F(KifuBinaryTest, Gw1GamesComeBack)
 {
     std::string kanji;
@@ -78,24 +60,12 @@ TEST_F(KifuBinaryTest, Gw1GamesComeBack)
         g.black = "黒田六段";
         g.white = "白石";
         g.comments = {{0, "序盤"}, {3, "好手"}, {-1, "none"}, {5, "a" + kanji}, {7, "next"}, {9999, "none"}};
-        g.comments[static_cast<int>(g.moves.size())] = "終局";
-        shell.messages.clear();
-        ASSERT_TRUE(LoadText("g.gw1", WriteGw1(g)));
-        ExpectGameBack();
-        EXPECT_TRUE(shell.messages.empty()) << shell.messages.front();
-        EXPECT_EQ(BoardSize, c.size);
-        EXPECT_EQ(Handicap, c.handicap);
-        EXPECT_EQ(KifuGameName, g.gameName);
-        EXPECT_EQ(KifuDate, g.date);
-        EXPECT_EQ(KifuBlackPlayer, g.black);
-        EXPECT_EQ(KifuWhitePlayer, g.white);
-        const TTejun& t = GobanLv[0]->Tejun;
-        EXPECT_EQ(t.GetComment(0), "序盤");
-        EXPECT_EQ(t.GetComment(3), "好手");
+        const int last = static_cast<int>(g.moves.size());
+        g.comments[last] = "終局";
+        ExpectRoundTrip("g.gw1", WriteGw1(g), g);
+        EXPECT_EQ(KifuGameName + KifuDate + KifuBlackPlayer + KifuWhitePlayer, g.gameName + g.date + g.black + g.white);
         // 2001 bytes: the first 1500, cut before a character that would not fit.
-        EXPECT_EQ(t.GetComment(5), "a" + kanji.substr(0, 749 * 3));
-        EXPECT_EQ(t.GetComment(7), "next");
-        EXPECT_EQ(t.GetComment(t.Last()), "終局");
+        EXPECT_EQ(Notes(), "C0[序盤]C3[好手]C5[a" + kanji.substr(0, 749 * 3) + "]C7[next]C" + std::to_string(last) + "[終局]");
     }
 }
 
@@ -117,39 +87,18 @@ TEST_F(KifuBinaryTest, Re3GamesComeBackWithPassesMarksAndComments)
     g.date = "01/02/03";
     g.black = "黒";
     g.white = "白";
-    ASSERT_TRUE(LoadText("g.re3", WriteRe3(g)));
-    ExpectGameBack();
-    EXPECT_TRUE(shell.messages.empty());
-    EXPECT_EQ(Handicap, 0); // the handicap byte 1
-    const TTejun& t = GobanLv[0]->Tejun;
-    EXPECT_EQ(t.GetTe(37).x, 0);
-    ASSERT_EQ(t.MarkCount(1), 3);
-    EXPECT_EQ(t.MarkText(1, 1), "Ａ");
-    EXPECT_EQ(t.MarkPoint(1, 1), Point(4, 1));
-    EXPECT_EQ(t.MarkText(1, 2), "△");
-    EXPECT_EQ(t.MarkPoint(1, 2), Point(19, 19));
-    EXPECT_EQ(t.MarkText(1, 3), "８");
-    EXPECT_EQ(t.MarkPoint(1, 3), Point(1, 19));
-    EXPECT_EQ(t.MarkCount(37), 1);
-    EXPECT_EQ(t.GetComment(2), "コメント two");
-    EXPECT_EQ(t.GetComment(37), "パス");
-    EXPECT_EQ(t.GetComment(150), "end");
-    EXPECT_FALSE(t.HasComment(3));
-    EXPECT_EQ(KifuGameName, "テスト");
-    EXPECT_EQ(KifuDate, "01/02/03");
-    EXPECT_EQ(KifuBlackPlayer, "黒");
+    // The handicap byte of an even game is 1; move 37 is a pass.
+    ExpectRoundTrip("g.re3", WriteRe3(g), g);
+    EXPECT_EQ(Notes(), "M1(4,1)ＡM1(19,19)△M1(1,19)８C2[コメント two]C37[パス]M37(10,10)△C150[end]");
+    EXPECT_EQ(KifuGameName + KifuDate + KifuBlackPlayer + KifuWhitePlayer, "テスト01/02/03黒白");
 
     // Without the information block the names are blanks; the rest stays.
     TTestGame h = Game(19, 3, 30);
     h.re3Info = false;
     KifuDate = "kept";
-    ASSERT_TRUE(LoadText("h.re3", WriteRe3(h)));
-    ExpectGameBack();
-    EXPECT_EQ(KifuBlackPlayer, "　　　　　　");
-    EXPECT_EQ(KifuWhitePlayer, "　　　　　　");
-    EXPECT_EQ(KifuDate, "kept");
-    EXPECT_EQ(KifuGameName, "テスト");
-    EXPECT_EQ(Handicap, 3);
+    ExpectRoundTrip("h.re3", WriteRe3(h), h);
+    EXPECT_EQ(KifuBlackPlayer + KifuWhitePlayer, "　　　　　　　　　　　　");
+    EXPECT_EQ(KifuGameName + KifuDate, "テストkept");
 }
 
 TEST_F(KifuBinaryTest, Re3ColumnsCountFromTheRight)

@@ -1,14 +1,13 @@
 // The line formats .wwg, .ugf and .icf: games written by the test writers
 // and read back, the formats' worked cases, and damaged files.
 #include "RecordWriters.h"
-#include "RecordsUtil.h"
 #include "records/Charset.h"
 #include "records/KifuLines.h"
 
 namespace vorn::test {
 namespace {
 
-class KifuLinesTest : public RecordsTest {
+class KifuLinesTest : public RecordFormatsTest {
 protected:
     bool LoadLines(const std::string& name, const std::vector<std::string>& lines)
     {
@@ -45,28 +44,16 @@ TEST_F(KifuLinesTest, GamesComeBack)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.size));
-        TTestGame g = PlayTestGame(c.size, c.handicap, c.moves);
-        const std::string played = MoveList(), board = BoardDiagram(*GobanLv[0]);
+        TTestGame g = Game(c.size, c.handicap, c.moves);
         g.gameName = "棋聖戦";
         g.date = "2001-02-03";
-        g.place = "東京";
         g.komi = "6.5";
         g.black = "黒石";
         g.white = "白石";
-        BoardSize = 9;
-        Handicap = 0;
-        GobanLv[0]->NewGame();
-        shell.messages.clear();
-        ASSERT_TRUE(LoadText(c.name, c.write(g)));
-        EXPECT_EQ(MoveList(), played);
-        EXPECT_EQ(BoardDiagram(*GobanLv[0]), board);
-        EXPECT_TRUE(shell.messages.empty());
-        EXPECT_EQ(Handicap, c.handicap);
-        EXPECT_EQ(KifuDate, g.date);
-        EXPECT_EQ(KifuKomi, g.komi);
-        EXPECT_EQ(KifuBlackPlayer, g.black);
-        EXPECT_EQ(KifuWhitePlayer, g.white);
-        EXPECT_EQ(KifuGameName, std::string(c.name) == "g.icf" ? "囲碁倶楽部" : g.gameName);
+        ExpectRoundTrip(c.name, c.write(g), g);
+        const bool icf = std::string(c.name) == "g.icf";
+        EXPECT_EQ(KifuGameName, icf ? "囲碁倶楽部" : g.gameName);
+        EXPECT_EQ(KifuDate + KifuKomi + KifuBlackPlayer + KifuWhitePlayer, "2001-02-036.5黒石白石");
     }
 }
 
