@@ -189,6 +189,21 @@ std::string CutSjisBytes(const std::string& text, std::size_t maxBytes)
     return text.substr(0, i);
 }
 
+std::string SjisHead(const std::string& bytes, std::size_t maxBytes)
+{
+    std::size_t i = 0;
+    const std::size_t end = bytes.size() < maxBytes ? bytes.size() : maxBytes;
+    for (;;) {
+        const std::size_t len =
+            i < end ? static_cast<std::size_t>(CharsetCharLen(TByteKind::ShiftJis, static_cast<unsigned char>(bytes[i])))
+                    : 0;
+        if (len == 0 || i + len > end)
+            break;
+        i += len;
+    }
+    return bytes.substr(0, i);
+}
+
 std::string CutChars(const std::string& text, std::size_t maxChars)
 {
     std::size_t i = 0;

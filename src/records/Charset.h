@@ -46,6 +46,10 @@ int Utf8CharLen(unsigned char b);
 // The longest head of a UTF-8 text that takes at most maxBytes bytes in
 // Shift-JIS, cut between characters.
 std::string CutSjisBytes(const std::string& text, std::size_t maxBytes);
+// The longest head of Shift-JIS bytes that takes at most maxBytes bytes and
+// ends between two characters (a lead byte without its trail byte is left
+// out too).
+std::string SjisHead(const std::string& bytes, std::size_t maxBytes);
 // The first maxChars characters of a UTF-8 text.
 std::string CutChars(const std::string& text, std::size_t maxChars);
 

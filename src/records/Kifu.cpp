@@ -6,7 +6,9 @@
 
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "records/KifuBinary.h"
 #include "records/KifuIg1.h"
+#include "records/KifuLines.h"
 #include "records/KifuSgf.h"
 
 namespace vorn {
@@ -21,11 +23,11 @@ constexpr long kMaxFileBytes = 4L << 20;
 const TKifuFormat kFormats[] = {
     {".sgf", "SGF", KifuParseSgf, KifuSaveSgf},
     {".ig1", ".ig1", KifuParseIg1, KifuSaveIg1},
-    {".gw1", ".gw1", nullptr, nullptr},
-    {".re3", ".re3", nullptr, nullptr},
-    {".wwg", ".wwg", nullptr, nullptr},
-    {".ugf", ".ugf", nullptr, nullptr},
-    {".icf", ".icf", nullptr, nullptr},
+    {".gw1", ".gw1", KifuParseGw1, nullptr},
+    {".re3", ".re3", KifuParseRe3, nullptr},
+    {".wwg", ".wwg", KifuParseWwg, nullptr},
+    {".ugf", ".ugf", KifuParseUgf, nullptr},
+    {".icf", ".icf", KifuParseIcf, nullptr},
 };
 
 std::string LowerExtension(const std::string& fileName)
@@ -130,6 +132,12 @@ bool TKifuRecord::BoardOf(int& size, int& handicap) const
     return found;
 }
 
+void TKifuRecord::CutShort(const std::string& part)
+{
+    note = Msg("The file is cut short (", "ファイルが途中で切れています（") + part
+           + Msg("); what came before it was read.", "）。その前までを読み込みました。");
+}
+
 bool TKifuRecord::TooLarge(std::string& why) const
 {
     if (events.size() <= kKifuMaxEvents)
@@ -208,17 +216,24 @@ void KifuApply(const TKifuRecord& record)
 
     TGoban& b = *GobanLv[0];
     TTejun& t = b.Tejun;
-    std::string refused;
-    int refusedCount = 0;
+    std::string refused, offBoard;
+    int refusedCount = 0, offBoardCount = 0;
     bool full = false;
+    // The last move of the record was skipped: what belongs to it goes too.
+    bool lastSkipped = true;
     auto pass = [&]() {
         if (t.Last() >= kMaxTe) {
             full = true;
             return;
         }
         b.Pass();
+        lastSkipped = false;
         if (KifuRecOn == 1)
             KifuRecAddMove();
+    };
+    auto listed = [](std::string& list, int& count, int x, int y) {
+        if (++count <= 10)
+            list += " " + KifuPointText(x, y);
     };
     for (const TKifuEvent& e : record.events) {
         switch (e.kind) {
@@ -226,6 +241,7 @@ void KifuApply(const TKifuRecord& record)
             BoardSize = e.x;
             Handicap = e.y;
             NewRecordBoard();
+            lastSkipped = true;
             break;
         case TKifuEvent::evRecBegin:
             if (KifuRecOn == 1)
@@ -239,15 +255,19 @@ void KifuApply(const TKifuRecord& record)
                 full = true;
             if (full)
                 break;
+            lastSkipped = true;
+            if (!b.OnBoard(e.x, e.y)) {
+                listed(offBoard, offBoardCount, e.x, e.y);
+                break;
+            }
             const int code = b.CheckUtu(t.NextColor(), e.x, e.y);
             if (code == kUtuOccupied)
                 break; // an occupied point is skipped without a word
             if (code != kUtuOk) {
-                if (++refusedCount <= 10)
-                    refused += " " + KifuPointText(e.x, e.y);
+                listed(refused, refusedCount, e.x, e.y);
                 break;
             }
-            Shell().BanUtu(e.x, e.y, 1);
+            lastSkipped = !Shell().BanUtu(e.x, e.y, 1);
             break;
         }
         case TKifuEvent::evPass:
@@ -259,6 +279,7 @@ void KifuApply(const TKifuRecord& record)
                 if (KifuRecOn == 1)
                     KifuRecAddLine("MAT ");
             }
+            lastSkipped = true;
             break;
         case TKifuEvent::evComment:
             t.SetComment(t.Current(), e.text);
@@ -270,26 +291,42 @@ void KifuApply(const TKifuRecord& record)
         case TKifuEvent::evSetup:
             Shell().HaitiIsi(e.colour, e.x, e.y);
             break;
+        case TKifuEvent::evCommentOf:
+            if (e.x >= 0 && e.x <= t.Last())
+                t.SetComment(e.x, e.text);
+            break;
+        case TKifuEvent::evPlayedComment:
+            if (!lastSkipped)
+                t.SetComment(t.Last(), e.text);
+            break;
+        case TKifuEvent::evPlayedMark:
+            if (!lastSkipped && b.OnBoard(e.x, e.y))
+                t.AddMark(t.Last(), e.text, e.x, e.y);
+            break;
         }
         if (full)
             break;
     }
 
-    std::string report;
-    if (refusedCount > 0) {
-        report += Msg("Moves of the record that the board does not allow were skipped:",
-                      "打てない手（禁じ手）を飛ばしました:")
-                  + refused;
-        if (refusedCount > 10)
-            report += " ...";
-        report += " (" + std::to_string(refusedCount) + ")";
-    }
-    if (full) {
+    std::string report = record.note;
+    auto line = [&report](const std::string& text) {
         if (!report.empty())
             report += "\n";
-        report += Msg("The record holds more moves than the board keeps (600); reading stopped there.",
-                      "手数が上限（600手）を超えたため、そこで読み込みを止めました。");
-    }
+        report += text;
+    };
+    auto pointList = [](const std::string& list, int count) {
+        return list + (count > 10 ? " ..." : "") + " (" + std::to_string(count) + ")";
+    };
+    if (refusedCount > 0)
+        line(Msg("Moves of the record that the board does not allow were skipped:",
+                 "打てない手（禁じ手）を飛ばしました:")
+             + pointList(refused, refusedCount));
+    if (offBoardCount > 0)
+        line(Msg("Moves of the record outside the board were skipped:", "盤の外の着手を飛ばしました:")
+             + pointList(offBoard, offBoardCount));
+    if (full)
+        line(Msg("The record holds more moves than the board keeps (600); reading stopped there.",
+                 "手数が上限（600手）を超えたため、そこで読み込みを止めました。"));
     if (!report.empty())
         Shell().ShowMessage(report);
 }
@@ -345,6 +382,17 @@ bool KifuWriteQuiet(const std::string& fileName, const std::string& bytes, bool 
 bool KifuValidSize(int size) { return size == 9 || size == 13 || size == 19; }
 
 bool KifuValidHandicap(int handicap) { return handicap >= 0 && handicap <= 14; }
+
+bool KifuBoardOk(int size, int handicap, std::string& why)
+{
+    if (!KifuValidSize(size))
+        why = std::string(Msg("a board size other than 9, 13 or 19:", "9、13、19 路以外の盤です:")) + " " + std::to_string(size);
+    else if (!KifuValidHandicap(handicap))
+        why = std::string(Msg("a handicap outside 0 to 14:", "0 から 14 以外の置き石数です:")) + " " + std::to_string(handicap);
+    else
+        return true;
+    return false;
+}
 
 bool KifuParseInt(const std::string& text, int& value)
 {

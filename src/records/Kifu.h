@@ -15,14 +15,18 @@ namespace vorn {
 // One step of a record as a reader found it, replayed in order by KifuApply.
 struct TKifuEvent {
     enum EKind : unsigned char {
-        evReset,     // new game: x = board size, y = handicap
-        evRecBegin,  // the running record starts here (when it is on)
-        evMove,      // a stone at (x, y); colour 1 or 2, or 0 when the format names none
-        evPass,      // a pass
-        evTakeBack,  // the last move is taken back
-        evComment,   // text = the comment of the move shown now
-        evMark,      // text = label at (x, y) on the move shown now
-        evSetup,     // setup stone of colour (0 clears) at (x, y)
+        evReset,         // new game: x = board size, y = handicap
+        evRecBegin,      // the running record starts here (when it is on)
+        evMove,          // a stone at (x, y); colour 1 or 2, or 0 when the format names none
+        evPass,          // a pass
+        evTakeBack,      // the last move is taken back
+        evComment,       // text = the comment of the move shown now
+        evMark,          // text = label at (x, y) on the move shown now
+        evSetup,         // setup stone of colour (0 clears) at (x, y)
+        evCommentOf,     // text = the comment of move x; kept only when that move exists
+        evPlayedComment, // text = the comment of the move just played (dropped
+                         // when the board refused that move)
+        evPlayedMark,    // text = label at (x, y) on the move just played (likewise)
     };
     EKind kind = evMove;
     int colour = 0;
@@ -39,11 +43,17 @@ struct TKifuRecord {
     // Game strings to set, in file order (UTF-8).
     std::vector<std::pair<std::string*, std::string>> header;
     std::vector<TKifuEvent> events;
+    // What the reader had to leave out of a damaged file that it still read
+    // (a record cut short); the replay reports it (selected language).
+    std::string note;
 
     void Header(std::string& target, const std::string& value) { header.emplace_back(&target, value); }
     void Add(TKifuEvent::EKind kind, int x = 0, int y = 0, int colour = 0, const std::string& text = std::string());
     // The board size and handicap of the last reset; false when there is none.
     bool BoardOf(int& size, int& handicap) const;
+    // The file ends inside the named part (in the selected language): the
+    // note says that what came before was read.
+    void CutShort(const std::string& part);
     // True, with the reason, when the record has grown beyond kKifuMaxEvents.
     bool TooLarge(std::string& why) const;
 };
@@ -84,8 +94,9 @@ bool KifuLoadWith(TKifuParser parse, const std::string& fileName, bool boardOnly
 // Replays a checked record on board 0 following the readers' contract: the
 // board reset, moves through the shell's move entry, passes and take-backs
 // into the record (and the running record when it is on), comments, marks,
-// setup stones and the header.  Moves the board refuses are skipped and
-// reported together in one message; reading stops at the record's capacity.
+// setup stones and the header.  Moves the board refuses and moves off the
+// board are skipped and reported together with the record's note in one
+// message; reading stops at the record's capacity.
 void KifuApply(const TKifuRecord& record);
 // The header half of a load: board size and handicap, board 0 reset.
 void KifuApplyBoard(const TKifuRecord& record);
@@ -99,6 +110,8 @@ bool KifuWriteQuiet(const std::string& fileName, const std::string& bytes, bool 
 // Board sizes and handicaps the board model supports.
 bool KifuValidSize(int size);
 bool KifuValidHandicap(int handicap);
+// Both at once; false with the reason naming the bad value.
+bool KifuBoardOk(int size, int handicap, std::string& why);
 // A decimal integer that fills the whole text (blanks around it allowed).
 bool KifuParseInt(const std::string& text, int& value);
 // The message text for a point: "<x,y>".

@@ -88,6 +88,15 @@ std::string KifuToken()
     return token;
 }
 
+std::string KifuTokenRest(std::size_t maxBytes)
+{
+    std::size_t start = KifuTokPos < 1 ? 0 : static_cast<std::size_t>(KifuTokPos) - 1;
+    if (start < KifuLine.size())
+        start += KifuLine.compare(start, kWideBlank.size(), kWideBlank) == 0 ? kWideBlank.size() : 1;
+    const std::string value = start < KifuLine.size() ? KifuLine.substr(start) : std::string();
+    return CutSjisBytes(value, maxBytes);
+}
+
 std::string KifuIg1Token(Point p)
 {
     char letter = 'A';
@@ -134,13 +143,7 @@ void KifuIg1Header(const std::string& keyword, TKifuRecord& record)
     for (const auto& [key, target] : kKeys) {
         if (keyword != key)
             continue;
-        // The value starts after the one separator behind the keyword and
-        // holds at most 30 bytes of the file, cut between characters.
-        std::size_t start = static_cast<std::size_t>(KifuTokPos) - 1;
-        if (start < KifuLine.size())
-            start += KifuLine.compare(start, kWideBlank.size(), kWideBlank) == 0 ? kWideBlank.size() : 1;
-        const std::string value = start < KifuLine.size() ? KifuLine.substr(start) : std::string();
-        record.Header(*target, CutSjisBytes(value, 30));
+        record.Header(*target, KifuTokenRest(30));
         return;
     }
 }

@@ -5,6 +5,7 @@
 // take-back appends "MAT ".
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "board/Point.h"
@@ -20,6 +21,10 @@ extern int KifuTokPos;
 // The next token of KifuLine from KifuTokPos: blanks, half- or full-width,
 // separate tokens; empty at the end of the line.
 std::string KifuToken();
+// The value behind a keyword just read by KifuToken: the rest of KifuLine
+// after the one separator, at most maxBytes bytes of the (Shift-JIS) file,
+// cut between characters.
+std::string KifuTokenRest(std::size_t maxBytes);
 // The four bytes of a move: column letter ("I" is skipped), row in two
 // digits, a blank.  A pass is "A00 ".
 std::string KifuIg1Token(Point p);

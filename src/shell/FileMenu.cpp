@@ -4,6 +4,7 @@
 
 #include "board/Goban.h"
 #include "records/Kifu.h"
+#include "records/KifuTextOut.h"
 #include "shell/MainCtl.h"
 
 namespace vorn {
@@ -259,9 +260,8 @@ void TFileMenu::mnuTcpIpClick()
 
 void TFileMenu::TextDiagramWrite(const std::string& fileName)
 {
-    // Not built yet: the game as a text diagram, written to the file anew
-    // (KifuTextOut).
-    (void)fileName;
+    // A failure to write has been reported by the writer.
+    KifuTextOut(fileName);
 }
 
 } // namespace vorn

@@ -73,7 +73,7 @@ private:
     bool RecordRead(const std::string& fileName);
     // Writes the record under a name; true when written.
     bool RecordWrite(const std::string& fileName);
-    // Calls into units built elsewhere.
+    // Writes the position shown as a text diagram.
     void TextDiagramWrite(const std::string& fileName);
 
     TMainCtl& ctl_;

@@ -2,8 +2,11 @@
 // short, bytes flipped, delimiters and multi-byte lead bytes thrown in,
 // stretches repeated.  No reader may crash or read past its data, a refused file
 // must leave the game alone, and an accepted one must leave a sound board.
+#include "RecordWriters.h"
 #include "RecordsUtil.h"
+#include "records/KifuBinary.h"
 #include "records/KifuIg1.h"
+#include "records/KifuLines.h"
 #include "records/KifuSgf.h"
 
 namespace vorn::test {
@@ -141,6 +144,45 @@ TEST_F(KifuFuzzTest, RefusedFilesThroughTheFrontDoor)
         ASSERT_EQ(NoLastMark, 0);
     }
     EXPECT_GT(refused, 20);
+}
+
+TEST_F(KifuFuzzTest, DamagedRecordsOfTheReadOnlyFormats)
+{
+    RandSeed(4711);
+    TTestGame g = PlayTestGame(9, 0, 30);
+    g.comments = {{0, "開始"}, {3, "好手"}, {12, "c"}};
+    g.marks = {{4, {{1, 3, 3}, {11, 5, 5}}}};
+    g.black = "黒";
+    g.komi = "-6.5";
+    g.setup = {{1, {4, 4}}, {2, {16, 16}}};
+    const std::pair<TKifuParser, std::string> seeds[] = {
+        {KifuParseGw1, WriteGw1(g)}, {KifuParseRe3, WriteRe3(g)}, {KifuParseWwg, WriteWwg(g)},
+        {KifuParseUgf, WriteUgf(g)}, {KifuParseIcf, WriteIcf(g)},
+    };
+    ResetProgramState();
+    SetShellHooks(&shell);
+    int accepted = 0, refused = 0;
+    for (int i = 0; i < 1500; ++i) {
+        const auto& [parse, seed] = seeds[static_cast<std::size_t>(i) % std::size(seeds)];
+        const std::string input = Mutate(seed);
+        const std::string before = GameSnapshot();
+        TKifuRecord record;
+        std::string why;
+        if (!parse(input, record, why)) {
+            ++refused;
+            EXPECT_FALSE(why.empty());
+            ASSERT_EQ(GameSnapshot(), before);
+            continue;
+        }
+        ++accepted;
+        KifuApply(record);
+        ExpectSoundBoard();
+        if (HasFatalFailure())
+            FAIL() << i;
+        shell.messages.clear();
+    }
+    EXPECT_GT(accepted, 300);
+    EXPECT_GT(refused, 100);
 }
 
 } // namespace

@@ -45,9 +45,9 @@ TEST_F(KifuTest, NamesThatCannotBeLoadedAreReportedAndChangeNothing)
         const char* name;
         const char* says;
     } cases[] = {
-        {"a.sgf.bak", "not a game record"}, {"notes.txt", "not a game record"}, {"x.gw1", "cannot be read yet"},
-        {"x.re3", "cannot be read yet"},    {"x.wwg", "cannot be read yet"},    {"x.ugf", "cannot be read yet"},
-        {"x.icf", "cannot be read yet"},    {"missing.sgf", "Cannot open"},
+        {"a.sgf.bak", "not a game record"}, {"notes.txt", "not a game record"}, {"x.gw1", "not a valid game record"},
+        {"x.re3", "not a valid game record"}, {"x.wwg", "not a valid game record"},
+        {"x.ugf", "not a valid game record"}, {"x.icf", "not a valid game record"}, {"missing.sgf", "Cannot open"},
     };
     Play({{4, 4}, {5, 5}});
     const std::string before = GameSnapshot();

@@ -8,6 +8,7 @@
 
 #include "ShellUtil.h"
 #include "board/Goban.h"
+#include "records/KifuTextOut.h"
 #include "shell/IniFile.h"
 
 namespace vorn::test {
@@ -156,6 +157,7 @@ TEST_F(FileMenuTest, TheTextExportKeepsItsOwnName)
     EXPECT_EQ(prompt.fileQueries[1].filter, "Text files|*.TXT");
     EXPECT_TRUE(prompt.fileQueries[1].save);
     EXPECT_EQ(ctl.Files.TextOutFile, exeDir + "diagram.txt");
+    EXPECT_EQ(ReadText(exeDir + "diagram.txt"), KifuTextDiagram());
     EXPECT_EQ(ctl.ParamFile, record);
     EXPECT_EQ(Recent()[0], record);
 

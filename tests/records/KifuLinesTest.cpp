@@ -1,0 +1,190 @@
+// The line formats .wwg, .ugf and .icf: games written by the test writers
+// and read back, the formats' worked cases, and damaged files.
+#include "RecordWriters.h"
+#include "records/Charset.h"
+#include "records/KifuLines.h"
+
+namespace vorn::test {
+namespace {
+
+class KifuLinesTest : public RecordFormatsTest {
+protected:
+    bool LoadLines(const std::string& name, const std::vector<std::string>& lines)
+    {
+        std::string text;
+        for (const std::string& l : lines)
+            text += Utf8ToSjis(l) + "\r\n";
+        return LoadText(name, text);
+    }
+    static std::vector<std::string> Wwg(const std::vector<std::string>& moves, const std::string& size = "9")
+    {
+        std::vector<std::string> lines = {"", "", "黒", "", "", "白", "", "", size, "0", "6.5", "", "", "", "",
+                                          "名前", "2001", ""};
+        lines.insert(lines.end(), moves.begin(), moves.end());
+        return lines;
+    }
+    static std::vector<std::string> Icf(const std::vector<std::string>& moves, const std::string& setup = "K65")
+    {
+        std::vector<std::string> lines = {"2001/02/03", "黒：黒の名前", "白：白の名前", "互先", setup};
+        lines.insert(lines.end(), moves.begin(), moves.end());
+        return lines;
+    }
+};
+
+TEST_F(KifuLinesTest, GamesComeBack)
+{
+    const struct {
+        const char* name;
+        std::string (*write)(const TTestGame&);
+        int size, handicap, moves;
+    } cases[] = {
+        {"g.wwg", WriteWwg, 9, 0, 70},  {"g.wwg", WriteWwg, 13, 3, 100}, {"g.wwg", WriteWwg, 19, 0, 150},
+        {"g.ugf", WriteUgf, 9, 2, 70},  {"g.ugf", WriteUgf, 13, 0, 100}, {"g.ugf", WriteUgf, 19, 9, 150},
+        {"g.icf", WriteIcf, 19, 0, 150}, {"g.icf", WriteIcf, 19, 5, 150},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.size));
+        TTestGame g = Game(c.size, c.handicap, c.moves);
+        g.gameName = "棋聖戦";
+        g.date = "2001-02-03";
+        g.komi = "6.5";
+        g.black = "黒石";
+        g.white = "白石";
+        ExpectRoundTrip(c.name, c.write(g), g);
+        const bool icf = std::string(c.name) == "g.icf";
+        EXPECT_EQ(KifuGameName, icf ? "囲碁倶楽部" : g.gameName);
+        EXPECT_EQ(KifuDate + KifuKomi + KifuBlackPlayer + KifuWhitePlayer, "2001-02-036.5黒石白石");
+    }
+}
+
+TEST_F(KifuLinesTest, WwgPlaysTheSideToMoveWhateverTheLetter)
+{
+    ASSERT_TRUE(LoadLines("w.wwg", Wwg({"B 2 2", "B 3 15", "junk", "W 0 0"}, "19")));
+    EXPECT_EQ(MoveList(), "B(3,3) W(4,16) B(1,1) ");
+    EXPECT_EQ(KifuBlackPlayer, "黒");
+    EXPECT_EQ(KifuWhitePlayer, "白");
+    EXPECT_EQ(KifuKomi, "6.5");
+    EXPECT_EQ(KifuGameName, "名前");
+    EXPECT_EQ(KifuDate, "2001");
+}
+
+TEST_F(KifuLinesTest, UgfKeysAndData)
+{
+    std::string longName(45, 'n');
+    longName.replace(39, 3, "漢"); // straddles byte 40 in Shift-JIS
+    ASSERT_TRUE(LoadLines("u.ugf", {"[Header]", "Title " + longName, "Hdcp 2 0.5", "Size 19", "Title=Other",
+                                    "[Data]", "QD,W1,1", "", "D", "DQ,B1,2"}));
+    EXPECT_EQ(Handicap, 2);
+    EXPECT_EQ(KifuKomi, "0.5");
+    EXPECT_EQ(KifuGameName, std::string(39, 'n'));
+    EXPECT_EQ(MoveList(), "W(17,4) B(4,17) ");
+    // Keys joined with "=" are not keys: only the moves are read.
+    KifuGameName = "kept";
+    ASSERT_TRUE(LoadLines("u.ugf", {"Title=New", "Size=9", "[Data]", "CC"}));
+    EXPECT_EQ(KifuGameName, "kept");
+    EXPECT_EQ(BoardSize, 19);
+}
+
+TEST_F(KifuLinesTest, IcfWorkedCases)
+{
+    // Read on 19 lines whatever was played before.
+    BoardSize = 9;
+    GobanLv[0]->NewGame();
+    const std::string comment = "コメント" + std::string(300, 'x');
+    ASSERT_TRUE(LoadLines("i.icf", {"2001/02/03", "白：白の名前", "黒：黒の名前", "３子局(S)",
+                                    "S65K0404S1616C" + comment, "B2304", "x1616", "B0317", "owa", "B0505"}));
+    EXPECT_EQ(BoardSize, 19);
+    EXPECT_EQ(Handicap, 3);
+    EXPECT_EQ(KifuKomi, "-6.5");
+    EXPECT_EQ(KifuBlackPlayer, "黒の名前");
+    EXPECT_EQ(KifuWhitePlayer, "白の名前");
+    EXPECT_EQ(KifuGameName, "囲碁倶楽部");
+    EXPECT_EQ(HaitiBan[4][4], kKuro);
+    EXPECT_EQ(HaitiBan[16][16], kSiro);
+    // 256 bytes of the file: the four kana take eight.
+    EXPECT_EQ(GobanLv[0]->Tejun.GetComment(0), "コメント" + std::string(248, 'x'));
+    // Column 23 is column 3; (16, 16) holds a setup stone; "owa" ends the moves.
+    EXPECT_EQ(MoveList(), "W(3,4) B(3,17) ");
+
+    // " owa" is a move line like any other (and cannot be read as one).
+    EXPECT_FALSE(LoadLines("i.icf", Icf({"B0505", " owa"})));
+    ASSERT_TRUE(LoadLines("i.icf", Icf({"B0505", "owa", " owa"})));
+    EXPECT_EQ(KifuKomi, "6.5");
+    EXPECT_EQ(Handicap, 0);
+}
+
+TEST_F(KifuLinesTest, IcfHandicapTexts)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"互先", 0},   {"先", 1},     {"２子局", 2}, {"３子局", 3}, {"３子局(S)", 3}, {"４子局", 4}, {"５子局", 5},
+        {"６子局", 6}, {"７子局", 7}, {"８子局", 8}, {"９子局", 9}, {"2子局", -1},    {"先 ", -1},    {"", -1},
+    };
+    for (const auto& [text, handicap] : cases)
+        EXPECT_EQ(KifuIcfHandicap(Utf8ToSjis(text)), handicap) << text;
+}
+
+TEST_F(KifuLinesTest, DamagedFiles)
+{
+    Language = lgEnglish;
+    PlayTestGame(9, 0, 30);
+    KifuGameName = "mine";
+    const struct {
+        const char* name;
+        std::vector<std::string> lines;
+        const char* says; // a refusal, or the replay's report
+        bool refused;
+    } cases[] = {
+        {"d.wwg", {"", "", "", "", "", "", "", "", "9", "0", "", "", "", "", "", "", ""}, "before its moves", true},
+        {"d.wwg", Wwg({}, "25"), "board size", true},
+        {"d.wwg", Wwg({}, "nine"), "cannot be read", true},
+        {"d.wwg", Wwg({"B 2 x"}), "cannot be read", true},
+        {"d.wwg", Wwg({"B 2"}), "cannot be read", true},
+        {"d.wwg", Wwg({"B 2 2", "W 9 0", "B -1 3"}), "outside the board were skipped: <10,1> <0,4> (2)", false},
+        {"d.ugf", {"Size 25", "[Data]"}, "board size", true},
+        {"d.ugf", {"Hdcp 200 0.5", "[Data]"}, "handicap", true},
+        {"d.ugf", {"Hdcp x 0.5", "[Data]"}, "cannot be read", true},
+        {"d.ugf", {"Size 9", "CC"}, "[Data]", true},
+        {"d.ugf", {"Size 9", "[Data]", "CC", "JA", "@C", "漢字"}, "(3)", false},
+        {"d.icf", {"date", "黒：a", "白：b", "互先"}, "before its moves", true},
+        {"d.icf", {"date", "owa", "黒：a", "白：b", "互先", "K65"}, "before its moves", true},
+        {"d.icf", Icf({}, "K65K0420"), "setup stone off the board", true},
+        {"d.icf", Icf({}, "K65K04"), "cannot be read", true},
+        {"d.icf", Icf({"B04"}), "cannot be read", true},
+        {"d.icf", Icf({"B0400", "B2020", "B4004"}), "outside the board were skipped: <4,0> <0,20> <20,4> (3)", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.says);
+        const std::string before = GameSnapshot();
+        shell.messages.clear();
+        EXPECT_EQ(LoadLines(c.name, c.lines), !c.refused);
+        ASSERT_EQ(shell.messages.size(), 1u);
+        EXPECT_NE(shell.messages[0].find(c.says), std::string::npos) << shell.messages[0];
+        if (c.refused) {
+            EXPECT_EQ(GameSnapshot(), before);
+        }
+    }
+}
+
+TEST_F(KifuLinesTest, EveryPrefix)
+{
+    TTestGame g = PlayTestGame(9, 0, 12);
+    g.comments = {{0, "開始"}};
+    g.black = "黒";
+    for (const auto& [name, file] : {std::pair{"p.wwg", WriteWwg(g)}, std::pair{"p.ugf", WriteUgf(g)},
+                                     std::pair{"p.icf", WriteIcf(g)}}) {
+        SCOPED_TRACE(name);
+        for (std::size_t n = 0; n <= file.size(); ++n) {
+            const std::string before = GameSnapshot();
+            shell.messages.clear();
+            if (!LoadText(name, file.substr(0, n))) {
+                ASSERT_EQ(GameSnapshot(), before) << n;
+            }
+            ASSERT_LE(shell.messages.size(), 1u) << n;
+        }
+        EXPECT_TRUE(shell.messages.empty());
+        EXPECT_EQ(GobanLv[0]->Tejun.Last(), 12);
+    }
+}
+
+} // namespace
+} // namespace vorn::test
