@@ -1,7 +1,5 @@
-// The engine's move choice on fixed positions: median and worst time per move.
-// The positions come from games of another program and are kept as diagrams
-// (rows top to bottom, 'X' black, 'O' white), Black to move, so that other
-// engines can be timed on the same ones.
+// The engine's move choice on the fixed positions of BenchPositions.h:
+// median and worst time per move.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,109 +8,21 @@
 #include <string>
 #include <vector>
 
+#include "BenchPositions.h"
 #include "VornCore.h"
 #include "board/Goban.h"
+#include "board/Array.h"
+#include "board/Kiri.h"
+#include "engine/Hyoka.h"
+#include "engine/PairAnswer.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
 
 namespace vorn {
 namespace {
 
-const char* const kPositions9[] = {
-    R"(
-. . . . . . . . .
-O . . . X . . . .
-. O O O . X . . .
-. O X X . X . . .
-. X X . . . . . .
-X O O . . . . . .
-X . . O . X . . .
-. O . . . O . . .
-. . . . . . . . .)",
-    R"(
-. . . . . . . . .
-. . . . . . . . .
-. . . X X . X X X
-X . X O . . X O X
-O X X O X X O O O
-O O O X X O O . .
-. . O O O . . . .
-. . . . . . . . .
-. . . . . . . . .)",
-    R"(
-. . . . O O O X .
-. . . O O O X X X
-. . O O X O O O X
-. . . O X X X X X
-O O O X . . X . X
-O X X . . O X X X
-X . . . X X O O X
-. X . . X O . O O
-. . . . X O O . .)",
-};
-
-const char* const kPositions19[] = {
-    R"(
-. . . . . . . . . . . . . . . . . . .
-. . . . X . . . . . . . . . O . . . .
-. . . . . . X . . . O . O O X . O . .
-. . O . O . . . . . . . . X . X . O .
-. . . . . . X . . . . . . . . . . . .
-. . . . . . . . . . . O . X . . O . .
-. . . . . . . . . . . . . . . . . . .
-. . O . . . . . . . . . . X . . . . .
-. . . . . . . . . . . . . . . . . . .
-. . . X . . . . . X . . . . . . X . .
-. . . . . . . . . . . . . . . . . . .
-. . . . . . . . . . . . . . . . . . .
-. . . . . . . . . . . . . . . . . . .
-. . O . . . . . . . . . . O . X . . .
-. . . . . O . . . . O . . . . . . . .
-. . . O . . . . . . . . . O . X . . .
-. . O . . X . . X . . X . . O O X . .
-. . X X . . . . . . . . . . . . X . .
-. . . . . . . . . . . . . . . . . . .)",
-    R"(
-. . . . . . . X O . . O X X O X . . .
-. . . . X X X O O . . . O . O X . . .
-. . . X . O O X O . . O . . O X X . .
-. . X . . O . . O . . . . . O O X . .
-. X X O . . . . . . . O . . . O X . .
-. O O O . . . . X . . . . O O X O . .
-. . . . . . O O O . O . . . X X . . .
-. . . . . . O X X O . . O . . X . . .
-. . . . O . X . . X X . O O . . X . .
-O O O . O X . X . . . X O X X . . . .
-O X O O X . X . . X . . X . . . . X .
-X X X X . . . . . . O X . X . X . . .
-. . . . . . . . . . O O X X . . . . .
-. . . . . . X . . O . . O O X X . . O
-. . X . . . . . . . . . . . X . X . .
-. . . . . X . . . . . . . O O O X X O
-. . . X . X O . . O . . . . . . O O .
-. . . . X O O . . . . . . . . . . . .
-. . . . . . . . . . . . . . . . . . .)",
-    R"(
-. . . X X O . . . . . . . O O O . . .
-. . X X O . . . . O O O O X O X O . .
-. . X O O X O . . O X O X . X X . . .
-. . X O . O . O O O X O X X X . X X .
-. . X O . O X O X O X X . . O X . . X
-. . X O . O X X X X X . X X O X X X O
-. X . . O . O X . X . . X O O O O O O
-. . X X O . O . O X O O O . . . . . .
-X O . X . O . O . O X O . O . O . O O
-X . O O O . O . . . X . X . . . O O X
-. X . . . X X X X X . X . X . . O X X
-. . . O X . . . . O . O X . . . O . X
-. . O O X . X X X O . O X . . X O O X
-O . O X X . X O O O . X X X X . . . X
-X O O X . X O . . . . . O O . X X X .
-X X X X . X O . . O . O . . O . O O X
-. . . . . X X O . . . . O . . O . O X
-. . . X . X O O . . . . . . O O X O X
-. . . . X O O . . . . . . . . . O . .)",
-};
+using bench::kPositions19;
+using bench::kPositions9;
 
 void SetDiagram(const char* diagram)
 {
@@ -174,10 +84,10 @@ void ThinkOn(benchmark::State& state, const char* const (&positions)[N])
     ResetProgramState();
 }
 
-// The chain tactics alone (stage 2's RenAnswer) on the same positions, after
-// the decision's prologue.
-template <std::size_t N>
-void TacticsOn(benchmark::State& state, const char* const (&positions)[N])
+// One stage-2 generator alone on the same positions, after the decision's
+// prologue: gen(out) is timed once per position per iteration.
+template <std::size_t N, class Gen>
+void StageOn(benchmark::State& state, const char* const (&positions)[N], Gen gen)
 {
     ResetProgramState();
     ThinkSources = TThinkSources{[](int, Point& out) { out = Point(); },
@@ -194,7 +104,7 @@ void TacticsOn(benchmark::State& state, const char* const (&positions)[N])
             VornThink0(0, out);
             state.ResumeTiming();
             const auto start = std::chrono::steady_clock::now();
-            RenAnswer(out);
+            gen(out);
             benchmark::DoNotOptimize(out);
             const auto end = std::chrono::steady_clock::now();
             times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
@@ -204,16 +114,52 @@ void TacticsOn(benchmark::State& state, const char* const (&positions)[N])
     ResetProgramState();
 }
 
+// Evaluations made by the link handlers, by the relation kind of the pair.
+Arr<long long, 0, kPairJi - 1> g_hyokaByKind{};
+
+void CountingRelation(int kind, Point a, Point b)
+{
+    const long long before = HyokaCallCount;
+    PairRelationHandler(kind, a, b);
+    if (kind >= 0 && kind < kPairJi)
+        g_hyokaByKind[kind] += HyokaCallCount - before;
+}
+
+// The pair answers (stage 2's PairAnswer) with the evaluations they make per
+// decision: in all, and in the handlers of the jump links (kinds 3, 6, 10).
+template <std::size_t N>
+void PairsOn(benchmark::State& state, const char* const (&positions)[N])
+{
+    g_hyokaByKind.Fill(0);
+    long long total = 0, decisions = 0;
+    StageOn(state, positions, [&](Point& out) {
+        PairSources.Relation = CountingRelation;
+        const long long before = HyokaCallCount;
+        PairAnswer(out);
+        total += HyokaCallCount - before;
+        ++decisions;
+    });
+    const double n = decisions > 0 ? static_cast<double>(decisions) : 1.0;
+    state.counters["hyoka"] = static_cast<double>(total) / n;
+    for (int kind : {3, 6, 10})
+        state.counters["hyoka_kind" + std::to_string(kind)] = static_cast<double>(g_hyokaByKind[kind]) / n;
+}
+
 void BM_ThinkMove9(benchmark::State& state) { ThinkOn(state, kPositions9); }
 void BM_ThinkMove19(benchmark::State& state) { ThinkOn(state, kPositions19); }
 
-void BM_RenAnswer9(benchmark::State& state) { TacticsOn(state, kPositions9); }
-void BM_RenAnswer19(benchmark::State& state) { TacticsOn(state, kPositions19); }
+void BM_RenAnswer9(benchmark::State& state) { StageOn(state, kPositions9, RenAnswer); }
+void BM_RenAnswer19(benchmark::State& state) { StageOn(state, kPositions19, RenAnswer); }
+
+void BM_PairAnswer9(benchmark::State& state) { PairsOn(state, kPositions9); }
+void BM_PairAnswer19(benchmark::State& state) { PairsOn(state, kPositions19); }
 
 BENCHMARK(BM_ThinkMove9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ThinkMove19)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenAnswer9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenAnswer19)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PairAnswer9)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PairAnswer19)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace vorn

@@ -1,5 +1,7 @@
 #include "engine/Pending.h"
 
+#include "engine/links/KankeiBox.h"
+
 namespace vorn {
 
 // Not in the program yet: each of these does nothing, and every out point is
@@ -12,7 +14,6 @@ int KouDateValue = 0;
 std::uint8_t GunKankeiPairMode = 0;
 
 void KosumiRenraku(Point, Point) {}
-void IkkenRenraku(Point, Point) {}
 void KeimaRenraku(Point, Point) {}
 void Kankei5Utu(Point, Point) {}
 void Kankei6Utu(Point, Point) {}
@@ -21,6 +22,11 @@ void Kankei8Utu(Point, Point) {}
 void Kankei10Utu(Point, Point) {}
 void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
+void IkkenWarikomi(TKankeiBox) {}
+void IkkenNozoki(TKankeiBox) {}
+void IkkenNozokiSoto(TKankeiBox) {}
+void IkkenKado1(TKankeiBox) {}
+void IkkenEdgeRenraku(Point, Point) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
 void SikatuUrgentThink(Point& out) { out = Point{}; }

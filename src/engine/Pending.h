@@ -11,6 +11,8 @@
 
 namespace vorn {
 
+struct TKankeiBox;
+
 // --- Per-decision state of the generators -----------------------------------------
 void NozokiCheck();   // the peep table
 // Peeps recorded at each point, by the colour that peeps: [colour][x][y].
@@ -26,7 +28,6 @@ extern std::uint8_t GunKankeiPairMode;
 // the border line for a link to the edge).  They add candidates and prepared
 // answers under the current reason code and select nothing.
 void KosumiRenraku(Point a, Point b); // diagonal
-void IkkenRenraku(Point a, Point b);  // one-space jump
 void KeimaRenraku(Point a, Point b);  // knight's move
 void Kankei5Utu(Point a, Point b);    // (2,2) diagonal
 void Kankei6Utu(Point a, Point b);    // two-space jump
@@ -35,6 +36,14 @@ void Kankei8Utu(Point a, Point b);    // (2,3) shape
 void Kankei10Utu(Point a, Point b);   // three-space jump
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
+// Pattern families of the one-space jump (engine/links/IkkenRenraku.h): the
+// wedge, the peep and the reading from outside it, a single opponent
+// corner; and the dispatcher of a jump to the edge.
+void IkkenWarikomi(TKankeiBox box);
+void IkkenNozoki(TKankeiBox box);
+void IkkenNozokiSoto(TKankeiBox box);
+void IkkenKado1(TKankeiBox box);
+void IkkenEdgeRenraku(Point a, Point b);
 // Relation moves run at the end of the pair answers (reason 5); selects at
 // 160 into out.
 void Kankei4Think(Point& out);

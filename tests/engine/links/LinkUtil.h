@@ -1,0 +1,99 @@
+// Helpers of the jump-link tests: the registry of handlers that the sweep
+// calls, the sweep over a position's pair list, board symmetries, the
+// handlers' observable output, and a counter of trial moves.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "board/Hooks.h"
+#include "board/Point.h"
+
+namespace vorn::test {
+
+// --- The handler registry -------------------------------------------------------
+
+enum class TLinkPass {
+    First,  // pair answers: entered at level 0 under kkKankei
+    Second, // the second pass over the relations, under kkHokyo
+    Value,  // a value routine: also called with the caller's moves standing
+};
+
+struct TLinkHandler {
+    const char* Name;
+    int Kind; // the relation kind of the pairs it is called for: 3, 6 or 10
+    TLinkPass Pass;
+    void (*Call)(Point a, Point b);
+};
+
+// Every handler the sweep calls.  A test file adds its own with a static
+// TLinkHandlerAdd, so each unit that lands joins the sweep.
+std::vector<TLinkHandler>& LinkHandlers();
+struct TLinkHandlerAdd {
+    explicit TLinkHandlerAdd(const TLinkHandler& h) { LinkHandlers().push_back(h); }
+};
+
+// --- The sweep -------------------------------------------------------------------
+
+struct TSweepCount {
+    int Positions = 0;
+    int Calls = 0;
+};
+
+// Board 0 after `moves` random moves from a seeded empty board of that size,
+// analysed and prepared as at the start of a decision.
+void RandomDecision(int size, int moves, std::uint64_t seed);
+// Board 0 from the diagram, prepared the same way.
+void DiagramDecision(const char* diagram);
+
+// Every registered handler on every pair-list entry of its kind of the
+// prepared position, for JibunIro = each colour, with the look-ahead off and
+// on (an area over part of the board); a relation to the edge also with its
+// ends swapped.  After each call Level and every board with its record are
+// as before, and every candidate lies on an empty point of the game board.
+// `what` names the position in failure messages.
+void SweepPairs(const std::string& what, TSweepCount& count);
+
+// --- Symmetries -------------------------------------------------------------------
+
+// Symmetry t = 0..7 of the board: bit 2 swaps the axes, then bit 0 mirrors
+// x and bit 1 mirrors y.  Points of the border line map to the border line.
+Point Sym(Point p, int t);
+Point SymInverse(Point p, int t);
+// Board 0 as the diagram under symmetry t, prepared as at the start of a
+// decision for `toMove`.
+void SymDecision(const char* diagram, int t, int toMove);
+
+// --- Output of the handlers ---------------------------------------------------------
+
+// What the handlers left for the engine: candidates with values, prepared
+// answers and LinkMark1, each point mapped back through SymInverse(t).
+struct TLinkOutput {
+    std::map<std::pair<int, int>, int> Koho;
+    std::set<std::tuple<int, int, int, int, int, int>> Prepared;
+    std::set<std::pair<int, int>> Marks;
+
+    bool operator==(const TLinkOutput&) const = default;
+    std::string Show() const;
+};
+TLinkOutput TakeLinkOutput(int t = 0);
+// Empties the candidate table, the prepared answers and the link marks.
+void ClearLinkOutput();
+
+// --- Trial moves ----------------------------------------------------------------------
+
+// Counts the stones the look-ahead puts on the boards while it is alive.
+class TTrialMoveCounter : public TShellHooks {
+public:
+    TTrialMoveCounter();
+    ~TTrialMoveCounter() override;
+    void ThinkIsiDraw(int colour, Point p) override;
+    int Moves = 0;
+};
+
+} // namespace vorn::test
