@@ -31,37 +31,6 @@ std::string CutSjis(const std::string& bytes, std::size_t max)
     return bytes.substr(0, std::min(n, bytes.size()));
 }
 
-// The length of the message at the head of the buffer when its end is known
-// from the bytes that have arrived; 0 when it may still go on.
-std::size_t KnownLength(const std::string& b)
-{
-    const std::string cmd = b.substr(0, 2);
-    auto fixed = [&](std::size_t n) { return b.size() >= n ? n : 0; };
-    auto run = [&](bool (*inRun)(char)) {
-        std::size_t i = 2;
-        while (i < b.size() && inRun(b[i]))
-            ++i;
-        return i < b.size() ? i : 0;
-    };
-    if (cmd == "??" || cmd == "OK" || cmd == "NG" || cmd == "CO")
-        return fixed(4);
-    if (cmd == "MV")
-        return fixed(6);
-    if (cmd == "SZ" || cmd == "HA")
-        return run(IsDigit);
-    if (cmd == "KM")
-        return run(IsNumberChar);
-    if (cmd == "KF") {
-        if (b.size() >= 4 && b[2] == 'N' && b[3] == 'O')
-            return 4;
-        if (b.size() == 2 || (b.size() == 3 && b[2] == 'N'))
-            return 0;
-        return run(IsLetter);
-    }
-    // "NM", "CM" and anything unknown run to the end of what has arrived.
-    return 0;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -152,6 +121,37 @@ bool TcpKomiParse(const std::string& arg, float& komi)
     return true;
 }
 
+std::size_t TcpMessageLength(const std::string& b)
+{
+    if (b.size() < 2)
+        return 0;
+    const std::string cmd = b.substr(0, 2);
+    auto fixed = [&](std::size_t n) { return b.size() >= n ? n : 0; };
+    auto run = [&](bool (*inRun)(char)) {
+        std::size_t i = 2;
+        while (i < b.size() && inRun(b[i]))
+            ++i;
+        return i < b.size() ? i : 0;
+    };
+    if (cmd == "??" || cmd == "OK" || cmd == "NG" || cmd == "CO")
+        return fixed(4);
+    if (cmd == "MV")
+        return fixed(6);
+    if (cmd == "SZ" || cmd == "HA")
+        return run(IsDigit);
+    if (cmd == "KM")
+        return run(IsNumberChar);
+    if (cmd == "KF") {
+        if (b.size() >= 4 && b[2] == 'N' && b[3] == 'O')
+            return 4;
+        if (b.size() == 2 || (b.size() == 3 && b[2] == 'N'))
+            return 0;
+        return run(IsLetter);
+    }
+    // "NM", "CM" and anything unknown run to the end of what has arrived.
+    return 0;
+}
+
 bool TcpNumberParse(const std::string& arg, int& n)
 {
     if (arg.empty() || arg.size() > 3)
@@ -211,7 +211,7 @@ bool TTcpProtocol::Take(bool flush, std::string& message)
 {
     if (buffer_.empty())
         return false;
-    std::size_t n = buffer_.size() >= 2 ? KnownLength(buffer_) : 0;
+    std::size_t n = TcpMessageLength(buffer_);
     if (n == 0) {
         if (!flush)
             return false;
@@ -274,7 +274,7 @@ void TTcpProtocol::Process(bool flush)
 
 bool TTcpProtocol::SendText(const std::string& text)
 {
-    if (transport_ != nullptr && transport_->IsOpen() && transport_->Write(text))
+    if (transport_ != nullptr && transport_->IsOpen() && transport_->Write(text, TcpMessageLength(text) != text.size()))
         return true;
     host_.Memo(Msg("Not connected: nothing was sent.", "接続されていません。送信できませんでした。"));
     return false;

@@ -34,6 +34,9 @@ namespace vorn {
 constexpr int kTcpPort = 5555;
 // How long the line must be quiet before a message with an open end is taken.
 constexpr int kTcpQuietMs = 100;
+// How long the sender waits after a message with an open end before it
+// sends the next, so that the receiver has taken it by then.
+constexpr int kTcpGapMs = 3 * kTcpQuietMs;
 // A receive buffer that grows past this without a message in it is an abuse:
 // the connection is closed.
 constexpr std::size_t kTcpBufferMax = 64 * 1024;
@@ -60,6 +63,10 @@ std::string TcpKomiText(float komi);
 bool TcpKomiParse(const std::string& arg, float& komi);
 // A small decimal number ("SZ", "HA"): one to three digits and nothing else.
 bool TcpNumberParse(const std::string& arg, int& n);
+// The length of the message at the head of the bytes when the format fixes
+// where it ends; 0 when it may still go on (a free text, a number or a
+// record at the end of the bytes, or an unknown command).
+std::size_t TcpMessageLength(const std::string& bytes);
 
 // --- What the protocol needs around it ---------------------------------------
 
@@ -68,8 +75,10 @@ bool TcpNumberParse(const std::string& arg, int& n);
 class TTcpTransport {
 public:
     virtual ~TTcpTransport() = default;
-    // Sends the bytes as one write on the open connection; false when none is open.
-    virtual bool Write(const std::string& bytes) = 0;
+    // Sends the bytes as one write on the open connection; false when none
+    // is open.  After a message whose end is open (openEnd) the next one
+    // waits kTcpGapMs.
+    virtual bool Write(const std::string& bytes, bool openEnd) = 0;
     // Closes the peer connection (whichever side opened it).
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;

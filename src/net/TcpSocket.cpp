@@ -23,6 +23,9 @@ TTcpSocket::TTcpSocket(TTcpProtocol& protocol, QObject* parent) : QObject(parent
     quiet_.setSingleShot(true);
     quiet_.setInterval(kTcpQuietMs);
     connect(&quiet_, &QTimer::timeout, this, [this] { protocol_.Flush(); });
+    gap_.setSingleShot(true);
+    gap_.setInterval(kTcpGapMs);
+    connect(&gap_, &QTimer::timeout, this, &TTcpSocket::SendWaiting);
     connect(&server_, &QTcpServer::newConnection, this, &TTcpSocket::Accept);
     protocol_.SetTransport(this);
 }
@@ -35,12 +38,33 @@ TTcpSocket::~TTcpSocket()
     server_.close();
 }
 
-bool TTcpSocket::Write(const std::string& bytes)
+bool TTcpSocket::Write(const std::string& bytes, bool openEnd)
 {
     if (!IsOpen())
         return false;
+    if (gap_.isActive() || !waiting_.empty()) {
+        waiting_.emplace_back(bytes, openEnd);
+        return true;
+    }
+    return Send(bytes, openEnd);
+}
+
+bool TTcpSocket::Send(const std::string& bytes, bool openEnd)
+{
     const auto n = static_cast<qint64>(bytes.size());
-    return peer_->write(bytes.data(), n) == n;
+    const bool written = peer_->write(bytes.data(), n) == n;
+    if (openEnd)
+        gap_.start();
+    return written;
+}
+
+void TTcpSocket::SendWaiting()
+{
+    while (!waiting_.empty() && !gap_.isActive() && IsOpen()) {
+        const auto [bytes, openEnd] = waiting_.front();
+        waiting_.pop_front();
+        Send(bytes, openEnd);
+    }
 }
 
 void TTcpSocket::Close() { Drop(); }
@@ -129,6 +153,8 @@ void TTcpSocket::Attach(QTcpSocket* s, bool accepted)
 void TTcpSocket::Drop()
 {
     quiet_.stop();
+    gap_.stop();
+    waiting_.clear();
     QTcpSocket* s = peer_;
     if (s == nullptr)
         return;

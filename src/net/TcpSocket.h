@@ -4,14 +4,17 @@
 // closed at once.  Bytes and events of the connection go to the protocol;
 // Nagle's algorithm is off, so every message leaves as it is written.  A
 // message whose end the format leaves open is handed over once the line has
-// been quiet for kTcpQuietMs.
+// been quiet for kTcpQuietMs; after sending one, the next message waits
+// kTcpGapMs, so the peer takes the two apart.
 #pragma once
 
 #include <QObject>
 #include <QTcpServer>
 #include <QTimer>
 
+#include <deque>
 #include <string>
+#include <utility>
 
 #include "net/TcpProtocol.h"
 
@@ -25,7 +28,7 @@ public:
     explicit TTcpSocket(TTcpProtocol& protocol, QObject* parent = nullptr);
     ~TTcpSocket() override;
 
-    bool Write(const std::string& bytes) override;
+    bool Write(const std::string& bytes, bool openEnd) override;
     void Close() override;
     bool IsOpen() const override;
     bool Listen(int port, std::string& error) override;
@@ -46,12 +49,18 @@ private:
     // Forgets the peer connection: closed at once, no events any more.
     void Drop();
     void Read(QTcpSocket* s);
+    // Writes one message now.
+    bool Send(const std::string& bytes, bool openEnd);
+    // The gap after a message with an open end is over: what waits goes out.
+    void SendWaiting();
 
     TTcpProtocol& protocol_;
     QTcpServer server_;
     QTcpSocket* peer_ = nullptr;
     bool peerAccepted_ = false;
     QTimer quiet_;
+    QTimer gap_;
+    std::deque<std::pair<std::string, bool>> waiting_;
 };
 
 } // namespace vorn

@@ -150,6 +150,18 @@ TEST_F(TcpSocketTest, ARawPeerByteByByteAndTwoMessagesInOneWrite)
     EXPECT_NE(alice.host.messages[0].find("<10,10>"), std::string::npos);
 }
 
+TEST_F(TcpSocketTest, AMessageAfterAFreeTextWaitsUntilThePeerHasTakenIt)
+{
+    auto raw = RawPeer();
+    QElapsedTimer clock;
+    clock.start();
+    alice.protocol.Chat("hi");
+    alice.protocol.SendMove(3, 3);
+    EXPECT_EQ(Read(*raw, 4), "CMhi");
+    EXPECT_EQ(Read(*raw, 6), "MV0303");
+    EXPECT_GE(clock.elapsed(), kTcpGapMs * 9 / 10);
+}
+
 TEST_F(TcpSocketTest, AMegabyteWithoutABoundaryClosesTheConnection)
 {
     auto raw = RawPeer();

@@ -64,7 +64,7 @@ public:
 // Records every write; the connection is open until closed.
 class TRecordingTransport : public TTcpTransport {
 public:
-    bool Write(const std::string& bytes) override
+    bool Write(const std::string& bytes, bool) override
     {
         if (!open)
             return false;

@@ -60,15 +60,7 @@ TEST_F(TcpFTest, TheReceivedRecordReplacesBoardZeroAndThePeerMovesFirst)
 {
     // The peer's game: 29 moves of a 9x9 game with two handicap stones, then
     // a pass.  It is worked out on board 0 before the program starts.
-    BoardSize = 9;
-    Handicap = 2;
-    GobanLv[0]->NewGame();
-    RandSeed(11);
-    for (int i = 0; i < 29; ++i) {
-        const Point p = RandomMove(*GobanLv[0]);
-        ASSERT_EQ(GobanLv[0]->Utu(p.x, p.y), kUtuOk);
-    }
-    GobanLv[0]->Pass();
+    HandicapRecordOnBoard0(11);
     std::vector<Point> record;
     for (int n = 1; n <= 30; ++n)
         record.push_back(GobanLv[0]->Tejun.GetTe(n));
