@@ -495,53 +495,5 @@ TEST(TcpPair, BothDialogsConfirmedAtOnceLetTheConnectingSideDrive)
     EXPECT_TRUE(w.b.messages.empty());
 }
 
-TEST(TcpPair, TheSideConfirmingSecondTakesTheFirstSidesGame)
-{
-    TWiredPair w;
-    w.la.Connected("b", true);
-    w.lb.Connected("a", false);
-    w.Pump();
-    w.a.ready = true;
-    w.a.size = 13;
-    w.a.teai = 4;
-    w.a.komi = 0;
-    w.a.moves = {{4, 4}, {10, 10}, kPass};
-    w.la.SetupStart();
-    w.Pump();  // B answers NGRD
-    EXPECT_FALSE(w.a.running);
-    // B first claims Black too: the colours clash on B, which stops.
-    w.a.black = true;
-    w.b.black = true;
-    w.b.ready = true;
-    w.lb.SetupStart();
-    w.Pump();
-    EXPECT_EQ(w.b.setupFailures, 1);
-    EXPECT_FALSE(w.a.running || w.b.running);
-    // B confirms again as White.
-    w.b.black = false;
-    w.lb.SetupStart();
-    w.Pump();
-    ASSERT_TRUE(w.a.running && w.b.running);
-    EXPECT_EQ(w.b.size, 13);
-    EXPECT_EQ(w.b.teai, 4);
-    EXPECT_EQ(w.b.komi, 0.0f);
-    EXPECT_EQ(w.b.moves, w.a.moves);
-    // A handicap game starts with White: after three moves Black (A) is to move.
-    for (int i = 0; i < 10; ++i) {
-        TFakeHost& mover = w.a.ToMove() == kKuro ? w.a : w.b;
-        TTcpProtocol& link = &mover == &w.a ? w.la : w.lb;
-        const Point p(1 + i % 13, 1 + i / 13 + 2);
-        ASSERT_TRUE(mover.Play(p));
-        link.SendMove(p.x, p.y);
-        w.Pump();
-    }
-    EXPECT_EQ(w.a.moves, w.b.moves);
-    EXPECT_EQ(w.a.moves.size(), 13u);
-    w.la.Chat("good game");
-    w.Pump();
-    EXPECT_EQ(w.b.memo.back(), "(Alice)good game");
-    EXPECT_EQ(w.a.memo.back(), "(Alice)good game");
-}
-
 } // namespace
 } // namespace vorn::test
