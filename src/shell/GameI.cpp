@@ -486,9 +486,13 @@ void TGameInfo::btnOKClick()
     }
     Changed();
 
-    if (TcpInGame == 1 || NngsInGame == 1) {
-        // Not built yet: the TCP link (its window, TcpMyColor, "??RD",
-        // TcpReady) and the server link (its window, "set Client TRUE", the
+    if (TcpInGame == 1) {
+        // The game starts when the TCP hand-shake completes.
+        main_.Tcp.SetupStart(PlayerKind[kSiro] == pkTcp ? 1 : 2);
+        return;
+    }
+    if (NngsInGame == 1) {
+        // Not built yet: the server link (its window, "set Client TRUE", the
         // match request).  The game starts when the link's handshake
         // completes, through StartGame.
         return;
@@ -498,7 +502,7 @@ void TGameInfo::btnOKClick()
 
 void TGameInfo::btnCancelClick()
 {
-    // Not built yet: the TCP link's TcpReady := 0.
+    TcpReady = 0;
     GameInfoLock = 0;
     Visible = false;
     Changed();

@@ -20,6 +20,7 @@
 #include "shell/FileMenu.h"
 #include "shell/GameI.h"
 #include "shell/Score.h"
+#include "shell/TcpF.h"
 #include "shell/TejunNav.h"
 #include "shell/Turn.h"
 
@@ -46,6 +47,13 @@ public:
     virtual bool FileDialog(TFileQuery& query)
     {
         (void)query;
+        return false;
+    }
+    // A line of text asked for under a title and a prompt, starting from
+    // value; false when it was cancelled.
+    virtual bool InputQuery(const std::string& title, const std::string& prompt, std::string& value)
+    {
+        (void)title, (void)prompt, (void)value;
         return false;
     }
 };
@@ -200,6 +208,8 @@ public:
     // Record navigation, undo and replay; the file menu.
     TTejunNav Nav{*this};
     TFileMenu Files{*this};
+    // The TCP link window's logic.
+    TTcpForm Tcp{*this};
 
     // --- Calls from the core (TShellHooks) ------------------------------------
     bool BanUtu(int x, int y, int noAnalyze) override;
@@ -271,6 +281,7 @@ private:
     // Units of the main window that work on its state.
     friend class TTejunNav;
     friend class TFileMenu;
+    friend class TTcpForm;
 
     TMainView& view_;
     TPrompt& prompt_;

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -20,6 +22,7 @@
 #include <QToolButton>
 
 #include "shell/GameIForm.h"
+#include "shell/TcpWindow.h"
 
 namespace vorn {
 
@@ -75,6 +78,17 @@ bool TQtPrompt::FileDialog(TFileQuery& query)
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return false;
     query.fileName = d.selectedFiles().constFirst().toStdString();
+    return true;
+}
+
+bool TQtPrompt::InputQuery(const std::string& title, const std::string& prompt, std::string& value)
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(&form_, Q(title), Q(prompt), QLineEdit::Normal, Q(value), &ok);
+    if (!ok)
+        return false;
+    value = text.toStdString();
     return true;
 }
 
@@ -142,6 +156,8 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     const std::string dir =
         exeDir.empty() ? QCoreApplication::applicationDirPath().toStdString() + "/" : exeDir;
     ctl_->FormCreate(dir, args);
+    // The link windows, after the main window (the TCP window listens at once).
+    tcpWindow_ = new TTcpWindow(this, ctl_->Tcp, width());
     ItemsChanged();
 }
 
@@ -149,9 +165,11 @@ TSDIAppForm::~TSDIAppForm()
 {
     if (!closed_)
         ctl_->FormClose();
-    // The game dialog goes before the logic it shows.
+    // The game dialog and the link windows go before the logic they show.
     delete gameInfoForm_;
     gameInfoForm_ = nullptr;
+    delete tcpWindow_;
+    tcpWindow_ = nullptr;
     // The print dialogs go before the printer they point at.
     delete printDialog_;
     delete printerSetupDialog_;
@@ -384,6 +402,16 @@ void TSDIAppForm::SetAutoTimer(bool enabled)
         timAuto.start();
     else
         timAuto.stop();
+}
+
+void TSDIAppForm::SendMove(int kind, int x, int y, int colour)
+{
+    // Each link sends the move to its peer in its own form.
+    (void)colour;
+    switch (kind) {
+    case pkTcp: ctl_->Tcp.SendMove(x, y); break;
+    default: break;
+    }
 }
 
 void TSDIAppForm::OpenDocument(const std::string& address)

@@ -26,6 +26,7 @@ class QToolButton;
 
 namespace vorn {
 class TGameInfoForm;
+class TTcpWindow;
 }
 
 namespace vorn {
@@ -40,6 +41,7 @@ public:
     void Message(const std::string& text) override;
     bool YesNo(const std::string& text) override;
     bool FileDialog(TFileQuery& query) override;
+    bool InputQuery(const std::string& title, const std::string& prompt, std::string& value) override;
 
 private:
     TSDIAppForm& form_;
@@ -79,6 +81,7 @@ public:
     QLabel* TjnInfoLabel() const { return lblTjnInfo; }
     QStatusBar* Status() const { return StatusBar; }
     TGameInfoForm* GameInfoForm() const { return gameInfoForm_; }
+    TTcpWindow* TcpWindow() const { return tcpWindow_; }
     QTimer& Timer(const std::string& name);
     QTimer& AutoTimer() { return timAuto; }
 
@@ -101,6 +104,7 @@ public:
     void TimersChanged() override;
     void WaitCursor(bool on) override;
     void SetAutoTimer(bool enabled) override;
+    void SendMove(int kind, int x, int y, int colour) override;
 
     // The file, print and printer set-up dialogs, made on first use.
     QFileDialog& OpenDialog();
@@ -142,6 +146,7 @@ private:
     QPrintDialog* printDialog_ = nullptr;
     QPageSetupDialog* printerSetupDialog_ = nullptr;
     TGameInfoForm* gameInfoForm_ = nullptr;
+    TTcpWindow* tcpWindow_ = nullptr;
 
     // The window's timers: the game clock, engine against engine, the next
     // game of a match, automatic replay, the delayed opening of a record.

@@ -73,11 +73,11 @@ public:
     TClock* Clock;                    // times the engine's thinking; the steady clock by default
     TThinkMove Think;                 // the engine's move choice; tests put a scripted one here
 
-private:
     // Appends a pass to board 0's record and shows it; false when the full
     // record refuses it.
     bool PassAppend();
 
+private:
     TMainCtl& main_;
     TSteadyClock steady_;
 };

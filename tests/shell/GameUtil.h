@@ -32,6 +32,10 @@ void ScriptedThink(Point& out);
 // passes when nothing is left or the record grows long.
 void RandomThink(Point& out);
 
+// Board 0 holds a recorded 9x9 game with two handicap stones: 29 random
+// moves from the seed, then a pass.
+void HandicapRecordOnBoard0(std::uint64_t seed);
+
 inline bool StartsWith(const std::string& s, const std::string& prefix)
 {
     return s.compare(0, prefix.size(), prefix) == 0;
