@@ -840,10 +840,12 @@ int KeimaKankeiUtu(Point p)
     TGoban& b = CurGoban();
     if (!b.OnBoardPt(p))
         return 0;
-    // The game board carries its analysis; a look-ahead board is brought
-    // up to date here.
+    // The game board carries its analysis; a look-ahead board is analysed
+    // here.  Its stone relations alone would not do: they grade the links
+    // by the board's capture, forbidden and self-atari tables, which still
+    // describe whatever position the level held before.
     if (Level > 0)
-        b.RenLocateMake();
+        b.Analyze();
     Point partners[kMaxKankei];
     int n = 0;
     const TLocate& loc = b.GetLocatePt(p);
