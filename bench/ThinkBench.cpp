@@ -1,4 +1,5 @@
-// The engine's move choice on fixed positions: median and worst time per move.
+// The engine's move choice on fixed positions: median and worst time per move,
+// and the full analyses it runs per move.
 // The positions come from games of another program and are kept as diagrams
 // (rows top to bottom, 'X' black, 'O' white), Black to move, so that other
 // engines can be timed on the same ones.
@@ -12,6 +13,7 @@
 
 #include "VornCore.h"
 #include "board/Goban.h"
+#include "engine/Nozoki.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
 
@@ -150,6 +152,13 @@ void Report(benchmark::State& state, std::vector<double>& times)
     state.SetItemsProcessed(static_cast<std::int64_t>(times.size()));
 }
 
+// Full analyses per call, from the analyses counted over `calls` calls.
+void ReportAnalyses(benchmark::State& state, std::uint64_t analyses, std::size_t calls)
+{
+    if (calls > 0)
+        state.counters["analyses"] = static_cast<double>(analyses) / static_cast<double>(calls);
+}
+
 // Times one ThinkMove per position per iteration and reports the median and
 // the worst single move in microseconds.
 template <std::size_t N>
@@ -157,27 +166,31 @@ void ThinkOn(benchmark::State& state, const char* const (&positions)[N])
 {
     ResetProgramState();
     std::vector<double> times;
+    std::uint64_t analyses = 0;
     for (auto _ : state) {
         for (const char* diagram : positions) {
             state.PauseTiming();
             SetDiagram(diagram);
             state.ResumeTiming();
+            const std::uint64_t before = AnalyzeCount;
             const auto start = std::chrono::steady_clock::now();
             Point out;
             ThinkMove(out);
             benchmark::DoNotOptimize(out);
             const auto end = std::chrono::steady_clock::now();
+            analyses += AnalyzeCount - before;
             times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
         }
     }
     Report(state, times);
+    ReportAnalyses(state, analyses, times.size());
     ResetProgramState();
 }
 
-// The chain tactics alone (stage 2's RenAnswer) on the same positions, after
-// the decision's prologue.
+// One stage-2 generator alone (the chain tactics, the peeps and urgent
+// shapes) on the same positions, after the decision's prologue.
 template <std::size_t N>
-void TacticsOn(benchmark::State& state, const char* const (&positions)[N])
+void GeneratorOn(benchmark::State& state, const char* const (&positions)[N], void (*generator)(Point&))
 {
     ResetProgramState();
     ThinkSources = TThinkSources{[](int, Point& out) { out = Point(); },
@@ -186,6 +199,7 @@ void TacticsOn(benchmark::State& state, const char* const (&positions)[N])
                                      value = 0;
                                  }};
     std::vector<double> times;
+    std::uint64_t analyses = 0;
     for (auto _ : state) {
         for (const char* diagram : positions) {
             state.PauseTiming();
@@ -193,27 +207,34 @@ void TacticsOn(benchmark::State& state, const char* const (&positions)[N])
             Point out;
             VornThink0(0, out);
             state.ResumeTiming();
+            const std::uint64_t before = AnalyzeCount;
             const auto start = std::chrono::steady_clock::now();
-            RenAnswer(out);
+            generator(out);
             benchmark::DoNotOptimize(out);
             const auto end = std::chrono::steady_clock::now();
+            analyses += AnalyzeCount - before;
             times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
         }
     }
     Report(state, times);
+    ReportAnalyses(state, analyses, times.size());
     ResetProgramState();
 }
 
 void BM_ThinkMove9(benchmark::State& state) { ThinkOn(state, kPositions9); }
 void BM_ThinkMove19(benchmark::State& state) { ThinkOn(state, kPositions19); }
 
-void BM_RenAnswer9(benchmark::State& state) { TacticsOn(state, kPositions9); }
-void BM_RenAnswer19(benchmark::State& state) { TacticsOn(state, kPositions19); }
+void BM_RenAnswer9(benchmark::State& state) { GeneratorOn(state, kPositions9, RenAnswer); }
+void BM_RenAnswer19(benchmark::State& state) { GeneratorOn(state, kPositions19, RenAnswer); }
+void BM_NozokiThink9(benchmark::State& state) { GeneratorOn(state, kPositions9, NozokiThink); }
+void BM_NozokiThink19(benchmark::State& state) { GeneratorOn(state, kPositions19, NozokiThink); }
 
 BENCHMARK(BM_ThinkMove9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ThinkMove19)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenAnswer9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenAnswer19)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NozokiThink9)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NozokiThink19)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace vorn
