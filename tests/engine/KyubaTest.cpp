@@ -22,16 +22,6 @@ namespace {
 
 using namespace shapes;
 
-Point At(const char* name) { return Point(name[0] - 'A' + 1, std::atoi(name + 1)); }
-
-int KindAt(Point p)
-{
-    for (int i = 1; i <= KohoCount; ++i)
-        if (Koho.Pt[i] == p)
-            return Koho.Kind[i];
-    return 0;
-}
-
 const TGun& GroupAt(const char* name)
 {
     const TGun* g = GobanLv[0]->GunList.GetGunAt(At(name));
@@ -66,23 +56,13 @@ TEST_F(KyubaTest, LibertyMovesKeepToTheGroup)
         const char* point; // "" when the group gets nothing
     } cases[] = {
         {"the atari before the cut of the group's diagonal", kAtariBeforeCut, kKuro, "D4", "E4"},
-        {"the same shape is not the business of a group far away", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . X X . . .
-            . . . O . O X . .
-            . . . . O . . . .
-            . . X . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . O)",
-         kKuro, "I9", ""},
+        {"the same shape is not the business of a group far away", nullptr, kKuro, "I9", ""},
         {"the move on the path of the group's ladder", kLadderPath, kSiro, "D4", "E6"},
         {"another group's ladder is not read", kLadderPath, kSiro, "C4", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        PrepareDecision(c.diagram, c.side);
+        PrepareDecision(c.diagram != nullptr ? c.diagram : Board9("O I9", kAtariBeforeCut).c_str(), c.side);
         GunDameTe(GroupAt(c.group));
         if (*c.point == 0) {
             EXPECT_EQ(KohoCount, 0);
@@ -94,16 +74,6 @@ TEST_F(KyubaTest, LibertyMovesKeepToTheGroup)
 
 TEST_F(KyubaTest, LibertyMovesAnswerTrueOnlyAboveTwoHundredTwenty)
 {
-    const char* const quiet = R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . O . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)";
     const struct {
         int reason, value;
         bool answer;
@@ -115,7 +85,7 @@ TEST_F(KyubaTest, LibertyMovesAnswerTrueOnlyAboveTwoHundredTwenty)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
-        PrepareDecision(quiet, kKuro);
+        PrepareDecision(Board9("O E5").c_str(), kKuro);
         AddKohoEx(At("A1"), c.value, static_cast<std::uint8_t>(c.reason), Point());
         ASSERT_EQ(KohoCount, 1);
         EXPECT_EQ(GunDameTe(GroupAt("E5")), c.answer);

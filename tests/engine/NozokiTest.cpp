@@ -11,6 +11,7 @@
 #include "UrgentShapes.h"
 #include "Util.h"
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,6 @@ namespace {
 
 using namespace shapes;
 
-Point At(const char* name) { return Point(name[0] - 'A' + 1, std::atoi(name + 1)); }
-
 std::string Name(Point p)
 {
     return p.x == 0 ? "none" : std::string(1, static_cast<char>('A' + p.x - 1)) + std::to_string(p.y);
@@ -41,14 +40,6 @@ std::string Table()
     for (int i = 1; i <= KohoCount; ++i)
         s += " " + Name(Koho.Pt[i]) + "=" + std::to_string(Koho.Value[i]) + ":" + std::to_string(Koho.Kind[i]);
     return s.empty() ? " (empty)" : s;
-}
-
-int KindAt(Point p)
-{
-    for (int i = 1; i <= KohoCount; ++i)
-        if (Koho.Pt[i] == p)
-            return Koho.Kind[i];
-    return 0;
 }
 
 int MapTotal(int c)
@@ -77,124 +68,33 @@ TEST_F(NozokiTest, PeepTableOfKnownShapes)
 {
     const struct {
         const char* what;
-        const char* diagram;
-        const char* peeps; // "from>to" pairs, in any order
-        int black, white;  // NozokiMap totals
+        const char* stones; // on the empty 9 x 9 board
+        const char* peeps;  // "from>to" pairs, in any order
+        int black, white;   // NozokiMap totals
     } cases[] = {
-        {"the empty board has no peeps", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)",
-         "", 0, 0},
-        {"a one-space jump is examined once: each side point peeps at the gap", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . O . O . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)",
-         "D2>D3 D4>D3", 2, 0},
-        {"a vertical jump, the same from its upper stone", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . X . . . .
-            . . . . . . . . .
-            . . . . X . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)",
-         "D5>E5 F5>E5", 0, 2},
-        {"an occupied gap gives no peep", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . O X O . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)",
-         "", 0, 0},
-        {"an own stone beside the gap: neither side point peeps", R"(
-            . . . . . . . . .
-            . . . O . . . . .
-            . . O . O . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)",
-         "", 0, 0},
-        {"a diagonal with both crossing points empty gives none", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . O . . . . .
-            . . . . O . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)",
-         "", 0, 0},
-        {"a diagonal with an enemy stone on one crossing point: the cut is peeped at", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . O X . . . .
-            . . . . O . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)",
-         "C5>D5 D6>D5", 2, 0},
-        {"a diagonal with both crossing points occupied gives none", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . O X . . . .
-            . . . X O . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)",
-         "", 0, 0},
-        {"an enemy stone in atari on the crossing point gives none", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . O . . . .
-            . . . O X . . . .
-            . . . . O . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)",
-         "", 0, 0},
+        {"the empty board has no peeps", "", "", 0, 0},
+        {"a one-space jump is examined once: each side point peeps at the gap", "O C3 E3", "D2>D3 D4>D3", 2, 0},
+        {"a vertical jump, the same from its upper stone", "X E4 E6", "D5>E5 F5>E5", 0, 2},
+        {"an occupied gap gives no peep", "O C3 E3 X D3", "", 0, 0},
+        {"an own stone beside the gap: neither side point peeps", "O C3 E3 D2", "", 0, 0},
+        {"a diagonal with both crossing points empty gives none", "O D4 E5", "", 0, 0},
+        {"a diagonal with an enemy stone on one crossing point: the cut is peeped at", "O D4 E5 X E4", "C5>D5 D6>D5",
+         2, 0},
+        {"a diagonal with both crossing points occupied gives none", "O D4 E5 X E4 D5", "", 0, 0},
+        {"an enemy stone in atari on the crossing point gives none", "O E3 D4 E5 X E4", "", 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        SetBoard(c.diagram);
+        SetBoard(Board9(c.stones));
         GobanLv[0]->Analyze();
         NozokiCheck();
-        std::string expected = c.peeps;
+        std::istringstream peeps(c.peeps);
+        std::string pair;
         int n = 0;
-        for (std::size_t at = 0; at < expected.size();) {
-            const std::size_t end = expected.find(' ', at);
-            const std::string pair = expected.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        while (peeps >> pair) {
             const std::size_t gt = pair.find('>');
             EXPECT_TRUE(HasPeep(At(pair.substr(0, gt).c_str()), At(pair.substr(gt + 1).c_str()))) << pair;
             ++n;
-            at = end == std::string::npos ? expected.size() : end + 1;
         }
         EXPECT_EQ(NozokiCount, n);
         EXPECT_EQ(MapTotal(kKuro), c.black);
@@ -267,7 +167,8 @@ void SichoMichiAll() { SichoMichiThink(nullptr); }
 
 struct TShapeCase {
     const char* what;
-    const char* diagram;
+    const char* base;
+    const char* edit; // stones put on the base (Board9); "" for none
     void (*pattern)();
     char attacker;          // the colour that attacks the shape
     const char* attackerPt; // the engine as attacker; "" for a near miss
@@ -276,117 +177,37 @@ struct TShapeCase {
 };
 
 const TShapeCase kShapes[] = {
-    {"double peep: the peep, and the owner takes the point", kDoublePeep, DoubleNozokiThink, 'X', "D4", "D4", kkKankei},
-    {"double peep with the cutting stones ready: the owner connects", kDoublePeepCut, DoubleNozokiThink, 'X', "D4", "D3",
+    {"double peep: the peep, and the owner takes the point", kDoublePeep, "", DoubleNozokiThink, 'X', "D4", "D4",
      kkKankei},
-    {"a point that peeps at one cut only is not read", R"(
-        . . . . . . . . .
-        . . . X . . . . .
-        . . O . O . . . .
-        . . . . . X . . .
-        . . X . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)",
-     DoubleNozokiThink, 'X', "", "", 0},
-    {"shared liberty: the atari that ladders the other chain; the owner's shape point", kSharedLiberty,
+    {"double peep with the cutting stones ready: the owner connects", kDoublePeepCut, "", DoubleNozokiThink, 'X', "D4",
+     "D3", kkKankei},
+    {"a point that peeps at one cut only is not read", kDoublePeep, ". E5", DoubleNozokiThink, 'X', "", "", 0},
+    {"shared liberty: the atari that ladders the other chain; the owner's shape point", kSharedLiberty, "",
      DameShareThink, 'X', "D3", "C3", kkToru},
-    {"shared liberty with a ladder breaker", R"(
-        . . . . . O . . .
-        . . . . . . . . .
-        . . . . O . . . .
-        . . X O X X . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)",
-     DameShareThink, 'X', "", "", 0},
-    {"atari before the cut", kAtariBeforeCut, KosumiAtariAll, 'X', "E4", "E4", kkNozoki},
-    {"atari before the cut that would be a self-atari", R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . X . . .
-        . . . O . O X . .
-        . . . . O . . . .
-        . . X . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)",
-     KosumiAtariAll, 'X', "", "", 0},
-    {"ladder path: the atari on the ladder breaker", kLadderPath, SichoMichiAll, 'O', "E6", "E6", kkNozoki},
-    {"ladder path where the breaker is strong", R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . O O . O . . .
-        . . O X . X X . .
-        . . O X . . . O .
-        . . . O . O . . .
-        . . . O X O X . .
-        . . . X X X X . .
-        . . . X X X . . .)",
-     SichoMichiAll, 'O', "", "", 0},
-    {"atari, extension, double atari", kAtariDoubleAtari, RyoAtariThink, 'X', "E5", "E5", kkNozoki},
-    {"no double atari when the second chain has three liberties", R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . X . . . .
-        . . . X O . . . .
-        . . . O . . . . .
-        . . . . . . . . .
-        . . X O X . . . .
-        . . X O . . . . .
-        . . . . . . . . .)",
-     RyoAtariThink, 'X', "", "", 0},
-    {"cut in neutral ground that is an atari", kAtariBeforeCut, Kiri2Think, 'X', "E4", "E4", kkNozoki},
-    {"cut in neutral ground that ladders a chain", kNeutralCut,
-     Kiri2Think, 'O', "E2", "E2", kkNozoki},
-    {"the same cut in the attacked side's own area", R"(
-        . . X . O O . O .
-        . . X X . X . O O
-        . . . . X . . . .
-        . . . . . . . . .
-        . . . . . . X . .
-        . . . . . . X . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)",
-     Kiri2Think, 'O', "", "", 0},
-    {"enclosed liberty: nothing without the knight's-move handler", kEnclosedLiberty,
-     KeimaNozokiThink, 'X', "", "", 0},
-    {"peep at an atari point; the owner captures", kPeepAtari, NozokiAtariThink, 'X', "C8", "A8", kkNozoki},
-    {"peep at an atari point with nothing to capture", R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        X X . . . . . . .
-        . O . O O . . . .
-        . X . . . . . . .
-        . O O O X . . . .)",
-     NozokiAtariThink, 'X', "", "", 0},
-    {"hane at the head of two stones", kNirenHane,
-     NirenThink, 'X', "C5", "C5", kkNozoki},
-    {"no hane when the point beside the head is taken", R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . O . . . . . .
-        . . . O O X . . .
-        . . . X X . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)",
-     NirenThink, 'X', "", "", 0},
+    {"shared liberty with a ladder breaker", kSharedLiberty, "O F1", DameShareThink, 'X', "", "", 0},
+    {"atari before the cut", kAtariBeforeCut, "", KosumiAtariAll, 'X', "E4", "E4", kkNozoki},
+    {"atari before the cut that would be a self-atari", kAtariBeforeCut, ". E3", KosumiAtariAll, 'X', "", "", 0},
+    {"ladder path: the atari on the ladder breaker", kLadderPath, "", SichoMichiAll, 'O', "E6", "E6", kkNozoki},
+    {"ladder path where the breaker is strong", kLadderPath, "X E8", SichoMichiAll, 'O', "", "", 0},
+    {"atari, extension, double atari", kAtariDoubleAtari, "", RyoAtariThink, 'X', "E5", "E5", kkNozoki},
+    {"no double atari when the second chain has three liberties", kAtariDoubleAtari, ". E8", RyoAtariThink, 'X', "", "",
+     0},
+    {"cut in neutral ground that is an atari", kAtariBeforeCut, "", Kiri2Think, 'X', "E4", "E4", kkNozoki},
+    {"cut in neutral ground that ladders a chain", kNeutralCut, "", Kiri2Think, 'O', "E2", "E2", kkNozoki},
+    {"the same cut in the attacked side's own area", kNeutralCut, ". C5 D5 D6", Kiri2Think, 'O', "", "", 0},
+    {"enclosed liberty: nothing without the knight's-move handler", kEnclosedLiberty, "", KeimaNozokiThink, 'X', "", "",
+     0},
+    {"peep at an atari point; the owner captures", kPeepAtari, "", NozokiAtariThink, 'X', "C8", "A8", kkNozoki},
+    {"peep at an atari point with nothing to capture", kPeepAtari, ". A9", NozokiAtariThink, 'X', "", "", 0},
+    {"hane at the head of two stones", kNirenHane, "", NirenThink, 'X', "C5", "C5", kkNozoki},
+    {"no hane when the point beside the head is taken", kNirenHane, "O C4", NirenThink, 'X', "", "", 0},
 };
 
 // One pattern alone for the engine playing `side`: the candidate table it
 // leaves, the boards as they were.
 void RunShape(const TShapeCase& c, int side)
 {
-    PrepareDecision(c.diagram, side);
+    PrepareDecision(Board9(c.edit, c.base).c_str(), side);
     const std::uint64_t before = StackHash();
     KohoKind = kkNozoki;
     c.pattern();
@@ -420,7 +241,7 @@ TEST_F(NozokiTest, ReasonCodesOfTheGenerator)
             continue;
         SCOPED_TRACE(c.what);
         const int ca = c.attacker == 'X' ? kKuro : kSiro;
-        PrepareDecision(c.diagram, ca);
+        PrepareDecision(Board9(c.edit, c.base).c_str(), ca);
         KohoKind = kkJoban;
         const std::uint64_t before = StackHash();
         Point out;

@@ -1,9 +1,55 @@
 // Positions of the urgent shapes shared by the tests of the peep generator
 // and of the shapes other generators ask for (9 x 9; points named by column
-// letter and row counted from the top).
+// letter and row counted from the top), and the small helpers that name
+// points and edit positions.
 #pragma once
 
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "board/Point.h"
+#include "engine/Koho.h"
+
 namespace vorn::test::shapes {
+
+// A point named as in the diagrams: "D4" is column D, row 4 from the top.
+inline Point At(const char* name) { return Point(name[0] - 'A' + 1, std::atoi(name + 1)); }
+
+// The reason code of the candidate at p, 0 when the table holds none there.
+inline int KindAt(Point p)
+{
+    for (int i = 1; i <= KohoCount; ++i)
+        if (Koho.Pt[i] == p)
+            return Koho.Kind[i];
+    return 0;
+}
+
+// A 9 x 9 diagram: `base` (the empty board when null) with the edits put on
+// it, each colour followed by its points: "X D4 E4 O C3 . E3" ('.' empties).
+inline std::string Board9(const char* edits, const char* base = nullptr)
+{
+    std::string cells;
+    for (const char ch : std::string(base == nullptr ? "" : base))
+        if (ch == 'X' || ch == 'O' || ch == '.')
+            cells += ch;
+    cells.resize(81, '.');
+    std::istringstream in(edits);
+    std::string word;
+    char colour = '.';
+    while (in >> word) {
+        if (word == "X" || word == "O" || word == ".") {
+            colour = word[0];
+            continue;
+        }
+        const Point p = At(word.c_str());
+        cells[(p.y - 1) * 9 + (p.x - 1)] = colour;
+    }
+    std::string out;
+    for (int y = 0; y < 9; ++y)
+        out += cells.substr(y * 9, 9) + "\n";
+    return out;
+}
 
 // White's jumps C3-E3 and E3-E5: Black's D4 peeps at both gaps.
 inline constexpr const char* kDoublePeep = R"(
