@@ -15,6 +15,7 @@
 #include "board/Gun.h"
 #include "engine/Koho.h"
 #include "engine/Kyuba.h"
+#include "engine/Nozoki.h"
 #include "engine/Think.h"
 
 namespace vorn::test {
@@ -145,15 +146,23 @@ void WorthNothing(Point, Point) { AddKoho(At("A1"), 0, 0); }
 
 TEST_F(KyubaTest, EnclosedLibertyReadsTheKnightsMoveLinks)
 {
-    PrepareDecision(kEnclosedLiberty, kKuro);
-    const std::uint64_t before = StackHash();
+    // Black's G6 for the engine as attacker and as owner alike.
     KeimaKankeiHandler = Worth30;
-    KeimaNozokiThink();
-    EXPECT_EQ(StackHash(), before);
-    ASSERT_EQ(KohoCount, 1);
-    EXPECT_EQ(Koho.Pt[1], At("G6"));
-    EXPECT_GE(Koho.Value[1], 1);
-    EXPECT_LE(Koho.Value[1], 30);
+    for (const int side : {kKuro, kSiro}) {
+        PrepareDecision(kEnclosedLiberty, side);
+        const std::uint64_t before = StackHash();
+        KeimaNozokiThink();
+        EXPECT_EQ(StackHash(), before);
+        ASSERT_EQ(KohoCount, 1);
+        EXPECT_EQ(Koho.Pt[1], At("G6"));
+        EXPECT_GE(Koho.Value[1], 1);
+        EXPECT_LE(Koho.Value[1], 30);
+    }
+    // Through the generator: reason 14.
+    PrepareDecision(kEnclosedLiberty, kKuro);
+    Point out;
+    NozokiThink(out);
+    EXPECT_EQ(KindAt(At("G6")), kkNozoki);
 
     // The same after the look-ahead boards have held other positions: the
     // links are graded on the board as it stands.
