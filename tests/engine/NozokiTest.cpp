@@ -423,7 +423,7 @@ void CheckShapes(int size, int moves, std::uint64_t seed)
     ASSERT_EQ(StackHash(), before) << "seed " << seed;
     KohoKind = kkJoban;
     for (int n = 1; n <= GobanLv[0]->GunList.GetCount(); ++n)
-        if (const TGun* g = GobanLv[0]->GunList.GetGun(n); g != nullptr && n % 3 == 1)
+        if (const TGun* g = GobanLv[0]->GunList.GetGun(n); g != nullptr)
             GunDameTe(*g);
     ASSERT_EQ(KohoKind, kkJoban);
     for (int y = 1; y <= BoardSize; ++y)
@@ -435,11 +435,12 @@ void CheckShapes(int size, int moves, std::uint64_t seed)
 
 TEST(NozokiSoak, ShapesLeaveTheBoardsAsTheyFoundThem)
 {
-    for (std::uint64_t seed = 1; seed <= 16; ++seed)
-        CheckShapes(9, 20 + static_cast<int>(seed) * 4, seed + 300);
-    for (std::uint64_t seed = 1; seed <= 2; ++seed)
-        CheckShapes(13, 70 + static_cast<int>(seed) * 10, seed + 400);
+    for (std::uint64_t seed = 1; seed <= 40; ++seed)
+        CheckShapes(9, 20 + static_cast<int>(seed) * 2, seed + 300);
+    for (std::uint64_t seed = 1; seed <= 4; ++seed)
+        CheckShapes(13, 60 + static_cast<int>(seed) * 15, seed + 400);
     CheckShapes(19, 140, 401);
+    CheckShapes(19, 220, 402);
     ResetProgramState();
 }
 
