@@ -1,5 +1,5 @@
 // The engine's move choice on the fixed positions of BenchPositions.h:
-// median and worst time per move.
+// median and worst time per move, and the full analyses it runs per move.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -15,6 +15,7 @@
 #include "board/Kiri.h"
 #include "engine/Hyoka.h"
 #include "engine/PairAnswer.h"
+#include "engine/Nozoki.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
 
@@ -60,6 +61,13 @@ void Report(benchmark::State& state, std::vector<double>& times)
     state.SetItemsProcessed(static_cast<std::int64_t>(times.size()));
 }
 
+// Full analyses per call, from the analyses counted over `calls` calls.
+void ReportAnalyses(benchmark::State& state, std::uint64_t analyses, std::size_t calls)
+{
+    if (calls > 0)
+        state.counters["analyses"] = static_cast<double>(analyses) / static_cast<double>(calls);
+}
+
 // Times one ThinkMove per position per iteration and reports the median and
 // the worst single move in microseconds.
 template <std::size_t N>
@@ -67,20 +75,24 @@ void ThinkOn(benchmark::State& state, const char* const (&positions)[N])
 {
     ResetProgramState();
     std::vector<double> times;
+    std::uint64_t analyses = 0;
     for (auto _ : state) {
         for (const char* diagram : positions) {
             state.PauseTiming();
             SetDiagram(diagram);
             state.ResumeTiming();
+            const std::uint64_t before = AnalyzeCount;
             const auto start = std::chrono::steady_clock::now();
             Point out;
             ThinkMove(out);
             benchmark::DoNotOptimize(out);
             const auto end = std::chrono::steady_clock::now();
+            analyses += AnalyzeCount - before;
             times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
         }
     }
     Report(state, times);
+    ReportAnalyses(state, analyses, times.size());
     ResetProgramState();
 }
 
@@ -96,6 +108,7 @@ void StageOn(benchmark::State& state, const char* const (&positions)[N], Gen gen
                                      value = 0;
                                  }};
     std::vector<double> times;
+    std::uint64_t analyses = 0;
     for (auto _ : state) {
         for (const char* diagram : positions) {
             state.PauseTiming();
@@ -103,14 +116,17 @@ void StageOn(benchmark::State& state, const char* const (&positions)[N], Gen gen
             Point out;
             VornThink0(0, out);
             state.ResumeTiming();
+            const std::uint64_t before = AnalyzeCount;
             const auto start = std::chrono::steady_clock::now();
             gen(out);
             benchmark::DoNotOptimize(out);
             const auto end = std::chrono::steady_clock::now();
+            analyses += AnalyzeCount - before;
             times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
         }
     }
     Report(state, times);
+    ReportAnalyses(state, analyses, times.size());
     ResetProgramState();
 }
 
@@ -153,6 +169,8 @@ void BM_RenAnswer19(benchmark::State& state) { StageOn(state, kPositions19, RenA
 
 void BM_PairAnswer9(benchmark::State& state) { PairsOn(state, kPositions9); }
 void BM_PairAnswer19(benchmark::State& state) { PairsOn(state, kPositions19); }
+void BM_NozokiThink9(benchmark::State& state) { StageOn(state, kPositions9, NozokiThink); }
+void BM_NozokiThink19(benchmark::State& state) { StageOn(state, kPositions19, NozokiThink); }
 
 BENCHMARK(BM_ThinkMove9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ThinkMove19)->Unit(benchmark::kMicrosecond);
@@ -160,6 +178,8 @@ BENCHMARK(BM_RenAnswer9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenAnswer19)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PairAnswer9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PairAnswer19)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NozokiThink9)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NozokiThink19)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace vorn

@@ -12,6 +12,8 @@
 #include "engine/Joban.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Kyuba.h"
+#include "engine/Nozoki.h"
 #include "engine/PairAnswer.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
@@ -38,6 +40,8 @@ void ResetProgramState()
     PairAnswerReset();
     ThinkReset();
     ToruReset();
+    NozokiReset();
+    KyubaReset();
     YoseReset();
     HyokaReset();
     LogReset();

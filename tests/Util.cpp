@@ -160,4 +160,18 @@ Point RandomMove(TGoban& b)
     return Point();
 }
 
+void RandomPosition(int size, int moves, std::uint64_t seed)
+{
+    ResetProgramState();
+    RandSeed(seed);
+    BoardSize = size;
+    GobanLv[0]->NewGame();
+    TGoban& b0 = *GobanLv[0];
+    for (int i = 0; i < moves; ++i) {
+        const Point p = RandomMove(b0);
+        if (p.x == 0 || b0.Utu(p.x, p.y) != kUtuOk)
+            break;
+    }
+}
+
 } // namespace vorn::test

@@ -43,5 +43,8 @@ std::uint64_t StackHash();
 // A legal move for the side to move on board b chosen by the random source,
 // never filling a single-point eye of its own colour; (0, 0) when none.
 Point RandomMove(TGoban& b);
+// A fresh program with board 0 of the given size after up to `moves` random
+// moves (RandomMove, the random source seeded with `seed`).
+void RandomPosition(int size, int moves, std::uint64_t seed);
 
 } // namespace vorn::test

@@ -51,6 +51,9 @@ extern int FloodLayerSu;
 extern std::uint8_t RenSabun;      // 1: replay and take-back keep the chains up to date
 extern std::uint8_t KankeiOff;     // 1: SetKankei records nothing
 extern std::uint8_t SichoYomiFlag; // 1 while the ladder reader reads
+// Full position analyses since start-up, on any board: the engine's unit of
+// work, counted for the benchmarks.
+extern std::uint64_t AnalyzeCount;
 
 // The board of the current look-ahead level.
 inline TGoban& CurGoban() { return *GobanLv[Level]; }

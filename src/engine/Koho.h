@@ -154,6 +154,19 @@ bool KohoExists(int reason, int bound);
 void PushKohoKind(std::uint8_t reason);
 void PopKohoKind();
 
+// Sets KohoKind for a scope and puts the code found back when the scope ends
+// (on every way out); unlike PushKohoKind it nests.
+class TKohoKindKeep {
+public:
+    explicit TKohoKindKeep(std::uint8_t reason) : saved_(KohoKind) { KohoKind = reason; }
+    ~TKohoKindKeep() { KohoKind = saved_; }
+    TKohoKindKeep(const TKohoKindKeep&) = delete;
+    TKohoKindKeep& operator=(const TKohoKindKeep&) = delete;
+
+private:
+    std::uint8_t saved_;
+};
+
 // Sets KouTen and KouTenIsi from the last move of the game.
 void KouTenMake();
 

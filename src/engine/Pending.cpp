@@ -7,8 +7,6 @@ namespace vorn {
 // Not in the program yet: each of these does nothing, and every out point is
 // left at (0, 0).
 
-void NozokiCheck() {}
-Arr<Grid<std::uint8_t, 1, 19>, 1, 2> NozokiMap{};
 int KouDateCount = 0;
 int KouDateValue = 0;
 std::uint8_t GunKankeiPairMode = 0;
@@ -31,7 +29,6 @@ void Kankei4Think(Point& out) { out = Point{}; }
 
 void SikatuUrgentThink(Point& out) { out = Point{}; }
 void SikatuThink() {}
-void NozokiThink(Point& out) { out = Point{}; }
 void SemeaiThink() {}
 void WeakGunThink(Point& out) { out = Point{}; }
 void WeakGunKankeiThink(Point& out) { out = Point{}; }
@@ -54,7 +51,6 @@ void YoseThink(Point& out) { out = Point{}; }
 void HirakiTobiTe(Point, Point& out) { out = Point{}; }
 void NikenUtikomiThink() {}
 
-void KosumiKankeiUtu(Point& out) { out = Point{}; }
 void Sakiyomi(Point p, Point& out) { out = p; }
 void KouDate(int, Point& out)
 {

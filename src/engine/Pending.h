@@ -14,9 +14,6 @@ namespace vorn {
 struct TKankeiBox;
 
 // --- Per-decision state of the generators -----------------------------------------
-void NozokiCheck();   // the peep table
-// Peeps recorded at each point, by the colour that peeps: [colour][x][y].
-extern Arr<Grid<std::uint8_t, 1, 19>, 1, 2> NozokiMap;
 // The ko-threat search: its list, and the value of the best threat found.
 extern int KouDateCount;
 extern int KouDateValue;
@@ -52,7 +49,6 @@ void Kankei4Think(Point& out);
 // Stage 2.
 void SikatuUrgentThink(Point& out);
 void SikatuThink();
-void NozokiThink(Point& out);
 void SemeaiThink();
 // Stage 3.
 void WeakGunThink(Point& out);
@@ -85,7 +81,6 @@ void HirakiTobiTe(Point stone, Point& out);
 void NikenUtikomiThink();
 
 // --- Refinements of the choice -------------------------------------------------
-void KosumiKankeiUtu(Point& out);
 void Sakiyomi(Point p, Point& out);
 void KouDate(int limit, Point& out);
 

@@ -17,6 +17,7 @@
 #include "engine/Joban.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Nozoki.h"
 #include "engine/PairAnswer.h"
 #include "engine/Reading.h"
 #include "engine/Pending.h"
@@ -304,6 +305,7 @@ void RunStageCalls(int stage, Point& out)
         call([](Point& o) { GunKankeiThink(0, o); });
         break;
     case 4:
+        call(UrgentStage4Think);
         call(Center19Think);
         call(KouThink);
         call(IkiGunKankeiThink);

@@ -346,15 +346,18 @@ TEST_F(TacticsProblems, DoubleCutsMakeTheCaptureUrgent)
 }
 
 // Where the tactical answer is urgent enough to end stage 2, the engine's
-// move choice plays it (after the opening, and with its refinements).
+// move choice plays stage 2's answer (after the opening, and with its
+// refinements): the tactical one, or an urgent shape found beside it that
+// is worth more.
 TEST_F(TacticsProblems, UrgentAnswersAreTheEnginesMove)
 {
     int checked = 0;
     for (const TProblem& pr : kProblems) {
         SCOPED_TRACE(pr.reason);
-        const Point got = Solve(pr);
+        Point got = Solve(pr);
         if (got.x == 0 || Koho.Score(BestTactical()) < kSelectUrgent)
             continue;
+        got = Koho.Pt[1];
         ResetProgramState();
         SetBoard(pr.diagram);
         if (pr.toMove == 'O')
