@@ -32,12 +32,6 @@ std::uint8_t RenSabun = 0;
 std::uint8_t KankeiOff = 0;
 std::uint8_t SichoYomiFlag = 0;
 
-namespace {
-// Orthogonal steps in the shared order: up, right, down, left.
-constexpr int kDx4[4] = {0, 1, 0, -1};
-constexpr int kDy4[4] = {-1, 0, 1, 0};
-} // namespace
-
 void CreateGobanLv()
 {
     if (GobanLv[0] == nullptr) {
@@ -89,9 +83,9 @@ int FloodFillOn(const TGoban& b, int x, int y)
             const int px = FloodX[k];
             const int py = FloodY[k];
             const std::uint8_t c = b.GetIro(px, py);
-            for (int d = 0; d < 4; ++d) {
-                const int nx = px + kDx4[d];
-                const int ny = py + kDy4[d];
+            for (int d = 1; d <= 4; ++d) {
+                const int nx = px + Dir4X[d];
+                const int ny = py + Dir4Y[d];
                 if (nx < 0 || ny < 0 || nx > edge || ny > edge || FloodVisited[nx][ny])
                     continue;
                 FloodVisited[nx][ny] = 1;
@@ -119,8 +113,8 @@ bool FloodNoKuuOn(const TGoban& b)
     for (int k = 1; k <= FloodSu; ++k) {
         const int px = FloodX[k];
         const int py = FloodY[k];
-        for (int d = 0; d < 4; ++d)
-            if (b.GetIro(px + kDx4[d], py + kDy4[d]) == kAki)
+        for (int d = 1; d <= 4; ++d)
+            if (b.GetIro(px + Dir4X[d], py + Dir4Y[d]) == kAki)
                 return false;
     }
     return true;
@@ -286,15 +280,15 @@ int TGoban::CheckUtu(int colour, int x, int y)
     Ban[x][y] = static_cast<std::uint8_t>(colour);
     const int o = Aite(colour);
     int empties = 0;
-    for (int d = 0; d < 4; ++d)
-        if (cur.GetIro(x + kDx4[d], y + kDy4[d]) == kAki)
+    for (int d = 1; d <= 4; ++d)
+        if (cur.GetIro(x + Dir4X[d], y + Dir4Y[d]) == kAki)
             ++empties;
 
     ToruListSu = 0;
     NextCheckStamp();
-    for (int d = 0; d < 4; ++d) {
-        const int nx = x + kDx4[d];
-        const int ny = y + kDy4[d];
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = x + Dir4X[d];
+        const int ny = y + Dir4Y[d];
         if (cur.GetIro(nx, ny) != o || CheckMark[nx][ny] == CheckStamp)
             continue;
         FloodFillOn(cur, nx, ny);
@@ -431,8 +425,8 @@ void TGoban::UtuRenUpdate(int n)
     int suA = 0, suB = 0;
 
     // 1. Own chains next to p, and their neighbours.
-    for (int d = 0; d < 4; ++d) {
-        const int nx = p.x + kDx4[d], ny = p.y + kDy4[d];
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = p.x + Dir4X[d], ny = p.y + Dir4Y[d];
         if (GetIro(nx, ny) == c)
             AddUnique(g_listA, suA, RenList.RenNo(nx, ny));
     }
@@ -478,8 +472,8 @@ void TGoban::UtuRenUpdate(int n)
     // 4. The new chain, the enemy chains beside it, and those next to captures.
     if (TRen* r = RenList.RenAt(p.x, p.y))
         r->Calc();
-    for (int d = 0; d < 4; ++d) {
-        const int nx = p.x + kDx4[d], ny = p.y + kDy4[d];
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = p.x + Dir4X[d], ny = p.y + Dir4Y[d];
         if (GetIro(nx, ny) == o)
             if (TRen* r = RenList.RenAt(nx, ny))
                 r->Calc();
@@ -500,8 +494,8 @@ void TGoban::ModosuRenUpdate(int n)
     // 1. Lift the stone.
     Ban[p.x][p.y] = kAki;
     int k = 0;
-    for (int d = 0; d < 4; ++d)
-        if (GetIro(p.x + kDx4[d], p.y + kDy4[d]) == c)
+    for (int d = 1; d <= 4; ++d)
+        if (GetIro(p.x + Dir4X[d], p.y + Dir4Y[d]) == c)
             ++k;
     const int r = RenList.RenNo(p.x, p.y);
 
@@ -520,8 +514,8 @@ void TGoban::ModosuRenUpdate(int n)
     } else {
         RenList.DeleteRen(r);
         RenList.ClearNoPt(p);
-        for (int d = 0; d < 4; ++d) {
-            const int nx = p.x + kDx4[d], ny = p.y + kDy4[d];
+        for (int d = 1; d <= 4; ++d) {
+            const int nx = p.x + Dir4X[d], ny = p.y + Dir4Y[d];
             if (GetIro(nx, ny) == c && RenList.RenNo(nx, ny) == 0) {
                 const int no = RenList.NewNo();
                 if (RenList.AddRen(nx, ny, no))
@@ -536,8 +530,8 @@ void TGoban::ModosuRenUpdate(int n)
         const Point q = Tejun.ToruIsiN(n, i);
         Ban[q.x][q.y] = static_cast<std::uint8_t>(o);
     }
-    for (int d = 0; d < 4; ++d) {
-        const int nx = p.x + kDx4[d], ny = p.y + kDy4[d];
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = p.x + Dir4X[d], ny = p.y + Dir4Y[d];
         if (GetIro(nx, ny) == o && RenList.RenNo(nx, ny) == 0) {
             const int no = RenList.NewNo();
             if (RenList.AddRen(nx, ny, no))
@@ -547,8 +541,8 @@ void TGoban::ModosuRenUpdate(int n)
 
     // Recompute the chains beside p, the new chains and their neighbours.
     int suB = 0;
-    for (int d = 0; d < 4; ++d) {
-        const int nx = p.x + kDx4[d], ny = p.y + kDy4[d];
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = p.x + Dir4X[d], ny = p.y + Dir4Y[d];
         const int col = GetIro(nx, ny);
         if (col == kKuro || col == kSiro)
             AddUnique(g_listB, suB, RenList.RenNo(nx, ny));

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "board/Array.h"
+#include "board/Define.h"
 #include "board/Gun.h"
 #include "board/Jisho.h"
 #include "board/Locate.h"
@@ -81,8 +82,6 @@ bool FloodNoKuuOn(const TGoban& b);
 template <class Grow>
 int FloodFillBy(Point p, Grow grow)
 {
-    constexpr int kDx[4] = {0, 1, 0, -1};
-    constexpr int kDy[4] = {-1, 0, 1, 0};
     std::memset(&FloodVisited, 0, sizeof(FloodVisited));
     FloodSu = 1;
     FloodX[1] = p.x;
@@ -90,8 +89,8 @@ int FloodFillBy(Point p, Grow grow)
     FloodVisited[p.x][p.y] = 1;
     for (int k = 1; k <= FloodSu; ++k) {
         const Point cur(FloodX[k], FloodY[k]);
-        for (int d = 0; d < 4; ++d) {
-            const Point q(cur.x + kDx[d], cur.y + kDy[d]);
+        for (int d = 1; d <= 4; ++d) {
+            const Point q = Dir4Pt(cur, d);
             if (q.x < 0 || q.y < 0 || q.x > 20 || q.y > 20 || FloodVisited[q.x][q.y])
                 continue;
             FloodVisited[q.x][q.y] = 1;

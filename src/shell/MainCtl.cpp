@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Rand.h"
 #include "board/Sicho.h"
@@ -528,17 +529,15 @@ bool TMainCtl::HaitiFree(int x, int y) const
 
 bool TMainCtl::HaitiKeepsLiberties(int colour, int x, int y)
 {
-    static constexpr int kDx[4] = {0, 1, 0, -1};
-    static constexpr int kDy[4] = {-1, 0, 1, 0};
     TGoban& b = *GobanLv[0];
     b.SetIro(x, y, colour);
     bool ok = true;
     FloodFillOn(b, x, y);
     if (FloodNoKuuOn(b))
         ok = false;
-    for (int d = 0; d < 4 && ok; ++d)
-        if (b.GetIro(x + kDx[d], y + kDy[d]) == Aite(colour)) {
-            FloodFillOn(b, x + kDx[d], y + kDy[d]);
+    for (int d = 1; d <= 4 && ok; ++d)
+        if (b.GetIro(x + Dir4X[d], y + Dir4Y[d]) == Aite(colour)) {
+            FloodFillOn(b, x + Dir4X[d], y + Dir4Y[d]);
             if (FloodNoKuuOn(b))
                 ok = false;
         }
