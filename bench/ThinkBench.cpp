@@ -6,11 +6,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "VornCore.h"
+#include "board/Diagram.h"
 #include "board/Goban.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
@@ -114,31 +114,7 @@ X X X X . X O . . O . O . . O . O O X
 . . . . X O O . . . . . . . . . O . .)",
 };
 
-void SetDiagram(const char* diagram)
-{
-    std::vector<std::string> rows;
-    std::istringstream in(diagram);
-    std::string line, row;
-    while (std::getline(in, line)) {
-        row.clear();
-        for (char ch : line)
-            if (ch == 'X' || ch == 'O' || ch == '.')
-                row += ch;
-        if (!row.empty())
-            rows.push_back(row);
-    }
-    BoardSize = static_cast<int>(rows.size());
-    Handicap = 0;
-    Level = 0;
-    TGoban& b = *GobanLv[0];
-    b.NewGame();
-    for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            const char ch = rows[y - 1][x - 1];
-            b.SetIro(x, y, ch == 'X' ? kKuro : ch == 'O' ? kSiro : kAki);
-        }
-    b.RenMake();
-}
+void SetDiagram(const char* diagram) { SetupPosition(ReadDiagram(diagram), kKuro); }
 
 void Report(benchmark::State& state, std::vector<double>& times)
 {

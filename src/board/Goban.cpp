@@ -1,10 +1,12 @@
 #include "board/Goban.h"
 
 #include <cstring>
+#include <vector>
 #include <utility>
 
 #include "board/Basic.h"
 #include "board/Define.h"
+#include "board/Diagram.h"
 #include "board/Kankei.h"
 #include "board/KuuIsi.h"
 
@@ -1113,6 +1115,72 @@ bool TGoban::HasPair(Point p, Point q) const
         if ((PairA[i] == p && PairB[i] == q) || (PairA[i] == q && PairB[i] == p))
             return true;
     return false;
+}
+
+bool TGoban::CheckChains(std::string* why) const
+{
+    auto fail = [why](Point p, const std::string& what) {
+        if (why != nullptr)
+            *why = "chain at " + GtpVertex(p) + ": " + what;
+        return false;
+    };
+    Grid<std::uint8_t, 0, 20> seen{};
+    Grid<std::uint8_t, 0, 20> counted{};
+    std::vector<Point> stones;
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x) {
+            const int c = Ban[x][y];
+            if ((c != kKuro && c != kSiro) || seen[x][y])
+                continue;
+            // The stones connected to (x, y), their liberties and their
+            // opponent neighbours, each point counted once.
+            FillGrid<std::uint8_t, 0, 20>(counted, 0);
+            stones.assign(1, Point(x, y));
+            seen[x][y] = 1;
+            int kuu = 0, aite = 0;
+            for (std::size_t i = 0; i < stones.size(); ++i)
+                for (int d = 1; d <= 4; ++d) {
+                    const Point q = Dir4Pt(stones[i], d);
+                    const int n = GetIroPt(q);
+                    if (n == c) {
+                        if (!seen[q.x][q.y]) {
+                            seen[q.x][q.y] = 1;
+                            stones.push_back(q);
+                        }
+                    } else if ((n == kAki || n == Aite(c)) && !counted[q.x][q.y]) {
+                        counted[q.x][q.y] = 1;
+                        ++(n == kAki ? kuu : aite);
+                    }
+                }
+            const TRen* r = RenList.RenAt(x, y);
+            if (r == nullptr)
+                return fail(Point(x, y), "no chain in the list");
+            if (r->GetIro() != c)
+                return fail(Point(x, y), "listed with colour " + std::to_string(r->GetIro()));
+            if (r->IsiCount() != static_cast<int>(stones.size()))
+                return fail(Point(x, y), std::to_string(r->IsiCount()) + " stones listed, "
+                                             + std::to_string(stones.size()) + " on the board");
+            for (const Point q : stones)
+                if (RenList.RenNoPt(q) != r->GetNo())
+                    return fail(q, "a stone listed in another chain");
+            if (r->Kuu() != kuu)
+                return fail(Point(x, y), std::to_string(r->Kuu()) + " liberties listed, " + std::to_string(kuu)
+                                             + " on the board");
+            if (r->Count(Aite(c)) != aite)
+                return fail(Point(x, y), std::to_string(r->Count(Aite(c))) + " opponent neighbours listed, "
+                                             + std::to_string(aite) + " on the board");
+        }
+    for (int n = 1; n <= RenList.Count(); ++n) {
+        const TRen* r = RenList.Items(n);
+        if (r == nullptr || (r->GetIro() != kKuro && r->GetIro() != kSiro))
+            continue;
+        for (int i = 1; i <= r->IsiCount(); ++i) {
+            const Point q = r->GetIsi(i);
+            if (!OnBoardPt(q) || Ban[q.x][q.y] != r->GetIro() || RenList.RenNoPt(q) != n)
+                return fail(q, "chain " + std::to_string(n) + " lists a stone that is not its own");
+        }
+    }
+    return true;
 }
 
 } // namespace vorn

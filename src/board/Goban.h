@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <string>
 
 #include "board/Array.h"
 #include "board/Define.h"
@@ -201,6 +202,13 @@ public:
     bool HasPair(Point p, Point q) const;
 
     void RenMake() { RenList.Rebuild(); }
+    // The chain list against the stones: every stone lies in a chain of its
+    // colour that holds exactly the stones connected to it, with the
+    // liberties and the opponent neighbours the board gives them, and every
+    // chain of stones in the list is such a chain.  False, with the first
+    // disagreement when asked, otherwise.  A board played on since its last
+    // rebuild or analysis may disagree until RenMake.
+    bool CheckChains(std::string* why = nullptr) const;
 
     // Relations between nearby points (Locate, Kankei).
     void SetKankei(int x, int y, int index, int kind, int value);
