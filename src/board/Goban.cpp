@@ -56,9 +56,17 @@ void GobanReset()
     FloodSu = 0;
     FloodLayerSu = 0;
     CreateGobanLv();
-    for (int i = 1; i <= kMaxLevel; ++i) {
-        GobanLv[i]->CopyBan(*GobanLv[0]);
-        GobanLv[i]->RenList.Clear();
+    // Every board, the look-ahead boards too: no analysis of an earlier game
+    // or reading is left on them.
+    for (int i = 0; i <= kMaxLevel; ++i) {
+        TGoban& b = *GobanLv[i];
+        b.NewGame();
+        for (int c = 1; c <= 2; ++c) {
+            FillGrid<std::uint8_t, 1, 19>(b.ToruTen[c], 0);
+            FillGrid<std::uint8_t, 1, 19>(b.Kinsi[c], 0);
+            FillGrid<std::uint8_t, 1, 19>(b.SelfAtari[c], 0);
+        }
+        b.PairClear();
     }
     RenSabun = 0;
 }

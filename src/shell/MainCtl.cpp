@@ -10,6 +10,7 @@
 #include "board/Goban.h"
 #include "board/Rand.h"
 #include "board/Sicho.h"
+#include "engine/Fault.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
 #include "records/Kifu.h"
@@ -717,6 +718,17 @@ void TMainCtl::SichoQuery(int px, int py)
     }
     view_.SetStatusText(text);
     Ban.Canvas().Show(false);
+}
+
+void TMainCtl::ErrorShow(const std::string& message)
+{
+    FaultRecover();
+    FaultLog(FaultReport("error", message));
+    Thinking = 0;
+    view_.WaitCursor(false);
+    if (FormCreated == 1)
+        FormPaint();
+    prompt_.Message(message);
 }
 
 void TMainCtl::DspRefresh()

@@ -20,6 +20,7 @@
 #include <QToolButton>
 
 #include "shell/GameIForm.h"
+#include "shell/VornApp.h"
 
 namespace vorn {
 
@@ -139,16 +140,19 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     gameInfoForm_ = new TGameInfoForm(this, ctl_->GameInfo);
     connect(&timAuto, &QTimer::timeout, this, [this] { ctl_->Nav.timAutoTimer(); });
 
+    // Errors of this window's handlers go to its controller's display.
+    TVornApp::SetErrorDisplay(this, [this](const std::string& message) { ctl_->ErrorShow(message); });
     const std::string dir =
         exeDir.empty() ? QCoreApplication::applicationDirPath().toStdString() + "/" : exeDir;
-    ctl_->FormCreate(dir, args);
+    RunGuarded([&] { ctl_->FormCreate(dir, args); });
     ItemsChanged();
 }
 
 TSDIAppForm::~TSDIAppForm()
 {
+    TVornApp::ClearErrorDisplay(this);
     if (!closed_)
-        ctl_->FormClose();
+        RunGuarded([this] { ctl_->FormClose(); });
     // The game dialog goes before the logic it shows.
     delete gameInfoForm_;
     gameInfoForm_ = nullptr;
