@@ -2,7 +2,9 @@
 # "tactics" answers the best capture, escape or relation answer that the
 # tactical stage of the move choice puts in the candidate table (pass when
 # there is none); the board, its record and the look-ahead level must be
-# as they were.
+# as they were.  "move" is the engine's whole move choice: on the nearly
+# empty boards the opening comes first, so it is asked only where the
+# position is past it.
 
 [capture-three-in-atari]
 # Captures a chain of three in atari before it runs out.
@@ -161,6 +163,7 @@ white to play
   . X O . O X . X O
   X X . O O . O X O
 tactics [A3|B7]
+move [A3|B7]
 
 [loose-net]
 # The loose net catches three stones with two liberties (GNU Go's choice
@@ -176,6 +179,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 tactics [F4]
+move [F4]
 
 [double-atari]
 # The double atari on the two stones with two liberties each wins one (GNU
