@@ -54,12 +54,8 @@ TEST_F(DiagramTest, PrintedDiagramsReadBack)
         RandSeed(size);
         BoardSize = size;
         b0().NewGame();
-        for (int i = 0; i < size * size / 2; ++i) {
-            const Point p = RandomMove(b0());
-            if (p.x == 0)
-                break;
+        for (Point p; b0().Tejun.Last() < size * size / 2 && (p = RandomMove(b0())).x != 0;)
             ASSERT_EQ(b0().Utu(p.x, p.y), kUtuOk);
-        }
         const std::string rows = DiagramRows(b0());
         for (const std::string& text : {rows, DiagramText(b0())}) {
             TDiagram d;
@@ -169,23 +165,18 @@ TEST_F(DiagramTest, MapsAreBoardShaped)
 // with nothing else left it has no move.
 TEST_F(DiagramTest, RandomMovesAreLegalAndKeepOwnEyes)
 {
-    SetupPosition(ReadDiagram(R"(
+    // Black's four one-point eyes: Black keeps them, White may play in
+    // none of them.
+    const TDiagram eyes = ReadDiagram(R"(
         . X . X .
         X X X X X
         X . X . X
         X X X X X
-        . X . X .)"),
-                  kKuro);
-    EXPECT_EQ(RandomLegalMove(b0()), Point());
-    SetupPosition(ReadDiagram(R"(
-        . X . X .
-        X X X X X
-        X . X . X
-        X X X X X
-        . X . X .)"),
-                  kSiro);
-    // White may play only where it is not suicide: nowhere.
-    EXPECT_EQ(RandomLegalMove(b0()), Point());
+        . X . X .)");
+    for (int c : {kKuro, kSiro}) {
+        SetupPosition(eyes, c);
+        EXPECT_EQ(RandomLegalMove(b0()), Point()) << c;
+    }
     for (int size : {5, 9}) {
         ResetProgramState();
         RandSeed(3);
