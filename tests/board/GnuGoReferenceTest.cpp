@@ -91,8 +91,10 @@ TEST_F(GnuGoReferenceTest, RandomGamesAgree)
                 SCOPED_TRACE("size " + std::to_string(size) + " game " + std::to_string(game) + " move "
                              + std::to_string(move));
                 // Every empty point, for the side to move, every few moves.
-                if (move % (size == 19 ? 40 : 15) == 0)
-                    ASSERT_EQ(OurLegal(b, c), gg.Derived("legal " + colour, [&] { return TheirLegal(gg, b, colour); }));
+                if (move % (size == 19 ? 40 : 15) == 0) {
+                    ASSERT_EQ(OurLegal(b, c),
+                              gg.Derived("legal " + colour, [&] { return TheirLegal(gg, b, colour); }));
+                }
                 const Point p = RandomMove(b);
                 if (p.x == 0)
                     break;
