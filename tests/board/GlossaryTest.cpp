@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -27,9 +26,14 @@ fs::path SourceDir()
 std::set<std::string> Listed(const std::string& text)
 {
     std::set<std::string> names;
-    const std::regex file("`(src/[A-Za-z0-9_./]+)`");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), file); it != std::sregex_iterator(); ++it)
-        names.insert((*it)[1].str());
+    for (std::size_t open = text.find("`src/"); open != std::string::npos; open = text.find("`src/", open + 1)) {
+        const std::size_t close = text.find('`', open + 1);
+        if (close == std::string::npos)
+            break;
+        const std::string name = text.substr(open + 1, close - open - 1);
+        if (name.find_first_of(" \n|") == std::string::npos)
+            names.insert(name);
+    }
     return names;
 }
 
