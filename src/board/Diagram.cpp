@@ -148,6 +148,8 @@ std::string DiagramRows(const TGoban& b)
 
 std::string DiagramText(const TGoban& b)
 {
+    if (BoardSize < 1 || BoardSize > kMaxBoard)
+        return "(a board of " + std::to_string(BoardSize) + " lines)\n";
     std::string s = "   ";
     for (int x = 1; x <= BoardSize; ++x) {
         s += ' ';

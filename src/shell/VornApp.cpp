@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include <cstdio>
 #include <exception>
 
 #include "engine/Fault.h"
@@ -45,13 +46,20 @@ void TVornApp::ClearErrorDisplay(const void* owner)
 
 void TVornApp::ShowError(const std::string& message)
 {
-    if (g_display) {
-        g_display(message);
-        return;
+    try {
+        if (g_display) {
+            g_display(message);
+            return;
+        }
+        FaultRecover();
+        FaultLog(FaultReport("error", message));
+        QMessageBox::critical(nullptr, QStringLiteral("VORN"), QString::fromStdString(message));
+    } catch (...) {
+        // The display failed too: the program is put back all the same, and
+        // the message goes to the error stream.
+        FaultRecover();
+        std::fputs(("VORN: " + message + "\n").c_str(), stderr);
     }
-    FaultRecover();
-    FaultLog(FaultReport("error", message));
-    QMessageBox::critical(nullptr, QStringLiteral("VORN"), QString::fromStdString(message));
 }
 
 void RunGuarded(const std::function<void()>& f)

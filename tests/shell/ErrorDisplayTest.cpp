@@ -250,5 +250,29 @@ TEST_F(ErrorWindowTest, GuardedCallsShowTheirErrors)
     EXPECT_NE(testing::internal::GetCapturedStderr().find("VORN: error: "), std::string::npos);
 }
 
+// A display that fails itself still leaves the program running: the message
+// goes to the error stream.
+class TFailingPrompt : public TScriptPrompt {
+public:
+    void Message(const std::string&) override { throw std::runtime_error("no screen"); }
+};
+
+TEST_F(ErrorWindowTest, ADisplayThatFailsWritesTheMessageToTheErrorStream)
+{
+    WriteIni("[Goban]\nSize=9\n[Form]\nLanguage=1\n");
+    TFailingPrompt failing;
+    TSDIAppForm window({}, &failing, exeDir);
+    testing::internal::CaptureStderr();
+    QTimer::singleShot(0, &window, FailingHandler);
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_NE(log.find("VORN: The operation was stopped by an error: Range check error (index 0 outside 1..19)\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(Level, 0);
+    EXPECT_TRUE(GobanLv[0]->CheckChains());
+}
+
 } // namespace
 } // namespace vorn::test
