@@ -206,33 +206,6 @@ TEST_F(ErrorWindowTest, AnErrorThatEscapesAHandlerIsShownAndTheGameGoesOn)
     EXPECT_TRUE(form->isVisible());
 }
 
-// The engine's turn in the window: the human's click, then an engine that
-// fails in its reading; it passes and the human plays on.
-TEST_F(ErrorWindowTest, TheEngineFailsInTheWindowAndPasses)
-{
-    Open(9, "", "[Form]\nLanguage=2\n");
-    Ctl().Turn.Think = [](Point&) { FailingHandler(); };
-    Ctl().Click("mnuNew");
-    Ctl().GameInfo.cmbWhitePlayer.Text = "VORN";
-    Ctl().GameInfo.cmbWhitePlayerChange();
-    Ctl().GameInfo.btnOKClick();
-    testing::internal::CaptureStderr();
-    Click(3, 3);
-    const std::string log = testing::internal::GetCapturedStderr();
-    EXPECT_NE(log.find("VORN: the engine's move: index 0 outside 1..19"), std::string::npos) << log;
-    const TTejun& t = GobanLv[0]->Tejun;
-    ASSERT_EQ(t.Last(), 2);
-    EXPECT_EQ(t.GetTe(2), Point());
-    EXPECT_EQ(Level, 0);
-    EXPECT_EQ(DiagramRows(*GobanLv[0]).find('O'), std::string::npos);
-    Ctl().Turn.Think = ScriptedThink;
-    EngineScript = {Point(7, 7)};
-    Click(5, 5);
-    EXPECT_EQ(t.Last(), 4);
-    EXPECT_EQ(GobanLv[0]->GetIro(7, 7), kSiro);
-    EXPECT_TRUE(prompt.messages.empty());
-}
-
 // Calls into the program from outside the event loop have their guard; the
 // message is in the selected language.
 TEST_F(ErrorWindowTest, GuardedCallsShowTheirErrors)
