@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "BenchPositions.h"
 #include "VornCore.h"
+#include "board/Diagram.h"
 #include "board/Goban.h"
 #include "board/Array.h"
 #include "board/Kiri.h"
@@ -25,31 +25,7 @@ namespace {
 using bench::kPositions19;
 using bench::kPositions9;
 
-void SetDiagram(const char* diagram)
-{
-    std::vector<std::string> rows;
-    std::istringstream in(diagram);
-    std::string line, row;
-    while (std::getline(in, line)) {
-        row.clear();
-        for (char ch : line)
-            if (ch == 'X' || ch == 'O' || ch == '.')
-                row += ch;
-        if (!row.empty())
-            rows.push_back(row);
-    }
-    BoardSize = static_cast<int>(rows.size());
-    Handicap = 0;
-    Level = 0;
-    TGoban& b = *GobanLv[0];
-    b.NewGame();
-    for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            const char ch = rows[y - 1][x - 1];
-            b.SetIro(x, y, ch == 'X' ? kKuro : ch == 'O' ? kSiro : kAki);
-        }
-    b.RenMake();
-}
+void SetDiagram(const char* diagram) { SetupPosition(ReadDiagram(diagram), kKuro); }
 
 void Report(benchmark::State& state, std::vector<double>& times)
 {

@@ -6,9 +6,11 @@
 
 #include <unistd.h>
 
+#include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Rand.h"
 #include "board/Sicho.h"
+#include "engine/Fault.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
 #include "records/Kifu.h"
@@ -528,17 +530,15 @@ bool TMainCtl::HaitiFree(int x, int y) const
 
 bool TMainCtl::HaitiKeepsLiberties(int colour, int x, int y)
 {
-    static constexpr int kDx[4] = {0, 1, 0, -1};
-    static constexpr int kDy[4] = {-1, 0, 1, 0};
     TGoban& b = *GobanLv[0];
     b.SetIro(x, y, colour);
     bool ok = true;
     FloodFillOn(b, x, y);
     if (FloodNoKuuOn(b))
         ok = false;
-    for (int d = 0; d < 4 && ok; ++d)
-        if (b.GetIro(x + kDx[d], y + kDy[d]) == Aite(colour)) {
-            FloodFillOn(b, x + kDx[d], y + kDy[d]);
+    for (int d = 1; d <= 4 && ok; ++d)
+        if (b.GetIro(x + Dir4X[d], y + Dir4Y[d]) == Aite(colour)) {
+            FloodFillOn(b, x + Dir4X[d], y + Dir4Y[d]);
             if (FloodNoKuuOn(b))
                 ok = false;
         }
@@ -718,6 +718,17 @@ void TMainCtl::SichoQuery(int px, int py)
     }
     view_.SetStatusText(text);
     Ban.Canvas().Show(false);
+}
+
+void TMainCtl::ErrorShow(const std::string& message)
+{
+    FaultRecover();
+    FaultLog(FaultReport("error", message));
+    Thinking = 0;
+    view_.WaitCursor(false);
+    if (FormCreated == 1)
+        FormPaint();
+    prompt_.Message(message);
 }
 
 void TMainCtl::DspRefresh()

@@ -2,6 +2,8 @@
 
 #include "Util.h"
 
+#include "board/Diagram.h"
+
 #include "engine/Koho.h"
 #include "engine/Think.h"
 
@@ -31,9 +33,7 @@ const char* const kDoubleAtari = R"(
 
 void PrepareDecision(const char* diagram, int toMove)
 {
-    SetBoard(diagram);
-    if (toMove == kSiro)
-        GobanLv[0]->Pass();
+    SetupPosition(ReadDiagram(diagram), toMove);
     // No stage runs: the analysis and the prologue only.
     Point none;
     VornThink0(-1, none);
