@@ -15,6 +15,7 @@
 #include "engine/PairAnswer.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
+#include "engine/WeakGun.h"
 #include "engine/Yose.h"
 #include "records/Kifu.h"
 #include "records/Log.h"
@@ -39,6 +40,7 @@ void ResetProgramState()
     ThinkReset();
     ToruReset();
     YoseReset();
+    WeakGunReset();
     HyokaReset();
     LogReset();
 }

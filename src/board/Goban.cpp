@@ -31,6 +31,7 @@ int FloodLayerSu = 0;
 std::uint8_t RenSabun = 0;
 std::uint8_t KankeiOff = 0;
 std::uint8_t SichoYomiFlag = 0;
+std::uint64_t AnalyzeCount = 0;
 
 namespace {
 // Orthogonal steps in the shared order: up, right, down, left.
@@ -624,6 +625,7 @@ int GrenFloodCut(const TRenList& list, int start)
 
 void TGoban::Analyze()
 {
+    ++AnalyzeCount;
     // 1. Chains.
     RenList.Rebuild();
     // 2.-4. Capture, forbidden and self-atari points.

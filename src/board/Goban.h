@@ -51,6 +51,8 @@ extern int FloodLayerSu;
 extern std::uint8_t RenSabun;      // 1: replay and take-back keep the chains up to date
 extern std::uint8_t KankeiOff;     // 1: SetKankei records nothing
 extern std::uint8_t SichoYomiFlag; // 1 while the ladder reader reads
+// Full analyses run since start-up (a work counter for the benchmarks).
+extern std::uint64_t AnalyzeCount;
 
 // The board of the current look-ahead level.
 inline TGoban& CurGoban() { return *GobanLv[Level]; }

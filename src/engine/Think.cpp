@@ -17,12 +17,14 @@
 #include "engine/Joban.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/LastThink.h"
 #include "engine/PairAnswer.h"
 #include "engine/Reading.h"
 #include "engine/Pending.h"
 #include "engine/Yose.h"
 #include "engine/Toru.h"
 #include "engine/Ukeru.h"
+#include "engine/WeakGun.h"
 #include "records/Log.h"
 
 namespace vorn {
