@@ -10,6 +10,7 @@
 #include "board/Kiri.h"
 #include "board/Ren.h"
 #include "board/Sicho.h"
+#include "board/Yomi.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/PairAnswer.h"
@@ -516,8 +517,11 @@ int GunIkkenHyoka(const TGun& g)
             return Hyoka(opp);
         break;
     }
-    // The game board keeps the analysis of the decision: it is not made again.
-    return Level == 0 ? HyokaDiff(opp) : Hyoka(opp);
+    // The position as it stands, analysed on a copy: the caller's board
+    // keeps its analysis.
+    TYomiKeep keep;
+    YomiPush();
+    return Hyoka(opp);
 }
 
 void GunHirogeruBest(const TGun& g, Point& out)

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "DecisionUtil.h"
 #include "Util.h"
 
 #include "board/Hooks.h"
@@ -181,65 +182,12 @@ const TProblem kProblems[] = {
 };
 // clang-format on
 
-// "D5" -> (4, 5); "pass" -> (0, 0).
-Point ParsePoint(const std::string& s)
-{
-    if (s == "pass")
-        return Point();
-    if (s.size() < 2)
-        throw std::runtime_error("bad point " + s);
-    const int x = s[0] - 'A' + 1;
-    const int y = std::stoi(s.substr(1));
-    return Point(x, y);
-}
-
-std::vector<Point> ParseList(const char* text)
-{
-    std::vector<Point> out;
-    std::istringstream in(text);
-    std::string word;
-    while (in >> word)
-        out.push_back(ParsePoint(word));
-    return out;
-}
-
-std::string PointName(Point p)
-{
-    if (p.x == 0)
-        return "pass";
-    return std::string(1, static_cast<char>('A' + p.x - 1)) + std::to_string(p.y);
-}
-
-std::string CandidateList()
-{
-    std::ostringstream out;
-    for (int i = 1; i <= KohoCount; ++i)
-        out << ' ' << PointName(Koho.Pt[i]) << '=' << Koho.Value[i] << '/' << static_cast<int>(Koho.Bonus[i]) << ':'
-            << static_cast<int>(Koho.Kind[i]);
-    return out.str();
-}
-
 // Only the tactical stage runs.
 void TacticsStage(int stage, Point& out)
 {
     out = Point();
     if (stage == 2)
         RunStageCalls(2, out);
-}
-
-// The stages after the opening: on these small diagrams the opening stages
-// would take an empty corner first.
-void StagesAfterOpening(int stage, Point& out)
-{
-    out = Point();
-    if (stage >= 2)
-        RunStageCalls(stage, out);
-}
-
-void NoKoThreat(int, Point& out, int& value)
-{
-    out = Point();
-    value = 0;
 }
 
 bool Tactical(int reason) { return reason == kkToru || reason == kkNigeru || reason == kkKankei || reason == kkToru28; }
