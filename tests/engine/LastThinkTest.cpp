@@ -219,8 +219,9 @@ TEST(LateSoak, GeneratorsLeaveTheBoardsAsTheyFoundThem)
             generator(out);
             ASSERT_EQ(Level, 0);
             ASSERT_EQ(StackHash(), before);
-            if (out.x != 0)
+            if (out.x != 0) {
                 ASSERT_TRUE(LegalOnGame(out)) << PointName(out);
+            }
         }
         for (int i = 1; i <= KohoCount; ++i)
             ASSERT_EQ(GobanLv[0]->GetIroPt(Koho.Pt[i]), kAki) << PointName(Koho.Pt[i]);

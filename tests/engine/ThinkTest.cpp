@@ -468,8 +468,9 @@ TEST(ThinkSoak, EngineAgainstEngineOnEverySize)
             const int opening = static_cast<int>(seed * size);
             const int firstPass = PlaySelf(size, opening, seed * 31 + size);
             // On 9 x 9 the engine plays the game out, well past the opening.
-            if (size == 9)
+            if (size == 9) {
                 EXPECT_GE(firstPass - opening, 8) << "seed " << seed << " passed at move " << firstPass;
+            }
         }
     ResetProgramState();
 }
@@ -511,9 +512,12 @@ TEST(ThinkSoak, NineByNineGamesEndFinished)
     if (!GnuGo::Available())
         GTEST_SKIP() << "GNU Go is not installed";
 #if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
+    // Under the sanitizers: the games are played and shown, no share kept.
     const int games = 3;
+    const int atLeast = 0;
 #else
     const int games = 12;
+    const int atLeast = 4;
 #endif
     int finished = 0;
     std::ostringstream passes;
@@ -521,17 +525,18 @@ TEST(ThinkSoak, NineByNineGamesEndFinished)
         const std::uint64_t seed = 1000 + static_cast<std::uint64_t>(g);
         int firstPass = 0;
         PlaySelfTo(9, 4 + g % 5, seed, firstPass);
-        passes << ' ' << firstPass;
         GnuGo gg;
         ASSERT_TRUE(gg.Start(9, "--level 1"));
         const TTejun& t = GobanLv[0]->Tejun;
         for (int n = 1; n <= t.Current(); ++n)
             gg.Command(std::string("play ") + (t.TeColor(n) == kKuro ? "black " : "white ") + gg.Vertex(t.GetTe(n)));
-        finished += GnuGoFinished(gg) ? 1 : 0;
+        const bool done = GnuGoFinished(gg);
+        finished += done ? 1 : 0;
+        passes << ' ' << firstPass << (done ? "" : "*");
     }
     std::cout << "[ share    ] " << finished << " of " << games << " seeded 9x9 games finished by GNU Go's judgement;"
-              << " first passes at moves" << passes.str() << "\n";
-    EXPECT_GE(finished, 1);
+              << " first passes at moves (* unfinished)" << passes.str() << "\n";
+    EXPECT_GE(finished, atLeast);
     ResetProgramState();
 }
 
