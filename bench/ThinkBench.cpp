@@ -11,6 +11,7 @@
 #include "VornCore.h"
 #include "board/Diagram.h"
 #include "board/Goban.h"
+#include "board/Hooks.h"
 #include "board/Array.h"
 #include "board/Kiri.h"
 #include "engine/Hyoka.h"
@@ -18,12 +19,17 @@
 #include "engine/Nozoki.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
+#include "engine/Yose.h"
 
 namespace vorn {
 namespace {
 
 using bench::kPositions19;
 using bench::kPositions9;
+using bench::kMiddle9;
+using bench::kEndgame9;
+using bench::kMiddle19;
+using bench::kEndgame19;
 
 void SetDiagram(const char* diagram) { SetupPosition(ReadDiagram(diagram), kKuro); }
 
@@ -47,15 +53,24 @@ void ReportAnalyses(benchmark::State& state, std::uint64_t analyses, std::size_t
 // Times one ThinkMove per position per iteration and reports the median and
 // the worst single move in microseconds.
 template <std::size_t N>
-void ThinkOn(benchmark::State& state, const char* const (&positions)[N])
+void ThinkOn(benchmark::State& state, const char* const (&positions)[N], bool warm = false)
 {
     ResetProgramState();
+    PlayerKind[kKuro] = PlayerKind[kSiro] = pkComputer;
     std::vector<double> times;
     std::uint64_t analyses = 0;
     for (auto _ : state) {
         for (const char* diagram : positions) {
             state.PauseTiming();
             SetDiagram(diagram);
+            // A new game: no endgame values yet.
+            YoseCacheClear();
+            if (warm) {
+                // The same decision once untimed, so that the endgame cache
+                // holds the values of the position.
+                Point first;
+                ThinkMove(first);
+            }
             state.ResumeTiming();
             const std::uint64_t before = AnalyzeCount;
             const auto start = std::chrono::steady_clock::now();
@@ -139,6 +154,12 @@ void PairsOn(benchmark::State& state, const char* const (&positions)[N])
 
 void BM_ThinkMove9(benchmark::State& state) { ThinkOn(state, kPositions9); }
 void BM_ThinkMove19(benchmark::State& state) { ThinkOn(state, kPositions19); }
+void BM_ThinkMove9Middle(benchmark::State& state) { ThinkOn(state, kMiddle9); }
+void BM_ThinkMove9Endgame(benchmark::State& state) { ThinkOn(state, kEndgame9); }
+void BM_ThinkMove9EndgameWarm(benchmark::State& state) { ThinkOn(state, kEndgame9, true); }
+void BM_ThinkMove19Middle(benchmark::State& state) { ThinkOn(state, kMiddle19); }
+void BM_ThinkMove19Endgame(benchmark::State& state) { ThinkOn(state, kEndgame19); }
+void BM_ThinkMove19EndgameWarm(benchmark::State& state) { ThinkOn(state, kEndgame19, true); }
 
 void BM_RenAnswer9(benchmark::State& state) { StageOn(state, kPositions9, RenAnswer); }
 void BM_RenAnswer19(benchmark::State& state) { StageOn(state, kPositions19, RenAnswer); }
@@ -150,6 +171,12 @@ void BM_NozokiThink19(benchmark::State& state) { StageOn(state, kPositions19, No
 
 BENCHMARK(BM_ThinkMove9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ThinkMove19)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove9Middle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove9Endgame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove9EndgameWarm)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove19Middle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove19Endgame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove19EndgameWarm)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenAnswer9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenAnswer19)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PairAnswer9)->Unit(benchmark::kMicrosecond);

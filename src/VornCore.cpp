@@ -17,6 +17,7 @@
 #include "engine/PairAnswer.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
+#include "engine/WeakGun.h"
 #include "engine/Yose.h"
 #include "records/Kifu.h"
 #include "records/Log.h"
@@ -43,6 +44,7 @@ void ResetProgramState()
     NozokiReset();
     KyubaReset();
     YoseReset();
+    WeakGunReset();
     HyokaReset();
     LogReset();
 }

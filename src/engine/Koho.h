@@ -127,6 +127,9 @@ extern int ThinkStageNo;
 void AddKoho(Point p, int value, int bonus);
 // Adds or merges a candidate with its own reason and related point, bonus 0.
 void AddKohoEx(Point p, int value, std::uint8_t reason, Point rel);
+// The bonus as the table stores it with this value: a byte, at most 9 below
+// value 1, else at most value * 10.
+int KohoBonusClamp(int value, int bonus);
 // The one merge routine behind both: clamps, checks, caps near joseki, merges.
 void AddKohoCore(int x, int y, int value, Point rel, int reason, int bonus);
 // Whether (x, y) may enter the table for JibunIro; parks the ko point.

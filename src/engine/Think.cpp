@@ -18,6 +18,7 @@
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
 #include "engine/Nozoki.h"
+#include "engine/LastThink.h"
 #include "engine/PairAnswer.h"
 #include "engine/Reading.h"
 #include "engine/Pending.h"
@@ -25,6 +26,7 @@
 #include "engine/Toru.h"
 #include "engine/Ukeru.h"
 #include "engine/shapes/KiriHyoka.h"
+#include "engine/WeakGun.h"
 #include "records/Log.h"
 
 namespace vorn {

@@ -13,6 +13,7 @@
 #include "engine/Fault.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Yose.h"
 #include "records/Kifu.h"
 #include "records/KifuIg1.h"
 #include "shell/IniFile.h"
@@ -902,8 +903,8 @@ void TMainCtl::FollowMove(Point p, int colour)
 {
     JosekiFeed(p, colour);
     ZenbanFollow(p);
-    // Not built yet: the endgame cache forgets the surroundings of the move
-    // (YoseCacheInvalidate).
+    // The endgame values around the move are read again.
+    YoseCacheInvalidate(p);
 }
 
 void TMainCtl::ExamAddMove(int n, Point p)
@@ -951,7 +952,8 @@ void TMainCtl::DictionariesStart()
     // prepared for the last game do not belong to this one.
     JosekiOpenGame();
     PreparedTeClear();
-    // Not built yet: the endgame cache and the pondered groups cleared.
+    YoseCacheClear();
+    // Not built yet: the pondered groups cleared.
 }
 
 void TMainCtl::DictionariesClose() { JosekiCloseGame(); }

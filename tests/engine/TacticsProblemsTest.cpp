@@ -2,6 +2,7 @@
 // problem of its own, see ProblemsTest.cpp) seen from the engine's whole
 // move choice: where the tactical answer is urgent enough to end stage 2,
 // the engine plays it.
+#include "DecisionUtil.h"
 #include "Problems.h"
 #include "Util.h"
 
@@ -12,21 +13,6 @@
 
 namespace vorn::test {
 namespace {
-
-// The stages after the opening: on these small diagrams the opening stages
-// would take an empty corner first.
-void StagesAfterOpening(int stage, Point& out)
-{
-    out = Point();
-    if (stage >= 2)
-        RunStageCalls(stage, out);
-}
-
-void NoKoThreat(int, Point& out, int& value)
-{
-    out = Point();
-    value = 0;
-}
 
 class TacticsProblems : public VornTest {};
 
