@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "shell/ComFormWindow.h"
 #include "shell/GameIForm.h"
 
 namespace vorn {
@@ -137,6 +138,7 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     connect(&timVornVorn, &QTimer::timeout, this, [this] { ctl_->Turn.timVornVornTimer(); });
     connect(&timRenzoku, &QTimer::timeout, this, [this] { ctl_->Score.timRenzokuTimer(); });
     gameInfoForm_ = new TGameInfoForm(this, ctl_->GameInfo);
+    comForm_ = new TComFormWindow(this, ctl_->Com);
     connect(&timAuto, &QTimer::timeout, this, [this] { ctl_->Nav.timAutoTimer(); });
 
     const std::string dir =
@@ -152,6 +154,8 @@ TSDIAppForm::~TSDIAppForm()
     // The game dialog goes before the logic it shows.
     delete gameInfoForm_;
     gameInfoForm_ = nullptr;
+    delete comForm_;
+    comForm_ = nullptr;
     // The print dialogs go before the printer they point at.
     delete printDialog_;
     delete printerSetupDialog_;
@@ -384,6 +388,15 @@ void TSDIAppForm::SetAutoTimer(bool enabled)
         timAuto.start();
     else
         timAuto.stop();
+}
+
+void TSDIAppForm::SendMove(int kind, int x, int y, int colour)
+{
+    // The move goes to the remote player by its kind.
+    switch (kind) {
+    case pkSerial: ctl_->Com.SendMove(x, y, colour); break;
+    default: break;
+    }
 }
 
 void TSDIAppForm::OpenDocument(const std::string& address)

@@ -25,6 +25,7 @@ class QStatusBar;
 class QToolButton;
 
 namespace vorn {
+class TComFormWindow;
 class TGameInfoForm;
 }
 
@@ -79,6 +80,7 @@ public:
     QLabel* TjnInfoLabel() const { return lblTjnInfo; }
     QStatusBar* Status() const { return StatusBar; }
     TGameInfoForm* GameInfoForm() const { return gameInfoForm_; }
+    TComFormWindow* ComForm() const { return comForm_; }
     QTimer& Timer(const std::string& name);
     QTimer& AutoTimer() { return timAuto; }
 
@@ -101,6 +103,7 @@ public:
     void TimersChanged() override;
     void WaitCursor(bool on) override;
     void SetAutoTimer(bool enabled) override;
+    void SendMove(int kind, int x, int y, int colour) override;
 
     // The file, print and printer set-up dialogs, made on first use.
     QFileDialog& OpenDialog();
@@ -142,6 +145,7 @@ private:
     QPrintDialog* printDialog_ = nullptr;
     QPageSetupDialog* printerSetupDialog_ = nullptr;
     TGameInfoForm* gameInfoForm_ = nullptr;
+    TComFormWindow* comForm_ = nullptr;
 
     // The window's timers: the game clock, engine against engine, the next
     // game of a match, automatic replay, the delayed opening of a record.
