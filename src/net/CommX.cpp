@@ -192,6 +192,7 @@ struct TCustomCommX::TThreads {
     std::thread rx;
     std::atomic<bool> rxTerminate{false};
     std::shared_ptr<TSendGate> gate;
+    std::atomic<std::uint64_t> reads{0};  // Read calls that took bytes
 
     // Line-error and modem counters last seen (either thread, or Read).
     std::mutex errMu;
@@ -331,7 +332,10 @@ struct TCustomCommX::TThreads {
         int lines = 0;
         bool linesOk = ioctl(fd, TIOCMGET, &lines) == 0;
         (void)LineErrors();
-        int left = 0;  // bytes that stood unread after the last report
+        // Input that a report left unread (no handler took it) is reported
+        // again only when more arrives or somebody reads.
+        int staleQueued = -1;
+        std::uint64_t staleReads = 0;
         while (!rxTerminate) {
             pollfd p[2] = {{fd, POLLIN, 0}, {wakeFd, POLLIN, 0}};
             const int r = poll(p, 2, 100);
@@ -365,16 +369,19 @@ struct TCustomCommX::TThreads {
             int queued = 0;
             if (ioctl(fd, FIONREAD, &queued) != 0)
                 queued = 0;
-            if (queued > left) {
+            if (staleQueued >= 0 && (reads != staleReads || queued != staleQueued))
+                staleQueued = -1;
+            if (queued > 0 && staleQueued < 0) {
+                const std::uint64_t before = reads;
                 Send(kMsgReceive, 0);
-                if (ioctl(fd, FIONREAD, &left) != 0)
-                    left = 0;
-            } else {
-                // Nothing new: bytes nobody read yet, or a line that hung up,
-                // keep the port readable; look again a little later.
-                left = queued;
-                if (queued > 0 || (p[0].revents & (POLLHUP | POLLERR | POLLNVAL)))
-                    Nap(wakeFd, kWaitSlice);
+                if (reads == before && !rxTerminate) {
+                    staleQueued = queued;
+                    staleReads = before;
+                }
+            } else if (queued > 0 || (p[0].revents & (POLLHUP | POLLERR | POLLNVAL))) {
+                // Bytes nobody takes, or a line that hung up, keep the port
+                // readable: look again a little later.
+                Nap(wakeFd, kWaitSlice);
             }
         }
     }
@@ -565,6 +572,8 @@ int TCustomCommX::Read(void* buf, int len)
     if (len <= 0)
         return 0;
     const ssize_t n = ::read(fd_, buf, static_cast<std::size_t>(len));
+    if (n > 0)
+        ++threads_->reads;
     if (n >= 0)
         return static_cast<int>(n);
     if (errno == EAGAIN || errno == EINTR)

@@ -122,8 +122,10 @@ void TComForm::timVornTimer()
 {
     timVorn.Enabled = false;
     Changed();
-    if (PlayerKind[GobanLv[0]->Tejun.NextColor()] == pkComputer)
-        main_.Turn.mnuComUtuClick();
+    const TTejun& t = GobanLv[0]->Tejun;
+    if (main_.GameRunning == 1 && GameOver == 0 && GameInfoLock != 1 && t.Current() == t.Last()
+        && PlayerKind[t.NextColor()] == pkComputer)
+        main_.ComUtu();
 }
 
 void TComForm::EngineTurn()

@@ -268,6 +268,9 @@ std::string TTurn::PeerMoveError(int kind, int x, int y) const
     TGoban& b = *GobanLv[0];
     const int side = b.Tejun.NextColor();
     const bool pass = x == 0 && y == 0;
+    // A pass after the end of the game only confirms the end.
+    if (pass && m.GameRunning == 1 && GameOver == 1)
+        return "";
     const bool playable = m.GameRunning == 1 && GameOver == 0 && PlayerKind[side] == kind
                           && (pass || (b.OnBoard(x, y) && b.CheckUtu(side, x, y) == kUtuOk));
     if (playable)
@@ -280,6 +283,8 @@ void TTurn::PeerUtu(int x, int y)
 {
     TMainCtl& m = main_;
     const TTejun& t = GobanLv[0]->Tejun;
+    if (GameOver == 1)
+        return;
     // The move goes after the last one, whatever the board shows.
     if (t.Current() != t.Last())
         m.Nav.mnuLastClick();

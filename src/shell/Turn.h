@@ -55,7 +55,8 @@ public:
     // A remote player's move of the kind (pkSerial, ...) for the side to
     // move, (0, 0) a pass: why it cannot be played now (no game, not that
     // player's turn, a point off the board or one the board refuses), as a
-    // message naming the point; "" when it can.
+    // message naming the point; "" when it can, and for a pass after the end
+    // of the game, which PeerUtu takes as the end confirmed.
     std::string PeerMoveError(int kind, int x, int y) const;
     // Plays a remote player's move that PeerMoveError let through, by the
     // entries the human's moves take: a point through BanUtu with the game
