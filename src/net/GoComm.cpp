@@ -49,6 +49,16 @@ std::uint8_t GmpChecksum(std::uint8_t b0, std::uint8_t b2, std::uint8_t b3)
     return static_cast<std::uint8_t>(0x80 | ((b0 + b2 + b3) & 0x7F));
 }
 
+TGmpPacket GmpPacket(std::uint8_t b0, int cmd, int value)
+{
+    TGmpPacket p{};
+    p[0] = b0;
+    p[2] = static_cast<std::uint8_t>(0x80 | ((cmd & 7) << 4) | ((value >> 7) & 7));
+    p[3] = static_cast<std::uint8_t>(0x80 | (value & 0x7F));
+    p[1] = GmpChecksum(p[0], p[2], p[3]);
+    return p;
+}
+
 int GmpPosition(int x, int y, int n) { return y == 0 ? 0 : (n - y) * n + x; }
 
 void GmpPoint(int p, int n, int& x, int& y)

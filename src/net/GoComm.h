@@ -37,6 +37,8 @@ constexpr int kGmpResign = 511;
 
 // Byte 1 of a packet from its bytes 0, 2 and 3.
 std::uint8_t GmpChecksum(std::uint8_t b0, std::uint8_t b2, std::uint8_t b3);
+// The packet of a command and its 10-bit value, with byte 0 as given.
+TGmpPacket GmpPacket(std::uint8_t b0, int cmd, int value);
 // The position of the point (x, y) on a board of n lines; 0 for y = 0 (a pass).
 int GmpPosition(int x, int y, int n);
 // The point of a position 1..n*n; the same arithmetic outside that range

@@ -57,9 +57,16 @@ void TComForm::Show()
     Changed();
 }
 
-bool TComForm::GameStart(int portNo, bool whiteIsPeer)
+void TComForm::MemoClear()
 {
     Memo1.clear();
+    ++MemoClears;
+    Changed();
+}
+
+bool TComForm::GameStart(int portNo, bool whiteIsPeer)
+{
+    MemoClear();
     // Nothing of an earlier game may linger: a peer started afresh begins
     // with both sequence bits at 0.
     Gmp.Reset();
@@ -83,7 +90,7 @@ void TComForm::NextGame(bool whiteIsPeer)
 {
     Gmp.Reset();
     timVorn.Enabled = false;
-    Memo1.clear();
+    MemoClear();
     if (whiteIsPeer)
         Gmp.SendNewGame();
     Changed();

@@ -55,6 +55,9 @@ public:
     // A local move of the colour at the board point (x, y), (0, 0) a pass.
     void SendMove(int x, int y, int colour);
 
+    // Empties the trace.
+    void MemoClear();
+
     // Handlers: input from the port, the resend timer, the engine's timer.
     void CommX1Receive(int receiveSize);
     void timSaisouTimer();
@@ -63,6 +66,7 @@ public:
     TCommX CommX1;
     TGoComm Gmp{*this};
     std::vector<std::string> Memo1;       // the packet trace
+    int MemoClears = 0;                   // how often it was emptied
     TGameTimer timSaisou{false, 20000};   // resends the packet not yet answered
     TGameTimer timVorn{false, 1000};      // one-shot: the engine answers the peer
     bool Visible = false;

@@ -34,9 +34,10 @@ TComFormWindow::~TComFormWindow()
 void TComFormWindow::Changed()
 {
     const std::vector<std::string>& lines = model_.Memo1;
-    if (lines.size() < shown_) {
+    if (model_.MemoClears != clears_ || lines.size() < shown_) {
         Memo1->clear();
         shown_ = 0;
+        clears_ = model_.MemoClears;
     }
     for (; shown_ < lines.size(); ++shown_)
         Memo1->appendPlainText(QString::fromStdString(lines[shown_]));

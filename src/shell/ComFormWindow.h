@@ -37,6 +37,7 @@ private:
     QTimer timSaisou;
     QTimer timVorn;
     std::size_t shown_ = 0;  // trace lines in the memo
+    int clears_ = 0;         // the trace's clears it has seen
 };
 
 } // namespace vorn

@@ -14,26 +14,13 @@
 #include <thread>
 
 #include "GnuGo.h"
-#include "ShellUtil.h"
+#include "GameUtil.h"
 #include "board/Rand.h"
 
 namespace vorn::test {
 namespace {
 
 using std::chrono::steady_clock;
-
-// A headless window whose moves for a serial peer go to the serial link, as
-// the Qt window sends them.
-class TSerialView : public TRecordingView {
-public:
-    void SendMove(int kind, int x, int y, int colour) override
-    {
-        TRecordingView::SendMove(kind, x, y, colour);
-        if (kind == pkSerial && ctl != nullptr)
-            ctl->Com.SendMove(x, y, colour);
-    }
-    TMainCtl* ctl = nullptr;
-};
 
 // The moves of an SGF game record: (x, y) with y counted from the top,
 // (0, 0) a pass; colours alternate from Black.
@@ -105,20 +92,9 @@ protected:
         ShellTest::TearDown();
     }
 
-    // A game through the dialog: the engine on one side, the serial peer on
-    // COM1 on the other.
     void Start(bool engineBlack, bool match = false)
     {
-        TGameInfo& d = ctl.GameInfo;
-        ctl.Click("mnuNew");
-        d.cmbBlackPlayer.Text = engineBlack ? "VORN" : "GNU Go";
-        d.cmbWhitePlayer.Text = engineBlack ? "GNU Go" : "VORN";
-        d.cmbTeai.Text = "0";
-        d.chkComm.Checked = true;
-        d.chkAiteWhite.Checked = engineBlack;
-        d.rdoCom1.Checked = true;
-        d.chkRenzoku.Checked = match;
-        d.btnOKClick();
+        StartSerialGame(ctl, engineBlack, match);
         ASSERT_TRUE(ctl.Com.CommX1.Opened());
     }
 
@@ -185,7 +161,7 @@ protected:
 
     PtyPair pty;
     GnuGoGmp peer;
-    TSerialView view;
+    TLinkView view;
     TNullCanvas canvas;
     TScriptPrompt prompt;
     TMainCtl ctl{view, canvas, prompt};
