@@ -126,6 +126,8 @@ public:
     // Raises the event of one report (GUI thread); reports of a port closed
     // or opened again since are ignored.
     void WndProc(int msg, int param, unsigned generation);
+    // Counts the openings of the port; reports carry the count of theirs.
+    unsigned Generation() const { return generation_; }
 
     struct TThreads;
 

@@ -117,6 +117,12 @@ void TComForm::CommX1Receive(int receiveSize)
     const int n = CommX1.Read(buf.data(), receiveSize);
     if (n > 0)
         Gmp.Receive(buf.data(), n);
+    // A message box runs an event loop: shown only now, no packet is
+    // handled in the middle of another.
+    std::vector<std::string> messages;
+    messages.swap(messages_);
+    for (const std::string& m : messages)
+        main_.prompt_.Message(m);
 }
 
 void TComForm::timSaisouTimer()
@@ -177,8 +183,8 @@ void TComForm::GmpPeerMove(int x, int y)
     const std::string refusal = main_.Turn.PeerMoveError(pkSerial, x, y);
     if (!refusal.empty()) {
         GmpTrace(refusal);
-        main_.prompt_.Message(refusal);
         main_.GameStop();
+        messages_.push_back(refusal);
         return;
     }
     main_.Turn.PeerUtu(x, y);
@@ -187,7 +193,7 @@ void TComForm::GmpPeerMove(int x, int y)
 
 void TComForm::GmpPeerResigned()
 {
-    main_.prompt_.Message(Msg("Match player resigned the game", "相手は投了しました"));
+    messages_.push_back(Msg("Match player resigned the game", "相手は投了しました"));
 }
 
 } // namespace vorn

@@ -88,6 +88,7 @@ private:
     void EngineTurn();
 
     TMainCtl& main_;
+    std::vector<std::string> messages_;  // shown once the input at hand is handled
 };
 
 } // namespace vorn

@@ -262,10 +262,13 @@ void TTurn::mnuPassClick()
         ComUtu();
 }
 
-std::string TTurn::PeerMoveError(int kind, int x, int y) const
+std::string TTurn::PeerMoveError(int kind, int x, int y)
 {
-    const TMainCtl& m = main_;
+    TMainCtl& m = main_;
     TGoban& b = *GobanLv[0];
+    // The move goes after the last one, whatever the board shows.
+    if (m.GameRunning == 1 && b.Tejun.Current() != b.Tejun.Last())
+        m.Nav.mnuLastClick();
     const int side = b.Tejun.NextColor();
     const bool pass = x == 0 && y == 0;
     // A pass after the end of the game only confirms the end.
@@ -282,12 +285,8 @@ std::string TTurn::PeerMoveError(int kind, int x, int y) const
 void TTurn::PeerUtu(int x, int y)
 {
     TMainCtl& m = main_;
-    const TTejun& t = GobanLv[0]->Tejun;
     if (GameOver == 1)
         return;
-    // The move goes after the last one, whatever the board shows.
-    if (t.Current() != t.Last())
-        m.Nav.mnuLastClick();
     if (x == 0) {
         if (PassAppend())
             Pass();

@@ -378,6 +378,44 @@ TEST_F(CommXTest, ReportsAfterCloseAreIgnored)
     EXPECT_TRUE(PumpUntil([&] { return reports == 1; }));
 }
 
+TEST_F(CommXTest, ReportsBecomeEvents)
+{
+    // Modem lines, breaks and line errors do not happen on a
+    // pseudo-terminal: the reports are handed to the component directly.
+    std::string events;
+    comm.OnSignal = [&](TCustomCommX&, int mask) { events += "signal " + std::to_string(mask) + ";"; };
+    comm.OnBreak = [&](TCustomCommX&) { events += "break;"; };
+    comm.OnError = [&](TCustomCommX&, int bits) { events += "error " + std::to_string(bits) + ";"; };
+    comm.OnReceive = [&](TCustomCommX&, int size) { events += "receive " + std::to_string(size) + ";"; };
+    comm.Open();
+    const unsigned g = comm.Generation();
+    const struct {
+        int msg, param;
+        unsigned generation;
+        const char* events;
+    } reports[] = {
+        {TCustomCommX::kMsgSignal, evCts, g, "signal 8;"},
+        {TCustomCommX::kMsgSignal, evBreak, g, "break;"},
+        {TCustomCommX::kMsgSignal, evBreak | evRing, g, "signal 320;break;"},
+        {TCustomCommX::kMsgSignal, evDsr | evRlsd, g, "signal 48;"},
+        {TCustomCommX::kMsgError, ceOverrun | ceFrame, g, "error 10;"},
+        {TCustomCommX::kMsgReceive, 0, g, ""},  // the bytes were read already
+        {TCustomCommX::kMsgTrans, 7, g, ""},    // goes to OnTrans (below)
+        {TCustomCommX::kMsgSignal, evCts, g - 1, ""},  // from an earlier opening
+        {0x504, 1, g, ""},
+    };
+    for (const auto& r : reports) {
+        events.clear();
+        comm.WndProc(r.msg, r.param, r.generation);
+        EXPECT_EQ(events, r.events) << std::hex << r.msg << " " << r.param;
+    }
+    EXPECT_EQ(trans, std::vector<int>{7});
+    comm.Close();
+    events.clear();
+    comm.WndProc(TCustomCommX::kMsgError, ceRxParity, g);
+    EXPECT_EQ(events, "") << "a closed port reports nothing";
+}
+
 TEST_F(CommXTest, ChangingThePortNumberReopens)
 {
     PtyPair second;

@@ -156,8 +156,11 @@ TEST_F(ComFormTest, PeerMovesAndPassesGoThroughTheGameFlow)
     Pump();
     EXPECT_FALSE(ctl.Com.timSaisou.Enabled);
 
-    // The peer passes: the pass enters the record and the running record;
+    // The peer passes while the user looks at the start of the game: the
+    // pass enters the record after the last move and the running record;
     // the engine's pass ends the game and goes to the peer.
+    ctl.Click("mnuFirst");
+    ASSERT_EQ(GobanLv[0]->Tejun.Current(), 0);
     Send(GmpCmdMove, 0);
     EXPECT_EQ(Receive(1), kOkOnly);
     EXPECT_EQ(ctl.PassCount, 1);
