@@ -140,12 +140,23 @@ protected:
     // GNU Go's record is ours, move by move, and its final position ours.
     void SameGame(const std::string& sgfPath)
     {
-        std::ifstream in(sgfPath);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        std::vector<int> colours;
-        const std::vector<Point> moves = SgfMoves(ss.str(), colours);
+        // GNU Go writes its record after every move; the last may still be
+        // on its way.
         const TTejun& t = GobanLv[0]->Tejun;
+        std::stringstream ss;
+        std::vector<int> colours;
+        std::vector<Point> moves;
+        const auto end = steady_clock::now() + std::chrono::seconds(3);
+        for (;;) {
+            std::ifstream in(sgfPath);
+            ss.str("");
+            ss << in.rdbuf();
+            colours.clear();
+            moves = SgfMoves(ss.str(), colours);
+            if (static_cast<int>(moves.size()) >= t.Last() || steady_clock::now() > end)
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
         ASSERT_EQ(static_cast<int>(moves.size()), t.Last()) << ss.str();
         EXPECT_GT(t.Last(), 10);
         for (int n = 1; n <= t.Last(); ++n) {
