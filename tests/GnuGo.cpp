@@ -3,13 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <fcntl.h>
+#include <pty.h>
 #include <stdexcept>
 #include <sys/wait.h>
+#include <termios.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -377,6 +382,86 @@ Point GnuGo::FromVertex(const std::string& v) const
 {
     Point p;
     return ParseGtpVertex(v, p, size_) ? p : Point();
+}
+
+PtyPair::PtyPair()
+{
+    char path[256] = {};
+    if (openpty(&master, &slave, path, nullptr, nullptr) != 0) {
+        master = slave = -1;
+        return;
+    }
+    fcntl(master, F_SETFD, FD_CLOEXEC);
+    fcntl(slave, F_SETFD, FD_CLOEXEC);
+    name = path;
+    for (int fd : {master, slave}) {
+        termios t{};
+        tcgetattr(fd, &t);
+        cfmakeraw(&t);
+        tcsetattr(fd, TCSANOW, &t);
+    }
+}
+
+PtyPair::~PtyPair()
+{
+    CloseSlave();
+    if (master >= 0)
+        close(master);
+}
+
+void PtyPair::CloseSlave()
+{
+    if (slave >= 0)
+        close(slave);
+    slave = -1;
+}
+
+GnuGoGmp::~GnuGoGmp() { Kill(); }
+
+bool GnuGoGmp::Start(int fd, const std::string& args)
+{
+    signal(SIGPIPE, SIG_IGN);
+    pid_ = fork();
+    if (pid_ < 0)
+        return false;
+    if (pid_ == 0) {
+        dup2(fd, 0);
+        dup2(fd, 1);
+        const int null = open("/dev/null", O_WRONLY);
+        if (null >= 0)
+            dup2(null, 2);
+        const std::string cmd = "PATH=\"$PATH:/usr/games\" exec gnugo --mode gmp " + args;
+        execl("/bin/sh", "sh", "-c", cmd.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return true;
+}
+
+bool GnuGoGmp::Wait(int ms)
+{
+    if (pid_ <= 0)
+        return true;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+void GnuGoGmp::Kill()
+{
+    if (pid_ <= 0)
+        return;
+    kill(pid_, SIGKILL);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
 }
 
 } // namespace vorn::test

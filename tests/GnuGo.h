@@ -55,4 +55,36 @@ private:
     bool LiveCommand(const std::string& command, std::string& answer);
 };
 
+// A pseudo-terminal pair made for a test: the program opens the slave side
+// by its name, a peer talks on the master side.  Both start in raw mode.
+struct PtyPair {
+    PtyPair();
+    ~PtyPair();
+    PtyPair(const PtyPair&) = delete;
+    PtyPair& operator=(const PtyPair&) = delete;
+    void CloseSlave();
+    int master = -1;
+    int slave = -1;
+    std::string name;  // the slave's path
+};
+
+// GNU Go in Go Modem Protocol mode with its standard input and output on a
+// descriptor (the master side of a pseudo-terminal).
+class GnuGoGmp {
+public:
+    GnuGoGmp() = default;
+    ~GnuGoGmp();
+    GnuGoGmp(const GnuGoGmp&) = delete;
+    GnuGoGmp& operator=(const GnuGoGmp&) = delete;
+    // Starts "gnugo --mode gmp" with the arguments; false when it cannot.
+    bool Start(int fd, const std::string& args);
+    // Waits up to ms for it to end; true when it has.
+    bool Wait(int ms);
+    // Ends it at once.
+    void Kill();
+
+private:
+    int pid_ = -1;
+};
+
 } // namespace vorn::test

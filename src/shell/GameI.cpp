@@ -550,10 +550,11 @@ void TGameInfo::StartGame()
     main_.DspRefresh();
 
     if (SerialInGame == 1) {
-        // Not built yet: the serial link clears its trace, opens its port and,
-        // when White is the serial peer, sends the new-game packet.  The
-        // clock starts with the first move of the exchange.
+        // The clock starts with the first move of the exchange.  A port that
+        // cannot be opened has been reported, and the game does not start.
         Changed();
+        if (!main_.Com.GameStart(SerialPort, PlayerKind[kSiro] == pkSerial))
+            main_.GameStop();
         return;
     }
     DesignWidth = 330;

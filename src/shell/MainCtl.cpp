@@ -390,6 +390,7 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
     ExamMode = 0;
     NoLastMark = 0;
     GameInfo.FormCreate();
+    Com.FormCreate();
     view_.ItemsChanged();
 }
 
@@ -438,6 +439,7 @@ void TMainCtl::FormClose()
                 ini.WriteString("Form", "File" + std::to_string(i), ReopenFiles[i]);
     }
     GameInfo.FormDestroy();
+    Com.FormDestroy();
     Turn.GameTimersStop();
     DictionariesClose();
     // While the engine is thinking the running record stays, and the next
@@ -812,8 +814,8 @@ void TMainCtl::GameStop()
     ItemRef("mnuEnd").checked = false;
     GameOver = 0;
     DictionariesClose();
-    // Not built yet: the serial link closes its port when a serial peer
-    // played (GameInfo.SerialInGame).
+    if (GameInfo.SerialInGame == 1)
+        Com.GameStop();
     view_.ItemsChanged();
     GameInfo.Show();
 }

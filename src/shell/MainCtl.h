@@ -17,6 +17,7 @@
 #include "board/Tejun.h"
 #include "shell/BanDraw.h"
 #include "shell/Captions.h"
+#include "shell/ComForm.h"
 #include "shell/FileMenu.h"
 #include "shell/GameI.h"
 #include "shell/Score.h"
@@ -232,6 +233,8 @@ public:
     TGameInfo GameInfo;
     TTurn Turn;
     TScore Score;
+    // The serial link: its port, protocol and trace.
+    TComForm Com{*this};
 
     // --- State ----------------------------------------------------------------
     TBanDraw Ban;                         // geometry, colours, drawing primitives
@@ -257,6 +260,7 @@ private:
     friend class TGameInfo;
     friend class TTurn;
     friend class TScore;
+    friend class TComForm;
     TUiState& ItemRef(const std::string& name);
     void ApplyTejunInfo();
     bool HaitiKeepsLiberties(int colour, int x, int y);

@@ -21,6 +21,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "shell/ComFormWindow.h"
 #include "shell/GameIForm.h"
 #include "shell/TcpWindow.h"
 #include "shell/VornApp.h"
@@ -152,6 +153,7 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     connect(&timVornVorn, &QTimer::timeout, this, [this] { ctl_->Turn.timVornVornTimer(); });
     connect(&timRenzoku, &QTimer::timeout, this, [this] { ctl_->Score.timRenzokuTimer(); });
     gameInfoForm_ = new TGameInfoForm(this, ctl_->GameInfo);
+    comForm_ = new TComFormWindow(this, ctl_->Com);
     connect(&timAuto, &QTimer::timeout, this, [this] { ctl_->Nav.timAutoTimer(); });
 
     // Errors of this window's handlers go to its controller's display.
@@ -174,6 +176,8 @@ TSDIAppForm::~TSDIAppForm()
     gameInfoForm_ = nullptr;
     delete tcpWindow_;
     tcpWindow_ = nullptr;
+    delete comForm_;
+    comForm_ = nullptr;
     // The print dialogs go before the printer they point at.
     delete printDialog_;
     delete printerSetupDialog_;
@@ -410,9 +414,9 @@ void TSDIAppForm::SetAutoTimer(bool enabled)
 
 void TSDIAppForm::SendMove(int kind, int x, int y, int colour)
 {
-    // Each link sends the move to its peer in its own form.
-    (void)colour;
+    // The move goes to the remote player by its kind, each link in its own form.
     switch (kind) {
+    case pkSerial: ctl_->Com.SendMove(x, y, colour); break;
     case pkTcp: ctl_->Tcp.SendMove(x, y); break;
     default: break;
     }

@@ -25,6 +25,7 @@ class QStatusBar;
 class QToolButton;
 
 namespace vorn {
+class TComFormWindow;
 class TGameInfoForm;
 class TTcpWindow;
 }
@@ -82,6 +83,7 @@ public:
     QStatusBar* Status() const { return StatusBar; }
     TGameInfoForm* GameInfoForm() const { return gameInfoForm_; }
     TTcpWindow* TcpWindow() const { return tcpWindow_; }
+    TComFormWindow* ComForm() const { return comForm_; }
     QTimer& Timer(const std::string& name);
     QTimer& AutoTimer() { return timAuto; }
 
@@ -147,6 +149,7 @@ private:
     QPageSetupDialog* printerSetupDialog_ = nullptr;
     TGameInfoForm* gameInfoForm_ = nullptr;
     TTcpWindow* tcpWindow_ = nullptr;
+    TComFormWindow* comForm_ = nullptr;
 
     // The window's timers: the game clock, engine against engine, the next
     // game of a match, automatic replay, the delayed opening of a record.

@@ -283,6 +283,40 @@ void TTurn::mnuPassClick()
         ComUtu();
 }
 
+std::string TTurn::PeerMoveError(int kind, int x, int y)
+{
+    TMainCtl& m = main_;
+    TGoban& b = *GobanLv[0];
+    // The move goes after the last one, whatever the board shows.
+    if (m.GameRunning == 1 && b.Tejun.Current() != b.Tejun.Last())
+        m.Nav.mnuLastClick();
+    const int side = b.Tejun.NextColor();
+    const bool pass = x == 0 && y == 0;
+    // A pass after the end of the game only confirms the end.
+    if (pass && m.GameRunning == 1 && GameOver == 1)
+        return "";
+    const bool playable = m.GameRunning == 1 && GameOver == 0 && PlayerKind[side] == kind
+                          && (pass || (b.OnBoard(x, y) && b.CheckUtu(side, x, y) == kUtuOk));
+    if (playable)
+        return "";
+    return Msg("Match player's move cannot be played：<", "相手の手は打てません：<") + std::to_string(x) + ","
+           + std::to_string(y) + ">";
+}
+
+void TTurn::PeerUtu(int x, int y)
+{
+    TMainCtl& m = main_;
+    if (GameOver == 1)
+        return;
+    if (x == 0) {
+        if (PassAppend())
+            Pass();
+        return;
+    }
+    TimerSet(timThink, false);
+    m.BanUtu(x, y, 0);
+}
+
 void TTurn::mnuResignClick()
 {
     TMainCtl& m = main_;

@@ -38,6 +38,20 @@ void HandicapRecordOnBoard0(std::uint64_t seed)
     b.Pass();
 }
 
+void StartSerialGame(TMainCtl& ctl, bool engineBlack, bool match)
+{
+    TGameInfo& d = ctl.GameInfo;
+    ctl.Click("mnuNew");
+    d.cmbBlackPlayer.Text = engineBlack ? "VORN" : "Peer";
+    d.cmbWhitePlayer.Text = engineBlack ? "Peer" : "VORN";
+    d.cmbTeai.Text = "0";
+    d.chkComm.Checked = true;
+    d.chkAiteWhite.Checked = engineBlack;
+    d.rdoCom1.Checked = true;
+    d.chkRenzoku.Checked = match;
+    d.btnOKClick();
+}
+
 void GameTest::SetUp()
 {
     ShellTest::SetUp();
