@@ -35,7 +35,6 @@ void NozokiThink(Point& out) { out = Point{}; }
 void SemeaiThink() {}
 void WeakGunThink(Point& out) { out = Point{}; }
 void WeakGunKankeiThink(Point& out) { out = Point{}; }
-void EmptyThink(Point& out) { out = Point{}; }
 void Kankei34Think(Point& out) { out = Point{}; }
 void JiUtikomiThink() {}
 void AiteKankeiThink() {}
@@ -63,7 +62,6 @@ void KouDate(int, Point& out)
     KouDateValue = 0;
 }
 
-int KiriHyoka(int, Point, Point, Point) { return -1; }
 void KouKatachiAnswer() {}
 
 } // namespace vorn

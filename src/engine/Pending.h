@@ -57,7 +57,6 @@ void SemeaiThink();
 // Stage 3.
 void WeakGunThink(Point& out);
 void WeakGunKankeiThink(Point& out);
-void EmptyThink(Point& out);
 void Kankei34Think(Point& out);
 void JiUtikomiThink();
 void AiteKankeiThink();
@@ -91,9 +90,6 @@ void Sakiyomi(Point p, Point& out);
 void KouDate(int limit, Point& out);
 
 // --- Readings of other units ---------------------------------------------------------
-// The value for c of cutting at `cut` between the other colour's stones a and
-// b; -1 (no cut) until the shape-link generators land.
-int KiriHyoka(int c, Point cut, Point a, Point b);
 // The ko unit's answers to mutual self-atari shapes.
 void KouKatachiAnswer();
 

@@ -23,6 +23,7 @@
 #include "engine/Yose.h"
 #include "engine/Toru.h"
 #include "engine/Ukeru.h"
+#include "engine/shapes/KiriHyoka.h"
 #include "records/Log.h"
 
 namespace vorn {

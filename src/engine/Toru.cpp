@@ -19,6 +19,7 @@
 #include "engine/Yose.h"
 #include "engine/Think.h"
 #include "engine/Toru2.h"
+#include "engine/shapes/KiriHyoka.h"
 
 namespace vorn {
 

@@ -253,6 +253,9 @@ int BestTactical()
     return 0;
 }
 
+// The point the stages chose in the last Solve, pass when none did.
+Point g_stageChoice;
+
 // Sets up the problem and runs the move choice up to stage 2: the best
 // candidate then, pass when there is none.
 Point Solve(const TProblem& pr)
@@ -267,6 +270,7 @@ Point Solve(const TProblem& pr)
     const std::uint64_t before = StackHash();
     Point out;
     VornThink0(2, out);
+    g_stageChoice = out;
     EXPECT_EQ(StackHash(), before) << "the board, record or level changed";
     EXPECT_EQ(Level, 0);
     SortKoho();
@@ -294,6 +298,50 @@ TEST_F(TacticsProblems, Table)
             << "answer " << PointName(got) << " is forbidden; candidates" << table;
         if (std::getenv("VORN_DUMP"))
             std::cout << "problem " << n << ": " << PointName(got) << " <-" << table << "\n";
+    }
+}
+
+// A stone in atari whose escape would cut two diagonal links at once: the
+// capture is urgent, and ends the tactical stage.  What the escape is worth
+// comes from the value of its two cuts.
+// clang-format off
+const TProblem kDoubleCutProblems[] = {
+    {R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . O . . . O . .
+        . . . . X . . . .
+        . . . X O X . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)",
+     'X', "E6", "", "White's E5 out at E6 would cut at D4 and F4 with C3 and G3 behind the cuts"},
+    {R"(
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . O . . . O . . . . .
+        . . . . . X . . . . . . .
+        . . . . X O X . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .
+        . . . . . . . . . . . . .)",
+     'X', "F6", "", "the same double cut on 13x13, the cutting stones further off"},
+};
+// clang-format on
+
+TEST_F(TacticsProblems, DoubleCutsMakeTheCaptureUrgent)
+{
+    for (const TProblem& pr : kDoubleCutProblems) {
+        SCOPED_TRACE(pr.reason);
+        const Point want = ParseList(pr.answers).at(0);
+        EXPECT_EQ(Solve(pr), want) << "candidates" << CandidateList();
+        EXPECT_EQ(g_stageChoice, want) << "the tactical stage did not end with it; candidates" << CandidateList();
     }
 }
 
