@@ -10,6 +10,7 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Pending.h"
+#include "engine/shapes/KiriHyoka.h"
 #include "engine/Yose.h"
 
 namespace vorn {
