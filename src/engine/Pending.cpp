@@ -1,5 +1,7 @@
 #include "engine/Pending.h"
 
+#include "board/Gun.h"
+#include "engine/Hyoka.h"
 #include "engine/links/KankeiBox.h"
 
 namespace vorn {
@@ -22,10 +24,8 @@ void Kankei8Utu(Point, Point) {}
 void Kankei10Utu(Point, Point) {}
 void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
-void IkkenWarikomi(TKankeiBox) {}
 void IkkenNozoki(TKankeiBox) {}
 void IkkenNozokiSoto(TKankeiBox) {}
-void IkkenKado1(TKankeiBox) {}
 void IkkenEdgeRenraku(Point, Point) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
@@ -62,6 +62,7 @@ void KouDate(int, Point& out)
     KouDateValue = 0;
 }
 
+int GunIkkenHyoka(const TGun& gun) { return Hyoka(gun.GetIsiIro() ^ 3); }
 void KouKatachiAnswer() {}
 
 } // namespace vorn

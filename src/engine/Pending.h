@@ -11,6 +11,7 @@
 
 namespace vorn {
 
+class TGun;
 struct TKankeiBox;
 
 // --- Per-decision state of the generators -----------------------------------------
@@ -37,12 +38,10 @@ void Kankei10Utu(Point a, Point b);   // three-space jump
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
 // Pattern families of the one-space jump (engine/links/IkkenRenraku.h): the
-// wedge, the peep and the reading from outside it, a single opponent
-// corner; and the dispatcher of a jump to the edge.
-void IkkenWarikomi(TKankeiBox box);
+// peep and the reading from outside it; and the dispatcher of a jump to the
+// edge.
 void IkkenNozoki(TKankeiBox box);
 void IkkenNozokiSoto(TKankeiBox box);
-void IkkenKado1(TKankeiBox box);
 void IkkenEdgeRenraku(Point a, Point b);
 // Relation moves run at the end of the pair answers (reason 5); selects at
 // 160 into out.
@@ -90,6 +89,9 @@ void Sakiyomi(Point p, Point& out);
 void KouDate(int limit, Point& out);
 
 // --- Readings of other units ---------------------------------------------------------
+// The weak-group unit's value of a group's one-space extension: Hyoka of
+// the other colour on the unchanged position until it lands.
+int GunIkkenHyoka(const TGun& gun);
 // The ko unit's answers to mutual self-atari shapes.
 void KouKatachiAnswer();
 
