@@ -20,6 +20,8 @@
 #include "engine/Think.h"
 #include "engine/Toru.h"
 #include "engine/Yose.h"
+#include "engine/links/IkkenRenraku.h"
+#include "engine/links/KankeiBox.h"
 
 namespace vorn {
 namespace {
@@ -124,12 +126,33 @@ void StageOn(benchmark::State& state, const char* const (&positions)[N], Gen gen
 // Evaluations made by the link handlers, by the relation kind of the pair.
 Arr<long long, 0, kPairJi - 1> g_hyokaByKind{};
 
+// The one-space jumps by the family their shape goes to (the last entry for
+// a jump to the edge): calls and the evaluations they made.
+constexpr int kFamilies = kIkkenFree + 2;
+const char* const kFamilyNames[kFamilies] = {"wedge", "peep", "kata", "taikaku", "kado1", "free", "edge"};
+Arr<long long, 0, kFamilies - 1> g_ikkenCalls{};
+Arr<long long, 0, kFamilies - 1> g_ikkenHyoka{};
+
+int IkkenFamily(Point a, Point b)
+{
+    const TGoban& g = CurGoban();
+    TKankeiBox box;
+    if (g.GetIroPt(a) == kHen || g.GetIroPt(b) == kHen || !KankeiBoxMake(a, b, box))
+        return kFamilies - 1;
+    return IkkenShape(box);
+}
+
 void CountingRelation(int kind, Point a, Point b)
 {
+    const int family = kind == 3 ? IkkenFamily(a, b) : -1;
     const long long before = HyokaCallCount;
     PairRelationHandler(kind, a, b);
     if (kind >= 0 && kind < kPairJi)
         g_hyokaByKind[kind] += HyokaCallCount - before;
+    if (family >= 0) {
+        ++g_ikkenCalls[family];
+        g_ikkenHyoka[family] += HyokaCallCount - before;
+    }
 }
 
 // The pair answers (stage 2's PairAnswer) with the evaluations they make per
@@ -138,6 +161,8 @@ template <std::size_t N>
 void PairsOn(benchmark::State& state, const char* const (&positions)[N])
 {
     g_hyokaByKind.Fill(0);
+    g_ikkenCalls.Fill(0);
+    g_ikkenHyoka.Fill(0);
     long long total = 0, decisions = 0;
     StageOn(state, positions, [&](Point& out) {
         PairSources.Relation = CountingRelation;
@@ -150,6 +175,16 @@ void PairsOn(benchmark::State& state, const char* const (&positions)[N])
     state.counters["hyoka"] = static_cast<double>(total) / n;
     for (int kind : {3, 6, 10})
         state.counters["hyoka_kind" + std::to_string(kind)] = static_cast<double>(g_hyokaByKind[kind]) / n;
+    // Per one-space jump of each family: calls per decision and evaluations
+    // per call.
+    for (int f = 0; f < kFamilies; ++f) {
+        if (g_ikkenCalls[f] == 0)
+            continue;
+        const std::string name = kFamilyNames[f];
+        state.counters["ikken_" + name + "_calls"] = static_cast<double>(g_ikkenCalls[f]) / n;
+        state.counters["ikken_" + name + "_hyoka_per_call"] =
+            static_cast<double>(g_ikkenHyoka[f]) / static_cast<double>(g_ikkenCalls[f]);
+    }
 }
 
 void BM_ThinkMove9(benchmark::State& state) { ThinkOn(state, kPositions9); }

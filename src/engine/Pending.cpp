@@ -1,5 +1,7 @@
 #include "engine/Pending.h"
 
+#include "board/Gun.h"
+#include "engine/Hyoka.h"
 #include "engine/links/KankeiBox.h"
 #include <algorithm>
 
@@ -23,10 +25,8 @@ void Kankei8Utu(Point, Point) {}
 void Kankei10Utu(Point, Point) {}
 void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
-void IkkenWarikomi(TKankeiBox) {}
 void IkkenNozoki(TKankeiBox) {}
 void IkkenNozokiSoto(TKankeiBox) {}
-void IkkenKado1(TKankeiBox) {}
 void IkkenEdgeRenraku(Point, Point) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 

@@ -11,6 +11,7 @@
 
 namespace vorn {
 
+class TGun;
 struct TKankeiBox;
 class TGun;
 
@@ -33,12 +34,10 @@ void Kankei10Utu(Point a, Point b);   // three-space jump
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
 // Pattern families of the one-space jump (engine/links/IkkenRenraku.h): the
-// wedge, the peep and the reading from outside it, a single opponent
-// corner; and the dispatcher of a jump to the edge.
-void IkkenWarikomi(TKankeiBox box);
+// peep and the reading from outside it; and the dispatcher of a jump to the
+// edge.
 void IkkenNozoki(TKankeiBox box);
 void IkkenNozokiSoto(TKankeiBox box);
-void IkkenKado1(TKankeiBox box);
 void IkkenEdgeRenraku(Point a, Point b);
 // Relation moves run at the end of the pair answers (reason 5); selects at
 // 160 into out.

@@ -10,6 +10,8 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Pending.h"
+#include "engine/links/IkkenKado1.h"
+#include "engine/links/IkkenWarikomi.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/Yose.h"
 

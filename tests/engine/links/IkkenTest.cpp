@@ -127,49 +127,16 @@ constexpr const char* kPeep = R"(
 
 class IkkenTest : public VornTest {
 protected:
-    // Board 0 from the diagram with the listed points set to a colour (kAki
-    // clears one), prepared for `toMove`.
-    using TStones = std::vector<std::pair<Point, int>>;
     static void Prepare(const char* diagram, int toMove, const TStones& stones = {})
     {
-        SetBoard(diagram);
-        for (auto [p, c] : stones)
-            GobanLv[0]->SetIro(p.x, p.y, c);
-        GobanLv[0]->RenMake();
-        if (toMove == kSiro)
-            GobanLv[0]->Pass();
-        Point none;
-        VornThink0(-1, none);
-        ClearLinkOutput();
+        PrepareLink(diagram, toMove, stones);
     }
-
-    // For either colour to move: f adds nothing and plays no trial move.
     static void ExpectNothing(const char* diagram, const TStones& stones, const std::function<void()>& f,
                               const char* what = "")
     {
-        for (int c : {kKuro, kSiro}) {
-            Prepare(diagram, c, stones);
-            JibunIro = static_cast<std::uint8_t>(c);
-            int moves = -1;
-            const TLinkOutput out = Run(f, &moves);
-            EXPECT_TRUE(out.Koho.empty()) << what << ":" << out.Show();
-            EXPECT_TRUE(out.Marks.empty()) << what;
-            EXPECT_EQ(moves, 0) << what;
-        }
+        ExpectNoLinkOutput(diagram, stones, f, what);
     }
-
-    // Runs f and answers what it left, checking that it took back every
-    // trial move; `moves` gets the stones it put on the look-ahead boards.
-    static TLinkOutput Run(const std::function<void()>& f, int* moves = nullptr)
-    {
-        const std::uint64_t before = StackHash();
-        TTrialMoveCounter counter;
-        f();
-        EXPECT_EQ(StackHash(), before);
-        if (moves != nullptr)
-            *moves = counter.Moves;
-        return TakeLinkOutput();
-    }
+    static TLinkOutput Run(const std::function<void()>& f, int* moves = nullptr) { return RunLink(f, moves); }
 
     static TKankeiBox Box(Point a = kA, Point b = kB)
     {
@@ -516,30 +483,10 @@ TEST_F(IkkenTest, LookAheadOutsideTheBoxPlaysNothing)
 
 // --- Symmetry ----------------------------------------------------------------------
 
-// One routine on one position under symmetry t: its output in the frame of
-// the untransformed position.
-struct TSymCase {
-    const char* Name;
-    const char* Diagram;
-    int ToMove;
-    // Whether the evaluation of the position and its mirror images agree,
-    // so the values can be compared too (the weak-group term of the
-    // evaluation is not exactly symmetric on every shape).
-    bool Values;
-    std::string (*Run)(int t);
-};
-
 std::string ShowPoint(Point p, int t)
 {
     const Point q = SymInverse(p, t);
     return std::to_string(q.x) + "," + std::to_string(q.y);
-}
-
-std::string Handler(void (*h)(Point, Point), Point a, Point b, int t)
-{
-    ClearLinkOutput();
-    h(Sym(a, t), Sym(b, t));
-    return TakeLinkOutput(t).Show();
 }
 
 const TSymCase kSymCases[] = {
@@ -573,42 +520,7 @@ const TSymCase kSymCases[] = {
      }},
 };
 
-// The candidate values blanked, for positions whose evaluation is not
-// symmetric.
-std::string PointsOnly(std::string s)
-{
-    for (std::size_t i = s.find(")="); i != std::string::npos; i = s.find(")=", i + 1)) {
-        std::size_t j = i + 2;
-        while (j < s.size() && s[j] != ' ')
-            ++j;
-        s.replace(i + 2, j - i - 2, "v");
-    }
-    return s;
-}
-
-TEST_F(IkkenTest, MirrorImagesGiveTheSameAnswersAtTheMirroredPoints)
-{
-    for (const TSymCase& c : kSymCases) {
-        std::string first;
-        for (int t = 0; t < 8; ++t) {
-            SymDecision(c.Diagram, t, c.ToMove);
-            JibunIro = static_cast<std::uint8_t>(c.ToMove);
-            AiteIro = static_cast<std::uint8_t>(c.ToMove ^ 3);
-            ClearLinkOutput();
-            const std::uint64_t before = StackHash();
-            std::string got = c.Run(t);
-            EXPECT_EQ(StackHash(), before) << c.Name << " symmetry " << t;
-            if (!c.Values)
-                got = PointsOnly(got);
-            if (t == 0) {
-                first = got;
-                EXPECT_FALSE(first.empty()) << c.Name << " gives nothing to compare";
-            } else {
-                EXPECT_EQ(got, first) << c.Name << " symmetry " << t;
-            }
-        }
-    }
-}
+TEST_F(IkkenTest, MirrorImagesGiveTheSameAnswersAtTheMirroredPoints) { ExpectSymmetric(kSymCases); }
 
 } // namespace
 } // namespace vorn::test

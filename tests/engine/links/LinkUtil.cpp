@@ -10,6 +10,7 @@
 #include "engine/Koho.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
+#include "engine/links/KankeiBox.h"
 
 namespace vorn::test {
 
@@ -95,26 +96,24 @@ void DiagramDecision(const char* diagram)
     Prologue();
 }
 
-void SweepPairs(const std::string& what, TSweepCount& count)
+namespace {
+
+struct TJump {
+    int Kind;
+    Point A, B;
+};
+
+// Every registered handler of its kind on every jump, for JibunIro = each
+// colour, with the look-ahead off and on (an area over the left half of
+// the board); a jump with an end off the board also with its ends swapped.
+void SweepJumps(const std::string& what, const std::vector<TJump>& jumps, TSweepCount& count)
 {
-    ++count.Positions;
     const TGoban& b0 = *GobanLv[0];
-    struct TPair {
-        int Kind;
-        Point A, B;
-    };
-    std::vector<TPair> pairs;
-    for (int i = 1; i <= b0.PairCount(); ++i) {
-        const int kind = b0.PairKind(i);
-        if (kind == 3 || kind == 6 || kind == 10)
-            pairs.push_back({kind, b0.PairPointB(i), b0.PairPointA(i)});
-    }
-    // The look-ahead area: the left half of the board.
     YomiArea = {};
     for (int x = 1; x <= (BoardSize + 1) / 2; ++x)
         for (int y = 1; y <= BoardSize; ++y)
             YomiArea[x][y] = 1;
-    for (const TPair& pr : pairs) {
+    for (const TJump& pr : jumps) {
         std::vector<std::pair<Point, Point>> ends{{pr.A, pr.B}};
         if (b0.GetIroPt(pr.A) == kHen || b0.GetIroPt(pr.B) == kHen)
             ends.push_back({pr.B, pr.A});
@@ -139,6 +138,44 @@ void SweepPairs(const std::string& what, TSweepCount& count)
     for (int i = 1; i <= KohoCount; ++i)
         EXPECT_EQ(b0.GetIroPt(Koho.Pt[i]), kAki) << what << ": candidate " << Koho.Pt[i].x << "," << Koho.Pt[i].y;
 }
+
+} // namespace
+
+void SweepPairs(const std::string& what, TSweepCount& count)
+{
+    ++count.Positions;
+    const TGoban& b0 = *GobanLv[0];
+    std::vector<TJump> jumps;
+    for (int i = 1; i <= b0.PairCount(); ++i) {
+        const int kind = b0.PairKind(i);
+        if (kind == 3 || kind == 6 || kind == 10)
+            jumps.push_back({kind, b0.PairPointB(i), b0.PairPointA(i)});
+    }
+    SweepJumps(what, jumps, count);
+}
+
+void SweepEdgeLine(const std::string& what, int d, TSweepCount& count)
+{
+    ++count.Positions;
+    const TGoban& b0 = *GobanLv[0];
+    const int kind = d == 2 ? 3 : d == 3 ? 6 : 10;
+    std::vector<TJump> jumps;
+    const auto edge = [](int v) { return v == 1 || v == BoardSize; };
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            const int c = b0.GetIro(x, y);
+            if (c != kKuro && c != kSiro)
+                continue;
+            // Along the top or bottom edge, and along the left or right.
+            if (edge(y) && b0.GetIro(x + d, y) == c)
+                jumps.push_back({kind, Point(x, y), Point(x + d, y)});
+            if (edge(x) && b0.GetIro(x, y + d) == c)
+                jumps.push_back({kind, Point(x, y), Point(x, y + d)});
+        }
+    SweepJumps(what, jumps, count);
+}
+
+bool JumpBox(Point a, Point b, TKankeiBox& box) { return KankeiPrologue(a, b, nullptr, box); }
 
 Point Sym(Point p, int t)
 {
@@ -219,6 +256,92 @@ void ClearLinkOutput()
     KohoCount = 0;
     PreparedTeClear();
     LinkMarkClear();
+}
+
+void PrepareLink(const char* diagram, int toMove, const TStones& stones)
+{
+    SetBoard(diagram);
+    for (auto [p, c] : stones)
+        GobanLv[0]->SetIro(p.x, p.y, c);
+    GobanLv[0]->RenMake();
+    if (toMove == kSiro)
+        GobanLv[0]->Pass();
+    Prologue();
+    ClearLinkOutput();
+    KohoKind = kkKankei;
+}
+
+TLinkOutput RunLink(const std::function<void()>& f, int* moves)
+{
+    const std::uint64_t before = StackHash();
+    TTrialMoveCounter counter;
+    f();
+    EXPECT_EQ(StackHash(), before);
+    if (moves != nullptr)
+        *moves = counter.Moves;
+    return TakeLinkOutput();
+}
+
+void ExpectNoLinkOutput(const char* diagram, const TStones& stones, const std::function<void()>& f, const char* what)
+{
+    for (int c : {kKuro, kSiro}) {
+        PrepareLink(diagram, c, stones);
+        JibunIro = static_cast<std::uint8_t>(c);
+        AiteIro = static_cast<std::uint8_t>(c ^ 3);
+        int moves = -1;
+        const TLinkOutput out = RunLink(f, &moves);
+        EXPECT_TRUE(out.Koho.empty()) << what << ":" << out.Show();
+        EXPECT_TRUE(out.Marks.empty()) << what;
+        EXPECT_EQ(moves, 0) << what;
+    }
+}
+
+std::string Handler(void (*h)(Point, Point), Point a, Point b, int t)
+{
+    ClearLinkOutput();
+    h(Sym(a, t), Sym(b, t));
+    return TakeLinkOutput(t).Show();
+}
+
+namespace {
+
+// The candidate values blanked, for positions whose evaluation is not
+// symmetric.
+std::string PointsOnly(std::string s)
+{
+    for (std::size_t i = s.find(")="); i != std::string::npos; i = s.find(")=", i + 1)) {
+        std::size_t j = i + 2;
+        while (j < s.size() && s[j] != ' ')
+            ++j;
+        s.replace(i + 2, j - i - 2, "v");
+    }
+    return s;
+}
+
+} // namespace
+
+void ExpectSymmetric(std::span<const TSymCase> cases)
+{
+    for (const TSymCase& c : cases) {
+        std::string first;
+        for (int t = 0; t < 8; ++t) {
+            SymDecision(c.Diagram, t, c.ToMove);
+            JibunIro = static_cast<std::uint8_t>(c.ToMove);
+            AiteIro = static_cast<std::uint8_t>(c.ToMove ^ 3);
+            ClearLinkOutput();
+            const std::uint64_t before = StackHash();
+            std::string got = c.Run(t);
+            EXPECT_EQ(StackHash(), before) << c.Name << " symmetry " << t;
+            if (!c.Values)
+                got = PointsOnly(got);
+            if (t == 0) {
+                first = got;
+                EXPECT_FALSE(first.empty()) << c.Name << " gives nothing to compare";
+            } else {
+                EXPECT_EQ(got, first) << c.Name << " symmetry " << t;
+            }
+        }
+    }
 }
 
 TTrialMoveCounter::TTrialMoveCounter() { SetShellHooks(this); }

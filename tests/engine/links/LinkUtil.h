@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -13,6 +15,10 @@
 
 #include "board/Hooks.h"
 #include "board/Point.h"
+
+namespace vorn {
+struct TKankeiBox;
+}
 
 namespace vorn::test {
 
@@ -59,6 +65,16 @@ void DiagramDecision(const char* diagram);
 // `what` names the position in failure messages.
 void SweepPairs(const std::string& what, TSweepCount& count);
 
+// Every registered handler of kind 3 (6, 10 for d = 3, 4) on every jump of d
+// steps along the first line between two stones of one colour: the pair
+// list leaves these out, so their off-board box column is met only here.
+// The same checks as SweepPairs.
+void SweepEdgeLine(const std::string& what, int d, TSweepCount& count);
+
+// The box of a jump of the pair list as its handler builds it; false when
+// the handler would not go on (an end off the board, no stone at a).
+bool JumpBox(Point a, Point b, TKankeiBox& box);
+
 // --- Symmetries -------------------------------------------------------------------
 
 // Symmetry t = 0..7 of the board: bit 2 swaps the axes, then bit 0 mirrors
@@ -84,6 +100,42 @@ struct TLinkOutput {
 TLinkOutput TakeLinkOutput(int t = 0);
 // Empties the candidate table, the prepared answers and the link marks.
 void ClearLinkOutput();
+
+// --- Known answers ---------------------------------------------------------------------
+
+using TStones = std::vector<std::pair<Point, int>>;
+// Board 0 from the diagram with the listed points set to a colour (kAki
+// clears one), prepared as at the start of a decision for `toMove`, with the
+// handlers' output emptied and the pair answers' reason in force.
+void PrepareLink(const char* diagram, int toMove, const TStones& stones = {});
+// Runs f and answers what it left, expecting every trial move taken back;
+// `moves` gets the stones it put on the look-ahead boards.
+TLinkOutput RunLink(const std::function<void()>& f, int* moves = nullptr);
+// For either colour to move (JibunIro too): f adds nothing, marks nothing
+// and plays no trial move.
+void ExpectNoLinkOutput(const char* diagram, const TStones& stones, const std::function<void()>& f,
+                        const char* what = "");
+
+// --- Symmetry cases -----------------------------------------------------------------
+
+// One routine on one position under symmetry t, its output in the frame of
+// the untransformed position.
+struct TSymCase {
+    const char* Name;
+    const char* Diagram;
+    int ToMove;
+    // Whether the evaluation of the position and its mirror images agree,
+    // so the values can be compared too (the weak-group term of the
+    // evaluation is not exactly symmetric on every shape).
+    bool Values;
+    std::string (*Run)(int t);
+};
+// A relation handler's output on (a, b) under symmetry t.
+std::string Handler(void (*h)(Point, Point), Point a, Point b, int t);
+// Every case under the eight symmetries, JibunIro the side to move: the same
+// answer at the mapped points each time (values too where the case says),
+// never an empty one, and the boards as they were.
+void ExpectSymmetric(std::span<const TSymCase> cases);
 
 // --- Trial moves ----------------------------------------------------------------------
 
