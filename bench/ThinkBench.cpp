@@ -114,8 +114,10 @@ void StageOn(benchmark::State& state, const char* const (&positions)[N], Gen gen
     ResetProgramState();
 }
 
-// Evaluations made by the link handlers, by the relation kind of the pair.
+// Evaluations made by the link handlers, by the relation kind of the pair,
+// and those of the one-space jumps to the edge among kind 3.
 Arr<long long, 0, kPairJi - 1> g_hyokaByKind{};
+long long g_hyokaEdge3 = 0;
 
 void CountingRelation(int kind, Point a, Point b)
 {
@@ -123,6 +125,9 @@ void CountingRelation(int kind, Point a, Point b)
     PairRelationHandler(kind, a, b);
     if (kind >= 0 && kind < kPairJi)
         g_hyokaByKind[kind] += HyokaCallCount - before;
+    const TGoban& g = *GobanLv[0];
+    if (kind == 3 && (g.GetIroPt(a) == kHen || g.GetIroPt(b) == kHen))
+        g_hyokaEdge3 += HyokaCallCount - before;
 }
 
 // The pair answers (stage 2's PairAnswer) with the evaluations they make per
@@ -131,6 +136,7 @@ template <std::size_t N>
 void PairsOn(benchmark::State& state, const char* const (&positions)[N])
 {
     g_hyokaByKind.Fill(0);
+    g_hyokaEdge3 = 0;
     long long total = 0, decisions = 0;
     StageOn(state, positions, [&](Point& out) {
         PairSources.Relation = CountingRelation;
@@ -143,6 +149,7 @@ void PairsOn(benchmark::State& state, const char* const (&positions)[N])
     state.counters["hyoka"] = static_cast<double>(total) / n;
     for (int kind : {3, 6, 10})
         state.counters["hyoka_kind" + std::to_string(kind)] = static_cast<double>(g_hyokaByKind[kind]) / n;
+    state.counters["hyoka_kind3_edge"] = static_cast<double>(g_hyokaEdge3) / n;
 }
 
 void BM_ThinkMove9(benchmark::State& state) { ThinkOn(state, kPositions9); }

@@ -26,7 +26,8 @@ void IkkenWarikomi(TKankeiBox) {}
 void IkkenNozoki(TKankeiBox) {}
 void IkkenNozokiSoto(TKankeiBox) {}
 void IkkenKado1(TKankeiBox) {}
-void IkkenEdgeRenraku(Point, Point) {}
+void IkkenEdgeTuke(TKankeiBox) {}
+void IkkenEdgeTukeYomi(TKankeiBox) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
 void SikatuUrgentThink(Point& out) { out = Point{}; }
@@ -35,6 +36,7 @@ void NozokiThink(Point& out) { out = Point{}; }
 void SemeaiThink() {}
 void WeakGunThink(Point& out) { out = Point{}; }
 void WeakGunKankeiThink(Point& out) { out = Point{}; }
+void WeakGunHirogeru(const TGun&, int, Point& out) { out = Point{}; }
 void Kankei34Think(Point& out) { out = Point{}; }
 void JiUtikomiThink() {}
 void AiteKankeiThink() {}

@@ -11,6 +11,7 @@
 
 namespace vorn {
 
+class TGun;
 struct TKankeiBox;
 
 // --- Per-decision state of the generators -----------------------------------------
@@ -38,12 +39,14 @@ void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
 // Pattern families of the one-space jump (engine/links/IkkenRenraku.h): the
 // wedge, the peep and the reading from outside it, a single opponent
-// corner; and the dispatcher of a jump to the edge.
+// corner; and of a jump to the edge (engine/links/IkkenEdgeRenraku.h), the
+// opponent's stone beside the owner's stone and its reading.
 void IkkenWarikomi(TKankeiBox box);
 void IkkenNozoki(TKankeiBox box);
 void IkkenNozokiSoto(TKankeiBox box);
 void IkkenKado1(TKankeiBox box);
-void IkkenEdgeRenraku(Point a, Point b);
+void IkkenEdgeTuke(TKankeiBox box);
+void IkkenEdgeTukeYomi(TKankeiBox box);
 // Relation moves run at the end of the pair answers (reason 5); selects at
 // 160 into out.
 void Kankei4Think(Point& out);
@@ -78,6 +81,10 @@ void LastThink(Point& out);
 void YoseThink(Point& out);
 
 // --- Called by generators -----------------------------------------------------------
+// Extension moves of the group g from its one-space, knight's-move and
+// two-space relations; the best in out ((0, 0) when none).  Adds its own
+// candidates unless noAdd is 1.
+void WeakGunHirogeru(const TGun& g, int noAdd, Point& out);
 // A two-space extension along line 3 from the group of a stone on line 3, or a
 // jump to line 5, where nothing stands within three lines; (0, 0) when none.
 void HirakiTobiTe(Point stone, Point& out);

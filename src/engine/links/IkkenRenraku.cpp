@@ -12,6 +12,7 @@
 #include "engine/Pending.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/Yose.h"
+#include "engine/links/IkkenEdgeRenraku.h"
 
 namespace vorn {
 

@@ -160,16 +160,7 @@ protected:
 
     // Runs f and answers what it left, checking that it took back every
     // trial move; `moves` gets the stones it put on the look-ahead boards.
-    static TLinkOutput Run(const std::function<void()>& f, int* moves = nullptr)
-    {
-        const std::uint64_t before = StackHash();
-        TTrialMoveCounter counter;
-        f();
-        EXPECT_EQ(StackHash(), before);
-        if (moves != nullptr)
-            *moves = counter.Moves;
-        return TakeLinkOutput();
-    }
+    static TLinkOutput Run(const std::function<void()>& f, int* moves = nullptr) { return RunLinkHandler(f, moves); }
 
     static TKankeiBox Box(Point a = kA, Point b = kB)
     {

@@ -164,10 +164,12 @@ Point SymInverse(Point p, int t)
     return p;
 }
 
-void SymDecision(const char* diagram, int t, int toMove)
+void SymDecision(const char* diagram, int t, int toMove, const std::vector<std::pair<Point, int>>& stones)
 {
     SetBoard(diagram);
     TGoban& b = *GobanLv[0];
+    for (auto [p, c] : stones)
+        b.SetIro(p.x, p.y, c);
     Grid<std::uint8_t, 0, 20> ban = b.Ban;
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y) {
@@ -219,6 +221,17 @@ void ClearLinkOutput()
     KohoCount = 0;
     PreparedTeClear();
     LinkMarkClear();
+}
+
+TLinkOutput RunLinkHandler(const std::function<void()>& f, int* moves)
+{
+    const std::uint64_t before = StackHash();
+    TTrialMoveCounter counter;
+    f();
+    EXPECT_EQ(StackHash(), before);
+    if (moves != nullptr)
+        *moves = counter.Moves;
+    return TakeLinkOutput();
 }
 
 TTrialMoveCounter::TTrialMoveCounter() { SetShellHooks(this); }
