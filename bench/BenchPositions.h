@@ -102,4 +102,88 @@ X X X X . X O . . O . O . . O . O O X
 . . . . X O O . . . . . . . . . O . .)",
 };
 
+// Later positions of the engine's own games, Black to move: the middle game
+// and the endgame on both sizes.
+inline const char* const kMiddle9[] = {
+    R"(
+. . . . . . . . .
+. . O O X . . . .
+. . X . X . O . .
+. . X . . . . . .
+. . . . X . X X O
+. X . . . . . O .
+. X O O . O O X .
+. O . . . . . O .
+. . . . X . . . .)",
+};
+
+inline const char* const kEndgame9[] = {
+    R"(
+. . . . . . . . .
+. . . . . . X X O
+. . . . X X O O O
+. . X . . X O . .
+. . . . X O O . .
+. . X . X X . O .
+. . . . X O O . .
+O . . X O . . . .
+. . . X . O . . .)",
+    R"(
+. . . X . O . . .
+. . . X . O . . .
+. . . X . O . . .
+. . . X . O . . .
+. . . . O O . . .
+. . . X . O . . .
+. . . X . O . . .
+. . . X . O . . .
+. . . X . O . . .)",
+};
+
+inline const char* const kMiddle19[] = {
+    R"(
+. O . X . X . O . O . X . . . . . . X
+. . O O X . O . O . . . O . X . . X .
+. . . X O . X X X O . . . . O X X . .
+O O . . X . . . X X O . X . . O X . X
+O O O X . X . . O O . O O . . O O X .
+O . X . X O O O . O X O X . O . X . .
+. . . O . X O . X X . X X X . . . O .
+. . O X . . . . . . . . O X . . X . .
+. X X X . O X X . X X O . . . . . . .
+. X O O . . . . . . O O O X . . . . .
+. O X X X . O . O . O X X . O O . X .
+. O O . . . . . . . . . . O . O X . .
+O X X O O X . . X . . O . . . . O O .
+. O . X O X O . . . . . . . . . . . .
+O . O . X X . . X . . X . . X . . O .
+O O . O . . . . . . . . O . . . X O .
+X . O . O . . . . . O . X X . . . . O
+. X . O O X . X . . . X X O . X . O O
+. X . X X . . . . O . . . . . . . . X)",
+};
+
+inline const char* const kEndgame19[] = {
+    R"(
+. O . X . X . O . O . X . O O X . . X
+. . O O X O O O O . . . O O X X . X .
+. . . X X X X X X O . . O O O X X . .
+O O . . X . . X X X O . X X O O X . X
+O O O X . X X O O O . O O X X O O X X
+O . X X X O O O . O X O X X . X X O X
+. . O O . X O O X X . X X X X . X O O
+. X O X . . . . . . . . O X . . X X O
+X X X X . O X X . X X O . X . X O X O
+O X . . X . . X X O O O O X X . O O O
+O O X X X X O O O O O X X X O O O X O
+O O O O X O O . X X O O O O . O X X .
+O X X O O X O O X . . O X O . . O O .
+O O X X O X O X . . X O X X O O O . .
+O . O X X X X X X X . X X . X X X O .
+O O . O . O O O O . . . O . . . X O .
+X O O . O . O O X . O . X X . . . . O
+X X X O O X X X X . . X X . X X O O O
+. X . X X . . . . O . . . X O O O . X)",
+};
+
 } // namespace vorn::bench

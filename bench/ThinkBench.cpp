@@ -1,54 +1,37 @@
 // The engine's move choice on the fixed positions of BenchPositions.h:
-// median and worst time per move.
+// median and worst time per move, and the full analyses it runs per move.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "BenchPositions.h"
 #include "VornCore.h"
+#include "board/Diagram.h"
 #include "board/Goban.h"
+#include "board/Hooks.h"
 #include "board/Array.h"
 #include "board/Kiri.h"
 #include "engine/Hyoka.h"
 #include "engine/PairAnswer.h"
+#include "engine/Nozoki.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
+#include "engine/Yose.h"
 
 namespace vorn {
 namespace {
 
 using bench::kPositions19;
 using bench::kPositions9;
+using bench::kMiddle9;
+using bench::kEndgame9;
+using bench::kMiddle19;
+using bench::kEndgame19;
 
-void SetDiagram(const char* diagram)
-{
-    std::vector<std::string> rows;
-    std::istringstream in(diagram);
-    std::string line, row;
-    while (std::getline(in, line)) {
-        row.clear();
-        for (char ch : line)
-            if (ch == 'X' || ch == 'O' || ch == '.')
-                row += ch;
-        if (!row.empty())
-            rows.push_back(row);
-    }
-    BoardSize = static_cast<int>(rows.size());
-    Handicap = 0;
-    Level = 0;
-    TGoban& b = *GobanLv[0];
-    b.NewGame();
-    for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            const char ch = rows[y - 1][x - 1];
-            b.SetIro(x, y, ch == 'X' ? kKuro : ch == 'O' ? kSiro : kAki);
-        }
-    b.RenMake();
-}
+void SetDiagram(const char* diagram) { SetupPosition(ReadDiagram(diagram), kKuro); }
 
 void Report(benchmark::State& state, std::vector<double>& times)
 {
@@ -60,27 +43,47 @@ void Report(benchmark::State& state, std::vector<double>& times)
     state.SetItemsProcessed(static_cast<std::int64_t>(times.size()));
 }
 
+// Full analyses per call, from the analyses counted over `calls` calls.
+void ReportAnalyses(benchmark::State& state, std::uint64_t analyses, std::size_t calls)
+{
+    if (calls > 0)
+        state.counters["analyses"] = static_cast<double>(analyses) / static_cast<double>(calls);
+}
+
 // Times one ThinkMove per position per iteration and reports the median and
 // the worst single move in microseconds.
 template <std::size_t N>
-void ThinkOn(benchmark::State& state, const char* const (&positions)[N])
+void ThinkOn(benchmark::State& state, const char* const (&positions)[N], bool warm = false)
 {
     ResetProgramState();
+    PlayerKind[kKuro] = PlayerKind[kSiro] = pkComputer;
     std::vector<double> times;
+    std::uint64_t analyses = 0;
     for (auto _ : state) {
         for (const char* diagram : positions) {
             state.PauseTiming();
             SetDiagram(diagram);
+            // A new game: no endgame values yet.
+            YoseCacheClear();
+            if (warm) {
+                // The same decision once untimed, so that the endgame cache
+                // holds the values of the position.
+                Point first;
+                ThinkMove(first);
+            }
             state.ResumeTiming();
+            const std::uint64_t before = AnalyzeCount;
             const auto start = std::chrono::steady_clock::now();
             Point out;
             ThinkMove(out);
             benchmark::DoNotOptimize(out);
             const auto end = std::chrono::steady_clock::now();
+            analyses += AnalyzeCount - before;
             times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
         }
     }
     Report(state, times);
+    ReportAnalyses(state, analyses, times.size());
     ResetProgramState();
 }
 
@@ -96,6 +99,7 @@ void StageOn(benchmark::State& state, const char* const (&positions)[N], Gen gen
                                      value = 0;
                                  }};
     std::vector<double> times;
+    std::uint64_t analyses = 0;
     for (auto _ : state) {
         for (const char* diagram : positions) {
             state.PauseTiming();
@@ -103,14 +107,17 @@ void StageOn(benchmark::State& state, const char* const (&positions)[N], Gen gen
             Point out;
             VornThink0(0, out);
             state.ResumeTiming();
+            const std::uint64_t before = AnalyzeCount;
             const auto start = std::chrono::steady_clock::now();
             gen(out);
             benchmark::DoNotOptimize(out);
             const auto end = std::chrono::steady_clock::now();
+            analyses += AnalyzeCount - before;
             times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
         }
     }
     Report(state, times);
+    ReportAnalyses(state, analyses, times.size());
     ResetProgramState();
 }
 
@@ -154,19 +161,35 @@ void PairsOn(benchmark::State& state, const char* const (&positions)[N])
 
 void BM_ThinkMove9(benchmark::State& state) { ThinkOn(state, kPositions9); }
 void BM_ThinkMove19(benchmark::State& state) { ThinkOn(state, kPositions19); }
+void BM_ThinkMove9Middle(benchmark::State& state) { ThinkOn(state, kMiddle9); }
+void BM_ThinkMove9Endgame(benchmark::State& state) { ThinkOn(state, kEndgame9); }
+void BM_ThinkMove9EndgameWarm(benchmark::State& state) { ThinkOn(state, kEndgame9, true); }
+void BM_ThinkMove19Middle(benchmark::State& state) { ThinkOn(state, kMiddle19); }
+void BM_ThinkMove19Endgame(benchmark::State& state) { ThinkOn(state, kEndgame19); }
+void BM_ThinkMove19EndgameWarm(benchmark::State& state) { ThinkOn(state, kEndgame19, true); }
 
 void BM_RenAnswer9(benchmark::State& state) { StageOn(state, kPositions9, RenAnswer); }
 void BM_RenAnswer19(benchmark::State& state) { StageOn(state, kPositions19, RenAnswer); }
 
 void BM_PairAnswer9(benchmark::State& state) { PairsOn(state, kPositions9); }
 void BM_PairAnswer19(benchmark::State& state) { PairsOn(state, kPositions19); }
+void BM_NozokiThink9(benchmark::State& state) { StageOn(state, kPositions9, NozokiThink); }
+void BM_NozokiThink19(benchmark::State& state) { StageOn(state, kPositions19, NozokiThink); }
 
 BENCHMARK(BM_ThinkMove9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ThinkMove19)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove9Middle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove9Endgame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove9EndgameWarm)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove19Middle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove19Endgame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMove19EndgameWarm)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenAnswer9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenAnswer19)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PairAnswer9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PairAnswer19)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NozokiThink9)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NozokiThink19)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace vorn

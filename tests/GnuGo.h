@@ -1,6 +1,15 @@
 // GNU Go as an independent reference, driven over its text protocol.
+//
+// Where gnugo is installed the tests ask it live.  Its answers are also kept
+// as data, one transcript per test under tests/problems/gnugo/, so that the
+// same tests check the same answers where it is not: the test then runs
+// against the transcript, which must see the very commands it recorded (a
+// different command means our side has changed its course, and fails the
+// test).  VORN_GNUGO chooses: "live", "replay", or "record" (live, and the
+// transcripts written anew); without it, live when gnugo runs, else replay.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "board/Point.h"
@@ -21,12 +30,20 @@ public:
     std::string Command(const std::string& command);
     // Same, but answers false instead of throwing on an error response.
     bool TryCommand(const std::string& command, std::string& answer);
+    // An answer that the test puts together from many commands (a whole
+    // board's liberties): asked live, kept in the transcript as one answer
+    // under the label, and replayed without asking.
+    std::string Derived(const std::string& label, const std::function<std::string()>& ask);
 
     // Our point as a protocol vertex ("D4"); a pass for (0, 0).
     std::string Vertex(Point p) const;
     Point FromVertex(const std::string& v) const;
 
+    // GNU Go can answer the running test: live, or from its transcript.
     static bool Available();
+    // GNU Go plays a whole game by itself ("gnugo <args> -o file"); replayed,
+    // the recorded file is written.  False when that fails.
+    static bool WriteGame(const std::string& args, const std::string& file);
 
 private:
     int size_ = 19;
@@ -35,6 +52,7 @@ private:
     int fromChild_ = -1;
     std::string buffer_;
     std::string ReadResponse();
+    bool LiveCommand(const std::string& command, std::string& answer);
 };
 
 } // namespace vorn::test

@@ -11,18 +11,13 @@
 
 namespace vorn {
 
-class TGun;
 struct TKankeiBox;
+class TGun;
 
 // --- Per-decision state of the generators -----------------------------------------
-void NozokiCheck();   // the peep table
-// Peeps recorded at each point, by the colour that peeps: [colour][x][y].
-extern Arr<Grid<std::uint8_t, 1, 19>, 1, 2> NozokiMap;
 // The ko-threat search: its list, and the value of the best threat found.
 extern int KouDateCount;
 extern int KouDateValue;
-// 1 while the group-relation patterns record pairs instead of candidates.
-extern std::uint8_t GunKankeiPairMode;
 
 // --- Relation handlers of the link generators ----------------------------------
 // A is the stone whose relation to its partner B is threatened (B may lie on
@@ -55,10 +50,8 @@ void Kankei4Think(Point& out);
 // Stage 2.
 void SikatuUrgentThink(Point& out);
 void SikatuThink();
-void NozokiThink(Point& out);
 void SemeaiThink();
 // Stage 3.
-void WeakGunThink(Point& out);
 void WeakGunKankeiThink(Point& out);
 void Kankei34Think(Point& out);
 void JiUtikomiThink();
@@ -68,31 +61,34 @@ void GunKankeiThink(int n, Point& out);
 void Center19Think(Point& out);
 void KouThink(Point& out);
 void IkiGunKankeiThink(Point& out);
-// Stage 5.
-void JiThink(Point& out);
-void GunJiThink(Point& out);
 // Stages 6 and 7.
 void KankeiHokyo(int kind, Point& out);
 void Kankei6Think(Point& out);
 void KeimaOgeimaHokyo(Point& out);
 void KeimaHokyo(Point& out);
-// Stage 8.
-void LastThink(Point& out);
-void YoseThink(Point& out);
 
 // --- Called by generators -----------------------------------------------------------
-// Extension moves of the group g from its one-space, knight's-move and
-// two-space relations; the best in out ((0, 0) when none).  Adds its own
-// candidates unless noAdd is 1.
-void WeakGunHirogeru(const TGun& g, int noAdd, Point& out);
 // A two-space extension along line 3 from the group of a stone on line 3, or a
 // jump to line 5, where nothing stands within three lines; (0, 0) when none.
 void HirakiTobiTe(Point stone, Point& out);
 // Invasions between two-space links of the opponent (adds only).
 void NikenUtikomiThink();
+// The group-relation patterns of every stone of a group (n: the least value
+// a pattern keeps).  While GunKankeiPairMode is 1 they record pairs with
+// AddKohoPair instead of adding candidates.
+void KankeiGunUtu(const TGun& g, int n);
+// The patterns of one relation between the related point a and our stone b,
+// by relation kind; weak is passed as 1 by the weak-group generator.
+void GunKankei1Utu(Point a, Point b);
+void GunKankei2Utu(Point a, Point b);
+void GunKankei3Utu(Point a, Point b, int weak);
+void GunKankei4Utu(Point a, Point b);
+void GunKankei5Utu(Point a, Point b);
+void GunKankei6Utu(Point a, Point b);
+void GunKankei7Utu(Point a, Point b, int weak);
+void GunKankei8Utu(Point a, Point b);
 
 // --- Refinements of the choice -------------------------------------------------
-void KosumiKankeiUtu(Point& out);
 void Sakiyomi(Point p, Point& out);
 void KouDate(int limit, Point& out);
 

@@ -157,6 +157,11 @@ public:
     void FormPaint();
     // A tool button's long hint for the status bar.
     void ShowHint(const std::string& hint);
+    // The application's error display: an error stopped an operation of the
+    // window.  The look-ahead is unwound, board 0 analysed again and
+    // repainted, the engine's turn ended, the error logged with the position
+    // and the message shown; the program goes on.
+    void ErrorShow(const std::string& message);
 
     // --- Menus and tool buttons ---------------------------------------------
     // Runs the handler of a menu item or tool button by its name.

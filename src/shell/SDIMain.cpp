@@ -23,6 +23,7 @@
 
 #include "shell/GameIForm.h"
 #include "shell/TcpWindow.h"
+#include "shell/VornApp.h"
 
 namespace vorn {
 
@@ -153,9 +154,11 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     gameInfoForm_ = new TGameInfoForm(this, ctl_->GameInfo);
     connect(&timAuto, &QTimer::timeout, this, [this] { ctl_->Nav.timAutoTimer(); });
 
+    // Errors of this window's handlers go to its controller's display.
+    TVornApp::SetErrorDisplay(this, [this](const std::string& message) { ctl_->ErrorShow(message); });
     const std::string dir =
         exeDir.empty() ? QCoreApplication::applicationDirPath().toStdString() + "/" : exeDir;
-    ctl_->FormCreate(dir, args);
+    RunGuarded([&] { ctl_->FormCreate(dir, args); });
     // The link windows, after the main window (the TCP window listens at once).
     tcpWindow_ = new TTcpWindow(this, ctl_->Tcp, width());
     ItemsChanged();
@@ -163,8 +166,9 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
 
 TSDIAppForm::~TSDIAppForm()
 {
+    TVornApp::ClearErrorDisplay(this);
     if (!closed_)
-        ctl_->FormClose();
+        RunGuarded([this] { ctl_->FormClose(); });
     // The game dialog and the link windows go before the logic they show.
     delete gameInfoForm_;
     gameInfoForm_ = nullptr;

@@ -1,7 +1,9 @@
 #include "shell/Turn.h"
 
+#include "board/GameKeep.h"
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "engine/Fault.h"
 #include "engine/Joban.h"
 #include "engine/Think.h"
 #include "records/KifuIg1.h"
@@ -103,6 +105,25 @@ void TTurn::StatusShow(bool yourTurn)
     main_.view_.SetStatusText(StatusLineText(yourTurn, Language));
 }
 
+void TTurn::ThinkSafe(Point& te, const char* operation)
+{
+    const TGameKeep keep;
+    std::string message;
+    try {
+        Think(te);
+        return;
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "unknown error";
+    }
+    te = Point{};
+    // The position as the engine was asked.
+    FaultRecover(&keep);
+    FaultLog(FaultReport(operation, message));
+    main_.FormPaint();
+}
+
 bool TTurn::PassAppend()
 {
     // A pass captures nothing: the capture list of the move before must not
@@ -140,7 +161,7 @@ void TTurn::ComUtu()
     const std::int64_t t1 = Clock->NowMs();
     view.WaitCursor(true);
     Point te;
-    Think(te);
+    ThinkSafe(te, "the engine's move");
     view.WaitCursor(false);
     const std::int64_t t2 = Clock->NowMs();
 
@@ -297,7 +318,7 @@ void TTurn::mnuHintClick()
     HintColoursSet(b.Tejun.NextColor());
     HintMode = 1;
     Point ignored;
-    Think(ignored);
+    ThinkSafe(ignored, "the hint");
     HintMode = 0;
     HintKohoPaint();
 }

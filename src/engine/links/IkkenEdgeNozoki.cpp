@@ -9,6 +9,7 @@
 #include "engine/Koho.h"
 #include "engine/Pending.h"
 #include "engine/Think.h"
+#include "engine/WeakGun.h"
 #include "engine/Yose.h"
 #include "engine/links/IkkenEdgeRenraku.h"
 

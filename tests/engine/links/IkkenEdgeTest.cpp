@@ -23,6 +23,7 @@
 #include "engine/Koho.h"
 #include "engine/Pending.h"
 #include "engine/Think.h"
+#include "engine/WeakGun.h"
 #include "engine/links/IkkenEdgeNozoki.h"
 #include "engine/links/IkkenEdgeRenraku.h"
 #include "engine/links/IkkenEdgeWarikomi.h"
