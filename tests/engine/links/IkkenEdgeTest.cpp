@@ -49,18 +49,10 @@ constexpr const char* kNobi = R"(
     . . . . . . . . .
     . . . . . . . . .
     . . . . . . . . .)";
-
-// The same with Black (4,2) above White's pair: the block at (6,1) ataris it.
-constexpr const char* kNobiAtari = R"(
-    . . . O O . . . .
-    . . . X X . . . .
-    . . . . X . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .)";
+// With Black (4,2) above White's pair the block at (6,1) ataris it.
+const std::vector<std::pair<Point, int>> kNobiAtari{{Point(4, 2), kKuro}};
+// White's gap stone alone, White (3,1) two points along the first line.
+const std::vector<std::pair<Point, int>> kTobi{{Point(4, 1), kAki}, {Point(3, 1), kSiro}};
 
 // White's gap stone and White (4,2), (4,3) beside Black's stones.
 constexpr const char* kKata = R"(
@@ -68,18 +60,6 @@ constexpr const char* kKata = R"(
     . . . O X . . . .
     . . . O X . . . .
     . . . . X . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .)";
-
-// White's gap stone alone, White (3,1) two points along the first line.
-constexpr const char* kTobi = R"(
-    . . O . O . . . .
-    . . . . X . . . .
-    . . . . X . . . .
-    . . . . . . . . .
     . . . . . . . . .
     . . . . . . . . .
     . . . . . . . . .
@@ -231,7 +211,7 @@ TEST_F(IkkenEdgeTest, TheHandlerRunsOnlyTheFamilyThatWins)
         {"gap, beside the gap, beside the stone", kNobi, {{Point(4, 2), kSiro}},
          IkkenEdgeWariNobi},
         {"gap and beside the stone", kNobi, {{Point(4, 1), kAki}, {Point(4, 2), kSiro}}, IkkenEdgeWariKata},
-        {"gap alone", kTobi, {}, IkkenEdgeWariTobi},
+        {"gap alone", kNobi, kTobi, IkkenEdgeWariTobi},
         {"beside the gap", kNozoki, {}, IkkenEdgeNozoki},
     };
     for (const TCase& k : cases)
@@ -371,15 +351,15 @@ TEST_F(IkkenEdgeTest, WedgeWithANeighbourBlocksOnTheOtherSide)
 TEST_F(IkkenEdgeTest, ABlockThatAtarisTheWedgeCountsTwiceForTheOwnerOnly)
 {
     // The value of the one candidate for the engine playing c.
-    const auto value = [](const char* diagram, int c) {
-        Prepare(diagram, c);
+    const auto value = [](const TStones& stones, int c) {
+        Prepare(kNobi, c, stones);
         Run([] { IkkenEdgeWariNobi(Box()); });
-        EXPECT_EQ(KohoCount, 1) << diagram;
+        EXPECT_EQ(KohoCount, 1);
         return KohoCount == 1 ? Koho.Value[1] : 0;
     };
     EXPECT_EQ(value(kNobiAtari, kKuro), 2 * value(kNobiAtari, kSiro));
     // Without the atari the two sides' readings add up alike.
-    EXPECT_EQ(value(kNobi, kKuro), value(kNobi, kSiro));
+    EXPECT_EQ(value({}, kKuro), value({}, kSiro));
 }
 
 TEST_F(IkkenEdgeTest, WedgeBesideTheStoneMarksBeforeItReads)
@@ -433,47 +413,18 @@ TEST_F(IkkenEdgeTest, WedgeBesideTheStoneIsACutFromTwenty)
 TEST_F(IkkenEdgeTest, WedgeAloneNeedsAFarStoneAlongTheEdge)
 {
     for (int c : {kKuro, kSiro}) {
-        Prepare(kTobi, c);
+        Prepare(kNobi, c, kTobi);
         TLinkOutput out = Run([] { IkkenRenraku(kStone, kEdge); });
         ASSERT_EQ(out.Koho.size(), 1u) << out.Show();
         // Black blocks away from White's far stone; White pushes there or
         // hanes above it.
         EXPECT_TRUE(out.Koho.count(c == kKuro ? P(6, 1) : P(6, 2))) << out.Show();
         int moves = -1;
-        Prepare(kTobi, c, {{Point(3, 1), kAki}});
+        Prepare(kNobi, c, {{Point(4, 1), kAki}});
         out = Run([] { IkkenRenraku(kStone, kEdge); }, &moves);
         EXPECT_TRUE(out.Koho.empty()) << out.Show();
         EXPECT_EQ(moves, 0);
     }
-}
-
-TEST_F(IkkenEdgeTest, WallPoints)
-{
-    SetBoard(R"(
-        . X . . . . . . .
-        X . X . . . . . .
-        . X . . . . . . .
-        . . . . . . . . .
-        . . . . . X . . .
-        . . . . X . X . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)");
-    struct TCase {
-        Point P;
-        bool Wall;
-    };
-    const TCase cases[] = {
-        {Point(2, 1), true},  // Black's own stone
-        {Point(1, 1), false}, // two Black neighbours, none empty
-        {Point(2, 2), false}, // four Black neighbours
-        {Point(6, 6), false}, // three Black neighbours
-        {Point(5, 5), true},  // two Black, two empty
-        {Point(8, 8), false}, // four empty
-    };
-    for (const TCase& k : cases)
-        EXPECT_EQ(IkkenEdgeKabePt(k.P, kKuro), k.Wall) << k.P.x << "," << k.P.y;
-    EXPECT_FALSE(IkkenEdgeKabePt(Point(2, 1), kSiro));
 }
 
 // --- The peep beside the gap -------------------------------------------------------------
@@ -606,20 +557,21 @@ TEST_F(IkkenEdgeTest, EscapeOfAStoneInAtariStaysOnTheBoard)
 struct TSymCase {
     const char* Name;
     const char* Diagram;
+    std::vector<std::pair<Point, int>> Stones;
     int ToMove;
     bool Values; // the evaluation agrees under the board's symmetries
 };
 
 const TSymCase kSymCases[] = {
-    {"wedge with a neighbour, owner", kNobi, kKuro, true},
-    {"wedge with a neighbour, attacker", kNobi, kSiro, true},
-    {"block that ataris, owner", kNobiAtari, kKuro, true},
-    {"wedge beside the stone, owner", kKata, kKuro, false},
-    {"wedge beside the stone, attacker", kKata, kSiro, false},
-    {"wedge alone, owner", kTobi, kKuro, true},
-    {"wedge alone, attacker", kTobi, kSiro, true},
-    {"peep, owner", kNozoki, kKuro, true},
-    {"peep, attacker", kNozoki, kSiro, true},
+    {"wedge with a neighbour, owner", kNobi, {}, kKuro, true},
+    {"wedge with a neighbour, attacker", kNobi, {}, kSiro, true},
+    {"block that ataris, owner", kNobi, kNobiAtari, kKuro, true},
+    {"wedge beside the stone, owner", kKata, {}, kKuro, false},
+    {"wedge beside the stone, attacker", kKata, {}, kSiro, false},
+    {"wedge alone, owner", kNobi, kTobi, kKuro, true},
+    {"wedge alone, attacker", kNobi, kTobi, kSiro, true},
+    {"peep, owner", kNozoki, {}, kKuro, true},
+    {"peep, attacker", kNozoki, {}, kSiro, true},
 };
 
 TEST_F(IkkenEdgeTest, BothOrdersOnEveryEdgeGiveTheSameAnswers)
@@ -628,7 +580,7 @@ TEST_F(IkkenEdgeTest, BothOrdersOnEveryEdgeGiveTheSameAnswers)
         TLinkOutput first;
         for (int t = 0; t < 8; ++t)
             for (bool swapped : {false, true}) {
-                SymDecision(c.Diagram, t, c.ToMove);
+                SymDecision(c.Diagram, t, c.ToMove, c.Stones);
                 Engine(c.ToMove);
                 const Point a = Sym(swapped ? kEdge : kStone, t), b = Sym(swapped ? kStone : kEdge, t);
                 const std::uint64_t before = StackHash();
