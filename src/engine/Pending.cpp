@@ -27,7 +27,8 @@ void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
 void IkkenNozoki(TKankeiBox) {}
 void IkkenNozokiSoto(TKankeiBox) {}
-void IkkenEdgeRenraku(Point, Point) {}
+void IkkenEdgeTuke(TKankeiBox) {}
+void IkkenEdgeTukeYomi(TKankeiBox) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
 void SikatuUrgentThink(Point& out) { out = Point{}; }

@@ -34,11 +34,13 @@ void Kankei10Utu(Point a, Point b);   // three-space jump
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
 // Pattern families of the one-space jump (engine/links/IkkenRenraku.h): the
-// peep and the reading from outside it; and the dispatcher of a jump to the
-// edge.
+// peep and the reading from outside it; and of a jump to the edge
+// (engine/links/IkkenEdgeRenraku.h), the opponent's stone beside the owner's
+// stone and its reading.
 void IkkenNozoki(TKankeiBox box);
 void IkkenNozokiSoto(TKankeiBox box);
-void IkkenEdgeRenraku(Point a, Point b);
+void IkkenEdgeTuke(TKankeiBox box);
+void IkkenEdgeTukeYomi(TKankeiBox box);
 // Relation moves run at the end of the pair answers (reason 5); selects at
 // 160 into out.
 void Kankei4Think(Point& out);

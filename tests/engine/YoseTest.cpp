@@ -21,6 +21,7 @@
 #include "board/Jisho.h"
 #include "board/Ren.h"
 #include "engine/Koho.h"
+#include "engine/PairAnswer.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
 
@@ -110,6 +111,11 @@ void SetUpProblem(const char* diagram, char toMove)
         GobanLv[0]->Pass();
     PlayerKind[kKuro] = PlayerKind[kSiro] = pkComputer;
     ThinkSources = TThinkSources{StagesAfterOpening, NoKoThreat};
+    // The link generators answer links to the edge too, and a first-line
+    // connection is also an endgame point: a link candidate found first keeps
+    // its reason and can end an earlier stage.  The problems look at the
+    // endgame's own answers.
+    PairSources.Relation = [](int, Point, Point) {};
 }
 
 Point Decide()

@@ -14,6 +14,7 @@
 #include "engine/links/IkkenWarikomi.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/Yose.h"
+#include "engine/links/IkkenEdgeRenraku.h"
 
 namespace vorn {
 

@@ -201,10 +201,12 @@ Point SymInverse(Point p, int t)
     return p;
 }
 
-void SymDecision(const char* diagram, int t, int toMove)
+void SymDecision(const char* diagram, int t, int toMove, const std::vector<std::pair<Point, int>>& stones)
 {
     SetBoard(diagram);
     TGoban& b = *GobanLv[0];
+    for (auto [p, c] : stones)
+        b.SetIro(p.x, p.y, c);
     Grid<std::uint8_t, 0, 20> ban = b.Ban;
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y) {
@@ -281,6 +283,8 @@ TLinkOutput RunLink(const std::function<void()>& f, int* moves)
         *moves = counter.Moves;
     return TakeLinkOutput();
 }
+
+TLinkOutput RunLinkHandler(const std::function<void()>& f, int* moves) { return RunLink(f, moves); }
 
 void ExpectNoLinkOutput(const char* diagram, const TStones& stones, const std::function<void()>& f, const char* what)
 {

@@ -82,8 +82,9 @@ bool JumpBox(Point a, Point b, TKankeiBox& box);
 Point Sym(Point p, int t);
 Point SymInverse(Point p, int t);
 // Board 0 as the diagram under symmetry t, prepared as at the start of a
-// decision for `toMove`.
-void SymDecision(const char* diagram, int t, int toMove);
+// decision for `toMove`; the listed points of the diagram are first set to a
+// colour (kAki clears one).
+void SymDecision(const char* diagram, int t, int toMove, const std::vector<std::pair<Point, int>>& stones = {});
 
 // --- Output of the handlers ---------------------------------------------------------
 
@@ -100,6 +101,9 @@ struct TLinkOutput {
 TLinkOutput TakeLinkOutput(int t = 0);
 // Empties the candidate table, the prepared answers and the link marks.
 void ClearLinkOutput();
+// Runs f, checks that it took back every trial move, and answers what it
+// left; `moves` gets the stones it put on the look-ahead boards.
+TLinkOutput RunLinkHandler(const std::function<void()>& f, int* moves = nullptr);
 
 // --- Known answers ---------------------------------------------------------------------
 
