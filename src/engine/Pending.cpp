@@ -14,7 +14,6 @@ std::uint8_t GunKankeiPairMode = 0;
 void KosumiRenraku(Point, Point) {}
 void KeimaRenraku(Point, Point) {}
 void Kankei5Utu(Point, Point) {}
-void Kankei6Utu(Point, Point) {}
 void Kankei7Utu(Point, Point) {}
 void Kankei8Utu(Point, Point) {}
 void Kankei10Utu(Point, Point) {}
@@ -25,6 +24,7 @@ void IkkenNozoki(TKankeiBox) {}
 void IkkenNozokiSoto(TKankeiBox) {}
 void IkkenKado1(TKankeiBox) {}
 void IkkenEdgeRenraku(Point, Point) {}
+void Kankei6EdgeUtu(Point, Point) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
 void SikatuUrgentThink(Point& out) { out = Point{}; }
@@ -59,5 +59,6 @@ void KouDate(int, Point& out)
 }
 
 void KouKatachiAnswer() {}
+int KeimaTukeUtu(Point, Point) { return 0; }
 
 } // namespace vorn
