@@ -167,7 +167,7 @@ TEST_F(Kankei6Test, PeepedGapAgreesWithGnuGo)
     EXPECT_EQ(gg.FromVertex("C5"), Point(3, 5));
 }
 
-TEST_F(Kankei6Test, AWedgeBesidesAPeepIsReadAsAWedgeOnly)
+TEST_F(Kankei6Test, AWedgeBesideAPeepIsReadAsAWedgeOnly)
 {
     // White on [4] and [3]: the wedge family alone, which sets no marks.
     const std::string board = Jump({{5, 4, 'O'}, {4, 4, 'O'}});
@@ -293,8 +293,8 @@ TEST_F(Kankei6Test, EachFamilyOffersItsPoints)
 {
     const std::set<P> gaps{{5, 4}, {5, 5}};
     const TFamilyCase cases[] = {
-        // A lone wedge: Black blocks on either side, White extends from the
-        // corner beside the short-of-liberties end.
+        // A lone wedge: Black blocks on either side, White plays a corner
+        // beside A, whose stone the wedge has left short of liberties.
         {"lone wedge", Jump({{5, 4, 'O'}}), {{4, 4}, {6, 4}}, {{4, 3}, {6, 3}}, {}},
         {"wedge with Black beside it", Jump({{5, 4, 'O'}, {6, 4, 'X'}}), {}, {}, {}},
         {"wedges on both gaps", Jump({{5, 4, 'O'}, {5, 5, 'O'}}), {}, {}, {}},
