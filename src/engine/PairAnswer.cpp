@@ -10,6 +10,7 @@
 #include "engine/Think.h"
 #include "engine/Toru.h"
 #include "engine/links/IkkenRenraku.h"
+#include "engine/links/Kankei6Utu.h"
 
 namespace vorn {
 

@@ -19,7 +19,6 @@ int KouDateValue = 0;
 void KosumiRenraku(Point, Point) {}
 void KeimaRenraku(Point, Point) {}
 void Kankei5Utu(Point, Point) {}
-void Kankei6Utu(Point, Point) {}
 void Kankei7Utu(Point, Point) {}
 void Kankei8Utu(Point, Point) {}
 void Kankei10Utu(Point, Point) {}
@@ -29,6 +28,7 @@ void IkkenNozoki(TKankeiBox) {}
 void IkkenNozokiSoto(TKankeiBox) {}
 void IkkenEdgeTuke(TKankeiBox) {}
 void IkkenEdgeTukeYomi(TKankeiBox) {}
+void Kankei6EdgeUtu(Point, Point) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
 void SikatuUrgentThink(Point& out) { out = Point{}; }
@@ -67,5 +67,6 @@ void KouDate(int, Point& out)
 }
 
 void KouKatachiAnswer() {}
+int KeimaTukeUtu(Point, Point) { return 0; }
 
 } // namespace vorn

@@ -27,7 +27,6 @@ extern int KouDateValue;
 void KosumiRenraku(Point a, Point b); // diagonal
 void KeimaRenraku(Point a, Point b);  // knight's move
 void Kankei5Utu(Point a, Point b);    // (2,2) diagonal
-void Kankei6Utu(Point a, Point b);    // two-space jump
 void Kankei7Utu(Point a, Point b);    // large knight's move
 void Kankei8Utu(Point a, Point b);    // (2,3) shape
 void Kankei10Utu(Point a, Point b);   // three-space jump
@@ -41,6 +40,8 @@ void IkkenNozoki(TKankeiBox box);
 void IkkenNozokiSoto(TKankeiBox box);
 void IkkenEdgeTuke(TKankeiBox box);
 void IkkenEdgeTukeYomi(TKankeiBox box);
+// The dispatcher of a two-space jump to the edge (one end off the board).
+void Kankei6EdgeUtu(Point a, Point b);
 // Relation moves run at the end of the pair answers (reason 5); selects at
 // 160 into out.
 void Kankei4Think(Point& out);
@@ -92,6 +93,9 @@ void Sakiyomi(Point p, Point& out);
 void KouDate(int limit, Point& out);
 
 // --- Readings of other units ---------------------------------------------------------
+// The contact play against the knight's-move pair a, b (a the stone just
+// played): its value, 0 when the shape does not apply; adds nothing.
+int KeimaTukeUtu(Point a, Point b);
 // The ko unit's answers to mutual self-atari shapes.
 void KouKatachiAnswer();
 

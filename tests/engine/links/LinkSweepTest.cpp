@@ -15,7 +15,6 @@ namespace vorn::test {
 namespace {
 
 const TLinkHandlerAdd kIkken({"IkkenRenraku", 3, TLinkPass::First, IkkenRenraku});
-const TLinkHandlerAdd kKankei6({"Kankei6Utu", 6, TLinkPass::First, Kankei6Utu});
 const TLinkHandlerAdd kKankei10({"Kankei10Utu", 10, TLinkPass::First, Kankei10Utu});
 const TLinkHandlerAdd kIkkenOuter({"IkkenOuterRenraku", 3, TLinkPass::Second, IkkenOuterRenraku});
 const TLinkHandlerAdd kIkkenOsi({"IkkenOsiHyoka", 3, TLinkPass::Value, [](Point a, Point b) { (void)IkkenOsiHyoka(a, b); }});
