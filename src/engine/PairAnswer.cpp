@@ -10,6 +10,8 @@
 #include "engine/Think.h"
 #include "engine/Toru.h"
 #include "engine/links/IkkenRenraku.h"
+#include "engine/shapes/Keima.h"
+#include "engine/shapes/Kosumi.h"
 
 namespace vorn {
 

@@ -13,8 +13,6 @@ int KouDateCount = 0;
 int KouDateValue = 0;
 std::uint8_t GunKankeiPairMode = 0;
 
-void KosumiRenraku(Point, Point) {}
-void KeimaRenraku(Point, Point) {}
 void Kankei5Utu(Point, Point) {}
 void Kankei6Utu(Point, Point) {}
 void Kankei7Utu(Point, Point) {}
@@ -27,6 +25,11 @@ void IkkenNozoki(TKankeiBox) {}
 void IkkenNozokiSoto(TKankeiBox) {}
 void IkkenKado1(TKankeiBox) {}
 void IkkenEdgeRenraku(Point, Point) {}
+void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}
+void KeimaSotoNaka(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
+void KeimaSotoHane(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
+void KeimaSotoHaneSicho(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
+void KeimaSotoTuke(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
 void SikatuUrgentThink(Point& out) { out = Point{}; }
@@ -51,6 +54,8 @@ void KeimaHokyo(Point& out) { out = Point{}; }
 void LastThink(Point& out) { out = Point{}; }
 void YoseThink(Point& out) { out = Point{}; }
 
+void GunHirogeruBest(const TGun&, Point& out) { out = Point{}; }
+void GunNikenHirogeru(const TGun&, Point& out) { out = Point{}; }
 void HirakiTobiTe(Point, Point& out) { out = Point{}; }
 void NikenUtikomiThink() {}
 

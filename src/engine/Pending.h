@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "board/Array.h"
 #include "board/Point.h"
@@ -12,6 +13,7 @@
 namespace vorn {
 
 struct TKankeiBox;
+class TGun;
 
 // --- Per-decision state of the generators -----------------------------------------
 void NozokiCheck();   // the peep table
@@ -27,8 +29,6 @@ extern std::uint8_t GunKankeiPairMode;
 // A is the stone whose relation to its partner B is threatened (B may lie on
 // the border line for a link to the edge).  They add candidates and prepared
 // answers under the current reason code and select nothing.
-void KosumiRenraku(Point a, Point b); // diagonal
-void KeimaRenraku(Point a, Point b);  // knight's move
 void Kankei5Utu(Point a, Point b);    // (2,2) diagonal
 void Kankei6Utu(Point a, Point b);    // two-space jump
 void Kankei7Utu(Point a, Point b);    // large knight's move
@@ -44,6 +44,15 @@ void IkkenNozoki(TKankeiBox box);
 void IkkenNozokiSoto(TKankeiBox box);
 void IkkenKado1(TKankeiBox box);
 void IkkenEdgeRenraku(Point a, Point b);
+// Pattern families of the knight's move (engine/shapes/Keima.h routes to
+// them): a stone of the attacker on a middle point of the box r, and stones
+// of the attacker just outside it (d: the outer lines, dc their colours).
+void KeimaWarikomi(std::span<const Point> r, std::span<const std::uint8_t> c, int att);
+void KeimaSotoNaka(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
+void KeimaSotoHane(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
+void KeimaSotoHaneSicho(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc,
+                        int att);
+void KeimaSotoTuke(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
 // Relation moves run at the end of the pair answers (reason 5); selects at
 // 160 into out.
 void Kankei4Think(Point& out);
@@ -78,6 +87,11 @@ void LastThink(Point& out);
 void YoseThink(Point& out);
 
 // --- Called by generators -----------------------------------------------------------
+// The weak-group unit's extension finders: the group's best extension
+// point, and its first two-space extension along the third line; x <= 0 when
+// there is none.
+void GunHirogeruBest(const TGun& gun, Point& out);
+void GunNikenHirogeru(const TGun& gun, Point& out);
 // A two-space extension along line 3 from the group of a stone on line 3, or a
 // jump to line 5, where nothing stands within three lines; (0, 0) when none.
 void HirakiTobiTe(Point stone, Point& out);

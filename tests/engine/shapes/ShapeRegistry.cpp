@@ -2,12 +2,17 @@
 // handlers, stage routines and symmetry positions to these tables.
 #include <cstdint>
 
+#include <gtest/gtest.h>
+
 #include "engine/shapes/ShapeHarness.h"
 
 #include "board/Between.h"
 #include "board/Goban.h"
 #include "engine/Koho.h"
+#include "engine/shapes/Keima.h"
+#include "engine/shapes/KeimaTuke.h"
 #include "engine/shapes/KiriHyoka.h"
+#include "engine/shapes/Kosumi.h"
 #include "engine/shapes/LinkUtil.h"
 
 namespace vorn::test {
@@ -103,6 +108,15 @@ void SubHyokaOnLargeKnight(Point a, Point b)
 
 void RyoAtariAtStone(Point a, Point) { RyoAtariHyoka(a); }
 
+// A value routine: it must add nothing.
+void KeimaTukeValue(Point a, Point b)
+{
+    const int count = KohoCount;
+    KeimaTukeUtu(a, b);
+    KeimaTukeUtu(b, a);
+    EXPECT_EQ(KohoCount, count) << "KeimaTukeUtu added a candidate";
+}
+
 constexpr TContractHandler kHandlers[] = {
     {"JoinedLinkCheck", 2, [](Point a, Point b) { JoinedLinkCheck(a, b); }, 0},
     {"KiriHyoka", 2, KiriAtCrossings, 0},
@@ -115,6 +129,11 @@ constexpr TContractHandler kHandlers[] = {
     {"Kankei7SubHyoka", 7, SubHyokaOnLargeKnight, 0},
     {"KeimaStripUtu", 10, StripOnLongJump, 0},
     {"RyoAtariHyoka", 0, RyoAtariAtStone, 0},
+    {"KosumiRenraku", 2, KosumiRenraku, ReasonBits({3, 4}), true},
+    {"KosumiHokyo", 2, KosumiHokyo, 0},
+    {"KeimaRenraku", 4, KeimaRenraku, ReasonBits({27}), true},
+    {"KeimaTuke", 4, KeimaTuke, ReasonBits({27})},
+    {"KeimaTukeUtu", 4, KeimaTukeValue, 0},
 };
 
 constexpr TContractStage kStages[] = {
