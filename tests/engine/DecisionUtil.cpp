@@ -29,6 +29,17 @@ const char* const kDoubleAtari = R"(
     . . . . . . . . .
     . . . . . . . . .)";
 
+const char* const kKeimaPartner = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . X . O X . . . .
+    . . . O . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
 void PrepareDecision(const char* diagram, int toMove)
 {
     SetBoard(diagram);

@@ -20,6 +20,10 @@ extern const char* const kNet;
 // White's cutting stones at (4,4)-(4,5) and (6,4)-(6,5) have two liberties
 // each, (5,4) shared: Black's double atari there.
 extern const char* const kDoubleAtari;
+// Black's diagonal (4,4)-(5,5) is cut at (5,4) by White's (4,5); Black's (2,5)
+// is a knight's move from (4,4) and a two-space jump from (5,5) past White's
+// (4,6): the cut sets up a ladder on (5,5).
+extern const char* const kKeimaPartner;
 
 // The value of the candidate at p, if the table holds one.
 std::optional<int> KohoValueAt(Point p);

@@ -401,45 +401,6 @@ void KosumiKiriSicho(const TKosumi& k)
         AddKoho(p, 5, 0);
 }
 
-// A link chain in atari after the cut: our escape at l from the chain at s,
-// and the cutter's extension.  The moves that stand stay in y for the
-// caller to take back.  Answers the hold flag: 1 when our escape fails or the
-// cutting group lives, 0 when it dies; w is where the cutter extended.
-int KosumiKiriAtari(TShapeYomi& y, const TKosumi& k, Point s, Point l, Point& w)
-{
-    w = Point();
-    const bool out = y.Play(k.own, l);
-    if (KuuOf(out ? l : s) == 1) {
-        if (out)
-            y.Back();
-        return 1;
-    }
-    const int kc = KuuOf(k.c2);
-    if (kc > 1) {
-        Point libs[4];
-        const int n = std::min(kc, 4);
-        for (int i = 0; i < n; ++i)
-            libs[i] = KuuPointOf(k.c2, i + 1);
-        for (int i = 0; i < n; ++i) {
-            if (Kyori(libs[i], k.c2) < 4 && EmptyNeighbours(libs[i]) >= 3) {
-                if (y.Play(k.opp, libs[i]))
-                    w = libs[i];
-                break;
-            }
-        }
-    } else if (kc == 1) {
-        const Point lib = KuuPointOf(k.c2, 1);
-        if (y.Play(k.opp, lib)) {
-            if (KuuOf(lib) > 1)
-                w = lib;
-            else
-                y.Back();
-        }
-    }
-    CurGoban().Analyze();
-    const TGun* g = GunAt(k.c2);
-    return g == nullptr || g->GetDeath() == 1 ? 0 : 1;
-}
 
 // Both link chains keep two liberties or more and a ladder catches one:
 // the two ladders as miai.
@@ -592,7 +553,7 @@ TCutValue ReadCut(const TKosumi& k, int sA, int sB)
     if ((kA == 1 && sB != 1) || (kA != 1 && kB == 1 && sA != 1)) {
         const Point s = kA == 1 ? k.a : k.b;
         l = KuuPointOf(s, 1);
-        r.hold = KosumiKiriAtari(y, k, s, l, w);
+        r.hold = KosumiKiriAtari(y, k.c2, s, l, w);
         r.edgeAtari = LineNoPt(k.c2) == 2 && LineNoPt(l) == 1;
     }
     if (kA >= 2 && kB >= 2 && (kA == 2 || kB == 2))
@@ -703,6 +664,44 @@ bool OuterAtari(const TKosumi& k, Point& x, Point& y)
 }
 
 } // namespace
+
+int KosumiKiriAtari(TShapeYomi& y, Point c2, Point s, Point l, Point& w)
+{
+    w = Point();
+    const int own = IroOf(s);
+    if (own != kKuro && own != kSiro)
+        return 1;
+    const int opp = Aite(own);
+    const bool out = y.Play(own, l);
+    if (KuuOf(out ? l : s) == 1) {
+        if (out)
+            y.Back();
+        return 1;
+    }
+    const int kc = KuuOf(c2);
+    if (kc > 1) {
+        // The cutter runs out toward open space near the cut.
+        Point run;
+        for (int i = 1; i <= kc && run.x == 0; ++i) {
+            const Point q = KuuPointOf(c2, i);
+            if (Kyori(q, c2) < 4 && EmptyNeighbours(q) >= 3)
+                run = q;
+        }
+        if (run.x != 0 && y.Play(opp, run))
+            w = run;
+    } else if (kc == 1) {
+        const Point lib = KuuPointOf(c2, 1);
+        if (y.Play(opp, lib)) {
+            if (KuuOf(lib) > 1)
+                w = lib;
+            else
+                y.Back();
+        }
+    }
+    CurGoban().Analyze();
+    const TGun* g = GunAt(c2);
+    return g == nullptr || g->GetDeath() == 1 ? 0 : 1;
+}
 
 // --- The handlers --------------------------------------------------------------------
 

@@ -30,11 +30,22 @@
 
 namespace vorn {
 
+class TShapeYomi;
+
 // The pair-answer handler of a diagonal a-b (kind 2).
 void KosumiRenraku(Point a, Point b);
 
 // The second-pass handler of a diagonal a-b: one candidate at the cutting
 // point at most.
 void KosumiHokyo(Point a, Point b);
+
+// A part of the cut's reading.  With the cut at c2 standing and our link
+// chain at s in atari: we escape at its liberty l, and when we get out the
+// cutter runs out (at a liberty near the cut, or at its last one).  The moves
+// that stood stay on the boards, recorded in y, for the caller to take back
+// once the position is valued.  Answers 1 when our escape fails (nothing is
+// left on the board) or the cutting group lives, 0 when it dies; w is where
+// the cutter ran out, (0, 0) when it did not.
+int KosumiKiriAtari(TShapeYomi& y, Point c2, Point s, Point l, Point& w);
 
 } // namespace vorn
