@@ -417,7 +417,7 @@ TEST_F(KeimaTest, CaptureBesideTheTouchedStoneKeepsTheAnswerAtM)
 // candidate from the value routine.
 TEST_F(KeimaTest, RandomPositionsAroundTheContactKeepTheContract)
 {
-    constexpr int kPositions = 400;
+    constexpr int kPositions = 1000;
     const int answered = SweepShapes(
         kPositions,
         [](std::uint64_t seed, TShapePlacement& pl) {

@@ -297,7 +297,7 @@ TEST_F(KosumiTest, CutAtariReadingLeavesItsMovesForTheCaller)
 // besides the one in force.
 TEST_F(KosumiTest, RandomPositionsAroundTheCutKeepTheContract)
 {
-    constexpr int kPositions = 400;
+    constexpr int kPositions = 1000;
     // C1 holds the attacker's stone, C2 is open.
     const int answered = SweepShapes(
         kPositions,
