@@ -39,7 +39,7 @@ void KosumiRenraku(Point a, Point b);
 // point at most.
 void KosumiHokyo(Point a, Point b);
 
-// A part of the cut's reading.  With the cut at c2 standing and our link
+// One step of the cut's reading.  With the cut at c2 standing and our link
 // chain at s in atari: we escape at its liberty l, and when we get out the
 // cutter runs out (at a liberty near the cut, or at its last one).  The moves
 // that stood stay on the boards, recorded in y, for the caller to take back
