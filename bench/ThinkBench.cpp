@@ -123,8 +123,10 @@ void StageOn(benchmark::State& state, const char* const (&positions)[N], Gen gen
     ResetProgramState();
 }
 
-// Evaluations made by the link handlers, by the relation kind of the pair.
+// Evaluations made by the link handlers, by the relation kind of the pair,
+// and the pairs of each kind they were called for.
 Arr<long long, 0, kPairJi - 1> g_hyokaByKind{};
+Arr<long long, 0, kPairJi - 1> g_pairsByKind{};
 
 // The one-space jumps by the family their shape goes to (the last entry for
 // a jump to the edge): calls and the evaluations they made.
@@ -147,8 +149,10 @@ void CountingRelation(int kind, Point a, Point b)
     const int family = kind == 3 ? IkkenFamily(a, b) : -1;
     const long long before = HyokaCallCount;
     PairRelationHandler(kind, a, b);
-    if (kind >= 0 && kind < kPairJi)
+    if (kind >= 0 && kind < kPairJi) {
         g_hyokaByKind[kind] += HyokaCallCount - before;
+        ++g_pairsByKind[kind];
+    }
     if (family >= 0) {
         ++g_ikkenCalls[family];
         g_ikkenHyoka[family] += HyokaCallCount - before;
@@ -163,6 +167,7 @@ void PairsOn(benchmark::State& state, const char* const (&positions)[N])
     g_hyokaByKind.Fill(0);
     g_ikkenCalls.Fill(0);
     g_ikkenHyoka.Fill(0);
+    g_pairsByKind.Fill(0);
     long long total = 0, decisions = 0;
     StageOn(state, positions, [&](Point& out) {
         PairSources.Relation = CountingRelation;
@@ -185,7 +190,60 @@ void PairsOn(benchmark::State& state, const char* const (&positions)[N])
         state.counters["ikken_" + name + "_hyoka_per_call"] =
             static_cast<double>(g_ikkenHyoka[f]) / static_cast<double>(g_ikkenCalls[f]);
     }
+    // The diagonal and knight's-move handlers: evaluations per pair.
+    for (int kind : {2, 4}) {
+        const double pairs = static_cast<double>(g_pairsByKind[kind]);
+        state.counters["pairs_kind" + std::to_string(kind)] = pairs / n;
+        state.counters["hyoka_per_pair_kind" + std::to_string(kind)] =
+            pairs > 0 ? static_cast<double>(g_hyokaByKind[kind]) / pairs : 0.0;
+    }
 }
+
+// Two 19x19 positions with eighteen diagonal and knight's-move links each,
+// the opponent's stone beside every one, among scattered stones: the pair
+// answers of the diagonal and knight's-move handlers.
+const char* const kLinkPositions19[] = {
+    R"(
+. . O . . . . . . . . . . . . . X . .
+. . . X . X . . . . X . . O . X . . .
+. . . . . . X . . X O . X . . O . . .
+O . . . . . . . X . . . . . . . . . .
+. . . . X . . . . O . . . . . . . . .
+. X . . O X O . . . . . X . X . . . .
+. . . . . . . X O O . . . . O X O O .
+. . . . . . . . X . . X . O . . . . .
+. . . . . . . O X . . . . . X . O . .
+. . . . . . X . . . . . . . O . X . .
+. . X . O . . . . . . . . O X X . . .
+. . . . X X . O . X O . . . . . . . .
+. . . . . . . . . O . . . X . . X O .
+. . . . O . . . . . . X . . . . O . .
+. . X . O X . X . . . X O . . . . . .
+. . X . O . . O . . . . . . . . . O .
+. . O . . O . X . O X O . . . X . . .
+. . . . X . O . . . . . . X . O X O .
+. X . . . . . . . . . . X . . . . . .)",
+    R"(
+. . . . . . . . . . . . . . . . . . X
+. . . . X . O . X . O . . . . X . . .
+. . . . . . X . X O X . X O . O X X .
+. . . . . . . . . . . . . X . . . O .
+. X O . . . . . . . . . . . . . . . .
+O O . . . . O X . . . . . . . . . . .
+. . . X . . X . . . . O . . . . . . .
+. . . . . . . . . . . . . . . O . . .
+. O X O . . . . . . . X O O . . . . .
+. . . . . . . . . . . . . . O X O . .
+. . . X . . . . . . . . . O . . . . .
+. . . . . . . . X . . . O X . . . . .
+. . . X . . . . O X . . . . . O X . .
+. . X . . X . . X . . . . . . . . . .
+. . . O . . . . . . . . . . . X . . .
+. X . . . . . . . . . . . . . X . . .
+X . . X O . . . X O . . . X . O . . .
+. . . O . . . . . . . . . . . . . . .
+. . . . . X . O . X . . . . . . . . .)",
+};
 
 void BM_ThinkMove9(benchmark::State& state) { ThinkOn(state, kPositions9); }
 void BM_ThinkMove19(benchmark::State& state) { ThinkOn(state, kPositions19); }
@@ -203,6 +261,8 @@ void BM_PairAnswer9(benchmark::State& state) { PairsOn(state, kPositions9); }
 void BM_PairAnswer19(benchmark::State& state) { PairsOn(state, kPositions19); }
 void BM_NozokiThink9(benchmark::State& state) { StageOn(state, kPositions9, NozokiThink); }
 void BM_NozokiThink19(benchmark::State& state) { StageOn(state, kPositions19, NozokiThink); }
+void BM_PairAnswerLinks19(benchmark::State& state) { PairsOn(state, kLinkPositions19); }
+void BM_ThinkMoveLinks19(benchmark::State& state) { ThinkOn(state, kLinkPositions19); }
 
 BENCHMARK(BM_ThinkMove9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ThinkMove19)->Unit(benchmark::kMicrosecond);
@@ -218,6 +278,8 @@ BENCHMARK(BM_PairAnswer9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PairAnswer19)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NozokiThink9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NozokiThink19)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PairAnswerLinks19)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThinkMoveLinks19)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace vorn

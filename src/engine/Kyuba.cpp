@@ -16,6 +16,7 @@
 #include "engine/Pending.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
+#include "engine/shapes/Keima.h"
 
 namespace vorn {
 

@@ -11,6 +11,8 @@
 #include "engine/Toru.h"
 #include "engine/links/IkkenRenraku.h"
 #include "engine/links/Kankei6Utu.h"
+#include "engine/shapes/Keima.h"
+#include "engine/shapes/Kosumi.h"
 
 namespace vorn {
 

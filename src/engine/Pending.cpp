@@ -16,8 +16,6 @@ namespace vorn {
 int KouDateCount = 0;
 int KouDateValue = 0;
 
-void KosumiRenraku(Point, Point) {}
-void KeimaRenraku(Point, Point) {}
 void Kankei5Utu(Point, Point) {}
 void Kankei7Utu(Point, Point) {}
 void Kankei8Utu(Point, Point) {}
@@ -29,6 +27,11 @@ void IkkenNozokiSoto(TKankeiBox) {}
 void IkkenEdgeTuke(TKankeiBox) {}
 void IkkenEdgeTukeYomi(TKankeiBox) {}
 void Kankei6EdgeUtu(Point, Point) {}
+void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}
+void KeimaSotoNaka(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
+void KeimaSotoHane(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
+void KeimaSotoHaneSicho(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
+void KeimaSotoTuke(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
 void SikatuUrgentThink(Point& out) { out = Point{}; }
@@ -67,6 +70,5 @@ void KouDate(int, Point& out)
 }
 
 void KouKatachiAnswer() {}
-int KeimaTukeUtu(Point, Point) { return 0; }
 
 } // namespace vorn

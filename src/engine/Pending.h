@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "board/Array.h"
 #include "board/Point.h"
@@ -24,8 +25,6 @@ extern int KouDateValue;
 // A is the stone whose relation to its partner B is threatened (B may lie on
 // the border line for a link to the edge).  They add candidates and prepared
 // answers under the current reason code and select nothing.
-void KosumiRenraku(Point a, Point b); // diagonal
-void KeimaRenraku(Point a, Point b);  // knight's move
 void Kankei5Utu(Point a, Point b);    // (2,2) diagonal
 void Kankei7Utu(Point a, Point b);    // large knight's move
 void Kankei8Utu(Point a, Point b);    // (2,3) shape
@@ -42,6 +41,15 @@ void IkkenEdgeTuke(TKankeiBox box);
 void IkkenEdgeTukeYomi(TKankeiBox box);
 // The dispatcher of a two-space jump to the edge (one end off the board).
 void Kankei6EdgeUtu(Point a, Point b);
+// Pattern families of the knight's move (engine/shapes/Keima.h routes to
+// them): a stone of the attacker on a middle point of the box r, and stones
+// of the attacker just outside it (d: the outer lines, dc their colours).
+void KeimaWarikomi(std::span<const Point> r, std::span<const std::uint8_t> c, int att);
+void KeimaSotoNaka(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
+void KeimaSotoHane(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
+void KeimaSotoHaneSicho(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc,
+                        int att);
+void KeimaSotoTuke(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
 // Relation moves run at the end of the pair answers (reason 5); selects at
 // 160 into out.
 void Kankei4Think(Point& out);
@@ -93,9 +101,6 @@ void Sakiyomi(Point p, Point& out);
 void KouDate(int limit, Point& out);
 
 // --- Readings of other units ---------------------------------------------------------
-// The contact play against the knight's-move pair a, b (a the stone just
-// played): its value, 0 when the shape does not apply; adds nothing.
-int KeimaTukeUtu(Point a, Point b);
 // The ko unit's answers to mutual self-atari shapes.
 void KouKatachiAnswer();
 

@@ -56,6 +56,17 @@ const char* const kYoseDameOnly = R"(
     . . . X . O . . .
     . . . X . O . . .)";
 
+const char* const kKeimaPartner = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . X . O X . . . .
+    . . . O . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
 void PrepareDecision(const char* diagram, int toMove)
 {
     SetupPosition(ReadDiagram(diagram), toMove);

@@ -28,6 +28,10 @@ extern const char* const kDoubleAtari;
 extern const char* const kYoseGap;
 // The same with D5 closed: only dame are left.
 extern const char* const kYoseDameOnly;
+// Black's diagonal (4,4)-(5,5) is cut at (5,4) by White's (4,5); Black's (2,5)
+// is a knight's move from (4,4) and a two-space jump from (5,5) past White's
+// (4,6): the cut sets up a ladder on (5,5).
+extern const char* const kKeimaPartner;
 
 // The value of the candidate at p, if the table holds one.
 std::optional<int> KohoValueAt(Point p);

@@ -9,6 +9,7 @@
 #include "board/Diagram.h"
 #include "board/Hooks.h"
 #include "engine/Koho.h"
+#include "engine/PairAnswer.h"
 #include "engine/Think.h"
 
 namespace vorn::test {
@@ -30,6 +31,8 @@ TEST_F(TacticsProblems, UrgentAnswersAreTheEnginesMove)
         ASSERT_EQ(pr.error, "");
         ResetProgramState();
         SetupProblem(pr);
+        // The link handlers of the pair answers would speak first.
+        PairSources.Relation = [](int, Point, Point) {};
         const int best = RunTactics();
         if (best == 0 || Koho.Score(best) < kSelectUrgent)
             continue;
@@ -37,6 +40,7 @@ TEST_F(TacticsProblems, UrgentAnswersAreTheEnginesMove)
         ResetProgramState();
         SetupProblem(pr);
         ThinkSources = TThinkSources{StagesAfterOpening, NoKoThreat};
+        PairSources.Relation = [](int, Point, Point) {};
         Point out;
         ThinkMove(out);
         EXPECT_EQ(out, got) << "engine " << GtpVertex(out) << ", tactics " << GtpVertex(got);

@@ -153,7 +153,8 @@ tactics [E5]
 # the double atari at B7 on the corner chain and the stone at B6 wins one of
 # them too (GNU Go rates the two 13.4 and 12.1).  The whole move choice may
 # prefer the urgent ladder-path move C8, which blocks the corner chain's way
-# out: of the three, GNU Go's score estimate ranks C8 best.
+# out (of the three, GNU Go's score estimate ranks C8 best), or the answer
+# to the knight's-move contact at B5, which is GNU Go's own choice here.
 white to play
   X O X . X X . X O
   X . . . . O X X O
@@ -165,7 +166,7 @@ white to play
   . X O . O X . X O
   X X . O O . O X O
 tactics [A3|B7]
-move [A3|B7|C8]
+move [A3|B7|C8|B5]
 
 [loose-net]
 # The loose net catches three stones with two liberties (GNU Go's choice

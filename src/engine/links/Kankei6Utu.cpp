@@ -7,6 +7,7 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Pending.h"
+#include "engine/shapes/Keima.h"
 #include "engine/Think.h"
 #include "engine/links/Kankei6Kata.h"
 #include "engine/links/Kankei6Nozoki.h"

@@ -34,13 +34,6 @@ bool TonariAtariHere(int c, Point p)
     return false;
 }
 
-// The chain at p has one liberty, or two and the ladder catches it.
-bool CaughtAt(Point p)
-{
-    const int k = KuuOf(p);
-    return k == 1 || (k == 2 && SichoCheck(p) == 1);
-}
-
 // The cut stands and neither stone is in atari: the worst of the opponent's
 // ataris on a two-liberty cutter, halved when no separated group is weak.
 int KiriNoAtari(int c, Point cut, Point a, Point b)

@@ -4,6 +4,7 @@
 #include "board/Between.h"
 #include "board/Goban.h"
 #include "board/Ren.h"
+#include "board/Sicho.h"
 #include "engine/Hyoka.h"
 #include "engine/Think.h"
 
@@ -194,6 +195,16 @@ std::optional<int> TShapeYomi::Line(int scorer, std::initializer_list<TYomiMove>
     return v;
 }
 
+int TShapeYomi::ScoreAfter(int scorer, std::initializer_list<TYomiMove> moves)
+{
+    const int start = Tries();
+    for (const TYomiMove& m : moves)
+        Play(m.c, m.p);
+    const int v = Score(scorer);
+    BackTo(start);
+    return v;
+}
+
 // --- Small reads ---------------------------------------------------------------------
 
 int IroOf(Point p) { return CurGoban().GetIroPt(p); }
@@ -210,6 +221,24 @@ Point KuuPointOf(Point p, int i)
     if (r == nullptr || i < 1 || i > r->Kuu())
         return Point();
     return r->GetKuu(i);
+}
+
+int SichoOf(Point p)
+{
+    TRen* r = ToruRenAt(p);
+    return r == nullptr ? 0 : r->GetSicho();
+}
+
+Point SichoTeOf(Point p, int i)
+{
+    TRen* r = ToruRenAt(p);
+    return r == nullptr ? Point() : r->SichoTe(i);
+}
+
+bool CaughtAt(Point p)
+{
+    const int k = KuuOf(p);
+    return k == 1 || (k == 2 && SichoCheck(p) == 1);
 }
 
 } // namespace vorn

@@ -306,6 +306,10 @@ public:
     // what it played.  Under Stop, nullopt when one of them was refused;
     // under GoOn, nullopt only when its first move was refused.
     std::optional<int> Line(int scorer, std::initializer_list<TYomiMove> moves);
+    // Plays the moves on top of what stands, scores Hyoka(scorer) on the
+    // position reached (a refused move is not played) and takes back exactly
+    // what it played.
+    int ScoreAfter(int scorer, std::initializer_list<TYomiMove> moves);
 
 private:
     bool Try(int c, Point p, bool push);
@@ -324,5 +328,13 @@ int IroOf(Point p);
 int KuuOf(Point p);
 // Liberty i (1-based) of the chain at p, (0, 0) when there is none.
 Point KuuPointOf(Point p, int i);
+// The ladder status of the chain at p (read when it is not known yet); 0
+// when there is no chain.
+int SichoOf(Point p);
+// Move i of the chain's stored ladder sequence (its liberty when the chain
+// is in atari and has none); (0, 0) past its end or without a chain.
+Point SichoTeOf(Point p, int i);
+// The chain at p has one liberty, or two and a ladder catches it.
+bool CaughtAt(Point p);
 
 } // namespace vorn

@@ -305,7 +305,9 @@ TEST_F(Kankei6Test, EachFamilyOffersItsPoints)
         {"peep", Jump({{4, 4, 'O'}}), {{5, 4}}, {{5, 4}}, gaps},
         {"peep, White two lines out across", Jump({{4, 4, 'O'}, {7, 4, 'O'}}), {{5, 4}}, {{5, 4}}, gaps},
         {"peep, Black two lines out across", Jump({{4, 4, 'O'}, {7, 4, 'X'}}), {}, {}, {}},
-        {"peeps at both gaps", Jump({{4, 4, 'O'}, {4, 5, 'O'}}), {{5, 4}, {5, 5}}, {{5, 5}}, gaps},
+        // With the knight's-move contact valued, White's push at either gap
+        // reads as a cut worth playing.
+        {"peeps at both gaps", Jump({{4, 4, 'O'}, {4, 5, 'O'}}), {{5, 4}, {5, 5}}, {{5, 4}, {5, 5}}, gaps},
         {"corner, A short of liberties", Jump({{4, 3, 'O'}, {5, 2, 'O'}}), {{5, 4}}, {{5, 4}}, {}},
         {"corner, A's chain long", Jump({{4, 3, 'O'}, {6, 3, 'X'}}), {{4, 4}}, {{5, 4}}, {}},
         {"corner, Black behind A shuts it in", Jump({{4, 3, 'O'}, {5, 2, 'X'}}), {}, {}, {}},

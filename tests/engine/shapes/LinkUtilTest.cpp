@@ -91,20 +91,6 @@ TEST_F(LinkUtilTest, LinkPartnersStopsAtEight)
     EXPECT_EQ(LinkPartners(a, b, 2, three), 3);
 }
 
-// Black's diagonal D4-E5 is cut at E4 by White; Black's B5 is a knight's
-// move from D4 and a two-space jump from E5 past White's D5: the cut sets up
-// a ladder on E5.
-const char* const kKeimaPartner = R"(
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . X . . . . .
-    . X . O X . . . .
-    . . . O . . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .)";
-
 TEST_F(LinkUtilTest, KeimaPartnerProposesTheCut)
 {
     for (const int side : {kKuro, kSiro}) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Util.h"
@@ -97,6 +98,21 @@ void ForEachCall(const TContractHandler& h, F&& f)
 }
 
 } // namespace
+
+const TContractHandler* ContractHandler(const char* name)
+{
+    for (const TContractHandler& h : ContractHandlers())
+        if (std::string_view(h.name) == name)
+            return &h;
+    ADD_FAILURE() << "no handler " << name;
+    return nullptr;
+}
+
+void CheckContractCall(const TContractHandler& h, Point a, Point b)
+{
+    KohoKind = kkKankei;
+    CheckCall(h.name, a, b, kkKankei, h.extraReasons, [&] { h.fn(a, b); });
+}
 
 void RunContract(int size, int positions, int moves, std::uint64_t seed, std::vector<int>* calls)
 {

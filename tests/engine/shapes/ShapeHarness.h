@@ -57,6 +57,11 @@ struct TContractStage {
 };
 
 std::span<const TContractHandler> ContractHandlers();
+// The registered handler of that name; a test failure and nullptr when none.
+const TContractHandler* ContractHandler(const char* name);
+// One call of a handler on (a, b) under reason 5 on the prepared position,
+// with the contract's checks.
+void CheckContractCall(const TContractHandler& h, Point a, Point b);
 std::span<const TContractStage> ContractStages();
 
 // Runs the registered routines on `positions` random games of `moves` moves

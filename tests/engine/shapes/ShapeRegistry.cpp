@@ -2,12 +2,17 @@
 // handlers, stage routines and symmetry positions to these tables.
 #include <cstdint>
 
+#include <gtest/gtest.h>
+
 #include "engine/shapes/ShapeHarness.h"
 
 #include "board/Between.h"
 #include "board/Goban.h"
 #include "engine/Koho.h"
+#include "engine/shapes/Keima.h"
+#include "engine/shapes/KeimaTuke.h"
 #include "engine/shapes/KiriHyoka.h"
+#include "engine/shapes/Kosumi.h"
 #include "engine/shapes/LinkUtil.h"
 
 namespace vorn::test {
@@ -103,6 +108,23 @@ void SubHyokaOnLargeKnight(Point a, Point b)
 
 void RyoAtariAtStone(Point a, Point) { RyoAtariHyoka(a); }
 
+// A handler called on the first two points of a symmetry case.
+template <void (*Handler)(Point, Point)>
+int CallPair(std::span<const Point> p)
+{
+    Handler(p[0], p[1]);
+    return 0;
+}
+
+// A value routine: it must add nothing.
+void KeimaTukeValue(Point a, Point b)
+{
+    const int count = KohoCount;
+    KeimaTukeUtu(a, b);
+    KeimaTukeUtu(b, a);
+    EXPECT_EQ(KohoCount, count) << "KeimaTukeUtu added a candidate";
+}
+
 constexpr TContractHandler kHandlers[] = {
     {"JoinedLinkCheck", 2, [](Point a, Point b) { JoinedLinkCheck(a, b); }, 0},
     {"KiriHyoka", 2, KiriAtCrossings, 0},
@@ -115,6 +137,11 @@ constexpr TContractHandler kHandlers[] = {
     {"Kankei7SubHyoka", 7, SubHyokaOnLargeKnight, 0},
     {"KeimaStripUtu", 10, StripOnLongJump, 0},
     {"RyoAtariHyoka", 0, RyoAtariAtStone, 0},
+    {"KosumiRenraku", 2, KosumiRenraku, ReasonBits({3, 4}), true},
+    {"KosumiHokyo", 2, KosumiHokyo, 0},
+    {"KeimaRenraku", 4, KeimaRenraku, ReasonBits({27}), true},
+    {"KeimaTuke", 4, KeimaTuke, ReasonBits({27})},
+    {"KeimaTukeUtu", 4, KeimaTukeValue, 0},
 };
 
 constexpr TContractStage kStages[] = {
@@ -122,6 +149,33 @@ constexpr TContractStage kStages[] = {
 };
 
 // --- Symmetry positions ------------------------------------------------------------
+
+// Black's diagonal (4,6)-(5,5) with White's stone between at (5,6).  White's
+// (7,6) leaves the liberties of that stone unequal: with equal ones the outer
+// atari is read from the liberty that comes second, which depends on the
+// orientation.
+const char* const kDiagonalCut = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . X . . . .
+    . . . X O . O . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// Black's knight's move (3,7)-(4,5) with White's contact stone at (4,7).
+const char* const kKnightContact = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . . . . . . .
+    . . X O . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
 
 constexpr TSymmetryCase kSymmetry[] = {
     {"KiriHyoka: a cut between two weak stones", R"(
@@ -188,6 +242,25 @@ constexpr TSymmetryCase kSymmetry[] = {
          CurGoban().PairAdd(p[0], p[2], 4);
          return JoinedLinkCheck(p[0], p[1]);
      }},
+    {"KosumiRenraku: the engine defends the diagonal", kDiagonalCut, kKuro, {Point(4, 6), Point(5, 5)},
+     CallPair<KosumiRenraku>},
+    {"KosumiRenraku: the engine cuts the diagonal", kDiagonalCut, kSiro, {Point(4, 6), Point(5, 5)},
+     CallPair<KosumiRenraku>},
+    {"KeimaRenraku: the contact answered", kKnightContact, kKuro, {Point(3, 7), Point(4, 5)},
+     CallPair<KeimaRenraku>},
+    {"KeimaRenraku: the contact pushed", kKnightContact, kSiro, {Point(3, 7), Point(4, 5)},
+     CallPair<KeimaRenraku>},
+    {"KeimaTukeUtu: the push valued", R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . X O . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)",
+     kSiro, {Point(4, 5), Point(5, 3)}, [](std::span<const Point> p) { return KeimaTukeUtu(p[0], p[1]); }},
 };
 
 } // namespace
