@@ -19,7 +19,11 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "shell/CommentForm.h"
+#include "shell/DlgForm.h"
 #include "shell/GameIForm.h"
+#include "shell/PrintCanvas.h"
+#include "shell/QtOtoPlayer.h"
 
 namespace vorn {
 
@@ -113,6 +117,8 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
         prompt = ownPrompt_.get();
     }
     ctl_ = std::make_unique<TMainCtl>(*this, canvas_, *prompt);
+    ownPlayer_ = std::make_unique<TQtOtoPlayer>();
+    player_ = ownPlayer_.get();
 
     SDIAppMenu = menuBar();
     SDIAppMenu->setObjectName(QStringLiteral("SDIAppMenu"));
@@ -142,16 +148,26 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     const std::string dir =
         exeDir.empty() ? QCoreApplication::applicationDirPath().toStdString() + "/" : exeDir;
     ctl_->FormCreate(dir, args);
+    commentForm_ = new TCommntForm(this, ctl_->CommntF);
+    CommentWindowShow(ctl_->Checked("mnuComment"));
     ItemsChanged();
 }
 
 TSDIAppForm::~TSDIAppForm()
 {
-    if (!closed_)
+    if (!closed_) {
+        SideWindowsStore();
         ctl_->FormClose();
-    // The game dialog goes before the logic it shows.
+    }
+    // The game dialog, the side windows and the dialogs go before the logic
+    // they show.
     delete gameInfoForm_;
     gameInfoForm_ = nullptr;
+    delete commentForm_;
+    commentForm_ = nullptr;
+    for (auto& [name, dialog] : dialogs_)
+        delete dialog;
+    dialogs_.clear();
     // The print dialogs go before the printer they point at.
     delete printDialog_;
     delete printerSetupDialog_;
@@ -446,10 +462,112 @@ void TSDIAppForm::closeEvent(QCloseEvent* e)
         timParam.stop();
         for (QTimer* t : {&timThink, &timVornVorn, &timRenzoku, &timAuto})
             t->stop();
+        SideWindowsStore();
         ctl_->FormClose();
     }
     e->accept();
 }
+
+// ---------------------------------------------------------------------------
+// Side windows and dialogs
+
+void TSDIAppForm::SideWindowsStore()
+{
+    if (commentForm_ != nullptr)
+        commentForm_->StoreGeometry();
+}
+
+bool TSDIAppForm::CommentShown() const { return commentForm_ != nullptr && commentForm_->isVisible(); }
+
+void TSDIAppForm::CommentSave()
+{
+    if (commentForm_ != nullptr)
+        commentForm_->Pull();
+    ctl_->CommntF.CommentSave();
+}
+
+void TSDIAppForm::CommentClear()
+{
+    ctl_->CommntF.CommentClear();
+    if (commentForm_ != nullptr)
+        commentForm_->Push();
+}
+
+void TSDIAppForm::CommentShow()
+{
+    ctl_->CommntF.CommentShow();
+    if (commentForm_ != nullptr)
+        commentForm_->Push();
+}
+
+void TSDIAppForm::CommentWindowShow(bool on)
+{
+    ctl_->CommntF.Visible = on;
+    if (commentForm_ == nullptr)
+        return;
+    if (on) {
+        CommentShow();
+        commentForm_->show();
+    } else {
+        commentForm_->hide();
+    }
+}
+
+void TSDIAppForm::SetOtoPlayer(TOtoPlayer* player) { player_ = player != nullptr ? player : ownPlayer_.get(); }
+
+void TSDIAppForm::OtoPlay(int colour) { vorn::OtoPlay(*ctl_, *player_, colour); }
+
+TDlgForm& TSDIAppForm::Dialog(const std::string& name)
+{
+    TDlgForm*& f = dialogs_[name];
+    if (f == nullptr) {
+        if (name == "UtikataDlg")
+            f = MakeUtikataForm(this, ctl_->UtikataDlg);
+        else if (name == "BanIsiColor")
+            f = MakeBanIsiForm(this, ctl_->BanIsiColor);
+        else if (name == "OtoDlg")
+            f = MakeOtoForm(this, ctl_->OtoDlg);
+        else
+            f = MakeAboutForm(this, ctl_->AboutBox);
+    }
+    return *f;
+}
+
+void TSDIAppForm::DialogExec(const std::string& name)
+{
+    TDlgForm& f = Dialog(name);
+    f.setModal(true);
+    f.exec();
+    ItemsChanged();
+}
+
+void TSDIAppForm::AboutShow() { DialogExec("AboutBox"); }
+
+void TSDIAppForm::ColorDialogShow() { DialogExec("BanIsiColor"); }
+
+void TSDIAppForm::SoundDialogShow() { DialogExec("OtoDlg"); }
+
+void TSDIAppForm::UtikataShow()
+{
+    TDlgForm& f = Dialog("UtikataDlg");
+    f.show();
+    f.raise();
+    f.activateWindow();
+}
+
+void TSDIAppForm::KifuPrint()
+{
+    if (!KifuPrintTo(Printer(), ctl_->GameInfo.Fields()))
+        ctl_->Prompt().Message(Msg("Cannot print", "印刷できません"));
+}
+
+void TSDIAppForm::FormPrint()
+{
+    if (!ImagePrintTo(Printer(), canvas_.Image()))
+        ctl_->Prompt().Message(Msg("Cannot print", "印刷できません"));
+}
+
+void TSDIAppForm::PrinterSetupShow() { PrintDialog1().exec(); }
 
 bool TSDIAppForm::event(QEvent* e)
 {
