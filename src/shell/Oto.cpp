@@ -1,6 +1,7 @@
 #include "shell/Oto.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 
 #include "board/Goban.h"
@@ -37,6 +38,64 @@ void OtoPlay(const TMainCtl& ctl, TOtoPlayer& player, int colour)
         player.Beep();
     else
         player.Play(s);
+}
+
+namespace {
+
+std::uint32_t Le(const std::string& b, std::size_t at, int bytes)
+{
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = (v << 8) | static_cast<unsigned char>(b[at + i]);
+    return v;
+}
+
+} // namespace
+
+bool ParseWave(const std::string& b, TWave& w)
+{
+    if (b.size() < 12 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 4, "WAVE") != 0)
+        return false;
+    bool haveFormat = false;
+    int tag = 0, blockAlign = 0;
+    std::size_t at = 12;
+    while (at + 8 <= b.size()) {
+        const std::string id = b.substr(at, 4);
+        const std::size_t size = Le(b, at + 4, 4);
+        const std::size_t body = at + 8;
+        if (id == "fmt ") {
+            if (size < 16 || body + 16 > b.size())
+                return false;
+            tag = static_cast<int>(Le(b, body, 2));
+            w.Channels = static_cast<int>(Le(b, body + 2, 2));
+            w.SampleRate = static_cast<int>(Le(b, body + 4, 4));
+            blockAlign = static_cast<int>(Le(b, body + 12, 2));
+            w.Bits = static_cast<int>(Le(b, body + 14, 2));
+            // The extensible header names the real format in its sub-format.
+            if (tag == 0xFFFE && size >= 40 && body + 26 <= b.size())
+                tag = static_cast<int>(Le(b, body + 24, 2));
+            haveFormat = true;
+        } else if (id == "data") {
+            if (!haveFormat)
+                return false;
+            const bool pcm = tag == 1 && (w.Bits == 8 || w.Bits == 16 || w.Bits == 24 || w.Bits == 32);
+            const bool flt = tag == 3 && w.Bits == 32;
+            if (!(pcm || flt) || w.Channels < 1 || w.Channels > 8 || w.SampleRate < 1000 || w.SampleRate > 192000
+                || blockAlign != w.Channels * w.Bits / 8)
+                return false;
+            w.Float = flt;
+            w.DataOffset = body;
+            const std::size_t avail = b.size() > body ? b.size() - body : 0;
+            const std::size_t bytes = size < avail ? size : avail;
+            w.DataSize = bytes - bytes % static_cast<std::size_t>(blockAlign);
+            return w.DataSize > 0;
+        }
+        // Chunks are padded to an even length.
+        if (size > b.size())
+            return false;
+        at = body + size + (size & 1);
+    }
+    return false;
 }
 
 std::vector<std::string> WaveFiles(const std::string& dir)

@@ -38,6 +38,20 @@ bool IsBeepSound(const std::string& name);
 // the colour's wave file.
 void OtoPlay(const TMainCtl& ctl, TOtoPlayer& player, int colour);
 
+// The sound of a wave file: its format and where its samples lie.
+struct TWave {
+    int Channels = 0;
+    int SampleRate = 0;
+    int Bits = 0;          // per sample: 8, 16, 24 or 32
+    bool Float = false;    // 32-bit samples in floating point
+    std::size_t DataOffset = 0;
+    std::size_t DataSize = 0;  // whole frames only
+};
+// Reads the header of an uncompressed wave file (integer or floating-point
+// samples); false for anything else, damaged or cut short before the first
+// sample.  A data chunk longer than the file is cut to the file.
+bool ParseWave(const std::string& bytes, TWave& wave);
+
 // The "*.wav" files of a directory (the extension in any case), sorted by
 // name without regard to case.
 std::vector<std::string> WaveFiles(const std::string& dir);

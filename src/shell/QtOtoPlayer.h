@@ -1,16 +1,19 @@
 // TQtOtoPlayer: the move sounds on the desktop.  The beep is the
-// application's; a wave file is played by a QSoundEffect without waiting for
-// its end, so the game goes on at once (a wait would have to run the event
-// loop inside the move, and with it clicks, timers and the links).  Without
-// a sound output (no sound server) playing is silent, as is a file that is
-// missing or cannot be read.
+// application's; a wave file is read, checked and handed to an audio sink
+// of the default output, which plays it without the move waiting for its
+// end (a wait would have to run the event loop inside the move, and with it
+// clicks, timers and the links).  Without a sound output (no sound server)
+// playing is silent, as is a file that is missing or no wave it can play.
 #pragma once
+
+#include <QBuffer>
+#include <QByteArray>
 
 #include <memory>
 
 #include "shell/Oto.h"
 
-class QSoundEffect;
+class QAudioSink;
 
 namespace vorn {
 
@@ -22,9 +25,12 @@ public:
     void Play(const std::string& fileName) override;
 
 private:
-    // Made on the first wave file, so a run without one never opens the
-    // sound system.
-    std::unique_ptr<QSoundEffect> effect_;
+    void Stop();
+
+    // The sound playing; a new one ends it.
+    std::unique_ptr<QAudioSink> sink_;
+    QByteArray samples_;
+    QBuffer buffer_;
 };
 
 } // namespace vorn
