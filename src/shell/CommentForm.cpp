@@ -25,7 +25,9 @@ TCommntForm::TCommntForm(QWidget* parent, TCommntF& model) : QMainWindow(parent,
     connect(Font, &QAction::triggered, this, [this] { FontClick(); });
     connect(Memo1->document(), &QTextDocument::contentsChange, this,
             [this](int position, int removed, int added) { ContentsChanged(position, removed, added); });
+    model_.FormActivate();
     setWindowTitle(QString::fromStdString(model_.Caption));
+    Font->setText(QString::fromStdString(model_.FontCaption));
     SideGeometryApply(*this, model_.Geometry);
     FontApply();
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QRadioButton>
 
 #include <filesystem>
@@ -205,6 +206,39 @@ TEST_F(DialogTest, TheColourFormTicksByItsSwatchesButNotByTheStones)
     f->ClickControl("btnOK");
     EXPECT_EQ(ctl->Ban.BanColor, 0x00C1C1);
     EXPECT_EQ(ctl->Ban.KuroIsiColor, 0x008000);
+}
+
+TEST_F(WindowTest, TheChosenBoardColourIsPaintedAtOnceAndEveryDialogOpens)
+{
+    Open(9);
+    EXPECT_EQ(At(Grab(), 5, 4, 4, 4), 0x008080);
+    Ctl().BanIsiColor.shpBanMouseDown(2);
+    Ctl().BanIsiColor.btnOKClick();
+    EXPECT_EQ(At(Grab(), 5, 4, 4, 4), 0x00C7FF);
+
+    struct Case {
+        const char* name;
+        const char* title;
+    } const cases[] = {
+        {"UtikataDlg", "VORNの打ち方設定"}, {"BanIsiColor", "盤石の色"}, {"OtoDlg", "着手音"}, {"AboutBox", "ﾊﾞｰｼﾞｮﾝ情報"}};
+    for (const Case& c : cases) {
+        TDlgForm& f = form->Dialog(c.name);
+        f.show();
+        QApplication::processEvents();
+        EXPECT_EQ(f.windowTitle().toStdString(), c.title);
+        f.hide();
+    }
+    // The engine settings form shows the settings and hands an edit back.
+    TDlgForm& f = form->Dialog("UtikataDlg");
+    f.show();
+    auto* wide = static_cast<QLineEdit*>(f.Control("edtYomiWide"));
+    EXPECT_EQ(wide->text(), QStringLiteral("3"));
+    EXPECT_EQ(wide->maxLength(), 2);
+    wide->setText(QStringLiteral("12"));
+    emit wide->textEdited(wide->text());
+    f.ClickControl("OKBtn");
+    EXPECT_EQ(YomiWide, 12);
+    EXPECT_FALSE(f.isVisible());
 }
 
 // --- Sounds -----------------------------------------------------------------
