@@ -1,15 +1,17 @@
 # make run   - installs what is missing, builds, starts the program
 # make test  - installs what is missing, builds, runs every test (also under ASan/UBSan)
+# make test-tsan - the serial port's tests under ThreadSanitizer (not part of make test)
 # make fuzz  - builds the record readers' libFuzzer target with clang and runs it a while
 
 JOBS    ?= $(shell nproc)
 RELEASE := build/release
 ASAN    := build/asan
 FUZZ    := build/fuzz
+TSAN    := build/tsan
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all setup build build-asan run test test-release test-asan bench fuzz clean
+.PHONY: all setup build build-asan run test test-release test-asan test-tsan bench fuzz clean
 
 all: build
 
@@ -39,6 +41,14 @@ test-asan: build-asan
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure
 
 test: test-release test-asan
+
+$(TSAN)/build.ninja:
+	cmake -S . -B $(TSAN) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-fsanitize=thread -g -O1" \
+	  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DVORN_BENCH=OFF
+
+test-tsan: setup $(TSAN)/build.ninja
+	cmake --build $(TSAN) -j $(JOBS) --target vorn_tests_net
+	cd $(TSAN) && TSAN_OPTIONS=halt_on_error=1 ./vorn_tests_net
 
 bench: build
 	$(RELEASE)/vorn_bench

@@ -12,9 +12,12 @@
 #include "engine/Joban.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Kyuba.h"
+#include "engine/Nozoki.h"
 #include "engine/PairAnswer.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
+#include "engine/WeakGun.h"
 #include "engine/Yose.h"
 #include "records/Kifu.h"
 #include "records/Log.h"
@@ -38,7 +41,10 @@ void ResetProgramState()
     PairAnswerReset();
     ThinkReset();
     ToruReset();
+    NozokiReset();
+    KyubaReset();
     YoseReset();
+    WeakGunReset();
     HyokaReset();
     LogReset();
 }

@@ -1,5 +1,7 @@
 #include "Util.h"
 
+#include "board/Diagram.h"
+
 #include <algorithm>
 #include <set>
 #include <sstream>
@@ -8,49 +10,16 @@ namespace vorn::test {
 
 void SetBoard(const std::string& diagram, int handicap)
 {
-    std::vector<std::string> rows;
-    std::istringstream in(diagram);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::string row;
-        for (char ch : line)
-            if (ch == 'X' || ch == '#' || ch == 'O' || ch == '.' || ch == '+')
-                row += ch;
-        if (!row.empty())
-            rows.push_back(row);
-    }
-    BoardSize = static_cast<int>(rows.size());
+    TDiagram d;
+    std::string why;
+    if (!ParseDiagram(diagram, d, why))
+        throw std::runtime_error(why);
+    // No side is named: the first move is the handicap's.
+    SetupPosition(d, 0);
     Handicap = handicap;
-    Level = 0;
-    TGoban& b = *GobanLv[0];
-    const int h = Handicap;
-    Handicap = 0;
-    b.NewGame();
-    Handicap = h;
-    for (int y = 1; y <= BoardSize; ++y) {
-        if (static_cast<int>(rows[y - 1].size()) != BoardSize)
-            throw std::runtime_error("diagram row of wrong length");
-        for (int x = 1; x <= BoardSize; ++x) {
-            const char ch = rows[y - 1][x - 1];
-            b.SetIro(x, y, (ch == 'X' || ch == '#') ? kKuro : ch == 'O' ? kSiro : kAki);
-        }
-    }
-    b.Tejun.Clear();
-    b.RenMake();
 }
 
-std::string BoardDiagram(const TGoban& b)
-{
-    std::string s;
-    for (int y = 1; y <= BoardSize; ++y) {
-        for (int x = 1; x <= BoardSize; ++x) {
-            const int c = b.GetIro(x, y);
-            s += c == kKuro ? 'X' : c == kSiro ? 'O' : '.';
-        }
-        s += '\n';
-    }
-    return s;
-}
+std::string BoardDiagram(const TGoban& b) { return DiagramRows(b); }
 
 Point Pt(int x, int y) { return Point(x, y); }
 
@@ -131,33 +100,20 @@ std::uint64_t StackHash()
     return h;
 }
 
-Point RandomMove(TGoban& b)
+Point RandomMove(TGoban& b) { return RandomLegalMove(b); }
+
+void RandomPosition(int size, int moves, std::uint64_t seed)
 {
-    const int c = b.Tejun.NextColor();
-    std::vector<Point> cands;
-    for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            if (b.GetIro(x, y) != kAki)
-                continue;
-            // Skip own single-point eyes so games last and capture.
-            bool eye = true;
-            for (Point d : {Point(0, -1), Point(1, 0), Point(0, 1), Point(-1, 0)}) {
-                const int n = b.GetIro(x + d.x, y + d.y);
-                if (n != c && n != kHen)
-                    eye = false;
-            }
-            if (eye)
-                continue;
-            cands.push_back(Point(x, y));
-        }
-    while (!cands.empty()) {
-        const int i = Random(static_cast<int>(cands.size()));
-        const Point p = cands[i];
-        if (b.CheckUtu(c, p.x, p.y) == kUtuOk)
-            return p;
-        cands.erase(cands.begin() + i);
+    ResetProgramState();
+    RandSeed(seed);
+    BoardSize = size;
+    GobanLv[0]->NewGame();
+    TGoban& b0 = *GobanLv[0];
+    for (int i = 0; i < moves; ++i) {
+        const Point p = RandomMove(b0);
+        if (p.x == 0 || b0.Utu(p.x, p.y) != kUtuOk)
+            break;
     }
-    return Point();
 }
 
 } // namespace vorn::test

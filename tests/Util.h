@@ -21,14 +21,17 @@ protected:
     void TearDown() override { ResetProgramState(); }
 };
 
-// Sets up board 0 from a diagram: rows top to bottom, 'X' or '#' black, 'O'
-// white, '.' or '+' empty, blanks ignored.  The board size is the number of
-// rows; the record is cleared and the chains rebuilt.
+// Sets up board 0 from a diagram as board/Diagram.h reads it: rows top to
+// bottom, 'X' or '#' black, 'O' white, '.' or '+' empty, blanks ignored.
+// The board size is the number of rows; the record is cleared and the
+// chains rebuilt; Handicap is set afterwards, so the side to move is the
+// handicap's (SetupPosition names it instead).  Throws on a bad diagram.
 void SetBoard(const std::string& diagram, int handicap = 0);
-// The board of the current level as a diagram in the same notation.
+// The board b as compact rows ("XO..\n"), as DiagramRows writes it;
+// DiagramText adds GTP coordinates for messages.
 std::string BoardDiagram(const TGoban& b);
-// Point from a coordinate like "D4" in the diagram's own frame: column letter
-// A.. (I included) and row number counted from the top, 1-based.
+// The point (x, y): column from the left and row from the top, 1-based, as
+// in the diagram (GTP vertices name it from the bottom: GtpVertex).
 Point Pt(int x, int y);
 
 // Chains of a board compared as partitions: for every stone its chain's
@@ -41,7 +44,11 @@ std::uint64_t BoardHash(const TGoban& b);
 std::uint64_t StackHash();
 
 // A legal move for the side to move on board b chosen by the random source,
-// never filling a single-point eye of its own colour; (0, 0) when none.
+// never filling a single-point eye of its own colour; (0, 0) when none
+// (RandomLegalMove of board/Diagram.h).
 Point RandomMove(TGoban& b);
+// A fresh program with board 0 of the given size after up to `moves` random
+// moves (RandomMove, the random source seeded with `seed`).
+void RandomPosition(int size, int moves, std::uint64_t seed);
 
 } // namespace vorn::test

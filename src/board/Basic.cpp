@@ -25,10 +25,6 @@ inline int IroAt(Point p) { return CurGoban().GetIroPt(p); }
 
 inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
 
-inline Point Dir4(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }
-inline Point Dir8(Point p, int d) { return Point(p.x + Dir8X[d], p.y + Dir8Y[d]); }
-inline Point Naname(Point p, int d) { return Point(p.x + NanameX[d], p.y + NanameY[d]); }
-
 inline int Libs(Point p)
 {
     const TRen* r = CurGoban().RenList.RenAtPt(p);
@@ -86,15 +82,15 @@ void CountNeighbour(Point p, TIroCounts& counts)
 {
     counts.Fill(0);
     for (int d = 1; d <= 4; ++d)
-        ++counts[IroAt(Dir4(p, d))];
+        ++counts[IroAt(Dir4Pt(p, d))];
 }
 
 int ListNeighbour(Point p, int c, std::span<Point> list)
 {
     int n = 0;
     for (int d = 1; d <= 4; ++d)
-        if (IroAt(Dir4(p, d)) == c)
-            Put(list, n++, Dir4(p, d));
+        if (IroAt(Dir4Pt(p, d)) == c)
+            Put(list, n++, Dir4Pt(p, d));
     return n;
 }
 
@@ -102,9 +98,9 @@ int ListNeighbourOrAki(Point p, int c, std::span<Point> list)
 {
     int n = 0;
     for (int d = 1; d <= 4; ++d) {
-        const int col = IroAt(Dir4(p, d));
+        const int col = IroAt(Dir4Pt(p, d));
         if (col == c || col == kAki)
-            Put(list, n++, Dir4(p, d));
+            Put(list, n++, Dir4Pt(p, d));
     }
     return n;
 }
@@ -113,15 +109,15 @@ void CountDiagonal(Point p, TIroCounts& counts)
 {
     counts.Fill(0);
     for (int d = 1; d <= 4; ++d)
-        ++counts[IroAt(Naname(p, d))];
+        ++counts[IroAt(NanamePt(p, d))];
 }
 
 int ListDiagonal(Point p, int c, std::span<Point> list)
 {
     int n = 0;
     for (int d = 1; d <= 4; ++d)
-        if (IroAt(Naname(p, d)) == c)
-            Put(list, n++, Naname(p, d));
+        if (IroAt(NanamePt(p, d)) == c)
+            Put(list, n++, NanamePt(p, d));
     return n;
 }
 
@@ -129,7 +125,7 @@ void CountAround8(Point p, TIroCounts& counts)
 {
     counts.Fill(0);
     for (int d = 1; d <= 8; ++d)
-        ++counts[IroAt(Dir8(p, d))];
+        ++counts[IroAt(Dir8Pt(p, d))];
 }
 
 void CountAroundWide(Point p, TIroCounts& counts)
@@ -138,7 +134,7 @@ void CountAroundWide(Point p, TIroCounts& counts)
     for (int d = 1; d <= 8; ++d)
         ++counts[IroAt(Point(p.x + KeimaX[d], p.y + KeimaY[d]))];
     for (int d = 1; d <= 8; ++d)
-        ++counts[IroAt(Dir8(p, d))];
+        ++counts[IroAt(Dir8Pt(p, d))];
     for (int d = 1; d <= 4; ++d)
         ++counts[IroAt(Point(p.x + IkkenX[d], p.y + IkkenY[d]))];
 }
@@ -196,7 +192,7 @@ int ListAroundRen8(Point p, int c, std::span<int> list)
 {
     Point pts[8];
     for (int d = 1; d <= 8; ++d)
-        pts[d - 1] = Dir8(p, d);
+        pts[d - 1] = Dir8Pt(p, d);
     return ListRenAt(pts, 8, c, list);
 }
 
@@ -206,7 +202,7 @@ int ListTonariRen(Point p, int c, std::span<int> list)
 {
     Point pts[4];
     for (int d = 1; d <= 4; ++d)
-        pts[d - 1] = Dir4(p, d);
+        pts[d - 1] = Dir4Pt(p, d);
     return ListRenAt(pts, 4, c, list);
 }
 
@@ -217,7 +213,7 @@ int ListTonariGun(Point p, int c, std::span<int> list)
     const TGoban& b = CurGoban();
     int count = 0;
     for (int d = 1; d <= 4; ++d) {
-        const Point q = Dir4(p, d);
+        const Point q = Dir4Pt(p, d);
         if (b.GetIroPt(q) != c || !IsStone(c))
             continue;
         const int g = b.GunList.GetGunNo(q.x, q.y);
@@ -314,7 +310,7 @@ bool IsKouShape(Point p, int c)
     const TRen* atari = nullptr;
     int atariSu = 0;
     for (int d = 1; d <= 4; ++d) {
-        const Point q = Dir4(p, d);
+        const Point q = Dir4Pt(p, d);
         const int col = b.GetIroPt(q);
         if (col == kAki || col == c)
             return false;
@@ -360,9 +356,9 @@ bool IsWareShape(Point p, int c)
     // Orthogonal direction d lies between diagonals d-1 and d (up: up-left and
     // up-right, right: up-right and down-right, ...).
     for (int d = 1; d <= 4; ++d) {
-        const Point first = Naname(p, d == 1 ? 4 : d - 1);
-        const Point second = Naname(p, d);
-        if (IroAt(first) == o && IroAt(second) == o && IroAt(Dir4(p, d)) == c)
+        const Point first = NanamePt(p, d == 1 ? 4 : d - 1);
+        const Point second = NanamePt(p, d);
+        if (IroAt(first) == o && IroAt(second) == o && IroAt(Dir4Pt(p, d)) == c)
             return true;
     }
     return false;
@@ -372,7 +368,7 @@ bool HasAtariRen8(Point p, int c)
 {
     const TGoban& b = CurGoban();
     for (int d = 1; d <= 8; ++d) {
-        const Point q = Dir8(p, d);
+        const Point q = Dir8Pt(p, d);
         if (b.GetIroPt(q) != c)
             continue;
         const TRen* r = b.RenList.RenAtPt(q);
@@ -388,7 +384,7 @@ TRen* TonariAtariRen(Point p)
     const int o = Aite(b.GetIroPt(p));
     TRen* found = nullptr;
     for (int d = 1; d <= 4; ++d) {
-        const Point q = Dir4(p, d);
+        const Point q = Dir4Pt(p, d);
         if (b.GetIroPt(q) != o || !IsStone(o))
             continue;
         TRen* r = b.RenList.RenAtPt(q);
@@ -419,7 +415,7 @@ Point TonariAtariKuuPt(Point p)
     if (!IsStone(c))
         return Point();
     for (int d = 1; d <= 4; ++d) {
-        const Point q = Dir4(p, d);
+        const Point q = Dir4Pt(p, d);
         if (b.GetIroPt(q) != Aite(c))
             continue;
         TRen* r = b.RenList.RenAtPt(q);
@@ -479,7 +475,7 @@ bool GunFlagAround(Point p, int n, int (TGun::*flag)() const)
 {
     const TGoban& b = CurGoban();
     for (int d = 1; d <= n; ++d) {
-        const Point q = Dir8(p, d);
+        const Point q = Dir8Pt(p, d);
         if (!IsStone(b.GetIroPt(q)))
             continue;
         const TGun* g = b.GunList.GetGunAt(q);

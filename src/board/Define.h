@@ -4,6 +4,7 @@
 #pragma once
 
 #include "board/Array.h"
+#include "board/Point.h"
 
 namespace vorn {
 
@@ -26,6 +27,11 @@ inline constexpr Arr<int, 1, 4> IkkenY{{-2, 0, 2, 0}};
 // Knight's moves, clockwise from up-right.
 inline constexpr Arr<int, 1, 8> KeimaX{{1, 2, 2, 1, -1, -2, -2, -1}};
 inline constexpr Arr<int, 1, 8> KeimaY{{-2, -1, 1, 2, 2, 1, -1, -2}};
+
+// The point one step from p in direction d of the tables above.
+constexpr Point Dir4Pt(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }
+constexpr Point Dir8Pt(Point p, int d) { return Point(p.x + Dir8X[d], p.y + Dir8Y[d]); }
+constexpr Point NanamePt(Point p, int d) { return Point(p.x + NanameX[d], p.y + NanameY[d]); }
 
 // Distances by the larger coordinate difference: the triangular numbers.
 inline constexpr Arr<int, 0, 8> KyoriTable{{0, 1, 3, 6, 10, 15, 21, 28, 36}};

@@ -1,10 +1,12 @@
 #include "board/Goban.h"
 
 #include <cstring>
+#include <vector>
 #include <utility>
 
 #include "board/Basic.h"
 #include "board/Define.h"
+#include "board/Diagram.h"
 #include "board/Kankei.h"
 #include "board/KuuIsi.h"
 
@@ -31,12 +33,7 @@ int FloodLayerSu = 0;
 std::uint8_t RenSabun = 0;
 std::uint8_t KankeiOff = 0;
 std::uint8_t SichoYomiFlag = 0;
-
-namespace {
-// Orthogonal steps in the shared order: up, right, down, left.
-constexpr int kDx4[4] = {0, 1, 0, -1};
-constexpr int kDy4[4] = {-1, 0, 1, 0};
-} // namespace
+std::uint64_t AnalyzeCount = 0;
 
 void CreateGobanLv()
 {
@@ -60,9 +57,17 @@ void GobanReset()
     FloodSu = 0;
     FloodLayerSu = 0;
     CreateGobanLv();
-    for (int i = 1; i <= kMaxLevel; ++i) {
-        GobanLv[i]->CopyBan(*GobanLv[0]);
-        GobanLv[i]->RenList.Clear();
+    // Every board, the look-ahead boards too: no analysis of an earlier game
+    // or reading is left on them.
+    for (int i = 0; i <= kMaxLevel; ++i) {
+        TGoban& b = *GobanLv[i];
+        b.NewGame();
+        for (int c = 1; c <= 2; ++c) {
+            FillGrid<std::uint8_t, 1, 19>(b.ToruTen[c], 0);
+            FillGrid<std::uint8_t, 1, 19>(b.Kinsi[c], 0);
+            FillGrid<std::uint8_t, 1, 19>(b.SelfAtari[c], 0);
+        }
+        b.PairClear();
     }
     RenSabun = 0;
 }
@@ -89,9 +94,9 @@ int FloodFillOn(const TGoban& b, int x, int y)
             const int px = FloodX[k];
             const int py = FloodY[k];
             const std::uint8_t c = b.GetIro(px, py);
-            for (int d = 0; d < 4; ++d) {
-                const int nx = px + kDx4[d];
-                const int ny = py + kDy4[d];
+            for (int d = 1; d <= 4; ++d) {
+                const int nx = px + Dir4X[d];
+                const int ny = py + Dir4Y[d];
                 if (nx < 0 || ny < 0 || nx > edge || ny > edge || FloodVisited[nx][ny])
                     continue;
                 FloodVisited[nx][ny] = 1;
@@ -119,8 +124,8 @@ bool FloodNoKuuOn(const TGoban& b)
     for (int k = 1; k <= FloodSu; ++k) {
         const int px = FloodX[k];
         const int py = FloodY[k];
-        for (int d = 0; d < 4; ++d)
-            if (b.GetIro(px + kDx4[d], py + kDy4[d]) == kAki)
+        for (int d = 1; d <= 4; ++d)
+            if (b.GetIro(px + Dir4X[d], py + Dir4Y[d]) == kAki)
                 return false;
     }
     return true;
@@ -286,15 +291,15 @@ int TGoban::CheckUtu(int colour, int x, int y)
     Ban[x][y] = static_cast<std::uint8_t>(colour);
     const int o = Aite(colour);
     int empties = 0;
-    for (int d = 0; d < 4; ++d)
-        if (cur.GetIro(x + kDx4[d], y + kDy4[d]) == kAki)
+    for (int d = 1; d <= 4; ++d)
+        if (cur.GetIro(x + Dir4X[d], y + Dir4Y[d]) == kAki)
             ++empties;
 
     ToruListSu = 0;
     NextCheckStamp();
-    for (int d = 0; d < 4; ++d) {
-        const int nx = x + kDx4[d];
-        const int ny = y + kDy4[d];
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = x + Dir4X[d];
+        const int ny = y + Dir4Y[d];
         if (cur.GetIro(nx, ny) != o || CheckMark[nx][ny] == CheckStamp)
             continue;
         FloodFillOn(cur, nx, ny);
@@ -431,8 +436,8 @@ void TGoban::UtuRenUpdate(int n)
     int suA = 0, suB = 0;
 
     // 1. Own chains next to p, and their neighbours.
-    for (int d = 0; d < 4; ++d) {
-        const int nx = p.x + kDx4[d], ny = p.y + kDy4[d];
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = p.x + Dir4X[d], ny = p.y + Dir4Y[d];
         if (GetIro(nx, ny) == c)
             AddUnique(g_listA, suA, RenList.RenNo(nx, ny));
     }
@@ -478,8 +483,8 @@ void TGoban::UtuRenUpdate(int n)
     // 4. The new chain, the enemy chains beside it, and those next to captures.
     if (TRen* r = RenList.RenAt(p.x, p.y))
         r->Calc();
-    for (int d = 0; d < 4; ++d) {
-        const int nx = p.x + kDx4[d], ny = p.y + kDy4[d];
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = p.x + Dir4X[d], ny = p.y + Dir4Y[d];
         if (GetIro(nx, ny) == o)
             if (TRen* r = RenList.RenAt(nx, ny))
                 r->Calc();
@@ -500,8 +505,8 @@ void TGoban::ModosuRenUpdate(int n)
     // 1. Lift the stone.
     Ban[p.x][p.y] = kAki;
     int k = 0;
-    for (int d = 0; d < 4; ++d)
-        if (GetIro(p.x + kDx4[d], p.y + kDy4[d]) == c)
+    for (int d = 1; d <= 4; ++d)
+        if (GetIro(p.x + Dir4X[d], p.y + Dir4Y[d]) == c)
             ++k;
     const int r = RenList.RenNo(p.x, p.y);
 
@@ -520,8 +525,8 @@ void TGoban::ModosuRenUpdate(int n)
     } else {
         RenList.DeleteRen(r);
         RenList.ClearNoPt(p);
-        for (int d = 0; d < 4; ++d) {
-            const int nx = p.x + kDx4[d], ny = p.y + kDy4[d];
+        for (int d = 1; d <= 4; ++d) {
+            const int nx = p.x + Dir4X[d], ny = p.y + Dir4Y[d];
             if (GetIro(nx, ny) == c && RenList.RenNo(nx, ny) == 0) {
                 const int no = RenList.NewNo();
                 if (RenList.AddRen(nx, ny, no))
@@ -536,8 +541,8 @@ void TGoban::ModosuRenUpdate(int n)
         const Point q = Tejun.ToruIsiN(n, i);
         Ban[q.x][q.y] = static_cast<std::uint8_t>(o);
     }
-    for (int d = 0; d < 4; ++d) {
-        const int nx = p.x + kDx4[d], ny = p.y + kDy4[d];
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = p.x + Dir4X[d], ny = p.y + Dir4Y[d];
         if (GetIro(nx, ny) == o && RenList.RenNo(nx, ny) == 0) {
             const int no = RenList.NewNo();
             if (RenList.AddRen(nx, ny, no))
@@ -547,8 +552,8 @@ void TGoban::ModosuRenUpdate(int n)
 
     // Recompute the chains beside p, the new chains and their neighbours.
     int suB = 0;
-    for (int d = 0; d < 4; ++d) {
-        const int nx = p.x + kDx4[d], ny = p.y + kDy4[d];
+    for (int d = 1; d <= 4; ++d) {
+        const int nx = p.x + Dir4X[d], ny = p.y + Dir4Y[d];
         const int col = GetIro(nx, ny);
         if (col == kKuro || col == kSiro)
             AddUnique(g_listB, suB, RenList.RenNo(nx, ny));
@@ -624,6 +629,7 @@ int GrenFloodCut(const TRenList& list, int start)
 
 void TGoban::Analyze()
 {
+    ++AnalyzeCount;
     // 1. Chains.
     RenList.Rebuild();
     // 2.-4. Capture, forbidden and self-atari points.
@@ -1119,6 +1125,72 @@ bool TGoban::HasPair(Point p, Point q) const
         if ((PairA[i] == p && PairB[i] == q) || (PairA[i] == q && PairB[i] == p))
             return true;
     return false;
+}
+
+bool TGoban::CheckChains(std::string* why) const
+{
+    auto fail = [why](Point p, const std::string& what) {
+        if (why != nullptr)
+            *why = "chain at " + GtpVertex(p) + ": " + what;
+        return false;
+    };
+    Grid<std::uint8_t, 0, 20> seen{};
+    Grid<std::uint8_t, 0, 20> counted{};
+    std::vector<Point> stones;
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x) {
+            const int c = Ban[x][y];
+            if ((c != kKuro && c != kSiro) || seen[x][y])
+                continue;
+            // The stones connected to (x, y), their liberties and their
+            // opponent neighbours, each point counted once.
+            FillGrid<std::uint8_t, 0, 20>(counted, 0);
+            stones.assign(1, Point(x, y));
+            seen[x][y] = 1;
+            int kuu = 0, aite = 0;
+            for (std::size_t i = 0; i < stones.size(); ++i)
+                for (int d = 1; d <= 4; ++d) {
+                    const Point q = Dir4Pt(stones[i], d);
+                    const int n = GetIroPt(q);
+                    if (n == c) {
+                        if (!seen[q.x][q.y]) {
+                            seen[q.x][q.y] = 1;
+                            stones.push_back(q);
+                        }
+                    } else if ((n == kAki || n == Aite(c)) && !counted[q.x][q.y]) {
+                        counted[q.x][q.y] = 1;
+                        ++(n == kAki ? kuu : aite);
+                    }
+                }
+            const TRen* r = RenList.RenAt(x, y);
+            if (r == nullptr)
+                return fail(Point(x, y), "no chain in the list");
+            if (r->GetIro() != c)
+                return fail(Point(x, y), "listed with colour " + std::to_string(r->GetIro()));
+            if (r->IsiCount() != static_cast<int>(stones.size()))
+                return fail(Point(x, y), std::to_string(r->IsiCount()) + " stones listed, "
+                                             + std::to_string(stones.size()) + " on the board");
+            for (const Point q : stones)
+                if (RenList.RenNoPt(q) != r->GetNo())
+                    return fail(q, "a stone listed in another chain");
+            if (r->Kuu() != kuu)
+                return fail(Point(x, y), std::to_string(r->Kuu()) + " liberties listed, " + std::to_string(kuu)
+                                             + " on the board");
+            if (r->Count(Aite(c)) != aite)
+                return fail(Point(x, y), std::to_string(r->Count(Aite(c))) + " opponent neighbours listed, "
+                                             + std::to_string(aite) + " on the board");
+        }
+    for (int n = 1; n <= RenList.Count(); ++n) {
+        const TRen* r = RenList.Items(n);
+        if (r == nullptr || (r->GetIro() != kKuro && r->GetIro() != kSiro))
+            continue;
+        for (int i = 1; i <= r->IsiCount(); ++i) {
+            const Point q = r->GetIsi(i);
+            if (!OnBoardPt(q) || Ban[q.x][q.y] != r->GetIro() || RenList.RenNoPt(q) != n)
+                return fail(q, "chain " + std::to_string(n) + " lists a stone that is not its own");
+        }
+    }
+    return true;
 }
 
 } // namespace vorn

@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <string>
 
 #include "board/Array.h"
+#include "board/Define.h"
 #include "board/Gun.h"
 #include "board/Jisho.h"
 #include "board/Locate.h"
@@ -51,6 +53,9 @@ extern int FloodLayerSu;
 extern std::uint8_t RenSabun;      // 1: replay and take-back keep the chains up to date
 extern std::uint8_t KankeiOff;     // 1: SetKankei records nothing
 extern std::uint8_t SichoYomiFlag; // 1 while the ladder reader reads
+// Full position analyses since start-up, on any board: the engine's unit of
+// work, counted for the benchmarks.
+extern std::uint64_t AnalyzeCount;
 
 // The board of the current look-ahead level.
 inline TGoban& CurGoban() { return *GobanLv[Level]; }
@@ -81,8 +86,6 @@ bool FloodNoKuuOn(const TGoban& b);
 template <class Grow>
 int FloodFillBy(Point p, Grow grow)
 {
-    constexpr int kDx[4] = {0, 1, 0, -1};
-    constexpr int kDy[4] = {-1, 0, 1, 0};
     std::memset(&FloodVisited, 0, sizeof(FloodVisited));
     FloodSu = 1;
     FloodX[1] = p.x;
@@ -90,8 +93,8 @@ int FloodFillBy(Point p, Grow grow)
     FloodVisited[p.x][p.y] = 1;
     for (int k = 1; k <= FloodSu; ++k) {
         const Point cur(FloodX[k], FloodY[k]);
-        for (int d = 0; d < 4; ++d) {
-            const Point q(cur.x + kDx[d], cur.y + kDy[d]);
+        for (int d = 1; d <= 4; ++d) {
+            const Point q = Dir4Pt(cur, d);
             if (q.x < 0 || q.y < 0 || q.x > 20 || q.y > 20 || FloodVisited[q.x][q.y])
                 continue;
             FloodVisited[q.x][q.y] = 1;
@@ -202,6 +205,13 @@ public:
     bool HasPair(Point p, Point q) const;
 
     void RenMake() { RenList.Rebuild(); }
+    // The chain list against the stones: every stone lies in a chain of its
+    // colour that holds exactly the stones connected to it, with the
+    // liberties and the opponent neighbours the board gives them, and every
+    // chain of stones in the list is such a chain.  False, with the first
+    // disagreement when asked, otherwise.  A board played on since its last
+    // rebuild or analysis may disagree until RenMake.
+    bool CheckChains(std::string* why = nullptr) const;
 
     // Relations between nearby points (Locate, Kankei).
     void SetKankei(int x, int y, int index, int kind, int value);

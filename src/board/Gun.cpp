@@ -14,7 +14,6 @@ namespace vorn {
 namespace {
 
 inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
-inline Point Dir4(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }
 
 // The chains of the group being built, stamped by chain number.
 Arr<int, 1, kMaxGunRen> GunRenList;
@@ -242,7 +241,7 @@ void TGun::MakeKokyu()
             continue;
         bool stone = false;
         for (int d = 1; d <= 4; ++d)
-            stone = stone || IsStone(b.GetIroPt(Dir4(p, d)));
+            stone = stone || IsStone(b.GetIroPt(Dir4Pt(p, d)));
         if (stone)
             continue;
         const int area = AreaMap[p.x][p.y];
@@ -386,7 +385,7 @@ void TGunList::MakeJi()
             if (!IsStone(c) || !b.IsDeath(x, y) || AreaMap[x][y] == 0 || Owner->JiList.GetJiNo(x, y) != 0)
                 continue;
             for (int d = 1; d <= 4; ++d) {
-                const Point q = Dir4(Point(x, y), d);
+                const Point q = Dir4Pt(Point(x, y), d);
                 if (b.GetIroPt(q) != Aite(c))
                     continue;
                 if (TGun* g = GetGunAt(q))
@@ -1143,7 +1142,7 @@ int TGun::SikatuKoho(std::span<Point> list, int colour) const
             // Not beside an own chain that a ladder catches.
             bool caught = false;
             for (int d = 1; d <= 4 && !caught; ++d) {
-                const Point q = Dir4(buf[j], d);
+                const Point q = Dir4Pt(buf[j], d);
                 if (b.GetIroPt(q) != IsiIro)
                     continue;
                 TRen* r = rl.RenAtPt(q);
@@ -1197,7 +1196,7 @@ int TGun::SikatuKoho(std::span<Point> list, int colour) const
         const Point p = GetFromB(i);
         int enemy = 0, open = 0;
         for (int d = 1; d <= 4; ++d) {
-            const int col = b.GetIroPt(Dir4(p, d));
+            const int col = b.GetIroPt(Dir4Pt(p, d));
             enemy += col == Aite(IsiIro);
             open += col == kAki;
         }

@@ -11,8 +11,6 @@ namespace vorn {
 namespace {
 
 inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
-inline Point Dir4(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }
-inline Point Naname(Point p, int d) { return Point(p.x + NanameX[d], p.y + NanameY[d]); }
 inline bool Adjacent(Point a, Point b) { return (a.x == b.x && (a.y - b.y == 1 || b.y - a.y == 1)) || (a.y == b.y && (a.x - b.x == 1 || b.x - a.x == 1)); }
 
 // The chain net of the false-eye net test: chains linked to a chain beside
@@ -358,7 +356,7 @@ int TJi::KakemeCheckAt(int at, Point p, int c)
     const int o = Aite(c);
     int e = 0, m = 0, edge = 0, dead = 0;
     for (int d = 1; d <= 4; ++d) {
-        const Point q = Dir4(p, d);
+        const Point q = Dir4Pt(p, d);
         const int col = b.GetIroPt(q);
         if (col == kAki)
             ++e;
@@ -388,7 +386,7 @@ int TJi::KakemeCheckAt(int at, Point p, int c)
     }
     int dEmpty = 0, f = 0;
     for (int d = 1; d <= 4; ++d) {
-        const Point q = Naname(p, d);
+        const Point q = NanamePt(p, d);
         if (b.GetIroPt(q) != kAki)
             continue;
         ++dEmpty;
@@ -420,7 +418,7 @@ int TJi::KakemeCheckAt(int at, Point p, int c)
 bool TJi::HasIsolatedNet(Point p, int c)
 {
     for (int d = 1; d <= 4; ++d) {
-        const Point s = Dir4(p, d);
+        const Point s = Dir4Pt(p, d);
         if (Owner->GetIroPt(s) == c && RenNetIsolated(s, p))
             return true;
     }
@@ -484,16 +482,16 @@ bool TJi::RenNetIsolated(Point s, Point p)
                 int open = 0;
                 Point q;
                 for (int d = 1; d <= 4; ++d)
-                    if (b.GetIroPt(Dir4(l, d)) == kAki) {
+                    if (b.GetIroPt(Dir4Pt(l, d)) == kAki) {
                         ++open;
-                        q = Dir4(l, d);
+                        q = Dir4Pt(l, d);
                     }
                 if (open > 1)
                     continue;
                 if (open == 1) {
                     bool touches = false;
                     for (int d = 1; d <= 4; ++d)
-                        touches = touches || b.GetIroPt(Dir4(q, d)) == rc;
+                        touches = touches || b.GetIroPt(Dir4Pt(q, d)) == rc;
                     if (!touches)
                         continue;
                 }
@@ -516,7 +514,7 @@ void TJi::Kuu3Check()
         const Point p = GetYoso(i);
         int open = 0, firm = 0;
         for (int d = 1; d <= 4; ++d) {
-            const Point q = Dir4(p, d);
+            const Point q = Dir4Pt(p, d);
             const int col = b.GetIroPt(q);
             if (col != kAki && col != o)
                 continue;
@@ -585,7 +583,7 @@ int TJi::KohoKakeme(std::span<Point> list) const
         if (Kind[i] != kKakemeKamo)
             continue;
         for (int d = 1; d <= 4; ++d) {
-            const Point q = Naname(p, d);
+            const Point q = NanamePt(p, d);
             if (b.GetIroPt(q) == kAki && AreaMap[q.x][q.y] == 0 && !b.IsKinsiPt(o, q) && !b.IsSelfAtariPt(o, q))
                 n = PutCapped(list, n, q);
         }
@@ -606,7 +604,7 @@ int TJi::KohoBorder(std::span<Point> list) const
         int open = 0;
         Point q;
         for (int d = 1; d <= 4; ++d) {
-            const Point r = Dir4(p, d);
+            const Point r = Dir4Pt(p, d);
             if (b.GetIroPt(r) == kAki && AreaMap[r.x][r.y] == 0) {
                 ++open;
                 q = r;
@@ -618,7 +616,7 @@ int TJi::KohoBorder(std::span<Point> list) const
         if (LineNoPt(q) != 1)
             continue;
         for (int d = 1; d <= 4; ++d) {
-            const Point r = Dir4(q, d);
+            const Point r = Dir4Pt(q, d);
             if (b.GetIroPt(r) == kAki && LineNoPt(r) == 2 && AreaMap[r.x][r.y] == 0)
                 n = PutCapped(list, n, r);
         }

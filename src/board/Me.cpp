@@ -17,7 +17,6 @@ Grid<std::uint8_t, 0, 20> JiMarkMap{};
 namespace {
 
 inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
-inline Point Dir4(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }
 inline bool InGrid(Point p) { return p.x >= 0 && p.y >= 0 && p.x <= 20 && p.y <= 20; }
 
 // The empty neighbours of the false-eye points of the region under study.
@@ -77,15 +76,15 @@ int TJi::CalcMe()
             int open = 0;
             Point q;
             for (int d = 1; d <= 4; ++d)
-                if (b.GetIroPt(Dir4(p, d)) == kAki) {
+                if (b.GetIroPt(Dir4Pt(p, d)) == kAki) {
                     ++open;
-                    q = Dir4(p, d);
+                    q = Dir4Pt(p, d);
                 }
             bool shut = false;
             if (open == 1) {
                 int enemy = 0, own = 0;
                 for (int d = 1; d <= 4; ++d) {
-                    const int col = b.GetIroPt(Dir4(q, d));
+                    const int col = b.GetIroPt(Dir4Pt(q, d));
                     enemy += col == o;
                     own += col == c;
                 }
@@ -164,7 +163,7 @@ void TJi::MakeKakemeNeighbourList() const
         if (Kind[i] != kKakemeYes)
             continue;
         for (int d = 1; d <= 4; ++d) {
-            const Point q = Dir4(GetYoso(i), d);
+            const Point q = Dir4Pt(GetYoso(i), d);
             if (b.GetIroPt(q) == kAki && !InKakemeNeighbourList(q))
                 KakemeNeighbourList[++KakemeNeighbourSu] = q;
         }
@@ -184,7 +183,7 @@ int IsKuu3PointEx(Point p, int colour)
     const TGoban& b = CurGoban();
     int open = 0, firm = 0;
     for (int d = 1; d <= 4; ++d) {
-        const Point q = Dir4(p, d);
+        const Point q = Dir4Pt(p, d);
         const int col = b.GetIroPt(q);
         if (col != kAki && col != colour)
             continue;
@@ -213,7 +212,7 @@ void TJi::MakePartLocate()
         if (!vital) {
             int open = 0, pressure = 0;
             for (int d = 1; d <= 4; ++d) {
-                const Point q = Dir4(p, d);
+                const Point q = Dir4Pt(p, d);
                 const int col = b.GetIroPt(q);
                 if (col == o) {
                     ++open;
@@ -254,7 +253,7 @@ int TJi::PartValue(Point p)
     const std::uint32_t stamp = NextPartStamp();
     int parts = 0, value = 0;
     for (int d = 1; d <= 4 && parts < 4; ++d) {
-        const Point q = Dir4(p, d);
+        const Point q = Dir4Pt(p, d);
         const int col = b.GetIroPt(q);
         // Parts lie inside this region: a neighbour outside it starts none.
         if ((col != kAki && col != o) || AreaMap[q.x][q.y] == 0 || JiMarkMap[q.x][q.y] == 0)
@@ -416,7 +415,7 @@ int ListMarkedNeighbours(Point p, std::span<Point> list)
 {
     int n = 0;
     for (int d = 1; d <= 4; ++d) {
-        const Point q = Dir4(p, d);
+        const Point q = Dir4Pt(p, d);
         if (!InGrid(q) || JiMarkMap[q.x][q.y] != 1)
             continue;
         if (static_cast<std::size_t>(n) >= list.size())

@@ -1,5 +1,6 @@
 #include "board/Ren.h"
 
+#include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
@@ -8,9 +9,6 @@
 namespace vorn {
 
 namespace {
-constexpr int kDx4[4] = {0, 1, 0, -1};
-constexpr int kDy4[4] = {-1, 0, 1, 0};
-
 // Scratch marks of Calc, stamped instead of cleared.
 Grid<std::uint32_t, 0, 20> g_visit{};
 Arr<std::uint32_t, 1, kMaxRen> g_seen{};
@@ -61,8 +59,8 @@ void TRen::Calc()
     FloodSu = 0;
     for (int i = 1; i <= IsiSu; ++i) {
         const int px = IsiX[i], py = IsiY[i];
-        for (int d = 0; d < 4; ++d) {
-            const int nx = px + kDx4[d], ny = py + kDy4[d];
+        for (int d = 1; d <= 4; ++d) {
+            const int nx = px + Dir4X[d], ny = py + Dir4Y[d];
             if (g_visit[nx][ny] == stamp)
                 continue;
             g_visit[nx][ny] = stamp;

@@ -17,6 +17,9 @@ int TTejun::TeColor(int n) const
     int t = n;
     for (int lv = 0; lv < Level; ++lv)
         t += GobanLv[lv]->Tejun.Last();
+    const int first = Level > 0 ? GobanLv[0]->Tejun.FirstIro : FirstIro;
+    if (first != 0)
+        return (t & 1) ? first : Aite(first);
     if (Handicap < 2)
         return (t & 1) ? kKuro : kSiro;
     return (t & 1) ? kSiro : kKuro;
@@ -71,6 +74,7 @@ void TTejun::Clear()
     HighNo = 0;
     CurrentNo = 0;
     LastNo = 0;
+    FirstIro = 0;
     ToruX.clear();
     ToruY.clear();
     ToruStart[1] = 0;

@@ -29,6 +29,8 @@ public:
     Point GetTe(int n) const { return Point(TeX[n], TeY[n]); }
     Point CurTe() const { return CurrentNo == 0 ? Point() : GetTe(CurrentNo); }
     // Colour of move n, continuing the colour sequence of the levels below.
+    // The game board's first colour decides: the one set for a position
+    // with a side to move, else Black (White in a handicap game).
     int TeColor(int n) const;
     int CurColor() const { return TeColor(CurrentNo); }
     int NextColor() const { return TeColor(CurrentNo + 1); }
@@ -47,7 +49,10 @@ public:
     const std::vector<TMark>& GetMarks(int n) const { return Marks[n]; }
 
     // Changes.
+    // Empties the record; the first colour goes back to the handicap's.
     void Clear();
+    // The colour of move 1 of this record (kKuro or kSiro; 0: by handicap).
+    void SetFirstColor(int c) { FirstIro = static_cast<std::uint8_t>(c == kKuro || c == kSiro ? c : 0); }
     // Appends a move after the last one (a pass is (0, 0)); answers the new
     // number of moves, or -1 when the record is full.
     int Add(int x, int y);
@@ -63,6 +68,7 @@ public:
 private:
     int CurrentNo = 0;
     int LastNo = 0;
+    std::uint8_t FirstIro = 0;
     Arr<int, 1, kMaxTe> TeX{};
     Arr<int, 1, kMaxTe> TeY{};
     // Captured stones of every move, kept move after move in one buffer:

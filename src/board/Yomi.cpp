@@ -16,16 +16,21 @@ void ShowPlayed(const TGoban& b, int colour, Point p)
 }
 
 // The move about to be taken back: its stone leaves, its captures return in
-// the colour of the side that moves after it.
+// the colour of the side that moves after it.  Take-backs run in the guards'
+// destructors, also while an error unwinds a reading: a display that fails
+// here must not stop them (the error display repaints the board anyway).
 void ShowTakenBack(const TGoban& b)
 {
     const Point p = b.Tejun.CurTe();
     if (b.Tejun.Current() == 0 || p.x == 0)
         return;
-    Shell().ThinkIsiErase(p);
-    const int back = b.Tejun.NextColor();
-    for (int i = 1; i <= b.Tejun.ToruCount(); ++i)
-        Shell().ThinkIsiDraw(back, b.Tejun.ToruIsi(i));
+    try {
+        Shell().ThinkIsiErase(p);
+        const int back = b.Tejun.NextColor();
+        for (int i = 1; i <= b.Tejun.ToruCount(); ++i)
+            Shell().ThinkIsiDraw(back, b.Tejun.ToruIsi(i));
+    } catch (...) {
+    }
 }
 
 } // namespace

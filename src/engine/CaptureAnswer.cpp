@@ -27,8 +27,6 @@ constexpr int kNoValue = -999;
 
 bool IsStoneColour(int c) { return c == kKuro || c == kSiro; }
 
-Point Step4(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }
-
 // The chain of the stone at p on the current board; nullptr for an empty
 // point or a point off the board.
 TRen* ChainAt(Point p) { return IsStoneColour(CurGoban().GetIroPt(p)) ? ToruRenAt(p) : nullptr; }
@@ -114,7 +112,7 @@ int AtariChainsNextTo(Point p, int c, Point (&stones)[2])
 {
     int n = 0;
     for (int d = 1; d <= 4 && n < 2; ++d) {
-        const Point q = Step4(p, d);
+        const Point q = Dir4Pt(p, d);
         if (CurGoban().GetIroPt(q) != c)
             continue;
         TRen* r = ChainAt(q);
@@ -275,7 +273,7 @@ void SichoAnswer(Point a, Point b)
     // An atari next to the ladder's path: after the opponent's escape the
     // ladder may no longer work.
     for (int d = 1; d <= 4 && e1 == 0; ++d) {
-        const Point nb = Step4(a, d);
+        const Point nb = Dir4Pt(a, d);
         if (board.GetIroPt(nb) != kAki || AtariMap[col][nb.x][nb.y] != 1 || board.IsSelfAtariPt(col, nb) == 1)
             continue;
         TYomiKeep keep;
@@ -507,7 +505,7 @@ void Atari2Answer(Point p)
         int twoLib = 0;
         int seen[4] = {};
         for (int d = 1; d <= 4; ++d) {
-            TRen* r = board.GetIroPt(Step4(p, d)) == kKuro ? ChainAt(Step4(p, d)) : nullptr;
+            TRen* r = board.GetIroPt(Dir4Pt(p, d)) == kKuro ? ChainAt(Dir4Pt(p, d)) : nullptr;
             if (r == nullptr)
                 continue;
             bool again = false;
@@ -525,8 +523,8 @@ void Atari2Answer(Point p)
     const int att = Aite(victim);
     Point firstVictim{};
     for (int d = 1; d <= 4 && firstVictim.x == 0; ++d)
-        if (board.GetIroPt(Step4(p, d)) == victim)
-            firstVictim = Step4(p, d);
+        if (board.GetIroPt(Dir4Pt(p, d)) == victim)
+            firstVictim = Dir4Pt(p, d);
     if (firstVictim.x == 0)
         return;
     const TGun* g = GunAt(firstVictim);

@@ -22,6 +22,7 @@ int SemeaiKuro = 0, SemeaiSiro = 0;
 int MeGainKuro = 0, MeGainSiro = 0;
 int KakemeKuro = 0, KakemeSiro = 0;
 int WeakGunKuro = 0, WeakGunSiro = 0;
+long long HyokaCallCount = 0;
 int HyokaBaseValue = 0;
 int BigGunKuroBase = 0, BigGunSiroBase = 0;
 int BigGunKuro = 0, BigGunSiro = 0;
@@ -258,6 +259,7 @@ int HyokaDiff(int colour)
 
 int Hyoka(int colour)
 {
+    ++HyokaCallCount;
     CurGoban().Analyze();
     return HyokaDiff(colour);
 }
@@ -453,6 +455,7 @@ int KeiseiHandan()
 
 void HyokaReset()
 {
+    HyokaCallCount = 0;
     AreaKuro = AreaSiro = GunAreaKuro = GunAreaSiro = 0;
     DeadKuro = DeadSiro = SemeaiKuro = SemeaiSiro = 0;
     MeGainKuro = MeGainSiro = KakemeKuro = KakemeSiro = 0;

@@ -31,6 +31,10 @@ extern int BigGunKuroBase, BigGunSiroBase;
 // Big groups of the last count.
 extern int BigGunKuro, BigGunSiro;
 
+// Hyoka calls since start-up or the last reset: the work counter of the
+// benchmarks (an evaluation is the costliest step of a reading).
+extern long long HyokaCallCount;
+
 // Score of the current level's position from Black's side, from its analysis.
 int HyokaCalc();
 // Stores the score and the big-group counts of the position before a decision.

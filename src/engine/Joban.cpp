@@ -12,6 +12,7 @@
 #include "engine/Hyoka.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Nozoki.h"
 #include "engine/Pending.h"
 #include "engine/Think.h"
 

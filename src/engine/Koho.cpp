@@ -106,6 +106,16 @@ void AddKoho(Point p, int value, int bonus) { AddKohoCore(p.x, p.y, value, Point
 
 void AddKohoEx(Point p, int value, std::uint8_t reason, Point rel) { AddKohoCore(p.x, p.y, value, rel, reason, 0); }
 
+int KohoBonusClamp(int value, int bonus)
+{
+    bonus = std::clamp(bonus, 0, 255);
+    if (value < 1)
+        return std::min(bonus, 9);
+    if (bonus > 0 && static_cast<long long>(bonus) > static_cast<long long>(value) * 10)
+        return value * 10;
+    return bonus;
+}
+
 void AddKohoCore(int x, int y, int value, Point rel, int reason, int bonus)
 {
     // 1. A relation move of an unsettled group worth more than a big point
@@ -115,13 +125,7 @@ void AddKohoCore(int x, int y, int value, Point rel, int reason, int bonus)
         value = 25;
     }
     // 2. The bonus is a byte and never outweighs the value.
-    bonus = std::clamp(bonus, 0, 255);
-    if (value < 1) {
-        if (bonus > 9)
-            bonus = 9;
-    } else if (bonus > 0 && static_cast<long long>(bonus) > static_cast<long long>(value) * 10) {
-        bonus = value * 10;
-    }
+    bonus = KohoBonusClamp(value, bonus);
     // 3. Only playable points enter; the ko point is parked.
     if (!KohoCheck(x, y, value))
         return;

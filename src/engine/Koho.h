@@ -127,6 +127,9 @@ extern int ThinkStageNo;
 void AddKoho(Point p, int value, int bonus);
 // Adds or merges a candidate with its own reason and related point, bonus 0.
 void AddKohoEx(Point p, int value, std::uint8_t reason, Point rel);
+// The bonus as the table stores it with this value: a byte, at most 9 below
+// value 1, else at most value * 10.
+int KohoBonusClamp(int value, int bonus);
 // The one merge routine behind both: clamps, checks, caps near joseki, merges.
 void AddKohoCore(int x, int y, int value, Point rel, int reason, int bonus);
 // Whether (x, y) may enter the table for JibunIro; parks the ko point.
@@ -153,6 +156,19 @@ bool KohoExists(int reason, int bound);
 
 void PushKohoKind(std::uint8_t reason);
 void PopKohoKind();
+
+// Sets KohoKind for a scope and puts the code found back when the scope ends
+// (on every way out); unlike PushKohoKind it nests.
+class TKohoKindKeep {
+public:
+    explicit TKohoKindKeep(std::uint8_t reason) : saved_(KohoKind) { KohoKind = reason; }
+    ~TKohoKindKeep() { KohoKind = saved_; }
+    TKohoKindKeep(const TKohoKindKeep&) = delete;
+    TKohoKindKeep& operator=(const TKohoKindKeep&) = delete;
+
+private:
+    std::uint8_t saved_;
+};
 
 // Sets KouTen and KouTenIsi from the last move of the game.
 void KouTenMake();

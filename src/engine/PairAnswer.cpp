@@ -9,6 +9,7 @@
 #include "engine/Pending.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
+#include "engine/links/IkkenRenraku.h"
 
 namespace vorn {
 

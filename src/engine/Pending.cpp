@@ -1,18 +1,22 @@
 #include "engine/Pending.h"
 
+#include "board/Gun.h"
+#include "engine/Hyoka.h"
+#include "engine/links/KankeiBox.h"
+#include <algorithm>
+
+#include "engine/Koho.h"
+
 namespace vorn {
 
 // Not in the program yet: each of these does nothing, and every out point is
-// left at (0, 0).
+// left at (0, 0), except that a stage generator still selects from the
+// candidate table at its threshold, as the driver expects of it.
 
-void NozokiCheck() {}
-Arr<Grid<std::uint8_t, 1, 19>, 1, 2> NozokiMap{};
 int KouDateCount = 0;
 int KouDateValue = 0;
-std::uint8_t GunKankeiPairMode = 0;
 
 void KosumiRenraku(Point, Point) {}
-void IkkenRenraku(Point, Point) {}
 void KeimaRenraku(Point, Point) {}
 void Kankei5Utu(Point, Point) {}
 void Kankei6Utu(Point, Point) {}
@@ -21,35 +25,39 @@ void Kankei8Utu(Point, Point) {}
 void Kankei10Utu(Point, Point) {}
 void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
+void IkkenNozoki(TKankeiBox) {}
+void IkkenNozokiSoto(TKankeiBox) {}
+void IkkenEdgeRenraku(Point, Point) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
 void SikatuUrgentThink(Point& out) { out = Point{}; }
 void SikatuThink() {}
-void NozokiThink(Point& out) { out = Point{}; }
 void SemeaiThink() {}
-void WeakGunThink(Point& out) { out = Point{}; }
-void WeakGunKankeiThink(Point& out) { out = Point{}; }
-void EmptyThink(Point& out) { out = Point{}; }
-void Kankei34Think(Point& out) { out = Point{}; }
+void WeakGunKankeiThink(Point& out) { SelectIfAny(kSelectMiddle, out); }
+void Kankei34Think(Point& out) { SelectIfAny(kSelectMiddle, out); }
 void JiUtikomiThink() {}
 void AiteKankeiThink() {}
-void GunKankeiThink(int, Point& out) { out = Point{}; }
+void GunKankeiThink(int n, Point& out) { SelectIfAny(std::max(kSelectMiddle, 10 * n), out); }
 void Center19Think(Point& out) { out = Point{}; }
 void KouThink(Point& out) { out = Point{}; }
-void IkiGunKankeiThink(Point& out) { out = Point{}; }
-void JiThink(Point& out) { out = Point{}; }
-void GunJiThink(Point& out) { out = Point{}; }
-void KankeiHokyo(int, Point& out) { out = Point{}; }
-void Kankei6Think(Point& out) { out = Point{}; }
-void KeimaOgeimaHokyo(Point& out) { out = Point{}; }
-void KeimaHokyo(Point& out) { out = Point{}; }
-void LastThink(Point& out) { out = Point{}; }
-void YoseThink(Point& out) { out = Point{}; }
+void IkiGunKankeiThink(Point& out) { SelectIfAny(kSelectMiddle, out); }
+void KankeiHokyo(int, Point& out) { SelectIfAny(kSelectLow, out); }
+void Kankei6Think(Point& out) { SelectIfAny(kSelectLow, out); }
+void KeimaOgeimaHokyo(Point& out) { SelectIfAny(kSelectLow, out); }
+void KeimaHokyo(Point& out) { SelectIfAny(kSelectLow, out); }
 
 void HirakiTobiTe(Point, Point& out) { out = Point{}; }
 void NikenUtikomiThink() {}
+void KankeiGunUtu(const TGun&, int) {}
+void GunKankei1Utu(Point, Point) {}
+void GunKankei2Utu(Point, Point) {}
+void GunKankei3Utu(Point, Point, int) {}
+void GunKankei4Utu(Point, Point) {}
+void GunKankei5Utu(Point, Point) {}
+void GunKankei6Utu(Point, Point) {}
+void GunKankei7Utu(Point, Point, int) {}
+void GunKankei8Utu(Point, Point) {}
 
-void KosumiKankeiUtu(Point& out) { out = Point{}; }
 void Sakiyomi(Point p, Point& out) { out = p; }
 void KouDate(int, Point& out)
 {
@@ -57,7 +65,6 @@ void KouDate(int, Point& out)
     KouDateValue = 0;
 }
 
-int KiriHyoka(int, Point, Point, Point) { return -1; }
 void KouKatachiAnswer() {}
 
 } // namespace vorn

@@ -11,22 +11,20 @@
 
 namespace vorn {
 
+class TGun;
+struct TKankeiBox;
+class TGun;
+
 // --- Per-decision state of the generators -----------------------------------------
-void NozokiCheck();   // the peep table
-// Peeps recorded at each point, by the colour that peeps: [colour][x][y].
-extern Arr<Grid<std::uint8_t, 1, 19>, 1, 2> NozokiMap;
 // The ko-threat search: its list, and the value of the best threat found.
 extern int KouDateCount;
 extern int KouDateValue;
-// 1 while the group-relation patterns record pairs instead of candidates.
-extern std::uint8_t GunKankeiPairMode;
 
 // --- Relation handlers of the link generators ----------------------------------
 // A is the stone whose relation to its partner B is threatened (B may lie on
 // the border line for a link to the edge).  They add candidates and prepared
 // answers under the current reason code and select nothing.
 void KosumiRenraku(Point a, Point b); // diagonal
-void IkkenRenraku(Point a, Point b);  // one-space jump
 void KeimaRenraku(Point a, Point b);  // knight's move
 void Kankei5Utu(Point a, Point b);    // (2,2) diagonal
 void Kankei6Utu(Point a, Point b);    // two-space jump
@@ -35,6 +33,12 @@ void Kankei8Utu(Point a, Point b);    // (2,3) shape
 void Kankei10Utu(Point a, Point b);   // three-space jump
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
+// Pattern families of the one-space jump (engine/links/IkkenRenraku.h): the
+// peep and the reading from outside it; and the dispatcher of a jump to the
+// edge.
+void IkkenNozoki(TKankeiBox box);
+void IkkenNozokiSoto(TKankeiBox box);
+void IkkenEdgeRenraku(Point a, Point b);
 // Relation moves run at the end of the pair answers (reason 5); selects at
 // 160 into out.
 void Kankei4Think(Point& out);
@@ -43,12 +47,9 @@ void Kankei4Think(Point& out);
 // Stage 2.
 void SikatuUrgentThink(Point& out);
 void SikatuThink();
-void NozokiThink(Point& out);
 void SemeaiThink();
 // Stage 3.
-void WeakGunThink(Point& out);
 void WeakGunKankeiThink(Point& out);
-void EmptyThink(Point& out);
 void Kankei34Think(Point& out);
 void JiUtikomiThink();
 void AiteKankeiThink();
@@ -57,17 +58,11 @@ void GunKankeiThink(int n, Point& out);
 void Center19Think(Point& out);
 void KouThink(Point& out);
 void IkiGunKankeiThink(Point& out);
-// Stage 5.
-void JiThink(Point& out);
-void GunJiThink(Point& out);
 // Stages 6 and 7.
 void KankeiHokyo(int kind, Point& out);
 void Kankei6Think(Point& out);
 void KeimaOgeimaHokyo(Point& out);
 void KeimaHokyo(Point& out);
-// Stage 8.
-void LastThink(Point& out);
-void YoseThink(Point& out);
 
 // --- Called by generators -----------------------------------------------------------
 // A two-space extension along line 3 from the group of a stone on line 3, or a
@@ -75,16 +70,26 @@ void YoseThink(Point& out);
 void HirakiTobiTe(Point stone, Point& out);
 // Invasions between two-space links of the opponent (adds only).
 void NikenUtikomiThink();
+// The group-relation patterns of every stone of a group (n: the least value
+// a pattern keeps).  While GunKankeiPairMode is 1 they record pairs with
+// AddKohoPair instead of adding candidates.
+void KankeiGunUtu(const TGun& g, int n);
+// The patterns of one relation between the related point a and our stone b,
+// by relation kind; weak is passed as 1 by the weak-group generator.
+void GunKankei1Utu(Point a, Point b);
+void GunKankei2Utu(Point a, Point b);
+void GunKankei3Utu(Point a, Point b, int weak);
+void GunKankei4Utu(Point a, Point b);
+void GunKankei5Utu(Point a, Point b);
+void GunKankei6Utu(Point a, Point b);
+void GunKankei7Utu(Point a, Point b, int weak);
+void GunKankei8Utu(Point a, Point b);
 
 // --- Refinements of the choice -------------------------------------------------
-void KosumiKankeiUtu(Point& out);
 void Sakiyomi(Point p, Point& out);
 void KouDate(int limit, Point& out);
 
 // --- Readings of other units ---------------------------------------------------------
-// The value for c of cutting at `cut` between the other colour's stones a and
-// b; -1 (no cut) until the shape-link generators land.
-int KiriHyoka(int c, Point cut, Point a, Point b);
 // The ko unit's answers to mutual self-atari shapes.
 void KouKatachiAnswer();
 

@@ -54,11 +54,13 @@ bool ToruSicho(Point p, Point* first)
     return true;
 }
 
-int EmptyNeighbours(Point p)
+int EmptyNeighbours(Point p) { return NeighboursOf(p, kAki); }
+
+int NeighboursOf(Point p, int c)
 {
     TIroCounts n;
     CountNeighbour(p, n);
-    return n[kAki];
+    return c >= kAki && c <= kHen ? n[c] : 0;
 }
 
 const TGun* GunAt(Point p)

@@ -45,6 +45,8 @@ TRen* ToruRenAt(Point p);
 bool ToruSicho(Point p, Point* first = nullptr);
 // Empty orthogonal neighbours of p on the current board.
 int EmptyNeighbours(Point p);
+// Orthogonal neighbours of p holding colour c on the current board.
+int NeighboursOf(Point p, int c);
 // The group of the stone at p on the current board (its analysis must be
 // fresh), nullptr when none.
 const TGun* GunAt(Point p);

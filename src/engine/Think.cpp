@@ -17,12 +17,16 @@
 #include "engine/Joban.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Nozoki.h"
+#include "engine/LastThink.h"
 #include "engine/PairAnswer.h"
 #include "engine/Reading.h"
 #include "engine/Pending.h"
 #include "engine/Yose.h"
 #include "engine/Toru.h"
 #include "engine/Ukeru.h"
+#include "engine/shapes/KiriHyoka.h"
+#include "engine/WeakGun.h"
 #include "records/Log.h"
 
 namespace vorn {
@@ -303,6 +307,7 @@ void RunStageCalls(int stage, Point& out)
         call([](Point& o) { GunKankeiThink(0, o); });
         break;
     case 4:
+        call(UrgentStage4Think);
         call(Center19Think);
         call(KouThink);
         call(IkiGunKankeiThink);

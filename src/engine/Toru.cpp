@@ -19,6 +19,7 @@
 #include "engine/Yose.h"
 #include "engine/Think.h"
 #include "engine/Toru2.h"
+#include "engine/shapes/KiriHyoka.h"
 
 namespace vorn {
 
@@ -28,22 +29,12 @@ namespace {
 
 inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
 
-inline Point Dir4(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }
-
 inline int IroAt(Point p) { return CurGoban().GetIroPt(p); }
 
 bool GunDead(Point p)
 {
     const TGun* g = GunAt(p);
     return g != nullptr && g->GetDeath() == 1;
-}
-
-// Undoes every look-ahead move: back to the game board.
-void UnwindToGame()
-{
-    for (int guard = 0; Level > 0 && guard < (kMaxLevel + 1) * (kMaxTe + 1); ++guard)
-        YomiModosu();
-    Level = 0;
 }
 
 // The liberty of the first chain of colour c next to p (direction order)
@@ -53,7 +44,7 @@ Point AtariLibertyAt(Point p, int c)
 {
     const TGoban& b = CurGoban();
     for (int d = 1; d <= 4; ++d) {
-        const Point q = Dir4(p, d);
+        const Point q = Dir4Pt(p, d);
         if (b.GetIroPt(q) != c)
             continue;
         TRen* r = b.RenList.RenAtPt(q);
@@ -78,7 +69,7 @@ void CollectTargets(Point p, int c, TTarget (&list)[kMaxTargets], int& n)
 {
     const TGoban& b = CurGoban();
     for (int d = 1; d <= 4 && n < kMaxTargets; ++d) {
-        const Point q = Dir4(p, d);
+        const Point q = Dir4Pt(p, d);
         if (b.GetIroPt(q) != Aite(c))
             continue;
         TRen* r = b.RenList.RenAtPt(q);
@@ -262,7 +253,7 @@ void RenAnswer(Point& out)
 {
     out = Point();
     KohoKind = kkToru;
-    UnwindToGame();
+    YomiUnwind();
     const TRenList& list = GobanLv[0]->RenList;
     for (int n = 1; n <= list.Count(); ++n) {
         TRen* r = list.Items(n);
@@ -281,7 +272,7 @@ void RenAnswer(Point& out)
                 RenSemeru2(r);
             else
                 RenNigeru2(r);
-            UnwindToGame();
+            YomiUnwind();
             if (r->GetSicho() == kSichoNigeru)
                 Ren2Geta(r);
             break;
@@ -291,17 +282,17 @@ void RenAnswer(Point& out)
         default:
             break;
         }
-        UnwindToGame();
+        YomiUnwind();
     }
     for (int n = 1; n <= list.Count(); ++n) {
         TRen* r = list.Items(n);
         if (r == nullptr || !IsStone(r->GetIro()) || r->Kuu() != 2)
             continue;
         Ren2KinsiYomi(r);
-        UnwindToGame();
+        YomiUnwind();
     }
     KouKatachiAnswer();
-    UnwindToGame();
+    YomiUnwind();
     if (KohoCount < 1)
         return;
     SelectKoho(kSelectHigh, out);
@@ -621,7 +612,7 @@ void RenNigeru1(TRen* ren)
                     bool shortOwn = false;
                     const TGoban& cur = CurGoban();
                     for (int d = 1; d <= 4 && !shortOwn; ++d) {
-                        const Point nq = Dir4(k, d);
+                        const Point nq = Dir4Pt(k, d);
                         if (cur.GetIroPt(nq) != own)
                             continue;
                         const TRen* r = cur.RenList.RenAtPt(nq);
@@ -670,7 +661,7 @@ void RenNigeru1(TRen* ren)
     AddKoho(answer, value, bonus);
     LinkMark1Set(answer, 1);
     for (int d = 1; d <= 4; ++d) {
-        const Point e = Dir4(answer, d);
+        const Point e = Dir4Pt(answer, d);
         if (b.GetIroPt(e) == kAki)
             LinkMark1Set(e, 1);
     }
@@ -882,7 +873,7 @@ bool NigeKatachiCheck(Point p, int c)
         return false;
     Point third, first;
     for (int d = 1; d <= 4; ++d) {
-        const Point q = Dir4(p, d);
+        const Point q = Dir4Pt(p, d);
         const int col = IroAt(q);
         if (col != c && col != kAki)
             continue;
@@ -921,7 +912,7 @@ bool Line2NigeYomi(Point a, Point b, int c)
         // blocking stone is not itself short of liberties.
         bool atari = false;
         for (int d = 1; d <= 4 && !atari; ++d) {
-            const Point q = Dir4(cs, d);
+            const Point q = Dir4Pt(cs, d);
             const TRen* r = IroAt(q) == o ? ToruRenAt(q) : nullptr;
             atari = r != nullptr && r->Kuu() == 1;
         }

@@ -25,8 +25,6 @@ inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
 
 inline int IroAt(Point p) { return CurGoban().GetIroPt(p); }
 
-inline Point Dir4(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }
-
 // A chain with two liberties: both, in the chain's order.
 bool TwoLibs(TRen* ren, Point& l1, Point& l2)
 {
@@ -406,7 +404,7 @@ void RenNigeru2(TRen* ren)
                     Point caught[4];
                     int cn = 0;
                     for (int d = 1; d <= 4; ++d) {
-                        const Point q = Dir4(x, d);
+                        const Point q = Dir4Pt(x, d);
                         const TRen* r = IroAt(q) == c ? ToruRenAt(q) : nullptr;
                         if (r != nullptr && r->Kuu() == 2)
                             AddPtUnique(caught, cn, 4, r->GetIsi(1));
@@ -459,7 +457,7 @@ void RenNigeru2(TRen* ren)
     // An atari on a neighbour from beside the ladder's first move.
     if (best < -4) {
         for (int d = 1; d <= 4; ++d) {
-            const Point e = Dir4(p1, d);
+            const Point e = Dir4Pt(p1, d);
             if (b.GetIroPt(e) != kAki || AtariMap[c][e.x][e.y] == 0)
                 continue;
             TYomiKeep line;
@@ -472,7 +470,7 @@ void RenNigeru2(TRen* ren)
             ToruRenMake();
             Point ext;
             for (int k = 1; k <= 4; ++k) {
-                const Point q = Dir4(e, k);
+                const Point q = Dir4Pt(e, k);
                 TRen* ar = IroAt(q) == a ? ToruRenAt(q) : nullptr;
                 if (ar != nullptr && ar->Kuu() == 1)
                     ext = ar->GetKuu(1);
@@ -496,7 +494,7 @@ void RenNigeru2(TRen* ren)
             const bool cutAhead = n >= 3 && b.GetIroPt(p3) == kAki && KiriMap[a][p3.x][p3.y] == 1;
             if (!cutAhead) {
                 for (int d = 1; d <= 4; ++d) {
-                    const Point e = Dir4(p1, d);
+                    const Point e = Dir4Pt(p1, d);
                     if (b.GetIroPt(e) == kAki && b.IsToruTenPt(a, e))
                         x = e;
                 }
@@ -557,7 +555,7 @@ void RenNigeru2(TRen* ren)
                 if (around[c] == 2 && around[kAki] == 2) {
                     const Point from = target;
                     for (int d = 1; d <= 4; ++d) {
-                        const Point nb = Dir4(from, d);
+                        const Point nb = Dir4Pt(from, d);
                         if (b.GetIroPt(nb) != kAki)
                             continue;
                         TIroCounts nn;

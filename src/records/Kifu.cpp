@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "board/GameKeep.h"
 #include "board/Goban.h"
 #include "board/Hooks.h"
 #include "records/KifuBinary.h"
@@ -51,7 +52,17 @@ bool ParseFile(TKifuParser parse, const std::string& fileName, TKifuRecord& reco
     if (!KifuReadFile(fileName, bytes))
         return false;
     std::string why;
-    if (!parse(bytes, record, why)) {
+    bool parsed = false;
+    // A reader that fails on a file it was not made for refuses the file
+    // like any other fault of it.
+    try {
+        parsed = parse(bytes, record, why);
+    } catch (const std::exception& e) {
+        why = e.what();
+    } catch (...) {
+        why = Msg("unknown error", "原因不明のエラー");
+    }
+    if (!parsed) {
         Shell().ShowMessage(fileName + Msg(" is not a valid game record (", " は正しい棋譜ではありません（") + why
                             + Msg("). The current game is kept.", "）。現在の対局はそのままです。"));
         return false;
@@ -83,6 +94,27 @@ void NewRecordBoard()
     GobanLv[0]->NewGame();
     GobanLv[0]->Tejun.SetComment(0, std::string());
     FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
+}
+
+// Replays a checked record; an error on the way puts the game back as it
+// was, and the file is refused with the message.
+template <class Apply>
+bool ApplyKept(const std::string& fileName, Apply apply)
+{
+    const TGameKeep keep;
+    std::string why;
+    try {
+        apply();
+        return true;
+    } catch (const std::exception& e) {
+        why = e.what();
+    } catch (...) {
+        why = Msg("unknown error", "原因不明のエラー");
+    }
+    keep.Restore();
+    Shell().ShowMessage(fileName + Msg(" could not be loaded (", " を読み込めませんでした（") + why
+                        + Msg("). The current game is kept.", "）。現在の対局はそのままです。"));
+    return false;
 }
 
 struct TLastMarkOff {
@@ -160,8 +192,7 @@ bool KifuLoadHeader(const std::string& fileName)
     TKifuRecord record;
     if (!ReadRecord(fileName, record))
         return false;
-    KifuApplyBoard(record);
-    return true;
+    return ApplyKept(fileName, [&record] { KifuApplyBoard(record); });
 }
 
 bool KifuLoad(const std::string& fileName)
@@ -170,8 +201,7 @@ bool KifuLoad(const std::string& fileName)
     TKifuRecord record;
     if (!ReadRecord(fileName, record))
         return false;
-    KifuApply(record);
-    return true;
+    return ApplyKept(fileName, [&record] { KifuApply(record); });
 }
 
 bool KifuLoadWith(TKifuParser parse, const std::string& fileName, bool boardOnly)
@@ -180,11 +210,12 @@ bool KifuLoadWith(TKifuParser parse, const std::string& fileName, bool boardOnly
     TKifuRecord record;
     if (!ParseFile(parse, fileName, record))
         return false;
-    if (boardOnly)
-        KifuApplyBoard(record);
-    else
-        KifuApply(record);
-    return true;
+    return ApplyKept(fileName, [&record, boardOnly] {
+        if (boardOnly)
+            KifuApplyBoard(record);
+        else
+            KifuApply(record);
+    });
 }
 
 bool KifuSave(const std::string& fileName)

@@ -255,7 +255,7 @@ void TFileMenu::mnuPrintSetClick() { ctl_.view_.PrinterSetupShow(); }
 
 void TFileMenu::mnuTcpIpClick()
 {
-    // Not built yet: the TCP/IP link window shown (modeless).
+    ctl_.Tcp.Show();
 }
 
 void TFileMenu::TextDiagramWrite(const std::string& fileName)

@@ -486,9 +486,13 @@ void TGameInfo::btnOKClick()
     }
     Changed();
 
-    if (TcpInGame == 1 || NngsInGame == 1) {
-        // Not built yet: the TCP link (its window, TcpMyColor, "??RD",
-        // TcpReady) and the server link (its window, "set Client TRUE", the
+    if (TcpInGame == 1) {
+        // The game starts when the TCP hand-shake completes.
+        main_.Tcp.SetupStart(PlayerKind[kSiro] == pkTcp ? 1 : 2);
+        return;
+    }
+    if (NngsInGame == 1) {
+        // Not built yet: the server link (its window, "set Client TRUE", the
         // match request).  The game starts when the link's handshake
         // completes, through StartGame.
         return;
@@ -498,7 +502,7 @@ void TGameInfo::btnOKClick()
 
 void TGameInfo::btnCancelClick()
 {
-    // Not built yet: the TCP link's TcpReady := 0.
+    TcpReady = 0;
     GameInfoLock = 0;
     Visible = false;
     Changed();
@@ -546,10 +550,11 @@ void TGameInfo::StartGame()
     main_.DspRefresh();
 
     if (SerialInGame == 1) {
-        // Not built yet: the serial link clears its trace, opens its port and,
-        // when White is the serial peer, sends the new-game packet.  The
-        // clock starts with the first move of the exchange.
+        // The clock starts with the first move of the exchange.  A port that
+        // cannot be opened has been reported, and the game does not start.
         Changed();
+        if (!main_.Com.GameStart(SerialPort, PlayerKind[kSiro] == pkSerial))
+            main_.GameStop();
         return;
     }
     DesignWidth = 330;

@@ -6,11 +6,14 @@
 
 #include <unistd.h>
 
+#include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Rand.h"
 #include "board/Sicho.h"
+#include "engine/Fault.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Yose.h"
 #include "records/Kifu.h"
 #include "records/KifuIg1.h"
 #include "shell/IniFile.h"
@@ -393,6 +396,7 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
     ExamMode = 0;
     NoLastMark = 0;
     GameInfo.FormCreate();
+    Com.FormCreate();
     // The dialogs made at start-up take the settings just read; the sound
     // lists are the wave files of the current directory.
     BanIsiColor.FormCreate();
@@ -449,6 +453,7 @@ void TMainCtl::FormClose()
                 ini.WriteString("Form", "File" + std::to_string(i), ReopenFiles[i]);
     }
     GameInfo.FormDestroy();
+    Com.FormDestroy();
     CommntF.FormDestroy();
     Turn.GameTimersStop();
     DictionariesClose();
@@ -543,17 +548,15 @@ bool TMainCtl::HaitiFree(int x, int y) const
 
 bool TMainCtl::HaitiKeepsLiberties(int colour, int x, int y)
 {
-    static constexpr int kDx[4] = {0, 1, 0, -1};
-    static constexpr int kDy[4] = {-1, 0, 1, 0};
     TGoban& b = *GobanLv[0];
     b.SetIro(x, y, colour);
     bool ok = true;
     FloodFillOn(b, x, y);
     if (FloodNoKuuOn(b))
         ok = false;
-    for (int d = 0; d < 4 && ok; ++d)
-        if (b.GetIro(x + kDx[d], y + kDy[d]) == Aite(colour)) {
-            FloodFillOn(b, x + kDx[d], y + kDy[d]);
+    for (int d = 1; d <= 4 && ok; ++d)
+        if (b.GetIro(x + Dir4X[d], y + Dir4Y[d]) == Aite(colour)) {
+            FloodFillOn(b, x + Dir4X[d], y + Dir4Y[d]);
             if (FloodNoKuuOn(b))
                 ok = false;
         }
@@ -735,6 +738,17 @@ void TMainCtl::SichoQuery(int px, int py)
     Ban.Canvas().Show(false);
 }
 
+void TMainCtl::ErrorShow(const std::string& message)
+{
+    FaultRecover();
+    FaultLog(FaultReport("error", message));
+    Thinking = 0;
+    view_.WaitCursor(false);
+    if (FormCreated == 1)
+        FormPaint();
+    prompt_.Message(message);
+}
+
 void TMainCtl::DspRefresh()
 {
     if (Checked("mnuDspDeath") || Checked("mnuDspJi") || Checked("mnuNumber") || Checked("mnuSemeai")
@@ -815,8 +829,8 @@ void TMainCtl::GameStop()
     ItemRef("mnuEnd").checked = false;
     GameOver = 0;
     DictionariesClose();
-    // Not built yet: the serial link closes its port when a serial peer
-    // played (GameInfo.SerialInGame).
+    if (GameInfo.SerialInGame == 1)
+        Com.GameStop();
     view_.ItemsChanged();
     GameInfo.Show();
 }
@@ -906,8 +920,8 @@ void TMainCtl::FollowMove(Point p, int colour)
 {
     JosekiFeed(p, colour);
     ZenbanFollow(p);
-    // Not built yet: the endgame cache forgets the surroundings of the move
-    // (YoseCacheInvalidate).
+    // The endgame values around the move are read again.
+    YoseCacheInvalidate(p);
 }
 
 void TMainCtl::ExamAddMove(int n, Point p)
@@ -955,7 +969,8 @@ void TMainCtl::DictionariesStart()
     // prepared for the last game do not belong to this one.
     JosekiOpenGame();
     PreparedTeClear();
-    // Not built yet: the endgame cache and the pondered groups cleared.
+    YoseCacheClear();
+    // Not built yet: the pondered groups cleared.
 }
 
 void TMainCtl::DictionariesClose() { JosekiCloseGame(); }

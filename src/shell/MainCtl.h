@@ -20,10 +20,12 @@
 #include "shell/BanIsi.h"
 #include "shell/Captions.h"
 #include "shell/Comment.h"
+#include "shell/ComForm.h"
 #include "shell/FileMenu.h"
 #include "shell/GameI.h"
 #include "shell/Oto.h"
 #include "shell/Score.h"
+#include "shell/TcpF.h"
 #include "shell/TejunNav.h"
 #include "shell/Turn.h"
 #include "shell/Utikata.h"
@@ -51,6 +53,13 @@ public:
     virtual bool FileDialog(TFileQuery& query)
     {
         (void)query;
+        return false;
+    }
+    // A line of text asked for under a title and a prompt, starting from
+    // value; false when it was cancelled.
+    virtual bool InputQuery(const std::string& title, const std::string& prompt, std::string& value)
+    {
+        (void)title, (void)prompt, (void)value;
         return false;
     }
 };
@@ -162,6 +171,11 @@ public:
     void FormPaint();
     // A tool button's long hint for the status bar.
     void ShowHint(const std::string& hint);
+    // The application's error display: an error stopped an operation of the
+    // window.  The look-ahead is unwound, board 0 analysed again and
+    // repainted, the engine's turn ended, the error logged with the position
+    // and the message shown; the program goes on.
+    void ErrorShow(const std::string& message);
 
     // --- Menus and tool buttons ---------------------------------------------
     // Runs the handler of a menu item or tool button by its name.
@@ -215,6 +229,8 @@ public:
     // Record navigation, undo and replay; the file menu.
     TTejunNav Nav{*this};
     TFileMenu Files{*this};
+    // The TCP link window's logic.
+    TTcpForm Tcp{*this};
 
     // --- Calls from the core (TShellHooks) ------------------------------------
     bool BanUtu(int x, int y, int noAnalyze) override;
@@ -232,6 +248,8 @@ public:
     TGameInfo GameInfo;
     TTurn Turn;
     TScore Score;
+    // The serial link: its port, protocol and trace.
+    TComForm Com{*this};
 
     // --- Dialogs and side windows (their logic; the window shows them) -------
     TUtikataDlg UtikataDlg{*this};
@@ -266,6 +284,7 @@ private:
     friend class TGameInfo;
     friend class TTurn;
     friend class TScore;
+    friend class TComForm;
     TUiState& ItemRef(const std::string& name);
     void ApplyTejunInfo();
     bool HaitiKeepsLiberties(int colour, int x, int y);
@@ -295,6 +314,7 @@ private:
     // Units of the main window that work on its state.
     friend class TTejunNav;
     friend class TFileMenu;
+    friend class TTcpForm;
 
     TMainView& view_;
     TPrompt& prompt_;

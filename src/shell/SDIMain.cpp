@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -19,11 +21,14 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "shell/ComFormWindow.h"
 #include "shell/CommentForm.h"
 #include "shell/DlgForm.h"
 #include "shell/GameIForm.h"
 #include "shell/PrintCanvas.h"
 #include "shell/QtOtoPlayer.h"
+#include "shell/TcpWindow.h"
+#include "shell/VornApp.h"
 
 namespace vorn {
 
@@ -79,6 +84,17 @@ bool TQtPrompt::FileDialog(TFileQuery& query)
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return false;
     query.fileName = d.selectedFiles().constFirst().toStdString();
+    return true;
+}
+
+bool TQtPrompt::InputQuery(const std::string& title, const std::string& prompt, std::string& value)
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(&form_, Q(title), Q(prompt), QLineEdit::Normal, Q(value), &ok);
+    if (!ok)
+        return false;
+    value = text.toStdString();
     return true;
 }
 
@@ -143,11 +159,16 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     connect(&timVornVorn, &QTimer::timeout, this, [this] { ctl_->Turn.timVornVornTimer(); });
     connect(&timRenzoku, &QTimer::timeout, this, [this] { ctl_->Score.timRenzokuTimer(); });
     gameInfoForm_ = new TGameInfoForm(this, ctl_->GameInfo);
+    comForm_ = new TComFormWindow(this, ctl_->Com);
     connect(&timAuto, &QTimer::timeout, this, [this] { ctl_->Nav.timAutoTimer(); });
 
+    // Errors of this window's handlers go to its controller's display.
+    TVornApp::SetErrorDisplay(this, [this](const std::string& message) { ctl_->ErrorShow(message); });
     const std::string dir =
         exeDir.empty() ? QCoreApplication::applicationDirPath().toStdString() + "/" : exeDir;
-    ctl_->FormCreate(dir, args);
+    RunGuarded([&] { ctl_->FormCreate(dir, args); });
+    // The link windows, after the main window (the TCP window listens at once).
+    tcpWindow_ = new TTcpWindow(this, ctl_->Tcp, width());
     commentForm_ = new TCommntForm(this, ctl_->CommntF);
     CommentWindowShow(ctl_->Checked("mnuComment"));
     ItemsChanged();
@@ -155,14 +176,20 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
 
 TSDIAppForm::~TSDIAppForm()
 {
-    if (!closed_) {
-        SideWindowsStore();
-        ctl_->FormClose();
-    }
-    // The game dialog, the side windows and the dialogs go before the logic
-    // they show.
+    TVornApp::ClearErrorDisplay(this);
+    if (!closed_)
+        RunGuarded([this] {
+            SideWindowsStore();
+            ctl_->FormClose();
+        });
+    // The game dialog, the link windows, the side windows and the dialogs go
+    // before the logic they show.
     delete gameInfoForm_;
     gameInfoForm_ = nullptr;
+    delete tcpWindow_;
+    tcpWindow_ = nullptr;
+    delete comForm_;
+    comForm_ = nullptr;
     delete commentForm_;
     commentForm_ = nullptr;
     for (auto& [name, dialog] : dialogs_)
@@ -400,6 +427,16 @@ void TSDIAppForm::SetAutoTimer(bool enabled)
         timAuto.start();
     else
         timAuto.stop();
+}
+
+void TSDIAppForm::SendMove(int kind, int x, int y, int colour)
+{
+    // The move goes to the remote player by its kind, each link in its own form.
+    switch (kind) {
+    case pkSerial: ctl_->Com.SendMove(x, y, colour); break;
+    case pkTcp: ctl_->Tcp.SendMove(x, y); break;
+    default: break;
+    }
 }
 
 void TSDIAppForm::OpenDocument(const std::string& address)

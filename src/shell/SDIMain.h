@@ -25,10 +25,12 @@ class QStatusBar;
 class QToolButton;
 
 namespace vorn {
+class TComFormWindow;
 class TCommntForm;
 class TDlgForm;
 class TGameInfoForm;
 class TOtoPlayer;
+class TTcpWindow;
 }
 
 namespace vorn {
@@ -43,6 +45,7 @@ public:
     void Message(const std::string& text) override;
     bool YesNo(const std::string& text) override;
     bool FileDialog(TFileQuery& query) override;
+    bool InputQuery(const std::string& title, const std::string& prompt, std::string& value) override;
 
 private:
     TSDIAppForm& form_;
@@ -82,6 +85,8 @@ public:
     QLabel* TjnInfoLabel() const { return lblTjnInfo; }
     QStatusBar* Status() const { return StatusBar; }
     TGameInfoForm* GameInfoForm() const { return gameInfoForm_; }
+    TTcpWindow* TcpWindow() const { return tcpWindow_; }
+    TComFormWindow* ComForm() const { return comForm_; }
     QTimer& Timer(const std::string& name);
     QTimer& AutoTimer() { return timAuto; }
 
@@ -104,6 +109,7 @@ public:
     void TimersChanged() override;
     void WaitCursor(bool on) override;
     void SetAutoTimer(bool enabled) override;
+    void SendMove(int kind, int x, int y, int colour) override;
     bool CommentShown() const override;
     void CommentSave() override;
     void CommentClear() override;
@@ -170,6 +176,8 @@ private:
     QPrintDialog* printDialog_ = nullptr;
     QPageSetupDialog* printerSetupDialog_ = nullptr;
     TGameInfoForm* gameInfoForm_ = nullptr;
+    TTcpWindow* tcpWindow_ = nullptr;
+    TComFormWindow* comForm_ = nullptr;
     TCommntForm* commentForm_ = nullptr;
     std::unordered_map<std::string, TDlgForm*> dialogs_;
     std::unique_ptr<TOtoPlayer> ownPlayer_;

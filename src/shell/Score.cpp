@@ -25,19 +25,6 @@ void AtariMapShow()
     // (MapPaint in its atari-map mode).
 }
 
-void SerialWindowShow()
-{
-    // Not built yet: the serial link window (TComForm), shown not modally.
-}
-
-void SerialNextGame(bool whiteIsPeer)
-{
-    // Not built yet: the serial link resets its packet state (GmpReset),
-    // clears its trace and, when White is the peer, sends the new-game
-    // packet (SendNewGame).
-    (void)whiteIsPeer;
-}
-
 } // namespace
 
 void JiCount(float& kuroScore, float& siroScore)
@@ -301,10 +288,10 @@ void TScore::timRenzokuTimer()
     std::swap(PlayerKind[kKuro], PlayerKind[kSiro]);
     std::swap(dlg.edtBlackPlayer.Text, dlg.edtWhitePlayer.Text);
     dlg.Changed();
-    SerialNextGame(PlayerKind[kSiro] == pkSerial);
+    m.Com.NextGame(PlayerKind[kSiro] == pkSerial);
 }
 
-void TScore::mnuTusinClick() { SerialWindowShow(); }
+void TScore::mnuTusinClick() { main_.Com.Show(); }
 
 void TScore::mnuAtariClick() { AtariMapShow(); }
 

@@ -5,6 +5,7 @@
 #include "board/Goban.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Yose.h"
 #include "records/KifuIg1.h"
 #include "shell/MainCtl.h"
 
@@ -351,7 +352,8 @@ void TTejunNav::DictionariesRewind()
 
 void TTejunNav::YoseCacheClear()
 {
-    // Not built yet: the endgame cache forgets everything (YoseCacheClear).
+    // The values stored for the moves taken back no longer hold.
+    ::vorn::YoseCacheClear();
 }
 
 } // namespace vorn

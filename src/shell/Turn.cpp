@@ -1,7 +1,9 @@
 #include "shell/Turn.h"
 
+#include "board/GameKeep.h"
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "engine/Fault.h"
 #include "engine/Joban.h"
 #include "engine/Think.h"
 #include "records/KifuIg1.h"
@@ -103,6 +105,25 @@ void TTurn::StatusShow(bool yourTurn)
     main_.view_.SetStatusText(StatusLineText(yourTurn, Language));
 }
 
+void TTurn::ThinkSafe(Point& te, const char* operation)
+{
+    const TGameKeep keep;
+    std::string message;
+    try {
+        Think(te);
+        return;
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "unknown error";
+    }
+    te = Point{};
+    // The position as the engine was asked.
+    FaultRecover(&keep);
+    FaultLog(FaultReport(operation, message));
+    main_.FormPaint();
+}
+
 bool TTurn::PassAppend()
 {
     // A pass captures nothing: the capture list of the move before must not
@@ -140,7 +161,7 @@ void TTurn::ComUtu()
     const std::int64_t t1 = Clock->NowMs();
     view.WaitCursor(true);
     Point te;
-    Think(te);
+    ThinkSafe(te, "the engine's move");
     view.WaitCursor(false);
     const std::int64_t t2 = Clock->NowMs();
 
@@ -262,6 +283,40 @@ void TTurn::mnuPassClick()
         ComUtu();
 }
 
+std::string TTurn::PeerMoveError(int kind, int x, int y)
+{
+    TMainCtl& m = main_;
+    TGoban& b = *GobanLv[0];
+    // The move goes after the last one, whatever the board shows.
+    if (m.GameRunning == 1 && b.Tejun.Current() != b.Tejun.Last())
+        m.Nav.mnuLastClick();
+    const int side = b.Tejun.NextColor();
+    const bool pass = x == 0 && y == 0;
+    // A pass after the end of the game only confirms the end.
+    if (pass && m.GameRunning == 1 && GameOver == 1)
+        return "";
+    const bool playable = m.GameRunning == 1 && GameOver == 0 && PlayerKind[side] == kind
+                          && (pass || (b.OnBoard(x, y) && b.CheckUtu(side, x, y) == kUtuOk));
+    if (playable)
+        return "";
+    return Msg("Match player's move cannot be played：<", "相手の手は打てません：<") + std::to_string(x) + ","
+           + std::to_string(y) + ">";
+}
+
+void TTurn::PeerUtu(int x, int y)
+{
+    TMainCtl& m = main_;
+    if (GameOver == 1)
+        return;
+    if (x == 0) {
+        if (PassAppend())
+            Pass();
+        return;
+    }
+    TimerSet(timThink, false);
+    m.BanUtu(x, y, 0);
+}
+
 void TTurn::mnuResignClick()
 {
     TMainCtl& m = main_;
@@ -297,7 +352,7 @@ void TTurn::mnuHintClick()
     HintColoursSet(b.Tejun.NextColor());
     HintMode = 1;
     Point ignored;
-    Think(ignored);
+    ThinkSafe(ignored, "the hint");
     HintMode = 0;
     HintKohoPaint();
 }

@@ -52,6 +52,19 @@ public:
     // Engine against engine: the next move one second after the last.
     void timVornVornTimer();
 
+    // A remote player's move of the kind (pkSerial, ...) for the side to
+    // move, (0, 0) a pass: why it cannot be played now (no game, not that
+    // player's turn, a point off the board or one the board refuses), as a
+    // message naming the point; "" when it can, and for a pass after the end
+    // of the game, which PeerUtu takes as the end confirmed.  The board is
+    // first brought to the last move if an earlier one is shown.
+    std::string PeerMoveError(int kind, int x, int y);
+    // Plays a remote player's move that PeerMoveError let through, by the
+    // entries the human's moves take: a point through BanUtu with the game
+    // clock stopped, a pass through the pass entry (record, running record,
+    // pass count, the end after a second pass).
+    void PeerUtu(int x, int y);
+
     // A win by resignation for the side not to move; the game stops.
     void TouryoShow();
     // The status line of a game against the engine, with a proverb.
@@ -73,11 +86,15 @@ public:
     TClock* Clock;                    // times the engine's thinking; the steady clock by default
     TThinkMove Think;                 // the engine's move choice; tests put a scripted one here
 
-private:
     // Appends a pass to board 0's record and shows it; false when the full
     // record refuses it.
     bool PassAppend();
+    // Asks Think for the engine's answer.  An error inside the engine is
+    // logged with the position, the game is put back as it was and the
+    // answer is a pass.
+    void ThinkSafe(Point& te, const char* operation);
 
+private:
     TMainCtl& main_;
     TSteadyClock steady_;
 };

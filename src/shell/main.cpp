@@ -1,5 +1,3 @@
-#include <QApplication>
-
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -7,10 +5,11 @@
 #include "VornCore.h"
 #include "board/Hooks.h"
 #include "shell/SDIMain.h"
+#include "shell/VornApp.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    vorn::TVornApp app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VORN"));
     QApplication::setApplicationDisplayName(QStringLiteral("VORN"));
     vorn::ResetProgramState();

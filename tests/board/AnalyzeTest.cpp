@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "board/Basic.h"
+#include "board/Diagram.h"
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
 #include "board/Yomi.h"
@@ -34,49 +35,45 @@ int LibertiesAfter(TGoban& b, int c, Point p)
     const int su = FloodFillOn(b, p.x, p.y);
     std::set<std::pair<int, int>> libs;
     for (int i = 1; i <= su; ++i)
-        for (Point d : {Point(0, -1), Point(1, 0), Point(0, 1), Point(-1, 0)})
-            if (b.GetIro(FloodX[i] + d.x, FloodY[i] + d.y) == kAki)
-                libs.insert({FloodX[i] + d.x, FloodY[i] + d.y});
+        for (int d = 1; d <= 4; ++d)
+            if (const Point q = Dir4Pt(Point(FloodX[i], FloodY[i]), d); b.GetIroPt(q) == kAki)
+                libs.insert({q.x, q.y});
     b.Ban[p.x][p.y] = kAki;
     for (Point q : taken)
         b.Ban[q.x][q.y] = back;
     return static_cast<int>(libs.size());
 }
 
-// Every table of one analysed position against the move test.
+// Every table of one analysed position against the move test, as one map
+// per colour each: a stone "#" (forbidden, no capture point); an empty point
+// its forbidden, capture-point and self-atari marks ("k", "t", "s" or "-")
+// and whether the move is playable ("." or "x").  A ko retake is a capture
+// point, not marked forbidden, and not playable.
 void CheckTables(TGoban& b, const std::string& where)
 {
-    for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x)
-            for (int c = kKuro; c <= kSiro; ++c) {
-                const std::string at = where + " point " + std::to_string(x) + "," + std::to_string(y)
-                                       + " colour " + std::to_string(c) + "\n" + BoardDiagram(b);
-                if (b.GetIro(x, y) != kAki) {
-                    ASSERT_EQ(b.IsKinsi(c, x, y), 1) << at;
-                    ASSERT_EQ(b.IsToruTen(c, x, y), 0) << at;
-                    continue;
-                }
-                const int code = b.CheckUtu(c, x, y);
-                const bool captures = ToruListSu > 0;
-                ASSERT_EQ(b.IsToruTen(c, x, y), captures ? 1 : 0) << at;
-                if (code == kUtuKou) {
-                    // A ko retake is a capture point and is left unmarked.
-                    ASSERT_EQ(b.IsKinsi(c, x, y), 0) << at;
-                    ASSERT_FALSE(CanUtuXY(c, x, y)) << at;
-                } else {
-                    ASSERT_EQ(b.IsKinsi(c, x, y), code != kUtuOk ? 1 : 0) << at;
-                    ASSERT_EQ(CanUtuXY(c, x, y), code == kUtuOk) << at;
-                }
-                int empty = 0;
-                for (Point d : {Point(0, -1), Point(1, 0), Point(0, 1), Point(-1, 0)})
-                    empty += b.GetIro(x + d.x, y + d.y) == kAki;
-                // Self-atari, capturing or not (a ko retake included).
-                if (empty >= 2 || b.IsKinsi(c, x, y)) {
-                    ASSERT_EQ(b.IsSelfAtari(c, x, y), 0) << at;
-                } else {
-                    ASSERT_EQ(b.IsSelfAtari(c, x, y), LibertiesAfter(b, c, Point(x, y)) == 1 ? 1 : 0) << at;
-                }
-            }
+    for (int c = kKuro; c <= kSiro; ++c) {
+        const std::string tables = MapDiagram([&b, c](Point p) {
+            if (b.GetIroPt(p) != kAki)
+                return std::string(b.IsKinsi(c, p.x, p.y) == 1 && b.IsToruTen(c, p.x, p.y) == 0 ? "#" : "!");
+            return std::string(1, b.IsKinsi(c, p.x, p.y) ? 'k' : '-') + (b.IsToruTen(c, p.x, p.y) ? 't' : '-')
+                   + (b.IsSelfAtari(c, p.x, p.y) ? 's' : '-') + (CanUtuXY(c, p.x, p.y) ? '.' : 'x');
+        });
+        const std::string moves = MapDiagram([&b, c](Point p) {
+            if (b.GetIroPt(p) != kAki)
+                return std::string("#");
+            const int code = b.CheckUtu(c, p.x, p.y);
+            const bool captures = ToruListSu > 0;
+            const bool kinsi = code != kUtuOk && code != kUtuKou;
+            int empty = 0;
+            for (int d = 1; d <= 4; ++d)
+                empty += b.GetIroPt(Dir4Pt(p, d)) == kAki;
+            // Self-atari, capturing or not (a ko retake included).
+            const bool selfAtari = empty < 2 && !kinsi && LibertiesAfter(b, c, p) == 1;
+            return std::string(1, kinsi ? 'k' : '-') + (captures ? 't' : '-') + (selfAtari ? 's' : '-')
+                   + (code == kUtuOk ? '.' : 'x');
+        });
+        ASSERT_EQ(tables, moves) << where << " colour " << c << "\n" << DiagramText(b);
+    }
 }
 
 TEST_F(AnalyzeTest, TablesAgreeWithTheMoveTestOnRandomPositions)

@@ -1,14 +1,75 @@
-// Seeded random games replayed against GNU Go: legality of every empty point,
-// captured stones and the liberties of every chain must agree.
+// Seeded random games replayed against GNU Go: the legality of every empty
+// point, the stones on the board, the liberties of every chain and the
+// prisoners must agree.  Each is compared as a whole board.
 #include "GnuGo.h"
 #include "Util.h"
 
+#include <set>
 #include <sstream>
+
+#include "board/Diagram.h"
 
 namespace vorn::test {
 namespace {
 
 class GnuGoReferenceTest : public VornTest {};
+
+// Stones as "X<liberties>" and "O<liberties>", empty points as '.'.
+std::string OurChains(TGoban& b)
+{
+    b.RenMake();
+    return MapDiagram([&b](Point p) {
+        const int c = b.GetIroPt(p);
+        if (c == kAki)
+            return std::string(".");
+        return std::string(c == kKuro ? "X" : "O") + std::to_string(b.RenList.RenAtPt(p)->Kuu());
+    });
+}
+
+std::string TheirChains(GnuGo& gg)
+{
+    std::set<std::pair<int, int>> black, white;
+    for (const char* colour : {"black", "white"}) {
+        std::istringstream list(gg.Command(std::string("list_stones ") + colour));
+        for (std::string v; list >> v;) {
+            const Point p = gg.FromVertex(v);
+            (colour[0] == 'b' ? black : white).insert({p.x, p.y});
+        }
+    }
+    return MapDiagram([&](Point p) {
+        const bool b = black.count({p.x, p.y}) != 0, w = white.count({p.x, p.y}) != 0;
+        if (!b && !w)
+            return std::string(".");
+        return std::string(b ? "X" : "O") + gg.Command("countlib " + gg.Vertex(p));
+    });
+}
+
+// Legal empty points as '.', the others as '-'; stones as 'X' and 'O'.
+std::string OurLegal(TGoban& b, int c)
+{
+    return MapDiagram([&b, c](Point p) {
+        const int col = b.GetIroPt(p);
+        if (col != kAki)
+            return std::string(col == kKuro ? "X" : "O");
+        return std::string(b.CheckUtu(c, p.x, p.y) == kUtuOk ? "." : "-");
+    });
+}
+
+std::string TheirLegal(GnuGo& gg, TGoban& b, const std::string& colour)
+{
+    std::set<std::pair<int, int>> legal;
+    std::istringstream list(gg.Command("all_legal " + colour));
+    for (std::string v; list >> v;) {
+        const Point p = gg.FromVertex(v);
+        legal.insert({p.x, p.y});
+    }
+    return MapDiagram([&](Point p) {
+        const int col = b.GetIroPt(p);
+        if (col != kAki)
+            return std::string(col == kKuro ? "X" : "O");
+        return std::string(legal.count({p.x, p.y}) ? "." : "-");
+    });
+}
 
 TEST_F(GnuGoReferenceTest, RandomGamesAgree)
 {
@@ -27,41 +88,26 @@ TEST_F(GnuGoReferenceTest, RandomGamesAgree)
             for (int move = 1; move <= size * size * 2; ++move) {
                 const int c = b.Tejun.NextColor();
                 const std::string colour = c == kKuro ? "black" : "white";
+                SCOPED_TRACE("size " + std::to_string(size) + " game " + std::to_string(game) + " move "
+                             + std::to_string(move));
                 // Every empty point, for the side to move, every few moves.
                 if (move % (size == 19 ? 40 : 15) == 0) {
-                    for (int y = 1; y <= size; ++y)
-                        for (int x = 1; x <= size; ++x) {
-                            if (b.GetIro(x, y) != kAki)
-                                continue;
-                            const bool ours = b.CheckUtu(c, x, y) == kUtuOk;
-                            const bool theirs
-                                = gg.Command("is_legal " + colour + " " + gg.Vertex(Point(x, y))) == "1";
-                            ASSERT_EQ(ours, theirs) << "point " << x << "," << y << " move " << move << "\n"
-                                                    << BoardDiagram(b);
-                        }
+                    ASSERT_EQ(OurLegal(b, c),
+                              gg.Derived("legal " + colour, [&] { return TheirLegal(gg, b, colour); }));
                 }
                 const Point p = RandomMove(b);
                 if (p.x == 0)
                     break;
                 ASSERT_EQ(b.Utu(p.x, p.y), kUtuOk);
                 gg.Command("play " + colour + " " + gg.Vertex(p));
-                // Captures agree with GNU Go's count of captured stones.
-                ASSERT_EQ(std::to_string(b.Tejun.Hama(c)), gg.Command("captures " + colour));
                 if (move % 10 != 0)
                     continue;
-                // The whole board and the liberties of every chain.
-                b.RenMake();
-                for (int y = 1; y <= size; ++y)
-                    for (int x = 1; x <= size; ++x) {
-                        const int col = b.GetIro(x, y);
-                        const std::string v = gg.Vertex(Point(x, y));
-                        const std::string theirs = gg.Command("color " + v);
-                        ASSERT_EQ(theirs, col == kKuro ? "black" : col == kSiro ? "white" : "empty") << v;
-                        if (col == kAki)
-                            continue;
-                        ASSERT_EQ(std::to_string(b.RenList.RenAt(x, y)->Kuu()), gg.Command("countlib " + v))
-                            << v;
-                    }
+                // The whole board with the liberties of every chain, and the
+                // prisoners.
+                ASSERT_EQ(OurChains(b), gg.Derived("chains", [&] { return TheirChains(gg); }));
+                const std::string blackCaptures = gg.Command("captures black");
+                ASSERT_EQ(std::to_string(b.Tejun.Hama(kKuro)) + " " + std::to_string(b.Tejun.Hama(kSiro)),
+                          blackCaptures + " " + gg.Command("captures white"));
             }
         }
     }

@@ -464,8 +464,8 @@ void CheckAnalysis(TGoban& b, const std::string& where)
         // Liberties: the distinct empty points beside the group.
         std::set<std::pair<int, int>> libs;
         for (int i = 1; i <= g->GetIsiSu(); ++i)
-            for (Point d : {Point(0, -1), Point(1, 0), Point(0, 1), Point(-1, 0)}) {
-                const Point q(g->GetYoso(i).x + d.x, g->GetYoso(i).y + d.y);
+            for (int d = 1; d <= 4; ++d) {
+                const Point q = Dir4Pt(g->GetYoso(i), d);
                 if (b.GetIroPt(q) == kAki)
                     libs.insert({q.x, q.y});
             }

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <sstream>
 #include <vector>
 
+#include "board/Diagram.h"
 #include "board/Sicho.h"
 #include "board/Yomi.h"
 
@@ -424,24 +426,15 @@ const char* const kCrawl = R"(
 // The eight symmetries of a square diagram.
 std::string Transform(const std::string& diagram, int t)
 {
-    std::vector<std::string> rows;
-    std::string row;
-    for (char ch : diagram) {
-        if (ch == 'X' || ch == 'O' || ch == '.')
-            row += ch;
-        else if (ch == '\n' && !row.empty())
-            rows.push_back(row), row.clear();
-    }
-    if (!row.empty())
-        rows.push_back(row);
-    const int n = static_cast<int>(rows.size());
+    const TDiagram d = ReadDiagram(diagram);
+    const int n = d.size;
     std::string out;
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
             int sx = (t & 1) ? n - 1 - x : x, sy = (t & 2) ? n - 1 - y : y;
             if (t & 4)
                 std::swap(sx, sy);
-            out += rows[sy][sx];
+            out += ".XO"[d.iro[sx + 1][sy + 1]];
         }
         out += '\n';
     }
@@ -682,21 +675,34 @@ void CompareLadders(GnuGo& gg, TLadderTally& tally, int move)
 {
     TGoban& b = *GobanLv[0];
     b.RenMake();
-    for (int n = 1; n <= b.RenList.Count(); ++n) {
-        TRen* r = b.RenList.Items(n);
-        if (r == nullptr || r->Kuu() != 2)
-            continue;
-        const Point p = r->GetIsi(1);
+    std::vector<Point> chains;
+    for (int n = 1; n <= b.RenList.Count(); ++n)
+        if (TRen* r = b.RenList.Items(n); r != nullptr && r->Kuu() == 2)
+            chains.push_back(r->GetIsi(1));
+    if (chains.empty())
+        return;
+    // GNU Go's answers to the chains of this position, one line each: "0",
+    // or a result code and the move: 1 wins, 2 and 3 through a ko.
+    std::string label = "ladder_attack";
+    for (const Point& p : chains)
+        label += " " + gg.Vertex(p);
+    std::istringstream theirs(gg.Derived(label, [&] {
+        std::string answers;
+        for (const Point& p : chains)
+            answers += gg.Command("ladder_attack " + gg.Vertex(p)) + "\n";
+        return answers;
+    }));
+    for (const Point& p : chains) {
         const std::uint8_t ours = SichoCheck(p);
-        const std::string theirs = gg.Command("ladder_attack " + gg.Vertex(p));
-        // "0", or a result code and the move: 1 wins, 2 and 3 through a ko.
-        if (theirs[0] == '2' || theirs[0] == '3') {
+        std::string answer;
+        ASSERT_TRUE(std::getline(theirs, answer)) << gg.Vertex(p);
+        if (answer[0] == '2' || answer[0] == '3') {
             ++tally.kou;
             continue;
         }
-        ASSERT_EQ(ours, theirs[0] == '1' ? 1 : 0)
-            << "move " << move << " chain " << gg.Vertex(p) << " GNU Go " << theirs << "\n"
-            << BoardDiagram(b);
+        ASSERT_EQ(ours, answer[0] == '1' ? 1 : 0)
+            << "move " << move << " chain " << gg.Vertex(p) << " GNU Go " << answer << "\n"
+            << DiagramText(b);
         ++tally.agree;
     }
 }

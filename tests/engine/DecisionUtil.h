@@ -3,6 +3,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "board/Point.h"
 
@@ -20,8 +22,28 @@ extern const char* const kNet;
 // White's cutting stones at (4,4)-(4,5) and (6,4)-(6,5) have two liberties
 // each, (5,4) shared: Black's double atari there.
 extern const char* const kDoubleAtari;
+// Settled: Black owns the left, White the right, the middle column is dame
+// but for the boundary point D5, where White's stone at E5 presses on
+// Black's wall.
+extern const char* const kYoseGap;
+// The same with D5 closed: only dame are left.
+extern const char* const kYoseDameOnly;
 
 // The value of the candidate at p, if the table holds one.
 std::optional<int> KohoValueAt(Point p);
+
+// Points of the problem tables: "D5" is (4, 5), column letter first (the
+// letter I is used), row counted from the top; "pass" is (0, 0).
+Point ParsePoint(const std::string& s);
+// A blank-separated list of such points.
+std::vector<Point> ParseList(const char* text);
+std::string PointName(Point p);
+// The candidate table as " D5=22/0:24 ..." (value/bonus:reason).
+std::string CandidateList();
+
+// Stage sources for ThinkSources: every stage from 2 on (on small diagrams
+// the opening stages would take an empty corner first), and no ko threat.
+void StagesAfterOpening(int stage, Point& out);
+void NoKoThreat(int limit, Point& out, int& value);
 
 } // namespace vorn::test

@@ -7,14 +7,19 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <sstream>
+#include <stdexcept>
 #include <vector>
 
+#include "DecisionUtil.h"
+#include "GnuGo.h"
 #include "Util.h"
 
 #include "board/Hooks.h"
 #include "engine/Koho.h"
 #include "engine/Think.h"
+#include "engine/Yose.h"
 
 namespace vorn::test {
 namespace {
@@ -408,7 +413,8 @@ TEST_F(ThinkTest, TraceLinesOfADecision)
 
 // The engine plays both sides from seeded random openings until two passes
 // in a row; every answer must be legal and leave the look-ahead at level 0.
-void PlaySelf(int size, int randomMoves, std::uint64_t seed)
+// firstPass is the number of the move that was the first of the two passes.
+void PlaySelfTo(int size, int randomMoves, std::uint64_t seed, int& firstPass)
 {
     ResetProgramState();
     RandSeed(seed);
@@ -432,11 +438,15 @@ void PlaySelf(int size, int randomMoves, std::uint64_t seed)
         const Point p{std::abs(out.x), out.y};
         if (p.x == 0) {
             ASSERT_TRUE(b0.Pass());
-            ++passes;
+            if (passes++ == 0)
+                firstPass = b0.Tejun.Current();
         } else {
             ASSERT_EQ(b0.CheckUtu(b0.Tejun.NextColor(), p.x, p.y), kUtuOk)
                 << "size " << size << " seed " << seed << " move " << p.x << "," << p.y;
             ASSERT_EQ(b0.Utu(p.x, p.y), kUtuOk);
+            // The shell's part after a move: analysis, then the endgame cache.
+            b0.Analyze();
+            YoseCacheInvalidate(p);
             passes = 0;
         }
         ++moves;
@@ -444,14 +454,174 @@ void PlaySelf(int size, int randomMoves, std::uint64_t seed)
     EXPECT_EQ(passes, 2) << "the game did not end";
 }
 
+int PlaySelf(int size, int randomMoves, std::uint64_t seed)
+{
+    int firstPass = 0;
+    PlaySelfTo(size, randomMoves, seed, firstPass);
+    return firstPass;
+}
+
 TEST(ThinkSoak, EngineAgainstEngineOnEverySize)
 {
     for (int size : {9, 13, 19})
-        for (std::uint64_t seed = 1; seed <= 4; ++seed)
-            PlaySelf(size, static_cast<int>(seed * size), seed * 31 + size);
+        for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+            const int opening = static_cast<int>(seed * size);
+            const int firstPass = PlaySelf(size, opening, seed * 31 + size);
+            // On 9 x 9 the engine plays the game out, well past the opening.
+            if (size == 9) {
+                EXPECT_GE(firstPass - opening, 8) << "seed " << seed << " passed at move " << firstPass;
+            }
+        }
     ResetProgramState();
 }
 
+// GNU Go's score of the game as it stands, from Black's side ("B+3.5" is
+// 3.5, "W+2.0" is -2.0).
+double GnuGoScore(GnuGo& gg)
+{
+    const std::string s = gg.Command("final_score");
+    if (s.size() < 2 || s[0] == '0')
+        return 0.0;
+    const double v = std::atof(s.c_str() + 2);
+    return s[0] == 'B' ? v : -v;
+}
+
+// GNU Go finds the game finished when, for each side to move, its best move
+// is a pass or changes its score by at most one point.
+bool GnuGoFinished(GnuGo& gg)
+{
+    const double score = GnuGoScore(gg);
+    for (const char* colour : {"black", "white"}) {
+        const std::string move = gg.Command(std::string("reg_genmove ") + colour);
+        if (move == "PASS" || move == "pass")
+            continue;
+        gg.Command(std::string("play ") + colour + " " + move);
+        const double after = GnuGoScore(gg);
+        gg.Command("undo");
+        if (std::abs(after - score) > 1.0)
+            return false;
+    }
+    return true;
+}
+
+// Seeded 9 x 9 games from a few random moves, played by the engine to two
+// passes and then shown to GNU Go.  The share of finished games is printed;
+// a handful of games under the sanitizers, more in the release build.
+TEST(ThinkSoak, NineByNineGamesEndFinished)
+{
+    if (!GnuGo::Available())
+        GTEST_SKIP() << "GNU Go is not installed";
+#if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
+    // Under the sanitizers: the games are played and shown, no share kept.
+    const int games = 3;
+    const int atLeast = 0;
+#else
+    const int games = 12;
+    const int atLeast = 4;
+#endif
+    int finished = 0;
+    std::ostringstream passes;
+    for (int g = 1; g <= games; ++g) {
+        const std::uint64_t seed = 1000 + static_cast<std::uint64_t>(g);
+        int firstPass = 0;
+        PlaySelfTo(9, 4 + g % 5, seed, firstPass);
+        GnuGo gg;
+        ASSERT_TRUE(gg.Start(9, "--level 1"));
+        const TTejun& t = GobanLv[0]->Tejun;
+        for (int n = 1; n <= t.Current(); ++n)
+            gg.Command(std::string("play ") + (t.TeColor(n) == kKuro ? "black " : "white ") + gg.Vertex(t.GetTe(n)));
+        const bool done = GnuGoFinished(gg);
+        finished += done ? 1 : 0;
+        passes << ' ' << firstPass << (done ? "" : "*");
+    }
+    std::cout << "[ share    ] " << finished << " of " << games << " seeded 9x9 games finished by GNU Go's judgement;"
+              << " first passes at moves (* unfinished)" << passes.str() << "\n";
+    EXPECT_GE(finished, atLeast);
+    ResetProgramState();
+}
+
+
+// --- Stages with the program's generators -----------------------------------------
+
+class LateStageTest : public VornTest {
+protected:
+    void SetUp() override
+    {
+        VornTest::SetUp();
+        ThinkSources = TThinkSources{StagesAfterOpening, NoKoThreat};
+        PlayerKind[kKuro] = PlayerKind[kSiro] = pkComputer;
+    }
+    // The decision with the trace log on; answers the trace.
+    static std::string DecideTraced(Point& out)
+    {
+        const auto old = std::filesystem::current_path();
+        std::string tmpl = (std::filesystem::temp_directory_path() / "vorn-stage-XXXXXX").string();
+        if (mkdtemp(tmpl.data()) == nullptr)
+            throw std::runtime_error("no temporary directory");
+        std::filesystem::current_path(tmpl);
+        LogMode = 1;
+        ThinkMove(out);
+        LogMode = 0;
+        std::ifstream in("log.txt", std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        std::filesystem::current_path(old);
+        std::filesystem::remove_all(tmpl);
+        return text.str();
+    }
+};
+
+TEST_F(LateStageTest, WeakGroupCandidateEndsStageThreeAndIsRefined)
+{
+    // White's lone stone at B9 is weak; Black's attacks on it are worth 25
+    // with a bonus, enough for stage 3.  Nothing else is urgent, so the move
+    // goes through the weak-group refinement.
+    SetBoard(R"(
+        . . . . . . O . .
+        . . O X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . O . . . . X . .)");
+    Point out;
+    const std::string trace = DecideTraced(out);
+    EXPECT_EQ(ThinkStageNo, 3) << CandidateList();
+    EXPECT_EQ(KohoBestKind, kkWeakGun);
+    EXPECT_GE(KohoBestScore, kSelectMiddle);
+    EXPECT_GT(out.x, 0);
+    EXPECT_NE(trace.find("VornThinkWeakGun("), std::string::npos) << trace;
+    EXPECT_EQ(Level, 0);
+}
+
+TEST_F(LateStageTest, LostEndgameOffersResignationExceptInContinuousGames)
+{
+    // Only dame are left (worth 0) and Black is 150 points behind.
+    const char* dameOnly = kYoseDameOnly;
+    SetBoard(dameOnly);
+    Komi = 150.0f;
+    RenzokuMode = 0;
+    Point out;
+    ThinkMove(out);
+    EXPECT_LT(out.x, 0) << "a resignation offer";
+    EXPECT_EQ(ThinkStageNo, 8);
+    EXPECT_LE(KeiseiHandanNow, -100);
+
+    SetBoard(dameOnly);
+    RenzokuMode = 1;
+    ThinkMove(out);
+    EXPECT_GT(out.x, 0) << "a continuous match plays on";
+    EXPECT_EQ(GobanLv[0]->GetIroPt(out), kAki);
+
+    // Even, the same position is simply played.
+    SetBoard(dameOnly);
+    Komi = 0.0f;
+    RenzokuMode = 0;
+    ThinkMove(out);
+    EXPECT_GT(out.x, 0);
+}
 } // namespace
 } // namespace vorn::test
 

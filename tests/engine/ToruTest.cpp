@@ -11,6 +11,7 @@
 #include "board/Hooks.h"
 #include "board/Sicho.h"
 #include "engine/Koho.h"
+#include "engine/Nozoki.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
 #include "engine/Toru2.h"
@@ -239,17 +240,8 @@ TEST_F(ToruTest, HandlersIgnoreMissingOrUnfitChains)
 // left played, and the candidate table only grows by legal points.
 void CheckReaders(int size, int moves, std::uint64_t seed)
 {
-    ResetProgramState();
-    RandSeed(seed);
-    BoardSize = size;
-    GobanLv[0]->NewGame();
+    RandomPosition(size, moves, seed);
     TGoban& b0 = *GobanLv[0];
-    for (int i = 0; i < moves; ++i) {
-        const Point p = RandomMove(b0);
-        if (p.x == 0)
-            break;
-        ASSERT_EQ(b0.Utu(p.x, p.y), kUtuOk);
-    }
     Point out;
     Prologue(out);
     const std::uint64_t before = StackHash();
@@ -262,6 +254,10 @@ void CheckReaders(int size, int moves, std::uint64_t seed)
     }
     for (int i = 1; i <= KohoCount; ++i)
         ASSERT_TRUE(b0.OnBoardPt(Koho.Pt[i]) && b0.GetIroPt(Koho.Pt[i]) == kAki) << "seed " << seed;
+    // The peeps and urgent shapes that run beside them in the same stage.
+    NozokiThink(out);
+    ASSERT_EQ(StackHash(), before) << "seed " << seed;
+    ASSERT_EQ(ChainSignature(b0), sig);
     // The shared readers on the stones of short chains.
     for (int n = 1; n <= b0.RenList.Count(); ++n) {
         TRen* r = b0.RenList.Items(n);

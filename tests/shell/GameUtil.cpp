@@ -1,6 +1,7 @@
 #include "GameUtil.h"
 
 #include "board/Goban.h"
+#include "board/Rand.h"
 
 namespace vorn::test {
 
@@ -21,6 +22,34 @@ void RandomThink(Point& out)
 {
     TGoban& b = *GobanLv[0];
     out = b.Tejun.Last() > 400 ? Point{} : RandomMove(b);
+}
+
+void HandicapRecordOnBoard0(std::uint64_t seed)
+{
+    BoardSize = 9;
+    Handicap = 2;
+    TGoban& b = *GobanLv[0];
+    b.NewGame();
+    RandSeed(seed);
+    for (int i = 0; i < 29; ++i) {
+        const Point p = RandomMove(b);
+        EXPECT_EQ(b.Utu(p.x, p.y), kUtuOk);
+    }
+    b.Pass();
+}
+
+void StartSerialGame(TMainCtl& ctl, bool engineBlack, bool match)
+{
+    TGameInfo& d = ctl.GameInfo;
+    ctl.Click("mnuNew");
+    d.cmbBlackPlayer.Text = engineBlack ? "VORN" : "Peer";
+    d.cmbWhitePlayer.Text = engineBlack ? "Peer" : "VORN";
+    d.cmbTeai.Text = "0";
+    d.chkComm.Checked = true;
+    d.chkAiteWhite.Checked = engineBlack;
+    d.rdoCom1.Checked = true;
+    d.chkRenzoku.Checked = match;
+    d.btnOKClick();
 }
 
 void GameTest::SetUp()

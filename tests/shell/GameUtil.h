@@ -32,10 +32,31 @@ void ScriptedThink(Point& out);
 // passes when nothing is left or the record grows long.
 void RandomThink(Point& out);
 
+// Board 0 holds a recorded 9x9 game with two handicap stones: 29 random
+// moves from the seed, then a pass.
+void HandicapRecordOnBoard0(std::uint64_t seed);
+
 inline bool StartsWith(const std::string& s, const std::string& prefix)
 {
     return s.compare(0, prefix.size(), prefix) == 0;
 }
+
+// A headless window whose moves for a serial peer go to the serial link,
+// as the Qt window sends them.
+class TLinkView : public TRecordingView {
+public:
+    void SendMove(int kind, int x, int y, int colour) override
+    {
+        TRecordingView::SendMove(kind, x, y, colour);
+        if (kind == pkSerial && ctl != nullptr)
+            ctl->Com.SendMove(x, y, colour);
+    }
+    TMainCtl* ctl = nullptr;
+};
+
+// A game through the dialog between the engine and a serial peer on COM1,
+// even, as one game or the first of a continuous match.
+void StartSerialGame(TMainCtl& ctl, bool engineBlack, bool match = false);
 
 class GameTest : public ShellTest {
 protected:

@@ -38,6 +38,10 @@ void ConfirmHumanGame(TMainCtl& ctl)
 void ShellTest::SetUp()
 {
     VornTest::SetUp();
+    // The link windows listen on a port the system picks, never on the
+    // program's own.
+    TcpReset();
+    TcpPort = 0;
     char tmpl[] = "/tmp/vorn-shell-XXXXXX";
     root_ = mkdtemp(tmpl);
     configDir = root_ + "/config";

@@ -43,11 +43,23 @@ public:
         files.pop_front();
         return !query.fileName.empty();
     }
+    // Answers an input query with the next scripted text; none left cancels it.
+    bool InputQuery(const std::string& title, const std::string& prompt, std::string& value) override
+    {
+        inputQueries.push_back(title + "|" + prompt + "|" + value);
+        if (inputs.empty())
+            return false;
+        value = inputs.front();
+        inputs.pop_front();
+        return true;
+    }
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::deque<bool> answers;
     std::deque<std::string> files;
     std::vector<TFileQuery> fileQueries;
+    std::deque<std::string> inputs;
+    std::vector<std::string> inputQueries;
 };
 
 class TNullCanvas : public TCanvas {

@@ -7,6 +7,7 @@
 
 #include "ShellUtil.h"
 #include "board/Goban.h"
+#include "engine/Yose.h"
 #include "records/Kifu.h"
 
 namespace vorn::test {
@@ -322,6 +323,32 @@ TEST_F(UndoTest, RightAfterTheEnginesFirstAnswer)
     EXPECT_EQ(Record().Last(), 0);
     EXPECT_EQ(Controls(), "0 0 0");
     EXPECT_EQ(RunningMoves(), "C03 G07 MAT MAT ");
+}
+
+// The endgame values stored by the engine follow the game: a new game starts
+// without them, a move forgets those around it, a take-back forgets them all.
+TEST_F(UndoTest, EndgameCacheFollowsTheGame)
+{
+    YoseCacheValid = 1;
+    YoseCacheValue[kKuro][2][2] = 4;
+    NewGame(pkHuman, pkHuman);
+    auto store = [](Point p, int v) {
+        for (int c = kKuro; c <= kSiro; ++c)
+            YoseCacheValue[c][p.x][p.y] = v;
+    };
+    int v = 0, b = 0;
+    EXPECT_EQ(YoseCacheValid, 0) << "a new game starts with an empty cache";
+    YoseCacheValid = 1;
+    store({4, 4}, 3);
+    store({9, 9}, 5);
+    Play({{5, 5}});
+    EXPECT_FALSE(YoseCacheGet(kKuro, {4, 4}, v, b)) << "next to the move";
+    EXPECT_TRUE(YoseCacheGet(kSiro, {9, 9}, v, b) && v == 5) << "far from it";
+
+    ctl.Click("mnuUndo");
+    EXPECT_FALSE(YoseCacheGet(kSiro, {9, 9}, v, b));
+    EXPECT_EQ(YoseCacheValid, 0);
+
 }
 
 TEST_F(UndoTest, RefusedOrIgnored)

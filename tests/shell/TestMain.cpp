@@ -2,11 +2,11 @@
 // settings directory, so that the user's VORN.INI is never read or written.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+
+#include "shell/VornApp.h"
 
 int main(int argc, char** argv)
 {
@@ -17,7 +17,9 @@ int main(int argc, char** argv)
     if (dir == nullptr)
         return 2;
     setenv("XDG_CONFIG_HOME", dir, 1);
-    QApplication app(argc, argv);
+    // The program's own application object: errors that escape a handler
+    // go to the error display, as in the program.
+    vorn::TVornApp app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     const int rc = RUN_ALL_TESTS();
     std::error_code ec;

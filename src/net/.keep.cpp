@@ -1,1 +1,0 @@
-// Keeps the link library non-empty until its first unit lands.

@@ -1,0 +1,470 @@
+#include "net/TcpProtocol.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "board/Hooks.h"
+#include "records/Charset.h"
+
+namespace vorn {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsNumberChar(char c) { return IsDigit(c) || c == '.' || c == '-' || c == '+'; }
+bool IsLetter(char c) { return c >= 'a' && c <= 'z'; }
+
+std::string PointText(int x, int y) { return "<" + std::to_string(x) + "," + std::to_string(y) + ">"; }
+
+// The head of CP932 bytes that takes at most max bytes, cut between characters.
+std::string CutSjis(const std::string& bytes, std::size_t max)
+{
+    std::size_t n = 0;
+    while (n < bytes.size()) {
+        const std::size_t len = CharsetCharLen(TByteKind::ShiftJis, static_cast<unsigned char>(bytes[n]));
+        if (n + len > max)
+            break;
+        n += len;
+    }
+    return bytes.substr(0, std::min(n, bytes.size()));
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Codec
+
+std::string TcpMoveText(int x, int y)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "MV%02d%02d", x < 0 || x > 99 ? 0 : x, y < 0 || y > 99 ? 0 : y);
+    return buf;
+}
+
+bool TcpMoveParse(const std::string& arg, Point& p)
+{
+    if (arg.size() != 4)
+        return false;
+    for (char c : arg)
+        if (!IsDigit(c))
+            return false;
+    p = Point((arg[0] - '0') * 10 + (arg[1] - '0'), (arg[2] - '0') * 10 + (arg[3] - '0'));
+    return true;
+}
+
+std::string TcpKifuText(const std::vector<Point>& moves)
+{
+    if (moves.empty())
+        return "KFNO";
+    std::string s = "KF";
+    for (const Point& p : moves) {
+        if (p.x == 0) {
+            s += "tt";
+        } else {
+            s += static_cast<char>('a' - 1 + p.x);
+            s += static_cast<char>('a' - 1 + p.y);
+        }
+    }
+    return s;
+}
+
+bool TcpKifuParse(const std::string& arg, int size, std::vector<Point>& moves, std::string& why)
+{
+    moves.clear();
+    const std::size_t pairs = arg.size() / 2;
+    if (pairs > static_cast<std::size_t>(kTcpKifuMax)) {
+        why = Msg("The opponent's record holds more than 600 moves.", "相手の棋譜が600手を超えています。");
+        return false;
+    }
+    for (std::size_t i = 0; i < pairs; ++i) {
+        const char a = arg[2 * i], b = arg[2 * i + 1];
+        if (a == 't' && b == 't') {
+            moves.push_back(kPass);
+            continue;
+        }
+        const int x = static_cast<unsigned char>(a) - ('a' - 1);
+        const int y = static_cast<unsigned char>(b) - ('a' - 1);
+        if (x < 1 || y < 1 || x > size || y > size) {
+            why = std::string(Msg("The opponent's record holds a move that is not on the board: move ",
+                                  "相手の棋譜に盤上にない手があります: "))
+                  + std::to_string(i + 1) + Msg(" \"", "手目 \"") + std::string{a, b} + "\"";
+            moves.clear();
+            return false;
+        }
+        moves.emplace_back(x, y);
+    }
+    return true;
+}
+
+std::string TcpKomiText(float komi)
+{
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, komi);
+    std::string s(buf, r.ec == std::errc() ? r.ptr : buf);
+    return s == "-0" || s.empty() ? "0" : s;
+}
+
+bool TcpKomiParse(const std::string& arg, float& komi)
+{
+    if (arg.empty() || arg.size() > 16)
+        return false;
+    const char* first = arg.data();
+    if (*first == '+')
+        ++first;
+    double v = 0;
+    const auto r = std::from_chars(first, arg.data() + arg.size(), v, std::chars_format::fixed);
+    if (r.ec != std::errc() || r.ptr != arg.data() + arg.size() || !std::isfinite(v) || std::fabs(v) > 1000.0)
+        return false;
+    komi = static_cast<float>(v);
+    return true;
+}
+
+std::size_t TcpMessageLength(const std::string& b)
+{
+    if (b.size() < 2)
+        return 0;
+    const std::string cmd = b.substr(0, 2);
+    auto fixed = [&](std::size_t n) { return b.size() >= n ? n : 0; };
+    auto run = [&](bool (*inRun)(char)) {
+        std::size_t i = 2;
+        while (i < b.size() && inRun(b[i]))
+            ++i;
+        return i < b.size() ? i : 0;
+    };
+    if (cmd == "??" || cmd == "OK" || cmd == "NG" || cmd == "CO")
+        return fixed(4);
+    if (cmd == "MV")
+        return fixed(6);
+    if (cmd == "SZ" || cmd == "HA")
+        return run(IsDigit);
+    if (cmd == "KM")
+        return run(IsNumberChar);
+    if (cmd == "KF") {
+        if (b.size() >= 4 && b[2] == 'N' && b[3] == 'O')
+            return 4;
+        if (b.size() == 2 || (b.size() == 3 && b[2] == 'N'))
+            return 0;
+        return run(IsLetter);
+    }
+    // "NM", "CM" and anything unknown run to the end of what has arrived.
+    return 0;
+}
+
+bool TcpNumberParse(const std::string& arg, int& n)
+{
+    if (arg.empty() || arg.size() > 3)
+        return false;
+    n = 0;
+    for (char c : arg) {
+        if (!IsDigit(c))
+            return false;
+        n = n * 10 + (c - '0');
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Connection events
+
+void TTcpProtocol::ResetSession()
+{
+    buffer_.clear();
+    flushWanted_ = false;
+    answering_ = false;
+    awaited_.clear();
+}
+
+void TTcpProtocol::Connected(const std::string& peer, bool accepted)
+{
+    ResetSession();
+    accepted_ = accepted;
+    host_.Status("接続先: " + peer);
+    SendText("??NM");
+}
+
+void TTcpProtocol::Disconnected()
+{
+    ResetSession();
+    host_.Status("相手が切断しました。");
+}
+
+void TTcpProtocol::Error(int code, const std::string& text)
+{
+    std::string line = "通信エラーが発生しました。" + std::to_string(code);
+    if (!text.empty())
+        line += " (" + text + ")";
+    host_.Memo(line);
+    host_.GameStop();
+}
+
+void TTcpProtocol::Refused(const std::string& peer)
+{
+    host_.Memo(Msg("A second connection was refused: ", "接続中のため、次の接続を断りました: ") + peer);
+}
+
+// ---------------------------------------------------------------------------
+// Receiving
+
+bool TTcpProtocol::Take(bool flush, std::string& message)
+{
+    if (buffer_.empty())
+        return false;
+    std::size_t n = TcpMessageLength(buffer_);
+    if (n == 0) {
+        if (!flush)
+            return false;
+        n = buffer_.size();
+    }
+    message = buffer_.substr(0, n);
+    buffer_.erase(0, n);
+    return true;
+}
+
+void TTcpProtocol::Receive(const std::string& bytes)
+{
+    buffer_ += bytes;
+    if (!busy_)
+        Process(false);
+}
+
+void TTcpProtocol::Flush()
+{
+    if (busy_) {
+        flushWanted_ = true;
+        return;
+    }
+    Process(true);
+}
+
+void TTcpProtocol::Process(bool flush)
+{
+    busy_ = true;
+    flushWanted_ = flushWanted_ || flush;
+    std::string message;
+    for (;;) {
+        // A message box shown while a message is handled lets more bytes in:
+        // they only join the buffer, and this loop takes them in order.
+        if (Take(false, message)) {
+            DoCommand(message);
+            continue;
+        }
+        if (flushWanted_) {
+            flushWanted_ = false;
+            if (Take(true, message)) {
+                DoCommand(message);
+                continue;
+            }
+        }
+        break;
+    }
+    busy_ = false;
+    if (buffer_.size() > kTcpBufferMax) {
+        buffer_.clear();
+        host_.Memo(Msg("The opponent sent too much data without a message; the connection was closed.",
+                       "相手から区切りのないデータが多すぎるため、接続を切りました。"));
+        if (transport_ != nullptr)
+            transport_->Close();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Sending
+
+bool TTcpProtocol::SendText(const std::string& text)
+{
+    if (transport_ != nullptr && transport_->IsOpen() && transport_->Write(text, TcpMessageLength(text) != text.size()))
+        return true;
+    host_.Memo(Msg("Not connected: nothing was sent.", "接続されていません。送信できませんでした。"));
+    return false;
+}
+
+void TTcpProtocol::SendMove(int x, int y) { SendText(TcpMoveText(x, y)); }
+
+void TTcpProtocol::SendKifu() { SendText(TcpKifuText(host_.SetupMoves())); }
+
+void TTcpProtocol::SetupStart()
+{
+    answering_ = false;
+    awaited_ = "RD";
+    if (!SendText("??RD")) {
+        awaited_.clear();
+        host_.SetupFailed();
+    }
+}
+
+void TTcpProtocol::Chat(const std::string& text)
+{
+    SendText("CM" + Utf8ToSjis(text));
+    host_.Memo("(" + host_.LocalName() + ")" + text);
+}
+
+// ---------------------------------------------------------------------------
+// Handling
+
+void TTcpProtocol::DoCommand(const std::string& message)
+{
+    if (message.size() < 2)
+        return;
+    const std::string command = message.substr(0, 2);
+    const std::string arg = message.substr(2);
+    if (command == "??") {
+        Query(arg);
+    } else if (command == "NM") {
+        peerName_ = SjisToUtf8(CutSjis(arg, kTcpTextMax));
+    } else if (command == "CM") {
+        host_.Memo("(" + peerName_ + ")" + SjisToUtf8(CutSjis(arg, kTcpTextMax)));
+    } else if (command == "MV") {
+        PeerMoveReceived(arg);
+    } else if (command == "OK" || command == "NG" || command == "CO" || command == "SZ" || command == "HA"
+               || command == "KM" || command == "KF") {
+        Answer(command, arg);
+    }
+    // Anything else is ignored.
+}
+
+void TTcpProtocol::Query(const std::string& what)
+{
+    if (what == "NM") {
+        SendText("NM" + Utf8ToSjis(host_.LocalName()));
+        return;
+    }
+    if (what == "RD") {
+        answering_ = host_.Ready();
+        SendText(answering_ ? "OKRD" : "NGRD");
+        return;
+    }
+    // The set-up queries come from the peer that this side told "OKRD", and
+    // only while the local set-up waits: nobody else may read or start a game.
+    if (!answering_ || !host_.Ready())
+        return;
+    if (what == "CO") {
+        SendText(host_.LocalBlack() ? "COBL" : "COWH");
+    } else if (what == "SZ") {
+        SendText("SZ" + std::to_string(host_.SetupSize()));
+    } else if (what == "HA") {
+        SendText("HA" + std::to_string(host_.SetupTeai()));
+    } else if (what == "KM") {
+        SendText("KM" + TcpKomiText(host_.SetupKomi()));
+    } else if (what == "KF") {
+        SendKifu();
+    } else if (what == "ST") {
+        answering_ = false;
+        awaited_.clear();
+        SendText("OKST");
+        host_.StartGame();
+    }
+}
+
+void TTcpProtocol::SetupFail(const std::string& text)
+{
+    awaited_.clear();
+    host_.Message(text);
+    host_.SetupFailed();
+}
+
+void TTcpProtocol::Ask(const char* what)
+{
+    awaited_ = what;
+    SendText(std::string("??") + what);
+}
+
+void TTcpProtocol::RefuseValue(const char* why, const std::string& arg)
+{
+    SetupFail(why + SjisToUtf8(CutSjis(arg, 16)));
+}
+
+void TTcpProtocol::Answer(const std::string& command, const std::string& arg)
+{
+    // An answer counts only as the one this side waits for in a set-up its
+    // user started.
+    const std::string which = command == "OK" || command == "NG" ? arg : command;
+    if (awaited_.empty() || which != awaited_ || !host_.Ready())
+        return;
+    if (command == "NG") {
+        // The peer is not ready: its own "??RD" will come.
+        awaited_.clear();
+    } else if (command == "OK" && arg == "RD") {
+        // Both sides told each other "OKRD" at once: the side that
+        // connected out drives, the listening side answers.
+        if (answering_ && accepted_) {
+            awaited_.clear();
+            return;
+        }
+        answering_ = false;
+        Ask("CO");
+    } else if (command == "CO") {
+        // The colours fit when exactly one side plays Black.
+        if ((arg == "BL") == host_.LocalBlack())
+            SetupFail(Msg("Setting of coloring boad is incorrect", "色の設定が違います"));
+        else
+            Ask("SZ");
+    } else if (command == "SZ") {
+        int n = 0;
+        if (!TcpNumberParse(arg, n) || !(n == 9 || n == 13 || n == 19)) {
+            RefuseValue(Msg("The opponent's board size cannot be played: ", "相手の盤の大きさでは対局できません: "), arg);
+        } else {
+            size_ = n;
+            host_.SizeReceived(n);
+            Ask("HA");
+        }
+    } else if (command == "HA") {
+        int n = 0;
+        if (!TcpNumberParse(arg, n) || n > 14 || (n > 9 && size_ != 19)) {
+            RefuseValue(Msg("The opponent's handicap cannot be played: ", "相手の置き石では対局できません: "), arg);
+        } else {
+            host_.TeaiReceived(n);
+            Ask("KM");
+        }
+    } else if (command == "KM") {
+        float komi = 0;
+        if (!TcpKomiParse(arg, komi)) {
+            RefuseValue(Msg("The opponent's komi is not a number: ", "相手のコミが数ではありません: "), arg);
+        } else {
+            host_.KomiReceived(komi);
+            Ask("KF");
+        }
+    } else if (command == "KF") {
+        if (LoadKifu(arg))
+            Ask("ST");
+    } else if (command == "OK" && arg == "ST") {
+        awaited_.clear();
+        host_.StartGame();
+    }
+}
+
+bool TTcpProtocol::LoadKifu(const std::string& arg)
+{
+    std::vector<Point> moves;
+    std::string why;
+    if (arg != "NO" && !TcpKifuParse(arg, size_, moves, why)) {
+        SetupFail(why);
+        return false;
+    }
+    if (!host_.MovesReceived(moves, why)) {
+        SetupFail(why);
+        return false;
+    }
+    return true;
+}
+
+void TTcpProtocol::PeerMoveReceived(const std::string& arg)
+{
+    if (!host_.PeerToMove())
+        return;
+    Point p;
+    const int size = host_.SetupSize();
+    const bool parsed = TcpMoveParse(arg, p);
+    std::string why;
+    if (!parsed || (p != kPass && (p.x < 1 || p.y < 1 || p.x > size || p.y > size))) {
+        why = std::string(Msg("The opponent's move is not on the board: ", "相手の手が盤上にありません: "))
+              + (parsed ? PointText(p.x, p.y) : "\"" + SjisToUtf8(arg) + "\"");
+    } else if (host_.PeerMove(p, why)) {
+        return;
+    }
+    host_.Message(why + Msg(" The game was stopped.", " 対局を中止しました。"));
+    host_.GameStop();
+}
+
+} // namespace vorn

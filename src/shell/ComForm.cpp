@@ -1,0 +1,199 @@
+#include "shell/ComForm.h"
+
+#include "board/Goban.h"
+#include "board/Hooks.h"
+#include "shell/IniFile.h"
+#include "shell/MainCtl.h"
+
+namespace vorn {
+
+namespace {
+constexpr int kBitRate = 2400;
+} // namespace
+
+TComForm::TComForm(TMainCtl& main) : main_(main)
+{
+    CommX1.SetBitRate(kBitRate);
+    CommX1.OnReceive = [this](TCustomCommX&, int size) { CommX1Receive(size); };
+}
+
+TComForm::~TComForm()
+{
+    // The port's reports stop before this object goes.
+    CommX1.Close();
+}
+
+void TComForm::Changed()
+{
+    if (View != nullptr)
+        View->Changed();
+}
+
+void TComForm::FormCreate()
+{
+    const TIniFile ini(main_.IniPath);
+    Left = ini.ReadInteger("FormCom", "Left", 0);
+    Top = ini.ReadInteger("FormCom", "Top", 0);
+    Width = ini.ReadInteger("FormCom", "Width", 200);
+    Height = ini.ReadInteger("FormCom", "Height", 300);
+    for (int port = 1; port <= 2; ++port)
+        CommX1.SetDeviceName(port, ini.ReadString("Comm", "Com" + std::to_string(port), ""));
+    Changed();
+}
+
+void TComForm::FormDestroy()
+{
+    GameStop();
+    TIniFile ini(main_.IniPath);
+    ini.WriteInteger("FormCom", "Left", Left);
+    ini.WriteInteger("FormCom", "Top", Top);
+    ini.WriteInteger("FormCom", "Width", Width);
+    ini.WriteInteger("FormCom", "Height", Height);
+}
+
+void TComForm::Show()
+{
+    Visible = true;
+    Changed();
+}
+
+void TComForm::MemoClear()
+{
+    Memo1.clear();
+    ++MemoClears;
+    Changed();
+}
+
+bool TComForm::GameStart(int portNo, bool whiteIsPeer)
+{
+    MemoClear();
+    // Nothing of an earlier game may linger: a peer started afresh begins
+    // with both sequence bits at 0.
+    Gmp.Reset();
+    timVorn.Enabled = false;
+    CommX1.Close();
+    try {
+        CommX1.SetPortNo(portNo);
+        CommX1.Open();
+    } catch (const ECommError& e) {
+        Changed();
+        main_.prompt_.Message(e.what());
+        return false;
+    }
+    if (whiteIsPeer)
+        Gmp.SendNewGame();
+    Changed();
+    return true;
+}
+
+void TComForm::NextGame(bool whiteIsPeer)
+{
+    Gmp.Reset();
+    timVorn.Enabled = false;
+    MemoClear();
+    if (whiteIsPeer)
+        Gmp.SendNewGame();
+    Changed();
+}
+
+void TComForm::GameStop()
+{
+    Gmp.Reset();
+    timSaisou.Enabled = false;
+    timVorn.Enabled = false;
+    CommX1.Close();
+    Changed();
+}
+
+void TComForm::SendMove(int x, int y, int colour)
+{
+    if (CommX1.Opened())
+        Gmp.SendMove(x, y, colour);
+}
+
+void TComForm::CommX1Receive(int receiveSize)
+{
+    std::vector<std::uint8_t> buf(static_cast<std::size_t>(receiveSize) + 1);
+    const int n = CommX1.Read(buf.data(), receiveSize);
+    if (n > 0)
+        Gmp.Receive(buf.data(), n);
+    // A message box runs an event loop: shown only now, no packet is
+    // handled in the middle of another.
+    std::vector<std::string> messages;
+    messages.swap(messages_);
+    for (const std::string& m : messages)
+        main_.prompt_.Message(m);
+}
+
+void TComForm::timSaisouTimer()
+{
+    if (CommX1.Opened())
+        Gmp.timSaisouTimer();
+}
+
+void TComForm::timVornTimer()
+{
+    timVorn.Enabled = false;
+    Changed();
+    const TTejun& t = GobanLv[0]->Tejun;
+    if (main_.GameRunning == 1 && GameOver == 0 && GameInfoLock != 1 && t.Current() == t.Last()
+        && PlayerKind[t.NextColor()] == pkComputer)
+        main_.ComUtu();
+}
+
+void TComForm::EngineTurn()
+{
+    if (main_.GameRunning == 1 && GameOver == 0 && PlayerKind[GobanLv[0]->Tejun.NextColor()] == pkComputer) {
+        timVorn.Enabled = true;
+        Changed();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The protocol's requests
+
+void TComForm::GmpWrite(const TGmpPacket& packet)
+{
+    for (std::uint8_t b : packet)
+        CommX1.SendByte(b);
+}
+
+void TComForm::GmpTrace(const std::string& line)
+{
+    Memo1.push_back(line);
+    Changed();
+}
+
+void TComForm::GmpResendTimer(bool on)
+{
+    timSaisou.Enabled = on;
+    Changed();
+}
+
+void TComForm::GmpSetupDone() { EngineTurn(); }
+
+void TComForm::GmpSetupError(const std::string& text)
+{
+    // The set-up stops here; the trace may be hidden, the status bar is not.
+    main_.view_.SetStatusText(text);
+}
+
+void TComForm::GmpPeerMove(int x, int y)
+{
+    const std::string refusal = main_.Turn.PeerMoveError(pkSerial, x, y);
+    if (!refusal.empty()) {
+        GmpTrace(refusal);
+        main_.GameStop();
+        messages_.push_back(refusal);
+        return;
+    }
+    main_.Turn.PeerUtu(x, y);
+    EngineTurn();
+}
+
+void TComForm::GmpPeerResigned()
+{
+    messages_.push_back(Msg("Match player resigned the game", "相手は投了しました"));
+}
+
+} // namespace vorn

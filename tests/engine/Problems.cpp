@@ -1,0 +1,398 @@
+#include "Problems.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+
+#include "Util.h"
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "board/Gun.h"
+#include "board/Hooks.h"
+#include "board/Sicho.h"
+#include "engine/Koho.h"
+#include "engine/Think.h"
+#include "records/Kifu.h"
+
+namespace vorn::test {
+
+namespace {
+
+std::string Trim(const std::string& s)
+{
+    const std::size_t b = s.find_first_not_of(" \t\r");
+    if (b == std::string::npos)
+        return std::string();
+    const std::size_t e = s.find_last_not_of(" \t\r");
+    return s.substr(b, e - b + 1);
+}
+
+// Words separated by single blanks, upper case: how answers are compared.
+std::string Normalise(const std::string& s)
+{
+    std::istringstream in(s);
+    std::string word, out;
+    while (in >> word) {
+        if (!out.empty())
+            out += ' ';
+        for (char ch : word)
+            out += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    }
+    return out;
+}
+
+bool IsDiagramLine(const std::string& line)
+{
+    const char ch = line[0];
+    return ch == 'X' || ch == 'O' || ch == '.' || ch == '+' || ch == 'A' || std::isdigit(static_cast<unsigned char>(ch));
+}
+
+bool ValidId(const std::string& id)
+{
+    if (id.empty())
+        return false;
+    for (char ch : id)
+        if (!std::isalnum(static_cast<unsigned char>(ch)) && ch != '-' && ch != '_')
+            return false;
+    return true;
+}
+
+// A check line: the command, its arguments, the answers in brackets and the
+// known-failure mark.  False, with the reason, for a malformed line.
+bool ParseCheck(const std::string& line, TProblemCheck& check, std::string& why)
+{
+    const std::size_t open = line.find('[');
+    const std::size_t close = line.rfind(']');
+    if (open == std::string::npos || close == std::string::npos || close < open) {
+        why = "a check needs its expected answers in brackets: \"" + line + "\"";
+        return false;
+    }
+    const std::string tail = Trim(line.substr(close + 1));
+    if (!tail.empty() && tail != "*") {
+        why = "only \"*\" may follow the answers: \"" + line + "\"";
+        return false;
+    }
+    check.knownFailure = tail == "*";
+    std::istringstream words(line.substr(0, open));
+    words >> check.command;
+    for (std::string w; words >> w;)
+        check.args.push_back(w);
+    std::string inside = line.substr(open + 1, close - open - 1);
+    if (!inside.empty() && inside[0] == '!') {
+        check.negated = true;
+        inside.erase(0, 1);
+    }
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t bar = inside.find('|', start);
+        const std::string alt = Normalise(inside.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        if (alt.empty()) {
+            why = "an empty answer: \"" + line + "\"";
+            return false;
+        }
+        check.answers.push_back(alt);
+        if (bar == std::string::npos)
+            break;
+        start = bar + 1;
+    }
+    check.text = line;
+    return true;
+}
+
+// The entry is complete: a position and at least one check.
+void Finish(TProblem& p)
+{
+    if (!p.error.empty())
+        return;
+    if (p.diagram.empty() && p.sgf.empty())
+        p.error = "no position";
+    else if (p.checks.empty())
+        p.error = "no check";
+    else if (!p.diagram.empty()) {
+        TDiagram d;
+        std::string why;
+        if (!ParseDiagram(p.diagram, d, why))
+            p.error = why;
+    }
+}
+
+} // namespace
+
+std::string ProblemTestName(const std::string& text)
+{
+    std::string name = text;
+    for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch)))
+            ch = '_';
+    return name;
+}
+
+std::string TProblem::Where() const { return file + ":" + std::to_string(line) + " [" + id + "]"; }
+
+std::string ProblemDir()
+{
+    if (const char* src = std::getenv("VORN_SOURCE_DIR"); src != nullptr && *src != '\0')
+        return std::string(src) + "/tests/problems/";
+    return (std::filesystem::path(__FILE__).parent_path().parent_path() / "problems").string() + "/";
+}
+
+std::vector<TProblem> ParseProblems(const std::string& file, const std::string& text)
+{
+    std::vector<TProblem> out;
+    std::set<std::string> ids;
+    std::istringstream in(text);
+    std::string raw;
+    int lineNo = 0;
+    // The first fault of an entry is its error; text before the first
+    // entry makes an entry of its own.
+    auto fault = [&](const std::string& why) {
+        if (out.empty()) {
+            TProblem p;
+            p.file = file;
+            p.id = "line" + std::to_string(lineNo);
+            p.line = lineNo;
+            p.error = why;
+            out.push_back(p);
+        } else if (out.back().error.empty()) {
+            out.back().error = "line " + std::to_string(lineNo) + ": " + why;
+        }
+    };
+    while (std::getline(in, raw)) {
+        ++lineNo;
+        const std::string line = Trim(raw);
+        if (line.empty())
+            continue;
+        if (line[0] == '[' && line.back() == ']') {
+            if (!out.empty())
+                Finish(out.back());
+            TProblem p;
+            p.file = file;
+            p.line = lineNo;
+            p.id = line.substr(1, line.size() - 2);
+            if (!ValidId(p.id))
+                p.error = "an id is made of letters, digits, '-' and '_'";
+            else if (!ids.insert(ProblemTestName(p.id)).second)
+                p.error = "the id is used twice in the file";
+            out.push_back(p);
+            continue;
+        }
+        if (out.empty()) {
+            if (line[0] != '#')
+                fault("text before the first problem");
+            continue;
+        }
+        TProblem& p = out.back();
+        if (line[0] == '#') {
+            if (p.diagram.empty() && p.sgf.empty() && p.toMove == 0)
+                p.about += (p.about.empty() ? "" : " ") + Trim(line.substr(1));
+            continue;
+        }
+        if (line == "black to play" || line == "white to play") {
+            if (p.toMove != 0 || !p.sgf.empty())
+                fault("a second position");
+            p.toMove = line[0] == 'b' ? kKuro : kSiro;
+            continue;
+        }
+        if (p.toMove != 0 && p.checks.empty() && IsDiagramLine(line)) {
+            p.diagram += line + "\n";
+            continue;
+        }
+        if (line.rfind("sgf ", 0) == 0) {
+            std::istringstream words(line.substr(4));
+            if (p.toMove != 0 || !p.sgf.empty() || !(words >> p.sgf >> p.sgfMove) || p.sgfMove < 0)
+                fault("\"sgf <file> <move>\" names one record and a move number");
+            continue;
+        }
+        if (p.diagram.empty() && p.sgf.empty()) {
+            fault(p.toMove != 0 ? "a diagram must follow \"" + std::string(p.toMove == kKuro ? "black" : "white")
+                                      + " to play\""
+                                : "a check before the position");
+            continue;
+        }
+        TProblemCheck check;
+        check.line = lineNo;
+        std::string why;
+        if (!ParseCheck(line, check, why)) {
+            fault(why);
+            continue;
+        }
+        p.checks.push_back(check);
+    }
+    if (!out.empty())
+        Finish(out.back());
+    return out;
+}
+
+std::vector<TProblem> LoadProblems(const std::string& file)
+{
+    std::ifstream in(ProblemDir() + file, std::ios::binary);
+    if (!in) {
+        TProblem p;
+        p.file = file;
+        p.id = "missing";
+        p.error = "cannot read " + ProblemDir() + file;
+        return {p};
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    return ParseProblems(file, text.str());
+}
+
+std::vector<TProblem> LoadAllProblems()
+{
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(ProblemDir(), ec))
+        if (entry.path().extension() == ".tst")
+            files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    std::vector<TProblem> all;
+    for (const std::string& f : files) {
+        std::vector<TProblem> some = LoadProblems(f);
+        all.insert(all.end(), some.begin(), some.end());
+    }
+    return all;
+}
+
+void SetupProblem(const TProblem& problem)
+{
+    if (!problem.error.empty())
+        throw std::runtime_error(problem.error);
+    if (!problem.diagram.empty()) {
+        SetupPosition(ReadDiagram(problem.diagram), problem.toMove);
+        return;
+    }
+    const std::string path = ProblemDir() + problem.sgf;
+    if (!KifuLoadHeader(path) || !KifuLoad(path))
+        throw std::runtime_error("cannot load the record " + path);
+    TGoban& b = *GobanLv[0];
+    if (problem.sgfMove > b.Tejun.Last())
+        throw std::runtime_error("the record " + problem.sgf + " has only " + std::to_string(b.Tejun.Last())
+                                 + " moves");
+    while (b.Tejun.Last() > problem.sgfMove)
+        b.Matta();
+    Level = 0;
+    b.RenMake();
+}
+
+bool CheckMet(const TProblemCheck& check, const std::string& result)
+{
+    const std::string got = Normalise(result);
+    const bool listed = std::find(check.answers.begin(), check.answers.end(), got) != check.answers.end();
+    return listed != check.negated;
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+namespace {
+
+// Only the tactical stage runs.
+void TacticsStage(int stage, Point& out)
+{
+    out = Point();
+    if (stage == 2)
+        RunStageCalls(2, out);
+}
+
+void NoKoThreat(int, Point& out, int& value)
+{
+    out = Point();
+    value = 0;
+}
+
+bool Tactical(int reason) { return reason == kkToru || reason == kkNigeru || reason == kkKankei || reason == kkToru28; }
+
+Point VertexArg(const TProblemCheck& check, std::size_t i)
+{
+    Point p;
+    if (check.args.size() <= i || !ParseGtpVertex(check.args[i], p) || p.x == 0)
+        throw std::invalid_argument("\"" + check.command + "\" wants a point of the board: " + check.text);
+    return p;
+}
+
+std::string Ladder(const TProblemCheck& check)
+{
+    const Point p = VertexArg(check, 0);
+    TRen* r = GobanLv[0]->RenList.RenAtPt(p);
+    if (r == nullptr)
+        throw std::invalid_argument("no chain at " + check.args[0]);
+    if (SichoCheck(p) != 1)
+        return "0";
+    r = GobanLv[0]->RenList.RenAtPt(p);
+    return "1 " + GtpVertex(r->SichoTe(1));
+}
+
+std::string Status(const TProblemCheck& check)
+{
+    const Point p = VertexArg(check, 0);
+    GobanLv[0]->Analyze();
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(p);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + check.args[0]);
+    return g->GetDeath() == 1 ? "dead" : "alive";
+}
+
+std::string Move()
+{
+    Point out;
+    ThinkMove(out);
+    return out.x < 0 ? "resign" : GtpVertex(out);
+}
+
+} // namespace
+
+Point TacticsStageChoice;
+
+int RunTactics()
+{
+    LastTe = GobanLv[0]->Tejun.CurTe();
+    ThinkSources = TThinkSources{TacticsStage, NoKoThreat};
+    GobanLv[0]->Analyze();
+    const std::uint64_t before = StackHash();
+    Point out;
+    VornThink0(2, out);
+    TacticsStageChoice = out;
+    ThinkSources = DefaultThinkSources();
+    if (StackHash() != before || Level != 0)
+        throw std::runtime_error("the tactical stage left the board, its record or the level changed");
+    SortKoho();
+    for (int i = 1; i <= KohoCount; ++i)
+        if (Tactical(Koho.Kind[i]))
+            return i;
+    return 0;
+}
+
+std::string CandidateTable()
+{
+    std::ostringstream out;
+    for (int i = 1; i <= KohoCount; ++i)
+        out << (i > 1 ? " " : "") << GtpVertex(Koho.Pt[i]) << '=' << Koho.Value[i] << '/'
+            << static_cast<int>(Koho.Bonus[i]) << ':' << static_cast<int>(Koho.Kind[i]);
+    return out.str();
+}
+
+std::string RunProblemCommand(const TProblemCheck& check, std::string& detail)
+{
+    detail.clear();
+    if (check.command == "tactics") {
+        const int best = RunTactics();
+        detail = "candidates: " + CandidateTable();
+        return best == 0 ? "pass" : GtpVertex(Koho.Pt[best]);
+    }
+    if (check.command == "move")
+        return Move();
+    if (check.command == "ladder")
+        return Ladder(check);
+    if (check.command == "status")
+        return Status(check);
+    throw std::invalid_argument("unknown command \"" + check.command + "\"");
+}
+
+} // namespace vorn::test

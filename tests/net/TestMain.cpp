@@ -1,0 +1,12 @@
+// The link tests run sockets on the loopback interface: they need Qt's
+// event loop, without any window.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
