@@ -239,19 +239,19 @@ void TFileMenu::mnuInfoClick()
 
 void TFileMenu::mnuPrintClick()
 {
-    // Not built yet: the window's picture printed, with the wait cursor.
+    ctl_.view_.WaitCursor(true);
+    ctl_.view_.FormPrint();
+    ctl_.view_.WaitCursor(false);
 }
 
 void TFileMenu::mnuPrint2Click()
 {
-    // Not built yet: the record printed (KifuPrint), with the wait cursor.
+    ctl_.view_.WaitCursor(true);
+    ctl_.view_.KifuPrint();
+    ctl_.view_.WaitCursor(false);
 }
 
-void TFileMenu::mnuPrintSetClick()
-{
-    // Not built yet: the printer set-up dialog (PrinterSetupDialog), shown
-    // once printing lands.
-}
+void TFileMenu::mnuPrintSetClick() { ctl_.view_.PrinterSetupShow(); }
 
 void TFileMenu::mnuTcpIpClick()
 {

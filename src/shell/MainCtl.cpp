@@ -152,6 +152,8 @@ void TMainCtl::Click(const std::string& name)
         {"mnuExit", &TMainCtl::mnuExitClick},
         {"mnuAbout", &TMainCtl::mnuAboutClick},
         {"mnuColor", &TMainCtl::mnuColorClick},
+        {"mnuSound", &TMainCtl::mnuSoundClick},
+        {"mnuVornMove", &TMainCtl::mnuVornMoveClick},
         {"mnuContents", &TMainCtl::mnuContentsClick},
         {"mnuHomePage", &TMainCtl::mnuHomePageClick},
         {"mnuEnglish", &TMainCtl::mnuEnglishClick},
@@ -242,6 +244,10 @@ void TMainCtl::mnuExitClick()
 void TMainCtl::mnuAboutClick() { view_.AboutShow(); }
 
 void TMainCtl::mnuColorClick() { view_.ColorDialogShow(); }
+
+void TMainCtl::mnuSoundClick() { view_.SoundDialogShow(); }
+
+void TMainCtl::mnuVornMoveClick() { view_.UtikataShow(); }
 
 void TMainCtl::mnuContentsClick() { view_.HelpContentsShow(); }
 
@@ -391,6 +397,14 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
     NoLastMark = 0;
     GameInfo.FormCreate();
     Com.FormCreate();
+    // The dialogs made at start-up take the settings just read; the sound
+    // lists are the wave files of the current directory.
+    BanIsiColor.FormCreate();
+    {
+        std::error_code ec;
+        OtoDlg.FormCreate(std::filesystem::current_path(ec).string());
+    }
+    CommntF.FormCreate();
     view_.ItemsChanged();
 }
 
@@ -440,6 +454,7 @@ void TMainCtl::FormClose()
     }
     GameInfo.FormDestroy();
     Com.FormDestroy();
+    CommntF.FormDestroy();
     Turn.GameTimersStop();
     DictionariesClose();
     // While the engine is thinking the running record stays, and the next

@@ -15,15 +15,20 @@
 #include "board/Hooks.h"
 #include "board/Point.h"
 #include "board/Tejun.h"
+#include "shell/About.h"
 #include "shell/BanDraw.h"
+#include "shell/BanIsi.h"
 #include "shell/Captions.h"
+#include "shell/Comment.h"
 #include "shell/ComForm.h"
 #include "shell/FileMenu.h"
 #include "shell/GameI.h"
+#include "shell/Oto.h"
 #include "shell/Score.h"
 #include "shell/TcpF.h"
 #include "shell/TejunNav.h"
 #include "shell/Turn.h"
+#include "shell/Utikata.h"
 
 namespace vorn {
 
@@ -120,6 +125,14 @@ public:
     virtual void HelpContentsShow() {}
     // Opens a document or web address with the desktop's viewer.
     virtual void OpenDocument(const std::string& address) { (void)address; }
+    // The engine settings dialog (modeless) and the sound dialog (modal).
+    virtual void UtikataShow() {}
+    virtual void SoundDialogShow() {}
+    // Printing: the record (moves 1 to the move shown), the window's
+    // picture, and the printer set-up dialog.
+    virtual void KifuPrint() {}
+    virtual void FormPrint() {}
+    virtual void PrinterSetupShow() {}
 };
 
 // State of one menu item or tool button.
@@ -177,6 +190,8 @@ public:
     void mnuExitClick();
     void mnuAboutClick();
     void mnuColorClick();
+    void mnuSoundClick();
+    void mnuVornMoveClick();
     void mnuContentsClick();
     void mnuHomePageClick();
     void mnuEnglishClick() { LanguageSelect(lgEnglish); }
@@ -235,6 +250,15 @@ public:
     TScore Score;
     // The serial link: its port, protocol and trace.
     TComForm Com{*this};
+
+    // --- Dialogs and side windows (their logic; the window shows them) -------
+    TUtikataDlg UtikataDlg{*this};
+    TBanIsiColor BanIsiColor{*this};
+    TOtoDlg OtoDlg{*this};
+    TCommntF CommntF{*this};
+    TAboutBox AboutBox;
+    TPrompt& Prompt() { return prompt_; }
+    TMainView& View() { return view_; }
 
     // --- State ----------------------------------------------------------------
     TBanDraw Ban;                         // geometry, colours, drawing primitives

@@ -22,7 +22,11 @@
 #include <QToolButton>
 
 #include "shell/ComFormWindow.h"
+#include "shell/CommentForm.h"
+#include "shell/DlgForm.h"
 #include "shell/GameIForm.h"
+#include "shell/PrintCanvas.h"
+#include "shell/QtOtoPlayer.h"
 #include "shell/TcpWindow.h"
 #include "shell/VornApp.h"
 
@@ -129,6 +133,8 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
         prompt = ownPrompt_.get();
     }
     ctl_ = std::make_unique<TMainCtl>(*this, canvas_, *prompt);
+    ownPlayer_ = std::make_unique<TQtOtoPlayer>();
+    player_ = ownPlayer_.get();
 
     SDIAppMenu = menuBar();
     SDIAppMenu->setObjectName(QStringLiteral("SDIAppMenu"));
@@ -163,6 +169,8 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     RunGuarded([&] { ctl_->FormCreate(dir, args); });
     // The link windows, after the main window (the TCP window listens at once).
     tcpWindow_ = new TTcpWindow(this, ctl_->Tcp, width());
+    commentForm_ = new TCommntForm(this, ctl_->CommntF);
+    CommentWindowShow(ctl_->Checked("mnuComment"));
     ItemsChanged();
 }
 
@@ -170,14 +178,23 @@ TSDIAppForm::~TSDIAppForm()
 {
     TVornApp::ClearErrorDisplay(this);
     if (!closed_)
-        RunGuarded([this] { ctl_->FormClose(); });
-    // The game dialog and the link windows go before the logic they show.
+        RunGuarded([this] {
+            SideWindowsStore();
+            ctl_->FormClose();
+        });
+    // The game dialog, the link windows, the side windows and the dialogs go
+    // before the logic they show.
     delete gameInfoForm_;
     gameInfoForm_ = nullptr;
     delete tcpWindow_;
     tcpWindow_ = nullptr;
     delete comForm_;
     comForm_ = nullptr;
+    delete commentForm_;
+    commentForm_ = nullptr;
+    for (auto& [name, dialog] : dialogs_)
+        delete dialog;
+    dialogs_.clear();
     // The print dialogs go before the printer they point at.
     delete printDialog_;
     delete printerSetupDialog_;
@@ -482,10 +499,112 @@ void TSDIAppForm::closeEvent(QCloseEvent* e)
         timParam.stop();
         for (QTimer* t : {&timThink, &timVornVorn, &timRenzoku, &timAuto})
             t->stop();
+        SideWindowsStore();
         ctl_->FormClose();
     }
     e->accept();
 }
+
+// ---------------------------------------------------------------------------
+// Side windows and dialogs
+
+void TSDIAppForm::SideWindowsStore()
+{
+    if (commentForm_ != nullptr)
+        commentForm_->StoreGeometry();
+}
+
+bool TSDIAppForm::CommentShown() const { return commentForm_ != nullptr && commentForm_->isVisible(); }
+
+void TSDIAppForm::CommentSave()
+{
+    if (commentForm_ != nullptr)
+        commentForm_->Pull();
+    ctl_->CommntF.CommentSave();
+}
+
+void TSDIAppForm::CommentClear()
+{
+    ctl_->CommntF.CommentClear();
+    if (commentForm_ != nullptr)
+        commentForm_->Push();
+}
+
+void TSDIAppForm::CommentShow()
+{
+    ctl_->CommntF.CommentShow();
+    if (commentForm_ != nullptr)
+        commentForm_->Push();
+}
+
+void TSDIAppForm::CommentWindowShow(bool on)
+{
+    ctl_->CommntF.Visible = on;
+    if (commentForm_ == nullptr)
+        return;
+    if (on) {
+        CommentShow();
+        commentForm_->show();
+    } else {
+        commentForm_->hide();
+    }
+}
+
+void TSDIAppForm::SetOtoPlayer(TOtoPlayer* player) { player_ = player != nullptr ? player : ownPlayer_.get(); }
+
+void TSDIAppForm::OtoPlay(int colour) { vorn::OtoPlay(*ctl_, *player_, colour); }
+
+TDlgForm& TSDIAppForm::Dialog(const std::string& name)
+{
+    TDlgForm*& f = dialogs_[name];
+    if (f == nullptr) {
+        if (name == "UtikataDlg")
+            f = MakeUtikataForm(this, ctl_->UtikataDlg);
+        else if (name == "BanIsiColor")
+            f = MakeBanIsiForm(this, ctl_->BanIsiColor);
+        else if (name == "OtoDlg")
+            f = MakeOtoForm(this, ctl_->OtoDlg);
+        else
+            f = MakeAboutForm(this, ctl_->AboutBox);
+    }
+    return *f;
+}
+
+void TSDIAppForm::DialogExec(const std::string& name)
+{
+    TDlgForm& f = Dialog(name);
+    f.setModal(true);
+    f.exec();
+    ItemsChanged();
+}
+
+void TSDIAppForm::AboutShow() { DialogExec("AboutBox"); }
+
+void TSDIAppForm::ColorDialogShow() { DialogExec("BanIsiColor"); }
+
+void TSDIAppForm::SoundDialogShow() { DialogExec("OtoDlg"); }
+
+void TSDIAppForm::UtikataShow()
+{
+    TDlgForm& f = Dialog("UtikataDlg");
+    f.show();
+    f.raise();
+    f.activateWindow();
+}
+
+void TSDIAppForm::KifuPrint()
+{
+    if (!KifuPrintTo(Printer(), ctl_->GameInfo.Fields()))
+        ctl_->Prompt().Message(Msg("Cannot print", "印刷できません"));
+}
+
+void TSDIAppForm::FormPrint()
+{
+    if (!ImagePrintTo(Printer(), canvas_.Image()))
+        ctl_->Prompt().Message(Msg("Cannot print", "印刷できません"));
+}
+
+void TSDIAppForm::PrinterSetupShow() { PrintDialog1().exec(); }
 
 bool TSDIAppForm::event(QEvent* e)
 {

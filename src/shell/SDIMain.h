@@ -26,7 +26,10 @@ class QToolButton;
 
 namespace vorn {
 class TComFormWindow;
+class TCommntForm;
+class TDlgForm;
 class TGameInfoForm;
+class TOtoPlayer;
 class TTcpWindow;
 }
 
@@ -107,6 +110,27 @@ public:
     void WaitCursor(bool on) override;
     void SetAutoTimer(bool enabled) override;
     void SendMove(int kind, int x, int y, int colour) override;
+    bool CommentShown() const override;
+    void CommentSave() override;
+    void CommentClear() override;
+    void CommentShow() override;
+    void CommentWindowShow(bool on) override;
+    void OtoPlay(int colour) override;
+    void AboutShow() override;
+    void ColorDialogShow() override;
+    void UtikataShow() override;
+    void SoundDialogShow() override;
+    void KifuPrint() override;
+    void FormPrint() override;
+    void PrinterSetupShow() override;
+
+    // The comment window; the dialogs by name ("UtikataDlg", "BanIsiColor",
+    // "OtoDlg", "AboutBox"), made on first use.
+    TCommntForm* CommentForm() const { return commentForm_; }
+    TDlgForm& Dialog(const std::string& name);
+    // Where the move sounds go (the desktop's unless a player is given; the
+    // caller keeps it alive).
+    void SetOtoPlayer(TOtoPlayer* player);
 
     // The file, print and printer set-up dialogs, made on first use.
     QFileDialog& OpenDialog();
@@ -127,6 +151,10 @@ private:
     void BuildMenus();
     void BuildSpeedPanel();
     void ClientResized();
+    // The side windows hand their places over before the settings are written.
+    void SideWindowsStore();
+    // A modal dialog: made on first use, shown until it is closed.
+    void DialogExec(const std::string& name);
 
     TImageCanvas canvas_;
     std::unique_ptr<TQtPrompt> ownPrompt_;
@@ -150,6 +178,10 @@ private:
     TGameInfoForm* gameInfoForm_ = nullptr;
     TTcpWindow* tcpWindow_ = nullptr;
     TComFormWindow* comForm_ = nullptr;
+    TCommntForm* commentForm_ = nullptr;
+    std::unordered_map<std::string, TDlgForm*> dialogs_;
+    std::unique_ptr<TOtoPlayer> ownPlayer_;
+    TOtoPlayer* player_ = nullptr;
 
     // The window's timers: the game clock, engine against engine, the next
     // game of a match, automatic replay, the delayed opening of a record.
