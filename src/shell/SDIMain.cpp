@@ -23,6 +23,7 @@
 
 #include "shell/ComFormWindow.h"
 #include "shell/GameIForm.h"
+#include "shell/NngsWindow.h"
 #include "shell/TcpWindow.h"
 #include "shell/VornApp.h"
 
@@ -163,6 +164,7 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     RunGuarded([&] { ctl_->FormCreate(dir, args); });
     // The link windows, after the main window (the TCP window listens at once).
     tcpWindow_ = new TTcpWindow(this, ctl_->Tcp, width());
+    nngsWindow_ = new TNngsWindow(this, ctl_->Nngs, width());
     ItemsChanged();
 }
 
@@ -176,6 +178,8 @@ TSDIAppForm::~TSDIAppForm()
     gameInfoForm_ = nullptr;
     delete tcpWindow_;
     tcpWindow_ = nullptr;
+    delete nngsWindow_;
+    nngsWindow_ = nullptr;
     delete comForm_;
     comForm_ = nullptr;
     // The print dialogs go before the printer they point at.
@@ -418,6 +422,7 @@ void TSDIAppForm::SendMove(int kind, int x, int y, int colour)
     switch (kind) {
     case pkSerial: ctl_->Com.SendMove(x, y, colour); break;
     case pkTcp: ctl_->Tcp.SendMove(x, y); break;
+    case pkNngs: ctl_->Nngs.SendMove(x, y); break;
     default: break;
     }
 }

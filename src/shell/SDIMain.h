@@ -27,6 +27,7 @@ class QToolButton;
 namespace vorn {
 class TComFormWindow;
 class TGameInfoForm;
+class TNngsWindow;
 class TTcpWindow;
 }
 
@@ -83,6 +84,7 @@ public:
     QStatusBar* Status() const { return StatusBar; }
     TGameInfoForm* GameInfoForm() const { return gameInfoForm_; }
     TTcpWindow* TcpWindow() const { return tcpWindow_; }
+    TNngsWindow* NngsWindow() const { return nngsWindow_; }
     TComFormWindow* ComForm() const { return comForm_; }
     QTimer& Timer(const std::string& name);
     QTimer& AutoTimer() { return timAuto; }
@@ -149,6 +151,7 @@ private:
     QPageSetupDialog* printerSetupDialog_ = nullptr;
     TGameInfoForm* gameInfoForm_ = nullptr;
     TTcpWindow* tcpWindow_ = nullptr;
+    TNngsWindow* nngsWindow_ = nullptr;
     TComFormWindow* comForm_ = nullptr;
 
     // The window's timers: the game clock, engine against engine, the next
