@@ -9,6 +9,7 @@
 #include "Util.h"
 #include "board/Hooks.h"
 #include "net/NngsProtocol.h"
+#include "NngsUtil.h"
 
 namespace vorn::test {
 namespace {
@@ -171,22 +172,6 @@ public:
     int moves = 0, size = 19, handled = 0;
 };
 
-class TRecordingTransport : public TNngsTransport {
-public:
-    bool Write(const std::string& bytes) override
-    {
-        if (!open)
-            return false;
-        sent += bytes;
-        return true;
-    }
-    bool IsOpen() const override { return open; }
-    void Connect(const std::string& host, int port) override { connectedTo = host + ":" + std::to_string(port); }
-    void Close() override { open = false; }
-    bool open = true;
-    std::string sent, connectedTo;
-};
-
 class NngsProtocolTest : public VornTest {
 protected:
     void SetUp() override
@@ -213,17 +198,8 @@ protected:
         ASSERT_EQ(protocol.State(), TNngsProtocol::TState::Playing);
         host.events.clear();
     }
-    // Header and move line of game g as the server writes them.
-    static std::string MoveLines(int g, int n, char colour, const std::string& move)
-    {
-        char line[64];
-        std::snprintf(line, sizeof line, "15 %3d(%c): ", n, colour);
-        return "15 Game " + std::to_string(g) + " I: bob (0 2400 -1) vs me (0 2400 -1)\r\n" + line + move
-               + "\r\n1 6\r\n";
-    }
-
     TFakeHost host;
-    TRecordingTransport wire;
+    TRecordingNngsTransport wire;
     TNngsProtocol protocol{host};
 };
 
@@ -234,7 +210,7 @@ TEST_F(NngsProtocolTest, TheMatchRequestAndTheNoticeThatStartsOurGame)
     EXPECT_TRUE(host.events.empty());
 
     ASSERT_TRUE(protocol.RequestMatch("Bob", true, 19));
-    EXPECT_EQ(wire.sent, "set Client TRUE\rmatch Bob B 19 40 0\r");
+    EXPECT_EQ(wire.Take(), "set Client TRUE\rmatch Bob B 19 40 0\r");
     EXPECT_EQ(std::vector<std::string>(host.memo.end() - 2, host.memo.end()),
               (std::vector<std::string>{"set Client TRUE", "match Bob B 19 40 0"}));
     // Another player's match does not start ours; bob's does, in the
@@ -247,9 +223,9 @@ TEST_F(NngsProtocolTest, TheMatchRequestAndTheNoticeThatStartsOurGame)
     EXPECT_EQ(host.events.size(), 1U);
 
     // White's request; without a connection nothing is sent or awaited.
-    wire.sent.clear();
+    wire.Take();
     ASSERT_TRUE(protocol.RequestMatch("carol", false, 9));
-    EXPECT_EQ(wire.sent, "set Client TRUE\rmatch carol W 9 40 0\r");
+    EXPECT_EQ(wire.Take(), "set Client TRUE\rmatch carol W 9 40 0\r");
     wire.open = false;
     TNngsProtocol other(host);
     other.SetTransport(&wire);
@@ -262,7 +238,7 @@ TEST_F(NngsProtocolTest, AGameDialogNoLongerWaitingIgnoresTheMatch)
 {
     host.acceptMatch = false;
     ASSERT_TRUE(protocol.RequestMatch("bob", true, 19));
-    Feed("9 Creating match [1] with bob.\r\n" + MoveLines(1, 0, 'W', "D4"));
+    Feed("9 Creating match [1] with bob.\r\n" + NngsMoveLines(1, 0, 'W', "D4"));
     EXPECT_EQ(protocol.State(), TNngsProtocol::TState::Idle);
     EXPECT_EQ(host.events, std::vector<std::string>{"match 1 bob"});
 }
@@ -272,25 +248,25 @@ TEST_F(NngsProtocolTest, OnlyOurGamesMoveLinesForTheMoveExpectedAct)
     Match();
     // We play Black: the server echoes our move 0; bob answers with move 1.
     host.moves = 1;
-    Feed(MoveLines(3, 0, 'B', "D4"));
+    Feed(NngsMoveLines(3, 0, 'B', "D4"));
     EXPECT_TRUE(host.events.empty());
     // Another game's header and moves, then a listing line "15(W):" that
     // carries the number 5 of our next move's key only as a substring, and
     // a move line without its header.
     host.moves = 5;
-    Feed(MoveLines(7, 5, 'W', "C3") + "15  15(W): Q16\r\n");
+    Feed(NngsMoveLines(7, 5, 'W', "C3") + "15  15(W): Q16\r\n");
     EXPECT_TRUE(host.events.empty());
     // The header of our game, then move 5 as White: played.
-    Feed(MoveLines(3, 5, 'W', "Q16"));
+    Feed(NngsMoveLines(3, 5, 'W', "Q16"));
     EXPECT_EQ(host.events, std::vector<std::string>{"move 5 16,4 Q16"});
     // A number written with more blanks is the same number; a wrong colour
     // is not our move.
     host.events.clear();
-    Feed(MoveLines(3, 6, 'W', "C3") + MoveLines(3, 6, 'B', "C3"));
+    Feed(NngsMoveLines(3, 6, 'W', "C3") + NngsMoveLines(3, 6, 'B', "C3"));
     EXPECT_EQ(host.events, std::vector<std::string>{"move 6 3,17 C3"});
     // "Pass" only as the line's move; a point off the board is reported.
     host.events.clear();
-    Feed(MoveLines(3, 7, 'W', "Pass") + MoveLines(3, 8, 'B', "Z9") + MoveLines(3, 8, 'B', "Handicap 2"));
+    Feed(NngsMoveLines(3, 7, 'W', "Pass") + NngsMoveLines(3, 8, 'B', "Z9") + NngsMoveLines(3, 8, 'B', "Handicap 2"));
     EXPECT_EQ(host.events, (std::vector<std::string>{"move 7 0,0 Pass", "unreadable Z9", "unreadable Handicap"}));
 }
 
@@ -318,7 +294,7 @@ TEST_F(NngsProtocolTest, TellsAndShoutsNeverActOnTheGame)
     EXPECT_EQ(host.events, (std::vector<std::string>{"counting", "resigned"}));
     EXPECT_EQ(protocol.State(), TNngsProtocol::TState::Idle);
     // After the end nothing of that game acts any more.
-    Feed(MoveLines(3, 5, 'W', "D4") + "9 bob has resigned the game.\r\n");
+    Feed(NngsMoveLines(3, 5, 'W', "D4") + "9 bob has resigned the game.\r\n");
     EXPECT_EQ(host.events.size(), 2U);
 }
 
@@ -327,8 +303,8 @@ TEST_F(NngsProtocolTest, AConversationActsTheSameHoweverItIsCut)
     const std::string conversation =
         "9 Match [3] with bob in 40 accepted.\r\n9 Creating match [3] with bob.\r\n"
         "15 Game 3 I: bob (0 2400 -1) vs me (0 2400 -1)\n1 6\r"
-        + MoveLines(3, 0, 'B', "D4") + "24 *bob*: 1(W): Pass\n" + MoveLines(3, 1, 'W', "Q16") + MoveLines(3, 2, 'B', "Pass")
-        + MoveLines(3, 3, 'W', "Pass") + "\r\n\n"
+        + NngsMoveLines(3, 0, 'B', "D4") + "24 *bob*: 1(W): Pass\n" + NngsMoveLines(3, 1, 'W', "Q16") + NngsMoveLines(3, 2, 'B', "Pass")
+        + NngsMoveLines(3, 3, 'W', "Pass") + "\r\n\n"
         + "9 You can check your score with the score command, type 'done' when finished.\r\n";
     std::vector<std::string> expected;
     for (std::size_t chunk : {0, 1, 2, 3, 7, 64}) {
@@ -358,12 +334,12 @@ TEST_F(NngsProtocolTest, LongLinesAreShownButNeverLookedAt)
     host.moves = 1;
     // A 20 KB tell holding a header and a move line, then our move.
     const std::string big = "24 *carol*: 15 Game 3 I: " + std::string(20000, 'x') + " 15   1(W): D4";
-    Feed(big + "\r\n" + MoveLines(3, 1, 'W', "C3"), 1000);
+    Feed(big + "\r\n" + NngsMoveLines(3, 1, 'W', "C3"), 1000);
     EXPECT_EQ(host.events, std::vector<std::string>{"move 1 3,17 C3"});
     // A line longer than 64 KiB is cut: its head shows as one line, the rest
     // up to its end is dropped, and the next line is read as ever.
     host.memo.clear();
-    Feed(std::string(70000, 'y') + "15   2(B): D4\r\n" + MoveLines(3, 2, 'B', "E5"), 4096);
+    Feed(std::string(70000, 'y') + "15   2(B): D4\r\n" + NngsMoveLines(3, 2, 'B', "E5"), 4096);
     ASSERT_GE(host.memo.size(), 2U);
     EXPECT_EQ(host.memo[0].size(), kNngsLineMax);
     EXPECT_EQ(host.events.back(), "move 2 5,15 E5");
@@ -377,7 +353,7 @@ TEST_F(NngsProtocolTest, APromptLeftOpenIsShownAndAnsweredOnItsLine)
     EXPECT_EQ(host.memo, (std::vector<std::string>{"Welcome", "Login: "}));
     EXPECT_TRUE(host.tailOpen);
     protocol.SendLine("guest", true);
-    EXPECT_EQ(wire.sent, "guest\r");
+    EXPECT_EQ(wire.writes, (std::vector<std::string>{"guest", "\r"}));
     // The server ends the prompt's line later: it is not shown twice.
     Feed("\r\n1 1\r\n");
     EXPECT_EQ(host.memo, (std::vector<std::string>{"Welcome", "Login: ", "guest", "1 1"}));
@@ -387,10 +363,10 @@ TEST_F(NngsProtocolTest, APromptLeftOpenIsShownAndAnsweredOnItsLine)
 TEST_F(NngsProtocolTest, DoneGoesOnceAndTheConnectionsEventsReachTheHost)
 {
     Match();
+    wire.Take();
     protocol.SendDone();
     protocol.SendDone();
-    EXPECT_EQ(wire.sent.substr(wire.sent.size() - 5), "done\r");
-    EXPECT_EQ(wire.sent.find("done"), wire.sent.rfind("done"));
+    EXPECT_EQ(wire.Take(), "done\r");
     protocol.Opened("nngs.local");
     protocol.Failed(1, "Connection refused");
     Language = lgEnglish;
