@@ -207,7 +207,7 @@ void TNngsProtocol::Process()
             cutting_ = false;
             continue;
         }
-        Line(line, shown);
+        ParseLine(line, shown);
     }
     buffer_.erase(0, start);
     if (cutting_) {
@@ -226,7 +226,7 @@ void TNngsProtocol::Process()
         host_.MemoTail(SjisToUtf8(buffer_.substr(shown_)));
 }
 
-void TNngsProtocol::Line(const std::string& bytes, std::size_t shown)
+void TNngsProtocol::ParseLine(const std::string& bytes, std::size_t shown)
 {
     if (shown == 0 || shown < bytes.size())
         host_.MemoLine(SjisToUtf8(bytes.substr(shown)));
@@ -237,7 +237,7 @@ void TNngsProtocol::Line(const std::string& bytes, std::size_t shown)
     if (code == kNngsCodeInfo)
         Info(text);
     else if (code == kNngsCodeMove)
-        Move(text);
+        ParseMove(text);
 }
 
 void TNngsProtocol::Info(const std::string& text)
@@ -269,7 +269,7 @@ void TNngsProtocol::Info(const std::string& text)
     }
 }
 
-void TNngsProtocol::Move(const std::string& text)
+void TNngsProtocol::ParseMove(const std::string& text)
 {
     int game = 0;
     if (NngsParseHeader(text, game)) {

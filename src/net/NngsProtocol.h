@@ -156,9 +156,11 @@ private:
     // Takes the complete lines off the buffer in order.
     void Process();
     // One complete line; the memo already shows its first shown bytes.
-    void Line(const std::string& bytes, std::size_t shown);
+    void ParseLine(const std::string& bytes, std::size_t shown);
+    // An information line (code 9): match notice, counting, resignation.
     void Info(const std::string& text);
-    void Move(const std::string& text);
+    // A move line (code 15): a header, or a move of our game.
+    void ParseMove(const std::string& text);
 
     TNngsHost& host_;
     TNngsTransport* transport_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFont>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,8 +33,14 @@ TNngsWindow::TNngsWindow(QWidget* parent, TNngsForm& model, int mainWidth)
     Memo1 = new QPlainTextEdit(client);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
+    QFont memoFont(QStringLiteral("System"));
+    memoFont.setPixelSize(16);
+    Memo1->setFont(memoFont);
     Edit1 = new QLineEdit(client);
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    QFont editFont(QStringLiteral("System"));
+    editFont.setPixelSize(19);
+    Edit1->setFont(editFont);
     connect(Edit1, &QLineEdit::textEdited, this, [this](const QString& t) {
         if (!syncing_)
             model_.Edit1 = t.toStdString();
@@ -121,7 +128,7 @@ void TNngsWindow::MemoSync()
 void TNngsWindow::Layout()
 {
     Memo1->setGeometry(0, 0, std::max(model_.MemoWidth, 1), std::max(model_.MemoHeight, 1));
-    Edit1->setGeometry(0, std::max(model_.EditTop, 0), std::max(model_.MemoWidth, 1), 21);
+    Edit1->setGeometry(0, std::max(model_.EditTop, 0), std::max(model_.MemoWidth, 1), 27);
 }
 
 void TNngsWindow::TimerChanged()

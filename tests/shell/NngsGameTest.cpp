@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <memory>
 
 #include "GameUtil.h"
@@ -153,6 +154,28 @@ TEST_F(NngsGameTest, TheEngineAsBlackPlaysA9x9GameToTheCount)
     EXPECT_EQ(server.received.back(), "done");
     EXPECT_EQ(server.record.back(), kPass);
     EXPECT_NE(Ctl().GameInfo.edtResult.Text, "");
+}
+
+TEST_F(NngsGameTest, OnA13x13BoardTheServersPassEndsTheGameAndTheEngineSaysDone)
+{
+    Open(13);
+    TFakeNngsServer server(13, 3);
+    server.bobMoves = 34;
+    RandSeed(23);
+    g_moves = 0;
+    g_engineMoves = 4;
+    g_allMoves = 28;
+    Ctl().Turn.Think = EngineThenRandom;
+    Ctl().Nngs.timVorn.Interval = 1;
+    ASSERT_NO_FATAL_FAILURE(Login(server));
+    Confirm(false);
+    PlayOut(server, 60000);
+    // Bob's pass after ours started the counting on the server: it never
+    // reached board 0 as a move, and the engine said "done" to the notice.
+    EXPECT_EQ(static_cast<int>(server.record.size()), GobanLv[0]->Tejun.Last() + 1);
+    EXPECT_EQ(server.record.back(), kPass);
+    EXPECT_EQ(server.received.back(), "done");
+    EXPECT_EQ(std::count(server.received.begin(), server.received.end(), "done"), 1);
 }
 
 TEST_F(NngsGameTest, TheEngineAsWhitePlaysA19x19GameUntilTheServerResigns)
