@@ -152,7 +152,7 @@ public:
     {
         events.push_back("match " + std::to_string(game) + " " + opponent);
         moves = 0;
-        return acceptMatch;
+        return true;
     }
     int MoveNumber() const override { return moves; }
     int ToMove() const override { return moves % 2 == 0 ? kKuro : kSiro; }
@@ -168,7 +168,7 @@ public:
     void InputHandled() override { ++handled; }
 
     std::vector<std::string> memo, events;
-    bool tailOpen = false, acceptMatch = true;
+    bool tailOpen = false;
     int moves = 0, size = 19, handled = 0;
 };
 
@@ -232,15 +232,6 @@ TEST_F(NngsProtocolTest, TheMatchRequestAndTheNoticeThatStartsOurGame)
     EXPECT_FALSE(other.RequestMatch("carol", false, 9));
     EXPECT_EQ(other.State(), TNngsProtocol::TState::Idle);
     EXPECT_EQ(host.memo.back(), "(not sent) set Client TRUE");
-}
-
-TEST_F(NngsProtocolTest, AGameDialogNoLongerWaitingIgnoresTheMatch)
-{
-    host.acceptMatch = false;
-    ASSERT_TRUE(protocol.RequestMatch("bob", true, 19));
-    Feed("9 Creating match [1] with bob.\r\n" + NngsMoveLines(1, 0, 'W', "D4"));
-    EXPECT_EQ(protocol.State(), TNngsProtocol::TState::Idle);
-    EXPECT_EQ(host.events, std::vector<std::string>{"match 1 bob"});
 }
 
 TEST_F(NngsProtocolTest, OnlyOurGamesMoveLinesForTheMoveExpectedAct)
