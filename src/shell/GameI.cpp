@@ -145,7 +145,7 @@ void TGameInfo::FormCreate()
     const char* def = Language == lgEnglish ? "Man" : "人間";
     KifuBlackPlayer = ini.ReadString("GameInfo", "Black", def);
     KifuWhitePlayer = ini.ReadString("GameInfo", "White", def);
-    // Not built yet: the server link's NngsConnected := 0.
+    NngsConnected = 0;
     Changed();
 }
 
@@ -492,9 +492,8 @@ void TGameInfo::btnOKClick()
         return;
     }
     if (NngsInGame == 1) {
-        // Not built yet: the server link (its window, "set Client TRUE", the
-        // match request).  The game starts when the link's handshake
-        // completes, through StartGame.
+        // The game starts when the server reports the match.
+        main_.Nngs.GameConfirmed();
         return;
     }
     StartGame();

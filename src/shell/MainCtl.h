@@ -24,6 +24,7 @@
 #include "shell/FileMenu.h"
 #include "shell/GameI.h"
 #include "shell/Oto.h"
+#include "shell/NngsF.h"
 #include "shell/Score.h"
 #include "shell/TcpF.h"
 #include "shell/TejunNav.h"
@@ -231,6 +232,8 @@ public:
     TFileMenu Files{*this};
     // The TCP link window's logic.
     TTcpForm Tcp{*this};
+    // The Go-server window's logic.
+    TNngsForm Nngs{*this};
 
     // --- Calls from the core (TShellHooks) ------------------------------------
     bool BanUtu(int x, int y, int noAnalyze) override;
@@ -315,6 +318,7 @@ private:
     friend class TTejunNav;
     friend class TFileMenu;
     friend class TTcpForm;
+    friend class TNngsForm;
 
     TMainView& view_;
     TPrompt& prompt_;

@@ -27,6 +27,7 @@
 #include "shell/GameIForm.h"
 #include "shell/PrintCanvas.h"
 #include "shell/QtOtoPlayer.h"
+#include "shell/NngsWindow.h"
 #include "shell/TcpWindow.h"
 #include "shell/VornApp.h"
 
@@ -171,6 +172,7 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     tcpWindow_ = new TTcpWindow(this, ctl_->Tcp, width());
     commentForm_ = new TCommntForm(this, ctl_->CommntF);
     CommentWindowShow(ctl_->Checked("mnuComment"));
+    nngsWindow_ = new TNngsWindow(this, ctl_->Nngs, width());
     ItemsChanged();
 }
 
@@ -188,6 +190,8 @@ TSDIAppForm::~TSDIAppForm()
     gameInfoForm_ = nullptr;
     delete tcpWindow_;
     tcpWindow_ = nullptr;
+    delete nngsWindow_;
+    nngsWindow_ = nullptr;
     delete comForm_;
     comForm_ = nullptr;
     delete commentForm_;
@@ -435,6 +439,7 @@ void TSDIAppForm::SendMove(int kind, int x, int y, int colour)
     switch (kind) {
     case pkSerial: ctl_->Com.SendMove(x, y, colour); break;
     case pkTcp: ctl_->Tcp.SendMove(x, y); break;
+    case pkNngs: ctl_->Nngs.SendMove(x, y); break;
     default: break;
     }
 }

@@ -30,6 +30,7 @@ class TCommntForm;
 class TDlgForm;
 class TGameInfoForm;
 class TOtoPlayer;
+class TNngsWindow;
 class TTcpWindow;
 }
 
@@ -86,6 +87,7 @@ public:
     QStatusBar* Status() const { return StatusBar; }
     TGameInfoForm* GameInfoForm() const { return gameInfoForm_; }
     TTcpWindow* TcpWindow() const { return tcpWindow_; }
+    TNngsWindow* NngsWindow() const { return nngsWindow_; }
     TComFormWindow* ComForm() const { return comForm_; }
     QTimer& Timer(const std::string& name);
     QTimer& AutoTimer() { return timAuto; }
@@ -177,6 +179,7 @@ private:
     QPageSetupDialog* printerSetupDialog_ = nullptr;
     TGameInfoForm* gameInfoForm_ = nullptr;
     TTcpWindow* tcpWindow_ = nullptr;
+    TNngsWindow* nngsWindow_ = nullptr;
     TComFormWindow* comForm_ = nullptr;
     TCommntForm* commentForm_ = nullptr;
     std::unordered_map<std::string, TDlgForm*> dialogs_;

@@ -56,11 +56,6 @@ void ExamTimeLimit()
     // Not built yet: the rank exam's time limit.
 }
 
-void NngsSendDone()
-{
-    // Not built yet: the server link is sent the line "done".
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -227,7 +222,7 @@ void TTurn::ComUtu()
         GameOver = 1;
         m.Score.GameEnd();
         if (PlayerKind[n] == pkNngs)
-            NngsSendDone();
+            m.Nngs.SendDone();
         return;
     }
     if (PlayerKind[n] == pkComputer)

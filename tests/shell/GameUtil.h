@@ -41,8 +41,8 @@ inline bool StartsWith(const std::string& s, const std::string& prefix)
     return s.compare(0, prefix.size(), prefix) == 0;
 }
 
-// A headless window whose moves for a serial peer go to the serial link,
-// as the Qt window sends them.
+// A headless window whose moves for a serial peer or the server go to their
+// link, as the Qt window sends them.
 class TLinkView : public TRecordingView {
 public:
     void SendMove(int kind, int x, int y, int colour) override
@@ -50,6 +50,8 @@ public:
         TRecordingView::SendMove(kind, x, y, colour);
         if (kind == pkSerial && ctl != nullptr)
             ctl->Com.SendMove(x, y, colour);
+        if (kind == pkNngs && ctl != nullptr)
+            ctl->Nngs.SendMove(x, y);
     }
     TMainCtl* ctl = nullptr;
 };

@@ -42,6 +42,7 @@ void ShellTest::SetUp()
     // program's own.
     TcpReset();
     TcpPort = 0;
+    NngsConnected = 0;
     char tmpl[] = "/tmp/vorn-shell-XXXXXX";
     root_ = mkdtemp(tmpl);
     configDir = root_ + "/config";
