@@ -25,8 +25,6 @@ void Kankei8Utu(Point, Point) {}
 void Kankei10Utu(Point, Point) {}
 void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
-void IkkenNozoki(TKankeiBox) {}
-void IkkenNozokiSoto(TKankeiBox) {}
 void IkkenEdgeRenraku(Point, Point) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 

@@ -33,11 +33,7 @@ void Kankei8Utu(Point a, Point b);    // (2,3) shape
 void Kankei10Utu(Point a, Point b);   // three-space jump
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
-// Pattern families of the one-space jump (engine/links/IkkenRenraku.h): the
-// peep and the reading from outside it; and the dispatcher of a jump to the
-// edge.
-void IkkenNozoki(TKankeiBox box);
-void IkkenNozokiSoto(TKankeiBox box);
+// The dispatcher of a one-space jump to the edge (engine/links/IkkenRenraku.h).
 void IkkenEdgeRenraku(Point a, Point b);
 // Relation moves run at the end of the pair answers (reason 5); selects at
 // 160 into out.
