@@ -22,8 +22,6 @@ void Kankei8Utu(Point, Point) {}
 void Kankei10Utu(Point, Point) {}
 void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
-void IkkenNozoki(TKankeiBox) {}
-void IkkenNozokiSoto(TKankeiBox) {}
 void IkkenEdgeTuke(TKankeiBox) {}
 void IkkenEdgeTukeYomi(TKankeiBox) {}
 void Kankei6EdgeUtu(Point, Point) {}

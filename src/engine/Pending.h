@@ -31,12 +31,9 @@ void Kankei8Utu(Point a, Point b);    // (2,3) shape
 void Kankei10Utu(Point a, Point b);   // three-space jump
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
-// Pattern families of the one-space jump (engine/links/IkkenRenraku.h): the
-// peep and the reading from outside it; and of a jump to the edge
-// (engine/links/IkkenEdgeRenraku.h), the opponent's stone beside the owner's
+// Pattern families of a one-space jump to the edge
+// (engine/links/IkkenEdgeRenraku.h): the opponent's stone beside the owner's
 // stone and its reading.
-void IkkenNozoki(TKankeiBox box);
-void IkkenNozokiSoto(TKankeiBox box);
 void IkkenEdgeTuke(TKankeiBox box);
 void IkkenEdgeTukeYomi(TKankeiBox box);
 // The dispatcher of a two-space jump to the edge (one end off the board).

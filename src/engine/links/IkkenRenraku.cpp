@@ -11,6 +11,7 @@
 #include "engine/Koho.h"
 #include "engine/Pending.h"
 #include "engine/links/IkkenKado1.h"
+#include "engine/links/IkkenNozoki.h"
 #include "engine/links/IkkenWarikomi.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/Yose.h"
