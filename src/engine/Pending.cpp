@@ -28,7 +28,6 @@ void IkkenNozoki(TKankeiBox) {}
 void IkkenNozokiSoto(TKankeiBox) {}
 void IkkenEdgeTuke(TKankeiBox) {}
 void IkkenEdgeTukeYomi(TKankeiBox) {}
-void Kankei6EdgeUtu(Point, Point) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
 void SikatuUrgentThink(Point& out) { out = Point{}; }

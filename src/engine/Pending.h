@@ -40,8 +40,6 @@ void IkkenNozoki(TKankeiBox box);
 void IkkenNozokiSoto(TKankeiBox box);
 void IkkenEdgeTuke(TKankeiBox box);
 void IkkenEdgeTukeYomi(TKankeiBox box);
-// The dispatcher of a two-space jump to the edge (one end off the board).
-void Kankei6EdgeUtu(Point a, Point b);
 // Relation moves run at the end of the pair answers (reason 5); selects at
 // 160 into out.
 void Kankei4Think(Point& out);
