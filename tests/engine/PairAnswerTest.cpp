@@ -142,8 +142,11 @@ TEST_F(PairAnswerTest, KindsWithoutALinkAreMarkedAnsweredWithoutCandidates)
 TEST_F(PairAnswerTest, NetsAndDoubleAtarisAreAnsweredHereAtarisAndLaddersElsewhere)
 {
     // The list of this position holds the two ladders (kind 22) and the
-    // double atari (24): only the double atari gets a candidate here.
+    // double atari (24): only the double atari gets a candidate here.  (The
+    // link pairs only record: White's third-line stones have links to the
+    // edge that are answered too.)
     Prepare(kDoubleAtari, kKuro);
+    PairSources.Relation = RecordingHandler;
     const TGoban& b = *GobanLv[0];
     int ladders = 0, doubles = 0;
     for (int i = 1; i <= b.PairCount(); ++i) {
