@@ -24,7 +24,6 @@ void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
 void IkkenEdgeTuke(TKankeiBox) {}
 void IkkenEdgeTukeYomi(TKankeiBox) {}
-void Kankei6EdgeUtu(Point, Point) {}
 void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void KeimaSotoNaka(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void KeimaSotoHane(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}

@@ -36,8 +36,6 @@ void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
 // stone and its reading.
 void IkkenEdgeTuke(TKankeiBox box);
 void IkkenEdgeTukeYomi(TKankeiBox box);
-// The dispatcher of a two-space jump to the edge (one end off the board).
-void Kankei6EdgeUtu(Point a, Point b);
 // Pattern families of the knight's move (engine/shapes/Keima.h routes to
 // them): a stone of the attacker on a middle point of the box r, and stones
 // of the attacker just outside it (d: the outer lines, dc their colours).

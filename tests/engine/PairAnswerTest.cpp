@@ -143,7 +143,9 @@ TEST_F(PairAnswerTest, NetsAndDoubleAtarisAreAnsweredHereAtarisAndLaddersElsewhe
 {
     // The list of this position holds the two ladders (kind 22) and the
     // double atari (24): only the double atari gets a candidate here.  The
-    // cuts of its diagonal links are the link handlers' and stay out.
+    // cuts of its diagonal links are the link handlers' and stay out (the
+    // link pairs only record: White's third-line stones have links to the
+    // edge that are answered too).
     Prepare(kDoubleAtari, kKuro);
     PairSources.Relation = RecordingHandler;
     const TGoban& b = *GobanLv[0];

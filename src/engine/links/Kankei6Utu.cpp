@@ -9,6 +9,7 @@
 #include "engine/Pending.h"
 #include "engine/shapes/Keima.h"
 #include "engine/Think.h"
+#include "engine/links/Kankei6EdgeUtu.h"
 #include "engine/links/Kankei6Kata.h"
 #include "engine/links/Kankei6Nozoki.h"
 #include "engine/links/Kankei6Warikomi.h"

@@ -38,23 +38,10 @@ constexpr Point kA(5, 3), kB(5, 6), kG4(5, 4), kG7(5, 5);
 // The jump's stone on the third line and its partner beyond the top edge.
 constexpr Point kEdgeA(5, 3), kEdgeB(5, 0);
 
-struct TStone {
-    int X, Y;
-    char C; // 'X' black, 'O' white
-};
+using TStone = TDiagramStone;
 using TStones = std::vector<TStone>;
 
-// A diagram of the given size holding the stones.
-std::string Diagram(const TStones& stones, int size = 9)
-{
-    std::vector<std::string> rows(size, std::string(size, '.'));
-    for (const TStone& s : stones)
-        rows[s.Y - 1][s.X - 1] = s.C;
-    std::string d;
-    for (const std::string& r : rows)
-        d += "\n" + r;
-    return d;
-}
+std::string Diagram(const TStones& stones, int size = 9) { return StoneDiagram(stones, size); }
 
 // Black's jump with more stones.
 std::string Jump(TStones stones)

@@ -177,6 +177,17 @@ void SweepEdgeLine(const std::string& what, int d, TSweepCount& count)
 
 bool JumpBox(Point a, Point b, TKankeiBox& box) { return KankeiPrologue(a, b, nullptr, box); }
 
+std::string StoneDiagram(const std::vector<TDiagramStone>& stones, int size)
+{
+    std::vector<std::string> rows(size, std::string(size, '.'));
+    for (const TDiagramStone& s : stones)
+        rows[s.Y - 1][s.X - 1] = s.C;
+    std::string d;
+    for (const std::string& r : rows)
+        d += "\n" + r;
+    return d;
+}
+
 Point Sym(Point p, int t)
 {
     const int n = BoardSize + 1;
@@ -345,6 +356,36 @@ void ExpectSymmetric(std::span<const TSymCase> cases)
                 EXPECT_EQ(got, first) << c.Name << " symmetry " << t;
             }
         }
+    }
+}
+
+void ExpectEdgeSymmetric(void (*h)(Point, Point), std::span<const TEdgeSymCase> cases)
+{
+    for (const TEdgeSymCase& c : cases) {
+        TLinkOutput first;
+        for (int t = 0; t < 8; ++t)
+            for (bool swapped : {false, true}) {
+                SymDecision(c.Diagram.c_str(), t, c.ToMove, c.Stones);
+                JibunIro = static_cast<std::uint8_t>(c.ToMove);
+                AiteIro = static_cast<std::uint8_t>(c.ToMove ^ 3);
+                KohoKind = kkKankei;
+                ClearLinkOutput();
+                const Point a = Sym(swapped ? c.Edge : c.Stone, t), b = Sym(swapped ? c.Stone : c.Edge, t);
+                const std::uint64_t before = StackHash();
+                h(a, b);
+                EXPECT_EQ(StackHash(), before) << c.Name << " symmetry " << t;
+                TLinkOutput got = TakeLinkOutput(t);
+                if (!c.Values)
+                    for (auto& [p, v] : got.Koho)
+                        v = 0;
+                if (t == 0 && !swapped) {
+                    first = got;
+                    EXPECT_FALSE(first.Koho.empty()) << c.Name << " gives nothing to compare";
+                } else {
+                    EXPECT_TRUE(got == first) << c.Name << " symmetry " << t << (swapped ? " from the edge" : "")
+                                              << ":" << got.Show() << " /" << first.Show();
+                }
+            }
     }
 }
 

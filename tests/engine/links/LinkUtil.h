@@ -75,6 +75,14 @@ void SweepEdgeLine(const std::string& what, int d, TSweepCount& count);
 // the handler would not go on (an end off the board, no stone at a).
 bool JumpBox(Point a, Point b, TKankeiBox& box);
 
+// A diagram of the given size holding the stones: 'X' black, 'O' white at
+// (x, y), counted from 1 from the left and from the top.
+struct TDiagramStone {
+    int X, Y;
+    char C;
+};
+std::string StoneDiagram(const std::vector<TDiagramStone>& stones, int size = 9);
+
 // --- Symmetries -------------------------------------------------------------------
 
 // Symmetry t = 0..7 of the board: bit 2 swaps the axes, then bit 0 mirrors
@@ -140,6 +148,25 @@ std::string Handler(void (*h)(Point, Point), Point a, Point b, int t);
 // answer at the mapped points each time (values too where the case says),
 // never an empty one, and the boards as they were.
 void ExpectSymmetric(std::span<const TSymCase> cases);
+
+// --- Relations to the edge -------------------------------------------------------------
+
+// A relation from a stone to the point beyond the edge, on a diagram with
+// the listed points set to a colour.
+struct TEdgeSymCase {
+    const char* Name;
+    std::string Diagram;
+    TStones Stones;
+    Point Stone, Edge;
+    int ToMove;
+    bool Values; // the evaluation agrees under the board's symmetries
+};
+// The handler on every case under the eight symmetries (so on every edge),
+// from the stone and from the end beyond the edge, JibunIro the side to move
+// under the pair answers' reason: the same output at the mapped points each
+// time (values too where the case says), never an empty one, and the boards
+// as they were.
+void ExpectEdgeSymmetric(void (*h)(Point, Point), std::span<const TEdgeSymCase> cases);
 
 // --- Trial moves ----------------------------------------------------------------------
 
