@@ -26,8 +26,6 @@ void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
 void IkkenNozoki(TKankeiBox) {}
 void IkkenNozokiSoto(TKankeiBox) {}
-void IkkenEdgeTuke(TKankeiBox) {}
-void IkkenEdgeTukeYomi(TKankeiBox) {}
 void Kankei6EdgeUtu(Point, Point) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 

@@ -33,13 +33,9 @@ void Kankei10Utu(Point a, Point b);   // three-space jump
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
 // Pattern families of the one-space jump (engine/links/IkkenRenraku.h): the
-// peep and the reading from outside it; and of a jump to the edge
-// (engine/links/IkkenEdgeRenraku.h), the opponent's stone beside the owner's
-// stone and its reading.
+// peep and the reading from outside it.
 void IkkenNozoki(TKankeiBox box);
 void IkkenNozokiSoto(TKankeiBox box);
-void IkkenEdgeTuke(TKankeiBox box);
-void IkkenEdgeTukeYomi(TKankeiBox box);
 // The dispatcher of a two-space jump to the edge (one end off the board).
 void Kankei6EdgeUtu(Point a, Point b);
 // Relation moves run at the end of the pair answers (reason 5); selects at
