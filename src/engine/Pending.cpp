@@ -22,8 +22,6 @@ void Kankei8Utu(Point, Point) {}
 void Kankei10Utu(Point, Point) {}
 void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
-void IkkenEdgeTuke(TKankeiBox) {}
-void IkkenEdgeTukeYomi(TKankeiBox) {}
 void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void KeimaSotoNaka(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void KeimaSotoHane(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}

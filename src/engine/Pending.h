@@ -31,11 +31,6 @@ void Kankei8Utu(Point a, Point b);    // (2,3) shape
 void Kankei10Utu(Point a, Point b);   // three-space jump
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
-// Pattern families of a one-space jump to the edge
-// (engine/links/IkkenEdgeRenraku.h): the opponent's stone beside the owner's
-// stone and its reading.
-void IkkenEdgeTuke(TKankeiBox box);
-void IkkenEdgeTukeYomi(TKankeiBox box);
 // Pattern families of the knight's move (engine/shapes/Keima.h routes to
 // them): a stone of the attacker on a middle point of the box r, and stones
 // of the attacker just outside it (d: the outer lines, dc their colours).

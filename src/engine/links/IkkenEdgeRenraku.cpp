@@ -4,9 +4,10 @@
 #include "board/Goban.h"
 #include "board/Ren.h"
 #include "board/Sicho.h"
-#include "engine/Pending.h"
 #include "engine/Reading.h"
 #include "engine/links/IkkenEdgeNozoki.h"
+#include "engine/links/IkkenEdgeTuke.h"
+#include "engine/links/IkkenEdgeTukeYomi.h"
 #include "engine/links/IkkenEdgeWarikomi.h"
 
 namespace vorn {

@@ -13,8 +13,9 @@
 //
 // and hands it on by where the first opponent stone stands: on the gap
 // (engine/links/IkkenEdgeWarikomi.h), beside the gap on the first line
-// (engine/links/IkkenEdgeNozoki.h), or beside the stone.  The pattern
-// routines read only cells 0..5.
+// (engine/links/IkkenEdgeNozoki.h), or beside the stone on the second line
+// (engine/links/IkkenEdgeTuke.h, then engine/links/IkkenEdgeTukeYomi.h).  The
+// pattern routines read only cells 0..5.
 #pragma once
 
 #include "board/Point.h"
