@@ -26,12 +26,12 @@ namespace vorn {
 // The shapes of a three-space jump, in the order they are tested: the first
 // that holds decides.
 enum : int {
-    kKankei10Warikomi = 0, // the middle gap [7] holds the opponent
-    kKankei10WariHasi = 1, // a gap next to an end, [4] or [10]
+    kKankei10Warikomi = 0,   // the middle gap [7] holds the opponent
+    kKankei10WariHasi = 1,   // a gap next to an end, [4] or [10]
     kKankei10NakaNozoki = 2, // a flank of the middle gap, [6] or [8]
-    kKankei10Nozoki = 3,   // a flank of a gap next to an end
-    kKankei10Kado = 4,     // only a corner beside an end stone: no answer
-    kKankei10Soto = 5,     // no opponent stone in the box: read the strip
+    kKankei10Nozoki = 3,     // a flank of a gap next to an end
+    kKankei10Kado = 4,       // only a corner beside an end stone: no answer
+    kKankei10Soto = 5,       // no opponent stone in the box: read the strip
 };
 int Kankei10Shape(const TKankeiBox& box);
 
@@ -46,11 +46,11 @@ int Kankei10SotoShape(const TKankeiBox& box);
 
 // The shapes at the edge, on the turned box and the strip, first that holds.
 enum : int {
-    kKankei10EdgeSan = 0,    // the third-line point [4] in front of the stone
-    kKankei10EdgeNi = 1,     // the second-line point [7]
+    kKankei10EdgeSan = 0,     // the third-line point [4] in front of the stone
+    kKankei10EdgeNi = 1,      // the second-line point [7]
     kKankei10EdgeSanYoko = 2, // beside [4]
-    kKankei10EdgeNiYoko = 3, // beside [7]
-    kKankei10EdgeKata = 4,   // beside the stone
+    kKankei10EdgeNiYoko = 3,  // beside [7]
+    kKankei10EdgeKata = 4,    // beside the stone
     kKankei10EdgeNone = 5,
 };
 int Kankei10EdgeShape(const TKankeiBox& box);
