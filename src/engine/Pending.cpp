@@ -19,7 +19,6 @@ int KouDateValue = 0;
 void Kankei5Utu(Point, Point) {}
 void Kankei7Utu(Point, Point) {}
 void Kankei8Utu(Point, Point) {}
-void Kankei10Utu(Point, Point) {}
 void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
 void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}

@@ -28,7 +28,6 @@ extern int KouDateValue;
 void Kankei5Utu(Point a, Point b);    // (2,2) diagonal
 void Kankei7Utu(Point a, Point b);    // large knight's move
 void Kankei8Utu(Point a, Point b);    // (2,3) shape
-void Kankei10Utu(Point a, Point b);   // three-space jump
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
 // Pattern families of the knight's move (engine/shapes/Keima.h routes to
