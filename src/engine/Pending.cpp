@@ -30,9 +30,6 @@ void IkkenKado1(TKankeiBox) {}
 void IkkenEdgeRenraku(Point, Point) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
-void SikatuUrgentThink(Point& out) { out = Point{}; }
-void SikatuThink() {}
-void SemeaiThink() {}
 void WeakGunKankeiThink(Point& out) { SelectIfAny(kSelectMiddle, out); }
 void Kankei34Think(Point& out) { SelectIfAny(kSelectMiddle, out); }
 void JiUtikomiThink() {}

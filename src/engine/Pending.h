@@ -45,10 +45,6 @@ void IkkenEdgeRenraku(Point a, Point b);
 void Kankei4Think(Point& out);
 
 // --- Generators, by stage --------------------------------------------------------
-// Stage 2.
-void SikatuUrgentThink(Point& out);
-void SikatuThink();
-void SemeaiThink();
 // Stage 3.
 void WeakGunKankeiThink(Point& out);
 void Kankei34Think(Point& out);
