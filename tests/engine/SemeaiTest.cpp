@@ -159,8 +159,9 @@ TEST_F(SemeaiTest, ASelfAtariIsFilledAfterThePointThatAvoidsIt)
         TYomiKeep keep;
         ASSERT_TRUE(ToruPlay(kSiro, V("D9")));
         ASSERT_TRUE(ToruPlay(kSiro, V("B7")));
-        if (withSubstitute)
+        if (withSubstitute) {
             ASSERT_TRUE(ToruPlay(kSiro, V("D8")));
+        }
         ASSERT_TRUE(ToruPlay(kSiro, V("A6")));
         ToruRenMake();
         EXPECT_EQ(ToruRenAt(V("A6"))->Kuu() > 1, withSubstitute);

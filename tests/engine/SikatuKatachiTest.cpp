@@ -58,8 +58,9 @@ TEST_F(SikatuKatachiTest, PatternsOnEveryGroupOfGamePositions)
                     ASSERT_EQ(b0.GetIroPt(Koho.Pt[i]), kAki) << name << " " << where;
                 // (The urgent eye pass also runs the relation answers, which
                 // prepare answers of their own.)
-                if (g->GetIsiIro() != JibunIro && pass != SikatuUrgentMe)
+                if (g->GetIsiIro() != JibunIro && pass != SikatuUrgentMe) {
                     ASSERT_EQ(PreparedTeCount, prepared) << name << " " << where;
+                }
                 fired[name] += KohoCount > 0 ? 1 : 0;
             }
         }

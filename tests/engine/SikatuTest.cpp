@@ -113,13 +113,15 @@ TEST_F(SikatuTest, FiltersReadOnlyGroupsShortOfEyes)
         const std::uint64_t before = AnalyzeCount;
         const int k = SikatuKorosu(g, list);
         EXPECT_EQ(k > 0, c.korosu) << c.stone;
-        if (!c.korosu)
+        if (!c.korosu) {
             EXPECT_EQ(AnalyzeCount, before) << c.stone << ": nothing is read";
+        }
         const std::uint64_t mid = AnalyzeCount;
         const int i = SikatuIkiru(g, list);
         EXPECT_EQ(i > 0, c.ikiru) << c.stone;
-        if (!c.ikiru)
+        if (!c.ikiru) {
             EXPECT_EQ(AnalyzeCount, mid) << c.stone << ": nothing is read";
+        }
         EXPECT_EQ(Level, 0);
     }
 }
@@ -307,8 +309,9 @@ TEST_F(SikatuTest, TheGeneratorsGates)
         const std::uint64_t before = AnalyzeCount;
         SikatuThink();
         EXPECT_EQ(KohoValueAt(ParsePoint("B1")).has_value(), c.proposes) << c.what << ": " << CandidateList();
-        if (!c.proposes)
+        if (!c.proposes) {
             EXPECT_EQ(AnalyzeCount, before) << c.what;
+        }
         EXPECT_EQ(Level, 0) << c.what;
     }
     // Pondering runs only inside the move choice.
