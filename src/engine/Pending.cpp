@@ -28,9 +28,6 @@ void KeimaSotoHaneSicho(std::span<const Point>, std::span<const Point>, std::spa
 void KeimaSotoTuke(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
-void SikatuUrgentThink(Point& out) { out = Point{}; }
-void SikatuThink() {}
-void SemeaiThink() {}
 void WeakGunKankeiThink(Point& out) { SelectIfAny(kSelectMiddle, out); }
 void Kankei34Think(Point& out) { SelectIfAny(kSelectMiddle, out); }
 void JiUtikomiThink() {}

@@ -44,10 +44,6 @@ void KeimaSotoTuke(std::span<const Point> r, std::span<const Point> d, std::span
 void Kankei4Think(Point& out);
 
 // --- Generators, by stage --------------------------------------------------------
-// Stage 2.
-void SikatuUrgentThink(Point& out);
-void SikatuThink();
-void SemeaiThink();
 // Stage 3.
 void WeakGunKankeiThink(Point& out);
 void Kankei34Think(Point& out);

@@ -13,6 +13,7 @@
 #include "engine/Fault.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Sikatu.h"
 #include "engine/Yose.h"
 #include "records/Kifu.h"
 #include "records/KifuIg1.h"
@@ -966,11 +967,12 @@ void TMainCtl::DictionariesStart()
 {
     // Opened for the board size from the program's directory, then back to
     // their roots with the handicap stones fed to the corners.  Answers
-    // prepared for the last game do not belong to this one.
+    // prepared for the last game, its endgame values and the groups pondered
+    // in it do not belong to this one.
     JosekiOpenGame();
     PreparedTeClear();
     YoseCacheClear();
-    // Not built yet: the pondered groups cleared.
+    ClearSikatuGun();
 }
 
 void TMainCtl::DictionariesClose() { JosekiCloseGame(); }
