@@ -298,7 +298,10 @@ white to play
   X X X X X X O . .
   . . . . . . . . .
 kill A2 [pass]
-sikatu [!B1|C1|D1|E1|F1|G1]
+# The relation answers that the life-and-death pass reaches through the
+# group's links add the first-line hane F1 (value 9, reason 5): a small
+# endgame move that the pass should not hand on as an attack here.
+sikatu [!B1|C1|D1|E1|F1|G1] *
 
 [two-eyes-19-kill]
 # Two eyes in the corner: nothing to kill.
