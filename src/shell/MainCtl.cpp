@@ -172,7 +172,8 @@ void TMainCtl::Click(const std::string& name)
         (this->*(it->second))();
         return;
     }
-    if (Nav.Click(name) || Files.Click(name) || Turn.Click(name) || Score.Click(name))
+    if (Nav.Click(name) || Files.Click(name) || Turn.Click(name) || Score.Click(name) || Overlay.Click(name)
+        || DevMenu.Click(name))
         return;
     if (FindSwitch(name) != nullptr) {
         SwitchToggle(name);
@@ -931,30 +932,11 @@ void TMainCtl::ExamAddMove(int n, Point p)
     (void)n, (void)p;
 }
 
-void TMainCtl::SakiyomiLineShow(int x, int y)
-{
-    // Not built yet: the engine's stored look-ahead lines that start at the
-    // point are drawn.
-    (void)x, (void)y;
-}
+void TMainCtl::SakiyomiLineShow(int x, int y) { Overlay.SakiyomiLineShow(x, y); }
 
-void TMainCtl::OverlayPaint()
-{
-    if (Checked("mnuNumber"))
-        Ban.BangoPaint();
-    // Not built yet: JiaiPaint (mnuDspJi), SemeaiPaint (mnuSemeai),
-    // DeathPaint (mnuDspDeath), WeakGunPaint (mnuWeakGun), AtariPaint
-    // (mnuDspAtari), and last, always, the look-ahead values (SakiyomiPaint).
-    if (Checked("mnuLink"))
-        KankeiPaint(true);
-    if (Checked("mnuKankei"))
-        KankeiPaint(false);
-}
+void TMainCtl::OverlayPaint() { Overlay.Paint(); }
 
-void TMainCtl::DevViewsRefresh()
-{
-    // Not built yet: the chain, group, region and relation views.
-}
+void TMainCtl::DevViewsRefresh() { view_.DevViewsRefresh(); }
 
 void TMainCtl::DictionariesCreate()
 {
