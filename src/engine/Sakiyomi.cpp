@@ -76,7 +76,8 @@ bool Better(int v, int kept, int mover) { return mover == SakiRootColour ? v > k
 
 // The engine's decision state that the tree's nodes overwrite: the candidate
 // table with its selection results and ko park, the threat count, the
-// colours, the base evaluation and the flags of the prologue.  Restore()
+// colours, the base evaluation, the flags of the prologue and the pairs
+// dealt with.  Restore()
 // analyses the game board again and rebuilds what the decision built from it
 // (ladders, pair list, maps, peeps, ko point), then puts the rest back.
 class TSakiyomiKeep {
@@ -87,6 +88,8 @@ public:
           dateCount_(KouDateCount), jibun_(JibunIro), aite_(AiteIro), base_(HyokaBaseValue),
           bigKuro_(BigGunKuroBase), bigSiro_(BigGunSiroBase), urgent_(UrgentPassFlag), pairMode_(GunKankeiPairMode)
     {
+        for (int i = 1; i <= kMaxPair; ++i)
+            pairFlags_[i] = GobanLv[0]->PairFlag(i);
     }
     ~TSakiyomiKeep()
     {
@@ -125,6 +128,8 @@ public:
         BigGunSiroBase = bigSiro_;
         UrgentPassFlag = urgent_;
         GunKankeiPairMode = pairMode_;
+        for (int i = 1; i <= kMaxPair; ++i)
+            GobanLv[0]->SetPairFlag(i, pairFlags_[i]);
     }
 
 private:
@@ -139,6 +144,8 @@ private:
     std::uint8_t jibun_, aite_;
     int base_, bigKuro_, bigSiro_;
     std::uint8_t urgent_, pairMode_;
+    // The pairs the decision's generators have dealt with.
+    Arr<std::uint8_t, 1, kMaxPair> pairFlags_{};
     bool done_ = false;
 };
 
