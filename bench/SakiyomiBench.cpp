@@ -1,5 +1,5 @@
-// The look-ahead on the fixed positions of BenchPositions.h, each with either
-// side to move: per search the tree nodes (ThinkYomi calls), the full
+// The look-ahead on the fixed positions of BenchPositions.h (openings,
+// middle games and endgames), each with either side to move: per search the tree nodes (ThinkYomi calls), the full
 // analyses and the time, median and worst; and the whole move choice with
 // the search on and off (off: the clock gate, a budget of no minutes).
 #include <benchmark/benchmark.h>
@@ -60,8 +60,7 @@ void SetUp(const char* diagram, int toMove)
 
 // The staged search untimed, then the look-ahead on its choice, timed; only
 // the searches that read a tree are samples.
-template <std::size_t N>
-void SearchOn(benchmark::State& state, const char* const (&positions)[N])
+void SearchOn(benchmark::State& state, const std::vector<const char*>& positions)
 {
     ResetProgramState();
     PlayerKind[kKuro] = PlayerKind[kSiro] = pkComputer;
@@ -101,8 +100,7 @@ void SearchOn(benchmark::State& state, const char* const (&positions)[N])
 
 // ThinkMove for either side to move, with the default settings (search on)
 // or with no thinking budget (search off).
-template <std::size_t N>
-void DecideOn(benchmark::State& state, const char* const (&positions)[N], bool search)
+void DecideOn(benchmark::State& state, const std::vector<const char*>& positions, bool search)
 {
     ResetProgramState();
     PlayerKind[kKuro] = PlayerKind[kSiro] = pkComputer;
@@ -131,21 +129,29 @@ void DecideOn(benchmark::State& state, const char* const (&positions)[N], bool s
     ResetProgramState();
 }
 
-void BM_Sakiyomi9(benchmark::State& state) { SearchOn(state, bench::kPositions9); }
-void BM_Sakiyomi9Middle(benchmark::State& state) { SearchOn(state, bench::kMiddle9); }
-void BM_Sakiyomi19(benchmark::State& state) { SearchOn(state, bench::kPositions19); }
-void BM_Sakiyomi19Middle(benchmark::State& state) { SearchOn(state, bench::kMiddle19); }
-void BM_ThinkMoveSearch9(benchmark::State& state) { DecideOn(state, bench::kPositions9, true); }
-void BM_ThinkMoveNoSearch9(benchmark::State& state) { DecideOn(state, bench::kPositions9, false); }
-void BM_ThinkMoveSearch19(benchmark::State& state) { DecideOn(state, bench::kPositions19, true); }
-void BM_ThinkMoveNoSearch19(benchmark::State& state) { DecideOn(state, bench::kPositions19, false); }
+// Every benchmark position of one size.
+template <std::size_t A, std::size_t B, std::size_t C>
+std::vector<const char*> All(const char* const (&a)[A], const char* const (&b)[B], const char* const (&c)[C])
+{
+    std::vector<const char*> v(std::begin(a), std::end(a));
+    v.insert(v.end(), std::begin(b), std::end(b));
+    v.insert(v.end(), std::begin(c), std::end(c));
+    return v;
+}
+const std::vector<const char*> kAll9 = All(bench::kPositions9, bench::kMiddle9, bench::kEndgame9);
+const std::vector<const char*> kAll19 = All(bench::kPositions19, bench::kMiddle19, bench::kEndgame19);
+
+void BM_Sakiyomi9(benchmark::State& state) { SearchOn(state, kAll9); }
+void BM_Sakiyomi19(benchmark::State& state) { SearchOn(state, kAll19); }
+void BM_ThinkMoveSearch9(benchmark::State& state) { DecideOn(state, kAll9, true); }
+void BM_ThinkMoveNoSearch9(benchmark::State& state) { DecideOn(state, kAll9, false); }
+void BM_ThinkMoveSearch19(benchmark::State& state) { DecideOn(state, kAll19, true); }
+void BM_ThinkMoveNoSearch19(benchmark::State& state) { DecideOn(state, kAll19, false); }
 
 } // namespace
 
 BENCHMARK(BM_Sakiyomi9)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(BM_Sakiyomi9Middle)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Sakiyomi19)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(BM_Sakiyomi19Middle)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ThinkMoveSearch9)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ThinkMoveNoSearch9)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ThinkMoveSearch19)->Unit(benchmark::kMillisecond)->Iterations(1);
