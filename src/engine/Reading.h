@@ -112,7 +112,8 @@ private:
 // display only) and is remembered only when the board took it, so Back()
 // and the destructor take back exactly the moves that stood and never a move
 // that was there before the guard, also when the record was full or the
-// point refused.
+// point refused.  On a record stepped back a move would cut off the moves
+// after the one shown: play only at the record's last move.
 class TYomiSame {
 public:
     static constexpr int kMaxMoves = 16;
