@@ -12,10 +12,12 @@
 #include "engine/Joban.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Kou.h"
 #include "engine/Kyuba.h"
 #include "engine/Nozoki.h"
 #include "engine/PairAnswer.h"
 #include "engine/Sikatu.h"
+#include "engine/Sakiyomi.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
 #include "engine/WeakGun.h"
@@ -39,8 +41,10 @@ void ResetProgramState()
     JobanReset();
     KifuReset();
     KohoReset();
+    KouReset();
     PairAnswerReset();
     ThinkReset();
+    SakiyomiReset();
     ToruReset();
     NozokiReset();
     KyubaReset();

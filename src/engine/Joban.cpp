@@ -9,6 +9,7 @@
 #include "board/Hooks.h"
 #include "board/Rand.h"
 #include "board/Yomi.h"
+#include "engine/Center19.h"
 #include "engine/Hyoka.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"

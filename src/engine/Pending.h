@@ -16,11 +16,6 @@ class TGun;
 struct TKankeiBox;
 class TGun;
 
-// --- Per-decision state of the generators -----------------------------------------
-// The ko-threat search: its list, and the value of the best threat found.
-extern int KouDateCount;
-extern int KouDateValue;
-
 // --- Relation handlers of the link generators ----------------------------------
 // A is the stone whose relation to its partner B is threatened (B may lie on
 // the border line for a link to the edge).  They add candidates and prepared
@@ -51,8 +46,6 @@ void JiUtikomiThink();
 void AiteKankeiThink();
 void GunKankeiThink(int n, Point& out);
 // Stage 4.
-void Center19Think(Point& out);
-void KouThink(Point& out);
 void IkiGunKankeiThink(Point& out);
 // Stages 6 and 7.
 void KankeiHokyo(int kind, Point& out);
@@ -64,8 +57,6 @@ void KeimaHokyo(Point& out);
 // A two-space extension along line 3 from the group of a stone on line 3, or a
 // jump to line 5, where nothing stands within three lines; (0, 0) when none.
 void HirakiTobiTe(Point stone, Point& out);
-// Invasions between two-space links of the opponent (adds only).
-void NikenUtikomiThink();
 // The group-relation patterns of every stone of a group (n: the least value
 // a pattern keeps).  While GunKankeiPairMode is 1 they record pairs with
 // AddKohoPair instead of adding candidates.
@@ -80,13 +71,5 @@ void GunKankei5Utu(Point a, Point b);
 void GunKankei6Utu(Point a, Point b);
 void GunKankei7Utu(Point a, Point b, int weak);
 void GunKankei8Utu(Point a, Point b);
-
-// --- Refinements of the choice -------------------------------------------------
-void Sakiyomi(Point p, Point& out);
-void KouDate(int limit, Point& out);
-
-// --- Readings of other units ---------------------------------------------------------
-// The ko unit's answers to mutual self-atari shapes.
-void KouKatachiAnswer();
 
 } // namespace vorn

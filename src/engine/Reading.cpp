@@ -124,6 +124,39 @@ int TYomiTrial::Stood() const
     return n;
 }
 
+bool TYomiSame::Play(int c, Point p)
+{
+    if (count_ >= kMaxMoves || Level != level_ || !CurGoban().OnBoardPt(p))
+        return false;
+    const int before = CurGoban().Tejun.Current();
+    if (!YomiUtuSame(c, p))
+        return false;
+    before_[count_++] = before;
+    return true;
+}
+
+void TYomiSame::Back()
+{
+    if (count_ == 0)
+        return;
+    // A reader that left levels open above the tree's own: close them first,
+    // so the take-back below acts on the board the move was played on.
+    for (int guard = 0; Level > level_ && guard < (kMaxLevel + 1) * (kMaxTe + 1); ++guard)
+        YomiModosu();
+    const int before = before_[--count_];
+    // Below the guard's level the move's board is no longer the current one.
+    if (Level != level_)
+        return;
+    for (int guard = 0; CurGoban().Tejun.Current() > before && guard <= kMaxTe; ++guard)
+        YomiModosuSame();
+}
+
+void TYomiSame::BackAll()
+{
+    while (count_ > 0)
+        Back();
+}
+
 void AddKohoSide(int attacker, Point attackerPt, Point ownerPt, int value, int bonus)
 {
     const Point p = JibunIro == attacker ? attackerPt : ownerPt;

@@ -106,6 +106,40 @@ private:
     int count_ = 0;
 };
 
+// A line of moves played on the current board itself, level 0 included,
+// without opening a level: the look-ahead tree plays on the game board.
+// Each Play() puts down the side to move's stone (YomiUtuSame; c serves the
+// display only) and is remembered only when the board took it, so Back()
+// and the destructor take back exactly the moves that stood and never a move
+// that was there before the guard, also when the record was full or the
+// point refused.  On a record stepped back a move would cut off the moves
+// after the one shown: play only at the record's last move.
+class TYomiSame {
+public:
+    static constexpr int kMaxMoves = 16;
+
+    TYomiSame() : level_(Level) {}
+    ~TYomiSame() { BackAll(); }
+    TYomiSame(const TYomiSame&) = delete;
+    TYomiSame& operator=(const TYomiSame&) = delete;
+
+    // Plays the side to move at p; false off the board, when refused, or
+    // when the guard holds kMaxMoves already (then nothing is played).
+    bool Play(int c, Point p);
+    // Takes back the last move that stood (any levels left open above the
+    // guard's are closed first).
+    void Back();
+    void BackAll();
+    // Moves standing.
+    int Played() const { return count_; }
+
+private:
+    int level_;
+    int count_ = 0;
+    // The record position of the current board before each move.
+    int before_[kMaxMoves] = {};
+};
+
 // --- Chains by liberty count ------------------------------------------------------
 
 // Calls f(ren) for every chain of stones of the current board with exactly

@@ -13,16 +13,19 @@
 #include "board/KuuIsi.h"
 #include "board/Sicho.h"
 #include "board/Yomi.h"
+#include "engine/Center19.h"
 #include "engine/Hyoka.h"
 #include "engine/Joban.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Kou.h"
 #include "engine/Nozoki.h"
 #include "engine/LastThink.h"
 #include "engine/PairAnswer.h"
 #include "engine/Reading.h"
 #include "engine/Semeai.h"
 #include "engine/Sikatu.h"
+#include "engine/Sakiyomi.h"
 #include "engine/Pending.h"
 #include "engine/Yose.h"
 #include "engine/Toru.h"
@@ -58,10 +61,12 @@ void SetColours()
     AiteIro = static_cast<std::uint8_t>(Aite(JibunIro));
 }
 
-// Per-decision state, rebuilt before the first generator runs.
-void Prologue()
+} // namespace
+
+void ThinkPrologue(bool ladders, bool judgement)
 {
-    SichoAll();
+    if (ladders)
+        SichoAll();
     KohoLocateMake();
     KiriMake();
     Kiri2Make();
@@ -71,7 +76,8 @@ void Prologue()
     KouTenMake();
     LinkMarkClear();
     HyokaBase();
-    KeiseiHandanNow = KeiseiHandan();
+    if (judgement)
+        KeiseiHandanNow = KeiseiHandan();
     KohoCount = 0;
     KouDateCount = 0;
     KouKohoValue = 0;
@@ -80,6 +86,8 @@ void Prologue()
     GunKankeiPairMode = 0;
     KohoBestKind = 0;
 }
+
+namespace {
 
 // The choice stands unless it is illegal on the game board; then the best
 // legal candidate of the table takes its place, or a pass.  The sign of a
@@ -216,7 +224,7 @@ void VornThink0(int maxStage, Point& out)
 
 void ThinkStage(int maxStage, Point& out)
 {
-    Prologue();
+    ThinkPrologue(true, true);
     ThinkStageNo = -1;
     ThinkTe = Point{};
     // The stage that produced the move, or maxStage + 1 when none did.

@@ -38,6 +38,12 @@ void VornThink0(int maxStage, Point& out);
 // The staged search: prologue, the stages in order until one yields a point,
 // the ko threat and the resignation offer.
 void ThinkStage(int maxStage, Point& out);
+// The per-decision state, rebuilt before the first generator runs: the
+// ladders of the short chains (with `ladders`), the pair list, the cut and
+// atari maps, the peep table, the pair flags, the ko point, the link marks,
+// the base evaluation and the position judgement (with `judgement`); the
+// candidate table, the ko park and the ko-threat list are emptied.
+void ThinkPrologue(bool ladders, bool judgement);
 // The calls of one stage, in their order; out is the stage's choice.
 void RunStageCalls(int stage, Point& out);
 

@@ -15,6 +15,7 @@
 #include "board/Yomi.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
+#include "engine/Kou.h"
 #include "engine/Pending.h"
 #include "engine/Yose.h"
 #include "engine/Think.h"

@@ -15,6 +15,7 @@
 #include "engine/Hyoka.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Kou.h"
 #include "engine/Think.h"
 #include "shell/MainCtl.h"
 
@@ -32,13 +33,18 @@ constexpr int kJiSiroFirm = 0x808080;
 // Calls into units built elsewhere.
 
 // The ko threats of the engine's last move choice into te and val (1..),
-// answering their number; only points on the board.  Not built yet: the ko
-// unit's threat list (KouDateList and KouDateListValue, both 1..20, with
-// KouDateCount); until it lands there are none.
+// answering their number; only points on the board.
 int KouDateRead(Arr<Point, 1, kKouDateMax>& te, Arr<int, 1, kKouDateMax>& val)
 {
-    (void)te, (void)val;
-    return 0;
+    int k = 0;
+    const int n = std::clamp(KouDateCount, 0, std::min(kKouDateMax, kMaxKouDate));
+    for (int i = 1; i <= n; ++i)
+        if (GobanLv[0]->OnBoardPt(KouDateList[i])) {
+            ++k;
+            te[k] = KouDateList[i];
+            val[k] = KouDateListValue[i];
+        }
+    return k;
 }
 
 // ---------------------------------------------------------------------------

@@ -65,6 +65,44 @@ TEST_F(ReadingTest, TrialUnwindsOnException)
     EXPECT_EQ(StackHash(), before);
 }
 
+// The look-ahead tree plays on the game record itself: a line that meets the
+// full record, an occupied point or a reader's open level takes back exactly
+// its own moves and never a move of the game.
+TEST_F(ReadingTest, SameLevelLineTakesBackOnlyItsOwnMoves)
+{
+    SetBoard(kCorner);
+    TGoban& b0 = *GobanLv[0];
+    while (b0.Tejun.Last() < kMaxTe - 2)
+        ASSERT_TRUE(b0.Pass());
+    const std::uint64_t before = BoardHash(b0);
+    {
+        TYomiSame line;
+        EXPECT_TRUE(line.Play(b0.Tejun.NextColor(), Pt(5, 5)));
+        EXPECT_FALSE(line.Play(b0.Tejun.NextColor(), Pt(5, 5))); // occupied
+        EXPECT_FALSE(line.Play(b0.Tejun.NextColor(), Pt(0, 5))); // off the board
+        EXPECT_TRUE(line.Play(b0.Tejun.NextColor(), Pt(6, 6)));  // the 600th move
+        EXPECT_FALSE(line.Play(b0.Tejun.NextColor(), Pt(7, 7))); // the record is full
+        EXPECT_EQ(line.Played(), 2);
+        EXPECT_EQ(b0.Tejun.Last(), kMaxTe);
+        EXPECT_EQ(Level, 0);
+        line.Back();
+        EXPECT_EQ(b0.Tejun.Last(), kMaxTe - 1);
+        EXPECT_EQ(b0.GetIroPt(Pt(6, 6)), kAki);
+    }
+    EXPECT_EQ(b0.Tejun.Last(), kMaxTe - 2);
+    EXPECT_EQ(BoardHash(b0), before);
+
+    // A reader that leaves a level open above the line.
+    {
+        TYomiSame line;
+        ASSERT_TRUE(line.Play(b0.Tejun.NextColor(), Pt(5, 5)));
+        ASSERT_TRUE(YomiUtu(b0.Tejun.NextColor(), Pt(3, 3)));
+        EXPECT_EQ(Level, 1);
+    }
+    EXPECT_EQ(Level, 0);
+    EXPECT_EQ(BoardHash(b0), before);
+}
+
 TEST_F(ReadingTest, PointsOffTheBoardHaveNothing)
 {
     SetBoard(kCorner);

@@ -19,6 +19,7 @@
 #include "board/Hooks.h"
 #include "engine/Koho.h"
 #include "engine/PairAnswer.h"
+#include "engine/Sakiyomi.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
 
@@ -412,12 +413,19 @@ TEST_F(ThinkTest, TraceLinesOfADecision)
 
 // --- Whole games with the generators of the program ------------------------
 
+// Look-ahead nodes read in the games played so far.
+long long g_soakNodes = 0;
+
 // The engine plays both sides from seeded random openings until two passes
-// in a row; every answer must be legal and leave the look-ahead at level 0.
-// firstPass is the number of the move that was the first of the two passes.
-void PlaySelfTo(int size, int randomMoves, std::uint64_t seed, int& firstPass)
+// in a row; every answer must be legal and leave the look-ahead at level 0,
+// and the game board and its record as they were.  firstPass is the number
+// of the move that was the first of the two passes.  Without `search` the
+// clock gate (no thinking budget) keeps the look-ahead off.
+void PlaySelfTo(int size, int randomMoves, std::uint64_t seed, int& firstPass, bool search = true)
 {
     ResetProgramState();
+    if (!search)
+        YomiTime = 0;
     RandSeed(seed);
     BoardSize = size;
     GobanLv[0]->NewGame();
@@ -433,9 +441,12 @@ void PlaySelfTo(int size, int randomMoves, std::uint64_t seed, int& firstPass)
     int moves = 0;
     const int limit = size * size * 2;
     while (passes < 2 && moves < limit) {
+        const std::uint64_t before = BoardHash(b0);
         Point out;
         ThinkMove(out);
         ASSERT_EQ(Level, 0);
+        ASSERT_EQ(BoardHash(b0), before) << "size " << size << " seed " << seed << " move " << moves;
+        ASSERT_EQ(b0.Tejun.Current(), b0.Tejun.Last());
         const Point p{std::abs(out.x), out.y};
         if (p.x == 0) {
             ASSERT_TRUE(b0.Pass());
@@ -453,21 +464,27 @@ void PlaySelfTo(int size, int randomMoves, std::uint64_t seed, int& firstPass)
         ++moves;
     }
     EXPECT_EQ(passes, 2) << "the game did not end";
+    g_soakNodes += ThinkYomiCount;
 }
 
-int PlaySelf(int size, int randomMoves, std::uint64_t seed)
+int PlaySelf(int size, int randomMoves, std::uint64_t seed, bool search)
 {
     int firstPass = 0;
-    PlaySelfTo(size, randomMoves, seed, firstPass);
+    PlaySelfTo(size, randomMoves, seed, firstPass, search);
     return firstPass;
 }
 
+// The look-ahead on the larger boards costs seconds a move; the 9 x 9 games
+// read it, the others play without it.
 TEST(ThinkSoak, EngineAgainstEngineOnEverySize)
 {
     for (int size : {9, 13, 19})
         for (std::uint64_t seed = 1; seed <= 4; ++seed) {
             const int opening = static_cast<int>(seed * size);
-            const int firstPass = PlaySelf(size, opening, seed * 31 + size);
+            const long long nodes = g_soakNodes;
+            const int firstPass = PlaySelf(size, opening, seed * 31 + size, size == 9);
+            // The look-ahead reads in every 9 x 9 game and nowhere else.
+            EXPECT_EQ(g_soakNodes > nodes, size == 9) << "size " << size << " seed " << seed;
             // On 9 x 9 the engine plays the game out, well past the opening.
             if (size == 9) {
                 EXPECT_GE(firstPass - opening, 8) << "seed " << seed << " passed at move " << firstPass;

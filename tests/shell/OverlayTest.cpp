@@ -13,6 +13,7 @@
 #include "engine/Hyoka.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Kou.h"
 #include "engine/Think.h"
 #include "shell/Overlay.h"
 
@@ -420,6 +421,21 @@ TEST_F(OverlayTest, CandidatesOfTheEngineMoveWithTheirValuesOrReasonCodes)
     ctl.Click("mnuKind");  // not stored, no repaint
     ctl.Overlay.DspSelect();
     EXPECT_EQ(Texts(), (std::vector<std::string>{"2,2 14 255", "8,2 18 255", "3,8 5 255", "9,9 1 255"}));
+
+    // The ko threats of the decision follow the candidates, each point with
+    // its own value; a point off the board is not drawn.
+    Repaint();
+    KohoDspCount = 0;
+    KouDateCount = 3;
+    KouDateList[1] = Point(4, 4);
+    KouDateListValue[1] = 7;
+    KouDateList[2] = Point(12, 4);
+    KouDateListValue[2] = 9;
+    KouDateList[3] = Point(6, 6);
+    KouDateListValue[3] = 150;
+    ctl.Overlay.DspSelect();
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"4,4 7 16776960", "6,6 50 16711680"}));
+    KouDateCount = 0;
 }
 
 TEST_F(OverlayTest, TheHintMarksTheThreeBestCandidatesByValue)
