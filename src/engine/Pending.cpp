@@ -16,12 +16,9 @@ namespace vorn {
 int KouDateCount = 0;
 int KouDateValue = 0;
 
-void Kankei5Utu(Point, Point) {}
 void Kankei7Utu(Point, Point) {}
-void Kankei8Utu(Point, Point) {}
 void Kankei10Utu(Point, Point) {}
 void Kankei11Utu(Point, Point) {}
-void Kankei13Utu(Point, Point) {}
 void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void KeimaSotoNaka(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void KeimaSotoHane(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
