@@ -79,74 +79,28 @@ TEST_F(Kankei5Test, ShapesThatGiveNothing)
     // Each stops before it reads: no trial move either.
     struct {
         const char* what;
-        const char* diagram;
+        std::string diagram;
     } const cases[] = {
-        {"the centre taken by the attacker", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . X . . . .
-            . . . O . . . . .
-            . . X . O . . . .
-            . . . . . . . . .
-            . . . . . . . . .)"},
-        {"the centre taken by the owner", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . X . . . .
-            . . . X . O . . .
-            . . X O . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)"},
-        {"no attacker stone near the centre", R"(
-            . . . . . . . . .
-            . . . . . . . O .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . X . . . .
-            . . . . . . . . .
-            . . X . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)"},
+        {"the centre taken by the attacker", Stones("C7 E5", "D6 E7")},
+        {"the centre taken by the owner", Stones("C7 E5 D6", "F6 D7")},
+        {"no attacker stone near the centre", Stones("C7 E5", "H2")},
         // Both free corners held: the roles of E7 come first, and the
         // midpoint C6 on the far side faces White's B6.  With C5's roles
         // alone it would read (below).
-        {"both corners, E7's roles stop at B6", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . O . X . . . .
-            . O . . . . . . .
-            . . X . O . . . .
-            . . . . . . . . .
-            . . . . . . . . .)"},
+        {"both corners, E7's roles stop at B6", Stones("C7 E5", "C5 B6 E7")},
     };
     for (const auto& c : cases) {
         for (const int engine : {kKuro, kSiro}) {
             SCOPED_TRACE(testing::Message() << c.what << ", engine " << engine);
             int moves = -1;
-            const TLinkOutput out = Run(c.diagram, engine, &moves);
+            const TLinkOutput out = Run(c.diagram.c_str(), engine, &moves);
             EXPECT_TRUE(out.Koho.empty()) << out.Show();
             EXPECT_TRUE(out.Marks.empty());
             EXPECT_EQ(moves, 0);
         }
     }
     // The same B6 with White on the corner C5 only: its roles read on.
-    const TLinkOutput one = Run(R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . O . X . . . .
-        . O . . . . . . .
-        . . X . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)",
-                                kKuro);
+    const TLinkOutput one = Run(Stones("C7 E5", "C5 B6").c_str(), kKuro);
     EXPECT_EQ(one.Marks, kMidpoints);
     EXPECT_FALSE(one.Koho.empty());
 }
@@ -154,24 +108,15 @@ TEST_F(Kankei5Test, ShapesThatGiveNothing)
 TEST_F(Kankei5Test, CornerCutIntoADeadGroupGivesNothing)
 {
     // Black's stones around the square: White's cut at the centre dies.
-    const char* const diagram = R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . X X . . . .
-        . . X . . X . . .
-        . . X . O . . . .
-        . . . X . . . . .
-        . . . . . . . . .)";
+    const std::string diagram = Stones("C7 E5 D5 C6 F6 D8", "E7");
     for (const int engine : {kKuro, kSiro}) {
-        const TLinkOutput out = Run(diagram, engine);
+        const TLinkOutput out = Run(diagram.c_str(), engine);
         EXPECT_TRUE(out.Koho.empty()) << out.Show();
         // The corner routine ran: it marks before it reads.
         EXPECT_EQ(out.Marks, kMidpoints);
     }
     // The reason: the cut's group is dead by the 90 rule.
-    PrepareDecision(diagram, kKuro);
+    PrepareDecision(diagram.c_str(), kKuro);
     TShapeYomi y;
     ASSERT_TRUE(y.Play(kSiro, k5Centre));
     y.Score(kSiro);
@@ -195,19 +140,10 @@ TEST_F(Kankei5Test, JumpFromTheCentreProposesOnlyAGain)
         EXPECT_EQ(out.Koho, (std::map<P, int>{{engine == kKuro ? P(4, 7) : P(4, 6), h}}));
     }
     // Black's wall behind the lone stone: the cut gains nothing.
-    const char* const walled = R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . X X . . .
-        . . . . . X . . .
-        . . X . . . X . .
-        . . X O . . . . .
-        . . . . . . . . .)";
+    const std::string walled = Stones("C7 E5 F5 F6 G7 C8", "D8");
     for (const int engine : {kKuro, kSiro}) {
-        EXPECT_LE(gain(walled, engine), 0);
-        EXPECT_TRUE(Run(walled, engine).Koho.empty());
+        EXPECT_LE(gain(walled.c_str(), engine), 0);
+        EXPECT_TRUE(Run(walled.c_str(), engine).Koho.empty());
     }
 }
 
@@ -232,10 +168,7 @@ TEST_F(Kankei5Test, AnswersToStonesOutsideTheSquare)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        std::vector<TDiagramStone> stones = {{3, 7, 'X'}, {5, 5, 'X'}};
-        for (const Point p : ParseList(c.stones))
-            stones.push_back({p.x, p.y, 'O'});
-        PrepareDecision(StoneDiagram(stones).c_str(), kKuro);
+        PrepareDecision(Stones("C7 E5", c.stones).c_str(), kKuro);
         const TShape s(5, k5A, k5B);
         Point out[kMaxUkeTen];
         const int n = Kankei5UkeTen(s, out);
@@ -254,31 +187,13 @@ TEST_F(Kankei5Test, BothMidpointsAgainstTheEdge)
 {
     // Black's A7-C5 on the edge with White's B7 and C6: beyond M1 = A6 lies
     // off the board.  One line in, the same shape reads.
-    const char* const atEdge = R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . X . . . . . .
-        . . O . . . . . .
-        X O . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)";
-    const char* const inside = R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . X . . . . .
-        . . . O . . . . .
-        . X O . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)";
+    const std::string atEdge = Stones("A7 C5", "B7 C6");
+    const std::string inside = Stones("B7 D5", "C7 D6");
     for (const int engine : {kKuro, kSiro}) {
         int moves = -1;
-        EXPECT_TRUE(Run(atEdge, engine, &moves, Point(1, 7), Point(3, 5)).Koho.empty());
+        EXPECT_TRUE(Run(atEdge.c_str(), engine, &moves, Point(1, 7), Point(3, 5)).Koho.empty());
         EXPECT_EQ(moves, 0);
-        EXPECT_FALSE(Run(inside, engine, nullptr, Point(2, 7), Point(4, 5)).Koho.empty());
+        EXPECT_FALSE(Run(inside.c_str(), engine, nullptr, Point(2, 7), Point(4, 5)).Koho.empty());
     }
 }
 

@@ -41,7 +41,7 @@ TEST_F(Kankei8Test, EachPlacementReachesItsPattern)
     // [7] D5, [8] E5, [9] C4, [10] D4.
     struct {
         const char* what;
-        const char* diagram;
+        std::string diagram;
         const char* owner;    // the engine owns the pair
         const char* attacker; // the engine attacks
     } const cases[] = {
@@ -54,23 +54,13 @@ TEST_F(Kankei8Test, EachPlacementReachesItsPattern)
         {"the far corner alone", k8Kado, "E6", "D6"},
         {"the wedge", k8Wedge, "C4", "C5"},
         {"one stone beside A's line at B5", k8SotoYoko, "C5", "D5"},
-        {"one stone past the corner at E8", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . X . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . X . . . . . .
-            . . . . O . . . .
-            . . . . . . . . .)",
-         "E7", "D6"},
+        {"one stone past the corner at E8", Stones("C7 E4", "E8"), "E7", "D6"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const TLinkOutput own = Run(c.diagram, kKuro);
+        const TLinkOutput own = Run(c.diagram.c_str(), kKuro);
         EXPECT_EQ(KohoPoints(own), std::set<P>{Pt(c.owner)}) << own.Show();
-        const TLinkOutput att = Run(c.diagram, kSiro);
+        const TLinkOutput att = Run(c.diagram.c_str(), kSiro);
         EXPECT_EQ(KohoPoints(att), std::set<P>{Pt(c.attacker)}) << att.Show();
         EXPECT_TRUE(own.Marks.empty());
     }
@@ -103,75 +93,21 @@ TEST_F(Kankei8Test, ShapesThatGiveNothing)
 {
     struct {
         const char* what;
-        const char* diagram;
+        std::string diagram;
     } const cases[] = {
-        {"both middle points taken", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . X . . . .
-            . . . X . . . . .
-            . . . O . . . . .
-            . . X . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)"},
+        {"both middle points taken", Stones("C7 E4 D5", "D6")},
         // The wedge routine finds no attacker on a middle point.
-        {"the owner on one middle point", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . X . . . .
-            . . . . . . . . .
-            . . . X . . . . .
-            . . X . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)"},
-        {"one stone past A's end, at D8", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . X . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . X . . . . . .
-            . . . O . . . . .
-            . . . . . . . . .)"},
-        {"one stone past B's end, at D3", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . O . . . . .
-            . . . . X . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . X . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)"},
-        {"one stone beside A at B6", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . X . . . .
-            . . . . . . . . .
-            . O . . . . . . .
-            . . X . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .)"},
-        {"the owner beside the middle line at B5", R"(
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . . . . . .
-            . . . . X . . . .
-            . X . . . . . . .
-            . . . . . . . . .
-            . . X . . . . . .
-            . . . O . . . . .
-            . . . . . . . . .)"},
+        {"the owner on one middle point", Stones("C7 E4 D6", "")},
+        {"one stone past A's end, at D8", Stones("C7 E4", "D8")},
+        {"one stone past B's end, at D3", Stones("C7 E4", "D3")},
+        {"one stone beside A at B6", Stones("C7 E4", "B6")},
+        {"the owner beside the middle line at B5", Stones("C7 E4 B5", "D8")},
     };
     for (const auto& c : cases) {
         for (const int engine : {kKuro, kSiro}) {
             SCOPED_TRACE(testing::Message() << c.what << ", engine " << engine);
             int moves = -1;
-            const TLinkOutput out = Run(c.diagram, engine, &moves);
+            const TLinkOutput out = Run(c.diagram.c_str(), engine, &moves);
             EXPECT_TRUE(out.Koho.empty()) << out.Show();
             EXPECT_EQ(moves, 0);
         }
@@ -218,18 +154,9 @@ TEST_F(Kankei8Test, WedgeWhoseCutLaddersTheEndStone)
         ASSERT_TRUE(y.Play(kSiro, ParsePoint("D8")));
         EXPECT_EQ(SichoCheck(k8LadderA), 1);
     }
-    const char* const open = R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . X . . .
-        . . . O . . . . .
-        . . X . . . . . .
-        . . . . . . . . .)";
+    const std::string open = Stones("C8 F6", "D7");
     EXPECT_EQ(KohoPoints(Run(k8WedgeLadder, kSiro, nullptr, k8LadderA, k8LadderB)), std::set<P>{Pt("D8")});
-    EXPECT_EQ(KohoPoints(Run(open, kSiro, nullptr, k8LadderA, k8LadderB)), std::set<P>{Pt("E8")});
+    EXPECT_EQ(KohoPoints(Run(open.c_str(), kSiro, nullptr, k8LadderA, k8LadderB)), std::set<P>{Pt("E8")});
     // The owner's answer on the far corner either way.
     EXPECT_EQ(KohoPoints(Run(k8WedgeLadder, kKuro, nullptr, k8LadderA, k8LadderB)), std::set<P>{Pt("F8")});
 }

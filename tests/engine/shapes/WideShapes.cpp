@@ -1,5 +1,7 @@
 #include "engine/shapes/WideShapes.h"
 
+#include <vector>
+
 #include "engine/DecisionUtil.h"
 
 #include "engine/Koho.h"
@@ -19,6 +21,16 @@ std::set<TPt> KohoPoints(const TLinkOutput& out)
     for (const auto& [p, v] : out.Koho)
         s.insert(p);
     return s;
+}
+
+std::string Stones(const char* black, const char* white)
+{
+    std::vector<TDiagramStone> stones;
+    for (const Point p : ParseList(black))
+        stones.push_back({p.x, p.y, 'X'});
+    for (const Point p : ParseList(white))
+        stones.push_back({p.x, p.y, 'O'});
+    return StoneDiagram(stones);
 }
 
 TPt Pt(const char* name)

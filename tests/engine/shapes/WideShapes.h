@@ -4,6 +4,7 @@
 #pragma once
 
 #include <set>
+#include <string>
 #include <utility>
 
 #include "engine/links/LinkUtil.h"
@@ -23,6 +24,9 @@ TLinkOutput RunPair(void (*handler)(Point, Point), const char* diagram, int engi
 std::set<TPt> KohoPoints(const TLinkOutput& out);
 // A point of the problem tables ("D5") as a key of the output.
 TPt Pt(const char* name);
+// A 9 x 9 diagram with Black's stones at the points of `black` and White's
+// at those of `white` (blank-separated, "C7 E5").
+std::string Stones(const char* black, const char* white);
 
 // --- (2,2): Black's C7-E5, the square C7..E5 with its centre at D6 ---------------
 
