@@ -15,6 +15,7 @@
 #include "engine/Kyuba.h"
 #include "engine/Nozoki.h"
 #include "engine/PairAnswer.h"
+#include "engine/Sikatu.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
 #include "engine/WeakGun.h"
@@ -45,6 +46,7 @@ void ResetProgramState()
     KyubaReset();
     YoseReset();
     WeakGunReset();
+    SikatuReset();
     HyokaReset();
     LogReset();
 }

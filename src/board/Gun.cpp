@@ -1096,7 +1096,9 @@ void TGun::MeBonus()
 Point JumpGapPoint(Point b, Point a)
 {
     const TGoban& g = CurGoban();
-    Point strip[8];
+    // A one-space jump fills three steps of three points: the gap row is
+    // cells 3, 4 and 5.
+    Point strip[9];
     BetweenStrip3(b, a, strip);
     const int o = Aite(g.GetIroPt(b));
     const Point mid = strip[4];

@@ -10,6 +10,7 @@
 #include "engine/Think.h"
 #include "engine/Toru.h"
 #include "engine/links/IkkenRenraku.h"
+#include "engine/links/Kankei10Utu.h"
 #include "engine/links/Kankei6Utu.h"
 #include "engine/shapes/Kankei13.h"
 #include "engine/shapes/Kankei5.h"

@@ -17,7 +17,6 @@ int KouDateCount = 0;
 int KouDateValue = 0;
 
 void Kankei7Utu(Point, Point) {}
-void Kankei10Utu(Point, Point) {}
 void Kankei11Utu(Point, Point) {}
 void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void KeimaSotoNaka(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
@@ -26,9 +25,6 @@ void KeimaSotoHaneSicho(std::span<const Point>, std::span<const Point>, std::spa
 void KeimaSotoTuke(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void Kankei4Think(Point& out) { out = Point{}; }
 
-void SikatuUrgentThink(Point& out) { out = Point{}; }
-void SikatuThink() {}
-void SemeaiThink() {}
 void WeakGunKankeiThink(Point& out) { SelectIfAny(kSelectMiddle, out); }
 void Kankei34Think(Point& out) { SelectIfAny(kSelectMiddle, out); }
 void JiUtikomiThink() {}

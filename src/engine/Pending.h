@@ -26,7 +26,6 @@ extern int KouDateValue;
 // the border line for a link to the edge).  They add candidates and prepared
 // answers under the current reason code and select nothing.
 void Kankei7Utu(Point a, Point b);    // large knight's move
-void Kankei10Utu(Point a, Point b);   // three-space jump
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
 // Pattern families of the knight's move (engine/shapes/Keima.h routes to
 // them): a stone of the attacker on a middle point of the box r, and stones
@@ -42,10 +41,6 @@ void KeimaSotoTuke(std::span<const Point> r, std::span<const Point> d, std::span
 void Kankei4Think(Point& out);
 
 // --- Generators, by stage --------------------------------------------------------
-// Stage 2.
-void SikatuUrgentThink(Point& out);
-void SikatuThink();
-void SemeaiThink();
 // Stage 3.
 void WeakGunKankeiThink(Point& out);
 void Kankei34Think(Point& out);

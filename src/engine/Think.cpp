@@ -21,6 +21,8 @@
 #include "engine/LastThink.h"
 #include "engine/PairAnswer.h"
 #include "engine/Reading.h"
+#include "engine/Semeai.h"
+#include "engine/Sikatu.h"
 #include "engine/Pending.h"
 #include "engine/Yose.h"
 #include "engine/Toru.h"

@@ -182,6 +182,42 @@ void TBanDraw::DeadMarkDraw(int colour, int x, int y)
     canvas_.Line(cx - 4, cy + 4, cx + 5, cy - 5, pen, false);
 }
 
+void TBanDraw::RingDraw(int x, int y, int colour)
+{
+    if (!OnBoard(x, y))
+        return;
+    const int l = CellLeft(x), t = CellTop(y);
+    canvas_.Ellipse(l, t, l + BanPitch, t + BanPitch, colour, clNone);
+}
+
+void TBanDraw::AtariMarkDraw(int x, int y, int colour)
+{
+    if (!OnBoard(x, y))
+        return;
+    RingDraw(x, y, colour);
+    const int cx = CellLeft(x) + BanHalf, cy = CellTop(y) + BanHalf;
+    const int d = BanPitch / 16, s = BanPitch / 8 + 1;
+    canvas_.Ellipse(cx - d, cy - d, cx - d + s, cy - d + s, colour, colour);
+}
+
+void TBanDraw::WeakMarkDraw(int colour, int x, int y)
+{
+    if (!OnBoard(x, y))
+        return;
+    const int cx = CellLeft(x) + BanHalf, cy = CellTop(y) + BanHalf;
+    const int pen = colour == kKuro ? clWhite : clBlack;
+    canvas_.Line(cx, cy - 7, cx - 6, cy + 3, pen, false);
+    canvas_.Line(cx - 6, cy + 3, cx + 6, cy + 3, pen, false);
+    canvas_.Line(cx + 6, cy + 3, cx, cy - 7, pen, false);
+}
+
+void TBanDraw::CornerTextOut(const std::string& text, Point p, int dx, int colour)
+{
+    if (!OnBoard(p.x, p.y))
+        return;
+    canvas_.TextOut(CellLeft(p.x) + dx, CellTop(p.y), text, colour);
+}
+
 void TBanDraw::LastMarkDraw(int x, int y)
 {
     if (NoLastMark == 1 || !OnBoard(x, y))

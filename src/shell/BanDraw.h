@@ -74,6 +74,16 @@ public:
     // The dead mark, an X over the stone of the colour at (x, y): white on a
     // black stone, black on a white one.
     void DeadMarkDraw(int colour, int x, int y);
+    // A circle round the cell in the colour, not filled.
+    void RingDraw(int x, int y, int colour);
+    // A chain in atari: the ring and a small dot of the colour in the middle.
+    void AtariMarkDraw(int x, int y, int colour);
+    // A stone likely to die: a triangle, white on a black stone, black on a
+    // white one.
+    void WeakMarkDraw(int colour, int x, int y);
+    // A short text whose character cell starts dx pixels right of the
+    // top-left corner of the cell of p (the point-table marks).
+    void CornerTextOut(const std::string& text, Point p, int dx, int colour);
     void IrhTextOut(const std::string& text, Point p, int code);
     // Move number n on a stone of the colour.
     void BangoDraw(int colour, int n, int x, int y);
@@ -82,6 +92,7 @@ public:
     // A relation line between the intersections of two points, its colour by
     // kind (the link value); an unknown kind keeps the colour of the last line.
     void KankeiDraw(int x1, int y1, int x2, int y2, int kind);
+    void KankeiDraw2(Point a, Point b, int kind) { KankeiDraw(a.x, a.y, b.x, b.y, kind); }
 
     // Labels of the move shown, and the points they were drawn on.
     Grid<std::string, 1, 19> IrhLabels;

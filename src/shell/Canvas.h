@@ -17,6 +17,7 @@ enum : int {
     clBlue = 0xFF0000,
     clOlive = 0x008080,       // the designed board colour
     clFormBack = 0xC0DCC0,    // the window's background
+    clNone = -1,              // as a brush: no fill
 };
 
 class TCanvas {
@@ -26,7 +27,8 @@ public:
     virtual void FillRect(int left, int top, int right, int bottom, int colour) = 0;
     // A rectangle outlined with a pen of the colour and width, filled with brush.
     virtual void Rectangle(int left, int top, int right, int bottom, int pen, int penWidth, int brush) = 0;
-    // An ellipse inside the rectangle, 1-pixel outline of colour pen, filled with brush.
+    // An ellipse inside the rectangle, 1-pixel outline of colour pen, filled
+    // with brush (clNone: only the outline).
     virtual void Ellipse(int left, int top, int right, int bottom, int pen, int brush) = 0;
     // A 1-pixel line from (x1, y1) to (x2, y2); the last pixel only when
     // lastPixel is true.

@@ -135,8 +135,9 @@ void TFileMenu::ReopenFile(const std::string& fileName)
         return;
     if (!GameGiveUpAsked())
         return;
-    // Not built yet: the engine's look-ahead lines loaded for display are
-    // forgotten (SakiyomiCount := 0).
+    // The engine's look-ahead lines loaded for display belong to the game
+    // that goes.
+    ctl_.Overlay.SakiyomiCount = 0;
     if (!RecordRead(fileName))
         return;
     KifuOpened();

@@ -55,7 +55,10 @@ void TImageCanvas::Ellipse(int left, int top, int right, int bottom, int pen, in
         return;
     QPainter p(&image_);
     p.setPen(QPen(ColorFromBgr(pen), 1));
-    p.setBrush(ColorFromBgr(brush));
+    if (brush == clNone)
+        p.setBrush(Qt::NoBrush);
+    else
+        p.setBrush(ColorFromBgr(brush));
     p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 

@@ -13,6 +13,7 @@
 #include "engine/Fault.h"
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
+#include "engine/Sikatu.h"
 #include "engine/Yose.h"
 #include "records/Kifu.h"
 #include "records/KifuIg1.h"
@@ -171,7 +172,8 @@ void TMainCtl::Click(const std::string& name)
         (this->*(it->second))();
         return;
     }
-    if (Nav.Click(name) || Files.Click(name) || Turn.Click(name) || Score.Click(name))
+    if (Nav.Click(name) || Files.Click(name) || Turn.Click(name) || Score.Click(name) || Overlay.Click(name)
+        || DevMenu.Click(name))
         return;
     if (FindSwitch(name) != nullptr) {
         SwitchToggle(name);
@@ -930,30 +932,11 @@ void TMainCtl::ExamAddMove(int n, Point p)
     (void)n, (void)p;
 }
 
-void TMainCtl::SakiyomiLineShow(int x, int y)
-{
-    // Not built yet: the engine's stored look-ahead lines that start at the
-    // point are drawn.
-    (void)x, (void)y;
-}
+void TMainCtl::SakiyomiLineShow(int x, int y) { Overlay.SakiyomiLineShow(x, y); }
 
-void TMainCtl::OverlayPaint()
-{
-    if (Checked("mnuNumber"))
-        Ban.BangoPaint();
-    // Not built yet: JiaiPaint (mnuDspJi), SemeaiPaint (mnuSemeai),
-    // DeathPaint (mnuDspDeath), WeakGunPaint (mnuWeakGun), AtariPaint
-    // (mnuDspAtari), and last, always, the look-ahead values (SakiyomiPaint).
-    if (Checked("mnuLink"))
-        KankeiPaint(true);
-    if (Checked("mnuKankei"))
-        KankeiPaint(false);
-}
+void TMainCtl::OverlayPaint() { Overlay.Paint(); }
 
-void TMainCtl::DevViewsRefresh()
-{
-    // Not built yet: the chain, group, region and relation views.
-}
+void TMainCtl::DevViewsRefresh() { view_.DevViewsRefresh(); }
 
 void TMainCtl::DictionariesCreate()
 {
@@ -966,11 +949,12 @@ void TMainCtl::DictionariesStart()
 {
     // Opened for the board size from the program's directory, then back to
     // their roots with the handicap stones fed to the corners.  Answers
-    // prepared for the last game do not belong to this one.
+    // prepared for the last game, its endgame values and the groups pondered
+    // in it do not belong to this one.
     JosekiOpenGame();
     PreparedTeClear();
     YoseCacheClear();
-    // Not built yet: the pondered groups cleared.
+    ClearSikatuGun();
 }
 
 void TMainCtl::DictionariesClose() { JosekiCloseGame(); }

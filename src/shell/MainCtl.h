@@ -21,10 +21,12 @@
 #include "shell/Captions.h"
 #include "shell/Comment.h"
 #include "shell/ComForm.h"
+#include "shell/DevMenu.h"
 #include "shell/FileMenu.h"
 #include "shell/GameI.h"
 #include "shell/Oto.h"
 #include "shell/NngsF.h"
+#include "shell/Overlay.h"
 #include "shell/Score.h"
 #include "shell/TcpF.h"
 #include "shell/TejunNav.h"
@@ -134,6 +136,16 @@ public:
     virtual void KifuPrint() {}
     virtual void FormPrint() {}
     virtual void PrinterSetupShow() {}
+    // The developer views and the evaluation window, each by the menu item
+    // that switches it (mnuRen, mnuGun, mnuLocate, mnuJi, mnuHyoka): shown
+    // (modeless) or closed.
+    virtual void DevWindowShow(const std::string& menuItem, bool on) { (void)menuItem, (void)on; }
+    // The developer views drawn again from board 0's analysis.
+    virtual void DevViewsRefresh() {}
+    // The point-relation view, while it is shown: a text in the cell of a
+    // point in a colour ($BBGGRR), and the direction marks of every point.
+    virtual void LocateDrawText(Point p, const std::string& text, int colour) { (void)p, (void)text, (void)colour; }
+    virtual void LocateShowDirection() {}
 };
 
 // State of one menu item or tool button.
@@ -253,6 +265,10 @@ public:
     TScore Score;
     // The serial link: its port, protocol and trace.
     TComForm Com{*this};
+    // The analysis overlays and commands; the developer menu's switches and
+    // the status marks.
+    TOverlay Overlay{*this};
+    TDevMenu DevMenu{*this};
 
     // --- Dialogs and side windows (their logic; the window shows them) -------
     TUtikataDlg UtikataDlg{*this};
@@ -288,6 +304,8 @@ private:
     friend class TTurn;
     friend class TScore;
     friend class TComForm;
+    friend class TOverlay;
+    friend class TDevMenu;
     TUiState& ItemRef(const std::string& name);
     void ApplyTejunInfo();
     bool HaitiKeepsLiberties(int colour, int x, int y);

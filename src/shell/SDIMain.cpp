@@ -171,7 +171,7 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     // The link windows, after the main window (the TCP window listens at once).
     tcpWindow_ = new TTcpWindow(this, ctl_->Tcp, width());
     commentForm_ = new TCommntForm(this, ctl_->CommntF);
-    CommentWindowShow(ctl_->Checked("mnuComment"));
+    ctl_->DevMenu.FormShow();
     nngsWindow_ = new TNngsWindow(this, ctl_->Nngs, width());
     ItemsChanged();
 }

@@ -19,12 +19,6 @@ constexpr int clSilver = 0xC0C0C0;
 constexpr int kRenzokuDelay = 3000;         // ms before the next game of a match
 constexpr int kRenzokuSerialDelay = 30000;  // after a serial game in which the engine played White
 
-void AtariMapShow()
-{
-    // Not built yet: the atari map of board 0 (AtariMake) drawn on the board
-    // (MapPaint in its atari-map mode).
-}
-
 } // namespace
 
 void JiCount(float& kuroScore, float& siroScore)
@@ -94,8 +88,6 @@ bool TScore::Click(const std::string& name)
         mnuEndClick();
     else if (name == "mnuTusin")
         mnuTusinClick();
-    else if (name == "mnuAtari")
-        mnuAtariClick();
     else
         return false;
     return true;
@@ -292,7 +284,5 @@ void TScore::timRenzokuTimer()
 }
 
 void TScore::mnuTusinClick() { main_.Com.Show(); }
-
-void TScore::mnuAtariClick() { AtariMapShow(); }
 
 } // namespace vorn

@@ -53,9 +53,8 @@ public:
     void SiIsiToggle(int x, int y);
     // The next game of a continuous match.
     void timRenzokuTimer();
-    // The serial link window; the atari map of board 0.
+    // The serial link window.
     void mnuTusinClick();
-    void mnuAtariClick();
     // Runs the handler of a menu item of this unit; false for other names.
     bool Click(const std::string& name);
 

@@ -39,18 +39,6 @@ void HintColoursSet(int side)
     AiteIro = static_cast<std::uint8_t>(Aite(side));
 }
 
-void HintKohoPaint()
-{
-    // Not built yet: the hint on the board, the candidates ordered by value
-    // and the best three marked (HintKohoPaint).
-}
-
-void DspSelect()
-{
-    // Not built yet: the candidates of the engine's move on the board when
-    // mnuKoho is checked (DspSelect).
-}
-
 void ExamTimeLimit()
 {
     // Not built yet: the rank exam's time limit.
@@ -191,7 +179,7 @@ void TTurn::ComUtu()
 
     m.Thinking = 0;
     view.CommentShow();
-    DspSelect();
+    m.Overlay.DspSelect();
 
     const int n = b.Tejun.NextColor();
     const int e = Aite(n);
@@ -349,7 +337,7 @@ void TTurn::mnuHintClick()
     Point ignored;
     ThinkSafe(ignored, "the hint");
     HintMode = 0;
-    HintKohoPaint();
+    m.Overlay.HintKohoPaint();
 }
 
 void TTurn::mnuComUtuClick()
@@ -359,6 +347,12 @@ void TTurn::mnuComUtuClick()
     if (GameInfoLock == 1 || m.GameRunning != 1 || m.Thinking == 1 || GameOver == 1
         || b.Tejun.Current() != b.Tejun.Last())
         return;
+    // The look-ahead lines of an earlier move go; the engine plays the side
+    // to move.
+    for (auto& t : m.SakiyomiTejun)
+        if (t)
+            t->Clear();
+    HintColoursSet(b.Tejun.NextColor());
     ComUtu();
 }
 

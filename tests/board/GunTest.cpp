@@ -6,9 +6,11 @@
 
 #include <set>
 
+#include "board/Basic.h"
 #include "board/Gun.h"
 #include "board/Hooks.h"
 #include "board/Jisho.h"
+#include "board/Kiri.h"
 #include "board/KuuIsi.h"
 #include "board/Locate.h"
 
@@ -430,6 +432,64 @@ TEST_F(GunTest, LifeAndDeathCandidatesStartAtTheVitalPoint)
     EXPECT_EQ(KohoTeMap[1][1], 1); // a stone
     EXPECT_EQ(KohoTeMap[3][2], 1); // a related point
     EXPECT_EQ(KohoTeMap[9][9], 0);
+}
+
+TEST_F(GunTest, LifeAndDeathCandidatesTakeTheGapOfAFlankedJump)
+{
+    // Black's one-space jump C5-E5 with White on both sides of the gap.
+    Analyse(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . O . . . . .
+        . . X . X . . . .
+        . . . O . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    KohoLocateMake();
+    bool jump = false;
+    for (int i = 1; i <= b0().PairCount(); ++i)
+        jump = jump || b0().PairKind(i) == Kankei1ken;
+    ASSERT_TRUE(jump);
+    Point list[kMaxSikatuKoho];
+    const int n = GunAt(Point(3, 5)).SikatuKoho(list, kSiro);
+    EXPECT_TRUE(PtInList(Point(4, 5), list, n));
+}
+
+TEST_F(GunTest, LifeAndDeathCandidatesOfGamePositionsWithTheirPairLists)
+{
+    // Positions of seeded random games with the pair list made as the
+    // engine makes it: one-space pairs touching groups are common there.
+    int withJumps = 0, positions = 0;
+    for (int size : {9, 13, 19})
+        for (int seed = 1; seed <= 6; ++seed) {
+            RandomPosition(size, size * size / 3 + 10 * seed, static_cast<std::uint64_t>(4400 + 10 * size + seed));
+            b0().Analyze();
+            KohoLocateMake();
+            ++positions;
+            const TGunList& gl = b0().GunList;
+            bool jump = false;
+            for (int i = 1; i <= b0().PairCount(); ++i)
+                jump = jump || b0().PairKind(i) == Kankei1ken;
+            withJumps += jump ? 1 : 0;
+            for (int n = 1; n <= gl.GetCount(); ++n) {
+                const TGun* g = gl.GetGun(n);
+                ASSERT_NE(g, nullptr);
+                for (int c : {kKuro, kSiro}) {
+                    Point list[kMaxSikatuKoho];
+                    int k = 0;
+                    ASSERT_NO_THROW(k = g->SikatuKoho(list, c)) << "size " << size << " seed " << seed;
+                    ASSERT_LE(k, kMaxSikatuKoho);
+                    for (int i = 0; i < k; ++i) {
+                        ASSERT_TRUE(b0().OnBoardPt(list[i])) << BoardDiagram(b0());
+                        for (int j = i + 1; j < k; ++j)
+                            ASSERT_NE(list[i], list[j]);
+                    }
+                }
+            }
+        }
+    EXPECT_GT(withJumps, positions / 2);
 }
 
 // ---------------------------------------------------------------------------

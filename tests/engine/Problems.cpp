@@ -17,6 +17,8 @@
 #include "board/Hooks.h"
 #include "board/Sicho.h"
 #include "engine/Koho.h"
+#include "engine/Semeai.h"
+#include "engine/Sikatu.h"
 #include "engine/Think.h"
 #include "records/Kifu.h"
 
@@ -339,6 +341,61 @@ std::string Status(const TProblemCheck& check)
     return g->GetDeath() == 1 ? "dead" : "alive";
 }
 
+// The state of a decision for the side to move (no stage runs), with
+// pondering switched on as in the engine's own move choice.
+void PrepareReading()
+{
+    LastTe = GobanLv[0]->Tejun.CurTe();
+    Point none;
+    VornThink0(-1, none);
+    KohoCount = 0;
+    SikatuYomiOn = 1;
+    YomiSikatuMode = 1;
+}
+
+// The best candidate of the table, "pass" when it is empty.
+std::string BestKoho()
+{
+    if (KohoCount == 0)
+        return "pass";
+    SortKoho();
+    return GtpVertex(Koho.Pt[1]);
+}
+
+// Pondering of the group at the check's point: the kill when the side to
+// move is the attacker, life when it is the defender.
+std::string Ponder(const TProblemCheck& check, bool kill)
+{
+    const Point p = VertexArg(check, 0);
+    PrepareReading();
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(p);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + check.args[0]);
+    const bool attacker = g->GetIsiIro() != JibunIro;
+    if (kill != attacker)
+        throw std::invalid_argument("\"" + check.command + "\" wants the " + (kill ? "attacker" : "defender")
+                                    + " to play: " + check.text);
+    const std::uint64_t before = StackHash();
+    if (kill)
+        KorosuYomi(*g);
+    else
+        IkiruYomi(*g);
+    if (StackHash() != before || Level != 0)
+        throw std::runtime_error("the pondering left the board, its record or the level changed");
+    return BestKoho();
+}
+
+// One generator of the second stage alone, from the state of a decision.
+std::string Generator(void (*run)())
+{
+    PrepareReading();
+    const std::uint64_t before = StackHash();
+    run();
+    if (StackHash() != before || Level != 0)
+        throw std::runtime_error("the generator left the board, its record or the level changed");
+    return BestKoho();
+}
+
 std::string Move()
 {
     Point out;
@@ -392,6 +449,21 @@ std::string RunProblemCommand(const TProblemCheck& check, std::string& detail)
         return Ladder(check);
     if (check.command == "status")
         return Status(check);
+    if (check.command == "kill" || check.command == "live") {
+        const std::string r = Ponder(check, check.command == "kill");
+        detail = "candidates: " + CandidateTable();
+        return r;
+    }
+    if (check.command == "sikatu" || check.command == "semeai") {
+        const std::string r = Generator(check.command == "sikatu" ? +[] {
+            Point out;
+            SikatuUrgentThink(out);
+            SikatuThink();
+        }
+                                                                  : +[] { SemeaiThink(); });
+        detail = "candidates: " + CandidateTable();
+        return r;
+    }
     throw std::invalid_argument("unknown command \"" + check.command + "\"");
 }
 

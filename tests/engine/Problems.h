@@ -85,6 +85,12 @@ bool CheckMet(const TProblemCheck& check, const std::string& result);
 //   ladder V     "1 W" when the ladder catches the chain at V with W as its
 //                first move, "0" when it escapes
 //   status V     "dead" or "alive": the analysis' verdict on the group at V
+//   kill V       the side to move ponders the kill of the group at V: its
+//                best killing move, "pass" when it proposes none
+//   live V       the side to move ponders the life of its group at V
+//   sikatu       the life-and-death generators of the tactical stage (the
+//                urgent pass, then the others): their best candidate
+//   semeai       the capturing-race generator alone: its best candidate
 
 // The answer to the check's command on board 0 as set up; detail gets what
 // helps to read a failure (the candidate table).  Throws for an unknown

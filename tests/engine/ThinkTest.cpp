@@ -18,6 +18,7 @@
 
 #include "board/Hooks.h"
 #include "engine/Koho.h"
+#include "engine/PairAnswer.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
 
@@ -586,6 +587,12 @@ TEST_F(LateStageTest, WeakGroupCandidateEndsStageThreeAndIsRefined)
         . . . . . . . . .
         . . . . . . . . .
         . O . . . . X . .)");
+    // D8 stands on the fourth line from the left edge with White's C8 in
+    // front of it: the three-space jump's edge answer would end stage 2.
+    PairSources.Relation = [](int kind, Point a, Point b) {
+        if (kind != 10)
+            PairRelationHandler(kind, a, b);
+    };
     Point out;
     const std::string trace = DecideTraced(out);
     EXPECT_EQ(ThinkStageNo, 3) << CandidateList();

@@ -7,6 +7,7 @@
 
 #include "ShellUtil.h"
 #include "board/Goban.h"
+#include "engine/Sikatu.h"
 #include "engine/Yose.h"
 #include "records/Kifu.h"
 
@@ -323,6 +324,15 @@ TEST_F(UndoTest, RightAfterTheEnginesFirstAnswer)
     EXPECT_EQ(Record().Last(), 0);
     EXPECT_EQ(Controls(), "0 0 0");
     EXPECT_EQ(RunningMoves(), "C03 G07 MAT MAT ");
+}
+
+// The shapes the engine pondered without a kill belong to their game.
+TEST_F(UndoTest, PonderedShapesAreForgottenAtGameStart)
+{
+    SikatuGunCache[1] = TSikatuGun{6, 10, 99};
+    SikatuGunCount = 1;
+    NewGame(pkHuman, pkComputer);
+    EXPECT_EQ(SikatuGunCount, 0);
 }
 
 // The endgame values stored by the engine follow the game: a new game starts

@@ -10,6 +10,7 @@
 #include "engine/links/IkkenOsi.h"
 #include "engine/links/IkkenOuter.h"
 #include "engine/links/IkkenRenraku.h"
+#include "engine/links/Kankei10Utu.h"
 
 namespace vorn::test {
 namespace {
