@@ -12,6 +12,9 @@
 #include "engine/links/IkkenRenraku.h"
 #include "engine/links/Kankei10Utu.h"
 #include "engine/links/Kankei6Utu.h"
+#include "engine/shapes/Kankei13.h"
+#include "engine/shapes/Kankei5.h"
+#include "engine/shapes/Kankei8.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/Kosumi.h"
 

@@ -13,11 +13,8 @@ namespace vorn {
 // left at (0, 0), except that a stage generator still selects from the
 // candidate table at its threshold, as the driver expects of it.
 
-void Kankei5Utu(Point, Point) {}
 void Kankei7Utu(Point, Point) {}
-void Kankei8Utu(Point, Point) {}
 void Kankei11Utu(Point, Point) {}
-void Kankei13Utu(Point, Point) {}
 void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void KeimaSotoNaka(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void KeimaSotoHane(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}

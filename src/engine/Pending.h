@@ -20,11 +20,8 @@ class TGun;
 // A is the stone whose relation to its partner B is threatened (B may lie on
 // the border line for a link to the edge).  They add candidates and prepared
 // answers under the current reason code and select nothing.
-void Kankei5Utu(Point a, Point b);    // (2,2) diagonal
 void Kankei7Utu(Point a, Point b);    // large knight's move
-void Kankei8Utu(Point a, Point b);    // (2,3) shape
 void Kankei11Utu(Point a, Point b);   // (1,4) shape
-void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
 // Pattern families of the knight's move (engine/shapes/Keima.h routes to
 // them): a stone of the attacker on a middle point of the box r, and stones
 // of the attacker just outside it (d: the outer lines, dc their colours).

@@ -241,4 +241,17 @@ bool CaughtAt(Point p)
     return k == 1 || (k == 2 && SichoCheck(p) == 1);
 }
 
+bool Around8Empty(Point p)
+{
+    TIroCounts n;
+    CountAround8(p, n);
+    return n[kAki] == 8;
+}
+
+int PlayScore(int scorer, int c, Point p)
+{
+    TShapeYomi y(TRefusal::GoOn);
+    return y.ScoreAfter(scorer, {{c, p}});
+}
+
 } // namespace vorn

@@ -67,6 +67,7 @@
 // allocation.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -159,6 +160,17 @@ public:
     int FirstOpp(std::initializer_list<int> cells) const
     {
         return FirstOpp(std::span<const int>(cells.begin(), cells.size()));
+    }
+
+    // The first of a pattern's role rows, in order, whose cell `at` holds
+    // opp; nullptr when none does.
+    template <class Row, std::size_t N>
+    const Row* FirstOppRow(const Row (&rows)[N], int Row::*at) const
+    {
+        for (const Row& r : rows)
+            if (opp_ != 0 && c(r.*at) == opp_)
+                return &r;
+        return nullptr;
     }
 
     // The chain at cell i on the current board (nullptr when none), and its
@@ -336,5 +348,12 @@ int SichoOf(Point p);
 Point SichoTeOf(Point p, int i);
 // The chain at p has one liberty, or two and a ladder catches it.
 bool CaughtAt(Point p);
+// All eight points around p are empty (none off the board).
+bool Around8Empty(Point p);
+// c plays p on the look-ahead boards, Hyoka(scorer) of the position reached
+// (a refused move is not played and the position is read as it stands),
+// and the move is taken back.  UtuHyoka answers 0 for a refused move
+// instead.
+int PlayScore(int scorer, int c, Point p);
 
 } // namespace vorn

@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "engine/shapes/ShapeHarness.h"
+#include "engine/shapes/WideShapes.h"
 
 #include "board/Between.h"
 #include "board/Goban.h"
 #include "engine/Koho.h"
+#include "engine/shapes/Kankei13.h"
+#include "engine/shapes/Kankei5.h"
+#include "engine/shapes/Kankei8.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/KeimaTuke.h"
 #include "engine/shapes/KiriHyoka.h"
@@ -142,6 +146,9 @@ constexpr TContractHandler kHandlers[] = {
     {"KeimaRenraku", 4, KeimaRenraku, ReasonBits({27}), true},
     {"KeimaTuke", 4, KeimaTuke, ReasonBits({27})},
     {"KeimaTukeUtu", 4, KeimaTukeValue, 0},
+    {"Kankei5Utu", 5, Kankei5Utu, 0, true},
+    {"Kankei8Utu", 8, Kankei8Utu, 0, true},
+    {"Kankei13Utu", 13, Kankei13Utu, 0, true},
 };
 
 constexpr TContractStage kStages[] = {
@@ -261,6 +268,29 @@ constexpr TSymmetryCase kSymmetry[] = {
         . . . . . . . . .
         . . . . . . . . .)",
      kSiro, {Point(4, 5), Point(5, 3)}, [](std::span<const Point> p) { return KeimaTukeUtu(p[0], p[1]); }},
+    {"Kankei5Utu: the corner, defended", k5Corner, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: the corner, cut", k5Corner, kSiro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: the corner and both its neighbours", k5CornerBoth, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: the corner and one neighbour", k5CornerOne, kSiro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: a midpoint, defended", k5Midpoint, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: a midpoint, cut", k5Midpoint, kSiro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: both midpoints of a side", k5BothMidpoints, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: an end stone with two liberties", k5TwoLiberties, kSiro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: a stone two points from the centre", k5Jump, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: stones facing across a side", k5Facing, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei8Utu: beside a middle point", k8Naka, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: beside a middle point, cut", k8Naka, kSiro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: contact along the long side", k8Tate, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: contact across the short side", k8Yoko, kSiro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: the far corner", k8Kado, kSiro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: beside and past A", k8BesideAndPast, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: one stone beside A's line", k8SotoYoko, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: no stone near", k8Empty, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: the wedge", k8Wedge, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: the wedge and its ladder", k8WedgeLadder, kSiro, {k8LadderA, k8LadderB}, CallPair<Kankei8Utu>},
+    {"Kankei13Utu: beside the diagonal", k13Kata, kKuro, {k13A, k13B}, CallPair<Kankei13Utu>},
+    {"Kankei13Utu: on a side, cut", k13Side, kSiro, {k13A, k13B}, CallPair<Kankei13Utu>},
+    {"Kankei13Utu: on a corner", k13Kado, kSiro, {k13A, k13B}, CallPair<Kankei13Utu>},
 };
 
 } // namespace
