@@ -11,8 +11,10 @@
 #include "engine/Toru.h"
 #include "engine/links/IkkenRenraku.h"
 #include "engine/links/Kankei6Utu.h"
+#include "engine/shapes/Kankei11.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/Kosumi.h"
+#include "engine/shapes/Ogeima.h"
 
 namespace vorn {
 

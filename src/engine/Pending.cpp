@@ -17,10 +17,8 @@ int KouDateCount = 0;
 int KouDateValue = 0;
 
 void Kankei5Utu(Point, Point) {}
-void Kankei7Utu(Point, Point) {}
 void Kankei8Utu(Point, Point) {}
 void Kankei10Utu(Point, Point) {}
-void Kankei11Utu(Point, Point) {}
 void Kankei13Utu(Point, Point) {}
 void IkkenEdgeTuke(TKankeiBox) {}
 void IkkenEdgeTukeYomi(TKankeiBox) {}
@@ -43,10 +41,7 @@ void GunKankeiThink(int n, Point& out) { SelectIfAny(std::max(kSelectMiddle, 10 
 void Center19Think(Point& out) { out = Point{}; }
 void KouThink(Point& out) { out = Point{}; }
 void IkiGunKankeiThink(Point& out) { SelectIfAny(kSelectMiddle, out); }
-void KankeiHokyo(int, Point& out) { SelectIfAny(kSelectLow, out); }
 void Kankei6Think(Point& out) { SelectIfAny(kSelectLow, out); }
-void KeimaOgeimaHokyo(Point& out) { SelectIfAny(kSelectLow, out); }
-void KeimaHokyo(Point& out) { SelectIfAny(kSelectLow, out); }
 
 void HirakiTobiTe(Point, Point& out) { out = Point{}; }
 void NikenUtikomiThink() {}

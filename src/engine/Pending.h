@@ -26,10 +26,8 @@ extern int KouDateValue;
 // the border line for a link to the edge).  They add candidates and prepared
 // answers under the current reason code and select nothing.
 void Kankei5Utu(Point a, Point b);    // (2,2) diagonal
-void Kankei7Utu(Point a, Point b);    // large knight's move
 void Kankei8Utu(Point a, Point b);    // (2,3) shape
 void Kankei10Utu(Point a, Point b);   // three-space jump
-void Kankei11Utu(Point a, Point b);   // (1,4) shape
 void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
 // Pattern families of a one-space jump to the edge
 // (engine/links/IkkenEdgeRenraku.h): the opponent's stone beside the owner's
@@ -67,10 +65,7 @@ void Center19Think(Point& out);
 void KouThink(Point& out);
 void IkiGunKankeiThink(Point& out);
 // Stages 6 and 7.
-void KankeiHokyo(int kind, Point& out);
 void Kankei6Think(Point& out);
-void KeimaOgeimaHokyo(Point& out);
-void KeimaHokyo(Point& out);
 
 // --- Called by generators -----------------------------------------------------------
 // A two-space extension along line 3 from the group of a stone on line 3, or a

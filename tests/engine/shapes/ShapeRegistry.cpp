@@ -9,11 +9,15 @@
 #include "board/Between.h"
 #include "board/Goban.h"
 #include "engine/Koho.h"
+#include "engine/shapes/Kankei11.h"
+#include "engine/shapes/Kankei4Hokyo.h"
+#include "engine/shapes/KankeiHokyo.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/KeimaTuke.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/shapes/Kosumi.h"
 #include "engine/shapes/LinkUtil.h"
+#include "engine/shapes/Ogeima.h"
 
 namespace vorn::test {
 
@@ -142,10 +146,18 @@ constexpr TContractHandler kHandlers[] = {
     {"KeimaRenraku", 4, KeimaRenraku, ReasonBits({27}), true},
     {"KeimaTuke", 4, KeimaTuke, ReasonBits({27})},
     {"KeimaTukeUtu", 4, KeimaTukeValue, 0},
+    {"Kankei4Hokyo", 4, Kankei4Hokyo, 0},
+    {"Kankei7Utu", 7, Kankei7Utu, ReasonBits({3, 18}), true},
+    {"Kankei7Hokyo", 7, Kankei7Hokyo, 0},
+    {"Kankei11Utu", 11, Kankei11Utu, 0, true},
 };
 
 constexpr TContractStage kStages[] = {
     {"EmptyThink", EmptyThink, 0},
+    {"KankeiHokyo(1)", [](Point& out) { KankeiHokyo(1, out); }, kkHokyo},
+    {"KankeiHokyo(2)", [](Point& out) { KankeiHokyo(2, out); }, kkHokyo},
+    {"KeimaOgeimaHokyo", KeimaOgeimaHokyo, kkKeimaHokyo},
+    {"KeimaHokyo", KeimaHokyo, kkKeimaHokyo},
 };
 
 // --- Symmetry positions ------------------------------------------------------------
