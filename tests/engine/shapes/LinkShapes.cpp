@@ -15,6 +15,11 @@ namespace vorn::test {
 
 bool PlaceShape(int size, std::initializer_list<TShapeCell> cells, Point b, int percent, TShapePlacement& out)
 {
+    return PlaceShape(size, std::vector<TShapeCell>(cells), b, percent, out);
+}
+
+bool PlaceShape(int size, const std::vector<TShapeCell>& cells, Point b, int percent, TShapePlacement& out)
+{
     const int s = Random(8);
     const int own = 1 + Random(2), att = own ^ 3;
     // The shape's extent after the symmetry, then a place where it fits.

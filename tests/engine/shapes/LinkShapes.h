@@ -33,6 +33,7 @@ struct TShapePlacement {
 // probability percent / 100.  Seeded by the program's random source.  False
 // when the stones left a chain without liberties (draw again).
 bool PlaceShape(int size, std::initializer_list<TShapeCell> cells, Point b, int percent, TShapePlacement& out);
+bool PlaceShape(int size, const std::vector<TShapeCell>& cells, Point b, int percent, TShapePlacement& out);
 
 // Draws `positions` placements with place(seed, out) for seeds 1, 2, ...
 // (false: that seed gives none), prepares each for both colours and calls

@@ -189,6 +189,44 @@ const char* const kKnightContact = R"(
     . . . . . . . . .
     . . . . . . . . .)";
 
+// Black's large knight's move C7-D4 ((3,7)-(4,4)) with White's stones inside
+// at C6 and D5: the point beyond B's line at the first step, E6.
+const char* const kOgeimaInside2 = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . O . . . . .
+    . . O . . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// The same with White at D6 and D5: the point on A's line at the second
+// step, C5.
+const char* const kOgeimaInside2Far = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . O . . . . .
+    . . . O . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// The same with White's single stone at D6, diagonally inside from A.
+const char* const kOgeimaNaname = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . . . . . . .
+    . . . O . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
 constexpr TSymmetryCase kSymmetry[] = {
     {"KiriHyoka: a cut between two weak stones", R"(
         . . . . . . . . .
@@ -273,6 +311,22 @@ constexpr TSymmetryCase kSymmetry[] = {
         . . . . . . . . .
         . . . . . . . . .)",
      kSiro, {Point(4, 5), Point(5, 3)}, [](std::span<const Point> p) { return KeimaTukeUtu(p[0], p[1]); }},
+    {"Kankei7Utu: two stones inside, the point beyond B's line", kOgeimaInside2, kKuro, {Point(3, 7), Point(4, 4)},
+     CallPair<Kankei7Utu>},
+    {"Kankei7Utu: two stones inside, the point on A's line", kOgeimaInside2Far, kSiro, {Point(3, 7), Point(4, 4)},
+     CallPair<Kankei7Utu>},
+    {"Kankei7Utu: the join beside A", kOgeimaNaname, kKuro, {Point(3, 7), Point(4, 4)}, CallPair<Kankei7Utu>},
+    {"Kankei7Hokyo: the attacker outside at A's end", R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . X . O . . . .
+        . . . . . . . . .
+        . . . . . . . . .)",
+     kSiro, {Point(3, 7), Point(4, 4)}, CallPair<Kankei7Hokyo>},
 };
 
 } // namespace
