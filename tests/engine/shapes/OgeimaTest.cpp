@@ -37,16 +37,7 @@ protected:
     // reason 5: nothing may be left on the boards.
     static void Run(const char* diagram, int engine, Point a, Point b, void (*handler)(Point, Point) = Kankei7Utu)
     {
-        PrepareDecision(diagram, engine);
-        Call(a, b, handler);
-    }
-    static void Call(Point a, Point b, void (*handler)(Point, Point))
-    {
-        KohoKind = kkKankei;
-        const std::uint64_t before = StackHash();
-        handler(a, b);
-        EXPECT_EQ(StackHash(), before);
-        EXPECT_EQ(Level, 0);
+        RunHandler(diagram, engine, a, b, handler);
     }
     // Hyoka(scorer) after the moves, all taken back (a refused move is
     // skipped).
@@ -70,24 +61,6 @@ protected:
 };
 
 Point P(const char* name) { return ParsePoint(name); }
-
-// The diagram with a stone of `what` ('X' or 'O') put at p.
-std::string WithStone(const std::string& diagram, Point p, char what)
-{
-    std::string rows;
-    int x = 0, y = 1;
-    for (const char ch : diagram) {
-        if (ch == '.' || ch == 'X' || ch == 'O') {
-            ++x;
-            rows += (x == p.x && y == p.y) ? what : ch;
-        } else if (ch == '\n' && x > 0) {
-            rows += ch;
-            x = 0;
-            ++y;
-        }
-    }
-    return rows;
-}
 
 // The frame of most diagrams: Black's C7-D4 (A at (3,7), B at (4,4)), so
 //     R0 C7  R1 D7  R2 C6  R3 D6  R4 C5  R5 D5  R6 C4  R7 D4
@@ -162,8 +135,7 @@ TEST_F(OgeimaTest, FirstTriggerInOrderPicksThePattern)
             PrepareDecision(c.diagram, engine);
             const std::string first = TableOf(c.routine, kA, kB);
             const std::string other = TableOf(c.other, kA, kB);
-            KohoCount = 0;
-            Call(kA, kB, Kankei7Utu);
+            Run(c.diagram, engine, kA, kB);
             EXPECT_EQ(CandidateList(), first);
             if (engine == kKuro) {
                 EXPECT_NE(first, "") << "the case adds nothing, so it shows no order";
@@ -425,6 +397,30 @@ TEST_F(OgeimaTest, StoneOutsideGivesTwoThirdsToTheOwnerAndHalfToTheAttacker)
     }
 }
 
+// A on the first line with the attacker beside it and on two points beyond
+// B's line: both sides' play at R2, valued for the attacker.
+TEST_F(OgeimaTest, ContactWithAOnTheFirstLineIsReadAtTheHane)
+{
+    const char* const firstLine = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . O O . . . .
+        . . O . . X . . .
+        . . X . . . . . .)";
+    const Point a = P("C9"), b = P("F8"), r2 = P("D9");
+    for (const int engine : {kKuro, kSiro}) {
+        Run(firstLine, engine, a, b);
+        const auto got = At(r2);
+        ASSERT_TRUE(got.has_value()) << CandidateList();
+        EXPECT_EQ(got->value, After(kSiro, {{kSiro, r2}}) + After(kSiro, {{kKuro, r2}}));
+        EXPECT_EQ(LinkMark1[5][8], 1) << "R5 is marked";
+    }
+}
+
 // Near the edge with the attacker's stone behind R1: the ladder is worth a
 // fixed 25, the reading only sets the bonus.
 TEST_F(OgeimaTest, LadderOutsideNearTheEdgeIsWorthTwentyFive)
@@ -532,16 +528,7 @@ TEST_F(OgeimaTest, MirrorPlacementReadsAsThePairReversed)
 
 TEST_F(OgeimaTest, SecondPassAnswersOnlyTheStoneOnTheFarOuterLine)
 {
-    const char* const far = R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . X . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . X . O . . . .
-        . . . . . . . . .
-        . . . . . . . . .)";
+    const char* const far = kLargeKnightFar;
     for (const int engine : {kKuro, kSiro}) {
         SCOPED_TRACE(engine);
         Run(far, engine, kA, kB, Kankei7Hokyo);
@@ -608,19 +595,30 @@ TShapeCell DCell(int i, char what) { return {i % 2 == 0 ? -1 : 2, i / 2, what}; 
 
 TEST(OgeimaSweep, RandomPositionsAroundTheShapeKeepTheContract)
 {
-    constexpr int kPositions = 300;
-    // One attacker's stone on a trigger cell of each pattern, the rest at
-    // random.
-    const std::vector<TShapeCell> triggers = {
-        RCell(2, 'X'), RCell(3, 'X'), RCell(1, 'X'), DCell(3, 'X'), DCell(2, 'X'), DCell(1, 'X'), DCell(0, 'X'),
+    constexpr int kPositions = 400;
+    // The attacker's stones of each pattern (and of some of their readings),
+    // the rest at random.
+    const std::vector<std::vector<TShapeCell>> triggers = {
+        {RCell(2, 'X')},
+        {RCell(3, 'X')},
+        {RCell(2, 'X'), RCell(5, 'X')},
+        {RCell(1, 'X')},
+        {RCell(1, 'X'), DCell(0, 'A'), DCell(2, '.'), DCell(3, '.')},
+        {RCell(1, 'X'), DCell(3, 'X'), DCell(2, 'A')},
+        {DCell(3, 'X')},
+        {DCell(3, 'X'), DCell(2, '.'), DCell(4, '.'), DCell(6, 'A'), DCell(1, '.'), DCell(5, '.')},
+        {DCell(2, 'X')},
+        {DCell(2, 'X'), DCell(6, 'X'), DCell(3, '.'), DCell(4, '.'), DCell(5, '.'), RCell(4, '.')},
+        {DCell(2, 'X'), DCell(6, 'X'), DCell(3, '.'), DCell(4, '.'), DCell(5, '.'), RCell(4, '.'), {0, 4, 'A'},
+         {1, 4, '.'}},
+        {DCell(1, 'X')},
+        {DCell(0, 'X')},
     };
     const int answered = SweepShapes(
         kPositions,
         [&triggers](std::uint64_t seed, TShapePlacement& pl) {
-            std::vector<TShapeCell> cells = {triggers[seed % triggers.size()]};
-            if (seed % 5 == 0)
-                cells.push_back(RCell(4, 'X'));
-            return PlaceShape(seed % 3 == 0 ? 13 : 9, cells, Point(1, 3), 15 + static_cast<int>(seed % 4) * 10, pl);
+            return PlaceShape(seed % 3 == 0 ? 13 : 9, triggers[seed % triggers.size()], Point(1, 3),
+                              15 + static_cast<int>(seed % 4) * 10, pl);
         },
         {"Kankei7Utu", "Kankei7Hokyo"});
     EXPECT_GT(answered, kPositions / 4) << "the shape was read too rarely to test much";

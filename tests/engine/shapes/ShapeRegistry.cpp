@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/shapes/ShapeHarness.h"
+#include "engine/shapes/LinkShapes.h"
 
 #include "board/Between.h"
 #include "board/Goban.h"
@@ -177,18 +178,6 @@ const char* const kDiagonalCut = R"(
     . . . . . . . . .
     . . . . . . . . .)";
 
-// Black's knight's move (3,7)-(4,5) with White's contact stone at (4,7).
-const char* const kKnightContact = R"(
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . X . . . . .
-    . . . . . . . . .
-    . . X O . . . . .
-    . . . . . . . . .
-    . . . . . . . . .)";
-
 // Black's large knight's move C7-D4 ((3,7)-(4,4)) with White's stones inside
 // at C6 and D5: the point beyond B's line at the first step, E6.
 const char* const kOgeimaInside2 = R"(
@@ -223,6 +212,31 @@ const char* const kOgeimaNaname = R"(
     . . . X . . . . .
     . . . . . . . . .
     . . . O . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// Black's (1,4) shape C7-D3 ((3,7)-(4,3)) with White's stone at the middle of
+// A's line, C5.
+const char* const kKeima14Middle = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . . . . . . .
+    . . O . . . . . .
+    . . . . . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// The same with White's stone outside B's line at the first step, E6.
+const char* const kKeima14Outside = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . O . . . .
     . . X . . . . . .
     . . . . . . . . .
     . . . . . . . . .)";
@@ -316,17 +330,11 @@ constexpr TSymmetryCase kSymmetry[] = {
     {"Kankei7Utu: two stones inside, the point on A's line", kOgeimaInside2Far, kSiro, {Point(3, 7), Point(4, 4)},
      CallPair<Kankei7Utu>},
     {"Kankei7Utu: the join beside A", kOgeimaNaname, kKuro, {Point(3, 7), Point(4, 4)}, CallPair<Kankei7Utu>},
-    {"Kankei7Hokyo: the attacker outside at A's end", R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . X . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . X . O . . . .
-        . . . . . . . . .
-        . . . . . . . . .)",
-     kSiro, {Point(3, 7), Point(4, 4)}, CallPair<Kankei7Hokyo>},
+    {"Kankei7Hokyo: the attacker outside at A's end", kLargeKnightFar, kSiro, {Point(3, 7), Point(4, 4)},
+     CallPair<Kankei7Hokyo>},
+    {"Kankei11Utu: the attacker in the middle", kKeima14Middle, kKuro, {Point(3, 7), Point(4, 3)},
+     CallPair<Kankei11Utu>},
+    {"Kankei11Utu: the attacker outside", kKeima14Outside, kSiro, {Point(3, 7), Point(4, 3)}, CallPair<Kankei11Utu>},
 };
 
 } // namespace
