@@ -9,7 +9,10 @@
 #include "engine/shapes/LinkShapes.h"
 #include "engine/shapes/ShapeHarness.h"
 
+#include "board/Basic.h"
 #include "board/Goban.h"
+#include "board/Sicho.h"
+#include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
@@ -208,6 +211,74 @@ TEST_F(KankeiHokyoTest, MoveBetweenTwoStonesAndItsPreparedAnswer)
     PrepareDecision(kBetween, kKuro);
     KeimaOgeimaHokyo(out);
     EXPECT_FALSE(KohoValueAt(P("E3")).has_value()) << CandidateList();
+}
+
+// White's knight's move C7-D5 with Black's stone outside the middle point
+// C6, at B6.  After Black's cut at C6 and White's D6, C7 has two liberties:
+// Black's atari from D7 lets White extend to B7, where a ladder from B8
+// catches it; Black's atari from B7 lets White extend to D7, with no ladder.
+const char* const kOutsideLadder = R"(
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    X . X . . . . . . . . . .
+    O . . O O . . . . . . . .
+    . X . . . . . . . . . . .
+    . . O . . . . . . . . . .
+    . . X . . . . . . . . . .
+    . . . X . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .)";
+
+TEST_F(KankeiHokyoTest, OutsideStoneReadsTheLadderAfterTheAtari)
+{
+    const int w = kSiro, b = kKuro;
+    const Point p1 = P("C6"), p2 = P("D6"), q = P("D7"), l1 = P("D7"), l2 = P("B7"), m = P("B8");
+    PrepareDecision(kOutsideLadder, b);
+    KohoKind = kkHokyo;
+    const std::uint64_t before = StackHash();
+    Kankei4Hokyo(P("C7"), P("D5"));
+    EXPECT_EQ(StackHash(), before);
+    const auto got = KohoValueAt(p1);
+    ASSERT_TRUE(got.has_value()) << CandidateList();
+
+    // The readings of the outside answer, with the engine cutting.
+    TShapeYomi y(TRefusal::GoOn);
+    ASSERT_TRUE(y.Play(w, p1));
+    CurGoban().Analyze();
+    const int eDef = HyokaDiff(w);
+    y.BackAll();
+    ASSERT_TRUE(y.Play(b, p1));
+    ASSERT_TRUE(y.Play(w, p2));
+    ASSERT_EQ(KuuOf(P("C7")), 2);
+    ASSERT_TRUE(y.PushPlay(b, l1));
+    ASSERT_TRUE(y.Play(w, l2));
+    ASSERT_EQ(SichoCheck(l2), 1);
+    ASSERT_EQ(SichoTeOf(l2, 1), m);
+    const int ex = y.ScoreAfter(b, {{b, m}});
+    y.Back();
+    ASSERT_GT(ex, 0);
+    const int ey1 = y.ScoreAfter(b, {{w, m}, {b, l2}});
+    y.Back();
+    // The second atari reaches White's extension but finds no ladder.
+    ASSERT_TRUE(y.PushPlay(b, l2));
+    ASSERT_TRUE(y.Play(w, l1));
+    ASSERT_NE(SichoCheck(l1), 1);
+    y.BackTo(1);
+    const int ez = y.ScoreAfter(b, {{w, q}, {b, p2}, {w, StepBeyond(p1, p2)}});
+    const int bonus = y.ScoreAfter(b, {{b, p2}});
+    y.BackAll();
+    // The answer to the ladder replaces the cut's own value; the block at
+    // D7 may lower it further.
+    int eAtt = std::min(ex, ey1);
+    if (ez < ex)
+        eAtt = ez;
+    int v = eDef + eAtt;
+    if (2 * v < bonus)
+        v *= 2;
+    EXPECT_EQ(*got, v);
 }
 
 TEST(KnightHokyoSweep, RandomPositionsAroundTheKnightsMoveKeepTheContract)
