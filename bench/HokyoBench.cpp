@@ -81,6 +81,41 @@ void BM_Stage7KankeiHokyo19Middle(benchmark::State& state)
     TimeStage(state, bench::kMiddle19, [](Point& out) { KankeiHokyo(1, out); });
 }
 
+// The second pass of stage 7 split by the kind of the pair: evaluations and
+// microseconds per decision of the diagonal, one-space jump and knight's-move
+// handlers.
+void BM_Stage7ByKind19Middle(benchmark::State& state)
+{
+    double us[5] = {};
+    long long hyoka[5] = {}, decisions = 0;
+    for (auto _ : state) {
+        for (const char* diagram : bench::kMiddle19) {
+            state.PauseTiming();
+            Prepare(diagram);
+            state.ResumeTiming();
+            const TGoban& g = *GobanLv[0];
+            KohoKind = kkHokyo;
+            for (int i = 1; i <= g.PairCount(); ++i) {
+                const int kind = g.PairKind(i);
+                if (kind < 2 || kind > 4)
+                    continue;
+                const long long before = HyokaCallCount;
+                const auto start = std::chrono::steady_clock::now();
+                KankeiHokyoSmall(kind, g.PairPointB(i), g.PairPointA(i));
+                us[kind] += std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+                hyoka[kind] += HyokaCallCount - before;
+            }
+            ++decisions;
+        }
+    }
+    const double n = decisions > 0 ? static_cast<double>(decisions) : 1.0;
+    for (int kind = 2; kind <= 4; ++kind) {
+        state.counters["us_kind" + std::to_string(kind)] = us[kind] / n;
+        state.counters["hyoka_kind" + std::to_string(kind)] = static_cast<double>(hyoka[kind]) / n;
+    }
+    ResetProgramState();
+}
+
 // Pairs and evaluations of the (1,3) and (1,4) handlers in the pair answers.
 long long g_pairs7 = 0, g_pairs11 = 0, g_hyoka7 = 0, g_hyoka11 = 0;
 
@@ -116,6 +151,7 @@ BENCHMARK(BM_Stage6KeimaHokyo19)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Stage7KankeiHokyo19)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Stage6KankeiHokyo19Middle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Stage7KankeiHokyo19Middle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Stage7ByKind19Middle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PairAnswerLargeKnights19)->Unit(benchmark::kMicrosecond);
 
 } // namespace
