@@ -15,8 +15,10 @@
 #include "engine/shapes/Kankei13.h"
 #include "engine/shapes/Kankei5.h"
 #include "engine/shapes/Kankei8.h"
+#include "engine/shapes/Kankei11.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/Kosumi.h"
+#include "engine/shapes/Ogeima.h"
 
 namespace vorn {
 

@@ -13,8 +13,6 @@ namespace vorn {
 // left at (0, 0), except that a stage generator still selects from the
 // candidate table at its threshold, as the driver expects of it.
 
-void Kankei7Utu(Point, Point) {}
-void Kankei11Utu(Point, Point) {}
 void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void KeimaSotoNaka(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
 void KeimaSotoHane(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
@@ -28,10 +26,7 @@ void JiUtikomiThink() {}
 void AiteKankeiThink() {}
 void GunKankeiThink(int n, Point& out) { SelectIfAny(std::max(kSelectMiddle, 10 * n), out); }
 void IkiGunKankeiThink(Point& out) { SelectIfAny(kSelectMiddle, out); }
-void KankeiHokyo(int, Point& out) { SelectIfAny(kSelectLow, out); }
 void Kankei6Think(Point& out) { SelectIfAny(kSelectLow, out); }
-void KeimaOgeimaHokyo(Point& out) { SelectIfAny(kSelectLow, out); }
-void KeimaHokyo(Point& out) { SelectIfAny(kSelectLow, out); }
 
 void HirakiTobiTe(Point, Point& out) { out = Point{}; }
 void KankeiGunUtu(const TGun&, int) {}

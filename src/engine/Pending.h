@@ -20,8 +20,6 @@ class TGun;
 // A is the stone whose relation to its partner B is threatened (B may lie on
 // the border line for a link to the edge).  They add candidates and prepared
 // answers under the current reason code and select nothing.
-void Kankei7Utu(Point a, Point b);    // large knight's move
-void Kankei11Utu(Point a, Point b);   // (1,4) shape
 // Pattern families of the knight's move (engine/shapes/Keima.h routes to
 // them): a stone of the attacker on a middle point of the box r, and stones
 // of the attacker just outside it (d: the outer lines, dc their colours).
@@ -45,10 +43,7 @@ void GunKankeiThink(int n, Point& out);
 // Stage 4.
 void IkiGunKankeiThink(Point& out);
 // Stages 6 and 7.
-void KankeiHokyo(int kind, Point& out);
 void Kankei6Think(Point& out);
-void KeimaOgeimaHokyo(Point& out);
-void KeimaHokyo(Point& out);
 
 // --- Called by generators -----------------------------------------------------------
 // A two-space extension along line 3 from the group of a stone on line 3, or a

@@ -35,12 +35,6 @@ int IsiSuAt(Point p)
     return g == nullptr ? 0 : g->GetIsiSu();
 }
 
-int MeAt(Point p)
-{
-    const TGun* g = GunAt(p);
-    return g == nullptr ? 0 : g->GetMe();
-}
-
 void MarkMidpoints(const TShape& s)
 {
     for (const int i : {1, 3, 5, 7})

@@ -6,6 +6,7 @@
 
 #include "engine/shapes/ShapeHarness.h"
 #include "engine/shapes/WideShapes.h"
+#include "engine/shapes/LinkShapes.h"
 
 #include "board/Between.h"
 #include "board/Goban.h"
@@ -13,11 +14,15 @@
 #include "engine/shapes/Kankei13.h"
 #include "engine/shapes/Kankei5.h"
 #include "engine/shapes/Kankei8.h"
+#include "engine/shapes/Kankei11.h"
+#include "engine/shapes/Kankei4Hokyo.h"
+#include "engine/shapes/KankeiHokyo.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/KeimaTuke.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/shapes/Kosumi.h"
 #include "engine/shapes/LinkUtil.h"
+#include "engine/shapes/Ogeima.h"
 
 namespace vorn::test {
 
@@ -149,10 +154,18 @@ constexpr TContractHandler kHandlers[] = {
     {"Kankei5Utu", 5, Kankei5Utu, 0, true},
     {"Kankei8Utu", 8, Kankei8Utu, 0, true},
     {"Kankei13Utu", 13, Kankei13Utu, 0, true},
+    {"Kankei4Hokyo", 4, Kankei4Hokyo, 0},
+    {"Kankei7Utu", 7, Kankei7Utu, ReasonBits({3, 18}), true},
+    {"Kankei7Hokyo", 7, Kankei7Hokyo, 0},
+    {"Kankei11Utu", 11, Kankei11Utu, 0, true},
 };
 
 constexpr TContractStage kStages[] = {
     {"EmptyThink", EmptyThink, 0},
+    {"KankeiHokyo(1)", [](Point& out) { KankeiHokyo(1, out); }, kkHokyo},
+    {"KankeiHokyo(2)", [](Point& out) { KankeiHokyo(2, out); }, kkHokyo},
+    {"KeimaOgeimaHokyo", KeimaOgeimaHokyo, kkKeimaHokyo},
+    {"KeimaHokyo", KeimaHokyo, kkKeimaHokyo},
 };
 
 // --- Symmetry positions ------------------------------------------------------------
@@ -172,15 +185,66 @@ const char* const kDiagonalCut = R"(
     . . . . . . . . .
     . . . . . . . . .)";
 
-// Black's knight's move (3,7)-(4,5) with White's contact stone at (4,7).
-const char* const kKnightContact = R"(
+// Black's large knight's move C7-D4 ((3,7)-(4,4)) with White's stones inside
+// at C6 and D5: the point beyond B's line at the first step, E6.
+const char* const kOgeimaInside2 = R"(
     . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . O . . . . .
+    . . O . . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// The same with White at D6 and D5: the point on A's line at the second
+// step, C5.
+const char* const kOgeimaInside2Far = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . O . . . . .
+    . . . O . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// The same with White's single stone at D6, diagonally inside from A.
+const char* const kOgeimaNaname = R"(
     . . . . . . . . .
     . . . . . . . . .
     . . . . . . . . .
     . . . X . . . . .
     . . . . . . . . .
-    . . X O . . . . .
+    . . . O . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// Black's (1,4) shape C7-D3 ((3,7)-(4,3)) with White's stone at the middle of
+// A's line, C5.
+const char* const kKeima14Middle = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . . . . . . .
+    . . O . . . . . .
+    . . . . . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// The same with White's stone outside B's line at the first step, E6.
+const char* const kKeima14Outside = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . O . . . .
+    . . X . . . . . .
     . . . . . . . . .
     . . . . . . . . .)";
 
@@ -291,6 +355,16 @@ constexpr TSymmetryCase kSymmetry[] = {
     {"Kankei13Utu: beside the diagonal", k13Kata, kKuro, {k13A, k13B}, CallPair<Kankei13Utu>},
     {"Kankei13Utu: on a side, cut", k13Side, kSiro, {k13A, k13B}, CallPair<Kankei13Utu>},
     {"Kankei13Utu: on a corner", k13Kado, kSiro, {k13A, k13B}, CallPair<Kankei13Utu>},
+    {"Kankei7Utu: two stones inside, the point beyond B's line", kOgeimaInside2, kKuro, {Point(3, 7), Point(4, 4)},
+     CallPair<Kankei7Utu>},
+    {"Kankei7Utu: two stones inside, the point on A's line", kOgeimaInside2Far, kSiro, {Point(3, 7), Point(4, 4)},
+     CallPair<Kankei7Utu>},
+    {"Kankei7Utu: the join beside A", kOgeimaNaname, kKuro, {Point(3, 7), Point(4, 4)}, CallPair<Kankei7Utu>},
+    {"Kankei7Hokyo: the attacker outside at A's end", kLargeKnightFar, kSiro, {Point(3, 7), Point(4, 4)},
+     CallPair<Kankei7Hokyo>},
+    {"Kankei11Utu: the attacker in the middle", kKeima14Middle, kKuro, {Point(3, 7), Point(4, 3)},
+     CallPair<Kankei11Utu>},
+    {"Kankei11Utu: the attacker outside", kKeima14Outside, kSiro, {Point(3, 7), Point(4, 3)}, CallPair<Kankei11Utu>},
 };
 
 } // namespace
