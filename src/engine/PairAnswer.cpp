@@ -11,6 +11,7 @@
 #include "engine/Toru.h"
 #include "engine/links/IkkenRenraku.h"
 #include "engine/links/Kankei6Utu.h"
+#include "engine/shapes/Kankei4.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/Kosumi.h"
 

@@ -25,12 +25,6 @@ void Kankei13Utu(Point, Point) {}
 void IkkenEdgeTuke(TKankeiBox) {}
 void IkkenEdgeTukeYomi(TKankeiBox) {}
 void Kankei6EdgeUtu(Point, Point) {}
-void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoNaka(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoHane(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoHaneSicho(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoTuke(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void Kankei4Think(Point& out) { out = Point{}; }
 
 void SikatuUrgentThink(Point& out) { out = Point{}; }
 void SikatuThink() {}

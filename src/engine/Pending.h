@@ -38,18 +38,6 @@ void IkkenEdgeTuke(TKankeiBox box);
 void IkkenEdgeTukeYomi(TKankeiBox box);
 // The dispatcher of a two-space jump to the edge (one end off the board).
 void Kankei6EdgeUtu(Point a, Point b);
-// Pattern families of the knight's move (engine/shapes/Keima.h routes to
-// them): a stone of the attacker on a middle point of the box r, and stones
-// of the attacker just outside it (d: the outer lines, dc their colours).
-void KeimaWarikomi(std::span<const Point> r, std::span<const std::uint8_t> c, int att);
-void KeimaSotoNaka(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
-void KeimaSotoHane(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
-void KeimaSotoHaneSicho(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc,
-                        int att);
-void KeimaSotoTuke(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
-// Relation moves run at the end of the pair answers (reason 5); selects at
-// 160 into out.
-void Kankei4Think(Point& out);
 
 // --- Generators, by stage --------------------------------------------------------
 // Stage 2.

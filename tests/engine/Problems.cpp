@@ -307,7 +307,9 @@ void NoKoThreat(int, Point& out, int& value)
     value = 0;
 }
 
-bool Tactical(int reason) { return reason == kkToru || reason == kkNigeru || reason == kkKankei || reason == kkToru28; }
+// The chain tactics' codes; the link-shape answers of the pair list (code 5)
+// are not tactics.
+bool Tactical(int reason) { return reason == kkToru || reason == kkNigeru || reason == kkToru28; }
 
 Point VertexArg(const TProblemCheck& check, std::size_t i)
 {

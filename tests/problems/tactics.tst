@@ -1,8 +1,8 @@
 # Tactics: captures, escapes, ladders, nets and throw-ins.  The command
-# "tactics" answers the best capture, escape or relation answer that the
-# tactical stage of the move choice puts in the candidate table (pass when
-# there is none); the board, its record and the look-ahead level must be
-# as they were.  "move" is the engine's whole move choice: on the nearly
+# "tactics" answers the best capture or escape that the tactical stage of
+# the move choice puts in the candidate table (the link-shape answers
+# aside; pass when there is none); the board, its record and the
+# look-ahead level must be as they were.  "move" is the engine's whole move choice: on the nearly
 # empty boards the opening comes first, so it is asked only where the
 # position is past it.
 

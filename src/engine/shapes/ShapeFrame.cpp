@@ -241,4 +241,6 @@ bool CaughtAt(Point p)
     return k == 1 || (k == 2 && SichoCheck(p) == 1);
 }
 
+bool LadderedAt(Point p) { return ToruRenAt(p) != nullptr && SichoCheck(p) == 1; }
+
 } // namespace vorn

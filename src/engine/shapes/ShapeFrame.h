@@ -336,5 +336,8 @@ int SichoOf(Point p);
 Point SichoTeOf(Point p, int i);
 // The chain at p has one liberty, or two and a ladder catches it.
 bool CaughtAt(Point p);
+// A ladder catches the chain at p (SichoCheck, which stores its answer in
+// the chain); a point without a chain is not caught.
+bool LadderedAt(Point p);
 
 } // namespace vorn

@@ -10,6 +10,7 @@
 #include "board/Rand.h"
 #include "board/Ren.h"
 #include "engine/Koho.h"
+#include "engine/Reading.h"
 
 namespace vorn::test {
 
@@ -66,6 +67,28 @@ bool PlaceShape(int size, std::initializer_list<TShapeCell> cells, Point b, int 
                 return false;
         }
     return true;
+}
+
+void RunPairHandler(void (*handler)(Point, Point), const char* diagram, int engine, Point a, Point b)
+{
+    PrepareDecision(diagram, engine);
+    KohoKind = kkKankei;
+    const std::uint64_t before = StackHash();
+    handler(a, b);
+    EXPECT_EQ(StackHash(), before);
+    EXPECT_EQ(Level, 0);
+}
+
+std::optional<int> ScoreAfter(int scorer, std::initializer_list<TYomiMove> moves)
+{
+    TShapeYomi y;
+    bool first = true;
+    for (const TYomiMove& m : moves) {
+        if (!(first ? y.PushPlay(m.c, m.p) : y.Play(m.c, m.p)))
+            return std::nullopt;
+        first = false;
+    }
+    return y.Score(scorer);
 }
 
 int SweepShapes(int positions, const std::function<bool(std::uint64_t, TShapePlacement&)>& place,

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "board/Point.h"
+#include "engine/shapes/ShapeFrame.h"
 
 namespace vorn::test {
 
@@ -33,6 +35,14 @@ struct TShapePlacement {
 // probability percent / 100.  Seeded by the program's random source.  False
 // when the stones left a chain without liberties (draw again).
 bool PlaceShape(int size, std::initializer_list<TShapeCell> cells, Point b, int percent, TShapePlacement& out);
+
+// The diagram prepared for the engine's colour and the pair handler called
+// on (a, b) under reason 5; the boards and the level must be left as found.
+void RunPairHandler(void (*handler)(Point, Point), const char* diagram, int engine, Point a, Point b);
+
+// Hyoka(scorer) after the moves (the first on a new level), all taken back;
+// nullopt when one is refused.
+std::optional<int> ScoreAfter(int scorer, std::initializer_list<TYomiMove> moves);
 
 // Draws `positions` placements with place(seed, out) for seeds 1, 2, ...
 // (false: that seed gives none), prepares each for both colours and calls
