@@ -16,6 +16,7 @@
 #include "engine/shapes/Kankei5.h"
 #include "engine/shapes/Kankei8.h"
 #include "engine/shapes/Kankei11.h"
+#include "engine/shapes/Kankei4.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/Kosumi.h"
 #include "engine/shapes/Ogeima.h"

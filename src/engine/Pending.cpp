@@ -2,7 +2,6 @@
 
 #include "board/Gun.h"
 #include "engine/Hyoka.h"
-#include "engine/links/KankeiBox.h"
 #include <algorithm>
 
 #include "engine/Koho.h"
@@ -12,13 +11,6 @@ namespace vorn {
 // Not in the program yet: each of these does nothing, and every out point is
 // left at (0, 0), except that a stage generator still selects from the
 // candidate table at its threshold, as the driver expects of it.
-
-void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoNaka(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoHane(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoHaneSicho(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoTuke(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void Kankei4Think(Point& out) { out = Point{}; }
 
 void WeakGunKankeiThink(Point& out) { SelectIfAny(kSelectMiddle, out); }
 void Kankei34Think(Point& out) { SelectIfAny(kSelectMiddle, out); }

@@ -293,4 +293,6 @@ int MeAt(Point p)
     return g == nullptr ? 0 : g->GetMe();
 }
 
+bool LadderedAt(Point p) { return ToruRenAt(p) != nullptr && SichoCheck(p) == 1; }
+
 } // namespace vorn

@@ -371,5 +371,8 @@ bool IsWeakAt(Point p);
 bool IsDeadAt(Point p);
 // The group's eye value.
 int MeAt(Point p);
+// A ladder catches the chain at p (SichoCheck, which stores its answer in
+// the chain); a point without a chain is not caught.
+bool LadderedAt(Point p);
 
 } // namespace vorn

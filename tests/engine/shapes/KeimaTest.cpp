@@ -52,14 +52,7 @@ protected:
     // nullopt when one is refused.
     static std::optional<int> After(int scorer, std::initializer_list<TYomiMove> moves)
     {
-        TShapeYomi y;
-        bool first = true;
-        for (const TYomiMove& m : moves) {
-            if (!(first ? y.PushPlay(m.c, m.p) : y.Play(m.c, m.p)))
-                return std::nullopt;
-            first = false;
-        }
-        return y.Score(scorer);
+        return ScoreAfter(scorer, moves);
     }
 };
 

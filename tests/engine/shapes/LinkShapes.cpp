@@ -101,6 +101,18 @@ void RunHandler(const char* diagram, int engine, Point a, Point b, void (*handle
     EXPECT_EQ(Level, 0);
 }
 
+std::optional<int> ScoreAfter(int scorer, std::initializer_list<TYomiMove> moves)
+{
+    TShapeYomi y;
+    bool first = true;
+    for (const TYomiMove& m : moves) {
+        if (!(first ? y.PushPlay(m.c, m.p) : y.Play(m.c, m.p)))
+            return std::nullopt;
+        first = false;
+    }
+    return y.Score(scorer);
+}
+
 int SweepShapes(int positions, const std::function<bool(std::uint64_t, TShapePlacement&)>& place,
                 std::initializer_list<const char*> handlers)
 {

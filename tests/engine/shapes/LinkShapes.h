@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "board/Point.h"
+#include "engine/shapes/ShapeFrame.h"
 
 namespace vorn::test {
 
@@ -67,6 +69,10 @@ inline constexpr const char* kLargeKnightFar = R"(
     . . X . O . . . .
     . . . . . . . . .
     . . . . . . . . .)";
+
+// Hyoka(scorer) after the moves (the first on a new level), all taken back;
+// nullopt when one is refused.
+std::optional<int> ScoreAfter(int scorer, std::initializer_list<TYomiMove> moves);
 
 // Draws `positions` placements with place(seed, out) for seeds 1, 2, ...
 // (false: that seed gives none), prepares each for both colours and calls

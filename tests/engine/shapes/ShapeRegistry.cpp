@@ -17,8 +17,11 @@
 #include "engine/shapes/Kankei11.h"
 #include "engine/shapes/Kankei4Hokyo.h"
 #include "engine/shapes/KankeiHokyo.h"
+#include "engine/shapes/Kankei4.h"
 #include "engine/shapes/Keima.h"
+#include "engine/shapes/KeimaSoto.h"
 #include "engine/shapes/KeimaTuke.h"
+#include "engine/shapes/KeimaWarikomi.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/shapes/Kosumi.h"
 #include "engine/shapes/LinkUtil.h"
@@ -134,6 +137,30 @@ void KeimaTukeValue(Point a, Point b)
     EXPECT_EQ(KohoCount, count) << "KeimaTukeUtu added a candidate";
 }
 
+// The knight's-move families called on the box of every knight's-move pair,
+// whatever stands in it: each reads only the shapes it is given.
+void WedgeOnKnight(Point a, Point b)
+{
+    const TKeimaBox box(a, b);
+    KeimaWarikomi(box.Rs(), box.Cs(), box.att);
+}
+
+void OutsideOnKnight(Point a, Point b)
+{
+    const TKeimaBox box(a, b);
+    KeimaSotoNaka(box.Rs(), box.Ds(), box.Dc(), box.att);
+    KeimaSotoHane(box.Rs(), box.Ds(), box.Dc(), box.att);
+    KeimaSotoHaneSicho(box.Rs(), box.Ds(), box.Dc(), box.att);
+    KeimaSotoTuke(box.Rs(), box.Ds(), box.Dc(), box.att);
+}
+
+// The threat-list reading of a link, asked from both ends.
+void ThreatOnKnight(Point a, Point b)
+{
+    Kankei4Pair(a, b);
+    Kankei4Pair(b, a);
+}
+
 constexpr TContractHandler kHandlers[] = {
     {"JoinedLinkCheck", 2, [](Point a, Point b) { JoinedLinkCheck(a, b); }, 0},
     {"KiriHyoka", 2, KiriAtCrossings, 0},
@@ -148,7 +175,7 @@ constexpr TContractHandler kHandlers[] = {
     {"RyoAtariHyoka", 0, RyoAtariAtStone, 0},
     {"KosumiRenraku", 2, KosumiRenraku, ReasonBits({3, 4}), true},
     {"KosumiHokyo", 2, KosumiHokyo, 0},
-    {"KeimaRenraku", 4, KeimaRenraku, ReasonBits({27}), true},
+    {"KeimaRenraku", 4, KeimaRenraku, ReasonBits({3, 27}), true},
     {"KeimaTuke", 4, KeimaTuke, ReasonBits({27})},
     {"KeimaTukeUtu", 4, KeimaTukeValue, 0},
     {"Kankei5Utu", 5, Kankei5Utu, 0, true},
@@ -158,6 +185,9 @@ constexpr TContractHandler kHandlers[] = {
     {"Kankei7Utu", 7, Kankei7Utu, ReasonBits({3, 18}), true},
     {"Kankei7Hokyo", 7, Kankei7Hokyo, 0},
     {"Kankei11Utu", 11, Kankei11Utu, 0, true},
+    {"KeimaWarikomi", 4, WedgeOnKnight, ReasonBits({3})},
+    {"KeimaSoto", 4, OutsideOnKnight, 0},
+    {"Kankei4Pair", 4, ThreatOnKnight, 0},
 };
 
 constexpr TContractStage kStages[] = {
@@ -166,6 +196,7 @@ constexpr TContractStage kStages[] = {
     {"KankeiHokyo(2)", [](Point& out) { KankeiHokyo(2, out); }, kkHokyo},
     {"KeimaOgeimaHokyo", KeimaOgeimaHokyo, kkKeimaHokyo},
     {"KeimaHokyo", KeimaHokyo, kkKeimaHokyo},
+    {"Kankei4Think", Kankei4Think, kkKankei},
 };
 
 // --- Symmetry positions ------------------------------------------------------------
@@ -248,6 +279,64 @@ const char* const kKeima14Outside = R"(
     . . . . . . . . .
     . . . . . . . . .)";
 
+// Black's knight's move (3,7)-(4,5) with White's wedge at (4,6).
+const char* const kKnightWedge = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . O . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// The same knight's move with White's stone outside the middle point (3,6).
+const char* const kKnightOutside = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . O . . . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// Black's knight's move (4,3)-(6,4) with White's (4,2) against (4,3) from
+// outside: the cut behind the contact is read with the owner's block at the
+// far middle point.
+const char* const kKnightOutsideContact = R"(
+    . . . . . . . . .
+    . . . O . . . . .
+    . . . X . . . . .
+    . . . . . X . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// Black's firm knight's move (4,4)-(5,6); White's (2,5) and (7,5) threaten
+// to push through from a jump away.
+const char* const kKnightThreat = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . O . . . . O . .
+    . . . . X . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+int ThreatPass(std::span<const Point>)
+{
+    Point out;
+    Kankei4Think(out);
+    return 0;
+}
+
 constexpr TSymmetryCase kSymmetry[] = {
     {"KiriHyoka: a cut between two weak stones", R"(
         . . . . . . . . .
@@ -321,6 +410,18 @@ constexpr TSymmetryCase kSymmetry[] = {
      CallPair<KeimaRenraku>},
     {"KeimaRenraku: the contact pushed", kKnightContact, kSiro, {Point(3, 7), Point(4, 5)},
      CallPair<KeimaRenraku>},
+    {"KeimaRenraku: the wedge answered", kKnightWedge, kKuro, {Point(3, 7), Point(4, 5)}, CallPair<KeimaRenraku>},
+    {"KeimaRenraku: the wedge cut through", kKnightWedge, kSiro, {Point(3, 7), Point(4, 5)}, CallPair<KeimaRenraku>},
+    {"KeimaRenraku: a stone outside the middle point, answered", kKnightOutside, kKuro, {Point(3, 7), Point(4, 5)},
+     CallPair<KeimaRenraku>},
+    {"KeimaRenraku: a stone outside the middle point, cutting", kKnightOutside, kSiro, {Point(3, 7), Point(4, 5)},
+     CallPair<KeimaRenraku>},
+    {"KeimaRenraku: a contact from outside, answered", kKnightOutsideContact, kKuro, {Point(4, 3), Point(6, 4)},
+     CallPair<KeimaRenraku>},
+    {"KeimaRenraku: a contact from outside, cutting", kKnightOutsideContact, kSiro, {Point(4, 3), Point(6, 4)},
+     CallPair<KeimaRenraku>},
+    {"Kankei4Think: the owner's answers", kKnightThreat, kKuro, {}, ThreatPass},
+    {"Kankei4Think: the pushes", kKnightThreat, kSiro, {}, ThreatPass},
     {"KeimaTukeUtu: the push valued", R"(
         . . . . . . . . .
         . . . . . . . . .
