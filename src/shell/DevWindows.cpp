@@ -94,11 +94,12 @@ TDevInfoWindow::TDevInfoWindow(QWidget* parent, const char* name, const char* ca
     auto* top = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* fields = new QGridLayout;
-    auto* lists = new QHBoxLayout;
+    // The lists three to a row beside the fields.
+    auto* lists = new QGridLayout;
     left->addLayout(fields);
     top->addLayout(left);
     top->addLayout(lists, 1);
-    int row = 0;
+    int row = 0, listCount = 0;
     for (const TInfoControl& c : controls_) {
         QWidget* w = nullptr;
         switch (c.kind) {
@@ -115,7 +116,8 @@ TDevInfoWindow::TDevInfoWindow(QWidget* parent, const char* name, const char* ca
             box->addWidget(new QLabel(Q(c.label), this));
             auto* list = new QListWidget(this);
             box->addWidget(list, 1);
-            lists->addLayout(box);
+            lists->addLayout(box, listCount / 3, listCount % 3);
+            ++listCount;
             w = list;
             break;
         }
@@ -241,21 +243,21 @@ TDevWindows::TDevWindows(QWidget* parent, TMainCtl& ctl) : views_(ctl.DevViews)
     };
     maps_["mnuRen"] = new TDevMapWindow(
         parent, "RenForm", TRenForm::kCaption, v.RenForm, clBtnFace, TRenForm::kFontHeight,
-        {[&v](TCanvas& c) { v.RenForm.FormPaint(c); },
-         mapClick([&v](int px, int py) { v.RenForm.FormMouseDown(px, py); }), closer("mnuRen")});
+        {[&v = views_](TCanvas& c) { v.RenForm.FormPaint(c); },
+         mapClick([&v = views_](int px, int py) { v.RenForm.FormMouseDown(px, py); }), closer("mnuRen")});
     maps_["mnuGun"] = new TDevMapWindow(
         parent, "GunForm", TGunForm::kCaption, v.GunForm, clBtnFace, TRenForm::kFontHeight,
-        {[&v](TCanvas& c) { v.GunForm.FormPaint(c); },
-         mapClick([&v](int px, int py) { v.GunForm.FormMouseDown(px, py); }), closer("mnuGun")});
+        {[&v = views_](TCanvas& c) { v.GunForm.FormPaint(c); },
+         mapClick([&v = views_](int px, int py) { v.GunForm.FormMouseDown(px, py); }), closer("mnuGun")});
     maps_["mnuJi"] = new TDevMapWindow(
         parent, "JiForm", TJiForm::kCaption, v.JiForm, clBtnFace, TRenForm::kFontHeight,
-        {[&v](TCanvas& c) { v.JiForm.FormPaint(c); },
-         mapClick([&v](int px, int py) { v.JiForm.FormMouseDown(px, py); }), closer("mnuJi")});
+        {[&v = views_](TCanvas& c) { v.JiForm.FormPaint(c); },
+         mapClick([&v = views_](int px, int py) { v.JiForm.FormMouseDown(px, py); }), closer("mnuJi")});
     maps_["mnuLocate"] = new TDevMapWindow(
         parent, "LocateForm", TLocateForm::kCaption, v.LocateForm, TLocateForm::kBackColor,
         TLocateForm::kFontHeight,
-        {[&v](TCanvas& c) { v.LocateForm.FormPaint(c); },
-         [&v](TCanvas& c, int px, int py) { v.LocateForm.FormMouseDown(c, px, py); }, closer("mnuLocate")});
+        {[&v = views_](TCanvas& c) { v.LocateForm.FormPaint(c); },
+         [&v = views_](TCanvas& c, int px, int py) { v.LocateForm.FormMouseDown(c, px, py); }, closer("mnuLocate")});
     auto sync = [this] { SyncInfos(); };
     infos_["RenInfo"] =
         new TDevInfoWindow(parent, "RenInfo", TRenInfo::kCaption, v.RenInfo, v.RenInfo.Controls(), sync);
@@ -263,9 +265,11 @@ TDevWindows::TDevWindows(QWidget* parent, TMainCtl& ctl) : views_(ctl.DevViews)
         new TDevInfoWindow(parent, "GunInfo", TGunInfo::kCaption, v.GunInfo, v.GunInfo.Controls(), sync);
     infos_["JiInfo"] = new TDevInfoWindow(parent, "JiInfo", TJiInfo::kCaption, v.JiInfo, v.JiInfo.Controls(), sync);
     hyoka_ = new THyokaWindow(parent, v.Hyoka, closer("mnuHyoka"));
-    all_ = {{maps_["mnuRen"], &v.RenForm},   {maps_["mnuGun"], &v.GunForm}, {maps_["mnuJi"], &v.JiForm},
-            {maps_["mnuLocate"], &v.LocateForm}, {infos_["RenInfo"], &v.RenInfo}, {infos_["GunInfo"], &v.GunInfo},
-            {infos_["JiInfo"], &v.JiInfo},   {hyoka_, &v.Hyoka}};
+    all_ = {
+        {maps_["mnuRen"], &v.RenForm},       {maps_["mnuGun"], &v.GunForm},     {maps_["mnuJi"], &v.JiForm},
+        {maps_["mnuLocate"], &v.LocateForm}, {infos_["RenInfo"], &v.RenInfo}, {infos_["GunInfo"], &v.GunInfo},
+        {infos_["JiInfo"], &v.JiInfo},       {hyoka_, &v.Hyoka},
+    };
 }
 
 TDevWindows::~TDevWindows()
