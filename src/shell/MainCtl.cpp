@@ -407,6 +407,7 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
         OtoDlg.FormCreate(std::filesystem::current_path(ec).string());
     }
     CommntF.FormCreate();
+    DevViews.FormCreate();
     view_.ItemsChanged();
 }
 
@@ -457,6 +458,7 @@ void TMainCtl::FormClose()
     GameInfo.FormDestroy();
     Com.FormDestroy();
     CommntF.FormDestroy();
+    DevViews.FormDestroy();
     Turn.GameTimersStop();
     DictionariesClose();
     // While the engine is thinking the running record stays, and the next
@@ -718,8 +720,7 @@ void TMainCtl::SichoQuery(int px, int py)
         const Point q = ren->SichoTe(i);
         if (q.x == 0)
             break;
-        Ban.IsiDraw(col, q.x, q.y);
-        Ban.IrhTextOut(std::to_string(i), q, col == kKuro ? 5 : -1);
+        Ban.NumberedIsiDraw(col, i, q);
         col = Aite(col);
     }
     RepaintNeeded = 1;

@@ -22,6 +22,7 @@
 #include "shell/Comment.h"
 #include "shell/ComForm.h"
 #include "shell/DevMenu.h"
+#include "shell/DevViews.h"
 #include "shell/FileMenu.h"
 #include "shell/GameI.h"
 #include "shell/Oto.h"
@@ -275,6 +276,8 @@ public:
     TBanIsiColor BanIsiColor{*this};
     TOtoDlg OtoDlg{*this};
     TCommntF CommntF{*this};
+    // The developer views and the evaluation window.
+    TDevViews DevViews{*this};
     TAboutBox AboutBox;
     TPrompt& Prompt() { return prompt_; }
     TMainView& View() { return view_; }

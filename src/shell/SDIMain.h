@@ -27,6 +27,7 @@ class QToolButton;
 namespace vorn {
 class TComFormWindow;
 class TCommntForm;
+class TDevWindows;
 class TDlgForm;
 class TGameInfoForm;
 class TOtoPlayer;
@@ -125,10 +126,16 @@ public:
     void KifuPrint() override;
     void FormPrint() override;
     void PrinterSetupShow() override;
+    void DevWindowShow(const std::string& menuItem, bool on) override;
+    void DevViewsRefresh() override;
+    void LocateDrawText(Point p, const std::string& text, int colour) override;
+    void LocateShowDirection() override;
 
     // The comment window; the dialogs by name ("UtikataDlg", "BanIsiColor",
     // "OtoDlg", "AboutBox"), made on first use.
     TCommntForm* CommentForm() const { return commentForm_; }
+    // The developer views and the evaluation window.
+    TDevWindows* DevWindows() const { return devWindows_; }
     TDlgForm& Dialog(const std::string& name);
     // Where the move sounds go (the desktop's unless a player is given; the
     // caller keeps it alive).
@@ -182,6 +189,7 @@ private:
     TNngsWindow* nngsWindow_ = nullptr;
     TComFormWindow* comForm_ = nullptr;
     TCommntForm* commentForm_ = nullptr;
+    TDevWindows* devWindows_ = nullptr;
     std::unordered_map<std::string, TDlgForm*> dialogs_;
     std::unique_ptr<TOtoPlayer> ownPlayer_;
     TOtoPlayer* player_ = nullptr;
