@@ -20,6 +20,7 @@
 #include "engine/Toru.h"
 #include "engine/WeakGun.h"
 #include "engine/Yose.h"
+#include "records/Exam.h"
 #include "records/Kifu.h"
 #include "records/Log.h"
 
@@ -38,6 +39,7 @@ void ResetProgramState()
     JosekiReset();
     JobanReset();
     KifuReset();
+    ExamReset();
     KohoReset();
     PairAnswerReset();
     ThinkReset();
