@@ -173,7 +173,7 @@ void TMainCtl::Click(const std::string& name)
         return;
     }
     if (Nav.Click(name) || Files.Click(name) || Turn.Click(name) || Score.Click(name) || Overlay.Click(name)
-        || DevMenu.Click(name))
+        || DevMenu.Click(name) || Nintei.Click(name))
         return;
     if (FindSwitch(name) != nullptr) {
         SwitchToggle(name);
@@ -927,11 +927,7 @@ void TMainCtl::FollowMove(Point p, int colour)
     YoseCacheInvalidate(p);
 }
 
-void TMainCtl::ExamAddMove(int n, Point p)
-{
-    // Not built yet: the rank exam stores the move (ExamAddMove).
-    (void)n, (void)p;
-}
+void TMainCtl::ExamAddMove(int n, Point p) { Nintei.ExamAddMove(n, p); }
 
 void TMainCtl::SakiyomiLineShow(int x, int y) { Overlay.SakiyomiLineShow(x, y); }
 

@@ -589,6 +589,8 @@ void TSDIAppForm::SetOtoPlayer(TOtoPlayer* player) { player_ = player != nullptr
 
 void TSDIAppForm::OtoPlay(int colour) { vorn::OtoPlay(*ctl_, *player_, colour); }
 
+void TSDIAppForm::Beep() { player_->Beep(); }
+
 TDlgForm& TSDIAppForm::Dialog(const std::string& name)
 {
     TDlgForm*& f = dialogs_[name];

@@ -119,6 +119,7 @@ public:
     void CommentShow() override;
     void CommentWindowShow(bool on) override;
     void OtoPlay(int colour) override;
+    void Beep() override;
     void AboutShow() override;
     void ColorDialogShow() override;
     void UtikataShow() override;
