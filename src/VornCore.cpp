@@ -19,6 +19,8 @@
 #include "engine/Toru.h"
 #include "engine/WeakGun.h"
 #include "engine/Yose.h"
+#include "engine/shapes/GunKankei.h"
+#include "engine/shapes/Hiraki.h"
 #include "records/Kifu.h"
 #include "records/Log.h"
 
@@ -45,6 +47,8 @@ void ResetProgramState()
     KyubaReset();
     YoseReset();
     WeakGunReset();
+    GunKankeiReset();
+    HirakiReset();
     HyokaReset();
     LogReset();
 }

@@ -48,42 +48,17 @@ void Kankei4Think(Point& out);
 void SikatuUrgentThink(Point& out);
 void SikatuThink();
 void SemeaiThink();
-// Stage 3.
-void WeakGunKankeiThink(Point& out);
-void Kankei34Think(Point& out);
-void JiUtikomiThink();
-void AiteKankeiThink();
-void GunKankeiThink(int n, Point& out);
 // Stage 4.
 void Center19Think(Point& out);
 void KouThink(Point& out);
-void IkiGunKankeiThink(Point& out);
 // Stages 6 and 7.
 void KankeiHokyo(int kind, Point& out);
-void Kankei6Think(Point& out);
 void KeimaOgeimaHokyo(Point& out);
 void KeimaHokyo(Point& out);
 
 // --- Called by generators -----------------------------------------------------------
-// A two-space extension along line 3 from the group of a stone on line 3, or a
-// jump to line 5, where nothing stands within three lines; (0, 0) when none.
-void HirakiTobiTe(Point stone, Point& out);
 // Invasions between two-space links of the opponent (adds only).
 void NikenUtikomiThink();
-// The group-relation patterns of every stone of a group (n: the least value
-// a pattern keeps).  While GunKankeiPairMode is 1 they record pairs with
-// AddKohoPair instead of adding candidates.
-void KankeiGunUtu(const TGun& g, int n);
-// The patterns of one relation between the related point a and our stone b,
-// by relation kind; weak is passed as 1 by the weak-group generator.
-void GunKankei1Utu(Point a, Point b);
-void GunKankei2Utu(Point a, Point b);
-void GunKankei3Utu(Point a, Point b, int weak);
-void GunKankei4Utu(Point a, Point b);
-void GunKankei5Utu(Point a, Point b);
-void GunKankei6Utu(Point a, Point b);
-void GunKankei7Utu(Point a, Point b, int weak);
-void GunKankei8Utu(Point a, Point b);
 
 // --- Refinements of the choice -------------------------------------------------
 void Sakiyomi(Point p, Point& out);

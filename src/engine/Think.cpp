@@ -25,7 +25,11 @@
 #include "engine/Yose.h"
 #include "engine/Toru.h"
 #include "engine/Ukeru.h"
+#include "engine/shapes/GunKankei.h"
+#include "engine/shapes/Hiraki.h"
 #include "engine/shapes/KiriHyoka.h"
+#include "engine/shapes/Utikomi.h"
+#include "engine/shapes/WeakGunKankei.h"
 #include "engine/WeakGun.h"
 #include "records/Log.h"
 
