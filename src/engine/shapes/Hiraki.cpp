@@ -1,5 +1,6 @@
 #include "engine/shapes/Hiraki.h"
 
+#include <cstdlib>
 #include <span>
 
 #include "board/Basic.h"
