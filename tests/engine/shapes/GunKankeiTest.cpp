@@ -233,6 +233,67 @@ TEST_F(GunKankeiTest, AdjacentStones)
     EXPECT_EQ(KohoCount, 0) << CandidateList();
 }
 
+// Two positions of seeded games with a diagonal contact: Black's I8
+// against White's J7 (13 x 13), and White's C4 against Black's D5 (19 x 19).
+const char* const kDiagonalNegative = R"(
+    X O . O . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . X . . . . . .
+    O . . . . . . . . X . . .
+    . . . X O X . . . . . . .
+    . . . . . . . . . . . . .
+    . . O . O . . . . O . . .
+    . . O . X O . . X . . X X
+    . X . . . . . . . O . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . O . .
+    . . . . . . . . . . . . .
+    . . . . . X . . . . . . .)";
+const char* const kDiagonalNothing = R"(
+    . . . . . . . . . . . . . . . . . . .
+    . . . . . . . . . . . . . . . . . . .
+    . . . . . . . . . . . . . . . . . . .
+    . O O . . . O . . . . . . . . . . . O
+    . . . X . . . . X . . . . . O . . . .
+    . . . . . . . . . . . . . . . . . . .
+    . . . . . . . . . . . . . . . . . . .
+    . O . . O . . . . . . . . . . . . . .
+    X . . . . . . . . . . . . . . . . . .
+    . . . . . . . . . O . . . . . . . O .
+    . . . . . . . X . . . . . . . . X . .
+    . . . . . . . . . . . . . X . . . . .
+    . . . . . . . . . . X . . . X . X . .
+    . . . . . . . . . . . . . . . . . . .
+    . . . . . X . . . . . . . . . . O . .
+    . . . . . . . . . . . . . . X . X . .
+    . . O . . . . . . . . O . . . . . . X
+    . . . . . . . O . . . . X . . . . . .
+    . . . . . . . . . . . . . . . . . . .)";
+
+TEST_F(GunKankeiTest, DiagonalReadings)
+{
+    // Black's block at I7 loses a little, White's there gains: the sum is
+    // halved.
+    Prepare(kDiagonalNegative, kKuro);
+    const Point x = ParsePoint("I7");
+    const int black = UtuHyoka(kKuro, x), white = UtuHyoka(kSiro, x);
+    ASSERT_LT(black, 0);
+    Call([] { GunKankei2Utu(ParsePoint("I8"), ParsePoint("J7")); });
+    EXPECT_EQ(ValueAt("I7"), (black + white) / 2) << CandidateList();
+    // On the side of C5 the readings sum to nothing: only the other side,
+    // White's E3, is proposed, and only it is recorded as a pair.
+    Prepare(kDiagonalNothing, kSiro);
+    Call([] { GunKankei2Utu(ParsePoint("C4"), ParsePoint("D5")); });
+    EXPECT_EQ(KohoCount, 1) << CandidateList();
+    EXPECT_NE(KohoEntry(ParsePoint("E3")), 0) << CandidateList();
+    Prepare(kDiagonalNothing, kSiro);
+    GunKankeiPairCount = 0;
+    GunKankeiPairMode = 1;
+    Call([] { GunKankei2Utu(ParsePoint("C4"), ParsePoint("D5")); });
+    GunKankeiPairMode = 0;
+    EXPECT_EQ(GunKankeiPairCount, 1);
+}
+
 TEST_F(GunKankeiTest, OneSpaceJumpGates)
 {
     struct {

@@ -189,6 +189,31 @@ TEST_F(WeakGunKankeiTest, GroupWithFewEyesButNoDeathLevelIsPassedOver)
     }
 }
 
+TEST_F(WeakGunKankeiTest, JumpsToTheEdgeGiveNothing)
+{
+    // Second-line stones jump to the edge: the related point lies off the
+    // board, and so do the points beside it.
+    PrepareDecision(Stones(9, {{"E2", 'X'}, {"B5", 'X'}, {"H6", 'X'}, {"E5", 'O'}}).c_str(), kKuro);
+    int links = 0;
+    for (const char* name : {"E2", "B5", "H6"}) {
+        const Point s = ParsePoint(name);
+        const TLocate& loc = GobanLv[0]->GetLocatePt(s);
+        for (int i = 1; i <= loc.GetKankeiSu(); ++i) {
+            if (loc.GetKankeiKind(i) != Kankei1ken || loc.OnBoardAt(i))
+                continue;
+            ++links;
+            const Point edge = loc.GetKankeiPoint(i);
+            GunIkkenUtu(s, edge);
+            GunIkkenUtu(edge, s);
+            IkkenAiteUtu(s, edge);
+            IkkenAiteUtu(edge, s);
+        }
+    }
+    EXPECT_EQ(links, 3);
+    EXPECT_EQ(KohoCount, 0) << CandidateList();
+    EXPECT_EQ(Level, 0);
+}
+
 TEST_F(WeakGunKankeiTest, InsideTheLookAheadTheStagesStandDown)
 {
     for (void (*routine)(Point&) : {WeakGunKankeiThink, IkiGunKankeiThink, Kankei34Think}) {
