@@ -13,7 +13,6 @@
 #include "Util.h"
 
 #include "board/Goban.h"
-#include "board/Rand.h"
 #include "board/Tejun.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
@@ -39,19 +38,9 @@ bool FullSet()
 // moves the engine played.
 int PlayGame(int size, int opening, int limit, std::uint64_t seed)
 {
-    ResetProgramState();
-    RandSeed(seed);
-    BoardSize = size;
-    Handicap = 0;
+    RandomPosition(size, opening, seed);
     PlayerKind[kKuro] = PlayerKind[kSiro] = pkComputer;
     TGoban& b0 = *GobanLv[0];
-    b0.NewGame();
-    for (int i = 0; i < opening; ++i) {
-        const Point p = RandomMove(b0);
-        if (p.x == 0)
-            break;
-        b0.Utu(p.x, p.y);
-    }
     b0.Analyze();
     int passes = 0, moves = 0;
     while (passes < 2 && moves < limit) {
