@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "board/Basic.h"
 #include "board/Between.h"
-#include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Gun.h"
 #include "board/Jisho.h"
@@ -171,10 +171,8 @@ int KosumiSide(int col, Point s, Point o, Point x, Point x2, Point y, int& d, Po
     int e = r.Score(col);
     if (KuuOf(o) == 2 && IroOf(w2) == kAki && EmptyNeighbours(w2) == 3 && r.Play(col, w2))
         e = r.Score(col);
-    if (e >= 0) {
-        if (GunDeath70At(pt))
-            d = 4;
-    }
+    if (e >= 0 && GunDeath70At(pt))
+        d = 4;
     return e;
 }
 
@@ -246,9 +244,10 @@ void IkkenOpenSide(int colA, Point q, Point qa, Point qb, const TIkkenGuns& g)
     GunKankeiPut(kKuro, pt, pt, value, 1);
 }
 
-// One colour's move beside the gap on the edge side (n on line 1 or 2),
-// with the slide along the second line when the engine plays it: s is the
-// mover's stone, t the other's.  False when the move loses.
+// One colour's move at n beside the gap on the side of the edge (the point
+// two lines out lies on line 1 or 2), with the slide along the second line
+// when the engine plays it: s is the mover's stone, t the other's.  False
+// when the move loses.
 bool IkkenEdgeRead(int c, Point n, Point s, Point t, int& e)
 {
     TShapeYomi y(TRefusal::GoOn);
