@@ -253,13 +253,11 @@ void GunKankei5Utu(Point a, Point b)
             // The inner points beside E: next to a, and next to b.
             const Point nearA = i == 2 ? w[1] : w[3], nearB = i == 2 ? w[5] : w[7];
             const Point in = colA == kKuro ? nearA : nearB, in2 = colA == kKuro ? nearB : nearA;
-            if (colA == JibunIro) {
-                const Point own = IroOf(e2) == colA && EmptyAround(in) >= 7 ? in : e;
-                AddKohoPair(colA, own, e, value);
-            } else {
-                const Point oppPt = IroOf(e2) == opp && EmptyAround(in2) >= 7 ? in2 : e;
-                AddKohoPair(colA, oppPt, e, value);
-            }
+            // colA's move is the inner point beside E when the far corner
+            // holds the mover's stone, else E; the other colour's is E.
+            const Point own = colA == JibunIro ? (IroOf(e2) == colA && EmptyAround(in) >= 7 ? in : e)
+                                               : (IroOf(e2) == opp && EmptyAround(in2) >= 7 ? in2 : e);
+            GunKankeiPut(colA, own, e, value, kNoFloor);
             continue;
         }
         // The point beyond E from the inner point next to our stone: a

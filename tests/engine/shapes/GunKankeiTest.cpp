@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Util.h"
+#include <cstdlib>
 #include "engine/DecisionUtil.h"
 #include "engine/shapes/RelationMoves.h"
 
@@ -412,6 +413,50 @@ TEST_F(GunKankeiTest, TwoThreeShapeWithTheJumpBlocked)
     Call([] { GunKankei8Utu(ParsePoint("E7"), ParsePoint("G4")); });
     EXPECT_EQ(KohoEntry(ParsePoint("E4")), 0) << CandidateList();
     EXPECT_EQ(KohoCount, open - 1) << CandidateList();
+}
+
+TEST_F(GunKankeiTest, LargeKnightsMoveTakesTheBetterPointAndTheExtensionOnTies)
+{
+    // Over the large knight's moves between stones of seeded games: on the
+    // side where the point two from a stone is its own, that colour takes the
+    // better of the extension F and the small jump G beside it, F on ties.
+    int sides = 0, ties = 0;
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+        RandomPosition(seed % 2 ? 9 : 13, 10 + static_cast<int>(seed % 30), seed);
+        Prepare(BoardDiagram(*GobanLv[0]), kKuro);
+        const TGoban& b = *GobanLv[0];
+        ForEachStoneKankei([&](Point a, const TLocate& loc, int i) {
+            const Point c = loc.GetKankeiPoint(i);
+            if (loc.GetKankeiKind(i) != KankeiOgeima || !loc.OnBoardAt(i) || b.GetIroPt(c) != Aite(b.GetIroPt(a)))
+                return;
+            const int colA = b.GetIroPt(a);
+            const int sx = c.x > a.x ? 1 : -1, sy = c.y > a.y ? 1 : -1;
+            const bool longX = std::abs(c.x - a.x) == 3;
+            // F0 two from a across toward c's side, G0 one further toward c;
+            // F1 and G1 the same from c.
+            const Point f0 = longX ? Point(a.x, a.y + 2 * sy) : Point(a.x + 2 * sx, a.y);
+            const Point g0 = longX ? Point(f0.x + sx, f0.y) : Point(f0.x, f0.y + sy);
+            const Point f1 = longX ? Point(c.x, c.y - 2 * sy) : Point(c.x - 2 * sx, c.y);
+            const Point g1 = longX ? Point(f1.x - sx, f1.y) : Point(f1.x, f1.y - sy);
+            GunKankeiPairCount = 0;
+            GunKankeiPairMode = 1;
+            GunKankei7Utu(a, c, 0);
+            GunKankeiPairMode = 0;
+            for (int k = 1; k <= GunKankeiPairCount; ++k) {
+                const Point own = colA == kKuro ? GunKankeiPair.Kuro[k] : GunKankeiPair.Siro[k];
+                const Point other = colA == kKuro ? GunKankeiPair.Siro[k] : GunKankeiPair.Kuro[k];
+                const bool side0 = own == f0 || own == g0;
+                const int mover = side0 ? colA : Aite(colA);
+                const Point f = side0 ? f0 : f1, g = side0 ? g0 : g1, got = side0 ? own : other;
+                const int ef = UtuHyoka(mover, f), eg = UtuHyoka(mover, g);
+                EXPECT_EQ(got, eg > ef ? g : f) << "seed " << seed << " " << PointName(a) << "-" << PointName(c);
+                ++sides;
+                ties += ef == eg ? 1 : 0;
+            }
+        });
+    }
+    EXPECT_GT(sides, 20);
+    EXPECT_GT(ties, 0);
 }
 
 // --- Pair mode -------------------------------------------------------------------------
