@@ -515,21 +515,5 @@ TEST_F(GunKankeiTest, PairModeRecordsBothColoursMoves)
         }
 }
 
-TEST_F(GunKankeiTest, PairTableOrder)
-{
-    // The pair table keeps Black's move first whichever colour records it.
-    GunKankeiPairCount = 0;
-    AddKohoPair(kKuro, Point(1, 1), Point(2, 2), 7);
-    AddKohoPair(kSiro, Point(3, 3), Point(4, 4), 8);
-    ASSERT_EQ(GunKankeiPairCount, 2);
-    EXPECT_EQ(GunKankeiPair.Kuro[1], Point(1, 1));
-    EXPECT_EQ(GunKankeiPair.Siro[1], Point(2, 2));
-    EXPECT_EQ(GunKankeiPair.Kuro[2], Point(4, 4));
-    EXPECT_EQ(GunKankeiPair.Siro[2], Point(3, 3));
-    for (int i = 3; i <= kMaxGunKankeiPair + 5; ++i)
-        AddKohoPair(kKuro, Point(1, 1), Point(2, 2), i);
-    EXPECT_EQ(GunKankeiPairCount, kMaxGunKankeiPair);
-}
-
 } // namespace
 } // namespace vorn::test
