@@ -183,6 +183,14 @@ TEST_F(HirakiTest, InvasionOfTheLargestRegion)
         EXPECT_EQ(KohoEntry(ParsePoint("F4")) != 0, c.invaded) << CandidateList();
         EXPECT_EQ(KohoKind, kkGunKankei) << "no reason code of its own";
         EXPECT_EQ(Level, 0);
+        // A reading before it leaves the live area map describing another
+        // board: the invasion reads the game's map all the same.
+        const std::string first = SortedCandidates();
+        UtuHyoka(kSiro, ParsePoint("E5"));
+        ASSERT_NE(AreaMap[6][4], AreaMapBackup[6][4]);
+        KohoCount = 0;
+        JiUtikomiThink();
+        EXPECT_EQ(SortedCandidates(), first);
     }
 }
 
