@@ -630,46 +630,99 @@ int GrenFloodCut(const TRenList& list, int start)
 void TGoban::Analyze()
 {
     ++AnalyzeCount;
-    // 1. Chains.
-    RenList.Rebuild();
-    // 2.-4. Capture, forbidden and self-atari points.
-    ToruTenMake();
-    KinsiMake();
-    SelfAtariMake();
-    // 5. Eye verdicts and dead stones start empty.
-    FillGrid<std::uint8_t, 1, 19>(KakemeMap, 0);
-    FillGrid<std::uint8_t, 1, 19>(Death, 0);
-    // 6. Relation records of every point start empty.
-    SetLocateIro();
-    // 7. Chains in atari that cannot be saved.
-    DeathMake();
-    // 8. Stone relations.
-    KankeiMakeAll();
-    // 9. Empty-point relations and the area map.
-    KuuIsiMake();
-    KuuIsiArea();
-    // 10. Chain links from the relations.
-    GrenMake();
-    // 11. Groups.
-    GunList.Clear();
-    GunList.MakeAll();
-    // 12. Empty points related to each group.
-    GunLocateMake();
-    // 13. Adjacent enemy groups.
-    GunList.MakeMgunAll();
-    // 14. Regions and eyes.
-    JiList.Clear();
-    GunList.MakeJi();
-    GunList.EvaluateJiAll();
-    GunList.CalcJiMeAll();
-    // 15. Group judgement.
-    GunList.MakeKokyuAll();
-    GunList.Death1All();
-    GunList.Judge();
-    GunList.CalcDeathLevelAll();
-    GunList.MeBonusAll();
-    // 16. Points that end-of-game counting takes off.
-    DeathRenMarkMake();
+    for (int step = 1; step <= kAnalyzeSteps; ++step)
+        AnalyzeStep(step);
+}
+
+const char* TGoban::AnalyzeStepName(int step)
+{
+    static constexpr const char* kNames[kAnalyzeSteps] = {
+        "Ren",        "ToruTen",   "Kinsi",      "SelfAtari",  "LocateIro", "DeathMake",
+        "Kankei",     "KuuIsi",    "Area",       "Gren",       "Gun",       "GunLocate",
+        "Mgun",       "Ji",        "EvaluateJi", "JiMe",       "Kokyu",     "Death1",
+        "Judge",      "DeathLevel", "MeBonus",   "DeathRenMark",
+    };
+    return step >= 1 && step <= kAnalyzeSteps ? kNames[step - 1] : "";
+}
+
+void TGoban::AnalyzeStep(int step)
+{
+    switch (step) {
+    case 1: // Chains.
+        RenList.Rebuild();
+        break;
+    case 2: // Capture, forbidden and self-atari points.
+        ToruTenMake();
+        break;
+    case 3:
+        KinsiMake();
+        break;
+    case 4:
+        SelfAtariMake();
+        break;
+    case 5:
+        // Eye verdicts and dead stones start empty, and so do the relation
+        // records of every point.
+        FillGrid<std::uint8_t, 1, 19>(KakemeMap, 0);
+        FillGrid<std::uint8_t, 1, 19>(Death, 0);
+        SetLocateIro();
+        break;
+    case 6: // Chains in atari that cannot be saved.
+        DeathMake();
+        break;
+    case 7: // Stone relations.
+        KankeiMakeAll();
+        break;
+    case 8: // Empty-point relations and the area map.
+        KuuIsiMake();
+        break;
+    case 9:
+        KuuIsiArea();
+        break;
+    case 10: // Chain links from the relations.
+        GrenMake();
+        break;
+    case 11: // Groups.
+        GunList.Clear();
+        GunList.MakeAll();
+        break;
+    case 12: // Empty points related to each group.
+        GunLocateMake();
+        break;
+    case 13: // Adjacent enemy groups.
+        GunList.MakeMgunAll();
+        break;
+    case 14: // Regions and eyes.
+        JiList.Clear();
+        GunList.MakeJi();
+        break;
+    case 15:
+        GunList.EvaluateJiAll();
+        break;
+    case 16:
+        GunList.CalcJiMeAll();
+        break;
+    case 17: // Group judgement.
+        GunList.MakeKokyuAll();
+        break;
+    case 18:
+        GunList.Death1All();
+        break;
+    case 19:
+        GunList.Judge();
+        break;
+    case 20:
+        GunList.CalcDeathLevelAll();
+        break;
+    case 21:
+        GunList.MeBonusAll();
+        break;
+    case 22: // Points that end-of-game counting takes off.
+        DeathRenMarkMake();
+        break;
+    default:
+        RangeError(step, 1, kAnalyzeSteps);
+    }
 }
 
 void TGoban::ToruTenMake()

@@ -147,6 +147,16 @@ public:
     // later analysis steps in their fixed order.  The tables stay valid until
     // the board changes; playing a move updates none of them.
     void Analyze();
+    // The same in its steps, 1..kAnalyzeSteps in this order (chains; capture,
+    // forbidden and self-atari points; records reset; dead chains in atari;
+    // stone and empty-point relations; the area map; chain links; groups and
+    // their related points and neighbours; regions, their verdicts and eye
+    // values; breathing points, groups dead at once, races and seki, death
+    // levels, the eye bonus; the end-of-game marks), with a short name each.
+    // A step reads what the steps before it left.
+    static constexpr int kAnalyzeSteps = 22;
+    void AnalyzeStep(int step);
+    static const char* AnalyzeStepName(int step);
     void ToruTenMake();
     void KinsiMake();
     void SelfAtariMake();
