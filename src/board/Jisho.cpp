@@ -350,21 +350,90 @@ int TJi::EvaluateN()
 
 int TJi::KakemeCheck(Point p, int c) { return KakemeCheckAt(FindYoso(p), p, c); }
 
+namespace {
+
+// The board as the false-eye check reads it around a point p.  Any point:
+// the board's own reads.
+struct TFarView {
+    const TGoban& B;
+    int Iro(Point q) const { return B.GetIroPt(q); }
+    bool Dead(Point q) const { return B.IsDeathPt(q) != 0; }
+    bool Unplayable(int c, Point q) const { return B.IsKinsiPt(c, q) || B.IsSelfAtariPt(c, q); }
+    // The diagonal stones of colour c that count (TGoban::ListDiagonalLive),
+    // and how many of their chains are in atari.
+    int Diagonals(Point p, int c, int& atari) const
+    {
+        Point diag[4];
+        const int t = B.ListDiagonalLive(p, c, diag);
+        atari = 0;
+        for (int i = 0; i < t; ++i) {
+            const TRen* r = B.RenList.RenAtPt(diag[i]);
+            atari += r != nullptr && r->Kuu() == 1;
+        }
+        return t;
+    }
+};
+
+// A point p of the board and a colour of stones: every neighbour and
+// diagonal point lies on the board or on its border lines (which hold the
+// edge), and a point holding a stone lies on the board, so the tables are
+// read without the tests for points off the board.
+struct TNearView {
+    const TGoban& B;
+    int Iro(Point q) const { return B.Ban.v[q.x].v[q.y]; }
+    // q holds a stone.
+    bool Dead(Point q) const { return B.Death.v[q.x - 1].v[q.y - 1] != 0; }
+    // q is empty.
+    bool Unplayable(int c, Point q) const
+    {
+        return B.Kinsi.v[c - 1].v[q.x - 1].v[q.y - 1] || B.SelfAtari.v[c - 1].v[q.x - 1].v[q.y - 1];
+    }
+    int Diagonals(Point p, int c, int& atari) const
+    {
+        int t = 0;
+        atari = 0;
+        for (int d = 1; d <= 4; ++d) {
+            const Point q = NanamePt(p, d);
+            if (Iro(q) != c)
+                continue;
+            if (Dead(q)) {
+                const TGun* g = B.GunList.GetGunAt(q);
+                if (g == nullptr || g->GetSmai() != 1)
+                    continue;
+            }
+            ++t;
+            const TRen* r = B.RenList.RenAtPt(q);
+            atari += r != nullptr && r->Kuu() == 1;
+        }
+        return t;
+    }
+};
+
+} // namespace
+
 int TJi::KakemeCheckAt(int at, Point p, int c)
 {
     const TGoban& b = *Owner;
+    if (b.OnBoardPt(p) && (c == kKuro || c == kSiro))
+        return KakemeCheckOn(TNearView{b}, at, p, c);
+    return KakemeCheckOn(TFarView{b}, at, p, c);
+}
+
+template <class View>
+int TJi::KakemeCheckOn(const View& v, int at, Point p, int c)
+{
     const int o = Aite(c);
     int e = 0, m = 0, edge = 0, dead = 0;
     for (int d = 1; d <= 4; ++d) {
         const Point q = Dir4Pt(p, d);
-        const int col = b.GetIroPt(q);
+        const int col = v.Iro(q);
         if (col == kAki)
             ++e;
         else if (col == kHen)
             ++edge;
         else if (col == c) {
             ++m;
-            dead += b.IsDeathPt(q) != 0;
+            dead += v.Dead(q);
         }
     }
     if (e >= 3)
@@ -377,20 +446,17 @@ int TJi::KakemeCheckAt(int at, Point p, int c)
 
     // The opponent's diagonal stones that count, and the open diagonals
     // where it can play.
-    Point diag[4];
-    const int t = b.ListDiagonalLive(p, o, diag);
     int atari = 0;
-    for (int i = 0; i < t; ++i) {
-        const TRen* r = b.RenList.RenAtPt(diag[i]);
-        atari += r != nullptr && r->Kuu() == 1;
-    }
+    const int t = v.Diagonals(p, o, atari);
+    if (t >= 2)
+        return HasIsolatedNet(v, p, c) ? kKakemeYes : kKakemeNo;
     int dEmpty = 0, f = 0;
     for (int d = 1; d <= 4; ++d) {
         const Point q = NanamePt(p, d);
-        if (b.GetIroPt(q) != kAki)
+        if (v.Iro(q) != kAki)
             continue;
         ++dEmpty;
-        if (AreaMap[q.x][q.y] == 0 && !b.IsKinsiPt(o, q) && !b.IsSelfAtariPt(o, q))
+        if (AreaMap[q.x][q.y] == 0 && !v.Unplayable(o, q))
             ++f;
     }
 
@@ -403,23 +469,22 @@ int TJi::KakemeCheckAt(int at, Point p, int c)
             return kKakemeNo;
         return f == 3 ? kKakemeKamo : kKakemeYes;
     }
-    if (t >= 2)
-        return HasIsolatedNet(p, c) ? kKakemeYes : kKakemeNo;
     if (edge > 0) {
-        if (!HasIsolatedNet(p, c))
+        if (!HasIsolatedNet(v, p, c))
             return kKakemeNo;
         return atari == 0 ? kKakemeYes : kKakemeKamo;
     }
-    if (dEmpty == 0 || f == 0 || !HasIsolatedNet(p, c))
+    if (dEmpty == 0 || f == 0 || !HasIsolatedNet(v, p, c))
         return kKakemeNo;
     return f == 2 ? kKakemeYes : kKakemeKamo;
 }
 
-bool TJi::HasIsolatedNet(Point p, int c)
+template <class View>
+bool TJi::HasIsolatedNet(const View& v, Point p, int c)
 {
     for (int d = 1; d <= 4; ++d) {
         const Point s = Dir4Pt(p, d);
-        if (Owner->GetIroPt(s) == c && RenNetIsolated(s, p))
+        if (v.Iro(s) == c && RenNetIsolated(s, p))
             return true;
     }
     return false;
@@ -458,23 +523,30 @@ bool TJi::RenNetIsolated(Point s, Point p)
     if (ListLinkedRenExcept(b, s, p, rc) == 0)
         return false;
 
-    // Does any chain of the net reach other area?
+    // The three-point region's test of its far point, the same for every
+    // liberty.
+    const bool farFalse = n == 3 && b.GetKakeme(f.x, f.y) == kKakemeYes;
+    const bool farOpen = n == 3 && b.GetIroPt(f) == kAki && (IsStone(b.GetIroPt(p)) || IsStone(b.GetIroPt(a)));
+
+    // Does any chain of the net reach other area?  (A liberty lies on the
+    // board, and so do its neighbours but for the border lines.)
     for (int i = 1; i <= LinkedRenSu; ++i) {
         TRen* ren = b.RenList.Items(LinkedRenList[i]);
         if (ren == nullptr)
             continue;
         for (int k = 1; k <= ren->Kuu(); ++k) {
             const Point l = ren->GetKuu(k);
-            if (l == p || b.GetKakeme(l.x, l.y) == kKakemeYes)
+            if (l == p || b.KakemeMap.v[l.x - 1].v[l.y - 1] == kKakemeYes)
+                continue;
+            const int area = AreaMap.v[l.x].v[l.y];
+            // Only a liberty with area can answer; the tests below pass
+            // over liberties and never answer by themselves.
+            if (area == 0)
                 continue;
             if (n == 2 && JiHasPoint(*r, l))
                 continue;
-            if (n == 3
-                && (b.GetKakeme(f.x, f.y) == kKakemeYes
-                    || (b.GetIroPt(f) == kAki && JiHasPoint(*r, l)
-                        && (IsStone(b.GetIroPt(p)) || IsStone(b.GetIroPt(a))))))
+            if (n == 3 && (farFalse || (farOpen && JiHasPoint(*r, l))))
                 continue;
-            const int area = AreaMap[l.x][l.y];
             if (area == 1 || area == -1) {
                 // A border liberty is passed over when it opens to more than
                 // one point, or to one point that no stone of rc touches.  A
@@ -482,7 +554,7 @@ bool TJi::RenNetIsolated(Point s, Point p)
                 int open = 0;
                 Point q;
                 for (int d = 1; d <= 4; ++d)
-                    if (b.GetIroPt(Dir4Pt(l, d)) == kAki) {
+                    if (b.Ban.v[l.x + Dir4X.v[d - 1]].v[l.y + Dir4Y.v[d - 1]] == kAki) {
                         ++open;
                         q = Dir4Pt(l, d);
                     }
@@ -491,13 +563,12 @@ bool TJi::RenNetIsolated(Point s, Point p)
                 if (open == 1) {
                     bool touches = false;
                     for (int d = 1; d <= 4; ++d)
-                        touches = touches || b.GetIroPt(Dir4Pt(q, d)) == rc;
+                        touches = touches || b.Ban.v[q.x + Dir4X.v[d - 1]].v[q.y + Dir4Y.v[d - 1]] == rc;
                     if (!touches)
                         continue;
                 }
             }
-            if (area != 0)
-                return false;
+            return false;
         }
     }
     return true;

@@ -132,9 +132,13 @@ private:
     }
     void SetVerdict(int i, int v);
     int KakemeCheckAt(int i, Point p, int c);
+    // The check with the board read through a view (Jisho.cpp).
+    template <class View>
+    int KakemeCheckOn(const View& v, int i, Point p, int c);
     int CountKind(int v) const;
     // The net test of the false-eye check (chains cut off from other area).
-    bool HasIsolatedNet(Point p, int c);
+    template <class View>
+    bool HasIsolatedNet(const View& v, Point p, int c);
     bool RenNetIsolated(Point s, Point p);
     int PartPointValue(int size, const Point* pts);
 

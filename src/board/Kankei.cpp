@@ -1,5 +1,7 @@
 #include "board/Kankei.h"
 
+#include <cstring>
+
 #include "board/Goban.h"
 #include "board/Locate.h"
 
@@ -115,38 +117,96 @@ struct TScan : TPatScan<N> {
     }
 };
 
+std::uint8_t g_pad[kPadStride * kPadStride];
+
+void NanameScan(int c, int d, int x, int y);
+void LineScan(int c, int d, int x, int y);
+void KeimaScan(int c, int k, int x, int y);
+void Naname2Scan(int c, int d, int x, int y);
+void Keima23Scan(int c, int k, int x, int y);
+
+void StoneScan(int c, int x, int y)
+{
+    for (int d = 1; d <= 2; ++d)
+        NanameScan(c, d, x, y);
+    for (int d = 1; d <= 4; ++d)
+        LineScan(c, d, x, y);
+    for (int k = 1; k <= 4; ++k)
+        KeimaScan(c, k, x, y);
+    for (int d = 1; d <= 2; ++d)
+        Naname2Scan(c, d, x, y);
+    for (int k = 1; k <= 4; ++k)
+        Keima23Scan(c, k, x, y);
+}
+
 } // namespace
+
+void PatBoardMake()
+{
+    static_assert(PadIndex(-4, -4) == 0 && PadIndex(24, 24) < kPadStride * kPadStride);
+    const TGoban& b = CurGoban();
+    std::memset(g_pad, kHen, sizeof g_pad);
+    for (int x = 0; x <= BoardSize + 1; ++x)
+        std::memcpy(g_pad + PadIndex(x, 0), &b.Ban[x][0], static_cast<std::size_t>(BoardSize + 2));
+}
+
+const std::uint8_t* PatBoard() { return g_pad; }
 
 void KankeiMakeAll()
 {
+    PatBoardMake();
     const TGoban& b = CurGoban();
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
             const int c = b.GetIro(x, y);
             if (c == kKuro || c == kSiro)
-                KankeiMake(c, x, y);
+                StoneScan(c, x, y);
         }
 }
 
 void KankeiMake(int c, int x, int y)
 {
-    for (int d = 1; d <= 2; ++d)
-        KankeiNanameMake(c, d, x, y);
-    for (int d = 1; d <= 4; ++d)
-        KankeiLineMake(c, d, x, y);
-    for (int k = 1; k <= 4; ++k)
-        KankeiKeimaMake(c, k, x, y);
-    for (int d = 1; d <= 2; ++d)
-        KankeiNaname2Make(c, d, x, y);
-    for (int k = 1; k <= 4; ++k)
-        KankeiKeima23Make(c, k, x, y);
+    PatBoardMake();
+    StoneScan(c, x, y);
 }
+
+void KankeiNanameMake(int c, int d, int x, int y)
+{
+    PatBoardMake();
+    NanameScan(c, d, x, y);
+}
+
+void KankeiLineMake(int c, int d, int x, int y)
+{
+    PatBoardMake();
+    LineScan(c, d, x, y);
+}
+
+void KankeiKeimaMake(int c, int k, int x, int y)
+{
+    PatBoardMake();
+    KeimaScan(c, k, x, y);
+}
+
+void KankeiNaname2Make(int c, int d, int x, int y)
+{
+    PatBoardMake();
+    Naname2Scan(c, d, x, y);
+}
+
+void KankeiKeima23Make(int c, int k, int x, int y)
+{
+    PatBoardMake();
+    Keima23Scan(c, k, x, y);
+}
+
+namespace {
 
 // Diagonal (kind 2).  The link is graded by the enemy stones on the two
 // crossing points: each live one that could cut adds a grade, unless the cut
 // is impossible (a crossing point the enemy cannot play, a dead cutter) or
 // both cutters are in atari.
-void KankeiNanameMake(int c, int d, int x, int y)
+void NanameScan(int c, int d, int x, int y)
 {
     using namespace NanamePat;
     const TScan<4> s(c, d, x, y);
@@ -187,7 +247,7 @@ void KankeiNanameMake(int c, int d, int x, int y)
 // Straight lines (kinds 1, 3, 6, 10), recorded on the scanning stone only.
 // A jump to an own stone or to the edge is graded by the stones on the lines
 // beside it; a jump to an enemy stone over empty points gets value 0.
-void KankeiLineMake(int c, int d, int x, int y)
+void LineScan(int c, int d, int x, int y)
 {
     using namespace LinePat;
     const TScan<4> s(c, d, x, y);
@@ -394,7 +454,7 @@ void KankeiLineMake(int c, int d, int x, int y)
 }
 
 // Knight's moves (kinds 4, 7, 11) toward the larger x, recorded on both stones.
-void KankeiKeimaMake(int c, int k, int x, int y)
+void KeimaScan(int c, int k, int x, int y)
 {
     using namespace KeimaPat;
     const TScan<8> s(c, k, x, y);
@@ -550,7 +610,7 @@ void KankeiKeimaMake(int c, int k, int x, int y)
 }
 
 // Wide diagonals (kinds 5 and 13) toward the larger x, on both stones.
-void KankeiNaname2Make(int c, int d, int x, int y)
+void Naname2Scan(int c, int d, int x, int y)
 {
     using namespace Naname2Pat;
     const TScan<4> s(c, d, x, y);
@@ -622,7 +682,7 @@ void KankeiNaname2Make(int c, int d, int x, int y)
 // The (2,3) shape (kind 8) toward the larger x, on both stones.  The points
 // lie on the low side (the stone's) or the high side of the line between the
 // two stones; a link with enemies on both sides is no link.
-void KankeiKeima23Make(int c, int k, int x, int y)
+void Keima23Scan(int c, int k, int x, int y)
 {
     using namespace KeimaPat;
     const TScan<8> s(c, k, x, y);
@@ -678,6 +738,8 @@ void KankeiKeima23Make(int c, int k, int x, int y)
         v = s.AnyEnemy(D, B, O1, O2, ES, EB, N1, O0, N3) ? 3 : 2;
     s.Both(36 + k, 40 + k, KankeiKeima23, v);
 }
+
+} // namespace
 
 // ---------------------------------------------------------------------------
 // Chains and relations of a board

@@ -1,5 +1,9 @@
 #include "board/KuuIsi.h"
 
+#include <bit>
+#include <cstring>
+#include <utility>
+
 #include "board/Basic.h"
 #include "board/Define.h"
 #include "board/Goban.h"
@@ -33,29 +37,293 @@ bool IsStone(int c) { return c == kKuro || c == kSiro; }
 
 bool DeadStone(const TGoban& b, int x, int y) { return b.OnBoard(x, y) && b.IsDeath(x, y) != 0; }
 
-// One empty point looking in one direction.  "Set" is a stone or the edge.
-template <int N>
-struct TKuuScan : TPatScan<N> {
-    using TPatScan<N>::B, TPatScan<N>::X, TPatScan<N>::Y, TPatScan<N>::At, TPatScan<N>::Pt;
+// The board of the current level as rows of bits, so that a scan runs for
+// every empty point of a row at once: row y + 4 holds the points (x, y) of
+// x from -4 to 24 at bit x + 4; everything off the board is the edge.
+constexpr int kBitRows = 29;
+using TBitRow = std::uint32_t;
+struct TBitRows {
+    TBitRow Set[kBitRows];  // a stone or the edge
+    TBitRow Kuro[kBitRows];
+    TBitRow Siro[kBitRows];
+    TBitRow Dead[kBitRows]; // a stone with the dead mark
+};
+TBitRows g_rows;
 
-    TKuuScan(int d, int x, int y) : TPatScan<N>(d, x, y) {}
-
-    bool IsSet(const TPatPt<N>& p) const { return At(p) != kAki; }
-    bool IsEmpty(const TPatPt<N>& p) const { return At(p) == kAki; }
-    bool IsStone(const TPatPt<N>& p) const { return vorn::IsStone(At(p)); }
-
-    // A relation of the empty point, valued with the related point's colour.
-    void Record(const TPatPt<N>& p, int index, int kind) const { B.SetKankei(X, Y, index, kind, At(p)); }
-    // Counts the relation to p at the empty point: for p's colour, for the
-    // other colour when p's stone is dead, 3 for the edge.
-    void Count(CountMap& map, const TPatPt<N>& p) const
-    {
-        const Point q = Pt(p);
-        int c = At(p);
-        if (vorn::IsStone(c) && DeadStone(B, q.x, q.y))
-            c = Aite(c);
-        ++map[c][X][Y];
+void BitRowsMake()
+{
+    const TGoban& b = CurGoban();
+    for (int r = 0; r < kBitRows; ++r) {
+        g_rows.Set[r] = (TBitRow{1} << kBitRows) - 1;
+        g_rows.Kuro[r] = g_rows.Siro[r] = g_rows.Dead[r] = 0;
     }
+    for (int y = 1; y <= BoardSize; ++y) {
+        TBitRow kuro = 0, siro = 0, empty = 0, dead = 0;
+        for (int x = 1; x <= BoardSize; ++x) {
+            const unsigned c = b.Ban.v[x].v[y];
+            const TBitRow bit = TBitRow{1} << (x + 4);
+            empty |= c == kAki ? bit : 0;
+            kuro |= c == kKuro ? bit : 0;
+            siro |= c == kSiro ? bit : 0;
+            dead |= b.Death.v[x - 1].v[y - 1] != 0 ? bit : 0;
+        }
+        g_rows.Set[y + 4] &= ~empty;
+        g_rows.Kuro[y + 4] = kuro;
+        g_rows.Siro[y + 4] = siro;
+        g_rows.Dead[y + 4] = dead & (kuro | siro);
+    }
+}
+
+// The counted relations of every empty point as the last whole-board pass
+// found them, one bit per relation a scan can count: a recount of an
+// unchanged board replays them with the dead marks of the moment.  Bits
+// 4(d-1)..4(d-1)+3: the straight line d to its first, second and third
+// point (near, near, middle) and the third as the edge (near); 16 + 2(k-1)
+// and the next: the knight's move k (near) and the large one (middle);
+// 32 + 2(d-1) and the next: the diagonal d (near) and the (2,2) point
+// (middle).
+struct TCountEvent {
+    int DX, DY;
+    bool Near;
+};
+constexpr int kCountEvents = 40;
+constexpr Arr<TCountEvent, 0, kCountEvents - 1> CountEvents = [] {
+    Arr<TCountEvent, 0, kCountEvents - 1> e{};
+    for (int d = 1; d <= 4; ++d) {
+        const int i = 4 * (d - 1);
+        e[i] = {LinePat::P1.DX[d], LinePat::P1.DY[d], true};
+        e[i + 1] = {LinePat::P2.DX[d], LinePat::P2.DY[d], true};
+        e[i + 2] = {LinePat::P3.DX[d], LinePat::P3.DY[d], false};
+        e[i + 3] = {LinePat::P3.DX[d], LinePat::P3.DY[d], true};
+        e[32 + 2 * (d - 1)] = {NanamePat::G.DX[d], NanamePat::G.DY[d], true};
+        e[33 + 2 * (d - 1)] = {Naname2Pat::Q.DX[d], Naname2Pat::Q.DY[d], false};
+    }
+    for (int k = 1; k <= 8; ++k) {
+        e[16 + 2 * (k - 1)] = {KeimaPat::K4.DX[k], KeimaPat::K4.DY[k], true};
+        e[17 + 2 * (k - 1)] = {KeimaPat::K7.DX[k], KeimaPat::K7.DY[k], false};
+    }
+    return e;
+}();
+Grid<std::uint64_t, 1, 19> g_counted{};
+// The board the bits were made on.
+Grid<std::uint8_t, 0, 20> g_countedBan{};
+int g_countedSize = 0;
+bool g_keepCounted = false;
+
+bool CountedValid()
+{
+    return g_countedSize == BoardSize && std::memcmp(&g_countedBan, &CurGoban().Ban, sizeof g_countedBan) == 0;
+}
+
+// Counts the relation of the empty point (x, y) to q: for q's colour, for the
+// other colour when q's stone is dead, 3 for the edge.
+void CountAt(const TGoban& b, CountMap& map, int x, int y, int qx, int qy)
+{
+    int c = b.GetIro(qx, qy);
+    if (IsStone(c) && DeadStone(b, qx, qy))
+        c = Aite(c);
+    ++map[c][x][y];
+}
+
+// One row of empty points looking in direction D of a pattern family: the
+// points of the pattern as masks of the row (bit x + 4 for the point seen
+// from (x, y)).
+template <int N, int D>
+struct TRowScan {
+    static constexpr int Di = D - 1;
+    TGoban& B;
+    int Y;
+
+    TBitRow Row(const TBitRow* rows, const TPatPt<N>& p) const
+    {
+        const int dx = p.DX.v[Di];
+        const TBitRow r = rows[Y + 4 + p.DY.v[Di]];
+        return dx >= 0 ? r >> dx : r << -dx;
+    }
+    TBitRow Set(const TPatPt<N>& p) const { return Row(g_rows.Set, p); }
+    TBitRow Empty(const TPatPt<N>& p) const { return ~Set(p); }
+    TBitRow Kuro(const TPatPt<N>& p) const { return Row(g_rows.Kuro, p); }
+    TBitRow Siro(const TPatPt<N>& p) const { return Row(g_rows.Siro, p); }
+    TBitRow Stone(const TPatPt<N>& p) const { return Kuro(p) | Siro(p); }
+    TBitRow Edge(const TPatPt<N>& p) const { return Set(p) & ~Stone(p); }
+
+    // Records the relation to p on the points of the mask, valued with p's
+    // colour.
+    void Record(TBitRow m, const TPatPt<N>& p, int index, int kind) const
+    {
+        if (KankeiOff == 1)
+            return;
+        const TBitRow kuro = Kuro(p), siro = Siro(p), set = Set(p);
+        for (; m != 0; m &= m - 1) {
+            const int bit = std::countr_zero(m);
+            // The point's colour from the rows: a stone, else the edge.
+            const int k = static_cast<int>(kuro >> bit & 1), s = static_cast<int>(siro >> bit & 1);
+            const int c = k | s << 1 | ((static_cast<int>(set >> bit & 1) & ~(k | s)) * kHen);
+            B.Locate.v[bit - 5].v[Y - 1].AddKankeiIro(index, kind, c, c);
+        }
+    }
+    // Counts the relation to p at the points of the mask (CountAt, with the
+    // colours and dead marks of the rows); `event` is its bit in g_counted.
+    void Count(TBitRow m, CountMap& map, const TPatPt<N>& p, int event) const
+    {
+        const TBitRow kuro = Kuro(p), siro = Siro(p), dead = Row(g_rows.Dead, p);
+        for (; m != 0; m &= m - 1) {
+            const int bit = std::countr_zero(m);
+            const int k = static_cast<int>(kuro >> bit & 1), s = static_cast<int>(siro >> bit & 1);
+            // A stone, its colour turned when it is dead; else the edge.
+            int c = (k | s << 1) ^ static_cast<int>(dead >> bit & 1) * 3;
+            c += (1 - (k | s)) * kHen;
+            const int x = bit - 4;
+            ++map.v[c - 1].v[x - 1].v[Y - 1];
+            if (g_keepCounted)
+                g_counted.v[x - 1].v[Y - 1] |= std::uint64_t{1} << event;
+        }
+    }
+};
+
+// Straight out from the empty point to the first stone or the edge, unless
+// stones beside the line cut it off.
+template <int D>
+void LineRow(TGoban& b, int y, TBitRow alive)
+{
+    using namespace LinePat;
+    const TRowScan<4, D> s{b, y};
+    TBitRow m = alive & s.Set(P1);
+    s.Record(m, P1, D, KankeiTonari);
+    s.Count(m, KuuIsiCount, P1, 4 * (D - 1));
+    alive &= ~m;
+    TBitRow cl = s.Set(L1) | s.Set(L0);
+    TBitRow cr = s.Set(R1) | s.Set(R0);
+    alive &= ~(cl & cr & (s.Empty(L0) | s.Empty(R0)));
+    alive &= ~((s.Stone(L1) & s.Set(RR1)) | (s.Stone(R1) & s.Set(LL1)));
+    m = alive & s.Set(P2);
+    s.Record(m, P2, 8 + D, Kankei1ken);
+    s.Count(m & ~(s.Set(L0) & s.Set(R0)), KuuIsiCount, P2, 4 * (D - 1) + 1);
+    alive &= ~m;
+    alive &= ~(s.Set(L1) | s.Set(R1));
+    cl |= s.Set(L2);
+    cr |= s.Set(R2);
+    alive &= ~(cl & cr);
+    // A stone beside the second point faces one across the line: only a
+    // black and white pair leaves the line open.
+    auto pair = [&](const TPatPt<4>& a, const TPatPt<4>& b) {
+        return (s.Kuro(a) & s.Siro(b)) | (s.Siro(a) & s.Kuro(b));
+    };
+    alive &= ~(s.Set(L2) & ((s.Set(RR2) & ~pair(L2, RR2)) | (s.Set(RR1) & ~pair(L2, RR1))));
+    alive &= ~(s.Set(R2) & ((s.Set(LL2) & ~pair(R2, LL2)) | (s.Set(LL1) & ~pair(R2, LL1))));
+    alive &= ~(s.Set(L0) & (s.Set(RR1) | s.Set(RR0)));
+    alive &= ~(s.Set(R0) & (s.Set(LL1) | s.Set(LL0)));
+    m = alive & s.Set(P3);
+    s.Record(m, P3, 24 + D, Kankei2ken);
+    s.Count(m, KuuIsiCount2, P3, 4 * (D - 1) + 2);
+    s.Count(m & s.Edge(P3), KuuIsiCount, P3, 4 * (D - 1) + 3);
+    alive &= ~m;
+    alive &= ~(s.Set(L3) | s.Set(R3) | s.Empty(P4));
+    s.Record(alive, P4, 44 + D, Kankei3ken);
+}
+
+// Knight's moves from the empty point and the shapes beyond them.
+template <int K>
+void KeimaRow(TGoban& b, int y, TBitRow alive)
+{
+    using namespace KeimaPat;
+    const TRowScan<8, K> s{b, y};
+    alive &= ~(s.Set(N1) | s.Set(D));
+    alive &= ~(s.Stone(M1) & s.Stone(O1));
+    TBitRow m = alive & s.Set(K4);
+    s.Record(m, K4, 12 + K, KankeiKeima);
+    s.Count(m & s.Empty(ES), KuuIsiCount, K4, 16 + 2 * (K - 1));
+    alive &= ~m;
+    alive &= ~(s.Set(ES) | s.Set(EB) | (s.Set(O2) & s.Set(M1)) | (s.Set(M2) & (s.Set(O2) | s.Set(O1)))
+               | (s.Set(M0) & s.Set(O0)));
+    m = alive & s.Set(K7);
+    s.Record(m, K7, 28 + K, KankeiOgeima);
+    s.Count(m, KuuIsiCount2, K7, 17 + 2 * (K - 1));
+    alive &= ~m;
+    alive &= ~s.Set(N3);
+    s.Record(alive & s.Empty(O2) & s.Set(P8) & s.Empty(O1), P8, 36 + K, KankeiKeima23);
+    alive &= ~(s.Set(N4) | s.Empty(K11) | (s.Set(M3) & s.Set(O3)));
+    s.Record(alive, K11, 48 + K, KankeiKeima14);
+}
+
+// Diagonals from the empty point: the diagonal stone itself (also when one
+// crossing point holds its enemy: the half-blocked diagonal), or through an
+// open square to the (2,2) point.
+template <int D>
+void NanameRow(TGoban& b, int y, TBitRow alive)
+{
+    using namespace NanamePat;
+    const TRowScan<4, D> s{b, y};
+    alive &= ~(s.Set(X1) & s.Set(X2));
+    // The enemy of the diagonal stone at a point.
+    const TBitRow gk = s.Kuro(G), gs = s.Siro(G);
+    auto enemy = [&](const TPatPt<4>& p) { return (gk & s.Siro(p)) | (gs & s.Kuro(p)); };
+    const TBitRow x1 = enemy(X1);
+    const TBitRow x2 = enemy(X2) & ~x1;
+    s.Record(alive & ((x1 & s.Empty(X2)) | (x2 & s.Empty(X1))), G, 4 + D, KankeiNanameKuu);
+    alive &= ~(x1 & (enemy(Y1) | (enemy(Z1) & s.Empty(Y1))));
+    alive &= ~(x2 & (enemy(Y2) | (enemy(Z2) & s.Empty(Y2))));
+    TBitRow m = alive & s.Set(G);
+    s.Record(m, G, 4 + D, KankeiNaname);
+    s.Count(m, KuuIsiCount, G, 32 + 2 * (D - 1));
+    alive &= ~m;
+    using namespace Naname2Pat;
+    m = alive & s.Empty(A1) & s.Empty(B1) & s.Empty(A2) & s.Empty(B2) & s.Empty(A3) & s.Empty(B3) & s.Set(Q);
+    s.Record(m, Q, 20 + D, KankeiNaname2);
+    s.Count(m, KuuIsiCount2, Q, 33 + 2 * (D - 1));
+}
+
+// The empty points of row y among `points` (bits x + 4).
+TBitRow EmptyOfRow(int y, TBitRow points) { return points & ~g_rows.Set[y + 4]; }
+
+TBitRow PointBit(int x) { return TBitRow{1} << (x + 4); }
+
+void PointRow(int y, TBitRow points)
+{
+    const TBitRow alive = EmptyOfRow(y, points);
+    if (alive == 0)
+        return;
+    TGoban& b = CurGoban();
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        (LineRow<I + 1>(b, y, alive), ...);
+    }(std::make_integer_sequence<int, 4>{});
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        (KeimaRow<I + 1>(b, y, alive), ...);
+    }(std::make_integer_sequence<int, 8>{});
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        (NanameRow<I + 1>(b, y, alive), ...);
+    }(std::make_integer_sequence<int, 4>{});
+}
+
+// The scans of one direction from one point.
+template <int N, template <int> class Scan>
+void OneScan(int d, int x, int y)
+{
+    if (d < 1 || d > N)
+        RangeError(d, 1, N);
+    if (!CurGoban().OnBoard(x, y))
+        RangeError(x, 1, BoardSize);
+    BitRowsMake();
+    const TBitRow alive = EmptyOfRow(y, PointBit(x));
+    if (alive == 0)
+        return;
+    TGoban& b = CurGoban();
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        ((I + 1 == d ? Scan<I + 1>::Run(b, y, alive) : void()), ...);
+    }(std::make_integer_sequence<int, N>{});
+}
+
+template <int D>
+struct TLineRow {
+    static void Run(TGoban& b, int y, TBitRow alive) { LineRow<D>(b, y, alive); }
+};
+template <int K>
+struct TKeimaRow {
+    static void Run(TGoban& b, int y, TBitRow alive) { KeimaRow<K>(b, y, alive); }
+};
+template <int D>
+struct TNanameRow {
+    static void Run(TGoban& b, int y, TBitRow alive) { NanameRow<D>(b, y, alive); }
 };
 
 } // namespace
@@ -71,21 +339,25 @@ void KuuIsiMake()
                 KuuIsiCount[k][x][y] = 0;
                 KuuIsiCount2[k][x][y] = 0;
             }
-    const TGoban& b = CurGoban();
+    BitRowsMake();
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            g_counted[x][y] = 0;
+    g_countedBan = CurGoban().Ban;
+    g_countedSize = BoardSize;
+    g_keepCounted = true;
+    const TBitRow all = ((TBitRow{1} << BoardSize) - 1) << 5;
     for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x)
-            if (b.GetIro(x, y) == kAki)
-                KuuIsiPoint(x, y);
+        PointRow(y, all);
+    g_keepCounted = false;
 }
 
 void KuuIsiPoint(int x, int y)
 {
-    for (int d = 1; d <= 4; ++d)
-        KuuIsiLine(d, x, y);
-    for (int k = 1; k <= 8; ++k)
-        KuuIsiKeima(k, x, y);
-    for (int d = 1; d <= 4; ++d)
-        KuuIsiNaname(d, x, y);
+    if (!CurGoban().OnBoard(x, y))
+        RangeError(x, 1, BoardSize);
+    BitRowsMake();
+    PointRow(y, PointBit(x));
 }
 
 void KuuIsiRemake(int x, int y)
@@ -96,137 +368,22 @@ void KuuIsiRemake(int x, int y)
         KuuIsiCount[k][x][y] = 0;
         KuuIsiCount2[k][x][y] = 0;
     }
+    // Only counts wanted, and the board as the last pass found it: the
+    // relations it counted, with the dead marks as they stand now.
+    if (KankeiOff == 1 && CountedValid()) {
+        const TGoban& b = CurGoban();
+        for (std::uint64_t m = g_counted[x][y]; m != 0; m &= m - 1) {
+            const TCountEvent& e = CountEvents[std::countr_zero(m)];
+            CountAt(b, e.Near ? KuuIsiCount : KuuIsiCount2, x, y, x + e.DX, y + e.DY);
+        }
+        return;
+    }
     KuuIsiPoint(x, y);
 }
 
-// Straight out from the empty point to the first stone or the edge, unless
-// stones beside the line cut it off.
-void KuuIsiLine(int d, int x, int y)
-{
-    using namespace LinePat;
-    const TKuuScan<4> s(d, x, y);
-    if (s.IsSet(P1)) {
-        s.Record(P1, d, KankeiTonari);
-        s.Count(KuuIsiCount, P1);
-        return;
-    }
-    int cl = s.IsSet(L1) + s.IsSet(L0);
-    int cr = s.IsSet(R1) + s.IsSet(R0);
-    if (cl >= 1 && cr >= 1 && (s.IsEmpty(L0) || s.IsEmpty(R0)))
-        return;
-    if ((s.IsStone(L1) && s.IsSet(RR1)) || (s.IsStone(R1) && s.IsSet(LL1)))
-        return;
-    if (s.IsSet(P2)) {
-        s.Record(P2, 8 + d, Kankei1ken);
-        if (!(s.IsSet(L0) && s.IsSet(R0)))
-            s.Count(KuuIsiCount, P2);
-        return;
-    }
-    if (s.IsSet(L1) || s.IsSet(R1))
-        return;
-    cl += s.IsSet(L2);
-    cr += s.IsSet(R2);
-    if (cl >= 1 && cr >= 1)
-        return;
-    // A stone beside the second point faces one across the line: only a
-    // black and white pair leaves the line open.
-    const int l2 = s.At(L2), r2 = s.At(R2);
-    if (l2 != kAki) {
-        const int rr2 = s.At(RR2), rr1 = s.At(RR1);
-        if ((rr2 != kAki && l2 + rr2 != 3) || (rr1 != kAki && l2 + rr1 != 3))
-            return;
-    }
-    if (r2 != kAki) {
-        const int ll2 = s.At(LL2), ll1 = s.At(LL1);
-        if ((ll2 != kAki && r2 + ll2 != 3) || (ll1 != kAki && r2 + ll1 != 3))
-            return;
-    }
-    if (s.IsSet(L0) && (s.IsSet(RR1) || s.IsSet(RR0)))
-        return;
-    if (s.IsSet(R0) && (s.IsSet(LL1) || s.IsSet(LL0)))
-        return;
-    if (s.IsSet(P3)) {
-        s.Record(P3, 24 + d, Kankei2ken);
-        s.Count(KuuIsiCount2, P3);
-        if (s.At(P3) == kHen)
-            ++KuuIsiCount[kHen][x][y];
-        return;
-    }
-    if (s.IsSet(L3) || s.IsSet(R3) || s.IsEmpty(P4))
-        return;
-    s.Record(P4, 44 + d, Kankei3ken);
-}
-
-// Knight's moves from the empty point and the shapes beyond them.
-void KuuIsiKeima(int k, int x, int y)
-{
-    using namespace KeimaPat;
-    const TKuuScan<8> s(k, x, y);
-    if (s.IsSet(N1) || s.IsSet(D))
-        return;
-    if (s.IsStone(M1) && s.IsStone(O1))
-        return;
-    if (s.IsSet(K4)) {
-        s.Record(K4, 12 + k, KankeiKeima);
-        if (s.IsEmpty(ES))
-            s.Count(KuuIsiCount, K4);
-        return;
-    }
-    if (s.IsSet(ES) || s.IsSet(EB) || (s.IsSet(O2) && s.IsSet(M1)) || (s.IsSet(M2) && (s.IsSet(O2) || s.IsSet(O1)))
-        || (s.IsSet(M0) && s.IsSet(O0)))
-        return;
-    if (s.IsSet(K7)) {
-        s.Record(K7, 28 + k, KankeiOgeima);
-        s.Count(KuuIsiCount2, K7);
-        return;
-    }
-    if (s.IsSet(N3))
-        return;
-    if (s.IsEmpty(O2) && s.IsSet(P8) && s.IsEmpty(O1))
-        s.Record(P8, 36 + k, KankeiKeima23);
-    if (s.IsSet(N4) || s.IsEmpty(K11) || (s.IsSet(M3) && s.IsSet(O3)))
-        return;
-    s.Record(K11, 48 + k, KankeiKeima14);
-}
-
-// Diagonals from the empty point: the diagonal stone itself (also when one
-// crossing point holds its enemy: the half-blocked diagonal), or through an
-// open square to the (2,2) point.
-void KuuIsiNaname(int d, int x, int y)
-{
-    using namespace NanamePat;
-    const TKuuScan<4> s(d, x, y);
-    const int x1 = s.At(X1), x2 = s.At(X2);
-    if (x1 != kAki && x2 != kAki)
-        return;
-    const int g = s.At(G);
-    if (IsStone(g)) {
-        const int e = Aite(g);
-        if (x1 == e) {
-            if (x2 == kAki)
-                s.Record(G, 4 + d, KankeiNanameKuu);
-            if (s.At(Y1) == e || (s.At(Z1) == e && s.IsEmpty(Y1)))
-                return;
-        } else if (x2 == e) {
-            if (x1 == kAki)
-                s.Record(G, 4 + d, KankeiNanameKuu);
-            if (s.At(Y2) == e || (s.At(Z2) == e && s.IsEmpty(Y2)))
-                return;
-        }
-    }
-    if (g != kAki) {
-        s.Record(G, 4 + d, KankeiNaname);
-        s.Count(KuuIsiCount, G);
-        return;
-    }
-    using namespace Naname2Pat;
-    if (!(s.IsEmpty(A1) && s.IsEmpty(B1) && s.IsEmpty(A2) && s.IsEmpty(B2) && s.IsEmpty(A3) && s.IsEmpty(B3)))
-        return;
-    if (s.IsSet(Q)) {
-        s.Record(Q, 20 + d, KankeiNaname2);
-        s.Count(KuuIsiCount2, Q);
-    }
-}
+void KuuIsiLine(int d, int x, int y) { OneScan<4, TLineRow>(d, x, y); }
+void KuuIsiKeima(int k, int x, int y) { OneScan<8, TKeimaRow>(k, x, y); }
+void KuuIsiNaname(int d, int x, int y) { OneScan<4, TNanameRow>(d, x, y); }
 
 // ---------------------------------------------------------------------------
 // The area map

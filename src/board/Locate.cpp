@@ -33,16 +33,7 @@ void TLocate::Init(int x, int y, int colour)
 
 void TLocate::AddKankei(int index, int kind, int value)
 {
-    const int px = X + KankeiOffsetX[index];
-    const int py = Y + KankeiOffsetY[index];
-    if (KankeiSu >= kMaxKankei)
-        return;
-    const int i = ++KankeiSu;
-    Kind[i] = static_cast<std::uint8_t>(kind);
-    PointX[i] = static_cast<std::int8_t>(px);
-    PointY[i] = static_cast<std::int8_t>(py);
-    Value[i] = static_cast<std::uint8_t>(value);
-    PointIro[i] = CurGoban().GetIro(px, py);
+    AddKankeiIro(index, kind, value, CurGoban().GetIro(X + KankeiOffsetX[index], Y + KankeiOffsetY[index]));
 }
 
 int TLocate::GunNoAt(Point p)

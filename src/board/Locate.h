@@ -51,6 +51,20 @@ public:
     // The related point's colour is read on the board of the current level.
     // A 16th relation is dropped.
     void AddKankei(int index, int kind, int value);
+    // The same with the related point's colour on that board given.
+    void AddKankeiIro(int index, int kind, int value, int iro)
+    {
+        const int px = X + KankeiOffsetX[index], py = Y + KankeiOffsetY[index];
+        if (KankeiSu >= kMaxKankei)
+            return;
+        // Entry KankeiSu + 1, within the arrays by the test above.
+        const int i = KankeiSu++;
+        Kind.v[i] = static_cast<std::uint8_t>(kind);
+        PointX.v[i] = static_cast<std::int8_t>(px);
+        PointY.v[i] = static_cast<std::int8_t>(py);
+        Value.v[i] = static_cast<std::uint8_t>(value);
+        PointIro.v[i] = static_cast<std::uint8_t>(iro);
+    }
 
     int GetX() const { return X; }
     int GetY() const { return Y; }
