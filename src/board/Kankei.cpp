@@ -1,6 +1,7 @@
 #include "board/Kankei.h"
 
 #include <cstring>
+#include <utility>
 
 #include "board/Goban.h"
 #include "board/Locate.h"
@@ -55,7 +56,7 @@ struct TScan : TPatScan<N> {
     using TPatScan<N>::B, TPatScan<N>::X, TPatScan<N>::Y, TPatScan<N>::At, TPatScan<N>::Pt;
     int Own, Enemy;
 
-    TScan(int c, int d, int x, int y) : TPatScan<N>(d, x, y), Own(c), Enemy(Aite(c)) {}
+    TScan(TGoban& b, int c, int d, int x, int y) : TPatScan<N>(b, d, x, y), Own(c), Enemy(Aite(c)) {}
 
     bool IsOwn(const TPatPt<N>& p) const { return At(p) == Own; }
     bool IsEnemy(const TPatPt<N>& p) const { return At(p) == Enemy; }
@@ -88,55 +89,75 @@ struct TScan : TPatScan<N> {
 
     // The analysis tables at a pattern point, for the enemy.  A point off the
     // board is forbidden and nothing else.
-    bool Kinsi(const TPatPt<N>& p) const { return B.IsKinsiPt(Enemy, Pt(p)) != 0; }
-    bool SelfAtari(const TPatPt<N>& p) const
-    {
-        const Point q = Pt(p);
-        return B.OnBoardPt(q) && B.IsSelfAtariPt(Enemy, q) != 0;
-    }
-    bool ToruTen(const TPatPt<N>& p) const
-    {
-        const Point q = Pt(p);
-        return B.OnBoardPt(q) && B.IsToruTenPt(Enemy, q) != 0;
-    }
-    bool Dead(const TPatPt<N>& p) const
-    {
-        const Point q = Pt(p);
-        return B.OnBoardPt(q) && B.IsDeathPt(q) != 0;
-    }
+    bool Kinsi(const TPatPt<N>& p) const { return this->Flags(p) & (PatFlagKinsi << (Enemy - 1)); }
+    bool SelfAtari(const TPatPt<N>& p) const { return this->Flags(p) & (PatFlagSelfAtari << (Enemy - 1)); }
+    bool ToruTen(const TPatPt<N>& p) const { return this->Flags(p) & (PatFlagToruTen << (Enemy - 1)); }
+    bool Dead(const TPatPt<N>& p) const { return this->Flags(p) & PatFlagDead; }
     const TRen* Ren(const TPatPt<N>& p) const { return B.RenList.RenAtPt(Pt(p)); }
 
-    // Records a relation on the scanning stone only.
-    void One(int index, int kind, int value) const { B.SetKankei(X, Y, index, kind, value); }
+    // Records a relation on the scanning stone only (TGoban::SetKankei; the
+    // passes test KankeiOff before they scan).
+    void One(int index, int kind, int value) const
+    {
+        B.Locate[X][Y].AddKankeiIro(index, kind, value, At(index));
+    }
     // Records a relation on the scanning stone and, with the opposite step
     // back, on the partner.
     void Both(int index, int back, int kind, int value) const
     {
-        B.SetKankei(X, Y, index, kind, value);
-        B.SetKankei(X + KankeiOffsetX[index], Y + KankeiOffsetY[index], back, kind, value);
+        B.Locate[X][Y].AddKankeiIro(index, kind, value, At(index));
+        B.Locate[X + KankeiOffsetX[index]][Y + KankeiOffsetY[index]].AddKankeiIro(back, kind, value, Own);
     }
+
+private:
+    // The colour at the related point of step `index`.
+    int At(int index) const { return PatBoard()[PadIndex(X + KankeiOffsetX[index], Y + KankeiOffsetY[index])]; }
 };
 
 std::uint8_t g_pad[kPadStride * kPadStride];
+std::uint8_t g_flags[kPadStride * kPadStride];
 
-void NanameScan(int c, int d, int x, int y);
-void LineScan(int c, int d, int x, int y);
-void KeimaScan(int c, int k, int x, int y);
-void Naname2Scan(int c, int d, int x, int y);
-void Keima23Scan(int c, int k, int x, int y);
+template <int D>
+void NanameScan(TGoban& b, int c, int x, int y);
+template <int D>
+void LineScan(TGoban& b, int c, int x, int y);
+template <int K>
+void KeimaScan(TGoban& b, int c, int x, int y);
+template <int D>
+void Naname2Scan(TGoban& b, int c, int x, int y);
+template <int K>
+void Keima23Scan(TGoban& b, int c, int x, int y);
 
-void StoneScan(int c, int x, int y)
+// Runs Scan<d> for the d of 1..N in order (all of them for d = 0).
+template <int N, class Scan>
+void EachDirection(Scan scan, int d = 0)
 {
-    for (int d = 1; d <= 2; ++d)
-        NanameScan(c, d, x, y);
-    for (int d = 1; d <= 4; ++d)
-        LineScan(c, d, x, y);
-    for (int k = 1; k <= 4; ++k)
-        KeimaScan(c, k, x, y);
-    for (int d = 1; d <= 2; ++d)
-        Naname2Scan(c, d, x, y);
-    for (int k = 1; k <= 4; ++k)
-        Keima23Scan(c, k, x, y);
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        ((d == 0 || d == I + 1 ? scan(std::integral_constant<int, I + 1>{}) : void()), ...);
+    }(std::make_integer_sequence<int, N>{});
+}
+
+void StoneScan(TGoban& b, int c, int x, int y)
+{
+    EachDirection<2>([&](auto d) { NanameScan<d()>(b, c, x, y); });
+    EachDirection<4>([&](auto d) { LineScan<d()>(b, c, x, y); });
+    EachDirection<4>([&](auto k) { KeimaScan<k()>(b, c, x, y); });
+    EachDirection<2>([&](auto d) { Naname2Scan<d()>(b, c, x, y); });
+    EachDirection<4>([&](auto k) { Keima23Scan<k()>(b, c, x, y); });
+}
+
+// A single scan from outside a pass.
+template <int N, class Scan>
+void OneScan(int d, int x, int y, Scan scan)
+{
+    if (d < 1 || d > N)
+        RangeError(d, 1, N);
+    if (!CurGoban().OnBoard(x, y))
+        RangeError(x, 1, BoardSize);
+    if (KankeiOff == 1)
+        return;
+    PatBoardMake();
+    EachDirection<N>(scan, d);
 }
 
 } // namespace
@@ -148,56 +169,69 @@ void PatBoardMake()
     std::memset(g_pad, kHen, sizeof g_pad);
     for (int x = 0; x <= BoardSize + 1; ++x)
         std::memcpy(g_pad + PadIndex(x, 0), &b.Ban[x][0], static_cast<std::size_t>(BoardSize + 2));
+    std::memset(g_flags, PatFlagKinsi * 3, sizeof g_flags);
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            int f = b.Death[x][y] ? PatFlagDead : 0;
+            for (int c = kKuro; c <= kSiro; ++c) {
+                f |= b.Kinsi[c][x][y] ? PatFlagKinsi << (c - 1) : 0;
+                f |= b.SelfAtari[c][x][y] ? PatFlagSelfAtari << (c - 1) : 0;
+                f |= b.ToruTen[c][x][y] ? PatFlagToruTen << (c - 1) : 0;
+            }
+            g_flags[PadIndex(x, y)] = static_cast<std::uint8_t>(f);
+        }
 }
 
 const std::uint8_t* PatBoard() { return g_pad; }
+const std::uint8_t* PatFlags() { return g_flags; }
 
 void KankeiMakeAll()
 {
+    if (KankeiOff == 1)
+        return;
     PatBoardMake();
-    const TGoban& b = CurGoban();
+    TGoban& b = CurGoban();
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            const int c = b.GetIro(x, y);
+            const int c = b.Ban[x][y];
             if (c == kKuro || c == kSiro)
-                StoneScan(c, x, y);
+                StoneScan(b, c, x, y);
         }
 }
 
 void KankeiMake(int c, int x, int y)
 {
+    if (!CurGoban().OnBoard(x, y))
+        RangeError(x, 1, BoardSize);
+    if (KankeiOff == 1)
+        return;
     PatBoardMake();
-    StoneScan(c, x, y);
+    StoneScan(CurGoban(), c, x, y);
 }
 
 void KankeiNanameMake(int c, int d, int x, int y)
 {
-    PatBoardMake();
-    NanameScan(c, d, x, y);
+    OneScan<2>(d, x, y, [&](auto k) { NanameScan<k()>(CurGoban(), c, x, y); });
 }
 
 void KankeiLineMake(int c, int d, int x, int y)
 {
-    PatBoardMake();
-    LineScan(c, d, x, y);
+    OneScan<4>(d, x, y, [&](auto k) { LineScan<k()>(CurGoban(), c, x, y); });
 }
 
 void KankeiKeimaMake(int c, int k, int x, int y)
 {
-    PatBoardMake();
-    KeimaScan(c, k, x, y);
+    OneScan<4>(k, x, y, [&](auto j) { KeimaScan<j()>(CurGoban(), c, x, y); });
 }
 
 void KankeiNaname2Make(int c, int d, int x, int y)
 {
-    PatBoardMake();
-    Naname2Scan(c, d, x, y);
+    OneScan<2>(d, x, y, [&](auto k) { Naname2Scan<k()>(CurGoban(), c, x, y); });
 }
 
 void KankeiKeima23Make(int c, int k, int x, int y)
 {
-    PatBoardMake();
-    Keima23Scan(c, k, x, y);
+    OneScan<4>(k, x, y, [&](auto j) { Keima23Scan<j()>(CurGoban(), c, x, y); });
 }
 
 namespace {
@@ -206,10 +240,12 @@ namespace {
 // crossing points: each live one that could cut adds a grade, unless the cut
 // is impossible (a crossing point the enemy cannot play, a dead cutter) or
 // both cutters are in atari.
-void NanameScan(int c, int d, int x, int y)
+template <int D>
+void NanameScan(TGoban& b, int c, int x, int y)
 {
+    constexpr int d = D;
     using namespace NanamePat;
-    const TScan<4> s(c, d, x, y);
+    const TScan<4> s(b, c, d, x, y);
     const int index = 4 + d;
     const int g = s.At(G);
     if (g == s.Enemy) {
@@ -247,10 +283,12 @@ void NanameScan(int c, int d, int x, int y)
 // Straight lines (kinds 1, 3, 6, 10), recorded on the scanning stone only.
 // A jump to an own stone or to the edge is graded by the stones on the lines
 // beside it; a jump to an enemy stone over empty points gets value 0.
-void LineScan(int c, int d, int x, int y)
+template <int D>
+void LineScan(TGoban& b, int c, int x, int y)
 {
+    constexpr int d = D;
     using namespace LinePat;
-    const TScan<4> s(c, d, x, y);
+    const TScan<4> s(b, c, d, x, y);
     const int own = s.Own, enemy = s.Enemy;
 
     // 1-2. The adjacent point.
@@ -454,10 +492,12 @@ void LineScan(int c, int d, int x, int y)
 }
 
 // Knight's moves (kinds 4, 7, 11) toward the larger x, recorded on both stones.
-void KeimaScan(int c, int k, int x, int y)
+template <int K>
+void KeimaScan(TGoban& b, int c, int x, int y)
 {
+    constexpr int k = K;
     using namespace KeimaPat;
-    const TScan<8> s(c, k, x, y);
+    const TScan<8> s(b, c, k, x, y);
     const int own = s.Own, enemy = s.Enemy;
     int occ = 0, mid = 0, ends = 0, lineS = 0, lineB = 0, nES = 0, nEB = 0, nFar = 0;
     bool unplayable = false;
@@ -610,10 +650,12 @@ void KeimaScan(int c, int k, int x, int y)
 }
 
 // Wide diagonals (kinds 5 and 13) toward the larger x, on both stones.
-void Naname2Scan(int c, int d, int x, int y)
+template <int D>
+void Naname2Scan(TGoban& b, int c, int x, int y)
 {
+    constexpr int d = D;
     using namespace Naname2Pat;
-    const TScan<4> s(c, d, x, y);
+    const TScan<4> s(b, c, d, x, y);
     // The diagonal frames name side A and side B; these tables follow them.
     struct TSided {
         const TPatPt<4>* P;
@@ -682,10 +724,12 @@ void Naname2Scan(int c, int d, int x, int y)
 // The (2,3) shape (kind 8) toward the larger x, on both stones.  The points
 // lie on the low side (the stone's) or the high side of the line between the
 // two stones; a link with enemies on both sides is no link.
-void Keima23Scan(int c, int k, int x, int y)
+template <int K>
+void Keima23Scan(TGoban& b, int c, int x, int y)
 {
+    constexpr int k = K;
     using namespace KeimaPat;
-    const TScan<8> s(c, k, x, y);
+    const TScan<8> s(b, c, k, x, y);
     const TPatPt<8>& B = K4;
     const int dd = s.At(D), bb = s.At(B);
     if (dd == s.Own || dd == kHen || bb == s.Own || bb == kHen)

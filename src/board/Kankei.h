@@ -26,10 +26,20 @@ struct TFrames {
 // Indexed (x + 4) * kPadStride + (y + 4).  Every pass of scans over a board
 // (and every single scan called from outside) makes it first; it describes
 // the board it was made from until it is made again.
+// Beside it, the analysis tables at each point as bits (PatFlag...), made
+// with it: off the board every point is forbidden to both colours and
+// nothing else.
 constexpr int kPadStride = 32;
 constexpr int PadIndex(int x, int y) { return (x + 4) * kPadStride + (y + 4); }
+enum : std::uint8_t {
+    PatFlagKinsi = 1,     // << (colour - 1)
+    PatFlagSelfAtari = 4, // << (colour - 1)
+    PatFlagToruTen = 16,  // << (colour - 1)
+    PatFlagDead = 64,
+};
 void PatBoardMake();
 const std::uint8_t* PatBoard();
+const std::uint8_t* PatFlags();
 
 // A pattern point as one offset per direction, and the same as a step in
 // the pattern board.
@@ -135,21 +145,25 @@ struct TPatScan {
     TGoban& B;
     int X, Y, D;
 
-    TPatScan(int d, int x, int y) : B(CurGoban()), X(x), Y(y), D(d), Di(d - 1)
+    TPatScan(int d, int x, int y) : TPatScan(CurGoban(), d, x, y) {}
+    // b is the board of the current level.
+    TPatScan(TGoban& b, int d, int x, int y) : B(b), X(x), Y(y), D(d), Di(d - 1)
     {
         if (d < 1 || d > N)
             RangeError(d, 1, N);
         if (!B.OnBoard(x, y))
             RangeError(x, 1, BoardSize);
-        Here = PatBoard() + PadIndex(x, y);
+        Here = PadIndex(x, y);
     }
     Point Pt(const TPatPt<N>& p) const { return Point(X + p.DX.v[Di], Y + p.DY.v[Di]); }
     // The colour at a pattern point, kHen off the board.
-    int At(const TPatPt<N>& p) const { return Here[p.L.v[Di]]; }
+    int At(const TPatPt<N>& p) const { return PatBoard()[Here + p.L.v[Di]]; }
+    // The flags of the analysis tables at a pattern point.
+    int Flags(const TPatPt<N>& p) const { return PatFlags()[Here + p.L.v[Di]]; }
 
 private:
     int Di;
-    const std::uint8_t* Here;
+    int Here;
 };
 
 // The stone relations of the whole board of the current level.  The relation
