@@ -78,6 +78,34 @@ void GobanReset()
 int FloodFillOn(const TGoban& b, int x, int y)
 {
     const int edge = BoardSize + 1;
+    if (b.OnBoard(x, y) && b.Ban.v[x].v[y] != kHen) {
+        // A stone or an empty point of the board fills points of its own
+        // colour, which lie on the board, so every neighbour lies within the
+        // border lines; layer by layer is the order of a queue.
+        const int c = b.Ban.v[x].v[y];
+        std::memset(&FloodVisited, 0, sizeof(FloodVisited));
+        FloodSu = 1;
+        FloodX[1] = x;
+        FloodY[1] = y;
+        FloodVisited.v[x].v[y] = 1;
+        for (int k = 1; k <= FloodSu; ++k) {
+            const int px = FloodX.v[k - 1], py = FloodY.v[k - 1];
+            for (int d = 0; d < 4; ++d) {
+                const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
+                std::uint8_t& seen = FloodVisited.v[nx].v[ny];
+                if (seen)
+                    continue;
+                seen = 1;
+                if (b.Ban.v[nx].v[ny] == c) {
+                    ++FloodSu;
+                    FloodX[FloodSu] = nx;
+                    FloodY[FloodSu] = ny;
+                }
+            }
+        }
+        FloodLayerSu = 0;
+        return FloodSu;
+    }
     // One clear of the whole map (441 bytes) is cheaper than one per column.
     static_assert(sizeof(FloodVisited) == 21 * 21);
     std::memset(&FloodVisited, 0, sizeof(FloodVisited));
@@ -1045,23 +1073,6 @@ void TGoban::DeathRenMarkMake()
             for (int i = 1; i <= weakest->Kuu(); ++i)
                 DeathRenMark[weakest->GetKuu(i).x][weakest->GetKuu(i).y] = 1;
     }
-}
-
-void TGoban::GunLocateMake()
-{
-    for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            if (Ban[x][y] != kAki)
-                continue;
-            const TLocate& loc = Locate[x][y];
-            for (int i = 1; i <= loc.GetKankeiSu(); ++i) {
-                const Point a = loc.GetKankeiPoint(i);
-                if (!loc.OnBoardAt(i) || !OnBoardPt(a))
-                    continue;
-                if (TGun* g = GunList.GetGunAt(a))
-                    g->AddFrom(a, Point(x, y), loc.GetKankeiKind(i));
-            }
-        }
 }
 
 bool TGoban::IsKakeme(int x, int y) const

@@ -92,12 +92,14 @@ int FloodFillBy(Point p, Grow grow)
     FloodY[1] = p.y;
     FloodVisited[p.x][p.y] = 1;
     for (int k = 1; k <= FloodSu; ++k) {
-        const Point cur(FloodX[k], FloodY[k]);
-        for (int d = 1; d <= 4; ++d) {
-            const Point q = Dir4Pt(cur, d);
-            if (q.x < 0 || q.y < 0 || q.x > 20 || q.y > 20 || FloodVisited[q.x][q.y])
+        // Listed points lie in 0..20 (p by the test above, the others by
+        // the test below).
+        const Point cur(FloodX.v[k - 1], FloodY.v[k - 1]);
+        for (int d = 0; d < 4; ++d) {
+            const Point q(cur.x + Dir4X.v[d], cur.y + Dir4Y.v[d]);
+            if (static_cast<unsigned>(q.x) > 20 || static_cast<unsigned>(q.y) > 20 || FloodVisited.v[q.x].v[q.y])
                 continue;
-            FloodVisited[q.x][q.y] = 1;
+            FloodVisited.v[q.x].v[q.y] = 1;
             if (!grow(cur, q))
                 continue;
             ++FloodSu;

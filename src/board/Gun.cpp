@@ -15,6 +15,17 @@ namespace {
 
 inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
 
+// JiGrowTest2 for the flood fills, which step from a point of 0..20 to a
+// point of 0..20: on the board and on the same side as cur.
+inline bool SameSide(Point cur, Point q)
+{
+    if (static_cast<unsigned>(q.x - 1) >= static_cast<unsigned>(BoardSize)
+        || static_cast<unsigned>(q.y - 1) >= static_cast<unsigned>(BoardSize))
+        return false;
+    const int a = AreaMap.v[q.x].v[q.y], ac = AreaMap.v[cur.x].v[cur.y];
+    return a != 0 && ac != 0 && (a > 0) == (ac > 0);
+}
+
 // The chains of the group being built, stamped by chain number.
 Arr<int, 1, kMaxGunRen> GunRenList;
 int GunRenSu = 0;
@@ -151,8 +162,9 @@ int TGun::FromIndex(Point p) const
     if ((FromSet[bit / 64] >> (bit % 64) & 1) == 0)
         return 0;
     // The analysis lists one empty point at a time, so a repeat is the last.
+    const TBytePoint q = TBytePoint::Of(p);
     for (int i = FromSu; i >= 1; --i)
-        if (FromB[i].Pt() == p)
+        if (FromB.v[i - 1].x == q.x && FromB.v[i - 1].y == q.y)
             return i;
     return 0;
 }
@@ -180,17 +192,42 @@ void TGun::AddFrom(Point a, Point b, int kind)
         ++Dame;
 }
 
+// Every empty point tells each group it is related to (here, beside
+// AddFrom, which it calls a thousand times per analysis).
+void TGoban::GunLocateMake()
+{
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x) {
+            if (Ban[x][y] != kAki)
+                continue;
+            // An empty point relates to stones and to the edge; a related
+            // stone lies on the board.
+            Locate[x][y].EachKankei([&](int ax, int ay, int kind, int iro) {
+                if (iro != kKuro && iro != kSiro)
+                    return;
+                if (TGun* g = GunList.GetGunAt(Point(ax, ay)))
+                    g->AddFrom(Point(ax, ay), Point(x, y), kind);
+            });
+        }
+}
+
 // ---------------------------------------------------------------------------
 // Neighbours, partners and allies
 
 void TGun::MakeMgun()
 {
-    Arr<int, 1, kMaxKankei> guns;
-    for (int i = 1; i <= IsiSu; ++i) {
-        const int n = Owner->GetLocatePt(GetYoso(i)).GetKankeiGuns(guns);
-        for (int k = 1; k <= n; ++k)
-            AddMgun(guns[k]);
-    }
+    // The groups of the related enemy stones of each stone in order of first
+    // appearance (TLocate::GetKankeiGuns): AddMgun keeps each group once.
+    const TGoban& b = *Owner;
+    const int enemy = Aite(IsiIro);
+    for (int i = 1; i <= IsiSu; ++i)
+        b.Locate.v[IsiX[i] - 1].v[IsiY[i] - 1].EachKankei([&](int x, int y, int, int iro) {
+            if (iro != enemy)
+                return;
+            const TRen* r = b.RenList.Items(b.RenList.RenNo(x, y));
+            if (const int g = r != nullptr ? r->GetGunNo() : 0)
+                AddMgun(g);
+        });
 }
 
 namespace {
@@ -305,17 +342,18 @@ void TGun::MakeJiAll()
 
 bool TGun::JiGrowTest(Point cur, Point q) const
 {
-    if (!JiGrowTest2(cur, q))
+    if (!SameSide(cur, q))
         return false;
+    // q lies on the board.
     const TGoban& b = B();
-    const int col = b.GetIroPt(q);
+    const int col = b.Ban.v[q.x].v[q.y];
     if (col == kAki) {
-        if (FromAtMark[q.x][q.y] != FromAtStamp)
+        if (FromAtMark.v[q.x - 1].v[q.y - 1] != FromAtStamp)
             return false;
-        FromTaken[FromAt[q.x][q.y]] = 1;
+        FromTaken[FromAt.v[q.x - 1].v[q.y - 1]] = 1;
         return true;
     }
-    return IsStone(col) && b.IsDeathPt(q);
+    return IsStone(col) && b.Death.v[q.x - 1].v[q.y - 1] != 0;
 }
 
 bool JiGrowTest2(Point cur, Point q)
@@ -325,6 +363,7 @@ bool JiGrowTest2(Point cur, Point q)
     const int a = AreaMap[q.x][q.y], ac = AreaMap[cur.x][cur.y];
     return a != 0 && ac != 0 && (a > 0) == (ac > 0);
 }
+
 
 int TGun::JiFloodFill(Point p, int mode)
 {
@@ -337,7 +376,7 @@ int TGun::JiFloodFill(Point p, int mode)
     }
     if (mode == 0)
         return FloodFillBy(p, [this](Point cur, Point q) { return JiGrowTest(cur, q); });
-    return FloodFillBy(p, JiGrowTest2);
+    return FloodFillBy(p, [](Point cur, Point q) { return SameSide(cur, q); });
 }
 
 int TGun::AddJi(Point p, int mode)

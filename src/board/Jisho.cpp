@@ -358,54 +358,61 @@ struct TFarView {
     const TGoban& B;
     int Iro(Point q) const { return B.GetIroPt(q); }
     bool Dead(Point q) const { return B.IsDeathPt(q) != 0; }
-    bool Unplayable(int c, Point q) const { return B.IsKinsiPt(c, q) || B.IsSelfAtariPt(c, q); }
-    // The diagonal stones of colour c that count (TGoban::ListDiagonalLive),
-    // and how many of their chains are in atari.
-    int Diagonals(Point p, int c, int& atari) const
+    // The opponent's diagonal stones of colour o that count
+    // (TGoban::ListDiagonalLive) and how many of their chains are in atari;
+    // the empty diagonal points and how many of them o can play in neutral
+    // area.
+    void Diagonals(Point p, int o, int& t, int& atari, int& empty, int& open) const
     {
         Point diag[4];
-        const int t = B.ListDiagonalLive(p, c, diag);
+        t = B.ListDiagonalLive(p, o, diag);
         atari = 0;
         for (int i = 0; i < t; ++i) {
             const TRen* r = B.RenList.RenAtPt(diag[i]);
             atari += r != nullptr && r->Kuu() == 1;
         }
-        return t;
+        empty = open = 0;
+        for (int d = 1; d <= 4; ++d) {
+            const Point q = NanamePt(p, d);
+            if (B.GetIroPt(q) != kAki)
+                continue;
+            ++empty;
+            if (AreaMap[q.x][q.y] == 0 && !B.IsKinsiPt(o, q) && !B.IsSelfAtariPt(o, q))
+                ++open;
+        }
     }
 };
 
 // A point p of the board and a colour of stones: every neighbour and
 // diagonal point lies on the board or on its border lines (which hold the
-// edge), and a point holding a stone lies on the board, so the tables are
-// read without the tests for points off the board.
+// edge), and a point holding a stone or empty lies on the board, so the
+// tables are read without the tests for points off the board.
 struct TNearView {
     const TGoban& B;
     int Iro(Point q) const { return B.Ban.v[q.x].v[q.y]; }
     // q holds a stone.
     bool Dead(Point q) const { return B.Death.v[q.x - 1].v[q.y - 1] != 0; }
-    // q is empty.
-    bool Unplayable(int c, Point q) const
+    void Diagonals(Point p, int o, int& t, int& atari, int& empty, int& open) const
     {
-        return B.Kinsi.v[c - 1].v[q.x - 1].v[q.y - 1] || B.SelfAtari.v[c - 1].v[q.x - 1].v[q.y - 1];
-    }
-    int Diagonals(Point p, int c, int& atari) const
-    {
-        int t = 0;
-        atari = 0;
-        for (int d = 1; d <= 4; ++d) {
-            const Point q = NanamePt(p, d);
-            if (Iro(q) != c)
-                continue;
-            if (Dead(q)) {
-                const TGun* g = B.GunList.GetGunAt(q);
-                if (g == nullptr || g->GetSmai() != 1)
-                    continue;
+        t = atari = empty = open = 0;
+        for (int d = 0; d < 4; ++d) {
+            const Point q(p.x + NanameX.v[d], p.y + NanameY.v[d]);
+            const int col = Iro(q);
+            if (col == o) {
+                if (Dead(q)) {
+                    const TGun* g = B.GunList.GetGunAt(q);
+                    if (g == nullptr || g->GetSmai() != 1)
+                        continue;
+                }
+                ++t;
+                const TRen* r = B.RenList.RenAtPt(q);
+                atari += r != nullptr && r->Kuu() == 1;
+            } else if (col == kAki) {
+                ++empty;
+                const int x = q.x - 1, y = q.y - 1;
+                open += AreaMap.v[q.x].v[q.y] == 0 && (B.Kinsi.v[o - 1].v[x].v[y] | B.SelfAtari.v[o - 1].v[x].v[y]) == 0;
             }
-            ++t;
-            const TRen* r = B.RenList.RenAtPt(q);
-            atari += r != nullptr && r->Kuu() == 1;
         }
-        return t;
     }
 };
 
@@ -423,42 +430,31 @@ template <class View>
 int TJi::KakemeCheckOn(const View& v, int at, Point p, int c)
 {
     const int o = Aite(c);
-    int e = 0, m = 0, edge = 0, dead = 0;
-    for (int d = 1; d <= 4; ++d) {
-        const Point q = Dir4Pt(p, d);
-        const int col = v.Iro(q);
-        if (col == kAki)
-            ++e;
-        else if (col == kHen)
-            ++edge;
-        else if (col == c) {
-            ++m;
-            dead += v.Dead(q);
-        }
-    }
+    // The neighbours by colour, eight bits each.
+    unsigned n = 0;
+    for (int d = 0; d < 4; ++d)
+        n += 1u << (8 * v.Iro(Point(p.x + Dir4X.v[d], p.y + Dir4Y.v[d])));
+    const int e = static_cast<int>(n & 0xff), edge = static_cast<int>(n >> 24);
+    const int m = c == kKuro || c == kSiro ? static_cast<int>(n >> (8 * c) & 0xff) : 0;
     if (e >= 3)
         return kKakemeNone;
     const bool border = at != 0 && BorderMark[at] != 0;
     if (e == 2 && !border)
         return kKakemeNo;
-    if (m > 0 && e + dead >= 2 && !border)
-        return kKakemeNo;
+    if (m > 0 && !border) {
+        int dead = 0;
+        for (int d = 1; d <= 4; ++d) {
+            const Point q = Dir4Pt(p, d);
+            dead += v.Iro(q) == c && v.Dead(q);
+        }
+        if (e + dead >= 2)
+            return kKakemeNo;
+    }
 
     // The opponent's diagonal stones that count, and the open diagonals
     // where it can play.
-    int atari = 0;
-    const int t = v.Diagonals(p, o, atari);
-    if (t >= 2)
-        return HasIsolatedNet(v, p, c) ? kKakemeYes : kKakemeNo;
-    int dEmpty = 0, f = 0;
-    for (int d = 1; d <= 4; ++d) {
-        const Point q = NanamePt(p, d);
-        if (v.Iro(q) != kAki)
-            continue;
-        ++dEmpty;
-        if (AreaMap[q.x][q.y] == 0 && !v.Unplayable(o, q))
-            ++f;
-    }
+    int t, atari, dEmpty, f;
+    v.Diagonals(p, o, t, atari, dEmpty, f);
 
     if (t == 0) {
         if (dEmpty == 0)
@@ -469,6 +465,8 @@ int TJi::KakemeCheckOn(const View& v, int at, Point p, int c)
             return kKakemeNo;
         return f == 3 ? kKakemeKamo : kKakemeYes;
     }
+    if (t >= 2)
+        return HasIsolatedNet(v, p, c) ? kKakemeYes : kKakemeNo;
     if (edge > 0) {
         if (!HasIsolatedNet(v, p, c))
             return kKakemeNo;
@@ -582,18 +580,20 @@ void TJi::Kuu3Check()
     for (int i = 1; i <= Jisu; ++i) {
         if (IsiMark[i])
             continue;
-        const Point p = GetYoso(i);
+        // A point of the region lies on the board, so its neighbours lie on
+        // the board or on the border lines, and an empty or occupied one on
+        // the board.
+        const int x = IsiX[i], y = IsiY[i];
         int open = 0, firm = 0;
-        for (int d = 1; d <= 4; ++d) {
-            const Point q = Dir4Pt(p, d);
-            const int col = b.GetIroPt(q);
+        for (int d = 0; d < 4; ++d) {
+            const int qx = x + Dir4X.v[d], qy = y + Dir4Y.v[d];
+            const int col = b.Ban.v[qx].v[qy];
             if (col != kAki && col != o)
                 continue;
             ++open;
-            const int a = AreaMap[q.x][q.y];
-            const int k = b.GetKakeme(q.x, q.y);
-            if ((a < -1 || a > 1) && k != kKakemeYes && k != kKakemeKamo)
-                ++firm;
+            const int a = AreaMap.v[qx].v[qy];
+            const int k = b.KakemeMap.v[qx - 1].v[qy - 1];
+            firm += (a < -1 || a > 1) & (k != kKakemeYes) & (k != kKakemeKamo);
         }
         if (open >= 3 && firm >= 3) {
             Kuu3Mark[i] = 1;

@@ -388,14 +388,90 @@ void KuuIsiNaname(int d, int x, int y) { OneScan<4, TNanameRow>(d, x, y); }
 // ---------------------------------------------------------------------------
 // The area map
 
+namespace {
+
+// The reads of the area passes at a point (x, y) of the board: its
+// neighbours lie on the board or on the border lines.
+
+// The neighbours of (x, y) by colour, eight bits each.
+unsigned NeighbourColours(const TGoban& b, int x, int y)
+{
+    const auto& ban = b.Ban;
+    return (1u << (8 * ban.v[x].v[y - 1])) + (1u << (8 * ban.v[x + 1].v[y])) + (1u << (8 * ban.v[x].v[y + 1]))
+           + (1u << (8 * ban.v[x - 1].v[y]));
+}
+
+void AreaPointOn(const TGoban& b, int x, int y)
+{
+    const int c = b.Ban.v[x].v[y];
+    int v = 0;
+    if (IsStone(c)) {
+        // A dead stone belongs to the side that surrounds it.
+        if (b.Death.v[x - 1].v[y - 1] != 0)
+            v = c == kKuro ? -1 : 1;
+    } else if (c == kAki) {
+        const int b1 = KuuIsiCount.v[0].v[x - 1].v[y - 1], w1 = KuuIsiCount.v[1].v[x - 1].v[y - 1];
+        const int b2 = KuuIsiCount2.v[0].v[x - 1].v[y - 1], w2 = KuuIsiCount2.v[1].v[x - 1].v[y - 1];
+        if (b1 > 0 && w1 + w2 == 0) {
+            v = 1;
+        } else if (w1 > 0 && b1 + b2 == 0) {
+            v = -1;
+        } else if (b1 >= 2 || w1 >= 2) {
+            const unsigned n = NeighbourColours(b, x, y);
+            const unsigned kuro = n >> 8 & 0xff, siro = n >> 16 & 0xff;
+            if (b1 >= 2)
+                v = (kuro == 3 && siro == 0) ? 1 : 0;
+            else
+                v = (siro == 3 && kuro == 0) ? -1 : 0;
+        }
+    }
+    AreaMap.v[x].v[y] = v;
+}
+
+int AreaVoteOn(const TGoban& b, int x, int y)
+{
+    int pos = 0, neg = 0;
+    for (int d = 0; d < 4; ++d) {
+        const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
+        const int c = b.Ban.v[nx].v[ny];
+        if (c == kHen)
+            continue;
+        if (c != kAki)
+            return 0;
+        const int a = AreaMap.v[nx].v[ny];
+        pos += a > 0;
+        neg += a < 0;
+    }
+    if (pos > 0 && neg > 0)
+        return 0;
+    if (pos >= 3)
+        return 1;
+    if (neg >= 3)
+        return -1;
+    return 0;
+}
+
+int AreaCountZeroOn(const TGoban& b, int x, int y)
+{
+    int n = 0;
+    for (int d = 0; d < 4; ++d) {
+        const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
+        n += b.Ban.v[nx].v[ny] == kAki && AreaMap.v[nx].v[ny] == 0;
+    }
+    return n;
+}
+
+} // namespace
+
 void KuuIsiArea()
 {
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
             AreaMap[x][y] = 0;
+    const TGoban& b = CurGoban();
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x)
-            KuuIsiAreaPoint(x, y);
+            AreaPointOn(b, x, y);
     AreaCornerShape();
     AreaCorner();
     AreaVotePass();
@@ -405,32 +481,11 @@ void KuuIsiArea()
 void KuuIsiAreaPoint(int x, int y)
 {
     const TGoban& b = CurGoban();
+    if (b.OnBoard(x, y)) {
+        AreaPointOn(b, x, y);
+        return;
+    }
     AreaMap[x][y] = 0;
-    const int c = b.GetIro(x, y);
-    if (IsStone(c)) {
-        // A dead stone belongs to the side that surrounds it.
-        if (DeadStone(b, x, y))
-            AreaMap[x][y] = c == kKuro ? -1 : 1;
-        return;
-    }
-    if (c != kAki)
-        return;
-    const int b1 = KuuIsiCount[kKuro][x][y], w1 = KuuIsiCount[kSiro][x][y];
-    const int b2 = KuuIsiCount2[kKuro][x][y], w2 = KuuIsiCount2[kSiro][x][y];
-    TIroCounts n;
-    int v = 0;
-    if (b1 > 0 && w1 + w2 == 0) {
-        v = 1;
-    } else if (w1 > 0 && b1 + b2 == 0) {
-        v = -1;
-    } else if (b1 >= 2) {
-        CountNeighbour(Point(x, y), n);
-        v = (n[kKuro] == 3 && n[kSiro] == 0) ? 1 : 0;
-    } else if (w1 >= 2) {
-        CountNeighbour(Point(x, y), n);
-        v = (n[kSiro] == 3 && n[kKuro] == 0) ? -1 : 0;
-    }
-    AreaMap[x][y] = v;
 }
 
 void AreaCornerShape()
@@ -489,6 +544,8 @@ void AreaCorner()
 int AreaVote(int x, int y)
 {
     const TGoban& b = CurGoban();
+    if (b.OnBoard(x, y))
+        return AreaVoteOn(b, x, y);
     int pos = 0, neg = 0;
     for (int d = 1; d <= 4; ++d) {
         const int nx = x + Dir4X[d], ny = y + Dir4Y[d];
@@ -516,24 +573,26 @@ void AreaVotePass()
     const TGoban& b = CurGoban();
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            if (b.GetIro(x, y) != kAki || AreaMap[x][y] != 0)
+            if (b.Ban.v[x].v[y] != kAki || AreaMap.v[x].v[y] != 0)
                 continue;
-            int v = AreaVote(x, y);
+            int v = AreaVoteOn(b, x, y);
             if (v == 0) {
-                const TLocate& loc = b.GetLocate(x, y);
-                const int kuro = loc.CountIroLive(kKuro), siro = loc.CountIroLive(kSiro);
+                int kuro, siro;
+                b.Locate.v[x - 1].v[y - 1].CountLive(b, kuro, siro);
                 if (kuro >= 4 && siro == 0)
                     v = 1;
                 else if (siro >= 4 && kuro == 0)
                     v = -1;
             }
-            AreaMap[x][y] = v;
+            AreaMap.v[x].v[y] = v;
         }
 }
 
 int AreaCountZero(int x, int y)
 {
     const TGoban& b = CurGoban();
+    if (b.OnBoard(x, y))
+        return AreaCountZeroOn(b, x, y);
     int n = 0;
     for (int d = 1; d <= 4; ++d) {
         const int nx = x + Dir4X[d], ny = y + Dir4Y[d];
@@ -548,13 +607,13 @@ void AreaFirm()
     const TGoban& b = CurGoban();
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            const int v = AreaMap[x][y];
-            if (v == 0 || AreaCountZero(x, y) != 0)
+            const int v = AreaMap.v[x].v[y];
+            if (v == 0 || AreaCountZeroOn(b, x, y) != 0)
                 continue;
             // The other side can capture here: the border is not firm.
-            if ((v < 0 && b.IsToruTen(kKuro, x, y) != 0) || (v > 0 && b.IsToruTen(kSiro, x, y) != 0))
+            if ((v < 0 && b.ToruTen.v[0].v[x - 1].v[y - 1] != 0) || (v > 0 && b.ToruTen.v[1].v[x - 1].v[y - 1] != 0))
                 continue;
-            AreaMap[x][y] = v * 2;
+            AreaMap.v[x].v[y] = v * 2;
         }
 }
 

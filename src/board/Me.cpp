@@ -38,6 +38,22 @@ std::uint32_t NextPartStamp()
     return PartStamp;
 }
 
+// While a region looks for its vital points, the work map keeps the region
+// marked between its PartValue calls: only the point each call takes out
+// changes, and the map ends as the last call left it.
+struct TPartMarks;
+TPartMarks* g_partMarks = nullptr;
+struct TPartMarks {
+    const TJi* Ji;
+    bool Marked = false;
+    Point Cleared;
+    TPartMarks* Outer;
+    explicit TPartMarks(const TJi& ji) : Ji(&ji), Outer(g_partMarks) { g_partMarks = this; }
+    ~TPartMarks() { g_partMarks = Outer; }
+    TPartMarks(const TPartMarks&) = delete;
+    TPartMarks& operator=(const TPartMarks&) = delete;
+};
+
 // The largest part whose points the value rules look at.
 constexpr int kPartPoints = 10;
 
@@ -192,6 +208,9 @@ int IsKuu3PointEx(Point p, int colour)
         const int k = b.GetKakeme(q.x, q.y);
         if ((a < -1 || a > 1) && k != kKakemeYes && k != kKakemeKamo && !InKakemeNeighbourList(q))
             ++firm;
+        // Three open sides need at least three firm ones.
+        if (open - firm > 1)
+            return 0;
     }
     return open >= 3 && firm >= 3 ? 1 : 0;
 }
@@ -204,6 +223,8 @@ void TJi::MakePartLocate()
     for (int i = 1; i <= Jisu; ++i)
         Bunkatu[i] = kBunkatuNone;
     MakeKakemeNeighbourList();
+    // The region stays marked in the work map from one PartValue to the next.
+    const TPartMarks marks(*this);
     for (int i = 1; i <= Jisu; ++i) {
         const Point p = GetYoso(i);
         if (IsiMark[i] || Kind[i] == kKakemeYes || b.IsKinsi(c, p.x, p.y))
@@ -248,7 +269,18 @@ int TJi::PartValue(Point p)
 {
     const TGoban& b = *Owner;
     const int o = Aite(JiIro);
-    MarkPoints();
+    // The region marked in the work map but p: made afresh unless the
+    // caller keeps it marked for this region (TPartMarks).
+    if (g_partMarks != nullptr && g_partMarks->Ji == this) {
+        if (g_partMarks->Marked)
+            JiMarkMap[g_partMarks->Cleared.x][g_partMarks->Cleared.y] = 1;
+        else
+            MarkPoints();
+        g_partMarks->Marked = true;
+        g_partMarks->Cleared = p;
+    } else {
+        MarkPoints();
+    }
     JiMarkMap[p.x][p.y] = 0;
     const std::uint32_t stamp = NextPartStamp();
     int parts = 0, value = 0;

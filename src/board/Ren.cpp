@@ -58,9 +58,9 @@ void TRen::Calc()
     MrenSu = 0;
     FloodSu = 0;
     for (int i = 1; i <= IsiSu; ++i) {
-        const int px = IsiX[i], py = IsiY[i];
-        for (int d = 1; d <= 4; ++d) {
-            const int nx = px + Dir4X[d], ny = py + Dir4Y[d];
+        const int px = IsiX.v[i - 1], py = IsiY.v[i - 1];
+        for (int d = 0; d < 4; ++d) {
+            const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
             if (g_visit[nx][ny] == stamp)
                 continue;
             g_visit[nx][ny] = stamp;
