@@ -39,6 +39,20 @@ Grid<std::uint32_t, 1, 19> FromAtMark{};
 std::uint32_t FromAtStamp = 0;
 Arr<std::uint8_t, 1, kMaxFrom> FromTaken{};
 
+// While a group grows its regions from its liberties, its related points
+// (which do not change meanwhile) are stamped once for all its fills.
+struct TFromAtKept;
+TFromAtKept* g_fromAtKept = nullptr;
+struct TFromAtKept {
+    const TGun* Gun;
+    bool Stamped = false;
+    TFromAtKept* Outer;
+    explicit TFromAtKept(const TGun& g) : Gun(&g), Outer(g_fromAtKept) { g_fromAtKept = this; }
+    ~TFromAtKept() { g_fromAtKept = Outer; }
+    TFromAtKept(const TFromAtKept&) = delete;
+    TFromAtKept& operator=(const TFromAtKept&) = delete;
+};
+
 template <class T>
 std::uint32_t NextStamp(std::uint32_t& stamp, T& marks)
 {
@@ -330,6 +344,8 @@ void TGun::MakeJiAll()
     JiSu = 0;
     for (int i = 1; i <= FromSu; ++i)
         FromTaken[i] = 0;
+    // The related points stay stamped from one region to the next.
+    const TFromAtKept kept(*this);
     for (int i = 1; i <= FromSu; ++i) {
         if (FromKind[i] != KankeiTonari || FromTaken[i])
             continue;
@@ -367,7 +383,9 @@ bool JiGrowTest2(Point cur, Point q)
 
 int TGun::JiFloodFill(Point p, int mode)
 {
-    if (mode == 0) {
+    if (mode == 0 && !(g_fromAtKept != nullptr && g_fromAtKept->Gun == this && g_fromAtKept->Stamped)) {
+        if (g_fromAtKept != nullptr && g_fromAtKept->Gun == this)
+            g_fromAtKept->Stamped = true;
         const std::uint32_t stamp = NextStamp(FromAtStamp, FromAtMark);
         for (int i = 1; i <= FromSu; ++i) {
             FromAt[FromB[i].x][FromB[i].y] = static_cast<std::int16_t>(i);

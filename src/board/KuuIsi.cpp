@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "board/Basic.h"
+#include "board/BitRows.h"
 #include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Kankei.h"
@@ -36,43 +37,6 @@ using CountMap = Arr<Grid<std::uint8_t, 1, 19>, 1, 3>;
 bool IsStone(int c) { return c == kKuro || c == kSiro; }
 
 bool DeadStone(const TGoban& b, int x, int y) { return b.OnBoard(x, y) && b.IsDeath(x, y) != 0; }
-
-// The board of the current level as rows of bits, so that a scan runs for
-// every empty point of a row at once: row y + 4 holds the points (x, y) of
-// x from -4 to 24 at bit x + 4; everything off the board is the edge.
-constexpr int kBitRows = 29;
-using TBitRow = std::uint32_t;
-struct TBitRows {
-    TBitRow Set[kBitRows];  // a stone or the edge
-    TBitRow Kuro[kBitRows];
-    TBitRow Siro[kBitRows];
-    TBitRow Dead[kBitRows]; // a stone with the dead mark
-};
-TBitRows g_rows;
-
-void BitRowsMake()
-{
-    const TGoban& b = CurGoban();
-    for (int r = 0; r < kBitRows; ++r) {
-        g_rows.Set[r] = (TBitRow{1} << kBitRows) - 1;
-        g_rows.Kuro[r] = g_rows.Siro[r] = g_rows.Dead[r] = 0;
-    }
-    for (int y = 1; y <= BoardSize; ++y) {
-        TBitRow kuro = 0, siro = 0, empty = 0, dead = 0;
-        for (int x = 1; x <= BoardSize; ++x) {
-            const unsigned c = b.Ban.v[x].v[y];
-            const TBitRow bit = TBitRow{1} << (x + 4);
-            empty |= c == kAki ? bit : 0;
-            kuro |= c == kKuro ? bit : 0;
-            siro |= c == kSiro ? bit : 0;
-            dead |= b.Death.v[x - 1].v[y - 1] != 0 ? bit : 0;
-        }
-        g_rows.Set[y + 4] &= ~empty;
-        g_rows.Kuro[y + 4] = kuro;
-        g_rows.Siro[y + 4] = siro;
-        g_rows.Dead[y + 4] = dead & (kuro | siro);
-    }
-}
 
 // The counted relations of every empty point as the last whole-board pass
 // found them, one bit per relation a scan can count: a recount of an
@@ -133,17 +97,13 @@ struct TRowScan {
     static constexpr int Di = D - 1;
     TGoban& B;
     int Y;
+    const TBitRows& R = BitRows();
 
-    TBitRow Row(const TBitRow* rows, const TPatPt<N>& p) const
-    {
-        const int dx = p.DX.v[Di];
-        const TBitRow r = rows[Y + 4 + p.DY.v[Di]];
-        return dx >= 0 ? r >> dx : r << -dx;
-    }
-    TBitRow Set(const TPatPt<N>& p) const { return Row(g_rows.Set, p); }
+    TBitRow Row(const TBitRow* rows, const TPatPt<N>& p) const { return PatRow(rows, Y, p, D); }
+    TBitRow Set(const TPatPt<N>& p) const { return Row(R.Set, p); }
     TBitRow Empty(const TPatPt<N>& p) const { return ~Set(p); }
-    TBitRow Kuro(const TPatPt<N>& p) const { return Row(g_rows.Kuro, p); }
-    TBitRow Siro(const TPatPt<N>& p) const { return Row(g_rows.Siro, p); }
+    TBitRow Kuro(const TPatPt<N>& p) const { return Row(R.Kuro, p); }
+    TBitRow Siro(const TPatPt<N>& p) const { return Row(R.Siro, p); }
     TBitRow Stone(const TPatPt<N>& p) const { return Kuro(p) | Siro(p); }
     TBitRow Edge(const TPatPt<N>& p) const { return Set(p) & ~Stone(p); }
 
@@ -166,7 +126,7 @@ struct TRowScan {
     // colours and dead marks of the rows); `event` is its bit in g_counted.
     void Count(TBitRow m, CountMap& map, const TPatPt<N>& p, int event) const
     {
-        const TBitRow kuro = Kuro(p), siro = Siro(p), dead = Row(g_rows.Dead, p);
+        const TBitRow kuro = Kuro(p), siro = Siro(p), dead = Row(R.Dead, p) & (kuro | siro);
         for (; m != 0; m &= m - 1) {
             const int bit = std::countr_zero(m);
             const int k = static_cast<int>(kuro >> bit & 1), s = static_cast<int>(siro >> bit & 1);
@@ -274,9 +234,7 @@ void NanameRow(TGoban& b, int y, TBitRow alive)
 }
 
 // The empty points of row y among `points` (bits x + 4).
-TBitRow EmptyOfRow(int y, TBitRow points) { return points & ~g_rows.Set[y + 4]; }
-
-TBitRow PointBit(int x) { return TBitRow{1} << (x + 4); }
+TBitRow EmptyOfRow(int y, TBitRow points) { return points & ~BitRows().Set[y + 4]; }
 
 void PointRow(int y, TBitRow points)
 {
@@ -346,9 +304,8 @@ void KuuIsiMake()
     g_countedBan = CurGoban().Ban;
     g_countedSize = BoardSize;
     g_keepCounted = true;
-    const TBitRow all = ((TBitRow{1} << BoardSize) - 1) << 5;
     for (int y = 1; y <= BoardSize; ++y)
-        PointRow(y, all);
+        PointRow(y, BoardBits());
     g_keepCounted = false;
 }
 
