@@ -33,6 +33,8 @@ struct TBitRows {
 // The rows of the board of the current level, its chains and tables as they
 // stand; they describe that board until they are made again.
 const TBitRows& BitRowsMake();
+// Only the stones and the dead marks (the rest as they were).
+const TBitRows& BitRowsMakeStones();
 const TBitRows& BitRows();
 
 // The points x of the board in a row (bits x + 4).

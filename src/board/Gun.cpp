@@ -168,44 +168,6 @@ TGun* TGun::Other(int n) const { return n >= 1 && n <= kMaxGun ? Owner->GunList.
 // ---------------------------------------------------------------------------
 // Related empty points
 
-int TGun::FromIndex(Point p) const
-{
-    if (!Owner->OnBoardPt(p))
-        return 0;
-    const int bit = PointBit(p);
-    if ((FromSet[bit / 64] >> (bit % 64) & 1) == 0)
-        return 0;
-    // The analysis lists one empty point at a time, so a repeat is the last.
-    const TBytePoint q = TBytePoint::Of(p);
-    for (int i = FromSu; i >= 1; --i)
-        if (FromB.v[i - 1].x == q.x && FromB.v[i - 1].y == q.y)
-            return i;
-    return 0;
-}
-
-void TGun::AddFrom(Point a, Point b, int kind)
-{
-    if (FromSu >= kMaxFrom || !Owner->OnBoardPt(b))
-        return;
-    if (const int i = FromIndex(b)) {
-        if (FromKind[i] <= kind)
-            return;
-        FromA[i] = TBytePoint::Of(a);
-        FromKind[i] = static_cast<std::uint8_t>(kind);
-        if (kind == KankeiTonari)
-            ++Dame;
-        return;
-    }
-    const int i = ++FromSu;
-    FromA[i] = TBytePoint::Of(a);
-    FromB[i] = TBytePoint::Of(b);
-    FromKind[i] = static_cast<std::uint8_t>(kind);
-    const int bit = PointBit(b);
-    FromSet[bit / 64] |= std::uint64_t{1} << (bit % 64);
-    if (kind == KankeiTonari)
-        ++Dame;
-}
-
 // Every empty point tells each group it is related to (here, beside
 // AddFrom, which it calls a thousand times per analysis).
 void TGoban::GunLocateMake()

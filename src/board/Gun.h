@@ -12,6 +12,7 @@
 
 #include "board/Array.h"
 #include "board/Point.h"
+#include "board/Locate.h"
 #include "board/Ren.h"
 
 namespace vorn {
@@ -288,6 +289,46 @@ private:
     // Group objects are made the first time a number is used and kept.
     Arr<std::unique_ptr<TGun>, 1, kMaxGun> Store;
 };
+
+// Related points are listed once per analysis point by point, a thousand
+// times per analysis: inline.
+inline int TGun::FromIndex(Point p) const
+{
+    if (p.x < 1 || p.y < 1 || p.x > BoardSize || p.y > BoardSize)
+        return 0;
+    const int bit = PointBit(p);
+    if ((FromSet[bit / 64] >> (bit % 64) & 1) == 0)
+        return 0;
+    // The analysis lists one empty point at a time, so a repeat is the last.
+    const TBytePoint q = TBytePoint::Of(p);
+    for (int i = FromSu; i >= 1; --i)
+        if (FromB.v[i - 1].x == q.x && FromB.v[i - 1].y == q.y)
+            return i;
+    return 0;
+}
+
+inline void TGun::AddFrom(Point a, Point b, int kind)
+{
+    if (FromSu >= kMaxFrom || b.x < 1 || b.y < 1 || b.x > BoardSize || b.y > BoardSize)
+        return;
+    if (const int i = FromIndex(b)) {
+        if (FromKind[i] <= kind)
+            return;
+        FromA[i] = TBytePoint::Of(a);
+        FromKind[i] = static_cast<std::uint8_t>(kind);
+        if (kind == KankeiTonari)
+            ++Dame;
+        return;
+    }
+    const int i = ++FromSu;
+    FromA[i] = TBytePoint::Of(a);
+    FromB[i] = TBytePoint::Of(b);
+    FromKind[i] = static_cast<std::uint8_t>(kind);
+    const int bit = PointBit(b);
+    FromSet[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    if (kind == KankeiTonari)
+        ++Dame;
+}
 
 // The in-between point of a one-space pair (b, a) when both points beside it
 // hold stones of the colour opposite to b's and it does not; (0, 0) else.

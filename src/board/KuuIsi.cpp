@@ -261,7 +261,7 @@ void OneScan(int d, int x, int y)
         RangeError(d, 1, N);
     if (!CurGoban().OnBoard(x, y))
         RangeError(x, 1, BoardSize);
-    BitRowsMake();
+    BitRowsMakeStones();
     const TBitRow alive = EmptyOfRow(y, PointBit(x));
     if (alive == 0)
         return;
@@ -297,7 +297,7 @@ void KuuIsiMake()
                 KuuIsiCount[k][x][y] = 0;
                 KuuIsiCount2[k][x][y] = 0;
             }
-    BitRowsMake();
+    BitRowsMakeStones();
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
             g_counted[x][y] = 0;
@@ -313,7 +313,7 @@ void KuuIsiPoint(int x, int y)
 {
     if (!CurGoban().OnBoard(x, y))
         RangeError(x, 1, BoardSize);
-    BitRowsMake();
+    BitRowsMakeStones();
     PointRow(y, PointBit(x));
 }
 

@@ -102,15 +102,6 @@ int TRen::Mren(int i) const
     return MrenList[i];
 }
 
-Point TRen::GetKuu(int i)
-{
-    if (!KuuValid)
-        Calc();
-    if (i < 1 || i > Counts[0])
-        RangeError(i, 1, Counts[0]);
-    return Point(KuuX[i], KuuY[i]);
-}
-
 bool TRen::HasIsi(Point p) const
 {
     for (int i = 1; i <= IsiSu; ++i)
@@ -301,11 +292,5 @@ void TRenList::CalcAll()
             Pool[n - 1].Calc();
 }
 
-TRen* TRenList::RenAt(int x, int y) const
-{
-    if (x < 1 || y < 1 || x > BoardSize || y > BoardSize)
-        return nullptr;
-    return Items(RenNoMap[x][y]);
-}
 
 } // namespace vorn

@@ -11,6 +11,7 @@
 namespace vorn {
 
 class TGoban;
+extern int BoardSize;
 
 // Chain numbers run 1..kMaxRen.  Every point can be a chain of its own (stones
 // and empty regions after the end of a game), so no position runs out.
@@ -36,7 +37,14 @@ public:
     int Mren(int i) const;
     int GrenCount() const { return GrenSu; }
     int Gren(int i) const { return GrenList[i]; }
-    Point GetKuu(int i);
+    Point GetKuu(int i)
+    {
+        if (!KuuValid)
+            Calc();
+        if (i < 1 || i > Counts.v[0])
+            RangeError(i, 1, Counts.v[0]);
+        return Point(KuuX.v[i - 1], KuuY.v[i - 1]);
+    }
     int GetGunNo() const { return GunNo; }
     bool GetDeath() const { return DeathFlag != 0; }
     bool GetGunDeath() const { return GunDeath != 0; }
@@ -112,7 +120,13 @@ public:
     }
     int RenNo(int x, int y) const { return RenNoMap[x][y]; }
     int RenNoPt(Point p) const { return RenNoMap[p.x][p.y]; }
-    TRen* RenAt(int x, int y) const;
+    // The chain at (x, y), nullptr for a point off the board or without one.
+    TRen* RenAt(int x, int y) const
+    {
+        if (x < 1 || y < 1 || x > BoardSize || y > BoardSize)
+            return nullptr;
+        return Items(RenNoMap.v[x - 1].v[y - 1]);
+    }
     TRen* RenAtPt(Point p) const { return RenAt(p.x, p.y); }
 
 private:
