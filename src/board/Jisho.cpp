@@ -319,16 +319,25 @@ int TJi::EvaluateN()
 {
     Kakeme = kKakemeNo;
     bool stoneWasFalse = false;
-    for (int i = 1; i <= Jisu; ++i)
-        if (IsiMark[i] && Kind[i] == kKakemeYes)
-            stoneWasFalse = true;
+    if (Jisu == 4)
+        for (int i = 1; i <= Jisu; ++i)
+            if (IsiMark[i] && Kind[i] == kKakemeYes)
+                stoneWasFalse = true;
+    const TGoban& b = *Owner;
     for (int i = 1; i <= Jisu; ++i) {
         if (Kind[i] == kKakemeYes || Kind[i] == kKakemeKamo)
             continue;
-        const int a = AreaMap[IsiX[i]][IsiY[i]];
+        // A point of the region lies on the board.
+        const int x = IsiX[i], y = IsiY[i];
+        const int a = AreaMap.v[x].v[y];
         if (a > -2 && a < 2)
             continue;
-        const int v = KakemeCheckAt(i, GetYoso(i), JiIro);
+        // Three open sides give no verdict (KakemeCheckAt's first test).
+        if ((b.Ban.v[x].v[y - 1] == kAki) + (b.Ban.v[x + 1].v[y] == kAki) + (b.Ban.v[x].v[y + 1] == kAki)
+                + (b.Ban.v[x - 1].v[y] == kAki)
+            >= 3)
+            continue;
+        const int v = KakemeCheckAt(i, Point(x, y), JiIro);
         if (v == kKakemeYes || v == kKakemeKamo)
             SetVerdict(i, v);
     }
@@ -343,8 +352,11 @@ int TJi::EvaluateN()
         if (!Adjacent(empty[0], empty[1]))
             Kakeme = kKakemeYes;
     }
-    KakemeSu = CountKind(kKakemeYes);
-    KakemeKamoSu = CountKind(kKakemeKamo);
+    KakemeSu = KakemeKamoSu = 0;
+    for (int i = 1; i <= Jisu; ++i) {
+        KakemeSu += Kind[i] == kKakemeYes;
+        KakemeKamoSu += Kind[i] == kKakemeKamo;
+    }
     return 0;
 }
 
