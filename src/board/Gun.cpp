@@ -137,8 +137,7 @@ void TGun::Init(TGoban* owner, int gunNo, int isiIro)
         for (int k = 1; r != nullptr && k <= r->IsiCount(); ++k) {
             const Point p = r->GetIsi(k);
             ++IsiSu;
-            IsiX[IsiSu] = static_cast<std::uint8_t>(p.x);
-            IsiY[IsiSu] = static_cast<std::uint8_t>(p.y);
+            Isi[IsiSu] = TBytePoint::Of(p);
         }
     }
     FromSu = 0;
@@ -197,7 +196,7 @@ void TGun::MakeMgun()
     const TGoban& b = *Owner;
     const int enemy = Aite(IsiIro);
     for (int i = 1; i <= IsiSu; ++i)
-        b.Locate.v[IsiX[i] - 1].v[IsiY[i] - 1].EachKankei([&](int x, int y, int, int iro) {
+        b.Locate.v[Isi[i].x - 1].v[Isi[i].y - 1].EachKankei([&](int x, int y, int, int iro) {
             if (iro != enemy)
                 return;
             const TRen* r = b.RenList.Items(b.RenList.RenNo(x, y));
@@ -246,7 +245,7 @@ void TGun::MakeKokyu()
     KokyuSu = 0;
     Point box[9];
     for (int i = 1; i <= FromSu; ++i) {
-        const int kind = FromKind[i];
+        const int kind = From[i].Kind;
         if (kind != KankeiNaname && kind != Kankei1ken && kind != KankeiKeima)
             continue;
         const Point p = GetFromB(i);
@@ -283,17 +282,15 @@ void TGun::SplitDame()
     DameInSu = 0;
     DameOutSu = 0;
     for (int i = 1; i <= FromSu; ++i) {
-        if (FromKind[i] != KankeiTonari)
+        if (From[i].Kind != KankeiTonari)
             continue;
         const Point p = GetFromB(i);
         if (Owner->GetLocatePt(p).KankeiGun(SemeaiSu, Semeai)) {
             ++DameInSu;
-            DameInX[DameInSu] = static_cast<std::uint8_t>(p.x);
-            DameInY[DameInSu] = static_cast<std::uint8_t>(p.y);
+            DameIn[DameInSu] = TBytePoint::Of(p);
         } else {
             ++DameOutSu;
-            DameOutX[DameOutSu] = static_cast<std::uint8_t>(p.x);
-            DameOutY[DameOutSu] = static_cast<std::uint8_t>(p.y);
+            DameOut[DameOutSu] = TBytePoint::Of(p);
         }
     }
 }
@@ -309,7 +306,7 @@ void TGun::MakeJiAll()
     // The related points stay stamped from one region to the next.
     const TFromAtKept kept(*this);
     for (int i = 1; i <= FromSu; ++i) {
-        if (FromKind[i] != KankeiTonari || FromTaken[i])
+        if (From[i].Kind != KankeiTonari || FromTaken[i])
             continue;
         const Point p = GetFromB(i);
         const int area = AreaMap[p.x][p.y];
@@ -350,8 +347,8 @@ int TGun::JiFloodFill(Point p, int mode)
             g_fromAtKept->Stamped = true;
         const std::uint32_t stamp = NextStamp(FromAtStamp, FromAtMark);
         for (int i = 1; i <= FromSu; ++i) {
-            FromAt[FromB[i].x][FromB[i].y] = static_cast<std::int16_t>(i);
-            FromAtMark[FromB[i].x][FromB[i].y] = stamp;
+            FromAt[From[i].B.x][From[i].B.y] = static_cast<std::int16_t>(i);
+            FromAtMark[From[i].B.x][From[i].B.y] = stamp;
         }
     }
     if (mode == 0)
@@ -486,7 +483,7 @@ int TGun::GetKati() const
 {
     int v = 4 * IsiSu;
     for (int i = 1; i <= FromSu; ++i)
-        if (FromKind[i] < 5)
+        if (From[i].Kind < 5)
             v += 2;
     return v;
 }
@@ -495,7 +492,7 @@ int TGun::GetFromList(Point a, int kind, std::span<Point> list) const
 {
     int n = 0;
     for (int i = 1; i <= FromSu && static_cast<std::size_t>(n) < list.size(); ++i)
-        if (FromKind[i] == kind && GetFromA(i) == a)
+        if (From[i].Kind == kind && GetFromA(i) == a)
             list[static_cast<std::size_t>(n++)] = GetFromB(i);
     return n;
 }
@@ -503,7 +500,7 @@ int TGun::GetFromList(Point a, int kind, std::span<Point> list) const
 int TGun::IsDamePt(Point p) const
 {
     const int i = FromIndex(p);
-    return i != 0 && FromKind[i] == KankeiTonari ? 1 : 0;
+    return i != 0 && From[i].Kind == KankeiTonari ? 1 : 0;
 }
 
 int TGun::HasIsi(Point p) const
@@ -808,7 +805,7 @@ void TGun::SetSinda()
     TGoban& b = B();
     const int s = IsiIro == kKuro ? -1 : 1;
     for (int i = 1; i <= IsiSu; ++i)
-        AreaMap[IsiX[i]][IsiY[i]] = s;
+        AreaMap[Isi[i].x][Isi[i].y] = s;
 
     // The related points count again with the stones dead, unless one of them
     // lies in a region of a friendly group.
@@ -898,8 +895,8 @@ void TGun::AreaRemake()
         ~TKankeiOffScope() { KankeiOff = Saved; }
     } off;
     for (int i = 1; i <= FromSu; ++i) {
-        KuuIsiRemake(FromB[i].x, FromB[i].y);
-        KuuIsiAreaPoint(FromB[i].x, FromB[i].y);
+        KuuIsiRemake(From[i].B.x, From[i].B.y);
+        KuuIsiAreaPoint(From[i].B.x, From[i].B.y);
     }
 }
 
@@ -1093,7 +1090,7 @@ void TGun::CalcDeathLevel()
     if (jumps >= 2)
         level -= 5 * jumps;
     for (int i = 1; i <= FromSu; ++i)
-        if (FromKind[i] >= Kankei2ken && !b.GetLocatePt(GetFromB(i)).HasKankeiLE(KankeiKeima, Aite(IsiIro)))
+        if (From[i].Kind >= Kankei2ken && !b.GetLocatePt(GetFromB(i)).HasKankeiLE(KankeiKeima, Aite(IsiIro)))
             level -= 1;
     DeathLevel = level < 0 ? 0 : level;
 }
@@ -1210,7 +1207,7 @@ int TGun::SikatuKoho(std::span<Point> list, int colour) const
 
     // Open diagonal points.
     for (int i = 1; i <= FromSu; ++i) {
-        if (FromKind[i] != KankeiNaname)
+        if (From[i].Kind != KankeiNaname)
             continue;
         const Point p = GetFromB(i);
         int enemy = 0, open = 0;

@@ -95,15 +95,15 @@ void TJi::Scan()
     Border = 0;
     for (int i = 1; i <= Jisu; ++i) {
         const int x = FloodX[i], y = FloodY[i];
-        IsiX[i] = static_cast<std::uint8_t>(x);
-        IsiY[i] = static_cast<std::uint8_t>(y);
-        Kind[i] = 0;
-        Kuu3Mark[i] = 0;
-        Bunkatu[i] = 0;
-        IsiMark[i] = IsStone(Owner->GetIro(x, y)) ? 1 : 0;
+        Pts[i].x = static_cast<std::uint8_t>(x);
+        Pts[i].y = static_cast<std::uint8_t>(y);
+        Pts[i].Kind = 0;
+        Pts[i].Kuu3Mark = 0;
+        Pts[i].Bunkatu = 0;
+        Pts[i].IsiMark = IsStone(Owner->GetIro(x, y)) ? 1 : 0;
         const int a = AreaMap[x][y];
-        BorderMark[i] = (a == 1 || a == -1) ? 1 : 0;
-        Border += BorderMark[i];
+        Pts[i].BorderMark = (a == 1 || a == -1) ? 1 : 0;
+        Border += Pts[i].BorderMark;
     }
     Kakeme = 0;
     PartLocateSu = 0;
@@ -116,7 +116,7 @@ void TJi::Rescan() { Scan(); }
 int TJi::FindYoso(Point p) const
 {
     for (int i = 1; i <= Jisu; ++i)
-        if (IsiX[i] == p.x && IsiY[i] == p.y)
+        if (Pts[i].x == p.x && Pts[i].y == p.y)
             return i;
     return 0;
 }
@@ -124,26 +124,26 @@ int TJi::FindYoso(Point p) const
 int TJi::GetKindPt(Point p) const
 {
     const int i = FindYoso(p);
-    return i == 0 ? 0 : Kind[i];
+    return i == 0 ? 0 : Pts[i].Kind;
 }
 
 int TJi::GetIsiMarkPt(Point p) const
 {
     const int i = FindYoso(p);
-    return i == 0 ? 0 : IsiMark[i];
+    return i == 0 ? 0 : Pts[i].IsiMark;
 }
 
 int TJi::GetKuu3MarkPt(Point p) const
 {
     const int i = FindYoso(p);
-    return i == 0 ? 0 : Kuu3Mark[i];
+    return i == 0 ? 0 : Pts[i].Kuu3Mark;
 }
 
 int TJi::CountIsi() const
 {
     int n = 0;
     for (int i = 1; i <= Jisu; ++i)
-        n += IsiMark[i];
+        n += Pts[i].IsiMark;
     return n;
 }
 
@@ -151,7 +151,7 @@ int TJi::CountBunkatuP() const
 {
     int n = 0;
     for (int i = 1; i <= Jisu; ++i)
-        n += Bunkatu[i] == kBunkatuP;
+        n += Pts[i].Bunkatu == kBunkatuP;
     return n;
 }
 
@@ -159,13 +159,13 @@ int TJi::CountKind(int v) const
 {
     int n = 0;
     for (int i = 1; i <= Jisu; ++i)
-        n += Kind[i] == v;
+        n += Pts[i].Kind == v;
     return n;
 }
 
 void TJi::SetVerdict(int i, int v)
 {
-    Kind[i] = static_cast<std::uint8_t>(v);
+    Pts[i].Kind = static_cast<std::uint8_t>(v);
     Owner->SetKakemePt(GetYoso(i), v);
 }
 
@@ -199,17 +199,17 @@ int TJi::EvaluateTracked(bool& moved)
 {
     const TGoban& b = *Owner;
     for (int i = 1; i <= Jisu; ++i) {
-        SavedMarks[3 * i - 2] = Kind[i];
-        SavedMarks[3 * i - 1] = Kuu3Mark[i];
-        SavedMarks[3 * i] = static_cast<std::uint8_t>(b.GetKakeme(IsiX[i], IsiY[i]));
+        SavedMarks[3 * i - 2] = Pts[i].Kind;
+        SavedMarks[3 * i - 1] = Pts[i].Kuu3Mark;
+        SavedMarks[3 * i] = static_cast<std::uint8_t>(b.GetKakeme(Pts[i].x, Pts[i].y));
     }
     SavedCounts = {{Kakeme, KakemeSu, KakemeKamoSu, Kuu3Su, Me}};
     const int changed = Evaluate();
     bool same = SavedCounts[1] == Kakeme && SavedCounts[2] == KakemeSu && SavedCounts[3] == KakemeKamoSu
                 && SavedCounts[4] == Kuu3Su;
     for (int i = 1; i <= Jisu && same; ++i)
-        same = SavedMarks[3 * i - 2] == Kind[i] && SavedMarks[3 * i - 1] == Kuu3Mark[i]
-               && SavedMarks[3 * i] == b.GetKakeme(IsiX[i], IsiY[i]);
+        same = SavedMarks[3 * i - 2] == Pts[i].Kind && SavedMarks[3 * i - 1] == Pts[i].Kuu3Mark
+               && SavedMarks[3 * i] == b.GetKakeme(Pts[i].x, Pts[i].y);
     moved = moved || !same;
     return changed;
 }
@@ -221,7 +221,7 @@ int TJi::Evaluate1()
     int v = KakemeCheckAt(1, GetYoso(1), JiIro);
     if (v > 0) {
         // A possibly false eye on the border of the area is false.
-        if (v == kKakemeKamo && BorderMark[1])
+        if (v == kKakemeKamo && Pts[1].BorderMark)
             v = kKakemeYes;
         SetVerdict(1, v);
         Kakeme = v;
@@ -239,7 +239,7 @@ int TJi::Evaluate2()
     KakemeKamoSu = 0;
     int changed = 0;
     for (int i = 1; i <= 2; ++i) {
-        if (Kind[i] == kKakemeYes) {
+        if (Pts[i].Kind == kKakemeYes) {
             ++KakemeSu;
             continue;
         }
@@ -250,13 +250,13 @@ int TJi::Evaluate2()
         }
         if (v == kKakemeKamo) {
             ++KakemeKamoSu;
-            if (IsiMark[i])
+            if (Pts[i].IsiMark)
                 Kakeme = kKakemeKamo;
         } else if (v == kKakemeYes) {
             ++KakemeSu;
-            if (IsiMark[i])
+            if (Pts[i].IsiMark)
                 Kakeme = kKakemeYes;
-            else if (!IsiMark[3 - i])
+            else if (!Pts[3 - i].IsiMark)
                 Kakeme = kKakemeKamo;
         }
     }
@@ -287,8 +287,8 @@ int TJi::Evaluate3()
             continue;
         const int a = adjJ ? j : k, f = adjJ ? k : j;
         const Point p = GetYoso(i);
-        Kind[i] = static_cast<std::uint8_t>(v[i]);
-        if (IsiMark[f] || (!IsiMark[i] && !IsiMark[a])) {
+        Pts[i].Kind = static_cast<std::uint8_t>(v[i]);
+        if (Pts[f].IsiMark || (!Pts[i].IsiMark && !Pts[a].IsiMark)) {
             if (v[i] == kKakemeYes) {
                 Owner->SetKakemePt(p, kKakemeYes);
                 changed = 1;
@@ -296,7 +296,7 @@ int TJi::Evaluate3()
                 ++KakemeKamoSu;
                 Owner->SetKakemePt(p, kKakemeKamo);
             }
-        } else if (IsiMark[i] != IsiMark[a]) {
+        } else if (Pts[i].IsiMark != Pts[a].IsiMark) {
             Kakeme = kKakemeKamo;
             ++KakemeKamoSu;
             Owner->SetKakemePt(p, kKakemeKamo);
@@ -321,14 +321,14 @@ int TJi::EvaluateN()
     bool stoneWasFalse = false;
     if (Jisu == 4)
         for (int i = 1; i <= Jisu; ++i)
-            if (IsiMark[i] && Kind[i] == kKakemeYes)
+            if (Pts[i].IsiMark && Pts[i].Kind == kKakemeYes)
                 stoneWasFalse = true;
     const TGoban& b = *Owner;
     for (int i = 1; i <= Jisu; ++i) {
-        if (Kind[i] == kKakemeYes || Kind[i] == kKakemeKamo)
+        if (Pts[i].Kind == kKakemeYes || Pts[i].Kind == kKakemeKamo)
             continue;
         // A point of the region lies on the board.
-        const int x = IsiX[i], y = IsiY[i];
+        const int x = Pts[i].x, y = Pts[i].y;
         const int a = AreaMap.v[x].v[y];
         if (a > -2 && a < 2)
             continue;
@@ -347,15 +347,15 @@ int TJi::EvaluateN()
         Point empty[2];
         int n = 0;
         for (int i = 1; i <= 4; ++i)
-            if (!IsiMark[i])
+            if (!Pts[i].IsiMark)
                 empty[n++] = GetYoso(i);
         if (!Adjacent(empty[0], empty[1]))
             Kakeme = kKakemeYes;
     }
     KakemeSu = KakemeKamoSu = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        KakemeSu += Kind[i] == kKakemeYes;
-        KakemeKamoSu += Kind[i] == kKakemeKamo;
+        KakemeSu += Pts[i].Kind == kKakemeYes;
+        KakemeKamoSu += Pts[i].Kind == kKakemeKamo;
     }
     return 0;
 }
@@ -450,7 +450,7 @@ int TJi::KakemeCheckOn(const View& v, int at, Point p, int c)
     const int m = c == kKuro || c == kSiro ? static_cast<int>(n >> (8 * c) & 0xff) : 0;
     if (e >= 3)
         return kKakemeNone;
-    const bool border = at != 0 && BorderMark[at] != 0;
+    const bool border = at != 0 && Pts[at].BorderMark != 0;
     if (e == 2 && !border)
         return kKakemeNo;
     if (m > 0 && !border) {
@@ -590,12 +590,12 @@ void TJi::Kuu3Check()
     const int o = Aite(JiIro);
     Kuu3Su = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        if (IsiMark[i])
+        if (Pts[i].IsiMark)
             continue;
         // A point of the region lies on the board, so its neighbours lie on
         // the board or on the border lines, and an empty or occupied one on
         // the board.
-        const int x = IsiX[i], y = IsiY[i];
+        const int x = Pts[i].x, y = Pts[i].y;
         int open = 0, firm = 0;
         for (int d = 0; d < 4; ++d) {
             const int qx = x + Dir4X.v[d], qy = y + Dir4Y.v[d];
@@ -608,7 +608,7 @@ void TJi::Kuu3Check()
             firm += (a < -1 || a > 1) & (k != kKakemeYes) & (k != kKakemeKamo);
         }
         if (open >= 3 && firm >= 3) {
-            Kuu3Mark[i] = 1;
+            Pts[i].Kuu3Mark = 1;
             ++Kuu3Su;
         }
     }
@@ -628,17 +628,17 @@ void TJi::SetAreaValue(int v)
 {
     Border = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        AreaMap[IsiX[i]][IsiY[i]] = v;
-        BorderMark[i] = 0;
+        AreaMap[Pts[i].x][Pts[i].y] = v;
+        Pts[i].BorderMark = 0;
     }
     if (v == 0)
         return;
     for (int i = 1; i <= Jisu; ++i) {
-        if (AreaCountZero(IsiX[i], IsiY[i]) >= 1) {
-            BorderMark[i] = 1;
+        if (AreaCountZero(Pts[i].x, Pts[i].y) >= 1) {
+            Pts[i].BorderMark = 1;
             ++Border;
         } else {
-            AreaMap[IsiX[i]][IsiY[i]] = 2 * v;
+            AreaMap[Pts[i].x][Pts[i].y] = 2 * v;
         }
     }
 }
@@ -647,7 +647,7 @@ void TJi::SetSekiMark(int v)
 {
     SekiMark = static_cast<std::uint8_t>(v);
     for (int i = 1; i <= Jisu; ++i)
-        if (IsiMark[i])
+        if (Pts[i].IsiMark)
             if (TGun* g = Owner->GunList.GetGunAt(GetYoso(i)))
                 g->SetDeath(0);
 }
@@ -658,12 +658,12 @@ int TJi::KohoKakeme(std::span<Point> list) const
     const int o = Aite(JiIro);
     int n = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        if (IsiMark[i] && Kind[i] != kKakemeKamo)
+        if (Pts[i].IsiMark && Pts[i].Kind != kKakemeKamo)
             continue;
         const Point p = GetYoso(i);
-        if (Kind[i] == kKakemeYes && !BorderMark[i])
+        if (Pts[i].Kind == kKakemeYes && !Pts[i].BorderMark)
             n = PutCapped(list, n, p);
-        if (Kind[i] != kKakemeKamo)
+        if (Pts[i].Kind != kKakemeKamo)
             continue;
         for (int d = 1; d <= 4; ++d) {
             const Point q = NanamePt(p, d);
@@ -681,7 +681,7 @@ int TJi::KohoBorder(std::span<Point> list) const
     const TGoban& b = *Owner;
     int n = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        if (!BorderMark[i])
+        if (!Pts[i].BorderMark)
             continue;
         const Point p = GetYoso(i);
         int open = 0;

@@ -95,12 +95,12 @@ public:
     int GetJisu() const { return Jisu; }
     int GetGunNo() const { return GunNo; }
     // Point i, 1..Jisu.
-    Point GetYoso(int i) const { return Point(IsiX[Idx(i)], IsiY[Idx(i)]); }
-    int GetKind(int i) const { return Kind[Idx(i)]; }
-    int GetIsiMark(int i) const { return IsiMark[Idx(i)]; }
-    int GetBorderMark(int i) const { return BorderMark[Idx(i)]; }
-    int GetKuu3Mark(int i) const { return Kuu3Mark[Idx(i)]; }
-    int GetBunkatuMark(int i) const { return Bunkatu[Idx(i)]; }
+    Point GetYoso(int i) const { return Point(Pts[Idx(i)].x, Pts[Idx(i)].y); }
+    int GetKind(int i) const { return Pts[Idx(i)].Kind; }
+    int GetIsiMark(int i) const { return Pts[Idx(i)].IsiMark; }
+    int GetBorderMark(int i) const { return Pts[Idx(i)].BorderMark; }
+    int GetKuu3Mark(int i) const { return Pts[Idx(i)].Kuu3Mark; }
+    int GetBunkatuMark(int i) const { return Pts[Idx(i)].Bunkatu; }
     // The marks of a point by position, 0 when it is not in the region.
     int GetKindPt(Point p) const;
     int GetIsiMarkPt(Point p) const;
@@ -147,13 +147,6 @@ private:
     int GunNo = 0;
     std::uint8_t JiIro = 0;
     int Jisu = 0;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiX;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiY;
-    Arr<std::uint8_t, 1, kMaxPoints> Kind;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiMark;
-    Arr<std::uint8_t, 1, kMaxPoints> BorderMark;
-    Arr<std::uint8_t, 1, kMaxPoints> Kuu3Mark;
-    Arr<std::uint8_t, 1, kMaxPoints> Bunkatu;
     int Kuu3Su = 0;
     int Kakeme = 0;
     int KakemeSu = 0;
@@ -164,6 +157,16 @@ private:
     int PartLocateSu = 0;
     std::uint8_t Seki = 0;
     std::uint8_t SekiMark = 0;
+    // The points with their verdicts and marks, one entry a point.
+    struct TJiPt {
+        std::uint8_t x, y;
+        std::uint8_t Kind;
+        std::uint8_t IsiMark;
+        std::uint8_t BorderMark;
+        std::uint8_t Kuu3Mark;
+        std::uint8_t Bunkatu;
+    };
+    Arr<TJiPt, 1, kMaxPoints> Pts;
 };
 
 class TJiList {

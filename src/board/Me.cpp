@@ -110,14 +110,14 @@ int TJi::CalcMe()
                 Owner->SetKakemePt(p, kKakemeNotMe);
                 return done(0);
             }
-            if (open == 1 && IsiMark[1]) {
+            if (open == 1 && Pts[1].IsiMark) {
                 const TRen* r = b.RenList.RenAtPt(p);
                 if (r != nullptr && r->GetDeath())
                     return done(2);
             }
             return done(1);
         }
-        if (IsiMark[1])
+        if (Pts[1].IsiMark)
             return done(0);
         return done(b.IsToruTenPt(o, p) ? 1 : 2);
     }
@@ -176,7 +176,7 @@ void TJi::MakeKakemeNeighbourList() const
     const TGoban& b = *Owner;
     KakemeNeighbourSu = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        if (Kind[i] != kKakemeYes)
+        if (Pts[i].Kind != kKakemeYes)
             continue;
         for (int d = 1; d <= 4; ++d) {
             const Point q = Dir4Pt(GetYoso(i), d);
@@ -221,13 +221,13 @@ void TJi::MakePartLocate()
     const int c = JiIro, o = Aite(c);
     PartLocateSu = 0;
     for (int i = 1; i <= Jisu; ++i)
-        Bunkatu[i] = kBunkatuNone;
+        Pts[i].Bunkatu = kBunkatuNone;
     MakeKakemeNeighbourList();
     // The region stays marked in the work map from one PartValue to the next.
     const TPartMarks marks(*this);
     for (int i = 1; i <= Jisu; ++i) {
         const Point p = GetYoso(i);
-        if (IsiMark[i] || Kind[i] == kKakemeYes || b.IsKinsi(c, p.x, p.y))
+        if (Pts[i].IsiMark || Pts[i].Kind == kKakemeYes || b.IsKinsi(c, p.x, p.y))
             continue;
         bool vital = IsKuu3PointEx(p, o) != 0;
         if (!vital) {
@@ -247,10 +247,10 @@ void TJi::MakePartLocate()
                 continue;
             const int v = PartValue(p);
             if (v >= 4) {
-                Bunkatu[i] = kBunkatuP;
+                Pts[i].Bunkatu = kBunkatuP;
                 vital = true;
             } else if (v == 3) {
-                Bunkatu[i] = kBunkatuQ;
+                Pts[i].Bunkatu = kBunkatuQ;
             }
         }
         if (vital && PartLocateSu < kMaxPartLocate)
@@ -262,7 +262,7 @@ void TJi::MarkPoints() const
 {
     std::memset(&JiMarkMap, 0, sizeof(JiMarkMap));
     for (int i = 1; i <= Jisu; ++i)
-        JiMarkMap[IsiX[i]][IsiY[i]] = 1;
+        JiMarkMap[Pts[i].x][Pts[i].y] = 1;
 }
 
 int TJi::PartValue(Point p)
@@ -380,7 +380,7 @@ int TJi::ShapeCheck()
     const TRenList& list = Owner->RenList;
     int ren = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        if (!IsiMark[i])
+        if (!Pts[i].IsiMark)
             continue;
         const int no = list.RenNoPt(GetYoso(i));
         if (ren == 0)

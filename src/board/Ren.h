@@ -43,7 +43,7 @@ public:
             Calc();
         if (i < 1 || i > Counts.v[0])
             RangeError(i, 1, Counts.v[0]);
-        return Point(KuuX.v[i - 1], KuuY.v[i - 1]);
+        return KuuPt.v[i - 1].Pt();
     }
     int GetGunNo() const { return GunNo; }
     bool GetDeath() const { return DeathFlag != 0; }
@@ -72,26 +72,24 @@ public:
 
 private:
     friend class TRenList;
+    // The counts first, then the lists of points, two bytes a point.
     int No = 0;
     int Iro = 0;
     int IsiSu = 0;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiX;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiY;
     Arr<int, 0, 3> Counts{};
     int MrenSu = 0;
-    Arr<RenNoT, 1, kMaxMren> MrenList;
     int GrenSu = 0;
-    Arr<RenNoT, 1, kMaxGren> GrenList;
     int GunNo = 0;
-    bool KuuValid = false;
-    Arr<std::uint8_t, 1, kMaxPoints> KuuX;
-    Arr<std::uint8_t, 1, kMaxPoints> KuuY;
     int Sicho = 0;
     int SichoSu = 0;
-    Arr<std::uint8_t, 1, kMaxSichoTe> SichoX;
-    Arr<std::uint8_t, 1, kMaxSichoTe> SichoY;
+    bool KuuValid = false;
     std::uint8_t DeathFlag = 0;
     std::uint8_t GunDeath = 0;
+    Arr<RenNoT, 1, kMaxGren> GrenList;
+    Arr<TBytePoint, 1, kMaxPoints> Isi;
+    Arr<TBytePoint, 1, kMaxPoints> KuuPt;
+    Arr<RenNoT, 1, kMaxMren> MrenList;
+    Arr<TBytePoint, 1, kMaxSichoTe> SichoPt;
 };
 
 class TRenList {
