@@ -41,7 +41,13 @@ int PutCapped(std::span<Point> list, int n, Point p)
 
 bool JiHasPoint(const TJi& ji, Point p) { return ji.FindYoso(p) != 0; }
 
-int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc)
+namespace {
+
+// The chain net of ListLinkedRenExcept, chain by chain in list order: visit
+// sees each chain before the chains linked to it join the list, and stops
+// the walk by answering false.  Answers the chains listed, -1 when stopped.
+template <class Visit>
+int LinkedRenWalk(const TGoban& b, Point s, Point p, int rc, Visit visit)
 {
     const std::uint32_t stamp = NextLinkedStamp();
     // The chains of colour rc around p stay out, but for the first one.
@@ -59,9 +65,11 @@ int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc)
     LinkedRenList[++LinkedRenSu] = start;
     LinkedRenMark[start] = stamp;
     for (int i = 1; i <= LinkedRenSu; ++i) {
-        const TRen* ren = b.RenList.Items(LinkedRenList[i]);
+        TRen* ren = b.RenList.Items(LinkedRenList[i]);
         if (ren == nullptr)
             continue;
+        if (!visit(*ren))
+            return -1;
         for (int k = 1; k <= ren->GrenCount(); ++k) {
             const int g = ren->Gren(k);
             if (b.RenList.Items(g) == nullptr || LinkedRenMark[g] == stamp)
@@ -71,6 +79,13 @@ int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc)
         }
     }
     return LinkedRenSu;
+}
+
+} // namespace
+
+int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc)
+{
+    return LinkedRenWalk(b, s, p, rc, [](const TRen&) { return true; });
 }
 
 // ---------------------------------------------------------------------------
@@ -530,22 +545,17 @@ bool TJi::RenNetIsolated(Point s, Point p)
             return false;
     }
 
-    if (ListLinkedRenExcept(b, s, p, rc) == 0)
-        return false;
-
     // The three-point region's test of its far point, the same for every
     // liberty.
     const bool farFalse = n == 3 && b.GetKakeme(f.x, f.y) == kKakemeYes;
     const bool farOpen = n == 3 && b.GetIroPt(f) == kAki && (IsStone(b.GetIroPt(p)) || IsStone(b.GetIroPt(a)));
 
     // Does any chain of the net reach other area?  (A liberty lies on the
-    // board, and so do its neighbours but for the border lines.)
-    for (int i = 1; i <= LinkedRenSu; ++i) {
-        TRen* ren = b.RenList.Items(LinkedRenList[i]);
-        if (ren == nullptr)
-            continue;
-        for (int k = 1; k <= ren->Kuu(); ++k) {
-            const Point l = ren->GetKuu(k);
+    // board, and so do its neighbours but for the border lines.)  The net is
+    // walked chain by chain and the walk ends at the first that does.
+    auto reaches = [&](TRen& ren) {
+        for (int k = 1; k <= ren.Kuu(); ++k) {
+            const Point l = ren.GetKuu(k);
             if (l == p || b.KakemeMap.v[l.x - 1].v[l.y - 1] == kKakemeYes)
                 continue;
             const int area = AreaMap.v[l.x].v[l.y];
@@ -578,10 +588,12 @@ bool TJi::RenNetIsolated(Point s, Point p)
                         continue;
                 }
             }
-            return false;
+            return true;
         }
-    }
-    return true;
+        return false;
+    };
+    // No net: not isolated; a chain that reaches other area: not isolated.
+    return LinkedRenWalk(b, s, p, rc, [&](TRen& ren) { return !reaches(ren); }) > 0;
 }
 
 void TJi::Kuu3Check()
