@@ -140,7 +140,17 @@ private:
     template <class View>
     bool HasIsolatedNet(const View& v, Point p, int c);
     bool RenNetIsolated(Point s, Point p);
-    int PartPointValue(int size, const Point* pts);
+    // A point of a part of the region with its false-eye verdict and its
+    // open-sides mark.
+    struct TPartPoint {
+        Point P;
+        int Kind;
+        int Kuu3;
+    };
+    int PartPointValue(int size, const TPartPoint* pts);
+    // PartValue of the region point with index i, the region's points
+    // joined by adj (the index of each neighbour in the region, 0 none).
+    int PartValueAt(int i, const Arr<Arr<std::uint8_t, 0, 3>, 1, 32>& adj);
 
     TGoban* Owner = nullptr;
     int JiNo = 0;

@@ -225,6 +225,16 @@ void TJi::MakePartLocate()
     MakeKakemeNeighbourList();
     // The region stays marked in the work map from one PartValue to the next.
     const TPartMarks marks(*this);
+    // A small region finds its parts on the graph of its own points.
+    const bool small = Jisu <= 32;
+    Arr<Arr<std::uint8_t, 0, 3>, 1, 32> adj;
+    if (small)
+        for (int i = 1; i <= Jisu; ++i)
+            for (int d = 0; d < 4; ++d) {
+                const Point q(Pts[i].x + Dir4X.v[d], Pts[i].y + Dir4Y.v[d]);
+                adj[i][d] = static_cast<std::uint8_t>(FindYoso(q));
+            }
+    int lastPart = 0;
     for (int i = 1; i <= Jisu; ++i) {
         const Point p = GetYoso(i);
         if (Pts[i].IsiMark || Pts[i].Kind == kKakemeYes || b.IsKinsi(c, p.x, p.y))
@@ -245,7 +255,13 @@ void TJi::MakePartLocate()
             }
             if (open < 2 || pressure < 2)
                 continue;
-            const int v = PartValue(p);
+            int v;
+            if (small) {
+                v = PartValueAt(i, adj);
+                lastPart = i;
+            } else {
+                v = PartValue(p);
+            }
             if (v >= 4) {
                 Pts[i].Bunkatu = kBunkatuP;
                 vital = true;
@@ -256,6 +272,56 @@ void TJi::MakePartLocate()
         if (vital && PartLocateSu < kMaxPartLocate)
             PartLocate[++PartLocateSu] = p;
     }
+    // The work map as PartValue leaves it: the region marked but the last
+    // point looked at.
+    if (lastPart != 0) {
+        MarkPoints();
+        JiMarkMap[Pts[lastPart].x][Pts[lastPart].y] = 0;
+    }
+}
+
+int TJi::PartValueAt(int i, const Arr<Arr<std::uint8_t, 0, 3>, 1, 32>& adj)
+{
+    const TGoban& b = *Owner;
+    const int o = Aite(JiIro);
+    const Point p = GetYoso(i);
+    // The points of the parts found, by index; a part is filled breadth
+    // first in the direction order, as PartFloodFill fills it.
+    std::uint32_t taken = 0;
+    int parts = 0, value = 0;
+    for (int d = 0; d < 4 && parts < 4; ++d) {
+        const Point q(p.x + Dir4X.v[d], p.y + Dir4Y.v[d]);
+        const int col = b.GetIroPt(q);
+        const int j = adj[i][d];
+        // Parts lie inside this region: a neighbour outside it starts none.
+        if ((col != kAki && col != o) || AreaMap[q.x][q.y] == 0 || j == 0)
+            continue;
+        if (taken >> j & 1)
+            continue;
+        int queue[33];
+        int su = 0;
+        queue[su++] = j;
+        std::uint32_t seen = std::uint32_t{1} << j | std::uint32_t{1} << i;
+        for (int k = 0; k < su; ++k)
+            for (int e = 0; e < 4; ++e) {
+                const int n = adj[queue[k]][e];
+                if (n == 0 || (seen >> n & 1))
+                    continue;
+                seen |= std::uint32_t{1} << n;
+                queue[su++] = n;
+            }
+        TPartPoint pts[kPartPoints];
+        const int size = su < kPartPoints ? su : kPartPoints;
+        for (int k = 0; k < su; ++k) {
+            const int n = queue[k];
+            taken |= std::uint32_t{1} << n;
+            if (k < kPartPoints)
+                pts[k] = TPartPoint{GetYoso(n), Pts[n].Kind, Pts[n].Kuu3Mark};
+        }
+        ++parts;
+        value += PartPointValue(size, pts);
+    }
+    return value;
 }
 
 void TJi::MarkPoints() const
@@ -293,12 +359,14 @@ int TJi::PartValue(Point p)
         if (PartMark[q.x][q.y] == stamp)
             continue;
         const int su = PartFloodFill(q);
-        Point pts[kPartPoints];
+        TPartPoint pts[kPartPoints];
         const int size = su < kPartPoints ? su : kPartPoints;
         for (int k = 1; k <= su; ++k) {
             PartMark[FloodX[k]][FloodY[k]] = stamp;
-            if (k <= kPartPoints)
-                pts[k - 1] = Point(FloodX[k], FloodY[k]);
+            if (k <= kPartPoints) {
+                const Point r(FloodX[k], FloodY[k]);
+                pts[k - 1] = TPartPoint{r, GetKindPt(r), GetKuu3MarkPt(r)};
+            }
         }
         ++parts;
         value += PartPointValue(size, pts);
@@ -307,16 +375,16 @@ int TJi::PartValue(Point p)
 }
 
 // The eye value of one part of a divided region, by its size and marks.
-int TJi::PartPointValue(int size, const Point* pts)
+int TJi::PartPointValue(int size, const TPartPoint* pts)
 {
     const TGoban& b = *Owner;
     int y = 0, a = 0;
     for (int k = 0; k < size; ++k) {
-        y += GetKindPt(pts[k]) == kKakemeYes;
-        a += GetKuu3MarkPt(pts[k]) != 0;
+        y += pts[k].Kind == kKakemeYes;
+        a += pts[k].Kuu3 != 0;
     }
     if (size == 1) {
-        const int kind = GetKindPt(pts[0]);
+        const int kind = pts[0].Kind;
         if (kind == kKakemeYes)
             return 0;
         if (kind == kKakemeKamo || a > 0)
@@ -330,16 +398,16 @@ int TJi::PartPointValue(int size, const Point* pts)
     }
     if (size == 3) {
         if (y == 0 && a == 0)
-            return b.GetIroPt(MiddleOfThree(pts[0], pts[1], pts[2])) == kAki ? 3 : 2;
+            return b.GetIroPt(MiddleOfThree(pts[0].P, pts[1].P, pts[2].P)) == kAki ? 3 : 2;
         if (y == 1) {
             for (int k = 0; k < 3; ++k)
-                if (GetKindPt(pts[k]) == kKakemeYes)
-                    return IsStone(b.GetIroPt(pts[k])) ? 1 : 2;
+                if (pts[k].Kind == kKakemeYes)
+                    return IsStone(b.GetIroPt(pts[k].P)) ? 1 : 2;
         }
         return a == 1 || a == 2 ? 2 : 0;
     }
     for (int k = 0; k < size; ++k)
-        if (GetKindPt(pts[k]) != kKakemeYes)
+        if (pts[k].Kind != kKakemeYes)
             return 2;
     return 0;
 }
