@@ -54,6 +54,9 @@ struct TPartMarks {
     TPartMarks& operator=(const TPartMarks&) = delete;
 };
 
+// The index of each point of the region under study (0 elsewhere).
+Grid<std::uint8_t, 0, 20> g_partIndex{};
+
 // The largest part whose points the value rules look at.
 constexpr int kPartPoints = 10;
 
@@ -228,12 +231,17 @@ void TJi::MakePartLocate()
     // A small region finds its parts on the graph of its own points.
     const bool small = Jisu <= 32;
     Arr<Arr<std::uint8_t, 0, 3>, 1, 32> adj;
-    if (small)
+    if (small) {
+        // The region's points by index in a scratch map (a region point
+        // lies on the board), cleared again after.
         for (int i = 1; i <= Jisu; ++i)
-            for (int d = 0; d < 4; ++d) {
-                const Point q(Pts[i].x + Dir4X.v[d], Pts[i].y + Dir4Y.v[d]);
-                adj[i][d] = static_cast<std::uint8_t>(FindYoso(q));
-            }
+            g_partIndex[Pts[i].x][Pts[i].y] = static_cast<std::uint8_t>(i);
+        for (int i = 1; i <= Jisu; ++i)
+            for (int d = 0; d < 4; ++d)
+                adj[i][d] = g_partIndex.v[Pts[i].x + Dir4X.v[d]].v[Pts[i].y + Dir4Y.v[d]];
+        for (int i = 1; i <= Jisu; ++i)
+            g_partIndex[Pts[i].x][Pts[i].y] = 0;
+    }
     int lastPart = 0;
     for (int i = 1; i <= Jisu; ++i) {
         const Point p = GetYoso(i);
