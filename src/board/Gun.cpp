@@ -279,13 +279,25 @@ void TGun::MakeKokyu()
 
 void TGun::SplitDame()
 {
+    const TRenList& rl = Owner->RenList;
     DameInSu = 0;
     DameOutSu = 0;
     for (int i = 1; i <= FromSu; ++i) {
         if (From[i].Kind != KankeiTonari)
             continue;
         const Point p = GetFromB(i);
-        if (Owner->GetLocatePt(p).KankeiGun(SemeaiSu, Semeai)) {
+        // TLocate::KankeiGun: a related stone of a race partner (a related
+        // point that is not the edge is a stone of the board).
+        bool partner = false;
+        Owner->Locate.v[p.x - 1].v[p.y - 1].EachKankei([&](int x, int y, int, int iro) {
+            if (partner || iro == kHen)
+                return;
+            const TRen* r = rl.Items(rl.RenNo(x, y));
+            const int g = r != nullptr ? r->GetGunNo() : 0;
+            for (int k = 1; k <= SemeaiSu; ++k)
+                partner = partner || Semeai[k] == g;
+        });
+        if (partner) {
             ++DameInSu;
             DameIn[DameInSu] = TBytePoint::Of(p);
         } else {
@@ -894,6 +906,7 @@ void TGun::AreaRemake()
         TKankeiOffScope() { KankeiOff = 1; }
         ~TKankeiOffScope() { KankeiOff = Saved; }
     } off;
+    const TKuuIsiRecount recount;
     for (int i = 1; i <= FromSu; ++i) {
         KuuIsiRemake(From[i].B.x, From[i].B.y);
         KuuIsiAreaPoint(From[i].B.x, From[i].B.y);

@@ -178,8 +178,32 @@ int TJi::CountKind(int v) const
     return n;
 }
 
+namespace {
+// While EvaluateTracked watches a region: the points its evaluation wrote,
+// each with its verdict, mark and board verdict before the first write.
+struct TWritten {
+    int I;
+    std::uint8_t Kind, Kuu3, Kakeme;
+};
+Arr<TWritten, 1, kMaxPoints> g_written;
+int g_writtenSu = 0;
+Arr<std::uint32_t, 1, kMaxPoints> g_writtenMark{};
+std::uint32_t g_writtenStamp = 0;
+const TJi* g_watched = nullptr;
+} // namespace
+
+void TJi::Watch(int i)
+{
+    if (g_watched != this || g_writtenMark[i] == g_writtenStamp)
+        return;
+    g_writtenMark[i] = g_writtenStamp;
+    g_written[++g_writtenSu] = TWritten{i, Pts[i].Kind, Pts[i].Kuu3Mark,
+                                        static_cast<std::uint8_t>(Owner->GetKakeme(Pts[i].x, Pts[i].y))};
+}
+
 void TJi::SetVerdict(int i, int v)
 {
+    Watch(i);
     Pts[i].Kind = static_cast<std::uint8_t>(v);
     Owner->SetKakemePt(GetYoso(i), v);
 }
@@ -203,28 +227,28 @@ int TJi::Evaluate()
     return changed;
 }
 
-namespace {
-// The state one evaluation may change, saved before it: the verdicts and
-// marks of each point with its board verdict, then the region's counts.
-Arr<std::uint8_t, 1, 3 * kMaxPoints> SavedMarks;
-Arr<int, 1, 5> SavedCounts;
-} // namespace
-
 int TJi::EvaluateTracked(bool& moved)
 {
     const TGoban& b = *Owner;
-    for (int i = 1; i <= Jisu; ++i) {
-        SavedMarks[3 * i - 2] = Pts[i].Kind;
-        SavedMarks[3 * i - 1] = Pts[i].Kuu3Mark;
-        SavedMarks[3 * i] = static_cast<std::uint8_t>(b.GetKakeme(Pts[i].x, Pts[i].y));
+    // The counts before, and the points the evaluation writes, each with
+    // what it held before: nothing else of the region or of the board's
+    // verdicts at its points can change.
+    const int counts[4] = {Kakeme, KakemeSu, KakemeKamoSu, Kuu3Su};
+    const TJi* outer = g_watched;
+    g_watched = this;
+    if (++g_writtenStamp == 0) {
+        g_writtenMark.Fill(0);
+        g_writtenStamp = 1;
     }
-    SavedCounts = {{Kakeme, KakemeSu, KakemeKamoSu, Kuu3Su, Me}};
+    g_writtenSu = 0;
     const int changed = Evaluate();
-    bool same = SavedCounts[1] == Kakeme && SavedCounts[2] == KakemeSu && SavedCounts[3] == KakemeKamoSu
-                && SavedCounts[4] == Kuu3Su;
-    for (int i = 1; i <= Jisu && same; ++i)
-        same = SavedMarks[3 * i - 2] == Pts[i].Kind && SavedMarks[3 * i - 1] == Pts[i].Kuu3Mark
-               && SavedMarks[3 * i] == b.GetKakeme(Pts[i].x, Pts[i].y);
+    g_watched = outer;
+    bool same = counts[0] == Kakeme && counts[1] == KakemeSu && counts[2] == KakemeKamoSu && counts[3] == Kuu3Su;
+    for (int k = 1; k <= g_writtenSu && same; ++k) {
+        const TWritten& w = g_written[k];
+        same = w.Kind == Pts[w.I].Kind && w.Kuu3 == Pts[w.I].Kuu3Mark
+               && w.Kakeme == b.GetKakeme(Pts[w.I].x, Pts[w.I].y);
+    }
     moved = moved || !same;
     return changed;
 }
@@ -290,6 +314,7 @@ int TJi::Evaluate3()
     int v[4] = {};
     for (int i = 1; i <= 3; ++i) {
         v[i] = KakemeCheckAt(i, GetYoso(i), JiIro);
+        Watch(i);
         Owner->SetKakemePt(GetYoso(i), v[i]);
     }
     for (int i = 1; i <= 3; ++i) {
@@ -302,6 +327,7 @@ int TJi::Evaluate3()
             continue;
         const int a = adjJ ? j : k, f = adjJ ? k : j;
         const Point p = GetYoso(i);
+        Watch(i);
         Pts[i].Kind = static_cast<std::uint8_t>(v[i]);
         if (Pts[f].IsiMark || (!Pts[i].IsiMark && !Pts[a].IsiMark)) {
             if (v[i] == kKakemeYes) {
@@ -620,6 +646,7 @@ void TJi::Kuu3Check()
             firm += (a < -1 || a > 1) & (k != kKakemeYes) & (k != kKakemeKamo);
         }
         if (open >= 3 && firm >= 3) {
+            Watch(i);
             Pts[i].Kuu3Mark = 1;
             ++Kuu3Su;
         }

@@ -131,6 +131,8 @@ private:
         return i;
     }
     void SetVerdict(int i, int v);
+    // Point i is about to be written (EvaluateTracked notes what it held).
+    void Watch(int i);
     int KakemeCheckAt(int i, Point p, int c);
     // The check with the board read through a view (Jisho.cpp).
     template <class View>

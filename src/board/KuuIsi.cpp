@@ -74,9 +74,19 @@ Grid<std::uint8_t, 0, 20> g_countedBan{};
 int g_countedSize = 0;
 bool g_keepCounted = false;
 
+// Inside a TKuuIsiRecount: 0 not tested yet, 1 valid, 2 not.
+int g_recountDepth = 0;
+int g_recountValid = 0;
+
 bool CountedValid()
 {
-    return g_countedSize == BoardSize && std::memcmp(&g_countedBan, &CurGoban().Ban, sizeof g_countedBan) == 0;
+    if (g_recountDepth > 0 && g_recountValid != 0)
+        return g_recountValid == 1;
+    const bool valid =
+        g_countedSize == BoardSize && std::memcmp(&g_countedBan, &CurGoban().Ban, sizeof g_countedBan) == 0;
+    if (g_recountDepth > 0)
+        g_recountValid = valid ? 1 : 2;
+    return valid;
 }
 
 // Counts the relation of the empty point (x, y) to q: for q's colour, for the
@@ -315,6 +325,18 @@ void KuuIsiPoint(int x, int y)
         RangeError(x, 1, BoardSize);
     BitRowsMakeStones();
     PointRow(y, PointBit(x));
+}
+
+TKuuIsiRecount::TKuuIsiRecount()
+{
+    if (g_recountDepth++ == 0)
+        g_recountValid = 0;
+}
+
+TKuuIsiRecount::~TKuuIsiRecount()
+{
+    if (--g_recountDepth == 0)
+        g_recountValid = 0;
 }
 
 void KuuIsiRemake(int x, int y)
