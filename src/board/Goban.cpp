@@ -772,11 +772,12 @@ void TGoban::KinsiMake()
     FillGrid<std::uint8_t, 1, 19>(Kinsi[kSiro], 0);
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            if (Ban[x][y] != kAki) {
-                Kinsi[kKuro][x][y] = Kinsi[kSiro][x][y] = 1;
-                continue;
-            }
-            if (HasAkiNeighbour(x, y))
+            // A point of the board: its neighbours lie on the board or on
+            // the border lines.
+            const std::uint8_t occupied = Ban.v[x].v[y] != kAki;
+            Kinsi.v[0].v[x - 1].v[y - 1] = Kinsi.v[1].v[x - 1].v[y - 1] = occupied;
+            if (occupied | (Ban.v[x].v[y - 1] == kAki) | (Ban.v[x + 1].v[y] == kAki) | (Ban.v[x].v[y + 1] == kAki)
+                | (Ban.v[x - 1].v[y] == kAki))
                 continue;
             // Without an empty neighbour and without a capture (a capture is
             // legal but for a ko retake, which stays unmarked: the ko test
@@ -805,12 +806,9 @@ void TGoban::SelfAtariMake()
     FillGrid<std::uint8_t, 1, 19>(SelfAtari[kSiro], 0);
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            if (Ban[x][y] != kAki)
-                continue;
-            int e = 0;
-            for (int d = 1; d <= 4; ++d)
-                e += GetIro(x + Dir4X[d], y + Dir4Y[d]) == kAki;
-            if (e >= 2)
+            const int e = (Ban.v[x].v[y - 1] == kAki) + (Ban.v[x + 1].v[y] == kAki) + (Ban.v[x].v[y + 1] == kAki)
+                          + (Ban.v[x - 1].v[y] == kAki);
+            if ((Ban.v[x].v[y] != kAki) | (e >= 2))
                 continue;
             for (int c = kKuro; c <= kSiro; ++c)
                 if (!Kinsi[c][x][y])
