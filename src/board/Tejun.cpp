@@ -75,6 +75,7 @@ void TTejun::Clear()
     CurrentNo = 0;
     LastNo = 0;
     FirstIro = 0;
+    HaitiList.clear();
     ToruX.clear();
     ToruY.clear();
     ToruStart[1] = 0;
@@ -169,6 +170,17 @@ void TTejun::SetMarks(int n, const std::vector<TMark>& marks)
     Marks[n] = marks;
     if (n > HighNo)
         HighNo = n;
+}
+
+void TTejun::AddHaiti(int x, int y, int c, int was)
+{
+    THaiti h;
+    h.te = CurrentNo;
+    h.x = static_cast<std::uint8_t>(x);
+    h.y = static_cast<std::uint8_t>(y);
+    h.iro = static_cast<std::uint8_t>(c);
+    h.was = static_cast<std::uint8_t>(was);
+    HaitiList.push_back(h);
 }
 
 } // namespace vorn

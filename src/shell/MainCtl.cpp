@@ -224,12 +224,10 @@ void TMainCtl::mnuDeployClick()
 
 void TMainCtl::mnuDeployClrClick()
 {
-    TGoban& b = *GobanLv[0];
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
             if (HaitiBan[x][y] != 0) {
-                HaitiBan[x][y] = 0;
-                b.SetIro(x, y, kAki);
+                TShellHooks::HaitiIsi(kAki, x, y);
                 Ban.BanPointPaint(x, y, Ban.BanColor);
             }
     AnalyzeBoard0();
@@ -844,8 +842,7 @@ void TMainCtl::HaitiIsi(int colour, int x, int y)
 {
     if (x < 1 || y < 1 || x > BoardSize || y > BoardSize || colour < kAki || colour > kSiro)
         return;
-    HaitiBan[x][y] = static_cast<unsigned char>(colour);
-    GobanLv[0]->SetIro(x, y, colour);
+    TShellHooks::HaitiIsi(colour, x, y);
     if (colour == kAki)
         Ban.IsiErase(x, y);
     else
