@@ -299,8 +299,10 @@ void TGameInfo::NewGameShow()
     edtGameName.Text.clear();
     edtPlace.Text.clear();
     edtDate.Text = Today();
-    for (TDlgControl* c : {&edtBlackTime, &edtWhiteTime, &edtBlackKyu, &edtWhiteKyu})
+    // Nothing of the game before: its result, clocks, ranks or prisoners.
+    for (TDlgControl* c : {&edtBlackTime, &edtWhiteTime, &edtBlackKyu, &edtWhiteKyu, &edtResult})
         c->Text.clear();
+    edtBlackHama.Text = edtWhiteHama.Text = HamaText(0);
     edtBlackKyu.ReadOnly = edtWhiteKyu.ReadOnly = false;
     Jikan[kKuro] = Jikan[kSiro] = 0;
     DesignWidth = 460;

@@ -429,11 +429,13 @@ void TMainCtl::timParamTimer()
     if (ParamFile.empty())
         return;
     // A file that cannot be read has been reported and changed nothing.
-    if (!KifuLoadHeader(ParamFile) || !KifuLoad(ParamFile))
+    if (!Files.RecordRead(ParamFile))
         return;
     Files.ReopenAdd(ParamFile);
     Files.KifuOpened();
 }
+
+bool TMainCtl::FormCloseQuery() { return Files.CloseAsked(); }
 
 void TMainCtl::FormClose()
 {

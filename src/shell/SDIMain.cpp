@@ -11,6 +11,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
 #include <QLabel>
 #include <QMenuBar>
@@ -70,6 +71,20 @@ bool TQtPrompt::YesNo(const std::string& text)
 {
     return QMessageBox::question(&form_, QStringLiteral("VORN"), Q(text), QMessageBox::Yes | QMessageBox::No)
            == QMessageBox::Yes;
+}
+
+TPrompt::TSaveAnswer TQtPrompt::SaveDiscardCancel(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("VORN"), Q(text), QMessageBox::NoButton, &form_);
+    QPushButton* save = box.addButton(Q(Msg("Save", "保存")), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(Q(Msg("Discard", "破棄")), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(Q(Msg("Cancel", "キャンセル")), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return anSave;
+    return box.clickedButton() == discard ? anDiscard : anCancel;
 }
 
 bool TQtPrompt::FileDialog(TFileQuery& query)
@@ -499,6 +514,14 @@ QPageSetupDialog& TSDIAppForm::PrinterSetupDialog()
 
 void TSDIAppForm::closeEvent(QCloseEvent* e)
 {
+    // A game whose moves are not saved is not lost without a word.
+    bool close = true;
+    if (!closed_)
+        RunGuarded([&] { close = ctl_->FormCloseQuery(); });
+    if (!close) {
+        e->ignore();
+        return;
+    }
     if (!closed_) {
         closed_ = true;
         timParam.stop();

@@ -47,6 +47,7 @@ public:
     bool YesNo(const std::string& text) override;
     bool FileDialog(TFileQuery& query) override;
     bool InputQuery(const std::string& title, const std::string& prompt, std::string& value) override;
+    TSaveAnswer SaveDiscardCancel(const std::string& text) override;
 
 private:
     TSDIAppForm& form_;

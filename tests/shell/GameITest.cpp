@@ -276,6 +276,42 @@ TEST_F(GameITest, ALoadedRecordKeepsItsClocksAndGoesOn)
     EXPECT_EQ(Jikan[kKuro], 37230);
 }
 
+TEST_F(GameITest, ANewGameShowsNothingOfTheGameBefore)
+{
+    Open();
+    Start("Man", "Man");
+    // A capture and a resignation.
+    for (Point p : {Point(1, 2), Point(1, 1), Point(2, 1)})
+        ClickPoint(p.x, p.y);
+    ASSERT_EQ(GobanLv[0]->Tejun.Hama(kKuro), 1);
+    prompt.answers = {true};
+    ctl.Click("mnuResign");
+    ASSERT_FALSE(dlg.edtResult.Text.empty());
+    ASSERT_EQ(ctl.GameRunning, 0);
+
+    // The new-game dialog: no result, no prisoners; nor in the running
+    // record that the new game starts.
+    ctl.Click("mnuNew");
+    EXPECT_EQ(dlg.edtResult.Text, "");
+    EXPECT_EQ(dlg.edtBlackHama.Text, "  0");
+    EXPECT_EQ(dlg.edtWhiteHama.Text, "  0");
+    dlg.btnOKClick();
+    const std::string rec = ReadText(exeDir + "bug.ig1");
+    EXPECT_NE(rec.find("RESULT \r\n"), std::string::npos) << rec;
+    EXPECT_EQ(rec.find("Win"), std::string::npos) << rec;
+}
+
+TEST_F(GameITest, ALoadedRecordShowsItsLastMove)
+{
+    Open();
+    const std::string file = exeDir + "passes.sgf";
+    WriteText(file, "(;GM[1]FF[4]SZ[9];B[cc];W[gg];B[tt];W[tt])");
+    ctl.ParamFile = file;
+    ctl.timParamTimer();
+    EXPECT_EQ(GobanLv[0]->Tejun.Current(), 4);
+    EXPECT_EQ(view.tjnInfo, "4 WhitePass");
+}
+
 TEST_F(GameITest, TheExamModeShowsNamesAndRanks)
 {
     Open(lgJapanese);

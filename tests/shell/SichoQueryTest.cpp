@@ -33,5 +33,21 @@ TEST_F(SichoQueryTest, RightClickTellsWhetherTheLadderWorks)
     EXPECT_EQ(Level, 0);
 }
 
+TEST_F(SichoQueryTest, TheLineGoesWhenTheGameEnds)
+{
+    Open(9, "", "[Form]\nLanguage=1\n");
+    NewHumanGame(Ctl());
+    for (Point p : {Point(5, 4), Point(5, 5), Point(4, 5), Point(9, 9), Point(6, 6)})
+        Click(p.x, p.y);
+    Click(5, 5, Qt::RightButton);
+    // Black's first ladder move is drawn on the empty point (6,5).
+    ASSERT_EQ(GobanLv[0]->GetIro(6, 5), kAki);
+    ASSERT_EQ(At(Grab(), 6, 5, 3, 3), clBlack);
+    prompt.answers = {true};
+    Ctl().Click("mnuResign");
+    ASSERT_EQ(Ctl().GameRunning, 0);
+    EXPECT_EQ(At(Grab(), 6, 5, 3, 3), Ctl().Ban.BanColor);
+}
+
 } // namespace
 } // namespace vorn::test
