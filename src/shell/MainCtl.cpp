@@ -278,6 +278,12 @@ void TMainCtl::LanguageSelect(int language)
         for (const std::string& b : HintButtons())
             ItemRef(b).hint = ButtonHint(language, b);
     view_.ItemsChanged();
+    // The windows that are open follow.
+    GameInfo.LanguageChanged();
+    CommntF.FormActivate();
+    if (Tcp.Visible)
+        Tcp.FormActivate();
+    view_.LanguageChanged(language);
 }
 
 // A caption that the file lacks (or leaves empty) is the built-in one, so a

@@ -100,6 +100,9 @@ public:
     virtual void CloseWindow() {}
     // Calls TMainCtl::timParamTimer once, ms milliseconds from now.
     virtual void StartParamTimer(int ms) { (void)ms; }
+    // The selected language changed: the windows and dialogs that are open
+    // show their captions in it, and so do the toolkit's own buttons.
+    virtual void LanguageChanged(int language) { (void)language; }
 
     // The game dialog (TMainCtl::GameInfo) changed: shown, hidden, or a
     // field, caption or list.

@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -21,6 +22,7 @@
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "shell/ComFormWindow.h"
 #include "shell/CommentForm.h"
@@ -510,6 +512,29 @@ QPageSetupDialog& TSDIAppForm::PrinterSetupDialog()
         printerSetupDialog_->setObjectName(QStringLiteral("PrinterSetupDialog"));
     }
     return *printerSetupDialog_;
+}
+
+void TSDIAppForm::LanguageChanged(int language)
+{
+    if (qtTranslator_) {
+        QCoreApplication::removeTranslator(qtTranslator_.get());
+        qtTranslator_.reset();
+    }
+    const char* locale = language == lgJapanese ? "ja" : language == lgChinese ? "zh_CN" : nullptr;
+    if (locale != nullptr) {
+        auto t = std::make_unique<QTranslator>();
+        if (t->load(QStringLiteral("qtbase_") + QLatin1String(locale),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(t.get());
+            qtTranslator_ = std::move(t);
+        }
+    }
+    // The open side windows and dialogs take their captions again.
+    if (commentForm_ != nullptr)
+        commentForm_->Recaption();
+    for (auto& [name, dialog] : dialogs_)
+        if (dialog != nullptr && dialog->isVisible())
+            dialog->Refresh();
 }
 
 void TSDIAppForm::closeEvent(QCloseEvent* e)

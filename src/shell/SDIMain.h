@@ -23,6 +23,7 @@ class QPrintDialog;
 class QPrinter;
 class QStatusBar;
 class QToolButton;
+class QTranslator;
 
 namespace vorn {
 class TComFormWindow;
@@ -107,6 +108,7 @@ public:
     void ItemsChanged() override;
     void CloseWindow() override;
     void StartParamTimer(int ms) override;
+    void LanguageChanged(int language) override;
     void OpenDocument(const std::string& address) override;
     void GameDialogChanged() override;
     void TimersChanged() override;
@@ -186,6 +188,9 @@ private:
     std::unordered_map<std::string, TDlgForm*> dialogs_;
     std::unique_ptr<TOtoPlayer> ownPlayer_;
     TOtoPlayer* player_ = nullptr;
+    // The toolkit's own texts (standard buttons, file dialogs) in the
+    // selected language, where the system has them.
+    std::unique_ptr<QTranslator> qtTranslator_;
 
     // The window's timers: the game clock, engine against engine, the next
     // game of a match, automatic replay, the delayed opening of a record.
