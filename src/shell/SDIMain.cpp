@@ -353,7 +353,7 @@ void TSDIAppForm::ClientResized()
     const int w = client_->width(), h = client_->height();
     SpeedPanel->setGeometry(0, 0, w, kPanelHeight);
     StatusBar->setGeometry(0, h - kStatusHeight, w, kStatusHeight);
-    canvas_.Resize(w, h);
+    canvas_.Resize(w, h, client_->devicePixelRatioF());
     ctl_->FormResize();
 }
 
