@@ -140,6 +140,10 @@ void TTejun::Truncate(int n)
         Comments[k].clear();
         Marks[k].clear();
     }
+    // Setup stones stay on the board: they now follow the last move kept.
+    for (THaiti& h : HaitiList)
+        if (h.te >= n)
+            h.te = n - 1;
     ToruX.resize(ToruStart[n]);
     ToruY.resize(ToruStart[n]);
     LastNo = n - 1;

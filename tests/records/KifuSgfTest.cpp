@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "records/Charset.h"
 #include "records/KifuSgf.h"
 
 namespace vorn::test {
@@ -221,18 +222,8 @@ TEST_F(KifuSgfTest, HandicapStonesFromOtherPrograms)
 // UTF-8 text as UTF-16, big- or little-endian, with or without its mark.
 std::string Utf16(const std::string& utf8, bool big, bool mark)
 {
-    std::string out = mark ? (big ? "\xFE\xFF" : "\xFF\xFE") : "";
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char b = static_cast<unsigned char>(utf8[i]);
-        const int len = b < 0x80 ? 1 : b < 0xE0 ? 2 : 3; // no characters beyond the first plane here
-        unsigned code = len == 1 ? b : len == 2 ? (b & 0x1Fu) : (b & 0x0Fu);
-        for (int k = 1; k < len; ++k)
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3Fu);
-        const char hi = static_cast<char>(code >> 8), lo = static_cast<char>(code & 0xFF);
-        out += big ? std::string{hi, lo} : std::string{lo, hi};
-        i += static_cast<std::size_t>(len);
-    }
-    return out;
+    return (mark ? std::string(big ? "\xFE\xFF" : "\xFF\xFE") : std::string())
+           + FromUtf8(utf8, big ? "UTF-16BE" : "UTF-16LE");
 }
 
 TEST_F(KifuSgfTest, CharacterSets)
@@ -429,6 +420,9 @@ TEST_F(KifuSgfTest, SetupAfterTheFirstMoveStaysWithItsMove)
     ASSERT_TRUE(Load("p.sgf"));
     EXPECT_EQ(BoardDiagram(*GobanLv[0]), played);
     EXPECT_EQ(moves(), "2:1(5,5) 2:2(1,1) 3:0(5,5) ");
+    // The last move deleted: what was set up after it follows the move before.
+    GobanLv[0]->Tejun.Truncate(3);
+    EXPECT_EQ(moves(), "2:0(5,5) 2:1(5,5) 2:2(1,1) ");
 }
 
 TEST_F(KifuSgfTest, EachRecordStartsFromAnEmptyHeader)
