@@ -22,6 +22,7 @@
 #include "engine/Toru.h"
 #include "engine/WeakGun.h"
 #include "engine/Yose.h"
+#include "records/Exam.h"
 #include "records/Kifu.h"
 #include "records/Log.h"
 
@@ -40,6 +41,7 @@ void ResetProgramState()
     JosekiReset();
     JobanReset();
     KifuReset();
+    ExamReset();
     KohoReset();
     KouReset();
     PairAnswerReset();

@@ -12,8 +12,14 @@
 #include "engine/links/IkkenRenraku.h"
 #include "engine/links/Kankei10Utu.h"
 #include "engine/links/Kankei6Utu.h"
+#include "engine/shapes/Kankei13.h"
+#include "engine/shapes/Kankei5.h"
+#include "engine/shapes/Kankei8.h"
+#include "engine/shapes/Kankei11.h"
+#include "engine/shapes/Kankei4.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/Kosumi.h"
+#include "engine/shapes/Ogeima.h"
 
 namespace vorn {
 

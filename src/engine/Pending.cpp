@@ -2,7 +2,6 @@
 
 #include "board/Gun.h"
 #include "engine/Hyoka.h"
-#include "engine/links/KankeiBox.h"
 #include <algorithm>
 
 #include "engine/Koho.h"
@@ -13,28 +12,13 @@ namespace vorn {
 // left at (0, 0), except that a stage generator still selects from the
 // candidate table at its threshold, as the driver expects of it.
 
-void Kankei5Utu(Point, Point) {}
-void Kankei7Utu(Point, Point) {}
-void Kankei8Utu(Point, Point) {}
-void Kankei11Utu(Point, Point) {}
-void Kankei13Utu(Point, Point) {}
-void KeimaWarikomi(std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoNaka(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoHane(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoHaneSicho(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void KeimaSotoTuke(std::span<const Point>, std::span<const Point>, std::span<const std::uint8_t>, int) {}
-void Kankei4Think(Point& out) { out = Point{}; }
-
 void WeakGunKankeiThink(Point& out) { SelectIfAny(kSelectMiddle, out); }
 void Kankei34Think(Point& out) { SelectIfAny(kSelectMiddle, out); }
 void JiUtikomiThink() {}
 void AiteKankeiThink() {}
 void GunKankeiThink(int n, Point& out) { SelectIfAny(std::max(kSelectMiddle, 10 * n), out); }
 void IkiGunKankeiThink(Point& out) { SelectIfAny(kSelectMiddle, out); }
-void KankeiHokyo(int, Point& out) { SelectIfAny(kSelectLow, out); }
 void Kankei6Think(Point& out) { SelectIfAny(kSelectLow, out); }
-void KeimaOgeimaHokyo(Point& out) { SelectIfAny(kSelectLow, out); }
-void KeimaHokyo(Point& out) { SelectIfAny(kSelectLow, out); }
 
 void HirakiTobiTe(Point, Point& out) { out = Point{}; }
 void KankeiGunUtu(const TGun&, int) {}

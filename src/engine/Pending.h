@@ -13,30 +13,6 @@
 namespace vorn {
 
 class TGun;
-struct TKankeiBox;
-class TGun;
-
-// --- Relation handlers of the link generators ----------------------------------
-// A is the stone whose relation to its partner B is threatened (B may lie on
-// the border line for a link to the edge).  They add candidates and prepared
-// answers under the current reason code and select nothing.
-void Kankei5Utu(Point a, Point b);    // (2,2) diagonal
-void Kankei7Utu(Point a, Point b);    // large knight's move
-void Kankei8Utu(Point a, Point b);    // (2,3) shape
-void Kankei11Utu(Point a, Point b);   // (1,4) shape
-void Kankei13Utu(Point a, Point b);   // (3,3) diagonal
-// Pattern families of the knight's move (engine/shapes/Keima.h routes to
-// them): a stone of the attacker on a middle point of the box r, and stones
-// of the attacker just outside it (d: the outer lines, dc their colours).
-void KeimaWarikomi(std::span<const Point> r, std::span<const std::uint8_t> c, int att);
-void KeimaSotoNaka(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
-void KeimaSotoHane(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
-void KeimaSotoHaneSicho(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc,
-                        int att);
-void KeimaSotoTuke(std::span<const Point> r, std::span<const Point> d, std::span<const std::uint8_t> dc, int att);
-// Relation moves run at the end of the pair answers (reason 5); selects at
-// 160 into out.
-void Kankei4Think(Point& out);
 
 // --- Generators, by stage --------------------------------------------------------
 // Stage 3.
@@ -48,10 +24,7 @@ void GunKankeiThink(int n, Point& out);
 // Stage 4.
 void IkiGunKankeiThink(Point& out);
 // Stages 6 and 7.
-void KankeiHokyo(int kind, Point& out);
 void Kankei6Think(Point& out);
-void KeimaOgeimaHokyo(Point& out);
-void KeimaHokyo(Point& out);
 
 // --- Called by generators -----------------------------------------------------------
 // A two-space extension along line 3 from the group of a stone on line 3, or a

@@ -30,6 +30,7 @@
 #include "engine/Yose.h"
 #include "engine/Toru.h"
 #include "engine/Ukeru.h"
+#include "engine/shapes/KankeiHokyo.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/WeakGun.h"
 #include "records/Log.h"

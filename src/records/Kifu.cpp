@@ -3,6 +3,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "board/GameKeep.h"
 #include "board/Goban.h"
@@ -415,6 +420,55 @@ bool KifuWriteFile(const std::string& fileName, const std::string& bytes)
 bool KifuWriteQuiet(const std::string& fileName, const std::string& bytes, bool append, std::string& error)
 {
     return WriteBytes(fileName, bytes, append ? "ab" : "wb", error);
+}
+
+bool KifuWriteAtomic(const std::string& fileName, const std::string& bytes, std::string& error)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path target(fileName);
+    if (target.has_parent_path())
+        fs::create_directories(target.parent_path(), ec);
+    const std::string tmp = fileName + ".tmp" + std::to_string(::getpid());
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    int err = 0;
+    while (left > 0 && err == 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno != EINTR)
+                err = errno;
+            continue;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    if (err == 0 && ::fsync(fd) != 0)
+        err = errno;
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err == 0 && std::rename(tmp.c_str(), fileName.c_str()) != 0)
+        err = errno;
+    if (err == 0)
+        return true;
+    std::remove(tmp.c_str());
+    error = std::strerror(err);
+    return false;
+}
+
+std::string KifuToday()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    char buf[32];
+    std::strftime(buf, sizeof buf, "%Y/%m/%d", &tm);
+    return buf;
 }
 
 bool KifuValidSize(int size) { return size == 9 || size == 13 || size == 19; }

@@ -106,6 +106,12 @@ bool KifuReadFile(const std::string& fileName, std::string& bytes);
 bool KifuWriteFile(const std::string& fileName, const std::string& bytes);
 // Writes (or appends) without a message; false with the system's reason.
 bool KifuWriteQuiet(const std::string& fileName, const std::string& bytes, bool append, std::string& error);
+// Replaces a file whole, through a temporary file in the same directory that
+// is flushed to the disk and then renamed over it, so that a crash leaves
+// the old file or the new one; false with the system's reason.
+bool KifuWriteAtomic(const std::string& fileName, const std::string& bytes, std::string& error);
+// Today's date as the game dialog writes it ("2024/05/17").
+std::string KifuToday();
 
 // Board sizes and handicaps the board model supports.
 bool KifuValidSize(int size);

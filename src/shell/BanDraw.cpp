@@ -10,7 +10,8 @@ namespace {
 // The pitches a board can have, largest first; each is odd.
 constexpr int kPitches[] = {53, 49, 45, 41, 37, 33, 29, 25};
 
-// Number of characters of a UTF-8 text.
+} // namespace
+
 int CharCount(const std::string& s)
 {
     int n = 0;
@@ -19,8 +20,6 @@ int CharCount(const std::string& s)
             ++n;
     return n;
 }
-
-} // namespace
 
 TBanGeometry CalcBanGeometry(int clientWidth, int clientHeight, int panelHeight, int statusHeight, int size,
                              bool banLeft)
@@ -238,6 +237,12 @@ void TBanDraw::IrhTextOut(const std::string& text, Point p, int code)
     canvas_.TextOut(x, y, text, IrhTextColour(code));
 }
 
+void TBanDraw::NumberedIsiDraw(int colour, int n, Point p)
+{
+    IsiDraw(colour, p.x, p.y);
+    IrhTextOut(std::to_string(n), p, colour == kKuro ? 5 : -1);
+}
+
 void TBanDraw::BangoDraw(int colour, int n, int x, int y)
 {
     if (!OnBoard(x, y))
@@ -265,22 +270,31 @@ void TBanDraw::BangoPaint()
         }
 }
 
-void TBanDraw::KankeiDraw(int x1, int y1, int x2, int y2, int kind)
+int KankeiPen(int kind)
 {
     static constexpr int kPens[] = {0x008000, clBlue, 0x00FFFF, clRed, 0x800080};
-    if (kind >= 0 && kind <= 4)
-        kankeiPen_ = kPens[kind];
-    int ax = CellLeft(x1) + BanHalf, ay = CellTop(y1) + BanHalf;
-    int bx = CellLeft(x2) + BanHalf, by = CellTop(y2) + BanHalf;
-    // The two lines of one relation, drawn from each of its stones, are kept
-    // apart by shifting one of them.
-    int dx = 0, dy = 0;
-    if (y1 == y2 && x1 < x2)
+    return kind >= 0 && kind <= 4 ? kPens[kind] : -1;
+}
+
+void KankeiShift(Point a, Point b, int& dx, int& dy)
+{
+    dx = dy = 0;
+    if (a.y == b.y && a.x < b.x)
         dy = 1;
-    else if (x1 == x2 && y1 < y2)
+    else if (a.x == b.x && a.y < b.y)
         dx = 1;
-    else if (y1 < y2)
+    else if (a.y < b.y)
         dy = 2;
+}
+
+void TBanDraw::KankeiDraw(int x1, int y1, int x2, int y2, int kind)
+{
+    if (const int pen = KankeiPen(kind); pen >= 0)
+        kankeiPen_ = pen;
+    const int ax = CellLeft(x1) + BanHalf, ay = CellTop(y1) + BanHalf;
+    const int bx = CellLeft(x2) + BanHalf, by = CellTop(y2) + BanHalf;
+    int dx = 0, dy = 0;
+    KankeiShift(Point(x1, y1), Point(x2, y2), dx, dy);
     canvas_.Line(ax + dx, ay + dy, bx + dx, by + dy, kankeiPen_, false);
 }
 

@@ -30,6 +30,18 @@ struct TBanGeometry {
 TBanGeometry CalcBanGeometry(int clientWidth, int clientHeight, int panelHeight, int statusHeight, int size,
                              bool banLeft);
 
+// Number of characters of a UTF-8 text.
+int CharCount(const std::string& s);
+
+// The pen colour of a relation line by its kind 0 to 4 (green, blue,
+// yellow, red, purple); -1 for any other kind.
+int KankeiPen(int kind);
+// The shift of a relation line from a to b that keeps the two lines of one
+// relation (one drawn from each end) apart: along a row drawn left to right
+// 1 pixel down, along a column drawn downwards 1 pixel right, any other
+// line drawn downwards 2 pixels down.
+void KankeiShift(Point a, Point b, int& dx, int& dy);
+
 // Font colour of a text code of IrhTextOut.
 int IrhTextColour(int code);
 
@@ -85,6 +97,9 @@ public:
     // top-left corner of the cell of p (the point-table marks).
     void CornerTextOut(const std::string& text, Point p, int dx, int colour);
     void IrhTextOut(const std::string& text, Point p, int code);
+    // A stone of the colour with n on it, white on a black stone and black on
+    // a white one (the steps of a reading sequence).
+    void NumberedIsiDraw(int colour, int n, Point p);
     // Move number n on a stone of the colour.
     void BangoDraw(int colour, int n, int x, int y);
     // Move numbers on every stone, counted up to the move shown.

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 #include "board/Goban.h"
 #include "records/Kifu.h"
@@ -37,16 +36,6 @@ std::string BanSizeText(int size, bool names)
 {
     const char* name = BanSizeName(size);
     return names && name[0] != '\0' ? std::string(name) : std::to_string(size);
-}
-
-std::string Today()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&now, &tm);
-    char buf[32];
-    std::strftime(buf, sizeof buf, "%Y/%m/%d", &tm);
-    return buf;
 }
 
 std::string HamaText(int n)
@@ -340,7 +329,7 @@ void TGameInfo::NewGameShow()
     cmbBan.Text = BanSizeText(BoardSize, Language == lgJapanese);
     edtGameName.Text.clear();
     edtPlace.Text.clear();
-    edtDate.Text = Today();
+    edtDate.Text = KifuToday();
     // Nothing of the game before: its result, clocks, ranks or prisoners.
     for (TDlgControl* c : {&edtBlackTime, &edtWhiteTime, &edtBlackKyu, &edtWhiteKyu, &edtResult})
         c->Text.clear();
@@ -392,9 +381,13 @@ void TGameInfo::ExamInfoShow()
         c->Visible = false;
     FieldsFromGameStrings();
     TeaiBanShow();
-    // The examinee's name can be typed only where the rank reads "none".
-    edtWhitePlayer.ReadOnly = edtWhiteKyu.Text != "なし";
-    edtBlackPlayer.ReadOnly = edtBlackKyu.Text != "なし";
+    // The size is the exam's, whatever the list showed before.
+    cmbBan.Text = edtBan.Text;
+    // The examinee's name can be typed only where the rank reads "none"
+    // (in the language the exam was set up in).
+    auto noRank = [](const TDlgControl& kyu) { return kyu.Text == "なし" || kyu.Text == "None"; };
+    edtWhitePlayer.ReadOnly = !noRank(edtWhiteKyu);
+    edtBlackPlayer.ReadOnly = !noRank(edtBlackKyu);
     edtBlackTime.Text.clear();
     edtWhiteTime.Text.clear();
     edtPlace.Text.clear();
@@ -563,11 +556,8 @@ void TGameInfo::StartGame()
         b.NewGame();
         FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
     }
-    if (GameInfoMode == 2) {
-        // Not built yet: the exam state learns the examinee's name
-        // (ExamSetName with edtWhitePlayer unless it reads "VORN", else
-        // edtBlackPlayer).
-    }
+    if (GameInfoMode == 2)
+        main_.Nintei.ExamSetName();
     const int s = b.Tejun.NextColor();
     main_.Thinking = PlayerKind[s] == pkComputer ? 1 : 0;
     main_.DictionariesStart();
@@ -578,7 +568,9 @@ void TGameInfo::StartGame()
     main_.GameRunning = 1;
     main_.Turn.TouryoRefused = 0;
     GameOver = 0;
-    main_.PassCount = 0;
+    // A resumed exam game keeps the pass it was left with.
+    if (GameInfoMode != 2)
+        main_.PassCount = 0;
     if (GameInfoMode == 2)
         main_.ExamMode = 1;
     main_.Turn.JobanInit();

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include <fcntl.h>
-#include <unistd.h>
+#include "records/Kifu.h"
+
 
 namespace vorn {
 
@@ -35,44 +35,6 @@ bool ReadWholeFile(const std::string& path, std::string& out)
     ss << in.rdbuf();
     out = ss.str();
     return true;
-}
-
-// Writes text to path through a temporary file in the same directory that is
-// flushed to the disk and then renamed over the old file.
-bool WriteAtomically(const std::string& path, const std::string& text)
-{
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path target(path);
-    if (target.has_parent_path())
-        fs::create_directories(target.parent_path(), ec);
-    const std::string tmp = path + ".tmp" + std::to_string(::getpid());
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    const char* p = text.data();
-    std::size_t left = text.size();
-    bool ok = true;
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            ok = false;
-            break;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    if (ok && ::fsync(fd) != 0)
-        ok = false;
-    if (::close(fd) != 0)
-        ok = false;
-    if (ok && std::rename(tmp.c_str(), path.c_str()) != 0)
-        ok = false;
-    if (!ok)
-        std::remove(tmp.c_str());
-    return ok;
 }
 
 } // namespace
@@ -270,7 +232,8 @@ bool TIniFile::UpdateFile()
     for (const Write& w : pending_)
         Set(w.section, w.key, w.value);
     pending_.clear();
-    return WriteAtomically(path_, Text());
+    std::string error;
+    return KifuWriteAtomic(path_, Text(), error);
 }
 
 } // namespace vorn

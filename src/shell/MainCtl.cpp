@@ -173,7 +173,7 @@ void TMainCtl::Click(const std::string& name)
         return;
     }
     if (Nav.Click(name) || Files.Click(name) || Turn.Click(name) || Score.Click(name) || Overlay.Click(name)
-        || DevMenu.Click(name))
+        || DevMenu.Click(name) || Nintei.Click(name))
         return;
     if (FindSwitch(name) != nullptr) {
         SwitchToggle(name);
@@ -411,6 +411,7 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
         OtoDlg.FormCreate(std::filesystem::current_path(ec).string());
     }
     CommntF.FormCreate();
+    DevViews.FormCreate();
     view_.ItemsChanged();
 }
 
@@ -463,6 +464,7 @@ void TMainCtl::FormClose()
     GameInfo.FormDestroy();
     Com.FormDestroy();
     CommntF.FormDestroy();
+    DevViews.FormDestroy();
     Turn.GameTimersStop();
     DictionariesClose();
     // While the engine is thinking the running record stays, and the next
@@ -724,8 +726,7 @@ void TMainCtl::SichoQuery(int px, int py)
         const Point q = ren->SichoTe(i);
         if (q.x == 0)
             break;
-        Ban.IsiDraw(col, q.x, q.y);
-        Ban.IrhTextOut(std::to_string(i), q, col == kKuro ? 5 : -1);
+        Ban.NumberedIsiDraw(col, i, q);
         col = Aite(col);
     }
     RepaintNeeded = 1;
@@ -931,11 +932,7 @@ void TMainCtl::FollowMove(Point p, int colour)
     YoseCacheInvalidate(p);
 }
 
-void TMainCtl::ExamAddMove(int n, Point p)
-{
-    // Not built yet: the rank exam stores the move (ExamAddMove).
-    (void)n, (void)p;
-}
+void TMainCtl::ExamAddMove(int n, Point p) { Nintei.ExamAddMove(n, p); }
 
 void TMainCtl::SakiyomiLineShow(int x, int y) { Overlay.SakiyomiLineShow(x, y); }
 

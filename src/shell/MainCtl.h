@@ -22,8 +22,10 @@
 #include "shell/Comment.h"
 #include "shell/ComForm.h"
 #include "shell/DevMenu.h"
+#include "shell/DevViews.h"
 #include "shell/FileMenu.h"
 #include "shell/GameI.h"
+#include "shell/Nintei.h"
 #include "shell/Oto.h"
 #include "shell/NngsF.h"
 #include "shell/Overlay.h"
@@ -126,6 +128,8 @@ public:
     virtual void SetAutoTimer(bool enabled) { (void)enabled; }
     // The move sound for a stone of the colour.
     virtual void OtoPlay(int colour) { (void)colour; }
+    // The system beep (the rank exam's last seconds).
+    virtual void Beep() {}
     // Sends a move (x, y) of the colour to a remote player of the kind.
     virtual void SendMove(int kind, int x, int y, int colour) { (void)kind, (void)x, (void)y, (void)colour; }
     // The about box, the board and stone colour dialog (both modal), and the
@@ -279,12 +283,16 @@ public:
     // the status marks.
     TOverlay Overlay{*this};
     TDevMenu DevMenu{*this};
+    // The rank exam.
+    TNintei Nintei{*this};
 
     // --- Dialogs and side windows (their logic; the window shows them) -------
     TUtikataDlg UtikataDlg{*this};
     TBanIsiColor BanIsiColor{*this};
     TOtoDlg OtoDlg{*this};
     TCommntF CommntF{*this};
+    // The developer views and the evaluation window.
+    TDevViews DevViews{*this};
     TAboutBox AboutBox;
     TPrompt& Prompt() { return prompt_; }
     TMainView& View() { return view_; }
@@ -316,6 +324,7 @@ private:
     friend class TComForm;
     friend class TOverlay;
     friend class TDevMenu;
+    friend class TNintei;
     TUiState& ItemRef(const std::string& name);
     void ApplyTejunInfo();
     bool HaitiKeepsLiberties(int colour, int x, int y);

@@ -26,6 +26,7 @@
 
 #include "shell/ComFormWindow.h"
 #include "shell/CommentForm.h"
+#include "shell/DevWindows.h"
 #include "shell/DlgForm.h"
 #include "shell/GameIForm.h"
 #include "shell/PrintCanvas.h"
@@ -188,6 +189,7 @@ TSDIAppForm::TSDIAppForm(const std::vector<std::string>& args, TPrompt* prompt, 
     // The link windows, after the main window (the TCP window listens at once).
     tcpWindow_ = new TTcpWindow(this, ctl_->Tcp, width());
     commentForm_ = new TCommntForm(this, ctl_->CommntF);
+    devWindows_ = new TDevWindows(this, *ctl_);
     ctl_->DevMenu.FormShow();
     nngsWindow_ = new TNngsWindow(this, ctl_->Nngs, width());
     ItemsChanged();
@@ -213,6 +215,8 @@ TSDIAppForm::~TSDIAppForm()
     comForm_ = nullptr;
     delete commentForm_;
     commentForm_ = nullptr;
+    delete devWindows_;
+    devWindows_ = nullptr;
     for (auto& [name, dialog] : dialogs_)
         delete dialog;
     dialogs_.clear();
@@ -565,6 +569,32 @@ void TSDIAppForm::SideWindowsStore()
 {
     if (commentForm_ != nullptr)
         commentForm_->StoreGeometry();
+    if (devWindows_ != nullptr)
+        devWindows_->StoreGeometry();
+}
+
+void TSDIAppForm::DevWindowShow(const std::string& menuItem, bool on)
+{
+    if (devWindows_ != nullptr)
+        devWindows_->Show(menuItem, on);
+}
+
+void TSDIAppForm::DevViewsRefresh()
+{
+    if (devWindows_ != nullptr)
+        devWindows_->Refresh();
+}
+
+void TSDIAppForm::LocateDrawText(Point p, const std::string& text, int colour)
+{
+    if (devWindows_ != nullptr)
+        devWindows_->LocateDrawText(p, text, colour);
+}
+
+void TSDIAppForm::LocateShowDirection()
+{
+    if (devWindows_ != nullptr)
+        devWindows_->LocateShowDirection();
 }
 
 bool TSDIAppForm::CommentShown() const { return commentForm_ != nullptr && commentForm_->isVisible(); }
@@ -606,6 +636,8 @@ void TSDIAppForm::CommentWindowShow(bool on)
 void TSDIAppForm::SetOtoPlayer(TOtoPlayer* player) { player_ = player != nullptr ? player : ownPlayer_.get(); }
 
 void TSDIAppForm::OtoPlay(int colour) { vorn::OtoPlay(*ctl_, *player_, colour); }
+
+void TSDIAppForm::Beep() { player_->Beep(); }
 
 TDlgForm& TSDIAppForm::Dialog(const std::string& name)
 {

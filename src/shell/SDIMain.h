@@ -28,6 +28,7 @@ class QTranslator;
 namespace vorn {
 class TComFormWindow;
 class TCommntForm;
+class TDevWindows;
 class TDlgForm;
 class TGameInfoForm;
 class TOtoPlayer;
@@ -121,6 +122,7 @@ public:
     void CommentShow() override;
     void CommentWindowShow(bool on) override;
     void OtoPlay(int colour) override;
+    void Beep() override;
     void AboutShow() override;
     void ColorDialogShow() override;
     void UtikataShow() override;
@@ -128,10 +130,16 @@ public:
     void KifuPrint() override;
     void FormPrint() override;
     void PrinterSetupShow() override;
+    void DevWindowShow(const std::string& menuItem, bool on) override;
+    void DevViewsRefresh() override;
+    void LocateDrawText(Point p, const std::string& text, int colour) override;
+    void LocateShowDirection() override;
 
     // The comment window; the dialogs by name ("UtikataDlg", "BanIsiColor",
     // "OtoDlg", "AboutBox"), made on first use.
     TCommntForm* CommentForm() const { return commentForm_; }
+    // The developer views and the evaluation window.
+    TDevWindows* DevWindows() const { return devWindows_; }
     TDlgForm& Dialog(const std::string& name);
     // Where the move sounds go (the desktop's unless a player is given; the
     // caller keeps it alive).
@@ -185,6 +193,7 @@ private:
     TNngsWindow* nngsWindow_ = nullptr;
     TComFormWindow* comForm_ = nullptr;
     TCommntForm* commentForm_ = nullptr;
+    TDevWindows* devWindows_ = nullptr;
     std::unordered_map<std::string, TDlgForm*> dialogs_;
     std::unique_ptr<TOtoPlayer> ownPlayer_;
     TOtoPlayer* player_ = nullptr;

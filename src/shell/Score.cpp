@@ -163,9 +163,11 @@ void TScore::KekkaText()
         const bool examineeWins = PlayerKind[kKuro] == pkComputer ? SiroScore > KuroScore : KuroScore > SiroScore;
         const bool examineeLoses = PlayerKind[kKuro] == pkComputer ? KuroScore > SiroScore : SiroScore > KuroScore;
         if (examineeWins)
-            NinteiShow();
+            m.Nintei.NinteiShow();
         else if (examineeLoses)
-            ExamEnd();
+            m.Nintei.ExamEnd();
+        else
+            m.Nintei.ExamDraw();
     }
     m.GameInfo.Show();
 }

@@ -14,7 +14,9 @@
 // Height the size of its client area, as the main window keeps its own.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -29,6 +31,27 @@ struct TSideGeometry {
     int Width = 0;
     int Height = 0;
     bool operator==(const TSideGeometry&) const = default;
+};
+
+// What the logic of a side window keeps of it: its place and whether it is
+// shown.
+struct TSideForm {
+    TSideGeometry Geometry;
+    bool Visible = false;
+};
+
+// A control of an information window (the developer views) as its logic
+// holds it: a read-only edit field beside its label, a list under its label,
+// a button with its caption, or a bare label.  The Qt window lays them out
+// in the order given and shows the texts the logic fills.
+struct TInfoControl {
+    enum TKind { kEdit, kList, kButton, kLabel };
+    const char* name;
+    TKind kind;
+    std::string label;                          // beside an edit, above a list; a label's text
+    std::string* text = nullptr;                // an edit's text, a button's caption
+    std::vector<std::string>* items = nullptr;  // a list's lines
+    std::function<void()> click = {};           // a button's handler
 };
 
 // The four keys of the section; a missing key gives the member of def.

@@ -21,27 +21,12 @@ void EngineThinkMove(Point& out) { ThinkMove(out); }
 
 void TTurn::JobanInit() { vorn::JobanInit(); }
 
-void NinteiShow()
-{
-    // Not built yet: the rank exam's passed verdict (NinteiShow).
-}
-
-void ExamEnd()
-{
-    // Not built yet: the rank exam counts the game as lost (ExamEnd).
-}
-
 namespace {
 
 void HintColoursSet(int side)
 {
     JibunIro = static_cast<std::uint8_t>(side);
     AiteIro = static_cast<std::uint8_t>(Aite(side));
-}
-
-void ExamTimeLimit()
-{
-    // Not built yet: the rank exam's time limit.
 }
 
 } // namespace
@@ -154,7 +139,7 @@ void TTurn::ComUtu()
             if (m.prompt_.YesNo(Msg("Do you accept VORN's resigns?", "VORNは投了します。受け入れますか？"))) {
                 m.Thinking = 0;
                 TouryoShow();
-                NinteiShow();
+                m.Nintei.NinteiShow();
                 return;
             }
             TouryoRefused = 1;
@@ -254,6 +239,7 @@ void TTurn::mnuPassClick()
         m.TjnInfoShow();
         return;
     }
+    m.ExamAddMove(b.Tejun.Current(), Point{});
     const int n = Aite(passer);
     switch (const int kind = PlayerKind[n]) {
     case pkSerial:
@@ -312,7 +298,7 @@ void TTurn::mnuResignClick()
     if (!m.prompt_.YesNo(Msg("Do you resign?", "投了しますか？")))
         return;
     TouryoShow();
-    ExamEnd();
+    main_.Nintei.ExamEnd();
 }
 
 void TTurn::TouryoShow()
@@ -374,7 +360,7 @@ void TTurn::timThinkTimer()
     if (ThinkTicks % 10 == 0)
         StatusShow(true);
     if (m.ExamMode == 1)
-        ExamTimeLimit();
+        m.Nintei.ExamTimeLimit();
 }
 
 void TTurn::timVornVornTimer()

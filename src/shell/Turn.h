@@ -23,10 +23,6 @@ using TThinkMove = void (*)(Point& out);
 // The engine's move choice as the program calls it.
 void EngineThinkMove(Point& out);
 
-// The rank exam's verdicts: passed, and the game counted as lost.
-void NinteiShow();
-void ExamEnd();
-
 class TTurn {
 public:
     explicit TTurn(TMainCtl& main);

@@ -17,6 +17,7 @@
 #include "board/Hooks.h"
 #include "board/Sicho.h"
 #include "engine/Koho.h"
+#include "engine/PairAnswer.h"
 #include "engine/Semeai.h"
 #include "engine/Sikatu.h"
 #include "engine/Think.h"
@@ -309,6 +310,7 @@ void NoKoThreat(int, Point& out, int& value)
     value = 0;
 }
 
+// The chain tactics' codes and the pair list's capture answers (code 5).
 bool Tactical(int reason) { return reason == kkToru || reason == kkNigeru || reason == kkKankei || reason == kkToru28; }
 
 Point VertexArg(const TProblemCheck& check, std::size_t i)
@@ -411,12 +413,17 @@ int RunTactics()
 {
     LastTe = GobanLv[0]->Tejun.CurTe();
     ThinkSources = TThinkSources{TacticsStage, NoKoThreat};
+    // The link-shape handlers of the pair list are not tactics: they stay
+    // silent, so that their answers neither win nor merge into the table.
+    const auto relation = PairSources.Relation;
+    PairSources.Relation = [](int, Point, Point) {};
     GobanLv[0]->Analyze();
     const std::uint64_t before = StackHash();
     Point out;
     VornThink0(2, out);
     TacticsStageChoice = out;
     ThinkSources = DefaultThinkSources();
+    PairSources.Relation = relation;
     if (StackHash() != before || Level != 0)
         throw std::runtime_error("the tactical stage left the board, its record or the level changed");
     SortKoho();

@@ -79,8 +79,9 @@ bool CheckMet(const TProblemCheck& check, const std::string& result);
 
 // --- Commands ----------------------------------------------------------------------
 //
-//   tactics      the best capture, escape or relation answer of the tactical
-//                stage (stage 2 alone), "pass" when there is none
+//   tactics      the best capture or escape of the tactical stage (stage 2
+//                alone, with the link-shape handlers silent), "pass" when
+//                there is none
 //   move         the engine's move (ThinkMove); "resign" for an offer to resign
 //   ladder V     "1 W" when the ladder catches the chain at V with W as its
 //                first move, "0" when it escapes

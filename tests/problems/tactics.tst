@@ -1,10 +1,10 @@
 # Tactics: captures, escapes, ladders, nets and throw-ins.  The command
-# "tactics" answers the best capture, escape or relation answer that the
-# tactical stage of the move choice puts in the candidate table (pass when
-# there is none); the board, its record and the look-ahead level must be
-# as they were.  "move" is the engine's whole move choice: on the nearly
-# empty boards the opening comes first, so it is asked only where the
-# position is past it.
+# "tactics" answers the best capture or escape that the tactical stage of
+# the move choice puts in the candidate table, with the link-shape handlers
+# silent (pass when there is none); the board, its record and the
+# look-ahead level must be as they were.  "move" is the engine's whole
+# move choice: on the nearly empty boards the opening comes first, so it is
+# asked only where the position is past it.
 
 [capture-three-in-atari]
 # Captures a chain of three in atari before it runs out.
@@ -80,8 +80,6 @@ tactics [C7]
 
 [run-out-of-atari]
 # Our stone in atari runs out into the open.
-# The three-space jump's edge reading of D6 (White's C6 in front of it,
-# D7 beside it) offers the flank C5 and values it above the escape.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -92,7 +90,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-tactics [D5] *
+tactics [D5]
 
 [no-escape-into-a-ladder]
 # Our stone in atari does not run into a working ladder.
@@ -189,8 +187,6 @@ move [F4]
 [double-atari]
 # The double atari on the two stones with two liberties each wins one (GNU
 # Go's choice too).
-# The edge reading of White's fourth-line F6 (Black's G6 in front of it,
-# F7 beside it) offers G5 and values it above the double atari.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -201,13 +197,11 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-tactics [E6] *
+tactics [E6]
 
 [double-cut-9]
 # White's E5 out at E4 would cut at D6 and F6 with C7 and G7 behind the
 # cuts: the capture is urgent and ends the tactical stage.
-# White's three-space jump C7-G7 reads Black's E6 as a peep beside its
-# middle gap, and Black's E8 behind it is valued above the capture.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -218,11 +212,10 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-tactics [E4] *
+tactics [E4]
 
 [double-cut-13]
 # The same double cut on 13x13, the cutting stones further off.
-# The same reading of White's D11-H11 offers F12.
 black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
@@ -237,7 +230,7 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
-tactics [F8] *
+tactics [F8]
 
 [no-escape-along-the-second-line]
 # White's C6 in atari would extend to B6 with three liberties, but on the

@@ -358,12 +358,8 @@ TEST_F(OverlayTest, AtariMarksAreOnTheStonesThatGnuGoCountsWithOneLiberty)
         GnuGo gg;
         ASSERT_TRUE(gg.Start(9));
         for (int move = 1; move <= 70; ++move) {
-            const int c = GobanLv[0]->Tejun.NextColor();
-            const Point p = RandomMove(*GobanLv[0]);
-            if (p.x == 0)
+            if (!PlayRandomWithGnuGo(gg))
                 break;
-            ASSERT_EQ(GobanLv[0]->Utu(p.x, p.y), kUtuOk);
-            gg.Command(std::string("play ") + (c == kKuro ? "black " : "white ") + gg.Vertex(p));
             if (move % 10 != 0)
                 continue;
             GobanLv[0]->Analyze();

@@ -2,7 +2,20 @@
 
 #include <cstdlib>
 
+#include "GnuGo.h"
+
 namespace vorn::test {
+
+bool PlayRandomWithGnuGo(GnuGo& gg)
+{
+    const int c = GobanLv[0]->Tejun.NextColor();
+    const Point p = RandomMove(*GobanLv[0]);
+    if (p.x == 0)
+        return false;
+    EXPECT_EQ(GobanLv[0]->Utu(p.x, p.y), kUtuOk);
+    gg.Command(std::string("play ") + (c == kKuro ? "black " : "white ") + gg.Vertex(p));
+    return true;
+}
 
 void OverlayTest::Start(int size, const std::string& form)
 {

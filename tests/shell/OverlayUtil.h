@@ -11,6 +11,12 @@
 
 namespace vorn::test {
 
+class GnuGo;
+
+// A random move (RandomMove) for the side to move, played on board 0 and
+// told to GNU Go; false when that side has no move left.
+bool PlayRandomWithGnuGo(GnuGo& gg);
+
 class TTeeCanvas : public TImageCanvas {
 public:
     struct Text {

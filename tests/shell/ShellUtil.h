@@ -94,7 +94,8 @@ public:
     void SetTjnInfo(const std::string& text) override { tjnInfo = text; }
     void StartParamTimer(int ms) override { paramTimer = ms; }
     void SendMove(int kind, int x, int y, int colour) override { sent.push_back({kind, x, y, colour}); }
-    int left = 0, top = 0, width = 0, height = 0, clientHeight = 0, paramTimer = 0;
+    void Beep() override { ++beeps; }
+    int left = 0, top = 0, width = 0, height = 0, clientHeight = 0, paramTimer = 0, beeps = 0;
     std::string caption, status, tjnInfo;
     std::vector<std::vector<int>> sent;
 };

@@ -9,6 +9,7 @@
 #include "board/Sicho.h"
 #include "engine/Hyoka.h"
 #include "engine/Pending.h"
+#include "engine/links/KankeiBox.h"
 #include "engine/shapes/KiriHyoka.h"
 
 namespace vorn {

@@ -6,9 +6,10 @@
 #pragma once
 
 #include "board/Point.h"
-#include "engine/links/KankeiBox.h"
 
 namespace vorn {
+
+struct TKankeiBox;
 
 // The opponent, who already has a stone beside the gap of the jump A-B,
 // wedges at the gap and the owner blocks on the other side: the better of

@@ -10,8 +10,9 @@
 #include "board/Ren.h"
 #include "board/Sicho.h"
 #include "engine/Hyoka.h"
-#include "engine/Pending.h"
+#include "engine/shapes/KeimaSoto.h"
 #include "engine/shapes/KeimaTuke.h"
+#include "engine/shapes/KeimaWarikomi.h"
 #include "engine/shapes/ShapeFrame.h"
 
 namespace vorn {

@@ -3,6 +3,7 @@
 #include "board/Basic.h"
 #include "board/Between.h"
 #include "board/Goban.h"
+#include "board/Gun.h"
 #include "board/Ren.h"
 #include "board/Sicho.h"
 #include "engine/Hyoka.h"
@@ -179,6 +180,8 @@ void TShapeYomi::BackTo(int n)
 
 int TShapeYomi::Score(int c) const { return Hyoka(c); }
 
+int TShapeYomi::ScoreReached(int c) const { return Level > 0 ? Hyoka(c) : 0; }
+
 std::optional<int> TShapeYomi::Line(int scorer, std::initializer_list<TYomiMove> moves)
 {
     const int start = Tries();
@@ -200,7 +203,7 @@ int TShapeYomi::ScoreAfter(int scorer, std::initializer_list<TYomiMove> moves)
     const int start = Tries();
     for (const TYomiMove& m : moves)
         Play(m.c, m.p);
-    const int v = Score(scorer);
+    const int v = ScoreReached(scorer);
     BackTo(start);
     return v;
 }
@@ -213,6 +216,12 @@ int KuuOf(Point p)
 {
     const TRen* r = ToruRenAt(p);
     return r == nullptr ? 0 : r->Kuu();
+}
+
+int IsiOf(Point p)
+{
+    const TRen* r = ToruRenAt(p);
+    return r == nullptr ? 0 : r->IsiCount();
 }
 
 Point KuuPointOf(Point p, int i)
@@ -240,5 +249,50 @@ bool CaughtAt(Point p)
     const int k = KuuOf(p);
     return k == 1 || (k == 2 && SichoCheck(p) == 1);
 }
+
+bool Around8Empty(Point p)
+{
+    TIroCounts n;
+    CountAround8(p, n);
+    return n[kAki] == 8;
+}
+
+int PlayScore(int scorer, int c, Point p)
+{
+    TShapeYomi y(TRefusal::GoOn);
+    return y.ScoreAfter(scorer, {{c, p}});
+}
+
+bool IsDeath70At(Point p)
+{
+    const TGun* g = GunAt(p);
+    return g != nullptr && g->IsDeath70() != 0;
+}
+
+bool IsDeath90At(Point p)
+{
+    const TGun* g = GunAt(p);
+    return g != nullptr && g->IsDeath90() != 0;
+}
+
+bool IsWeakAt(Point p)
+{
+    const TGun* g = GunAt(p);
+    return g != nullptr && g->IsWeak();
+}
+
+bool IsDeadAt(Point p)
+{
+    const TGun* g = GunAt(p);
+    return g != nullptr && g->GetDeath() == 1;
+}
+
+int MeAt(Point p)
+{
+    const TGun* g = GunAt(p);
+    return g == nullptr ? 0 : g->GetMe();
+}
+
+bool LadderedAt(Point p) { return ToruRenAt(p) != nullptr && SichoCheck(p) == 1; }
 
 } // namespace vorn

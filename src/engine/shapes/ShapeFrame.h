@@ -67,6 +67,7 @@
 // allocation.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -81,9 +82,9 @@ namespace vorn {
 class TRen;
 
 // The largest box: the 4 x 4 square of the (3,3) shape.
-constexpr int kBoxHigh = 15;
-using TBoxPoints = Arr<Point, 0, kBoxHigh>;
-using TBoxIro = Arr<std::uint8_t, 0, kBoxHigh>;
+constexpr int kShapeBoxHigh = 15;
+using TBoxPoints = Arr<Point, 0, kShapeBoxHigh>;
+using TBoxIro = Arr<std::uint8_t, 0, kShapeBoxHigh>;
 
 // --- Box table ---------------------------------------------------------------
 
@@ -161,6 +162,17 @@ public:
         return FirstOpp(std::span<const int>(cells.begin(), cells.size()));
     }
 
+    // The first of a pattern's role rows, in order, whose cell `at` holds
+    // opp; nullptr when none does.
+    template <class Row, std::size_t N>
+    const Row* FirstOppRow(const Row (&rows)[N], int Row::*at) const
+    {
+        for (const Row& r : rows)
+            if (opp_ != 0 && c(r.*at) == opp_)
+                return &r;
+        return nullptr;
+    }
+
     // The chain at cell i on the current board (nullptr when none), and its
     // liberties (0 when none).
     TRen* Ren(int i) const;
@@ -189,14 +201,14 @@ private:
 
 // A renaming of box cells: cell i of a role view is cell to[i] of the box.
 struct TPerm {
-    Arr<std::int8_t, 0, kBoxHigh> to;
+    Arr<std::int8_t, 0, kShapeBoxHigh> to;
     constexpr int operator[](int i) const { return to[i]; }
 };
 
 constexpr TPerm IdentityPerm()
 {
     TPerm p{};
-    for (int i = 0; i <= kBoxHigh; ++i)
+    for (int i = 0; i <= kShapeBoxHigh; ++i)
         p.to[i] = static_cast<std::int8_t>(i);
     return p;
 }
@@ -302,13 +314,17 @@ public:
 
     // Hyoka(c) of the position reached.
     int Score(int c) const;
+    // The same, but 0 when the reading stands at the game board (none of its
+    // moves stood): the position of the decision is what Hyoka measures
+    // from, and the game board's analysis is left alone.
+    int ScoreReached(int c) const;
     // Plays the moves in order, scores Hyoka(scorer) and takes back exactly
     // what it played.  Under Stop, nullopt when one of them was refused;
     // under GoOn, nullopt only when its first move was refused.
     std::optional<int> Line(int scorer, std::initializer_list<TYomiMove> moves);
-    // Plays the moves on top of what stands, scores Hyoka(scorer) on the
-    // position reached (a refused move is not played) and takes back exactly
-    // what it played.
+    // Plays the moves on top of what stands, scores the position reached as
+    // ScoreReached(scorer) does (a refused move is not played) and takes
+    // back exactly what it played.
     int ScoreAfter(int scorer, std::initializer_list<TYomiMove> moves);
 
 private:
@@ -326,6 +342,8 @@ private:
 int IroOf(Point p);
 // Liberties of the chain at p on the current board, 0 when there is none.
 int KuuOf(Point p);
+// Stones of the chain at p on the current board, 0 when there is none.
+int IsiOf(Point p);
 // Liberty i (1-based) of the chain at p, (0, 0) when there is none.
 Point KuuPointOf(Point p, int i);
 // The ladder status of the chain at p (read when it is not known yet); 0
@@ -336,5 +354,25 @@ int SichoOf(Point p);
 Point SichoTeOf(Point p, int i);
 // The chain at p has one liberty, or two and a ladder catches it.
 bool CaughtAt(Point p);
+// All eight points around p are empty (none off the board).
+bool Around8Empty(Point p);
+// c plays p on the look-ahead boards, Hyoka(scorer) of the position reached
+// (a refused move is not played and the position is read as it stands),
+// and the move is taken back.  UtuHyoka answers 0 for a refused move
+// instead.
+int PlayScore(int scorer, int c, Point p);
+
+// The group of the stone at p on the current board (its analysis must be
+// fresh); false or 0 when there is none.
+bool IsDeath70At(Point p);
+bool IsDeath90At(Point p);
+bool IsWeakAt(Point p);
+// TGun::GetDeath = 1.
+bool IsDeadAt(Point p);
+// The group's eye value.
+int MeAt(Point p);
+// A ladder catches the chain at p (SichoCheck, which stores its answer in
+// the chain); a point without a chain is not caught.
+bool LadderedAt(Point p);
 
 } // namespace vorn

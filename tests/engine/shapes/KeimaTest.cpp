@@ -36,12 +36,7 @@ protected:
     // under reason 5: nothing may be left on the boards.
     static void Run(const char* diagram, int engine, Point a, Point b)
     {
-        PrepareDecision(diagram, engine);
-        KohoKind = kkKankei;
-        const std::uint64_t before = StackHash();
-        KeimaRenraku(a, b);
-        EXPECT_EQ(StackHash(), before);
-        EXPECT_EQ(Level, 0);
+        RunHandler(diagram, engine, a, b, KeimaRenraku);
     }
     static std::string Table()
     {
@@ -57,14 +52,7 @@ protected:
     // nullopt when one is refused.
     static std::optional<int> After(int scorer, std::initializer_list<TYomiMove> moves)
     {
-        TShapeYomi y;
-        bool first = true;
-        for (const TYomiMove& m : moves) {
-            if (!(first ? y.PushPlay(m.c, m.p) : y.Play(m.c, m.p)))
-                return std::nullopt;
-            first = false;
-        }
-        return y.Score(scorer);
+        return ScoreAfter(scorer, moves);
     }
 };
 

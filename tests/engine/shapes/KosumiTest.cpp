@@ -30,12 +30,7 @@ protected:
     // reason 5: nothing may be left on the boards.
     static void Run(const char* diagram, int engine, Point a, Point b, void (*handler)(Point, Point) = KosumiRenraku)
     {
-        PrepareDecision(diagram, engine);
-        KohoKind = kkKankei;
-        const std::uint64_t before = StackHash();
-        handler(a, b);
-        EXPECT_EQ(StackHash(), before);
-        EXPECT_EQ(Level, 0);
+        RunHandler(diagram, engine, a, b, handler);
     }
     // The entry of the candidate at p, 0 when none.
     static int Entry(Point p)

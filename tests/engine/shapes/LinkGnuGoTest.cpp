@@ -43,6 +43,10 @@ const TLinkCase kCases[] = {
     {"knight's move toward the side", 4, {"F4", "G6"}, {"G4"}, "F4", "G6"},
     {"knight's move at the edge", 4, {"B3", "C5"}, {"C3"}, "B3", "C5"},
     {"knight's move, contact at the far end", 4, {"G3", "F5"}, {"F3"}, "G3", "F5"},
+    {"knight's move with a wedge", 4, {"C3", "D5"}, {"D4"}, "C3", "D5"},
+    {"the same, White's", 4, {"D4"}, {"C3", "D5"}, "C3", "D5"},
+    {"knight's move with a stone outside the middle", 4, {"C3", "D5"}, {"B4"}, "C3", "D5"},
+    {"the same, White's", 4, {"B4"}, {"C3", "D5"}, "C3", "D5"},
 };
 
 std::string Diagram(const GnuGo& gg, const TLinkCase& c)

@@ -10,10 +10,16 @@
 #include "board/Rand.h"
 #include "board/Ren.h"
 #include "engine/Koho.h"
+#include "engine/Reading.h"
 
 namespace vorn::test {
 
 bool PlaceShape(int size, std::initializer_list<TShapeCell> cells, Point b, int percent, TShapePlacement& out)
+{
+    return PlaceShape(size, std::vector<TShapeCell>(cells), b, percent, out);
+}
+
+bool PlaceShape(int size, const std::vector<TShapeCell>& cells, Point b, int percent, TShapePlacement& out)
 {
     const int s = Random(8);
     const int own = 1 + Random(2), att = own ^ 3;
@@ -66,6 +72,45 @@ bool PlaceShape(int size, std::initializer_list<TShapeCell> cells, Point b, int 
                 return false;
         }
     return true;
+}
+
+std::string WithStone(const std::string& diagram, Point p, char what)
+{
+    std::string rows;
+    int x = 0, y = 1;
+    for (const char ch : diagram) {
+        if (ch == '.' || ch == 'X' || ch == 'O') {
+            ++x;
+            rows += (x == p.x && y == p.y) ? what : ch;
+        } else if (ch == '\n' && x > 0) {
+            rows += ch;
+            x = 0;
+            ++y;
+        }
+    }
+    return rows;
+}
+
+void RunHandler(const char* diagram, int engine, Point a, Point b, void (*handler)(Point, Point))
+{
+    PrepareDecision(diagram, engine);
+    KohoKind = kkKankei;
+    const std::uint64_t before = StackHash();
+    handler(a, b);
+    EXPECT_EQ(StackHash(), before);
+    EXPECT_EQ(Level, 0);
+}
+
+std::optional<int> ScoreAfter(int scorer, std::initializer_list<TYomiMove> moves)
+{
+    TShapeYomi y;
+    bool first = true;
+    for (const TYomiMove& m : moves) {
+        if (!(first ? y.PushPlay(m.c, m.p) : y.Play(m.c, m.p)))
+            return std::nullopt;
+        first = false;
+    }
+    return y.Score(scorer);
 }
 
 int SweepShapes(int positions, const std::function<bool(std::uint64_t, TShapePlacement&)>& place,

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "board/Point.h"
+#include "engine/shapes/ShapeFrame.h"
 
 namespace vorn::test {
 
@@ -33,6 +35,44 @@ struct TShapePlacement {
 // probability percent / 100.  Seeded by the program's random source.  False
 // when the stones left a chain without liberties (draw again).
 bool PlaceShape(int size, std::initializer_list<TShapeCell> cells, Point b, int percent, TShapePlacement& out);
+bool PlaceShape(int size, const std::vector<TShapeCell>& cells, Point b, int percent, TShapePlacement& out);
+
+// The diagram (rows of '.', 'X', 'O') with a stone of `what` ('X' or 'O')
+// put at p, as compact rows.
+std::string WithStone(const std::string& diagram, Point p, char what);
+
+// The diagram prepared for the engine's colour and the handler called on
+// (a, b) under reason 5: the boards and the level must be as found.
+void RunHandler(const char* diagram, int engine, Point a, Point b, void (*handler)(Point, Point));
+
+// Diagrams shared by the shape tests (9x9).
+// Black's knight's move C7-D5 ((3,7)-(4,5)) with White's contact stone at D7.
+inline constexpr const char* kKnightContact = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . . . . . . .
+    . . X O . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+// Black's large knight's move C7-D4 ((3,7)-(4,4)) with White's stone outside
+// B's line at A's end, E7.
+inline constexpr const char* kLargeKnightFar = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . X . O . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// Hyoka(scorer) after the moves (the first on a new level), all taken back;
+// nullopt when one is refused.
+std::optional<int> ScoreAfter(int scorer, std::initializer_list<TYomiMove> moves);
 
 // Draws `positions` placements with place(seed, out) for seeds 1, 2, ...
 // (false: that seed gives none), prepares each for both colours and calls

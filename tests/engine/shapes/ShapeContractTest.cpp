@@ -22,6 +22,8 @@ TEST_F(ShapeContract, RandomPositions9)
     std::vector<int> calls;
     RunContract(9, 20, 30, 101, &calls);
     RunContract(9, 20, 60, 201, &calls);
+    // Early positions, where stones stand three lines apart.
+    RunContract(9, 20, 20, 401, &calls);
     ExpectAllCalled(calls);
 }
 

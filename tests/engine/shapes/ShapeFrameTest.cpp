@@ -6,6 +6,7 @@
 #include "board/Between.h"
 #include "board/Goban.h"
 #include "board/Ren.h"
+#include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
@@ -267,6 +268,22 @@ TEST_F(ShapeFrameTest, LineScoresAndTakesBack)
     EXPECT_EQ(w, v) << "the refused move is not played, the rest is";
     EXPECT_FALSE(on.Line(kKuro, {{kKuro, Point(1, 7)}, {kSiro, Point(5, 6)}}).has_value());
     EXPECT_EQ(StackHash(), before);
+    EXPECT_EQ(Level, 0);
+}
+
+TEST_F(ShapeFrameTest, ReadingThatStandsNoMoveIsWorthTheGamePosition)
+{
+    // Nothing the reading tried stood: it is the position the decision
+    // started from, worth 0, and the game board's analysis is not redone.
+    PrepareDecision(kCorner, kKuro);
+    const std::uint64_t analyses = AnalyzeCount;
+    TShapeYomi y(TRefusal::GoOn);
+    EXPECT_EQ(y.ScoreAfter(kKuro, {{kKuro, Point(1, 7)}, {kKuro, Point(0, 3)}}), 0);
+    EXPECT_EQ(y.ScoreReached(kSiro), 0);
+    EXPECT_EQ(AnalyzeCount, analyses);
+    // One move that stands is read as usual.
+    const int played = y.ScoreAfter(kKuro, {{kKuro, Point(1, 7)}, {kKuro, Point(5, 5)}});
+    EXPECT_EQ(played, UtuHyoka(kKuro, Point(5, 5)));
     EXPECT_EQ(Level, 0);
 }
 

@@ -5,15 +5,27 @@
 #include <gtest/gtest.h>
 
 #include "engine/shapes/ShapeHarness.h"
+#include "engine/shapes/WideShapes.h"
+#include "engine/shapes/LinkShapes.h"
 
 #include "board/Between.h"
 #include "board/Goban.h"
 #include "engine/Koho.h"
+#include "engine/shapes/Kankei13.h"
+#include "engine/shapes/Kankei5.h"
+#include "engine/shapes/Kankei8.h"
+#include "engine/shapes/Kankei11.h"
+#include "engine/shapes/Kankei4Hokyo.h"
+#include "engine/shapes/KankeiHokyo.h"
+#include "engine/shapes/Kankei4.h"
 #include "engine/shapes/Keima.h"
+#include "engine/shapes/KeimaSoto.h"
 #include "engine/shapes/KeimaTuke.h"
+#include "engine/shapes/KeimaWarikomi.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/shapes/Kosumi.h"
 #include "engine/shapes/LinkUtil.h"
+#include "engine/shapes/Ogeima.h"
 
 namespace vorn::test {
 
@@ -125,6 +137,30 @@ void KeimaTukeValue(Point a, Point b)
     EXPECT_EQ(KohoCount, count) << "KeimaTukeUtu added a candidate";
 }
 
+// The knight's-move families called on the box of every knight's-move pair,
+// whatever stands in it: each reads only the shapes it is given.
+void WedgeOnKnight(Point a, Point b)
+{
+    const TKeimaBox box(a, b);
+    KeimaWarikomi(box.Rs(), box.Cs(), box.att);
+}
+
+void OutsideOnKnight(Point a, Point b)
+{
+    const TKeimaBox box(a, b);
+    KeimaSotoNaka(box.Rs(), box.Ds(), box.Dc(), box.att);
+    KeimaSotoHane(box.Rs(), box.Ds(), box.Dc(), box.att);
+    KeimaSotoHaneSicho(box.Rs(), box.Ds(), box.Dc(), box.att);
+    KeimaSotoTuke(box.Rs(), box.Ds(), box.Dc(), box.att);
+}
+
+// The threat-list reading of a link, asked from both ends.
+void ThreatOnKnight(Point a, Point b)
+{
+    Kankei4Pair(a, b);
+    Kankei4Pair(b, a);
+}
+
 constexpr TContractHandler kHandlers[] = {
     {"JoinedLinkCheck", 2, [](Point a, Point b) { JoinedLinkCheck(a, b); }, 0},
     {"KiriHyoka", 2, KiriAtCrossings, 0},
@@ -139,13 +175,28 @@ constexpr TContractHandler kHandlers[] = {
     {"RyoAtariHyoka", 0, RyoAtariAtStone, 0},
     {"KosumiRenraku", 2, KosumiRenraku, ReasonBits({3, 4}), true},
     {"KosumiHokyo", 2, KosumiHokyo, 0},
-    {"KeimaRenraku", 4, KeimaRenraku, ReasonBits({27}), true},
+    {"KeimaRenraku", 4, KeimaRenraku, ReasonBits({3, 27}), true},
     {"KeimaTuke", 4, KeimaTuke, ReasonBits({27})},
     {"KeimaTukeUtu", 4, KeimaTukeValue, 0},
+    {"Kankei5Utu", 5, Kankei5Utu, 0, true},
+    {"Kankei8Utu", 8, Kankei8Utu, 0, true},
+    {"Kankei13Utu", 13, Kankei13Utu, 0, true},
+    {"Kankei4Hokyo", 4, Kankei4Hokyo, 0},
+    {"Kankei7Utu", 7, Kankei7Utu, ReasonBits({3, 18}), true},
+    {"Kankei7Hokyo", 7, Kankei7Hokyo, 0},
+    {"Kankei11Utu", 11, Kankei11Utu, 0, true},
+    {"KeimaWarikomi", 4, WedgeOnKnight, ReasonBits({3})},
+    {"KeimaSoto", 4, OutsideOnKnight, 0},
+    {"Kankei4Pair", 4, ThreatOnKnight, 0},
 };
 
 constexpr TContractStage kStages[] = {
     {"EmptyThink", EmptyThink, 0},
+    {"KankeiHokyo(1)", [](Point& out) { KankeiHokyo(1, out); }, kkHokyo},
+    {"KankeiHokyo(2)", [](Point& out) { KankeiHokyo(2, out); }, kkHokyo},
+    {"KeimaOgeimaHokyo", KeimaOgeimaHokyo, kkKeimaHokyo},
+    {"KeimaHokyo", KeimaHokyo, kkKeimaHokyo},
+    {"Kankei4Think", Kankei4Think, kkKankei},
 };
 
 // --- Symmetry positions ------------------------------------------------------------
@@ -165,17 +216,126 @@ const char* const kDiagonalCut = R"(
     . . . . . . . . .
     . . . . . . . . .)";
 
-// Black's knight's move (3,7)-(4,5) with White's contact stone at (4,7).
-const char* const kKnightContact = R"(
+// Black's large knight's move C7-D4 ((3,7)-(4,4)) with White's stones inside
+// at C6 and D5: the point beyond B's line at the first step, E6.
+const char* const kOgeimaInside2 = R"(
     . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . O . . . . .
+    . . O . . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// The same with White at D6 and D5: the point on A's line at the second
+// step, C5.
+const char* const kOgeimaInside2Far = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . O . . . . .
+    . . . O . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// The same with White's single stone at D6, diagonally inside from A.
+const char* const kOgeimaNaname = R"(
     . . . . . . . . .
     . . . . . . . . .
     . . . . . . . . .
     . . . X . . . . .
     . . . . . . . . .
-    . . X O . . . . .
+    . . . O . . . . .
+    . . X . . . . . .
     . . . . . . . . .
     . . . . . . . . .)";
+
+// Black's (1,4) shape C7-D3 ((3,7)-(4,3)) with White's stone at the middle of
+// A's line, C5.
+const char* const kKeima14Middle = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . . . . . . .
+    . . O . . . . . .
+    . . . . . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// The same with White's stone outside B's line at the first step, E6.
+const char* const kKeima14Outside = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . O . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// Black's knight's move (3,7)-(4,5) with White's wedge at (4,6).
+const char* const kKnightWedge = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . O . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// The same knight's move with White's stone outside the middle point (3,6).
+const char* const kKnightOutside = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . O . . . . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// Black's knight's move (4,3)-(6,4) with White's (4,2) against (4,3) from
+// outside: the cut behind the contact is read with the owner's block at the
+// far middle point.
+const char* const kKnightOutsideContact = R"(
+    . . . . . . . . .
+    . . . O . . . . .
+    . . . X . . . . .
+    . . . . . X . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+// Black's firm knight's move (4,4)-(5,6); White's (2,5) and (7,5) threaten
+// to push through from a jump away.
+const char* const kKnightThreat = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . O . . . . O . .
+    . . . . X . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+int ThreatPass(std::span<const Point>)
+{
+    Point out;
+    Kankei4Think(out);
+    return 0;
+}
 
 constexpr TSymmetryCase kSymmetry[] = {
     {"KiriHyoka: a cut between two weak stones", R"(
@@ -250,6 +410,18 @@ constexpr TSymmetryCase kSymmetry[] = {
      CallPair<KeimaRenraku>},
     {"KeimaRenraku: the contact pushed", kKnightContact, kSiro, {Point(3, 7), Point(4, 5)},
      CallPair<KeimaRenraku>},
+    {"KeimaRenraku: the wedge answered", kKnightWedge, kKuro, {Point(3, 7), Point(4, 5)}, CallPair<KeimaRenraku>},
+    {"KeimaRenraku: the wedge cut through", kKnightWedge, kSiro, {Point(3, 7), Point(4, 5)}, CallPair<KeimaRenraku>},
+    {"KeimaRenraku: a stone outside the middle point, answered", kKnightOutside, kKuro, {Point(3, 7), Point(4, 5)},
+     CallPair<KeimaRenraku>},
+    {"KeimaRenraku: a stone outside the middle point, cutting", kKnightOutside, kSiro, {Point(3, 7), Point(4, 5)},
+     CallPair<KeimaRenraku>},
+    {"KeimaRenraku: a contact from outside, answered", kKnightOutsideContact, kKuro, {Point(4, 3), Point(6, 4)},
+     CallPair<KeimaRenraku>},
+    {"KeimaRenraku: a contact from outside, cutting", kKnightOutsideContact, kSiro, {Point(4, 3), Point(6, 4)},
+     CallPair<KeimaRenraku>},
+    {"Kankei4Think: the owner's answers", kKnightThreat, kKuro, {}, ThreatPass},
+    {"Kankei4Think: the pushes", kKnightThreat, kSiro, {}, ThreatPass},
     {"KeimaTukeUtu: the push valued", R"(
         . . . . . . . . .
         . . . . . . . . .
@@ -261,6 +433,39 @@ constexpr TSymmetryCase kSymmetry[] = {
         . . . . . . . . .
         . . . . . . . . .)",
      kSiro, {Point(4, 5), Point(5, 3)}, [](std::span<const Point> p) { return KeimaTukeUtu(p[0], p[1]); }},
+    {"Kankei5Utu: the corner, defended", k5Corner, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: the corner, cut", k5Corner, kSiro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: the corner and both its neighbours", k5CornerBoth, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: the corner and one neighbour", k5CornerOne, kSiro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: a midpoint, defended", k5Midpoint, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: a midpoint, cut", k5Midpoint, kSiro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: both midpoints of a side", k5BothMidpoints, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: an end stone with two liberties", k5TwoLiberties, kSiro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: a stone two points from the centre", k5Jump, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei5Utu: stones facing across a side", k5Facing, kKuro, {k5A, k5B}, CallPair<Kankei5Utu>},
+    {"Kankei8Utu: beside a middle point", k8Naka, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: beside a middle point, cut", k8Naka, kSiro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: contact along the long side", k8Tate, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: contact across the short side", k8Yoko, kSiro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: the far corner", k8Kado, kSiro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: beside and past A", k8BesideAndPast, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: one stone beside A's line", k8SotoYoko, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: no stone near", k8Empty, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: the wedge", k8Wedge, kKuro, {k8A, k8B}, CallPair<Kankei8Utu>},
+    {"Kankei8Utu: the wedge and its ladder", k8WedgeLadder, kSiro, {k8LadderA, k8LadderB}, CallPair<Kankei8Utu>},
+    {"Kankei13Utu: beside the diagonal", k13Kata, kKuro, {k13A, k13B}, CallPair<Kankei13Utu>},
+    {"Kankei13Utu: on a side, cut", k13Side, kSiro, {k13A, k13B}, CallPair<Kankei13Utu>},
+    {"Kankei13Utu: on a corner", k13Kado, kSiro, {k13A, k13B}, CallPair<Kankei13Utu>},
+    {"Kankei7Utu: two stones inside, the point beyond B's line", kOgeimaInside2, kKuro, {Point(3, 7), Point(4, 4)},
+     CallPair<Kankei7Utu>},
+    {"Kankei7Utu: two stones inside, the point on A's line", kOgeimaInside2Far, kSiro, {Point(3, 7), Point(4, 4)},
+     CallPair<Kankei7Utu>},
+    {"Kankei7Utu: the join beside A", kOgeimaNaname, kKuro, {Point(3, 7), Point(4, 4)}, CallPair<Kankei7Utu>},
+    {"Kankei7Hokyo: the attacker outside at A's end", kLargeKnightFar, kSiro, {Point(3, 7), Point(4, 4)},
+     CallPair<Kankei7Hokyo>},
+    {"Kankei11Utu: the attacker in the middle", kKeima14Middle, kKuro, {Point(3, 7), Point(4, 3)},
+     CallPair<Kankei11Utu>},
+    {"Kankei11Utu: the attacker outside", kKeima14Outside, kSiro, {Point(3, 7), Point(4, 3)}, CallPair<Kankei11Utu>},
 };
 
 } // namespace
