@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
-  qt6-multimedia-dev
+  qt6-multimedia-dev qt6-translations-l10n
   fonts-noto-cjk
   gnugo
 )

@@ -5,20 +5,10 @@
 
 namespace vorn {
 
-namespace {
-
-std::array<std::string*, 11> HeaderStrings()
-{
-    return {&KifuGameName,    &KifuDate,        &KifuPlace,    &KifuKomi,     &KifuResult,   &KifuBlackPlayer,
-            &KifuWhitePlayer, &KifuBlackKyu,    &KifuWhiteKyu, &KifuBlackTime, &KifuWhiteTime};
-}
-
-} // namespace
-
 TGameKeep::TGameKeep()
     : size_(BoardSize), handicap_(Handicap), ban_(GobanLv[0]->Ban), tejun_(GobanLv[0]->Tejun), haiti_(HaitiBan)
 {
-    const auto strings = HeaderStrings();
+    const auto strings = KifuGameStrings();
     for (std::size_t i = 0; i < strings.size(); ++i)
         header_[i] = *strings[i];
 }
@@ -53,7 +43,7 @@ void TGameKeep::Restore() const
     b.Ban = ban_;
     b.Tejun = tejun_;
     HaitiBan = haiti_;
-    const auto strings = HeaderStrings();
+    const auto strings = KifuGameStrings();
     for (std::size_t i = 0; i < strings.size(); ++i)
         *strings[i] = header_[i];
     b.RenMake();

@@ -23,6 +23,7 @@ void TShellHooks::HaitiIsi(int colour, int x, int y)
 {
     if (x < 1 || y < 1 || x > BoardSize || y > BoardSize || colour < 0 || colour > 2)
         return;
+    GobanLv[0]->Tejun.AddHaiti(x, y, colour, HaitiBan[x][y]);
     HaitiBan[x][y] = static_cast<unsigned char>(colour);
     GobanLv[0]->SetIro(x, y, colour);
 }
@@ -56,6 +57,12 @@ std::string KifuWhiteKyu;
 std::string KifuBlackTime;
 std::string KifuWhiteTime;
 Grid<unsigned char, 1, 19> HaitiBan{};
+
+std::array<std::string*, 11> KifuGameStrings()
+{
+    return {&KifuGameName,    &KifuDate,     &KifuPlace,    &KifuKomi,      &KifuResult,   &KifuBlackPlayer,
+            &KifuWhitePlayer, &KifuBlackKyu, &KifuWhiteKyu, &KifuBlackTime, &KifuWhiteTime};
+}
 std::string ExeDir = "./";
 unsigned char KifuRecOn = 0;
 std::string KifuRecName = "./bug.ig1";
@@ -103,8 +110,7 @@ void HooksReset()
     SakiyomiMode = 1;
     YomiSikatuMode = 1;
     VsComputerMode = 0;
-    for (std::string* t : {&KifuGameName, &KifuDate, &KifuPlace, &KifuKomi, &KifuResult, &KifuBlackPlayer,
-                           &KifuWhitePlayer, &KifuBlackKyu, &KifuWhiteKyu, &KifuBlackTime, &KifuWhiteTime})
+    for (std::string* t : KifuGameStrings())
         t->clear();
     FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
     ExeDir = "./";

@@ -4,6 +4,7 @@
 // hooks and writes the flags.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "board/Array.h"
@@ -96,6 +97,8 @@ extern std::string KifuBlackKyu;
 extern std::string KifuWhiteKyu;
 extern std::string KifuBlackTime;
 extern std::string KifuWhiteTime;
+// The eleven game strings, in the order above.
+std::array<std::string*, 11> KifuGameStrings();
 
 // Setup stones of the current record, [x][y]: 0 none, 1 black, 2 white.
 extern Grid<unsigned char, 1, 19> HaitiBan;

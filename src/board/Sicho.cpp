@@ -42,6 +42,15 @@ void SichoReset()
 
 namespace {
 
+// Lines stored by RecordLine since the start: a try that fails drops the
+// caught line it stored itself.
+int sichoStored = 0;
+
+// SichoRecord; `refused` is the defender's last reply tried when the board
+// refused it (it then stands in the line, which ends with the chain's
+// liberty), else (0, 0).
+void RecordLine(std::uint8_t r, Point refused);
+
 inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
 
 // The chain at p on the board of the current level; nullptr off the board or
@@ -434,11 +443,18 @@ std::uint8_t SichoYomi(Point p)
         if ((passFirst && b.CheckUtu(att, a.x, a.y) != kUtuOk) || !YomiUtu(att, a))
             continue;
         ++SichoDepth;
+        const int stored = sichoStored;
         const int k = SichoNigeList(p, replies);
-        // Every reply must be caught; a reply that cannot be played is.
+        // Every reply must be caught; a reply that cannot be played is, and
+        // the chain's liberty then captures it.
         int caught = 0;
+        Point refused;
         for (int j = 1; j <= k; ++j) {
+            refused = Point();
             if (!YomiUtu(def, replies[j])) {
+                refused = replies[j];
+                TRen* in = b.RenList.RenAtPt(p);
+                SichoToruPt = in != nullptr && in->Kuu() == 1 ? in->GetKuu(1) : refused;
                 ++caught;
                 continue;
             }
@@ -449,7 +465,9 @@ std::uint8_t SichoYomi(Point p)
             ++caught;
         }
         if (caught == k)
-            SichoRecord(1);
+            RecordLine(1, refused);
+        else if (SichoLastResult == 1 && sichoStored != stored)
+            SichoYomiCount = 0; // the caught line stored inside a failed try
         YomiModosu();
         --SichoDepth;
         if (caught == k)
@@ -487,19 +505,25 @@ int SichoNigeList(Point p, Arr<Point, 1, 4>& list)
     return n;
 }
 
-void SichoRecord(std::uint8_t r)
+void SichoRecord(std::uint8_t r) { RecordLine(r, Point()); }
+
+namespace {
+
+void RecordLine(std::uint8_t r, Point refused)
 {
     // One line per result: the first stays while the reading unwinds.
     if (r == SichoLastResult && SichoDepth + 1 < SichoYomiCount)
         return;
     SichoLastResult = r;
+    ++sichoStored;
     if (SichoBaseLevel < 1 || SichoBaseLevel > kMaxLevel)
         return;
     // The record keeps the points of moves taken back until they are played
     // over, so the line reaches past the current move: the last reply tried
-    // (and for an escape the attacker's last try before it).
+    // (and for an escape the attacker's last try before it).  A reply the
+    // board refused was never played: it comes from the reading instead.
     const TTejun& t = GobanLv[SichoBaseLevel]->Tejun;
-    int count = t.Current() + 1 + (r == 0 ? 1 : 0);
+    int count = t.Current() + (r == 0 ? 2 : refused.x == 0 ? 1 : 0);
     int from = 1;
     if (t.GetTe(1).x == 0) {
         from = 2; // the pass that let the attacker move first
@@ -513,10 +537,14 @@ void SichoRecord(std::uint8_t r)
             break; // nothing was ever played there
         SichoYomiTejun[++su] = q;
     }
+    if (r == 1 && refused.x != 0 && su < kMaxSichoYomi)
+        SichoYomiTejun[++su] = refused;
     SichoYomiCount = su;
     if (r == 1 && SichoYomiCount < kMaxSichoYomi)
         SichoYomiTejun[++SichoYomiCount] = SichoToruPt;
 }
+
+} // namespace
 
 std::uint8_t SichoCheck(Point p)
 {

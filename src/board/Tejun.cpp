@@ -75,6 +75,7 @@ void TTejun::Clear()
     CurrentNo = 0;
     LastNo = 0;
     FirstIro = 0;
+    HaitiList.clear();
     ToruX.clear();
     ToruY.clear();
     ToruStart[1] = 0;
@@ -139,6 +140,10 @@ void TTejun::Truncate(int n)
         Comments[k].clear();
         Marks[k].clear();
     }
+    // Setup stones stay on the board: they now follow the last move kept.
+    for (THaiti& h : HaitiList)
+        if (h.te >= n)
+            h.te = n - 1;
     ToruX.resize(ToruStart[n]);
     ToruY.resize(ToruStart[n]);
     LastNo = n - 1;
@@ -169,6 +174,17 @@ void TTejun::SetMarks(int n, const std::vector<TMark>& marks)
     Marks[n] = marks;
     if (n > HighNo)
         HighNo = n;
+}
+
+void TTejun::AddHaiti(int x, int y, int c, int was)
+{
+    THaiti h;
+    h.te = CurrentNo;
+    h.x = static_cast<std::uint8_t>(x);
+    h.y = static_cast<std::uint8_t>(y);
+    h.iro = static_cast<std::uint8_t>(c);
+    h.was = static_cast<std::uint8_t>(was);
+    HaitiList.push_back(h);
 }
 
 } // namespace vorn

@@ -19,6 +19,17 @@ struct TMark {
     std::uint8_t y = 0;
 };
 
+// A setup stone placed in the course of the record (colour 0: the point
+// cleared), after move `te` (0: before the first move); `was` is what the
+// placement grid held at the point before.
+struct THaiti {
+    int te = 0;
+    std::uint8_t x = 0;
+    std::uint8_t y = 0;
+    std::uint8_t iro = 0;
+    std::uint8_t was = 0;
+};
+
 class TTejun {
 public:
     TTejun();
@@ -47,6 +58,8 @@ public:
     const std::string& MarkText(int n, int i) const;
     Point MarkPoint(int n, int i) const;
     const std::vector<TMark>& GetMarks(int n) const { return Marks[n]; }
+    // The setup stones in the order they were placed.
+    const std::vector<THaiti>& GetHaiti() const { return HaitiList; }
 
     // Changes.
     // Empties the record; the first colour goes back to the handicap's.
@@ -64,6 +77,8 @@ public:
     void SetComment(int n, const std::string& text);
     void AddMark(int n, const std::string& label, int x, int y);
     void SetMarks(int n, const std::vector<TMark>& marks);
+    // A setup stone of colour c (0 clears) at (x, y) after the current move.
+    void AddHaiti(int x, int y, int c, int was);
 
 private:
     int CurrentNo = 0;
@@ -79,6 +94,7 @@ private:
     Arr<int, 1, 2> HamaSu{};
     Arr<std::string, 0, kMaxTe> Comments;
     Arr<std::vector<TMark>, 1, kMaxTe> Marks;
+    std::vector<THaiti> HaitiList;
     // Highest move number whose entries may be non-empty (bounds the work of Clear).
     int HighNo = 0;
 };

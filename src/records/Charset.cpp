@@ -125,6 +125,39 @@ std::string FromUtf8(const std::string& text, const std::string& charset)
     return Convert(text, "UTF-8", to);
 }
 
+bool UnicodeText(const std::string& bytes, std::string& utf8)
+{
+    const auto starts = [&bytes](const char* head, std::size_t n) { return bytes.compare(0, n, head, n) == 0; };
+    if (starts("\xEF\xBB\xBF", 3)) {
+        utf8 = bytes.substr(3);
+        if (!IsValidUtf8(utf8))
+            utf8 = Convert(utf8, "UTF-8", "UTF-8");
+        return true;
+    }
+    // Byte-order marks, the longer ones first; UTF-16 without a mark.
+    static const struct {
+        const char* head;
+        std::size_t size;
+        std::size_t mark;
+        const char* from;
+    } kForms[] = {
+        {"\xFF\xFE\0\0", 4, 4, "UTF-32LE"}, {"\0\0\xFE\xFF", 4, 4, "UTF-32BE"}, {"\xFF\xFE", 2, 2, "UTF-16LE"},
+        {"\xFE\xFF", 2, 2, "UTF-16BE"},      {"(\0", 2, 0, "UTF-16LE"},          {"\0(", 2, 0, "UTF-16BE"},
+    };
+    const char* from = nullptr;
+    std::size_t mark = 0;
+    for (const auto& f : kForms)
+        if (starts(f.head, f.size)) {
+            from = f.from;
+            mark = f.mark;
+            break;
+        }
+    if (from == nullptr)
+        return false;
+    utf8 = Convert(bytes.substr(mark), from, "UTF-8");
+    return true;
+}
+
 int Utf8CharLen(unsigned char b)
 {
     if (b >= 0xC2 && b <= 0xDF)

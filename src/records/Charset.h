@@ -40,6 +40,11 @@ std::string FromUtf8(const std::string& text, const std::string& charset);
 inline std::string SjisToUtf8(const std::string& bytes) { return ToUtf8(bytes, "CP932"); }
 inline std::string Utf8ToSjis(const std::string& text) { return FromUtf8(text, "CP932"); }
 
+// A text that announces its Unicode form, with a byte-order mark (UTF-8,
+// UTF-16 or UTF-32) or as UTF-16 whose first character is "(", in UTF-8
+// (the mark left out); false for any other bytes.
+bool UnicodeText(const std::string& bytes, std::string& utf8);
+
 bool IsValidUtf8(const std::string& bytes);
 // Length of the UTF-8 sequence that starts with byte b (1 for a stray byte).
 int Utf8CharLen(unsigned char b);

@@ -247,6 +247,10 @@ void KifuApplyBoard(const TKifuRecord& record)
 
 void KifuApply(const TKifuRecord& record)
 {
+    // Each record starts from an empty header: no field of the game shown
+    // before stays with it.
+    for (std::string* s : KifuGameStrings())
+        s->clear();
     for (const auto& [target, value] : record.header)
         *target = value;
 
@@ -343,6 +347,9 @@ void KifuApply(const TKifuRecord& record)
         if (full)
             break;
     }
+
+    if (KifuKomi.empty())
+        KifuKomi = Handicap == 0 ? "6.5" : "0";
 
     std::string report = record.note;
     auto line = [&report](const std::string& text) {

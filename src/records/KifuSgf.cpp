@@ -1,5 +1,6 @@
 #include "records/KifuSgf.h"
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -165,9 +166,14 @@ bool KifuSgfMark(const TSgfProp& prop, int size, const std::string& charset, TKi
     return true;
 }
 
-bool KifuParseSgf(const std::string& bytes, TKifuRecord& record, std::string& why)
+bool KifuParseSgf(const std::string& fileBytes, TKifuRecord& record, std::string& why)
 {
-    const std::string charset = SgfCharset(bytes);
+    // A file in UTF-16 (or with a byte-order mark) is read as its UTF-8
+    // text, whatever its CA says.
+    std::string unicode;
+    const bool decoded = UnicodeText(fileBytes, unicode);
+    const std::string& bytes = decoded ? unicode : fileBytes;
+    const std::string charset = decoded ? std::string("UTF-8") : SgfCharset(bytes);
     std::vector<TSgfNode> line;
     if (!KifuSgfParse(bytes, CharsetByteKind(charset), line, why))
         return false;
@@ -294,40 +300,92 @@ bool KifuParseSgf(const std::string& bytes, TKifuRecord& record, std::string& wh
     return true;
 }
 
+namespace {
+
+// The setup of one node: per point its last colour, as AB, AW and AE lists
+// (points row by row).
+std::string SetupNode(const Grid<int, 1, 19>& node)
+{
+    std::string lists[3] = {"AE", "AB", "AW"};
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x)
+            if (node[x][y] >= kAki)
+                lists[node[x][y]] += "[" + PointLetters(x, y) + "]";
+    std::string out;
+    for (int c : {kKuro, kSiro, kAki})
+        if (lists[c].size() > 2)
+            out += lists[c];
+    return out;
+}
+
+// The handicap the record shows: the board's own, or, for a game whose
+// handicap stones were placed freely (black setup stones only before the
+// first move, and Black passes first), the number of those stones.
+int HandicapCount(const Grid<unsigned char, 1, 19>& root)
+{
+    if (Handicap >= 2)
+        return Handicap;
+    const TTejun& t = GobanLv[0]->Tejun;
+    if (t.Last() < 2 || t.GetTe(1).x != 0 || t.TeColor(1) != kKuro)
+        return 0;
+    int black = 0;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            if (root[x][y] == kSiro)
+                return 0;
+            black += root[x][y] == kKuro ? 1 : 0;
+        }
+    return black >= 2 ? black : 0;
+}
+
+} // namespace
+
 std::string KifuSgfText()
 {
     const TKifuHeader h = Shell().GameInfoFields();
     const TTejun& t = GobanLv[0]->Tejun;
     const std::string eol = "\r\n";
-    std::string out = "(;" + eol;
-    out += "GM[1]FF[4]CA[UTF-8]" + eol;
-    out += "SZ[" + std::to_string(BoardSize) + "]" + eol;
-    out += "HA[" + std::to_string(Handicap) + "]" + eol;
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"GN", &h.GameName},  {"DT", &h.Date},     {"PC", &h.Place},    {"PB", &h.BlackPlayer},
-        {"PW", &h.WhitePlayer}, {"BR", &h.BlackKyu}, {"WR", &h.WhiteKyu}, {"KM", &h.Komi},
-        {"RE", &h.Result},
-    };
-    for (const auto& [id, value] : fields)
-        out += std::string(id) + "[" + Escape(*value) + "]" + eol;
-    out += "TM[]" + eol;
-    out += "BL[" + Escape(h.BlackTime) + "]" + eol;
-    out += "WL[" + Escape(h.WhiteTime) + "]" + eol;
-    if (t.HasComment(0))
-        out += "C[" + Escape(t.GetComment(0)) + "]" + eol;
 
-    // Setup stones, row by row, with the handicap stones among the black ones.
-    Grid<unsigned char, 1, 19> setup = HaitiBan;
+    // Setup stones placed after a move go into a node of their own behind
+    // that move (those left behind deleted moves, behind the last one); the
+    // root holds what the placement grid held before any of them.
+    const std::vector<THaiti>& later = t.GetHaiti();
+    auto nodeOf = [&t](const THaiti& e) { return std::min(e.te, t.Last()); };
+    Grid<unsigned char, 1, 19> root = HaitiBan;
+    Grid<unsigned char, 1, 19> seen{};
+    for (const THaiti& e : later)
+        if (nodeOf(e) >= 1 && seen[e.x][e.y] == 0) {
+            seen[e.x][e.y] = 1;
+            root[e.x][e.y] = e.was;
+        }
+    // The handicap stones are among the black ones.
     Arr<Point, 1, kMaxHandicapStones> stones;
     const int n = HandicapPoints(BoardSize, Handicap, stones);
     for (int i = 1; i <= n; ++i)
-        setup[stones[i].x][stones[i].y] = kKuro;
+        root[stones[i].x][stones[i].y] = kKuro;
+
+    std::string out = "(;" + eol;
+    out += "GM[1]FF[4]CA[UTF-8]" + eol;
+    out += "SZ[" + std::to_string(BoardSize) + "]" + eol;
+    if (const int ha = HandicapCount(root); ha >= 2)
+        out += "HA[" + std::to_string(ha) + "]" + eol;
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"GN", &h.GameName},  {"DT", &h.Date},     {"PC", &h.Place},    {"PB", &h.BlackPlayer},
+        {"PW", &h.WhitePlayer}, {"BR", &h.BlackKyu}, {"WR", &h.WhiteKyu}, {"KM", &h.Komi},
+        {"RE", &h.Result}, {"BL", &h.BlackTime}, {"WL", &h.WhiteTime},
+    };
+    for (const auto& [id, value] : fields)
+        if (!value->empty())
+            out += std::string(id) + "[" + Escape(*value) + "]" + eol;
+    if (t.HasComment(0))
+        out += "C[" + Escape(t.GetComment(0)) + "]" + eol;
+
     std::string ab = "AB", aw = "AW";
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            if (setup[x][y] == kKuro)
+            if (root[x][y] == kKuro)
                 ab += "[" + PointLetters(x, y) + "]";
-            else if (setup[x][y] == kSiro)
+            else if (root[x][y] == kSiro)
                 aw += "[" + PointLetters(x, y) + "]";
         }
     if (ab.size() > 2)
@@ -341,6 +399,14 @@ std::string KifuSgfText()
         buffer += t.TeColor(m) == kKuro ? ";B[" : ";W[";
         buffer += (p.x == 0 ? std::string("tt") : PointLetters(p.x, p.y)) + "]";
         const bool marked = t.MarkCount(m) > 0;
+        Grid<int, 1, 19> setup;
+        FillGrid<int, 1, 19>(setup, -1);
+        bool setupHere = false;
+        for (const THaiti& e : later)
+            if (nodeOf(e) == m) {
+                setup[e.x][e.y] = e.iro;
+                setupHere = true;
+            }
         if (marked || t.HasComment(m)) {
             out += buffer + eol;
             buffer.clear();
@@ -371,10 +437,12 @@ std::string KifuSgfText()
             }
             if (t.HasComment(m))
                 out += "C[" + Escape(t.GetComment(m)) + "]" + eol;
-        } else if (buffer.size() >= 60) {
+        } else if (buffer.size() >= 60 || setupHere) {
             out += buffer + eol;
             buffer.clear();
         }
+        if (setupHere)
+            out += ";" + SetupNode(setup) + eol;
     }
     out += buffer + ")" + eol;
     return out;

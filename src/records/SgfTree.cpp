@@ -14,6 +14,7 @@ bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c =
 constexpr std::size_t kMaxNodes = 100000;
 
 std::string EndsEarly() { return Msg("the file ends before the record is complete", "記録が途中で切れています"); }
+std::string Unexpected() { return Msg("unexpected text between properties", "プロパティの間に不正な文字があります"); }
 } // namespace
 
 void TKifuFile::SkipBlanks()
@@ -86,15 +87,78 @@ bool KifuSgfNextValue(TKifuFile& f)
     return !f.AtEnd() && f.Peek() == '[';
 }
 
+namespace {
+
+enum class TNodeEnd { Next, FileEnd, Broken };
+
+// The properties of one node, from the read position (behind its ";") to the
+// next ";", "(" or ")".  The file may end between two properties (FileEnd);
+// a property cut short or text that is no property breaks the node.
+TNodeEnd ReadNode(TKifuFile& f, bool keep, TSgfNode& node, std::string& why)
+{
+    for (;;) {
+        f.SkipBlanks();
+        if (f.AtEnd())
+            return TNodeEnd::FileEnd;
+        const unsigned char d = f.Peek();
+        if (d == ';' || d == '(' || d == ')')
+            return TNodeEnd::Next;
+        TSgfProp prop;
+        prop.id = KifuSgfReadId(f);
+        f.SkipBlanks();
+        if (f.AtEnd()) {
+            why = EndsEarly();
+            return TNodeEnd::Broken;
+        }
+        if (f.Peek() != '[') {
+            why = Unexpected();
+            return TNodeEnd::Broken;
+        }
+        do {
+            std::string v;
+            if (!KifuSgfReadValue(f, v)) {
+                why = EndsEarly();
+                return TNodeEnd::Broken;
+            }
+            if (keep)
+                prop.values.push_back(std::move(v));
+        } while (KifuSgfNextValue(f));
+        if (keep && !prop.id.empty())
+            node.props.push_back(std::move(prop));
+    }
+}
+
+// The root node of the first game, read with the given byte kind.
+bool RootNode(const std::string& bytes, TByteKind kind, TSgfNode& root)
+{
+    TKifuFile f(bytes, kind);
+    while (!f.AtEnd() && f.Peek() != '(')
+        ++f.pos;
+    if (f.AtEnd())
+        return false;
+    ++f.pos;
+    f.SkipBlanks();
+    if (!f.AtEnd() && f.Peek() == ';')
+        ++f.pos;
+    std::string why;
+    return ReadNode(f, true, root, why) != TNodeEnd::Broken;
+}
+
+} // namespace
+
 std::string SgfCharset(const std::string& bytes)
 {
-    for (std::size_t i = bytes.find("CA["); i != std::string::npos; i = bytes.find("CA[", i + 1)) {
-        if (i > 0 && std::isalpha(static_cast<unsigned char>(bytes[i - 1])))
+    // CA counts only as a property of the root node.  The root is read with
+    // each way of splitting bytes, so that a double-byte name before CA that
+    // ends in "\" hides nothing.
+    for (TByteKind kind : {TByteKind::Single, TByteKind::ShiftJis, TByteKind::DoubleByte}) {
+        TSgfNode root;
+        if (!RootNode(bytes, kind, root))
             continue;
-        const std::size_t end = bytes.find(']', i + 3);
-        if (end == std::string::npos || end - i > 40)
+        const TSgfProp* ca = root.Find("CA");
+        if (ca == nullptr || ca->values.empty())
             continue;
-        const std::string name = CharsetCanonical(bytes.substr(i + 3, end - i - 3));
+        const std::string name = CharsetCanonical(ca->values.front());
         if (CharsetKnown(name))
             return name;
         break;
@@ -119,10 +183,15 @@ bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode
         bool hasChild;
     };
     std::vector<TOpen> open;
-    const std::string unexpected = Msg("unexpected text between properties", "プロパティの間に不正な文字があります");
+    // A node that other programs start without its ";" (a property right
+    // behind the "(").
+    bool bareNode = false;
     for (;;) {
         KifuFile.SkipBlanks();
         if (KifuFile.AtEnd()) {
+            // The closing ")" missing: what was read is the record.
+            if (!mainLine.empty())
+                return true;
             why = EndsEarly();
             return false;
         }
@@ -138,7 +207,9 @@ bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode
                 why = EndsEarly();
                 return false;
             }
-            if (KifuFile.Peek() != ';') {
+            const unsigned char n = KifuFile.Peek();
+            bareNode = n >= 'A' && n <= 'Z';
+            if (n != ';' && !bareNode) {
                 why = Msg("a variation without a node", "ノードのない変化があります");
                 return false;
             }
@@ -147,54 +218,29 @@ bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode
             ++KifuFile.pos;
             if (open.empty())
                 return true;
-        } else if (c == ';') {
+        } else if (c == ';' || bareNode) {
             if (open.back().hasChild) {
                 why = Msg("a node follows a variation", "変化の後にノードがあります");
                 return false;
             }
-            ++KifuFile.pos;
+            if (!bareNode)
+                ++KifuFile.pos;
+            bareNode = false;
             const bool keep = open.back().onMain;
             TSgfNode node;
-            for (;;) {
-                KifuFile.SkipBlanks();
-                if (KifuFile.AtEnd()) {
-                    why = EndsEarly();
-                    return false;
-                }
-                const unsigned char d = KifuFile.Peek();
-                if (d == ';' || d == '(' || d == ')')
-                    break;
-                TSgfProp prop;
-                prop.id = KifuSgfReadId(KifuFile);
-                KifuFile.SkipBlanks();
-                if (KifuFile.AtEnd()) {
-                    why = EndsEarly();
-                    return false;
-                }
-                if (KifuFile.Peek() != '[') {
-                    why = unexpected;
-                    return false;
-                }
-                do {
-                    std::string v;
-                    if (!KifuSgfReadValue(KifuFile, v)) {
-                        why = EndsEarly();
-                        return false;
-                    }
-                    if (keep)
-                        prop.values.push_back(std::move(v));
-                } while (KifuSgfNextValue(KifuFile));
-                if (keep && !prop.id.empty())
-                    node.props.push_back(std::move(prop));
-            }
+            const TNodeEnd end = ReadNode(KifuFile, keep, node, why);
+            if (end == TNodeEnd::Broken)
+                return false;
             if (keep)
                 mainLine.push_back(std::move(node));
             if (mainLine.size() > kMaxNodes) {
                 why = Msg("far more nodes than a game record holds", "棋譜としてはノードが多すぎます");
                 return false;
             }
+            if (end == TNodeEnd::FileEnd)
+                return true; // the first node read is the root, on the main line
         } else {
-            why = unexpected;
+            why = Unexpected();
             return false;
         }
     }

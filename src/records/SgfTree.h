@@ -49,14 +49,18 @@ bool KifuSgfReadValue(TKifuFile& f, std::string& value);
 // values are allowed).
 bool KifuSgfNextValue(TKifuFile& f);
 
-// The character set an SGF file is written in: its CA property when iconv
-// knows it, else UTF-8 when the bytes are valid UTF-8, else CP932.
+// The character set an SGF file is written in: the CA property of its root
+// node when iconv knows it, else UTF-8 when the bytes are valid UTF-8, else
+// CP932.
 std::string SgfCharset(const std::string& bytes);
 
 // Parses the first game of a collection and answers the nodes of its main
 // line (the first variation at every branch), root first.  Bytes before the
-// first "(" are skipped, as is everything after the first game.  False with
-// a reason when the tree is broken or ends early.
+// first "(" are skipped, as is everything after the first game.  As other
+// readers do, a node may start without its ";" right behind a "(", and a
+// file that ends between two properties or nodes (its closing ")" missing)
+// is read as far as it goes.  False with a reason when the tree is broken or
+// ends inside a property.
 bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode>& mainLine, std::string& why);
 
 } // namespace vorn

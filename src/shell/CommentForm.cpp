@@ -25,9 +25,7 @@ TCommntForm::TCommntForm(QWidget* parent, TCommntF& model) : QMainWindow(parent,
     connect(Font, &QAction::triggered, this, [this] { FontClick(); });
     connect(Memo1->document(), &QTextDocument::contentsChange, this,
             [this](int position, int removed, int added) { ContentsChanged(position, removed, added); });
-    model_.FormActivate();
-    setWindowTitle(QString::fromStdString(model_.Caption));
-    Font->setText(QString::fromStdString(model_.FontCaption));
+    Recaption();
     SideGeometryApply(*this, model_.Geometry);
     FontApply();
 }
@@ -107,13 +105,17 @@ void TCommntForm::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
+void TCommntForm::Recaption()
+{
+    model_.FormActivate();
+    setWindowTitle(QString::fromStdString(model_.Caption));
+    Font->setText(QString::fromStdString(model_.FontCaption));
+}
+
 bool TCommntForm::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate) {
-        model_.FormActivate();
-        setWindowTitle(QString::fromStdString(model_.Caption));
-        Font->setText(QString::fromStdString(model_.FontCaption));
-    }
+    if (e->type() == QEvent::WindowActivate)
+        Recaption();
     return QMainWindow::event(e);
 }
 

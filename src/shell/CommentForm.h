@@ -24,6 +24,8 @@ public:
     void Push();
     // The place and font into the logic, for the settings written at exit.
     void StoreGeometry();
+    // The caption and the menu in the selected language.
+    void Recaption();
     // Runs the font dialog; the chosen font is the text box's.
     void FontClick();
     QPlainTextEdit* Memo() const { return Memo1; }

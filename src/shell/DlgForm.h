@@ -46,6 +46,9 @@ public:
 
     // Shows the logic's controls and caption.
     void Sync();
+    // As when the dialog becomes the active window: the logic's activation,
+    // then Sync.
+    void Refresh() { Activated(); }
     QWidget* Control(const std::string& name) const;
     // Runs the click handler of a control, as the user's click does.
     void ClickControl(const std::string& name);

@@ -100,6 +100,9 @@ bool TFileMenu::RecordRead(const std::string& fileName)
     ctl_.ParamFile = fileName;
     ctl_.view_.CommentShow();
     ctl_.Nav.ButtonsUpdate();
+    // The move label shows the last move, a pass included.
+    ctl_.TjnInfoShow();
+    MarkSaved();
     return true;
 }
 
@@ -184,7 +187,48 @@ bool TFileMenu::RecordWrite(const std::string& fileName)
 {
     // A comment being typed belongs to the record that is written.
     ctl_.view_.CommentSave();
-    return KifuSave(fileName);
+    if (!KifuSave(fileName))
+        return false;
+    MarkSaved();
+    return true;
+}
+
+namespace {
+
+std::vector<Point> RecordMoves()
+{
+    const TTejun& t = GobanLv[0]->Tejun;
+    std::vector<Point> moves;
+    moves.reserve(static_cast<std::size_t>(t.Last()));
+    for (int n = 1; n <= t.Last(); ++n)
+        moves.push_back(t.GetTe(n));
+    return moves;
+}
+
+} // namespace
+
+void TFileMenu::MarkSaved() { savedMoves_ = RecordMoves(); }
+
+bool TFileMenu::MovesSaved() const { return GobanLv[0]->Tejun.Last() == 0 || RecordMoves() == savedMoves_; }
+
+bool TFileMenu::CloseAsked()
+{
+    if (MovesSaved() || ctl_.Thinking == 1)
+        return true;
+    switch (ctl_.prompt_.SaveDiscardCancel(
+        Msg("The moves of this game are not saved. Save them before VORN ends?",
+            "この対局の手順は保存されていません。終了する前に保存しますか？"))) {
+    case TPrompt::anDiscard: return true;
+    case TPrompt::anCancel: return false;
+    case TPrompt::anSave: break;
+    }
+    // Saved under the record's name, else under one asked for; a save that
+    // did not happen keeps the window open.
+    if (ctl_.ParamFile.empty())
+        SaveUnderAskedName();
+    else
+        RecordWrite(ctl_.ParamFile);
+    return MovesSaved();
 }
 
 void TFileMenu::mnuSaveClick()
@@ -202,6 +246,11 @@ void TFileMenu::mnuSaveAsClick()
 {
     if (GameInfoLock == 1 || ctl_.Thinking == 1)
         return;
+    SaveUnderAskedName();
+}
+
+void TFileMenu::SaveUnderAskedName()
+{
     TFileQuery query;
     query.save = true;
     query.filter = KifuSaveFilter(Language);

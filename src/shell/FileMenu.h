@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "board/Point.h"
+
 namespace vorn {
 
 class TMainCtl;
@@ -60,23 +62,36 @@ public:
     // A record has been read onto board 0: the game dialog shows it, and
     // the game or the replay starts from there.
     void KifuOpened();
+    // Reads a record onto board 0, laid out for its board size before its
+    // stones; a running game stops only once the file has been found
+    // readable.  False after the reader's report.
+    bool RecordRead(const std::string& fileName);
 
     // The last text diagram written; kept apart from the record's name, so
     // that a plain save still writes the record.
     std::string TextOutFile;
 
+    // The moves of board 0 are as they were last read or written.
+    void MarkSaved();
+    bool MovesSaved() const;
+    // At exit: moves not saved are saved (the record's name, else one asked
+    // for), discarded or kept as the user answers; false to stay open.
+    bool CloseAsked();
+
 private:
     // Asks whether a running game may be given up; false to keep it.
     bool GameGiveUpAsked();
-    // Reads a record onto board 0; a running game stops only once the file
-    // has been found readable.  False after the reader's report.
-    bool RecordRead(const std::string& fileName);
     // Writes the record under a name; true when written.
     bool RecordWrite(const std::string& fileName);
+    // Asks for a name and writes the record under it, which becomes the
+    // record's name.
+    void SaveUnderAskedName();
     // Writes the position shown as a text diagram.
     void TextDiagramWrite(const std::string& fileName);
 
     TMainCtl& ctl_;
+    // The moves as last read or written.
+    std::vector<Point> savedMoves_;
 };
 
 } // namespace vorn

@@ -126,15 +126,57 @@ TGameInfo::TGameInfo(TMainCtl& main) : main_(main)
 
 void TGameInfo::Changed() { main_.view_.GameDialogChanged(); }
 
+namespace {
+
+// The name the dialog offers for a human player in a language.
+const char* DefaultHuman(int language) { return language == lgEnglish ? "Man" : "人間"; }
+
+// A default human name of another language becomes this language's.
+void HumanNameFollows(std::string& name)
+{
+    const std::string own = DefaultHuman(Language);
+    if (name != own && (name == DefaultHuman(lgEnglish) || name == DefaultHuman(lgJapanese)))
+        name = own;
+}
+
+} // namespace
+
 void TGameInfo::FormCreate()
 {
     const TIniFile ini(main_.IniPath);
     Left = ini.ReadInteger("FormTaikyoku", "Left", 340);
     Top = ini.ReadInteger("FormTaikyoku", "Top", 0);
-    const char* def = Language == lgEnglish ? "Man" : "人間";
+    const char* def = DefaultHuman(Language);
     KifuBlackPlayer = ini.ReadString("GameInfo", "Black", def);
     KifuWhitePlayer = ini.ReadString("GameInfo", "White", def);
+    HumanNameFollows(KifuBlackPlayer);
+    HumanNameFollows(KifuWhitePlayer);
     NngsConnected = 0;
+    Changed();
+}
+
+void TGameInfo::LanguageChanged()
+{
+    // The default human name follows, in the strings and in the lists.
+    HumanNameFollows(KifuBlackPlayer);
+    HumanNameFollows(KifuWhitePlayer);
+    for (TDlgControl* c : {&cmbWhitePlayer, &cmbBlackPlayer}) {
+        HumanNameFollows(c->Text);
+        for (std::string& item : c->Items)
+            HumanNameFollows(item);
+    }
+    // The size and handicap chosen stay chosen, named in the new language.
+    const int size = ParseBanSize(cmbBan.Text);
+    const int teai = ParseTeai(cmbTeai.Text, size != 0 ? size : BoardSize);
+    CaptionsSet(Language != lgEnglish);
+    if (size != 0) {
+        TeaiListFill(size);
+        cmbBan.Text = BanSizeText(size, Language == lgJapanese);
+    }
+    if (teai >= 0)
+        cmbTeai.Text = Language == lgJapanese ? TeaiName(teai) : std::to_string(teai);
+    if (edtTeai.Visible || edtBan.Visible)
+        TeaiBanShow();
     Changed();
 }
 
@@ -152,7 +194,7 @@ void TGameInfo::FormDestroy()
 
 void TGameInfo::FormShow()
 {
-    const std::string man = !UserName.empty() ? UserName : (Language != lgEnglish ? "人間" : "Man");
+    const std::string man = !UserName.empty() ? UserName : DefaultHuman(Language);
     cmbWhitePlayer.Items = {man, "VORN"};
     cmbBlackPlayer.Items = {man, "VORN"};
     if (KifuWhitePlayer.empty())
@@ -288,8 +330,10 @@ void TGameInfo::NewGameShow()
     edtGameName.Text.clear();
     edtPlace.Text.clear();
     edtDate.Text = KifuToday();
-    for (TDlgControl* c : {&edtBlackTime, &edtWhiteTime, &edtBlackKyu, &edtWhiteKyu})
+    // Nothing of the game before: its result, clocks, ranks or prisoners.
+    for (TDlgControl* c : {&edtBlackTime, &edtWhiteTime, &edtBlackKyu, &edtWhiteKyu, &edtResult})
         c->Text.clear();
+    edtBlackHama.Text = edtWhiteHama.Text = HamaText(0);
     edtBlackKyu.ReadOnly = edtWhiteKyu.ReadOnly = false;
     Jikan[kKuro] = Jikan[kSiro] = 0;
     DesignWidth = 460;

@@ -81,6 +81,9 @@ public:
     void JikanToStr(int colour, int tenths);
     // Both prisoner counts into their fields ("%3d").
     void HamaShow(int blackHama, int whiteHama);
+    // The selected language changed: captions, lists and the default player
+    // name in the new one, the choices made kept.
+    void LanguageChanged();
 
     // --- Handlers ---------------------------------------------------------------
     void cmbWhitePlayerChange();

@@ -1,14 +1,19 @@
 #include "shell/GameIForm.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "shell/Canvas.h"
 #include "shell/ImageCanvas.h"
@@ -19,7 +24,14 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr int kDesignHeight = 272;
+// The narrowest design that shows the link options (the new-game dialog's).
+constexpr int kLinksWidth = 400;
+
+// Room for a sample text in an edit field, with its frame.
+void RoomFor(QWidget* w, const QString& sample)
+{
+    w->setMinimumWidth(w->fontMetrics().horizontalAdvance(sample) + 14);
+}
 
 } // namespace
 
@@ -32,56 +44,35 @@ TGameInfoForm::TGameInfoForm(QWidget* parent, TGameInfo& model) : QDialog(parent
     pal.setColor(QPalette::Window, ColorFromBgr(0xC0DCC0));
     setPalette(pal);
     Build();
+    Arrange();
     Sync();
 }
 
 void TGameInfoForm::Build()
 {
     using G = TGameInfo;
-    // The group box first, so that its radio buttons lie above it.
     bindings_ = {
-        {"RadioGroup1", &G::RadioGroup1, kGroup, 345, 54, 112, 106},
-        {"lblGameName", &G::lblGameName, kLabel, 8, 10, 62, 20},
-        {"edtGameName", &G::edtGameName, kEdit, 72, 8, 237, 22},
-        {"lblPlayer", &G::lblPlayer, kLabel, 40, 36, 100, 18},
-        {"lblKyu", &G::lblKyu, kLabel, 166, 36, 44, 18},
-        {"lblHama", &G::lblHama, kLabel, 214, 36, 40, 18},
-        {"lblTime", &G::lblTime, kLabel, 256, 36, 80, 18},
-        {"lblSiro", &G::lblSiro, kLabel, 8, 58, 32, 20},
-        {"cmbWhitePlayer", &G::cmbWhitePlayer, kCombo, 40, 56, 121, 22},
-        {"edtWhitePlayer", &G::edtWhitePlayer, kEdit, 40, 56, 105, 22},
-        {"edtWhiteKyu", &G::edtWhiteKyu, kEdit, 166, 56, 44, 22},
-        {"edtWhiteHama", &G::edtWhiteHama, kEdit, 214, 56, 38, 22},
-        {"edtWhiteTime", &G::edtWhiteTime, kEdit, 256, 56, 80, 22},
-        {"lblKuro", &G::lblKuro, kLabel, 8, 86, 32, 20},
-        {"cmbBlackPlayer", &G::cmbBlackPlayer, kCombo, 40, 84, 121, 22},
-        {"edtBlackPlayer", &G::edtBlackPlayer, kEdit, 40, 84, 105, 22},
-        {"edtBlackKyu", &G::edtBlackKyu, kEdit, 166, 84, 44, 22},
-        {"edtBlackHama", &G::edtBlackHama, kEdit, 214, 84, 38, 22},
-        {"edtBlackTime", &G::edtBlackTime, kEdit, 256, 84, 80, 22},
-        {"lblTeai", &G::lblTeai, kLabel, 8, 118, 62, 20},
-        {"cmbTeai", &G::cmbTeai, kCombo, 72, 116, 90, 22},
-        {"edtTeai", &G::edtTeai, kEdit, 72, 116, 90, 22},
-        {"lblKomi", &G::lblKomi, kLabel, 176, 118, 36, 20},
-        {"edtKomi", &G::edtKomi, kEdit, 214, 116, 50, 22},
-        {"lblDate", &G::lblDate, kLabel, 8, 148, 62, 20},
-        {"edtDate", &G::edtDate, kEdit, 72, 146, 100, 22},
-        {"lblPlace", &G::lblPlace, kLabel, 176, 148, 36, 20},
-        {"edtPlace", &G::edtPlace, kEdit, 214, 146, 122, 22},
-        {"lblBanSize", &G::lblBanSize, kLabel, 8, 178, 62, 20},
-        {"cmbBan", &G::cmbBan, kCombo, 72, 176, 90, 22},
-        {"edtBan", &G::edtBan, kEdit, 72, 176, 90, 22},
-        {"lblResult", &G::lblResult, kLabel, 8, 208, 62, 20},
-        {"edtResult", &G::edtResult, kEdit, 72, 206, 264, 22},
-        {"btnOK", &G::btnOK, kButton, 130, 238, 80, 26},
-        {"btnCancel", &G::btnCancel, kButton, 230, 238, 80, 26},
-        {"chkComm", &G::chkComm, kCheck, 345, 8, 115, 20},
-        {"chkAiteWhite", &G::chkAiteWhite, kCheck, 345, 30, 115, 20},
-        {"rdoCom1", &G::rdoCom1, kRadio, 355, 74, 95, 20},
-        {"rdoCom2", &G::rdoCom2, kRadio, 355, 95, 95, 20},
-        {"rdoTcpip", &G::rdoTcpip, kRadio, 355, 116, 95, 20},
-        {"rdoNNGS", &G::rdoNNGS, kRadio, 355, 137, 95, 20},
-        {"chkRenzoku", &G::chkRenzoku, kCheck, 345, 168, 115, 20},
+        {"RadioGroup1", &G::RadioGroup1, kGroup},      {"lblGameName", &G::lblGameName, kLabel},
+        {"edtGameName", &G::edtGameName, kEdit},       {"lblPlayer", &G::lblPlayer, kLabel},
+        {"lblKyu", &G::lblKyu, kLabel},                {"lblHama", &G::lblHama, kLabel},
+        {"lblTime", &G::lblTime, kLabel},              {"lblSiro", &G::lblSiro, kLabel},
+        {"cmbWhitePlayer", &G::cmbWhitePlayer, kCombo}, {"edtWhitePlayer", &G::edtWhitePlayer, kEdit},
+        {"edtWhiteKyu", &G::edtWhiteKyu, kEdit},       {"edtWhiteHama", &G::edtWhiteHama, kEdit},
+        {"edtWhiteTime", &G::edtWhiteTime, kEdit},     {"lblKuro", &G::lblKuro, kLabel},
+        {"cmbBlackPlayer", &G::cmbBlackPlayer, kCombo}, {"edtBlackPlayer", &G::edtBlackPlayer, kEdit},
+        {"edtBlackKyu", &G::edtBlackKyu, kEdit},       {"edtBlackHama", &G::edtBlackHama, kEdit},
+        {"edtBlackTime", &G::edtBlackTime, kEdit},     {"lblTeai", &G::lblTeai, kLabel},
+        {"cmbTeai", &G::cmbTeai, kCombo},              {"edtTeai", &G::edtTeai, kEdit},
+        {"lblKomi", &G::lblKomi, kLabel},              {"edtKomi", &G::edtKomi, kEdit},
+        {"lblDate", &G::lblDate, kLabel},              {"edtDate", &G::edtDate, kEdit},
+        {"lblPlace", &G::lblPlace, kLabel},            {"edtPlace", &G::edtPlace, kEdit},
+        {"lblBanSize", &G::lblBanSize, kLabel},        {"cmbBan", &G::cmbBan, kCombo},
+        {"edtBan", &G::edtBan, kEdit},                 {"lblResult", &G::lblResult, kLabel},
+        {"edtResult", &G::edtResult, kEdit},           {"btnOK", &G::btnOK, kButton},
+        {"btnCancel", &G::btnCancel, kButton},         {"chkComm", &G::chkComm, kCheck},
+        {"chkAiteWhite", &G::chkAiteWhite, kCheck},    {"rdoCom1", &G::rdoCom1, kRadio},
+        {"rdoCom2", &G::rdoCom2, kRadio},              {"rdoTcpip", &G::rdoTcpip, kRadio},
+        {"rdoNNGS", &G::rdoNNGS, kRadio},              {"chkRenzoku", &G::chkRenzoku, kCheck},
     };
     for (TBinding& b : bindings_) {
         const std::string name = b.name;
@@ -101,6 +92,7 @@ void TGameInfoForm::Build()
         case kCombo: {
             auto* c = new QComboBox(this);
             c->setEditable(true);
+            c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             connect(c, &QComboBox::currentTextChanged, this, [this, &b](const QString& t) { Edited(b, t); });
             b.widget = c;
             break;
@@ -132,6 +124,91 @@ void TGameInfoForm::Build()
     }
 }
 
+void TGameInfoForm::Arrange()
+{
+    auto w = [this](const char* name) { return Control(name); };
+    RoomFor(w("edtGameName"), QStringLiteral("WWWWWWWWWWWWWWWWWW"));
+    for (const char* n : {"edtWhitePlayer", "edtBlackPlayer", "cmbWhitePlayer", "cmbBlackPlayer"})
+        RoomFor(w(n), QStringLiteral("WWWWWWWWW"));
+    for (const char* n : {"edtWhiteKyu", "edtBlackKyu"})
+        RoomFor(w(n), QStringLiteral("99級"));
+    for (const char* n : {"edtWhiteHama", "edtBlackHama"})
+        RoomFor(w(n), QStringLiteral("999"));
+    for (const char* n : {"edtWhiteTime", "edtBlackTime"})
+        RoomFor(w(n), QStringLiteral("00:00:00.0"));
+    RoomFor(w("edtKomi"), QStringLiteral("-99.5"));
+    RoomFor(w("edtDate"), QStringLiteral("2000/12/31"));
+    RoomFor(w("edtTeai"), QStringLiteral("風鈴中"));
+    RoomFor(w("edtBan"), QStringLiteral("１９路盤"));
+    RoomFor(w("edtPlace"), QStringLiteral("WWWWWWW"));
+
+    // The game: a grid of captions and fields; a combo box and the field
+    // that stands in its place once the game runs share one cell.
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(w("lblGameName"), 0, 0);
+    grid->addWidget(w("edtGameName"), 0, 1, 1, 4);
+    grid->addWidget(w("lblPlayer"), 1, 1);
+    grid->addWidget(w("lblKyu"), 1, 2);
+    grid->addWidget(w("lblHama"), 1, 3);
+    grid->addWidget(w("lblTime"), 1, 4);
+    const char* const rows[2][6] = {
+        {"lblSiro", "cmbWhitePlayer", "edtWhitePlayer", "edtWhiteKyu", "edtWhiteHama", "edtWhiteTime"},
+        {"lblKuro", "cmbBlackPlayer", "edtBlackPlayer", "edtBlackKyu", "edtBlackHama", "edtBlackTime"},
+    };
+    for (int r = 0; r < 2; ++r) {
+        grid->addWidget(w(rows[r][0]), 2 + r, 0);
+        grid->addWidget(w(rows[r][1]), 2 + r, 1);
+        grid->addWidget(w(rows[r][2]), 2 + r, 1);
+        for (int c = 3; c < 6; ++c)
+            grid->addWidget(w(rows[r][c]), 2 + r, c - 1);
+    }
+    grid->addWidget(w("lblTeai"), 4, 0);
+    grid->addWidget(w("cmbTeai"), 4, 1);
+    grid->addWidget(w("edtTeai"), 4, 1);
+    grid->addWidget(w("lblKomi"), 4, 2, Qt::AlignRight);
+    grid->addWidget(w("edtKomi"), 4, 3);
+    grid->addWidget(w("lblDate"), 5, 0);
+    grid->addWidget(w("edtDate"), 5, 1);
+    grid->addWidget(w("lblPlace"), 5, 2, Qt::AlignRight);
+    grid->addWidget(w("edtPlace"), 5, 3, 1, 2);
+    grid->addWidget(w("lblBanSize"), 6, 0);
+    grid->addWidget(w("cmbBan"), 6, 1);
+    grid->addWidget(w("edtBan"), 6, 1);
+    grid->addWidget(w("lblResult"), 7, 0);
+    grid->addWidget(w("edtResult"), 7, 1, 1, 4);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(w("btnOK"));
+    buttons->addWidget(w("btnCancel"));
+    buttons->addStretch();
+    grid->addLayout(buttons, 8, 0, 1, 5);
+
+    // The link options.
+    links_ = new QWidget(this);
+    links_->setObjectName(QStringLiteral("links"));
+    auto* side = new QVBoxLayout(links_);
+    side->setContentsMargins(0, 0, 0, 0);
+    side->addWidget(w("chkComm"));
+    side->addWidget(w("chkAiteWhite"));
+    auto* group = static_cast<QGroupBox*>(w("RadioGroup1"));
+    auto* radios = new QVBoxLayout(group);
+    for (const char* n : {"rdoCom1", "rdoCom2", "rdoTcpip", "rdoNNGS"}) {
+        w(n)->setParent(group);
+        radios->addWidget(w(n));
+    }
+    side->addWidget(group);
+    side->addWidget(w("chkRenzoku"));
+    side->addStretch();
+
+    auto* all = new QHBoxLayout(this);
+    all->setSizeConstraint(QLayout::SetFixedSize);
+    all->addLayout(grid);
+    all->addSpacing(8);
+    all->addWidget(links_);
+}
+
 void TGameInfoForm::Edited(const TBinding& b, const QString& text)
 {
     if (syncing_)
@@ -152,7 +229,6 @@ void TGameInfoForm::Apply(TBinding& b)
 {
     const TDlgControl& c = model_.*b.member;
     QWidget* w = b.widget;
-    w->setGeometry(c.Left >= 0 ? c.Left : b.x, b.y, c.Width >= 0 ? c.Width : b.w, b.h);
     w->setVisible(c.Visible);
     const QString text = Q(c.Text);
     switch (b.kind) {
@@ -198,15 +274,37 @@ void TGameInfoForm::Sync()
     setWindowTitle(Q(model_.Caption));
     for (TBinding& b : bindings_)
         Apply(b);
-    const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
-    setFixedSize(model_.DesignWidth * dpi / 96, kDesignHeight);
+    // The new-game dialog's design is wide enough for the link options; the
+    // dialog of a running game or an exam is not.
+    links_->setVisible(model_.DesignWidth >= kLinksWidth);
     if (model_.Visible && !isVisible()) {
-        move(model_.Left, model_.Top);
+        layout()->activate();
+        move(Place());
         show();
     } else if (!model_.Visible && isVisible()) {
         hide();
     }
     syncing_ = false;
+}
+
+QPoint TGameInfoForm::Place() const
+{
+    const QPoint kept(model_.Left, model_.Top);
+    const QWidget* main = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (main == nullptr || !main->isVisible())
+        return kept;
+    const QRect m = main->frameGeometry();
+    const QSize size = sizeHint();
+    if (!QRect(kept, size).intersects(m))
+        return kept;
+    // Right of the main window, else left of it, else as far right as the
+    // screen allows.
+    const QRect screen = main->screen() != nullptr ? main->screen()->availableGeometry() : QRect(kept, size);
+    if (m.right() + 1 + size.width() <= screen.right() + 1)
+        return QPoint(m.right() + 1, m.top());
+    if (m.left() - size.width() >= screen.left())
+        return QPoint(m.left() - size.width(), m.top());
+    return QPoint(std::max(screen.left(), screen.right() + 1 - size.width()), m.top());
 }
 
 QWidget* TGameInfoForm::Control(const std::string& name) const

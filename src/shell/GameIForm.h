@@ -1,7 +1,9 @@
 // TGameInfoForm: the game dialog's window.  A thin Qt form around the
 // dialog's logic TGameInfo: it shows each control's model (text, list,
 // check mark, visibility) and hands the user's edits and clicks back to the
-// logic's handlers.
+// logic's handlers.  Layouts size it to its captions in either language;
+// the link options on its right show only where the design is wide enough
+// for them (the new-game dialog), and it opens beside the main window.
 #pragma once
 
 #include <QDialog>
@@ -35,15 +37,19 @@ private:
         const char* name;
         TDlgControl TGameInfo::*member;
         TKind kind;
-        int x, y, w, h;  // the designed place in the client area
         QWidget* widget = nullptr;
     };
     void Build();
+    void Arrange();
     void Apply(TBinding& b);
     void Edited(const TBinding& b, const QString& text);
+    // Where the dialog opens: its remembered place, moved beside the main
+    // window when it would cover it.
+    QPoint Place() const;
 
     TGameInfo& model_;
     std::vector<TBinding> bindings_;
+    QWidget* links_ = nullptr;  // the link options
     bool syncing_ = false;
 };
 

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <cmath>
+
 namespace vorn {
 
 QColor ColorFromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
@@ -18,15 +20,20 @@ TImageCanvas::TImageCanvas() : image_(1, 1, QImage::Format_RGB32)
     font_.setPixelSize(15);
 }
 
-void TImageCanvas::Resize(int width, int height)
+void TImageCanvas::Resize(int width, int height, double pixelRatio)
 {
     if (width < 1)
         width = 1;
     if (height < 1)
         height = 1;
-    if (image_.width() == width && image_.height() == height)
+    if (!(pixelRatio >= 1.0 && pixelRatio <= 8.0))
+        pixelRatio = 1.0;
+    const int w = static_cast<int>(std::ceil(width * pixelRatio));
+    const int h = static_cast<int>(std::ceil(height * pixelRatio));
+    if (image_.width() == w && image_.height() == h && image_.devicePixelRatio() == pixelRatio)
         return;
-    image_ = QImage(width, height, QImage::Format_RGB32);
+    image_ = QImage(w, h, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(pixelRatio);
     image_.fill(ColorFromBgr(clFormBack));
 }
 
@@ -54,12 +61,15 @@ void TImageCanvas::Ellipse(int left, int top, int right, int bottom, int pen, in
     if (right - left < 2 || bottom - top < 2)
         return;
     QPainter p(&image_);
+    // Stones and rings round, also when they are small.
+    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(ColorFromBgr(pen), 1));
     if (brush == clNone)
         p.setBrush(Qt::NoBrush);
     else
         p.setBrush(ColorFromBgr(brush));
-    p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    // The outline's middle half a pixel inside the cell's edge pixels.
+    p.drawEllipse(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1));
 }
 
 void TImageCanvas::Line(int x1, int y1, int x2, int y2, int colour, bool lastPixel)

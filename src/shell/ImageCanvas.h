@@ -25,8 +25,11 @@ public:
 
     // The widget that shows the image; Show() updates or repaints it.
     void SetTarget(QWidget* w) { target_ = w; }
-    // New size; the picture is cleared to the window's background colour.
-    void Resize(int width, int height);
+    // New size in the window's logical pixels, kept at the screen's
+    // device-pixel ratio so the drawing is sharp on a scaled screen (all
+    // drawing stays in logical pixels, as the mouse positions are); the
+    // picture is cleared to the window's background colour.
+    void Resize(int width, int height, double pixelRatio = 1.0);
     const QImage& Image() const { return image_; }
     void SetFont(const QFont& f) { font_ = f; }
     const QFont& Font() const { return font_; }

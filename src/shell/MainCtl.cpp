@@ -224,12 +224,10 @@ void TMainCtl::mnuDeployClick()
 
 void TMainCtl::mnuDeployClrClick()
 {
-    TGoban& b = *GobanLv[0];
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
             if (HaitiBan[x][y] != 0) {
-                HaitiBan[x][y] = 0;
-                b.SetIro(x, y, kAki);
+                TShellHooks::HaitiIsi(kAki, x, y);
                 Ban.BanPointPaint(x, y, Ban.BanColor);
             }
     AnalyzeBoard0();
@@ -280,6 +278,12 @@ void TMainCtl::LanguageSelect(int language)
         for (const std::string& b : HintButtons())
             ItemRef(b).hint = ButtonHint(language, b);
     view_.ItemsChanged();
+    // The windows that are open follow.
+    GameInfo.LanguageChanged();
+    CommntF.FormActivate();
+    if (Tcp.Visible)
+        Tcp.FormActivate();
+    view_.LanguageChanged(language);
 }
 
 // A caption that the file lacks (or leaves empty) is the built-in one, so a
@@ -432,11 +436,13 @@ void TMainCtl::timParamTimer()
     if (ParamFile.empty())
         return;
     // A file that cannot be read has been reported and changed nothing.
-    if (!KifuLoadHeader(ParamFile) || !KifuLoad(ParamFile))
+    if (!Files.RecordRead(ParamFile))
         return;
     Files.ReopenAdd(ParamFile);
     Files.KifuOpened();
 }
+
+bool TMainCtl::FormCloseQuery() { return Files.CloseAsked(); }
 
 void TMainCtl::FormClose()
 {
@@ -845,8 +851,7 @@ void TMainCtl::HaitiIsi(int colour, int x, int y)
 {
     if (x < 1 || y < 1 || x > BoardSize || y > BoardSize || colour < kAki || colour > kSiro)
         return;
-    HaitiBan[x][y] = static_cast<unsigned char>(colour);
-    GobanLv[0]->SetIro(x, y, colour);
+    TShellHooks::HaitiIsi(colour, x, y);
     if (colour == kAki)
         Ban.IsiErase(x, y);
     else

@@ -67,6 +67,10 @@ public:
         (void)title, (void)prompt, (void)value;
         return false;
     }
+    // Whether to save something before it is lost: Save, Discard or Cancel
+    // (buttons in the selected language).
+    enum TSaveAnswer { anSave, anDiscard, anCancel };
+    virtual TSaveAnswer SaveDiscardCancel(const std::string& text) { return YesNo(text) ? anSave : anDiscard; }
 };
 
 // What the logic asks of the window (and of the side windows and links it
@@ -98,6 +102,9 @@ public:
     virtual void CloseWindow() {}
     // Calls TMainCtl::timParamTimer once, ms milliseconds from now.
     virtual void StartParamTimer(int ms) { (void)ms; }
+    // The selected language changed: the windows and dialogs that are open
+    // show their captions in it, and so do the toolkit's own buttons.
+    virtual void LanguageChanged(int language) { (void)language; }
 
     // The game dialog (TMainCtl::GameInfo) changed: shown, hidden, or a
     // field, caption or list.
@@ -178,6 +185,9 @@ public:
     // Creation: boards, records, settings, language, the left-over running
     // record; args are the command-line arguments after the program's name.
     void FormCreate(const std::string& exeDir, const std::vector<std::string>& args);
+    // Before closing: a game whose moves are not saved is saved, discarded
+    // or kept open as the user answers; false keeps the window open.
+    bool FormCloseQuery();
     // Closing: settings written back, the running record removed.
     void FormClose();
     // Opens the record named on the command line (once, after start-up).

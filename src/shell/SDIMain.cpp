@@ -7,10 +7,12 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
 #include <QLabel>
 #include <QMenuBar>
@@ -20,6 +22,7 @@
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "shell/ComFormWindow.h"
 #include "shell/CommentForm.h"
@@ -71,6 +74,20 @@ bool TQtPrompt::YesNo(const std::string& text)
 {
     return QMessageBox::question(&form_, QStringLiteral("VORN"), Q(text), QMessageBox::Yes | QMessageBox::No)
            == QMessageBox::Yes;
+}
+
+TPrompt::TSaveAnswer TQtPrompt::SaveDiscardCancel(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("VORN"), Q(text), QMessageBox::NoButton, &form_);
+    QPushButton* save = box.addButton(Q(Msg("Save", "保存")), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(Q(Msg("Discard", "破棄")), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(Q(Msg("Cancel", "キャンセル")), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return anSave;
+    return box.clickedButton() == discard ? anDiscard : anCancel;
 }
 
 bool TQtPrompt::FileDialog(TFileQuery& query)
@@ -340,7 +357,7 @@ void TSDIAppForm::ClientResized()
     const int w = client_->width(), h = client_->height();
     SpeedPanel->setGeometry(0, 0, w, kPanelHeight);
     StatusBar->setGeometry(0, h - kStatusHeight, w, kStatusHeight);
-    canvas_.Resize(w, h);
+    canvas_.Resize(w, h, client_->devicePixelRatioF());
     ctl_->FormResize();
 }
 
@@ -501,8 +518,39 @@ QPageSetupDialog& TSDIAppForm::PrinterSetupDialog()
     return *printerSetupDialog_;
 }
 
+void TSDIAppForm::LanguageChanged(int language)
+{
+    if (qtTranslator_) {
+        QCoreApplication::removeTranslator(qtTranslator_.get());
+        qtTranslator_.reset();
+    }
+    const char* locale = language == lgJapanese ? "ja" : language == lgChinese ? "zh_CN" : nullptr;
+    if (locale != nullptr) {
+        auto t = std::make_unique<QTranslator>();
+        if (t->load(QStringLiteral("qtbase_") + QLatin1String(locale),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(t.get());
+            qtTranslator_ = std::move(t);
+        }
+    }
+    // The open side windows and dialogs take their captions again.
+    if (commentForm_ != nullptr)
+        commentForm_->Recaption();
+    for (auto& [name, dialog] : dialogs_)
+        if (dialog != nullptr && dialog->isVisible())
+            dialog->Refresh();
+}
+
 void TSDIAppForm::closeEvent(QCloseEvent* e)
 {
+    // A game whose moves are not saved is not lost without a word.
+    bool close = true;
+    if (!closed_)
+        RunGuarded([&] { close = ctl_->FormCloseQuery(); });
+    if (!close) {
+        e->ignore();
+        return;
+    }
     if (!closed_) {
         closed_ = true;
         timParam.stop();

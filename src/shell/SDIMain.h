@@ -23,6 +23,7 @@ class QPrintDialog;
 class QPrinter;
 class QStatusBar;
 class QToolButton;
+class QTranslator;
 
 namespace vorn {
 class TComFormWindow;
@@ -48,6 +49,7 @@ public:
     bool YesNo(const std::string& text) override;
     bool FileDialog(TFileQuery& query) override;
     bool InputQuery(const std::string& title, const std::string& prompt, std::string& value) override;
+    TSaveAnswer SaveDiscardCancel(const std::string& text) override;
 
 private:
     TSDIAppForm& form_;
@@ -107,6 +109,7 @@ public:
     void ItemsChanged() override;
     void CloseWindow() override;
     void StartParamTimer(int ms) override;
+    void LanguageChanged(int language) override;
     void OpenDocument(const std::string& address) override;
     void GameDialogChanged() override;
     void TimersChanged() override;
@@ -194,6 +197,9 @@ private:
     std::unordered_map<std::string, TDlgForm*> dialogs_;
     std::unique_ptr<TOtoPlayer> ownPlayer_;
     TOtoPlayer* player_ = nullptr;
+    // The toolkit's own texts (standard buttons, file dialogs) in the
+    // selected language, where the system has them.
+    std::unique_ptr<QTranslator> qtTranslator_;
 
     // The window's timers: the game clock, engine against engine, the next
     // game of a match, automatic replay, the delayed opening of a record.

@@ -126,10 +126,16 @@ void TScore::GameEnd()
     m.SetChecked("mnuEnd", true);
     m.DictionariesClose();
     m.AnalyzeBoard0();
+    // What a ladder query drew goes before the count is shown.
+    if (m.RepaintNeeded == 1) {
+        m.RepaintNeeded = 0;
+        m.FormPaint();
+    }
     ScoreShow();
     if (m.GameInfo.chkRenzoku.Checked) {
         ++m.RenzokuCount;
-        KifuSave(RenzokuFileName(m.RenzokuCount));
+        if (KifuSave(RenzokuFileName(m.RenzokuCount)))
+            m.Files.MarkSaved();
         const bool slow = m.GameInfo.SerialInGame == 1 && PlayerKind[kSiro] == pkComputer;
         m.Turn.TimerSet(m.Turn.timRenzoku, true, slow ? kRenzokuSerialDelay : kRenzokuDelay);
     }
@@ -250,6 +256,7 @@ void TScore::timRenzokuTimer()
     KifuWhiteTime.clear();
     dlg.edtBlackTime.Text.clear();
     dlg.edtWhiteTime.Text.clear();
+    dlg.edtResult.Text.clear();
     Jikan[kKuro] = Jikan[kSiro] = 0;
     dlg.Changed();
 

@@ -138,6 +138,8 @@ void TTejunNav::StepDone()
     ctl_.DspRefresh();
     ctl_.TjnInfoShow();
     ButtonsUpdate();
+    // Back at the last move, an engine to move takes its turn again.
+    ctl_.Turn.EngineTurnResume();
 }
 
 // ---------------------------------------------------------------------------

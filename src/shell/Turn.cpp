@@ -193,6 +193,7 @@ void TTurn::ComUtu()
 
     if (m.PassCount >= 2) {
         GameOver = 1;
+        view.SetStatusText(gameEnd); // also after a game of the engine against itself
         m.Score.GameEnd();
         if (PlayerKind[n] == pkNngs)
             m.Nngs.SendDone();
@@ -310,6 +311,9 @@ void TTurn::TouryoShow()
     m.GameInfo.edtResult.Text = text;
     m.GameInfo.Changed();
     m.GameStop();
+    // What a ladder query drew goes with the game.
+    if (m.RepaintNeeded == 1)
+        m.FormPaint();
 }
 
 void TTurn::mnuHintClick()
@@ -363,6 +367,16 @@ void TTurn::timVornVornTimer()
 {
     TimerSet(timVornVorn, false);
     mnuComUtuClick();
+}
+
+void TTurn::EngineTurnResume()
+{
+    TMainCtl& m = main_;
+    const TTejun& t = GobanLv[0]->Tejun;
+    if (m.GameRunning != 1 || m.Thinking == 1 || GameOver != 0 || t.Current() != t.Last()
+        || PlayerKind[t.NextColor()] != pkComputer)
+        return;
+    TimerSet(timVornVorn, true);
 }
 
 } // namespace vorn

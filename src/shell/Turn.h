@@ -47,6 +47,9 @@ public:
     void timThinkTimer();
     // Engine against engine: the next move one second after the last.
     void timVornVornTimer();
+    // The record is back at its last move in a running game where the engine
+    // is to move (after browsing): its move follows a second later.
+    void EngineTurnResume();
 
     // A remote player's move of the kind (pkSerial, ...) for the side to
     // move, (0, 0) a pass: why it cannot be played now (no game, not that

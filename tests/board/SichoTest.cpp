@@ -297,6 +297,185 @@ TEST_F(SichoTest, LadderLongerThanTheLimitEscapes)
     Level = 0;
 }
 
+// Plays a stored ladder line from board 0, the attacker first, and answers
+// whether the chain at p is gone at the end; every move is taken back.  A
+// defender's reply that the board refuses (a suicide) stands in the line
+// as the reply tried: it is passed over.
+bool LineCaptures(const std::vector<Point>& line, Point p)
+{
+    const int def = GobanLv[0]->GetIroPt(p);
+    int c = Aite(def), played = 0;
+    bool ok = true;
+    for (const Point& q : line) {
+        if (YomiUtu(c, q))
+            ++played;
+        else if (c == Aite(def))
+            ok = false; // the attacker's own move must be playable
+        c = Aite(c);
+    }
+    ok = ok && CurGoban().GetIroPt(p) == kAki;
+    for (; played > 0; --played)
+        YomiModosu();
+    return ok;
+}
+
+// Positions of seeded games where the attacker's first try fails and the
+// other liberty catches the chain: the line starts with the one that
+// catches.  Played, that first move leaves the chain caught.
+TEST_F(SichoTest, CaughtLineStartsWithTheTryThatCatches)
+{
+    struct TCase {
+        const char* diagram;
+        Point chain;
+        std::vector<Point> line;
+    };
+    const TCase cases[] = {
+        {R"(
+            . X X . . . . . .
+            X X X O O X . . .
+            O . . . . . . X X
+            . X . . . O X O .
+            O . O . . . . O .
+            . O . O X . . . .
+            . . . . X . . . .
+            X . . . O X . . .
+            O . . . O . . . .)",
+         {1, 8}, {{2, 8}, {2, 9}, {1, 7}, {1, 9}, {3, 9}}},
+        {R"(
+            X O . . X . . . .
+            . . . . . X . X X
+            O . O . . O . . .
+            . . . O . . . X .
+            X . . X . . . O .
+            . X . . X . . O X
+            . X . . O . . O .
+            . . . . . . . . .
+            O O . . O X . O X)",
+         {2, 1}, {{2, 2}, {1, 2}, {3, 1}, {1, 1}, {2, 3}, {1, 4}, {2, 4}}},
+        {R"(
+            . . . X X X . . O
+            . X . X O O . . X
+            O X O . . . . . .
+            . . X . . . . O O
+            X . X X . . X . .
+            X O O O X X O O .
+            . O X . O . . X O
+            . X X O . X O O O
+            O . . . . . . . .)",
+         {9, 2}, {{8, 2}, {8, 1}, {9, 3}, {9, 1}, {7, 1}}},
+        {R"(
+            X X X O X O X . O
+            . . O . X O X . .
+            . X . X O O X X O
+            X . O O O . O X .
+            X . . X . . O O O
+            . X O X O . X O .
+            X O O . O X X . X
+            X O O X X . . . O
+            . X O . . X O O .)",
+         {1, 1}, {{2, 2}, {4, 2}, {1, 2}, {4, 1}, {3, 3}}},
+    };
+    for (const TCase& c : cases) {
+        SetBoard(c.diagram);
+        ASSERT_EQ(SichoCheck(c.chain), 1) << c.diagram;
+        EXPECT_EQ(Seq(At(c.chain)), c.line) << c.diagram;
+        EXPECT_TRUE(LineCaptures(c.line, c.chain)) << c.diagram;
+        // The first move played, the chain in atari is still caught.
+        ASSERT_TRUE(YomiUtuRebuild(Aite(b0().GetIroPt(c.chain)), c.line.front()));
+        EXPECT_EQ(SichoAtariCheck(c.chain), 1) << c.diagram;
+        YomiModosu();
+        EXPECT_EQ(Level, 0);
+    }
+}
+
+TEST_F(SichoTest, RefusedLastReplyEndsTheLineWithTheCapture)
+{
+    // Black's atari at (3,9) leaves White only (1,9), a suicide: the line is
+    // the atari, the reply tried and the capture there, whatever an earlier
+    // reading left behind.
+    const char* const corner = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        X X . . . . . . .
+        . O . . . . . . .)";
+    const std::vector<Point> want{{3, 9}, {1, 9}, {1, 9}};
+    for (bool earlier : {false, true}) {
+        SetBoard(corner);
+        if (earlier) {
+            SichoToruPt = Point(5, 5);
+            SichoYomiTejun.Fill(Point(7, 7));
+        } else {
+            SichoReset();
+        }
+        EXPECT_EQ(SichoCheck(Point(2, 9)), 1);
+        EXPECT_EQ(Seq(At(Point(2, 9))), want) << "after an earlier reading: " << earlier;
+    }
+}
+
+// Every chain with one or two liberties of seeded games: its stored line is
+// the same after a fresh start and after readings of other chains and
+// positions left their traces, and a caught chain's line captures it.
+TEST_F(SichoTest, StoredLineDependsOnTheReadingAlone)
+{
+    int caught = 0;
+    for (int size : {9, 13}) {
+        for (int seed = 1; seed <= 40; ++seed) {
+            RandomPosition(size, size * size / 2, 9100 * size + seed);
+            TGoban& b = b0();
+            b.RenMake();
+            std::vector<Point> stones;
+            for (int n = 1; n <= b.RenList.Count(); ++n)
+                if (TRen* r = b.RenList.Items(n); r != nullptr && r->Kuu() <= 2)
+                    stones.push_back(r->GetIsi(1));
+            auto readAll = [&](bool reverse) {
+                std::vector<std::vector<Point>> out(stones.size());
+                for (std::size_t k = 0; k < stones.size(); ++k) {
+                    const std::size_t i = reverse ? stones.size() - 1 - k : k;
+                    const Point p = stones[i];
+                    if (!reverse)
+                        SichoReset();
+                    const std::uint8_t r = At(p)->Kuu() == 2 ? SichoCheck(p) : SichoAtariCheck(p);
+                    out[i] = Seq(At(p));
+                    out[i].push_back(Point(r, 0));
+                }
+                return out;
+            };
+            const auto fresh = readAll(false);
+            // The levels above hold another position with its analysis.
+            for (int lv = 1; lv <= 3; ++lv) {
+                TGoban& g = *GobanLv[lv];
+                g.CopyBan(b);
+                for (int x = 1; x <= size; ++x)
+                    for (int y = 1; y <= size; ++y)
+                        if (g.GetIro(x, y) == kAki && (x * 7 + y * 3 + lv) % 5 == 0)
+                            g.SetIro(x, y, (x + y) % 2 ? kKuro : kSiro);
+                Level = lv;
+                g.RenList.Rebuild();
+                g.Analyze();
+                Level = 0;
+            }
+            const auto after = readAll(true);
+            for (std::size_t i = 0; i < stones.size(); ++i) {
+                ASSERT_EQ(fresh[i], after[i]) << "size " << size << " seed " << seed << " chain " << stones[i].x
+                                              << "," << stones[i].y << "\n" << BoardDiagram(b);
+                const Point p = stones[i];
+                if (fresh[i].back().x != 1 || At(p)->Kuu() != 2)
+                    continue;
+                ++caught;
+                std::vector<Point> line(fresh[i].begin(), fresh[i].end() - 1);
+                ASSERT_TRUE(LineCaptures(line, p)) << "size " << size << " seed " << seed << " chain " << p.x << ","
+                                                   << p.y << "\n" << BoardDiagram(b);
+            }
+        }
+    }
+    EXPECT_GT(caught, 100);
+}
+
 // ---------------------------------------------------------------------------
 // Nets
 

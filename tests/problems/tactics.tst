@@ -231,3 +231,20 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 tactics [F8]
+
+[no-escape-along-the-second-line]
+# White's C6 in atari would extend to B6 with three liberties, but on the
+# second line it is still caught (Black B5 or B7 blocks; GNU Go finds no
+# defence either): no escape is proposed there, nor played.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O X . . . . .
+  . . X . . . O . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+tactics [!B6]
+move [!B6]

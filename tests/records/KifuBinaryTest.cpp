@@ -92,13 +92,14 @@ TEST_F(KifuBinaryTest, Re3GamesComeBackWithPassesMarksAndComments)
     EXPECT_EQ(Notes(), "M1(4,1)ＡM1(19,19)△M1(1,19)８C2[コメント two]C37[パス]M37(10,10)△C150[end]");
     EXPECT_EQ(KifuGameName + KifuDate + KifuBlackPlayer + KifuWhitePlayer, "テスト01/02/03黒白");
 
-    // Without the information block the names are blanks; the rest stays.
+    // Without the information block the names are blanks; nothing of the
+    // game before stays.
     TTestGame h = Game(19, 3, 30);
     h.re3Info = false;
-    KifuDate = "kept";
+    KifuDate = "old";
     ExpectRoundTrip("h.re3", WriteRe3(h), h);
     EXPECT_EQ(KifuBlackPlayer + KifuWhitePlayer, "　　　　　　　　　　　　");
-    EXPECT_EQ(KifuGameName + KifuDate, "テストkept");
+    EXPECT_EQ(KifuGameName + KifuDate, "");
 }
 
 TEST_F(KifuBinaryTest, Re3ColumnsCountFromTheRight)

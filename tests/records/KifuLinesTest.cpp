@@ -78,10 +78,11 @@ TEST_F(KifuLinesTest, UgfKeysAndData)
     EXPECT_EQ(KifuKomi, "0.5");
     EXPECT_EQ(KifuGameName, std::string(39, 'n'));
     EXPECT_EQ(MoveList(), "W(17,4) B(4,17) ");
-    // Keys joined with "=" are not keys: only the moves are read.
-    KifuGameName = "kept";
+    // Keys joined with "=" are not keys: only the moves are read, and the
+    // game before leaves no name behind.
+    KifuGameName = "old";
     ASSERT_TRUE(LoadLines("u.ugf", {"Title=New", "Size=9", "[Data]", "CC"}));
-    EXPECT_EQ(KifuGameName, "kept");
+    EXPECT_EQ(KifuGameName, "");
     EXPECT_EQ(BoardSize, 19);
 }
 

@@ -1,6 +1,10 @@
 // SGF records: the writer's layout, round trips, files as other programs
 // write them (trees, escapes, collections, character sets) and bad files.
 #include "RecordsUtil.h"
+
+#include <algorithm>
+
+#include "records/Charset.h"
 #include "records/KifuSgf.h"
 
 namespace vorn::test {
@@ -36,8 +40,9 @@ TEST_F(KifuSgfTest, WriterLayoutGolden)
     GobanLv[0]->Tejun.SetComment(2, "a ] bracket\\");
     GobanLv[0]->Tejun.AddMark(4, "△", 5, 5);
     GobanLv[0]->Tejun.AddMark(4, "A", 1, 9);
-    const std::string expected = "(;\r\nGM[1]FF[4]CA[UTF-8]\r\nSZ[9]\r\nHA[0]\r\nGN[Test]\r\nDT[2024-01-01]\r\nPC[]\r\n"
-                                 "PB[黒]\r\nPW[White]\r\nBR[3d]\r\nWR[]\r\nKM[6.5]\r\nRE[]\r\nTM[]\r\nBL[]\r\nWL[]\r\n"
+    // An even game has no HA; a field without a value is left out.
+    const std::string expected = "(;\r\nGM[1]FF[4]CA[UTF-8]\r\nSZ[9]\r\nGN[Test]\r\nDT[2024-01-01]\r\n"
+                                 "PB[黒]\r\nPW[White]\r\nBR[3d]\r\nKM[6.5]\r\n"
                                  "AW[ba]\r\n;B[cc];W[gg]\r\nC[a \\] bracket\\\\]\r\n;B[tt];W[ee]\r\nTR[ee]LB[ai:A]\r\n)\r\n";
     EXPECT_EQ(KifuSgfText(), expected);
     ASSERT_TRUE(KifuSave(Path("g.sgf")));
@@ -51,7 +56,7 @@ TEST_F(KifuSgfTest, MovesTenToALineAndHandicapStonesAsSetup)
     PlayRandom(25);
     const std::string text = KifuSgfText();
     EXPECT_NE(text.find("HA[2]\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("WL[]\r\nAB[pd][dp]\r\n;W["), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nAB[pd][dp]\r\n;W["), std::string::npos) << text;
     // Three lines of moves: 10, 10 and 5 moves, the last closed by ")".
     std::vector<std::string> moveLines;
     std::size_t at = text.find("\r\n;");
@@ -140,6 +145,10 @@ TEST_F(KifuSgfTest, ReadsRecordsOfOtherPrograms)
         {"comment in the move's node before the move", "(;SZ[9];C[first]B[cc])", "B(3,3) ", "|first", 9},
         {"no size means 19", "(;;B[ss])", "B(19,19) ", "|", 19},
         {"tt is a pass on 13 lines", "(;SZ[13];B[tt];W[mm])", "B(pass) W(13,13) ", "|", 13},
+        {"the closing parenthesis missing", "(;SZ[9];B[cc]C[last];W[dd]\r\n", "B(3,3) W(4,4) ", "|last", 9},
+        {"inside a variation", "(;SZ[9];B[cc](;W[dd];B[ee]", "B(3,3) W(4,4) B(5,5) ", "|", 9},
+        {"the root without its semicolon", "(SZ[9]C[root];B[cc])", "B(3,3) ", "root|", 9},
+        {"both", "( SZ[13];B[cc];W[dd]", "B(3,3) W(4,4) ", "|", 13},
     };
     for (const TReadCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -210,6 +219,13 @@ TEST_F(KifuSgfTest, HandicapStonesFromOtherPrograms)
     EXPECT_EQ(MoveList(), "B(pass) W(4,4) ");
 }
 
+// UTF-8 text as UTF-16, big- or little-endian, with or without its mark.
+std::string Utf16(const std::string& utf8, bool big, bool mark)
+{
+    return (mark ? std::string(big ? "\xFE\xFF" : "\xFF\xFE") : std::string())
+           + FromUtf8(utf8, big ? "UTF-16BE" : "UTF-16LE");
+}
+
 TEST_F(KifuSgfTest, CharacterSets)
 {
     // UTF-8 named, UTF-8 unnamed, Shift-JIS named, Shift-JIS unnamed.  The
@@ -225,10 +241,22 @@ TEST_F(KifuSgfTest, CharacterSets)
         {"(;CA[Shift_JIS]SZ[9]PB[" + sjis + "];B[aa]C[" + sjis + "])", "ソゾ表", "ソゾ表"},
         {"(;SZ[9]PB[" + sjis + "];B[aa]C[" + sjis + "])", "ソゾ表", "ソゾ表"},
         {"(;CA[ISO-8859-1]SZ[9]PB[Jos\xe9];B[aa]C[caf\xe9])", "José", "café"},
+        // CA is a property of the root only: in a comment it names nothing.
+        {"(;SZ[9]PB[" + sjis + "];B[aa]C[" + sjis + " CA[UTF-8])", "ソゾ表", "ソゾ表 CA[UTF-8"},
+        {"(;SZ[9]C[saved as CA[ISO-8859-1\\]]PB[" + sjis + "];B[aa]C[" + sjis + "])", "ソゾ表", "ソゾ表"},
+        // A double-byte name before CA whose last byte is "\".
+        {"(;PB[" + sjis + "]CA[SJIS]SZ[9];B[aa]C[" + sjis + "])", "ソゾ表", "ソゾ表"},
+        // Unicode with a byte-order mark (its CA says so too, or nothing).
+        {Utf16("(;CA[UTF-16LE]SZ[9]PB[本因坊];B[aa]C[ソゾ表])", false, true), "本因坊", "ソゾ表"},
+        {Utf16("(;CA[UTF-16]SZ[9]PB[本因坊];B[aa]C[ソゾ表])", true, true), "本因坊", "ソゾ表"},
+        {Utf16("(;SZ[9]PB[本因坊];B[aa]C[ソゾ表])", false, false), "本因坊", "ソゾ表"},
+        {"\xEF\xBB\xBF(;CA[Shift_JIS]SZ[9]PB[本因坊];B[aa]C[ソゾ表])", "本因坊", "ソゾ表"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        shell.messages.clear();
         ASSERT_TRUE(LoadText(c.sgf));
+        EXPECT_TRUE(shell.messages.empty());
         EXPECT_EQ(KifuBlackPlayer, c.name);
         EXPECT_EQ(GobanLv[0]->Tejun.GetComment(1), c.comment);
     }
@@ -239,9 +267,9 @@ TEST_F(KifuSgfTest, BadFilesLeaveTheGameAlone)
     const char* bad[] = {
         "", "garbage without a tree", "(;SZ[21];B[aa])", "(;SZ[abc])", "(;SZ[19:13])", "(;SZ[7])",
         "(;HA[20])", "(;HA[-1])", "(;SZ[9];B[jj])", "(;SZ[9];B[zz])", "(;SZ[19];B[a])", "(;GM[2];B[aa])",
-        "(;FF[5];B[aa])", "(;SZ[9]AB[kk])", "(;SZ[9];B[aa]TR[zz])", "(;SZ[9];B[aa]LB[zz:x])", "(;B[aa]",
-        "(;C[unterminated", "(;B[aa](;W[bb])", "(;B[aa] junk)", "(B[aa])", "(;B[aa](;W[bb]);B[cc])",
-        "(;B[aa]\\", "(;SZ[9]C[x\\]",
+        "(;FF[5];B[aa])", "(;SZ[9]AB[kk])", "(;SZ[9];B[aa]TR[zz])", "(;SZ[9];B[aa]LB[zz:x])", "(;B[aa];W",
+        "(;C[unterminated", "(;B[aa] junk)", "(;B[aa](;W[bb]);B[cc])", "(;B[aa]\\", "(;SZ[9]C[x\\]", "(",
+        "(;B[aa](", "( )",
     };
     SomeGame();
     const std::string before = GameSnapshot();
@@ -257,7 +285,7 @@ TEST_F(KifuSgfTest, BadFilesLeaveTheGameAlone)
     }
 }
 
-TEST_F(KifuSgfTest, TruncatedFilesAreRefused)
+TEST_F(KifuSgfTest, FilesCutInsideAPropertyAreRefused)
 {
     Handicap = 2;
     GobanLv[0]->NewGame();
@@ -266,19 +294,28 @@ TEST_F(KifuSgfTest, TruncatedFilesAreRefused)
     GobanLv[0]->Tejun.SetComment(5, "comment");
     const std::string full = KifuSgfText();
     const std::size_t close = full.rfind(')');
+    // A file that ends between two properties or nodes is read as far as it
+    // goes (its closing ")" is missing); one cut inside a property is not.
+    int read = 0;
     for (std::size_t n = 0; n < close; ++n) {
+        const std::string cut = full.substr(0, n);
+        const std::size_t open = cut.find_last_of('['), shut = cut.find_last_of(']');
+        const bool between = n >= 2 && (open == std::string::npos || (shut != std::string::npos && shut > open))
+                             && cut.find_last_not_of("\r\n") == cut.find_last_of(";]");
         TKifuRecord record;
         std::string why;
-        EXPECT_FALSE(KifuParseSgf(full.substr(0, n), record, why)) << n;
-        EXPECT_FALSE(why.empty());
+        EXPECT_EQ(KifuParseSgf(cut, record, why), between) << n << ": " << cut.substr(n > 20 ? n - 20 : 0);
+        EXPECT_EQ(why.empty(), between) << n;
+        read += between ? 1 : 0;
     }
-    // And through the front door, for a few of them.
+    EXPECT_GT(read, 40);
+    // And through the front door, for a few cut inside a value.
     SomeGame();
     const std::string before = GameSnapshot();
-    for (std::size_t n : {std::size_t(1), close / 3, close / 2, close - 1}) {
+    for (std::size_t n : {std::size_t(1), full.find("SZ[") + 4, full.rfind("C[") + 3, close - 2}) {
         WriteText("cut.sgf", full.substr(0, n));
-        EXPECT_FALSE(KifuLoadHeader(Path("cut.sgf")));
-        EXPECT_FALSE(KifuLoad(Path("cut.sgf")));
+        EXPECT_FALSE(KifuLoadHeader(Path("cut.sgf"))) << n;
+        EXPECT_FALSE(KifuLoad(Path("cut.sgf"))) << n;
         EXPECT_EQ(GameSnapshot(), before);
     }
 }
@@ -323,6 +360,115 @@ TEST_F(KifuSgfTest, HugeExpansionsAreRefused)
     EXPECT_FALSE(LoadText(sgf + ")"));
     EXPECT_EQ(shell.messages.size(), 1u);
     EXPECT_EQ(GameSnapshot(), before);
+}
+
+TEST_F(KifuSgfTest, SetupAfterTheFirstMoveStaysWithItsMove)
+{
+    // Setup in the root, after move 2 (a white stone, and a move's stone
+    // cleared), and after the last move; also as the cleared point of a
+    // setup stone.
+    const char* const sgf = "(;SZ[9]AB[aa]AW[ii];B[cc];W[gg];AW[ee]AE[cc];B[dd];W[ff];AE[aa]AB[hh])";
+    ASSERT_TRUE(LoadText(sgf));
+    const std::string loaded = GameSnapshot();
+    EXPECT_EQ(BoardDiagram(*GobanLv[0]), ".........\n"
+                                         ".........\n"
+                                         ".........\n"
+                                         "...X.....\n"
+                                         "....O....\n"
+                                         ".....O...\n"
+                                         "......O..\n"
+                                         ".......X.\n"
+                                         "........O\n");
+    // The setup stones with their moves, in order within a node.
+    auto moves = [] {
+        std::vector<std::string> list;
+        for (const THaiti& h : GobanLv[0]->Tejun.GetHaiti())
+            list.push_back(std::to_string(h.te) + ":" + std::to_string(h.iro) + "(" + std::to_string(h.x) + ","
+                           + std::to_string(h.y) + ") ");
+        std::sort(list.begin(), list.end());
+        std::string s;
+        for (const std::string& e : list)
+            s += e;
+        return s;
+    };
+    const std::string setup = moves();
+    EXPECT_EQ(setup, "0:1(1,1) 0:2(9,9) 2:0(3,3) 2:2(5,5) 4:0(1,1) 4:1(8,8) ");
+
+    // Saved, the setup goes into nodes of its own behind its move; read back,
+    // the game is the same, move by move.
+    const std::string text = KifuSgfText();
+    EXPECT_NE(text.find("AB[aa]\r\nAW[ii]\r\n;B[cc];W[gg]\r\n;AW[ee]AE[cc]\r\n;B[dd];W[ff]\r\n;AB[hh]AE[aa]\r\n)"),
+              std::string::npos)
+        << text;
+    ASSERT_TRUE(KifuSave(Path("s.sgf")));
+    ASSERT_TRUE(Load("s.sgf"));
+    EXPECT_EQ(GameSnapshot(), loaded);
+    EXPECT_EQ(moves(), setup);
+    EXPECT_EQ(KifuSgfText(), text);
+
+    // Stones set up during a game, one placed and taken away again.
+    BoardSize = 9;
+    GobanLv[0]->NewGame();
+    FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
+    Play({{3, 3}, {7, 7}});
+    Shell().HaitiIsi(kKuro, 5, 5);
+    Shell().HaitiIsi(kSiro, 1, 1);
+    Play({{4, 4}});
+    Shell().HaitiIsi(kAki, 5, 5);
+    const std::string played = BoardDiagram(*GobanLv[0]);
+    ASSERT_TRUE(KifuSave(Path("p.sgf")));
+    ASSERT_TRUE(Load("p.sgf"));
+    EXPECT_EQ(BoardDiagram(*GobanLv[0]), played);
+    EXPECT_EQ(moves(), "2:1(5,5) 2:2(1,1) 3:0(5,5) ");
+    // The last move deleted: what was set up after it follows the move before.
+    GobanLv[0]->Tejun.Truncate(3);
+    EXPECT_EQ(moves(), "2:0(5,5) 2:1(5,5) 2:2(1,1) ");
+}
+
+TEST_F(KifuSgfTest, EachRecordStartsFromAnEmptyHeader)
+{
+    ASSERT_TRUE(LoadText("(;SZ[9]GN[First]PB[Alice]PW[Bob]BR[3d]KM[5.5]RE[B+R]DT[2020]PC[Here];B[cc])"));
+    EXPECT_EQ(KifuBlackPlayer + KifuWhitePlayer + KifuResult + KifuKomi, "AliceBobB+R5.5");
+    // A record without a header keeps nothing of the game before; its komi
+    // is the one of its kind of game.
+    ASSERT_TRUE(LoadText("(;SZ[9];B[dd])"));
+    std::string header;
+    for (const std::string* g : KifuGameStrings())
+        header += "[" + *g + "]";
+    EXPECT_EQ(header, "[][][][6.5][][][][][][][]");
+    const std::string text = KifuSgfText();
+    for (const char* id : {"GN[", "PB[", "PW[", "BR[", "RE[", "DT[", "PC[", "TM[", "HA["})
+        EXPECT_EQ(text.find(id), std::string::npos) << id << "\n" << text;
+    ASSERT_TRUE(LoadText("(;SZ[19]HA[2]PW[Bob];W[dd])"));
+    EXPECT_EQ(KifuKomi, "0");
+    EXPECT_EQ(KifuBlackPlayer, "");
+}
+
+TEST_F(KifuSgfTest, HandicapIsWrittenWithItsCount)
+{
+    const struct {
+        const char* sgf;
+        const char* ha; // what the saved record says, nullptr: no HA
+    } cases[] = {
+        {"(;SZ[9];B[cc])", nullptr},
+        {"(;SZ[19]HA[4];W[cc])", "HA[4]"},
+        {"(;SZ[19]HA[3]AB[cc][qq][jj];W[dd])", "HA[3]"}, // placed freely
+        {"(;SZ[19]AB[cc][qq];B[dd])", nullptr},          // a position set up, Black to play
+        {"(;SZ[19]AB[cc][qq]AW[jj];B[tt];W[dd])", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sgf);
+        ASSERT_TRUE(LoadText(c.sgf));
+        const std::string position = GameSnapshot();
+        const std::string text = KifuSgfText();
+        if (c.ha == nullptr)
+            EXPECT_EQ(text.find("HA["), std::string::npos) << text;
+        else
+            EXPECT_NE(text.find(c.ha), std::string::npos) << text;
+        ASSERT_TRUE(KifuSave(Path("h.sgf")));
+        ASSERT_TRUE(Load("h.sgf"));
+        EXPECT_EQ(GameSnapshot(), position);
+    }
 }
 
 TEST_F(KifuSgfTest, LoadStartsTheRunningRecordAtTheFirstMove)

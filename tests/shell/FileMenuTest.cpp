@@ -346,7 +346,76 @@ TEST(DialogFilterTest, PairsBecomeDialogEntries)
     EXPECT_TRUE(DialogNameFilters("").empty());
 }
 
+TEST_F(FileMenuTest, ExitAsksBeforeMovesAreLost)
+{
+    // No moves, or moves as they were read: the window closes at once.
+    Start("[Goban]\nSize=9\n[Form]\nLanguage=1\n");
+    EXPECT_TRUE(ctl.FormCloseQuery());
+    const std::string path = OpenRecord("one.sgf", kOneMove);
+    ctl.Click("mnuLast");
+    EXPECT_TRUE(ctl.FormCloseQuery());
+    EXPECT_TRUE(prompt.saveQuestions.empty());
+
+    // A move played: Cancel keeps the window and the game, Discard closes.
+    ASSERT_TRUE(Shell().BanUtu(7, 7, 0));
+    prompt.saveAnswers = {TPrompt::anCancel, TPrompt::anDiscard};
+    EXPECT_FALSE(ctl.FormCloseQuery());
+    EXPECT_EQ(GobanLv[0]->Tejun.Last(), 2);
+    EXPECT_TRUE(ctl.FormCloseQuery());
+    ASSERT_EQ(prompt.saveQuestions.size(), 2u);
+    EXPECT_EQ(prompt.saveQuestions[0], "The moves of this game are not saved. Save them before VORN ends?");
+
+    // Save writes the record's own file, and the question does not come back.
+    prompt.saveAnswers = {TPrompt::anSave};
+    EXPECT_TRUE(ctl.FormCloseQuery());
+    EXPECT_NE(ReadText(path).find(";W[gg]"), std::string::npos) << ReadText(path);
+    EXPECT_TRUE(ctl.FormCloseQuery());
+    EXPECT_EQ(prompt.saveQuestions.size(), 3u);
+    EXPECT_TRUE(prompt.fileQueries.size() == 1u); // only the open
+}
+
+TEST_F(FileMenuTest, ExitSavesANewGameUnderANameAskedFor)
+{
+    PlayAGame();
+    const std::string moves = Moves();
+    // The save dialog cancelled: the window stays open.
+    prompt.saveAnswers = {TPrompt::anSave, TPrompt::anSave};
+    prompt.files = {""};
+    EXPECT_FALSE(ctl.FormCloseQuery());
+    const std::string path = exeDir + "ended.sgf";
+    prompt.files = {path};
+    EXPECT_TRUE(ctl.FormCloseQuery());
+    ctl.FormClose();
+    // The game comes back from the file.
+    prompt.answers = {true};
+    OpenRecord("ended.sgf", ReadText(path));
+    ctl.Click("mnuLast");
+    EXPECT_EQ(Moves(), moves);
+
+    // In Japanese the question is in Japanese.
+    ctl.Click("mnuJapanese");
+    ASSERT_TRUE(Shell().BanUtu(9, 1, 0));
+    EXPECT_TRUE(ctl.FormCloseQuery());
+    EXPECT_EQ(prompt.saveQuestions.back(), "この対局の手順は保存されていません。終了する前に保存しますか？");
+}
+
 using FileMenuWindowTest = WindowTest;
+
+TEST_F(FileMenuWindowTest, ClosingTheWindowAsksFirst)
+{
+    Open(9);
+    NewHumanGame(Ctl());
+    Click(3, 3);
+    prompt.saveAnswers = {TPrompt::anCancel};
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(GobanLv[0]->Tejun.Last(), 1);
+    EXPECT_TRUE(fs::exists(exeDir + "bug.ig1"));
+    // Discarded: the window closes and the running record goes with it.
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(fs::exists(exeDir + "bug.ig1"));
+    EXPECT_EQ(prompt.saveQuestions.size(), 2u);
+}
 
 TEST_F(FileMenuWindowTest, SaveAsAndReopenFromTheMenu)
 {

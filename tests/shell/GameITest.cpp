@@ -1,7 +1,12 @@
 // The game dialog: its tables, the new-game and record modes in both
 // languages, player kinds, refused input, its settings and the header it
 // gives the record writers.
+#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 
 #include "GameUtil.h"
@@ -276,6 +281,42 @@ TEST_F(GameITest, ALoadedRecordKeepsItsClocksAndGoesOn)
     EXPECT_EQ(Jikan[kKuro], 37230);
 }
 
+TEST_F(GameITest, ANewGameShowsNothingOfTheGameBefore)
+{
+    Open();
+    Start("Man", "Man");
+    // A capture and a resignation.
+    for (Point p : {Point(1, 2), Point(1, 1), Point(2, 1)})
+        ClickPoint(p.x, p.y);
+    ASSERT_EQ(GobanLv[0]->Tejun.Hama(kKuro), 1);
+    prompt.answers = {true};
+    ctl.Click("mnuResign");
+    ASSERT_FALSE(dlg.edtResult.Text.empty());
+    ASSERT_EQ(ctl.GameRunning, 0);
+
+    // The new-game dialog: no result, no prisoners; nor in the running
+    // record that the new game starts.
+    ctl.Click("mnuNew");
+    EXPECT_EQ(dlg.edtResult.Text, "");
+    EXPECT_EQ(dlg.edtBlackHama.Text, "  0");
+    EXPECT_EQ(dlg.edtWhiteHama.Text, "  0");
+    dlg.btnOKClick();
+    const std::string rec = ReadText(exeDir + "bug.ig1");
+    EXPECT_NE(rec.find("RESULT \r\n"), std::string::npos) << rec;
+    EXPECT_EQ(rec.find("Win"), std::string::npos) << rec;
+}
+
+TEST_F(GameITest, ALoadedRecordShowsItsLastMove)
+{
+    Open();
+    const std::string file = exeDir + "passes.sgf";
+    WriteText(file, "(;GM[1]FF[4]SZ[9];B[cc];W[gg];B[tt];W[tt])");
+    ctl.ParamFile = file;
+    ctl.timParamTimer();
+    EXPECT_EQ(GobanLv[0]->Tejun.Current(), 4);
+    EXPECT_EQ(view.tjnInfo, "4 WhitePass");
+}
+
 TEST_F(GameITest, TheExamModeShowsNamesAndRanks)
 {
     Open(lgJapanese);
@@ -379,6 +420,103 @@ TEST_F(WindowTest, TheGameDialogsWindowFollowsItsLogic)
     f->close();
     EXPECT_FALSE(Ctl().GameInfo.Visible);
     EXPECT_EQ(GameInfoLock, 0);
+}
+
+TEST_F(GameITest, ALanguageSwitchRecaptionsTheOpenDialogAndKeepsItsChoices)
+{
+    // A fresh profile is Japanese; the user switches to English.
+    Open(lgJapanese, 13);
+    ctl.Click("mnuNew");
+    ASSERT_TRUE(dlg.Visible);
+    EXPECT_EQ(dlg.cmbWhitePlayer.Text, "人間");
+    dlg.cmbTeai.Text = "３子";
+    dlg.cmbTeaiChange();
+    ctl.Click("mnuEnglish");
+    EXPECT_EQ(dlg.Caption, "Game Infomation");
+    EXPECT_EQ(dlg.lblGameName.Text, "Game Name");
+    EXPECT_EQ(dlg.btnOK.Text, "Start");
+    EXPECT_EQ(dlg.cmbWhitePlayer.Text, "Man");
+    EXPECT_EQ(dlg.cmbWhitePlayer.Items.front(), "Man");
+    EXPECT_EQ(dlg.cmbTeai.Text, "3");
+    EXPECT_EQ(dlg.cmbBan.Text, "13");
+    EXPECT_EQ(ctl.CommntF.Caption, "Comment");
+    dlg.btnOKClick();
+    EXPECT_EQ(Handicap, 3);
+    EXPECT_EQ(BoardSize, 13);
+    EXPECT_EQ(KifuWhitePlayer, "Man");
+    // The running game's fields follow too.
+    ctl.Click("mnuJapanese");
+    EXPECT_EQ(dlg.edtTeai.Text, "３子");
+    EXPECT_EQ(dlg.lblResult.Text, "結果");
+    // A name of the user's own is no default: it stays.
+    ctl.Click("mnuNew");
+    dlg.cmbWhitePlayer.Text = "Taro";
+    ctl.Click("mnuEnglish");
+    EXPECT_EQ(dlg.cmbWhitePlayer.Text, "Taro");
+}
+
+TEST_F(ShellTest, AnEnglishStartOffersTheEnglishDefaultName)
+{
+    // Remembered from a Japanese session: the default name, and a real one.
+    WriteIni("[Form]\nLanguage=1\n[GameInfo]\nBlack=人間\nWhite=Hanako\n");
+    TRecordingView v;
+    TNullCanvas c;
+    TScriptPrompt p;
+    TMainCtl m(v, c, p);
+    m.FormCreate(exeDir, {});
+    EXPECT_EQ(KifuBlackPlayer, "Man");
+    EXPECT_EQ(KifuWhitePlayer, "Hanako");
+    m.FormClose();
+}
+
+TEST_F(WindowTest, ALanguageSwitchReachesTheToolkitsOwnTexts)
+{
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ja.qm"))
+        GTEST_SKIP() << "Qt's Japanese translations are not installed";
+    Open(9, "", "[Form]\nLanguage=1\n");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), "Cancel");
+    Ctl().Click("mnuJapanese");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), "キャンセル");
+    Ctl().Click("mnuEnglish");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), "Cancel");
+}
+
+// Every caption of the dialog shown whole, in both languages, for a new game
+// and for the game once it runs; the dialog beside the main window.
+TEST_F(WindowTest, TheGameDialogFitsItsCaptionsAndLeavesTheBoardFree)
+{
+    Open(9, "", "[Form]\nLanguage=1\n");
+    form->resize(330, 380);
+    form->move(0, 0);
+    QApplication::processEvents();
+    TGameInfoForm* f = form->GameInfoForm();
+    const char* const captioned[] = {"lblGameName", "lblPlayer", "lblKyu", "lblHama", "lblTime", "lblSiro", "lblKuro",
+                                     "lblTeai", "lblKomi", "lblDate", "lblPlace", "lblBanSize", "lblResult", "btnOK",
+                                     "btnCancel", "chkComm", "chkAiteWhite", "rdoCom1", "rdoNNGS", "chkRenzoku"};
+    auto check = [&](const std::string& when) {
+        QApplication::processEvents();
+        const QRect inside = f->rect();
+        for (const char* name : captioned) {
+            QWidget* w = f->Control(name);
+            if (!w->isVisibleTo(f))
+                continue;
+            EXPECT_GE(w->width(), w->sizeHint().width()) << when << " " << name;
+            const QRect at(w->mapTo(f, QPoint(0, 0)), w->size());
+            EXPECT_TRUE(inside.contains(at)) << when << " " << name;
+        }
+        EXPECT_FALSE(f->frameGeometry().intersects(form->frameGeometry())) << when;
+    };
+    Ctl().Click("mnuNew");
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_TRUE(f->Control("chkComm")->isVisibleTo(f));
+    check("new game, English");
+    Ctl().Click("mnuJapanese");
+    EXPECT_EQ(static_cast<QLabel*>(f->Control("lblGameName"))->text().toStdString(), "対局名：");
+    check("new game, Japanese");
+    ConfirmHumanGame(Ctl());
+    EXPECT_FALSE(f->Control("chkComm")->isVisibleTo(f));
+    EXPECT_TRUE(f->Control("edtResult")->isVisibleTo(f));
+    check("game, Japanese");
 }
 
 } // namespace

@@ -199,6 +199,19 @@ TEST_F(StartupTest, RecordNamedOnTheCommandLineIsLoadedAndPlayable)
     EXPECT_EQ(b.GetIro(5, 5), kSiro);
 }
 
+TEST_F(StartupTest, CommandLineRecordIsDrawnOnItsOwnBoard)
+{
+    // The window remembers a 19x19 board; the record is 9x9.
+    const std::string file = exeDir + "small.sgf";
+    WriteText(file, "(;GM[1]FF[4]SZ[9];B[cc];W[gg])");
+    Start({file});
+    ASSERT_EQ(BoardSize, 19);
+    ctl.timParamTimer();
+    EXPECT_EQ(BoardSize, 9);
+    EXPECT_EQ(ctl.Ban.Geometry(), CalcBanGeometry(view.ClientWidth(), view.ClientHeight(), view.PanelHeight(),
+                                                  view.StatusHeight(), 9, false));
+}
+
 TEST_F(StartupTest, UnreadableCommandLineRecordChangesNothing)
 {
     Start({exeDir + "missing.sgf"});

@@ -1,5 +1,7 @@
 #include "OverlayUtil.h"
 
+#include <cstdlib>
+
 #include "GnuGo.h"
 
 namespace vorn::test {
@@ -42,6 +44,15 @@ int OverlayTest::At(Point p, int dx, int dy) const
 {
     const TBanDraw& b = ctl.Ban;
     return BgrFromColor(canvas.Image().pixelColor(b.CellLeft(p.x) + b.BanHalf + dx, b.CellTop(p.y) + b.BanHalf + dy));
+}
+
+bool OverlayTest::Near(Point p, int dx, int dy, int colour) const
+{
+    const int got = At(p, dx, dy);
+    for (int shift : {0, 8, 16})
+        if (std::abs(((got >> shift) & 0xFF) - ((colour >> shift) & 0xFF)) > 64)
+            return false;
+    return true;
 }
 
 int OverlayTest::Count(Point p, int colour, int x0, int y0, int x1, int y1) const

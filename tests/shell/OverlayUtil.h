@@ -68,6 +68,9 @@ protected:
     void Repaint();
     // The colour ($BBGGRR) of a pixel at an offset from the intersection of p.
     int At(Point p, int dx = 0, int dy = 0) const;
+    // The pixel's colour is the colour, or the colour smoothed into its
+    // surroundings (the outline of a round stone or ring).
+    bool Near(Point p, int dx, int dy, int colour) const;
     // Pixels of the colour in the cell of p, within columns [x0, x1) and rows
     // [y0, y1) counted from the cell's top-left corner.
     int Count(Point p, int colour, int x0, int y0, int x1, int y1) const;

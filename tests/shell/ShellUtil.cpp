@@ -144,8 +144,11 @@ QImage WindowTest::Grab()
 
 int WindowTest::At(const QImage& img, int x, int y, int dx, int dy)
 {
+    // On a scaled screen the grabbed picture has more pixels than the window.
     const TBanDraw& b = form->Ctl().Ban;
-    return BgrFromColor(img.pixelColor(b.CellLeft(x) + b.BanHalf + dx, b.CellTop(y) + b.BanHalf + dy));
+    const double r = img.devicePixelRatio();
+    const auto px = [r](int logical) { return static_cast<int>(logical * r); };
+    return BgrFromColor(img.pixelColor(px(b.CellLeft(x) + b.BanHalf + dx), px(b.CellTop(y) + b.BanHalf + dy)));
 }
 
 void WindowTest::Click(int x, int y, Qt::MouseButton button)

@@ -53,9 +53,21 @@ public:
         inputs.pop_front();
         return true;
     }
+    // Answers the save question from its own script (Discard when empty).
+    TSaveAnswer SaveDiscardCancel(const std::string& text) override
+    {
+        saveQuestions.push_back(text);
+        if (saveAnswers.empty())
+            return anDiscard;
+        const TSaveAnswer a = saveAnswers.front();
+        saveAnswers.pop_front();
+        return a;
+    }
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::deque<bool> answers;
+    std::deque<TSaveAnswer> saveAnswers;
+    std::vector<std::string> saveQuestions;
     std::deque<std::string> files;
     std::vector<TFileQuery> fileQueries;
     std::deque<std::string> inputs;

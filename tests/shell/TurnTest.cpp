@@ -394,6 +394,58 @@ TEST_F(TurnTest, EngineAgainstEnginePlaysAWholeGameToItsEnd)
     EXPECT_TRUE(prompt.questions.empty());
 }
 
+TEST_F(TurnTest, EngineAgainstEngineGoesOnAfterBrowsing)
+{
+    Open();
+    ctl.Turn.Think = RandomThink;
+    RandSeed(11);
+    Start("VORN", "VORN");
+    const TGoban& b = *GobanLv[0];
+    for (int i = 0; i < 6; ++i)
+        ctl.Turn.timVornVornTimer();
+    const int last = b.Tejun.Last();
+    ASSERT_TRUE(ctl.Turn.timVornVorn.Enabled);
+    // A step back while the next move is due: the tick finds an earlier move
+    // shown and waits.
+    ctl.Click("mnuPrev");
+    ctl.Turn.timVornVornTimer();
+    EXPECT_EQ(b.Tejun.Last(), last);
+    EXPECT_FALSE(ctl.Turn.timVornVorn.Enabled);
+    ctl.Click("mnuNext10");
+    ASSERT_TRUE(ctl.Turn.timVornVorn.Enabled);
+    ctl.Turn.timVornVornTimer();
+    EXPECT_EQ(b.Tejun.Last(), last + 1);
+    // Once more, back to the first move and to the last; then to the end.
+    ctl.Click("mnuFirst");
+    ctl.Turn.timVornVornTimer();
+    EXPECT_EQ(b.Tejun.Last(), last + 1);
+    EXPECT_FALSE(ctl.Turn.timVornVorn.Enabled);
+    ctl.Click("mnuLast");
+    int ticks = 0;
+    while (ctl.Turn.timVornVorn.Enabled && ticks++ < kMaxTe)
+        ctl.Turn.timVornVornTimer();
+    EXPECT_EQ(GameOver, 1);
+    EXPECT_EQ(view.status, "Game end");
+    EXPECT_EQ(ctl.Thinking, 0);
+    // After the end, browsing gives the engine no move.
+    ctl.Click("mnuPrev");
+    ctl.Click("mnuLast");
+    EXPECT_FALSE(ctl.Turn.timVornVorn.Enabled);
+}
+
+TEST_F(TurnTest, BrowsingGivesTheEngineNoMoveOnTheHumansTurn)
+{
+    Open();
+    EngineScript = {{5, 5}};
+    Start("Man", "VORN");
+    ClickPoint(3, 3);
+    ASSERT_EQ(GobanLv[0]->Tejun.Last(), 2);
+    ctl.Click("mnuPrev");
+    ctl.Click("mnuLast");
+    EXPECT_FALSE(ctl.Turn.timVornVorn.Enabled);
+    EXPECT_EQ(GobanLv[0]->Tejun.Last(), 2);
+}
+
 // --- With the engine itself -----------------------------------------------------
 
 TEST_F(TurnTest, TheEngineAnswersAHumanInsideTheClick)
