@@ -4,11 +4,15 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <clocale>
+#include <cstdlib>
+
 #include "GameUtil.h"
 #include "board/Goban.h"
 #include "records/Kifu.h"
 #include "shell/GameIForm.h"
 #include "shell/IniFile.h"
+#include "shell/Score.h"
 
 namespace vorn::test {
 namespace {
@@ -50,6 +54,37 @@ TEST(GameITables, NamesAndWhatTheBoardSupports)
         EXPECT_FLOAT_EQ(ParseKomi(c.text), c.komi) << c.text;
     EXPECT_EQ(NumberText(6.5), "6.5");
     EXPECT_EQ(NumberText(60), "60");
+}
+
+// A user whose locale writes "6,5" still plays with komi 6.5 and gets
+// results written with a point, as records and peers expect.
+TEST(GameITables, KomiAndResultsKeepTheirPointUnderACommaLocale)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    struct KomiCase {
+        const char* text;
+        float komi;
+        const char* shown;
+    };
+    for (const KomiCase& c : {KomiCase{"6.5", 6.5f, "6.5"}, {"0.5", 0.5f, "0.5"}, {"-3.5", -3.5f, "-3.5"},
+                              {"+5.5", 5.5f, "5.5"}, {"7", 7.0f, "7"}, {"6,5", 0.0f, "0"}}) {
+        EXPECT_FLOAT_EQ(ParseKomi(c.text), c.komi) << c.text;
+        EXPECT_EQ(NumberText(ParseKomi(c.text)), c.shown) << c.text;
+    }
+    EXPECT_EQ(KekkaString(60.0f, 59.5f, lgEnglish), "B+0.5(B=60W=59.5)");
+    EXPECT_EQ(KekkaString(60.0f, 59.5f, lgJapanese), "黒0.5目勝ち(黒=60白=59.5)");
+    std::setlocale(LC_NUMERIC, before.c_str());
+}
+
+// CI runs this program once more under a decimal-comma locale: make sure
+// the locale really took effect there, or that run would prove nothing.
+TEST(GameITables, TheCommaLocaleRunHasItsLocale)
+{
+    if (std::getenv("VORN_COMMA_LOCALE") == nullptr)
+        GTEST_SKIP() << "not the comma-locale run";
+    EXPECT_STREQ(std::localeconv()->decimal_point, ",");
 }
 
 using GameITest = GameTest;
