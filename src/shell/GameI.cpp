@@ -466,10 +466,15 @@ void TGameInfo::btnOKClick()
     SerialPort = rdoCom2.Checked ? 2 : 1;
     RenzokuMode = chkRenzoku.Checked ? 1 : 0;
 
-    // A new game starts the running record afresh; a record read or an exam
-    // replayed has already written its moves there, and they must survive.
+    // A new game starts the running record afresh; an exam replayed has
+    // already written its moves there, and they must survive.
     if (KifuRecOn == 1 && GameInfoMode == 0)
         KifuRecBegin();
+    // A game going on from a record read: the header the reader wrote was
+    // the dialog's before the record came; the running record starts again
+    // with this game's header and the record's moves.
+    if (KifuRecOn == 1 && GameInfoMode == 1)
+        KifuRecBeginWithMoves();
     auto either = [](int kind) {
         return static_cast<unsigned char>(PlayerKind[kKuro] == kind || PlayerKind[kSiro] == kind ? 1 : 0);
     };
@@ -506,6 +511,10 @@ void TGameInfo::btnCancelClick()
     Visible = false;
     Changed();
     main_.BanClear();
+    // The record opened for this dialog is gone from the board: a later Save
+    // must not write the empty board over its file, nor its setup stones.
+    main_.ParamFile.clear();
+    FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
 }
 
 void TGameInfo::StartGame()

@@ -355,6 +355,44 @@ TEST_F(GameITest, CancelLeavesAnEmptyBoardAndNoGame)
     EXPECT_EQ(ctl.GameRunning, 0);
 }
 
+TEST_F(GameITest, AGameGoingOnFromARecordRunsUnderTheRecordsHeader)
+{
+    Open();
+    Start("Alice", "Bob", "", "0.5");
+    ClickPoint(5, 5);
+    ctl.GameStop();
+    dlg.Hide();
+    // Twelve moves: the running record breaks its move line after the tenth.
+    const std::string file = exeDir + "carol.sgf";
+    WriteText(file, "(;GM[1]FF[4]SZ[9]PB[Carol]PW[Dave]KM[5.5]RE[B+R];B[cc];W[gg];B[cg];W[gc];B[ee];W[dd];"
+                    "B[de];W[ce];B[cd];W[ed];B[fd];W[ec])");
+    prompt.files = {file};
+    ctl.Click("mnuOpen");
+    ASSERT_EQ(GameInfoLock, 1);
+    ASSERT_EQ(GobanLv[0]->Tejun.Last(), 12);
+    dlg.btnOKClick();
+    ASSERT_EQ(ctl.GameRunning, 1);
+    ClickPoint(9, 9);
+
+    const std::string rec = ReadText(KifuRecName);
+    for (const char* line : {"PLAYER_BLACK Carol\r\n", "PLAYER_WHITE Dave\r\n", "KOMI 5.5\r\n", "INT 9 0\r\n"})
+        EXPECT_NE(rec.find(line), std::string::npos) << line;
+    EXPECT_EQ(rec.find("Alice"), std::string::npos);
+    EXPECT_EQ(rec.find("KOMI 0.5"), std::string::npos);
+    // Recovered after a crash, it is the game as it stands.
+    const std::string copy = exeDir + "bug1.ig1";
+    WriteText(copy, rec);
+    const TTejun played = GobanLv[0]->Tejun;
+    ctl.GameStop();
+    ASSERT_TRUE(KifuLoad(copy));
+    const TTejun& t = GobanLv[0]->Tejun;
+    ASSERT_EQ(t.Last(), 13);
+    for (int n = 1; n <= 13; ++n)
+        EXPECT_EQ(t.GetTe(n), played.GetTe(n)) << "move " << n;
+    EXPECT_EQ(KifuBlackPlayer, "Carol");
+    EXPECT_EQ(KifuKomi, "5.5");
+}
+
 TEST_F(GameITest, ThePlayersAndThePlaceAreRemembered)
 {
     Open(lgJapanese);
