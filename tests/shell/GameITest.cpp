@@ -413,7 +413,36 @@ TEST_F(GameITest, ThePlayersAndThePlaceAreRemembered)
     again.Click("mnuNew");
     EXPECT_EQ(again.GameInfo.cmbBlackPlayer.Text, "VORN");
     EXPECT_EQ(again.GameInfo.Left, 500);
+    // A run without a game does not forget them.
+    again.GameInfo.btnCancelClick();
     again.FormClose();
+    const TIniFile after(IniFile());
+    EXPECT_EQ(after.ReadString("GameInfo", "Black", ""), "VORN");
+    EXPECT_EQ(after.ReadString("GameInfo", "White", ""), "人間");
+}
+
+TEST_F(GameITest, TheLastGamesPlayersAreOfferedForTheNextAndCancelKeepsTheSize)
+{
+    Open();
+    Start("VORN", "Alice");
+    ctl.GameStop();
+    dlg.Hide();
+    ctl.Click("mnuNew");
+    EXPECT_EQ(dlg.cmbBlackPlayer.Text, "VORN");
+    EXPECT_EQ(dlg.cmbWhitePlayer.Text, "Alice");
+    // A size chosen and then cancelled changes neither the board nor the
+    // size the next dialog offers.
+    dlg.cmbBan.Text = "19";
+    dlg.cmbBanChange();
+    EXPECT_EQ(dlg.cmbTeai.Items.size(), 15u);
+    dlg.cmbBan.Text = "big";
+    dlg.cmbBanChange();
+    EXPECT_EQ(BoardSize, 9);
+    dlg.btnCancelClick();
+    EXPECT_EQ(BoardSize, 9);
+    ctl.Click("mnuNew");
+    EXPECT_EQ(dlg.cmbBan.Text, "9");
+    EXPECT_EQ(dlg.cmbTeai.Items.size(), 10u);
 }
 
 TEST_F(GameITest, TheRecordWritersTakeTheDialogsFields)
