@@ -172,6 +172,34 @@ TEST_F(CaptureAnswerTest, KnownAnswersForEveryCaptureKind)
     }
 }
 
+TEST_F(CaptureAnswerTest, ALadderedChainReadsEveryNeighbour)
+{
+    // The ladder catches Black's five stones at E3 (liberties C2 and F2).
+    // They touch five white chains: F3 in atari at F2, F1 and C1 caught by
+    // ladders that start at F2 and C2.  Every neighbour is read and the last
+    // answer found stands: the ladder against C1, from C2, frees them.
+    Prepare(R"(
+        X . O . O X O . .
+        O O . X . . X X O
+        . . O O X O . O .
+        . . X O . X O X .
+        X . X O . O O X .
+        O . O . O X X X .
+        O X . O X O X . X
+        O O . X X . O . X
+        O . O X X O . X X)",
+            kKuro);
+    TRen* r = GobanLv[0]->RenList.RenAt(5, 7);
+    ASSERT_EQ(r->Kuu(), 2);
+    ASSERT_EQ(r->GetSicho(), 1);
+    ASSERT_EQ(r->MrenCount(), 5);
+    SichoAnswer(Point(6, 8), Point(5, 7));
+    ASSERT_EQ(KohoCount, 1);
+    EXPECT_EQ(Koho.Pt[1], Point(3, 8));
+    EXPECT_GT(Koho.Value[1], 0);
+    EXPECT_EQ(Level, 0);
+}
+
 TEST_F(CaptureAnswerTest, BigStakesAreWorthMore)
 {
     // Three stones in the net are worth more than the lone stone in atari.

@@ -10,6 +10,7 @@
 #include "board/Goban.h"
 #include "board/Hooks.h"
 #include "board/Sicho.h"
+#include "board/Yomi.h"
 #include "engine/Koho.h"
 #include "engine/Nozoki.h"
 #include "engine/Think.h"
@@ -140,6 +141,38 @@ TEST_F(ToruTest, CuttingPointsStopAtTheCallersCapacity)
     // A capacity larger than the list is the list's size.
     Point one[1];
     EXPECT_EQ(KankeiKiriPoints(p, one, 5), 1);
+    EXPECT_EQ(Level, 0);
+}
+
+TEST_F(ToruTest, TwoJumpsSharingACuttingPointCountTwice)
+{
+    // Black's jumps C6-E6 and C4-E4, White wedged in at D6 and D4 and
+    // standing on the corners: D5 cuts both links.  Two links to cut are not
+    // the one cut the handlers answer.
+    Decide(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . O . O . . . .
+        . . X O X . . . .
+        . . . . . . . . .
+        . . X O X . . . .
+        . . O . O . . . .
+        . . . . . . . . .
+        . . . . . . . . .)",
+           'X');
+    Point cuts[5];
+    ASSERT_EQ(KankeiKiriPoints(Point(4, 5), cuts, 5), 2);
+    EXPECT_EQ(cuts[0], Point(4, 5));
+    EXPECT_EQ(cuts[1], Point(4, 5));
+
+    // On a look-ahead level the pair list is made from what that board
+    // holds: its chains and relations, without an analysis of its own.
+    ASSERT_TRUE(YomiPushUtu(kKuro, Point(8, 8)));
+    CurGoban().RenLocateMake();
+    const std::uint64_t analyses = AnalyzeCount;
+    EXPECT_EQ(KankeiKiriPoints(Point(4, 5), cuts, 5), 2);
+    EXPECT_EQ(AnalyzeCount, analyses);
+    YomiModosu();
     EXPECT_EQ(Level, 0);
 }
 
