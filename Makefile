@@ -2,6 +2,8 @@
 # make test  - installs what is missing, builds, runs every test (also under ASan/UBSan)
 # make test-tsan - the serial port's tests under ThreadSanitizer (not part of make test)
 # make fuzz  - builds the record readers' libFuzzer target with clang and runs it a while
+# make analysis-record - writes the analysis record (tests/problems/analysis.rec) anew from
+#                the code as it stands, after a change that alters analysis results on purpose
 
 JOBS    ?= $(shell nproc)
 RELEASE := build/release
@@ -11,7 +13,7 @@ TSAN    := build/tsan
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all setup build build-asan run test test-release test-asan test-tsan bench fuzz clean
+.PHONY: all setup build build-asan run test test-release test-asan test-tsan bench fuzz analysis-record clean
 
 all: build
 
@@ -52,6 +54,10 @@ test-tsan: setup $(TSAN)/build.ninja
 
 bench: build
 	$(RELEASE)/vorn_bench
+
+analysis-record: $(RELEASE)/build.ninja
+	cmake --build $(RELEASE) -j $(JOBS) --target vorn_tests_engine
+	cd $(RELEASE) && VORN_SOURCE_DIR=$(CURDIR) VORN_ANALYSIS_RECORD=write ./vorn_tests_engine --gtest_filter='AnalysisRecord*'
 
 $(FUZZ)/build.ninja:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \

@@ -3,6 +3,7 @@
 // take-back.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <vector>
 
 #include "BenchUtil.h"
@@ -72,6 +73,33 @@ void BM_Analyze(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_Analyze)->Arg(50)->Arg(150)->Arg(250);
+
+// One step of the analysis on the positions of BM_Analyze/150: the steps
+// before it run untimed, then the step is timed alone.
+void BM_AnalyzeStep(benchmark::State& state)
+{
+    const int step = static_cast<int>(state.range(0));
+    const std::vector<TBanCopy> set = Positions(150);
+    ResetProgramState();
+    TGoban& b = *GobanLv[0];
+    std::size_t i = 0;
+    for (auto _ : state) {
+        b.Ban = set[i++ % set.size()];
+        for (int k = 1; k < step; ++k)
+            b.AnalyzeStep(k);
+        const auto start = std::chrono::steady_clock::now();
+        b.AnalyzeStep(step);
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+    state.SetLabel(TGoban::AnalyzeStepName(step));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_AnalyzeStep)
+    ->DenseRange(1, TGoban::kAnalyzeSteps)
+    ->UseManualTime()
+    ->Iterations(2000)
+    ->Unit(benchmark::kMicrosecond);
 
 // Analysis of one position over and over (no set-up between timings).
 void BM_AnalyzeSame(benchmark::State& state)

@@ -23,6 +23,8 @@
 #include "engine/WeakGun.h"
 #include "engine/Yose.h"
 #include "records/Exam.h"
+#include "engine/shapes/GunKankei.h"
+#include "engine/shapes/Hiraki.h"
 #include "records/Kifu.h"
 #include "records/Log.h"
 
@@ -53,6 +55,8 @@ void ResetProgramState()
     YoseReset();
     WeakGunReset();
     SikatuReset();
+    GunKankeiReset();
+    HirakiReset();
     HyokaReset();
     LogReset();
 }

@@ -78,6 +78,34 @@ void GobanReset()
 int FloodFillOn(const TGoban& b, int x, int y)
 {
     const int edge = BoardSize + 1;
+    if (b.OnBoard(x, y) && b.Ban.v[x].v[y] != kHen) {
+        // A stone or an empty point of the board fills points of its own
+        // colour, which lie on the board, so every neighbour lies within the
+        // border lines; layer by layer is the order of a queue.
+        const int c = b.Ban.v[x].v[y];
+        std::memset(&FloodVisited, 0, sizeof(FloodVisited));
+        FloodSu = 1;
+        FloodX[1] = x;
+        FloodY[1] = y;
+        FloodVisited.v[x].v[y] = 1;
+        for (int k = 1; k <= FloodSu; ++k) {
+            const int px = FloodX.v[k - 1], py = FloodY.v[k - 1];
+            for (int d = 0; d < 4; ++d) {
+                const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
+                std::uint8_t& seen = FloodVisited.v[nx].v[ny];
+                if (seen)
+                    continue;
+                seen = 1;
+                if (b.Ban.v[nx].v[ny] == c) {
+                    ++FloodSu;
+                    FloodX[FloodSu] = nx;
+                    FloodY[FloodSu] = ny;
+                }
+            }
+        }
+        FloodLayerSu = 0;
+        return FloodSu;
+    }
     // One clear of the whole map (441 bytes) is cheaper than one per column.
     static_assert(sizeof(FloodVisited) == 21 * 21);
     std::memset(&FloodVisited, 0, sizeof(FloodVisited));
@@ -630,46 +658,99 @@ int GrenFloodCut(const TRenList& list, int start)
 void TGoban::Analyze()
 {
     ++AnalyzeCount;
-    // 1. Chains.
-    RenList.Rebuild();
-    // 2.-4. Capture, forbidden and self-atari points.
-    ToruTenMake();
-    KinsiMake();
-    SelfAtariMake();
-    // 5. Eye verdicts and dead stones start empty.
-    FillGrid<std::uint8_t, 1, 19>(KakemeMap, 0);
-    FillGrid<std::uint8_t, 1, 19>(Death, 0);
-    // 6. Relation records of every point start empty.
-    SetLocateIro();
-    // 7. Chains in atari that cannot be saved.
-    DeathMake();
-    // 8. Stone relations.
-    KankeiMakeAll();
-    // 9. Empty-point relations and the area map.
-    KuuIsiMake();
-    KuuIsiArea();
-    // 10. Chain links from the relations.
-    GrenMake();
-    // 11. Groups.
-    GunList.Clear();
-    GunList.MakeAll();
-    // 12. Empty points related to each group.
-    GunLocateMake();
-    // 13. Adjacent enemy groups.
-    GunList.MakeMgunAll();
-    // 14. Regions and eyes.
-    JiList.Clear();
-    GunList.MakeJi();
-    GunList.EvaluateJiAll();
-    GunList.CalcJiMeAll();
-    // 15. Group judgement.
-    GunList.MakeKokyuAll();
-    GunList.Death1All();
-    GunList.Judge();
-    GunList.CalcDeathLevelAll();
-    GunList.MeBonusAll();
-    // 16. Points that end-of-game counting takes off.
-    DeathRenMarkMake();
+    for (int step = 1; step <= kAnalyzeSteps; ++step)
+        AnalyzeStep(step);
+}
+
+const char* TGoban::AnalyzeStepName(int step)
+{
+    static constexpr const char* kNames[kAnalyzeSteps] = {
+        "Ren",        "ToruTen",   "Kinsi",      "SelfAtari",  "LocateIro", "DeathMake",
+        "Kankei",     "KuuIsi",    "Area",       "Gren",       "Gun",       "GunLocate",
+        "Mgun",       "Ji",        "EvaluateJi", "JiMe",       "Kokyu",     "Death1",
+        "Judge",      "DeathLevel", "MeBonus",   "DeathRenMark",
+    };
+    return step >= 1 && step <= kAnalyzeSteps ? kNames[step - 1] : "";
+}
+
+void TGoban::AnalyzeStep(int step)
+{
+    switch (step) {
+    case 1: // Chains.
+        RenList.Rebuild();
+        break;
+    case 2: // Capture, forbidden and self-atari points.
+        ToruTenMake();
+        break;
+    case 3:
+        KinsiMake();
+        break;
+    case 4:
+        SelfAtariMake();
+        break;
+    case 5:
+        // Eye verdicts and dead stones start empty, and so do the relation
+        // records of every point.
+        FillGrid<std::uint8_t, 1, 19>(KakemeMap, 0);
+        FillGrid<std::uint8_t, 1, 19>(Death, 0);
+        SetLocateIro();
+        break;
+    case 6: // Chains in atari that cannot be saved.
+        DeathMake();
+        break;
+    case 7: // Stone relations.
+        KankeiMakeAll();
+        break;
+    case 8: // Empty-point relations and the area map.
+        KuuIsiMake();
+        break;
+    case 9:
+        KuuIsiArea();
+        break;
+    case 10: // Chain links from the relations.
+        GrenMake();
+        break;
+    case 11: // Groups.
+        GunList.Clear();
+        GunList.MakeAll();
+        break;
+    case 12: // Empty points related to each group.
+        GunLocateMake();
+        break;
+    case 13: // Adjacent enemy groups.
+        GunList.MakeMgunAll();
+        break;
+    case 14: // Regions and eyes.
+        JiList.Clear();
+        GunList.MakeJi();
+        break;
+    case 15:
+        GunList.EvaluateJiAll();
+        break;
+    case 16:
+        GunList.CalcJiMeAll();
+        break;
+    case 17: // Group judgement.
+        GunList.MakeKokyuAll();
+        break;
+    case 18:
+        GunList.Death1All();
+        break;
+    case 19:
+        GunList.Judge();
+        break;
+    case 20:
+        GunList.CalcDeathLevelAll();
+        break;
+    case 21:
+        GunList.MeBonusAll();
+        break;
+    case 22: // Points that end-of-game counting takes off.
+        DeathRenMarkMake();
+        break;
+    default:
+        RangeError(step, 1, kAnalyzeSteps);
+    }
 }
 
 void TGoban::ToruTenMake()
@@ -691,11 +772,12 @@ void TGoban::KinsiMake()
     FillGrid<std::uint8_t, 1, 19>(Kinsi[kSiro], 0);
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            if (Ban[x][y] != kAki) {
-                Kinsi[kKuro][x][y] = Kinsi[kSiro][x][y] = 1;
-                continue;
-            }
-            if (HasAkiNeighbour(x, y))
+            // A point of the board: its neighbours lie on the board or on
+            // the border lines.
+            const std::uint8_t occupied = Ban.v[x].v[y] != kAki;
+            Kinsi.v[0].v[x - 1].v[y - 1] = Kinsi.v[1].v[x - 1].v[y - 1] = occupied;
+            if (occupied | (Ban.v[x].v[y - 1] == kAki) | (Ban.v[x + 1].v[y] == kAki) | (Ban.v[x].v[y + 1] == kAki)
+                | (Ban.v[x - 1].v[y] == kAki))
                 continue;
             // Without an empty neighbour and without a capture (a capture is
             // legal but for a ko retake, which stays unmarked: the ko test
@@ -724,12 +806,9 @@ void TGoban::SelfAtariMake()
     FillGrid<std::uint8_t, 1, 19>(SelfAtari[kSiro], 0);
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            if (Ban[x][y] != kAki)
-                continue;
-            int e = 0;
-            for (int d = 1; d <= 4; ++d)
-                e += GetIro(x + Dir4X[d], y + Dir4Y[d]) == kAki;
-            if (e >= 2)
+            const int e = (Ban.v[x].v[y - 1] == kAki) + (Ban.v[x + 1].v[y] == kAki) + (Ban.v[x].v[y + 1] == kAki)
+                          + (Ban.v[x - 1].v[y] == kAki);
+            if ((Ban.v[x].v[y] != kAki) | (e >= 2))
                 continue;
             for (int c = kKuro; c <= kSiro; ++c)
                 if (!Kinsi[c][x][y])
@@ -992,23 +1071,6 @@ void TGoban::DeathRenMarkMake()
             for (int i = 1; i <= weakest->Kuu(); ++i)
                 DeathRenMark[weakest->GetKuu(i).x][weakest->GetKuu(i).y] = 1;
     }
-}
-
-void TGoban::GunLocateMake()
-{
-    for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            if (Ban[x][y] != kAki)
-                continue;
-            const TLocate& loc = Locate[x][y];
-            for (int i = 1; i <= loc.GetKankeiSu(); ++i) {
-                const Point a = loc.GetKankeiPoint(i);
-                if (!loc.OnBoardAt(i) || !OnBoardPt(a))
-                    continue;
-                if (TGun* g = GunList.GetGunAt(a))
-                    g->AddFrom(a, Point(x, y), loc.GetKankeiKind(i));
-            }
-        }
 }
 
 bool TGoban::IsKakeme(int x, int y) const

@@ -92,12 +92,14 @@ int FloodFillBy(Point p, Grow grow)
     FloodY[1] = p.y;
     FloodVisited[p.x][p.y] = 1;
     for (int k = 1; k <= FloodSu; ++k) {
-        const Point cur(FloodX[k], FloodY[k]);
-        for (int d = 1; d <= 4; ++d) {
-            const Point q = Dir4Pt(cur, d);
-            if (q.x < 0 || q.y < 0 || q.x > 20 || q.y > 20 || FloodVisited[q.x][q.y])
+        // Listed points lie in 0..20 (p by the test above, the others by
+        // the test below).
+        const Point cur(FloodX.v[k - 1], FloodY.v[k - 1]);
+        for (int d = 0; d < 4; ++d) {
+            const Point q(cur.x + Dir4X.v[d], cur.y + Dir4Y.v[d]);
+            if (static_cast<unsigned>(q.x) > 20 || static_cast<unsigned>(q.y) > 20 || FloodVisited.v[q.x].v[q.y])
                 continue;
-            FloodVisited[q.x][q.y] = 1;
+            FloodVisited.v[q.x].v[q.y] = 1;
             if (!grow(cur, q))
                 continue;
             ++FloodSu;
@@ -147,6 +149,16 @@ public:
     // later analysis steps in their fixed order.  The tables stay valid until
     // the board changes; playing a move updates none of them.
     void Analyze();
+    // The same in its steps, 1..kAnalyzeSteps in this order (chains; capture,
+    // forbidden and self-atari points; records reset; dead chains in atari;
+    // stone and empty-point relations; the area map; chain links; groups and
+    // their related points and neighbours; regions, their verdicts and eye
+    // values; breathing points, groups dead at once, races and seki, death
+    // levels, the eye bonus; the end-of-game marks), with a short name each.
+    // A step reads what the steps before it left.
+    static constexpr int kAnalyzeSteps = 22;
+    void AnalyzeStep(int step);
+    static const char* AnalyzeStepName(int step);
     void ToruTenMake();
     void KinsiMake();
     void SelfAtariMake();

@@ -15,6 +15,17 @@ namespace {
 
 inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
 
+// JiGrowTest2 for the flood fills, which step from a point of 0..20 to a
+// point of 0..20: on the board and on the same side as cur.
+inline bool SameSide(Point cur, Point q)
+{
+    if (static_cast<unsigned>(q.x - 1) >= static_cast<unsigned>(BoardSize)
+        || static_cast<unsigned>(q.y - 1) >= static_cast<unsigned>(BoardSize))
+        return false;
+    const int a = AreaMap.v[q.x].v[q.y], ac = AreaMap.v[cur.x].v[cur.y];
+    return a != 0 && ac != 0 && (a > 0) == (ac > 0);
+}
+
 // The chains of the group being built, stamped by chain number.
 Arr<int, 1, kMaxGunRen> GunRenList;
 int GunRenSu = 0;
@@ -27,6 +38,20 @@ Grid<std::int16_t, 1, 19> FromAt{};
 Grid<std::uint32_t, 1, 19> FromAtMark{};
 std::uint32_t FromAtStamp = 0;
 Arr<std::uint8_t, 1, kMaxFrom> FromTaken{};
+
+// While a group grows its regions from its liberties, its related points
+// (which do not change meanwhile) are stamped once for all its fills.
+struct TFromAtKept;
+TFromAtKept* g_fromAtKept = nullptr;
+struct TFromAtKept {
+    const TGun* Gun;
+    bool Stamped = false;
+    TFromAtKept* Outer;
+    explicit TFromAtKept(const TGun& g) : Gun(&g), Outer(g_fromAtKept) { g_fromAtKept = this; }
+    ~TFromAtKept() { g_fromAtKept = Outer; }
+    TFromAtKept(const TFromAtKept&) = delete;
+    TFromAtKept& operator=(const TFromAtKept&) = delete;
+};
 
 template <class T>
 std::uint32_t NextStamp(std::uint32_t& stamp, T& marks)
@@ -112,8 +137,7 @@ void TGun::Init(TGoban* owner, int gunNo, int isiIro)
         for (int k = 1; r != nullptr && k <= r->IsiCount(); ++k) {
             const Point p = r->GetIsi(k);
             ++IsiSu;
-            IsiX[IsiSu] = static_cast<std::uint8_t>(p.x);
-            IsiY[IsiSu] = static_cast<std::uint8_t>(p.y);
+            Isi[IsiSu] = TBytePoint::Of(p);
         }
     }
     FromSu = 0;
@@ -143,41 +167,23 @@ TGun* TGun::Other(int n) const { return n >= 1 && n <= kMaxGun ? Owner->GunList.
 // ---------------------------------------------------------------------------
 // Related empty points
 
-int TGun::FromIndex(Point p) const
+// Every empty point tells each group it is related to (here, beside
+// AddFrom, which it calls a thousand times per analysis).
+void TGoban::GunLocateMake()
 {
-    if (!Owner->OnBoardPt(p))
-        return 0;
-    const int bit = PointBit(p);
-    if ((FromSet[bit / 64] >> (bit % 64) & 1) == 0)
-        return 0;
-    // The analysis lists one empty point at a time, so a repeat is the last.
-    for (int i = FromSu; i >= 1; --i)
-        if (FromB[i].Pt() == p)
-            return i;
-    return 0;
-}
-
-void TGun::AddFrom(Point a, Point b, int kind)
-{
-    if (FromSu >= kMaxFrom || !Owner->OnBoardPt(b))
-        return;
-    if (const int i = FromIndex(b)) {
-        if (FromKind[i] <= kind)
-            return;
-        FromA[i] = TBytePoint::Of(a);
-        FromKind[i] = static_cast<std::uint8_t>(kind);
-        if (kind == KankeiTonari)
-            ++Dame;
-        return;
-    }
-    const int i = ++FromSu;
-    FromA[i] = TBytePoint::Of(a);
-    FromB[i] = TBytePoint::Of(b);
-    FromKind[i] = static_cast<std::uint8_t>(kind);
-    const int bit = PointBit(b);
-    FromSet[bit / 64] |= std::uint64_t{1} << (bit % 64);
-    if (kind == KankeiTonari)
-        ++Dame;
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x) {
+            if (Ban[x][y] != kAki)
+                continue;
+            // An empty point relates to stones and to the edge; a related
+            // stone lies on the board.
+            Locate[x][y].EachKankei([&](int ax, int ay, int kind, int iro) {
+                if (iro != kKuro && iro != kSiro)
+                    return;
+                if (TGun* g = GunList.GetGunAt(Point(ax, ay)))
+                    g->AddFrom(Point(ax, ay), Point(x, y), kind);
+            });
+        }
 }
 
 // ---------------------------------------------------------------------------
@@ -185,12 +191,18 @@ void TGun::AddFrom(Point a, Point b, int kind)
 
 void TGun::MakeMgun()
 {
-    Arr<int, 1, kMaxKankei> guns;
-    for (int i = 1; i <= IsiSu; ++i) {
-        const int n = Owner->GetLocatePt(GetYoso(i)).GetKankeiGuns(guns);
-        for (int k = 1; k <= n; ++k)
-            AddMgun(guns[k]);
-    }
+    // The groups of the related enemy stones of each stone in order of first
+    // appearance (TLocate::GetKankeiGuns): AddMgun keeps each group once.
+    const TGoban& b = *Owner;
+    const int enemy = Aite(IsiIro);
+    for (int i = 1; i <= IsiSu; ++i)
+        b.Locate.v[Isi[i].x - 1].v[Isi[i].y - 1].EachKankei([&](int x, int y, int, int iro) {
+            if (iro != enemy)
+                return;
+            const TRen* r = b.RenList.Items(b.RenList.RenNo(x, y));
+            if (const int g = r != nullptr ? r->GetGunNo() : 0)
+                AddMgun(g);
+        });
 }
 
 namespace {
@@ -233,7 +245,7 @@ void TGun::MakeKokyu()
     KokyuSu = 0;
     Point box[9];
     for (int i = 1; i <= FromSu; ++i) {
-        const int kind = FromKind[i];
+        const int kind = From[i].Kind;
         if (kind != KankeiNaname && kind != Kankei1ken && kind != KankeiKeima)
             continue;
         const Point p = GetFromB(i);
@@ -267,20 +279,30 @@ void TGun::MakeKokyu()
 
 void TGun::SplitDame()
 {
+    const TRenList& rl = Owner->RenList;
     DameInSu = 0;
     DameOutSu = 0;
     for (int i = 1; i <= FromSu; ++i) {
-        if (FromKind[i] != KankeiTonari)
+        if (From[i].Kind != KankeiTonari)
             continue;
         const Point p = GetFromB(i);
-        if (Owner->GetLocatePt(p).KankeiGun(SemeaiSu, Semeai)) {
+        // TLocate::KankeiGun: a related stone of a race partner (a related
+        // point that is not the edge is a stone of the board).
+        bool partner = false;
+        Owner->Locate.v[p.x - 1].v[p.y - 1].EachKankei([&](int x, int y, int, int iro) {
+            if (partner || iro == kHen)
+                return;
+            const TRen* r = rl.Items(rl.RenNo(x, y));
+            const int g = r != nullptr ? r->GetGunNo() : 0;
+            for (int k = 1; k <= SemeaiSu; ++k)
+                partner = partner || Semeai[k] == g;
+        });
+        if (partner) {
             ++DameInSu;
-            DameInX[DameInSu] = static_cast<std::uint8_t>(p.x);
-            DameInY[DameInSu] = static_cast<std::uint8_t>(p.y);
+            DameIn[DameInSu] = TBytePoint::Of(p);
         } else {
             ++DameOutSu;
-            DameOutX[DameOutSu] = static_cast<std::uint8_t>(p.x);
-            DameOutY[DameOutSu] = static_cast<std::uint8_t>(p.y);
+            DameOut[DameOutSu] = TBytePoint::Of(p);
         }
     }
 }
@@ -293,8 +315,10 @@ void TGun::MakeJiAll()
     JiSu = 0;
     for (int i = 1; i <= FromSu; ++i)
         FromTaken[i] = 0;
+    // The related points stay stamped from one region to the next.
+    const TFromAtKept kept(*this);
     for (int i = 1; i <= FromSu; ++i) {
-        if (FromKind[i] != KankeiTonari || FromTaken[i])
+        if (From[i].Kind != KankeiTonari || FromTaken[i])
             continue;
         const Point p = GetFromB(i);
         const int area = AreaMap[p.x][p.y];
@@ -305,17 +329,18 @@ void TGun::MakeJiAll()
 
 bool TGun::JiGrowTest(Point cur, Point q) const
 {
-    if (!JiGrowTest2(cur, q))
+    if (!SameSide(cur, q))
         return false;
+    // q lies on the board.
     const TGoban& b = B();
-    const int col = b.GetIroPt(q);
+    const int col = b.Ban.v[q.x].v[q.y];
     if (col == kAki) {
-        if (FromAtMark[q.x][q.y] != FromAtStamp)
+        if (FromAtMark.v[q.x - 1].v[q.y - 1] != FromAtStamp)
             return false;
-        FromTaken[FromAt[q.x][q.y]] = 1;
+        FromTaken[FromAt.v[q.x - 1].v[q.y - 1]] = 1;
         return true;
     }
-    return IsStone(col) && b.IsDeathPt(q);
+    return IsStone(col) && b.Death.v[q.x - 1].v[q.y - 1] != 0;
 }
 
 bool JiGrowTest2(Point cur, Point q)
@@ -326,18 +351,21 @@ bool JiGrowTest2(Point cur, Point q)
     return a != 0 && ac != 0 && (a > 0) == (ac > 0);
 }
 
+
 int TGun::JiFloodFill(Point p, int mode)
 {
-    if (mode == 0) {
+    if (mode == 0 && !(g_fromAtKept != nullptr && g_fromAtKept->Gun == this && g_fromAtKept->Stamped)) {
+        if (g_fromAtKept != nullptr && g_fromAtKept->Gun == this)
+            g_fromAtKept->Stamped = true;
         const std::uint32_t stamp = NextStamp(FromAtStamp, FromAtMark);
         for (int i = 1; i <= FromSu; ++i) {
-            FromAt[FromB[i].x][FromB[i].y] = static_cast<std::int16_t>(i);
-            FromAtMark[FromB[i].x][FromB[i].y] = stamp;
+            FromAt[From[i].B.x][From[i].B.y] = static_cast<std::int16_t>(i);
+            FromAtMark[From[i].B.x][From[i].B.y] = stamp;
         }
     }
     if (mode == 0)
         return FloodFillBy(p, [this](Point cur, Point q) { return JiGrowTest(cur, q); });
-    return FloodFillBy(p, JiGrowTest2);
+    return FloodFillBy(p, [](Point cur, Point q) { return SameSide(cur, q); });
 }
 
 int TGun::AddJi(Point p, int mode)
@@ -467,7 +495,7 @@ int TGun::GetKati() const
 {
     int v = 4 * IsiSu;
     for (int i = 1; i <= FromSu; ++i)
-        if (FromKind[i] < 5)
+        if (From[i].Kind < 5)
             v += 2;
     return v;
 }
@@ -476,7 +504,7 @@ int TGun::GetFromList(Point a, int kind, std::span<Point> list) const
 {
     int n = 0;
     for (int i = 1; i <= FromSu && static_cast<std::size_t>(n) < list.size(); ++i)
-        if (FromKind[i] == kind && GetFromA(i) == a)
+        if (From[i].Kind == kind && GetFromA(i) == a)
             list[static_cast<std::size_t>(n++)] = GetFromB(i);
     return n;
 }
@@ -484,7 +512,7 @@ int TGun::GetFromList(Point a, int kind, std::span<Point> list) const
 int TGun::IsDamePt(Point p) const
 {
     const int i = FromIndex(p);
-    return i != 0 && FromKind[i] == KankeiTonari ? 1 : 0;
+    return i != 0 && From[i].Kind == KankeiTonari ? 1 : 0;
 }
 
 int TGun::HasIsi(Point p) const
@@ -789,7 +817,7 @@ void TGun::SetSinda()
     TGoban& b = B();
     const int s = IsiIro == kKuro ? -1 : 1;
     for (int i = 1; i <= IsiSu; ++i)
-        AreaMap[IsiX[i]][IsiY[i]] = s;
+        AreaMap[Isi[i].x][Isi[i].y] = s;
 
     // The related points count again with the stones dead, unless one of them
     // lies in a region of a friendly group.
@@ -878,9 +906,10 @@ void TGun::AreaRemake()
         TKankeiOffScope() { KankeiOff = 1; }
         ~TKankeiOffScope() { KankeiOff = Saved; }
     } off;
+    const TKuuIsiRecount recount;
     for (int i = 1; i <= FromSu; ++i) {
-        KuuIsiRemake(FromB[i].x, FromB[i].y);
-        KuuIsiAreaPoint(FromB[i].x, FromB[i].y);
+        KuuIsiRemake(From[i].B.x, From[i].B.y);
+        KuuIsiAreaPoint(From[i].B.x, From[i].B.y);
     }
 }
 
@@ -1074,7 +1103,7 @@ void TGun::CalcDeathLevel()
     if (jumps >= 2)
         level -= 5 * jumps;
     for (int i = 1; i <= FromSu; ++i)
-        if (FromKind[i] >= Kankei2ken && !b.GetLocatePt(GetFromB(i)).HasKankeiLE(KankeiKeima, Aite(IsiIro)))
+        if (From[i].Kind >= Kankei2ken && !b.GetLocatePt(GetFromB(i)).HasKankeiLE(KankeiKeima, Aite(IsiIro)))
             level -= 1;
     DeathLevel = level < 0 ? 0 : level;
 }
@@ -1193,7 +1222,7 @@ int TGun::SikatuKoho(std::span<Point> list, int colour) const
 
     // Open diagonal points.
     for (int i = 1; i <= FromSu; ++i) {
-        if (FromKind[i] != KankeiNaname)
+        if (From[i].Kind != KankeiNaname)
             continue;
         const Point p = GetFromB(i);
         int enemy = 0, open = 0;

@@ -12,6 +12,7 @@
 
 #include "board/Array.h"
 #include "board/Point.h"
+#include "board/Locate.h"
 #include "board/Ren.h"
 
 namespace vorn {
@@ -19,13 +20,6 @@ namespace vorn {
 class TGoban;
 class TJi;
 
-// A point in two bytes, for the long per-group lists.
-struct TBytePoint {
-    std::uint8_t x = 0;
-    std::uint8_t y = 0;
-    Point Pt() const { return Point(x, y); }
-    static TBytePoint Of(Point p) { return {static_cast<std::uint8_t>(p.x), static_cast<std::uint8_t>(p.y)}; }
-};
 
 // Capacities: every group holds a stone and every chain belongs to one group,
 // so a board has at most one group per point and a group at most every
@@ -102,14 +96,14 @@ public:
     int GetIsiIro() const { return IsiIro; }
     int GetIsiSu() const { return IsiSu; }
     // Stone i, 1..IsiSu.
-    Point GetYoso(int i) const { return Point(IsiX[Chk(i, IsiSu)], IsiY[Chk(i, IsiSu)]); }
+    Point GetYoso(int i) const { return Isi[Chk(i, IsiSu)].Pt(); }
     int GetRenSu() const { return RenSu; }
     int GetRen(int i) const { return Ren[Chk(i, RenSu)]; }
     int GetFromSu() const { return FromSu; }
-    Point GetFromA(int i) const { return FromA[i].Pt(); }
-    Point GetFromB(int i) const { return FromB[i].Pt(); }
+    Point GetFromA(int i) const { return From[i].A.Pt(); }
+    Point GetFromB(int i) const { return From[i].B.Pt(); }
     // The relation kind of entry i.
-    int GetFromValue(int i) const { return FromKind[i]; }
+    int GetFromValue(int i) const { return From[i].Kind; }
     int GetKokyuSu() const { return KokyuSu; }
     Point GetKokyu(int i) const { return Kokyu[i]; }
     int GetKokyuValue(int i) const { return KokyuValue[i]; }
@@ -125,9 +119,9 @@ public:
     int GetLink(int i) const { return Link[i]; }
     int GetDame() const { return Dame; }
     int GetDameInSu() const { return DameInSu; }
-    Point GetDameIn(int i) const { return Point(DameInX[Chk(i, DameInSu)], DameInY[i]); }
+    Point GetDameIn(int i) const { return DameIn[Chk(i, DameInSu)].Pt(); }
     int GetDameOutSu() const { return DameOutSu; }
-    Point GetDameOut(int i) const { return Point(DameOutX[Chk(i, DameOutSu)], DameOutY[i]); }
+    Point GetDameOut(int i) const { return DameOut[Chk(i, DameOutSu)].Pt(); }
     int GetDeath() const { return Death; }
     int GetDeath1() const { return Death1; }
     int GetSeki() const { return Seki; }
@@ -188,48 +182,51 @@ private:
     int FromIndex(Point p) const;
     static int PointBit(Point p) { return (p.y - 1) * kMaxBoard + (p.x - 1); }
 
+    // The counts and small lists first, then the long lists: a group's
+    // judgement reads the first few cache lines, the related points one
+    // entry at a time.
     TGoban* Owner = nullptr;
     int GunNo = 0;
     int IsiIro = 0;
     int IsiSu = 0;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiX;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiY;
     int RenSu = 0;
-    Arr<RenNoT, 1, kMaxGunRen> Ren;
-    // Entry i: the empty point FromB related to the group's stone FromA.
-    Arr<TBytePoint, 1, kMaxFrom> FromA;
-    Arr<TBytePoint, 1, kMaxFrom> FromB;
     int FromSu = 0;
-    Arr<std::uint8_t, 1, kMaxFrom> FromKind;
-    // The points listed as FromB, one bit per point.
-    Arr<std::uint64_t, 0, (kMaxPoints - 1) / 64> FromSet{};
+    int Dame = 0;
     int KokyuSu = 0;
-    Arr<Point, 1, kMaxKokyu> Kokyu;
-    Arr<int, 1, kMaxKokyu> KokyuValue{};
     int JiSu = 0;
-    Arr<std::int16_t, 1, kMaxGunJi> Ji;
     int Me = 0;
-    Arr<int, 1, kMaxMgun> Mgun{};
     int MgunSu = 0;
-    Arr<int, 1, kMaxSemeai> Semeai{};
     int SemeaiSu = 0;
     int Smai = 0;
-    std::uint8_t Lost = 0;
-    std::uint8_t Win = 0;
     int MeSaved = 0;
     int LinkSu = 0;
-    Arr<int, 1, kMaxLink> Link{};
+    int DameInSu = 0;
+    int DameOutSu = 0;
+    int DeathLevel = 0;
+    std::uint8_t Lost = 0;
+    std::uint8_t Win = 0;
     std::uint8_t Death1 = 0;
     std::uint8_t Death = 0;
     std::uint8_t Seki = 0;
-    int Dame = 0;
-    int DameInSu = 0;
-    int DameOutSu = 0;
-    // DameIn: the liberties next to a race partner; DameOut: the others.
-    Arr<std::uint8_t, 1, kMaxFrom> DameInX, DameInY;
-    Arr<std::uint8_t, 1, kMaxFrom> DameOutX, DameOutY;
     std::uint8_t ReCount = 0;
-    int DeathLevel = 0;
+    Arr<int, 1, kMaxMgun> Mgun{};
+    Arr<int, 1, kMaxSemeai> Semeai{};
+    Arr<int, 1, kMaxLink> Link{};
+    // The points listed as From B, one bit per point.
+    Arr<std::uint64_t, 0, (kMaxPoints - 1) / 64> FromSet{};
+    // Entry i: the empty point B related to the group's stone A, by kind.
+    struct TFrom {
+        TBytePoint A, B;
+        std::uint8_t Kind;
+    };
+    Arr<TFrom, 1, kMaxFrom> From;
+    Arr<TBytePoint, 1, kMaxPoints> Isi;
+    Arr<RenNoT, 1, kMaxGunRen> Ren;
+    Arr<Point, 1, kMaxKokyu> Kokyu;
+    Arr<int, 1, kMaxKokyu> KokyuValue{};
+    Arr<std::int16_t, 1, kMaxGunJi> Ji;
+    // DameIn: the liberties next to a race partner; DameOut: the others.
+    Arr<TBytePoint, 1, kMaxFrom> DameIn, DameOut;
 
     friend class TGunList;
 };
@@ -288,6 +285,45 @@ private:
     // Group objects are made the first time a number is used and kept.
     Arr<std::unique_ptr<TGun>, 1, kMaxGun> Store;
 };
+
+// Related points are listed once per analysis point by point, a thousand
+// times per analysis: inline.
+inline int TGun::FromIndex(Point p) const
+{
+    if (p.x < 1 || p.y < 1 || p.x > BoardSize || p.y > BoardSize)
+        return 0;
+    const int bit = PointBit(p);
+    if ((FromSet[bit / 64] >> (bit % 64) & 1) == 0)
+        return 0;
+    // The analysis lists one empty point at a time, so a repeat is the last.
+    const TBytePoint q = TBytePoint::Of(p);
+    for (int i = FromSu; i >= 1; --i)
+        if (From.v[i - 1].B.x == q.x && From.v[i - 1].B.y == q.y)
+            return i;
+    return 0;
+}
+
+inline void TGun::AddFrom(Point a, Point b, int kind)
+{
+    if (FromSu >= kMaxFrom || b.x < 1 || b.y < 1 || b.x > BoardSize || b.y > BoardSize)
+        return;
+    if (const int i = FromIndex(b)) {
+        TFrom& e = From[i];
+        if (e.Kind <= kind)
+            return;
+        e.A = TBytePoint::Of(a);
+        e.Kind = static_cast<std::uint8_t>(kind);
+        if (kind == KankeiTonari)
+            ++Dame;
+        return;
+    }
+    const int i = ++FromSu;
+    From[i] = TFrom{TBytePoint::Of(a), TBytePoint::Of(b), static_cast<std::uint8_t>(kind)};
+    const int bit = PointBit(b);
+    FromSet[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    if (kind == KankeiTonari)
+        ++Dame;
+}
 
 // The in-between point of a one-space pair (b, a) when both points beside it
 // hold stones of the colour opposite to b's and it does not; (0, 0) else.

@@ -41,7 +41,13 @@ int PutCapped(std::span<Point> list, int n, Point p)
 
 bool JiHasPoint(const TJi& ji, Point p) { return ji.FindYoso(p) != 0; }
 
-int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc)
+namespace {
+
+// The chain net of ListLinkedRenExcept, chain by chain in list order: visit
+// sees each chain before the chains linked to it join the list, and stops
+// the walk by answering false.  Answers the chains listed, -1 when stopped.
+template <class Visit>
+int LinkedRenWalk(const TGoban& b, Point s, Point p, int rc, Visit visit)
 {
     const std::uint32_t stamp = NextLinkedStamp();
     // The chains of colour rc around p stay out, but for the first one.
@@ -59,9 +65,11 @@ int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc)
     LinkedRenList[++LinkedRenSu] = start;
     LinkedRenMark[start] = stamp;
     for (int i = 1; i <= LinkedRenSu; ++i) {
-        const TRen* ren = b.RenList.Items(LinkedRenList[i]);
+        TRen* ren = b.RenList.Items(LinkedRenList[i]);
         if (ren == nullptr)
             continue;
+        if (!visit(*ren))
+            return -1;
         for (int k = 1; k <= ren->GrenCount(); ++k) {
             const int g = ren->Gren(k);
             if (b.RenList.Items(g) == nullptr || LinkedRenMark[g] == stamp)
@@ -71,6 +79,13 @@ int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc)
         }
     }
     return LinkedRenSu;
+}
+
+} // namespace
+
+int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc)
+{
+    return LinkedRenWalk(b, s, p, rc, [](const TRen&) { return true; });
 }
 
 // ---------------------------------------------------------------------------
@@ -95,15 +110,15 @@ void TJi::Scan()
     Border = 0;
     for (int i = 1; i <= Jisu; ++i) {
         const int x = FloodX[i], y = FloodY[i];
-        IsiX[i] = static_cast<std::uint8_t>(x);
-        IsiY[i] = static_cast<std::uint8_t>(y);
-        Kind[i] = 0;
-        Kuu3Mark[i] = 0;
-        Bunkatu[i] = 0;
-        IsiMark[i] = IsStone(Owner->GetIro(x, y)) ? 1 : 0;
+        Pts[i].x = static_cast<std::uint8_t>(x);
+        Pts[i].y = static_cast<std::uint8_t>(y);
+        Pts[i].Kind = 0;
+        Pts[i].Kuu3Mark = 0;
+        Pts[i].Bunkatu = 0;
+        Pts[i].IsiMark = IsStone(Owner->GetIro(x, y)) ? 1 : 0;
         const int a = AreaMap[x][y];
-        BorderMark[i] = (a == 1 || a == -1) ? 1 : 0;
-        Border += BorderMark[i];
+        Pts[i].BorderMark = (a == 1 || a == -1) ? 1 : 0;
+        Border += Pts[i].BorderMark;
     }
     Kakeme = 0;
     PartLocateSu = 0;
@@ -116,7 +131,7 @@ void TJi::Rescan() { Scan(); }
 int TJi::FindYoso(Point p) const
 {
     for (int i = 1; i <= Jisu; ++i)
-        if (IsiX[i] == p.x && IsiY[i] == p.y)
+        if (Pts[i].x == p.x && Pts[i].y == p.y)
             return i;
     return 0;
 }
@@ -124,26 +139,26 @@ int TJi::FindYoso(Point p) const
 int TJi::GetKindPt(Point p) const
 {
     const int i = FindYoso(p);
-    return i == 0 ? 0 : Kind[i];
+    return i == 0 ? 0 : Pts[i].Kind;
 }
 
 int TJi::GetIsiMarkPt(Point p) const
 {
     const int i = FindYoso(p);
-    return i == 0 ? 0 : IsiMark[i];
+    return i == 0 ? 0 : Pts[i].IsiMark;
 }
 
 int TJi::GetKuu3MarkPt(Point p) const
 {
     const int i = FindYoso(p);
-    return i == 0 ? 0 : Kuu3Mark[i];
+    return i == 0 ? 0 : Pts[i].Kuu3Mark;
 }
 
 int TJi::CountIsi() const
 {
     int n = 0;
     for (int i = 1; i <= Jisu; ++i)
-        n += IsiMark[i];
+        n += Pts[i].IsiMark;
     return n;
 }
 
@@ -151,7 +166,7 @@ int TJi::CountBunkatuP() const
 {
     int n = 0;
     for (int i = 1; i <= Jisu; ++i)
-        n += Bunkatu[i] == kBunkatuP;
+        n += Pts[i].Bunkatu == kBunkatuP;
     return n;
 }
 
@@ -159,13 +174,37 @@ int TJi::CountKind(int v) const
 {
     int n = 0;
     for (int i = 1; i <= Jisu; ++i)
-        n += Kind[i] == v;
+        n += Pts[i].Kind == v;
     return n;
+}
+
+namespace {
+// While EvaluateTracked watches a region: the points its evaluation wrote,
+// each with its verdict, mark and board verdict before the first write.
+struct TWritten {
+    int I;
+    std::uint8_t Kind, Kuu3, Kakeme;
+};
+Arr<TWritten, 1, kMaxPoints> g_written;
+int g_writtenSu = 0;
+Arr<std::uint32_t, 1, kMaxPoints> g_writtenMark{};
+std::uint32_t g_writtenStamp = 0;
+const TJi* g_watched = nullptr;
+} // namespace
+
+void TJi::Watch(int i)
+{
+    if (g_watched != this || g_writtenMark[i] == g_writtenStamp)
+        return;
+    g_writtenMark[i] = g_writtenStamp;
+    g_written[++g_writtenSu] = TWritten{i, Pts[i].Kind, Pts[i].Kuu3Mark,
+                                        static_cast<std::uint8_t>(Owner->GetKakeme(Pts[i].x, Pts[i].y))};
 }
 
 void TJi::SetVerdict(int i, int v)
 {
-    Kind[i] = static_cast<std::uint8_t>(v);
+    Watch(i);
+    Pts[i].Kind = static_cast<std::uint8_t>(v);
     Owner->SetKakemePt(GetYoso(i), v);
 }
 
@@ -188,28 +227,28 @@ int TJi::Evaluate()
     return changed;
 }
 
-namespace {
-// The state one evaluation may change, saved before it: the verdicts and
-// marks of each point with its board verdict, then the region's counts.
-Arr<std::uint8_t, 1, 3 * kMaxPoints> SavedMarks;
-Arr<int, 1, 5> SavedCounts;
-} // namespace
-
 int TJi::EvaluateTracked(bool& moved)
 {
     const TGoban& b = *Owner;
-    for (int i = 1; i <= Jisu; ++i) {
-        SavedMarks[3 * i - 2] = Kind[i];
-        SavedMarks[3 * i - 1] = Kuu3Mark[i];
-        SavedMarks[3 * i] = static_cast<std::uint8_t>(b.GetKakeme(IsiX[i], IsiY[i]));
+    // The counts before, and the points the evaluation writes, each with
+    // what it held before: nothing else of the region or of the board's
+    // verdicts at its points can change.
+    const int counts[4] = {Kakeme, KakemeSu, KakemeKamoSu, Kuu3Su};
+    const TJi* outer = g_watched;
+    g_watched = this;
+    if (++g_writtenStamp == 0) {
+        g_writtenMark.Fill(0);
+        g_writtenStamp = 1;
     }
-    SavedCounts = {{Kakeme, KakemeSu, KakemeKamoSu, Kuu3Su, Me}};
+    g_writtenSu = 0;
     const int changed = Evaluate();
-    bool same = SavedCounts[1] == Kakeme && SavedCounts[2] == KakemeSu && SavedCounts[3] == KakemeKamoSu
-                && SavedCounts[4] == Kuu3Su;
-    for (int i = 1; i <= Jisu && same; ++i)
-        same = SavedMarks[3 * i - 2] == Kind[i] && SavedMarks[3 * i - 1] == Kuu3Mark[i]
-               && SavedMarks[3 * i] == b.GetKakeme(IsiX[i], IsiY[i]);
+    g_watched = outer;
+    bool same = counts[0] == Kakeme && counts[1] == KakemeSu && counts[2] == KakemeKamoSu && counts[3] == Kuu3Su;
+    for (int k = 1; k <= g_writtenSu && same; ++k) {
+        const TWritten& w = g_written[k];
+        same = w.Kind == Pts[w.I].Kind && w.Kuu3 == Pts[w.I].Kuu3Mark
+               && w.Kakeme == b.GetKakeme(Pts[w.I].x, Pts[w.I].y);
+    }
     moved = moved || !same;
     return changed;
 }
@@ -221,7 +260,7 @@ int TJi::Evaluate1()
     int v = KakemeCheckAt(1, GetYoso(1), JiIro);
     if (v > 0) {
         // A possibly false eye on the border of the area is false.
-        if (v == kKakemeKamo && BorderMark[1])
+        if (v == kKakemeKamo && Pts[1].BorderMark)
             v = kKakemeYes;
         SetVerdict(1, v);
         Kakeme = v;
@@ -239,7 +278,7 @@ int TJi::Evaluate2()
     KakemeKamoSu = 0;
     int changed = 0;
     for (int i = 1; i <= 2; ++i) {
-        if (Kind[i] == kKakemeYes) {
+        if (Pts[i].Kind == kKakemeYes) {
             ++KakemeSu;
             continue;
         }
@@ -250,13 +289,13 @@ int TJi::Evaluate2()
         }
         if (v == kKakemeKamo) {
             ++KakemeKamoSu;
-            if (IsiMark[i])
+            if (Pts[i].IsiMark)
                 Kakeme = kKakemeKamo;
         } else if (v == kKakemeYes) {
             ++KakemeSu;
-            if (IsiMark[i])
+            if (Pts[i].IsiMark)
                 Kakeme = kKakemeYes;
-            else if (!IsiMark[3 - i])
+            else if (!Pts[3 - i].IsiMark)
                 Kakeme = kKakemeKamo;
         }
     }
@@ -275,6 +314,7 @@ int TJi::Evaluate3()
     int v[4] = {};
     for (int i = 1; i <= 3; ++i) {
         v[i] = KakemeCheckAt(i, GetYoso(i), JiIro);
+        Watch(i);
         Owner->SetKakemePt(GetYoso(i), v[i]);
     }
     for (int i = 1; i <= 3; ++i) {
@@ -287,8 +327,9 @@ int TJi::Evaluate3()
             continue;
         const int a = adjJ ? j : k, f = adjJ ? k : j;
         const Point p = GetYoso(i);
-        Kind[i] = static_cast<std::uint8_t>(v[i]);
-        if (IsiMark[f] || (!IsiMark[i] && !IsiMark[a])) {
+        Watch(i);
+        Pts[i].Kind = static_cast<std::uint8_t>(v[i]);
+        if (Pts[f].IsiMark || (!Pts[i].IsiMark && !Pts[a].IsiMark)) {
             if (v[i] == kKakemeYes) {
                 Owner->SetKakemePt(p, kKakemeYes);
                 changed = 1;
@@ -296,7 +337,7 @@ int TJi::Evaluate3()
                 ++KakemeKamoSu;
                 Owner->SetKakemePt(p, kKakemeKamo);
             }
-        } else if (IsiMark[i] != IsiMark[a]) {
+        } else if (Pts[i].IsiMark != Pts[a].IsiMark) {
             Kakeme = kKakemeKamo;
             ++KakemeKamoSu;
             Owner->SetKakemePt(p, kKakemeKamo);
@@ -319,16 +360,25 @@ int TJi::EvaluateN()
 {
     Kakeme = kKakemeNo;
     bool stoneWasFalse = false;
-    for (int i = 1; i <= Jisu; ++i)
-        if (IsiMark[i] && Kind[i] == kKakemeYes)
-            stoneWasFalse = true;
+    if (Jisu == 4)
+        for (int i = 1; i <= Jisu; ++i)
+            if (Pts[i].IsiMark && Pts[i].Kind == kKakemeYes)
+                stoneWasFalse = true;
+    const TGoban& b = *Owner;
     for (int i = 1; i <= Jisu; ++i) {
-        if (Kind[i] == kKakemeYes || Kind[i] == kKakemeKamo)
+        if (Pts[i].Kind == kKakemeYes || Pts[i].Kind == kKakemeKamo)
             continue;
-        const int a = AreaMap[IsiX[i]][IsiY[i]];
+        // A point of the region lies on the board.
+        const int x = Pts[i].x, y = Pts[i].y;
+        const int a = AreaMap.v[x].v[y];
         if (a > -2 && a < 2)
             continue;
-        const int v = KakemeCheckAt(i, GetYoso(i), JiIro);
+        // Three open sides give no verdict (KakemeCheckAt's first test).
+        if ((b.Ban.v[x].v[y - 1] == kAki) + (b.Ban.v[x + 1].v[y] == kAki) + (b.Ban.v[x].v[y + 1] == kAki)
+                + (b.Ban.v[x - 1].v[y] == kAki)
+            >= 3)
+            continue;
+        const int v = KakemeCheckAt(i, Point(x, y), JiIro);
         if (v == kKakemeYes || v == kKakemeKamo)
             SetVerdict(i, v);
     }
@@ -338,61 +388,126 @@ int TJi::EvaluateN()
         Point empty[2];
         int n = 0;
         for (int i = 1; i <= 4; ++i)
-            if (!IsiMark[i])
+            if (!Pts[i].IsiMark)
                 empty[n++] = GetYoso(i);
         if (!Adjacent(empty[0], empty[1]))
             Kakeme = kKakemeYes;
     }
-    KakemeSu = CountKind(kKakemeYes);
-    KakemeKamoSu = CountKind(kKakemeKamo);
+    KakemeSu = KakemeKamoSu = 0;
+    for (int i = 1; i <= Jisu; ++i) {
+        KakemeSu += Pts[i].Kind == kKakemeYes;
+        KakemeKamoSu += Pts[i].Kind == kKakemeKamo;
+    }
     return 0;
 }
 
 int TJi::KakemeCheck(Point p, int c) { return KakemeCheckAt(FindYoso(p), p, c); }
 
+namespace {
+
+// The board as the false-eye check reads it around a point p.  Any point:
+// the board's own reads.
+struct TFarView {
+    const TGoban& B;
+    int Iro(Point q) const { return B.GetIroPt(q); }
+    bool Dead(Point q) const { return B.IsDeathPt(q) != 0; }
+    // The opponent's diagonal stones of colour o that count
+    // (TGoban::ListDiagonalLive) and how many of their chains are in atari;
+    // the empty diagonal points and how many of them o can play in neutral
+    // area.
+    void Diagonals(Point p, int o, int& t, int& atari, int& empty, int& open) const
+    {
+        Point diag[4];
+        t = B.ListDiagonalLive(p, o, diag);
+        atari = 0;
+        for (int i = 0; i < t; ++i) {
+            const TRen* r = B.RenList.RenAtPt(diag[i]);
+            atari += r != nullptr && r->Kuu() == 1;
+        }
+        empty = open = 0;
+        for (int d = 1; d <= 4; ++d) {
+            const Point q = NanamePt(p, d);
+            if (B.GetIroPt(q) != kAki)
+                continue;
+            ++empty;
+            if (AreaMap[q.x][q.y] == 0 && !B.IsKinsiPt(o, q) && !B.IsSelfAtariPt(o, q))
+                ++open;
+        }
+    }
+};
+
+// A point p of the board and a colour of stones: every neighbour and
+// diagonal point lies on the board or on its border lines (which hold the
+// edge), and a point holding a stone or empty lies on the board, so the
+// tables are read without the tests for points off the board.
+struct TNearView {
+    const TGoban& B;
+    int Iro(Point q) const { return B.Ban.v[q.x].v[q.y]; }
+    // q holds a stone.
+    bool Dead(Point q) const { return B.Death.v[q.x - 1].v[q.y - 1] != 0; }
+    void Diagonals(Point p, int o, int& t, int& atari, int& empty, int& open) const
+    {
+        t = atari = empty = open = 0;
+        for (int d = 0; d < 4; ++d) {
+            const Point q(p.x + NanameX.v[d], p.y + NanameY.v[d]);
+            const int col = Iro(q);
+            if (col == o) {
+                if (Dead(q)) {
+                    const TGun* g = B.GunList.GetGunAt(q);
+                    if (g == nullptr || g->GetSmai() != 1)
+                        continue;
+                }
+                ++t;
+                const TRen* r = B.RenList.RenAtPt(q);
+                atari += r != nullptr && r->Kuu() == 1;
+            } else if (col == kAki) {
+                ++empty;
+                const int x = q.x - 1, y = q.y - 1;
+                open += AreaMap.v[q.x].v[q.y] == 0 && (B.Kinsi.v[o - 1].v[x].v[y] | B.SelfAtari.v[o - 1].v[x].v[y]) == 0;
+            }
+        }
+    }
+};
+
+} // namespace
+
 int TJi::KakemeCheckAt(int at, Point p, int c)
 {
     const TGoban& b = *Owner;
+    if (b.OnBoardPt(p) && (c == kKuro || c == kSiro))
+        return KakemeCheckOn(TNearView{b}, at, p, c);
+    return KakemeCheckOn(TFarView{b}, at, p, c);
+}
+
+template <class View>
+int TJi::KakemeCheckOn(const View& v, int at, Point p, int c)
+{
     const int o = Aite(c);
-    int e = 0, m = 0, edge = 0, dead = 0;
-    for (int d = 1; d <= 4; ++d) {
-        const Point q = Dir4Pt(p, d);
-        const int col = b.GetIroPt(q);
-        if (col == kAki)
-            ++e;
-        else if (col == kHen)
-            ++edge;
-        else if (col == c) {
-            ++m;
-            dead += b.IsDeathPt(q) != 0;
-        }
-    }
+    // The neighbours by colour, eight bits each.
+    unsigned n = 0;
+    for (int d = 0; d < 4; ++d)
+        n += 1u << (8 * v.Iro(Point(p.x + Dir4X.v[d], p.y + Dir4Y.v[d])));
+    const int e = static_cast<int>(n & 0xff), edge = static_cast<int>(n >> 24);
+    const int m = c == kKuro || c == kSiro ? static_cast<int>(n >> (8 * c) & 0xff) : 0;
     if (e >= 3)
         return kKakemeNone;
-    const bool border = at != 0 && BorderMark[at] != 0;
+    const bool border = at != 0 && Pts[at].BorderMark != 0;
     if (e == 2 && !border)
         return kKakemeNo;
-    if (m > 0 && e + dead >= 2 && !border)
-        return kKakemeNo;
+    if (m > 0 && !border) {
+        int dead = 0;
+        for (int d = 1; d <= 4; ++d) {
+            const Point q = Dir4Pt(p, d);
+            dead += v.Iro(q) == c && v.Dead(q);
+        }
+        if (e + dead >= 2)
+            return kKakemeNo;
+    }
 
     // The opponent's diagonal stones that count, and the open diagonals
     // where it can play.
-    Point diag[4];
-    const int t = b.ListDiagonalLive(p, o, diag);
-    int atari = 0;
-    for (int i = 0; i < t; ++i) {
-        const TRen* r = b.RenList.RenAtPt(diag[i]);
-        atari += r != nullptr && r->Kuu() == 1;
-    }
-    int dEmpty = 0, f = 0;
-    for (int d = 1; d <= 4; ++d) {
-        const Point q = NanamePt(p, d);
-        if (b.GetIroPt(q) != kAki)
-            continue;
-        ++dEmpty;
-        if (AreaMap[q.x][q.y] == 0 && !b.IsKinsiPt(o, q) && !b.IsSelfAtariPt(o, q))
-            ++f;
-    }
+    int t, atari, dEmpty, f;
+    v.Diagonals(p, o, t, atari, dEmpty, f);
 
     if (t == 0) {
         if (dEmpty == 0)
@@ -404,22 +519,23 @@ int TJi::KakemeCheckAt(int at, Point p, int c)
         return f == 3 ? kKakemeKamo : kKakemeYes;
     }
     if (t >= 2)
-        return HasIsolatedNet(p, c) ? kKakemeYes : kKakemeNo;
+        return HasIsolatedNet(v, p, c) ? kKakemeYes : kKakemeNo;
     if (edge > 0) {
-        if (!HasIsolatedNet(p, c))
+        if (!HasIsolatedNet(v, p, c))
             return kKakemeNo;
         return atari == 0 ? kKakemeYes : kKakemeKamo;
     }
-    if (dEmpty == 0 || f == 0 || !HasIsolatedNet(p, c))
+    if (dEmpty == 0 || f == 0 || !HasIsolatedNet(v, p, c))
         return kKakemeNo;
     return f == 2 ? kKakemeYes : kKakemeKamo;
 }
 
-bool TJi::HasIsolatedNet(Point p, int c)
+template <class View>
+bool TJi::HasIsolatedNet(const View& v, Point p, int c)
 {
     for (int d = 1; d <= 4; ++d) {
         const Point s = Dir4Pt(p, d);
-        if (Owner->GetIroPt(s) == c && RenNetIsolated(s, p))
+        if (v.Iro(s) == c && RenNetIsolated(s, p))
             return true;
     }
     return false;
@@ -455,26 +571,28 @@ bool TJi::RenNetIsolated(Point s, Point p)
             return false;
     }
 
-    if (ListLinkedRenExcept(b, s, p, rc) == 0)
-        return false;
+    // The three-point region's test of its far point, the same for every
+    // liberty.
+    const bool farFalse = n == 3 && b.GetKakeme(f.x, f.y) == kKakemeYes;
+    const bool farOpen = n == 3 && b.GetIroPt(f) == kAki && (IsStone(b.GetIroPt(p)) || IsStone(b.GetIroPt(a)));
 
-    // Does any chain of the net reach other area?
-    for (int i = 1; i <= LinkedRenSu; ++i) {
-        TRen* ren = b.RenList.Items(LinkedRenList[i]);
-        if (ren == nullptr)
-            continue;
-        for (int k = 1; k <= ren->Kuu(); ++k) {
-            const Point l = ren->GetKuu(k);
-            if (l == p || b.GetKakeme(l.x, l.y) == kKakemeYes)
+    // Does any chain of the net reach other area?  (A liberty lies on the
+    // board, and so do its neighbours but for the border lines.)  The net is
+    // walked chain by chain and the walk ends at the first that does.
+    auto reaches = [&](TRen& ren) {
+        for (int k = 1; k <= ren.Kuu(); ++k) {
+            const Point l = ren.GetKuu(k);
+            if (l == p || b.KakemeMap.v[l.x - 1].v[l.y - 1] == kKakemeYes)
+                continue;
+            const int area = AreaMap.v[l.x].v[l.y];
+            // Only a liberty with area can answer; the tests below pass
+            // over liberties and never answer by themselves.
+            if (area == 0)
                 continue;
             if (n == 2 && JiHasPoint(*r, l))
                 continue;
-            if (n == 3
-                && (b.GetKakeme(f.x, f.y) == kKakemeYes
-                    || (b.GetIroPt(f) == kAki && JiHasPoint(*r, l)
-                        && (IsStone(b.GetIroPt(p)) || IsStone(b.GetIroPt(a))))))
+            if (n == 3 && (farFalse || (farOpen && JiHasPoint(*r, l))))
                 continue;
-            const int area = AreaMap[l.x][l.y];
             if (area == 1 || area == -1) {
                 // A border liberty is passed over when it opens to more than
                 // one point, or to one point that no stone of rc touches.  A
@@ -482,7 +600,7 @@ bool TJi::RenNetIsolated(Point s, Point p)
                 int open = 0;
                 Point q;
                 for (int d = 1; d <= 4; ++d)
-                    if (b.GetIroPt(Dir4Pt(l, d)) == kAki) {
+                    if (b.Ban.v[l.x + Dir4X.v[d - 1]].v[l.y + Dir4Y.v[d - 1]] == kAki) {
                         ++open;
                         q = Dir4Pt(l, d);
                     }
@@ -491,16 +609,17 @@ bool TJi::RenNetIsolated(Point s, Point p)
                 if (open == 1) {
                     bool touches = false;
                     for (int d = 1; d <= 4; ++d)
-                        touches = touches || b.GetIroPt(Dir4Pt(q, d)) == rc;
+                        touches = touches || b.Ban.v[q.x + Dir4X.v[d - 1]].v[q.y + Dir4Y.v[d - 1]] == rc;
                     if (!touches)
                         continue;
                 }
             }
-            if (area != 0)
-                return false;
+            return true;
         }
-    }
-    return true;
+        return false;
+    };
+    // No net: not isolated; a chain that reaches other area: not isolated.
+    return LinkedRenWalk(b, s, p, rc, [&](TRen& ren) { return !reaches(ren); }) > 0;
 }
 
 void TJi::Kuu3Check()
@@ -509,23 +628,26 @@ void TJi::Kuu3Check()
     const int o = Aite(JiIro);
     Kuu3Su = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        if (IsiMark[i])
+        if (Pts[i].IsiMark)
             continue;
-        const Point p = GetYoso(i);
+        // A point of the region lies on the board, so its neighbours lie on
+        // the board or on the border lines, and an empty or occupied one on
+        // the board.
+        const int x = Pts[i].x, y = Pts[i].y;
         int open = 0, firm = 0;
-        for (int d = 1; d <= 4; ++d) {
-            const Point q = Dir4Pt(p, d);
-            const int col = b.GetIroPt(q);
+        for (int d = 0; d < 4; ++d) {
+            const int qx = x + Dir4X.v[d], qy = y + Dir4Y.v[d];
+            const int col = b.Ban.v[qx].v[qy];
             if (col != kAki && col != o)
                 continue;
             ++open;
-            const int a = AreaMap[q.x][q.y];
-            const int k = b.GetKakeme(q.x, q.y);
-            if ((a < -1 || a > 1) && k != kKakemeYes && k != kKakemeKamo)
-                ++firm;
+            const int a = AreaMap.v[qx].v[qy];
+            const int k = b.KakemeMap.v[qx - 1].v[qy - 1];
+            firm += (a < -1 || a > 1) & (k != kKakemeYes) & (k != kKakemeKamo);
         }
         if (open >= 3 && firm >= 3) {
-            Kuu3Mark[i] = 1;
+            Watch(i);
+            Pts[i].Kuu3Mark = 1;
             ++Kuu3Su;
         }
     }
@@ -545,17 +667,17 @@ void TJi::SetAreaValue(int v)
 {
     Border = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        AreaMap[IsiX[i]][IsiY[i]] = v;
-        BorderMark[i] = 0;
+        AreaMap[Pts[i].x][Pts[i].y] = v;
+        Pts[i].BorderMark = 0;
     }
     if (v == 0)
         return;
     for (int i = 1; i <= Jisu; ++i) {
-        if (AreaCountZero(IsiX[i], IsiY[i]) >= 1) {
-            BorderMark[i] = 1;
+        if (AreaCountZero(Pts[i].x, Pts[i].y) >= 1) {
+            Pts[i].BorderMark = 1;
             ++Border;
         } else {
-            AreaMap[IsiX[i]][IsiY[i]] = 2 * v;
+            AreaMap[Pts[i].x][Pts[i].y] = 2 * v;
         }
     }
 }
@@ -564,7 +686,7 @@ void TJi::SetSekiMark(int v)
 {
     SekiMark = static_cast<std::uint8_t>(v);
     for (int i = 1; i <= Jisu; ++i)
-        if (IsiMark[i])
+        if (Pts[i].IsiMark)
             if (TGun* g = Owner->GunList.GetGunAt(GetYoso(i)))
                 g->SetDeath(0);
 }
@@ -575,12 +697,12 @@ int TJi::KohoKakeme(std::span<Point> list) const
     const int o = Aite(JiIro);
     int n = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        if (IsiMark[i] && Kind[i] != kKakemeKamo)
+        if (Pts[i].IsiMark && Pts[i].Kind != kKakemeKamo)
             continue;
         const Point p = GetYoso(i);
-        if (Kind[i] == kKakemeYes && !BorderMark[i])
+        if (Pts[i].Kind == kKakemeYes && !Pts[i].BorderMark)
             n = PutCapped(list, n, p);
-        if (Kind[i] != kKakemeKamo)
+        if (Pts[i].Kind != kKakemeKamo)
             continue;
         for (int d = 1; d <= 4; ++d) {
             const Point q = NanamePt(p, d);
@@ -598,7 +720,7 @@ int TJi::KohoBorder(std::span<Point> list) const
     const TGoban& b = *Owner;
     int n = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        if (!BorderMark[i])
+        if (!Pts[i].BorderMark)
             continue;
         const Point p = GetYoso(i);
         int open = 0;

@@ -95,12 +95,12 @@ public:
     int GetJisu() const { return Jisu; }
     int GetGunNo() const { return GunNo; }
     // Point i, 1..Jisu.
-    Point GetYoso(int i) const { return Point(IsiX[Idx(i)], IsiY[Idx(i)]); }
-    int GetKind(int i) const { return Kind[Idx(i)]; }
-    int GetIsiMark(int i) const { return IsiMark[Idx(i)]; }
-    int GetBorderMark(int i) const { return BorderMark[Idx(i)]; }
-    int GetKuu3Mark(int i) const { return Kuu3Mark[Idx(i)]; }
-    int GetBunkatuMark(int i) const { return Bunkatu[Idx(i)]; }
+    Point GetYoso(int i) const { return Point(Pts[Idx(i)].x, Pts[Idx(i)].y); }
+    int GetKind(int i) const { return Pts[Idx(i)].Kind; }
+    int GetIsiMark(int i) const { return Pts[Idx(i)].IsiMark; }
+    int GetBorderMark(int i) const { return Pts[Idx(i)].BorderMark; }
+    int GetKuu3Mark(int i) const { return Pts[Idx(i)].Kuu3Mark; }
+    int GetBunkatuMark(int i) const { return Pts[Idx(i)].Bunkatu; }
     // The marks of a point by position, 0 when it is not in the region.
     int GetKindPt(Point p) const;
     int GetIsiMarkPt(Point p) const;
@@ -131,25 +131,34 @@ private:
         return i;
     }
     void SetVerdict(int i, int v);
+    // Point i is about to be written (EvaluateTracked notes what it held).
+    void Watch(int i);
     int KakemeCheckAt(int i, Point p, int c);
+    // The check with the board read through a view (Jisho.cpp).
+    template <class View>
+    int KakemeCheckOn(const View& v, int i, Point p, int c);
     int CountKind(int v) const;
     // The net test of the false-eye check (chains cut off from other area).
-    bool HasIsolatedNet(Point p, int c);
+    template <class View>
+    bool HasIsolatedNet(const View& v, Point p, int c);
     bool RenNetIsolated(Point s, Point p);
-    int PartPointValue(int size, const Point* pts);
+    // A point of a part of the region with its false-eye verdict and its
+    // open-sides mark.
+    struct TPartPoint {
+        Point P;
+        int Kind;
+        int Kuu3;
+    };
+    int PartPointValue(int size, const TPartPoint* pts);
+    // PartValue of the region point with index i, the region's points
+    // joined by adj (the index of each neighbour in the region, 0 none).
+    int PartValueAt(int i, const Arr<Arr<std::uint8_t, 0, 3>, 1, 32>& adj);
 
     TGoban* Owner = nullptr;
     int JiNo = 0;
     int GunNo = 0;
     std::uint8_t JiIro = 0;
     int Jisu = 0;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiX;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiY;
-    Arr<std::uint8_t, 1, kMaxPoints> Kind;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiMark;
-    Arr<std::uint8_t, 1, kMaxPoints> BorderMark;
-    Arr<std::uint8_t, 1, kMaxPoints> Kuu3Mark;
-    Arr<std::uint8_t, 1, kMaxPoints> Bunkatu;
     int Kuu3Su = 0;
     int Kakeme = 0;
     int KakemeSu = 0;
@@ -160,6 +169,16 @@ private:
     int PartLocateSu = 0;
     std::uint8_t Seki = 0;
     std::uint8_t SekiMark = 0;
+    // The points with their verdicts and marks, one entry a point.
+    struct TJiPt {
+        std::uint8_t x, y;
+        std::uint8_t Kind;
+        std::uint8_t IsiMark;
+        std::uint8_t BorderMark;
+        std::uint8_t Kuu3Mark;
+        std::uint8_t Bunkatu;
+    };
+    Arr<TJiPt, 1, kMaxPoints> Pts;
 };
 
 class TJiList {

@@ -1,5 +1,10 @@
 #include "board/Kankei.h"
 
+#include <bit>
+#include <cstring>
+#include <utility>
+
+#include "board/BitRows.h"
 #include "board/Goban.h"
 #include "board/Locate.h"
 
@@ -53,7 +58,7 @@ struct TScan : TPatScan<N> {
     using TPatScan<N>::B, TPatScan<N>::X, TPatScan<N>::Y, TPatScan<N>::At, TPatScan<N>::Pt;
     int Own, Enemy;
 
-    TScan(int c, int d, int x, int y) : TPatScan<N>(d, x, y), Own(c), Enemy(Aite(c)) {}
+    TScan(TGoban& b, int c, int d, int x, int y) : TPatScan<N>(b, d, x, y), Own(c), Enemy(Aite(c)) {}
 
     bool IsOwn(const TPatPt<N>& p) const { return At(p) == Own; }
     bool IsEnemy(const TPatPt<N>& p) const { return At(p) == Enemy; }
@@ -86,70 +91,159 @@ struct TScan : TPatScan<N> {
 
     // The analysis tables at a pattern point, for the enemy.  A point off the
     // board is forbidden and nothing else.
-    bool Kinsi(const TPatPt<N>& p) const { return B.IsKinsiPt(Enemy, Pt(p)) != 0; }
-    bool SelfAtari(const TPatPt<N>& p) const
-    {
-        const Point q = Pt(p);
-        return B.OnBoardPt(q) && B.IsSelfAtariPt(Enemy, q) != 0;
-    }
-    bool ToruTen(const TPatPt<N>& p) const
-    {
-        const Point q = Pt(p);
-        return B.OnBoardPt(q) && B.IsToruTenPt(Enemy, q) != 0;
-    }
-    bool Dead(const TPatPt<N>& p) const
-    {
-        const Point q = Pt(p);
-        return B.OnBoardPt(q) && B.IsDeathPt(q) != 0;
-    }
+    bool Kinsi(const TPatPt<N>& p) const { return this->Flags(p) & (PatFlagKinsi << (Enemy - 1)); }
+    bool SelfAtari(const TPatPt<N>& p) const { return this->Flags(p) & (PatFlagSelfAtari << (Enemy - 1)); }
+    bool ToruTen(const TPatPt<N>& p) const { return this->Flags(p) & (PatFlagToruTen << (Enemy - 1)); }
+    bool Dead(const TPatPt<N>& p) const { return this->Flags(p) & PatFlagDead; }
     const TRen* Ren(const TPatPt<N>& p) const { return B.RenList.RenAtPt(Pt(p)); }
 
-    // Records a relation on the scanning stone only.
-    void One(int index, int kind, int value) const { B.SetKankei(X, Y, index, kind, value); }
+    // Records a relation on the scanning stone only (TGoban::SetKankei; the
+    // passes test KankeiOff before they scan).
+    void One(int index, int kind, int value) const
+    {
+        B.Locate[X][Y].AddKankeiIro(index, kind, value, At(index));
+    }
     // Records a relation on the scanning stone and, with the opposite step
     // back, on the partner.
     void Both(int index, int back, int kind, int value) const
     {
-        B.SetKankei(X, Y, index, kind, value);
-        B.SetKankei(X + KankeiOffsetX[index], Y + KankeiOffsetY[index], back, kind, value);
+        B.Locate[X][Y].AddKankeiIro(index, kind, value, At(index));
+        B.Locate[X + KankeiOffsetX[index]][Y + KankeiOffsetY[index]].AddKankeiIro(back, kind, value, Own);
     }
+
+private:
+    // The colour at the related point of step `index`.
+    int At(int index) const { return PatBoard()[PadIndex(X + KankeiOffsetX[index], Y + KankeiOffsetY[index])]; }
 };
+
+std::uint8_t g_pad[kPadStride * kPadStride];
+std::uint8_t g_flags[kPadStride * kPadStride];
+
+template <int D>
+void NanameScan(TGoban& b, int c, int x, int y);
+template <int D>
+void LineScan(TGoban& b, int c, int x, int y);
+template <int K>
+void KeimaScan(TGoban& b, int c, int x, int y);
+template <int D>
+void Naname2Scan(TGoban& b, int c, int x, int y);
+template <int K>
+void Keima23Scan(TGoban& b, int c, int x, int y);
+
+// Runs Scan<d> for the d of 1..N in order (all of them for d = 0).
+template <int N, class Scan>
+void EachDirection(Scan scan, int d = 0)
+{
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        ((d == 0 || d == I + 1 ? scan(std::integral_constant<int, I + 1>{}) : void()), ...);
+    }(std::make_integer_sequence<int, N>{});
+}
+
+// The relations of every stone of the board of the current level (below).
+void StoneRows(TGoban& b);
+
+void StoneScan(TGoban& b, int c, int x, int y)
+{
+    EachDirection<2>([&](auto d) { NanameScan<d()>(b, c, x, y); });
+    EachDirection<4>([&](auto d) { LineScan<d()>(b, c, x, y); });
+    EachDirection<4>([&](auto k) { KeimaScan<k()>(b, c, x, y); });
+    EachDirection<2>([&](auto d) { Naname2Scan<d()>(b, c, x, y); });
+    EachDirection<4>([&](auto k) { Keima23Scan<k()>(b, c, x, y); });
+}
+
+// A single scan from outside a pass.
+template <int N, class Scan>
+void OneScan(int d, int x, int y, Scan scan)
+{
+    if (d < 1 || d > N)
+        RangeError(d, 1, N);
+    if (!CurGoban().OnBoard(x, y))
+        RangeError(x, 1, BoardSize);
+    if (KankeiOff == 1)
+        return;
+    PatBoardMake();
+    EachDirection<N>(scan, d);
+}
 
 } // namespace
 
+void PatBoardMake()
+{
+    static_assert(PadIndex(-4, -4) == 0 && PadIndex(24, 24) < kPadStride * kPadStride);
+    const TGoban& b = CurGoban();
+    std::memset(g_pad, kHen, sizeof g_pad);
+    for (int x = 0; x <= BoardSize + 1; ++x)
+        std::memcpy(g_pad + PadIndex(x, 0), &b.Ban[x][0], static_cast<std::size_t>(BoardSize + 2));
+    std::memset(g_flags, PatFlagKinsi * 3, sizeof g_flags);
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            int f = b.Death[x][y] ? PatFlagDead : 0;
+            for (int c = kKuro; c <= kSiro; ++c) {
+                f |= b.Kinsi[c][x][y] ? PatFlagKinsi << (c - 1) : 0;
+                f |= b.SelfAtari[c][x][y] ? PatFlagSelfAtari << (c - 1) : 0;
+                f |= b.ToruTen[c][x][y] ? PatFlagToruTen << (c - 1) : 0;
+            }
+            g_flags[PadIndex(x, y)] = static_cast<std::uint8_t>(f);
+        }
+}
+
+const std::uint8_t* PatBoard() { return g_pad; }
+const std::uint8_t* PatFlags() { return g_flags; }
+
 void KankeiMakeAll()
 {
-    const TGoban& b = CurGoban();
-    for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            const int c = b.GetIro(x, y);
-            if (c == kKuro || c == kSiro)
-                KankeiMake(c, x, y);
-        }
+    if (KankeiOff == 1)
+        return;
+    StoneRows(CurGoban());
 }
 
 void KankeiMake(int c, int x, int y)
 {
-    for (int d = 1; d <= 2; ++d)
-        KankeiNanameMake(c, d, x, y);
-    for (int d = 1; d <= 4; ++d)
-        KankeiLineMake(c, d, x, y);
-    for (int k = 1; k <= 4; ++k)
-        KankeiKeimaMake(c, k, x, y);
-    for (int d = 1; d <= 2; ++d)
-        KankeiNaname2Make(c, d, x, y);
-    for (int k = 1; k <= 4; ++k)
-        KankeiKeima23Make(c, k, x, y);
+    if (!CurGoban().OnBoard(x, y))
+        RangeError(x, 1, BoardSize);
+    if (KankeiOff == 1)
+        return;
+    PatBoardMake();
+    StoneScan(CurGoban(), c, x, y);
 }
+
+void KankeiNanameMake(int c, int d, int x, int y)
+{
+    OneScan<2>(d, x, y, [&](auto k) { NanameScan<k()>(CurGoban(), c, x, y); });
+}
+
+void KankeiLineMake(int c, int d, int x, int y)
+{
+    OneScan<4>(d, x, y, [&](auto k) { LineScan<k()>(CurGoban(), c, x, y); });
+}
+
+void KankeiKeimaMake(int c, int k, int x, int y)
+{
+    OneScan<4>(k, x, y, [&](auto j) { KeimaScan<j()>(CurGoban(), c, x, y); });
+}
+
+void KankeiNaname2Make(int c, int d, int x, int y)
+{
+    OneScan<2>(d, x, y, [&](auto k) { Naname2Scan<k()>(CurGoban(), c, x, y); });
+}
+
+void KankeiKeima23Make(int c, int k, int x, int y)
+{
+    OneScan<4>(k, x, y, [&](auto j) { Keima23Scan<j()>(CurGoban(), c, x, y); });
+}
+
+namespace {
 
 // Diagonal (kind 2).  The link is graded by the enemy stones on the two
 // crossing points: each live one that could cut adds a grade, unless the cut
 // is impossible (a crossing point the enemy cannot play, a dead cutter) or
 // both cutters are in atari.
-void KankeiNanameMake(int c, int d, int x, int y)
+template <int D>
+void NanameScan(TGoban& b, int c, int x, int y)
 {
+    constexpr int d = D;
     using namespace NanamePat;
-    const TScan<4> s(c, d, x, y);
+    const TScan<4> s(b, c, d, x, y);
     const int index = 4 + d;
     const int g = s.At(G);
     if (g == s.Enemy) {
@@ -187,10 +281,12 @@ void KankeiNanameMake(int c, int d, int x, int y)
 // Straight lines (kinds 1, 3, 6, 10), recorded on the scanning stone only.
 // A jump to an own stone or to the edge is graded by the stones on the lines
 // beside it; a jump to an enemy stone over empty points gets value 0.
-void KankeiLineMake(int c, int d, int x, int y)
+template <int D>
+void LineScan(TGoban& b, int c, int x, int y)
 {
+    constexpr int d = D;
     using namespace LinePat;
-    const TScan<4> s(c, d, x, y);
+    const TScan<4> s(b, c, d, x, y);
     const int own = s.Own, enemy = s.Enemy;
 
     // 1-2. The adjacent point.
@@ -394,11 +490,17 @@ void KankeiLineMake(int c, int d, int x, int y)
 }
 
 // Knight's moves (kinds 4, 7, 11) toward the larger x, recorded on both stones.
-void KankeiKeimaMake(int c, int k, int x, int y)
+template <int K>
+void KeimaScan(TGoban& b, int c, int x, int y)
 {
+    constexpr int k = K;
     using namespace KeimaPat;
-    const TScan<8> s(c, k, x, y);
+    const TScan<8> s(b, c, k, x, y);
     const int own = s.Own, enemy = s.Enemy;
+    // Nothing is recorded unless the four points between the two stones
+    // are empty or hold enemy stones (the tests below, at once).
+    if (s.IsOwnOrOff(N1) | s.IsOwnOrOff(D) | s.IsOwnOrOff(ES) | s.IsOwnOrOff(EB))
+        return;
     int occ = 0, mid = 0, ends = 0, lineS = 0, lineB = 0, nES = 0, nEB = 0, nFar = 0;
     bool unplayable = false;
 
@@ -550,16 +652,21 @@ void KankeiKeimaMake(int c, int k, int x, int y)
 }
 
 // Wide diagonals (kinds 5 and 13) toward the larger x, on both stones.
-void KankeiNaname2Make(int c, int d, int x, int y)
+template <int D>
+void Naname2Scan(TGoban& b, int c, int x, int y)
 {
+    constexpr int d = D;
     using namespace Naname2Pat;
-    const TScan<4> s(c, d, x, y);
+    const TScan<4> s(b, c, d, x, y);
     // The diagonal frames name side A and side B; these tables follow them.
     struct TSided {
         const TPatPt<4>* P;
         bool SideA;
     };
-    if (s.At(G) != kAki)
+    // Nothing is recorded unless the diagonal point is empty and the (2,2)
+    // point holds a stone or the (3,3) point an own one (the tests below, at
+    // once).
+    if (!s.IsEmpty(G) | !(s.IsOccupied(Q) | s.IsOwn(T)))
         return;
     const int q = s.At(Q);
     if (q == s.Enemy) {
@@ -622,14 +729,18 @@ void KankeiNaname2Make(int c, int d, int x, int y)
 // The (2,3) shape (kind 8) toward the larger x, on both stones.  The points
 // lie on the low side (the stone's) or the high side of the line between the
 // two stones; a link with enemies on both sides is no link.
-void KankeiKeima23Make(int c, int k, int x, int y)
+template <int K>
+void Keima23Scan(TGoban& b, int c, int x, int y)
 {
+    constexpr int k = K;
     using namespace KeimaPat;
-    const TScan<8> s(c, k, x, y);
+    const TScan<8> s(b, c, k, x, y);
     const TPatPt<8>& B = K4;
-    const int dd = s.At(D), bb = s.At(B);
-    if (dd == s.Own || dd == kHen || bb == s.Own || bb == kHen)
+    // Nothing is recorded unless the two points between hold no own stone
+    // and the partner point holds a stone (the tests below, at once).
+    if (s.IsOwnOrOff(D) | s.IsOwnOrOff(B) | !s.IsOccupied(P8))
         return;
+    const int dd = s.At(D), bb = s.At(B);
     int mid = 0, lowOwn = 0, lowEnemy = 0, highOwn = 0, highEnemy = 0;
     if (dd == s.Enemy)
         ++mid, ++highEnemy;
@@ -678,6 +789,467 @@ void KankeiKeima23Make(int c, int k, int x, int y)
         v = s.AnyEnemy(D, B, O1, O2, ES, EB, N1, O0, N3) ? 3 : 2;
     s.Both(36 + k, 40 + k, KankeiKeima23, v);
 }
+
+// ---------------------------------------------------------------------------
+// The whole board a row at a time
+//
+// KankeiMakeAll runs the families above for every stone of a row at once on
+// the bit rows of the board: each test of a pattern point becomes a mask of
+// the row's stones, each counter the masks of its parts, and each return the
+// stones it takes out.  What a stone records is collected per record slot
+// (a family's direction and its record, in the order a stone's scans make
+// them) with the value as two bit planes, and then recorded stone by stone in
+// the order of the board, so every relation record ends up as the scans
+// would have written it.
+
+// The record slots in the order of StoneScan: index, back index (0 for a
+// record on the scanning stone alone) and kind.
+struct TSlot {
+    int Index, Back, Kind;
+};
+constexpr int kSlots = 38;
+constexpr Arr<TSlot, 0, kSlots - 1> Slots = [] {
+    Arr<TSlot, 0, kSlots - 1> t{};
+    int n = 0;
+    for (int d = 1; d <= 2; ++d)
+        t[n++] = {4 + d, 6 + d, KankeiNaname};
+    for (int d = 1; d <= 4; ++d) {
+        t[n++] = {d, 0, KankeiTonari};
+        t[n++] = {8 + d, 0, Kankei1ken};
+        t[n++] = {24 + d, 0, Kankei2ken};
+        t[n++] = {44 + d, 0, Kankei3ken};
+    }
+    for (int k = 1; k <= 4; ++k) {
+        t[n++] = {12 + k, 16 + k, KankeiKeima};
+        t[n++] = {28 + k, 32 + k, KankeiOgeima};
+        t[n++] = {48 + k, 52 + k, KankeiKeima14};
+    }
+    for (int d = 1; d <= 2; ++d) {
+        t[n++] = {20 + d, 22 + d, KankeiNaname2};
+        t[n++] = {64 + d, 66 + d, KankeiNaname3};
+    }
+    for (int k = 1; k <= 4; ++k)
+        t[n++] = {36 + k, 40 + k, KankeiKeima23};
+    return t;
+}();
+constexpr int SlotNaname(int d) { return d - 1; }
+constexpr int SlotLine(int d) { return 2 + 4 * (d - 1); } // + 0 Tonari, 1, 2, 3 the jumps
+constexpr int SlotKeima(int k) { return 18 + 3 * (k - 1); } // + 0 K4, 1 K7, 2 K11
+constexpr int SlotNaname2(int d) { return 30 + 2 * (d - 1); } // + 1 the (3,3) point
+constexpr int SlotKeima23(int k) { return 34 + k - 1; }
+static_assert(SlotKeima23(4) == kSlots - 1);
+
+// Both colours of a row at once: Black's stones at bits x + 4 and White's
+// at x + 36, each seeing its own colour as own and the tables of its enemy.
+// A shift by up to four steps moves no bit of one half into the points of
+// the other (bits 5..23 and 37..55).
+using TDual = std::uint64_t;
+struct TDualRows {
+    TDual Set[kBitRows], Own[kBitRows], En[kBitRows];
+    TDual Kinsi[kBitRows], SelfAtari[kBitRows], ToruTen[kBitRows];
+    TDual Dead[kBitRows], Atari[kBitRows], RenDead[kBitRows];
+};
+TDualRows g_dual;
+
+const TDualRows& DualRowsMake(const TBitRows& r)
+{
+    auto both = [](TBitRow black, TBitRow white) { return TDual{black} | TDual{white} << 32; };
+    for (int i = 0; i < kBitRows; ++i) {
+        g_dual.Set[i] = both(r.Set[i], r.Set[i]);
+        g_dual.Own[i] = both(r.Kuro[i], r.Siro[i]);
+        g_dual.En[i] = both(r.Siro[i], r.Kuro[i]);
+        g_dual.Kinsi[i] = both(r.Kinsi[1][i], r.Kinsi[0][i]);
+        g_dual.SelfAtari[i] = both(r.SelfAtari[1][i], r.SelfAtari[0][i]);
+        g_dual.ToruTen[i] = both(r.ToruTen[1][i], r.ToruTen[0][i]);
+        g_dual.Dead[i] = both(r.Dead[i], r.Dead[i]);
+        g_dual.Atari[i] = both(r.Atari[i], r.Atari[i]);
+        g_dual.RenDead[i] = both(r.RenDead[i], r.RenDead[i]);
+    }
+    return g_dual;
+}
+
+// The records of one row: per slot the stones that record, and the value.
+struct TRowRecords {
+    Arr<TDual, 0, kSlots - 1> Stones{};
+    Arr<TDual, 0, kSlots - 1> V0{}, V1{};
+    // Records value 1, 2 or 3 where the masks say (0 elsewhere in m).
+    [[gnu::always_inline]] void Put(int slot, TDual m, TDual v1, TDual v2, TDual v3)
+    {
+        Stones[slot] |= m;
+        V0[slot] |= m & (v1 | v3);
+        V1[slot] |= m & (v2 | v3);
+    }
+};
+
+// The stones of row Y looking in direction D of a family with N directions:
+// a pattern point as a mask of those stones.
+template <int N, int D>
+struct TStoneRow {
+    const TDualRows& R;
+    int Y;
+
+    [[gnu::always_inline]] TDual Row(const TDual* rows, const TPatPt<N>& p) const { return PatRow(rows, Y, p, D); }
+    [[gnu::always_inline]] TDual Set(const TPatPt<N>& p) const { return Row(R.Set, p); }
+    [[gnu::always_inline]] TDual Emp(const TPatPt<N>& p) const { return ~Set(p); }
+    [[gnu::always_inline]] TDual Ow(const TPatPt<N>& p) const { return Row(R.Own, p); }
+    [[gnu::always_inline]] TDual En(const TPatPt<N>& p) const { return Row(R.En, p); }
+    [[gnu::always_inline]] TDual Occ(const TPatPt<N>& p) const { return Ow(p) | En(p); }
+    [[gnu::always_inline]] TDual Off(const TPatPt<N>& p) const { return Set(p) & ~Occ(p); }
+    [[gnu::always_inline]] TDual OwnOrOff(const TPatPt<N>& p) const { return Set(p) & ~En(p); }
+    [[gnu::always_inline]] TDual EnOrOff(const TPatPt<N>& p) const { return Set(p) & ~Ow(p); }
+    // The analysis tables for the enemy.
+    [[gnu::always_inline]] TDual Kinsi(const TPatPt<N>& p) const { return Row(R.Kinsi, p); }
+    [[gnu::always_inline]] TDual SelfAtari(const TPatPt<N>& p) const { return Row(R.SelfAtari, p); }
+    [[gnu::always_inline]] TDual ToruTen(const TPatPt<N>& p) const { return Row(R.ToruTen, p); }
+    [[gnu::always_inline]] TDual Dead(const TPatPt<N>& p) const { return Row(R.Dead, p); }
+    [[gnu::always_inline]] TDual Atari(const TPatPt<N>& p) const { return Row(R.Atari, p); }
+    [[gnu::always_inline]] TDual RenDead(const TPatPt<N>& p) const { return Row(R.RenDead, p); }
+    template <class... P>
+    [[gnu::always_inline]] TDual AnyEn(const P&... p) const
+    {
+        return (En(p) | ...);
+    }
+    template <class... P>
+    [[gnu::always_inline]] TDual AnyOwn(const P&... p) const
+    {
+        return (Ow(p) | ...);
+    }
+};
+
+// Diagonal (kind 2): NanameScan.
+template <int D>
+void NanameRow(const TDualRows& r, int y, TDual stones, TRowRecords& out)
+{
+    using namespace NanamePat;
+    const TStoneRow<4, D> s{r, y};
+    const int slot = SlotNaname(D);
+    out.Put(slot, stones & s.En(G), 0, 0, 0);
+    const TDual a = stones & s.Ow(G) & ~(s.Ow(X1) | s.Ow(X2));
+    const TDual cutA = s.En(X1) & ~s.Dead(X1), cutB = s.En(X2) & ~s.Dead(X2);
+    const TDual noCut = (s.En(X1) & s.RenDead(X1)) | (s.Emp(X1) & (s.Kinsi(X1) | s.SelfAtari(X1)))
+                          | (s.En(X2) & s.RenDead(X2)) | (s.Emp(X2) & (s.Kinsi(X2) | s.SelfAtari(X2)));
+    const TDual zero = noCut | (cutA & cutB & s.Atari(X1) & s.Atari(X2));
+    const TDual two = ~zero & (cutA ^ cutB), three = ~zero & cutA & cutB;
+    out.Put(slot, a, ~two & ~three, two, three);
+}
+
+// Straight lines (kinds 1, 3, 6, 10): LineScan.
+template <int D>
+void LineRow(const TDualRows& r, int y, TDual stones, TRowRecords& out)
+{
+    using namespace LinePat;
+    const TStoneRow<4, D> s{r, y};
+    const int slot = SlotLine(D);
+
+    // 1-2.  The adjacent point: an enemy there is recorded.
+    TDual a = stones & ~s.OwnOrOff(P1);
+    const TDual e1 = s.En(P1);
+    out.Put(slot, a & e1, 0, 0, 0);
+    const TDual unplayable = ~e1 & (s.Kinsi(P1) | s.SelfAtari(P1));
+
+    // 3-4.
+    a &= ~(s.Ow(L1) & s.Ow(R1));
+    a &= ~(e1 & s.Set(L1) & s.Set(R1)); // edge1 + near >= 3
+    // near, unless the adjacent point is unplayable: its parts.
+    const TDual nL1 = s.Occ(L1) & ~unplayable, nR1 = s.Occ(R1) & ~unplayable;
+
+    // 5-6.
+    const TDual encL0 = s.En(L1) | s.En(L2) | s.En(L0), encR0 = s.En(R1) | s.En(R2) | s.En(R0);
+    a &= ~(encL0 & encR0 & e1);
+
+    // 7-8.  One-space jump to an own stone or to the edge.
+    const TDual jump1 = a & s.OwnOrOff(P2);
+    {
+        TDual ret = e1 & (s.Ow(L1) | s.Ow(R1));
+        const TDual near = e1 | nL1 | nR1;
+        auto closed = [&](const TPatPt<4>& u, const TPatPt<4>& w) {
+            TDual m = 0;
+            for (const TPatPt<4>* q : {&u, &w})
+                m |= s.OwnOrOff(*q) | s.Kinsi(*q) | (s.SelfAtari(*q) & ~s.ToruTen(*q));
+            return m;
+        };
+        const TDual nearCase = ~unplayable & near, quiet = ~unplayable & ~near;
+        ret |= nearCase & ((s.Ow(L1) & closed(L2, L0)) | (s.Ow(R1) & closed(R2, R0)));
+        ret |= quiet & (s.Ow(L1) | s.Ow(R1));
+        const TDual v3Near =
+            nearCase & (e1 | (s.En(L1) & s.AnyEn(R0, R1, R2)) | (s.En(R1) & s.AnyEn(L0, L2)));
+        const TDual v2Near = nearCase & ~v3Near;
+        // The quiet jump: 2 unless the lines beside stay open (1).
+        const TDual any1 = s.AnyEn(L2, R2, L0, R0);
+        const TDual ll1 = ~any1 & s.En(LL1);
+        const TDual rr1 = ~any1 & ~s.En(LL1) & s.En(RR1);
+        const TDual wide = ~any1 & ~s.En(LL1) & ~s.En(RR1) & s.En(LL2) & s.En(RR2) & s.En(LL0) & s.En(RR0);
+        const TDual v2Quiet = quiet
+                                & (any1 | (ll1 & ~(s.Ow(L2) | s.Ow(L0))) | (rr1 & ~(s.Ow(R2) | s.Ow(R0))) | wide);
+        out.Put(slot + 1, jump1 & ~ret, ~(v2Near | v3Near | v2Quiet), v2Near | v2Quiet, v3Near);
+    }
+    a &= ~jump1;
+
+    // 9-12.  On toward the two-space jump.
+    out.Put(slot + 1, a & s.En(P2) & ~e1, 0, 0, 0);
+    a &= ~(s.Ow(L2) & s.Ow(R2));
+    const TDual e2 = s.En(P2);
+    // t = near + far + edge1 + edge2, and edge2 + far, counted in bit planes.
+    TBitCount<TDual> t, edgeFar;
+    for (const TDual m : {e1, nL1, nR1, s.Occ(L2), s.Occ(R2), e2, s.Off(L1), s.Off(R1), s.Off(L2), s.Off(R2)})
+        t.Add(m);
+    for (const TDual m : {s.Occ(L2), s.Occ(R2), e2, s.Off(L2), s.Off(R2)})
+        edgeFar.Add(m);
+    const TDual block0 = ~e1 & ~e2, block2 = e1 & e2;
+    TDual leftTouched = s.Set(L1) | s.Set(L2) | s.En(L0), rightTouched = s.Set(R1) | s.Set(R2) | s.En(R0);
+    const TDual ownSide = s.Ow(L1) | s.Ow(L2) | s.Ow(R1) | s.Ow(R2);
+    a &= ~(block2 | edgeFar.AtLeast(3) | t.AtLeast(4) | (t.AtLeast(3) & leftTouched & rightTouched)
+           | (ownSide & block0));
+    leftTouched |= s.En(L3);
+    rightTouched |= s.En(R3);
+    const TDual hitL = s.En(L1) | s.En(L2), hitR = s.En(R1) | s.En(R2);
+    TDual encL = encL0 | s.En(L3), encR = encR0 | s.En(R3);
+    a &= ~(leftTouched & rightTouched
+           & (~block0 | (hitL & encR) | (hitR & encL) | (s.En(L0) & s.En(R0)) | (s.En(L3) & s.En(R3))));
+    const TDual farL = s.AnyEn(LL1, LL2), farR = s.AnyEn(RR1, RR2);
+    a &= ~(~block0 & ((hitL & farR) | (hitR & farL) | (farL & farR)));
+
+    // 13.  Two-space jump to an own stone or to the edge.
+    // n = near + far.
+    TBitCount<TDual> n;
+    for (const TDual m : {e1, nL1, nR1, s.Occ(L2), s.Occ(R2), e2})
+        n.Add(m);
+    const TDual n0 = n.Exactly(0), n1 = n.Exactly(1), n2 = n.Exactly(2);
+    {
+        const TDual jump2 = a & s.OwnOrOff(P3);
+        const TDual hitL1 = s.En(L1) ^ s.En(L2), hitR1 = s.En(R1) ^ s.En(R2);
+        const TDual v1 = n0 & ~s.AnyEn(L0, R0, L3, R3, LL1, RR1, LL2, RR2);
+        const TDual v2 = (n0 & ~v1) | (n1 & block0 & ~(hitL1 & farR) & ~(~hitL1 & hitR1 & farL))
+                           | (n2 & block0 & ~(encL & encR));
+        out.Put(slot + 2, jump2, v1, v2, ~(v1 | v2));
+        a &= ~jump2;
+    }
+
+    // 14-16.  On toward the three-space jump.
+    const TDual e3 = s.En(P3);
+    out.Put(slot + 2, a & e3 & n0, 0, 0, 0);
+    a &= ~ownSide;
+    leftTouched |= s.En(L4);
+    rightTouched |= s.En(R4);
+    a &= ~(leftTouched & rightTouched);
+    encL |= s.En(L4);
+    encR |= s.En(R4);
+    a &= ~(encL & ((s.AnyEn(L1, L2, L3) & s.AnyEn(RR1, RR2, RR3)) | (s.En(L0) & s.AnyEn(RR0, RR1, RR2))
+                   | (s.En(L4) & s.AnyEn(RR2, RR3, RR4))));
+    a &= ~(encR & ((s.AnyEn(R1, R2, R3) & s.AnyEn(LL1, LL2, LL3)) | (s.En(R0) & s.AnyEn(LL0, LL1, LL2))
+                   | (s.En(R4) & s.AnyEn(LL2, LL3, LL4))));
+    a &= ~s.Emp(P4);
+    // near + far + far3 == 0.
+    const TDual far3 = s.En(L3) | s.En(R3) | e3;
+    out.Put(slot + 3, a & s.En(P4) & n0 & ~far3, 0, 0, 0);
+    a &= ~s.En(P4);
+
+    // 17.  Three-space jump to an own stone or to the edge.
+    TBitCount<TDual> block;
+    for (const TDual m : {e1, e2, e3})
+        block.Add(m);
+    a &= ~(block.AtLeast(2) | s.Ow(L3) | s.Ow(R3) | (encL & encR));
+    const TDual open = ~encL & ~encR & block.Exactly(0);
+    // The sides' verdicts, the right one over the left one.
+    const TDual leftSide = ~s.Off(L1) & ~s.Off(LL1), rightSide = ~s.Off(R1) & ~s.Off(RR1);
+    const TDual l3 = leftSide & s.AnyEn(LL1, LL2, LL3), l2 = leftSide & ~l3 & s.AnyEn(LL0, LL4);
+    const TDual r3 = rightSide & s.AnyEn(RR1, RR2, RR3), r2 = rightSide & ~r3 & s.AnyEn(RR0, RR4);
+    const TDual rightSays = r3 | r2;
+    const TDual v3 = ~open | r3 | (~rightSays & l3);
+    const TDual v2 = open & (r2 | (~rightSays & l2));
+    out.Put(slot + 3, a, ~(v2 | v3), v2, v3);
+}
+
+// Knight's moves (kinds 4, 7, 11): KeimaScan.
+template <int K>
+void KeimaRow(const TDualRows& r, int y, TDual stones, TRowRecords& out)
+{
+    using namespace KeimaPat;
+    const TStoneRow<8, K> s{r, y};
+    const int slot = SlotKeima(K);
+
+    // 1-6.
+    TDual a = stones & ~(s.OwnOrOff(N1) | s.OwnOrOff(D) | s.OwnOrOff(ES) | s.OwnOrOff(EB));
+    const TDual n1 = s.En(N1), dd = s.En(D), es = s.En(ES), eb = s.En(EB);
+    const TDual unplayable = (~n1 & s.Kinsi(N1)) | (~dd & s.Kinsi(D));
+    a &= ~(~unplayable & n1 & dd); // occ == 2
+    const TDual esLive = es & ~s.Dead(ES), ebLive = eb & ~s.Dead(EB);
+    a &= ~(~unplayable & ((n1 & es) | (dd & eb)));
+    const TDual mid0 = ~n1 & ~dd;
+
+    // 7-8.  The knight's move.
+    {
+        const TDual k4 = a & s.Ow(K4);
+        // occ == 0 and occ == 1 with one end (the adjacent points clear).
+        const TDual occ0 = ~unplayable & mid0 & ~esLive & ~ebLive;
+        const TDual occ1End = ~unplayable & mid0 & (esLive ^ ebLive);
+        const TDual quiet2 = s.AnyEn(O0, M1, O1, M2) | (s.En(O2) & s.Emp(O0) & s.Emp(O1))
+                               | (s.En(M0) & s.Emp(M1) & s.Emp(M2));
+        const TDual v1 = unplayable | (occ0 & ~quiet2);
+        const TDual v3End = occ1End & ((es & s.En(M1)) | (eb & s.En(O1)));
+        const TDual v2 = (occ0 & quiet2) | (occ1End & ~v3End);
+        out.Put(slot, k4, v1, v2, ~(v1 | v2));
+        a &= ~k4;
+    }
+    const TDual k4e = s.En(K4);
+    out.Put(slot, a & k4e & mid0, 0, 0, 0);
+    a &= ~s.Off(K4);
+    a &= ~(dd & (s.Occ(M1) | s.Occ(M2)));
+    a &= ~(eb & (s.Occ(O1) | s.Occ(O2)));
+    a &= ~(k4e & s.AnyEn(M1, M2));
+    // nEB = eb + k4e.
+    a &= ~((eb & k4e) | (~mid0 & (eb | k4e)));
+
+    // 9-11.  The large knight's move.
+    a &= ~s.Off(N3);
+    a &= ~(n1 & s.AnyEn(O0, O1, O2));
+    const TDual n3 = s.En(N3);
+    const TDual lineS = n1 | eb | n3;
+    TDual lineB = dd | es | k4e;
+    a &= ~(lineS & lineB);
+    const TDual quietK = mid0 & ~eb & ~k4e; // mid + nEB == 0
+    {
+        const TDual k7 = a & s.Ow(K7) & ~s.Ow(N3);
+        const TDual sideA = s.En(M1) | s.En(M2), sideB = s.En(O1) | s.En(O2);
+        const TDual any = sideA | sideB;
+        const TDual v1Open = ~any & ~s.AnyEn(O0, M3, O3, M0);
+        // nES = es + n3: one lifts a firm link to 2, two to 3.
+        const TDual v1 = quietK & v1Open & ~es & ~n3;
+        const TDual v2 = quietK & ((any & ~(sideA & sideB)) | (~any & ~v1Open) | (v1Open & (es ^ n3)));
+        out.Put(slot + 1, k7, v1, v2, ~(v1 | v2));
+        a &= ~(a & s.Ow(K7));
+    }
+    const TDual k7e = s.En(K7);
+    out.Put(slot + 1, a & k7e & quietK, 0, 0, 0);
+    a &= ~(s.Off(K7) | s.Ow(N3));
+    a &= ~(k7e & n3); // nFar >= 2
+    lineB |= k7e;
+
+    // 12-13.  The (1,4) shape.
+    const TDual quiet14 = quietK & ~n3 & ~k7e; // mid + nEB + nFar == 0
+    {
+        const TDual n4 = s.En(N4);
+        TDual k11 = a & s.Ow(K11) & ~s.Ow(N4);
+        k11 &= ~(n4 & lineB);
+        const TDual lineS4 = lineS | n4;
+        k11 &= ~(lineB & (s.EnOrOff(M1) | s.EnOrOff(M2) | s.EnOrOff(M3)));
+        k11 &= ~(~lineB & s.AnyOwn(O1, O2, O3));
+        k11 &= ~(lineS4 & (s.EnOrOff(O1) | s.EnOrOff(O2) | s.EnOrOff(O3)));
+        k11 &= ~(~lineS4 & s.AnyOwn(M1, M2, M3));
+        const TDual v1 = quiet14 & ~s.AnyEn(ES, N4, M0, M1, M2, M3, M4, O1, O2, O3, O4);
+        out.Put(slot + 2, k11, v1, 0, ~v1);
+        a &= ~s.Ow(K11);
+    }
+    out.Put(slot + 2, a & s.En(K11) & quiet14, 0, 0, 0);
+}
+
+// Wide diagonals (kinds 5 and 13): Naname2Scan.
+template <int D>
+void Naname2Row(const TDualRows& r, int y, TDual stones, TRowRecords& out)
+{
+    using namespace Naname2Pat;
+    const TStoneRow<4, D> s{r, y};
+    const int slot = SlotNaname2(D);
+    TDual a = stones & s.Emp(G);
+    const TDual q = s.En(Q);
+    out.Put(slot, a & q & s.Emp(A1) & s.Emp(B1) & s.Emp(A2) & s.Emp(B2), 0, 0, 0);
+    a &= ~q;
+    a &= ~s.AnyOwn(A1, B1, A2, B2);
+    TDual sA = s.En(A1) | s.En(A2), sB = s.En(B1) | s.En(B2);
+    const TDual a3 = s.En(A3), b3 = s.En(B3);
+    a &= ~(s.Ow(A3) & ~s.En(A1) & ~s.En(A2));
+    a &= ~(a3 & sB);
+    a &= ~(s.Ow(B3) & ~s.En(B1) & ~s.En(B2));
+    a &= ~(b3 & sA);
+    a &= ~(sA & sB);
+    // n > 0: an enemy counted so far.
+    TDual counted = s.AnyEn(A1, B1, A2, B2) | a3 | b3;
+    {
+        const TDual own = a & s.Ow(Q);
+        const TDual v3 = counted & s.AnyEn(A1, B1, A2, B2);
+        out.Put(slot, own, ~counted, counted & ~v3, v3);
+        a &= ~s.Ow(Q);
+    }
+    // Past an empty (2,2) point to the (3,3) point.
+    sA |= a3;
+    sB |= b3;
+    a &= s.Ow(T);
+    a &= ~(sA & sB);
+    a &= ~s.AnyOwn(A4, B4, A5, B5);
+    sA |= s.En(A4) | s.En(A5);
+    sB |= s.En(B4) | s.En(B5);
+    a &= ~(sA & sB);
+    counted |= s.AnyEn(A4, B4, A5, B5);
+    out.Put(slot + 1, a, 0, ~counted, counted);
+}
+
+// The (2,3) shape (kind 8): Keima23Scan.
+template <int K>
+void Keima23Row(const TDualRows& r, int y, TDual stones, TRowRecords& out)
+{
+    using namespace KeimaPat;
+    const TStoneRow<8, K> s{r, y};
+    const TPatPt<8>& B = K4;
+    const int slot = SlotKeima23(K);
+    TDual a = stones & ~(s.OwnOrOff(D) | s.OwnOrOff(B));
+    const TDual dd = s.En(D), bb = s.En(B);
+    out.Put(slot, a & s.En(P8) & s.Emp(D) & s.Emp(B) & s.Emp(N1) & s.Emp(ES) & s.Emp(EB) & s.Emp(O1) & s.Emp(O2),
+            0, 0, 0);
+    a &= s.Ow(P8);
+    const TDual mid0 = ~dd & ~bb;
+    const TDual esEnemy = s.En(ES);
+    // An own stone on the way stops the link while nothing is between.
+    a &= ~(mid0 & s.AnyOwn(N1, O2, ES, EB, N3, O1, K7));
+    a &= ~(mid0 & ~esEnemy & ~s.En(O1) & s.Ow(O0));
+    a &= ~(s.En(M1) & esEnemy);
+    const TDual low = bb | s.Occ(N1) | s.Occ(EB) | s.Occ(N3) | s.Occ(K7) | s.En(M1);
+    const TDual high = dd | s.Occ(O2) | s.Occ(ES) | s.Occ(O0) | s.Occ(O1);
+    a &= ~(low & high);
+    const TDual enemies = dd | bb | s.AnyEn(N1, O2, ES, EB, O0, N3, O1, M1, K7);
+    const TDual v3 = enemies & s.AnyEn(D, B, O1, O2, ES, EB, N1, O0, N3);
+    out.Put(slot, a, ~enemies, enemies & ~v3, v3);
+}
+
+// The records of every stone of the board, row by row (the order of
+// KankeiMakeAll: rows top to bottom, points left to right).
+void StoneRows(TGoban& b)
+{
+    const TBitRows& bits = BitRowsMake();
+    const TDualRows& r = DualRowsMake(bits);
+    const TDual board = TDual{BoardBits()} | TDual{BoardBits()} << 32;
+    for (int y = 1; y <= BoardSize; ++y) {
+        const TDual stones = r.Own[y + 4] & board;
+        if (stones == 0)
+            continue;
+        TRowRecords out;
+        EachDirection<2>([&](auto d) { NanameRow<d()>(r, y, stones, out); });
+        EachDirection<4>([&](auto d) { LineRow<d()>(r, y, stones, out); });
+        EachDirection<4>([&](auto k) { KeimaRow<k()>(r, y, stones, out); });
+        EachDirection<2>([&](auto d) { Naname2Row<d()>(r, y, stones, out); });
+        EachDirection<4>([&](auto k) { Keima23Row<k()>(r, y, stones, out); });
+        // The records, point by point along the row.
+        const TBitRow kuro = bits.Kuro[y + 4], occupied = (kuro | bits.Siro[y + 4]) & BoardBits();
+        for (TBitRow m = occupied; m != 0; m &= m - 1) {
+            const int x = std::countr_zero(m) - 4;
+            const int own = (kuro >> (x + 4) & 1) != 0 ? kKuro : kSiro;
+            const int bit = x + 4 + (own == kKuro ? 0 : 32);
+            std::uint64_t slots = 0;
+            for (int i = 0; i < kSlots; ++i)
+                slots |= (out.Stones.v[i] >> bit & 1) << i;
+            for (; slots != 0; slots &= slots - 1) {
+                const int i = std::countr_zero(slots);
+                const TSlot& e = Slots.v[i];
+                const int value = static_cast<int>((out.V0.v[i] >> bit & 1) | (out.V1.v[i] >> bit & 1) << 1);
+                const int tx = x + KankeiOffsetX[e.Index], ty = y + KankeiOffsetY[e.Index];
+                b.Locate[x][y].AddKankeiIro(e.Index, e.Kind, value, b.GetIro(tx, ty));
+                if (e.Back != 0)
+                    b.Locate[tx][ty].AddKankeiIro(e.Back, e.Kind, value, own);
+            }
+        }
+    }
+}
+
+} // namespace
 
 // ---------------------------------------------------------------------------
 // Chains and relations of a board

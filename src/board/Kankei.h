@@ -20,10 +20,32 @@ struct TFrames {
     Arr<int, 1, N> FX, FY, SX, SY;
 };
 
-// A pattern point as one offset per direction.
+// The colours that the pattern scans read: the board of the current level
+// with its border lines, and kHen on four more lines all round, so that a
+// scan reads any point within four steps of the board without a bounds test.
+// Indexed (x + 4) * kPadStride + (y + 4).  Every pass of scans over a board
+// (and every single scan called from outside) makes it first; it describes
+// the board it was made from until it is made again.
+// Beside it, the analysis tables at each point as bits (PatFlag...), made
+// with it: off the board every point is forbidden to both colours and
+// nothing else.
+constexpr int kPadStride = 32;
+constexpr int PadIndex(int x, int y) { return (x + 4) * kPadStride + (y + 4); }
+enum : std::uint8_t {
+    PatFlagKinsi = 1,     // << (colour - 1)
+    PatFlagSelfAtari = 4, // << (colour - 1)
+    PatFlagToruTen = 16,  // << (colour - 1)
+    PatFlagDead = 64,
+};
+void PatBoardMake();
+const std::uint8_t* PatBoard();
+const std::uint8_t* PatFlags();
+
+// A pattern point as one offset per direction, and the same as a step in
+// the pattern board.
 template <int N>
 struct TPatPt {
-    Arr<int, 1, N> DX, DY;
+    Arr<int, 1, N> DX, DY, L;
 };
 
 template <int N>
@@ -33,6 +55,7 @@ constexpr TPatPt<N> PatPt(const TFrames<N>& f, int a, int b)
     for (int d = 1; d <= N; ++d) {
         p.DX[d] = a * f.FX[d] + b * f.SX[d];
         p.DY[d] = a * f.FY[d] + b * f.SY[d];
+        p.L[d] = p.DX[d] * kPadStride + p.DY[d];
     }
     return p;
 }
@@ -115,32 +138,32 @@ inline constexpr TPatPt<4> B1 = At(1, 0), B2 = At(2, 1), B3 = At(2, 0), B4 = At(
 } // namespace Naname2Pat
 
 // One point looking along direction d of a pattern family, on the board of
-// the current level.  Scans run at every analysis: the colour read is one
-// bounds test against the border lines (which hold kHen) and one load.
+// the current level (as the pattern board holds it).  Scans run at every
+// analysis: the colour read is one load.
 template <int N>
 struct TPatScan {
     TGoban& B;
     int X, Y, D;
 
-    TPatScan(int d, int x, int y) : B(CurGoban()), X(x), Y(y), D(d), Di(d - 1), Edge(BoardSize + 1)
+    TPatScan(int d, int x, int y) : TPatScan(CurGoban(), d, x, y) {}
+    // b is the board of the current level.
+    TPatScan(TGoban& b, int d, int x, int y) : B(b), X(x), Y(y), D(d), Di(d - 1)
     {
         if (d < 1 || d > N)
             RangeError(d, 1, N);
         if (!B.OnBoard(x, y))
             RangeError(x, 1, BoardSize);
+        Here = PadIndex(x, y);
     }
     Point Pt(const TPatPt<N>& p) const { return Point(X + p.DX.v[Di], Y + p.DY.v[Di]); }
     // The colour at a pattern point, kHen off the board.
-    int At(const TPatPt<N>& p) const
-    {
-        const auto x = static_cast<unsigned>(X + p.DX.v[Di]);
-        const auto y = static_cast<unsigned>(Y + p.DY.v[Di]);
-        return (x <= Edge && y <= Edge) ? B.Ban.v[x].v[y] : static_cast<int>(kHen);
-    }
+    int At(const TPatPt<N>& p) const { return PatBoard()[Here + p.L.v[Di]]; }
+    // The flags of the analysis tables at a pattern point.
+    int Flags(const TPatPt<N>& p) const { return PatFlags()[Here + p.L.v[Di]]; }
 
 private:
     int Di;
-    unsigned Edge;
+    int Here;
 };
 
 // The stone relations of the whole board of the current level.  The relation

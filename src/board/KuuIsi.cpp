@@ -1,6 +1,11 @@
 #include "board/KuuIsi.h"
 
+#include <bit>
+#include <cstring>
+#include <utility>
+
 #include "board/Basic.h"
+#include "board/BitRows.h"
 #include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Kankei.h"
@@ -33,29 +38,260 @@ bool IsStone(int c) { return c == kKuro || c == kSiro; }
 
 bool DeadStone(const TGoban& b, int x, int y) { return b.OnBoard(x, y) && b.IsDeath(x, y) != 0; }
 
-// One empty point looking in one direction.  "Set" is a stone or the edge.
-template <int N>
-struct TKuuScan : TPatScan<N> {
-    using TPatScan<N>::B, TPatScan<N>::X, TPatScan<N>::Y, TPatScan<N>::At, TPatScan<N>::Pt;
-
-    TKuuScan(int d, int x, int y) : TPatScan<N>(d, x, y) {}
-
-    bool IsSet(const TPatPt<N>& p) const { return At(p) != kAki; }
-    bool IsEmpty(const TPatPt<N>& p) const { return At(p) == kAki; }
-    bool IsStone(const TPatPt<N>& p) const { return vorn::IsStone(At(p)); }
-
-    // A relation of the empty point, valued with the related point's colour.
-    void Record(const TPatPt<N>& p, int index, int kind) const { B.SetKankei(X, Y, index, kind, At(p)); }
-    // Counts the relation to p at the empty point: for p's colour, for the
-    // other colour when p's stone is dead, 3 for the edge.
-    void Count(CountMap& map, const TPatPt<N>& p) const
-    {
-        const Point q = Pt(p);
-        int c = At(p);
-        if (vorn::IsStone(c) && DeadStone(B, q.x, q.y))
-            c = Aite(c);
-        ++map[c][X][Y];
+// The counted relations of every empty point as the last whole-board pass
+// found them, one bit per relation a scan can count: a recount of an
+// unchanged board replays them with the dead marks of the moment.  Bits
+// 4(d-1)..4(d-1)+3: the straight line d to its first, second and third
+// point (near, near, middle) and the third as the edge (near); 16 + 2(k-1)
+// and the next: the knight's move k (near) and the large one (middle);
+// 32 + 2(d-1) and the next: the diagonal d (near) and the (2,2) point
+// (middle).
+struct TCountEvent {
+    int DX, DY;
+    bool Near;
+};
+constexpr int kCountEvents = 40;
+constexpr Arr<TCountEvent, 0, kCountEvents - 1> CountEvents = [] {
+    Arr<TCountEvent, 0, kCountEvents - 1> e{};
+    for (int d = 1; d <= 4; ++d) {
+        const int i = 4 * (d - 1);
+        e[i] = {LinePat::P1.DX[d], LinePat::P1.DY[d], true};
+        e[i + 1] = {LinePat::P2.DX[d], LinePat::P2.DY[d], true};
+        e[i + 2] = {LinePat::P3.DX[d], LinePat::P3.DY[d], false};
+        e[i + 3] = {LinePat::P3.DX[d], LinePat::P3.DY[d], true};
+        e[32 + 2 * (d - 1)] = {NanamePat::G.DX[d], NanamePat::G.DY[d], true};
+        e[33 + 2 * (d - 1)] = {Naname2Pat::Q.DX[d], Naname2Pat::Q.DY[d], false};
     }
+    for (int k = 1; k <= 8; ++k) {
+        e[16 + 2 * (k - 1)] = {KeimaPat::K4.DX[k], KeimaPat::K4.DY[k], true};
+        e[17 + 2 * (k - 1)] = {KeimaPat::K7.DX[k], KeimaPat::K7.DY[k], false};
+    }
+    return e;
+}();
+Grid<std::uint64_t, 1, 19> g_counted{};
+// The board the bits were made on.
+Grid<std::uint8_t, 0, 20> g_countedBan{};
+int g_countedSize = 0;
+bool g_keepCounted = false;
+
+// Inside a TKuuIsiRecount: 0 not tested yet, 1 valid, 2 not.
+int g_recountDepth = 0;
+int g_recountValid = 0;
+
+bool CountedValid()
+{
+    if (g_recountDepth > 0 && g_recountValid != 0)
+        return g_recountValid == 1;
+    const bool valid =
+        g_countedSize == BoardSize && std::memcmp(&g_countedBan, &CurGoban().Ban, sizeof g_countedBan) == 0;
+    if (g_recountDepth > 0)
+        g_recountValid = valid ? 1 : 2;
+    return valid;
+}
+
+// Counts the relation of the empty point (x, y) to q: for q's colour, for the
+// other colour when q's stone is dead, 3 for the edge.
+void CountAt(const TGoban& b, CountMap& map, int x, int y, int qx, int qy)
+{
+    int c = b.GetIro(qx, qy);
+    if (IsStone(c) && DeadStone(b, qx, qy))
+        c = Aite(c);
+    ++map[c][x][y];
+}
+
+// One row of empty points looking in direction D of a pattern family: the
+// points of the pattern as masks of the row (bit x + 4 for the point seen
+// from (x, y)).
+template <int N, int D>
+struct TRowScan {
+    static constexpr int Di = D - 1;
+    TGoban& B;
+    int Y;
+    const TBitRows& R = BitRows();
+
+    TBitRow Row(const TBitRow* rows, const TPatPt<N>& p) const { return PatRow(rows, Y, p, D); }
+    TBitRow Set(const TPatPt<N>& p) const { return Row(R.Set, p); }
+    TBitRow Empty(const TPatPt<N>& p) const { return ~Set(p); }
+    TBitRow Kuro(const TPatPt<N>& p) const { return Row(R.Kuro, p); }
+    TBitRow Siro(const TPatPt<N>& p) const { return Row(R.Siro, p); }
+    TBitRow Stone(const TPatPt<N>& p) const { return Kuro(p) | Siro(p); }
+    TBitRow Edge(const TPatPt<N>& p) const { return Set(p) & ~Stone(p); }
+
+    // Records the relation to p on the points of the mask, valued with p's
+    // colour.
+    void Record(TBitRow m, const TPatPt<N>& p, int index, int kind) const
+    {
+        if (KankeiOff == 1)
+            return;
+        const TBitRow kuro = Kuro(p), siro = Siro(p), set = Set(p);
+        for (; m != 0; m &= m - 1) {
+            const int bit = std::countr_zero(m);
+            // The point's colour from the rows: a stone, else the edge.
+            const int k = static_cast<int>(kuro >> bit & 1), s = static_cast<int>(siro >> bit & 1);
+            const int c = k | s << 1 | ((static_cast<int>(set >> bit & 1) & ~(k | s)) * kHen);
+            B.Locate.v[bit - 5].v[Y - 1].AddKankeiIro(index, kind, c, c);
+        }
+    }
+    // Counts the relation to p at the points of the mask (CountAt, with the
+    // colours and dead marks of the rows); `event` is its bit in g_counted.
+    void Count(TBitRow m, CountMap& map, const TPatPt<N>& p, int event) const
+    {
+        const TBitRow kuro = Kuro(p), siro = Siro(p), dead = Row(R.Dead, p) & (kuro | siro);
+        for (; m != 0; m &= m - 1) {
+            const int bit = std::countr_zero(m);
+            const int k = static_cast<int>(kuro >> bit & 1), s = static_cast<int>(siro >> bit & 1);
+            // A stone, its colour turned when it is dead; else the edge.
+            int c = (k | s << 1) ^ static_cast<int>(dead >> bit & 1) * 3;
+            c += (1 - (k | s)) * kHen;
+            const int x = bit - 4;
+            ++map.v[c - 1].v[x - 1].v[Y - 1];
+            if (g_keepCounted)
+                g_counted.v[x - 1].v[Y - 1] |= std::uint64_t{1} << event;
+        }
+    }
+};
+
+// Straight out from the empty point to the first stone or the edge, unless
+// stones beside the line cut it off.
+template <int D>
+void LineRow(TGoban& b, int y, TBitRow alive)
+{
+    using namespace LinePat;
+    const TRowScan<4, D> s{b, y};
+    TBitRow m = alive & s.Set(P1);
+    s.Record(m, P1, D, KankeiTonari);
+    s.Count(m, KuuIsiCount, P1, 4 * (D - 1));
+    alive &= ~m;
+    TBitRow cl = s.Set(L1) | s.Set(L0);
+    TBitRow cr = s.Set(R1) | s.Set(R0);
+    alive &= ~(cl & cr & (s.Empty(L0) | s.Empty(R0)));
+    alive &= ~((s.Stone(L1) & s.Set(RR1)) | (s.Stone(R1) & s.Set(LL1)));
+    m = alive & s.Set(P2);
+    s.Record(m, P2, 8 + D, Kankei1ken);
+    s.Count(m & ~(s.Set(L0) & s.Set(R0)), KuuIsiCount, P2, 4 * (D - 1) + 1);
+    alive &= ~m;
+    alive &= ~(s.Set(L1) | s.Set(R1));
+    cl |= s.Set(L2);
+    cr |= s.Set(R2);
+    alive &= ~(cl & cr);
+    // A stone beside the second point faces one across the line: only a
+    // black and white pair leaves the line open.
+    auto pair = [&](const TPatPt<4>& a, const TPatPt<4>& b) {
+        return (s.Kuro(a) & s.Siro(b)) | (s.Siro(a) & s.Kuro(b));
+    };
+    alive &= ~(s.Set(L2) & ((s.Set(RR2) & ~pair(L2, RR2)) | (s.Set(RR1) & ~pair(L2, RR1))));
+    alive &= ~(s.Set(R2) & ((s.Set(LL2) & ~pair(R2, LL2)) | (s.Set(LL1) & ~pair(R2, LL1))));
+    alive &= ~(s.Set(L0) & (s.Set(RR1) | s.Set(RR0)));
+    alive &= ~(s.Set(R0) & (s.Set(LL1) | s.Set(LL0)));
+    m = alive & s.Set(P3);
+    s.Record(m, P3, 24 + D, Kankei2ken);
+    s.Count(m, KuuIsiCount2, P3, 4 * (D - 1) + 2);
+    s.Count(m & s.Edge(P3), KuuIsiCount, P3, 4 * (D - 1) + 3);
+    alive &= ~m;
+    alive &= ~(s.Set(L3) | s.Set(R3) | s.Empty(P4));
+    s.Record(alive, P4, 44 + D, Kankei3ken);
+}
+
+// Knight's moves from the empty point and the shapes beyond them.
+template <int K>
+void KeimaRow(TGoban& b, int y, TBitRow alive)
+{
+    using namespace KeimaPat;
+    const TRowScan<8, K> s{b, y};
+    alive &= ~(s.Set(N1) | s.Set(D));
+    alive &= ~(s.Stone(M1) & s.Stone(O1));
+    TBitRow m = alive & s.Set(K4);
+    s.Record(m, K4, 12 + K, KankeiKeima);
+    s.Count(m & s.Empty(ES), KuuIsiCount, K4, 16 + 2 * (K - 1));
+    alive &= ~m;
+    alive &= ~(s.Set(ES) | s.Set(EB) | (s.Set(O2) & s.Set(M1)) | (s.Set(M2) & (s.Set(O2) | s.Set(O1)))
+               | (s.Set(M0) & s.Set(O0)));
+    m = alive & s.Set(K7);
+    s.Record(m, K7, 28 + K, KankeiOgeima);
+    s.Count(m, KuuIsiCount2, K7, 17 + 2 * (K - 1));
+    alive &= ~m;
+    alive &= ~s.Set(N3);
+    s.Record(alive & s.Empty(O2) & s.Set(P8) & s.Empty(O1), P8, 36 + K, KankeiKeima23);
+    alive &= ~(s.Set(N4) | s.Empty(K11) | (s.Set(M3) & s.Set(O3)));
+    s.Record(alive, K11, 48 + K, KankeiKeima14);
+}
+
+// Diagonals from the empty point: the diagonal stone itself (also when one
+// crossing point holds its enemy: the half-blocked diagonal), or through an
+// open square to the (2,2) point.
+template <int D>
+void NanameRow(TGoban& b, int y, TBitRow alive)
+{
+    using namespace NanamePat;
+    const TRowScan<4, D> s{b, y};
+    alive &= ~(s.Set(X1) & s.Set(X2));
+    // The enemy of the diagonal stone at a point.
+    const TBitRow gk = s.Kuro(G), gs = s.Siro(G);
+    auto enemy = [&](const TPatPt<4>& p) { return (gk & s.Siro(p)) | (gs & s.Kuro(p)); };
+    const TBitRow x1 = enemy(X1);
+    const TBitRow x2 = enemy(X2) & ~x1;
+    s.Record(alive & ((x1 & s.Empty(X2)) | (x2 & s.Empty(X1))), G, 4 + D, KankeiNanameKuu);
+    alive &= ~(x1 & (enemy(Y1) | (enemy(Z1) & s.Empty(Y1))));
+    alive &= ~(x2 & (enemy(Y2) | (enemy(Z2) & s.Empty(Y2))));
+    TBitRow m = alive & s.Set(G);
+    s.Record(m, G, 4 + D, KankeiNaname);
+    s.Count(m, KuuIsiCount, G, 32 + 2 * (D - 1));
+    alive &= ~m;
+    using namespace Naname2Pat;
+    m = alive & s.Empty(A1) & s.Empty(B1) & s.Empty(A2) & s.Empty(B2) & s.Empty(A3) & s.Empty(B3) & s.Set(Q);
+    s.Record(m, Q, 20 + D, KankeiNaname2);
+    s.Count(m, KuuIsiCount2, Q, 33 + 2 * (D - 1));
+}
+
+// The empty points of row y among `points` (bits x + 4).
+TBitRow EmptyOfRow(int y, TBitRow points) { return points & ~BitRows().Set[y + 4]; }
+
+void PointRow(int y, TBitRow points)
+{
+    const TBitRow alive = EmptyOfRow(y, points);
+    if (alive == 0)
+        return;
+    TGoban& b = CurGoban();
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        (LineRow<I + 1>(b, y, alive), ...);
+    }(std::make_integer_sequence<int, 4>{});
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        (KeimaRow<I + 1>(b, y, alive), ...);
+    }(std::make_integer_sequence<int, 8>{});
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        (NanameRow<I + 1>(b, y, alive), ...);
+    }(std::make_integer_sequence<int, 4>{});
+}
+
+// The scans of one direction from one point.
+template <int N, template <int> class Scan>
+void OneScan(int d, int x, int y)
+{
+    if (d < 1 || d > N)
+        RangeError(d, 1, N);
+    if (!CurGoban().OnBoard(x, y))
+        RangeError(x, 1, BoardSize);
+    BitRowsMakeStones();
+    const TBitRow alive = EmptyOfRow(y, PointBit(x));
+    if (alive == 0)
+        return;
+    TGoban& b = CurGoban();
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        ((I + 1 == d ? Scan<I + 1>::Run(b, y, alive) : void()), ...);
+    }(std::make_integer_sequence<int, N>{});
+}
+
+template <int D>
+struct TLineRow {
+    static void Run(TGoban& b, int y, TBitRow alive) { LineRow<D>(b, y, alive); }
+};
+template <int K>
+struct TKeimaRow {
+    static void Run(TGoban& b, int y, TBitRow alive) { KeimaRow<K>(b, y, alive); }
+};
+template <int D>
+struct TNanameRow {
+    static void Run(TGoban& b, int y, TBitRow alive) { NanameRow<D>(b, y, alive); }
 };
 
 } // namespace
@@ -71,21 +307,36 @@ void KuuIsiMake()
                 KuuIsiCount[k][x][y] = 0;
                 KuuIsiCount2[k][x][y] = 0;
             }
-    const TGoban& b = CurGoban();
+    BitRowsMakeStones();
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            g_counted[x][y] = 0;
+    g_countedBan = CurGoban().Ban;
+    g_countedSize = BoardSize;
+    g_keepCounted = true;
     for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x)
-            if (b.GetIro(x, y) == kAki)
-                KuuIsiPoint(x, y);
+        PointRow(y, BoardBits());
+    g_keepCounted = false;
 }
 
 void KuuIsiPoint(int x, int y)
 {
-    for (int d = 1; d <= 4; ++d)
-        KuuIsiLine(d, x, y);
-    for (int k = 1; k <= 8; ++k)
-        KuuIsiKeima(k, x, y);
-    for (int d = 1; d <= 4; ++d)
-        KuuIsiNaname(d, x, y);
+    if (!CurGoban().OnBoard(x, y))
+        RangeError(x, 1, BoardSize);
+    BitRowsMakeStones();
+    PointRow(y, PointBit(x));
+}
+
+TKuuIsiRecount::TKuuIsiRecount()
+{
+    if (g_recountDepth++ == 0)
+        g_recountValid = 0;
+}
+
+TKuuIsiRecount::~TKuuIsiRecount()
+{
+    if (--g_recountDepth == 0)
+        g_recountValid = 0;
 }
 
 void KuuIsiRemake(int x, int y)
@@ -96,149 +347,110 @@ void KuuIsiRemake(int x, int y)
         KuuIsiCount[k][x][y] = 0;
         KuuIsiCount2[k][x][y] = 0;
     }
+    // Only counts wanted, and the board as the last pass found it: the
+    // relations it counted, with the dead marks as they stand now.
+    if (KankeiOff == 1 && CountedValid()) {
+        const TGoban& b = CurGoban();
+        for (std::uint64_t m = g_counted[x][y]; m != 0; m &= m - 1) {
+            const TCountEvent& e = CountEvents[std::countr_zero(m)];
+            CountAt(b, e.Near ? KuuIsiCount : KuuIsiCount2, x, y, x + e.DX, y + e.DY);
+        }
+        return;
+    }
     KuuIsiPoint(x, y);
 }
 
-// Straight out from the empty point to the first stone or the edge, unless
-// stones beside the line cut it off.
-void KuuIsiLine(int d, int x, int y)
-{
-    using namespace LinePat;
-    const TKuuScan<4> s(d, x, y);
-    if (s.IsSet(P1)) {
-        s.Record(P1, d, KankeiTonari);
-        s.Count(KuuIsiCount, P1);
-        return;
-    }
-    int cl = s.IsSet(L1) + s.IsSet(L0);
-    int cr = s.IsSet(R1) + s.IsSet(R0);
-    if (cl >= 1 && cr >= 1 && (s.IsEmpty(L0) || s.IsEmpty(R0)))
-        return;
-    if ((s.IsStone(L1) && s.IsSet(RR1)) || (s.IsStone(R1) && s.IsSet(LL1)))
-        return;
-    if (s.IsSet(P2)) {
-        s.Record(P2, 8 + d, Kankei1ken);
-        if (!(s.IsSet(L0) && s.IsSet(R0)))
-            s.Count(KuuIsiCount, P2);
-        return;
-    }
-    if (s.IsSet(L1) || s.IsSet(R1))
-        return;
-    cl += s.IsSet(L2);
-    cr += s.IsSet(R2);
-    if (cl >= 1 && cr >= 1)
-        return;
-    // A stone beside the second point faces one across the line: only a
-    // black and white pair leaves the line open.
-    const int l2 = s.At(L2), r2 = s.At(R2);
-    if (l2 != kAki) {
-        const int rr2 = s.At(RR2), rr1 = s.At(RR1);
-        if ((rr2 != kAki && l2 + rr2 != 3) || (rr1 != kAki && l2 + rr1 != 3))
-            return;
-    }
-    if (r2 != kAki) {
-        const int ll2 = s.At(LL2), ll1 = s.At(LL1);
-        if ((ll2 != kAki && r2 + ll2 != 3) || (ll1 != kAki && r2 + ll1 != 3))
-            return;
-    }
-    if (s.IsSet(L0) && (s.IsSet(RR1) || s.IsSet(RR0)))
-        return;
-    if (s.IsSet(R0) && (s.IsSet(LL1) || s.IsSet(LL0)))
-        return;
-    if (s.IsSet(P3)) {
-        s.Record(P3, 24 + d, Kankei2ken);
-        s.Count(KuuIsiCount2, P3);
-        if (s.At(P3) == kHen)
-            ++KuuIsiCount[kHen][x][y];
-        return;
-    }
-    if (s.IsSet(L3) || s.IsSet(R3) || s.IsEmpty(P4))
-        return;
-    s.Record(P4, 44 + d, Kankei3ken);
-}
-
-// Knight's moves from the empty point and the shapes beyond them.
-void KuuIsiKeima(int k, int x, int y)
-{
-    using namespace KeimaPat;
-    const TKuuScan<8> s(k, x, y);
-    if (s.IsSet(N1) || s.IsSet(D))
-        return;
-    if (s.IsStone(M1) && s.IsStone(O1))
-        return;
-    if (s.IsSet(K4)) {
-        s.Record(K4, 12 + k, KankeiKeima);
-        if (s.IsEmpty(ES))
-            s.Count(KuuIsiCount, K4);
-        return;
-    }
-    if (s.IsSet(ES) || s.IsSet(EB) || (s.IsSet(O2) && s.IsSet(M1)) || (s.IsSet(M2) && (s.IsSet(O2) || s.IsSet(O1)))
-        || (s.IsSet(M0) && s.IsSet(O0)))
-        return;
-    if (s.IsSet(K7)) {
-        s.Record(K7, 28 + k, KankeiOgeima);
-        s.Count(KuuIsiCount2, K7);
-        return;
-    }
-    if (s.IsSet(N3))
-        return;
-    if (s.IsEmpty(O2) && s.IsSet(P8) && s.IsEmpty(O1))
-        s.Record(P8, 36 + k, KankeiKeima23);
-    if (s.IsSet(N4) || s.IsEmpty(K11) || (s.IsSet(M3) && s.IsSet(O3)))
-        return;
-    s.Record(K11, 48 + k, KankeiKeima14);
-}
-
-// Diagonals from the empty point: the diagonal stone itself (also when one
-// crossing point holds its enemy: the half-blocked diagonal), or through an
-// open square to the (2,2) point.
-void KuuIsiNaname(int d, int x, int y)
-{
-    using namespace NanamePat;
-    const TKuuScan<4> s(d, x, y);
-    const int x1 = s.At(X1), x2 = s.At(X2);
-    if (x1 != kAki && x2 != kAki)
-        return;
-    const int g = s.At(G);
-    if (IsStone(g)) {
-        const int e = Aite(g);
-        if (x1 == e) {
-            if (x2 == kAki)
-                s.Record(G, 4 + d, KankeiNanameKuu);
-            if (s.At(Y1) == e || (s.At(Z1) == e && s.IsEmpty(Y1)))
-                return;
-        } else if (x2 == e) {
-            if (x1 == kAki)
-                s.Record(G, 4 + d, KankeiNanameKuu);
-            if (s.At(Y2) == e || (s.At(Z2) == e && s.IsEmpty(Y2)))
-                return;
-        }
-    }
-    if (g != kAki) {
-        s.Record(G, 4 + d, KankeiNaname);
-        s.Count(KuuIsiCount, G);
-        return;
-    }
-    using namespace Naname2Pat;
-    if (!(s.IsEmpty(A1) && s.IsEmpty(B1) && s.IsEmpty(A2) && s.IsEmpty(B2) && s.IsEmpty(A3) && s.IsEmpty(B3)))
-        return;
-    if (s.IsSet(Q)) {
-        s.Record(Q, 20 + d, KankeiNaname2);
-        s.Count(KuuIsiCount2, Q);
-    }
-}
+void KuuIsiLine(int d, int x, int y) { OneScan<4, TLineRow>(d, x, y); }
+void KuuIsiKeima(int k, int x, int y) { OneScan<8, TKeimaRow>(k, x, y); }
+void KuuIsiNaname(int d, int x, int y) { OneScan<4, TNanameRow>(d, x, y); }
 
 // ---------------------------------------------------------------------------
 // The area map
+
+namespace {
+
+// The reads of the area passes at a point (x, y) of the board: its
+// neighbours lie on the board or on the border lines.
+
+// The neighbours of (x, y) by colour, eight bits each.
+unsigned NeighbourColours(const TGoban& b, int x, int y)
+{
+    const auto& ban = b.Ban;
+    return (1u << (8 * ban.v[x].v[y - 1])) + (1u << (8 * ban.v[x + 1].v[y])) + (1u << (8 * ban.v[x].v[y + 1]))
+           + (1u << (8 * ban.v[x - 1].v[y]));
+}
+
+void AreaPointOn(const TGoban& b, int x, int y)
+{
+    const int c = b.Ban.v[x].v[y];
+    int v = 0;
+    if (IsStone(c)) {
+        // A dead stone belongs to the side that surrounds it.
+        if (b.Death.v[x - 1].v[y - 1] != 0)
+            v = c == kKuro ? -1 : 1;
+    } else if (c == kAki) {
+        const int b1 = KuuIsiCount.v[0].v[x - 1].v[y - 1], w1 = KuuIsiCount.v[1].v[x - 1].v[y - 1];
+        const int b2 = KuuIsiCount2.v[0].v[x - 1].v[y - 1], w2 = KuuIsiCount2.v[1].v[x - 1].v[y - 1];
+        if (b1 > 0 && w1 + w2 == 0) {
+            v = 1;
+        } else if (w1 > 0 && b1 + b2 == 0) {
+            v = -1;
+        } else if (b1 >= 2 || w1 >= 2) {
+            const unsigned n = NeighbourColours(b, x, y);
+            const unsigned kuro = n >> 8 & 0xff, siro = n >> 16 & 0xff;
+            if (b1 >= 2)
+                v = (kuro == 3 && siro == 0) ? 1 : 0;
+            else
+                v = (siro == 3 && kuro == 0) ? -1 : 0;
+        }
+    }
+    AreaMap.v[x].v[y] = v;
+}
+
+int AreaVoteOn(const TGoban& b, int x, int y)
+{
+    int pos = 0, neg = 0;
+    for (int d = 0; d < 4; ++d) {
+        const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
+        const int c = b.Ban.v[nx].v[ny];
+        if (c == kHen)
+            continue;
+        if (c != kAki)
+            return 0;
+        const int a = AreaMap.v[nx].v[ny];
+        pos += a > 0;
+        neg += a < 0;
+    }
+    if (pos > 0 && neg > 0)
+        return 0;
+    if (pos >= 3)
+        return 1;
+    if (neg >= 3)
+        return -1;
+    return 0;
+}
+
+int AreaCountZeroOn(const TGoban& b, int x, int y)
+{
+    int n = 0;
+    for (int d = 0; d < 4; ++d) {
+        const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
+        n += b.Ban.v[nx].v[ny] == kAki && AreaMap.v[nx].v[ny] == 0;
+    }
+    return n;
+}
+
+} // namespace
 
 void KuuIsiArea()
 {
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
             AreaMap[x][y] = 0;
+    const TGoban& b = CurGoban();
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x)
-            KuuIsiAreaPoint(x, y);
+            AreaPointOn(b, x, y);
     AreaCornerShape();
     AreaCorner();
     AreaVotePass();
@@ -248,32 +460,11 @@ void KuuIsiArea()
 void KuuIsiAreaPoint(int x, int y)
 {
     const TGoban& b = CurGoban();
+    if (b.OnBoard(x, y)) {
+        AreaPointOn(b, x, y);
+        return;
+    }
     AreaMap[x][y] = 0;
-    const int c = b.GetIro(x, y);
-    if (IsStone(c)) {
-        // A dead stone belongs to the side that surrounds it.
-        if (DeadStone(b, x, y))
-            AreaMap[x][y] = c == kKuro ? -1 : 1;
-        return;
-    }
-    if (c != kAki)
-        return;
-    const int b1 = KuuIsiCount[kKuro][x][y], w1 = KuuIsiCount[kSiro][x][y];
-    const int b2 = KuuIsiCount2[kKuro][x][y], w2 = KuuIsiCount2[kSiro][x][y];
-    TIroCounts n;
-    int v = 0;
-    if (b1 > 0 && w1 + w2 == 0) {
-        v = 1;
-    } else if (w1 > 0 && b1 + b2 == 0) {
-        v = -1;
-    } else if (b1 >= 2) {
-        CountNeighbour(Point(x, y), n);
-        v = (n[kKuro] == 3 && n[kSiro] == 0) ? 1 : 0;
-    } else if (w1 >= 2) {
-        CountNeighbour(Point(x, y), n);
-        v = (n[kSiro] == 3 && n[kKuro] == 0) ? -1 : 0;
-    }
-    AreaMap[x][y] = v;
 }
 
 void AreaCornerShape()
@@ -332,6 +523,8 @@ void AreaCorner()
 int AreaVote(int x, int y)
 {
     const TGoban& b = CurGoban();
+    if (b.OnBoard(x, y))
+        return AreaVoteOn(b, x, y);
     int pos = 0, neg = 0;
     for (int d = 1; d <= 4; ++d) {
         const int nx = x + Dir4X[d], ny = y + Dir4Y[d];
@@ -359,24 +552,26 @@ void AreaVotePass()
     const TGoban& b = CurGoban();
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            if (b.GetIro(x, y) != kAki || AreaMap[x][y] != 0)
+            if (b.Ban.v[x].v[y] != kAki || AreaMap.v[x].v[y] != 0)
                 continue;
-            int v = AreaVote(x, y);
+            int v = AreaVoteOn(b, x, y);
             if (v == 0) {
-                const TLocate& loc = b.GetLocate(x, y);
-                const int kuro = loc.CountIroLive(kKuro), siro = loc.CountIroLive(kSiro);
+                int kuro, siro;
+                b.Locate.v[x - 1].v[y - 1].CountLive(b, kuro, siro);
                 if (kuro >= 4 && siro == 0)
                     v = 1;
                 else if (siro >= 4 && kuro == 0)
                     v = -1;
             }
-            AreaMap[x][y] = v;
+            AreaMap.v[x].v[y] = v;
         }
 }
 
 int AreaCountZero(int x, int y)
 {
     const TGoban& b = CurGoban();
+    if (b.OnBoard(x, y))
+        return AreaCountZeroOn(b, x, y);
     int n = 0;
     for (int d = 1; d <= 4; ++d) {
         const int nx = x + Dir4X[d], ny = y + Dir4Y[d];
@@ -391,13 +586,13 @@ void AreaFirm()
     const TGoban& b = CurGoban();
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            const int v = AreaMap[x][y];
-            if (v == 0 || AreaCountZero(x, y) != 0)
+            const int v = AreaMap.v[x].v[y];
+            if (v == 0 || AreaCountZeroOn(b, x, y) != 0)
                 continue;
             // The other side can capture here: the border is not firm.
-            if ((v < 0 && b.IsToruTen(kKuro, x, y) != 0) || (v > 0 && b.IsToruTen(kSiro, x, y) != 0))
+            if ((v < 0 && b.ToruTen.v[0].v[x - 1].v[y - 1] != 0) || (v > 0 && b.ToruTen.v[1].v[x - 1].v[y - 1] != 0))
                 continue;
-            AreaMap[x][y] = v * 2;
+            AreaMap.v[x].v[y] = v * 2;
         }
 }
 

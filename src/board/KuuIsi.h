@@ -38,6 +38,16 @@ void KuuIsiPoint(int x, int y);
 // Recounts one empty point.  Its relation record is not reset: callers that
 // must not add relations a second time set KankeiOff around the call.
 void KuuIsiRemake(int x, int y);
+// While one lives (they nest), the board of the current level does not
+// change: KuuIsiRemake tests once whether the last whole-board pass was made
+// on it.
+class TKuuIsiRecount {
+public:
+    TKuuIsiRecount();
+    ~TKuuIsiRecount();
+    TKuuIsiRecount(const TKuuIsiRecount&) = delete;
+    TKuuIsiRecount& operator=(const TKuuIsiRecount&) = delete;
+};
 // The scans of one empty point in one direction.
 void KuuIsiLine(int d, int x, int y);   // straight, d 1..4
 void KuuIsiKeima(int k, int x, int y);  // knight's moves, k 1..8

@@ -33,16 +33,7 @@ void TLocate::Init(int x, int y, int colour)
 
 void TLocate::AddKankei(int index, int kind, int value)
 {
-    const int px = X + KankeiOffsetX[index];
-    const int py = Y + KankeiOffsetY[index];
-    if (KankeiSu >= kMaxKankei)
-        return;
-    const int i = ++KankeiSu;
-    Kind[i] = static_cast<std::uint8_t>(kind);
-    PointX[i] = static_cast<std::int8_t>(px);
-    PointY[i] = static_cast<std::int8_t>(py);
-    Value[i] = static_cast<std::uint8_t>(value);
-    PointIro[i] = CurGoban().GetIro(px, py);
+    AddKankeiIro(index, kind, value, CurGoban().GetIro(X + KankeiOffsetX[index], Y + KankeiOffsetY[index]));
 }
 
 int TLocate::GunNoAt(Point p)
@@ -123,6 +114,18 @@ int TLocate::CountIroLive(int colour) const
         if (PointIro[i] == colour && !DeadAt(i))
             ++n;
     return n;
+}
+
+void TLocate::CountLive(const TGoban& b, int& kuro, int& siro) const
+{
+    // A related stone lies on the board.
+    int n[4] = {};
+    for (int i = 0; i < KankeiSu; ++i) {
+        const int c = PointIro.v[i];
+        n[c] += (c == kKuro || c == kSiro) && b.Death.v[PointX.v[i] - 1].v[PointY.v[i] - 1] == 0;
+    }
+    kuro = n[kKuro];
+    siro = n[kSiro];
 }
 
 int TLocate::HasLiveGun(int gunNo, int colour) const

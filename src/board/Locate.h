@@ -20,6 +20,8 @@
 
 namespace vorn {
 
+class TGoban;
+
 // Relation kinds, ordered from close to far (callers compare kinds by size).
 enum : int {
     KankeiTonari = 1,     // (0,1) adjacent
@@ -51,6 +53,20 @@ public:
     // The related point's colour is read on the board of the current level.
     // A 16th relation is dropped.
     void AddKankei(int index, int kind, int value);
+    // The same with the related point's colour on that board given.
+    void AddKankeiIro(int index, int kind, int value, int iro)
+    {
+        const int px = X + KankeiOffsetX[index], py = Y + KankeiOffsetY[index];
+        if (KankeiSu >= kMaxKankei)
+            return;
+        // Entry KankeiSu + 1, within the arrays by the test above.
+        const int i = KankeiSu++;
+        Kind.v[i] = static_cast<std::uint8_t>(kind);
+        PointX.v[i] = static_cast<std::int8_t>(px);
+        PointY.v[i] = static_cast<std::int8_t>(py);
+        Value.v[i] = static_cast<std::uint8_t>(value);
+        PointIro.v[i] = static_cast<std::uint8_t>(iro);
+    }
 
     int GetX() const { return X; }
     int GetY() const { return Y; }
@@ -182,6 +198,17 @@ public:
         return false;
     }
 
+    // f(x, y, kind, iro) for every relation in order: the related point, its
+    // kind and the colour there (a point off the board, kHen, may lie
+    // outside 0..20; any other colour lies on the board).
+    template <class F>
+    void EachKankei(F f) const
+    {
+        for (int i = 0; i < KankeiSu; ++i)
+            f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Kind.v[i]),
+              static_cast<int>(PointIro.v[i]));
+    }
+
     // The related point of that colour with the smallest kind (the first on
     // ties); (0, 0) when none.
     Point GetNearest(int colour) const;
@@ -194,6 +221,9 @@ public:
     int CountIro(int colour) const;
     // As CountIro, without dead-marked related stones.
     int CountIroLive(int colour) const;
+    // CountIroLive of black and of white at once, the dead marks read on b
+    // (the board of the current level).
+    void CountLive(const TGoban& b, int& kuro, int& siro) const;
     // 1 when a related stone of that colour belongs to a living group (two
     // eyes) other than gunNo.
     int HasLiveGun(int gunNo, int colour) const;

@@ -38,6 +38,25 @@ std::uint32_t NextPartStamp()
     return PartStamp;
 }
 
+// While a region looks for its vital points, the work map keeps the region
+// marked between its PartValue calls: only the point each call takes out
+// changes, and the map ends as the last call left it.
+struct TPartMarks;
+TPartMarks* g_partMarks = nullptr;
+struct TPartMarks {
+    const TJi* Ji;
+    bool Marked = false;
+    Point Cleared;
+    TPartMarks* Outer;
+    explicit TPartMarks(const TJi& ji) : Ji(&ji), Outer(g_partMarks) { g_partMarks = this; }
+    ~TPartMarks() { g_partMarks = Outer; }
+    TPartMarks(const TPartMarks&) = delete;
+    TPartMarks& operator=(const TPartMarks&) = delete;
+};
+
+// The index of each point of the region under study (0 elsewhere).
+Grid<std::uint8_t, 0, 20> g_partIndex{};
+
 // The largest part whose points the value rules look at.
 constexpr int kPartPoints = 10;
 
@@ -94,14 +113,14 @@ int TJi::CalcMe()
                 Owner->SetKakemePt(p, kKakemeNotMe);
                 return done(0);
             }
-            if (open == 1 && IsiMark[1]) {
+            if (open == 1 && Pts[1].IsiMark) {
                 const TRen* r = b.RenList.RenAtPt(p);
                 if (r != nullptr && r->GetDeath())
                     return done(2);
             }
             return done(1);
         }
-        if (IsiMark[1])
+        if (Pts[1].IsiMark)
             return done(0);
         return done(b.IsToruTenPt(o, p) ? 1 : 2);
     }
@@ -160,7 +179,7 @@ void TJi::MakeKakemeNeighbourList() const
     const TGoban& b = *Owner;
     KakemeNeighbourSu = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        if (Kind[i] != kKakemeYes)
+        if (Pts[i].Kind != kKakemeYes)
             continue;
         for (int d = 1; d <= 4; ++d) {
             const Point q = Dir4Pt(GetYoso(i), d);
@@ -192,6 +211,9 @@ int IsKuu3PointEx(Point p, int colour)
         const int k = b.GetKakeme(q.x, q.y);
         if ((a < -1 || a > 1) && k != kKakemeYes && k != kKakemeKamo && !InKakemeNeighbourList(q))
             ++firm;
+        // Three open sides need at least three firm ones.
+        if (open - firm > 1)
+            return 0;
     }
     return open >= 3 && firm >= 3 ? 1 : 0;
 }
@@ -202,11 +224,28 @@ void TJi::MakePartLocate()
     const int c = JiIro, o = Aite(c);
     PartLocateSu = 0;
     for (int i = 1; i <= Jisu; ++i)
-        Bunkatu[i] = kBunkatuNone;
+        Pts[i].Bunkatu = kBunkatuNone;
     MakeKakemeNeighbourList();
+    // The region stays marked in the work map from one PartValue to the next.
+    const TPartMarks marks(*this);
+    // A small region finds its parts on the graph of its own points.
+    const bool small = Jisu <= 32;
+    Arr<Arr<std::uint8_t, 0, 3>, 1, 32> adj;
+    if (small) {
+        // The region's points by index in a scratch map (a region point
+        // lies on the board), cleared again after.
+        for (int i = 1; i <= Jisu; ++i)
+            g_partIndex[Pts[i].x][Pts[i].y] = static_cast<std::uint8_t>(i);
+        for (int i = 1; i <= Jisu; ++i)
+            for (int d = 0; d < 4; ++d)
+                adj[i][d] = g_partIndex.v[Pts[i].x + Dir4X.v[d]].v[Pts[i].y + Dir4Y.v[d]];
+        for (int i = 1; i <= Jisu; ++i)
+            g_partIndex[Pts[i].x][Pts[i].y] = 0;
+    }
+    int lastPart = 0;
     for (int i = 1; i <= Jisu; ++i) {
         const Point p = GetYoso(i);
-        if (IsiMark[i] || Kind[i] == kKakemeYes || b.IsKinsi(c, p.x, p.y))
+        if (Pts[i].IsiMark || Pts[i].Kind == kKakemeYes || b.IsKinsi(c, p.x, p.y))
             continue;
         bool vital = IsKuu3PointEx(p, o) != 0;
         if (!vital) {
@@ -224,31 +263,98 @@ void TJi::MakePartLocate()
             }
             if (open < 2 || pressure < 2)
                 continue;
-            const int v = PartValue(p);
+            int v;
+            if (small) {
+                v = PartValueAt(i, adj);
+                lastPart = i;
+            } else {
+                v = PartValue(p);
+            }
             if (v >= 4) {
-                Bunkatu[i] = kBunkatuP;
+                Pts[i].Bunkatu = kBunkatuP;
                 vital = true;
             } else if (v == 3) {
-                Bunkatu[i] = kBunkatuQ;
+                Pts[i].Bunkatu = kBunkatuQ;
             }
         }
         if (vital && PartLocateSu < kMaxPartLocate)
             PartLocate[++PartLocateSu] = p;
     }
+    // The work map as PartValue leaves it: the region marked but the last
+    // point looked at.
+    if (lastPart != 0) {
+        MarkPoints();
+        JiMarkMap[Pts[lastPart].x][Pts[lastPart].y] = 0;
+    }
+}
+
+int TJi::PartValueAt(int i, const Arr<Arr<std::uint8_t, 0, 3>, 1, 32>& adj)
+{
+    const TGoban& b = *Owner;
+    const int o = Aite(JiIro);
+    const Point p = GetYoso(i);
+    // The points of the parts found, by index; a part is filled breadth
+    // first in the direction order, as PartFloodFill fills it.
+    std::uint32_t taken = 0;
+    int parts = 0, value = 0;
+    for (int d = 0; d < 4 && parts < 4; ++d) {
+        const Point q(p.x + Dir4X.v[d], p.y + Dir4Y.v[d]);
+        const int col = b.GetIroPt(q);
+        const int j = adj[i][d];
+        // Parts lie inside this region: a neighbour outside it starts none.
+        if ((col != kAki && col != o) || AreaMap[q.x][q.y] == 0 || j == 0)
+            continue;
+        if (taken >> j & 1)
+            continue;
+        int queue[33];
+        int su = 0;
+        queue[su++] = j;
+        std::uint32_t seen = std::uint32_t{1} << j | std::uint32_t{1} << i;
+        for (int k = 0; k < su; ++k)
+            for (int e = 0; e < 4; ++e) {
+                const int n = adj[queue[k]][e];
+                if (n == 0 || (seen >> n & 1))
+                    continue;
+                seen |= std::uint32_t{1} << n;
+                queue[su++] = n;
+            }
+        TPartPoint pts[kPartPoints];
+        const int size = su < kPartPoints ? su : kPartPoints;
+        for (int k = 0; k < su; ++k) {
+            const int n = queue[k];
+            taken |= std::uint32_t{1} << n;
+            if (k < kPartPoints)
+                pts[k] = TPartPoint{GetYoso(n), Pts[n].Kind, Pts[n].Kuu3Mark};
+        }
+        ++parts;
+        value += PartPointValue(size, pts);
+    }
+    return value;
 }
 
 void TJi::MarkPoints() const
 {
     std::memset(&JiMarkMap, 0, sizeof(JiMarkMap));
     for (int i = 1; i <= Jisu; ++i)
-        JiMarkMap[IsiX[i]][IsiY[i]] = 1;
+        JiMarkMap[Pts[i].x][Pts[i].y] = 1;
 }
 
 int TJi::PartValue(Point p)
 {
     const TGoban& b = *Owner;
     const int o = Aite(JiIro);
-    MarkPoints();
+    // The region marked in the work map but p: made afresh unless the
+    // caller keeps it marked for this region (TPartMarks).
+    if (g_partMarks != nullptr && g_partMarks->Ji == this) {
+        if (g_partMarks->Marked)
+            JiMarkMap[g_partMarks->Cleared.x][g_partMarks->Cleared.y] = 1;
+        else
+            MarkPoints();
+        g_partMarks->Marked = true;
+        g_partMarks->Cleared = p;
+    } else {
+        MarkPoints();
+    }
     JiMarkMap[p.x][p.y] = 0;
     const std::uint32_t stamp = NextPartStamp();
     int parts = 0, value = 0;
@@ -261,12 +367,14 @@ int TJi::PartValue(Point p)
         if (PartMark[q.x][q.y] == stamp)
             continue;
         const int su = PartFloodFill(q);
-        Point pts[kPartPoints];
+        TPartPoint pts[kPartPoints];
         const int size = su < kPartPoints ? su : kPartPoints;
         for (int k = 1; k <= su; ++k) {
             PartMark[FloodX[k]][FloodY[k]] = stamp;
-            if (k <= kPartPoints)
-                pts[k - 1] = Point(FloodX[k], FloodY[k]);
+            if (k <= kPartPoints) {
+                const Point r(FloodX[k], FloodY[k]);
+                pts[k - 1] = TPartPoint{r, GetKindPt(r), GetKuu3MarkPt(r)};
+            }
         }
         ++parts;
         value += PartPointValue(size, pts);
@@ -275,16 +383,16 @@ int TJi::PartValue(Point p)
 }
 
 // The eye value of one part of a divided region, by its size and marks.
-int TJi::PartPointValue(int size, const Point* pts)
+int TJi::PartPointValue(int size, const TPartPoint* pts)
 {
     const TGoban& b = *Owner;
     int y = 0, a = 0;
     for (int k = 0; k < size; ++k) {
-        y += GetKindPt(pts[k]) == kKakemeYes;
-        a += GetKuu3MarkPt(pts[k]) != 0;
+        y += pts[k].Kind == kKakemeYes;
+        a += pts[k].Kuu3 != 0;
     }
     if (size == 1) {
-        const int kind = GetKindPt(pts[0]);
+        const int kind = pts[0].Kind;
         if (kind == kKakemeYes)
             return 0;
         if (kind == kKakemeKamo || a > 0)
@@ -298,16 +406,16 @@ int TJi::PartPointValue(int size, const Point* pts)
     }
     if (size == 3) {
         if (y == 0 && a == 0)
-            return b.GetIroPt(MiddleOfThree(pts[0], pts[1], pts[2])) == kAki ? 3 : 2;
+            return b.GetIroPt(MiddleOfThree(pts[0].P, pts[1].P, pts[2].P)) == kAki ? 3 : 2;
         if (y == 1) {
             for (int k = 0; k < 3; ++k)
-                if (GetKindPt(pts[k]) == kKakemeYes)
-                    return IsStone(b.GetIroPt(pts[k])) ? 1 : 2;
+                if (pts[k].Kind == kKakemeYes)
+                    return IsStone(b.GetIroPt(pts[k].P)) ? 1 : 2;
         }
         return a == 1 || a == 2 ? 2 : 0;
     }
     for (int k = 0; k < size; ++k)
-        if (GetKindPt(pts[k]) != kKakemeYes)
+        if (pts[k].Kind != kKakemeYes)
             return 2;
     return 0;
 }
@@ -348,7 +456,7 @@ int TJi::ShapeCheck()
     const TRenList& list = Owner->RenList;
     int ren = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        if (!IsiMark[i])
+        if (!Pts[i].IsiMark)
             continue;
         const int no = list.RenNoPt(GetYoso(i));
         if (ren == 0)

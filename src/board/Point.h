@@ -15,6 +15,17 @@ struct Point {
 
 constexpr Point kPass{0, 0};
 
+// A point in two bytes, for the long lists of chains, groups and regions.
+struct TBytePoint {
+    unsigned char x = 0;
+    unsigned char y = 0;
+    constexpr Point Pt() const { return Point(x, y); }
+    static constexpr TBytePoint Of(Point p)
+    {
+        return {static_cast<unsigned char>(p.x), static_cast<unsigned char>(p.y)};
+    }
+};
+
 // Colours of a point.
 enum : unsigned char { kAki = 0, kKuro = 1, kSiro = 2, kHen = 3 };
 

@@ -35,8 +35,7 @@ void TRen::Init(int no, int colour, int n)
     Iro = colour;
     IsiSu = n;
     for (int i = 1; i <= n; ++i) {
-        IsiX[i] = static_cast<std::uint8_t>(FloodX[i]);
-        IsiY[i] = static_cast<std::uint8_t>(FloodY[i]);
+        Isi[i] = TBytePoint::Of(Point(FloodX[i], FloodY[i]));
     }
     Counts.Fill(0);
     MrenSu = 0;
@@ -58,9 +57,9 @@ void TRen::Calc()
     MrenSu = 0;
     FloodSu = 0;
     for (int i = 1; i <= IsiSu; ++i) {
-        const int px = IsiX[i], py = IsiY[i];
-        for (int d = 1; d <= 4; ++d) {
-            const int nx = px + Dir4X[d], ny = py + Dir4Y[d];
+        const int px = Isi.v[i - 1].x, py = Isi.v[i - 1].y;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
             if (g_visit[nx][ny] == stamp)
                 continue;
             g_visit[nx][ny] = stamp;
@@ -82,8 +81,7 @@ void TRen::Calc()
         }
     }
     for (int i = 1; i <= FloodSu; ++i) {
-        KuuX[i] = static_cast<std::uint8_t>(FloodX[i]);
-        KuuY[i] = static_cast<std::uint8_t>(FloodY[i]);
+        KuuPt[i] = TBytePoint::Of(Point(FloodX[i], FloodY[i]));
     }
     KuuValid = true;
 }
@@ -92,7 +90,7 @@ Point TRen::GetIsi(int i) const
 {
     if (i < 1 || i > IsiSu)
         RangeError(i, 1, IsiSu);
-    return Point(IsiX[i], IsiY[i]);
+    return Isi[i].Pt();
 }
 
 int TRen::Mren(int i) const
@@ -102,19 +100,10 @@ int TRen::Mren(int i) const
     return MrenList[i];
 }
 
-Point TRen::GetKuu(int i)
-{
-    if (!KuuValid)
-        Calc();
-    if (i < 1 || i > Counts[0])
-        RangeError(i, 1, Counts[0]);
-    return Point(KuuX[i], KuuY[i]);
-}
-
 bool TRen::HasIsi(Point p) const
 {
     for (int i = 1; i <= IsiSu; ++i)
-        if (IsiX[i] == p.x && IsiY[i] == p.y)
+        if (Isi[i].x == p.x && Isi[i].y == p.y)
             return true;
     return false;
 }
@@ -131,7 +120,7 @@ int TRen::GetSicho()
 Point TRen::SichoTe(int i)
 {
     if (i >= 1 && i <= SichoSu)
-        return Point(SichoX[i], SichoY[i]);
+        return SichoPt[i].Pt();
     if (Kuu() == 1)
         return GetKuu(1);
     return Point();
@@ -143,8 +132,7 @@ void TRen::SetSichoTejun(const Point* points, int n)
         n = kMaxSichoTe;
     SichoSu = n < 0 ? 0 : n;
     for (int i = 1; i <= SichoSu; ++i) {
-        SichoX[i] = static_cast<std::uint8_t>(points[i - 1].x);
-        SichoY[i] = static_cast<std::uint8_t>(points[i - 1].y);
+        SichoPt[i] = TBytePoint::Of(points[i - 1]);
     }
 }
 
@@ -161,11 +149,9 @@ void TRen::AddGren(int n)
 void TRen::DeleteIsi(Point p)
 {
     for (int i = 1; i <= IsiSu; ++i) {
-        if (IsiX[i] == p.x && IsiY[i] == p.y) {
-            for (int k = i; k < IsiSu; ++k) {
-                IsiX[k] = IsiX[k + 1];
-                IsiY[k] = IsiY[k + 1];
-            }
+        if (Isi[i].x == p.x && Isi[i].y == p.y) {
+            for (int k = i; k < IsiSu; ++k)
+                Isi[k] = Isi[k + 1];
             --IsiSu;
             KuuValid = false;
             return;
@@ -202,7 +188,7 @@ bool TRen::IsAttackable() const
         return false;
     int playable = 0, unplayable = 0;
     for (int i = 1; i <= Counts[0]; ++i) {
-        const int qx = KuuX[i], qy = KuuY[i];
+        const int qx = KuuPt[i].x, qy = KuuPt[i].y;
         const bool toru = b.ToruTen[o][qx][qy] != 0;
         const bool self = b.SelfAtari[o][qx][qy] != 0;
         if (b.Kinsi[o][qx][qy] != 0 || (!toru && self && AreaMap[qx][qy] == 0))
@@ -290,7 +276,7 @@ void TRenList::DeleteRen(int n)
     if (r == nullptr)
         return;
     for (int i = 1; i <= r->IsiSu; ++i)
-        RenNoMap[r->IsiX[i]][r->IsiY[i]] = 0;
+        RenNoMap[r->Isi[i].x][r->Isi[i].y] = 0;
     Used[n] = false;
 }
 
@@ -301,11 +287,5 @@ void TRenList::CalcAll()
             Pool[n - 1].Calc();
 }
 
-TRen* TRenList::RenAt(int x, int y) const
-{
-    if (x < 1 || y < 1 || x > BoardSize || y > BoardSize)
-        return nullptr;
-    return Items(RenNoMap[x][y]);
-}
 
 } // namespace vorn

@@ -11,6 +11,7 @@
 namespace vorn {
 
 class TGoban;
+extern int BoardSize;
 
 // Chain numbers run 1..kMaxRen.  Every point can be a chain of its own (stones
 // and empty regions after the end of a game), so no position runs out.
@@ -36,7 +37,14 @@ public:
     int Mren(int i) const;
     int GrenCount() const { return GrenSu; }
     int Gren(int i) const { return GrenList[i]; }
-    Point GetKuu(int i);
+    Point GetKuu(int i)
+    {
+        if (!KuuValid)
+            Calc();
+        if (i < 1 || i > Counts.v[0])
+            RangeError(i, 1, Counts.v[0]);
+        return KuuPt.v[i - 1].Pt();
+    }
     int GetGunNo() const { return GunNo; }
     bool GetDeath() const { return DeathFlag != 0; }
     bool GetGunDeath() const { return GunDeath != 0; }
@@ -64,26 +72,24 @@ public:
 
 private:
     friend class TRenList;
+    // The counts first, then the lists of points, two bytes a point.
     int No = 0;
     int Iro = 0;
     int IsiSu = 0;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiX;
-    Arr<std::uint8_t, 1, kMaxPoints> IsiY;
     Arr<int, 0, 3> Counts{};
     int MrenSu = 0;
-    Arr<RenNoT, 1, kMaxMren> MrenList;
     int GrenSu = 0;
-    Arr<RenNoT, 1, kMaxGren> GrenList;
     int GunNo = 0;
-    bool KuuValid = false;
-    Arr<std::uint8_t, 1, kMaxPoints> KuuX;
-    Arr<std::uint8_t, 1, kMaxPoints> KuuY;
     int Sicho = 0;
     int SichoSu = 0;
-    Arr<std::uint8_t, 1, kMaxSichoTe> SichoX;
-    Arr<std::uint8_t, 1, kMaxSichoTe> SichoY;
+    bool KuuValid = false;
     std::uint8_t DeathFlag = 0;
     std::uint8_t GunDeath = 0;
+    Arr<RenNoT, 1, kMaxGren> GrenList;
+    Arr<TBytePoint, 1, kMaxPoints> Isi;
+    Arr<TBytePoint, 1, kMaxPoints> KuuPt;
+    Arr<RenNoT, 1, kMaxMren> MrenList;
+    Arr<TBytePoint, 1, kMaxSichoTe> SichoPt;
 };
 
 class TRenList {
@@ -112,7 +118,13 @@ public:
     }
     int RenNo(int x, int y) const { return RenNoMap[x][y]; }
     int RenNoPt(Point p) const { return RenNoMap[p.x][p.y]; }
-    TRen* RenAt(int x, int y) const;
+    // The chain at (x, y), nullptr for a point off the board or without one.
+    TRen* RenAt(int x, int y) const
+    {
+        if (x < 1 || y < 1 || x > BoardSize || y > BoardSize)
+            return nullptr;
+        return Items(RenNoMap.v[x - 1].v[y - 1]);
+    }
     TRen* RenAtPt(Point p) const { return RenAt(p.x, p.y); }
 
 private:

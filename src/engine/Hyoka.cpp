@@ -10,7 +10,6 @@
 #include "board/Yomi.h"
 #include "board/KuuIsi.h"
 #include "engine/Koho.h"
-#include "engine/Pending.h"
 #include "engine/Think.h"
 
 namespace vorn {

@@ -14,7 +14,7 @@
 #include "engine/Joseki.h"
 #include "engine/Koho.h"
 #include "engine/Nozoki.h"
-#include "engine/Pending.h"
+#include "engine/shapes/Hiraki.h"
 #include "engine/Think.h"
 
 namespace vorn {

@@ -9,7 +9,6 @@
 #include "board/Yomi.h"
 #include "board/Rand.h"
 #include "engine/Joban.h"
-#include "engine/Pending.h"
 #include "engine/Think.h"
 
 namespace vorn {

@@ -13,7 +13,6 @@
 #include "board/Sicho.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
-#include "engine/Pending.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
 #include "engine/shapes/Keima.h"

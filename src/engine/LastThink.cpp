@@ -14,7 +14,6 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Nozoki.h"
-#include "engine/Pending.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
 

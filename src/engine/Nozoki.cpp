@@ -12,7 +12,6 @@
 #include "board/Ren.h"
 #include "engine/Koho.h"
 #include "engine/Kyuba.h"
-#include "engine/Pending.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
 #include "engine/shapes/KiriHyoka.h"

@@ -6,7 +6,6 @@
 #include "engine/CaptureAnswer.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
-#include "engine/Pending.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"
 #include "engine/links/IkkenRenraku.h"

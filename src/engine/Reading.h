@@ -158,6 +158,28 @@ void ForEachRen(int kuu, F&& f)
     }
 }
 
+// --- Relations in board order ------------------------------------------------------
+
+// Calls f(stone, its relation record, index) for every relation of every stone
+// of the current board: stones in board order (rows outer, columns inner),
+// relations in record order.  The board is the one current when the walk
+// starts; the callback may read on the look-ahead boards above it as long as
+// it takes back what it played.
+template <class F>
+void ForEachStoneKankei(F&& f)
+{
+    const TGoban& b = CurGoban();
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x) {
+            const int c = b.GetIro(x, y);
+            if (c != 1 && c != 2)
+                continue;
+            const TLocate& loc = b.GetLocate(x, y);
+            for (int i = 1; i <= loc.GetKankeiSu(); ++i)
+                f(Point(x, y), loc, i);
+        }
+}
+
 // --- Output -------------------------------------------------------------------------
 
 // The rule of the readings that take an attacking and an owning colour: when

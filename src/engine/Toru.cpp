@@ -16,7 +16,6 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Kou.h"
-#include "engine/Pending.h"
 #include "engine/Yose.h"
 #include "engine/Think.h"
 #include "engine/Toru2.h"

@@ -12,7 +12,6 @@
 #include "board/Yomi.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
-#include "engine/Pending.h"
 #include "engine/Yose.h"
 #include "engine/Think.h"
 #include "engine/Toru.h"

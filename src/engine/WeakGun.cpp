@@ -14,9 +14,10 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/PairAnswer.h"
-#include "engine/Pending.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
+#include "engine/shapes/GunKankei.h"
+#include "engine/shapes/GunKankeiWide.h"
 
 namespace vorn {
 
@@ -117,14 +118,6 @@ bool NikenOpen(const TGun& g, Point b)
 
 // The unit's own test of a weak enemy partner.
 bool WeakPartner(const TGun& h) { return h.GetDeath() != 1 && h.IsWeak(); }
-
-// Halves v n times, toward zero each time; stops once it is 0.
-int HalveTimes(int v, int n)
-{
-    for (int i = 0; i < n && v != 0; ++i)
-        v /= 2;
-    return v;
-}
 
 } // namespace
 

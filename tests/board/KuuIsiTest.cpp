@@ -366,6 +366,59 @@ TEST_F(KuuIsiTest, RemakeRecountsWithoutNewRelations)
     EXPECT_EQ(KuuIsiCount[kKuro][5][3], 0);
 }
 
+// A recount on the board the last whole-board pass was made on replays the
+// relations that pass counted, with the dead marks of the moment; on a
+// board changed since, it scans again.  Either way it must count what a scan
+// of the point counts now.
+TEST_F(KuuIsiTest, RecountCountsTheBoardAsItStands)
+{
+    auto countsAt = [](int x, int y) {
+        std::string s;
+        for (int k = 1; k <= 3; ++k)
+            s += std::to_string(KuuIsiCount[k][x][y]) + "/" + std::to_string(KuuIsiCount2[k][x][y]) + " ";
+        return s;
+    };
+    // Every empty point recounted, then scanned afresh.
+    auto agree = [&](const char* what) {
+        KankeiOff = 1;
+        for (int y = 1; y <= BoardSize; ++y)
+            for (int x = 1; x <= BoardSize; ++x) {
+                if (b0().GetIro(x, y) != kAki)
+                    continue;
+                KuuIsiRemake(x, y);
+                const std::string recount = countsAt(x, y);
+                for (int k = 1; k <= 3; ++k)
+                    KuuIsiCount[k][x][y] = KuuIsiCount2[k][x][y] = 0;
+                KuuIsiPoint(x, y);
+                ASSERT_EQ(recount, countsAt(x, y)) << what << " at " << x << "," << y << "\n" << BoardDiagram(b0());
+            }
+        KankeiOff = 0;
+    };
+    for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+        RandomPosition(seed % 2 == 0 ? 9 : 13, 40 + 10 * static_cast<int>(seed), seed);
+        b0().Analyze();
+        agree("unchanged board");
+        // Dead marks set and cleared since the pass: the replay reads them.
+        for (int y = 1; y <= BoardSize; ++y)
+            for (int x = 1; x <= BoardSize; ++x)
+                if (b0().GetIro(x, y) != kAki)
+                    b0().SetDeathPt(Point(x, y), (x + y + static_cast<int>(seed)) % 3 == 0);
+        agree("dead marks changed");
+        // A stone played and one taken off since the pass: scanned again.
+        const Point p = RandomMove(b0());
+        if (p.x != 0)
+            b0().SetIro(p.x, p.y, kKuro);
+        for (int y = 1; y <= BoardSize && p.x != 0; ++y)
+            for (int x = 1; x <= BoardSize; ++x)
+                if (b0().GetIro(x, y) == kSiro) {
+                    b0().SetIro(x, y, kAki);
+                    y = BoardSize;
+                    break;
+                }
+        agree("stones changed");
+    }
+}
+
 TEST_F(KuuIsiTest, SnapshotsOfTheMap)
 {
     BoardSize = 9;

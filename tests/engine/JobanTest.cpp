@@ -390,6 +390,12 @@ TEST_F(JobanTest, EdgeGapTable)
         {"own-own, 5 apart with a 4-4 stone", {{{4, 4}, B}, {{10, 3}, B}}, {{{6, 3}, 25, 39}}},
         {"own-own, 4 apart: a small move", {{{4, 3}, B}, {{9, 3}, B}}, {{{6, 4}, 15, 0}, {{7, 4}, 15, 0}}},
         {"own-own, 3 apart: a small move", {{{4, 3}, B}, {{8, 3}, B}}, {{{6, 4}, 12, 0}}},
+        {"own-own, 3 apart, the invasion leaves one weak: its extension",
+         {{{4, 3}, B}, {{8, 3}, B}, {{9, 5}, W}},
+         {{{11, 3}, 25, 23}, {{4, 5}, 25, 22}, {{6, 4}, 25, 17}}},
+        {"own-own, 3 apart, one weak and its extension crowded: the jump",
+         {{{4, 3}, B}, {{8, 3}, B}, {{10, 3}, W}},
+         {{{8, 5}, 25, 23}, {{4, 5}, 25, 22}, {{6, 4}, 25, 17}}},
         // Invasions between opponent stones.
         {"opponent-opponent, 8 apart", {{{4, 3}, W}, {{13, 3}, W}}, {{{8, 3}, 25, 31}, {{9, 3}, 25, 31}}},
         {"opponent-opponent, 10 apart", {{{4, 3}, W}, {{15, 3}, W}}, {{{9, 3}, 25, 46}, {{10, 3}, 25, 46}}},

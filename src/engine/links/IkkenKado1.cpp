@@ -11,7 +11,6 @@
 #include "board/Sicho.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
-#include "engine/Pending.h"
 #include "engine/WeakGun.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"

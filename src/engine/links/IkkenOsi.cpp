@@ -8,7 +8,6 @@
 #include "board/Ren.h"
 #include "board/Sicho.h"
 #include "engine/Hyoka.h"
-#include "engine/Pending.h"
 #include "engine/links/KankeiBox.h"
 #include "engine/shapes/KiriHyoka.h"
 

@@ -9,7 +9,6 @@
 #include "board/Sicho.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
-#include "engine/Pending.h"
 #include "engine/links/IkkenKado1.h"
 #include "engine/links/IkkenNozoki.h"
 #include "engine/links/IkkenWarikomi.h"

@@ -6,7 +6,6 @@
 #include "board/KuuIsi.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
-#include "engine/Pending.h"
 #include "engine/shapes/Keima.h"
 #include "engine/Think.h"
 #include "engine/links/Kankei6EdgeUtu.h"

@@ -304,6 +304,8 @@ public:
     bool Stopped() const { return stopAt_ >= 0; }
     // The line's first move was refused.
     bool FirstRefused() const { return firstRefused_; }
+    // How many of the tries stood (are on the board now).
+    int Stood() const { return trial_.Stood(); }
 
     // Forgets the last try (taking it back when it stood); BackTo keeps the
     // first n tries.

@@ -21,7 +21,6 @@
 #include "board/Yomi.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
-#include "engine/Pending.h"
 #include "engine/Think.h"
 #include "engine/WeakGun.h"
 #include "engine/links/IkkenEdgeNozoki.h"

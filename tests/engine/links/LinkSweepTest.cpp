@@ -6,7 +6,6 @@
 #include "Util.h"
 
 #include "BenchPositions.h"
-#include "engine/Pending.h"
 #include "engine/links/IkkenOsi.h"
 #include "engine/links/IkkenOuter.h"
 #include "engine/links/IkkenRenraku.h"

@@ -1,12 +1,15 @@
 // The routines the shape harnesses run.  A new shape generator adds its
 // handlers, stage routines and symmetry positions to these tables.
 #include <cstdint>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "engine/shapes/ShapeHarness.h"
 #include "engine/shapes/WideShapes.h"
 #include "engine/shapes/LinkShapes.h"
+
+#include "engine/shapes/RelationMoves.h"
 
 #include "board/Between.h"
 #include "board/Goban.h"
@@ -18,6 +21,10 @@
 #include "engine/shapes/Kankei4Hokyo.h"
 #include "engine/shapes/KankeiHokyo.h"
 #include "engine/shapes/Kankei4.h"
+#include "engine/WeakGun.h"
+#include "engine/shapes/GunKankei.h"
+#include "engine/shapes/GunKankeiWide.h"
+#include "engine/shapes/Hiraki.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/KeimaSoto.h"
 #include "engine/shapes/KeimaTuke.h"
@@ -26,6 +33,8 @@
 #include "engine/shapes/Kosumi.h"
 #include "engine/shapes/LinkUtil.h"
 #include "engine/shapes/Ogeima.h"
+#include "engine/shapes/Utikomi.h"
+#include "engine/shapes/WeakGunKankei.h"
 
 namespace vorn::test {
 
@@ -128,6 +137,20 @@ int CallPair(std::span<const Point> p)
     return 0;
 }
 
+// The group patterns of a stone as the weak-group generator runs them: they
+// record pairs, and only the patterns that always add may add.
+void CollectPairs(Point a, Point)
+{
+    GunKankeiPairCount = 0;
+    GunKankeiPairMode = 1;
+    KankeiPatternUtu(a, 1);
+    GunKankeiPairMode = 0;
+    for (int i = 1; i <= GunKankeiPairCount; ++i) {
+        EXPECT_TRUE(GunKankeiPair.Kuro[i].IsNone() || CurGoban().GetIroPt(GunKankeiPair.Kuro[i]) != kHen);
+        EXPECT_TRUE(GunKankeiPair.Siro[i].IsNone() || CurGoban().GetIroPt(GunKankeiPair.Siro[i]) != kHen);
+    }
+}
+
 // A value routine: it must add nothing.
 void KeimaTukeValue(Point a, Point b)
 {
@@ -188,6 +211,14 @@ constexpr TContractHandler kHandlers[] = {
     {"KeimaWarikomi", 4, WedgeOnKnight, ReasonBits({3})},
     {"KeimaSoto", 4, OutsideOnKnight, 0},
     {"Kankei4Pair", 4, ThreatOnKnight, 0},
+    {"KankeiPatternUtu", 0, [](Point a, Point) { KankeiPatternUtu(a, 0); }, 0},
+    {"KankeiPatternUtu in pair mode", 0, CollectPairs, 0},
+    {"GunIkkenUtu", 3, GunIkkenUtu, 0},
+    {"IkkenAiteUtu", 3, IkkenAiteUtu, 0},
+    {"KeimaOsiUtu", 4, KeimaOsiUtu, 0},
+    {"AiteIkkenUtikomi", 3, AiteIkkenUtikomi, 0},
+    {"AiteKeimaUtikomi", 4, AiteKeimaUtikomi, 0},
+    {"AiteSankenCheck", 10, AiteSankenCheck, 0},
 };
 
 constexpr TContractStage kStages[] = {
@@ -197,6 +228,13 @@ constexpr TContractStage kStages[] = {
     {"KeimaOgeimaHokyo", KeimaOgeimaHokyo, kkKeimaHokyo},
     {"KeimaHokyo", KeimaHokyo, kkKeimaHokyo},
     {"Kankei4Think", Kankei4Think, kkKankei},
+    {"WeakGunKankeiThink", WeakGunKankeiThink, 15},
+    {"Kankei34Think", Kankei34Think, 18},
+    {"JiUtikomiThink", [](Point& out) { JiUtikomiThink(); out = Point(); }, 0},
+    {"AiteKankeiThink", [](Point& out) { AiteKankeiThink(); out = Point(); }, 31},
+    {"GunKankeiThink", [](Point& out) { GunKankeiThink(0, out); }, 18},
+    {"IkiGunKankeiThink", IkiGunKankeiThink, 15},
+    {"Kankei6Think", Kankei6Think, 20},
 };
 
 // --- Symmetry positions ------------------------------------------------------------
@@ -337,7 +375,49 @@ int ThreatPass(std::span<const Point>)
     return 0;
 }
 
-constexpr TSymmetryCase kSymmetry[] = {
+
+// The relation shapes of the group patterns: Black's stone against White's
+// on 13 x 13 (the large knight's move also near the edge of 9 x 9).
+std::string Versus(const char* black, const char* white, int size = 13)
+{
+    return Stones(size, {{black, 'X'}, {white, 'O'}});
+}
+const std::string kTonari = Versus("F7", "G7");
+const std::string kNaname = Versus("F7", "G6");
+const std::string kIkken = Versus("F7", "H7");
+const std::string kKeima = Versus("F7", "H6");
+const std::string kNaname2 = Versus("F7", "H5");
+const std::string kNiken = Versus("E7", "H7");
+const std::string kOgeima = Versus("E7", "F4");
+const std::string kOgeimaEdge = Versus("F4", "E7", 9);
+const std::string kKeima23 = Versus("E7", "G4");
+const std::string kSanken = Versus("C3", "G3");
+// White's lone G6 facing Black's E6, with White's J6 beside it.
+const std::string kLone = Stones(13, {{"E6", 'X'}, {"G6", 'O'}, {"J6", 'O'}});
+// Black's weak jump D5-F5 with White's D3 two lines out beside D5.
+const std::string kWeakCap =
+    Stones(9, {{"D5", 'X'}, {"F5", 'X'}, {"D3", 'O'}, {"C4", 'O'}, {"G4", 'O'}, {"C6", 'O'}, {"G6", 'O'}});
+// White's one-space jump C4-E4 in the corner of 19 x 19.
+const std::string kCornerJump = Stones(19, {{"C4", 'O'}, {"E4", 'O'}});
+
+// A group pattern called under the relation-move reason; answers 0.
+template <class F>
+int GroupPattern(F&& f)
+{
+    KohoKind = kkGunKankei;
+    f();
+    return 0;
+}
+
+// A stage routine; answers 0 (its choice among tied candidates is random).
+int StageCall(void (*routine)(Point&))
+{
+    Point out;
+    routine(out);
+    return 0;
+}
+
+const TSymmetryCase kSymmetry[] = {
     {"KiriHyoka: a cut between two weak stones", R"(
         . . . . . . . . .
         . . . . . . . . .
@@ -466,6 +546,31 @@ constexpr TSymmetryCase kSymmetry[] = {
     {"Kankei11Utu: the attacker in the middle", kKeima14Middle, kKuro, {Point(3, 7), Point(4, 3)},
      CallPair<Kankei11Utu>},
     {"Kankei11Utu: the attacker outside", kKeima14Outside, kSiro, {Point(3, 7), Point(4, 3)}, CallPair<Kankei11Utu>},
+    {"GunKankei7Utu: the extension or the small jump on each side", kOgeima.c_str(), kKuro, {Point(5, 7), Point(6, 4)},
+     [](std::span<const Point> p) { return GroupPattern([&] { GunKankei7Utu(p[0], p[1], 0); }); }},
+    {"GunKankei7Utu: the same for a weak group", kOgeima.c_str(), kSiro, {Point(5, 7), Point(6, 4)},
+     [](std::span<const Point> p) { return GroupPattern([&] { GunKankei7Utu(p[0], p[1], 1); }); }},
+    {"GunKankei7Utu: near the edge, the enemy's stone as A", kOgeimaEdge.c_str(), kKuro, {Point(5, 7), Point(6, 4)},
+     [](std::span<const Point> p) { return GroupPattern([&] { GunKankei7Utu(p[0], p[1], 0); }); }},
+    {"GunKankei1Utu", kTonari.c_str(), kKuro, {Point(6, 7), Point(7, 7)}, CallPair<GunKankei1Utu>},
+    {"GunKankei2Utu", kNaname.c_str(), kKuro, {Point(6, 7), Point(7, 6)}, CallPair<GunKankei2Utu>},
+    {"GunKankei3Utu", kIkken.c_str(), kKuro, {Point(6, 7), Point(8, 7)},
+     [](std::span<const Point> p) { return GroupPattern([&] { GunKankei3Utu(p[0], p[1], 0); }); }},
+    {"GunKankei4Utu", kKeima.c_str(), kKuro, {Point(6, 7), Point(8, 6)}, CallPair<GunKankei4Utu>},
+    {"GunKankei5Utu", kNaname2.c_str(), kKuro, {Point(6, 7), Point(8, 5)}, CallPair<GunKankei5Utu>},
+    {"GunKankei6Utu", kNiken.c_str(), kKuro, {Point(5, 7), Point(8, 7)}, CallPair<GunKankei6Utu>},
+    {"GunKankei8Utu", kKeima23.c_str(), kKuro, {Point(5, 7), Point(7, 4)}, CallPair<GunKankei8Utu>},
+    {"GunKankei10Utu", kSanken.c_str(), kKuro, {Point(3, 3), Point(7, 3)},
+     [](std::span<const Point> p) { return GroupPattern([&] { GunKankei10Utu(p[0], p[1], 0); }); }},
+    {"Kankei34Think: the approach to a lone stone", kLone.c_str(), kKuro, {},
+     [](std::span<const Point>) { return StageCall(Kankei34Think); }},
+    {"WeakGunKankeiThink: the cap over the stone two lines out", kWeakCap.c_str(), kKuro, {},
+     [](std::span<const Point>) { return StageCall(WeakGunKankeiThink); }},
+    {"AiteKankeiThink: the corner's invasion points", kCornerJump.c_str(), kKuro, {},
+     [](std::span<const Point>) {
+         AiteKankeiThink();
+         return 0;
+     }},
 };
 
 } // namespace

@@ -1,0 +1,91 @@
+// Seeded games of the engine against itself with every stage live: each
+// decision leaves the game board and its record exactly as it found them,
+// answers a legal move, and returns to level 0.  Under the sanitizers this
+// is the soak of the whole engine.
+//
+// CI plays fewer games under the sanitizers; VORN_SELFPLAY_FULL=1 plays the
+// full set (20 games on 9 x 9 and 3 on 19 x 19, each to two passes).
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "Util.h"
+
+#include "board/Goban.h"
+#include "board/Tejun.h"
+#include "engine/Think.h"
+#include "engine/Yose.h"
+#include "board/Hooks.h"
+
+namespace vorn::test {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+bool FullSet()
+{
+    const char* v = std::getenv("VORN_SELFPLAY_FULL");
+    return v != nullptr && *v != '\0' && *v != '0';
+}
+
+// One game of `size` lines from `opening` random moves, the engine playing
+// both sides for at most `limit` moves or until two passes.  Answers the
+// moves the engine played.
+int PlayGame(int size, int opening, int limit, std::uint64_t seed)
+{
+    RandomPosition(size, opening, seed);
+    PlayerKind[kKuro] = PlayerKind[kSiro] = pkComputer;
+    TGoban& b0 = *GobanLv[0];
+    b0.Analyze();
+    int passes = 0, moves = 0;
+    while (passes < 2 && moves < limit) {
+        SCOPED_TRACE(testing::Message() << size << "x" << size << " seed " << seed << " move " << b0.Tejun.Current() + 1);
+        const std::uint64_t before = BoardHash(b0);
+        const std::string board = BoardDiagram(b0);
+        Point out;
+        ThinkMove(out);
+        EXPECT_EQ(Level, 0);
+        EXPECT_EQ(BoardHash(b0), before) << "the decision changed the game\n" << board;
+        if (testing::Test::HasFailure())
+            return moves;
+        const Point p{std::abs(out.x), out.y};
+        if (p.x == 0) {
+            EXPECT_TRUE(b0.Pass());
+            ++passes;
+        } else {
+            EXPECT_EQ(b0.Utu(p.x, p.y), kUtuOk) << p.x << "," << p.y << "\n" << board;
+            b0.Analyze();
+            YoseCacheInvalidate(p);
+            passes = 0;
+        }
+        ++moves;
+    }
+    return moves;
+}
+
+TEST(SelfPlay, EveryDecisionLeavesTheGameAsItFoundIt)
+{
+    const bool full = FullSet();
+    // Under the sanitizers CI plays four 9 x 9 games and the start of one
+    // 19 x 19 game; the release build plays twenty and one to the end.
+    const int games9 = full || !kSanitized ? 20 : 4;
+    const int games19 = full ? 3 : 1;
+    const int limit9 = 9 * 9 * 2;
+    const int limit19 = full || !kSanitized ? 19 * 19 * 2 : 24;
+    int played = 0;
+    for (int g = 0; g < games9 && !HasFailure(); ++g)
+        played += PlayGame(9, 2 + g % 5, limit9, 7000 + static_cast<std::uint64_t>(g));
+    for (int g = 0; g < games19 && !HasFailure(); ++g)
+        played += PlayGame(19, 4 + 6 * g, limit19, 7100 + static_cast<std::uint64_t>(g));
+    std::cout << "[ games    ] " << games9 << " on 9x9 and " << games19 << " on 19x19, " << played
+              << " decisions" << (full ? " (full set)" : "") << "\n";
+    ResetProgramState();
+}
+
+} // namespace
+} // namespace vorn::test
