@@ -5,6 +5,7 @@
 #include "Util.h"
 
 #include <set>
+#include <tuple>
 
 #include "board/Basic.h"
 #include "board/Gun.h"
@@ -210,6 +211,50 @@ TEST_F(GunTest, ALoneStoneWithoutRoomIsDeadAtOnce)
     EXPECT_EQ(g.GetDeathLevel(), 100);
     // Its point went to white's area.
     EXPECT_LT(AreaMap[3][8], 0);
+}
+
+// The empty points near a dead group are counted again with its stones
+// dead, and each keeps every relation once: counting them again records no
+// relation a second time.
+TEST_F(GunTest, ADeadGroupsPointsKeepEachRelationOnce)
+{
+    struct Case {
+        std::string what;
+        std::string diagram;
+        std::uint64_t seed; // 0: the diagram; else a seeded random 9x9 position
+    };
+    const Case cases[] = {
+        {"a lone stone inside a wall", life::kLoneStone, 0},
+        {"an eye and a false eye", life::kFalseEye, 0},
+        {"a random position", "", 61},
+        {"a random position", "", 62},
+        {"a random position", "", 63},
+        {"a random position", "", 64},
+    };
+    int deadGroups = 0;
+    for (const Case& c : cases) {
+        if (c.seed == 0)
+            SetBoard(c.diagram);
+        else
+            RandomPosition(9, 50, c.seed);
+        b0().Analyze();
+        const TGunList& gl = b0().GunList;
+        for (int n = 1; n <= gl.GetCount(); ++n)
+            deadGroups += gl.GetGun(n) != nullptr && gl.GetGun(n)->GetDeath() == 1 ? 1 : 0;
+        for (int y = 1; y <= BoardSize; ++y)
+            for (int x = 1; x <= BoardSize; ++x) {
+                const TLocate& l = b0().GetLocate(x, y);
+                std::set<std::tuple<int, int, int>> seen;
+                for (int i = 1; i <= l.GetKankeiSu(); ++i) {
+                    const Point p = l.GetKankeiPoint(i);
+                    EXPECT_TRUE(seen.insert({p.x, p.y, l.GetKankeiKind(i)}).second)
+                        << c.what << " " << c.seed << ": point " << x << "," << y << " relates twice to " << p.x
+                        << "," << p.y << "\n"
+                        << BoardDiagram(b0());
+                }
+            }
+    }
+    EXPECT_GE(deadGroups, 4);
 }
 
 TEST_F(GunTest, AStoneInAtariBesideAnEnemyChainInAtariIsNotDeadAtOnce)

@@ -146,6 +146,10 @@ TEST_F(CaptureAnswerTest, KnownAnswersForEveryCaptureKind)
         {"the chain in the ladder runs first", kLadder, kKuro, kPairSicho, {5, 4}, {4, 4}, {5, 4}},
         {"a counter-ladder frees the chain", kLadderCounter, kKuro, kPairSicho, {4, 6}, {3, 4}, {3, 6}},
         {"the net point", kNet, kSiro, kPairGeta, {6, 6}, {4, 4}, {6, 6}},
+        // The net as a ladder pair: the attack fills both liberties left
+        // after the net, as the chain still has two.
+        {"the net's first move as a ladder pair", kNet, kSiro, kPairSicho, {6, 6}, {4, 4}, {6, 6}},
+        {"the netted chain runs first", kNet, kKuro, kPairSicho, {6, 6}, {4, 4}, {6, 6}},
         {"the netted chain takes the net point", kNet, kKuro, kPairGeta, {6, 6}, {4, 4}, {6, 6}},
         {"a net the chain breaks out of", kNetFails, kSiro, kPairGeta, {6, 6}, {4, 4}, {}},
         {"the double atari", kDoubleAtari, kKuro, kPairAtari2, {5, 4}, {}, {5, 4}},
