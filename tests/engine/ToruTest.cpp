@@ -225,6 +225,39 @@ TEST_F(ToruTest, CaptureThatFreesTheChainsInAtariRoundAStone)
     EXPECT_EQ(Level, 0);
 }
 
+TEST_F(ToruTest, ALadderedChainRunsByTakingTheStoneInAtariBesideIt)
+{
+    // Black's H9 has two liberties, G9 and H8, and the ladder from G9
+    // catches it; White's J9 beside it is in atari.  Black's escape is the
+    // capture at J8, and the candidate stands there with the capture's
+    // value, not on the ladder's first move.
+    Decide(R"(
+        . . O . . . . X O
+        X . O X X X . . .
+        X O . . X . . O .
+        . . . . . . . . X
+        . . X O . . . O O
+        . . X X . X . . .
+        O O . X X . O O X
+        O . . O . O . . X
+        . . O . X . . O .)",
+           'X');
+    TRen* r = ChainAt(Point(8, 1));
+    ASSERT_NE(r, nullptr);
+    ASSERT_EQ(r->Kuu(), 2);
+    ASSERT_EQ(r->GetSicho(), 1);
+    ASSERT_EQ(r->SichoTe(1), Point(7, 1));
+    ASSERT_EQ(ChainAt(Point(9, 1))->Kuu(), 1);
+    const std::uint64_t before = StackHash();
+    RenNigeru2(r);
+    EXPECT_EQ(StackHash(), before);
+    EXPECT_EQ(Level, 0);
+    ASSERT_EQ(KohoCount, 1);
+    EXPECT_EQ(Koho.Pt[1], Point(9, 2));
+    EXPECT_EQ(Koho.Kind[1], kkNigeru);
+    EXPECT_GT(Koho.Value[1], 0);
+}
+
 TEST_F(ToruTest, HandlersIgnoreMissingOrUnfitChains)
 {
     Decide(R"(
