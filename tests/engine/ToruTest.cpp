@@ -258,6 +258,50 @@ TEST_F(ToruTest, ALadderedChainRunsByTakingTheStoneInAtariBesideIt)
     EXPECT_GT(Koho.Value[1], 0);
 }
 
+TEST_F(ToruTest, AnEscapeAlongTheSecondLineFailsAtAFirmBlock)
+{
+    // Black's E2 under White's E3 crawls along the second line: White
+    // hanes on one side, Black extends to the other, and White blocks one
+    // step further.  A blocking stone with three liberties stands as firmly
+    // as one with two that the ladder cannot take; one in atari is taken.
+    const struct {
+        const char* what;
+        const char* diagram;
+        bool fails;
+    } cases[] = {
+        {"blocks with three liberties on both sides", R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . O . . . .
+        . . . . X . . . .
+        . . . . . . . . .)",
+         true},
+        {"blocks in atari on both sides", R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . X . O . X . .
+        . X . . X . . X .
+        . . . . . . . . .)",
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Decide(c.diagram, 'X');
+        const std::uint64_t before = StackHash();
+        EXPECT_EQ(Line2NigeYomi(Point(5, 7), Point(5, 9), kKuro), c.fails);
+        EXPECT_EQ(StackHash(), before);
+        EXPECT_EQ(Level, 0);
+    }
+}
+
 TEST_F(ToruTest, HandlersIgnoreMissingOrUnfitChains)
 {
     Decide(R"(
