@@ -6,6 +6,7 @@
 
 #include <set>
 #include <tuple>
+#include <vector>
 
 #include "board/Basic.h"
 #include "board/Gun.h"
@@ -535,6 +536,179 @@ TEST_F(GunTest, LifeAndDeathCandidatesOfGamePositionsWithTheirPairLists)
             }
         }
     EXPECT_GT(withJumps, positions / 2);
+}
+
+// ---------------------------------------------------------------------------
+// The judgement's rules on positions of seeded games
+
+TEST_F(GunTest, ALoneEdgeStoneCountsOnlyThePartsInsideItsRegion)
+{
+    // A lone first-line stone under enemy stones: dividing its region at a
+    // point leaves parts inside the region only; the empty points beside
+    // it that belong to no region of its own add nothing.  Three eyes'
+    // worth, and the stone is weak.
+    const struct {
+        const char* diagram;
+        Point stone;
+    } cases[] = {
+        {R"(
+        . . . . . . . . .
+        . . . O . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        X . . . . . . . O
+        . . . . . . . . O
+        . X O . . . . . X
+        . . X X . . . . .
+        . O . . . . . . .)",
+         {9, 7}},
+        {R"(
+        . . . X . . . . .
+        O . . . . . . O O
+        . O X . . . . X .
+        X . . . . O . . .
+        . . . . . O X . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . X . .)",
+         {7, 9}},
+    };
+    for (const auto& c : cases) {
+        Analyse(c.diagram);
+        const TGun& g = GunAt(c.stone);
+        ASSERT_EQ(g.GetIsiSu(), 1);
+        EXPECT_EQ(g.GetMe(), 3) << BoardDiagram(b0());
+        EXPECT_TRUE(g.IsWeak()) << BoardDiagram(b0());
+    }
+}
+
+TEST_F(GunTest, ADeadGroupOfFiveOrMoreWithSomeEyeKeepsItsArea)
+{
+    // Dead without a race partner: a group of five or more stones with one
+    // or two eyes' worth keeps its area; its stones do not become the
+    // other side's points (a lone stone's do, as above).
+    const struct {
+        const char* diagram;
+        Point stone;
+    } cases[] = {
+        {R"(
+        . X X X X X . O O
+        X . O X X O . . .
+        O . O . O . O X .
+        X . O O X X O O O
+        . X . X O . . O O
+        . X . . . X X . X
+        . O X . . X O O .
+        X X . O X . X . .
+        O . . X O O X O O)",
+         {2, 1}},
+        {R"(
+        . . . . O O . . .
+        X . X . . . O . X
+        . . . . X . . O .
+        O . O . X . . O .
+        . . O . . O . . X
+        . . . X X . . X .
+        X . O . . . . X .
+        X . . . . . . . .
+        O . X . O . . . .)",
+         {5, 1}},
+    };
+    for (const auto& c : cases) {
+        Analyse(c.diagram);
+        const TGun& g = GunAt(c.stone);
+        ASSERT_EQ(g.GetDeath(), 1);
+        ASSERT_EQ(g.GetSmai(), 0);
+        ASSERT_GE(g.GetIsiSu(), 5);
+        ASSERT_GE(g.GetMe(), 1);
+        ASSERT_LE(g.GetMe(), 2);
+        const int taken = g.GetIsiIro() == kKuro ? -1 : 1;
+        for (int i = 1; i <= g.GetIsiSu(); ++i) {
+            const Point p = g.GetYoso(i);
+            EXPECT_NE(AreaMap[p.x][p.y], taken) << p.x << "," << p.y << "\n" << BoardDiagram(b0());
+        }
+    }
+}
+
+TEST_F(GunTest, WhenBothSidesLoseTheirRaceTheOneWithMoreLibertiesLives)
+{
+    // Black's A8 and White's A7 groups each lost their race; the counts,
+    // each lowered to the side's shortest chain, differ and Black's is the
+    // larger: Black lives, White stays dead.
+    Analyse(R"(
+        O O . O O X X O O
+        X X X O . . O . O
+        O . O X . X O O O
+        X O O X O X . O X
+        X X . O X . X X X
+        . . O X . O X . X
+        X . X . . O O X O
+        X O O X O O X . .
+        . X X . . . O X X)");
+    const TGun& black = GunAt(Point(1, 2));
+    const TGun& white = GunAt(Point(1, 3));
+    EXPECT_EQ(black.GetLost(), 1);
+    EXPECT_EQ(white.GetLost(), 1);
+    EXPECT_EQ(black.GetDeath(), 0);
+    EXPECT_EQ(white.GetDeath(), 1);
+}
+
+TEST_F(GunTest, SekiInsideAnEyeOfAGroupWithoutARace)
+{
+    // White's E9 group has one region worth an eye, and the stones inside
+    // it make a shape the region calls seki: the group is marked seki
+    // though it is in no race.
+    Analyse(R"(
+        . X X . O O O . .
+        O X X O . . O X .
+        O X O O . . X X .
+        O O O . X O X . .
+        X . . O . . . X .
+        . X . X X X . X X
+        O X X X . . . O .
+        O . . . O . . . .
+        O X . . O . O . .)");
+    const TGun& g = GunAt(Point(5, 1));
+    EXPECT_EQ(g.GetSmai(), 0);
+    EXPECT_EQ(g.GetMe(), 4);
+    EXPECT_EQ(g.GetSeki(), 1);
+    EXPECT_EQ(g.GetDeath(), 0);
+}
+
+TEST_F(GunTest, CandidatesOfFalseEyesAndBorders)
+{
+    // The diagonal of a point that may become a false eye, where the other
+    // side may play.
+    Analyse(R"(
+        O . . . X . . O .
+        O X . X X . . X .
+        . . O O . . . . .
+        . O O . . . X X .
+        X . . O . . . . .
+        . . . . . . O . .
+        . . . O . . . . .
+        . . X . O X . . .
+        . X . . . . . . .)");
+    Point list[31];
+    const TJi& kakeme = JiAt(Point(4, 1));
+    EXPECT_EQ(std::vector<Point>(list, list + kakeme.KohoKakeme(std::span<Point>(list, 30))),
+              (std::vector<Point>{{3, 2}}));
+    // The neutral points just outside the border points, and beside a
+    // first-line one the second-line point.
+    Analyse(R"(
+        . . . . . X . . .
+        . . . . . . . X .
+        . . . . X . . . .
+        . . O . O X . O .
+        . . . . O . O X .
+        . . . . . X X . O
+        . X . . O . X . .
+        O X . X . . . . .
+        . . . O . . . . O)");
+    const TJi& border = JiAt(Point(2, 4));
+    EXPECT_EQ(std::vector<Point>(list, list + border.KohoBorder(std::span<Point>(list, 30))),
+              (std::vector<Point>{{2, 5}, {1, 5}, {2, 5}, {1, 2}, {2, 2}}));
 }
 
 // ---------------------------------------------------------------------------
