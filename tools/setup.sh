@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need.
-# Does nothing when they are all present.
+# Does nothing when they are all present and the test locale exists.
 set -euo pipefail
 
 packages=(
@@ -10,7 +10,20 @@ packages=(
   qt6-multimedia-dev qt6-translations-l10n
   fonts-noto-cjk
   gnugo
+  locales
 )
+
+# The shell's tests run once under a locale that writes decimal commas.
+comma_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    echo "Generating the de_DE.UTF-8 locale"
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  fi
+}
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -18,13 +31,13 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+  comma_locale
+  exit 0
+fi
 
 echo "Installing: ${missing[*]}"
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-  sudo="sudo"
-fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+comma_locale

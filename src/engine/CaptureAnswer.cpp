@@ -75,16 +75,19 @@ int TryHyoka(int c, Point p)
 // The ladder catches the chain of the stone at p (read afresh).
 bool LadderCaught(Point p) { return ChainAt(p) != nullptr && ToruSicho(p); }
 
+// Room for every chain next to one chain.
+using TNeighbourStones = Arr<Point, 1, kMaxMren>;
+
 // The opponent chains next to the chain of the stone at p, by their first
-// stones, at most four; with libertyCount only those with that many.
-int NeighbourChainStones(Point p, Arr<Point, 1, 4>& stones, int libertyCount = 0)
+// stones, every one of them; with libertyCount only those with that many.
+int NeighbourChainStones(Point p, TNeighbourStones& stones, int libertyCount = 0)
 {
     TRen* ren = ChainAt(p);
     if (ren == nullptr)
         return 0;
     const TRenList& list = CurGoban().RenList;
     int n = 0;
-    for (int i = 1; i <= ren->MrenCount() && n < 4; ++i) {
+    for (int i = 1; i <= ren->MrenCount(); ++i) {
         TRen* m = list.Items(ren->Mren(i));
         if (m == nullptr || m->IsiCount() < 1 || (libertyCount != 0 && m->Kuu() != libertyCount))
             continue;
@@ -144,7 +147,7 @@ void AtariNigeAnswer(Point a, Point b)
     int e1 = kNoValue;
     Point save{};
     {
-        Arr<Point, 1, 4> stones;
+        TNeighbourStones stones;
         const int n = NeighbourChainStones(b, stones, 1);
         for (int i = 1; i <= n; ++i) {
             TRen* m = ChainAt(stones[i]);
@@ -250,7 +253,7 @@ void SichoAnswer(Point a, Point b)
     // Counter-captures: a neighbour in atari is taken; a two-liberty
     // neighbour that a ladder catches is laddered when that frees our chain.
     {
-        Arr<Point, 1, 4> stones;
+        TNeighbourStones stones;
         const int n = NeighbourChainStones(b, stones);
         for (int i = 1; i <= n; ++i) {
             TRen* m = ChainAt(stones[i]);
@@ -328,7 +331,7 @@ void SichoAnswer(Point a, Point b)
         if (!PushPlayRebuild(opp, a))
             return;
         // The ladder stones themselves caught: no attack.
-        Arr<Point, 1, 4> stones;
+        TNeighbourStones stones;
         const int n = NeighbourChainStones(b, stones);
         for (int i = 1; i <= n; ++i)
             if (LadderCaught(stones[i]))

@@ -134,17 +134,18 @@ void GroupTerms()
     }
     for (int n = 1; n <= b0.GunList.GetCount(); ++n) {
         const TGun* g0 = b0.GunList.GetGun(n);
-        if (g0 == nullptr || g0->GetDeath() != 0)
+        if (g0 == nullptr)
             continue;
         // A race of the game position that the reading has settled.
-        if (g0->GetIsiSu() >= 5 && g0->GetDame() > 2 && EvenRace(*g0, b0, 3)) {
+        if (g0->GetDeath() == 0 && g0->GetIsiSu() >= 5 && g0->GetDame() > 2 && EvenRace(*g0, b0, 3)) {
             const TGun* g = Counterpart(*g0, b);
             if (g != nullptr && g->GetSmai() != 1) {
                 const int v = g0->GetKati() * 2 / 3;
                 AddFor(g0->GetIsiIro(), SemeaiKuro, SemeaiSiro, g->GetDeath() == 1 ? v : -v);
             }
         }
-        // An eyeless group that has made an eye.
+        // An eyeless group that has made an eye, also one the judgement had
+        // marked dead (a lost race leaves a group marked dead below 98).
         if (g0->GetMe() < 1 && g0->GetIsiSu() > 2 && g0->GetDeathLevel() < 98) {
             const TGun* g = Counterpart(*g0, b);
             if (g != nullptr && g->GetMe() == 2 && g->GetDeathLevel() < 92)

@@ -1135,9 +1135,6 @@ Point SharedDamePt(Point p)
 int KankeiKiriPoints(Point p, std::span<Point> list, int capacity)
 {
     capacity = std::clamp(capacity, 0, static_cast<int>(list.size()));
-    // The pair list reads the whole analysis of the board it is made on.
-    if (Level > 0)
-        CurGoban().Analyze();
     KohoLocateMake();
     const TGoban& b = CurGoban();
     int n = 0;
@@ -1149,10 +1146,11 @@ int KankeiKiriPoints(Point p, std::span<Point> list, int capacity)
         const int ka = Kyori(a, p), ks = Kyori(s, p);
         if (ka > 4 || ks > 4 || (ka > 2 && ks > 2))
             continue;
+        // Every link counts, also two that share one cutting point: two
+        // links to cut are not "the one cut" the callers answer.
         const Point cut = kind == Kankei1ken ? IkkenPairCut(s, a) : NikenPairCut(s, a);
-        // Several links may share one cutting point: it counts once.
-        if (b.OnBoardPt(cut) && b.GetIroPt(cut) == kAki)
-            AddPtUnique(list, n, capacity, cut);
+        if (b.OnBoardPt(cut))
+            list[static_cast<std::size_t>(n++)] = cut;
     }
     return n;
 }

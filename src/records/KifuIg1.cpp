@@ -261,6 +261,20 @@ void KifuRecBegin()
     RecWrite(Utf8ToSjis(text), false);
 }
 
+void KifuRecBeginWithMoves()
+{
+    KifuRecBegin();
+    const TTejun& t = GobanLv[0]->Tejun;
+    std::string moves;
+    for (int n = 1; n <= t.Last(); ++n) {
+        moves += KifuIg1Token(t.GetTe(n));
+        if (n % 10 == 0)
+            moves += kEol;
+    }
+    if (!moves.empty())
+        RecWrite(moves, true);
+}
+
 void KifuRecAddMove()
 {
     const TTejun& t = GobanLv[0]->Tejun;

@@ -52,6 +52,9 @@ int KifuIg1Moves(TKifuRecord& record, std::string& why);
 // line end after every tenth move; KifuRecAddLine appends text as it is;
 // KifuRecAddBlank a line end.  A failure is reported once per game.
 void KifuRecBegin();
+// KifuRecBegin, then the moves of board 0 up to the last one recorded: a
+// game that goes on from a record read starts its running record so.
+void KifuRecBeginWithMoves();
 void KifuRecAddMove();
 void KifuRecAddLine(const std::string& text);
 void KifuRecAddBlank();

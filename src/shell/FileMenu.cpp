@@ -78,6 +78,41 @@ bool TFileMenu::Click(const std::string& name)
 // ---------------------------------------------------------------------------
 // Opening
 
+namespace {
+
+// The game's timers while a record is chosen and read: the user has agreed
+// to stop the game, so nothing is played or charged behind the dialog.
+// When no record replaces the game, it goes on as it stood.
+class TGamePause {
+public:
+    explicit TGamePause(TMainCtl& ctl) : ctl_(ctl)
+    {
+        TTurn& t = ctl_.Turn;
+        saved_[0] = t.timThink.Enabled;
+        saved_[1] = t.timVornVorn.Enabled;
+        saved_[2] = t.timRenzoku.Enabled;
+        if (ctl_.GameRunning == 1)
+            t.GameTimersStop();
+    }
+    ~TGamePause()
+    {
+        if (ctl_.GameRunning != 1)
+            return;
+        TTurn& t = ctl_.Turn;
+        t.TimerSet(t.timThink, saved_[0]);
+        t.TimerSet(t.timVornVorn, saved_[1]);
+        t.TimerSet(t.timRenzoku, saved_[2]);
+    }
+    TGamePause(const TGamePause&) = delete;
+    TGamePause& operator=(const TGamePause&) = delete;
+
+private:
+    TMainCtl& ctl_;
+    bool saved_[3] = {};
+};
+
+} // namespace
+
 bool TFileMenu::GameGiveUpAsked()
 {
     return ctl_.GameRunning != 1 || ctl_.prompt_.YesNo(Msg("Do you stop this Game?", "対局を中止してもいいですか？"));
@@ -121,6 +156,7 @@ void TFileMenu::mnuOpenClick()
         return;
     if (!GameGiveUpAsked())
         return;
+    const TGamePause pause(ctl_);
     TFileQuery query;
     query.filter = KifuOpenFilter();
     query.defaultExt = "ig1";
@@ -141,8 +177,12 @@ void TFileMenu::ReopenFile(const std::string& fileName)
     // The engine's look-ahead lines loaded for display belong to the game
     // that goes.
     ctl_.Overlay.SakiyomiCount = 0;
-    if (!RecordRead(fileName))
-        return;
+    {
+        // A refusal of the file is a message box: the game waits behind it.
+        const TGamePause pause(ctl_);
+        if (!RecordRead(fileName))
+            return;
+    }
     KifuOpened();
     ReopenAdd(fileName);
 }

@@ -1,8 +1,8 @@
 #include "shell/GameI.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "board/Goban.h"
 #include "records/Kifu.h"
@@ -91,19 +91,26 @@ float ParseKomi(const std::string& text)
     const std::string t = Trim(text);
     if (t.empty())
         return 0.0f;
-    char* end = nullptr;
-    const double v = std::strtod(t.c_str(), &end);
+    // Read with a decimal point whatever the user's locale says: a record, a
+    // peer or another machine wrote the text the same way.
+    const char* first = t.data();
+    const char* const last = t.data() + t.size();
+    if (*first == '+' && last - first > 1 && first[1] != '-')
+        ++first;
+    double v = 0.0;
+    const auto r = std::from_chars(first, last, v, std::chars_format::general);
     // Only a plain finite number of sensible size: "nan", "inf" and the like are no komi.
-    if (end != t.c_str() + t.size() || !std::isfinite(v) || std::fabs(v) > 1000.0)
+    if (r.ec != std::errc() || r.ptr != last || !std::isfinite(v) || std::fabs(v) > 1000.0)
         return 0.0f;
     return static_cast<float>(v);
 }
 
 std::string NumberText(double v)
 {
+    // As "%g" prints in the C locale, so a result reads "B+0.5" everywhere.
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", v);
-    return buf;
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6);
+    return std::string(buf, r.ec == std::errc() ? r.ptr : buf);
 }
 
 // ---------------------------------------------------------------------------
@@ -503,10 +510,15 @@ void TGameInfo::btnOKClick()
     SerialPort = rdoCom2.Checked ? 2 : 1;
     RenzokuMode = chkRenzoku.Checked ? 1 : 0;
 
-    // A new game starts the running record afresh; a record read or an exam
-    // replayed has already written its moves there, and they must survive.
+    // A new game starts the running record afresh; an exam replayed has
+    // already written its moves there, and they must survive.
     if (KifuRecOn == 1 && GameInfoMode == 0)
         KifuRecBegin();
+    // A game going on from a record read: the header the reader wrote was
+    // the dialog's before the record came; the running record starts again
+    // with this game's header and the record's moves.
+    if (KifuRecOn == 1 && GameInfoMode == 1)
+        KifuRecBeginWithMoves();
     auto either = [](int kind) {
         return static_cast<unsigned char>(PlayerKind[kKuro] == kind || PlayerKind[kSiro] == kind ? 1 : 0);
     };
@@ -543,6 +555,10 @@ void TGameInfo::btnCancelClick()
     Visible = false;
     Changed();
     main_.BanClear();
+    // The record opened for this dialog is gone from the board: a later Save
+    // must not write the empty board over its file, nor its setup stones.
+    main_.ParamFile.clear();
+    FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
 }
 
 void TGameInfo::StartGame()

@@ -708,7 +708,10 @@ void TMainCtl::SichoQuery(int px, int py)
     if (!Ban.PixelToPoint(px, py, p))
         return;
     SakiyomiLineShow(p.x, p.y);
-    AnalyzeBoard0();
+    // After the end of a game the analysis stands with the user's dead-chain
+    // marks, which the count shows: a new one would drop them.
+    if (GameOver != 1)
+        AnalyzeBoard0();
     TRen* ren = b.RenList.RenAt(p.x, p.y);
     if (ren == nullptr || ren->GetIro() == kAki)
         return;

@@ -245,10 +245,20 @@ void TTejunNav::mnuDelClick()
     if (ctl_.GameRunning == 1) {
         RunningRecordTakeBack(last - s);
         DictionariesRewind();
+        PassCountFromRecord();
     }
     ButtonsUpdate();
     ctl_.AnalyzeBoard0();
     YoseCacheClear();
+    // The game goes on from the move shown: its side to move gets the turn,
+    // the engine at once (nothing else would start it), a human's clock.
+    if (ctl_.GameRunning == 1 && GameOver == 0) {
+        switch (PlayerKind[b.Tejun.NextColor()]) {
+        case pkComputer: ctl_.ComUtu(); break;
+        case pkHuman: ctl_.Turn.TimerSet(ctl_.Turn.timThink, true); break;
+        default: break;  // a remote player's link drives its move
+        }
+    }
 }
 
 void TTejunNav::mnuToCmtClick() { ctl_.SwitchToggle("mnuToCmt"); }
@@ -293,8 +303,6 @@ void TTejunNav::mnuUndoClick()
 
     ctl_.view_.CommentSave();
     BackDraw();
-    if (ctl_.PassCount > 0)
-        --ctl_.PassCount;
     ctl_.view_.CommentShow();
     ctl_.TjnInfoShow();
     RunningRecordTakeBack(1);
@@ -309,11 +317,21 @@ void TTejunNav::mnuUndoClick()
         RunningRecordTakeBack(1);
     }
 
+    PassCountFromRecord();
     DictionariesRewind();
     ButtonsUpdate();
     ctl_.AnalyzeBoard0();
     ctl_.DspRefresh();
     YoseCacheClear();
+}
+
+void TTejunNav::PassCountFromRecord()
+{
+    const TTejun& t = Record();
+    int n = 0;
+    while (n < t.Current() && t.GetTe(t.Current() - n).x == 0)
+        ++n;
+    ctl_.PassCount = n;
 }
 
 // ---------------------------------------------------------------------------

@@ -65,6 +65,9 @@ private:
     void StepDone();
     // The running record loses its last n moves.
     void RunningRecordTakeBack(int n);
+    // The game's pass count as the record now ends: its passes in a row
+    // up to the move shown, so that two passes still end the game.
+    void PassCountFromRecord();
     // Calls into units built elsewhere.
     void DictionariesRewind();
     void YoseCacheClear();

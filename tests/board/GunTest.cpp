@@ -5,6 +5,8 @@
 #include "Util.h"
 
 #include <set>
+#include <tuple>
+#include <vector>
 
 #include "board/Basic.h"
 #include "board/Gun.h"
@@ -210,6 +212,50 @@ TEST_F(GunTest, ALoneStoneWithoutRoomIsDeadAtOnce)
     EXPECT_EQ(g.GetDeathLevel(), 100);
     // Its point went to white's area.
     EXPECT_LT(AreaMap[3][8], 0);
+}
+
+// The empty points near a dead group are counted again with its stones
+// dead, and each keeps every relation once: counting them again records no
+// relation a second time.
+TEST_F(GunTest, ADeadGroupsPointsKeepEachRelationOnce)
+{
+    struct Case {
+        std::string what;
+        std::string diagram;
+        std::uint64_t seed; // 0: the diagram; else a seeded random 9x9 position
+    };
+    const Case cases[] = {
+        {"a lone stone inside a wall", life::kLoneStone, 0},
+        {"an eye and a false eye", life::kFalseEye, 0},
+        {"a random position", "", 61},
+        {"a random position", "", 62},
+        {"a random position", "", 63},
+        {"a random position", "", 64},
+    };
+    int deadGroups = 0;
+    for (const Case& c : cases) {
+        if (c.seed == 0)
+            SetBoard(c.diagram);
+        else
+            RandomPosition(9, 50, c.seed);
+        b0().Analyze();
+        const TGunList& gl = b0().GunList;
+        for (int n = 1; n <= gl.GetCount(); ++n)
+            deadGroups += gl.GetGun(n) != nullptr && gl.GetGun(n)->GetDeath() == 1 ? 1 : 0;
+        for (int y = 1; y <= BoardSize; ++y)
+            for (int x = 1; x <= BoardSize; ++x) {
+                const TLocate& l = b0().GetLocate(x, y);
+                std::set<std::tuple<int, int, int>> seen;
+                for (int i = 1; i <= l.GetKankeiSu(); ++i) {
+                    const Point p = l.GetKankeiPoint(i);
+                    EXPECT_TRUE(seen.insert({p.x, p.y, l.GetKankeiKind(i)}).second)
+                        << c.what << " " << c.seed << ": point " << x << "," << y << " relates twice to " << p.x
+                        << "," << p.y << "\n"
+                        << BoardDiagram(b0());
+                }
+            }
+    }
+    EXPECT_GE(deadGroups, 4);
 }
 
 TEST_F(GunTest, AStoneInAtariBesideAnEnemyChainInAtariIsNotDeadAtOnce)
@@ -490,6 +536,179 @@ TEST_F(GunTest, LifeAndDeathCandidatesOfGamePositionsWithTheirPairLists)
             }
         }
     EXPECT_GT(withJumps, positions / 2);
+}
+
+// ---------------------------------------------------------------------------
+// The judgement's rules on positions of seeded games
+
+TEST_F(GunTest, ALoneEdgeStoneCountsOnlyThePartsInsideItsRegion)
+{
+    // A lone first-line stone under enemy stones: dividing its region at a
+    // point leaves parts inside the region only; the empty points beside
+    // it that belong to no region of its own add nothing.  Three eyes'
+    // worth, and the stone is weak.
+    const struct {
+        const char* diagram;
+        Point stone;
+    } cases[] = {
+        {R"(
+        . . . . . . . . .
+        . . . O . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        X . . . . . . . O
+        . . . . . . . . O
+        . X O . . . . . X
+        . . X X . . . . .
+        . O . . . . . . .)",
+         {9, 7}},
+        {R"(
+        . . . X . . . . .
+        O . . . . . . O O
+        . O X . . . . X .
+        X . . . . O . . .
+        . . . . . O X . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . X . .)",
+         {7, 9}},
+    };
+    for (const auto& c : cases) {
+        Analyse(c.diagram);
+        const TGun& g = GunAt(c.stone);
+        ASSERT_EQ(g.GetIsiSu(), 1);
+        EXPECT_EQ(g.GetMe(), 3) << BoardDiagram(b0());
+        EXPECT_TRUE(g.IsWeak()) << BoardDiagram(b0());
+    }
+}
+
+TEST_F(GunTest, ADeadGroupOfFiveOrMoreWithSomeEyeKeepsItsArea)
+{
+    // Dead without a race partner: a group of five or more stones with one
+    // or two eyes' worth keeps its area; its stones do not become the
+    // other side's points (a lone stone's do, as above).
+    const struct {
+        const char* diagram;
+        Point stone;
+    } cases[] = {
+        {R"(
+        . X X X X X . O O
+        X . O X X O . . .
+        O . O . O . O X .
+        X . O O X X O O O
+        . X . X O . . O O
+        . X . . . X X . X
+        . O X . . X O O .
+        X X . O X . X . .
+        O . . X O O X O O)",
+         {2, 1}},
+        {R"(
+        . . . . O O . . .
+        X . X . . . O . X
+        . . . . X . . O .
+        O . O . X . . O .
+        . . O . . O . . X
+        . . . X X . . X .
+        X . O . . . . X .
+        X . . . . . . . .
+        O . X . O . . . .)",
+         {5, 1}},
+    };
+    for (const auto& c : cases) {
+        Analyse(c.diagram);
+        const TGun& g = GunAt(c.stone);
+        ASSERT_EQ(g.GetDeath(), 1);
+        ASSERT_EQ(g.GetSmai(), 0);
+        ASSERT_GE(g.GetIsiSu(), 5);
+        ASSERT_GE(g.GetMe(), 1);
+        ASSERT_LE(g.GetMe(), 2);
+        const int taken = g.GetIsiIro() == kKuro ? -1 : 1;
+        for (int i = 1; i <= g.GetIsiSu(); ++i) {
+            const Point p = g.GetYoso(i);
+            EXPECT_NE(AreaMap[p.x][p.y], taken) << p.x << "," << p.y << "\n" << BoardDiagram(b0());
+        }
+    }
+}
+
+TEST_F(GunTest, WhenBothSidesLoseTheirRaceTheOneWithMoreLibertiesLives)
+{
+    // Black's A8 and White's A7 groups each lost their race; the counts,
+    // each lowered to the side's shortest chain, differ and Black's is the
+    // larger: Black lives, White stays dead.
+    Analyse(R"(
+        O O . O O X X O O
+        X X X O . . O . O
+        O . O X . X O O O
+        X O O X O X . O X
+        X X . O X . X X X
+        . . O X . O X . X
+        X . X . . O O X O
+        X O O X O O X . .
+        . X X . . . O X X)");
+    const TGun& black = GunAt(Point(1, 2));
+    const TGun& white = GunAt(Point(1, 3));
+    EXPECT_EQ(black.GetLost(), 1);
+    EXPECT_EQ(white.GetLost(), 1);
+    EXPECT_EQ(black.GetDeath(), 0);
+    EXPECT_EQ(white.GetDeath(), 1);
+}
+
+TEST_F(GunTest, SekiInsideAnEyeOfAGroupWithoutARace)
+{
+    // White's E9 group has one region worth an eye, and the stones inside
+    // it make a shape the region calls seki: the group is marked seki
+    // though it is in no race.
+    Analyse(R"(
+        . X X . O O O . .
+        O X X O . . O X .
+        O X O O . . X X .
+        O O O . X O X . .
+        X . . O . . . X .
+        . X . X X X . X X
+        O X X X . . . O .
+        O . . . O . . . .
+        O X . . O . O . .)");
+    const TGun& g = GunAt(Point(5, 1));
+    EXPECT_EQ(g.GetSmai(), 0);
+    EXPECT_EQ(g.GetMe(), 4);
+    EXPECT_EQ(g.GetSeki(), 1);
+    EXPECT_EQ(g.GetDeath(), 0);
+}
+
+TEST_F(GunTest, CandidatesOfFalseEyesAndBorders)
+{
+    // The diagonal of a point that may become a false eye, where the other
+    // side may play.
+    Analyse(R"(
+        O . . . X . . O .
+        O X . X X . . X .
+        . . O O . . . . .
+        . O O . . . X X .
+        X . . O . . . . .
+        . . . . . . O . .
+        . . . O . . . . .
+        . . X . O X . . .
+        . X . . . . . . .)");
+    Point list[31];
+    const TJi& kakeme = JiAt(Point(4, 1));
+    EXPECT_EQ(std::vector<Point>(list, list + kakeme.KohoKakeme(std::span<Point>(list, 30))),
+              (std::vector<Point>{{3, 2}}));
+    // The neutral points just outside the border points, and beside a
+    // first-line one the second-line point.
+    Analyse(R"(
+        . . . . . X . . .
+        . . . . . . . X .
+        . . . . X . . . .
+        . . O . O X . O .
+        . . . . O . O X .
+        . . . . . X X . O
+        . X . . O . X . .
+        O X . X . . . . .
+        . . . O . . . . O)");
+    const TJi& border = JiAt(Point(2, 4));
+    EXPECT_EQ(std::vector<Point>(list, list + border.KohoBorder(std::span<Point>(list, 30))),
+              (std::vector<Point>{{2, 5}, {1, 5}, {2, 5}, {1, 2}, {2, 2}}));
 }
 
 // ---------------------------------------------------------------------------

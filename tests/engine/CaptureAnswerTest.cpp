@@ -146,6 +146,10 @@ TEST_F(CaptureAnswerTest, KnownAnswersForEveryCaptureKind)
         {"the chain in the ladder runs first", kLadder, kKuro, kPairSicho, {5, 4}, {4, 4}, {5, 4}},
         {"a counter-ladder frees the chain", kLadderCounter, kKuro, kPairSicho, {4, 6}, {3, 4}, {3, 6}},
         {"the net point", kNet, kSiro, kPairGeta, {6, 6}, {4, 4}, {6, 6}},
+        // The net as a ladder pair: the attack fills both liberties left
+        // after the net, as the chain still has two.
+        {"the net's first move as a ladder pair", kNet, kSiro, kPairSicho, {6, 6}, {4, 4}, {6, 6}},
+        {"the netted chain runs first", kNet, kKuro, kPairSicho, {6, 6}, {4, 4}, {6, 6}},
         {"the netted chain takes the net point", kNet, kKuro, kPairGeta, {6, 6}, {4, 4}, {6, 6}},
         {"a net the chain breaks out of", kNetFails, kSiro, kPairGeta, {6, 6}, {4, 4}, {}},
         {"the double atari", kDoubleAtari, kKuro, kPairAtari2, {5, 4}, {}, {5, 4}},
@@ -170,6 +174,34 @@ TEST_F(CaptureAnswerTest, KnownAnswersForEveryCaptureKind)
         EXPECT_GT(Koho.Value[1], 0);
         EXPECT_EQ(Koho.Kind[1], kkToru);
     }
+}
+
+TEST_F(CaptureAnswerTest, ALadderedChainReadsEveryNeighbour)
+{
+    // The ladder catches Black's five stones at E3 (liberties C2 and F2).
+    // They touch five white chains: F3 in atari at F2, F1 and C1 caught by
+    // ladders that start at F2 and C2.  Every neighbour is read and the last
+    // answer found stands: the ladder against C1, from C2, frees them.
+    Prepare(R"(
+        X . O . O X O . .
+        O O . X . . X X O
+        . . O O X O . O .
+        . . X O . X O X .
+        X . X O . O O X .
+        O . O . O X X X .
+        O X . O X O X . X
+        O O . X X . O . X
+        O . O X X O . X X)",
+            kKuro);
+    TRen* r = GobanLv[0]->RenList.RenAt(5, 7);
+    ASSERT_EQ(r->Kuu(), 2);
+    ASSERT_EQ(r->GetSicho(), 1);
+    ASSERT_EQ(r->MrenCount(), 5);
+    SichoAnswer(Point(6, 8), Point(5, 7));
+    ASSERT_EQ(KohoCount, 1);
+    EXPECT_EQ(Koho.Pt[1], Point(3, 8));
+    EXPECT_GT(Koho.Value[1], 0);
+    EXPECT_EQ(Level, 0);
 }
 
 TEST_F(CaptureAnswerTest, BigStakesAreWorthMore)

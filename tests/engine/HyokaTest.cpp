@@ -3,6 +3,7 @@
 // so that each term is checked on its own.
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 #include "Util.h"
 
@@ -392,6 +393,110 @@ TEST_F(HyokaTest, IllegalMovesAreWorthNothing)
     EXPECT_EQ(UtuHyoka(kSiro, Point(2, 1)), 0); // occupied
     EXPECT_EQ(UtuHyoka(kSiro, Point(0, 3)), 0); // off the board
     EXPECT_EQ(Level, 0);
+}
+
+// The group terms that compare the look-ahead with the game position, on
+// positions from seeded random games: a move that starts a capturing race,
+// one that settles a race, and one that gives an eyeless group an eye.
+class HyokaRaceTest : public HyokaTest {
+protected:
+    // Board 0 as the diagram, analysed; then `colour` plays p on level 1,
+    // which is analysed and evaluated.
+    static void Play(const char* diagram, int colour, Point p)
+    {
+        SetBoard(diagram);
+        GobanLv[0]->Analyze();
+        ASSERT_TRUE(YomiPushUtu(colour, p));
+        CurGoban().Analyze();
+        HyokaCalc();
+    }
+    static const TGun& At(const TGoban& b, Point p)
+    {
+        const TGun* g = b.GunList.GetGunAt(p);
+        if (g == nullptr)
+            throw std::runtime_error("no group there");
+        return *g;
+    }
+};
+
+TEST_F(HyokaRaceTest, AMoveThatStartsARaceCostsTwoThirdsOfTheGroup)
+{
+    // White's E6 cuts into Black's big group: its eight stones round C5 race
+    // White's C6 and G5 groups, within five liberties of them.
+    Play(R"(
+        . . . X X . O O .
+        . . . . X . . . X
+        X . . . X X . . .
+        . . O . . . . . .
+        . . X . O X O . .
+        O O X . X X . O X
+        O . O . . . X . O
+        . . O O . O . X O
+        . X . . . . X O .)",
+         kSiro, Point(5, 4));
+    const TGun& before = At(*GobanLv[0], Point(3, 5));
+    const TGun& now = At(CurGoban(), Point(3, 5));
+    ASSERT_NE(before.GetSmai(), 1);
+    ASSERT_EQ(now.GetSmai(), 1);
+    ASSERT_EQ(now.GetDeath(), 0);
+    ASSERT_GE(now.GetIsiSu(), 5);
+    EXPECT_EQ(SemeaiKuro, now.GetKati() * 2 / 3);
+    EXPECT_EQ(SemeaiSiro, 0);
+    YomiModosu();
+}
+
+TEST_F(HyokaRaceTest, ARaceSettledForTheGroupGainsTwoThirdsOfIt)
+{
+    // White's six stones round E9 race Black's B9 and C6; Black's C9 ends
+    // the race and White's group lives on without one.
+    Play(R"(
+        . X . . O O O . .
+        O . . O . . O X .
+        . . . . O . . . .
+        . . X . X . . X .
+        . . . O X . X X O
+        X O X . O X . O X
+        . . . O . . . . .
+        O . O X . . . . X
+        . X O . X X . O .)",
+         kKuro, Point(3, 1));
+    const TGun& before = At(*GobanLv[0], Point(5, 1));
+    const TGun& now = At(CurGoban(), Point(5, 1));
+    ASSERT_EQ(before.GetSmai(), 1);
+    ASSERT_GT(before.GetDame(), 2);
+    ASSERT_NE(now.GetSmai(), 1);
+    ASSERT_EQ(now.GetDeath(), 0);
+    EXPECT_EQ(SemeaiSiro, -(before.GetKati() * 2 / 3));
+    EXPECT_EQ(SemeaiKuro, 0);
+    YomiModosu();
+}
+
+TEST_F(HyokaRaceTest, AGroupMarkedDeadThatMakesAnEyeGainsAThird)
+{
+    // White's three stones at B9 lost their race and are marked dead
+    // without an eye; White's B8 gives them one.
+    Play(R"(
+        . O . O . . . . .
+        . . . . X X . . .
+        . . . . . . . . .
+        O X . . X . X . O
+        . . . . X O O . O
+        . . O . . . X X .
+        . . X . O . X . O
+        O X . O . X . . .
+        O X X . X O . X O)",
+         kSiro, Point(2, 2));
+    const TGun& before = At(*GobanLv[0], Point(2, 1));
+    const TGun& now = At(CurGoban(), Point(2, 1));
+    ASSERT_NE(before.GetDeath(), 0);
+    ASSERT_LT(before.GetMe(), 1);
+    ASSERT_GT(before.GetIsiSu(), 2);
+    ASSERT_LT(before.GetDeathLevel(), 98);
+    ASSERT_EQ(now.GetMe(), 2);
+    ASSERT_LT(now.GetDeathLevel(), 92);
+    EXPECT_EQ(MeGainSiro, before.GetKati() / 3);
+    EXPECT_EQ(MeGainKuro, 0);
+    YomiModosu();
 }
 
 // Every evaluation routine takes its moves back: the game board, its record

@@ -10,6 +10,7 @@
 #include "board/Goban.h"
 #include "board/Hooks.h"
 #include "board/Sicho.h"
+#include "board/Yomi.h"
 #include "engine/Koho.h"
 #include "engine/Nozoki.h"
 #include "engine/Think.h"
@@ -143,6 +144,38 @@ TEST_F(ToruTest, CuttingPointsStopAtTheCallersCapacity)
     EXPECT_EQ(Level, 0);
 }
 
+TEST_F(ToruTest, TwoJumpsSharingACuttingPointCountTwice)
+{
+    // Black's jumps C6-E6 and C4-E4, White wedged in at D6 and D4 and
+    // standing on the corners: D5 cuts both links.  Two links to cut are not
+    // the one cut the handlers answer.
+    Decide(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . O . O . . . .
+        . . X O X . . . .
+        . . . . . . . . .
+        . . X O X . . . .
+        . . O . O . . . .
+        . . . . . . . . .
+        . . . . . . . . .)",
+           'X');
+    Point cuts[5];
+    ASSERT_EQ(KankeiKiriPoints(Point(4, 5), cuts, 5), 2);
+    EXPECT_EQ(cuts[0], Point(4, 5));
+    EXPECT_EQ(cuts[1], Point(4, 5));
+
+    // On a look-ahead level the pair list is made from what that board
+    // holds: its chains and relations, without an analysis of its own.
+    ASSERT_TRUE(YomiPushUtu(kKuro, Point(8, 8)));
+    CurGoban().RenLocateMake();
+    const std::uint64_t analyses = AnalyzeCount;
+    EXPECT_EQ(KankeiKiriPoints(Point(4, 5), cuts, 5), 2);
+    EXPECT_EQ(AnalyzeCount, analyses);
+    YomiModosu();
+    EXPECT_EQ(Level, 0);
+}
+
 TEST_F(ToruTest, CuttingPointsOfJumpsAndKnightsMoves)
 {
     // Black's one-space jump C3-E3 with White wedged in at D3: the points
@@ -190,6 +223,83 @@ TEST_F(ToruTest, CaptureThatFreesTheChainsInAtariRoundAStone)
     RenAtariTori(Point(5, 4), p);
     EXPECT_EQ(p, Point());
     EXPECT_EQ(Level, 0);
+}
+
+TEST_F(ToruTest, ALadderedChainRunsByTakingTheStoneInAtariBesideIt)
+{
+    // Black's H9 has two liberties, G9 and H8, and the ladder from G9
+    // catches it; White's J9 beside it is in atari.  Black's escape is the
+    // capture at J8, and the candidate stands there with the capture's
+    // value, not on the ladder's first move.
+    Decide(R"(
+        . . O . . . . X O
+        X . O X X X . . .
+        X O . . X . . O .
+        . . . . . . . . X
+        . . X O . . . O O
+        . . X X . X . . .
+        O O . X X . O O X
+        O . . O . O . . X
+        . . O . X . . O .)",
+           'X');
+    TRen* r = ChainAt(Point(8, 1));
+    ASSERT_NE(r, nullptr);
+    ASSERT_EQ(r->Kuu(), 2);
+    ASSERT_EQ(r->GetSicho(), 1);
+    ASSERT_EQ(r->SichoTe(1), Point(7, 1));
+    ASSERT_EQ(ChainAt(Point(9, 1))->Kuu(), 1);
+    const std::uint64_t before = StackHash();
+    RenNigeru2(r);
+    EXPECT_EQ(StackHash(), before);
+    EXPECT_EQ(Level, 0);
+    ASSERT_EQ(KohoCount, 1);
+    EXPECT_EQ(Koho.Pt[1], Point(9, 2));
+    EXPECT_EQ(Koho.Kind[1], kkNigeru);
+    EXPECT_GT(Koho.Value[1], 0);
+}
+
+TEST_F(ToruTest, AnEscapeAlongTheSecondLineFailsAtAFirmBlock)
+{
+    // Black's E2 under White's E3 crawls along the second line: White
+    // hanes on one side, Black extends to the other, and White blocks one
+    // step further.  A blocking stone with three liberties stands as firmly
+    // as one with two that the ladder cannot take; one in atari is taken.
+    const struct {
+        const char* what;
+        const char* diagram;
+        bool fails;
+    } cases[] = {
+        {"blocks with three liberties on both sides", R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . O . . . .
+        . . . . X . . . .
+        . . . . . . . . .)",
+         true},
+        {"blocks in atari on both sides", R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . X . O . X . .
+        . X . . X . . X .
+        . . . . . . . . .)",
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Decide(c.diagram, 'X');
+        const std::uint64_t before = StackHash();
+        EXPECT_EQ(Line2NigeYomi(Point(5, 7), Point(5, 9), kKuro), c.fails);
+        EXPECT_EQ(StackHash(), before);
+        EXPECT_EQ(Level, 0);
+    }
 }
 
 TEST_F(ToruTest, HandlersIgnoreMissingOrUnfitChains)

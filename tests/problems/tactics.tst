@@ -248,3 +248,105 @@ white to play
   . . . . . . . . .
 tactics [!B6]
 move [!B6]
+
+[chase-to-the-edge]
+# Black's stone at H5 has two liberties; White's atari from below drives
+# it to the edge, where it has no room.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . O X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+tactics [H4]
+
+[escape-by-atari-beside]
+# Black's stone at C5, pressed between White's C6 and C4 wall, cannot
+# simply run; the atari at B6 on the stone above it gets it out.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . O X . . . . .
+  . . X . . . . . .
+  O O O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+tactics [B6]
+
+[squeeze-in-the-corner]
+# White's corner stone has two liberties; Black squeezes it from A8.
+black to play
+  O . X . . . . . .
+  . . . . . . . . .
+  X O . . . . . . .
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+tactics [A8]
+
+[capture-that-is-a-self-atari]
+# Black's two stones on the edge have only D9; White takes them there,
+# though the stone at D9 is then itself short of liberties.
+white to play
+  . . X . X X O . .
+  . O O X O O X . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+tactics [D9]
+
+[edge-ladder-escape]
+# White's H9 is chased along the edge; White plays H8 first, which also
+# takes Black's two stones in the corner.
+white to play
+  . . . X . . . O X
+  . . . . O . . . X
+  . . . . . X . . O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+tactics [H8]
+
+[three-liberties-attacked]
+# White's stone at D7 has three liberties; Black's C8 is the answer.
+black to play
+  X . X X O . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  O . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+tactics [C8]
+
+[throw-in-on-three-liberties]
+# Black's corner stones H2-H1 have three liberties; White throws in at J2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . O O X
+  . . . . . . O X .
+  . . . . . . . X .
+tactics [J2]

@@ -301,6 +301,77 @@ TEST_F(FileMenuTest, OpeningWhileAGameRuns)
     EXPECT_EQ(prompt.questions.size(), 3u);
 }
 
+TEST_F(FileMenuTest, TheGameWaitsWhileARecordIsChosen)
+{
+    PlayAGame();
+    const std::string played = Moves();
+    WriteText(exeDir + "one.sgf", kOneMove);
+    WriteText(exeDir + "bad.sgf", "garbage");
+    ASSERT_TRUE(ctl.Turn.timThink.Enabled);
+    // Behind the dialog no timer may tick: no clock charged, no engine move,
+    // no next game of a match.
+    std::vector<bool> running;
+    prompt.whileFileDialog = [&] {
+        const TTurn& t = ctl.Turn;
+        running.push_back(t.timThink.Enabled || t.timVornVorn.Enabled || t.timRenzoku.Enabled);
+    };
+    struct Case {
+        const char* what;
+        std::string file;
+        bool replaced;
+    } cases[] = {{"cancelled", "", false}, {"refused", exeDir + "bad.sgf", false}, {"read", exeDir + "one.sgf", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        running.clear();
+        prompt.answers = {true};
+        prompt.files = {c.file};
+        ctl.Click("mnuOpen");
+        EXPECT_EQ(running, std::vector<bool>{false});
+        // A game kept goes on with its clock; a game replaced has none.
+        EXPECT_EQ(ctl.Turn.timThink.Enabled, !c.replaced);
+        EXPECT_EQ(ctl.GameRunning, c.replaced ? 0 : 1);
+        if (!c.replaced)
+            EXPECT_EQ(Moves(), played);
+    }
+
+    // Engine against engine: its timer stops for the dialog and comes back.
+    ConfirmHumanGame(ctl);
+    ctl.Turn.TimerSet(ctl.Turn.timThink, false);
+    ctl.Turn.TimerSet(ctl.Turn.timVornVorn, true);
+    running.clear();
+    prompt.answers = {true};
+    prompt.files = {""};
+    ctl.Click("mnuOpen");
+    EXPECT_EQ(running, std::vector<bool>{false});
+    EXPECT_TRUE(ctl.Turn.timVornVorn.Enabled);
+    EXPECT_FALSE(ctl.Turn.timThink.Enabled);
+}
+
+TEST_F(FileMenuTest, ARecordLeftByCancelIsNotSavedOver)
+{
+    Start("[Goban]\nSize=9\n[Form]\nLanguage=1\n");
+    const std::string path = exeDir + "kept.sgf";
+    const std::string text = "(;GM[1]FF[4]SZ[9]AB[ee];B[cc];W[gg])";
+    WriteText(path, text);
+    prompt.files = {path};
+    ctl.Click("mnuOpen");
+    ASSERT_EQ(GobanLv[0]->Tejun.Last(), 2);
+    ASSERT_EQ(ctl.ParamFile, path);
+    ctl.GameInfo.btnCancelClick();
+    // Save finds no record to write back: it asks for a name, and the
+    // dialog cancelled leaves the file as it was.
+    ctl.Click("mnuSave");
+    EXPECT_EQ(prompt.fileQueries.size(), 2u);
+    EXPECT_EQ(ReadText(path), text);
+    EXPECT_EQ(ctl.ParamFile, "");
+    // Nor does the setup stone of the record come back in a new game.
+    NewHumanGame(ctl);
+    EXPECT_EQ(GobanLv[0]->GetIro(5, 5), kAki);
+    prompt.files = {exeDir + "new.sgf"};
+    ctl.Click("mnuSave");
+    EXPECT_EQ(ReadText(exeDir + "new.sgf").find("AB["), std::string::npos);
+}
+
 TEST_F(FileMenuTest, ItemsThatWaitForTheGameDialogTheExamOrTheEngine)
 {
     PlayAGame();

@@ -9,11 +9,15 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 
+#include <clocale>
+#include <cstdlib>
+
 #include "GameUtil.h"
 #include "board/Goban.h"
 #include "records/Kifu.h"
 #include "shell/GameIForm.h"
 #include "shell/IniFile.h"
+#include "shell/Score.h"
 
 namespace vorn::test {
 namespace {
@@ -55,6 +59,37 @@ TEST(GameITables, NamesAndWhatTheBoardSupports)
         EXPECT_FLOAT_EQ(ParseKomi(c.text), c.komi) << c.text;
     EXPECT_EQ(NumberText(6.5), "6.5");
     EXPECT_EQ(NumberText(60), "60");
+}
+
+// A user whose locale writes "6,5" still plays with komi 6.5 and gets
+// results written with a point, as records and peers expect.
+TEST(GameITables, KomiAndResultsKeepTheirPointUnderACommaLocale)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    struct KomiCase {
+        const char* text;
+        float komi;
+        const char* shown;
+    };
+    for (const KomiCase& c : {KomiCase{"6.5", 6.5f, "6.5"}, {"0.5", 0.5f, "0.5"}, {"-3.5", -3.5f, "-3.5"},
+                              {"+5.5", 5.5f, "5.5"}, {"7", 7.0f, "7"}, {"6,5", 0.0f, "0"}}) {
+        EXPECT_FLOAT_EQ(ParseKomi(c.text), c.komi) << c.text;
+        EXPECT_EQ(NumberText(ParseKomi(c.text)), c.shown) << c.text;
+    }
+    EXPECT_EQ(KekkaString(60.0f, 59.5f, lgEnglish), "B+0.5(B=60W=59.5)");
+    EXPECT_EQ(KekkaString(60.0f, 59.5f, lgJapanese), "黒0.5目勝ち(黒=60白=59.5)");
+    std::setlocale(LC_NUMERIC, before.c_str());
+}
+
+// CI runs this program once more under a decimal-comma locale: make sure
+// the locale really took effect there, or that run would prove nothing.
+TEST(GameITables, TheCommaLocaleRunHasItsLocale)
+{
+    if (std::getenv("VORN_COMMA_LOCALE") == nullptr)
+        GTEST_SKIP() << "not the comma-locale run";
+    EXPECT_STREQ(std::localeconv()->decimal_point, ",");
 }
 
 using GameITest = GameTest;
@@ -361,6 +396,44 @@ TEST_F(GameITest, CancelLeavesAnEmptyBoardAndNoGame)
     EXPECT_EQ(ctl.GameRunning, 0);
 }
 
+TEST_F(GameITest, AGameGoingOnFromARecordRunsUnderTheRecordsHeader)
+{
+    Open();
+    Start("Alice", "Bob", "", "0.5");
+    ClickPoint(5, 5);
+    ctl.GameStop();
+    dlg.Hide();
+    // Twelve moves: the running record breaks its move line after the tenth.
+    const std::string file = exeDir + "carol.sgf";
+    WriteText(file, "(;GM[1]FF[4]SZ[9]PB[Carol]PW[Dave]KM[5.5]RE[B+R];B[cc];W[gg];B[cg];W[gc];B[ee];W[dd];"
+                    "B[de];W[ce];B[cd];W[ed];B[fd];W[ec])");
+    prompt.files = {file};
+    ctl.Click("mnuOpen");
+    ASSERT_EQ(GameInfoLock, 1);
+    ASSERT_EQ(GobanLv[0]->Tejun.Last(), 12);
+    dlg.btnOKClick();
+    ASSERT_EQ(ctl.GameRunning, 1);
+    ClickPoint(9, 9);
+
+    const std::string rec = ReadText(KifuRecName);
+    for (const char* line : {"PLAYER_BLACK Carol\r\n", "PLAYER_WHITE Dave\r\n", "KOMI 5.5\r\n", "INT 9 0\r\n"})
+        EXPECT_NE(rec.find(line), std::string::npos) << line;
+    EXPECT_EQ(rec.find("Alice"), std::string::npos);
+    EXPECT_EQ(rec.find("KOMI 0.5"), std::string::npos);
+    // Recovered after a crash, it is the game as it stands.
+    const std::string copy = exeDir + "bug1.ig1";
+    WriteText(copy, rec);
+    const TTejun played = GobanLv[0]->Tejun;
+    ctl.GameStop();
+    ASSERT_TRUE(KifuLoad(copy));
+    const TTejun& t = GobanLv[0]->Tejun;
+    ASSERT_EQ(t.Last(), 13);
+    for (int n = 1; n <= 13; ++n)
+        EXPECT_EQ(t.GetTe(n), played.GetTe(n)) << "move " << n;
+    EXPECT_EQ(KifuBlackPlayer, "Carol");
+    EXPECT_EQ(KifuKomi, "5.5");
+}
+
 TEST_F(GameITest, ThePlayersAndThePlaceAreRemembered)
 {
     Open(lgJapanese);
@@ -381,7 +454,36 @@ TEST_F(GameITest, ThePlayersAndThePlaceAreRemembered)
     again.Click("mnuNew");
     EXPECT_EQ(again.GameInfo.cmbBlackPlayer.Text, "VORN");
     EXPECT_EQ(again.GameInfo.Left, 500);
+    // A run without a game does not forget them.
+    again.GameInfo.btnCancelClick();
     again.FormClose();
+    const TIniFile after(IniFile());
+    EXPECT_EQ(after.ReadString("GameInfo", "Black", ""), "VORN");
+    EXPECT_EQ(after.ReadString("GameInfo", "White", ""), "人間");
+}
+
+TEST_F(GameITest, TheLastGamesPlayersAreOfferedForTheNextAndCancelKeepsTheSize)
+{
+    Open();
+    Start("VORN", "Alice");
+    ctl.GameStop();
+    dlg.Hide();
+    ctl.Click("mnuNew");
+    EXPECT_EQ(dlg.cmbBlackPlayer.Text, "VORN");
+    EXPECT_EQ(dlg.cmbWhitePlayer.Text, "Alice");
+    // A size chosen and then cancelled changes neither the board nor the
+    // size the next dialog offers.
+    dlg.cmbBan.Text = "19";
+    dlg.cmbBanChange();
+    EXPECT_EQ(dlg.cmbTeai.Items.size(), 15u);
+    dlg.cmbBan.Text = "big";
+    dlg.cmbBanChange();
+    EXPECT_EQ(BoardSize, 9);
+    dlg.btnCancelClick();
+    EXPECT_EQ(BoardSize, 9);
+    ctl.Click("mnuNew");
+    EXPECT_EQ(dlg.cmbBan.Text, "9");
+    EXPECT_EQ(dlg.cmbTeai.Items.size(), 10u);
 }
 
 TEST_F(GameITest, TheRecordWritersTakeTheDialogsFields)

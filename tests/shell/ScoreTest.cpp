@@ -203,6 +203,31 @@ TEST_F(ScoreTest, ADeadChainToggledByClicksIsCountedAgain)
     EXPECT_EQ(b.GetIro(9, 9), kKuro);
 }
 
+TEST_F(ScoreTest, ALadderQueryKeepsTheDeadChainsMarkedByHand)
+{
+    Open();
+    Start("Man", "Man");
+    SetBoard(kTwoStones);
+    ctl.Click("mnuEnd");
+    ASSERT_EQ(GameOver, 1);
+    const TGoban& b = *GobanLv[0];
+    // The two stones marked against the judgement's verdict.
+    const bool judged = b.RenList.RenAt(7, 2)->GetGunDeath();
+    ClickPoint(7, 2);
+    const std::string counted = dlg.edtResult.Text;
+    ASSERT_NE(b.RenList.RenAt(7, 2)->GetGunDeath(), judged);
+    const TBanDraw& ban = ctl.Ban;
+    for (Point p : {Point(7, 2), Point(5, 5), Point(9, 9)}) {
+        ctl.FormMouseDown(mbRight, ban.CellLeft(p.x) + ban.BanHalf, ban.CellTop(p.y) + ban.BanHalf);
+        EXPECT_NE(b.RenList.RenAt(7, 2)->GetGunDeath(), judged) << p.x << "," << p.y;
+        EXPECT_EQ(b.IsDeath(8, 2), judged ? 0 : 1);
+    }
+    // The count that follows the next toggle starts from the marks shown.
+    ClickPoint(7, 2);
+    ClickPoint(7, 2);
+    EXPECT_EQ(dlg.edtResult.Text, counted);
+}
+
 TEST_F(ScoreTest, ResumingHandsTheMoveOverByPlayerKind)
 {
     Open();

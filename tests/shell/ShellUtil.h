@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ public:
     bool FileDialog(TFileQuery& query) override
     {
         fileQueries.push_back(query);
+        if (whileFileDialog)
+            whileFileDialog();
         if (files.empty())
             return false;
         query.fileName = files.front();
@@ -70,6 +73,8 @@ public:
     std::vector<std::string> saveQuestions;
     std::deque<std::string> files;
     std::vector<TFileQuery> fileQueries;
+    // Runs while a file dialog is up, as the timers' ticks would.
+    std::function<void()> whileFileDialog;
     std::deque<std::string> inputs;
     std::vector<std::string> inputQueries;
 };

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "GameUtil.h"
 #include "ShellUtil.h"
 #include "board/Goban.h"
 #include "engine/Sikatu.h"
@@ -401,6 +402,69 @@ TEST_F(UndoTest, RefusedOrIgnored)
     ctl.Click("mnuUndo");
     EXPECT_EQ(Record().Last(), 4);
     EXPECT_EQ(RunningMoves(), "C03 G07 C07 G03 ");
+}
+
+// Two passes in a row end the game however the record came to end in one.
+TEST_F(UndoTest, APassLeftAtTheEndStillCountsAfterUndoAndDelete)
+{
+    struct Case {
+        const char* what;
+        bool byDelete;
+    } cases[] = {{"undo", false}, {"delete", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        NewGame(pkHuman, pkHuman);
+        GameOver = 0;
+        Play({{3, 3}});
+        ctl.Click("mnuPass");   // White passes
+        ASSERT_EQ(ctl.PassCount, 1);
+        Play({{7, 7}, {3, 7}}); // and the game goes on
+        if (c.byDelete) {
+            ctl.Click("mnuPrev");
+            ctl.Click("mnuPrev");
+            prompt.answers = {true};
+            ctl.Click("mnuDel");
+        } else {
+            ctl.Click("mnuUndo");
+            ctl.Click("mnuUndo");
+        }
+        ASSERT_EQ(Record().Last(), 2);
+        EXPECT_EQ(ctl.PassCount, 1);
+        EXPECT_EQ(GameOver, 0);
+        ctl.Click("mnuPass");   // Black passes too: the end
+        EXPECT_EQ(GameOver, 1);
+        ctl.GameStop();
+    }
+}
+
+TEST_F(UndoTest, ADeleteThatLeavesTheEngineToMoveHandsItTheTurn)
+{
+    NewGame(pkHuman, pkComputer);
+    ctl.Turn.Think = ScriptedThink;
+    Play({{3, 3}, {7, 7}, {3, 7}, {7, 3}});
+    // Back to Black's third move: White, the engine, is to move there.
+    ctl.Click("mnuPrev");
+    ASSERT_EQ(Record().NextColor(), kSiro);
+    EngineScript = {{5, 5}};
+    prompt.answers = {true};
+    ctl.Click("mnuDel");
+    EXPECT_EQ(Record().Last(), 4);
+    EXPECT_EQ(Record().GetTe(4), Point(5, 5));
+    EXPECT_EQ(Record().NextColor(), kKuro);
+    EXPECT_EQ(ctl.Thinking, 0);
+    EXPECT_TRUE(ctl.Turn.timThink.Enabled);
+    // The human plays on.
+    EXPECT_TRUE(Shell().BanUtu(6, 6, 0));
+
+    // Back to White's move: the human is to move, and keeps the clock.
+    ctl.Click("mnuPrev");
+    ASSERT_EQ(Record().NextColor(), kKuro);
+    prompt.answers = {true};
+    ctl.Click("mnuDel");
+    EXPECT_EQ(Record().Last(), 4);
+    EXPECT_TRUE(EngineScript.empty());
+    EXPECT_TRUE(ctl.Turn.timThink.Enabled);
+    EngineScript.clear();
 }
 
 // --- Automatic replay ---------------------------------------------------------
