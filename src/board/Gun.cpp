@@ -199,8 +199,8 @@ void TGun::MakeMgun()
         b.Locate.v[Isi[i].x - 1].v[Isi[i].y - 1].EachKankei([&](int x, int y, int, int iro) {
             if (iro != enemy)
                 return;
-            const TRen* r = b.RenList.Items(b.RenList.RenNo(x, y));
-            if (const int g = r != nullptr ? r->GetGunNo() : 0)
+            // The group map holds each stone's chain's group number.
+            if (const int g = b.GunList.GetGunNo(x, y))
                 AddMgun(g);
         });
 }
@@ -279,7 +279,6 @@ void TGun::MakeKokyu()
 
 void TGun::SplitDame()
 {
-    const TRenList& rl = Owner->RenList;
     DameInSu = 0;
     DameOutSu = 0;
     for (int i = 1; i <= FromSu; ++i) {
@@ -292,8 +291,7 @@ void TGun::SplitDame()
         Owner->Locate.v[p.x - 1].v[p.y - 1].EachKankei([&](int x, int y, int, int iro) {
             if (partner || iro == kHen)
                 return;
-            const TRen* r = rl.Items(rl.RenNo(x, y));
-            const int g = r != nullptr ? r->GetGunNo() : 0;
+            const int g = Owner->GunList.GetGunNo(x, y);
             for (int k = 1; k <= SemeaiSu; ++k)
                 partner = partner || Semeai[k] == g;
         });
