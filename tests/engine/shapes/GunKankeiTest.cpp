@@ -90,8 +90,9 @@ TEST_F(GunKankeiTest, StoneInAtariOrCaughtIsNotRead)
         stones.insert(stones.end(), c.more.begin(), c.more.end());
         Prepare(Stones(13, stones), kKuro);
         ASSERT_EQ(KuuOf(ParsePoint("F7")), c.kuu);
-        if (c.kuu == 2)
+        if (c.kuu == 2) {
             ASSERT_EQ(SichoOf(ParsePoint("F7")), 1);
+        }
         Patterns("F7");
         EXPECT_EQ(KohoCount, 0) << CandidateList();
     }

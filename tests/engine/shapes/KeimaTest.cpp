@@ -392,8 +392,9 @@ TEST_F(KeimaTest, CaptureBesideTheTouchedStoneKeepsTheAnswerAtM)
         Run(capture, engine, kS, kO);
         EXPECT_TRUE(KohoValueAt(f.M).has_value()) << Table();
         EXPECT_FALSE(KohoValueAt(f.N).has_value()) << Table();
-        if (engine == kSiro)
+        if (engine == kSiro) {
             EXPECT_GE(PreparedTeCount, 2);
+        }
     }
 }
 

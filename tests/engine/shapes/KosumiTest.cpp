@@ -276,8 +276,9 @@ TEST_F(KosumiTest, CutAtariReadingLeavesItsMovesForTheCaller)
         EXPECT_EQ(KosumiKiriAtari(y, c.c2, c.s, c.l, w), c.hold);
         EXPECT_EQ(w, c.w);
         EXPECT_EQ(IroOf(c.l), c.escaped ? own : kAki);
-        if (c.w.x != 0)
+        if (c.w.x != 0) {
             EXPECT_EQ(IroOf(c.w), opp);
+        }
         y.BackTo(1);
         EXPECT_EQ(StackHash(), cut) << "the caller's take-back leaves the cut";
         y.BackAll();

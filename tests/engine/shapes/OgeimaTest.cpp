@@ -515,8 +515,9 @@ TEST_F(OgeimaTest, MirrorPlacementReadsAsThePairReversed)
             const std::string forward = CandidateList();
             Run(c.diagram, engine, kB, kA);
             EXPECT_EQ(CandidateList(), forward);
-            if (engine == kKuro)
+            if (engine == kKuro) {
                 EXPECT_NE(forward, "");
+            }
         }
     }
     // The hane behind B: its point beyond B on A's line, C3.
