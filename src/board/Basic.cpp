@@ -23,8 +23,6 @@ inline void Put(std::span<T> list, int i, const T& v)
 
 inline int IroAt(Point p) { return CurGoban().GetIroPt(p); }
 
-inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 inline int Libs(Point p)
 {
     const TRen* r = CurGoban().RenList.RenAtPt(p);

@@ -606,8 +606,6 @@ void TGoban::ModosuRenUpdate(int n)
 
 namespace {
 
-inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 // Scratch of the dead-chain marks: the cut pairs of one dead chain and the
 // chains reached from one of its neighbours, with stamps per chain number.
 constexpr int kMaxCutPair = 10;

@@ -13,8 +13,6 @@ namespace vorn {
 
 namespace {
 
-inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 // JiGrowTest2 for the flood fills, which step from a point of 0..20 to a
 // point of 0..20: on the board and on the same side as cur.
 inline bool SameSide(Point cur, Point q)

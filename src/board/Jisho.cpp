@@ -10,7 +10,6 @@ namespace vorn {
 
 namespace {
 
-inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
 inline bool Adjacent(Point a, Point b) { return (a.x == b.x && (a.y - b.y == 1 || b.y - a.y == 1)) || (a.y == b.y && (a.x - b.x == 1 || b.x - a.x == 1)); }
 
 // The chain net of the false-eye net test: chains linked to a chain beside

@@ -35,8 +35,6 @@ namespace {
 
 using TColourMap = Arr<Grid<std::uint8_t, 1, 19>, 1, 2>;
 
-inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 // Clears both colours over the whole table, so no reader of a smaller board
 // ever meets a mark left from a larger one.
 inline void ClearMap(TColourMap& m) { std::memset(&m, 0, sizeof(m)); }

@@ -34,8 +34,6 @@ namespace {
 
 using CountMap = Arr<Grid<std::uint8_t, 1, 19>, 1, 3>;
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 bool DeadStone(const TGoban& b, int x, int y) { return b.OnBoard(x, y) && b.IsDeath(x, y) != 0; }
 
 // The counted relations of every empty point as the last whole-board pass

@@ -16,7 +16,6 @@ Grid<std::uint8_t, 0, 20> JiMarkMap{};
 
 namespace {
 
-inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
 inline bool InGrid(Point p) { return p.x >= 0 && p.y >= 0 && p.x <= 20 && p.y <= 20; }
 
 // The empty neighbours of the false-eye points of the region under study.

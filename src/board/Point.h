@@ -30,6 +30,7 @@ struct TBytePoint {
 enum : unsigned char { kAki = 0, kKuro = 1, kSiro = 2, kHen = 3 };
 
 constexpr int Aite(int colour) { return colour ^ 3; }
+constexpr bool IsStone(int colour) { return colour == kKuro || colour == kSiro; }
 
 constexpr int kMaxBoard = 19;
 constexpr int kMaxPoints = kMaxBoard * kMaxBoard; // 361

@@ -51,8 +51,6 @@ int sichoStored = 0;
 // liberty), else (0, 0).
 void RecordLine(std::uint8_t r, Point refused);
 
-inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 // The chain at p on the board of the current level; nullptr off the board or
 // on an empty point.
 inline TRen* ChainAt(Point p) { return CurGoban().RenList.RenAtPt(p); }

@@ -121,7 +121,6 @@ bool Nozoki(int c, Point p) { return CurGoban().OnBoardPt(p) && NozokiMap[c][p.x
 // --- Board reads ----------------------------------------------------------------
 
 int Iro(Point p) { return CurGoban().GetIroPt(p); }
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
 const TLocate& Loc(Point p) { return CurGoban().GetLocatePt(p); }
 bool Empty8(Point p)
 {

@@ -27,8 +27,6 @@ Point KouAtariIsi{};
 
 namespace {
 
-bool IsIsi(int c) { return c == kKuro || c == kSiro; }
-
 int IroAt(Point p) { return CurGoban().GetIroPt(p); }
 
 // A stone of J whose group (fresh analysis) is not dead.
@@ -131,7 +129,7 @@ void KouDate(int limit, Point& out)
     // threats next to it out of the list.
     KouAtariIsi = Point{};
     const TGoban& b = CurGoban();
-    if (KouTen.x != 0 && b.OnBoardPt(KouTenIsi) && IsIsi(b.GetIroPt(KouTenIsi)))
+    if (KouTen.x != 0 && b.OnBoardPt(KouTenIsi) && IsStone(b.GetIroPt(KouTenIsi)))
         for (int d = 1; d <= 4; ++d) {
             const Point q = Dir4Pt(KouTenIsi, d);
             if (b.GetIroPt(q) != JibunIro)
@@ -289,7 +287,7 @@ void KouYomi(Point p, Point s)
 {
     // c owns the stone in atari, a takes it.
     const int c = IroAt(s);
-    if (!IsIsi(c))
+    if (!IsStone(c))
         return;
     const int a = Aite(c);
     Point around[4];
@@ -352,7 +350,7 @@ void KouYomi(Point p, Point s)
 void KouToruCheck(Point p, Point s)
 {
     const int c = IroAt(s);
-    if (!IsIsi(c))
+    if (!IsStone(c))
         return;
     const int a = Aite(c);
     TYomiTrial t;

@@ -32,8 +32,6 @@ constexpr int kKeimaPushLadder = 4;
 // The distance index of a knight's move.
 constexpr int kKyoriKeima = 4;
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 int IroAt(Point p) { return CurGoban().GetIroPt(p); }
 
 Point Dir4(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }

@@ -25,8 +25,6 @@ constexpr int kNearValue = 15;   // a candidate this good beside the group
 constexpr int kLostCap = 19;     // the value of a move for a lost race
 constexpr int kMaxBorder = 100;  // border points of one region
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 // The chain at p has one liberty, or two and the ladder catches it (chains
 // fresh).
 bool Caught(Point p)

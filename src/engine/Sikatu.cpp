@@ -36,8 +36,6 @@ constexpr int kFreeKokyu = 4;
 // from death.
 constexpr int kNigeruGain = 10;
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 // The game position's area value at p (the map of the decision: readings
 // overwrite the live one with their trial boards).
 int GameArea(Point p) { return CurGoban().OnBoardPt(p) ? AreaMapBackup[p.x][p.y] : 0; }

@@ -27,8 +27,6 @@ Arr<Point, 0, 2> DoubleKiri{};
 
 namespace {
 
-inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 inline int IroAt(Point p) { return CurGoban().GetIroPt(p); }
 
 bool GunDead(Point p)

@@ -20,8 +20,6 @@ namespace vorn {
 
 namespace {
 
-inline bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 inline int IroAt(Point p) { return CurGoban().GetIroPt(p); }
 
 // A chain with two liberties: both, in the chain's order.

@@ -42,8 +42,6 @@ constexpr int kHirogeruDeathGain = 3;
 
 using TBox = std::array<Point, 15>;
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 int IroAt(Point p) { return CurGoban().GetIroPt(p); }
 
 // None of the cells of the box holds a stone of colour c.

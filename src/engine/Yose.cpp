@@ -47,8 +47,6 @@ constexpr int kInvalidateRadius = 2;
 
 bool OnGame(Point p) { return p.x >= 1 && p.y >= 1 && p.x <= BoardSize && p.y <= BoardSize; }
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 int IroAt(Point p) { return CurGoban().GetIroPt(p); }
 
 Point Dir4(Point p, int d) { return Point(p.x + Dir4X[d], p.y + Dir4Y[d]); }

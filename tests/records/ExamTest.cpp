@@ -15,7 +15,7 @@ namespace {
 struct TBlock {
     std::string name;  // bytes
     int prev = 255, rank = 16, teai = -2, passRun = 0, failRun = 0, count = 0;
-    std::vector<std::pair<int, int>> te;  // (move number, stored value)
+    std::vector<std::pair<int, int>> te{};  // (move number, stored value)
 };
 
 std::string Bytes(const TBlock& b)

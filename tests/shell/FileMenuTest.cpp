@@ -330,8 +330,9 @@ TEST_F(FileMenuTest, TheGameWaitsWhileARecordIsChosen)
         // A game kept goes on with its clock; a game replaced has none.
         EXPECT_EQ(ctl.Turn.timThink.Enabled, !c.replaced);
         EXPECT_EQ(ctl.GameRunning, c.replaced ? 0 : 1);
-        if (!c.replaced)
+        if (!c.replaced) {
             EXPECT_EQ(Moves(), played);
+        }
     }
 
     // Engine against engine: its timer stops for the dialog and comes back.

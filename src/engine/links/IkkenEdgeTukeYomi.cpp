@@ -28,8 +28,6 @@ constexpr int kTukeBigBonus = 20;
 
 int IroAt(Point p) { return CurGoban().GetIroPt(p); }
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 int GunMe(Point p)
 {
     const TGun* g = GunAt(p);

@@ -15,8 +15,6 @@ namespace vorn {
 
 namespace {
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 // What one cut of the double cut leaves: the liberties of the cutting chain
 // and the first two moves of the ladder against the owner's end.
 struct TRyoKiriCut {

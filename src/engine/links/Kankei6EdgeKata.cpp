@@ -24,7 +24,6 @@ namespace vorn {
 namespace {
 
 int IroAt(Point p) { return CurGoban().GetIroPt(p); }
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
 
 // A line value from the descent counts at most this much.
 constexpr int kLineCap = 22;

@@ -15,8 +15,6 @@ namespace vorn {
 
 namespace {
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 template <class T, int Hi>
 void SwapCells(Arr<T, 0, Hi>& a, int i, int j)
 {

@@ -38,8 +38,6 @@ constexpr int kIkkenValueCap = 50;
 // A region this large makes the far extension worth a third more.
 constexpr int kLargeRegion = 70;
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 Point Shift(Point p, int dx, int dy) { return Point(p.x + dx, p.y + dy); }
 
 // --- Adjacent stones -------------------------------------------------------------

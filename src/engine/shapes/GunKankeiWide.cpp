@@ -25,8 +25,6 @@ namespace {
 // The two-space jump between two third-line stones is worth this at most.
 constexpr int kNikenLine3Cap = 19;
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 bool Empty(Point p) { return IroOf(p) == kAki; }
 
 // a and b are stones of different colours, neither dead: the gate of every

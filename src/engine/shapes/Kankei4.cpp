@@ -19,8 +19,6 @@ namespace vorn {
 
 namespace {
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 // The owner's answer when the engine owns the link: beside the end stones,
 // on the side of [4] and then of [1].  True when it added a candidate.
 bool Kankei4NakaHosei(const Point (&box)[6], int opp, int v)

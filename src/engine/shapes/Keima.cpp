@@ -19,8 +19,6 @@ namespace vorn {
 
 namespace {
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 // The roles of the contact frame with the attacker at R[1]: a box cell or a
 // cell of the outer rows.  With the attacker at R[4] every cell i becomes
 // 5 - i.

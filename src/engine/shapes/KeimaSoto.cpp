@@ -25,8 +25,6 @@ namespace {
 
 using F = TSotoFrame;
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 constexpr TPerm kMirror = ReversePerm(5);
 
 bool DeadGun(Point p)

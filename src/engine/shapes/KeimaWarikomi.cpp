@@ -27,8 +27,6 @@ namespace {
 
 using F = TWariFrame;
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 constexpr TPerm kMirror = ReversePerm(5);
 
 bool Dead(const TGun* g) { return g == nullptr || g->GetDeath() != 0; }

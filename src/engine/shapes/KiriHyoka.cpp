@@ -17,8 +17,6 @@ namespace vorn {
 
 namespace {
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 // A chain of c's opponent next to p is in atari, on the chains of the current
 // board (rebuilt first above the game board, whose chains are the analysis'
 // own and are never rebuilt here).

@@ -19,8 +19,6 @@ namespace vorn {
 
 namespace {
 
-bool IsStone(int c) { return c == kKuro || c == kSiro; }
-
 // Cell i of a caller's box, range-tested.
 Point At(std::span<const Point> box, int i)
 {

@@ -54,8 +54,9 @@ void Expect(const TCase& c)
         EXPECT_NE(KohoEntry(ParsePoint(p)), 0) << p << ":" << CandidateList();
     for (const char* p : c.absent)
         EXPECT_EQ(KohoEntry(ParsePoint(p)), 0) << p << ":" << CandidateList();
-    if (c.prepared != nullptr)
+    if (c.prepared != nullptr) {
         EXPECT_EQ(PreparedList(), c.prepared);
+    }
 }
 
 // Black's weak jump D5-F5 between White's stones.
