@@ -5,6 +5,7 @@
 #include "records/KifuIg1.h"
 #include "shell/IniFile.h"
 #include "shell/MainCtl.h"
+#include "shell/SideWindow.h"
 
 namespace vorn {
 
@@ -42,10 +43,8 @@ void TNngsForm::FormCreate(int mainWidth)
 {
     {
         const TIniFile ini(main_.IniPath);
-        Left = ini.ReadInteger("FormNngs", "Left", 340);
-        Top = ini.ReadInteger("FormNngs", "Top", 0);
-        Width = ini.ReadInteger("FormNngs", "Width", mainWidth);
-        Height = ini.ReadInteger("FormNngs", "Height", 200);
+        const TSideGeometry g = SideGeometryRead(ini, "FormNngs", {340, 0, mainWidth, 200});
+        Left = g.Left, Top = g.Top, Width = g.Width, Height = g.Height;
     }
     FormResize(Width, Height);
     NngsConnectForm.FormCreate();
@@ -55,10 +54,7 @@ void TNngsForm::FormDestroy()
 {
     {
         TIniFile ini(main_.IniPath);
-        ini.WriteInteger("FormNngs", "Left", Left);
-        ini.WriteInteger("FormNngs", "Top", Top);
-        ini.WriteInteger("FormNngs", "Width", Width);
-        ini.WriteInteger("FormNngs", "Height", Height);
+        SideGeometryWrite(ini, "FormNngs", {Left, Top, Width, Height});
     }
     NngsConnectForm.FormDestroy();
 }

@@ -6,6 +6,7 @@
 #include "records/KifuIg1.h"
 #include "shell/IniFile.h"
 #include "shell/MainCtl.h"
+#include "shell/SideWindow.h"
 
 namespace vorn {
 
@@ -71,10 +72,8 @@ void TTcpForm::FormCreate(int mainWidth)
 {
     {
         const TIniFile ini(main_.IniPath);
-        Left = ini.ReadInteger("FormTcp", "Left", 340);
-        Top = ini.ReadInteger("FormTcp", "Top", 0);
-        Width = ini.ReadInteger("FormTcp", "Width", mainWidth);
-        Height = ini.ReadInteger("FormTcp", "Height", 200);
+        const TSideGeometry g = SideGeometryRead(ini, "FormTcp", {340, 0, mainWidth, 200});
+        Left = g.Left, Top = g.Top, Width = g.Width, Height = g.Height;
         Font.Color = ini.ReadInteger("FormTcp", "FontColor", kClWindowText);
         Font.Size = ini.ReadInteger("FormTcp", "FontSize", 9);
         Font.Name = ini.ReadString("FormTcp", "FontName", "ＭＳ Ｐゴシック");
@@ -89,10 +88,7 @@ void TTcpForm::FormCreate(int mainWidth)
 void TTcpForm::FormDestroy()
 {
     TIniFile ini(main_.IniPath);
-    ini.WriteInteger("FormTcp", "Left", Left);
-    ini.WriteInteger("FormTcp", "Top", Top);
-    ini.WriteInteger("FormTcp", "Width", Width);
-    ini.WriteInteger("FormTcp", "Height", Height);
+    SideGeometryWrite(ini, "FormTcp", {Left, Top, Width, Height});
     ini.WriteInteger("FormTcp", "FontColor", Font.Color);
     ini.WriteInteger("FormTcp", "FontSize", Font.Size);
     ini.WriteString("FormTcp", "FontName", Font.Name);
