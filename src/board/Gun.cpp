@@ -1,7 +1,11 @@
 #include "board/Gun.h"
 
+#include <algorithm>
+#include <bit>
+
 #include "board/Basic.h"
 #include "board/Between.h"
+#include "board/BitRows.h"
 #include "board/Hooks.h"
 #include "board/Define.h"
 #include "board/Goban.h"
@@ -64,6 +68,15 @@ std::uint32_t NextStamp(std::uint32_t& stamp, T& marks)
     }
     return stamp;
 }
+
+// GunLocateMake: by group number (0 for the edge), the empty point that
+// met the group last (its stamp) and the nearest relation there, kind << 4
+// | relation index.
+Arr<std::uint32_t, 0, kMaxGun> LocateGunMark{};
+Arr<std::uint8_t, 0, kMaxGun> LocateGunBest{};
+std::uint32_t LocateGunStamp = 0;
+// The group map seen from related points up to four points off the board.
+Arr<Arr<std::int16_t, 0, 28>, 0, 28> LocateGunMap{};
 
 } // namespace
 
@@ -169,19 +182,48 @@ TGun* TGun::Other(int n) const { return n >= 1 && n <= kMaxGun ? Owner->GunList.
 // AddFrom, which it calls a thousand times per analysis).
 void TGoban::GunLocateMake()
 {
-    for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            if (Ban[x][y] != kAki)
-                continue;
-            // An empty point relates to stones and to the edge; a related
-            // stone lies on the board.
-            Locate[x][y].EachKankei([&](int ax, int ay, int kind, int iro) {
-                if (iro != kKuro && iro != kSiro)
-                    return;
-                if (TGun* g = GunList.GetGunAt(Point(ax, ay)))
-                    g->AddFrom(Point(ax, ay), Point(x, y), kind);
+    // The group numbers with four points of margin: 0 for the edge.
+    for (auto& col : LocateGunMap)
+        col.Fill(0);
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            LocateGunMap.v[x + 4].v[y + 4] = static_cast<std::int16_t>(GunList.GetGunNo(x, y));
+    for (int y = 1; y <= BoardSize; ++y) {
+        TBitRow empty = 0;
+        for (int x = 1; x <= BoardSize; ++x)
+            empty |= Ban.v[x].v[y] == kAki ? PointBit(x) : 0;
+        for (; empty != 0; empty &= empty - 1) {
+            const int x = std::countr_zero(empty) - 4;
+            // An empty point relates to stones and to the edge.  Each group
+            // met takes the point once, with its nearest relation (the
+            // first of the smallest kind).
+            const TLocate& loc = Locate.v[x - 1].v[y - 1];
+            const std::uint32_t stamp = NextStamp(LocateGunStamp, LocateGunMark);
+            int met[kMaxKankei];
+            int n = 0;
+            unsigned i = 0;
+            loc.EachKankei([&](int ax, int ay, int kind, int iro) {
+                int g;
+                if (static_cast<unsigned>(ax + 4) > 28u || static_cast<unsigned>(ay + 4) > 28u) [[unlikely]]
+                    g = IsStone(iro) ? GunList.GetGunNo(ax, ay) : 0;
+                else
+                    g = LocateGunMap.v[ax + 4].v[ay + 4];
+                const unsigned key = static_cast<unsigned>(kind) << 4 | i++;
+                const unsigned fresh = LocateGunMark.v[g] != stamp;
+                const unsigned best = LocateGunBest.v[g] | (0u - fresh);
+                LocateGunBest.v[g] = static_cast<std::uint8_t>(std::min(key, best));
+                LocateGunMark.v[g] = stamp;
+                met[n] = g;
+                n += static_cast<int>(fresh & static_cast<unsigned>(g != 0));
             });
+            for (int k = 0; k < n; ++k) {
+                const unsigned key = LocateGunBest.v[met[k]];
+                if (TGun* g = GunList.GetGun(met[k]))
+                    g->AddNewFrom(loc.GetKankeiPoint(static_cast<int>(key & 15) + 1), Point(x, y),
+                                  static_cast<int>(key >> 4));
+            }
         }
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -67,6 +67,8 @@ public:
     void ClearJiMarks();
     void SetDeath(int v);
     void SetDeathMarks();
+    // AddFrom of a point b the group does not list yet.
+    void AddNewFrom(Point a, Point b, int kind);
 
     // --- Judgement ----------------------------------------------------------------
     void EvaluateJi();
@@ -323,6 +325,17 @@ inline void TGun::AddFrom(Point a, Point b, int kind)
     FromSet[bit / 64] |= std::uint64_t{1} << (bit % 64);
     if (kind == KankeiTonari)
         ++Dame;
+}
+
+inline void TGun::AddNewFrom(Point a, Point b, int kind)
+{
+    if (FromSu >= kMaxFrom || b.x < 1 || b.y < 1 || b.x > BoardSize || b.y > BoardSize)
+        return;
+    const int i = ++FromSu;
+    From.v[i - 1] = TFrom{TBytePoint::Of(a), TBytePoint::Of(b), static_cast<std::uint8_t>(kind)};
+    const int bit = PointBit(b);
+    FromSet.v[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    Dame += kind == KankeiTonari;
 }
 
 // The in-between point of a one-space pair (b, a) when both points beside it
