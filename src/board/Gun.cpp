@@ -77,6 +77,9 @@ Arr<std::uint8_t, 0, kMaxGun> LocateGunBest{};
 std::uint32_t LocateGunStamp = 0;
 // The group map seen from related points up to four points off the board.
 Arr<Arr<std::int16_t, 0, 28>, 0, 28> LocateGunMap{};
+// MakeMgun: the groups the group being made has listed, stamped by number.
+Arr<std::uint32_t, 0, kMaxGun> MgunMark{};
+std::uint32_t MgunStamp = 0;
 
 } // namespace
 
@@ -232,16 +235,22 @@ void TGoban::GunLocateMake()
 void TGun::MakeMgun()
 {
     // The groups of the related enemy stones of each stone in order of first
-    // appearance (TLocate::GetKankeiGuns): AddMgun keeps each group once.
+    // appearance (TLocate::GetKankeiGuns), each once, at most kMaxMgun.
     const TGoban& b = *Owner;
     const int enemy = Aite(IsiIro);
-    for (int i = 1; i <= IsiSu; ++i)
+    const std::uint32_t stamp = NextStamp(MgunStamp, MgunMark);
+    for (int i = 1; i <= MgunSu; ++i)
+        MgunMark[Mgun[i]] = stamp;
+    for (int i = 1; i <= IsiSu && MgunSu < kMaxMgun; ++i)
         b.Locate.v[Isi[i].x - 1].v[Isi[i].y - 1].EachKankei([&](int x, int y, int, int iro) {
             if (iro != enemy)
                 return;
             // The group map holds each stone's chain's group number.
-            if (const int g = b.GunList.GetGunNo(x, y))
-                AddMgun(g);
+            const int g = b.GunList.GetGunNo(x, y);
+            if (g == 0 || MgunMark.v[g] == stamp || MgunSu >= kMaxMgun)
+                return;
+            MgunMark.v[g] = stamp;
+            Mgun.v[MgunSu++] = g;
         });
 }
 
