@@ -130,6 +130,30 @@ struct TRowScan {
             B.Locate.v[bit - 5].v[Y - 1].AddKankeiIro(index, kind, c, c);
         }
     }
+    // Record of the mask m and Count of its part `counted` in one pass.
+    void RecordCount(TBitRow m, TBitRow counted, CountMap& map, const TPatPt<N>& p, int index, int kind,
+                     int event) const
+    {
+        if (KankeiOff == 1) {
+            Count(counted, map, p, event);
+            return;
+        }
+        const TBitRow kuro = Kuro(p), siro = Siro(p), set = Set(p), dead = Row(R.Dead, p) & (kuro | siro);
+        const std::uint64_t eventBit = g_keepCounted ? std::uint64_t{1} << event : 0;
+        for (; m != 0; m &= m - 1) {
+            const int bit = std::countr_zero(m);
+            const int k = static_cast<int>(kuro >> bit & 1), s = static_cast<int>(siro >> bit & 1);
+            const int stone = k | s << 1;
+            const int edge = (static_cast<int>(set >> bit & 1) & ~(k | s)) * kHen;
+            const int x = bit - 4;
+            B.Locate.v[x - 1].v[Y - 1].AddKankeiIro(index, kind, stone | edge, stone | edge);
+            // Counted with a dead stone's colour turned; the edge as itself.
+            const unsigned on = static_cast<unsigned>(counted >> bit & 1);
+            const int c = (stone ^ static_cast<int>(dead >> bit & 1) * 3) + (1 - (k | s)) * kHen;
+            map.v[c - 1].v[x - 1].v[Y - 1] += static_cast<std::uint8_t>(on);
+            g_counted.v[x - 1].v[Y - 1] |= eventBit & (0 - std::uint64_t{on});
+        }
+    }
     // Counts the relation to p at the points of the mask (CountAt, with the
     // colours and dead marks of the rows); `event` is its bit in g_counted.
     void Count(TBitRow m, CountMap& map, const TPatPt<N>& p, int event) const
@@ -157,16 +181,14 @@ void LineRow(TGoban& b, int y, TBitRow alive)
     using namespace LinePat;
     const TRowScan<4, D> s{b, y};
     TBitRow m = alive & s.Set(P1);
-    s.Record(m, P1, D, KankeiTonari);
-    s.Count(m, KuuIsiCount, P1, 4 * (D - 1));
+    s.RecordCount(m, m, KuuIsiCount, P1, D, KankeiTonari, 4 * (D - 1));
     alive &= ~m;
     TBitRow cl = s.Set(L1) | s.Set(L0);
     TBitRow cr = s.Set(R1) | s.Set(R0);
     alive &= ~(cl & cr & (s.Empty(L0) | s.Empty(R0)));
     alive &= ~((s.Stone(L1) & s.Set(RR1)) | (s.Stone(R1) & s.Set(LL1)));
     m = alive & s.Set(P2);
-    s.Record(m, P2, 8 + D, Kankei1ken);
-    s.Count(m & ~(s.Set(L0) & s.Set(R0)), KuuIsiCount, P2, 4 * (D - 1) + 1);
+    s.RecordCount(m, m & ~(s.Set(L0) & s.Set(R0)), KuuIsiCount, P2, 8 + D, Kankei1ken, 4 * (D - 1) + 1);
     alive &= ~m;
     alive &= ~(s.Set(L1) | s.Set(R1));
     cl |= s.Set(L2);
@@ -182,8 +204,7 @@ void LineRow(TGoban& b, int y, TBitRow alive)
     alive &= ~(s.Set(L0) & (s.Set(RR1) | s.Set(RR0)));
     alive &= ~(s.Set(R0) & (s.Set(LL1) | s.Set(LL0)));
     m = alive & s.Set(P3);
-    s.Record(m, P3, 24 + D, Kankei2ken);
-    s.Count(m, KuuIsiCount2, P3, 4 * (D - 1) + 2);
+    s.RecordCount(m, m, KuuIsiCount2, P3, 24 + D, Kankei2ken, 4 * (D - 1) + 2);
     s.Count(m & s.Edge(P3), KuuIsiCount, P3, 4 * (D - 1) + 3);
     alive &= ~m;
     alive &= ~(s.Set(L3) | s.Set(R3) | s.Empty(P4));
@@ -199,14 +220,12 @@ void KeimaRow(TGoban& b, int y, TBitRow alive)
     alive &= ~(s.Set(N1) | s.Set(D));
     alive &= ~(s.Stone(M1) & s.Stone(O1));
     TBitRow m = alive & s.Set(K4);
-    s.Record(m, K4, 12 + K, KankeiKeima);
-    s.Count(m & s.Empty(ES), KuuIsiCount, K4, 16 + 2 * (K - 1));
+    s.RecordCount(m, m & s.Empty(ES), KuuIsiCount, K4, 12 + K, KankeiKeima, 16 + 2 * (K - 1));
     alive &= ~m;
     alive &= ~(s.Set(ES) | s.Set(EB) | (s.Set(O2) & s.Set(M1)) | (s.Set(M2) & (s.Set(O2) | s.Set(O1)))
                | (s.Set(M0) & s.Set(O0)));
     m = alive & s.Set(K7);
-    s.Record(m, K7, 28 + K, KankeiOgeima);
-    s.Count(m, KuuIsiCount2, K7, 17 + 2 * (K - 1));
+    s.RecordCount(m, m, KuuIsiCount2, K7, 28 + K, KankeiOgeima, 17 + 2 * (K - 1));
     alive &= ~m;
     alive &= ~s.Set(N3);
     s.Record(alive & s.Empty(O2) & s.Set(P8) & s.Empty(O1), P8, 36 + K, KankeiKeima23);
@@ -232,13 +251,11 @@ void NanameRow(TGoban& b, int y, TBitRow alive)
     alive &= ~(x1 & (enemy(Y1) | (enemy(Z1) & s.Empty(Y1))));
     alive &= ~(x2 & (enemy(Y2) | (enemy(Z2) & s.Empty(Y2))));
     TBitRow m = alive & s.Set(G);
-    s.Record(m, G, 4 + D, KankeiNaname);
-    s.Count(m, KuuIsiCount, G, 32 + 2 * (D - 1));
+    s.RecordCount(m, m, KuuIsiCount, G, 4 + D, KankeiNaname, 32 + 2 * (D - 1));
     alive &= ~m;
     using namespace Naname2Pat;
     m = alive & s.Empty(A1) & s.Empty(B1) & s.Empty(A2) & s.Empty(B2) & s.Empty(A3) & s.Empty(B3) & s.Set(Q);
-    s.Record(m, Q, 20 + D, KankeiNaname2);
-    s.Count(m, KuuIsiCount2, Q, 33 + 2 * (D - 1));
+    s.RecordCount(m, m, KuuIsiCount2, Q, 20 + D, KankeiNaname2, 33 + 2 * (D - 1));
 }
 
 // The empty points of row y among `points` (bits x + 4).
@@ -258,6 +275,30 @@ void PointRow(int y, TBitRow points)
     }(std::make_integer_sequence<int, 8>{});
     [&]<int... I>(std::integer_sequence<int, I...>) {
         (NanameRow<I + 1>(b, y, alive), ...);
+    }(std::make_integer_sequence<int, 4>{});
+}
+
+// PointRow over every row of the board: each scan over all rows in turn (a
+// point's relations keep their order, as a point lies in one row).
+void AllRows()
+{
+    TBitRow alive[kMaxBoard + 1];
+    for (int y = 1; y <= BoardSize; ++y)
+        alive[y] = EmptyOfRow(y, BoardBits());
+    TGoban& b = CurGoban();
+    auto rows = [&](auto scan) {
+        for (int y = 1; y <= BoardSize; ++y)
+            if (alive[y] != 0)
+                scan(y, alive[y]);
+    };
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        (rows([&](int y, TBitRow a) { LineRow<I + 1>(b, y, a); }), ...);
+    }(std::make_integer_sequence<int, 4>{});
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        (rows([&](int y, TBitRow a) { KeimaRow<I + 1>(b, y, a); }), ...);
+    }(std::make_integer_sequence<int, 8>{});
+    [&]<int... I>(std::integer_sequence<int, I...>) {
+        (rows([&](int y, TBitRow a) { NanameRow<I + 1>(b, y, a); }), ...);
     }(std::make_integer_sequence<int, 4>{});
 }
 
@@ -312,8 +353,7 @@ void KuuIsiMake()
     g_countedBan = CurGoban().Ban;
     g_countedSize = BoardSize;
     g_keepCounted = true;
-    for (int y = 1; y <= BoardSize; ++y)
-        PointRow(y, BoardBits());
+    AllRows();
     g_keepCounted = false;
 }
 
