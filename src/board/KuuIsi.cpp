@@ -482,12 +482,10 @@ int AreaCountZeroOn(const TGoban& b, int x, int y)
 
 void KuuIsiArea()
 {
+    // Every point of the board takes its first value (none reads another).
+    const TGoban& b = CurGoban();
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
-            AreaMap[x][y] = 0;
-    const TGoban& b = CurGoban();
-    for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x)
             AreaPointOn(b, x, y);
     AreaCornerShape();
     AreaCorner();

@@ -119,10 +119,14 @@ int TLocate::CountIroLive(int colour) const
 void TLocate::CountLive(const TGoban& b, int& kuro, int& siro) const
 {
     // A related stone lies on the board.
+    // Without branches: a relation to the edge reads the dead mark of the
+    // first point and counts nothing.
     int n[4] = {};
     for (int i = 0; i < KankeiSu; ++i) {
         const int c = PointIro.v[i];
-        n[c] += (c == kKuro || c == kSiro) && b.Death.v[PointX.v[i] - 1].v[PointY.v[i] - 1] == 0;
+        const int stone = static_cast<unsigned>(c - 1) < 2u;
+        const int px = (PointX.v[i] - 1) & -stone, py = (PointY.v[i] - 1) & -stone;
+        n[c] += stone & static_cast<int>(b.Death.v[px].v[py] == 0);
     }
     kuro = n[kKuro];
     siro = n[kSiro];
