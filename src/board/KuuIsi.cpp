@@ -34,8 +34,6 @@ namespace {
 
 using CountMap = Arr<Grid<std::uint8_t, 1, 19>, 1, 3>;
 
-bool DeadStone(const TGoban& b, int x, int y) { return b.OnBoard(x, y) && b.IsDeath(x, y) != 0; }
-
 // The counted relations of every empty point as the last whole-board pass
 // found them, one bit per relation a scan can count: a recount of an
 // unchanged board replays them with the dead marks of the moment.  Bits
@@ -85,16 +83,6 @@ bool CountedValid()
     if (g_recountDepth > 0)
         g_recountValid = valid ? 1 : 2;
     return valid;
-}
-
-// Counts the relation of the empty point (x, y) to q: for q's colour, for the
-// other colour when q's stone is dead, 3 for the edge.
-void CountAt(const TGoban& b, CountMap& map, int x, int y, int qx, int qy)
-{
-    int c = b.GetIro(qx, qy);
-    if (IsStone(c) && DeadStone(b, qx, qy))
-        c = Aite(c);
-    ++map[c][x][y];
 }
 
 // One row of empty points looking in direction D of a pattern family: the
@@ -154,7 +142,8 @@ struct TRowScan {
             g_counted.v[x - 1].v[Y - 1] |= eventBit & (0 - std::uint64_t{on});
         }
     }
-    // Counts the relation to p at the points of the mask (CountAt, with the
+    // Counts the relation to p at the points of the mask: for p's colour,
+    // for the other colour when p's stone is dead, 3 for the edge (the
     // colours and dead marks of the rows); `event` is its bit in g_counted.
     void Count(TBitRow m, CountMap& map, const TPatPt<N>& p, int event) const
     {
@@ -381,19 +370,32 @@ void KuuIsiRemake(int x, int y)
 {
     if (CurGoban().GetIro(x, y) != kAki)
         return;
+    // Only counts wanted, and the board as the last pass found it: the
+    // relations it counted, with the dead marks as they stand now (a dead
+    // stone counts for the other colour; off the board the edge).
+    if (KankeiOff == 1 && CountedValid()) {
+        const TGoban& b = CurGoban();
+        std::uint8_t n[2][4] = {};
+        for (std::uint64_t m = g_counted.v[x - 1].v[y - 1]; m != 0; m &= m - 1) {
+            const TCountEvent& e = CountEvents.v[std::countr_zero(m)];
+            const int qx = x + e.DX, qy = y + e.DY;
+            int c = kHen;
+            if (b.OnBoard(qx, qy)) {
+                c = b.Ban.v[qx].v[qy];
+                if (IsStone(c) && b.Death.v[qx - 1].v[qy - 1] != 0)
+                    c = Aite(c);
+            }
+            ++n[e.Near ? 0 : 1][c];
+        }
+        for (int k = 1; k <= 3; ++k) {
+            KuuIsiCount.v[k - 1].v[x - 1].v[y - 1] = n[0][k];
+            KuuIsiCount2.v[k - 1].v[x - 1].v[y - 1] = n[1][k];
+        }
+        return;
+    }
     for (int k = 1; k <= 3; ++k) {
         KuuIsiCount[k][x][y] = 0;
         KuuIsiCount2[k][x][y] = 0;
-    }
-    // Only counts wanted, and the board as the last pass found it: the
-    // relations it counted, with the dead marks as they stand now.
-    if (KankeiOff == 1 && CountedValid()) {
-        const TGoban& b = CurGoban();
-        for (std::uint64_t m = g_counted[x][y]; m != 0; m &= m - 1) {
-            const TCountEvent& e = CountEvents[std::countr_zero(m)];
-            CountAt(b, e.Near ? KuuIsiCount : KuuIsiCount2, x, y, x + e.DX, y + e.DY);
-        }
-        return;
     }
     KuuIsiPoint(x, y);
 }
