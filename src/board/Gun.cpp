@@ -194,7 +194,7 @@ void TGoban::GunLocateMake()
     for (int y = 1; y <= BoardSize; ++y) {
         TBitRow empty = 0;
         for (int x = 1; x <= BoardSize; ++x)
-            empty |= Ban.v[x].v[y] == kAki ? PointBit(x) : 0;
+            empty |= static_cast<TBitRow>(Ban.v[x].v[y] == kAki) << (x + 4);
         for (; empty != 0; empty &= empty - 1) {
             const int x = std::countr_zero(empty) - 4;
             // An empty point relates to stones and to the edge.  Each group
