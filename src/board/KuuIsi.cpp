@@ -329,16 +329,16 @@ struct TNanameRow {
 
 void KuuIsiMake()
 {
-    for (int k = 1; k <= 3; ++k)
-        for (int x = 1; x <= BoardSize; ++x)
-            for (int y = 1; y <= BoardSize; ++y) {
-                KuuIsiCount[k][x][y] = 0;
-                KuuIsiCount2[k][x][y] = 0;
-            }
+    // The columns of the board's own size.
+    const std::size_t column = static_cast<std::size_t>(BoardSize);
+    for (int k = 0; k < 3; ++k)
+        for (int x = 0; x < BoardSize; ++x) {
+            std::memset(KuuIsiCount.v[k].v[x].v, 0, column);
+            std::memset(KuuIsiCount2.v[k].v[x].v, 0, column);
+        }
     BitRowsMakeStones();
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y)
-            g_counted[x][y] = 0;
+    for (int x = 0; x < BoardSize; ++x)
+        std::memset(g_counted.v[x].v, 0, column * sizeof(std::uint64_t));
     g_countedBan = CurGoban().Ban;
     g_countedSize = BoardSize;
     g_keepCounted = true;
