@@ -593,9 +593,10 @@ void AreaVotePass()
             if (b.Ban.v[x].v[y] != kAki || AreaMap.v[x].v[y] != 0)
                 continue;
             int v = AreaVoteOn(b, x, y);
-            if (v == 0) {
+            // Four live stones of one colour need four relations.
+            if (const TLocate& loc = b.Locate.v[x - 1].v[y - 1]; v == 0 && loc.GetKankeiSu() >= 4) {
                 int kuro, siro;
-                b.Locate.v[x - 1].v[y - 1].CountLive(b, kuro, siro);
+                loc.CountLive(b, kuro, siro);
                 if (kuro >= 4 && siro == 0)
                     v = 1;
                 else if (siro >= 4 && kuro == 0)

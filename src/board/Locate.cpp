@@ -121,15 +121,17 @@ void TLocate::CountLive(const TGoban& b, int& kuro, int& siro) const
     // A related stone lies on the board.
     // Without branches: a relation to the edge reads the dead mark of the
     // first point and counts nothing.
-    int n[4] = {};
+    int k = 0, s = 0;
     for (int i = 0; i < KankeiSu; ++i) {
         const int c = PointIro.v[i];
         const int stone = static_cast<unsigned>(c - 1) < 2u;
         const int px = (PointX.v[i] - 1) & -stone, py = (PointY.v[i] - 1) & -stone;
-        n[c] += stone & static_cast<int>(b.Death.v[px].v[py] == 0);
+        const int live = static_cast<int>(b.Death.v[px].v[py] == 0);
+        k += static_cast<int>(c == kKuro) & live;
+        s += static_cast<int>(c == kSiro) & live;
     }
-    kuro = n[kKuro];
-    siro = n[kSiro];
+    kuro = k;
+    siro = s;
 }
 
 int TLocate::HasLiveGun(int gunNo, int colour) const
