@@ -85,79 +85,104 @@ bool CountedValid()
     return valid;
 }
 
-// One row of empty points looking in direction D of a pattern family: the
-// points of the pattern as masks of the row (bit x + 4 for the point seen
-// from (x, y)).
+// The stone rows of BitRows two at a time: word r holds row r in its low
+// half and row r + 1 in its high half (past the last row, the edge).
+using TScanRow = std::uint64_t;
+struct TPairRows {
+    TScanRow Set[kBitRows];
+    TScanRow Kuro[kBitRows];
+    TScanRow Siro[kBitRows];
+    TScanRow Dead[kBitRows];
+};
+TPairRows g_pairs;
+
+void PairRowsMake()
+{
+    const TBitRows& r = BitRows();
+    constexpr TBitRow edge = (TBitRow{1} << kBitRows) - 1;
+    for (int i = 0; i < kBitRows; ++i) {
+        const bool last = i + 1 == kBitRows;
+        g_pairs.Set[i] = r.Set[i] | TScanRow{last ? edge : r.Set[i + 1]} << 32;
+        g_pairs.Kuro[i] = r.Kuro[i] | TScanRow{last ? TBitRow{0} : r.Kuro[i + 1]} << 32;
+        g_pairs.Siro[i] = r.Siro[i] | TScanRow{last ? TBitRow{0} : r.Siro[i + 1]} << 32;
+        g_pairs.Dead[i] = r.Dead[i] | TScanRow{last ? TBitRow{0} : r.Dead[i + 1]} << 32;
+    }
+}
+
+// Two rows of empty points at once looking in direction D of a pattern
+// family: the points of the pattern as masks of rows y and y + 1 (bit x + 4
+// and bit x + 36 for the points seen from (x, y) and (x, y + 1)).
 template <int N, int D>
 struct TRowScan {
     static constexpr int Di = D - 1;
     TGoban& B;
     int Y;
-    const TBitRows& R = BitRows();
+    const TPairRows& R = g_pairs;
 
-    TBitRow Row(const TBitRow* rows, const TPatPt<N>& p) const { return PatRow(rows, Y, p, D); }
-    TBitRow Set(const TPatPt<N>& p) const { return Row(R.Set, p); }
-    TBitRow Empty(const TPatPt<N>& p) const { return ~Set(p); }
-    TBitRow Kuro(const TPatPt<N>& p) const { return Row(R.Kuro, p); }
-    TBitRow Siro(const TPatPt<N>& p) const { return Row(R.Siro, p); }
-    TBitRow Stone(const TPatPt<N>& p) const { return Kuro(p) | Siro(p); }
-    TBitRow Edge(const TPatPt<N>& p) const { return Set(p) & ~Stone(p); }
+    TScanRow Row(const TScanRow* rows, const TPatPt<N>& p) const { return PatRow(rows, Y, p, D); }
+    TScanRow Set(const TPatPt<N>& p) const { return Row(R.Set, p); }
+    TScanRow Empty(const TPatPt<N>& p) const { return ~Set(p); }
+    TScanRow Kuro(const TPatPt<N>& p) const { return Row(R.Kuro, p); }
+    TScanRow Siro(const TPatPt<N>& p) const { return Row(R.Siro, p); }
+    TScanRow Stone(const TPatPt<N>& p) const { return Kuro(p) | Siro(p); }
+    TScanRow Edge(const TPatPt<N>& p) const { return Set(p) & ~Stone(p); }
 
     // Records the relation to p on the points of the mask, valued with p's
     // colour.
-    void Record(TBitRow m, const TPatPt<N>& p, int index, int kind) const
+    void Record(TScanRow m, const TPatPt<N>& p, int index, int kind) const
     {
         if (KankeiOff == 1)
             return;
-        const TBitRow kuro = Kuro(p), siro = Siro(p), set = Set(p);
+        const TScanRow kuro = Kuro(p), siro = Siro(p), set = Set(p);
         for (; m != 0; m &= m - 1) {
             const int bit = std::countr_zero(m);
+            const int x = (bit & 31) - 4, y = Y + (bit >> 5);
             // The point's colour from the rows: a stone, else the edge.
             const int k = static_cast<int>(kuro >> bit & 1), s = static_cast<int>(siro >> bit & 1);
             const int c = k | s << 1 | ((static_cast<int>(set >> bit & 1) & ~(k | s)) * kHen);
-            B.Locate.v[bit - 5].v[Y - 1].AddKankeiIro(index, kind, c, c);
+            B.Locate.v[x - 1].v[y - 1].AddKankeiIro(index, kind, c, c);
         }
     }
     // Record of the mask m and Count of its part `counted` in one pass.
-    void RecordCount(TBitRow m, TBitRow counted, CountMap& map, const TPatPt<N>& p, int index, int kind,
+    void RecordCount(TScanRow m, TScanRow counted, CountMap& map, const TPatPt<N>& p, int index, int kind,
                      int event) const
     {
         if (KankeiOff == 1) {
             Count(counted, map, p, event);
             return;
         }
-        const TBitRow kuro = Kuro(p), siro = Siro(p), set = Set(p), dead = Row(R.Dead, p) & (kuro | siro);
+        const TScanRow kuro = Kuro(p), siro = Siro(p), set = Set(p), dead = Row(R.Dead, p) & (kuro | siro);
         const std::uint64_t eventBit = g_keepCounted ? std::uint64_t{1} << event : 0;
         for (; m != 0; m &= m - 1) {
             const int bit = std::countr_zero(m);
             const int k = static_cast<int>(kuro >> bit & 1), s = static_cast<int>(siro >> bit & 1);
             const int stone = k | s << 1;
             const int edge = (static_cast<int>(set >> bit & 1) & ~(k | s)) * kHen;
-            const int x = bit - 4;
-            B.Locate.v[x - 1].v[Y - 1].AddKankeiIro(index, kind, stone | edge, stone | edge);
+            const int x = (bit & 31) - 4, y = Y + (bit >> 5);
+            B.Locate.v[x - 1].v[y - 1].AddKankeiIro(index, kind, stone | edge, stone | edge);
             // Counted with a dead stone's colour turned; the edge as itself.
             const unsigned on = static_cast<unsigned>(counted >> bit & 1);
             const int c = (stone ^ static_cast<int>(dead >> bit & 1) * 3) + (1 - (k | s)) * kHen;
-            map.v[c - 1].v[x - 1].v[Y - 1] += static_cast<std::uint8_t>(on);
-            g_counted.v[x - 1].v[Y - 1] |= eventBit & (0 - std::uint64_t{on});
+            map.v[c - 1].v[x - 1].v[y - 1] += static_cast<std::uint8_t>(on);
+            g_counted.v[x - 1].v[y - 1] |= eventBit & (0 - std::uint64_t{on});
         }
     }
     // Counts the relation to p at the points of the mask: for p's colour,
     // for the other colour when p's stone is dead, 3 for the edge (the
     // colours and dead marks of the rows); `event` is its bit in g_counted.
-    void Count(TBitRow m, CountMap& map, const TPatPt<N>& p, int event) const
+    void Count(TScanRow m, CountMap& map, const TPatPt<N>& p, int event) const
     {
-        const TBitRow kuro = Kuro(p), siro = Siro(p), dead = Row(R.Dead, p) & (kuro | siro);
+        const TScanRow kuro = Kuro(p), siro = Siro(p), dead = Row(R.Dead, p) & (kuro | siro);
         for (; m != 0; m &= m - 1) {
             const int bit = std::countr_zero(m);
             const int k = static_cast<int>(kuro >> bit & 1), s = static_cast<int>(siro >> bit & 1);
             // A stone, its colour turned when it is dead; else the edge.
             int c = (k | s << 1) ^ static_cast<int>(dead >> bit & 1) * 3;
             c += (1 - (k | s)) * kHen;
-            const int x = bit - 4;
-            ++map.v[c - 1].v[x - 1].v[Y - 1];
+            const int x = (bit & 31) - 4, y = Y + (bit >> 5);
+            ++map.v[c - 1].v[x - 1].v[y - 1];
             if (g_keepCounted)
-                g_counted.v[x - 1].v[Y - 1] |= std::uint64_t{1} << event;
+                g_counted.v[x - 1].v[y - 1] |= std::uint64_t{1} << event;
         }
     }
 };
@@ -165,15 +190,15 @@ struct TRowScan {
 // Straight out from the empty point to the first stone or the edge, unless
 // stones beside the line cut it off.
 template <int D>
-void LineRow(TGoban& b, int y, TBitRow alive)
+void LineRow(TGoban& b, int y, TScanRow alive)
 {
     using namespace LinePat;
     const TRowScan<4, D> s{b, y};
-    TBitRow m = alive & s.Set(P1);
+    TScanRow m = alive & s.Set(P1);
     s.RecordCount(m, m, KuuIsiCount, P1, D, KankeiTonari, 4 * (D - 1));
     alive &= ~m;
-    TBitRow cl = s.Set(L1) | s.Set(L0);
-    TBitRow cr = s.Set(R1) | s.Set(R0);
+    TScanRow cl = s.Set(L1) | s.Set(L0);
+    TScanRow cr = s.Set(R1) | s.Set(R0);
     alive &= ~(cl & cr & (s.Empty(L0) | s.Empty(R0)));
     alive &= ~((s.Stone(L1) & s.Set(RR1)) | (s.Stone(R1) & s.Set(LL1)));
     m = alive & s.Set(P2);
@@ -202,13 +227,13 @@ void LineRow(TGoban& b, int y, TBitRow alive)
 
 // Knight's moves from the empty point and the shapes beyond them.
 template <int K>
-void KeimaRow(TGoban& b, int y, TBitRow alive)
+void KeimaRow(TGoban& b, int y, TScanRow alive)
 {
     using namespace KeimaPat;
     const TRowScan<8, K> s{b, y};
     alive &= ~(s.Set(N1) | s.Set(D));
     alive &= ~(s.Stone(M1) & s.Stone(O1));
-    TBitRow m = alive & s.Set(K4);
+    TScanRow m = alive & s.Set(K4);
     s.RecordCount(m, m & s.Empty(ES), KuuIsiCount, K4, 12 + K, KankeiKeima, 16 + 2 * (K - 1));
     alive &= ~m;
     alive &= ~(s.Set(ES) | s.Set(EB) | (s.Set(O2) & s.Set(M1)) | (s.Set(M2) & (s.Set(O2) | s.Set(O1)))
@@ -226,20 +251,20 @@ void KeimaRow(TGoban& b, int y, TBitRow alive)
 // crossing point holds its enemy: the half-blocked diagonal), or through an
 // open square to the (2,2) point.
 template <int D>
-void NanameRow(TGoban& b, int y, TBitRow alive)
+void NanameRow(TGoban& b, int y, TScanRow alive)
 {
     using namespace NanamePat;
     const TRowScan<4, D> s{b, y};
     alive &= ~(s.Set(X1) & s.Set(X2));
     // The enemy of the diagonal stone at a point.
-    const TBitRow gk = s.Kuro(G), gs = s.Siro(G);
+    const TScanRow gk = s.Kuro(G), gs = s.Siro(G);
     auto enemy = [&](const TPatPt<4>& p) { return (gk & s.Siro(p)) | (gs & s.Kuro(p)); };
-    const TBitRow x1 = enemy(X1);
-    const TBitRow x2 = enemy(X2) & ~x1;
+    const TScanRow x1 = enemy(X1);
+    const TScanRow x2 = enemy(X2) & ~x1;
     s.Record(alive & ((x1 & s.Empty(X2)) | (x2 & s.Empty(X1))), G, 4 + D, KankeiNanameKuu);
     alive &= ~(x1 & (enemy(Y1) | (enemy(Z1) & s.Empty(Y1))));
     alive &= ~(x2 & (enemy(Y2) | (enemy(Z2) & s.Empty(Y2))));
-    TBitRow m = alive & s.Set(G);
+    TScanRow m = alive & s.Set(G);
     s.RecordCount(m, m, KuuIsiCount, G, 4 + D, KankeiNaname, 32 + 2 * (D - 1));
     alive &= ~m;
     using namespace Naname2Pat;
@@ -247,12 +272,13 @@ void NanameRow(TGoban& b, int y, TBitRow alive)
     s.RecordCount(m, m, KuuIsiCount2, Q, 20 + D, KankeiNaname2, 33 + 2 * (D - 1));
 }
 
-// The empty points of row y among `points` (bits x + 4).
+// The empty points of row y among `points` (bits x + 4); PointRow scans
+// them alone (the low half of the pair of rows y and y + 1).
 TBitRow EmptyOfRow(int y, TBitRow points) { return points & ~BitRows().Set[y + 4]; }
 
 void PointRow(int y, TBitRow points)
 {
-    const TBitRow alive = EmptyOfRow(y, points);
+    const TScanRow alive = EmptyOfRow(y, points);
     if (alive == 0)
         return;
     TGoban& b = CurGoban();
@@ -267,27 +293,30 @@ void PointRow(int y, TBitRow points)
     }(std::make_integer_sequence<int, 4>{});
 }
 
-// PointRow over every row of the board: each scan over all rows in turn (a
-// point's relations keep their order, as a point lies in one row).
+// PointRow over every row of the board: each scan over all rows in turn, two
+// at a time (a point's relations keep their order, as a point lies in one
+// row).
 void AllRows()
 {
-    TBitRow alive[kMaxBoard + 1];
-    for (int y = 1; y <= BoardSize; ++y)
-        alive[y] = EmptyOfRow(y, BoardBits());
+    // Rows y and y + 1 together, from y = 1.
+    TScanRow alive[kMaxBoard + 1];
+    for (int y = 1; y <= BoardSize; y += 2)
+        alive[y] = EmptyOfRow(y, BoardBits())
+                   | TScanRow{y < BoardSize ? EmptyOfRow(y + 1, BoardBits()) : TBitRow{0}} << 32;
     TGoban& b = CurGoban();
     auto rows = [&](auto scan) {
-        for (int y = 1; y <= BoardSize; ++y)
+        for (int y = 1; y <= BoardSize; y += 2)
             if (alive[y] != 0)
                 scan(y, alive[y]);
     };
     [&]<int... I>(std::integer_sequence<int, I...>) {
-        (rows([&](int y, TBitRow a) { LineRow<I + 1>(b, y, a); }), ...);
+        (rows([&](int y, TScanRow a) { LineRow<I + 1>(b, y, a); }), ...);
     }(std::make_integer_sequence<int, 4>{});
     [&]<int... I>(std::integer_sequence<int, I...>) {
-        (rows([&](int y, TBitRow a) { KeimaRow<I + 1>(b, y, a); }), ...);
+        (rows([&](int y, TScanRow a) { KeimaRow<I + 1>(b, y, a); }), ...);
     }(std::make_integer_sequence<int, 8>{});
     [&]<int... I>(std::integer_sequence<int, I...>) {
-        (rows([&](int y, TBitRow a) { NanameRow<I + 1>(b, y, a); }), ...);
+        (rows([&](int y, TScanRow a) { NanameRow<I + 1>(b, y, a); }), ...);
     }(std::make_integer_sequence<int, 4>{});
 }
 
@@ -300,7 +329,8 @@ void OneScan(int d, int x, int y)
     if (!CurGoban().OnBoard(x, y))
         RangeError(x, 1, BoardSize);
     BitRowsMakeStones();
-    const TBitRow alive = EmptyOfRow(y, PointBit(x));
+    PairRowsMake();
+    const TScanRow alive = EmptyOfRow(y, PointBit(x));
     if (alive == 0)
         return;
     TGoban& b = CurGoban();
@@ -311,15 +341,15 @@ void OneScan(int d, int x, int y)
 
 template <int D>
 struct TLineRow {
-    static void Run(TGoban& b, int y, TBitRow alive) { LineRow<D>(b, y, alive); }
+    static void Run(TGoban& b, int y, TScanRow alive) { LineRow<D>(b, y, alive); }
 };
 template <int K>
 struct TKeimaRow {
-    static void Run(TGoban& b, int y, TBitRow alive) { KeimaRow<K>(b, y, alive); }
+    static void Run(TGoban& b, int y, TScanRow alive) { KeimaRow<K>(b, y, alive); }
 };
 template <int D>
 struct TNanameRow {
-    static void Run(TGoban& b, int y, TBitRow alive) { NanameRow<D>(b, y, alive); }
+    static void Run(TGoban& b, int y, TScanRow alive) { NanameRow<D>(b, y, alive); }
 };
 
 } // namespace
@@ -337,6 +367,7 @@ void KuuIsiMake()
             std::memset(KuuIsiCount2.v[k].v[x].v, 0, column);
         }
     BitRowsMakeStones();
+    PairRowsMake();
     for (int x = 0; x < BoardSize; ++x)
         std::memset(g_counted.v[x].v, 0, column * sizeof(std::uint64_t));
     g_countedBan = CurGoban().Ban;
@@ -351,6 +382,7 @@ void KuuIsiPoint(int x, int y)
     if (!CurGoban().OnBoard(x, y))
         RangeError(x, 1, BoardSize);
     BitRowsMakeStones();
+    PairRowsMake();
     PointRow(y, PointBit(x));
 }
 
