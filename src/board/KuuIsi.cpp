@@ -410,13 +410,16 @@ void KuuIsiRemake(int x, int y)
         std::uint8_t n[2][4] = {};
         for (std::uint64_t m = g_counted.v[x - 1].v[y - 1]; m != 0; m &= m - 1) {
             const TCountEvent& e = CountEvents.v[std::countr_zero(m)];
+            // Without branches: off the board, the reads at (1, 1) give way
+            // to the edge.
             const int qx = x + e.DX, qy = y + e.DY;
-            int c = kHen;
-            if (b.OnBoard(qx, qy)) {
-                c = b.Ban.v[qx].v[qy];
-                if (IsStone(c) && b.Death.v[qx - 1].v[qy - 1] != 0)
-                    c = Aite(c);
-            }
+            const int on = static_cast<int>(static_cast<unsigned>(qx - 1) < static_cast<unsigned>(BoardSize))
+                           & static_cast<int>(static_cast<unsigned>(qy - 1) < static_cast<unsigned>(BoardSize));
+            const int ix = (qx - 1) & -on, iy = (qy - 1) & -on;
+            const int here = b.Ban.v[ix + 1].v[iy + 1];
+            const int dead = static_cast<int>(static_cast<unsigned>(here - 1) < 2u)
+                             & static_cast<int>(b.Death.v[ix].v[iy] != 0);
+            const int c = ((here ^ dead * 3) & -on) | (kHen & ~-on);
             ++n[e.Near ? 0 : 1][c];
         }
         for (int k = 1; k <= 3; ++k) {
@@ -507,7 +510,7 @@ int AreaCountZeroOn(const TGoban& b, int x, int y)
     int n = 0;
     for (int d = 0; d < 4; ++d) {
         const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
-        n += b.Ban.v[nx].v[ny] == kAki && AreaMap.v[nx].v[ny] == 0;
+        n += static_cast<int>(b.Ban.v[nx].v[ny] == kAki) & static_cast<int>(AreaMap.v[nx].v[ny] == 0);
     }
     return n;
 }
