@@ -484,19 +484,18 @@ void AreaPointOn(const TGoban& b, int x, int y)
 
 int AreaVoteOn(const TGoban& b, int x, int y)
 {
-    int pos = 0, neg = 0;
+    // Any stone beside it: no vote.  The edge does not vote.
+    int pos = 0, neg = 0, stones = 0;
     for (int d = 0; d < 4; ++d) {
         const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
         const int c = b.Ban.v[nx].v[ny];
-        if (c == kHen)
-            continue;
-        if (c != kAki)
-            return 0;
         const int a = AreaMap.v[nx].v[ny];
-        pos += a > 0;
-        neg += a < 0;
+        const int empty = static_cast<int>(c == kAki);
+        stones += static_cast<int>(static_cast<unsigned>(c - 1) < 2u);
+        pos += empty & static_cast<int>(a > 0);
+        neg += empty & static_cast<int>(a < 0);
     }
-    if (pos > 0 && neg > 0)
+    if (stones != 0 || (pos > 0 && neg > 0))
         return 0;
     if (pos >= 3)
         return 1;
