@@ -653,13 +653,13 @@ void AreaFirm()
     const TGoban& b = CurGoban();
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            // Doubling keeps the zeros the neighbours read.
             const int v = AreaMap.v[x].v[y];
+            if (v == 0 || AreaCountZeroOn(b, x, y) != 0)
+                continue;
             // The other side can capture here: the border is not firm.
-            const int taken = (static_cast<int>(v < 0) & static_cast<int>(b.ToruTen.v[0].v[x - 1].v[y - 1] != 0))
-                              | (static_cast<int>(v > 0) & static_cast<int>(b.ToruTen.v[1].v[x - 1].v[y - 1] != 0));
-            const int firm = static_cast<int>(AreaCountZeroOn(b, x, y) == 0) & (1 - taken);
-            AreaMap.v[x].v[y] = v * (1 + firm);
+            if ((v < 0 && b.ToruTen.v[0].v[x - 1].v[y - 1] != 0) || (v > 0 && b.ToruTen.v[1].v[x - 1].v[y - 1] != 0))
+                continue;
+            AreaMap.v[x].v[y] = v * 2;
         }
 }
 
