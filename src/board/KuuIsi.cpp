@@ -457,39 +457,46 @@ unsigned NeighbourColours(const TGoban& b, int x, int y)
 
 void AreaPointOn(const TGoban& b, int x, int y)
 {
-    // Every case worked out without branches, then the one of the point's
-    // colour taken.
     const int c = b.Ban.v[x].v[y];
-    // A dead stone belongs to the side that surrounds it.
-    const int stone = static_cast<int>(b.Death.v[x - 1].v[y - 1] != 0) * (c == kKuro ? -1 : 1);
-    const int b1 = KuuIsiCount.v[0].v[x - 1].v[y - 1], w1 = KuuIsiCount.v[1].v[x - 1].v[y - 1];
-    const int b2 = KuuIsiCount2.v[0].v[x - 1].v[y - 1], w2 = KuuIsiCount2.v[1].v[x - 1].v[y - 1];
-    const unsigned n = NeighbourColours(b, x, y);
-    const unsigned kuro = n >> 8 & 0xff, siro = n >> 16 & 0xff;
-    const int black = static_cast<int>(b1 > 0) & static_cast<int>(w1 + w2 == 0);
-    const int white = (1 - black) & static_cast<int>(w1 > 0) & static_cast<int>(b1 + b2 == 0);
-    // Else two near relations of one colour and three own neighbours.
-    const int blackWall = static_cast<int>(b1 >= 2) & static_cast<int>(kuro == 3) & static_cast<int>(siro == 0);
-    const int whiteWall =
-        static_cast<int>(b1 < 2) & static_cast<int>(w1 >= 2) & static_cast<int>(siro == 3) & static_cast<int>(kuro == 0);
-    const int empty = black - white + (1 - black - white) * (blackWall - whiteWall);
-    AreaMap.v[x].v[y] = c == kAki ? empty : (IsStone(c) ? stone : 0);
+    int v = 0;
+    if (IsStone(c)) {
+        // A dead stone belongs to the side that surrounds it.
+        if (b.Death.v[x - 1].v[y - 1] != 0)
+            v = c == kKuro ? -1 : 1;
+    } else if (c == kAki) {
+        const int b1 = KuuIsiCount.v[0].v[x - 1].v[y - 1], w1 = KuuIsiCount.v[1].v[x - 1].v[y - 1];
+        const int b2 = KuuIsiCount2.v[0].v[x - 1].v[y - 1], w2 = KuuIsiCount2.v[1].v[x - 1].v[y - 1];
+        if (b1 > 0 && w1 + w2 == 0) {
+            v = 1;
+        } else if (w1 > 0 && b1 + b2 == 0) {
+            v = -1;
+        } else if (b1 >= 2 || w1 >= 2) {
+            const unsigned n = NeighbourColours(b, x, y);
+            const unsigned kuro = n >> 8 & 0xff, siro = n >> 16 & 0xff;
+            if (b1 >= 2)
+                v = (kuro == 3 && siro == 0) ? 1 : 0;
+            else
+                v = (siro == 3 && kuro == 0) ? -1 : 0;
+        }
+    }
+    AreaMap.v[x].v[y] = v;
 }
 
 int AreaVoteOn(const TGoban& b, int x, int y)
 {
-    // Any stone beside it: no vote.  The edge does not vote.
-    int pos = 0, neg = 0, stones = 0;
+    int pos = 0, neg = 0;
     for (int d = 0; d < 4; ++d) {
         const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
         const int c = b.Ban.v[nx].v[ny];
+        if (c == kHen)
+            continue;
+        if (c != kAki)
+            return 0;
         const int a = AreaMap.v[nx].v[ny];
-        const int empty = static_cast<int>(c == kAki);
-        stones += static_cast<int>(static_cast<unsigned>(c - 1) < 2u);
-        pos += empty & static_cast<int>(a > 0);
-        neg += empty & static_cast<int>(a < 0);
+        pos += a > 0;
+        neg += a < 0;
     }
-    if (stones != 0 || (pos > 0 && neg > 0))
+    if (pos > 0 && neg > 0)
         return 0;
     if (pos >= 3)
         return 1;
