@@ -119,19 +119,13 @@ int TLocate::CountIroLive(int colour) const
 void TLocate::CountLive(const TGoban& b, int& kuro, int& siro) const
 {
     // A related stone lies on the board.
-    // Without branches: a relation to the edge reads the dead mark of the
-    // first point and counts nothing.
-    int k = 0, s = 0;
+    int n[4] = {};
     for (int i = 0; i < KankeiSu; ++i) {
         const int c = PointIro.v[i];
-        const int stone = static_cast<unsigned>(c - 1) < 2u;
-        const int px = (PointX.v[i] - 1) & -stone, py = (PointY.v[i] - 1) & -stone;
-        const int live = static_cast<int>(b.Death.v[px].v[py] == 0);
-        k += static_cast<int>(c == kKuro) & live;
-        s += static_cast<int>(c == kSiro) & live;
+        n[c] += (c == kKuro || c == kSiro) && b.Death.v[PointX.v[i] - 1].v[PointY.v[i] - 1] == 0;
     }
-    kuro = k;
-    siro = s;
+    kuro = n[kKuro];
+    siro = n[kSiro];
 }
 
 int TLocate::HasLiveGun(int gunNo, int colour) const
