@@ -181,8 +181,9 @@ TGun* TGun::Other(int n) const { return n >= 1 && n <= kMaxGun ? Owner->GunList.
 // ---------------------------------------------------------------------------
 // Related empty points
 
-// Every empty point tells each group it is related to (here, beside
-// AddFrom, which it calls a thousand times per analysis).
+// Every empty point tells each group it is related to, once per group with
+// the nearest relation (AddNewFrom; AddFrom's test for a listed point is
+// not needed).
 void TGoban::GunLocateMake()
 {
     // The group numbers with four points of margin: 0 for the edge.
