@@ -1,5 +1,7 @@
 #include "board/Gun.h"
 
+#include <algorithm>
+
 #include "board/Basic.h"
 #include "board/Between.h"
 #include "board/Hooks.h"
@@ -80,12 +82,59 @@ void TGunList::Clear()
     Count = 0;
 }
 
+namespace {
+
+// The chains are numbered in scan order of their first stones (rows from the
+// top, points from the left), each listing that stone first, as a rebuilt
+// chain list numbers them: then the chains in number order meet the groups
+// in scan order of their first stones.
+bool ChainsInScanOrder(const TGoban& b, const TRenList& rl)
+{
+    int last = -1;
+    for (int n = 1; n <= rl.Count(); ++n) {
+        const TRen* r = rl.Items(n);
+        if (r == nullptr || !IsStone(r->GetIro()))
+            continue;
+        const std::span<const TBytePoint> isi = r->IsiList();
+        if (isi.empty())
+            return false;
+        const TBytePoint s = isi[0];
+        if (s.x < 1 || s.y < 1 || s.x > BoardSize || s.y > BoardSize || !IsStone(b.Ban.v[s.x].v[s.y])
+            || rl.RenNo(s.x, s.y) != n)
+            return false;
+        const int key = s.y * 32 + s.x;
+        if (key <= last)
+            return false;
+        for (const TBytePoint q : isi)
+            if (q.y * 32 + q.x < key)
+                return false;
+        last = key;
+    }
+    return true;
+}
+
+} // namespace
+
 void TGunList::MakeAll()
 {
     const TGoban& b = *Owner;
+    const TRenList& rl = b.RenList;
+    if (ChainsInScanOrder(b, rl)) {
+        // A stone chain's first stone is the group's first stone in scan
+        // order when the group has no chain numbered lower.
+        for (int n = 1; n <= rl.Count(); ++n) {
+            const TRen* r = rl.Items(n);
+            if (r == nullptr || !IsStone(r->GetIro()))
+                continue;
+            const TBytePoint s = r->IsiList()[0];
+            if (GunMap.v[s.x - 1].v[s.y - 1] == 0)
+                MakeGun(s.x, s.y, ++Count);
+        }
+        return;
+    }
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x)
-            if (IsStone(b.GetIro(x, y)) && GunMap[x][y] == 0 && b.RenList.RenNo(x, y) != 0)
+            if (IsStone(b.GetIro(x, y)) && GunMap[x][y] == 0 && rl.RenNo(x, y) != 0)
                 MakeGun(x, y, ++Count);
 }
 
@@ -115,8 +164,8 @@ void TGunList::MakeGun(int x, int y, int n)
     Gun[n] = Store[n].get();
     Gun[n]->Init(Owner, n, Owner->GetIro(x, y));
     const TGun& g = *Gun[n];
-    for (int i = 1; i <= g.GetIsiSu(); ++i) {
-        const Point p = g.GetYoso(i);
+    for (int i = 1; i <= g.IsiSu; ++i) {
+        const TBytePoint p = g.Isi.v[i - 1];
         GunMap[p.x][p.y] = static_cast<std::int16_t>(n);
     }
 }
@@ -132,11 +181,14 @@ void TGun::Init(TGoban* owner, int gunNo, int isiIro)
     for (int i = 1; i <= RenSu; ++i) {
         Ren[i] = static_cast<RenNoT>(GunRenList[i]);
         const TRen* r = rl.Items(GunRenList[i]);
-        for (int k = 1; r != nullptr && k <= r->IsiCount(); ++k) {
-            const Point p = r->GetIsi(k);
-            ++IsiSu;
-            Isi[IsiSu] = TBytePoint::Of(p);
-        }
+        if (r == nullptr)
+            continue;
+        // A group holds each stone of the board at most once.
+        const std::span<const TBytePoint> isi = r->IsiList();
+        if (isi.size() > static_cast<std::size_t>(kMaxPoints - IsiSu))
+            RangeError(IsiSu + static_cast<int>(isi.size()), 1, kMaxPoints);
+        std::copy(isi.begin(), isi.end(), Isi.v + IsiSu);
+        IsiSu += static_cast<int>(isi.size());
     }
     FromSu = 0;
     FromSet.Fill(0);
