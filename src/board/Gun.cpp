@@ -292,38 +292,46 @@ bool TGun::AddLink(int n)
 void TGun::MakeKokyu()
 {
     const TGoban& b = B();
+    const auto& ban = b.Ban.v;
+    const auto& area = AreaMap.v;
+    const unsigned edge = static_cast<unsigned>(BoardSize);
+    constexpr unsigned kinds = 1u << KankeiNaname | 1u << Kankei1ken | 1u << KankeiKeima;
     KokyuSu = 0;
-    Point box[9];
+    // Every test of an entry is taken whatever the others answer, so the
+    // loop rarely guesses wrong: a related point lies on the board with its
+    // neighbours on the board or on the edge lines, and so do the points
+    // between it and its stone.
     for (int i = 1; i <= FromSu; ++i) {
-        const int kind = From[i].Kind;
-        if (kind != KankeiNaname && kind != Kankei1ken && kind != KankeiKeima)
-            continue;
-        const Point p = GetFromB(i);
-        if (LineNoPt(p) == 1)
-            continue;
-        bool stone = false;
-        for (int d = 1; d <= 4; ++d)
-            stone = stone || IsStone(b.GetIroPt(Dir4Pt(p, d)));
-        if (stone)
-            continue;
-        const int area = AreaMap[p.x][p.y];
-        if (area == 2 || area == -2)
+        const TFrom e = From.v[i - 1];
+        const unsigned kind = e.Kind;
+        const int x = e.B.x, y = e.B.y, ax = e.A.x, ay = e.A.y;
+        unsigned ok = kinds >> (kind & 31) & 1;
+        // Not on the first line.
+        ok &= static_cast<unsigned>(static_cast<unsigned>(x - 2) < edge - 2) & static_cast<unsigned>(static_cast<unsigned>(y - 2) < edge - 2);
+        // No stone beside it: bit c of 0b1001 tells colour c is no stone.
+        auto open = [](std::uint8_t c) { return 9u >> (c & 3u); };
+        ok &= open(ban[x].v[y - 1]) & open(ban[x + 1].v[y]) & open(ban[x].v[y + 1]) & open(ban[x - 1].v[y]);
+        const int a = area[x].v[y];
+        ok &= static_cast<unsigned>(a + 2 != 0) & static_cast<unsigned>(a - 2 != 0);
+        if (ok == 0)
             continue;
         if (kind == Kankei1ken) {
             // Both points beside the gap are open.
-            BetweenStrip3(GetFromA(i), p, box);
-            if (b.GetIroPt(box[3]) != kAki || b.GetIroPt(box[5]) != kAki)
+            const int mx = (ax + x) / 2, my = (ay + y) / 2;
+            const bool across = ay == y;
+            if (ban[across ? mx : mx - 1].v[across ? my - 1 : my] != kAki
+                || ban[across ? mx : mx + 1].v[across ? my + 1 : my] != kAki)
                 continue;
         } else if (kind == KankeiKeima) {
-            BetweenRows(GetFromA(i), p, box);
-            if (b.GetIroPt(box[1]) != kAki || b.GetIroPt(box[4]) != kAki)
+            // Both corners of the knight's move are open.
+            if (ban[ax].v[y] != kAki || ban[x].v[ay] != kAki)
                 continue;
         }
         if (KokyuSu >= kMaxKokyu)
             break;
         ++KokyuSu;
-        Kokyu[KokyuSu] = p;
-        KokyuValue[KokyuSu] = kind;
+        Kokyu[KokyuSu] = Point(x, y);
+        KokyuValue[KokyuSu] = static_cast<int>(kind);
     }
 }
 
