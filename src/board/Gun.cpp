@@ -1,6 +1,7 @@
 #include "board/Gun.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "board/Basic.h"
 #include "board/Between.h"
@@ -373,13 +374,17 @@ void TGun::MakeJiAll()
         FromTaken[i] = 0;
     // The related points stay stamped from one region to the next.
     const TFromAtKept kept(*this);
+    // A liberty on the group's side of the area map starts a region unless
+    // an earlier region took it; the tests are taken together, without a
+    // branch each (most entries start nothing).
+    const bool black = IsiIro == kKuro;
     for (int i = 1; i <= FromSu; ++i) {
-        if (From[i].Kind != KankeiTonari || FromTaken[i])
+        const TFrom e = From.v[i - 1];
+        const int area = AreaMap.v[e.B.x].v[e.B.y];
+        const unsigned own = black ? static_cast<unsigned>(area >= 1) : static_cast<unsigned>(area < 0);
+        if ((static_cast<unsigned>(e.Kind == KankeiTonari) & own & static_cast<unsigned>(FromTaken.v[i - 1] == 0)) == 0)
             continue;
-        const Point p = GetFromB(i);
-        const int area = AreaMap[p.x][p.y];
-        if (IsiIro == kKuro ? area >= 1 : area < 0)
-            AddJi(p, 0);
+        AddJi(e.B.Pt(), 0);
     }
 }
 
@@ -408,6 +413,64 @@ bool JiGrowTest2(Point cur, Point q)
 }
 
 
+namespace {
+
+// The fills of JiFloodFill from a point p of the board, in FloodFillBy's
+// order (layer by layer, neighbours in direction order, each point examined
+// once).  A listed point lies on the board, so its neighbours lie in 0..20;
+// the tests of a neighbour are taken together, without a branch each, as the
+// edges of small regions make them hard to guess.  Mode 0 (Related) grows
+// over the stamped related points, taking their entries, and dead stones;
+// mode 1 over the whole side.
+template <bool Related>
+int JiFloodFast(const TGoban& b, Point p)
+{
+    std::memset(&FloodVisited, 0, sizeof(FloodVisited));
+    FloodSu = 1;
+    FloodX.v[0] = p.x;
+    FloodY.v[0] = p.y;
+    FloodVisited.v[p.x].v[p.y] = 1;
+    const unsigned edge = static_cast<unsigned>(BoardSize);
+    const std::uint32_t stamp = FromAtStamp;
+    for (int k = 1; k <= FloodSu; ++k) {
+        const int cx = FloodX.v[k - 1], cy = FloodY.v[k - 1];
+        const int ac = AreaMap.v[cx].v[cy];
+        for (int d = 0; d < 4; ++d) {
+            const int qx = cx + Dir4X.v[d], qy = cy + Dir4Y.v[d];
+            std::uint8_t& seen = FloodVisited.v[qx].v[qy];
+            unsigned join = seen == 0;
+            seen = 1;
+            join &= static_cast<unsigned>(static_cast<unsigned>(qx - 1) < edge)
+                    & static_cast<unsigned>(static_cast<unsigned>(qy - 1) < edge);
+            const int a = AreaMap.v[qx].v[qy];
+            join &= static_cast<unsigned>(a != 0) & static_cast<unsigned>(ac != 0)
+                    & static_cast<unsigned>((a > 0) == (ac > 0));
+            if constexpr (Related) {
+                // The tables of the board's points, read at a point of the
+                // board whatever q is (join is clear off the board).
+                const int ix = qx < 1 ? 0 : qx > kMaxBoard ? kMaxBoard - 1 : qx - 1;
+                const int iy = qy < 1 ? 0 : qy > kMaxBoard ? kMaxBoard - 1 : qy - 1;
+                const int col = b.Ban.v[qx].v[qy];
+                const unsigned empty = col == kAki;
+                const unsigned related = FromAtMark.v[ix].v[iy] == stamp;
+                const unsigned dead = static_cast<unsigned>(static_cast<unsigned>(col - 1) < 2u)
+                                      & static_cast<unsigned>(b.Death.v[ix].v[iy] != 0);
+                join &= (empty & related) | dead;
+                const int at = FromAt.v[ix].v[iy];
+                FromTaken.v[at > 0 ? at - 1 : 0] |= static_cast<std::uint8_t>(join & empty);
+            }
+            if (FloodSu < kMaxPoints) {
+                FloodX.v[FloodSu] = qx;
+                FloodY.v[FloodSu] = qy;
+                FloodSu += static_cast<int>(join);
+            }
+        }
+    }
+    return FloodSu;
+}
+
+} // namespace
+
 int TGun::JiFloodFill(Point p, int mode)
 {
     if (mode == 0 && !(g_fromAtKept != nullptr && g_fromAtKept->Gun == this && g_fromAtKept->Stamped)) {
@@ -419,6 +482,8 @@ int TGun::JiFloodFill(Point p, int mode)
             FromAtMark[From[i].B.x][From[i].B.y] = stamp;
         }
     }
+    if (B().OnBoardPt(p))
+        return mode == 0 ? JiFloodFast<true>(B(), p) : JiFloodFast<false>(B(), p);
     if (mode == 0)
         return FloodFillBy(p, [this](Point cur, Point q) { return JiGrowTest(cur, q); });
     return FloodFillBy(p, [](Point cur, Point q) { return SameSide(cur, q); });
@@ -462,11 +527,21 @@ void TGunList::MakeJi()
     for (int n = 1; n <= Count; ++n)
         Gun[n]->MakeJiAll();
     // Dead stones that no group's region reached go to the group beside them.
+    // Dead marks are few: the board is passed over when it has none, and
+    // the mark is asked first.
     const TGoban& b = *Owner;
+    std::uint8_t any = 0;
+    for (const auto& col : b.Death.v)
+        for (const std::uint8_t d : col.v)
+            any |= d;
+    if (any == 0)
+        return;
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
+            if (b.Death.v[x - 1].v[y - 1] == 0)
+                continue;
             const int c = b.GetIro(x, y);
-            if (!IsStone(c) || !b.IsDeath(x, y) || AreaMap[x][y] == 0 || Owner->JiList.GetJiNo(x, y) != 0)
+            if (!IsStone(c) || AreaMap[x][y] == 0 || Owner->JiList.GetJiNo(x, y) != 0)
                 continue;
             for (int d = 1; d <= 4; ++d) {
                 const Point q = Dir4Pt(Point(x, y), d);
