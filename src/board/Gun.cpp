@@ -146,7 +146,10 @@ void TGunList::MakeGun(int x, int y, int n)
     GunRenSu = 1;
     GunRenList[1] = rl.RenNo(x, y);
     GunRenMark[GunRenList[1]] = stamp;
-    // Breadth-first over the links: layer by layer in list order.
+    // Breadth-first over the links: layer by layer in list order.  A link
+    // joins when its chain exists and is not listed yet; the test is taken
+    // without a branch (a missing chain stays missing, so marking it too
+    // changes nothing).
     for (int i = 1; i <= GunRenSu; ++i) {
         TRen* r = rl.Items(GunRenList[i]);
         if (r == nullptr)
@@ -154,10 +157,15 @@ void TGunList::MakeGun(int x, int y, int n)
         r->SetGunNo(n);
         for (int k = 1; k <= r->GrenCount(); ++k) {
             const int g = r->Gren(k);
-            if (rl.Items(g) == nullptr || GunRenMark[g] == stamp)
+            if (static_cast<unsigned>(g - 1) >= static_cast<unsigned>(kMaxRen))
                 continue;
-            GunRenMark[g] = stamp;
-            GunRenList[++GunRenSu] = g;
+            std::uint32_t& mark = GunRenMark.v[g - 1];
+            const int fresh = static_cast<int>(mark != stamp) & static_cast<int>(rl.Items(g) != nullptr);
+            mark = stamp;
+            if (GunRenSu < kMaxGunRen) {
+                GunRenList.v[GunRenSu] = g;
+                GunRenSu += fresh;
+            }
         }
     }
     if (!Store[n])
