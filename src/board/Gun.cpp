@@ -430,14 +430,18 @@ namespace {
 // edges of small regions make them hard to guess.  Mode 0 (Related) grows
 // over the stamped related points, taking their entries, and dead stones;
 // mode 1 over the whole side.
+// The points examined by the current fill, stamped per fill.
+Grid<std::uint32_t, 0, 20> FillSeen{};
+std::uint32_t FillSeenStamp = 0;
+
 template <bool Related>
 int JiFloodFast(const TGoban& b, Point p)
 {
-    std::memset(&FloodVisited, 0, sizeof(FloodVisited));
+    const std::uint32_t fill = NextStamp(FillSeenStamp, FillSeen);
     FloodSu = 1;
     FloodX.v[0] = p.x;
     FloodY.v[0] = p.y;
-    FloodVisited.v[p.x].v[p.y] = 1;
+    FillSeen.v[p.x].v[p.y] = fill;
     const unsigned edge = static_cast<unsigned>(BoardSize);
     const std::uint32_t stamp = FromAtStamp;
     for (int k = 1; k <= FloodSu; ++k) {
@@ -445,9 +449,9 @@ int JiFloodFast(const TGoban& b, Point p)
         const int ac = AreaMap.v[cx].v[cy];
         for (int d = 0; d < 4; ++d) {
             const int qx = cx + Dir4X.v[d], qy = cy + Dir4Y.v[d];
-            std::uint8_t& seen = FloodVisited.v[qx].v[qy];
-            unsigned join = seen == 0;
-            seen = 1;
+            std::uint32_t& seen = FillSeen.v[qx].v[qy];
+            unsigned join = seen != fill;
+            seen = fill;
             join &= static_cast<unsigned>(static_cast<unsigned>(qx - 1) < edge)
                     & static_cast<unsigned>(static_cast<unsigned>(qy - 1) < edge);
             const int a = AreaMap.v[qx].v[qy];
