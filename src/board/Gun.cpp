@@ -33,26 +33,15 @@ int GunRenSu = 0;
 Arr<std::uint32_t, 1, kMaxRen> GunRenMark{};
 std::uint32_t GunRenStamp = 0;
 
-// The group growing its regions: which From entry lists each point (stamped
-// per flood), and the entries that already lie in one of its regions.
-Grid<std::int16_t, 1, 19> FromAt{};
-Grid<std::uint32_t, 1, 19> FromAtMark{};
-std::uint32_t FromAtStamp = 0;
-Arr<std::uint8_t, 1, kMaxFrom> FromTaken{};
+// The group growing its regions: its related points that already lie in one
+// of its regions, one bit per point as in TGun::FromSet (a related point is
+// listed once, so the bit stands for its entry).
+Arr<std::uint64_t, 0, (kMaxPoints - 1) / 64> FromTaken{};
 
-// While a group grows its regions from its liberties, its related points
-// (which do not change meanwhile) are stamped once for all its fills.
-struct TFromAtKept;
-TFromAtKept* g_fromAtKept = nullptr;
-struct TFromAtKept {
-    const TGun* Gun;
-    bool Stamped = false;
-    TFromAtKept* Outer;
-    explicit TFromAtKept(const TGun& g) : Gun(&g), Outer(g_fromAtKept) { g_fromAtKept = this; }
-    ~TFromAtKept() { g_fromAtKept = Outer; }
-    TFromAtKept(const TFromAtKept&) = delete;
-    TFromAtKept& operator=(const TFromAtKept&) = delete;
-};
+inline bool BitAt(const Arr<std::uint64_t, 0, (kMaxPoints - 1) / 64>& set, int bit)
+{
+    return (set.v[bit / 64] >> (bit % 64) & 1) != 0;
+}
 
 template <class T>
 std::uint32_t NextStamp(std::uint32_t& stamp, T& marks)
@@ -378,10 +367,7 @@ void TGun::SplitDame()
 void TGun::MakeJiAll()
 {
     JiSu = 0;
-    for (int i = 1; i <= FromSu; ++i)
-        FromTaken[i] = 0;
-    // The related points stay stamped from one region to the next.
-    const TFromAtKept kept(*this);
+    FromTaken.Fill(0);
     // A liberty on the group's side of the area map starts a region unless
     // an earlier region took it; the tests are taken together, without a
     // branch each (most entries start nothing).
@@ -390,7 +376,8 @@ void TGun::MakeJiAll()
         const TFrom e = From.v[i - 1];
         const int area = AreaMap.v[e.B.x].v[e.B.y];
         const unsigned own = black ? static_cast<unsigned>(area >= 1) : static_cast<unsigned>(area < 0);
-        if ((static_cast<unsigned>(e.Kind == KankeiTonari) & own & static_cast<unsigned>(FromTaken.v[i - 1] == 0)) == 0)
+        const unsigned taken = BitAt(FromTaken, PointBit(e.B.Pt()));
+        if ((static_cast<unsigned>(e.Kind == KankeiTonari) & own & (taken ^ 1u)) == 0)
             continue;
         AddJi(e.B.Pt(), 0);
     }
@@ -404,9 +391,10 @@ bool TGun::JiGrowTest(Point cur, Point q) const
     const TGoban& b = B();
     const int col = b.Ban.v[q.x].v[q.y];
     if (col == kAki) {
-        if (FromAtMark.v[q.x - 1].v[q.y - 1] != FromAtStamp)
+        const int bit = PointBit(q);
+        if (!BitAt(FromSet, bit))
             return false;
-        FromTaken[FromAt.v[q.x - 1].v[q.y - 1]] = 1;
+        FromTaken.v[bit / 64] |= std::uint64_t{1} << (bit % 64);
         return true;
     }
     return IsStone(col) && b.Death.v[q.x - 1].v[q.y - 1] != 0;
@@ -435,7 +423,7 @@ Grid<std::uint32_t, 0, 20> FillSeen{};
 std::uint32_t FillSeenStamp = 0;
 
 template <bool Related>
-int JiFloodFast(const TGoban& b, Point p)
+int JiFloodFast(const TGoban& b, Point p, const Arr<std::uint64_t, 0, (kMaxPoints - 1) / 64>& related)
 {
     const std::uint32_t fill = NextStamp(FillSeenStamp, FillSeen);
     FloodSu = 1;
@@ -443,7 +431,6 @@ int JiFloodFast(const TGoban& b, Point p)
     FloodY.v[0] = p.y;
     FillSeen.v[p.x].v[p.y] = fill;
     const unsigned edge = static_cast<unsigned>(BoardSize);
-    const std::uint32_t stamp = FromAtStamp;
     for (int k = 1; k <= FloodSu; ++k) {
         const int cx = FloodX.v[k - 1], cy = FloodY.v[k - 1];
         const int ac = AreaMap.v[cx].v[cy];
@@ -464,12 +451,12 @@ int JiFloodFast(const TGoban& b, Point p)
                 const int iy = qy < 1 ? 0 : qy > kMaxBoard ? kMaxBoard - 1 : qy - 1;
                 const int col = b.Ban.v[qx].v[qy];
                 const unsigned empty = col == kAki;
-                const unsigned related = FromAtMark.v[ix].v[iy] == stamp;
+                const int bit = iy * kMaxBoard + ix;
+                const unsigned listed = static_cast<unsigned>(related.v[bit / 64] >> (bit % 64)) & 1u;
                 const unsigned dead = static_cast<unsigned>(static_cast<unsigned>(col - 1) < 2u)
                                       & static_cast<unsigned>(b.Death.v[ix].v[iy] != 0);
-                join &= (empty & related) | dead;
-                const int at = FromAt.v[ix].v[iy];
-                FromTaken.v[at > 0 ? at - 1 : 0] |= static_cast<std::uint8_t>(join & empty);
+                join &= (empty & listed) | dead;
+                FromTaken.v[bit / 64] |= static_cast<std::uint64_t>(join & empty) << (bit % 64);
             }
             if (FloodSu < kMaxPoints) {
                 FloodX.v[FloodSu] = qx;
@@ -485,17 +472,8 @@ int JiFloodFast(const TGoban& b, Point p)
 
 int TGun::JiFloodFill(Point p, int mode)
 {
-    if (mode == 0 && !(g_fromAtKept != nullptr && g_fromAtKept->Gun == this && g_fromAtKept->Stamped)) {
-        if (g_fromAtKept != nullptr && g_fromAtKept->Gun == this)
-            g_fromAtKept->Stamped = true;
-        const std::uint32_t stamp = NextStamp(FromAtStamp, FromAtMark);
-        for (int i = 1; i <= FromSu; ++i) {
-            FromAt[From[i].B.x][From[i].B.y] = static_cast<std::int16_t>(i);
-            FromAtMark[From[i].B.x][From[i].B.y] = stamp;
-        }
-    }
     if (B().OnBoardPt(p))
-        return mode == 0 ? JiFloodFast<true>(B(), p) : JiFloodFast<false>(B(), p);
+        return mode == 0 ? JiFloodFast<true>(B(), p, FromSet) : JiFloodFast<false>(B(), p, FromSet);
     if (mode == 0)
         return FloodFillBy(p, [this](Point cur, Point q) { return JiGrowTest(cur, q); });
     return FloodFillBy(p, [](Point cur, Point q) { return SameSide(cur, q); });
