@@ -1223,9 +1223,17 @@ void TGun::CalcDeathLevel()
         level -= 2 * knights;
     if (jumps >= 2)
         level -= 5 * jumps;
-    for (int i = 1; i <= FromSu; ++i)
-        if (From[i].Kind >= Kankei2ken && !b.GetLocatePt(GetFromB(i)).HasKankeiLE(KankeiKeima, Aite(IsiIro)))
-            level -= 1;
+    // A far related point without an enemy stone within a knight's move.
+    const int enemy = Aite(IsiIro);
+    for (int i = 1; i <= FromSu; ++i) {
+        const TFrom e = From.v[i - 1];
+        if (e.Kind < Kankei2ken)
+            continue;
+        bool near = false;
+        b.Locate.v[e.B.x - 1].v[e.B.y - 1].EachKankei(
+            [&](int, int, int kind, int iro) { near = near || (iro == enemy && kind <= KankeiKeima); });
+        level -= near ? 0 : 1;
+    }
     DeathLevel = level < 0 ? 0 : level;
 }
 
