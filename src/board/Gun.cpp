@@ -287,6 +287,51 @@ bool TGun::AddLink(int n)
 // ---------------------------------------------------------------------------
 // Breathing points and liberties
 
+namespace {
+
+// While every group lists its breathing points, the points of the board that
+// pass the tests of a point alone (off the first line, no stone beside, not
+// inner area), one bit per point x of row y.
+struct TKokyuRows {
+    const TGoban* Board = nullptr;
+    std::uint32_t Open[kMaxBoard + 2] = {};
+};
+TKokyuRows g_kokyuRows;
+
+void MakeKokyuRows(const TGoban& b)
+{
+    const int n = BoardSize;
+    std::uint32_t stones[kMaxBoard + 2] = {};
+    std::uint32_t inner[kMaxBoard + 2] = {};
+    for (int x = 1; x <= n; ++x) {
+        const auto& col = b.Ban.v[x].v;
+        const auto& area = AreaMap.v[x].v;
+        for (int y = 1; y <= n; ++y) {
+            stones[y] |= static_cast<std::uint32_t>(static_cast<unsigned>(col[y] - 1) < 2u) << x;
+            inner[y] |= static_cast<std::uint32_t>(area[y] == 2 || area[y] == -2) << x;
+        }
+    }
+    // Points 2..n-1 of a row.
+    const std::uint32_t middle = ((std::uint32_t{1} << n) - 1) & ~std::uint32_t{3};
+    g_kokyuRows.Open[0] = g_kokyuRows.Open[1] = 0;
+    for (int y = 2; y < n; ++y) {
+        const std::uint32_t near = stones[y - 1] | stones[y + 1] | stones[y] << 1 | stones[y] >> 1;
+        g_kokyuRows.Open[y] = middle & ~near & ~inner[y];
+    }
+    for (int y = n < 2 ? 0 : n; y <= kMaxBoard + 1; ++y)
+        g_kokyuRows.Open[y] = 0;
+}
+
+} // namespace
+
+void TGunList::MakeKokyuAll()
+{
+    MakeKokyuRows(*Owner);
+    g_kokyuRows.Board = Owner;
+    EachGun(&TGun::MakeKokyu);
+    g_kokyuRows.Board = nullptr;
+}
+
 void TGun::MakeKokyu()
 {
     const TGoban& b = B();
@@ -295,22 +340,26 @@ void TGun::MakeKokyu()
     const unsigned edge = static_cast<unsigned>(BoardSize);
     constexpr unsigned kinds = 1u << KankeiNaname | 1u << Kankei1ken | 1u << KankeiKeima;
     KokyuSu = 0;
-    // Every test of an entry is taken whatever the others answer, so the
-    // loop rarely guesses wrong: a related point lies on the board with its
-    // neighbours on the board or on the edge lines, and so do the points
-    // between it and its stone.
-    for (int i = 1; i <= FromSu; ++i) {
-        const TFrom e = From.v[i - 1];
-        const unsigned kind = e.Kind;
-        const int x = e.B.x, y = e.B.y, ax = e.A.x, ay = e.A.y;
-        unsigned ok = kinds >> (kind & 31) & 1;
+    // The tests of a point alone (MakeKokyuRows), taken together without a
+    // branch each: a related point lies on the board with its neighbours on
+    // the board or on the edge lines, and so do the points between it and
+    // its stone.
+    auto alone = [&](int x, int y) {
         // Not on the first line.
-        ok &= static_cast<unsigned>(static_cast<unsigned>(x - 2) < edge - 2) & static_cast<unsigned>(static_cast<unsigned>(y - 2) < edge - 2);
+        unsigned ok = static_cast<unsigned>(static_cast<unsigned>(x - 2) < edge - 2)
+                      & static_cast<unsigned>(static_cast<unsigned>(y - 2) < edge - 2);
         // No stone beside it: bit c of 0b1001 tells colour c is no stone.
         auto open = [](std::uint8_t c) { return 9u >> (c & 3u); };
         ok &= open(ban[x].v[y - 1]) & open(ban[x + 1].v[y]) & open(ban[x].v[y + 1]) & open(ban[x - 1].v[y]);
         const int a = area[x].v[y];
-        ok &= static_cast<unsigned>(a + 2 != 0) & static_cast<unsigned>(a - 2 != 0);
+        return ok & static_cast<unsigned>(a + 2 != 0) & static_cast<unsigned>(a - 2 != 0);
+    };
+    const bool rows = g_kokyuRows.Board == Owner;
+    for (int i = 1; i <= FromSu; ++i) {
+        const TFrom e = From.v[i - 1];
+        const unsigned kind = e.Kind;
+        const int x = e.B.x, y = e.B.y, ax = e.A.x, ay = e.A.y;
+        const unsigned ok = kinds >> (kind & 31) & (rows ? g_kokyuRows.Open[y] >> x : alone(x, y)) & 1;
         if (ok == 0)
             continue;
         if (kind == Kankei1ken) {
@@ -773,7 +822,6 @@ void TGunList::EachGun(void (TGun::*step)())
 void TGunList::MakeMgunAll() { EachGun(&TGun::MakeMgun); }
 void TGunList::EvaluateJiAll() { EachGun(&TGun::EvaluateJi); }
 void TGunList::CalcJiMeAll() { EachGun(&TGun::CalcJiMe); }
-void TGunList::MakeKokyuAll() { EachGun(&TGun::MakeKokyu); }
 void TGunList::ReEvaluateJiAll() { EachGun(&TGun::ReEvaluateJi); }
 void TGunList::CalcMeAll() { EachGun(&TGun::CalcMe); }
 void TGunList::CalcDeathLevelAll() { EachGun(&TGun::CalcDeathLevel); }

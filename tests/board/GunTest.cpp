@@ -891,6 +891,40 @@ TEST_F(GunTest, ASmallerBoardAfterALargerOneKeepsItsRegionsOnTheBoard)
     EXPECT_EQ(GunAt(Point(9, 5)).GetDeath(), 1);
 }
 
+TEST_F(GunTest, BreathingPointsOfOneGroupMatchThoseListedForAll)
+{
+    // The analysis lists every group's breathing points from tests of the
+    // whole board made once; one group asked alone tests its points itself.
+    // Both must agree on every board size, near the edges and in the open.
+    for (int size : {9, 13, 19})
+        for (int seed = 1; seed <= 6; ++seed) {
+            ResetProgramState();
+            RandSeed(static_cast<std::uint64_t>(5100 + 100 * size + seed));
+            BoardSize = size;
+            b0().NewGame();
+            const int density = 10 + 8 * seed; // percent
+            for (int y = 1; y <= size; ++y)
+                for (int x = 1; x <= size; ++x)
+                    if (Random(100) < density)
+                        b0().SetIro(x, y, 1 + Random(2));
+            for (int step = 1; step <= 17; ++step)
+                b0().AnalyzeStep(step);
+            const TGunList& gl = b0().GunList;
+            for (int n = 1; n <= gl.GetCount(); ++n) {
+                TGun& g = *gl.GetGun(n);
+                std::vector<std::tuple<int, int, int>> listed;
+                for (int i = 1; i <= g.GetKokyuSu(); ++i)
+                    listed.emplace_back(g.GetKokyu(i).x, g.GetKokyu(i).y, g.GetKokyuValue(i));
+                g.MakeKokyu();
+                std::vector<std::tuple<int, int, int>> alone;
+                for (int i = 1; i <= g.GetKokyuSu(); ++i)
+                    alone.emplace_back(g.GetKokyu(i).x, g.GetKokyu(i).y, g.GetKokyuValue(i));
+                EXPECT_EQ(alone, listed) << "size " << size << " seed " << seed << " group " << n << "\n"
+                                         << BoardDiagram(b0());
+            }
+        }
+}
+
 TEST_F(GunTest, DenseRandomPositionsUpToAFullBoard)
 {
     // Random colours at rising density, whole board filled at the end, with
