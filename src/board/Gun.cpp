@@ -505,13 +505,23 @@ int JiFloodFast(const TGoban& b, Point p, const Arr<std::uint64_t, 0, (kMaxPoint
                 const unsigned dead = static_cast<unsigned>(static_cast<unsigned>(col - 1) < 2u)
                                       & static_cast<unsigned>(b.Death.v[ix].v[iy] != 0);
                 join &= (empty & listed) | dead;
-                FromTaken.v[bit / 64] |= static_cast<std::uint64_t>(join & empty) << (bit % 64);
             }
             if (FloodSu < kMaxPoints) {
                 FloodX.v[FloodSu] = qx;
                 FloodY.v[FloodSu] = qy;
                 FloodSu += static_cast<int>(join);
             }
+        }
+    }
+    if constexpr (Related) {
+        // The related points that joined (all but the first point) lie in
+        // a region now.
+        for (int k = 2; k <= FloodSu; ++k) {
+            const int x = FloodX.v[k - 1], y = FloodY.v[k - 1];
+            if (b.Ban.v[x].v[y] != kAki)
+                continue;
+            const int bit = (y - 1) * kMaxBoard + x - 1;
+            FromTaken.v[bit / 64] |= std::uint64_t{1} << (bit % 64);
         }
     }
     return FloodSu;
