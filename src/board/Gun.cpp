@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "board/Basic.h"
 #include "board/Between.h"
@@ -34,26 +35,15 @@ int GunRenSu = 0;
 Arr<std::uint32_t, 1, kMaxRen> GunRenMark{};
 std::uint32_t GunRenStamp = 0;
 
-// The group growing its regions: which From entry lists each point (stamped
-// per flood), and the entries that already lie in one of its regions.
-Grid<std::int16_t, 1, 19> FromAt{};
-Grid<std::uint32_t, 1, 19> FromAtMark{};
-std::uint32_t FromAtStamp = 0;
-Arr<std::uint8_t, 1, kMaxFrom> FromTaken{};
+// The group growing its regions: its related points that already lie in one
+// of its regions, one bit per point as in TGun::FromSet (a related point is
+// listed once, so the bit stands for its entry).
+Arr<std::uint64_t, 0, (kMaxPoints - 1) / 64> FromTaken{};
 
-// While a group grows its regions from its liberties, its related points
-// (which do not change meanwhile) are stamped once for all its fills.
-struct TFromAtKept;
-TFromAtKept* g_fromAtKept = nullptr;
-struct TFromAtKept {
-    const TGun* Gun;
-    bool Stamped = false;
-    TFromAtKept* Outer;
-    explicit TFromAtKept(const TGun& g) : Gun(&g), Outer(g_fromAtKept) { g_fromAtKept = this; }
-    ~TFromAtKept() { g_fromAtKept = Outer; }
-    TFromAtKept(const TFromAtKept&) = delete;
-    TFromAtKept& operator=(const TFromAtKept&) = delete;
-};
+inline bool BitAt(const Arr<std::uint64_t, 0, (kMaxPoints - 1) / 64>& set, int bit)
+{
+    return (set.v[bit / 64] >> (bit % 64) & 1) != 0;
+}
 
 template <class T>
 std::uint32_t NextStamp(std::uint32_t& stamp, T& marks)
@@ -96,12 +86,59 @@ void TGunList::Clear()
     Count = 0;
 }
 
+namespace {
+
+// The chains are numbered in scan order of their first stones (rows from the
+// top, points from the left), each listing that stone first, as a rebuilt
+// chain list numbers them: then the chains in number order meet the groups
+// in scan order of their first stones.
+bool ChainsInScanOrder(const TGoban& b, const TRenList& rl)
+{
+    int last = -1;
+    for (int n = 1; n <= rl.Count(); ++n) {
+        const TRen* r = rl.Items(n);
+        if (r == nullptr || !IsStone(r->GetIro()))
+            continue;
+        const std::span<const TBytePoint> isi = r->IsiList();
+        if (isi.empty())
+            return false;
+        const TBytePoint s = isi[0];
+        if (s.x < 1 || s.y < 1 || s.x > BoardSize || s.y > BoardSize || !IsStone(b.Ban.v[s.x].v[s.y])
+            || rl.RenNo(s.x, s.y) != n)
+            return false;
+        const int key = s.y * 32 + s.x;
+        if (key <= last)
+            return false;
+        for (const TBytePoint q : isi)
+            if (q.y * 32 + q.x < key)
+                return false;
+        last = key;
+    }
+    return true;
+}
+
+} // namespace
+
 void TGunList::MakeAll()
 {
     const TGoban& b = *Owner;
+    const TRenList& rl = b.RenList;
+    if (ChainsInScanOrder(b, rl)) {
+        // A stone chain's first stone is the group's first stone in scan
+        // order when the group has no chain numbered lower.
+        for (int n = 1; n <= rl.Count(); ++n) {
+            const TRen* r = rl.Items(n);
+            if (r == nullptr || !IsStone(r->GetIro()))
+                continue;
+            const TBytePoint s = r->IsiList()[0];
+            if (GunMap.v[s.x - 1].v[s.y - 1] == 0)
+                MakeGun(s.x, s.y, ++Count);
+        }
+        return;
+    }
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x)
-            if (IsStone(b.GetIro(x, y)) && GunMap[x][y] == 0 && b.RenList.RenNo(x, y) != 0)
+            if (IsStone(b.GetIro(x, y)) && GunMap[x][y] == 0 && rl.RenNo(x, y) != 0)
                 MakeGun(x, y, ++Count);
 }
 
@@ -112,7 +149,10 @@ void TGunList::MakeGun(int x, int y, int n)
     GunRenSu = 1;
     GunRenList[1] = rl.RenNo(x, y);
     GunRenMark[GunRenList[1]] = stamp;
-    // Breadth-first over the links: layer by layer in list order.
+    // Breadth-first over the links: layer by layer in list order.  A link
+    // joins when its chain exists and is not listed yet; the test is taken
+    // without a branch (a missing chain stays missing, so marking it too
+    // changes nothing).
     for (int i = 1; i <= GunRenSu; ++i) {
         TRen* r = rl.Items(GunRenList[i]);
         if (r == nullptr)
@@ -120,10 +160,15 @@ void TGunList::MakeGun(int x, int y, int n)
         r->SetGunNo(n);
         for (int k = 1; k <= r->GrenCount(); ++k) {
             const int g = r->Gren(k);
-            if (rl.Items(g) == nullptr || GunRenMark[g] == stamp)
+            if (static_cast<unsigned>(g - 1) >= static_cast<unsigned>(kMaxRen))
                 continue;
-            GunRenMark[g] = stamp;
-            GunRenList[++GunRenSu] = g;
+            std::uint32_t& mark = GunRenMark.v[g - 1];
+            const int fresh = static_cast<int>(mark != stamp) & static_cast<int>(rl.Items(g) != nullptr);
+            mark = stamp;
+            if (GunRenSu < kMaxGunRen) {
+                GunRenList.v[GunRenSu] = g;
+                GunRenSu += fresh;
+            }
         }
     }
     if (!Store[n])
@@ -131,8 +176,8 @@ void TGunList::MakeGun(int x, int y, int n)
     Gun[n] = Store[n].get();
     Gun[n]->Init(Owner, n, Owner->GetIro(x, y));
     const TGun& g = *Gun[n];
-    for (int i = 1; i <= g.GetIsiSu(); ++i) {
-        const Point p = g.GetYoso(i);
+    for (int i = 1; i <= g.IsiSu; ++i) {
+        const TBytePoint p = g.Isi.v[i - 1];
         GunMap[p.x][p.y] = static_cast<std::int16_t>(n);
     }
 }
@@ -148,11 +193,14 @@ void TGun::Init(TGoban* owner, int gunNo, int isiIro)
     for (int i = 1; i <= RenSu; ++i) {
         Ren[i] = static_cast<RenNoT>(GunRenList[i]);
         const TRen* r = rl.Items(GunRenList[i]);
-        for (int k = 1; r != nullptr && k <= r->IsiCount(); ++k) {
-            const Point p = r->GetIsi(k);
-            ++IsiSu;
-            Isi[IsiSu] = TBytePoint::Of(p);
-        }
+        if (r == nullptr)
+            continue;
+        // A group holds each stone of the board at most once.
+        const std::span<const TBytePoint> isi = r->IsiList();
+        if (isi.size() > static_cast<std::size_t>(kMaxPoints - IsiSu))
+            RangeError(IsiSu + static_cast<int>(isi.size()), 1, kMaxPoints);
+        std::copy(isi.begin(), isi.end(), Isi.v + IsiSu);
+        IsiSu += static_cast<int>(isi.size());
     }
     FromSu = 0;
     FromSet.Fill(0);
@@ -289,41 +337,98 @@ bool TGun::AddLink(int n)
 // ---------------------------------------------------------------------------
 // Breathing points and liberties
 
+namespace {
+
+// While every group lists its breathing points, the points of the board that
+// pass the tests of a point alone (off the first line, no stone beside, not
+// inner area), one bit per point x of row y.
+struct TKokyuRows {
+    const TGoban* Board = nullptr;
+    std::uint32_t Open[kMaxBoard + 2] = {};
+};
+TKokyuRows g_kokyuRows;
+
+void MakeKokyuRows(const TGoban& b)
+{
+    const int n = BoardSize;
+    std::uint32_t stones[kMaxBoard + 2] = {};
+    std::uint32_t inner[kMaxBoard + 2] = {};
+    for (int x = 1; x <= n; ++x) {
+        const auto& col = b.Ban.v[x].v;
+        const auto& area = AreaMap.v[x].v;
+        for (int y = 1; y <= n; ++y) {
+            stones[y] |= static_cast<std::uint32_t>(static_cast<unsigned>(col[y] - 1) < 2u) << x;
+            inner[y] |= static_cast<std::uint32_t>(area[y] == 2 || area[y] == -2) << x;
+        }
+    }
+    // Points 2..n-1 of a row.
+    const std::uint32_t middle = ((std::uint32_t{1} << n) - 1) & ~std::uint32_t{3};
+    g_kokyuRows.Open[0] = g_kokyuRows.Open[1] = 0;
+    for (int y = 2; y < n; ++y) {
+        const std::uint32_t near = stones[y - 1] | stones[y + 1] | stones[y] << 1 | stones[y] >> 1;
+        g_kokyuRows.Open[y] = middle & ~near & ~inner[y];
+    }
+    for (int y = n < 2 ? 0 : n; y <= kMaxBoard + 1; ++y)
+        g_kokyuRows.Open[y] = 0;
+}
+
+} // namespace
+
+void TGunList::MakeKokyuAll()
+{
+    MakeKokyuRows(*Owner);
+    g_kokyuRows.Board = Owner;
+    EachGun(&TGun::MakeKokyu);
+    g_kokyuRows.Board = nullptr;
+}
+
 void TGun::MakeKokyu()
 {
     const TGoban& b = B();
+    const auto& ban = b.Ban.v;
+    const auto& area = AreaMap.v;
+    const unsigned edge = static_cast<unsigned>(BoardSize);
+    constexpr unsigned kinds = 1u << KankeiNaname | 1u << Kankei1ken | 1u << KankeiKeima;
     KokyuSu = 0;
-    Point box[9];
+    // The tests of a point alone (MakeKokyuRows), taken together without a
+    // branch each: a related point lies on the board with its neighbours on
+    // the board or on the edge lines, and so do the points between it and
+    // its stone.
+    auto alone = [&](int x, int y) {
+        // Not on the first line.
+        unsigned ok = static_cast<unsigned>(static_cast<unsigned>(x - 2) < edge - 2)
+                      & static_cast<unsigned>(static_cast<unsigned>(y - 2) < edge - 2);
+        // No stone beside it: bit c of 0b1001 tells colour c is no stone.
+        auto open = [](std::uint8_t c) { return 9u >> (c & 3u); };
+        ok &= open(ban[x].v[y - 1]) & open(ban[x + 1].v[y]) & open(ban[x].v[y + 1]) & open(ban[x - 1].v[y]);
+        const int a = area[x].v[y];
+        return ok & static_cast<unsigned>(a + 2 != 0) & static_cast<unsigned>(a - 2 != 0);
+    };
+    const bool rows = g_kokyuRows.Board == Owner;
     for (int i = 1; i <= FromSu; ++i) {
-        const int kind = From[i].Kind;
-        if (kind != KankeiNaname && kind != Kankei1ken && kind != KankeiKeima)
-            continue;
-        const Point p = GetFromB(i);
-        if (LineNoPt(p) == 1)
-            continue;
-        bool stone = false;
-        for (int d = 1; d <= 4; ++d)
-            stone = stone || IsStone(b.GetIroPt(Dir4Pt(p, d)));
-        if (stone)
-            continue;
-        const int area = AreaMap[p.x][p.y];
-        if (area == 2 || area == -2)
+        const TFrom e = From.v[i - 1];
+        const unsigned kind = e.Kind;
+        const int x = e.B.x, y = e.B.y, ax = e.A.x, ay = e.A.y;
+        const unsigned ok = kinds >> (kind & 31) & (rows ? g_kokyuRows.Open[y] >> x : alone(x, y)) & 1;
+        if (ok == 0)
             continue;
         if (kind == Kankei1ken) {
             // Both points beside the gap are open.
-            BetweenStrip3(GetFromA(i), p, box);
-            if (b.GetIroPt(box[3]) != kAki || b.GetIroPt(box[5]) != kAki)
+            const int mx = (ax + x) / 2, my = (ay + y) / 2;
+            const bool across = ay == y;
+            if (ban[across ? mx : mx - 1].v[across ? my - 1 : my] != kAki
+                || ban[across ? mx : mx + 1].v[across ? my + 1 : my] != kAki)
                 continue;
         } else if (kind == KankeiKeima) {
-            BetweenRows(GetFromA(i), p, box);
-            if (b.GetIroPt(box[1]) != kAki || b.GetIroPt(box[4]) != kAki)
+            // Both corners of the knight's move are open.
+            if (ban[ax].v[y] != kAki || ban[x].v[ay] != kAki)
                 continue;
         }
         if (KokyuSu >= kMaxKokyu)
             break;
         ++KokyuSu;
-        Kokyu[KokyuSu] = p;
-        KokyuValue[KokyuSu] = kind;
+        Kokyu[KokyuSu] = Point(x, y);
+        KokyuValue[KokyuSu] = static_cast<int>(kind);
     }
 }
 
@@ -361,17 +466,19 @@ void TGun::SplitDame()
 void TGun::MakeJiAll()
 {
     JiSu = 0;
-    for (int i = 1; i <= FromSu; ++i)
-        FromTaken[i] = 0;
-    // The related points stay stamped from one region to the next.
-    const TFromAtKept kept(*this);
+    FromTaken.Fill(0);
+    // A liberty on the group's side of the area map starts a region unless
+    // an earlier region took it; the tests are taken together, without a
+    // branch each (most entries start nothing).
+    const bool black = IsiIro == kKuro;
     for (int i = 1; i <= FromSu; ++i) {
-        if (From[i].Kind != KankeiTonari || FromTaken[i])
+        const TFrom e = From.v[i - 1];
+        const int area = AreaMap.v[e.B.x].v[e.B.y];
+        const unsigned own = black ? static_cast<unsigned>(area >= 1) : static_cast<unsigned>(area < 0);
+        const unsigned taken = BitAt(FromTaken, PointBit(e.B.Pt()));
+        if ((static_cast<unsigned>(e.Kind == KankeiTonari) & own & (taken ^ 1u)) == 0)
             continue;
-        const Point p = GetFromB(i);
-        const int area = AreaMap[p.x][p.y];
-        if (IsiIro == kKuro ? area >= 1 : area < 0)
-            AddJi(p, 0);
+        AddJi(e.B.Pt(), 0);
     }
 }
 
@@ -383,9 +490,10 @@ bool TGun::JiGrowTest(Point cur, Point q) const
     const TGoban& b = B();
     const int col = b.Ban.v[q.x].v[q.y];
     if (col == kAki) {
-        if (FromAtMark.v[q.x - 1].v[q.y - 1] != FromAtStamp)
+        const int bit = PointBit(q);
+        if (!BitAt(FromSet, bit))
             return false;
-        FromTaken[FromAt.v[q.x - 1].v[q.y - 1]] = 1;
+        FromTaken.v[bit / 64] |= std::uint64_t{1} << (bit % 64);
         return true;
     }
     return IsStone(col) && b.Death.v[q.x - 1].v[q.y - 1] != 0;
@@ -400,17 +508,81 @@ bool JiGrowTest2(Point cur, Point q)
 }
 
 
-int TGun::JiFloodFill(Point p, int mode)
+namespace {
+
+// The fills of JiFloodFill from a point p of the board, in FloodFillBy's
+// order (layer by layer, neighbours in direction order, each point examined
+// once).  A listed point lies on the board, so its neighbours lie in 0..20;
+// the tests of a neighbour are taken together, without a branch each, as the
+// edges of small regions make them hard to guess.  Mode 0 (Related) grows
+// over the stamped related points, taking their entries, and dead stones;
+// mode 1 over the whole side.
+// The points examined by the current fill, stamped per fill.
+Grid<std::uint32_t, 0, 20> FillSeen{};
+std::uint32_t FillSeenStamp = 0;
+
+template <bool Related>
+int JiFloodFast(const TGoban& b, Point p, const Arr<std::uint64_t, 0, (kMaxPoints - 1) / 64>& related)
 {
-    if (mode == 0 && !(g_fromAtKept != nullptr && g_fromAtKept->Gun == this && g_fromAtKept->Stamped)) {
-        if (g_fromAtKept != nullptr && g_fromAtKept->Gun == this)
-            g_fromAtKept->Stamped = true;
-        const std::uint32_t stamp = NextStamp(FromAtStamp, FromAtMark);
-        for (int i = 1; i <= FromSu; ++i) {
-            FromAt[From[i].B.x][From[i].B.y] = static_cast<std::int16_t>(i);
-            FromAtMark[From[i].B.x][From[i].B.y] = stamp;
+    const std::uint32_t fill = NextStamp(FillSeenStamp, FillSeen);
+    FloodSu = 1;
+    FloodX.v[0] = p.x;
+    FloodY.v[0] = p.y;
+    FillSeen.v[p.x].v[p.y] = fill;
+    const unsigned edge = static_cast<unsigned>(BoardSize);
+    for (int k = 1; k <= FloodSu; ++k) {
+        const int cx = FloodX.v[k - 1], cy = FloodY.v[k - 1];
+        const int ac = AreaMap.v[cx].v[cy];
+        for (int d = 0; d < 4; ++d) {
+            const int qx = cx + Dir4X.v[d], qy = cy + Dir4Y.v[d];
+            std::uint32_t& seen = FillSeen.v[qx].v[qy];
+            unsigned join = seen != fill;
+            seen = fill;
+            join &= static_cast<unsigned>(static_cast<unsigned>(qx - 1) < edge)
+                    & static_cast<unsigned>(static_cast<unsigned>(qy - 1) < edge);
+            const int a = AreaMap.v[qx].v[qy];
+            join &= static_cast<unsigned>(a != 0) & static_cast<unsigned>(ac != 0)
+                    & static_cast<unsigned>((a > 0) == (ac > 0));
+            if constexpr (Related) {
+                // The tables of the board's points, read at a point of the
+                // board whatever q is (join is clear off the board).
+                const int ix = qx < 1 ? 0 : qx > kMaxBoard ? kMaxBoard - 1 : qx - 1;
+                const int iy = qy < 1 ? 0 : qy > kMaxBoard ? kMaxBoard - 1 : qy - 1;
+                const int col = b.Ban.v[qx].v[qy];
+                const unsigned empty = col == kAki;
+                const int bit = iy * kMaxBoard + ix;
+                const unsigned listed = static_cast<unsigned>(related.v[bit / 64] >> (bit % 64)) & 1u;
+                const unsigned dead = static_cast<unsigned>(static_cast<unsigned>(col - 1) < 2u)
+                                      & static_cast<unsigned>(b.Death.v[ix].v[iy] != 0);
+                join &= (empty & listed) | dead;
+            }
+            if (FloodSu < kMaxPoints) {
+                FloodX.v[FloodSu] = qx;
+                FloodY.v[FloodSu] = qy;
+                FloodSu += static_cast<int>(join);
+            }
         }
     }
+    if constexpr (Related) {
+        // The related points that joined (all but the first point) lie in
+        // a region now.
+        for (int k = 2; k <= FloodSu; ++k) {
+            const int x = FloodX.v[k - 1], y = FloodY.v[k - 1];
+            if (b.Ban.v[x].v[y] != kAki)
+                continue;
+            const int bit = (y - 1) * kMaxBoard + x - 1;
+            FromTaken.v[bit / 64] |= std::uint64_t{1} << (bit % 64);
+        }
+    }
+    return FloodSu;
+}
+
+} // namespace
+
+int TGun::JiFloodFill(Point p, int mode)
+{
+    if (B().OnBoardPt(p))
+        return mode == 0 ? JiFloodFast<true>(B(), p, FromSet) : JiFloodFast<false>(B(), p, FromSet);
     if (mode == 0)
         return FloodFillBy(p, [this](Point cur, Point q) { return JiGrowTest(cur, q); });
     return FloodFillBy(p, [](Point cur, Point q) { return SameSide(cur, q); });
@@ -454,11 +626,21 @@ void TGunList::MakeJi()
     for (int n = 1; n <= Count; ++n)
         Gun[n]->MakeJiAll();
     // Dead stones that no group's region reached go to the group beside them.
+    // Dead marks are few: the board is passed over when it has none, and
+    // the mark is asked first.
     const TGoban& b = *Owner;
+    std::uint8_t any = 0;
+    for (const auto& col : b.Death.v)
+        for (const std::uint8_t d : col.v)
+            any |= d;
+    if (any == 0)
+        return;
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
+            if (b.Death.v[x - 1].v[y - 1] == 0)
+                continue;
             const int c = b.GetIro(x, y);
-            if (!IsStone(c) || !b.IsDeath(x, y) || AreaMap[x][y] == 0 || Owner->JiList.GetJiNo(x, y) != 0)
+            if (!IsStone(c) || AreaMap[x][y] == 0 || Owner->JiList.GetJiNo(x, y) != 0)
                 continue;
             for (int d = 1; d <= 4; ++d) {
                 const Point q = Dir4Pt(Point(x, y), d);
@@ -700,7 +882,6 @@ void TGunList::EachGun(void (TGun::*step)())
 void TGunList::MakeMgunAll() { EachGun(&TGun::MakeMgun); }
 void TGunList::EvaluateJiAll() { EachGun(&TGun::EvaluateJi); }
 void TGunList::CalcJiMeAll() { EachGun(&TGun::CalcJiMe); }
-void TGunList::MakeKokyuAll() { EachGun(&TGun::MakeKokyu); }
 void TGunList::ReEvaluateJiAll() { EachGun(&TGun::ReEvaluateJi); }
 void TGunList::CalcMeAll() { EachGun(&TGun::CalcMe); }
 void TGunList::CalcDeathLevelAll() { EachGun(&TGun::CalcDeathLevel); }
@@ -1150,9 +1331,17 @@ void TGun::CalcDeathLevel()
         level -= 2 * knights;
     if (jumps >= 2)
         level -= 5 * jumps;
-    for (int i = 1; i <= FromSu; ++i)
-        if (From[i].Kind >= Kankei2ken && !b.GetLocatePt(GetFromB(i)).HasKankeiLE(KankeiKeima, Aite(IsiIro)))
-            level -= 1;
+    // A far related point without an enemy stone within a knight's move.
+    const int enemy = Aite(IsiIro);
+    for (int i = 1; i <= FromSu; ++i) {
+        const TFrom e = From.v[i - 1];
+        if (e.Kind < Kankei2ken)
+            continue;
+        bool near = false;
+        b.Locate.v[e.B.x - 1].v[e.B.y - 1].EachKankei(
+            [&](int, int, int kind, int iro) { near = near || (iro == enemy && kind <= KankeiKeima); });
+        level -= near ? 0 : 1;
+    }
     DeathLevel = level < 0 ? 0 : level;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 
 #include "board/Array.h"
 #include "board/Point.h"
@@ -66,6 +67,8 @@ public:
     void DeleteIsi(Point p);
     int JiOwner() const;
     bool IsAttackable() const;
+    // The stones 1..IsiCount() in order, for callers that copy them all.
+    std::span<const TBytePoint> IsiList() const { return {Isi.v, static_cast<std::size_t>(IsiSu)}; }
 
     // The board this chain belongs to.
     TGoban* Owner = nullptr;

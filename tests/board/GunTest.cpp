@@ -101,6 +101,63 @@ TEST_F(GunTest, ChainsLinkedThroughAThirdChainMakeOneGroup)
     EXPECT_EQ(black.HasIsi(Point(8, 7)), 0);
 }
 
+TEST_F(GunTest, GroupsAreNumberedInScanOrderWhateverTheChainNumbers)
+{
+    // Chains numbered out of scan order (a chain list kept up to date move
+    // by move numbers new chains into free slots) give the same groups under
+    // the same numbers as chains numbered afresh.
+    const std::string diagram = R"(
+        . . . . . . . . .
+        . X X . . O . . .
+        . . . . . O . . .
+        . X . . . . . X .
+        . . . O . . . . .
+        . . . O . . X . .
+        . O . . . . . . .
+        . . . . . X . O .
+        . . . . . . . . .)";
+    struct TGroup {
+        int Colour;
+        std::set<std::pair<int, int>> Stones;
+    };
+    auto groups = [this] {
+        std::vector<TGroup> list;
+        const TGunList& gl = b0().GunList;
+        for (int n = 1; n <= gl.GetCount(); ++n) {
+            const TGun& g = *gl.GetGun(n);
+            TGroup e{g.GetIsiIro(), {}};
+            for (int i = 1; i <= g.GetIsiSu(); ++i)
+                e.Stones.insert({g.GetYoso(i).x, g.GetYoso(i).y});
+            list.push_back(e);
+        }
+        return list;
+    };
+    Analyse(diagram);
+    const std::vector<TGroup> fresh = groups();
+    ASSERT_GE(fresh.size(), 4u);
+
+    // Swap the numbers of the first and the last chain, then build again.
+    TRenList& rl = b0().RenList;
+    const int last = rl.Count();
+    const Point first = rl.Items(1)->GetIsi(1), lastStone = rl.Items(last)->GetIsi(1);
+    rl.DeleteRen(1);
+    rl.DeleteRen(last);
+    ASSERT_TRUE(rl.AddRen(lastStone.x, lastStone.y, 1));
+    ASSERT_TRUE(rl.AddRen(first.x, first.y, last));
+    rl.CalcAll();
+    for (int step = 2; step <= 11; ++step)
+        b0().AnalyzeStep(step);
+    EXPECT_EQ(b0().GunList.GetGunNo(first.x, first.y), 1);
+    const std::vector<TGroup> renumbered = groups();
+    ASSERT_EQ(renumbered.size(), fresh.size());
+    for (std::size_t n = 0; n < fresh.size(); ++n) {
+        EXPECT_EQ(renumbered[n].Colour, fresh[n].Colour) << "group " << n + 1;
+        EXPECT_EQ(renumbered[n].Stones, fresh[n].Stones) << "group " << n + 1;
+        for (const auto& [x, y] : fresh[n].Stones)
+            EXPECT_EQ(b0().GunList.GetGunNo(x, y), static_cast<int>(n) + 1);
+    }
+}
+
 TEST_F(GunTest, RelatedPointsKeepTheClosestKindAndCountLibertiesOnce)
 {
     // (3,4) is next to black (3,3) and diagonal to (2,3): it keeps the
@@ -832,6 +889,40 @@ TEST_F(GunTest, ASmallerBoardAfterALargerOneKeepsItsRegionsOnTheBoard)
     b0().Analyze();
     ASSERT_NO_FATAL_FAILURE(CheckAnalysis(b0(), "9x9 after 19x19\n" + BoardDiagram(b0())));
     EXPECT_EQ(GunAt(Point(9, 5)).GetDeath(), 1);
+}
+
+TEST_F(GunTest, BreathingPointsOfOneGroupMatchThoseListedForAll)
+{
+    // The analysis lists every group's breathing points from tests of the
+    // whole board made once; one group asked alone tests its points itself.
+    // Both must agree on every board size, near the edges and in the open.
+    for (int size : {9, 13, 19})
+        for (int seed = 1; seed <= 6; ++seed) {
+            ResetProgramState();
+            RandSeed(static_cast<std::uint64_t>(5100 + 100 * size + seed));
+            BoardSize = size;
+            b0().NewGame();
+            const int density = 10 + 8 * seed; // percent
+            for (int y = 1; y <= size; ++y)
+                for (int x = 1; x <= size; ++x)
+                    if (Random(100) < density)
+                        b0().SetIro(x, y, 1 + Random(2));
+            for (int step = 1; step <= 17; ++step)
+                b0().AnalyzeStep(step);
+            const TGunList& gl = b0().GunList;
+            for (int n = 1; n <= gl.GetCount(); ++n) {
+                TGun& g = *gl.GetGun(n);
+                std::vector<std::tuple<int, int, int>> listed;
+                for (int i = 1; i <= g.GetKokyuSu(); ++i)
+                    listed.emplace_back(g.GetKokyu(i).x, g.GetKokyu(i).y, g.GetKokyuValue(i));
+                g.MakeKokyu();
+                std::vector<std::tuple<int, int, int>> alone;
+                for (int i = 1; i <= g.GetKokyuSu(); ++i)
+                    alone.emplace_back(g.GetKokyu(i).x, g.GetKokyu(i).y, g.GetKokyuValue(i));
+                EXPECT_EQ(alone, listed) << "size " << size << " seed " << seed << " group " << n << "\n"
+                                         << BoardDiagram(b0());
+            }
+        }
 }
 
 TEST_F(GunTest, DenseRandomPositionsUpToAFullBoard)
