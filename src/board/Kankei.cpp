@@ -1217,6 +1217,7 @@ void StoneRows(TGoban& b)
     const TBitRows& bits = BitRowsMake();
     const TDualRows& r = DualRowsMake(bits);
     const TDual board = TDual{BoardBits()} | TDual{BoardBits()} << 32;
+    std::uint64_t slotsAt[64] = {};
     for (int y = 1; y <= BoardSize; ++y) {
         const TDual stones = r.Own[y + 4] & board;
         if (stones == 0)
@@ -1227,15 +1228,20 @@ void StoneRows(TGoban& b)
         EachDirection<4>([&](auto k) { KeimaRow<k()>(r, y, stones, out); });
         EachDirection<2>([&](auto d) { Naname2Row<d()>(r, y, stones, out); });
         EachDirection<4>([&](auto k) { Keima23Row<k()>(r, y, stones, out); });
-        // The records, point by point along the row.
+        // The slots of each stone: the masks of the slots turned into one
+        // word of slots per stone (only the stones that record), then the
+        // records, point by point along the row.  Every word taken is
+        // cleared again, so the words stay clear between rows.
+        for (int i = 0; i < kSlots; ++i)
+            for (TDual m = out.Stones.v[i]; m != 0; m &= m - 1)
+                slotsAt[std::countr_zero(m)] |= std::uint64_t{1} << i;
         const TBitRow kuro = bits.Kuro[y + 4], occupied = (kuro | bits.Siro[y + 4]) & BoardBits();
         for (TBitRow m = occupied; m != 0; m &= m - 1) {
             const int x = std::countr_zero(m) - 4;
             const int own = (kuro >> (x + 4) & 1) != 0 ? kKuro : kSiro;
             const int bit = x + 4 + (own == kKuro ? 0 : 32);
-            std::uint64_t slots = 0;
-            for (int i = 0; i < kSlots; ++i)
-                slots |= (out.Stones.v[i] >> bit & 1) << i;
+            std::uint64_t slots = slotsAt[bit];
+            slotsAt[bit] = 0;
             for (; slots != 0; slots &= slots - 1) {
                 const int i = std::countr_zero(slots);
                 const TSlot& e = Slots.v[i];
