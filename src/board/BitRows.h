@@ -76,7 +76,7 @@ struct TBitCount {
     {
         // From the highest plane down: greater as soon as a plane holds a
         // bit that v lacks while the higher ones are equal.
-        Row greater = 0, equal = ~Row{0};
+        Row greater{}, equal = ~Row{0};
         for (int i = 3; i >= 0; --i) {
             if ((v >> i & 1) == 0) {
                 greater |= equal & P[i];
