@@ -31,12 +31,18 @@ std::uint32_t NextStamp()
 
 void TRen::Init(int no, int colour, int n)
 {
-    No = no;
-    Iro = colour;
+    Reset(no, colour);
     IsiSu = n;
     for (int i = 1; i <= n; ++i) {
         Isi[i] = TBytePoint::Of(Point(FloodX[i], FloodY[i]));
     }
+}
+
+void TRen::Reset(int no, int colour)
+{
+    No = no;
+    Iro = colour;
+    IsiSu = 0;
     Counts.Fill(0);
     MrenSu = 0;
     GrenSu = 0;
@@ -83,6 +89,44 @@ void TRen::Calc()
     for (int i = 1; i <= FloodSu; ++i) {
         KuuPt[i] = TBytePoint::Of(Point(FloodX[i], FloodY[i]));
     }
+    KuuValid = true;
+}
+
+void TRen::CalcFresh()
+{
+    // Calc with the board's points read directly: every neighbour of a stone
+    // lies on the board or on its border lines.
+    const TGoban& b = *Owner;
+    const TRenList& list = b.RenList;
+    const std::uint32_t stamp = NextStamp();
+    int counts[4] = {};
+    int kuu = 0, mren = 0;
+    for (int i = 0; i < IsiSu; ++i) {
+        const int px = Isi.v[i].x, py = Isi.v[i].y;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
+            std::uint32_t& seen = g_visit.v[nx].v[ny];
+            if (seen == stamp)
+                continue;
+            seen = stamp;
+            const int c = b.Ban.v[nx].v[ny] & 3;
+            if (c == Iro)
+                continue;
+            ++counts[c];
+            if (c == kAki) {
+                KuuPt.v[kuu++] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+            } else if (c != kHen) {
+                const int m = list.RenNoMap.v[nx - 1].v[ny - 1];
+                if (m != 0 && g_seen.v[m - 1] != stamp) {
+                    g_seen.v[m - 1] = stamp;
+                    MrenList.v[mren++] = static_cast<RenNoT>(m);
+                }
+            }
+        }
+    }
+    for (int c = 0; c < 4; ++c)
+        Counts.v[c] = counts[c];
+    MrenSu = mren;
     KuuValid = true;
 }
 
@@ -222,9 +266,28 @@ void TRenList::Rebuild()
 {
     Clear();
     NumberStones();
-    if (GameOver == 1)
+    if (GameOver == 1) {
         AddEmptyRen();
-    CalcAll();
+        CalcAll();
+        return;
+    }
+    // The stones' chains only: every point's chain number is set before the
+    // counts are made.  The flood fill's lists are left as CalcAll leaves
+    // them: the liberties of the last chain.
+    int last = 0;
+    for (int n = 1; n <= CountNo; ++n)
+        if (Used.v[n - 1]) {
+            Pool[n - 1].CalcFresh();
+            last = n;
+        }
+    if (last != 0) {
+        const TRen& r = Pool[last - 1];
+        FloodSu = r.Counts.v[0];
+        for (int i = 1; i <= FloodSu; ++i) {
+            FloodX[i] = r.KuuPt[i].x;
+            FloodY[i] = r.KuuPt[i].y;
+        }
+    }
 }
 
 void TRenList::NumberStones()
@@ -232,10 +295,39 @@ void TRenList::NumberStones()
     const TGoban& b = *Owner;
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            const int c = b.Ban[x][y];
-            if ((c == kKuro || c == kSiro) && RenNoMap[x][y] == 0 && CountNo < kMaxRen)
-                AddRen(x, y, ++CountNo);
+            const int c = b.Ban.v[x].v[y];
+            if ((c == kKuro || c == kSiro) && RenNoMap.v[x - 1].v[y - 1] == 0 && CountNo < kMaxRen)
+                FillRen(x, y, ++CountNo);
         }
+}
+
+void TRenList::FillRen(int x, int y, int n)
+{
+    // The flood fill of AddRen, in its order (layer by layer, neighbours in
+    // direction order), with the chain numbers as the marks: a stone of the
+    // colour is reached once, when it gets its number.  The stones go
+    // straight into the chain.
+    const TGoban& b = *Owner;
+    const int c = b.Ban.v[x].v[y];
+    TRen& r = Pool[n - 1];
+    r.Reset(n, c);
+    const RenNoT no = static_cast<RenNoT>(n);
+    RenNoMap.v[x - 1].v[y - 1] = no;
+    r.Isi.v[0] = TBytePoint{static_cast<unsigned char>(x), static_cast<unsigned char>(y)};
+    int su = 1;
+    for (int k = 0; k < su; ++k) {
+        const int px = r.Isi.v[k].x, py = r.Isi.v[k].y;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
+            // A stone of the colour lies on the board.
+            if (b.Ban.v[nx].v[ny] != c || RenNoMap.v[nx - 1].v[ny - 1] != 0)
+                continue;
+            RenNoMap.v[nx - 1].v[ny - 1] = no;
+            r.Isi.v[su++] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+        }
+    }
+    r.IsiSu = su;
+    Used.v[n - 1] = true;
 }
 
 void TRenList::AddEmptyRen()

@@ -72,6 +72,11 @@ public:
 
 private:
     friend class TRenList;
+    // Init without the stones.
+    void Reset(int no, int colour);
+    // Calc on a board whose chain numbers are all set, leaving the scratch
+    // lists of the flood fill alone.
+    void CalcFresh();
     // The counts first, then the lists of points, two bytes a point.
     int No = 0;
     int Iro = 0;
@@ -129,6 +134,9 @@ public:
 
 private:
     friend class TRen;
+    // Chain n from the unnumbered stone at (x, y), on a board whose chains
+    // are being numbered afresh.
+    void FillRen(int x, int y, int n);
     TGoban* Owner;
     std::unique_ptr<TRen[]> Pool;
     Arr<bool, 1, kMaxRen> Used{};
