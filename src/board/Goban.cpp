@@ -626,8 +626,11 @@ bool IsCutPair(int a, int b)
 
 // The chains reachable from chain `start` through their links (TRen::Gren)
 // without following a link between the two chains of a cut pair, into
-// g_reach; answers their number.
-int GrenFloodCut(const TRenList& list, int start)
+// g_reach; answers their number.  Each chain is shown to stop(chain) in the
+// order of g_reach before its links are followed; the fill ends early, with
+// the chains so far, when stop answers true.
+template <class Stop>
+int GrenFloodCut(const TRenList& list, int start, Stop stop)
 {
     if (++g_reachStamp == 0) {
         g_reachMark.Fill(0);
@@ -637,9 +640,11 @@ int GrenFloodCut(const TRenList& list, int start)
     g_reach[++su] = start;
     g_reachMark[start] = g_reachStamp;
     for (int i = 1; i <= su; ++i) {
-        const TRen* r = list.Items(g_reach[i]);
+        TRen* r = list.Items(g_reach[i]);
         if (r == nullptr)
             continue;
+        if (stop(*r))
+            return i;
         for (int k = 1; k <= r->GrenCount(); ++k) {
             const int g = r->Gren(k);
             if (list.Items(g) == nullptr || g_reachMark[g] == g_reachStamp || IsCutPair(g_reach[i], g))
@@ -981,8 +986,9 @@ void TGoban::DeathRenMarkMake()
                 ++areaSu;
                 l = r->GetKuu(i);
             }
-        // Nothing to mark without exactly one such liberty.
-        if (areaSu != 1)
+        // Nothing to mark without exactly one such liberty, nor when an
+        // earlier chain marked it.
+        if (areaSu != 1 || DeathRenMark[l.x][l.y])
             continue;
 
         // Cut pairs: two enemy chains at the corners of a crossing with a
@@ -1016,21 +1022,21 @@ void TGoban::DeathRenMarkMake()
             g_cutB[g_cutSu] = side[1];
         }
 
-        for (int i = 1; i <= r->MrenCount(); ++i) {
+        // The chains reached are looked at in the order of the fill, which
+        // stops at the first that breathes; once the liberty is marked, the
+        // other neighbours can only mark it again.
+        for (int i = 1; i <= r->MrenCount() && !DeathRenMark[l.x][l.y]; ++i) {
             const int m = r->Mren(i);
-            const int su = GrenFloodCut(RenList, m);
             int stones = 0;
             bool breathes = false;
-            for (int j = 1; j <= su && !breathes; ++j) {
-                TRen* c = RenList.Items(g_reach[j]);
-                if (c == nullptr)
-                    continue;
-                stones += c->IsiCount();
-                for (int v = 1; v <= c->Kuu() && !breathes; ++v) {
-                    const Point q = c->GetKuu(v);
+            GrenFloodCut(RenList, m, [&](TRen& c) {
+                stones += c.IsiCount();
+                for (int v = 1; v <= c.Kuu() && !breathes; ++v) {
+                    const Point q = c.GetKuu(v);
                     breathes = q != l && AreaMap[q.x][q.y] != 0 && KakemeMap[q.x][q.y] != 1;
                 }
-            }
+                return breathes;
+            });
             if (!breathes && !(stones == 1 && SelfAtari[k][l.x][l.y]))
                 DeathRenMark[l.x][l.y] = 1;
         }
