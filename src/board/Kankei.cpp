@@ -1308,19 +1308,35 @@ void TGoban::GrenMake()
             GrenMakeRen(*r);
 }
 
+namespace {
+// The chains already linked to the chain being made, stamped.
+Arr<std::uint32_t, 1, kMaxRen> g_grenMark{};
+std::uint32_t g_grenStamp = 0;
+} // namespace
+
 void TGoban::GrenMakeRen(TRen& r)
 {
     r.ClearGren();
+    if (++g_grenStamp == 0) {
+        g_grenMark.Fill(0);
+        g_grenStamp = 1;
+    }
     for (int i = 1; i <= r.IsiCount(); ++i) {
         const Point p = r.GetIsi(i);
         const TLocate& loc = Locate[p.x][p.y];
+        // Only a stone's relations carry link grades.
+        if (!IsStone(loc.GetIro()))
+            continue;
         for (int j = 1; j <= loc.GetKankeiSu(); ++j) {
-            const int grade = loc.GetLinkGrade(j);
+            const int grade = loc.GetKankeiValue(j);
+            // A related point on the board is within the chain map.
             if ((grade != 1 && grade != 2) || !loc.OnBoardAt(j))
                 continue;
-            const TRen* m = RenList.RenAtPt(loc.GetKankeiPoint(j));
-            if (m != nullptr && m != &r)
-                r.AddGren(m->GetNo());
+            const int m = RenList.RenNoPt(loc.GetKankeiPoint(j));
+            if (m == 0 || m == r.GetNo() || g_grenMark[m] == g_grenStamp || RenList.Items(m) == nullptr)
+                continue;
+            g_grenMark[m] = g_grenStamp;
+            r.AddGrenNew(m);
         }
     }
 }

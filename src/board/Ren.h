@@ -62,6 +62,12 @@ public:
     void SetGunDeath(int v) { GunDeath = static_cast<std::uint8_t>(v); }
     void SetSichoTejun(const Point* points, int n);
     void AddGren(int n);
+    // AddGren of a chain known not to be in the list yet.
+    void AddGrenNew(int n)
+    {
+        if (GrenSu < kMaxGren)
+            GrenList.v[GrenSu++] = static_cast<RenNoT>(n);
+    }
     void ClearGren() { GrenSu = 0; }
     void DeleteIsi(Point p);
     int JiOwner() const;
