@@ -1,5 +1,6 @@
 #include "board/Goban.h"
 
+#include <bit>
 #include <cstring>
 #include <vector>
 #include <utility>
@@ -656,6 +657,28 @@ int GrenFloodCut(const TRenList& list, int start, Stop stop)
     return su;
 }
 
+// The empty points of the board as rows: bit x of rows[y] for an empty
+// (x, y), the border lines never empty.
+using TEmptyRows = std::uint32_t[kMaxBoard + 2];
+void EmptyRowsOf(const TGoban& b, TEmptyRows& rows)
+{
+    for (std::uint32_t& r : rows)
+        r = 0;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            rows[y] |= static_cast<std::uint32_t>(b.Ban.v[x].v[y] == kAki) << x;
+}
+
+// The empty points of row y with no empty neighbour (least = 1) or with at
+// most one (least = 2).
+std::uint32_t EmptyWithFewEmpty(const TEmptyRows& rows, int y, int least)
+{
+    const std::uint32_t n = rows[y - 1], s = rows[y + 1], w = rows[y] << 1, e = rows[y] >> 1;
+    const std::uint32_t any = n | s | w | e;
+    const std::uint32_t two = (n & s) | (w & e) | ((n | s) & (w | e));
+    return rows[y] & ~(least == 1 ? any : two);
+}
+
 } // namespace
 
 void TGoban::Analyze()
@@ -773,15 +796,16 @@ void TGoban::KinsiMake()
 {
     FillGrid<std::uint8_t, 1, 19>(Kinsi[kKuro], 0);
     FillGrid<std::uint8_t, 1, 19>(Kinsi[kSiro], 0);
+    // Every stone is forbidden to both.
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            Kinsi.v[0].v[x - 1].v[y - 1] = Kinsi.v[1].v[x - 1].v[y - 1] = Ban.v[x].v[y] != kAki;
+    // The empty points without an empty neighbour, in board order.
+    TEmptyRows empty;
+    EmptyRowsOf(*this, empty);
     for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            // A point of the board: its neighbours lie on the board or on
-            // the border lines.
-            const std::uint8_t occupied = Ban.v[x].v[y] != kAki;
-            Kinsi.v[0].v[x - 1].v[y - 1] = Kinsi.v[1].v[x - 1].v[y - 1] = occupied;
-            if (occupied | (Ban.v[x].v[y - 1] == kAki) | (Ban.v[x + 1].v[y] == kAki) | (Ban.v[x].v[y + 1] == kAki)
-                | (Ban.v[x - 1].v[y] == kAki))
-                continue;
+        for (std::uint32_t m = EmptyWithFewEmpty(empty, y, 1); m != 0; m &= m - 1) {
+            const int x = std::countr_zero(m);
             // Without an empty neighbour and without a capture (a capture is
             // legal but for a ko retake, which stays unmarked: the ko test
             // belongs to the move itself), the move test refuses c exactly
@@ -807,12 +831,12 @@ void TGoban::SelfAtariMake()
 {
     FillGrid<std::uint8_t, 1, 19>(SelfAtari[kKuro], 0);
     FillGrid<std::uint8_t, 1, 19>(SelfAtari[kSiro], 0);
+    // The empty points with at most one empty neighbour, in board order.
+    TEmptyRows empty;
+    EmptyRowsOf(*this, empty);
     for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            const int e = (Ban.v[x].v[y - 1] == kAki) + (Ban.v[x + 1].v[y] == kAki) + (Ban.v[x].v[y + 1] == kAki)
-                          + (Ban.v[x - 1].v[y] == kAki);
-            if ((Ban.v[x].v[y] != kAki) | (e >= 2))
-                continue;
+        for (std::uint32_t m = EmptyWithFewEmpty(empty, y, 2); m != 0; m &= m - 1) {
+            const int x = std::countr_zero(m);
             for (int c = kKuro; c <= kSiro; ++c)
                 if (!Kinsi[c][x][y])
                     SelfAtari[c][x][y] = CheckSelfAtari(c, x, y) ? 1 : 0;
