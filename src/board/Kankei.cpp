@@ -1230,7 +1230,12 @@ void Keima23Row(const TDualRows& r, int y, const TLanes& stones, TRowRecords& ou
     out.Put(slot, a, ~enemies, enemies & ~v3, v3);
 }
 
-void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, int l, std::uint64_t* slotsAt);
+// Per bit of a row of both colours: the record slots of the stone, and the
+// two bits of their values.
+struct TSlotWords {
+    std::uint64_t Slots[64], V0[64], V1[64];
+};
+void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, int l, TSlotWords& at);
 
 // The records of every stone of the board, row by row (the order of
 // KankeiMakeAll: rows top to bottom, points left to right).
@@ -1239,7 +1244,7 @@ void StoneRows(TGoban& b)
     const TBitRows& bits = BitRowsMake();
     const TDualRows& r = DualRowsMake(bits);
     const TDual board = TDual{BoardBits()} | TDual{BoardBits()} << 32;
-    std::uint64_t slotsAt[64] = {};
+    TSlotWords at{};
     for (int y = 1; y <= BoardSize; y += kLanes) {
         // Rows past the board's last one hold no stones.
         TLanes stones;
@@ -1257,32 +1262,46 @@ void StoneRows(TGoban& b)
         EachDirection<2>([&](auto d) { Naname2Row<d()>(r, y, stones, out); });
         EachDirection<4>([&](auto k) { Keima23Row<k()>(r, y, stones, out); });
         for (int l = 0; l < kLanes && y + l <= BoardSize; ++l)
-            RowRecord(b, bits, y + l, out, l, slotsAt);
+            RowRecord(b, bits, y + l, out, l, at);
     }
 }
 
 // The records of row y, lane l of the records of its two rows, stone by
 // stone along the row.  The slots of each stone: the masks of the slots
-// turned into one word of slots per stone (only the stones that record).
-// Every word taken is cleared again, so the words stay clear between rows.
-void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, int l, std::uint64_t* slotsAt)
+// turned into words per stone (only the stones that record): the slots, and
+// the two bits of their values.  Every word taken is cleared again, so the
+// words stay clear between rows.
+void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, int l, TSlotWords& at)
 {
-    for (int i = 0; i < kSlots; ++i)
-        for (TDual m = out.Stones.v[i][l]; m != 0; m &= m - 1)
-            slotsAt[std::countr_zero(m)] |= std::uint64_t{1} << i;
+    for (int i = 0; i < kSlots; ++i) {
+        const TDual stones = out.Stones.v[i][l];
+        if (stones == 0)
+            continue;
+        const std::uint64_t slot = std::uint64_t{1} << i;
+        for (TDual m = stones; m != 0; m &= m - 1)
+            at.Slots[std::countr_zero(m)] |= slot;
+        for (TDual m = stones & out.V0.v[i][l]; m != 0; m &= m - 1)
+            at.V0[std::countr_zero(m)] |= slot;
+        for (TDual m = stones & out.V1.v[i][l]; m != 0; m &= m - 1)
+            at.V1[std::countr_zero(m)] |= slot;
+    }
     const TBitRow kuro = bits.Kuro[y + 4], occupied = (kuro | bits.Siro[y + 4]) & BoardBits();
     for (TBitRow m = occupied; m != 0; m &= m - 1) {
         const int x = std::countr_zero(m) - 4;
         const int own = (kuro >> (x + 4) & 1) != 0 ? kKuro : kSiro;
         const int bit = x + 4 + (own == kKuro ? 0 : 32);
-        std::uint64_t slots = slotsAt[bit];
-        slotsAt[bit] = 0;
+        std::uint64_t slots = at.Slots[bit];
+        if (slots == 0)
+            continue;
+        const std::uint64_t v0 = at.V0[bit], v1 = at.V1[bit];
+        at.Slots[bit] = at.V0[bit] = at.V1[bit] = 0;
+        TLocate& here = b.Locate[x][y];
         for (; slots != 0; slots &= slots - 1) {
             const int i = std::countr_zero(slots);
             const TSlot& e = Slots.v[i];
-            const int value = static_cast<int>((out.V0.v[i][l] >> bit & 1) | (out.V1.v[i][l] >> bit & 1) << 1);
-            const int tx = x + KankeiOffsetX[e.Index], ty = y + KankeiOffsetY[e.Index];
-            b.Locate[x][y].AddKankeiIro(e.Index, e.Kind, value, b.GetIro(tx, ty));
+            const int value = static_cast<int>((v0 >> i & 1) | (v1 >> i & 1) << 1);
+            const int tx = x + KankeiOffsetX.v[e.Index - 1], ty = y + KankeiOffsetY.v[e.Index - 1];
+            here.AddKankeiIro(e.Index, e.Kind, value, b.GetIro(tx, ty));
             if (e.Back != 0)
                 b.Locate[tx][ty].AddKankeiIro(e.Back, e.Kind, value, own);
         }
