@@ -105,17 +105,19 @@ void TRen::CalcFresh()
         const int px = Isi.v[i].x, py = Isi.v[i].y;
         for (int d = 0; d < 4; ++d) {
             const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
+            // The chain's own stones are never counted: no mark needed.
+            const int c = b.Ban.v[nx].v[ny] & 3;
+            if (c == Iro)
+                continue;
             std::uint32_t& seen = g_visit.v[nx].v[ny];
             if (seen == stamp)
                 continue;
             seen = stamp;
-            const int c = b.Ban.v[nx].v[ny] & 3;
-            if (c == Iro)
-                continue;
             ++counts[c];
-            if (c == kAki) {
-                KuuPt.v[kuu++] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
-            } else if (c != kHen) {
+            // Written always, kept when empty.
+            KuuPt.v[kuu] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+            kuu += c == kAki;
+            if (c == Aite(Iro)) {
                 const int m = list.RenNoMap.v[nx - 1].v[ny - 1];
                 if (m != 0 && g_seen.v[m - 1] != stamp) {
                     g_seen.v[m - 1] = stamp;
