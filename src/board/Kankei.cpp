@@ -882,6 +882,15 @@ const TDualRows& DualRowsMake(const TBitRows& r)
     return g_dual;
 }
 
+// No stone of the rows is left.
+[[gnu::always_inline]] inline bool None(const TLanes& m)
+{
+    TDual any = 0;
+    for (int l = 0; l < kLanes; ++l)
+        any |= m[l];
+    return any == 0;
+}
+
 // The records of one row: per slot the stones that record, and the value.
 struct TRowRecords {
     Arr<TLanes, 0, kSlots - 1> Stones{};
@@ -1006,6 +1015,8 @@ void LineRow(const TDualRows& r, int y, const TLanes& stones, TRowRecords& out)
     }
     a &= ~jump1;
 
+    if (None(a))
+        return;
     // 9-12.  On toward the two-space jump.
     out.Put(slot + 1, a & s.En(P2) & ~e1);
     a &= ~(s.Ow(L2) & s.Ow(R2));
@@ -1046,6 +1057,8 @@ void LineRow(const TDualRows& r, int y, const TLanes& stones, TRowRecords& out)
         a &= ~jump2;
     }
 
+    if (None(a))
+        return;
     // 14-16.  On toward the three-space jump.
     const TLanes e3 = s.En(P3);
     out.Put(slot + 2, a & e3 & n0);
@@ -1065,6 +1078,8 @@ void LineRow(const TDualRows& r, int y, const TLanes& stones, TRowRecords& out)
     out.Put(slot + 3, a & s.En(P4) & n0 & ~far3);
     a &= ~s.En(P4);
 
+    if (None(a))
+        return;
     // 17.  Three-space jump to an own stone or to the edge.
     TBitCount<TLanes> block;
     for (const TLanes m : {e1, e2, e3})
@@ -1121,6 +1136,8 @@ void KeimaRow(const TDualRows& r, int y, const TLanes& stones, TRowRecords& out)
     // nEB = eb + k4e.
     a &= ~((eb & k4e) | (~mid0 & (eb | k4e)));
 
+    if (None(a))
+        return;
     // 9-11.  The large knight's move.
     a &= ~s.Off(N3);
     a &= ~(n1 & s.AnyEn(O0, O1, O2));
@@ -1146,6 +1163,8 @@ void KeimaRow(const TDualRows& r, int y, const TLanes& stones, TRowRecords& out)
     a &= ~(k7e & n3); // nFar >= 2
     lineB |= k7e;
 
+    if (None(a))
+        return;
     // 12-13.  The (1,4) shape.
     const TLanes quiet14 = quietK & ~n3 & ~k7e; // mid + nEB + nFar == 0
     {
@@ -1191,6 +1210,8 @@ void Naname2Row(const TDualRows& r, int y, const TLanes& stones, TRowRecords& ou
         out.Put(slot, own, ~counted, counted & ~v3, v3);
         a &= ~s.Ow(Q);
     }
+    if (None(a))
+        return;
     // Past an empty (2,2) point to the (3,3) point.
     sA |= a3;
     sB |= b3;
@@ -1216,6 +1237,8 @@ void Keima23Row(const TDualRows& r, int y, const TLanes& stones, TRowRecords& ou
     const TLanes dd = s.En(D), bb = s.En(B);
     out.Put(slot, a & s.En(P8) & s.Emp(D) & s.Emp(B) & s.Emp(N1) & s.Emp(ES) & s.Emp(EB) & s.Emp(O1) & s.Emp(O2));
     a &= s.Ow(P8);
+    if (None(a))
+        return;
     const TLanes mid0 = ~dd & ~bb;
     const TLanes esEnemy = s.En(ES);
     // An own stone on the way stops the link while nothing is between.
@@ -1250,10 +1273,7 @@ void StoneRows(TGoban& b)
         TLanes stones;
         std::memcpy(&stones, r.Own + y + 4, sizeof stones);
         stones &= board;
-        TDual any = 0;
-        for (int l = 0; l < kLanes; ++l)
-            any |= stones[l];
-        if (any == 0)
+        if (None(stones))
             continue;
         TRowRecords out;
         EachDirection<2>([&](auto d) { NanameRow<d()>(r, y, stones, out); });
