@@ -92,44 +92,20 @@ void TRen::Calc()
     KuuValid = true;
 }
 
-void TRen::CalcFresh()
+void TRen::MrenResolve()
 {
-    // Calc with the board's points read directly: every neighbour of a stone
-    // lies on the board or on its border lines.
-    const TGoban& b = *Owner;
-    const TRenList& list = b.RenList;
+    const TRenList& list = Owner->RenList;
     const std::uint32_t stamp = NextStamp();
-    int counts[4] = {};
-    int kuu = 0, mren = 0;
-    for (int i = 0; i < IsiSu; ++i) {
-        const int px = Isi.v[i].x, py = Isi.v[i].y;
-        for (int d = 0; d < 4; ++d) {
-            const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
-            // The chain's own stones are never counted: no mark needed.
-            const int c = b.Ban.v[nx].v[ny] & 3;
-            if (c == Iro)
-                continue;
-            std::uint32_t& seen = g_visit.v[nx].v[ny];
-            if (seen == stamp)
-                continue;
-            seen = stamp;
-            ++counts[c];
-            // Written always, kept when empty.
-            KuuPt.v[kuu] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
-            kuu += c == kAki;
-            if (c == Aite(Iro)) {
-                const int m = list.RenNoMap.v[nx - 1].v[ny - 1];
-                if (m != 0 && g_seen.v[m - 1] != stamp) {
-                    g_seen.v[m - 1] = stamp;
-                    MrenList.v[mren++] = static_cast<RenNoT>(m);
-                }
-            }
+    int mren = 0;
+    for (int i = 0; i < MrenSu; ++i) {
+        const int p = MrenList.v[i];
+        const int m = list.RenNoMap.v[(p >> 5) - 1].v[(p & 31) - 1];
+        if (m != 0 && g_seen.v[m - 1] != stamp) {
+            g_seen.v[m - 1] = stamp;
+            MrenList.v[mren++] = static_cast<RenNoT>(m);
         }
     }
-    for (int c = 0; c < 4; ++c)
-        Counts.v[c] = counts[c];
     MrenSu = mren;
-    KuuValid = true;
 }
 
 Point TRen::GetIsi(int i) const
@@ -273,13 +249,13 @@ void TRenList::Rebuild()
         CalcAll();
         return;
     }
-    // The stones' chains only: every point's chain number is set before the
-    // counts are made.  The flood fill's lists are left as CalcAll leaves
-    // them: the liberties of the last chain.
+    // The stones' chains only, counted as they were filled: their
+    // neighbouring chains once every chain has its number.  The flood fill's
+    // lists are left as CalcAll leaves them: the liberties of the last chain.
     int last = 0;
     for (int n = 1; n <= CountNo; ++n)
         if (Used.v[n - 1]) {
-            Pool[n - 1].CalcFresh();
+            Pool[n - 1].MrenResolve();
             last = n;
         }
     if (last != 0) {
@@ -308,27 +284,53 @@ void TRenList::FillRen(int x, int y, int n)
     // The flood fill of AddRen, in its order (layer by layer, neighbours in
     // direction order), with the chain numbers as the marks: a stone of the
     // colour is reached once, when it gets its number.  The stones go
-    // straight into the chain.
+    // straight into the chain.  The fill meets the other neighbours of the
+    // stones in the order of Calc (the stones in order, each one's
+    // neighbours in direction order), so it counts them as Calc does; the
+    // neighbouring chains are kept as points until every chain has its
+    // number (TRen::MrenResolve).
     const TGoban& b = *Owner;
     const int c = b.Ban.v[x].v[y];
+    const int enemy = Aite(c);
     TRen& r = Pool[n - 1];
     r.Reset(n, c);
     const RenNoT no = static_cast<RenNoT>(n);
+    const std::uint32_t stamp = NextStamp();
     RenNoMap.v[x - 1].v[y - 1] = no;
     r.Isi.v[0] = TBytePoint{static_cast<unsigned char>(x), static_cast<unsigned char>(y)};
     int su = 1;
+    int counts[4] = {};
+    int kuu = 0, mren = 0;
     for (int k = 0; k < su; ++k) {
         const int px = r.Isi.v[k].x, py = r.Isi.v[k].y;
         for (int d = 0; d < 4; ++d) {
             const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
-            // A stone of the colour lies on the board.
-            if (b.Ban.v[nx].v[ny] != c || RenNoMap.v[nx - 1].v[ny - 1] != 0)
+            const int nc = b.Ban.v[nx].v[ny] & 3;
+            if (nc == c) {
+                // A stone of the colour lies on the board.
+                if (RenNoMap.v[nx - 1].v[ny - 1] == 0) {
+                    RenNoMap.v[nx - 1].v[ny - 1] = no;
+                    r.Isi.v[su++] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+                }
                 continue;
-            RenNoMap.v[nx - 1].v[ny - 1] = no;
-            r.Isi.v[su++] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+            }
+            std::uint32_t& seen = g_visit.v[nx].v[ny];
+            if (seen == stamp)
+                continue;
+            seen = stamp;
+            ++counts[nc];
+            // Written always, kept when empty.
+            r.KuuPt.v[kuu] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+            kuu += nc == kAki;
+            if (nc == enemy)
+                r.MrenList.v[mren++] = static_cast<RenNoT>(nx << 5 | ny);
         }
     }
     r.IsiSu = su;
+    for (int k = 0; k < 4; ++k)
+        r.Counts.v[k] = counts[k];
+    r.MrenSu = mren;
+    r.KuuValid = true;
     Used.v[n - 1] = true;
 }
 

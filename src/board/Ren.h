@@ -80,9 +80,9 @@ private:
     friend class TRenList;
     // Init without the stones.
     void Reset(int no, int colour);
-    // Calc on a board whose chain numbers are all set, leaving the scratch
-    // lists of the flood fill alone.
-    void CalcFresh();
+    // The neighbouring chains from the points of their stones (MrenList
+    // holding x * 32 + y until then), once every chain has its number.
+    void MrenResolve();
     // The counts first, then the lists of points, two bytes a point.
     int No = 0;
     int Iro = 0;
