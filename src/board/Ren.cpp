@@ -236,12 +236,15 @@ void TRenList::Clear()
     CountNo = 0;
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
-            RenNoMap[x][y] = 0;
+            RenNoMap.v[x - 1].v[y - 1] = 0;
     Used.Fill(false);
 }
 
 void TRenList::Rebuild()
 {
+    // The board's points are read without a range test below.
+    if (BoardSize < 1 || BoardSize > kMaxBoard)
+        RangeError(BoardSize, 1, kMaxBoard);
     Clear();
     NumberStones();
     if (GameOver == 1) {
