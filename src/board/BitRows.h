@@ -90,3 +90,11 @@ struct TBitCount {
 };
 
 } // namespace vorn
+
+namespace vorn {
+
+// BitRowsMake with the tables read a chunk of a column at a time (the same
+// rows).
+const TBitRows& BitRowsMakeByChunks();
+
+} // namespace vorn

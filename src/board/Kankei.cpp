@@ -1264,7 +1264,7 @@ void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, i
 // KankeiMakeAll: rows top to bottom, points left to right).
 void StoneRows(TGoban& b)
 {
-    const TBitRows& bits = BitRowsMake();
+    const TBitRows& bits = BitRowsMakeByChunks();
     const TDualRows& r = DualRowsMake(bits);
     const TDual board = TDual{BoardBits()} | TDual{BoardBits()} << 32;
     TSlotWords at{};
