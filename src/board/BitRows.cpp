@@ -1,6 +1,7 @@
 #include "board/BitRows.h"
 
 #include <bit>
+#include <cstring>
 
 #include "board/Goban.h"
 
@@ -82,6 +83,97 @@ const TBitRows& BitRowsMake()
         g_rows.Atari[r] = atari;
         g_rows.RenDead[r] = renDead;
     }
+    return g_rows;
+}
+
+} // namespace vorn
+
+// ---------------------------------------------------------------------------
+// BitRowsMake with the tables read eight points of a column at a time: a
+// table mostly holds what is expected of it (nothing, or for the forbidden
+// points the stones), and only the eight points that differ are read one
+// by one.
+
+namespace vorn {
+
+namespace {
+
+// The chunks of a column's 19 points, by the first point's y - 1 (the last
+// one overlaps the second).
+constexpr int kChunkAt[3] = {0, 8, 11};
+
+std::uint64_t ChunkOf(const std::uint8_t* col, int at)
+{
+    std::uint64_t w;
+    std::memcpy(&w, col + at, sizeof w);
+    return w;
+}
+
+// The rows of a table: bit x + 4 of rows[y + 4] for a nonzero point.  The
+// rows start as `expected` holds them (the board's rows only), where a byte
+// of the table is 1 exactly for the points of `expected` (none without
+// it); chunks equal to that are not read further.
+void TableRows(const Grid<std::uint8_t, 1, 19>& table, const Grid<std::uint8_t, 0, 20>* expected, TBitRow* rows)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101;
+    for (int x = 1; x <= BoardSize; ++x) {
+        const std::uint8_t* col = table.v[x - 1].v;
+        // The colours 0..2 of the column as 0 and 1.
+        const std::uint8_t* ban = expected != nullptr ? &expected->v[x].v[1] : nullptr;
+        const TBitRow bit = PointBit(x);
+        for (const int at : kChunkAt) {
+            if (at >= BoardSize)
+                break;
+            const std::uint64_t want = ban != nullptr ? (ChunkOf(ban, at) | ChunkOf(ban, at) >> 1) & ones : 0;
+            if (ChunkOf(col, at) == want)
+                continue;
+            const int end = at + 8 < BoardSize ? at + 8 : BoardSize;
+            for (int j = at; j < end; ++j) {
+                TBitRow& r = rows[j + 5];
+                r = col[j] != 0 ? r | bit : r & ~bit;
+            }
+        }
+    }
+}
+
+} // namespace
+
+const TBitRows& BitRowsMakeByChunks()
+{
+    BitRowsMakeStones();
+    const TGoban& b = CurGoban();
+    constexpr TBitRow all = (TBitRow{1} << kBitRows) - 1;
+    const TBitRow board = BoardBits();
+    for (int r = 0; r < kBitRows; ++r) {
+        // Forbidden: the stones, and everything off the board.
+        const TBitRow stones = g_rows.Kuro[r] | g_rows.Siro[r];
+        g_rows.Kinsi[0][r] = g_rows.Kinsi[1][r] = r >= 5 && r <= BoardSize + 4 ? stones | (all & ~board) : all;
+        g_rows.SelfAtari[0][r] = g_rows.SelfAtari[1][r] = 0;
+        g_rows.ToruTen[0][r] = g_rows.ToruTen[1][r] = 0;
+        g_rows.Atari[r] = g_rows.RenDead[r] = 0;
+    }
+    for (int k = 0; k < 2; ++k) {
+        TableRows(b.Kinsi.v[k], &b.Ban, g_rows.Kinsi[k]);
+        TableRows(b.SelfAtari.v[k], nullptr, g_rows.SelfAtari[k]);
+        TableRows(b.ToruTen.v[k], nullptr, g_rows.ToruTen[k]);
+    }
+    // Stones in atari or of a dead chain, by their chains (a row's stones
+    // often follow one chain: its flags are read once for them).
+    int lastNo = 0;
+    TBitRow atari = 0, dead = 0;
+    for (int y = 1; y <= BoardSize; ++y)
+        for (TBitRow m = g_rows.Kuro[y + 4] | g_rows.Siro[y + 4]; m != 0; m &= m - 1) {
+            const int no = b.RenList.RenNo(std::countr_zero(m) - 4, y);
+            if (no != lastNo) {
+                const TRen* ren = b.RenList.Items(no);
+                lastNo = no;
+                atari = ren != nullptr && ren->Kuu() == 1 ? ~TBitRow{0} : 0;
+                dead = ren != nullptr && ren->GetDeath() ? ~TBitRow{0} : 0;
+            }
+            const TBitRow bit = m & (~m + 1);
+            g_rows.Atari[y + 4] |= bit & atari;
+            g_rows.RenDead[y + 4] |= bit & dead;
+        }
     return g_rows;
 }
 

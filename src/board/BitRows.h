@@ -76,7 +76,7 @@ struct TBitCount {
     {
         // From the highest plane down: greater as soon as a plane holds a
         // bit that v lacks while the higher ones are equal.
-        Row greater = 0, equal = ~Row{0};
+        Row greater{}, equal = ~Row{0};
         for (int i = 3; i >= 0; --i) {
             if ((v >> i & 1) == 0) {
                 greater |= equal & P[i];
@@ -88,5 +88,13 @@ struct TBitCount {
         return greater | equal;
     }
 };
+
+} // namespace vorn
+
+namespace vorn {
+
+// BitRowsMake with the tables read a chunk of a column at a time (the same
+// rows).
+const TBitRows& BitRowsMakeByChunks();
 
 } // namespace vorn

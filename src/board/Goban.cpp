@@ -1,5 +1,6 @@
 #include "board/Goban.h"
 
+#include <bit>
 #include <cstring>
 #include <vector>
 #include <utility>
@@ -626,8 +627,11 @@ bool IsCutPair(int a, int b)
 
 // The chains reachable from chain `start` through their links (TRen::Gren)
 // without following a link between the two chains of a cut pair, into
-// g_reach; answers their number.
-int GrenFloodCut(const TRenList& list, int start)
+// g_reach; answers their number.  Each chain is shown to stop(chain) in the
+// order of g_reach before its links are followed; the fill ends early, with
+// the chains so far, when stop answers true.
+template <class Stop>
+int GrenFloodCut(const TRenList& list, int start, Stop stop)
 {
     if (++g_reachStamp == 0) {
         g_reachMark.Fill(0);
@@ -637,9 +641,11 @@ int GrenFloodCut(const TRenList& list, int start)
     g_reach[++su] = start;
     g_reachMark[start] = g_reachStamp;
     for (int i = 1; i <= su; ++i) {
-        const TRen* r = list.Items(g_reach[i]);
+        TRen* r = list.Items(g_reach[i]);
         if (r == nullptr)
             continue;
+        if (stop(*r))
+            return i;
         for (int k = 1; k <= r->GrenCount(); ++k) {
             const int g = r->Gren(k);
             if (list.Items(g) == nullptr || g_reachMark[g] == g_reachStamp || IsCutPair(g_reach[i], g))
@@ -649,6 +655,28 @@ int GrenFloodCut(const TRenList& list, int start)
         }
     }
     return su;
+}
+
+// The empty points of the board as rows: bit x of rows[y] for an empty
+// (x, y), the border lines never empty.
+using TEmptyRows = std::uint32_t[kMaxBoard + 2];
+void EmptyRowsOf(const TGoban& b, TEmptyRows& rows)
+{
+    for (std::uint32_t& r : rows)
+        r = 0;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            rows[y] |= static_cast<std::uint32_t>(b.Ban.v[x].v[y] == kAki) << x;
+}
+
+// The empty points of row y with no empty neighbour (least = 1) or with at
+// most one (least = 2).
+std::uint32_t EmptyWithFewEmpty(const TEmptyRows& rows, int y, int least)
+{
+    const std::uint32_t n = rows[y - 1], s = rows[y + 1], w = rows[y] << 1, e = rows[y] >> 1;
+    const std::uint32_t any = n | s | w | e;
+    const std::uint32_t two = (n & s) | (w & e) | ((n | s) & (w | e));
+    return rows[y] & ~(least == 1 ? any : two);
 }
 
 } // namespace
@@ -768,15 +796,16 @@ void TGoban::KinsiMake()
 {
     FillGrid<std::uint8_t, 1, 19>(Kinsi[kKuro], 0);
     FillGrid<std::uint8_t, 1, 19>(Kinsi[kSiro], 0);
+    // Every stone is forbidden to both.
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            Kinsi.v[0].v[x - 1].v[y - 1] = Kinsi.v[1].v[x - 1].v[y - 1] = Ban.v[x].v[y] != kAki;
+    // The empty points without an empty neighbour, in board order.
+    TEmptyRows empty;
+    EmptyRowsOf(*this, empty);
     for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            // A point of the board: its neighbours lie on the board or on
-            // the border lines.
-            const std::uint8_t occupied = Ban.v[x].v[y] != kAki;
-            Kinsi.v[0].v[x - 1].v[y - 1] = Kinsi.v[1].v[x - 1].v[y - 1] = occupied;
-            if (occupied | (Ban.v[x].v[y - 1] == kAki) | (Ban.v[x + 1].v[y] == kAki) | (Ban.v[x].v[y + 1] == kAki)
-                | (Ban.v[x - 1].v[y] == kAki))
-                continue;
+        for (std::uint32_t m = EmptyWithFewEmpty(empty, y, 1); m != 0; m &= m - 1) {
+            const int x = std::countr_zero(m);
             // Without an empty neighbour and without a capture (a capture is
             // legal but for a ko retake, which stays unmarked: the ko test
             // belongs to the move itself), the move test refuses c exactly
@@ -802,12 +831,12 @@ void TGoban::SelfAtariMake()
 {
     FillGrid<std::uint8_t, 1, 19>(SelfAtari[kKuro], 0);
     FillGrid<std::uint8_t, 1, 19>(SelfAtari[kSiro], 0);
+    // The empty points with at most one empty neighbour, in board order.
+    TEmptyRows empty;
+    EmptyRowsOf(*this, empty);
     for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            const int e = (Ban.v[x].v[y - 1] == kAki) + (Ban.v[x + 1].v[y] == kAki) + (Ban.v[x].v[y + 1] == kAki)
-                          + (Ban.v[x - 1].v[y] == kAki);
-            if ((Ban.v[x].v[y] != kAki) | (e >= 2))
-                continue;
+        for (std::uint32_t m = EmptyWithFewEmpty(empty, y, 2); m != 0; m &= m - 1) {
+            const int x = std::countr_zero(m);
             for (int c = kKuro; c <= kSiro; ++c)
                 if (!Kinsi[c][x][y])
                     SelfAtari[c][x][y] = CheckSelfAtari(c, x, y) ? 1 : 0;
@@ -981,8 +1010,9 @@ void TGoban::DeathRenMarkMake()
                 ++areaSu;
                 l = r->GetKuu(i);
             }
-        // Nothing to mark without exactly one such liberty.
-        if (areaSu != 1)
+        // Nothing to mark without exactly one such liberty, nor when an
+        // earlier chain marked it.
+        if (areaSu != 1 || DeathRenMark[l.x][l.y])
             continue;
 
         // Cut pairs: two enemy chains at the corners of a crossing with a
@@ -1016,21 +1046,21 @@ void TGoban::DeathRenMarkMake()
             g_cutB[g_cutSu] = side[1];
         }
 
-        for (int i = 1; i <= r->MrenCount(); ++i) {
+        // The chains reached are looked at in the order of the fill, which
+        // stops at the first that breathes; once the liberty is marked, the
+        // other neighbours can only mark it again.
+        for (int i = 1; i <= r->MrenCount() && !DeathRenMark[l.x][l.y]; ++i) {
             const int m = r->Mren(i);
-            const int su = GrenFloodCut(RenList, m);
             int stones = 0;
             bool breathes = false;
-            for (int j = 1; j <= su && !breathes; ++j) {
-                TRen* c = RenList.Items(g_reach[j]);
-                if (c == nullptr)
-                    continue;
-                stones += c->IsiCount();
-                for (int v = 1; v <= c->Kuu() && !breathes; ++v) {
-                    const Point q = c->GetKuu(v);
+            GrenFloodCut(RenList, m, [&](TRen& c) {
+                stones += c.IsiCount();
+                for (int v = 1; v <= c.Kuu() && !breathes; ++v) {
+                    const Point q = c.GetKuu(v);
                     breathes = q != l && AreaMap[q.x][q.y] != 0 && KakemeMap[q.x][q.y] != 1;
                 }
-            }
+                return breathes;
+            });
             if (!breathes && !(stones == 1 && SelfAtari[k][l.x][l.y]))
                 DeathRenMark[l.x][l.y] = 1;
         }

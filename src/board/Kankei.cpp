@@ -844,10 +844,17 @@ static_assert(SlotKeima23(4) == kSlots - 1);
 // A shift by up to four steps moves no bit of one half into the points of
 // the other (bits 5..23 and 37..55).
 using TDual = std::uint64_t;
+// Two such rows (y and y + 1) at once, for the passes below: one vector of
+// the machine's plain width.  The rows are kept with room after the last
+// one, so that the rows read from any row a pass starts at stay within the
+// arrays.
+constexpr int kLanes = 2;
+typedef TDual TLanes __attribute__((vector_size(kLanes * sizeof(TDual))));
+constexpr int kDualRows = kBitRows + kLanes - 1;
 struct TDualRows {
-    TDual Set[kBitRows], Own[kBitRows], En[kBitRows];
-    TDual Kinsi[kBitRows], SelfAtari[kBitRows], ToruTen[kBitRows];
-    TDual Dead[kBitRows], Atari[kBitRows], RenDead[kBitRows];
+    TDual Set[kDualRows], Own[kDualRows], En[kDualRows];
+    TDual Kinsi[kDualRows], SelfAtari[kDualRows], ToruTen[kDualRows];
+    TDual Dead[kDualRows], Atari[kDualRows], RenDead[kDualRows];
 };
 TDualRows g_dual;
 
@@ -865,52 +872,76 @@ const TDualRows& DualRowsMake(const TBitRows& r)
         g_dual.Atari[i] = both(r.Atari[i], r.Atari[i]);
         g_dual.RenDead[i] = both(r.RenDead[i], r.RenDead[i]);
     }
+    // The room after the last row: edge.
+    for (int i = kBitRows; i < kDualRows; ++i) {
+        g_dual.Set[i] = g_dual.Set[kBitRows - 1];
+        g_dual.Own[i] = g_dual.En[i] = g_dual.SelfAtari[i] = g_dual.ToruTen[i] = 0;
+        g_dual.Kinsi[i] = g_dual.Kinsi[kBitRows - 1];
+        g_dual.Dead[i] = g_dual.Atari[i] = g_dual.RenDead[i] = 0;
+    }
     return g_dual;
+}
+
+// No stone of the rows is left.
+[[gnu::always_inline]] inline bool None(const TLanes& m)
+{
+    TDual any = 0;
+    for (int l = 0; l < kLanes; ++l)
+        any |= m[l];
+    return any == 0;
 }
 
 // The records of one row: per slot the stones that record, and the value.
 struct TRowRecords {
-    Arr<TDual, 0, kSlots - 1> Stones{};
-    Arr<TDual, 0, kSlots - 1> V0{}, V1{};
+    Arr<TLanes, 0, kSlots - 1> Stones{};
+    Arr<TLanes, 0, kSlots - 1> V0{}, V1{};
     // Records value 1, 2 or 3 where the masks say (0 elsewhere in m).
-    [[gnu::always_inline]] void Put(int slot, TDual m, TDual v1, TDual v2, TDual v3)
+    [[gnu::always_inline]] void Put(int slot, TLanes m, TLanes v1, TLanes v2, TLanes v3)
     {
         Stones[slot] |= m;
         V0[slot] |= m & (v1 | v3);
         V1[slot] |= m & (v2 | v3);
     }
+    // Records value 0.
+    [[gnu::always_inline]] void Put(int slot, TLanes m) { Stones[slot] |= m; }
 };
 
-// The stones of row Y looking in direction D of a family with N directions:
-// a pattern point as a mask of those stones.
+// The stones of rows Y and Y + 1 looking in direction D of a family with N
+// directions: a pattern point as a mask of those stones.
 template <int N, int D>
 struct TStoneRow {
     const TDualRows& R;
     int Y;
 
-    [[gnu::always_inline]] TDual Row(const TDual* rows, const TPatPt<N>& p) const { return PatRow(rows, Y, p, D); }
-    [[gnu::always_inline]] TDual Set(const TPatPt<N>& p) const { return Row(R.Set, p); }
-    [[gnu::always_inline]] TDual Emp(const TPatPt<N>& p) const { return ~Set(p); }
-    [[gnu::always_inline]] TDual Ow(const TPatPt<N>& p) const { return Row(R.Own, p); }
-    [[gnu::always_inline]] TDual En(const TPatPt<N>& p) const { return Row(R.En, p); }
-    [[gnu::always_inline]] TDual Occ(const TPatPt<N>& p) const { return Ow(p) | En(p); }
-    [[gnu::always_inline]] TDual Off(const TPatPt<N>& p) const { return Set(p) & ~Occ(p); }
-    [[gnu::always_inline]] TDual OwnOrOff(const TPatPt<N>& p) const { return Set(p) & ~En(p); }
-    [[gnu::always_inline]] TDual EnOrOff(const TPatPt<N>& p) const { return Set(p) & ~Ow(p); }
+    [[gnu::always_inline]] TLanes Row(const TDual* rows, const TPatPt<N>& p) const
+    {
+        const int dx = p.DX.v[D - 1];
+        TLanes r;
+        std::memcpy(&r, rows + Y + 4 + p.DY.v[D - 1], sizeof r);
+        return dx >= 0 ? r >> dx : r << -dx;
+    }
+    [[gnu::always_inline]] TLanes Set(const TPatPt<N>& p) const { return Row(R.Set, p); }
+    [[gnu::always_inline]] TLanes Emp(const TPatPt<N>& p) const { return ~Set(p); }
+    [[gnu::always_inline]] TLanes Ow(const TPatPt<N>& p) const { return Row(R.Own, p); }
+    [[gnu::always_inline]] TLanes En(const TPatPt<N>& p) const { return Row(R.En, p); }
+    [[gnu::always_inline]] TLanes Occ(const TPatPt<N>& p) const { return Ow(p) | En(p); }
+    [[gnu::always_inline]] TLanes Off(const TPatPt<N>& p) const { return Set(p) & ~Occ(p); }
+    [[gnu::always_inline]] TLanes OwnOrOff(const TPatPt<N>& p) const { return Set(p) & ~En(p); }
+    [[gnu::always_inline]] TLanes EnOrOff(const TPatPt<N>& p) const { return Set(p) & ~Ow(p); }
     // The analysis tables for the enemy.
-    [[gnu::always_inline]] TDual Kinsi(const TPatPt<N>& p) const { return Row(R.Kinsi, p); }
-    [[gnu::always_inline]] TDual SelfAtari(const TPatPt<N>& p) const { return Row(R.SelfAtari, p); }
-    [[gnu::always_inline]] TDual ToruTen(const TPatPt<N>& p) const { return Row(R.ToruTen, p); }
-    [[gnu::always_inline]] TDual Dead(const TPatPt<N>& p) const { return Row(R.Dead, p); }
-    [[gnu::always_inline]] TDual Atari(const TPatPt<N>& p) const { return Row(R.Atari, p); }
-    [[gnu::always_inline]] TDual RenDead(const TPatPt<N>& p) const { return Row(R.RenDead, p); }
+    [[gnu::always_inline]] TLanes Kinsi(const TPatPt<N>& p) const { return Row(R.Kinsi, p); }
+    [[gnu::always_inline]] TLanes SelfAtari(const TPatPt<N>& p) const { return Row(R.SelfAtari, p); }
+    [[gnu::always_inline]] TLanes ToruTen(const TPatPt<N>& p) const { return Row(R.ToruTen, p); }
+    [[gnu::always_inline]] TLanes Dead(const TPatPt<N>& p) const { return Row(R.Dead, p); }
+    [[gnu::always_inline]] TLanes Atari(const TPatPt<N>& p) const { return Row(R.Atari, p); }
+    [[gnu::always_inline]] TLanes RenDead(const TPatPt<N>& p) const { return Row(R.RenDead, p); }
     template <class... P>
-    [[gnu::always_inline]] TDual AnyEn(const P&... p) const
+    [[gnu::always_inline]] TLanes AnyEn(const P&... p) const
     {
         return (En(p) | ...);
     }
     template <class... P>
-    [[gnu::always_inline]] TDual AnyOwn(const P&... p) const
+    [[gnu::always_inline]] TLanes AnyOwn(const P&... p) const
     {
         return (Ow(p) | ...);
     }
@@ -918,116 +949,119 @@ struct TStoneRow {
 
 // Diagonal (kind 2): NanameScan.
 template <int D>
-void NanameRow(const TDualRows& r, int y, TDual stones, TRowRecords& out)
+void NanameRow(const TDualRows& r, int y, const TLanes& stones, TRowRecords& out)
 {
     using namespace NanamePat;
     const TStoneRow<4, D> s{r, y};
     const int slot = SlotNaname(D);
-    out.Put(slot, stones & s.En(G), 0, 0, 0);
-    const TDual a = stones & s.Ow(G) & ~(s.Ow(X1) | s.Ow(X2));
-    const TDual cutA = s.En(X1) & ~s.Dead(X1), cutB = s.En(X2) & ~s.Dead(X2);
-    const TDual noCut = (s.En(X1) & s.RenDead(X1)) | (s.Emp(X1) & (s.Kinsi(X1) | s.SelfAtari(X1)))
+    out.Put(slot, stones & s.En(G));
+    const TLanes a = stones & s.Ow(G) & ~(s.Ow(X1) | s.Ow(X2));
+    const TLanes cutA = s.En(X1) & ~s.Dead(X1), cutB = s.En(X2) & ~s.Dead(X2);
+    const TLanes noCut = (s.En(X1) & s.RenDead(X1)) | (s.Emp(X1) & (s.Kinsi(X1) | s.SelfAtari(X1)))
                           | (s.En(X2) & s.RenDead(X2)) | (s.Emp(X2) & (s.Kinsi(X2) | s.SelfAtari(X2)));
-    const TDual zero = noCut | (cutA & cutB & s.Atari(X1) & s.Atari(X2));
-    const TDual two = ~zero & (cutA ^ cutB), three = ~zero & cutA & cutB;
+    const TLanes zero = noCut | (cutA & cutB & s.Atari(X1) & s.Atari(X2));
+    const TLanes two = ~zero & (cutA ^ cutB), three = ~zero & cutA & cutB;
     out.Put(slot, a, ~two & ~three, two, three);
 }
 
 // Straight lines (kinds 1, 3, 6, 10): LineScan.
 template <int D>
-void LineRow(const TDualRows& r, int y, TDual stones, TRowRecords& out)
+void LineRow(const TDualRows& r, int y, const TLanes& stones, TRowRecords& out)
 {
     using namespace LinePat;
     const TStoneRow<4, D> s{r, y};
     const int slot = SlotLine(D);
 
     // 1-2.  The adjacent point: an enemy there is recorded.
-    TDual a = stones & ~s.OwnOrOff(P1);
-    const TDual e1 = s.En(P1);
-    out.Put(slot, a & e1, 0, 0, 0);
-    const TDual unplayable = ~e1 & (s.Kinsi(P1) | s.SelfAtari(P1));
+    TLanes a = stones & ~s.OwnOrOff(P1);
+    const TLanes e1 = s.En(P1);
+    out.Put(slot, a & e1);
+    const TLanes unplayable = ~e1 & (s.Kinsi(P1) | s.SelfAtari(P1));
 
     // 3-4.
     a &= ~(s.Ow(L1) & s.Ow(R1));
     a &= ~(e1 & s.Set(L1) & s.Set(R1)); // edge1 + near >= 3
     // near, unless the adjacent point is unplayable: its parts.
-    const TDual nL1 = s.Occ(L1) & ~unplayable, nR1 = s.Occ(R1) & ~unplayable;
+    const TLanes nL1 = s.Occ(L1) & ~unplayable, nR1 = s.Occ(R1) & ~unplayable;
 
     // 5-6.
-    const TDual encL0 = s.En(L1) | s.En(L2) | s.En(L0), encR0 = s.En(R1) | s.En(R2) | s.En(R0);
+    const TLanes encL0 = s.En(L1) | s.En(L2) | s.En(L0), encR0 = s.En(R1) | s.En(R2) | s.En(R0);
     a &= ~(encL0 & encR0 & e1);
 
     // 7-8.  One-space jump to an own stone or to the edge.
-    const TDual jump1 = a & s.OwnOrOff(P2);
+    const TLanes jump1 = a & s.OwnOrOff(P2);
     {
-        TDual ret = e1 & (s.Ow(L1) | s.Ow(R1));
-        const TDual near = e1 | nL1 | nR1;
-        auto closed = [&](const TPatPt<4>& u, const TPatPt<4>& w) {
-            TDual m = 0;
-            for (const TPatPt<4>* q : {&u, &w})
-                m |= s.OwnOrOff(*q) | s.Kinsi(*q) | (s.SelfAtari(*q) & ~s.ToruTen(*q));
-            return m;
+        TLanes ret = e1 & (s.Ow(L1) | s.Ow(R1));
+        const TLanes near = e1 | nL1 | nR1;
+        auto shut = [&](const TPatPt<4>& q) __attribute__((always_inline)) {
+            return s.OwnOrOff(q) | s.Kinsi(q) | (s.SelfAtari(q) & ~s.ToruTen(q));
         };
-        const TDual nearCase = ~unplayable & near, quiet = ~unplayable & ~near;
+        auto closed = [&](const TPatPt<4>& u, const TPatPt<4>& w)
+                          __attribute__((always_inline)) { return shut(u) | shut(w); };
+        const TLanes nearCase = ~unplayable & near, quiet = ~unplayable & ~near;
         ret |= nearCase & ((s.Ow(L1) & closed(L2, L0)) | (s.Ow(R1) & closed(R2, R0)));
         ret |= quiet & (s.Ow(L1) | s.Ow(R1));
-        const TDual v3Near =
+        const TLanes v3Near =
             nearCase & (e1 | (s.En(L1) & s.AnyEn(R0, R1, R2)) | (s.En(R1) & s.AnyEn(L0, L2)));
-        const TDual v2Near = nearCase & ~v3Near;
+        const TLanes v2Near = nearCase & ~v3Near;
         // The quiet jump: 2 unless the lines beside stay open (1).
-        const TDual any1 = s.AnyEn(L2, R2, L0, R0);
-        const TDual ll1 = ~any1 & s.En(LL1);
-        const TDual rr1 = ~any1 & ~s.En(LL1) & s.En(RR1);
-        const TDual wide = ~any1 & ~s.En(LL1) & ~s.En(RR1) & s.En(LL2) & s.En(RR2) & s.En(LL0) & s.En(RR0);
-        const TDual v2Quiet = quiet
+        const TLanes any1 = s.AnyEn(L2, R2, L0, R0);
+        const TLanes ll1 = ~any1 & s.En(LL1);
+        const TLanes rr1 = ~any1 & ~s.En(LL1) & s.En(RR1);
+        const TLanes wide = ~any1 & ~s.En(LL1) & ~s.En(RR1) & s.En(LL2) & s.En(RR2) & s.En(LL0) & s.En(RR0);
+        const TLanes v2Quiet = quiet
                                 & (any1 | (ll1 & ~(s.Ow(L2) | s.Ow(L0))) | (rr1 & ~(s.Ow(R2) | s.Ow(R0))) | wide);
         out.Put(slot + 1, jump1 & ~ret, ~(v2Near | v3Near | v2Quiet), v2Near | v2Quiet, v3Near);
     }
     a &= ~jump1;
 
+    if (None(a))
+        return;
     // 9-12.  On toward the two-space jump.
-    out.Put(slot + 1, a & s.En(P2) & ~e1, 0, 0, 0);
+    out.Put(slot + 1, a & s.En(P2) & ~e1);
     a &= ~(s.Ow(L2) & s.Ow(R2));
-    const TDual e2 = s.En(P2);
+    const TLanes e2 = s.En(P2);
     // t = near + far + edge1 + edge2, and edge2 + far, counted in bit planes.
-    TBitCount<TDual> t, edgeFar;
-    for (const TDual m : {e1, nL1, nR1, s.Occ(L2), s.Occ(R2), e2, s.Off(L1), s.Off(R1), s.Off(L2), s.Off(R2)})
+    TBitCount<TLanes> t, edgeFar;
+    for (const TLanes m : {e1, nL1, nR1, s.Occ(L2), s.Occ(R2), e2, s.Off(L1), s.Off(R1), s.Off(L2), s.Off(R2)})
         t.Add(m);
-    for (const TDual m : {s.Occ(L2), s.Occ(R2), e2, s.Off(L2), s.Off(R2)})
+    for (const TLanes m : {s.Occ(L2), s.Occ(R2), e2, s.Off(L2), s.Off(R2)})
         edgeFar.Add(m);
-    const TDual block0 = ~e1 & ~e2, block2 = e1 & e2;
-    TDual leftTouched = s.Set(L1) | s.Set(L2) | s.En(L0), rightTouched = s.Set(R1) | s.Set(R2) | s.En(R0);
-    const TDual ownSide = s.Ow(L1) | s.Ow(L2) | s.Ow(R1) | s.Ow(R2);
+    const TLanes block0 = ~e1 & ~e2, block2 = e1 & e2;
+    TLanes leftTouched = s.Set(L1) | s.Set(L2) | s.En(L0), rightTouched = s.Set(R1) | s.Set(R2) | s.En(R0);
+    const TLanes ownSide = s.Ow(L1) | s.Ow(L2) | s.Ow(R1) | s.Ow(R2);
     a &= ~(block2 | edgeFar.AtLeast(3) | t.AtLeast(4) | (t.AtLeast(3) & leftTouched & rightTouched)
            | (ownSide & block0));
     leftTouched |= s.En(L3);
     rightTouched |= s.En(R3);
-    const TDual hitL = s.En(L1) | s.En(L2), hitR = s.En(R1) | s.En(R2);
-    TDual encL = encL0 | s.En(L3), encR = encR0 | s.En(R3);
+    const TLanes hitL = s.En(L1) | s.En(L2), hitR = s.En(R1) | s.En(R2);
+    TLanes encL = encL0 | s.En(L3), encR = encR0 | s.En(R3);
     a &= ~(leftTouched & rightTouched
            & (~block0 | (hitL & encR) | (hitR & encL) | (s.En(L0) & s.En(R0)) | (s.En(L3) & s.En(R3))));
-    const TDual farL = s.AnyEn(LL1, LL2), farR = s.AnyEn(RR1, RR2);
+    const TLanes farL = s.AnyEn(LL1, LL2), farR = s.AnyEn(RR1, RR2);
     a &= ~(~block0 & ((hitL & farR) | (hitR & farL) | (farL & farR)));
 
     // 13.  Two-space jump to an own stone or to the edge.
     // n = near + far.
-    TBitCount<TDual> n;
-    for (const TDual m : {e1, nL1, nR1, s.Occ(L2), s.Occ(R2), e2})
+    TBitCount<TLanes> n;
+    for (const TLanes m : {e1, nL1, nR1, s.Occ(L2), s.Occ(R2), e2})
         n.Add(m);
-    const TDual n0 = n.Exactly(0), n1 = n.Exactly(1), n2 = n.Exactly(2);
+    const TLanes n0 = n.Exactly(0), n1 = n.Exactly(1), n2 = n.Exactly(2);
     {
-        const TDual jump2 = a & s.OwnOrOff(P3);
-        const TDual hitL1 = s.En(L1) ^ s.En(L2), hitR1 = s.En(R1) ^ s.En(R2);
-        const TDual v1 = n0 & ~s.AnyEn(L0, R0, L3, R3, LL1, RR1, LL2, RR2);
-        const TDual v2 = (n0 & ~v1) | (n1 & block0 & ~(hitL1 & farR) & ~(~hitL1 & hitR1 & farL))
+        const TLanes jump2 = a & s.OwnOrOff(P3);
+        const TLanes hitL1 = s.En(L1) ^ s.En(L2), hitR1 = s.En(R1) ^ s.En(R2);
+        const TLanes v1 = n0 & ~s.AnyEn(L0, R0, L3, R3, LL1, RR1, LL2, RR2);
+        const TLanes v2 = (n0 & ~v1) | (n1 & block0 & ~(hitL1 & farR) & ~(~hitL1 & hitR1 & farL))
                            | (n2 & block0 & ~(encL & encR));
         out.Put(slot + 2, jump2, v1, v2, ~(v1 | v2));
         a &= ~jump2;
     }
 
+    if (None(a))
+        return;
     // 14-16.  On toward the three-space jump.
-    const TDual e3 = s.En(P3);
-    out.Put(slot + 2, a & e3 & n0, 0, 0, 0);
+    const TLanes e3 = s.En(P3);
+    out.Put(slot + 2, a & e3 & n0);
     a &= ~ownSide;
     leftTouched |= s.En(L4);
     rightTouched |= s.En(R4);
@@ -1040,59 +1074,61 @@ void LineRow(const TDualRows& r, int y, TDual stones, TRowRecords& out)
                    | (s.En(R4) & s.AnyEn(LL2, LL3, LL4))));
     a &= ~s.Emp(P4);
     // near + far + far3 == 0.
-    const TDual far3 = s.En(L3) | s.En(R3) | e3;
-    out.Put(slot + 3, a & s.En(P4) & n0 & ~far3, 0, 0, 0);
+    const TLanes far3 = s.En(L3) | s.En(R3) | e3;
+    out.Put(slot + 3, a & s.En(P4) & n0 & ~far3);
     a &= ~s.En(P4);
 
+    if (None(a))
+        return;
     // 17.  Three-space jump to an own stone or to the edge.
-    TBitCount<TDual> block;
-    for (const TDual m : {e1, e2, e3})
+    TBitCount<TLanes> block;
+    for (const TLanes m : {e1, e2, e3})
         block.Add(m);
     a &= ~(block.AtLeast(2) | s.Ow(L3) | s.Ow(R3) | (encL & encR));
-    const TDual open = ~encL & ~encR & block.Exactly(0);
+    const TLanes open = ~encL & ~encR & block.Exactly(0);
     // The sides' verdicts, the right one over the left one.
-    const TDual leftSide = ~s.Off(L1) & ~s.Off(LL1), rightSide = ~s.Off(R1) & ~s.Off(RR1);
-    const TDual l3 = leftSide & s.AnyEn(LL1, LL2, LL3), l2 = leftSide & ~l3 & s.AnyEn(LL0, LL4);
-    const TDual r3 = rightSide & s.AnyEn(RR1, RR2, RR3), r2 = rightSide & ~r3 & s.AnyEn(RR0, RR4);
-    const TDual rightSays = r3 | r2;
-    const TDual v3 = ~open | r3 | (~rightSays & l3);
-    const TDual v2 = open & (r2 | (~rightSays & l2));
+    const TLanes leftSide = ~s.Off(L1) & ~s.Off(LL1), rightSide = ~s.Off(R1) & ~s.Off(RR1);
+    const TLanes l3 = leftSide & s.AnyEn(LL1, LL2, LL3), l2 = leftSide & ~l3 & s.AnyEn(LL0, LL4);
+    const TLanes r3 = rightSide & s.AnyEn(RR1, RR2, RR3), r2 = rightSide & ~r3 & s.AnyEn(RR0, RR4);
+    const TLanes rightSays = r3 | r2;
+    const TLanes v3 = ~open | r3 | (~rightSays & l3);
+    const TLanes v2 = open & (r2 | (~rightSays & l2));
     out.Put(slot + 3, a, ~(v2 | v3), v2, v3);
 }
 
 // Knight's moves (kinds 4, 7, 11): KeimaScan.
 template <int K>
-void KeimaRow(const TDualRows& r, int y, TDual stones, TRowRecords& out)
+void KeimaRow(const TDualRows& r, int y, const TLanes& stones, TRowRecords& out)
 {
     using namespace KeimaPat;
     const TStoneRow<8, K> s{r, y};
     const int slot = SlotKeima(K);
 
     // 1-6.
-    TDual a = stones & ~(s.OwnOrOff(N1) | s.OwnOrOff(D) | s.OwnOrOff(ES) | s.OwnOrOff(EB));
-    const TDual n1 = s.En(N1), dd = s.En(D), es = s.En(ES), eb = s.En(EB);
-    const TDual unplayable = (~n1 & s.Kinsi(N1)) | (~dd & s.Kinsi(D));
+    TLanes a = stones & ~(s.OwnOrOff(N1) | s.OwnOrOff(D) | s.OwnOrOff(ES) | s.OwnOrOff(EB));
+    const TLanes n1 = s.En(N1), dd = s.En(D), es = s.En(ES), eb = s.En(EB);
+    const TLanes unplayable = (~n1 & s.Kinsi(N1)) | (~dd & s.Kinsi(D));
     a &= ~(~unplayable & n1 & dd); // occ == 2
-    const TDual esLive = es & ~s.Dead(ES), ebLive = eb & ~s.Dead(EB);
+    const TLanes esLive = es & ~s.Dead(ES), ebLive = eb & ~s.Dead(EB);
     a &= ~(~unplayable & ((n1 & es) | (dd & eb)));
-    const TDual mid0 = ~n1 & ~dd;
+    const TLanes mid0 = ~n1 & ~dd;
 
     // 7-8.  The knight's move.
     {
-        const TDual k4 = a & s.Ow(K4);
+        const TLanes k4 = a & s.Ow(K4);
         // occ == 0 and occ == 1 with one end (the adjacent points clear).
-        const TDual occ0 = ~unplayable & mid0 & ~esLive & ~ebLive;
-        const TDual occ1End = ~unplayable & mid0 & (esLive ^ ebLive);
-        const TDual quiet2 = s.AnyEn(O0, M1, O1, M2) | (s.En(O2) & s.Emp(O0) & s.Emp(O1))
+        const TLanes occ0 = ~unplayable & mid0 & ~esLive & ~ebLive;
+        const TLanes occ1End = ~unplayable & mid0 & (esLive ^ ebLive);
+        const TLanes quiet2 = s.AnyEn(O0, M1, O1, M2) | (s.En(O2) & s.Emp(O0) & s.Emp(O1))
                                | (s.En(M0) & s.Emp(M1) & s.Emp(M2));
-        const TDual v1 = unplayable | (occ0 & ~quiet2);
-        const TDual v3End = occ1End & ((es & s.En(M1)) | (eb & s.En(O1)));
-        const TDual v2 = (occ0 & quiet2) | (occ1End & ~v3End);
+        const TLanes v1 = unplayable | (occ0 & ~quiet2);
+        const TLanes v3End = occ1End & ((es & s.En(M1)) | (eb & s.En(O1)));
+        const TLanes v2 = (occ0 & quiet2) | (occ1End & ~v3End);
         out.Put(slot, k4, v1, v2, ~(v1 | v2));
         a &= ~k4;
     }
-    const TDual k4e = s.En(K4);
-    out.Put(slot, a & k4e & mid0, 0, 0, 0);
+    const TLanes k4e = s.En(K4);
+    out.Put(slot, a & k4e & mid0);
     a &= ~s.Off(K4);
     a &= ~(dd & (s.Occ(M1) | s.Occ(M2)));
     a &= ~(eb & (s.Occ(O1) | s.Occ(O2)));
@@ -1100,76 +1136,82 @@ void KeimaRow(const TDualRows& r, int y, TDual stones, TRowRecords& out)
     // nEB = eb + k4e.
     a &= ~((eb & k4e) | (~mid0 & (eb | k4e)));
 
+    if (None(a))
+        return;
     // 9-11.  The large knight's move.
     a &= ~s.Off(N3);
     a &= ~(n1 & s.AnyEn(O0, O1, O2));
-    const TDual n3 = s.En(N3);
-    const TDual lineS = n1 | eb | n3;
-    TDual lineB = dd | es | k4e;
+    const TLanes n3 = s.En(N3);
+    const TLanes lineS = n1 | eb | n3;
+    TLanes lineB = dd | es | k4e;
     a &= ~(lineS & lineB);
-    const TDual quietK = mid0 & ~eb & ~k4e; // mid + nEB == 0
+    const TLanes quietK = mid0 & ~eb & ~k4e; // mid + nEB == 0
     {
-        const TDual k7 = a & s.Ow(K7) & ~s.Ow(N3);
-        const TDual sideA = s.En(M1) | s.En(M2), sideB = s.En(O1) | s.En(O2);
-        const TDual any = sideA | sideB;
-        const TDual v1Open = ~any & ~s.AnyEn(O0, M3, O3, M0);
+        const TLanes k7 = a & s.Ow(K7) & ~s.Ow(N3);
+        const TLanes sideA = s.En(M1) | s.En(M2), sideB = s.En(O1) | s.En(O2);
+        const TLanes any = sideA | sideB;
+        const TLanes v1Open = ~any & ~s.AnyEn(O0, M3, O3, M0);
         // nES = es + n3: one lifts a firm link to 2, two to 3.
-        const TDual v1 = quietK & v1Open & ~es & ~n3;
-        const TDual v2 = quietK & ((any & ~(sideA & sideB)) | (~any & ~v1Open) | (v1Open & (es ^ n3)));
+        const TLanes v1 = quietK & v1Open & ~es & ~n3;
+        const TLanes v2 = quietK & ((any & ~(sideA & sideB)) | (~any & ~v1Open) | (v1Open & (es ^ n3)));
         out.Put(slot + 1, k7, v1, v2, ~(v1 | v2));
         a &= ~(a & s.Ow(K7));
     }
-    const TDual k7e = s.En(K7);
-    out.Put(slot + 1, a & k7e & quietK, 0, 0, 0);
+    const TLanes k7e = s.En(K7);
+    out.Put(slot + 1, a & k7e & quietK);
     a &= ~(s.Off(K7) | s.Ow(N3));
     a &= ~(k7e & n3); // nFar >= 2
     lineB |= k7e;
 
+    if (None(a))
+        return;
     // 12-13.  The (1,4) shape.
-    const TDual quiet14 = quietK & ~n3 & ~k7e; // mid + nEB + nFar == 0
+    const TLanes quiet14 = quietK & ~n3 & ~k7e; // mid + nEB + nFar == 0
     {
-        const TDual n4 = s.En(N4);
-        TDual k11 = a & s.Ow(K11) & ~s.Ow(N4);
+        const TLanes n4 = s.En(N4);
+        TLanes k11 = a & s.Ow(K11) & ~s.Ow(N4);
         k11 &= ~(n4 & lineB);
-        const TDual lineS4 = lineS | n4;
+        const TLanes lineS4 = lineS | n4;
         k11 &= ~(lineB & (s.EnOrOff(M1) | s.EnOrOff(M2) | s.EnOrOff(M3)));
         k11 &= ~(~lineB & s.AnyOwn(O1, O2, O3));
         k11 &= ~(lineS4 & (s.EnOrOff(O1) | s.EnOrOff(O2) | s.EnOrOff(O3)));
         k11 &= ~(~lineS4 & s.AnyOwn(M1, M2, M3));
-        const TDual v1 = quiet14 & ~s.AnyEn(ES, N4, M0, M1, M2, M3, M4, O1, O2, O3, O4);
-        out.Put(slot + 2, k11, v1, 0, ~v1);
+        const TLanes v1 = quiet14 & ~s.AnyEn(ES, N4, M0, M1, M2, M3, M4, O1, O2, O3, O4);
+        out.Put(slot + 2, k11, v1, TLanes{}, ~v1);
         a &= ~s.Ow(K11);
     }
-    out.Put(slot + 2, a & s.En(K11) & quiet14, 0, 0, 0);
+    out.Put(slot + 2, a & s.En(K11) & quiet14);
 }
 
 // Wide diagonals (kinds 5 and 13): Naname2Scan.
 template <int D>
-void Naname2Row(const TDualRows& r, int y, TDual stones, TRowRecords& out)
+void Naname2Row(const TDualRows& r, int y, const TLanes& stones, TRowRecords& out)
 {
     using namespace Naname2Pat;
     const TStoneRow<4, D> s{r, y};
     const int slot = SlotNaname2(D);
-    TDual a = stones & s.Emp(G);
-    const TDual q = s.En(Q);
-    out.Put(slot, a & q & s.Emp(A1) & s.Emp(B1) & s.Emp(A2) & s.Emp(B2), 0, 0, 0);
+    TLanes a = stones & s.Emp(G);
+    const TLanes q = s.En(Q);
+    out.Put(slot, a & q & s.Emp(A1) & s.Emp(B1) & s.Emp(A2) & s.Emp(B2));
     a &= ~q;
     a &= ~s.AnyOwn(A1, B1, A2, B2);
-    TDual sA = s.En(A1) | s.En(A2), sB = s.En(B1) | s.En(B2);
-    const TDual a3 = s.En(A3), b3 = s.En(B3);
+    TLanes sA = s.En(A1) | s.En(A2), sB = s.En(B1) | s.En(B2);
+    const TLanes a3 = s.En(A3), b3 = s.En(B3);
     a &= ~(s.Ow(A3) & ~s.En(A1) & ~s.En(A2));
     a &= ~(a3 & sB);
     a &= ~(s.Ow(B3) & ~s.En(B1) & ~s.En(B2));
     a &= ~(b3 & sA);
     a &= ~(sA & sB);
     // n > 0: an enemy counted so far.
-    TDual counted = s.AnyEn(A1, B1, A2, B2) | a3 | b3;
+    TLanes counted = s.AnyEn(A1, B1, A2, B2) | a3 | b3;
     {
-        const TDual own = a & s.Ow(Q);
-        const TDual v3 = counted & s.AnyEn(A1, B1, A2, B2);
+        const TLanes own = a & s.Ow(Q);
+        const TLanes v3 = counted & s.AnyEn(A1, B1, A2, B2);
         out.Put(slot, own, ~counted, counted & ~v3, v3);
         a &= ~s.Ow(Q);
     }
+    if (None(a))
+        return;
     // Past an empty (2,2) point to the (3,3) point.
     sA |= a3;
     sB |= b3;
@@ -1180,46 +1222,58 @@ void Naname2Row(const TDualRows& r, int y, TDual stones, TRowRecords& out)
     sB |= s.En(B4) | s.En(B5);
     a &= ~(sA & sB);
     counted |= s.AnyEn(A4, B4, A5, B5);
-    out.Put(slot + 1, a, 0, ~counted, counted);
+    out.Put(slot + 1, a, TLanes{}, ~counted, counted);
 }
 
 // The (2,3) shape (kind 8): Keima23Scan.
 template <int K>
-void Keima23Row(const TDualRows& r, int y, TDual stones, TRowRecords& out)
+void Keima23Row(const TDualRows& r, int y, const TLanes& stones, TRowRecords& out)
 {
     using namespace KeimaPat;
     const TStoneRow<8, K> s{r, y};
     const TPatPt<8>& B = K4;
     const int slot = SlotKeima23(K);
-    TDual a = stones & ~(s.OwnOrOff(D) | s.OwnOrOff(B));
-    const TDual dd = s.En(D), bb = s.En(B);
-    out.Put(slot, a & s.En(P8) & s.Emp(D) & s.Emp(B) & s.Emp(N1) & s.Emp(ES) & s.Emp(EB) & s.Emp(O1) & s.Emp(O2),
-            0, 0, 0);
+    TLanes a = stones & ~(s.OwnOrOff(D) | s.OwnOrOff(B));
+    const TLanes dd = s.En(D), bb = s.En(B);
+    out.Put(slot, a & s.En(P8) & s.Emp(D) & s.Emp(B) & s.Emp(N1) & s.Emp(ES) & s.Emp(EB) & s.Emp(O1) & s.Emp(O2));
     a &= s.Ow(P8);
-    const TDual mid0 = ~dd & ~bb;
-    const TDual esEnemy = s.En(ES);
+    if (None(a))
+        return;
+    const TLanes mid0 = ~dd & ~bb;
+    const TLanes esEnemy = s.En(ES);
     // An own stone on the way stops the link while nothing is between.
     a &= ~(mid0 & s.AnyOwn(N1, O2, ES, EB, N3, O1, K7));
     a &= ~(mid0 & ~esEnemy & ~s.En(O1) & s.Ow(O0));
     a &= ~(s.En(M1) & esEnemy);
-    const TDual low = bb | s.Occ(N1) | s.Occ(EB) | s.Occ(N3) | s.Occ(K7) | s.En(M1);
-    const TDual high = dd | s.Occ(O2) | s.Occ(ES) | s.Occ(O0) | s.Occ(O1);
+    const TLanes low = bb | s.Occ(N1) | s.Occ(EB) | s.Occ(N3) | s.Occ(K7) | s.En(M1);
+    const TLanes high = dd | s.Occ(O2) | s.Occ(ES) | s.Occ(O0) | s.Occ(O1);
     a &= ~(low & high);
-    const TDual enemies = dd | bb | s.AnyEn(N1, O2, ES, EB, O0, N3, O1, M1, K7);
-    const TDual v3 = enemies & s.AnyEn(D, B, O1, O2, ES, EB, N1, O0, N3);
+    const TLanes enemies = dd | bb | s.AnyEn(N1, O2, ES, EB, O0, N3, O1, M1, K7);
+    const TLanes v3 = enemies & s.AnyEn(D, B, O1, O2, ES, EB, N1, O0, N3);
     out.Put(slot, a, ~enemies, enemies & ~v3, v3);
 }
+
+// Per bit of a row of both colours: the record slots of the stone, and the
+// two bits of their values.
+struct TSlotWords {
+    std::uint64_t Slots[64], V0[64], V1[64];
+};
+void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, int l, TSlotWords& at);
 
 // The records of every stone of the board, row by row (the order of
 // KankeiMakeAll: rows top to bottom, points left to right).
 void StoneRows(TGoban& b)
 {
-    const TBitRows& bits = BitRowsMake();
+    const TBitRows& bits = BitRowsMakeByChunks();
     const TDualRows& r = DualRowsMake(bits);
     const TDual board = TDual{BoardBits()} | TDual{BoardBits()} << 32;
-    for (int y = 1; y <= BoardSize; ++y) {
-        const TDual stones = r.Own[y + 4] & board;
-        if (stones == 0)
+    TSlotWords at{};
+    for (int y = 1; y <= BoardSize; y += kLanes) {
+        // Rows past the board's last one hold no stones.
+        TLanes stones;
+        std::memcpy(&stones, r.Own + y + 4, sizeof stones);
+        stones &= board;
+        if (None(stones))
             continue;
         TRowRecords out;
         EachDirection<2>([&](auto d) { NanameRow<d()>(r, y, stones, out); });
@@ -1227,24 +1281,49 @@ void StoneRows(TGoban& b)
         EachDirection<4>([&](auto k) { KeimaRow<k()>(r, y, stones, out); });
         EachDirection<2>([&](auto d) { Naname2Row<d()>(r, y, stones, out); });
         EachDirection<4>([&](auto k) { Keima23Row<k()>(r, y, stones, out); });
-        // The records, point by point along the row.
-        const TBitRow kuro = bits.Kuro[y + 4], occupied = (kuro | bits.Siro[y + 4]) & BoardBits();
-        for (TBitRow m = occupied; m != 0; m &= m - 1) {
-            const int x = std::countr_zero(m) - 4;
-            const int own = (kuro >> (x + 4) & 1) != 0 ? kKuro : kSiro;
-            const int bit = x + 4 + (own == kKuro ? 0 : 32);
-            std::uint64_t slots = 0;
-            for (int i = 0; i < kSlots; ++i)
-                slots |= (out.Stones.v[i] >> bit & 1) << i;
-            for (; slots != 0; slots &= slots - 1) {
-                const int i = std::countr_zero(slots);
-                const TSlot& e = Slots.v[i];
-                const int value = static_cast<int>((out.V0.v[i] >> bit & 1) | (out.V1.v[i] >> bit & 1) << 1);
-                const int tx = x + KankeiOffsetX[e.Index], ty = y + KankeiOffsetY[e.Index];
-                b.Locate[x][y].AddKankeiIro(e.Index, e.Kind, value, b.GetIro(tx, ty));
-                if (e.Back != 0)
-                    b.Locate[tx][ty].AddKankeiIro(e.Back, e.Kind, value, own);
-            }
+        for (int l = 0; l < kLanes && y + l <= BoardSize; ++l)
+            RowRecord(b, bits, y + l, out, l, at);
+    }
+}
+
+// The records of row y, lane l of the records of its two rows, stone by
+// stone along the row.  The slots of each stone: the masks of the slots
+// turned into words per stone (only the stones that record): the slots, and
+// the two bits of their values.  Every word taken is cleared again, so the
+// words stay clear between rows.
+void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, int l, TSlotWords& at)
+{
+    for (int i = 0; i < kSlots; ++i) {
+        const TDual stones = out.Stones.v[i][l];
+        if (stones == 0)
+            continue;
+        const std::uint64_t slot = std::uint64_t{1} << i;
+        for (TDual m = stones; m != 0; m &= m - 1)
+            at.Slots[std::countr_zero(m)] |= slot;
+        for (TDual m = stones & out.V0.v[i][l]; m != 0; m &= m - 1)
+            at.V0[std::countr_zero(m)] |= slot;
+        for (TDual m = stones & out.V1.v[i][l]; m != 0; m &= m - 1)
+            at.V1[std::countr_zero(m)] |= slot;
+    }
+    const TBitRow kuro = bits.Kuro[y + 4], occupied = (kuro | bits.Siro[y + 4]) & BoardBits();
+    for (TBitRow m = occupied; m != 0; m &= m - 1) {
+        const int x = std::countr_zero(m) - 4;
+        const int own = (kuro >> (x + 4) & 1) != 0 ? kKuro : kSiro;
+        const int bit = x + 4 + (own == kKuro ? 0 : 32);
+        std::uint64_t slots = at.Slots[bit];
+        if (slots == 0)
+            continue;
+        const std::uint64_t v0 = at.V0[bit], v1 = at.V1[bit];
+        at.Slots[bit] = at.V0[bit] = at.V1[bit] = 0;
+        TLocate& here = b.Locate[x][y];
+        for (; slots != 0; slots &= slots - 1) {
+            const int i = std::countr_zero(slots);
+            const TSlot& e = Slots.v[i];
+            const int value = static_cast<int>((v0 >> i & 1) | (v1 >> i & 1) << 1);
+            const int tx = x + KankeiOffsetX.v[e.Index - 1], ty = y + KankeiOffsetY.v[e.Index - 1];
+            here.AddKankeiIro(e.Index, e.Kind, value, b.GetIro(tx, ty));
+            if (e.Back != 0)
+                b.Locate[tx][ty].AddKankeiIro(e.Back, e.Kind, value, own);
         }
     }
 }
@@ -1268,19 +1347,35 @@ void TGoban::GrenMake()
             GrenMakeRen(*r);
 }
 
+namespace {
+// The chains already linked to the chain being made, stamped.
+Arr<std::uint32_t, 1, kMaxRen> g_grenMark{};
+std::uint32_t g_grenStamp = 0;
+} // namespace
+
 void TGoban::GrenMakeRen(TRen& r)
 {
     r.ClearGren();
+    if (++g_grenStamp == 0) {
+        g_grenMark.Fill(0);
+        g_grenStamp = 1;
+    }
     for (int i = 1; i <= r.IsiCount(); ++i) {
         const Point p = r.GetIsi(i);
         const TLocate& loc = Locate[p.x][p.y];
+        // Only a stone's relations carry link grades.
+        if (!IsStone(loc.GetIro()))
+            continue;
         for (int j = 1; j <= loc.GetKankeiSu(); ++j) {
-            const int grade = loc.GetLinkGrade(j);
+            const int grade = loc.GetKankeiValue(j);
+            // A related point on the board is within the chain map.
             if ((grade != 1 && grade != 2) || !loc.OnBoardAt(j))
                 continue;
-            const TRen* m = RenList.RenAtPt(loc.GetKankeiPoint(j));
-            if (m != nullptr && m != &r)
-                r.AddGren(m->GetNo());
+            const int m = RenList.RenNoPt(loc.GetKankeiPoint(j));
+            if (m == 0 || m == r.GetNo() || g_grenMark[m] == g_grenStamp || RenList.Items(m) == nullptr)
+                continue;
+            g_grenMark[m] = g_grenStamp;
+            r.AddGrenNew(m);
         }
     }
 }

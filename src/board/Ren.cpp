@@ -31,12 +31,18 @@ std::uint32_t NextStamp()
 
 void TRen::Init(int no, int colour, int n)
 {
-    No = no;
-    Iro = colour;
+    Reset(no, colour);
     IsiSu = n;
     for (int i = 1; i <= n; ++i) {
         Isi[i] = TBytePoint::Of(Point(FloodX[i], FloodY[i]));
     }
+}
+
+void TRen::Reset(int no, int colour)
+{
+    No = no;
+    Iro = colour;
+    IsiSu = 0;
     Counts.Fill(0);
     MrenSu = 0;
     GrenSu = 0;
@@ -84,6 +90,22 @@ void TRen::Calc()
         KuuPt[i] = TBytePoint::Of(Point(FloodX[i], FloodY[i]));
     }
     KuuValid = true;
+}
+
+void TRen::MrenResolve()
+{
+    const TRenList& list = Owner->RenList;
+    const std::uint32_t stamp = NextStamp();
+    int mren = 0;
+    for (int i = 0; i < MrenSu; ++i) {
+        const int p = MrenList.v[i];
+        const int m = list.RenNoMap.v[(p >> 5) - 1].v[(p & 31) - 1];
+        if (m != 0 && g_seen.v[m - 1] != stamp) {
+            g_seen.v[m - 1] = stamp;
+            MrenList.v[mren++] = static_cast<RenNoT>(m);
+        }
+    }
+    MrenSu = mren;
 }
 
 Point TRen::GetIsi(int i) const
@@ -214,17 +236,39 @@ void TRenList::Clear()
     CountNo = 0;
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
-            RenNoMap[x][y] = 0;
+            RenNoMap.v[x - 1].v[y - 1] = 0;
     Used.Fill(false);
 }
 
 void TRenList::Rebuild()
 {
+    // The board's points are read without a range test below.
+    if (BoardSize < 1 || BoardSize > kMaxBoard)
+        RangeError(BoardSize, 1, kMaxBoard);
     Clear();
     NumberStones();
-    if (GameOver == 1)
+    if (GameOver == 1) {
         AddEmptyRen();
-    CalcAll();
+        CalcAll();
+        return;
+    }
+    // The stones' chains only, counted as they were filled: their
+    // neighbouring chains once every chain has its number.  The flood fill's
+    // lists are left as CalcAll leaves them: the liberties of the last chain.
+    int last = 0;
+    for (int n = 1; n <= CountNo; ++n)
+        if (Used.v[n - 1]) {
+            Pool[n - 1].MrenResolve();
+            last = n;
+        }
+    if (last != 0) {
+        const TRen& r = Pool[last - 1];
+        FloodSu = r.Counts.v[0];
+        for (int i = 1; i <= FloodSu; ++i) {
+            FloodX[i] = r.KuuPt[i].x;
+            FloodY[i] = r.KuuPt[i].y;
+        }
+    }
 }
 
 void TRenList::NumberStones()
@@ -232,10 +276,65 @@ void TRenList::NumberStones()
     const TGoban& b = *Owner;
     for (int y = 1; y <= BoardSize; ++y)
         for (int x = 1; x <= BoardSize; ++x) {
-            const int c = b.Ban[x][y];
-            if ((c == kKuro || c == kSiro) && RenNoMap[x][y] == 0 && CountNo < kMaxRen)
-                AddRen(x, y, ++CountNo);
+            const int c = b.Ban.v[x].v[y];
+            if ((c == kKuro || c == kSiro) && RenNoMap.v[x - 1].v[y - 1] == 0 && CountNo < kMaxRen)
+                FillRen(x, y, ++CountNo);
         }
+}
+
+void TRenList::FillRen(int x, int y, int n)
+{
+    // The flood fill of AddRen, in its order (layer by layer, neighbours in
+    // direction order), with the chain numbers as the marks: a stone of the
+    // colour is reached once, when it gets its number.  The stones go
+    // straight into the chain.  The fill meets the other neighbours of the
+    // stones in the order of Calc (the stones in order, each one's
+    // neighbours in direction order), so it counts them as Calc does; the
+    // neighbouring chains are kept as points until every chain has its
+    // number (TRen::MrenResolve).
+    const TGoban& b = *Owner;
+    const int c = b.Ban.v[x].v[y];
+    const int enemy = Aite(c);
+    TRen& r = Pool[n - 1];
+    r.Reset(n, c);
+    const RenNoT no = static_cast<RenNoT>(n);
+    const std::uint32_t stamp = NextStamp();
+    RenNoMap.v[x - 1].v[y - 1] = no;
+    r.Isi.v[0] = TBytePoint{static_cast<unsigned char>(x), static_cast<unsigned char>(y)};
+    int su = 1;
+    int counts[4] = {};
+    int kuu = 0, mren = 0;
+    for (int k = 0; k < su; ++k) {
+        const int px = r.Isi.v[k].x, py = r.Isi.v[k].y;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
+            const int nc = b.Ban.v[nx].v[ny] & 3;
+            if (nc == c) {
+                // A stone of the colour lies on the board.
+                if (RenNoMap.v[nx - 1].v[ny - 1] == 0) {
+                    RenNoMap.v[nx - 1].v[ny - 1] = no;
+                    r.Isi.v[su++] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+                }
+                continue;
+            }
+            std::uint32_t& seen = g_visit.v[nx].v[ny];
+            if (seen == stamp)
+                continue;
+            seen = stamp;
+            ++counts[nc];
+            // Written always, kept when empty.
+            r.KuuPt.v[kuu] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+            kuu += nc == kAki;
+            if (nc == enemy)
+                r.MrenList.v[mren++] = static_cast<RenNoT>(nx << 5 | ny);
+        }
+    }
+    r.IsiSu = su;
+    for (int k = 0; k < 4; ++k)
+        r.Counts.v[k] = counts[k];
+    r.MrenSu = mren;
+    r.KuuValid = true;
+    Used.v[n - 1] = true;
 }
 
 void TRenList::AddEmptyRen()

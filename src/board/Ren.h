@@ -63,6 +63,12 @@ public:
     void SetGunDeath(int v) { GunDeath = static_cast<std::uint8_t>(v); }
     void SetSichoTejun(const Point* points, int n);
     void AddGren(int n);
+    // AddGren of a chain known not to be in the list yet.
+    void AddGrenNew(int n)
+    {
+        if (GrenSu < kMaxGren)
+            GrenList.v[GrenSu++] = static_cast<RenNoT>(n);
+    }
     void ClearGren() { GrenSu = 0; }
     void DeleteIsi(Point p);
     int JiOwner() const;
@@ -75,6 +81,11 @@ public:
 
 private:
     friend class TRenList;
+    // Init without the stones.
+    void Reset(int no, int colour);
+    // The neighbouring chains from the points of their stones (MrenList
+    // holding x * 32 + y until then), once every chain has its number.
+    void MrenResolve();
     // The counts first, then the lists of points, two bytes a point.
     int No = 0;
     int Iro = 0;
@@ -132,6 +143,9 @@ public:
 
 private:
     friend class TRen;
+    // Chain n from the unnumbered stone at (x, y), on a board whose chains
+    // are being numbered afresh.
+    void FillRen(int x, int y, int n);
     TGoban* Owner;
     std::unique_ptr<TRen[]> Pool;
     Arr<bool, 1, kMaxRen> Used{};

@@ -340,6 +340,66 @@ TEST_F(AnalyzeTest, LinksAcrossACutDoNotSaveTheNeighbour)
     EXPECT_EQ(b.GetDeathRenMark(2, 1), 0);
 }
 
+TEST_F(AnalyzeTest, EachNeighbourOfADeadChainDecidesAlone)
+{
+    // The dead black stone (2,1) has its last liberty at (2,2), the only
+    // point of area beside it.  Its neighbours are the white stones (1,1)
+    // and (3,1); (3,1) is linked to the white stone (6,2).  The liberty must
+    // be filled when any neighbour, with what it is linked to, has no other
+    // point of area to breathe from.
+    SetBoard(R"(
+        O X O . . . . . .
+        . . . . . O . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    TGoban& b = b0();
+    b.Analyze();
+    // No groups: the chain pass alone.
+    b.GunList.Clear();
+    struct TCase {
+        std::vector<Point> area; // besides the liberty (2,2)
+        int mark;
+        const char* why;
+    };
+    const TCase cases[] = {
+        {{}, 1, "no neighbour breathes"},
+        {{Point(1, 2)}, 1, "the left stone breathes, the right one does not"},
+        {{Point(4, 1)}, 1, "the right stone breathes, the left one does not"},
+        {{Point(1, 2), Point(4, 1)}, 0, "both breathe"},
+        {{Point(1, 2), Point(6, 3)}, 0, "the right stone breathes through its link"},
+        {{Point(1, 2), Point(6, 3), Point(4, 1)}, 0, "the right stone breathes itself and through its link"},
+    };
+    for (const TCase& c : cases) {
+        // Dead stones, area, eye verdicts, self-atari points and links set by
+        // hand, so that only the neighbours' area decides.
+        FillGrid<std::uint8_t, 1, 19>(b.Death, 0);
+        b.SetDeathPt(Point(2, 1), 1);
+        FillGrid<int, 0, 20>(AreaMap, 0);
+        FillGrid<std::uint8_t, 1, 19>(b.KakemeMap, 0);
+        FillGrid<std::uint8_t, 1, 19>(b.SelfAtari[kKuro], 0);
+        AreaMap[2][2] = -2;
+        for (const Point p : c.area)
+            AreaMap[p.x][p.y] = -1;
+        for (const Point p : {Point(1, 1), Point(3, 1), Point(6, 2)})
+            b.RenList.RenAtPt(p)->ClearGren();
+        b.RenList.RenAt(3, 1)->AddGren(b.RenList.RenNo(6, 2));
+        b.DeathRenMarkMake();
+        EXPECT_EQ(b.GetDeathRenMark(2, 2), c.mark) << c.why;
+        // A lone neighbour that would fill its own last liberty by the
+        // filling move does not count.
+        if (c.area.size() == 1 && c.area[0] == Point(4, 1)) {
+            b.SelfAtari[kKuro][2][2] = 1;
+            b.DeathRenMarkMake();
+            EXPECT_EQ(b.GetDeathRenMark(2, 2), 0) << c.why;
+        }
+    }
+}
+
 TEST_F(AnalyzeTest, VerdictAndAreaAccessors)
 {
     TGoban& b = b0();

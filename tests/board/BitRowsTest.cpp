@@ -1,0 +1,74 @@
+// The bit rows of the board and its tables: the rows read a chunk of a
+// column at a time are the rows read point by point, whatever the tables
+// hold.
+#include "Util.h"
+
+#include <cstring>
+
+#include "board/BitRows.h"
+#include "board/Rand.h"
+
+namespace vorn::test {
+namespace {
+
+class BitRowsTest : public VornTest {
+protected:
+    TGoban& b0() { return *GobanLv[0]; }
+};
+
+// Every row of the two makings, as one block each.
+void ExpectSameRows(const std::string& where)
+{
+    const TBitRows byPoints = BitRowsMake();
+    const TBitRows& byChunks = BitRowsMakeByChunks();
+    EXPECT_EQ(std::memcmp(&byPoints, &byChunks, sizeof byPoints), 0) << where;
+}
+
+TEST_F(BitRowsTest, ChunksAgreeWithPointsWhateverTheTablesHold)
+{
+    struct TCase {
+        int Size, Moves;
+        // Points of the tables changed by hand, with values 0..3.
+        int Changes;
+    };
+    const TCase cases[] = {
+        {9, 40, 0}, {9, 40, 12}, {13, 120, 0}, {13, 120, 30}, {19, 150, 0}, {19, 150, 60}, {19, 300, 100}, {7, 20, 8},
+    };
+    for (const TCase& c : cases)
+        for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+            RandomPosition(c.Size, c.Moves, 17 * seed + static_cast<std::uint64_t>(c.Moves));
+            TGoban& b = b0();
+            b.Analyze();
+            const std::string where = "size " + std::to_string(c.Size) + " moves " + std::to_string(c.Moves)
+                                      + " changes " + std::to_string(c.Changes) + " seed " + std::to_string(seed);
+            ExpectSameRows(where);
+            // Tables unlike an analysis: forbidden points cleared under
+            // stones, flags other than 1, and values beyond the board's
+            // size.
+            RandSeed(seed);
+            for (int i = 0; i < c.Changes; ++i) {
+                const int x = 1 + Random(19), y = 1 + Random(19);
+                const std::uint8_t v = static_cast<std::uint8_t>(Random(4));
+                switch (Random(4)) {
+                case 0:
+                    b.Kinsi[kKuro][x][y] = v;
+                    break;
+                case 1:
+                    b.Kinsi[kSiro][x][y] = v;
+                    break;
+                case 2:
+                    b.SelfAtari[1 + Random(2)][x][y] = v;
+                    break;
+                default:
+                    b.ToruTen[1 + Random(2)][x][y] = v;
+                    break;
+                }
+            }
+            ExpectSameRows(where + " (changed tables)");
+            if (HasFailure())
+                return;
+        }
+}
+
+} // namespace
+} // namespace vorn::test
