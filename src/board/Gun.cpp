@@ -650,7 +650,12 @@ void TGunList::EvaluateJiAll() { EachGun(&TGun::EvaluateJi); }
 void TGunList::CalcJiMeAll() { EachGun(&TGun::CalcJiMe); }
 void TGunList::MakeKokyuAll() { EachGun(&TGun::MakeKokyu); }
 void TGunList::ReEvaluateJiAll() { EachGun(&TGun::ReEvaluateJi); }
-void TGunList::CalcMeAll() { EachGun(&TGun::CalcMe); }
+void TGunList::CalcMeAll()
+{
+    // A region shared by groups through their links is valued once.
+    const TJiMeOnce once;
+    EachGun(&TGun::CalcMe);
+}
 void TGunList::CalcDeathLevelAll() { EachGun(&TGun::CalcDeathLevel); }
 void TGunList::MeBonusAll() { EachGun(&TGun::MeBonus); }
 

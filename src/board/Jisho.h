@@ -153,6 +153,8 @@ private:
     // PartValue of the region point with index i, the region's points
     // joined by adj (the index of each neighbour in the region, 0 none).
     int PartValueAt(int i, const Arr<Arr<std::uint8_t, 0, 3>, 1, 32>& adj);
+    // The eye value worked out afresh.
+    int CalcMeNow();
 
     TGoban* Owner = nullptr;
     int JiNo = 0;
@@ -229,5 +231,21 @@ bool JiHasPoint(const TJi& ji, Point p);
 // rc with a stone next to p (the chain at s always belongs); answers their
 // number.
 int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc);
+
+// While one lives, TJi::CalcMe works each region's eye value out once and
+// answers the same value again after: the eye values of a set of regions read
+// the regions and the board, which nothing but the eye values themselves
+// change meanwhile (a point told apart from an eye replaces no false-eye
+// verdict that another value reads).
+class TJiMeOnce {
+public:
+    TJiMeOnce();
+    ~TJiMeOnce();
+    TJiMeOnce(const TJiMeOnce&) = delete;
+    TJiMeOnce& operator=(const TJiMeOnce&) = delete;
+
+private:
+    std::uint32_t Outer;
+};
 
 } // namespace vorn
