@@ -611,6 +611,15 @@ TGun* FirstStoneGun(const TGoban& b, const TJi& ji)
 
 } // namespace
 
+int TGun::EvaluatePass(bool& moved, bool& falseVerdict) const
+{
+    int changed = 0;
+    for (int i = 1; i <= JiSu; ++i)
+        if (TJi* ji = Owner->JiList.GetJi(Ji[i]))
+            changed |= ji->EvaluateTracked(moved, falseVerdict) != 0;
+    return changed;
+}
+
 int TGun::EvaluatePass(bool& moved) const
 {
     int changed = 0;
@@ -926,12 +935,19 @@ void TGun::ReEvaluateJi()
         if (TGun* l = Other(Link[i]))
             l->ClearJiMarks();
     for (int k = 1; k <= kMaxEvaluatePass; ++k) {
-        bool moved = false;
-        int changed = EvaluatePass(moved);
+        bool moved = false, falseVerdict = false;
+        int changed = EvaluatePass(moved, falseVerdict);
         for (int i = 1; i <= LinkSu; ++i)
             if (const TGun* l = Other(Link[i]))
-                changed |= l->EvaluatePass(moved);
+                changed |= l->EvaluatePass(moved, falseVerdict);
         if (!changed || !moved)
+            break;
+        // The first pass started from cleared verdicts.  When it wrote no
+        // false or possibly false verdict, the tests of the next pass (which
+        // tell only those from the others) all answer as in the first, so it
+        // writes the same values in the same order, and so does every pass
+        // after it: the verdicts stay as they are.
+        if (k == 1 && !falseVerdict)
             break;
     }
 }

@@ -226,7 +226,11 @@ int TJi::Evaluate()
     return changed;
 }
 
-int TJi::EvaluateTracked(bool& moved)
+int TJi::EvaluateTracked(bool& moved) { return EvaluateWatched(moved, nullptr); }
+
+int TJi::EvaluateTracked(bool& moved, bool& falseVerdict) { return EvaluateWatched(moved, &falseVerdict); }
+
+int TJi::EvaluateWatched(bool& moved, bool* falseVerdict)
 {
     const TGoban& b = *Owner;
     // The counts before, and the points the evaluation writes, each with
@@ -249,6 +253,17 @@ int TJi::EvaluateTracked(bool& moved)
                && w.Kakeme == b.GetKakeme(Pts[w.I].x, Pts[w.I].y);
     }
     moved = moved || !same;
+    if (falseVerdict == nullptr || *falseVerdict)
+        return changed;
+    // A pass writes a false verdict only where it writes, and never replaces
+    // one by another verdict, so the written points tell.
+    auto isFalse = [](int v) { return v == kKakemeYes || v == kKakemeKamo; };
+    bool found = isFalse(Kakeme);
+    for (int k = 1; k <= g_writtenSu && !found; ++k) {
+        const TWritten& w = g_written[k];
+        found = isFalse(Pts[w.I].Kind) || isFalse(b.GetKakeme(Pts[w.I].x, Pts[w.I].y));
+    }
+    *falseVerdict = found;
     return changed;
 }
 

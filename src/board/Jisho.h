@@ -62,6 +62,10 @@ public:
     // count of the region or a board verdict at its points.  A pass over a
     // set of regions that moves nothing leaves every later pass the same.
     int EvaluateTracked(bool& moved);
+    // The same, and sets falseVerdict when the pass left a false or possibly
+    // false verdict in the region, at one of its points or on the board map
+    // there.
+    int EvaluateTracked(bool& moved, bool& falseVerdict);
     // Marks '&' the inner points with three open sides (regions below 13 points).
     void Kuu3Check();
     // Clears the verdicts of the region and of its points on the board map.
@@ -131,6 +135,8 @@ private:
         return i;
     }
     void SetVerdict(int i, int v);
+    // EvaluateTracked, telling false verdicts when asked.
+    int EvaluateWatched(bool& moved, bool* falseVerdict);
     // Point i is about to be written (EvaluateTracked notes what it held).
     void Watch(int i);
     int KakemeCheckAt(int i, Point p, int c);
