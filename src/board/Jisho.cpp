@@ -686,8 +686,18 @@ void TJi::SetAreaValue(int v)
     }
     if (v == 0)
         return;
+    // The board of the area map (AreaCountZero's).
+    const TGoban& b = CurGoban();
     for (int i = 1; i <= Jisu; ++i) {
-        if (AreaCountZero(Pts[i].x, Pts[i].y) >= 1) {
+        // A region point lies on the board: its neighbours lie on the board
+        // or on the border lines, where no point is empty.
+        const int x = Pts[i].x, y = Pts[i].y;
+        int zero = 0;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
+            zero += b.Ban.v[nx].v[ny] == kAki && AreaMap.v[nx].v[ny] == 0;
+        }
+        if (zero >= 1) {
             Pts[i].BorderMark = 1;
             ++Border;
         } else {
