@@ -934,6 +934,7 @@ void TGun::ReEvaluateJi()
     for (int i = 1; i <= LinkSu; ++i)
         if (TGun* l = Other(Link[i]))
             l->ClearJiMarks();
+    const TJiRecount recount;
     for (int k = 1; k <= kMaxEvaluatePass; ++k) {
         bool moved = false, falseVerdict = false;
         int changed = EvaluatePass(moved, falseVerdict);

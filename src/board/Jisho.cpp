@@ -226,6 +226,69 @@ int TJi::Evaluate()
     return changed;
 }
 
+namespace {
+// The recount in force (TJiRecount): the time, one tick per evaluation and
+// never reset, the time the recount began, and per point the last time an
+// evaluation changed its board verdict and changed it between false (or
+// possibly false) and not.
+bool g_recount = false;
+std::uint64_t g_evalTime = 0;
+std::uint64_t g_recountStart = 0;
+Grid<std::uint64_t, 0, 20> g_valueTime{};
+Grid<std::uint64_t, 0, 20> g_falseTime{};
+// The chain-net tests made so far.
+std::uint64_t g_netTests = 0;
+// By region number: the time of its last evaluation, what it answered, and
+// whether that evaluation can be repeated by answering the same.
+struct TEvalKept {
+    std::uint64_t Time = 0;
+    int Answer = 0;
+    bool Repeatable = false;
+};
+Arr<TEvalKept, 1, kMaxJi> g_evalKept;
+
+inline bool IsFalseVerdict(int v) { return v == kKakemeYes || v == kKakemeKamo; }
+} // namespace
+
+TJiRecount::TJiRecount() : Outer(g_recount)
+{
+    g_recount = true;
+    g_recountStart = ++g_evalTime;
+}
+
+TJiRecount::~TJiRecount() { g_recount = Outer; }
+
+bool TJi::HasFalseVerdict() const
+{
+    if (IsFalseVerdict(Kakeme))
+        return true;
+    for (int i = 1; i <= Jisu; ++i)
+        if (IsFalseVerdict(Pts[i].Kind) || IsFalseVerdict(Owner->GetKakeme(Pts[i].x, Pts[i].y)))
+            return true;
+    return false;
+}
+
+bool TJi::EvaluationRepeats() const
+{
+    if (JiNo < 1 || JiNo > kMaxJi)
+        return false;
+    const TEvalKept& k = g_evalKept[JiNo];
+    if (!k.Repeatable || k.Time <= g_recountStart)
+        return false;
+    // Its own board verdicts as it left them (its own verdicts and counts
+    // only it writes) ...
+    for (int i = 1; i <= Jisu; ++i)
+        if (g_valueTime.v[Pts[i].x].v[Pts[i].y] > k.Time)
+            return false;
+    // ... and the verdicts around its points that the open-sides marks read.
+    if (Jisu < 13)
+        for (int i = 1; i <= Jisu; ++i)
+            for (int d = 0; d < 4; ++d)
+                if (g_falseTime.v[Pts[i].x + Dir4X.v[d]].v[Pts[i].y + Dir4Y.v[d]] > k.Time)
+                    return false;
+    return true;
+}
+
 int TJi::EvaluateTracked(bool& moved) { return EvaluateWatched(moved, nullptr); }
 
 int TJi::EvaluateTracked(bool& moved, bool& falseVerdict) { return EvaluateWatched(moved, &falseVerdict); }
@@ -244,8 +307,33 @@ int TJi::EvaluateWatched(bool& moved, bool* falseVerdict)
         g_writtenStamp = 1;
     }
     g_writtenSu = 0;
+    // In a recount, an evaluation that would repeat its last one unchanged
+    // (same start, same reads) writes what it already holds: left out.
+    const bool recount = g_recount;
+    bool clean = false;
+    if (recount) {
+        if (EvaluationRepeats()) {
+            g_watched = outer;
+            return g_evalKept[JiNo].Answer;
+        }
+        clean = !HasFalseVerdict();
+    }
+    const std::uint64_t netTests = g_netTests;
     const int changed = Evaluate();
     g_watched = outer;
+    if (recount && JiNo >= 1 && JiNo <= kMaxJi) {
+        const std::uint64_t now = ++g_evalTime;
+        for (int k = 1; k <= g_writtenSu; ++k) {
+            const TWritten& w = g_written[k];
+            const int x = Pts[w.I].x, y = Pts[w.I].y;
+            const int v = b.GetKakeme(x, y);
+            if (v != w.Kakeme)
+                g_valueTime[x][y] = now;
+            if (IsFalseVerdict(v) != IsFalseVerdict(w.Kakeme))
+                g_falseTime[x][y] = now;
+        }
+        g_evalKept[JiNo] = TEvalKept{now, changed, clean && g_netTests == netTests && !HasFalseVerdict()};
+    }
     bool same = counts[0] == Kakeme && counts[1] == KakemeSu && counts[2] == KakemeKamoSu && counts[3] == Kuu3Su;
     for (int k = 1; k <= g_writtenSu && same; ++k) {
         const TWritten& w = g_written[k];
@@ -557,6 +645,7 @@ bool TJi::HasIsolatedNet(const View& v, Point p, int c)
 
 bool TJi::RenNetIsolated(Point s, Point p)
 {
+    ++g_netTests;
     TGoban& b = *Owner;
     const TJi* r = b.JiList.GetJiAt(p);
     if (r == nullptr)

@@ -137,6 +137,12 @@ private:
     void SetVerdict(int i, int v);
     // EvaluateTracked, telling false verdicts when asked.
     int EvaluateWatched(bool& moved, bool* falseVerdict);
+    // A false or possibly false verdict in the region, at one of its points
+    // or on the board map there.
+    bool HasFalseVerdict() const;
+    // In a recount: evaluating the region again would repeat its last
+    // evaluation (TJiRecount).
+    bool EvaluationRepeats() const;
     // Point i is about to be written (EvaluateTracked notes what it held).
     void Watch(int i);
     int KakemeCheckAt(int i, Point p, int c);
@@ -237,6 +243,23 @@ bool JiHasPoint(const TJi& ji, Point p);
 // rc with a stone next to p (the chain at s always belongs); answers their
 // number.
 int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc);
+
+// While one lives, the passes of TJi::EvaluateTracked over a set of regions
+// whose verdicts were cleared (a recount) leave out a region whose last
+// evaluation in it would be repeated unchanged: it read no chain net, held no
+// false or possibly false verdict before and after, and no verdict it read
+// has changed since.  Nothing but the evaluations may change the board or
+// the regions meanwhile.
+class TJiRecount {
+public:
+    TJiRecount();
+    ~TJiRecount();
+    TJiRecount(const TJiRecount&) = delete;
+    TJiRecount& operator=(const TJiRecount&) = delete;
+
+private:
+    bool Outer;
+};
 
 // While one lives, TJi::CalcMe works each region's eye value out once and
 // answers the same value again after: the eye values of a set of regions read
