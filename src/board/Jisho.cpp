@@ -262,10 +262,14 @@ bool TJi::HasFalseVerdict() const
 {
     if (IsFalseVerdict(Kakeme))
         return true;
-    for (int i = 1; i <= Jisu; ++i)
-        if (IsFalseVerdict(Pts[i].Kind) || IsFalseVerdict(Owner->GetKakeme(Pts[i].x, Pts[i].y)))
-            return true;
-    return false;
+    // A region point lies on the board.
+    const auto& map = Owner->KakemeMap;
+    unsigned any = 0;
+    for (int i = 1; i <= Jisu; ++i) {
+        const TJiPt& q = Pts.v[i - 1];
+        any |= IsFalseVerdict(q.Kind) | IsFalseVerdict(map.v[q.x - 1].v[q.y - 1]);
+    }
+    return any != 0;
 }
 
 bool TJi::EvaluationRepeats() const
@@ -289,10 +293,14 @@ bool TJi::EvaluationRepeats() const
     return true;
 }
 
-int TJi::EvaluateTracked(bool& moved) { return EvaluateWatched(moved, nullptr); }
+int TJi::EvaluateTracked(bool& moved) { return EvaluateWatched<false>(moved, nullptr); }
 
-int TJi::EvaluateTracked(bool& moved, bool& falseVerdict) { return EvaluateWatched(moved, &falseVerdict); }
+int TJi::EvaluateTracked(bool& moved, bool& falseVerdict)
+{
+    return g_recount ? EvaluateWatched<true>(moved, &falseVerdict) : EvaluateWatched<false>(moved, &falseVerdict);
+}
 
+template <bool InRecount>
 int TJi::EvaluateWatched(bool& moved, bool* falseVerdict)
 {
     const TGoban& b = *Owner;
@@ -309,9 +317,9 @@ int TJi::EvaluateWatched(bool& moved, bool* falseVerdict)
     g_writtenSu = 0;
     // In a recount, an evaluation that would repeat its last one unchanged
     // (same start, same reads) writes what it already holds: left out.
-    const bool recount = g_recount;
+    constexpr bool recount = InRecount;
     bool clean = false;
-    if (recount) {
+    if constexpr (recount) {
         if (EvaluationRepeats()) {
             g_watched = outer;
             return g_evalKept[JiNo].Answer;

@@ -136,6 +136,7 @@ private:
     }
     void SetVerdict(int i, int v);
     // EvaluateTracked, telling false verdicts when asked.
+    template <bool InRecount>
     int EvaluateWatched(bool& moved, bool* falseVerdict);
     // A false or possibly false verdict in the region, at one of its points
     // or on the board map there.

@@ -356,9 +356,11 @@ TEST_F(JishoTest, EyeValuesKeptOnlyInsideTheirScope)
                 fresh[static_cast<std::size_t>(n)] = ji->CalcMe();
         const TJiMeOnce once;
         for (int pass = 0; pass < 2; ++pass)
-            for (int n = 1; n <= b.JiList.GetCount(); ++n)
-                if (TJi* ji = b.JiList.GetJi(n))
+            for (int n = 1; n <= b.JiList.GetCount(); ++n) {
+                if (TJi* ji = b.JiList.GetJi(n)) {
                     EXPECT_EQ(ji->CalcMe(), fresh[static_cast<std::size_t>(n)]) << "seed " << seed << " region " << n;
+                }
+            }
     }
 
     // A straight four loses its area: its value is worked out again after
