@@ -89,7 +89,9 @@ std::uint32_t NextMeOnce()
 
 TJiMeOnce::TJiMeOnce() : Outer(g_meOnce) { g_meOnce = NextMeOnce(); }
 
-TJiMeOnce::~TJiMeOnce() { g_meOnce = Outer; }
+// An enclosing scope starts afresh: the inner one may have replaced a verdict
+// that its kept values read.
+TJiMeOnce::~TJiMeOnce() { g_meOnce = Outer == 0 ? 0 : NextMeOnce(); }
 
 int TJi::CalcMe()
 {
