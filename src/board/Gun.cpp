@@ -845,6 +845,15 @@ TGun* FirstStoneGun(const TGoban& b, const TJi& ji)
 
 } // namespace
 
+int TGun::EvaluatePass(bool& moved, bool& falseVerdict) const
+{
+    int changed = 0;
+    for (int i = 1; i <= JiSu; ++i)
+        if (TJi* ji = Owner->JiList.GetJi(Ji[i]))
+            changed |= ji->EvaluateTracked(moved, falseVerdict) != 0;
+    return changed;
+}
+
 int TGun::EvaluatePass(bool& moved) const
 {
     int changed = 0;
@@ -883,7 +892,12 @@ void TGunList::MakeMgunAll() { EachGun(&TGun::MakeMgun); }
 void TGunList::EvaluateJiAll() { EachGun(&TGun::EvaluateJi); }
 void TGunList::CalcJiMeAll() { EachGun(&TGun::CalcJiMe); }
 void TGunList::ReEvaluateJiAll() { EachGun(&TGun::ReEvaluateJi); }
-void TGunList::CalcMeAll() { EachGun(&TGun::CalcMe); }
+void TGunList::CalcMeAll()
+{
+    // A region shared by groups through their links is valued once.
+    const TJiMeOnce once;
+    EachGun(&TGun::CalcMe);
+}
 void TGunList::CalcDeathLevelAll() { EachGun(&TGun::CalcDeathLevel); }
 void TGunList::MeBonusAll() { EachGun(&TGun::MeBonus); }
 
@@ -1153,13 +1167,21 @@ void TGun::ReEvaluateJi()
     for (int i = 1; i <= LinkSu; ++i)
         if (TGun* l = Other(Link[i]))
             l->ClearJiMarks();
+    const TJiRecount recount;
     for (int k = 1; k <= kMaxEvaluatePass; ++k) {
-        bool moved = false;
-        int changed = EvaluatePass(moved);
+        bool moved = false, falseVerdict = false;
+        int changed = EvaluatePass(moved, falseVerdict);
         for (int i = 1; i <= LinkSu; ++i)
             if (const TGun* l = Other(Link[i]))
-                changed |= l->EvaluatePass(moved);
+                changed |= l->EvaluatePass(moved, falseVerdict);
         if (!changed || !moved)
+            break;
+        // The first pass started from cleared verdicts.  When it wrote no
+        // false or possibly false verdict, the tests of the next pass (which
+        // tell only those from the others) all answer as in the first, so it
+        // writes the same values in the same order, and so does every pass
+        // after it: the verdicts stay as they are.
+        if (k == 1 && !falseVerdict)
             break;
     }
 }

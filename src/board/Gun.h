@@ -180,6 +180,9 @@ private:
     // One pass of the evaluator over the group's regions; answers whether
     // some region reported a change, and sets moved when one changed.
     int EvaluatePass(bool& moved) const;
+    // The same, and sets falseVerdict when a region was left with a false or
+    // possibly false verdict.
+    int EvaluatePass(bool& moved, bool& falseVerdict) const;
     // Index of FromB = p among entries 1..FromSu, 0 when absent.
     int FromIndex(Point p) const;
     static int PointBit(Point p) { return (p.y - 1) * kMaxBoard + (p.x - 1); }

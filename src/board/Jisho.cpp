@@ -226,7 +226,82 @@ int TJi::Evaluate()
     return changed;
 }
 
-int TJi::EvaluateTracked(bool& moved)
+namespace {
+// The recount in force (TJiRecount): the time, one tick per evaluation and
+// never reset, the time the recount began, and per point the last time an
+// evaluation changed its board verdict and changed it between false (or
+// possibly false) and not.
+bool g_recount = false;
+std::uint64_t g_evalTime = 0;
+std::uint64_t g_recountStart = 0;
+Grid<std::uint64_t, 0, 20> g_valueTime{};
+Grid<std::uint64_t, 0, 20> g_falseTime{};
+// The chain-net tests made so far.
+std::uint64_t g_netTests = 0;
+// By region number: the time of its last evaluation, what it answered, and
+// whether that evaluation can be repeated by answering the same.
+struct TEvalKept {
+    std::uint64_t Time = 0;
+    int Answer = 0;
+    bool Repeatable = false;
+};
+Arr<TEvalKept, 1, kMaxJi> g_evalKept;
+
+inline bool IsFalseVerdict(int v) { return v == kKakemeYes || v == kKakemeKamo; }
+} // namespace
+
+TJiRecount::TJiRecount() : Outer(g_recount)
+{
+    g_recount = true;
+    g_recountStart = ++g_evalTime;
+}
+
+TJiRecount::~TJiRecount() { g_recount = Outer; }
+
+bool TJi::HasFalseVerdict() const
+{
+    if (IsFalseVerdict(Kakeme))
+        return true;
+    // A region point lies on the board.
+    const auto& map = Owner->KakemeMap;
+    unsigned any = 0;
+    for (int i = 1; i <= Jisu; ++i) {
+        const TJiPt& q = Pts.v[i - 1];
+        any |= IsFalseVerdict(q.Kind) | IsFalseVerdict(map.v[q.x - 1].v[q.y - 1]);
+    }
+    return any != 0;
+}
+
+bool TJi::EvaluationRepeats() const
+{
+    if (JiNo < 1 || JiNo > kMaxJi)
+        return false;
+    const TEvalKept& k = g_evalKept[JiNo];
+    if (!k.Repeatable || k.Time <= g_recountStart)
+        return false;
+    // Its own board verdicts as it left them (its own verdicts and counts
+    // only it writes) ...
+    for (int i = 1; i <= Jisu; ++i)
+        if (g_valueTime.v[Pts[i].x].v[Pts[i].y] > k.Time)
+            return false;
+    // ... and the verdicts around its points that the open-sides marks read.
+    if (Jisu < 13)
+        for (int i = 1; i <= Jisu; ++i)
+            for (int d = 0; d < 4; ++d)
+                if (g_falseTime.v[Pts[i].x + Dir4X.v[d]].v[Pts[i].y + Dir4Y.v[d]] > k.Time)
+                    return false;
+    return true;
+}
+
+int TJi::EvaluateTracked(bool& moved) { return EvaluateWatched<false>(moved, nullptr); }
+
+int TJi::EvaluateTracked(bool& moved, bool& falseVerdict)
+{
+    return g_recount ? EvaluateWatched<true>(moved, &falseVerdict) : EvaluateWatched<false>(moved, &falseVerdict);
+}
+
+template <bool InRecount>
+int TJi::EvaluateWatched(bool& moved, bool* falseVerdict)
 {
     const TGoban& b = *Owner;
     // The counts before, and the points the evaluation writes, each with
@@ -240,8 +315,33 @@ int TJi::EvaluateTracked(bool& moved)
         g_writtenStamp = 1;
     }
     g_writtenSu = 0;
+    // In a recount, an evaluation that would repeat its last one unchanged
+    // (same start, same reads) writes what it already holds: left out.
+    constexpr bool recount = InRecount;
+    bool clean = false;
+    if constexpr (recount) {
+        if (EvaluationRepeats()) {
+            g_watched = outer;
+            return g_evalKept[JiNo].Answer;
+        }
+        clean = !HasFalseVerdict();
+    }
+    const std::uint64_t netTests = g_netTests;
     const int changed = Evaluate();
     g_watched = outer;
+    if (recount && JiNo >= 1 && JiNo <= kMaxJi) {
+        const std::uint64_t now = ++g_evalTime;
+        for (int k = 1; k <= g_writtenSu; ++k) {
+            const TWritten& w = g_written[k];
+            const int x = Pts[w.I].x, y = Pts[w.I].y;
+            const int v = b.GetKakeme(x, y);
+            if (v != w.Kakeme)
+                g_valueTime[x][y] = now;
+            if (IsFalseVerdict(v) != IsFalseVerdict(w.Kakeme))
+                g_falseTime[x][y] = now;
+        }
+        g_evalKept[JiNo] = TEvalKept{now, changed, clean && g_netTests == netTests && !HasFalseVerdict()};
+    }
     bool same = counts[0] == Kakeme && counts[1] == KakemeSu && counts[2] == KakemeKamoSu && counts[3] == Kuu3Su;
     for (int k = 1; k <= g_writtenSu && same; ++k) {
         const TWritten& w = g_written[k];
@@ -249,6 +349,17 @@ int TJi::EvaluateTracked(bool& moved)
                && w.Kakeme == b.GetKakeme(Pts[w.I].x, Pts[w.I].y);
     }
     moved = moved || !same;
+    if (falseVerdict == nullptr || *falseVerdict)
+        return changed;
+    // A pass writes a false verdict only where it writes, and never replaces
+    // one by another verdict, so the written points tell.
+    auto isFalse = [](int v) { return v == kKakemeYes || v == kKakemeKamo; };
+    bool found = isFalse(Kakeme);
+    for (int k = 1; k <= g_writtenSu && !found; ++k) {
+        const TWritten& w = g_written[k];
+        found = isFalse(Pts[w.I].Kind) || isFalse(b.GetKakeme(Pts[w.I].x, Pts[w.I].y));
+    }
+    *falseVerdict = found;
     return changed;
 }
 
@@ -542,6 +653,7 @@ bool TJi::HasIsolatedNet(const View& v, Point p, int c)
 
 bool TJi::RenNetIsolated(Point s, Point p)
 {
+    ++g_netTests;
     TGoban& b = *Owner;
     const TJi* r = b.JiList.GetJiAt(p);
     if (r == nullptr)
@@ -671,8 +783,18 @@ void TJi::SetAreaValue(int v)
     }
     if (v == 0)
         return;
+    // The board of the area map (AreaCountZero's).
+    const TGoban& b = CurGoban();
     for (int i = 1; i <= Jisu; ++i) {
-        if (AreaCountZero(Pts[i].x, Pts[i].y) >= 1) {
+        // A region point lies on the board: its neighbours lie on the board
+        // or on the border lines, where no point is empty.
+        const int x = Pts[i].x, y = Pts[i].y;
+        int zero = 0;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
+            zero += b.Ban.v[nx].v[ny] == kAki && AreaMap.v[nx].v[ny] == 0;
+        }
+        if (zero >= 1) {
             Pts[i].BorderMark = 1;
             ++Border;
         } else {

@@ -62,6 +62,10 @@ public:
     // count of the region or a board verdict at its points.  A pass over a
     // set of regions that moves nothing leaves every later pass the same.
     int EvaluateTracked(bool& moved);
+    // The same, and sets falseVerdict when the pass left a false or possibly
+    // false verdict in the region, at one of its points or on the board map
+    // there.
+    int EvaluateTracked(bool& moved, bool& falseVerdict);
     // Marks '&' the inner points with three open sides (regions below 13 points).
     void Kuu3Check();
     // Clears the verdicts of the region and of its points on the board map.
@@ -131,6 +135,15 @@ private:
         return i;
     }
     void SetVerdict(int i, int v);
+    // EvaluateTracked, telling false verdicts when asked.
+    template <bool InRecount>
+    int EvaluateWatched(bool& moved, bool* falseVerdict);
+    // A false or possibly false verdict in the region, at one of its points
+    // or on the board map there.
+    bool HasFalseVerdict() const;
+    // In a recount: evaluating the region again would repeat its last
+    // evaluation (TJiRecount).
+    bool EvaluationRepeats() const;
     // Point i is about to be written (EvaluateTracked notes what it held).
     void Watch(int i);
     int KakemeCheckAt(int i, Point p, int c);
@@ -153,6 +166,8 @@ private:
     // PartValue of the region point with index i, the region's points
     // joined by adj (the index of each neighbour in the region, 0 none).
     int PartValueAt(int i, const Arr<Arr<std::uint8_t, 0, 3>, 1, 32>& adj);
+    // The eye value worked out afresh.
+    int CalcMeNow();
 
     TGoban* Owner = nullptr;
     int JiNo = 0;
@@ -229,5 +244,38 @@ bool JiHasPoint(const TJi& ji, Point p);
 // rc with a stone next to p (the chain at s always belongs); answers their
 // number.
 int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc);
+
+// While one lives, the passes of TJi::EvaluateTracked over a set of regions
+// whose verdicts were cleared (a recount) leave out a region whose last
+// evaluation in it would be repeated unchanged: it read no chain net, held no
+// false or possibly false verdict before and after, and no verdict it read
+// has changed since.  Nothing but the evaluations may change the board or
+// the regions meanwhile.
+class TJiRecount {
+public:
+    TJiRecount();
+    ~TJiRecount();
+    TJiRecount(const TJiRecount&) = delete;
+    TJiRecount& operator=(const TJiRecount&) = delete;
+
+private:
+    bool Outer;
+};
+
+// While one lives, TJi::CalcMe works each region's eye value out once and
+// answers the same value again after: the eye values of a set of regions read
+// the regions and the board, which nothing but the eye values themselves
+// change meanwhile (a point told apart from an eye replaces no false-eye
+// verdict that another value reads).
+class TJiMeOnce {
+public:
+    TJiMeOnce();
+    ~TJiMeOnce();
+    TJiMeOnce(const TJiMeOnce&) = delete;
+    TJiMeOnce& operator=(const TJiMeOnce&) = delete;
+
+private:
+    std::uint32_t Outer;
+};
 
 } // namespace vorn

@@ -70,7 +70,43 @@ constexpr int kMaxShape = kMaxShapeRen + 2 * kMaxShapeRen + 1;
 // ---------------------------------------------------------------------------
 // Eye value of a region
 
+namespace {
+// The TJiMeOnce in force (0 none), and by region number the one each value
+// was worked out under.
+std::uint32_t g_meOnce = 0;
+std::uint32_t g_meOnceLast = 0;
+Arr<std::uint32_t, 1, kMaxJi> g_meOnceMark{};
+
+std::uint32_t NextMeOnce()
+{
+    if (++g_meOnceLast == 0) {
+        g_meOnceMark.Fill(0);
+        g_meOnceLast = 1;
+    }
+    return g_meOnceLast;
+}
+} // namespace
+
+TJiMeOnce::TJiMeOnce() : Outer(g_meOnce) { g_meOnce = NextMeOnce(); }
+
+// An enclosing scope starts afresh: the inner one may have replaced a verdict
+// that its kept values read.
+TJiMeOnce::~TJiMeOnce() { g_meOnce = Outer == 0 ? 0 : NextMeOnce(); }
+
 int TJi::CalcMe()
+{
+    if (g_meOnce == 0 || JiNo < 1 || JiNo > kMaxJi)
+        return CalcMeNow();
+    if (g_meOnceMark[JiNo] == g_meOnce)
+        return Me;
+    const int me = CalcMeNow();
+    // Kept under the mark in force after the work: one that it replaced came
+    // from the region's own single point, which its value does not read.
+    g_meOnceMark[JiNo] = g_meOnce;
+    return me;
+}
+
+int TJi::CalcMeNow()
 {
     const TGoban& b = *Owner;
     const int J = Jisu, B = Border, KS = KakemeSu, KK = KakemeKamoSu, K = Kakeme;
@@ -109,6 +145,10 @@ int TJi::CalcMe()
                 shut = enemy >= 2 && own == 0;
             }
             if (CountAreaNeighbour(p, 0) >= 2 || shut) {
+                // The values kept so far may have read the verdict replaced.
+                const int was = b.GetKakeme(p.x, p.y);
+                if (g_meOnce != 0 && (was == kKakemeYes || was == kKakemeKamo))
+                    g_meOnce = NextMeOnce();
                 Owner->SetKakemePt(p, kKakemeNotMe);
                 return done(0);
             }

@@ -1,6 +1,6 @@
 // Regions and false-eye verdicts: one-point eyes in the centre, on the edge
 // and in the corner, the net test, regions on their owner's side, seki marks
-// and area values.
+// and area values; recounts and eye values that keep what would repeat.
 #include "LifeUtil.h"
 #include "Util.h"
 
@@ -261,6 +261,123 @@ TEST_F(JishoTest, RegionListKeepsNumbersWhenARegionIsFreed)
     EXPECT_EQ(b0().JiList.GetJiIroPt(Point(1, 1)), 0);
     g.DeleteJi(first); // not listed: nothing happens
     EXPECT_EQ(g.GetJisu(), 1);
+}
+
+// The verdicts and marks of every region and the board's verdict map.
+std::vector<int> VerdictState(const TGoban& b)
+{
+    std::vector<int> s;
+    for (int n = 1; n <= b.JiList.GetCount(); ++n) {
+        const TJi* ji = b.JiList.GetJi(n);
+        if (ji == nullptr)
+            continue;
+        s.insert(s.end(), {n, ji->GetKakeme(), ji->GetKakemeSu(), ji->GetKakemeKamoSu(), ji->GetKuu3Su()});
+        for (int k = 1; k <= ji->GetJisu(); ++k)
+            s.insert(s.end(), {ji->GetKind(k), ji->GetKuu3Mark(k)});
+    }
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            s.push_back(b.GetKakeme(x, y));
+    return s;
+}
+
+// The recount of a group as plain passes: its regions and its links' cleared,
+// then evaluated over and over until a pass reports no change or moves
+// nothing.
+void PlainRecount(TGoban& b, TGun& g)
+{
+    std::vector<TGun*> set{&g};
+    for (int i = 1; i <= g.GetLinkSu(); ++i)
+        if (TGun* l = b.GunList.GetGun(g.GetLink(i)))
+            set.push_back(l);
+    for (TGun* h : set)
+        h->ClearJiMarks();
+    for (int pass = 1; pass <= 10; ++pass) {
+        bool moved = false;
+        int changed = 0;
+        for (TGun* h : set)
+            for (int i = 1; i <= h->GetJisu(); ++i)
+                if (TJi* ji = b.JiList.GetJi(h->GetJi(i)))
+                    changed |= ji->EvaluateTracked(moved) != 0;
+        if (!changed || !moved)
+            break;
+    }
+}
+
+// A recount leaves out the passes and regions whose evaluation would repeat
+// itself unchanged: on eyes true and false, nets and whole random positions
+// it ends exactly as the plain passes do.
+TEST_F(JishoTest, RecountEndsAsThePlainPasses)
+{
+    const struct {
+        const char* diagram; // a position, or nullptr for a random one
+        int size, moves;
+        std::uint64_t seed;
+    } cases[] = {
+        {life::kTwoEyes, 9, 0, 0},   {life::kFalseEye, 9, 0, 0}, {life::kStraightFour, 9, 0, 0},
+        {life::kSeki, 9, 0, 0},      {life::kRace, 9, 0, 0},     {kCentreEye, 9, 0, 0},
+        {nullptr, 9, 50, 11},        {nullptr, 9, 70, 12},       {nullptr, 13, 110, 13},
+        {nullptr, 19, 150, 14},      {nullptr, 19, 220, 15},     {nullptr, 19, 260, 16},
+    };
+    int recounts = 0;
+    for (const auto& c : cases) {
+        if (c.diagram != nullptr)
+            SetBoard(c.diagram);
+        else
+            RandomPosition(c.size, c.moves, c.seed);
+        TGoban& b = b0();
+        b.Analyze();
+        for (int n = 1; n <= b.GunList.GetCount(); ++n) {
+            TGun* g = b.GunList.GetGun(n);
+            if (g == nullptr || g->GetDeath())
+                continue;
+            PlainRecount(b, *g);
+            const std::vector<int> plain = VerdictState(b);
+            g->SetReCount();
+            g->ReEvaluateJi();
+            EXPECT_EQ(VerdictState(b), plain) << "seed " << c.seed << " group " << n;
+            ++recounts;
+        }
+    }
+    EXPECT_GT(recounts, 50);
+}
+
+// Inside a TJiMeOnce every region's eye value is worked out once and is the
+// fresh value; outside it, and in a later one, values are worked out again.
+TEST_F(JishoTest, EyeValuesKeptOnlyInsideTheirScope)
+{
+    for (std::uint64_t seed = 21; seed <= 24; ++seed) {
+        RandomPosition(19, 180, seed);
+        TGoban& b = b0();
+        b.Analyze();
+        std::vector<int> fresh(static_cast<std::size_t>(b.JiList.GetCount()) + 1, -1);
+        for (int n = 1; n <= b.JiList.GetCount(); ++n)
+            if (TJi* ji = b.JiList.GetJi(n))
+                fresh[static_cast<std::size_t>(n)] = ji->CalcMe();
+        const TJiMeOnce once;
+        for (int pass = 0; pass < 2; ++pass)
+            for (int n = 1; n <= b.JiList.GetCount(); ++n) {
+                if (TJi* ji = b.JiList.GetJi(n)) {
+                    EXPECT_EQ(ji->CalcMe(), fresh[static_cast<std::size_t>(n)]) << "seed " << seed << " region " << n;
+                }
+            }
+    }
+
+    // A straight four loses its area: its value is worked out again after
+    // the scope that kept it.
+    SetBoard(life::kStraightFour);
+    b0().Analyze();
+    TJi& ji = JiAt(Point(1, 1));
+    int kept;
+    {
+        const TJiMeOnce once;
+        kept = ji.CalcMe();
+    }
+    ji.SetAreaValue(0);
+    const int now = ji.CalcMe();
+    EXPECT_NE(now, kept);
+    const TJiMeOnce later;
+    EXPECT_EQ(ji.CalcMe(), now);
 }
 
 } // namespace
