@@ -691,14 +691,17 @@ bool TJi::RenNetIsolated(Point s, Point p)
     // board, and so do its neighbours but for the border lines.)  The net is
     // walked chain by chain and the walk ends at the first that does.
     auto reaches = [&](TRen& ren) {
-        for (int k = 1; k <= ren.Kuu(); ++k) {
-            const Point l = ren.GetKuu(k);
-            if (l == p || b.KakemeMap.v[l.x - 1].v[l.y - 1] == kKakemeYes)
-                continue;
-            const int area = AreaMap.v[l.x].v[l.y];
+        if (ren.Kuu() == 0)
+            return false;
+        for (const TBytePoint lb : ren.KuuList()) {
             // Only a liberty with area can answer; the tests below pass
-            // over liberties and never answer by themselves.
+            // over liberties and never answer by themselves, so the most
+            // frequent one, a liberty without area, comes first.
+            const int area = AreaMap.v[lb.x].v[lb.y];
             if (area == 0)
+                continue;
+            const Point l = lb.Pt();
+            if (l == p || b.KakemeMap.v[l.x - 1].v[l.y - 1] == kKakemeYes)
                 continue;
             if (n == 2 && JiHasPoint(*r, l))
                 continue;
@@ -745,18 +748,24 @@ void TJi::Kuu3Check()
         // the board or on the border lines, and an empty or occupied one on
         // the board.
         const int x = Pts[i].x, y = Pts[i].y;
-        int open = 0, firm = 0;
+        // The open sides (empty or the opponent's) first, from the colours
+        // alone, eight bits a colour: most points have fewer than three.
+        const unsigned n = (1u << (8 * b.Ban.v[x].v[y - 1])) + (1u << (8 * b.Ban.v[x + 1].v[y]))
+                           + (1u << (8 * b.Ban.v[x].v[y + 1])) + (1u << (8 * b.Ban.v[x - 1].v[y]));
+        const int open = static_cast<int>((n & 0xff) + (n >> (8 * o) & 0xff));
+        if (open < 3)
+            continue;
+        int firm = 0;
         for (int d = 0; d < 4; ++d) {
             const int qx = x + Dir4X.v[d], qy = y + Dir4Y.v[d];
             const int col = b.Ban.v[qx].v[qy];
             if (col != kAki && col != o)
                 continue;
-            ++open;
             const int a = AreaMap.v[qx].v[qy];
             const int k = b.KakemeMap.v[qx - 1].v[qy - 1];
             firm += (a < -1 || a > 1) & (k != kKakemeYes) & (k != kKakemeKamo);
         }
-        if (open >= 3 && firm >= 3) {
+        if (firm >= 3) {
             Watch(i);
             Pts[i].Kuu3Mark = 1;
             ++Kuu3Su;

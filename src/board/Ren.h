@@ -75,6 +75,13 @@ public:
     bool IsAttackable() const;
     // The stones 1..IsiCount() in order, for callers that copy them all.
     std::span<const TBytePoint> IsiList() const { return {Isi.v, static_cast<std::size_t>(IsiSu)}; }
+    // The liberties 1..Kuu() in order, counted afresh first if need be.
+    std::span<const TBytePoint> KuuList()
+    {
+        if (!KuuValid)
+            Calc();
+        return {KuuPt.v, static_cast<std::size_t>(Counts.v[0])};
+    }
 
     // The board this chain belongs to.
     TGoban* Owner = nullptr;
