@@ -286,21 +286,25 @@ void TJi::MakePartLocate()
         const Point p = GetYoso(i);
         if (Pts[i].IsiMark || Pts[i].Kind == kKakemeYes || b.IsKinsi(c, p.x, p.y))
             continue;
-        bool vital = IsKuu3PointEx(p, o) != 0;
+        // The open sides (empty or the opponent's) by colour, eight bits a
+        // colour (a region point lies on the board, its neighbours on the
+        // board or the border lines): a vital point has three, a point
+        // that parts the region two.
+        const auto& ban = b.Ban;
+        const unsigned n = (1u << (8 * ban.v[p.x].v[p.y - 1])) + (1u << (8 * ban.v[p.x + 1].v[p.y]))
+                           + (1u << (8 * ban.v[p.x].v[p.y + 1])) + (1u << (8 * ban.v[p.x - 1].v[p.y]));
+        const int enemy = static_cast<int>(n >> (8 * o) & 0xff);
+        const int open = static_cast<int>(n & 0xff) + enemy;
+        if (open < 2)
+            continue;
+        bool vital = open >= 3 && IsKuu3PointEx(p, o) != 0;
         if (!vital) {
-            int open = 0, pressure = 0;
-            for (int d = 1; d <= 4; ++d) {
-                const Point q = Dir4Pt(p, d);
-                const int col = b.GetIroPt(q);
-                if (col == o) {
-                    ++open;
-                    ++pressure;
-                } else if (col == kAki) {
-                    ++open;
-                    pressure += AreaMap[q.x][q.y] != 0;
-                }
+            int pressure = enemy;
+            for (int d = 0; d < 4; ++d) {
+                const int qx = p.x + Dir4X.v[d], qy = p.y + Dir4Y.v[d];
+                pressure += ban.v[qx].v[qy] == kAki && AreaMap.v[qx].v[qy] != 0;
             }
-            if (open < 2 || pressure < 2)
+            if (pressure < 2)
                 continue;
             int v;
             if (small) {
