@@ -786,30 +786,33 @@ void TJi::ClearMarks()
 void TJi::SetAreaValue(int v)
 {
     Border = 0;
+    // A region point lies on the board: its neighbours lie on the board or
+    // on the border lines, where no point is empty.
     for (int i = 1; i <= Jisu; ++i) {
-        AreaMap[Pts[i].x][Pts[i].y] = v;
-        Pts[i].BorderMark = 0;
+        AreaMap.v[Pts.v[i - 1].x].v[Pts.v[i - 1].y] = v;
+        Pts.v[i - 1].BorderMark = 0;
     }
     if (v == 0)
         return;
-    // The board of the area map (AreaCountZero's).
+    // The board of the area map (AreaCountZero's).  Any empty neighbour
+    // without area makes a border point (the values written here are never
+    // zero, so the order of the points does not matter); taken without
+    // branches.
     const TGoban& b = CurGoban();
+    int border = 0;
     for (int i = 1; i <= Jisu; ++i) {
-        // A region point lies on the board: its neighbours lie on the board
-        // or on the border lines, where no point is empty.
-        const int x = Pts[i].x, y = Pts[i].y;
+        TJiPt& q = Pts.v[i - 1];
+        const int x = q.x, y = q.y;
         int zero = 0;
         for (int d = 0; d < 4; ++d) {
             const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
-            zero += b.Ban.v[nx].v[ny] == kAki && AreaMap.v[nx].v[ny] == 0;
+            zero |= static_cast<int>(b.Ban.v[nx].v[ny] == kAki) & static_cast<int>(AreaMap.v[nx].v[ny] == 0);
         }
-        if (zero >= 1) {
-            Pts[i].BorderMark = 1;
-            ++Border;
-        } else {
-            AreaMap[Pts[i].x][Pts[i].y] = 2 * v;
-        }
+        q.BorderMark = static_cast<std::uint8_t>(zero);
+        border += zero;
+        AreaMap.v[x].v[y] = zero != 0 ? v : 2 * v;
     }
+    Border = border;
 }
 
 void TJi::SetSekiMark(int v)
