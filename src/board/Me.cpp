@@ -341,13 +341,14 @@ int TJi::PartValueAt(int i, const Arr<Arr<std::uint8_t, 0, 3>, 1, 32>& adj)
     std::uint32_t taken = 0;
     int parts = 0, value = 0;
     for (int d = 0; d < 4 && parts < 4; ++d) {
-        const Point q(p.x + Dir4X.v[d], p.y + Dir4Y.v[d]);
-        const int col = b.GetIroPt(q);
-        const int j = adj[i][d];
+        const int j = adj.v[i - 1].v[d];
         // Parts lie inside this region: a neighbour outside it starts none.
-        if ((col != kAki && col != o) || AreaMap[q.x][q.y] == 0 || j == 0)
+        // A neighbour inside it lies on the board.
+        if (j == 0 || (taken >> j & 1))
             continue;
-        if (taken >> j & 1)
+        const Point q(p.x + Dir4X.v[d], p.y + Dir4Y.v[d]);
+        const int col = b.Ban.v[q.x].v[q.y];
+        if ((col != kAki && col != o) || AreaMap.v[q.x].v[q.y] == 0)
             continue;
         int queue[33];
         int su = 0;
@@ -355,7 +356,7 @@ int TJi::PartValueAt(int i, const Arr<Arr<std::uint8_t, 0, 3>, 1, 32>& adj)
         std::uint32_t seen = std::uint32_t{1} << j | std::uint32_t{1} << i;
         for (int k = 0; k < su; ++k)
             for (int e = 0; e < 4; ++e) {
-                const int n = adj[queue[k]][e];
+                const int n = adj.v[queue[k] - 1].v[e];
                 if (n == 0 || (seen >> n & 1))
                     continue;
                 seen |= std::uint32_t{1} << n;
@@ -366,8 +367,10 @@ int TJi::PartValueAt(int i, const Arr<Arr<std::uint8_t, 0, 3>, 1, 32>& adj)
         for (int k = 0; k < su; ++k) {
             const int n = queue[k];
             taken |= std::uint32_t{1} << n;
-            if (k < kPartPoints)
-                pts[k] = TPartPoint{GetYoso(n), Pts[n].Kind, Pts[n].Kuu3Mark};
+            if (k < kPartPoints) {
+                const TJiPt& r = Pts.v[n - 1];
+                pts[k] = TPartPoint{Point(r.x, r.y), r.Kind, r.Kuu3Mark};
+            }
         }
         ++parts;
         value += PartPointValue(size, pts);
