@@ -643,9 +643,24 @@ int TJi::KakemeCheckOn(const View& v, int at, Point p, int c)
 template <class View>
 bool TJi::HasIsolatedNet(const View& v, Point p, int c)
 {
+    // The net test reads its stone only for the stone's chain: a chain
+    // beside p on several sides is tested once.
+    const TRenList& list = Owner->RenList;
+    int tested[4];
+    int su = 0;
     for (int d = 1; d <= 4; ++d) {
         const Point s = Dir4Pt(p, d);
-        if (v.Iro(s) == c && RenNetIsolated(s, p))
+        if (v.Iro(s) != c)
+            continue;
+        // Off the board: a key of its own.
+        const int no = Owner->OnBoardPt(s) ? list.RenNoPt(s) : -d;
+        bool again = false;
+        for (int k = 0; k < su; ++k)
+            again = again || tested[k] == no;
+        if (again)
+            continue;
+        tested[su++] = no;
+        if (RenNetIsolated(s, p))
             return true;
     }
     return false;

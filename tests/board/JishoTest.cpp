@@ -158,6 +158,45 @@ TEST_F(JishoTest, OneEnemyDiagonalMakesAFalseEyeOnlyWhenTheStonesAreCutOff)
     EXPECT_EQ(Verdict(Point(5, 5), shut), kKakemeYes);
 }
 
+// Two black chains around the eye (5,5), each on two of its sides, with
+// white stones on two diagonals: the eye is false when either chain is cut
+// off from all other area.  A chain beside the eye on several sides is
+// tested once; each other chain is still tested.
+TEST_F(JishoTest, NetTestOfEveryChainBesideTheEye)
+{
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . X X O . . .
+        . . . X . X . . .
+        . . . O X X . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    b0().Analyze();
+    // The outer liberties of the upper left chain and of the lower right.
+    const Point upper[] = {{4, 3}, {3, 4}, {5, 3}, {3, 5}};
+    const Point lower[] = {{7, 5}, {7, 6}, {6, 7}, {5, 7}};
+    const struct {
+        int upper, lower; // the area at each chain's outer liberties
+        int verdict;
+    } cases[] = {
+        {0, 0, kKakemeYes}, // both cut off
+        {2, 0, kKakemeYes}, // the first chain reaches area, the second not
+        {0, 2, kKakemeYes}, // the second reaches area, the first not
+        {2, 2, kKakemeNo},  // both reach area
+    };
+    for (const auto& c : cases) {
+        std::vector<std::pair<Point, int>> areas;
+        for (const Point q : upper)
+            areas.emplace_back(q, c.upper);
+        for (const Point q : lower)
+            areas.emplace_back(q, c.lower);
+        EXPECT_EQ(Verdict(Point(5, 5), areas), c.verdict) << c.upper << " " << c.lower;
+    }
+}
+
 TEST_F(JishoTest, RegionsStayOnTheirOwnersSide)
 {
     SetBoard(R"(
