@@ -791,8 +791,19 @@ void TJi::Kuu3Check()
 void TJi::ClearMarks()
 {
     Kakeme = 0;
-    for (int i = 1; i <= Jisu; ++i)
-        SetVerdict(i, 0);
+    if (g_watched == this) {
+        for (int i = 1; i <= Jisu; ++i)
+            SetVerdict(i, 0);
+        return;
+    }
+    // Unwatched: the verdicts cleared in place (a region point lies on the
+    // board).
+    auto& map = Owner->KakemeMap;
+    for (int i = 1; i <= Jisu; ++i) {
+        TJiPt& q = Pts.v[i - 1];
+        q.Kind = 0;
+        map.v[q.x - 1].v[q.y - 1] = 0;
+    }
 }
 
 // ---------------------------------------------------------------------------
