@@ -407,7 +407,9 @@ void KuuIsiRemake(int x, int y)
     // stone counts for the other colour; off the board the edge).
     if (KankeiOff == 1 && CountedValid()) {
         const TGoban& b = CurGoban();
-        std::uint8_t n[2][4] = {};
+        // The counts by nearness and colour, eight bits each (at most
+        // kCountEvents of them), near ones first.
+        std::uint64_t n = 0;
         for (std::uint64_t m = g_counted.v[x - 1].v[y - 1]; m != 0; m &= m - 1) {
             const TCountEvent& e = CountEvents.v[std::countr_zero(m)];
             // Without branches: off the board, the reads at (1, 1) give way
@@ -420,11 +422,11 @@ void KuuIsiRemake(int x, int y)
             const int dead = static_cast<int>(static_cast<unsigned>(here - 1) < 2u)
                              & static_cast<int>(b.Death.v[ix].v[iy] != 0);
             const int c = ((here ^ dead * 3) & -on) | (kHen & ~-on);
-            ++n[e.Near ? 0 : 1][c];
+            n += std::uint64_t{1} << (8 * ((e.Near ? 0 : 4) + c));
         }
         for (int k = 1; k <= 3; ++k) {
-            KuuIsiCount.v[k - 1].v[x - 1].v[y - 1] = n[0][k];
-            KuuIsiCount2.v[k - 1].v[x - 1].v[y - 1] = n[1][k];
+            KuuIsiCount.v[k - 1].v[x - 1].v[y - 1] = static_cast<std::uint8_t>(n >> (8 * k));
+            KuuIsiCount2.v[k - 1].v[x - 1].v[y - 1] = static_cast<std::uint8_t>(n >> (8 * (4 + k)));
         }
         return;
     }
