@@ -50,13 +50,23 @@ int LinkedRenWalk(const TGoban& b, Point s, Point p, int rc, Visit visit)
 {
     const std::uint32_t stamp = NextLinkedStamp();
     // The chains of colour rc around p stay out, but for the first one.
-    if (rc == kKuro || rc == kSiro)
+    if ((rc == kKuro || rc == kSiro) && b.OnBoardPt(p)) {
+        // Around a point of the board lie points of the board or of its
+        // border lines, and a stone lies on the board.
+        for (int d = 1; d <= 8; ++d) {
+            const int qx = p.x + Dir8X.v[d - 1], qy = p.y + Dir8Y.v[d - 1];
+            if (b.Ban.v[qx].v[qy] == rc)
+                if (const int no = b.RenList.RenNo(qx, qy))
+                    LinkedRenMark[no] = stamp;
+        }
+    } else if (rc == kKuro || rc == kSiro) {
         for (int d = 1; d <= 8; ++d) {
             const Point q(p.x + Dir8X[d], p.y + Dir8Y[d]);
             if (b.GetIroPt(q) == rc)
                 if (const int no = b.RenList.RenNoPt(q))
                     LinkedRenMark[no] = stamp;
         }
+    }
     LinkedRenSu = 0;
     const int start = b.OnBoardPt(s) ? b.RenList.RenNoPt(s) : 0;
     if (start == 0)
