@@ -56,7 +56,11 @@ public:
     // The same with the related point's colour on that board given.
     void AddKankeiIro(int index, int kind, int value, int iro)
     {
-        const int px = X + KankeiOffsetX[index], py = Y + KankeiOffsetY[index];
+        AddKankeiAt(X + KankeiOffsetX[index], Y + KankeiOffsetY[index], kind, value, iro);
+    }
+    // The same with the related point (px, py) given.
+    void AddKankeiAt(int px, int py, int kind, int value, int iro)
+    {
         if (KankeiSu >= kMaxKankei)
             return;
         // Entry KankeiSu + 1, within the arrays by the test above.
@@ -206,6 +210,16 @@ public:
     {
         for (int i = 0; i < KankeiSu; ++i)
             f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Kind.v[i]),
+              static_cast<int>(PointIro.v[i]));
+    }
+
+    // f(x, y, value, iro) for every relation in order: the related point,
+    // the raw value and the colour there (as EachKankei).
+    template <class F>
+    void EachKankeiValue(F f) const
+    {
+        for (int i = 0; i < KankeiSu; ++i)
+            f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Value.v[i]),
               static_cast<int>(PointIro.v[i]));
     }
 
