@@ -292,9 +292,7 @@ void TGun::MakeMgun()
     for (int i = 1; i <= MgunSu; ++i)
         MgunMark[Mgun[i]] = stamp;
     for (int i = 1; i <= IsiSu && MgunSu < kMaxMgun; ++i)
-        b.Locate.v[Isi[i].x - 1].v[Isi[i].y - 1].EachKankei([&](int x, int y, int, int iro) {
-            if (iro != enemy)
-                return;
+        b.Locate.v[Isi[i].x - 1].v[Isi[i].y - 1].EachKankeiOfIro(enemy, [&](int x, int y, int) {
             // The group map holds each stone's chain's group number.
             const int g = b.GunList.GetGunNo(x, y);
             if (g == 0 || MgunMark.v[g] == stamp || MgunSu >= kMaxMgun)
