@@ -219,9 +219,7 @@ public:
     template <class F>
     void EachKankeiOfIro(int colour, F f) const
     {
-        unsigned m = 0;
-        for (int i = 0; i < kMaxKankei; ++i)
-            m |= static_cast<unsigned>(PointIro.v[i] == colour) << i;
+        unsigned m = MaskOf(PointIro, static_cast<unsigned>(colour));
         for (m &= (1u << KankeiSu) - 1; m != 0; m &= m - 1) {
             const int i = std::countr_zero(m);
             f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Kind.v[i]));
@@ -261,6 +259,14 @@ public:
     void MakeDirection();
 
 private:
+    // Bit i: entry i of the array is v (all entries, in use or not).
+    static unsigned MaskOf(const Arr<std::uint8_t, 1, kMaxKankei>& a, unsigned v)
+    {
+        unsigned m = 0;
+        for (int i = 0; i < kMaxKankei; ++i)
+            m |= static_cast<unsigned>(a.v[i] == v) << i;
+        return m;
+    }
     // The group number of the stone at p on the board of the current level
     // (0 none or off the board).
     static int GunNoAt(Point p);
