@@ -9,6 +9,12 @@ namespace vorn {
 
 namespace {
 TBitRows g_rows;
+// The board the stone rows were last made from: the analysis makes them for
+// the stone relations and again for the empty-point relations on the same
+// board, which then finds them made.
+decltype(TGoban::Ban) g_stonesBan;
+decltype(TGoban::Death) g_stonesDeath;
+int g_stonesSize = 0;
 } // namespace
 
 const TBitRows& BitRows() { return g_rows; }
@@ -16,6 +22,12 @@ const TBitRows& BitRows() { return g_rows; }
 const TBitRows& BitRowsMakeStones()
 {
     const TGoban& b = CurGoban();
+    if (g_stonesSize == BoardSize && std::memcmp(&g_stonesBan, &b.Ban, sizeof g_stonesBan) == 0
+        && std::memcmp(&g_stonesDeath, &b.Death, sizeof g_stonesDeath) == 0)
+        return g_rows;
+    g_stonesBan = b.Ban;
+    g_stonesDeath = b.Death;
+    g_stonesSize = BoardSize;
     constexpr TBitRow all = (TBitRow{1} << kBitRows) - 1;
     for (int r = 0; r < kBitRows; ++r) {
         g_rows.Set[r] = all;

@@ -59,12 +59,12 @@ std::uint32_t NextStamp(std::uint32_t& stamp, T& marks)
     return stamp;
 }
 
-// GunLocateMake: by group number (0 for the edge), the empty point that
-// met the group last (its stamp) and the nearest relation there, kind << 4
-// | relation index.
-Arr<std::uint32_t, 0, kMaxGun> LocateGunMark{};
+// GunLocateMake: by group number (0 for the edge), the nearest relation to
+// the group from the empty point being looked at, kind << 4 | relation index;
+// kNoBest for a group not met there.
 Arr<std::uint8_t, 0, kMaxGun> LocateGunBest{};
-std::uint32_t LocateGunStamp = 0;
+constexpr unsigned kNoBest = 0xff;
+static_assert((KankeiNanameKuu << 4 | (kMaxKankei - 1)) < kNoBest);
 // The group map seen from related points up to four points off the board.
 Arr<Arr<std::int16_t, 0, 28>, 0, 28> LocateGunMap{};
 // MakeMgun: the groups the group being made has listed, stamped by number.
@@ -240,6 +240,7 @@ void TGoban::GunLocateMake()
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
             LocateGunMap.v[x + 4].v[y + 4] = static_cast<std::int16_t>(GunList.GetGunNo(x, y));
+    LocateGunBest.Fill(static_cast<std::uint8_t>(kNoBest));
     for (int y = 1; y <= BoardSize; ++y) {
         TBitRow empty = 0;
         for (int x = 1; x <= BoardSize; ++x)
@@ -250,7 +251,6 @@ void TGoban::GunLocateMake()
             // met takes the point once, with its nearest relation (the
             // first of the smallest kind).
             const TLocate& loc = Locate.v[x - 1].v[y - 1];
-            const std::uint32_t stamp = NextStamp(LocateGunStamp, LocateGunMark);
             int met[kMaxKankei];
             int n = 0;
             unsigned i = 0;
@@ -261,15 +261,16 @@ void TGoban::GunLocateMake()
                 else
                     g = LocateGunMap.v[ax + 4].v[ay + 4];
                 const unsigned key = static_cast<unsigned>(kind) << 4 | i++;
-                const unsigned fresh = LocateGunMark.v[g] != stamp;
-                const unsigned best = LocateGunBest.v[g] | (0u - fresh);
+                const unsigned best = LocateGunBest.v[g];
                 LocateGunBest.v[g] = static_cast<std::uint8_t>(std::min(key, best));
-                LocateGunMark.v[g] = stamp;
                 met[n] = g;
-                n += static_cast<int>(fresh & static_cast<unsigned>(g != 0));
+                n += static_cast<int>(static_cast<unsigned>(best == kNoBest) & static_cast<unsigned>(g != 0));
             });
+            // Every group met is left as not met for the next point.
+            LocateGunBest.v[0] = static_cast<std::uint8_t>(kNoBest);
             for (int k = 0; k < n; ++k) {
                 const unsigned key = LocateGunBest.v[met[k]];
+                LocateGunBest.v[met[k]] = static_cast<std::uint8_t>(kNoBest);
                 if (TGun* g = GunList.GetGun(met[k]))
                     g->AddNewFrom(loc.GetKankeiPoint(static_cast<int>(key & 15) + 1), Point(x, y),
                                   static_cast<int>(key >> 4));
@@ -291,9 +292,7 @@ void TGun::MakeMgun()
     for (int i = 1; i <= MgunSu; ++i)
         MgunMark[Mgun[i]] = stamp;
     for (int i = 1; i <= IsiSu && MgunSu < kMaxMgun; ++i)
-        b.Locate.v[Isi[i].x - 1].v[Isi[i].y - 1].EachKankei([&](int x, int y, int, int iro) {
-            if (iro != enemy)
-                return;
+        b.Locate.v[Isi[i].x - 1].v[Isi[i].y - 1].EachKankeiOfIro(enemy, [&](int x, int y, int) {
             // The group map holds each stone's chain's group number.
             const int g = b.GunList.GetGunNo(x, y);
             if (g == 0 || MgunMark.v[g] == stamp || MgunSu >= kMaxMgun)

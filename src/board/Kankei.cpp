@@ -838,6 +838,30 @@ constexpr int SlotKeima(int k) { return 18 + 3 * (k - 1); } // + 0 K4, 1 K7, 2 K
 constexpr int SlotNaname2(int d) { return 30 + 2 * (d - 1); } // + 1 the (3,3) point
 constexpr int SlotKeima23(int k) { return 34 + k - 1; }
 static_assert(SlotKeima23(4) == kSlots - 1);
+// The slots as the stone records them: the step to the related point, the
+// kind, and whether the related point records the way back.
+struct TSlotStep {
+    int DX, DY, Kind;
+    bool Back;
+};
+constexpr Arr<TSlotStep, 0, kSlots - 1> SlotSteps = [] {
+    Arr<TSlotStep, 0, kSlots - 1> t{};
+    for (int i = 0; i < kSlots; ++i) {
+        const TSlot& e = Slots[i];
+        t[i] = {KankeiOffsetX[e.Index], KankeiOffsetY[e.Index], e.Kind, e.Back != 0};
+    }
+    return t;
+}();
+// The way back of a slot is the step reversed.
+static_assert([] {
+    for (int i = 0; i < kSlots; ++i) {
+        const TSlot& e = Slots[i];
+        if (e.Back != 0
+            && (KankeiOffsetX[e.Back] != -KankeiOffsetX[e.Index] || KankeiOffsetY[e.Back] != -KankeiOffsetY[e.Index]))
+            return false;
+    }
+    return true;
+}());
 
 // Both colours of a row at once: Black's stones at bits x + 4 and White's
 // at x + 36, each seeing its own colour as own and the tables of its enemy.
@@ -1318,12 +1342,12 @@ void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, i
         TLocate& here = b.Locate[x][y];
         for (; slots != 0; slots &= slots - 1) {
             const int i = std::countr_zero(slots);
-            const TSlot& e = Slots.v[i];
+            const TSlotStep& e = SlotSteps.v[i];
             const int value = static_cast<int>((v0 >> i & 1) | (v1 >> i & 1) << 1);
-            const int tx = x + KankeiOffsetX.v[e.Index - 1], ty = y + KankeiOffsetY.v[e.Index - 1];
-            here.AddKankeiIro(e.Index, e.Kind, value, b.GetIro(tx, ty));
-            if (e.Back != 0)
-                b.Locate[tx][ty].AddKankeiIro(e.Back, e.Kind, value, own);
+            const int tx = x + e.DX, ty = y + e.DY;
+            here.AddKankeiAt(tx, ty, e.Kind, value, b.GetIro(tx, ty));
+            if (e.Back)
+                b.Locate[tx][ty].AddKankeiAt(x, y, e.Kind, value, own);
         }
     }
 }
@@ -1360,23 +1384,22 @@ void TGoban::GrenMakeRen(TRen& r)
         g_grenMark.Fill(0);
         g_grenStamp = 1;
     }
-    for (int i = 1; i <= r.IsiCount(); ++i) {
-        const Point p = r.GetIsi(i);
+    const int own = r.GetNo();
+    for (const TBytePoint p : r.IsiList()) {
         const TLocate& loc = Locate[p.x][p.y];
         // Only a stone's relations carry link grades.
         if (!IsStone(loc.GetIro()))
             continue;
-        for (int j = 1; j <= loc.GetKankeiSu(); ++j) {
-            const int grade = loc.GetKankeiValue(j);
+        loc.EachKankeiValue([&](int ax, int ay, int grade, int iro) {
             // A related point on the board is within the chain map.
-            if ((grade != 1 && grade != 2) || !loc.OnBoardAt(j))
-                continue;
-            const int m = RenList.RenNoPt(loc.GetKankeiPoint(j));
-            if (m == 0 || m == r.GetNo() || g_grenMark[m] == g_grenStamp || RenList.Items(m) == nullptr)
-                continue;
+            if ((grade != 1 && grade != 2) || iro == kHen)
+                return;
+            const int m = RenList.RenNo(ax, ay);
+            if (m == 0 || m == own || g_grenMark[m] == g_grenStamp || RenList.Items(m) == nullptr)
+                return;
             g_grenMark[m] = g_grenStamp;
             r.AddGrenNew(m);
-        }
+        });
     }
 }
 

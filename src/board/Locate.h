@@ -12,6 +12,7 @@
 // kHen and it must never index a board array; OnBoardAt(i) tells.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 #include "board/Array.h"
@@ -56,7 +57,11 @@ public:
     // The same with the related point's colour on that board given.
     void AddKankeiIro(int index, int kind, int value, int iro)
     {
-        const int px = X + KankeiOffsetX[index], py = Y + KankeiOffsetY[index];
+        AddKankeiAt(X + KankeiOffsetX[index], Y + KankeiOffsetY[index], kind, value, iro);
+    }
+    // The same with the related point (px, py) given.
+    void AddKankeiAt(int px, int py, int kind, int value, int iro)
+    {
         if (KankeiSu >= kMaxKankei)
             return;
         // Entry KankeiSu + 1, within the arrays by the test above.
@@ -209,6 +214,28 @@ public:
               static_cast<int>(PointIro.v[i]));
     }
 
+    // f(x, y, kind) for every relation to colour in order: the relations
+    // are picked from a mask made at once, without a branch each.
+    template <class F>
+    void EachKankeiOfIro(int colour, F f) const
+    {
+        unsigned m = MaskOf(PointIro, static_cast<unsigned>(colour));
+        for (m &= (1u << KankeiSu) - 1; m != 0; m &= m - 1) {
+            const int i = std::countr_zero(m);
+            f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Kind.v[i]));
+        }
+    }
+
+    // f(x, y, value, iro) for every relation in order: the related point,
+    // the raw value and the colour there (as EachKankei).
+    template <class F>
+    void EachKankeiValue(F f) const
+    {
+        for (int i = 0; i < KankeiSu; ++i)
+            f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Value.v[i]),
+              static_cast<int>(PointIro.v[i]));
+    }
+
     // The related point of that colour with the smallest kind (the first on
     // ties); (0, 0) when none.
     Point GetNearest(int colour) const;
@@ -232,6 +259,14 @@ public:
     void MakeDirection();
 
 private:
+    // Bit i: entry i of the array is v (all entries, in use or not).
+    static unsigned MaskOf(const Arr<std::uint8_t, 1, kMaxKankei>& a, unsigned v)
+    {
+        unsigned m = 0;
+        for (int i = 0; i < kMaxKankei; ++i)
+            m |= static_cast<unsigned>(a.v[i] == v) << i;
+        return m;
+    }
     // The group number of the stone at p on the board of the current level
     // (0 none or off the board).
     static int GunNoAt(Point p);

@@ -70,5 +70,48 @@ TEST_F(BitRowsTest, ChunksAgreeWithPointsWhateverTheTablesHold)
         }
 }
 
+// The stone rows made again on an unchanged board are kept; a stone put,
+// taken or recoloured, a dead mark and another board size each make them
+// anew.
+TEST_F(BitRowsTest, StoneRowsFollowEveryChangeOfTheBoard)
+{
+    RandomPosition(19, 150, 5);
+    TGoban& b = b0();
+    b.Analyze();
+    const TBitRows kept = BitRowsMakeStones();
+    EXPECT_EQ(std::memcmp(&kept, &BitRowsMakeStones(), sizeof kept), 0);
+    const auto expectRow = [&](int x, int y, bool kuro, bool siro, bool dead, const std::string& what) {
+        const TBitRows& r = BitRowsMakeStones();
+        const TBitRow bit = PointBit(x);
+        EXPECT_EQ((r.Kuro[y + 4] & bit) != 0, kuro) << what;
+        EXPECT_EQ((r.Siro[y + 4] & bit) != 0, siro) << what;
+        EXPECT_EQ((r.Set[y + 4] & bit) != 0, kuro || siro) << what;
+        EXPECT_EQ((r.Dead[y + 4] & bit) != 0, dead) << what;
+    };
+    int ex = 0, ey = 0;
+    for (int x = 1; x <= 19 && ex == 0; ++x)
+        for (int y = 1; y <= 19 && ex == 0; ++y)
+            if (b.Ban[x][y] == kAki) {
+                ex = x;
+                ey = y;
+            }
+    ASSERT_NE(ex, 0);
+    b.Ban[ex][ey] = kKuro;
+    expectRow(ex, ey, true, false, false, "black put");
+    b.Ban[ex][ey] = kSiro;
+    expectRow(ex, ey, false, true, false, "recoloured");
+    b.SetDeathPt(Point{ex, ey}, 1);
+    expectRow(ex, ey, false, true, true, "dead mark");
+    b.SetDeathPt(Point{ex, ey}, 0);
+    b.Ban[ex][ey] = kAki;
+    expectRow(ex, ey, false, false, false, "taken");
+    EXPECT_EQ(std::memcmp(&kept, &BitRowsMakeStones(), sizeof kept), 0);
+
+    RandomPosition(9, 0, 1);
+    const TBitRows& small = BitRowsMakeStones();
+    EXPECT_EQ(small.Set[4 + 5] & PointBit(10), PointBit(10)) << "edge of the smaller board";
+    EXPECT_EQ(small.Set[4 + 5] & BoardBits(), 0u) << "empty smaller board";
+}
+
 } // namespace
 } // namespace vorn::test
