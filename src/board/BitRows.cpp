@@ -51,62 +51,10 @@ const TBitRows& BitRowsMakeStones()
     return g_rows;
 }
 
-const TBitRows& BitRowsMake()
-{
-    BitRowsMakeStones();
-    const TGoban& b = CurGoban();
-    constexpr TBitRow all = (TBitRow{1} << kBitRows) - 1;
-    const TBitRow board = BoardBits();
-    for (int r = 0; r < kBitRows; ++r) {
-        g_rows.Kinsi[0][r] = g_rows.Kinsi[1][r] = all;
-        g_rows.SelfAtari[0][r] = g_rows.SelfAtari[1][r] = 0;
-        g_rows.ToruTen[0][r] = g_rows.ToruTen[1][r] = 0;
-        g_rows.Atari[r] = g_rows.RenDead[r] = 0;
-    }
-    for (int y = 1; y <= BoardSize; ++y) {
-        TBitRow atari = 0, renDead = 0;
-        TBitRow kinsi[2] = {}, selfAtari[2] = {}, toruTen[2] = {};
-        const TBitRow stones = g_rows.Kuro[y + 4] | g_rows.Siro[y + 4];
-        for (int x = 1; x <= BoardSize; ++x) {
-            const TBitRow bit = PointBit(x);
-            const int i = x - 1, j = y - 1;
-            for (int k = 0; k < 2; ++k) {
-                kinsi[k] |= b.Kinsi.v[k].v[i].v[j] != 0 ? bit : 0;
-                selfAtari[k] |= b.SelfAtari.v[k].v[i].v[j] != 0 ? bit : 0;
-                toruTen[k] |= b.ToruTen.v[k].v[i].v[j] != 0 ? bit : 0;
-            }
-        }
-        // The chains of the stones (the board's own chain reads: none for a
-        // stone without a chain).
-        for (TBitRow m = stones; m != 0; m &= m - 1) {
-            const TBitRow bit = m & (~m + 1);
-            const int x = std::countr_zero(m) - 4;
-            if (const TRen* r = b.RenList.RenAt(x, y)) {
-                atari |= r->Kuu() == 1 ? bit : 0;
-                renDead |= r->GetDeath() ? bit : 0;
-            }
-        }
-        const int r = y + 4;
-        for (int k = 0; k < 2; ++k) {
-            g_rows.Kinsi[k][r] = (g_rows.Kinsi[k][r] & ~board) | kinsi[k];
-            g_rows.SelfAtari[k][r] = selfAtari[k];
-            g_rows.ToruTen[k][r] = toruTen[k];
-        }
-        g_rows.Atari[r] = atari;
-        g_rows.RenDead[r] = renDead;
-    }
-    return g_rows;
-}
-
-} // namespace vorn
-
 // ---------------------------------------------------------------------------
-// BitRowsMake with the tables read eight points of a column at a time: a
-// table mostly holds what is expected of it (nothing, or for the forbidden
-// points the stones), and only the eight points that differ are read one
-// by one.
-
-namespace vorn {
+// The tables are read eight points of a column at a time: a table mostly
+// holds what is expected of it (nothing, or for the forbidden points the
+// stones), and only the eight points that differ are read one by one.
 
 namespace {
 

@@ -30,10 +30,8 @@ struct TBitRows {
     TBitRow RenDead[kBitRows];
 };
 
-// The rows of the board of the current level, its chains and tables as they
-// stand; they describe that board until they are made again.
-const TBitRows& BitRowsMake();
-// Only the stones and the dead marks (the rest as they were).
+// Only the stones and the dead marks of the board of the current level (the
+// rest as they were); they describe that board until they are made again.
 const TBitRows& BitRowsMakeStones();
 const TBitRows& BitRows();
 
@@ -93,8 +91,8 @@ struct TBitCount {
 
 namespace vorn {
 
-// BitRowsMake with the tables read a chunk of a column at a time (the same
-// rows).
+// The rows of the board of the current level, its chains and tables as they
+// stand, the tables read a chunk of a column at a time.
 const TBitRows& BitRowsMakeByChunks();
 
 } // namespace vorn

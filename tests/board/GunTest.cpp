@@ -4,6 +4,7 @@
 #include "LifeUtil.h"
 #include "Util.h"
 
+#include <memory>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -197,6 +198,46 @@ TEST_F(GunTest, RelatedPointsKeepTheClosestKindAndCountLibertiesOnce)
     for (int i = 1; i <= g.GetFromSu(); ++i)
         close += g.GetFromValue(i) < 5;
     EXPECT_EQ(g.GetKati(), 8 + 2 * close);
+}
+
+TEST_F(GunTest, RelatedPointsOfEveryGroupAsIfEachRelationWereToldInTurn)
+{
+    // The analysis lists each group's related points in one pass that keeps
+    // the nearest relation per group; telling the group every relation of
+    // every empty point one by one (y outer, x inner) must list the same
+    // points, in the same order, with the same stones, kinds and liberties.
+    for (int size : {9, 13, 19})
+        for (int seed = 1; seed <= 5; ++seed) {
+            RandomPosition(size, size * size * (2 + seed) / 10, static_cast<std::uint64_t>(7300 + 10 * size + seed));
+            TGoban& b = b0();
+            for (int step = 1; step <= 12; ++step)
+                b.AnalyzeStep(step);
+            const TGunList& gl = b.GunList;
+            for (int n = 1; n <= gl.GetCount(); ++n) {
+                const TGun& g = *gl.GetGun(n);
+                auto told = std::make_unique<TGun>();
+                for (int y = 1; y <= size; ++y)
+                    for (int x = 1; x <= size; ++x) {
+                        if (b.Ban[x][y] != kAki)
+                            continue;
+                        const TLocate& loc = b.Locate[x][y];
+                        for (int i = 1; i <= loc.GetKankeiSu(); ++i) {
+                            const Point a = loc.GetKankeiPoint(i);
+                            if (loc.OnBoardAt(i) && gl.GetGunNo(a.x, a.y) == n)
+                                told->AddFrom(a, Point(x, y), loc.GetKankeiKind(i));
+                        }
+                    }
+                const std::string where = "size " + std::to_string(size) + " seed " + std::to_string(seed)
+                                          + " group " + std::to_string(n) + "\n" + BoardDiagram(b);
+                ASSERT_EQ(g.GetFromSu(), told->GetFromSu()) << where;
+                for (int i = 1; i <= g.GetFromSu(); ++i) {
+                    EXPECT_EQ(g.GetFromB(i), told->GetFromB(i)) << where << " entry " << i;
+                    EXPECT_EQ(g.GetFromA(i), told->GetFromA(i)) << where << " entry " << i;
+                    EXPECT_EQ(g.GetFromValue(i), told->GetFromValue(i)) << where << " entry " << i;
+                }
+                EXPECT_EQ(g.GetDame(), told->GetDame()) << where;
+            }
+        }
 }
 
 TEST_F(GunTest, NeighbourGroupsAreListedOnce)
