@@ -625,15 +625,31 @@ int AreaVote(int x, int y)
 void AreaVotePass()
 {
     const TGoban& b = CurGoban();
+    const TBitRows& rows = BitRowsMakeStones();
+    // Without a dead-marked stone on the board every related stone is live.
+    TBitRow deadStones = 0;
     for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            if (b.Ban.v[x].v[y] != kAki || AreaMap.v[x].v[y] != 0)
+        deadStones |= rows.Dead[y + 4] & (rows.Kuro[y + 4] | rows.Siro[y + 4]);
+    const TBitRow board = BoardBits();
+    for (int y = 1; y <= BoardSize; ++y) {
+        // The empty points, and those without a stone beside them (a point
+        // off the board does not vote).
+        const TBitRow stones = rows.Kuro[y + 4] | rows.Siro[y + 4];
+        const TBitRow beside = stones >> 1 | stones << 1 | rows.Kuro[y + 3] | rows.Siro[y + 3] | rows.Kuro[y + 5]
+                               | rows.Siro[y + 5];
+        const TBitRow empty = board & ~rows.Set[y + 4];
+        for (TBitRow m = empty; m != 0; m &= m - 1) {
+            const int x = std::countr_zero(m) - 4;
+            if (AreaMap.v[x].v[y] != 0)
                 continue;
-            int v = AreaVoteOn(b, x, y);
+            int v = (beside >> (x + 4) & 1) == 0 ? AreaVoteOn(b, x, y) : 0;
             // Four live stones of one colour need four relations.
             if (const TLocate& loc = b.Locate.v[x - 1].v[y - 1]; v == 0 && loc.GetKankeiSu() >= 4) {
                 int kuro, siro;
-                loc.CountLive(b, kuro, siro);
+                if (deadStones != 0)
+                    loc.CountLive(b, kuro, siro);
+                else
+                    loc.CountStones(kuro, siro);
                 if (kuro >= 4 && siro == 0)
                     v = 1;
                 else if (siro >= 4 && kuro == 0)
@@ -641,6 +657,7 @@ void AreaVotePass()
             }
             AreaMap.v[x].v[y] = v;
         }
+    }
 }
 
 int AreaCountZero(int x, int y)
