@@ -519,17 +519,79 @@ int AreaCountZeroOn(const TGoban& b, int x, int y)
 
 } // namespace
 
+namespace {
+
+// Sixteen points of a column at once, one byte each.
+typedef signed char TColumn __attribute__((vector_size(16)));
+
+TColumn ColumnAt(const std::uint8_t* p)
+{
+    TColumn v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// The first values of the points y0..y0 + 15 of column x (AreaPointOn for
+// each), as bytes; the points past the board's last row read what the
+// arrays hold there and are not used.
+TColumn AreaSeedColumn(const TGoban& b, int x, int y0)
+{
+    const TColumn one = TColumn{} + 1, two = one + one, three = two + one;
+    const TColumn c = ColumnAt(&b.Ban.v[x].v[y0]);
+    // The neighbours' colours counted, as masks of -1.
+    const TColumn near[4] = {ColumnAt(&b.Ban.v[x].v[y0 - 1]), ColumnAt(&b.Ban.v[x].v[y0 + 1]),
+                             ColumnAt(&b.Ban.v[x - 1].v[y0]), ColumnAt(&b.Ban.v[x + 1].v[y0])};
+    TColumn kuroNear{}, siroNear{};
+    for (const TColumn& n : near) {
+        kuroNear -= (n == one);
+        siroNear -= (n == two);
+    }
+    const TColumn dead = ColumnAt(&b.Death.v[x - 1].v[y0 - 1]) != TColumn{};
+    const TColumn stone = (dead & (c == one) & -one) | (dead & (c == two) & one);
+    const TColumn b1 = ColumnAt(&KuuIsiCount.v[0].v[x - 1].v[y0 - 1]);
+    const TColumn w1 = ColumnAt(&KuuIsiCount.v[1].v[x - 1].v[y0 - 1]);
+    const TColumn b2 = ColumnAt(&KuuIsiCount2.v[0].v[x - 1].v[y0 - 1]);
+    const TColumn w2 = ColumnAt(&KuuIsiCount2.v[1].v[x - 1].v[y0 - 1]);
+    const TColumn blackOnly = (b1 > 0) & (w1 + w2 == 0);
+    const TColumn whiteOnly = ~blackOnly & (w1 > 0) & (b1 + b2 == 0);
+    const TColumn rest = ~blackOnly & ~whiteOnly;
+    const TColumn blackTwo = rest & (b1 >= 2), whiteTwo = rest & ~(b1 >= 2) & (w1 >= 2);
+    const TColumn blackShut = (kuroNear == three) & (siroNear == 0);
+    const TColumn whiteShut = (siroNear == three) & (kuroNear == 0);
+    const TColumn empty = (blackOnly & one) | (whiteOnly & -one) | (blackTwo & blackShut & one)
+                          | (whiteTwo & whiteShut & -one);
+    return ((c == one) | (c == two) ? stone : TColumn{}) | ((c == 0) & empty);
+}
+
+} // namespace
+
 void KuuIsiArea()
 {
-    // Every point of the board takes its first value (none reads another).
-    const TGoban& b = CurGoban();
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y)
-            AreaPointOn(b, x, y);
+    // Every point of the board takes its first value (none reads another),
+    // a column at a time: the first sixteen points, and on a larger board
+    // the last sixteen.
+    AreaSeedAll();
     AreaCornerShape();
     AreaCorner();
     AreaVotePass();
     AreaFirm();
+}
+
+void AreaSeedAll()
+{
+    const TGoban& b = CurGoban();
+    const int size = BoardSize;
+    for (int x = 1; x <= size; ++x) {
+        std::int8_t seed[kMaxBoard + 16];
+        const TColumn first = AreaSeedColumn(b, x, 1);
+        std::memcpy(seed, &first, sizeof first);
+        if (size > 16) {
+            const TColumn last = AreaSeedColumn(b, x, size - 15);
+            std::memcpy(seed + size - 16, &last, sizeof last);
+        }
+        for (int y = 1; y <= size; ++y)
+            AreaMap.v[x].v[y] = seed[y - 1];
+    }
 }
 
 void KuuIsiAreaPoint(int x, int y)
