@@ -140,23 +140,29 @@ const TBitRows& BitRowsMakeByChunks()
         TableRows(b.SelfAtari.v[k], nullptr, g_rows.SelfAtari[k]);
         TableRows(b.ToruTen.v[k], nullptr, g_rows.ToruTen[k]);
     }
-    // Stones in atari or of a dead chain, by their chains (a row's stones
-    // often follow one chain: its flags are read once for them).
-    int lastNo = 0;
-    TBitRow atari = 0, dead = 0;
-    for (int y = 1; y <= BoardSize; ++y)
+    // Stones in atari or of a dead chain, by their chains: the flags of
+    // each chain counted read once (bit 0 atari, bit 1 dead; none for
+    // number 0 or a missing chain), then picked for every stone.
+    auto flagsOf = [&](int no) {
+        const TRen* ren = b.RenList.Items(no);
+        return ren == nullptr ? 0 : (ren->Kuu() == 1 ? 1 : 0) | (ren->GetDeath() ? 2 : 0);
+    };
+    static Arr<std::uint8_t, 0, kMaxRen> flags;
+    const int chains = b.RenList.Count();
+    for (int no = 0; no <= chains; ++no)
+        flags.v[no] = static_cast<std::uint8_t>(flagsOf(no));
+    for (int y = 1; y <= BoardSize; ++y) {
+        TBitRow atari = 0, dead = 0;
         for (TBitRow m = g_rows.Kuro[y + 4] | g_rows.Siro[y + 4]; m != 0; m &= m - 1) {
             const int no = b.RenList.RenNo(std::countr_zero(m) - 4, y);
-            if (no != lastNo) {
-                const TRen* ren = b.RenList.Items(no);
-                lastNo = no;
-                atari = ren != nullptr && ren->Kuu() == 1 ? ~TBitRow{0} : 0;
-                dead = ren != nullptr && ren->GetDeath() ? ~TBitRow{0} : 0;
-            }
+            const TBitRow f = no >= 0 && no <= chains ? flags.v[no] : static_cast<TBitRow>(flagsOf(no));
             const TBitRow bit = m & (~m + 1);
-            g_rows.Atari[y + 4] |= bit & atari;
-            g_rows.RenDead[y + 4] |= bit & dead;
+            atari |= bit & (0 - (f & 1));
+            dead |= bit & (0 - (f >> 1));
         }
+        g_rows.Atari[y + 4] = atari;
+        g_rows.RenDead[y + 4] = dead;
+    }
     return g_rows;
 }
 
