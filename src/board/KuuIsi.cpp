@@ -708,10 +708,19 @@ void AreaVotePass()
             // Four live stones of one colour need four relations.
             if (const TLocate& loc = b.Locate.v[x - 1].v[y - 1]; v == 0 && loc.GetKankeiSu() >= 4) {
                 int kuro, siro;
-                if (deadStones != 0)
-                    loc.CountLive(b, kuro, siro);
-                else
+                if (deadStones != 0) {
+                    // The live related stones by colour, the dead marks read
+                    // from the rows (a related point lies within four steps
+                    // of the board, inside the rows; the edge is never dead).
+                    int n[4] = {};
+                    loc.EachKankei([&](int px, int py, int, int iro) {
+                        n[iro] += static_cast<int>(~rows.Dead[py + 4] >> (px + 4) & 1);
+                    });
+                    kuro = n[kKuro];
+                    siro = n[kSiro];
+                } else {
                     loc.CountStones(kuro, siro);
+                }
                 if (kuro >= 4 && siro == 0)
                     v = 1;
                 else if (siro >= 4 && kuro == 0)
