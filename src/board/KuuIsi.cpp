@@ -688,10 +688,6 @@ void AreaVotePass()
 {
     const TGoban& b = CurGoban();
     const TBitRows& rows = BitRowsMakeStones();
-    // Without a dead-marked stone on the board every related stone is live.
-    TBitRow deadStones = 0;
-    for (int y = 1; y <= BoardSize; ++y)
-        deadStones |= rows.Dead[y + 4] & (rows.Kuro[y + 4] | rows.Siro[y + 4]);
     const TBitRow board = BoardBits();
     for (int y = 1; y <= BoardSize; ++y) {
         // The empty points, and those without a stone beside them (a point
@@ -707,20 +703,14 @@ void AreaVotePass()
             int v = (beside >> (x + 4) & 1) == 0 ? AreaVoteOn(b, x, y) : 0;
             // Four live stones of one colour need four relations.
             if (const TLocate& loc = b.Locate.v[x - 1].v[y - 1]; v == 0 && loc.GetKankeiSu() >= 4) {
-                int kuro, siro;
-                if (deadStones != 0) {
-                    // The live related stones by colour, the dead marks read
-                    // from the rows (a related point lies within four steps
-                    // of the board, inside the rows; the edge is never dead).
-                    int n[4] = {};
-                    loc.EachKankei([&](int px, int py, int, int iro) {
-                        n[iro] += static_cast<int>(~rows.Dead[py + 4] >> (px + 4) & 1);
-                    });
-                    kuro = n[kKuro];
-                    siro = n[kSiro];
-                } else {
-                    loc.CountStones(kuro, siro);
-                }
+                // The live related stones by colour, the dead marks read
+                // from the rows (a related point lies within four steps of
+                // the board, inside the rows; the edge is never dead).
+                int n[4] = {};
+                loc.EachKankei([&](int px, int py, int, int iro) {
+                    n[iro] += static_cast<int>(~rows.Dead[py + 4] >> (px + 4) & 1);
+                });
+                const int kuro = n[kKuro], siro = n[kSiro];
                 if (kuro >= 4 && siro == 0)
                     v = 1;
                 else if (siro >= 4 && kuro == 0)

@@ -251,14 +251,6 @@ public:
     // CountIroLive of black and of white at once, the dead marks read on b
     // (the board of the current level).
     void CountLive(const TGoban& b, int& kuro, int& siro) const;
-    // CountLive where no related stone carries the dead mark: the related
-    // stones of each colour.
-    void CountStones(int& kuro, int& siro) const
-    {
-        const unsigned used = (1u << KankeiSu) - 1;
-        kuro = std::popcount(MaskOf(PointIro, kKuro) & used);
-        siro = std::popcount(MaskOf(PointIro, kSiro) & used);
-    }
     // 1 when a related stone of that colour belongs to a living group (two
     // eyes) other than gunNo.
     int HasLiveGun(int gunNo, int colour) const;

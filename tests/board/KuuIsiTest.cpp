@@ -507,9 +507,9 @@ TEST_F(KuuIsiTest, WholeBoardSeedsAgreeWithEachPointWhateverTheCounts)
 }
 
 // The vote pass takes its empty points from the bit rows, skips the vote
-// beside a stone and counts related stones by colour alone when no stone is
-// dead-marked: the map must be the one a plain pass point by point makes,
-// with and without dead stones.
+// beside a stone and reads the dead marks of the related stones from the
+// rows: the map must be the one a plain pass point by point makes, with and
+// without dead stones.
 TEST_F(KuuIsiTest, VotePassAgreesWithAPlainPassWithAndWithoutDeadStones)
 {
     struct TCase {
