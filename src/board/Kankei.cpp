@@ -843,8 +843,9 @@ static_assert(SlotKeima23(4) == kSlots - 1);
 struct TSlotStep {
     int DX, DY, Kind;
     bool Back;
-    // The step as an offset between the points' relation records.
-    int Offset;
+    // The step as an offset between the points' relation records, and in
+    // the pattern board.
+    int Offset, Pad;
 };
 constexpr Arr<TSlotStep, 0, kSlots - 1> SlotSteps = [] {
     Arr<TSlotStep, 0, kSlots - 1> t{};
@@ -853,7 +854,7 @@ constexpr Arr<TSlotStep, 0, kSlots - 1> SlotSteps = [] {
     for (int i = 0; i < kSlots; ++i) {
         const TSlot& e = Slots[i];
         const int dx = KankeiOffsetX[e.Index], dy = KankeiOffsetY[e.Index];
-        t[i] = {dx, dy, e.Kind, e.Back != 0, dx * column + dy};
+        t[i] = {dx, dy, e.Kind, e.Back != 0, dx * column + dy, dx * kPadStride + dy};
     }
     return t;
 }();
@@ -1289,6 +1290,17 @@ void Keima23Row(const TDualRows& r, int y, const TLanes& stones, TRowRecords& ou
     out.Put(slot, a, ~enemies, enemies & ~v3, v3);
 }
 
+// The colours of the board as TGoban::GetIro reads them, padded as the
+// pattern board: kHen outside 0..BoardSize.
+std::uint8_t g_colours[kPadStride * kPadStride];
+
+void ColoursMake(const TGoban& b)
+{
+    std::memset(g_colours, kHen, sizeof g_colours);
+    for (int x = 0; x <= BoardSize; ++x)
+        std::memcpy(g_colours + PadIndex(x, 0), &b.Ban.v[x].v[0], static_cast<std::size_t>(BoardSize + 1));
+}
+
 // Per bit of a row of both colours: the record slots of the stone, and per
 // slot its value (read only where the slot's bit is set).
 struct TSlotWords {
@@ -1301,6 +1313,7 @@ void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, i
 // KankeiMakeAll: rows top to bottom, points left to right).
 void StoneRows(TGoban& b)
 {
+    ColoursMake(b);
     const TBitRows& bits = BitRowsMakeByChunks();
     const TDualRows& r = DualRowsMake(bits);
     const TDual board = TDual{BoardBits()} | TDual{BoardBits()} << 32;
@@ -1356,11 +1369,13 @@ void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, i
         // The stone is on the board, and so is the partner of a slot with
         // a way back (a stone).
         TLocate* here = &b.Locate.v[x - 1].v[y - 1];
+        // The colours around the stone (TGoban::GetIro).
+        const std::uint8_t* pad = g_colours + PadIndex(x, y);
         for (; slots != 0; slots &= slots - 1) {
             const int i = std::countr_zero(slots);
             const TSlotStep& e = SlotSteps.v[i];
             const int tx = x + e.DX, ty = y + e.DY;
-            here->AddKankeiAt(tx, ty, e.Kind, value[i], b.GetIro(tx, ty));
+            here->AddKankeiAt(tx, ty, e.Kind, value[i], pad[e.Pad]);
             if (e.Back)
                 here[e.Offset].AddKankeiAt(x, y, e.Kind, value[i], own);
         }
