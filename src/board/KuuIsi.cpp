@@ -359,17 +359,25 @@ struct TNanameRow {
 
 void KuuIsiMake()
 {
-    // The columns of the board's own size.
+    // The columns of the board's own size (on the largest board, the maps
+    // whole at once).
     const std::size_t column = static_cast<std::size_t>(BoardSize);
-    for (int k = 0; k < 3; ++k)
-        for (int x = 0; x < BoardSize; ++x) {
-            std::memset(KuuIsiCount.v[k].v[x].v, 0, column);
-            std::memset(KuuIsiCount2.v[k].v[x].v, 0, column);
-        }
+    if (BoardSize == kMaxBoard) {
+        static_assert(sizeof KuuIsiCount.v[0] == kMaxBoard * kMaxBoard);
+        std::memset(&KuuIsiCount, 0, sizeof KuuIsiCount);
+        std::memset(&KuuIsiCount2, 0, sizeof KuuIsiCount2);
+        std::memset(&g_counted, 0, sizeof g_counted);
+    } else {
+        for (int k = 0; k < 3; ++k)
+            for (int x = 0; x < BoardSize; ++x) {
+                std::memset(KuuIsiCount.v[k].v[x].v, 0, column);
+                std::memset(KuuIsiCount2.v[k].v[x].v, 0, column);
+            }
+        for (int x = 0; x < BoardSize; ++x)
+            std::memset(g_counted.v[x].v, 0, column * sizeof(std::uint64_t));
+    }
     BitRowsMakeStones();
     PairRowsMake();
-    for (int x = 0; x < BoardSize; ++x)
-        std::memset(g_counted.v[x].v, 0, column * sizeof(std::uint64_t));
     g_countedBan = CurGoban().Ban;
     g_countedSize = BoardSize;
     g_keepCounted = true;
