@@ -50,10 +50,10 @@ const TBitRows& BitRowsMakeStones()
             if (y0 < 1 || (y0 != 1 && size <= 16))
                 continue;
             TBytes16 kuro{}, siro{}, aki{}, dead{};
-            for (int j = 0; j < columns; ++j) {
+            TBytes16 bit = TBytes16{} + 1;
+            for (int j = 0; j < columns; ++j, bit += bit) {
                 const TBytes16 c = Bytes16(&b.Ban.v[x0 + j].v[y0]);
                 const TBytes16 d = Bytes16(&b.Death.v[x0 + j - 1].v[y0 - 1]);
-                const TBytes16 bit = TBytes16{} + static_cast<unsigned char>(1u << j);
                 kuro |= (c == 1) & bit;
                 siro |= (c == 2) & bit;
                 aki |= (c == 0) & bit;
