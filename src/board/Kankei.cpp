@@ -1346,7 +1346,12 @@ void StoneRows(TGoban& b)
 // words stay clear between rows.
 void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, int l, TSlotWords& at)
 {
-    for (int i = 0; i < kSlots; ++i) {
+    // The slots some stone records, found without a branch each.
+    std::uint64_t used = 0;
+    for (int i = 0; i < kSlots; ++i)
+        used |= static_cast<std::uint64_t>(out.Stones.v[i][l] != 0) << i;
+    for (; used != 0; used &= used - 1) {
+        const int i = std::countr_zero(used);
         const TDual stones = out.Stones.v[i][l];
         const TDual v0 = out.V0.v[i][l], v1 = out.V1.v[i][l];
         const std::uint64_t slot = std::uint64_t{1} << i;
