@@ -15,6 +15,14 @@ TBitRows g_rows;
 decltype(TGoban::Ban) g_stonesBan;
 decltype(TGoban::Death) g_stonesDeath;
 int g_stonesSize = 0;
+// Sixteen bytes in one vector.
+typedef unsigned char TBytes16 __attribute__((vector_size(16)));
+TBytes16 Bytes16(const std::uint8_t* p)
+{
+    TBytes16 v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
 } // namespace
 
 const TBitRows& BitRows() { return g_rows; }
@@ -29,25 +37,40 @@ const TBitRows& BitRowsMakeStones()
     g_stonesDeath = b.Death;
     g_stonesSize = BoardSize;
     constexpr TBitRow all = (TBitRow{1} << kBitRows) - 1;
-    for (int r = 0; r < kBitRows; ++r) {
-        g_rows.Set[r] = all;
+    TBitRow empty[kBitRows] = {};
+    for (int r = 0; r < kBitRows; ++r)
         g_rows.Kuro[r] = g_rows.Siro[r] = g_rows.Dead[r] = 0;
-    }
-    for (int y = 1; y <= BoardSize; ++y) {
-        TBitRow kuro = 0, siro = 0, empty = 0, dead = 0;
-        for (int x = 1; x <= BoardSize; ++x) {
-            const TBitRow bit = PointBit(x);
-            const unsigned c = b.Ban.v[x].v[y];
-            empty |= c == kAki ? bit : 0;
-            kuro |= c == kKuro ? bit : 0;
-            siro |= c == kSiro ? bit : 0;
-            dead |= b.Death.v[x - 1].v[y - 1] != 0 ? bit : 0;
+    // Sixteen points of a column at once, one byte each (the first sixteen,
+    // and on a larger board the last sixteen again), eight columns at a
+    // time: byte y of a plane gathers bit j for column x0 + j.
+    const int size = BoardSize;
+    for (int x0 = 1; x0 <= size; x0 += 8) {
+        const int columns = size - x0 + 1 < 8 ? size - x0 + 1 : 8;
+        for (const int y0 : {1, size - 15}) {
+            if (y0 < 1 || (y0 != 1 && size <= 16))
+                continue;
+            TBytes16 kuro{}, siro{}, aki{}, dead{};
+            TBytes16 bit = TBytes16{} + 1;
+            for (int j = 0; j < columns; ++j, bit += bit) {
+                const TBytes16 c = Bytes16(&b.Ban.v[x0 + j].v[y0]);
+                const TBytes16 d = Bytes16(&b.Death.v[x0 + j - 1].v[y0 - 1]);
+                kuro |= (c == 1) & bit;
+                siro |= (c == 2) & bit;
+                aki |= (c == 0) & bit;
+                dead |= (d != 0) & bit;
+            }
+            const int rows = size - y0 + 1 < 16 ? size - y0 + 1 : 16;
+            for (int i = 0; i < rows; ++i) {
+                const int r = y0 + i + 4, shift = x0 + 4;
+                g_rows.Kuro[r] |= TBitRow{kuro[i]} << shift;
+                g_rows.Siro[r] |= TBitRow{siro[i]} << shift;
+                empty[r] |= TBitRow{aki[i]} << shift;
+                g_rows.Dead[r] |= TBitRow{dead[i]} << shift;
+            }
         }
-        g_rows.Set[y + 4] &= ~empty;
-        g_rows.Kuro[y + 4] = kuro;
-        g_rows.Siro[y + 4] = siro;
-        g_rows.Dead[y + 4] = dead;
     }
+    for (int r = 0; r < kBitRows; ++r)
+        g_rows.Set[r] = all & ~empty[r];
     return g_rows;
 }
 
@@ -117,23 +140,29 @@ const TBitRows& BitRowsMakeByChunks()
         TableRows(b.SelfAtari.v[k], nullptr, g_rows.SelfAtari[k]);
         TableRows(b.ToruTen.v[k], nullptr, g_rows.ToruTen[k]);
     }
-    // Stones in atari or of a dead chain, by their chains (a row's stones
-    // often follow one chain: its flags are read once for them).
-    int lastNo = 0;
-    TBitRow atari = 0, dead = 0;
-    for (int y = 1; y <= BoardSize; ++y)
+    // Stones in atari or of a dead chain, by their chains: the flags of
+    // each chain counted read once (bit 0 atari, bit 1 dead; none for
+    // number 0 or a missing chain), then picked for every stone.
+    auto flagsOf = [&](int no) {
+        const TRen* ren = b.RenList.Items(no);
+        return ren == nullptr ? 0 : (ren->Kuu() == 1 ? 1 : 0) | (ren->GetDeath() ? 2 : 0);
+    };
+    static Arr<std::uint8_t, 0, kMaxRen> flags;
+    const int chains = b.RenList.Count();
+    for (int no = 0; no <= chains; ++no)
+        flags.v[no] = static_cast<std::uint8_t>(flagsOf(no));
+    for (int y = 1; y <= BoardSize; ++y) {
+        TBitRow atari = 0, dead = 0;
         for (TBitRow m = g_rows.Kuro[y + 4] | g_rows.Siro[y + 4]; m != 0; m &= m - 1) {
             const int no = b.RenList.RenNo(std::countr_zero(m) - 4, y);
-            if (no != lastNo) {
-                const TRen* ren = b.RenList.Items(no);
-                lastNo = no;
-                atari = ren != nullptr && ren->Kuu() == 1 ? ~TBitRow{0} : 0;
-                dead = ren != nullptr && ren->GetDeath() ? ~TBitRow{0} : 0;
-            }
+            const TBitRow f = no >= 0 && no <= chains ? flags.v[no] : static_cast<TBitRow>(flagsOf(no));
             const TBitRow bit = m & (~m + 1);
-            g_rows.Atari[y + 4] |= bit & atari;
-            g_rows.RenDead[y + 4] |= bit & dead;
+            atari |= bit & (0 - (f & 1));
+            dead |= bit & (0 - (f >> 1));
         }
+        g_rows.Atari[y + 4] = atari;
+        g_rows.RenDead[y + 4] = dead;
+    }
     return g_rows;
 }
 

@@ -843,12 +843,18 @@ static_assert(SlotKeima23(4) == kSlots - 1);
 struct TSlotStep {
     int DX, DY, Kind;
     bool Back;
+    // The step as an offset between the points' relation records, and in
+    // the pattern board.
+    int Offset, Pad;
 };
 constexpr Arr<TSlotStep, 0, kSlots - 1> SlotSteps = [] {
     Arr<TSlotStep, 0, kSlots - 1> t{};
+    constexpr int column = sizeof(TGoban::Locate.v[0]) / sizeof(TLocate);
+    static_assert(column == 19);
     for (int i = 0; i < kSlots; ++i) {
         const TSlot& e = Slots[i];
-        t[i] = {KankeiOffsetX[e.Index], KankeiOffsetY[e.Index], e.Kind, e.Back != 0};
+        const int dx = KankeiOffsetX[e.Index], dy = KankeiOffsetY[e.Index];
+        t[i] = {dx, dy, e.Kind, e.Back != 0, dx * column + dy, dx * kPadStride + dy};
     }
     return t;
 }();
@@ -919,15 +925,22 @@ const TDualRows& DualRowsMake(const TBitRows& r)
 struct TRowRecords {
     Arr<TLanes, 0, kSlots - 1> Stones{};
     Arr<TLanes, 0, kSlots - 1> V0{}, V1{};
-    // Records value 1, 2 or 3 where the masks say (0 elsewhere in m).
+    // Records value 1, 2 or 3 where the masks say (0 elsewhere in m).  A
+    // stone records a slot once: the value planes are only read where
+    // Stones holds the stone, and set there whatever they held.
     [[gnu::always_inline]] void Put(int slot, TLanes m, TLanes v1, TLanes v2, TLanes v3)
     {
         Stones[slot] |= m;
-        V0[slot] |= m & (v1 | v3);
-        V1[slot] |= m & (v2 | v3);
+        V0[slot] = (V0[slot] & ~m) | (m & (v1 | v3));
+        V1[slot] = (V1[slot] & ~m) | (m & (v2 | v3));
     }
     // Records value 0.
-    [[gnu::always_inline]] void Put(int slot, TLanes m) { Stones[slot] |= m; }
+    [[gnu::always_inline]] void Put(int slot, TLanes m)
+    {
+        Stones[slot] |= m;
+        V0[slot] &= ~m;
+        V1[slot] &= ~m;
+    }
 };
 
 // The stones of rows Y and Y + 1 looking in direction D of a family with N
@@ -1277,10 +1290,22 @@ void Keima23Row(const TDualRows& r, int y, const TLanes& stones, TRowRecords& ou
     out.Put(slot, a, ~enemies, enemies & ~v3, v3);
 }
 
-// Per bit of a row of both colours: the record slots of the stone, and the
-// two bits of their values.
+// The colours of the board as TGoban::GetIro reads them, padded as the
+// pattern board: kHen outside 0..BoardSize.
+std::uint8_t g_colours[kPadStride * kPadStride];
+
+void ColoursMake(const TGoban& b)
+{
+    std::memset(g_colours, kHen, sizeof g_colours);
+    for (int x = 0; x <= BoardSize; ++x)
+        std::memcpy(g_colours + PadIndex(x, 0), &b.Ban.v[x].v[0], static_cast<std::size_t>(BoardSize + 1));
+}
+
+// Per bit of a row of both colours: the record slots of the stone, and per
+// slot its value (read only where the slot's bit is set).
 struct TSlotWords {
-    std::uint64_t Slots[64], V0[64], V1[64];
+    std::uint64_t Slots[64];
+    std::uint8_t Value[64][kSlots];
 };
 void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, int l, TSlotWords& at);
 
@@ -1288,10 +1313,14 @@ void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, i
 // KankeiMakeAll: rows top to bottom, points left to right).
 void StoneRows(TGoban& b)
 {
+    ColoursMake(b);
     const TBitRows& bits = BitRowsMakeByChunks();
     const TDualRows& r = DualRowsMake(bits);
     const TDual board = TDual{BoardBits()} | TDual{BoardBits()} << 32;
-    TSlotWords at{};
+    TSlotWords at;
+    std::memset(at.Slots, 0, sizeof at.Slots);
+    // Only the stones of the records are cleared for each row.
+    TRowRecords out{};
     for (int y = 1; y <= BoardSize; y += kLanes) {
         // Rows past the board's last one hold no stones.
         TLanes stones;
@@ -1299,7 +1328,7 @@ void StoneRows(TGoban& b)
         stones &= board;
         if (None(stones))
             continue;
-        TRowRecords out;
+        std::memset(&out.Stones, 0, sizeof out.Stones);
         EachDirection<2>([&](auto d) { NanameRow<d()>(r, y, stones, out); });
         EachDirection<4>([&](auto d) { LineRow<d()>(r, y, stones, out); });
         EachDirection<4>([&](auto k) { KeimaRow<k()>(r, y, stones, out); });
@@ -1312,22 +1341,25 @@ void StoneRows(TGoban& b)
 
 // The records of row y, lane l of the records of its two rows, stone by
 // stone along the row.  The slots of each stone: the masks of the slots
-// turned into words per stone (only the stones that record): the slots, and
-// the two bits of their values.  Every word taken is cleared again, so the
+// turned into words per stone (only the stones that record), with each
+// slot's value beside them.  Every word taken is cleared again, so the
 // words stay clear between rows.
 void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, int l, TSlotWords& at)
 {
-    for (int i = 0; i < kSlots; ++i) {
+    // The slots some stone records, found without a branch each.
+    std::uint64_t used = 0;
+    for (int i = 0; i < kSlots; ++i)
+        used |= static_cast<std::uint64_t>(out.Stones.v[i][l] != 0) << i;
+    for (; used != 0; used &= used - 1) {
+        const int i = std::countr_zero(used);
         const TDual stones = out.Stones.v[i][l];
-        if (stones == 0)
-            continue;
+        const TDual v0 = out.V0.v[i][l], v1 = out.V1.v[i][l];
         const std::uint64_t slot = std::uint64_t{1} << i;
-        for (TDual m = stones; m != 0; m &= m - 1)
-            at.Slots[std::countr_zero(m)] |= slot;
-        for (TDual m = stones & out.V0.v[i][l]; m != 0; m &= m - 1)
-            at.V0[std::countr_zero(m)] |= slot;
-        for (TDual m = stones & out.V1.v[i][l]; m != 0; m &= m - 1)
-            at.V1[std::countr_zero(m)] |= slot;
+        for (TDual m = stones; m != 0; m &= m - 1) {
+            const int bit = std::countr_zero(m);
+            at.Slots[bit] |= slot;
+            at.Value[bit][i] = static_cast<std::uint8_t>((v0 >> bit & 1) | (v1 >> bit & 1) << 1);
+        }
     }
     const TBitRow kuro = bits.Kuro[y + 4], occupied = (kuro | bits.Siro[y + 4]) & BoardBits();
     for (TBitRow m = occupied; m != 0; m &= m - 1) {
@@ -1337,17 +1369,20 @@ void RowRecord(TGoban& b, const TBitRows& bits, int y, const TRowRecords& out, i
         std::uint64_t slots = at.Slots[bit];
         if (slots == 0)
             continue;
-        const std::uint64_t v0 = at.V0[bit], v1 = at.V1[bit];
-        at.Slots[bit] = at.V0[bit] = at.V1[bit] = 0;
-        TLocate& here = b.Locate[x][y];
+        at.Slots[bit] = 0;
+        const std::uint8_t* value = at.Value[bit];
+        // The stone is on the board, and so is the partner of a slot with
+        // a way back (a stone).
+        TLocate* here = &b.Locate.v[x - 1].v[y - 1];
+        // The colours around the stone (TGoban::GetIro).
+        const std::uint8_t* pad = g_colours + PadIndex(x, y);
         for (; slots != 0; slots &= slots - 1) {
             const int i = std::countr_zero(slots);
             const TSlotStep& e = SlotSteps.v[i];
-            const int value = static_cast<int>((v0 >> i & 1) | (v1 >> i & 1) << 1);
             const int tx = x + e.DX, ty = y + e.DY;
-            here.AddKankeiAt(tx, ty, e.Kind, value, b.GetIro(tx, ty));
+            here->AddKankeiAt(tx, ty, e.Kind, value[i], pad[e.Pad]);
             if (e.Back)
-                b.Locate[tx][ty].AddKankeiAt(x, y, e.Kind, value, own);
+                here[e.Offset].AddKankeiAt(x, y, e.Kind, value[i], own);
         }
     }
 }

@@ -359,17 +359,25 @@ struct TNanameRow {
 
 void KuuIsiMake()
 {
-    // The columns of the board's own size.
+    // The columns of the board's own size (on the largest board, the maps
+    // whole at once).
     const std::size_t column = static_cast<std::size_t>(BoardSize);
-    for (int k = 0; k < 3; ++k)
-        for (int x = 0; x < BoardSize; ++x) {
-            std::memset(KuuIsiCount.v[k].v[x].v, 0, column);
-            std::memset(KuuIsiCount2.v[k].v[x].v, 0, column);
-        }
+    if (BoardSize == kMaxBoard) {
+        static_assert(sizeof KuuIsiCount.v[0] == kMaxBoard * kMaxBoard);
+        std::memset(&KuuIsiCount, 0, sizeof KuuIsiCount);
+        std::memset(&KuuIsiCount2, 0, sizeof KuuIsiCount2);
+        std::memset(&g_counted, 0, sizeof g_counted);
+    } else {
+        for (int k = 0; k < 3; ++k)
+            for (int x = 0; x < BoardSize; ++x) {
+                std::memset(KuuIsiCount.v[k].v[x].v, 0, column);
+                std::memset(KuuIsiCount2.v[k].v[x].v, 0, column);
+            }
+        for (int x = 0; x < BoardSize; ++x)
+            std::memset(g_counted.v[x].v, 0, column * sizeof(std::uint64_t));
+    }
     BitRowsMakeStones();
     PairRowsMake();
-    for (int x = 0; x < BoardSize; ++x)
-        std::memset(g_counted.v[x].v, 0, column * sizeof(std::uint64_t));
     g_countedBan = CurGoban().Ban;
     g_countedSize = BoardSize;
     g_keepCounted = true;
@@ -519,17 +527,79 @@ int AreaCountZeroOn(const TGoban& b, int x, int y)
 
 } // namespace
 
+namespace {
+
+// Sixteen points of a column at once, one byte each.
+typedef signed char TColumn __attribute__((vector_size(16)));
+
+TColumn ColumnAt(const std::uint8_t* p)
+{
+    TColumn v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// The first values of the points y0..y0 + 15 of column x (AreaPointOn for
+// each), as bytes; the points past the board's last row read what the
+// arrays hold there and are not used.
+TColumn AreaSeedColumn(const TGoban& b, int x, int y0)
+{
+    const TColumn one = TColumn{} + 1, two = one + one, three = two + one;
+    const TColumn c = ColumnAt(&b.Ban.v[x].v[y0]);
+    // The neighbours' colours counted, as masks of -1.
+    const TColumn near[4] = {ColumnAt(&b.Ban.v[x].v[y0 - 1]), ColumnAt(&b.Ban.v[x].v[y0 + 1]),
+                             ColumnAt(&b.Ban.v[x - 1].v[y0]), ColumnAt(&b.Ban.v[x + 1].v[y0])};
+    TColumn kuroNear{}, siroNear{};
+    for (const TColumn& n : near) {
+        kuroNear -= (n == one);
+        siroNear -= (n == two);
+    }
+    const TColumn dead = ColumnAt(&b.Death.v[x - 1].v[y0 - 1]) != TColumn{};
+    const TColumn stone = (dead & (c == one) & -one) | (dead & (c == two) & one);
+    const TColumn b1 = ColumnAt(&KuuIsiCount.v[0].v[x - 1].v[y0 - 1]);
+    const TColumn w1 = ColumnAt(&KuuIsiCount.v[1].v[x - 1].v[y0 - 1]);
+    const TColumn b2 = ColumnAt(&KuuIsiCount2.v[0].v[x - 1].v[y0 - 1]);
+    const TColumn w2 = ColumnAt(&KuuIsiCount2.v[1].v[x - 1].v[y0 - 1]);
+    const TColumn blackOnly = (b1 > 0) & (w1 + w2 == 0);
+    const TColumn whiteOnly = ~blackOnly & (w1 > 0) & (b1 + b2 == 0);
+    const TColumn rest = ~blackOnly & ~whiteOnly;
+    const TColumn blackTwo = rest & (b1 >= 2), whiteTwo = rest & ~(b1 >= 2) & (w1 >= 2);
+    const TColumn blackShut = (kuroNear == three) & (siroNear == 0);
+    const TColumn whiteShut = (siroNear == three) & (kuroNear == 0);
+    const TColumn empty = (blackOnly & one) | (whiteOnly & -one) | (blackTwo & blackShut & one)
+                          | (whiteTwo & whiteShut & -one);
+    return ((c == one) | (c == two) ? stone : TColumn{}) | ((c == 0) & empty);
+}
+
+} // namespace
+
 void KuuIsiArea()
 {
-    // Every point of the board takes its first value (none reads another).
-    const TGoban& b = CurGoban();
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y)
-            AreaPointOn(b, x, y);
+    // Every point of the board takes its first value (none reads another),
+    // a column at a time: the first sixteen points, and on a larger board
+    // the last sixteen.
+    AreaSeedAll();
     AreaCornerShape();
     AreaCorner();
     AreaVotePass();
     AreaFirm();
+}
+
+void AreaSeedAll()
+{
+    const TGoban& b = CurGoban();
+    const int size = BoardSize;
+    for (int x = 1; x <= size; ++x) {
+        std::int8_t seed[kMaxBoard + 16];
+        const TColumn first = AreaSeedColumn(b, x, 1);
+        std::memcpy(seed, &first, sizeof first);
+        if (size > 16) {
+            const TColumn last = AreaSeedColumn(b, x, size - 15);
+            std::memcpy(seed + size - 16, &last, sizeof last);
+        }
+        for (int y = 1; y <= size; ++y)
+            AreaMap.v[x].v[y] = seed[y - 1];
+    }
 }
 
 void KuuIsiAreaPoint(int x, int y)
@@ -625,15 +695,30 @@ int AreaVote(int x, int y)
 void AreaVotePass()
 {
     const TGoban& b = CurGoban();
-    for (int y = 1; y <= BoardSize; ++y)
-        for (int x = 1; x <= BoardSize; ++x) {
-            if (b.Ban.v[x].v[y] != kAki || AreaMap.v[x].v[y] != 0)
+    const TBitRows& rows = BitRowsMakeStones();
+    const TBitRow board = BoardBits();
+    for (int y = 1; y <= BoardSize; ++y) {
+        // The empty points, and those without a stone beside them (a point
+        // off the board does not vote).
+        const TBitRow stones = rows.Kuro[y + 4] | rows.Siro[y + 4];
+        const TBitRow beside = stones >> 1 | stones << 1 | rows.Kuro[y + 3] | rows.Siro[y + 3] | rows.Kuro[y + 5]
+                               | rows.Siro[y + 5];
+        const TBitRow empty = board & ~rows.Set[y + 4];
+        for (TBitRow m = empty; m != 0; m &= m - 1) {
+            const int x = std::countr_zero(m) - 4;
+            if (AreaMap.v[x].v[y] != 0)
                 continue;
-            int v = AreaVoteOn(b, x, y);
+            int v = (beside >> (x + 4) & 1) == 0 ? AreaVoteOn(b, x, y) : 0;
             // Four live stones of one colour need four relations.
             if (const TLocate& loc = b.Locate.v[x - 1].v[y - 1]; v == 0 && loc.GetKankeiSu() >= 4) {
-                int kuro, siro;
-                loc.CountLive(b, kuro, siro);
+                // The live related stones by colour, the dead marks read
+                // from the rows (a related point lies within four steps of
+                // the board, inside the rows; the edge is never dead).
+                int n[4] = {};
+                loc.EachKankei([&](int px, int py, int, int iro) {
+                    n[iro] += static_cast<int>(~rows.Dead[py + 4] >> (px + 4) & 1);
+                });
+                const int kuro = n[kKuro], siro = n[kSiro];
                 if (kuro >= 4 && siro == 0)
                     v = 1;
                 else if (siro >= 4 && kuro == 0)
@@ -641,6 +726,7 @@ void AreaVotePass()
             }
             AreaMap.v[x].v[y] = v;
         }
+    }
 }
 
 int AreaCountZero(int x, int y)

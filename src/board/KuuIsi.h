@@ -57,6 +57,8 @@ void KuuIsiNaname(int d, int x, int y); // diagonals, d 1..4
 void KuuIsiArea();
 // The seed value of one point.
 void KuuIsiAreaPoint(int x, int y);
+// The seed values of every point of the board (KuuIsiAreaPoint for each).
+void AreaSeedAll();
 // Empty edge points with nothing near copy the point inside them.
 void AreaCornerShape();
 // An open corner square takes the side of the stones related to its middle.

@@ -119,6 +119,51 @@ TEST_F(BitRowsTest, ChunksAgreeWithPointsWhateverTheTablesHold)
         }
 }
 
+// The stone rows read point by point: a stone or the edge, each colour, the
+// dead marks.
+void ExpectStoneRowsByPoints(const std::string& where)
+{
+    const TBitRows& rows = BitRowsMakeStones();
+    const TGoban& b = CurGoban();
+    constexpr TBitRow all = (TBitRow{1} << kBitRows) - 1;
+    for (int r = 0; r < kBitRows; ++r) {
+        const int y = r - 4;
+        TBitRow set = all, kuro = 0, siro = 0, dead = 0;
+        if (y >= 1 && y <= BoardSize)
+            for (int x = 1; x <= BoardSize; ++x) {
+                const TBitRow bit = PointBit(x);
+                set &= b.Ban[x][y] == kAki ? ~bit : all;
+                kuro |= b.Ban[x][y] == kKuro ? bit : 0;
+                siro |= b.Ban[x][y] == kSiro ? bit : 0;
+                dead |= b.Death[x][y] != 0 ? bit : 0;
+            }
+        ASSERT_EQ(rows.Set[r], set) << where << " row " << r;
+        ASSERT_EQ(rows.Kuro[r], kuro) << where << " row " << r;
+        ASSERT_EQ(rows.Siro[r], siro) << where << " row " << r;
+        ASSERT_EQ(rows.Dead[r], dead) << where << " row " << r;
+    }
+}
+
+// The stone rows are made sixteen points of a column at once, eight columns
+// at a time: on every board size, with dead marks anywhere, they are the
+// rows read point by point.
+TEST_F(BitRowsTest, StoneRowsAgreeWithPointsOnEverySize)
+{
+    for (const int size : {7, 9, 13, 15, 16, 17, 19})
+        for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+            RandomPosition(size, size * size * 2 / 3, 31 * seed + static_cast<std::uint64_t>(size));
+            TGoban& b = b0();
+            const std::string where = "size " + std::to_string(size) + " seed " + std::to_string(seed);
+            ExpectStoneRowsByPoints(where);
+            for (int x = 1; x <= size; ++x)
+                for (int y = 1; y <= size; ++y)
+                    b.Death[x][y] = static_cast<std::uint8_t>(Random(4) == 0 ? 1 + Random(3) : 0);
+            ExpectStoneRowsByPoints(where + " (dead marks)");
+            if (HasFailure())
+                return;
+        }
+}
+
 // The stone rows made again on an unchanged board are kept; a stone put,
 // taken or recoloured, a dead mark and another board size each make them
 // anew.

@@ -5,6 +5,7 @@
 
 #include "board/KuuIsi.h"
 #include "board/Locate.h"
+#include "board/Rand.h"
 
 namespace vorn::test {
 namespace {
@@ -460,6 +461,103 @@ TEST_F(KuuIsiTest, WholeBoardPassAgreesWithPointScans)
                     ASSERT_EQ(KuuIsiCount2[k][x][y], counts[x][y][k + 2]) << c.Size << " at " << x << "," << y;
                 }
             }
+    }
+}
+
+// The whole-board seeds are made sixteen points of a column at a time (the
+// last sixteen again on a larger board): each must equal the seed of the
+// point alone whatever the counts and dead marks hold, on every size, and
+// nothing off the board may be written.
+TEST_F(KuuIsiTest, WholeBoardSeedsAgreeWithEachPointWhateverTheCounts)
+{
+    struct TCase {
+        int Size, Moves;
+    };
+    const TCase cases[] = {{9, 40}, {13, 90}, {16, 140}, {17, 150}, {19, 200}, {19, 260}};
+    std::uint64_t seed = 70;
+    for (const TCase& c : cases) {
+        RandomPosition(c.Size, c.Moves, ++seed);
+        for (int step = 1; step <= 8; ++step)
+            b0().AnalyzeStep(step);
+        // Counts of every size a seed tests (0, 1, 2 and more), and dead
+        // marks on stones and empty points alike.
+        for (int x = 1; x <= BoardSize; ++x)
+            for (int y = 1; y <= BoardSize; ++y) {
+                for (int k = 1; k <= 3; ++k) {
+                    KuuIsiCount[k][x][y] = static_cast<std::uint8_t>(Random(4) == 0 ? 0 : Random(4));
+                    KuuIsiCount2[k][x][y] = static_cast<std::uint8_t>(Random(3) == 0 ? 0 : Random(3));
+                }
+                b0().Death[x][y] = static_cast<std::uint8_t>(Random(5) == 0 ? 1 + Random(2) : 0);
+            }
+        FillGrid<int, 0, 20>(AreaMap, 77);
+        AreaSeedAll();
+        Grid<int, 0, 20> whole = AreaMap;
+        for (int x = 0; x <= 20; ++x)
+            for (int y = 0; y <= 20; ++y) {
+                if (x < 1 || y < 1 || x > BoardSize || y > BoardSize) {
+                    ASSERT_EQ(whole[x][y], 77) << c.Size << " off the board at " << x << "," << y;
+                    continue;
+                }
+                AreaMap[x][y] = 77;
+                KuuIsiAreaPoint(x, y);
+                ASSERT_EQ(whole[x][y], AreaMap[x][y]) << c.Size << " at " << x << "," << y << "\n"
+                                                      << BoardDiagram(b0());
+            }
+    }
+}
+
+// The vote pass takes its empty points from the bit rows, skips the vote
+// beside a stone and reads the dead marks of the related stones from the
+// rows: the map must be the one a plain pass point by point makes, with and
+// without dead stones.
+TEST_F(KuuIsiTest, VotePassAgreesWithAPlainPassWithAndWithoutDeadStones)
+{
+    struct TCase {
+        int Size, Moves;
+        bool Dead;
+    };
+    const TCase cases[] = {{9, 20, false}, {9, 45, true}, {13, 40, false}, {13, 100, true},
+                           {19, 80, false}, {19, 80, true}, {19, 180, false}, {19, 180, true}};
+    std::uint64_t seed = 90;
+    for (const TCase& c : cases) {
+        RandomPosition(c.Size, c.Moves, ++seed);
+        for (int step = 1; step <= 8; ++step)
+            b0().AnalyzeStep(step);
+        FillGrid<std::uint8_t, 1, 19>(b0().Death, 0);
+        int deadStones = 0;
+        for (int x = 1; x <= BoardSize; ++x)
+            for (int y = 1; y <= BoardSize; ++y)
+                if (c.Dead && b0().GetIro(x, y) != kAki && Random(3) == 0) {
+                    b0().Death[x][y] = 1;
+                    ++deadStones;
+                }
+        ASSERT_EQ(deadStones > 0, c.Dead);
+        // A seed map of two sides with neutral points among them, so that
+        // open points find three votes of one side.
+        for (int x = 0; x <= 20; ++x)
+            for (int y = 0; y <= 20; ++y)
+                AreaMap[x][y] = Random(4) == 0 ? 0 : x + y <= BoardSize ? 1 : -1;
+        const Grid<int, 0, 20> start = AreaMap;
+        // The plain pass, in the pass's order (rows, then points along a row).
+        for (int y = 1; y <= BoardSize; ++y)
+            for (int x = 1; x <= BoardSize; ++x) {
+                if (b0().GetIro(x, y) != kAki || AreaMap[x][y] != 0)
+                    continue;
+                int v = AreaVote(x, y);
+                const TLocate& loc = b0().GetLocate(x, y);
+                if (v == 0 && loc.GetKankeiSu() >= 4) {
+                    const int kuro = loc.CountIroLive(kKuro), siro = loc.CountIroLive(kSiro);
+                    v = kuro >= 4 && siro == 0 ? 1 : siro >= 4 && kuro == 0 ? -1 : 0;
+                }
+                AreaMap[x][y] = v;
+            }
+        const Grid<int, 0, 20> plain = AreaMap;
+        AreaMap = start;
+        AreaVotePass();
+        for (int x = 0; x <= 20; ++x)
+            for (int y = 0; y <= 20; ++y)
+                ASSERT_EQ(AreaMap[x][y], plain[x][y]) << c.Size << " at " << x << "," << y << "\n"
+                                                      << BoardDiagram(b0());
     }
 }
 
