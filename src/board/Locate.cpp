@@ -116,18 +116,6 @@ int TLocate::CountIroLive(int colour) const
     return n;
 }
 
-void TLocate::CountLive(const TGoban& b, int& kuro, int& siro) const
-{
-    // A related stone lies on the board.
-    int n[4] = {};
-    for (int i = 0; i < KankeiSu; ++i) {
-        const int c = PointIro.v[i];
-        n[c] += (c == kKuro || c == kSiro) && b.Death.v[PointX.v[i] - 1].v[PointY.v[i] - 1] == 0;
-    }
-    kuro = n[kKuro];
-    siro = n[kSiro];
-}
-
 int TLocate::HasLiveGun(int gunNo, int colour) const
 {
     const TGoban& b = CurGoban();

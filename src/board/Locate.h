@@ -248,9 +248,6 @@ public:
     int CountIro(int colour) const;
     // As CountIro, without dead-marked related stones.
     int CountIroLive(int colour) const;
-    // CountIroLive of black and of white at once, the dead marks read on b
-    // (the board of the current level).
-    void CountLive(const TGoban& b, int& kuro, int& siro) const;
     // 1 when a related stone of that colour belongs to a living group (two
     // eyes) other than gunNo.
     int HasLiveGun(int gunNo, int colour) const;
