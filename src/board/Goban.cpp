@@ -845,13 +845,18 @@ void TGoban::SelfAtariMake()
 
 bool TGoban::CheckSelfAtari(int c, int x, int y)
 {
+    // The neighbours' colours, straight from the board for a point on it
+    // (its border lines hold kHen).
+    const bool inside = OnBoard(x, y);
+    int col[4];
     int e = 0;
     Point first;
-    for (int d = 1; d <= 4; ++d) {
-        const Point q(x + Dir4X[d], y + Dir4Y[d]);
-        if (GetIroPt(q) == kAki) {
+    for (int d = 0; d < 4; ++d) {
+        const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
+        col[d] = inside ? Ban.v[nx].v[ny] : GetIro(nx, ny);
+        if (col[d] == kAki) {
             ++e;
-            first = q;
+            first = Point(nx, ny);
         }
     }
     if (e >= 2)
@@ -863,12 +868,16 @@ bool TGoban::CheckSelfAtari(int c, int x, int y)
         // The new chain's liberties: the empty neighbour and the liberties of
         // the own chains it joins, other than p itself.
         bool any = e == 1;
-        for (int d = 1; d <= 4; ++d) {
-            TRen* r = GetIro(x + Dir4X[d], y + Dir4Y[d]) == c ? RenList.RenAt(x + Dir4X[d], y + Dir4Y[d]) : nullptr;
+        for (int d = 0; d < 4; ++d) {
+            TRen* r = col[d] == c ? RenList.RenAt(x + Dir4X.v[d], y + Dir4Y.v[d]) : nullptr;
             if (r == nullptr)
                 continue;
-            for (int i = 1; i <= r->Kuu(); ++i) {
-                const Point q = r->GetKuu(i);
+            const std::span<const TBytePoint> kuu = r->KuuList();
+            // Two liberties besides p at least.
+            if (kuu.size() >= 3)
+                return false;
+            for (const TBytePoint lb : kuu) {
+                const Point q = lb.Pt();
                 if (q == p)
                     continue;
                 if (!any) {
