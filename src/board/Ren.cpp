@@ -147,13 +147,30 @@ void TRen::Calc()
     KuuValid = true;
 }
 
-void TRen::MrenResolve()
+inline void TRen::MrenResolve()
 {
     const TRenList& list = Owner->RenList;
+    const int su = MrenSu;
+    if (su <= kMrenIn) {
+        // A short list, resolved in place: a chain met again is found by
+        // looking back over the chains listed so far.
+        int mren = 0;
+        for (int i = 0; i < su; ++i) {
+            const int p = MrenIn[i];
+            const RenNoT m = list.RenNoMap.v[(p >> 5) - 1].v[(p & 31) - 1];
+            bool listed = m == 0;
+            for (int k = 0; k < mren; ++k)
+                listed |= MrenIn[k] == m;
+            if (!listed)
+                MrenIn[mren++] = m;
+        }
+        MrenSu = static_cast<std::int16_t>(mren);
+        return;
+    }
     const std::uint32_t stamp = NextStamp();
     const RenNoT* points = MrenData();
     int mren = 0;
-    for (int i = 0; i < MrenSu; ++i) {
+    for (int i = 0; i < su; ++i) {
         const int p = points[i];
         const int m = list.RenNoMap.v[(p >> 5) - 1].v[(p & 31) - 1];
         if (m != 0 && g_seen.v[m - 1] != stamp) {
