@@ -379,35 +379,51 @@ void TRenList::FillRen(int x, int y, int n)
     TRen& r = Pool[n - 1];
     r.Reset(n, c);
     const RenNoT no = static_cast<RenNoT>(n);
-    const std::uint32_t stamp = NextStamp();
     RenNoMap.v[x - 1].v[y - 1] = no;
     g_isi[0] = TBytePoint{static_cast<unsigned char>(x), static_cast<unsigned char>(y)};
     int su = 1;
     int counts[4] = {};
     int kuu = 0, mren = 0;
-    for (int k = 0; k < su; ++k) {
-        const int px = g_isi[k].x, py = g_isi[k].y;
-        for (int d = 0; d < 4; ++d) {
-            const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
-            const int nc = b.Ban.v[nx].v[ny] & 3;
-            if (nc == c) {
-                // A stone of the colour lies on the board.
-                if (RenNoMap.v[nx - 1].v[ny - 1] == 0) {
-                    RenNoMap.v[nx - 1].v[ny - 1] = no;
-                    g_isi[su++] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+    // A neighbour not of the colour, met for the first time.
+    auto meet = [&](int nx, int ny, int nc) {
+        ++counts[nc];
+        // Written always, kept when empty.
+        g_kuu[kuu] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+        kuu += nc == kAki;
+        if (nc == enemy)
+            g_mren[mren++] = static_cast<RenNoT>(nx << 5 | ny);
+    };
+    int around[4];
+    bool lone = true;
+    for (int d = 0; d < 4; ++d) {
+        around[d] = b.Ban.v[x + Dir4X.v[d]].v[y + Dir4Y.v[d]] & 3;
+        lone &= around[d] != c;
+    }
+    if (lone) {
+        // A lone stone: its four neighbours are four points, each met once.
+        for (int d = 0; d < 4; ++d)
+            meet(x + Dir4X.v[d], y + Dir4Y.v[d], around[d]);
+    } else {
+        const std::uint32_t stamp = NextStamp();
+        for (int k = 0; k < su; ++k) {
+            const int px = g_isi[k].x, py = g_isi[k].y;
+            for (int d = 0; d < 4; ++d) {
+                const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
+                const int nc = b.Ban.v[nx].v[ny] & 3;
+                if (nc == c) {
+                    // A stone of the colour lies on the board.
+                    if (RenNoMap.v[nx - 1].v[ny - 1] == 0) {
+                        RenNoMap.v[nx - 1].v[ny - 1] = no;
+                        g_isi[su++] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+                    }
+                    continue;
                 }
-                continue;
+                std::uint32_t& seen = g_visit.v[nx].v[ny];
+                if (seen == stamp)
+                    continue;
+                seen = stamp;
+                meet(nx, ny, nc);
             }
-            std::uint32_t& seen = g_visit.v[nx].v[ny];
-            if (seen == stamp)
-                continue;
-            seen = stamp;
-            ++counts[nc];
-            // Written always, kept when empty.
-            g_kuu[kuu] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
-            kuu += nc == kAki;
-            if (nc == enemy)
-                g_mren[mren++] = static_cast<RenNoT>(nx << 5 | ny);
         }
     }
     for (int k = 1; k < 4; ++k)
