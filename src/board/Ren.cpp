@@ -181,20 +181,6 @@ inline void TRen::MrenResolve()
     StoreMren(g_mren, mren);
 }
 
-Point TRen::GetIsi(int i) const
-{
-    if (i < 1 || i > IsiSu)
-        RangeError(i, 1, IsiSu);
-    return IsiData()[i - 1].Pt();
-}
-
-int TRen::Mren(int i) const
-{
-    if (i < 1 || i > MrenSu)
-        RangeError(i, 1, MrenSu);
-    return MrenData()[i - 1];
-}
-
 bool TRen::HasIsi(Point p) const
 {
     for (const TBytePoint s : IsiList())

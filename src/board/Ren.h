@@ -45,11 +45,21 @@ public:
     int GetNo() const { return No; }
     int GetIro() const { return Iro; }
     int IsiCount() const { return IsiSu; }
-    Point GetIsi(int i) const;
+    Point GetIsi(int i) const
+    {
+        if (i < 1 || i > IsiSu)
+            RangeError(i, 1, IsiSu);
+        return IsiData()[i - 1].Pt();
+    }
     int Count(int k) const { return Counts[k]; }
     int Kuu() const { return Counts.v[0]; }
     int MrenCount() const { return MrenSu; }
-    int Mren(int i) const;
+    int Mren(int i) const
+    {
+        if (i < 1 || i > MrenSu)
+            RangeError(i, 1, MrenSu);
+        return MrenData()[i - 1];
+    }
     int GrenCount() const { return GrenSu; }
     int Gren(int i) const
     {
