@@ -1,6 +1,7 @@
 #include "board/Ren.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "board/Define.h"
@@ -49,34 +50,45 @@ void TRen::Init(int no, int colour, int n)
 
 namespace {
 // n entries from p to the chain's own array `in` when they fit (copied whole,
-// a fixed size), otherwise to the long array.  The scratch lists read past n
-// are as long as the board.
-template <class T, std::size_t N>
-void StoreList(const T* p, int n, T (&in)[N], T* big)
+// a fixed size), otherwise to the long array that big() gives: the block is
+// not read for a short list.  The scratch lists read past n are as long as
+// the board.
+template <class T, std::size_t N, class Big>
+void StoreList(const T* p, int n, T (&in)[N], Big big)
 {
     if (n <= static_cast<int>(N))
         std::memcpy(in, p, sizeof in);
     else
-        std::memcpy(big, p, sizeof(T) * static_cast<std::size_t>(n));
+        std::memcpy(big(), p, sizeof(T) * static_cast<std::size_t>(n));
+}
+
+// The point (x, y) of the board as two bytes, made as one word where x
+// comes first in memory.
+TBytePoint BytePoint(int x, int y)
+{
+    if constexpr (std::endian::native == std::endian::little)
+        return std::bit_cast<TBytePoint>(static_cast<std::uint16_t>(x | y << 8));
+    else
+        return TBytePoint{static_cast<unsigned char>(x), static_cast<unsigned char>(y)};
 }
 } // namespace
 
 void TRen::StoreIsi(const TBytePoint* p, int n)
 {
     IsiSu = static_cast<std::int16_t>(n);
-    StoreList(p, n, IsiIn, Big->Isi.v);
+    StoreList(p, n, IsiIn, [this] { return Big->Isi.v; });
 }
 
 void TRen::StoreKuu(const TBytePoint* p, int n)
 {
     Counts.v[0] = static_cast<std::int16_t>(n);
-    StoreList(p, n, KuuIn, Big->KuuPt.v);
+    StoreList(p, n, KuuIn, [this] { return Big->KuuPt.v; });
 }
 
 void TRen::StoreMren(const RenNoT* p, int n)
 {
     MrenSu = static_cast<std::int16_t>(n);
-    StoreList(p, n, MrenIn, Big->MrenList.v);
+    StoreList(p, n, MrenIn, [this] { return Big->MrenList.v; });
 }
 
 void TRen::AddGrenLong(int n)
@@ -366,7 +378,7 @@ void TRenList::FillRen(int x, int y, int n)
     r.Reset(n, c);
     const RenNoT no = static_cast<RenNoT>(n);
     RenNoMap.v[x - 1].v[y - 1] = no;
-    g_isi[0] = TBytePoint{static_cast<unsigned char>(x), static_cast<unsigned char>(y)};
+    g_isi[0] = BytePoint(x, y);
     int su = 1;
     int counts[4] = {};
     int kuu = 0, mren = 0;
@@ -374,7 +386,7 @@ void TRenList::FillRen(int x, int y, int n)
     auto meet = [&](int nx, int ny, int nc) {
         ++counts[nc];
         // Written always, kept when empty.
-        g_kuu[kuu] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+        g_kuu[kuu] = BytePoint(nx, ny);
         kuu += nc == kAki;
         if (nc == enemy)
             g_mren[mren++] = static_cast<RenNoT>(nx << 5 | ny);
@@ -400,7 +412,7 @@ void TRenList::FillRen(int x, int y, int n)
                     // A stone of the colour lies on the board.
                     if (RenNoMap.v[nx - 1].v[ny - 1] == 0) {
                         RenNoMap.v[nx - 1].v[ny - 1] = no;
-                        g_isi[su++] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+                        g_isi[su++] = BytePoint(nx, ny);
                     }
                     continue;
                 }
