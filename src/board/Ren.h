@@ -123,8 +123,6 @@ public:
     static constexpr int kKuuIn = 12;
     static constexpr int kMrenIn = 8;
     static constexpr int kGrenIn = 8;
-    // The list kept in the TRenBig block (for the tests).
-    bool IsiLong() const { return IsiSu > kIsiIn; }
 
 private:
     friend class TRenList;
@@ -165,6 +163,7 @@ private:
     RenNoT MrenIn[kMrenIn];
     RenNoT GrenIn[kGrenIn];
 };
+static_assert(sizeof(TRen) <= 128, "a chain's counts and short lists fill two cache lines");
 
 class TRenList {
 public:
