@@ -827,60 +827,104 @@ void TGoban::KinsiMake()
         }
 }
 
+namespace {
+
+// The colours of the four neighbours of (x, y), a point on the board (its
+// border lines hold kHen); answers how many are empty, the last of them in
+// `first`.
+int NeighbourColours(const TGoban& b, int x, int y, int (&col)[4], Point& first)
+{
+    int e = 0;
+    for (int d = 0; d < 4; ++d) {
+        const int nx = x + Dir4X.v[d], ny = y + Dir4Y.v[d];
+        col[d] = b.Ban.v[nx].v[ny];
+        if (col[d] == kAki) {
+            ++e;
+            first = Point(nx, ny);
+        }
+    }
+    return e;
+}
+
+// c at p, where it captures nothing and has the e (0 or 1) empty neighbours
+// that NeighbourColours found, leaves its chain with one liberty at most: the
+// empty neighbour and the liberties of the own chains it joins, other than p
+// itself.
+bool SelfAtariWithoutCapture(const TRenList& list, int c, Point p, const int (&col)[4], int e, Point first)
+{
+    bool any = e == 1;
+    for (int d = 0; d < 4; ++d) {
+        TRen* r = col[d] == c ? list.RenAt(p.x + Dir4X.v[d], p.y + Dir4Y.v[d]) : nullptr;
+        if (r == nullptr)
+            continue;
+        const std::span<const TBytePoint> kuu = r->KuuList();
+        // Two liberties besides p at least.
+        if (kuu.size() >= 3)
+            return false;
+        for (const TBytePoint lb : kuu) {
+            const Point q = lb.Pt();
+            if (q == p)
+                continue;
+            if (!any) {
+                any = true;
+                first = q;
+            } else if (q != first) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 void TGoban::SelfAtariMake()
 {
     FillGrid<std::uint8_t, 1, 19>(SelfAtari[kKuro], 0);
     FillGrid<std::uint8_t, 1, 19>(SelfAtari[kSiro], 0);
-    // The empty points with at most one empty neighbour, in board order.
+    // The empty points with at most one empty neighbour, in board order; the
+    // neighbours' colours read once for both.
     TEmptyRows empty;
     EmptyRowsOf(*this, empty);
     for (int y = 1; y <= BoardSize; ++y)
         for (std::uint32_t m = EmptyWithFewEmpty(empty, y, 2); m != 0; m &= m - 1) {
             const int x = std::countr_zero(m);
-            for (int c = kKuro; c <= kSiro; ++c)
-                if (!Kinsi[c][x][y])
-                    SelfAtari[c][x][y] = CheckSelfAtari(c, x, y) ? 1 : 0;
+            int col[4];
+            Point first;
+            const int e = NeighbourColours(*this, x, y, col, first);
+            for (int c = kKuro; c <= kSiro; ++c) {
+                if (Kinsi.v[c - 1].v[x - 1].v[y - 1])
+                    continue;
+                const bool self = ToruTen.v[c - 1].v[x - 1].v[y - 1]
+                                      ? CheckSelfAtari(c, x, y)
+                                      : SelfAtariWithoutCapture(RenList, c, Point(x, y), col, e, first);
+                SelfAtari.v[c - 1].v[x - 1].v[y - 1] = self ? 1 : 0;
+            }
         }
 }
 
 bool TGoban::CheckSelfAtari(int c, int x, int y)
 {
-    int e = 0;
+    int col[4];
     Point first;
-    for (int d = 1; d <= 4; ++d) {
-        const Point q(x + Dir4X[d], y + Dir4Y[d]);
-        if (GetIroPt(q) == kAki) {
-            ++e;
-            first = q;
+    int e = 0;
+    if (OnBoard(x, y)) {
+        e = NeighbourColours(*this, x, y, col, first);
+    } else {
+        for (int d = 0; d < 4; ++d) {
+            col[d] = GetIro(x + Dir4X.v[d], y + Dir4Y.v[d]);
+            if (col[d] == kAki) {
+                ++e;
+                first = Point(x + Dir4X.v[d], y + Dir4Y.v[d]);
+            }
         }
     }
     if (e >= 2)
         return false;
     const Point p(x, y);
     const int o = Aite(c);
-
-    if (!ToruTen[c][x][y]) {
-        // The new chain's liberties: the empty neighbour and the liberties of
-        // the own chains it joins, other than p itself.
-        bool any = e == 1;
-        for (int d = 1; d <= 4; ++d) {
-            TRen* r = GetIro(x + Dir4X[d], y + Dir4Y[d]) == c ? RenList.RenAt(x + Dir4X[d], y + Dir4Y[d]) : nullptr;
-            if (r == nullptr)
-                continue;
-            for (int i = 1; i <= r->Kuu(); ++i) {
-                const Point q = r->GetKuu(i);
-                if (q == p)
-                    continue;
-                if (!any) {
-                    any = true;
-                    first = q;
-                } else if (q != first) {
-                    return false;
-                }
-            }
-        }
-        return true;
-    }
+    if (!ToruTen[c][x][y])
+        return SelfAtariWithoutCapture(RenList, c, p, col, e, first);
 
     // A capture: the own chains joined have no liberty but p, so the new
     // chain (p and those chains, stamped) breathes only through the

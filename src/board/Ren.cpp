@@ -1,5 +1,9 @@
 #include "board/Ren.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
 #include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Hooks.h"
@@ -13,6 +17,10 @@ namespace {
 Grid<std::uint32_t, 0, 20> g_visit{};
 Arr<std::uint32_t, 1, kMaxRen> g_seen{};
 std::uint32_t g_stamp = 0;
+// A chain's lists as they are made, before they are stored.
+TBytePoint g_isi[kMaxPoints];
+TBytePoint g_kuu[kMaxPoints];
+RenNoT g_mren[kMaxMren];
 
 std::uint32_t NextStamp()
 {
@@ -32,16 +40,70 @@ std::uint32_t NextStamp()
 void TRen::Init(int no, int colour, int n)
 {
     Reset(no, colour);
-    IsiSu = n;
+    if (n < 0 || n > kMaxPoints)
+        RangeError(n, 0, kMaxPoints);
     for (int i = 1; i <= n; ++i) {
-        Isi[i] = TBytePoint::Of(Point(FloodX[i], FloodY[i]));
+        g_isi[i - 1] = TBytePoint::Of(Point(FloodX[i], FloodY[i]));
     }
+    StoreIsi(g_isi, n);
+}
+
+namespace {
+// n entries from p to the chain's own array `in` when they fit (copied whole,
+// a fixed size), otherwise to the long array that big() gives: the block is
+// not read for a short list.  The scratch lists read past n are as long as
+// the board.
+template <class T, std::size_t N, class Big>
+void StoreList(const T* p, int n, T (&in)[N], Big big)
+{
+    if (n <= static_cast<int>(N))
+        std::memcpy(in, p, sizeof in);
+    else
+        std::memcpy(big(), p, sizeof(T) * static_cast<std::size_t>(n));
+}
+
+// The point (x, y) of the board as two bytes, made as one word where x
+// comes first in memory.
+TBytePoint BytePoint(int x, int y)
+{
+    if constexpr (std::endian::native == std::endian::little)
+        return std::bit_cast<TBytePoint>(static_cast<std::uint16_t>(x | y << 8));
+    else
+        return TBytePoint{static_cast<unsigned char>(x), static_cast<unsigned char>(y)};
+}
+} // namespace
+
+void TRen::StoreIsi(const TBytePoint* p, int n)
+{
+    IsiSu = static_cast<std::int16_t>(n);
+    StoreList(p, n, IsiIn, [this] { return Big->Isi.v; });
+}
+
+void TRen::StoreKuu(const TBytePoint* p, int n)
+{
+    Counts.v[0] = static_cast<std::int16_t>(n);
+    StoreList(p, n, KuuIn, [this] { return Big->KuuPt.v; });
+}
+
+void TRen::StoreMren(const RenNoT* p, int n)
+{
+    MrenSu = static_cast<std::int16_t>(n);
+    StoreList(p, n, MrenIn, [this] { return Big->MrenList.v; });
+}
+
+void TRen::AddGrenLong(int n)
+{
+    if (GrenSu >= kMaxGren)
+        return;
+    if (GrenSu == kGrenIn)
+        std::copy(GrenIn, GrenIn + kGrenIn, Big->GrenList.v);
+    Big->GrenList.v[GrenSu++] = static_cast<RenNoT>(n);
 }
 
 void TRen::Reset(int no, int colour)
 {
-    No = no;
-    Iro = colour;
+    No = static_cast<RenNoT>(no);
+    Iro = static_cast<std::uint8_t>(colour);
     IsiSu = 0;
     Counts.Fill(0);
     MrenSu = 0;
@@ -59,11 +121,12 @@ void TRen::Calc()
     const TGoban& b = *Owner;
     const TRenList& list = b.RenList;
     const std::uint32_t stamp = NextStamp();
-    Counts.Fill(0);
-    MrenSu = 0;
+    const TBytePoint* isi = IsiData();
+    int counts[4] = {};
+    int mren = 0;
     FloodSu = 0;
     for (int i = 1; i <= IsiSu; ++i) {
-        const int px = Isi.v[i - 1].x, py = Isi.v[i - 1].y;
+        const int px = isi[i - 1].x, py = isi[i - 1].y;
         for (int d = 0; d < 4; ++d) {
             const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
             if (g_visit[nx][ny] == stamp)
@@ -72,60 +135,68 @@ void TRen::Calc()
             const int c = b.GetIro(nx, ny);
             if (c == Iro)
                 continue;
-            ++Counts[c];
+            ++counts[c];
             if (c == kAki) {
                 ++FloodSu;
                 FloodX[FloodSu] = nx;
                 FloodY[FloodSu] = ny;
             } else if (c != kHen) {
                 const int m = list.RenNo(nx, ny);
-                if (m != 0 && g_seen[m] != stamp && MrenSu < kMaxMren) {
+                if (m != 0 && g_seen[m] != stamp && mren < kMaxMren) {
                     g_seen[m] = stamp;
-                    MrenList[++MrenSu] = static_cast<RenNoT>(m);
+                    g_mren[mren++] = static_cast<RenNoT>(m);
                 }
             }
         }
     }
     for (int i = 1; i <= FloodSu; ++i) {
-        KuuPt[i] = TBytePoint::Of(Point(FloodX[i], FloodY[i]));
+        g_kuu[i - 1] = TBytePoint::Of(Point(FloodX[i], FloodY[i]));
     }
+    for (int k = 1; k < 4; ++k)
+        Counts.v[k] = static_cast<std::int16_t>(counts[k]);
+    StoreKuu(g_kuu, FloodSu);
+    StoreMren(g_mren, mren);
     KuuValid = true;
 }
 
-void TRen::MrenResolve()
+inline void TRen::MrenResolve()
 {
     const TRenList& list = Owner->RenList;
+    const int su = MrenSu;
+    if (su <= kMrenIn) {
+        // A short list, resolved in place: a chain met again is found by
+        // looking back over the chains listed so far.
+        int mren = 0;
+        for (int i = 0; i < su; ++i) {
+            const int p = MrenIn[i];
+            const RenNoT m = list.RenNoMap.v[(p >> 5) - 1].v[(p & 31) - 1];
+            bool listed = m == 0;
+            for (int k = 0; k < mren; ++k)
+                listed |= MrenIn[k] == m;
+            if (!listed)
+                MrenIn[mren++] = m;
+        }
+        MrenSu = static_cast<std::int16_t>(mren);
+        return;
+    }
     const std::uint32_t stamp = NextStamp();
+    const RenNoT* points = MrenData();
     int mren = 0;
-    for (int i = 0; i < MrenSu; ++i) {
-        const int p = MrenList.v[i];
+    for (int i = 0; i < su; ++i) {
+        const int p = points[i];
         const int m = list.RenNoMap.v[(p >> 5) - 1].v[(p & 31) - 1];
         if (m != 0 && g_seen.v[m - 1] != stamp) {
             g_seen.v[m - 1] = stamp;
-            MrenList.v[mren++] = static_cast<RenNoT>(m);
+            g_mren[mren++] = static_cast<RenNoT>(m);
         }
     }
-    MrenSu = mren;
-}
-
-Point TRen::GetIsi(int i) const
-{
-    if (i < 1 || i > IsiSu)
-        RangeError(i, 1, IsiSu);
-    return Isi[i].Pt();
-}
-
-int TRen::Mren(int i) const
-{
-    if (i < 1 || i > MrenSu)
-        RangeError(i, 1, MrenSu);
-    return MrenList[i];
+    StoreMren(g_mren, mren);
 }
 
 bool TRen::HasIsi(Point p) const
 {
-    for (int i = 1; i <= IsiSu; ++i)
-        if (Isi[i].x == p.x && Isi[i].y == p.y)
+    for (const TBytePoint s : IsiList())
+        if (s.x == p.x && s.y == p.y)
             return true;
     return false;
 }
@@ -142,7 +213,7 @@ int TRen::GetSicho()
 Point TRen::SichoTe(int i)
 {
     if (i >= 1 && i <= SichoSu)
-        return SichoPt[i].Pt();
+        return Big->SichoPt[i].Pt();
     if (Kuu() == 1)
         return GetKuu(1);
     return Point();
@@ -152,28 +223,31 @@ void TRen::SetSichoTejun(const Point* points, int n)
 {
     if (n > kMaxSichoTe)
         n = kMaxSichoTe;
-    SichoSu = n < 0 ? 0 : n;
+    SichoSu = static_cast<std::int16_t>(n < 0 ? 0 : n);
     for (int i = 1; i <= SichoSu; ++i) {
-        SichoPt[i] = TBytePoint::Of(points[i - 1]);
+        Big->SichoPt[i] = TBytePoint::Of(points[i - 1]);
     }
 }
 
 void TRen::AddGren(int n)
 {
-    for (int i = 1; i <= GrenSu; ++i)
-        if (GrenList[i] == n)
+    const RenNoT* gren = GrenData();
+    for (int i = 0; i < GrenSu; ++i)
+        if (gren[i] == n)
             return;
-    if (GrenSu >= kMaxGren)
-        return;
-    GrenList[++GrenSu] = static_cast<RenNoT>(n);
+    AddGrenNew(n);
 }
 
 void TRen::DeleteIsi(Point p)
 {
-    for (int i = 1; i <= IsiSu; ++i) {
-        if (Isi[i].x == p.x && Isi[i].y == p.y) {
-            for (int k = i; k < IsiSu; ++k)
-                Isi[k] = Isi[k + 1];
+    const int su = IsiSu;
+    TBytePoint* isi = su > kIsiIn ? Big->Isi.v : IsiIn;
+    for (int i = 0; i < su; ++i) {
+        if (isi[i].x == p.x && isi[i].y == p.y) {
+            std::copy(isi + i + 1, isi + su, isi + i);
+            // Back into the chain once the list fits there.
+            if (su == kIsiIn + 1)
+                std::copy(isi, isi + kIsiIn, IsiIn);
             --IsiSu;
             KuuValid = false;
             return;
@@ -185,8 +259,9 @@ int TRen::JiOwner() const
 {
     const TGoban& b0 = *GobanLv[0];
     bool kuro = false, siro = false;
-    for (int i = 1; i <= MrenSu; ++i) {
-        const TRen* m = b0.RenList.Items(MrenList[i]);
+    const RenNoT* mrenList = MrenData();
+    for (int i = 0; i < MrenSu; ++i) {
+        const TRen* m = b0.RenList.Items(mrenList[i]);
         if (m == nullptr)
             continue;
         const bool dead = m->GetGunDeath();
@@ -209,8 +284,9 @@ bool TRen::IsAttackable() const
     if (!KuuValid || Iro < kKuro || Iro > kSiro)
         return false;
     int playable = 0, unplayable = 0;
-    for (int i = 1; i <= Counts[0]; ++i) {
-        const int qx = KuuPt[i].x, qy = KuuPt[i].y;
+    const TBytePoint* kuu = KuuData();
+    for (int i = 0; i < Counts.v[0]; ++i) {
+        const int qx = kuu[i].x, qy = kuu[i].y;
         const bool toru = b.ToruTen[o][qx][qy] != 0;
         const bool self = b.SelfAtari[o][qx][qy] != 0;
         if (b.Kinsi[o][qx][qy] != 0 || (!toru && self && AreaMap[qx][qy] == 0))
@@ -224,10 +300,12 @@ bool TRen::IsAttackable() const
 // ---------------------------------------------------------------------------
 // TRenList
 
-TRenList::TRenList(TGoban* owner) : Owner(owner), Pool(new TRen[kMaxRen])
+TRenList::TRenList(TGoban* owner) : Owner(owner), Pool(new TRen[kMaxRen]), Big(new TRenBig[kMaxRen])
 {
-    for (int i = 0; i < kMaxRen; ++i)
+    for (int i = 0; i < kMaxRen; ++i) {
         Pool[i].Owner = owner;
+        Pool[i].Big = &Big[i];
+    }
 }
 
 void TRenList::Clear()
@@ -263,10 +341,11 @@ void TRenList::Rebuild()
         }
     if (last != 0) {
         const TRen& r = Pool[last - 1];
+        const TBytePoint* kuu = r.KuuData();
         FloodSu = r.Counts.v[0];
         for (int i = 1; i <= FloodSu; ++i) {
-            FloodX[i] = r.KuuPt[i].x;
-            FloodY[i] = r.KuuPt[i].y;
+            FloodX[i] = kuu[i - 1].x;
+            FloodY[i] = kuu[i - 1].y;
         }
     }
 }
@@ -298,41 +377,58 @@ void TRenList::FillRen(int x, int y, int n)
     TRen& r = Pool[n - 1];
     r.Reset(n, c);
     const RenNoT no = static_cast<RenNoT>(n);
-    const std::uint32_t stamp = NextStamp();
     RenNoMap.v[x - 1].v[y - 1] = no;
-    r.Isi.v[0] = TBytePoint{static_cast<unsigned char>(x), static_cast<unsigned char>(y)};
+    g_isi[0] = BytePoint(x, y);
     int su = 1;
     int counts[4] = {};
     int kuu = 0, mren = 0;
-    for (int k = 0; k < su; ++k) {
-        const int px = r.Isi.v[k].x, py = r.Isi.v[k].y;
-        for (int d = 0; d < 4; ++d) {
-            const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
-            const int nc = b.Ban.v[nx].v[ny] & 3;
-            if (nc == c) {
-                // A stone of the colour lies on the board.
-                if (RenNoMap.v[nx - 1].v[ny - 1] == 0) {
-                    RenNoMap.v[nx - 1].v[ny - 1] = no;
-                    r.Isi.v[su++] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
+    // A neighbour not of the colour, met for the first time.
+    auto meet = [&](int nx, int ny, int nc) {
+        ++counts[nc];
+        // Written always, kept when empty.
+        g_kuu[kuu] = BytePoint(nx, ny);
+        kuu += nc == kAki;
+        if (nc == enemy)
+            g_mren[mren++] = static_cast<RenNoT>(nx << 5 | ny);
+    };
+    int around[4];
+    bool lone = true;
+    for (int d = 0; d < 4; ++d) {
+        around[d] = b.Ban.v[x + Dir4X.v[d]].v[y + Dir4Y.v[d]] & 3;
+        lone &= around[d] != c;
+    }
+    if (lone) {
+        // A lone stone: its four neighbours are four points, each met once.
+        for (int d = 0; d < 4; ++d)
+            meet(x + Dir4X.v[d], y + Dir4Y.v[d], around[d]);
+    } else {
+        const std::uint32_t stamp = NextStamp();
+        for (int k = 0; k < su; ++k) {
+            const int px = g_isi[k].x, py = g_isi[k].y;
+            for (int d = 0; d < 4; ++d) {
+                const int nx = px + Dir4X.v[d], ny = py + Dir4Y.v[d];
+                const int nc = b.Ban.v[nx].v[ny] & 3;
+                if (nc == c) {
+                    // A stone of the colour lies on the board.
+                    if (RenNoMap.v[nx - 1].v[ny - 1] == 0) {
+                        RenNoMap.v[nx - 1].v[ny - 1] = no;
+                        g_isi[su++] = BytePoint(nx, ny);
+                    }
+                    continue;
                 }
-                continue;
+                std::uint32_t& seen = g_visit.v[nx].v[ny];
+                if (seen == stamp)
+                    continue;
+                seen = stamp;
+                meet(nx, ny, nc);
             }
-            std::uint32_t& seen = g_visit.v[nx].v[ny];
-            if (seen == stamp)
-                continue;
-            seen = stamp;
-            ++counts[nc];
-            // Written always, kept when empty.
-            r.KuuPt.v[kuu] = TBytePoint{static_cast<unsigned char>(nx), static_cast<unsigned char>(ny)};
-            kuu += nc == kAki;
-            if (nc == enemy)
-                r.MrenList.v[mren++] = static_cast<RenNoT>(nx << 5 | ny);
         }
     }
-    r.IsiSu = su;
-    for (int k = 0; k < 4; ++k)
-        r.Counts.v[k] = counts[k];
-    r.MrenSu = mren;
+    for (int k = 1; k < 4; ++k)
+        r.Counts.v[k] = static_cast<std::int16_t>(counts[k]);
+    r.StoreIsi(g_isi, su);
+    r.StoreKuu(g_kuu, kuu);
+    r.StoreMren(g_mren, mren);
     r.KuuValid = true;
     Used.v[n - 1] = true;
 }
@@ -374,8 +470,8 @@ void TRenList::DeleteRen(int n)
     TRen* r = Items(n);
     if (r == nullptr)
         return;
-    for (int i = 1; i <= r->IsiSu; ++i)
-        RenNoMap[r->Isi[i].x][r->Isi[i].y] = 0;
+    for (const TBytePoint s : r->IsiList())
+        RenNoMap[s.x][s.y] = 0;
     Used[n] = false;
 }
 

@@ -23,28 +23,57 @@ constexpr int kMaxSichoTe = 200; // longest stored ladder sequence
 
 using RenNoT = std::int16_t;
 
+// The lists of a chain too long to be kept in the chain itself, and its
+// ladder sequence: one block per chain number, read only for such chains.
+struct TRenBig {
+    Arr<TBytePoint, 1, kMaxPoints> Isi;
+    Arr<TBytePoint, 1, kMaxPoints> KuuPt;
+    Arr<RenNoT, 1, kMaxMren> MrenList;
+    Arr<RenNoT, 1, kMaxGren> GrenList;
+    Arr<TBytePoint, 1, kMaxSichoTe> SichoPt;
+};
+
 class TRen {
 public:
+    TRen() = default;
+    TRen(const TRen&) = delete;
+    TRen& operator=(const TRen&) = delete;
+
     void Init(int no, int colour, int n);
     void Calc();
 
     int GetNo() const { return No; }
     int GetIro() const { return Iro; }
     int IsiCount() const { return IsiSu; }
-    Point GetIsi(int i) const;
+    Point GetIsi(int i) const
+    {
+        if (i < 1 || i > IsiSu)
+            RangeError(i, 1, IsiSu);
+        return IsiData()[i - 1].Pt();
+    }
     int Count(int k) const { return Counts[k]; }
-    int Kuu() const { return Counts[0]; }
+    int Kuu() const { return Counts.v[0]; }
     int MrenCount() const { return MrenSu; }
-    int Mren(int i) const;
+    int Mren(int i) const
+    {
+        if (i < 1 || i > MrenSu)
+            RangeError(i, 1, MrenSu);
+        return MrenData()[i - 1];
+    }
     int GrenCount() const { return GrenSu; }
-    int Gren(int i) const { return GrenList[i]; }
+    int Gren(int i) const
+    {
+        if (i < 1 || i > GrenSu)
+            RangeError(i, 1, GrenSu);
+        return GrenData()[i - 1];
+    }
     Point GetKuu(int i)
     {
         if (!KuuValid)
             Calc();
         if (i < 1 || i > Counts.v[0])
             RangeError(i, 1, Counts.v[0]);
-        return KuuPt.v[i - 1].Pt();
+        return KuuData()[i - 1].Pt();
     }
     int GetGunNo() const { return GunNo; }
     bool GetDeath() const { return DeathFlag != 0; }
@@ -66,52 +95,75 @@ public:
     // AddGren of a chain known not to be in the list yet.
     void AddGrenNew(int n)
     {
-        if (GrenSu < kMaxGren)
-            GrenList.v[GrenSu++] = static_cast<RenNoT>(n);
+        if (GrenSu < kGrenIn)
+            GrenIn[GrenSu++] = static_cast<RenNoT>(n);
+        else
+            AddGrenLong(n);
     }
     void ClearGren() { GrenSu = 0; }
     void DeleteIsi(Point p);
     int JiOwner() const;
     bool IsAttackable() const;
     // The stones 1..IsiCount() in order, for callers that copy them all.
-    std::span<const TBytePoint> IsiList() const { return {Isi.v, static_cast<std::size_t>(IsiSu)}; }
+    std::span<const TBytePoint> IsiList() const { return {IsiData(), static_cast<std::size_t>(IsiSu)}; }
     // The liberties 1..Kuu() in order, counted afresh first if need be.
     std::span<const TBytePoint> KuuList()
     {
         if (!KuuValid)
             Calc();
-        return {KuuPt.v, static_cast<std::size_t>(Counts.v[0])};
+        return {KuuData(), static_cast<std::size_t>(Counts.v[0])};
     }
 
     // The board this chain belongs to.
     TGoban* Owner = nullptr;
 
+    // How many entries of each list the chain keeps in itself; a longer list
+    // lives in the chain's TRenBig block.
+    static constexpr int kIsiIn = 12;
+    static constexpr int kKuuIn = 12;
+    static constexpr int kMrenIn = 8;
+    static constexpr int kGrenIn = 8;
+
 private:
     friend class TRenList;
     // Init without the stones.
     void Reset(int no, int colour);
-    // The neighbouring chains from the points of their stones (MrenList
+    // The neighbouring chains from the points of their stones (the list
     // holding x * 32 + y until then), once every chain has its number.
     void MrenResolve();
-    // The counts first, then the lists of points, two bytes a point.
-    int No = 0;
-    int Iro = 0;
-    int IsiSu = 0;
-    Arr<int, 0, 3> Counts{};
-    int MrenSu = 0;
-    int GrenSu = 0;
+    // The lists where their counts put them.
+    const TBytePoint* IsiData() const { return IsiSu > kIsiIn ? Big->Isi.v : IsiIn; }
+    const TBytePoint* KuuData() const { return Counts.v[0] > kKuuIn ? Big->KuuPt.v : KuuIn; }
+    const RenNoT* MrenData() const { return MrenSu > kMrenIn ? Big->MrenList.v : MrenIn; }
+    const RenNoT* GrenData() const { return GrenSu > kGrenIn ? Big->GrenList.v : GrenIn; }
+    // Each list set from n entries, into the chain or its block by n.
+    void StoreIsi(const TBytePoint* p, int n);
+    void StoreKuu(const TBytePoint* p, int n);
+    void StoreMren(const RenNoT* p, int n);
+    // AddGrenNew once the chain's own entries are full.
+    void AddGrenLong(int n);
+
+    // The counts first, then the short lists, two bytes an entry: a chain
+    // of a few stones reads two cache lines.
+    TRenBig* Big = nullptr;
     int GunNo = 0;
     int Sicho = 0;
-    int SichoSu = 0;
+    RenNoT No = 0;
+    std::int16_t IsiSu = 0;
+    Arr<std::int16_t, 0, 3> Counts{};
+    std::int16_t MrenSu = 0;
+    std::int16_t SichoSu = 0;
+    std::uint8_t Iro = 0;
+    std::uint8_t GrenSu = 0;
     bool KuuValid = false;
     std::uint8_t DeathFlag = 0;
     std::uint8_t GunDeath = 0;
-    Arr<RenNoT, 1, kMaxGren> GrenList;
-    Arr<TBytePoint, 1, kMaxPoints> Isi;
-    Arr<TBytePoint, 1, kMaxPoints> KuuPt;
-    Arr<RenNoT, 1, kMaxMren> MrenList;
-    Arr<TBytePoint, 1, kMaxSichoTe> SichoPt;
+    TBytePoint IsiIn[kIsiIn];
+    TBytePoint KuuIn[kKuuIn];
+    RenNoT MrenIn[kMrenIn];
+    RenNoT GrenIn[kGrenIn];
 };
+static_assert(sizeof(TRen) <= 128, "a chain's counts and short lists fill two cache lines");
 
 class TRenList {
 public:
@@ -155,6 +207,7 @@ private:
     void FillRen(int x, int y, int n);
     TGoban* Owner;
     std::unique_ptr<TRen[]> Pool;
+    std::unique_ptr<TRenBig[]> Big;
     Arr<bool, 1, kMaxRen> Used{};
     int CountNo = 0;
     Grid<RenNoT, 1, 19> RenNoMap{};

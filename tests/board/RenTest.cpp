@@ -2,6 +2,9 @@
 // the incremental updates checked against a full rebuild.
 #include "Util.h"
 
+#include <set>
+#include <vector>
+
 #include "board/Hooks.h"
 
 namespace vorn::test {
@@ -160,6 +163,138 @@ TEST_F(RenTest, CheckerboardHasMoreThanTwoHundredChains)
     EXPECT_EQ(b0().RenList.Count(), 361);
     EXPECT_NE(b0().RenList.RenAt(19, 19), nullptr);
     EXPECT_GT(b0().RenList.RenNo(19, 19), 255);
+}
+
+// Every chain's lists against the board, from a fill of the test's own: its
+// stones, its liberties and its neighbouring chains as sets, each listed
+// once, and its links as they were added.
+void ExpectListsMatchBoard(TGoban& b, const std::string& where)
+{
+    const TRenList& list = b.RenList;
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x) {
+            const int c = b.GetIro(x, y);
+            if (!IsStone(c))
+                continue;
+            TRen* r = list.RenAt(x, y);
+            ASSERT_NE(r, nullptr) << where;
+            std::set<std::pair<int, int>> stones, libs, seen;
+            std::set<int> mren;
+            std::vector<Point> todo{Point(x, y)};
+            seen.insert({x, y});
+            while (!todo.empty()) {
+                const Point s = todo.back();
+                todo.pop_back();
+                stones.insert({s.x, s.y});
+                for (int d = 1; d <= 4; ++d) {
+                    const Point q(s.x + Dir4X[d], s.y + Dir4Y[d]);
+                    const int n = b.GetIroPt(q);
+                    if (n == kAki)
+                        libs.insert({q.x, q.y});
+                    else if (n == Aite(c))
+                        mren.insert(list.RenNoPt(q));
+                    else if (n == c && seen.insert({q.x, q.y}).second)
+                        todo.push_back(q);
+                }
+            }
+            std::set<std::pair<int, int>> rStones, rLibs;
+            for (const TBytePoint s : r->IsiList())
+                rStones.insert({s.x, s.y});
+            for (int i = 1; i <= r->Kuu(); ++i)
+                rLibs.insert({r->GetKuu(i).x, r->GetKuu(i).y});
+            std::set<int> rMren;
+            for (int i = 1; i <= r->MrenCount(); ++i)
+                rMren.insert(r->Mren(i));
+            EXPECT_EQ(r->IsiCount(), static_cast<int>(stones.size())) << where << " at " << x << "," << y;
+            EXPECT_EQ(rStones, stones) << where << " at " << x << "," << y;
+            EXPECT_EQ(r->Kuu(), static_cast<int>(libs.size())) << where << " at " << x << "," << y;
+            EXPECT_EQ(rLibs, libs) << where << " at " << x << "," << y;
+            EXPECT_EQ(r->MrenCount(), static_cast<int>(mren.size())) << where << " at " << x << "," << y;
+            EXPECT_EQ(rMren, mren) << where << " at " << x << "," << y;
+        }
+}
+
+// Long chains, chains with many liberties and many neighbours keep their
+// lists whole, whether they are made by a rebuild, move by move, or
+// shortened by a take-back.
+TEST_F(RenTest, LongListsOfLargeChainsStayWhole)
+{
+    struct Case {
+        const char* name;
+        const char* board;
+    };
+    const Case cases[] = {
+        {"a snake of 24 stones beside short chains", R"(
+            . . . . . . . . .
+            . X X X X X X X .
+            . . . . . . . X .
+            . X X X X X X X .
+            . X . . . . . . .
+            . X X X X X X X .
+            . . . . . . . X O
+            O X X X X X . . .
+            . . . . . . . . .)"},
+        {"a wall touched by eleven lone enemy stones", R"(
+            . O . O . O . O .
+            . X X X X X X X O
+            O X . . . . . X .
+            . X . O . . . X O
+            O X . . . . . X .
+            . X X X X X X X O
+            . O . O . O . . .
+            . . . . . . . . .
+            . . . . . . . . .)"},
+        {"a chain of twelve stones and one of thirteen", R"(
+            X X X X X X X X X
+            X X X . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            O O O O O O O O O
+            O O O O . . . . .
+            . . . . . . . . .)"},
+    };
+    for (const Case& c : cases) {
+        SetBoard(c.board);
+        ExpectListsMatchBoard(b0(), c.name);
+    }
+
+    // Move by move, and back: the twelve-stone chain grows past what a chain
+    // keeps in itself and shrinks back stone by stone.
+    SetBoard(cases[2].board);
+    RenSabun = 1;
+    const Point moves[] = {Point(1, 3), Point(1, 9), Point(1, 4), Point(2, 9)};
+    for (const Point p : moves) {
+        ASSERT_EQ(b0().Utu(p.x, p.y), kUtuOk);
+        ExpectListsMatchBoard(b0(), "after a move");
+    }
+    EXPECT_EQ(b0().RenList.RenAt(1, 1)->IsiCount(), 14);
+    for (int k = 0; k < 4; ++k) {
+        b0().Modosu();
+        ExpectListsMatchBoard(b0(), "after a take-back");
+    }
+    EXPECT_EQ(b0().RenList.RenAt(1, 1)->IsiCount(), 12);
+    RenSabun = 0;
+
+    // Links: the first of each are kept in the chain, the rest beside it,
+    // in the order they were added, up to the most a chain keeps.
+    TRen* r = b0().RenList.RenAt(1, 1);
+    ASSERT_NE(r, nullptr);
+    for (int round = 0; round < 2; ++round) {
+        r->ClearGren();
+        for (int i = 1; i <= kMaxGren + 5; ++i) {
+            r->AddGren(100 + i);
+            r->AddGren(100 + (i + 1) / 2);
+        }
+        ASSERT_EQ(r->GrenCount(), kMaxGren);
+        for (int i = 1; i <= kMaxGren; ++i)
+            EXPECT_EQ(r->Gren(i), 100 + i) << i;
+        r->ClearGren();
+        r->AddGrenNew(7);
+        EXPECT_EQ(r->GrenCount(), 1);
+        EXPECT_EQ(r->Gren(1), 7);
+    }
 }
 
 // Incremental chains (RenSabun) agree with a full rebuild after every move and
