@@ -133,6 +133,7 @@ void TJi::Scan()
     PartLocateSu = 0;
     Seki = 0;
     SekiMark = 0;
+    CheckOnce = 0;
 }
 
 void TJi::Rescan() { Scan(); }
@@ -303,6 +304,35 @@ bool TJi::EvaluationRepeats() const
     return true;
 }
 
+bool TJi::RepeatsAs(bool readNoVerdict, bool clean, int& answer) const
+{
+    // The evaluator of its size does nothing from here but the open-sides
+    // marks, and answers no change.
+    const bool settled = (Jisu == 1 && IsFalseVerdict(Kakeme)) || (Jisu == 2 && Kakeme == kKakemeYes)
+                         || (Jisu == 3 && IsFalseVerdict(Kakeme));
+    if (settled) {
+        answer = 0;
+        return true;
+    }
+    if (!readNoVerdict)
+        return false;
+    // Every check it made answers the same again.  No false verdict before
+    // or after: the same writes.  One point, or three (not settled): the
+    // evaluator reads only the checks, so it writes and answers the same.
+    // Four points or more: the points left unjudged are checked again and
+    // answer as before, but for four points with a stone judged false,
+    // which may make the whole space false.
+    if (Jisu == 1 || Jisu == 3)
+        return true;
+    if (Jisu == 2)
+        return clean && !HasFalseVerdict();
+    if (Jisu == 4)
+        for (int i = 1; i <= 4; ++i)
+            if (Pts[i].IsiMark && Pts[i].Kind == kKakemeYes)
+                return false;
+    return true;
+}
+
 int TJi::EvaluateTracked(bool& moved) { return EvaluateWatched<false>(moved, nullptr); }
 
 int TJi::EvaluateTracked(bool& moved, bool& falseVerdict)
@@ -332,9 +362,14 @@ int TJi::EvaluateWatched(bool& moved, bool* falseVerdict)
     if constexpr (recount) {
         if (EvaluationRepeats()) {
             g_watched = outer;
+            // What the evaluation would tell: a false verdict only where
+            // the region holds one.
+            if (falseVerdict != nullptr && !*falseVerdict)
+                *falseVerdict = HasFalseVerdict();
             return g_evalKept[JiNo].Answer;
         }
-        clean = !HasFalseVerdict();
+        // (Only two-point regions ask.)
+        clean = Jisu == 2 && !HasFalseVerdict();
     }
     const std::uint64_t netTests = g_netTests;
     const int changed = Evaluate();
@@ -350,7 +385,9 @@ int TJi::EvaluateWatched(bool& moved, bool* falseVerdict)
             if (IsFalseVerdict(v) != IsFalseVerdict(w.Kakeme))
                 g_falseTime[x][y] = now;
         }
-        g_evalKept[JiNo] = TEvalKept{now, changed, clean && g_netTests == netTests && !HasFalseVerdict()};
+        int again = changed;
+        const bool repeatable = RepeatsAs(g_netTests == netTests, clean, again);
+        g_evalKept[JiNo] = TEvalKept{now, again, repeatable};
     }
     bool same = counts[0] == Kakeme && counts[1] == KakemeSu && counts[2] == KakemeKamoSu && counts[3] == Kuu3Su;
     for (int k = 1; k <= g_writtenSu && same; ++k) {
@@ -591,12 +628,41 @@ struct TNearView {
 
 } // namespace
 
+namespace {
+// The TJiCheckOnce in force (0 none); every scope has a number of its own.
+std::uint64_t g_checkOnce = 0;
+std::uint64_t g_checkOnceLast = 0;
+} // namespace
+
+TJiCheckOnce::TJiCheckOnce() : Outer(g_checkOnce) { g_checkOnce = ++g_checkOnceLast; }
+
+// An enclosing scope starts afresh after an inner one, as a scope's rule
+// holds only for itself.
+TJiCheckOnce::~TJiCheckOnce() { g_checkOnce = Outer == 0 ? 0 : ++g_checkOnceLast; }
+
 int TJi::KakemeCheckAt(int at, Point p, int c)
 {
     const TGoban& b = *Owner;
-    if (b.OnBoardPt(p) && (c == kKuro || c == kSiro))
+    if (!b.OnBoardPt(p) || (c != kKuro && c != kSiro))
+        return KakemeCheckOn(TFarView{b}, at, p, c);
+    // Kept answers are the region's own: its points (p is point at) for its
+    // colour.
+    if (g_checkOnce == 0 || at == 0 || c != JiIro)
         return KakemeCheckOn(TNearView{b}, at, p, c);
-    return KakemeCheckOn(TFarView{b}, at, p, c);
+    if (CheckOnce != g_checkOnce) {
+        CheckOnce = g_checkOnce;
+        for (int i = 1; i <= Jisu; ++i)
+            Pts.v[i - 1].Kept = 0;
+    }
+    TJiPt& q = Pts[at];
+    if (q.Kept != 0)
+        return q.Kept & 3;
+    const std::uint64_t nets = g_netTests;
+    const int v = KakemeCheckOn(TNearView{b}, at, p, c);
+    // Only an answer that read no verdict (no net test) is kept.
+    if (g_netTests == nets)
+        q.Kept = static_cast<std::uint8_t>(4 | v);
+    return v;
 }
 
 template <class View>
