@@ -134,6 +134,7 @@ void TJi::Scan()
     Seki = 0;
     SekiMark = 0;
     CheckOnce = 0;
+    Open3Su = -1;
 }
 
 void TJi::Rescan() { Scan(); }
@@ -832,6 +833,11 @@ void TJi::Kuu3Check()
     const TGoban& b = *Owner;
     const int o = Aite(JiIro);
     Kuu3Su = 0;
+    // The stones stay as the region was filled: once no point had three open
+    // sides, none has.
+    if (Open3Su == 0)
+        return;
+    int open3 = 0;
     for (int i = 1; i <= Jisu; ++i) {
         if (Pts[i].IsiMark)
             continue;
@@ -846,6 +852,7 @@ void TJi::Kuu3Check()
         const int open = static_cast<int>((n & 0xff) + (n >> (8 * o) & 0xff));
         if (open < 3)
             continue;
+        ++open3;
         int firm = 0;
         for (int d = 0; d < 4; ++d) {
             const int qx = x + Dir4X.v[d], qy = y + Dir4Y.v[d];
@@ -862,6 +869,7 @@ void TJi::Kuu3Check()
             ++Kuu3Su;
         }
     }
+    Open3Su = open3;
 }
 
 void TJi::ClearMarks()

@@ -204,6 +204,9 @@ private:
     Arr<TJiPt, 1, kMaxPoints> Pts;
     // The TJiCheckOnce whose answers the points keep.
     std::uint64_t CheckOnce = 0;
+    // Points without a stone and with three open sides (empty or the
+    // opponent's), -1 until Kuu3Check has counted them.
+    int Open3Su = -1;
 };
 
 class TJiList {

@@ -459,6 +459,48 @@ TEST_F(JishoTest, ChecksKeptOnlyWithoutNetsAndInsideTheirScope)
     EXPECT_EQ(ji.KakemeCheck(eye, kKuro), kKakemeYes);
 }
 
+// The open-sides marks of every region, analysis after analysis (the regions
+// are made again in the same objects): the points without a stone with three
+// sides empty or the opponent's, of which three lie firmly in an area and are
+// no false eye.
+TEST_F(JishoTest, OpenSidesCountedForEveryRegionAfresh)
+{
+    int marked = 0;
+    for (std::uint64_t seed = 41; seed <= 52; ++seed) {
+        RandomPosition(9, 20 + static_cast<int>(seed % 4) * 12, seed);
+        TGoban& b = b0();
+        b.Analyze();
+        for (int n = 1; n <= b.JiList.GetCount(); ++n) {
+            TJi* ji = b.JiList.GetJi(n);
+            // (A region marked seki tells no colour.)
+            if (ji == nullptr || ji->GetJiIro() == 0)
+                continue;
+            const int o = Aite(ji->GetJiIro());
+            int expected = 0;
+            for (int k = 1; k <= ji->GetJisu(); ++k) {
+                const Point p = ji->GetYoso(k);
+                if (IsStone(b.GetIroPt(p)))
+                    continue;
+                int open = 0, firm = 0;
+                for (int d = 1; d <= 4; ++d) {
+                    const Point q = Dir4Pt(p, d);
+                    const int col = b.GetIroPt(q);
+                    if (col != kAki && col != o)
+                        continue;
+                    ++open;
+                    const int a = AreaMap[q.x][q.y], v = b.GetKakeme(q.x, q.y);
+                    firm += (a < -1 || a > 1) && v != kKakemeYes && v != kKakemeKamo;
+                }
+                expected += open >= 3 && firm >= 3;
+            }
+            ji->Kuu3Check();
+            EXPECT_EQ(ji->GetKuu3Su(), expected) << "seed " << seed << " region " << n;
+            marked += expected;
+        }
+    }
+    EXPECT_GT(marked, 0);
+}
+
 // Inside a TJiMeOnce every region's eye value is worked out once and is the
 // fresh value; outside it, and in a later one, values are worked out again.
 TEST_F(JishoTest, EyeValuesKeptOnlyInsideTheirScope)
