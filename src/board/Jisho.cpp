@@ -633,6 +633,49 @@ namespace {
 // The TJiCheckOnce in force (0 none); every scope has a number of its own.
 std::uint64_t g_checkOnce = 0;
 std::uint64_t g_checkOnceLast = 0;
+
+// An answer that took net tests, kept by point with the verdicts its tests
+// read: the points (at most kNetReads) and which of them were false.
+constexpr int kNetReads = 8;
+struct TNetKept {
+    std::uint64_t Once = 0;
+    int JiNo = 0;
+    std::uint8_t Answer = 0;
+    std::uint8_t Su = 0;
+    std::uint8_t Yes = 0;
+    std::uint8_t X[kNetReads] = {}, Y[kNetReads] = {};
+};
+Grid<TNetKept, 1, 19> g_netKept;
+// While a check is noted, the verdicts its net tests read (Su may pass
+// kNetReads: too many to keep).
+bool g_netNoting = false;
+TNetKept g_netNoted;
+int g_netNotedSu = 0;
+
+// The false verdict at (x, y) of the board, as a net test reads it (noted
+// while a check is noted).
+bool NetReadsFalse(const TGoban& b, int x, int y)
+{
+    const bool yes = b.KakemeMap.v[x - 1].v[y - 1] == kKakemeYes;
+    if (g_netNoting) {
+        if (g_netNotedSu < kNetReads) {
+            g_netNoted.X[g_netNotedSu] = static_cast<std::uint8_t>(x);
+            g_netNoted.Y[g_netNotedSu] = static_cast<std::uint8_t>(y);
+            g_netNoted.Yes = static_cast<std::uint8_t>(g_netNoted.Yes | (yes ? 1 : 0) << g_netNotedSu);
+        }
+        ++g_netNotedSu;
+    }
+    return yes;
+}
+
+// The answer kept at p, if every verdict its tests read is as it was.
+bool NetReadsHold(const TGoban& b, const TNetKept& k)
+{
+    for (int i = 0; i < k.Su; ++i)
+        if ((b.KakemeMap.v[k.X[i] - 1].v[k.Y[i] - 1] == kKakemeYes) != ((k.Yes >> i & 1) != 0))
+            return false;
+    return true;
+}
 } // namespace
 
 TJiCheckOnce::TJiCheckOnce() : Outer(g_checkOnce) { g_checkOnce = ++g_checkOnceLast; }
@@ -658,11 +701,28 @@ int TJi::KakemeCheckAt(int at, Point p, int c)
     TJiPt& q = Pts[at];
     if (q.Kept != 0)
         return q.Kept & 3;
+    TNetKept& k = g_netKept.v[p.x - 1].v[p.y - 1];
+    if (k.Once == g_checkOnce && k.JiNo == JiNo && NetReadsHold(b, k)) {
+        // It reads verdicts as a net test does.
+        ++g_netTests;
+        return k.Answer;
+    }
     const std::uint64_t nets = g_netTests;
+    g_netNoting = true;
+    g_netNotedSu = 0;
+    g_netNoted.Yes = 0;
     const int v = KakemeCheckOn(TNearView{b}, at, p, c);
-    // Only an answer that read no verdict (no net test) is kept.
-    if (g_netTests == nets)
+    g_netNoting = false;
+    if (g_netTests == nets) {
+        // Read no verdict: kept while the scope lasts.
         q.Kept = static_cast<std::uint8_t>(4 | v);
+    } else if (g_netNotedSu <= kNetReads) {
+        g_netNoted.Once = g_checkOnce;
+        g_netNoted.JiNo = JiNo;
+        g_netNoted.Answer = static_cast<std::uint8_t>(v);
+        g_netNoted.Su = static_cast<std::uint8_t>(g_netNotedSu);
+        k = g_netNoted;
+    }
     return v;
 }
 
@@ -776,7 +836,7 @@ bool TJi::RenNetIsolated(Point s, Point p)
 
     // The three-point region's test of its far point, the same for every
     // liberty.
-    const bool farFalse = n == 3 && b.GetKakeme(f.x, f.y) == kKakemeYes;
+    const bool farFalse = n == 3 && NetReadsFalse(b, f.x, f.y);
     const bool farOpen = n == 3 && b.GetIroPt(f) == kAki && (IsStone(b.GetIroPt(p)) || IsStone(b.GetIroPt(a)));
 
     // Does any chain of the net reach other area?  (A liberty lies on the
@@ -793,7 +853,7 @@ bool TJi::RenNetIsolated(Point s, Point p)
             if (area == 0)
                 continue;
             const Point l = lb.Pt();
-            if (l == p || b.KakemeMap.v[l.x - 1].v[l.y - 1] == kKakemeYes)
+            if (l == p || NetReadsFalse(b, l.x, l.y))
                 continue;
             if (n == 2 && JiHasPoint(*r, l))
                 continue;

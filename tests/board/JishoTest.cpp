@@ -388,11 +388,11 @@ TEST_F(JishoTest, RecountEndsAsThePlainPasses)
     EXPECT_GT(recounts, 50);
 }
 
-// Inside a TJiCheckOnce the false-eye check answers as afresh: an answer
-// that took no net test is kept for the scope (so a change it rules out goes
-// unseen), one that read verdicts through a net test is not, and a later
-// scope works its answers out again.
-TEST_F(JishoTest, ChecksKeptOnlyWithoutNetsAndInsideTheirScope)
+// Inside a TJiCheckOnce the false-eye check answers as afresh: an answer is
+// kept for the scope (so a change the scope rules out goes unseen), one that
+// read verdicts through net tests only while they stay, and a later scope
+// works its answers out again.
+TEST_F(JishoTest, ChecksKeptWhileWhatTheyReadStays)
 {
     for (std::uint64_t seed = 31; seed <= 34; ++seed) {
         RandomPosition(19, 160, seed);
@@ -438,9 +438,9 @@ TEST_F(JishoTest, ChecksKeptOnlyWithoutNetsAndInsideTheirScope)
     }
 
     // Two black chains beside the eye (5,5), white on two diagonals: both
-    // chains reach area, so it is no false eye, until the area liberties of
-    // the upper one are judged false themselves: the net test reads them
-    // every time.
+    // chains reach area, so it is no false eye.  The answer stays while the
+    // verdicts its net tests read stay; one of them judged false, it is
+    // worked out again (with the upper chain's area gone meanwhile: false).
     SetBoard(kTwoChainEye);
     b0().Analyze();
     FillGrid<std::uint8_t, 1, 19>(b0().Death, 0);
@@ -455,7 +455,10 @@ TEST_F(JishoTest, ChecksKeptOnlyWithoutNetsAndInsideTheirScope)
     const TJiCheckOnce once;
     EXPECT_EQ(ji.KakemeCheck(eye, kKuro), kKakemeNo);
     for (const Point q : upper)
-        b0().SetKakemePt(q, kKakemeYes);
+        AreaMap[q.x][q.y] = 0;
+    b0().SetKakemePt(Point(1, 1), kKakemeYes);
+    EXPECT_EQ(ji.KakemeCheck(eye, kKuro), kKakemeNo);
+    b0().SetKakemePt(upper[0], kKakemeYes);
     EXPECT_EQ(ji.KakemeCheck(eye, kKuro), kKakemeYes);
 }
 
