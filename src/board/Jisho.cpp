@@ -634,6 +634,11 @@ namespace {
 std::uint64_t g_checkOnce = 0;
 std::uint64_t g_checkOnceLast = 0;
 
+// TJiPt::Kept: an answer (in the low two bits) that read no verdict, or one
+// kept with the verdicts its net tests read in g_netKept.
+constexpr std::uint8_t kKeptPlain = 4;
+constexpr std::uint8_t kKeptNet = 8;
+
 // An answer that took net tests, kept by point with the verdicts its tests
 // read: the points (at most kNetReads) and which of them were false.
 constexpr int kNetReads = 8;
@@ -699,10 +704,10 @@ int TJi::KakemeCheckAt(int at, Point p, int c)
             Pts.v[i - 1].Kept = 0;
     }
     TJiPt& q = Pts[at];
-    if (q.Kept != 0)
+    if (q.Kept & kKeptPlain)
         return q.Kept & 3;
     TNetKept& k = g_netKept.v[p.x - 1].v[p.y - 1];
-    if (k.Once == g_checkOnce && k.JiNo == JiNo && NetReadsHold(b, k)) {
+    if ((q.Kept & kKeptNet) && k.Once == g_checkOnce && k.JiNo == JiNo && NetReadsHold(b, k)) {
         // It reads verdicts as a net test does.
         ++g_netTests;
         return k.Answer;
@@ -715,8 +720,9 @@ int TJi::KakemeCheckAt(int at, Point p, int c)
     g_netNoting = false;
     if (g_netTests == nets) {
         // Read no verdict: kept while the scope lasts.
-        q.Kept = static_cast<std::uint8_t>(4 | v);
+        q.Kept = static_cast<std::uint8_t>(kKeptPlain | v);
     } else if (g_netNotedSu <= kNetReads) {
+        q.Kept = kKeptNet;
         g_netNoted.Once = g_checkOnce;
         g_netNoted.JiNo = JiNo;
         g_netNoted.Answer = static_cast<std::uint8_t>(v);

@@ -198,7 +198,7 @@ private:
         std::uint8_t Kuu3Mark;
         std::uint8_t Bunkatu;
         // The false-eye check's answer kept under the TJiCheckOnce of
-        // CheckOnce, or'ed with 4; 0 none.
+        // CheckOnce (Jisho.cpp); 0 none.
         std::uint8_t Kept;
     };
     Arr<TJiPt, 1, kMaxPoints> Pts;
