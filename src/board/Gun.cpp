@@ -890,14 +890,16 @@ void TGunList::EachGun(void (TGun::*step)())
 void TGunList::MakeMgunAll() { EachGun(&TGun::MakeMgun); }
 void TGunList::EvaluateJiAll()
 {
-    // The passes change only verdicts: a check that read none is made once.
+    // The passes change only verdicts: a check is made again only when
+    // verdicts it read have changed.
     const TJiCheckOnce once;
     EachGun(&TGun::EvaluateJi);
 }
 void TGunList::CalcJiMeAll() { EachGun(&TGun::CalcJiMe); }
 void TGunList::ReEvaluateJiAll()
 {
-    // The recounts change only verdicts: a check that read none is made once.
+    // The recounts change only verdicts: a check is made again only when
+    // verdicts it read have changed.
     const TJiCheckOnce once;
     EachGun(&TGun::ReEvaluateJi);
 }

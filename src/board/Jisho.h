@@ -275,11 +275,13 @@ private:
     bool Outer;
 };
 
-// While one lives, the false-eye check of TJi remembers the answer it gave at
-// a point for a colour (and the point's border mark) when that answer took no
-// chain-net test, and gives it again: such an answer reads only the stones,
-// the dead marks, the area map, the forbidden and self-atari points and the
-// race marks of groups, none of which may change meanwhile (verdicts may).
+// While one lives, the false-eye check of TJi at a region's point for the
+// region's colour remembers its answer and gives it again: an answer that
+// took no chain-net test reads only the stones, the dead marks, the area map,
+// the forbidden and self-atari points, the race marks of groups and the
+// regions, none of which may change meanwhile (verdicts may); one that took
+// net tests is given again only while every verdict they read stays as it
+// was.
 class TJiCheckOnce {
 public:
     TJiCheckOnce();
