@@ -888,9 +888,21 @@ void TGunList::EachGun(void (TGun::*step)())
 }
 
 void TGunList::MakeMgunAll() { EachGun(&TGun::MakeMgun); }
-void TGunList::EvaluateJiAll() { EachGun(&TGun::EvaluateJi); }
+void TGunList::EvaluateJiAll()
+{
+    // The passes change only verdicts: a check is made again only when
+    // verdicts it read have changed.
+    const TJiCheckOnce once;
+    EachGun(&TGun::EvaluateJi);
+}
 void TGunList::CalcJiMeAll() { EachGun(&TGun::CalcJiMe); }
-void TGunList::ReEvaluateJiAll() { EachGun(&TGun::ReEvaluateJi); }
+void TGunList::ReEvaluateJiAll()
+{
+    // The recounts change only verdicts: a check is made again only when
+    // verdicts it read have changed.
+    const TJiCheckOnce once;
+    EachGun(&TGun::ReEvaluateJi);
+}
 void TGunList::CalcMeAll()
 {
     // A region shared by groups through their links is valued once.

@@ -133,6 +133,8 @@ void TJi::Scan()
     PartLocateSu = 0;
     Seki = 0;
     SekiMark = 0;
+    CheckOnce = 0;
+    Open3Su = -1;
 }
 
 void TJi::Rescan() { Scan(); }
@@ -303,6 +305,35 @@ bool TJi::EvaluationRepeats() const
     return true;
 }
 
+bool TJi::RepeatsAs(bool readNoVerdict, bool clean, int& answer) const
+{
+    // The evaluator of its size does nothing from here but the open-sides
+    // marks, and answers no change.
+    const bool settled = (Jisu == 1 && IsFalseVerdict(Kakeme)) || (Jisu == 2 && Kakeme == kKakemeYes)
+                         || (Jisu == 3 && IsFalseVerdict(Kakeme));
+    if (settled) {
+        answer = 0;
+        return true;
+    }
+    if (!readNoVerdict)
+        return false;
+    // Every check it made answers the same again.  No false verdict before
+    // or after: the same writes.  One point, or three (not settled): the
+    // evaluator reads only the checks, so it writes and answers the same.
+    // Four points or more: the points left unjudged are checked again and
+    // answer as before, but for four points with a stone judged false,
+    // which may make the whole space false.
+    if (Jisu == 1 || Jisu == 3)
+        return true;
+    if (Jisu == 2)
+        return clean && !HasFalseVerdict();
+    if (Jisu == 4)
+        for (int i = 1; i <= 4; ++i)
+            if (Pts[i].IsiMark && Pts[i].Kind == kKakemeYes)
+                return false;
+    return true;
+}
+
 int TJi::EvaluateTracked(bool& moved) { return EvaluateWatched<false>(moved, nullptr); }
 
 int TJi::EvaluateTracked(bool& moved, bool& falseVerdict)
@@ -332,9 +363,14 @@ int TJi::EvaluateWatched(bool& moved, bool* falseVerdict)
     if constexpr (recount) {
         if (EvaluationRepeats()) {
             g_watched = outer;
+            // What the evaluation would tell: a false verdict only where
+            // the region holds one.
+            if (falseVerdict != nullptr && !*falseVerdict)
+                *falseVerdict = HasFalseVerdict();
             return g_evalKept[JiNo].Answer;
         }
-        clean = !HasFalseVerdict();
+        // (Only two-point regions ask.)
+        clean = Jisu == 2 && !HasFalseVerdict();
     }
     const std::uint64_t netTests = g_netTests;
     const int changed = Evaluate();
@@ -350,7 +386,9 @@ int TJi::EvaluateWatched(bool& moved, bool* falseVerdict)
             if (IsFalseVerdict(v) != IsFalseVerdict(w.Kakeme))
                 g_falseTime[x][y] = now;
         }
-        g_evalKept[JiNo] = TEvalKept{now, changed, clean && g_netTests == netTests && !HasFalseVerdict()};
+        int again = changed;
+        const bool repeatable = RepeatsAs(g_netTests == netTests, clean, again);
+        g_evalKept[JiNo] = TEvalKept{now, again, repeatable};
     }
     bool same = counts[0] == Kakeme && counts[1] == KakemeSu && counts[2] == KakemeKamoSu && counts[3] == Kuu3Su;
     for (int k = 1; k <= g_writtenSu && same; ++k) {
@@ -591,12 +629,107 @@ struct TNearView {
 
 } // namespace
 
+namespace {
+// The TJiCheckOnce in force (0 none); every scope has a number of its own.
+std::uint64_t g_checkOnce = 0;
+std::uint64_t g_checkOnceLast = 0;
+
+// TJiPt::Kept: an answer (in the low two bits) that read no verdict, or one
+// kept with the verdicts its net tests read in g_netKept.
+constexpr std::uint8_t kKeptPlain = 4;
+constexpr std::uint8_t kKeptNet = 8;
+
+// An answer that took net tests, kept by point with the verdicts its tests
+// read: the points (at most kNetReads) and which of them were false.
+constexpr int kNetReads = 8;
+struct TNetKept {
+    std::uint64_t Once = 0;
+    int JiNo = 0;
+    std::uint8_t Answer = 0;
+    std::uint8_t Su = 0;
+    std::uint8_t Yes = 0;
+    std::uint8_t X[kNetReads] = {}, Y[kNetReads] = {};
+};
+Grid<TNetKept, 1, 19> g_netKept;
+// While a check is noted, the verdicts its net tests read (Su may pass
+// kNetReads: too many to keep).
+bool g_netNoting = false;
+TNetKept g_netNoted;
+int g_netNotedSu = 0;
+
+// The false verdict at (x, y) of the board, as a net test reads it (noted
+// while a check is noted).
+bool NetReadsFalse(const TGoban& b, int x, int y)
+{
+    const bool yes = b.KakemeMap.v[x - 1].v[y - 1] == kKakemeYes;
+    if (g_netNoting) {
+        if (g_netNotedSu < kNetReads) {
+            g_netNoted.X[g_netNotedSu] = static_cast<std::uint8_t>(x);
+            g_netNoted.Y[g_netNotedSu] = static_cast<std::uint8_t>(y);
+            g_netNoted.Yes = static_cast<std::uint8_t>(g_netNoted.Yes | (yes ? 1 : 0) << g_netNotedSu);
+        }
+        ++g_netNotedSu;
+    }
+    return yes;
+}
+
+// The answer kept at p, if every verdict its tests read is as it was.
+bool NetReadsHold(const TGoban& b, const TNetKept& k)
+{
+    for (int i = 0; i < k.Su; ++i)
+        if ((b.KakemeMap.v[k.X[i] - 1].v[k.Y[i] - 1] == kKakemeYes) != ((k.Yes >> i & 1) != 0))
+            return false;
+    return true;
+}
+} // namespace
+
+TJiCheckOnce::TJiCheckOnce() : Outer(g_checkOnce) { g_checkOnce = ++g_checkOnceLast; }
+
+// An enclosing scope starts afresh after an inner one, as a scope's rule
+// holds only for itself.
+TJiCheckOnce::~TJiCheckOnce() { g_checkOnce = Outer == 0 ? 0 : ++g_checkOnceLast; }
+
 int TJi::KakemeCheckAt(int at, Point p, int c)
 {
     const TGoban& b = *Owner;
-    if (b.OnBoardPt(p) && (c == kKuro || c == kSiro))
+    if (!b.OnBoardPt(p) || (c != kKuro && c != kSiro))
+        return KakemeCheckOn(TFarView{b}, at, p, c);
+    // Kept answers are the region's own: its points (p is point at) for its
+    // colour.
+    if (g_checkOnce == 0 || at == 0 || c != JiIro)
         return KakemeCheckOn(TNearView{b}, at, p, c);
-    return KakemeCheckOn(TFarView{b}, at, p, c);
+    if (CheckOnce != g_checkOnce) {
+        CheckOnce = g_checkOnce;
+        for (int i = 1; i <= Jisu; ++i)
+            Pts.v[i - 1].Kept = 0;
+    }
+    TJiPt& q = Pts[at];
+    if (q.Kept & kKeptPlain)
+        return q.Kept & 3;
+    TNetKept& k = g_netKept.v[p.x - 1].v[p.y - 1];
+    if ((q.Kept & kKeptNet) && k.Once == g_checkOnce && k.JiNo == JiNo && NetReadsHold(b, k)) {
+        // It reads verdicts as a net test does.
+        ++g_netTests;
+        return k.Answer;
+    }
+    const std::uint64_t nets = g_netTests;
+    g_netNoting = true;
+    g_netNotedSu = 0;
+    g_netNoted.Yes = 0;
+    const int v = KakemeCheckOn(TNearView{b}, at, p, c);
+    g_netNoting = false;
+    if (g_netTests == nets) {
+        // Read no verdict: kept while the scope lasts.
+        q.Kept = static_cast<std::uint8_t>(kKeptPlain | v);
+    } else if (g_netNotedSu <= kNetReads) {
+        q.Kept = kKeptNet;
+        g_netNoted.Once = g_checkOnce;
+        g_netNoted.JiNo = JiNo;
+        g_netNoted.Answer = static_cast<std::uint8_t>(v);
+        g_netNoted.Su = static_cast<std::uint8_t>(g_netNotedSu);
+        k = g_netNoted;
+    }
+    return v;
 }
 
 template <class View>
@@ -709,7 +842,7 @@ bool TJi::RenNetIsolated(Point s, Point p)
 
     // The three-point region's test of its far point, the same for every
     // liberty.
-    const bool farFalse = n == 3 && b.GetKakeme(f.x, f.y) == kKakemeYes;
+    const bool farFalse = n == 3 && NetReadsFalse(b, f.x, f.y);
     const bool farOpen = n == 3 && b.GetIroPt(f) == kAki && (IsStone(b.GetIroPt(p)) || IsStone(b.GetIroPt(a)));
 
     // Does any chain of the net reach other area?  (A liberty lies on the
@@ -726,7 +859,7 @@ bool TJi::RenNetIsolated(Point s, Point p)
             if (area == 0)
                 continue;
             const Point l = lb.Pt();
-            if (l == p || b.KakemeMap.v[l.x - 1].v[l.y - 1] == kKakemeYes)
+            if (l == p || NetReadsFalse(b, l.x, l.y))
                 continue;
             if (n == 2 && JiHasPoint(*r, l))
                 continue;
@@ -766,6 +899,11 @@ void TJi::Kuu3Check()
     const TGoban& b = *Owner;
     const int o = Aite(JiIro);
     Kuu3Su = 0;
+    // The stones stay as the region was filled: once no point had three open
+    // sides, none has.
+    if (Open3Su == 0)
+        return;
+    int open3 = 0;
     for (int i = 1; i <= Jisu; ++i) {
         if (Pts[i].IsiMark)
             continue;
@@ -780,6 +918,7 @@ void TJi::Kuu3Check()
         const int open = static_cast<int>((n & 0xff) + (n >> (8 * o) & 0xff));
         if (open < 3)
             continue;
+        ++open3;
         int firm = 0;
         for (int d = 0; d < 4; ++d) {
             const int qx = x + Dir4X.v[d], qy = y + Dir4Y.v[d];
@@ -796,6 +935,7 @@ void TJi::Kuu3Check()
             ++Kuu3Su;
         }
     }
+    Open3Su = open3;
 }
 
 void TJi::ClearMarks()

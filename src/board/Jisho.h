@@ -144,6 +144,11 @@ private:
     // In a recount: evaluating the region again would repeat its last
     // evaluation (TJiRecount).
     bool EvaluationRepeats() const;
+    // Just after an evaluation in a recount (readNoVerdict: it made no net
+    // test; clean: the region held no false verdict before): evaluating it
+    // again before any verdict it reads changes would change nothing and
+    // answer answer (set here).
+    bool RepeatsAs(bool readNoVerdict, bool clean, int& answer) const;
     // Point i is about to be written (EvaluateTracked notes what it held).
     void Watch(int i);
     int KakemeCheckAt(int i, Point p, int c);
@@ -192,8 +197,16 @@ private:
         std::uint8_t BorderMark;
         std::uint8_t Kuu3Mark;
         std::uint8_t Bunkatu;
+        // The false-eye check's answer kept under the TJiCheckOnce of
+        // CheckOnce (Jisho.cpp); 0 none.
+        std::uint8_t Kept;
     };
     Arr<TJiPt, 1, kMaxPoints> Pts;
+    // The TJiCheckOnce whose answers the points keep.
+    std::uint64_t CheckOnce = 0;
+    // Points without a stone and with three open sides (empty or the
+    // opponent's), -1 until Kuu3Check has counted them.
+    int Open3Su = -1;
 };
 
 class TJiList {
@@ -247,9 +260,9 @@ int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc);
 
 // While one lives, the passes of TJi::EvaluateTracked over a set of regions
 // whose verdicts were cleared (a recount) leave out a region whose last
-// evaluation in it would be repeated unchanged: it read no chain net, held no
-// false or possibly false verdict before and after, and no verdict it read
-// has changed since.  Nothing but the evaluations may change the board or
+// evaluation in it would be repeated unchanged (TJi::RepeatsAs): its
+// evaluator has nothing left to do, or it read no chain net and its evaluator
+// would write what it wrote; and no verdict it read has changed since.  Nothing but the evaluations may change the board or
 // the regions meanwhile.
 class TJiRecount {
 public:
@@ -260,6 +273,24 @@ public:
 
 private:
     bool Outer;
+};
+
+// While one lives, the false-eye check of TJi at a region's point for the
+// region's colour remembers its answer and gives it again: an answer that
+// took no chain-net test reads only the stones, the dead marks, the area map,
+// the forbidden and self-atari points, the race marks of groups and the
+// regions, none of which may change meanwhile (verdicts may); one that took
+// net tests is given again only while every verdict they read stays as it
+// was.
+class TJiCheckOnce {
+public:
+    TJiCheckOnce();
+    ~TJiCheckOnce();
+    TJiCheckOnce(const TJiCheckOnce&) = delete;
+    TJiCheckOnce& operator=(const TJiCheckOnce&) = delete;
+
+private:
+    std::uint64_t Outer;
 };
 
 // While one lives, TJi::CalcMe works each region's eye value out once and

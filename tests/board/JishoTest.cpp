@@ -158,13 +158,8 @@ TEST_F(JishoTest, OneEnemyDiagonalMakesAFalseEyeOnlyWhenTheStonesAreCutOff)
     EXPECT_EQ(Verdict(Point(5, 5), shut), kKakemeYes);
 }
 
-// Two black chains around the eye (5,5), each on two of its sides, with
-// white stones on two diagonals: the eye is false when either chain is cut
-// off from all other area.  A chain beside the eye on several sides is
-// tested once; each other chain is still tested.
-TEST_F(JishoTest, NetTestOfEveryChainBesideTheEye)
-{
-    SetBoard(R"(
+// Two black chains around the eye (5,5), white on two of its diagonals.
+const char* const kTwoChainEye = R"(
         . . . . . . . . .
         . . . . . . . . .
         . . . . . . . . .
@@ -173,7 +168,15 @@ TEST_F(JishoTest, NetTestOfEveryChainBesideTheEye)
         . . . O X X . . .
         . . . . . . . . .
         . . . . . . . . .
-        . . . . . . . . .)");
+        . . . . . . . . .)";
+
+// Two black chains around the eye (5,5), each on two of its sides, with
+// white stones on two diagonals: the eye is false when either chain is cut
+// off from all other area.  A chain beside the eye on several sides is
+// tested once; each other chain is still tested.
+TEST_F(JishoTest, NetTestOfEveryChainBesideTheEye)
+{
+    SetBoard(kTwoChainEye);
     b0().Analyze();
     // The outer liberties of the upper left chain and of the lower right.
     const Point upper[] = {{4, 3}, {3, 4}, {5, 3}, {3, 5}};
@@ -357,6 +360,10 @@ TEST_F(JishoTest, RecountEndsAsThePlainPasses)
         {life::kSeki, 9, 0, 0},      {life::kRace, 9, 0, 0},     {kCentreEye, 9, 0, 0},
         {nullptr, 9, 50, 11},        {nullptr, 9, 70, 12},       {nullptr, 13, 110, 13},
         {nullptr, 19, 150, 14},      {nullptr, 19, 220, 15},     {nullptr, 19, 260, 16},
+        // Evaluations that read chain nets, and two-point regions left with
+        // a possibly false verdict: both must be evaluated again.
+        {nullptr, 9, 45, 15},        {nullptr, 13, 103, 43},     {nullptr, 9, 35, 2505},
+        {nullptr, 19, 184, 884},     {nullptr, 19, 157, 2657},
     };
     int recounts = 0;
     for (const auto& c : cases) {
@@ -379,6 +386,122 @@ TEST_F(JishoTest, RecountEndsAsThePlainPasses)
         }
     }
     EXPECT_GT(recounts, 50);
+}
+
+// Inside a TJiCheckOnce the false-eye check answers as afresh: an answer is
+// kept for the scope (so a change the scope rules out goes unseen), one that
+// read verdicts through net tests only while they stay, and a later scope
+// works its answers out again.
+TEST_F(JishoTest, ChecksKeptWhileWhatTheyReadStays)
+{
+    for (std::uint64_t seed = 31; seed <= 34; ++seed) {
+        RandomPosition(19, 160, seed);
+        TGoban& b = b0();
+        b.Analyze();
+        std::vector<std::vector<int>> fresh;
+        for (int n = 1; n <= b.JiList.GetCount(); ++n) {
+            fresh.emplace_back();
+            if (TJi* ji = b.JiList.GetJi(n))
+                for (int k = 1; k <= ji->GetJisu(); ++k)
+                    for (int c = kKuro; c <= kSiro; ++c)
+                        fresh.back().push_back(ji->KakemeCheck(ji->GetYoso(k), c));
+        }
+        const TJiCheckOnce once;
+        for (int pass = 0; pass < 2; ++pass)
+            for (int n = 1; n <= b.JiList.GetCount(); ++n) {
+                std::vector<int> now;
+                if (TJi* ji = b.JiList.GetJi(n))
+                    for (int k = 1; k <= ji->GetJisu(); ++k)
+                        for (int c = kKuro; c <= kSiro; ++c)
+                            now.push_back(ji->KakemeCheck(ji->GetYoso(k), c));
+                EXPECT_EQ(now, fresh[static_cast<std::size_t>(n - 1)]) << "seed " << seed << " region " << n;
+            }
+    }
+
+    // The centre eye with its four diagonals open: false.  Kept inside the
+    // scope, made again in the next one.
+    SetBoard(kCentreEye);
+    b0().Analyze();
+    const Point eye(5, 5), diagonals[] = {{4, 4}, {6, 4}, {4, 6}, {6, 6}};
+    FillGrid<std::uint8_t, 1, 19>(b0().Death, 0);
+    for (const Point q : diagonals)
+        AreaMap[q.x][q.y] = 0;
+    {
+        const TJiCheckOnce once;
+        EXPECT_EQ(JiAt(eye).KakemeCheck(eye, kKuro), kKakemeYes);
+        AreaMap[6][6] = 1;
+        EXPECT_EQ(JiAt(eye).KakemeCheck(eye, kKuro), kKakemeYes);
+    }
+    {
+        const TJiCheckOnce once;
+        EXPECT_EQ(JiAt(eye).KakemeCheck(eye, kKuro), kKakemeKamo);
+    }
+
+    // Two black chains beside the eye (5,5), white on two diagonals: both
+    // chains reach area, so it is no false eye.  The answer stays while the
+    // verdicts its net tests read stay; one of them judged false, it is
+    // worked out again (with the upper chain's area gone meanwhile: false).
+    SetBoard(kTwoChainEye);
+    b0().Analyze();
+    FillGrid<std::uint8_t, 1, 19>(b0().Death, 0);
+    const Point upper[] = {{4, 3}, {3, 4}, {5, 3}, {3, 5}};
+    const Point lower[] = {{7, 5}, {7, 6}, {6, 7}, {5, 7}};
+    for (const Point q : upper)
+        AreaMap[q.x][q.y] = 2;
+    for (const Point q : lower)
+        AreaMap[q.x][q.y] = 2;
+    TJi& ji = JiAt(eye);
+    ASSERT_EQ(ji.GetJiIro(), kKuro);
+    const TJiCheckOnce once;
+    EXPECT_EQ(ji.KakemeCheck(eye, kKuro), kKakemeNo);
+    for (const Point q : upper)
+        AreaMap[q.x][q.y] = 0;
+    b0().SetKakemePt(Point(1, 1), kKakemeYes);
+    EXPECT_EQ(ji.KakemeCheck(eye, kKuro), kKakemeNo);
+    b0().SetKakemePt(upper[0], kKakemeYes);
+    EXPECT_EQ(ji.KakemeCheck(eye, kKuro), kKakemeYes);
+}
+
+// The open-sides marks of every region, analysis after analysis (the regions
+// are made again in the same objects): the points without a stone with three
+// sides empty or the opponent's, of which three lie firmly in an area and are
+// no false eye.
+TEST_F(JishoTest, OpenSidesCountedForEveryRegionAfresh)
+{
+    int marked = 0;
+    for (std::uint64_t seed = 41; seed <= 52; ++seed) {
+        RandomPosition(9, 20 + static_cast<int>(seed % 4) * 12, seed);
+        TGoban& b = b0();
+        b.Analyze();
+        for (int n = 1; n <= b.JiList.GetCount(); ++n) {
+            TJi* ji = b.JiList.GetJi(n);
+            // (A region marked seki tells no colour.)
+            if (ji == nullptr || ji->GetJiIro() == 0)
+                continue;
+            const int o = Aite(ji->GetJiIro());
+            int expected = 0;
+            for (int k = 1; k <= ji->GetJisu(); ++k) {
+                const Point p = ji->GetYoso(k);
+                if (IsStone(b.GetIroPt(p)))
+                    continue;
+                int open = 0, firm = 0;
+                for (int d = 1; d <= 4; ++d) {
+                    const Point q = Dir4Pt(p, d);
+                    const int col = b.GetIroPt(q);
+                    if (col != kAki && col != o)
+                        continue;
+                    ++open;
+                    const int a = AreaMap[q.x][q.y], v = b.GetKakeme(q.x, q.y);
+                    firm += (a < -1 || a > 1) && v != kKakemeYes && v != kKakemeKamo;
+                }
+                expected += open >= 3 && firm >= 3;
+            }
+            ji->Kuu3Check();
+            EXPECT_EQ(ji->GetKuu3Su(), expected) << "seed " << seed << " region " << n;
+            marked += expected;
+        }
+    }
+    EXPECT_GT(marked, 0);
 }
 
 // Inside a TJiMeOnce every region's eye value is worked out once and is the
