@@ -204,6 +204,7 @@ void TGun::Init(TGoban* owner, int gunNo, int isiIro)
     }
     FromSu = 0;
     FromSet.Fill(0);
+    DameSet.Fill(0);
     Dame = 0;
     DameInSu = 0;
     DameOutSu = 0;
@@ -467,18 +468,19 @@ void TGun::MakeJiAll()
     JiSu = 0;
     FromTaken.Fill(0);
     // A liberty on the group's side of the area map starts a region unless
-    // an earlier region took it; the tests are taken together, without a
-    // branch each (most entries start nothing).
+    // an earlier region took it.  The liberties are read from their bits in
+    // the order of their entries; a fill marks the points it takes, so the
+    // word is read again after each.
     const bool black = IsiIro == kKuro;
-    for (int i = 1; i <= FromSu; ++i) {
-        const TFrom e = From.v[i - 1];
-        const int area = AreaMap.v[e.B.x].v[e.B.y];
-        const unsigned own = black ? static_cast<unsigned>(area >= 1) : static_cast<unsigned>(area < 0);
-        const unsigned taken = BitAt(FromTaken, PointBit(e.B.Pt()));
-        if ((static_cast<unsigned>(e.Kind == KankeiTonari) & own & (taken ^ 1u)) == 0)
-            continue;
-        AddJi(e.B.Pt(), 0);
-    }
+    for (int w = 0; w <= (kMaxPoints - 1) / 64; ++w)
+        for (std::uint64_t m = DameSet.v[w] & ~FromTaken.v[w]; m != 0; m &= ~FromTaken.v[w]) {
+            const int bit = w * 64 + std::countr_zero(m);
+            m &= m - 1;
+            const Point p(bit % kMaxBoard + 1, bit / kMaxBoard + 1);
+            const int area = AreaMap.v[p.x].v[p.y];
+            if (black ? area >= 1 : area < 0)
+                AddJi(p, 0);
+        }
 }
 
 bool TGun::JiGrowTest(Point cur, Point q) const
