@@ -817,9 +817,11 @@ namespace {
 Arr<std::uint32_t, 1, kMaxJi> JiSeen{};
 std::uint32_t JiSeenStamp = 0;
 
-// The points of the flood list, stamped per test.
+// The points of the flood list, stamped per test; FloodMarkNow is the
+// stamp of the last marking.
 Grid<std::uint32_t, 0, 20> FloodMark{};
 std::uint32_t FloodMarkStamp = 0;
+std::uint32_t FloodMarkNow = 0;
 
 // Passes of the evaluator over a set of regions until none reports a
 // change, at most 10.
@@ -1075,13 +1077,15 @@ void TGun::SetSinda()
 
     // The connected area of the dead side around the group.
     JiFloodFill(GetYoso(IsiSu), 1);
+    // The flood list stays as it is below: marked once for every neighbour.
+    MarkFlood();
 
     Arr<int, 1, kMaxGunJi> list;
     for (int i = 1; i <= MgunSu; ++i) {
         TGun* m = Other(Mgun[i]);
         if (m == nullptr)
             continue;
-        const int n = m->JiRebuild(std::span<int>(list.v, kMaxGunJi));
+        const int n = m->JiInMarkedFlood(std::span<int>(list.v, kMaxGunJi));
         for (int k = 1; k <= n; ++k)
             m->DeleteJi(list[k]);
         m->ReCount = 1;
@@ -1106,7 +1110,7 @@ void TGun::SetSinda()
     TGun* m1 = Other(Mgun[1]);
     if (m1 == nullptr)
         return;
-    const int n = m1->JiRebuild(std::span<int>(list.v, kMaxGunJi));
+    const int n = m1->JiInMarkedFlood(std::span<int>(list.v, kMaxGunJi));
     int ji;
     if (n > 0) {
         ji = list[1];
@@ -1123,9 +1127,20 @@ void TGun::SetSinda()
 
 int TGun::JiRebuild(std::span<int> list) const
 {
-    const std::uint32_t stamp = NextStamp(FloodMarkStamp, FloodMark);
+    MarkFlood();
+    return JiInMarkedFlood(list);
+}
+
+void TGun::MarkFlood()
+{
+    FloodMarkNow = NextStamp(FloodMarkStamp, FloodMark);
     for (int k = 1; k <= FloodSu; ++k)
-        FloodMark[FloodX[k]][FloodY[k]] = stamp;
+        FloodMark[FloodX[k]][FloodY[k]] = FloodMarkNow;
+}
+
+int TGun::JiInMarkedFlood(std::span<int> list) const
+{
+    const std::uint32_t stamp = FloodMarkNow;
     int n = 0;
     for (int i = 1; i <= JiSu && static_cast<std::size_t>(n) < list.size(); ++i) {
         const TJi* ji = Owner->JiList.GetJi(Ji[i]);

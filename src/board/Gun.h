@@ -81,6 +81,10 @@ public:
     void SetSinda();
     // The group's regions with a point in the flood list; answers the count.
     int JiRebuild(std::span<int> list) const;
+    // JiRebuild in two halves: the flood list marked, and the group's
+    // regions with a marked point.
+    static void MarkFlood();
+    int JiInMarkedFlood(std::span<int> list) const;
     void AreaRemake();
     // One of the group's chains has a single liberty inside region ji and
     // none outside it diagonal to it (the group has two chains or more).
