@@ -65,8 +65,6 @@ std::uint32_t NextStamp(std::uint32_t& stamp, T& marks)
 Arr<std::uint8_t, 0, kMaxGun> LocateGunBest{};
 constexpr unsigned kNoBest = 0xff;
 static_assert((KankeiNanameKuu << 4 | (kMaxKankei - 1)) < kNoBest);
-// The group map seen from related points up to four points off the board.
-Arr<Arr<std::int16_t, 0, 28>, 0, 28> LocateGunMap{};
 // MakeMgun: the groups the group being made has listed, stamped by number.
 Arr<std::uint32_t, 0, kMaxGun> MgunMark{};
 std::uint32_t MgunStamp = 0;
@@ -235,33 +233,22 @@ TGun* TGun::Other(int n) const { return n >= 1 && n <= kMaxGun ? Owner->GunList.
 // not needed).
 void TGoban::GunLocateMake()
 {
-    // The group numbers with four points of margin: 0 for the edge.
-    for (auto& col : LocateGunMap)
-        col.Fill(0);
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y)
-            LocateGunMap.v[x + 4].v[y + 4] = static_cast<std::int16_t>(GunList.GetGunNo(x, y));
     LocateGunBest.Fill(static_cast<std::uint8_t>(kNoBest));
     for (int y = 1; y <= BoardSize; ++y) {
         TBitRow empty = 0;
         for (int x = 1; x <= BoardSize; ++x)
-            empty |= static_cast<TBitRow>(Ban.v[x].v[y] == kAki) << (x + 4);
+            empty |= static_cast<TBitRow>(Ban.v[x].v[y] == kAki) << x;
         for (; empty != 0; empty &= empty - 1) {
-            const int x = std::countr_zero(empty) - 4;
+            const int x = std::countr_zero(empty);
             // An empty point relates to stones and to the edge.  Each group
             // met takes the point once, with its nearest relation (the
-            // first of the smallest kind).
+            // first of the smallest kind); the edge takes nothing.
             const TLocate& loc = Locate.v[x - 1].v[y - 1];
             int met[kMaxKankei];
             int n = 0;
-            unsigned i = 0;
-            loc.EachKankei([&](int ax, int ay, int kind, int iro) {
-                int g;
-                if (static_cast<unsigned>(ax + 4) > 28u || static_cast<unsigned>(ay + 4) > 28u) [[unlikely]]
-                    g = IsStone(iro) ? GunList.GetGunNo(ax, ay) : 0;
-                else
-                    g = LocateGunMap.v[ax + 4].v[ay + 4];
-                const unsigned key = static_cast<unsigned>(kind) << 4 | i++;
+            loc.EachKankeiOnBoard([&](int i, int ax, int ay, int kind) {
+                const int g = GunList.GetGunNo(ax, ay);
+                const unsigned key = static_cast<unsigned>(kind) << 4 | static_cast<unsigned>(i);
                 const unsigned best = LocateGunBest.v[g];
                 LocateGunBest.v[g] = static_cast<std::uint8_t>(std::min(key, best));
                 met[n] = g;

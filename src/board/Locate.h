@@ -229,6 +229,18 @@ public:
         }
     }
 
+    // f(i, x, y, kind) for every relation to a point of the board (not the
+    // edge) in order, i from 0: picked from a mask made at once.
+    template <class F>
+    void EachKankeiOnBoard(F f) const
+    {
+        unsigned m = ~MaskOf(PointIro, kHen);
+        for (m &= (1u << KankeiSu) - 1; m != 0; m &= m - 1) {
+            const int i = std::countr_zero(m);
+            f(i, static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Kind.v[i]));
+        }
+    }
+
     // f(x, y, value, iro) for every relation in order: the related point,
     // the raw value and the colour there (as EachKankei).
     template <class F>
