@@ -68,6 +68,9 @@ static_assert((KankeiNanameKuu << 4 | (kMaxKankei - 1)) < kNoBest);
 // MakeMgun: the groups the group being made has listed, stamped by number.
 Arr<std::uint32_t, 0, kMaxGun> MgunMark{};
 std::uint32_t MgunStamp = 0;
+// SplitDame: the race partners of the group, stamped by number.
+Arr<std::uint32_t, 0, kMaxGun> PartnerMark{};
+std::uint32_t PartnerStamp = 0;
 
 } // namespace
 
@@ -423,28 +426,29 @@ void TGun::SplitDame()
 {
     DameInSu = 0;
     DameOutSu = 0;
-    for (int i = 1; i <= FromSu; ++i) {
-        if (From[i].Kind != KankeiTonari)
-            continue;
-        const Point p = GetFromB(i);
-        // TLocate::KankeiGun: a related stone of a race partner (a related
-        // point that is not the edge is a stone of the board).
-        bool partner = false;
-        Owner->Locate.v[p.x - 1].v[p.y - 1].EachKankei([&](int x, int y, int, int iro) {
-            if (partner || iro == kHen)
-                return;
-            const int g = Owner->GunList.GetGunNo(x, y);
-            for (int k = 1; k <= SemeaiSu; ++k)
-                partner = partner || Semeai[k] == g;
-        });
-        if (partner) {
-            ++DameInSu;
-            DameIn[DameInSu] = TBytePoint::Of(p);
-        } else {
-            ++DameOutSu;
-            DameOut[DameOutSu] = TBytePoint::Of(p);
+    const std::uint32_t stamp = NextStamp(PartnerStamp, PartnerMark);
+    for (int k = 1; k <= SemeaiSu; ++k)
+        PartnerMark[Semeai[k]] = stamp;
+    // The liberties in the order of their entries, from their bits.
+    const TGunList& gl = Owner->GunList;
+    for (int w = 0; w <= (kMaxPoints - 1) / 64; ++w)
+        for (std::uint64_t m = DameSet.v[w]; m != 0; m &= m - 1) {
+            const int bit = w * 64 + std::countr_zero(m);
+            const Point p(bit % kMaxBoard + 1, bit / kMaxBoard + 1);
+            // TLocate::KankeiGun: a related stone of a race partner (the
+            // edge is no partner).
+            unsigned partner = 0;
+            Owner->Locate.v[p.x - 1].v[p.y - 1].EachKankeiOnBoard([&](int, int x, int y, int) {
+                partner |= static_cast<unsigned>(PartnerMark.v[gl.GetGunNo(x, y)] == stamp);
+            });
+            if (partner != 0) {
+                ++DameInSu;
+                DameIn[DameInSu] = TBytePoint::Of(p);
+            } else {
+                ++DameOutSu;
+                DameOut[DameOutSu] = TBytePoint::Of(p);
+            }
         }
-    }
 }
 
 // ---------------------------------------------------------------------------
