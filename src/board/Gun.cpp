@@ -65,11 +65,12 @@ std::uint32_t NextStamp(std::uint32_t& stamp, T& marks)
 Arr<std::uint8_t, 0, kMaxGun> LocateGunBest{};
 constexpr unsigned kNoBest = 0xff;
 static_assert((KankeiNanameKuu << 4 | (kMaxKankei - 1)) < kNoBest);
-// The group map seen from related points up to four points off the board.
-Arr<Arr<std::int16_t, 0, 28>, 0, 28> LocateGunMap{};
 // MakeMgun: the groups the group being made has listed, stamped by number.
 Arr<std::uint32_t, 0, kMaxGun> MgunMark{};
 std::uint32_t MgunStamp = 0;
+// SplitDame: the race partners of the group, stamped by number.
+Arr<std::uint32_t, 0, kMaxGun> PartnerMark{};
+std::uint32_t PartnerStamp = 0;
 
 } // namespace
 
@@ -204,6 +205,7 @@ void TGun::Init(TGoban* owner, int gunNo, int isiIro)
     }
     FromSu = 0;
     FromSet.Fill(0);
+    DameSet.Fill(0);
     Dame = 0;
     DameInSu = 0;
     DameOutSu = 0;
@@ -234,33 +236,22 @@ TGun* TGun::Other(int n) const { return n >= 1 && n <= kMaxGun ? Owner->GunList.
 // not needed).
 void TGoban::GunLocateMake()
 {
-    // The group numbers with four points of margin: 0 for the edge.
-    for (auto& col : LocateGunMap)
-        col.Fill(0);
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y)
-            LocateGunMap.v[x + 4].v[y + 4] = static_cast<std::int16_t>(GunList.GetGunNo(x, y));
     LocateGunBest.Fill(static_cast<std::uint8_t>(kNoBest));
     for (int y = 1; y <= BoardSize; ++y) {
         TBitRow empty = 0;
         for (int x = 1; x <= BoardSize; ++x)
-            empty |= static_cast<TBitRow>(Ban.v[x].v[y] == kAki) << (x + 4);
+            empty |= static_cast<TBitRow>(Ban.v[x].v[y] == kAki) << x;
         for (; empty != 0; empty &= empty - 1) {
-            const int x = std::countr_zero(empty) - 4;
+            const int x = std::countr_zero(empty);
             // An empty point relates to stones and to the edge.  Each group
             // met takes the point once, with its nearest relation (the
-            // first of the smallest kind).
+            // first of the smallest kind); the edge takes nothing.
             const TLocate& loc = Locate.v[x - 1].v[y - 1];
             int met[kMaxKankei];
             int n = 0;
-            unsigned i = 0;
-            loc.EachKankei([&](int ax, int ay, int kind, int iro) {
-                int g;
-                if (static_cast<unsigned>(ax + 4) > 28u || static_cast<unsigned>(ay + 4) > 28u) [[unlikely]]
-                    g = IsStone(iro) ? GunList.GetGunNo(ax, ay) : 0;
-                else
-                    g = LocateGunMap.v[ax + 4].v[ay + 4];
-                const unsigned key = static_cast<unsigned>(kind) << 4 | i++;
+            loc.EachKankeiOnBoard([&](int i, int ax, int ay, int kind) {
+                const int g = GunList.GetGunNo(ax, ay);
+                const unsigned key = static_cast<unsigned>(kind) << 4 | static_cast<unsigned>(i);
                 const unsigned best = LocateGunBest.v[g];
                 LocateGunBest.v[g] = static_cast<std::uint8_t>(std::min(key, best));
                 met[n] = g;
@@ -435,28 +426,29 @@ void TGun::SplitDame()
 {
     DameInSu = 0;
     DameOutSu = 0;
-    for (int i = 1; i <= FromSu; ++i) {
-        if (From[i].Kind != KankeiTonari)
-            continue;
-        const Point p = GetFromB(i);
-        // TLocate::KankeiGun: a related stone of a race partner (a related
-        // point that is not the edge is a stone of the board).
-        bool partner = false;
-        Owner->Locate.v[p.x - 1].v[p.y - 1].EachKankei([&](int x, int y, int, int iro) {
-            if (partner || iro == kHen)
-                return;
-            const int g = Owner->GunList.GetGunNo(x, y);
-            for (int k = 1; k <= SemeaiSu; ++k)
-                partner = partner || Semeai[k] == g;
-        });
-        if (partner) {
-            ++DameInSu;
-            DameIn[DameInSu] = TBytePoint::Of(p);
-        } else {
-            ++DameOutSu;
-            DameOut[DameOutSu] = TBytePoint::Of(p);
+    const std::uint32_t stamp = NextStamp(PartnerStamp, PartnerMark);
+    for (int k = 1; k <= SemeaiSu; ++k)
+        PartnerMark[Semeai[k]] = stamp;
+    // The liberties in the order of their entries, from their bits.
+    const TGunList& gl = Owner->GunList;
+    for (int w = 0; w <= (kMaxPoints - 1) / 64; ++w)
+        for (std::uint64_t m = DameSet.v[w]; m != 0; m &= m - 1) {
+            const int bit = w * 64 + std::countr_zero(m);
+            const Point p(bit % kMaxBoard + 1, bit / kMaxBoard + 1);
+            // TLocate::KankeiGun: a related stone of a race partner (the
+            // edge is no partner).
+            unsigned partner = 0;
+            Owner->Locate.v[p.x - 1].v[p.y - 1].EachKankeiOnBoard([&](int, int x, int y, int) {
+                partner |= static_cast<unsigned>(PartnerMark.v[gl.GetGunNo(x, y)] == stamp);
+            });
+            if (partner != 0) {
+                ++DameInSu;
+                DameIn[DameInSu] = TBytePoint::Of(p);
+            } else {
+                ++DameOutSu;
+                DameOut[DameOutSu] = TBytePoint::Of(p);
+            }
         }
-    }
 }
 
 // ---------------------------------------------------------------------------
@@ -467,18 +459,19 @@ void TGun::MakeJiAll()
     JiSu = 0;
     FromTaken.Fill(0);
     // A liberty on the group's side of the area map starts a region unless
-    // an earlier region took it; the tests are taken together, without a
-    // branch each (most entries start nothing).
+    // an earlier region took it.  The liberties are read from their bits in
+    // the order of their entries; a fill marks the points it takes, so the
+    // word is read again after each.
     const bool black = IsiIro == kKuro;
-    for (int i = 1; i <= FromSu; ++i) {
-        const TFrom e = From.v[i - 1];
-        const int area = AreaMap.v[e.B.x].v[e.B.y];
-        const unsigned own = black ? static_cast<unsigned>(area >= 1) : static_cast<unsigned>(area < 0);
-        const unsigned taken = BitAt(FromTaken, PointBit(e.B.Pt()));
-        if ((static_cast<unsigned>(e.Kind == KankeiTonari) & own & (taken ^ 1u)) == 0)
-            continue;
-        AddJi(e.B.Pt(), 0);
-    }
+    for (int w = 0; w <= (kMaxPoints - 1) / 64; ++w)
+        for (std::uint64_t m = DameSet.v[w] & ~FromTaken.v[w]; m != 0; m &= ~FromTaken.v[w]) {
+            const int bit = w * 64 + std::countr_zero(m);
+            m &= m - 1;
+            const Point p(bit % kMaxBoard + 1, bit / kMaxBoard + 1);
+            const int area = AreaMap.v[p.x].v[p.y];
+            if (black ? area >= 1 : area < 0)
+                AddJi(p, 0);
+        }
 }
 
 bool TGun::JiGrowTest(Point cur, Point q) const
@@ -815,9 +808,11 @@ namespace {
 Arr<std::uint32_t, 1, kMaxJi> JiSeen{};
 std::uint32_t JiSeenStamp = 0;
 
-// The points of the flood list, stamped per test.
+// The points of the flood list, stamped per test; FloodMarkNow is the
+// stamp of the last marking.
 Grid<std::uint32_t, 0, 20> FloodMark{};
 std::uint32_t FloodMarkStamp = 0;
+std::uint32_t FloodMarkNow = 0;
 
 // Passes of the evaluator over a set of regions until none reports a
 // change, at most 10.
@@ -1085,13 +1080,15 @@ void TGun::SetSinda()
 
     // The connected area of the dead side around the group.
     JiFloodFill(GetYoso(IsiSu), 1);
+    // The flood list stays as it is below: marked once for every neighbour.
+    MarkFlood();
 
     Arr<int, 1, kMaxGunJi> list;
     for (int i = 1; i <= MgunSu; ++i) {
         TGun* m = Other(Mgun[i]);
         if (m == nullptr)
             continue;
-        const int n = m->JiRebuild(std::span<int>(list.v, kMaxGunJi));
+        const int n = m->JiInMarkedFlood(std::span<int>(list.v, kMaxGunJi));
         for (int k = 1; k <= n; ++k)
             m->DeleteJi(list[k]);
         m->ReCount = 1;
@@ -1116,7 +1113,7 @@ void TGun::SetSinda()
     TGun* m1 = Other(Mgun[1]);
     if (m1 == nullptr)
         return;
-    const int n = m1->JiRebuild(std::span<int>(list.v, kMaxGunJi));
+    const int n = m1->JiInMarkedFlood(std::span<int>(list.v, kMaxGunJi));
     int ji;
     if (n > 0) {
         ji = list[1];
@@ -1133,9 +1130,20 @@ void TGun::SetSinda()
 
 int TGun::JiRebuild(std::span<int> list) const
 {
-    const std::uint32_t stamp = NextStamp(FloodMarkStamp, FloodMark);
+    MarkFlood();
+    return JiInMarkedFlood(list);
+}
+
+void TGun::MarkFlood()
+{
+    FloodMarkNow = NextStamp(FloodMarkStamp, FloodMark);
     for (int k = 1; k <= FloodSu; ++k)
-        FloodMark[FloodX[k]][FloodY[k]] = stamp;
+        FloodMark[FloodX[k]][FloodY[k]] = FloodMarkNow;
+}
+
+int TGun::JiInMarkedFlood(std::span<int> list) const
+{
+    const std::uint32_t stamp = FloodMarkNow;
     int n = 0;
     for (int i = 1; i <= JiSu && static_cast<std::size_t>(n) < list.size(); ++i) {
         const TJi* ji = Owner->JiList.GetJi(Ji[i]);

@@ -81,6 +81,10 @@ public:
     void SetSinda();
     // The group's regions with a point in the flood list; answers the count.
     int JiRebuild(std::span<int> list) const;
+    // JiRebuild in two halves: the flood list marked, and the group's
+    // regions with a marked point.
+    static void MarkFlood();
+    int JiInMarkedFlood(std::span<int> list) const;
     void AreaRemake();
     // One of the group's chains has a single liberty inside region ji and
     // none outside it diagonal to it (the group has two chains or more).
@@ -219,6 +223,10 @@ private:
     Arr<int, 1, kMaxLink> Link{};
     // The points listed as From B, one bit per point.
     Arr<std::uint64_t, 0, (kMaxPoints - 1) / 64> FromSet{};
+    // The liberties among them (entries of kind KankeiTonari), one bit per
+    // point: the bits in order are the entries in order, as the points are
+    // told in scan order.
+    Arr<std::uint64_t, 0, (kMaxPoints - 1) / 64> DameSet{};
     // Entry i: the empty point B related to the group's stone A, by kind.
     struct TFrom {
         TBytePoint A, B;
@@ -318,16 +326,21 @@ inline void TGun::AddFrom(Point a, Point b, int kind)
             return;
         e.A = TBytePoint::Of(a);
         e.Kind = static_cast<std::uint8_t>(kind);
-        if (kind == KankeiTonari)
+        if (kind == KankeiTonari) {
             ++Dame;
+            const int bit = PointBit(b);
+            DameSet[bit / 64] |= std::uint64_t{1} << (bit % 64);
+        }
         return;
     }
     const int i = ++FromSu;
     From[i] = TFrom{TBytePoint::Of(a), TBytePoint::Of(b), static_cast<std::uint8_t>(kind)};
     const int bit = PointBit(b);
     FromSet[bit / 64] |= std::uint64_t{1} << (bit % 64);
-    if (kind == KankeiTonari)
+    if (kind == KankeiTonari) {
         ++Dame;
+        DameSet[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    }
 }
 
 inline void TGun::AddNewFrom(Point a, Point b, int kind)
@@ -338,6 +351,7 @@ inline void TGun::AddNewFrom(Point a, Point b, int kind)
     From.v[i - 1] = TFrom{TBytePoint::Of(a), TBytePoint::Of(b), static_cast<std::uint8_t>(kind)};
     const int bit = PointBit(b);
     FromSet.v[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    DameSet.v[bit / 64] |= static_cast<std::uint64_t>(kind == KankeiTonari) << (bit % 64);
     Dame += kind == KankeiTonari;
 }
 

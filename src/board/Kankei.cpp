@@ -1425,10 +1425,9 @@ void TGoban::GrenMakeRen(TRen& r)
         // Only a stone's relations carry link grades.
         if (!IsStone(loc.GetIro()))
             continue;
-        loc.EachKankeiValue([&](int ax, int ay, int grade, int iro) {
-            // A related point on the board is within the chain map.
-            if ((grade != 1 && grade != 2) || iro == kHen)
-                return;
+        // The links of grades 1 and 2; a related point on the board is
+        // within the chain map.
+        loc.EachKankeiOnBoardValueIn(1, 2, [&](int ax, int ay) {
             const int m = RenList.RenNo(ax, ay);
             if (m == 0 || m == own || g_grenMark[m] == g_grenStamp || RenList.Items(m) == nullptr)
                 return;

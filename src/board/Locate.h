@@ -14,6 +14,9 @@
 
 #include <bit>
 #include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "board/Array.h"
 #include "board/Define.h"
@@ -226,6 +229,18 @@ public:
         }
     }
 
+    // f(i, x, y, kind) for every relation to a point of the board (not the
+    // edge) in order, i from 0: picked from a mask made at once.
+    template <class F>
+    void EachKankeiOnBoard(F f) const
+    {
+        unsigned m = ~MaskOf(PointIro, kHen);
+        for (m &= (1u << KankeiSu) - 1; m != 0; m &= m - 1) {
+            const int i = std::countr_zero(m);
+            f(i, static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Kind.v[i]));
+        }
+    }
+
     // f(x, y, value, iro) for every relation in order: the related point,
     // the raw value and the colour there (as EachKankei).
     template <class F>
@@ -234,6 +249,32 @@ public:
         for (int i = 0; i < KankeiSu; ++i)
             f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Value.v[i]),
               static_cast<int>(PointIro.v[i]));
+    }
+
+    // f(x, y) for every relation to a point of the board whose raw value
+    // lies in lo..hi, in order: picked from a mask made at once.
+    template <class F>
+    void EachKankeiOnBoardValueIn(unsigned lo, unsigned hi, F f) const
+    {
+#if defined(__SSE2__)
+        // The values and colours as 16 lanes each (the lane past the last
+        // entry reads the next array of the record; the count leaves it out).
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Value.v));
+        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(PointIro.v));
+        const __m128i d = _mm_sub_epi8(v, _mm_set1_epi8(static_cast<char>(lo)));
+        const __m128i in = _mm_cmpeq_epi8(_mm_min_epu8(d, _mm_set1_epi8(static_cast<char>(hi - lo))), d);
+        const __m128i edge = _mm_cmpeq_epi8(c, _mm_set1_epi8(static_cast<char>(kHen)));
+        unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(edge, in)));
+#else
+        unsigned m = 0;
+        for (int i = 0; i < kMaxKankei; ++i)
+            m |= static_cast<unsigned>(static_cast<unsigned>(Value.v[i] - lo) <= hi - lo && PointIro.v[i] != kHen)
+                 << i;
+#endif
+        for (m &= (1u << KankeiSu) - 1; m != 0; m &= m - 1) {
+            const int i = std::countr_zero(m);
+            f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]));
+        }
     }
 
     // The related point of that colour with the smallest kind (the first on
@@ -259,10 +300,17 @@ private:
     // Bit i: entry i of the array is v (all entries, in use or not).
     static unsigned MaskOf(const Arr<std::uint8_t, 1, kMaxKankei>& a, unsigned v)
     {
+#if defined(__SSE2__)
+        // 16 lanes: the last reads the next array of the record, left out.
+        const __m128i l = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a.v));
+        const __m128i e = _mm_cmpeq_epi8(l, _mm_set1_epi8(static_cast<char>(v)));
+        return static_cast<unsigned>(_mm_movemask_epi8(e)) & ((1u << kMaxKankei) - 1);
+#else
         unsigned m = 0;
         for (int i = 0; i < kMaxKankei; ++i)
             m |= static_cast<unsigned>(a.v[i] == v) << i;
         return m;
+#endif
     }
     // The group number of the stone at p on the board of the current level
     // (0 none or off the board).

@@ -240,6 +240,97 @@ TEST_F(GunTest, RelatedPointsOfEveryGroupAsIfEachRelationWereToldInTurn)
         }
 }
 
+TEST_F(GunTest, RegionsStartAtTheLibertiesInTheOrderOfTheRelatedPoints)
+{
+    // Each liberty on the group's own side that no earlier region of the
+    // group holds starts the next region, in the order of the related
+    // points; a liberty an earlier region holds starts none.
+    int regions = 0;
+    for (int size : {9, 13, 19})
+        for (int seed = 1; seed <= 4; ++seed) {
+            RandomPosition(size, size * size * (3 + seed) / 10, static_cast<std::uint64_t>(8100 + 10 * size + seed));
+            TGoban& b = b0();
+            for (int step = 1; step <= 14; ++step)
+                b.AnalyzeStep(step);
+            const TGunList& gl = b.GunList;
+            for (int n = 1; n <= gl.GetCount(); ++n) {
+                const TGun& g = *gl.GetGun(n);
+                const std::string where = "size " + std::to_string(size) + " seed " + std::to_string(seed)
+                                          + " group " + std::to_string(n) + "\n" + BoardDiagram(b);
+                std::set<std::pair<int, int>> held;
+                int next = 1;
+                for (int i = 1; i <= g.GetFromSu(); ++i) {
+                    const Point p = g.GetFromB(i);
+                    const int area = GetAreaMap(p);
+                    const bool own = g.GetIsiIro() == kKuro ? area >= 1 : area < 0;
+                    if (g.GetFromValue(i) != KankeiTonari || !own || held.count({p.x, p.y}) != 0)
+                        continue;
+                    ASSERT_LE(next, g.GetJisu()) << where << " liberty " << p.x << "," << p.y;
+                    const TJi* ji = b.JiList.GetJi(g.GetJi(next++));
+                    ASSERT_NE(ji, nullptr) << where;
+                    EXPECT_EQ(ji->GetYoso(1), p) << where;
+                    for (int k = 1; k <= ji->GetJisu(); ++k)
+                        held.insert({ji->GetYoso(k).x, ji->GetYoso(k).y});
+                }
+                // Regions of dead stones no group reached come after these.
+                for (; next <= g.GetJisu(); ++next) {
+                    const TJi* ji = b.JiList.GetJi(g.GetJi(next));
+                    ASSERT_NE(ji, nullptr) << where;
+                    EXPECT_NE(b.GetIro(ji->GetYoso(1).x, ji->GetYoso(1).y), kAki) << where;
+                }
+                regions += g.GetJisu();
+            }
+        }
+    EXPECT_GT(regions, 100);
+}
+
+TEST_F(GunTest, LibertiesBesideARacePartnerAreToldFromTheOthersInOrder)
+{
+    // After the judgement a group in a race splits its liberties, in the
+    // order of its related points: those related to a stone of a partner
+    // group, and the others.
+    int racing = 0;
+    for (int size : {9, 13, 19})
+        for (int seed = 1; seed <= 6; ++seed) {
+            RandomPosition(size, size * size * (4 + seed) / 10, static_cast<std::uint64_t>(8600 + 10 * size + seed));
+            TGoban& b = b0();
+            b.Analyze();
+            const TGunList& gl = b.GunList;
+            for (int n = 1; n <= gl.GetCount(); ++n) {
+                const TGun& g = *gl.GetGun(n);
+                if (g.GetSmai() != 1)
+                    continue;
+                ++racing;
+                std::vector<Point> in, out;
+                for (int i = 1; i <= g.GetFromSu(); ++i) {
+                    if (g.GetFromValue(i) != KankeiTonari)
+                        continue;
+                    const Point p = g.GetFromB(i);
+                    const TLocate& loc = b.Locate[p.x][p.y];
+                    bool partner = false;
+                    for (int k = 1; k <= loc.GetKankeiSu(); ++k) {
+                        if (!loc.OnBoardAt(k))
+                            continue;
+                        const Point a = loc.GetKankeiPoint(k);
+                        for (int j = 1; j <= g.GetSemeaiSu(); ++j)
+                            partner = partner || gl.GetGunNo(a.x, a.y) == g.GetSemeai(j);
+                    }
+                    (partner ? in : out).push_back(p);
+                }
+                std::vector<Point> listedIn, listedOut;
+                for (int i = 1; i <= g.GetDameInSu(); ++i)
+                    listedIn.push_back(g.GetDameIn(i));
+                for (int i = 1; i <= g.GetDameOutSu(); ++i)
+                    listedOut.push_back(g.GetDameOut(i));
+                const std::string where = "size " + std::to_string(size) + " seed " + std::to_string(seed)
+                                          + " group " + std::to_string(n) + "\n" + BoardDiagram(b);
+                EXPECT_EQ(listedIn, in) << where;
+                EXPECT_EQ(listedOut, out) << where;
+            }
+        }
+    EXPECT_GT(racing, 5);
+}
+
 TEST_F(GunTest, NeighbourGroupsAreListedOnce)
 {
     Analyse(R"(

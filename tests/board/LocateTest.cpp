@@ -6,6 +6,9 @@
 #include "board/KuuIsi.h"
 #include "board/Locate.h"
 
+#include <string>
+#include <vector>
+
 namespace vorn::test {
 namespace {
 
@@ -48,6 +51,85 @@ TEST_F(LocateTest, AddKankeiKeepsFifteen)
     EXPECT_EQ(loc.GetKankeiPoint(1), Point(1, 0));
     EXPECT_EQ(loc.GetKankeiIro(1), kHen);
     EXPECT_FALSE(loc.OnBoardAt(1));
+}
+
+TEST_F(LocateTest, RelationsPickedAtOnceAreThoseReadOneByOne)
+{
+    // The walks that pick relations from a mask of all entries list the
+    // same entries, in order, as a plain reading of the record: a full
+    // record, one started over with old entries past the count, and every
+    // record of an analysed game position.
+    struct TPick {
+        std::vector<int> OnBoard, Links, Grade0;
+        std::vector<int> OfIro[4];
+    };
+    auto picked = [](const TLocate& loc) {
+        TPick p;
+        loc.EachKankeiOnBoard([&](int i, int x, int y, int kind) {
+            EXPECT_EQ(loc.GetKankeiPoint(i + 1), Point(x, y));
+            EXPECT_EQ(loc.GetKankeiKind(i + 1), kind);
+            p.OnBoard.push_back(i + 1);
+        });
+        loc.EachKankeiOnBoardValueIn(1, 2, [&](int x, int y) { p.Links.push_back(x * 100 + y); });
+        loc.EachKankeiOnBoardValueIn(0, 0, [&](int x, int y) { p.Grade0.push_back(x * 100 + y); });
+        for (int c = 0; c <= 3; ++c)
+            loc.EachKankeiOfIro(c, [&](int x, int y, int) { p.OfIro[c].push_back(x * 100 + y); });
+        return p;
+    };
+    auto plain = [](const TLocate& loc) {
+        TPick p;
+        for (int i = 1; i <= loc.GetKankeiSu(); ++i) {
+            const Point a = loc.GetKankeiPoint(i);
+            const int v = loc.GetKankeiValue(i);
+            if (loc.OnBoardAt(i)) {
+                p.OnBoard.push_back(i);
+                if (v == 1 || v == 2)
+                    p.Links.push_back(a.x * 100 + a.y);
+                if (v == 0)
+                    p.Grade0.push_back(a.x * 100 + a.y);
+            }
+            p.OfIro[loc.GetKankeiIro(i)].push_back(a.x * 100 + a.y);
+        }
+        return p;
+    };
+    auto same = [&](const TLocate& loc, const std::string& where) {
+        const TPick a = picked(loc), b = plain(loc);
+        EXPECT_EQ(a.OnBoard, b.OnBoard) << where;
+        EXPECT_EQ(a.Links, b.Links) << where;
+        EXPECT_EQ(a.Grade0, b.Grade0) << where;
+        for (int c = 0; c <= 3; ++c)
+            EXPECT_EQ(a.OfIro[c], b.OfIro[c]) << where << " colour " << c;
+    };
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    TLocate loc;
+    loc.Init(1, 1, kKuro);
+    // Fifteen entries of every colour and value, the edge among them.
+    for (int i = 0; i < kMaxKankei; ++i)
+        loc.AddKankeiAt(1 + i % 9, i % 3 == 0 ? 0 : 1 + i / 3, KankeiTonari + i % 4, i % 4, i % 3 == 0 ? kHen : 1 + i % 2);
+    ASSERT_EQ(loc.GetKankeiSu(), kMaxKankei);
+    same(loc, "full record");
+    // Started over: the old entries past the count are no relations.
+    loc.Init(2, 2, kSiro);
+    loc.AddKankeiAt(3, 2, KankeiTonari, 1, kSiro);
+    loc.AddKankeiAt(0, 2, Kankei1ken, 2, kHen);
+    same(loc, "two entries over old ones");
+    loc.Init(2, 2, kSiro);
+    same(loc, "no entries over old ones");
+
+    RandomPosition(19, 160, 4411);
+    b0().Analyze();
+    for (int x = 1; x <= 19; ++x)
+        for (int y = 1; y <= 19; ++y)
+            same(b0().Locate[x][y], "point " + std::to_string(x) + "," + std::to_string(y));
 }
 
 TEST_F(LocateTest, LinkGradeAndColourAreApart)
