@@ -262,8 +262,8 @@ int ListLinkedRenExcept(const TGoban& b, Point s, Point p, int rc);
 // whose verdicts were cleared (a recount) leave out a region whose last
 // evaluation in it would be repeated unchanged (TJi::RepeatsAs): its
 // evaluator has nothing left to do, or it read no chain net and its evaluator
-// would write what it wrote; and no verdict it read has changed since.  Nothing but the evaluations may change the board or
-// the regions meanwhile.
+// would write what it wrote; and no verdict it read has changed since.
+// Nothing but the evaluations may change the board or the regions meanwhile.
 class TJiRecount {
 public:
     TJiRecount();

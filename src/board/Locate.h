@@ -222,11 +222,9 @@ public:
     template <class F>
     void EachKankeiOfIro(int colour, F f) const
     {
-        unsigned m = MaskOf(PointIro, static_cast<unsigned>(colour));
-        for (m &= (1u << KankeiSu) - 1; m != 0; m &= m - 1) {
-            const int i = std::countr_zero(m);
+        EachInMask(MaskOf(PointIro, static_cast<unsigned>(colour)), [&](int i) {
             f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Kind.v[i]));
-        }
+        });
     }
 
     // f(i, x, y, kind) for every relation to a point of the board (not the
@@ -234,21 +232,9 @@ public:
     template <class F>
     void EachKankeiOnBoard(F f) const
     {
-        unsigned m = ~MaskOf(PointIro, kHen);
-        for (m &= (1u << KankeiSu) - 1; m != 0; m &= m - 1) {
-            const int i = std::countr_zero(m);
+        EachInMask(~MaskOf(PointIro, kHen), [&](int i) {
             f(i, static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Kind.v[i]));
-        }
-    }
-
-    // f(x, y, value, iro) for every relation in order: the related point,
-    // the raw value and the colour there (as EachKankei).
-    template <class F>
-    void EachKankeiValue(F f) const
-    {
-        for (int i = 0; i < KankeiSu; ++i)
-            f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]), static_cast<int>(Value.v[i]),
-              static_cast<int>(PointIro.v[i]));
+        });
     }
 
     // f(x, y) for every relation to a point of the board whose raw value
@@ -271,10 +257,7 @@ public:
             m |= static_cast<unsigned>(static_cast<unsigned>(Value.v[i] - lo) <= hi - lo && PointIro.v[i] != kHen)
                  << i;
 #endif
-        for (m &= (1u << KankeiSu) - 1; m != 0; m &= m - 1) {
-            const int i = std::countr_zero(m);
-            f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i]));
-        }
+        EachInMask(m, [&](int i) { f(static_cast<int>(PointX.v[i]), static_cast<int>(PointY.v[i])); });
     }
 
     // The related point of that colour with the smallest kind (the first on
@@ -297,6 +280,14 @@ public:
     void MakeDirection();
 
 private:
+    // g(i) for every entry i in use whose bit is set in m, in order.
+    template <class G>
+    void EachInMask(unsigned m, G g) const
+    {
+        for (m &= (1u << KankeiSu) - 1; m != 0; m &= m - 1)
+            g(std::countr_zero(m));
+    }
+
     // Bit i: entry i of the array is v (all entries, in use or not).
     static unsigned MaskOf(const Arr<std::uint8_t, 1, kMaxKankei>& a, unsigned v)
     {
