@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -284,10 +285,28 @@ void SetupProblem(const TProblem& problem)
     b.RenMake();
 }
 
+// The words of an answer in order, for answers that are sets.
+std::string SortedWords(const std::string& s)
+{
+    std::istringstream in(s);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;)
+        words.push_back(w);
+    std::sort(words.begin(), words.end());
+    std::string out;
+    for (const std::string& w : words)
+        out += (out.empty() ? "" : " ") + w;
+    return out;
+}
+
 bool CheckMet(const TProblemCheck& check, const std::string& result)
 {
-    const std::string got = Normalise(result);
-    const bool listed = std::find(check.answers.begin(), check.answers.end(), got) != check.answers.end();
+    // The candidates a routine left are a set: their order does not count.
+    const bool set = check.command == "call";
+    const std::string got = set ? SortedWords(Normalise(result)) : Normalise(result);
+    const bool listed = std::any_of(check.answers.begin(), check.answers.end(), [&](const std::string& a) {
+        return (set ? SortedWords(a) : a) == got;
+    });
     return listed != check.negated;
 }
 
@@ -398,6 +417,44 @@ std::string Generator(void (*run)())
     return BestKoho();
 }
 
+std::map<std::string, TProblemRoutine>& Routines()
+{
+    static std::map<std::string, TProblemRoutine> routines;
+    return routines;
+}
+
+// A routine of the table alone, from the state of a decision.
+std::string Call(const TProblemCheck& check)
+{
+    if (check.args.empty())
+        throw std::invalid_argument("\"call\" wants a routine's name: " + check.text);
+    const auto it = Routines().find(check.args[0]);
+    if (it == Routines().end())
+        throw std::invalid_argument("no routine \"" + check.args[0] + "\" in the table of routines");
+    std::vector<Point> pts;
+    for (std::size_t i = 1; i < check.args.size(); ++i)
+        pts.push_back(VertexArg(check, i));
+    PrepareReading();
+    const std::uint64_t before = StackHash();
+    const std::string answer = it->second(pts);
+    if (StackHash() != before || Level != 0)
+        throw std::runtime_error("the routine left the board, its record or the level changed");
+    return answer;
+}
+
+std::string Candidates(bool reasons)
+{
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i])
+                      + (reasons ? ':' + std::to_string(static_cast<int>(Koho.Kind[i])) : std::string()));
+    std::sort(all.begin(), all.end());
+    std::string out;
+    for (const std::string& c : all)
+        out += (out.empty() ? "" : " ") + c;
+    return out.empty() ? "none" : out;
+}
+
 std::string Move()
 {
     Point out;
@@ -432,6 +489,15 @@ int RunTactics()
             return i;
     return 0;
 }
+
+TProblemRoutineAdd::TProblemRoutineAdd(const char* name, TProblemRoutine fn)
+{
+    if (!Routines().emplace(name, fn).second)
+        throw std::logic_error(std::string("two routines named ") + name);
+}
+
+std::string RoutineCandidates() { return Candidates(false); }
+std::string RoutineCandidatesWithReason() { return Candidates(true); }
 
 std::string CandidateTable()
 {
@@ -468,6 +534,11 @@ std::string RunProblemCommand(const TProblemCheck& check, std::string& detail)
             SikatuThink();
         }
                                                                   : +[] { SemeaiThink(); });
+        detail = "candidates: " + CandidateTable();
+        return r;
+    }
+    if (check.command == "call") {
+        const std::string r = Call(check);
         detail = "candidates: " + CandidateTable();
         return r;
     }

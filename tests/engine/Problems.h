@@ -92,6 +92,12 @@ bool CheckMet(const TProblemCheck& check, const std::string& result);
 //   sikatu       the life-and-death generators of the tactical stage (the
 //                urgent pass, then the others): their best candidate
 //   semeai       the capturing-race generator alone: its best candidate
+//   call NAME V...
+//                one routine of the engine alone, by its name in the table
+//                of routines (ProblemRoutines), on the state of a decision
+//                for the side to move, given the points V...: the answer
+//                its entry gives, as a rule the candidates it left
+//                (RoutineCandidates)
 
 // The answer to the check's command on board 0 as set up; detail gets what
 // helps to read a failure (the candidate table).  Throws for an unknown
@@ -108,5 +114,23 @@ int RunTactics();
 extern Point TacticsStageChoice;
 // The candidate table as "D4=value/bonus:reason ..." in GTP vertices.
 std::string CandidateTable();
+
+// --- The table of routines for "call" ------------------------------------------
+//
+// A routine's entry calls it on the points of the check (mapped from GTP
+// vertices, checked to lie on the board) and answers what the check
+// compares.  Files of routines add their entries with static
+// TProblemRoutineAdd objects, each named as the routine it calls; a file
+// may add several entries for one routine with a suffix after a colon
+// ("KosumiSotoUtu:marks").
+using TProblemRoutine = std::string (*)(const std::vector<Point>& pts);
+struct TProblemRoutineAdd {
+    TProblemRoutineAdd(const char* name, TProblemRoutine fn);
+};
+// The candidates of the table as "D4=12 E5=3", ordered by their vertices,
+// each with its value; "none" when the table is empty.
+std::string RoutineCandidates();
+// The candidates with their reason codes: "D4=12:5 E5=3:27", "none" when empty.
+std::string RoutineCandidatesWithReason();
 
 } // namespace vorn::test
