@@ -248,10 +248,11 @@ void LastRenAtari(TRen* ren, Point p)
             v = Hyoka(c);
             // A neighbour of the atari stone caught in a ladder is the real
             // gain.
-            std::array<Point, 4> caught{};
+            // Every such neighbour is read; the last one caught decides.
+            std::array<Point, kMaxMren> caught{};
             int su = 0;
             if (const TRen* mine = ToruRenAt(l))
-                for (int k = 1; k <= mine->MrenCount() && su < 4; ++k) {
+                for (int k = 1; k <= mine->MrenCount() && su < kMaxMren; ++k) {
                     const TRen* m = CurGoban().RenList.Items(mine->Mren(k));
                     if (m != nullptr && m->Kuu() == 2)
                         caught[static_cast<std::size_t>(su++)] = m->GetIsi(1);
