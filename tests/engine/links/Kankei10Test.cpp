@@ -560,5 +560,20 @@ const TSymCase kEdgeSymCases[] = {
 
 TEST_F(Kankei10Test, EdgeAnswersAreTheSameOnEveryEdge) { ExpectSymmetric(kEdgeSymCases); }
 
+// The same shapes from either end of the relation: the strip beside the
+// jump is read from the stone toward the edge whichever end comes first.
+TEST_F(Kankei10Test, EdgeAnswersAreTheSameFromEitherEnd)
+{
+    const TEdgeSymCase cases[] = {
+        {"approach beside the third line, owner", kSymSan, {}, kStone, kEdge, kKuro, true},
+        {"approach beside the second line, attacker", kSymNi, {}, kStone, kEdge, kSiro, true},
+        {"third line and its flank, attacker", kSymSanNozoki, {}, kStone, kEdge, kSiro, true},
+        {"beside the third-line point, owner", kSymSanYoko, {}, kStone, kEdge, kKuro, true},
+        {"beside the second-line point, attacker", kSymNiYoko, {}, kStone, kEdge, kSiro, true},
+        {"beside the stone, owner", kSymKataEdge, {}, kStone, kEdge, kKuro, true},
+    };
+    ExpectEdgeSymmetric(Kankei10Utu, cases);
+}
+
 } // namespace
 } // namespace vorn::test
