@@ -291,6 +291,62 @@ TEST_F(LastThinkTest, HaneOnTheSecondLineStartsALadderOnEveryEdge)
     }
 }
 
+// White's knight's move D4-F5 with Black's weak three stones A5-C5 pressed
+// against it from the side of D4: C5 is the point beyond D5 (on F5's line
+// beside D4) coming from E5.
+const char* const kKeimaPush = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    O O . O . . . . .
+    X X X . . O . . .
+    O O O . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+TEST_F(LastThinkTest, PushThroughTheKnightsMoveFromTheWeakGroupsSide)
+{
+    PrepareDecision(kKeimaPush, kKuro);
+    const Point a = Pt(4, 4), b = Pt(6, 5);
+    const TGun* pusher = GobanLv[0]->GunList.GetGunAt(Pt(3, 5));
+    ASSERT_NE(pusher, nullptr);
+    ASSERT_LT(pusher->GetMe(), 3);
+    ASSERT_GE(pusher->GetIsiSu(), 3);
+    // Black pushes at D5 and E4, White answers at E5; when that is worth
+    // less than 4 to Black and the watched stone (the end stone the pair is
+    // read from: D4, or F5 read from the other end, where the black stone
+    // is found beyond D5 coming from E5) is then caught by a ladder, Black's
+    // first ladder move is read too. The candidate is D5 with a third.
+    const auto value = [](Point watch) {
+        int v = 0;
+        TYomiTrial t;
+        EXPECT_TRUE(t.Play(kKuro, Pt(4, 5)));
+        EXPECT_TRUE(t.Play(kKuro, Pt(5, 4)));
+        EXPECT_TRUE(t.Play(kSiro, Pt(5, 5)));
+        v = Hyoka(kKuro);
+        Point first;
+        if (v < 4 && ToruSicho(watch, &first)) {
+            TYomiTrial ladder;
+            EXPECT_TRUE(ladder.Play(kKuro, first));
+            v = Hyoka(kKuro);
+        }
+        return v;
+    };
+    for (const bool fromA : {true, false}) {
+        SCOPED_TRACE(fromA);
+        const int v = value(fromA ? a : b);
+        KohoCount = 0;
+        if (fromA)
+            LastKeimaPush(a, b);
+        else
+            LastKeimaPush(b, a);
+        EXPECT_EQ(KohoValueAt(Pt(4, 5)), v / 3) << CandidateList();
+        EXPECT_EQ(KohoCount, 1) << CandidateList();
+        EXPECT_EQ(Level, 0);
+    }
+}
+
 // --- Random positions through every late generator --------------------------------
 
 void RandomPosition(int size, int stones)
