@@ -564,14 +564,10 @@ TEST_F(Kankei10Test, EdgeAnswersAreTheSameOnEveryEdge) { ExpectSymmetric(kEdgeSy
 // jump is read from the stone toward the edge whichever end comes first.
 TEST_F(Kankei10Test, EdgeAnswersAreTheSameFromEitherEnd)
 {
-    const TEdgeSymCase cases[] = {
-        {"approach beside the third line, owner", kSymSan, {}, kStone, kEdge, kKuro, true},
-        {"approach beside the second line, attacker", kSymNi, {}, kStone, kEdge, kSiro, true},
-        {"third line and its flank, attacker", kSymSanNozoki, {}, kStone, kEdge, kSiro, true},
-        {"beside the third-line point, owner", kSymSanYoko, {}, kStone, kEdge, kKuro, true},
-        {"beside the second-line point, attacker", kSymNiYoko, {}, kStone, kEdge, kSiro, true},
-        {"beside the stone, owner", kSymKataEdge, {}, kStone, kEdge, kKuro, true},
-    };
+    // Every case of the table above reads the relation from the stone.
+    std::vector<TEdgeSymCase> cases;
+    for (const TSymCase& c : kEdgeSymCases)
+        cases.push_back({c.Name, c.Diagram, {}, kStone, kEdge, c.ToMove, c.Values});
     ExpectEdgeSymmetric(Kankei10Utu, cases);
 }
 
