@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 #include "board/Basic.h"
 #include "board/Between.h"
@@ -428,8 +429,8 @@ int JobanShape44(Point p)
     return 2;
 }
 
-// An extension on line 3 of the group at p, two spaces or a large knight's
-// move from p and far from q, with room around it; (0, 0) when none.
+} // namespace
+
 Point JobanHirakiFromStone(Point p, Point q)
 {
     Arr<Point, 1, 180> ext;
@@ -439,8 +440,12 @@ Point JobanHirakiFromStone(Point p, Point q)
         const Point b = ext[i];
         if (LineNoPt(b) != 3 || Kyori(b, q) < 10 || !Empty4(b))
             continue;
+        // The strip runs along the long side of the shape, so that entries
+        // 3, 5, 6 and 8 are the side points of the two middle rows on every
+        // edge; its rows are centred on p's line.
+        const bool alongX = std::abs(b.x - p.x) >= std::abs(b.y - p.y);
         std::array<Point, 15> strip{};
-        BetweenStrip3(p, b, strip);
+        BetweenStrip3(p, alongX ? Point(b.x, p.y) : Point(p.x, b.y), strip);
         bool blocked = false;
         for (int k : {3, 5, 6, 8})
             blocked = blocked || Iro(strip[k]) == enemy;
@@ -449,6 +454,8 @@ Point JobanHirakiFromStone(Point p, Point q)
     }
     return Point();
 }
+
+namespace {
 
 // The shape of the side between A and C around the middle point B: the jumps
 // toward the centre above stones on line 3.  Answers how many of those points

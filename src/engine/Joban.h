@@ -48,6 +48,11 @@ int KohoValueAt(Point p);
 
 // The edge scan of stage 2.
 void JobanEdgeGaps();
+// An extension on line 3 of the group at p, two spaces or a large knight's
+// move from p and far from q (distance index 10 or more), with four empty
+// neighbours and no opponent stone beside the two middle rows between p and
+// it; (0, 0) when none.
+Point JobanHirakiFromStone(Point p, Point q);
 
 void JobanReset();
 

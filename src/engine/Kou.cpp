@@ -326,8 +326,9 @@ void KouYomi(Point p, Point s)
             TYomiTrial ladder;
             if (!ladder.PushPlay(c, first))
                 continue;
+            // The catcher's own first two moves of the ladder.
             if (len >= 2)
-                ladder.Play(a, line[1]);
+                ladder.Play(c, line[1]);
             value = Hyoka(c) / 2;
         }
         if (JibunIro == a) {

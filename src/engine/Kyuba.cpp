@@ -656,20 +656,19 @@ void Kiri2Think()
                 const Point k(x, y);
                 if (Kiri2MapAt(ca, k) != 1 || b.IsSelfAtari(ca, x, y) != 0)
                     continue;
-                // The other crossing point of the link: an empty diagonal
-                // neighbour marked the same way (the last one).
-                Point a;
+                // The other crossing point of the link: every empty diagonal
+                // neighbour marked the same way. Where k crosses two links one
+                // of them is the owner's way out, which the readings refuse.
+                const bool atari = AtariMapAt(ca, k) == 1;
                 for (int d = 1; d <= 4; ++d) {
-                    const Point q(x + NanameX[d], y + NanameY[d]);
-                    if (IroAt(q) == kAki && Kiri2MapAt(ca, q) == 1)
-                        a = q;
+                    const Point a(x + NanameX[d], y + NanameY[d]);
+                    if (IroAt(a) != kAki || Kiri2MapAt(ca, a) != 1)
+                        continue;
+                    if (atari)
+                        Kiri2AtariUtu(ca, k, a);
+                    else
+                        Kiri2SichoUtu(ca, k, a);
                 }
-                if (a.x == 0)
-                    continue;
-                if (AtariMapAt(ca, k) == 1)
-                    Kiri2AtariUtu(ca, k, a);
-                else
-                    Kiri2SichoUtu(ca, k, a);
             }
 }
 
@@ -677,6 +676,25 @@ void Kiri2Think()
 // Enclosed liberty
 
 namespace {
+
+// The peep at e beside the enclosed liberty a, against the owner's stone f
+// next to it.
+void KeimaNozokiPeep(int ca, Point a, Point e, Point f)
+{
+    TYomiTrial line;
+    if (!line.PushPlay(ca, e))
+        return;
+    ToruRenMake();
+    const TRen* re = ToruRenAt(e);
+    if (re == nullptr || re->Kuu() <= 2)
+        return;
+    const int v = KeimaKankeiUtu(f);
+    if (v <= 0)
+        return;
+    const int h = LineHyoka(ca, {{ca, a}});
+    line.BackAll();
+    AddKoho(e, std::min(h, v), 0);
+}
 
 void KeimaNozokiRen(TRen* r)
 {
@@ -692,26 +710,14 @@ void KeimaNozokiRen(TRen* r)
     const Point a = libs[ai], bl = libs[1 - ai];
     if (CurGoban().IsSelfAtariPt(ca, a) != 0 || EmptyNeighbours(bl) != 2)
         return;
-    Point e;
-    for (int d = 1; d <= 4; ++d)
-        if (IroAt(Dir4(bl, d)) == kAki && Dir4(bl, d) != a)
-            e = Dir4(bl, d);
-    Point f[4];
-    if (e.x == 0 || ListNeighbour(e, co, f) != 1)
-        return;
-    TYomiTrial line;
-    if (!line.PushPlay(ca, e))
-        return;
-    ToruRenMake();
-    const TRen* re = ToruRenAt(e);
-    if (re == nullptr || re->Kuu() <= 2)
-        return;
-    const int v = KeimaKankeiUtu(f[0]);
-    if (v <= 0)
-        return;
-    const int h = LineHyoka(ca, {{ca, a}});
-    line.BackAll();
-    AddKoho(e, std::min(h, v), 0);
+    // e: the empty neighbour of bl other than a that touches exactly one
+    // of the owner's stones, f; both are read when both do.
+    for (int d = 1; d <= 4; ++d) {
+        const Point e = Dir4(bl, d);
+        Point f[4];
+        if (IroAt(e) == kAki && e != a && ListNeighbour(e, co, f) == 1)
+            KeimaNozokiPeep(ca, a, e, f[0]);
+    }
 }
 
 } // namespace

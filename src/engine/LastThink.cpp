@@ -42,6 +42,30 @@ int RenKuu(Point p)
     return r == nullptr ? 0 : r->Kuu();
 }
 
+// The hane at c under the diagonal t2-t3 (t2 on the second line, t3 on the
+// third) of the stone a's colour: a candidate when it starts a ladder on t2
+// and the second line beyond c is open.
+void KosumiLadderHane(Point a, Point t2, Point t3, Point c)
+{
+    if (IroAt(c) != kAki || RenKuu(t3) != 4 || EmptyNeighbours(c) != 2)
+        return;
+    const Point z1 = StepBeyond(t2, c), z2 = StepBeyond(c, z1), z3 = StepBeyond(z1, z2);
+    if (IroAt(z1) != kAki || IroAt(z2) != kAki || IroAt(z3) != kAki || EmptyNeighbours(z1) != 3
+        || EmptyNeighbours(z2) != 3 || EmptyNeighbours(z3) != 2)
+        return;
+    const int hane = Aite(IroAt(a));
+    bool caught = false;
+    {
+        TYomiTrial t;
+        if (!t.Play(hane, c))
+            return;
+        ToruRenMake();
+        caught = ToruSicho(t2);
+    }
+    if (caught)
+        AddKoho(c, kKosumiLadderValue, 0);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -248,10 +272,11 @@ void LastRenAtari(TRen* ren, Point p)
             v = Hyoka(c);
             // A neighbour of the atari stone caught in a ladder is the real
             // gain.
-            std::array<Point, 4> caught{};
+            // Every such neighbour is read; the last one caught decides.
+            std::array<Point, kMaxMren> caught{};
             int su = 0;
             if (const TRen* mine = ToruRenAt(l))
-                for (int k = 1; k <= mine->MrenCount() && su < 4; ++k) {
+                for (int k = 1; k <= mine->MrenCount() && su < kMaxMren; ++k) {
                     const TRen* m = CurGoban().RenList.Items(mine->Mren(k));
                     if (m != nullptr && m->Kuu() == 2)
                         caught[static_cast<std::size_t>(su++)] = m->GetIsi(1);
@@ -327,24 +352,13 @@ void LastKosumiLadder(Point a, Point b)
     }
     if (LineNoPt(t3) != 3)
         return;
-    const Point c = CrossPt(t2, t3);
-    if (LineNoPt(c) != 2 || RenKuu(t3) != 4 || EmptyNeighbours(c) != 2)
-        return;
-    const Point z1 = StepBeyond(t2, c), z2 = StepBeyond(c, z1), z3 = StepBeyond(z1, z2);
-    if (IroAt(z1) != kAki || IroAt(z2) != kAki || IroAt(z3) != kAki || EmptyNeighbours(z1) != 3
-        || EmptyNeighbours(z2) != 3 || EmptyNeighbours(z3) != 2)
-        return;
-    const int hane = Aite(board.GetIroPt(a));
-    bool caught = false;
-    {
-        TYomiTrial t;
-        if (!t.Play(hane, c))
-            return;
-        ToruRenMake();
-        caught = ToruSicho(t2);
-    }
-    if (caught)
-        AddKoho(c, kKosumiLadderValue, 0);
+    // The hane is the crossing point on the second line: (t2.x, t3.y) along
+    // the left and right edges, (t3.x, t2.y) along the top and bottom; both
+    // are on it only when t2 is a 2-2 point, and then both are read.
+    const Point crossings[2] = {Point(t2.x, t3.y), Point(t3.x, t2.y)};
+    for (const Point c : crossings)
+        if (LineNoPt(c) == 2)
+            KosumiLadderHane(a, t2, t3, c);
 }
 
 } // namespace vorn

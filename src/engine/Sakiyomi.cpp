@@ -214,7 +214,9 @@ Point SakiyomiChoose(int n, const Arr<int, 1, kMaxSakiRoot>& score)
     }
     if (shortCount == 1 && othersLong)
         return SakiRoot.Pt[shortRoot];
-    // The roots by score, best first; equal scores keep their order.
+    // The roots by score, best first. The sort is stable on purpose: among
+    // equal scores the root listed first (the better candidate of the table)
+    // must stay first, so the choice never depends on the sort's tie order.
     Arr<int, 1, kMaxSakiRoot> order{};
     for (int i = 1; i <= n; ++i)
         order[i] = i;

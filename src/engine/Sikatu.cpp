@@ -214,7 +214,6 @@ bool SecondLineKokyu(const TGun& g)
     const TGoban& b = CurGoban();
     const int own = g.GetIsiIro();
     const int mover = g.GetMe() < 4 ? own : Aite(own);
-    const Point first = g.GetYoso(1);
     bool added = false;
     for (int i = 1; i <= g.GetKokyuSu(); ++i) {
         const Point p = g.GetKokyu(i);
@@ -230,14 +229,11 @@ bool SecondLineKokyu(const TGun& g)
             if (!ToruPushPlay(mover, p))
                 continue;
             value = Hyoka(mover);
-            if (mover == own) {
-                const TGun* h = GunAt(p);
-                ok = h != nullptr && h->GetMe() >= 4;
-            } else {
-                // The group under attack, read at its first stone.
-                const TGun* h = CurGoban().GetIroPt(first) == own ? GunAt(first) : nullptr;
-                ok = h == nullptr || h->GetMe() < 4;
-            }
+            // The mover's own group at the new stone: alive for the
+            // defender, short of life for the other colour.
+            const TGun* h = GunAt(p);
+            if (h != nullptr && h->GetIsiIro() == mover)
+                ok = mover == own ? h->GetMe() >= 4 : h->GetMe() < 4;
         }
         if (ok) {
             AddKoho(p, value, 0);
@@ -526,7 +522,7 @@ void SikatuThink()
                 continue;
             if ((ours ? IkiruYomi(g) : KorosuYomi(g)) == 0)
                 SikatuKillPatterns(g);
-        } else {
+        } else if (me <= 6) {
             SikatuMeShape(g);
         }
         YomiUnwind();

@@ -439,6 +439,37 @@ TEST_F(JobanTest, EdgeGapTable)
         }
 }
 
+TEST_F(JobanTest, LargeKnightsMoveExtensionOnEveryEdge)
+{
+    // Black's K4 on the fourth line has two large knight's-move extensions
+    // on line 3, G3 and N3. Between K4 and G3 the middle rows are the points
+    // at positions 9 and 8; a White stone beside them on line 5 (H5) closes
+    // that way, leaving N3; with White's M3 beside the other way's middle
+    // rows too, there is none. The same on every edge.
+    constexpr int B = kKuro, W = kSiro;
+    const Point p(10, 4), far(10, 19);
+    struct {
+        const char* name;
+        std::vector<std::pair<Point, int>> white;
+        Point want;
+    } const cases[] = {
+        {"beside the middle rows toward G3", {{{8, 5}, W}}, Point(13, 3)},
+        {"beside both ways' middle rows", {{{8, 5}, W}, {{12, 3}, W}}, Point()},
+        {"beside the middle row nearer K4 toward N3", {{{11, 5}, W}}, Point(7, 3)},
+    };
+    for (const auto& c : cases)
+        for (int edge = 1; edge <= 4; ++edge) {
+            SCOPED_TRACE(::testing::Message() << c.name << ", edge " << edge);
+            std::vector<std::pair<Point, int>> stones{{ToEdge(p, edge), B}};
+            for (const auto& [q, colour] : c.white)
+                stones.push_back({ToEdge(q, edge), colour});
+            SetBoard(Board19(stones));
+            GobanLv[0]->Analyze();
+            const Point got = JobanHirakiFromStone(ToEdge(p, edge), ToEdge(far, edge));
+            EXPECT_EQ(got, c.want.x == 0 ? Point() : ToEdge(c.want, edge));
+        }
+}
+
 TEST_F(JobanTest, EdgeGapsRestAfter150Moves)
 {
     NewGame(19, false);

@@ -220,18 +220,16 @@ TEST_F(KouTest, KoReadingProposesTheLadderOfTheTakersChain)
     EXPECT_TRUE(KohoValueAt(ladder).has_value()) << CandidateList();
     EXPECT_FALSE(KohoValueAt(p).has_value()) << CandidateList();
     const int value = *KohoValueAt(ladder);
-    // Half of White's evaluation after the ladder's first two moves.
+    // Half of White's evaluation after White fills at E6 and plays both of
+    // the ladder's first two points itself: F4 (the ladder's first move)
+    // and G5 (Black's only way out), which takes F5.
     int expect = 0;
     {
         TYomiTrial t;
         ASSERT_TRUE(t.Play(kSiro, p));
-        ToruRenMake();
-        Point first;
-        ASSERT_TRUE(ToruSicho(Pt(6, 5), &first));
-        ASSERT_EQ(first, ladder);
-        const Point second = ToruRenAt(Pt(6, 5))->SichoTe(2);
-        ASSERT_TRUE(t.PushPlay(kSiro, first));
-        t.Play(kKuro, second);
+        ASSERT_TRUE(t.PushPlay(kSiro, Pt(6, 4)));
+        ASSERT_TRUE(t.Play(kSiro, Pt(7, 5)));
+        ASSERT_EQ(CurGoban().GetIroPt(Pt(6, 5)), kAki) << "F5 is taken";
         expect = Hyoka(kSiro) / 2;
     }
     EXPECT_EQ(value, expect);

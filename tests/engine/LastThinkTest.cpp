@@ -4,14 +4,17 @@
 // generator that checks the boards come back as they were.
 #include "DecisionUtil.h"
 #include "Util.h"
+#include "engine/links/LinkUtil.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "board/Define.h"
 #include "board/Goban.h"
 #include "board/Gun.h"
 #include "board/Jisho.h"
 #include "board/Rand.h"
+#include "board/Ren.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/LastThink.h"
@@ -187,6 +190,161 @@ TEST_F(LastThinkTest, NoFillWithTwoTerritories)
     ASSERT_EQ(positive, 2);
     GunJiFill(*g);
     EXPECT_EQ(KohoCount, 0) << CandidateList();
+}
+
+// Black's wall along the second line with White's lone stones on the first
+// line at B1, D1, F1, H1 and White's J3 below its end, each with two
+// liberties; White's C3 (beside Black's B3) has D3 and C4 left, C4 closed
+// by White's B4, D4 and C5.
+const char* const kFiveLadders = R"(
+    . O . O . O . O .
+    X X X X X X X X X
+    . X O . . . . . O
+    . O . O . . . . .
+    . . O . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+TEST_F(LastThinkTest, AtariReadsEveryTwoLibertyNeighbourAndTheLastWins)
+{
+    PrepareDecision(kFiveLadders, kKuro);
+    TRen* c3 = GobanLv[0]->RenList.RenAtPt(Pt(3, 3));
+    ASSERT_NE(c3, nullptr);
+    ASSERT_EQ(c3->Kuu(), 2);
+    // Black's C4 would have no liberty: only D3 is read. Black joins the
+    // wall at D3, White extends to C4; the wall then touches five white
+    // chains with two liberties, met along it from the left: B1, D1, F1,
+    // H1 and last J3.
+    int expect = 0, fourth = 0;
+    {
+        TYomiTrial t;
+        ASSERT_TRUE(t.PushPlay(kKuro, Pt(4, 3)));
+        ASSERT_TRUE(t.Play(kSiro, Pt(3, 4)));
+        ToruRenMake();
+        const TRen* wall = ToruRenAt(Pt(4, 3));
+        ASSERT_NE(wall, nullptr);
+        std::vector<Point> two;
+        for (int k = 1; k <= wall->MrenCount(); ++k) {
+            const TRen* m = CurGoban().RenList.Items(wall->Mren(k));
+            if (m != nullptr && m->Kuu() == 2)
+                two.push_back(m->GetIsi(1));
+        }
+        ASSERT_EQ(two, (std::vector<Point>{Pt(2, 1), Pt(4, 1), Pt(6, 1), Pt(8, 1), Pt(9, 3)}));
+        Point first, firstH1;
+        ASSERT_TRUE(ToruSicho(Pt(9, 3), &first));
+        ASSERT_TRUE(ToruSicho(Pt(8, 1), &firstH1));
+        {
+            TYomiTrial ladder;
+            ASSERT_TRUE(ladder.PushPlay(kKuro, first));
+            expect = Hyoka(kKuro);
+        }
+        {
+            TYomiTrial ladder;
+            ASSERT_TRUE(ladder.PushPlay(kKuro, firstH1));
+            fourth = Hyoka(kKuro);
+        }
+    }
+    ASSERT_NE(expect, fourth) << "the position tells the fifth chain from the fourth";
+    const Point p = Pt(5, 7);
+    LastRenAtari(c3, p);
+    EXPECT_EQ(KohoValueAt(p), expect) << CandidateList();
+    EXPECT_EQ(Level, 0);
+}
+
+// White's diagonal E2 (second line) - F3 (third line) along the top edge;
+// Black's D2 beside E2, and Black's G1, H3 and J3 leave the second line
+// beyond F2 three, three and two empty neighbours at G2, H2 and J2.
+const char* const kKosumiLadder = R"(
+    . . . . . . X . .
+    . . . X O . . . .
+    . . . . . O . X X
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+TEST_F(LastThinkTest, HaneOnTheSecondLineStartsALadderOnEveryEdge)
+{
+    // Of the two crossing points of E2-F3 only F2 is on the second line:
+    // it has two empty neighbours, F3 has four liberties, and Black's hane
+    // there leaves E2 with E1 and E3, caught by the ladder from E3. So F2
+    // is proposed with 12 on every edge, from either stone of the diagonal.
+    for (int t = 0; t < 8; ++t) {
+        SCOPED_TRACE(t);
+        const Point t2 = Sym(Pt(5, 2), t), t3 = Sym(Pt(6, 3), t), hane = Sym(Pt(6, 2), t);
+        for (const bool twoFirst : {true, false}) {
+            SymDecision(kKosumiLadder, t, kKuro);
+            KohoCount = 0;
+            if (twoFirst)
+                LastKosumiLadder(t2, t3);
+            else
+                LastKosumiLadder(t3, t2);
+            ASSERT_EQ(KohoCount, 1) << CandidateList();
+            EXPECT_EQ(Koho.Pt[1], hane);
+            EXPECT_EQ(Koho.Value[1], 12);
+            EXPECT_EQ(Level, 0);
+        }
+    }
+}
+
+// White's knight's move D4-F5 with Black's weak three stones A5-C5 pressed
+// against it from the side of D4: C5 is the point beyond D5 (on F5's line
+// beside D4) coming from E5.
+const char* const kKeimaPush = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    O O . O . . . . .
+    X X X . . O . . .
+    O O O . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+TEST_F(LastThinkTest, PushThroughTheKnightsMoveFromTheWeakGroupsSide)
+{
+    PrepareDecision(kKeimaPush, kKuro);
+    const Point a = Pt(4, 4), b = Pt(6, 5);
+    const TGun* pusher = GobanLv[0]->GunList.GetGunAt(Pt(3, 5));
+    ASSERT_NE(pusher, nullptr);
+    ASSERT_LT(pusher->GetMe(), 3);
+    ASSERT_GE(pusher->GetIsiSu(), 3);
+    // Black pushes at D5 and E4, White answers at E5; when that is worth
+    // less than 4 to Black and the watched stone (the end stone the pair is
+    // read from: D4, or F5 read from the other end, where the black stone
+    // is found beyond D5 coming from E5) is then caught by a ladder, Black's
+    // first ladder move is read too. The candidate is D5 with a third.
+    const auto value = [](Point watch) {
+        int v = 0;
+        TYomiTrial t;
+        EXPECT_TRUE(t.Play(kKuro, Pt(4, 5)));
+        EXPECT_TRUE(t.Play(kKuro, Pt(5, 4)));
+        EXPECT_TRUE(t.Play(kSiro, Pt(5, 5)));
+        v = Hyoka(kKuro);
+        Point first;
+        if (v < 4 && ToruSicho(watch, &first)) {
+            TYomiTrial ladder;
+            EXPECT_TRUE(ladder.Play(kKuro, first));
+            v = Hyoka(kKuro);
+        }
+        return v;
+    };
+    for (const bool fromA : {true, false}) {
+        SCOPED_TRACE(fromA);
+        const int v = value(fromA ? a : b);
+        KohoCount = 0;
+        if (fromA)
+            LastKeimaPush(a, b);
+        else
+            LastKeimaPush(b, a);
+        EXPECT_EQ(KohoValueAt(Pt(4, 5)), v / 3) << CandidateList();
+        EXPECT_EQ(KohoCount, 1) << CandidateList();
+        EXPECT_EQ(Level, 0);
+    }
 }
 
 // --- Random positions through every late generator --------------------------------

@@ -10,6 +10,7 @@
 #include "GnuGo.h"
 #include "UrgentShapes.h"
 #include "Util.h"
+#include "engine/links/LinkUtil.h"
 
 #include <sstream>
 #include <string>
@@ -232,6 +233,39 @@ TEST_F(NozokiTest, EachShapeGivesItsPointForEitherSide)
             EXPECT_GE(*v, 1) << Table();
         }
     }
+}
+
+// Two shapes whose second point is picked among neighbours in direction
+// order, under the eight symmetries of the board: the cut E4 crosses White's
+// links D4-E5 and E5-F4, and only D5's side is a cut (E3 is the way out of
+// the atari on F4); beside White's enclosed liberty E5, G5's neighbour G6
+// touches White's G7 while G4 touches no white stone, so Black pushes at G6.
+TEST_F(NozokiTest, NeutralCutAndEnclosedLibertyInEveryOrientation)
+{
+    struct TCase {
+        const char* what;
+        const char* diagram;
+        void (*pattern)();
+        const char* point;
+    } const cases[] = {
+        {"cut in neutral ground that is an atari", kAtariBeforeCut, Kiri2Think, "E4"},
+        {"enclosed liberty", kEnclosedLiberty, KeimaNozokiThink, "G6"},
+    };
+    for (const TCase& c : cases)
+        for (int t = 0; t < 8; ++t)
+            for (const int side : {kKuro, kSiro}) {
+                SCOPED_TRACE(testing::Message() << c.what << ", symmetry " << t << ", engine " << side);
+                SymDecision(c.diagram, t, side);
+                KohoCount = 0;
+                KohoKind = kkNozoki;
+                const std::uint64_t before = StackHash();
+                c.pattern();
+                EXPECT_EQ(StackHash(), before);
+                const std::optional<int> v = KohoValueAt(Sym(At(c.point), t));
+                ASSERT_TRUE(v.has_value()) << Table();
+                EXPECT_GE(*v, 1) << Table();
+                EXPECT_EQ(KohoCount, 1) << Table();
+            }
 }
 
 TEST_F(NozokiTest, ReasonCodesOfTheGenerator)

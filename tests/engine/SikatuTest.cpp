@@ -9,6 +9,7 @@
 #include <map>
 
 #include "board/Basic.h"
+#include "board/Goban.h"
 #include "board/Gun.h"
 #include "board/Hooks.h"
 #include "board/Yomi.h"
@@ -321,6 +322,85 @@ TEST_F(SikatuTest, TheGeneratorsGates)
     EXPECT_EQ(KorosuYomi(GunOf(ParsePoint("A2"))), 0);
     EXPECT_EQ(IkiruYomi(GunOf(ParsePoint("A2"))), 0);
     EXPECT_EQ(KohoCount, 0);
+}
+
+// Black's wall with a ten-point space above, one-point eyes at A9 and C9 and
+// the half eye E9 beside White's G9: far more than two eyes. White's wall is
+// alive in one large area.
+const char* const kManyEyes = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    O O O O O O O . .
+    X X X X X X O . .
+    . . . . . X O . .
+    . . . . . X O . .
+    X X X X X X O . .
+    . X . X . . O . .)";
+
+TEST_F(SikatuTest, TheEyeShapePassIsForEyeValuesFiveAndSixOnly)
+{
+    Prepare(kManyEyes, kSiro);
+    const TGun& black = GunOf(ParsePoint("A5"));
+    // The shape the pass looks for is there: a half eye and a one-point eye
+    // in the corner, so the pass alone reads the shape ...
+    ASSERT_GE(black.GetMe(), 7);
+    std::uint64_t before = AnalyzeCount;
+    SikatuMeShape(black);
+    EXPECT_GT(AnalyzeCount, before);
+    EXPECT_EQ(KohoCount, 0) << CandidateList();
+    YomiUnwind();
+    // ... but the generator leaves a group of eye value 7 or more alone.
+    Prepare(kManyEyes, kSiro);
+    before = AnalyzeCount;
+    SikatuThink();
+    EXPECT_EQ(AnalyzeCount, before);
+    EXPECT_EQ(KohoCount, 0) << CandidateList();
+    EXPECT_EQ(Level, 0);
+}
+
+// Black's corner group lives with the eyes A1 and C1 and breathes at F2 on
+// the second line; White's stone G3 and Black's wall on the right see F2.
+// White's F2 would be a small group squeezed between Black's groups.
+const char* const kSecondLineBreath = R"(
+    . X . X . . . X .
+    X X X X . . . X .
+    O O O . . . O X .
+    . . O O . . . X .
+    . . . . . X X . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+TEST_F(SikatuTest, SecondLineBreathReadsTheGroupOfTheStonePlayed)
+{
+    Prepare(kSecondLineBreath, kKuro);
+    const Point f2 = ParsePoint("F2");
+    const TGun& black = GunOf(ParsePoint("D2"));
+    ASSERT_EQ(black.GetMe(), 4);
+    ASSERT_LT(black.GetKokyuSu(), 3);
+    bool breathes = false;
+    for (int i = 1; i <= black.GetKokyuSu(); ++i)
+        breathes = breathes || black.GetKokyu(i) == f2;
+    ASSERT_TRUE(breathes);
+    {
+        // White's F2: White's group there is short of two eyes, Black's
+        // corner keeps both of its eyes.
+        TYomiTrial t;
+        ASSERT_TRUE(t.PushPlay(kSiro, f2));
+        CurGoban().Analyze();
+        const TGun* white = CurGoban().GunList.GetGunAt(f2);
+        ASSERT_NE(white, nullptr);
+        ASSERT_LT(white->GetMe(), 4);
+        const TGun* corner = CurGoban().GunList.GetGunAt(ParsePoint("D2"));
+        ASSERT_NE(corner, nullptr);
+        ASSERT_EQ(corner->GetMe(), 4);
+    }
+    // So White's F2 is added, and the group needs no more reading.
+    EXPECT_TRUE(SikatuSkip(black));
+    EXPECT_TRUE(KohoValueAt(f2).has_value()) << CandidateList();
+    EXPECT_EQ(Level, 0);
 }
 
 // The status bar as the pondering leaves it, text by text.

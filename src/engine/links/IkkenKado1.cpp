@@ -65,8 +65,10 @@ bool Kado1Points(const TKankeiBox& box, std::initializer_list<int> order, TKado1
     k.Nout = StepBeyond(k.Gap, k.N);
     k.D2 = StepBeyond(k.G, k.D);
     k.Cfar = StepBeyond(k.C, k.Cout);
-    k.Iout = StepBeyond(k.N, k.I);
-    k.Jout = StepBeyond(k.Fs, k.J);
+    // I lies in A's row and J in B's: each is seen from the stone of its
+    // own row, so the relation reads the same from either end.
+    k.Iout = StepBeyond(k.A, k.I);
+    k.Jout = StepBeyond(k.B, k.J);
     k.I2 = StepBeyond(k.H, k.I);
     k.J2 = StepBeyond(k.H, k.J);
     k.Dout2 = StepBeyond(k.Gout, k.Dout);

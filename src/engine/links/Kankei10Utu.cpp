@@ -74,7 +74,10 @@ void Kankei10Utu(Point a, Point b)
     default:
         break;
     }
-    KankeiStripMake(box, box[1], box[13]);
+    if (CurGoban().OnBoardPt(a))
+        KankeiStripMake(box, a, b);
+    else
+        KankeiStripMake(box, b, a);
     switch (Kankei10SotoShape(box)) {
     case kKankei10SotoNaka:
         Kankei10SotoNaka(box);
@@ -107,7 +110,12 @@ void Kankei10EdgeUtu(Point a, Point b)
         Kankei10EdgeFree(box);
         return;
     }
-    KankeiStripMake(box, a, b);
+    // The outer strip runs from the stone toward the edge whichever end
+    // came first: the patterns read its rows in that order.
+    if (CurGoban().OnBoardPt(a))
+        KankeiStripMake(box, a, b);
+    else
+        KankeiStripMake(box, b, a);
     switch (Kankei10EdgeShape(box)) {
     case kKankei10EdgeSan:
         Kankei10EdgeSan(box);

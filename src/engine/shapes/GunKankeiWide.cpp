@@ -479,18 +479,23 @@ void GunKankei8Utu(Point a, Point b)
 void GunKankei10Utu(Point a, Point b, int weak)
 {
     int colA = 0, opp = 0;
-    if (!Gate(a, b, colA, opp) || AtariOrSicho(a) || AtariOrSicho(b) || LineNoPt(a) != 3 || LineNoPt(b) != 3)
+    // Two stones both on the third line are left to the edge patterns.
+    if (!Gate(a, b, colA, opp) || AtariOrSicho(a) || AtariOrSicho(b) || (LineNoPt(a) == 3 && LineNoPt(b) == 3))
         return;
     Point s[15];
     BetweenStrip3(a, b, s);
     if (IroOf(s[0]) == opp || IroOf(s[2]) == opp || IroOf(s[12]) == colA || IroOf(s[14]) == colA)
         return;
+    // A weak group with the gaps still open only tries the middle; with a
+    // stone in them it reads the sides like any other.
     if (weak == 1) {
-        for (int i = 3; i <= 9; ++i)
-            if (!Empty(s[i]))
-                return;
-        AddKohoTry(s[7]);
-        return;
+        bool open = true;
+        for (int i = 3; i <= 9 && open; ++i)
+            open = Empty(s[i]);
+        if (open) {
+            AddKohoTry(s[7]);
+            return;
+        }
     }
     for (int j : {0, 2}) {
         const Point m = s[6 + j], na = s[3 + j], nb = s[9 + j], aOut = s[j], bOut = s[12 + j];

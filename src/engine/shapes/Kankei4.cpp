@@ -144,7 +144,8 @@ void Kankei4Think(Point& out)
 {
     if (InSakiyomi == 1)
         return;
-    const TKohoKindKeep reason(kkKankei);
+    // The pass leaves its reason in force for the stages after it.
+    KohoKind = kkKankei;
     const int n = BoardSize;
     for (int y = 1; y <= n; ++y) {
         for (int x = 1; x <= n; ++x) {

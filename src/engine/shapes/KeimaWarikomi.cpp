@@ -59,12 +59,12 @@ void KeimaWariAtari(const F& f)
     AddKoho(f.G, e1 + UtuHyoka(f.own, f.G), 0);
 }
 
-// The wedge with two liberties and a ladder on it.  The ladder check of the
-// router stores its answer in the chain, so with the status it left the
-// reading below has nothing to add.
-void KeimaWariSicho(const F& f)
+// The wedge with two liberties and a ladder on it.  `stored` is the ladder
+// status the wedge's chain carried before the router read the ladder: a
+// ladder known already leaves nothing to add, one just found is answered.
+void KeimaWariSicho(const F& f, int stored)
 {
-    if (SichoOf(f.W) == 1)
+    if (stored == 1)
         return;
     const int e1 = UtuHyoka(f.own, f.G);
     int e2 = 0;
@@ -661,9 +661,15 @@ void KeimaWarikomi(std::span<const Point> r, std::span<const std::uint8_t> c, in
         KeimaWariAtari(f);
         return;
     }
-    if (kw == 2 && SichoCheck(f.W) == 1) {
-        KeimaWariSicho(f);
-        return;
+    if (kw == 2) {
+        // The status stored in the chain before the check below stores its
+        // own answer there (0 while the ladder was never read).
+        const TRen* wedge = ToruRenAt(f.W);
+        const int stored = wedge == nullptr ? 0 : wedge->SichoStatus();
+        if (SichoCheck(f.W) == 1) {
+            KeimaWariSicho(f, stored);
+            return;
+        }
     }
     LinkMark2Set(f.G, 1);
     const int eg = IroOf(f.EG);

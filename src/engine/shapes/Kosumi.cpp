@@ -824,9 +824,8 @@ void KosumiRenraku(Point a, Point b)
             vDef = y.Score(k.own);
             const TGun* gx = GunAt(x);
             outer = gx != nullptr && gx->GetDeath() != 1;
-        } else {
-            outer = false;
         }
+        // Refused at X or Y: X stays, only the defence is not read again.
     }
 
     int vAll = vDef + cut.vCut;

@@ -17,6 +17,7 @@
 #include "engine/Yose.h"
 #include "engine/links/IkkenKado1.h"
 #include "engine/links/IkkenRenraku.h"
+#include "engine/links/KankeiBox.h"
 
 namespace vorn::test {
 namespace {
@@ -323,18 +324,66 @@ TEST_F(IkkenKado1Test, DirectCallsOnJumpsAlongTheFirstLine)
     EXPECT_GT(count.Calls, 100);
 }
 
+// The jump handler on (a, b) under symmetry t; with gSwapEnds from b's end.
+bool gSwapEnds = false;
+std::string Jump(Point a, Point b, int t)
+{
+    return gSwapEnds ? Handler(IkkenRenraku, b, a, t) : Handler(IkkenRenraku, a, b, t);
+}
+
 const TSymCase kSymCases[] = {
-    {"wedge against the block, owner", kKado, kKuro, true, [](int t) { return Handler(IkkenRenraku, kA, kB, t); }},
-    {"wedge against the block, attacker", kKado, kSiro, true, [](int t) { return Handler(IkkenRenraku, kB, kA, t); }},
-    {"extension outside the near stone", kNout, kSiro, true, [](int t) { return Handler(IkkenRenraku, kA, kB, t); }},
-    {"wedge caught by a ladder", kWedgeCaught, kKuro, true, [](int t) { return Handler(IkkenRenraku, kA, kB, t); }},
-    {"stone outside the far corner", kDout, kSiro, true, [](int t) { return Handler(IkkenRenraku, kA, kB, t); }},
-    {"near stone with two liberties", kDame2, kKuro, true, [](int t) { return Handler(IkkenRenraku, kB, kA, t); }},
-    {"corner on the first line", kEdge, kKuro, true,
-     [](int t) { return Handler(IkkenRenraku, Point(4, 7), Point(4, 9), t); }},
+    {"wedge against the block, owner", kKado, kKuro, true, [](int t) { return Jump(kA, kB, t); }},
+    {"wedge against the block, attacker", kKado, kSiro, true, [](int t) { return Jump(kB, kA, t); }},
+    {"extension outside the near stone", kNout, kSiro, true, [](int t) { return Jump(kA, kB, t); }},
+    {"wedge caught by a ladder", kWedgeCaught, kKuro, true, [](int t) { return Jump(kA, kB, t); }},
+    {"stone outside the far corner", kDout, kSiro, true, [](int t) { return Jump(kA, kB, t); }},
+    {"near stone with two liberties", kDame2, kKuro, true, [](int t) { return Jump(kB, kA, t); }},
+    {"corner on the first line", kEdge, kKuro, true, [](int t) { return Jump(Point(4, 7), Point(4, 9), t); }},
 };
 
 TEST_F(IkkenKado1Test, MirrorImagesGiveTheSameAnswersAtTheMirroredPoints) { ExpectSymmetric(kSymCases); }
+
+// Black's jump E4-E6 with White's corner D4 beside E4 and White's G5 beyond
+// H (F5); Black's G6 stands beyond J (F6) in E6's row, White's F7 below J.
+// The corner points I and J are F4 (in E4's row) and F6 (in E6's row); beyond
+// them, seen along their own rows, lie G4 (empty) and G6 (Black). So neither
+// the owner's J (G6 taken) nor his I (the point beyond I from H, F3, is not
+// White's) is played outside: no point, from either end.
+constexpr const char* kCornerRows = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . X . . . .
+    . . . O X . . . .
+    . . O . . . O . .
+    . . . . X . X . .
+    . . . . . O . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+TEST_F(IkkenKado1Test, PointsBeyondTheCornersAreSeenAlongTheirRowsFromEitherEnd)
+{
+    for (const bool fromTop : {true, false}) {
+        SCOPED_TRACE(fromTop);
+        PrepareLink(kCornerRows, kKuro);
+        const Point a = fromTop ? Point(5, 4) : Point(5, 6), b = fromTop ? Point(5, 6) : Point(5, 4);
+        TKankeiBox box;
+        ASSERT_TRUE(KankeiBoxMake(a, b, box));
+        int d = -1;
+        Point out(9, 9);
+        IkkenKado1SotoTe(box, d, out);
+        EXPECT_EQ(out, Point());
+        EXPECT_EQ(d, 0);
+        EXPECT_EQ(Level, 0);
+    }
+}
+
+// The shapes of the table from the other end of the jump.
+TEST_F(IkkenKado1Test, SwappedEndsGiveTheSameAnswersInEveryOrientation)
+{
+    gSwapEnds = true;
+    ExpectSymmetric(kSymCases);
+    gSwapEnds = false;
+}
 
 } // namespace
 } // namespace vorn::test

@@ -560,5 +560,16 @@ const TSymCase kEdgeSymCases[] = {
 
 TEST_F(Kankei10Test, EdgeAnswersAreTheSameOnEveryEdge) { ExpectSymmetric(kEdgeSymCases); }
 
+// The same shapes from either end of the relation: the strip beside the
+// jump is read from the stone toward the edge whichever end comes first.
+TEST_F(Kankei10Test, EdgeAnswersAreTheSameFromEitherEnd)
+{
+    // Every case of the table above reads the relation from the stone.
+    std::vector<TEdgeSymCase> cases;
+    for (const TSymCase& c : kEdgeSymCases)
+        cases.push_back({c.Name, c.Diagram, {}, kStone, kEdge, c.ToMove, c.Values});
+    ExpectEdgeSymmetric(Kankei10Utu, cases);
+}
+
 } // namespace
 } // namespace vorn::test

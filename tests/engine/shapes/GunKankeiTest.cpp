@@ -386,20 +386,44 @@ TEST_F(GunKankeiTest, TwoSpaceJumpOnTheThirdLine)
 
 TEST_F(GunKankeiTest, ThreeSpaceJumpOfAWeakGroup)
 {
-    // Black's C3 and White's G3 on the third line.
-    const std::string jump = Stones(13, {{"C3", 'X'}, {"G3", 'O'}});
+    // Black's C4 and White's G4 on the fourth line.
+    const std::string jump = Stones(13, {{"C4", 'X'}, {"G4", 'O'}});
     Prepare(jump, kKuro);
-    Call([] { GunKankei10Utu(ParsePoint("C3"), ParsePoint("G3"), 0); });
+    Call([] { GunKankei10Utu(ParsePoint("C4"), ParsePoint("G4"), 0); });
     EXPECT_GT(KohoCount, 1) << CandidateList();
-    // For a weak group only the try at the middle of the gap.
+    // For a weak group with the gaps open only the try at the middle gap.
     Prepare(jump, kKuro);
-    Call([] { GunKankei10Utu(ParsePoint("C3"), ParsePoint("G3"), 1); });
+    Call([] { GunKankei10Utu(ParsePoint("C4"), ParsePoint("G4"), 1); });
     ASSERT_EQ(KohoCount, 1) << CandidateList();
-    EXPECT_EQ(Koho.Pt[1], ParsePoint("E3"));
-    const int value = ValueAt("E3");
+    EXPECT_EQ(Koho.Pt[1], ParsePoint("E4"));
+    const int value = ValueAt("E4");
     KohoCount = 0;
-    AddKohoTry(ParsePoint("E3"));
-    EXPECT_EQ(ValueAt("E3"), value);
+    AddKohoTry(ParsePoint("E4"));
+    EXPECT_EQ(ValueAt("E4"), value);
+}
+
+TEST_F(GunKankeiTest, ThreeSpaceJumpOnTheThirdLineIsLeftAlone)
+{
+    // Black's C3 and White's G3 both on the third line: nothing, weak or not.
+    const std::string jump = Stones(13, {{"C3", 'X'}, {"G3", 'O'}});
+    for (int weak : {0, 1}) {
+        Prepare(jump, kKuro);
+        Call([weak] { GunKankei10Utu(ParsePoint("C3"), ParsePoint("G3"), weak); });
+        EXPECT_EQ(KohoCount, 0) << weak << CandidateList();
+    }
+}
+
+TEST_F(GunKankeiTest, WeakGroupWithAStoneInTheGapReadsTheOpenSide)
+{
+    // Black's D3 beside the first gap (row 3) closes that side: the weak
+    // group no longer only tries the middle gap E4 but reads the open side,
+    // row 5: Black's own point E5 beside the middle gap, and the point
+    // F5 next to the gap before White's stone (four empty neighbours).
+    Prepare(Stones(13, {{"C4", 'X'}, {"G4", 'O'}, {"D3", 'X'}}), kKuro);
+    Call([] { GunKankei10Utu(ParsePoint("C4"), ParsePoint("G4"), 1); });
+    EXPECT_NE(KohoEntry(ParsePoint("E5")), 0) << CandidateList();
+    EXPECT_NE(KohoEntry(ParsePoint("F5")), 0) << CandidateList();
+    EXPECT_EQ(KohoEntry(ParsePoint("E3")), 0) << CandidateList();
 }
 
 TEST_F(GunKankeiTest, TwoThreeShapeWithTheJumpBlocked)
@@ -476,7 +500,7 @@ const TPairCase kPairCases[] = {
     {"knight's move", "F7", "H6", GunKankei4Utu},
     {"large knight's move", "E7", "F4", [](Point a, Point b) { GunKankei7Utu(a, b, 0); }},
     {"(2,3)", "E7", "G4", GunKankei8Utu},
-    {"three-space jump", "C3", "G3", [](Point a, Point b) { GunKankei10Utu(a, b, 0); }},
+    {"three-space jump", "C4", "G4", [](Point a, Point b) { GunKankei10Utu(a, b, 0); }},
 };
 
 TEST_F(GunKankeiTest, PairModeRecordsBothColoursMoves)

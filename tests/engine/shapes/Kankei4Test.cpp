@@ -102,6 +102,22 @@ TEST_F(Kankei4Test, NothingInsideTheRootLookAhead)
     EXPECT_EQ(HyokaCallCount, hyoka);
 }
 
+TEST_F(Kankei4Test, ThePassLeavesItsReasonInForce)
+{
+    // Outside the root look-ahead the pass sets reason 5 and leaves it so,
+    // whatever stood before; inside it, nothing is touched.
+    PrepareDecision(kThreat, kSiro);
+    KohoKind = kkWeakGunKankei;
+    Point out;
+    Kankei4Think(out);
+    EXPECT_EQ(KohoKind, kkKankei);
+    KohoKind = kkWeakGunKankei;
+    InSakiyomi = 1;
+    Kankei4Think(out);
+    InSakiyomi = 0;
+    EXPECT_EQ(KohoKind, kkWeakGunKankei);
+}
+
 TEST_F(Kankei4Test, MiddlePointTouchedDiagonallyIsNotRead)
 {
     // White's (6,4) is diagonal to the middle point (5,5).  Such a link is

@@ -18,6 +18,7 @@
 
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "board/Ren.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
@@ -74,6 +75,62 @@ TEST_F(KeimaOuterTest, WedgeFrameNamesTheBoxFromTheWedge)
     EXPECT_EQ(f.V, Point(3, 4));
     EXPECT_EQ(f.Y1, Point(3, 8));
     EXPECT_EQ(f.YN, Point(4, 4));
+}
+
+// Black's E6 closes White's wedge D6 to two liberties, C6 (G) and D7:
+// Black's atari at C6 or D7 starts a ladder on it.
+const char* const kWedgeLadder = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . X . . . . .
+    . . . O X . . . .
+    . . X . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+
+TEST_F(KeimaOuterTest, WedgeLadderFoundByTheRouterIsAnswered)
+{
+    const Point w(4, 6);
+    for (const int engine : {kKuro, kSiro}) {
+        SCOPED_TRACE(engine);
+        // The ladder on the wedge known from the start of the decision:
+        // only the router's marks on G and H1.
+        PrepareDecision(kWedgeLadder, engine);
+        ASSERT_EQ(GobanLv[0]->RenList.RenAtPt(w)->GetSicho(), 1);
+        FillGrid(LinkMark1, std::uint8_t{0});
+        FillGrid(LinkMark2, std::uint8_t{0});
+        const TKeimaBox known(kA, kB);
+        KeimaWarikomi(known.Rs(), known.Cs(), known.att);
+        EXPECT_EQ(KohoCount, 0) << CandidateList();
+        EXPECT_EQ(LinkMark1[kG.x][kG.y], 1);
+        EXPECT_EQ(LinkMark1[kH1.x][kH1.y], 1);
+        EXPECT_EQ(LinkMark2[kG.x][kG.y], 0);
+
+        // Not known before (status 0): the router finds the ladder, and the
+        // wedge's extension at G (three liberties then, no ladder) is read:
+        // Black's value of G plus White's evaluation after White's G.
+        PrepareDecision(kWedgeLadder, engine);
+        GobanLv[0]->RenList.RenAtPt(w)->SetSicho(0);
+        FillGrid(LinkMark1, std::uint8_t{0});
+        FillGrid(LinkMark2, std::uint8_t{0});
+        const int e1 = UtuHyoka(kKuro, kG);
+        int e2 = 0;
+        {
+            TYomiTrial t;
+            ASSERT_TRUE(t.PushPlay(kSiro, kG));
+            e2 = Hyoka(kSiro);
+        }
+        GobanLv[0]->RenList.RenAtPt(w)->SetSicho(0);
+        const TKeimaBox fresh(kA, kB);
+        KeimaWarikomi(fresh.Rs(), fresh.Cs(), fresh.att);
+        EXPECT_EQ(KohoValueAt(kG), e1 + e2) << CandidateList();
+        EXPECT_EQ(KohoCount, 1) << CandidateList();
+        EXPECT_EQ(LinkMark1[kEG.x][kEG.y], 1) << "the point outside G";
+        EXPECT_EQ(LinkMark2[kG.x][kG.y], 1);
+        EXPECT_EQ(Level, 0);
+    }
 }
 
 TEST_F(KeimaOuterTest, AttackerAtTheOuterPointOfTheCutGivesOnlyTheMarks)

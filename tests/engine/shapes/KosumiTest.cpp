@@ -18,6 +18,7 @@
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
+#include "engine/Yose.h"
 #include "engine/shapes/Kosumi.h"
 #include "engine/shapes/ShapeFrame.h"
 
@@ -157,6 +158,37 @@ TEST_F(KosumiTest, EngineOwningGetsTheDefenceWithReasonThree)
     EXPECT_EQ(Koho.Pt[i], Point(5, 7));
     EXPECT_EQ(Koho.RelPt[i], kCut);
     EXPECT_EQ(EntryOfReason(4), 0) << Table();
+}
+
+// White's E4-E3 (two stones) between Black's diagonal D4-E5 has two
+// liberties side by side: F4 (6,6), whose only empty neighbour is F3, and
+// F3 (6,7) with two. Black's outer atari is F3; White's F4 after it has no
+// liberty and captures nothing, so it is refused. White's ladder escape is
+// the capture of Black's E2 at F2, so the pair is not settled as a ladder.
+const char* const kOuterRefused = R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . X X . . .
+    . . . X O . X . .
+    . . . X O . X . .
+    . . . O X . . . .
+    . . . . O . . . .)";
+
+TEST_F(KosumiTest, OuterAtariWhoseAnswerIsRefusedIsKept)
+{
+    // The refused answer leaves the outer atari F3 as Black's defence of the
+    // link, with reason 3 and the cut D5 as its related point; the cut point
+    // itself is not marked, as it is for the plain defence.
+    FillGrid(LinkMark2, std::uint8_t{0});
+    Run(kOuterRefused, kKuro, kA, kB);
+    const int i = EntryOfReason(3);
+    ASSERT_NE(i, 0) << Table();
+    EXPECT_EQ(Koho.Pt[i], Point(6, 7)) << Table();
+    EXPECT_EQ(Koho.RelPt[i], kCut);
+    EXPECT_EQ(LinkMark2[kCut.x][kCut.y], 0);
+    EXPECT_EQ(Level, 0);
 }
 
 TEST_F(KosumiTest, CutOnTheThirdLineWorthMoreThanTenGainsFive)

@@ -391,7 +391,7 @@ const std::string kNiken = Versus("E7", "H7");
 const std::string kOgeima = Versus("E7", "F4");
 const std::string kOgeimaEdge = Versus("F4", "E7", 9);
 const std::string kKeima23 = Versus("E7", "G4");
-const std::string kSanken = Versus("C3", "G3");
+const std::string kSanken = Versus("C4", "G4");
 // White's lone G6 facing Black's E6, with White's J6 beside it.
 const std::string kLone = Stones(13, {{"E6", 'X'}, {"G6", 'O'}, {"J6", 'O'}});
 // Black's weak jump D5-F5 with White's D3 two lines out beside D5.
@@ -560,7 +560,7 @@ const TSymmetryCase kSymmetry[] = {
     {"GunKankei5Utu", kNaname2.c_str(), kKuro, {Point(6, 7), Point(8, 5)}, CallPair<GunKankei5Utu>},
     {"GunKankei6Utu", kNiken.c_str(), kKuro, {Point(5, 7), Point(8, 7)}, CallPair<GunKankei6Utu>},
     {"GunKankei8Utu", kKeima23.c_str(), kKuro, {Point(5, 7), Point(7, 4)}, CallPair<GunKankei8Utu>},
-    {"GunKankei10Utu", kSanken.c_str(), kKuro, {Point(3, 3), Point(7, 3)},
+    {"GunKankei10Utu", kSanken.c_str(), kKuro, {Point(3, 4), Point(7, 4)},
      [](std::span<const Point> p) { return GroupPattern([&] { GunKankei10Utu(p[0], p[1], 0); }); }},
     {"Kankei34Think: the approach to a lone stone", kLone.c_str(), kKuro, {},
      [](std::span<const Point>) { return StageCall(Kankei34Think); }},
