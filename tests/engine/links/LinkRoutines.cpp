@@ -1,0 +1,165 @@
+// The jump-link routines and the stone relations that the problem tables call
+// by name ("call NAME ..." in tests/problems/links*.tst).
+//
+// Answers:
+//  - "LinkGrade A B": the relations that A's record holds toward B, each as
+//    "kind:grade" (grade 0 for an enemy stone), "none" without one.
+//  - a pattern routine on a jump: "NAME A B ... [A line1 [A line2]]".  The
+//    routine runs on the box of the jump A-B (for a relation to the edge B
+//    is the first-line point under A's stone and the box reaches the point
+//    beyond the edge).  The points after a repeated A are the lines that the
+//    row's hand working names: the first line is played from the owner (the
+//    colour at A), the second from the opponent, each alternating colours;
+//    o := Hyoka(owner) after the first, p := Hyoka(opponent) after the
+//    second, s := o + p.  Each candidate is answered "point=e", e the first
+//    of the expressions below that its value equals (s, 2s, ...), else the
+//    value itself; so a row pins the point and the arithmetic the position
+//    calls for, while the evaluations come from the evaluation itself.
+#include "engine/Problems.h"
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "board/Gun.h"
+#include "board/Locate.h"
+#include "board/Yomi.h"
+#include "engine/Hyoka.h"
+#include "engine/Koho.h"
+#include "engine/Think.h"
+#include "engine/links/IkkenEdgeNozoki.h"
+#include "engine/links/IkkenEdgeRenraku.h"
+#include "engine/links/IkkenEdgeTuke.h"
+#include "engine/links/IkkenEdgeTukeYomi.h"
+#include "engine/links/IkkenKado1.h"
+#include "engine/links/IkkenNozoki.h"
+#include "engine/links/IkkenWariNobi.h"
+#include "engine/links/Kankei6EdgeNozoki.h"
+#include "engine/links/Kankei6Nozoki.h"
+#include "engine/links/Kankei6Utu.h"
+#include "engine/links/KankeiBox.h"
+
+namespace vorn::test {
+namespace {
+
+// --- Stone relations ----------------------------------------------------------------
+
+std::string LinkGrade(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("LinkGrade wants two points");
+    const TLocate& l = GobanLv[0]->GetLocatePt(pts[0]);
+    std::string out;
+    for (int i = 1; i <= l.GetKankeiSu(); ++i)
+        if (l.GetKankeiPoint(i) == pts[1])
+            out += (out.empty() ? "" : " ") + std::to_string(l.GetKankeiKind(i)) + ':'
+                   + std::to_string(l.GetLinkGrade(i));
+    return out.empty() ? "none" : out;
+}
+const TProblemRoutineAdd linkGrade("LinkGrade", LinkGrade);
+
+// --- Pattern routines on a jump ---------------------------------------------------------
+
+// The box of the jump from pts[0] to pts[1]; a first-line pts[1] under a
+// stone on the line above stands for the point beyond the edge.
+TKankeiBox JumpBoxOf(Point a, Point b)
+{
+    const int dx = (b.x > a.x) - (b.x < a.x), dy = (b.y > a.y) - (b.y < a.y);
+    if (std::abs(b.x - a.x) + std::abs(b.y - a.y) == 1)
+        while (GobanLv[0]->GetIroPt(b) != kHen)
+            b = Point(b.x + dx, b.y + dy);
+    TKankeiBox box;
+    if (!KankeiBoxMake(a, b, box))
+        throw std::invalid_argument("the two points are no jump");
+    if (box.IsHen(1))
+        KankeiEdgeTurn(box);
+    KankeiStripMake(box, box[1], box[3 * box.D + 1]);
+    return box;
+}
+
+// Hyoka(c) after the line, colours alternating from c.
+int LineHyoka(int c, const std::vector<Point>& line)
+{
+    TYomiTrial t;
+    int col = c;
+    for (Point p : line) {
+        t.Play(col, p);
+        col ^= 3;
+    }
+    return Hyoka(c);
+}
+
+// The value as an expression of s, else the number itself.
+std::string Expression(int v, int s)
+{
+    const std::pair<const char*, int> forms[] = {
+        {"s", s},
+        {"2s", 2 * s},
+        {"s+s/2", s + s / 2},
+        {"s+s/2+s/3", s + s / 2 + s / 3},
+        {"s/2", s / 2},
+        {"s/3", s / 3},
+        {"2s/3", 2 * s / 3},
+        {"s+2", s + 2},
+        {"s+4", s + 4},
+        {"s/2+4", s / 2 + 4},
+        {"2s/3+4", 2 * s / 3 + 4},
+        {"s-6", s - 6},
+    };
+    for (const auto& [name, value] : forms)
+        if (value == v)
+            return name;
+    return std::to_string(v);
+}
+
+// Runs the routine on the box, after the lines' evaluations, and answers
+// its candidates in terms of s (or plainly without lines).
+std::string Expressed(const std::vector<Point>& pts, std::size_t own,
+                      const std::function<void(const TKankeiBox&, const std::vector<Point>&)>& run)
+{
+    if (pts.size() < 2 + own)
+        throw std::invalid_argument("the routine wants the jump and its points");
+    const TKankeiBox box = JumpBoxOf(pts[0], pts[1]);
+    const std::vector<Point> args(pts.begin() + 2, pts.begin() + 2 + static_cast<long>(own));
+    std::vector<std::vector<Point>> lines;
+    for (std::size_t i = 2 + own; i < pts.size(); ++i)
+        if (pts[i] == pts[0])
+            lines.emplace_back();
+        else if (lines.empty())
+            throw std::invalid_argument("a line starts with the jump's first point");
+        else
+            lines.back().push_back(pts[i]);
+    int s = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        s += LineHyoka(i == 0 ? box.Own : box.Opp, lines[i]);
+    KohoKind = kkKankei;
+    run(box, args);
+    if (lines.empty())
+        return RoutineCandidates();
+    std::string out;
+    for (int i = 1; i <= KohoCount; ++i)
+        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + Expression(Koho.Value[i], s);
+    return out.empty() ? "none" : out;
+}
+
+template <void (*R)(TKankeiBox)>
+std::string BoxRoutine(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) { R(box); });
+}
+
+const TProblemRoutineAdd ikkenEdgeNozoki("IkkenEdgeNozoki", BoxRoutine<IkkenEdgeNozoki>);
+const TProblemRoutineAdd ikkenEdgeTukeYomi("IkkenEdgeTukeYomi", BoxRoutine<IkkenEdgeTukeYomi>);
+const TProblemRoutineAdd ikkenEdgeTuke("IkkenEdgeTuke", BoxRoutine<IkkenEdgeTuke>);
+const TProblemRoutineAdd kankei6EdgeNozoki("Kankei6EdgeNozoki", BoxRoutine<Kankei6EdgeNozoki>);
+const TProblemRoutineAdd kankei6Nozoki("Kankei6Nozoki", BoxRoutine<Kankei6Nozoki>);
+const TProblemRoutineAdd kankei6Soto("Kankei6Soto", BoxRoutine<Kankei6Soto>);
+const TProblemRoutineAdd ikkenWariNobi("IkkenWariNobi", BoxRoutine<IkkenWariNobi>);
+const TProblemRoutineAdd ikkenNozoki("IkkenNozoki", BoxRoutine<IkkenNozoki>);
+const TProblemRoutineAdd ikkenKado1("IkkenKado1", BoxRoutine<IkkenKado1>);
+
+} // namespace
+} // namespace vorn::test
