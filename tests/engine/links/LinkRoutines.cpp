@@ -11,12 +11,14 @@
 //    row's hand working names: the first line is played from the owner (the
 //    colour at A), the second from the opponent, each alternating colours;
 //    o := Hyoka(owner) after the first, p := Hyoka(opponent) after the
-//    second, s := o + p.  Each candidate is answered "point=e", e the first
-//    of the expressions below that its value equals (s, 2s, ...), else the
-//    value itself; so a row pins the point and the arithmetic the position
-//    calls for, while the evaluations come from the evaluation itself.
+//    second, s := o + p.  Each candidate is answered "point=e:reason", e the
+//    first of the expressions below that its value equals (s, 2s, ...),
+//    else the value itself; so a row pins the point and the arithmetic the
+//    position calls for, while the evaluations come from the evaluation
+//    itself.  Without lines the candidates are answered "point=value:reason".
 #include "engine/Problems.h"
 
+#include <cstdlib>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -138,10 +140,13 @@ std::string Expressed(const std::vector<Point>& pts, std::size_t own,
     KohoKind = kkKankei;
     run(box, args);
     if (lines.empty())
-        return RoutineCandidates();
+        return RoutineCandidatesWithReason();
     std::string out;
     for (int i = 1; i <= KohoCount; ++i)
-        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + Expression(Koho.Value[i], s);
+        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + Expression(Koho.Value[i], s) + ':'
+               + std::to_string(static_cast<int>(Koho.Kind[i]));
+    if (std::getenv("VORN_SHOW_S") != nullptr)
+        out += " s=" + std::to_string(s);
     return out.empty() ? "none" : out;
 }
 
