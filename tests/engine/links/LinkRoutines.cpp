@@ -109,7 +109,14 @@ std::string Expression(int v, int s)
         {"s+4", s + 4},
         {"s/2+4", s / 2 + 4},
         {"2s/3+4", 2 * s / 3 + 4},
+        {"s/2/3", s / 2 / 3},
+        {"2s/3/3", 2 * s / 3 / 3},
         {"s-6", s - 6},
+        {"s+4-6", s + 4 - 6},
+        {"s/2-6", s / 2 - 6},
+        {"s/2+4-6", s / 2 + 4 - 6},
+        {"2s/3-6", 2 * s / 3 - 6},
+        {"2s/3+4-6", 2 * s / 3 + 4 - 6},
     };
     for (const auto& [name, value] : forms)
         if (value == v)
@@ -135,8 +142,12 @@ std::string Expressed(const std::vector<Point>& pts, std::size_t own,
         else
             lines.back().push_back(pts[i]);
     int s = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        s += LineHyoka(i == 0 ? box.Own : box.Opp, lines[i]);
+    std::string parts;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int v = LineHyoka(i == 0 ? box.Own : box.Opp, lines[i]);
+        parts += ' ' + std::to_string(v);
+        s += v;
+    }
     KohoKind = kkKankei;
     run(box, args);
     if (lines.empty())
@@ -146,7 +157,7 @@ std::string Expressed(const std::vector<Point>& pts, std::size_t own,
         out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + Expression(Koho.Value[i], s) + ':'
                + std::to_string(static_cast<int>(Koho.Kind[i]));
     if (std::getenv("VORN_SHOW_S") != nullptr)
-        out += " s=" + std::to_string(s);
+        out += " s=" + std::to_string(s) + parts;
     return out.empty() ? "none" : out;
 }
 

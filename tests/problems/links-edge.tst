@@ -1,0 +1,546 @@
+# Jumps to the edge: single pattern routines on positions whose candidate
+# points and value rules are worked out by hand.  "call NAME S G ..." runs
+# NAME on the relation of the stone S to the edge beyond the first-line
+# point G below it; the points after a repeated S are the lines the row's
+# working names (the first from the owner, the second from the opponent,
+# colours alternating), and each candidate's value is answered as an
+# expression of s, the sum of the two lines' evaluations for their first
+# movers, with its reason code.
+
+[edge-two-space-peep-one-stone-top-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group is the lone stone: v = s/2.  Black's stone dies to the cut, so
+# the sum is large: v is over 26 and loses 6; for Black (v >= 8, White's part
+# positive) 4 more before the cap.  Black connects at E8, White cuts at F8.
+black to play
+  . . . . . . . O .
+  . . O O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [E8=s/2+4-6:5]
+
+[edge-two-space-peep-one-stone-top-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group is the lone stone: v = s/2.  Black's stone dies to the cut, so
+# the sum is large: v is over 26 and loses 6; for Black (v >= 8, White's part
+# positive) 4 more before the cap.  Black connects at E8, White cuts at F8.
+white to play
+  . . . . . . . O .
+  . . O O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=s/2-6:5]
+
+[edge-two-space-peep-one-stone-bottom-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group is the lone stone: v = s/2.  Black's stone dies to the cut, so
+# the sum is large: v is over 26 and loses 6; for Black (v >= 8, White's part
+# positive) 4 more before the cap.  Black connects at E8, White cuts at F8.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . . . . . . O .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 E2 E1 [E2=s/2+4-6:5]
+
+[edge-two-space-peep-one-stone-bottom-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group is the lone stone: v = s/2.  Black's stone dies to the cut, so
+# the sum is large: v is over 26 and loses 6; for Black (v >= 8, White's part
+# positive) 4 more before the cap.  Black connects at E8, White cuts at F8.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . . . . . . O .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 E2 E1 [F2=s/2-6:5]
+
+[edge-two-space-peep-one-stone-top-mirror-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group is the lone stone: v = s/2.  Black's stone dies to the cut, so
+# the sum is large: v is over 26 and loses 6; for Black (v >= 8, White's part
+# positive) 4 more before the cap.  Black connects at E8, White cuts at F8.
+# (the position mirrored, so the peep is on the other side)
+black to play
+  . O . . . . . . .
+  . . . . . O O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 D8 E8 E9 [E8=s/2+4-6:5]
+
+[edge-two-space-peep-one-stone-top-mirror-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group is the lone stone: v = s/2.  Black's stone dies to the cut, so
+# the sum is large: v is over 26 and loses 6; for Black (v >= 8, White's part
+# positive) 4 more before the cap.  Black connects at E8, White cuts at F8.
+# (the position mirrored, so the peep is on the other side)
+white to play
+  . O . . . . . . .
+  . . . . . O O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 D8 E8 E9 [D8=s/2-6:5]
+
+[edge-two-space-peep-one-stone-bottom-mirror-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group is the lone stone: v = s/2.  Black's stone dies to the cut, so
+# the sum is large: v is over 26 and loses 6; for Black (v >= 8, White's part
+# positive) 4 more before the cap.  Black connects at E8, White cuts at F8.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O O . .
+  . O . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [E2=s/2+4-6:5]
+
+[edge-two-space-peep-one-stone-bottom-mirror-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group is the lone stone: v = s/2.  Black's stone dies to the cut, so
+# the sum is large: v is over 26 and loses 6; for Black (v >= 8, White's part
+# positive) 4 more before the cap.  Black connects at E8, White cuts at F8.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O O . .
+  . O . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [D2=s/2-6:5]
+
+[edge-two-space-peep-two-stones-top-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black H9 is linked to E7 by the (2,3) shape: Black's group has two stones,
+# v = 2s/3, still over 26 (the stone dies to the cut): less 6, and 4 more for
+# Black before the cap.
+black to play
+  . . . . . . . X .
+  . . O O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [E8=2s/3+4-6:5]
+
+[edge-two-space-peep-two-stones-top-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black H9 is linked to E7 by the (2,3) shape: Black's group has two stones,
+# v = 2s/3, still over 26 (the stone dies to the cut): less 6, and 4 more for
+# Black before the cap.
+white to play
+  . . . . . . . X .
+  . . O O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=2s/3-6:5]
+
+[edge-two-space-peep-two-stones-bottom-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black H9 is linked to E7 by the (2,3) shape: Black's group has two stones,
+# v = 2s/3, still over 26 (the stone dies to the cut): less 6, and 4 more for
+# Black before the cap.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . . . . . . X .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 E2 E1 [E2=2s/3+4-6:5]
+
+[edge-two-space-peep-two-stones-bottom-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black H9 is linked to E7 by the (2,3) shape: Black's group has two stones,
+# v = 2s/3, still over 26 (the stone dies to the cut): less 6, and 4 more for
+# Black before the cap.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . . . . . . X .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 E2 E1 [F2=2s/3-6:5]
+
+[edge-two-space-peep-two-stones-top-mirror-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black H9 is linked to E7 by the (2,3) shape: Black's group has two stones,
+# v = 2s/3, still over 26 (the stone dies to the cut): less 6, and 4 more for
+# Black before the cap.
+# (the position mirrored, so the peep is on the other side)
+black to play
+  . X . . . . . . .
+  . . . . . O O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 D8 E8 E9 [E8=2s/3+4-6:5]
+
+[edge-two-space-peep-two-stones-top-mirror-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black H9 is linked to E7 by the (2,3) shape: Black's group has two stones,
+# v = 2s/3, still over 26 (the stone dies to the cut): less 6, and 4 more for
+# Black before the cap.
+# (the position mirrored, so the peep is on the other side)
+white to play
+  . X . . . . . . .
+  . . . . . O O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 D8 E8 E9 [D8=2s/3-6:5]
+
+[edge-two-space-peep-two-stones-bottom-mirror-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black H9 is linked to E7 by the (2,3) shape: Black's group has two stones,
+# v = 2s/3, still over 26 (the stone dies to the cut): less 6, and 4 more for
+# Black before the cap.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O O . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [E2=2s/3+4-6:5]
+
+[edge-two-space-peep-two-stones-bottom-mirror-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black H9 is linked to E7 by the (2,3) shape: Black's group has two stones,
+# v = 2s/3, still over 26 (the stone dies to the cut): less 6, and 4 more for
+# Black before the cap.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O O . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [D2=2s/3-6:5]
+
+[edge-two-space-peep-strong-group-top-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group has three stones and more: no division.  The cut costs
+# little here, so the sum stays below 25: s for White, s + 4 for Black.
+black to play
+  . . . . . . . X .
+  . . O O . . . . .
+  . O . . X . . . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [E8=s+4:5]
+
+[edge-two-space-peep-strong-group-top-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group has three stones and more: no division.  The cut costs
+# little here, so the sum stays below 25: s for White, s + 4 for Black.
+white to play
+  . . . . . . . X .
+  . . O O . . . . .
+  . O . . X . . . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=s:5]
+
+[edge-two-space-peep-strong-group-bottom-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group has three stones and more: no division.  The cut costs
+# little here, so the sum stays below 25: s for White, s + 4 for Black.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . X . X . .
+  . O . . X . . . .
+  . . O O . . . . .
+  . . . . . . . X .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 E2 E1 [E2=s+4:5]
+
+[edge-two-space-peep-strong-group-bottom-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group has three stones and more: no division.  The cut costs
+# little here, so the sum stays below 25: s for White, s + 4 for Black.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . X . X . .
+  . O . . X . . . .
+  . . O O . . . . .
+  . . . . . . . X .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 E2 E1 [F2=s:5]
+
+[edge-two-space-peep-strong-group-top-mirror-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group has three stones and more: no division.  The cut costs
+# little here, so the sum stays below 25: s for White, s + 4 for Black.
+# (the position mirrored, so the peep is on the other side)
+black to play
+  . X . . . . . . .
+  . . . . . O O . .
+  . . . . X . . O .
+  . . X . X . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 D8 E8 E9 [E8=s+4:5]
+
+[edge-two-space-peep-strong-group-top-mirror-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group has three stones and more: no division.  The cut costs
+# little here, so the sum stays below 25: s for White, s + 4 for Black.
+# (the position mirrored, so the peep is on the other side)
+white to play
+  . X . . . . . . .
+  . . . . . O O . .
+  . . . . X . . O .
+  . . X . X . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 D8 E8 E9 [D8=s:5]
+
+[edge-two-space-peep-strong-group-bottom-mirror-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group has three stones and more: no division.  The cut costs
+# little here, so the sum stays below 25: s for White, s + 4 for Black.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X . X . O . .
+  . . . . X . . O .
+  . . . . . O O . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [E2=s+4:5]
+
+[edge-two-space-peep-strong-group-bottom-mirror-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9, the point two out beside the far gap, has a stone beside it
+# (H9), so White's extension there is not read.  Black's line: the
+# connection E8 (o).  White's line: the cut F8, Black E8, White E9 (p).
+# Black's group has three stones and more: no division.  The cut costs
+# little here, so the sum stays below 25: s for White, s + 4 for Black.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X . X . O . .
+  . . . . X . . O .
+  . . . . . O O . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [D2=s:5]
