@@ -544,3 +544,367 @@ white to play
   . . . . . O O . .
   . X . . . . . . .
 call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [D2=s:5]
+
+[edge-peep-dead-pair-top-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's pair C9-D9 is dead under Black's wall.  Black's part o: Black E9,
+# then White B9 (the pair's last liberty, White's answer).  White's part p:
+# White E9 alone (Black's block at F9 would be in atari, so it is taken
+# back).  For Black the capture at B9 (t: Black E9 and B9) moves o a third of
+# the way toward it.  The sum stays below 6: no 2 added.
+black to play
+  . . O O . . O . .
+  . X X X X . . . .
+  X . X . X . . . .
+  X X X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 B9 E8 E9 E8 E9 E9 B9 [E9=o+(t-o)/3+p:5]
+
+[edge-peep-dead-pair-top-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's pair C9-D9 is dead under Black's wall.  Black's part o: Black E9,
+# then White B9 (the pair's last liberty, White's answer).  White's part p:
+# White E9 alone (Black's block at F9 would be in atari, so it is taken
+# back).  For Black the capture at B9 (t: Black E9 and B9) moves o a third of
+# the way toward it.  The sum stays below 6: no 2 added.
+white to play
+  . . O O . . O . .
+  . X X X X . . . .
+  X . X . X . . . .
+  X X X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 B9 E8 E9 [E9=s:5]
+
+[edge-peep-dead-pair-bottom-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's pair C9-D9 is dead under Black's wall.  Black's part o: Black E9,
+# then White B9 (the pair's last liberty, White's answer).  White's part p:
+# White E9 alone (Black's block at F9 would be in atari, so it is taken
+# back).  For Black the capture at B9 (t: Black E9 and B9) moves o a third of
+# the way toward it.  The sum stays below 6: no 2 added.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  X . X . X . . . .
+  . X X X X . . . .
+  . . O O . . O . .
+call IkkenEdgeNozoki E2 E1 E2 E1 B1 E2 E1 E2 E1 E1 B1 [E1=o+(t-o)/3+p:5]
+
+[edge-peep-dead-pair-bottom-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's pair C9-D9 is dead under Black's wall.  Black's part o: Black E9,
+# then White B9 (the pair's last liberty, White's answer).  White's part p:
+# White E9 alone (Black's block at F9 would be in atari, so it is taken
+# back).  For Black the capture at B9 (t: Black E9 and B9) moves o a third of
+# the way toward it.  The sum stays below 6: no 2 added.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  X . X . X . . . .
+  . X X X X . . . .
+  . . O O . . O . .
+call IkkenEdgeNozoki E2 E1 E2 E1 B1 E2 E1 [E1=s:5]
+
+[edge-peep-dead-pair-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's pair C9-D9 is dead under Black's wall.  Black's part o: Black E9,
+# then White B9 (the pair's last liberty, White's answer).  White's part p:
+# White E9 alone (Black's block at F9 would be in atari, so it is taken
+# back).  For Black the capture at B9 (t: Black E9 and B9) moves o a third of
+# the way toward it.  The sum stays below 6: no 2 added.
+# (the position mirrored, so the peep is on the other side)
+black to play
+  . . O . . O O . .
+  . . . . X X X X .
+  . . . . X . X . X
+  . . . . X X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 H9 E8 E9 E8 E9 E9 H9 [E9=o+(t-o)/3+p:5]
+
+[edge-peep-dead-pair-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's pair C9-D9 is dead under Black's wall.  Black's part o: Black E9,
+# then White B9 (the pair's last liberty, White's answer).  White's part p:
+# White E9 alone (Black's block at F9 would be in atari, so it is taken
+# back).  For Black the capture at B9 (t: Black E9 and B9) moves o a third of
+# the way toward it.  The sum stays below 6: no 2 added.
+# (the position mirrored, so the peep is on the other side)
+white to play
+  . . O . . O O . .
+  . . . . X X X X .
+  . . . . X . X . X
+  . . . . X X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 H9 E8 E9 [E9=s:5]
+
+[edge-peep-dead-pair-bottom-mirror-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's pair C9-D9 is dead under Black's wall.  Black's part o: Black E9,
+# then White B9 (the pair's last liberty, White's answer).  White's part p:
+# White E9 alone (Black's block at F9 would be in atari, so it is taken
+# back).  For Black the capture at B9 (t: Black E9 and B9) moves o a third of
+# the way toward it.  The sum stays below 6: no 2 added.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X X X X
+  . . . . X . X . X
+  . . . . X X X X .
+  . . O . . O O . .
+call IkkenEdgeNozoki E2 E1 E2 E1 H1 E2 E1 E2 E1 E1 H1 [E1=o+(t-o)/3+p:5]
+
+[edge-peep-dead-pair-bottom-mirror-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's pair C9-D9 is dead under Black's wall.  Black's part o: Black E9,
+# then White B9 (the pair's last liberty, White's answer).  White's part p:
+# White E9 alone (Black's block at F9 would be in atari, so it is taken
+# back).  For Black the capture at B9 (t: Black E9 and B9) moves o a third of
+# the way toward it.  The sum stays below 6: no 2 added.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X X X X
+  . . . . X . X . X
+  . . . . X X X X .
+  . . O . . O O . .
+call IkkenEdgeNozoki E2 E1 E2 E1 H1 E2 E1 [E1=s:5]
+
+[edge-peep-living-chain-top-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's chain A9-D9 is part of White's living group, so the connection at
+# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
+# Black's block at F9 is caught on the first line (White F8 chases it along
+# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# more than 6: s + 2 for either side.
+black to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . . . . .
+  O O O . . . X . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s+2:5]
+
+[edge-peep-living-chain-top-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's chain A9-D9 is part of White's living group, so the connection at
+# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
+# Black's block at F9 is caught on the first line (White F8 chases it along
+# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# more than 6: s + 2 for either side.
+white to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . . . . .
+  O O O . . . X . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s+2:5]
+
+[edge-peep-living-chain-bottom-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's chain A9-D9 is part of White's living group, so the connection at
+# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
+# Black's block at F9 is caught on the first line (White F8 chases it along
+# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# more than 6: s + 2 for either side.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  O O O . . . X . .
+  O X X X . . . . .
+  O X . X X . . . .
+  O X X X X . . . .
+  O O O O . . . . .
+call IkkenEdgeNozoki E2 E1 E2 E1 E2 E1 G2 F1 [E1=s+2:5]
+
+[edge-peep-living-chain-bottom-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's chain A9-D9 is part of White's living group, so the connection at
+# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
+# Black's block at F9 is caught on the first line (White F8 chases it along
+# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# more than 6: s + 2 for either side.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  O O O . . . X . .
+  O X X X . . . . .
+  O X . X X . . . .
+  O X X X X . . . .
+  O O O O . . . . .
+call IkkenEdgeNozoki E2 E1 E2 E1 E2 E1 G2 F1 [E1=s+2:5]
+
+[edge-peep-living-chain-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's chain A9-D9 is part of White's living group, so the connection at
+# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
+# Black's block at F9 is caught on the first line (White F8 chases it along
+# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# more than 6: s + 2 for either side.
+# (the position mirrored, so the peep is on the other side)
+black to play
+  . . . . . O O O O
+  . . . . X X X X O
+  . . . . X X . X O
+  . . . . . X X X O
+  . . X . . . O O O
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 C8 D9 [E9=s+2:5]
+
+[edge-peep-living-chain-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's chain A9-D9 is part of White's living group, so the connection at
+# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
+# Black's block at F9 is caught on the first line (White F8 chases it along
+# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# more than 6: s + 2 for either side.
+# (the position mirrored, so the peep is on the other side)
+white to play
+  . . . . . O O O O
+  . . . . X X X X O
+  . . . . X X . X O
+  . . . . . X X X O
+  . . X . . . O O O
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 C8 D9 [E9=s+2:5]
+
+[edge-peep-living-chain-bottom-mirror-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's chain A9-D9 is part of White's living group, so the connection at
+# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
+# Black's block at F9 is caught on the first line (White F8 chases it along
+# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# more than 6: s + 2 for either side.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . X . . . O O O
+  . . . . . X X X O
+  . . . . X X . X O
+  . . . . X X X X O
+  . . . . . O O O O
+call IkkenEdgeNozoki E2 E1 E2 E1 E2 E1 C2 D1 [E1=s+2:5]
+
+[edge-peep-living-chain-bottom-mirror-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at F9 first is not
+# read: White's point is the push at E9.
+# White's chain A9-D9 is part of White's living group, so the connection at
+# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
+# Black's block at F9 is caught on the first line (White F8 chases it along
+# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# more than 6: s + 2 for either side.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . X . . . O O O
+  . . . . . X X X O
+  . . . . X X . X O
+  . . . . X X X X O
+  . . . . . O O O O
+call IkkenEdgeNozoki E2 E1 E2 E1 E2 E1 C2 D1 [E1=s+2:5]

@@ -11,7 +11,9 @@
 //    row's hand working names: the first line is played from the owner (the
 //    colour at A), the second from the opponent, each alternating colours;
 //    o := Hyoka(owner) after the first, p := Hyoka(opponent) after the
-//    second, s := o + p.  Each candidate is answered "point=e:reason", e the
+//    second, s := o + p; a third line, from the owner again, gives
+//    t := Hyoka(owner) after it.  Within a line a point given twice in a row
+//    is a pass.  Each candidate is answered "point=e:reason", e the
 //    first of the expressions below that its value equals (s, 2s, ...),
 //    else the value itself; so a row pins the point and the arithmetic the
 //    position calls for, while the evaluations come from the evaluation
@@ -20,6 +22,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -82,21 +85,26 @@ TKankeiBox JumpBoxOf(Point a, Point b)
     return box;
 }
 
-// Hyoka(c) after the line, colours alternating from c.
+// Hyoka(c) after the line, colours alternating from c; a point given twice
+// in a row is a pass (the colour changes, no move).
 int LineHyoka(int c, const std::vector<Point>& line)
 {
     TYomiTrial t;
     int col = c;
-    for (Point p : line) {
-        t.Play(col, p);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (i == 0 || line[i] != line[i - 1])
+            t.Play(col, line[i]);
         col ^= 3;
     }
     return Hyoka(c);
 }
 
-// The value as an expression of s, else the number itself.
-std::string Expression(int v, int s)
+// The value as an expression of s = o + p (or of o, p and t), else the
+// number itself.
+std::string Expression(int v, int o, int p, int t, bool third)
 {
+    const int s = o + p;
+    const int m = o + (t - o) / 3 + p;
     const std::pair<const char*, int> forms[] = {
         {"s", s},
         {"2s", 2 * s},
@@ -118,7 +126,12 @@ std::string Expression(int v, int s)
         {"2s/3-6", 2 * s / 3 - 6},
         {"2s/3+4-6", 2 * s / 3 + 4 - 6},
     };
-    for (const auto& [name, value] : forms)
+    // With a third line only the forms that read it.
+    const std::pair<const char*, int> thirds[] = {
+        {"o+(t-o)/3+p", m},
+        {"o+(t-o)/3+p+2", m + 2},
+    };
+    for (const auto& [name, value] : third ? std::span<const std::pair<const char*, int>>(thirds) : std::span<const std::pair<const char*, int>>(forms))
         if (value == v)
             return name;
     return std::to_string(v);
@@ -141,20 +154,20 @@ std::string Expressed(const std::vector<Point>& pts, std::size_t own,
             throw std::invalid_argument("a line starts with the jump's first point");
         else
             lines.back().push_back(pts[i]);
-    int s = 0;
+    int part[3] = {};
     std::string parts;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int v = LineHyoka(i == 0 ? box.Own : box.Opp, lines[i]);
-        parts += ' ' + std::to_string(v);
-        s += v;
+    for (std::size_t i = 0; i < lines.size() && i < 3; ++i) {
+        part[i] = LineHyoka(i == 1 ? box.Opp : box.Own, lines[i]);
+        parts += ' ' + std::to_string(part[i]);
     }
+    const int s = part[0] + part[1];
     KohoKind = kkKankei;
     run(box, args);
     if (lines.empty())
         return RoutineCandidatesWithReason();
     std::string out;
     for (int i = 1; i <= KohoCount; ++i)
-        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + Expression(Koho.Value[i], s) + ':'
+        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + Expression(Koho.Value[i], part[0], part[1], part[2], lines.size() > 2) + ':'
                + std::to_string(static_cast<int>(Koho.Kind[i]));
     if (std::getenv("VORN_SHOW_S") != nullptr)
         out += " s=" + std::to_string(s) + parts;
