@@ -171,3 +171,729 @@ white to play
   . . . O O O . . .
   . . . . . . . . .
 call Kankei6Soto C5 F5 C5 D4 C5 E5 E6 D5 D6 [E5=2s:29]
+
+[two-space-peep-outside-far-gap-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White E3 stands two lines out beside the other gap: Black's answer is the
+# connection D5 (o: Black D5), White's the push at the other gap E5 (p: White
+# E5); the value is their sum s for either side.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E5 [D5=s:5]
+
+[two-space-peep-outside-far-gap-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White E3 stands two lines out beside the other gap: Black's answer is the
+# connection D5 (o: Black D5), White's the push at the other gap E5 (p: White
+# E5); the value is their sum s for either side.
+white to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E5 [E5=s:5]
+
+[two-space-peep-outside-far-gap-across-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White E3 stands two lines out beside the other gap: Black's answer is the
+# connection D5 (o: Black D5), White's the push at the other gap E5 (p: White
+# E5); the value is their sum s for either side.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E5 [D5=s:5]
+
+[two-space-peep-outside-far-gap-across-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White E3 stands two lines out beside the other gap: Black's answer is the
+# connection D5 (o: Black D5), White's the push at the other gap E5 (p: White
+# E5); the value is their sum s for either side.
+# (the position mirrored across the jump)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E5 [E5=s:5]
+
+[two-space-peep-outside-far-gap-along-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White E3 stands two lines out beside the other gap: Black's answer is the
+# connection D5 (o: Black D5), White's the push at the other gap E5 (p: White
+# E5); the value is their sum s for either side.
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 D5 [E5=s:5]
+
+[two-space-peep-outside-far-gap-along-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White E3 stands two lines out beside the other gap: Black's answer is the
+# connection D5 (o: Black D5), White's the push at the other gap E5 (p: White
+# E5); the value is their sum s for either side.
+# (the position mirrored along the jump, so the roles run from the other end)
+white to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 D5 [D5=s:5]
+
+[two-space-peep-outside-far-gap-both-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White E3 stands two lines out beside the other gap: Black's answer is the
+# connection D5 (o: Black D5), White's the push at the other gap E5 (p: White
+# E5); the value is their sum s for either side.
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 D5 [E5=s:5]
+
+[two-space-peep-outside-far-gap-both-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White E3 stands two lines out beside the other gap: Black's answer is the
+# connection D5 (o: Black D5), White's the push at the other gap E5 (p: White
+# E5); the value is their sum s for either side.
+# (the position turned half round)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 D5 [D5=s:5]
+
+[two-space-peep-outside-corner-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White C3 stands two lines out beside C5: the cut is read.  o: Black D5.
+# p: White D5, Black D4, White C4 (the cut at C5's corner; no ladder on D4
+# follows).  The candidate is D5 for either side, value s.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 C4 [D5=s:5]
+
+[two-space-peep-outside-corner-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White C3 stands two lines out beside C5: the cut is read.  o: Black D5.
+# p: White D5, Black D4, White C4 (the cut at C5's corner; no ladder on D4
+# follows).  The candidate is D5 for either side, value s.
+white to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 C4 [D5=s:5]
+
+[two-space-peep-outside-corner-across-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White C3 stands two lines out beside C5: the cut is read.  o: Black D5.
+# p: White D5, Black D4, White C4 (the cut at C5's corner; no ladder on D4
+# follows).  The candidate is D5 for either side, value s.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D6 C6 [D5=s:5]
+
+[two-space-peep-outside-corner-across-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White C3 stands two lines out beside C5: the cut is read.  o: Black D5.
+# p: White D5, Black D4, White C4 (the cut at C5's corner; no ladder on D4
+# follows).  The candidate is D5 for either side, value s.
+# (the position mirrored across the jump)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D6 C6 [D5=s:5]
+
+[two-space-peep-outside-corner-along-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White C3 stands two lines out beside C5: the cut is read.  o: Black D5.
+# p: White D5, Black D4, White C4 (the cut at C5's corner; no ladder on D4
+# follows).  The candidate is D5 for either side, value s.
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 E5 E4 F4 [E5=s:5]
+
+[two-space-peep-outside-corner-along-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White C3 stands two lines out beside C5: the cut is read.  o: Black D5.
+# p: White D5, Black D4, White C4 (the cut at C5's corner; no ladder on D4
+# follows).  The candidate is D5 for either side, value s.
+# (the position mirrored along the jump, so the roles run from the other end)
+white to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 E5 E4 F4 [E5=s:5]
+
+[two-space-peep-outside-corner-both-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White C3 stands two lines out beside C5: the cut is read.  o: Black D5.
+# p: White D5, Black D4, White C4 (the cut at C5's corner; no ladder on D4
+# follows).  The candidate is D5 for either side, value s.
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 E5 E6 F6 [E5=s:5]
+
+[two-space-peep-outside-corner-both-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White C3 stands two lines out beside C5: the cut is read.  o: Black D5.
+# p: White D5, Black D4, White C4 (the cut at C5's corner; no ladder on D4
+# follows).  The candidate is D5 for either side, value s.
+# (the position turned half round)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 E5 E6 F6 [E5=s:5]
+
+[two-space-peep-weak-owner-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump (B4 B5 C6 F6 G4 G5 G6, C2 F2 below): White's E4
+# beyond the far flank, Black E5, White D5, Black D4 leaves White's E4 strong
+# and Black's D4 weak, so White's point is E4 with p, White's evaluation
+# after that line.  Black's own connection D5 loses (o < 0): the sum is
+# halved (it stays far below the cap of 20).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . O O . .
+  . O X . . X O . .
+  . O . . . . O . .
+  . . . . . . . . .
+  . . O . . O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E4 E5 D5 D4 [D5=s/2:5]
+
+[two-space-peep-weak-owner-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump (B4 B5 C6 F6 G4 G5 G6, C2 F2 below): White's E4
+# beyond the far flank, Black E5, White D5, Black D4 leaves White's E4 strong
+# and Black's D4 weak, so White's point is E4 with p, White's evaluation
+# after that line.  Black's own connection D5 loses (o < 0): the sum is
+# halved (it stays far below the cap of 20).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . O O . .
+  . O X . . X O . .
+  . O . . . . O . .
+  . . . . . . . . .
+  . . O . . O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E4 E5 D5 D4 [E4=s/2:5]
+
+[two-space-peep-weak-owner-across-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump (B4 B5 C6 F6 G4 G5 G6, C2 F2 below): White's E4
+# beyond the far flank, Black E5, White D5, Black D4 leaves White's E4 strong
+# and Black's D4 weak, so White's point is E4 with p, White's evaluation
+# after that line.  Black's own connection D5 loses (o < 0): the sum is
+# halved (it stays far below the cap of 20).
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . O . . O . . .
+  . . . . . . . . .
+  . O . . . . O . .
+  . O X . . X O . .
+  . . O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E6 E5 D5 D6 [D5=s/2:5]
+
+[two-space-peep-weak-owner-across-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump (B4 B5 C6 F6 G4 G5 G6, C2 F2 below): White's E4
+# beyond the far flank, Black E5, White D5, Black D4 leaves White's E4 strong
+# and Black's D4 weak, so White's point is E4 with p, White's evaluation
+# after that line.  Black's own connection D5 loses (o < 0): the sum is
+# halved (it stays far below the cap of 20).
+# (the position mirrored across the jump)
+white to play
+  . . . . . . . . .
+  . . O . . O . . .
+  . . . . . . . . .
+  . O . . . . O . .
+  . O X . . X O . .
+  . . O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E6 E5 D5 D6 [E6=s/2:5]
+
+[two-space-peep-weak-owner-along-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump (B4 B5 C6 F6 G4 G5 G6, C2 F2 below): White's E4
+# beyond the far flank, Black E5, White D5, Black D4 leaves White's E4 strong
+# and Black's D4 weak, so White's point is E4 with p, White's evaluation
+# after that line.  Black's own connection D5 loses (o < 0): the sum is
+# halved (it stays far below the cap of 20).
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O O . . .
+  . O X . . X O . .
+  . O . . . . O . .
+  . . . . . . . . .
+  . . O . . O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 D4 D5 E5 E4 [E5=s/2:5]
+
+[two-space-peep-weak-owner-along-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump (B4 B5 C6 F6 G4 G5 G6, C2 F2 below): White's E4
+# beyond the far flank, Black E5, White D5, Black D4 leaves White's E4 strong
+# and Black's D4 weak, so White's point is E4 with p, White's evaluation
+# after that line.  Black's own connection D5 loses (o < 0): the sum is
+# halved (it stays far below the cap of 20).
+# (the position mirrored along the jump, so the roles run from the other end)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O O . . .
+  . O X . . X O . .
+  . O . . . . O . .
+  . . . . . . . . .
+  . . O . . O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 D4 D5 E5 E4 [D4=s/2:5]
+
+[two-space-peep-weak-owner-both-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump (B4 B5 C6 F6 G4 G5 G6, C2 F2 below): White's E4
+# beyond the far flank, Black E5, White D5, Black D4 leaves White's E4 strong
+# and Black's D4 weak, so White's point is E4 with p, White's evaluation
+# after that line.  Black's own connection D5 loses (o < 0): the sum is
+# halved (it stays far below the cap of 20).
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . O . . O . . .
+  . . . . . . . . .
+  . O . . . . O . .
+  . O X . . X O . .
+  . O O . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 D6 D5 E5 E6 [E5=s/2:5]
+
+[two-space-peep-weak-owner-both-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump (B4 B5 C6 F6 G4 G5 G6, C2 F2 below): White's E4
+# beyond the far flank, Black E5, White D5, Black D4 leaves White's E4 strong
+# and Black's D4 weak, so White's point is E4 with p, White's evaluation
+# after that line.  Black's own connection D5 loses (o < 0): the sum is
+# halved (it stays far below the cap of 20).
+# (the position turned half round)
+white to play
+  . . . . . . . . .
+  . . O . . O . . .
+  . . . . . . . . .
+  . O . . . . O . .
+  . O X . . X O . .
+  . O O . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 C5 D6 D5 E5 E6 [D6=s/2:5]
+
+[two-space-peep-nothing-to-gain-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump completely: the push gains White nothing (the
+# reading's best is 0), so White adds nothing and Black's candidate is its
+# connection D5 with its own value (o: Black D5, s = o).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . O O . .
+  . O X . . X O . .
+  . O . . . . O . .
+  . O . . . . O . .
+  . . O O O O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 [D5=s:5]
+
+[two-space-peep-nothing-to-gain-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump completely: the push gains White nothing (the
+# reading's best is 0), so White adds nothing and Black's candidate is its
+# connection D5 with its own value (o: Black D5, s = o).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . O O . .
+  . O X . . X O . .
+  . O . . . . O . .
+  . O . . . . O . .
+  . . O O O O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[two-space-peep-nothing-to-gain-across-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump completely: the push gains White nothing (the
+# reading's best is 0), so White adds nothing and Black's candidate is its
+# connection D5 with its own value (o: Black D5, s = o).
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . O O O O . . .
+  . O . . . . O . .
+  . O . . . . O . .
+  . O X . . X O . .
+  . . O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 [D5=s:5]
+
+[two-space-peep-nothing-to-gain-across-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump completely: the push gains White nothing (the
+# reading's best is 0), so White adds nothing and Black's candidate is its
+# connection D5 with its own value (o: Black D5, s = o).
+# (the position mirrored across the jump)
+white to play
+  . . . . . . . . .
+  . . O O O O . . .
+  . O . . . . O . .
+  . O . . . . O . .
+  . O X . . X O . .
+  . . O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[two-space-peep-nothing-to-gain-along-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump completely: the push gains White nothing (the
+# reading's best is 0), so White adds nothing and Black's candidate is its
+# connection D5 with its own value (o: Black D5, s = o).
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O O . . .
+  . O X . . X O . .
+  . O . . . . O . .
+  . O . . . . O . .
+  . . O O O O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 [E5=s:5]
+
+[two-space-peep-nothing-to-gain-along-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump completely: the push gains White nothing (the
+# reading's best is 0), so White adds nothing and Black's candidate is its
+# connection D5 with its own value (o: Black D5, s = o).
+# (the position mirrored along the jump, so the roles run from the other end)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O O . . .
+  . O X . . X O . .
+  . O . . . . O . .
+  . O . . . . O . .
+  . . O O O O . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[two-space-peep-nothing-to-gain-both-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump completely: the push gains White nothing (the
+# reading's best is 0), so White adds nothing and Black's candidate is its
+# connection D5 with its own value (o: Black D5, s = o).
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . O O O O . . .
+  . O . . . . O . .
+  . O . . . . O . .
+  . O X . . X O . .
+  . O O . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 E5 [E5=s:5]
+
+[two-space-peep-nothing-to-gain-both-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
+# peeped gap, E5 the other; D4 is D5's flank on the far side, C4 C5's corner
+# there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
+# White surrounds the jump completely: the push gains White nothing (the
+# reading's best is 0), so White adds nothing and Black's candidate is its
+# connection D5 with its own value (o: Black D5, s = o).
+# (the position turned half round)
+white to play
+  . . . . . . . . .
+  . . O O O O . . .
+  . O . . . . O . .
+  . O . . . . O . .
+  . O X . . X O . .
+  . O O . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[two-space-peep-both-gaps-black]
+# Black's two-space jump C5-F5 with White D6 and E6 beside both gaps, and White
+# around (C6 F6 B4-B6 G4-G6, C2 F2 below).  Each gap is read: White's point
+# is the flank of the other gap on the far side (E4 for D5, D4 for E5) after
+# White E4, Black E5, White D5, Black D4 (and the mirror), Black's the gap
+# itself.  Black's connection loses, so each sum is halved, to 2 here; a value
+# of exactly 2 becomes 8 for White as the attacker and 6 for Black.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O O O . . .
+  . O X . . X O . .
+  . O . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [D5=6:5 E5=6:5]
+
+[two-space-peep-both-gaps-white]
+# Black's two-space jump C5-F5 with White D6 and E6 beside both gaps, and White
+# around (C6 F6 B4-B6 G4-G6, C2 F2 below).  Each gap is read: White's point
+# is the flank of the other gap on the far side (E4 for D5, D4 for E5) after
+# White E4, Black E5, White D5, Black D4 (and the mirror), Black's the gap
+# itself.  Black's connection loses, so each sum is halved, to 2 here; a value
+# of exactly 2 becomes 8 for White as the attacker and 6 for Black.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O O O . . .
+  . O X . . X O . .
+  . O . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [D4=8:5 E4=8:5]
+
+[two-space-peep-both-gaps-across-black]
+# Black's two-space jump C5-F5 with White D6 and E6 beside both gaps, and White
+# around (C6 F6 B4-B6 G4-G6, C2 F2 below).  Each gap is read: White's point
+# is the flank of the other gap on the far side (E4 for D5, D4 for E5) after
+# White E4, Black E5, White D5, Black D4 (and the mirror), Black's the gap
+# itself.  Black's connection loses, so each sum is halved, to 2 here; a value
+# of exactly 2 becomes 8 for White as the attacker and 6 for Black.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . O . .
+  . O X . . X O . .
+  . O O O O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [D5=6:5 E5=6:5]
+
+[two-space-peep-both-gaps-across-white]
+# Black's two-space jump C5-F5 with White D6 and E6 beside both gaps, and White
+# around (C6 F6 B4-B6 G4-G6, C2 F2 below).  Each gap is read: White's point
+# is the flank of the other gap on the far side (E4 for D5, D4 for E5) after
+# White E4, Black E5, White D5, Black D4 (and the mirror), Black's the gap
+# itself.  Black's connection loses, so each sum is halved, to 2 here; a value
+# of exactly 2 becomes 8 for White as the attacker and 6 for Black.
+# (the position mirrored across the jump)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . O . .
+  . O X . . X O . .
+  . O O O O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [D6=8:5 E6=8:5]
