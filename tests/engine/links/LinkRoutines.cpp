@@ -22,7 +22,6 @@
 
 #include <cstdlib>
 #include <functional>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -99,39 +98,50 @@ int LineHyoka(int c, const std::vector<Point>& line)
     return Hyoka(c);
 }
 
-// The value as an expression of s = o + p (or of o, p and t), else the
-// number itself.
-std::string Expression(int v, int o, int p, int t, bool third)
+using TForm = std::pair<std::string, int>;
+
+// The value as an expression of the lines' evaluations h0, h1, ...: of
+// s = h0 + h1 for one or two lines, of o = h0, p = h1 and t = h2 for three, of
+// sums of two of them ("h0+h3") or one for more; else the number itself.
+std::string Expression(int v, const std::vector<int>& h)
 {
-    const int s = o + p;
-    const int m = o + (t - o) / 3 + p;
-    const std::pair<const char*, int> forms[] = {
-        {"s", s},
-        {"2s", 2 * s},
-        {"s+s/2", s + s / 2},
-        {"s+s/2+s/3", s + s / 2 + s / 3},
-        {"s/2", s / 2},
-        {"s/3", s / 3},
-        {"2s/3", 2 * s / 3},
-        {"s+2", s + 2},
-        {"s+4", s + 4},
-        {"s/2+4", s / 2 + 4},
-        {"2s/3+4", 2 * s / 3 + 4},
-        {"s/2/3", s / 2 / 3},
-        {"2s/3/3", 2 * s / 3 / 3},
-        {"s-6", s - 6},
-        {"s+4-6", s + 4 - 6},
-        {"s/2-6", s / 2 - 6},
-        {"s/2+4-6", s / 2 + 4 - 6},
-        {"2s/3-6", 2 * s / 3 - 6},
-        {"2s/3+4-6", 2 * s / 3 + 4 - 6},
-    };
-    // With a third line only the forms that read it.
-    const std::pair<const char*, int> thirds[] = {
-        {"o+(t-o)/3+p", m},
-        {"o+(t-o)/3+p+2", m + 2},
-    };
-    for (const auto& [name, value] : third ? std::span<const std::pair<const char*, int>>(thirds) : std::span<const std::pair<const char*, int>>(forms))
+    std::vector<TForm> forms;
+    if (h.size() <= 2) {
+        const int s = h.empty() ? 0 : h[0] + (h.size() > 1 ? h[1] : 0);
+        forms = {
+            {"s", s},
+            {"2s", 2 * s},
+            {"s+s/2", s + s / 2},
+            {"s+s/2+s/3", s + s / 2 + s / 3},
+            {"s/2", s / 2},
+            {"s/3", s / 3},
+            {"2s/3", 2 * s / 3},
+            {"s+2", s + 2},
+            {"s+4", s + 4},
+            {"s/2+4", s / 2 + 4},
+            {"2s/3+4", 2 * s / 3 + 4},
+            {"s/2/3", s / 2 / 3},
+            {"2s/3/3", 2 * s / 3 / 3},
+            {"s-6", s - 6},
+            {"s+4-6", s + 4 - 6},
+            {"s/2-6", s / 2 - 6},
+            {"s/2+4-6", s / 2 + 4 - 6},
+            {"2s/3-6", 2 * s / 3 - 6},
+            {"2s/3+4-6", 2 * s / 3 + 4 - 6},
+        };
+    } else if (h.size() > 2) {
+        if (h.size() == 3) {
+            // The owner's part moved a third of the way toward t.
+            const int m = h[0] + (h[2] - h[0]) / 3 + h[1];
+            forms = {{"o+(t-o)/3+p", m}, {"o+(t-o)/3+p+2", m + 2}};
+        }
+        for (std::size_t i = 0; i < h.size(); ++i)
+            for (std::size_t j = i + 1; j < h.size(); ++j)
+                forms.emplace_back('h' + std::to_string(i) + "+h" + std::to_string(j), h[i] + h[j]);
+        for (std::size_t i = 0; i < h.size(); ++i)
+            forms.emplace_back('h' + std::to_string(i), h[i]);
+    }
+    for (const auto& [name, value] : forms)
         if (value == v)
             return name;
     return std::to_string(v);
@@ -139,8 +149,9 @@ std::string Expression(int v, int o, int p, int t, bool third)
 
 // Runs the routine on the box, after the lines' evaluations, and answers
 // its candidates in terms of s (or plainly without lines).
+// `run` answers a value the routine returned, or "" when it returns none.
 std::string Expressed(const std::vector<Point>& pts, std::size_t own,
-                      const std::function<void(const TKankeiBox&, const std::vector<Point>&)>& run)
+                      const std::function<std::string(const TKankeiBox&, const std::vector<Point>&)>& run)
 {
     if (pts.size() < 2 + own)
         throw std::invalid_argument("the routine wants the jump and its points");
@@ -154,30 +165,38 @@ std::string Expressed(const std::vector<Point>& pts, std::size_t own,
             throw std::invalid_argument("a line starts with the jump's first point");
         else
             lines.back().push_back(pts[i]);
-    int part[3] = {};
-    std::string parts;
-    for (std::size_t i = 0; i < lines.size() && i < 3; ++i) {
-        part[i] = LineHyoka(i == 1 ? box.Opp : box.Own, lines[i]);
-        parts += ' ' + std::to_string(part[i]);
-    }
-    const int s = part[0] + part[1];
+    std::vector<int> h;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        h.push_back(LineHyoka(i % 2 == 1 ? box.Opp : box.Own, lines[i]));
     KohoKind = kkKankei;
-    run(box, args);
-    if (lines.empty())
-        return RoutineCandidatesWithReason();
+    const std::string result = run(box, args);
+    // A returned value, alone or after "point:", is expressed like a value.
     std::string out;
-    for (int i = 1; i <= KohoCount; ++i)
-        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + Expression(Koho.Value[i], part[0], part[1], part[2], lines.size() > 2) + ':'
+    if (!result.empty()) {
+        const std::size_t colon = result.rfind(':');
+        const std::string head = colon == std::string::npos ? "" : result.substr(0, colon + 1);
+        const std::string value = result.substr(head.size());
+        out = "=" + head + (lines.empty() ? value : Expression(std::stoi(value), h));
+    }
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int v = Koho.Value[i];
+        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '='
+               + (lines.empty() ? std::to_string(v) : Expression(v, h)) + ':'
                + std::to_string(static_cast<int>(Koho.Kind[i]));
+    }
     if (std::getenv("VORN_SHOW_S") != nullptr)
-        out += " s=" + std::to_string(s) + parts;
+        for (int v : h)
+            out += ' ' + std::to_string(v);
     return out.empty() ? "none" : out;
 }
 
 template <void (*R)(TKankeiBox)>
 std::string BoxRoutine(const std::vector<Point>& pts)
 {
-    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) { R(box); });
+    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
+        R(box);
+        return std::string();
+    });
 }
 
 const TProblemRoutineAdd ikkenEdgeNozoki("IkkenEdgeNozoki", BoxRoutine<IkkenEdgeNozoki>);
@@ -189,6 +208,69 @@ const TProblemRoutineAdd kankei6Soto("Kankei6Soto", BoxRoutine<Kankei6Soto>);
 const TProblemRoutineAdd ikkenWariNobi("IkkenWariNobi", BoxRoutine<IkkenWariNobi>);
 const TProblemRoutineAdd ikkenNozoki("IkkenNozoki", BoxRoutine<IkkenNozoki>);
 const TProblemRoutineAdd ikkenKado1("IkkenKado1", BoxRoutine<IkkenKado1>);
+
+// Routines with points of their own after the jump's two.
+
+// IkkenWariSoto A B P Y E PP: the wedge with an opponent stone behind the
+// empty corner Y.
+std::string WariSoto(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 4, [](const TKankeiBox& box, const std::vector<Point>& p) {
+        IkkenWariSoto(box, p[0], p[1], p[2], p[3]);
+        return std::string();
+    });
+}
+const TProblemRoutineAdd ikkenWariSoto("IkkenWariSoto", WariSoto);
+
+// IkkenWariDameSicho A B T: "=value" it returns (-999 without a reading).
+std::string WariDameSicho(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 1, [](const TKankeiBox&, const std::vector<Point>& p) {
+        return std::to_string(IkkenWariDameSicho(p[0]));
+    });
+}
+const TProblemRoutineAdd ikkenWariDameSicho("IkkenWariDameSicho", WariDameSicho);
+
+// IkkenNozokiKadoHane A B Q R: the hanes at both far corners against the
+// end stones A and B, given the value 999: "=value" it returns.
+std::string KadoHane(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 2, [](const TKankeiBox& box, const std::vector<Point>& p) {
+        return std::to_string(IkkenNozokiKadoHane(p[0], p[1], box[1], box[7], box.Opp, 999));
+    });
+}
+const TProblemRoutineAdd ikkenNozokiKadoHane("IkkenNozokiKadoHane", KadoHane);
+
+// IkkenKado1SotoTe A B: "OUT=d" (OUT "none" without a point); it adds no
+// candidate.
+std::string SotoTe(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
+        int d = 0;
+        Point out;
+        IkkenKado1SotoTe(box, d, out);
+        return (out.x == 0 ? std::string("none") : GtpVertex(out)) + ":" + std::to_string(d);
+    });
+}
+const TProblemRoutineAdd ikkenKado1SotoTe("IkkenKado1SotoTe", SotoTe);
+
+// IkkenEdgeTukeHaneKiri S G K2 F: on the strip from K2 to F along the edge
+// (":reversed" from F to K2).
+template <bool Reversed>
+std::string HaneKiri(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 2, [](const TKankeiBox&, const std::vector<Point>& p) {
+        TKankeiBox strip;
+        if (!IkkenEdgeStripMake(p[0], p[1], strip))
+            throw std::invalid_argument("no strip along the edge");
+        if (Reversed)
+            IkkenEdgeStripReverse(strip);
+        IkkenEdgeTukeHaneKiri(strip);
+        return std::string();
+    });
+}
+const TProblemRoutineAdd ikkenEdgeTukeHaneKiri("IkkenEdgeTukeHaneKiri", HaneKiri<false>);
+const TProblemRoutineAdd ikkenEdgeTukeHaneKiriRev("IkkenEdgeTukeHaneKiri:reversed", HaneKiri<true>);
 
 } // namespace
 } // namespace vorn::test

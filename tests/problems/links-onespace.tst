@@ -1,0 +1,193 @@
+# One-space jumps: single pattern routines on positions whose candidate
+# points and value rules are worked out by hand.  "call NAME A B ..." runs
+# NAME on the box of the jump A-B for the side to move, with the routine's
+# own points after B; the points after a repeated A are the lines the row's
+# working names (h0 from the owner, h1 from the opponent, h2 from the owner,
+# ..., colours alternating, each evaluated for its first mover), and each
+# candidate's value is answered as the sum or the line it equals.
+
+[one-space-wedge-stone-behind-corner-black]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 beside it, so
+# Black's block is D4; the corner C4 beside it is empty and White B4 stands
+# just behind it.  The lines: h0 Black D4, White C4 (Black's block met at
+# the corner; C4 cannot be captured); h1 White C4, Black D4 (no ladder on
+# D4); h2 Black C4, White D4; h3 White D4, Black C4.  Black's point is D4 when
+# h0 >= h2, else C4; White's is C4, or D4 when h3 > h1; the value is the
+# sum of the two chosen.
+# Here Black's corner C4 is worth more than the block (h2 > h0) and White's
+# corner more than the extension (h1 > h3): C4 for both, h1 + h2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O X . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 C4 C5 D3 C5 D4 C4 C5 C4 D4 C5 C4 D4 C5 D4 C4 [C4=h1+h2:5]
+
+[one-space-wedge-stone-behind-corner-white]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 beside it, so
+# Black's block is D4; the corner C4 beside it is empty and White B4 stands
+# just behind it.  The lines: h0 Black D4, White C4 (Black's block met at
+# the corner; C4 cannot be captured); h1 White C4, Black D4 (no ladder on
+# D4); h2 Black C4, White D4; h3 White D4, Black C4.  Black's point is D4 when
+# h0 >= h2, else C4; White's is C4, or D4 when h3 > h1; the value is the
+# sum of the two chosen.
+# Here Black's corner C4 is worth more than the block (h2 > h0) and White's
+# corner more than the extension (h1 > h3): C4 for both, h1 + h2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O X . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 C4 C5 D3 C5 D4 C4 C5 C4 D4 C5 C4 D4 C5 D4 C4 [C4=h1+h2:5]
+
+[one-space-wedge-stone-behind-corner-across-black]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 beside it, so
+# Black's block is D4; the corner C4 beside it is empty and White B4 stands
+# just behind it.  The lines: h0 Black D4, White C4 (Black's block met at
+# the corner; C4 cannot be captured); h1 White C4, Black D4 (no ladder on
+# D4); h2 Black C4, White D4; h3 White D4, Black C4.  Black's point is D4 when
+# h0 >= h2, else C4; White's is C4, or D4 when h3 > h1; the value is the
+# sum of the two chosen.
+# Here Black's corner C4 is worth more than the block (h2 > h0) and White's
+# corner more than the extension (h1 > h3): C4 for both, h1 + h2.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X O X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D6 C6 C5 D7 C5 D6 C6 C5 C6 D6 C5 C6 D6 C5 D6 C6 [C6=h1+h2:5]
+
+[one-space-wedge-stone-behind-corner-across-white]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 beside it, so
+# Black's block is D4; the corner C4 beside it is empty and White B4 stands
+# just behind it.  The lines: h0 Black D4, White C4 (Black's block met at
+# the corner; C4 cannot be captured); h1 White C4, Black D4 (no ladder on
+# D4); h2 Black C4, White D4; h3 White D4, Black C4.  Black's point is D4 when
+# h0 >= h2, else C4; White's is C4, or D4 when h3 > h1; the value is the
+# sum of the two chosen.
+# Here Black's corner C4 is worth more than the block (h2 > h0) and White's
+# corner more than the extension (h1 > h3): C4 for both, h1 + h2.
+# (the position mirrored across the jump)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X O X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D6 C6 C5 D7 C5 D6 C6 C5 C6 D6 C5 C6 D6 C5 D6 C6 [C6=h1+h2:5]
+
+[one-space-wedge-stone-behind-corner-along-black]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 beside it, so
+# Black's block is D4; the corner C4 beside it is empty and White B4 stands
+# just behind it.  The lines: h0 Black D4, White C4 (Black's block met at
+# the corner; C4 cannot be captured); h1 White C4, Black D4 (no ladder on
+# D4); h2 Black C4, White D4; h3 White D4, Black C4.  Black's point is D4 when
+# h0 >= h2, else C4; White's is C4, or D4 when h3 > h1; the value is the
+# sum of the two chosen.
+# Here the roles run from E5 (the White stone behind the corner E4 at F4):
+# the block at D4 is worth more to Black (h0 > h2) and White's extension at D4
+# more than the corner (h3 > h1): D4 for both, h0 + h3.
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O X . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 E4 E5 D3 C5 D4 E4 C5 E4 D4 C5 E4 D4 C5 D4 E4 [D4=h0+h3:5]
+
+[one-space-wedge-stone-behind-corner-along-white]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 beside it, so
+# Black's block is D4; the corner C4 beside it is empty and White B4 stands
+# just behind it.  The lines: h0 Black D4, White C4 (Black's block met at
+# the corner; C4 cannot be captured); h1 White C4, Black D4 (no ladder on
+# D4); h2 Black C4, White D4; h3 White D4, Black C4.  Black's point is D4 when
+# h0 >= h2, else C4; White's is C4, or D4 when h3 > h1; the value is the
+# sum of the two chosen.
+# Here the roles run from E5 (the White stone behind the corner E4 at F4):
+# the block at D4 is worth more to Black (h0 > h2) and White's extension at D4
+# more than the corner (h3 > h1): D4 for both, h0 + h3.
+# (the position mirrored along the jump, so the roles run from the other end)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O X . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 E4 E5 D3 C5 D4 E4 C5 E4 D4 C5 E4 D4 C5 D4 E4 [D4=h0+h3:5]
+
+[one-space-wedge-stone-behind-corner-both-black]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 beside it, so
+# Black's block is D4; the corner C4 beside it is empty and White B4 stands
+# just behind it.  The lines: h0 Black D4, White C4 (Black's block met at
+# the corner; C4 cannot be captured); h1 White C4, Black D4 (no ladder on
+# D4); h2 Black C4, White D4; h3 White D4, Black C4.  Black's point is D4 when
+# h0 >= h2, else C4; White's is C4, or D4 when h3 > h1; the value is the
+# sum of the two chosen.
+# Here the roles run from E5 (the White stone behind the corner E4 at F4):
+# the block at D4 is worth more to Black (h0 > h2) and White's extension at D4
+# more than the corner (h3 > h1): D4 for both, h0 + h3.
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X O X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D6 E6 E5 D7 C5 D6 E6 C5 E6 D6 C5 E6 D6 C5 D6 E6 [D6=h0+h3:5]
+
+[one-space-wedge-stone-behind-corner-both-white]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 beside it, so
+# Black's block is D4; the corner C4 beside it is empty and White B4 stands
+# just behind it.  The lines: h0 Black D4, White C4 (Black's block met at
+# the corner; C4 cannot be captured); h1 White C4, Black D4 (no ladder on
+# D4); h2 Black C4, White D4; h3 White D4, Black C4.  Black's point is D4 when
+# h0 >= h2, else C4; White's is C4, or D4 when h3 > h1; the value is the
+# sum of the two chosen.
+# Here the roles run from E5 (the White stone behind the corner E4 at F4):
+# the block at D4 is worth more to Black (h0 > h2) and White's extension at D4
+# more than the corner (h3 > h1): D4 for both, h0 + h3.
+# (the position turned half round)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X O X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D6 E6 E5 D7 C5 D6 E6 C5 E6 D6 C5 E6 D6 C5 D6 E6 [D6=h0+h3:5]
