@@ -191,3 +191,74 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWariSoto C5 E5 D6 E6 E5 D7 C5 D6 E6 C5 E6 D6 C5 E6 D6 C5 D6 E6 [D6=h0+h3:5]
+
+[two-liberty-ladder-after-atari-black]
+# Black D5 has two liberties, E5 and D4 (White D6, C5 around it; White C4 and
+# E4 below).  White's atari at E5 (the first liberty) and Black's extension
+# at D4 leave Black's pair in atari: the ladder's first move is White's
+# capture at D3, and the result is Black's evaluation after White E5, Black D4,
+# White D3 when that is positive; it is here, so the first order answers at
+# once.  h0 is White's evaluation of that line (the jump D6-D8 is White's),
+# Black's is its negation: -h0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . O . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariDameSicho D6 D8 D5 D6 E5 D4 D3 [=-h0]
+
+[two-liberty-ladder-second-order-black]
+# The same shape turned over: Black D5 with the liberties C5 and D4 (White D6,
+# E5; White C4 and E4 below).  The first order, White C5, Black D4, White's
+# capture at D3 (h0), leaves Black's evaluation not positive here, so the
+# second order is read: White's atari at D4, Black's extension at C5, and the
+# ladder's first move B5 (h2): the result is -h2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X O . . . .
+  . . O . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariDameSicho D6 D8 D5 D6 C5 D4 D3 D6 D6 D4 C5 B5 [=-h2]
+
+[two-liberty-no-ladder-black]
+# Black D5 with two liberties (White D6 and C5): after White's atari on either
+# liberty and Black's extension on the other, Black's pair has three
+# liberties and no ladder: no reading, -999.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariDameSicho D6 D8 D5 [=-999]
+
+[two-liberty-no-ladder-along-black]
+# Black D5 with two liberties (White D6 and C5): after White's atari on either
+# liberty and Black's extension on the other, Black's pair has three
+# liberties and no ladder: no reading, -999.
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariDameSicho D6 D8 D5 [=-999]

@@ -668,7 +668,7 @@ call Kankei6Nozoki C5 F5 C5 E5 C5 D6 D5 E5 E6 [D6=s/2:5]
 # there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
 # White surrounds the jump completely: the push gains White nothing (the
 # reading's best is 0), so White adds nothing and Black's candidate is its
-# connection D5 with its own value (o: Black D5, s = o).
+# connection D5 with its own value (h0: Black D5).
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -679,7 +679,7 @@ black to play
   . O . . . . O . .
   . . O O O O . . .
   . . . . . . . . .
-call Kankei6Nozoki C5 F5 C5 D5 [D5=s:5]
+call Kankei6Nozoki C5 F5 C5 D5 [D5=h0:5]
 
 [two-space-peep-nothing-to-gain-white]
 # Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
@@ -687,7 +687,7 @@ call Kankei6Nozoki C5 F5 C5 D5 [D5=s:5]
 # there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
 # White surrounds the jump completely: the push gains White nothing (the
 # reading's best is 0), so White adds nothing and Black's candidate is its
-# connection D5 with its own value (o: Black D5, s = o).
+# connection D5 with its own value (h0: Black D5).
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -706,7 +706,7 @@ call Kankei6Nozoki C5 F5 [none]
 # there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
 # White surrounds the jump completely: the push gains White nothing (the
 # reading's best is 0), so White adds nothing and Black's candidate is its
-# connection D5 with its own value (o: Black D5, s = o).
+# connection D5 with its own value (h0: Black D5).
 # (the position mirrored across the jump)
 black to play
   . . . . . . . . .
@@ -718,7 +718,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei6Nozoki C5 F5 C5 D5 [D5=s:5]
+call Kankei6Nozoki C5 F5 C5 D5 [D5=h0:5]
 
 [two-space-peep-nothing-to-gain-across-white]
 # Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
@@ -726,7 +726,7 @@ call Kankei6Nozoki C5 F5 C5 D5 [D5=s:5]
 # there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
 # White surrounds the jump completely: the push gains White nothing (the
 # reading's best is 0), so White adds nothing and Black's candidate is its
-# connection D5 with its own value (o: Black D5, s = o).
+# connection D5 with its own value (h0: Black D5).
 # (the position mirrored across the jump)
 white to play
   . . . . . . . . .
@@ -746,7 +746,7 @@ call Kankei6Nozoki C5 F5 [none]
 # there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
 # White surrounds the jump completely: the push gains White nothing (the
 # reading's best is 0), so White adds nothing and Black's candidate is its
-# connection D5 with its own value (o: Black D5, s = o).
+# connection D5 with its own value (h0: Black D5).
 # (the position mirrored along the jump, so the roles run from the other end)
 black to play
   . . . . . . . . .
@@ -758,7 +758,7 @@ black to play
   . O . . . . O . .
   . . O O O O . . .
   . . . . . . . . .
-call Kankei6Nozoki C5 F5 C5 E5 [E5=s:5]
+call Kankei6Nozoki C5 F5 C5 E5 [E5=h0:5]
 
 [two-space-peep-nothing-to-gain-along-white]
 # Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
@@ -766,7 +766,7 @@ call Kankei6Nozoki C5 F5 C5 E5 [E5=s:5]
 # there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
 # White surrounds the jump completely: the push gains White nothing (the
 # reading's best is 0), so White adds nothing and Black's candidate is its
-# connection D5 with its own value (o: Black D5, s = o).
+# connection D5 with its own value (h0: Black D5).
 # (the position mirrored along the jump, so the roles run from the other end)
 white to play
   . . . . . . . . .
@@ -786,7 +786,7 @@ call Kankei6Nozoki C5 F5 [none]
 # there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
 # White surrounds the jump completely: the push gains White nothing (the
 # reading's best is 0), so White adds nothing and Black's candidate is its
-# connection D5 with its own value (o: Black D5, s = o).
+# connection D5 with its own value (h0: Black D5).
 # (the position turned half round)
 black to play
   . . . . . . . . .
@@ -798,7 +798,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei6Nozoki C5 F5 C5 E5 [E5=s:5]
+call Kankei6Nozoki C5 F5 C5 E5 [E5=h0:5]
 
 [two-space-peep-nothing-to-gain-both-white]
 # Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 is the
@@ -806,7 +806,7 @@ call Kankei6Nozoki C5 F5 C5 E5 [E5=s:5]
 # there, D3 and C3 two lines out beside D5 and C5, E3 beside E5, E4 E5's flank).
 # White surrounds the jump completely: the push gains White nothing (the
 # reading's best is 0), so White adds nothing and Black's candidate is its
-# connection D5 with its own value (o: Black D5, s = o).
+# connection D5 with its own value (h0: Black D5).
 # (the position turned half round)
 white to play
   . . . . . . . . .

@@ -101,13 +101,14 @@ int LineHyoka(int c, const std::vector<Point>& line)
 using TForm = std::pair<std::string, int>;
 
 // The value as an expression of the lines' evaluations h0, h1, ...: of
-// s = h0 + h1 for one or two lines, of o = h0, p = h1 and t = h2 for three, of
-// sums of two of them ("h0+h3") or one for more; else the number itself.
+// s = h0 + h1 for two lines, of o = h0, p = h1 and t = h2 for three, of
+// sums of two of them ("h0+h3") for more, or of one line ("h1", "-h1": an
+// evaluation for the other side is its negation); else the number itself.
 std::string Expression(int v, const std::vector<int>& h)
 {
     std::vector<TForm> forms;
-    if (h.size() <= 2) {
-        const int s = h.empty() ? 0 : h[0] + (h.size() > 1 ? h[1] : 0);
+    if (h.size() == 2) {
+        const int s = h[0] + h[1];
         forms = {
             {"s", s},
             {"2s", 2 * s},
@@ -138,9 +139,12 @@ std::string Expression(int v, const std::vector<int>& h)
         for (std::size_t i = 0; i < h.size(); ++i)
             for (std::size_t j = i + 1; j < h.size(); ++j)
                 forms.emplace_back('h' + std::to_string(i) + "+h" + std::to_string(j), h[i] + h[j]);
-        for (std::size_t i = 0; i < h.size(); ++i)
-            forms.emplace_back('h' + std::to_string(i), h[i]);
     }
+    if (h.size() != 2)
+        for (std::size_t i = 0; i < h.size(); ++i) {
+            forms.emplace_back('h' + std::to_string(i), h[i]);
+            forms.emplace_back("-h" + std::to_string(i), -h[i]);
+        }
     for (const auto& [name, value] : forms)
         if (value == v)
             return name;
