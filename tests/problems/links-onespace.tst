@@ -262,3 +262,75 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWariDameSicho D6 D8 D5 [=-999]
+
+[one-space-peep-hanes-at-both-corners-white]
+# Black's one-space jump C5-E5 with White's peep at D6; White B5 and F5 stand
+# outside the ends, so each end has three liberties.  White's hane at C4 (the
+# far corner beside C5) leaves C5 with two liberties and a ladder: White's
+# atari at D5 and the block at C6, the ladder's first two moves (h1: White
+# C4, D5, C6, Black passing); the hane at E4 likewise against E5 with D5 and
+# E6 (h3).  The answer is the smaller of the two: the one against E5, h3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O X . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoHane C5 E5 C4 E4 C5 C5 C4 C4 D5 D5 C6 C5 C5 E4 E4 D5 D5 E6 [=h3]
+
+[one-space-peep-hanes-at-both-corners-across-white]
+# Black's one-space jump C5-E5 with White's peep at D6; White B5 and F5 stand
+# outside the ends, so each end has three liberties.  White's hane at C4 (the
+# far corner beside C5) leaves C5 with two liberties and a ladder: White's
+# atari at D5 and the block at C6, the ladder's first two moves (h1: White
+# C4, D5, C6, Black passing); the hane at E4 likewise against E5 with D5 and
+# E6 (h3).  The answer is the smaller of the two: the one against E5, h3.
+# (the position mirrored across the jump)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . X O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoHane C5 E5 C6 E6 C5 C5 C6 C6 D5 D5 C4 C5 C5 E6 E6 D5 D5 E4 [=h3]
+
+[one-space-peep-second-hane-escapes-white]
+# The same shape with Black E7 above: after White's hane at E4 and the atari
+# at D5, Black E5 escapes through E6 to E7, so there is no ladder against E5
+# and the routine gives up, returning the value it was given (999).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . O X . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoHane C5 E5 C4 E4 [=999]
+
+[one-space-peep-second-hane-escapes-across-white]
+# The same shape with Black E7 above: after White's hane at E4 and the atari
+# at D5, Black E5 escapes through E6 to E7, so there is no ladder against E5
+# and the routine gives up, returning the value it was given (999).
+# (the position mirrored across the jump)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . X O . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoHane C5 E5 C6 E6 [=999]

@@ -104,7 +104,7 @@ using TForm = std::pair<std::string, int>;
 // s = h0 + h1 for two lines, of o = h0, p = h1 and t = h2 for three, of
 // sums of two of them ("h0+h3") for more, or of one line ("h1", "-h1": an
 // evaluation for the other side is its negation); else the number itself.
-std::string Expression(int v, const std::vector<int>& h)
+std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>& used)
 {
     std::vector<TForm> forms;
     if (h.size() == 2) {
@@ -138,13 +138,15 @@ std::string Expression(int v, const std::vector<int>& h)
         }
         for (std::size_t i = 0; i < h.size(); ++i)
             for (std::size_t j = i + 1; j < h.size(); ++j)
-                forms.emplace_back('h' + std::to_string(i) + "+h" + std::to_string(j), h[i] + h[j]);
+                if (used[i] && used[j])
+                    forms.emplace_back('h' + std::to_string(i) + "+h" + std::to_string(j), h[i] + h[j]);
     }
     if (h.size() != 2)
-        for (std::size_t i = 0; i < h.size(); ++i) {
-            forms.emplace_back('h' + std::to_string(i), h[i]);
-            forms.emplace_back("-h" + std::to_string(i), -h[i]);
-        }
+        for (std::size_t i = 0; i < h.size(); ++i)
+            if (used[i]) {
+                forms.emplace_back('h' + std::to_string(i), h[i]);
+                forms.emplace_back("-h" + std::to_string(i), -h[i]);
+            }
     for (const auto& [name, value] : forms)
         if (value == v)
             return name;
@@ -169,9 +171,13 @@ std::string Expressed(const std::vector<Point>& pts, std::size_t own,
             throw std::invalid_argument("a line starts with the jump's first point");
         else
             lines.back().push_back(pts[i]);
+    // An empty line only skips a place: it takes part in no sum.
     std::vector<int> h;
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    std::vector<bool> used;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         h.push_back(LineHyoka(i % 2 == 1 ? box.Opp : box.Own, lines[i]));
+        used.push_back(!lines[i].empty());
+    }
     KohoKind = kkKankei;
     const std::string result = run(box, args);
     // A returned value, alone or after "point:", is expressed like a value.
@@ -180,12 +186,12 @@ std::string Expressed(const std::vector<Point>& pts, std::size_t own,
         const std::size_t colon = result.rfind(':');
         const std::string head = colon == std::string::npos ? "" : result.substr(0, colon + 1);
         const std::string value = result.substr(head.size());
-        out = "=" + head + (lines.empty() ? value : Expression(std::stoi(value), h));
+        out = "=" + head + (lines.empty() ? value : Expression(std::stoi(value), h, used));
     }
     for (int i = 1; i <= KohoCount; ++i) {
         const int v = Koho.Value[i];
         out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '='
-               + (lines.empty() ? std::to_string(v) : Expression(v, h)) + ':'
+               + (lines.empty() ? std::to_string(v) : Expression(v, h, used)) + ':'
                + std::to_string(static_cast<int>(Koho.Kind[i]));
     }
     if (std::getenv("VORN_SHOW_S") != nullptr)
