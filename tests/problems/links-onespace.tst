@@ -334,3 +334,770 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiKadoHane C5 E5 C6 E6 [=999]
+
+[one-corner-outside-d2-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# White F6 (D2, one row past E6 beyond D seen from G) with E6 and E7 (Dout)
+# empty: Black's point is D = E6, valued by Black E6, White E7 (h0).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . O . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 C5 E6 E7 [=E6:h0]
+
+[one-corner-outside-d2-across-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# White F6 (D2, one row past E6 beyond D seen from G) with E6 and E7 (Dout)
+# empty: Black's point is D = E6, valued by Black E6, White E7 (h0).
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . O . . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 C5 E4 E3 [=E4:h0]
+
+[one-corner-outside-d2-along-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# White F6 (D2, one row past E6 beyond D seen from G) with E6 and E7 (Dout)
+# empty: Black's point is D = E6, valued by Black E6, White E7 (h0).
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O . . O . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 C5 C6 C7 [=C6:h0]
+
+[one-corner-outside-d2-both-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# White F6 (D2, one row past E6 beyond D seen from G) with E6 and E7 (Dout)
+# empty: Black's point is D = E6, valued by Black E6, White E7 (h0).
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . O . . O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 C5 C4 C3 [=C4:h0]
+
+[one-corner-outside-dout-owned-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# Black E7 (Dout) with F6 (D2) empty and D3 (Hout) empty: Black's point is G
+# = D6 with d = 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=D6:0]
+
+[one-corner-outside-dout-owned-across-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# Black E7 (Dout) with F6 (D2) empty and D3 (Hout) empty: Black's point is G
+# = D6 with d = 0.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . O . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=D4:0]
+
+[one-corner-outside-dout-owned-along-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# Black E7 (Dout) with F6 (D2) empty and D3 (Hout) empty: Black's point is G
+# = D6 with d = 0.
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . O . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=D6:0]
+
+[one-corner-outside-dout-owned-both-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# Black E7 (Dout) with F6 (D2) empty and D3 (Hout) empty: Black's point is G
+# = D6 with d = 0.
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . O . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=D4:0]
+
+[one-corner-outside-dout2-owned-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# E7 (Dout) and F6 (D2) empty, Black F7 (Dout2, beyond Dout seen from Gout):
+# Black's point is D = E6 with d = 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=E6:0]
+
+[one-corner-outside-dout2-owned-across-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# E7 (Dout) and F6 (D2) empty, Black F7 (Dout2, beyond Dout seen from Gout):
+# Black's point is D = E6 with d = 0.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . O . . . . . .
+  . . . O . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=E4:0]
+
+[one-corner-outside-dout2-owned-along-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# E7 (Dout) and F6 (D2) empty, Black F7 (Dout2, beyond Dout seen from Gout):
+# Black's point is D = E6 with d = 0.
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . O . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=C6:0]
+
+[one-corner-outside-dout2-owned-both-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# E7 (Dout) and F6 (D2) empty, Black F7 (Dout2, beyond Dout seen from Gout):
+# Black's point is D = E6 with d = 0.
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . O . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=C4:0]
+
+[one-corner-outside-open-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# E7, F6 and F7 empty: Black's point is the gap D5 with d = 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=D5:0]
+
+[one-corner-outside-open-across-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# E7, F6 and F7 empty: Black's point is the gap D5 with d = 0.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=D5:0]
+
+[one-corner-outside-open-along-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# E7, F6 and F7 empty: Black's point is the gap D5 with d = 0.
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=D5:0]
+
+[one-corner-outside-open-both-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White D7
+# stands two lines out beside the gap on C's side (Gout) and C has three
+# liberties, so the outside answer is chosen.  Answer: OUT:d.
+# E7, F6 and F7 empty: Black's point is the gap D5 with d = 0.
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=D5:0]
+
+[one-corner-outside-far-corner-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# White F4 (J2) with E4 and E3 empty: Black's point is J = E4, d = 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . . . . . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=E4:0]
+
+[one-corner-outside-far-corner-across-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# White F4 (J2) with E4 and E3 empty: Black's point is J = E4, d = 0.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . O . . .
+  . . X . X . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=E6:0]
+
+[one-corner-outside-far-corner-along-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# White F4 (J2) with E4 and E3 empty: Black's point is J = E4, d = 0.
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . X . X . . . .
+  . O . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=C4:0]
+
+[one-corner-outside-far-corner-both-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# White F4 (J2) with E4 and E3 empty: Black's point is J = E4, d = 0.
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O . . . . . . .
+  . . X . X . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=C6:0]
+
+[one-corner-outside-near-corner-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# White B4 (I2) with C4 and C3 empty, F4 empty: Black's point is I = C4, d = 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . O . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=C4:0]
+
+[one-corner-outside-near-corner-across-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# White B4 (I2) with C4 and C3 empty, F4 empty: Black's point is I = C4, d = 0.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O . . . . . . .
+  . . X . X . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=C6:0]
+
+[one-corner-outside-near-corner-along-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# White B4 (I2) with C4 and C3 empty, F4 empty: Black's point is I = C4, d = 0.
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . X . X . . . .
+  . . . . . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=E4:0]
+
+[one-corner-outside-near-corner-both-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# White B4 (I2) with C4 and C3 empty, F4 empty: Black's point is I = C4, d = 0.
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . O . . .
+  . . X . X . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=E6:0]
+
+[one-corner-outside-blocked-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# Neither F4 nor B4 holds White: no point, d = 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[one-corner-outside-blocked-across-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# Neither F4 nor B4 holds White: no point, d = 0.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[one-corner-outside-blocked-along-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# Neither F4 nor B4 holds White: no point, d = 0.
+# (the position mirrored along the jump, so the roles run from the other end)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[one-corner-outside-blocked-both-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; near stone
+# C5, far stone E5; H = D4 the gap-row point on the other side, I = C4 and
+# J = E4 the corners on the other side), White D7 two lines out beside the
+# gap on C's side (Gout) and White D3 two lines out on the other side (Hout).
+# Jout is the point beyond J seen from the far stone E5 (E3), Iout the point
+# beyond I seen from the near stone C5 (C3); J2 and I2 lie one row past J and
+# I on the other side (F4, B4).  Answer: OUT:d.
+# Neither F4 nor B4 holds White: no point, d = 0.
+# (the position turned half round)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[one-corner-outside-far-corner-closed-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
+# (Gout) and White D3 (Hout) as above; J = E4 is the corner on the other side
+# in the far stone's row, I = C4 in the near stone's row.  Jout is the point
+# beyond J seen from the jump's end in J's row (E3), Iout beyond I seen from
+# the end in I's row (C3).  Answer: OUT:d.
+# White F4 (J2) but Black E3 on Jout: the far corner is not chosen; I2 (B4)
+# is empty, so no point, d = 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . . . . . O . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[one-corner-outside-far-corner-closed-across-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
+# (Gout) and White D3 (Hout) as above; J = E4 is the corner on the other side
+# in the far stone's row, I = C4 in the near stone's row.  Jout is the point
+# beyond J seen from the jump's end in J's row (E3), Iout beyond I seen from
+# the end in I's row (C3).  Answer: OUT:d.
+# White F4 (J2) but Black E3 on Jout: the far corner is not chosen; I2 (B4)
+# is empty, so no point, d = 0.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . O . . .
+  . . X . X . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[one-corner-outside-far-corner-closed-along-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
+# (Gout) and White D3 (Hout) as above; J = E4 is the corner on the other side
+# in the far stone's row, I = C4 in the near stone's row.  Jout is the point
+# beyond J seen from the jump's end in J's row (E3), Iout beyond I seen from
+# the end in I's row (C3).  Answer: OUT:d.
+# White F4 (J2) but Black E3 on Jout: the far corner is not chosen; I2 (B4)
+# is empty, so no point, d = 0.
+# (the position mirrored along the jump, so the roles run from the other end)
+# Known failure: with the corner stone in B's row the routine still looks
+# for Iout and Jout from the near and far stones instead of from the end in
+# the corner's own row.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . X . X . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0] *
+
+[one-corner-outside-far-corner-closed-both-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
+# (Gout) and White D3 (Hout) as above; J = E4 is the corner on the other side
+# in the far stone's row, I = C4 in the near stone's row.  Jout is the point
+# beyond J seen from the jump's end in J's row (E3), Iout beyond I seen from
+# the end in I's row (C3).  Answer: OUT:d.
+# White F4 (J2) but Black E3 on Jout: the far corner is not chosen; I2 (B4)
+# is empty, so no point, d = 0.
+# (the position turned half round)
+# Known failure: with the corner stone in B's row the routine still looks
+# for Iout and Jout from the near and far stones instead of from the end in
+# the corner's own row.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . O . . . . . . .
+  . . X . X . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0] *
+
+[one-corner-outside-near-corner-closed-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
+# (Gout) and White D3 (Hout) as above; J = E4 is the corner on the other side
+# in the far stone's row, I = C4 in the near stone's row.  Jout is the point
+# beyond J seen from the jump's end in J's row (E3), Iout beyond I seen from
+# the end in I's row (C3).  Answer: OUT:d.
+# White B4 (I2) but Black C3 on Iout: the near corner is not chosen either;
+# no point, d = 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[one-corner-outside-near-corner-closed-across-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
+# (Gout) and White D3 (Hout) as above; J = E4 is the corner on the other side
+# in the far stone's row, I = C4 in the near stone's row.  Jout is the point
+# beyond J seen from the jump's end in J's row (E3), Iout beyond I seen from
+# the end in I's row (C3).  Answer: OUT:d.
+# White B4 (I2) but Black C3 on Iout: the near corner is not chosen either;
+# no point, d = 0.
+# (the position mirrored across the jump)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . O . . . . . . .
+  . . X . X . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[one-corner-outside-near-corner-closed-along-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
+# (Gout) and White D3 (Hout) as above; J = E4 is the corner on the other side
+# in the far stone's row, I = C4 in the near stone's row.  Jout is the point
+# beyond J seen from the jump's end in J's row (E3), Iout beyond I seen from
+# the end in I's row (C3).  Answer: OUT:d.
+# White B4 (I2) but Black C3 on Iout: the near corner is not chosen either;
+# no point, d = 0.
+# (the position mirrored along the jump, so the roles run from the other end)
+# Known failure: with the corner stone in B's row the routine still looks
+# for Iout and Jout from the near and far stones instead of from the end in
+# the corner's own row.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . X . X . . . .
+  . . . . . O . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0] *
+
+[one-corner-outside-near-corner-closed-both-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
+# (Gout) and White D3 (Hout) as above; J = E4 is the corner on the other side
+# in the far stone's row, I = C4 in the near stone's row.  Jout is the point
+# beyond J seen from the jump's end in J's row (E3), Iout beyond I seen from
+# the end in I's row (C3).  Answer: OUT:d.
+# White B4 (I2) but Black C3 on Iout: the near corner is not chosen either;
+# no point, d = 0.
+# (the position turned half round)
+# Known failure: with the corner stone in B's row the routine still looks
+# for Iout and Jout from the near and far stones instead of from the end in
+# the corner's own row.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . O . . .
+  . . X . X . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0] *
