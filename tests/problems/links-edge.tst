@@ -908,3 +908,415 @@ white to play
   . . . . X X X X O
   . . . . . O O O O
 call IkkenEdgeNozoki E2 E1 E2 E1 E2 E1 C2 D1 [E1=s+2:5]
+
+[edge-attached-hane-cut-top-black]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The strip as built from K2, from Black's relation E8 to the edge (h0).
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 E8 C8 C7 D9 B8 C9 [C8=h0:5]
+
+[edge-attached-hane-cut-top-white]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The strip as built from K2, from Black's relation E8 to the edge (h0).
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 E8 C8 C7 D9 B8 C9 [D9=h0:5]
+
+[edge-attached-hane-cut-bottom-black]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The strip as built from K2, from Black's relation E8 to the edge (h0).
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O O X . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E2 E1 C2 F2 E2 C2 C3 D1 B2 C1 [C2=h0:5]
+
+[edge-attached-hane-cut-bottom-white]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The strip as built from K2, from Black's relation E8 to the edge (h0).
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O O X . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E2 E1 C2 F2 E2 C2 C3 D1 B2 C1 [D1=h0:5]
+
+[edge-attached-hane-cut-top-mirror-black]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The strip as built from K2, from Black's relation E8 to the edge (h0).
+# (the position mirrored, so the peep is on the other side)
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . X O O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 G8 D8 E8 G8 G7 F9 H8 G9 [G8=h0:5]
+
+[edge-attached-hane-cut-top-mirror-white]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The strip as built from K2, from Black's relation E8 to the edge (h0).
+# (the position mirrored, so the peep is on the other side)
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . X O O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 G8 D8 E8 G8 G7 F9 H8 G9 [F9=h0:5]
+
+[edge-attached-hane-cut-bottom-mirror-black]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The strip as built from K2, from Black's relation E8 to the edge (h0).
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . X O O .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E2 E1 G2 D2 E2 G2 G3 F1 H2 G1 [G2=h0:5]
+
+[edge-attached-hane-cut-bottom-mirror-white]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The strip as built from K2, from Black's relation E8 to the edge (h0).
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . X O O .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E2 E1 G2 D2 E2 G2 G3 F1 H2 G1 [F1=h0:5]
+
+[edge-attached-hane-cut-reversed-top-black]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The same strip reached reversed, from White's relation D8 to the edge
+# (K = E8, the strip built from F8 to C8 and turned round); the line is
+# White's opponent's (h1).
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:reversed D8 D9 F8 C8 D8 D8 C8 C7 D9 B8 C9 [C8=h1:5]
+
+[edge-attached-hane-cut-reversed-top-white]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The same strip reached reversed, from White's relation D8 to the edge
+# (K = E8, the strip built from F8 to C8 and turned round); the line is
+# White's opponent's (h1).
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:reversed D8 D9 F8 C8 D8 D8 C8 C7 D9 B8 C9 [D9=h1:5]
+
+[edge-attached-hane-cut-reversed-bottom-black]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The same strip reached reversed, from White's relation D8 to the edge
+# (K = E8, the strip built from F8 to C8 and turned round); the line is
+# White's opponent's (h1).
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O O X . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:reversed D2 D1 F2 C2 D2 D2 C2 C3 D1 B2 C1 [C2=h1:5]
+
+[edge-attached-hane-cut-reversed-bottom-white]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The same strip reached reversed, from White's relation D8 to the edge
+# (K = E8, the strip built from F8 to C8 and turned round); the line is
+# White's opponent's (h1).
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O O X . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:reversed D2 D1 F2 C2 D2 D2 C2 C3 D1 B2 C1 [D1=h1:5]
+
+[edge-attached-hane-cut-reversed-top-mirror-black]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The same strip reached reversed, from White's relation D8 to the edge
+# (K = E8, the strip built from F8 to C8 and turned round); the line is
+# White's opponent's (h1).
+# (the position mirrored, so the peep is on the other side)
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . X O O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:reversed F8 F9 D8 G8 F8 F8 G8 G7 F9 H8 G9 [G8=h1:5]
+
+[edge-attached-hane-cut-reversed-top-mirror-white]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The same strip reached reversed, from White's relation D8 to the edge
+# (K = E8, the strip built from F8 to C8 and turned round); the line is
+# White's opponent's (h1).
+# (the position mirrored, so the peep is on the other side)
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . X O O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:reversed F8 F9 D8 G8 F8 F8 G8 G7 F9 H8 G9 [F9=h1:5]
+
+[edge-attached-hane-cut-reversed-bottom-mirror-black]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The same strip reached reversed, from White's relation D8 to the edge
+# (K = E8, the strip built from F8 to C8 and turned round); the line is
+# White's opponent's (h1).
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . X O O .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:reversed F2 F1 D2 G2 F2 F2 G2 G3 F1 H2 G1 [G2=h1:5]
+
+[edge-attached-hane-cut-reversed-bottom-mirror-white]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above
+# K sends Black's hane at C8 to the cutting variant: C7 is a cutting point
+# for Black (White D7 and C6 meet only diagonally), White's D8-D7 chain has
+# exactly three liberties (C8, C7, D9), and after Black C8, White D9, Black
+# C7 Black's pair has three liberties, so no ladder stops it.  The value h:
+# Black C8, White C7, Black D9, White B8 (beyond C8; it keeps two
+# liberties), Black C9, for Black.  Black plays the hane C8; White answers
+# at D9 (C7 captures nothing).
+# The same strip reached reversed, from White's relation D8 to the edge
+# (K = E8, the strip built from F8 to C8 and turned round); the line is
+# White's opponent's (h1).
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . X O O .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:reversed F2 F1 D2 G2 F2 F2 G2 G3 F1 H2 G1 [F1=h1:5]

@@ -107,7 +107,8 @@ using TForm = std::pair<std::string, int>;
 std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>& used)
 {
     std::vector<TForm> forms;
-    if (h.size() == 2) {
+    const bool sum = h.size() == 2 && used[0] && used[1];
+    if (sum) {
         const int s = h[0] + h[1];
         forms = {
             {"s", s},
@@ -141,7 +142,7 @@ std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>
                 if (used[i] && used[j])
                     forms.emplace_back('h' + std::to_string(i) + "+h" + std::to_string(j), h[i] + h[j]);
     }
-    if (h.size() != 2)
+    if (!sum)
         for (std::size_t i = 0; i < h.size(); ++i)
             if (used[i]) {
                 forms.emplace_back('h' + std::to_string(i), h[i]);
