@@ -1320,3 +1320,391 @@ white to play
   . . . . X O . . .
   . . . . . . . . .
 call IkkenEdgeTukeHaneKiri:reversed F2 F1 D2 G2 F2 F2 G2 G3 F1 H2 G1 [F1=h1:5]
+
+[edge-attached-pair-two-forcing-lines-top-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White's C9 is caught by a ladder on the first line (Black C8 first): White
+# escapes at C8, the line's end for o (D9, C9, E9, C8).  Black's F9 is caught
+# likewise (White F8 first): Black escapes at F8, the end for p (E9, F9, D9,
+# F8).  Both sides have a forcing line: s + s/2 + s/3 for either engine (below
+# the cap of 25).
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 C8 E8 E9 F9 D9 F8 [D9=s+s/2+s/3:5]
+
+[edge-attached-pair-two-forcing-lines-top-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White's C9 is caught by a ladder on the first line (Black C8 first): White
+# escapes at C8, the line's end for o (D9, C9, E9, C8).  Black's F9 is caught
+# likewise (White F8 first): Black escapes at F8, the end for p (E9, F9, D9,
+# F8).  Both sides have a forcing line: s + s/2 + s/3 for either engine (below
+# the cap of 25).
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 C8 E8 E9 F9 D9 F8 [E9=s+s/2+s/3:5]
+
+[edge-attached-pair-two-forcing-lines-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White's C9 is caught by a ladder on the first line (Black C8 first): White
+# escapes at C8, the line's end for o (D9, C9, E9, C8).  Black's F9 is caught
+# likewise (White F8 first): Black escapes at F8, the end for p (E9, F9, D9,
+# F8).  Both sides have a forcing line: s + s/2 + s/3 for either engine (below
+# the cap of 25).
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 C2 E2 E1 F1 D1 F2 [D1=s+s/2+s/3:5]
+
+[edge-attached-pair-two-forcing-lines-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White's C9 is caught by a ladder on the first line (Black C8 first): White
+# escapes at C8, the line's end for o (D9, C9, E9, C8).  Black's F9 is caught
+# likewise (White F8 first): Black escapes at F8, the end for p (E9, F9, D9,
+# F8).  Both sides have a forcing line: s + s/2 + s/3 for either engine (below
+# the cap of 25).
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 C2 E2 E1 F1 D1 F2 [E1=s+s/2+s/3:5]
+
+[edge-attached-pair-one-forcing-line-top-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White B8 lets White's C9 escape: no ladder there, so Black's line ends at
+# E9 (o: D9, C9, E9).  Black's F9 is still caught (p: E9, F9, D9, F8): one
+# forcing line, White's, so s + s/2 for either engine.
+black to play
+  . . . . . . . . .
+  . O . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [D9=s+s/2:5]
+
+[edge-attached-pair-one-forcing-line-top-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White B8 lets White's C9 escape: no ladder there, so Black's line ends at
+# E9 (o: D9, C9, E9).  Black's F9 is still caught (p: E9, F9, D9, F8): one
+# forcing line, White's, so s + s/2 for either engine.
+white to play
+  . . . . . . . . .
+  . O . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5]
+
+[edge-attached-pair-one-forcing-line-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White B8 lets White's C9 escape: no ladder there, so Black's line ends at
+# E9 (o: D9, C9, E9).  Black's F9 is still caught (p: E9, F9, D9, F8): one
+# forcing line, White's, so s + s/2 for either engine.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 E2 E1 F1 D1 F2 [D1=s+s/2:5]
+
+[edge-attached-pair-one-forcing-line-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White B8 lets White's C9 escape: no ladder there, so Black's line ends at
+# E9 (o: D9, C9, E9).  Black's F9 is still caught (p: E9, F9, D9, F8): one
+# forcing line, White's, so s + s/2 for either engine.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 E2 E1 F1 D1 F2 [E1=s+s/2:5]
+
+[edge-attached-pair-no-forcing-line-top-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White B8 and Black G8: neither first-line block is caught (o: D9, C9, E9;
+# p: E9, F9, D9), so no forcing line: s.
+black to play
+  . . . . . . . . .
+  . O . O X . X . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 [D9=s:5]
+
+[edge-attached-pair-no-forcing-line-top-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White B8 and Black G8: neither first-line block is caught (o: D9, C9, E9;
+# p: E9, F9, D9), so no forcing line: s.
+white to play
+  . . . . . . . . .
+  . O . O X . X . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 [E9=s:5]
+
+[edge-attached-pair-no-forcing-line-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White B8 and Black G8: neither first-line block is caught (o: D9, C9, E9;
+# p: E9, F9, D9), so no forcing line: s.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O . O X . X . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 E2 E1 F1 D1 [D1=s:5]
+
+[edge-attached-pair-no-forcing-line-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4).  N = D9 under K, S = F9 beyond the gap E9, NN = C9,
+# K2 = C8.  Black's line: Black D9 (White's E9 then would be self-atari, so no
+# ladder), White C9 under it, Black connects at E9 (no ladder on the
+# connection): the line D9, C9, E9.  White's line: White E9 (Black's atari at
+# D9 would be self-atari, so no ladder), Black blocks at F9, White D9: the
+# line E9, F9, D9.  Each side's candidate is its line's first point: Black
+# D9, White E9.  s = o + p, o Black's evaluation at the end of Black's line,
+# p White's at the end of White's.
+# White B8 and Black G8: neither first-line block is caught (o: D9, C9, E9;
+# p: E9, F9, D9), so no forcing line: s.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O . O X . X . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 E2 E1 F1 D1 [E1=s:5]
+
+[edge-attached-pair-larger-side-top-black]
+# The two walls the other way round: White F8 (K) beside Black E8 on the
+# larger side.  Only the relation of the stone with the larger coordinate
+# reads the pair, so Black's E8 reads nothing.
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . X . . O . .
+  . . . X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]
+
+[edge-attached-pair-larger-side-top-white]
+# The two walls the other way round: White F8 (K) beside Black E8 on the
+# larger side.  Only the relation of the stone with the larger coordinate
+# reads the pair, so Black's E8 reads nothing.
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . X . . O . .
+  . . . X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]
+
+[edge-attached-pair-larger-side-bottom-black]
+# The two walls the other way round: White F8 (K) beside Black E8 on the
+# larger side.  Only the relation of the stone with the larger coordinate
+# reads the pair, so Black's E8 reads nothing.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . O . .
+  . . . X . . O . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 [none]
+
+[edge-attached-pair-larger-side-bottom-white]
+# The two walls the other way round: White F8 (K) beside Black E8 on the
+# larger side.  Only the relation of the stone with the larger coordinate
+# reads the pair, so Black's E8 reads nothing.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . O . .
+  . . . X . . O . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 [none]
