@@ -3432,3 +3432,607 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi H5 J5 [none]
+
+[edge-two-space-peep-outside-stone-top-black]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+black to play
+  . . . . . . . X .
+  . . O O . . . . .
+  . O . . X . O . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 [none]
+
+[edge-two-space-peep-outside-stone-top-white]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+white to play
+  . . . . . . . X .
+  . . O O . . . . .
+  . O . . X . O . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 [none]
+
+[edge-two-space-peep-outside-stone-bottom-black]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . X . X . .
+  . O . . X . O . .
+  . . O O . . . . .
+  . . . . . . . X .
+call Kankei6EdgeNozoki E3 E2 [none]
+
+[edge-two-space-peep-outside-stone-bottom-white]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . X . X . .
+  . O . . X . O . .
+  . . O O . . . . .
+  . . . . . . . X .
+call Kankei6EdgeNozoki E3 E2 [none]
+
+[edge-two-space-peep-outside-stone-top-mirror-black]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position mirrored, so the peep is on the other side)
+black to play
+  . X . . . . . . .
+  . . . . . O O . .
+  . . O . X . . O .
+  . . X . X . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 [none]
+
+[edge-two-space-peep-outside-stone-top-mirror-white]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position mirrored, so the peep is on the other side)
+white to play
+  . X . . . . . . .
+  . . . . . O O . .
+  . . O . X . . O .
+  . . X . X . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 [none]
+
+[edge-two-space-peep-outside-stone-bottom-mirror-black]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X . X . O . .
+  . . O . X . . O .
+  . . . . . O O . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki E3 E2 [none]
+
+[edge-two-space-peep-outside-stone-bottom-mirror-white]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X . X . O . .
+  . . O . X . . O .
+  . . . . . O O . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki E3 E2 [none]
+
+[edge-two-space-peep-outside-stone-left-black]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . O . O . . . . .
+  . O . . . . . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki C5 B5 [none]
+
+[edge-two-space-peep-outside-stone-left-white]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . O . O . . . . .
+  . O . . . . . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki C5 B5 [none]
+
+[edge-two-space-peep-outside-stone-left-mirror-black]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the left edge and mirrored)
+black to play
+  . . . . . . . . .
+  X . . . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . X X X . . . .
+  . O . . . . . . .
+  . O . O . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki C5 B5 [none]
+
+[edge-two-space-peep-outside-stone-left-mirror-white]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the left edge and mirrored)
+white to play
+  . . . . . . . . .
+  X . . . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . X X X . . . .
+  . O . . . . . . .
+  . O . O . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki C5 B5 [none]
+
+[edge-two-space-peep-outside-stone-right-black]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the right edge)
+black to play
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . O . O .
+  . . . . . . . O .
+  . . . . X X X . .
+  . . . . . . . . .
+  . . . . . X O . .
+  . . . . . . . . X
+  . . . . . . . . .
+call Kankei6EdgeNozoki G5 H5 [none]
+
+[edge-two-space-peep-outside-stone-right-white]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the right edge)
+white to play
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . O . O .
+  . . . . . . . O .
+  . . . . X X X . .
+  . . . . . . . . .
+  . . . . . X O . .
+  . . . . . . . . X
+  . . . . . . . . .
+call Kankei6EdgeNozoki G5 H5 [none]
+
+[edge-two-space-peep-outside-stone-right-mirror-black]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the right edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . X
+  . . . . . X O . .
+  . . . . . . . . .
+  . . . . X X X . .
+  . . . . . . . O .
+  . . . . . O . O .
+  . . . . . . O . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki G5 H5 [none]
+
+[edge-two-space-peep-outside-stone-right-mirror-white]
+# Black E7 on the third line with its group E6 E5 jumps to the edge; White's
+# chain D8-C8 peeps beside the near gap E8.  White G7 stands two lines out
+# beside Black's stone on the free side (F7 between is empty), and G8 two
+# lines out beside the near gap is not Black's: the peep is not answered.
+# (the position on the right edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . X
+  . . . . . X O . .
+  . . . . . . . . .
+  . . . . X X X . .
+  . . . . . . . O .
+  . . . . . O . O .
+  . . . . . . O . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki G5 H5 [none]
+
+[edge-two-space-peep-outside-stone-held-top-black]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+black to play
+  . . . . . . . . .
+  . . O O . . X X .
+  . O . . X . O . .
+  . . O . X X X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [E8=s+4-6:5]
+
+[edge-two-space-peep-outside-stone-held-top-white]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+white to play
+  . . . . . . . . .
+  . . O O . . X X .
+  . O . . X . O . .
+  . . O . X X X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=s-6:5]
+
+[edge-two-space-peep-outside-stone-held-bottom-black]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . X X X . .
+  . O . . X . O . .
+  . . O O . . X X .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 E2 E1 [E2=s+4-6:5]
+
+[edge-two-space-peep-outside-stone-held-bottom-white]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . X X X . .
+  . O . . X . O . .
+  . . O O . . X X .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 E2 E1 [F2=s-6:5]
+
+[edge-two-space-peep-outside-stone-held-top-mirror-black]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position mirrored, so the peep is on the other side)
+black to play
+  . . . . . . . . .
+  . X X . . O O . .
+  . . O . X . . O .
+  . . X X X . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 D8 E8 E9 [E8=s+4-6:5]
+
+[edge-two-space-peep-outside-stone-held-top-mirror-white]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position mirrored, so the peep is on the other side)
+white to play
+  . . . . . . . . .
+  . X X . . O O . .
+  . . O . X . . O .
+  . . X X X . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 D8 E8 E9 [D8=s-6:5]
+
+[edge-two-space-peep-outside-stone-held-bottom-mirror-black]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X X X . O . .
+  . . O . X . . O .
+  . X X . . O O . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [E2=s+4-6:5]
+
+[edge-two-space-peep-outside-stone-held-bottom-mirror-white]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X X X . O . .
+  . . O . X . . O .
+  . X X . . O O . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [D2=s-6:5]
+
+[edge-two-space-peep-outside-stone-held-left-black]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . O . O . . . . .
+  . O . . . . . . .
+  . . X X X . . . .
+  . . . X . . . . .
+  . X O X . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki C5 B5 C5 B5 C5 B4 B5 A5 [B5=s+4-6:5]
+
+[edge-two-space-peep-outside-stone-held-left-white]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . O . O . . . . .
+  . O . . . . . . .
+  . . X X X . . . .
+  . . . X . . . . .
+  . X O X . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki C5 B5 C5 B5 C5 B4 B5 A5 [B4=s-6:5]
+
+[edge-two-space-peep-outside-stone-held-left-mirror-black]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the left edge and mirrored)
+black to play
+  . . . . . . . . .
+  . X . . . . . . .
+  . X O X . . . . .
+  . . . X . . . . .
+  . . X X X . . . .
+  . O . . . . . . .
+  . O . O . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki C5 B5 C5 B5 C5 B6 B5 A5 [B5=s+4-6:5]
+
+[edge-two-space-peep-outside-stone-held-left-mirror-white]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the left edge and mirrored)
+white to play
+  . . . . . . . . .
+  . X . . . . . . .
+  . X O X . . . . .
+  . . . X . . . . .
+  . . X X X . . . .
+  . O . . . . . . .
+  . O . O . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki C5 B5 C5 B5 C5 B6 B5 A5 [B6=s-6:5]
+
+[edge-two-space-peep-outside-stone-held-right-black]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the right edge)
+black to play
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . O . O .
+  . . . . . . . O .
+  . . . . X X X . .
+  . . . . . X . . .
+  . . . . . X O X .
+  . . . . . . . X .
+  . . . . . . . . .
+call Kankei6EdgeNozoki G5 H5 G5 H5 G5 H4 H5 J5 [H5=s+4-6:5]
+
+[edge-two-space-peep-outside-stone-held-right-white]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the right edge)
+white to play
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . O . O .
+  . . . . . . . O .
+  . . . . X X X . .
+  . . . . . X . . .
+  . . . . . X O X .
+  . . . . . . . X .
+  . . . . . . . . .
+call Kankei6EdgeNozoki G5 H5 G5 H5 G5 H4 H5 J5 [H4=s-6:5]
+
+[edge-two-space-peep-outside-stone-held-right-mirror-black]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the right edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . X O X .
+  . . . . . X . . .
+  . . . . X X X . .
+  . . . . . . . O .
+  . . . . . O . O .
+  . . . . . . O . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki G5 H5 G5 H5 G5 H6 H5 J5 [H5=s+4-6:5]
+
+[edge-two-space-peep-outside-stone-held-right-mirror-white]
+# Black E7 with its group (E6 E5 F6 G6) jumps to the edge; White's chain
+# D8-C8 peeps beside the near gap E8.  White G7 two lines out beside Black's
+# stone is met by Black G8 two lines out beside the gap, so the direct
+# reading goes on: o Black's connection E8, p White's cut F8, Black E8, White
+# E9.  Black's group has more than two stones (no division); the cut would
+# cost Black much, so the sum is over 26 and loses 6, after Black's 4.
+# (the position on the right edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . X O X .
+  . . . . . X . . .
+  . . . . X X X . .
+  . . . . . . . O .
+  . . . . . O . O .
+  . . . . . . O . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki G5 H5 G5 H5 G5 H6 H5 J5 [H6=s-6:5]
