@@ -4,20 +4,26 @@
 // Answers:
 //  - "LinkGrade A B": the relations that A's record holds toward B, each as
 //    "kind:grade" (grade 0 for an enemy stone), "none" without one.
-//  - a pattern routine on a jump: "NAME A B ... [A line1 [A line2]]".  The
-//    routine runs on the box of the jump A-B (for a relation to the edge B
-//    is the first-line point under A's stone and the box reaches the point
-//    beyond the edge).  The points after a repeated A are the lines that the
-//    row's hand working names: the first line is played from the owner (the
-//    colour at A), the second from the opponent, each alternating colours;
-//    o := Hyoka(owner) after the first, p := Hyoka(opponent) after the
-//    second, s := o + p; a third line, from the owner again, gives
-//    t := Hyoka(owner) after it.  Within a line a point given twice in a row
-//    is a pass.  Each candidate is answered "point=e:reason", e the
-//    first of the expressions below that its value equals (s, 2s, ...),
-//    else the value itself; so a row pins the point and the arithmetic the
-//    position calls for, while the evaluations come from the evaluation
-//    itself.  Without lines the candidates are answered "point=value:reason".
+//  - a pattern routine on a jump: "NAME A B [own points] [A line]...".  The
+//    routine runs on the box of the jump A-B; when B is A's neighbour, the
+//    relation is A's to the edge beyond B (the box reaches the point off the
+//    board).  The routine's own points, as many as it takes, follow B.  The
+//    points after each repeated A are a line of the row's hand working:
+//    line i is played from the owner (the colour at A) for even i, from the
+//    opponent for odd i, colours alternating, a point given twice in a row
+//    being a pass; h_i is the evaluation for the line's first mover at its
+//    end.  An empty line only keeps a place.
+//    Each candidate is answered "point=e:reason": with two lines e is the
+//    first of the forms of s = h0 + h1 below that the value equals ("s",
+//    "2s", "s+s/2", "s/2+4-6", ...); with three, "o+(t-o)/3+p" for
+//    o = h0, p = h1, t = h2; otherwise a sum of two lines or one line
+//    ("h1+h2", "h0", "-h1"); a value that no form gives is answered as the
+//    number.  So a row pins the point and the arithmetic the position calls
+//    for, while the evaluations come from the evaluation itself.  Without
+//    lines the values are answered as numbers.  A routine that returns
+//    something answers it first, as "=value" or "=point:value".
+//  - VORN_SHOW_LINES=1 in the environment appends the lines' evaluations to
+//    the answer, to read a failing row.
 #include "engine/Problems.h"
 
 #include <cstdlib>
@@ -28,12 +34,9 @@
 
 #include "board/Diagram.h"
 #include "board/Goban.h"
-#include "board/Gun.h"
 #include "board/Locate.h"
-#include "board/Yomi.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
-#include "engine/Think.h"
 #include "engine/links/IkkenEdgeNozoki.h"
 #include "engine/links/IkkenEdgeRenraku.h"
 #include "engine/links/IkkenEdgeTuke.h"
@@ -67,8 +70,8 @@ const TProblemRoutineAdd linkGrade("LinkGrade", LinkGrade);
 
 // --- Pattern routines on a jump ---------------------------------------------------------
 
-// The box of the jump from pts[0] to pts[1]; a first-line pts[1] under a
-// stone on the line above stands for the point beyond the edge.
+// The box of the jump a-b as the handlers lay it; a b next to a stands for
+// the end of a's relation to the edge beyond b.
 TKankeiBox JumpBoxOf(Point a, Point b)
 {
     const int dx = (b.x > a.x) - (b.x < a.x), dy = (b.y > a.y) - (b.y < a.y);
@@ -195,7 +198,7 @@ std::string Expressed(const std::vector<Point>& pts, std::size_t own,
                + (lines.empty() ? std::to_string(v) : Expression(v, h, used)) + ':'
                + std::to_string(static_cast<int>(Koho.Kind[i]));
     }
-    if (std::getenv("VORN_SHOW_S") != nullptr)
+    if (std::getenv("VORN_SHOW_LINES") != nullptr)
         for (int v : h)
             out += ' ' + std::to_string(v);
     return out.empty() ? "none" : out;
@@ -212,13 +215,9 @@ std::string BoxRoutine(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd ikkenEdgeNozoki("IkkenEdgeNozoki", BoxRoutine<IkkenEdgeNozoki>);
 const TProblemRoutineAdd ikkenEdgeTukeYomi("IkkenEdgeTukeYomi", BoxRoutine<IkkenEdgeTukeYomi>);
-const TProblemRoutineAdd ikkenEdgeTuke("IkkenEdgeTuke", BoxRoutine<IkkenEdgeTuke>);
 const TProblemRoutineAdd kankei6EdgeNozoki("Kankei6EdgeNozoki", BoxRoutine<Kankei6EdgeNozoki>);
 const TProblemRoutineAdd kankei6Nozoki("Kankei6Nozoki", BoxRoutine<Kankei6Nozoki>);
 const TProblemRoutineAdd kankei6Soto("Kankei6Soto", BoxRoutine<Kankei6Soto>);
-const TProblemRoutineAdd ikkenWariNobi("IkkenWariNobi", BoxRoutine<IkkenWariNobi>);
-const TProblemRoutineAdd ikkenNozoki("IkkenNozoki", BoxRoutine<IkkenNozoki>);
-const TProblemRoutineAdd ikkenKado1("IkkenKado1", BoxRoutine<IkkenKado1>);
 
 // Routines with points of their own after the jump's two.
 
