@@ -452,7 +452,9 @@ TEST_F(KifuSgfTest, HandicapIsWrittenWithItsCount)
     } cases[] = {
         {"(;SZ[9];B[cc])", nullptr},
         {"(;SZ[19]HA[4];W[cc])", "HA[4]"},
-        {"(;SZ[19]HA[3]AB[cc][qq][jj];W[dd])", "HA[3]"}, // placed freely
+        // Placed freely: read as an even game with three setup stones, which
+        // is how it is written back.
+        {"(;SZ[19]HA[3]AB[cc][qq][jj];W[dd])", nullptr},
         {"(;SZ[19]AB[cc][qq];B[dd])", nullptr},          // a position set up, Black to play
         {"(;SZ[19]AB[cc][qq]AW[jj];B[tt];W[dd])", nullptr},
     };
@@ -468,6 +470,41 @@ TEST_F(KifuSgfTest, HandicapIsWrittenWithItsCount)
         ASSERT_TRUE(KifuSave(Path("h.sgf")));
         ASSERT_TRUE(Load("h.sgf"));
         EXPECT_EQ(GameSnapshot(), position);
+    }
+}
+
+TEST_F(KifuSgfTest, SetupStonesOnHandicapPointsStaySetupStonesThroughASave)
+{
+    // Black setup stones on the very points of a handicap, then Black's own
+    // move: a save must not turn them into a handicap with White to move.
+    const struct {
+        const char* sgf;
+        int handicap;      // after each load
+        const char* moves; // after each load
+        bool ha;           // the save writes HA
+    } cases[] = {
+        {"(;SZ[9]AB[gc][cg];B[];W[ee])", 0, "B(pass) W(5,5) ", false},
+        {"(;SZ[9]AB[gc][cg];B[tt];W[ee];B[cc])", 0, "B(pass) W(5,5) B(3,3) ", false},
+        {"(;SZ[19]AB[dp][pd];B[qq];W[dd])", 0, "B(17,17) W(4,4) ", false},
+        {"(;SZ[9]AB[gc][cg];W[ee])", 0, "B(pass) W(5,5) ", false},
+        {"(;SZ[9]HA[2]AB[gc][cg];W[ee])", 2, "W(5,5) ", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sgf);
+        ASSERT_TRUE(LoadText(c.sgf));
+        EXPECT_EQ(Handicap, c.handicap);
+        EXPECT_EQ(MoveList(), c.moves);
+        const std::string position = GameSnapshot();
+        ASSERT_TRUE(KifuSave(Path("s.sgf")));
+        EXPECT_EQ(ReadText("s.sgf").find("HA[") != std::string::npos, c.ha) << ReadText("s.sgf");
+        for (int again = 0; again < 2; ++again) {
+            ASSERT_TRUE(Load("s.sgf"));
+            EXPECT_EQ(Handicap, c.handicap);
+            EXPECT_EQ(MoveList(), c.moves);
+            EXPECT_EQ(GameSnapshot(), position);
+            ASSERT_TRUE(KifuSave(Path("s.sgf")));
+        }
+        EXPECT_TRUE(shell.messages.empty());
     }
 }
 
