@@ -175,8 +175,11 @@ bool KifuParseSgf(const std::string& fileBytes, TKifuRecord& record, std::string
     const std::string& bytes = decoded ? unicode : fileBytes;
     const std::string charset = decoded ? std::string("UTF-8") : SgfCharset(bytes);
     std::vector<TSgfNode> line;
-    if (!KifuSgfParse(bytes, CharsetByteKind(charset), line, why))
+    bool cutShort = false;
+    if (!KifuSgfParse(bytes, CharsetByteKind(charset), line, why, cutShort))
         return false;
+    if (cutShort)
+        record.CutShort(Msg("before the closing \")\" of the game", "対局の閉じ括弧 \")\" の前"));
     const TSgfNode& root = line.front();
     const auto first = [](const TSgfProp* p) { return p->values.empty() ? std::string() : p->values.front(); };
 
@@ -297,7 +300,9 @@ bool KifuParseSgf(const std::string& fileBytes, TKifuRecord& record, std::string
         if (record.TooLarge(why))
             return false;
     }
-    return true;
+    // A move on a stone means the record is not the game it claims to be:
+    // the whole file is refused rather than replayed without that move.
+    return KifuNoMoveOnAStone(record, why);
 }
 
 namespace {
