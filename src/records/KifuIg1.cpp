@@ -13,6 +13,8 @@ namespace {
 
 const std::string kEol = "\r\n";
 const std::string kWideBlank = "\xE3\x80\x80"; // the full-width blank
+// The comment line that opens a running record (the version follows).
+const std::string kRunningMark = "#COMMENT VORN";
 
 // Board size of the last INT line while a file is read.
 int g_ig1Size = 19;
@@ -196,7 +198,7 @@ bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& wh
     // No Shift-JIS character contains a line-feed byte, so the whole file
     // converts at once and splits into lines afterwards.
     const std::string text = SjisToUtf8(bytes);
-    bool moves = false, sized = false;
+    bool moves = false, sized = false, ended = false, running = false;
     std::size_t begin = 0;
     while (begin < text.size()) {
         std::size_t end = text.find('\n', begin);
@@ -210,10 +212,15 @@ bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& wh
             const int r = KifuIg1Moves(record, why);
             if (r == kIg1Bad)
                 return false;
-            if (r == kIg1End)
+            if (r == kIg1End) {
+                ended = true;
                 break;
+            }
             continue;
         }
+        // The running record has no "-": it ends wherever the game stood.
+        if (KifuLine.compare(0, kRunningMark.size(), kRunningMark) == 0)
+            running = true;
         KifuTokPos = 1;
         const std::string keyword = KifuToken();
         if (keyword == "INT") {
@@ -230,6 +237,8 @@ bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& wh
         why = Msg("no board size line \"INT\"", "盤の大きさの行 \"INT\" がありません");
         return false;
     }
+    if (!ended && !running)
+        record.CutShort(Msg("moves, before the closing \"-\"", "着手、終わりの \"-\" の前"));
     return true;
 }
 
@@ -257,7 +266,7 @@ bool KifuReadIg1Header(const std::string& fileName) { return KifuLoadWith(KifuPa
 
 void KifuRecBegin()
 {
-    const std::string text = HeaderLines() + "#COMMENT VORN5.91" + kEol + IntLine() + "MOV" + kEol;
+    const std::string text = HeaderLines() + kRunningMark + "5.91" + kEol + IntLine() + "MOV" + kEol;
     RecWrite(Utf8ToSjis(text), false);
 }
 

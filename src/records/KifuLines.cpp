@@ -215,7 +215,12 @@ bool KifuParseIcf(const std::string& bytes, TKifuRecord& record, std::string& wh
     TLineReader lines(bytes);
     std::string line;
     int n = 0, handicap = Handicap;
-    while (lines.Next(line) && line != "owa") {
+    bool ended = false;
+    while (lines.Next(line)) {
+        if (line == "owa") {
+            ended = true;
+            break;
+        }
         ++n;
         if (n == 1) {
             record.Header(KifuDate, SjisToUtf8(line));
@@ -240,7 +245,11 @@ bool KifuParseIcf(const std::string& bytes, TKifuRecord& record, std::string& wh
                 return false;
         }
     }
-    return n >= 5 || EndsBeforeMoves(why);
+    if (n < 5)
+        return EndsBeforeMoves(why);
+    if (!ended)
+        record.CutShort(Msg("moves, before the closing \"owa\"", "着手、終わりの \"owa\" の前"));
+    return true;
 }
 
 bool KifuReadWwg(const std::string& fileName) { return KifuLoadWith(KifuParseWwg, fileName, false); }

@@ -114,6 +114,42 @@ TEST_F(KifuLinesTest, IcfWorkedCases)
     EXPECT_EQ(Handicap, 0);
 }
 
+TEST_F(KifuLinesTest, RecordsWithoutTheirEndMarkerSaySo)
+{
+    Language = lgEnglish;
+    const struct {
+        const char* name;
+        std::string text;
+        const char* moves;
+        const char* note; // nullptr: no message
+    } cases[] = {
+        {"e.ig1", "INT 9 0\r\nMOV\r\nC03 D04 -\r\n", "B(3,3) W(4,4) ", nullptr},
+        {"e.ig1", "INT 9 0\r\nMOV\r\nC03 D04 -", "B(3,3) W(4,4) ", nullptr},
+        {"e.ig1", "INT 9 0\r\nMOV\r\nC03 D04 \r\n", "B(3,3) W(4,4) ", "(moves, before the closing \"-\")"},
+        {"e.ig1", "INT 9 0\r\nMOV\r\nC03 D0", "B(3,3) ", "(moves, before the closing \"-\")"},
+        {"e.ig1", "#COMMENT\r\nINT 9 0\r\n", "", "(moves, before the closing \"-\")"},
+        // The running record never has one.
+        {"e.ig1", "#COMMENT\r\n#COMMENT VORN5.91\r\nINT 9 0\r\nMOV\r\nC03 D04 ", "B(3,3) W(4,4) ", nullptr},
+        {"e.icf", "d\r\n\r\n\r\n\r\nK65\r\nB0303\r\nW2404\r\nowa\r\n", "B(3,3) W(4,4) ", nullptr},
+        {"e.icf", "d\r\n\r\n\r\n\r\nK65\r\nB0303\r\nW2404\r\n", "B(3,3) W(4,4) ", "(moves, before the closing \"owa\")"},
+        {"e.icf", "d\r\n\r\n\r\n\r\nK65\r\nB0303", "B(3,3) ", "(moves, before the closing \"owa\")"},
+        {"e.icf", "d\r\n\r\n\r\n\r\nK65", "", "(moves, before the closing \"owa\")"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        BoardSize = 9;
+        shell.messages.clear();
+        ASSERT_TRUE(LoadText(c.name, c.text));
+        EXPECT_EQ(MoveList(), c.moves);
+        if (c.note == nullptr) {
+            EXPECT_TRUE(shell.messages.empty());
+            continue;
+        }
+        ASSERT_EQ(shell.messages.size(), 1u);
+        EXPECT_EQ(shell.messages[0], std::string("The file is cut short ") + c.note + "; what came before it was read.");
+    }
+}
+
 TEST_F(KifuLinesTest, IcfHandicapTexts)
 {
     const std::pair<const char*, int> cases[] = {
