@@ -145,7 +145,8 @@ void KifuIg1Header(const std::string& keyword, TKifuRecord& record)
     for (const auto& [key, target] : kKeys) {
         if (keyword != key)
             continue;
-        record.Header(*target, KifuTokenRest(30));
+        // The whole rest of the line, as the writer wrote it.
+        record.Header(*target, KifuTokenRest(std::string::npos));
         return;
     }
 }
@@ -259,6 +260,44 @@ std::string KifuIg1Text()
 }
 
 bool KifuSaveIg1(const std::string& fileName) { return KifuWriteFile(fileName, KifuIg1Text()); }
+
+std::string KifuIg1Losses()
+{
+    const TTejun& t = GobanLv[0]->Tejun;
+    // Setup stones: the points of the placement grid and those placed or
+    // cleared during the game, each counted once.
+    Grid<unsigned char, 1, 19> setup = HaitiBan;
+    for (const THaiti& e : t.GetHaiti())
+        if (e.x >= 1 && e.y >= 1 && e.x <= 19 && e.y <= 19)
+            setup[e.x][e.y] = 1;
+    int stones = 0, comments = 0, marks = 0;
+    for (int x = 1; x <= 19; ++x)
+        for (int y = 1; y <= 19; ++y)
+            stones += setup[x][y] != 0 ? 1 : 0;
+    for (int n = 0; n <= t.Last(); ++n) {
+        comments += t.HasComment(n) ? 1 : 0;
+        marks += t.MarkCount(n);
+    }
+    const TKifuHeader h = Shell().GameInfoFields();
+    const int ranks = (h.BlackKyu.empty() ? 0 : 1) + (h.WhiteKyu.empty() ? 0 : 1);
+    std::string lost;
+    auto add = [&lost](int count, const char* what) {
+        if (count == 0)
+            return;
+        if (!lost.empty())
+            lost += Msg(", ", "、");
+        lost += std::string(what) + Msg(" (", "（") + std::to_string(count) + Msg(")", "）");
+    };
+    add(stones, Msg("setup stones", "置き石"));
+    add(comments, Msg("comments", "コメント"));
+    add(marks, Msg("marks", "記号"));
+    add(ranks, Msg("ranks", "段級位"));
+    if (lost.empty())
+        return lost;
+    return Msg("An .ig1 file does not keep ", ".ig1 形式のファイルには ") + lost
+           + Msg("; they will be missing when the file is read again. Save as .ig1 all the same?",
+                 " は保存されず、読み込み直すとなくなります。それでも .ig1 形式で保存しますか？");
+}
 
 bool KifuReadIg1(const std::string& fileName) { return KifuLoadWith(KifuParseIg1, fileName, false); }
 
