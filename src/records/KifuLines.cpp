@@ -58,6 +58,37 @@ bool IcfNumber(const std::string& line, std::size_t at, int& value)
     return at + 2 <= line.size() && KifuParseInt(line.substr(at, 2), value);
 }
 
+// A key line of .ugf (KifuLine): the key ends at a blank or "=", and the
+// value starts one byte (or one full-width blank) after it, at most 40 bytes.
+void UgfKeyLine(std::string& key, std::string& value)
+{
+    KifuTokPos = 1;
+    const std::string first = KifuToken();
+    const std::size_t equals = first.find('=');
+    key = first.substr(0, equals);
+    if (equals != std::string::npos)
+        KifuTokPos -= static_cast<int>(first.size() - equals);
+    value = KifuTokenRest(kUgfValueBytes);
+}
+
+// The items of a .ugf value, separated by blanks or commas.
+std::vector<std::string> UgfItems(std::string value)
+{
+    static const std::string kWideBlank = "\xE3\x80\x80";
+    for (std::size_t at = value.find(kWideBlank); at != std::string::npos; at = value.find(kWideBlank))
+        value.replace(at, kWideBlank.size(), " ");
+    std::vector<std::string> items(1);
+    for (const char c : value) {
+        if (c == ' ' || c == ',') {
+            if (!items.back().empty())
+                items.emplace_back();
+        } else {
+            items.back() += c;
+        }
+    }
+    return items;
+}
+
 } // namespace
 
 bool KifuParseWwg(const std::string& bytes, TKifuRecord& record, std::string& why)
@@ -110,6 +141,10 @@ bool KifuParseUgf(const std::string& bytes, TKifuRecord& record, std::string& wh
         {"Title", &KifuGameName}, {"Place", &KifuPlace},         {"Date", &KifuDate},
         {"BMemb1", &KifuBlackPlayer}, {"WMemb1", &KifuWhitePlayer},
     };
+    // Players as "name,rank,...": the name only.
+    static const std::pair<const char*, std::string*> kPlayers[] = {
+        {"PlayerB", &KifuBlackPlayer}, {"PlayerW", &KifuWhitePlayer},
+    };
     const std::string text = SjisToUtf8(bytes);
     TLineReader lines(text);
     // A key the file leaves out keeps the board of the game before.
@@ -119,10 +154,17 @@ bool KifuParseUgf(const std::string& bytes, TKifuRecord& record, std::string& wh
         KifuTokPos = 1;
         const std::string first = KifuToken();
         if (data) {
+            // The moves end where the next section begins.
+            if (first[0] == '[')
+                break;
             if (first.size() < 2)
                 continue;
-            record.Add(TKifuEvent::evMove, static_cast<unsigned char>(first[0]) - 64,
-                       static_cast<unsigned char>(first[1]) - 64);
+            const int x = static_cast<unsigned char>(first[0]) - 64, y = static_cast<unsigned char>(first[1]) - 64;
+            if (x < 1 || y < 1 || x > size || y > size) {
+                why = std::string(Msg("a move off the board:", "盤外の着手:")) + Quoted(KifuLine);
+                return false;
+            }
+            record.Add(TKifuEvent::evMove, x, y);
             if (record.TooLarge(why))
                 return false;
             continue;
@@ -135,17 +177,23 @@ bool KifuParseUgf(const std::string& bytes, TKifuRecord& record, std::string& wh
             data = true;
             continue;
         }
-        if (first == "Size") {
-            if (!KifuParseInt(KifuTokenRest(kUgfValueBytes), size))
+        std::string key, value;
+        UgfKeyLine(key, value);
+        if (key == "Size") {
+            if (!KifuParseInt(value, size))
                 return NotANumber(KifuLine, why);
-        } else if (first == "Hdcp") {
-            if (!KifuParseInt(KifuToken(), handicap))
+        } else if (key == "Hdcp") {
+            const std::vector<std::string> items = UgfItems(value);
+            if (!KifuParseInt(items[0], handicap))
                 return NotANumber(KifuLine, why);
-            record.Header(KifuKomi, KifuToken());
+            record.Header(KifuKomi, items.size() > 1 ? items[1] : std::string());
         } else {
-            for (const auto& [key, target] : kKeys)
-                if (first == key)
-                    record.Header(*target, KifuTokenRest(kUgfValueBytes));
+            for (const auto& [name, target] : kKeys)
+                if (key == name)
+                    record.Header(*target, value);
+            for (const auto& [name, target] : kPlayers)
+                if (key == name)
+                    record.Header(*target, value.substr(0, value.find(',')));
         }
     }
     if (!data) {

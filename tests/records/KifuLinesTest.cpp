@@ -72,18 +72,81 @@ TEST_F(KifuLinesTest, UgfKeysAndData)
 {
     std::string longName(45, 'n');
     longName.replace(39, 3, "漢"); // straddles byte 40 in Shift-JIS
-    ASSERT_TRUE(LoadLines("u.ugf", {"[Header]", "Title " + longName, "Hdcp 2 0.5", "Size 19", "Title=Other",
+    ASSERT_TRUE(LoadLines("u.ugf", {"[Header]", "Title " + longName, "Hdcp 2 0.5", "Size 19", "Place=Other",
                                     "[Data]", "QD,W1,1", "", "D", "DQ,B1,2"}));
     EXPECT_EQ(Handicap, 2);
     EXPECT_EQ(KifuKomi, "0.5");
     EXPECT_EQ(KifuGameName, std::string(39, 'n'));
+    EXPECT_EQ(KifuPlace, "Other");
     EXPECT_EQ(MoveList(), "W(17,4) B(4,17) ");
-    // Keys joined with "=" are not keys: only the moves are read, and the
-    // game before leaves no name behind.
-    KifuGameName = "old";
+    // Keys joined with "=" are keys as well; the game before leaves no name
+    // behind.
+    KifuBlackPlayer = "old";
     ASSERT_TRUE(LoadLines("u.ugf", {"Title=New", "Size=9", "[Data]", "CC"}));
+    EXPECT_EQ(KifuGameName, "New");
+    EXPECT_EQ(KifuBlackPlayer, "");
+    EXPECT_EQ(BoardSize, 9);
+}
+
+TEST_F(KifuLinesTest, UgfAsFilesWriteIt)
+{
+    Language = lgEnglish;
+    const std::vector<std::string> realHeader = {
+        "[Header]", "Lang=JP", "Title=The 45th Honinbo", "Place=Tokyo", "Date=2001/05/06",
+        "PlayerB=黒太郎,5d,,", "PlayerW=White Jiro,9p,,", "Size=9", "Hdcp=2,0.5", "[Remote]", "[Files]"};
+    auto with = [](std::vector<std::string> lines, const std::vector<std::string>& more) {
+        lines.insert(lines.end(), more.begin(), more.end());
+        return lines;
+    };
+    const struct {
+        const char* name;
+        std::vector<std::string> lines;
+        int size, handicap;
+        const char* komi;
+        const char* black;
+        const char* moves;
+    } cases[] = {
+        // White moves first in a handicap game; a later section ends the moves.
+        {"keys with =", with(realHeader, {"[Data]", "EE,W1,0", "CC,B2,0", "[Figure]", ".Text,1", "Figure text"}), 9, 2,
+         "0.5", "黒太郎", "W(5,5) B(3,3) "},
+        {"keys with blanks", {"Size 9", "Hdcp 2 0.5", "BMemb1 黒太郎,5d", "[Data]", "EE", "CC"}, 9, 2, "0.5",
+         "黒太郎,5d", "W(5,5) B(3,3) "},
+        {"even game on 13 lines", {"Size=13", "Hdcp=0,6.5", "PlayerB=Taro", "[Data]", "DD,B1,0", "KK,W2,0"}, 13, 0,
+         "6.5", "Taro", "B(4,4) W(11,11) "},
+        {"no komi", {"Size=19", "Hdcp=3", "[Data]", "QQ,W1,0"}, 19, 3, "0", "", "W(17,17) "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        BoardSize = 19;
+        Handicap = 0;
+        GobanLv[0]->NewGame();
+        shell.messages.clear();
+        ASSERT_TRUE(LoadLines("r.ugf", c.lines));
+        EXPECT_EQ(BoardSize, c.size);
+        EXPECT_EQ(Handicap, c.handicap);
+        EXPECT_EQ(KifuKomi, c.komi);
+        EXPECT_EQ(KifuBlackPlayer, c.black);
+        EXPECT_EQ(MoveList(), c.moves);
+        EXPECT_TRUE(shell.messages.empty());
+    }
     EXPECT_EQ(KifuGameName, "");
-    EXPECT_EQ(BoardSize, 19);
+    ASSERT_TRUE(LoadLines("r.ugf", with(realHeader, {"[Data]"})));
+    EXPECT_EQ(KifuGameName, "The 45th Honinbo");
+    EXPECT_EQ(KifuPlace, "Tokyo");
+    EXPECT_EQ(KifuDate, "2001/05/06");
+    EXPECT_EQ(KifuWhitePlayer, "White Jiro");
+
+    // A move off the board refuses the file.
+    for (const char* move : {"JA,B1,0", "AJ,B1,0", "@A,B1,0", "A@,B1,0", "ss,B1,0"}) {
+        SCOPED_TRACE(move);
+        const std::string before = GameSnapshot();
+        shell.messages.clear();
+        EXPECT_FALSE(LoadLines("r.ugf", {"Size=9", "Hdcp=0,6.5", "[Data]", "CC,B1,0", move}));
+        EXPECT_EQ(GameSnapshot(), before);
+        ASSERT_EQ(shell.messages.size(), 1u);
+        EXPECT_NE(shell.messages[0].find(std::string("a move off the board: \"") + move + "\""), std::string::npos)
+            << shell.messages[0];
+    }
 }
 
 TEST_F(KifuLinesTest, IcfWorkedCases)
@@ -181,7 +244,7 @@ TEST_F(KifuLinesTest, DamagedFiles)
         {"d.ugf", {"Hdcp 200 0.5", "[Data]"}, "handicap", true},
         {"d.ugf", {"Hdcp x 0.5", "[Data]"}, "cannot be read", true},
         {"d.ugf", {"Size 9", "CC"}, "[Data]", true},
-        {"d.ugf", {"Size 9", "[Data]", "CC", "JA", "@C", "漢字"}, "(3)", false},
+        {"d.ugf", {"Size 9", "[Data]", "CC", "JA", "@C", "漢字"}, "a move off the board: \"JA\"", true},
         {"d.icf", {"date", "黒：a", "白：b", "互先"}, "before its moves", true},
         {"d.icf", {"date", "owa", "黒：a", "白：b", "互先", "K65"}, "before its moves", true},
         {"d.icf", Icf({}, "K65K0420"), "setup stone off the board", true},
