@@ -9,7 +9,6 @@ namespace vorn {
 
 namespace {
 
-constexpr int kIcfSize = 19;
 constexpr std::size_t kUgfValueBytes = 40;
 constexpr std::size_t kIcfNameBytes = 40;
 constexpr std::size_t kIcfCommentBytes = 256;
@@ -237,7 +236,8 @@ bool KifuIcfSetup(const std::string& line, TKifuRecord& record, std::string& why
             int x = 0, y = 0;
             if (!IcfNumber(line, i + 1, x) || !IcfNumber(line, i + 3, y))
                 return NotANumber(SjisToUtf8(line.substr(i, 5)), why);
-            if (x < 1 || y < 1 || x > kIcfSize || y > kIcfSize) {
+            // The file names no board size: it is read on the one in force.
+            if (x < 1 || y < 1 || x > BoardSize || y > BoardSize) {
                 why = std::string(Msg("a setup stone off the board:", "盤外の置き石:")) + " "
                       + KifuPointText(x, y);
                 return false;
@@ -280,7 +280,7 @@ bool KifuParseIcf(const std::string& bytes, TKifuRecord& record, std::string& wh
             if (h >= 0)
                 handicap = h;
         } else if (n == 5) {
-            record.Add(TKifuEvent::evReset, kIcfSize, handicap);
+            record.Add(TKifuEvent::evReset, BoardSize, handicap);
             if (!KifuIcfSetup(line, record, why))
                 return false;
             record.Add(TKifuEvent::evRecBegin);

@@ -41,17 +41,23 @@ TEST_F(KifuLinesTest, GamesComeBack)
         {"g.wwg", WriteWwg, 9, 0, 70},  {"g.wwg", WriteWwg, 13, 3, 100}, {"g.wwg", WriteWwg, 19, 0, 150},
         {"g.ugf", WriteUgf, 9, 2, 70},  {"g.ugf", WriteUgf, 13, 0, 100}, {"g.ugf", WriteUgf, 19, 9, 150},
         {"g.icf", WriteIcf, 19, 0, 150}, {"g.icf", WriteIcf, 19, 5, 150},
+        {"g.icf", WriteIcf, 9, 0, 70},   {"g.icf", WriteIcf, 13, 2, 100},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.size));
         TTestGame g = Game(c.size, c.handicap, c.moves);
+        const bool icf = std::string(c.name) == "g.icf";
+        if (icf) {
+            // The file names no board size: the one in force is the game's.
+            BoardSize = c.size;
+            GobanLv[0]->NewGame();
+        }
         g.gameName = "棋聖戦";
         g.date = "2001-02-03";
         g.komi = "6.5";
         g.black = "黒石";
         g.white = "白石";
         ExpectRoundTrip(c.name, c.write(g), g);
-        const bool icf = std::string(c.name) == "g.icf";
         EXPECT_EQ(KifuGameName, icf ? "囲碁倶楽部" : g.gameName);
         EXPECT_EQ(KifuDate + KifuKomi + KifuBlackPlayer + KifuWhitePlayer, "2001-02-036.5黒石白石");
     }
@@ -151,8 +157,8 @@ TEST_F(KifuLinesTest, UgfAsFilesWriteIt)
 
 TEST_F(KifuLinesTest, IcfWorkedCases)
 {
-    // Read on 19 lines whatever was played before.
-    BoardSize = 9;
+    // Read on the board size in force, 19 lines here.
+    BoardSize = 19;
     GobanLv[0]->NewGame();
     const std::string comment = "コメント" + std::string(300, 'x');
     ASSERT_TRUE(LoadLines("i.icf", {"2001/02/03", "白：白の名前", "黒：黒の名前", "３子局(S)",
@@ -211,6 +217,47 @@ TEST_F(KifuLinesTest, RecordsWithoutTheirEndMarkerSaySo)
         ASSERT_EQ(shell.messages.size(), 1u);
         EXPECT_EQ(shell.messages[0], std::string("The file is cut short ") + c.note + "; what came before it was read.");
     }
+}
+
+TEST_F(KifuLinesTest, IcfIsReadOnTheBoardSizeInForce)
+{
+    Language = lgEnglish;
+    const struct {
+        int size; // in force before the load
+        std::vector<std::string> lines;
+        const char* moves;
+        const char* says; // a refusal or the replay's report; nullptr: none
+    } cases[] = {
+        {9, Icf({"B0505", "W2703", "B0909", "owa"}), "B(5,5) W(7,3) B(9,9) ", nullptr},
+        {13, Icf({"B1313", "W2101", "owa"}), "B(13,13) W(1,1) ", nullptr},
+        {19, Icf({"B1616", "W2404", "owa"}), "B(16,16) W(4,4) ", nullptr},
+        // Setup stones and moves past the edge of a 9-line board.
+        {9, Icf({"B0505", "owa"}, "K65K1010"), "", "a setup stone off the board: <10,10>"},
+        {9, Icf({"B0505", "B1010", "owa"}, "K65K0909"), "B(5,5) ", "outside the board were skipped: <10,10> (1)"},
+        // A handicap on the board in force: 9 lines, its two stones.
+        {9, {"d", "黒：a", "白：b", "２子局", "K05", "W2505", "owa"}, "W(5,5) ", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        BoardSize = c.size;
+        Handicap = 0;
+        GobanLv[0]->NewGame();
+        shell.messages.clear();
+        const bool loaded = LoadLines("s.icf", c.lines);
+        EXPECT_EQ(BoardSize, c.size);
+        if (c.says == nullptr) {
+            EXPECT_TRUE(loaded);
+            EXPECT_TRUE(shell.messages.empty());
+        } else {
+            ASSERT_EQ(shell.messages.size(), 1u);
+            EXPECT_NE(shell.messages[0].find(c.says), std::string::npos) << shell.messages[0];
+        }
+        if (loaded)
+            EXPECT_EQ(MoveList(), c.moves);
+    }
+    EXPECT_EQ(Handicap, 2);
+    EXPECT_EQ(GobanLv[0]->GetIro(7, 3), kKuro);
+    EXPECT_EQ(GobanLv[0]->GetIro(3, 7), kKuro);
 }
 
 TEST_F(KifuLinesTest, IcfHandicapTexts)
