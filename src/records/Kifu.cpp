@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <memory>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -372,6 +373,65 @@ void KifuApply(const TKifuRecord& record)
                  "手数が上限（600手）を超えたため、そこで読み込みを止めました。"));
     if (!report.empty())
         Shell().ShowMessage(report);
+}
+
+bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why)
+{
+    // The board follows the globals of the size and handicap: they are the
+    // record's while it is replayed and the game's again afterwards.
+    struct TSizeKeep {
+        int size = BoardSize, handicap = Handicap;
+        ~TSizeKeep()
+        {
+            BoardSize = size;
+            Handicap = handicap;
+        }
+    } keep;
+    const auto board = std::make_unique<TGoban>();
+    TGoban& b = *board;
+    b.NewGame();
+    TTejun& t = b.Tejun;
+    for (const TKifuEvent& e : record.events) {
+        if (t.Last() >= kMaxTe)
+            break; // the replay stops here too
+        switch (e.kind) {
+        case TKifuEvent::evReset:
+            BoardSize = e.x;
+            Handicap = e.y;
+            b.NewGame();
+            break;
+        case TKifuEvent::evSetup:
+            b.SetIro(e.x, e.y, e.colour);
+            break;
+        case TKifuEvent::evPass:
+            b.Pass();
+            break;
+        case TKifuEvent::evTakeBack:
+            if (t.Current() > 0)
+                b.Matta();
+            break;
+        case TKifuEvent::evMove: {
+            if (e.colour != 0 && e.colour != t.NextColor()) {
+                b.Pass();
+                if (t.Last() >= kMaxTe)
+                    break;
+            }
+            if (!b.OnBoard(e.x, e.y))
+                break;
+            if (b.GetIro(e.x, e.y) != kAki) {
+                why = std::string(Msg("move ", "")) + std::to_string(t.Last() + 1)
+                      + Msg(" is played on a stone at ", " 手目が石のある点 ") + KifuPointText(e.x, e.y)
+                      + Msg("", " に打たれています");
+                return false;
+            }
+            b.Utu(e.x, e.y); // a suicide or a ko is skipped as the replay skips it
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return true;
 }
 
 bool KifuReadFile(const std::string& fileName, std::string& bytes)

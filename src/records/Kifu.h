@@ -100,6 +100,10 @@ bool KifuLoadWith(TKifuParser parse, const std::string& fileName, bool boardOnly
 void KifuApply(const TKifuRecord& record);
 // The header half of a load: board size and handicap, board 0 reset.
 void KifuApplyBoard(const TKifuRecord& record);
+// Replays the record's moves on a board of its own (board 0 and the game
+// are not touched) as KifuApply would; false, with the reason naming the
+// move, when a move lands on a stone.
+bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why);
 
 // Whole-file helpers; they report a failure through Shell().ShowMessage.
 bool KifuReadFile(const std::string& fileName, std::string& bytes);

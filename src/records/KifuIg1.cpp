@@ -13,6 +13,8 @@ namespace {
 
 const std::string kEol = "\r\n";
 const std::string kWideBlank = "\xE3\x80\x80"; // the full-width blank
+// The comment line that opens a running record (the version follows).
+const std::string kRunningMark = "#COMMENT VORN";
 
 // Board size of the last INT line while a file is read.
 int g_ig1Size = 19;
@@ -143,7 +145,8 @@ void KifuIg1Header(const std::string& keyword, TKifuRecord& record)
     for (const auto& [key, target] : kKeys) {
         if (keyword != key)
             continue;
-        record.Header(*target, KifuTokenRest(30));
+        // The whole rest of the line, as the writer wrote it.
+        record.Header(*target, KifuTokenRest(std::string::npos));
         return;
     }
 }
@@ -196,7 +199,7 @@ bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& wh
     // No Shift-JIS character contains a line-feed byte, so the whole file
     // converts at once and splits into lines afterwards.
     const std::string text = SjisToUtf8(bytes);
-    bool moves = false, sized = false;
+    bool moves = false, sized = false, ended = false, running = false;
     std::size_t begin = 0;
     while (begin < text.size()) {
         std::size_t end = text.find('\n', begin);
@@ -210,10 +213,15 @@ bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& wh
             const int r = KifuIg1Moves(record, why);
             if (r == kIg1Bad)
                 return false;
-            if (r == kIg1End)
+            if (r == kIg1End) {
+                ended = true;
                 break;
+            }
             continue;
         }
+        // The running record has no "-": it ends wherever the game stood.
+        if (KifuLine.compare(0, kRunningMark.size(), kRunningMark) == 0)
+            running = true;
         KifuTokPos = 1;
         const std::string keyword = KifuToken();
         if (keyword == "INT") {
@@ -230,6 +238,8 @@ bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& wh
         why = Msg("no board size line \"INT\"", "盤の大きさの行 \"INT\" がありません");
         return false;
     }
+    if (!ended && !running)
+        record.CutShort(Msg("moves, before the closing \"-\"", "着手、終わりの \"-\" の前"));
     return true;
 }
 
@@ -251,13 +261,51 @@ std::string KifuIg1Text()
 
 bool KifuSaveIg1(const std::string& fileName) { return KifuWriteFile(fileName, KifuIg1Text()); }
 
+std::string KifuIg1Losses()
+{
+    const TTejun& t = GobanLv[0]->Tejun;
+    // Setup stones: the points of the placement grid and those placed or
+    // cleared during the game, each counted once.
+    Grid<unsigned char, 1, 19> setup = HaitiBan;
+    for (const THaiti& e : t.GetHaiti())
+        if (e.x >= 1 && e.y >= 1 && e.x <= 19 && e.y <= 19)
+            setup[e.x][e.y] = 1;
+    int stones = 0, comments = 0, marks = 0;
+    for (int x = 1; x <= 19; ++x)
+        for (int y = 1; y <= 19; ++y)
+            stones += setup[x][y] != 0 ? 1 : 0;
+    for (int n = 0; n <= t.Last(); ++n) {
+        comments += t.HasComment(n) ? 1 : 0;
+        marks += t.MarkCount(n);
+    }
+    const TKifuHeader h = Shell().GameInfoFields();
+    const int ranks = (h.BlackKyu.empty() ? 0 : 1) + (h.WhiteKyu.empty() ? 0 : 1);
+    std::string lost;
+    auto add = [&lost](int count, const char* what) {
+        if (count == 0)
+            return;
+        if (!lost.empty())
+            lost += Msg(", ", "、");
+        lost += std::string(what) + Msg(" (", "（") + std::to_string(count) + Msg(")", "）");
+    };
+    add(stones, Msg("setup stones", "置き石"));
+    add(comments, Msg("comments", "コメント"));
+    add(marks, Msg("marks", "記号"));
+    add(ranks, Msg("ranks", "段級位"));
+    if (lost.empty())
+        return lost;
+    return Msg("An .ig1 file does not keep ", ".ig1 形式のファイルには ") + lost
+           + Msg("; they will be missing when the file is read again. Save as .ig1 all the same?",
+                 " は保存されず、読み込み直すとなくなります。それでも .ig1 形式で保存しますか？");
+}
+
 bool KifuReadIg1(const std::string& fileName) { return KifuLoadWith(KifuParseIg1, fileName, false); }
 
 bool KifuReadIg1Header(const std::string& fileName) { return KifuLoadWith(KifuParseIg1, fileName, true); }
 
 void KifuRecBegin()
 {
-    const std::string text = HeaderLines() + "#COMMENT VORN5.91" + kEol + IntLine() + "MOV" + kEol;
+    const std::string text = HeaderLines() + kRunningMark + "5.91" + kEol + IntLine() + "MOV" + kEol;
     RecWrite(Utf8ToSjis(text), false);
 }
 

@@ -33,6 +33,10 @@ bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& wh
 // The level-0 record as .ig1 text (Shift-JIS bytes).
 std::string KifuIg1Text();
 bool KifuSaveIg1(const std::string& fileName);
+// What an .ig1 file cannot keep of the level-0 game (setup stones, comments,
+// marks, ranks), as the question whether to save it so all the same; empty
+// when the file keeps the whole game.
+std::string KifuIg1Losses();
 // The .ig1 halves of KifuLoad and KifuLoadHeader, for a name of any extension.
 bool KifuReadIg1(const std::string& fileName);
 bool KifuReadIg1Header(const std::string& fileName);

@@ -9,7 +9,6 @@ namespace vorn {
 
 namespace {
 
-constexpr int kIcfSize = 19;
 constexpr std::size_t kUgfValueBytes = 40;
 constexpr std::size_t kIcfNameBytes = 40;
 constexpr std::size_t kIcfCommentBytes = 256;
@@ -56,6 +55,37 @@ bool EndsBeforeMoves(std::string& why)
 bool IcfNumber(const std::string& line, std::size_t at, int& value)
 {
     return at + 2 <= line.size() && KifuParseInt(line.substr(at, 2), value);
+}
+
+// A key line of .ugf (KifuLine): the key ends at a blank or "=", and the
+// value starts one byte (or one full-width blank) after it, at most 40 bytes.
+void UgfKeyLine(std::string& key, std::string& value)
+{
+    KifuTokPos = 1;
+    const std::string first = KifuToken();
+    const std::size_t equals = first.find('=');
+    key = first.substr(0, equals);
+    if (equals != std::string::npos)
+        KifuTokPos -= static_cast<int>(first.size() - equals);
+    value = KifuTokenRest(kUgfValueBytes);
+}
+
+// The items of a .ugf value, separated by blanks or commas.
+std::vector<std::string> UgfItems(std::string value)
+{
+    static const std::string kWideBlank = "\xE3\x80\x80";
+    for (std::size_t at = value.find(kWideBlank); at != std::string::npos; at = value.find(kWideBlank))
+        value.replace(at, kWideBlank.size(), " ");
+    std::vector<std::string> items(1);
+    for (const char c : value) {
+        if (c == ' ' || c == ',') {
+            if (!items.back().empty())
+                items.emplace_back();
+        } else {
+            items.back() += c;
+        }
+    }
+    return items;
 }
 
 } // namespace
@@ -110,6 +140,10 @@ bool KifuParseUgf(const std::string& bytes, TKifuRecord& record, std::string& wh
         {"Title", &KifuGameName}, {"Place", &KifuPlace},         {"Date", &KifuDate},
         {"BMemb1", &KifuBlackPlayer}, {"WMemb1", &KifuWhitePlayer},
     };
+    // Players as "name,rank,...": the name only.
+    static const std::pair<const char*, std::string*> kPlayers[] = {
+        {"PlayerB", &KifuBlackPlayer}, {"PlayerW", &KifuWhitePlayer},
+    };
     const std::string text = SjisToUtf8(bytes);
     TLineReader lines(text);
     // A key the file leaves out keeps the board of the game before.
@@ -119,10 +153,17 @@ bool KifuParseUgf(const std::string& bytes, TKifuRecord& record, std::string& wh
         KifuTokPos = 1;
         const std::string first = KifuToken();
         if (data) {
+            // The moves end where the next section begins.
+            if (first[0] == '[')
+                break;
             if (first.size() < 2)
                 continue;
-            record.Add(TKifuEvent::evMove, static_cast<unsigned char>(first[0]) - 64,
-                       static_cast<unsigned char>(first[1]) - 64);
+            const int x = static_cast<unsigned char>(first[0]) - 64, y = static_cast<unsigned char>(first[1]) - 64;
+            if (x < 1 || y < 1 || x > size || y > size) {
+                why = std::string(Msg("a move off the board:", "盤外の着手:")) + Quoted(KifuLine);
+                return false;
+            }
+            record.Add(TKifuEvent::evMove, x, y);
             if (record.TooLarge(why))
                 return false;
             continue;
@@ -135,17 +176,23 @@ bool KifuParseUgf(const std::string& bytes, TKifuRecord& record, std::string& wh
             data = true;
             continue;
         }
-        if (first == "Size") {
-            if (!KifuParseInt(KifuTokenRest(kUgfValueBytes), size))
+        std::string key, value;
+        UgfKeyLine(key, value);
+        if (key == "Size") {
+            if (!KifuParseInt(value, size))
                 return NotANumber(KifuLine, why);
-        } else if (first == "Hdcp") {
-            if (!KifuParseInt(KifuToken(), handicap))
+        } else if (key == "Hdcp") {
+            const std::vector<std::string> items = UgfItems(value);
+            if (!KifuParseInt(items[0], handicap))
                 return NotANumber(KifuLine, why);
-            record.Header(KifuKomi, KifuToken());
+            record.Header(KifuKomi, items.size() > 1 ? items[1] : std::string());
         } else {
-            for (const auto& [key, target] : kKeys)
-                if (first == key)
-                    record.Header(*target, KifuTokenRest(kUgfValueBytes));
+            for (const auto& [name, target] : kKeys)
+                if (key == name)
+                    record.Header(*target, value);
+            for (const auto& [name, target] : kPlayers)
+                if (key == name)
+                    record.Header(*target, value.substr(0, value.find(',')));
         }
     }
     if (!data) {
@@ -189,7 +236,8 @@ bool KifuIcfSetup(const std::string& line, TKifuRecord& record, std::string& why
             int x = 0, y = 0;
             if (!IcfNumber(line, i + 1, x) || !IcfNumber(line, i + 3, y))
                 return NotANumber(SjisToUtf8(line.substr(i, 5)), why);
-            if (x < 1 || y < 1 || x > kIcfSize || y > kIcfSize) {
+            // The file names no board size: it is read on the one in force.
+            if (x < 1 || y < 1 || x > BoardSize || y > BoardSize) {
                 why = std::string(Msg("a setup stone off the board:", "盤外の置き石:")) + " "
                       + KifuPointText(x, y);
                 return false;
@@ -215,7 +263,12 @@ bool KifuParseIcf(const std::string& bytes, TKifuRecord& record, std::string& wh
     TLineReader lines(bytes);
     std::string line;
     int n = 0, handicap = Handicap;
-    while (lines.Next(line) && line != "owa") {
+    bool ended = false;
+    while (lines.Next(line)) {
+        if (line == "owa") {
+            ended = true;
+            break;
+        }
         ++n;
         if (n == 1) {
             record.Header(KifuDate, SjisToUtf8(line));
@@ -227,7 +280,7 @@ bool KifuParseIcf(const std::string& bytes, TKifuRecord& record, std::string& wh
             if (h >= 0)
                 handicap = h;
         } else if (n == 5) {
-            record.Add(TKifuEvent::evReset, kIcfSize, handicap);
+            record.Add(TKifuEvent::evReset, BoardSize, handicap);
             if (!KifuIcfSetup(line, record, why))
                 return false;
             record.Add(TKifuEvent::evRecBegin);
@@ -240,7 +293,11 @@ bool KifuParseIcf(const std::string& bytes, TKifuRecord& record, std::string& wh
                 return false;
         }
     }
-    return n >= 5 || EndsBeforeMoves(why);
+    if (n < 5)
+        return EndsBeforeMoves(why);
+    if (!ended)
+        record.CutShort(Msg("moves, before the closing \"owa\"", "着手、終わりの \"owa\" の前"));
+    return true;
 }
 
 bool KifuReadWwg(const std::string& fileName) { return KifuLoadWith(KifuParseWwg, fileName, false); }

@@ -7,14 +7,17 @@
 // "B x y" or "W x y" with coordinates from 0.  The colour letter is not
 // checked: the side to move plays.
 //
-// .ugf: key lines "Key value" (values up to 40 bytes) before the line
-// "[Data]", then one move a line as two letters "A" = 1 .. "S" = 19.
+// .ugf: key lines "Key value" or "Key=value" (values up to 40 bytes) before
+// the line "[Data]", then one move a line as two letters "A" = 1 .. "S" = 19
+// up to the next section line "[...]".  Hdcp holds handicap and komi,
+// separated by a blank or a comma; PlayerB and PlayerW hold the name before
+// the first comma.  A move off the board refuses the file.
 //
 // .icf: line 1 the date, lines 2 and 3 the players ("黒：" or "白："), line 4
 // the handicap as text, line 5 komi, setup stones and a comment packed, then
 // one move a line (columns 2-3 and 4-5 in decimal, 20 taken off a column of
 // 20 or more) up to the line "owa".  The file names no board size: it is
-// read on 19 lines, which its coordinates and handicaps are made for.
+// read on the board size in force.
 //
 // Moves off the board are skipped and reported by the replay; a number
 // field that is no decimal number, a board the program does not play and a

@@ -175,8 +175,11 @@ bool KifuParseSgf(const std::string& fileBytes, TKifuRecord& record, std::string
     const std::string& bytes = decoded ? unicode : fileBytes;
     const std::string charset = decoded ? std::string("UTF-8") : SgfCharset(bytes);
     std::vector<TSgfNode> line;
-    if (!KifuSgfParse(bytes, CharsetByteKind(charset), line, why))
+    bool cutShort = false;
+    if (!KifuSgfParse(bytes, CharsetByteKind(charset), line, why, cutShort))
         return false;
+    if (cutShort)
+        record.CutShort(Msg("before the closing \")\" of the game", "対局の閉じ括弧 \")\" の前"));
     const TSgfNode& root = line.front();
     const auto first = [](const TSgfProp* p) { return p->values.empty() ? std::string() : p->values.front(); };
 
@@ -297,7 +300,9 @@ bool KifuParseSgf(const std::string& fileBytes, TKifuRecord& record, std::string
         if (record.TooLarge(why))
             return false;
     }
-    return true;
+    // A move on a stone means the record is not the game it claims to be:
+    // the whole file is refused rather than replayed without that move.
+    return KifuNoMoveOnAStone(record, why);
 }
 
 namespace {
@@ -316,26 +321,6 @@ std::string SetupNode(const Grid<int, 1, 19>& node)
         if (lists[c].size() > 2)
             out += lists[c];
     return out;
-}
-
-// The handicap the record shows: the board's own, or, for a game whose
-// handicap stones were placed freely (black setup stones only before the
-// first move, and Black passes first), the number of those stones.
-int HandicapCount(const Grid<unsigned char, 1, 19>& root)
-{
-    if (Handicap >= 2)
-        return Handicap;
-    const TTejun& t = GobanLv[0]->Tejun;
-    if (t.Last() < 2 || t.GetTe(1).x != 0 || t.TeColor(1) != kKuro)
-        return 0;
-    int black = 0;
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y) {
-            if (root[x][y] == kSiro)
-                return 0;
-            black += root[x][y] == kKuro ? 1 : 0;
-        }
-    return black >= 2 ? black : 0;
 }
 
 } // namespace
@@ -367,8 +352,10 @@ std::string KifuSgfText()
     std::string out = "(;" + eol;
     out += "GM[1]FF[4]CA[UTF-8]" + eol;
     out += "SZ[" + std::to_string(BoardSize) + "]" + eol;
-    if (const int ha = HandicapCount(root); ha >= 2)
-        out += "HA[" + std::to_string(ha) + "]" + eol;
+    // HA is the game's own handicap: black setup stones, however many and
+    // wherever they stand, are a position set up and never count as one.
+    if (Handicap >= 2)
+        out += "HA[" + std::to_string(Handicap) + "]" + eol;
     const std::pair<const char*, const std::string*> fields[] = {
         {"GN", &h.GameName},  {"DT", &h.Date},     {"PC", &h.Place},    {"PB", &h.BlackPlayer},
         {"PW", &h.WhitePlayer}, {"BR", &h.BlackKyu}, {"WR", &h.WhiteKyu}, {"KM", &h.Komi},

@@ -166,9 +166,11 @@ std::string SgfCharset(const std::string& bytes)
     return IsValidUtf8(bytes) ? "UTF-8" : "CP932";
 }
 
-bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode>& mainLine, std::string& why)
+bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode>& mainLine, std::string& why,
+                  bool& cutShort)
 {
     mainLine.clear();
+    cutShort = false;
     TKifuFile KifuFile(bytes, kind);
     while (!KifuFile.AtEnd() && KifuFile.Peek() != '(')
         ++KifuFile.pos;
@@ -190,8 +192,10 @@ bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode
         KifuFile.SkipBlanks();
         if (KifuFile.AtEnd()) {
             // The closing ")" missing: what was read is the record.
-            if (!mainLine.empty())
+            if (!mainLine.empty()) {
+                cutShort = true;
                 return true;
+            }
             why = EndsEarly();
             return false;
         }
@@ -237,8 +241,10 @@ bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode
                 why = Msg("far more nodes than a game record holds", "棋譜としてはノードが多すぎます");
                 return false;
             }
-            if (end == TNodeEnd::FileEnd)
+            if (end == TNodeEnd::FileEnd) {
+                cutShort = true;
                 return true; // the first node read is the root, on the main line
+            }
         } else {
             why = Unexpected();
             return false;

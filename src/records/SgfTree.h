@@ -59,8 +59,9 @@ std::string SgfCharset(const std::string& bytes);
 // first "(" are skipped, as is everything after the first game.  As other
 // readers do, a node may start without its ";" right behind a "(", and a
 // file that ends between two properties or nodes (its closing ")" missing)
-// is read as far as it goes.  False with a reason when the tree is broken or
-// ends inside a property.
-bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode>& mainLine, std::string& why);
+// is read as far as it goes (cutShort is then true).  False with a reason
+// when the tree is broken or ends inside a property.
+bool KifuSgfParse(const std::string& bytes, TByteKind kind, std::vector<TSgfNode>& mainLine, std::string& why,
+                  bool& cutShort);
 
 } // namespace vorn

@@ -4,6 +4,7 @@
 
 #include "board/Goban.h"
 #include "records/Kifu.h"
+#include "records/KifuIg1.h"
 #include "records/KifuTextOut.h"
 #include "shell/MainCtl.h"
 
@@ -227,6 +228,13 @@ bool TFileMenu::RecordWrite(const std::string& fileName)
 {
     // A comment being typed belongs to the record that is written.
     ctl_.view_.CommentSave();
+    // A format that cannot hold the whole game says what it leaves out
+    // first; the user may keep the game unsaved instead.
+    if (const TKifuFormat* format = KifuFormatOf(fileName); format != nullptr && format->write == KifuSaveIg1) {
+        const std::string losses = KifuIg1Losses();
+        if (!losses.empty() && !ctl_.prompt_.YesNo(losses))
+            return false;
+    }
     if (!KifuSave(fileName))
         return false;
     MarkSaved();

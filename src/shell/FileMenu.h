@@ -81,7 +81,8 @@ public:
 private:
     // Asks whether a running game may be given up; false to keep it.
     bool GameGiveUpAsked();
-    // Writes the record under a name; true when written.
+    // Writes the record under a name; true when written.  Before an .ig1
+    // file that would lose part of the game, asks whether to write it.
     bool RecordWrite(const std::string& fileName);
     // Asks for a name and writes the record under it, which becomes the
     // record's name.

@@ -99,15 +99,17 @@ TEST_F(KifuIg1Test, RoundTrip)
 
 TEST_F(KifuIg1Test, ReaderTokens)
 {
+    Language = lgEnglish;
     const struct {
         const char* name;
         std::string text;
         const char* moves;
+        bool cut = true; // no "-" at the end: read with the note that says so
     } cases[] = {
-        {"I and J are both column 9", Ig1("I01 J02 T19 A00 -\r\n", "INT 19 0"), "B(9,1) W(9,2) B(19,19) W(pass) "},
+        {"I and J are both column 9", Ig1("I01 J02 T19 A00 -\r\n", "INT 19 0"), "B(9,1) W(9,2) B(19,19) W(pass) ", false},
         {"a pass", Ig1("A00 C03\r\n"), "B(pass) W(3,3) "},
         {"other tokens carry nothing", Ig1("C03 xx D0 4444 D04\r\n"), "B(3,3) W(4,4) "},
-        {"the record ends at -", Ig1("C03 --\r\nD04\r\n"), "B(3,3) "},
+        {"the record ends at -", Ig1("C03 --\r\nD04\r\n"), "B(3,3) ", false},
         {"take-backs", Ig1("C03 D04 MAT MAT E05 F06 MAT\r\n"), "B(5,5) "},
         {"a take-back before any move", Ig1("MAT C03\r\n"), "B(3,3) "},
         {"blank lines between games", Ig1("C03 D04\r\n\r\n\r\nE05\r\n"), "B(3,3) W(4,4) B(5,5) "},
@@ -119,30 +121,79 @@ TEST_F(KifuIg1Test, ReaderTokens)
         shell.messages.clear();
         ASSERT_TRUE(LoadText(c.text));
         EXPECT_EQ(MoveList(), c.moves);
-        EXPECT_TRUE(shell.messages.empty());
+        ASSERT_EQ(shell.messages.size(), c.cut ? 1u : 0u);
+        if (c.cut)
+            EXPECT_NE(shell.messages[0].find("cut short"), std::string::npos) << shell.messages[0];
     }
     EXPECT_EQ(BoardSize, 13);
 }
 
 TEST_F(KifuIg1Test, HeaderValues)
 {
-    // Names default to "B" and "W"; values hold at most 30 bytes of the file,
-    // cut between characters; a full-width blank may separate the keyword.
+    // Names default to "B" and "W"; a value is the whole rest of its line,
+    // however long; a full-width blank may separate the keyword.
     const std::string longName(40, 'n');
     std::string kanji;
     for (int i = 0; i < 20; ++i)
         kanji += "\x8a\xbf"; // 漢 in Shift-JIS
     KifuBlackPlayer = "old";
     ASSERT_TRUE(LoadText("GAME_NAME " + longName + "\r\nPLACE a" + kanji + "\r\nKOMI\x81\x40" "6.5\r\nRESULT\r\nINT 9 0\r\nMOV\r\n-\r\n"));
-    EXPECT_EQ(KifuGameName, std::string(30, 'n'));
-    std::string cut = "a";
-    for (int i = 0; i < 14; ++i)
-        cut += "漢";
-    EXPECT_EQ(KifuPlace, cut);
+    EXPECT_EQ(KifuGameName, longName);
+    std::string whole = "a";
+    for (int i = 0; i < 20; ++i)
+        whole += "漢";
+    EXPECT_EQ(KifuPlace, whole);
     EXPECT_EQ(KifuKomi, "6.5");
     EXPECT_EQ(KifuResult, "");
     EXPECT_EQ(KifuBlackPlayer, "B");
     EXPECT_EQ(KifuWhitePlayer, "W");
+}
+
+TEST_F(KifuIg1Test, HeaderValuesComeBackAsWritten)
+{
+    KifuGameName = "The 45th Honinbo title match, game seven";
+    KifuPlace = "日本棋院 東京本院 幽玄の間 特別対局室";
+    KifuBlackPlayer = "A player whose name is longer than thirty bytes";
+    KifuWhiteTime = "  2:59 left ";
+    ASSERT_TRUE(KifuSave(Path("h.ig1")));
+    for (std::string* s : KifuGameStrings())
+        s->clear();
+    ASSERT_TRUE(Load("h.ig1"));
+    EXPECT_EQ(KifuGameName, "The 45th Honinbo title match, game seven");
+    EXPECT_EQ(KifuPlace, "日本棋院 東京本院 幽玄の間 特別対局室");
+    EXPECT_EQ(KifuBlackPlayer, "A player whose name is longer than thirty bytes");
+    EXPECT_EQ(KifuWhiteTime, "  2:59 left ");
+    EXPECT_TRUE(shell.messages.empty());
+}
+
+TEST_F(KifuIg1Test, WhatAnIg1FileLosesIsSaidBeforeTheSave)
+{
+    Language = lgEnglish;
+    const struct {
+        const char* sgf; // the game, read from SGF
+        const char* lost; // nullptr: the file keeps everything
+    } cases[] = {
+        {"(;SZ[9];B[cc];W[dd])", nullptr},
+        {"(;SZ[9]HA[2];W[cc];B[tt])", nullptr},
+        {"(;SZ[9]BR[3d]AB[aa];B[cc]C[good];W[dd]TR[cc][ee])",
+         "setup stones (1), comments (1), marks (2), ranks (1)"},
+        {"(;SZ[9]C[before the first move];B[cc])", "comments (1)"},
+        {"(;SZ[9];B[cc];AW[ee])", "setup stones (1)"},
+        // A problem: 16 black and 13 white stones.
+        {"(;SZ[19]AB[ca][cb][cc][cd][ce][bf][cf][df][dg][dh][ei][fi][gi][hi][ii][ji]"
+         "AW[ba][bb][bc][bd][be][af][ag][bg][cg][ch][eh][di][ah];B[ab])",
+         "setup stones (29)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sgf);
+        ASSERT_TRUE(RecordsTest::LoadText("w.sgf", c.sgf));
+        if (c.lost == nullptr)
+            EXPECT_EQ(KifuIg1Losses(), "");
+        else
+            EXPECT_EQ(KifuIg1Losses(), std::string("An .ig1 file does not keep ") + c.lost
+                                           + "; they will be missing when the file is read again. "
+                                             "Save as .ig1 all the same?");
+    }
 }
 
 TEST_F(KifuIg1Test, BadFilesLeaveTheGameAlone)

@@ -23,6 +23,15 @@ protected:
         KifuBlackPlayer = "Alice";
         KifuResult = "?";
     }
+    // SomeGame on a new 19-line board.
+    void FreshGame()
+    {
+        BoardSize = 19;
+        Handicap = 0;
+        GobanLv[0]->NewGame();
+        FillGrid<unsigned char, 1, 19>(HaitiBan, 0);
+        SomeGame();
+    }
 };
 
 TEST_F(KifuSgfTest, WriterLayoutGolden)
@@ -126,10 +135,12 @@ struct TReadCase {
     const char* moves;       // MoveList()
     const char* comments;    // comment of move 0 | comment of move 1
     int size;
+    bool cut = false;        // no closing ")": read with the note that says so
 };
 
 TEST_F(KifuSgfTest, ReadsRecordsOfOtherPrograms)
 {
+    Language = lgEnglish;
     const TReadCase cases[] = {
         {"passes", "(;SZ[9];B[tt];W[])", "B(pass) W(pass) ", "|", 9},
         {"two black moves", "(;SZ[9];B[cc];B[dd])", "B(3,3) W(pass) B(4,4) ", "|", 9},
@@ -145,16 +156,18 @@ TEST_F(KifuSgfTest, ReadsRecordsOfOtherPrograms)
         {"comment in the move's node before the move", "(;SZ[9];C[first]B[cc])", "B(3,3) ", "|first", 9},
         {"no size means 19", "(;;B[ss])", "B(19,19) ", "|", 19},
         {"tt is a pass on 13 lines", "(;SZ[13];B[tt];W[mm])", "B(pass) W(13,13) ", "|", 13},
-        {"the closing parenthesis missing", "(;SZ[9];B[cc]C[last];W[dd]\r\n", "B(3,3) W(4,4) ", "|last", 9},
-        {"inside a variation", "(;SZ[9];B[cc](;W[dd];B[ee]", "B(3,3) W(4,4) B(5,5) ", "|", 9},
+        {"the closing parenthesis missing", "(;SZ[9];B[cc]C[last];W[dd]\r\n", "B(3,3) W(4,4) ", "|last", 9, true},
+        {"inside a variation", "(;SZ[9];B[cc](;W[dd];B[ee]", "B(3,3) W(4,4) B(5,5) ", "|", 9, true},
         {"the root without its semicolon", "(SZ[9]C[root];B[cc])", "B(3,3) ", "root|", 9},
-        {"both", "( SZ[13];B[cc];W[dd]", "B(3,3) W(4,4) ", "|", 13},
+        {"both", "( SZ[13];B[cc];W[dd]", "B(3,3) W(4,4) ", "|", 13, true},
     };
     for (const TReadCase& c : cases) {
         SCOPED_TRACE(c.name);
         shell.messages.clear();
         ASSERT_TRUE(LoadText(c.sgf));
-        EXPECT_TRUE(shell.messages.empty());
+        EXPECT_EQ(shell.messages.size(), c.cut ? 1u : 0u);
+        if (c.cut && !shell.messages.empty())
+            EXPECT_NE(shell.messages[0].find("cut short"), std::string::npos) << shell.messages[0];
         EXPECT_EQ(BoardSize, c.size);
         EXPECT_EQ(MoveList(), c.moves);
         const TTejun& t = GobanLv[0]->Tejun;
@@ -320,12 +333,101 @@ TEST_F(KifuSgfTest, FilesCutInsideAPropertyAreRefused)
     }
 }
 
+TEST_F(KifuSgfTest, FilesThatEndBeforeTheirClosingParenthesisSaySo)
+{
+    Language = lgEnglish;
+    const char* const kNote = "The file is cut short (before the closing \")\" of the game); what came before it was read.";
+    const struct {
+        const char* sgf;
+        bool loads;
+        const char* moves;   // when it loads
+        const char* comment; // of the last move, when it loads
+        bool note;
+    } cases[] = {
+        {"(;SZ[9];B[cc];W[dd])", true, "B(3,3) W(4,4) ", "", false},
+        {"(;SZ[9];B[cc];W[dd])\r\n", true, "B(3,3) W(4,4) ", "", false},
+        {"(;SZ[9];B[cc];W[dd]", true, "B(3,3) W(4,4) ", "", true},
+        {"(;SZ[9];B[cc];W[dd];", true, "B(3,3) W(4,4) ", "", true},
+        {"(;SZ[9];B[cc];W[dd]C[ok]", true, "B(3,3) W(4,4) ", "ok", true},
+        {"(;SZ[9];B[cc];W[dd]\r\n", true, "B(3,3) W(4,4) ", "", true},
+        {"(;SZ[9];B[cc](;W[dd])", true, "B(3,3) W(4,4) ", "", true},
+        {"(;SZ[9];B[cc](;W[dd])(;W[ee]", true, "B(3,3) W(4,4) ", "", true},
+        {"(;SZ[9]", true, "", "", true},
+        // An escaped bracket ends no comment: the one that ends it comes later.
+        {"(;SZ[9];B[cc];W[dd]C[a \\] b];B[ee]", true, "B(3,3) W(4,4) B(5,5) ", "", true},
+        {"(;SZ[9];B[cc];W[dd]C[a \\] b])", true, "B(3,3) W(4,4) ", "a ] b", false},
+        // Cut inside a comment right behind an escaped bracket: refused.
+        {"(;SZ[9];B[cc];W[dd]C[a \\]", false, "", "", false},
+        {"(;SZ[9];B[cc];W[dd]C[a \\", false, "", "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sgf);
+        FreshGame();
+        const std::string before = GameSnapshot();
+        shell.messages.clear();
+        EXPECT_EQ(LoadText(c.sgf), c.loads);
+        if (!c.loads) {
+            EXPECT_EQ(GameSnapshot(), before);
+            ASSERT_EQ(shell.messages.size(), 1u);
+            EXPECT_NE(shell.messages[0].find("not a valid game record"), std::string::npos) << shell.messages[0];
+            continue;
+        }
+        EXPECT_EQ(MoveList(), c.moves);
+        const TTejun& t = GobanLv[0]->Tejun;
+        EXPECT_EQ(t.GetComment(t.Last()), c.comment);
+        ASSERT_EQ(shell.messages.size(), c.note ? 1u : 0u);
+        if (c.note)
+            EXPECT_EQ(shell.messages[0], kNote);
+    }
+}
+
+TEST_F(KifuSgfTest, AMoveOnAStoneRefusesTheRecord)
+{
+    Language = lgEnglish;
+    const struct {
+        const char* sgf;
+        const char* why; // nullptr: the record loads
+    } cases[] = {
+        {"(;SZ[9];B[cc];W[dd];B[cc])", "move 3 is played on a stone at <3,3>"},
+        {"(;SZ[9];B[cc];W[cc])", "move 2 is played on a stone at <3,3>"},
+        // On a setup stone, and on a handicap stone (White moves first).
+        {"(;SZ[9]AW[ee];B[ee])", "move 1 is played on a stone at <5,5>"},
+        {"(;SZ[9]HA[2];W[gc])", "move 1 is played on a stone at <7,3>"},
+        // Counted with the pass put in before a second black move.
+        {"(;SZ[9];B[cc];B[dd];W[dd])", "move 4 is played on a stone at <4,4>"},
+        // A point emptied by a capture or by AE may be played again.
+        {"(;SZ[9];B[ba];W[aa];B[ab];W[ii];B[aa])", nullptr},
+        {"(;SZ[9]AB[ee];AE[ee];W[ee])", nullptr},
+        {"(;SZ[9];B[cc];W[dd])", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sgf);
+        FreshGame();
+        const std::string before = GameSnapshot();
+        const int size = BoardSize;
+        shell.messages.clear();
+        WriteText("o.sgf", c.sgf);
+        if (c.why == nullptr) {
+            EXPECT_TRUE(Load("o.sgf"));
+            EXPECT_TRUE(shell.messages.empty());
+            continue;
+        }
+        EXPECT_FALSE(KifuLoadHeader(Path("o.sgf")));
+        EXPECT_FALSE(KifuLoad(Path("o.sgf")));
+        EXPECT_EQ(GameSnapshot(), before);
+        EXPECT_EQ(BoardSize, size);
+        ASSERT_EQ(shell.messages.size(), 2u);
+        EXPECT_EQ(shell.messages[0],
+                  Path("o.sgf") + " is not a valid game record (" + c.why + "). The current game is kept.");
+    }
+}
+
 TEST_F(KifuSgfTest, RefusedMovesAreReportedOnce)
 {
     Language = lgEnglish;
-    // White's two tries at a surrounded corner are suicide; the occupied
-    // point is skipped silently; White then plays on.
-    ASSERT_TRUE(LoadText("(;SZ[9];B[ba];W[ii];B[ab];W[aa];W[aa];W[ba];W[hh];B[gg])"));
+    // White's two tries at a surrounded corner are suicide; White then
+    // plays on.
+    ASSERT_TRUE(LoadText("(;SZ[9];B[ba];W[ii];B[ab];W[aa];W[aa];W[hh];B[gg])"));
     EXPECT_EQ(MoveList(), "B(2,1) W(9,9) B(1,2) W(8,8) B(7,7) ");
     ASSERT_EQ(shell.messages.size(), 1u);
     EXPECT_NE(shell.messages[0].find("<1,1> <1,1> (2)"), std::string::npos) << shell.messages[0];
@@ -452,7 +554,9 @@ TEST_F(KifuSgfTest, HandicapIsWrittenWithItsCount)
     } cases[] = {
         {"(;SZ[9];B[cc])", nullptr},
         {"(;SZ[19]HA[4];W[cc])", "HA[4]"},
-        {"(;SZ[19]HA[3]AB[cc][qq][jj];W[dd])", "HA[3]"}, // placed freely
+        // Placed freely: read as an even game with three setup stones, which
+        // is how it is written back.
+        {"(;SZ[19]HA[3]AB[cc][qq][jj];W[dd])", nullptr},
         {"(;SZ[19]AB[cc][qq];B[dd])", nullptr},          // a position set up, Black to play
         {"(;SZ[19]AB[cc][qq]AW[jj];B[tt];W[dd])", nullptr},
     };
@@ -468,6 +572,41 @@ TEST_F(KifuSgfTest, HandicapIsWrittenWithItsCount)
         ASSERT_TRUE(KifuSave(Path("h.sgf")));
         ASSERT_TRUE(Load("h.sgf"));
         EXPECT_EQ(GameSnapshot(), position);
+    }
+}
+
+TEST_F(KifuSgfTest, SetupStonesOnHandicapPointsStaySetupStonesThroughASave)
+{
+    // Black setup stones on the very points of a handicap, then Black's own
+    // move: a save must not turn them into a handicap with White to move.
+    const struct {
+        const char* sgf;
+        int handicap;      // after each load
+        const char* moves; // after each load
+        bool ha;           // the save writes HA
+    } cases[] = {
+        {"(;SZ[9]AB[gc][cg];B[];W[ee])", 0, "B(pass) W(5,5) ", false},
+        {"(;SZ[9]AB[gc][cg];B[tt];W[ee];B[cc])", 0, "B(pass) W(5,5) B(3,3) ", false},
+        {"(;SZ[19]AB[dp][pd];B[qq];W[dd])", 0, "B(17,17) W(4,4) ", false},
+        {"(;SZ[9]AB[gc][cg];W[ee])", 0, "B(pass) W(5,5) ", false},
+        {"(;SZ[9]HA[2]AB[gc][cg];W[ee])", 2, "W(5,5) ", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sgf);
+        ASSERT_TRUE(LoadText(c.sgf));
+        EXPECT_EQ(Handicap, c.handicap);
+        EXPECT_EQ(MoveList(), c.moves);
+        const std::string position = GameSnapshot();
+        ASSERT_TRUE(KifuSave(Path("s.sgf")));
+        EXPECT_EQ(ReadText("s.sgf").find("HA[") != std::string::npos, c.ha) << ReadText("s.sgf");
+        for (int again = 0; again < 2; ++again) {
+            ASSERT_TRUE(Load("s.sgf"));
+            EXPECT_EQ(Handicap, c.handicap);
+            EXPECT_EQ(MoveList(), c.moves);
+            EXPECT_EQ(GameSnapshot(), position);
+            ASSERT_TRUE(KifuSave(Path("s.sgf")));
+        }
+        EXPECT_TRUE(shell.messages.empty());
     }
 }
 

@@ -70,6 +70,9 @@ TEST_F(FileMenuTest, SavedAndOpenedAgainThroughTheMenu)
 
         prompt.files = {path};
         prompt.fileQueries.clear();
+        // .ig1 keeps neither the comment nor the label: saved all the same.
+        if (!c.comments)
+            prompt.answers = {true};
         ctl.Click("mnuSaveAs");
         ASSERT_EQ(prompt.fileQueries.size(), 1u);
         EXPECT_TRUE(prompt.fileQueries[0].save);
@@ -141,9 +144,57 @@ TEST_F(FileMenuTest, SaveWithoutANameIsSaveAs)
     EXPECT_EQ(Recent()[0], "");
 
     prompt.files = {exeDir + "named.ig1"};
+    prompt.answers = {true}; // the comment and the label are left out
     ctl.Click("mnuSave");
     EXPECT_TRUE(fs::exists(exeDir + "named.ig1"));
     EXPECT_EQ(ctl.ParamFile, exeDir + "named.ig1");
+}
+
+TEST_F(FileMenuTest, SavingAsIg1SaysWhatTheFileLosesAndMayBeCancelled)
+{
+    PlayAGame(); // a comment on move 2, a label on move 7
+    const std::string question = "An .ig1 file does not keep comments (1), marks (1); they will be missing when "
+                                 "the file is read again. Save as .ig1 all the same?";
+    const std::string ig1 = exeDir + "lossy.ig1";
+
+    // Cancelled: nothing written, the name neither the record's nor recent.
+    prompt.files = {ig1};
+    prompt.answers = {false};
+    ctl.Click("mnuSaveAs");
+    ASSERT_EQ(prompt.questions.size(), 1u);
+    EXPECT_EQ(prompt.questions[0], question);
+    EXPECT_FALSE(fs::exists(ig1));
+    EXPECT_EQ(ctl.ParamFile, "");
+    EXPECT_EQ(Recent()[0], "");
+    EXPECT_FALSE(ctl.Files.MovesSaved());
+
+    // Confirmed: written, and a plain save asks again before it writes.
+    prompt.files = {ig1};
+    prompt.answers = {true};
+    ctl.Click("mnuSaveAs");
+    EXPECT_TRUE(fs::exists(ig1));
+    EXPECT_EQ(ctl.ParamFile, ig1);
+    EXPECT_TRUE(ctl.Files.MovesSaved());
+    ASSERT_TRUE(Shell().BanUtu(2, 2, 0));
+    prompt.answers = {false};
+    ctl.Click("mnuSave");
+    EXPECT_EQ(prompt.questions.size(), 3u);
+    EXPECT_EQ(ReadText(ig1).find("B02 "), std::string::npos);
+
+    // SGF keeps it all: no question.
+    prompt.files = {exeDir + "whole.sgf"};
+    ctl.Click("mnuSaveAs");
+    EXPECT_EQ(prompt.questions.size(), 3u);
+    EXPECT_TRUE(fs::exists(exeDir + "whole.sgf"));
+
+    // Nothing to lose: no question either.
+    GobanLv[0]->Tejun.SetComment(2, "");
+    GobanLv[0]->Tejun.SetMarks(7, {});
+    prompt.files = {exeDir + "plain.ig1"};
+    ctl.Click("mnuSaveAs");
+    EXPECT_EQ(prompt.questions.size(), 3u);
+    EXPECT_TRUE(fs::exists(exeDir + "plain.ig1"));
+    EXPECT_TRUE(prompt.messages.empty());
 }
 
 TEST_F(FileMenuTest, TheTextExportKeepsItsOwnName)
