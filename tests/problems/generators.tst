@@ -1,0 +1,263 @@
+# Engine generators: single routines on positions whose answers are worked
+# out by hand from the generators' rules.
+#
+#   call SelectYomiKoho:VARIANT R C...  the replies the look-ahead takes at
+#       one level: the area is the window marked around the root R (two
+#       lines left of and above it, six right of and below it), and the
+#       candidates C... get the variant's values and reasons in order:
+#         big   root 40; 90, 85, 82, 81 (weak group)
+#         near  root 20; 40, 30 (weak group), 20 (pair answer), 16
+#               (capture), 14 (weak group)
+#         low   root 40; 25 (weak group), 24 (capture), 22 (escape),
+#               20 (capture), 12 (capture)
+#       answers the points taken
+#   call WeakGunNiken V            the two-space extensions of the group at
+#       V: "point:reason" (the values are the evaluation's)
+#   call PairAnswerRange:M V       the pending links answered inside the
+#       area of the group at V, M = 1 for kinds 7 and below, 2 for 8 and
+#       above: the pair entries marked answered, "kind/A/B"
+
+[look-ahead-replies-near-and-far]
+# Root D16 (bar: the root's 20 is above 15, so 15).  The area runs from B18
+# to K10.  E15 (40) is next to the root: taken.  K10 (30) lies six lines
+# off both ways (distance index 21 + 6): too far, and a weak-group reason is
+# not a pair answer, nor a capture: left.  H16 (20) is four lines off
+# (distance 10) but a pair answer while no more than two are taken: taken.
+# C17 (16, above the bar) is diagonal to the root: taken, beyond the cap of
+# two, since near replies have no cap.  D14 (14) is below the bar and no
+# capture, and with three taken the scan stops.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectYomiKoho:near D16 E15 K10 H16 C17 D14 [C17 E15 H16]
+
+[look-ahead-replies-big-ones-on-9x9]
+# On 9 x 9 the cap is three: of four replies of 81 or more the first three
+# are taken, the fourth is left and, being no capture, ends the scan.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SelectYomiKoho:big C7 D6 E5 F4 G3 [D6 E5 F4]
+
+[look-ahead-replies-big-ones-on-19x19]
+# On 19 x 19 the cap is two.  The 90 at T1 lies outside the area of the
+# root D16 and is skipped; 85 at E16 and 82 at K10 (the far corner of the
+# area) are taken; 81 at F15 is left.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectYomiKoho:big D16 T1 E16 K10 F15 [E16 K10]
+
+[look-ahead-replies-below-a-big-root]
+# A root of 40 raises the bar to 25: every candidate is at or below it, so
+# only captures and escapes are taken, up to the cap of two on 19 x 19:
+# the 25 at E15 (weak group) is left, F14 (24, capture) and G13 (22,
+# escape) are taken, and the scan stops.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectYomiKoho:low D16 E15 F14 G13 H12 J11 [F14 G13]
+
+[look-ahead-replies-below-a-big-root-on-9x9]
+# The same on 9 x 9 with the cap of three: E5, F4 and G3 (20, capture);
+# H2 (12) would end the scan anyway.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SelectYomiKoho:low C7 D6 E5 F4 G3 H2 [E5 F4 G3]
+
+[two-space-extensions-of-own-stone]
+# Black's lone stone C7 on the 3-3 point has two two-space extensions on
+# line 3: F7 and C4, each with four empty neighbours and nothing of White's
+# beside the two gap points.  For Black's own group both are proposed at the
+# extension point.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C7 [C4:13 F7:13]
+
+[two-space-extensions-blocked-beside-the-gap]
+# White's E6 stands beside the gap point E7 of the extension to F7: only C4
+# is left.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C7 [C4:13]
+
+[two-space-extensions-of-the-opponent]
+# White to play against Black's C7: the extension points have eight empty
+# points around them.  White's G5 is a (2,2) diagonal from E7, the gap point
+# next to F7, so against that extension White's move is E7; the gap point
+# next to C4 (C5) sees no white stone, so there the move is C4 itself.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C7 [C4:13 E7:13]
+
+[pair-range-diagonal-link-in-the-area]
+# Black's diagonal F14-G13 with White's G14 on one crossing point and the
+# other (F13) open to White: a cuttable link of kind 2, found first from
+# F14 (the upper stone), so the entry holds G13 and F14.  Both lie in the
+# group's area: the first range (kinds up to 7) answers it.  The same link
+# of Black's N7-O6 far away is not in this group's area.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X O . . . . . . . . . . . .
+  . . . . . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . X O . . . . .
+  . . . . . . . . . . . . . X . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call PairAnswerRange:1 F14 [2/G13/F14]
+call PairAnswerRange:2 F14 [none]
+
+[pair-range-the-other-group]
+# The same position from Black's other group: its own link only.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X O . . . . . . . . . . . .
+  . . . . . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . X O . . . . .
+  . . . . . . . . . . . . . X . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call PairAnswerRange:1 N7 [2/O6/N7]
+
+[pair-range-three-space-jump]
+# Black's three-space jump F14-K14 (kind 10) with White's J15 beside its
+# third gap point J14: one side of the jump is touched, so the link is
+# graded 3, cuttable.  The second range answers it (K14 is related to F14,
+# so it lies in F14's area); the first does not.  (A bare three-space jump
+# with no white stone near is firm, grade 1, and makes no pair at all.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . . . . X . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call PairAnswerRange:2 F14 [10/K14/F14]
+call PairAnswerRange:1 F14 [none]
