@@ -261,3 +261,94 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call PairAnswerRange:2 F14 [10/K14/F14]
 call PairAnswerRange:1 F14 [none]
+
+# --- Life and death: the urgent eye pass -----------------------------------
+#   call SikatuUrgentMe V    the urgent eye pass on the group at V: each
+#       candidate as "point=K+d:reason", its value counted from the group's
+#       value K (its Kati)
+
+[urgent-eye-bulky-five]
+# Black's bulky five A9-B9-C9-A8-B8 in the corner.  Of its points on lines 1
+# or 2 from both edges only B9 has three empty neighbours (A9, C9, B8); A9,
+# A8 and B8 have two.  Black at B9 splits the space into two eyes (A8-A9 and
+# C9): candidate B9 with the group's value less 4.
+black to play
+  . . . X O . . . .
+  . . X X O . . . .
+  X X X O O . . . .
+  O O O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuUrgentMe D9 [B9=K-4:9]
+
+[urgent-eye-bulky-five-mirrored]
+# The same shape in the top right corner: H9 is the inner point with three
+# empty neighbours (G9, J9, H8); White to play finds the same point.
+white to play
+  . . . . O X . . .
+  . . . . O X X . .
+  . . . . O O X X X
+  . . . . . O O O O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuUrgentMe F9 [H9=K-4:9]
+
+[urgent-eye-rectangular-six]
+# Black's rectangular six A9-C9, A8-C8: B9 (A9, C9, B8) and B8 (B9, A8, C8)
+# each have three empty neighbours and lie on lines 1 or 2 from both edges;
+# either move keeps two eyes.  Both are candidates at the group's value
+# less 4.
+white to play
+  . . . X O . . . .
+  . . . X O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuUrgentMe D9 [B8=K-4:9 B9=K-4:9]
+
+# --- The endgame -----------------------------------------------------------
+#   call YoseValue V        the value of the boundary point V between both
+#       colours, read afresh (the cache emptied): "point=value/bonus"
+
+[endgame-dame-between-walls]
+# Black's wall on the D line and White's on the F line, both alive.  E9 is
+# a neutral point: neither colour gains by playing it, there is no
+# follow-up, no two-liberty chain beside it, and both its diagonal
+# neighbours are stones: value 0, bonus 0.
+black to play
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X O O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+call YoseValue E9 [E9=0/0]
+
+[endgame-big-gap]
+# D5 is the one gap in Black's wall: White there breaks into the whole left
+# side, Black there seals it, so the point is worth far more than 25 between
+# both colours and is stored as value 0 with bonus 9.
+black to play
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . . O O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X X X O . .
+  . . . . O O . O .
+call YoseValue D5 [D5=0/9]
