@@ -421,3 +421,169 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [Q16=25/34 O16=25/32]
+
+[edge-gap-four-apart-weak-stone-extends]
+# Black D17 and J17, four apart (line of play 4, middle points F16, G16);
+# White's J15 caps J17.  White's invasion at F16 leaves J17 weak and D17
+# not: w = 1 with J17 the weak stone.  J17's two-space extension M17 lies
+# on line 3, far from F16, with nothing of White's beside the gap and four
+# empty neighbours: bonus 41.  The side pattern (base 39): D15 is kept
+# (empty, empty around), J15 holds White's stone; D15 sees one black stone
+# among its relations, so it gets the base, 39, and the pattern answers 0.
+# F16: eight empty points around it, 38 (no white stone two lines above
+# D17, no white stone a knight's move away).  G16, graded from J17: 38,
+# plus 2 for White's J15 two lines above J17: 40.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . X . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [D15=25/39 F16=25/38 G16=25/40 M17=25/41]
+
+[edge-gap-four-apart-weak-stone-extends-mirrored]
+# Reflected left to right: L17 (capped by L15) and Q17; middle points N16
+# and O16.  The weak stone is now the first one, L17: its two-space
+# extension away from the stretch, H17, gets 41 (O17 on the other side is
+# next to N16).  Q15 is the one line-5 point kept: 39.  N16 is graded from
+# L17: 38 + 2 for White's L15 = 40; L15 is also a knight's move from N16,
+# on line 5, so the line-3 point at its position (L17) would get 50, but
+# that point is Black's stone.  O16, graded from Q17: 38.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . X . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . O . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [H17=25/41 N16=25/40 O16=25/38 Q15=25/39]
+
+[edge-gap-knight-on-line-5-top]
+# Black D17 and J17 with White's H15 a knight's move from F16 on line 5.
+# The knight's move makes w = 1; the invasion weakens neither stone.  Side
+# pattern (base 39): D15 kept, J15 not (H15 is next to it): D15 = 39,
+# answer 0.  F16: 38; White's H15 stands on line 5, so the line-3 point at
+# its position, H17, gets 38 + 10 = 48.  G16 has H15 among its eight
+# neighbours: 13.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . X . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [D15=25/39 F16=25/38 G16=25/13 H17=25/48]
+
+[edge-gap-knight-on-line-5-left]
+# The same along the left edge (the board turned over its diagonal): C16
+# and C11, White's E12.  Positions run down the edge, so the line-3 point
+# at the knight's position is C12.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [C12=25/48 D13=25/13 D14=25/38 E16=25/39]
+
+[edge-gap-knight-on-line-5-bottom]
+# The same along the bottom edge: D3 and J3, White's H5: H3 = 48.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . X . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [D5=25/39 F4=25/38 G4=25/13 H3=25/48]
+
+[edge-gap-knight-on-line-5-right]
+# The same along the right edge: R16 and R11, White's P12: R12 = 48.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . X . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . O . . . .
+  . . . . . . . . . . . . . . . . X . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [P16=25/39 Q14=25/38 Q13=25/13 R12=25/48]
