@@ -587,3 +587,108 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [P16=25/39 Q14=25/38 Q13=25/13 R12=25/48]
+
+[edge-gap-weak-fourth-line-stone-large-knight-top]
+# Black D17 (line 3) and J16 (line 4), four apart: one stone on line 4
+# (f = 1), so the line of play is 4 and the middle point F16.  White's H15,
+# J14 and K14 hem J16 in from above: White's invasion at F16 leaves J16
+# weak (w = 1).  J16's extensions: the two-space jumps stay on line 4 or
+# leave the board's lines 3, and its large knight's move M17 lies on line
+# 3, far from F16 (F17, the other one on line 3, is next to F16), with
+# nothing of White's beside its gap and four empty neighbours: M17 gets 41.
+# With one stone on line 4 the line-3 point two positions from it toward
+# the stretch, G17, gets 39.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . X . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . O O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G17=25/39 M17=25/41]
+
+[edge-gap-weak-fourth-line-stone-large-knight-left]
+# The same along the left edge: C16 and D11, White's E12, F11 and F10.  The
+# large knight's move is C8, the point two positions from D11 is C13.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . X . O . . . . . . . . . . . . .
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [C13=25/39 C8=25/41]
+
+[edge-gap-weak-fourth-line-stone-large-knight-bottom]
+# Along the bottom edge: D3 and J4, White's H5, J6 and K6: M3 and G3.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . O O . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . X . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G3=25/39 M3=25/41]
+
+[edge-gap-weak-fourth-line-stone-large-knight-right]
+# Along the right edge: R16 and Q11, White's P12, O11 and O10: R8 and R13.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . X . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . O . . . .
+  . . . . . . . . . . . . . O . X . . .
+  . . . . . . . . . . . . . O . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [R13=25/39 R8=25/41]
