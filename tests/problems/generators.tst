@@ -352,3 +352,44 @@ black to play
   . . . X X X O . .
   . . . . O O . O .
 call YoseValue D5 [D5=0/9]
+
+#   call YoseAtariValue V   the value of the atari point V read afresh:
+#       "point=value/bonus", "none" when the reading stores nothing
+
+[endgame-atari-point-escape-ladders]
+# White's E1 on the first line under Black's wall C2-F2 has two liberties,
+# D1 and F1: both are atari points.  Black's move at F1 joins the wall (no
+# danger to it).  White's move there makes the two-stone chain E1-F1 with
+# two liberties, D1 and G1, and Black's atari at G1 leaves White's D1 with
+# one liberty (C1): the ladder catches it, so the point is stored as value
+# 0, bonus 0, whatever Black's move is worth.  D1 likewise (White's C1 then
+# G1 runs into the same end).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X X . . .
+  . . . . O . . . .
+call YoseAtariValue F1 [F1=0/0]
+call YoseAtariValue D1 [D1=0/0]
+
+[endgame-atari-point-own-ladder]
+# The same position with White to play: White's own move at F1 (or D1)
+# makes the two-liberty chain that the ladder catches, so the reading ends
+# at once and stores nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X X . . .
+  . . . . O . . . .
+call YoseAtariValue F1 [none]
+call YoseAtariValue D1 [none]

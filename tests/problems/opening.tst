@@ -592,9 +592,9 @@ call JobanEdgeGaps [P16=25/39 Q14=25/38 Q13=25/13 R12=25/48]
 # Black D17 (line 3) and J16 (line 4), four apart: one stone on line 4
 # (f = 1), so the line of play is 4 and the middle point F16.  White's H15,
 # J14 and K14 hem J16 in from above: White's invasion at F16 leaves J16
-# weak (w = 1).  J16's extensions: the two-space jumps stay on line 4 or
-# leave the board's lines 3, and its large knight's move M17 lies on line
-# 3, far from F16 (F17, the other one on line 3, is next to F16), with
+# weak (w = 1).  Of J16's extensions none of the two-space jumps lies on
+# line 3; its large knight's move M17 does, far from F16 (F17, the other
+# one on line 3, is next to F16), with
 # nothing of White's beside its gap and four empty neighbours: M17 gets 41.
 # With one stone on line 4 the line-3 point two positions from it toward
 # the stretch, G17, gets 39.
