@@ -15,7 +15,9 @@
 #       V: "point:reason" (the values are the evaluation's)
 #   call PairAnswerRange:M V       the pending links answered inside the
 #       area of the group at V, M = 1 for kinds 7 and below, 2 for 8 and
-#       above: the pair entries marked answered, "kind/A/B"
+#       above: the pair entries marked answered, "kind/A/B"; a point off the
+#       board (a link to the edge) is written "(x,y)" as the board model
+#       keeps it, y counted from the top
 
 [look-ahead-replies-near-and-far]
 # Root D16 (bar: the root's 20 is above 15, so 15).  The area runs from B18
@@ -393,3 +395,39 @@ white to play
   . . . . O . . . .
 call YoseAtariValue F1 [none]
 call YoseAtariValue D1 [none]
+
+[pair-range-links-to-the-edge]
+# Black's E2 and White's D2 side by side on line 2.  Each stone's jump to
+# the edge (to the point off the board below line 1) has an enemy stone
+# beside the stone itself, so both links are graded 2, cuttable: two pairs
+# of kind 3 whose first point is off the board.  White's D2 is related to
+# E2, so both stones lie in the area of Black's group and both links are
+# answered in the first range, White's too; the second range has nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call PairAnswerRange:1 E2 [3/(4,10)/D2 3/(5,10)/E2]
+call PairAnswerRange:2 E2 [none]
+
+[pair-range-links-to-the-edge-firm]
+# White's stone one point further away (C2): no enemy stone beside either
+# stone or beside the points under them, so both edge links are firm (grade
+# 1) and make no pair.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+call PairAnswerRange:1 E2 [none]
