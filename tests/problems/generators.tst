@@ -50,6 +50,51 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call SelectYomiKoho:near D16 E15 K10 H16 C17 D14 [C17 E15 H16]
 
+[look-ahead-replies-far-pair-answer-at-the-cap]
+# Root D16 again: E15 (40) and E17 (30) are both diagonal to the root and
+# taken, so two replies stand when H16 (20, a pair answer four lines off)
+# comes: two is still within the cap of two, so it is taken too.  C17
+# (16, capture, next to the root) is taken; D14 (14) ends the scan.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectYomiKoho:near D16 E15 E17 H16 C17 D14 [C17 E15 E17 H16]
+
+[look-ahead-replies-near-on-9x9]
+# Root C7 on 9 x 9 (cap three; the area covers the whole board): D6 (40,
+# diagonal) is taken; J1 (30) is far and of the weak-group reason: left;
+# G7 (20, pair answer, four lines off) is taken with one reply standing;
+# B8 (16, capture, diagonal) is taken; C5 (14) is below the bar, and with
+# three taken the scan stops.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SelectYomiKoho:near C7 D6 J1 G7 B8 C5 [B8 D6 G7]
+
 [look-ahead-replies-big-ones-on-9x9]
 # On 9 x 9 the cap is three: of four replies of 81 or more the first three
 # are taken, the fourth is left and, being no capture, ends the scan.
