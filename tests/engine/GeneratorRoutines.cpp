@@ -16,7 +16,6 @@
 #include "engine/Joban.h"
 #include "engine/Koho.h"
 #include "engine/Sakiyomi.h"
-#include "engine/Sikatu.h"
 #include "engine/SikatuKatachi.h"
 #include "engine/Think.h"
 #include "engine/WeakGun.h"
@@ -138,12 +137,12 @@ std::string EdgeGaps(const std::vector<Point>&)
     return WithBonus();
 }
 
-// Stage 2 of the opening after `Moves` moves (0: as the diagram stands):
-// the candidates at the row's points, "D4=25/49" or "D4=none".
+// Stage 2 of the opening after `Moves` moves: the candidates at the row's
+// points, "D4=25/49" or "D4=none".
 template <int Moves>
 std::string StageTwoAt(const std::vector<Point>& pts)
 {
-    TMovesPlayed played(Moves == 0 ? GobanLv[0]->Tejun.Current() : Moves);
+    TMovesPlayed played(Moves);
     JobanInit();
     Point out;
     JobanKoho(out);
@@ -176,7 +175,6 @@ std::string StageTwoHas(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd edgeGaps("JobanEdgeGaps", EdgeGaps);
-const TProblemRoutineAdd stage2("JobanKoho:at", StageTwoAt<0>);
 const TProblemRoutineAdd stage2has("JobanKoho:has", StageTwoHas);
 const TProblemRoutineAdd stage2m30("JobanKoho:at:moves30", StageTwoAt<30>);
 const TProblemRoutineAdd stage2m31("JobanKoho:at:moves31", StageTwoAt<31>);
@@ -271,24 +269,14 @@ std::string PairRange(const std::vector<Point>& pts)
     return Words(all);
 }
 
-// The relation moves of the group at the row's first point: the candidates'
-// points with their reasons (the values are the relation patterns' readings).
-std::string KankeiMoves(const std::vector<Point>& pts)
-{
-    KohoKind = kkWeakGun;
-    WeakGunKankeiMoves(GroupAt(pts));
-    return PointsWithReason();
-}
-
 const TProblemRoutineAdd niken("WeakGunNiken", Niken);
 const TProblemRoutineAdd range1("PairAnswerRange:1", PairRange<1>);
 const TProblemRoutineAdd range2("PairAnswerRange:2", PairRange<2>);
-const TProblemRoutineAdd kankeiMoves("WeakGunKankeiMoves", KankeiMoves);
 
 // --- Life and death --------------------------------------------------------------------
 
 // One pattern pass on the group at the row's first point, under reason 9 as
-// the life-and-death generator runs it: the candidates with their values
+// the life-and-death generators run it: the candidates with their values
 // counted from the group's value, "D4=K+1:32".
 template <void (*Pass)(const TGun&)>
 std::string Pattern(const std::vector<Point>& pts)
@@ -300,28 +288,7 @@ std::string Pattern(const std::vector<Point>& pts)
     return KatiRelative(kati);
 }
 
-// The same with the candidates' points and reasons alone (values from the
-// evaluation).
-template <void (*Pass)(const TGun&)>
-std::string PatternPoints(const std::vector<Point>& pts)
-{
-    KohoKind = kkSikatu;
-    Pass(GroupAt(pts));
-    return PointsWithReason();
-}
-
-const TProblemRoutineAdd wideHiraki("SettleWideHiraki", Pattern<SettleWideHiraki>);
-const TProblemRoutineAdd sichoInJi("SettleSichoInJi", Pattern<SettleSichoInJi>);
-const TProblemRoutineAdd nanameAnswer("SettleNanameAnswer", Pattern<SettleNanameAnswer>);
-const TProblemRoutineAdd atariDame("SettleAtariDame", Pattern<SettleAtariDame>);
-const TProblemRoutineAdd ikkenNozoki("SettleIkkenNozoki", Pattern<SettleIkkenNozoki>);
-const TProblemRoutineAdd atariIsi("SettleAtariIsi", Pattern<SettleAtariIsi>);
-const TProblemRoutineAdd hiraki("SettleHiraki", Pattern<SettleHiraki>);
-const TProblemRoutineAdd borderPoint("KillBorderPoint", Pattern<KillBorderPoint>);
-const TProblemRoutineAdd niDameRen("KillNiDameRen", PatternPoints<KillNiDameRen>);
-const TProblemRoutineAdd meShape("SikatuMeShape", Pattern<SikatuMeShape>);
 const TProblemRoutineAdd urgentMe("SikatuUrgentMe", Pattern<SikatuUrgentMe>);
-const TProblemRoutineAdd urgentSteal("SikatuUrgentSteal", Pattern<SikatuUrgentSteal>);
 
 // --- The endgame -----------------------------------------------------------------------
 
@@ -342,7 +309,6 @@ std::string YosePoint(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd yoseValue("YoseValue", YosePoint<YoseValue>);
 const TProblemRoutineAdd yoseAtari("YoseAtariValue", YosePoint<YoseAtariValue>);
-const TProblemRoutineAdd yoseBorder("YoseBorderValue", YosePoint<YoseBorderValue>);
 
 } // namespace
 } // namespace vorn::test
