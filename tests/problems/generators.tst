@@ -181,8 +181,8 @@ call SelectYomiKoho:low C7 D6 E5 F4 G3 H2 [E5 F4 G3]
 [two-space-extensions-of-own-stone]
 # Black's lone stone C7 on the 3-3 point has two two-space extensions on
 # line 3: F7 and C4, each with four empty neighbours and nothing of White's
-# beside the two gap points.  For Black's own group both are proposed at the
-# extension point.
+# beside the two gap points (White's G5 stands off both strips).  For
+# Black's own group both are proposed at the extension point itself.
 black to play
   . . . . . . . . .
   . . . . . . . . .
