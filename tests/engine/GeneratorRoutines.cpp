@@ -13,8 +13,10 @@
 #include "board/Hooks.h"
 #include "board/Ren.h"
 #include "board/Tejun.h"
+#include "engine/Hyoka.h"
 #include "engine/Joban.h"
 #include "engine/Koho.h"
+#include "engine/Reading.h"
 #include "engine/Sakiyomi.h"
 #include "engine/SikatuKatachi.h"
 #include "engine/Think.h"
@@ -278,17 +280,97 @@ const TProblemRoutineAdd range2("PairAnswerRange:2", PairRange<2>);
 // One pattern pass on the group at the row's first point, under reason 9 as
 // the life-and-death generators run it: the candidates with their values
 // counted from the group's value, "D4=K+1:32".
-template <void (*Pass)(const TGun&)>
+template <void (*Pass)(const TGun&), int Reason = kkSikatu>
 std::string Pattern(const std::vector<Point>& pts)
+{
+    const TGun& g = GroupAt(pts);
+    const int kati = g.GetKati();
+    KohoKind = Reason;
+    Pass(g);
+    return KatiRelative(kati);
+}
+
+// The same at the points after the group's stone alone, "D4=K-4:9" or
+// "D4=none", for a pass that also leaves the relation answers it ran in the
+// table.
+template <void (*Pass)(const TGun&)>
+std::string PatternAt(const std::vector<Point>& pts)
 {
     const TGun& g = GroupAt(pts);
     const int kati = g.GetKati();
     KohoKind = kkSikatu;
     Pass(g);
-    return KatiRelative(kati);
+    const std::string all = KatiRelative(kati);
+    std::vector<std::string> out;
+    for (std::size_t i = 1; i < pts.size(); ++i) {
+        const std::string v = GtpVertex(pts[i]);
+        std::string w = v + "=none";
+        for (std::size_t at = all.find(v + '='); at != std::string::npos; at = std::string::npos)
+            if (at == 0 || all[at - 1] == ' ')
+                w = all.substr(at, all.find(' ', at) - at);
+        out.push_back(w);
+    }
+    return Words(out);
+}
+
+// The evaluation after the moves of a row's reading, played from the row's
+// position alternately from `first` and scored for `first`; every move is
+// taken back.
+int ReadingValue(int first, const std::vector<Point>& moves)
+{
+    TYomiKeep keep;
+    int c = first;
+    for (const Point p : moves) {
+        if (!ToruPlay(c, p))
+            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(p));
+        c ^= 3;
+    }
+    return Hyoka(first);
+}
+
+// A value against the reading r of its row: "r", "r+2", "r-3".
+std::string Relative(int v, int r)
+{
+    const int d = v - r;
+    return std::string("r") + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
+}
+
+// The candidates as "D4=r:9", their values counted from the reading r.
+std::string ReadRelative(int r)
+{
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + Relative(Koho.Value[i], r) + ':'
+                      + std::to_string(static_cast<int>(Koho.Kind[i])));
+    return Words(all);
+}
+
+// A pass whose candidates are worth the attacker's evaluation after a
+// reading: the row gives a stone of the group, then the reading (the
+// attacker first); the candidates as "D4=r:9".
+template <void (*Pass)(const TGun&)>
+std::string PatternRead(const std::vector<Point>& pts)
+{
+    const TGun& g = GroupAt(pts);
+    const int r = ReadingValue(g.GetIsiIro() ^ 3, {pts.begin() + 1, pts.end()});
+    KohoKind = kkSikatu;
+    Pass(g);
+    return ReadRelative(r);
 }
 
 const TProblemRoutineAdd urgentMe("SikatuUrgentMe", Pattern<SikatuUrgentMe>);
+const TProblemRoutineAdd urgentMeAt("SikatuUrgentMe:at", PatternAt<SikatuUrgentMe>);
+const TProblemRoutineAdd urgentSteal("SikatuUrgentSteal", Pattern<SikatuUrgentSteal, kkSikatuUrgent>);
+const TProblemRoutineAdd meShape("SikatuMeShape", Pattern<SikatuMeShape>);
+const TProblemRoutineAdd killBorder("KillBorderPoint", Pattern<KillBorderPoint>);
+const TProblemRoutineAdd killNiDame("KillNiDameRen:read", PatternRead<KillNiDameRen>);
+const TProblemRoutineAdd wideHiraki("SettleWideHiraki", Pattern<SettleWideHiraki, kkSikatuSettle>);
+const TProblemRoutineAdd hiraki("SettleHiraki", Pattern<SettleHiraki, kkSikatuSettle>);
+const TProblemRoutineAdd sichoInJi("SettleSichoInJi", Pattern<SettleSichoInJi>);
+const TProblemRoutineAdd nanameAnswer("SettleNanameAnswer", Pattern<SettleNanameAnswer>);
+const TProblemRoutineAdd atariDame("SettleAtariDame", Pattern<SettleAtariDame>);
+const TProblemRoutineAdd ikkenNozoki("SettleIkkenNozoki", Pattern<SettleIkkenNozoki>);
+const TProblemRoutineAdd atariIsi("SettleAtariIsi", Pattern<SettleAtariIsi>);
 
 // --- The endgame -----------------------------------------------------------------------
 

@@ -476,3 +476,127 @@ black to play
   . . O . X . . . .
   . . . . . . . . .
 call PairAnswerRange:1 E2 [none]
+
+# --- Life and death: the other pattern passes --------------------------------
+#   call PASS V    one pattern pass on the group at V, called directly (the
+#       gates of its callers, eye value and breathing points, are not
+#       applied): each candidate as "point=K+d:reason", its value counted
+#       from the group's value K
+#   call SikatuUrgentMe:at V P...    the urgent eye pass, its candidates at
+#       P... alone ("P=none" when there is none): the relation answers it
+#       runs first leave their own candidates in the table
+
+[wide-extension-large-knight-under-a-wall]
+# Black's A3-B3-C3 on line 3 under White's wall A4-D4.  The two-space
+# extension F3 is out (White's D4 stands beside the first gap point); of the
+# large knight's moves from C3, F4 is out (D4 is one of the first two points
+# between) and F2 stands: line 2, D3 and D2 empty, all eight points around
+# F2 empty.  No listed point is on line 3, so F2 is tried: Black there holds
+# the space A1-E2 under the stones, two eyes, so F2 is proposed at the
+# group's value plus one, under the settling reason 32.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O . . . . .
+  X X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SettleWideHiraki A3 [F2=K+1:32]
+
+[wide-extension-blocked-in-between]
+# White's D2 on the first point between C3 and F2 takes the large knight's
+# move away; with no wide point left, the jumps along line 3 are listed
+# instead, but E3 (the one-space jump) has White's D2 among its eight
+# neighbours: nothing is tried.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O . . . . .
+  X X X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call SettleWideHiraki A3 [none]
+
+[kill-border-point-for-the-opponent]
+# White's top edge group A8-B8, D8-E8-E9 around the space A9-D9, its mouth
+# at C8 beside Black's C7.  C9 is a border point of the region with three
+# empty neighbours (B9, D9, C8), and C8 has one empty neighbour (C9) and
+# one black neighbour (C7).  Black's C9 answered by White's C8 leaves White
+# the two-point eye A9-B9 and the single point D9 beside Black's stone:
+# short of two eyes.  The group is the opponent's, so the candidate is
+# Black's own move C9, at the group's value.
+black to play
+  . . . . O X . . .
+  O O . O O X . . .
+  X X X X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KillBorderPoint A8 [C9=K:9]
+
+[kill-border-point-for-the-own-group]
+# The same with White to play: the group is the engine's own, so the
+# candidate is the defending move C8.
+white to play
+  . . . . O X . . .
+  O O . O O X . . .
+  X X X X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KillBorderPoint A8 [C8=K:9]
+
+[eye-shape-false-point-beside-a-lone-stone]
+# White's top edge group: the eyes A9 and C9 (one point each, eye value 2;
+# A9 in the corner has three diagonal points off the board) and the space
+# E9-F9 beside Black's D8, worth a half eye: eye value 5.  Black's E9 takes
+# White's lone D9 into atari, its last liberty being the eye C9, so C9 turns
+# false and F9 is no eye beside Black's stone: the group is dead.  Black's
+# F9 instead leaves D9 two liberties and is itself captured at E9: the group
+# lives.  E9 alone is proposed, at the group's value.
+black to play
+  . O . O . . O X .
+  O O O X O O O X .
+  X X X X X X X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuMeShape B9 [E9=K:9]
+
+[urgent-eye-border-neighbour]
+# Black's A8-B8-C8-C7-C6 holds the eye A9-B9 and the half eye A7-B7.  The
+# border point B7 has the empty neighbour B6: area value 0, no white
+# neighbour, and then exactly three empty neighbours (A6, B5, B7) and no
+# edge.  Black's B6 encloses A7-B7-A6, a second eye: eye value 4, so B6 is
+# worth the group's value (not marked in Black's atari map: nothing added).
+# A6 and C9 are no candidates of the pass: A6 lies on the edge with no white
+# neighbour, and Black's C9 beside White's D9 adds no eye.  The relation
+# answers run first: Black's C8 has a cuttable link to the top edge (White's
+# D9 beside it), a pending pair in the group's area, answered under reason
+# 5, and the pass adds under the reason it left.
+black to play
+  . . . O . . . . .
+  X X X O . . . . .
+  . . X O . . . . .
+  . . X O . . . . .
+  . . . . O . . . .
+  O O O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuUrgentMe:at A8 B6 A6 [A6=none B6=K:5]
