@@ -392,5 +392,93 @@ std::string YosePoint(const std::vector<Point>& pts)
 const TProblemRoutineAdd yoseValue("YoseValue", YosePoint<YoseValue>);
 const TProblemRoutineAdd yoseAtari("YoseAtariValue", YosePoint<YoseAtariValue>);
 
+// The evaluation for c after c plays all of `moves` in turn (the other
+// colour passing), every move taken back.
+int OneSideValue(int c, const std::vector<Point>& moves)
+{
+    TYomiKeep keep;
+    for (const Point p : moves)
+        if (!ToruPlay(c, p))
+            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(p));
+    return Hyoka(c);
+}
+
+// The reading of one boundary point P against the values of the row's
+// readings, J the side to move and O the other: the candidate at P as
+// "P=r/b" (value against the formula's r, bonus against its b, each "r",
+// "r+2", "r-1"), "none" when nothing is stored.
+std::string YoseAgainst(Point p, void (*value)(Point), int r, int b)
+{
+    YoseCacheClear();
+    KohoKind = kkYose;
+    value(p);
+    YoseCacheClear();
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string bonus = Relative(Koho.Bonus[i], b);
+        bonus[0] = 'b';
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + Relative(Koho.Value[i], r) + '/' + bonus);
+    }
+    return Words(all);
+}
+
+// Gote: neither move threatens anything: r = A + B, A = J's evaluation after
+// J at P, B = O's after O at P; b = 0.
+std::string YoseGote(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the gote reading wants the point");
+    const int a = ReadingValue(JibunIro, {pts[0]}), b = ReadingValue(AiteIro, {pts[0]});
+    return YoseAgainst(pts[0], YoseValue, a + b, 0);
+}
+
+// J's atari at P forces O to connect at F; O's move at P forces nothing:
+// A = J's evaluation after J at P and O's answer at F, B = O's after O at P,
+// C = J's after J at P and J again at F (the follow-up).  r = 2 (A + B),
+// or C halved when 2r exceeds C; b = C.
+std::string YoseAtariSente(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the atari reading wants the point and the forcing point");
+    const int a = ReadingValue(JibunIro, {pts[0], pts[1]}), b = ReadingValue(AiteIro, {pts[0]});
+    const int c = OneSideValue(JibunIro, {pts[0], pts[1]});
+    int r = 2 * (a + b);
+    if (2 * r > c)
+        r = c / 2;
+    return YoseAgainst(pts[0], YoseAtariValue, r, c);
+}
+
+// Both ataris force: J's at P answered at F, O's at P answered by J at G.
+// A, C as above, B = O's evaluation after O at P and J's answer at G.
+// r = 2 (A + B) plus its half, or C halved when 2r exceeds C; b = C.
+std::string YoseAtariBoth(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3)
+        throw std::invalid_argument("the atari reading wants the point and both forcing points");
+    const int a = ReadingValue(JibunIro, {pts[0], pts[1]}), b = ReadingValue(AiteIro, {pts[0], pts[2]});
+    const int c = OneSideValue(JibunIro, {pts[0], pts[1]});
+    int r = 2 * (a + b);
+    r += r / 2;
+    if (2 * r > c)
+        r = c / 2;
+    return YoseAgainst(pts[0], YoseAtariValue, r, c);
+}
+
+// Only O's atari at P forces (J answers at G); J's move there forces
+// nothing: A = J's evaluation after J at P, B = O's after O at P and J's
+// answer at G; r = A + B, b = 0 (no follow-up of J's).
+std::string YoseAtariReverse(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the atari reading wants the point and the answer");
+    const int a = ReadingValue(JibunIro, {pts[0]}), b = ReadingValue(AiteIro, {pts[0], pts[1]});
+    return YoseAgainst(pts[0], YoseAtariValue, a + b, 0);
+}
+
+const TProblemRoutineAdd yoseReverse("YoseAtariValue:reverse", YoseAtariReverse);
+const TProblemRoutineAdd yoseGote("YoseValue:gote", YoseGote);
+const TProblemRoutineAdd yoseSente("YoseAtariValue:sente", YoseAtariSente);
+const TProblemRoutineAdd yoseBoth("YoseAtariValue:both", YoseAtariBoth);
+
 } // namespace
 } // namespace vorn::test

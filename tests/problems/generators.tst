@@ -400,6 +400,29 @@ black to play
   . . . . O O . O .
 call YoseValue D5 [D5=0/9]
 
+#   call YoseValue:gote V   the same against the readings: "V=r/b", where
+#       r = A + B, A = the side to move's evaluation after its move at V,
+#       B = the other side's after its move at V, and b = 0 (value and
+#       bonus each as "r", "r+2", "b-1" against the formula)
+
+[endgame-gote-gap-at-the-edge]
+# Black's wall on the D line reaches the edge, White's on the F line stops
+# at F2.  F1 is a boundary point: both walls are alive, it is no atari point
+# of either colour, and neither move there leaves a chain of the other
+# colour in atari or in a ladder, so neither is sente: the value is gote,
+# Black's gain at F1 plus White's gain at F1, with bonus 0.
+black to play
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . . . . .
+call YoseValue:gote F1 [F1=r/b]
+
 #   call YoseAtariValue V   the value of the atari point V read afresh:
 #       "point=value/bonus", "none" when the reading stores nothing
 
@@ -600,3 +623,49 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call SikatuUrgentMe:at A8 B6 A6 [A6=none B6=K:5]
+
+#   call YoseAtariValue:sente V F   the atari point V whose atari by the
+#       side to move (J) forces the other side (O) to connect at F, while
+#       O's move at V forces nothing: A = J's evaluation after J at V and O
+#       at F, B = O's after O at V, C = J's after J at V and J again at F
+#       (the follow-up).  r = 2 (A + B), or C halved when 2r exceeds C;
+#       b = C
+#   call YoseAtariValue:reverse V G   only O's atari at V forces (J answers
+#       at G): A = J's evaluation after J at V, B = O's after O at V and J
+#       at G; r = A + B, b = 0
+
+[endgame-atari-point-sente]
+# White's E5 pokes between the walls with two liberties, E4 and F5 (Black's
+# E6 above it).  Black's E4 joins the D line and leaves E5 in atari: White
+# must connect at F5, so Black's move is sente and is worth twice the two
+# gains, A (after White's F5) + B (White's E4, which joins F4 and ataris
+# nothing), unless that doubled exceeds the follow-up C (Black capturing at
+# F5 too); the follow-up travels as the bonus.
+black to play
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X X O . . .
+  . . . X O . . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+call YoseAtariValue:sente E4 F5 [E4=r/b]
+
+[endgame-atari-point-reverse-sente]
+# The same with White to play: White's E4 joins F4 and threatens nothing,
+# Black's E4 is the forcing atari that White answers at F5.  White's move
+# there is reverse sente: its value is White's gain at E4 plus Black's gain
+# after E4 and White's answer at F5, not doubled, bonus 0.
+white to play
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X X O . . .
+  . . . X O . . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+call YoseAtariValue:reverse E4 F5 [E4=r/b]
