@@ -5,6 +5,7 @@
 #include "engine/Problems.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 #include "board/Diagram.h"
@@ -235,6 +236,45 @@ const TProblemRoutineAdd yomiNear("SelectYomiKoho:near",
 const TProblemRoutineAdd yomiLow("SelectYomiKoho:low",
                                  YomiReplies<40, TMadeKoho{25, kkWeakGun}, TMadeKoho{24, kkToru}, TMadeKoho{22, kkNigeru},
                                              TMadeKoho{20, kkToru}, TMadeKoho{12, kkToru}>);
+
+// The forced continuation after the root colour's last answer: the side to
+// move of the row's position is the root colour's opponent, the whole board
+// is the look-ahead area, the continuation is at most Deep moves long and
+// the root's best value is RootBest.  Answers the number of moves played,
+// then the first of them.
+template <int Deep, int RootBest>
+std::string Continue(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the continuation takes no points");
+    const int savedDeep = YomiDeep, savedBest = SakiRootBest, savedIn = InSakiyomi;
+    const std::uint8_t savedColour = SakiRootColour;
+    const int root = GobanLv[0]->Tejun.NextColor() ^ 3;
+    for (int y = 1; y <= 19; ++y)
+        for (int x = 1; x <= 19; ++x)
+            YomiArea[x][y] = 1;
+    YomiDeep = Deep;
+    SakiRootBest = RootBest;
+    SakiRootColour = static_cast<std::uint8_t>(root);
+    InSakiyomi = 1;
+    SaveHyokaBase();
+    std::string line;
+    YomiContinue(root, line);
+    YomiDeep = savedDeep;
+    SakiRootBest = savedBest;
+    SakiRootColour = savedColour;
+    InSakiyomi = static_cast<std::uint8_t>(savedIn);
+    // The line's first move, "<x,y>" with y from the top, as a vertex.
+    std::string first;
+    int x = 0, y = 0;
+    if (std::sscanf(line.c_str(), "<%d,%d>", &x, &y) == 2)
+        first = ' ' + GtpVertex(Point(x, y));
+    return std::to_string(SakiDepth - 2) + first;
+}
+
+const TProblemRoutineAdd continue1("YomiContinue:deep1", Continue<1, 20>);
+const TProblemRoutineAdd continue2("YomiContinue:deep2", Continue<2, 20>);
+const TProblemRoutineAdd continue3("YomiContinue:deep3", Continue<3, 20>);
 
 // --- Weak groups -----------------------------------------------------------------------
 

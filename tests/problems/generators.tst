@@ -669,3 +669,45 @@ white to play
   . . . X . O . . .
   . . . X . O . . .
 call YoseAtariValue:reverse E4 F5 [E4=r/b]
+
+# --- The look-ahead's forced continuation ------------------------------------
+#   call YomiContinue:VARIANT   the continuation after the root colour's last
+#       answer (the side to move is the root colour's opponent; the whole
+#       board is the area): "N M", N the moves played and M the first of
+#       them.  deepD: at most D moves, root value 20 (bar: move k goes on
+#       while the best candidate is worth k + 12 or more)
+
+[continuation-stops-before-the-opponents-last-move]
+# White's C6-D6-E6 is in atari (its liberty E5); White's E5 saves it and
+# puts Black's C5-D5 in atari: a chain tactic worth far above the bar.  With
+# a continuation of one move that one move would be White's, the root
+# colour's opponent's, at the last step: the line stops before it.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X . . . .
+  . X O O O X . . .
+  . . X X . O . . .
+  . . O O X X O . .
+  . . . X O O X . .
+  . . . . X X . . .
+  . . . . . . . . .
+call YomiContinue:deep1 [0]
+
+[continuation-two-forcing-moves]
+# With two moves White's E5 (first, bar 13) and Black's reply (second, bar
+# 14: Black has its own two stones in atari to deal with, a move above 14)
+# are played.  With three, the third would again be White's at the last
+# step: still two.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X . . . .
+  . X O O O X . . .
+  . . X X . O . . .
+  . . O O X X O . .
+  . . . X O O X . .
+  . . . . X X . . .
+  . . . . . . . . .
+call YomiContinue:deep2 [2 E5]
+call YomiContinue:deep3 [2 E5]
