@@ -601,6 +601,40 @@ black to play
   . . . . . . . . .
 call SikatuMeShape B9 [E9=K:9]
 
+[lone-stone-in-atari-own-group]
+# Black's A3-D3-D2 with the lone stone A1, which White's B1 holds in atari:
+# eye value 3.  A1's liberty A2 has one empty neighbour, B2, and no white
+# neighbour; White at B2 would not be in atari (B1-B2 keeps A2, C2, C1).
+# Black's B2 leaves White's B1 in atari inside, and (with B1 taken at C1
+# when needed) Black has A2 and the point of B1-C1: two eyes.  The group is
+# the engine's own, so the candidate is B2, at the group's value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X O . . . .
+  . . . X O . . . .
+  X O . . O . . . .
+call SettleAtariIsi A3 [B2=K:9]
+
+[lone-stone-in-atari-opponents-group]
+# The same with White to play: against the opponent's group the candidate
+# is the liberty A2 itself (taking A1 and the eye with it).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X O . . . .
+  . . . X O . . . .
+  X O . . O . . . .
+call SettleAtariIsi A3 [A2=K:9]
+
 [urgent-eye-border-neighbour]
 # Black's A8-B8-C8-C7-C6 holds the eye A9-B9 and the half eye A7-B7.  The
 # border point B7 has the empty neighbour B6: area value 0, no white
