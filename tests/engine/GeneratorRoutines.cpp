@@ -375,27 +375,25 @@ std::string Relative(int v, int r)
     return std::string("r") + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
 }
 
-// The candidates as "D4=r:9", their values counted from the reading r.
-std::string ReadRelative(int r)
-{
-    std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + Relative(Koho.Value[i], r) + ':'
-                      + std::to_string(static_cast<int>(Koho.Kind[i])));
-    return Words(all);
-}
-
-// A pass whose candidates are worth the attacker's evaluation after a
+// A pass whose candidate is worth the attacker's evaluation after a
 // reading: the row gives a stone of the group, then the reading (the
-// attacker first); the candidates as "D4=r:9".
+// attacker first, at the candidate).  The candidate at the reading's first
+// move as "D4=r:9", the others by their points alone.
 template <void (*Pass)(const TGun&)>
 std::string PatternRead(const std::vector<Point>& pts)
 {
     const TGun& g = GroupAt(pts);
+    if (pts.size() < 2)
+        throw std::invalid_argument("the pass wants a stone of the group and a reading");
     const int r = ReadingValue(g.GetIsiIro() ^ 3, {pts.begin() + 1, pts.end()});
     KohoKind = kkSikatu;
     Pass(g);
-    return ReadRelative(r);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(Koho.Pt[i] != pts[1] ? GtpVertex(Koho.Pt[i])
+                                           : GtpVertex(Koho.Pt[i]) + '=' + Relative(Koho.Value[i], r) + ':'
+                                                 + std::to_string(static_cast<int>(Koho.Kind[i])));
+    return Words(all);
 }
 
 const TProblemRoutineAdd urgentMe("SikatuUrgentMe", Pattern<SikatuUrgentMe>);

@@ -581,6 +581,31 @@ white to play
   . . . . . . . . .
 call KillBorderPoint A8 [C8=K:9]
 
+#   call KillNiDameRen:read V L R   the two-liberty chain pass on the group
+#       at V, against the reading "the attacker at L, the defender at R":
+#       the candidate at L as "L=r:9" when its value is the attacker's
+#       evaluation after those two moves, the others by their points alone
+
+[kill-two-liberty-chain-read]
+# Black's C5-D5 has two liberties, C4 and D4, under White's B5, C6, D6 and
+# E5; Black's B3 and F3 stand where either ladder runs, so no ladder catches
+# it.  White's atari at D4 is no self-atari; Black answers at the other
+# liberty, C4, and the group, without an eye in the open, stays below eye
+# value 4: the candidate D4 is worth White's evaluation after D4 and C4.
+# (The atari at C4 answered at D4 reads the same way and may stand as a
+# second candidate; the row pins D4's value only.)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . O X X O . . . .
+  . . . . . . . . .
+  . X . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KillNiDameRen:read C5 D4 C4 [D4=r:9|C4 D4=r:9]
+
 [eye-shape-false-point-beside-a-lone-stone]
 # White's top edge group: the eyes A9 and C9 (one point each, eye value 2;
 # A9 in the corner has three diagonal points off the board) and the space
