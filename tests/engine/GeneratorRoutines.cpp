@@ -101,6 +101,28 @@ const TGun& GroupAt(const std::vector<Point>& pts)
     return *g;
 }
 
+// The evaluation after the moves of a row's reading, played from the row's
+// position alternately from `first` and scored for `first`; every move is
+// taken back.
+int ReadingValue(int first, const std::vector<Point>& moves)
+{
+    TYomiKeep keep;
+    int c = first;
+    for (const Point p : moves) {
+        if (!ToruPlay(c, p))
+            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(p));
+        c ^= 3;
+    }
+    return Hyoka(first);
+}
+
+// A value against the reading r of its row: "r", "r+2", "r-3".
+std::string Relative(int v, int r)
+{
+    const int d = v - r;
+    return std::string("r") + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
+}
+
 // --- The opening ---------------------------------------------------------------------
 
 // The game record holds `moves` moves while it lives: passes, taken back at
@@ -311,7 +333,28 @@ std::string PairRange(const std::vector<Point>& pts)
     return Words(all);
 }
 
+// The relation moves of the group at the row's first point, against the
+// reading of the escape jump P, the row's second point: r = (A + B) * 13 / 10
+// (toward zero), A = Black's evaluation after Black at P, B = White's after
+// White at P.  The candidate at P as "P=r:13", the others by their points.
+std::string KankeiMovesJump(const std::vector<Point>& pts)
+{
+    const TGun& g = GroupAt(pts);
+    if (pts.size() != 2)
+        throw std::invalid_argument("the relation moves want a stone of the group and the jump point");
+    const int r = (ReadingValue(kKuro, {pts[1]}) + ReadingValue(kSiro, {pts[1]})) * 13 / 10;
+    KohoKind = kkWeakGun;
+    WeakGunKankeiMoves(g);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(Koho.Pt[i] != pts[1] ? GtpVertex(Koho.Pt[i])
+                                           : GtpVertex(Koho.Pt[i]) + '=' + Relative(Koho.Value[i], r) + ':'
+                                                 + std::to_string(static_cast<int>(Koho.Kind[i])));
+    return Words(all);
+}
+
 const TProblemRoutineAdd niken("WeakGunNiken", Niken);
+const TProblemRoutineAdd kankeiJump("WeakGunKankeiMoves:jump", KankeiMovesJump);
 const TProblemRoutineAdd range1("PairAnswerRange:1", PairRange<1>);
 const TProblemRoutineAdd range2("PairAnswerRange:2", PairRange<2>);
 
@@ -351,28 +394,6 @@ std::string PatternAt(const std::vector<Point>& pts)
         out.push_back(w);
     }
     return Words(out);
-}
-
-// The evaluation after the moves of a row's reading, played from the row's
-// position alternately from `first` and scored for `first`; every move is
-// taken back.
-int ReadingValue(int first, const std::vector<Point>& moves)
-{
-    TYomiKeep keep;
-    int c = first;
-    for (const Point p : moves) {
-        if (!ToruPlay(c, p))
-            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(p));
-        c ^= 3;
-    }
-    return Hyoka(first);
-}
-
-// A value against the reading r of its row: "r", "r+2", "r-3".
-std::string Relative(int v, int r)
-{
-    const int d = v - r;
-    return std::string("r") + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
 }
 
 // A pass whose candidate is worth the attacker's evaluation after a

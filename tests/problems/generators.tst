@@ -770,3 +770,60 @@ white to play
   . . . . . . . . .
 call YomiContinue:deep2 [2 E5]
 call YomiContinue:deep3 [2 E5]
+
+# --- Weak groups: the relation moves and the escape jump ----------------------
+#   call WeakGunKankeiMoves:jump V P   the relation moves of the group at V,
+#       against the reading of the jump P: r = (A + B) * 13 / 10 (toward
+#       zero), A = Black's evaluation after Black at P, B = White's after
+#       White at P; the candidate at P as "P=r:13", others by their points
+
+[weak-group-jump-toward-a-living-group]
+# Black's lone D7 under White's C8-D8-E8, C7 and E7 keeps one liberty, D6,
+# and can run out there (no ladder holds it).  The relation patterns of the
+# stone record no move for it, so nothing settles the group and the escape
+# jump is looked for: of D7's one-space jumps only D5 is open (C7, E7 and
+# D8 are White's), all eight points around D5 are empty, and D5 is a
+# one-space jump from D3 of Black's living group on the lower side (eyes at
+# A1-A2, C1-D2 and F1-F2).  D5 is added with the in-and-out value of the
+# point, (Black's gain at D5 + White's gain at D5) * 13 / 10.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . O X O . . . .
+  . . . . . . . . .
+  O O . . . O O . .
+  . . . . . . . . .
+  X X X X X X X . .
+  . X . . X . X . .
+  . X . . X . X . .
+call WeakGunKankeiMoves:jump D7 D5 [D5=r:13]
+
+[weak-group-jump-toward-a-living-group-for-the-opponent]
+# The same with White to play: the escape jump is added at the same point
+# and value whichever side is to move.
+white to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . O X O . . . .
+  . . . . . . . . .
+  O O . . . O O . .
+  . . . . . . . . .
+  X X X X X X X . .
+  . X . . X . X . .
+  . X . . X . X . .
+call WeakGunKankeiMoves:jump D7 D5 [D5=r:13]
+
+[weak-group-jump-with-a-stone-beside-it]
+# White's C4 is one of the eight points around D5: the jump is not open,
+# and with no recorded relation move either, nothing is added.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . O X O . . . .
+  . . . . . . . . .
+  O O . . . O O . .
+  . . O . . . . . .
+  X X X X X X X . .
+  . X . . X . X . .
+  . X . . X . X . .
+call WeakGunKankeiMoves:jump D7 D5 [none]
