@@ -333,16 +333,20 @@ std::string PairRange(const std::vector<Point>& pts)
     return Words(all);
 }
 
-// The relation moves of the group at the row's first point, against the
-// reading of the escape jump P, the row's second point: r = (A + B) * 13 / 10
-// (toward zero), A = Black's evaluation after Black at P, B = White's after
-// White at P.  The candidate at P as "P=r:13", the others by their points.
-std::string KankeiMovesJump(const std::vector<Point>& pts)
+// The relation moves of the group at the row's first point against a
+// reading of P, the row's second point; A = Black's evaluation after Black
+// at P, B = White's after White at P.  Jump: the escape jump P, r = (A + B) *
+// 13 / 10 (toward zero).  Edge: the edge point P of a one-space jump to an
+// enemy stone, r = A + B, a sum from 24 to 49 kept as 23.  The candidate at
+// P as "P=r:13", the others by their points.
+template <bool Edge>
+std::string KankeiMovesRead(const std::vector<Point>& pts)
 {
     const TGun& g = GroupAt(pts);
     if (pts.size() != 2)
-        throw std::invalid_argument("the relation moves want a stone of the group and the jump point");
-    const int r = (ReadingValue(kKuro, {pts[1]}) + ReadingValue(kSiro, {pts[1]})) * 13 / 10;
+        throw std::invalid_argument("the relation moves want a stone of the group and the point read");
+    const int sum = ReadingValue(kKuro, {pts[1]}) + ReadingValue(kSiro, {pts[1]});
+    const int r = !Edge ? sum * 13 / 10 : (sum > 23 && sum < 50 ? 23 : sum);
     KohoKind = kkWeakGun;
     WeakGunKankeiMoves(g);
     std::vector<std::string> all;
@@ -354,7 +358,8 @@ std::string KankeiMovesJump(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd niken("WeakGunNiken", Niken);
-const TProblemRoutineAdd kankeiJump("WeakGunKankeiMoves:jump", KankeiMovesJump);
+const TProblemRoutineAdd kankeiJump("WeakGunKankeiMoves:jump", KankeiMovesRead<false>);
+const TProblemRoutineAdd kankeiEdge("WeakGunKankeiMoves:edge", KankeiMovesRead<true>);
 const TProblemRoutineAdd range1("PairAnswerRange:1", PairRange<1>);
 const TProblemRoutineAdd range2("PairAnswerRange:2", PairRange<2>);
 

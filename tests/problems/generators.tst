@@ -776,6 +776,46 @@ call YomiContinue:deep3 [2 E5]
 #       against the reading of the jump P: r = (A + B) * 13 / 10 (toward
 #       zero), A = Black's evaluation after Black at P, B = White's after
 #       White at P; the candidate at P as "P=r:13", others by their points
+#   call WeakGunKankeiMoves:edge V P   the same against the edge reading of
+#       a one-space jump to an enemy stone: r = A + B, a sum from 24 to 49
+#       kept as 23
+
+[weak-group-records-the-edge-point-of-a-jump]
+# Black's C3 and White's E3 on line 3, a one-space jump apart (gap D3).
+# Toward the lower edge the point two lines out beside the gap, D1, is on
+# line 1, so the edge reading runs on D2 (one line out beside the gap; only
+# C3 and E3 stand around it): Black's gain at D2 plus White's gain at D2,
+# both not negative, kept as 23 when from 24 to 49 (in pair mode no second
+# move is added to Black's reading).  The entry holds D2 for both colours.
+# Toward the upper side the point two lines out, D5, has White's E6 beside
+# it: that side is skipped.  Black's D2 leaves the group not weak, so the
+# entry's move for the side to move is proposed with the entry's value.
+# (C3's relation to E6 records C6 as well: not read here.)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:edge C3 D2 [C6 D2=r:13]
+
+[weak-group-records-the-edge-point-of-a-jump-white-to-play]
+# The same with White to play: the entry's move for White is D2 as well.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:edge C3 D2 [C6 D2=r:13]
 
 [weak-group-jump-toward-a-living-group]
 # Black's lone D7 under White's C8-D8-E8, C7 and E7 keeps one liberty, D6,
