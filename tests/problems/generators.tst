@@ -581,6 +581,23 @@ white to play
   . . . . . . . . .
 call KillBorderPoint A8 [C8=K:9]
 
+[kill-border-point-mouth-open-below]
+# The shape of the two rows above with Black's stone one line lower, at
+# C6: the mouth C8 now has two empty neighbours (C9 and C7) and no black
+# neighbour, and the other neighbours of C9 (B9, D9) touch no black stone:
+# no pair of points fits, nothing is read.
+black to play
+  . . . . O X . . .
+  O O . O O X . . .
+  X X . X X X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KillBorderPoint A8 [none]
+
 #   call KillNiDameRen:read V L R   the two-liberty chain pass on the group
 #       at V, against the reading "the attacker at L, the defender at R":
 #       the candidate at L as "L=r:9" when its value is the attacker's
