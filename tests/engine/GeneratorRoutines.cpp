@@ -123,6 +123,18 @@ std::string Relative(int v, int r)
     return std::string("r") + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
 }
 
+// The candidate at p against the reading r, "D4=r:9", the others by their
+// points alone.
+std::string ReadAt(Point p, int r)
+{
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(Koho.Pt[i] != p ? GtpVertex(Koho.Pt[i])
+                                      : GtpVertex(Koho.Pt[i]) + '=' + Relative(Koho.Value[i], r) + ':'
+                                            + std::to_string(static_cast<int>(Koho.Kind[i])));
+    return Words(all);
+}
+
 // --- The opening ---------------------------------------------------------------------
 
 // The game record holds `moves` moves while it lives: passes, taken back at
@@ -349,12 +361,7 @@ std::string KankeiMovesRead(const std::vector<Point>& pts)
     const int r = !Edge ? sum * 13 / 10 : (sum > 23 && sum < 50 ? 23 : sum);
     KohoKind = kkWeakGun;
     WeakGunKankeiMoves(g);
-    std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(Koho.Pt[i] != pts[1] ? GtpVertex(Koho.Pt[i])
-                                           : GtpVertex(Koho.Pt[i]) + '=' + Relative(Koho.Value[i], r) + ':'
-                                                 + std::to_string(static_cast<int>(Koho.Kind[i])));
-    return Words(all);
+    return ReadAt(pts[1], r);
 }
 
 const TProblemRoutineAdd niken("WeakGunNiken", Niken);
@@ -414,12 +421,7 @@ std::string PatternRead(const std::vector<Point>& pts)
     const int r = ReadingValue(g.GetIsiIro() ^ 3, {pts.begin() + 1, pts.end()});
     KohoKind = kkSikatu;
     Pass(g);
-    std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(Koho.Pt[i] != pts[1] ? GtpVertex(Koho.Pt[i])
-                                           : GtpVertex(Koho.Pt[i]) + '=' + Relative(Koho.Value[i], r) + ':'
-                                                 + std::to_string(static_cast<int>(Koho.Kind[i])));
-    return Words(all);
+    return ReadAt(pts[1], r);
 }
 
 const TProblemRoutineAdd urgentMe("SikatuUrgentMe", Pattern<SikatuUrgentMe>);
@@ -512,22 +514,6 @@ std::string YoseAtariSente(const std::vector<Point>& pts)
     return YoseAgainst(pts[0], YoseAtariValue, r, c);
 }
 
-// Both ataris force: J's at P answered at F, O's at P answered by J at G.
-// A, C as above, B = O's evaluation after O at P and J's answer at G.
-// r = 2 (A + B) plus its half, or C halved when 2r exceeds C; b = C.
-std::string YoseAtariBoth(const std::vector<Point>& pts)
-{
-    if (pts.size() != 3)
-        throw std::invalid_argument("the atari reading wants the point and both forcing points");
-    const int a = ReadingValue(JibunIro, {pts[0], pts[1]}), b = ReadingValue(AiteIro, {pts[0], pts[2]});
-    const int c = OneSideValue(JibunIro, {pts[0], pts[1]});
-    int r = 2 * (a + b);
-    r += r / 2;
-    if (2 * r > c)
-        r = c / 2;
-    return YoseAgainst(pts[0], YoseAtariValue, r, c);
-}
-
 // Only O's atari at P forces (J answers at G); J's move there forces
 // nothing: A = J's evaluation after J at P, B = O's after O at P and J's
 // answer at G; r = A + B, b = 0 (no follow-up of J's).
@@ -542,7 +528,6 @@ std::string YoseAtariReverse(const std::vector<Point>& pts)
 const TProblemRoutineAdd yoseReverse("YoseAtariValue:reverse", YoseAtariReverse);
 const TProblemRoutineAdd yoseGote("YoseValue:gote", YoseGote);
 const TProblemRoutineAdd yoseSente("YoseAtariValue:sente", YoseAtariSente);
-const TProblemRoutineAdd yoseBoth("YoseAtariValue:both", YoseAtariBoth);
 
 } // namespace
 } // namespace vorn::test
