@@ -1906,9 +1906,6 @@ call IkkenKado1SotoTe C5 E5 [=none:0]
 # White F4 (J2) but Black E3 on Jout: the far corner is not chosen; I2 (B4)
 # is empty, so no point, d = 0.
 # (the position mirrored along the jump, so the roles run from the other end)
-# Known failure: with the corner stone in B's row the routine still looks
-# for Iout and Jout from the near and far stones instead of from the end in
-# the corner's own row.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -1919,7 +1916,7 @@ black to play
   . . X O . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenKado1SotoTe C5 E5 [=none:0] *
+call IkkenKado1SotoTe C5 E5 [=none:0]
 
 [one-corner-outside-far-corner-closed-both-black]
 # Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
@@ -1930,9 +1927,6 @@ call IkkenKado1SotoTe C5 E5 [=none:0] *
 # White F4 (J2) but Black E3 on Jout: the far corner is not chosen; I2 (B4)
 # is empty, so no point, d = 0.
 # (the position turned half round)
-# Known failure: with the corner stone in B's row the routine still looks
-# for Iout and Jout from the near and far stones instead of from the end in
-# the corner's own row.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -1943,7 +1937,7 @@ black to play
   . . . O . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenKado1SotoTe C5 E5 [=none:0] *
+call IkkenKado1SotoTe C5 E5 [=none:0]
 
 [one-corner-outside-far-corner-closed-upright-black]
 # Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
@@ -1996,9 +1990,6 @@ call IkkenKado1SotoTe E7 E5 [=none:0]
 # White F4 (J2) but Black E3 on Jout: the far corner is not chosen; I2 (B4)
 # is empty, so no point, d = 0.
 # (the position turned upright and mirrored along the jump)
-# Known failure: with the corner stone in B's row the routine still looks
-# for Iout and Jout from the near and far stones instead of from the end in
-# the corner's own row.
 black to play
   . . . . . . . . .
   . . . . . O . . .
@@ -2009,7 +2000,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenKado1SotoTe E7 E5 [=none:0] *
+call IkkenKado1SotoTe E7 E5 [=none:0]
 
 [one-corner-outside-far-corner-closed-upright-both-black]
 # Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
@@ -2020,9 +2011,6 @@ call IkkenKado1SotoTe E7 E5 [=none:0] *
 # White F4 (J2) but Black E3 on Jout: the far corner is not chosen; I2 (B4)
 # is empty, so no point, d = 0.
 # (the position turned upright and half round)
-# Known failure: with the corner stone in B's row the routine still looks
-# for Iout and Jout from the near and far stones instead of from the end in
-# the corner's own row.
 black to play
   . . . . . . . . .
   . . . O . . . . .
@@ -2033,7 +2021,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenKado1SotoTe E7 E5 [=none:0] *
+call IkkenKado1SotoTe E7 E5 [=none:0]
 
 [one-corner-outside-near-corner-closed-black]
 # Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
@@ -2085,9 +2073,6 @@ call IkkenKado1SotoTe C5 E5 [=none:0]
 # White B4 (I2) but Black C3 on Iout: the near corner is not chosen either;
 # no point, d = 0.
 # (the position mirrored along the jump, so the roles run from the other end)
-# Known failure: with the corner stone in B's row the routine still looks
-# for Iout and Jout from the near and far stones instead of from the end in
-# the corner's own row.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -2098,7 +2083,7 @@ black to play
   . . . O X . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenKado1SotoTe C5 E5 [=none:0] *
+call IkkenKado1SotoTe C5 E5 [=none:0]
 
 [one-corner-outside-near-corner-closed-both-black]
 # Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
@@ -2109,9 +2094,6 @@ call IkkenKado1SotoTe C5 E5 [=none:0] *
 # White B4 (I2) but Black C3 on Iout: the near corner is not chosen either;
 # no point, d = 0.
 # (the position turned half round)
-# Known failure: with the corner stone in B's row the routine still looks
-# for Iout and Jout from the near and far stones instead of from the end in
-# the corner's own row.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -2122,7 +2104,7 @@ black to play
   . . . O . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenKado1SotoTe C5 E5 [=none:0] *
+call IkkenKado1SotoTe C5 E5 [=none:0]
 
 [one-corner-outside-near-corner-closed-upright-black]
 # Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
@@ -2175,9 +2157,6 @@ call IkkenKado1SotoTe E7 E5 [=none:0]
 # White B4 (I2) but Black C3 on Iout: the near corner is not chosen either;
 # no point, d = 0.
 # (the position turned upright and mirrored along the jump)
-# Known failure: with the corner stone in B's row the routine still looks
-# for Iout and Jout from the near and far stones instead of from the end in
-# the corner's own row.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -2188,7 +2167,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenKado1SotoTe E7 E5 [=none:0] *
+call IkkenKado1SotoTe E7 E5 [=none:0]
 
 [one-corner-outside-near-corner-closed-upright-both-black]
 # Black's one-space jump C5-E5 with White's corner stone C6 (C), White D7
@@ -2199,9 +2178,6 @@ call IkkenKado1SotoTe E7 E5 [=none:0] *
 # White B4 (I2) but Black C3 on Iout: the near corner is not chosen either;
 # no point, d = 0.
 # (the position turned upright and half round)
-# Known failure: with the corner stone in B's row the routine still looks
-# for Iout and Jout from the near and far stones instead of from the end in
-# the corner's own row.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -2212,4 +2188,4 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenKado1SotoTe E7 E5 [=none:0] *
+call IkkenKado1SotoTe E7 E5 [=none:0]
