@@ -1,10 +1,25 @@
 // The shape-link routines that the problem tables call by name ("call NAME
-// A B" in tests/problems/shapes.tst): each entry runs one routine on the
+// A B" in tests/problems/shapes*.tst): each entry runs one routine on the
 // points of the row and answers the candidates it left.
 #include "engine/Problems.h"
 
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "engine/Hyoka.h"
 #include "engine/Koho.h"
+#include "engine/Reading.h"
+#include "engine/shapes/GunKankei.h"
+#include "engine/shapes/GunKankeiWide.h"
+#include "engine/shapes/Hiraki.h"
+#include "engine/shapes/Kankei11.h"
+#include "engine/shapes/Kankei4Hokyo.h"
+#include "engine/shapes/Kankei8.h"
 #include "engine/shapes/Kosumi.h"
+#include "engine/shapes/Ogeima.h"
 
 namespace vorn::test {
 namespace {
@@ -21,7 +36,92 @@ std::string Pair(const std::vector<Point>& pts)
     return RoutineCandidatesWithReason();
 }
 
+// The evaluation after a sequence played from the position of the row,
+// alternately from `first`, scored for `first`; every move taken back.
+int ReadingValue(int first, const std::vector<Point>& moves)
+{
+    TYomiKeep keep;
+    int c = first;
+    for (const Point p : moves) {
+        if (!ToruPlay(c, p))
+            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(p));
+        c ^= 3;
+    }
+    return Hyoka(first);
+}
+
+// A handler on the pair (A, B) whose candidates carry the value of readings
+// written in the row.  The points after A and B are the attacker's reading
+// (the attacker first, the two sides alternating, scored for the attacker),
+// then, after A again as a separator, the owner's reading (the owner first,
+// scored for the owner); the owner is the colour of A.  A reading left out
+// counts 0.  Each candidate is answered as "D4=r:5" when its value is the sum
+// of the readings, "D4=r+2:5" or "D4=r-3:5" when it is off by that much.
+std::string ReadAnswer(Point a, const std::vector<Point>& pts)
+{
+    const int own = CurGoban().GetIroPt(a), att = own ^ 3;
+    std::vector<Point> attMoves, ownMoves;
+    bool owner = false;
+    for (std::size_t i = 2; i < pts.size(); ++i) {
+        if (pts[i] == a)
+            owner = true;
+        else
+            (owner ? ownMoves : attMoves).push_back(pts[i]);
+    }
+    int ref = 0;
+    if (!attMoves.empty())
+        ref += ReadingValue(att, attMoves);
+    if (!ownMoves.empty())
+        ref += ReadingValue(own, ownMoves);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int d = Koho.Value[i] - ref;
+        all.push_back(GtpVertex(Koho.Pt[i]) + "=r" + (d == 0 ? "" : (d > 0 ? "+" : "") + std::to_string(d)) + ':'
+                      + std::to_string(static_cast<int>(Koho.Kind[i])));
+    }
+    std::string out;
+    for (const std::string& s : all)
+        out += (out.empty() ? "" : " ") + s;
+    return out.empty() ? "none" : out;
+}
+
+template <void (*Handler)(Point, Point)>
+std::string PairRead(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("a pair handler wants two points and its readings");
+    KohoKind = kkKankei;
+    Handler(pts[0], pts[1]);
+    return ReadAnswer(pts[0], pts);
+}
+
+// The points that the extensions toward own stones left marked on their skip
+// board (the points between an extension point and its stone), as "D4 E5".
+std::string Kankei6Marks(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("Kankei6Think:marks takes no points");
+    Point out;
+    Kankei6Think(out);
+    std::vector<std::string> marks;
+    const int n = BoardSize;
+    for (int y = 1; y <= n; ++y)
+        for (int x = 1; x <= n; ++x)
+            if (Kankei6Skip[x][y] == 1)
+                marks.push_back(GtpVertex(Point(x, y)));
+    std::string s;
+    for (const std::string& m : marks)
+        s += (s.empty() ? "" : " ") + m;
+    return s.empty() ? "none" : s;
+}
+
 const TProblemRoutineAdd kosumiRenraku("KosumiRenraku", Pair<KosumiRenraku>);
+const TProblemRoutineAdd kosumiRead("KosumiRenraku:read", PairRead<KosumiRenraku>);
+const TProblemRoutineAdd kankei11Read("Kankei11Utu:read", PairRead<Kankei11Utu>);
+const TProblemRoutineAdd kankei8Read("Kankei8Utu:read", PairRead<Kankei8Utu>);
+const TProblemRoutineAdd kankei7Read("Kankei7Utu:read", PairRead<Kankei7Utu>);
+const TProblemRoutineAdd kankei4HokyoRead("Kankei4Hokyo:read", PairRead<Kankei4Hokyo>);
+const TProblemRoutineAdd kankei6Marks("Kankei6Think:marks", Kankei6Marks);
 
 } // namespace
 } // namespace vorn::test
