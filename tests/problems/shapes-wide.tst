@@ -89,3 +89,455 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei11Utu:read C5 G4 F4 C5 E5 [F4=r:5]
+
+# --- (1,4) links: the other patterns in both placements ----------------------------
+# The pair is Black's C5 and G4 throughout: A's line is row 5, B's line row 4.
+
+[onefour-push-middle-near-a]
+# White's E5 on A's line at the middle step: Black answers beside it on
+# B's line at E4 (N); White's point is E3 (Z, the outer line below E4),
+# which is empty, not on the edge.  Value: Black's evaluation after E4 plus
+# White's after E3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E3 C5 E4 [E4=r:5]
+
+[onefour-push-middle-near-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E3 C5 E4 [E3=r:5]
+
+[onefour-push-middle-near-b]
+# The half turn: White's E4 on B's line; Black answers at E5 (N), White's
+# point is E6 on the outer line above it.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E6 C5 E5 [E5=r:5]
+
+[onefour-push-middle-near-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E6 C5 E5 [E6=r:5]
+
+[onefour-wedge-second-step]
+# White's D4 on B's line at the first middle step, nothing else near: the
+# last case, both sides' point is D5 (A's line beside it); value Black's
+# evaluation after D5 plus White's after D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 D5 [D5=r:5]
+
+[onefour-wedge-second-step-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 D5 [D5=r:5]
+
+[onefour-wedge-second-step-far]
+# The half turn: White's F5 on A's line at the last middle step: both
+# sides' point is F4 on B's line beside it.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F4 C5 F4 [F4=r:5]
+
+[onefour-wedge-second-step-far-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F4 C5 F4 [F4=r:5]
+
+[onefour-wedge-own-stone-beyond]
+# White's D4 as before with Black's D7 two lines above D5 (beyond the
+# outer point D6 from D5): Black answers at E5 (the next point on A's line),
+# White's point is F5 (one further).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F5 C5 E5 [E5=r:5]
+
+[onefour-wedge-own-stone-beyond-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F5 C5 E5 [F5=r:5]
+
+[onefour-contact-a]
+# White's D5 touching A on A's line: Black's point and White's are D4
+# (B's line beside it), White's D5 having no friend around it.  Value:
+# Black's evaluation after D4 plus White's after D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D4 C5 D4 [D4=r:5]
+
+[onefour-contact-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D4 C5 D4 [D4=r:5]
+
+[onefour-contact-b]
+# The half turn: White's F4 touching B on B's line; both sides' point is
+# F5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F5 C5 F5 [F5=r:5]
+
+[onefour-contact-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F5 C5 F5 [F5=r:5]
+
+[onefour-contact-a-friend]
+# White's D5 touching A, with White's E6 among its eight neighbours and
+# three liberties: White's point is D3 (beyond D4 from D5); Black's is D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X O . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D3 C5 D4 [D4=r:5]
+
+[onefour-contact-a-friend-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X O . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D3 C5 D4 [D3=r:5]
+
+[onefour-hane-a]
+# White's C4 below A (B's line, first step), three liberties for each of
+# C4 and C5: Black's point is D5 and the value Black's evaluation after D5
+# plus White's after D5 (C5 keeps two liberties).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 D5 [D5=r:5]
+
+[onefour-hane-a-short]
+# White's C4 below A with Black's B4 taking one of its liberties: C4 has
+# two, C5 three, so Black answers at E5 (two steps along A's line); White's
+# reading is D5 as before.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X O . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 E5 [E5=r:5]
+
+[onefour-hane-b]
+# The half turn: White's G5 above B: Black's point is F4, the value
+# Black's evaluation after F4 plus White's after F4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . O . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F4 C5 F4 [F4=r:5]
+
+[onefour-outer-both-ends-a]
+# White's E6 above the middle of A's line and White's G6 above B's end:
+# Black answers at E4 (B's line under E6), White plays F4 (the next point
+# of B's line).  Value Black's evaluation after E4 plus White's after F4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . O . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F4 C5 E4 [E4=r:5]
+
+[onefour-outer-both-ends-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . O . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F4 C5 E4 [F4=r:5]
+
+[onefour-outer-both-ends-b]
+# The half turn: White's E3 below the middle of B's line and C3 below A's
+# end: Black answers at E5, White plays D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . O . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 E5 [E5=r:5]
+
+[onefour-outer-both-ends-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . O . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 E5 [D5=r:5]
+
+[onefour-outer-first-step-a]
+# White's D6 above A's line at the first step: Black's point is D5 (no
+# Black stone at C3); White's reading is D5, Black D4, White E4, and White
+# also proposes D5.  Value Black's evaluation after D5 plus White's after
+# that sequence.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 D4 E4 C5 D5 [D5=r:5|D5=r/4:5]
+
+[onefour-outer-first-step-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 D4 E4 C5 D5 [D5=r:5|D5=r/4:5]
+
+[onefour-outer-first-step-b]
+# The half turn: White's F3 below B's line at the last middle step: both
+# propose F4; White's reading F4, Black F5, White E5.  The value is the
+# sum, or a quarter of it when either reading is negative.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F4 F5 E5 C5 F4 [F4=r:5|F4=r/4:5]
+
+[onefour-outer-first-step-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F4 F5 E5 C5 F4 [F4=r:5|F4=r/4:5]
+
+[onefour-outer-behind-a]
+# White's C3 below C4 (outer line of B's side at A's step): Black
+# answers at D4, White at D5; value Black's evaluation after D4 plus
+# White's after D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 D4 [D4=r:5]
+
+[onefour-outer-behind-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 D4 [D5=r:5]
+
+[onefour-outer-behind-b]
+# The half turn: White's G6 above G5: Black answers at F5, White at F4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F4 C5 F5 [F5=r:5]
+
+[onefour-outer-behind-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F4 C5 F5 [F4=r:5]
+

@@ -50,13 +50,33 @@ int ReadingValue(int first, const std::vector<Point>& moves)
     return Hyoka(first);
 }
 
+// A value against the sum r of a row's readings: "r" when equal, else the
+// first of the scalings the patterns apply that gives it ("r/2", "r/3",
+// "r/4", "r*2/3", "r*4/5", "r*2"; division toward zero), else "r+k"/"r-k".
+std::string RelativeValue(int v, int r)
+{
+    if (v == r)
+        return "r";
+    struct TScale {
+        int mul, div;
+        const char* name;
+    };
+    static constexpr TScale kScales[] = {{1, 2, "r/2"},     {1, 3, "r/3"},     {1, 4, "r/4"},
+                                         {2, 3, "r*2/3"}, {4, 5, "r*4/5"}, {2, 1, "r*2"}};
+    for (const TScale& s : kScales)
+        if (r != 0 && v == r * s.mul / s.div)
+            return s.name;
+    const int d = v - r;
+    return std::string("r") + (d > 0 ? "+" : "") + std::to_string(d);
+}
+
 // A handler on the pair (A, B) whose candidates carry the value of readings
 // written in the row.  The points after A and B are the attacker's reading
 // (the attacker first, the two sides alternating, scored for the attacker),
 // then, after A again as a separator, the owner's reading (the owner first,
 // scored for the owner); the owner is the colour of A.  A reading left out
 // counts 0.  Each candidate is answered as "D4=r:5" when its value is the sum
-// of the readings, "D4=r+2:5" or "D4=r-3:5" when it is off by that much.
+// of the readings, else as RelativeValue says ("D4=r/4:5", "D4=r+2:5").
 std::string ReadAnswer(Point a, const std::vector<Point>& pts)
 {
     const int own = CurGoban().GetIroPt(a), att = own ^ 3;
@@ -74,11 +94,9 @@ std::string ReadAnswer(Point a, const std::vector<Point>& pts)
     if (!ownMoves.empty())
         ref += ReadingValue(own, ownMoves);
     std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i) {
-        const int d = Koho.Value[i] - ref;
-        all.push_back(GtpVertex(Koho.Pt[i]) + "=r" + (d == 0 ? "" : (d > 0 ? "+" : "") + std::to_string(d)) + ':'
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + RelativeValue(Koho.Value[i], ref) + ':'
                       + std::to_string(static_cast<int>(Koho.Kind[i])));
-    }
     std::string out;
     for (const std::string& s : all)
         out += (out.empty() ? "" : " ") + s;
