@@ -541,3 +541,364 @@ white to play
   . . . . . . . . .
 call Kankei11Utu:read C5 G4 F4 C5 F5 [F4=r:5]
 
+
+# --- (2,3) links: Black's C6 and E3 (A's line column C, B's column E) -----------------
+
+[twothree-middle-side-hane]
+# White's E5 beside the middle points on B's line with White's D6 beside
+# A: Black connects at D4 (the middle point on the far side), White cuts
+# at C5 (beside A along A's line).  Value Black's evaluation after D4 plus
+# White's after C5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 C5 C6 D4 [D4=r:5]
+
+[twothree-middle-side-hane-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 C5 C6 D4 [C5=r:5]
+
+[twothree-middle-side-below-b]
+# White's E5 with White's E4 touching B from the middle line: Black
+# connects at D4, White's point is C4 (beside the middle points on A's
+# line).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 C4 C6 D4 [D4=r:5]
+
+[twothree-middle-side-below-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 C4 C6 D4 [C4=r:5]
+
+[twothree-middle-side-half-turn]
+# The half turn: White's C4 beside the middle points on A's line with
+# White's D3 beside B: Black connects at D5, White cuts at E4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 E4 C6 D5 [D5=r:5]
+
+[twothree-middle-side-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 E4 C6 D5 [E4=r:5]
+
+[twothree-middle-side-half-turn-above-a]
+# The half turn with White's C5 touching A: Black connects at D5, White's
+# point is E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 E5 C6 D5 [D5=r:5]
+
+[twothree-middle-side-half-turn-above-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 E5 C6 D5 [E5=r:5]
+
+[twothree-contact-long-a]
+# White's C5 touching A along the long side, three liberties for it and
+# for A: both sides' point is D5, the middle point beside it; value Black's
+# evaluation after D5 plus White's after D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 D5 [D5=r:5]
+
+[twothree-contact-long-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 D5 [D5=r:5]
+
+[twothree-contact-long-a-short]
+# White's C5 touching A, with White's B6 taking one of A's liberties: A
+# has two, so Black's point is D6 (on the middle line beside A), still
+# valued by Black's move at D5; White pushes at D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 D5 [D6=r:5]
+
+[twothree-contact-long-a-short-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 D5 [D5=r:5]
+
+[twothree-contact-long-b]
+# The half turn: White's E4 touching B: both sides' point is D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 D4 [D4=r:5]
+
+[twothree-contact-long-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 D4 [D4=r:5]
+
+[twothree-contact-short-a]
+# White's D6 touching A across the short side, with Black's E6 leaving
+# it two liberties: White pushes at D5 (the middle point below it), Black
+# answers at D5 too; value Black's evaluation after D5 plus White's after
+# D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 D5 [D5=r:5]
+
+[twothree-contact-short-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 D5 [D5=r:5]
+
+[twothree-contact-short-b]
+# The half turn: White's D3 touching B, Black's C3 beside it: both sides'
+# point is D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 D4 [D4=r:5]
+
+[twothree-outside-beside-a-line]
+# No White stone in the rectangle; White's B4 beside A's line at the
+# second middle step: Black takes C4 (A's line there), White cuts at D4.
+# Value Black's evaluation after C4 plus White's after D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 C4 [C4=r:5]
+
+[twothree-outside-beside-a-line-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 C4 [D4=r:5]
+
+[twothree-outside-beside-b-line]
+# White's F5 beside B's line at the first middle step: Black takes E5,
+# White cuts at D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 E5 [E5=r:5]
+
+[twothree-outside-beside-b-line-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 E5 [D5=r:5]
+
+[twothree-outside-past-a]
+# White's E7 past the short end at A's step, on B's line: Black takes
+# E6 (the corner beside it), White plays D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 E6 [E6=r:5]
+
+[twothree-outside-past-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 E6 [D5=r:5]
+
+[twothree-outside-past-b]
+# The half turn: White's C2 past B's end on A's line: Black takes C3,
+# White plays D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 C3 [C3=r:5]
+
+[twothree-outside-past-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 C3 [D4=r:5]
+
