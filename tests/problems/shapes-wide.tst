@@ -902,3 +902,133 @@ white to play
   . . . . . . . . .
 call Kankei8Utu:read C6 E3 D4 C6 C3 [D4=r:5]
 
+
+# --- Large knight's moves capped on the outer line ---------------------------------
+
+[largeknight-cap-both-sides]
+# Black's C5 and F6 (a large knight's move, A's line row 5, B's line
+# row 6).  White's D4 caps A's line at the first step and White's F4 stands
+# below B's end; White's C7 guards C6.  White's E6 (beside B) answered by
+# Black's E5 is no ladder for F6 (three liberties), and with White's D5 too
+# E6 escapes (D6 joins D5, E7 runs out), so White's value is its
+# evaluation after E6 alone.  Black's counter D5, E5, E6, D6 leaves D6 free
+# (C6 and D7 join C7), so Black's point is D6 with its own evaluation after
+# D6.  Value: White's after E6 plus Black's after D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E6 C5 D6 [D6=r:5]
+
+[largeknight-cap-both-sides-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E6 C5 D6 [E6=r:5]
+
+[largeknight-cap-both-sides-half-turn]
+# The half turn: White's E7 caps B's line at the second step, White's C7
+# stands above A and White's F4 guards F5.  White's value is its evaluation
+# after D5 alone (D5 escapes by D4, or by E5 joining E6); Black's counter
+# E6, D6, D5, E5 leaves White's E5 free (F5 or E4 join F4), so Black's
+# point is E5, valued by Black's move there.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D5 C5 E5 [E5=r:5]
+
+[largeknight-cap-both-sides-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D5 C5 E5 [D5=r:5]
+
+[largeknight-cap-ladder-reading]
+# White's D4 caps the first step with White's F4 below B and White's C4
+# below A; Black's F7 and E8 make White's E6 (after Black's E5 and White's
+# D5) a ladder: Black's D6 ataris, E7 has one liberty.  So the reading of
+# the net runs: after White E6, Black E5, White D5, Black D6 and White C6
+# (two liberties), Black captures E6 at E7 and C5 is left with one
+# liberty, B5, which White takes.  White's evaluation there is the value;
+# Black defends at E5, White plays E6.
+black to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . O O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E6 E5 D5 D6 C6 E7 B5 [E5=r:5]
+
+[largeknight-cap-ladder-reading-white]
+white to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . O O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E6 E5 D5 D6 C6 E7 B5 [E6=r:5]
+
+[largeknight-cap-ladder-reading-half-turn]
+# The half turn of the net: White's E7, C7 and F6's neighbour F7;
+# Black's C4 and D3.  White's D5, Black's D6, White's E5, Black's E6,
+# White's F5, Black's D4 (capturing D5), White's G6 (capturing F6).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O O . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D5 D6 E6 E5 F5 D4 G6 [D6=r:5]
+
+[largeknight-cap-ladder-reading-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O O . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D5 D6 E6 E5 F5 D4 G6 [D5=r:5]
+
