@@ -1032,3 +1032,222 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 D6 E6 E5 F5 D4 G6 [D5=r:5]
 
+
+# --- Knight's moves in the second pass: Black's D5 and E7 ---------------------------
+
+[knight-second-pass-contact-a]
+# Black's knight's move D5-E7; White's E5 touches D5 on E7's line.
+# White's cut is E6 (the cutting point beside E5), Black's answer D6: White's
+# reading E6, Black D6 (White's E6 keeps three liberties), Black's own E6.
+# The value is the sum, doubled when White's two moves E6 and D6 are worth
+# more than twice the sum.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 E6 D6 D5 E6 [E6=r:21|E6=r*2:21]
+
+[knight-second-pass-contact-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 E6 D6 D5 E6 [E6=r:21|E6=r*2:21]
+
+[knight-second-pass-contact-b]
+# The other end: White's D7 touches E7 on D5's line; the cutting point
+# beside it is D6, the other E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 D6 E6 D5 D6 [D6=r:21|D6=r*2:21]
+
+[knight-second-pass-contact-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 D6 E6 D5 D6 [D6=r:21|D6=r*2:21]
+
+[knight-second-pass-outside-a]
+# White's C6 outside the shape beside the cutting point D6 on D5's line:
+# Black's D6 against White's D6 answered at E6.  Value Black's evaluation
+# after D6 plus White's after D6, E6 (doubled when White's D6 and E6
+# together are worth more than twice that).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 D6 E6 D5 D6 [D6=r:21|D6=r*2:21]
+
+[knight-second-pass-outside-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 D6 E6 D5 D6 [D6=r:21|D6=r*2:21]
+
+[knight-second-pass-outside-b]
+# White's F6 outside beside the other cutting point E6: the point is E6,
+# White's reading E6, D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 E6 D6 D5 E6 [E6=r:21|E6=r*2:21]
+
+[knight-second-pass-outside-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 E6 D6 D5 E6 [E6=r:21|E6=r*2:21]
+
+# --- Relation moves of groups ------------------------------------------------------
+
+[group-contact-below]
+# Black's D5 against White's E5, with Black's E6 above E5: White has two
+# liberties, so Black's E4 (beside E5 below it) is an atari; White's D4
+# would not atari D5, so White's point is E4 too, out of that atari.  The
+# side above is closed by E6.
+# Value four fifths of Black's evaluation after E4 plus White's after E4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D5 E5 E4 D5 E4 [E4=r*4/5:18]
+
+[group-contact-below-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D5 E5 E4 D5 E4 [E4=r*4/5:18]
+
+[group-contact-above]
+# The same with Black's E4 below E5: the side above is read, both
+# sides' point is E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D5 E5 E6 D5 E6 [E6=r*4/5:18]
+
+[group-contact-above-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D5 E5 E6 D5 E6 [E6=r*4/5:18]
+
+[group-three-space-weak]
+# Black's E7 and White's J7 a three-space jump apart on 13x13, neither on
+# the third line, for a weak group: only the middle gap G7 is tried, valued
+# as the engine's move there plus the opponent's.  Known failure: the
+# pattern now reads only pairs that both stand on the third line, the one
+# case it must leave alone.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 G7 E7 G7 [G7=r:18]*
+
+[group-three-space-weak-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 G7 E7 G7 [G7=r:18]*

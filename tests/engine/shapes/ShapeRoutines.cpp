@@ -94,24 +94,35 @@ std::string ReadAnswer(Point a, const std::vector<Point>& pts)
     if (!ownMoves.empty())
         ref += ReadingValue(own, ownMoves);
     std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + RelativeValue(Koho.Value[i], ref) + ':'
+    for (int i = 1; i <= KohoCount; ++i) {
+        // Under the relation moves of groups a value of 26 or more is kept
+        // as 25 with the excess over 13 as its bonus: the whole value back.
+        int v = Koho.Value[i];
+        if (Koho.Kind[i] == kkGunKankei && v == 25 && Koho.Bonus[i] > 0)
+            v = Koho.Bonus[i] + 13;
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + RelativeValue(v, ref) + ':'
                       + std::to_string(static_cast<int>(Koho.Kind[i])));
+    }
     std::string out;
     for (const std::string& s : all)
         out += (out.empty() ? "" : " ") + s;
     return out.empty() ? "none" : out;
 }
 
-template <void (*Handler)(Point, Point)>
+// The handler under the reason code its caller sets: the pair answers (5),
+// the second pass (21), the relation moves of groups (18).
+template <void (*Handler)(Point, Point), int Reason = kkKankei>
 std::string PairRead(const std::vector<Point>& pts)
 {
     if (pts.size() < 2)
         throw std::invalid_argument("a pair handler wants two points and its readings");
-    KohoKind = kkKankei;
+    KohoKind = Reason;
     Handler(pts[0], pts[1]);
     return ReadAnswer(pts[0], pts);
 }
+
+// The three-space jump of a weak group.
+void GunKankei10Weak(Point a, Point b) { GunKankei10Utu(a, b, 1); }
 
 // The points that the extensions toward own stones left marked on their skip
 // board (the points between an extension point and its stone), as "D4 E5".
@@ -138,7 +149,12 @@ const TProblemRoutineAdd kosumiRead("KosumiRenraku:read", PairRead<KosumiRenraku
 const TProblemRoutineAdd kankei11Read("Kankei11Utu:read", PairRead<Kankei11Utu>);
 const TProblemRoutineAdd kankei8Read("Kankei8Utu:read", PairRead<Kankei8Utu>);
 const TProblemRoutineAdd kankei7Read("Kankei7Utu:read", PairRead<Kankei7Utu>);
-const TProblemRoutineAdd kankei4HokyoRead("Kankei4Hokyo:read", PairRead<Kankei4Hokyo>);
+const TProblemRoutineAdd kankei4HokyoRead("Kankei4Hokyo:read", PairRead<Kankei4Hokyo, kkHokyo>);
+const TProblemRoutineAdd gunKankei1Read("GunKankei1Utu:read", PairRead<GunKankei1Utu, kkGunKankei>);
+const TProblemRoutineAdd gunKankei4Read("GunKankei4Utu:read", PairRead<GunKankei4Utu, kkGunKankei>);
+const TProblemRoutineAdd gunKankei6Read("GunKankei6Utu:read", PairRead<GunKankei6Utu, kkGunKankei>);
+const TProblemRoutineAdd gunKankei8Read("GunKankei8Utu:read", PairRead<GunKankei8Utu, kkGunKankei>);
+const TProblemRoutineAdd gunKankei10Read("GunKankei10Utu:weak", PairRead<GunKankei10Weak, kkGunKankei>);
 const TProblemRoutineAdd kankei6Marks("Kankei6Think:marks", Kankei6Marks);
 
 } // namespace
