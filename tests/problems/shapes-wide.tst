@@ -1251,3 +1251,98 @@ white to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei10Utu:weak E7 J7 G7 E7 G7 [G7=r:18]*
+
+[group-two-space-third-line-bottom]
+# Black's C3 and White's F3 a two-space jump apart, both on the third
+# line; White's B4 and B2 close both sides (each stands beyond Black's
+# outer point from the side point next to C3).  So only the edge side is
+# read: Black's E2, White's F2, Black's E3 for Black; White's D2, Black's
+# C2, White's D3 for White.  Value the sum, at most 19; Black's point E2,
+# White's D2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . O . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call GunKankei6Utu:read C3 F3 D2 C2 D3 C3 E2 F2 E3 [E2=r:18|E2=19<r:18]
+
+[group-two-space-third-line-bottom-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . O . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call GunKankei6Utu:read C3 F3 D2 C2 D3 C3 E2 F2 E3 [D2=r:18|D2=19<r:18]
+
+[group-two-space-third-line-top]
+# The same shape at the top edge: Black's C7 and White's F7, White's B8
+# and B6 closing the sides; the edge side is now the side of the smaller
+# coordinate: Black's E8, White's F8, Black's E7; White's D8, Black's C8,
+# White's D7.
+black to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . O . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei6Utu:read C7 F7 D8 C8 D7 C7 E8 F8 E7 [E8=r:18|E8=19<r:18]
+
+[group-two-space-third-line-top-white]
+white to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . O . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei6Utu:read C7 F7 D8 C8 D7 C7 E8 F8 E7 [D8=r:18|D8=19<r:18]
+
+[group-two-two]
+# Black's D6 and White's F4 in the (2,2) shape: both free corners, F6
+# and D4, are tried, each valued as Black's move there plus White's (no
+# Black stones a (1,3) and a two-space jump from the point beyond, no
+# capture beside the corner).  Both are proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:at D6 F4 F6 F6 D6 F6 [D4 F6=r:18]
+call GunKankei5Utu:at D6 F4 D4 D4 D6 D4 [D4=r:18 F6]
+
+[group-two-two-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:at D6 F4 F6 F6 D6 F6 [D4 F6=r:18]
+call GunKankei5Utu:at D6 F4 D4 D4 D6 D4 [D4=r:18 F6]
+

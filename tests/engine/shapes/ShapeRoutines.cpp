@@ -52,7 +52,8 @@ int ReadingValue(int first, const std::vector<Point>& moves)
 
 // A value against the sum r of a row's readings: "r" when equal, else the
 // first of the scalings the patterns apply that gives it ("r/2", "r/3",
-// "r/4", "r*2/3", "r*4/5", "r*2"; division toward zero), else "r+k"/"r-k".
+// "r/4", "r*2/3", "r*4/5", "r*2"; division toward zero), else "v<r" for a
+// value capped below the sum, "r+k" for one raised by k.
 std::string RelativeValue(int v, int r)
 {
     if (v == r)
@@ -66,8 +67,10 @@ std::string RelativeValue(int v, int r)
     for (const TScale& s : kScales)
         if (r != 0 && v == r * s.mul / s.div)
             return s.name;
-    const int d = v - r;
-    return std::string("r") + (d > 0 ? "+" : "") + std::to_string(d);
+    // Less than the sum: a cap ("19<r"); more: a fixed addition ("r+2").
+    if (v < r)
+        return std::to_string(v) + "<r";
+    return "r+" + std::to_string(v - r);
 }
 
 // A handler on the pair (A, B) whose candidates carry the value of readings
@@ -76,8 +79,9 @@ std::string RelativeValue(int v, int r)
 // then, after A again as a separator, the owner's reading (the owner first,
 // scored for the owner); the owner is the colour of A.  A reading left out
 // counts 0.  Each candidate is answered as "D4=r:5" when its value is the sum
-// of the readings, else as RelativeValue says ("D4=r/4:5", "D4=r+2:5").
-std::string ReadAnswer(Point a, const std::vector<Point>& pts)
+// of the readings, else as RelativeValue says ("D4=r/4:5", "D4=r+2:5",
+// "D4=19<r:18").
+std::string ReadAnswer(Point a, const std::vector<Point>& pts, Point at = Point())
 {
     const int own = CurGoban().GetIroPt(a), att = own ^ 3;
     std::vector<Point> attMoves, ownMoves;
@@ -100,8 +104,11 @@ std::string ReadAnswer(Point a, const std::vector<Point>& pts)
         int v = Koho.Value[i];
         if (Koho.Kind[i] == kkGunKankei && v == 25 && Koho.Bonus[i] > 0)
             v = Koho.Bonus[i] + 13;
-        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + RelativeValue(v, ref) + ':'
-                      + std::to_string(static_cast<int>(Koho.Kind[i])));
+        if (at.x != 0 && Koho.Pt[i] != at)
+            all.push_back(GtpVertex(Koho.Pt[i]));
+        else
+            all.push_back(GtpVertex(Koho.Pt[i]) + '=' + RelativeValue(v, ref) + ':'
+                          + std::to_string(static_cast<int>(Koho.Kind[i])));
     }
     std::string out;
     for (const std::string& s : all)
@@ -119,6 +126,20 @@ std::string PairRead(const std::vector<Point>& pts)
     KohoKind = Reason;
     Handler(pts[0], pts[1]);
     return ReadAnswer(pts[0], pts);
+}
+
+// The same for the one candidate at P, the point after A and B: the others
+// are answered by their points alone ("D4 F6=r:18").
+template <void (*Handler)(Point, Point), int Reason = kkKankei>
+std::string PairReadAt(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("a pair handler wants two points, the candidate and its readings");
+    KohoKind = Reason;
+    Handler(pts[0], pts[1]);
+    std::vector<Point> rest{pts[0], pts[1]};
+    rest.insert(rest.end(), pts.begin() + 3, pts.end());
+    return ReadAnswer(pts[0], rest, pts[2]);
 }
 
 // The three-space jump of a weak group.
@@ -152,6 +173,7 @@ const TProblemRoutineAdd kankei7Read("Kankei7Utu:read", PairRead<Kankei7Utu>);
 const TProblemRoutineAdd kankei4HokyoRead("Kankei4Hokyo:read", PairRead<Kankei4Hokyo, kkHokyo>);
 const TProblemRoutineAdd gunKankei1Read("GunKankei1Utu:read", PairRead<GunKankei1Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei4Read("GunKankei4Utu:read", PairRead<GunKankei4Utu, kkGunKankei>);
+const TProblemRoutineAdd gunKankei5At("GunKankei5Utu:at", PairReadAt<GunKankei5Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei6Read("GunKankei6Utu:read", PairRead<GunKankei6Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei8Read("GunKankei8Utu:read", PairRead<GunKankei8Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei10Read("GunKankei10Utu:weak", PairRead<GunKankei10Weak, kkGunKankei>);
