@@ -1346,3 +1346,53 @@ white to play
 call GunKankei5Utu:at D6 F4 F6 F6 D6 F6 [D4 F6=r:18]
 call GunKankei5Utu:at D6 F4 D4 D4 D6 D4 [D4=r:18 F6]
 
+
+# --- Knight's moves: contact and hane answers, Black's D5 and E7 --------------------
+
+[knight-hane-both-sides]
+# No White stone in the knight's move D5-E7; White's F5 beyond the side
+# point E5 and White's C7 beyond the other side point D7: the cut from
+# both sides.  White's better push: D6, E6, E5 or E6, D6, D7; Black's
+# answer is D7 (nothing of White's at C5 or C4).  Value Black's evaluation
+# after D7 plus the better of White's two; White pushes at D6 or E6,
+# whichever gave the better.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 D6 E6 E5 E7 E6 D6 D7 D5 D7 [D7=r:5]
+
+[knight-hane-both-sides-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 D6 E6 E5 E7 E6 D6 D7 D5 D7 [D6=r:5|E6=r:5]
+
+[knight-hane-both-sides-behind]
+# The same with White's C4 behind C5, outside D5: Black's answer becomes
+# E5, valued by Black's move there.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 D6 E6 E5 E7 E6 D6 D7 D5 E5 [E5=r:5]
+

@@ -3,6 +3,7 @@
 // points of the row and answers the candidates it left.
 #include "engine/Problems.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@
 #include "engine/shapes/Kankei11.h"
 #include "engine/shapes/Kankei4Hokyo.h"
 #include "engine/shapes/Kankei8.h"
+#include "engine/shapes/Keima.h"
+#include "engine/shapes/KeimaTuke.h"
 #include "engine/shapes/Kosumi.h"
 #include "engine/shapes/Ogeima.h"
 
@@ -78,25 +81,41 @@ std::string RelativeValue(int v, int r)
 // (the attacker first, the two sides alternating, scored for the attacker),
 // then, after A again as a separator, the owner's reading (the owner first,
 // scored for the owner); the owner is the colour of A.  A reading left out
-// counts 0.  Each candidate is answered as "D4=r:5" when its value is the sum
+// counts 0.  B between readings of one side offers them as alternatives of
+// which the better counts (a pattern's best of two tries).  Each candidate is answered as "D4=r:5" when its value is the sum
 // of the readings, else as RelativeValue says ("D4=r/4:5", "D4=r+2:5",
 // "D4=19<r:18").
 std::string ReadAnswer(Point a, const std::vector<Point>& pts, Point at = Point())
 {
     const int own = CurGoban().GetIroPt(a), att = own ^ 3;
-    std::vector<Point> attMoves, ownMoves;
-    bool owner = false;
+    const Point b = pts.size() > 1 ? pts[1] : Point();
+    // Each side's part: its readings, split at B; the better one counts.
+    std::vector<std::vector<Point>> parts[2];
+    parts[0].emplace_back();
+    int side = 0;
     for (std::size_t i = 2; i < pts.size(); ++i) {
-        if (pts[i] == a)
-            owner = true;
-        else
-            (owner ? ownMoves : attMoves).push_back(pts[i]);
+        if (pts[i] == a) {
+            side = 1;
+            parts[1].emplace_back();
+        } else if (pts[i] == b) {
+            parts[side].emplace_back();
+        } else {
+            parts[side].back().push_back(pts[i]);
+        }
     }
     int ref = 0;
-    if (!attMoves.empty())
-        ref += ReadingValue(att, attMoves);
-    if (!ownMoves.empty())
-        ref += ReadingValue(own, ownMoves);
+    for (int k = 0; k < 2; ++k) {
+        bool any = false;
+        int best = 0;
+        for (const std::vector<Point>& moves : parts[k]) {
+            if (moves.empty())
+                continue;
+            const int v = ReadingValue(k == 0 ? att : own, moves);
+            best = any ? std::max(best, v) : v;
+            any = true;
+        }
+        ref += best;
+    }
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i) {
         // Under the relation moves of groups a value of 26 or more is kept
@@ -170,6 +189,8 @@ const TProblemRoutineAdd kosumiRead("KosumiRenraku:read", PairRead<KosumiRenraku
 const TProblemRoutineAdd kankei11Read("Kankei11Utu:read", PairRead<Kankei11Utu>);
 const TProblemRoutineAdd kankei8Read("Kankei8Utu:read", PairRead<Kankei8Utu>);
 const TProblemRoutineAdd kankei7Read("Kankei7Utu:read", PairRead<Kankei7Utu>);
+const TProblemRoutineAdd keimaTukeRead("KeimaTuke:read", PairRead<KeimaTuke>);
+const TProblemRoutineAdd keimaRead("KeimaRenraku:read", PairRead<KeimaRenraku>);
 const TProblemRoutineAdd kankei4HokyoRead("Kankei4Hokyo:read", PairRead<Kankei4Hokyo, kkHokyo>);
 const TProblemRoutineAdd gunKankei1Read("GunKankei1Utu:read", PairRead<GunKankei1Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei4Read("GunKankei4Utu:read", PairRead<GunKankei4Utu, kkGunKankei>);
