@@ -90,6 +90,65 @@ white to play
   . . . . . . . . .
 call Kankei11Utu:read C5 G4 F4 C5 E5 [F4=r:5]
 
+[onefour-outer-stone-near-weak-a]
+# White's D3 on the outer line as before, with White's B5 and C6 beside
+# Black's C5: that stone is weak now, so White's point is E5 (A's line,
+# third step) instead of D5; Black still answers at E4.  Value Black's
+# evaluation after E4 plus White's after E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . O X . . . . . .
+  . . . . . . X . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E5 C5 E4 [E4=r:5]
+
+[onefour-outer-stone-near-weak-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . O X . . . . . .
+  . . . . . . X . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E5 C5 E4 [E5=r:5]
+
+[onefour-outer-stone-near-weak-b]
+# The half turn: White's F6, with White's H4 and G3 beside a weak G4:
+# White's point is E4 instead of F4; Black answers at E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . . . . . .
+  . . . . . . X O .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E4 C5 E5 [E5=r:5]
+
+[onefour-outer-stone-near-weak-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . . . . . .
+  . . . . . . X O .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E4 C5 E5 [E4=r:5]
+
+
 # --- (1,4) links: the other patterns in both placements ----------------------------
 # The pair is Black's C5 and G4 throughout: A's line is row 5, B's line row 4.
 
@@ -1395,4 +1454,3 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaRenraku:read D5 E7 D6 E6 E5 E7 E6 D6 D7 D5 E5 [E5=r:5]
-
