@@ -1454,3 +1454,81 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaRenraku:read D5 E7 D6 E6 E5 E7 E6 D6 D7 D5 E5 [E5=r:5]
+
+[knight-reinforce-contact]
+# Two living groups, Black's on the left (eyes A11 and A4) and White's on
+# the right (eyes N11 and N4).  Black's knight's move E7-F9 (E7 joined to
+# the left by C7 and D7); White's F7, joined to the right by the row F6-L6,
+# touches E7 on F9's line.  The cutting point beside F7 is F8: White's F8,
+# Black's E8 and White's G9 (G9 has three empty neighbours); Black's own
+# F8.  The sum, doubled when it is 3 or less.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X O . . . . . O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call KeimaHokyo:at E7 F9 F8 F8 E8 G9 E7 F8 [F8=r:22|F8=r*2:22]
+
+[knight-reinforce-contact-white]
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X O . . . . . O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call KeimaHokyo:at E7 F9 F8 F8 E8 G9 E7 F8 [F8=r:22|F8=r*2:22]
+
+[knight-reinforce-contact-other-end]
+# The other end: White's E9, joined to the right by the row E10-L10,
+# touches F9 on E7's line.  The cutting point beside it is E8: White's E8
+# and Black's F8 (D7 is Black's, so no third move); Black's own E8.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call KeimaHokyo:at E7 F9 E8 E8 F8 E7 E8 [E8=r:22|E8=r*2:22]
+
+[knight-reinforce-contact-other-end-white]
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call KeimaHokyo:at E7 F9 E8 E8 F8 E7 E8 [E8=r:22|E8=r*2:22]
+

@@ -18,6 +18,7 @@
 #include "engine/shapes/Hiraki.h"
 #include "engine/shapes/Kankei11.h"
 #include "engine/shapes/Kankei4Hokyo.h"
+#include "engine/shapes/KankeiHokyo.h"
 #include "engine/shapes/Kankei8.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/KeimaTuke.h"
@@ -161,6 +162,22 @@ std::string PairReadAt(const std::vector<Point>& pts)
     return ReadAnswer(pts[0], rest, pts[2]);
 }
 
+// A stage routine of the second pass, under the reason code it leaves (the
+// knight's-move reinforcement, 22): points A and B of one of the pairs it
+// walks name the owner, then the candidate P and its readings as above.
+template <void (*Stage)(Point&), int Reason>
+std::string StageReadAt(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("a stage routine wants a pair, the candidate and its readings");
+    KohoKind = Reason;
+    Point out;
+    Stage(out);
+    std::vector<Point> rest{pts[0], pts[1]};
+    rest.insert(rest.end(), pts.begin() + 3, pts.end());
+    return ReadAnswer(pts[0], rest, pts[2]);
+}
+
 // The three-space jump of a weak group.
 void GunKankei10Weak(Point a, Point b) { GunKankei10Utu(a, b, 1); }
 
@@ -191,6 +208,7 @@ const TProblemRoutineAdd kankei8Read("Kankei8Utu:read", PairRead<Kankei8Utu>);
 const TProblemRoutineAdd kankei7Read("Kankei7Utu:read", PairRead<Kankei7Utu>);
 const TProblemRoutineAdd keimaTukeRead("KeimaTuke:read", PairRead<KeimaTuke>);
 const TProblemRoutineAdd keimaRead("KeimaRenraku:read", PairRead<KeimaRenraku>);
+const TProblemRoutineAdd keimaHokyoAt("KeimaHokyo:at", StageReadAt<KeimaHokyo, kkKeimaHokyo>);
 const TProblemRoutineAdd kankei4HokyoRead("Kankei4Hokyo:read", PairRead<Kankei4Hokyo, kkHokyo>);
 const TProblemRoutineAdd gunKankei1Read("GunKankei1Utu:read", PairRead<GunKankei1Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei4Read("GunKankei4Utu:read", PairRead<GunKankei4Utu, kkGunKankei>);
