@@ -1460,15 +1460,16 @@ call KeimaRenraku:read D5 E7 D6 E6 E5 E7 E6 D6 D7 D5 E5 [E5=r:5]
 # the right (eyes N11 and N4).  Black's knight's move E7-F9 (E7 joined to
 # the left by C7 and D7); White's F7, joined to the right by the row F6-L6,
 # touches E7 on F9's line.  The cutting point beside F7 is F8: White's F8,
-# Black's E8 and White's G9 (G9 has three empty neighbours); Black's own
-# F8.  The sum, doubled when it is 3 or less.
+# Black's E8 and White's G9 (G9 has three empty neighbours; G8 beside
+# it, between F8 and White's H8, does not); Black's own F8.  The sum,
+# doubled when it is 3 or less.
 black to play
   X X . . . . . . . . . O O
   X X . . . . . . . . . O O
   . X . . . . . . . . . O .
   X X . . . . . . . . . O O
   X X . . . X . . . . . O O
-  X X . . . . . . . . . O O
+  X X . . . . . O . . . O O
   X X X X X O . . . . . O O
   X X . . . O O O O O O O O
   X X . . . . . . . . . O O
@@ -1485,7 +1486,7 @@ white to play
   . X . . . . . . . . . O .
   X X . . . . . . . . . O O
   X X . . . X . . . . . O O
-  X X . . . . . . . . . O O
+  X X . . . . . O . . . O O
   X X X X X O . . . . . O O
   X X . . . O O O O O O O O
   X X . . . . . . . . . O O
