@@ -1533,3 +1533,349 @@ white to play
   X X . . . . . . . . . O O
 call KeimaHokyo:at E7 F9 E8 E8 F8 E7 E8 [E8=r:22|E8=r*2:22]
 
+
+# --- Shapes whose pattern stops: nothing to propose ---------------------------------
+# Each row names the stone that stops the pattern.
+
+[onefour-outer-middle-closed]
+# White's D3 outside B's line with White's D6 on the outer line beside A's
+# line at the same step: the pattern of the outer stone gives nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-outer-middle-closed-b]
+# The half turn: White's F6 with White's F3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-outer-behind-own-beyond]
+# White's C3 below C4 with Black's D2 beyond White's side of D3: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-outer-behind-own-beyond-b]
+# The half turn: White's G6 with Black's F7: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . O . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-push-middle-with-second]
+# White's E5 and D5 both on A's line: the middle stone's pattern, which
+# stops for the stone at D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-push-middle-with-second-b]
+# The half turn: White's E4 and F4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O O X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-push-middle-far-stone]
+# White's E5 with White's F5 beside it on A's line: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O O . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-push-middle-far-end]
+# White's E5 with White's G3 below B's end: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-wedge-outer-guard]
+# White's D4 with White's D7, two lines above D5: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-wedge-outer-guard-b]
+# The half turn: White's F5 with White's F2: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-wedge-outer-guard-middle]
+# White's D4 with White's E7, two lines above E5: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-contact-behind]
+# White's D5 touching A with White's B5 behind A: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X O . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-contact-behind-b]
+# The half turn: White's F4 with White's H4 behind B: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O X O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-hane-outer-guard]
+# White's C4 below A with White's D6 on the outer line at the first step:
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . O . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-hane-outer-guard-b]
+# The half turn: White's G5 with White's F3: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . O . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-hane-own-far]
+# White's C4 below A with Black's D3 on the far outer line: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . X . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[twothree-middle-side-own-behind]
+# White's E5 beside the middle points with Black's B4 beyond the other
+# side of D4 (beyond C4 from D4): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . X . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 [none]
+
+[twothree-middle-side-own-behind-b]
+# The half turn: White's C4 with Black's F5: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . X . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 [none]
+
+[twothree-outside-guarded]
+# White's B4 beside A's line with Black's B5 beside it: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X . . . . . . .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 [none]
+
+[twothree-outside-guarded-b]
+# White's F5 beside B's line with Black's F4: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 [none]
+
+[twothree-contact-short-atari]
+# White's D6 touching A across the short side, in atari (Black's E6 and
+# D7): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 [none]
+
+[twothree-contact-short-atari-b]
+# The half turn: White's D3 in atari (Black's C3 and D2): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 [none]
+
+[largeknight-cap-own-inside]
+# White's D4 caps A's line and White's F4 stands below B, but Black's D7
+# is on the outer line beyond B's line: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[largeknight-cap-own-inside-b]
+# The half turn: White's E7 and C7 with Black's E4: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
