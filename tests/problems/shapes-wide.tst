@@ -962,6 +962,83 @@ white to play
 call Kankei8Utu:read C6 E3 D4 C6 C3 [D4=r:5]
 
 
+[twothree-corner]
+# White's E6 on the corner beside A's end (no White stone at D6), with
+# Black's F6-G6 beyond it: Black answers at E5 (the corner point of B's
+# line beside it); its value is Black's evaluation after E5, White's D5
+# and Black's D6 (White's E5 cannot catch F6).  White's better of D5 and
+# E5, plus 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 E3 E5 C6 E5 D5 D6 [E5=r+2:5]
+
+[twothree-corner-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 E3 E5 C6 E5 D5 D6 [D5=r+2:5|E5=r+2:5]
+
+[twothree-corner-half-turn]
+# The half turn: White's C3 on the corner beside B's end, Black's B3-A3
+# beyond it: Black answers at C4 (White's D4, Black's D3); White's better
+# of D4 and C4, plus 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 E3 C4 C6 C4 D4 D3 [C4=r+2:5]
+
+[twothree-corner-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 E3 C4 C6 C4 D4 D3 [D4=r+2:5|C4=r+2:5]
+
+[twothree-free]
+# No White stone in or around the rectangle: Black takes the better of
+# the middle points D5 and D4, valued by its better move there plus White's
+# better move there.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 E3 D4 C6 D5 E3 D4 [D5=r:5|D4=r:5]
+
+
 # --- Large knight's moves capped on the outer line ---------------------------------
 
 [largeknight-cap-both-sides]
