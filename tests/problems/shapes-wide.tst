@@ -1106,6 +1106,37 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 C5 E5 [D5=r:5]
 
+[largeknight-cap-both-sides-counter-caught]
+# As the first cap above but without White's C7: after Black's counter D5,
+# E5, E6, D6 White's D6 is caught by the ladder (D7, C6 and on to the
+# corner), so Black's point is D5, valued by Black's move there; White's
+# value is still its evaluation after E6 alone.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E6 C5 D5 [D5=r:5]
+
+[largeknight-cap-both-sides-counter-caught-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E6 C5 D5 [E6=r:5]
+
+
 [largeknight-cap-ladder-reading]
 # White's D4 caps the first step with White's F4 below B and White's C4
 # below A; Black's F7 and E8 make White's E6 (after Black's E5 and White's
