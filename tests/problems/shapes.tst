@@ -116,3 +116,34 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KosumiRenraku:read D4 E5 D3 E4 E3 [D3=r:5]
+
+# The first shape again with White's F6 and G5 around F5: now E5 is
+# caught by a ladder starting at E4 (E5 can only run to F5, where it has
+# one liberty), so White's point is that ladder move, E4, and the value
+# White's evaluation after E4 alone; Black defends at E4 too.
+
+[diagonal-outer-stone-ladder]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . O X . O . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:read D4 E5 E4 [E4=r:5]
+
+[diagonal-outer-stone-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . O X . O . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:read D4 E5 E4 [E4=r:5]
