@@ -1200,6 +1200,68 @@ white to play
 call Kankei7Utu:read C5 F6 D5 D6 E6 E5 F5 D4 G6 [D5=r:5]
 
 
+[knight-hane-one-side]
+# No White stone in the knight's move D5-E7; White's F5 beyond the side
+# point E5 alone, White's B8 far away breaking the ladder of the push.
+# White pushes at D6: White's D6, Black's E6, White's E5 (joining F5),
+# White's evaluation there.  Black's answer is the best of E6, E5 (E5 on a
+# tie with E6) and C7 (C7 only when better), each valued by Black's move
+# alone; White proposes D6.  Value the sum.
+black to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 D6 E6 E5 D5 E6 E7 E5 E7 C7 [E6=r:5|E5=r:5|C7=r:5]
+
+[knight-hane-one-side-white]
+white to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 D6 E6 E5 D5 E6 E7 E5 E7 C7 [D6=r:5]
+
+[knight-hane-one-side-half-turn]
+# The half turn: White's C7 beyond the side point D7, White's G4 breaking
+# the ladder.  White pushes at E6 (E6, D6, D7); Black's answer is the best
+# of D6, D7 and F5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D6 D7 D5 D6 E7 D7 E7 F5 [D6=r:5|D7=r:5|F5=r:5]
+
+[knight-hane-one-side-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D6 D7 D5 D6 E7 D7 E7 F5 [E6=r:5]
+
+
 # --- Knight's moves in the second pass: Black's D5 and E7 ---------------------------
 
 [knight-second-pass-contact-a]
