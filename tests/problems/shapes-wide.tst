@@ -2049,3 +2049,68 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
+
+[group-large-knight]
+# Black's E6 and White's F3 in the (1,3) shape, the long side down the
+# board.  Two sides: beside E6, G6 (two from E6, on the third line) and G5
+# one step on; beside F3, D3 (two from F3, on the third line) and D4.
+# Black's side of G6: the better of Black's G6 and G5; White's there is G6
+# (third line).  Black's side of D3: D3 (third line); White's the better of
+# D3 and D4.  Each side's value is Black's reading plus White's; Black
+# proposes D3 (and the better of G6 and G5), White proposes G6 (and the
+# better of D3 and D4).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei7Utu:at E6 F3 D3 D3 F3 D4 E6 D3 [D3=r:18 G6|D3=r:18 G5]
+
+[group-large-knight-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei7Utu:at E6 F3 G6 G6 E6 G6 F3 G5 [G6=r:18 D3|G6=r:18 D4]
+
+[group-large-knight-across]
+# The same shape across the board: Black's D5 and White's G4.  Beside D5
+# the sides are D3 (third line) and E3; beside G4, G6 (third line) and F6.
+# Black proposes G6 and the better of D3 and E3; White proposes D3 and the
+# better of G6 and F6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei7Utu:at D5 G4 G6 G6 G4 F6 D5 G6 [G6=r:18 D3|G6=r:18 E3]
+
+[group-large-knight-across-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei7Utu:at D5 G4 D3 D3 D5 D3 G4 E3 [D3=r:18 G6|D3=r:18 F6]
+

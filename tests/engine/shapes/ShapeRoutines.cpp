@@ -178,8 +178,10 @@ std::string StageReadAt(const std::vector<Point>& pts)
     return ReadAnswer(pts[0], rest, pts[2]);
 }
 
-// The three-space jump of a weak group.
+// The three-space jump of a weak group; the (1,3) shape of a group that is
+// not weak.
 void GunKankei10Weak(Point a, Point b) { GunKankei10Utu(a, b, 1); }
+void GunKankei7Strong(Point a, Point b) { GunKankei7Utu(a, b, 0); }
 
 // The points that the extensions toward own stones left marked on their skip
 // board (the points between an extension point and its stone), as "D4 E5".
@@ -214,6 +216,7 @@ const TProblemRoutineAdd gunKankei1Read("GunKankei1Utu:read", PairRead<GunKankei
 const TProblemRoutineAdd gunKankei4Read("GunKankei4Utu:read", PairRead<GunKankei4Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei5At("GunKankei5Utu:at", PairReadAt<GunKankei5Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei6Read("GunKankei6Utu:read", PairRead<GunKankei6Utu, kkGunKankei>);
+const TProblemRoutineAdd gunKankei7At("GunKankei7Utu:at", PairReadAt<GunKankei7Strong, kkGunKankei>);
 const TProblemRoutineAdd gunKankei8Read("GunKankei8Utu:read", PairRead<GunKankei8Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei10Read("GunKankei10Utu:weak", PairRead<GunKankei10Weak, kkGunKankei>);
 const TProblemRoutineAdd kankei6Marks("Kankei6Think:marks", Kankei6Marks);
