@@ -2114,3 +2114,97 @@ white to play
   . . . . . . . . .
 call GunKankei7Utu:at D5 G4 D3 D3 D5 D3 G4 E3 [D3=r:18 G6|D3=r:18 F6]
 
+
+[group-two-three]
+# Black's C6 and White's E3 in the (2,3) shape.  The corner E6 (three
+# from E3 along its line): Black's point beside it toward E3, E5, against
+# White's E6 itself (nothing of Black's between E6 and E3).  The corner C3
+# (three from C6): Black's C3 itself (nothing of White's between), against
+# White's C4 beside it toward C6.  Each side's value is Black's reading
+# plus White's; Black proposes E5 and C3, White E6 and C4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 E5 E6 C6 E5 [C3 E5=r:18]
+call GunKankei8Utu:at C6 E3 C3 C4 C6 C3 [C3=r:18 E5]
+
+[group-two-three-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 E6 E6 C6 E5 [C4 E6=r:18]
+call GunKankei8Utu:at C6 E3 C4 C4 C6 C3 [C4=r:18 E6]
+
+[group-two-three-own-corner]
+# Black's C3 already on the far corner: only the corner E6 is read, and
+# with Black's stone on the other corner Black's point is E6 itself (no
+# White stone at B6 behind C6).  Both sides' point is E6: Black's reading
+# there plus White's.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 E6 E6 C6 E6 [E6=r:18]
+
+[group-two-three-own-corner-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 E6 E6 C6 E6 [E6=r:18]
+
+[group-two-three-own-corner-blocked]
+# As before with White's B6 behind C6: Black's point becomes D5, the
+# middle point beside C6; White's stays E6.  Value Black's reading at D5
+# plus White's at E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 D5 E6 C6 D5 [D5=r:18]
+
+[group-two-three-own-corner-blocked-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 E6 E6 C6 D5 [E6=r:18]
+

@@ -217,7 +217,7 @@ const TProblemRoutineAdd gunKankei4Read("GunKankei4Utu:read", PairRead<GunKankei
 const TProblemRoutineAdd gunKankei5At("GunKankei5Utu:at", PairReadAt<GunKankei5Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei6Read("GunKankei6Utu:read", PairRead<GunKankei6Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei7At("GunKankei7Utu:at", PairReadAt<GunKankei7Strong, kkGunKankei>);
-const TProblemRoutineAdd gunKankei8Read("GunKankei8Utu:read", PairRead<GunKankei8Utu, kkGunKankei>);
+const TProblemRoutineAdd gunKankei8At("GunKankei8Utu:at", PairReadAt<GunKankei8Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei10Read("GunKankei10Utu:weak", PairRead<GunKankei10Weak, kkGunKankei>);
 const TProblemRoutineAdd kankei6Marks("Kankei6Think:marks", Kankei6Marks);
 
