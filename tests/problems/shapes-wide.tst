@@ -2208,3 +2208,38 @@ white to play
   . . . . . . . . .
 call GunKankei8Utu:at C6 E3 E6 E6 C6 D5 [E6=r:18]
 
+
+[group-knight-side-near-b]
+# Black's D5 and White's E7 a knight's move apart.  The side beyond E5:
+# its outer point F5 (two from D5 along its line) is Black's point and
+# White's alike while White is the engine (no Black stones a (1,3) shape
+# from G4, F5 not on the second line), valued by Black's reading there
+# plus White's, halved when White's stone at F5 would be near death.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:only D5 E7 F5 F5 D5 F5 [F5=r:18|F5=r/2:18]
+
+[group-knight-side-near-a]
+# The side beyond D7: its outer point C7 (two from E7 along its line) is
+# both sides' point while Black is the engine (no White stones a (1,3)
+# shape from B8, C7 not on the second line).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:only D5 E7 C7 C7 D5 C7 [C7=r:18|C7=r/2:18]
+

@@ -86,7 +86,7 @@ std::string RelativeValue(int v, int r)
 // which the better counts (a pattern's best of two tries).  Each candidate is answered as "D4=r:5" when its value is the sum
 // of the readings, else as RelativeValue says ("D4=r/4:5", "D4=r+2:5",
 // "D4=19<r:18").
-std::string ReadAnswer(Point a, const std::vector<Point>& pts, Point at = Point())
+std::string ReadAnswer(Point a, const std::vector<Point>& pts, Point at = Point(), bool onlyAt = false)
 {
     const int own = CurGoban().GetIroPt(a), att = own ^ 3;
     const Point b = pts.size() > 1 ? pts[1] : Point();
@@ -124,11 +124,13 @@ std::string ReadAnswer(Point a, const std::vector<Point>& pts, Point at = Point(
         int v = Koho.Value[i];
         if (Koho.Kind[i] == kkGunKankei && v == 25 && Koho.Bonus[i] > 0)
             v = Koho.Bonus[i] + 13;
-        if (at.x != 0 && Koho.Pt[i] != at)
-            all.push_back(GtpVertex(Koho.Pt[i]));
-        else
+        if (at.x != 0 && Koho.Pt[i] != at) {
+            if (!onlyAt)
+                all.push_back(GtpVertex(Koho.Pt[i]));
+        } else {
             all.push_back(GtpVertex(Koho.Pt[i]) + '=' + RelativeValue(v, ref) + ':'
                           + std::to_string(static_cast<int>(Koho.Kind[i])));
+        }
     }
     std::string out;
     for (const std::string& s : all)
@@ -149,8 +151,9 @@ std::string PairRead(const std::vector<Point>& pts)
 }
 
 // The same for the one candidate at P, the point after A and B: the others
-// are answered by their points alone ("D4 F6=r:18").
-template <void (*Handler)(Point, Point), int Reason = kkKankei>
+// are answered by their points alone ("D4 F6=r:18"), or not at all when
+// OnlyAt (for a pattern whose other side's point the row cannot know).
+template <void (*Handler)(Point, Point), int Reason = kkKankei, bool OnlyAt = false>
 std::string PairReadAt(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
@@ -159,7 +162,7 @@ std::string PairReadAt(const std::vector<Point>& pts)
     Handler(pts[0], pts[1]);
     std::vector<Point> rest{pts[0], pts[1]};
     rest.insert(rest.end(), pts.begin() + 3, pts.end());
-    return ReadAnswer(pts[0], rest, pts[2]);
+    return ReadAnswer(pts[0], rest, pts[2], OnlyAt);
 }
 
 // A stage routine of the second pass, under the reason code it leaves (the
@@ -213,7 +216,7 @@ const TProblemRoutineAdd keimaRead("KeimaRenraku:read", PairRead<KeimaRenraku>);
 const TProblemRoutineAdd keimaHokyoAt("KeimaHokyo:at", StageReadAt<KeimaHokyo, kkKeimaHokyo>);
 const TProblemRoutineAdd kankei4HokyoRead("Kankei4Hokyo:read", PairRead<Kankei4Hokyo, kkHokyo>);
 const TProblemRoutineAdd gunKankei1Read("GunKankei1Utu:read", PairRead<GunKankei1Utu, kkGunKankei>);
-const TProblemRoutineAdd gunKankei4Read("GunKankei4Utu:read", PairRead<GunKankei4Utu, kkGunKankei>);
+const TProblemRoutineAdd gunKankei4Only("GunKankei4Utu:only", PairReadAt<GunKankei4Utu, kkGunKankei, true>);
 const TProblemRoutineAdd gunKankei5At("GunKankei5Utu:at", PairReadAt<GunKankei5Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei6Read("GunKankei6Utu:read", PairRead<GunKankei6Utu, kkGunKankei>);
 const TProblemRoutineAdd gunKankei7At("GunKankei7Utu:at", PairReadAt<GunKankei7Strong, kkGunKankei>);
