@@ -2243,3 +2243,95 @@ black to play
   . . . . . . . . .
 call GunKankei4Utu:only D5 E7 C7 C7 D5 C7 [C7=r:18|C7=r/2:18]
 
+
+[knight-contact-stone-caught]
+# Black's knight's move D5-E7; White's E5 touches D5 with two liberties
+# (Black's E4 below it) and is caught by a ladder (Black's F5, then E6 and
+# on to the corner).  Outside E7 on White's side, F7 has two empty
+# neighbours only (Black's G7), so the plain reading: White's E6 and
+# Black's D6 for White, Black's E6 for Black (after it E5 has one
+# liberty).  Both sides' point is E6, the sum as its value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . X . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 E6 D6 D5 E6 [E6=r:5]
+
+[knight-contact-stone-caught-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . X . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 E6 D6 D5 E6 [E6=r:5]
+
+[knight-contact-stone-caught-other-end]
+# The other end: White's D7 touching E7, Black's D8 below it, Black's B5
+# beside C5: both sides' point is D6 (White's D6 and Black's E6; Black's
+# D6).
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 E6 D5 D6 [D6=r:5]
+
+[knight-contact-stone-caught-other-end-white]
+white to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 E6 D5 D6 [D6=r:5]
+
+[knight-contact-stone-in-atari-closed]
+# White's E5 touching D5 in atari (Black's F5, E4 and F6 around it): the
+# contact stone is caught, and with Black's F5 on the point beyond it
+# there is nothing to answer.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . X O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+
+[knight-contact-stone-in-atari-closed-other-end]
+# The other end: White's D7 in atari from Black's C7, D8 and C6: nothing.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . X O X . . . .
+  . . X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+
