@@ -2306,14 +2306,14 @@ white to play
 call KeimaTuke:read D5 E7 D6 E6 D5 D6 [D6=r:5]
 
 [knight-contact-stone-in-atari-closed]
-# White's E5 touching D5 in atari (Black's F5, E4 and F6 around it): the
-# contact stone is caught, and with Black's F5 on the point beyond it
-# there is nothing to answer.
+# White's E5 touching D5 in atari (Black's F5 and E4 around it, Black's
+# G7 as in the shape before): the contact stone is caught, and with
+# Black's F5 on the point beyond it there is nothing to answer.
 black to play
   . . . . . . . . .
   . . . . . . . . .
-  . . . . X . . . .
-  . . . . . X . . .
+  . . . . X . X . .
+  . . . . . . . . .
   . . . X O X . . .
   . . . . X . . . .
   . . . . . . . . .
@@ -2322,13 +2322,14 @@ black to play
 call KeimaTuke:read D5 E7 [none]
 
 [knight-contact-stone-in-atari-closed-other-end]
-# The other end: White's D7 in atari from Black's C7, D8 and C6: nothing.
+# The other end: White's D7 in atari from Black's C7 and D8, Black's B5
+# beside C5: nothing.
 black to play
   . . . . . . . . .
   . . . X . . . . .
   . . X O X . . . .
-  . . X . . . . . .
-  . . . X . . . . .
+  . . . . . . . . .
+  . X . X . . . . .
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
