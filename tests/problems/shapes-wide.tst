@@ -2336,3 +2336,62 @@ black to play
   . . . . . . . . .
 call KeimaTuke:read D5 E7 [none]
 
+
+[knight-contact-outside-middle]
+# White's E5 touches D5 (three liberties, no ladder) and White's C6
+# stands outside the middle point D6 beside D5: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+
+[knight-contact-behind]
+# White's E5 touches D5 and White's C5 stands behind D5: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+
+[knight-contact-outside-middle-other-end]
+# White's D7 touches E7 and White's F6 stands outside the middle point E6
+# beside E7: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+
+[knight-contact-behind-other-end]
+# White's D7 touches E7 and White's F7 stands behind E7: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X O . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+
