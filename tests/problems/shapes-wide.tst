@@ -2395,3 +2395,80 @@ black to play
   . . . . . . . . .
 call KeimaTuke:read D5 E7 [none]
 
+
+[knight-second-pass-far-stone]
+# Two living groups as in the reinforcement above; Black's knight's move
+# E7-F9, White's G7 on the far line beside E7 (joined to the right by
+# G6-L6).  The cutting point beyond it is F8: White's F8 and Black's E8,
+# White's evaluation; Black's own F8, Black's.  The sum for Black; for
+# White one and a half times it (twice when it is 2 or less).
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 F8 E8 E7 F8 [F8=r:21]
+
+[knight-second-pass-far-stone-white]
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 F8 E8 E7 F8 [F8=r*3/2:21|F8=r*2:21]
+
+[knight-second-pass-far-stone-other-end]
+# The other end: White's D9 on the far line beside F9 (joined to the
+# right by D10-L10): the cutting point is E8, White's E8 and Black's F8;
+# Black's own E8.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . O O O O O O O O O O
+  X X . O . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 E8 F8 E7 E8 [E8=r:21]
+
+[knight-second-pass-far-stone-other-end-white]
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . O O O O O O O O O O
+  X X . O . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 E8 F8 E7 E8 [E8=r*3/2:21|E8=r*2:21]
+

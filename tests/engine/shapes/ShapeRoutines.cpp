@@ -56,7 +56,7 @@ int ReadingValue(int first, const std::vector<Point>& moves)
 
 // A value against the sum r of a row's readings: "r" when equal, else the
 // first of the scalings the patterns apply that gives it ("r/2", "r/3",
-// "r/4", "r*2/3", "r*4/5", "r*2"; division toward zero), else "v<r" for a
+// "r/4", "r*2/3", "r*4/5", "r*3/2", "r*2"; division toward zero), else "v<r" for a
 // value capped below the sum, "r+k" for one raised by k.
 std::string RelativeValue(int v, int r)
 {
@@ -66,8 +66,8 @@ std::string RelativeValue(int v, int r)
         int mul, div;
         const char* name;
     };
-    static constexpr TScale kScales[] = {{1, 2, "r/2"},     {1, 3, "r/3"},     {1, 4, "r/4"},
-                                         {2, 3, "r*2/3"}, {4, 5, "r*4/5"}, {2, 1, "r*2"}};
+    static constexpr TScale kScales[] = {{1, 2, "r/2"},     {1, 3, "r/3"},     {1, 4, "r/4"},    {2, 3, "r*2/3"},
+                                         {4, 5, "r*4/5"}, {3, 2, "r*3/2"}, {2, 1, "r*2"}};
     for (const TScale& s : kScales)
         if (r != 0 && v == r * s.mul / s.div)
             return s.name;
