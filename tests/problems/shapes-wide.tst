@@ -3,7 +3,12 @@
 # M... A N..." runs the routine on the pair (A, B) and answers each
 # candidate as "point=r:reason" when its value is the attacker's
 # evaluation after the moves M... (attacker first, alternating) plus the
-# owner's after N... (owner first), "r+k"/"r-k" when it is off by k.
+# owner's after N... (owner first); B between two readings of one side
+# makes them alternatives of which the better counts.  A value the
+# pattern scales or raises reads "r/4", "r*4/5", "r+2", "19<r" and the
+# like.  "NAME:at A B P ..." answers so for the candidate at P alone and
+# names the others by their points; "NAME:only" leaves the others out.
+# A trailing "*" marks a check the engine fails now (said at the row).
 
 # --- Extensions toward own stones: the points between ---------------------------
 # Black's lone E5 on 9x9: the (1,4) and three-space extension points are on

@@ -2,6 +2,8 @@
 # from the shapes by hand.  "call NAME A B" runs the routine NAME alone on
 # the pair (A, B) for the side to move and answers the candidates it left
 # as "point=value:reason" (in any order), "none" when it left none.
+# "call NAME:read A B M..." answers the value against readings the row
+# names (see shapes-wide.tst).
 
 [diagonal-cut-forbidden]
 # Black's diagonal D4-E5 with White's E4 beside it: the cutting point D5 is

@@ -1,6 +1,9 @@
 // The shape-link routines that the problem tables call by name ("call NAME
 // A B" in tests/problems/shapes*.tst): each entry runs one routine on the
-// points of the row and answers the candidates it left.
+// points of the row and answers the candidates it left.  The ":read"
+// entries compare each candidate's value with readings the row names (see
+// ReadAnswer), ":at" and ":only" those of the one candidate the row names,
+// ":marks" answers the points a routine marked.
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -56,8 +59,8 @@ int ReadingValue(int first, const std::vector<Point>& moves)
 
 // A value against the sum r of a row's readings: "r" when equal, else the
 // first of the scalings the patterns apply that gives it ("r/2", "r/3",
-// "r/4", "r*2/3", "r*4/5", "r*3/2", "r*2"; division toward zero), else "v<r" for a
-// value capped below the sum, "r+k" for one raised by k.
+// "r/4", "r*2/3", "r*4/5", "r*3/2", "r*2"; division toward zero), else
+// "v<r" for a value capped below the sum, "r+k" for one raised by k.
 std::string RelativeValue(int v, int r)
 {
     if (v == r)
@@ -83,9 +86,9 @@ std::string RelativeValue(int v, int r)
 // then, after A again as a separator, the owner's reading (the owner first,
 // scored for the owner); the owner is the colour of A.  A reading left out
 // counts 0.  B between readings of one side offers them as alternatives of
-// which the better counts (a pattern's best of two tries).  Each candidate is answered as "D4=r:5" when its value is the sum
-// of the readings, else as RelativeValue says ("D4=r/4:5", "D4=r+2:5",
-// "D4=19<r:18").
+// which the better counts (a pattern's best of two tries).  Each candidate
+// is answered as "D4=r:5" when its value is the sum of the readings, else
+// as RelativeValue says ("D4=r/4:5", "D4=r+2:5", "D4=19<r:18").
 std::string ReadAnswer(Point a, const std::vector<Point>& pts, Point at = Point(), bool onlyAt = false)
 {
     const int own = CurGoban().GetIroPt(a), att = own ^ 3;
@@ -138,6 +141,14 @@ std::string ReadAnswer(Point a, const std::vector<Point>& pts, Point at = Point(
     return out.empty() ? "none" : out;
 }
 
+// The answer for the candidate at pts[2], the readings following it.
+std::string AnswerAt(const std::vector<Point>& pts, bool onlyAt)
+{
+    std::vector<Point> rest{pts[0], pts[1]};
+    rest.insert(rest.end(), pts.begin() + 3, pts.end());
+    return ReadAnswer(pts[0], rest, pts[2], onlyAt);
+}
+
 // The handler under the reason code its caller sets: the pair answers (5),
 // the second pass (21), the relation moves of groups (18).
 template <void (*Handler)(Point, Point), int Reason = kkKankei>
@@ -160,9 +171,7 @@ std::string PairReadAt(const std::vector<Point>& pts)
         throw std::invalid_argument("a pair handler wants two points, the candidate and its readings");
     KohoKind = Reason;
     Handler(pts[0], pts[1]);
-    std::vector<Point> rest{pts[0], pts[1]};
-    rest.insert(rest.end(), pts.begin() + 3, pts.end());
-    return ReadAnswer(pts[0], rest, pts[2], OnlyAt);
+    return AnswerAt(pts, OnlyAt);
 }
 
 // A stage routine of the second pass, under the reason code it leaves (the
@@ -176,9 +185,7 @@ std::string StageReadAt(const std::vector<Point>& pts)
     KohoKind = Reason;
     Point out;
     Stage(out);
-    std::vector<Point> rest{pts[0], pts[1]};
-    rest.insert(rest.end(), pts.begin() + 3, pts.end());
-    return ReadAnswer(pts[0], rest, pts[2]);
+    return AnswerAt(pts, false);
 }
 
 // The three-space jump of a weak group; the (1,3) shape of a group that is
