@@ -1709,6 +1709,233 @@ white to play
 call KeimaHokyo:at E7 F9 E8 E8 F8 E7 E8 [E8=r:22|E8=r*2:22]
 
 
+# --- Points valued as the engine's move plus the opponent's gain ------------------
+
+[onefour-outer-middle-a]
+# White's E6 above the middle of A's line alone: Black's point E4 on B's
+# line below it, for either side valued as the engine's move there plus
+# the opponent's when that gains.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E4 G4 C5 E4 [E4=r:5]
+
+[onefour-outer-middle-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E4 C5 E4 G4 [E4=r:5]
+
+[onefour-outer-middle-b]
+# The half turn: White's E3 below the middle of B's line: the point is
+# E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E5 G4 C5 E5 [E5=r:5]
+
+[onefour-outer-middle-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E5 C5 E5 G4 [E5=r:5]
+
+[onefour-wedge-own-behind]
+# White's D4 on B's line at the first middle step with Black's C6 on the
+# outer line behind A: the point is E5 (A's line, third step), valued as
+# the engine's move there plus the opponent's when that gains.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E5 G4 C5 E5 [E5=r:5]
+
+[onefour-wedge-own-behind-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E5 C5 E5 G4 [E5=r:5]
+
+[onefour-wedge-own-behind-b]
+# The half turn: White's F5 with Black's G3 behind B: the point is E4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . X . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E4 G4 C5 E4 [E4=r:5]
+
+[onefour-wedge-own-behind-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . X . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E4 C5 E4 G4 [E4=r:5]
+
+[twothree-middle-side-alone]
+# White's E5 beside the middle points on B's line, nothing else near:
+# the point is D4, the far middle point, valued as the engine's move there
+# plus the opponent's when that gains.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 E3 C6 D4 [D4=r:5]
+
+[twothree-middle-side-alone-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 D4 E3 [D4=r:5]
+
+[twothree-middle-side-alone-b]
+# The half turn: White's C4 alone: the point is D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 E3 C6 D5 [D5=r:5]
+
+[twothree-middle-side-alone-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 D5 E3 [D5=r:5]
+
+[twothree-corner-alone]
+# White's E6 on the corner beside A's end with nothing of Black's
+# beyond it: the point is D5, the middle point.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 E3 C6 D5 [D5=r:5]
+
+[twothree-corner-alone-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 D5 E3 [D5=r:5]
+
+[twothree-corner-alone-b]
+# The half turn: White's C3 on the corner beside B's end: the point is
+# D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 E3 C6 D4 [D4=r:5]
+
+[twothree-corner-alone-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 D4 E3 [D4=r:5]
+
 # --- Shapes whose pattern stops: nothing to propose ---------------------------------
 # Each row names the stone that stops the pattern.
 

@@ -86,7 +86,8 @@ std::string RelativeValue(int v, int r)
 // then, after A again as a separator, the owner's reading (the owner first,
 // scored for the owner); the owner is the colour of A.  A reading left out
 // counts 0.  B between readings of one side offers them as alternatives of
-// which the better counts (a pattern's best of two tries).  Each candidate
+// which the better counts (a pattern's best of two tries); an empty one
+// counts 0 (a reading taken only when it gains).  Each candidate
 // is answered as "D4=r:5" when its value is the sum of the readings, else
 // as RelativeValue says ("D4=r/4:5", "D4=r+2:5", "D4=19<r:18").
 std::string ReadAnswer(Point a, const std::vector<Point>& pts, Point at = Point(), bool onlyAt = false)
@@ -112,9 +113,10 @@ std::string ReadAnswer(Point a, const std::vector<Point>& pts, Point at = Point(
         bool any = false;
         int best = 0;
         for (const std::vector<Point>& moves : parts[k]) {
-            if (moves.empty())
+            // An empty alternative beside others is passing: 0.
+            if (moves.empty() && parts[k].size() == 1)
                 continue;
-            const int v = ReadingValue(k == 0 ? att : own, moves);
+            const int v = moves.empty() ? 0 : ReadingValue(k == 0 ? att : own, moves);
             best = any ? std::max(best, v) : v;
             any = true;
         }
