@@ -215,6 +215,67 @@ white to play
   . . . . . . . . .
 call Kankei11Utu:read C5 G4 E6 C5 E5 [E6=r:5]
 
+[onefour-push-middle-outside-friend]
+# White's E5 on A's line at the middle step with White's E2 beyond the
+# outer point E3: Black answers at E4 (valued by Black's move there plus
+# the better of White's F3 and D4); White proposes both F3 (the outer point
+# beside F4) and D4 (B's line beside its stone), each with Black's E4
+# reading plus its own.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F3 G4 D4 C5 E4 [E4=r:5]
+
+[onefour-push-middle-outside-friend-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei11Utu:at C5 G4 F3 F3 C5 E4 [D4 F3=r:5]
+call Kankei11Utu:at C5 G4 D4 D4 C5 E4 [D4=r:5 F3]
+
+[onefour-push-middle-outside-friend-b]
+# The half turn: White's E4 with White's E7: Black answers at E5, White
+# proposes D6 and F5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D6 G4 F5 C5 E5 [E5=r:5]
+
+[onefour-push-middle-outside-friend-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:at C5 G4 D6 D6 C5 E5 [D6=r:5 F5]
+call Kankei11Utu:at C5 G4 F5 F5 C5 E5 [D6 F5=r:5]
+
 [onefour-wedge-second-step]
 # White's D4 on B's line at the first middle step, nothing else near: the
 # last case, both sides' point is D5 (A's line beside it); value Black's

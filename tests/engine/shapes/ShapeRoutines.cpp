@@ -218,6 +218,7 @@ std::string Kankei6Marks(const std::vector<Point>& pts)
 const TProblemRoutineAdd kosumiRenraku("KosumiRenraku", Pair<KosumiRenraku>);
 const TProblemRoutineAdd kosumiRead("KosumiRenraku:read", PairRead<KosumiRenraku>);
 const TProblemRoutineAdd kankei11Read("Kankei11Utu:read", PairRead<Kankei11Utu>);
+const TProblemRoutineAdd kankei11At("Kankei11Utu:at", PairReadAt<Kankei11Utu>);
 const TProblemRoutineAdd kankei8Read("Kankei8Utu:read", PairRead<Kankei8Utu>);
 const TProblemRoutineAdd kankei7Read("Kankei7Utu:read", PairRead<Kankei7Utu>);
 const TProblemRoutineAdd keimaTukeRead("KeimaTuke:read", PairRead<KeimaTuke>);
