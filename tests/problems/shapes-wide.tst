@@ -1997,6 +1997,205 @@ white to play
   . . . . . . . . .
 call Kankei8Utu:read C6 E3 D4 C6 D4 E3 [D4=r:5]
 
+# --- (1,4) links: more cases of the wedge and the contact ----------------------------
+
+[onefour-wedge-outer-stone-far]
+# White's D4 on B's line at the first middle step with White's E3 on the
+# outer line beyond B's line at the second: Black answers at E5 (A's line,
+# second middle step); White plays E6 beyond it, its eight neighbours
+# empty.  Value Black's evaluation after E5 plus White's after E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E6 C5 E5 [E5=r:5]
+
+[onefour-wedge-outer-stone-far-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E6 C5 E5 [E6=r:5]
+
+[onefour-wedge-outer-stone-own-above]
+# As before with Black's D3 below D4: White's point is E5 too.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E5 C5 E5 [E5=r:5]
+
+[onefour-wedge-outer-stone-own-above-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E5 C5 E5 [E5=r:5]
+
+[onefour-wedge-outer-stone-crowded]
+# As before without D3 but with Black's F7 beside E6: White's point is
+# D5, beside A.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 E5 [E5=r:5]
+
+[onefour-wedge-outer-stone-crowded-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 E5 [D5=r:5]
+
+[onefour-wedge-outer-stone-far-b]
+# The half turn: White's F5 with White's E6: Black answers at E4, White
+# plays E3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . O . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E3 C5 E4 [E4=r:5]
+
+[onefour-wedge-outer-stone-far-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . O . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 E3 C5 E4 [E3=r:5]
+
+[onefour-contact-outer-guard]
+# White's D5 touching A with White's B4 two lines out beside C4: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . O . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-contact-below-guard]
+# White's D5 touching A with White's C3 below C4: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . . . X . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-contact-outer-guard-b]
+# The half turn: White's F4 with White's H5: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . O .
+  . . . . . O X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-contact-below-guard-b]
+# The half turn: White's F4 with White's G6 above G5: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . X . . . . . .
+  . . . . . O X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-hane-own-far-end]
+# White's C4 below A with Black's F3 on the far outer line: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . X . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
+[onefour-hane-own-far-middle]
+# White's C4 below A with Black's E3 on the far outer line: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 [none]
+
 # --- Shapes whose pattern stops: nothing to propose ---------------------------------
 # Each row names the stone that stops the pattern.
 
