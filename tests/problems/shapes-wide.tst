@@ -914,6 +914,119 @@ black to play
   . . . . . . . . .
 call Kankei8Utu:read C6 E3 D4 C6 D4 [D4=r:5]
 
+[twothree-contact-short-free]
+# White's D6 touching A across the short side with three liberties and
+# no ladder: White cuts at the far middle point D4, Black answers at D5.
+# Value Black's evaluation after D5 plus White's after D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 D5 [D5=r:5]
+
+[twothree-contact-short-free-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 D5 [D4=r:5]
+
+[twothree-contact-short-two-stones]
+# White's D6-D7 (two stones) touching Black's lone C6: Black's point is
+# C4 on A's line two steps on (all around it empty); White cuts at D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 C4 [C4=r:5]
+
+[twothree-contact-short-two-stones-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 C4 [D4=r:5]
+
+[twothree-contact-short-free-b]
+# The half turn: White's D3 touching B: White cuts at D5, Black answers
+# at D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 D4 [D4=r:5]
+
+[twothree-contact-short-free-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 D4 [D5=r:5]
+
+[twothree-contact-short-two-stones-b]
+# The half turn: White's D3-D2 touching Black's lone E3: Black's point is
+# E5; White cuts at D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 E5 [E5=r:5]
+
+[twothree-contact-short-two-stones-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 E5 [D5=r:5]
+
 [twothree-outside-beside-a-line]
 # No White stone in the rectangle; White's B4 beside A's line at the
 # second middle step: Black takes C4 (A's line there), White cuts at D4.
