@@ -3077,3 +3077,115 @@ white to play
   X X . . . . . . . . . O O
 call Kankei4Hokyo:read E7 F9 E8 F8 E7 E8 [E8=r*3/2:21|E8=r*2:21]
 
+
+[knight-second-pass-far-two-stones]
+# The far stone G7 with White's G9 beside F9 too (two White stones along
+# the far line): White's F8 and Black's E8, White's evaluation, plus
+# Black's own F8; doubled only when White's F8 and E8 together are worth
+# more than twice the sum, whoever is to play.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X O . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 F8 E8 E7 F8 [F8=r:21|F8=r*2:21]
+
+[knight-second-pass-far-two-stones-white]
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X O . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 F8 E8 E7 F8 [F8=r:21|F8=r*2:21]
+
+[knight-second-pass-far-two-stones-other-end]
+# The other end: White's D9 and D7 on the far line (E7 joined to the
+# left along row 6): White's E8 and Black's F8, plus Black's own E8.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . O O O O O O O O O O
+  X X . O . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X . O X . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 E8 F8 E7 E8 [E8=r:21|E8=r*2:21]
+
+[knight-second-pass-far-two-stones-other-end-white]
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . O O O O O O O O O O
+  X X . O . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X . O X . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 E8 F8 E7 E8 [E8=r:21|E8=r*2:21]
+
+[knight-second-pass-far-blocked]
+# The far stone G7 with Black's G8 on the far line beside the cutting
+# point: nothing.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X . . . . . O O
+  X X . . . . X . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 [none]
+
+[knight-second-pass-far-blocked-other-end]
+# The far stone D9 with Black's D8 beside the other cutting point:
+# nothing.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . O O O O O O O O O O
+  X X . O . X . . . . . O O
+  X X . X . . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 [none]
