@@ -3189,3 +3189,77 @@ black to play
   X X . . . . . . . . . O O
   X X . . . . . . . . . O O
 call Kankei4Hokyo:read E7 F9 [none]
+
+[knight-reinforce-contact-outer-held]
+# The reinforcement shape with Black's G8 on the outer point beside the
+# cutting point F8: nothing.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X . . . . . O O
+  X X . . . . X O . . . O O
+  X X X X X O . . . . . O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call KeimaHokyo:at E7 F9 F8 [none]
+
+[knight-reinforce-contact-outer-beyond]
+# The reinforcement shape with Black's H7 beyond White's outer point G7:
+# nothing.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X . . . . . O O
+  X X . . . . . O . . . O O
+  X X X X X O . X . . . O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call KeimaHokyo:at E7 F9 F8 [none]
+
+[knight-reinforce-contact-outer-held-other-end]
+# The other end with Black's D8 beside the cutting point E8: nothing.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . . O O
+  X X . X . . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call KeimaHokyo:at E7 F9 F8 [none]
+
+[knight-reinforce-contact-outer-beyond-other-end]
+# The other end with Black's C9 beyond White's outer point D9: nothing.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . O O O O O O O O O
+  X X X . O X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call KeimaHokyo:at E7 F9 F8 [none]
