@@ -1722,6 +1722,65 @@ white to play
   . . . . . . . . .
 call GunKankei6Utu:read C7 F7 D8 C8 D7 C7 E8 F8 E7 [D8=r:18|D8=19<r:18]
 
+[group-two-space-second-line]
+# Black's C2 and White's F2 a two-space jump apart on the second line;
+# Black's D4 crowds the side point D3 above (fewer than seven empty points
+# around it), and the side below is the edge.  So only the gaps are read:
+# Black's E2 (the gap next to F2) and White's D2 (the gap next to C2),
+# four fifths of the sum; Black proposes E2, White D2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+call GunKankei6Utu:read C2 F2 D2 C2 E2 [E2=r*4/5:18]
+
+[group-two-space-second-line-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+call GunKankei6Utu:read C2 F2 D2 C2 E2 [D2=r*4/5:18]
+
+[group-two-space-second-line-b]
+# The same with the sides swapped: Black's F2 and White's C2, Black's E4
+# above: Black proposes D2, White E2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . . . . . . . .
+call GunKankei6Utu:read F2 C2 E2 F2 D2 [D2=r*4/5:18]
+
+[group-two-space-second-line-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . . . . . . . .
+call GunKankei6Utu:read F2 C2 E2 F2 D2 [E2=r*4/5:18]
+
 [group-two-two]
 # Black's D6 and White's F4 in the (2,2) shape: both free corners, F6
 # and D4, are tried, each valued as Black's move there plus White's (no
