@@ -2908,6 +2908,64 @@ black to play
 call GunKankei4Utu:only D5 E7 C7 C7 D5 C7 [C7=r:18|C7=r/2:18]
 
 
+[knight-contact-touched-two-liberties]
+# White's E5 touches D5, and White's D4 below D5 leaves D5 two liberties
+# (C5 and D6) and no ladder.  White pushes at D6 (D5 then in atari), Black
+# blocks at D6 for its part: both sides' point is D6, the value White's
+# evaluation after D6 plus Black's after D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 D5 D6 [D6=r:5]
+
+[knight-contact-touched-two-liberties-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 D5 D6 [D6=r:5]
+
+[knight-contact-touched-two-liberties-other-end]
+# The other end: White's D7 touches E7, White's E8 above it leaves E7 two
+# liberties: both sides' point is E6.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 E6 D5 E6 [E6=r:5]
+
+[knight-contact-touched-two-liberties-other-end-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 E6 D5 E6 [E6=r:5]
+
 [knight-contact-stone-caught]
 # Black's knight's move D5-E7; White's E5 touches D5 with two liberties
 # (Black's E4 below it) and is caught by a ladder (Black's F5, then E6 and
