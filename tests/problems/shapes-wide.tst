@@ -31,6 +31,41 @@ black to play
   . . . . . . . . .
 call Kankei6Think:marks [C4 C5 C6 D3 D4 D5 D6 D7 E3 E4 E6 E7 F3 F4 F5 F6 F7 G4 G5 G6]
 
+[extension-marks-large-knight-alone]
+# The same with White's stones on the edge beside the two-space
+# extension points (E1, E9, A5, J5): those points touch White and are not
+# proposed, so the large knight's moves alone mark the same twenty
+# points.
+black to play
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . X . . . O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+call Kankei6Think:marks [C4 C5 C6 D3 D4 D5 D6 D7 E3 E4 E6 E7 F3 F4 F5 F6 F7 G4 G5 G6]
+
+[extension-marks-large-knight-blocked]
+# Black's lone E5 with White's F8 on the large knight's point F8 itself:
+# no extension from F8.  D8 still extends: F8 lies on the outer line of
+# its rectangle toward E5 but at D8's own step, outside the cells that
+# must be free.  F7 is then marked by nothing (the two-space point E8
+# touches F8); the other nineteen stay marked.
+black to play
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Think:marks [C4 C5 C6 D3 D4 D5 D6 D7 E3 E4 E6 E7 F3 F4 F5 F6 G4 G5 G6]
+
 # --- (1,4) links: an attacker's stone on the outer line beside the middle -------
 # Black's C5 and G4 (one apart across, four along); White's D3 on the
 # outer line below B's line at the second step.  Black's answer is E4 (on
