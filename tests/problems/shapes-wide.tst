@@ -3001,6 +3001,92 @@ white to play
   . . . . . . . . .
 call KeimaTuke:read D5 E7 E6 D5 E6 [E6=r:5]
 
+[knight-contact-attacker-beyond-side]
+# White's E5 touches D5 (three liberties) and White's D8 stands beyond the
+# side point D7: White extends to D7, Black's answer is D6 (the middle
+# point beside D5).  Value White's evaluation after D7 plus Black's after
+# D6 (doubled if that were negative); Black proposes D6, White D7.
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D7 D5 D6 [D6=r:5]
+
+[knight-contact-attacker-beyond-side-white]
+white to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D7 D5 D6 [D7=r:5]
+
+[knight-contact-attacker-beyond-side-own-outside]
+# As before with Black's C6 outside the middle point D6: Black's answer
+# becomes E6, the middle point beside E5.
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D7 D5 E6 [E6=r:5]
+
+[knight-contact-attacker-beyond-side-own-outside-white]
+white to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D7 D5 E6 [D7=r:5]
+
+[knight-contact-attacker-beyond-side-other-end]
+# The other end: White's D7 touches E7 and White's E4 stands beyond the
+# side point E5: White extends to E5, Black answers at E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 E5 D5 E6 [E6=r:5]
+
+[knight-contact-attacker-beyond-side-other-end-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 E5 D5 E6 [E5=r:5]
+
 [knight-contact-stone-caught]
 # Black's knight's move D5-E7; White's E5 touches D5 with two liberties
 # (Black's E4 below it) and is caught by a ladder (Black's F5, then E6 and
