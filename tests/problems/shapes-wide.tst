@@ -1476,6 +1476,64 @@ white to play
 call KeimaRenraku:read D5 E7 E6 D6 D7 D5 D6 E7 D7 E7 F5 [E6=r:5]
 
 
+[knight-hane-one-side-behind-b]
+# The one-sided hane (White's F5, White's B8 breaking the ladder) with
+# White's F7 touching E7 from outside: White's push D6, Black's E6,
+# White's E5 is now answered by Black's F6 before White's evaluation.
+# Black's answer and White's point as before.
+black to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 D6 E6 E5 F6 D5 E6 E7 E5 E7 C7 [E6=r:5|E5=r:5|C7=r:5]
+
+[knight-hane-one-side-behind-b-white]
+white to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 D6 E6 E5 F6 D5 E6 E7 E5 E7 C7 [D6=r:5]
+
+[knight-hane-one-side-behind-a]
+# The half turn: White's C7 and G4 with White's C5 touching D5 from
+# outside: White's E6, Black's D6, White's D7, Black's C6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D6 D7 C6 D5 D6 E7 D7 E7 F5 [D6=r:5|D7=r:5|F5=r:5]
+
+[knight-hane-one-side-behind-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D6 D7 C6 D5 D6 E7 D7 E7 F5 [E6=r:5]
+
 # --- Knight's moves in the second pass: Black's D5 and E7 ---------------------------
 
 [knight-second-pass-contact-a]
