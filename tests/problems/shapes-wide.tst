@@ -1351,6 +1351,65 @@ white to play
 call Kankei7Utu:read C5 F6 E6 C5 D5 [E6=r:5]
 
 
+[largeknight-cap-end-caught]
+# The cap D4 with White's F4 below B, and White's G6, G7 and F8 around
+# F6: after White's E6 and Black's E5, F6 (two liberties) is caught by
+# the ladder starting at F5.  White's value: its evaluation after E6, E5
+# and F5.  Black's point is then D6, valued by Black's move there.
+black to play
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . O . .
+  . . . . . X O . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E6 E5 F5 C5 D6 [D6=r:5]
+
+[largeknight-cap-end-caught-white]
+white to play
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . O . .
+  . . . . . X O . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E6 E5 F5 C5 D6 [E6=r:5]
+
+[largeknight-cap-end-caught-half-turn]
+# The half turn: White's E7 and C7 with White's B5, B4 and C3 around C5:
+# after White's D5 and Black's D6, C5 is caught starting at C6.  Black's
+# point is E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . X . . .
+  . O X . . . . . .
+  . O . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D5 D6 C6 C5 E5 [E5=r:5]
+
+[largeknight-cap-end-caught-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . X . . .
+  . O X . . . . . .
+  . O . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D5 D6 C6 C5 E5 [D5=r:5]
+
 [largeknight-cap-ladder-reading]
 # White's D4 caps the first step with White's F4 below B and White's C4
 # below A; Black's F7 and E8 make White's E6 (after Black's E5 and White's
