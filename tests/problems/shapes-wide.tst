@@ -3025,6 +3025,92 @@ white to play
 call GunKankei8Utu:at C6 E3 E6 E6 C6 D5 [E6=r:18]
 
 
+[group-two-three-friend-behind]
+# As the (2,3) shape of groups above with White's C7 beyond D6 from E5:
+# on the side of E6 White's point becomes D6 (between C7 and E5), Black's
+# stays E5; the other side is as before.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 E5 D6 C6 E5 [C3 E5=r:18]
+
+[group-two-three-friend-behind-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 D6 D6 C6 E5 [C4 D6=r:18]
+
+[group-two-three-attacker-corner]
+# White's E6 on the near corner: only the corner C3 is read.  Black's
+# point is C3; White's, with its stone on the other corner and nothing of
+# Black's at F3 beyond E3, is C3 too.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 C3 C3 C6 C3 [C3=r:18]
+
+[group-two-three-attacker-corner-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 C3 C3 C6 C3 [C3=r:18]
+
+[group-two-three-attacker-corner-blocked]
+# As before with Black's F3 beyond E3: White's point becomes D4 (the
+# middle point beside E3); Black's stays C3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 C3 D4 C6 C3 [C3=r:18]
+
+[group-two-three-attacker-corner-blocked-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 D4 D4 C6 C3 [D4=r:18]
+
 [group-knight-side-near-b]
 # Black's D5 and White's E7 a knight's move apart.  The side beyond E5:
 # its outer point F5 (two from D5 along its line) is Black's point and
