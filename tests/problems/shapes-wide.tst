@@ -3145,6 +3145,42 @@ black to play
   . . . . . . . . .
 call GunKankei4Utu:only D5 E7 C7 C7 D5 C7 [C7=r:18|C7=r/2:18]
 
+[group-knight-side-second-line]
+# Black's F5 and White's G3 a knight's move apart by the right edge.  The
+# side beyond G5: its outer point H5 is on the second line while F5 is
+# not, so Black's point there is G4 (the middle point on G3's line);
+# White's is H5.  White, the engine, proposes H5: Black's reading at G4
+# plus White's at H5, halved when White's stone at H5 would be near
+# death.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:only F5 G3 H5 H5 F5 G4 [H5=r:18|H5=r/2:18]
+
+[group-knight-side-second-line-other]
+# Black's C7 and White's D5 by the left edge.  The side beyond C5: its
+# outer point B5 is on the second line while D5 is not, so White's point
+# there is C6 (the middle point on C7's line); Black's is B5.  Black, the
+# engine, proposes B5: Black's reading there plus White's at C6, halved
+# when Black's stone at B5 would be near death.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:only C7 D5 B5 C6 C7 B5 [B5=r:18|B5=r/2:18]
 
 [knight-contact-touched-two-liberties]
 # White's E5 touches D5, and White's D4 below D5 leaves D5 two liberties
