@@ -149,3 +149,35 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KosumiRenraku:read D4 E5 E4 [E4=r:5]
+
+# The third shape with Black's F5 beside E5 (the point beyond E5 from D5,
+# which only the other shape's reading needs empty): the same reading.
+
+[diagonal-outer-stone-beside-near-stone-own-beside]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . O X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:read D4 E5 D3 E4 E3 [E4=r:5]
+
+# The first shape with Black's D3 below D4 (the point beyond D4 from D5,
+# which only the third shape's reading needs empty): the same reading.
+
+[diagonal-outer-stone-beside-far-stone-own-below]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . X . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:read D4 E5 F5 E4 F4 [F5=r:5]
