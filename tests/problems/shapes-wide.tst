@@ -3185,7 +3185,7 @@ call GunKankei4Utu:only C7 D5 B5 C6 C7 B5 [B5=r:18|B5=r/2:18]
 [knight-contact-touched-two-liberties]
 # White's E5 touches D5, and White's D4 below D5 leaves D5 two liberties
 # (C5 and D6) and no ladder.  White pushes at D6 (D5 then in atari), Black
-# blocks at D6 for its part: both sides' point is D6, the value White's
+# blocks at D6 itself: both sides' point is D6, the value White's
 # evaluation after D6 plus Black's after D6.
 black to play
   . . . . . . . . .

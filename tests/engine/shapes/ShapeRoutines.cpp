@@ -94,8 +94,8 @@ std::string ReadAnswer(Point a, const std::vector<Point>& pts, Point at = Point(
 {
     const int own = CurGoban().GetIroPt(a), att = own ^ 3;
     const Point b = pts.size() > 1 ? pts[1] : Point();
-    // Each side's part: its readings, split at B; the better one counts.
-    std::vector<std::vector<Point>> parts[2];
+    // Each side's readings, split at B; the better one counts.
+    std::vector<std::vector<Point>> parts[2]; // the attacker's, the owner's
     parts[0].emplace_back();
     int side = 0;
     for (std::size_t i = 2; i < pts.size(); ++i) {
