@@ -1776,9 +1776,7 @@ call GunKankei1Utu:read D5 E5 E6 D5 E6 [E6=r*4/5:18]
 [group-three-space-weak]
 # Black's E7 and White's J7 a three-space jump apart on 13x13, neither on
 # the third line, for a weak group: only the middle gap G7 is tried, valued
-# as the engine's move there plus the opponent's.  Known failure: the
-# pattern now reads only pairs that both stand on the third line, the one
-# case it must leave alone.
+# as the engine's move there plus the opponent's.
 black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
@@ -1793,7 +1791,7 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
-call GunKankei10Utu:weak E7 J7 G7 E7 G7 [G7=r:18]*
+call GunKankei10Utu:weak E7 J7 G7 E7 G7 [G7=r:18]
 
 [group-three-space-weak-white]
 white to play
@@ -1810,7 +1808,7 @@ white to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
-call GunKankei10Utu:weak E7 J7 G7 E7 G7 [G7=r:18]*
+call GunKankei10Utu:weak E7 J7 G7 E7 G7 [G7=r:18]
 
 [group-two-space-third-line-bottom]
 # Black's C3 and White's F3 a two-space jump apart, both on the third
