@@ -117,9 +117,12 @@ TEST_F(TcpFTest, TheEngineAnswersOneTickAfterThePeersMove)
     Feed("MV0505");
     ctl.Tcp.timVornTimer();
     EXPECT_EQ(Sent(), std::vector<std::string>{"MV0000"});
+    EXPECT_EQ(view.status, "Match player's turn");
     Feed("MV0000");
     EXPECT_EQ(GameOver, 1);
     EXPECT_FALSE(ctl.Tcp.timVorn.Enabled);
+    // The peer's pass ended the game: the status bar says so.
+    EXPECT_EQ(view.status, "Game end");
     // The peer leaving after the game changes nothing but the status.
     ctl.Tcp.Protocol.Disconnected();
     EXPECT_EQ(ctl.Tcp.StatusText, "相手が切断しました。");
