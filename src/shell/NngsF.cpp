@@ -192,6 +192,12 @@ void TNngsForm::ConnectionChanged(bool open, const std::string& peer, const std:
         MemoAdd(why);
     StatusText = open ? Msg("Connected: ", "接続先: ") + peer : Msg("Disconnected", "切断されました");
     Changed();
+    // Our game on the server cannot go on without the connection.
+    if (!open && Playing() && main_.GameRunning == 1) {
+        TimerSet(false);
+        Refuse(Msg("The connection to the Go server closed.", "囲碁サーバーとの接続が切れました。"));
+        Messages.Flush(main_.prompt_);
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -402,3 +402,30 @@ TEST_F(NngsFTest, TheServerRefusingOurMoveStopsTheGameWithAMessage)
 
 } // namespace
 } // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+TEST_F(NngsFTest, TheServerConnectionClosingStopsOurGameWithAMessage)
+{
+    OpenLink(9);
+    Confirm(true);
+    EngineScript.push_back({5, 5});
+    Notice();
+    Feed(NngsMoveLines(4, 0, 'B', "E5") + NngsMoveLines(4, 1, 'W', "C3"));
+    ASSERT_EQ(ctl.GameRunning, 1);
+    ctl.Nngs.Protocol.Closed();
+    EXPECT_EQ(ctl.GameRunning, 0);
+    EXPECT_FALSE(ctl.Nngs.timVorn.Enabled);
+    EXPECT_EQ(prompt.messages,
+              std::vector<std::string>{"The connection to the Go server closed. The game was stopped."});
+    // Closing with no game running only shows in the status bar.
+    prompt.messages.clear();
+    ctl.Nngs.Protocol.Opened("nngs.test");
+    ctl.Nngs.Protocol.Closed();
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_EQ(ctl.Nngs.StatusText, "Disconnected");
+}
+
+} // namespace
+} // namespace vorn::test
