@@ -3,6 +3,8 @@
 // Every wait is bounded, so a broken link fails a test instead of hanging it.
 #include <QEventLoop>
 #include <QHostAddress>
+#include <QPointer>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -270,6 +272,44 @@ TEST_F(TcpSocketTest, ThePeerClosingWhileARefusalIsShownLeavesNoSocketBehind)
     auto again = RawPeer();
     Write(*again, "??NM");
     EXPECT_EQ(Read(*again, 7), "NMAlice");
+}
+
+TEST_F(TcpSocketTest, TheServerClosingWhileARefusalIsShownLeavesNoSocketBehind)
+{
+    // The same on a connection this side opened: the peer listens.
+    QTcpServer listener;
+    ASSERT_TRUE(listener.listen(QHostAddress::LocalHost, 0));
+    TLink bob("Bob");
+    bob.socket.Connect("127.0.0.1", listener.serverPort());
+    ASSERT_TRUE(WaitFor([&] { return listener.hasPendingConnections(); }));
+    std::unique_ptr<QTcpSocket> raw(listener.nextPendingConnection());
+    ASSERT_EQ(Read(*raw, 4), "??NM");
+    bob.host.running = true;
+    bob.host.black = true;
+    bob.host.moves = {{4, 4}};
+    QPointer<QTcpSocket> link = bob.socket.findChild<QTcpSocket*>();
+    ASSERT_FALSE(link.isNull());
+    bool deletedInBox = false;
+    bob.host.onMessage = [&] {
+        raw->disconnectFromHost();
+        QEventLoop box;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &box, [&] {
+            if (bob.host.status == "相手が切断しました。")
+                box.quit();
+        });
+        QTimer::singleShot(5000, &box, &QEventLoop::quit);
+        poll.start(5);
+        box.exec();
+        deletedInBox = link.isNull();
+    };
+    Write(*raw, "MV0404");
+    ASSERT_TRUE(WaitFor([&] { return bob.host.stops == 1; }));
+    EXPECT_EQ(bob.host.status, "相手が切断しました。");
+    EXPECT_FALSE(deletedInBox) << "the socket went while its handler ran";
+    EXPECT_FALSE(bob.socket.IsOpen());
+    // Gone once its handlers are done.
+    EXPECT_TRUE(WaitFor([&] { return link.isNull(); }));
 }
 
 TEST_F(TcpSocketTest, RapidConnectAndCloseCyclesAreNeverRefused)
