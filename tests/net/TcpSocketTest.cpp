@@ -236,6 +236,22 @@ TEST_F(TcpSocketTest, ATakenPortIsReportedAndConnectingOutStillWorks)
 namespace vorn::test {
 namespace {
 
+// What a message box does while it is up: an event loop of its own, here
+// until the condition holds (at most five seconds); answers the condition.
+bool MessageBoxUntil(const std::function<bool()>& done)
+{
+    QEventLoop box;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &box, [&] {
+        if (done())
+            box.quit();
+    });
+    QTimer::singleShot(5000, &box, &QEventLoop::quit);
+    poll.start(5);
+    box.exec();
+    return done();
+}
+
 TEST_F(TcpSocketTest, ThePeerClosingWhileARefusalIsShownLeavesNoSocketBehind)
 {
     // The refusal is shown as a message box would: an event loop runs until
@@ -247,17 +263,7 @@ TEST_F(TcpSocketTest, ThePeerClosingWhileARefusalIsShownLeavesNoSocketBehind)
     bool closeSeen = false;
     alice.host.onMessage = [&] {
         raw->disconnectFromHost();
-        QEventLoop box;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &box, [&] {
-            if (alice.host.status == "相手が切断しました。") {
-                closeSeen = true;
-                box.quit();
-            }
-        });
-        QTimer::singleShot(5000, &box, &QEventLoop::quit);
-        poll.start(5);
-        box.exec();
+        closeSeen = MessageBoxUntil([&] { return alice.host.status == "相手が切断しました。"; });
     };
     // (4, 4) is taken: the board refuses the peer's move.
     Write(*raw, "MV0404");
@@ -292,15 +298,7 @@ TEST_F(TcpSocketTest, TheServerClosingWhileARefusalIsShownLeavesNoSocketBehind)
     bool deletedInBox = false;
     bob.host.onMessage = [&] {
         raw->disconnectFromHost();
-        QEventLoop box;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &box, [&] {
-            if (bob.host.status == "相手が切断しました。")
-                box.quit();
-        });
-        QTimer::singleShot(5000, &box, &QEventLoop::quit);
-        poll.start(5);
-        box.exec();
+        MessageBoxUntil([&] { return bob.host.status == "相手が切断しました。"; });
         deletedInBox = link.isNull();
     };
     Write(*raw, "MV0404");
