@@ -336,6 +336,7 @@ struct TCustomCommX::TThreads {
         // again only when more arrives or somebody reads.
         int staleQueued = -1;
         std::uint64_t staleReads = 0;
+        bool hungUp = false;  // the hang-up has been reported
         while (!rxTerminate) {
             pollfd p[2] = {{fd, POLLIN, 0}, {wakeFd, POLLIN, 0}};
             const int r = poll(p, 2, 100);
@@ -378,6 +379,11 @@ struct TCustomCommX::TThreads {
                     staleQueued = queued;
                     staleReads = before;
                 }
+            } else if (queued == 0 && (p[0].revents & POLLHUP) != 0 && !hungUp) {
+                // The other end closed the line: reported once, after the
+                // last input was taken.
+                hungUp = true;
+                Send(kMsgHangUp, 0);
             } else if (queued > 0 || (p[0].revents & (POLLHUP | POLLERR | POLLNVAL))) {
                 // Bytes nobody takes, or a line that hung up, keep the port
                 // readable: look again a little later.
@@ -814,6 +820,10 @@ void TCustomCommX::WndProc(int msg, int param, unsigned generation)
     case kMsgReceive: DoReceive(); break;
     case kMsgSignal: DoSignal(param); break;
     case kMsgError: DoError(param); break;
+    case kMsgHangUp:
+        if (OnHangUp)
+            OnHangUp(*this);
+        break;
     default: break;
     }
 }

@@ -7,8 +7,9 @@
 // the component (the GUI thread) through its event queue, and the component
 // raises its events there: OnTrans for every chunk written or discarded,
 // OnReceive when characters arrived, OnSignal and OnBreak for modem lines and
-// breaks, OnError for overrun, parity and framing errors.  Read never waits
-// and never runs an event loop.
+// breaks, OnError for overrun, parity and framing errors, OnHangUp once when
+// the line hangs up (the other end closed it).  Read never waits and never
+// runs an event loop.
 //
 // Settings are properties, applied to an open port at once; a setting the
 // port refuses raises ECommError with a fixed Japanese message.  Port 1 and 2
@@ -120,9 +121,10 @@ public:
     TCommSignalEvent OnSignal;
     TCommBreakEvent OnBreak;
     TCommErrEvent OnError;
+    TCommBreakEvent OnHangUp;
 
     // The reports of the two threads, as the hidden receiver gets them.
-    enum { kMsgTrans = 0x500, kMsgReceive = 0x501, kMsgSignal = 0x502, kMsgError = 0x503 };
+    enum { kMsgTrans = 0x500, kMsgReceive = 0x501, kMsgSignal = 0x502, kMsgError = 0x503, kMsgHangUp = 0x504 };
     // Raises the event of one report (GUI thread); reports of a port closed
     // or opened again since are ignored.
     void WndProc(int msg, int param, unsigned generation);

@@ -89,6 +89,7 @@ void TGoComm::Reset()
 {
     GmpReset();
     GmpPendingQuery = 0;
+    gaveWay_ = false;
     GmpSendPacket = GmpResendPacket = GmpRecvPacket = TGmpPacket{};
     GmpPeerX = GmpPeerY = 0;
     ++resets_;
@@ -175,8 +176,9 @@ void TGoComm::Dispatch()
         host_.GmpTrace("Checksum Error");
         return;
     }
+    // Each side toggles only its own bit, for each new packet it sends; the
+    // peer's copy of ours may be stale (both sent at once) and is not taken.
     GmpPeerSeqPrev = GmpPeerSeq;
-    GmpOwnSeq = static_cast<std::uint8_t>((r[0] >> 1) & 1);
     GmpPeerSeq = static_cast<std::uint8_t>(r[0] & 1);
     host_.GmpResendTimer(false);
 
@@ -190,7 +192,15 @@ void TGoComm::Dispatch()
     }
     const int value = (r[2] & 7) * 128 + (r[3] & 0x7F);
     switch ((r[2] & 0x7F) >> 4) {
-    case GmpCmdNewGame: SendColorQuery(); break;
+    case GmpCmdNewGame:
+        // Both sides sent NEWGAME at once: ours gives way, and this side
+        // asks the set-up questions and closes the set-up itself.
+        if (GmpNewGamePending == 1) {
+            GmpNewGamePending = 0;
+            gaveWay_ = true;
+        }
+        SendColorQuery();
+        break;
     case GmpCmdQuery: AnswerQuery(value); break;
     case GmpCmdAnswer: CheckAnswer(value); break;
     case GmpCmdMove: DoMove(value); break;
@@ -207,7 +217,9 @@ void TGoComm::AnswerQuery(int value)
 void TGoComm::CheckAnswer(int value)
 {
     if (GmpPendingQuery == GmpQueryColor) {
-        if (value != 0 && value != 2) {
+        // The peer's colour: its own (1 white, 2 black) or 0 (not said).
+        const int peerColour = PlayerKind[kSiro] == pkSerial ? 1 : 2;
+        if (value != 0 && value != peerColour) {
             host_.GmpTrace("Color Error");
             host_.GmpSetupError("Color Error");
             return;
@@ -221,6 +233,12 @@ void TGoComm::CheckAnswer(int value)
             return;
         }
         SendOk();
+        GmpPendingQuery = 0;
+        if (gaveWay_) {
+            // Our NEWGAME gave way: this OK closes the set-up for both.
+            gaveWay_ = false;
+            host_.GmpSetupDone();
+        }
     }
 }
 

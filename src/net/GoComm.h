@@ -120,6 +120,7 @@ private:
     void Send(const std::string& suffix);
 
     TGmpHost& host_;
+    bool gaveWay_ = false;  // our NEWGAME gave way to the peer's sent at the same time
     unsigned resets_ = 0;  // counts Reset calls, so a reset inside a handler ends Receive
 };
 

@@ -126,6 +126,18 @@ bool NngsParseHeader(const std::string& text, int& game)
     return ReadNumber(text, i, game) && i < text.size() && text[i] == ' ';
 }
 
+bool NngsParsePlayers(const std::string& text, std::string& white, std::string& black)
+{
+    const std::size_t w = text.find(": ");
+    const std::size_t vs = text.find(" vs ");
+    if (w == std::string::npos || vs == std::string::npos || vs < w)
+        return false;
+    white = text.substr(w + 2, text.find(' ', w + 2) - (w + 2));
+    black = text.substr(vs + 4, text.find(' ', vs + 4) == std::string::npos ? std::string::npos
+                                                                             : text.find(' ', vs + 4) - (vs + 4));
+    return !white.empty() && !black.empty() && white.find('(') == std::string::npos;
+}
+
 bool NngsParseMatchNotice(const std::string& text, int& game, std::string& opponent)
 {
     if (!StartsWith(text, "Creating match ["))
@@ -138,6 +150,79 @@ bool NngsParseMatchNotice(const std::string& text, int& game, std::string& oppon
         return false;
     opponent = text.substr(i, text.size() - 1 - i);
     return opponent.find(' ') == std::string::npos;
+}
+
+namespace {
+
+// A decimal number as the server writes a count: digits, a point, a sign.
+bool ParseCount(const std::string& s, float& v)
+{
+    if (s.empty() || s.size() > 12)
+        return false;
+    std::size_t i = s[0] == '-' ? 1 : 0;
+    bool digits = false, point = false;
+    float whole = 0.0f, scale = 1.0f;
+    for (; i < s.size(); ++i) {
+        if (s[i] == '.' && !point) {
+            point = true;
+        } else if (IsDigit(s[i])) {
+            digits = true;
+            if (point) {
+                scale /= 10.0f;
+                whole += static_cast<float>(s[i] - '0') * scale;
+            } else {
+                whole = whole * 10.0f + static_cast<float>(s[i] - '0');
+            }
+        } else {
+            return false;
+        }
+    }
+    v = s[0] == '-' ? -whole : whole;
+    return digits;
+}
+
+// "W 22.5 B 1.0" at the end of the words.
+bool ParseCountWords(const std::string& words, float& white, float& black)
+{
+    const std::size_t w = words.rfind("W ");
+    if (w == std::string::npos || (w > 0 && words[w - 1] != ' '))
+        return false;
+    const std::size_t b = words.find(" B ", w + 2);
+    if (b == std::string::npos)
+        return false;
+    return ParseCount(words.substr(w + 2, b - w - 2), white) && ParseCount(words.substr(b + 3), black);
+}
+
+} // namespace
+
+bool NngsParseClosing(const std::string& text, int& game, TNngsEnd& end)
+{
+    if (!StartsWith(text, "{Game ") || text.back() != '}')
+        return false;
+    std::size_t i = 6;
+    if (!ReadNumber(text, i, game) || text.compare(i, 2, ": ") != 0)
+        return false;
+    const std::size_t sep = text.find(" : ", i);
+    if (sep == std::string::npos)
+        return false;
+    const std::string words = text.substr(sep + 3, text.size() - 1 - (sep + 3));
+    end = TNngsEnd{};
+    end.text = words;
+    const int loser = StartsWith(words, "White ") ? kSiro : StartsWith(words, "Black ") ? kKuro : 0;
+    const int other = loser == kSiro ? kKuro : loser == kKuro ? kSiro : 0;
+    if (ParseCountWords(words, end.white, end.black)) {
+        end.way = TNngsEnd::Counted;
+        end.winner = end.white > end.black ? kSiro : end.black > end.white ? kKuro : 0;
+    } else if (loser != 0 && words.find(" resigns") != std::string::npos) {
+        end.way = TNngsEnd::Resigned;
+        end.winner = other;
+    } else if (loser != 0 && words.find(" on time") != std::string::npos) {
+        end.way = TNngsEnd::OnTime;
+        end.winner = other;
+    } else if (words.find("adjourned") != std::string::npos) {
+        end.way = TNngsEnd::Adjourned;
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -234,10 +319,35 @@ void TNngsProtocol::ParseLine(const std::string& bytes, std::size_t shown)
     std::string text;
     if (!NngsSplitCode(bytes, code, text))
         return;
-    if (code == kNngsCodeInfo)
-        Info(text);
-    else if (code == kNngsCodeMove)
+    if (code == kNngsCodePrompt) {
+        moveSent_ = false;
+    } else if (code == kNngsCodeError) {
+        // The answer to the move we sent: refused.
+        if (moveSent_ && state_ == TState::Playing) {
+            moveSent_ = false;
+            host_.MoveRefused(SjisToUtf8(text));
+        }
+    } else if (code == kNngsCodeMove) {
         ParseMove(text);
+    } else if (code == kNngsCodeInfo || code == kNngsCodeShout) {
+        // The closing line of a game comes as information or as a shout.
+        int game = 0;
+        TNngsEnd end;
+        if (state_ == TState::Playing && NngsParseClosing(text, game, end)) {
+            if (game == game_)
+                Close(end);
+        } else if (code == kNngsCodeInfo) {
+            Info(text);
+        }
+    }
+}
+
+void TNngsProtocol::Close(TNngsEnd end)
+{
+    state_ = TState::Idle;
+    moveSent_ = false;
+    end.text = SjisToUtf8(end.text);
+    host_.GameClosed(end);
 }
 
 void TNngsProtocol::Info(const std::string& text)
@@ -248,6 +358,8 @@ void TNngsProtocol::Info(const std::string& text)
         state_ = TState::Playing;
         game_ = game;
         header_ = 0;
+        self_.clear();
+        counting_ = false;
         doneSent_ = false;
         opponent_ = name;
         if (!host_.MatchCreated(game, SjisToUtf8(name)))
@@ -256,16 +368,29 @@ void TNngsProtocol::Info(const std::string& text)
     }
     if (state_ != TState::Playing)
         return;
+    const int local = localBlack_ ? kKuro : kSiro;
+    const int remote = localBlack_ ? kSiro : kKuro;
+    static const std::string kResigned = " has resigned the game.";
+    TNngsEnd end;
+    end.text = text;
     if (StartsWith(text, "You can check your score")) {
-        host_.GameEnded(false);
-    } else if (text == opponent_ + " has resigned the game.") {
-        state_ = TState::Idle;
-        host_.GameEnded(true);
-    } else if (StartsWith(text, "{Game ")) {
-        // The server's closing line of a game: ours is over there.
-        std::size_t i = 6;
-        if (ReadNumber(text, i, game) && game == game_ && text.compare(i, 1, ":") == 0)
-            state_ = TState::Idle;
+        counting_ = true;
+        host_.CountingBegan();
+    } else if (text.size() > kResigned.size() && text.compare(text.size() - kResigned.size(), kResigned.size(), kResigned) == 0
+               && text.find(' ') == text.size() - kResigned.size()) {
+        // The opponent resigned, or we did (typed in the window); another
+        // game's resignation (one we watch) is not ours.
+        const std::string name = text.substr(0, text.size() - kResigned.size());
+        // In counting, the loser's "resignation" comes before the closing
+        // line that gives the count: that line ends the game.
+        if ((name != opponent_ && name != self_) || counting_)
+            return;
+        end.way = TNngsEnd::Resigned;
+        end.winner = name == opponent_ ? local : remote;
+        Close(end);
+    } else if (text == "Game has been adjourned.") {
+        end.way = TNngsEnd::Adjourned;
+        Close(end);
     }
 }
 
@@ -274,6 +399,9 @@ void TNngsProtocol::ParseMove(const std::string& text)
     int game = 0;
     if (NngsParseHeader(text, game)) {
         header_ = game;
+        std::string white, black;
+        if (state_ == TState::Playing && game == game_ && NngsParsePlayers(text, white, black))
+            self_ = localBlack_ ? black : white;
         return;
     }
     if (state_ != TState::Playing || header_ != game_)
@@ -310,13 +438,19 @@ bool TNngsProtocol::SendLine(const std::string& text, bool apart)
     return sent;
 }
 
-bool TNngsProtocol::SendMove(int x, int y, int size) { return SendLine(NngsMoveText(x, y, size)); }
+bool TNngsProtocol::SendMove(int x, int y, int size)
+{
+    const bool sent = SendLine(NngsMoveText(x, y, size));
+    moveSent_ = sent && state_ == TState::Playing;
+    return sent;
+}
 
 bool TNngsProtocol::RequestMatch(const std::string& opponent, bool localBlack, int size)
 {
     if (!SendLine("set Client TRUE") || !SendLine(NngsMatchText(opponent, localBlack, size)))
         return false;
     state_ = TState::MatchPending;
+    localBlack_ = localBlack;
     opponent_ = Utf8ToSjis(opponent);
     game_ = 0;
     return true;

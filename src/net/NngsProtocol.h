@@ -16,7 +16,12 @@
 // events are taken only from the server's own line forms: the match notice
 // while our match request waits, move lines after the header of our game
 // (the move number compared as a number, "Pass" only as the line's move),
-// the score notice and our opponent's resignation while our game runs.
+// and while our game runs: the notice that counting begins, a resignation
+// by either side ("bob has resigned the game."), the adjournment ("Game has
+// been adjourned."), the closing line of our game ("{Game 3: white vs black
+// : White resigns.}", "... : Black resigns. W 22.5 B 1.0}" for a counted
+// game, "... : has adjourned.}", "... : Black forfeits on time.}") and an
+// error answer ("5 ...") to the move we sent.
 // Texts travel as CP932 bytes.
 #pragma once
 
@@ -65,9 +70,25 @@ bool NngsParseMoveLine(const std::string& text, int& number, int& colour, std::s
 bool NngsParsePoint(const std::string& move, int size, Point& p);
 // The game number of a header "Game 12 I: ..."; false for another text.
 bool NngsParseHeader(const std::string& text, int& game);
+// The players of a header "Game 12 I: white (...) vs black (...)"; false
+// when the text does not name them so.
+bool NngsParsePlayers(const std::string& text, std::string& white, std::string& black);
 // The match notice "Creating match [12] with bob.": game number and
 // opponent; false for another text.
 bool NngsParseMatchNotice(const std::string& text, int& game, std::string& opponent);
+
+// How the server closed a game.
+struct TNngsEnd {
+    enum TWay { Resigned, Counted, Adjourned, OnTime, Other };
+    TWay way = Other;
+    int winner = 0;                     // kKuro or kSiro; 0 for none (adjourned, a draw)
+    float black = 0.0f, white = 0.0f;   // the server's count (Counted)
+    std::string text;                   // the server's words, CP932
+};
+// The closing line of a game "{Game 3: white vs black : words}": its number
+// and how it ended.  A count "W 22.5 B 1.0" at the end of the words makes
+// it a counted game whatever the words before it say.  False for another text.
+bool NngsParseClosing(const std::string& text, int& game, TNngsEnd& end);
 
 // --- What the protocol needs around it ---------------------------------------------
 
@@ -111,8 +132,12 @@ public:
     // The opponent's move cannot be read for this board (a handicap set on
     // the server, a point off the board).
     virtual void OpponentMoveUnreadable(const std::string& move) = 0;
-    // The server ended our game: counting begins, or the opponent resigned.
-    virtual void GameEnded(bool resigned) = 0;
+    // The server counts our game: both sides mark dead stones and say "done".
+    virtual void CountingBegan() = 0;
+    // The server closed our game (the words UTF-8).
+    virtual void GameClosed(const TNngsEnd& end) = 0;
+    // The server answered the move we sent with an error (its text).
+    virtual void MoveRefused(const std::string& text) = 0;
     // Everything that arrived has been looked at (messages may be shown now).
     virtual void InputHandled() {}
 };
@@ -161,6 +186,8 @@ private:
     void Info(const std::string& text);
     // A move line (code 15): a header, or a move of our game.
     void ParseMove(const std::string& text);
+    // Our game is over on the server.
+    void Close(TNngsEnd end);
 
     TNngsHost& host_;
     TNngsTransport* transport_ = nullptr;
@@ -173,6 +200,10 @@ private:
     int game_ = 0;               // our game's number on the server
     int header_ = 0;             // the game of the last move header seen
     bool doneSent_ = false;
+    bool localBlack_ = true;     // our colour in the match requested
+    bool counting_ = false;      // the server counts our game: its closing line gives the count
+    std::string self_;           // our name as the header of our game writes it
+    bool moveSent_ = false;      // our move went out and the server's prompt has not come back
     std::string opponent_;       // CP932, as requested, then as the server writes it
 };
 

@@ -35,17 +35,20 @@ void TNngsSocket::Connect(const std::string& host, int port)
     auto* s = new QTcpSocket(this);
     socket_ = s;
     connect(s, &QTcpSocket::connected, this, [this, s] {
+        const TSocketKeeper::Scope scope(keeper_);
         s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         protocol_.Opened(s->peerName().toStdString());
     });
     connect(s, &QTcpSocket::readyRead, this, [this, s] { Read(s); });
     connect(s, &QTcpSocket::disconnected, this, [this, s] {
+        const TSocketKeeper::Scope scope(keeper_);
         if (s != socket_)
             return;
         Drop();
         protocol_.Closed();
     });
     connect(s, &QTcpSocket::errorOccurred, this, [this, s](QAbstractSocket::SocketError e) {
+        const TSocketKeeper::Scope scope(keeper_);
         // The server closing is no error: the disconnection reports it.
         if (s != socket_ || e == QAbstractSocket::RemoteHostClosedError)
             return;
@@ -66,12 +69,13 @@ void TNngsSocket::Drop()
     socket_ = nullptr;
     disconnect(s, nullptr, this, nullptr);
     s->abort();
-    s->deleteLater();
+    keeper_.Retire(s);
 }
 
 void TNngsSocket::Read(QTcpSocket* s)
 {
-    // A message box shown while a line is handled may let more bytes arrive
+    const TSocketKeeper::Scope scope(keeper_);
+    // An event loop run while a line is handled may let more bytes arrive
     // without a signal of their own: read until none is left.
     while (s == socket_ && s->bytesAvailable() > 0) {
         const QByteArray bytes = s->readAll();

@@ -1,5 +1,6 @@
 // TNngsSocket: the Go-server connection, a client socket on the GUI thread
-// with Qt Network.  Its bytes and events go to the protocol.
+// with Qt Network.  Its bytes and events go to the protocol.  A socket is
+// never deleted while a handler of its signals runs (TSocketKeeper).
 #pragma once
 
 #include <QObject>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "net/NngsProtocol.h"
+#include "net/SocketKeeper.h"
 
 class QTcpSocket;
 
@@ -30,6 +32,7 @@ private:
 
     TNngsProtocol& protocol_;
     QTcpSocket* socket_ = nullptr;
+    TSocketKeeper keeper_;
 };
 
 } // namespace vorn

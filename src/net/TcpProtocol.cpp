@@ -121,18 +121,61 @@ bool TcpKomiParse(const std::string& arg, float& komi)
     return true;
 }
 
-std::size_t TcpMessageLength(const std::string& b)
+namespace {
+
+const char* const kTcpCommands[] = {"??", "OK", "NG", "CO", "MV", "SZ", "HA", "KM", "KF", "NM", "CM"};
+
+// The bytes at i begin a known command (or, at the very end, may begin one).
+bool CommandAt(const std::string& b, std::size_t i)
 {
-    if (b.size() < 2)
-        return 0;
-    const std::string cmd = b.substr(0, 2);
-    auto fixed = [&](std::size_t n) { return b.size() >= n ? n : 0; };
+    for (const char* c : kTcpCommands) {
+        if (b[i] != c[0])
+            continue;
+        if (i + 1 == b.size() || b[i + 1] == c[1])
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TTcpFrame TcpFrame(const std::string& b)
+{
+    TTcpFrame f;
+    if (b.empty())
+        return f;
+    auto whole = [&](std::size_t n) {
+        f.kind = TTcpFrame::Whole;
+        f.length = n;
+        return f;
+    };
+    auto partial = [&] {
+        f.kind = TTcpFrame::Partial;
+        return f;
+    };
+    auto open = [&] {
+        f.kind = TTcpFrame::Open;
+        return f;
+    };
+    auto fixed = [&](std::size_t n) { return b.size() >= n ? whole(n) : partial(); };
     auto run = [&](bool (*inRun)(char)) {
         std::size_t i = 2;
         while (i < b.size() && inRun(b[i]))
             ++i;
-        return i < b.size() ? i : 0;
+        return i < b.size() ? whole(i) : open();
     };
+    if (!CommandAt(b, 0)) {
+        // Skipped up to the next known command.
+        std::size_t i = 1;
+        while (i < b.size() && !CommandAt(b, i))
+            ++i;
+        f.kind = TTcpFrame::Unknown;
+        f.length = i;
+        return f;
+    }
+    if (b.size() < 2)
+        return partial();
+    const std::string cmd = b.substr(0, 2);
     if (cmd == "??" || cmd == "OK" || cmd == "NG" || cmd == "CO")
         return fixed(4);
     if (cmd == "MV")
@@ -142,14 +185,18 @@ std::size_t TcpMessageLength(const std::string& b)
     if (cmd == "KM")
         return run(IsNumberChar);
     if (cmd == "KF") {
-        if (b.size() >= 4 && b[2] == 'N' && b[3] == 'O')
-            return 4;
-        if (b.size() == 2 || (b.size() == 3 && b[2] == 'N'))
-            return 0;
+        if (b.size() >= 3 && b[2] == 'N')
+            return fixed(4);
         return run(IsLetter);
     }
-    // "NM", "CM" and anything unknown run to the end of what has arrived.
-    return 0;
+    // "NM" and "CM": free texts.
+    return open();
+}
+
+std::size_t TcpMessageLength(const std::string& b)
+{
+    const TTcpFrame f = TcpFrame(b);
+    return f.kind == TTcpFrame::Whole ? f.length : 0;
 }
 
 bool TcpNumberParse(const std::string& arg, int& n)
@@ -171,6 +218,7 @@ bool TcpNumberParse(const std::string& arg, int& n)
 void TTcpProtocol::ResetSession()
 {
     buffer_.clear();
+    skipped_ = 0;
     flushWanted_ = false;
     answering_ = false;
     awaited_.clear();
@@ -209,17 +257,28 @@ void TTcpProtocol::Refused(const std::string& peer)
 
 bool TTcpProtocol::Take(bool flush, std::string& message)
 {
-    if (buffer_.empty())
-        return false;
-    std::size_t n = TcpMessageLength(buffer_);
-    if (n == 0) {
-        if (!flush)
-            return false;
-        n = buffer_.size();
+    for (;;) {
+        const TTcpFrame f = TcpFrame(buffer_);
+        switch (f.kind) {
+        case TTcpFrame::Unknown:
+            skipped_ += f.length;
+            buffer_.erase(0, f.length);
+            continue;
+        case TTcpFrame::Whole: break;
+        case TTcpFrame::Open:
+            if (!flush)
+                return false;
+            message.swap(buffer_);
+            buffer_.clear();
+            skipped_ = 0;
+            return true;
+        default: return false;  // empty, or waiting for the rest of a message
+        }
+        message = buffer_.substr(0, f.length);
+        buffer_.erase(0, f.length);
+        skipped_ = 0;
+        return true;
     }
-    message = buffer_.substr(0, n);
-    buffer_.erase(0, n);
-    return true;
 }
 
 void TTcpProtocol::Receive(const std::string& bytes)
@@ -236,6 +295,19 @@ void TTcpProtocol::Flush()
         return;
     }
     Process(true);
+}
+
+void TTcpProtocol::Expire()
+{
+    if (busy_ || buffer_.empty())
+        return;
+    // Only the head of a message cut short is left after Flush.
+    Flush();
+    if (buffer_.empty())
+        return;
+    host_.Memo(Msg("The opponent's message stopped short and was dropped: \"", "相手のメッセージが途中で途切れたため捨てました: \"")
+               + SjisToUtf8(CutSjis(buffer_, 16)) + "\"");
+    buffer_.clear();
 }
 
 void TTcpProtocol::Process(bool flush)
@@ -260,8 +332,10 @@ void TTcpProtocol::Process(bool flush)
         break;
     }
     busy_ = false;
-    if (buffer_.size() > kTcpBufferMax) {
+    // Garbage skipped counts as well: a peer that sends nothing but is cut off.
+    if (buffer_.size() + skipped_ > kTcpBufferMax) {
         buffer_.clear();
+        skipped_ = 0;
         host_.Memo(Msg("The opponent sent too much data without a message; the connection was closed.",
                        "相手から区切りのないデータが多すぎるため、接続を切りました。"));
         if (transport_ != nullptr)

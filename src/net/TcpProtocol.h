@@ -16,10 +16,13 @@
 // it where the format fixes its end: four bytes for "??xx", "OKxx", "NGxx",
 // "COxx" and "KFNO", six for "MV" + four digits, the run of digits after
 // "SZ" and "HA", of number characters after "KM", of letters after "KF".  A
-// message whose end the format leaves open (the free texts "NM" and "CM", a
-// number or letter run at the end of what has arrived) is held until the
-// line has been quiet for kTcpQuietMs (Flush), so a message split over
-// several reads arrives whole.
+// message of a fixed length waits for all its bytes however they are split
+// over reads; only after kTcpStallMs of silence is its head dropped
+// (Expire), with a line in the memo.  A message whose end the format leaves
+// open (the free texts "NM" and "CM", a number or letter run at the end of
+// what has arrived) is held until the line has been quiet for kTcpQuietMs
+// (Flush).  Bytes that begin no known command are skipped up to the next
+// known one, so garbage glued to a message does not swallow it.
 #pragma once
 
 #include <cstddef>
@@ -37,8 +40,10 @@ constexpr int kTcpQuietMs = 100;
 // How long the sender waits after a message with an open end before it
 // sends the next, so that the receiver has taken it by then.
 constexpr int kTcpGapMs = 3 * kTcpQuietMs;
-// A receive buffer that grows past this without a message in it is an abuse:
-// the connection is closed.
+// How long a message of a fixed length may wait for its remaining bytes.
+constexpr int kTcpStallMs = 5000;
+// A receive buffer that grows past this without a message in it, or as
+// many bytes skipped as no command, is an abuse: the connection is closed.
 constexpr std::size_t kTcpBufferMax = 64 * 1024;
 // Free texts (names, chat lines) received are cut to this many bytes.
 constexpr std::size_t kTcpTextMax = 999;
@@ -63,9 +68,21 @@ std::string TcpKomiText(float komi);
 bool TcpKomiParse(const std::string& arg, float& komi);
 // A small decimal number ("SZ", "HA"): one to three digits and nothing else.
 bool TcpNumberParse(const std::string& arg, int& n);
+// How the head of the received bytes is framed.
+struct TTcpFrame {
+    enum TKind {
+        Empty,    // nothing
+        Whole,    // a complete message of length bytes
+        Partial,  // the head of a message whose length is fixed: more must come
+        Open,     // a message whose end is open (ends when the line is quiet)
+        Unknown,  // length bytes begin no known command: skipped
+    };
+    TKind kind = Empty;
+    std::size_t length = 0;
+};
+TTcpFrame TcpFrame(const std::string& bytes);
 // The length of the message at the head of the bytes when the format fixes
-// where it ends; 0 when it may still go on (a free text, a number or a
-// record at the end of the bytes, or an unknown command).
+// where it ends and all of it is there; 0 otherwise.
 std::size_t TcpMessageLength(const std::string& bytes);
 
 // --- What the protocol needs around it ---------------------------------------
@@ -163,10 +180,12 @@ public:
     void Refused(const std::string& peer);
     // Bytes arrived.
     void Receive(const std::string& bytes);
-    // A message with an open end waits in the buffer: the socket layer calls
-    // Flush once the line has been quiet for kTcpQuietMs.
+    // Bytes wait in the buffer: the socket layer calls Flush once the line
+    // has been quiet for kTcpQuietMs (a message with an open end is taken),
+    // and Expire after kTcpStallMs (a message cut short is dropped).
     bool Pending() const { return !buffer_.empty(); }
     void Flush();
+    void Expire();
 
     // --- Local actions --------------------------------------------------------
     // Sends one message; false, with a line in the memo, when no connection is open.
@@ -213,6 +232,7 @@ private:
     TTcpHost& host_;
     TTcpTransport* transport_ = nullptr;
     std::string buffer_;
+    std::size_t skipped_ = 0;  // bytes skipped as no command since the last message
     bool busy_ = false;
     bool flushWanted_ = false;
     bool accepted_ = false;

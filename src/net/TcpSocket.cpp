@@ -3,6 +3,8 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 
+#include <utility>
+
 namespace vorn {
 
 namespace {
@@ -23,6 +25,12 @@ TTcpSocket::TTcpSocket(TTcpProtocol& protocol, QObject* parent) : QObject(parent
     quiet_.setSingleShot(true);
     quiet_.setInterval(kTcpQuietMs);
     connect(&quiet_, &QTimer::timeout, this, [this] { protocol_.Flush(); });
+    stall_.setSingleShot(true);
+    stall_.setInterval(kTcpStallMs);
+    connect(&stall_, &QTimer::timeout, this, [this] { protocol_.Expire(); });
+    grace_.setSingleShot(true);
+    grace_.setInterval(kTcpQuietMs);
+    connect(&grace_, &QTimer::timeout, this, &TTcpSocket::HeldDecide);
     gap_.setSingleShot(true);
     gap_.setInterval(kTcpGapMs);
     connect(&gap_, &QTimer::timeout, this, &TTcpSocket::SendWaiting);
@@ -35,6 +43,10 @@ TTcpSocket::~TTcpSocket()
     if (protocol_.Transport() == this)
         protocol_.SetTransport(nullptr);
     Drop();
+    if (held_ != nullptr) {
+        held_->abort();
+        delete held_;
+    }
     server_.close();
 }
 
@@ -84,6 +96,11 @@ bool TTcpSocket::Listen(int port, std::string& error)
 void TTcpSocket::StopListening()
 {
     server_.close();
+    grace_.stop();
+    if (QTcpSocket* s = std::exchange(held_, nullptr)) {
+        s->abort();
+        keeper_.Retire(s);
+    }
     // Like the listening socket of the platform, it takes its connection along.
     if (peer_ != nullptr && peerAccepted_)
         Drop();
@@ -99,6 +116,7 @@ void TTcpSocket::Connect(const std::string& host, int port)
     auto* s = new QTcpSocket(this);
     Attach(s, false);
     connect(s, &QTcpSocket::connected, this, [this, s] {
+        const TSocketKeeper::Scope scope(keeper_);
         s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         protocol_.Connected(s->peerName().toStdString(), false);
     });
@@ -117,16 +135,64 @@ void TTcpSocket::Accept()
 {
     while (QTcpSocket* s = server_.nextPendingConnection()) {
         const std::string address = AddressText(s->peerAddress());
-        if (peer_ != nullptr) {
-            s->abort();
-            s->deleteLater();
-            protocol_.Refused(address);
+        // A connection that has closed frees its place at once.
+        if (peer_ != nullptr && peerAccepted_ && peer_->state() != QAbstractSocket::ConnectedState)
+            PeerGone();
+        if (peer_ == nullptr) {
+            Attach(s, true);
+            s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+            protocol_.Connected(address, true);
+            if (s == peer_ && s->bytesAvailable() > 0)
+                Read(s);
             continue;
         }
-        Attach(s, true);
-        s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        protocol_.Connected(address, true);
+        if (held_ == nullptr) {
+            held_ = s;
+            heldAddress_ = address;
+            grace_.start();
+            continue;
+        }
+        Refuse(s, address);
     }
+}
+
+void TTcpSocket::Refuse(QTcpSocket* s, const std::string& address)
+{
+    s->abort();
+    keeper_.Retire(s);
+    protocol_.Refused(address);
+}
+
+void TTcpSocket::HeldDecide()
+{
+    QTcpSocket* s = std::exchange(held_, nullptr);
+    grace_.stop();
+    if (s == nullptr)
+        return;
+    if (peer_ != nullptr || !server_.isListening()) {
+        Refuse(s, heldAddress_);
+        return;
+    }
+    if (s->state() != QAbstractSocket::ConnectedState) {
+        // It went before it was taken.
+        s->abort();
+        keeper_.Retire(s);
+        return;
+    }
+    Attach(s, true);
+    s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    protocol_.Connected(heldAddress_, true);
+    if (s == peer_ && s->bytesAvailable() > 0)
+        Read(s);
+}
+
+void TTcpSocket::PeerGone()
+{
+    Drop();
+    protocol_.Disconnected();
+    // The place is free: a connection held back takes it.
+    if (held_ != nullptr)
+        HeldDecide();
 }
 
 void TTcpSocket::Attach(QTcpSocket* s, bool accepted)
@@ -135,12 +201,12 @@ void TTcpSocket::Attach(QTcpSocket* s, bool accepted)
     peerAccepted_ = accepted;
     connect(s, &QTcpSocket::readyRead, this, [this, s] { Read(s); });
     connect(s, &QTcpSocket::disconnected, this, [this, s] {
-        if (s != peer_)
-            return;
-        Drop();
-        protocol_.Disconnected();
+        const TSocketKeeper::Scope scope(keeper_);
+        if (s == peer_)
+            PeerGone();
     });
     connect(s, &QTcpSocket::errorOccurred, this, [this, s](QAbstractSocket::SocketError e) {
+        const TSocketKeeper::Scope scope(keeper_);
         // The peer closing is no error: the disconnection reports it.
         if (s != peer_ || e == QAbstractSocket::RemoteHostClosedError)
             return;
@@ -153,6 +219,7 @@ void TTcpSocket::Attach(QTcpSocket* s, bool accepted)
 void TTcpSocket::Drop()
 {
     quiet_.stop();
+    stall_.stop();
     gap_.stop();
     waiting_.clear();
     QTcpSocket* s = peer_;
@@ -162,22 +229,26 @@ void TTcpSocket::Drop()
     peerAccepted_ = false;
     disconnect(s, nullptr, this, nullptr);
     s->abort();
-    s->deleteLater();
+    keeper_.Retire(s);
 }
 
 void TTcpSocket::Read(QTcpSocket* s)
 {
-    // A message box shown while a message is handled may let more bytes
+    const TSocketKeeper::Scope scope(keeper_);
+    // An event loop run while a message is handled may let more bytes
     // arrive without a signal of their own: read until none is left.  The
     // protocol may close the connection meanwhile.
     while (s == peer_ && s->bytesAvailable() > 0) {
         const QByteArray bytes = s->readAll();
         protocol_.Receive(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
-    if (peer_ != nullptr && protocol_.Pending())
+    if (peer_ != nullptr && protocol_.Pending()) {
         quiet_.start();
-    else
+        stall_.start();
+    } else {
         quiet_.stop();
+        stall_.stop();
+    }
 }
 
 } // namespace vorn

@@ -5,7 +5,13 @@
 // Nagle's algorithm is off, so every message leaves as it is written.  A
 // message whose end the format leaves open is handed over once the line has
 // been quiet for kTcpQuietMs; after sending one, the next message waits
-// kTcpGapMs, so the peer takes the two apart.
+// kTcpGapMs, so the peer takes the two apart.  A message of a fixed length
+// cut short is dropped after kTcpStallMs of silence.
+//
+// A connection that arrives while one is open waits kTcpQuietMs before it
+// is refused: the open one may have closed without its end being seen yet,
+// and its close frees the place at once.  A socket is never deleted while a
+// handler of its signals runs (TSocketKeeper).
 #pragma once
 
 #include <QObject>
@@ -16,6 +22,7 @@
 #include <string>
 #include <utility>
 
+#include "net/SocketKeeper.h"
 #include "net/TcpProtocol.h"
 
 class QTcpSocket;
@@ -44,6 +51,12 @@ public:
 
 private:
     void Accept();
+    // The connection held back while another was open: it takes the place
+    // when that one has gone, or is refused.
+    void HeldDecide();
+    void Refuse(QTcpSocket* s, const std::string& address);
+    // The peer connection closed: its place is free.
+    void PeerGone();
     // The socket becomes the peer connection.
     void Attach(QTcpSocket* s, bool accepted);
     // Forgets the peer connection: closed at once, no events any more.
@@ -59,7 +72,12 @@ private:
     QTcpSocket* peer_ = nullptr;
     bool peerAccepted_ = false;
     QTimer quiet_;
+    QTimer stall_;
     QTimer gap_;
+    QTcpSocket* held_ = nullptr;
+    std::string heldAddress_;
+    QTimer grace_;
+    TSocketKeeper keeper_;
     std::deque<std::pair<std::string, bool>> waiting_;
 };
 

@@ -15,6 +15,7 @@ TComForm::TComForm(TMainCtl& main) : main_(main)
 {
     CommX1.SetBitRate(kBitRate);
     CommX1.OnReceive = [this](TCustomCommX&, int size) { CommX1Receive(size); };
+    CommX1.OnHangUp = [this](TCustomCommX&) { CommX1HangUp(); };
 }
 
 TComForm::~TComForm()
@@ -117,12 +118,23 @@ void TComForm::CommX1Receive(int receiveSize)
     const int n = CommX1.Read(buf.data(), receiveSize);
     if (n > 0)
         Gmp.Receive(buf.data(), n);
-    // A message box runs an event loop: shown only now, no packet is
-    // handled in the middle of another.
-    std::vector<std::string> messages;
-    messages.swap(messages_);
-    for (const std::string& m : messages)
-        main_.prompt_.Message(m);
+    // A message box runs an event loop: shown only after the port's
+    // handler, no packet is handled in the middle of another.
+    Messages.Flush(main_.prompt_);
+}
+
+void TComForm::CommX1HangUp()
+{
+    // Nothing comes over the line any more: a game on it cannot go on.
+    const std::string text = std::string(Msg("The other side closed the serial line (COM", "相手がシリアル回線を閉じました（COM"))
+                             + std::to_string(CommX1.PortNo()) + Msg("). The game was stopped.", "）。対局を中止しました。");
+    GmpTrace(text);
+    if (main_.GameRunning == 1 && main_.GameInfo.SerialInGame == 1)
+        main_.GameStop();
+    else
+        GameStop();
+    Messages.Add(text);
+    Messages.Flush(main_.prompt_);
 }
 
 void TComForm::timSaisouTimer()
@@ -184,16 +196,25 @@ void TComForm::GmpPeerMove(int x, int y)
     if (!refusal.empty()) {
         GmpTrace(refusal);
         main_.GameStop();
-        messages_.push_back(refusal);
+        Messages.Add(refusal);
         return;
     }
     main_.Turn.PeerUtu(x, y);
+    main_.PeerMoveShown();
     EngineTurn();
 }
 
 void TComForm::GmpPeerResigned()
 {
-    messages_.push_back(Msg("Match player resigned the game", "相手は投了しました"));
+    Messages.Add(Msg("Match player resigned the game", "相手は投了しました"));
+    // The game is over with the local side's win by resignation; the line
+    // stays open (the OK is on its way, the peer may start the next game).
+    if (main_.GameRunning == 1 && main_.GameInfo.SerialInGame == 1 && GameOver == 0) {
+        const std::string win = TMainCtl::WinText(PlayerKind[kKuro] == pkSerial ? kSiro : kKuro, false, Language);
+        main_.LinkGameEnd(win, win, false);
+        timVorn.Enabled = false;
+        Changed();
+    }
 }
 
 } // namespace vorn

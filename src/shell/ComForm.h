@@ -16,6 +16,7 @@
 #include "net/CommX.h"
 #include "net/GoComm.h"
 #include "shell/GameClock.h"
+#include "shell/LinkMessages.h"
 
 namespace vorn {
 
@@ -58,8 +59,10 @@ public:
     // Empties the trace.
     void MemoClear();
 
-    // Handlers: input from the port, the resend timer, the engine's timer.
+    // Handlers: input from the port, the line hung up, the resend timer,
+    // the engine's timer.
     void CommX1Receive(int receiveSize);
+    void CommX1HangUp();
     void timSaisouTimer();
     void timVornTimer();
 
@@ -72,6 +75,8 @@ public:
     bool Visible = false;
     int Left = 0, Top = 0, Width = 200, Height = 300;
     TComView* View = nullptr;
+    // The link's message boxes, shown after the port's handler.
+    TLinkMessages Messages;
 
     // --- The protocol's requests (TGmpHost) ----------------------------------------
     void GmpWrite(const TGmpPacket& packet) override;
@@ -88,7 +93,6 @@ private:
     void EngineTurn();
 
     TMainCtl& main_;
-    std::vector<std::string> messages_;  // shown once the input at hand is handled
 };
 
 } // namespace vorn

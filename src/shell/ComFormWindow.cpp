@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 
+#include "shell/LinkWindow.h"
+
 namespace vorn {
 
 TComFormWindow::TComFormWindow(QWidget* parent, TComForm& model) : QWidget(parent, Qt::Window), model_(model)
@@ -22,6 +24,7 @@ TComFormWindow::TComFormWindow(QWidget* parent, TComForm& model) : QWidget(paren
     connect(&timSaisou, &QTimer::timeout, this, [this] { model_.timSaisouTimer(); });
     connect(&timVorn, &QTimer::timeout, this, [this] { model_.timVornTimer(); });
     model_.View = this;
+    model_.Messages.Post = LinkPoster(this);
     Changed();
 }
 
@@ -29,6 +32,7 @@ TComFormWindow::~TComFormWindow()
 {
     if (model_.View == this)
         model_.View = nullptr;
+    model_.Messages.Post = nullptr;
 }
 
 void TComFormWindow::Changed()

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -28,6 +30,13 @@
 #include <QTimer>
 
 namespace vorn {
+
+// Hands a function to the event loop: it runs after the handler at hand has
+// returned, while the context lives (the link's messages, TLinkMessages).
+inline std::function<void(std::function<void()>)> LinkPoster(QObject* context)
+{
+    return [context](std::function<void()> fn) { QMetaObject::invokeMethod(context, std::move(fn), Qt::QueuedConnection); };
+}
 
 template <class Form>
 class TLinkWindow : public QMainWindow {

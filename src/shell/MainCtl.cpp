@@ -848,6 +848,39 @@ void TMainCtl::GameStop()
 }
 
 // ---------------------------------------------------------------------------
+// Game links
+
+std::string TMainCtl::WinText(int winner, bool onTime, int language)
+{
+    if (language == lgEnglish)
+        return std::string(winner == kKuro ? "Black" : "White") + (onTime ? " Win on time" : " Win");
+    return std::string(winner == kKuro ? "黒" : "白") + (onTime ? "時間切れ勝ち" : "中押し勝ち");
+}
+
+void TMainCtl::LinkGameEnd(const std::string& status, const std::string& result, bool stop)
+{
+    if (GameRunning != 1)
+        return;
+    view_.SetStatusText(status);
+    if (!result.empty()) {
+        GameInfo.edtResult.Text = result;
+        GameInfo.Changed();
+    }
+    if (stop) {
+        GameStop();
+        return;
+    }
+    GameOver = 1;
+    Turn.GameTimersStop();
+}
+
+void TMainCtl::PeerMoveShown()
+{
+    if (GameRunning == 1 && GameOver == 1)
+        view_.SetStatusText(Msg("Game end", "終局です"));
+}
+
+// ---------------------------------------------------------------------------
 // Calls from the core
 
 void TMainCtl::HaitiIsi(int colour, int x, int y)

@@ -253,6 +253,18 @@ public:
     // The engine's move for the side to move (TTurn::ComUtu).
     void ComUtu() { Turn.ComUtu(); }
 
+    // --- Game links -----------------------------------------------------------
+    // The result of a game won by resignation, or on time, by the winner.
+    static std::string WinText(int winner, bool onTime, int language);
+    // A link ended the game (the peer resigned, the server closed it): the
+    // status bar shows why, the game dialog the result (when there is one),
+    // and the game stops, or, with stop false, is over (its clocks stopped)
+    // while the link stays open.
+    void LinkGameEnd(const std::string& status, const std::string& result, bool stop = true);
+    // After a remote player's move: when it ended the game, the status bar
+    // says so.
+    void PeerMoveShown();
+
     // Record navigation, undo and replay; the file menu.
     TTejunNav Nav{*this};
     TFileMenu Files{*this};

@@ -5,6 +5,7 @@
 #include "records/KifuIg1.h"
 #include "shell/IniFile.h"
 #include "shell/MainCtl.h"
+#include "shell/Score.h"
 #include "shell/SideWindow.h"
 
 namespace vorn {
@@ -191,6 +192,12 @@ void TNngsForm::ConnectionChanged(bool open, const std::string& peer, const std:
         MemoAdd(why);
     StatusText = open ? Msg("Connected: ", "接続先: ") + peer : Msg("Disconnected", "切断されました");
     Changed();
+    // Our game on the server cannot go on without the connection.
+    if (!open && Playing() && main_.GameRunning == 1) {
+        TimerSet(false);
+        Refuse(Msg("The connection to the Go server closed.", "囲碁サーバーとの接続が切れました。"));
+        Messages.Flush(main_.prompt_);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -239,7 +246,7 @@ void TNngsForm::Refuse(const std::string& why)
 {
     MemoAdd(why);
     main_.GameStop();
-    messages_.push_back(why + Msg(" The game was stopped.", " 対局を中止しました。"));
+    Messages.Add(why + Msg(" The game was stopped.", " 対局を中止しました。"));
 }
 
 void TNngsForm::OpponentMove(Point p, const std::string& move)
@@ -254,6 +261,7 @@ void TNngsForm::OpponentMove(Point p, const std::string& move)
     }
     m.Turn.TimerSet(m.Turn.timThink, false);
     m.Turn.PeerUtu(p.x, p.y);
+    m.PeerMoveShown();
     if (!Playing())
         return;
     switch (PlayerKind[ToMove()]) {
@@ -269,7 +277,7 @@ void TNngsForm::OpponentMoveUnreadable(const std::string& move)
         Refuse(Msg("The opponent's move cannot be played on this board: ", "相手の手はこの盤では打てません: ") + move);
 }
 
-void TNngsForm::GameEnded(bool resigned)
+void TNngsForm::CountingBegan()
 {
     TMainCtl& m = main_;
     if (m.GameRunning != 1 || m.GameInfo.NngsInGame != 1)
@@ -280,18 +288,41 @@ void TNngsForm::GameEnded(bool resigned)
     // Counting on the server ends when both sides say "done"; the engine
     // says it as it does after its own closing pass.
     const int local = PlayerKind[kKuro] == pkNngs ? kSiro : kKuro;
-    if (!resigned && PlayerKind[local] == pkComputer)
+    if (PlayerKind[local] == pkComputer)
         SendDone();
+}
+
+void TNngsForm::GameClosed(const TNngsEnd& end)
+{
+    TMainCtl& m = main_;
+    if (m.GameRunning != 1 || m.GameInfo.NngsInGame != 1)
+        return;
+    TimerSet(false);
+    // The server's result replaces whatever this side counted.
+    std::string result, status;
+    switch (end.way) {
+    case TNngsEnd::Resigned:
+    case TNngsEnd::OnTime: result = status = TMainCtl::WinText(end.winner, end.way == TNngsEnd::OnTime, Language); break;
+    case TNngsEnd::Counted: result = status = KekkaString(end.black, end.white, Language); break;
+    case TNngsEnd::Adjourned:
+        status = Msg("The game was adjourned on the server.", "サーバーで対局が打ち掛けになりました。");
+        break;
+    default: status = Msg("The server ended the game: ", "サーバーが対局を終了しました: ") + end.text; break;
+    }
+    m.LinkGameEnd(status, result);
+}
+
+void TNngsForm::MoveRefused(const std::string& text)
+{
+    if (Playing())
+        Refuse(Msg("The server refused our move: ", "サーバーがこちらの手を受け付けませんでした: ") + text);
 }
 
 void TNngsForm::InputHandled()
 {
-    // A message box runs an event loop: shown only now, no line is handled
-    // in the middle of another.
-    std::vector<std::string> messages;
-    messages.swap(messages_);
-    for (const std::string& text : messages)
-        main_.prompt_.Message(text);
+    // A message box runs an event loop: shown only after the socket's
+    // handler, no line is handled in the middle of another.
+    Messages.Flush(main_.prompt_);
 }
 
 } // namespace vorn

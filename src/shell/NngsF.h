@@ -4,8 +4,10 @@
 // the game side of the server protocol: the game dialog's confirmation sends
 // the match request, the server's match notice starts the game, the
 // opponent's moves are played on board 0 (the engine answers one timer tick
-// later), local moves go out as move lines, and the server's score and
-// resignation notices end the game.
+// later), local moves go out as move lines, the server's counting notice
+// counts the game here too, and the server's closing lines (a resignation,
+// a count, an adjournment, a loss on time) end the game with the server's
+// result or reason.
 //
 // The main window's logic owns it; the Qt window (TNngsWindow) shows its
 // model and gives it the socket.
@@ -16,6 +18,7 @@
 
 #include "net/NngsProtocol.h"
 #include "shell/GameClock.h"
+#include "shell/LinkMessages.h"
 #include "shell/NngsConnect.h"
 
 namespace vorn {
@@ -94,6 +97,8 @@ public:
     int Left = 340, Top = 0, Width = 400, Height = 200;
     int MemoWidth = 390, MemoHeight = 105, EditTop = 107;
     TGameTimer timVorn{false, 1000};
+    // The link's message boxes, shown after the socket's handler.
+    TLinkMessages Messages;
 
     // The settings file, for the host dialog.
     const std::string& IniPath() const;
@@ -109,7 +114,9 @@ public:
     int BoardSize() const override;
     void OpponentMove(Point p, const std::string& move) override;
     void OpponentMoveUnreadable(const std::string& move) override;
-    void GameEnded(bool resigned) override;
+    void CountingBegan() override;
+    void GameClosed(const TNngsEnd& end) override;
+    void MoveRefused(const std::string& text) override;
     void InputHandled() override;
 
 private:
@@ -124,7 +131,6 @@ private:
     TMainCtl& main_;
     TNngsView* view_ = nullptr;
     bool tailOpen_ = false;                // the memo's last line is still open
-    std::vector<std::string> messages_;    // shown once the input at hand is handled
 };
 
 } // namespace vorn

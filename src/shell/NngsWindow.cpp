@@ -36,6 +36,7 @@ TNngsWindow::TNngsWindow(QWidget* parent, TNngsForm& model, int mainWidth)
     socket_ = new TNngsSocket(model_.Protocol, this);
     connect_ = new TNngsConnectWindow(this, model_.NngsConnectForm);
     model_.SetView(this);
+    model_.Messages.Post = LinkPoster(this);
     model_.FormCreate(mainWidth);
     PlaceFromModel();
     Changed();
@@ -45,6 +46,7 @@ TNngsWindow::~TNngsWindow()
 {
     model_.FormDestroy();
     model_.SetView(nullptr);
+    model_.Messages.Post = nullptr;
     delete connect_;
     connect_ = nullptr;
     delete socket_;

@@ -235,7 +235,11 @@ void TTcpForm::Status(const std::string& text)
     Changed();
 }
 
-void TTcpForm::Message(const std::string& text) { main_.prompt_.Message(text); }
+void TTcpForm::Message(const std::string& text)
+{
+    Messages.Add(text);
+    Messages.Flush(main_.prompt_);
+}
 
 std::string TTcpForm::LocalName() const { return UserName; }
 
@@ -358,8 +362,10 @@ bool TTcpForm::PeerMove(Point p, std::string& why)
             return false;
         }
         // The second pass in a row ends the game.
-        if (m.Pass())
+        if (m.Pass()) {
+            m.PeerMoveShown();
             return true;
+        }
     } else {
         const int code = b.Tejun.Last() >= kMaxTe ? kUtuFull : b.CheckUtu(b.Tejun.NextColor(), p.x, p.y);
         if (code != kUtuOk || !m.BanUtu(p.x, p.y, 0)) {

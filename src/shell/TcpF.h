@@ -16,6 +16,7 @@
 
 #include "net/TcpProtocol.h"
 #include "shell/GameClock.h"
+#include "shell/LinkMessages.h"
 
 namespace vorn {
 
@@ -117,6 +118,8 @@ public:
     // Places of the memo and the entry line in the window.
     int MemoWidth = 392, MemoHeight = 105, EditTop = 107;
     TGameTimer timVorn{false, 1000};
+    // The link's message boxes, shown after the socket's handler.
+    TLinkMessages Messages;
 
     // --- TTcpHost -------------------------------------------------------------------
     void Memo(const std::string& line) override;

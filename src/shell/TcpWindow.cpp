@@ -32,6 +32,7 @@ TTcpWindow::TTcpWindow(QWidget* parent, TTcpForm& model, int mainWidth) : TLinkW
 
     socket_ = new TTcpSocket(model_.Protocol, this);
     model_.SetView(this);
+    model_.Messages.Post = LinkPoster(this);
     model_.FormCreate(mainWidth);
     PlaceFromModel();
     Changed();
@@ -41,6 +42,7 @@ TTcpWindow::~TTcpWindow()
 {
     model_.FormDestroy();
     model_.SetView(nullptr);
+    model_.Messages.Post = nullptr;
     delete socket_;
     socket_ = nullptr;
 }

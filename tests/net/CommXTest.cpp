@@ -456,3 +456,34 @@ TEST_F(CommXTest, CloseWithOutputPendingAndDestruction)
 
 } // namespace
 } // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+TEST_F(CommXTest, TheLineHangingUpIsReportedOnceAfterTheLastInput)
+{
+    int hangUps = 0;
+    std::string got;
+    comm.OnHangUp = [&](TCustomCommX&) { ++hangUps; };
+    comm.OnReceive = [&](TCustomCommX& c, int size) {
+        std::vector<char> buf(static_cast<std::size_t>(size));
+        const int n = c.Read(buf.data(), size);
+        if (n > 0)
+            got.append(buf.data(), static_cast<std::size_t>(n));
+    };
+    comm.Open();
+    Pump(150);
+    EXPECT_EQ(hangUps, 0) << "an open line does not hang up";
+    ASSERT_EQ(write(pty.master, "bye", 3), 3);
+    ASSERT_TRUE(PumpUntil([&] { return got == "bye"; }));
+    close(pty.master);
+    pty.master = -1;
+    ASSERT_TRUE(PumpUntil([&] { return hangUps == 1; }));
+    Pump(300);
+    EXPECT_EQ(hangUps, 1);
+    EXPECT_EQ(got, "bye");
+    comm.Close();
+}
+
+} // namespace
+} // namespace vorn::test

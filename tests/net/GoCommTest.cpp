@@ -451,3 +451,44 @@ TEST_F(GoCommTest, ANewGameStartsFromClearSequenceBits)
 
 } // namespace
 } // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+TEST_F(GoCommTest, BothNewGamesAtOnceStillStartTheGame)
+{
+    // The engine plays Black, GNU Go White; both send NEWGAME at once.
+    PlayerKind[kKuro] = pkComputer;
+    PlayerKind[kSiro] = pkSerial;
+    using Bytes = std::vector<std::uint8_t>;
+    auto sent = [&] {
+        std::vector<Bytes> r;
+        for (const TGmpPacket& p : host.Take())
+            r.emplace_back(p.begin(), p.end());
+        return r;
+    };
+    gmp.SendNewGame();
+    EXPECT_EQ(sent(), (std::vector<Bytes>{Bytes{0x01, 0xA1, 0xA0, 0x80}}));
+    // The peer's NEWGAME: its bit 1, our bit as it knew it 0.  Ours gives
+    // way: the colour query goes out with our bit toggled to 0 and the
+    // peer's bit 1 acknowledged.
+    Feed(Bytes{0x01, 0xA1, 0xA0, 0x80});
+    EXPECT_EQ(sent(), (std::vector<Bytes>{Bytes{0x02, 0xBD, 0xB0, 0x8B}}));
+    EXPECT_EQ(gmp.GmpNewGamePending, 0);
+    // The peer plays White (answer 1): fits.  The handicap query follows.
+    Feed(Bytes{0x00, 0xC1, 0xC0, 0x81});
+    EXPECT_EQ(sent(), (std::vector<Bytes>{Bytes{0x01, 0xB9, 0xB0, 0x88}}));
+    // No handicap, said as 1: our OK closes the set-up, and Black's engine
+    // is to move.
+    Feed(Bytes{0x03, 0xC4, 0xC0, 0x81});
+    EXPECT_EQ(sent(), (std::vector<Bytes>{Bytes{0x03, 0x89, 0x87, 0xFF}}));
+    EXPECT_EQ(host.setupDone, 1);
+    EXPECT_TRUE(host.errors.empty());
+    // Our first move, (3, 3) on 9x9 = position 57, goes out with our bit
+    // toggled again and the peer's bit 1.
+    gmp.SendMove(3, 3, kKuro);
+    EXPECT_EQ(sent(), (std::vector<Bytes>{Bytes{0x02, 0x8B, 0xD0, 0xB9}}));
+}
+
+} // namespace
+} // namespace vorn::test

@@ -14,6 +14,22 @@
 namespace vorn::test {
 namespace {
 
+// How a game ended, as the tests write it: the way, the winner (B, W or -),
+// and the count or the server's words where they matter.
+std::string EndText(const TNngsEnd& e)
+{
+    static const char* const ways[] = {"resigned", "counted", "adjourned", "on time", "other"};
+    std::string s = std::string(ways[e.way]) + " " + (e.winner == kKuro ? "B" : e.winner == kSiro ? "W" : "-");
+    if (e.way == TNngsEnd::Counted) {
+        char count[48];
+        std::snprintf(count, sizeof count, " W %.1f B %.1f", e.white, e.black);
+        s += count;
+    } else if (e.way == TNngsEnd::Other) {
+        s += " " + e.text;
+    }
+    return s;
+}
+
 // --- Line forms ----------------------------------------------------------------
 
 TEST(NngsLines, MovesGoOutAsColumnLetterAndRowFromTheBottom)
@@ -164,7 +180,9 @@ public:
         ++moves;
     }
     void OpponentMoveUnreadable(const std::string& move) override { events.push_back("unreadable " + move); }
-    void GameEnded(bool resigned) override { events.push_back(resigned ? "resigned" : "counting"); }
+    void CountingBegan() override { events.push_back("counting"); }
+    void GameClosed(const TNngsEnd& e) override { events.push_back(EndText(e)); }
+    void MoveRefused(const std::string& text) override { events.push_back("refused " + text); }
     void InputHandled() override { ++handled; }
 
     std::vector<std::string> memo, events;
@@ -282,11 +300,102 @@ TEST_F(NngsProtocolTest, TellsAndShoutsNeverActOnTheGame)
     Feed("9 You can check your score with the score command, type 'done' when finished.\r\n1 7\r\n");
     EXPECT_EQ(host.events, std::vector<std::string>{"counting"});
     Feed("9 bob has resigned the game.\r\n9 {Game 3: bob vs me : White resigns.}\r\n");
-    EXPECT_EQ(host.events, (std::vector<std::string>{"counting", "resigned"}));
+    EXPECT_EQ(host.events, (std::vector<std::string>{"counting", "resigned B"}));
     EXPECT_EQ(protocol.State(), TNngsProtocol::TState::Idle);
     // After the end nothing of that game acts any more.
     Feed(NngsMoveLines(3, 5, 'W', "D4") + "9 bob has resigned the game.\r\n");
     EXPECT_EQ(host.events.size(), 2U);
+}
+
+TEST(NngsLines, ClosingLinesGiveTheGameAndHowItEnded)
+{
+    struct Case {
+        const char* text;
+        int game;       // -1: not a closing line
+        const char* end;
+    };
+    const Case cases[] = {
+        {"{Game 1: gnubot vs alice : White resigns.}", 1, "resigned B"},
+        {"{Game 7: gnubot vs alice : Black resigns.}", 7, "resigned W"},
+        // A counted game says "resigns" too: the count decides.
+        {"{Game 2: gnubot vs alice : Black resigns. W 22.5 B 1.0}", 2, "counted W W 22.5 B 1.0"},
+        {"{Game 2: gnubot vs alice : White resigns. W 6.5 B 81.0}", 2, "counted B W 6.5 B 81.0"},
+        {"{Game 5: a vs b : Black resigns. W 6.0 B 6.0}", 5, "counted - W 6.0 B 6.0"},
+        {"{Game 2: gnubot vs alice : has adjourned.}", 2, "adjourned -"},
+        {"{Game 3: gnubot vs alice : Black forfeits on time.}", 3, "on time W"},
+        {"{Game 4: gnubot vs alice : something new.}", 4, "other - something new."},
+        {"{Game x: a vs b : White resigns.}", -1, ""},
+        {"{Game 4: a vs b White resigns.}", -1, ""},
+        {"{Game 4: a vs b : White resigns.", -1, ""},
+        {"Game 4: a vs b : White resigns.}", -1, ""},
+    };
+    for (const Case& c : cases) {
+        int game = -1;
+        TNngsEnd end;
+        const bool ok = NngsParseClosing(c.text, game, end);
+        EXPECT_EQ(ok ? game : -1, c.game) << c.text;
+        if (ok) {
+            EXPECT_EQ(EndText(end), c.end) << c.text;
+        }
+    }
+    std::string white, black;
+    ASSERT_TRUE(NngsParsePlayers("Game 3 I: bob (0 2400 -1) vs me (0 2400 -1)", white, black));
+    EXPECT_EQ(white, "bob");
+    EXPECT_EQ(black, "me");
+}
+
+TEST_F(NngsProtocolTest, EveryWayOurGameEndsOnTheServerEndsItHere)
+{
+    struct Case {
+        const char* lines;
+        const char* end;
+    };
+    // We are "me", Black, against bob (White) in game 3.
+    const Case cases[] = {
+        {"9 bob has resigned the game.\r\n21 {Game 3: bob vs me : White resigns.}\r\n", "resigned B"},
+        {"21 {Game 3: bob vs me : White resigns.}\r\n", "resigned B"},
+        // Our own resignation, typed in the window.
+        {"9 me has resigned the game.\r\n21 {Game 3: bob vs me : Black resigns.}\r\n", "resigned W"},
+        {"20 bob (W:O): 22.5 to me (B:#): 1.0\r\n21 {Game 3: bob vs me : Black resigns. W 22.5 B 1.0}\r\n",
+         "counted W W 22.5 B 1.0"},
+        {"9 Game has been adjourned.\r\n21 {Game 3: bob vs me : has adjourned.}\r\n", "adjourned -"},
+        {"21 {Game 3: bob vs me : Black forfeits on time.}\r\n", "on time W"},
+    };
+    for (const Case& c : cases) {
+        TFakeHost h;
+        TNngsProtocol p(h);
+        p.SetTransport(&wire);
+        ASSERT_TRUE(p.RequestMatch("bob", true, 19));
+        p.Receive("9 Creating match [3] with bob.\r\n" + NngsMoveLines(3, 0, 'B', "D4"));
+        h.events.clear();
+        // Another game's closing line and resignation are not ours.
+        p.Receive("21 {Game 8: carol vs dave : White resigns.}\r\n9 carol has resigned the game.\r\n");
+        EXPECT_TRUE(h.events.empty()) << c.lines;
+        p.Receive(c.lines);
+        EXPECT_EQ(h.events, std::vector<std::string>{c.end}) << c.lines;
+        EXPECT_EQ(p.State(), TNngsProtocol::TState::Idle);
+    }
+}
+
+TEST_F(NngsProtocolTest, AnErrorAnswerToOurMoveIsReported)
+{
+    Match();
+    wire.Take();
+    host.moves = 1;
+    // An error to a command the user typed is only shown.
+    ASSERT_TRUE(protocol.SendLine("stats"));
+    Feed("5 stats: Unknown command.\r\n1 5\r\n");
+    EXPECT_TRUE(host.events.empty());
+    // The answer to our move.
+    ASSERT_TRUE(protocol.SendMove(8, 13, 19));
+    EXPECT_EQ(wire.Take(), "stats\rh07\r");
+    Feed("5 h07: Unknown command.\r\n1 5\r\n");
+    EXPECT_EQ(host.events, std::vector<std::string>{"refused h07: Unknown command."});
+    // The prompt after an accepted move ends the wait for an answer.
+    host.events.clear();
+    ASSERT_TRUE(protocol.SendMove(4, 16, 19));
+    Feed("1 6\r\n5 stats: Unknown command.\r\n");
+    EXPECT_TRUE(host.events.empty());
 }
 
 TEST_F(NngsProtocolTest, AConversationActsTheSameHoweverItIsCut)

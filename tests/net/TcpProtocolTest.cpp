@@ -371,6 +371,78 @@ TEST_F(TcpProtocolTest, APeersMoveIsPlayedOnlyInTurnAndOnlyOnTheBoard)
     }
 }
 
+TEST(TcpCodec, TheHeadOfTheStreamIsFramedByItsCommand)
+{
+    using K = TTcpFrame;
+    struct Case {
+        std::string bytes;
+        TTcpFrame::TKind kind;
+        std::size_t length;  // Whole: the message; Unknown: the bytes skipped
+    };
+    const Case cases[] = {
+        {"", K::Empty, 0},
+        {"M", K::Partial, 0},        // may become "MV"
+        {"MV04", K::Partial, 0},     // a move is six bytes
+        {"MV0416", K::Whole, 6},
+        {"??N", K::Partial, 0},
+        {"??NMCMhi", K::Whole, 4},
+        {"KFN", K::Partial, 0},      // "KFNO" is four bytes
+        {"KFddpp", K::Open, 0},      // the record may go on
+        {"SZ19MV", K::Whole, 4},
+        {"CMhello", K::Open, 0},
+        {"\x01zzMV0606", K::Unknown, 3},  // up to the move
+        {"xMV0606", K::Unknown, 1},
+        {"Mx", K::Unknown, 2},
+        {"zzz", K::Unknown, 3},
+        {"zzM", K::Unknown, 2},      // the last byte may begin a command
+    };
+    for (const Case& c : cases) {
+        const TTcpFrame f = TcpFrame(c.bytes);
+        EXPECT_EQ(f.kind, c.kind) << c.bytes;
+        if (c.kind == K::Whole || c.kind == K::Unknown)
+            EXPECT_EQ(f.length, c.length) << c.bytes;
+    }
+}
+
+TEST_F(TcpProtocolTest, AMessageCutShortWaitsForItsRestAndGarbageIsSkipped)
+{
+    host.running = true;
+    host.black = true;
+    host.Play({3, 3});
+    // The quiet line does not cut a move in two.
+    link.Receive("MV04");
+    link.Flush();
+    EXPECT_EQ(host.moves.size(), 1u);
+    EXPECT_TRUE(host.messages.empty());
+    link.Receive("16");
+    EXPECT_EQ(host.moves, (std::vector<Point>{{3, 3}, {4, 16}}));
+    // Nor a query.
+    link.Receive("??N");
+    link.Flush();
+    EXPECT_TRUE(wire.Take().empty());
+    link.Receive("M");
+    EXPECT_EQ(wire.Take(), std::vector<std::string>{"NMAlice"});
+    // Unknown bytes glued to a move: the move is played at once.
+    host.Play({5, 5});
+    link.Receive("\x01zzMV0606");
+    EXPECT_EQ(host.moves.back(), Point(6, 6));
+    EXPECT_FALSE(link.Pending());
+    // A head that never completes is dropped after the long silence, with a line.
+    host.Play({7, 7});
+    link.Receive("MV08");
+    link.Flush();
+    EXPECT_TRUE(link.Pending());
+    link.Expire();
+    EXPECT_FALSE(link.Pending());
+    ASSERT_EQ(host.memo.size(), 1u);
+    EXPECT_EQ(host.memo[0], "The opponent's message stopped short and was dropped: \"MV08\"");
+    // What follows is read from a clean start.
+    link.Receive("MV0809");
+    EXPECT_EQ(host.moves.back(), Point(8, 9));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.stops, 0);
+}
+
 TEST_F(TcpProtocolTest, DataWithoutABoundaryClosesTheConnection)
 {
     for (const std::string head : {"CM", "xx", "SZ1", "KFab"}) {

@@ -1,8 +1,12 @@
 // The TCP link over real sockets on the loopback interface: two link objects
 // play a game and chat, and a raw socket plays a hostile or careless peer.
 // Every wait is bounded, so a broken link fails a test instead of hanging it.
+#include <QEventLoop>
 #include <QHostAddress>
+#include <QPointer>
+#include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <memory>
 
@@ -224,6 +228,128 @@ TEST_F(TcpSocketTest, ATakenPortIsReportedAndConnectingOutStillWorks)
     lonely.socket.Connect("127.0.0.1", port);
     ASSERT_TRUE(WaitFor([&] { return !lonely.host.memo.empty(); }));
     EXPECT_EQ(lonely.host.memo.back().rfind("通信エラーが発生しました。", 0), 0u);
+}
+
+} // namespace
+} // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+// What a message box does while it is up: an event loop of its own, here
+// until the condition holds (at most five seconds); answers the condition.
+bool MessageBoxUntil(const std::function<bool()>& done)
+{
+    QEventLoop box;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &box, [&] {
+        if (done())
+            box.quit();
+    });
+    QTimer::singleShot(5000, &box, &QEventLoop::quit);
+    poll.start(5);
+    box.exec();
+    return done();
+}
+
+TEST_F(TcpSocketTest, ThePeerClosingWhileARefusalIsShownLeavesNoSocketBehind)
+{
+    // The refusal is shown as a message box would: an event loop runs until
+    // the peer's close has been seen, then the user presses OK.
+    auto raw = RawPeer();
+    alice.host.running = true;
+    alice.host.black = true;
+    alice.host.moves = {{4, 4}};
+    bool closeSeen = false;
+    alice.host.onMessage = [&] {
+        raw->disconnectFromHost();
+        closeSeen = MessageBoxUntil([&] { return alice.host.status == "相手が切断しました。"; });
+    };
+    // (4, 4) is taken: the board refuses the peer's move.
+    Write(*raw, "MV0404");
+    ASSERT_TRUE(WaitFor([&] { return alice.host.stops == 1; }));
+    EXPECT_TRUE(closeSeen);
+    ASSERT_EQ(alice.host.messages.size(), 1u);
+    EXPECT_EQ(alice.host.messages[0], "refused The game was stopped.");
+    EXPECT_FALSE(alice.socket.IsOpen());
+    // The socket goes once the handlers are done; the link listens on.
+    WaitFor([] { return false; }, 50);
+    alice.host.onMessage = nullptr;
+    auto again = RawPeer();
+    Write(*again, "??NM");
+    EXPECT_EQ(Read(*again, 7), "NMAlice");
+}
+
+TEST_F(TcpSocketTest, TheServerClosingWhileARefusalIsShownLeavesNoSocketBehind)
+{
+    // The same on a connection this side opened: the peer listens.
+    QTcpServer listener;
+    ASSERT_TRUE(listener.listen(QHostAddress::LocalHost, 0));
+    TLink bob("Bob");
+    bob.socket.Connect("127.0.0.1", listener.serverPort());
+    ASSERT_TRUE(WaitFor([&] { return listener.hasPendingConnections(); }));
+    std::unique_ptr<QTcpSocket> raw(listener.nextPendingConnection());
+    ASSERT_EQ(Read(*raw, 4), "??NM");
+    bob.host.running = true;
+    bob.host.black = true;
+    bob.host.moves = {{4, 4}};
+    QPointer<QTcpSocket> link = bob.socket.findChild<QTcpSocket*>();
+    ASSERT_FALSE(link.isNull());
+    bool deletedInBox = false;
+    bob.host.onMessage = [&] {
+        raw->disconnectFromHost();
+        MessageBoxUntil([&] { return bob.host.status == "相手が切断しました。"; });
+        deletedInBox = link.isNull();
+    };
+    Write(*raw, "MV0404");
+    ASSERT_TRUE(WaitFor([&] { return bob.host.stops == 1; }));
+    EXPECT_EQ(bob.host.status, "相手が切断しました。");
+    EXPECT_FALSE(deletedInBox) << "the socket went while its handler ran";
+    EXPECT_FALSE(bob.socket.IsOpen());
+    // Gone once its handlers are done.
+    EXPECT_TRUE(WaitFor([&] { return link.isNull(); }));
+}
+
+TEST_F(TcpSocketTest, RapidConnectAndCloseCyclesAreNeverRefused)
+{
+    for (int i = 0; i < 200; ++i) {
+        QTcpSocket raw;
+        raw.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+        ASSERT_TRUE(WaitFor([&] { return raw.state() == QAbstractSocket::ConnectedState; })) << i;
+        raw.abort();
+    }
+    auto last = RawPeer();
+    Write(*last, "NMZed");
+    ASSERT_TRUE(WaitFor([&] { return alice.protocol.PeerName() == "Zed"; }));
+    for (const std::string& line : alice.host.memo)
+        EXPECT_EQ(line.find("second connection"), std::string::npos) << line;
+}
+
+TEST_F(TcpSocketTest, AMoveSplitByAPauseAndGarbageBeforeAMoveArriveWhole)
+{
+    auto raw = RawPeer();
+    alice.host.running = true;
+    alice.host.black = true;
+    alice.host.moves = {{3, 3}};
+    // Twice the quiet time between the halves of a move.
+    Write(*raw, "MV04");
+    WaitFor([] { return false; }, 2 * kTcpQuietMs + 50);
+    EXPECT_EQ(alice.host.moves.size(), 1u);
+    Write(*raw, "16");
+    ASSERT_TRUE(WaitFor([&] { return alice.host.moves.size() == 2; }));
+    EXPECT_EQ(alice.host.moves[1], Point(4, 16));
+    // A query split the same way is answered.
+    Write(*raw, "??N");
+    WaitFor([] { return false; }, 2 * kTcpQuietMs + 50);
+    Write(*raw, "M");
+    EXPECT_EQ(Read(*raw, 7), "NMAlice");
+    // Unknown bytes glued to a move in one write.
+    alice.host.Play({5, 5});
+    Write(*raw, std::string("\x01zz") + "MV0606");
+    ASSERT_TRUE(WaitFor([&] { return alice.host.moves.size() == 4; }));
+    EXPECT_EQ(alice.host.moves[3], Point(6, 6));
+    EXPECT_TRUE(alice.host.messages.empty());
+    EXPECT_EQ(alice.host.stops, 0);
 }
 
 } // namespace

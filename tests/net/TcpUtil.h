@@ -23,7 +23,12 @@ class TFakeHost : public TTcpHost {
 public:
     void Memo(const std::string& line) override { memo.push_back(line); }
     void Status(const std::string& text) override { status = text; }
-    void Message(const std::string& text) override { messages.push_back(text); }
+    void Message(const std::string& text) override
+    {
+        messages.push_back(text);
+        if (onMessage)
+            onMessage();
+    }
     std::string LocalName() const override { return name; }
     bool Ready() const override { return ready && !running; }
     bool LocalBlack() const override { return black; }
@@ -56,6 +61,7 @@ public:
     float komi = 6.5f;
     std::vector<Point> moves;
     bool refuseNext = false;  // the board refuses the next received move
+    std::function<void()> onMessage;  // runs while the message is shown
     std::vector<std::string> memo, messages;
     std::string status;
     int setupFailures = 0, stops = 0;

@@ -326,3 +326,73 @@ TEST_F(ComWindowTest, TraceAndTimersFollowTheLink)
 
 } // namespace
 } // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+class ComFormEndTest : public ComFormTest {
+protected:
+    // The peer (Black) plays (3, 3), the engine passes: the peer is to move.
+    void PeerToMoveAfterTheEnginesPass()
+    {
+        Open(pty.name);
+        Start(true);
+        PeerBlackSetUp();
+        Send(GmpCmdMove, GmpPosition(3, 3, 9));
+        EXPECT_EQ(Receive(1), kOkOnly);
+        EngineScript = {kPass};
+        ctl.Com.timVornTimer();
+        EXPECT_EQ(Receive(1), (TPackets{{GmpCmdMove, 0x200}}));
+        EXPECT_EQ(view.status, "Match player's turn");
+        Send(GmpCmdOk, 0x3FF, false);
+    }
+};
+
+TEST_F(ComFormEndTest, ThePeersPassThatEndsTheGameIsShown)
+{
+    PeerToMoveAfterTheEnginesPass();
+    // The peer's pass is the second in a row.
+    Send(GmpCmdMove, 0);
+    EXPECT_EQ(Receive(1), kOkOnly);
+    EXPECT_EQ(GameOver, 1);
+    EXPECT_EQ(view.status, "Game end");
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(ComFormEndTest, ThePeersResignationEndsTheGameAndKeepsTheLine)
+{
+    PeerToMoveAfterTheEnginesPass();
+    Send(GmpCmdMove, kGmpResign);
+    EXPECT_EQ(Receive(1), kOkOnly);
+    EXPECT_EQ(GameOver, 1);
+    EXPECT_TRUE(ctl.Com.CommX1.Opened());
+    EXPECT_FALSE(ctl.Turn.timThink.Enabled);
+    EXPECT_EQ(view.status, "White Win");
+    EXPECT_EQ(ctl.GameInfo.edtResult.Text, "White Win");
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Match player resigned the game"});
+}
+
+TEST_F(ComFormTest, TheLineHangingUpStopsTheGameWithAMessage)
+{
+    Open(pty.name);
+    Start(true);
+    PeerBlackSetUp();
+    Send(GmpCmdMove, GmpPosition(3, 3, 9));
+    EXPECT_EQ(Receive(1), kOkOnly);
+    EngineScript = {Point(5, 5)};
+    ctl.Com.timVornTimer();
+    EXPECT_TRUE(ctl.Com.timSaisou.Enabled) << "our move waits for its OK";
+    // The other end closes the line.
+    close(pty.master);
+    pty.master = -1;
+    PumpUntil([&] { return !prompt.messages.empty(); }, 3000);
+    const std::string text = "The other side closed the serial line (COM1). The game was stopped.";
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{text});
+    EXPECT_EQ(ctl.GameRunning, 0);
+    EXPECT_FALSE(ctl.Com.CommX1.Opened());
+    EXPECT_FALSE(ctl.Com.timSaisou.Enabled) << "nothing is sent again";
+    EXPECT_EQ(ctl.Com.Memo1.back(), text);
+}
+
+} // namespace
+} // namespace vorn::test

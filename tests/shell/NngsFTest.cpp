@@ -203,7 +203,7 @@ TEST_F(NngsFTest, AMoveTheBoardCannotTakeStopsTheGameWithAMessage)
     }
 }
 
-TEST_F(NngsFTest, TheEnginesClosingPassSendsDoneAndTheCountEndsNothingMore)
+TEST_F(NngsFTest, TheEnginesClosingPassSendsDoneAndTheServersCountIsTheResult)
 {
     OpenLink(9);
     Confirm(true);
@@ -223,7 +223,10 @@ TEST_F(NngsFTest, TheEnginesClosingPassSendsDoneAndTheCountEndsNothingMore)
          "20 bob (W:O): 6.5 to VORN (B:#): 81.0\r\n9 bob has resigned the game.\r\n"
          "9 {Game 4: bob vs VORN : White resigns. W 6.5 B 81.0}\r\n1 5\r\n");
     EXPECT_EQ(Sent(), "");
-    EXPECT_EQ(ctl.GameRunning, 1);
+    // The server's count, 81 to 6.5, is the result: Black by 74.5.
+    EXPECT_EQ(ctl.GameRunning, 0);
+    EXPECT_EQ(dlg.edtResult.Text, "B+74.5(B=81W=6.5)");
+    EXPECT_EQ(view.status, "B+74.5(B=81W=6.5)");
     EXPECT_TRUE(prompt.messages.empty());
 }
 
@@ -231,12 +234,14 @@ TEST_F(NngsFTest, TheServersCountAndResignationEndOurGame)
 {
     struct Case {
         const char* end;
-        const char* sent;  // what the engine then tells the server
+        const char* sent;    // what the engine then tells the server
+        const char* result;  // "": the game runs on in counting
     };
     const Case cases[] = {
         // The server's pass after ours never comes as a move line.
-        {"9 You can check your score with the score command, type 'done' when finished.\r\n1 7\r\n", "done\r"},
-        {"9 bob has resigned the game.\r\n9 {Game 4: VORN vs bob : Black resigns.}\r\n", ""},
+        {"9 You can check your score with the score command, type 'done' when finished.\r\n1 7\r\n", "done\r", ""},
+        // We play White: bob's resignation is White's win.
+        {"9 bob has resigned the game.\r\n9 {Game 4: VORN vs bob : Black resigns.}\r\n", "", "White Win"},
     };
     for (const Case& c : cases) {
         OpenLink(9);
@@ -249,8 +254,15 @@ TEST_F(NngsFTest, TheServersCountAndResignationEndOurGame)
              "21 !dave!: You can check your score with the score command, type 'done' when finished.\r\n");
         EXPECT_EQ(GameOver, 0);
         Feed(c.end);
-        EXPECT_EQ(GameOver, 1) << c.end;
-        EXPECT_NE(dlg.edtResult.Text, "");
+        if (c.result[0] == '\0') {
+            EXPECT_EQ(GameOver, 1) << c.end;
+            EXPECT_EQ(ctl.GameRunning, 1);
+            EXPECT_NE(dlg.edtResult.Text, "");
+        } else {
+            EXPECT_EQ(ctl.GameRunning, 0) << c.end;
+            EXPECT_EQ(dlg.edtResult.Text, c.result);
+            EXPECT_EQ(view.status, c.result);
+        }
         EXPECT_EQ(Sent(), c.sent);
         EXPECT_FALSE(ctl.Nngs.timVorn.Enabled);
         ctl.GameStop();
@@ -319,6 +331,100 @@ TEST_F(NngsFTest, TheWindowsAndTheHostDialogsSettings)
     EXPECT_EQ(ini.ReadInteger("FormNngs", "Height", 0), 480);
     EXPECT_EQ(ini.ReadInteger("FormNngsConnect", "Left", 0), 9);
     EXPECT_EQ(ini.ReadInteger("FormNngsConnect", "Top", 0), 78);
+}
+
+} // namespace
+} // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+TEST_F(NngsFTest, TheServersClosingLinesEndOurGameWithTheServersResult)
+{
+    struct Case {
+        const char* lines;
+        const char* result;  // "" keeps the dialog's result as it was
+        const char* status;
+    };
+    // We play Black ("me" in the server's header) against bob.
+    const Case cases[] = {
+        {"9 bob has resigned the game.\r\n21 {Game 4: bob vs me : White resigns.}\r\n", "Black Win", "Black Win"},
+        {"21 {Game 4: bob vs me : White resigns.}\r\n", "Black Win", "Black Win"},
+        {"20 bob (W:O): 22.5 to me (B:#): 1.0\r\n21 {Game 4: bob vs me : Black resigns. W 22.5 B 1.0}\r\n",
+         "W+21.5(B=1W=22.5)", "W+21.5(B=1W=22.5)"},
+        {"9 Game has been adjourned.\r\n21 {Game 4: bob vs me : has adjourned.}\r\n", "",
+         "The game was adjourned on the server."},
+        // Our own resignation, typed in the server window.
+        {"9 me has resigned the game.\r\n21 {Game 4: bob vs me : Black resigns.}\r\n", "White Win", "White Win"},
+        {"21 {Game 4: bob vs me : Black forfeits on time.}\r\n", "White Win on time", "White Win on time"},
+    };
+    for (const Case& c : cases) {
+        OpenLink(9);
+        Confirm(true);
+        EngineScript.push_back({5, 5});
+        Notice();
+        EXPECT_EQ(Sent(), "set Client TRUE\rmatch bob B 9 40 0\re05\r");
+        Feed(NngsMoveLines(4, 0, 'B', "E5") + NngsMoveLines(4, 1, 'W', "C3"));
+        ASSERT_TRUE(ctl.Nngs.timVorn.Enabled);
+        // Another game's lines end nothing.
+        Feed("21 {Game 9: carol vs dave : White resigns.}\r\n9 carol has resigned the game.\r\n");
+        EXPECT_EQ(ctl.GameRunning, 1);
+        Feed(c.lines);
+        EXPECT_EQ(ctl.GameRunning, 0) << c.lines;
+        EXPECT_EQ(dlg.edtResult.Text, c.result) << c.lines;
+        EXPECT_EQ(view.status, c.status) << c.lines;
+        EXPECT_FALSE(ctl.Nngs.timVorn.Enabled);
+        EXPECT_FALSE(ctl.Turn.timThink.Enabled);
+        EXPECT_TRUE(dlg.Visible);
+        // The engine sends no more moves.
+        ctl.Nngs.timVornTimer();
+        EXPECT_EQ(Sent(), "");
+        EXPECT_TRUE(prompt.messages.empty());
+        ctl.FormClose();
+    }
+}
+
+TEST_F(NngsFTest, TheServerRefusingOurMoveStopsTheGameWithAMessage)
+{
+    OpenLink(9);
+    Confirm(true);
+    EngineScript.push_back({5, 5});
+    Notice();
+    Sent();
+    Feed(NngsMoveLines(4, 0, 'B', "E5") + NngsMoveLines(4, 1, 'W', "C3"));
+    // (3, 3) on 9x9 goes out as "c07".
+    EngineReplies({3, 3});
+    EXPECT_EQ(Sent(), "c07\r");
+    Feed("5 c07: Illegal move.\r\n1 5\r\n");
+    EXPECT_EQ(ctl.GameRunning, 0);
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"The server refused our move: c07: Illegal move. The game was stopped."});
+}
+
+} // namespace
+} // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+TEST_F(NngsFTest, TheServerConnectionClosingStopsOurGameWithAMessage)
+{
+    OpenLink(9);
+    Confirm(true);
+    EngineScript.push_back({5, 5});
+    Notice();
+    Feed(NngsMoveLines(4, 0, 'B', "E5") + NngsMoveLines(4, 1, 'W', "C3"));
+    ASSERT_EQ(ctl.GameRunning, 1);
+    ctl.Nngs.Protocol.Closed();
+    EXPECT_EQ(ctl.GameRunning, 0);
+    EXPECT_FALSE(ctl.Nngs.timVorn.Enabled);
+    EXPECT_EQ(prompt.messages,
+              std::vector<std::string>{"The connection to the Go server closed. The game was stopped."});
+    // Closing with no game running only shows in the status bar.
+    prompt.messages.clear();
+    ctl.Nngs.Protocol.Opened("nngs.test");
+    ctl.Nngs.Protocol.Closed();
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_EQ(ctl.Nngs.StatusText, "Disconnected");
 }
 
 } // namespace

@@ -98,17 +98,20 @@ protected:
         d.cmbWhitePlayer.Text = engineBlack ? "bob" : "VORN";
         d.btnOKClick();
     }
-    // Plays until the server has ended the game; then compares the two sides.
+    // Plays until the server has ended the game, which ends ours; then
+    // compares the two sides.
     void PlayOut(TFakeNngsServer& server, int ms)
     {
         // A fault on either side ends the wait at once.
         const bool done = WaitFor(
-            [&] { return (server.finished && GameOver == 1) || !server.errors.empty() || !prompt.messages.empty(); },
+            [&] {
+                return (server.finished && Ctl().GameRunning == 0) || !server.errors.empty() || !prompt.messages.empty();
+            },
             ms);
         std::string sent;
         for (const std::string& l : server.received)
             sent += l + " ";
-        ASSERT_TRUE(done && server.finished && GameOver == 1) << "sent: " << sent << "\nmemo tail: "
+        ASSERT_TRUE(done && server.finished && Ctl().GameRunning == 0) << "sent: " << sent << "\nmemo tail: "
                           << Window().Memo()->toPlainText().right(600).toStdString();
         EXPECT_TRUE(server.errors.empty()) << server.errors.front();
         EXPECT_TRUE(prompt.messages.empty()) << prompt.messages.front();

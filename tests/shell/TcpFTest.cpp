@@ -117,9 +117,12 @@ TEST_F(TcpFTest, TheEngineAnswersOneTickAfterThePeersMove)
     Feed("MV0505");
     ctl.Tcp.timVornTimer();
     EXPECT_EQ(Sent(), std::vector<std::string>{"MV0000"});
+    EXPECT_EQ(view.status, "Match player's turn");
     Feed("MV0000");
     EXPECT_EQ(GameOver, 1);
     EXPECT_FALSE(ctl.Tcp.timVorn.Enabled);
+    // The peer's pass ended the game: the status bar says so.
+    EXPECT_EQ(view.status, "Game end");
     // The peer leaving after the game changes nothing but the status.
     ctl.Tcp.Protocol.Disconnected();
     EXPECT_EQ(ctl.Tcp.StatusText, "相手が切断しました。");
@@ -246,6 +249,43 @@ TEST_F(TcpFTest, TheWindowsMenuCaptionsAndSettings)
     EXPECT_EQ(ini.ReadString("FormTcp", "FontName", ""), "Noto Sans");
     EXPECT_EQ(ini.ReadInteger("FormTcp", "Top", 0), 34);
     EXPECT_EQ(ini.ReadInteger("FormTcp", "FontColor", 0), kClWindowText);
+}
+
+} // namespace
+} // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+TEST_F(TcpFTest, ARefusalIsShownOnlyAfterTheSocketsHandlerReturned)
+{
+    OpenLink();
+    std::vector<std::function<void()>> posted;
+    ctl.Tcp.Messages.Post = [&](std::function<void()> fn) { posted.push_back(std::move(fn)); };
+    ConfirmTcp(true);
+    Feed("OKRDCOWHSZ9HA0KM6.5KFNOOKST");
+    ClickPoint(3, 3);
+    ASSERT_EQ(Sent().back(), "MV0303");
+    // The peer's move on the occupied point: the game stops at once, the
+    // message box waits for the event loop.
+    Feed("MV0303");
+    EXPECT_EQ(ctl.GameRunning, 0);
+    EXPECT_TRUE(prompt.messages.empty());
+    ASSERT_EQ(posted.size(), 1u);
+    posted[0]();
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_NE(prompt.messages[0].find("<3,3>"), std::string::npos) << prompt.messages[0];
+    // A second refusal is posted anew.
+    ConfirmTcp(true);
+    Feed("OKRDCOWHSZ9HA0KM6.5KFNOOKST");
+    ClickPoint(3, 3);
+    Sent();
+    Feed("MV1005");
+    ASSERT_EQ(posted.size(), 2u);
+    posted[1]();
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_NE(prompt.messages[1].find("<10,5>"), std::string::npos) << prompt.messages[1];
+    ctl.Tcp.Messages.Post = nullptr;
 }
 
 } // namespace
