@@ -114,6 +114,10 @@ public:
     virtual void TimersChanged() {}
     // The hourglass while the engine thinks.
     virtual void WaitCursor(bool on) { (void)on; }
+    // The engine thinks without returning to the event loop, so what the
+    // user clicked or typed meanwhile waits in the queue: it is delivered
+    // now and thrown away, before the window takes input again.
+    virtual void InputDrop() {}
     // The comment window: whether it is shown; store its text as the comment
     // of the move shown; clear it; show the comment of the move shown.
     virtual bool CommentShown() const { return false; }

@@ -63,6 +63,36 @@ QStyle::StandardPixmap ButtonIcon(const std::string& name)
     return QStyle::SP_MediaSkipForward;
 }
 
+// Swallows the user's input (buttons, keys, shortcuts, wheel, touch) of
+// every window of the program while it is installed on the application.
+class TInputSwallow : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        (void)watched;
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonRelease:
+        case QEvent::NonClientAreaMouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease: return true;
+        default: return false;
+        }
+    }
+};
+
 } // namespace
 
 void TQtPrompt::Message(const std::string& text)
@@ -444,6 +474,16 @@ void TSDIAppForm::WaitCursor(bool on)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+void TSDIAppForm::InputDrop()
+{
+    // The queue is emptied with the input swallowed; the timers and the
+    // sockets wait for the event loop, as they did while the engine thought.
+    TInputSwallow swallow;
+    QCoreApplication::instance()->installEventFilter(&swallow);
+    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers);
+    QCoreApplication::instance()->removeEventFilter(&swallow);
 }
 
 void TSDIAppForm::SetAutoTimer(bool enabled)

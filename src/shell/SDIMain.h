@@ -114,6 +114,7 @@ public:
     void GameDialogChanged() override;
     void TimersChanged() override;
     void WaitCursor(bool on) override;
+    void InputDrop() override;
     void SetAutoTimer(bool enabled) override;
     void SendMove(int kind, int x, int y, int colour) override;
     bool CommentShown() const override;

@@ -79,6 +79,7 @@ void TTurn::ThinkSafe(Point& te, const char* operation)
     std::string message;
     try {
         Think(te);
+        main_.view_.InputDrop();
         return;
     } catch (const std::exception& e) {
         message = e.what();
@@ -90,6 +91,7 @@ void TTurn::ThinkSafe(Point& te, const char* operation)
     FaultRecover(&keep);
     FaultLog(FaultReport(operation, message));
     main_.FormPaint();
+    main_.view_.InputDrop();
 }
 
 bool TTurn::PassAppend()

@@ -88,9 +88,10 @@ public:
     // Appends a pass to board 0's record and shows it; false when the full
     // record refuses it.
     bool PassAppend();
-    // Asks Think for the engine's answer.  An error inside the engine is
-    // logged with the position, the game is put back as it was and the
-    // answer is a pass.
+    // Asks Think for the engine's answer; the clicks and keys that came
+    // while it thought are dropped.  An error inside the engine is logged
+    // with the position, the game is put back as it was and the answer is a
+    // pass.
     void ThinkSafe(Point& te, const char* operation);
 
 private:
