@@ -389,9 +389,7 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
     Randomize();
 
     RenzokuCount = 0;
-    KifuRecOn = 1;
-    KifuRecName = ExeDir + "bug.ig1";
-    RecoverRunningRecord();
+    RunningRecordTake();
 
     if (!args.empty()) {
         ParamFile = args[0];
@@ -413,6 +411,23 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
     CommntF.FormCreate();
     DevViews.FormCreate();
     view_.ItemsChanged();
+}
+
+void TMainCtl::RunningRecordTake()
+{
+    KifuRecName = ExeDir + "bug.ig1";
+    // A lock that cannot be made at all (a directory without write access)
+    // leaves the record to this copy, as it would be without one.
+    ownsRunRecord_ = runLock_.Acquire(KifuRecName + ".lock") != TRunLock::lsBusy;
+    if (!ownsRunRecord_) {
+        // Another copy writes this record now: it stays as that copy has it.
+        KifuRecOn = 0;
+        view_.SetStatusText(Msg("Another VORN is running: this one keeps no running record (bug.ig1)",
+                                "VORNがもう一つ動いています：こちらは対局の記録(bug.ig1)を残しません"));
+        return;
+    }
+    KifuRecOn = 1;
+    RecoverRunningRecord();
 }
 
 void TMainCtl::RecoverRunningRecord()
@@ -468,9 +483,11 @@ void TMainCtl::FormClose()
     Turn.GameTimersStop();
     DictionariesClose();
     // While the engine is thinking the running record stays, and the next
-    // start sets it aside.
-    if (Thinking == 0)
+    // start sets it aside.  A copy that kept none leaves it to its owner.
+    if (Thinking == 0 && ownsRunRecord_)
         std::remove(KifuRecName.c_str());
+    runLock_.Release();
+    ownsRunRecord_ = false;
     if (&Shell() == this)
         SetShellHooks(nullptr);
 }

@@ -29,6 +29,7 @@
 #include "shell/Oto.h"
 #include "shell/NngsF.h"
 #include "shell/Overlay.h"
+#include "shell/RunLock.h"
 #include "shell/Score.h"
 #include "shell/TcpF.h"
 #include "shell/TejunNav.h"
@@ -332,6 +333,10 @@ private:
     TUiState& ItemRef(const std::string& name);
     void ApplyTejunInfo();
     bool HaitiKeepsLiberties(int colour, int x, int y);
+    // The running record of this copy: taken when no other running copy
+    // holds it (a record left by a copy that died set aside first), else
+    // none is kept and the status bar says so.
+    void RunningRecordTake();
     void RecoverRunningRecord();
     void SwitchToggle(const std::string& name);
     void Refuse(int code, int x, int y);
@@ -363,6 +368,9 @@ private:
 
     TMainView& view_;
     TPrompt& prompt_;
+    // Held while this copy keeps the running record.
+    TRunLock runLock_;
+    bool ownsRunRecord_ = false;  // the running record is this copy's
     std::string caption_;
     std::vector<TUiState> items_;
     std::unordered_map<std::string, std::size_t> itemIndex_;
