@@ -719,14 +719,44 @@ void TSDIAppForm::UtikataShow()
 
 void TSDIAppForm::KifuPrint()
 {
-    if (!KifuPrintTo(Printer(), ctl_->GameInfo.Fields()))
-        ctl_->Prompt().Message(Msg("Cannot print", "印刷できません"));
+    PrintOrReport([this](QPrinter& p) { return KifuPrintTo(p, ctl_->GameInfo.Fields()); });
 }
 
 void TSDIAppForm::FormPrint()
 {
-    if (!ImagePrintTo(Printer(), canvas_.Image()))
-        ctl_->Prompt().Message(Msg("Cannot print", "印刷できません"));
+    PrintOrReport([this](QPrinter& p) { return ImagePrintTo(p, canvas_.Image()); });
+}
+
+void TSDIAppForm::PrintOrReport(const std::function<bool(QPrinter&)>& print)
+{
+    if (Printer().printerState() == QPrinter::Active)
+        PrinterReset();
+    if (print(Printer()))
+        return;
+    PrinterReset();
+    ctl_->Prompt().Message(Msg("Cannot print", "印刷できません"));
+}
+
+void TSDIAppForm::PrinterReset()
+{
+    // A printer that could not be opened stays active for the toolkit and
+    // refuses every later change: a new one takes over its set-up, and the
+    // dialogs are made again for it.
+    auto fresh = std::make_unique<QPrinter>();
+    if (printer_) {
+        fresh->setOutputFormat(printer_->outputFormat());
+        if (printer_->outputFormat() == QPrinter::NativeFormat)
+            fresh->setPrinterName(printer_->printerName());
+        fresh->setOutputFileName(printer_->outputFileName());
+        fresh->setPageLayout(printer_->pageLayout());
+        fresh->setColorMode(printer_->colorMode());
+        fresh->setCopyCount(printer_->copyCount());
+    }
+    delete printDialog_;
+    printDialog_ = nullptr;
+    delete printerSetupDialog_;
+    printerSetupDialog_ = nullptr;
+    printer_ = std::move(fresh);
 }
 
 void TSDIAppForm::PrinterSetupShow() { PrintDialog1().exec(); }
