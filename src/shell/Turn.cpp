@@ -357,8 +357,10 @@ void TTurn::timThinkTimer()
     if (b.Tejun.Current() == b.Tejun.Last())
         Jikan[s] = JikanAdd(Jikan[s], 10);
     ++ThinkTicks;
+    // In a rank-exam game the seconds of this turn (the clock's text counts
+    // tenths).
     if (m.GameInfo.Visible)
-        m.GameInfo.JikanToStr(s, m.ExamMode == 1 ? ThinkTicks : Jikan[s]);
+        m.GameInfo.JikanToStr(s, m.ExamMode == 1 ? ThinkTicks * 10 : Jikan[s]);
     if (ThinkTicks % 10 == 0)
         StatusShow(true);
     if (m.ExamMode == 1)
