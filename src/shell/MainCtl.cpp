@@ -278,7 +278,8 @@ void TMainCtl::LanguageSelect(int language)
         for (const std::string& b : HintButtons())
             ItemRef(b).hint = ButtonHint(language, b);
     view_.ItemsChanged();
-    // The windows that are open follow.
+    // The move label and the windows that are open follow.
+    TjnInfoCaption();
     GameInfo.LanguageChanged();
     CommntF.FormActivate();
     if (Tcp.Visible)
@@ -801,11 +802,19 @@ std::string TMainCtl::TjnInfoText(int n, int colour, Point p, int language)
     return std::to_string(n) + " " + (colour == kKuro ? "Black" : "White") + (p.x == 0 ? "Pass" : where);
 }
 
-void TMainCtl::TjnInfoShow()
+void TMainCtl::TjnInfoCaption()
 {
+    if (GobanLv[0] == nullptr)
+        return;
     const TTejun& t = GobanLv[0]->Tejun;
     const int n = t.Current();
     view_.SetTjnInfo(n == 0 ? "" : TjnInfoText(n, t.TeColor(n), t.GetTe(n), Language));
+}
+
+void TMainCtl::TjnInfoShow()
+{
+    TjnInfoCaption();
+    const TTejun& t = GobanLv[0]->Tejun;
     GameInfo.HamaShow(t.Hama(kKuro), t.Hama(kSiro));
     Ban.IrhLabelPaint();
 }

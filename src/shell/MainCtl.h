@@ -332,6 +332,8 @@ private:
     friend class TNintei;
     TUiState& ItemRef(const std::string& name);
     void ApplyTejunInfo();
+    // The move label of the shown move, in the selected language.
+    void TjnInfoCaption();
     bool HaitiKeepsLiberties(int colour, int x, int y);
     // The running record of this copy: taken when no other running copy
     // holds it (a record left by a copy that died set aside first), else

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QString>
@@ -93,6 +94,25 @@ TEST_F(CaptionsTest, SwitchingLanguageChangesEveryCaption)
     // Items without a key keep their designed captions.
     EXPECT_EQ(Text("mnuLanguage"), "Language(&L)");
     EXPECT_EQ(Text("mnuTcpIp"), "TCP/IP");
+}
+
+TEST_F(CaptionsTest, TheMoveLabelFollowsTheLanguageAtOnce)
+{
+    Open(19);
+    NewHumanGame(Ctl());
+    Click(4, 4);
+    Click(16, 16);
+    const auto label = [this] { return form->TjnInfoLabel()->text().toStdString(); };
+    EXPECT_EQ(label(), "第2手 白16-16");
+    Ctl().Click("mnuEnglish");
+    EXPECT_EQ(label(), "2 White16-16");
+    Ctl().Click("mnuPass");
+    EXPECT_EQ(label(), "3 BlackPass");
+    Ctl().Click("mnuJapanese");
+    EXPECT_EQ(label(), "第3手 黒パス");
+    // Chinese writes the label in the English form.
+    Ctl().mnuChineseClick();
+    EXPECT_EQ(label(), "3 BlackPass");
 }
 
 TEST_F(CaptionsTest, CommentJumpRenamesTheTenMoveItems)
