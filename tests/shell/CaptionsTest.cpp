@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMainWindow>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QString>
@@ -13,6 +14,7 @@
 
 #include "ShellUtil.h"
 #include "shell/IniFile.h"
+#include "shell/TcpWindow.h"
 
 namespace vorn::test {
 namespace {
@@ -113,6 +115,29 @@ TEST_F(CaptionsTest, TheMoveLabelFollowsTheLanguageAtOnce)
     // Chinese writes the label in the English form.
     Ctl().mnuChineseClick();
     EXPECT_EQ(label(), "3 BlackPass");
+}
+
+// The chat window listens from the start, in the language of that moment;
+// its status follows a later switch, whether the window is up or not.
+TEST_F(CaptionsTest, TheChatWindowsWaitingTextFollowsTheLanguage)
+{
+    Open(19);
+    QMainWindow* chat = form->TcpWindow();
+    ASSERT_NE(chat, nullptr);
+    EXPECT_EQ(chat->statusBar()->currentMessage().toStdString(), "受信待ち...");
+    Ctl().Click("mnuEnglish");
+    Ctl().Click("mnuTcpIp");
+    EXPECT_TRUE(chat->isVisible());
+    EXPECT_EQ(chat->windowTitle().toStdString(), "Chat");
+    EXPECT_EQ(chat->statusBar()->currentMessage().toStdString(), "Waiting...");
+    Ctl().Click("mnuJapanese");
+    EXPECT_EQ(chat->statusBar()->currentMessage().toStdString(), "受信待ち...");
+
+    // Items that have no English caption keep their designed one in English.
+    Ctl().Click("mnuEnglish");
+    EXPECT_EQ(Text("mnuDspSakiyomi"), "先読み");
+    EXPECT_EQ(Text("mnuBanLeft"), "盤を左に寄せる");
+    EXPECT_EQ(Text("mnuTusin"), "通信対局");
 }
 
 TEST_F(CaptionsTest, CommentJumpRenamesTheTenMoveItems)
