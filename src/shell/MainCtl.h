@@ -117,7 +117,9 @@ public:
     virtual void WaitCursor(bool on) { (void)on; }
     // The engine thinks without returning to the event loop, so what the
     // user clicked or typed meanwhile waits in the queue: it is delivered
-    // now and thrown away, before the window takes input again.
+    // now and thrown away, before the window takes input again.  Called when
+    // the engine's turn (or the hint) is over; what else waits in the queue
+    // is handled as the event loop would.
     virtual void InputDrop() {}
     // The comment window: whether it is shown; store its text as the comment
     // of the move shown; clear it; show the comment of the move shown.

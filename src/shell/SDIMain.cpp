@@ -478,8 +478,8 @@ void TSDIAppForm::WaitCursor(bool on)
 
 void TSDIAppForm::InputDrop()
 {
-    // The queue is emptied with the input swallowed; the timers and the
-    // sockets wait for the event loop, as they did while the engine thought.
+    // The queue is emptied with the input swallowed; the timers wait for the
+    // event loop.
     TInputSwallow swallow;
     QCoreApplication::instance()->installEventFilter(&swallow);
     QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers);

@@ -79,7 +79,6 @@ void TTurn::ThinkSafe(Point& te, const char* operation)
     std::string message;
     try {
         Think(te);
-        main_.view_.InputDrop();
         return;
     } catch (const std::exception& e) {
         message = e.what();
@@ -91,7 +90,6 @@ void TTurn::ThinkSafe(Point& te, const char* operation)
     FaultRecover(&keep);
     FaultLog(FaultReport(operation, message));
     main_.FormPaint();
-    main_.view_.InputDrop();
 }
 
 bool TTurn::PassAppend()
@@ -115,6 +113,14 @@ bool TTurn::PassAppend()
 }
 
 void TTurn::ComUtu()
+{
+    EngineTurn();
+    // What the user clicked or typed while the engine thought goes, once the
+    // turn is over and handed on.
+    main_.view_.InputDrop();
+}
+
+void TTurn::EngineTurn()
 {
     TMainCtl& m = main_;
     TMainView& view = m.view_;
@@ -330,6 +336,7 @@ void TTurn::mnuHintClick()
     ThinkSafe(ignored, "the hint");
     HintMode = 0;
     m.Overlay.HintKohoPaint();
+    m.view_.InputDrop();
 }
 
 void TTurn::mnuComUtuClick()

@@ -29,7 +29,8 @@ public:
     TTurn(const TTurn&) = delete;
     TTurn& operator=(const TTurn&) = delete;
 
-    // The engine's move for the side to move of board 0.
+    // The engine's move for the side to move of board 0; the clicks and keys
+    // that came while it thought are dropped once its turn is over.
     void ComUtu();
     // A pass already in board 0's record: shown and counted; true when it was
     // the second pass in a row and ended the game.
@@ -88,13 +89,15 @@ public:
     // Appends a pass to board 0's record and shows it; false when the full
     // record refuses it.
     bool PassAppend();
-    // Asks Think for the engine's answer; the clicks and keys that came
-    // while it thought are dropped.  An error inside the engine is logged
-    // with the position, the game is put back as it was and the answer is a
-    // pass.
+    // Asks Think for the engine's answer.  An error inside the engine is
+    // logged with the position, the game is put back as it was and the
+    // answer is a pass.
     void ThinkSafe(Point& te, const char* operation);
 
 private:
+    // The engine's turn: its answer played, the turn handed on.
+    void EngineTurn();
+
     TMainCtl& main_;
     TSteadyClock steady_;
 };
