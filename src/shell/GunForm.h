@@ -7,6 +7,7 @@
 #pragma once
 
 #include "shell/Canvas.h"
+#include "shell/RenForm.h"
 #include "shell/SideWindow.h"
 
 namespace vorn {
@@ -32,7 +33,8 @@ public:
     void ShowFrom(int n);
 
     static constexpr const char* kCaption = "群情報";
-    static constexpr TSideGeometry kDefault{0, 0, 100, 100};
+    // Without a stored place the window shows the whole map of 19x19.
+    static constexpr TSideGeometry kDefault{0, 0, 19 * kMapPitch, 19 * kMapPitch};
 
 private:
     TMainCtl& main_;

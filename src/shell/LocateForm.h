@@ -46,7 +46,9 @@ public:
     static constexpr int kBackColor = 0xC0FFFF;
     static constexpr int kFontHeight = 19;
     static constexpr const char* kCaption = "位置情報";
-    static constexpr TSideGeometry kDefault{0, 0, 100, 100};
+    // Without a stored place the window shows the whole board of 19x19 with
+    // its margin.
+    static constexpr TSideGeometry kDefault{0, 0, 19 * LocPitch + 19, 19 * LocPitch + 20};
 
     // The pen colour of a relation line's code: green, blue, yellow, red,
     // purple for 0 to 4.

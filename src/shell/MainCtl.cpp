@@ -278,7 +278,8 @@ void TMainCtl::LanguageSelect(int language)
         for (const std::string& b : HintButtons())
             ItemRef(b).hint = ButtonHint(language, b);
     view_.ItemsChanged();
-    // The windows that are open follow.
+    // The move label and the windows that are open follow.
+    TjnInfoCaption();
     GameInfo.LanguageChanged();
     CommntF.FormActivate();
     if (Tcp.Visible)
@@ -389,9 +390,7 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
     Randomize();
 
     RenzokuCount = 0;
-    KifuRecOn = 1;
-    KifuRecName = ExeDir + "bug.ig1";
-    RecoverRunningRecord();
+    RunningRecordTake();
 
     if (!args.empty()) {
         ParamFile = args[0];
@@ -413,6 +412,23 @@ void TMainCtl::FormCreate(const std::string& exeDir, const std::vector<std::stri
     CommntF.FormCreate();
     DevViews.FormCreate();
     view_.ItemsChanged();
+}
+
+void TMainCtl::RunningRecordTake()
+{
+    KifuRecName = ExeDir + "bug.ig1";
+    // A lock that cannot be made at all (a directory without write access)
+    // leaves the record to this copy, as it would be without one.
+    ownsRunRecord_ = runLock_.Acquire(KifuRecName + ".lock") != TRunLock::lsBusy;
+    if (!ownsRunRecord_) {
+        // Another copy writes this record now: it stays as that copy has it.
+        KifuRecOn = 0;
+        view_.SetStatusText(Msg("Another VORN is running: this one keeps no running record (bug.ig1)",
+                                "VORNがもう一つ動いています：こちらは対局の記録(bug.ig1)を残しません"));
+        return;
+    }
+    KifuRecOn = 1;
+    RecoverRunningRecord();
 }
 
 void TMainCtl::RecoverRunningRecord()
@@ -468,9 +484,11 @@ void TMainCtl::FormClose()
     Turn.GameTimersStop();
     DictionariesClose();
     // While the engine is thinking the running record stays, and the next
-    // start sets it aside.
-    if (Thinking == 0)
+    // start sets it aside.  A copy that kept none leaves it to its owner.
+    if (Thinking == 0 && ownsRunRecord_)
         std::remove(KifuRecName.c_str());
+    runLock_.Release();
+    ownsRunRecord_ = false;
     if (&Shell() == this)
         SetShellHooks(nullptr);
 }
@@ -784,11 +802,19 @@ std::string TMainCtl::TjnInfoText(int n, int colour, Point p, int language)
     return std::to_string(n) + " " + (colour == kKuro ? "Black" : "White") + (p.x == 0 ? "Pass" : where);
 }
 
-void TMainCtl::TjnInfoShow()
+void TMainCtl::TjnInfoCaption()
 {
+    if (GobanLv[0] == nullptr)
+        return;
     const TTejun& t = GobanLv[0]->Tejun;
     const int n = t.Current();
     view_.SetTjnInfo(n == 0 ? "" : TjnInfoText(n, t.TeColor(n), t.GetTe(n), Language));
+}
+
+void TMainCtl::TjnInfoShow()
+{
+    TjnInfoCaption();
+    const TTejun& t = GobanLv[0]->Tejun;
     GameInfo.HamaShow(t.Hama(kKuro), t.Hama(kSiro));
     Ban.IrhLabelPaint();
 }

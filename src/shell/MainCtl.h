@@ -29,6 +29,7 @@
 #include "shell/Oto.h"
 #include "shell/NngsF.h"
 #include "shell/Overlay.h"
+#include "shell/RunLock.h"
 #include "shell/Score.h"
 #include "shell/TcpF.h"
 #include "shell/TejunNav.h"
@@ -114,6 +115,12 @@ public:
     virtual void TimersChanged() {}
     // The hourglass while the engine thinks.
     virtual void WaitCursor(bool on) { (void)on; }
+    // The engine thinks without returning to the event loop, so what the
+    // user clicked or typed meanwhile waits in the queue: it is delivered
+    // now and thrown away, before the window takes input again.  Called when
+    // the engine's turn (or the hint) is over; what else waits in the queue
+    // is handled as the event loop would.
+    virtual void InputDrop() {}
     // The comment window: whether it is shown; store its text as the comment
     // of the move shown; clear it; show the comment of the move shown.
     virtual bool CommentShown() const { return false; }
@@ -339,7 +346,13 @@ private:
     friend class TNintei;
     TUiState& ItemRef(const std::string& name);
     void ApplyTejunInfo();
+    // The move label of the shown move, in the selected language.
+    void TjnInfoCaption();
     bool HaitiKeepsLiberties(int colour, int x, int y);
+    // The running record of this copy: taken when no other running copy
+    // holds it (a record left by a copy that died set aside first), else
+    // none is kept and the status bar says so.
+    void RunningRecordTake();
     void RecoverRunningRecord();
     void SwitchToggle(const std::string& name);
     void Refuse(int code, int x, int y);
@@ -371,6 +384,9 @@ private:
 
     TMainView& view_;
     TPrompt& prompt_;
+    // Held while this copy keeps the running record.
+    TRunLock runLock_;
+    bool ownsRunRecord_ = false;  // the running record is this copy's
     std::string caption_;
     std::vector<TUiState> items_;
     std::unordered_map<std::string, std::size_t> itemIndex_;

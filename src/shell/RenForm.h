@@ -45,7 +45,8 @@ public:
     void FormMouseDown(int px, int py);
 
     static constexpr const char* kCaption = "連情報";
-    static constexpr TSideGeometry kDefault{0, 0, 100, 100};
+    // Without a stored place the window shows the whole map of 19x19.
+    static constexpr TSideGeometry kDefault{0, 0, 19 * kMapPitch, 19 * kMapPitch};
     static constexpr int kFontHeight = 12;
 
 private:

@@ -63,6 +63,36 @@ QStyle::StandardPixmap ButtonIcon(const std::string& name)
     return QStyle::SP_MediaSkipForward;
 }
 
+// Swallows the user's input (buttons, keys, shortcuts, wheel, touch) of
+// every window of the program while it is installed on the application.
+class TInputSwallow : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        (void)watched;
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonRelease:
+        case QEvent::NonClientAreaMouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease: return true;
+        default: return false;
+        }
+    }
+};
+
 } // namespace
 
 void TQtPrompt::Message(const std::string& text)
@@ -446,6 +476,16 @@ void TSDIAppForm::WaitCursor(bool on)
         QApplication::restoreOverrideCursor();
 }
 
+void TSDIAppForm::InputDrop()
+{
+    // The queue is emptied with the input swallowed; the timers wait for the
+    // event loop.
+    TInputSwallow swallow;
+    QCoreApplication::instance()->installEventFilter(&swallow);
+    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers);
+    QCoreApplication::instance()->removeEventFilter(&swallow);
+}
+
 void TSDIAppForm::SetAutoTimer(bool enabled)
 {
     if (enabled)
@@ -679,14 +719,44 @@ void TSDIAppForm::UtikataShow()
 
 void TSDIAppForm::KifuPrint()
 {
-    if (!KifuPrintTo(Printer(), ctl_->GameInfo.Fields()))
-        ctl_->Prompt().Message(Msg("Cannot print", "印刷できません"));
+    PrintOrReport([this](QPrinter& p) { return KifuPrintTo(p, ctl_->GameInfo.Fields()); });
 }
 
 void TSDIAppForm::FormPrint()
 {
-    if (!ImagePrintTo(Printer(), canvas_.Image()))
-        ctl_->Prompt().Message(Msg("Cannot print", "印刷できません"));
+    PrintOrReport([this](QPrinter& p) { return ImagePrintTo(p, canvas_.Image()); });
+}
+
+void TSDIAppForm::PrintOrReport(const std::function<bool(QPrinter&)>& print)
+{
+    if (Printer().printerState() == QPrinter::Active)
+        PrinterReset();
+    if (print(Printer()))
+        return;
+    PrinterReset();
+    ctl_->Prompt().Message(Msg("Cannot print", "印刷できません"));
+}
+
+void TSDIAppForm::PrinterReset()
+{
+    // A printer that could not be opened stays active for the toolkit and
+    // refuses every later change: a new one takes over its set-up, and the
+    // dialogs are made again for it.
+    auto fresh = std::make_unique<QPrinter>();
+    if (printer_) {
+        fresh->setOutputFormat(printer_->outputFormat());
+        if (printer_->outputFormat() == QPrinter::NativeFormat)
+            fresh->setPrinterName(printer_->printerName());
+        fresh->setOutputFileName(printer_->outputFileName());
+        fresh->setPageLayout(printer_->pageLayout());
+        fresh->setColorMode(printer_->colorMode());
+        fresh->setCopyCount(printer_->copyCount());
+    }
+    delete printDialog_;
+    printDialog_ = nullptr;
+    delete printerSetupDialog_;
+    printerSetupDialog_ = nullptr;
+    printer_ = std::move(fresh);
 }
 
 void TSDIAppForm::PrinterSetupShow() { PrintDialog1().exec(); }

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -114,6 +115,7 @@ public:
     void GameDialogChanged() override;
     void TimersChanged() override;
     void WaitCursor(bool on) override;
+    void InputDrop() override;
     void SetAutoTimer(bool enabled) override;
     void SendMove(int kind, int x, int y, int colour) override;
     bool CommentShown() const override;
@@ -168,6 +170,10 @@ private:
     void SideWindowsStore();
     // A modal dialog: made on first use, shown until it is closed.
     void DialogExec(const std::string& name);
+    // Prints on the printer; a print that fails is reported and leaves a
+    // printer ready for the next set-up and print.
+    void PrintOrReport(const std::function<bool(QPrinter&)>& print);
+    void PrinterReset();
 
     TImageCanvas canvas_;
     std::unique_ptr<TQtPrompt> ownPrompt_;

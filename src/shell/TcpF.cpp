@@ -114,6 +114,8 @@ void TTcpForm::FormActivate()
     mnuConnect.Caption = en ? "&Connect" : "接続(&C)";
     mnuDisConnect.Caption = en ? "&Disconnect" : "解除(&D)";
     mnuExit.Caption = en ? "E&xit" : "終了(&X)";
+    if (StatusText == "Waiting..." || StatusText == "受信待ち...")
+        StatusText = Msg("Waiting...", "受信待ち...");
     Changed();
 }
 

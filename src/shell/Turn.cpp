@@ -114,6 +114,14 @@ bool TTurn::PassAppend()
 
 void TTurn::ComUtu()
 {
+    EngineTurn();
+    // What the user clicked or typed while the engine thought goes, once the
+    // turn is over and handed on.
+    main_.view_.InputDrop();
+}
+
+void TTurn::EngineTurn()
+{
     TMainCtl& m = main_;
     TMainView& view = m.view_;
     TGoban& b = *GobanLv[0];
@@ -328,6 +336,7 @@ void TTurn::mnuHintClick()
     ThinkSafe(ignored, "the hint");
     HintMode = 0;
     m.Overlay.HintKohoPaint();
+    m.view_.InputDrop();
 }
 
 void TTurn::mnuComUtuClick()
@@ -355,8 +364,10 @@ void TTurn::timThinkTimer()
     if (b.Tejun.Current() == b.Tejun.Last())
         Jikan[s] = JikanAdd(Jikan[s], 10);
     ++ThinkTicks;
+    // In a rank-exam game the seconds of this turn (the clock's text counts
+    // tenths).
     if (m.GameInfo.Visible)
-        m.GameInfo.JikanToStr(s, m.ExamMode == 1 ? ThinkTicks : Jikan[s]);
+        m.GameInfo.JikanToStr(s, m.ExamMode == 1 ? ThinkTicks * 10 : Jikan[s]);
     if (ThinkTicks % 10 == 0)
         StatusShow(true);
     if (m.ExamMode == 1)

@@ -29,7 +29,8 @@ public:
     TTurn(const TTurn&) = delete;
     TTurn& operator=(const TTurn&) = delete;
 
-    // The engine's move for the side to move of board 0.
+    // The engine's move for the side to move of board 0; the clicks and keys
+    // that came while it thought are dropped once its turn is over.
     void ComUtu();
     // A pass already in board 0's record: shown and counted; true when it was
     // the second pass in a row and ended the game.
@@ -94,6 +95,9 @@ public:
     void ThinkSafe(Point& te, const char* operation);
 
 private:
+    // The engine's turn: its answer played, the turn handed on.
+    void EngineTurn();
+
     TMainCtl& main_;
     TSteadyClock steady_;
 };

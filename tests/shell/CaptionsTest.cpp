@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QString>
@@ -12,6 +14,7 @@
 
 #include "ShellUtil.h"
 #include "shell/IniFile.h"
+#include "shell/TcpWindow.h"
 
 namespace vorn::test {
 namespace {
@@ -93,6 +96,48 @@ TEST_F(CaptionsTest, SwitchingLanguageChangesEveryCaption)
     // Items without a key keep their designed captions.
     EXPECT_EQ(Text("mnuLanguage"), "Language(&L)");
     EXPECT_EQ(Text("mnuTcpIp"), "TCP/IP");
+}
+
+TEST_F(CaptionsTest, TheMoveLabelFollowsTheLanguageAtOnce)
+{
+    Open(19);
+    NewHumanGame(Ctl());
+    Click(4, 4);
+    Click(16, 16);
+    const auto label = [this] { return form->TjnInfoLabel()->text().toStdString(); };
+    EXPECT_EQ(label(), "第2手 白16-16");
+    Ctl().Click("mnuEnglish");
+    EXPECT_EQ(label(), "2 White16-16");
+    Ctl().Click("mnuPass");
+    EXPECT_EQ(label(), "3 BlackPass");
+    Ctl().Click("mnuJapanese");
+    EXPECT_EQ(label(), "第3手 黒パス");
+    // Chinese writes the label in the English form.
+    Ctl().mnuChineseClick();
+    EXPECT_EQ(label(), "3 BlackPass");
+}
+
+// The chat window listens from the start, in the language of that moment;
+// its status follows a later switch, whether the window is up or not.
+TEST_F(CaptionsTest, TheChatWindowsWaitingTextFollowsTheLanguage)
+{
+    Open(19);
+    QMainWindow* chat = form->TcpWindow();
+    ASSERT_NE(chat, nullptr);
+    EXPECT_EQ(chat->statusBar()->currentMessage().toStdString(), "受信待ち...");
+    Ctl().Click("mnuEnglish");
+    Ctl().Click("mnuTcpIp");
+    EXPECT_TRUE(chat->isVisible());
+    EXPECT_EQ(chat->windowTitle().toStdString(), "Chat");
+    EXPECT_EQ(chat->statusBar()->currentMessage().toStdString(), "Waiting...");
+    Ctl().Click("mnuJapanese");
+    EXPECT_EQ(chat->statusBar()->currentMessage().toStdString(), "受信待ち...");
+
+    // Items that have no English caption keep their designed one in English.
+    Ctl().Click("mnuEnglish");
+    EXPECT_EQ(Text("mnuDspSakiyomi"), "先読み");
+    EXPECT_EQ(Text("mnuBanLeft"), "盤を左に寄せる");
+    EXPECT_EQ(Text("mnuTusin"), "通信対局");
 }
 
 TEST_F(CaptionsTest, CommentJumpRenamesTheTenMoveItems)

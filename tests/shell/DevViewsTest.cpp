@@ -678,9 +678,11 @@ TEST_F(DevViewsTest, PlacesDefaultsTheKeepRuleAndTheWriteAtExit)
         const TSideForm& form;
         TSideGeometry place;
     } const cases[] = {
-        {v.Hyoka, {0, 0, 233, 200}},       {v.RenForm, {-1, 0, 100, 100}},   {v.RenInfo, {475, 5, 341, 254}},
-        {v.GunForm, {0, 0, 100, 100}},     {v.GunInfo, {247, 386, 390, 309}}, {v.JiForm, {247, 0, 300, 247}},
-        {v.JiInfo, {250, 145, 205, 258}}, {v.LocateForm, {0, 0, 100, 100}},
+        // The maps' cells of 13 pixels, 19 of them; the relation view's of 17
+        // pixels with a margin of 19 and 20.
+        {v.Hyoka, {0, 0, 233, 200}},       {v.RenForm, {-1, 0, 247, 247}},   {v.RenInfo, {475, 5, 341, 254}},
+        {v.GunForm, {0, 0, 247, 247}},     {v.GunInfo, {247, 386, 390, 309}}, {v.JiForm, {247, 0, 300, 247}},
+        {v.JiInfo, {250, 145, 205, 258}}, {v.LocateForm, {0, 0, 342, 343}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.form.Geometry, c.place) << c.place.Left << "," << c.place.Top;
@@ -770,6 +772,37 @@ TEST_F(DevWindowTest, MapsOpenAtStartUpShowInformationAndFollowTheGame)
     EXPECT_NE(ini.find("[FormHyoka]"), std::string::npos);
     EXPECT_NE(ini.find("Width=250\nHeight=210"), std::string::npos);
     EXPECT_NE(ini.find("[RenInfo]"), std::string::npos);
+}
+
+TEST_F(DevWindowTest, WithoutAStoredPlaceTheViewsShowTheWholeBoard)
+{
+    DevMode = 1;
+    Open(19, "", "[Form]\nRen=ON\nGun=ON\nLocate=ON\n");
+    TDevWindows& w = *form->DevWindows();
+    // The maps: 19 cells of 13 pixels; the corner cell 19-19 is an empty
+    // point's yellow, whole.
+    for (const char* item : {"mnuRen", "mnuGun"}) {
+        TDevMapWindow& map = *w.Map(item);
+        ASSERT_TRUE(map.isVisible()) << item;
+        EXPECT_EQ(map.width(), 247) << item;
+        EXPECT_EQ(map.height(), 247) << item;
+        const QImage img = map.Canvas().Image();
+        int yellow = 0;
+        for (int x = 18 * kMapPitch; x < 19 * kMapPitch; ++x)
+            for (int y = 18 * kMapPitch; y < 19 * kMapPitch; ++y)
+                yellow += BgrFromColor(img.pixelColor(x, y)) == clYellow;
+        EXPECT_GT(yellow, 60) << item;
+    }
+    // The relation view: the line of column 19 runs at 8 + 18 * 17 + 8 = 322
+    // pixels, the margin of $C0FFFF to 342 x 343.
+    TDevMapWindow& loc = *w.Map("mnuLocate");
+    ASSERT_TRUE(loc.isVisible());
+    EXPECT_EQ(loc.width(), 342);
+    EXPECT_EQ(loc.height(), 343);
+    const QImage img = loc.Canvas().Image();
+    EXPECT_EQ(BgrFromColor(img.pixelColor(322, 100)), clBlack);
+    EXPECT_EQ(BgrFromColor(img.pixelColor(100, 322)), clBlack);
+    EXPECT_EQ(BgrFromColor(img.pixelColor(341, 342)), TLocateForm::kBackColor);
 }
 
 TEST_F(DevWindowTest, RelationViewShowsTextsOnlyWhileOpen)

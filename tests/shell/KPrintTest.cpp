@@ -285,5 +285,37 @@ TEST_F(WindowTest, TheRecordAndTheWindowPrintToAPdfFile)
     EXPECT_TRUE(prompt.messages.empty());
 }
 
+TEST_F(WindowTest, APrintThatFailedLeavesThePrinterReadyForTheNextSetUp)
+{
+    Open(9);
+    NewHumanGame(Ctl());
+    Click(3, 3);
+    for (const char* item : {"mnuPrint2", "mnuPrint"}) {
+        // Output to a file, but no file named (as with no printer set up):
+        // the print fails and says so, twice.
+        form->Printer().setOutputFormat(QPrinter::PdfFormat);
+        form->Printer().setOutputFileName(QString());
+        form->Printer().setPageSize(QPageSize(QPageSize::A5));
+        prompt.messages.clear();
+        Ctl().Click(item);
+        Ctl().Click(item);
+        EXPECT_EQ(prompt.messages, (std::vector<std::string>{"印刷できません", "印刷できません"})) << item;
+        // The set-up is kept, and the printer takes a new one.
+        EXPECT_NE(form->Printer().printerState(), QPrinter::Active) << item;
+        EXPECT_EQ(form->Printer().outputFormat(), QPrinter::PdfFormat) << item;
+        EXPECT_EQ(form->Printer().pageLayout().pageSize().id(), QPageSize::A5) << item;
+        const std::string good = exeDir + item + ".pdf";
+        form->Printer().setOutputFileName(QString::fromStdString(good));
+        EXPECT_EQ(form->Printer().outputFileName().toStdString(), good) << item;
+        prompt.messages.clear();
+        Ctl().Click(item);
+        EXPECT_TRUE(prompt.messages.empty()) << item;
+        const std::string pdf = ReadText(good);
+        ASSERT_GT(pdf.size(), 1000u) << item;
+        EXPECT_EQ(pdf.compare(0, 5, "%PDF-"), 0) << item;
+        EXPECT_EQ(PdfPages(pdf), 1) << item;
+    }
+}
+
 } // namespace
 } // namespace vorn::test

@@ -3,6 +3,12 @@
 
 #include <filesystem>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "ShellUtil.h"
 #include "board/Goban.h"
 #include "board/Hooks.h"
@@ -276,6 +282,10 @@ TEST_F(StartupTest, LeftOverRecordInEnglishAndSilentInDeveloperMode)
     EXPECT_EQ(prompt.messages[0], "Email us when the game closed inappropriately");
     EXPECT_TRUE(std::filesystem::exists(exeDir + "bug1.ig1"));
 
+    // The next start, after this copy has ended (in the middle of its
+    // engine's move, so the record stays).
+    ctl.Thinking = 1;
+    ctl.FormClose();
     WriteText(exeDir + "bug.ig1", "y");
     DevMode = 1;
     TScriptPrompt quiet;
@@ -301,6 +311,113 @@ TEST_F(StartupTest, CleanExitRemovesTheRunningRecordUnlessTheEngineThinks)
     thinking.Thinking = 1;
     thinking.FormClose();
     EXPECT_TRUE(std::filesystem::exists(exeDir + "bug.ig1"));
+}
+
+// --- Two copies of the program -----------------------------------------------
+
+// Holds the running record's lock in a child process, as another copy of the
+// program would, until the child is killed.  Only system calls run in the
+// child.
+class TOtherCopy {
+public:
+    explicit TOtherCopy(const std::string& lockPath)
+    {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return;
+        const char* path = lockPath.c_str();
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            const int fd = ::open(path, O_RDWR | O_CREAT, 0644);
+            const char ok = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? '1' : '0';
+            (void)!::write(ready[1], &ok, 1);
+            for (;;)
+                ::pause();
+        }
+        ::close(ready[1]);
+        char ok = '0';
+        locked_ = pid_ > 0 && ::read(ready[0], &ok, 1) == 1 && ok == '1';
+        ::close(ready[0]);
+    }
+    ~TOtherCopy() { Kill(); }
+    bool Locked() const { return locked_; }
+    // kill -9: the copy ends without a word, its files stay as they are.
+    void Kill()
+    {
+        if (pid_ <= 0)
+            return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    bool locked_ = false;
+};
+
+TEST_F(StartupTest, ASecondCopyLeavesTheRunningRecordOfTheFirstAlone)
+{
+    WriteIni("[Form]\nLanguage=1\n");
+    Start();
+    NewHumanGame(ctl);
+    for (Point p : {Point{4, 4}, Point{16, 16}})
+        ASSERT_TRUE(Shell().BanUtu(p.x, p.y, 0));
+    const std::string first = ReadText(exeDir + "bug.ig1");
+    ASSERT_NE(first.find("MOV"), std::string::npos);
+
+    TScriptPrompt prompt2;
+    TRecordingView view2;
+    TMainCtl second(view2, canvas, prompt2);
+    second.FormCreate(exeDir, {});
+    // No abnormal end reported, nothing renamed, no record of its own.
+    EXPECT_TRUE(prompt2.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(exeDir + "bug1.ig1"));
+    EXPECT_EQ(ReadText(exeDir + "bug.ig1"), first);
+    EXPECT_EQ(KifuRecOn, 0);
+    EXPECT_EQ(view2.status, "Another VORN is running: this one keeps no running record (bug.ig1)");
+    // Its exit leaves the first copy's record where it is.
+    second.FormClose();
+    EXPECT_EQ(ReadText(exeDir + "bug.ig1"), first);
+
+    // The first copy's clean exit removes the record and the lock.
+    ctl.FormClose();
+    EXPECT_FALSE(std::filesystem::exists(exeDir + "bug.ig1"));
+    EXPECT_FALSE(std::filesystem::exists(exeDir + "bug.ig1.lock"));
+}
+
+TEST_F(StartupTest, TheRecordOfACopyThatWasKilledIsSetAsideAtTheNextStart)
+{
+    TOtherCopy other(exeDir + "bug.ig1.lock");
+    ASSERT_TRUE(other.Locked());
+    WriteText(exeDir + "bug.ig1", "the other copy's game");
+
+    // While the other copy lives its record is not touched; the status bar
+    // says why this one keeps none (in Japanese by default).
+    Start();
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_EQ(view.status, "VORNがもう一つ動いています：こちらは対局の記録(bug.ig1)を残しません");
+    ctl.FormClose();
+    EXPECT_EQ(ReadText(exeDir + "bug.ig1"), "the other copy's game");
+
+    // kill -9: the lock file stays behind, unlocked.  The next start takes it
+    // and sets the record aside as after any abnormal end.
+    other.Kill();
+    ASSERT_TRUE(std::filesystem::exists(exeDir + "bug.ig1.lock"));
+    TScriptPrompt prompt2;
+    TRecordingView view2;
+    TMainCtl next(view2, canvas, prompt2);
+    next.FormCreate(exeDir, {});
+    ASSERT_EQ(prompt2.messages.size(), 1u);
+    EXPECT_EQ(prompt2.messages[0], "異常終了した場合は作者までメールください");
+    EXPECT_EQ(ReadText(exeDir + "bug1.ig1"), "the other copy's game");
+    EXPECT_EQ(KifuRecOn, 1);
+    EXPECT_TRUE(view2.status.empty());
+    // And it is the copy that holds the lock now.
+    TRunLock probe;
+    EXPECT_EQ(probe.Acquire(exeDir + "bug.ig1.lock"), TRunLock::lsBusy);
+    next.FormClose();
+    EXPECT_EQ(probe.Acquire(exeDir + "bug.ig1.lock"), TRunLock::lsHeld);
 }
 
 } // namespace

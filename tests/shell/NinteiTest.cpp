@@ -362,6 +362,35 @@ TEST_F(NinteiTest, VerdictsByTime)
     }
 }
 
+// While the game dialog is up, the time field of the side to move shows the
+// seconds of its turn; the loss on time comes after the 19th at 9 kyu.
+TEST_F(NinteiTest, TheTimeFieldCountsTheSecondsOfTheTurn)
+{
+    Open(lgEnglish);
+    PutLevel(255, 16);
+    EngineScript = {{10, 3}};
+    StartExam();
+    ASSERT_EQ(ctl->ExamMode, 1);
+    ASSERT_EQ(GobanLv[0]->Tejun.NextColor(), kKuro);
+    ctl->Click("mnuInfo");
+    ASSERT_TRUE(ctl->GameInfo.Visible);
+    const struct {
+        int tick;
+        const char* shown;
+    } samples[] = {{1, "0:00:01.0"}, {2, "0:00:02.0"}, {10, "0:00:10.0"}, {19, "0:00:19.0"}};
+    int tick = 0;
+    for (const auto& s : samples) {
+        while (tick < s.tick) {
+            ctl->Turn.timThinkTimer();
+            ++tick;
+        }
+        EXPECT_EQ(ctl->GameInfo.edtBlackTime.Text, s.shown) << s.tick;
+    }
+    EXPECT_EQ(ctl->ExamMode, 1);
+    ctl->Turn.timThinkTimer();
+    EXPECT_EQ(ctl->GameInfo.edtResult.Text, "黒時間切れ負け");
+}
+
 // Through the levels: after 7 kyu the engine takes Black without stones,
 // and after 8 dan the exam item does nothing.
 TEST_F(NinteiTest, TheSeriesThroughTheLevels)

@@ -3,9 +3,12 @@
 // moved by the test.
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcutEvent>
 #include <QStatusBar>
 
 #include <filesystem>
@@ -122,6 +125,100 @@ TEST_F(EngineWindowTest, HumanPlaysTheEngineByClicksToTheCountedEnd)
     EXPECT_EQ(form->Status()->currentMessage().toStdString(), "Game end");
     EXPECT_TRUE(StartsWith(static_cast<QLineEdit*>(Dlg("edtResult"))->text().toStdString(), "W+6.5(B=0W=6.5)"));
     EXPECT_TRUE(Dlg("edtResult")->isVisible());
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+// --- Input that comes while the engine thinks ---------------------------------------
+
+// What the user does while the engine thinks waits in the queue as the window
+// system left it: clicks on points of the board and the take-back key.
+QWidget* InputBoard = nullptr;
+QWidget* InputWindow = nullptr;
+QObject* InputTakeBackItem = nullptr;
+const TBanDraw* InputBan = nullptr;
+std::vector<Point> InputClicks;
+bool InputTakeBack = false;
+
+void PostClick(Point p)
+{
+    const QPointF at(InputBan->CellLeft(p.x) + InputBan->BanHalf, InputBan->CellTop(p.y) + InputBan->BanHalf);
+    const QPointF global = InputBoard->mapToGlobal(at);
+    QCoreApplication::postEvent(InputBoard, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                                            Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(InputBoard, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                                            Qt::NoButton, Qt::NoModifier));
+}
+
+// Ctrl+M: the key press, and the shortcut it makes of it for the take-back item.
+void PostTakeBack()
+{
+    QCoreApplication::postEvent(InputWindow, new QKeyEvent(QEvent::KeyPress, Qt::Key_M, Qt::ControlModifier));
+    QCoreApplication::postEvent(InputTakeBackItem, new QShortcutEvent(QKeySequence(QStringLiteral("Ctrl+M")), 0));
+    QCoreApplication::postEvent(InputWindow, new QKeyEvent(QEvent::KeyRelease, Qt::Key_M, Qt::ControlModifier));
+}
+
+void ThinkWhileTheUserActs(Point& out)
+{
+    for (Point p : InputClicks)
+        PostClick(p);
+    if (InputTakeBack)
+        PostTakeBack();
+    InputClicks.clear();
+    InputTakeBack = false;
+    ScriptedThink(out);
+}
+
+TEST_F(EngineWindowTest, ClicksAndKeysMadeWhileTheEngineThinksAreDropped)
+{
+    Open(9, "", "[Form]\nLanguage=1\n");
+    Ctl().Turn.Think = ThinkWhileTheUserActs;
+    Ctl().Turn.Clock = &clock;
+    InputBoard = form->Client();
+    InputWindow = form.get();
+    InputBan = &Ctl().Ban;
+    InputTakeBackItem = form->Action("mnuUndo");
+    Ctl().Click("mnuNew");
+    static_cast<QComboBox*>(Dlg("cmbWhitePlayer"))->setEditText("VORN");
+    static_cast<QComboBox*>(Dlg("cmbBlackPlayer"))->setEditText("Man");
+    static_cast<QPushButton*>(Dlg("btnOK"))->click();
+    ASSERT_EQ(Ctl().GameRunning, 1);
+    const TGoban& b = *GobanLv[0];
+
+    // Three quick clicks and the take-back key while White thinks about its
+    // answer to 3-3: once the answer stands, none of them has done anything.
+    EngineScript = {{7, 7}, {3, 7}, {7, 3}};
+    InputClicks = {{5, 5}, {6, 6}, {4, 6}};
+    InputTakeBack = true;
+    Click(3, 3);
+    QApplication::processEvents();
+    EXPECT_EQ(b.Tejun.Last(), 2);
+    EXPECT_EQ(b.GetIro(3, 3), kKuro);
+    EXPECT_EQ(b.GetIro(7, 7), kSiro);
+    for (Point p : {Point{5, 5}, Point{6, 6}, Point{4, 6}})
+        EXPECT_EQ(b.GetIro(p.x, p.y), kAki) << p.x << "," << p.y;
+    EXPECT_EQ(b.Tejun.NextColor(), kKuro);
+    EXPECT_EQ(Ctl().Thinking, 0);
+    EXPECT_EQ(EngineScript.size(), 2u);
+
+    // The same input after the think is taken: a click at 5-5 plays (the
+    // engine answers 3-7), and the take-back key removes that pair again.
+    PostClick({5, 5});
+    QApplication::processEvents();
+    EXPECT_EQ(b.Tejun.Last(), 4);
+    EXPECT_EQ(b.GetIro(5, 5), kKuro);
+    EXPECT_EQ(b.GetIro(3, 7), kSiro);
+    PostTakeBack();
+    QApplication::processEvents();
+    EXPECT_EQ(b.Tejun.Last(), 2);
+    EXPECT_EQ(b.GetIro(5, 5), kAki);
+
+    // A click while the engine reads for a hint is dropped too.
+    InputClicks = {{5, 5}};
+    Ctl().Click("mnuHint");
+    QApplication::processEvents();
+    EXPECT_EQ(EngineCallHintModes.back(), 1);
+    EXPECT_EQ(b.Tejun.Last(), 2);
+    EXPECT_EQ(b.GetIro(5, 5), kAki);
     EXPECT_TRUE(prompt.messages.empty());
 }
 
