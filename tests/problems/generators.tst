@@ -884,3 +884,69 @@ black to play
   . X . . X . X . .
   . X . . X . X . .
 call WeakGunKankeiMoves:jump D7 D5 [none]
+
+# --- Life and death: the urgent eye-stealing pass ---------------------------
+#   call SikatuUrgentSteal V    the eye-stealing pass on the group at V: for
+#       each point R of a region worth half an eye, each empty neighbour E of
+#       R that is a peep point of the attacker is tried (the attacker plays E,
+#       then R); when the group is then dead, E is proposed at the group's
+#       value K under reason 33
+
+[urgent-steal-peep-at-the-first-line-gap]
+# White's 13 stones on the first two lines under Black's wall: the eye C1
+# (one point, all neighbours White; Black at C1 would be suicide, the chain
+# round it keeps E1 and E2) is worth a whole eye, the gaps E1 and H1 of the
+# first-line jumps D1-F1 and G1-J1 are one-point regions on the border of
+# White's area worth half an eye each (their only empty neighbour, E2 and H2,
+# touches White stones): eye value 2 + 1 + 1 = 4.  Black's peeps: beside the
+# gap E1 of D1-F1 the point E2 (the other side is off the board), beside the
+# gap E2 of D2-F2 the point E1 (E3 is Black's); the same at H2 and H1.
+# R = E1, E = E2: Black E2 and E1 cut the seven stones A1-D2 off with the
+# single eye C1 (and F1-J2 with the half eye H1): dead, so E2 is proposed.
+# R = H1, E = H2: Black H2 and H1 capture J1-J2, but the rest keeps C1 and E1
+# (eye value 3, never killed): nothing.  K = 4 x 13 + 2 x 5 (liberties E2,
+# H2, C1, E1, H1) = 62.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X X
+  O O O O . O O . O
+  O O . O . O O . O
+call SikatuUrgentSteal A2 [E2=K:33]
+
+[urgent-steal-peep-at-the-first-line-gap-moved-left]
+# The same shape with the eye at B1 and the gaps at D1 (of C1-E1) and G1 (of
+# F1-H1), the group seen from its right end J2.  Black D2 and D1 cut A1-C2
+# off with the single eye B1 (and E1-J2 with the half eye G1): dead, D2 is
+# proposed.  Black G2 and G1 capture H1-J2, the rest keeps B1 and D1 (eye
+# value 3): nothing.  K = 4 x 13 + 2 x 5 (D2, G2, B1, D1, G1) = 62.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X X
+  O O O . O O . O O
+  O . O . O O . O O
+call SikatuUrgentSteal J2 [D2=K:33]
+
+[urgent-steal-two-eyes-on-the-left]
+# A1 left empty: the left part has two eyes (A1 and C1), so after Black E2
+# and E1 it still lives, and H2-H1 captures only J1-J2: nothing is proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X X
+  O O O O . O O . O
+  . O . O . O O . O
+call SikatuUrgentSteal B2 [none]
