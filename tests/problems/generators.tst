@@ -950,3 +950,60 @@ black to play
   O O O O . O O . O
   . O . O . O O . O
 call SikatuUrgentSteal B2 [none]
+
+# --- Life and death: the jump and peep --------------------------------------
+#   call SettleIkkenNozoki V    the settling jump that peeps, on the group
+#       at V (the group's candidates as "point=K+d:reason")
+
+[settle-jump-that-peeps-at-a-one-space-jump]
+# White's G1-G2-G3-H3-J3 has the square H1-J2 (one eye).  Black's one-space
+# jump D4-D2 has its gap D3 open with C3 and E3 empty beside it: E3 is
+# White's peep at D3.  E3 is White's one-space jump from G3 (the strip F2,
+# F3, F4 empty) with four empty neighbours.  White E3 and the cut at D3 take
+# the whole lower left as eye space (eye value 4 or more); when Black
+# connects at D3 instead, White E2 (of the empty points beside E3 the one
+# that does: F3 and E4 leave the space open) closes the area
+# E1-F2 next to the square: two eyes.  So E3 is proposed at the group's
+# value K (4 x 5 stones + 2 x 15 related points = 50) under reason 9; the
+# group is not Black's own, so no answers are prepared.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X X X X
+  . . . X . . . . .
+  . . . . . . O O O
+  . . . X . . O . .
+  . . . . . . O . .
+call SettleIkkenNozoki G3 [E3=K:9]
+
+[settle-jump-that-peeps-blocked-beside-the-gap]
+# Black C3 beside the gap D3: the jump D4-D2 has a Black stone on one side
+# of its gap, so E3 is no peep point and the pass proposes nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X X X X
+  . . . X . . . . .
+  . . X . . . O O O
+  . . . X . . O . .
+  . . . . . . O . .
+call SettleIkkenNozoki G3 [none]
+
+[settle-jump-that-peeps-strip-occupied]
+# Black F4 stands on the strip beside the jump G3-E3: the jump is not open,
+# nothing is proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X X X X
+  . . . X . X . . .
+  . . . . . . O O O
+  . . . X . . O . .
+  . . . . . . O . .
+call SettleIkkenNozoki G3 [none]
