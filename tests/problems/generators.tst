@@ -1007,3 +1007,47 @@ black to play
   . . . X . . O . .
   . . . . . . O . .
 call SettleIkkenNozoki G3 [none]
+
+# --- Life and death: the liberty in the atari map ----------------------------
+#   call SettleAtariDame V    the settling liberty that puts an attacker
+#       chain beside it in atari, on the group at V
+
+[settle-liberty-ataris-the-intruder]
+# White's A3-D3-D2-D1 encloses the corner A1-C2 with Black's C2 inside (two
+# liberties, B2 and C1).  C1 is a liberty of White's D1, no self-atari
+# (White's chain keeps B1 and more), and White there puts C2 in atari: it is
+# marked in White's atari map.  White C1 and the capture at B2 leave White
+# the whole corner (eye value 4 or more); Black instead runs out at B2, the
+# chain B2-C2 has exactly two liberties, A2 and B1, and White's eye value
+# falls below 4 (a single eye space round Black's two stones).  White A2
+# then ataris B2-C2 again with a chain of more than one liberty (A1, B1) and
+# the eye value is back to 3: C1 is proposed at the group's value K = 4 x 6
+# stones + 2 x 5 related points (A2, B2, A1, B1, C1) = 34, reason 9.  The
+# group's own eye value here is 4 (the pass is called without its callers'
+# gates).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  . . X O X . . . .
+  . . . O X . . . .
+call SettleAtariDame D3 [C1=K:9]
+
+[settle-liberty-no-atari-on-three-liberties]
+# Black B2 beside C2: the chain B2-C2 has three liberties (A2, B1, C1), so
+# White's C1 is no atari, it is not in White's atari map: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  . X X O X . . . .
+  . . . O X . . . .
+call SettleAtariDame D3 [none]
