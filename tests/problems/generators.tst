@@ -1051,3 +1051,45 @@ black to play
   . X X O X . . . .
   . . . O X . . . .
 call SettleAtariDame D3 [none]
+
+# --- Life and death: the diagonal with answers ------------------------------
+#   call SettleNanameAnswer V    the settling diagonal point that ataris an
+#       attacker chain, on the group at V
+
+[settle-diagonal-ataris-the-intruder]
+# White's A2-A3-D3-D2 round Black's C2 (liberties B2 and C1), eye value 3.
+# C1 is diagonal to White's D2 and touches no White stone (a relation of
+# kind 2), White there keeps B1 and D1 and puts C2 in atari (White's atari
+# map).  White C1 and the capture at B2 give two eyes (4); Black connects at
+# B2 instead (B2-C2 is left with B1 alone) and White is back to 3.  Of C1's
+# empty neighbours other than B2, B1 has one empty neighbour (A1) and one
+# White neighbour (C1): White B1 captures B2-C2, two eyes; D1 has no empty
+# neighbour and is not tried.  C1 is proposed at K = 4 x 6 stones + 2 x 5
+# related points (B2, A1, B1, C1, D1) = 34, reason 9 (the group is not
+# Black's own: no prepared answers).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  O . X O X . . . .
+  . . . . X . . . .
+call SettleNanameAnswer D3 [C1=K:9]
+
+[settle-diagonal-the-connection-keeps-two-liberties]
+# A2 empty: when Black connects at B2 the chain B2-C2 keeps A2 and B1, and
+# White's B1 neither captures nor makes a second eye: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  . . X O X . . . .
+  . . . . X . . . .
+call SettleNanameAnswer D3 [none]
