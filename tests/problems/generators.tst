@@ -1093,3 +1093,46 @@ black to play
   . . X O X . . . .
   . . . . X . . . .
 call SettleNanameAnswer D3 [none]
+
+# --- Life and death: the ladder in the region -------------------------------
+#   call SettleSichoInJi V    the settling ladder on an attacker stone inside
+#       the group's region, on the group at V
+
+[settle-ladder-on-the-corner-intruder]
+# White's A3-E3-E2-E1 encloses A1-D2 with Black's A1 and C1 inside.  A1
+# (liberties A2 and B1) is caught by a ladder whose first move is White's
+# atari at B1 (the ladder check below); White's stone at B1, between A1 and
+# C1, has B2 as its only liberty: a self-atari, as the pass wants.  The
+# ladder goes on with Black B2 (taking B1) and White A2; after these three
+# moves White's group at A2 has two eyes, so B1, the ladder's first move, is
+# proposed at K = 4 x 7 stones + 2 x 6 related points (A2, B2, C2, D2, B1,
+# D1) = 40, reason 9.  C1 (three liberties) is no ladder.  The group's own
+# eye value is 6 here (the pass is called without its callers' gates).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X . . .
+  O O O O O X . . .
+  . . . . O X . . .
+  X . X . O X . . .
+ladder A1 [1 B1]
+call SettleSichoInJi D3 [B1=K:9]
+
+[settle-ladder-first-move-not-a-self-atari]
+# Without Black's C1 the ladder on A1 starts with White's A2, which joins
+# White's wall (no self-atari): the pass proposes nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X . . .
+  O O O O O X . . .
+  . . . . O X . . .
+  X . . . O X . . .
+ladder A1 [1 A2]
+call SettleSichoInJi D3 [none]
