@@ -1136,3 +1136,59 @@ black to play
   X . . . O X . . .
 ladder A1 [1 A2]
 call SettleSichoInJi D3 [none]
+
+# --- Life and death: the extension beside a stone of another group ----------
+#   call SettleHiraki V    the settling extension (reason 32) on the group
+#       at V
+
+[settle-extension-to-a-cut-off-stone]
+# White's corner A3-C3-C2-C1 holds only the square A1-B2 (one eye).  White's
+# E3 is a group of its own: Black's D3 and D4 stand between it and C3.  E2
+# is related to the corner by the knight's move from C1 (kind 4; the jump
+# from C2 is stopped by Black's D3 beside its gap D2), has three empty
+# neighbours (D2, F2, E1) and one White stone beside it (E3), is related to
+# White's C1 and E3 (two near relations) and to a single Black stone, D3 (D4's
+# knight's move is stopped by E3).  White E2 joins the corner to E3 and the
+# open side: two eyes, so E2 is proposed at K = 4 x 5 stones + 2 x 8
+# related points (A2, B2, D2, E2, A1, B1, D1, E1) = 36 under reason 32.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X . . . . .
+  O O O X O . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+call SettleHiraki C2 [E2=K:32]
+
+[settle-extension-no-stone-beside-it]
+# Without White's E3 no point of the corner's relations has a White stone
+# beside it: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X . . . . .
+  O O O X . . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+call SettleHiraki C2 [none]
+
+[settle-extension-two-attacker-relations]
+# Black's F1 is diagonal to E2: with D3 that makes two near relations to
+# Black at E2, and the extension is not tried.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X . . . . .
+  O O O X O . . . .
+  . . O . . . . . .
+  . . O . . X . . .
+call SettleHiraki C2 [none]
