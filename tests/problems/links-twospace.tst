@@ -1801,3 +1801,38 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Nozoki E7 E4 [D6=8:5 D5=8:5]
+
+[two-space-approach-large-sum-black]
+# Black's two-space jump C5-F5 with White D7 two lines out beside the gap D5
+# (the only White stone of the outer strip beside the gaps, none in the box;
+# C7, E7, C6 and F6 hold no Black stone), White's wall reaching B8 and a
+# Black stone at E2 far below.  White's line: the push D5, Black D4, White
+# E5, Black E4 (p); Black's answer E6 beside the far gap on White's side (o).
+# Here s = o + p is 13 or more, so the value is s itself, not doubled.
+# Reason 29: Black plays E6.
+black to play
+  . . . . . . . . .
+  . O O O O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=s:29]
+
+[two-space-approach-large-sum-white]
+# The same with White to move: White pushes at D5, s = o + p is 13 or more
+# again and the value is s, not doubled.  Reason 29.
+white to play
+  . . . . . . . . .
+  . O O O O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [D5=s:29]
