@@ -4166,3 +4166,43 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=s/2:5]
+
+[edge-peep-sum-two-raised-to-four]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap, White's pair C9-D9 is dead under Black's
+# wall.  Black's part o: Black E9, then White B9; White's part p: White E9.
+# S = F9 across the gap, T = F8 above it, U = G8 (two from E8 beyond T).
+# With White's J7 and Black's F4 farther off the sum s = o + p is exactly 2:
+# below 6 (no 2 added), and U = G8 is empty with exactly three empty
+# neighbours (F8, H8, G7; White's G9 is the fourth): the value becomes 4.
+# White pushes at E9.
+white to play
+  . . O O . . O . .
+  . X X X X . . . .
+  X . X . X . . . O
+  X X X X X . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 B9 E8 E9 [E9=4(s=2):5]
+
+[edge-peep-sum-two-with-u-taken]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap, White's pair C9-D9 is dead under Black's
+# wall.  Black's part o: Black E9, then White B9; White's part p: White E9.
+# S = F9 across the gap, T = F8 above it, U = G8 (two from E8 beyond T).
+# With White's G8 (on U) and D4 the sum s is 2 again, but U holds a stone:
+# the value stays s.
+white to play
+  . . O O . . O . .
+  . X X X X . O . .
+  X . X . X . . . .
+  X X X X X . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 B9 E8 E9 [E9=s:5]

@@ -15,12 +15,11 @@
 //    end.  An empty line only keeps a place.
 //    Each candidate is answered "point=e:reason": with two lines e is the
 //    first of the forms of s = h0 + h1 below that the value equals ("s",
-//    "2s", "s+s/2", "s/2+4-6", ..., "cap25(2s/3)" for 26 held at 25,
-//    "cap20(s/2)" for a half above 20 held at 20); with three,
-//    "o+(t-o)/3+p" for o = h0, p = h1, t = h2; otherwise a sum of two lines
-//    or one line
-//    ("h1+h2", "h0", "-h1"); a value that no form gives is answered as the
-//    number.  So a row pins the point and the arithmetic the position calls
+//    "2s", "s+s/2", "s/2+4-6", ..., "4(s=2)" for a sum of 2 raised to 4,
+//    "cap25(2s/3)" for 26 held at 25, "cap20(s/2)" for a half above 20 held
+//    at 20); with three, "o+(t-o)/3+p" for o = h0, p = h1, t = h2; otherwise
+//    a sum of two lines or one line ("h1+h2", "h0", "-h1"); a value that no
+//    form gives is answered as the number.  So a row pins the point and the arithmetic the position calls
 //    for, while the evaluations come from the evaluation itself.  Without
 //    lines the values are answered as numbers.  A routine that returns
 //    something answers it first, as "=value" or "=point:value".
@@ -125,6 +124,8 @@ std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>
         const int s = h[0] + h[1];
         forms = {
             {"s", s},
+            // A sum of 2 raised to 4 (read before "2s", which gives 4 too).
+            {"4(s=2)", s == 2 ? 4 : kNoForm},
             {"2s", 2 * s},
             {"s+s/2", s + s / 2},
             {"s+s/2+s/3", s + s / 2 + s / 3},
