@@ -4206,3 +4206,43 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 B9 E8 E9 [E9=s:5]
+
+[edge-peep-large-owner-part-small-push-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap; White's chain A9-D9 belongs to White's
+# living group.  Black's part o: Black E9.  White's part p: White E9; Black's
+# block at F9 is caught on the first line, so Black answers at G8 and White
+# plays F9.  With Black's F6 and White's H5 added, Black's connection is
+# worth 25 or more while White's push loses (p is 2 or less): the sum is
+# divided by 3, s/3, and gets no 2.
+black to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . .
+  O O O . . . X O .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s/3:5]
+
+[edge-peep-large-owner-part-small-push-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap; White's chain A9-D9 belongs to White's
+# living group.  Black's part o: Black E9.  White's part p: White E9; Black's
+# block at F9 is caught on the first line, so Black answers at G8 and White
+# plays F9.  With Black's F6 and White's H5 added, Black's connection is
+# worth 25 or more while White's push loses (p is 2 or less): the sum is
+# divided by 3, s/3, and gets no 2.
+white to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . .
+  O O O . . . X O .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s/3:5]
