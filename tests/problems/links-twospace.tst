@@ -1836,3 +1836,45 @@ white to play
   . . . . X . . . .
   . . . . . . . . .
 call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [D5=s:29]
+
+[two-space-peep-held-at-20-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 the
+# peeped gap, E5 the other, D4 D5's flank on the far side, E4 E5's flank
+# there; D3, C3 and E3, two lines out, are empty).  White's B5 beside C5 and
+# A9 far off.  White's reading at E4 (above the second line): White E4,
+# Black E5, White D5, Black D4 leaves White's E4 strong and Black's D4 weak,
+# so White's point is E4 and its part v is the evaluation after those four
+# moves.  Black's part o: the connection D5, negative here.  With o < 0 the
+# sum is halved and held at 20; here half the sum is over 20: 20.
+black to play
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E4 E5 D5 D4 [D5=cap20(s/2):5]
+
+[two-space-peep-held-at-20-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 the
+# peeped gap, E5 the other, D4 D5's flank on the far side, E4 E5's flank
+# there; D3, C3 and E3, two lines out, are empty).  White's B5 beside C5 and
+# A9 far off.  White's reading at E4 (above the second line): White E4,
+# Black E5, White D5, Black D4 leaves White's E4 strong and Black's D4 weak,
+# so White's point is E4 and its part v is the evaluation after those four
+# moves.  Black's part o: the connection D5, negative here.  With o < 0 the
+# sum is halved and held at 20; here half the sum is over 20: 20.
+white to play
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E4 E5 D5 D4 [E4=cap20(s/2):5]
