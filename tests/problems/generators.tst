@@ -884,3 +884,311 @@ black to play
   . X . . X . X . .
   . X . . X . X . .
 call WeakGunKankeiMoves:jump D7 D5 [none]
+
+# --- Life and death: the urgent eye-stealing pass ---------------------------
+#   call SikatuUrgentSteal V    the eye-stealing pass on the group at V: for
+#       each point R of a region worth half an eye, each empty neighbour E of
+#       R that is a peep point of the attacker is tried (the attacker plays E,
+#       then R); when the group is then dead, E is proposed at the group's
+#       value K under reason 33
+
+[urgent-steal-peep-at-the-first-line-gap]
+# White's 13 stones on the first two lines under Black's wall: the eye C1
+# (one point, all neighbours White; Black at C1 would be suicide, the chain
+# round it keeps E1 and E2) is worth a whole eye, the gaps E1 and H1 of the
+# first-line jumps D1-F1 and G1-J1 are one-point regions on the border of
+# White's area worth half an eye each (their only empty neighbour, E2 and H2,
+# touches White stones): eye value 2 + 1 + 1 = 4.  Black's peeps: beside the
+# gap E1 of D1-F1 the point E2 (the other side is off the board), beside the
+# gap E2 of D2-F2 the point E1 (E3 is Black's); the same at H2 and H1.
+# R = E1, E = E2: Black E2 and E1 cut the seven stones A1-D2 off with the
+# single eye C1 (and F1-J2 with the half eye H1): dead, so E2 is proposed.
+# R = H1, E = H2: Black H2 and H1 capture J1-J2, but the rest keeps C1 and E1
+# (eye value 3, never killed): nothing.  K = 4 x 13 + 2 x 5 (liberties E2,
+# H2, C1, E1, H1) = 62.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X X
+  O O O O . O O . O
+  O O . O . O O . O
+call SikatuUrgentSteal A2 [E2=K:33]
+
+[urgent-steal-peep-at-the-first-line-gap-moved-left]
+# The same shape with the eye at B1 and the gaps at D1 (of C1-E1) and G1 (of
+# F1-H1), the group seen from its right end J2.  Black D2 and D1 cut A1-C2
+# off with the single eye B1 (and E1-J2 with the half eye G1): dead, D2 is
+# proposed.  Black G2 and G1 capture H1-J2, the rest keeps B1 and D1 (eye
+# value 3): nothing.  K = 4 x 13 + 2 x 5 (D2, G2, B1, D1, G1) = 62.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X X
+  O O O . O O . O O
+  O . O . O O . O O
+call SikatuUrgentSteal J2 [D2=K:33]
+
+[urgent-steal-two-eyes-on-the-left]
+# A1 left empty: the left part has two eyes (A1 and C1), so after Black E2
+# and E1 it still lives, and H2-H1 captures only J1-J2: nothing is proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X X
+  O O O O . O O . O
+  . O . O . O O . O
+call SikatuUrgentSteal B2 [none]
+
+# --- Life and death: the jump and peep --------------------------------------
+#   call SettleIkkenNozoki V    the settling jump that peeps, on the group
+#       at V (the group's candidates as "point=K+d:reason")
+
+[settle-jump-that-peeps-at-a-one-space-jump]
+# White's G1-G2-G3-H3-J3 has the square H1-J2 (one eye).  Black's one-space
+# jump D4-D2 has its gap D3 open with C3 and E3 empty beside it: E3 is
+# White's peep at D3.  E3 is White's one-space jump from G3 (the strip F2,
+# F3, F4 empty) with four empty neighbours.  White E3 and the cut at D3 take
+# the whole lower left as eye space (eye value 4 or more); when Black
+# connects at D3 instead, White E2 (of the empty points beside E3 the one
+# that does: F3 and E4 leave the space open) closes the area
+# E1-F2 next to the square: two eyes.  So E3 is proposed at the group's
+# value K (4 x 5 stones + 2 x 15 related points = 50) under reason 9; the
+# group is not Black's own, so no answers are prepared.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X X X X
+  . . . X . . . . .
+  . . . . . . O O O
+  . . . X . . O . .
+  . . . . . . O . .
+call SettleIkkenNozoki G3 [E3=K:9]
+
+[settle-jump-that-peeps-blocked-beside-the-gap]
+# Black C3 beside the gap D3: the jump D4-D2 has a Black stone on one side
+# of its gap, so E3 is no peep point and the pass proposes nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X X X X
+  . . . X . . . . .
+  . . X . . . O O O
+  . . . X . . O . .
+  . . . . . . O . .
+call SettleIkkenNozoki G3 [none]
+
+[settle-jump-that-peeps-strip-occupied]
+# Black F4 stands on the strip beside the jump G3-E3: the jump is not open,
+# nothing is proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X X X X
+  . . . X . X . . .
+  . . . . . . O O O
+  . . . X . . O . .
+  . . . . . . O . .
+call SettleIkkenNozoki G3 [none]
+
+# --- Life and death: the liberty in the atari map ----------------------------
+#   call SettleAtariDame V    the settling liberty that puts an attacker
+#       chain beside it in atari, on the group at V
+
+[settle-liberty-ataris-the-intruder]
+# White's A3-D3-D2-D1 encloses the corner A1-C2 with Black's C2 inside (two
+# liberties, B2 and C1).  C1 is a liberty of White's D1, no self-atari
+# (White's chain keeps B1 and more), and White there puts C2 in atari: it is
+# marked in White's atari map.  White C1 and the capture at B2 leave White
+# the whole corner (eye value 4 or more); Black instead runs out at B2, the
+# chain B2-C2 has exactly two liberties, A2 and B1, and White's eye value
+# falls below 4 (a single eye space round Black's two stones).  White A2
+# then ataris B2-C2 again with a chain of more than one liberty (A1, B1) and
+# the eye value is back to 3: C1 is proposed at the group's value K = 4 x 6
+# stones + 2 x 5 related points (A2, B2, A1, B1, C1) = 34, reason 9.  The
+# group's own eye value here is 4 (the pass is called without its callers'
+# gates).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  . . X O X . . . .
+  . . . O X . . . .
+call SettleAtariDame D3 [C1=K:9]
+
+[settle-liberty-no-atari-on-three-liberties]
+# Black B2 beside C2: the chain B2-C2 has three liberties (A2, B1, C1), so
+# White's C1 is no atari, it is not in White's atari map: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  . X X O X . . . .
+  . . . O X . . . .
+call SettleAtariDame D3 [none]
+
+# --- Life and death: the diagonal with answers ------------------------------
+#   call SettleNanameAnswer V    the settling diagonal point that ataris an
+#       attacker chain, on the group at V
+
+[settle-diagonal-ataris-the-intruder]
+# White's A2-A3-D3-D2 round Black's C2 (liberties B2 and C1), eye value 3.
+# C1 is diagonal to White's D2 and touches no White stone (a relation of
+# kind 2), White there keeps B1 and D1 and puts C2 in atari (White's atari
+# map).  White C1 and the capture at B2 give two eyes (4); Black connects at
+# B2 instead (B2-C2 is left with B1 alone) and White is back to 3.  Of C1's
+# empty neighbours other than B2, B1 has one empty neighbour (A1) and one
+# White neighbour (C1): White B1 captures B2-C2, two eyes; D1 has no empty
+# neighbour and is not tried.  C1 is proposed at K = 4 x 6 stones + 2 x 5
+# related points (B2, A1, B1, C1, D1) = 34, reason 9 (the group is not
+# Black's own: no prepared answers).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  O . X O X . . . .
+  . . . . X . . . .
+call SettleNanameAnswer D3 [C1=K:9]
+
+[settle-diagonal-the-connection-keeps-two-liberties]
+# A2 empty: when Black connects at B2 the chain B2-C2 keeps A2 and B1, and
+# White's B1 neither captures nor makes a second eye: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  . . X O X . . . .
+  . . . . X . . . .
+call SettleNanameAnswer D3 [none]
+
+# --- Life and death: the ladder in the region -------------------------------
+#   call SettleSichoInJi V    the settling ladder on an attacker stone inside
+#       the group's region, on the group at V
+
+[settle-ladder-on-the-corner-intruder]
+# White's A3-E3-E2-E1 encloses A1-D2 with Black's A1 and C1 inside.  A1
+# (liberties A2 and B1) is caught by a ladder whose first move is White's
+# atari at B1 (the ladder check below); White's stone at B1, between A1 and
+# C1, has B2 as its only liberty: a self-atari, as the pass wants.  The
+# ladder goes on with Black B2 (taking B1) and White A2; after these three
+# moves White's group at A2 has two eyes, so B1, the ladder's first move, is
+# proposed at K = 4 x 7 stones + 2 x 6 related points (A2, B2, C2, D2, B1,
+# D1) = 40, reason 9.  C1 (three liberties) is no ladder.  The group's own
+# eye value is 6 here (the pass is called without its callers' gates).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X . . .
+  O O O O O X . . .
+  . . . . O X . . .
+  X . X . O X . . .
+ladder A1 [1 B1]
+call SettleSichoInJi D3 [B1=K:9]
+
+[settle-ladder-first-move-not-a-self-atari]
+# Without Black's C1 the ladder on A1 starts with White's A2, which joins
+# White's wall (no self-atari): the pass proposes nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X . . .
+  O O O O O X . . .
+  . . . . O X . . .
+  X . . . O X . . .
+ladder A1 [1 A2]
+call SettleSichoInJi D3 [none]
+
+# --- Life and death: the extension beside a stone of another group ----------
+#   call SettleHiraki V    the settling extension (reason 32) on the group
+#       at V
+
+[settle-extension-to-a-cut-off-stone]
+# White's corner A3-C3-C2-C1 holds only the square A1-B2 (one eye).  White's
+# E3 is a group of its own: Black's D3 and D4 stand between it and C3.  E2
+# is related to the corner by the knight's move from C1 (kind 4; the jump
+# from C2 is stopped by Black's D3 beside its gap D2), has three empty
+# neighbours (D2, F2, E1) and one White stone beside it (E3), is related to
+# White's C1 and E3 (two near relations) and to a single Black stone, D3 (D4's
+# knight's move is stopped by E3).  White E2 joins the corner to E3 and the
+# open side: two eyes, so E2 is proposed at K = 4 x 5 stones + 2 x 8
+# related points (A2, B2, D2, E2, A1, B1, D1, E1) = 36 under reason 32.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X . . . . .
+  O O O X O . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+call SettleHiraki C2 [E2=K:32]
+
+[settle-extension-no-stone-beside-it]
+# Without White's E3 no point of the corner's relations has a White stone
+# beside it: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X . . . . .
+  O O O X . . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+call SettleHiraki C2 [none]
+
+[settle-extension-two-attacker-relations]
+# Black's F1 is diagonal to E2: with D3 that makes two near relations to
+# Black at E2, and the extension is not tried.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X . . . . .
+  O O O X O . . . .
+  . . O . . . . . .
+  . . O . . X . . .
+call SettleHiraki C2 [none]

@@ -4036,3 +4036,213 @@ white to play
   . . . . . . O . .
   . . . . . . . . .
 call Kankei6EdgeNozoki G5 H5 G5 H5 G5 H6 H5 J5 [H6=s-6:5]
+
+[edge-two-space-peep-negative-part-one-stone-white]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading; G9 beside the far gap has White's H9 beside it and is not read).
+# Black's line: the connection E8 (a).  White's line: the cut F8, Black E8,
+# White E9 (b); s = a + b.
+# White E6 under the stone: Black's group is still the lone stone (v = s/2),
+# and White's part b is negative here, so v is divided by 3 as well:
+# s/2/3.  White (the opponent) adds nothing more; White cuts at F8.
+white to play
+  . . . . . . . O .
+  . . O O . . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=s/2/3:5]
+
+[edge-two-space-peep-negative-part-one-stone-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading; G9 beside the far gap has White's H9 beside it and is not read).
+# Black's line: the connection E8 (a).  White's line: the cut F8, Black E8,
+# White E9 (b); s = a + b.
+# The same with Black to move: v = s/2/3 with a negative part, below 8, so
+# Black's 4 are not added.  Black connects at E8.
+black to play
+  . . . . . . . O .
+  . . O O . . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [E8=s/2/3:5]
+
+[edge-two-space-peep-negative-part-two-stones]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading; G9 beside the far gap has White's H9 beside it and is not read).
+# Black's line: the connection E8 (a).  White's line: the cut F8, Black E8,
+# White E9 (b); s = a + b.
+# Black G7 makes Black's group the two stones E7 and G7 (one-space jump):
+# v = 2s/3, and White's part b is negative: divided by 3, 2s/3/3.
+white to play
+  . . . . . . . O .
+  . . O O . . . . .
+  . . . . X . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=2s/3/3:5]
+
+[edge-two-space-peep-negative-part-three-stones]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading; G9 beside the far gap has White's H9 beside it and is not read).
+# Black's line: the connection E8 (a).  White's line: the cut F8, Black E8,
+# White E9 (b); s = a + b.
+# Black D6 (diagonal) and G8 (knight's move) make Black's group three
+# stones: no reduction for the group's size, but White's part b is negative:
+# s/3.
+white to play
+  . . . . . . . O .
+  . . O O . . X . .
+  . . . . X . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=s/3:5]
+
+[edge-two-space-peep-held-at-25]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading; G9 beside the far gap has White's H9 beside it and is not read).
+# Black's line: the connection E8 (a).  White's line: the cut F8, Black E8,
+# White E9 (b); s = a + b.
+# Black D5 (knight's move) makes Black's group two stones: v = 2s/3, both
+# parts positive.  Here 2s/3 is 26: a value of 25 or 26 is held at 25 (only
+# a larger one loses 6).
+white to play
+  . . . . . . . O .
+  . . O O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=cap25(2s/3):5]
+
+[edge-two-space-peep-exactly-25]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading; G9 beside the far gap has White's H9 beside it and is not read).
+# Black's line: the connection E8 (a).  White's line: the cut F8, Black E8,
+# White E9 (b); s = a + b.
+# White A9 and Black J9 far off: Black's group is the lone stone, both
+# parts positive, and s/2 is exactly 25: it stays 25 (neither held nor
+# reduced by 6).
+white to play
+  O . . . . . . O X
+  . . O O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=s/2:5]
+
+[edge-peep-sum-two-raised-to-four]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap, White's pair C9-D9 is dead under Black's
+# wall.  Black's part o: Black E9, then White B9; White's part p: White E9.
+# S = F9 across the gap, T = F8 above it, U = G8 (two from E8 beyond T).
+# With White's J7 and Black's F4 farther off the sum s = o + p is exactly 2:
+# below 6 (no 2 added), and U = G8 is empty with exactly three empty
+# neighbours (F8, H8, G7; White's G9 is the fourth): the value becomes 4.
+# White pushes at E9.
+white to play
+  . . O O . . O . .
+  . X X X X . . . .
+  X . X . X . . . O
+  X X X X X . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 B9 E8 E9 [E9=4(s=2):5]
+
+[edge-peep-sum-two-with-u-taken]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap, White's pair C9-D9 is dead under Black's
+# wall.  Black's part o: Black E9, then White B9; White's part p: White E9.
+# S = F9 across the gap, T = F8 above it, U = G8 (two from E8 beyond T).
+# With White's G8 (on U) and D4 the sum s is 2 again, but U holds a stone:
+# the value stays s.
+white to play
+  . . O O . . O . .
+  . X X X X . O . .
+  X . X . X . . . .
+  X X X X X . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 B9 E8 E9 [E9=s:5]
+
+[edge-peep-large-owner-part-small-push-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap; White's chain A9-D9 belongs to White's
+# living group.  Black's part o: Black E9.  White's part p: White E9; Black's
+# block at F9 is caught on the first line, so Black answers at G8 and White
+# plays F9.  With Black's F6 and White's H5 added, Black's connection is
+# worth 25 or more while White's push loses (p is 2 or less): the sum is
+# divided by 3, s/3, and gets no 2.
+black to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . .
+  O O O . . . X O .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s/3:5]
+
+[edge-peep-large-owner-part-small-push-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9;
+# White D9 peeps beside the gap; White's chain A9-D9 belongs to White's
+# living group.  Black's part o: Black E9.  White's part p: White E9; Black's
+# block at F9 is caught on the first line, so Black answers at G8 and White
+# plays F9.  With Black's F6 and White's H5 added, Black's connection is
+# worth 25 or more while White's push loses (p is 2 or less): the sum is
+# divided by 3, s/3, and gets no 2.
+white to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . .
+  O O O . . . X O .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s/3:5]

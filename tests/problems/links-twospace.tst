@@ -1801,3 +1801,80 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Nozoki E7 E4 [D6=8:5 D5=8:5]
+
+[two-space-approach-large-sum-black]
+# Black's two-space jump C5-F5 with White D7 two lines out beside the gap D5
+# (the only White stone of the outer strip beside the gaps, none in the box;
+# C7, E7, C6 and F6 hold no Black stone), White's wall reaching B8 and a
+# Black stone at E2 far below.  White's line: the push D5, Black D4, White
+# E5, Black E4 (p); Black's answer E6 beside the far gap on White's side (o).
+# Here s = o + p is 13 or more, so the value is s itself, not doubled.
+# Reason 29: Black plays E6.
+black to play
+  . . . . . . . . .
+  . O O O O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=s:29]
+
+[two-space-approach-large-sum-white]
+# The same with White to move: White pushes at D5, s = o + p is 13 or more
+# again and the value is s, not doubled.  Reason 29.
+white to play
+  . . . . . . . . .
+  . O O O O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [D5=s:29]
+
+[two-space-peep-held-at-20-black]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 the
+# peeped gap, E5 the other, D4 D5's flank on the far side, E4 E5's flank
+# there; D3, C3 and E3, two lines out, are empty).  White's B5 beside C5 and
+# A9 far off.  White's reading at E4 (above the second line): White E4,
+# Black E5, White D5, Black D4 leaves White's E4 strong and Black's D4 weak,
+# so White's point is E4 and its part v is the evaluation after those four
+# moves.  Black's part o: the connection D5, negative here.  With o < 0 the
+# sum is halved and held at 20; here half the sum is over 20: 20.
+black to play
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E4 E5 D5 D4 [D5=cap20(s/2):5]
+
+[two-space-peep-held-at-20-white]
+# Black's two-space jump C5-F5; White D6 peeps beside the gap D5 (D5 the
+# peeped gap, E5 the other, D4 D5's flank on the far side, E4 E5's flank
+# there; D3, C3 and E3, two lines out, are empty).  White's B5 beside C5 and
+# A9 far off.  White's reading at E4 (above the second line): White E4,
+# Black E5, White D5, Black D4 leaves White's E4 strong and Black's D4 weak,
+# so White's point is E4 and its part v is the evaluation after those four
+# moves.  Black's part o: the connection D5, negative here.  With o < 0 the
+# sum is halved and held at 20; here half the sum is over 20: 20.
+white to play
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 E4 E5 D5 D4 [E4=cap20(s/2):5]

@@ -15,10 +15,11 @@
 //    end.  An empty line only keeps a place.
 //    Each candidate is answered "point=e:reason": with two lines e is the
 //    first of the forms of s = h0 + h1 below that the value equals ("s",
-//    "2s", "s+s/2", "s/2+4-6", ...); with three, "o+(t-o)/3+p" for
-//    o = h0, p = h1, t = h2; otherwise a sum of two lines or one line
-//    ("h1+h2", "h0", "-h1"); a value that no form gives is answered as the
-//    number.  So a row pins the point and the arithmetic the position calls
+//    "2s", "s+s/2", "s/2+4-6", ..., "4(s=2)" for a sum of 2 raised to 4,
+//    "cap25(2s/3)" for 26 held at 25, "cap20(s/2)" for a half above 20 held
+//    at 20); with three, "o+(t-o)/3+p" for o = h0, p = h1, t = h2; otherwise
+//    a sum of two lines or one line ("h1+h2", "h0", "-h1"); a value that no
+//    form gives is answered as the number.  So a row pins the point and the arithmetic the position calls
 //    for, while the evaluations come from the evaluation itself.  Without
 //    lines the values are answered as numbers.  A routine that returns
 //    something answers it first, as "=value" or "=point:value".
@@ -28,6 +29,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -103,6 +105,13 @@ int LineHyoka(int c, const std::vector<Point>& line)
 
 using TForm = std::pair<std::string, int>;
 
+// A form that matches no value.
+constexpr int kNoForm = std::numeric_limits<int>::min();
+
+// 25 for a value of 26 (held back to 25), no form otherwise: 25 itself is
+// the plain form.
+int CapAt25(int v) { return v == 26 ? 25 : kNoForm; }
+
 // The value as an expression of the lines' evaluations h0, h1, ...: of
 // s = h0 + h1 for two lines, of o = h0, p = h1 and t = h2 for three, of
 // sums of two of them ("h0+h3") for more, or of one line ("h1", "-h1": an
@@ -115,6 +124,8 @@ std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>
         const int s = h[0] + h[1];
         forms = {
             {"s", s},
+            // A sum of 2 raised to 4 (read before "2s", which gives 4 too).
+            {"4(s=2)", s == 2 ? 4 : kNoForm},
             {"2s", 2 * s},
             {"s+s/2", s + s / 2},
             {"s+s/2+s/3", s + s / 2 + s / 3},
@@ -133,6 +144,12 @@ std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>
             {"s/2+4-6", s / 2 + 4 - 6},
             {"2s/3-6", 2 * s / 3 - 6},
             {"2s/3+4-6", 2 * s / 3 + 4 - 6},
+            // A value held at 25 from 26, and one held at 20 from a larger
+            // half: named by the part that was cut.
+            {"cap25(s)", CapAt25(s)},
+            {"cap25(s/2)", CapAt25(s / 2)},
+            {"cap25(2s/3)", CapAt25(2 * s / 3)},
+            {"cap20(s/2)", s / 2 > 20 ? 20 : kNoForm},
         };
     } else if (h.size() > 2) {
         if (h.size() == 3) {
