@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "Util.h"
 
@@ -68,24 +69,57 @@ int PlayGame(int size, int opening, int limit, std::uint64_t seed)
     return moves;
 }
 
-TEST(SelfPlay, EveryDecisionLeavesTheGameAsItFoundIt)
+// One seeded game: its board size, random opening moves, move limit and seed.
+struct TSelfPlayGame {
+    int size;
+    int opening;
+    int limit;
+    std::uint64_t seed;
+};
+
+// Under the sanitizers CI plays four 9 x 9 games and the start of one
+// 19 x 19 game; the release build plays twenty and one to the end.
+std::vector<TSelfPlayGame> Games(int size)
 {
     const bool full = FullSet();
-    // Under the sanitizers CI plays four 9 x 9 games and the start of one
-    // 19 x 19 game; the release build plays twenty and one to the end.
-    const int games9 = full || !kSanitized ? 20 : 4;
-    const int games19 = full ? 3 : 1;
-    const int limit9 = 9 * 9 * 2;
-    const int limit19 = full || !kSanitized ? 19 * 19 * 2 : 24;
-    int played = 0;
-    for (int g = 0; g < games9 && !HasFailure(); ++g)
-        played += PlayGame(9, 2 + g % 5, limit9, 7000 + static_cast<std::uint64_t>(g));
-    for (int g = 0; g < games19 && !HasFailure(); ++g)
-        played += PlayGame(19, 4 + 6 * g, limit19, 7100 + static_cast<std::uint64_t>(g));
-    std::cout << "[ games    ] " << games9 << " on 9x9 and " << games19 << " on 19x19, " << played
-              << " decisions" << (full ? " (full set)" : "") << "\n";
+    std::vector<TSelfPlayGame> out;
+    if (size == 9) {
+        const int games9 = full || !kSanitized ? 20 : 4;
+        for (int g = 0; g < games9; ++g)
+            out.push_back({9, 2 + g % 5, 9 * 9 * 2, 7000 + static_cast<std::uint64_t>(g)});
+    } else {
+        const int games19 = full ? 3 : 1;
+        const int limit19 = full || !kSanitized ? 19 * 19 * 2 : 24;
+        for (int g = 0; g < games19; ++g)
+            out.push_back({19, 4 + 6 * g, limit19, 7100 + static_cast<std::uint64_t>(g)});
+    }
+    return out;
+}
+
+void PrintTo(const TSelfPlayGame& game, std::ostream* out)
+{
+    *out << game.size << "x" << game.size << " from " << game.opening << " random moves, seed " << game.seed;
+}
+
+// Each game is a test of its own, so that the games run side by side.
+class SelfPlay : public testing::TestWithParam<TSelfPlayGame> {};
+
+TEST_P(SelfPlay, EveryDecisionLeavesTheGameAsItFoundIt)
+{
+    const TSelfPlayGame& game = GetParam();
+    const int played = PlayGame(game.size, game.opening, game.limit, game.seed);
+    std::cout << "[ game     ] " << game.size << "x" << game.size << " seed " << game.seed << ", " << played
+              << " decisions" << (FullSet() ? " (full set)" : "") << "\n";
     ResetProgramState();
 }
+
+std::string GameName(const testing::TestParamInfo<TSelfPlayGame>& info)
+{
+    return "Seed" + std::to_string(info.param.seed);
+}
+
+INSTANTIATE_TEST_SUITE_P(NineByNine, SelfPlay, testing::ValuesIn(Games(9)), GameName);
+INSTANTIATE_TEST_SUITE_P(NineteenByNineteen, SelfPlay, testing::ValuesIn(Games(19)), GameName);
 
 } // namespace
 } // namespace vorn::test

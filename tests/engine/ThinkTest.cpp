@@ -10,6 +10,7 @@
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 #include "DecisionUtil.h"
@@ -475,23 +476,27 @@ int PlaySelf(int size, int randomMoves, std::uint64_t seed, bool search)
 }
 
 // The look-ahead on the larger boards costs seconds a move; the 9 x 9 games
-// read it, the others play without it.
-TEST(ThinkSoak, EngineAgainstEngineOnEverySize)
+// read it, the others play without it.  Four seeds on each size, each game a
+// test of its own so that the games run side by side.
+class EngineAgainstEngine : public testing::TestWithParam<std::tuple<int, std::uint64_t>> {};
+
+TEST_P(EngineAgainstEngine, OnEverySize)
 {
-    for (int size : {9, 13, 19})
-        for (std::uint64_t seed = 1; seed <= 4; ++seed) {
-            const int opening = static_cast<int>(seed * size);
-            const long long nodes = g_soakNodes;
-            const int firstPass = PlaySelf(size, opening, seed * 31 + size, size == 9);
-            // The look-ahead reads in every 9 x 9 game and nowhere else.
-            EXPECT_EQ(g_soakNodes > nodes, size == 9) << "size " << size << " seed " << seed;
-            // On 9 x 9 the engine plays the game out, well past the opening.
-            if (size == 9) {
-                EXPECT_GE(firstPass - opening, 8) << "seed " << seed << " passed at move " << firstPass;
-            }
-        }
+    const auto [size, seed] = GetParam();
+    const int opening = static_cast<int>(seed * size);
+    const long long nodes = g_soakNodes;
+    const int firstPass = PlaySelf(size, opening, seed * 31 + size, size == 9);
+    // The look-ahead reads in every 9 x 9 game and nowhere else.
+    EXPECT_EQ(g_soakNodes > nodes, size == 9) << "size " << size << " seed " << seed;
+    // On 9 x 9 the engine plays the game out, well past the opening.
+    if (size == 9) {
+        EXPECT_GE(firstPass - opening, 8) << "seed " << seed << " passed at move " << firstPass;
+    }
     ResetProgramState();
 }
+
+INSTANTIATE_TEST_SUITE_P(ThinkSoak, EngineAgainstEngine,
+                         testing::Combine(testing::Values(9, 13, 19), testing::Range<std::uint64_t>(1, 5)));
 
 // GNU Go's score of the game as it stands, from Black's side ("B+3.5" is
 // 3.5, "W+2.0" is -2.0).
