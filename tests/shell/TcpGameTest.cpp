@@ -75,6 +75,14 @@ protected:
         Ctl().Tcp.Edit1 = text;
         Ctl().Tcp.Edit1KeyDown(13);
     }
+    // The chat memo, a line each, for the report of a failure.
+    std::string MemoText() const
+    {
+        std::string text;
+        for (const std::string& line : form->Ctl().Tcp.Memo1)
+            text += line + "\n";
+        return text;
+    }
     bool MemoHas(const std::string& line) const
     {
         const std::vector<std::string>& m = form->Ctl().Tcp.Memo1;
@@ -157,7 +165,8 @@ TEST_F(TcpGameTest, TwoProgramsPlayAWholeGameAndChat)
     // Bob confirms with the wrong colour, then again; the game runs until
     // both pass.
     ASSERT_TRUE(WaitFor([&] { return GameOver == 1 || bob.state() == QProcess::NotRunning; }, 90000)) << output();
-    ASSERT_EQ(GameOver, 1) << output() << Record();
+    ASSERT_EQ(GameOver, 1) << output() << Record() << "\nAlice's memo:\n" << MemoText()
+                           << "status: " << form->statusBar()->currentMessage().toStdString();
     Chat("good game");
     ASSERT_TRUE(WaitFor([&] { return bob.state() == QProcess::NotRunning; }, 30000)) << output();
     const std::string out = output();
@@ -245,7 +254,9 @@ TEST_F(TcpGameTest, DISABLED_BobsSide)
             return false;
         },
         60000);
-    ASSERT_TRUE(over) << Record();
+    ASSERT_TRUE(over) << Record() << "\nBob's memo:\n" << MemoText() << "status: " << form->statusBar()->currentMessage().toStdString()
+                      << " running " << int(b.GameRunning) << " thinking " << int(b.Thinking) << " current "
+                      << GobanLv[0]->Tejun.Current() << " last " << GobanLv[0]->Tejun.Last();
     EXPECT_EQ(clicks, 10);
     ASSERT_TRUE(WaitFor([&] { return MemoHas("(Alice)good game"); }, 30000));
 
