@@ -101,21 +101,6 @@ const TGun& GroupAt(const std::vector<Point>& pts)
     return *g;
 }
 
-// The evaluation after the moves of a row's reading, played from the row's
-// position alternately from `first` and scored for `first`; every move is
-// taken back.
-int ReadingValue(int first, const std::vector<Point>& moves)
-{
-    TYomiKeep keep;
-    int c = first;
-    for (const Point p : moves) {
-        if (!ToruPlay(c, p))
-            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(p));
-        c ^= 3;
-    }
-    return Hyoka(first);
-}
-
 // A value against the reading r of its row: "r", "r+2", "r-3".
 std::string Relative(int v, int r)
 {

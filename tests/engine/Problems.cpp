@@ -17,8 +17,10 @@
 #include "board/Gun.h"
 #include "board/Hooks.h"
 #include "board/Sicho.h"
+#include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/PairAnswer.h"
+#include "engine/Reading.h"
 #include "engine/Semeai.h"
 #include "engine/Sikatu.h"
 #include "engine/Think.h"
@@ -494,6 +496,18 @@ TProblemRoutineAdd::TProblemRoutineAdd(const char* name, TProblemRoutine fn)
 {
     if (!Routines().emplace(name, fn).second)
         throw std::logic_error(std::string("two routines named ") + name);
+}
+
+int ReadingValue(int first, const std::vector<Point>& moves)
+{
+    TYomiKeep keep;
+    int c = first;
+    for (const Point p : moves) {
+        if (!ToruPlay(c, p))
+            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(p));
+        c ^= 3;
+    }
+    return Hyoka(first);
 }
 
 std::string RoutineCandidates() { return Candidates(false); }

@@ -132,5 +132,9 @@ struct TProblemRoutineAdd {
 std::string RoutineCandidates();
 // The candidates with their reason codes: "D4=12:5 E5=3:27", "none" when empty.
 std::string RoutineCandidatesWithReason();
+// The evaluation after the moves of a row's reading, played from the row's
+// position alternately from `first` and scored for `first`; every move is
+// taken back.  Throws when a move is refused.
+int ReadingValue(int first, const std::vector<Point>& moves);
 
 } // namespace vorn::test

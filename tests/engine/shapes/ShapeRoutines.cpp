@@ -43,20 +43,6 @@ std::string Pair(const std::vector<Point>& pts)
     return RoutineCandidatesWithReason();
 }
 
-// The evaluation after a sequence played from the position of the row,
-// alternately from `first`, scored for `first`; every move taken back.
-int ReadingValue(int first, const std::vector<Point>& moves)
-{
-    TYomiKeep keep;
-    int c = first;
-    for (const Point p : moves) {
-        if (!ToruPlay(c, p))
-            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(p));
-        c ^= 3;
-    }
-    return Hyoka(first);
-}
-
 // A value against the sum r of a row's readings: "r" when equal, else the
 // first of the scalings the patterns apply that gives it ("r/2", "r/3",
 // "r/4", "r*2/3", "r*4/5", "r*3/2", "r*2"; division toward zero), else
