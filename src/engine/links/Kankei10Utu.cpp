@@ -74,10 +74,7 @@ void Kankei10Utu(Point a, Point b)
     default:
         break;
     }
-    if (CurGoban().OnBoardPt(a))
-        KankeiStripMake(box, a, b);
-    else
-        KankeiStripMake(box, b, a);
+    KankeiStripMake(box, box[1], box[13]);
     switch (Kankei10SotoShape(box)) {
     case kKankei10SotoNaka:
         Kankei10SotoNaka(box);
