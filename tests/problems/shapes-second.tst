@@ -1,0 +1,328 @@
+# Shape links, second look: single routines on positions whose answers are
+# worked out from the shapes by hand, for the role sets (the mirror image,
+# the half turn, the other side of a jump) that the other tables leave
+# open.  "call NAME A B ..." runs the routine NAME alone on the pair (A, B)
+# for the side to move; the answer formats are those of shapes-wide.tst,
+# and "NAME:tries" answers each try of the engine's colour (see the rows).
+
+# --- Two-space relation of groups: the side tries --------------------------------
+# "call GunKankei6Utu:tries A B T... B U..." runs the two-space pattern on
+# A and B (A's colour the own side, B's the other) and reads the tries the
+# row names: T... those of A's colour, U... those of B's colour, each a
+# reading whose first move is its point (the colours alternate, the mover
+# scores it), the tries of one colour separated by A.  Each try of the
+# engine's colour is a candidate at its point with its own reading ("P=t");
+# the best try of that colour (the side point first, a later try only when
+# larger) carries instead the sum of both colours' best tries ("sum" then
+# says that the sum counted).  A candidate that fits nothing reads
+# "P=?value".
+#
+# Black's E7 and White's H7 on 13x13, a two-space jump along line 7 (lines
+# 5 and 6 from the edge, so neither the second- nor the third-line readings
+# nor a lone third-line stone's extension come in).  The strip: gaps F7 and
+# G7; the side toward row 8 is the first, with L1 = F8 (beside the gap next
+# to E7), L2 = G8, Aout = E8, Bout = H8, and two lines out E9, F9, G9, H9 at
+# the four steps; the other side L1 = F6, L2 = G6, Aout = E6, Bout = H6, and
+# E5, F5, G5, H5.  A side is skipped when the point beyond Aout from L1 (D8
+# or D6) holds B's colour, or the point beyond Bout from L2 (J8 or J6) A's.
+
+[group-two-space-side-upper-black]
+# White's D6 closes the lower side (beyond E6 from F6).  On the upper side
+# every point has its room: Black's tries are F8 (L1), E9 (all eight around
+# empty), F9 (four empty neighbours) and G8 (four empty neighbours; G10,
+# beyond G9 from G8, is empty, so White does not answer at H8); White's are
+# G8, H9, G9 and F8 (F10 empty: no answer at E8).  Black proposes its four
+# tries, White its four; the better of each colour's tries carries the sum.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . O . . . . .
+  . . . O . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7 F8 E7 E9 E7 F9 E7 G8 H7 G8 E7 H9 E7 G9 E7 F8 [F8=t E9=t F9=t G8=t sum]
+
+[group-two-space-side-upper-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . O . . . . .
+  . . . O . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7 F8 E7 E9 E7 F9 E7 G8 H7 G8 E7 H9 E7 G9 E7 F8 [G8=t H9=t G9=t F8=t sum]
+
+[group-two-space-side-lower-black]
+# The other side: White's D8 closes the upper side (beyond E8 from F8).  On
+# the lower side Black tries F6, E5, F5 and G6 (G4 empty), White G6, H5, G5
+# and F6 (F4 empty).
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . O . . . . . . . . .
+  . . . . X . . O . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7 F6 E7 E5 E7 F5 E7 G6 H7 G6 E7 H5 E7 G5 E7 F6 [F6=t E5=t F5=t G6=t sum]
+
+[group-two-space-side-lower-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . O . . . . . . . . .
+  . . . . X . . O . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7 F6 E7 E5 E7 F5 E7 G6 H7 G6 E7 H5 E7 G5 E7 F6 [G6=t H5=t G5=t F6=t sum]
+
+[group-two-space-side-guarded-b-black]
+# The upper side with White's G10: beyond G9 from Black's G8 stands White,
+# so Black's G8 is read with White's answer at H8; G10 also takes room from
+# White's G9 (three empty neighbours) and H9 (seven empty around), which are
+# not tried.  Black: F8, E9, F9, G8 answered at H8; White: G8 and F8.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . O . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . O . . . . .
+  . . . O . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7 F8 E7 E9 E7 F9 E7 G8 H8 H7 G8 E7 F8 [F8=t E9=t F9=t G8=t sum]
+
+[group-two-space-side-guarded-b-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . O . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . O . . . . .
+  . . . O . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7 F8 E7 E9 E7 F9 E7 G8 H8 H7 G8 E7 F8 [G8=t F8=t sum]
+
+[group-two-space-side-guarded-a-black]
+# The upper side with Black's F10: beyond F9 from White's F8 stands Black,
+# so White's F8 is read with Black's answer at E8; F10 takes room from
+# Black's E9 and F9, which are not tried.  Black: F8 and G8; White: G8, H9,
+# G9 and F8 answered at E8.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . X . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . O . . . . .
+  . . . O . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7 F8 E7 G8 H7 G8 E7 H9 E7 G9 E7 F8 E8 [F8=t G8=t sum]
+
+[group-two-space-side-guarded-a-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . X . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . O . . . . .
+  . . . O . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7 F8 E7 G8 H7 G8 E7 H9 E7 G9 E7 F8 E8 [G8=t H9=t G9=t F8=t sum]
+
+[group-two-space-side-skipped-black]
+# Black's J8 beyond H8 from G8 (Black's stone behind White's outer point):
+# the upper side is skipped too, so nothing at all.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . X . . . .
+  . . . . X . . O . . . . .
+  . . . O . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7  H7  [none]
+
+[group-two-space-side-skipped-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . X . . . .
+  . . . . X . . O . . . . .
+  . . . O . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7  H7  [none]
+
+[group-two-space-side-not-skipped-black]
+# The same point held by White: the side is read; J8 takes room from H9
+# only.  Black: F8, E9, F9, G8; White: G8, G9, F8.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . O . . . .
+  . . . . X . . O . . . . .
+  . . . O . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7 F8 E7 E9 E7 F9 E7 G8 H7 G8 E7 G9 E7 F8 [F8=t E9=t F9=t G8=t sum]
+
+[group-two-space-side-not-skipped-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . O . . . .
+  . . . . X . . O . . . . .
+  . . . O . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries E7 H7 F8 E7 E9 E7 F9 E7 G8 H7 G8 E7 G9 E7 F8 [G8=t G9=t F8=t sum]
+
+[group-two-space-side-white-first-black]
+# The pair taken from White's H7 (A) toward Black's E7 (B): the first side
+# is still the upper one, now with L1 = G8 beside H7, L2 = F8, Aout = H8,
+# Bout = E8, and H9, G9, F9, E9 two lines out.  Black's J6 closes the lower
+# side (beyond H6 from G6).  White's tries: G8, H9, G9, F8; Black's: F8,
+# E9, F9, G8.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . O . . . . .
+  . . . . . . . . X . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries H7 E7 G8 H7 H9 H7 G9 H7 F8 E7 F8 H7 E9 H7 F9 H7 G8 [F8=t E9=t F9=t G8=t sum]
+
+[group-two-space-side-white-first-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . O . . . . .
+  . . . . . . . . X . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries H7 E7 G8 H7 H9 H7 G9 H7 F8 E7 F8 H7 E9 H7 F9 H7 G8 [G8=t H9=t G9=t F8=t sum]
+
+[group-two-space-side-white-first-lower-black]
+# White first, the lower side (Black's J8 closes the upper one): White's
+# tries G6, H5, G5, F6; Black's F6, E5, F5, G6.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . X . . . .
+  . . . . X . . O . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries H7 E7 G6 H7 H5 H7 G5 H7 F6 E7 F6 H7 E5 H7 F5 H7 G6 [F6=t E5=t F5=t G6=t sum]
+
+[group-two-space-side-white-first-lower-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . X . . . .
+  . . . . X . . O . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:tries H7 E7 G6 H7 H5 H7 G5 H7 F6 E7 F6 H7 E5 H7 F5 H7 G6 [G6=t H5=t G5=t F6=t sum]
+
