@@ -326,3 +326,521 @@ white to play
   . . . . . . . . . . . . .
 call GunKankei6Utu:tries H7 E7 G6 H7 H5 H7 G5 H7 F6 E7 F6 H7 E5 H7 F5 H7 G6 [G6=t H5=t G5=t F6=t sum]
 
+# --- (2,3) links: the wedge on a middle point ------------------------------------
+# Black's C6 and E3 on 9x9 (two across, three along): the box runs C6 D6 E6
+# / C5 D5 E5 / C4 D4 E4 / C3 D3 E3, its middle points D5 and D4.  White's
+# wedge on D5 (the first placement): Black answers on the far corner C3
+# (T, all eight points around it empty), White extends at C4 (K), beside
+# the wedge on A's line toward B.  On D4 (the half turn): Black's E6,
+# White's E5.  The value is Black's evaluation after T plus White's after
+# K, scaled by d/100 where d is the death level of White's group at K when
+# it is weak: here the wedge and its extension stand between Black's stones
+# without a base or eyes, a weak group, so the rows read "r*d"
+# ("call Kankei8Utu:wedge A B K A T", see SecondPassRoutines.cpp).
+# Nothing when the point beyond D (C5 / E4, beside the wedge toward the
+# end stone) from the wedge is Black's (B5 / F4), when the point beyond the
+# end stone (C6 / E3) from its neighbour on the short side (D6 / D3) is
+# White's (B6 / F3), when the wedge's neighbour toward B's line on the far
+# side (E5 / C4) is Black's while the point touching the end stone across
+# the short side (D6 / D3) is empty, or when T has a stone around it.
+
+[twothree-wedge-a-black]
+# White's wedge at D5 alone: Black C3, White C4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [C3=r*d:5]
+
+[twothree-wedge-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [C4=r*d:5]
+
+[twothree-wedge-b-black]
+# The half turn: White's wedge at D4: Black E6, White E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [E6=r*d:5]
+
+[twothree-wedge-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [E5=r*d:5]
+
+[twothree-wedge-a-guard-own-black]
+# White's D5 with Black's B5 beyond C5: Black holds the far side of the
+# point beside the wedge, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [none]
+
+[twothree-wedge-a-guard-own-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [none]
+
+[twothree-wedge-a-guard-other-black]
+# The same point held by White (B5): the wedge is answered as alone.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [C3=r*d:5]
+
+[twothree-wedge-a-guard-other-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [C4=r*d:5]
+
+[twothree-wedge-b-guard-own-black]
+# The half turn: White's D4 with Black's F4 beyond E4: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [none]
+
+[twothree-wedge-b-guard-own-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [none]
+
+[twothree-wedge-b-guard-other-black]
+# White's F4 there instead: answered.  With F4 White's D4, E5 and F4 stand
+# firm against the lone E3 (not a weak group): the sum unscaled.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [E6=r:5]
+
+[twothree-wedge-b-guard-other-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [E5=r:5]
+
+[twothree-wedge-a-behind-end-black]
+# White's D5 with White's B6 behind C6 (beyond C6 from D6): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [none]
+
+[twothree-wedge-a-behind-end-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [none]
+
+[twothree-wedge-a-behind-end-own-black]
+# Black's B6 there instead: answered.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [C3=r*d:5]
+
+[twothree-wedge-a-behind-end-own-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [C4=r*d:5]
+
+[twothree-wedge-b-behind-end-black]
+# The half turn: White's D4 with White's F3 behind E3 (beyond E3 from D3):
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [none]
+
+[twothree-wedge-b-behind-end-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [none]
+
+[twothree-wedge-b-behind-end-own-black]
+# Black's F3 there instead: answered.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [E6=r*d:5]
+
+[twothree-wedge-b-behind-end-own-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [E5=r*d:5]
+
+[twothree-wedge-a-far-side-own-black]
+# White's D5 with Black's E5 on its far side and D6 empty: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [none]
+
+[twothree-wedge-a-far-side-own-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [none]
+
+[twothree-wedge-a-far-side-own-closed-black]
+# The same with Black's D6 touching C6 across the short side: answered.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [C3=r*d:5]
+
+[twothree-wedge-a-far-side-own-closed-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [C4=r*d:5]
+
+[twothree-wedge-b-far-side-own-black]
+# The half turn: White's D4 with Black's C4 and D3 empty: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [none]
+
+[twothree-wedge-b-far-side-own-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [none]
+
+[twothree-wedge-b-far-side-own-closed-black]
+# With Black's D3 as well: answered.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [E6=r*d:5]
+
+[twothree-wedge-b-far-side-own-closed-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [E5=r*d:5]
+
+[twothree-wedge-a-corner-crowded-black]
+# White's D5 with White's B2 beside the corner C3: T has a stone around
+# it, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [none]
+
+[twothree-wedge-a-corner-crowded-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [none]
+
+[twothree-wedge-b-corner-crowded-black]
+# The half turn: White's D4 with White's F7 beside E6: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [none]
+
+[twothree-wedge-b-corner-crowded-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C6 E3 E5 C6 E6 [none]
+
+[twothree-wedge-second-line-a-black]
+# Black's C2 and F4 (the box C2 C3 C4 / D2 D3 D4 / E2 E3 E4 / F2 F3 F4),
+# White's wedge at D3 and White's B2 beside C2.  D (D2, beside the wedge on
+# A's line) is on the second line and C2 has three liberties: White's D2
+# leaves C2 with C1 and C3, and the ladder catches it.  So White's point is
+# the ladder's start D2 instead of the extension E2; the value stays Black's
+# evaluation after F2 plus White's after E2, here unscaled: White's E2 and
+# D3 on the edge, with B2 beside, are not a weak group.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . O . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C2 F4 E2 C2 F2 [F2=r:5]
+
+[twothree-wedge-second-line-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . O . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge C2 F4 E2 C2 F2 [D2=r:5]
+
+[twothree-wedge-second-line-b-black]
+# The half turn, the whole position turned over: Black's D6 and G8 (the pair
+# taken from D6), White's wedge at F7 and White's H8 beside G8.  D is F8 on
+# the second line, G8 has three liberties: White's point F8, Black's D8; the
+# value Black after D8 plus White after E8 (K = E8 beside the wedge on B's
+# line), unscaled as above.
+black to play
+  . . . . . . . . .
+  . . . . . . X O .
+  . . . . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge D6 G8 E8 D6 D8 [D8=r:5]
+
+[twothree-wedge-second-line-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . X O .
+  . . . . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge D6 G8 E8 D6 D8 [F8=r:5]
+

@@ -9,10 +9,12 @@
 
 #include "board/Diagram.h"
 #include "board/Goban.h"
+#include "board/Gun.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/shapes/GunKankeiWide.h"
+#include "engine/shapes/Kankei8.h"
 
 namespace vorn::test {
 namespace {
@@ -116,6 +118,45 @@ std::string SideTries(const std::vector<Point>& pts)
     return out.empty() ? "none" : out;
 }
 
+// The wedge on a middle point of the (2,3) link: "A B K A T" names the
+// attacker's extension K and the owner's answer T.  The candidate is valued
+// as the owner's evaluation after T plus the attacker's after K, scaled by
+// the attacker's group at K after its move: "P=r" unscaled (neither dead nor
+// weak), "P=r*d" scaled by d/100 with d its death level (weak), "P=r" again
+// when it is dead (d = 100); "P=?value" when the value fits neither.
+std::string WedgeRead(const std::vector<Point>& pts)
+{
+    if (pts.size() != 5 || pts[3] != pts[0])
+        throw std::invalid_argument("the wedge wants A B K A T");
+    KohoKind = kkKankei;
+    const Point a = pts[0], k = pts[2], t = pts[4];
+    const int own = CurGoban().GetIroPt(a), att = own ^ 3;
+    Kankei8Utu(a, pts[1]);
+    const int r = ReadingValue(own, {t}) + ReadingValue(att, {k});
+    int d = 0;
+    {
+        TYomiKeep keep;
+        if (!ToruPlay(att, k))
+            throw std::invalid_argument("the attacker's move at K is refused");
+        Hyoka(att);
+        if (const TGun* g = GunAt(k); g != nullptr)
+            d = g->GetDeath() == 1 ? 100 : g->IsWeak() ? g->GetDeathLevel() : 0;
+    }
+    std::string out;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int v = Koho.Value[i];
+        std::string f = "?" + std::to_string(v);
+        if (v == r && (d == 0 || d == 100))
+            f = "r";
+        else if (d > 0 && d < 100 && v == r * d / 100)
+            f = "r*d";
+        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + f + ':'
+               + std::to_string(static_cast<int>(Koho.Kind[i]));
+    }
+    return out.empty() ? "none" : out;
+}
+
+const TProblemRoutineAdd kankei8Wedge("Kankei8Utu:wedge", WedgeRead);
 const TProblemRoutineAdd gunKankei6Tries("GunKankei6Utu:tries", SideTries);
 
 } // namespace
