@@ -844,3 +844,198 @@ white to play
   . . . . . . . . .
 call Kankei8Utu:wedge D6 G8 E8 D6 D8 [F8=r:5]
 
+# --- Knight's-move reinforcement: the hane after the cut -------------------------
+# Two living groups on 13x13, Black's on the left (eyes A11 and A4) and
+# White's on the right (eyes N11 and N4); Black's knight's move E7-F9 with a
+# White stone of the right group touching one end (see shapes-wide.tst).
+# White's cut at the cutting point P1 beside its stone, Black's P2, and then
+# White's hane at F, the point behind the far end (beyond B on the outer
+# line when White touches A, beyond A when it touches B), when F is empty
+# with three empty neighbours, or two and one White: the attacker's reading
+# then has the hane as its third move.  Black's own reading is P1.  The
+# value is the sum, doubled when it is 3 or less ("call KeimaHokyo:at A B P
+# att... A own...").
+
+[knight-reinforce-hane-beside-white-black]
+# White's F7 (joined to the right by F6-K6) touches E7 on F9's line: P1 = F8,
+# P2 = E8, F = G9.  White's G10 above G9 leaves it two empty neighbours and
+# one White: White's hane G9 is still read (F8, E8, G9).
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . O . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . O . . O O O
+  X X X X X O . . . . O O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:at E7 F9 F8 F8 E8 G9 E7 F8 [F8=r:22|F8=r*2:22]
+
+[knight-reinforce-hane-beside-white-white]
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . O . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . O . . O O O
+  X X X X X O . . . . O O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:at E7 F9 F8 F8 E8 G9 E7 F8 [F8=r:22|F8=r*2:22]
+
+[knight-reinforce-hane-beside-black-black]
+# Black's G10 instead: two empty neighbours and one Black, no hane: White's
+# reading is F8 and E8 alone.
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . X . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . O . . O O O
+  X X X X X O . . . . O O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:at E7 F9 F8 F8 E8 E7 F8 [F8=r:22|F8=r*2:22]
+
+[knight-reinforce-hane-beside-black-white]
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . X . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . O . . O O O
+  X X X X X O . . . . O O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:at E7 F9 F8 F8 E8 E7 F8 [F8=r:22|F8=r*2:22]
+
+[knight-reinforce-hane-other-end-black]
+# The other end: White's E9 (joined to the right by E10-K10) touches F9 on
+# E7's line: P1 = E8, P2 = F8, F = D7 behind E7.  Black's E7 joins its group
+# through E6 and the row A5-E5, so D7 keeps three empty neighbours (C7, D8,
+# D6): White's reading is E8, F8, D7; Black's own E8.
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . X . . . . . O O O
+  X X . . X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:at E7 F9 E8 E8 F8 D7 E7 E8 [E8=r:22|E8=r*2:22]
+
+[knight-reinforce-hane-other-end-white]
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . X . . . . . O O O
+  X X . . X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:at E7 F9 E8 E8 F8 D7 E7 E8 [E8=r:22|E8=r*2:22]
+
+[knight-reinforce-hane-other-end-beside-white-black]
+# The same with White's C7 beside D7: two empty neighbours and one White,
+# the hane is read.
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X O . X . . . . . O O O
+  X X . . X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:at E7 F9 E8 E8 F8 D7 E7 E8 [E8=r:22|E8=r*2:22]
+
+[knight-reinforce-hane-other-end-beside-white-white]
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X O . X . . . . . O O O
+  X X . . X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:at E7 F9 E8 E8 F8 D7 E7 E8 [E8=r:22|E8=r*2:22]
+
+[knight-reinforce-hane-other-end-beside-black-black]
+# Black's D6 below D7 instead: two empty neighbours and one Black, no hane:
+# White's reading is E8 and F8.
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . X . . . . . O O O
+  X X . X X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:at E7 F9 E8 E8 F8 E7 E8 [E8=r:22|E8=r*2:22]
+
+[knight-reinforce-hane-other-end-beside-black-white]
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . X . . . . . O O O
+  X X . X X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:at E7 F9 E8 E8 F8 E7 E8 [E8=r:22|E8=r*2:22]
+
