@@ -1039,3 +1039,138 @@ white to play
   X X . . . . . . . . O O O
 call KeimaHokyo:at E7 F9 E8 E8 F8 E7 E8 [E8=r:22|E8=r*2:22]
 
+# --- Knight's moves in the second pass: the outside point and the touched stone ---
+# Black's knight's move D5-E7 on 9x9 (box D5 E5 / D6 E6 / D7 E7, the
+# cutting points D6 and E6; outside them C6 and F6).  "call
+# Kankei4Hokyo:read A B att... A own..." as in shapes-wide.tst.
+
+[knight-second-pass-outside-ladder-a-black]
+# White's C6 outside the cutting point D6 (P1), with White's D4 below D5:
+# after White's D6 and Black's E6, D5 (S) has two liberties, C5 and E5.
+# White's atari at E5 leaves it two liberties; Black extends at C5, and
+# Black's D5-C5 with two liberties (B5, C4) is caught by White's ladder: the
+# ladder is worth something to White, so White's value is read once more
+# with Black's answer at Q = E5 (beside D5 on E7's line) to White's D6:
+# Black E5, White E6, Black F6 (beyond E6 from D6).  That is worth less to
+# White than the ladder and counts.  Value Black's D6 plus White's D6, E5,
+# E6, F6; the sum is below 0, so (with no bonus beyond it) it is doubled.
+# White as the engine: its D6 and E6 together make the bonus, and twice the
+# sum is below it: doubled again.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 D6 E5 E6 F6 D5 D6 [D6=r*2:21]
+
+[knight-second-pass-outside-ladder-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 D6 E5 E6 F6 D5 D6 [D6=r*2:21]
+
+[knight-second-pass-outside-ladder-b-black]
+# The half turn: White's F6 outside E6 (P1), White's E8 above E7: after
+# White's E6 and Black's D6, E7 (S) has two liberties and the ladder after
+# White's atari at D7 works the same way.  Q is D7 (beside E7 on D5's
+# line): White's value is read as White E6, Black D7, White D6, Black C6;
+# value Black's E6 plus that, doubled for both colours as above.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 E6 D7 D6 C6 D5 E6 [E6=r*2:21]
+
+[knight-second-pass-outside-ladder-b-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 E6 D7 D6 C6 D5 E6 [E6=r*2:21]
+
+[knight-second-pass-contact-lone-a-black]
+# White's E5 touches D5 (S, a lone stone with three liberties); White's B7
+# stands away.  White's cut E6 against Black's D6 and Black's own E6 sum to
+# 2 here; White's E6 and D6 together are worth more than twice that, so the
+# sum is doubled to 4; no White chain around E6 is in atari after Black's
+# E6 (E5 keeps F5 and E4).  For Black, a value of 4 with the touched stone
+# alone on three liberties gains 3: 7, that is r + 5 with r = 2.  For White
+# the doubled sum: r * 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 E6 D6 D5 E6 [E6=r+5:21]
+
+[knight-second-pass-contact-lone-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 E6 D6 D5 E6 [E6=r*2:21]
+
+[knight-second-pass-contact-lone-b-black]
+# The other end: White's D7 touches E7 (S, alone on three liberties);
+# White's B6 away.  White's cut D6 against Black's E6, Black's own D6: the
+# sum 2 doubled to 4, plus 3 for Black (r + 5); White r * 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . O . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 D6 E6 D5 D6 [D6=r+5:21]
+
+[knight-second-pass-contact-lone-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . O . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 D6 E6 D5 D6 [D6=r*2:21]
+
