@@ -3,7 +3,9 @@
 # the half turn, the other side of a jump) that the other tables leave
 # open.  "call NAME A B ..." runs the routine NAME alone on the pair (A, B)
 # for the side to move; the answer formats are those of shapes-wide.tst,
-# and "NAME:tries" answers each try of the engine's colour (see the rows).
+# "GunKankei6Utu:tries" answers each try of the engine's colour and
+# "Kankei8Utu:wedge" a value scaled by the wedge group's death level (see
+# their sections).
 
 # --- Two-space relation of groups: the side tries --------------------------------
 # "call GunKankei6Utu:tries A B T... B U..." runs the two-space pattern on

@@ -1,6 +1,6 @@
 // More shape routines for the problem tables (tests/problems/shapes-second.tst):
-// the side tries of the two-space relation of groups, each answered against
-// readings the row names.
+// the side tries of the two-space relation of groups and the wedge of the
+// (2,3) link, each answered against readings the row names.
 #include "engine/Problems.h"
 
 #include <stdexcept>
