@@ -1547,13 +1547,13 @@ call IkkenEdgeNozoki E2 E1 E2 E1 E2 E1 G2 F1 [E1=s+2:5]
 
 [edge-peep-living-chain-top-mirror-black]
 # Black's second-line stone E8 jumps to the top edge over the gap E9;
-# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
-# and its chain more than three liberties, so White's play at F9 first is not
+# White F9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at D9 first is not
 # read: White's point is the push at E9.
-# White's chain A9-D9 is part of White's living group, so the connection at
+# White's chain F9-J9 is part of White's living group, so the connection at
 # E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
-# Black's block at F9 is caught on the first line (White F8 chases it along
-# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# Black's block at D9 is caught on the first line (White D8 chases it along
+# the edge), so Black answers at C8 and White plays D9.  The push is worth
 # more than 6: s + 2 for either side.
 # (the position mirrored, so the peep is on the other side)
 black to play
@@ -1570,13 +1570,13 @@ call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 C8 D9 [E9=s+2:5]
 
 [edge-peep-living-chain-top-mirror-white]
 # Black's second-line stone E8 jumps to the top edge over the gap E9;
-# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
-# and its chain more than three liberties, so White's play at F9 first is not
+# White F9 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at D9 first is not
 # read: White's point is the push at E9.
-# White's chain A9-D9 is part of White's living group, so the connection at
+# White's chain F9-J9 is part of White's living group, so the connection at
 # E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
-# Black's block at F9 is caught on the first line (White F8 chases it along
-# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# Black's block at D9 is caught on the first line (White D8 chases it along
+# the edge), so Black answers at C8 and White plays D9.  The push is worth
 # more than 6: s + 2 for either side.
 # (the position mirrored, so the peep is on the other side)
 white to play
@@ -1592,14 +1592,14 @@ white to play
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 C8 D9 [E9=s+2:5]
 
 [edge-peep-living-chain-bottom-mirror-black]
-# Black's second-line stone E8 jumps to the top edge over the gap E9;
-# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
-# and its chain more than three liberties, so White's play at F9 first is not
-# read: White's point is the push at E9.
-# White's chain A9-D9 is part of White's living group, so the connection at
-# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
-# Black's block at F9 is caught on the first line (White F8 chases it along
-# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# Black's second-line stone E2 jumps to the bottom edge over the gap E1;
+# White F1 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at D1 first is not
+# read: White's point is the push at E1.
+# White's chain F1-J1 is part of White's living group, so the connection at
+# E1 captures nothing.  Black's part o: Black E1.  White's part p: White E1;
+# Black's block at D1 is caught on the first line (White D2 chases it along
+# the edge), so Black answers at C2 and White plays D1.  The push is worth
 # more than 6: s + 2 for either side.
 # (the position on the bottom edge and mirrored)
 black to play
@@ -1615,14 +1615,14 @@ black to play
 call IkkenEdgeNozoki E2 E1 E2 E1 E2 E1 C2 D1 [E1=s+2:5]
 
 [edge-peep-living-chain-bottom-mirror-white]
-# Black's second-line stone E8 jumps to the top edge over the gap E9;
-# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
-# and its chain more than three liberties, so White's play at F9 first is not
-# read: White's point is the push at E9.
-# White's chain A9-D9 is part of White's living group, so the connection at
-# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
-# Black's block at F9 is caught on the first line (White F8 chases it along
-# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# Black's second-line stone E2 jumps to the bottom edge over the gap E1;
+# White F1 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at D1 first is not
+# read: White's point is the push at E1.
+# White's chain F1-J1 is part of White's living group, so the connection at
+# E1 captures nothing.  Black's part o: Black E1.  White's part p: White E1;
+# Black's block at D1 is caught on the first line (White D2 chases it along
+# the edge), so Black answers at C2 and White plays D1.  The push is worth
 # more than 6: s + 2 for either side.
 # (the position on the bottom edge and mirrored)
 white to play
@@ -1684,14 +1684,14 @@ white to play
 call IkkenEdgeNozoki B5 A5 B5 A5 B5 A5 B3 A4 [A5=s+2:5]
 
 [edge-peep-living-chain-left-mirror-black]
-# Black's second-line stone E8 jumps to the top edge over the gap E9;
-# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
-# and its chain more than three liberties, so White's play at F9 first is not
-# read: White's point is the push at E9.
-# White's chain A9-D9 is part of White's living group, so the connection at
-# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
-# Black's block at F9 is caught on the first line (White F8 chases it along
-# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# Black's second-line stone B5 jumps to the left edge over the gap A5;
+# White A4 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at A6 first is not
+# read: White's point is the push at A5.
+# White's chain A1-A4 is part of White's living group, so the connection at
+# A5 captures nothing.  Black's part o: Black A5.  White's part p: White A5;
+# Black's block at A6 is caught on the first line (White B6 chases it along
+# the edge), so Black answers at B7 and White plays A6.  The push is worth
 # more than 6: s + 2 for either side.
 # (the position on the left edge and mirrored)
 black to play
@@ -1707,14 +1707,14 @@ black to play
 call IkkenEdgeNozoki B5 A5 B5 A5 B5 A5 B7 A6 [A5=s+2:5]
 
 [edge-peep-living-chain-left-mirror-white]
-# Black's second-line stone E8 jumps to the top edge over the gap E9;
-# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
-# and its chain more than three liberties, so White's play at F9 first is not
-# read: White's point is the push at E9.
-# White's chain A9-D9 is part of White's living group, so the connection at
-# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
-# Black's block at F9 is caught on the first line (White F8 chases it along
-# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# Black's second-line stone B5 jumps to the left edge over the gap A5;
+# White A4 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at A6 first is not
+# read: White's point is the push at A5.
+# White's chain A1-A4 is part of White's living group, so the connection at
+# A5 captures nothing.  Black's part o: Black A5.  White's part p: White A5;
+# Black's block at A6 is caught on the first line (White B6 chases it along
+# the edge), so Black answers at B7 and White plays A6.  The push is worth
 # more than 6: s + 2 for either side.
 # (the position on the left edge and mirrored)
 white to play
@@ -1776,14 +1776,14 @@ white to play
 call IkkenEdgeNozoki H5 J5 H5 J5 H5 J5 H3 J4 [J5=s+2:5]
 
 [edge-peep-living-chain-right-mirror-black]
-# Black's second-line stone E8 jumps to the top edge over the gap E9;
-# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
-# and its chain more than three liberties, so White's play at F9 first is not
-# read: White's point is the push at E9.
-# White's chain A9-D9 is part of White's living group, so the connection at
-# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
-# Black's block at F9 is caught on the first line (White F8 chases it along
-# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# Black's second-line stone H5 jumps to the right edge over the gap J5;
+# White J4 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at J6 first is not
+# read: White's point is the push at J5.
+# White's chain J1-J4 is part of White's living group, so the connection at
+# J5 captures nothing.  Black's part o: Black J5.  White's part p: White J5;
+# Black's block at J6 is caught on the first line (White H6 chases it along
+# the edge), so Black answers at H7 and White plays J6.  The push is worth
 # more than 6: s + 2 for either side.
 # (the position on the right edge and mirrored)
 black to play
@@ -1799,14 +1799,14 @@ black to play
 call IkkenEdgeNozoki H5 J5 H5 J5 H5 J5 H7 J6 [J5=s+2:5]
 
 [edge-peep-living-chain-right-mirror-white]
-# Black's second-line stone E8 jumps to the top edge over the gap E9;
-# White D9 peeps beside the gap.  Black's group has eyes (eye value over 2)
-# and its chain more than three liberties, so White's play at F9 first is not
-# read: White's point is the push at E9.
-# White's chain A9-D9 is part of White's living group, so the connection at
-# E9 captures nothing.  Black's part o: Black E9.  White's part p: White E9;
-# Black's block at F9 is caught on the first line (White F8 chases it along
-# the edge), so Black answers at G8 and White plays F9.  The push is worth
+# Black's second-line stone H5 jumps to the right edge over the gap J5;
+# White J4 peeps beside the gap.  Black's group has eyes (eye value over 2)
+# and its chain more than three liberties, so White's play at J6 first is not
+# read: White's point is the push at J5.
+# White's chain J1-J4 is part of White's living group, so the connection at
+# J5 captures nothing.  Black's part o: Black J5.  White's part p: White J5;
+# Black's block at J6 is caught on the first line (White H6 chases it along
+# the edge), so Black answers at H7 and White plays J6.  The push is worth
 # more than 6: s + 2 for either side.
 # (the position on the right edge and mirrored)
 white to play
