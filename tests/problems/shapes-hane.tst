@@ -168,3 +168,399 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaSotoHaneSicho:at D5 E7 [none]
+
+# --- The push after a laddered cut (KeimaSotoHaneNobi) ---------------------------
+# Black's B4-C6 on the left edge, White's D4 beyond the side point C4:
+# Na B4, Sd C4, Mp B5, Mq C5, Fd B6, Nb C6; Oa A4, Om A5, O4 A6 on the edge
+# line, Oq D5, Ob D6.  White's D6 beside D4 keeps White's stones outside
+# from being a weak group; White's B7 stands above Fd.  White's cut B5,
+# Black's C5, White's C4: B5 has A5 and B6 and the ladder takes it
+# (Black's B6, White's A5, Black's A4, White's A6, Black's A7 captures),
+# so the laddered cut gives way to the push at C5 (White's C5, Black's B5,
+# White's B6, joined to B7).  C6 then has C7 alone: Black's C7 extends to
+# D7 and C8, and a ladder takes C6-C7 (White's C8, then along the top), so
+# the extension is read after Black's block at A6 instead: White's C5, B5,
+# B6, Black's A6, White's C7 captures.  Black's answer is C4 alone (C5 on
+# the third line, B5 on the second).  Value: Black's C4 plus White's push;
+# Black proposes C4, White C5.  Below the cut C3 is empty and B2, C2 are
+# not White's, so the laddered cut itself adds nothing.
+
+[hane-nobi-cut-ladder]
+# The cut, the block and the hane on the board.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  . O X . . . . . .
+  . X O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder B5 [1 B6]
+
+[hane-nobi-extension-ladder]
+# The push, the block, the hane at B6 and Black's extension at C7.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . O X O . . . . .
+  . X O . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder C7 [1 C8]
+
+[hane-nobi-atari]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 C5 B5 B6 A6 C7 [C4=r:5]
+
+[hane-nobi-atari-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C5 B4 C4 C6 C5 B5 B6 A6 C7 [C5=r:5]
+
+[hane-nobi-atari-mirror]
+# The pair named C6 B4: the mirrored orientation, the same answers.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 C4 C6 C4 B4 C5 B5 B6 A6 C7 [C4=r:5]
+
+[hane-nobi-atari-mirror-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 C5 C6 C4 B4 C5 B5 B6 A6 C7 [C5=r:5]
+
+[hane-nobi-extension-runs]
+# Black's D8 waits above: after Black's C7 White's C8 lets D7 join D8 and
+# White's D7 lets C8 join it, so no ladder takes the extension, and the
+# push is read with it: White's C5, B5, B6, Black's C7.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 C5 B5 B6 C7 [C4=r:5]
+
+[hane-nobi-extension-runs-ladder]
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . O X . . . . . .
+  . O X O . . . . .
+  . X O . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder C7 [0]
+
+[hane-nobi-capture]
+# White's C7 as well: C6 has B6 and C5, so White's C5 would be an atari
+# and Black's answer is C5 itself.  After the laddered cut (the ladder as
+# before: Black's B6 joins C6) White's push C5, Black's B5, White's B6
+# captures C6.  Value: Black's C5 plus White's C5 B5 B6; C5 either way.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C5 B4 C5 C6 C5 B5 B6 [C5=r:5]
+
+[hane-nobi-capture-mirror-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 C5 C6 C5 B4 C5 B5 B6 [C5=r:5]
+
+[hane-nobi-under-stone]
+# Black's A4 beside B4 and White's B3 below it: after the cut, block and
+# hane B4-A4 keeps A3 and A5, and the cut at B5 is still laddered
+# (Black's B6, White's A5 has A6 alone).  The laddered cut reads nothing
+# (B3 below Na is taken), and with White's B3 below Na and C3 empty
+# White's push is not read: nothing at all.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  X X . O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 [none]
+
+[hane-nobi-under-stone-c3]
+# The same with White's C3 (the point below C4 not empty): the push is
+# read as in hane-nobi-atari; Black's answer is still C4 alone.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  X X . O . . . . .
+  . O O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 C5 B5 B6 A6 C7 [C4=r:5]
+
+# --- The laddered cut itself (KeimaSotoHaneSichoTe) --------------------------------
+# The same edge shape with Black's B7 above Fd: after the push and block
+# White's B6 has A6 alone, so the push is never read; the cut B5 is
+# laddered as before, its ladder's first moves Black's B6 and White's A5.
+
+[hane-sichote-cut-ladder]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . O X . . . . . .
+  . X O O . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder B5 [1 B6]
+
+[hane-sichote-free]
+# Black's C3 below C4 with three liberties after White's C4 (B3, D3, C2):
+# Black ataris at B6, White ataris B4 at B3, Black captures B5 at A5.
+# Value White's evaluation there, always at the cut B5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 B5 C6 B5 C5 C4 B6 B3 A5 [B5=r:5]
+
+[hane-sichote-free-mirror-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 B5 B4 B5 C5 C4 B6 B3 A5 [B5=r:5]
+
+[hane-sichote-below-taken]
+# Black's B3 below B4: the point where White would atari B4 is taken, the
+# laddered cut reads nothing (and the push is not read): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 [none]
+
+[hane-sichote-atari]
+# White's D3 and C2 around Black's C3: after White's C4 C3 has B3 alone.
+# White's two orders: Black's ladder atari B6 and White's capture at B3,
+# or Black's B3 first and White's escape at B6; the smaller counts.  Black
+# proposes the side point C4, White the cut B5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . X O . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 C6 B5 C5 C4 B6 B3 D4 B5 C5 C4 B3 B6 [C4=r:5]
+
+[hane-sichote-atari-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . X O . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 B5 C6 B5 C5 C4 B6 B3 D4 B5 C5 C4 B3 B6 [B5=r:5]
+
+[hane-sichote-atari-mirror]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . X O . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 C4 B4 B5 C5 C4 B6 B3 D4 B5 C5 C4 B3 B6 [C4=r:5]
+
+[hane-sichote-below]
+# No Black stone at C3; White's B2 two below B4: Black's A4 (behind B4) is
+# tried first, and after it the analysis takes the cut B5 as dead, so the
+# laddered cut reads nothing: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 [none]
+
+[hane-sichote-below-dead]
+# The cut, block and hane with Black's A4 on the board.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . O X . . . . . .
+  X X O O . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+status B5 [dead]
+
+[hane-sichote-below-white]
+# White's B7 instead of Black's: after Black's A4 the cut B5 lives with
+# White's C4-D4 (the analysis counts it neither dead nor weak), so the
+# laddered cut is read in full: Black's ladder atari B6, White's atari
+# B3, Black's ladder reply A5, White's evaluation, at B5.  The push is
+# read as well (hane-nobi-atari, here at C5).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 B5 C6 B5 C5 C4 B6 B3 A5 [B5=r:5 C5]
+
+[hane-sichote-below-white-alive]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . . . . .
+  . O X . . . . . .
+  X X O O . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+status B5 [alive]
+
+[hane-sichote-below-right-white]
+# White's C2 instead of B2 (two below C4): the same reading.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 B5 C6 B5 C5 C4 B6 B3 A5 [B5=r:5 C5]
+
+[hane-sichote-below-right-mirror-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 B5 B4 B5 C5 C4 B6 B3 A5 [B5=r:5 C5]
+
+[hane-sichote-nothing-below]
+# Neither B2 nor C2 White's, C3 empty: the laddered cut reads nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 [none]
