@@ -564,3 +564,364 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaSotoHane:at B4 C6 [none]
+
+# --- The hane that ataris a link stone (KeimaSotoHaneAtari) -----------------------
+# Black's knight's move B4-C6 on the left edge, White's D4 beyond C4 and
+# White's B3 below B4.  White's cut B5, Black's C5, White's C4 leave B4 with
+# A4 alone.  B3 (behind B4, beyond Mp) is White's and not in atari (A3,
+# B2, C3), so Black's answer is the extension A4: B4-A4 then has A3 and A5
+# and the ladder takes it (White's A5, Black's A3 has A2 alone).  The
+# extension taken back, and the cut on the second line: Black blocks at B6
+# and White captures at A4.  White's evaluation there is at least 12 (a
+# link stone taken), so 4 more.  Black's answer: C4 alone (third and
+# second line).  Black proposes C4, White the cut B5.
+
+[hane-atari-edge-ladder]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O X . . . . . .
+  X X O O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder A4 [1 A5]
+
+[hane-atari-edge]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 B5 C5 C4 B6 A4 [C4=r+4:5]
+
+[hane-atari-edge-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 B5 B4 C4 C6 B5 C5 C4 B6 A4 [B5=r+4:5]
+
+[hane-atari-edge-mirror]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 C4 C6 C4 B4 B5 C5 C4 B6 A4 [C4=r+4:5]
+
+# Black's D5-E7 in the middle, White's F5 beyond E5 and White's D4 below
+# D5; Black's D8 takes the jump point above Fd.  White's cut D6, Black's
+# E6, White's E5 leave D5 with C5 alone; D4 behind it has C4, E4 and D3.
+# Black's answer: F6 empty and White's D4 two below D6 with E4 empty, so
+# E5, White's E4, Black's evaluation.  The block beside Fd (C7) is not
+# tried (its jump point D8 is taken), B8 is on the second line and E8 is
+# empty.  Black proposes E5, White the cut D6.
+
+[hane-atari-ladder]
+# White's B5 as well: Black's C5 gives D5-C5 C4 and C6 and the ladder
+# takes it (White's C6 first), so the extension is taken back and, D6
+# being on the fourth line, White scores the cut, block and hane as they
+# stand.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E5 D5 E5 E4 E7 D6 E6 E5 [E5=r:5]
+
+[hane-atari-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 D6 D5 E5 E4 E7 D6 E6 E5 [D6=r:5]
+
+[hane-atari-ladder-check]
+black to play
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . O X X O O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder C5 [1 C6]
+
+[hane-atari-runs]
+# Without B5 the extension C5 has three liberties: White scores after it.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E5 D5 E5 E4 E7 D6 E6 E5 C5 [E5=r:5]
+
+[hane-atari-runs-white]
+white to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 D6 D5 E5 E4 E7 D6 E6 E5 C5 [D6=r:5]
+
+[hane-atari-runs-mirror]
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at E7 D5 E5 E7 E5 E4 D5 D6 E6 E5 C5 [E5=r:5]
+
+[hane-atari-runs-mirror-white]
+white to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at E7 D5 D6 E7 E5 E4 D5 D6 E6 E5 C5 [D6=r:5]
+
+[hane-atari-behind-in-atari]
+# Black's C4 and D3 leave White's D4 with E4 alone: Black's answer to the
+# atari is the capture at E4 (three liberties after it), and White scores
+# after it.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . X O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E5 D5 E5 E4 E7 D6 E6 E5 E4 [E5=r:5]
+
+[hane-atari-nothing-behind]
+# White's C5 instead of D4: after the cut, block and hane D5 has D4 alone,
+# and D4 (behind D5) is empty: nothing.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 [none]
+
+# --- White's stones beyond both side points (KeimaSotoHaneKiri) -------------------
+# Black's D5-E7, White's F5 beyond E5 and C7 beyond D7; Black's J1 far off
+# names the larger of two readings in the formulas.  White reads both
+# cuts: D6, Black's E6, White's E5; and E6, Black's D6, White's D7.  The
+# larger counts, and White proposes E6 when the second is larger, else D6
+# (the "order" rows state which is larger for the evaluation).  Black's
+# answer is the side point beside E7, D7, unless White stands at C5 (beside
+# D5 from outside) or at C4 below it: then E5.  Its value is Black's move
+# there alone.  Value: Black's answer plus the larger cut.
+
+[hane-kiri-open-order]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call Readings:order D5 E7 D6 E6 E5 F5 E6 D6 D7 [<]
+
+[hane-kiri-open]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at D5 E7 D7 D5 D7 E7 D6 E6 E5 J1 E6 D6 D7 [D7=r:5]
+
+[hane-kiri-open-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at D5 E7 E6 D5 D7 E7 D6 E6 E5 J1 E6 D6 D7 [E6=r:5]
+
+[hane-kiri-open-other-name]
+# The pair named E7 D5: the box from E7 has White's C7 beyond its first
+# side point D7, so E7 is Na, D7 Sd, E6 Mp, D6 Mq, E5 Fd.  The cuts are
+# the same two, in the other order: the first (E6, D6, D7) is now the
+# larger, so White keeps Mp, again E6.  Black's answer is this box's Fd,
+# E5 (F7 beside E7 and F8 below it are empty).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at E7 D5 E5 E7 E5 D5 D6 E6 E5 J1 E6 D6 D7 [E5=r:5]
+
+[hane-kiri-open-other-name-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at E7 D5 E6 E7 E5 D5 D6 E6 E5 J1 E6 D6 D7 [E6=r:5]
+
+[hane-kiri-touch]
+# White's C5 touching D5 from outside: Black's answer is E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . O X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 J1 E6 D6 D7 [E5=r:5]
+
+[hane-kiri-below]
+# White's C4 (below C5) instead: E5 again.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 J1 E6 D6 D7 [E5=r:5]
+
+[hane-kiri-capture-order]
+# White's E8 and F7 as well: E7 has D7 and E6, and the second cut
+# captures it; even so the evaluation rates the first cut higher.
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . O . X O . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call Readings:order D5 E7 D6 E6 E5 F5 E6 D6 D7 [>]
+
+[hane-kiri-capture]
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . O . X O . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at D5 E7 D7 D5 D7 E7 D6 E6 E5 J1 E6 D6 D7 [D7=r:5]
+
+[hane-kiri-capture-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . O . X O . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at D5 E7 D6 D5 D7 E7 D6 E6 E5 J1 E6 D6 D7 [D6=r:5]
+
+[hane-kiri-capture-other-name]
+# Named E7 D5, E7 is Na with two liberties only: nothing.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . O . X O . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at E7 D5 [none]

@@ -19,6 +19,13 @@
 // owner's colour starts an alternative reading of the same term whose
 // larger value counts; a stone of the attacker's colour one whose smaller
 // value counts.  An empty reading counts 0.
+//
+//   call Readings:order A B R1... S R2...
+//
+// compares two readings of the attacker (the colour opposite A's; S any
+// stone between them): "<", "=" or ">" as the first is worth less, as much
+// or more to the attacker.  Rows state with it which of two cuts a pattern
+// keeps, where that choice rests on the evaluation alone.
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -124,8 +131,28 @@ std::string OuterAt(const std::vector<Point>& pts)
     return out.empty() ? "none" : out;
 }
 
+std::string ReadingOrder(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("Readings:order wants the pair A B and two readings");
+    const int att = CurGoban().GetIroPt(pts[0]) ^ 3;
+    std::vector<Point> reading[2];
+    int k = 0;
+    for (std::size_t i = 2; i < pts.size(); ++i) {
+        if (CurGoban().GetIroPt(pts[i]) != kAki)
+            k = 1;
+        else
+            reading[k].push_back(pts[i]);
+    }
+    if (reading[0].empty() || reading[1].empty())
+        throw std::invalid_argument("Readings:order wants two readings");
+    const int v1 = ReadingValue(att, reading[0]), v2 = ReadingValue(att, reading[1]);
+    return v1 < v2 ? "<" : v1 == v2 ? "=" : ">";
+}
+
 const TProblemRoutineAdd haneAt("KeimaSotoHane:at", OuterAt<KeimaSotoHane>);
 const TProblemRoutineAdd haneSichoAt("KeimaSotoHaneSicho:at", OuterAt<KeimaSotoHaneSicho>);
+const TProblemRoutineAdd readingOrder("Readings:order", ReadingOrder);
 
 } // namespace
 } // namespace vorn::test
