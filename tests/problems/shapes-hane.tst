@@ -463,6 +463,49 @@ black to play
   . . . . . . . . .
 call KeimaSotoHane:at C6 B4 C4 B4 B5 C5 C4 B6 B3 D4 B5 C5 C4 B3 B6 [C4=r:5]
 
+[hane-sichote-laddered]
+# White's C2 below Black's C3 alone: after White's C4 C3 has B3 and D3 and
+# the ladder takes it (White's B3 first: Black's D3 runs along the bottom
+# edge), so White's ladder move B3 answers Black's ladder atari B6: the
+# same two orders as in hane-sichote-atari, the smaller counts.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 C6 B5 C5 C4 B6 B3 D4 B5 C5 C4 B3 B6 [C4=r:5]
+
+[hane-sichote-laddered-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 B5 C6 B5 C5 C4 B6 B3 D4 B5 C5 C4 B3 B6 [B5=r:5]
+
+[hane-sichote-laddered-check]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . O X . . . . . .
+  . X O O . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+ladder C3 [1 B3]
+
 [hane-sichote-below]
 # No Black stone at C3; White's B2 two below B4: Black's A4 (behind B4) is
 # tried first, and after it the analysis takes the cut B5 as dead, so the
@@ -925,3 +968,113 @@ black to play
   . . . . . . . . .
   . . . . . . . . X
 call KeimaSotoHane:at E7 D5 [none]
+
+# --- The hane with White's stone below Sd (KeimaSotoHane, the last check) ----------
+# Black's D5-E7, White's F5 beyond E5 and White's E4 below E5 (D4, F4 and
+# E5 free: three liberties; Black's E3 under it).  White's D8 above Fd
+# lets the cut D6 out of the ladder (after Black's C6 White's D7 joins
+# it); White's E8 and F7 leave E7 with D7 and E6.  The cut D6, Black's E6,
+# White's E5 is read with Black's block at F6 first, White's F7 standing
+# beside E7 (White's D6, E5; Black's E6, F6), White's evaluation.  Then
+# the hane is read with Black's block at E5: White's D6, Black's E5,
+# White's E6; E4 has D4 and F4 left.  With Black's D3 as well the ladder
+# takes it (Black's F4, White's D4 has C4 alone), and Black's F4 is
+# played before White's evaluation; the smaller of the two counts.
+# Black's answer is E6 alone: White's E6 would be an atari on E7.  Black
+# proposes E6, White D6.
+
+[hane-below-sd-ladder]
+black to play
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . O . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E6 D5 E6 E7 D6 E6 E5 F6 F5 D6 E5 E6 F4 [E6=r:5]
+
+[hane-below-sd-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . O . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 D6 D5 E6 E7 D6 E6 E5 F6 F5 D6 E5 E6 F4 [D6=r:5]
+
+[hane-below-sd-ladder-mirror]
+black to play
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . O . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at E7 D5 E6 E7 E6 D5 D6 E6 E5 F6 F5 D6 E5 E6 F4 [E6=r:5]
+
+[hane-below-sd-cut-check]
+# The cut, block and hane on the board: D6 escapes and E5 lives.
+black to play
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . X O . . .
+  . . . O X . . . .
+  . . . X O O . . .
+  . . . . O . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [0]
+status E5 [alive]
+
+[hane-below-sd-block-check]
+# The hane with Black's block at E5: E4 is taken.
+black to play
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . X O . . .
+  . . . O O . . . .
+  . . . X X O . . .
+  . . . . O . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E4 [1 F4]
+
+[hane-below-sd-runs]
+# Without Black's D3 White's D4 reaches C4 and D3: no ladder, the first
+# value stands.
+black to play
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E6 D5 E6 E7 D6 E6 E5 F6 [E6=r:5]
+
+[hane-below-sd-runs-check]
+black to play
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . X O . . .
+  . . . O O . . . .
+  . . . X X O . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E4 [0]
