@@ -1,0 +1,88 @@
+// Relation moves of groups called by name from tests/problems/shapes-roles.tst,
+// answered for one candidate against readings the row names:
+//
+//   call NAME:at A B P M... A N...
+//
+// runs the routine on the pair (A, B) for the side to move and answers the
+// candidate at P as "P=r:reason" when its value is the other colour's
+// evaluation after M... (the other colour first, alternating) plus A's
+// colour's after N... (A's colour first); "P=r*4/5" or "P=r/2" for the
+// scalings the patterns apply (toward zero); any other value as
+// "P=value(r=sum)", which no row expects.  The other candidates are
+// answered by their points alone.  A reading left out counts 0.
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "engine/Koho.h"
+#include "engine/shapes/GunKankei.h"
+#include "engine/shapes/GunKankeiWide.h"
+
+namespace vorn::test {
+namespace {
+
+// The sum of the two readings after P (pts[2]): the other colour's, then,
+// after A again, A's colour's.
+int ReadingsSum(const std::vector<Point>& pts)
+{
+    const int colA = CurGoban().GetIroPt(pts[0]);
+    std::vector<Point> mv[2];
+    int side = 0;
+    for (std::size_t i = 3; i < pts.size(); ++i) {
+        if (pts[i] == pts[0])
+            side = 1;
+        else
+            mv[side].push_back(pts[i]);
+    }
+    int sum = 0;
+    if (!mv[0].empty())
+        sum += ReadingValue(colA ^ 3, mv[0]);
+    if (!mv[1].empty())
+        sum += ReadingValue(colA, mv[1]);
+    return sum;
+}
+
+std::string Scaled(int v, int r)
+{
+    if (v == r)
+        return "r";
+    if (r != 0 && v == r * 4 / 5)
+        return "r*4/5";
+    if (r != 0 && v == r / 2)
+        return "r/2";
+    return std::to_string(v) + "(r=" + std::to_string(r) + ")";
+}
+
+template <void (*Handler)(Point, Point)>
+std::string GroupAt(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("a group relation wants two points, the candidate and its readings");
+    KohoKind = kkGunKankei;
+    Handler(pts[0], pts[1]);
+    const int r = ReadingsSum(pts);
+    std::string out;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string s = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == pts[2]) {
+            // A value of 26 or more is kept as 25 with the excess over 13
+            // as its bonus: the whole value back.
+            int v = Koho.Value[i];
+            if (Koho.Kind[i] == kkGunKankei && v == 25 && Koho.Bonus[i] > 0)
+                v = Koho.Bonus[i] + 13;
+            s += '=' + Scaled(v, r) + ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+        }
+        out += (out.empty() ? "" : " ") + s;
+    }
+    return out.empty() ? "none" : out;
+}
+
+const TProblemRoutineAdd gunKankei1At("GunKankei1Utu:at", GroupAt<GunKankei1Utu>);
+const TProblemRoutineAdd gunKankei6At("GunKankei6Utu:at", GroupAt<GunKankei6Utu>);
+
+} // namespace
+} // namespace vorn::test

@@ -1,0 +1,412 @@
+# Shape links, one row per role set: each routine's patterns in both of
+# their placements (the first placement and its mirror or half turn), with
+# positions where one cell decides whether the pattern fires, so that a
+# cell of a role table read from the wrong index fails a row.  The answers
+# are worked out from the shapes by hand.  "call NAME:read A B M... A N..."
+# answers each candidate against the attacker's evaluation after M...
+# (attacker first, alternating) plus the owner's after N... (owner first),
+# as in shapes-wide.tst; "NAME:at A B P ..." answers so for the candidate
+# at P alone and names the others by their points.  "call NAME A B"
+# answers "point=value:reason", "none" when nothing is added.
+
+# --- Knight's move in the second pass: a contact stone the ladder takes ----------
+# Black's knight's move D5-E7.  A contact stone whose chain the ladder
+# takes is no threat: the second pass adds nothing for it.
+
+[knight-second-pass-contact-caught-b]
+# White's D7 touches E7 on D5's line; Black's D8 and C6 leave it two
+# liberties, C7 and D6, and Black's D6 ladders it (C7, B7, C8 ... run
+# into Black's stones at the top edge).
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D7 [1 D6|1 C7]
+call Kankei4Hokyo:read D5 E7 [none]
+
+[knight-second-pass-contact-caught-a]
+# The half turn: White's E5 touches D5 on E7's line, Black's E4 and F6
+# leave it two liberties F5 and E6, and the ladder takes it.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E5 [1 E6|1 F5]
+call Kankei4Hokyo:read D5 E7 [none]
+
+# --- Knight's move in the second pass: two far stones decide the doubling -------
+# Black's knight's move E7-F9 between two living groups (13x13).  With a
+# White stone on the far line at each end's step, White's reading of both
+# cutting points is the bonus reading: White's F8 and E8 (Black passing)
+# are worth more than twice the exchange (White's cut and Black's block,
+# plus Black's own connection), so the sum is doubled for Black.  With the
+# second far stone missing the sum stays as it is (the row above each).
+
+[knight-second-pass-far-pair-doubled]
+# White's G7 (beside E7 at F9's step... the far line beyond F9) and G9:
+# the cutting point is F8; White's F8 and Black's E8, plus Black's F8.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X O . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 F8 E8 E7 F8 [F8=r*2:21]
+
+[knight-second-pass-far-pair-doubled-other-end]
+# The other placement: White's D9 and D7 on the far line beyond E7: the
+# cutting point is E8; White's E8 and Black's F8, plus Black's E8.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . O O O O O O O O O O
+  X X . O . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X . O X . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:read E7 F9 E8 F8 E7 E8 [E8=r*2:21]
+
+# --- Knight's move contact: the attacker's stone beyond the side point ----------
+# Black's knight's move D5-E7, White's E5 touching D5 and White's D8 beyond
+# the side point D7 (on D5's line): White would extend at D7.  With
+# Black's C7 outside D7, the extension runs into Black's wall and nothing
+# is read.
+
+[knight-contact-beyond-side-own-outside-far]
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+
+[knight-contact-beyond-side-own-outside-far-other-end]
+# The other end: White's D7 touching E7, White's E4 beyond the side point
+# E5 (on E7's line), Black's F5 outside E5: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+
+# The same shape on the edge: Black's D2-F3, White's D3 touching D2 and
+# White's G2 beyond the side point F2 on the second line.  The middle point
+# E2 beside D2 is on the second line, so Black's answer is F2 itself, the
+# point White extends to: White's evaluation after F2 plus Black's after
+# F2, at F2 for either side.
+
+[knight-contact-beyond-side-second-line]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . X . . O . .
+  . . . . . . . . .
+call KeimaTuke:read D2 F3 F2 D2 F2 [F2=r:5]
+
+[knight-contact-beyond-side-second-line-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . X . . O . .
+  . . . . . . . . .
+call KeimaTuke:read D2 F3 F2 D2 F2 [F2=r:5]
+
+[knight-contact-beyond-side-second-line-other-end]
+# The other end: Black's D3-F2, White's F3 touching F2 and White's C2
+# beyond the side point D2: the answer is D2 for both.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . O . . X . . .
+  . . . . . . . . .
+call KeimaTuke:read D3 F2 D2 D3 D2 [D2=r:5]
+
+[knight-contact-beyond-side-second-line-other-end-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . O . . X . . .
+  . . . . . . . . .
+call KeimaTuke:read D3 F2 D2 D3 D2 [D2=r:5]
+
+# --- Knight's move contact: the touched stone with two liberties -----------------
+# Black's D5-E7, White's E5 touching D5; White's D4-D3-C3 leaves D5 two
+# liberties (C5, D6) that no ladder takes, Black's E4 and White's F6 leave
+# E5 two liberties (F5, E6) and no ladder.  White pushes at D6; E5 has two
+# liberties and the point behind D5, C5, has three empty neighbours, so
+# Black's answer is C5.  Value White's evaluation after D6 plus Black's
+# after C5 (C5 makes no double atari: of the White chains beside it only
+# E5 has two liberties).  Black proposes C5, White D6.
+
+[knight-contact-touched-two-liberties-behind]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . X O . . . .
+  . . . O X . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 D5 C5 [C5=r:5]
+
+[knight-contact-touched-two-liberties-behind-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . X O . . . .
+  . . . O X . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 D5 C5 [D6=r:5]
+
+[knight-contact-touched-two-liberties-behind-other-end]
+# The half turn: White's D7 touching E7, White's E8-E9-F9, Black's D8 and
+# White's C6: White pushes at E6, Black answers behind E7 at F7.
+black to play
+  . . . . O O . . .
+  . . . X O . . . .
+  . . . O X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 E6 D5 F7 [F7=r:5]
+
+[knight-contact-touched-two-liberties-behind-other-end-white]
+white to play
+  . . . . O O . . .
+  . . . X O . . . .
+  . . . O X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 E6 D5 F7 [E6=r:5]
+
+# --- Large knight's move: the caps on both steps of A's outer line ---------------
+# Black's C5-F6 with White's caps D4 and F4 (A's outer line at the first
+# and third steps) and White's F8, G7, G6 around F6 as in shapes-wide.tst's
+# cap rows.  Black's E7, beyond White's E6 from Black's E5 (the point White
+# would take after pushing at E6), spoils the cap's reading: nothing.
+
+[largeknight-caps-blocked-beyond]
+black to play
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . X . O . .
+  . . . . . X O . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[largeknight-caps-blocked-beyond-white]
+white to play
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . X . O . .
+  . . . . . X O . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[largeknight-caps-blocked-beyond-half-turn]
+# The half turn: White's caps E7 and C7, White's B5, B4 and C3 around C5,
+# Black's D4 beyond White's D5 from Black's D6: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . X . . .
+  . O X . . . . . .
+  . O . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[largeknight-caps-blocked-beyond-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . X . . .
+  . O X . . . . . .
+  . O . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+# --- Relation moves of groups: adjacent stones, the atari beside A ---------------
+# White's E5 (A) against Black's D5 (B), Black's E6 above E5: E5 has two
+# liberties, E4 and F5, so Black's E4 (beside A below it) is an atari.
+# Black's point is then E4 (the opponent's atari beside A comes first),
+# and White's is E4 too (the atari point that the opponent would take).
+# The side above is closed by E6.  Value four fifths of Black's evaluation
+# after E4 plus White's after E4; Black proposes E4.
+
+[group-contact-atari-beside-a]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:at E5 D5 E4 E4 E5 E4 [E4=r*4/5:18]
+
+[group-contact-atari-beside-a-other-side]
+# The same with Black's E4 below E5: the side above is read, Black's
+# atari at E6 is both sides' point.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:at E5 D5 E6 E6 E5 E6 [E6=r*4/5:18]
+
+# --- Relation moves of groups: the two-space jump, one side closed -------------
+# Black's F7 and White's J7 a two-space jump apart on 13x13.  Black's K6
+# stands beyond White's side point J6 from H6 (the low side's point beside
+# the gap next to J7), which closes the low side.  On the high side every
+# try of the mover is a candidate with its own value: for Black the point
+# beside the gap next to F7 (G8), the point two lines out beside F7 (F9,
+# all eight points around it empty), two lines out beside the first gap
+# (G9, four empty neighbours) and the point beside the second gap (H8,
+# four empty neighbours); for White the mirror of these from J7: H8, J9,
+# H9 and G8.  The best of them also carries the sum; the row names the
+# points ("call ...:at F7 J7 F7" names no candidate of its own).
+
+[group-two-space-one-side-closed]
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . X . . O . . . .
+  . . . . . . . . . X . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:at F7 J7 F7 [F9 G8 G9 H8]
+
+[group-two-space-one-side-closed-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . X . . O . . . .
+  . . . . . . . . . X . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:at F7 J7 F7 [G8 H8 H9 J9]
+
+[group-two-space-one-side-closed-high]
+# Black's K8 closes the high side instead: Black's tries on the low side,
+# G6, F5, G5 and H6.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . X . . .
+  . . . . . X . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:at F7 J7 F7 [F5 G5 G6 H6]
+
