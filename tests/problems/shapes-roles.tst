@@ -410,3 +410,39 @@ black to play
   . . . . . . . . . . . . .
 call GunKankei6Utu:at F7 J7 F7 [F5 G5 G6 H6]
 
+# --- Relation moves of groups: the (2,2) shape in pair mode ----------------------
+# White's D4 (A) and Black's F6 (B), a (2,2) shape; the weak-group
+# generator records each side's pair (black's move/white's move).  White's
+# F4 holds one corner, so only the side of the other corner D6 is read.
+# White to play owns A and finds its own stone on the far corner: White's
+# move is then the inner point beside D6 toward B, E6 (seven empty points
+# around it, B the eighth), Black's is D6 itself.
+
+[group-twotwo-pair-own-corner]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:pair D4 F6 [D6/E6]
+
+[group-twotwo-pair-own-corner-other]
+# White's D6 on the other corner: the side of F4 is read, White's move is
+# F5 (beside F4 toward B), Black's F4.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:pair D4 F6 [F4/F5]
+

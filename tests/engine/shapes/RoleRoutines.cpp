@@ -10,6 +10,12 @@
 // scalings the patterns apply (toward zero); any other value as
 // "P=value(r=sum)", which no row expects.  The other candidates are
 // answered by their points alone.  A reading left out counts 0.
+//
+//   call NAME:pair A B
+//
+// runs the routine in the weak-group generator's pair mode and answers the
+// pairs it recorded as "black's move/white's move" words, "none" when it
+// recorded none.
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -19,6 +25,7 @@
 #include "board/Diagram.h"
 #include "board/Goban.h"
 #include "engine/Koho.h"
+#include "engine/WeakGun.h"
 #include "engine/shapes/GunKankei.h"
 #include "engine/shapes/GunKankeiWide.h"
 
@@ -81,8 +88,26 @@ std::string GroupAt(const std::vector<Point>& pts)
     return out.empty() ? "none" : out;
 }
 
+template <void (*Handler)(Point, Point)>
+std::string GroupPairs(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("a group relation in pair mode wants two points");
+    KohoKind = kkGunKankei;
+    GunKankeiPairCount = 0;
+    GunKankeiPairMode = 1;
+    Handler(pts[0], pts[1]);
+    GunKankeiPairMode = 0;
+    std::string out;
+    for (int i = 1; i <= GunKankeiPairCount; ++i)
+        out += (out.empty() ? "" : " ") + GtpVertex(GunKankeiPair.Kuro[i]) + '/' + GtpVertex(GunKankeiPair.Siro[i]);
+    GunKankeiPairCount = 0;
+    return out.empty() ? "none" : out;
+}
+
 const TProblemRoutineAdd gunKankei1At("GunKankei1Utu:at", GroupAt<GunKankei1Utu>);
 const TProblemRoutineAdd gunKankei6At("GunKankei6Utu:at", GroupAt<GunKankei6Utu>);
+const TProblemRoutineAdd gunKankei5Pair("GunKankei5Utu:pair", GroupPairs<GunKankei5Utu>);
 
 } // namespace
 } // namespace vorn::test
