@@ -446,3 +446,135 @@ white to play
   . . . . . . . . .
 call GunKankei5Utu:pair D4 F6 [F4/F5]
 
+# --- Extensions toward own stones: one large knight's move alone -----------------
+# Black's lone E5 on 9x9 with White's stones touching every extension
+# point but one: the two-space points E2, E8, B5, H5 and the large
+# knight's points D2, F2, F8, B4, B6, H4, H6 each touch a White stone
+# (the (1,4) and three-space points lie on the edge line).  Only D8
+# extends toward E5, and it marks the four middle points of its
+# rectangle, D7, E7, D6 and E6: not D5 beside E5, nor E8 beside D8.
+
+[extension-marks-one-large-knight]
+black to play
+  . . . . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . O
+  O . . . X . . . O
+  O . . . . . . . O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O O . . .
+call Kankei6Think:marks [D6 D7 E6 E7]
+
+[extension-marks-one-large-knight-other]
+# The same with D8 closed by White's D9 and F8 open: E6, E7, F6, F7.
+black to play
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . O
+  O . . . X . . . O
+  O . . . . . . . O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O O . . .
+call Kankei6Think:marks [E6 E7 F6 F7]
+
+# --- Knight's move contact: the contact stone caught by a ladder ----------------
+# Black's D5-E7, White's E5 touching D5, Black's E4 below it: E5 has two
+# liberties (F5, E6) and the ladder takes it (Black's F5, E6 ...).  F7,
+# outside E7 on White's side, has three empty neighbours, so the reading
+# is White's E6, Black's D6, White's F7: White's chain E5-E6 is left with
+# two liberties (F5, F6), too few, and nothing is added.
+
+[knight-contact-caught-open-outside]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E5 [1 F5|1 E6]
+call KeimaTuke:read D5 E7 [none]
+
+[knight-contact-caught-open-outside-other-end]
+# The half turn: White's D7 touching E7, Black's D8 above it; the ladder
+# takes D7; C5 is open: nothing.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D7 [1 C7|1 D6]
+call KeimaTuke:read D5 E7 [none]
+
+# The same with White's E3 below Black's E4, which leaves E4 two
+# liberties (D4, F4): White's hane at D4 (beyond D5 from the middle point
+# D6; D4 keeps two liberties, C4 and D3) ataris E4, Black extends at F4
+# and White pushes at D6.  White's evaluation after D4, F4, D6 is the
+# value; Black's point is D6, White's D4.
+
+[knight-contact-caught-owner-below]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D4 F4 D6 [D6=r:5]
+
+[knight-contact-caught-owner-below-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D4 F4 D6 [D4=r:5]
+
+[knight-contact-caught-owner-below-other-end]
+# The half turn: White's D7 touching E7, Black's D8 and White's D9 above:
+# White's E8, Black's C8, White's E6.
+black to play
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 E8 C8 E6 [E6=r:5]
+
+[knight-contact-caught-owner-below-other-end-white]
+white to play
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 E8 C8 E6 [E8=r:5]
+
