@@ -578,3 +578,68 @@ white to play
   . . . . . . . . .
 call KeimaTuke:read D5 E7 E8 C8 E6 [E8=r:5]
 
+# --- Knight's move contact: the double hane around the touched stone -------------
+# Black's D5-E7, White's E5 touching D5 (three liberties) and White's D4
+# below D5, which leaves D5 two liberties (C5, D6) and no ladder: Black's
+# C6 outside the middle point D6 stops one.  White's push at D6 is read
+# twice: Black blocks at D7 and White turns at C5, or Black takes C5 and
+# White pushes on at D7; the worse of the two counts for White.  Black's
+# answer is E6 (no double atari there: of the White chains beside it only
+# E5 has two liberties).  Value Black's evaluation after E6 plus White's
+# worse reading; Black proposes E6, White D6.
+
+[knight-contact-double-hane]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 E6 D6 D7 C5 E7 D6 C5 D7 D5 E6 [E6=r:5]
+
+[knight-contact-double-hane-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 D6 D6 D7 C5 E7 D6 C5 D7 D5 E6 [D6=r:5]
+
+[knight-contact-double-hane-other-end]
+# The half turn: White's D7 touching E7, White's E8 above E7, Black's F6
+# outside E6: White pushes at E6, Black blocks at E5 or takes F7; Black's
+# answer is D6.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . . . X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 D6 E6 E5 F7 E7 E6 F7 E5 D5 D6 [D6=r:5]
+
+[knight-contact-double-hane-other-end-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . . . X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 E6 E6 E5 F7 E7 E6 F7 E5 D5 D6 [E6=r:5]
+

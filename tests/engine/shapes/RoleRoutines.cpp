@@ -1,4 +1,4 @@
-// Relation moves of groups called by name from tests/problems/shapes-roles.tst,
+// Relation moves of groups and the knight's-move contact called by name from tests/problems/shapes-roles.tst,
 // answered for one candidate against readings the row names:
 //
 //   call NAME:at A B P M... A N...
@@ -6,7 +6,9 @@
 // runs the routine on the pair (A, B) for the side to move and answers the
 // candidate at P as "P=r:reason" when its value is the other colour's
 // evaluation after M... (the other colour first, alternating) plus A's
-// colour's after N... (A's colour first); "P=r*4/5" or "P=r/2" for the
+// colour's after N... (A's colour first); B between readings of the other
+// colour offers them as alternatives of which the worse counts (a pattern
+// that takes the smaller of two answers); "P=r*4/5" or "P=r/2" for the
 // scalings the patterns apply (toward zero); any other value as
 // "P=value(r=sum)", which no row expects.  The other candidates are
 // answered by their points alone.  A reading left out counts 0.
@@ -18,6 +20,7 @@
 // recorded none.
 #include "engine/Problems.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -28,28 +31,38 @@
 #include "engine/WeakGun.h"
 #include "engine/shapes/GunKankei.h"
 #include "engine/shapes/GunKankeiWide.h"
+#include "engine/shapes/KeimaTuke.h"
 
 namespace vorn::test {
 namespace {
 
-// The sum of the two readings after P (pts[2]): the other colour's, then,
-// after A again, A's colour's.
+// The sum of the readings after P (pts[2]): the other colour's (the worse
+// of those split by B), then, after A again, A's colour's.
 int ReadingsSum(const std::vector<Point>& pts)
 {
     const int colA = CurGoban().GetIroPt(pts[0]);
-    std::vector<Point> mv[2];
-    int side = 0;
+    std::vector<std::vector<Point>> other(1);
+    std::vector<Point> own;
+    bool ownSide = false;
     for (std::size_t i = 3; i < pts.size(); ++i) {
         if (pts[i] == pts[0])
-            side = 1;
+            ownSide = true;
+        else if (ownSide)
+            own.push_back(pts[i]);
+        else if (pts[i] == pts[1])
+            other.emplace_back();
         else
-            mv[side].push_back(pts[i]);
+            other.back().push_back(pts[i]);
     }
     int sum = 0;
-    if (!mv[0].empty())
-        sum += ReadingValue(colA ^ 3, mv[0]);
-    if (!mv[1].empty())
-        sum += ReadingValue(colA, mv[1]);
+    if (!other[0].empty()) {
+        int worst = ReadingValue(colA ^ 3, other[0]);
+        for (std::size_t k = 1; k < other.size(); ++k)
+            worst = std::min(worst, ReadingValue(colA ^ 3, other[k]));
+        sum += worst;
+    }
+    if (!own.empty())
+        sum += ReadingValue(colA, own);
     return sum;
 }
 
@@ -64,12 +77,12 @@ std::string Scaled(int v, int r)
     return std::to_string(v) + "(r=" + std::to_string(r) + ")";
 }
 
-template <void (*Handler)(Point, Point)>
+template <void (*Handler)(Point, Point), int Reason = kkGunKankei>
 std::string GroupAt(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
-        throw std::invalid_argument("a group relation wants two points, the candidate and its readings");
-    KohoKind = kkGunKankei;
+        throw std::invalid_argument("a relation wants two points, the candidate and its readings");
+    KohoKind = Reason;
     Handler(pts[0], pts[1]);
     const int r = ReadingsSum(pts);
     std::string out;
@@ -107,6 +120,7 @@ std::string GroupPairs(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd gunKankei1At("GunKankei1Utu:at", GroupAt<GunKankei1Utu>);
 const TProblemRoutineAdd gunKankei6At("GunKankei6Utu:at", GroupAt<GunKankei6Utu>);
+const TProblemRoutineAdd keimaTukeAt("KeimaTuke:at", GroupAt<KeimaTuke, kkKankei>);
 const TProblemRoutineAdd gunKankei5Pair("GunKankei5Utu:pair", GroupPairs<GunKankei5Utu>);
 
 } // namespace
