@@ -643,3 +643,44 @@ white to play
   . . . . . . . . .
 call KeimaTuke:at D5 E7 E6 E6 E5 F7 E7 E6 F7 E5 D5 D6 [E6=r:5]
 
+# --- Knight's move contact: the hane behind the touched stone --------------------
+# Black's D5-E7 with Black's C7, D8 and B6 around the middle point D6, White's
+# E5-F5 touching D5 (D5 has three liberties, White's chain five).  White's
+# push at D6 keeps three liberties, leaves D5 two, and Black's block at E6
+# leaves it two liberties among Black's stones with no way out (at D7
+# or C6 it keeps one at most): the pushing stone is as good as dead, so the push
+# is not read on and the closing patterns run.  The hane: White's D4
+# under D5 (three empty neighbours).  Black's answer would be E4 under E5
+# if the contact stone stood alone, but White's F5 beside it makes Black
+# answer at D4 itself: Black's evaluation after D4 plus White's after D4,
+# at D4.  The contact reading adds Black's E6 (White's E6, Black's D6,
+# White's F7 leave White's chain four liberties), named by its point.
+
+[knight-contact-hane-behind]
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . X . X . . . .
+  . X . . . . . . .
+  . . . X O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 D4 D4 D5 D4 [D4=r:5 E6]
+
+[knight-contact-hane-behind-other-end]
+# The half turn: Black's F5, E4 and G6 around E6, White's D7-C7 touching E7:
+# the hane is E8, Black's other point D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O X . . . .
+  . . . . . . X . .
+  . . . X . X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 E8 E8 D5 E8 [E8=r:5 D6]
+
