@@ -684,3 +684,71 @@ black to play
   . . . . . . . . .
 call KeimaTuke:at D5 E7 E8 E8 D5 E8 [E8=r:5 D6]
 
+# --- Large knight's move: the caps' ladder read without the push ----------------
+# Black's C5-F6 (C5 joined by B5, five liberties; F6 by F7), White's caps D4
+# and F4 with G4 beside F4; Black's E8 and G5, White's G7 and F8.  After
+# White's E6 and Black's E5 the ladder does not take F6-F7 (three
+# liberties), but after White's D5 as well it takes E6 (Black's D6, then E7
+# has one liberty): the cap's ladder reading.  Its first look (the cut at
+# C6 and the ladder on C5) needs C5's chain at four liberties or fewer and
+# finds nothing.  Its second: with Black's G5 beyond F5 from E5 and G6
+# empty, White's F5 (joining F4) leaves F6-F7 and G5 two liberties each;
+# Black's D6 and White's G6 follow.  Then White captures either G5 (at H5
+# after Black's E7) or F6-F7 (at E7 after Black's H5): the worse of the two
+# is the value, at Black's E5 (White's E6).
+
+[largeknight-caps-ladder-second-look]
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . X O . .
+  . . . . . X . . .
+  . X X . . . X . .
+  . . . O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 E5 E6 E5 F5 D6 G6 E7 H5 F6 E6 E5 F5 D6 G6 H5 E7 [E5=r:5]
+
+[largeknight-caps-ladder-second-look-white]
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . X O . .
+  . . . . . X . . .
+  . X X . . . X . .
+  . . . O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 E6 E6 E5 F5 D6 G6 E7 H5 F6 E6 E5 F5 D6 G6 H5 E7 [E6=r:5]
+
+[largeknight-caps-ladder-second-look-half-turn]
+# The half turn: F6 joined by G6, C5 by C4; White's caps E7 and C7 with B7,
+# Black's D3 and B6, White's B4 and C3.  White's D5, Black's D6, White's C6,
+# Black's E5, White's B5, then White's A6 or D4: the worse, at Black's D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O . . . .
+  . X . . . X X . .
+  . . X . . . . . .
+  . O X . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D6 D5 D6 C6 E5 B5 D4 A6 F6 D5 D6 C6 E5 B5 A6 D4 [D6=r:5]
+
+[largeknight-caps-ladder-second-look-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O . . . .
+  . X . . . X X . .
+  . . X . . . . . .
+  . O X . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D5 D5 D6 C6 E5 B5 D4 A6 F6 D5 D6 C6 E5 B5 A6 D4 [D5=r:5]
+

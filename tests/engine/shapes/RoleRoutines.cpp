@@ -1,4 +1,5 @@
-// Relation moves of groups and the knight's-move contact called by name from tests/problems/shapes-roles.tst,
+// Relation moves of groups, the knight's-move contact and the large
+// knight's move called by name from tests/problems/shapes-roles.tst,
 // answered for one candidate against readings the row names:
 //
 //   call NAME:at A B P M... A N...
@@ -32,6 +33,7 @@
 #include "engine/shapes/GunKankei.h"
 #include "engine/shapes/GunKankeiWide.h"
 #include "engine/shapes/KeimaTuke.h"
+#include "engine/shapes/Ogeima.h"
 
 namespace vorn::test {
 namespace {
@@ -121,6 +123,7 @@ std::string GroupPairs(const std::vector<Point>& pts)
 const TProblemRoutineAdd gunKankei1At("GunKankei1Utu:at", GroupAt<GunKankei1Utu>);
 const TProblemRoutineAdd gunKankei6At("GunKankei6Utu:at", GroupAt<GunKankei6Utu>);
 const TProblemRoutineAdd keimaTukeAt("KeimaTuke:at", GroupAt<KeimaTuke, kkKankei>);
+const TProblemRoutineAdd kankei7At("Kankei7Utu:at", GroupAt<Kankei7Utu, kkKankei>);
 const TProblemRoutineAdd gunKankei5Pair("GunKankei5Utu:pair", GroupPairs<GunKankei5Utu>);
 
 } // namespace
