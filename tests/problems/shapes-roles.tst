@@ -52,10 +52,13 @@ call Kankei4Hokyo:read D5 E7 [none]
 # cutting points is the bonus reading: White's F8 and E8 (Black passing)
 # are worth more than twice the exchange (White's cut and Black's block,
 # plus Black's own connection), so the sum is doubled for Black.  With the
-# second far stone missing the sum stays as it is (the row above each).
+# second far stone missing the sum stays as it is (shapes-wide.tst's
+# far-stone rows).  The comparison of the two readings is judged here, not
+# named by the row: White's two cuts split Black's knight's move for good
+# while the exchange leaves it connected.
 
 [knight-second-pass-far-pair-doubled]
-# White's G7 (beside E7 at F9's step... the far line beyond F9) and G9:
+# White's G7 and G9 on the line beyond F9, at E7's step and at F9's:
 # the cutting point is F8; White's F8 and Black's E8, plus Black's F8.
 black to play
   X X . . . . . . . . . O O
@@ -74,7 +77,7 @@ black to play
 call Kankei4Hokyo:read E7 F9 F8 E8 E7 F8 [F8=r*2:21]
 
 [knight-second-pass-far-pair-doubled-other-end]
-# The other placement: White's D9 and D7 on the far line beyond E7: the
+# The other placement: White's D9 and D7 on the line beyond E7: the
 # cutting point is E8; White's E8 and Black's F8, plus Black's E8.
 black to play
   X X . . . . . . . . . O O
@@ -751,4 +754,139 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:at C5 F6 D5 D5 D6 C6 E5 B5 D4 A6 F6 D5 D6 C6 E5 B5 A6 D4 [D5=r:5]
+
+# --- Knight's move in the second pass: an outside stone in atari ----------------
+# Black's D5-E7 with White's F6 outside the cutting point E6, but Black's
+# F5, G6 and F7 leave F6 one liberty (E6): the stone is no threat and the
+# second pass adds nothing.
+
+[knight-second-pass-outside-in-atari-b]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . . . O X . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 [none]
+
+[knight-second-pass-outside-in-atari-a]
+# The other side: White's C6 outside D6 with Black's C5, B6 and C7 around.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . X O . . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 [none]
+
+# --- Relation moves of groups: adjacent stones, the far point crowded ----------
+# White's E5 against Black's D5 with Black's E6 above (as in the atari rows
+# above) and White's C3: the point two out from D5 below, D3, has a stone
+# around it, so the side below is not read either.  The second look along
+# the sides finds White's own stone two lines out behind D5 and passes:
+# nothing.
+
+[group-contact-far-point-crowded]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:at E5 D5 E4 [none]
+
+# --- Relation moves of groups: the knight's move closed on both sides ----------
+# Black's D5 and White's E7 with White's D7 beside E7: the far box point of
+# the side beyond E5 (D7) is taken, and the side beyond D7 has a stone
+# around its outer point C7: nothing on either side.
+
+[group-knight-both-sides-closed]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:only D5 E7 F5 [none]
+call GunKankei4Utu:only D5 E7 C7 [none]
+
+# --- (1,4) links: the attacker outside A's line, the owner outside B's ---------
+# Black's C5 and G4; White's D6 on the outer line above A's line at the
+# first step, Black's C3 on the outer line below B's line at A's step.
+# With that stone Black answers at E5 (A's line, second step) instead of
+# D5; White's point is D5, read as White's D5, Black's D4, White's E4 (E6,
+# beyond E5 from E4, touches only one White stone).  The value is Black's
+# evaluation after E5 plus White's after that line, a quarter of it when
+# either is negative.
+
+[onefour-outer-first-step-owner-below]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 D4 E4 C5 E5 [E5=r:5|E5=r/4:5]
+
+[onefour-outer-first-step-owner-below-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 D4 E4 C5 E5 [D5=r:5|D5=r/4:5]
+
+[onefour-outer-first-step-owner-below-half-turn]
+# The half turn: White's F3 below B's line at B's first step, Black's G6
+# above A's line at B's step: Black answers at E4, White plays F4, Black
+# F5, White E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F4 F5 E5 C5 E4 [E4=r:5|E4=r/4:5]
+
+[onefour-outer-first-step-owner-below-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 F4 F5 E5 C5 E4 [F4=r:5|F4=r/4:5]
 
