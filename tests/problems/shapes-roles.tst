@@ -890,3 +890,58 @@ white to play
   . . . . . . . . .
 call Kankei11Utu:read C5 G4 F4 F5 E5 C5 E4 [F4=r:5|F4=r/4:5]
 
+# --- Extensions toward own stones: one two-space extension alone ----------------
+# Black's lone E5 on 9x9 with White's stones touching every extension
+# point but E8 (White's D9 and F9 close the large knight's points D8 and
+# F8 without touching E8).  E8 marks the six points beside the two gaps,
+# D6, E6, F6, D7, E7 and F7: not D5 or F5 beside E5.
+
+[extension-marks-one-two-space]
+black to play
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . O
+  O . . . X . . . O
+  O . . . . . . . O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O O . . .
+call Kankei6Think:marks [D6 D7 E6 E7 F6 F7]
+
+[extension-marks-one-two-space-below]
+# The same from below: E2 alone extends, marking D3, E3, F3, D4, E4, F4.
+black to play
+  . . . O O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . O
+  O . . . X . . . O
+  O . . . . . . . O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . O . . .
+call Kankei6Think:marks [D3 D4 E3 E4 F3 F4]
+
+# --- Extensions toward own stones: one three-space extension ------------------
+# Black's lone E6 on 9x9: the three-space point E2 extends (the others are
+# on the edge line), and the (1,4) points D2 and F2 touch White's D1 and F1,
+# the large knight's points B5, B7, H5, H7 and the two-space points B6, H6
+# touch White's stones on the edge.  E2 marks the nine points of the three
+# gaps' rows, D3 to F5; the large knight's points D3 and F3 and the
+# two-space point E3 are then marked and not proposed.  D2 and F2, beside
+# E2, stay unmarked.
+
+[extension-marks-one-three-space]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . O
+  O . . . X . . . O
+  O . . . . . . . O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . O . . .
+call Kankei6Think:marks [D3 D4 D5 E3 E4 E5 F3 F4 F5]
+
