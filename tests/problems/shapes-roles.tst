@@ -945,3 +945,47 @@ black to play
   . . . O . O . . .
 call Kankei6Think:marks [D3 D4 D5 E3 E4 E5 F3 F4 F5]
 
+# --- Relation moves of groups: the knight's move's hane-and-cut trial ----------
+# Black's D5-D4 (two stones, so the sum is not halved) and White's E7 a
+# knight's move apart; White to play.  The side beyond D7: its outer point
+# C7 lies two from E7 on E7's line, so White, the engine, tries the hane
+# and cut there: White's C6, Black's D6, White's D7, Black's C7, White's
+# B6, Black's C8.  With White's A7, A8, C9 and D9 around, Black's C7-C8 is
+# left with three liberties inside White's stones (nearly dead) while
+# White's C6-B6 and D7-E7 stand firm: White's point is C6.  Black's point
+# on that side is C7 itself.  Value Black's evaluation after C7 plus
+# White's after C6.  The other side's point, F5, is named by its point.
+
+[group-knight-trial-opponent]
+white to play
+  . . O O . . . . .
+  O . . . . . . . .
+  O . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:at D5 E7 C6 C6 D5 C7 [C6=r:18 F5]
+
+[group-knight-trial-own]
+# The half turn with the colours kept: Black's D5 against White's E7-E8,
+# Black to play.  The side beyond E5: F5 lies two from D5 on D5's line;
+# Black's trial F6, White's E6, Black's E5, White's F5, Black's G6,
+# White's F4 leaves White's F5-F4 inside Black's E3, F3, H4 and H5:
+# Black's point is F6, White's F5 (the outer point).  Value Black's
+# evaluation after F6 plus White's after F5.  The other side's point, C7
+# (Black's outer point there), is named by its point.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . X .
+  . . . . . . . X .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:at D5 E7 F6 F5 D5 F6 [F6=r:18 C7]
+

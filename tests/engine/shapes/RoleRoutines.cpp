@@ -9,7 +9,7 @@
 // evaluation after M... (the other colour first, alternating) plus A's
 // colour's after N... (A's colour first); B between readings of the other
 // colour offers them as alternatives of which the worse counts (a pattern
-// that takes the smaller of two answers); "P=r*4/5" or "P=r/2" for the
+// that takes the smaller of two answers); "P=r*4/5", "P=r/2" or "P=r/8" for the
 // scalings the patterns apply (toward zero); any other value as
 // "P=value(r=sum)", which no row expects.  The other candidates are
 // answered by their points alone.  A reading left out counts 0.
@@ -76,6 +76,8 @@ std::string Scaled(int v, int r)
         return "r*4/5";
     if (r != 0 && v == r / 2)
         return "r/2";
+    if (r != 0 && v == r / 8)
+        return "r/8";
     return std::to_string(v) + "(r=" + std::to_string(r) + ")";
 }
 
@@ -121,6 +123,7 @@ std::string GroupPairs(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd gunKankei1At("GunKankei1Utu:at", GroupAt<GunKankei1Utu>);
+const TProblemRoutineAdd gunKankei4At("GunKankei4Utu:at", GroupAt<GunKankei4Utu>);
 const TProblemRoutineAdd gunKankei6At("GunKankei6Utu:at", GroupAt<GunKankei6Utu>);
 const TProblemRoutineAdd keimaTukeAt("KeimaTuke:at", GroupAt<KeimaTuke, kkKankei>);
 const TProblemRoutineAdd kankei7At("Kankei7Utu:at", GroupAt<Kankei7Utu, kkKankei>);
