@@ -2,12 +2,16 @@
 # their placements (the first placement and its mirror or half turn), with
 # positions where one cell decides whether the pattern fires, so that a
 # cell of a role table read from the wrong index fails a row.  The answers
-# are worked out from the shapes by hand.  "call NAME:read A B M... A N..."
-# answers each candidate against the attacker's evaluation after M...
-# (attacker first, alternating) plus the owner's after N... (owner first),
-# as in shapes-wide.tst; "NAME:at A B P ..." answers so for the candidate
-# at P alone and names the others by their points.  "call NAME A B"
-# answers "point=value:reason", "none" when nothing is added.
+# are worked out from the shapes by hand.  "call NAME A B" answers
+# "point=value:reason", "none" when nothing is added.  "call NAME:read A B
+# M... A N..." answers each candidate against the attacker's evaluation
+# after M... (attacker first, alternating) plus the owner's after N...
+# (owner first), as in shapes-wide.tst.  "call NAME:at A B P M... A N..."
+# (tests/engine/shapes/RoleRoutines.cpp) answers so for the candidate at P
+# alone and names the others by their points; there B between readings of
+# the other colour offers alternatives of which the worse counts.  "call
+# NAME:pair A B" answers the pairs a group pattern records for the
+# weak-group generator as "black's move/white's move".
 
 # --- Knight's move in the second pass: a contact stone the ladder takes ----------
 # Black's knight's move D5-E7.  A contact stone whose chain the ladder
