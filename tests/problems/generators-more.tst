@@ -209,6 +209,55 @@ white to play
   . . . . . . . . .
 call YoseAtariValue:both E5 E3 E7 [E5=r/b]
 
+[endgame-atari-both-sides-force-between-walls]
+# Black's wall on the D line with E6 and E3, White's on the F line with E5
+# and E2.  E4 lies between White's E5 (liberties E4, F5) and Black's E3
+# (liberties E4, D3).  Black's E4 joins the D line and ataris E5 (none of
+# its neighbours in atari): White answers at F5.  White's E4 joins E5 to
+# F4 and ataris E3: Black answers at D3.  Both force: 2 (A + B) grown by
+# its half, unless twice that exceeds the capture at F5 (C).
+black to play
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X X O . . .
+  . . . X O . . . .
+  . . . X . O . . .
+  . . . . X O . . .
+  . . . X O O . . .
+  . . . X . O . . .
+call YoseAtariValue:both E4 F5 D3 [E4=r/b]
+
+[endgame-atari-both-sides-force-between-walls-white-to-play]
+# The same with White to play: White's E4 forces Black's D3, Black's E4
+# forces White's F5; the follow-up is White's capture at D3.
+white to play
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X X O . . .
+  . . . X O . . . .
+  . . . X . O . . .
+  . . . . X O . . .
+  . . . X O O . . .
+  . . . X . O . . .
+call YoseAtariValue:both E4 D3 F5 [E4=r/b]
+
+[endgame-atari-both-sides-force-small-follow-up]
+# White's G5 beside F5: the capture at F5 no longer breaks into White's
+# side, so the follow-up is small and the doubled value is cut to its half.
+black to play
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X X O . . .
+  . . . X O . O . .
+  . . . X . O . . .
+  . . . . X O . . .
+  . . . X O O . . .
+  . . . X . O . . .
+call YoseAtariValue:both E4 F5 D3 [E4=r/b]
+
 [endgame-atari-only-own-side-forces]
 # Black's E3 joins E4: the chain E4-E3 keeps D3, F3 and E2 after White's
 # E5, so White's move there forces nothing, while Black's E5 still ataris
