@@ -546,6 +546,45 @@ white to play
 call WeakGunKankeiMoves:pair C3 E4 E3 E3 [C5 E3=r:13]
 call WeakGunKankeiMoves:pair C3 C6 C5 C5 [C5=r:13 E3]
 
+[weak-pair-two-three-shape-stone-beyond-the-jump]
+# White's C2 under Black's C3 (their contact reads nothing: the points
+# beside them on line 2 are too low, and no stone stands on the lines
+# beside): on side 1 White's jump from E6 down to E3 is still free, and
+# the point beyond D3 (W1) from E4 (W5), C2, now holds White's stone: White's
+# point is D3.  White to play: candidates D3 (Black's gain at E4 + White's
+# at D3) and C5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:pair C3 E4 D3 D3 [C5 D3=r:13]
+
+[weak-pair-settled-before-the-escape-jump]
+# Black's C4 and White's E2 in the (2,2) shape (both corners read, as
+# above), with Black's C9 five lines above C4, a group of its own with a
+# wide region (eye value 4 or more).  C6 is a one-space jump from C4 with
+# all eight points around it empty and a two-space relation to C9: an
+# escape jump toward a living group.  But Black's moves of both pairs (C2
+# and E4) leave the group not weak, so they are added and the jump is not
+# looked for.
+black to play
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:pair C4 E4 E4 E4 [C2 E4=r:13]
+
 [weak-pair-one-space-jump-open-sides]
 # Black's D5 and White's F5 a one-space jump apart (gap E5).  Both sides are
 # open: Q = E3 / E7 (line 3), QA = D3 / D7, QB = F3 / F7, nothing around Q,
