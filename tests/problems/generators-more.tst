@@ -506,6 +506,40 @@ white to play
 call WeakGunKankeiMoves:own-best D4 F4 F5 F4 [C6 F4=r:13|C7 F4=r:13]
 call WeakGunKankeiMoves:opp-best D4 C7 C7 C6 [F4 R=r:13]
 
+[weak-pair-large-knights-move-neutral-corner]
+# As above with Black's H7 two to the right of F7 (a group of its own, too
+# far from D4 for any relation): F7 is now next to White's E7 and a
+# one-space jump from Black's H7, near to both colours, so its area value
+# is 0 (and stays 0: a stone is next to it).  F4 is on line 4: White's
+# point on side 0 is G0 = F5.  White to play: side 0's candidate is F5,
+# worth Black's better gain at F4 or F5 plus White's at F5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:own-best D4 F4 F5 F5 [C6 F5=r:13|C7 F5=r:13]
+
+[weak-pair-large-knights-move-neutral-corner-black-to-play]
+# The same with Black to play: side 0's candidate is Black's better point,
+# its value now counting White's gain at F5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:own-best D4 F4 F5 F5 [C7 R=r:13]
+
 [weak-pair-two-three-shape]
 # Black's C3 and White's E6 in the (2,3) shape: W1 D3, W2 E3, W4 D4, W5 E4,
 # W6 C5, W9 C6, W10 D6.  Side 1 (E = E3, line 3, nothing around it): E3 is
