@@ -158,6 +158,50 @@ const TProblemRoutineAdd kankeiKeima("WeakGunKankeiMoves:keima", KankeiPair<0, 0
 const TProblemRoutineAdd kankeiIkken("WeakGunKankeiMoves:ikken", KankeiPair<50, 0, 1, 0>);
 const TProblemRoutineAdd kankeiIkkenHalf2("WeakGunKankeiMoves:ikken:halved2", KankeiPair<50, 2, 1, 0>);
 
+// The three-space jump of the group at V (colour c) to a stone of the other
+// colour o, read on one side: M beside the middle gap, N1 beside the gap
+// next to V's stone and O1 beside that stone, N2 beside the gap next to the
+// other stone and O2 beside it.  c's tries: M (e1 = c's evaluation after c
+// at M) and N2 (c at N2, o at O2); o's: M (e2) and N1 (o at N1, c at O1).
+// Each side's point is its better try (M on ties), the pair's value v the
+// sum of both sides' best, at least 0.  The engine's tries are candidates
+// with their own values, and the pair's move for the engine gets v as
+// well, so the engine's point holds the larger of its try and v.  Answers
+// the engine's two tries as "M=f N=f" against those formulas (N being N2
+// for c, N1 for o); the other side's candidates by their points.
+std::string ThreeSpaceJump(const std::vector<Point>& pts)
+{
+    WantPoints(pts, 6, "a stone of the group, M, N1, O1, N2 and O2");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const int c = g->GetIsiIro(), o = c ^ 3;
+    const Point m = pts[1], n1 = pts[2], o1 = pts[3], n2 = pts[4], o2 = pts[5];
+    const int e1 = ReadingValue(c, {m}), e1n = LineValue(c, {{c, n2}, {o, o2}});
+    const int e2 = ReadingValue(o, {m}), e2n = LineValue(o, {{o, n1}, {c, o1}});
+    const int v = std::max(0, std::max(e1, e1n) + std::max(e2, e2n));
+    const bool ours = JibunIro == c;
+    const int tryM = ours ? e1 : e2, tryN = ours ? e1n : e2n;
+    const Point n = ours ? n2 : n1;
+    const bool atN = tryN > tryM;
+    const int fm = atN ? tryM : std::max(tryM, v), fn = atN ? std::max(tryN, v) : tryN;
+    KohoKind = kkWeakGun;
+    WeakGunKankeiMoves(*g);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const Point p = Koho.Pt[i];
+        if (p == m)
+            all.push_back("M=" + Against('f', Koho.Value[i], fm));
+        else if (p == n)
+            all.push_back("N=" + Against('f', Koho.Value[i], fn));
+        else
+            all.push_back(GtpVertex(p));
+    }
+    return Sorted(all);
+}
+
+const TProblemRoutineAdd kankeiJump3("WeakGunKankeiMoves:three-space", ThreeSpaceJump);
+
 // --- The endgame ---------------------------------------------------------------------
 
 // Both ataris force: J's move at V leaves O a chain in atari answered at F,

@@ -737,3 +737,53 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call WeakGunKankeiMoves:pair C3 E3 E3 E3 [none]
+
+#   call WeakGunKankeiMoves:three-space V M N1 O1 N2 O2   the three-space
+#       jump from the group's stone at V, one side of it: M beside the
+#       middle gap, N1 beside the gap next to V's stone, O1 beside that
+#       stone, N2 and O2 the same at the other stone.  The group's colour c
+#       tries M (e1, its evaluation after its move) and N2 with the other
+#       colour's answer at O2; the other colour o tries M (e2) and N1
+#       answered at O1.  Each side's point is its better try (M on ties);
+#       the pair's value v is the sum of both sides' best, at least 0.  The
+#       engine's tries are candidates with their own values, and its move of
+#       the pair adds v at its point, where the larger stays.  Answer: the
+#       engine's tries as "M=f N=f" (N = N2 for c, N1 for o) against these
+#       formulas, other candidates by their points
+
+[weak-pair-three-space-jump]
+# Black's D5 and White's H5 a three-space jump apart on line 5 (D5 on line
+# 4, H5 on line 2: not both on line 3; nothing beside either stone).  The
+# group is not weak, so both sides are read.  Lower side: M = F4 with all
+# eight points around it empty, N1 = E4 and N2 = G4 with seven or more
+# around and four empty neighbours each, O1 = D4, O2 = H4.  The upper side
+# likewise (F6, E6, D6, G6, H6).  Black to play: Black's tries F4 and G4
+# are candidates.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:three-space D5 F4 E4 D4 G4 H4 [F6 G6 M=f N=f]
+call WeakGunKankeiMoves:three-space D5 F6 E6 D6 G6 H6 [F4 G4 M=f N=f]
+
+[weak-pair-three-space-jump-white-to-play]
+# The same with White to play: White's tries M and N1 (E4 / E6, answered
+# by Black at D4 / D6) are the candidates.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:three-space D5 F4 E4 D4 G4 H4 [E6 F6 M=f N=f]
+call WeakGunKankeiMoves:three-space D5 F6 E6 D6 G6 H6 [E4 F4 M=f N=f]
