@@ -787,3 +787,46 @@ white to play
   . . . . . . . . .
 call WeakGunKankeiMoves:three-space D5 F4 E4 D4 G4 H4 [E6 F6 M=f N=f]
 call WeakGunKankeiMoves:three-space D5 F6 E6 D6 G6 H6 [E4 F4 M=f N=f]
+
+[weak-pair-diagonal]
+# Black's D4 and White's E5 diagonal: crossing points D5 and E4.  Side D5:
+# Y = C6 (diagonal to D5 away from both stones), empty with nothing around
+# it, and neither far point (E6, C4) holds the stone's colour.  Each stone
+# has four liberties, so each colour reads the push and block: Black's
+# knight's move to C6, White's push at D5, Black's block at C5 and White's
+# extension to C4 leave C4 with two liberties (B4, C3) that no ladder
+# takes (either atari leaves the extended chain three liberties), and the
+# pushing stones D5-E5 have four: no ladder, so Black's point is the
+# crossing point D5 itself (the point beyond E5 from E4, E6, is empty).
+# White's reading at C6, D5 (Black's push), D6, E6 likewise finds no
+# ladder on E6 (E7/F6): White's point is D5 too.  Side E4 is the mirror
+# image (Y = F3; the extensions D3 and F5 escape): E4 for both.  Every
+# value is both colours' gains at the crossing point (neither negative, no
+# nearly dead group after them).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:pair D4 D5 D5 D5 [D5=r:13 E4]
+call WeakGunKankeiMoves:pair D4 E4 E4 E4 [D5 E4=r:13]
+
+[weak-pair-diagonal-white-to-play]
+# The same with White to play: the same points and values.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:pair D4 D5 D5 D5 [D5=r:13 E4]
+call WeakGunKankeiMoves:pair D4 E4 E4 E4 [D5 E4=r:13]
