@@ -308,6 +308,30 @@ black to play
   . . . X . . O . .
 call YoseOneStone E5 [none]
 
+[endgame-one-stone-with-a-hane-to-follow]
+# E5 touches one stone, White's F5; Black's D6 (on the living C wall) is
+# diagonal to it, alive, and F5 is alive too (linked to White's wall on the
+# H line through F7).  Black's E5 joins the C wall by the diagonal to D6
+# (eye value 4 or more) and leaves F5 two liberties, F6 and F4, both
+# diagonal to E5: F6 has one empty neighbour (E6; F7, G6 are White's), F4
+# three (F3, G4, E4): Black's hane is F4, White answers at F6.  f = Black's
+# evaluation after E5, F4 and White's F6.  r = Black's gain at E5 plus
+# White's there; when r is below f it doubles, up to f.  (Black's G5 is
+# dead inside White's wall.)
+black to play
+  . . X . . . . O .
+  . . X . . . . O .
+  . . X . . O O O .
+  . . X X . . O O .
+  . . X . . O X O .
+  . . X . . . . O .
+  . . X . . . . O .
+  . . X . . . . O .
+  . . X . . . . O .
+status F5 [alive]
+status D6 [alive]
+call YoseOneStone E5 F4 F6 [E5=r/b mark]
+
 [endgame-two-stones-put-in-atari]
 # D2 touches Black's D3 and C2, its other neighbours E2 and D1 are empty.
 # C2 has two liberties, C1 and D2 (White's B2 and C3 beside it): White's D2
