@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -201,6 +202,66 @@ std::string ThreeSpaceJump(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd kankeiJump3("WeakGunKankeiMoves:three-space", ThreeSpaceJump);
+
+// The two-space jump from the group's stone at V (colour c) to a stone of
+// the other colour o, one side of it: L1 and L2 beside the gaps next to V's
+// stone and next to the other stone, T0 to T3 two lines out at the four
+// steps (V's stone, the gaps, the other stone).  c tries L1, T0, T1 and L2,
+// o tries L2, T3, T2 and L1, each by the mover's evaluation after its move
+// alone (the rows keep every try open and every guard point free); each
+// side's point is its first best try, and v = the sum of both sides' best,
+// halved when either is negative, at least 0.  The engine's tries are
+// candidates with their own values, and its side's point gets v as well,
+// where the larger stays.  Answers the engine's tries as "P=f" against
+// these formulas, other candidates by their points.
+std::string TwoSpaceJump(const std::vector<Point>& pts)
+{
+    WantPoints(pts, 7, "a stone of the group, L1, T0, T1, L2, T2 and T3");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const int c = g->GetIsiIro(), o = c ^ 3;
+    const Point l1 = pts[1], t0 = pts[2], t1 = pts[3], l2 = pts[4], t2 = pts[5], t3 = pts[6];
+    struct TTry {
+        Point p;
+        int e;
+    };
+    auto tries = [](int mover, std::initializer_list<Point> at) {
+        std::vector<TTry> out;
+        for (const Point q : at)
+            out.push_back({q, ReadingValue(mover, {q})});
+        return out;
+    };
+    const std::vector<TTry> own = tries(c, {l1, t0, t1, l2}), other = tries(o, {l2, t3, t2, l1});
+    auto best = [](const std::vector<TTry>& all) {
+        TTry b = all.front();
+        for (const TTry& t : all)
+            if (t.e > b.e)
+                b = t;
+        return b;
+    };
+    const TTry bo = best(own), bt = best(other);
+    int v = bo.e + bt.e;
+    if (bo.e < 0 || bt.e < 0)
+        v /= 2;
+    v = std::max(v, 0);
+    const bool ours = JibunIro == c;
+    const std::vector<TTry>& engine = ours ? own : other;
+    const Point at = ours ? bo.p : bt.p;
+    KohoKind = kkWeakGun;
+    WeakGunKankeiMoves(*g);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w = GtpVertex(Koho.Pt[i]);
+        for (const TTry& t : engine)
+            if (t.p == Koho.Pt[i])
+                w += '=' + Against('f', Koho.Value[i], t.p == at ? std::max(t.e, v) : t.e);
+        all.push_back(w);
+    }
+    return Sorted(all);
+}
+
+const TProblemRoutineAdd kankeiJump2("WeakGunKankeiMoves:two-space", TwoSpaceJump);
 
 // --- The endgame ---------------------------------------------------------------------
 

@@ -854,3 +854,54 @@ white to play
   . . . . . . . . .
 call WeakGunKankeiMoves:pair D4 D5 D5 D5 [D5=r:13 E4]
 call WeakGunKankeiMoves:pair D4 E4 E4 E4 [D5 E4=r:13]
+
+#   call WeakGunKankeiMoves:two-space V L1 T0 T1 L2 T2 T3   the two-space
+#       jump from the group's stone at V, one side of it: L1 and L2 beside
+#       the gaps (next to V's stone, next to the other stone), T0 to T3 two
+#       lines out at the four steps.  The group's colour c tries L1, T0, T1
+#       and L2, the other colour o tries L2, T3, T2 and L1, each valued by
+#       the mover's evaluation after that move; each side's point is its
+#       first best try, v = the sum of both sides' best (halved when either
+#       is negative, at least 0).  The engine's tries are candidates at
+#       their own values, its side's point at the larger of its try and v:
+#       "P=f" against these formulas, other candidates by their points
+
+[weak-pair-two-space-jump]
+# Black's D5 and White's G5 a two-space jump apart (gaps E5 and F5; D5 on
+# line 4, G5 on line 3, so neither line-2 nor line-3 pair reading follows,
+# and D5 is not on line 3: no two-space extension either).  Both sides are
+# open: above, L1 = E6, L2 = F6, T0..T3 = D7, E7, F7, G7; below, E4, F4 and
+# D3..G3.  Every try is open: T0 and T3 have eight empty points around,
+# T1, T2, L1 and L2 four empty neighbours, and the points beyond the guard
+# (F8, E8 above; F2, E2 below) are empty, so no answer is played.  The
+# two-space shape records no pair, and no escape jump leads to another
+# black group: the pattern's own candidates stand.  Black to play: Black's
+# four tries on each side.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:two-space D5 E6 D7 E7 F6 F7 G7 [D3 D7=f E3 E4 E6=f E7=f F4 F6=f]
+call WeakGunKankeiMoves:two-space D5 E4 D3 E3 F4 F3 G3 [D3=f D7 E3=f E4=f E6 E7 F4=f F6]
+
+[weak-pair-two-space-jump-white-to-play]
+# The same with White to play: White's four tries on each side (F6, G7,
+# F7, E6 above; F4, G3, F3, E4 below).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:two-space D5 E6 D7 E7 F6 F7 G7 [E4 E6=f F3 F4 F6=f F7=f G3 G7=f]
+call WeakGunKankeiMoves:two-space D5 E4 D3 E3 F4 F3 G3 [E4=f E6 F3=f F4=f F6 F7 G3=f G7]
