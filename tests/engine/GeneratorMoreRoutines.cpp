@@ -111,12 +111,12 @@ void WantPoints(const std::vector<Point>& pts, std::size_t n, const char* what)
 // and Q2 by o's evaluation.  There the candidate pinned is the engine's
 // point: R (written "R") when it is the chooser's, else P or Q.
 // r = A + B; a negative r becomes Floor (unless kKeep); then capped at Cap (0: none) and
-// halved Halve times (toward zero).  The candidate as "M=r:13" (or
-// "R=r:13"), the others by their points.
+// halved Halve times (toward zero), then scaled by Num / Den (toward zero).
+// The candidate as "M=r:13" (or "R=r:13"), the others by their points.
 // A Floor that keeps a negative sum as it is.
 constexpr int kKeep = -1000000;
 
-template <int Cap, int Halve, int Floor, int Best>
+template <int Cap, int Halve, int Floor, int Best, int Num = 1, int Den = 1>
 std::string KankeiPair(const std::vector<Point>& pts)
 {
     WantPoints(pts, 4, "a stone of the group and three points");
@@ -146,6 +146,7 @@ std::string KankeiPair(const std::vector<Point>& pts)
         r = std::min(r, Cap);
     for (int i = 0; i < Halve && r != 0; ++i)
         r /= 2;
+    r = r * Num / Den;
     KohoKind = kkWeakGun;
     WeakGunKankeiMoves(*g);
     return CandidatesAgainst(m, r, 0, false, true, label);
@@ -155,6 +156,7 @@ const TProblemRoutineAdd kankeiPair("WeakGunKankeiMoves:pair", KankeiPair<0, 0, 
 const TProblemRoutineAdd kankeiKeep("WeakGunKankeiMoves:pair:keep", KankeiPair<0, 0, kKeep, 0>);
 const TProblemRoutineAdd kankeiOwnBest("WeakGunKankeiMoves:own-best", KankeiPair<0, 0, 0, 1>);
 const TProblemRoutineAdd kankeiOppBest("WeakGunKankeiMoves:opp-best", KankeiPair<0, 0, 0, 2>);
+const TProblemRoutineAdd kankeiContact("WeakGunKankeiMoves:contact", KankeiPair<0, 0, kKeep, 0, 4, 5>);
 const TProblemRoutineAdd kankeiKeima("WeakGunKankeiMoves:keima", KankeiPair<0, 0, 1, 0>);
 const TProblemRoutineAdd kankeiIkken("WeakGunKankeiMoves:ikken", KankeiPair<50, 0, 1, 0>);
 const TProblemRoutineAdd kankeiIkkenHalf2("WeakGunKankeiMoves:ikken:halved2", KankeiPair<50, 2, 1, 0>);

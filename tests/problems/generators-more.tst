@@ -905,3 +905,48 @@ white to play
   . . . . . . . . .
 call WeakGunKankeiMoves:two-space D5 E6 D7 E7 F6 F7 G7 [E4 E6=f F3 F4 F6=f F7=f G3 G7=f]
 call WeakGunKankeiMoves:two-space D5 E4 D3 E3 F4 F3 G3 [E4=f E6 F3=f F4=f F6 F7 G3=f G7]
+
+#   call WeakGunKankeiMoves:contact V P Q M   the contact of the group's
+#       stone at V with a stone of the other colour: r = (A + B) x 4 div 5,
+#       A = c's evaluation after c at P, B = o's after o at Q; the
+#       candidate at M as "M=r:13", others by their points
+
+[weak-pair-contact]
+# Black's D5 and White's E5 side by side on line 5 (three liberties each,
+# no atari anywhere).  Below them: bA = D4, bB = E4 (line 4), fA = D3 and
+# fB = E3 empty with nothing around them.  Black's hane at E4 makes D4
+# firm: D4 is next to D5 and E4, and its diagonal toward E5 is closed by
+# them, so it is +1, and its other neighbours C4 and D3 are Black's too
+# (their scans toward E5 stop at Black's stones): doubled to +2, and Black
+# reads at E4.  White's hane at D4 makes E4 firm for White likewise: White
+# reads at D4.  The same above (E6 for Black, D6 for White).  The second
+# look along the sides finds no stone on the lines beside: nothing more.
+# The contact records no pair and adds its point directly: for Black to
+# play E4 and E6, each worth (Black's gain + White's gain) x 4 div 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:contact D5 E4 D4 E4 [E4=r:13 E6]
+call WeakGunKankeiMoves:contact D5 E6 D6 E6 [E4 E6=r:13]
+
+[weak-pair-contact-white-to-play]
+# The same with White to play: White's hanes D4 and D6 at the same values.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:contact D5 E4 D4 D4 [D4=r:13 D6]
+call WeakGunKankeiMoves:contact D5 E6 D6 D6 [D4 D6=r:13]
