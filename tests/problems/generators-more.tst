@@ -368,6 +368,42 @@ white to play
   . . . . O . . . .
 call YoseTwoStone:atari D2 C1 E2 D1 [D2=r/b mark]
 
+[endgame-two-stones-cutting-stone-in-atari]
+# E3 touches White's E4 and D3, its other neighbours F3 and E2 are empty.
+# D3 cuts into Black's C3-C4-D4 shape with two liberties, E3 and D2: Black's
+# E3 ataris it (E4 keeps E5 and F4), and it escapes at D2.  a = Black's
+# evaluation after E3 and White's D2, b = Black's after E3 and the capture
+# at D2.  White's answer: E3, or F3 or E2 (each with two or more empty
+# neighbours), whichever gives White the most.  total = g + a; when 2 total
+# < b it doubles (the engine is Black, t).  Black's candidate is the atari
+# point E3; the point is marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X O . . . .
+  . . X O . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:atari E3 D2 F3 E2 [E3=r/b mark]
+
+[endgame-two-stones-cutting-stone-in-atari-white-to-play]
+# The same with White to play: the engine is the owner s: the total grows
+# by its half when 2 total < b, and White's candidate is its answer.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X O . . . .
+  . . X O . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:atari E3 D2 F3 E2 [R=r/b mark]
+
 # --- Weak groups: the relation patterns recorded as pairs --------------------
 #   call WeakGunKankeiMoves:VARIANT V P Q M   the relation moves of the group
 #       at V (colour c, the other colour o) against the readings: A = c's
