@@ -14,6 +14,14 @@
 
 namespace vorn::test {
 
+// Sanitizer and debug builds run the long soaks on a shorter set of games
+// and fault points; the release build runs them whole.
+#if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
+inline constexpr bool kSanitized = true;
+#else
+inline constexpr bool kSanitized = false;
+#endif
+
 // Every test starts from a fresh program: 19x19 boards at level 0.
 class VornTest : public ::testing::Test {
 protected:

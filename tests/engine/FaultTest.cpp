@@ -71,8 +71,12 @@ TEST_F(FaultTest, AnErrorAnywhereInTheReadingLeavesTheGameAsItWas)
         SetShellHooks(&count);
         const Point clean = Think();
         SetShellHooks(nullptr);
-        // A fault at the first, second, third, fifth, eighth ... stone.
+        // A fault at the first, second, third, fifth, eighth ... stone; under
+        // the sanitizers at every other of these (1, 3, 8, 21 ...).
+        int term = 0;
         for (int a = 1, b = 2; a <= count.draws; std::tie(a, b) = std::pair(b, a + b)) {
+            if (kSanitized && term++ % 2 == 1)
+                continue;
             SCOPED_TRACE("failing at stone " + std::to_string(a) + " of " + std::to_string(count.draws));
             ResetProgramState();
             SetupProblem(pr);

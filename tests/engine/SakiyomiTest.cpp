@@ -406,13 +406,8 @@ std::string DecisionSignature()
 
 TEST_F(SakiyomiTest, GameAndAnalysisAreAsBeforeTheSearch)
 {
-#if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
-    const std::uint64_t seeds = 8; // under the sanitizers
-    const int atLeast = 2;
-#else
-    const std::uint64_t seeds = 24;
-    const int atLeast = 6;
-#endif
+    const std::uint64_t seeds = kSanitized ? 8 : 24;
+    const int atLeast = kSanitized ? 2 : 6;
     int searched = 0;
     for (std::uint64_t seed = 1; seed <= seeds; ++seed) {
         SCOPED_TRACE(seed);

@@ -22,12 +22,6 @@
 namespace vorn::test {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-
 bool FullSet()
 {
     const char* v = std::getenv("VORN_SELFPLAY_FULL");

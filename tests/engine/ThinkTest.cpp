@@ -476,8 +476,9 @@ int PlaySelf(int size, int randomMoves, std::uint64_t seed, bool search)
 }
 
 // The look-ahead on the larger boards costs seconds a move; the 9 x 9 games
-// read it, the others play without it.  Four seeds on each size, each game a
-// test of its own so that the games run side by side.
+// read it, the others play without it.  Four seeds on each size (the last
+// two under the sanitizers), each game a test of its own so that the games
+// run side by side.
 class EngineAgainstEngine : public testing::TestWithParam<std::tuple<int, std::uint64_t>> {};
 
 TEST_P(EngineAgainstEngine, OnEverySize)
@@ -496,7 +497,8 @@ TEST_P(EngineAgainstEngine, OnEverySize)
 }
 
 INSTANTIATE_TEST_SUITE_P(ThinkSoak, EngineAgainstEngine,
-                         testing::Combine(testing::Values(9, 13, 19), testing::Range<std::uint64_t>(1, 5)));
+                         testing::Combine(testing::Values(9, 13, 19),
+                                          testing::Range<std::uint64_t>(kSanitized ? 3 : 1, 5)));
 
 // GNU Go's score of the game as it stands, from Black's side ("B+3.5" is
 // 3.5, "W+2.0" is -2.0).
@@ -534,14 +536,9 @@ TEST(ThinkSoak, NineByNineGamesEndFinished)
 {
     if (!GnuGo::Available())
         GTEST_SKIP() << "GNU Go is not installed";
-#if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
     // Under the sanitizers: the games are played and shown, no share kept.
-    const int games = 3;
-    const int atLeast = 0;
-#else
-    const int games = 12;
-    const int atLeast = 4;
-#endif
+    const int games = kSanitized ? 3 : 12;
+    const int atLeast = kSanitized ? 0 : 4;
     int finished = 0;
     std::ostringstream passes;
     for (int g = 1; g <= games; ++g) {
