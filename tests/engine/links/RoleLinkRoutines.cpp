@@ -1,0 +1,76 @@
+// Entries of the table of routines for the rows that pin single cells of the
+// role tables and the value rules ("call NAME ..." in
+// tests/problems/links-roles.tst and generators-roles.tst).
+//
+// Answers:
+//  - "SelectYomiKoho:bar R P Q": the look-ahead's replies at one level with
+//    the root R's best value 20 (bar 15); P gets 16 (weak-group reason), Q
+//    12 (capture).  The points taken, in any order, "none" without one.
+//  - "SelectYomiKoho:root35 R P Q S": the root's best value 35 (bar 25); P
+//    gets 30 and Q 20 (weak-group reason), S 14 (capture).
+#include "engine/Problems.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "engine/Koho.h"
+#include "engine/Sakiyomi.h"
+#include "engine/Think.h"
+
+namespace vorn::test {
+namespace {
+
+// --- The look-ahead's replies --------------------------------------------------------
+
+struct TReply {
+    int Value;
+    std::uint8_t Reason;
+};
+
+// The replies SelectYomiKoho takes from a made-up table: the area marked
+// around pts[0], the root's best value rootBest, pts[1..] with the values
+// and reasons of `made` in order.
+std::string RepliesTaken(const std::vector<Point>& pts, int rootBest, const std::vector<TReply>& made)
+{
+    if (pts.size() != made.size() + 1)
+        throw std::invalid_argument("the variant wants the root and " + std::to_string(made.size()) + " points");
+    for (int x = 1; x <= 19; ++x)
+        for (int y = 1; y <= 19; ++y)
+            YomiArea[x][y] = 0;
+    MarkYomiArea(pts[0]);
+    SakiRootTe = pts[0];
+    const int kept = SakiRootBest;
+    SakiRootBest = rootBest;
+    for (std::size_t i = 0; i < made.size(); ++i)
+        AddKohoEx(pts[i + 1], made[i].Value, made[i].Reason, Point());
+    Arr<Point, 1, kMaxKoho> taken{};
+    const int m = SelectYomiKoho(taken);
+    SakiRootBest = kept;
+    std::vector<std::string> words;
+    for (int i = 1; i <= m; ++i)
+        words.push_back(GtpVertex(taken[i]));
+    std::sort(words.begin(), words.end());
+    std::string out;
+    for (const std::string& w : words)
+        out += (out.empty() ? "" : " ") + w;
+    return out.empty() ? "none" : out;
+}
+
+std::string RepliesAtTheBar(const std::vector<Point>& pts)
+{
+    return RepliesTaken(pts, 20, {{16, kkWeakGun}, {12, kkToru}});
+}
+std::string RepliesUnderRoot35(const std::vector<Point>& pts)
+{
+    return RepliesTaken(pts, 35, {{30, kkWeakGun}, {20, kkWeakGun}, {14, kkToru}});
+}
+
+const TProblemRoutineAdd yomiBar("SelectYomiKoho:bar", RepliesAtTheBar);
+const TProblemRoutineAdd yomiRoot35("SelectYomiKoho:root35", RepliesUnderRoot35);
+
+} // namespace
+} // namespace vorn::test

@@ -1,0 +1,329 @@
+# Rows that pin single cells of the link routines' role tables and the
+# edges of their value rules: a value exactly at a bound, a tie, a cell
+# whose colour alone decides the answer.  "call NAME A B ..." runs NAME on
+# the box of the jump A-B for the side to move, with the lines of the row's
+# hand working after each repeated A (the first from the owner, the next
+# from the opponent, colours alternating); each candidate's value is
+# answered as the expression of s, the sum of the two lines' evaluations for
+# their first movers, that it equals (LinkRoutines.cpp names the forms).
+# "call LinkGrade A B" answers the relations A's record holds toward B as
+# "kind:grade".
+
+[edge-peep-owner-part-far-above-push-of-two-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With Black's J9, E2, D1 and White's H4 added, o is 37 and p is exactly 2:
+# an opponent part of 2 or less with an owner part of 25 or more divides the
+# sum by 3, s/3, and adds nothing.
+black to play
+  O O O O . . . . X
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . .
+  O O O . . . X O .
+  . . . . . . . O .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . X . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s/3:5]
+
+[edge-peep-owner-part-far-above-push-of-two-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With Black's J9, E2, D1 and White's H4 added, o is 37 and p is exactly 2:
+# an opponent part of 2 or less with an owner part of 25 or more divides the
+# sum by 3, s/3, and adds nothing.
+white to play
+  O O O O . . . . X
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . .
+  O O O . . . X O .
+  . . . . . . . O .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . X . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s/3:5]
+
+[edge-peep-owner-part-exactly-25-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With White's J6 and J4 added, o is exactly 25 and p far below 2: the sum
+# is divided by 3, s/3.
+black to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . O
+  O O O . . . X O .
+  . . . . . . . . O
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s/3:5]
+
+[edge-peep-owner-part-exactly-25-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With White's J6 and J4 added, o is exactly 25 and p far below 2: the sum
+# is divided by 3, s/3.
+white to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . O
+  O O O . . . X O .
+  . . . . . . . . O
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s/3:5]
+
+[edge-peep-sum-exactly-six-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With Black's G6 and White's G7 added, o is 1 and p 5: p is above 2, and
+# the sum s = 6 reaches 6, so it gains 2: s + 2.
+black to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . O . .
+  O X X X . X X . .
+  O O O . . . X O .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s+2:5]
+
+[edge-peep-sum-exactly-six-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With Black's G6 and White's G7 added, o is 1 and p 5: p is above 2, and
+# the sum s = 6 reaches 6, so it gains 2: s + 2.
+white to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . O . .
+  O X X X . X X . .
+  O O O . . . X O .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s+2:5]
+
+[two-space-approach-sum-exactly-13-black]
+# Black's two-space jump C5-F5 with White D7 two lines out beside the gap D5
+# (the only White stone of the outer strip beside the gaps, none in the box).
+# White's line: the push D5, Black D4, White E5, Black E4 (p = White's
+# evaluation after it); Black's answer E6 beside the far gap on White's side
+# (o = Black's evaluation after it).  Reason 29: Black plays E6, White D5.
+# With Black's A1 and White's B3 far off, o is 7 and p 6: s = 13 is not
+# below 13, so it is not doubled: s.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=s:29]
+
+[two-space-approach-sum-exactly-13-white]
+# Black's two-space jump C5-F5 with White D7 two lines out beside the gap D5
+# (the only White stone of the outer strip beside the gaps, none in the box).
+# White's line: the push D5, Black D4, White E5, Black E4 (p = White's
+# evaluation after it); Black's answer E6 beside the far gap on White's side
+# (o = Black's evaluation after it).  Reason 29: Black plays E6, White D5.
+# With White to play and White's F7 (beside Black's F5, off every point the
+# routine reads) and Black's E1 added, o is 6 and p 7: s = 13, not doubled.
+white to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [D5=s:29]
+
+[two-space-approach-sum-zero-black]
+# Black's two-space jump C5-F5 with White D7 two lines out beside the gap D5
+# (the only White stone of the outer strip beside the gaps, none in the box).
+# White's line: the push D5, Black D4, White E5, Black E4 (p = White's
+# evaluation after it); Black's answer E6 beside the far gap on White's side
+# (o = Black's evaluation after it).  Reason 29: Black plays E6, White D5.
+# With Black's H6 and White's D1 far off, o is 5 and p -5: s = 0 is
+# doubled to 0, and a value of 0 becomes -1.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . . . . . . X .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=-1:29]
+
+[two-space-approach-sum-zero-white]
+# Black's two-space jump C5-F5 with White D7 two lines out beside the gap D5
+# (the only White stone of the outer strip beside the gaps, none in the box).
+# White's line: the push D5, Black D4, White E5, Black E4 (p = White's
+# evaluation after it); Black's answer E6 beside the far gap on White's side
+# (o = Black's evaluation after it).  Reason 29: Black plays E6, White D5.
+# With Black's H6 and White's D1 far off, o is 5 and p -5: s = 0 is
+# doubled to 0, and a value of 0 becomes -1.
+white to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . . . . . . X .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [D5=-1:29]
+
+[edge-two-space-peep-sum-exactly-8-black]
+# Black E7 on the third line jumps to the edge; White's two-stone chain
+# D8-C8 peeps beside the near gap E8 (the free neighbour F8 has its four
+# neighbours empty, White's chain more than two liberties: the direct
+# reading).  G9 has a stone beside it (H9), so White's extension there is
+# not read.  Black's line: the connection E8 (a).  White's line: the cut F8,
+# Black E8, White E9 (b).  Black's group E7-E5-G7-G6 has three stones and
+# more: no division, and neither part is negative.  With Black's G7 added a
+# is 5 and b 3: v = 8 reaches 8 with b above 0, so Black, the owner, adds 4:
+# 12 = s + 4, which the answer names s+s/2 (the first form equal to 12).
+black to play
+  . . . . . . . X .
+  . . O O . . . . .
+  . O . . X . X . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [E8=s+s/2:5]
+
+[edge-two-space-peep-sum-exactly-8-white]
+# The same with White to play: the 4 is the owner's alone, so White's cut
+# F8 is worth s = 8.
+white to play
+  . . . . . . . X .
+  . . O O . . . . .
+  . O . . X . X . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=s:5]
+
+[two-space-peeps-on-one-side-held-at-20-black]
+# Black's two-space jump C5-F5; White D6 and E6 peep beside both gap points
+# from above (D5 the gap next to C5, E5 the one next to F5; D4 and E4 their
+# flanks below).  White's B5 beside C5, A9 and Black's C9 far off.  Gap D5
+# first: White's E4, Black E5, White D5, Black D4 leaves Black's D4 weak and
+# White's E4 strong, so White's point is E4 and v is White's evaluation
+# difference after those moves (above 40 here).  Black's part o is the
+# connection D5, -1 here (h0): with o < 0 the sum is halved and held at 20,
+# and half of it is 20 or more: 20.  Gap E5 then: the same read from F5
+# (White D4, Black D5, White E5, Black E4; White's point D4) with Black's
+# connection E5 worth 0 (h2), not negative: the plain sum, 42.
+black to play
+  O . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . O X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 C5 E5 [D5=20:5 E5=42:5]
+
+[two-space-peeps-on-one-side-held-at-20-white]
+# Black's two-space jump C5-F5; White D6 and E6 peep beside both gap points
+# from above (D5 the gap next to C5, E5 the one next to F5; D4 and E4 their
+# flanks below).  White's B5 beside C5, A9 and Black's C9 far off.  Gap D5
+# first: White's E4, Black E5, White D5, Black D4 leaves Black's D4 weak and
+# White's E4 strong, so White's point is E4 and v is White's evaluation
+# difference after those moves (above 40 here).  Black's part o is the
+# connection D5, -1 here (h0): with o < 0 the sum is halved and held at 20,
+# and half of it is 20 or more: 20.  Gap E5 then: the same read from F5
+# (White D4, Black D5, White E5, Black E4; White's point D4) with Black's
+# connection E5 worth 0 (h2), not negative: the plain sum, 42.
+# White to play: the points are White's, E4 and D4.
+white to play
+  O . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . O X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 C5 E5 [E4=20:5 D4=42:5]
+
+[two-liberty-ladder-after-atari-result-one]
+# Black D5 has two liberties, E5 and D4 (White D6, C5 around it; White C4 and
+# E4 below).  White's atari at E5 (the first liberty) and Black's extension
+# at D4 leave Black's pair in atari: the ladder's first move is White's
+# capture at D3, and the result is Black's evaluation after White E5, Black
+# D4, White D3 when that is positive.  With White's H9 added h0, White's
+# evaluation of that line, is -1: Black's is 1, positive, so the first order
+# answers it: -h0.
+black to play
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . O . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariDameSicho D6 D8 D5 D6 E5 D4 D3 [=-h0]
+
+[large-knight-enemy-beside-the-partner]
+# Black's large knight's move D4-G5 with White's G4 under G5, on D4's line
+# three points along: from D4 that is the far point N3 of the pattern, an
+# enemy there (nES 1) with nothing else around lifts the firm link to grade
+# 2; from G5 White's G4 is the point ES beside the stone on the partner's
+# line, nES 1 again: grade 2 from both ends.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call LinkGrade D4 G5 [7:2]
+call LinkGrade G5 D4 [7:2]
