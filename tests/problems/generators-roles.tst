@@ -15,6 +15,10 @@
 #   call PairAnswerRange:M V the pending links answered inside the area of
 #       the group at V (M = 1: kinds 7 and below, 2: 8 and above), as
 #       "kind/A/B"
+#   call JobanKoho:press T S H A P...  the opening's candidates at P... against
+#       the 3-3 press reading r (T's colour at S, the other colour at H, T's
+#       colour at A, evaluated for T's colour): "P=r/bonus", "P=cap24/bonus"
+#       or "P=cap26/bonus" for a value held below r, "P=none"
 
 [look-ahead-reply-just-above-the-bar]
 # Root D16 with its best value 20: the bar is 15.  E15 (16, weak group) is
@@ -145,3 +149,69 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call PairAnswerRange:1 F14 [7/F14/J15]
 call PairAnswerRange:2 F14 [none]
+
+[three-three-press-value-for-white]
+# Black's star point D16 over an empty 3-3 point C17; White's E17 and
+# Black's F17 stand in a row beyond D17 along line 3.  Black's F17 has three
+# liberties; the line-2 side of the strip from C17 to F17 (C18 to F18) and E16
+# are empty, and B15 (reached from B17 and B16) is empty with empty
+# neighbours: the press reading is Black (F17's colour) at C17, White at E18
+# (the strip's entry on line 2 two steps from C17), Black at B15, and r is
+# Black's evaluation after it.
+# White, not F17's side, is the engine: the candidate is White's hane E18
+# with r held at 24; r is below 24 here: E18 is worth r.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . O X . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press F17 C17 E18 B15 E18 [E18=r/0]
+
+[three-three-press-value-for-black]
+# Black's star point D16 over an empty 3-3 point C17; White's E17 and
+# Black's F17 stand in a row beyond D17 along line 3.  Black's F17 has three
+# liberties; the line-2 side of the strip from C17 to F17 (C18 to F18) and E16
+# are empty, and B15 (reached from B17 and B16) is empty with empty
+# neighbours: the press reading is Black (F17's colour) at C17, White at E18
+# (the strip's entry on line 2 two steps from C17), Black at B15, and r is
+# Black's evaluation after it.
+# Black to play, with Black's G12 added: Black, F17's side, is the engine,
+# so the candidate is C17 with r held at 26, and r is above 26: 26, bonus 0.
+# The 3-3 reading adds C17 again with 25 and bonus 10, worth 25 + 1 = 26 in
+# the merge, not more than 26: the first entry stays.  E18 gets nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . O X . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press F17 C17 E18 B15 C17 E18 [C17=cap26/0 E18=none]

@@ -327,3 +327,97 @@ black to play
   . . . . . . . . .
 call LinkGrade D4 G5 [7:2]
 call LinkGrade G5 D4 [7:2]
+
+[one-space-wedge-stone-behind-corner-tie]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 above it, so
+# Black's block is D4; the corner C4 beside it is empty and White B4 stands
+# just behind it.  Black's C6 and F7 make White's D5-D6 short of liberties:
+# after Black D4 and White C4 (which no ladder captures) the wedge chain has
+# two liberties, E6 and D7, and the ladder catches it, so Black's block is
+# worth Black's evaluation after Black D4, White C4 and the ladder's first
+# move D7 (h0).  Black's corner: Black C4, White D4 (h2).  White's side: White
+# C4, Black D4 (h1, no ladder on D4), or White D4, Black C4 (h3, smaller).
+# Here h0 and h2 are equal: a tie keeps the block D4 as Black's point, and
+# the value is the better of the two plus White's h1: h0 + h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X O . . . . .
+  . . X O X . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 C4 C5 D3 C5 D4 C4 D7 C5 C4 D4 C5 C4 D4 C5 D4 C4 [D4=h0+h1:5]
+
+[edge-attached-hane-cut-closing-the-corner-black]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above K
+# sends Black's hane at C8 to the cutting variant: C7 is a cutting point for
+# Black, White's D8-D7 chain has exactly three liberties (C8, C7, D9), and
+# after Black C8, White D9, Black C7 no ladder takes Black's C7.  White cuts
+# at C7, Black takes D9, White extends at B8 (beyond C8) and keeps two
+# liberties, so Black closes the first line at C9: the value h0 is Black's
+# evaluation after Black C8, White C7, Black D9, White B8, Black C9.  With
+# Black's A9 in the corner the last move C9 counts: h0 is well above Black's
+# evaluation before it.
+# Black plays the hane C8.
+black to play
+  X . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 E8 C8 C7 D9 B8 C9 [C8=h0:5]
+
+[edge-attached-hane-cut-closing-the-corner-white]
+# Black E8 on the second line jumps to the top edge; White D8 (K) stands
+# beside it with White D7 above.  The strip along the edge runs C8 (K2), D8,
+# E8, F8 (third line C7 D7 E7 F7, first line C9 D9 E9 F9).  White D7 above K
+# sends Black's hane at C8 to the cutting variant: C7 is a cutting point for
+# Black, White's D8-D7 chain has exactly three liberties (C8, C7, D9), and
+# after Black C8, White D9, Black C7 no ladder takes Black's C7.  White cuts
+# at C7, Black takes D9, White extends at B8 (beyond C8) and keeps two
+# liberties, so Black closes the first line at C9: the value h0 is Black's
+# evaluation after Black C8, White C7, Black D9, White B8, Black C9.  With
+# Black's A9 in the corner the last move C9 counts: h0 is well above Black's
+# evaluation before it.
+# White answers at D9 (C7 captures nothing).
+white to play
+  X . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 E8 C8 C7 D9 B8 C9 [D9=h0:5]
+
+[one-space-peep-hanes-extension-with-room]
+# Black's one-space jump C5-E5 with White's peep at D6 and White F5 outside
+# E5.  White's hane at C4 leaves C5 three liberties, no ladder: White extends
+# the hane where it has room, at an empty neighbour of C4 with three empty
+# neighbours.  B4 has three (A4, B3, B5); D4 (D5, E4) and C3 (B3, C2) have two
+# beside White's D3: only B4 counts, h1 (White C4, B4, Black passing); h3
+# (D4) and h5 (C3) are not read.  The hane at E4 leaves E5 with D5 and E6 and
+# a ladder: its first two moves, h7.  The answer is the smaller of h1 and h7:
+# h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . X O . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+call IkkenNozokiKadoHane C5 E5 C4 E4 C5 C5 C4 C4 B4 C5 C5 C4 C4 D4 C5 C5 C4 C4 C3 C5 C5 E4 E4 D5 D5 E6 [=h1]

@@ -8,6 +8,12 @@
 //    12 (capture).  The points taken, in any order, "none" without one.
 //  - "SelectYomiKoho:root35 R P Q S": the root's best value 35 (bar 25); P
 //    gets 30 and Q 20 (weak-group reason), S 14 (capture).
+//  - "JobanKoho:press T S H A P...": the opening's stage-2 candidates at the
+//    points P against the reading of the 3-3 press: r is the evaluation for
+//    the colour of the stone T after that colour plays S, the other colour H
+//    and the first colour again A.  Each P as "P=r/bonus", "P=cap24/bonus"
+//    or "P=cap26/bonus" (a value held at 24 or 26 below r), "P=value/bonus"
+//    for any other value, "P=none" without a candidate.
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -17,6 +23,7 @@
 
 #include "board/Diagram.h"
 #include "board/Goban.h"
+#include "engine/Joban.h"
 #include "engine/Koho.h"
 #include "engine/Sakiyomi.h"
 #include "engine/Think.h"
@@ -68,6 +75,40 @@ std::string RepliesUnderRoot35(const std::vector<Point>& pts)
 {
     return RepliesTaken(pts, 35, {{30, kkWeakGun}, {20, kkWeakGun}, {14, kkToru}});
 }
+
+// --- The opening's 3-3 press -----------------------------------------------------------
+
+std::string PressAt(const std::vector<Point>& pts)
+{
+    if (pts.size() < 5)
+        throw std::invalid_argument("the press wants T, S, H, A and the points to answer");
+    const int first = GobanLv[0]->GetIroPt(pts[0]);
+    if (first != kKuro && first != kSiro)
+        throw std::invalid_argument("T holds no stone");
+    const int r = ReadingValue(first, {pts[1], pts[2], pts[3]});
+    JobanInit();
+    Point chosen;
+    JobanKoho(chosen);
+    std::string out;
+    for (std::size_t k = 4; k < pts.size(); ++k) {
+        std::string word = GtpVertex(pts[k]) + "=none";
+        for (int i = 1; i <= KohoCount; ++i) {
+            if (Koho.Pt[i] != pts[k])
+                continue;
+            const int v = Koho.Value[i];
+            const std::string form = v == r                ? "r"
+                                     : v == 24 && r > 24 ? "cap24"
+                                     : v == 26 && r > 26 ? "cap26"
+                                                         : std::to_string(v);
+            word = GtpVertex(pts[k]) + '=' + form + '/' + std::to_string(Koho.Bonus[i]);
+            break;
+        }
+        out += (out.empty() ? "" : " ") + word;
+    }
+    return out;
+}
+
+const TProblemRoutineAdd pressAt("JobanKoho:press", PressAt);
 
 const TProblemRoutineAdd yomiBar("SelectYomiKoho:bar", RepliesAtTheBar);
 const TProblemRoutineAdd yomiRoot35("SelectYomiKoho:root35", RepliesUnderRoot35);
