@@ -19,6 +19,13 @@
 #       the 3-3 press reading r (T's colour at S, the other colour at H, T's
 #       colour at A, evaluated for T's colour): "P=r/bonus", "P=cap24/bonus"
 #       or "P=cap26/bonus" for a value held below r, "P=none"
+#   call YoseAtariValue:sente V F    (as in generators.tst) J's atari at V
+#       forces O to connect at F: r = 2 (A + B), or C halved when 2r
+#       exceeds C; b = C
+#   call YoseAtariValue:both V F G   J's atari at V forces O at F, O's atari
+#       there forces J at G: A = J's evaluation after J V, O F; B = O's after
+#       O V, J G; C = J's after J V, J F.  r = 2 (A + B) raised by half of
+#       itself, or C halved when 2r exceeds C; b = C
 
 [look-ahead-reply-just-above-the-bar]
 # Root D16 with its best value 20: the bar is 15.  E15 (16, weak group) is
@@ -215,3 +222,44 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:press F17 C17 E18 B15 C17 E18 [C17=cap26/0 E18=none]
+
+[endgame-atari-point-sente-halved]
+# White's E5 pokes between the walls with two liberties, E4 and F5 (Black's
+# E6 above it).  Black's E4 joins the D line and leaves E5 in atari: White
+# must connect at F5, so Black's move is sente: twice the two gains, A (after
+# White's F5) + B (White's E4, which ataris nothing).  With White's H5 in
+# White's area the follow-up C (Black capturing at F5 too) is smaller than
+# twice that doubled sum: the value is C halved.  The follow-up travels as the
+# bonus.
+black to play
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X X O . . .
+  . . . X O . . O .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+call YoseAtariValue:sente E4 F5 [E4=r/b]
+
+[endgame-atari-point-both-forcing]
+# E5 is the last liberty but one of both sides' chains: Black's E5 leaves
+# White's F5 (walled by Black's F6 and G5) in atari, so White must connect
+# at F4; White's E5 leaves Black's D5 (walled by White's C5 and D4) in atari,
+# so Black must connect at D6.  Both moves force: A (Black E5, White F4) + B
+# (White E5, Black D6), doubled, and grown by half of itself for White's
+# forcing move too.  With White's E3 added A + B is negative, so twice the
+# value does not exceed C (Black E5 and the capture at F4): no halving.  C
+# travels as the bonus.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . O X . O X . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseAtariValue:both E5 F4 D6 [E5=r/b]

@@ -14,6 +14,13 @@
 //    and the first colour again A.  Each P as "P=r/bonus", "P=cap24/bonus"
 //    or "P=cap26/bonus" (a value held at 24 or 26 below r), "P=value/bonus"
 //    for any other value, "P=none" without a candidate.
+//  - "YoseAtariValue:both P F G": the atari point P where the side to move
+//    (J) ataris a chain that the other side (O) must connect at F, and O's
+//    move ataris a chain that J must connect at G.  A = J's evaluation after
+//    J at P and O at F, B = O's after O at P and J at G, C = J's after J at P
+//    and J again at F (the capture that follows).  r = 2 (A + B), raised by
+//    half of itself for O's forcing move too, or C halved when 2r exceeds C;
+//    b = C.  The candidates as "P=r/b" ("r+2", "b-1" for others).
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -25,8 +32,10 @@
 #include "board/Goban.h"
 #include "engine/Joban.h"
 #include "engine/Koho.h"
+#include "engine/Reading.h"
 #include "engine/Sakiyomi.h"
 #include "engine/Think.h"
+#include "engine/Yose.h"
 
 namespace vorn::test {
 namespace {
@@ -109,6 +118,48 @@ std::string PressAt(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd pressAt("JobanKoho:press", PressAt);
+
+// --- The endgame's atari points ---------------------------------------------------------
+
+// A value against the formula's: "r", "r+2", "r-1" (prefix p).
+std::string Against(char p, int v, int r)
+{
+    const int d = v - r;
+    return std::string(1, p) + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
+}
+
+std::string AtariBothForcing(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3)
+        throw std::invalid_argument("the atari reading wants the point and both answers");
+    const int a = ReadingValue(JibunIro, {pts[0], pts[1]}), b = ReadingValue(AiteIro, {pts[0], pts[2]});
+    int c = 0;
+    {
+        TYomiKeep keep;
+        if (!ToruPlay(JibunIro, pts[0]) || !ToruPlay(JibunIro, pts[1]))
+            throw std::invalid_argument("the follow-up is refused");
+        c = Hyoka(JibunIro);
+    }
+    int r = 2 * (a + b);
+    r += r / 2;
+    if (2 * r > c)
+        r = c / 2;
+    YoseCacheClear();
+    KohoKind = kkYose;
+    YoseAtariValue(pts[0]);
+    YoseCacheClear();
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i)
+        words.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against('r', Koho.Value[i], r) + '/'
+                        + Against('b', Koho.Bonus[i], c));
+    std::sort(words.begin(), words.end());
+    std::string out;
+    for (const std::string& w : words)
+        out += (out.empty() ? "" : " ") + w;
+    return out.empty() ? "none" : out;
+}
+
+const TProblemRoutineAdd yoseBoth("YoseAtariValue:both", AtariBothForcing);
 
 const TProblemRoutineAdd yomiBar("SelectYomiKoho:bar", RepliesAtTheBar);
 const TProblemRoutineAdd yomiRoot35("SelectYomiKoho:root35", RepliesUnderRoot35);
