@@ -26,6 +26,8 @@
 #       there forces J at G: A = J's evaluation after J V, O F; B = O's after
 #       O V, J G; C = J's after J V, J F.  r = 2 (A + B) raised by half of
 #       itself, or C halved when 2r exceeds C; b = C
+#   call SikatuUrgentMe:at V P...  the urgent eye pass on the group at V, its
+#       candidates at P... as "P=K+d:reason" from the group's value K
 
 [look-ahead-reply-just-above-the-bar]
 # Root D16 with its best value 20: the bar is 15.  E15 (16, weak group) is
@@ -263,3 +265,23 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseAtariValue:both E5 F4 D6 [E5=r/b]
+
+[urgent-eye-border-neighbour-with-atari]
+# Black's A8-B8-C8-C7-C6 with Black's A7 holds the eye A9-B9 and the point
+# B7.  The border point B7 has the empty neighbour B6 with one White
+# neighbour, White's A6 (its liberties A5 and B6), and area value 0.  Black's
+# B6 encloses B7, a second eye: eye value 4, so B6 is worth the group's value,
+# and it puts White's A6 in atari (B6 is marked in Black's atari map): 2
+# more, K + 2.  A6 holds a stone: no candidate there.  The relation answers
+# run first and the pass adds under the reason they left (5).
+black to play
+  . . . O . . . . .
+  X X X O . . . . .
+  X . X O . . . . .
+  O . X O . . . . .
+  . . . . O . . . .
+  O O O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuUrgentMe:at A8 B6 A6 [A6=none B6=K+2:5]

@@ -421,3 +421,23 @@ white to play
   . . . . . . . . .
   . . . X . . . . .
 call IkkenNozokiKadoHane C5 E5 C4 E4 C5 C5 C4 C4 B4 C5 C5 C4 C4 D4 C5 C5 C4 C4 C3 C5 C5 E4 E4 D5 D5 E6 [=h1]
+
+[edge-attached-pair-bonus-exactly-20]
+# Black's second-line stone B6 jumps to the left edge; White's B7 (K) stands
+# beside it on the second line, A7 (N) under K.  Black's line starts with the
+# block under K at A7 and ends with Black's capturing follow-up, whose
+# evaluation, the candidate's bonus, is exactly 20 here (White's F9 and
+# Black's H8 added to the position of the capped total); the total of both
+# lines with their forcing parts is above 25, held at 25; the urgent pass is
+# off, and a bonus of 20 is not above 20, so no cut to 18: A7 at 25.
+black to play
+  . . . O . O X . X
+  . . . O . . . X X
+  . O . . . . . . .
+  . X . X . . . O .
+  . . . . . . . O .
+  . . X . . . . . .
+  . . X . . . . . .
+  . . . X . . . . O
+  O O . . X . . X O
+call IkkenEdgeTukeYomi B6 A6 [A7=25:5]
