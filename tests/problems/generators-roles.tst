@@ -26,6 +26,10 @@
 #       there forces J at G: A = J's evaluation after J V, O F; B = O's after
 #       O V, J G; C = J's after J V, J F.  r = 2 (A + B) raised by half of
 #       itself, or C halved when 2r exceeds C; b = C
+#   call YoseValue:ladder V Q S   J's move at V leaves a chain of O's that the
+#       ladder catches, Q and S its first two moves: A = J's evaluation after
+#       J V, O Q; B = O's after O V; F = J's after J V, Q, S.  Sente when 2A
+#       < F/2: r = min(2 (A + B), F/2), bonus 5; else r = A + B, bonus 0
 #   call SikatuUrgentMe:at V P...  the urgent eye pass on the group at V, its
 #       candidates at P... as "P=K+d:reason" from the group's value K
 
@@ -285,3 +289,25 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call SikatuUrgentMe:at A8 B6 A6 [A6=none B6=K+2:5]
+
+[endgame-sente-by-a-ladder]
+# White to play at E3 between White's D3-D2 and Black's E2 (linked to F3):
+# White's E3 leaves Black's E2 with two liberties, F2 and E1, and the ladder
+# catches it (White F2, Black E1, then along the first line), so White's move
+# threatens the capture: the follow-up is half White's evaluation after E3,
+# F2 and E1 (White playing both ladder points).  With Black's answer at F2,
+# White's gain A is less than half of that: White's move is sente.  Black's
+# E3 ataris nothing and threatens no ladder: gote.  Only White's sente: the
+# value is twice the two gains, A + B, or the follow-up when that is smaller,
+# bonus 5.
+white to play
+  . . X . . . . . .
+  . . O X . . . . .
+  . . O X . . . . .
+  . . O . X . . . .
+  . . . . . X . . .
+  . . O . . . . . .
+  . . . O . X . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call YoseValue:ladder E3 F2 E1 [E3=r/5]

@@ -21,6 +21,13 @@
 //    and J again at F (the capture that follows).  r = 2 (A + B), raised by
 //    half of itself for O's forcing move too, or C halved when 2r exceeds C;
 //    b = C.  The candidates as "P=r/b" ("r+2", "b-1" for others).
+//  - "YoseValue:ladder P Q S": the boundary point P where J's move leaves a
+//    chain of O's with two liberties that the ladder catches, Q and S the
+//    ladder's first two moves, and O's move threatens nothing.  A = J's
+//    evaluation after J at P and O at Q, B = O's after O at P, F = J's after
+//    J at P, Q and S (the capture, half of it the follow-up).  J's move is
+//    sente when 2A < F/2: r = the smaller of 2 (A + B) and F/2, bonus 5;
+//    otherwise r = A + B, bonus 0.  The candidates as "P=r/bonus".
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -159,6 +166,37 @@ std::string AtariBothForcing(const std::vector<Point>& pts)
     return out.empty() ? "none" : out;
 }
 
+std::string LadderSente(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3)
+        throw std::invalid_argument("the ladder reading wants the point and the ladder's first two moves");
+    const int a = ReadingValue(JibunIro, {pts[0], pts[1]}), b = ReadingValue(AiteIro, {pts[0]});
+    int f = 0;
+    {
+        TYomiKeep keep;
+        for (const Point q : pts)
+            if (!ToruPlay(JibunIro, q))
+                throw std::invalid_argument("a move of the follow-up is refused: " + GtpVertex(q));
+        f = Hyoka(JibunIro) / 2;
+    }
+    const bool sente = 2 * a < f;
+    const int r = sente ? std::min(2 * (a + b), f) : a + b;
+    YoseCacheClear();
+    KohoKind = kkYose;
+    YoseValue(pts[0]);
+    YoseCacheClear();
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i)
+        words.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against('r', Koho.Value[i], r) + '/'
+                        + std::to_string(Koho.Bonus[i]));
+    std::sort(words.begin(), words.end());
+    std::string out;
+    for (const std::string& w : words)
+        out += (out.empty() ? "" : " ") + w;
+    return out.empty() ? "none" : out;
+}
+
+const TProblemRoutineAdd yoseLadder("YoseValue:ladder", LadderSente);
 const TProblemRoutineAdd yoseBoth("YoseAtariValue:both", AtariBothForcing);
 
 const TProblemRoutineAdd yomiBar("SelectYomiKoho:bar", RepliesAtTheBar);
