@@ -12,6 +12,9 @@
 #       answers the points taken
 #   call WeakGunNiken V      the two-space extensions of the group at V:
 #       "point:reason"
+#   call WeakGunNiken:read V B T   the same, the candidate at T valued
+#       against r, the side to move's evaluation after its move at B plus the
+#       other side's after its move at T: "T=r:reason"
 #   call PairAnswerRange:M V the pending links answered inside the area of
 #       the group at V (M = 1: kinds 7 and below, 2: 8 and above), as
 #       "kind/A/B"
@@ -311,3 +314,21 @@ white to play
   . . . O X . . . .
   . . . . . . . . .
 call YoseValue:ladder E3 F2 E1 [E3=r/5]
+
+[two-space-extension-answer-valued-at-the-gap]
+# The extensions of Black's C7 against White's E4 as above, read with their
+# values: against the extension F7 White's move is the gap point E7 (two-space
+# reach of White's E4), valued by White's own evaluation after White at F7
+# plus Black's after Black at E7, the point White plays: r.  C5 (the
+# knight's-move gap point next to C4) is there too.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken:read C7 F7 E7 [C5:13 E7=r:13]

@@ -441,3 +441,105 @@ black to play
   . . . X . . . . O
   O O . . X . . X O
 call IkkenEdgeTukeYomi B6 A6 [A7=25:5]
+
+[edge-two-space-peep-outside-reading-black]
+# Black E7 on the third line jumps to the top edge (E8 the near gap, E9 the
+# far one); White's D8 peeps beside E8, and White's G9 stands two lines out
+# beside E9 on the free side, with Black's G7 two lines out beside the stone
+# (on line 3) and G8 beside E8 empty: the outside reading.  D9 beside E9 on
+# the peep's side is empty, and H9 (three out beside E9) is empty with two
+# empty neighbours.  Black's line: E9, White E8, Black F8, White F9, Black H9,
+# White D9, Black G8 (h0).  White's part: the push E8 (h1), or H8 (three out
+# beside E8, its four neighbours empty) when better (h3): here H8, so the
+# value is h0 + h3.
+# Black plays the far gap E9.
+black to play
+  . . . . . . O . .
+  . . . O . . . . .
+  . . . . X . X . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E9 E8 F8 F9 H9 D9 G8 E7 E8 E7 E7 H8 [E9=h0+h3:5]
+
+[edge-two-space-peep-outside-reading-white]
+# Black E7 on the third line jumps to the top edge (E8 the near gap, E9 the
+# far one); White's D8 peeps beside E8, and White's G9 stands two lines out
+# beside E9 on the free side, with Black's G7 two lines out beside the stone
+# (on line 3) and G8 beside E8 empty: the outside reading.  D9 beside E9 on
+# the peep's side is empty, and H9 (three out beside E9) is empty with two
+# empty neighbours.  Black's line: E9, White E8, Black F8, White F9, Black H9,
+# White D9, Black G8 (h0).  White's part: the push E8 (h1), or H8 (three out
+# beside E8, its four neighbours empty) when better (h3): here H8, so the
+# value is h0 + h3.
+# White pushes at the near gap E8.
+white to play
+  . . . . . . O . .
+  . . . O . . . . .
+  . . . . X . X . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E9 E8 F8 F9 H9 D9 G8 E7 E8 E7 E7 H8 [E8=h0+h3:5]
+
+[two-space-approach-far-corner-across]
+# Black's two-space jump C5-F5 with White D7 two lines out beside the gap D5.
+# Black's F4 stands at F5's corner on the other side of the jump, not on the
+# side of White's stone (F6 there is empty), so nothing stops the reading:
+# White's push D5, Black D4, White E5, Black E4 (p); Black's answer E6 (o);
+# s = o + p below 13: 2s.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=2s:29]
+
+[two-space-approach-outside-stone-short-of-liberties]
+# Black's two-space jump C5-F5 with White D7 two lines out beside the gap D5,
+# and Black's C7 two lines out beside C5 on the same side: the cut.  White's
+# D7 has two liberties (D6, E7; Black's D8 and C7 beside it) but is not nearly
+# dead, linked diagonally to White's E8-F8-G8-G7, and Black's C7 has three: Black's point is D6 and
+# White's D6 too.  Black D6 (o; it leaves D7 in atari, but the capture counts
+# only for Black as the engine), White D6 (a): s = o + a, under the caller's
+# reason.
+white to play
+  . . . . . . . . .
+  . . . X O O O . .
+  . . X O . . O . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 D6 C5 D6 [D6=s:5]
+
+[large-knight-enemy-beyond-the-partners-line]
+# Black's large knight's move D4-G5 with White's F6: from D4 that is O2, two
+# along and two across, beyond G5's line; an enemy on that side only (a = 0,
+# b = 1) makes the link 2.  From G5 White's F6 is M1, beside G5 away from D4's
+# line: one side again, 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . X . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call LinkGrade D4 G5 [7:2]
+call LinkGrade G5 D4 [7:2]

@@ -28,6 +28,11 @@
 //    J at P, Q and S (the capture, half of it the follow-up).  J's move is
 //    sente when 2A < F/2: r = the smaller of 2 (A + B) and F/2, bonus 5;
 //    otherwise r = A + B, bonus 0.  The candidates as "P=r/bonus".
+//  - "WeakGunNiken:read V B T": the two-space extensions of the group at V,
+//    read against the extension point B and the answer T: r = the side to
+//    move's evaluation after its move at B plus the other side's after its
+//    move at T.  The candidate at T as "T=r:reason", the others by their
+//    points with their reasons.
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -37,15 +42,27 @@
 
 #include "board/Diagram.h"
 #include "board/Goban.h"
+#include "board/Gun.h"
 #include "engine/Joban.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/Sakiyomi.h"
 #include "engine/Think.h"
+#include "engine/WeakGun.h"
 #include "engine/Yose.h"
 
 namespace vorn::test {
 namespace {
+
+// The words sorted and joined by blanks; "none" for no word.
+std::string Joined(std::vector<std::string> words)
+{
+    std::sort(words.begin(), words.end());
+    std::string out;
+    for (const std::string& w : words)
+        out += (out.empty() ? "" : " ") + w;
+    return out.empty() ? "none" : out;
+}
 
 // --- The look-ahead's replies --------------------------------------------------------
 
@@ -76,11 +93,7 @@ std::string RepliesTaken(const std::vector<Point>& pts, int rootBest, const std:
     std::vector<std::string> words;
     for (int i = 1; i <= m; ++i)
         words.push_back(GtpVertex(taken[i]));
-    std::sort(words.begin(), words.end());
-    std::string out;
-    for (const std::string& w : words)
-        out += (out.empty() ? "" : " ") + w;
-    return out.empty() ? "none" : out;
+    return Joined(words);
 }
 
 std::string RepliesAtTheBar(const std::vector<Point>& pts)
@@ -159,11 +172,7 @@ std::string AtariBothForcing(const std::vector<Point>& pts)
     for (int i = 1; i <= KohoCount; ++i)
         words.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against('r', Koho.Value[i], r) + '/'
                         + Against('b', Koho.Bonus[i], c));
-    std::sort(words.begin(), words.end());
-    std::string out;
-    for (const std::string& w : words)
-        out += (out.empty() ? "" : " ") + w;
-    return out.empty() ? "none" : out;
+    return Joined(words);
 }
 
 std::string LadderSente(const std::vector<Point>& pts)
@@ -189,12 +198,29 @@ std::string LadderSente(const std::vector<Point>& pts)
     for (int i = 1; i <= KohoCount; ++i)
         words.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against('r', Koho.Value[i], r) + '/'
                         + std::to_string(Koho.Bonus[i]));
-    std::sort(words.begin(), words.end());
-    std::string out;
-    for (const std::string& w : words)
-        out += (out.empty() ? "" : " ") + w;
-    return out.empty() ? "none" : out;
+    return Joined(words);
 }
+
+// --- The weak group's two-space extensions -------------------------------------------
+
+std::string NikenRead(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3)
+        throw std::invalid_argument("the reading wants a stone of the group, B and T");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const int r = ReadingValue(JibunIro, {pts[1]}) + ReadingValue(AiteIro, {pts[2]});
+    KohoKind = kkWeakGun;
+    WeakGunNiken(*g);
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i)
+        words.push_back(GtpVertex(Koho.Pt[i]) + (Koho.Pt[i] == pts[2] ? '=' + Against('r', Koho.Value[i], r) : "")
+                        + ':' + std::to_string(static_cast<int>(Koho.Kind[i])));
+    return Joined(words);
+}
+
+const TProblemRoutineAdd nikenRead("WeakGunNiken:read", NikenRead);
 
 const TProblemRoutineAdd yoseLadder("YoseValue:ladder", LadderSente);
 const TProblemRoutineAdd yoseBoth("YoseAtariValue:both", AtariBothForcing);
