@@ -332,3 +332,24 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call WeakGunNiken:read C7 F7 E7 [C5:13 E7=r:13]
+
+[urgent-eye-border-neighbour-eye-value-3]
+# Black's A8-B8-C8-C7-C6 with Black's A9: the corner eye is B9 alone, and
+# A7-B7 a half eye.  The border point B7 has the empty neighbour B6 (area
+# value 0, no White neighbour, three empty neighbours A6, B5, B7, not on the
+# edge).  Black's B6 encloses A7-B7-A6 but with B9 the group's eye value is
+# only 3: the value is half the group's value held at 18.  The group's value
+# K is 42 here: half of it, 21, is
+# held at 18, which is K - 24.  The pass adds under the reason the relation
+# answers left (5).
+black to play
+  X . . O . . . . .
+  X X X O . . . . .
+  . . X O . . . . .
+  . . X O . . . . .
+  . . . . O . . . .
+  O O O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuUrgentMe:at A8 B6 A6 [A6=none B6=K-24:5]

@@ -543,3 +543,66 @@ black to play
   . . . . . . . . .
 call LinkGrade D4 G5 [7:2]
 call LinkGrade G5 D4 [7:2]
+
+[one-space-wedge-block-caught-after-the-corner-black]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 above it; the
+# corner C4 beside Black's block D4 is empty with White B4 behind it, and
+# White's E4 stands at the other corner.  White's side: White C4 and Black
+# D4 leave Black's D4 in atari (D5, C4, E4 White), so the ladder reading on D4
+# holds and White plays its first move, the capture at D3: h1 (White C4,
+# Black D4, White D3).  White's extension D4, Black C4 (h3) is smaller, so
+# White's point stays C4.  Black's side: the corner C4, White D4 (h2) is
+# worth more than the block D4 met at C4 (h0): Black's point is C4 too.  The
+# value: h2 + h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O X . . . .
+  . O . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 C4 C5 D3 C5 D4 C4 C5 C4 D4 D3 C5 C4 D4 C5 D4 C4 [C4=h1+h2:5]
+
+[one-space-wedge-block-caught-after-the-corner-white]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 above it; the
+# corner C4 beside Black's block D4 is empty with White B4 behind it, and
+# White's E4 stands at the other corner.  White's side: White C4 and Black
+# D4 leave Black's D4 in atari (D5, C4, E4 White), so the ladder reading on D4
+# holds and White plays its first move, the capture at D3: h1 (White C4,
+# Black D4, White D3).  White's extension D4, Black C4 (h3) is smaller, so
+# White's point stays C4.  Black's side: the corner C4, White D4 (h2) is
+# worth more than the block D4 met at C4 (h0): Black's point is C4 too.  The
+# value: h2 + h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O X . . . .
+  . O . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 C4 C5 D3 C5 D4 C4 C5 C4 D4 D3 C5 C4 D4 C5 D4 C4 [C4=h1+h2:5]
+
+[one-space-peep-hanes-near-end-smaller]
+# Black's one-space jump C5-E5 with White's peep at D6; White's B5 and F5
+# outside the ends, and White's A6.  White's hane at C4 leaves C5 with two
+# liberties and a ladder: White's atari at D5 and the block at C6, the
+# ladder's first two moves against C5 (h1: White C4, D5, C6, Black passing);
+# the hane at E4 likewise against E5 with D5 and E6 (h3).  Here the reading
+# against C5 is the smaller: h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . O . . . . .
+  . O X . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoHane C5 E5 C4 E4 C5 C5 C4 C4 D5 D5 C6 C5 C5 E4 E4 D5 D5 E6 [=h1]
