@@ -148,18 +148,23 @@ std::string Against(char p, int v, int r)
     return std::string(1, p) + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
 }
 
+// The evaluation for c after c plays all of `moves` in turn (the other
+// colour passing), every move taken back.
+int OneSideValue(int c, const std::vector<Point>& moves)
+{
+    TYomiKeep keep;
+    for (const Point q : moves)
+        if (!ToruPlay(c, q))
+            throw std::invalid_argument("a move of the follow-up is refused: " + GtpVertex(q));
+    return Hyoka(c);
+}
+
 std::string AtariBothForcing(const std::vector<Point>& pts)
 {
     if (pts.size() != 3)
         throw std::invalid_argument("the atari reading wants the point and both answers");
     const int a = ReadingValue(JibunIro, {pts[0], pts[1]}), b = ReadingValue(AiteIro, {pts[0], pts[2]});
-    int c = 0;
-    {
-        TYomiKeep keep;
-        if (!ToruPlay(JibunIro, pts[0]) || !ToruPlay(JibunIro, pts[1]))
-            throw std::invalid_argument("the follow-up is refused");
-        c = Hyoka(JibunIro);
-    }
+    const int c = OneSideValue(JibunIro, {pts[0], pts[1]});
     int r = 2 * (a + b);
     r += r / 2;
     if (2 * r > c)
@@ -180,14 +185,7 @@ std::string LadderSente(const std::vector<Point>& pts)
     if (pts.size() != 3)
         throw std::invalid_argument("the ladder reading wants the point and the ladder's first two moves");
     const int a = ReadingValue(JibunIro, {pts[0], pts[1]}), b = ReadingValue(AiteIro, {pts[0]});
-    int f = 0;
-    {
-        TYomiKeep keep;
-        for (const Point q : pts)
-            if (!ToruPlay(JibunIro, q))
-                throw std::invalid_argument("a move of the follow-up is refused: " + GtpVertex(q));
-        f = Hyoka(JibunIro) / 2;
-    }
+    const int f = OneSideValue(JibunIro, pts) / 2;
     const bool sente = 2 * a < f;
     const int r = sente ? std::min(2 * (a + b), f) : a + b;
     YoseCacheClear();
