@@ -36,6 +36,7 @@
 #include "engine/Problems.h"
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -148,6 +149,20 @@ std::string Against(char p, int v, int r)
     return std::string(1, p) + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
 }
 
+// The candidates that the endgame routine `value` leaves for p, read afresh:
+// "P=r.../bonus" against the formula's r, the bonus as `bonus` writes it.
+std::string YoseRead(void (*value)(Point), Point p, int r, const std::function<std::string(int)>& bonus)
+{
+    YoseCacheClear();
+    KohoKind = kkYose;
+    value(p);
+    YoseCacheClear();
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i)
+        words.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against('r', Koho.Value[i], r) + '/' + bonus(Koho.Bonus[i]));
+    return Joined(words);
+}
+
 // The evaluation for c after c plays all of `moves` in turn (the other
 // colour passing), every move taken back.
 int OneSideValue(int c, const std::vector<Point>& moves)
@@ -169,15 +184,7 @@ std::string AtariBothForcing(const std::vector<Point>& pts)
     r += r / 2;
     if (2 * r > c)
         r = c / 2;
-    YoseCacheClear();
-    KohoKind = kkYose;
-    YoseAtariValue(pts[0]);
-    YoseCacheClear();
-    std::vector<std::string> words;
-    for (int i = 1; i <= KohoCount; ++i)
-        words.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against('r', Koho.Value[i], r) + '/'
-                        + Against('b', Koho.Bonus[i], c));
-    return Joined(words);
+    return YoseRead(YoseAtariValue, pts[0], r, [c](int bonus) { return Against('b', bonus, c); });
 }
 
 std::string LadderSente(const std::vector<Point>& pts)
@@ -188,15 +195,7 @@ std::string LadderSente(const std::vector<Point>& pts)
     const int f = OneSideValue(JibunIro, pts) / 2;
     const bool sente = 2 * a < f;
     const int r = sente ? std::min(2 * (a + b), f) : a + b;
-    YoseCacheClear();
-    KohoKind = kkYose;
-    YoseValue(pts[0]);
-    YoseCacheClear();
-    std::vector<std::string> words;
-    for (int i = 1; i <= KohoCount; ++i)
-        words.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against('r', Koho.Value[i], r) + '/'
-                        + std::to_string(Koho.Bonus[i]));
-    return Joined(words);
+    return YoseRead(YoseValue, pts[0], r, [](int bonus) { return std::to_string(bonus); });
 }
 
 // --- The weak group's two-space extensions -------------------------------------------
