@@ -606,3 +606,24 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiKadoHane C5 E5 C4 E4 C5 C5 C4 C4 D5 D5 C6 C5 C5 E4 E4 D5 D5 E6 [=h1]
+
+[two-liberty-ladder-after-atari-beside-the-atari-stone]
+# Black D5 has two liberties, E5 and D4 (White D6, C5 around it; White C4 and
+# E4 below), and Black's E6 stands above E5 with two liberties, E7 and F6
+# (White's D6 and F7 around it).  White's atari at E5 (the first liberty) and
+# Black's extension at D4: the Black chains next to White's E5 are read in
+# the order up, right, down, left, so Black's E6 comes first, and the ladder
+# catches it with White's E7 first.  The result is Black's evaluation after
+# White E5, Black D4, White E7, which is positive: h0 is White's evaluation
+# of that line (the jump D6-D8 is White's), Black's its negation: -h0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . O X . . . .
+  . . O X . . . . .
+  . . O . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariDameSicho D6 D8 D5 D6 E5 D4 E7 [=-h0]
