@@ -627,3 +627,47 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWariDameSicho D6 D8 D5 D6 E5 D4 E7 [=-h0]
+
+[one-space-wedge-own-stone-below-caught-black]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 above it, so
+# Black's block is D4; the corner E4 beside it is empty and White F4 stands
+# just behind it; Black's D3 stands below D4 between White's C3 and E3.  The
+# lines: h0 Black D4, White E4 (the block met at the corner); h1 White E4,
+# Black D4; h2 Black E4, White D4; h3 White D4, Black E4 and, since Black's
+# D3 is then in atari and the ladder reading on it holds, White's capture at
+# D2.  Black's block is worth more than the corner (h0 >= h2): D4; White's
+# extension with the capture is worth more than its corner (h3 > h1): D4.
+# The value: h0 + h3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O X . . . .
+  . . . . . O . . .
+  . . O X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 E4 E5 D3 C5 D4 E4 C5 E4 D4 C5 E4 D4 C5 D4 E4 D2 [D4=h0+h3:5]
+
+[one-space-wedge-own-stone-below-caught-white]
+# Black's one-space jump C5-E5; White wedges at D5 with D6 above it, so
+# Black's block is D4; the corner E4 beside it is empty and White F4 stands
+# just behind it; Black's D3 stands below D4 between White's C3 and E3.  The
+# lines: h0 Black D4, White E4 (the block met at the corner); h1 White E4,
+# Black D4; h2 Black E4, White D4; h3 White D4, Black E4 and, since Black's
+# D3 is then in atari and the ladder reading on it holds, White's capture at
+# D2.  Black's block is worth more than the corner (h0 >= h2): D4; White's
+# extension with the capture is worth more than its corner (h3 > h1): D4.
+# The value: h0 + h3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O X . . . .
+  . . . . . O . . .
+  . . O X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 E4 E5 D3 C5 D4 E4 C5 E4 D4 C5 E4 D4 C5 D4 E4 D2 [D4=h0+h3:5]
