@@ -106,3 +106,46 @@ black to play
   . . . X O O . . .
   . . . X . O . . .
 call YoseAtariValue:both E4 F5 D3 [E4=r/b]
+
+# --- The one-stone point: the eye value of the joined group -----------------
+#   call YoseOneStone V [L M]   the point V beside a single stone: A = J's
+#       evaluation after J at V, B = O's after O at V (no follow-up given:
+#       f = 0); r = A + B, bonus b = 0: "V=r/b mark" (mark: the point is
+#       marked dealt with), "none" when nothing is stored
+
+[endgame-one-stone-two-stones-on-the-edge]
+# Black's lone E2 beside White's lone D2, both alive on the second line.
+# E1 touches one stone (E2) and White's D2 is diagonal to it.  Black's E1
+# joins E2: two stones on the edge still have eye value 4 (the gate is
+# below 4), so the point is read: r = A + B, and marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+status D2 [alive]
+status E2 [alive]
+call YoseOneStone E1 [E1=r/b mark]
+
+[endgame-one-stone-crawl-under-a-wall]
+# Black's E3 over E2 and White's D2: White's E1 beside E2 joins D2 by the
+# diagonal, crawling on the first line under Black's two stones: the group
+# keeps an eye value below 4, so nothing is read or stored.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+status D2 [alive]
+status E2 [alive]
+call YoseOneStone E1 [none]
