@@ -34,3 +34,9 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei1Utu:at G7 F7 A1 [F9]
+# The value: four fifths of Black's evaluation after F9 plus White's after
+# its hane F8 (G8 then has near relations to White's G7 and F8 alone, no
+# black one: White's side, and firm with its empty neighbours on White's
+# side too, so White's point is the hane and not G9).
+call GunKankei1Utu:at G7 F7 F9 F9 G7 F8 [F9=r*4/5:18]
+
