@@ -25,7 +25,7 @@
 #   call YoseAtariValue:sente V F    (as in generators.tst) J's atari at V
 #       forces O to connect at F: r = 2 (A + B), or C halved when 2r
 #       exceeds C; b = C
-#   call YoseAtariValue:both V F G   J's atari at V forces O at F, O's atari
+#   call YoseAtariValue:forcing V F G   J's atari at V forces O at F, O's atari
 #       there forces J at G: A = J's evaluation after J V, O F; B = O's after
 #       O V, J G; C = J's after J V, J F.  r = 2 (A + B) raised by half of
 #       itself, or C halved when 2r exceeds C; b = C
@@ -87,7 +87,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call SelectYomiKoho:root35 D16 E15 E17 C17 [C17 E15]
+call SelectYomiKoho:under35 D16 E15 E17 C17 [C17 E15]
 
 [look-ahead-reply-at-distance-seven]
 # Root D16 (bar 15).  E15 (40) is next to the root: taken.  G15 (30, weak
@@ -271,7 +271,7 @@ black to play
   . . . . O . . . .
   . . . . . . . . .
   . . . . . . . . .
-call YoseAtariValue:both E5 F4 D6 [E5=r/b]
+call YoseAtariValue:forcing E5 F4 D6 [E5=r/b]
 
 [urgent-eye-border-neighbour-with-atari]
 # Black's A8-B8-C8-C7-C6 with Black's A7 holds the eye A9-B9 and the point

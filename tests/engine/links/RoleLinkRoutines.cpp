@@ -6,7 +6,7 @@
 //  - "SelectYomiKoho:bar R P Q": the look-ahead's replies at one level with
 //    the root R's best value 20 (bar 15); P gets 16 (weak-group reason), Q
 //    12 (capture).  The points taken, in any order, "none" without one.
-//  - "SelectYomiKoho:root35 R P Q S": the root's best value 35 (bar 25); P
+//  - "SelectYomiKoho:under35 R P Q S": the root's best value 35 (bar 25); P
 //    gets 30 and Q 20 (weak-group reason), S 14 (capture).
 //  - "JobanKoho:press T S H A P...": the opening's stage-2 candidates at the
 //    points P against the reading of the 3-3 press: r is the evaluation for
@@ -14,7 +14,7 @@
 //    and the first colour again A.  Each P as "P=r/bonus", "P=cap24/bonus"
 //    or "P=cap26/bonus" (a value held at 24 or 26 below r), "P=value/bonus"
 //    for any other value, "P=none" without a candidate.
-//  - "YoseAtariValue:both P F G": the atari point P where the side to move
+//  - "YoseAtariValue:forcing P F G": the atari point P where the side to move
 //    (J) ataris a chain that the other side (O) must connect at F, and O's
 //    move ataris a chain that J must connect at G.  A = J's evaluation after
 //    J at P and O at F, B = O's after O at P and J at G, C = J's after J at P
@@ -220,10 +220,10 @@ std::string NikenRead(const std::vector<Point>& pts)
 const TProblemRoutineAdd nikenRead("WeakGunNiken:read", NikenRead);
 
 const TProblemRoutineAdd yoseLadder("YoseValue:ladder", LadderSente);
-const TProblemRoutineAdd yoseBoth("YoseAtariValue:both", AtariBothForcing);
+const TProblemRoutineAdd yoseBoth("YoseAtariValue:forcing", AtariBothForcing);
 
 const TProblemRoutineAdd yomiBar("SelectYomiKoho:bar", RepliesAtTheBar);
-const TProblemRoutineAdd yomiRoot35("SelectYomiKoho:root35", RepliesUnderRoot35);
+const TProblemRoutineAdd yomiRoot35("SelectYomiKoho:under35", RepliesUnderRoot35);
 
 } // namespace
 } // namespace vorn::test
