@@ -424,43 +424,6 @@ const TProblemRoutineAdd replies34("SelectYomiKoho:root34", RepliesAround<34>);
 const TProblemRoutineAdd replies35("SelectYomiKoho:root35", RepliesAround<35>);
 const TProblemRoutineAdd replies36("SelectYomiKoho:root36", RepliesAround<36>);
 
-// The forced continuation after the root colour's last answer, at most two
-// moves, for a root worth RootBest: the side to move of the row's position
-// is the root colour's opponent and the whole board is the look-ahead
-// area.  Answers the number of moves played, then the first of them.
-template <int RootBest>
-std::string ContinueAround(const std::vector<Point>& pts)
-{
-    if (!pts.empty())
-        throw std::invalid_argument("the continuation takes no points");
-    const int savedDeep = YomiDeep, savedBest = SakiRootBest, savedIn = InSakiyomi;
-    const std::uint8_t savedColour = SakiRootColour;
-    const int root = GobanLv[0]->Tejun.NextColor() ^ 3;
-    for (int y = 1; y <= 19; ++y)
-        for (int x = 1; x <= 19; ++x)
-            YomiArea[x][y] = 1;
-    YomiDeep = 2;
-    SakiRootBest = RootBest;
-    SakiRootColour = static_cast<std::uint8_t>(root);
-    InSakiyomi = 1;
-    SaveHyokaBase();
-    std::string line;
-    YomiContinue(root, line);
-    YomiDeep = savedDeep;
-    SakiRootBest = savedBest;
-    SakiRootColour = savedColour;
-    InSakiyomi = static_cast<std::uint8_t>(savedIn);
-    std::string first;
-    int x = 0, y = 0;
-    if (std::sscanf(line.c_str(), "<%d,%d>", &x, &y) == 2)
-        first = ' ' + GtpVertex(Point(x, y));
-    return std::to_string(SakiDepth - 2) + first;
-}
-
-const TProblemRoutineAdd continue34("YomiContinue:root34", ContinueAround<34>);
-const TProblemRoutineAdd continue35("YomiContinue:root35", ContinueAround<35>);
-const TProblemRoutineAdd continue36("YomiContinue:root36", ContinueAround<36>);
-
 // The band of the best move that the look-ahead's own stage finds for the
 // side to move (the whole board the area, inside the look-ahead): "below13",
 // "13to24" or "25up" with the move's point; the continuation's bars after a

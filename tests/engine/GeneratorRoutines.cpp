@@ -294,6 +294,10 @@ std::string Continue(const std::vector<Point>& pts)
 const TProblemRoutineAdd continue1("YomiContinue:deep1", Continue<1, 20>);
 const TProblemRoutineAdd continue2("YomiContinue:deep2", Continue<2, 20>);
 const TProblemRoutineAdd continue3("YomiContinue:deep3", Continue<3, 20>);
+// Two moves at most, for a root around the bar of 35.
+const TProblemRoutineAdd continue34("YomiContinue:root34", Continue<2, 34>);
+const TProblemRoutineAdd continue35("YomiContinue:root35", Continue<2, 35>);
+const TProblemRoutineAdd continue36("YomiContinue:root36", Continue<2, 36>);
 
 // --- Weak groups -----------------------------------------------------------------------
 
