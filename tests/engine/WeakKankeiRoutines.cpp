@@ -6,7 +6,8 @@
 // point and answers the candidate the row pins against its formula ("M=r"
 // when the value is the formula's, "M=r+3" when it is 3 more), its reason,
 // the other candidates by their points, and a word for the premise the row
-// relies on.
+// relies on; a last entry reads which pairs the step keeps, those whose
+// move for the group's colour leaves the group no longer weak.
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "board/Goban.h"
 #include "board/Gun.h"
 #include "engine/Koho.h"
+#include "engine/Reading.h"
 #include "engine/Think.h"
 #include "engine/WeakGun.h"
 
@@ -111,10 +113,36 @@ std::string TieChoice(const std::vector<Point>& pts)
     return RelationStep(g, m, r, e1 == e2 ? "tie" : "apart");
 }
 
+// V P Q M W..., the pairs kept by the step: A = c's evaluation after c at P,
+// B = o's after o at Q, r = A + B, a negative r counted 0; "M=r:13", the
+// others by their points; then the premise of each W: "W:settled" when c's
+// move at W leaves the group there no longer weak (eye value 4 or more and
+// not weak by TGun::IsWeak, or under 4 with death level 0), else "W:weak".
+std::string Kept(const std::vector<Point>& pts)
+{
+    if (pts.size() < 4)
+        throw std::invalid_argument("the entry wants V P Q M and the points whose premise it reads");
+    const TGun& g = WeakGroupAt({pts.begin(), pts.begin() + 4}, 4);
+    const int c = g.GetIsiIro();
+    const int r = std::max(0, ReadingValue(c, {pts[1]}) + ReadingValue(c ^ 3, {pts[2]}));
+    std::string premise;
+    for (std::size_t i = 4; i < pts.size(); ++i) {
+        TYomiTrial t;
+        if (!t.Play(c, pts[i]))
+            throw std::invalid_argument("the group's move is refused: " + GtpVertex(pts[i]));
+        CurGoban().Analyze();
+        const TGun* after = GunAt(pts[i]);
+        premise += (premise.empty() ? "" : " ") + GtpVertex(pts[i])
+                   + (after != nullptr && !IsWeakGunTarget(*after) ? ":settled" : ":weak");
+    }
+    return RelationStep(g, pts[3], r, premise);
+}
+
 const TProblemRoutineAdd kosumi("WeakGunKankeiMoves:kosumi", Kosumi);
 const TProblemRoutineAdd middleTry("WeakGunKankeiMoves:middle-try", MiddleTry);
 const TProblemRoutineAdd ownTie("WeakGunKankeiMoves:own-tie", TieChoice<1>);
 const TProblemRoutineAdd oppTie("WeakGunKankeiMoves:opp-tie", TieChoice<2>);
+const TProblemRoutineAdd kept("WeakGunKankeiMoves:kept", Kept);
 
 } // namespace
 } // namespace vorn::test

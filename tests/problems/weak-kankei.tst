@@ -431,3 +431,41 @@ white to play
   . . . . . . . . . . . . .
 call WeakGunKankeiMoves:opp-tie J8 H6 H5 H6 [H5=r:13 L8 tie]
 call WeakGunKankeiMoves:own-tie J8 L8 L7 L8 [H5 L8=r:13 tie]
+
+# --- Which pairs are kept -------------------------------------------------
+#   call WeakGunKankeiMoves:kept V P Q M W...   r = c's evaluation after c
+#       at P + o's after o at Q, a negative r counted 0; "M=r:13", others by
+#       their points; then for each W "W:settled" when c's move at W leaves
+#       the group there no longer weak, else "W:weak" (the premise)
+# The step keeps a recorded pair only when the group's colour, playing its
+# own move of the pair, leaves the group no longer weak; only when no pair
+# is kept (and no escape jump is found) are all of them proposed.
+
+[weak-kept-pairs-only-the-settling-move]
+# Black's F3 on the third line between White's D2 (a knight's move) and
+# G2 (diagonal): a lone stone with little room, weak.  The diagonal: side
+# F2 has its knight's-move point E1 on line 1 (not read); side G3 (Y = H4,
+# nothing around it).  Black H4, White G3, Black G4, White F4: F4 keeps two
+# liberties (E4, F5) and escapes either atari; no ladder, H2 behind G2 is
+# empty: Black's point is G3.  White H4, Black G3, White H3, Black H2:
+# H2 has two liberties (J2, H1) in the corner and is caught: White's point
+# is H4.  The knight's move: side 1's corner F1 is on line 1; side 2 (E =
+# D4, F2 empty, nothing around D4): Black's point D4; White's is D4 too
+# (Black to play: no trial of White's; C5 has one White stone in the (1,3)
+# shape, not two; D4 is on line 4).  Black's G3 leaves F3-G3 pressed
+# against the second line, still weak; Black's D4 gives the group room
+# toward the centre and settles it: only the pair at D4 is kept, worth
+# Black's gain at D4 + White's at D4.  (Black at White's point H4 would
+# settle the group too: the move tried is the group's colour's own move of
+# each pair, G3.)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . O . . O . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:kept F3 D4 D4 D4 G3 D4 H4 [D4=r:13 G3:weak D4:settled H4:settled]
