@@ -4,7 +4,7 @@
 # shapes-wide.tst; "KeimaOgeimaHokyo:prep" answers the move between two
 # stones as "point:reason" and its prepared answer "own/reply/answer";
 # "KeimaTuke:pass A B M..." reads M... for the attacker with A standing for
-# a pass.
+# a pass; "GunMe V" answers the eye value of the group at V.
 
 # --- Extensions toward own stones: a large knight's move to the edge --------
 # Black's lone J5 on the edge line; White's E4-F6 block fill every point
@@ -140,3 +140,45 @@ white to play
   O X X . . . X O O
   O . . . . O . . O
 call KeimaTuke:pass C2 E3 D2 D3 E2 F2 C2 D1 [D2=r]
+
+# --- Knight's-move second pass: the far stone's group with one eye and a half ---
+# White's knight's move G2-F4 (box G2 F2 / G3 F3 / G4 F4; F2 the side point
+# beside G2, White's own), Black's E2 on the far line beyond F2 (D1); the
+# cutting points G3 and F3 and the outside points H3 and E3 are empty.
+# E2 belongs to Black's A2-E2, A1, E1 round the straight three B1-C1-D1,
+# shut in by White's A3-D3, F2, F1 and E4: one vital point C1, on which
+# White may play, makes the eye value 3 ("GunMe" shows the analysis
+# agrees).  Three is enough for the far pattern (below 3 stops it); White's
+# G2 lives with the top of the board.  P1 is F3 (next to the far stone's
+# side), P2 G3; beyond B's line at B's step is White's E4, so the single
+# reading: Black's F3 and White's G3 for Black, White's own F3 for White,
+# summed; for Black as the engine one and a half times the sum (twice when
+# it is 2 or less).
+
+[knight-second-pass-far-stone-eye-and-a-half]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  O O O O . . . . .
+  X X X X X O O . .
+  X . . . X O . . .
+call GunMe E2 [3]
+call Kankei4Hokyo:read G2 F4 F3 G3 G2 F3 [F3=r:21]
+
+[knight-second-pass-far-stone-eye-and-a-half-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  O O O O . . . . .
+  X X X X X O O . .
+  X . . . X O . . .
+call GunMe E2 [3]
+call Kankei4Hokyo:read G2 F4 F3 G3 G2 F3 [F3=r*3/2:21|F3=r*2:21]

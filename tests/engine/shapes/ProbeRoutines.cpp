@@ -10,6 +10,7 @@
 
 #include "board/Diagram.h"
 #include "board/Goban.h"
+#include "board/Gun.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
@@ -69,6 +70,17 @@ std::string KeimaTukePass(const std::vector<Point>& pts)
     return s.empty() ? "none" : s;
 }
 
+// "GunMe V": the eye value of the group at V as the analysis gives it, for
+// rows whose branch turns on it.
+std::string GunMe(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("GunMe wants one point");
+    const TGun* g = GunAt(pts[0]);
+    return g == nullptr ? "none" : std::to_string(g->GetMe());
+}
+
+const TProblemRoutineAdd gunMe("GunMe", GunMe);
 const TProblemRoutineAdd keimaOgeimaPrep("KeimaOgeimaHokyo:prep", KeimaOgeimaPrep);
 const TProblemRoutineAdd keimaTukePass("KeimaTuke:pass", KeimaTukePass);
 
