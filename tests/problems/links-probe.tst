@@ -71,3 +71,101 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Soto C5 F5 [none]
+
+[probe-edge-two-space-peep-behind-the-stone-white]
+# Black E7 on the third line jumps to the edge; White's chain D8-C8-D7 peeps
+# beside the near gap E8 and stands on Y (D7, beside Black's stone on the
+# peep's side); Black's C7 two steps out on that side, G9 and the rest empty.
+# The free neighbour F8 has its four neighbours empty and White's chain more
+# than two liberties, Y is White's: the direct reading.  White's cut F8,
+# Black E8, White E9 leaves nothing in a ladder; White's Q2 (G9, three empty
+# neighbours) is worth less than the cut.  Black's E7 is a single stone and
+# the point behind it, E6, is empty with three empty neighbours: White's play
+# there (h1) is worth more than the cut, so it becomes White's point and part.
+# Black's part is the connection E8 (h0).  s = h0 + h1 for Black's group of
+# one stone is halved, both parts are positive, and the half is above 26: it
+# loses 6.  White plays E6: s/2-6.
+white to play
+  . . . . . . . . .
+  . . O O . . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 E6 [E6=s/2-6:5]
+
+[probe-edge-two-space-peep-behind-the-stone-black]
+# The same with Black to move: Black's point is the gap E8; the halved sum
+# (White's part the play behind the stone, h1) is 8 or more with White's part
+# positive, so Black adds 4, and the result above 26 loses 6: s/2+4-6.
+black to play
+  . . . . . . . . .
+  . . O O . . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 E6 [E8=s/2+4-6:5]
+
+[probe-edge-two-space-peep-behind-the-stone-no-better]
+# Without Black's C7: the same direct reading, but White's play behind the
+# stone at E6 is worth exactly as much as the cut F8, Black E8, White E9 (h1
+# both), and only a larger value moves White's point: White keeps the cut at
+# F8.  s = h0 + h1 (Black's connection E8, White's cut), one Black stone:
+# s/2, above 26: s/2-6.
+white to play
+  . . . . . . . . .
+  . . O O . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [F8=s/2-6:5]
+
+[probe-two-space-double-peep-cut-beside-the-end-white]
+# Black's two-space jump C5-F5; White D6 and E6 peep beside both gap points
+# from above (D5 next to C5, E5 next to F5; D4 and E4 their flanks below).
+# Gap D5: D3 (two lines out beside D5) is empty, White's C3 stands two lines
+# out beside C5: the cut reading at C5's lower corner C4.  Black's part is
+# the connection D5 (h0); White's is the cut White D5, Black D4, White C4
+# (h1); after White E4, Black E5 the ladder against Black D4 fails (Black's
+# D2 breaks it), so White's part stays h1.  D5 gets h0+h1 for either side.
+# Gap E5: White's E3 two lines out beside E5: E5 gets its point value, White's
+# evaluation after White E5 (h3) plus Black's after Black E5 (h2) when that is
+# positive; it is negative here: h3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 C4 C5 E5 C5 E5 [D5=h0+h1:5 E5=h3:5]
+
+[probe-two-space-double-peep-cut-beside-the-end-black]
+# The same with Black to move: D5 gets h0+h1 again; E5's point value is now
+# Black's evaluation after Black E5 (h2) plus White's after White E5 (h3, the
+# lines read with Black to move): h2+h3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 C4 C5 E5 C5 E5 [D5=h0+h1:5 E5=h2+h3:5]
