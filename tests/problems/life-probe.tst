@@ -1,0 +1,117 @@
+# Life and death: the pattern passes on single groups, rows that pin one
+# branch of a pass each (the direction of the border point's neighbour, the
+# self-atari test of the lone stone's second point, the half eye the eye
+# shape pass needs, the sharp eye read from the diagonals, the line-3 points
+# of the wide extension tried first).  "call PASS V" as in generators.tst:
+# each candidate as "point=K+d:reason", counted from the group's value K.
+
+[probe-kill-border-point-neighbour-on-the-left]
+# White's right edge group H9-H8, H6-H5-J5 around the space J9-J6, its mouth
+# at H7 beside Black's G7 (the shape of kill-border-point-for-the-opponent
+# turned onto the right edge).  J7 is a border point of the region with three
+# empty neighbours (J8, J6, H7); its neighbour to the left, H7, has one empty
+# neighbour (J7) and one black neighbour (G7).  Black's J7 answered by White's
+# H7 leaves White the two-point space J9-J8 and the single point J6 beside
+# Black's stone: short of two eyes.  The group is the opponent's: the
+# candidate is Black's J7, at the group's value.
+black to play
+  . . . . . . X O .
+  . . . . . . X O .
+  . . . . . . X . .
+  . . . . . . X O .
+  . . . . . . X O O
+  . . . . . . X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KillBorderPoint H9 [J7=K:9]
+
+[probe-kill-border-point-neighbour-on-the-left-own-group]
+# The same with White to play: the group is the engine's own, the candidate
+# is the defending move H7.
+white to play
+  . . . . . . X O .
+  . . . . . . X O .
+  . . . . . . X . .
+  . . . . . . X O .
+  . . . . . . X O O
+  . . . . . . X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KillBorderPoint H9 [H7=K:9]
+
+[probe-lone-stone-in-atari-second-point-self-atari]
+# Black's A3-D3-D2, C2-C1 with the lone stone A1, which White's B1 holds in
+# atari.  A1's liberty A2 has one empty neighbour, B2, and no white neighbour,
+# but White at B2 would be in atari (B1-B2 keeps only A2: Black's C1 and C2
+# take the rest), so the shape is not read: nothing.  (White's capture at A2
+# itself would keep two liberties, A1 and B2.)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X O . . . .
+  . . X X O . . . .
+  X O X . O . . . .
+call SettleAtariIsi A3 [none]
+
+[probe-eye-shape-without-a-half-eye]
+# White's top edge group: the one-point eye B9 (diagonals A8 and C8 white,
+# two off the board: a sharp eye) and the straight three E9-F9-G9 under
+# White's wall, Black's wall below and on the right.  The three-point space
+# is more than a half eye and no region of the group is worth exactly one
+# eye value: the eye shape pass does not run, although Black's F9 in the
+# middle of the three would kill.
+black to play
+  O . O O . . . O X
+  O O O O O O O O X
+  X X X X X X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuMeShape A9 [none]
+
+[probe-eye-shape-sharp-eye-on-the-edge]
+# White's top edge group with the two-point eye A9-A8 in the corner (not a
+# one-point eye), the one-point eye C9 on the edge (its diagonals: White's
+# B8, Black's D8 and two points off the board, three in all: a sharp eye) and
+# the half eye E9-F9 beside Black's D8.  Black's E9 takes White's lone D9
+# into atari, its last liberty being C9, so C9 turns false and F9 is no eye
+# beside Black's stone: one eye, dead.  E9 is proposed, at the group's value.
+black to play
+  . O . O . . O X .
+  . O O X O O O X .
+  O O X X X X X X .
+  X X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuMeShape B9 [E9=K:9]
+
+[probe-wide-extension-line-three-first]
+# Black's A3-B3-C3 on line 3 under White's A4-C4.  The two-space extension F3
+# (line 3, D2-E4 between clear, the eight points around F3 empty) and the
+# large knight's move F2 (line 2, D3 and D2 clear) are both listed.  The
+# points on line 3 are tried first: Black's F3 holds the side, two eyes, and
+# the pass ends there.  F3 at the group's value plus one, reason 32; F2 is
+# not proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O . . . . . .
+  X X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SettleWideHiraki A3 [F3=K+1:32]
