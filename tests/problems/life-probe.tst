@@ -60,23 +60,24 @@ black to play
 call SettleAtariIsi A3 [none]
 
 [probe-eye-shape-without-a-half-eye]
-# White's top edge group: the one-point eye B9 (diagonals A8 and C8 white,
-# two off the board: a sharp eye) and the straight three E9-F9-G9 under
-# White's wall, Black's wall below and on the right.  The three-point space
-# is more than a half eye and no region of the group is worth exactly one
-# eye value: the eye shape pass does not run, although Black's F9 in the
-# middle of the three would kill.
+# White's top edge group: the eyes A9 (corner) and C9 (one point each; C9's
+# diagonals are White's B8, Black's D8 and two points off the board: a sharp
+# eye), and the space E9-F9 open to Black's G9 on the edge (G9 keeps the
+# liberty H9): no eye there at all, not a half eye.  No region of the group is
+# worth exactly one eye value, so the eye shape pass does not run, although
+# Black's F9 beside G9 would leave the lone D9 short of liberties and C9
+# false: nothing.
 black to play
-  O . O O . . . O X
-  O O O O O O O O X
-  X X X X X X X X X
+  . O . O . . X . .
+  O O O X O O O X .
+  X X X X X X X X .
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call SikatuMeShape A9 [none]
+call SikatuMeShape B9 [none]
 
 [probe-eye-shape-sharp-eye-on-the-edge]
 # White's top edge group with the two-point eye A9-A8 in the corner (not a
