@@ -169,3 +169,23 @@ black to play
   . . . X . . . . .
   . . . . . . . . .
 call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 C4 C5 E5 C5 E5 [D5=h0+h1:5 E5=h2+h3:5]
+
+[probe-two-liberty-ladder-both-orders-read-first-answers]
+# Black D5 has two liberties, E5 (the first) and D4 (White D6, C5 around it;
+# White C4 and E4 below, White F6 and C7 further out).  The first order:
+# White's atari at E5, Black's extension at D4 leaves the pair in atari, the
+# ladder's first move is White's capture at D3, and Black's evaluation after
+# it (h0 is White's, negated) is positive: the result, answered at once.  The
+# second order would read as well (White D4, Black E5, White's ladder E6:
+# Black's evaluation, -h2, positive and different) but is never reached: -h0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . O . O . . .
+  . . O X . . . . .
+  . . O . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariDameSicho D6 D8 D5 D6 E5 D4 D3 D6 D6 D4 E5 E6 [=-h0]
