@@ -116,3 +116,24 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call SettleWideHiraki A3 [F3=K+1:32]
+
+[probe-settle-liberty-capture-leaves-a-second-chain-in-atari]
+# White's A4-F4 and F3-F1 enclose A1-E3 with Black's E3, E1 and B1 inside.
+# D3 is a liberty of White's wall (no self-atari) and White there puts E3 in
+# atari (its last liberty E2): D3 is marked in White's atari map.  White's
+# capture at E2 leaves Black's E1 in atari beside it (its last liberty D1;
+# E1 does not touch E3, so the capture gives it nothing), and Black extends
+# there: D1-E1 with two liberties (C1, D2) beside B1 shares the corner, and
+# White's eye value stays below 4.  The capture does not make two eyes:
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X . .
+  O O O O O O X . .
+  . . . . X O X . .
+  . . . . . O X . .
+  . X . . X O X . .
+call SettleAtariDame A4 [none]
