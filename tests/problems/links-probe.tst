@@ -189,3 +189,23 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWariDameSicho D6 D8 D5 D6 E5 D4 D3 D6 D6 D4 E5 E6 [=-h0]
+
+[probe-one-space-peep-hanes-far-end-smaller]
+# Black's one-space jump C5-E5 with White's peep at D6; White's B5 and F5
+# outside the ends, and White's G6 (the position of the row where the near
+# end's reading is the smaller, mirrored across the jump).  White's hane at
+# C4 leaves C5 with two liberties and a ladder: its first two moves, D5 and
+# C6 (h1: White C4, D5, C6, Black passing); the hane at E4 likewise against
+# E5 with D5 and E6 (h3).  With White's G6 beside the far end the reading
+# against E5 is the smaller: h3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . O . .
+  . O X . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoHane C5 E5 C4 E4 C5 C5 C4 C4 D5 D5 C6 C5 C5 E4 E4 D5 D5 E6 [=h3]
