@@ -754,3 +754,229 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [none]
+
+[extension-seven-apart-fourth-line-stone-one-side-suffers]
+# Black D16 (line 4) and M17 (line 3), seven apart (g = 7): line of play
+# 3, middle point H17; White's J15 is a knight's move from H17 (w = 1).
+# Exactly one stone, S = D16, stands on line 4: instead of the middle, the
+# line-3 point two positions from S toward the stretch, F17, gets
+# g + 38 = 45.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . X . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/45]
+
+[approach-five-apart-both-on-line-4]
+# White's D16 and Black's K16, both on line 4, five apart (g = 5).
+# White's trial at H17 (two from K16) leaves K16 firm and Black's trial at
+# F17 (two from D16) leaves D16 firm: neither side suffers.  g <= 6 with
+# the opponent's stone on line 4 and ours on line 4 too: g + 37 = 42 at the
+# line-3 point two from D16, F17 (related to one white stone, fewer than
+# 3).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/42]
+
+[approach-five-apart-opponent-on-line-4-ours-on-line-3]
+# As the row before with Black's stone on line 3, K17: neither side
+# suffers, the opponent's stone alone is on line 4: F17 gets
+# g + 27 = 32.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/32]
+
+[pincer-three-apart-neither-weak]
+# Black D17 and White's H17 three apart (g = 3).  White's trial at F17
+# leaves D17 firm and Black's trial at F17 leaves H17 firm: neither side
+# suffers; H17 is not on line 4; g = 3: F17 gets bonus 0.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/0]
+
+[pincer-three-apart-own-stone-hemmed]
+# Black D17 with White's C16 leaning on it and White's D15 capping it;
+# White's H17 three positions on (g = 3).  White's trial at F17 leaves D17
+# weak (death level 21 or more); Black's trial at F17 leaves H17 firm: only
+# our side suffers.  g = 3: Black tries F17 itself, and D17-F17 is then far
+# from dead (below 60): F17 gets 39.  The line-5 point above D17, D15, holds
+# White's stone: nothing there.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . O . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/39]
+
+[pincer-five-apart-our-group-of-three-their-pair]
+# Black's C16-C17-D17 (a group of three stones) and White's K17-L17 (two
+# stones), K17 five positions from D17 (g = 5).  White's trial at F17 leaves
+# Black's group firm and Black's trial at H17 leaves White's pair firm:
+# neither side suffers; K17 is not on line 4.  b' = 2g + 18 = 28: g < 7, so
+# G17 (k+3) gets 28; White's group has exactly 2 stones and ours 3 or more,
+# so H17 (m-2) gets 29.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X X . . . . . O O . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G17=25/28 H17=25/29]
+
+[edge-gap-large-knight-first-middle-row-stone-bottom]
+# As edge-gap-weak-fourth-line-stone-large-knight-bottom (Black D3 and J4,
+# White's H5, J6 and K6) with White's K5 added: K5 stands beside the first
+# middle row (position K) between J4 and its large knight's move M3, on the
+# side away from the edge, and closes that extension; J4's other one on line
+# 3, F3, is next to the middle point F4.  No 41; J4 stays weak (w = 1) and
+# one stone is on line 4: G3, two positions from J4 toward the stretch, gets
+# 39.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . O O . . . . . . . . .
+  . . . . . . . O . O . . . . . . . . .
+  . . . . . . . . X . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G3=25/39]
+
+[approach-six-apart-fourth-line-opponent-capped]
+# White's G16 on line 4 and Black's O17 on line 3, six apart (g = 6);
+# Black's G14 caps G16.  White's trial at M17, two from O17, leaves O17
+# firm; Black's trial at J17, the line-3 point two from G16, leaves the
+# capped G16 weak (death level 31 or more).  Only the opponent's side
+# suffers: J17, K17 and L17 (positions k+2 .. k+4, all within m-2) get
+# 30.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . X . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [J17=25/30 K17=25/30 L17=25/30]
