@@ -1,0 +1,456 @@
+# Knight's moves against an attacker's stone beyond a side point: more rows
+# for the hane answer alone (see shapes-hane.tst for the commands and the
+# names of the points), on positions whose answers are worked out by hand.
+#
+#     Oa  Na  Sd  O1         Na = A, Nb = B (Black's link stones)
+#     Om  Mp  Mq  Oq         Mp, Mq the middle (cutting) points
+#     O4  Fd  Nb  Ob         Sd, Fd the side points
+#
+# "call HaneMore:group A P M..." plays the moves M... from White (the
+# attacker) and answers for the group at P "dead" or its death level, weak
+# flag and the 70 and 90 death rules; "call HaneMore:value A M..." answers
+# White's evaluation after M...  These rows state the premises a row rests
+# on where they come from the analysis or the evaluation alone.
+
+# --- The laddered cut: where the owner's test move goes ------------------------------
+# Black's B4-C6 on the left edge, White's D4 beyond the side point C4 and
+# Black's B7 above Fd: Na B4, Sd C4, Mp B5, Mq C5, Fd B6, Nb C6.  White's
+# cut B5, Black's C5, White's C4: B5 has A5 and B6, and the ladder takes it
+# (Black's B6, White's A5; Black's A6 leaves A4 alone, White's A4 joins A3
+# and ataris B4, Black's B3 saves B4 and ataris again, White's A2 runs into
+# Black's B2 and the edge).  B3 (behind B4, beyond Mp) is empty and C3 is
+# not Black's, and White stands at C2 below C3, so the owner first tries
+# its move behind Na, A4 (beyond Na continuing Sd to Na), and reads the
+# laddered cut only when the analysis does not count the group at B5 dead
+# after it.  The point behind Na is A4, not B3: the rows put stones so that
+# the two moves leave B5 in different states.
+#
+# White's A3 beside A4: Black's A4 leaves B4-A4 with A5 and B3 alone, a
+# weak group beside B5, so B5 has a neighbour to race and is not counted
+# dead; Black's B3 instead would leave B4-B3 three liberties (A4, C3, B2)
+# and B5 nothing to race: dead.  So the cut is read: Black's ladder atari
+# B6 (the ladder's first move), White's atari B3 on B4, Black's A5 (the
+# ladder's second point), White's evaluation; not halved, B5 is not dead by
+# the 70 rule either.  Black proposes the side point C4, White the cut B5.
+# After the push C5, B5, White's B6 has A6 alone (B7 Black's): the push adds
+# nothing.
+
+[sichote-behind-race-ladder]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . O X . . . . . .
+  . X O O . . . . .
+  O . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+ladder B5 [1 B6]
+
+[sichote-behind-race-status]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  O . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call HaneMore:group B4 B5 B5 C5 C4 A4 [dl=100 weak=1 d70=0 d90=0]
+call HaneMore:group B4 B5 B5 C5 C4 B3 [dead]
+
+[sichote-behind-race]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  O . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 C6 B5 C5 C4 B6 B3 A5 [C4=r:5]
+
+[sichote-behind-race-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  O . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 B5 C6 B5 C5 C4 B6 B3 A5 [B5=r:5]
+
+[sichote-behind-race-mirror]
+# The pair named C6 B4: the mirrored orientation, the same roles.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  O . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 C4 B4 B5 C5 C4 B6 B3 A5 [C4=r:5]
+
+[sichote-behind-race-mirror-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  O . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 B5 B4 B5 C5 C4 B6 B3 A5 [B5=r:5]
+
+# White's B2 (two below B4) and C3 (below C4) instead: Black's A4 leaves
+# B4-A4 three liberties (A5, B3, A3), B5 has no weak neighbour to race and
+# is dead, so the laddered cut reads nothing; Black's B3 would have left
+# B4-B3 with A4 and A3 alone, a race for B5.  The push adds nothing (White's
+# B6 has A6 alone): no candidate at all.
+
+[sichote-behind-dead-ladder]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . O X . . . . . .
+  . X O O . . . . .
+  . . O . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+ladder B5 [1 B6]
+
+[sichote-behind-dead-status]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . O . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call HaneMore:group B4 B5 B5 C5 C4 A4 [dead]
+call HaneMore:group B4 B5 B5 C5 C4 B3 [dl=100 weak=1 d70=0 d90=0]
+
+[sichote-behind-dead]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . O . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 [none]
+
+[sichote-behind-dead-mirror-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . O . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 [none]
+
+# --- The push after a laddered cut: the death level of White's hane --------------------
+# Black's B4-C6 on the left edge, White's D4 beyond C4 with F4 beside it
+# (so White's stones outside are not a weak group), White's A8-B8 above:
+# Na B4, Sd C4, Mp B5, Mq C5, Fd B6, Nb C6, O4 A6.  The cut B5 (after
+# Black's C5 and White's C4) is laddered (Black's B6, White's A5; Black's
+# A4, White's A6 has A7 alone).  B3 and C3 below are empty and neither B2
+# nor C2 is White's: the laddered cut adds nothing.  White's push: C5,
+# Black's B5, White's B6.  B6 then has A6 and B7 and escapes (after Black's
+# B7 White's A6; Black's A7 is itself caught at C7), so the push is read;
+# C6 keeps C7 and D6: two liberties, neither captured nor in atari, so White
+# scores the push as it stands, and the routine stops there when White's
+# group at B6 (B6 with A8-B8) is weak with a death level of 60 or more.
+# Otherwise, C6 being a single stone, Black's block at A6 and White's B7 are
+# read as well and the smaller of the two counts.  Black's answer: C4 alone
+# (C5 on the third line, B5 on the second; A6 is on the edge and its jump
+# point is off the board).  Value: Black's C4 plus White's push; Black
+# proposes C4, White the push C5.
+#
+# Level 59: the push is read to the end.
+
+[nobi-level-59-cut-ladder]
+black to play
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O X . . . . . .
+  . X O O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder B5 [1 B6]
+
+[nobi-level-59-push]
+# The push C5, B5, B6 on the board: B6 escapes.
+black to play
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . X O . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder B6 [0]
+
+[nobi-level-59-status]
+black to play
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group B4 D4 [dl=0 weak=0 d70=0 d90=0]
+call HaneMore:group B4 B6 C5 B5 B6 [dl=59 weak=1 d70=0 d90=0]
+
+[nobi-level-59]
+black to play
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 C5 B5 B6 D4 C5 B5 B6 A6 B7 [C4=r:5]
+
+[nobi-level-59-white]
+white to play
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C5 B4 C4 C6 C5 B5 B6 D4 C5 B5 B6 A6 B7 [C5=r:5]
+
+[nobi-level-59-mirror]
+black to play
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 C4 C6 C4 B4 C5 B5 B6 D4 C5 B5 B6 A6 B7 [C4=r:5]
+
+[nobi-level-59-mirror-white]
+white to play
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 C5 C6 C4 B4 C5 B5 B6 D4 C5 B5 B6 A6 B7 [C5=r:5]
+
+# Level 60: Black's H6 far off raises the level of White's B6-B8 group by
+# one (the analysis' level, stated by the status row); the push then ends
+# the routine and nothing is proposed.
+
+[nobi-level-60-status]
+black to play
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . . X . . . . X .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group B4 D4 [dl=0 weak=0 d70=0 d90=0]
+call HaneMore:group B4 B6 C5 B5 B6 [dl=60 weak=1 d70=0 d90=0]
+
+[nobi-level-60]
+black to play
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . . X . . . . X .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 [none]
+
+[nobi-level-60-white]
+white to play
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . . X . . . . X .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 [none]
+
+[nobi-level-60-mirror-white]
+white to play
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . . X . . . . X .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 [none]
+
+# --- The hane's value against the threshold 22 ----------------------------------------
+# Black's D5-E7, White's F5 beyond E5 and Black's C7 at O4 beside D7:
+# Na D5, Sd E5, Mp D6, Mq E6, Fd D7, Nb E7; Om C6, Oq F6, Ob F7.  White's
+# C4 and D8 let the cut D6 out of the ladder (after Black's D7 White's C6,
+# C5 joins C4); White's G6 or G8 and the stones far off only shape the
+# evaluation.  White's cut D6, Black's E6, White's E5 is read as it stands
+# (D5 keeps C5 and D4, F7 is empty), White's evaluation v.  When v is 22 or
+# more and O4 is Black's, White's cut D6 is read against Black's hane at
+# C6 (White's D6, Black's C6, White's E6) and the smaller counts; below 22
+# v stands.  E4 beyond E5 is empty.  Black's answer: E6 (G6 beyond F6 is not
+# Black's, E6 on the fourth line, D4 and E4 empty), or E5 when Black's E5
+# alone is worth at least as much (F6 empty, D5-E5 then has more than two
+# liberties): the larger of the two.  C7 is Black's, B8 is on the second
+# line and D8, beside the jump from E7, is White's: no other try.  White
+# proposes the cut D6.
+
+[threshold-22-cut-runs]
+white to play
+  . . . . . . . . .
+  . . . O O . . . .
+  . . X . X . . . X
+  . . . O X . O . .
+  . . . X O O . . .
+  . X O . . . . . .
+  . X . . . . . . .
+  . . . . . . O . .
+  . . O . . . . . .
+ladder D6 [0]
+status E5 [alive]
+
+[threshold-22-value]
+# With White's G6 White's evaluation after the hane is 22: the threshold.
+white to play
+  . . . . . . . . .
+  . . . O O . . . .
+  . . X . X . . . X
+  . . . . . . O . .
+  . . . X . O . . .
+  . X O . . . . . .
+  . X . . . . . . .
+  . . . . . . O . .
+  . . O . . . . . .
+call HaneMore:value D5 D6 E6 E5 [22]
+
+[threshold-22]
+white to play
+  . . . . . . . . .
+  . . . O O . . . .
+  . . X . X . . . X
+  . . . . . . O . .
+  . . . X . O . . .
+  . X O . . . . . .
+  . X . . . . . . .
+  . . . . . . O . .
+  . . O . . . . . .
+call KeimaSotoHane:at D5 E7 D6 D5 E6 C7 E5 E7 D6 E6 E5 F5 D6 C6 E6 [D6=r:5]
+
+[threshold-21-value]
+# With White's G8 instead of G6 the value is 21: just below the threshold.
+white to play
+  . . . . . . . . .
+  . . . O O . O . .
+  . . X . X . . . X
+  . . . . . . . . .
+  . . . X . O . . .
+  . X O . . . . . .
+  . X . . . . . . .
+  . . . . . . O . .
+  . . O . . . . . .
+call HaneMore:value D5 D6 E6 E5 [21]
+
+[threshold-21]
+white to play
+  . . . . . . . . .
+  . . . O O . O . .
+  . . X . X . . . X
+  . . . . . . . . .
+  . . . X . O . . .
+  . X O . . . . . .
+  . X . . . . . . .
+  . . . . . . O . .
+  . . O . . . . . .
+call KeimaSotoHane:at D5 E7 D6 D5 E6 C7 E5 E7 D6 E6 E5 [D6=r:5]
+
+[threshold-22-mirror]
+# The pair named E7 D5: the mirrored orientation, the same roles.
+white to play
+  . . . . . . . . .
+  . . . O O . . . .
+  . . X . X . . . X
+  . . . . . . O . .
+  . . . X . O . . .
+  . X O . . . . . .
+  . X . . . . . . .
+  . . . . . . O . .
+  . . O . . . . . .
+call KeimaSotoHane:at E7 D5 D6 E7 E6 C7 E5 D5 D6 E6 E5 F5 D6 C6 E6 [D6=r:5]
+
+[threshold-21-mirror]
+white to play
+  . . . . . . . . .
+  . . . O O . O . .
+  . . X . X . . . X
+  . . . . . . . . .
+  . . . X . O . . .
+  . X O . . . . . .
+  . X . . . . . . .
+  . . . . . . O . .
+  . . O . . . . . .
+call KeimaSotoHane:at E7 D5 D6 E7 E6 C7 E5 D5 D6 E6 E5 [D6=r:5]
