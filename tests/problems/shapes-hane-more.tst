@@ -454,3 +454,231 @@ white to play
   . . . . . . O . .
   . . O . . . . . .
 call KeimaSotoHane:at E7 D5 D6 E7 E6 C7 E5 D5 D6 E6 E5 [D6=r:5]
+
+# --- The push after a laddered cut: Nb a single stone ----------------------------------
+# The level-59 shape with White's C8 as well: White's B6 with A8-B8-C8 is
+# not a weak group after the push (the status row), so the push is read to
+# the end.  C6 is a single stone: Black's block at A6 and White's B7 are
+# read after the push, and here that reading is the smaller for White (the
+# order row).  Value: Black's C4 plus the smaller of White's two readings.
+
+[nobi-single-stone-status]
+black to play
+  . . . . . . . . .
+  O O O . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group B4 B6 C5 B5 B6 [dl=0 weak=0 d70=0 d90=0]
+call Readings:order B4 C6 C5 B5 B6 D4 C5 B5 B6 A6 B7 [>]
+
+[nobi-single-stone]
+black to play
+  . . . . . . . . .
+  O O O . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 C5 B5 B6 D4 C5 B5 B6 A6 B7 [C4=r:5]
+
+[nobi-single-stone-white]
+white to play
+  . . . . . . . . .
+  O O O . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C5 B4 C4 C6 C5 B5 B6 D4 C5 B5 B6 A6 B7 [C5=r:5]
+
+# --- Black's answer: the point above Fd when White stands beyond Nb --------------------
+# Black's D5-E7, White's F5 beyond E5 and White's E8 beyond E7 (continuing
+# E6 to E7); White's J8 and Black's J1 far off (J1 names the larger of
+# Black's tries in the formulas).  The cut D6 runs (after Black's D7
+# White's C6 has B6, C5 and C7), so White scores the cut, the block E6 and
+# the hane E5 as they stand; C7 is empty (not Black's) and E4 below E5 is
+# empty.  Black's answer, the largest of: E6 (E6 on the fourth line, F6 and
+# G6 empty, D4 empty), E5 alone (F6 empty, D5-E5 then has more than two
+# liberties), the block C7 (empty, on the third line, D8 empty, four empty
+# neighbours; after C7, White's D6 and Black's E6 D5 keeps three liberties,
+# no ladder), scored after C7 alone; B8 beyond C7 is on the second line;
+# White's E8 stands beyond E7, so D8 (empty, with C8, D9 and D7 empty) is
+# tried alone as well.  The evaluation rates D8 the largest, so Black
+# proposes D8, White the cut D6; value Black's best plus White's cut.
+
+[uke-beyond-nb-cut-runs]
+white to play
+  . . . . . . . . .
+  . . . . O . . . O
+  . . . . X . . . .
+  . . . O X . . . .
+  . . . X O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+ladder D6 [0]
+
+[uke-beyond-nb]
+black to play
+  . . . . . . . . .
+  . . . . O . . . O
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at D5 E7 D8 D5 E6 J1 E5 J1 C7 J1 D8 E7 D6 E6 E5 [D8=r:5]
+
+[uke-beyond-nb-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . O
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at D5 E7 D6 D5 E6 J1 E5 J1 C7 J1 D8 E7 D6 E6 E5 [D6=r:5]
+
+[uke-beyond-nb-mirror]
+black to play
+  . . . . . . . . .
+  . . . . O . . . O
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at E7 D5 D8 E7 E6 J1 E5 J1 C7 J1 D8 D5 D6 E6 E5 [D8=r:5]
+
+# --- Beside a middle point: the owner's block at O4 -----------------------------------
+# "call KeimaSotoNaka:at A B P T..." runs the answer to White's stone beside
+# the middle point Mp alone (trigger at Om), the formula as above.
+#
+# Black's D5-E7 with White's C6 at Om and White's D8 above Fd (D7), Black's
+# E8 beside it and Black's D3 below.  Black's own side: Black's D6, value
+# v.  D8 has three liberties (C8, D9, D7), C7 (O4) is empty with B7, C8
+# and D7 empty: Black's C7 and White's D7 are read; D7-D8 then has C8 and
+# D9 and a ladder takes it (Black's C8, White's D9, Black's E9 joins E8,
+# White's C9 is taken at B9), so Black's value w there raises v by half
+# the difference: v + (w - v) div 2.  C5 (Oa) is empty.  White's side: the
+# cut D6 and Black's E6 (D6-C6 keeps four liberties); White's cut at E5
+# then does not work (the cut row), so White's value k is its evaluation
+# there.  total = v + (w - v) div 2 + k, with v + k positive and no small
+# total: that is half of v + w + 2k.  E7-E8 has four liberties: no more.
+# The formula names the position after Black's D6, C7 and White's D7 by
+# the moves C7, D7, D6 (the same stones).
+
+[naka-block-o4-ladder]
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . X O X . . . .
+  . . O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D7 [1 C8|1 D9]
+
+[naka-block-o4]
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [no cut]
+call KeimaSotoNaka:at D5 E7 D6 D5 D6 D5 C7 D7 D6 E7 D6 E6 E7 D6 E6 [D6=r/2:5]
+
+# --- Beside a middle point: the ladder on Nb after a cut that fails ---------------------
+# Black's D5-D4 and E7, White's C6 at Om, White's D8-E8-F8 above and H7 far
+# right.  Black's D6, value v (D8-F8 has many liberties: no block at C7).
+# White's cut D6 and Black's E6; White's cut at E5 does not work, so k is
+# White's evaluation there (-2, the value row), and the total (v + k)/2 as
+# k is negative: Black's and White's candidate at D6.  The cut not working
+# and E7 having three liberties (D7, E6, F7): White's push E6 and Black's
+# block D6 leave E7 with D7 and F7, and the ladder takes it (White's D7
+# first: after Black's F7, White's G7 leaves F6 alone), value White's
+# evaluation after the ladder's first move.  White answers at E6 itself.
+# Black's point: D8 beyond D7 is White's and C7 empty, so Black's D7 and
+# White's C7 are read, and Black's D7-E7 keeps an eye value of 4 or more
+# (the eyes row): Black proposes D7.
+
+[naka-ladder-nb-ladder]
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . X . . O .
+  . . O X O . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E7 [1 D7]
+
+[naka-ladder-nb-premises]
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . X . . O .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [no cut]
+call HaneMore:value D5 D6 E6 [-2]
+call HaneMore:eyes D5 D7 D7 C7 [me=6]
+
+[naka-ladder-nb]
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . X . . O .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D7 E7 E6 D6 D7 [D6 D7=r:5]
+call KeimaSotoNaka:at D5 E7 D6 D5 D6 E7 D6 E6 [D6=r/2:5 D7]
+
+[naka-ladder-nb-white]
+white to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . X . . O .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 E6 E7 E6 D6 D7 [D6 E6=r:5]

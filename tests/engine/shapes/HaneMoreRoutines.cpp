@@ -9,11 +9,27 @@
 // "dead", or "dl=N weak=W d70=X d90=Y": its death level, whether it counts
 // as weak, and whether it counts as dead by the 70 and the 90 rule.
 //
+//   call HaneMore:eyes A P M1 M2 ...
+//
+// plays M1, M2, ... alternately from the owner (the colour of the stone at
+// A) and answers the eye value of the group at P as "me=N".
+//
+//   call HaneMore:cut A C X Y M1 M2 ...
+//
+// plays M1, M2, ... alternately from the attacker and answers "cut" when
+// the value of the attacker's cut at C between X and Y (KiriHyoka) is
+// positive, else "no cut".
+//
 //   call HaneMore:value A M1 M2 ...
 //
 // the attacker's evaluation after M1, M2, ... (played alternately from the
 // attacker), as a number: rows state with it where a reading stands against
 // a threshold of the pattern, where that rests on the evaluation alone.
+//
+//   call KeimaSotoNaka:at A B [P T...]
+//
+// the answer to an attacker's stone beside a middle point, alone, as
+// "KeimaSotoHane:at" runs the hane answer (see HaneRoutines.cpp).
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -24,6 +40,9 @@
 #include "board/Goban.h"
 #include "board/Gun.h"
 #include "engine/Reading.h"
+#include "engine/shapes/KeimaSoto.h"
+#include "engine/shapes/KiriHyoka.h"
+#include "engine/shapes/OuterRoutines.h"
 
 namespace vorn::test {
 namespace {
@@ -38,26 +57,58 @@ int Attacker(const std::vector<Point>& pts)
     return own ^ 3;
 }
 
+// Plays pts[from...] alternately from the colour c; every move is taken
+// back when `keep` ends.
+void PlayRow(const std::vector<Point>& pts, std::size_t from, int c)
+{
+    for (std::size_t i = from; i < pts.size(); ++i) {
+        if (!ToruPlay(c, pts[i]))
+            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(pts[i]));
+        c ^= 3;
+    }
+    CurGoban().Analyze();
+}
+
+const TGun& GroupOf(Point p)
+{
+    const TGun* g = GunAt(p);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at the point");
+    return *g;
+}
+
 std::string GroupAfter(const std::vector<Point>& pts)
 {
     const int att = Attacker(pts);
     if (pts.size() < 2)
         throw std::invalid_argument("HaneMore:group wants A, the group's point and the moves");
     TYomiKeep keep;
-    int c = att;
-    for (std::size_t i = 2; i < pts.size(); ++i) {
-        if (!ToruPlay(c, pts[i]))
-            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(pts[i]));
-        c ^= 3;
-    }
-    CurGoban().Analyze();
-    const TGun* g = GunAt(pts[1]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at the point");
-    if (g->GetDeath() != 0)
+    PlayRow(pts, 2, att);
+    const TGun& g = GroupOf(pts[1]);
+    if (g.GetDeath() != 0)
         return "dead";
-    return "dl=" + std::to_string(g->GetDeathLevel()) + " weak=" + std::to_string(g->IsWeak() ? 1 : 0)
-           + " d70=" + std::to_string(g->IsDeath70()) + " d90=" + std::to_string(g->IsDeath90());
+    return "dl=" + std::to_string(g.GetDeathLevel()) + " weak=" + std::to_string(g.IsWeak() ? 1 : 0)
+           + " d70=" + std::to_string(g.IsDeath70()) + " d90=" + std::to_string(g.IsDeath90());
+}
+
+std::string EyesAfter(const std::vector<Point>& pts)
+{
+    const int att = Attacker(pts);
+    if (pts.size() < 2)
+        throw std::invalid_argument("HaneMore:eyes wants A, the group's point and the moves");
+    TYomiKeep keep;
+    PlayRow(pts, 2, att ^ 3);
+    return "me=" + std::to_string(GroupOf(pts[1]).GetMe());
+}
+
+std::string CutAfter(const std::vector<Point>& pts)
+{
+    const int att = Attacker(pts);
+    if (pts.size() < 4)
+        throw std::invalid_argument("HaneMore:cut wants A, the cut, the two stones it cuts and the moves");
+    TYomiKeep keep;
+    PlayRow(pts, 4, att);
+    return KiriHyoka(att, pts[1], pts[2], pts[3]) > 0 ? "cut" : "no cut";
 }
 
 std::string ValueAfter(const std::vector<Point>& pts)
@@ -70,7 +121,10 @@ std::string ValueAfter(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd haneMoreGroup("HaneMore:group", GroupAfter);
+const TProblemRoutineAdd haneMoreEyes("HaneMore:eyes", EyesAfter);
+const TProblemRoutineAdd haneMoreCut("HaneMore:cut", CutAfter);
 const TProblemRoutineAdd haneMoreValue("HaneMore:value", ValueAfter);
+const TProblemRoutineAdd sotoNakaAt("KeimaSotoNaka:at", outer::OuterAt<KeimaSotoNaka>);
 
 } // namespace
 } // namespace vorn::test
