@@ -682,3 +682,221 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaSotoNaka:at D5 E7 E6 E7 E6 D6 D7 [D6 E6=r:5]
+
+# --- Beside a middle point: White's stone beyond the side point as well ---------------
+# Black's D5-E7, White's C6 at Om and F5 at O1: the hane rows.  Black's D6
+# alone, plus White's cut D6, Black's E6 and White's hane E5 (E5-F5 keeps
+# four liberties, so it stays on the board); the candidate is D6 whoever
+# plays.
+
+[naka-hane]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 D5 D6 E7 D6 E6 E5 [D6=r:5]
+
+[naka-hane-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 D5 D6 E7 D6 E6 E5 [D6=r:5]
+
+[naka-hane-mirror-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at E7 D5 D6 E7 D6 D5 D6 E6 E5 [D6=r:5]
+
+# The same with White's C6 beside Mp: the hane answer itself reads nothing
+# (Om is not empty; the middle point's answer takes the shape), in either
+# orientation.
+
+[hane-om-taken]
+black to play
+  . . . . . . . . .
+  . . . . O . . . O
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at D5 E7 [none]
+call KeimaSotoHane:at E7 D5 [none]
+
+# --- Beside a middle point: the owner's hane behind Na --------------------------------
+# Black's D5-E7, White's C6 at Om and C5 at Oa beside D5.  D4 behind D5
+# (beyond Na continuing D6 to D5) is empty with three empty neighbours
+# (C4, E4, D3): Black's D4, White's cut D6, Black's E6, White's E5 are read,
+# and E5 then has F5 and E4 and the ladder takes it (Black's F5 first, the
+# ladder row; nothing of either colour lies in its way), so Black's value is that of
+# D4 alone (positive here) at D4.  White's cut D6 and Black's E6: White's
+# cut at E5 does not work (the cut row), k is White's evaluation there,
+# negative: the total is half of the sum.  Black proposes D4, White D6.
+
+[naka-behind-na-ladder]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O O X . . . .
+  . . O X O . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E5 [1 F5]
+
+[naka-behind-na]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [no cut]
+call KeimaSotoNaka:at D5 E7 D4 D5 D4 E7 D6 E6 [D4=r/2:5]
+
+[naka-behind-na-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 D5 D4 E7 D6 E6 [D6=r/2:5]
+
+# --- Beside a middle point: a cut worth exactly nothing ---------------------------------
+# Black's D5-E7, White's C6 at Om, Black's F3 far below.  White's cut at E5
+# after White's D6 and Black's E6 is worth exactly 0 (the cut row): that
+# counts as no cut, so k is White's evaluation after D6 and E6 (-1, the
+# value row) and Black's D6 is worth 0.  (0 + -1) div 2 = 0, which the
+# routine turns into -1: as much as v + k.  E7 has four liberties: no more.
+
+[naka-even-cut-premises]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [even]
+call HaneMore:value-own D5 D6 [0]
+call HaneMore:value D5 D6 E6 [-1]
+
+[naka-even-cut]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 D5 D6 E7 D6 E6 [D6=r:5]
+
+[naka-even-cut-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 D5 D6 E7 D6 E6 [D6=r:5]
+
+# --- Beside a middle point: Black's stone near O1 -------------------------------------
+# Black's D5-E7 and G6, White's C6 at Om, White's H3 and E2 far off.
+# White's cut at E5 works here (the cut row), so the answer from outside
+# is considered: F5 (O1) is empty and off the edge, but Black's G6 stands
+# among its eight neighbours and no White stone does: Black keeps D6 as
+# its point (neither E5 nor F5 is tried).
+
+[naka-o1-guarded]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . X . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . O . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [cut]
+call KeimaSotoNaka:at D5 E7 [D6]
+
+# --- Black's answer: E6 against E5 ------------------------------------------------------
+# Black's D5-E7 and H5, White's F5 beyond E5, White's D8 above D7 and B5,
+# E2 off the shape.  The cut D6 runs (after Black's D7 White's C6 has B6,
+# C5 and C7, next to B5), so White scores the cut, block and hane as they
+# stand (C7 empty, E4 empty).  Black's answer: E6 (fourth line, F6 and G6
+# empty, D4 and E4 empty) or E5 alone when worth at least as much (F6
+# empty, D5-E5 then has four liberties); the block C7 is not tried (D8
+# above D7 is taken), B8 is on the second line, E8 is empty.  The
+# evaluation rates E6 the higher: Black proposes E6, H5 naming the larger.
+
+[uke-mq-cut-runs]
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . O . X O O . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+ladder D6 [0]
+
+[uke-mq]
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X . O . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E6 D5 E6 H5 E5 E7 D6 E6 E5 [E6=r:5]

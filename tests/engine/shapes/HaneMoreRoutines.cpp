@@ -16,15 +16,16 @@
 //
 //   call HaneMore:cut A C X Y M1 M2 ...
 //
-// plays M1, M2, ... alternately from the attacker and answers "cut" when
-// the value of the attacker's cut at C between X and Y (KiriHyoka) is
-// positive, else "no cut".
+// plays M1, M2, ... alternately from the attacker and answers "cut",
+// "even" or "no cut" as the value of the attacker's cut at C between X and
+// Y (KiriHyoka) is positive, zero or negative.
 //
 //   call HaneMore:value A M1 M2 ...
 //
 // the attacker's evaluation after M1, M2, ... (played alternately from the
 // attacker), as a number: rows state with it where a reading stands against
 // a threshold of the pattern, where that rests on the evaluation alone.
+// "HaneMore:value-own" the same for the owner, from the owner's move.
 //
 //   call KeimaSotoNaka:at A B [P T...]
 //
@@ -108,22 +109,25 @@ std::string CutAfter(const std::vector<Point>& pts)
         throw std::invalid_argument("HaneMore:cut wants A, the cut, the two stones it cuts and the moves");
     TYomiKeep keep;
     PlayRow(pts, 4, att);
-    return KiriHyoka(att, pts[1], pts[2], pts[3]) > 0 ? "cut" : "no cut";
+    const int k = KiriHyoka(att, pts[1], pts[2], pts[3]);
+    return k > 0 ? "cut" : k == 0 ? "even" : "no cut";
 }
 
+template <bool Owner>
 std::string ValueAfter(const std::vector<Point>& pts)
 {
     const int att = Attacker(pts);
     const std::vector<Point> moves(pts.begin() + 1, pts.end());
     if (moves.empty())
         throw std::invalid_argument("HaneMore:value wants the moves");
-    return std::to_string(ReadingValue(att, moves));
+    return std::to_string(ReadingValue(Owner ? att ^ 3 : att, moves));
 }
 
 const TProblemRoutineAdd haneMoreGroup("HaneMore:group", GroupAfter);
 const TProblemRoutineAdd haneMoreEyes("HaneMore:eyes", EyesAfter);
 const TProblemRoutineAdd haneMoreCut("HaneMore:cut", CutAfter);
-const TProblemRoutineAdd haneMoreValue("HaneMore:value", ValueAfter);
+const TProblemRoutineAdd haneMoreValue("HaneMore:value", ValueAfter<false>);
+const TProblemRoutineAdd haneMoreValueOwn("HaneMore:value-own", ValueAfter<true>);
 const TProblemRoutineAdd sotoNakaAt("KeimaSotoNaka:at", outer::OuterAt<KeimaSotoNaka>);
 
 } // namespace
