@@ -728,6 +728,36 @@ white to play
   . . . . . . . . .
 call KeimaSotoNaka:at E7 D5 D6 E7 D6 D5 D6 E6 E5 [D6=r:5]
 
+[naka-hane-left]
+# Black's B5 on the left as well: Black's D6 is now worth more than E6
+# would be, the same formula.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . X . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own D5 D6 [5]
+call HaneMore:value-own D5 E6 [-1]
+call KeimaSotoNaka:at D5 E7 D6 D5 D6 E7 D6 E6 E5 [D6=r:5]
+
+[naka-hane-left-mirror-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . X . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at E7 D5 D6 E7 D6 D5 D6 E6 E5 [D6=r:5]
+
 # The same with White's C6 beside Mp: the hane answer itself reads nothing
 # (Om is not empty; the middle point's answer takes the shape), in either
 # orientation.
