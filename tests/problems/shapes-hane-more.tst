@@ -930,3 +930,101 @@ black to play
   . . . . O . . . .
   . . . . . . . . .
 call KeimaSotoHane:at D5 E7 E6 D5 E6 H5 E5 E7 D6 E6 E5 [E6=r:5]
+
+# --- The hane with Black's stone beside Na and an open O4 -----------------------------
+# Black's D5-E7, White's F5 beyond E5, Black's C5 beside D5 (Oa): C7 (O4)
+# is empty and all eight points around it are empty, so the hane answer
+# leaves the shape alone: nothing.  (Black's E4 below E5, White's F7 beside
+# E7: both far from C7.)
+
+[hane-open-o4]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . X X . O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 [none]
+
+[hane-open-o4-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . X X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 [none]
+
+# --- Black's answer: the jump beyond the block, in the open ----------------------------
+# On 13x13: Black's G6-H8, White's J6 beyond H6 (Na G6, Sd H6, Mp G7, Mq H7,
+# Fd G8, Nb H8; O4 F8), White's C12 far up-left and Black's N1 in the
+# corner (N1 names the larger of Black's tries).  White's cut G7 escapes:
+# after Black's F7 the ladder runs up-left into White's C12 (the ladder
+# row), and after Black's G8 White's F7 has three liberties.  So White
+# scores the cut, block and hane as they stand (J8 empty, H5 empty).
+# Black's answer, the largest of: H7 (no stone at J5, K7 or G5, H5 empty;
+# H7 on the sixth line), H6 alone (J7 empty, G6-H6 then with more than two
+# liberties), the block F8 (empty, G9 empty, four empty neighbours, not on
+# the second line; after F8, White's G7 and Black's H7 G6 keeps three
+# liberties, no ladder), scored after F8 alone, and E9 beyond F8 (on the
+# ninth line, nothing within two points of it nor three along its lines).
+# The evaluation rates E9 the largest: Black proposes E9, White the cut G7.
+
+[uke-wide-jump-cut-ladder]
+white to play
+  . . . . . . . . . . . . .
+  . . O . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . X . . . . .
+  . . . . . . O X . . . . .
+  . . . . . . X O O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . X
+ladder G7 [0]
+
+[uke-wide-jump]
+black to play
+  . . . . . . . . . . . . .
+  . . O . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . X . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . X . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . X
+call KeimaSotoHane:at G6 H8 E9 G6 H7 N1 H6 N1 F8 N1 E9 H8 G7 H7 H6 [E9=r:5]
+
+[uke-wide-jump-white]
+white to play
+  . . . . . . . . . . . . .
+  . . O . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . X . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . X . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . X
+call KeimaSotoHane:at G6 H8 G7 G6 H7 N1 H6 N1 F8 N1 E9 H8 G7 H7 H6 [G7=r:5]
