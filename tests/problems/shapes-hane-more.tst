@@ -1028,3 +1028,128 @@ white to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . X
 call KeimaSotoHane:at G6 H8 G7 G6 H7 N1 H6 N1 F8 N1 E9 H8 G7 H7 H6 [G7=r:5]
+
+# --- Touching a link stone from outside (KeimaSotoTuke) --------------------------------
+# "call KeimaSotoTuke:at A B P T..." runs the answer to White's stone at Oa
+# alone.  Black's D5-E7, White's C5 beside D5 (Oa; Om C6 empty, C5 with
+# three liberties, B6 not Black's).  D5 has three liberties, so Black's
+# hane C6 is tried against White's cut D6: the cut escapes (the ladder
+# row), so Black's point is D6 itself, valued by Black's D6 alone.
+# White's side: the cut D6 and Black's block E6.
+#
+# White's G5 far right: D5 (D4, E5) then escapes (the ladder row), and
+# White's cut at E5 between E6 and D5 is worth exactly 0 (the cut row),
+# which counts as no cut: White's value is its evaluation after D6 and E6.
+# Value: Black's D6 plus White's D6 E6, at D6 whoever plays.
+
+[tuke-even-cut-ladders]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X O . . . . .
+  . . O X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [0]
+
+[tuke-even-cut-na]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . . O X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [0]
+
+[tuke-even-cut]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [even]
+call KeimaSotoTuke:at D5 E7 D6 D5 D6 E7 D6 E6 [D6=r:5]
+
+[tuke-even-cut-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 D6 D5 D6 E7 D6 E6 [D6=r:5]
+
+# White's E4 below E5 instead: after the cut and the block D5 has D4 and E5
+# and the ladder takes it, its first move E5 (Sd): Black answers at F5
+# beyond it (K1, beyond Sd continuing D5 to E5); White's E4-E5 then keeps
+# D4, E3 and F4, not in atari, so White's value is its evaluation after
+# D6, E6, E5, F5.  The total is negative: doubled (with the doubled amount
+# as a bonus when White plays).  The formula names the sum twice.
+
+[tuke-ladder-sd-ladders]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . . O X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [1 E5]
+
+[tuke-ladder-sd-cut]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X O . . . . .
+  . . O X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [0]
+
+[tuke-ladder-sd]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 D6 D5 D6 E7 D6 E6 E5 F5 D5 D6 E7 D6 E6 E5 F5 [D6=r:5]
+
+[tuke-ladder-sd-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 D6 D5 D6 E7 D6 E6 E5 F5 D5 D6 E7 D6 E6 E5 F5 [D6=r:5]

@@ -28,9 +28,11 @@
 // "HaneMore:value-own" the same for the owner, from the owner's move.
 //
 //   call KeimaSotoNaka:at A B [P T...]
+//   call KeimaSotoTuke:at A B [P T...]
 //
-// the answer to an attacker's stone beside a middle point, alone, as
-// "KeimaSotoHane:at" runs the hane answer (see HaneRoutines.cpp).
+// the answer to an attacker's stone beside a middle point, and to one
+// touching a link stone from outside, alone, as "KeimaSotoHane:at" runs
+// the hane answer (see HaneRoutines.cpp).
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -129,6 +131,7 @@ const TProblemRoutineAdd haneMoreCut("HaneMore:cut", CutAfter);
 const TProblemRoutineAdd haneMoreValue("HaneMore:value", ValueAfter<false>);
 const TProblemRoutineAdd haneMoreValueOwn("HaneMore:value-own", ValueAfter<true>);
 const TProblemRoutineAdd sotoNakaAt("KeimaSotoNaka:at", outer::OuterAt<KeimaSotoNaka>);
+const TProblemRoutineAdd sotoTukeAt("KeimaSotoTuke:at", outer::OuterAt<KeimaSotoTuke>);
 
 } // namespace
 } // namespace vorn::test
