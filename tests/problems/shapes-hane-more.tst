@@ -1153,3 +1153,40 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaSotoTuke:at D5 E7 D6 D5 D6 E7 D6 E6 E5 F5 D5 D6 E7 D6 E6 E5 F5 [D6=r:5]
+
+# --- Beside a middle point: a working cut and Black's answer from outside --------------
+# Black's D5-E7 and White's C6 alone.  Black's D6 first (value v, D8 empty:
+# no block at C7).  White's cut D6 and Black's E6: White's cut at E5 works
+# here, worth 11 (the cut row); taken back to the cut alone, Black's E5
+# blocks and White's push through the one-space jump E7-E5 is worth 2 (the
+# push row): k is the smaller, 2.  F5 (O1) is empty, off the edge, with no
+# stone around it, E4 beyond E5 is empty and F5 has no White neighbour:
+# Black's answer from outside F5 replaces D6 when worth more (the
+# evaluation rates it so), and Black proposes F5 with its value plus k.
+
+[naka-cut-works-premises]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut-value D5 E5 E6 D5 D6 E6 [11]
+call HaneMore:push D5 E7 E5 D6 E5 [2]
+
+[naka-cut-works]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 F5 D5 F5 [F5=r+2:5]

@@ -18,7 +18,14 @@
 //
 // plays M1, M2, ... alternately from the attacker and answers "cut",
 // "even" or "no cut" as the value of the attacker's cut at C between X and
-// Y (KiriHyoka) is positive, zero or negative.
+// Y (KiriHyoka) is positive, zero or negative; "HaneMore:cut-value" answers
+// that value itself.
+//
+//   call HaneMore:push A X Y M1 M2 ...
+//
+// plays M1, M2, ... alternately from the attacker and answers the value of
+// the push through the one-space jump between the stones at X and Y
+// (IkkenOsiHyoka), as a number.
 //
 //   call HaneMore:value A M1 M2 ...
 //
@@ -43,6 +50,7 @@
 #include "board/Goban.h"
 #include "board/Gun.h"
 #include "engine/Reading.h"
+#include "engine/links/IkkenOsi.h"
 #include "engine/shapes/KeimaSoto.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/shapes/OuterRoutines.h"
@@ -104,6 +112,7 @@ std::string EyesAfter(const std::vector<Point>& pts)
     return "me=" + std::to_string(GroupOf(pts[1]).GetMe());
 }
 
+template <bool Number>
 std::string CutAfter(const std::vector<Point>& pts)
 {
     const int att = Attacker(pts);
@@ -112,7 +121,19 @@ std::string CutAfter(const std::vector<Point>& pts)
     TYomiKeep keep;
     PlayRow(pts, 4, att);
     const int k = KiriHyoka(att, pts[1], pts[2], pts[3]);
+    if (Number)
+        return std::to_string(k);
     return k > 0 ? "cut" : k == 0 ? "even" : "no cut";
+}
+
+std::string PushAfter(const std::vector<Point>& pts)
+{
+    const int att = Attacker(pts);
+    if (pts.size() < 3)
+        throw std::invalid_argument("HaneMore:push wants A, the two stones and the moves");
+    TYomiKeep keep;
+    PlayRow(pts, 3, att);
+    return std::to_string(IkkenOsiHyoka(pts[1], pts[2]));
 }
 
 template <bool Owner>
@@ -127,7 +148,9 @@ std::string ValueAfter(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd haneMoreGroup("HaneMore:group", GroupAfter);
 const TProblemRoutineAdd haneMoreEyes("HaneMore:eyes", EyesAfter);
-const TProblemRoutineAdd haneMoreCut("HaneMore:cut", CutAfter);
+const TProblemRoutineAdd haneMoreCut("HaneMore:cut", CutAfter<false>);
+const TProblemRoutineAdd haneMoreCutValue("HaneMore:cut-value", CutAfter<true>);
+const TProblemRoutineAdd haneMorePush("HaneMore:push", PushAfter);
 const TProblemRoutineAdd haneMoreValue("HaneMore:value", ValueAfter<false>);
 const TProblemRoutineAdd haneMoreValueOwn("HaneMore:value-own", ValueAfter<true>);
 const TProblemRoutineAdd sotoNakaAt("KeimaSotoNaka:at", outer::OuterAt<KeimaSotoNaka>);
