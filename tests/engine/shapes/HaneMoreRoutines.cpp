@@ -68,17 +68,31 @@ int Attacker(const std::vector<Point>& pts)
     return own ^ 3;
 }
 
-// Plays pts[from...] alternately from the colour c; every move is taken
-// back when `keep` ends.
-void PlayRow(const std::vector<Point>& pts, std::size_t from, int c)
-{
-    for (std::size_t i = from; i < pts.size(); ++i) {
-        if (!ToruPlay(c, pts[i]))
-            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(pts[i]));
-        c ^= 3;
+// The row's reading on the look-ahead boards while it lives: the moves
+// pts[from...] played alternately from the attacker (from the owner when
+// ownerFirst), the board analysed after them.
+class TRowReading {
+public:
+    TRowReading(const std::vector<Point>& pts, std::size_t from, bool ownerFirst, const char* usage)
+        : att(Attacker(pts))
+    {
+        if (pts.size() < from)
+            throw std::invalid_argument(usage);
+        int c = ownerFirst ? att ^ 3 : att;
+        for (std::size_t i = from; i < pts.size(); ++i) {
+            if (!ToruPlay(c, pts[i]))
+                throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(pts[i]));
+            c ^= 3;
+        }
+        CurGoban().Analyze();
     }
-    CurGoban().Analyze();
-}
+
+private:
+    TYomiKeep keep_;
+
+public:
+    const int att;
+};
 
 const TGun& GroupOf(Point p)
 {
@@ -90,11 +104,7 @@ const TGun& GroupOf(Point p)
 
 std::string GroupAfter(const std::vector<Point>& pts)
 {
-    const int att = Attacker(pts);
-    if (pts.size() < 2)
-        throw std::invalid_argument("HaneMore:group wants A, the group's point and the moves");
-    TYomiKeep keep;
-    PlayRow(pts, 2, att);
+    const TRowReading row(pts, 2, false, "HaneMore:group wants A, the group's point and the moves");
     const TGun& g = GroupOf(pts[1]);
     if (g.GetDeath() != 0)
         return "dead";
@@ -104,23 +114,15 @@ std::string GroupAfter(const std::vector<Point>& pts)
 
 std::string EyesAfter(const std::vector<Point>& pts)
 {
-    const int att = Attacker(pts);
-    if (pts.size() < 2)
-        throw std::invalid_argument("HaneMore:eyes wants A, the group's point and the moves");
-    TYomiKeep keep;
-    PlayRow(pts, 2, att ^ 3);
+    const TRowReading row(pts, 2, true, "HaneMore:eyes wants A, the group's point and the moves");
     return "me=" + std::to_string(GroupOf(pts[1]).GetMe());
 }
 
 template <bool Number>
 std::string CutAfter(const std::vector<Point>& pts)
 {
-    const int att = Attacker(pts);
-    if (pts.size() < 4)
-        throw std::invalid_argument("HaneMore:cut wants A, the cut, the two stones it cuts and the moves");
-    TYomiKeep keep;
-    PlayRow(pts, 4, att);
-    const int k = KiriHyoka(att, pts[1], pts[2], pts[3]);
+    const TRowReading row(pts, 4, false, "HaneMore:cut wants A, the cut, the two stones it cuts and the moves");
+    const int k = KiriHyoka(row.att, pts[1], pts[2], pts[3]);
     if (Number)
         return std::to_string(k);
     return k > 0 ? "cut" : k == 0 ? "even" : "no cut";
@@ -128,11 +130,7 @@ std::string CutAfter(const std::vector<Point>& pts)
 
 std::string PushAfter(const std::vector<Point>& pts)
 {
-    const int att = Attacker(pts);
-    if (pts.size() < 3)
-        throw std::invalid_argument("HaneMore:push wants A, the two stones and the moves");
-    TYomiKeep keep;
-    PlayRow(pts, 3, att);
+    const TRowReading row(pts, 3, false, "HaneMore:push wants A, the two stones and the moves");
     return std::to_string(IkkenOsiHyoka(pts[1], pts[2]));
 }
 
