@@ -1190,3 +1190,113 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaSotoNaka:at D5 E7 F5 D5 F5 [F5=r+2:5]
+
+# --- The hane's value far above the threshold ------------------------------------------
+# Black's D5-E7 and C7 (O4), White's F5 beyond E5, White's D8 above D7
+# (the cut D6 then runs: the ladder row), White's B8-B9 and A4 off the
+# shape.  White's hane D6, E6, E5 is worth 22 or more (128, the value row),
+# so White's cut D6 is read against Black's hane at C6 (D6, C6, E6) and
+# the smaller counts; here the cut D6 matters to that reading (the value
+# rows: after D6, C6, E6 it is worth 114, without the cut stone 116).
+# Black's answer: E6 or E5 alone, the larger (the block at C7 is Black's
+# own stone, B8 beyond it is White's, E8 is empty).  White proposes D6,
+# Black E5 (the evaluation rates E5 at least as high).
+
+[threshold-far-cut-runs]
+white to play
+  . O . . . . . . .
+  . O . O . . . . .
+  . . X . X . . . .
+  . . . O X . . . .
+  . . . X O O . . .
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [0]
+
+[threshold-far-values]
+white to play
+  . O . . . . . . .
+  . O . O . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value D5 D6 E6 E5 [128]
+call HaneMore:value D5 D6 C6 E6 [114]
+call HaneMore:value D5 E6 C6 [116]
+
+[threshold-far]
+white to play
+  . O . . . . . . .
+  . O . O . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 D6 D5 E6 C7 E5 E7 D6 E6 E5 F5 D6 C6 E6 [D6=r:5]
+
+[threshold-far-black]
+black to play
+  . O . . . . . . .
+  . O . O . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E5 D5 E6 C7 E5 E7 D6 E6 E5 F5 D6 C6 E6 [E5=r:5]
+
+# --- Beside a middle point: the cut that the ladder takes ------------------------------
+# Black's D5-E7 with C7 and B6 around White's C6.  After White's cut D6 and
+# Black's E6, D6-C6 has C5 and D7 alone and the ladder takes it (Black's
+# C5 first; the ladder row): the cut is not read and nothing is proposed
+# (E6-E7 with its many liberties is not what is asked).
+
+[naka-cut-ladder-check]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . X O O X . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [1 C5]
+
+[naka-cut-ladder]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . X O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 [none]
+
+[naka-cut-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . X O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 [none]
