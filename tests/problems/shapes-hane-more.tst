@@ -1300,3 +1300,130 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaSotoNaka:at D5 E7 [none]
+
+# --- The hane that ataris a link stone: the block on the edge is not tried ------------
+# The edge shape of the atari rows (Black's B4-C6, White's D4 beyond C4 and
+# B3 below B4) with Black's A8-A9 and H4 and White's E9 and E2 off the
+# shape.  As there: the cut, block and hane leave B4 with A4 alone, Black's
+# extension A4 is laddered (the ladder row), so Black blocks at B6 on the
+# second line and White captures at A4, 4 more as that is worth 12 or more;
+# Black's answer C4 alone (C5 on the third line, B5 on the second).  The
+# block beside Fd would be A6, on the edge: it is not tried, nor the jump
+# beyond it (off the board), and C7 beyond C6 is empty.
+
+[hane-atari-edge-far-ladder]
+black to play
+  X . . . O . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O X . . . . . .
+  X X O O . . . X .
+  . O . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+ladder A4 [1 A5]
+
+[hane-atari-edge-far]
+black to play
+  X . . . O . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . X .
+  . O . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 B5 C5 C4 B6 A4 [C4=r+4:5]
+
+[hane-atari-edge-far-white]
+white to play
+  X . . . O . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . X .
+  . O . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 B5 B4 C4 C6 B5 C5 C4 B6 A4 [B5=r+4:5]
+
+[hane-atari-edge-far-mirror]
+black to play
+  X . . . O . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . X .
+  . O . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C6 B4 C4 C6 C4 B4 B5 C5 C4 B6 A4 [C4=r+4:5]
+
+# --- Touching from outside: Na in atari after the cut ---------------------------------
+# Black's D5-E7, White's C5 beside D5 and D4 below it.  D5 has two
+# liberties (D6, E5): Black's point is the cut point D6, valued by Black's
+# D6 alone.  White's cut D6 and Black's E6 leave D5 with E5 alone: White
+# captures at E5 and Black answers at F5 (beyond E5 continuing D5 to E5);
+# White's evaluation there.  The total is negative: doubled (the formula
+# names the sum twice), at D6 whoever plays.
+
+[tuke-na-atari]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 D6 D5 D6 E7 D6 E6 E5 F5 D5 D6 E7 D6 E6 E5 F5 [D6=r:5]
+
+[tuke-na-atari-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 D6 D5 D6 E7 D6 E6 E5 F5 D5 D6 E7 D6 E6 E5 F5 [D6=r:5]
+
+# Black's E4 as well: after White's capture at E5 and Black's F5, White's E5
+# has D5 alone (E4, F5 and E6 Black's); the capture stands and White's
+# evaluation is read there, not after a further extension.  The total is
+# not negative: Black's D6 plus White's D6 E6 E5 F5.
+
+[tuke-na-atari-hemmed]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 D6 D5 D6 E7 D6 E6 E5 F5 [D6=r:5]
+
+[tuke-na-atari-hemmed-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 D6 D5 D6 E7 D6 E6 E5 F5 [D6=r:5]
