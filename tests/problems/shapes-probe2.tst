@@ -1,0 +1,40 @@
+# Shape links, a second set of rows for branches no other row decides, in
+# the style of shapes-probe.tst: each pins one test of a routine (a cell,
+# a point choice, a bound) with a position whose answer is worked out by
+# hand.  "call NAME:read A B ..." as in shapes-wide.tst.
+
+# --- (2,3) link with no attacker in the box: one stone beside A's line -----
+# Black's D4-F7 (box D4 E4 F4 / D5 E5 F5 / D6 E6 F6 / D7 E7 F7; middle
+# points E5 [4] and E6 [7]).  White's C6 is W2 (beyond D6 [6] from E6) and
+# White's E8 is V3 (beyond E7 [10] from E6): two outside stones, one of
+# them beside the box, and no pair of a side stone with an end stone on
+# the same side (W2 goes with V1/V2, E3/F3, both empty).  White's cut is
+# the better of E5 and E6; Black's defence starts at D6 ([6], under the
+# stone at W2) and is replaced by E6 [7] only when that is better.  Value
+# the two better readings summed.
+
+[twothree-free-beside-a-line]
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read D4 F7 E5 F7 E6 D4 D6 F7 E6 [D6=r:5|E6=r:5]
+
+[twothree-free-beside-a-line-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read D4 F7 E5 F7 E6 D4 D6 F7 E6 [E5=r:5|E6=r:5]
