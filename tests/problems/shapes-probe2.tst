@@ -38,3 +38,56 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei8Utu:read D4 F7 E5 F7 E6 D4 D6 F7 E6 [E5=r:5|E6=r:5]
+
+# --- Knight's-move contact: the push leaves the touched stone to a ladder ---
+# Black's knight's move D5-E7, White's E5 touching D5 (S), M = D6, N = E6.
+# D5 has three liberties (C5, D4, D6) and White's E5 three (F5, E4, E6),
+# so White pushes at D6: D5 is left with C5 and D4, and White's atari at
+# D4 catches it, since the escape at C5 meets White's B5 and C4 (one
+# liberty, C6).  White's pushing stone D6 keeps three liberties.  The
+# push's value is White's evaluation after D6; the point outside D6 (C6)
+# and the point behind D5 (C5) hold no Black stone, and E5 has more than
+# two liberties, so Black's answer is M itself, D6: value Black's
+# evaluation after D6 plus White's after D6.  White proposes the push D6
+# with its own value alone.
+
+[knight-contact-push-ladders-touched]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X O . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 D5 D6 [D6=r:5]
+
+[knight-contact-push-ladders-touched-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X O . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 [D6=r:5]
+
+[knight-contact-push-ladders-touched-other-end]
+# The half turn: White's D7 touches E7, White's G7 and F8 catch E7 in the
+# ladder after White's push at E6: Black's answer is E6.
+black to play
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . O X . O . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 E6 D5 E6 [E6=r:5]
