@@ -91,3 +91,40 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaTuke:read D5 E7 E6 D5 E6 [E6=r:5]
+
+# --- Knight's-move contact: the laddered touched stone on the second line ---
+# Black's knight's move D2-E4, White's E2 touching D2 (S); M = D3, N = E3.
+# Black's D2-C2 has two liberties (C3, D3) under White's B2, C1-D1, and
+# White's atari at D3 catches it: the escape at C3 leaves B3 and C4, and
+# White's C4 drives it into B3 against White's B4.  With two liberties and
+# a ladder status the handler turns to the ladder reading, which answers
+# only a touched stone above the second line: nothing.  (Black's E3 would
+# break that ladder, D3 then in atari after C3.)
+
+[knight-contact-laddered-touched-second-line]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . X . . . .
+  . . . . . . . . .
+  . O X X O . . . .
+  . . O O . . . . .
+call KeimaTuke:read D2 E4 [none]
+
+[knight-contact-laddered-touched-second-line-other-end]
+# The same stones read from E4: White's E2 is now the side point at the
+# pair's far end, touching D2: nothing either.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . X . . . .
+  . . . . . . . . .
+  . O X X O . . . .
+  . . O O . . . . .
+call KeimaTuke:read E4 D2 [none]
