@@ -128,3 +128,38 @@ black to play
   . O X X O . . . .
   . . O O . . . . .
 call KeimaTuke:read E4 D2 [none]
+
+# --- A diagonal answered by the opponent's stones beyond it: a self-atari ---
+# The first shape of shapes.tst (Black's D4-E5, White's D5 on the crossing
+# point, White's E3 beyond the cutting point E4 and White's E6 beyond E5)
+# with Black's F6 and G5 around F5: White's push at F5, the point beside
+# E5 opposite D5 along the strip E3-E6, would be a self-atari (F4 its only
+# liberty), so the strip is not read.  White's C4 beside D4 makes the cut
+# at E4 an atari on both D4 (D3 left) and E5 (F5 left): the cut reading
+# stops there, so nothing is proposed by either side.
+
+[diagonal-outer-stone-push-self-atari]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . O X . X . .
+  . . O X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku D4 E5 [none]
+
+[diagonal-outer-stone-push-self-atari-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . O X . X . .
+  . . O X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku D4 E5 [none]
