@@ -163,3 +163,39 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KosumiRenraku D4 E5 [none]
+
+# --- Knight's move with the attacker on both side points: nothing to gain ---
+# The board is cut in four settled quarters: Black's A4-D4/D1-D3 and
+# E6-J6/E7-E9, White's E4-J4/E1-E3 and A6-D6/D7-D9, each wall closing a
+# 3x3 or 4x3 area of its own.  Black's knight's move D4-E6 is crossed by
+# White's E4 and D6 on both side points; the middle points D5 and E5 are
+# neutral points between living walls like the rest of row 5.  Each
+# side's tries (its stone on one middle point, the other side's on the
+# other) fill two neutral points and take nothing: both sides' best is 0,
+# and a sum of 0 proposes nothing.
+
+[knight-both-sides-crossed-neutral]
+black to play
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  O O O O X X X X X
+  . . . . . . . . .
+  X X X X O O O O O
+  . . . X O . . . .
+  . . . X O . . . .
+  . . . X O . . . .
+call KeimaTuke:read D4 E6 [none]
+
+[knight-both-sides-crossed-neutral-white]
+white to play
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  O O O O X X X X X
+  . . . . . . . . .
+  X X X X O O O O O
+  . . . X O . . . .
+  . . . X O . . . .
+  . . . X O . . . .
+call KeimaTuke:read D4 E6 [none]
