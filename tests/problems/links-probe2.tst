@@ -1,0 +1,91 @@
+# Jump links: a second set of rows that pin single branches of the value and
+# role rules (the ladder reading of an edge peep whose side stone is caught,
+# the half-way move of the owner's value when the outside stone is taken).
+# "call NAME A B ..." as in links-edge.tst and links-twospace.tst: the points
+# after a repeated A are the lines of the row's working (the first from the
+# owner, the second from the opponent, colours alternating; a point given
+# twice in a row is a pass), and each candidate's value is answered as an
+# expression of their evaluations.
+
+[probe2-edge-two-space-peep-side-stone-in-ladder-left-black]
+# Black E3 on the third line jumps to the edge; White's D2 peeps beside the
+# near gap E2.  D3 beside the stone on the peep's side is empty, Black's C2
+# two steps out beside the gap and White's C3 two steps out beside the
+# stone: Black's C2 (liberties B2, C1) is caught by the ladder on the edge.
+# Black's value is the connection at E2 (h0), White's the cut at F2, whose
+# four neighbours are empty (h1): s.  Black connects at E2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 [E2=s:5]
+
+[probe2-edge-two-space-peep-side-stone-in-ladder-left-white]
+# The same with White to move: White cuts at F2 (the free neighbour of the
+# gap, its four neighbours empty), value s as above.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 [F2=s:5]
+
+[probe2-edge-two-space-peep-side-stone-in-ladder-right-black]
+# The mirror image: White's F2 peeps, Black's G2 is caught by the ladder
+# under White's G3.  Black connects at E2; White's cut is D2: s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . O . .
+  . . . . . O X . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 [E2=s:5]
+
+[probe2-edge-two-space-peep-side-stone-in-ladder-right-white]
+# The same with White to move: White cuts at D2, value s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . O . .
+  . . . . . O X . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 [D2=s:5]
+
+[probe2-two-space-outside-stone-captured-half-way-black]
+# Black's two-space jump C5-F5 with White's D7 two lines out beside the gap
+# D5 and Black's C7 two lines out beside C5 on the same side: the cut.
+# White's D7 has two liberties (D6, E7), Black's C7 three, so White's point
+# is D6 and Black's is D6.  Black's D6 (o) leaves D7 in atari; Black then
+# captures at E7 (t, Black D6 and E7 with White passing).  With Black to move
+# Black's part moves half of the way from o to t; White's D6 (p) adds:
+# o + (t - o)/2 + p, under the caller's reason.
+black to play
+  . . . . . . . . .
+  . . . X O O O . .
+  . . X O . . O . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 D6 C5 D6 C5 D6 D6 E7 [D6=o+(t-o)/2+p:5]
