@@ -89,3 +89,40 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Soto C5 F5 C5 D6 C5 D6 C5 D6 D6 E7 [D6=o+(t-o)/2+p:5]
+
+[probe2-one-space-peep-far-corner-white]
+# Black's one-space jump D4-D6 with White's C5 peeping beside the gap D5 and
+# White's E4 on the far corner in D4's row.  White cuts at D5 and Black
+# answers at E5; D4 is then left with two liberties (C4, D3) and the ladder
+# catches it (White D3, Black C4, White B4, Black C3, White C2, ... runs into
+# the corner), so Black's E5 is taken back and the cut is valued alone:
+# White's line D5 (p).  E4 has three liberties, so Black's answer is the
+# connection at D5 (o); the peeping stone then has three liberties.
+# s = o + p, and with White as the engine the cut at D5 gets 3 more
+# (s >= 2), reason 4.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKado D4 D6 D4 D5 D4 D5 [D5=s+3:4]
+
+[probe2-one-space-peep-far-corner-black]
+# The same with Black to move: Black connects at D5, 2 more (s >= 2),
+# reason 3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKado D4 D6 D4 D5 D4 D5 [D5=s+2:3]

@@ -26,6 +26,7 @@
 //  - VORN_SHOW_LINES=1 in the environment appends the lines' evaluations to
 //    the answer, to read a failing row.
 #include "engine/Problems.h"
+#include "engine/links/LinkRoutines.h"
 
 #include <cstdlib>
 #include <functional>
@@ -150,6 +151,7 @@ std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>
             {"cap25(s/2)", CapAt25(s / 2)},
             {"cap25(2s/3)", CapAt25(2 * s / 3)},
             {"cap20(s/2)", s / 2 > 20 ? 20 : kNoForm},
+            {"s+3", s + 3},
         };
     } else if (h.size() > 2) {
         if (h.size() == 3) {
@@ -175,6 +177,8 @@ std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>
             return name;
     return std::to_string(v);
 }
+
+} // namespace
 
 // Runs the routine on the box, after the lines' evaluations, and answers
 // its candidates in terms of s (or plainly without lines).
@@ -223,14 +227,7 @@ std::string Expressed(const std::vector<Point>& pts, std::size_t own,
     return out.empty() ? "none" : out;
 }
 
-template <void (*R)(TKankeiBox)>
-std::string BoxRoutine(const std::vector<Point>& pts)
-{
-    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
-        R(box);
-        return std::string();
-    });
-}
+namespace {
 
 const TProblemRoutineAdd ikkenEdgeNozoki("IkkenEdgeNozoki", BoxRoutine<IkkenEdgeNozoki>);
 const TProblemRoutineAdd ikkenEdgeTukeYomi("IkkenEdgeTukeYomi", BoxRoutine<IkkenEdgeTukeYomi>);
