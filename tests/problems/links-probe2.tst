@@ -126,3 +126,66 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiKado D4 D6 D4 D5 D4 D5 [D5=s+2:3]
+
+[probe2-two-space-wedge-with-flank-free-side-taken-below]
+# Black's two-space jump C5-F5 with White's wedge D5 and White's D6 on the
+# wedge's flank above: the free side is below, and White's D3 stands two
+# lines out beside the wedge on that side.  The free side is taken: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Warikomi C5 F5 [none]
+
+[probe2-two-space-wedge-with-flank-free-side-taken-above]
+# The mirror across the line: White's flank D4 below the wedge D5, the free
+# side above, White's D7 two lines out beside the wedge there: nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X O . X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Warikomi C5 F5 [none]
+
+[probe2-three-space-intruder-at-the-end-with-a-flank-black]
+# Black's three-space jump C5-G5 with White's D5 in the gap next to C5 and
+# White's D6 beside it above.  Black's C4, the corner on the other side,
+# stands; E3, two lines out beside the middle gap E5 on that side, is empty
+# with its eight neighbours empty.  White's extension E3 (h1), Black's block
+# D4 under the intruder (h0): s.  Black blocks at D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O . . X . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10WariHasi C5 G5 C5 D4 C5 E3 [D4=s:5]
+
+[probe2-three-space-intruder-at-the-end-with-a-flank-white]
+# The same with White to move: White extends at E3, value s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X O . . X . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10WariHasi C5 G5 C5 D4 C5 E3 [E3=s:5]

@@ -4,11 +4,15 @@
 #include "engine/links/LinkRoutines.h"
 
 #include "engine/links/IkkenNozokiKata.h"
+#include "engine/links/Kankei10Warikomi.h"
+#include "engine/links/Kankei6Warikomi.h"
 
 namespace vorn::test {
 namespace {
 
 const TProblemRoutineAdd ikkenNozokiKado("IkkenNozokiKado", BoxRoutine<IkkenNozokiKado>);
+const TProblemRoutineAdd kankei6Warikomi("Kankei6Warikomi", BoxRoutine<Kankei6Warikomi>);
+const TProblemRoutineAdd kankei10WariHasi("Kankei10WariHasi", BoxRoutine<Kankei10WariHasi>);
 
 } // namespace
 } // namespace vorn::test
