@@ -189,3 +189,23 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei10WariHasi C5 G5 C5 D4 C5 E3 [E3=s:5]
+
+[probe2-one-space-wedge-corner-near-end-two-liberties-black]
+# Black's one-space jump D4-D6 with White's wedge D5 and White's C4 on the
+# corner beside D4: D4 is left with two liberties (D3, E4), D6 has three.
+# The free side is E; H is E4 beside D4.  White's atari at E4 (three
+# liberties) and Black's escape at D3 give White's part (h1); White's own
+# E5 is the other try (h3), the larger of the two counts.  Black's point is
+# E5 (Z, nothing of Black's beyond it at F5), valued by Black's E5 (h0):
+# h0 + h1 or h0 + h3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariKadoDame D4 D6 D4 E5 D4 E4 D3 D4 D4 E5 [E5=h0+h1:5|E5=h0+h3:5]

@@ -4,6 +4,7 @@
 #include "engine/links/LinkRoutines.h"
 
 #include "engine/links/IkkenNozokiKata.h"
+#include "engine/links/IkkenWarikomi.h"
 #include "engine/links/Kankei10Warikomi.h"
 #include "engine/links/Kankei6Warikomi.h"
 
@@ -13,6 +14,16 @@ namespace {
 const TProblemRoutineAdd ikkenNozokiKado("IkkenNozokiKado", BoxRoutine<IkkenNozokiKado>);
 const TProblemRoutineAdd kankei6Warikomi("Kankei6Warikomi", BoxRoutine<Kankei6Warikomi>);
 const TProblemRoutineAdd kankei10WariHasi("Kankei10WariHasi", BoxRoutine<Kankei10WariHasi>);
+
+// IkkenWariKadoDame A B: its candidates only (none when it declines).
+std::string KadoDame(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
+        IkkenWariKadoDame(box);
+        return std::string();
+    });
+}
+const TProblemRoutineAdd ikkenWariKadoDame("IkkenWariKadoDame", KadoDame);
 
 } // namespace
 } // namespace vorn::test
