@@ -209,3 +209,38 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWariKadoDame D4 D6 D4 E5 D4 E4 D3 D4 D4 E5 [E5=h0+h1:5|E5=h0+h3:5]
+
+[probe2-two-space-peep-cut-behind-ladder-black]
+# Black's two-space jump C5-F5 with White's D6 peeping at the gap D5 and
+# White's C3 two lines out beside C5 on the far side: the cut.  Black's D5
+# (h0).  White's D5, Black's D4, White's cut at C4 (h1).  Then White's E4
+# beside the other gap and Black's E5: Black's D4 is left with C4 and D3,
+# and the ladder catches it (White C4, Black D3 runs into White's D2 and C3),
+# so White plays the ladder's first two moves C4 and D3 and takes D4 (h3,
+# Black passing between them).  Taking the stone beats the plain cut: the
+# value is h0 + h3 at D5, whichever side moves.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 C4 C5 C5 D5 D4 E4 E5 C4 C4 D3 [D5=h0+h3:5]
+
+[probe2-two-space-peep-cut-behind-ladder-white]
+# The same with White to move: White's point is D5 too, h0 + h3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 C4 C5 C5 D5 D4 E4 E5 C4 C4 D3 [D5=h0+h3:5]
