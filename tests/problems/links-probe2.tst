@@ -244,3 +244,24 @@ white to play
   . . . O . . . . .
   . . . . . . . . .
 call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 C4 C5 C5 D5 D4 E4 E5 C4 C4 D3 [D5=h0+h3:5]
+
+[probe2-one-space-peep-far-corner-atari-follow-up-white]
+# Black's one-space jump D4-D6 with White's C5 peeping beside the gap D5 and
+# White's E4-F4 on the far corner; Black's F5 beside the far point E5 has
+# two liberties (E5, F6) under White's G5, so White's E5 ataris it: the
+# atari follow-up.  White plays E5; Black's F5 (liberty F6) is the chain in
+# atari.  Black extends at F6 and White cuts at D5 (h1), or Black connects
+# at D5 and White takes at F6 (h3); the smaller counts, and taking the stone
+# is the better of the two for White: h1.  With White as the engine the
+# point is E5 (the cut's own candidate at D5 is not looked at here).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . X O . .
+  . . . X O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKado:atari D4 D6 D4 D4 E5 F6 D5 D4 D4 E5 D5 F6 [E5=h1:5]
