@@ -17,7 +17,7 @@
 //    first of the forms of s = h0 + h1 below that the value equals ("s",
 //    "2s", "s+s/2", "s/2+4-6", ..., "4(s=2)" for a sum of 2 raised to 4,
 //    "cap25(2s/3)" for 26 held at 25, "cap20(s/2)" for a half above 20 held
-//    at 20); with three, "o+(t-o)/3+p" for o = h0, p = h1, t = h2; otherwise
+//    at 20); with three, "o+(t-o)/3+p" (or "/2") for o = h0, p = h1, t = h2; otherwise
 //    a sum of two lines or one line ("h1+h2", "h0", "-h1"); a value that no
 //    form gives is answered as the number.  So a row pins the point and the arithmetic the position calls
 //    for, while the evaluations come from the evaluation itself.  Without
@@ -26,6 +26,7 @@
 //  - VORN_SHOW_LINES=1 in the environment appends the lines' evaluations to
 //    the answer, to read a failing row.
 #include "engine/Problems.h"
+#include "engine/links/LinkRoutines.h"
 
 #include <cstdlib>
 #include <functional>
@@ -150,12 +151,15 @@ std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>
             {"cap25(s/2)", CapAt25(s / 2)},
             {"cap25(2s/3)", CapAt25(2 * s / 3)},
             {"cap20(s/2)", s / 2 > 20 ? 20 : kNoForm},
+            {"s+3", s + 3},
         };
     } else if (h.size() > 2) {
         if (h.size() == 3) {
             // The owner's part moved a third of the way toward t.
             const int m = h[0] + (h[2] - h[0]) / 3 + h[1];
-            forms = {{"o+(t-o)/3+p", m}, {"o+(t-o)/3+p+2", m + 2}};
+            forms = {{"o+(t-o)/3+p", m}, {"o+(t-o)/3+p+2", m + 2},
+                     // Moved half of the way instead.
+                     {"o+(t-o)/2+p", h[0] + (h[2] - h[0]) / 2 + h[1]}};
         }
         for (std::size_t i = 0; i < h.size(); ++i)
             for (std::size_t j = i + 1; j < h.size(); ++j)
@@ -173,6 +177,8 @@ std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>
             return name;
     return std::to_string(v);
 }
+
+} // namespace
 
 // Runs the routine on the box, after the lines' evaluations, and answers
 // its candidates in terms of s (or plainly without lines).
@@ -221,14 +227,7 @@ std::string Expressed(const std::vector<Point>& pts, std::size_t own,
     return out.empty() ? "none" : out;
 }
 
-template <void (*R)(TKankeiBox)>
-std::string BoxRoutine(const std::vector<Point>& pts)
-{
-    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
-        R(box);
-        return std::string();
-    });
-}
+namespace {
 
 const TProblemRoutineAdd ikkenEdgeNozoki("IkkenEdgeNozoki", BoxRoutine<IkkenEdgeNozoki>);
 const TProblemRoutineAdd ikkenEdgeTukeYomi("IkkenEdgeTukeYomi", BoxRoutine<IkkenEdgeTukeYomi>);
