@@ -1,0 +1,96 @@
+# Shape links, a third set of rows for branches no other row decides, in
+# the style of shapes-probe.tst and shapes-probe2.tst: each pins one test of
+# a routine (a cell, a point choice, a bound) with a position whose answer
+# is worked out by hand.  "call NAME:read A B ..." as in shapes-wide.tst.
+
+# --- Adjacent stones of a group: the side toward the edge on line 2 --------
+# Black's D3 against White's E3.  Below, D2 and E2 stand on line 2: a side
+# whose points beside A and B are below line 3 is not read.  Above, D4 and
+# E4 are empty on line 4, but Black's E6 stands around E5 (two out from
+# E3), so that side is not read either.  The second look along the sides:
+# below, the point one line out beside D3 (D2) is on line 2; above, no
+# White stone stands at F4, E5 or F5, and no Black stone at C4, D5 or C5,
+# so no point is tried.  Nothing is proposed.
+
+[group-contact-edge-side-line-two]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D3 E3 [none]
+
+[group-contact-edge-side-line-two-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D3 E3 [none]
+
+# The same across the columns: Black's C5 above White's C4 on the C line.
+# To the left B5 and B4 stand on line 2; to the right D5 and D4 are on
+# line 4, but Black's F6 stands around E5 (two out from C5).  The second
+# look: left, B5 is on line 2; right, no White stone at D3, E4 or E3 and
+# no Black stone at D6, E5 or E6.  Nothing is proposed.
+
+[group-contact-edge-side-line-two-column]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read C5 C4 [none]
+
+# --- (2,2) shape of a group: the point between two stones beyond a corner ---
+# Black's C3 (with C2 below it) and White's E5 in the (2,2) shape.  The
+# corner E3: the box point between C3 and E3 is D3, and the point beyond
+# E3 from D3 is F3, whose eight neighbours are empty; F3 is a two-space
+# jump from C3 and a (1,3) from C2, one of each, and C2 and C3 touch: a
+# Black stone at F3 would stand between two Black stones, so Black's point
+# is F3, valued by Black's evaluation after F3, and White's point stays E3,
+# valued by White's evaluation after E3.  The corner C5: beyond C5 from
+# C4 is C6, a two-space jump from C3 but a (1,3) from no Black stone, and
+# no capture point touches C5: both points C5.  Value the two evaluations
+# summed, with no comparison.
+
+[group-two-two-between-beyond]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:at C3 E5 F3 E3 C3 F3 [C5 F3=r:18]
+
+[group-two-two-between-beyond-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:at C3 E5 E3 E3 C3 F3 [C5 E3=r:18]
