@@ -94,3 +94,53 @@ white to play
   . . X . . . . . .
   . . . . . . . . .
 call GunKankei5Utu:at C3 E5 E3 E3 C3 F3 [C5 E3=r:18]
+
+# --- Adjacent stones of a group across the edge: A on line 2, B on line 3 ---
+# Black's D2 below White's D3.  On either side the point beside A (C2,
+# E2) is on line 2 while the point beside B (C3, E3) is on line 3: the
+# side is not read, though the points two out (B2, B3 and F2, F3) are
+# empty with no stone around them.  The second look along the sides: the
+# point one line out beside D2 (C2 or E2) is on line 2 on both sides.
+# Nothing is proposed.
+
+[group-contact-across-edge-a-line-two]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 D3 [none]
+
+[group-contact-across-edge-a-line-two-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 D3 [none]
+
+# The same along a row: White's B5 (column B, line 2) beside Black's C5;
+# above and below, B6 and B4 are on line 2, C6 and C4 on line 3.
+
+[group-contact-across-edge-a-line-two-row]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read B5 C5 [none]
