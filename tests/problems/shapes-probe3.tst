@@ -144,3 +144,30 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei1Utu:read B5 C5 [none]
+
+# --- Knight's move contact: the hane behind the touched stone, the owner's
+# answer beside the contact stone closed -------------------------------------
+# As knight-contact-hane-behind, but White's contact stone E5 stands alone
+# (F5 empty) and White's E3 sits under E4.  The push at D6 keeps three
+# liberties (C6, D7, E6) and D5 is not laddered (it escapes at D4 or C5);
+# after Black's block at E6 the pushing stone has two liberties, C6 and D7,
+# and is laddered (Black's D7, White's C6 keeps only C5), while Black's
+# try at F5 keeps three: the closing patterns run.  The hane: White's D4
+# under D5 (three empty neighbours).  Black's answer E4 (beyond E5 from
+# E6) has only two empty neighbours (White's E3 below it), so Black
+# answers at D4 itself: Black's evaluation after D4 plus White's after D4.
+# The contact reading (White's E6, Black's D6, White's F7 leave White's
+# E5-E6 three liberties) adds Black's E6, named by its point.
+
+[knight-contact-hane-behind-beside-closed]
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . X . X . . . .
+  . X . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 D4 D4 D5 D4 [D4=r:5 E6]
