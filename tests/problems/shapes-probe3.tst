@@ -171,3 +171,39 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaTuke:at D5 E7 D4 D4 D5 D4 [D4=r:5 E6]
+
+# --- Two-space jump of a group, both stones on line 3 ---------------------
+# Black's C3 and White's F3, a two-space jump along line 3 (gaps D3, E3).
+# The side toward the edge is line 2: the point beside the gap next to C3
+# is D2, beside C3 itself C2; beside the gap next to F3 is E2, beside F3
+# F2.  The engine's colour records the prepared answer of its own hane
+# under the other's stone: Black (A's colour) plays E2, answered at F2 by
+# White's block, and then cuts at E3; White plays D2, answered at C2 by
+# Black's block, and then cuts at D3.  "GunKankei6Utu:prep" answers the
+# prepared answers alone.
+
+[group-two-space-line-three-prepared]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei6Utu:prep C3 F3 [E2/F2/E3]
+
+[group-two-space-line-three-prepared-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei6Utu:prep C3 F3 [D2/C2/D3]
