@@ -207,3 +207,40 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei6Utu:prep C3 F3 [D2/C2/D3]
+
+# --- (2,3) link with no attacker in the box: stones beside both lines ------
+# Black's D4-F7 (box D4 E4 F4 / D5 E5 F5 / D6 E6 F6 / D7 E7 F7; middle
+# points E5 and E6).  White's C5 (beside D5, W1) and G5 (beside F5, W3):
+# two outside stones, both beside the box, none beyond its short sides, so
+# no side stone pairs with an end stone.  With two stones beside the box
+# Black's defence starts at the middle point E5 and is replaced by E6 only
+# when that is better; White's cut is the better of E5 and E6.  Value the
+# two better readings summed.
+
+[twothree-free-beside-both-lines]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . O . . . O . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read D4 F7 E5 F7 E6 D4 E5 F7 E6 [E5=r:5|E6=r:5]
+
+# The same with White's C6 (beside D6, W2) and G5 (beside F5, W3).
+
+[twothree-free-beside-both-lines-crossed]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . O . . . . . .
+  . . . . . . O . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read D4 F7 E5 F7 E6 D4 E5 F7 E6 [E5=r:5|E6=r:5]
