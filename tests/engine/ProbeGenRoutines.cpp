@@ -9,7 +9,10 @@
 #include "board/Diagram.h"
 #include "board/Goban.h"
 #include "board/Gun.h"
+#include "board/Ren.h"
+#include "engine/CaptureAnswer.h"
 #include "engine/Koho.h"
+#include "engine/Kyuba.h"
 #include "engine/WeakGun.h"
 
 namespace vorn::test {
@@ -53,6 +56,65 @@ std::string HirogeruAt(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd hirogeruAt("WeakGunHirogeru:probe", HirogeruAt);
+
+// The candidates by their points and reasons, "D4:1"; sorted, "none" when
+// the table is empty.
+std::string PointsAndReasons()
+{
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]) + ':' + std::to_string(static_cast<int>(Koho.Kind[i])));
+    std::sort(all.begin(), all.end());
+    std::string out;
+    for (const std::string& w : all)
+        out += (out.empty() ? "" : " ") + w;
+    return out.empty() ? "none" : out;
+}
+
+// call DameShareThink:probe   the shared-liberty shape over the board
+// under the capture reason 1: the candidates as "D4:1" (their values are
+// the reading's).
+std::string DameShareAll(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the shared-liberty scan takes no points");
+    KohoKind = kkToru;
+    DameShareThink();
+    return PointsAndReasons();
+}
+
+const TProblemRoutineAdd dameShareAll("DameShareThink:probe", DameShareAll);
+
+// call AtariNigeAnswer:probe A B   the answer to the chain at B in atari
+// with its liberty A, saved by extending at A: "A=r" against the reading
+// r = max(e1, -1) + e2, e1 the evaluation for the chain's colour after it
+// extends at A, e2 the opponent's after it takes at A (no counter-capture);
+// any other candidate by its point alone.
+std::string AtariNigeRead(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the atari answer wants the liberty and a stone of the chain");
+    const TRen* r = GobanLv[0]->RenList.RenAtPt(pts[1]);
+    if (r == nullptr)
+        throw std::invalid_argument("no chain at " + GtpVertex(pts[1]));
+    const int col = r->GetIro();
+    const int reading = std::max(ReadingValue(col, {pts[0]}), -1) + ReadingValue(col ^ 3, {pts[0]});
+    AtariNigeAnswer(pts[0], pts[1]);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int d = Koho.Value[i] - reading;
+        all.push_back(Koho.Pt[i] != pts[0] ? GtpVertex(Koho.Pt[i])
+                                           : GtpVertex(Koho.Pt[i]) + "=r" + (d > 0 ? "+" : "")
+                                                 + (d != 0 ? std::to_string(d) : ""));
+    }
+    std::sort(all.begin(), all.end());
+    std::string out;
+    for (const std::string& w : all)
+        out += (out.empty() ? "" : " ") + w;
+    return out.empty() ? "none" : out;
+}
+
+const TProblemRoutineAdd atariNigeRead("AtariNigeAnswer:probe", AtariNigeRead);
 
 } // namespace
 } // namespace vorn::test
