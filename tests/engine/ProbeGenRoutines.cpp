@@ -8,6 +8,7 @@
 
 #include "board/Diagram.h"
 #include "board/Goban.h"
+#include "board/Define.h"
 #include "board/Gun.h"
 #include "board/Ren.h"
 #include "engine/CaptureAnswer.h"
@@ -115,6 +116,33 @@ std::string AtariNigeRead(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd atariNigeRead("AtariNigeAnswer:probe", AtariNigeRead);
+
+// call KosumiAtariThink:probe S E T X   the atari before the cut over the
+// board (reason 14): the candidate at the atari point S as "S=r" against
+// the reading r = min(w1, w2), w1 the attacker's evaluation after S, the
+// owner's escape E and the cut T, w2 after S, the owner's connection at T
+// and the attacker's move at the extension point X; "S=none" without one.
+// The attacker is the side to move.
+std::string KosumiAtariRead(const std::vector<Point>& pts)
+{
+    if (pts.size() != 4)
+        throw std::invalid_argument("the atari before the cut wants S, the escape, T and the extension");
+    const Point s = pts[0];
+    const int ca = JibunIro;
+    const int w1 = ReadingValue(ca, {s, pts[1], pts[2]});
+    const int w2 = ReadingValue(ca, {s, pts[2], pts[3]});
+    const int reading = std::min(w1, w2);
+    KohoKind = kkNozoki;
+    KosumiAtariThink(nullptr);
+    for (int i = 1; i <= KohoCount; ++i)
+        if (Koho.Pt[i] == s) {
+            const int d = Koho.Value[i] - reading;
+            return GtpVertex(s) + "=r" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
+        }
+    return GtpVertex(s) + "=none";
+}
+
+const TProblemRoutineAdd kosumiAtariRead("KosumiAtariThink:probe", KosumiAtariRead);
 
 } // namespace
 } // namespace vorn::test

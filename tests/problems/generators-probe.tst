@@ -107,3 +107,31 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call AtariNigeAnswer:probe D5 D6 [D5=r]
+
+# --- Atari before the cut --------------------------------------------------------
+#   call KosumiAtariThink:probe S E T X   the atari before the cut over the
+#       board (reason 14), the attacker being the side to move: its
+#       candidate at S as "S=r" against r = min(w1, w2), w1 the attacker's
+#       evaluation after S, the owner's escape E and the cut T, w2 after S,
+#       the owner's T and the attacker's X ("S=none" without a candidate)
+
+[probe-atari-before-the-cut-escape-by-extension]
+# White's diagonal D6-E5; Black's E6 puts White's F6 in atari (F7 and G6
+# Black), its liberty F5, not the other crossing point D5.  Next to F6 the
+# Black chains are E6-E7-F7 (four liberties) and G6 (two liberties, G5
+# and G7, beside White's H6): none is in atari, so White has no capture to
+# escape by: the escape and the extension are both F5.  Black's cut at D5
+# after White's F5 has two liberties (C5, D4) and the ladder does not take
+# it (Black's C4 stands below).  The value is the smaller of Black's
+# evaluation after E6, F5, D5 and after E6, D5, F5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . O . O X O .
+  . . . . O . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiAtariThink:probe E6 F5 D5 F5 [E6=r]
