@@ -144,5 +144,37 @@ std::string KosumiAtariRead(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd kosumiAtariRead("KosumiAtariThink:probe", KosumiAtariRead);
 
+// The candidate at p as "P=r" against the reading r ("P=r+2", "P=r-1"),
+// "P=none" when the table holds nothing there.
+std::string ReadingAt(Point p, int reading)
+{
+    for (int i = 1; i <= KohoCount; ++i)
+        if (Koho.Pt[i] == p) {
+            const int d = Koho.Value[i] - reading;
+            return GtpVertex(p) + "=r" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
+        }
+    return GtpVertex(p) + "=none";
+}
+
+// call RyoAtariThink:probe L O Y A B   atari, extension, double atari over
+// the board (reason 14), the attacker being the side to move: its candidate
+// at the atari point L as "L=r" against r = the least of the attacker's
+// evaluations after L, O, Y, A, B; after L, O, Y, B, A; and after L, Y, O
+// (O the owner's extension, Y the double atari, A and B its two liberties).
+std::string RyoAtariRead(const std::vector<Point>& pts)
+{
+    if (pts.size() != 5)
+        throw std::invalid_argument("the double atari wants L, O, Y and the two liberties");
+    const int ca = JibunIro;
+    const Point l = pts[0], o = pts[1], y = pts[2], a = pts[3], b = pts[4];
+    const int reading = std::min({ReadingValue(ca, {l, o, y, a, b}), ReadingValue(ca, {l, o, y, b, a}),
+                                  ReadingValue(ca, {l, y, o})});
+    KohoKind = kkNozoki;
+    RyoAtariThink();
+    return ReadingAt(l, reading);
+}
+
+const TProblemRoutineAdd ryoAtariRead("RyoAtariThink:probe", RyoAtariRead);
+
 } // namespace
 } // namespace vorn::test

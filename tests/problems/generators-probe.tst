@@ -135,3 +135,48 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KosumiAtariThink:probe E6 F5 D5 F5 [E6=r]
+
+# --- Atari, extension, double atari -------------------------------------------
+#   call RyoAtariThink:probe L O Y A B   the pattern over the board (reason
+#       14), the attacker being the side to move: its candidate at L as
+#       "L=r" against r = the least of the attacker's evaluations after
+#       L, O, Y, A, B; after L, O, Y, B, A; and after L, Y, O
+
+[probe-atari-extension-double-atari-both-orders]
+# White's E6 (two liberties, E5 and F6, no ladder) touches at E5 White's D5
+# with three liberties (C5, D4, E5).  Black's D4 is an atari point of
+# Black's (on White's D3-D2 as it stands), no self-atari.  Black's E5,
+# White's F6, Black's D4 then leave two White chains in atari beside D4:
+# D5 (liberty C5) and D3-D2 (liberty D1).  White may save either; Black
+# takes the other: both orders are read, and White's other answer to E5,
+# D4 itself, with Black's F6 after it.  E5 gets the least of the three.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+call RyoAtariThink:probe E5 F6 D4 C5 D1 [E5=r]
+
+[probe-atari-extension-double-atari-upside-down]
+# The same shape turned upside down, so that the two chains beside the
+# double atari come in the other order: White's E4 (liberties E5, F4)
+# touches White's D5 (C5, D6, E5) at E5; Black's E5, White's F4, Black's
+# D6 leave D5 (liberty C5) and D7-D8 (liberty D9) in atari.  Both orders of
+# White's save and Black's capture are read, and White's D6 with Black's
+# F4 after it; E5 gets the least of the three.
+black to play
+  . . . . . . . . .
+  . . X O X . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call RyoAtariThink:probe E5 F4 D6 C5 D9 [E5=r]
