@@ -180,3 +180,30 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call RyoAtariThink:probe E5 F4 D6 C5 D9 [E5=r]
+
+# --- Settling extensions ---------------------------------------------------------
+#   call SettleWideHiraki V   (the entry of generators.tst) each candidate as
+#       "point=K+d:reason", its value counted from the group's value K
+
+[probe-wide-extension-knight-on-line-three]
+# Black's A2-B2-C2 on line 2 under White's A3-C3, White's G2 further right.
+# No wide point stands: the two-space jumps F2 and (from B2, A2) E2, D2
+# and the ones upward have White's G2 among F2's eight neighbours or White
+# stones between; of the large knight's moves, F3 has G2 beside it, B2-E3
+# has White's C3 among its first two points between, A2-D3 has B3, and the
+# ones upward reach line 5.  The jumps along line 3 are listed instead: no
+# one-space jump reaches line 3 from line 2, but C2's knight's move E3 does
+# (the points between, D2 and D3, empty; all eight points around E3
+# empty).  Black's E3 closes the space A1-E2 under the stones: two eyes,
+# so E3 is proposed at the group's value plus one, reason 32.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O . . . . . .
+  X X X . . . O . .
+  . . . . . . . . .
+call SettleWideHiraki A2 [E3=K+1:32]
