@@ -14,6 +14,7 @@
 #include "engine/CaptureAnswer.h"
 #include "engine/Koho.h"
 #include "engine/Kyuba.h"
+#include "engine/Nozoki.h"
 #include "engine/WeakGun.h"
 
 namespace vorn::test {
@@ -175,6 +176,30 @@ std::string RyoAtariRead(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd ryoAtariRead("RyoAtariThink:probe", RyoAtariRead);
+
+// call NozokiCheck:probe P...   the peep table rebuilt on the row's board:
+// for each point P the targets it peeps at, in table order, "P>T1,T2", or
+// "P>none".
+std::string PeepTargets(const std::vector<Point>& pts)
+{
+    NozokiCheck();
+    std::vector<std::string> all;
+    for (Point p : pts) {
+        Point list[4] = {};
+        const int n = NozokiList(p, list, 3);
+        std::string w = GtpVertex(p) + '>';
+        for (int i = 0; i < n; ++i)
+            w += (i > 0 ? "," : "") + GtpVertex(list[i]);
+        all.push_back(n == 0 ? w + "none" : w);
+    }
+    std::sort(all.begin(), all.end());
+    std::string out;
+    for (const std::string& w : all)
+        out += (out.empty() ? "" : " ") + w;
+    return out;
+}
+
+const TProblemRoutineAdd peepTargets("NozokiCheck:probe", PeepTargets);
 
 } // namespace
 } // namespace vorn::test

@@ -207,3 +207,37 @@ black to play
   X X X . . . O . .
   . . . . . . . . .
 call SettleWideHiraki A2 [E3=K+1:32]
+
+# --- The peep table ----------------------------------------------------------------
+#   call NozokiCheck:probe P...   the peep table rebuilt: for each P the
+#       targets it peeps at in table order, "P>T1,T2", or "P>none"
+
+[probe-peep-table-the-sixty-first-peep-by-scan-order]
+# Black's one-space jumps: rows 18, 14 and 10 hold ten stones each on the
+# odd lines (nine jumps, both side points of every gap peep: 54), row 6
+# holds A6-C6-E6 (two jumps: 58).  Scanning from the top row, the vertical
+# jump P5-P3 is taken from its upper stone P5, in row 5: its side points
+# O4 and Q4 peep at P4, entries 59 and 60.  The table is then full, so the
+# horizontal jump J4-L4, taken from J4 in row 4, adds nothing: K5 and K3
+# peep at nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  X . X . X . X . X . X . X . X . X . X
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  X . X . X . X . X . X . X . X . X . X
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  X . X . X . X . X . X . X . X . X . X
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  X . X . X . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . X . X . . . . . . . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call NozokiCheck:probe O4 Q4 K5 K3 [K3>none K5>none O4>P4 Q4>P4]
