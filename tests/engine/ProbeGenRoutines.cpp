@@ -201,5 +201,20 @@ std::string PeepTargets(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd peepTargets("NozokiCheck:probe", PeepTargets);
 
+// call DoubleNozokiThink:probe   the double peep over the board, rebuilt
+// peep table first: the candidates as "D4:5" (their values are the
+// reading's).
+std::string DoublePeepAll(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the double peep takes no points");
+    NozokiCheck();
+    KohoKind = kkNozoki;
+    DoubleNozokiThink();
+    return PointsAndReasons();
+}
+
+const TProblemRoutineAdd doublePeepAll("DoubleNozokiThink:probe", DoublePeepAll);
+
 } // namespace
 } // namespace vorn::test

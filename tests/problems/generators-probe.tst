@@ -241,3 +241,46 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call NozokiCheck:probe O4 Q4 K5 K3 [K3>none K5>none O4>P4 Q4>P4]
+
+# --- The double peep -------------------------------------------------------------
+#   call DoubleNozokiThink:probe   the double peep over the board on a
+#       rebuilt peep table: the candidates as "point:reason" (reason 5; the
+#       values are the reading's)
+
+[probe-double-peep-owner-answers-at-the-open-diagonal]
+# White's D6-F6 and D6-D4 jumps: E5 peeps at both gaps, E6 and D5, and is
+# Black's double peep, near Black's C5 and E3 (one-space jumps from E5).
+# No White stone touches E5, so the full reading runs; either cut joins a
+# Black stone (D5 to C5, E6 to E5), so both lines stand.  White, the owner,
+# is to play.  The point read is E5 itself: no Black chain among its eight
+# neighbours, and neither target is an atari point of White's.  E5 has
+# four empty neighbours; of its diagonals D6, F6 and D4 are White and F4
+# alone is empty, F4 is not on the first line and has four empty
+# neighbours: White's answer is the shape point F4 (the cuts are worth
+# something to Black, so the answer is not E5 itself).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . O . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call DoubleNozokiThink:probe [F4:5]
+
+[probe-double-peep-the-attacker-peeps]
+# The same position with Black, the peeping side, to play: the candidate is
+# the point read, the peep E5 itself.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . O . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call DoubleNozokiThink:probe [E5:5]
