@@ -11,10 +11,13 @@
 #include "board/Define.h"
 #include "board/Gun.h"
 #include "board/Ren.h"
+#include "board/Yomi.h"
 #include "engine/CaptureAnswer.h"
+#include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Kyuba.h"
 #include "engine/Nozoki.h"
+#include "engine/Reading.h"
 #include "engine/WeakGun.h"
 
 namespace vorn::test {
@@ -209,6 +212,44 @@ std::string DoublePeepAll(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd doublePeepAll("DoubleNozokiThink:probe", DoublePeepAll);
+
+// call GetaAnswer:probe A B E L   the answer to the net at A on the chain
+// at B, E the chain's escape point and L the liberty of its neighbour in
+// atari that the net's owner takes after the escape: "A=r" (the net's
+// owner to play) or "E=r" (the chain's owner to play) against r = e1 + e2,
+// halved when the escaping group is weak: e1 the evaluation for the
+// chain's side after E, analysed, and the capture at L (not analysed
+// again), e2 the owner's evaluation after the net at A.
+std::string GetaRead(const std::vector<Point>& pts)
+{
+    if (pts.size() != 4)
+        throw std::invalid_argument("the net answer wants A, B, the escape and the capture");
+    const Point a = pts[0], e = pts[2], l = pts[3];
+    const TRen* chain = GobanLv[0]->RenList.RenAtPt(pts[1]);
+    if (chain == nullptr)
+        throw std::invalid_argument("no chain at " + GtpVertex(pts[1]));
+    const int col = chain->GetIro(), opp = col ^ 3;
+    int e1 = 0;
+    bool weak = false;
+    {
+        TYomiKeep keep;
+        if (!ToruPushPlay(col, e))
+            throw std::invalid_argument("the escape is refused");
+        CurGoban().Analyze();
+        const TGun* g = CurGoban().GunList.GetGunAt(e);
+        weak = g != nullptr && g->IsWeak();
+        if (!ToruPlay(opp, l))
+            throw std::invalid_argument("the capture is refused");
+        e1 = HyokaDiff(col);
+    }
+    int reading = e1 + ReadingValue(opp, {a});
+    if (weak)
+        reading /= 2;
+    GetaAnswer(a, pts[1]);
+    return ReadingAt(JibunIro == col ? e : a, reading);
+}
+
+const TProblemRoutineAdd getaRead("GetaAnswer:probe", GetaRead);
 
 } // namespace
 } // namespace vorn::test

@@ -284,3 +284,33 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call DoubleNozokiThink:probe [E5:5]
+
+# --- A net -------------------------------------------------------------------------
+#   call GetaAnswer:probe A B E L   the answer to the net at A on the chain
+#       at B: "P=r" at the answer point (A for the net's owner, E for the
+#       chain's owner) against r = e1 + e2, halved when the escaping group
+#       is weak; e1 the chain side's evaluation after its escape E
+#       (analysed) and the owner's capture at L (not analysed again: the
+#       capture counts by its prisoner), e2 the owner's after the net at A
+
+[probe-net-the-escape-costs-the-stone-in-atari]
+# Black's D6-E6-E5 has two liberties, F5 and E4; E5 touches both, and the
+# net point F4 is diagonal to it.  The block from E5 to G3 (one step beyond
+# F4) holds Black's G3, so the escape point is F4 itself.  Black's C5,
+# diagonal to D6 (the chain's first stone), stands in atari (White's B5,
+# C6, D5 around it, its liberty C4, Black's C3 below to run to, so not
+# given up by the analysis): after Black's F4 White takes it at C4, which
+# counts in Black's value of the escape.  After White's net at F4
+# each extension of Black's chain is caught.  White, the net's owner, to
+# play: F4 at the sum.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . O X X O . . .
+  . O X O X . . . .
+  . . . O . . . . .
+  . . X . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GetaAnswer:probe F4 D6 F4 C4 [F4=r]
