@@ -251,5 +251,32 @@ std::string GetaRead(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd getaRead("GetaAnswer:probe", GetaRead);
 
+// call AtariNigeAnswer:ko A B L   the answer to the chain at B in atari
+// with its liberty A, where the opponent's take at A leaves a lone stone
+// in atari that it connects at L: "A=r" against r = max(e1, -1) + e2 div 2,
+// e1 the evaluation for the chain's side after it extends at A, e2 the
+// opponent's after A and L (valid while e2 is not 2).
+std::string AtariNigeKo(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3)
+        throw std::invalid_argument("the ko answer wants the liberty, a stone of the chain and the connection");
+    const TRen* r = GobanLv[0]->RenList.RenAtPt(pts[1]);
+    if (r == nullptr)
+        throw std::invalid_argument("no chain at " + GtpVertex(pts[1]));
+    const int col = r->GetIro(), opp = col ^ 3;
+    int e2 = 0;
+    {
+        TYomiKeep keep;
+        if (!ToruPushPlay(opp, pts[0]) || !ToruPlay(opp, pts[2]))
+            throw std::invalid_argument("the take and the connection are refused");
+        e2 = Hyoka(opp);
+    }
+    const int reading = std::max(ReadingValue(col, {pts[0]}), -1) + e2 / 2;
+    AtariNigeAnswer(pts[0], pts[1]);
+    return ReadingAt(pts[0], reading);
+}
+
+const TProblemRoutineAdd atariNigeKo("AtariNigeAnswer:ko", AtariNigeKo);
+
 } // namespace
 } // namespace vorn::test

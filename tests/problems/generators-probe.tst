@@ -314,3 +314,28 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call GetaAnswer:probe F4 D6 F4 C4 [F4=r]
+
+#   call AtariNigeAnswer:ko A B L   the answer to the chain at B in atari
+#       with its liberty A, when the opponent's take at A leaves its lone
+#       stone in atari and it connects at L: "A=r" against
+#       r = max(e1, -1) + e2 div 2, e1 the chain side's evaluation after it
+#       extends at A, e2 the opponent's after A and L (e2 not 2)
+
+[probe-atari-escape-against-a-ko-take]
+# Black's E5 in atari inside White's D5, E6, F5, its liberty E4; White's
+# stones beside it have two liberties each, so Black has no capture and
+# saves by connecting at E4 to D4, F4 and E3.  White's take at E4 is a ko:
+# the White stone there has one liberty, E5, so White is read connecting
+# there too, and half of White's evaluation after both counts.  Black to
+# play: E4 at the sum.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X O . . .
+  . . . X . X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call AtariNigeAnswer:ko E4 E5 E5 [E4=r]
