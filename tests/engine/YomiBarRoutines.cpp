@@ -1,0 +1,126 @@
+// Entries of the table of routines for the rows that pin the look-ahead's
+// reply choice and its forced continuation at the edges of their bars
+// ("call NAME ..." in tests/problems/yomi-bar.tst).
+//
+// Answers:
+//  - "SelectYomiKoho:edge-VARIANT R C...": the replies the look-ahead takes
+//    at one level from a made-up candidate table: the area is the window
+//    marked around the root R, the root's best value and the candidates'
+//    values and reasons are the variant's (written at each entry), in the
+//    order of the points C...  The points taken, "none" without one.
+//  - "ThinkYomi:best [P]": the best value the look-ahead's own move choice
+//    finds for the side to move (the whole board the area, inside the
+//    look-ahead) and its point, "V T"; with P, after the side to move has
+//    played P (then for the other side).  "none" when it finds no move.
+#include "engine/Problems.h"
+
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "board/Hooks.h"
+#include "board/Tejun.h"
+#include "engine/Koho.h"
+#include "engine/Reading.h"
+#include "engine/Sakiyomi.h"
+#include "engine/Think.h"
+
+namespace vorn::test {
+namespace {
+
+struct TMadeReply {
+    int value;
+    std::uint8_t reason;
+};
+
+void ClearArea(std::uint8_t mark)
+{
+    for (int x = 1; x <= 19; ++x)
+        for (int y = 1; y <= 19; ++y)
+            YomiArea[x][y] = mark;
+}
+
+// The replies SelectYomiKoho takes: root pts[0] with its best value `best`,
+// the candidates pts[1..] with `made` in order.
+std::string EdgeReplies(const std::vector<Point>& pts, int best, std::initializer_list<TMadeReply> made)
+{
+    if (pts.size() != made.size() + 1)
+        throw std::invalid_argument("the variant wants the root and " + std::to_string(made.size()) + " points");
+    ClearArea(0);
+    MarkYomiArea(pts.front());
+    const Point savedTe = SakiRootTe;
+    const int savedBest = SakiRootBest;
+    SakiRootTe = pts.front();
+    SakiRootBest = best;
+    auto at = pts.begin();
+    for (const TMadeReply& m : made)
+        AddKohoEx(*++at, m.value, m.reason, Point());
+    Arr<Point, 1, kMaxKoho> taken{};
+    const int n = SelectYomiKoho(taken);
+    SakiRootTe = savedTe;
+    SakiRootBest = savedBest;
+    std::string out;
+    for (int i = 1; i <= n; ++i)
+        out += (i > 1 ? " " : "") + GtpVertex(taken[i]);
+    return n == 0 ? "none" : out;
+}
+
+// The variants: the root's best value, then the candidates' values and
+// reasons in the order of the row's points.
+#define VORN_EDGE_REPLIES(name, best, ...)                                                                   \
+    const TProblemRoutineAdd edge_##name("SelectYomiKoho:edge-" #name, +[](const std::vector<Point>& p) { \
+        return EdgeReplies(p, best, {__VA_ARGS__});                                                         \
+    })
+
+// Root 20 (bar 15): 13 and 12 (captures).
+VORN_EDGE_REPLIES(floor, 20, {13, kkToru}, {12, kkToru});
+// Root 40 (bar 25): 80 and 30 (weak group).
+VORN_EDGE_REPLIES(big80, 40, {80, kkWeakGun}, {30, kkWeakGun});
+// Root 40: 90 and 85 (weak group), 82 (capture), 30 (weak group).
+VORN_EDGE_REPLIES(bigcapture, 40, {90, kkWeakGun}, {85, kkWeakGun}, {82, kkToru}, {30, kkWeakGun});
+// Root 20: 30, 25 and 20 (weak group).
+VORN_EDGE_REPLIES(dist8, 20, {30, kkWeakGun}, {25, kkWeakGun}, {20, kkWeakGun});
+// Root 20: 30 (pair answer), 25 (reason 6), 20 (life and death, reason 9).
+VORN_EDGE_REPLIES(farreason, 20, {30, kkKankei}, {25, 6}, {20, kkSikatu});
+// Root 20: 16 (weak group), 15 (pair answer), 14 (capture).
+VORN_EDGE_REPLIES(farlim, 20, {16, kkWeakGun}, {15, kkKankei}, {14, kkToru});
+// Root 20: 40, 35 and 30 (weak group), 25 (pair answer), 20 (capture).
+VORN_EDGE_REPLIES(overcap, 20, {40, kkWeakGun}, {35, kkWeakGun}, {30, kkWeakGun}, {25, kkKankei}, {20, kkToru});
+// Root 20: 40, 35 and 30 (weak group), 25 and 20 (captures).
+VORN_EDGE_REPLIES(overcapcapture, 20, {40, kkWeakGun}, {35, kkWeakGun}, {30, kkWeakGun}, {25, kkToru}, {20, kkToru});
+// Root 40 (bar 25): 24 (link, reason 3), 23 (reason 0), 22 (escape), 20
+// and 18 (captures).
+VORN_EDGE_REPLIES(lowreasons, 40, {24, kkKiri}, {23, 0}, {22, kkNigeru}, {20, kkToru}, {18, kkToru});
+// Root 40: 24 (capture), 22 (escape), 20 (capture).
+VORN_EDGE_REPLIES(low3, 40, {24, kkToru}, {22, kkNigeru}, {20, kkToru});
+
+#undef VORN_EDGE_REPLIES
+
+// The best value of the look-ahead's move choice and its point, for the side
+// to move, or after it has played the row's point.
+std::string BestInLookAhead(const std::vector<Point>& pts)
+{
+    if (pts.size() > 1)
+        throw std::invalid_argument("the best move takes at most one point played first");
+    const std::uint8_t savedIn = InSakiyomi;
+    ClearArea(1);
+    InSakiyomi = 1;
+    TYomiSame first;
+    if (!pts.empty() && !first.Play(GobanLv[0]->Tejun.NextColor(), pts.front()))
+        throw std::invalid_argument("the point played first is refused");
+    Point t;
+    ThinkYomi(t);
+    const int best = KohoBestValue;
+    first.BackAll();
+    YomiUnwind();
+    InSakiyomi = savedIn;
+    return t.x <= 0 ? "none" : std::to_string(best) + ' ' + GtpVertex(t);
+}
+
+const TProblemRoutineAdd bestInLookAhead("ThinkYomi:best", BestInLookAhead);
+
+} // namespace
+} // namespace vorn::test
