@@ -8,10 +8,11 @@
 //    marked around the root R, the root's best value and the candidates'
 //    values and reasons are the variant's (written at each entry), in the
 //    order of the points C...  The points taken, "none" without one.
-//  - "ThinkYomi:best [P]": the best value the look-ahead's own move choice
-//    finds for the side to move (the whole board the area, inside the
-//    look-ahead) and its point, "V T"; with P, after the side to move has
-//    played P (then for the other side).  "none" when it finds no move.
+//  - "ThinkYomi:best [P...]": the best value the look-ahead's own move
+//    choice finds for the side to move (the whole board the area, inside
+//    the look-ahead) and its point, "V T"; with points P..., after they have
+//    been played in turn from the side to move.  "none" when it finds no
+//    move.
 #include "engine/Problems.h"
 
 #include <initializer_list>
@@ -100,21 +101,21 @@ VORN_EDGE_REPLIES(low3, 40, {24, kkToru}, {22, kkNigeru}, {20, kkToru});
 #undef VORN_EDGE_REPLIES
 
 // The best value of the look-ahead's move choice and its point, for the side
-// to move, or after it has played the row's point.
+// to move, or after the row's points have been played in turn from the side
+// to move.
 std::string BestInLookAhead(const std::vector<Point>& pts)
 {
-    if (pts.size() > 1)
-        throw std::invalid_argument("the best move takes at most one point played first");
     const std::uint8_t savedIn = InSakiyomi;
     ClearArea(1);
     InSakiyomi = 1;
-    TYomiSame first;
-    if (!pts.empty() && !first.Play(GobanLv[0]->Tejun.NextColor(), pts.front()))
-        throw std::invalid_argument("the point played first is refused");
+    TYomiSame line;
+    for (const Point p : pts)
+        if (!line.Play(GobanLv[0]->Tejun.NextColor(), p))
+            throw std::invalid_argument("a point of the line is refused");
     Point t;
     ThinkYomi(t);
     const int best = KohoBestValue;
-    first.BackAll();
+    line.BackAll();
     YomiUnwind();
     InSakiyomi = savedIn;
     return t.x <= 0 ? "none" : std::to_string(best) + ' ' + GtpVertex(t);

@@ -292,3 +292,222 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call SelectYomiKoho:edge-low3 D10 E9 F8 G7 [E9 F8]
+
+# --- The forced continuation --------------------------------------------------
+# The values of the look-ahead's own move choice are the evaluation's; the
+# ThinkYomi:best rows hold each position to them, so that the continuation's
+# rows meet the bar exactly where they say.
+
+[continuation-big-root-at-the-first-bar]
+# White to play after Black's answer (Black is the root colour).  White's F5
+# stands four lines from the right edge, its third-line gap point G5 free,
+# and Black's G7 has approached two lines out beside that gap: White's answer
+# goes to G6, the flank of G5 on the approach's side, and its reading, above
+# 25, is held at 25 this early in the game (before move 20).  Nothing else of
+# White's is worth more: the look-ahead's choice is G6 at 25.  After it
+# Black's best is H7, worth 25 again.  After a root of 35 or 36 the first
+# move needs 1 + 24 = 25: 25 is not below it, G6 is played; the second needs
+# 2 + 24 = 26: 25 is below, the line stops with one move.  After a root of 34
+# the bars are 13 and 14: both moves are played.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . X . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call ThinkYomi:best [25 G6]
+call ThinkYomi:best G6 [25 H7]
+call YomiContinue:root35 [1 G6]
+call YomiContinue:root36 [1 G6]
+call YomiContinue:root34 [2 G6]
+
+[continuation-big-root-at-the-first-bar-for-white]
+# The same with the colours turned: Black to play after White's answer (White
+# is the root colour).  White's F4 stands four lines from the right edge and
+# Black's G6 has approached two lines out beside its third-line gap G4: the
+# approaching side's move is the second-line gap point H4, its reading held
+# at 25 this early; Black's best is H4 at 25.  Then White's best is G3,
+# worth 25.  Root 35: the first move (bar 25) is played, the second (bar 26)
+# is not.  Root 34: both.  With a continuation of one move, that move would be
+# Black's, the root colour's opponent's, at the last step: nothing is played.
+# With two, H4 and G3 are played (root 20: bars 13 and 14).  With three, the
+# third move would be Black's best H3 (35, above the bar 15), but it would
+# again be the opponent's at the last step: two moves.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . X . .
+  . . . . . X X . .
+  . . . . . . . . .
+  . . O . . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call ThinkYomi:best [25 H4]
+call ThinkYomi:best H4 [25 G3]
+call ThinkYomi:best H4 G3 [35 H3]
+call YomiContinue:root35 [1 H4]
+call YomiContinue:root34 [2 H4]
+call YomiContinue:deep1 [0]
+call YomiContinue:deep2 [2 H4]
+call YomiContinue:deep3 [2 H4]
+
+[continuation-big-root-one-below-the-first-bar]
+# White to play (Black the root colour).  White's best is E5, worth 24;
+# after it Black's best is C5, worth 11.  After a root of 35 the first move
+# needs 25: 24 is below, nothing is played.  After a root of 34 the first move
+# needs 13 (E5 is played) and the second 14: 11 is below, one move.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . X . .
+  . . . O . X . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call ThinkYomi:best [24 E5]
+call ThinkYomi:best E5 [11 C5]
+call YomiContinue:root35 [0]
+call YomiContinue:root34 [1 E5]
+
+[continuation-big-root-at-the-second-bar]
+# White to play (Black the root colour).  White's best is D5, worth 26;
+# after it Black's best is E6, worth 26.  After a root of 35 the first move
+# needs 25 and the second 26: 26 is not below either, both are played (the
+# second is the root colour's own, so the last step may be played).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . X X O . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call ThinkYomi:best [26 D5]
+call ThinkYomi:best D5 [26 E6]
+call YomiContinue:root35 [2 D5]
+
+[continuation-small-root-one-below-the-first-bar]
+# White to play (Black the root colour).  White's best is C7, worth 12.
+# After a root of 34 the first move needs 1 + 12 = 13: 12 is below, nothing is
+# played.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O O O . . . .
+  . . . . . . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call ThinkYomi:best [12 C7]
+call YomiContinue:root34 [0]
+
+[continuation-small-root-at-the-first-bar]
+# Black to play (White the root colour).  Black's best is B5, worth 13;
+# after it White's best is C4, worth 44.  After a root of 34 the first move
+# needs 13: 13 is not below it, B5 is played; the second needs 14: C4 is played
+# too.  After a root of 35 the first move needs 25: nothing is played.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . X . .
+  . . . . . . X . .
+  . . . O . . . . .
+  . . . . . . O . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call ThinkYomi:best [13 B5]
+call ThinkYomi:best B5 [44 C4]
+call YomiContinue:root34 [2 B5]
+call YomiContinue:root35 [0]
+
+[continuation-small-root-one-below-the-second-bar]
+# White to play (Black the root colour).  White's best is G3, worth 59;
+# after it Black's best is G4, worth 13.  After a root of 34 the second move
+# needs 2 + 12 = 14: 13 is below, one move.  After a root of 35 the second
+# needs 26: one move as well.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call ThinkYomi:best [59 G3]
+call ThinkYomi:best G3 [13 G4]
+call YomiContinue:root34 [1 G3]
+call YomiContinue:root35 [1 G3]
+
+[continuation-small-root-one-below-the-second-bar-for-white]
+# Black to play (White the root colour).  Black's best is E8, worth 62;
+# after it White's best is E6, worth 13: below the second bar of 14 after a
+# root of 34, one move.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . O . X . X . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call ThinkYomi:best [62 E8]
+call ThinkYomi:best E8 [13 E6]
+call YomiContinue:root34 [1 E8]
+
+[continuation-small-root-at-the-second-bar]
+# Black to play (White the root colour).  Black's best is C7, worth 36;
+# after it White's best is E5, worth 14.  After a root of 34 the second move
+# needs 14: not below, two moves.  After a root of 35 it needs 26: one move.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . O X . . . .
+  . . . . . O . . .
+  . . X . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call ThinkYomi:best [36 C7]
+call ThinkYomi:best C7 [14 E5]
+call YomiContinue:root34 [2 C7]
+call YomiContinue:root35 [1 C7]
+
+[continuation-small-root-at-the-second-bar-for-black]
+# White to play (Black the root colour).  White's D4 stands four lines from
+# the left edge and Black's lone C6 has approached two lines out beside its
+# third-line gap C4; with no White stone on D6 and the approaching stone
+# short of eyes, White's answer is B5, below the flank C5, held at 25 this
+# early: White's best is B5 at 25.  After it Black's best is B6, worth 14:
+# root 34, two moves (bars 13 and 14); root 35, one (bars 25 and 26).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call ThinkYomi:best [25 B5]
+call ThinkYomi:best B5 [14 B6]
+call YomiContinue:root34 [2 B5]
+call YomiContinue:root35 [1 B5]
+
