@@ -8,6 +8,11 @@
 //    marked around the root R, the root's best value and the candidates'
 //    values and reasons are the variant's (written at each entry), in the
 //    order of the points C...  The points taken, "none" without one.
+//  - "SelectRootKoho:edge-VARIANT C...": the roots the look-ahead takes from
+//    a made-up candidate table (the area made around its top), the
+//    candidates' values and reasons, YomiWide and the reason the staged
+//    search left being the variant's (written at each entry).  The roots
+//    taken, "none" without one.
 //  - "ThinkYomi:best [P...]": the best value the look-ahead's own move
 //    choice finds for the side to move (the whole board the area, inside
 //    the look-ahead) and its point, "V T"; with points P..., after they have
@@ -99,6 +104,66 @@ VORN_EDGE_REPLIES(lowreasons, 40, {24, kkKiri}, {23, 0}, {22, kkNigeru}, {20, kk
 VORN_EDGE_REPLIES(low3, 40, {24, kkToru}, {22, kkNigeru}, {20, kkToru});
 
 #undef VORN_EDGE_REPLIES
+
+// The roots SelectRootKoho takes from a made-up table: the candidates pts
+// with `made` in order, the staged search having left the reason `kind`,
+// with YomiWide `wide`.
+std::string EdgeRoots(const std::vector<Point>& pts, int kind, int wide, std::initializer_list<TMadeReply> made)
+{
+    if (pts.size() != made.size())
+        throw std::invalid_argument("the variant wants " + std::to_string(made.size()) + " points");
+    auto at = pts.begin();
+    for (const TMadeReply& m : made)
+        AddKohoEx(*at++, m.value, m.reason, Point());
+    const int savedWide = YomiWide;
+    YomiWide = wide;
+    KohoKind = static_cast<std::uint8_t>(kind);
+    const int n = SelectRootKoho();
+    YomiWide = savedWide;
+    std::string out;
+    for (int i = 1; i <= n; ++i)
+        out += (i > 1 ? " " : "") + GtpVertex(SakiRoot.Pt[i]);
+    return n == 0 ? "none" : out;
+}
+
+// The variants: the staged search's reason, YomiWide, then the candidates'
+// values and reasons in the order of the row's points.
+#define VORN_EDGE_ROOTS(name, kind, wide, ...)                                                               \
+    const TProblemRoutineAdd roots_##name("SelectRootKoho:edge-" #name, +[](const std::vector<Point>& p) { \
+        return EdgeRoots(p, kind, wide, {__VA_ARGS__});                                                    \
+    })
+
+// The floor: tops of 45 and 44 (pair answers), captures just above and below.
+VORN_EDGE_ROOTS(floor45, kkKankei, 10, {45, kkKankei}, {23, kkToru}, {22, kkToru});
+VORN_EDGE_ROOTS(floor44, kkKankei, 10, {44, kkKankei}, {13, kkToru}, {12, kkToru});
+// A top of 40 and captures of 31, 30.
+VORN_EDGE_ROOTS(outside31, kkKankei, 10, {40, kkKankei}, {31, kkToru}, {30, kkToru});
+// A top of 40 and pair answers of 22 down to 15.
+VORN_EDGE_ROOTS(square, kkKankei, 10, {40, kkKankei}, {22, kkKankei}, {21, kkKankei}, {20, kkKankei}, {19, kkKankei},
+                {18, kkKankei}, {17, kkKankei}, {16, kkKankei}, {15, kkKankei});
+// YomiWide 2: pair answers of 60, 55, 50, then a capture of 49.
+VORN_EDGE_ROOTS(wide50, kkKankei, 2, {60, kkKankei}, {55, kkKankei}, {50, kkKankei}, {49, kkToru});
+// YomiWide 2: pair answers of 60, 55, 49, then a capture of 48.
+VORN_EDGE_ROOTS(wide49, kkKankei, 2, {60, kkKankei}, {55, kkKankei}, {49, kkKankei}, {48, kkToru});
+// YomiWide 1: pair answers of 60 and 40, a capture of 30.
+VORN_EDGE_ROOTS(wide1, kkKankei, 1, {60, kkKankei}, {40, kkKankei}, {30, kkToru});
+// The staged search left reason 17: a top of 40, then 35 (reason 17) and 34
+// (reason 16).
+VORN_EDGE_ROOTS(joban, kkJoban2, 10, {40, kkKankei}, {35, kkJoban2}, {34, kkJoban});
+// A top of 40; pair answers of 15 and 14, a capture of 13.
+VORN_EDGE_ROOTS(under15, kkKankei, 10, {40, kkKankei}, {15, kkKankei}, {14, kkKankei}, {13, kkToru});
+// Far below the top: tops of 91, 88, 56 and 54 with pair answers just around
+// the lines.
+VORN_EDGE_ROOTS(top91, kkKankei, 10, {91, kkKankei}, {30, kkKankei}, {29, kkKankei});
+VORN_EDGE_ROOTS(top88, kkKankei, 10, {88, kkKankei}, {28, kkKankei}, {27, kkKankei});
+VORN_EDGE_ROOTS(top56, kkKankei, 10, {56, kkKankei}, {25, kkKankei}, {24, kkKankei});
+VORN_EDGE_ROOTS(top54, kkKankei, 10, {54, kkKankei}, {24, kkKankei}, {23, kkKankei});
+// The staged search's reason 4 or 9: a top of 40, then 35 (reason 9), 34
+// (peep, 14), 33 (reason 6), 32 (reason 10).
+VORN_EDGE_ROOTS(kind4, kkTugi, 10, {40, kkKankei}, {35, kkSikatu}, {34, kkNozoki}, {33, 6}, {32, kkSikatuYomi});
+VORN_EDGE_ROOTS(kind9, kkSikatu, 10, {40, kkKankei}, {35, kkSikatu}, {34, kkNozoki}, {33, 6}, {32, kkSikatuYomi});
+
+#undef VORN_EDGE_ROOTS
 
 // The best value of the look-ahead's move choice and its point, for the side
 // to move, or after the row's points have been played in turn from the side

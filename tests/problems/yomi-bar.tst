@@ -293,6 +293,419 @@ black to play
   . . . . . . . . . . . . .
 call SelectYomiKoho:edge-low3 D10 E9 F8 G7 [E9 F8]
 
+# --- The roots ----------------------------------------------------------------
+#   call SelectRootKoho:edge-VARIANT C...   the roots the look-ahead takes
+#       from a made-up table (tests/engine/YomiBarRoutines.cpp: values and
+#       reasons of C... in order, YomiWide, the reason the staged search
+#       left): the area is the square of six lines around the top candidate;
+#       the floor is 13, or 23 under a top of 45 or more.  Answers the roots
+
+[root-floor-under-a-top-of-45]
+# A top of 45 (pair answer at K10) raises the floor to 23.  L11, a capture of
+# 23, is not below it: taken (captures pass the other value rules).  M12, a
+# capture of 22, is below the floor: the scan stops.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-floor45 K10 L11 M12 [K10 L11]
+
+[root-floor-under-a-top-of-44]
+# A top of 44 leaves the floor at 13: L11, a capture of 13, is taken; M12, a
+# capture of 12, stops the scan.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-floor44 K10 L11 M12 [K10 L11]
+
+[root-outside-the-area-at-31]
+# The area is the square of six lines around the top K10 (40): D4 to Q16.
+# A1 (capture, 31) lies outside it but is worth 31, not below: it stays a
+# candidate and is taken.  B1 (capture, 30) lies outside and below 31:
+# skipped.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-outside31 K10 A1 B1 [A1 K10]
+
+[root-area-square-of-six-lines]
+# The area around the top K10 (40) reaches six lines each way.  Pair answers
+# of 22 to 15 (none below 15, none more than 25 under the top): Q10 (six right),
+# D10 (six left), K16 (six up) and K4 (six down) are inside and taken; R10,
+# C10, K17 and K3, seven lines off, are outside, below 31: skipped.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-square K10 Q10 R10 D10 C10 K16 K17 K4 K3 [D10 K10 K16 K4 Q10]
+
+[root-wide-at-50]
+# YomiWide 2 on 19 x 19.  K10 (60) and L11 (55), pair answers, are taken
+# while fewer than two stand.  M12 (pair answer, 50) comes with two standing:
+# not below 50, so it is not skipped; taken, and with three (YomiWide + 1) the
+# scan stops before N13 (capture, 49).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-wide50 K10 L11 M12 N13 [K10 L11 M12]
+
+[root-wide-at-49]
+# YomiWide 2 again: K10 (60) and L11 (55) are taken; M12 (pair answer, 49)
+# comes with two standing, below 50 and no capture: skipped.  N13 (capture,
+# 48) is taken (captures are never too many), the third root: the scan
+# stops.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-wide49 K10 L11 M12 N13 [K10 L11 N13]
+
+[root-wide-on-13x13]
+# YomiWide counts on boards above 9 x 9, 13 x 13 too.  With YomiWide 1 the
+# top G7 (60) is taken; H8 (pair answer, 40) comes with one root standing,
+# below 50, no capture: skipped; J9 (capture, 30) is taken, the second root
+# (YomiWide + 1): the scan stops.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call SelectRootKoho:edge-wide1 G7 H8 J9 [G7 J9]
+
+[root-wide-not-on-9x9]
+# On 9 x 9 YomiWide does not count: with YomiWide 1 the top E5 (60), F6 (pair
+# answer, 40) and G7 (capture, 30) are all taken.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SelectRootKoho:edge-wide1 E5 F6 G7 [E5 F6 G7]
+
+[root-opening-reasons]
+# The staged search left reason 17 (so no reason up to 17 is above it).
+# Under the top K10 (40), L11 (35) has reason 17: 17 or more, skipped.  M12 (34)
+# has reason 16: below 17, and not above the staged search's reason: taken.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-joban K10 L11 M12 [K10 M12]
+
+[root-other-reasons-from-15]
+# Under the top K10 (40, floor 13): L11, a pair answer of 15, is not below
+# 15: taken.  M12, a pair answer of 14, is: skipped.  N13, a capture of 13, is
+# not below the floor: taken.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-under15 K10 L11 M12 N13 [K10 L11 N13]
+
+[root-far-below-a-top-of-91]
+# A top of 91 (floor 23): L11 (pair answer, 30) is not below 30, and not
+# below 25: taken.  M12 (29) is below 30 and 91 - 29 = 62 is more than 60:
+# skipped.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-top91 K10 L11 M12 [K10 L11]
+
+[root-far-below-a-top-of-88]
+# A top of 88: L11 (pair answer, 28) is below 30 but 88 - 28 = 60 is not
+# more than 60, and it is not below 25: taken.  M12 (27): 88 - 27 = 61, more
+# than 60: skipped.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-top88 K10 L11 M12 [K10 L11]
+
+[root-below-25-under-a-top-of-56]
+# A top of 56 (floor 23): L11 (pair answer, 25) is not below 25 (nor 56 - 25
+# = 31 more than 60): taken.  M12 (24) is below 25 and 56 - 24 = 32 is more
+# than 30: skipped.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-top56 K10 L11 M12 [K10 L11]
+
+[root-below-25-under-a-top-of-54]
+# A top of 54: L11 (pair answer, 24) is below 25 but 54 - 24 = 30 is not
+# more than 30: taken.  M12 (23, at the floor): 54 - 23 = 31, more than 30:
+# skipped.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-top54 K10 L11 M12 [K10 L11]
+
+[root-reasons-above-the-staged-search-at-4]
+# The staged search left reason 4.  Under the top K10 (40, reason 5, not
+# above 5): L11 (35, life and death, 9) is above 5 and above 4: skipped.  M12
+# (34) is a peep (14), kept whatever the reason left: taken.  N13 (33, reason
+# 6) and O14 (32, pondered life and death, 10) are above 5 and above 4:
+# skipped.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-kind4 K10 L11 M12 N13 O14 [K10 M12]
+
+[root-reasons-above-the-staged-search-at-9]
+# The staged search left reason 9 (life and death).  L11 (35, reason 9) is
+# not above 9: taken.  M12 (34, peep): taken.  N13 (33, reason 6) is above 5
+# but not above 9: taken.  O14 (32, reason 10) is above 5 and above 9:
+# skipped.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-kind9 K10 L11 M12 N13 O14 [K10 L11 M12 N13]
+
 # --- The forced continuation --------------------------------------------------
 # The values of the look-ahead's own move choice are the evaluation's; the
 # ThinkYomi:best rows hold each position to them, so that the continuation's
