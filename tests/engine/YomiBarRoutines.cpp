@@ -13,6 +13,12 @@
 //    candidates' values and reasons, YomiWide and the reason the staged
 //    search left being the variant's (written at each entry).  The roots
 //    taken, "none" without one.
+//  - "SakiyomiChoose:edge-lens-A-B-C P Q R": the root chosen among three
+//    roots read, P, Q and R, with the scores 5, 9 and 7 (no captures) and
+//    the line lengths A, B and C.
+//  - "Sakiyomi:edge-capture29 P Q": the look-ahead on a table of two
+//    captures, P worth 40 and Q worth 29: the point chosen, "at-once" when
+//    no tree node was read, else "read".
 //  - "ThinkYomi:best [P...]": the best value the look-ahead's own move
 //    choice finds for the side to move (the whole board the area, inside
 //    the look-ahead) and its point, "V T"; with points P..., after they have
@@ -102,6 +108,11 @@ VORN_EDGE_REPLIES(overcapcapture, 20, {40, kkWeakGun}, {35, kkWeakGun}, {30, kkW
 VORN_EDGE_REPLIES(lowreasons, 40, {24, kkKiri}, {23, 0}, {22, kkNigeru}, {20, kkToru}, {18, kkToru});
 // Root 40: 24 (capture), 22 (escape), 20 (capture).
 VORN_EDGE_REPLIES(low3, 40, {24, kkToru}, {22, kkNigeru}, {20, kkToru});
+// Root 20: 30 down to 25 (weak group).
+VORN_EDGE_REPLIES(windownear, 20, {30, kkWeakGun}, {29, kkWeakGun}, {28, kkWeakGun}, {27, kkWeakGun}, {26, kkWeakGun},
+                  {25, kkWeakGun});
+// Root 20: 30 down to 27 (pair answers).
+VORN_EDGE_REPLIES(windowfar, 20, {30, kkKankei}, {29, kkKankei}, {28, kkKankei}, {27, kkKankei});
 
 #undef VORN_EDGE_REPLIES
 
@@ -164,6 +175,62 @@ VORN_EDGE_ROOTS(kind4, kkTugi, 10, {40, kkKankei}, {35, kkSikatu}, {34, kkNozoki
 VORN_EDGE_ROOTS(kind9, kkSikatu, 10, {40, kkKankei}, {35, kkSikatu}, {34, kkNozoki}, {33, 6}, {32, kkSikatuYomi});
 
 #undef VORN_EDGE_ROOTS
+
+// The root SakiyomiChoose takes among three roots read, the row's points,
+// with the scores 5, 9 and 7, all of the pair-answer reason, and the line
+// lengths of the variant.
+template <int L1, int L2, int L3>
+std::string ChooseAmongThree(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3)
+        throw std::invalid_argument("the choice wants three roots");
+    constexpr int kScores[] = {5, 9, 7}, kLens[] = {L1, L2, L3};
+    const TSakiRootList savedRoots = SakiRoot;
+    Arr<int, 1, kMaxSakiRoot> score{};
+    SakiRoot = TSakiRootList{};
+    for (int i = 1; i <= 3; ++i) {
+        SakiRoot.Pt[i] = pts[i - 1];
+        SakiRoot.Len[i] = kLens[i - 1];
+        SakiRoot.Kind[i] = kkKankei;
+        score[i] = kScores[i - 1];
+    }
+    SakiRoot.Count = 3;
+    const Point chosen = SakiyomiChoose(3, score);
+    SakiRoot = savedRoots;
+    return GtpVertex(chosen);
+}
+
+const TProblemRoutineAdd choose2("SakiyomiChoose:edge-lens-2-3-3", ChooseAmongThree<2, 3, 3>);
+const TProblemRoutineAdd choose1("SakiyomiChoose:edge-lens-1-3-3", ChooseAmongThree<1, 3, 3>);
+const TProblemRoutineAdd choose363("SakiyomiChoose:edge-lens-3-6-3", ChooseAmongThree<3, 6, 3>);
+const TProblemRoutineAdd choose353("SakiyomiChoose:edge-lens-3-5-3", ChooseAmongThree<3, 5, 3>);
+const TProblemRoutineAdd choose463("SakiyomiChoose:edge-lens-4-6-3", ChooseAmongThree<4, 6, 3>);
+const TProblemRoutineAdd choose364("SakiyomiChoose:edge-lens-3-6-4", ChooseAmongThree<3, 6, 4>);
+
+// The look-ahead on a table of two captures: the row's first point worth
+// 40, the second worth V.  Answers the point chosen and "at-once" when no
+// tree node was read, else "read".
+template <int V>
+std::string SearchTwoCaptures(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the search wants two captures");
+    AddKohoEx(pts[0], 40, kkToru, Point());
+    AddKohoEx(pts[1], V, kkToru, Point());
+    SortKoho();
+    Point top;
+    SelectKoho(0, top);
+    KohoKind = kkKankei;
+    const long long before = ThinkYomiCount;
+    const std::uint8_t savedIn = InSakiyomi;
+    InSakiyomi = 1;
+    Point out;
+    Sakiyomi(Koho.Pt[1], out);
+    InSakiyomi = savedIn;
+    return GtpVertex(out) + (ThinkYomiCount == before ? " at-once" : " read");
+}
+
+const TProblemRoutineAdd shortcut29("Sakiyomi:edge-capture29", SearchTwoCaptures<29>);
 
 // The best value of the look-ahead's move choice and its point, for the side
 // to move, or after the row's points have been played in turn from the side

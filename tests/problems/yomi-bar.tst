@@ -293,6 +293,61 @@ black to play
   . . . . . . . . . . . . .
 call SelectYomiKoho:edge-low3 D10 E9 F8 G7 [E9 F8]
 
+[look-ahead-window-left-and-up]
+# The window of the root K10 runs two lines left of and above it: H10 (two
+# left), K12 (two up) and H12 (both) are inside, G10, K13 and G13 (three off)
+# outside.  Root 20 (bar 15), weak-group replies of 30 down to 25, all within
+# distance index 5 of the root: the three inside are taken (near replies have
+# no cap), the three outside are skipped.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectYomiKoho:edge-windownear K10 H10 G10 K12 K13 H12 G13 [H10 H12 K12]
+
+[look-ahead-window-right-and-down]
+# The window runs six lines right of and below the root K10: Q10 and K4 are
+# inside, R10 and K3 (seven off) outside.  Root 20, pair answers of 30 down
+# to 27: Q10 (30) is far (distance index 21) and taken with none standing,
+# R10 is skipped, K4 (28, far) is taken with one standing, K3 is skipped.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectYomiKoho:edge-windowfar K10 Q10 R10 K4 K3 [K4 Q10]
+
 # --- The roots ----------------------------------------------------------------
 #   call SelectRootKoho:edge-VARIANT C...   the roots the look-ahead takes
 #       from a made-up table (tests/engine/YomiBarRoutines.cpp: values and
@@ -705,6 +760,123 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call SelectRootKoho:edge-kind9 K10 L11 M12 N13 O14 [K10 L11 M12 N13]
+
+# --- The choice among the roots read --------------------------------------------
+#   call SakiyomiChoose:edge-lens-A-B-C P Q R   the root chosen among the three
+#       roots read P, Q, R (P the engine's own top choice), scored 5, 9 and 7,
+#       none a capture, with line lengths A, B and C.  In score order Q, R, P;
+#       the best is Q
+#   call Sakiyomi:edge-capture29 P Q   the look-ahead on a table of two
+#       captures, P worth 40, Q worth 29: the point chosen and "at-once" when
+#       no tree node was read, else "read"
+
+[choice-line-of-two-is-not-short]
+# P's line has length 2: not below 2, so no root is without an answer.  Q's
+# 3 is not above 5: no preference for short lines; Q is no capture and no
+# capture follows: the best, Q.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SakiyomiChoose:edge-lens-2-3-3 A1 B1 C1 [B1]
+
+[choice-line-of-one-against-longer-lines]
+# P's line has length 1 (no answer in the area) and every other line is
+# longer than 2: P is chosen whatever its score.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SakiyomiChoose:edge-lens-1-3-3 A1 B1 C1 [A1]
+
+[choice-best-line-of-six]
+# The best root Q has a line of 6, above 5, and our own top choice P one of 3,
+# below 4: the first of Q and R (all but the last in score order) with a line
+# below 4 is chosen: R (3).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SakiyomiChoose:edge-lens-3-6-3 A1 B1 C1 [C1]
+
+[choice-best-line-of-five]
+# Q's line of 5 is not above 5: the best, Q, stands.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SakiyomiChoose:edge-lens-3-5-3 A1 B1 C1 [B1]
+
+[choice-own-top-line-of-four]
+# Q's line of 6 is above 5, but P's line of 4 is not below 4: Q stands.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SakiyomiChoose:edge-lens-4-6-3 A1 B1 C1 [B1]
+
+[choice-no-line-below-four-among-the-others]
+# Q's line of 6, P's of 3: the scan looks at Q (6) and R (4): neither is below
+# 4 (P, last in score order, is not looked at); no capture follows the best:
+# Q stands.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SakiyomiChoose:edge-lens-3-6-4 A1 B1 C1 [B1]
+
+[capture-shortcut-at-29]
+# Black's J1 takes White's H1 (its last liberty) and stands in atari against
+# J2 afterwards: a capture point and a self-atari point for Black; played, its
+# group is not dead.  Worth 29, above 28, it is chosen at once, before any
+# tree node is read (the top root H3, worth 40, is no such capture).
+black to play
+  . . . . X . O O .
+  . . . . X . . . X
+  X . . . X X . . .
+  . . O . . . . . .
+  . . X . O X O . .
+  O O X . . X . O .
+  O . . . . . X . O
+  . . O O . . . X O
+  . X . . . . X O .
+call Sakiyomi:edge-capture29 H3 J1 [J1 at-once]
 
 # --- The forced continuation --------------------------------------------------
 # The values of the look-ahead's own move choice are the evaluation's; the
