@@ -1,6 +1,7 @@
 // Entries of the table of routines for the rows that pin the look-ahead's
-// reply choice and its forced continuation at the edges of their bars
-// ("call NAME ..." in tests/problems/yomi-bar.tst).
+// rules at their exact edges: the replies taken at a level, the forced
+// continuation, the roots, the choice among the roots read and the capture
+// shortcut ("call NAME ..." in tests/problems/yomi-bar.tst).
 //
 // Answers:
 //  - "SelectYomiKoho:edge-VARIANT R C...": the replies the look-ahead takes
@@ -26,6 +27,7 @@
 //    move.
 #include "engine/Problems.h"
 
+#include <cstdint>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>

@@ -1,6 +1,8 @@
-# The look-ahead's reply choice and its forced continuation at the exact
-# edges of their bars: for each comparison the value one below, at and one
-# above the point where the rule turns.
+# The look-ahead at the exact edges of its rules: the replies taken at a
+# level, the forced continuation, the roots taken from the candidate table,
+# the choice among the roots read and the capture shortcut.  For each
+# comparison the rows hold the value at the point where the rule turns and
+# the one next to it on the other side.
 #
 #   call SelectYomiKoho:edge-VARIANT R C...  the replies the look-ahead takes
 #       at one level from a made-up table: the area is the window marked
@@ -11,9 +13,9 @@
 #       the root's value and 15 for a root below 35, else 25; the cap is three
 #       on 9 x 9, else two; the distance index of a point to the root is
 #       t(a) + b, a and b the larger and smaller offset, t = 0 1 3 6 10 15 21
-#   call ThinkYomi:best [P]     the best value of the look-ahead's move choice
-#       for the side to move (the whole board the area) and its point, "V T";
-#       with P after the side to move has played P
+#   call ThinkYomi:best [P...]  the best value of the look-ahead's move
+#       choice for the side to move (the whole board the area) and its point,
+#       "V T"; with P... after those points have been played in turn
 #   call YomiContinue:rootN     the forced continuation of at most two moves
 #       after the root colour's answer, for a root worth N (the side to move
 #       is the root colour's opponent, the whole board the area): "K M", K the
@@ -139,8 +141,9 @@ call SelectYomiKoho:edge-dist8 D16 G15 G14 F13 [G15]
 # Root D16 (best 20, bar 15), three replies four lines right (distance index
 # 10 + 0 = 10 for H16, 10 + 1 = 11 for H15 and H17): far.  H16 (30) answers a
 # relation pair (reason 5, not above 5) with none taken: taken.  H15 (25) has
-# reason 6, H17 (20) reason 9 (life and death): above 5, and neither a capture
-# nor an escape: left, and with one taken the scan runs to the end.
+# reason 6 (no generator sets it, but the rule reads only the number), H17
+# (20) reason 9 (life and death): above 5, and neither a capture nor an
+# escape: left, and with one taken the scan runs to the end.
 black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
