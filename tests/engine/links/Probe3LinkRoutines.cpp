@@ -1,0 +1,14 @@
+// Jump-link pattern routines for the rows of tests/problems/links-probe3.tst,
+// answered as in LinkRoutines.cpp (candidates in terms of the row's lines).
+#include "engine/Problems.h"
+#include "engine/links/LinkRoutines.h"
+
+#include "engine/links/IkkenRenraku.h"
+
+namespace vorn::test {
+namespace {
+
+const TProblemRoutineAdd ikkenKadoKataSides("IkkenKadoKata:sides", BoxRoutine<IkkenKadoKata>);
+
+} // namespace
+} // namespace vorn::test
