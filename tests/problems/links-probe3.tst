@@ -51,3 +51,30 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenKadoKata:sides E4 E6 E4 E5 E4 E4 F4 E4 E5 F5 F4 E4 E4 E5 F4 F5 [E5=h2+h3:5]
+
+[probe3-one-corner-wedge-edge-black]
+# Black B6-B4 jumps on the second line along the left edge; White's C6
+# holds the one corner C beside the near stone B6, so G = C5 (gap row, C's
+# side), H = A5 (first line), far stone B4, D = C4 (Black, joined to B4),
+# E = A6.  White D5, D4, C3, B3 hem in B4-C4 (liberties A4, and the gap and
+# G).  B6 and C6 have three liberties each, Dout D4 is White but D is not
+# empty, Gout D5 is White (no outside stone beside the gap).  White's wedge
+# at B5 is not caught (Black's C5 atari would be a self-atari; after A5 it
+# extends to C5 and joins C6).  Black's answer at G = C5 joins B4-C4 with one
+# liberty, A4: the
+# gap on the second line and H on the first, so the edge chase is read:
+# Black H A5, White G C5 puts B4-C4 in atari; Black extends at A4 (A5-A4-B4-C4
+# then has A6 = E and A3), White takes A3, the liberty that is not E; the
+# chain lives on, so Black's retake at B4 is no move.  Value h1, White's
+# evaluation after B5, A5, C5, A4, A3, added at the gap for either side.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . . . O . . . . .
+  . X X O . . . . .
+  . O O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1:whole B6 B4 B6 B6 B5 A5 C5 A4 A3 [B5=h1:5]

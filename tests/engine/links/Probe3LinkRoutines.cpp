@@ -3,12 +3,14 @@
 #include "engine/Problems.h"
 #include "engine/links/LinkRoutines.h"
 
+#include "engine/links/IkkenKado1.h"
 #include "engine/links/IkkenRenraku.h"
 
 namespace vorn::test {
 namespace {
 
 const TProblemRoutineAdd ikkenKadoKataSides("IkkenKadoKata:sides", BoxRoutine<IkkenKadoKata>);
+const TProblemRoutineAdd ikkenKado1Whole("IkkenKado1:whole", BoxRoutine<IkkenKado1>);
 
 } // namespace
 } // namespace vorn::test
