@@ -78,3 +78,51 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenKado1:whole B6 B4 B6 B6 B5 A5 C5 A4 A3 [B5=h1:5]
+
+[probe3-edge-wedge-beside-k-two-liberties-black]
+# Black's second-line stone E2 (with E3 F3 above) jumps to the bottom edge;
+# White has wedged at E1 and White D2 = K stands beside the stone: N = D1
+# under K, S = F1, T = F2, W = G1.  E2's chain has four liberties, F1 is no
+# self-atari for either side, D1 is legal for Black.  K has exactly two
+# liberties, D3 above it and N = D1 below (Black C2 takes the third; D3
+# comes first in the chain's order, N last): L = D3, the one that is not N.
+# Black plays L, White's D1 joins D2-E1 with two liberties (C1, F1): Black's
+# point is L, and Black then blocks at S: h0 after D3, D1, F1.  White's
+# part: U = G2 holds no Black stone, T has only two empty neighbours (F3 is
+# Black), W = G1 is empty with three empty neighbours: White extends at W,
+# h1.  s = h0 + h1 below 10 (no +3): Black D3, White G1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . X O X . . . .
+  . . . . O . . . .
+call IkkenEdgeWariKata:side E2 E1 E2 D3 D1 F1 E2 G1 [D3=s:5]
+
+[probe3-edge-wedge-beside-k-two-liberties-white]
+# Black's second-line stone E2 (with E3 F3 above) jumps to the bottom edge;
+# White has wedged at E1 and White D2 = K stands beside the stone: N = D1
+# under K, S = F1, T = F2, W = G1.  E2's chain has four liberties, F1 is no
+# self-atari for either side, D1 is legal for Black.  K has exactly two
+# liberties, D3 above it and N = D1 below (Black C2 takes the third; D3
+# comes first in the chain's order, N last): L = D3, the one that is not N.
+# Black plays L, White's D1 joins D2-E1 with two liberties (C1, F1): Black's
+# point is L, and Black then blocks at S: h0 after D3, D1, F1.  White's
+# part: U = G2 holds no Black stone, T has only two empty neighbours (F3 is
+# Black), W = G1 is empty with three empty neighbours: White extends at W,
+# h1.  s = h0 + h1 below 10 (no +3): Black D3, White G1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . X O X . . . .
+  . . . . O . . . .
+call IkkenEdgeWariKata:side E2 E1 E2 D3 D1 F1 E2 G1 [G1=s:5]

@@ -3,6 +3,7 @@
 #include "engine/Problems.h"
 #include "engine/links/LinkRoutines.h"
 
+#include "engine/links/IkkenEdgeWarikomi.h"
 #include "engine/links/IkkenKado1.h"
 #include "engine/links/IkkenRenraku.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 const TProblemRoutineAdd ikkenKadoKataSides("IkkenKadoKata:sides", BoxRoutine<IkkenKadoKata>);
 const TProblemRoutineAdd ikkenKado1Whole("IkkenKado1:whole", BoxRoutine<IkkenKado1>);
+const TProblemRoutineAdd ikkenEdgeWariKataSide("IkkenEdgeWariKata:side", BoxRoutine<IkkenEdgeWariKata>);
 
 } // namespace
 } // namespace vorn::test
