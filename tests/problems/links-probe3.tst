@@ -126,3 +126,31 @@ white to play
   . . X O X . . . .
   . . . . O . . . .
 call IkkenEdgeWariKata:side E2 E1 E2 D3 D1 F1 E2 G1 [G1=s:5]
+
+[probe3-edge-two-space-contact-corner-white]
+# Black's third-line stone D3 (with E3, E4 beside it) jumps to the bottom
+# edge; White's C3 = X touches it on the left, near the corner: K = C2,
+# K2 = B2, XS2 = B3, XS2B = B4 (the point behind XS2, on the fourth line from
+# the bottom but the second from the left edge), E = E2, F = E3 (Black),
+# BACK = D4 and XB = C4 empty, L7 = C1 empty, K3 = A2 empty.  D3 and C3 have
+# three liberties or more, Black (the owner) is black, so the shape is read.
+# White's line: White pushes at D2, Black blocks at E2 (two liberties or
+# more; F is Black's own, so no atari at F), White takes K = C2: White's
+# C3-C2-D2 are shut in by Black's B1, A5, C5, D5, E4, E3, E2 and die, with
+# K2 empty: the line's third point is K2 moved to XS2B, because B4 lies on
+# the second line, is empty and has four empty neighbours.  White (the
+# engine) takes the push D2 (White's F is no move, but E2 has Black's E3
+# beside it, so the hane at K is not offered instead) and keeps the follow-up D2 / E2 / B4 (Black's
+# block at E2 answered behind XS2).  This row pins the points; the value is
+# read on the analysed position and is left to the other rows.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . X X . . . . .
+  . . . . X . . . .
+  . . O X X . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+call Kankei6EdgeKata:prep D3 D2 [D2:5 D2/E2/B4]
