@@ -154,3 +154,51 @@ white to play
   . . . . . . . . .
   . X . . . . . . .
 call Kankei6EdgeKata:prep D3 D2 [D2:5 D2/E2/B4]
+
+[probe3-edge-two-space-wedge-beside-stone-black]
+# Black's third-line stone E3 jumps to the bottom edge; White has wedged at
+# E2 and White D3 = X touches the stone: M = D2 (empty), N = F2, W = F3,
+# W2 = G3, WB = F4, N2 = G2, M2 = C2, XB = C3 (empty).  E3 has two
+# liberties (F3, E4) and no ladder catches it (either atari lets it out),
+# X has three, so Black reads the descent at N: Black F2, White's W = F3
+# ataris E3 with two liberties of its own (G3, F4); Black extends at E4 and
+# F3 still has two, so N does not hold.  Black's M = D2 then has two
+# liberties, but X keeps two and E2 one with XB empty: still no good.
+# Black's point is W itself, h0 = Black's F3.  White's part: E3 is not
+# caught, none of F4, G3, G2 is Black's, W is empty on the third line:
+# White's point is W, h1 = White's F3.  s = h0 + h1 for either side, at F3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei6EdgeWariKata:side E3 E2 E3 F3 E3 F3 [F3=s:5]
+
+[probe3-edge-two-space-wedge-beside-stone-white]
+# Black's third-line stone E3 jumps to the bottom edge; White has wedged at
+# E2 and White D3 = X touches the stone: M = D2 (empty), N = F2, W = F3,
+# W2 = G3, WB = F4, N2 = G2, M2 = C2, XB = C3 (empty).  E3 has two
+# liberties (F3, E4) and no ladder catches it (either atari lets it out),
+# X has three, so Black reads the descent at N: Black F2, White's W = F3
+# ataris E3 with two liberties of its own (G3, F4); Black extends at E4 and
+# F3 still has two, so N does not hold.  Black's M = D2 then has two
+# liberties, but X keeps two and E2 one with XB empty: still no good.
+# Black's point is W itself, h0 = Black's F3.  White's part: E3 is not
+# caught, none of F4, G3, G2 is Black's, W is empty on the third line:
+# White's point is W, h1 = White's F3.  s = h0 + h1 for either side, at F3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei6EdgeWariKata:side E3 E2 E3 F3 E3 F3 [F3=s:5]

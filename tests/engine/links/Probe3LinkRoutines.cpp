@@ -14,6 +14,7 @@
 #include "engine/links/IkkenKado1.h"
 #include "engine/links/IkkenRenraku.h"
 #include "engine/links/Kankei6EdgeKata.h"
+#include "engine/links/Kankei6EdgeWarikomi.h"
 
 namespace vorn::test {
 namespace {
@@ -38,6 +39,7 @@ std::string Kankei6EdgeKataPrep(const std::vector<Point>& pts)
     return out.empty() ? "none" : out;
 }
 const TProblemRoutineAdd kankei6EdgeKataPrep("Kankei6EdgeKata:prep", Kankei6EdgeKataPrep);
+const TProblemRoutineAdd kankei6EdgeWariKataSide("Kankei6EdgeWariKata:side", BoxRoutine<Kankei6EdgeWariKata>);
 
 } // namespace
 } // namespace vorn::test
