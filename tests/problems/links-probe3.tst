@@ -202,3 +202,67 @@ white to play
   . . . . O . . . .
   . . . . . . . . .
 call Kankei6EdgeWariKata:side E3 E2 E3 F3 E3 F3 [F3=s:5]
+
+[probe3-edge-attached-pair-block-ladder-black]
+# Black's second-line stone E8 (wall E8-E5) jumps to the top edge; White's
+# D8-D7-D6 (K, with B8, F4 and C3 about) stands beside it on the smaller
+# side, neither group weak.  N = D9, S = F9, gap E9, NN = C9, K2 = C8, Black
+# C7 above K2, Black B6.  Black's line: D9 is no self-atari and no ladder
+# catches D9 or the wall; K then has three liberties (C8, C6, D5), so White
+# answers under at C9 without a ladder threat (K is not on two liberties),
+# and Black connects at E9 (no ladder on the connection).  C9 (liberties B9,
+# C8) is not caught: either atari lets it join B8 or K.  Black blocks at
+# K2 = C8: the block keeps two liberties (B7, C6), C9 is in atari, and K is
+# left with C6 and D5 and is caught by the ladder (Black D5, White C6 is shut
+# in by B6 and C7).  So White answers at the bent pair D8, C9 with Black's
+# C7 opposite: at the cut point itself, C8 (C7 is caught by no ladder).  o
+# = h0 after D9, C9, E9, C8, and Black has a forcing line.  White's line:
+# White E9 (K not caught, Black's N does not kill K, E9 not caught), Black
+# blocks at F9 (two liberties), White D9 (no ladder, no net): Black's F9 is
+# caught by the ladder on the first line, White F8 first (the higher line),
+# so Black escapes at F8: p = h1 after E9, F9, D9, F8, and White has a
+# forcing line.  Both lines forcing: s + s/2 + s/3 (below the cap), at
+# Black's N = D9 or White's gap E9.
+black to play
+  . . . . . . . . .
+  . O . O X . . . .
+  . . X O X . . . .
+  . X . O X . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 C8 E8 E9 F9 D9 F8 [D9=s+s/2+s/3:5]
+
+[probe3-edge-attached-pair-block-ladder-white]
+# Black's second-line stone E8 (wall E8-E5) jumps to the top edge; White's
+# D8-D7-D6 (K, with B8, F4 and C3 about) stands beside it on the smaller
+# side, neither group weak.  N = D9, S = F9, gap E9, NN = C9, K2 = C8, Black
+# C7 above K2, Black B6.  Black's line: D9 is no self-atari and no ladder
+# catches D9 or the wall; K then has three liberties (C8, C6, D5), so White
+# answers under at C9 without a ladder threat (K is not on two liberties),
+# and Black connects at E9 (no ladder on the connection).  C9 (liberties B9,
+# C8) is not caught: either atari lets it join B8 or K.  Black blocks at
+# K2 = C8: the block keeps two liberties (B7, C6), C9 is in atari, and K is
+# left with C6 and D5 and is caught by the ladder (Black D5, White C6 is shut
+# in by B6 and C7).  So White answers at the bent pair D8, C9 with Black's
+# C7 opposite: at the cut point itself, C8 (C7 is caught by no ladder).  o
+# = h0 after D9, C9, E9, C8, and Black has a forcing line.  White's line:
+# White E9 (K not caught, Black's N does not kill K, E9 not caught), Black
+# blocks at F9 (two liberties), White D9 (no ladder, no net): Black's F9 is
+# caught by the ladder on the first line, White F8 first (the higher line),
+# so Black escapes at F8: p = h1 after E9, F9, D9, F8, and White has a
+# forcing line.  Both lines forcing: s + s/2 + s/3 (below the cap), at
+# Black's N = D9 or White's gap E9.
+white to play
+  . . . . . . . . .
+  . O . O X . . . .
+  . . X O X . . . .
+  . X . O X . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 C8 E8 E9 F9 D9 F8 [E9=s+s/2+s/3:5]
