@@ -42,3 +42,76 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei4Hokyo:read D5 E7 D6 E6 D5 D6 [D6=r*2:21]
+
+# --- Large knight's move capped on both outer lines: the ladder on A -------
+# Black's C5 and F6 (A's line row 5, B's line row 6); White's D4 caps A's
+# line at the first step and White's F4 stands below B, as in the ladder
+# reading of shapes-wide.tst but without White's C4, so that A keeps two
+# liberties.  White's E6 (R5) and Black's E5 (R4) leave F6 three liberties:
+# no ladder.  White's D5 (R2) too, and Black's F7 and E8 make White's E6 a
+# ladder, so the reading of the net runs: Black's D6 (R3), White's C6 (R1,
+# two liberties, B6 and C7), Black's E7 (D5 of the box) capturing E6.  A,
+# C5, is then left with two liberties, B5 and C4 (D5 and C6 White's): not
+# one, so White does not simply take a liberty; the ladder on it is read.
+# No Black stone stands at K1 (beyond R6 from R4), so there is no second
+# look.
+
+[largeknight-cap-net-two-liberties-ladder-fails]
+# Black's B3 breaks the ladder on C5 (White's C4 is answered by B5 running
+# to three liberties; White's B5 by C4 and C3 reaching B3's side): the
+# reading finds nothing and, the net having been read, nothing else is
+# proposed.
+black to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[largeknight-cap-net-two-liberties-ladder-fails-white]
+white to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[largeknight-cap-net-two-liberties-ladder-works]
+# Without B3 the ladder on C5 works (it runs to the lower left): White
+# plays its first two moves, B5 and C4, Black passing between, and C5 is
+# taken.  White's evaluation there is the value, at Black's E5 (R4) for
+# Black and at White's E6 (R5) for White.
+black to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:pass C5 F6 E6 E5 D5 D6 C6 E7 B5 C5 C4 [E5=r:5]
+
+[largeknight-cap-net-two-liberties-ladder-works-white]
+white to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:pass C5 F6 E6 E5 D5 D6 C6 E7 B5 C5 C4 [E6=r:5]
