@@ -115,3 +115,47 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:pass C5 F6 E6 E5 D5 D6 C6 E7 B5 C5 C4 [E6=r:5]
+
+# --- Knight's move, second pass: a touching stone that can be squeezed -----
+# Black's knight's move D5-E7 on 9x9 with White's E5 touching D5 (O; P1 =
+# E6, P2 = D6, S = D5) and Black's E4 under it: E5 has two liberties, E6
+# and F5.  No ladder takes it: Black's E6 leaves F5 with three liberties;
+# Black's F5 is answered at E6 (two liberties, D6 and F6), and then Black's
+# D6 lets F6 reach White's G7, Black's F6 lets D6 run to C6 or D7 and on to
+# White's B7.  But after Black's net at F6 White's escape at E6 is caught
+# (Black's D6, White's F5, then the ladder from F4 runs to the lower right)
+# while the escape at F5 (three liberties) is not: E5 can be squeezed, not
+# laddered, and the contact pattern reads on.  Neither D5 nor E5 is dead
+# and E6 is no self-atari for either side.  White's E6 with Black's D6
+# leaves E5-E6 two liberties (F5, F6): White's value after both, and White
+# playing D6 as well for the bonus.  Black's E6 (no ladder on E6-E7) puts
+# E5 in atari (F5 alone).  White's E6 and D6 together, cutting D5 off with
+# E5 beside it, are worth more than twice the sum, so the sum is doubled.
+# White to play: 2r (the bonus less that).  Black to play: 2r, plus 2 for
+# White's E5 in atari; that is not 4 (the sum is more than 1), so no more.
+
+[knight-second-pass-contact-squeezable-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . X . O . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:twice D5 E7 E6 D6 D5 E6 [E6=2r+2:21]
+
+[knight-second-pass-contact-squeezable-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . X . O . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 E6 D6 D5 E6 [E6=r*2:21]
