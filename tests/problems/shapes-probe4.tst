@@ -159,3 +159,46 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei4Hokyo:read D5 E7 E6 D6 D5 E6 [E6=r*2:21]
+
+# --- (2,3) links, the wedge: an end stone that can be squeezed -------------
+# Black's E5 and B3 on 9x9 (three along row 5 to the left, two down): the
+# box runs E5 E4 E3 / D5 D4 D3 / C5 C4 C3 / B5 B4 B3, its middle points D4
+# and C4.  White's wedge on D4 with White's D5 and E4 beside E5 (P = D4,
+# D = D5, G = E4, T = B5, K = C5).  D6 (beyond D5 from D4) is not Black's,
+# E6 (beyond E5 from E4) not White's, and the eight points around B5 are
+# empty.  E5 has two liberties, E6 and F5, and White's E7 stands beyond
+# E6.  No ladder takes it: White's E6 leaves F5 with three liberties;
+# White's F5 is answered at E6 (two liberties, D6 and F6), and then White's
+# D6 lets F6 reach Black's G7, White's F6 lets D6 run on to Black's B7.
+# After White's net at F6 Black's escape at E6 is caught (White's D6, Black's
+# F5, then the ladder from F4 runs to the lower right) but the escape at F5
+# (three liberties) is not: E5 can be squeezed, which is no ladder, and the
+# wedge is answered.  Value Black's B5 plus White's C5, scaled by d/100 for
+# White's weak group at C5 (the wedge's stones without a base or eyes
+# between Black's): "r*d" as in shapes-second.tst.
+
+[twothree-wedge-end-squeezable-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . O . X . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O O . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge E5 B3 C5 E5 B5 [B5=r*d:5]
+
+[twothree-wedge-end-squeezable-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . O . X . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O O . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:wedge E5 B3 C5 E5 B5 [C5=r*d:5]
