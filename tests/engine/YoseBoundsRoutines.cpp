@@ -1,0 +1,188 @@
+// Endgame routines read at the edges of their rules ("call NAME V..." in
+// tests/problems/yose-bounds.tst): a follow-up worth exactly twice the gain,
+// the smallest follow-up that lifts a reverse sente of no gain, the joined
+// group's eye value just below the bar of a one-stone point.
+//
+// Answers:
+//  - "YoseValue:own-ladder P Q S", "YoseValue:their-ladder P Q S",
+//    "YoseValue:both-ladders P Q S Q2 S2": the boundary point P where the
+//    move of the side to move (J), of the other side (O), or of both leaves
+//    a chain of the other colour with two liberties that the ladder catches,
+//    Q S (Q2 S2 for O's move when both) the ladder's first two moves.
+//    A = J's evaluation after J at P (and O's answer at Q when J's move
+//    threatens), f1 = J's evaluation after J at P, Q and S, halved (0 when
+//    J's move threatens nothing); B and f2 the same for O with J answering.
+//    J's move is sente when 2A < f1, O's when 2B < f2.  r = A + B, bonus 0;
+//    both sente: r = f1; only J's: r = min(2r, f1), bonus 5; only O's:
+//    r = 2r when that is below f2, then 2 when it is 0 and f2 >= 2.  A value
+//    of 25 or more is proposed as 0 with bonus 9.  The candidate at P as
+//    "P=r/b" ("r+2", "b-5" when off), the others by their points; then the
+//    bounds the row stands on: J's gain A against 0 ("J:g<0", "J:g=0",
+//    "J:g>0") and its sente test ("J:2g<f" sente, "J:2g=f" just gote,
+//    "J:2g>f", "J:-" no threat), the same for O with B, the sum A + B
+//    against 0 ("sum<0", "sum=0", "sum>0"), and with O's threat its
+//    follow-up against the reverse-sente floor ("O:f<2", "O:f=2", "O:f>2").
+//  - "YoseOneStone:eyes V": the point V beside one stone: the eye value of
+//    J's group at V after J's move there, "eyes=N", then the candidates the
+//    routine left as "V=value" ("none" without one).
+#include "engine/Problems.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "board/Gun.h"
+#include "engine/Hyoka.h"
+#include "engine/Koho.h"
+#include "engine/Reading.h"
+#include "engine/Think.h"
+#include "engine/Yose.h"
+
+namespace vorn::test {
+namespace {
+
+// "r", "r+2", "r-1": v against the formula's f under the letter.
+std::string Off(char letter, int v, int f)
+{
+    const int d = v - f;
+    return std::string(1, letter) + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
+}
+
+// The evaluation for c after c plays every move, the other side passing.
+int AllBy(int c, const std::vector<Point>& moves)
+{
+    TYomiKeep keep;
+    for (const Point q : moves)
+        if (!ToruPlay(c, q))
+            throw std::invalid_argument("a move of the follow-up is refused: " + GtpVertex(q));
+    return Hyoka(c);
+}
+
+// One side's move at P: its gain g (after the other side's answer at the
+// ladder's first move when it threatens one) and its follow-up f (the
+// ladder played out by the mover, halved).
+struct TSide {
+    int g = 0;
+    int f = 0;
+    bool threat = false;
+};
+
+TSide ReadSide(int c, Point p, const Point* ladder)
+{
+    TSide s;
+    s.threat = ladder != nullptr;
+    s.g = s.threat ? ReadingValue(c, {p, ladder[0]}) : ReadingValue(c, {p});
+    s.f = s.threat ? AllBy(c, {p, ladder[0], ladder[1]}) / 2 : 0;
+    return s;
+}
+
+// "<0", "=0", ">0": the sign of v.
+std::string Sign(int v) { return v < 0 ? "<0" : v == 0 ? "=0" : ">0"; }
+
+// The side's gain against 0 and its sente test against its bound.
+std::vector<std::string> SideWords(char who, const TSide& s)
+{
+    const std::string w(1, who);
+    if (!s.threat)
+        return {w + ":g" + Sign(s.g), w + ":-"};
+    return {w + ":g" + Sign(s.g), w + (2 * s.g < s.f ? ":2g<f" : 2 * s.g == s.f ? ":2g=f" : ":2g>f")};
+}
+
+std::string ValueAgainst(const std::vector<Point>& pts, bool mine, bool theirs)
+{
+    const std::size_t want = 1 + (mine ? 2 : 0) + (theirs ? 2 : 0);
+    if (pts.size() != want)
+        throw std::invalid_argument("the reading wants the point and two ladder moves per threat");
+    const Point p = pts[0];
+    const TSide j = ReadSide(JibunIro, p, mine ? &pts[1] : nullptr);
+    const TSide o = ReadSide(AiteIro, p, theirs ? &pts[mine ? 3 : 1] : nullptr);
+    const bool sj = j.threat && j.f > 0 && 2 * j.g < j.f;
+    const bool so = o.threat && o.f >= 1 && 2 * o.g < o.f;
+    int r = j.g + o.g, b = 0;
+    if (sj && so) {
+        r = j.f;
+    } else if (sj) {
+        r = std::min(2 * r, j.f);
+        b = 5;
+    } else if (so) {
+        if (2 * r < o.f)
+            r *= 2;
+        if (r == 0 && o.f >= 2)
+            r = 2;
+    }
+    if (r == 0)
+        throw std::invalid_argument("the rows keep to points whose formula value is not 0");
+    if (r >= 25) {
+        r = 0;
+        b = 9;
+    }
+    YoseCacheClear();
+    KohoKind = kkYose;
+    YoseValue(p);
+    YoseCacheClear();
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i)
+        words.push_back(Koho.Pt[i] == p ? GtpVertex(p) + '=' + Off('r', Koho.Value[i], r) + '/'
+                                              + Off('b', Koho.Bonus[i], b)
+                                        : GtpVertex(Koho.Pt[i]));
+    if (words.empty())
+        words.push_back("none");
+    for (const TSide* side : {&j, &o})
+        for (std::string& w : SideWords(side == &j ? 'J' : 'O', *side))
+            words.push_back(std::move(w));
+    words.push_back("sum" + Sign(j.g + o.g));
+    if (o.threat)
+        words.push_back(o.f < 2 ? "O:f<2" : o.f == 2 ? "O:f=2" : "O:f>2");
+    std::string out;
+    for (const std::string& w : words)
+        out += (out.empty() ? "" : " ") + w;
+    return out;
+}
+
+std::string OwnLadder(const std::vector<Point>& pts) { return ValueAgainst(pts, true, false); }
+std::string TheirLadder(const std::vector<Point>& pts) { return ValueAgainst(pts, false, true); }
+std::string BothLadders(const std::vector<Point>& pts) { return ValueAgainst(pts, true, true); }
+
+std::string OneStoneEyes(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the one-stone point wants the point");
+    const Point v = pts[0];
+    const TGoban& b0 = *GobanLv[0];
+    int s = 0, stones = 0;
+    for (const Point q : {Point(v.x, v.y - 1), Point(v.x + 1, v.y), Point(v.x, v.y + 1), Point(v.x - 1, v.y)})
+        if (b0.OnBoardPt(q) && (b0.GetIroPt(q) == kKuro || b0.GetIroPt(q) == kSiro)) {
+            s = b0.GetIroPt(q);
+            ++stones;
+        }
+    if (stones != 1)
+        throw std::invalid_argument("no single stone beside " + GtpVertex(v));
+    int eyes = -1;
+    {
+        TYomiKeep keep;
+        if (!ToruPlay(JibunIro, v))
+            throw std::invalid_argument("the move is refused: " + GtpVertex(v));
+        CurGoban().Analyze();
+        const TGun* g = GunAt(v);
+        eyes = g == nullptr ? -1 : g->GetMe();
+    }
+    YoseCacheClear();
+    LinkMarkClear();
+    KohoKind = kkYose;
+    YoseOneStone(v, s);
+    YoseCacheClear();
+    LinkMarkClear();
+    return "eyes=" + std::to_string(eyes) + ' ' + RoutineCandidates();
+}
+
+const TProblemRoutineAdd ownLadder("YoseValue:own-ladder", OwnLadder);
+const TProblemRoutineAdd theirLadder("YoseValue:their-ladder", TheirLadder);
+const TProblemRoutineAdd bothLadders("YoseValue:both-ladders", BothLadders);
+const TProblemRoutineAdd oneStoneEyes("YoseOneStone:eyes", OneStoneEyes);
+
+} // namespace
+} // namespace vorn::test
