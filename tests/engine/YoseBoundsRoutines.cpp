@@ -5,23 +5,30 @@
 //
 // Answers:
 //  - "YoseValue:own-ladder P Q S", "YoseValue:their-ladder P Q S",
-//    "YoseValue:both-ladders P Q S Q2 S2": the boundary point P where the
-//    move of the side to move (J), of the other side (O), or of both leaves
-//    a chain of the other colour with two liberties that the ladder catches,
-//    Q S (Q2 S2 for O's move when both) the ladder's first two moves.
+//    "YoseValue:both-ladders P Q S Q2 S2", "YoseValue:no-threat P": the
+//    boundary point P where the move of the side to move (J), of the other
+//    side (O), of both or of neither leaves a chain of the other colour with
+//    two liberties that the ladder catches, Q S (Q2 S2 for O's move when
+//    both) the ladder's first two moves.
 //    A = J's evaluation after J at P (and O's answer at Q when J's move
 //    threatens), f1 = J's evaluation after J at P, Q and S, halved (0 when
 //    J's move threatens nothing); B and f2 the same for O with J answering.
 //    J's move is sente when 2A < f1, O's when 2B < f2.  r = A + B, bonus 0;
 //    both sente: r = f1; only J's: r = min(2r, f1), bonus 5; only O's:
 //    r = 2r when that is below f2, then 2 when it is 0 and f2 >= 2.  A value
-//    of 25 or more is proposed as 0 with bonus 9.  The candidate at P as
-//    "P=r/b" ("r+2", "b-5" when off), the others by their points; then the
+//    of 25 or more is proposed as 0 with bonus 9.  (The rows add the dame
+//    checks and the diagonal-area bonus of a value of 0 by hand, as "r+2"
+//    or "b+3".)  The candidate at P as "P=r/b" ("r+2", "b-5" when off), the
+//    others by their points; then the
 //    bounds the row stands on: J's gain A against 0 ("J:g<0", "J:g=0",
 //    "J:g>0") and its sente test ("J:2g<f" sente, "J:2g=f" just gote,
 //    "J:2g>f", "J:-" no threat), the same for O with B, the sum A + B
 //    against 0 ("sum<0", "sum=0", "sum>0"), and with O's threat its
-//    follow-up against the reverse-sente floor ("O:f<2", "O:f=2", "O:f>2").
+//    follow-up against the reverse-sente floor ("O:f<2", "O:f=2", "O:f>2")
+//    and twice the sum against it ("O:2sum<f", "O:2sum=f", "O:2sum>f");
+//    "cap-1" or "cap" when the value before the cap is 24 or 25.
+//  - "YoseValue:eyes P": the smallest eye value among the groups next to
+//    P, "eyes=N", then the candidates YoseValue left ("P=value", "none").
 //  - "YoseOneStone:eyes V": the point V beside one stone: the eye value of
 //    J's group at V after J's move there, "eyes=N", then the candidates the
 //    routine left as "V=value" ("none" without one).
@@ -102,7 +109,8 @@ std::string ValueAgainst(const std::vector<Point>& pts, bool mine, bool theirs)
     const TSide o = ReadSide(AiteIro, p, theirs ? &pts[mine ? 3 : 1] : nullptr);
     const bool sj = j.threat && j.f > 0 && 2 * j.g < j.f;
     const bool so = o.threat && o.f >= 1 && 2 * o.g < o.f;
-    int r = j.g + o.g, b = 0;
+    const int sum = j.g + o.g;
+    int r = sum, b = 0;
     if (sj && so) {
         r = j.f;
     } else if (sj) {
@@ -114,8 +122,7 @@ std::string ValueAgainst(const std::vector<Point>& pts, bool mine, bool theirs)
         if (r == 0 && o.f >= 2)
             r = 2;
     }
-    if (r == 0)
-        throw std::invalid_argument("the rows keep to points whose formula value is not 0");
+    const int before = r;
     if (r >= 25) {
         r = 0;
         b = 9;
@@ -134,9 +141,13 @@ std::string ValueAgainst(const std::vector<Point>& pts, bool mine, bool theirs)
     for (const TSide* side : {&j, &o})
         for (std::string& w : SideWords(side == &j ? 'J' : 'O', *side))
             words.push_back(std::move(w));
-    words.push_back("sum" + Sign(j.g + o.g));
-    if (o.threat)
+    words.push_back("sum" + Sign(sum));
+    if (o.threat) {
         words.push_back(o.f < 2 ? "O:f<2" : o.f == 2 ? "O:f=2" : "O:f>2");
+        words.push_back(2 * sum < o.f ? "O:2sum<f" : 2 * sum == o.f ? "O:2sum=f" : "O:2sum>f");
+    }
+    if (before == 24 || before == 25)
+        words.push_back(before == 24 ? "cap-1" : "cap");
     std::string out;
     for (const std::string& w : words)
         out += (out.empty() ? "" : " ") + w;
@@ -146,6 +157,28 @@ std::string ValueAgainst(const std::vector<Point>& pts, bool mine, bool theirs)
 std::string OwnLadder(const std::vector<Point>& pts) { return ValueAgainst(pts, true, false); }
 std::string TheirLadder(const std::vector<Point>& pts) { return ValueAgainst(pts, false, true); }
 std::string BothLadders(const std::vector<Point>& pts) { return ValueAgainst(pts, true, true); }
+std::string NoThreat(const std::vector<Point>& pts) { return ValueAgainst(pts, false, false); }
+
+std::string GateEyes(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the gate wants the point");
+    const Point v = pts[0];
+    const TGoban& b0 = *GobanLv[0];
+    int least = -1;
+    for (const Point q : {Point(v.x, v.y - 1), Point(v.x + 1, v.y), Point(v.x, v.y + 1), Point(v.x - 1, v.y)}) {
+        const TGun* g = b0.OnBoardPt(q) && (b0.GetIroPt(q) == kKuro || b0.GetIroPt(q) == kSiro)
+                            ? b0.GunList.GetGunAt(q)
+                            : nullptr;
+        if (g != nullptr && (least < 0 || g->GetMe() < least))
+            least = g->GetMe();
+    }
+    YoseCacheClear();
+    KohoKind = kkYose;
+    YoseValue(v);
+    YoseCacheClear();
+    return "eyes=" + std::to_string(least) + ' ' + RoutineCandidates();
+}
 
 std::string OneStoneEyes(const std::vector<Point>& pts)
 {
@@ -182,6 +215,8 @@ std::string OneStoneEyes(const std::vector<Point>& pts)
 const TProblemRoutineAdd ownLadder("YoseValue:own-ladder", OwnLadder);
 const TProblemRoutineAdd theirLadder("YoseValue:their-ladder", TheirLadder);
 const TProblemRoutineAdd bothLadders("YoseValue:both-ladders", BothLadders);
+const TProblemRoutineAdd noThreat("YoseValue:no-threat", NoThreat);
+const TProblemRoutineAdd gateEyes("YoseValue:eyes", GateEyes);
 const TProblemRoutineAdd oneStoneEyes("YoseOneStone:eyes", OneStoneEyes);
 
 } // namespace

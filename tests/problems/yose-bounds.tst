@@ -22,8 +22,15 @@
 #       25 or more is proposed as 0 with bonus 9.  "P=r/b", then the bounds:
 #       "J:g<0|g=0|g>0" (A against 0), "J:2g<f|2g=f|2g>f" (the sente test;
 #       "J:-" without a threat), the same with "O:" for B, "sum<0|=0|>0"
-#       (A + B), and with O's threat "O:f<2|f=2|f>2" (f2 against the
-#       floor of the reverse sente)
+#       (A + B), with O's threat "O:f<2|f=2|f>2" (f2 against the floor
+#       of the reverse sente) and "O:2sum<f|2sum=f|2sum>f" (2 (A + B)
+#       against f2), and "cap-1" or "cap" for a value of 24 or 25 before
+#       the cap.  The dame checks and the diagonal-area bonus of a value of
+#       0 are added by hand: "r+2", "b+3"
+#   call YoseValue:no-threat P           neither move threatens anything
+#   call YoseValue:eyes P   "eyes=N", the smallest eye value of the groups
+#       next to P, then the candidates YoseValue left ("none" without one):
+#       only points between groups of eye value 4 or more are valued
 #   call YoseOneStone:eyes V   the point V beside one stone: "eyes=N", the
 #       eye value of the engine's group at V after its move there, then the
 #       candidates the routine left ("V=value", "none" without one); the
@@ -128,7 +135,7 @@ white to play
   O . . . . X . . .
   . . . O . O . X .
   . . . . . . . . .
-call YoseValue:their-ladder E2 G2 F1 [E2=r/b J:g<0 J:- O:g>0 O:2g=f sum>0 O:f>2]
+call YoseValue:their-ladder E2 G2 F1 [E2=r/b J:g<0 J:- O:g>0 O:2g=f sum>0 O:f>2 O:2sum<f]
 
 [endgame-both-ladders-theirs-exactly-twice-the-gain]
 # F5 between Black's E5 and White's F4.  Black's F5 leaves F4 (Black's F3
@@ -151,7 +158,7 @@ black to play
   . . X O O X . . .
   . . . X . . . . .
   . . . . . . . . .
-call YoseValue:both-ladders F5 G4 E4 E6 E4 [F5=r/b J:g>0 J:2g<f O:g>0 O:2g=f sum>0 O:f>2]
+call YoseValue:both-ladders F5 G4 E4 E6 E4 [F5=r/b J:g>0 J:2g<f O:g>0 O:2g=f sum>0 O:f>2 O:2sum>f]
 
 # --- The reverse sente of no gain with a follow-up of exactly 2 --------------
 
@@ -174,7 +181,7 @@ white to play
   . . . . O . X . .
   . . . O . O X . .
   . . . . X . X . .
-call YoseValue:their-ladder F3 E2 F1 [F3=r/b J:g=0 J:- O:g=0 O:2g<f sum=0 O:f=2]
+call YoseValue:their-ladder F3 E2 F1 [F3=r/b J:g=0 J:- O:g=0 O:2g<f sum=0 O:f=2 O:2sum<f]
 
 [endgame-reverse-sente-follow-up-of-two-black]
 # Black's G5, beside its F5, under White's G6 and beside White's H5,
@@ -192,4 +199,242 @@ black to play
   . . . X . X . . .
   . . . . . . . X .
   . . . . . . . . .
-call YoseValue:their-ladder G5 F4 E5 [G5=r/b J:g=0 J:- O:g=0 O:2g<f sum=0 O:f=2]
+call YoseValue:their-ladder G5 F4 E5 [G5=r/b J:g=0 J:- O:g=0 O:2g<f sum=0 O:f=2 O:2sum<f]
+
+# --- The reverse sente: doubling only while twice the sum is below f2 -------
+
+[endgame-reverse-sente-twice-the-sum-equals-the-follow-up]
+# White's A8 beside its B8-B9-C9 threatens nothing.  Black's A8 leaves that
+# chain (under Black's C8 and B7) with A9 and D9, and the ladder catches it:
+# Black's D9, then A9 takes it (Q = D9, S = A9).  White answers at D9.
+# 2B < f2: Black's move is sente.  The sum A + B is exactly half of f2, so
+# 2 (A + B) is not below f2 and the value stays A + B, bonus 0.  (With
+# "2 (A + B) <= f2" it would double.)
+white to play
+  . O O . . . . . .
+  . O X . O . . . .
+  . X . . . O . . .
+  . . X . . . O . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . X . . O .
+  . . . . . . . X .
+  . . . . . . . . .
+call YoseValue:their-ladder A8 D9 A9 [A8=r/b J:g>0 J:- O:g>0 O:2g<f sum>0 O:f>2 O:2sum=f]
+
+[endgame-reverse-sente-twice-the-sum-equals-the-follow-up-on-the-edge]
+# White's J6 under its J7 threatens nothing.  Black's J6 leaves J7 on the
+# edge with H7 and J8; the ladder catches it (Black's H7, then J8 takes it:
+# Q = H7, S = J8).  White answers at H7.  Black's move is sente, and twice
+# the sum equals f2: the value stays A + B, bonus 0.
+white to play
+  . . . . . X . . .
+  . . X . . . . . .
+  . X . . . O . . O
+  . . . X . . O . .
+  . . . O O . . . .
+  . X O . . O . X .
+  . . . O . X X . .
+  . . O . . . . . .
+  . . . . X . . . .
+call YoseValue:their-ladder J6 H7 J8 [J6=r/b J:g>0 J:- O:g>0 O:2g<f sum>0 O:f>2 O:2sum=f]
+
+[endgame-reverse-sente-doubled]
+# Black's F4 beside its G4-H4 threatens nothing.  White's F4 leaves G4-H4
+# (hemmed by White's H5, J4 and H3) with G5 and G3; the ladder catches it
+# (White's G3, then G5 takes it: Q = G3, S = G5).  Black answers at G3.
+# White's move is sente and 2 (A + B) is below f2: the value doubles,
+# 2 (A + B), bonus 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . X X O
+  . . . . . . . O .
+  . . . . . X . O .
+  . . . . . . . X .
+call YoseValue:their-ladder F4 G3 G5 [F4=r/b J:g>0 J:- O:g>0 O:2g<f sum>0 O:f>2 O:2sum<f]
+
+[endgame-reverse-sente-doubled-to-one-below-the-cap]
+# White's G5 between its G6 and H5 threatens nothing.  Black's G5 leaves
+# H5 (over Black's H4) with H6 and J5; the ladder catches it (Black's H6,
+# then J5 takes it: Q = H6, S = J5).  White answers at H6.  Black's move
+# is sente and 2 (A + B) is below f2: doubled, 2 (A + B) = 24, one below
+# the cap of 25, so it is stored as it is, bonus 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . O .
+  . . . . . . . X .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseValue:their-ladder G5 H6 J5 [G5=r/b J:g>0 J:- O:g>0 O:2g<f sum>0 O:f>2 O:2sum<f cap-1]
+
+
+# --- No threat on either side: the plain sum, the cap, the dame checks ------
+
+[endgame-gote-corner-point-both-lose]
+# The corner point A9 with White's C8 and B5 far off: neither move
+# threatens anything (no follow-up, f1 = f2 = 0), and each side loses by
+# filling the corner (A < 0, B < 0).  Without a follow-up neither move is
+# sente, whatever the gains: r = A + B, below 0, bonus 0.  (Taking a
+# follow-up of 0 as a threat would make a losing move "sente" and double
+# the loss.)
+white to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseValue:no-threat A9 [A9=r/b J:g<0 J:- O:g<0 O:- sum<0]
+
+[endgame-gote-sum-one-below-the-cap]
+# Black's A4 beside White's B4-C4-D4 wall on the edge links Black's B5-B6
+# with B3; White's A4 gains a little.  Neither threatens a ladder:
+# r = A + B = 24, one below the cap: stored as it is, bonus 0.
+black to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . O . . . . .
+  . X . . . . . . .
+  . X O . . . . . .
+  . O O O . . . . .
+  . X . . . . X . .
+  . . . X X . X . .
+  . . . . . . . . .
+call YoseValue:no-threat A4 [A4=r/b J:g>0 J:- O:g>0 O:- sum>0 cap-1]
+
+[endgame-gote-sum-at-the-cap]
+# White's B8 in the open top left corner, Black's B4 and D5 below, White's
+# C7 beside it.  Neither move threatens anything: A + B = 25, the cap, so
+# the point is proposed as value 0 with bonus 9.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseValue:no-threat B8 [B8=r/b J:g>0 J:- O:g>0 O:- sum>0 cap]
+
+[endgame-dame-check-of-the-opponents-move]
+# G5 between White's G6, H5, F5 and Black's G4.  Both gains are 0 and
+# neither move threatens anything: r = 0.  White's G5 leaves Black's
+# G4-H4-G3 with two liberties, F4 and F3, and F4 is diagonal to G5 with
+# two empty neighbours (E4, F3): e2 = 1.  Black's G5 leaves White's chains
+# next to it (G6; H5-J5-J4; F5) three liberties each: e1 = 0.  The value
+# is 2 e1 + 2 e2 = 2, bonus 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . O . O O
+  . . . . . . X X O
+  . . . . X . X O .
+  . . . . . X O . .
+  . . . . . . . . .
+call YoseValue:no-threat G5 [G5=r+2/b J:g=0 J:- O:g=0 O:- sum=0]
+
+[endgame-dame-check-of-our-move]
+# G3 between Black's G4 and F3 and White's H3 and G2.  Both gains are 0,
+# no threats: r = 0.  White's G3 leaves Black's G4 with two liberties, G5
+# and F4, and F4 is diagonal to G3 with two empty neighbours (F5, E4):
+# e1 = 1.  Black's G3 leaves White's H3-H4 and G2 three liberties or more:
+# e2 = 0.  The value is 2 e1 + 2 e2 = 2, bonus 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X O .
+  . . . . . X . O .
+  . . . . . . O . .
+  . . . . . . . . .
+call YoseValue:no-threat G3 [G3=r+2/b J:g=0 J:- O:g=0 O:- sum=0]
+
+
+# --- A value of 0: the bonus of an open diagonal area point -----------------
+
+[endgame-zero-value-beside-an-open-area]
+# C5 between White's C6 and B5 (White's B4-B3 below, Black's C3 and E5 at
+# a distance).  White's C5 gains what Black's loses (A + B = 0), neither
+# threatens anything, and with nonzero gains no dame check is made: value
+# 0.  An empty diagonal neighbour of C5 lies in one side's area and the
+# other side may enter it without self-atari: bonus 3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . O . . X . . . .
+  . O . . . . . . .
+  . O X . . . . . .
+  . X . . . . . . .
+  . . . . X . . . .
+call YoseValue:no-threat C5 [C5=r/b+3 J:g>0 J:- O:g<0 O:- sum=0]
+
+[endgame-zero-value-beside-neutral-points]
+# D4 between White's D5 and Black's D3, in the open between White's
+# E5-F5 line, B4 and Black's stones below.  Both gains are 0, no threats,
+# no dame checks: value 0.  Its empty diagonal neighbours (C5, E3, C3) lie
+# in nobody's area (area value 0), so the bonus stays 0.
+black to play
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O O . . .
+  . O . . . . . . .
+  . . . X . . . . .
+  X . . . . X . . .
+  . . . . . . X X .
+call YoseValue:no-threat D4 [D4=r/b J:g=0 J:- O:g=0 O:- sum=0]
+
+[endgame-zero-value-beside-neutral-points-white]
+# D3 between White's D2, E3 and Black's C3.  Both gains are 0, no threats,
+# no dame checks: value 0; the empty diagonal neighbours of D3 lie in
+# nobody's area, so the bonus stays 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . O . . . .
+  . . X . O . . . .
+  . . . O . O . O .
+  . . . . . . . . .
+call YoseValue:no-threat D3 [D3=r/b J:g=0 J:- O:g=0 O:- sum=0]
+
+
+# --- The gate of settled groups: eye value 3 next to the point --------------
+
+[endgame-point-beside-a-group-of-eye-value-3]
+# C7 between Black's C8 and White's D7.  One of the two lone stones next
+# to C7 has eye value 3 in the analysis, below the 4 of a settled group:
+# the point is not valued (nothing stored).
+white to play
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseValue:eyes C7 [eyes=3 none]
