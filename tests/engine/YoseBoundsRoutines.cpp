@@ -1,7 +1,8 @@
 // Endgame routines read at the edges of their rules ("call NAME V..." in
 // tests/problems/yose-bounds.tst): a follow-up worth exactly twice the gain,
-// the smallest follow-up that lifts a reverse sente of no gain, the joined
-// group's eye value just below the bar of a one-stone point.
+// the smallest follow-up that lifts a reverse sente of no gain, the cap, the
+// dame checks, eye values just below the bar of 4, the border point's
+// floors and its store rule.
 //
 // Answers:
 //  - "YoseValue:own-ladder P Q S", "YoseValue:their-ladder P Q S",
@@ -29,6 +30,13 @@
 //    "cap-1" or "cap" when the value before the cap is 24 or 25.
 //  - "YoseValue:eyes P": the smallest eye value among the groups next to
 //    P, "eyes=N", then the candidates YoseValue left ("P=value", "none").
+//  - "YoseBorderValue:plain P": a border point without a hane point of the
+//    opponent's next to it and with no chain next to it in atari or caught
+//    by a ladder after either move: A = J's evaluation after J at P, B =
+//    O's after O at P; gJ = A when A >= 1, else 0; gO = B when B >= -1,
+//    else 0; v = gJ + gO is stored as (v, 0) when v >= 2 or v < 0, (0, 5)
+//    when v = 1, (0, 0) when v = 0: "P=r/b", then the bounds "J:g<1|g=1|
+//    g>1" (A), "O:g<-2|g=-2|g=-1|g>-1" (B) and "v<-1|v=-1|...|v=2|v>2".
 //  - "YoseOneStone:eyes V": the point V beside one stone: the eye value of
 //    J's group at V after J's move there, "eyes=N", then the candidates the
 //    routine left as "V=value" ("none" without one).
@@ -212,11 +220,45 @@ std::string OneStoneEyes(const std::vector<Point>& pts)
     return "eyes=" + std::to_string(eyes) + ' ' + RoutineCandidates();
 }
 
+// A border point with no hane point of the opponent's between two of its
+// stones and no chain next to it that either move ataris or ladders:
+// gJ = A when A >= 1, else 0; gO = B when B >= -1, else 0 (A, B the two
+// sides' evaluations after their move at P); v = gJ + gO stored as (v, 0)
+// when v >= 2 or v < 0, (0, 5) when v = 1, (0, 0) when v = 0.
+std::string BorderPlain(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the border point wants the point");
+    const Point p = pts[0];
+    const int a = ReadingValue(JibunIro, {p}), b = ReadingValue(AiteIro, {p});
+    const int v = (a >= 1 ? a : 0) + (b >= -1 ? b : 0);
+    const int r = v >= 2 || v < 0 ? v : 0, bonus = v == 1 ? 5 : 0;
+    YoseCacheClear();
+    KohoKind = kkYose;
+    YoseBorderValue(p);
+    YoseCacheClear();
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i)
+        words.push_back(Koho.Pt[i] == p ? GtpVertex(p) + '=' + Off('r', Koho.Value[i], r) + '/'
+                                              + Off('b', Koho.Bonus[i], bonus)
+                                        : GtpVertex(Koho.Pt[i]));
+    if (words.empty())
+        words.push_back("none");
+    words.push_back(a < 1 ? "J:g<1" : a == 1 ? "J:g=1" : "J:g>1");
+    words.push_back(b < -2 ? "O:g<-2" : b == -2 ? "O:g=-2" : b == -1 ? "O:g=-1" : "O:g>-1");
+    words.push_back(v < -1 ? "v<-1" : v > 2 ? "v>2" : "v=" + std::to_string(v));
+    std::string out;
+    for (const std::string& w : words)
+        out += (out.empty() ? "" : " ") + w;
+    return out;
+}
+
 const TProblemRoutineAdd ownLadder("YoseValue:own-ladder", OwnLadder);
 const TProblemRoutineAdd theirLadder("YoseValue:their-ladder", TheirLadder);
 const TProblemRoutineAdd bothLadders("YoseValue:both-ladders", BothLadders);
 const TProblemRoutineAdd noThreat("YoseValue:no-threat", NoThreat);
 const TProblemRoutineAdd gateEyes("YoseValue:eyes", GateEyes);
+const TProblemRoutineAdd borderPlain("YoseBorderValue:plain", BorderPlain);
 const TProblemRoutineAdd oneStoneEyes("YoseOneStone:eyes", OneStoneEyes);
 
 } // namespace

@@ -438,3 +438,81 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseValue:eyes C7 [eyes=3 none]
+
+# --- Border points: the floors of both gains and the store rule -------------
+#   call YoseBorderValue:plain P   a border point with no hane point of the
+#       opponent's between two of its stones next to P and no chain next to
+#       P in atari or caught by a ladder after either move: A = J's
+#       evaluation after J at P, B = O's after O at P; gJ = A when A >= 1,
+#       else 0; gO = B when B >= -1, else 0; v = gJ + gO is stored as
+#       (v, 0) when v >= 2 or v < 0, as (0, 5) when v = 1 and as (0, 0)
+#       when v = 0.  "P=r/b", then "J:g<1|g=1|g>1" (A against the floor),
+#       "O:g<-2|g=-2|g=-1|g>-1" (B) and "v<-1|v=-1|v=0|v=1|v=2|v>2"
+
+[endgame-border-point-worth-two]
+# White's F2 on its F1, under Black's F3-G3 with Black's D2-D3 and H2 at the
+# sides.  White's gain is exactly 1, the floor that counts it (A >= 1), and
+# Black's F2 gains as much (B = 1, above -1).  No black chain next to F2 is
+# put in atari or caught by a ladder, and no two black stones diagonal to
+# F2 leave a hane point between them: v = 1 + 1 = 2, stored as it is,
+# bonus 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . O . X . X X . .
+  . . O X . . . X .
+  . . . O . O . . .
+call YoseBorderValue:plain F2 [F2=r/b J:g=1 O:g>-1 v=2]
+
+[endgame-border-point-worth-one]
+# G3 between White's H3-H4 and G2 and Black's G4 and F3.  White's G3 gains
+# exactly 1 (counted), Black's G3 nothing (B = 0): v = 1, which is
+# proposed as value 0 with bonus 5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . X . O .
+  . . . . . . X O .
+  . . . . . X . O .
+  . . . . . . O . .
+  . . . . . . . . .
+call YoseBorderValue:plain G3 [G3=r/b J:g=1 O:g>-1 v=1]
+
+[endgame-border-point-losing-one]
+# C7 between White's B7 and C6 and Black's C8 and D7.  White's C7 loses
+# (A below 1: counted as 0), and Black's loses exactly 1 (B = -1, the
+# floor that still counts): v = -1, stored as it is (a negative value is
+# proposed), bonus 0.
+white to play
+  . . . . . . . . .
+  . O X . . X . . .
+  . O . X . . X O .
+  . . O X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseBorderValue:plain C7 [C7=r/b J:g<1 O:g=-1 v=-1]
+
+[endgame-border-point-losing-two]
+# B5 between White's A5 and B4 and Black's B6.  White's B5 loses (counted
+# as 0), and Black's loses 2, below the floor of -1: counted as 0 too.
+# v = 0: value 0, bonus 0.
+white to play
+  . . . . . . . . .
+  . X X O X O . . .
+  . . . O . . . . .
+  O X . X X . . . .
+  O . . O O O . . .
+  . O O . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . X . . . . . . .
+call YoseBorderValue:plain B5 [B5=r/b J:g<1 O:g=-2 v=0]
