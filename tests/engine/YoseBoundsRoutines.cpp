@@ -37,6 +37,11 @@
 //    else 0; v = gJ + gO is stored as (v, 0) when v >= 2 or v < 0, (0, 5)
 //    when v = 1, (0, 0) when v = 0: "P=r/b", then the bounds "J:g<1|g=1|
 //    g>1" (A), "O:g<-2|g=-2|g=-1|g>-1" (B) and "v<-1|v=-1|...|v=2|v>2".
+//    "YoseBorderValue:atari-ours P" and ":atari-theirs P": the same where
+//    J's move, or O's, leaves a chain of the other colour in atari or
+//    caught by a ladder: the atari bonus step max(g, 2), grown by 2 for J,
+//    halved for O, raises gJ = A + step (A >= 1), or gO = B + (step / 2)
+//    when that is larger (B >= -1).
 //  - "YoseOneStone:eyes V": the point V beside one stone: the eye value of
 //    J's group at V after J's move there, "eyes=N", then the candidates the
 //    routine left as "V=value" ("none" without one).
@@ -221,17 +226,23 @@ std::string OneStoneEyes(const std::vector<Point>& pts)
 }
 
 // A border point with no hane point of the opponent's between two of its
-// stones and no chain next to it that either move ataris or ladders:
-// gJ = A when A >= 1, else 0; gO = B when B >= -1, else 0 (A, B the two
-// sides' evaluations after their move at P); v = gJ + gO stored as (v, 0)
-// when v >= 2 or v < 0, (0, 5) when v = 1, (0, 0) when v = 0.
-std::string BorderPlain(const std::vector<Point>& pts)
+// stones next to it, read with the atari bonus when the row says that J's
+// move (ours) or O's (theirs) ataris a chain or starts a ladder against it.
+std::string BorderRead(const std::vector<Point>& pts, bool ours, bool theirs)
 {
     if (pts.size() != 1)
         throw std::invalid_argument("the border point wants the point");
     const Point p = pts[0];
     const int a = ReadingValue(JibunIro, {p}), b = ReadingValue(AiteIro, {p});
-    const int v = (a >= 1 ? a : 0) + (b >= -1 ? b : 0);
+    // The atari bonus: a step of max(g, 2), grown by 2 for our stone,
+    // halved for the opponent's.
+    const int gJ = a >= 1 ? a + (ours ? std::max(a, 2) + 2 : 0) : 0;
+    int gO = 0;
+    if (b >= -1) {
+        const int raised = b + (theirs ? std::max(b, 2) / 2 : 0);
+        gO = b < raised ? b + (raised - b) / 2 : b;
+    }
+    const int v = gJ + gO;
     const int r = v >= 2 || v < 0 ? v : 0, bonus = v == 1 ? 5 : 0;
     YoseCacheClear();
     KohoKind = kkYose;
@@ -253,12 +264,18 @@ std::string BorderPlain(const std::vector<Point>& pts)
     return out;
 }
 
+std::string BorderPlain(const std::vector<Point>& pts) { return BorderRead(pts, false, false); }
+std::string BorderAtariOurs(const std::vector<Point>& pts) { return BorderRead(pts, true, false); }
+std::string BorderAtariTheirs(const std::vector<Point>& pts) { return BorderRead(pts, false, true); }
+
 const TProblemRoutineAdd ownLadder("YoseValue:own-ladder", OwnLadder);
 const TProblemRoutineAdd theirLadder("YoseValue:their-ladder", TheirLadder);
 const TProblemRoutineAdd bothLadders("YoseValue:both-ladders", BothLadders);
 const TProblemRoutineAdd noThreat("YoseValue:no-threat", NoThreat);
 const TProblemRoutineAdd gateEyes("YoseValue:eyes", GateEyes);
 const TProblemRoutineAdd borderPlain("YoseBorderValue:plain", BorderPlain);
+const TProblemRoutineAdd borderOurs("YoseBorderValue:atari-ours", BorderAtariOurs);
+const TProblemRoutineAdd borderTheirs("YoseBorderValue:atari-theirs", BorderAtariTheirs);
 const TProblemRoutineAdd oneStoneEyes("YoseOneStone:eyes", OneStoneEyes);
 
 } // namespace

@@ -486,8 +486,9 @@ call YoseBorderValue:plain G3 [G3=r/b J:g=1 O:g>-1 v=1]
 
 [endgame-border-point-losing-one]
 # C7 between White's B7 and C6 and Black's C8 and D7.  White's C7 loses
-# (A below 1: counted as 0), and Black's loses exactly 1 (B = -1, the
-# floor that still counts): v = -1, stored as it is (a negative value is
+# (A below 1: counted as 0, and so gets no atari bonus either, though it
+# threatens Black's C8), and Black's loses exactly 1 (B = -1, the floor
+# that still counts): v = -1, stored as it is (a negative value is
 # proposed), bonus 0.
 white to play
   . . . . . . . . .
@@ -516,3 +517,47 @@ white to play
   . . . . . X . . .
   . X . . . . . . .
 call YoseBorderValue:plain B5 [B5=r/b J:g<1 O:g=-2 v=0]
+
+# --- Border points with the atari bonus --------------------------------------
+#   call YoseBorderValue:atari-ours P     as YoseBorderValue:plain, but J's
+#       move at P leaves a chain of O's in atari or caught by a ladder: with
+#       A >= 1 the step max(A, 2) + 2 is added, gJ = A + max(A, 2) + 2
+#   call YoseBorderValue:atari-theirs P   O's move at P does that: with
+#       B >= -1 the step is max(B, 2) halved, t = B + step, and gO = B +
+#       (t - B) halved
+
+[endgame-border-point-atari-bonus-of-our-move]
+# White's F8 between its G8 and F7 leaves Black's E8 (beside White's D8)
+# with E9 and E7, and the ladder catches it.  White's own gain is exactly
+# 1, the floor, so the bonus step is max(1, 2) + 2 = 4: gJ = 1 + 4 = 5.
+# Black's F8 threatens nothing and gains B = 0 (counted).  v = gJ + 0,
+# stored as it is, bonus 0.
+white to play
+  . . . . . . . O .
+  . . . O X . O . .
+  . O . X . O . . .
+  . . . . . . . O .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseBorderValue:atari-ours F8 [F8=r/b J:g=1 O:g>-1 v>2]
+
+[endgame-border-point-atari-bonus-of-their-move]
+# H8 above White's G7-H7 (over Black's G6-H6 and J7).  White's H8 gains A
+# and threatens nothing.  Black's H8 leaves G7-H7 with G8 and F7, and the
+# ladder catches it: Black's gain B (8 here) gets the opponent's step, half
+# of max(B, 2), and gO rises by half the difference: gO = B + (B/2)/2.
+# v = A + gO, stored, bonus 0.
+white to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . O O X
+  . . . . O . X X .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+call YoseBorderValue:atari-theirs H8 [H8=r/b J:g>1 O:g>-1 v>2]
