@@ -42,6 +42,9 @@
 //    caught by a ladder: the atari bonus step max(g, 2), grown by 2 for J,
 //    halved for O, raises gJ = A + step (A >= 1), or gO = B + (step / 2)
 //    when that is larger (B >= -1).
+//  - "YoseTwoStone:plain V S": the point V beside two stones of the colour
+//    of the stone S, no atari point: the candidates YoseTwoStone left, by
+//    their points ("none"), and "mark" when V is marked dealt with.
 //  - "YoseOneStone:eyes V": the point V beside one stone: the eye value of
 //    J's group at V after J's move there, "eyes=N", then the candidates the
 //    routine left as "V=value" ("none" without one).
@@ -268,11 +271,38 @@ std::string BorderPlain(const std::vector<Point>& pts) { return BorderRead(pts, 
 std::string BorderAtariOurs(const std::vector<Point>& pts) { return BorderRead(pts, true, false); }
 std::string BorderAtariTheirs(const std::vector<Point>& pts) { return BorderRead(pts, false, true); }
 
+// A point beside two stones of one colour that no atari makes urgent: the
+// candidates YoseTwoStone left by their points ("none" without one), then
+// "mark" when it marked the point dealt with.
+std::string TwoStonePlain(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the two-stone point wants the point and one of the two stones");
+    const int s = GobanLv[0]->GetIroPt(pts[1]);
+    if (s != kKuro && s != kSiro)
+        throw std::invalid_argument("no stone at " + GtpVertex(pts[1]));
+    YoseCacheClear();
+    LinkMarkClear();
+    KohoKind = kkYose;
+    YoseTwoStone(pts[0], s);
+    YoseCacheClear();
+    std::string out;
+    for (int i = 1; i <= KohoCount; ++i)
+        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]);
+    if (out.empty())
+        out = "none";
+    if (LinkMark1[pts[0].x][pts[0].y] == 1)
+        out += " mark";
+    LinkMarkClear();
+    return out;
+}
+
 const TProblemRoutineAdd ownLadder("YoseValue:own-ladder", OwnLadder);
 const TProblemRoutineAdd theirLadder("YoseValue:their-ladder", TheirLadder);
 const TProblemRoutineAdd bothLadders("YoseValue:both-ladders", BothLadders);
 const TProblemRoutineAdd noThreat("YoseValue:no-threat", NoThreat);
 const TProblemRoutineAdd gateEyes("YoseValue:eyes", GateEyes);
+const TProblemRoutineAdd twoStonePlain("YoseTwoStone:plain", TwoStonePlain);
 const TProblemRoutineAdd borderPlain("YoseBorderValue:plain", BorderPlain);
 const TProblemRoutineAdd borderOurs("YoseBorderValue:atari-ours", BorderAtariOurs);
 const TProblemRoutineAdd borderTheirs("YoseBorderValue:atari-theirs", BorderAtariTheirs);

@@ -561,3 +561,56 @@ white to play
   . . . . . . . . .
   . . . . X . . . .
 call YoseBorderValue:atari-theirs H8 [H8=r/b J:g>1 O:g>-1 v>2]
+
+# --- Two stones of one colour beside the point, no atari --------------------
+#   call YoseTwoStone:plain V S   the point V beside two stones of the colour
+#       of the stone S, where no atari is at stake: the candidates the
+#       routine left, by their points ("none" without one), and "mark" when
+#       V is marked dealt with.  V must have exactly two empty neighbours,
+#       and each of them at most one neighbour of that colour and at least
+#       two of the other
+
+[endgame-two-stones-both-open-sides-held-by-two]
+# E5 beside Black's E6 and D5, empty at F5 and E4.  F5 touches White's G5
+# and F4 (two) and no black stone; E4 touches White's F4 and E3 (two) and
+# no black stone: the point is valued (its point value) and marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X . . O . .
+  . . . . . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:plain E5 E6 [E5 mark]
+
+[endgame-two-stones-both-open-sides-held-by-two-white-to-play]
+# The same with White to play: the same two sides, valued and marked.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X . . O . .
+  . . . . . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:plain E5 E6 [E5 mark]
+
+[endgame-two-stones-one-open-side-held-by-one]
+# Without White's E3, E4 touches only one white stone (F4): fewer than
+# two, so nothing is stored and the point is not marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X . . O . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:plain E5 E6 [none]
