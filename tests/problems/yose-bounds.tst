@@ -614,3 +614,28 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseTwoStone:plain E5 E6 [none]
+
+# --- The one-stone point's hane: two empty neighbours are enough ------------
+#   call YoseOneStone V L M   (as in generators-more.tst) A = J's evaluation
+#       after J at V, B = O's after O at V; f = J's evaluation after J at V
+#       and L and O at M; r = A + B, or min(2r, f) when r is below f;
+#       "V=r/b mark"
+
+[endgame-one-stone-hane-point-with-two-empty-neighbours]
+# The hane position of endgame-one-stone-with-a-hane-to-follow with Black's
+# F3 added under F4.  Black's E5 leaves White's F5 with F6 and F4, both
+# diagonal to E5; F6 has one empty neighbour (E6), F4 now exactly two (E4,
+# G4): two are enough, so Black's hane is F4 and White answers at F6.
+# f = Black's evaluation after E5, F4 and White's F6; r = A + B, doubled up
+# to f when below it.
+black to play
+  . . X . . . . O .
+  . . X . . . . O .
+  . . X . . O O O .
+  . . X X . . O O .
+  . . X . . O X O .
+  . . X . . . . O .
+  . . X . . X . O .
+  . . X . . . . O .
+  . . X . . . . O .
+call YoseOneStone E5 F4 F6 [E5=r/b mark]
