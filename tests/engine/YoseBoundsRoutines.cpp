@@ -45,6 +45,8 @@
 //  - "YoseTwoStone:plain V S": the point V beside two stones of the colour
 //    of the stone S, no atari point: the candidates YoseTwoStone left, by
 //    their points ("none"), and "mark" when V is marked dealt with.
+//  - "YoseKakemeThink": the false-eye fallback scan alone: its candidates
+//    as "P=value/bonus" ("none").
 //  - "YoseOneStone:eyes V": the point V beside one stone: the eye value of
 //    J's group at V after J's move there, "eyes=N", then the candidates the
 //    routine left as "V=value" ("none" without one).
@@ -297,12 +299,32 @@ std::string TwoStonePlain(const std::vector<Point>& pts)
     return out;
 }
 
+// The false-eye fallback of the endgame alone: its candidates as
+// "P=value/bonus", "none" without one.
+std::string KakemeScan(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the scan wants no point");
+    KohoKind = kkYose;
+    YoseKakemeThink();
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i)
+        words.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]) + '/'
+                        + std::to_string(static_cast<int>(Koho.Bonus[i])));
+    std::sort(words.begin(), words.end());
+    std::string out;
+    for (const std::string& w : words)
+        out += (out.empty() ? "" : " ") + w;
+    return out.empty() ? "none" : out;
+}
+
 const TProblemRoutineAdd ownLadder("YoseValue:own-ladder", OwnLadder);
 const TProblemRoutineAdd theirLadder("YoseValue:their-ladder", TheirLadder);
 const TProblemRoutineAdd bothLadders("YoseValue:both-ladders", BothLadders);
 const TProblemRoutineAdd noThreat("YoseValue:no-threat", NoThreat);
 const TProblemRoutineAdd gateEyes("YoseValue:eyes", GateEyes);
 const TProblemRoutineAdd twoStonePlain("YoseTwoStone:plain", TwoStonePlain);
+const TProblemRoutineAdd kakemeScan("YoseKakemeThink", KakemeScan);
 const TProblemRoutineAdd borderPlain("YoseBorderValue:plain", BorderPlain);
 const TProblemRoutineAdd borderOurs("YoseBorderValue:atari-ours", BorderAtariOurs);
 const TProblemRoutineAdd borderTheirs("YoseBorderValue:atari-theirs", BorderAtariTheirs);

@@ -639,3 +639,39 @@ black to play
   . . X . . . . O .
   . . X . . . . O .
 call YoseOneStone E5 F4 F6 [E5=r/b mark]
+
+# --- The fallback of a false eye ----------------------------------------------
+#   call YoseKakemeThink   the false-eye scan alone: its candidates as
+#       "P=value/bonus"
+
+[endgame-fallback-mends-a-false-eye-on-the-edge]
+# J7 on the edge between White's H7 and J6, with Black's H6 on its inner
+# diagonal: an edge point with one diagonal held by the other side is a
+# false eye (verdict Yes).  White may fill it without self-atari, Black
+# captures nothing there, and White's chain H7-J7-J6 then keeps four
+# liberties: the fallback proposes J7 with value 0 and bonus 1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . O . . X O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseKakemeThink [J7=0/1]
+
+[endgame-fallback-mends-a-false-eye-on-the-edge-black]
+# The same with the colours swapped: Black mends J7, value 0, bonus 1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . X . . O X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseKakemeThink [J7=0/1]
