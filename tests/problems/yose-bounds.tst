@@ -675,3 +675,49 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseKakemeThink [J7=0/1]
+
+# --- The two-stone atari: ties and the capture at exactly twice the total ---
+#   call YoseTwoStone:atari V L N...   (as in generators-branches.tst) the
+#       point V beside two stones of colour s that t = s xor 3 puts in atari
+#       there, their escape at L, the empty neighbours N... of V with two or
+#       more empty neighbours in neighbour order: a = t's evaluation after t
+#       at V and s at L, b = t's after t at V and L; R = V, replaced by an N
+#       only when s's evaluation there is larger (not on a tie), g = the
+#       evaluation at R; total = g + a, doubled (engine t) or grown by its
+#       half (engine s) only when 2 total < b
+
+[endgame-two-stones-atari-capture-exactly-twice-the-total]
+# D6 beside White's C6 and E6, empty at D7 and D5.  Black's D6 ataris E6
+# (between Black's F6 and E5), which escapes at E7; Black's capture at E7
+# is worth exactly twice the total g + a (White's best answer, at D6 or at
+# D7, plus Black's gain after the escape): 2 total = b is not below b, so
+# the total stays.  Black is t: its candidate is D6, marked.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . O . . . . . .
+  . . O . O X . . .
+  . . X . X . . . .
+  . . . X . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+call YoseTwoStone:atari D6 E7 D7 [D6=r/b mark]
+
+[endgame-two-stones-atari-owners-answers-tie]
+# G6 beside Black's F6 and G5, empty at G7 and H6 (both with two or more
+# empty neighbours).  White's G6 ataris F6 (under White's E6 and F5),
+# which escapes at F7.  Black's answers at G6, G7 and H6 are all worth the
+# same to Black: none is larger, so R stays G6 (a later tie does not
+# replace it).  Black is s: its candidate is R, marked.
+black to play
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . . O X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:atari G6 F7 G7 H6 [R=r/b mark]
