@@ -45,6 +45,10 @@
 //  - "YoseTwoStone:plain V S": the point V beside two stones of the colour
 //    of the stone S, no atari point: the candidates YoseTwoStone left, by
 //    their points ("none"), and "mark" when V is marked dealt with.
+//  - "YoseBorderValue:eyes P": the largest eye value among the engine's
+//    groups next to P, "eyes=N", then the candidates YoseBorderValue left
+//    ("P=value", "none"); the point is valued only beside a group of eye
+//    value 4 or more.
 //  - "YoseKakemeThink": the false-eye fallback scan alone: its candidates
 //    as "P=value/bonus" ("none").
 //  - "YoseOneStone:eyes V": the point V beside one stone: the eye value of
@@ -299,6 +303,27 @@ std::string TwoStonePlain(const std::vector<Point>& pts)
     return out;
 }
 
+// The largest eye value among J's groups next to P, "eyes=N" (-1 without
+// one), then the candidates YoseBorderValue left by their points.
+std::string BorderEyes(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the border point wants the point");
+    const Point v = pts[0];
+    const TGoban& b0 = *GobanLv[0];
+    int most = -1;
+    for (const Point q : {Point(v.x, v.y - 1), Point(v.x + 1, v.y), Point(v.x, v.y + 1), Point(v.x - 1, v.y)}) {
+        const TGun* g = b0.OnBoardPt(q) && b0.GetIroPt(q) == JibunIro ? b0.GunList.GetGunAt(q) : nullptr;
+        if (g != nullptr)
+            most = std::max(most, g->GetMe());
+    }
+    YoseCacheClear();
+    KohoKind = kkYose;
+    YoseBorderValue(v);
+    YoseCacheClear();
+    return "eyes=" + std::to_string(most) + ' ' + RoutineCandidates();
+}
+
 // The false-eye fallback of the endgame alone: its candidates as
 // "P=value/bonus", "none" without one.
 std::string KakemeScan(const std::vector<Point>& pts)
@@ -324,6 +349,7 @@ const TProblemRoutineAdd bothLadders("YoseValue:both-ladders", BothLadders);
 const TProblemRoutineAdd noThreat("YoseValue:no-threat", NoThreat);
 const TProblemRoutineAdd gateEyes("YoseValue:eyes", GateEyes);
 const TProblemRoutineAdd twoStonePlain("YoseTwoStone:plain", TwoStonePlain);
+const TProblemRoutineAdd borderEyes("YoseBorderValue:eyes", BorderEyes);
 const TProblemRoutineAdd kakemeScan("YoseKakemeThink", KakemeScan);
 const TProblemRoutineAdd borderPlain("YoseBorderValue:plain", BorderPlain);
 const TProblemRoutineAdd borderOurs("YoseBorderValue:atari-ours", BorderAtariOurs);

@@ -721,3 +721,36 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseTwoStone:atari G6 F7 G7 H6 [R=r/b mark]
+
+# --- The border point's living group: eye value 3 is not enough -------------
+
+[endgame-border-point-beside-a-group-of-eye-value-3]
+# G3 above Black's G2-H2 on the second line, White's F2 diagonal to it.
+# The only black group next to G3, G2-H2, has eye value 3 in the analysis,
+# below the 4 of a living group: the border point is not valued.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . X O
+  . . . . . . . . .
+  . . . . . O X X .
+  . . . . . . . . .
+call YoseBorderValue:eyes G3 [eyes=3 none]
+
+[endgame-border-point-beside-a-group-of-eye-value-3-white]
+# E5 above White's lone E4, under Black's E6.  White's only group next to
+# E5, the stone E4, has eye value 3: not valued.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . X . . . . . . .
+  . O . . O . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  X . . . . . . . .
+call YoseBorderValue:eyes E5 [eyes=3 none]
