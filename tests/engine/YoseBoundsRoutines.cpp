@@ -49,8 +49,9 @@
 //    groups next to P, "eyes=N", then the candidates YoseBorderValue left
 //    ("P=value", "none"); the point is valued only beside a group of eye
 //    value 4 or more.
-//  - "YoseKakemeThink": the false-eye fallback scan alone: its candidates
-//    as "P=value/bonus" ("none").
+//  - "YoseKakemeThink", "YoseDameThink": the false-eye fallback scan, or
+//    the scan of the dame points, alone: its candidates as
+//    "P=value/bonus" ("none").
 //  - "YoseOneStone:eyes V": the point V beside one stone: the eye value of
 //    J's group at V after J's move there, "eyes=N", then the candidates the
 //    routine left as "V=value" ("none" without one).
@@ -324,14 +325,17 @@ std::string BorderEyes(const std::vector<Point>& pts)
     return "eyes=" + std::to_string(most) + ' ' + RoutineCandidates();
 }
 
-// The false-eye fallback of the endgame alone: its candidates as
-// "P=value/bonus", "none" without one.
-std::string KakemeScan(const std::vector<Point>& pts)
+// One endgame scan alone: its candidates as "P=value/bonus", "none"
+// without one.
+template <void (*Scan)()>
+std::string ScanAlone(const std::vector<Point>& pts)
 {
     if (!pts.empty())
         throw std::invalid_argument("the scan wants no point");
+    YoseCacheClear();
     KohoKind = kkYose;
-    YoseKakemeThink();
+    Scan();
+    YoseCacheClear();
     std::vector<std::string> words;
     for (int i = 1; i <= KohoCount; ++i)
         words.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]) + '/'
@@ -350,7 +354,8 @@ const TProblemRoutineAdd noThreat("YoseValue:no-threat", NoThreat);
 const TProblemRoutineAdd gateEyes("YoseValue:eyes", GateEyes);
 const TProblemRoutineAdd twoStonePlain("YoseTwoStone:plain", TwoStonePlain);
 const TProblemRoutineAdd borderEyes("YoseBorderValue:eyes", BorderEyes);
-const TProblemRoutineAdd kakemeScan("YoseKakemeThink", KakemeScan);
+const TProblemRoutineAdd kakemeScan("YoseKakemeThink", ScanAlone<YoseKakemeThink>);
+const TProblemRoutineAdd dameScan("YoseDameThink", ScanAlone<YoseDameThink>);
 const TProblemRoutineAdd borderPlain("YoseBorderValue:plain", BorderPlain);
 const TProblemRoutineAdd borderOurs("YoseBorderValue:atari-ours", BorderAtariOurs);
 const TProblemRoutineAdd borderTheirs("YoseBorderValue:atari-theirs", BorderAtariTheirs);

@@ -754,3 +754,27 @@ white to play
   . . . . . . . . .
   X . . . . . . . .
 call YoseBorderValue:eyes E5 [eyes=3 none]
+
+# --- The scan of the dame points: no empty neighbour at all -----------------
+#   call YoseDameThink   the scan of the dame points alone: its candidates as
+#       "P=value/bonus"; it takes only points with no empty neighbour and
+#       both colours beside them
+
+[endgame-dame-scan-takes-only-closed-points]
+# Black's wall on the D line with E6, White's on the F line with E4.  E5
+# touches Black's E6 and D5 and White's F5 and E4 and no empty point: a
+# dame.  Neither side gains there, neither move threatens anything, no
+# chain is left short of liberties and its four diagonals are stones: value
+# 0, bonus 0.  E3, E2 and E1 each keep an empty neighbour on the E line:
+# the scan passes them by.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X O O O O
+  . . . X . O . . .
+  . . . X O O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+call YoseDameThink [E5=0/0]
