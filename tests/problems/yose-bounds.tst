@@ -778,3 +778,23 @@ black to play
   . . . X . O . . .
   . . . X . O . . .
 call YoseDameThink [E5=0/0]
+
+# --- A stone the ladder catches is not valued --------------------------------
+#   call YoseValue P   (as in generators.tst) the candidates YoseValue left
+#       as "P=value/bonus", "none" without one
+
+[endgame-point-where-our-stone-is-caught-by-a-ladder]
+# White's C2 between Black's C3 and B2 keeps two liberties, D2 and C1, and
+# the ladder catches it (Black's atari drives it along the lines near the
+# corner): the reading of the point ends without a value.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+call YoseValue C2 [none]
