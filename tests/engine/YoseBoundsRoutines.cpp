@@ -82,6 +82,30 @@ std::string Off(char letter, int v, int f)
     return std::string(1, letter) + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
 }
 
+// The words joined by blanks.
+std::string Joined(const std::vector<std::string>& words)
+{
+    std::string out;
+    for (const std::string& w : words)
+        out += (out.empty() ? "" : " ") + w;
+    return out;
+}
+
+// The candidates left in the table: the one at p as "P=r/b" against the
+// formula's value r and bonus b, the others by their points; "none" for
+// an empty table.
+std::vector<std::string> CandidateWords(Point p, int r, int b)
+{
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i)
+        words.push_back(Koho.Pt[i] == p ? GtpVertex(p) + '=' + Off('r', Koho.Value[i], r) + '/'
+                                              + Off('b', Koho.Bonus[i], b)
+                                        : GtpVertex(Koho.Pt[i]));
+    if (words.empty())
+        words.push_back("none");
+    return words;
+}
+
 // The evaluation for c after c plays every move, the other side passing.
 int AllBy(int c, const std::vector<Point>& moves)
 {
@@ -154,13 +178,7 @@ std::string ValueAgainst(const std::vector<Point>& pts, bool mine, bool theirs)
     KohoKind = kkYose;
     YoseValue(p);
     YoseCacheClear();
-    std::vector<std::string> words;
-    for (int i = 1; i <= KohoCount; ++i)
-        words.push_back(Koho.Pt[i] == p ? GtpVertex(p) + '=' + Off('r', Koho.Value[i], r) + '/'
-                                              + Off('b', Koho.Bonus[i], b)
-                                        : GtpVertex(Koho.Pt[i]));
-    if (words.empty())
-        words.push_back("none");
+    std::vector<std::string> words = CandidateWords(p, r, b);
     for (const TSide* side : {&j, &o})
         for (std::string& w : SideWords(side == &j ? 'J' : 'O', *side))
             words.push_back(std::move(w));
@@ -171,10 +189,7 @@ std::string ValueAgainst(const std::vector<Point>& pts, bool mine, bool theirs)
     }
     if (before == 24 || before == 25)
         words.push_back(before == 24 ? "cap-1" : "cap");
-    std::string out;
-    for (const std::string& w : words)
-        out += (out.empty() ? "" : " ") + w;
-    return out;
+    return Joined(words);
 }
 
 std::string OwnLadder(const std::vector<Point>& pts) { return ValueAgainst(pts, true, false); }
@@ -258,20 +273,11 @@ std::string BorderRead(const std::vector<Point>& pts, bool ours, bool theirs)
     KohoKind = kkYose;
     YoseBorderValue(p);
     YoseCacheClear();
-    std::vector<std::string> words;
-    for (int i = 1; i <= KohoCount; ++i)
-        words.push_back(Koho.Pt[i] == p ? GtpVertex(p) + '=' + Off('r', Koho.Value[i], r) + '/'
-                                              + Off('b', Koho.Bonus[i], bonus)
-                                        : GtpVertex(Koho.Pt[i]));
-    if (words.empty())
-        words.push_back("none");
+    std::vector<std::string> words = CandidateWords(p, r, bonus);
     words.push_back(a < 1 ? "J:g<1" : a == 1 ? "J:g=1" : "J:g>1");
     words.push_back(b < -2 ? "O:g<-2" : b == -2 ? "O:g=-2" : b == -1 ? "O:g=-1" : "O:g>-1");
     words.push_back(v < -1 ? "v<-1" : v > 2 ? "v>2" : "v=" + std::to_string(v));
-    std::string out;
-    for (const std::string& w : words)
-        out += (out.empty() ? "" : " ") + w;
-    return out;
+    return Joined(words);
 }
 
 std::string BorderPlain(const std::vector<Point>& pts) { return BorderRead(pts, false, false); }
@@ -341,10 +347,7 @@ std::string ScanAlone(const std::vector<Point>& pts)
         words.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]) + '/'
                         + std::to_string(static_cast<int>(Koho.Bonus[i])));
     std::sort(words.begin(), words.end());
-    std::string out;
-    for (const std::string& w : words)
-        out += (out.empty() ? "" : " ") + w;
-    return out.empty() ? "none" : out;
+    return words.empty() ? "none" : Joined(words);
 }
 
 const TProblemRoutineAdd ownLadder("YoseValue:own-ladder", OwnLadder);
