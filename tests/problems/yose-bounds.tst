@@ -1,7 +1,11 @@
 # The endgame's values at the edges of their rules: a follow-up worth exactly
 # twice the gain (not sente: sente wants twice the gain BELOW the follow-up),
-# the smallest follow-up that lifts a reverse sente of no gain to 2, and a
-# one-stone point whose joined group has eye value 3, one short of the bar.
+# the smallest follow-up that lifts a reverse sente of no gain to 2, a
+# one-stone point whose joined group has eye value 3, one short of the bar;
+# then the reverse-sente doubling, the cap of 25, the dame checks, the
+# open-area bonus, the border point's floors, atari bonus and store rule,
+# the two-stone points, the false-eye fallback, the dame scan's filter and
+# a stone the ladder catches.
 # Each row also answers the bounds its position stands on, so that a change
 # of the evaluation that moves the position off its edge fails the row.
 #
