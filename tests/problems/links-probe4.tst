@@ -23,3 +23,20 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenKado1SotoTe C5 E5 [=D6:0]
+
+[probe4-one-corner-outside-far-corner-opposite-across-black]
+# The row above mirrored across the jump: White's corner stone C4, D = E4,
+# D2 = F4, G = D4, Dout = E3 (Black), Gout = D3 (White), Hout = D7 empty;
+# J = E6 and White F6 is J2.  D2 is empty, so Black's point is G = D4 with
+# d = 0; the stone past J has no say.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . X . . . .
+  . . O . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=D4:0]
