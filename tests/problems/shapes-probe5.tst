@@ -1,0 +1,47 @@
+# Shape links, a fifth set of rows for tests no other row decides, in the
+# style of shapes-probe.tst: each pins one test of a routine with a
+# position whose answer is worked out by hand.
+
+# --- Knight's move touched on both side points ------------------------------
+# Black's knight's move D5-E7 on 9x9 with White's E5 touching D5 and White's
+# D7 touching E7: both side points hold the attacker's stones, so the
+# pattern is the double contact, read by both sides at the middle points D6
+# (beside D5) and E6.  Black's F7 stands beside E7.  No try is laddered:
+# Black's D6 makes D5-D6 four liberties (C5, C6, D4, E6); Black's E6 makes
+# E6-E7-F7 a chain of many; White's D6 makes D6-D7 four (C6, C7, D8, E6)
+# and White's E6 makes E5-E6 four (D6, E4, F5, F6).  For Black the
+# connection at D6 is the better try: it joins D5 to D6 and leaves E7 joined
+# to F7 with four liberties after White's E6, where Black's E6 would leave
+# D5 alone between White's E5 and D6 with two liberties (C5, D4).  Black
+# to play: the candidate is D6, valued as the best of Black's two tries plus
+# the best of White's two (the sum of the two sides' readings).
+
+[knight-both-sides-touched-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:both D5 E7 D6 E6 [D6=r:5]
+
+[knight-both-sides-touched-white]
+# White to play: White's better try is also D6, which leaves Black's D5
+# alone between E5 and D6 with two liberties (C5, D4), where White's E6
+# leaves D5-D6 four liberties and E7-F7 four: the candidate is D6 with the
+# same sum.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:both D5 E7 D6 E6 [D6=r:5]
