@@ -45,3 +45,28 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaTuke:both D5 E7 D6 E6 [D6=r:5]
+
+# --- Knight's-move reinforcement: the owner's stone two beyond the cut ------
+# The position of knight-reinforce-hane-beside-white-black (shapes-second.tst)
+# with Black's H8 in place of White's: White's F7 touches E7 (A) on F9's
+# line, P1 = F8 next to it, N = G8 outside P1, and H8 is the point beyond N
+# from P1.  A Black stone there already covers the cut, so the pattern adds
+# nothing.  The new pair F9-H8 is a knight's move with both side points (F8,
+# H9) empty, and H8 alone has no eyes: no candidate at all.
+
+[knight-reinforce-owner-beyond-outside-point]
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . O . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . X . . O O O
+  X X X X X O . . . . O O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:at E7 F9 F8 [none]
