@@ -70,3 +70,24 @@ black to play
   X X . . . . . . . . O O O
   X X . . . . . . . . O O O
 call KeimaHokyo:at E7 F9 F8 [none]
+
+[knight-reinforce-owner-beyond-outside-point-other-end]
+# The other end (knight-reinforce-contact-other-end of shapes-wide.tst):
+# White's E9 touches F9 on E7's line, P1 = E8, N = D8 outside it, and
+# Black's C8 (joined to the left group) stands beyond N from P1: the cut is
+# covered, nothing.  C8 and E7 are one chain through the left group.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . . O O
+  X X X . . . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call KeimaHokyo:at E7 F9 E8 [none]
