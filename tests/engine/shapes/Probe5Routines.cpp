@@ -17,6 +17,18 @@
 namespace vorn::test {
 namespace {
 
+// The candidates as "P=r:5" when a value is ref, else "P=?value:5".
+std::string AgainstRef(int ref)
+{
+    std::string s;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int v = Koho.Value[i];
+        s += (s.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + (v == ref ? "r" : '?' + std::to_string(v)) + ':'
+             + std::to_string(static_cast<int>(Koho.Kind[i]));
+    }
+    return s.empty() ? "none" : s;
+}
+
 // "KeimaTuke:both A B P Q": the contact handler on the knight's move (A, B)
 // whose side points both hold the attacker's stones; P and Q are the two
 // middle points (P beside A).  Each side tries both middle points, the other
@@ -39,13 +51,7 @@ std::string KeimaBoth(const std::vector<Point>& pts)
     const int ref = bo + ba;
     KohoKind = kkKankei;
     KeimaTuke(pts[0], pts[1]);
-    std::string s;
-    for (int i = 1; i <= KohoCount; ++i) {
-        const int v = Koho.Value[i];
-        s += (s.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + (v == ref ? "r" : '?' + std::to_string(v)) + ':'
-             + std::to_string(static_cast<int>(Koho.Kind[i]));
-    }
-    return s.empty() ? "none" : s;
+    return AgainstRef(ref);
 }
 
 const TProblemRoutineAdd keimaBoth("KeimaTuke:both", KeimaBoth);
@@ -76,13 +82,7 @@ std::string KeimaHalfway(const std::vector<Point>& pts)
     const int ref = e1 + e2 == 2 ? 5 : e1 + e2;
     KohoKind = kkKankei;
     KeimaTuke(pts[0], pts[1]);
-    std::string s;
-    for (int i = 1; i <= KohoCount; ++i) {
-        const int v = Koho.Value[i];
-        s += (s.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + (v == ref ? "r" : '?' + std::to_string(v)) + ':'
-             + std::to_string(static_cast<int>(Koho.Kind[i]));
-    }
-    return s.empty() ? "none" : s;
+    return AgainstRef(ref);
 }
 
 const TProblemRoutineAdd keimaHalfway("KeimaTuke:halfway", KeimaHalfway);
