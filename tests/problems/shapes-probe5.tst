@@ -91,26 +91,3 @@ black to play
   X X . . . . . . . . . O O
   X X . . . . . . . . . O O
 call KeimaHokyo:at E7 F9 E8 [none]
-
-# --- Knight's move, contact stone caught: the owner's capture beyond it -----
-# knight-contact-stone-caught of shapes-wide.tst with Black's F4 added:
-# White's E5 touches D5 (T = E5, S = D5, M = D6, N = E6, X = F5 beyond T)
-# with two liberties (E6, F5) and is caught by a ladder; W = F7 has two
-# empty neighbours (Black's G7).  Black to play, T with two liberties, and X
-# empty with exactly two empty neighbours (G5, F6; Black's F4 below it):
-# Black's reading at N is also tried with Black's X added (which takes
-# E5), and Black's value moves halfway toward that one when it is more.
-# The value is White's N with Black's M plus Black's, at N.
-
-[knight-contact-stone-caught-capture-beyond]
-black to play
-  . . . . . . . . .
-  . . . . . . . . .
-  . . . . X . X . .
-  . . . . . . . . .
-  . . . X O . . . .
-  . . . . X X . . .
-  . . . . . . . . .
-  . . . . . . . . .
-  . . . . . . . . .
-call KeimaTuke:halfway D5 E7 E6 D6 F5 [E6=r:5]

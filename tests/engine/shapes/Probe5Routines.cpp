@@ -9,9 +9,7 @@
 
 #include "board/Diagram.h"
 #include "board/Goban.h"
-#include "engine/Hyoka.h"
 #include "engine/Koho.h"
-#include "engine/Reading.h"
 #include "engine/shapes/KeimaTuke.h"
 
 namespace vorn::test {
@@ -55,37 +53,6 @@ std::string KeimaBoth(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd keimaBoth("KeimaTuke:both", KeimaBoth);
-
-// "KeimaTuke:halfway A B N M X": the contact handler on (A, B) whose touching
-// stone is caught by a ladder, valued for the owner (the colour of A) to
-// play: e1 the attacker's N with the owner's M (scored for the attacker),
-// e2 the owner's N, e3 the owner's N and X both (scored for the owner); when
-// e3 is the more, e2 moves halfway toward it; the sum e1 + e2 is r, a sum
-// of exactly 2 counting 5.  Candidates answer as for "KeimaTuke:both".
-std::string KeimaHalfway(const std::vector<Point>& pts)
-{
-    if (pts.size() != 5)
-        throw std::invalid_argument("KeimaTuke:halfway wants a pair and N, M, X");
-    const int own = CurGoban().GetIroPt(pts[0]), att = own ^ 3;
-    const Point n = pts[2], m = pts[3], x = pts[4];
-    const int e1 = ReadingValue(att, {n, m});
-    int e2 = ReadingValue(own, {n});
-    int e3 = 0;
-    {
-        TYomiKeep keep;
-        if (!ToruPlay(own, n) || !ToruPlay(own, x))
-            throw std::invalid_argument("the owner's N and X are refused");
-        e3 = Hyoka(own);
-    }
-    if (e2 < e3)
-        e2 += (e3 - e2) / 2;
-    const int ref = e1 + e2 == 2 ? 5 : e1 + e2;
-    KohoKind = kkKankei;
-    KeimaTuke(pts[0], pts[1]);
-    return AgainstRef(ref);
-}
-
-const TProblemRoutineAdd keimaHalfway("KeimaTuke:halfway", KeimaHalfway);
 
 } // namespace
 } // namespace vorn::test
