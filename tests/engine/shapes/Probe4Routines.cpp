@@ -16,6 +16,7 @@
 #include "engine/Reading.h"
 #include "engine/shapes/Kankei4Hokyo.h"
 #include "engine/shapes/Ogeima.h"
+#include "engine/shapes/PassReading.h"
 
 namespace vorn::test {
 namespace {
@@ -29,25 +30,10 @@ std::string Kankei7Pass(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
         throw std::invalid_argument("Kankei7Utu:pass wants a pair and a reading");
-    const int att = CurGoban().GetIroPt(pts[0]) ^ 3;
-    int ref = 0;
-    {
-        TYomiKeep keep;
-        int c = att;
-        for (std::size_t i = 2; i < pts.size(); c ^= 3, ++i)
-            if (pts[i] != pts[0] && !ToruPlay(c, pts[i]))
-                throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(pts[i]));
-        ref = Hyoka(att);
-    }
+    const int ref = PassReadingValue(pts);
     KohoKind = kkKankei;
     Kankei7Utu(pts[0], pts[1]);
-    std::string s;
-    for (int i = 1; i <= KohoCount; ++i) {
-        const int v = Koho.Value[i];
-        s += (s.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + (v == ref ? "r" : '?' + std::to_string(v)) + ':'
-             + std::to_string(static_cast<int>(Koho.Kind[i]));
-    }
-    return s.empty() ? "none" : s;
+    return CandidatesAgainst(ref);
 }
 
 // "Kankei4Hokyo:twice A B M... A N...": the knight's-move second pass on

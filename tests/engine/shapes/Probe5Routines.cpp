@@ -11,21 +11,10 @@
 #include "board/Goban.h"
 #include "engine/Koho.h"
 #include "engine/shapes/KeimaTuke.h"
+#include "engine/shapes/PassReading.h"
 
 namespace vorn::test {
 namespace {
-
-// The candidates as "P=r:5" when a value is ref, else "P=?value:5".
-std::string AgainstRef(int ref)
-{
-    std::string s;
-    for (int i = 1; i <= KohoCount; ++i) {
-        const int v = Koho.Value[i];
-        s += (s.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + (v == ref ? "r" : '?' + std::to_string(v)) + ':'
-             + std::to_string(static_cast<int>(Koho.Kind[i]));
-    }
-    return s.empty() ? "none" : s;
-}
 
 // "KeimaTuke:both A B P Q": the contact handler on the knight's move (A, B)
 // whose side points both hold the attacker's stones; P and Q are the two
@@ -49,7 +38,7 @@ std::string KeimaBoth(const std::vector<Point>& pts)
     const int ref = bo + ba;
     KohoKind = kkKankei;
     KeimaTuke(pts[0], pts[1]);
-    return AgainstRef(ref);
+    return CandidatesAgainst(ref);
 }
 
 const TProblemRoutineAdd keimaBoth("KeimaTuke:both", KeimaBoth);

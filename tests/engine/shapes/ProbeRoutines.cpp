@@ -16,6 +16,7 @@
 #include "engine/Reading.h"
 #include "engine/shapes/KankeiHokyo.h"
 #include "engine/shapes/KeimaTuke.h"
+#include "engine/shapes/PassReading.h"
 
 namespace vorn::test {
 namespace {
@@ -49,16 +50,7 @@ std::string KeimaTukePass(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
         throw std::invalid_argument("KeimaTuke:pass wants a pair and a reading");
-    const int att = CurGoban().GetIroPt(pts[0]) ^ 3;
-    int ref = 0;
-    {
-        TYomiKeep keep;
-        int c = att;
-        for (std::size_t i = 2; i < pts.size(); c ^= 3, ++i)
-            if (pts[i] != pts[0] && !ToruPlay(c, pts[i]))
-                throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(pts[i]));
-        ref = Hyoka(att);
-    }
+    const int ref = PassReadingValue(pts);
     KohoKind = kkKankei;
     KeimaTuke(pts[0], pts[1]);
     std::string s;
