@@ -29,16 +29,6 @@ namespace {
 
 // --- Answers ---------------------------------------------------------------------------
 
-// The words of a list, sorted; "none" when empty.
-std::string Words(std::vector<std::string> all)
-{
-    std::sort(all.begin(), all.end());
-    std::string out;
-    for (const std::string& w : all)
-        out += (out.empty() ? "" : " ") + w;
-    return out.empty() ? "none" : out;
-}
-
 // The candidates as "D4=25/49": point, value and bonus.
 std::string WithBonus()
 {
@@ -46,7 +36,7 @@ std::string WithBonus()
     for (int i = 1; i <= KohoCount; ++i)
         all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]) + '/'
                       + std::to_string(Koho.Bonus[i]));
-    return Words(all);
+    return SortedWords(all);
 }
 
 // The candidate table at the points given, one word each: "D4=25/49" (or
@@ -65,7 +55,7 @@ std::string At(const std::vector<Point>& pts, bool bonus)
             }
         all.push_back(w);
     }
-    return Words(all);
+    return SortedWords(all);
 }
 
 // The points of the candidates alone (for values that the evaluation gives),
@@ -75,7 +65,7 @@ std::string PointsWithReason()
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i)
         all.push_back(GtpVertex(Koho.Pt[i]) + ':' + std::to_string(static_cast<int>(Koho.Kind[i])));
-    return Words(all);
+    return SortedWords(all);
 }
 
 // The candidates with their values counted from the group's value (its
@@ -88,7 +78,7 @@ std::string KatiRelative(int kati)
         all.push_back(GtpVertex(Koho.Pt[i]) + "=K" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "") + ':'
                       + std::to_string(static_cast<int>(Koho.Kind[i])));
     }
-    return Words(all);
+    return SortedWords(all);
 }
 
 const TGun& GroupAt(const std::vector<Point>& pts)
@@ -117,7 +107,7 @@ std::string ReadAt(Point p, int r)
         all.push_back(Koho.Pt[i] != p ? GtpVertex(Koho.Pt[i])
                                       : GtpVertex(Koho.Pt[i]) + '=' + Relative(Koho.Value[i], r) + ':'
                                             + std::to_string(static_cast<int>(Koho.Kind[i])));
-    return Words(all);
+    return SortedWords(all);
 }
 
 // --- The opening ---------------------------------------------------------------------
@@ -193,7 +183,7 @@ std::string StageTwoHas(const std::vector<Point>& pts)
     std::vector<std::string> all;
     for (Point p : pts)
         all.push_back(At({p}, false) == GtpVertex(p) + "=none" ? GtpVertex(p) + "=none" : GtpVertex(p));
-    return Words(all);
+    return SortedWords(all);
 }
 
 const TProblemRoutineAdd edgeGaps("JobanEdgeGaps", EdgeGaps);
@@ -239,7 +229,7 @@ std::string YomiReplies(const std::vector<Point>& pts)
     std::vector<std::string> all;
     for (int i = 1; i <= m; ++i)
         all.push_back(GtpVertex(out[i]));
-    return Words(all);
+    return SortedWords(all);
 }
 
 // Values 90, 85, 82, 81 (weak-group reason): the big ones, up to the cap.
@@ -331,7 +321,7 @@ std::string PairRange(const std::vector<Point>& pts)
                           + GtpVertex(b.PairPointB(i)));
         b.SetPairFlag(i, before[static_cast<std::size_t>(i - 1)]);
     }
-    return Words(all);
+    return SortedWords(all);
 }
 
 // The relation moves of the group at the row's first point against a
@@ -394,7 +384,7 @@ std::string PatternAt(const std::vector<Point>& pts)
                 w = all.substr(at, all.find(' ', at) - at);
         out.push_back(w);
     }
-    return Words(out);
+    return SortedWords(out);
 }
 
 // A pass whose candidate is worth the attacker's evaluation after a
@@ -474,7 +464,7 @@ std::string YoseAgainst(Point p, void (*value)(Point), int r, int b)
         bonus[0] = 'b';
         all.push_back(GtpVertex(Koho.Pt[i]) + '=' + Relative(Koho.Value[i], r) + '/' + bonus);
     }
-    return Words(all);
+    return SortedWords(all);
 }
 
 // Gote: neither move threatens anything: r = A + B, A = J's evaluation after

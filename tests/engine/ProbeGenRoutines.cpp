@@ -23,16 +23,6 @@
 namespace vorn::test {
 namespace {
 
-// The words of a list, sorted; "none" when empty.
-std::string Words(std::vector<std::string> all)
-{
-    std::sort(all.begin(), all.end());
-    std::string out;
-    for (const std::string& w : all)
-        out += (out.empty() ? "" : " ") + w;
-    return out.empty() ? "none" : out;
-}
-
 // The candidate table at the points given, one word each: "D4=25" (the
 // value alone, the bonus being the evaluation's), "D4=none" when the table
 // holds nothing there; sorted.
@@ -48,7 +38,7 @@ std::string ValuesAt(const std::vector<Point>& pts)
             }
         all.push_back(w);
     }
-    return Words(all);
+    return SortedWords(all);
 }
 
 // call WeakGunHirogeru:probe V P...  the extensions of the group at V
@@ -75,7 +65,7 @@ std::string PointsAndReasons()
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i)
         all.push_back(GtpVertex(Koho.Pt[i]) + ':' + std::to_string(static_cast<int>(Koho.Kind[i])));
-    return Words(all);
+    return SortedWords(all);
 }
 
 // call DameShareThink:probe   the shared-liberty shape over the board
@@ -114,7 +104,7 @@ std::string AtariNigeRead(const std::vector<Point>& pts)
                                            : GtpVertex(Koho.Pt[i]) + "=r" + (d > 0 ? "+" : "")
                                                  + (d != 0 ? std::to_string(d) : ""));
     }
-    return Words(all);
+    return SortedWords(all);
 }
 
 const TProblemRoutineAdd atariNigeRead("AtariNigeAnswer:probe", AtariNigeRead);
@@ -193,7 +183,7 @@ std::string PeepTargets(const std::vector<Point>& pts)
             w += (i > 0 ? "," : "") + GtpVertex(list[i]);
         all.push_back(n == 0 ? w + "none" : w);
     }
-    return Words(all);
+    return SortedWords(all);
 }
 
 const TProblemRoutineAdd peepTargets("NozokiCheck:probe", PeepTargets);

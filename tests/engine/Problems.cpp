@@ -498,6 +498,15 @@ TProblemRoutineAdd::TProblemRoutineAdd(const char* name, TProblemRoutine fn)
         throw std::logic_error(std::string("two routines named ") + name);
 }
 
+std::string SortedWords(std::vector<std::string> all)
+{
+    std::sort(all.begin(), all.end());
+    std::string out;
+    for (const std::string& w : all)
+        out += (out.empty() ? "" : " ") + w;
+    return out.empty() ? "none" : out;
+}
+
 int ReadingValue(int first, const std::vector<Point>& moves)
 {
     TYomiKeep keep;

@@ -136,5 +136,7 @@ std::string RoutineCandidatesWithReason();
 // position alternately from `first` and scored for `first`; every move is
 // taken back.  Throws when a move is refused.
 int ReadingValue(int first, const std::vector<Point>& moves);
+// The words of a list, sorted and joined by spaces; "none" when empty.
+std::string SortedWords(std::vector<std::string> all);
 
 } // namespace vorn::test
