@@ -31,16 +31,6 @@
 namespace vorn::test {
 namespace {
 
-// The words of a list, sorted; "none" when empty.
-std::string Sorted(std::vector<std::string> all)
-{
-    std::sort(all.begin(), all.end());
-    std::string out;
-    for (const std::string& w : all)
-        out += (out.empty() ? "" : " ") + w;
-    return out.empty() ? "none" : out;
-}
-
 // v against a formula's value f, written with the formula's letter:
 // "r", "r+2", "r-3".
 std::string Against(char letter, int v, int f)
@@ -91,7 +81,7 @@ std::string CandidatesAgainst(Point p, int r, int b, bool withBonus, bool withRe
         }
         all.push_back(w);
     }
-    return Sorted(all);
+    return SortedWords(all);
 }
 
 void WantPoints(const std::vector<Point>& pts, std::size_t n, const char* what)
@@ -200,7 +190,7 @@ std::string ThreeSpaceJump(const std::vector<Point>& pts)
         else
             all.push_back(GtpVertex(p));
     }
-    return Sorted(all);
+    return SortedWords(all);
 }
 
 const TProblemRoutineAdd kankeiJump3("WeakGunKankeiMoves:three-space", ThreeSpaceJump);
@@ -260,7 +250,7 @@ std::string TwoSpaceJump(const std::vector<Point>& pts)
                 w += '=' + Against('f', Koho.Value[i], t.p == at ? std::max(t.e, v) : t.e);
         all.push_back(w);
     }
-    return Sorted(all);
+    return SortedWords(all);
 }
 
 const TProblemRoutineAdd kankeiJump2("WeakGunKankeiMoves:two-space", TwoSpaceJump);
@@ -415,7 +405,7 @@ std::string RepliesAround(const std::vector<Point>& pts)
     std::vector<std::string> all;
     for (int i = 1; i <= m; ++i)
         all.push_back(GtpVertex(out[i]));
-    return Sorted(all);
+    return SortedWords(all);
 }
 
 const TProblemRoutineAdd replies14("SelectYomiKoho:root14", RepliesAround<14>);

@@ -55,16 +55,6 @@
 namespace vorn::test {
 namespace {
 
-// The words sorted and joined by blanks; "none" for no word.
-std::string Joined(std::vector<std::string> words)
-{
-    std::sort(words.begin(), words.end());
-    std::string out;
-    for (const std::string& w : words)
-        out += (out.empty() ? "" : " ") + w;
-    return out.empty() ? "none" : out;
-}
-
 // --- The look-ahead's replies --------------------------------------------------------
 
 struct TReply {
@@ -94,7 +84,7 @@ std::string RepliesTaken(const std::vector<Point>& pts, int rootBest, const std:
     std::vector<std::string> words;
     for (int i = 1; i <= m; ++i)
         words.push_back(GtpVertex(taken[i]));
-    return Joined(words);
+    return SortedWords(words);
 }
 
 std::string RepliesAtTheBar(const std::vector<Point>& pts)
@@ -160,7 +150,7 @@ std::string YoseRead(void (*value)(Point), Point p, int r, const std::function<s
     std::vector<std::string> words;
     for (int i = 1; i <= KohoCount; ++i)
         words.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against('r', Koho.Value[i], r) + '/' + bonus(Koho.Bonus[i]));
-    return Joined(words);
+    return SortedWords(words);
 }
 
 // The evaluation for c after c plays all of `moves` in turn (the other
@@ -214,7 +204,7 @@ std::string NikenRead(const std::vector<Point>& pts)
     for (int i = 1; i <= KohoCount; ++i)
         words.push_back(GtpVertex(Koho.Pt[i]) + (Koho.Pt[i] == pts[2] ? '=' + Against('r', Koho.Value[i], r) : "")
                         + ':' + std::to_string(static_cast<int>(Koho.Kind[i])));
-    return Joined(words);
+    return SortedWords(words);
 }
 
 const TProblemRoutineAdd nikenRead("WeakGunNiken:read", NikenRead);
