@@ -1,0 +1,27 @@
+# Shape links, rows for branches no other row decides (the large knight's
+# move between groups): each position's answer is worked out by hand.
+# "call NAME:at A B P ..." as in shapes-wide.tst.
+
+# --- The large knight's move: the owner's extension or small jump -----------
+# Black's C5 and White's B2 in the (1,3) shape, the long side down the board.
+# Beside C5 the extension point A5 is on the edge line (and holds a stone):
+# no side there.  Beside B2 the extension is D2 (two from B2 toward C5's
+# side) on the second line, not the third, and the small jump D3.  Black's
+# point there is the extension when the area beyond C5's line at C5's step
+# (D5, outside the rectangle on C5's row) is claimed, else the small jump.
+# D5 has three black neighbours (C5, D6, E5), no white one: black area, so
+# Black proposes D2.  (A5, the point on the other outer line, holds a live
+# black stone and has no area: reading it would give the small jump D3.)
+# Value: Black's D2 plus the better of White's D2 and D3.
+[group-large-knight-settled-by-area]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  X . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call GunKankei7Utu:at C5 B2 D2 D2 B2 D3 C5 D2 [D2=r:18]
