@@ -25,3 +25,23 @@ black to play
   . O . . . . . . .
   . . . . . . . . .
 call GunKankei7Utu:at C5 B2 D2 D2 B2 D3 C5 D2 [D2=r:18]
+
+# The same across the board: Black's E3 and White's B2, the long side along
+# the rows.  Beside E3 the extension point E1 is on the edge line (and holds
+# a stone).  Beside B2 the extension is B4 on the second line and the small
+# jump C4.  The area point beyond E3's line at E3's step is E4, with three
+# black neighbours (E3, E5, F4) and no white one: black area, so Black
+# proposes B4.  (E1 on the other outer line holds a live black stone.)
+# Value: Black's B4 plus the better of White's B4 and C4.
+[group-large-knight-across-settled-by-area]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . . X . . . .
+  . O . . . . . . .
+  . . . . X . . . .
+call GunKankei7Utu:at E3 B2 B4 B4 B2 C4 E3 B4 [B4=r:18]
