@@ -45,3 +45,16 @@ black to play
   . O . . . . . . .
   . . . . X . . . .
 call GunKankei7Utu:at E3 B2 B4 B4 B2 C4 E3 B4 [B4=r:18]
+
+[knight-contact-block-try]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . . . X . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:block D4 E6 E4 E5 D5 F4 [E3 E5=r:5]
