@@ -46,6 +46,19 @@ black to play
   . . . . X . . . .
 call GunKankei7Utu:at E3 B2 B4 B4 B2 C4 E3 B4 [B4=r:18]
 
+# --- Knight's move: the contact stone and the owner's second move -----------
+# Black's knight's move D4-E6, White's E4 touching D4 (S = D4, T = E4, M =
+# D5, N = E5, X = F4 beyond T, U = E3 behind T).  Black's F5 (outside N) and
+# F6 (beside E6) stand near.  E4 has three liberties (E5, F4, E3): no
+# ladder.  White's push at D5 leaves D4 two liberties (C4, D3) and no
+# ladder on it (D3 or C4 extends to three); Black blocks at E5, and White's
+# D5, shut in by D4, E5 and E6 with two liberties (C5, D6), counts dead: the
+# block closes the push.  Then White's E4 has two liberties (F4, E3) and
+# F4 has two empty neighbours (F3, G4; F5 is Black's): Black, to play,
+# reads a second move at F4 after its E5, and when that scores more its
+# part rises halfway toward it.  E5's value: White's E5 answered at D5 plus
+# Black's E5 so raised.  Black's hane behind E4 at E3 (three empty
+# neighbours, F4 not White's, F5 not White's) is the other candidate.
 [knight-contact-block-try]
 black to play
   . . . . . . . . .
@@ -58,3 +71,18 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaTuke:block D4 E6 E4 E5 D5 F4 [E3 E5=r:5]
+
+[knight-contact-block-try-half-turn]
+# The same turned half round: Black's E4-F6 with White's E6 touching F6 on
+# the other side point (T = E6, N = E5, M = F5, X = D6, the hane at E7).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X . . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:block E4 F6 E6 E5 F5 D6 [E7 E5=r:5]
