@@ -26,6 +26,23 @@ black to play
   . . . . . . . . .
 call GunKankei7Utu:at C5 B2 D2 D2 B2 D3 C5 D2 [D2=r:18]
 
+# The area point left open: White's E5 beside D5 (D5 now touches Black's C5
+# and D6 and White's E5), so D5 is claimed by neither side and Black's point
+# beside B2 is the small jump D3.  Value: Black's D3 plus the better of
+# White's D2 and D3.
+[group-large-knight-unsettled-area]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  X . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call GunKankei7Utu:at C5 B2 D3 D2 B2 D3 C5 D3 [D3=r:18]
+
 # The same across the board: Black's E3 and White's B2, the long side along
 # the rows.  Beside E3 the extension point E1 is on the edge line (and holds
 # a stone).  Beside B2 the extension is B4 on the second line and the small
