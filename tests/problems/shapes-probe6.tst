@@ -73,7 +73,7 @@ call GunKankei7Utu:at E3 B2 B4 B4 B2 C4 E3 B4 [B4=r:18]
 # block closes the push.  Then White's E4 has two liberties (F4, E3) and
 # F4 has two empty neighbours (F3, G4; F5 is Black's): Black, to play,
 # reads a second move at F4 after its E5, and when that scores more its
-# part rises halfway toward it.  E5's value: White's E5 answered at D5 plus
+# share rises halfway toward it.  E5's value: White's E5 answered at D5 plus
 # Black's E5 so raised.  Black's hane behind E4 at E3 (three empty
 # neighbours, F4 not White's, F5 not White's) is the other candidate.
 [knight-contact-block-try]

@@ -21,7 +21,7 @@ namespace {
 // one beside A, X the point beyond T.  The owner's block at N is worth the
 // attacker's N answered at M (scored for the attacker) plus the owner's N;
 // when the owner's X after its N (the attacker passing) scores more, the
-// owner's part rises halfway toward it; a sum of 2 counts 5.  Answers the
+// owner's share rises halfway toward it; a sum of 2 counts 5.  Answers the
 // candidate at N as "N=r:5" when its value is that sum, else "N=?value:5";
 // the other candidates by their points alone.
 std::string KeimaTukeBlock(const std::vector<Point>& pts)
