@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <initializer_list>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -22,6 +23,7 @@
 #include "board/Tejun.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
+#include "engine/MadeReplies.h"
 #include "engine/Reading.h"
 #include "engine/Sakiyomi.h"
 #include "engine/Think.h"
@@ -387,25 +389,10 @@ const TProblemRoutineAdd yoseTwo("YoseTwoStone:atari", TwoStone);
 template <int RootBest>
 std::string RepliesAround(const std::vector<Point>& pts)
 {
-    static constexpr int kValues[] = {26, 25, 20, 16, 15};
+    static constexpr TMadeReply kMade[] = {{26, kkWeakGun}, {25, kkWeakGun}, {20, kkWeakGun}, {16, kkWeakGun}, {15, kkWeakGun}};
     if (pts.size() < 2 || pts.size() > 6)
         throw std::invalid_argument("the replies want the root and one to five candidates");
-    for (int y = 1; y <= 19; ++y)
-        for (int x = 1; x <= 19; ++x)
-            YomiArea[x][y] = 0;
-    MarkYomiArea(pts[0]);
-    SakiRootTe = pts[0];
-    const int savedBest = SakiRootBest;
-    SakiRootBest = RootBest;
-    for (std::size_t i = 1; i < pts.size(); ++i)
-        AddKohoEx(pts[i], kValues[i - 1], kkWeakGun, Point());
-    Arr<Point, 1, kMaxKoho> out{};
-    const int m = SelectYomiKoho(out);
-    SakiRootBest = savedBest;
-    std::vector<std::string> all;
-    for (int i = 1; i <= m; ++i)
-        all.push_back(GtpVertex(out[i]));
-    return SortedWords(all);
+    return RepliesTaken(pts, RootBest, std::span<const TMadeReply>(kMade, pts.size() - 1));
 }
 
 const TProblemRoutineAdd replies14("SelectYomiKoho:root14", RepliesAround<14>);

@@ -15,6 +15,7 @@
 #include "board/Ren.h"
 #include "board/Tejun.h"
 #include "engine/Hyoka.h"
+#include "engine/MadeReplies.h"
 #include "engine/Joban.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
@@ -36,25 +37,6 @@ std::string WithBonus()
     for (int i = 1; i <= KohoCount; ++i)
         all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]) + '/'
                       + std::to_string(Koho.Bonus[i]));
-    return SortedWords(all);
-}
-
-// The candidate table at the points given, one word each: "D4=25/49" (or
-// "D4=25" without the bonus), "D4=none" when the table holds nothing there.
-std::string At(const std::vector<Point>& pts, bool bonus)
-{
-    std::vector<std::string> all;
-    for (Point p : pts) {
-        std::string w = GtpVertex(p) + "=none";
-        for (int i = 1; i <= KohoCount; ++i)
-            if (Koho.Pt[i] == p) {
-                w = GtpVertex(p) + '=' + std::to_string(Koho.Value[i]);
-                if (bonus)
-                    w += '/' + std::to_string(Koho.Bonus[i]);
-                break;
-            }
-        all.push_back(w);
-    }
     return SortedWords(all);
 }
 
@@ -158,7 +140,7 @@ std::string StageTwoAt(const std::vector<Point>& pts)
     JobanInit();
     Point out;
     JobanKoho(out);
-    return At(pts, true);
+    return CandidatesAt(pts, true);
 }
 
 // Stage 3 of the opening after `Moves` moves: the candidates at the row's
@@ -170,7 +152,7 @@ std::string StageThreeAt(const std::vector<Point>& pts)
     TMovesPlayed played(Moves);
     JobanInit();
     JobanKoho2();
-    return At(pts, false);
+    return CandidatesAt(pts, false);
 }
 
 // Stage 2 of the opening: whether the table holds a candidate at each of the
@@ -182,7 +164,7 @@ std::string StageTwoHas(const std::vector<Point>& pts)
     JobanKoho(out);
     std::vector<std::string> all;
     for (Point p : pts)
-        all.push_back(At({p}, false) == GtpVertex(p) + "=none" ? GtpVertex(p) + "=none" : GtpVertex(p));
+        all.push_back(CandidatesAt({p}, false) == GtpVertex(p) + "=none" ? GtpVertex(p) + "=none" : GtpVertex(p));
     return SortedWords(all);
 }
 
@@ -198,53 +180,30 @@ const TProblemRoutineAdd stage3m101("JobanKoho2:at:moves101", StageThreeAt<101>)
 
 // --- The look-ahead's replies ----------------------------------------------------------
 
-// One value and reason of a made-up candidate table.
-struct TMadeKoho {
-    int value;
-    std::uint8_t reason;
-};
-
 // The replies the look-ahead takes at one level.  The row gives the root
 // move R (the area is the one marked for R) and then the candidates, which
 // get the variant's values and reasons in order.  Answers the points taken,
 // in any order ("none" when none).
-template <int RootBest, TMadeKoho... K>
+template <int RootBest, TMadeReply... K>
 std::string YomiReplies(const std::vector<Point>& pts)
 {
-    constexpr TMadeKoho made[] = {K...};
-    if (pts.size() != 1 + sizeof...(K))
-        throw std::invalid_argument("the variant wants the root and " + std::to_string(sizeof...(K)) + " points");
-    for (int y = 1; y <= 19; ++y)
-        for (int x = 1; x <= 19; ++x)
-            YomiArea[x][y] = 0;
-    MarkYomiArea(pts[0]);
-    SakiRootTe = pts[0];
-    const int savedBest = SakiRootBest;
-    SakiRootBest = RootBest;
-    for (std::size_t i = 0; i < sizeof...(K); ++i)
-        AddKohoEx(pts[i + 1], made[i].value, made[i].reason, Point());
-    Arr<Point, 1, kMaxKoho> out{};
-    const int m = SelectYomiKoho(out);
-    SakiRootBest = savedBest;
-    std::vector<std::string> all;
-    for (int i = 1; i <= m; ++i)
-        all.push_back(GtpVertex(out[i]));
-    return SortedWords(all);
+    static constexpr TMadeReply made[] = {K...};
+    return RepliesTaken(pts, RootBest, made);
 }
 
 // Values 90, 85, 82, 81 (weak-group reason): the big ones, up to the cap.
-const TProblemRoutineAdd yomiBig("SelectYomiKoho:big", YomiReplies<40, TMadeKoho{90, kkWeakGun}, TMadeKoho{85, kkWeakGun},
-                                                                    TMadeKoho{82, kkWeakGun}, TMadeKoho{81, kkWeakGun}>);
+const TProblemRoutineAdd yomiBig("SelectYomiKoho:big", YomiReplies<40, TMadeReply{90, kkWeakGun}, TMadeReply{85, kkWeakGun},
+                                                                    TMadeReply{82, kkWeakGun}, TMadeReply{81, kkWeakGun}>);
 // A root of 20 (bar 15): 40 and 30 (weak group), 20 (pair answer), 16
 // (capture), 14 (weak group).
 const TProblemRoutineAdd yomiNear("SelectYomiKoho:near",
-                                  YomiReplies<20, TMadeKoho{40, kkWeakGun}, TMadeKoho{30, kkWeakGun},
-                                              TMadeKoho{20, kkKankei}, TMadeKoho{16, kkToru}, TMadeKoho{14, kkWeakGun}>);
+                                  YomiReplies<20, TMadeReply{40, kkWeakGun}, TMadeReply{30, kkWeakGun},
+                                              TMadeReply{20, kkKankei}, TMadeReply{16, kkToru}, TMadeReply{14, kkWeakGun}>);
 // A root of 40 (bar 25): 25 (weak group), 24 (capture), 22 (escape), 20
 // (capture), 12 (capture).
 const TProblemRoutineAdd yomiLow("SelectYomiKoho:low",
-                                 YomiReplies<40, TMadeKoho{25, kkWeakGun}, TMadeKoho{24, kkToru}, TMadeKoho{22, kkNigeru},
-                                             TMadeKoho{20, kkToru}, TMadeKoho{12, kkToru}>);
+                                 YomiReplies<40, TMadeReply{25, kkWeakGun}, TMadeReply{24, kkToru}, TMadeReply{22, kkNigeru},
+                                             TMadeReply{20, kkToru}, TMadeReply{12, kkToru}>);
 
 // The forced continuation after the root colour's last answer: the side to
 // move of the row's position is the root colour's opponent, the whole board

@@ -23,24 +23,6 @@
 namespace vorn::test {
 namespace {
 
-// The candidate table at the points given, one word each: "D4=25" (the
-// value alone, the bonus being the evaluation's), "D4=none" when the table
-// holds nothing there; sorted.
-std::string ValuesAt(const std::vector<Point>& pts)
-{
-    std::vector<std::string> all;
-    for (Point p : pts) {
-        std::string w = GtpVertex(p) + "=none";
-        for (int i = 1; i <= KohoCount; ++i)
-            if (Koho.Pt[i] == p) {
-                w = GtpVertex(p) + '=' + std::to_string(Koho.Value[i]);
-                break;
-            }
-        all.push_back(w);
-    }
-    return SortedWords(all);
-}
-
 // call WeakGunHirogeru:probe V P...  the extensions of the group at V
 // (added, reason 13), answered at the points P... alone.
 std::string HirogeruAt(const std::vector<Point>& pts)
@@ -53,7 +35,7 @@ std::string HirogeruAt(const std::vector<Point>& pts)
     KohoKind = kkWeakGun;
     Point best;
     WeakGunHirogeru(*g, 0, best);
-    return ValuesAt(std::vector<Point>(pts.begin() + 1, pts.end()));
+    return CandidatesAt(std::vector<Point>(pts.begin() + 1, pts.end()), false);
 }
 
 const TProblemRoutineAdd hirogeruAt("WeakGunHirogeru:probe", HirogeruAt);

@@ -498,6 +498,23 @@ TProblemRoutineAdd::TProblemRoutineAdd(const char* name, TProblemRoutine fn)
         throw std::logic_error(std::string("two routines named ") + name);
 }
 
+std::string CandidatesAt(const std::vector<Point>& pts, bool withBonus)
+{
+    std::vector<std::string> all;
+    for (Point p : pts) {
+        std::string w = GtpVertex(p) + "=none";
+        for (int i = 1; i <= KohoCount; ++i)
+            if (Koho.Pt[i] == p) {
+                w = GtpVertex(p) + '=' + std::to_string(Koho.Value[i]);
+                if (withBonus)
+                    w += '/' + std::to_string(Koho.Bonus[i]);
+                break;
+            }
+        all.push_back(w);
+    }
+    return SortedWords(all);
+}
+
 std::string SortedWords(std::vector<std::string> all)
 {
     std::sort(all.begin(), all.end());

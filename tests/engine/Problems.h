@@ -132,6 +132,10 @@ struct TProblemRoutineAdd {
 std::string RoutineCandidates();
 // The candidates with their reason codes: "D4=12:5 E5=3:27", "none" when empty.
 std::string RoutineCandidatesWithReason();
+// The candidate table at the points given, one word each, sorted: "D4=25/49"
+// (value and bonus; "D4=25" without the bonus), "D4=none" when the table
+// holds nothing there.
+std::string CandidatesAt(const std::vector<Point>& pts, bool withBonus);
 // The evaluation after the moves of a row's reading, played from the row's
 // position alternately from `first` and scored for `first`; every move is
 // taken back.  Throws when a move is refused.

@@ -38,17 +38,13 @@
 #include "board/Hooks.h"
 #include "board/Tejun.h"
 #include "engine/Koho.h"
+#include "engine/MadeReplies.h"
 #include "engine/Reading.h"
 #include "engine/Sakiyomi.h"
 #include "engine/Think.h"
 
 namespace vorn::test {
 namespace {
-
-struct TMadeReply {
-    int value;
-    std::uint8_t reason;
-};
 
 void ClearArea(std::uint8_t mark)
 {
@@ -57,36 +53,11 @@ void ClearArea(std::uint8_t mark)
             YomiArea[x][y] = mark;
 }
 
-// The replies SelectYomiKoho takes: root pts[0] with its best value `best`,
-// the candidates pts[1..] with `made` in order.
-std::string EdgeReplies(const std::vector<Point>& pts, int best, std::initializer_list<TMadeReply> made)
-{
-    if (pts.size() != made.size() + 1)
-        throw std::invalid_argument("the variant wants the root and " + std::to_string(made.size()) + " points");
-    ClearArea(0);
-    MarkYomiArea(pts.front());
-    const Point savedTe = SakiRootTe;
-    const int savedBest = SakiRootBest;
-    SakiRootTe = pts.front();
-    SakiRootBest = best;
-    auto at = pts.begin();
-    for (const TMadeReply& m : made)
-        AddKohoEx(*++at, m.value, m.reason, Point());
-    Arr<Point, 1, kMaxKoho> taken{};
-    const int n = SelectYomiKoho(taken);
-    SakiRootTe = savedTe;
-    SakiRootBest = savedBest;
-    std::string out;
-    for (int i = 1; i <= n; ++i)
-        out += (i > 1 ? " " : "") + GtpVertex(taken[i]);
-    return n == 0 ? "none" : out;
-}
-
 // The variants: the root's best value, then the candidates' values and
 // reasons in the order of the row's points.
 #define VORN_EDGE_REPLIES(name, best, ...)                                                                   \
     const TProblemRoutineAdd edge_##name("SelectYomiKoho:edge-" #name, +[](const std::vector<Point>& p) { \
-        return EdgeReplies(p, best, {__VA_ARGS__});                                                         \
+        return RepliesTaken(p, best, {__VA_ARGS__});                                                         \
     })
 
 // Root 20 (bar 15): 13 and 12 (captures).

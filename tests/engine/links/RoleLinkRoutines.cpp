@@ -46,6 +46,7 @@
 #include "board/Gun.h"
 #include "engine/Joban.h"
 #include "engine/Koho.h"
+#include "engine/MadeReplies.h"
 #include "engine/Reading.h"
 #include "engine/Sakiyomi.h"
 #include "engine/Think.h"
@@ -56,36 +57,6 @@ namespace vorn::test {
 namespace {
 
 // --- The look-ahead's replies --------------------------------------------------------
-
-struct TReply {
-    int Value;
-    std::uint8_t Reason;
-};
-
-// The replies SelectYomiKoho takes from a made-up table: the area marked
-// around pts[0], the root's best value rootBest, pts[1..] with the values
-// and reasons of `made` in order.
-std::string RepliesTaken(const std::vector<Point>& pts, int rootBest, const std::vector<TReply>& made)
-{
-    if (pts.size() != made.size() + 1)
-        throw std::invalid_argument("the variant wants the root and " + std::to_string(made.size()) + " points");
-    for (int x = 1; x <= 19; ++x)
-        for (int y = 1; y <= 19; ++y)
-            YomiArea[x][y] = 0;
-    MarkYomiArea(pts[0]);
-    SakiRootTe = pts[0];
-    const int kept = SakiRootBest;
-    SakiRootBest = rootBest;
-    for (std::size_t i = 0; i < made.size(); ++i)
-        AddKohoEx(pts[i + 1], made[i].Value, made[i].Reason, Point());
-    Arr<Point, 1, kMaxKoho> taken{};
-    const int m = SelectYomiKoho(taken);
-    SakiRootBest = kept;
-    std::vector<std::string> words;
-    for (int i = 1; i <= m; ++i)
-        words.push_back(GtpVertex(taken[i]));
-    return SortedWords(words);
-}
 
 std::string RepliesAtTheBar(const std::vector<Point>& pts)
 {
