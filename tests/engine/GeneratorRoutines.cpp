@@ -396,17 +396,6 @@ std::string YosePoint(const std::vector<Point>& pts)
 const TProblemRoutineAdd yoseValue("YoseValue", YosePoint<YoseValue>);
 const TProblemRoutineAdd yoseAtari("YoseAtariValue", YosePoint<YoseAtariValue>);
 
-// The evaluation for c after c plays all of `moves` in turn (the other
-// colour passing), every move taken back.
-int OneSideValue(int c, const std::vector<Point>& moves)
-{
-    TYomiKeep keep;
-    for (const Point p : moves)
-        if (!ToruPlay(c, p))
-            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(p));
-    return Hyoka(c);
-}
-
 // The reading of one boundary point P against the values of the row's
 // readings, J the side to move and O the other: the candidate at P as
 // "P=r/b" (value against the formula's r, bonus against its b, each "r",

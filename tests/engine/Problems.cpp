@@ -498,6 +498,15 @@ TProblemRoutineAdd::TProblemRoutineAdd(const char* name, TProblemRoutine fn)
         throw std::logic_error(std::string("two routines named ") + name);
 }
 
+int OneSideValue(int c, const std::vector<Point>& moves)
+{
+    TYomiKeep keep;
+    for (const Point q : moves)
+        if (!ToruPlay(c, q))
+            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(q));
+    return Hyoka(c);
+}
+
 std::string CandidatesAt(const std::vector<Point>& pts, bool withBonus)
 {
     std::vector<std::string> all;

@@ -140,6 +140,9 @@ std::string CandidatesAt(const std::vector<Point>& pts, bool withBonus);
 // position alternately from `first` and scored for `first`; every move is
 // taken back.  Throws when a move is refused.
 int ReadingValue(int first, const std::vector<Point>& moves);
+// The evaluation for c after c plays all of `moves` in turn (the other
+// colour passing), every move taken back.  Throws when a move is refused.
+int OneSideValue(int c, const std::vector<Point>& moves);
 // The words of a list, sorted and joined by spaces; "none" when empty.
 std::string SortedWords(std::vector<std::string> all);
 

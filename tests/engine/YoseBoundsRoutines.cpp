@@ -106,16 +106,6 @@ std::vector<std::string> CandidateWords(Point p, int r, int b)
     return words;
 }
 
-// The evaluation for c after c plays every move, the other side passing.
-int AllBy(int c, const std::vector<Point>& moves)
-{
-    TYomiKeep keep;
-    for (const Point q : moves)
-        if (!ToruPlay(c, q))
-            throw std::invalid_argument("a move of the follow-up is refused: " + GtpVertex(q));
-    return Hyoka(c);
-}
-
 // One side's move at P: its gain g (after the other side's answer at the
 // ladder's first move when it threatens one) and its follow-up f (the
 // ladder played out by the mover, halved).
@@ -130,7 +120,7 @@ TSide ReadSide(int c, Point p, const Point* ladder)
     TSide s;
     s.threat = ladder != nullptr;
     s.g = s.threat ? ReadingValue(c, {p, ladder[0]}) : ReadingValue(c, {p});
-    s.f = s.threat ? AllBy(c, {p, ladder[0], ladder[1]}) / 2 : 0;
+    s.f = s.threat ? OneSideValue(c, {p, ladder[0], ladder[1]}) / 2 : 0;
     return s;
 }
 

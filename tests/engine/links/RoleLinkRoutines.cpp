@@ -124,17 +124,6 @@ std::string YoseRead(void (*value)(Point), Point p, int r, const std::function<s
     return SortedWords(words);
 }
 
-// The evaluation for c after c plays all of `moves` in turn (the other
-// colour passing), every move taken back.
-int OneSideValue(int c, const std::vector<Point>& moves)
-{
-    TYomiKeep keep;
-    for (const Point q : moves)
-        if (!ToruPlay(c, q))
-            throw std::invalid_argument("a move of the follow-up is refused: " + GtpVertex(q));
-    return Hyoka(c);
-}
-
 std::string AtariBothForcing(const std::vector<Point>& pts)
 {
     if (pts.size() != 3)
