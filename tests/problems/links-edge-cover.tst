@@ -1,0 +1,1235 @@
+# Jumps to the edge, second round: the family heads and strip patterns on
+# positions whose candidate points and value rules are worked out by hand.
+# "call NAME S G ..." runs NAME on the relation of the second-line stone S to
+# the edge beyond the first-line point G below it; the points after a
+# repeated S are the lines of the row's working (the first from the owner,
+# the second from the opponent, colours alternating within a line), and a
+# value is answered as an expression of s, the sum of the two lines'
+# evaluations for their first movers (h0 or h1 for one line), with its reason.
+
+[edge-cover-tuke-race-capture-above-stone-top-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# has two liberties (C8, D9), Black's stone one (E9: White F8 and E7 take the
+# others), so only the short race is read, on the strip C8 (K2), D8, E8, F8.
+# C8 (row 0) is empty: X = C8, Y = C7, P = the stone, R = K, Z = E7, the
+# point above the stone.  White's E7 has a single liberty (F7; Black D7 and
+# E6 hold the others) and is not Black's colour, so the race turns into the
+# captures: Black takes E7 at its liberty F7 (h0), White takes the stone at
+# its liberty E9 (h1); the value is their sum s, at F7 for Black and at E9
+# for White.
+black to play
+  . . . . . . . . .
+  . . . O X O . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 F7 E8 E9 [F7=s:5]
+
+[edge-cover-tuke-race-capture-above-stone-top-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# has two liberties (C8, D9), Black's stone one (E9: White F8 and E7 take the
+# others), so only the short race is read, on the strip C8 (K2), D8, E8, F8.
+# C8 (row 0) is empty: X = C8, Y = C7, P = the stone, R = K, Z = E7, the
+# point above the stone.  White's E7 has a single liberty (F7; Black D7 and
+# E6 hold the others) and is not Black's colour, so the race turns into the
+# captures: Black takes E7 at its liberty F7 (h0), White takes the stone at
+# its liberty E9 (h1); the value is their sum s, at F7 for Black and at E9
+# for White.
+white to play
+  . . . . . . . . .
+  . . . O X O . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 F7 E8 E9 [E9=s:5]
+
+[edge-cover-tuke-race-capture-above-stone-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# has two liberties (C8, D9), Black's stone one (E9: White F8 and E7 take the
+# others), so only the short race is read, on the strip C8 (K2), D8, E8, F8.
+# C8 (row 0) is empty: X = C8, Y = C7, P = the stone, R = K, Z = E7, the
+# point above the stone.  White's E7 has a single liberty (F7; Black D7 and
+# E6 hold the others) and is not Black's colour, so the race turns into the
+# captures: Black takes E7 at its liberty F7 (h0), White takes the stone at
+# its liberty E9 (h1); the value is their sum s, at F7 for Black and at E9
+# for White.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . O X O . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 E2 F3 E2 E1 [F3=s:5]
+
+[edge-cover-tuke-race-capture-above-stone-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# has two liberties (C8, D9), Black's stone one (E9: White F8 and E7 take the
+# others), so only the short race is read, on the strip C8 (K2), D8, E8, F8.
+# C8 (row 0) is empty: X = C8, Y = C7, P = the stone, R = K, Z = E7, the
+# point above the stone.  White's E7 has a single liberty (F7; Black D7 and
+# E6 hold the others) and is not Black's colour, so the race turns into the
+# captures: Black takes E7 at its liberty F7 (h0), White takes the stone at
+# its liberty E9 (h1); the value is their sum s, at F7 for Black and at E9
+# for White.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . O X O . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 E2 F3 E2 E1 [E1=s:5]
+
+[edge-cover-tuke-race-capture-above-stone-left-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# has two liberties (C8, D9), Black's stone one (E9: White F8 and E7 take the
+# others), so only the short race is read, on the strip C8 (K2), D8, E8, F8.
+# C8 (row 0) is empty: X = C8, Y = C7, P = the stone, R = K, Z = E7, the
+# point above the stone.  White's E7 has a single liberty (F7; Black D7 and
+# E6 hold the others) and is not Black's colour, so the race turns into the
+# captures: Black takes E7 at its liberty F7 (h0), White takes the stone at
+# its liberty E9 (h1); the value is their sum s, at F7 for Black and at E9
+# for White.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . X O X . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover B5 A5 B5 C4 B5 A5 [C4=s:5]
+
+[edge-cover-tuke-race-capture-above-stone-left-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# has two liberties (C8, D9), Black's stone one (E9: White F8 and E7 take the
+# others), so only the short race is read, on the strip C8 (K2), D8, E8, F8.
+# C8 (row 0) is empty: X = C8, Y = C7, P = the stone, R = K, Z = E7, the
+# point above the stone.  White's E7 has a single liberty (F7; Black D7 and
+# E6 hold the others) and is not Black's colour, so the race turns into the
+# captures: Black takes E7 at its liberty F7 (h0), White takes the stone at
+# its liberty E9 (h1); the value is their sum s, at F7 for Black and at E9
+# for White.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . X O X . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover B5 A5 B5 C4 B5 A5 [A5=s:5]
+
+[edge-cover-tuke-race-capture-above-stone-right-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# has two liberties (C8, D9), Black's stone one (E9: White F8 and E7 take the
+# others), so only the short race is read, on the strip C8 (K2), D8, E8, F8.
+# C8 (row 0) is empty: X = C8, Y = C7, P = the stone, R = K, Z = E7, the
+# point above the stone.  White's E7 has a single liberty (F7; Black D7 and
+# E6 hold the others) and is not Black's colour, so the race turns into the
+# captures: Black takes E7 at its liberty F7 (h0), White takes the stone at
+# its liberty E9 (h1); the value is their sum s, at F7 for Black and at E9
+# for White.
+# (the position on the right edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X O .
+  . . . . . X O X .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover H5 J5 H5 G4 H5 J5 [G4=s:5]
+
+[edge-cover-tuke-race-capture-above-stone-right-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# has two liberties (C8, D9), Black's stone one (E9: White F8 and E7 take the
+# others), so only the short race is read, on the strip C8 (K2), D8, E8, F8.
+# C8 (row 0) is empty: X = C8, Y = C7, P = the stone, R = K, Z = E7, the
+# point above the stone.  White's E7 has a single liberty (F7; Black D7 and
+# E6 hold the others) and is not Black's colour, so the race turns into the
+# captures: Black takes E7 at its liberty F7 (h0), White takes the stone at
+# its liberty E9 (h1); the value is their sum s, at F7 for Black and at E9
+# for White.
+# (the position on the right edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X O .
+  . . . . . X O X .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover H5 J5 H5 G4 H5 J5 [J5=s:5]
+
+[edge-cover-tuke-race-capture-above-k-top-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# is in atari (its liberty D9; Black C8, D7 and the stone hold the rest),
+# the stone has two liberties (E9, F8): only the short race is read.  Row 0
+# of the strip (C8) holds Black's stone, row 3 (F8) is empty: X = F8, Y = F7,
+# P = K, R = the stone, Z = D7 above K, and the pattern's colour is the
+# stone's, Black.  Black's D7 has a single liberty (C7; White D6 and E7 hold
+# the others) and is not K's colour, so the race turns into the captures:
+# White takes D7 at C7 (h1), Black takes K at D9 (h0); the value is their sum
+# s, at C7 for White and at D9 for Black.
+black to play
+  . . . . . . . . .
+  . . X O X . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 D9 E8 C7 [D9=s:5]
+
+[edge-cover-tuke-race-capture-above-k-top-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# is in atari (its liberty D9; Black C8, D7 and the stone hold the rest),
+# the stone has two liberties (E9, F8): only the short race is read.  Row 0
+# of the strip (C8) holds Black's stone, row 3 (F8) is empty: X = F8, Y = F7,
+# P = K, R = the stone, Z = D7 above K, and the pattern's colour is the
+# stone's, Black.  Black's D7 has a single liberty (C7; White D6 and E7 hold
+# the others) and is not K's colour, so the race turns into the captures:
+# White takes D7 at C7 (h1), Black takes K at D9 (h0); the value is their sum
+# s, at C7 for White and at D9 for Black.
+white to play
+  . . . . . . . . .
+  . . X O X . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 D9 E8 C7 [C7=s:5]
+
+[edge-cover-tuke-race-capture-above-k-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# is in atari (its liberty D9; Black C8, D7 and the stone hold the rest),
+# the stone has two liberties (E9, F8): only the short race is read.  Row 0
+# of the strip (C8) holds Black's stone, row 3 (F8) is empty: X = F8, Y = F7,
+# P = K, R = the stone, Z = D7 above K, and the pattern's colour is the
+# stone's, Black.  Black's D7 has a single liberty (C7; White D6 and E7 hold
+# the others) and is not K's colour, so the race turns into the captures:
+# White takes D7 at C7 (h1), Black takes K at D9 (h0); the value is their sum
+# s, at C7 for White and at D9 for Black.
+# (the position mirrored)
+black to play
+  . . . . . . . . .
+  . . . . X O X . .
+  . . . . O X . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 F9 E8 G7 [F9=s:5]
+
+[edge-cover-tuke-race-capture-above-k-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# is in atari (its liberty D9; Black C8, D7 and the stone hold the rest),
+# the stone has two liberties (E9, F8): only the short race is read.  Row 0
+# of the strip (C8) holds Black's stone, row 3 (F8) is empty: X = F8, Y = F7,
+# P = K, R = the stone, Z = D7 above K, and the pattern's colour is the
+# stone's, Black.  Black's D7 has a single liberty (C7; White D6 and E7 hold
+# the others) and is not K's colour, so the race turns into the captures:
+# White takes D7 at C7 (h1), Black takes K at D9 (h0); the value is their sum
+# s, at C7 for White and at D9 for Black.
+# (the position mirrored)
+white to play
+  . . . . . . . . .
+  . . . . X O X . .
+  . . . . O X . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 F9 E8 G7 [G7=s:5]
+
+[edge-cover-tuke-race-capture-above-k-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# is in atari (its liberty D9; Black C8, D7 and the stone hold the rest),
+# the stone has two liberties (E9, F8): only the short race is read.  Row 0
+# of the strip (C8) holds Black's stone, row 3 (F8) is empty: X = F8, Y = F7,
+# P = K, R = the stone, Z = D7 above K, and the pattern's colour is the
+# stone's, Black.  Black's D7 has a single liberty (C7; White D6 and E7 hold
+# the others) and is not K's colour, so the race turns into the captures:
+# White takes D7 at C7 (h1), Black takes K at D9 (h0); the value is their sum
+# s, at C7 for White and at D9 for Black.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X O . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 E2 D1 E2 C3 [D1=s:5]
+
+[edge-cover-tuke-race-capture-above-k-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# is in atari (its liberty D9; Black C8, D7 and the stone hold the rest),
+# the stone has two liberties (E9, F8): only the short race is read.  Row 0
+# of the strip (C8) holds Black's stone, row 3 (F8) is empty: X = F8, Y = F7,
+# P = K, R = the stone, Z = D7 above K, and the pattern's colour is the
+# stone's, Black.  Black's D7 has a single liberty (C7; White D6 and E7 hold
+# the others) and is not K's colour, so the race turns into the captures:
+# White takes D7 at C7 (h1), Black takes K at D9 (h0); the value is their sum
+# s, at C7 for White and at D9 for Black.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X O . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 E2 D1 E2 C3 [C3=s:5]
+
+[edge-cover-tuke-race-capture-above-k-left-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# is in atari (its liberty D9; Black C8, D7 and the stone hold the rest),
+# the stone has two liberties (E9, F8): only the short race is read.  Row 0
+# of the strip (C8) holds Black's stone, row 3 (F8) is empty: X = F8, Y = F7,
+# P = K, R = the stone, Z = D7 above K, and the pattern's colour is the
+# stone's, Black.  Black's D7 has a single liberty (C7; White D6 and E7 hold
+# the others) and is not K's colour, so the race turns into the captures:
+# White takes D7 at C7 (h1), Black takes K at D9 (h0); the value is their sum
+# s, at C7 for White and at D9 for Black.
+# (the position on the left edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . O X O . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover B5 A5 B5 A4 B5 C3 [A4=s:5]
+
+[edge-cover-tuke-race-capture-above-k-left-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) beside it
+# is in atari (its liberty D9; Black C8, D7 and the stone hold the rest),
+# the stone has two liberties (E9, F8): only the short race is read.  Row 0
+# of the strip (C8) holds Black's stone, row 3 (F8) is empty: X = F8, Y = F7,
+# P = K, R = the stone, Z = D7 above K, and the pattern's colour is the
+# stone's, Black.  Black's D7 has a single liberty (C7; White D6 and E7 hold
+# the others) and is not K's colour, so the race turns into the captures:
+# White takes D7 at C7 (h1), Black takes K at D9 (h0); the value is their sum
+# s, at C7 for White and at D9 for Black.
+# (the position on the left edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . O X O . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover B5 A5 B5 A4 B5 C3 [C3=s:5]
+
+[edge-cover-tuke-block-beyond-k-top-black]
+# Black's second-line stone E8 (with E7 F7) jumps to the top edge; White's
+# lone D8 (K) stands beside it, White C6 further off.  On the strip C8 (K2),
+# D8, E8, F8 the pattern's colour is White's (K), Black blocks at X = C8
+# beyond K, Y = D7 above K.  C8 touches no Black stone and one White stone,
+# it is no self-atari and no ladder catches it (three liberties); White's D9
+# with Black D7 does not cut it off (Black's D7 joins E7); White's D7 leaves
+# K's chain three liberties (D9, C7, D6), so no ladder: Black then takes D9.
+# v = Black's evaluation after Black C8, White D7, Black D9 (h0).  Black
+# plays C8; for White the answer is Y itself, D7 (one Black and one White
+# neighbour, two empty).  From F8's side White's block meets Black's E7 and
+# F7, so nothing more.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 C8 D7 D9 [C8=h0:5]
+
+[edge-cover-tuke-block-beyond-k-top-white]
+# Black's second-line stone E8 (with E7 F7) jumps to the top edge; White's
+# lone D8 (K) stands beside it, White C6 further off.  On the strip C8 (K2),
+# D8, E8, F8 the pattern's colour is White's (K), Black blocks at X = C8
+# beyond K, Y = D7 above K.  C8 touches no Black stone and one White stone,
+# it is no self-atari and no ladder catches it (three liberties); White's D9
+# with Black D7 does not cut it off (Black's D7 joins E7); White's D7 leaves
+# K's chain three liberties (D9, C7, D6), so no ladder: Black then takes D9.
+# v = Black's evaluation after Black C8, White D7, Black D9 (h0).  Black
+# plays C8; for White the answer is Y itself, D7 (one Black and one White
+# neighbour, two empty).  From F8's side White's block meets Black's E7 and
+# F7, so nothing more.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 C8 D7 D9 [D7=h0:5]
+
+[edge-cover-tuke-block-beyond-k-bottom-mirror-black]
+# Black's second-line stone E8 (with E7 F7) jumps to the top edge; White's
+# lone D8 (K) stands beside it, White C6 further off.  On the strip C8 (K2),
+# D8, E8, F8 the pattern's colour is White's (K), Black blocks at X = C8
+# beyond K, Y = D7 above K.  C8 touches no Black stone and one White stone,
+# it is no self-atari and no ladder catches it (three liberties); White's D9
+# with Black D7 does not cut it off (Black's D7 joins E7); White's D7 leaves
+# K's chain three liberties (D9, C7, D6), so no ladder: Black then takes D9.
+# v = Black's evaluation after Black C8, White D7, Black D9 (h0).  Black
+# plays C8; for White the answer is Y itself, D7 (one Black and one White
+# neighbour, two empty).  From F8's side White's block meets Black's E7 and
+# F7, so nothing more.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . X X . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 E2 G2 F3 F1 [G2=h0:5]
+
+[edge-cover-tuke-block-beyond-k-bottom-mirror-white]
+# Black's second-line stone E8 (with E7 F7) jumps to the top edge; White's
+# lone D8 (K) stands beside it, White C6 further off.  On the strip C8 (K2),
+# D8, E8, F8 the pattern's colour is White's (K), Black blocks at X = C8
+# beyond K, Y = D7 above K.  C8 touches no Black stone and one White stone,
+# it is no self-atari and no ladder catches it (three liberties); White's D9
+# with Black D7 does not cut it off (Black's D7 joins E7); White's D7 leaves
+# K's chain three liberties (D9, C7, D6), so no ladder: Black then takes D9.
+# v = Black's evaluation after Black C8, White D7, Black D9 (h0).  Black
+# plays C8; for White the answer is Y itself, D7 (one Black and one White
+# neighbour, two empty).  From F8's side White's block meets Black's E7 and
+# F7, so nothing more.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . X X . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 E2 G2 F3 F1 [F3=h0:5]
+
+[edge-cover-tuke-block-beyond-k-top-mirror-black]
+# Black's second-line stone E8 (with E7 F7) jumps to the top edge; White's
+# lone D8 (K) stands beside it, White C6 further off.  On the strip C8 (K2),
+# D8, E8, F8 the pattern's colour is White's (K), Black blocks at X = C8
+# beyond K, Y = D7 above K.  C8 touches no Black stone and one White stone,
+# it is no self-atari and no ladder catches it (three liberties); White's D9
+# with Black D7 does not cut it off (Black's D7 joins E7); White's D7 leaves
+# K's chain three liberties (D9, C7, D6), so no ladder: Black then takes D9.
+# v = Black's evaluation after Black C8, White D7, Black D9 (h0).  Black
+# plays C8; for White the answer is Y itself, D7 (one Black and one White
+# neighbour, two empty).  From F8's side White's block meets Black's E7 and
+# F7, so nothing more.
+# (the position mirrored)
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . X X . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 G8 F7 F9 [G8=h0:5]
+
+[edge-cover-tuke-block-beyond-k-top-mirror-white]
+# Black's second-line stone E8 (with E7 F7) jumps to the top edge; White's
+# lone D8 (K) stands beside it, White C6 further off.  On the strip C8 (K2),
+# D8, E8, F8 the pattern's colour is White's (K), Black blocks at X = C8
+# beyond K, Y = D7 above K.  C8 touches no Black stone and one White stone,
+# it is no self-atari and no ladder catches it (three liberties); White's D9
+# with Black D7 does not cut it off (Black's D7 joins E7); White's D7 leaves
+# K's chain three liberties (D9, C7, D6), so no ladder: Black then takes D9.
+# v = Black's evaluation after Black C8, White D7, Black D9 (h0).  Black
+# plays C8; for White the answer is Y itself, D7 (one Black and one White
+# neighbour, two empty).  From F8's side White's block meets Black's E7 and
+# F7, so nothing more.
+# (the position mirrored)
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . X X . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 G8 F7 F9 [F7=h0:5]
+
+[edge-cover-tuke-block-beyond-k-left-black]
+# Black's second-line stone E8 (with E7 F7) jumps to the top edge; White's
+# lone D8 (K) stands beside it, White C6 further off.  On the strip C8 (K2),
+# D8, E8, F8 the pattern's colour is White's (K), Black blocks at X = C8
+# beyond K, Y = D7 above K.  C8 touches no Black stone and one White stone,
+# it is no self-atari and no ladder catches it (three liberties); White's D9
+# with Black D7 does not cut it off (Black's D7 joins E7); White's D7 leaves
+# K's chain three liberties (D9, C7, D6), so no ladder: Black then takes D9.
+# v = Black's evaluation after Black C8, White D7, Black D9 (h0).  Black
+# plays C8; for White the answer is Y itself, D7 (one Black and one White
+# neighbour, two empty).  From F8's side White's block meets Black's E7 and
+# F7, so nothing more.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O . . . . . . .
+  . X X . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover B5 A5 B5 B7 C6 A6 [B7=h0:5]
+
+[edge-cover-tuke-block-beyond-k-left-white]
+# Black's second-line stone E8 (with E7 F7) jumps to the top edge; White's
+# lone D8 (K) stands beside it, White C6 further off.  On the strip C8 (K2),
+# D8, E8, F8 the pattern's colour is White's (K), Black blocks at X = C8
+# beyond K, Y = D7 above K.  C8 touches no Black stone and one White stone,
+# it is no self-atari and no ladder catches it (three liberties); White's D9
+# with Black D7 does not cut it off (Black's D7 joins E7); White's D7 leaves
+# K's chain three liberties (D9, C7, D6), so no ladder: Black then takes D9.
+# v = Black's evaluation after Black C8, White D7, Black D9 (h0).  Black
+# plays C8; for White the answer is Y itself, D7 (one Black and one White
+# neighbour, two empty).  From F8's side White's block meets Black's E7 and
+# F7, so nothing more.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O . . . . . . .
+  . X X . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover B5 A5 B5 B7 C6 A6 [C6=h0:5]
+
+[edge-cover-tuke-block-beyond-k-ladder-top-black]
+# The block beyond K of edge-cover-tuke-block-beyond-k with Black D6 added:
+# after Black C8 White's D7 leaves the chain D8-D7 two liberties (D9, C7) and
+# Black's C7 chases it along the first line into the corner (a ladder), so
+# the reading stops at Black's C8: v = Black's evaluation after C8 (h0).
+# Black plays C8; for White, Y = D7 has two Black neighbours (E7, D6), so
+# White's answer is C7, the third-line point beyond K.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X X . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 C8 [C8=h0:5]
+
+[edge-cover-tuke-block-beyond-k-ladder-top-white]
+# The block beyond K of edge-cover-tuke-block-beyond-k with Black D6 added:
+# after Black C8 White's D7 leaves the chain D8-D7 two liberties (D9, C7) and
+# Black's C7 chases it along the first line into the corner (a ladder), so
+# the reading stops at Black's C8: v = Black's evaluation after C8 (h0).
+# Black plays C8; for White, Y = D7 has two Black neighbours (E7, D6), so
+# White's answer is C7, the third-line point beyond K.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X X . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 C8 [C7=h0:5]
+
+[edge-cover-tuke-block-beyond-k-ladder-bottom-mirror-black]
+# The block beyond K of edge-cover-tuke-block-beyond-k with Black D6 added:
+# after Black C8 White's D7 leaves the chain D8-D7 two liberties (D9, C7) and
+# Black's C7 chases it along the first line into the corner (a ladder), so
+# the reading stops at Black's C8: v = Black's evaluation after C8 (h0).
+# Black plays C8; for White, Y = D7 has two Black neighbours (E7, D6), so
+# White's answer is C7, the third-line point beyond K.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X O . .
+  . . . X X . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 E2 G2 [G2=h0:5]
+
+[edge-cover-tuke-block-beyond-k-ladder-bottom-mirror-white]
+# The block beyond K of edge-cover-tuke-block-beyond-k with Black D6 added:
+# after Black C8 White's D7 leaves the chain D8-D7 two liberties (D9, C7) and
+# Black's C7 chases it along the first line into the corner (a ladder), so
+# the reading stops at Black's C8: v = Black's evaluation after C8 (h0).
+# Black plays C8; for White, Y = D7 has two Black neighbours (E7, D6), so
+# White's answer is C7, the third-line point beyond K.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X O . .
+  . . . X X . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 E2 G2 [G3=h0:5]
+
+[edge-cover-tuke-block-beyond-k-ladder-top-mirror-black]
+# The block beyond K of edge-cover-tuke-block-beyond-k with Black D6 added:
+# after Black C8 White's D7 leaves the chain D8-D7 two liberties (D9, C7) and
+# Black's C7 chases it along the first line into the corner (a ladder), so
+# the reading stops at Black's C8: v = Black's evaluation after C8 (h0).
+# Black plays C8; for White, Y = D7 has two Black neighbours (E7, D6), so
+# White's answer is C7, the third-line point beyond K.
+# (the position mirrored)
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . X X . . . .
+  . . . . . X O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 G8 [G8=h0:5]
+
+[edge-cover-tuke-block-beyond-k-ladder-top-mirror-white]
+# The block beyond K of edge-cover-tuke-block-beyond-k with Black D6 added:
+# after Black C8 White's D7 leaves the chain D8-D7 two liberties (D9, C7) and
+# Black's C7 chases it along the first line into the corner (a ladder), so
+# the reading stops at Black's C8: v = Black's evaluation after C8 (h0).
+# Black plays C8; for White, Y = D7 has two Black neighbours (E7, D6), so
+# White's answer is C7, the third-line point beyond K.
+# (the position mirrored)
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . X X . . . .
+  . . . . . X O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 G8 [G7=h0:5]
+
+[edge-cover-tuke-block-beyond-k-ladder-left-black]
+# The block beyond K of edge-cover-tuke-block-beyond-k with Black D6 added:
+# after Black C8 White's D7 leaves the chain D8-D7 two liberties (D9, C7) and
+# Black's C7 chases it along the first line into the corner (a ladder), so
+# the reading stops at Black's C8: v = Black's evaluation after C8 (h0).
+# Black plays C8; for White, Y = D7 has two Black neighbours (E7, D6), so
+# White's answer is C7, the third-line point beyond K.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O . X . . . . .
+  . X X . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover B5 A5 B5 B7 [B7=h0:5]
+
+[edge-cover-tuke-block-beyond-k-ladder-left-white]
+# The block beyond K of edge-cover-tuke-block-beyond-k with Black D6 added:
+# after Black C8 White's D7 leaves the chain D8-D7 two liberties (D9, C7) and
+# Black's C7 chases it along the first line into the corner (a ladder), so
+# the reading stops at Black's C8: v = Black's evaluation after C8 (h0).
+# Black plays C8; for White, Y = D7 has two Black neighbours (E7, D6), so
+# White's answer is C7, the third-line point beyond K.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O . X . . . . .
+  . X X . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover B5 A5 B5 B7 [C7=h0:5]
+
+[edge-cover-wedge-alone-hane-beside-stone-top-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and nothing else
+# in the six cells: S = F9, X = D9, T = F8.  F9 is no self-atari for White.
+# T is empty with two empty neighbours (F7, F9) and one White neighbour (G8):
+# White's point is the hane T, F8 (h1).  Black's part: Black F9 keeps two
+# liberties, White plays X = D9 (h0), and Black's evaluation there is
+# positive, so it gains 4: s + 4.  Black's point F9, White's F8.
+black to play
+  . . O . O . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 D9 E8 F8 [F9=s+4:5]
+
+[edge-cover-wedge-alone-hane-beside-stone-top-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and nothing else
+# in the six cells: S = F9, X = D9, T = F8.  F9 is no self-atari for White.
+# T is empty with two empty neighbours (F7, F9) and one White neighbour (G8):
+# White's point is the hane T, F8 (h1).  Black's part: Black F9 keeps two
+# liberties, White plays X = D9 (h0), and Black's evaluation there is
+# positive, so it gains 4: s + 4.  Black's point F9, White's F8.
+white to play
+  . . O . O . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 D9 E8 F8 [F8=s+4:5]
+
+[edge-cover-wedge-alone-hane-beside-stone-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and nothing else
+# in the six cells: S = F9, X = D9, T = F8.  F9 is no self-atari for White.
+# T is empty with two empty neighbours (F7, F9) and one White neighbour (G8):
+# White's point is the hane T, F8 (h1).  Black's part: Black F9 keeps two
+# liberties, White plays X = D9 (h0), and Black's evaluation there is
+# positive, so it gains 4: s + 4.  Black's point F9, White's F8.
+# (the position mirrored)
+black to play
+  . . . . O . O . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 F9 E8 D8 [D9=s+4:5]
+
+[edge-cover-wedge-alone-hane-beside-stone-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and nothing else
+# in the six cells: S = F9, X = D9, T = F8.  F9 is no self-atari for White.
+# T is empty with two empty neighbours (F7, F9) and one White neighbour (G8):
+# White's point is the hane T, F8 (h1).  Black's part: Black F9 keeps two
+# liberties, White plays X = D9 (h0), and Black's evaluation there is
+# positive, so it gains 4: s + 4.  Black's point F9, White's F8.
+# (the position mirrored)
+white to play
+  . . . . O . O . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 F9 E8 D8 [D8=s+4:5]
+
+[edge-cover-wedge-alone-hane-beside-stone-right-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and nothing else
+# in the six cells: S = F9, X = D9, T = F8.  F9 is no self-atari for White.
+# T is empty with two empty neighbours (F7, F9) and one White neighbour (G8):
+# White's point is the hane T, F8 (h1).  Black's part: Black F9 keeps two
+# liberties, White plays X = D9 (h0), and Black's evaluation there is
+# positive, so it gains 4: s + 4.  Black's point F9, White's F8.
+# (the position on the right edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . O
+  . . . . . . . . .
+  . . . . . . . X O
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover H5 J5 H5 J4 J6 H5 H4 [J4=s+4:5]
+
+[edge-cover-wedge-alone-hane-beside-stone-right-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and nothing else
+# in the six cells: S = F9, X = D9, T = F8.  F9 is no self-atari for White.
+# T is empty with two empty neighbours (F7, F9) and one White neighbour (G8):
+# White's point is the hane T, F8 (h1).  Black's part: Black F9 keeps two
+# liberties, White plays X = D9 (h0), and Black's evaluation there is
+# positive, so it gains 4: s + 4.  Black's point F9, White's F8.
+# (the position on the right edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . O
+  . . . . . . . . .
+  . . . . . . . X O
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover H5 J5 H5 J4 J6 H5 H4 [H4=s+4:5]
+
+[edge-cover-wedge-alone-hane-beside-stone-left-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and nothing else
+# in the six cells: S = F9, X = D9, T = F8.  F9 is no self-atari for White.
+# T is empty with two empty neighbours (F7, F9) and one White neighbour (G8):
+# White's point is the hane T, F8 (h1).  Black's part: Black F9 keeps two
+# liberties, White plays X = D9 (h0), and Black's evaluation there is
+# positive, so it gains 4: s + 4.  Black's point F9, White's F8.
+# (the position on the left edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A6 A4 B5 B6 [A6=s+4:5]
+
+[edge-cover-wedge-alone-hane-beside-stone-left-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and nothing else
+# in the six cells: S = F9, X = D9, T = F8.  F9 is no self-atari for White.
+# T is empty with two empty neighbours (F7, F9) and one White neighbour (G8):
+# White's point is the hane T, F8 (h1).  Black's part: Black F9 keeps two
+# liberties, White plays X = D9 (h0), and Black's evaluation there is
+# positive, so it gains 4: s + 4.  Black's point F9, White's F8.
+# (the position on the left edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A6 A4 B5 B6 [B6=s+4:5]
+
+[edge-cover-attached-pair-s-owned-top-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4), and Black holds S = F9.  Black's line as in the
+# two-forcing-lines rows: Black D9, White C9, Black E9, and White's C9 is
+# caught on the first line (Black C8 first), White escapes at C8: h0 (D9 C9
+# E9 C8), a forcing line for Black.  White's line: with Black on F9 and E8
+# the push at the gap E9 would be a self-atari, so White plays under K at
+# N = D9 instead (h1), no forcing line; nothing to chase beyond (Black's F9
+# keeps three liberties).  One forcing line, Black's: s + s/2 for either
+# engine, and both candidates are D9 (Black's descent, White's own).
+black to play
+  . . . . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 C8 E8 D9 [D9=s+s/2:5]
+
+[edge-cover-attached-pair-s-owned-top-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4), and Black holds S = F9.  Black's line as in the
+# two-forcing-lines rows: Black D9, White C9, Black E9, and White's C9 is
+# caught on the first line (Black C8 first), White escapes at C8: h0 (D9 C9
+# E9 C8), a forcing line for Black.  White's line: with Black on F9 and E8
+# the push at the gap E9 would be a self-atari, so White plays under K at
+# N = D9 instead (h1), no forcing line; nothing to chase beyond (Black's F9
+# keeps three liberties).  One forcing line, Black's: s + s/2 for either
+# engine, and both candidates are D9 (Black's descent, White's own).
+white to play
+  . . . . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 C8 E8 D9 [D9=s+s/2:5]
+
+[edge-cover-attached-pair-s-owned-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4), and Black holds S = F9.  Black's line as in the
+# two-forcing-lines rows: Black D9, White C9, Black E9, and White's C9 is
+# caught on the first line (Black C8 first), White escapes at C8: h0 (D9 C9
+# E9 C8), a forcing line for Black.  White's line: with Black on F9 and E8
+# the push at the gap E9 would be a self-atari, so White plays under K at
+# N = D9 instead (h1), no forcing line; nothing to chase beyond (Black's F9
+# keeps three liberties).  One forcing line, Black's: s + s/2 for either
+# engine, and both candidates are D9 (Black's descent, White's own).
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . . . X . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 C2 E2 D1 [D1=s+s/2:5]
+
+[edge-cover-attached-pair-s-owned-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4), and Black holds S = F9.  Black's line as in the
+# two-forcing-lines rows: Black D9, White C9, Black E9, and White's C9 is
+# caught on the first line (Black C8 first), White escapes at C8: h0 (D9 C9
+# E9 C8), a forcing line for Black.  White's line: with Black on F9 and E8
+# the push at the gap E9 would be a self-atari, so White plays under K at
+# N = D9 instead (h1), no forcing line; nothing to chase beyond (Black's F9
+# keeps three liberties).  One forcing line, Black's: s + s/2 for either
+# engine, and both candidates are D9 (Black's descent, White's own).
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . . . X . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 C2 E2 D1 [D1=s+s/2:5]
+
+[edge-cover-attached-pair-s-owned-left-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4), and Black holds S = F9.  Black's line as in the
+# two-forcing-lines rows: Black D9, White C9, Black E9, and White's C9 is
+# caught on the first line (Black C8 first), White escapes at C8: h0 (D9 C9
+# E9 C8), a forcing line for Black.  White's line: with Black on F9 and E8
+# the push at the gap E9 would be a self-atari, so White plays under K at
+# N = D9 instead (h1), no forcing line; nothing to chase beyond (Black's F9
+# keeps three liberties).  One forcing line, Black's: s + s/2 for either
+# engine, and both candidates are D9 (Black's descent, White's own).
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  X . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 A7 A5 B7 B5 A6 [A6=s+s/2:5]
+
+[edge-cover-attached-pair-s-owned-left-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4), and Black holds S = F9.  Black's line as in the
+# two-forcing-lines rows: Black D9, White C9, Black E9, and White's C9 is
+# caught on the first line (Black C8 first), White escapes at C8: h0 (D9 C9
+# E9 C8), a forcing line for Black.  White's line: with Black on F9 and E8
+# the push at the gap E9 would be a self-atari, so White plays under K at
+# N = D9 instead (h1), no forcing line; nothing to chase beyond (Black's F9
+# keeps three liberties).  One forcing line, Black's: s + s/2 for either
+# engine, and both candidates are D9 (Black's descent, White's own).
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  X . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 A7 A5 B7 B5 A6 [A6=s+s/2:5]
+
+[edge-cover-attached-pair-s-owned-right-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4), and Black holds S = F9.  Black's line as in the
+# two-forcing-lines rows: Black D9, White C9, Black E9, and White's C9 is
+# caught on the first line (Black C8 first), White escapes at C8: h0 (D9 C9
+# E9 C8), a forcing line for Black.  White's line: with Black on F9 and E8
+# the push at the gap E9 would be a self-atari, so White plays under K at
+# N = D9 instead (h1), no forcing line; nothing to chase beyond (Black's F9
+# keeps three liberties).  One forcing line, Black's: s + s/2 for either
+# engine, and both candidates are D9 (Black's descent, White's own).
+# (the position on the right edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . . O O O .
+  . . . . . X X X .
+  . . . X X . . . X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H5 J5 H5 J6 J7 J5 H7 H5 J6 [J6=s+s/2:5]
+
+[edge-cover-attached-pair-s-owned-right-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4), and Black holds S = F9.  Black's line as in the
+# two-forcing-lines rows: Black D9, White C9, Black E9, and White's C9 is
+# caught on the first line (Black C8 first), White escapes at C8: h0 (D9 C9
+# E9 C8), a forcing line for Black.  White's line: with Black on F9 and E8
+# the push at the gap E9 would be a self-atari, so White plays under K at
+# N = D9 instead (h1), no forcing line; nothing to chase beyond (Black's F9
+# keeps three liberties).  One forcing line, Black's: s + s/2 for either
+# engine, and both candidates are D9 (Black's descent, White's own).
+# (the position on the right edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . . O O O .
+  . . . . . X X X .
+  . . . X X . . . X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H5 J5 H5 J6 J7 J5 H7 H5 J6 [J6=s+s/2:5]
+
+[edge-cover-hane-cut-prepared-top-black]
+# The hane-cut of edge-attached-hane-cut: Black E8, White D8 (K) with D7
+# above it, White C6; the strip C8 (K2), D8, E8, F8.  For Black (the block's
+# colour) the candidate is the hane C8 with two prepared answers: White's
+# C7 is answered at D9, White's D9 at C7.  For White the candidate is D9
+# (C7 captures nothing) and nothing is prepared.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep E8 E9 C8 F8 [C8 C8/C7/D9 C8/D9/C7]
+
+[edge-cover-hane-cut-prepared-top-white]
+# The hane-cut of edge-attached-hane-cut: Black E8, White D8 (K) with D7
+# above it, White C6; the strip C8 (K2), D8, E8, F8.  For Black (the block's
+# colour) the candidate is the hane C8 with two prepared answers: White's
+# C7 is answered at D9, White's D9 at C7.  For White the candidate is D9
+# (C7 captures nothing) and nothing is prepared.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep E8 E9 C8 F8 [D9]
+
+[edge-cover-hane-cut-prepared-top-mirror-black]
+# The hane-cut of edge-attached-hane-cut: Black E8, White D8 (K) with D7
+# above it, White C6; the strip C8 (K2), D8, E8, F8.  For Black (the block's
+# colour) the candidate is the hane C8 with two prepared answers: White's
+# C7 is answered at D9, White's D9 at C7.  For White the candidate is D9
+# (C7 captures nothing) and nothing is prepared.
+# (the position mirrored)
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . X O O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep E8 E9 G8 D8 [G8 G8/G7/F9 G8/F9/G7]
+
+[edge-cover-hane-cut-prepared-top-mirror-white]
+# The hane-cut of edge-attached-hane-cut: Black E8, White D8 (K) with D7
+# above it, White C6; the strip C8 (K2), D8, E8, F8.  For Black (the block's
+# colour) the candidate is the hane C8 with two prepared answers: White's
+# C7 is answered at D9, White's D9 at C7.  For White the candidate is D9
+# (C7 captures nothing) and nothing is prepared.
+# (the position mirrored)
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . X O O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep E8 E9 G8 D8 [F9]
+
+[edge-cover-hane-cut-prepared-left-black]
+# The hane-cut of edge-attached-hane-cut: Black E8, White D8 (K) with D7
+# above it, White C6; the strip C8 (K2), D8, E8, F8.  For Black (the block's
+# colour) the candidate is the hane C8 with two prepared answers: White's
+# C7 is answered at D9, White's D9 at C7.  For White the candidate is D9
+# (C7 captures nothing) and nothing is prepared.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . O . . . . .
+  . O O X X . . . .
+  . X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep B5 A5 B7 B4 [B7 B7/C7/A6 B7/A6/C7]
+
+[edge-cover-hane-cut-prepared-left-white]
+# The hane-cut of edge-attached-hane-cut: Black E8, White D8 (K) with D7
+# above it, White C6; the strip C8 (K2), D8, E8, F8.  For Black (the block's
+# colour) the candidate is the hane C8 with two prepared answers: White's
+# C7 is answered at D9, White's D9 at C7.  For White the candidate is D9
+# (C7 captures nothing) and nothing is prepared.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . O . . . . .
+  . O O X X . . . .
+  . X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep B5 A5 B7 B4 [A6]
+
+[edge-cover-hane-cut-prepared-bottom-mirror-black]
+# The hane-cut of edge-attached-hane-cut: Black E8, White D8 (K) with D7
+# above it, White C6; the strip C8 (K2), D8, E8, F8.  For Black (the block's
+# colour) the candidate is the hane C8 with two prepared answers: White's
+# C7 is answered at D9, White's D9 at C7.  For White the candidate is D9
+# (C7 captures nothing) and nothing is prepared.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . X O O .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep E2 E1 G2 D2 [G2 G2/G3/F1 G2/F1/G3]
+
+[edge-cover-hane-cut-prepared-bottom-mirror-white]
+# The hane-cut of edge-attached-hane-cut: Black E8, White D8 (K) with D7
+# above it, White C6; the strip C8 (K2), D8, E8, F8.  For Black (the block's
+# colour) the candidate is the hane C8 with two prepared answers: White's
+# C7 is answered at D9, White's D9 at C7.  For White the candidate is D9
+# (C7 captures nothing) and nothing is prepared.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . X O O .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep E2 E1 G2 D2 [F1]
+
