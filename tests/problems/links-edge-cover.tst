@@ -1233,3 +1233,335 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeHaneKiri:prep E2 E1 G2 D2 [F1]
 
+[edge-cover-attached-pair-first-line-exchange-top-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both in walls (D8-D6 with C7, C5, C4; E8-E6
+# with F7, F5, F4).  Black holds F7 above T = F8 and White C7 above K2 = C8,
+# so the pair is read as the first-line exchange on the strip F8 (T), E8,
+# D8, C8 (K2), the pattern's colour Black's: A = E9, B = F9, C = D9, D = C9.
+# D is empty: Black's part is D9, White C9, Black E9 (h0; no cut of a large
+# value to 8 here), Black's point D9.  B is empty: White's part is White E9,
+# Black F9 (legal), White D9 (h1), White's point E9.  The value is the sum s
+# for either engine.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 [D9=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-top-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both in walls (D8-D6 with C7, C5, C4; E8-E6
+# with F7, F5, F4).  Black holds F7 above T = F8 and White C7 above K2 = C8,
+# so the pair is read as the first-line exchange on the strip F8 (T), E8,
+# D8, C8 (K2), the pattern's colour Black's: A = E9, B = F9, C = D9, D = C9.
+# D is empty: Black's part is D9, White C9, Black E9 (h0; no cut of a large
+# value to 8 here), Black's point D9.  B is empty: White's part is White E9,
+# Black F9 (legal), White D9 (h1), White's point E9.  The value is the sum s
+# for either engine.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 [E9=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both in walls (D8-D6 with C7, C5, C4; E8-E6
+# with F7, F5, F4).  Black holds F7 above T = F8 and White C7 above K2 = C8,
+# so the pair is read as the first-line exchange on the strip F8 (T), E8,
+# D8, C8 (K2), the pattern's colour Black's: A = E9, B = F9, C = D9, D = C9.
+# D is empty: Black's part is D9, White C9, Black E9 (h0; no cut of a large
+# value to 8 here), Black's point D9.  B is empty: White's part is White E9,
+# Black F9 (legal), White D9 (h1), White's point E9.  The value is the sum s
+# for either engine.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 E2 E1 F1 D1 [D1=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both in walls (D8-D6 with C7, C5, C4; E8-E6
+# with F7, F5, F4).  Black holds F7 above T = F8 and White C7 above K2 = C8,
+# so the pair is read as the first-line exchange on the strip F8 (T), E8,
+# D8, C8 (K2), the pattern's colour Black's: A = E9, B = F9, C = D9, D = C9.
+# D is empty: Black's part is D9, White C9, Black E9 (h0; no cut of a large
+# value to 8 here), Black's point D9.  B is empty: White's part is White E9,
+# Black F9 (legal), White D9 (h1), White's point E9.  The value is the sum s
+# for either engine.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 E2 E1 F1 D1 [E1=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-left-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both in walls (D8-D6 with C7, C5, C4; E8-E6
+# with F7, F5, F4).  Black holds F7 above T = F8 and White C7 above K2 = C8,
+# so the pair is read as the first-line exchange on the strip F8 (T), E8,
+# D8, C8 (K2), the pattern's colour Black's: A = E9, B = F9, C = D9, D = C9.
+# D is empty: Black's part is D9, White C9, Black E9 (h0; no cut of a large
+# value to 8 here), Black's point D9.  B is empty: White's part is White E9,
+# Black F9 (legal), White D9 (h1), White's point E9.  The value is the sum s
+# for either engine.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  . . X . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 A7 A5 B5 A5 A4 A6 [A6=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-left-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both in walls (D8-D6 with C7, C5, C4; E8-E6
+# with F7, F5, F4).  Black holds F7 above T = F8 and White C7 above K2 = C8,
+# so the pair is read as the first-line exchange on the strip F8 (T), E8,
+# D8, C8 (K2), the pattern's colour Black's: A = E9, B = F9, C = D9, D = C9.
+# D is empty: Black's part is D9, White C9, Black E9 (h0; no cut of a large
+# value to 8 here), Black's point D9.  B is empty: White's part is White E9,
+# Black F9 (legal), White D9 (h1), White's point E9.  The value is the sum s
+# for either engine.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  . . X . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 A7 A5 B5 A5 A4 A6 [A5=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-right-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both in walls (D8-D6 with C7, C5, C4; E8-E6
+# with F7, F5, F4).  Black holds F7 above T = F8 and White C7 above K2 = C8,
+# so the pair is read as the first-line exchange on the strip F8 (T), E8,
+# D8, C8 (K2), the pattern's colour Black's: A = E9, B = F9, C = D9, D = C9.
+# D is empty: Black's part is D9, White C9, Black E9 (h0; no cut of a large
+# value to 8 here), Black's point D9.  B is empty: White's part is White E9,
+# Black F9 (legal), White D9 (h1), White's point E9.  The value is the sum s
+# for either engine.
+# (the position on the right edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . O . .
+  . . . . . O O O .
+  . . . . . X X X .
+  . . . X X . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H5 J5 H5 J6 J7 J5 H5 J5 J4 J6 [J6=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-right-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both in walls (D8-D6 with C7, C5, C4; E8-E6
+# with F7, F5, F4).  Black holds F7 above T = F8 and White C7 above K2 = C8,
+# so the pair is read as the first-line exchange on the strip F8 (T), E8,
+# D8, C8 (K2), the pattern's colour Black's: A = E9, B = F9, C = D9, D = C9.
+# D is empty: Black's part is D9, White C9, Black E9 (h0; no cut of a large
+# value to 8 here), Black's point D9.  B is empty: White's part is White E9,
+# Black F9 (legal), White D9 (h1), White's point E9.  The value is the sum s
+# for either engine.
+# (the position on the right edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . O . .
+  . . . . . O O O .
+  . . . . . X X X .
+  . . . X X . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H5 J5 H5 J6 J7 J5 H5 J5 J4 J6 [J5=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-ends-taken-top-black]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) and Black F9 on B (under T): D is taken, so
+# Black's part is the connection at A = E9 alone (h0), Black's point E9; B is
+# taken, so White's part is the descent at C = D9 alone (h1), White's point
+# D9.  The value is the sum s for either engine.
+black to play
+  . . O . . X . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 E9 E8 D9 [E9=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-ends-taken-top-white]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) and Black F9 on B (under T): D is taken, so
+# Black's part is the connection at A = E9 alone (h0), Black's point E9; B is
+# taken, so White's part is the descent at C = D9 alone (h1), White's point
+# D9.  The value is the sum s for either engine.
+white to play
+  . . O . . X . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 E9 E8 D9 [D9=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-ends-taken-bottom-black]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) and Black F9 on B (under T): D is taken, so
+# Black's part is the connection at A = E9 alone (h0), Black's point E9; B is
+# taken, so White's part is the descent at C = D9 alone (h1), White's point
+# D9.  The value is the sum s for either engine.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . O . . X . . .
+call IkkenEdgeTukeYomi E2 E1 E2 E1 E2 D1 [E1=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-ends-taken-bottom-white]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) and Black F9 on B (under T): D is taken, so
+# Black's part is the connection at A = E9 alone (h0), Black's point E9; B is
+# taken, so White's part is the descent at C = D9 alone (h1), White's point
+# D9.  The value is the sum s for either engine.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . O . . X . . .
+call IkkenEdgeTukeYomi E2 E1 E2 E1 E2 D1 [D1=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-ends-taken-left-black]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) and Black F9 on B (under T): D is taken, so
+# Black's part is the connection at A = E9 alone (h0), Black's point E9; B is
+# taken, so White's part is the descent at C = D9 alone (h1), White's point
+# D9.  The value is the sum s for either engine.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  O . O . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  X . X . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A5 B5 A6 [A5=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-ends-taken-left-white]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) and Black F9 on B (under T): D is taken, so
+# Black's part is the connection at A = E9 alone (h0), Black's point E9; B is
+# taken, so White's part is the descent at C = D9 alone (h1), White's point
+# D9.  The value is the sum s for either engine.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  O . O . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  X . X . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A5 B5 A6 [A6=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-ends-taken-right-black]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) and Black F9 on B (under T): D is taken, so
+# Black's part is the connection at A = E9 alone (h0), Black's point E9; B is
+# taken, so White's part is the descent at C = D9 alone (h1), White's point
+# D9.  The value is the sum s for either engine.
+# (the position on the right edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . O . O
+  . . . . . O O O .
+  . . . . . X X X .
+  . . . X X . X . X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H5 J5 H5 J5 H5 J6 [J5=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-ends-taken-right-white]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) and Black F9 on B (under T): D is taken, so
+# Black's part is the connection at A = E9 alone (h0), Black's point E9; B is
+# taken, so White's part is the descent at C = D9 alone (h1), White's point
+# D9.  The value is the sum s for either engine.
+# (the position on the right edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . O . O
+  . . . . . O O O .
+  . . . . . X X X .
+  . . . X X . X . X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H5 J5 H5 J5 H5 J6 [J6=s:5]
+
