@@ -1565,3 +1565,257 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi H5 J5 H5 J5 H5 J6 [J6=s:5]
 
+[edge-cover-peep-escape-aims-at-t-top-black]
+# Black's second-line stone E8 jumps to the top edge; White's lone D9 (Q)
+# peeps beside the gap E9, with White's wall B9, B8, C8, B7 behind it.  Black's chain D8-E8
+# runs down into a group with two eyes (C6, E6), more than three liberties,
+# so White's play at S = F9 first is not read.  White's part: the push E9 is
+# no ladder (White's C9 would join the wall, and Black's own C9 is
+# suicide); Black blocks at S = F9, which puts
+# White's D9-E9 in atari; White escapes at C9 (joining the wall).  Black's F9 now
+# has two liberties and White's F8 chases it along the first line into the
+# corner, so White's escape aims at T = F8 and Black must take it: p = White
+# E9, Black F9, White C9, Black F8 (h1).  Black's part: Black connects at
+# E9, which leaves Q in atari; nothing of Black's is in atari, so White
+# extends at C9 (h0 = Black E9, White C9); Black's capture at C9 after the
+# connection (h2, Black E9 and C9; White's C9 then, joining the wall, sets
+# no ladder against the connection) is the bonus, and for Black the owner's
+# part moves a third of the way toward it.  The two parts nearly cancel
+# (White's push with its threat at F8 is worth about what Black's connection
+# is), so the sum stays below 6 and is not 2: no raise.
+# Black: o + (t - o)/3 + p at the gap; White: s at the push E9.
+black to play
+  . O . O . . . . .
+  . O O X X . . . .
+  . O X X X . . . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 C9 E8 E9 F9 C9 F8 E8 E9 E9 C9 [E9=o+(t-o)/3+p:5]
+
+[edge-cover-peep-escape-aims-at-t-top-white]
+# Black's second-line stone E8 jumps to the top edge; White's lone D9 (Q)
+# peeps beside the gap E9, with White's wall B9, B8, C8, B7 behind it.  Black's chain D8-E8
+# runs down into a group with two eyes (C6, E6), more than three liberties,
+# so White's play at S = F9 first is not read.  White's part: the push E9 is
+# no ladder (White's C9 would join the wall, and Black's own C9 is
+# suicide); Black blocks at S = F9, which puts
+# White's D9-E9 in atari; White escapes at C9 (joining the wall).  Black's F9 now
+# has two liberties and White's F8 chases it along the first line into the
+# corner, so White's escape aims at T = F8 and Black must take it: p = White
+# E9, Black F9, White C9, Black F8 (h1).  Black's part: Black connects at
+# E9, which leaves Q in atari; nothing of Black's is in atari, so White
+# extends at C9 (h0 = Black E9, White C9); Black's capture at C9 after the
+# connection (h2, Black E9 and C9; White's C9 then, joining the wall, sets
+# no ladder against the connection) is the bonus, and for Black the owner's
+# part moves a third of the way toward it.  The two parts nearly cancel
+# (White's push with its threat at F8 is worth about what Black's connection
+# is), so the sum stays below 6 and is not 2: no raise.
+# Black: o + (t - o)/3 + p at the gap; White: s at the push E9.
+white to play
+  . O . O . . . . .
+  . O O X X . . . .
+  . O X X X . . . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 C9 E8 E9 F9 C9 F8 [E9=s:5]
+
+[edge-cover-peep-escape-aims-at-t-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White's lone D9 (Q)
+# peeps beside the gap E9, with White's wall B9, B8, C8, B7 behind it.  Black's chain D8-E8
+# runs down into a group with two eyes (C6, E6), more than three liberties,
+# so White's play at S = F9 first is not read.  White's part: the push E9 is
+# no ladder (White's C9 would join the wall, and Black's own C9 is
+# suicide); Black blocks at S = F9, which puts
+# White's D9-E9 in atari; White escapes at C9 (joining the wall).  Black's F9 now
+# has two liberties and White's F8 chases it along the first line into the
+# corner, so White's escape aims at T = F8 and Black must take it: p = White
+# E9, Black F9, White C9, Black F8 (h1).  Black's part: Black connects at
+# E9, which leaves Q in atari; nothing of Black's is in atari, so White
+# extends at C9 (h0 = Black E9, White C9); Black's capture at C9 after the
+# connection (h2, Black E9 and C9; White's C9 then, joining the wall, sets
+# no ladder against the connection) is the bonus, and for Black the owner's
+# part moves a third of the way toward it.  The two parts nearly cancel
+# (White's push with its threat at F8 is worth about what Black's connection
+# is), so the sum stays below 6 and is not 2: no raise.
+# Black: o + (t - o)/3 + p at the gap; White: s at the push E9.
+# (the position mirrored)
+black to play
+  . . . . . O . O .
+  . . . . X X O O .
+  . . . . X X X O .
+  . . . X . X . X .
+  . . . . X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 G9 E8 E9 D9 G9 D8 E8 E9 E9 G9 [E9=o+(t-o)/3+p:5]
+
+[edge-cover-peep-escape-aims-at-t-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White's lone D9 (Q)
+# peeps beside the gap E9, with White's wall B9, B8, C8, B7 behind it.  Black's chain D8-E8
+# runs down into a group with two eyes (C6, E6), more than three liberties,
+# so White's play at S = F9 first is not read.  White's part: the push E9 is
+# no ladder (White's C9 would join the wall, and Black's own C9 is
+# suicide); Black blocks at S = F9, which puts
+# White's D9-E9 in atari; White escapes at C9 (joining the wall).  Black's F9 now
+# has two liberties and White's F8 chases it along the first line into the
+# corner, so White's escape aims at T = F8 and Black must take it: p = White
+# E9, Black F9, White C9, Black F8 (h1).  Black's part: Black connects at
+# E9, which leaves Q in atari; nothing of Black's is in atari, so White
+# extends at C9 (h0 = Black E9, White C9); Black's capture at C9 after the
+# connection (h2, Black E9 and C9; White's C9 then, joining the wall, sets
+# no ladder against the connection) is the bonus, and for Black the owner's
+# part moves a third of the way toward it.  The two parts nearly cancel
+# (White's push with its threat at F8 is worth about what Black's connection
+# is), so the sum stays below 6 and is not 2: no raise.
+# Black: o + (t - o)/3 + p at the gap; White: s at the push E9.
+# (the position mirrored)
+white to play
+  . . . . . O . O .
+  . . . . X X O O .
+  . . . . X X X O .
+  . . . X . X . X .
+  . . . . X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 G9 E8 E9 D9 G9 D8 [E9=s:5]
+
+[edge-cover-peep-escape-aims-at-t-left-black]
+# Black's second-line stone E8 jumps to the top edge; White's lone D9 (Q)
+# peeps beside the gap E9, with White's wall B9, B8, C8, B7 behind it.  Black's chain D8-E8
+# runs down into a group with two eyes (C6, E6), more than three liberties,
+# so White's play at S = F9 first is not read.  White's part: the push E9 is
+# no ladder (White's C9 would join the wall, and Black's own C9 is
+# suicide); Black blocks at S = F9, which puts
+# White's D9-E9 in atari; White escapes at C9 (joining the wall).  Black's F9 now
+# has two liberties and White's F8 chases it along the first line into the
+# corner, so White's escape aims at T = F8 and Black must take it: p = White
+# E9, Black F9, White C9, Black F8 (h1).  Black's part: Black connects at
+# E9, which leaves Q in atari; nothing of Black's is in atari, so White
+# extends at C9 (h0 = Black E9, White C9); Black's capture at C9 after the
+# connection (h2, Black E9 and C9; White's C9 then, joining the wall, sets
+# no ladder against the connection) is the bonus, and for Black the owner's
+# part moves a third of the way toward it.  The two parts nearly cancel
+# (White's push with its threat at F8 is worth about what Black's connection
+# is), so the sum stays below 6 and is not 2: no raise.
+# Black: o + (t - o)/3 + p at the gap; White: s at the push E9.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  O O O X . . . . .
+  . O X . X . . . .
+  O X X X X . . . .
+  . X X . X . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki B5 A5 B5 A5 A7 B5 A5 A4 A7 B4 B5 A5 A5 A7 [A5=o+(t-o)/3+p:5]
+
+[edge-cover-peep-escape-aims-at-t-left-white]
+# Black's second-line stone E8 jumps to the top edge; White's lone D9 (Q)
+# peeps beside the gap E9, with White's wall B9, B8, C8, B7 behind it.  Black's chain D8-E8
+# runs down into a group with two eyes (C6, E6), more than three liberties,
+# so White's play at S = F9 first is not read.  White's part: the push E9 is
+# no ladder (White's C9 would join the wall, and Black's own C9 is
+# suicide); Black blocks at S = F9, which puts
+# White's D9-E9 in atari; White escapes at C9 (joining the wall).  Black's F9 now
+# has two liberties and White's F8 chases it along the first line into the
+# corner, so White's escape aims at T = F8 and Black must take it: p = White
+# E9, Black F9, White C9, Black F8 (h1).  Black's part: Black connects at
+# E9, which leaves Q in atari; nothing of Black's is in atari, so White
+# extends at C9 (h0 = Black E9, White C9); Black's capture at C9 after the
+# connection (h2, Black E9 and C9; White's C9 then, joining the wall, sets
+# no ladder against the connection) is the bonus, and for Black the owner's
+# part moves a third of the way toward it.  The two parts nearly cancel
+# (White's push with its threat at F8 is worth about what Black's connection
+# is), so the sum stays below 6 and is not 2: no raise.
+# Black: o + (t - o)/3 + p at the gap; White: s at the push E9.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  O O O X . . . . .
+  . O X . X . . . .
+  O X X X X . . . .
+  . X X . X . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki B5 A5 B5 A5 A7 B5 A5 A4 A7 B4 [A5=s:5]
+
+[edge-cover-peep-escape-aims-at-t-bottom-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White's lone D9 (Q)
+# peeps beside the gap E9, with White's wall B9, B8, C8, B7 behind it.  Black's chain D8-E8
+# runs down into a group with two eyes (C6, E6), more than three liberties,
+# so White's play at S = F9 first is not read.  White's part: the push E9 is
+# no ladder (White's C9 would join the wall, and Black's own C9 is
+# suicide); Black blocks at S = F9, which puts
+# White's D9-E9 in atari; White escapes at C9 (joining the wall).  Black's F9 now
+# has two liberties and White's F8 chases it along the first line into the
+# corner, so White's escape aims at T = F8 and Black must take it: p = White
+# E9, Black F9, White C9, Black F8 (h1).  Black's part: Black connects at
+# E9, which leaves Q in atari; nothing of Black's is in atari, so White
+# extends at C9 (h0 = Black E9, White C9); Black's capture at C9 after the
+# connection (h2, Black E9 and C9; White's C9 then, joining the wall, sets
+# no ladder against the connection) is the bonus, and for Black the owner's
+# part moves a third of the way toward it.  The two parts nearly cancel
+# (White's push with its threat at F8 is worth about what Black's connection
+# is), so the sum stays below 6 and is not 2: no raise.
+# Black: o + (t - o)/3 + p at the gap; White: s at the push E9.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X X . .
+  . . . X . X . X .
+  . . . . X X X O .
+  . . . . X X O O .
+  . . . . . O . O .
+call IkkenEdgeNozoki E2 E1 E2 E1 G1 E2 E1 D1 G1 D2 E2 E1 E1 G1 [E1=o+(t-o)/3+p:5]
+
+[edge-cover-peep-escape-aims-at-t-bottom-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White's lone D9 (Q)
+# peeps beside the gap E9, with White's wall B9, B8, C8, B7 behind it.  Black's chain D8-E8
+# runs down into a group with two eyes (C6, E6), more than three liberties,
+# so White's play at S = F9 first is not read.  White's part: the push E9 is
+# no ladder (White's C9 would join the wall, and Black's own C9 is
+# suicide); Black blocks at S = F9, which puts
+# White's D9-E9 in atari; White escapes at C9 (joining the wall).  Black's F9 now
+# has two liberties and White's F8 chases it along the first line into the
+# corner, so White's escape aims at T = F8 and Black must take it: p = White
+# E9, Black F9, White C9, Black F8 (h1).  Black's part: Black connects at
+# E9, which leaves Q in atari; nothing of Black's is in atari, so White
+# extends at C9 (h0 = Black E9, White C9); Black's capture at C9 after the
+# connection (h2, Black E9 and C9; White's C9 then, joining the wall, sets
+# no ladder against the connection) is the bonus, and for Black the owner's
+# part moves a third of the way toward it.  The two parts nearly cancel
+# (White's push with its threat at F8 is worth about what Black's connection
+# is), so the sum stays below 6 and is not 2: no raise.
+# Black: o + (t - o)/3 + p at the gap; White: s at the push E9.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X X . .
+  . . . X . X . X .
+  . . . . X X X O .
+  . . . . X X O O .
+  . . . . . O . O .
+call IkkenEdgeNozoki E2 E1 E2 E1 G1 E2 E1 D1 G1 D2 [E1=s:5]
+
