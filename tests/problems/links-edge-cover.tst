@@ -1819,3 +1819,321 @@ white to play
   . . . . . O . O .
 call IkkenEdgeNozoki E2 E1 E2 E1 G1 E2 E1 D1 G1 D2 [E1=s:5]
 
+[edge-cover-wedge-beside-k-stone-in-atari-top-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone and White E7 above it, so the
+# stone has one liberty left (F8).  White's E7 is in atari too (its liberty
+# E6; Black D7 and F7 beside it).  The wedge beside K: T = F8 is not Black's,
+# the marks are set, and the stone's chain is short of liberties, so the
+# short-liberty reading takes over; it stops at once for a chain in atari:
+# no candidate for either engine.
+black to play
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . X O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 [none]
+
+[edge-cover-wedge-beside-k-stone-in-atari-top-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone and White E7 above it, so the
+# stone has one liberty left (F8).  White's E7 is in atari too (its liberty
+# E6; Black D7 and F7 beside it).  The wedge beside K: T = F8 is not Black's,
+# the marks are set, and the stone's chain is short of liberties, so the
+# short-liberty reading takes over; it stops at once for a chain in atari:
+# no candidate for either engine.
+white to play
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . X O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 [none]
+
+[edge-cover-wedge-beside-k-stone-in-atari-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone and White E7 above it, so the
+# stone has one liberty left (F8).  White's E7 is in atari too (its liberty
+# E6; Black D7 and F7 beside it).  The wedge beside K: T = F8 is not Black's,
+# the marks are set, and the stone's chain is short of liberties, so the
+# short-liberty reading takes over; it stops at once for a chain in atari:
+# no candidate for either engine.
+# (the position mirrored)
+black to play
+  . . . . O . . . .
+  . . . . X O . . .
+  . . . X O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 [none]
+
+[edge-cover-wedge-beside-k-stone-in-atari-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone and White E7 above it, so the
+# stone has one liberty left (F8).  White's E7 is in atari too (its liberty
+# E6; Black D7 and F7 beside it).  The wedge beside K: T = F8 is not Black's,
+# the marks are set, and the stone's chain is short of liberties, so the
+# short-liberty reading takes over; it stops at once for a chain in atari:
+# no candidate for either engine.
+# (the position mirrored)
+white to play
+  . . . . O . . . .
+  . . . . X O . . .
+  . . . X O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 [none]
+
+[edge-cover-wedge-beside-k-stone-in-atari-left-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone and White E7 above it, so the
+# stone has one liberty left (F8).  White's E7 is in atari too (its liberty
+# E6; Black D7 and F7 beside it).  The wedge beside K: T = F8 is not Black's,
+# the marks are set, and the stone's chain is short of liberties, so the
+# short-liberty reading takes over; it stops at once for a chain in atari:
+# no candidate for either engine.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  O X O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 [none]
+
+[edge-cover-wedge-beside-k-stone-in-atari-left-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone and White E7 above it, so the
+# stone has one liberty left (F8).  White's E7 is in atari too (its liberty
+# E6; Black D7 and F7 beside it).  The wedge beside K: T = F8 is not Black's,
+# the marks are set, and the stone's chain is short of liberties, so the
+# short-liberty reading takes over; it stops at once for a chain in atari:
+# no candidate for either engine.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  O X O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 [none]
+
+[edge-cover-wedge-beside-k-stone-in-atari-bottom-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone and White E7 above it, so the
+# stone has one liberty left (F8).  White's E7 is in atari too (its liberty
+# E6; Black D7 and F7 beside it).  The wedge beside K: T = F8 is not Black's,
+# the marks are set, and the stone's chain is short of liberties, so the
+# short-liberty reading takes over; it stops at once for a chain in atari:
+# no candidate for either engine.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O X . . .
+  . . . . X O . . .
+  . . . . O . . . .
+call IkkenEdgeWarikomi:cover E2 E1 [none]
+
+[edge-cover-wedge-beside-k-stone-in-atari-bottom-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone and White E7 above it, so the
+# stone has one liberty left (F8).  White's E7 is in atari too (its liberty
+# E6; Black D7 and F7 beside it).  The wedge beside K: T = F8 is not Black's,
+# the marks are set, and the stone's chain is short of liberties, so the
+# short-liberty reading takes over; it stops at once for a chain in atari:
+# no candidate for either engine.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O X . . .
+  . . . . X O . . .
+  . . . . O . . . .
+call IkkenEdgeWarikomi:cover E2 E1 [none]
+
+[edge-cover-peep-escape-aims-at-t-white-owner-top-white]
+# The position of edge-cover-peep-escape-aims-at-t with the colours
+# exchanged: White's E8 jumps to the edge, Black's D9 peeps, Black's wall
+# behind it.  The same lines with the colours exchanged: Black's push E9,
+# White's block F9, Black's escape C9 aiming at F8, White F8 (h1); White's
+# connection E9 and Black's extension C9 (h0); White's capture at C9 (h2).
+# White: o + (t - o)/3 + p at the gap; Black: s at the push E9.
+white to play
+  . X . X . . . . .
+  . X X O O . . . .
+  . X O O O . . . .
+  . O . O . O . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 C9 E8 E9 F9 C9 F8 E8 E9 E9 C9 [E9=o+(t-o)/3+p:5]
+
+[edge-cover-peep-escape-aims-at-t-white-owner-top-black]
+# The position of edge-cover-peep-escape-aims-at-t with the colours
+# exchanged: White's E8 jumps to the edge, Black's D9 peeps, Black's wall
+# behind it.  The same lines with the colours exchanged: Black's push E9,
+# White's block F9, Black's escape C9 aiming at F8, White F8 (h1); White's
+# connection E9 and Black's extension C9 (h0); White's capture at C9 (h2).
+# White: o + (t - o)/3 + p at the gap; Black: s at the push E9.
+black to play
+  . X . X . . . . .
+  . X X O O . . . .
+  . X O O O . . . .
+  . O . O . O . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 C9 E8 E9 F9 C9 F8 [E9=s:5]
+
+[edge-cover-peep-escape-aims-at-t-white-owner-top-mirror-white]
+# The position of edge-cover-peep-escape-aims-at-t with the colours
+# exchanged: White's E8 jumps to the edge, Black's D9 peeps, Black's wall
+# behind it.  The same lines with the colours exchanged: Black's push E9,
+# White's block F9, Black's escape C9 aiming at F8, White F8 (h1); White's
+# connection E9 and Black's extension C9 (h0); White's capture at C9 (h2).
+# White: o + (t - o)/3 + p at the gap; Black: s at the push E9.
+# (the position mirrored)
+white to play
+  . . . . . X . X .
+  . . . . O O X X .
+  . . . . O O O X .
+  . . . O . O . O .
+  . . . . O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 G9 E8 E9 D9 G9 D8 E8 E9 E9 G9 [E9=o+(t-o)/3+p:5]
+
+[edge-cover-peep-escape-aims-at-t-white-owner-top-mirror-black]
+# The position of edge-cover-peep-escape-aims-at-t with the colours
+# exchanged: White's E8 jumps to the edge, Black's D9 peeps, Black's wall
+# behind it.  The same lines with the colours exchanged: Black's push E9,
+# White's block F9, Black's escape C9 aiming at F8, White F8 (h1); White's
+# connection E9 and Black's extension C9 (h0); White's capture at C9 (h2).
+# White: o + (t - o)/3 + p at the gap; Black: s at the push E9.
+# (the position mirrored)
+black to play
+  . . . . . X . X .
+  . . . . O O X X .
+  . . . . O O O X .
+  . . . O . O . O .
+  . . . . O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 G9 E8 E9 D9 G9 D8 [E9=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-far-end-taken-top-black]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) only: Black's part is the connection at
+# A = E9 alone (h0), Black's point E9; B = F9 is empty, so White's part is
+# White E9, Black F9, White D9 (h1), White's point E9.  The sum s for either
+# engine, at E9 for both.
+black to play
+  . . O . . . . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 E9 E8 E9 F9 D9 [E9=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-far-end-taken-top-white]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) only: Black's part is the connection at
+# A = E9 alone (h0), Black's point E9; B = F9 is empty, so White's part is
+# White E9, Black F9, White D9 (h1), White's point E9.  The sum s for either
+# engine, at E9 for both.
+white to play
+  . . O . . . . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 E9 E8 E9 F9 D9 [E9=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-far-end-taken-left-black]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) only: Black's part is the connection at
+# A = E9 alone (h0), Black's point E9; B = F9 is empty, so White's part is
+# White E9, Black F9, White D9 (h1), White's point E9.  The sum s for either
+# engine, at E9 for both.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  O . O . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  . . X . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A5 B5 A5 A4 A6 [A5=s:5]
+
+[edge-cover-attached-pair-first-line-exchange-far-end-taken-left-white]
+# The first-line exchange of edge-cover-attached-pair-first-line-exchange
+# with White C9 on D (under K2) only: Black's part is the connection at
+# A = E9 alone (h0), Black's point E9; B = F9 is empty, so White's part is
+# White E9, Black F9, White D9 (h1), White's point E9.  The sum s for either
+# engine, at E9 for both.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  O . O . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  . . X . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A5 B5 A5 A4 A6 [A5=s:5]
+
