@@ -2137,3 +2137,241 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi B5 A5 B5 A5 B5 A5 A4 A6 [A5=s:5]
 
+[edge-cover-attached-pair-open-point-above-top-black]
+# Black's second-line stone E8 (Black G7 and E5 around) jumps to the top
+# edge; White's lone D8 (K) stands beside it on the smaller side (White C7
+# C6 behind, White H8 further off).  Black's line: Black D9 (no ladder on E8
+# or D9: White's E9 would be a self-atari), K keeps two liberties, White
+# answers under at C9; Black's K2 block at C8 would be a self-atari, so no
+# ladder threat; Black connects at E9 (no ladder, and no loose move: F6 is
+# not White's).  The point above the stone, E7, is empty with the six other
+# points around it empty: Black's line becomes E7 alone.  White's C9 escapes
+# toward C8 (no capture), and Black's block at C8 keeps one liberty: the
+# plain line, h0 = D9, C9, E9.  White's line: White E9 (no ladder: White's
+# D9 joins K, White's run along the first line meets H8); Black blocks at
+# F9, White D9 joins K (no ladder on it, no loose move: C7 is White's);
+# Black's F9 is caught on the first line (White F8, then H8 stops Black's
+# run), so Black escapes at F8: h1 = E9, F9, D9, F8, a forcing line for
+# White.  One forcing line: s + s/2 for either engine, at Black's E7 and
+# White's E9.
+black to play
+  . . . . . . . . .
+  . . . O X . . O .
+  . . O . . . X . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [E7=s+s/2:5]
+
+[edge-cover-attached-pair-open-point-above-top-white]
+# Black's second-line stone E8 (Black G7 and E5 around) jumps to the top
+# edge; White's lone D8 (K) stands beside it on the smaller side (White C7
+# C6 behind, White H8 further off).  Black's line: Black D9 (no ladder on E8
+# or D9: White's E9 would be a self-atari), K keeps two liberties, White
+# answers under at C9; Black's K2 block at C8 would be a self-atari, so no
+# ladder threat; Black connects at E9 (no ladder, and no loose move: F6 is
+# not White's).  The point above the stone, E7, is empty with the six other
+# points around it empty: Black's line becomes E7 alone.  White's C9 escapes
+# toward C8 (no capture), and Black's block at C8 keeps one liberty: the
+# plain line, h0 = D9, C9, E9.  White's line: White E9 (no ladder: White's
+# D9 joins K, White's run along the first line meets H8); Black blocks at
+# F9, White D9 joins K (no ladder on it, no loose move: C7 is White's);
+# Black's F9 is caught on the first line (White F8, then H8 stops Black's
+# run), so Black escapes at F8: h1 = E9, F9, D9, F8, a forcing line for
+# White.  One forcing line: s + s/2 for either engine, at Black's E7 and
+# White's E9.
+white to play
+  . . . . . . . . .
+  . . . O X . . O .
+  . . O . . . X . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5]
+
+[edge-cover-attached-pair-open-point-above-bottom-black]
+# Black's second-line stone E8 (Black G7 and E5 around) jumps to the top
+# edge; White's lone D8 (K) stands beside it on the smaller side (White C7
+# C6 behind, White H8 further off).  Black's line: Black D9 (no ladder on E8
+# or D9: White's E9 would be a self-atari), K keeps two liberties, White
+# answers under at C9; Black's K2 block at C8 would be a self-atari, so no
+# ladder threat; Black connects at E9 (no ladder, and no loose move: F6 is
+# not White's).  The point above the stone, E7, is empty with the six other
+# points around it empty: Black's line becomes E7 alone.  White's C9 escapes
+# toward C8 (no capture), and Black's block at C8 keeps one liberty: the
+# plain line, h0 = D9, C9, E9.  White's line: White E9 (no ladder: White's
+# D9 joins K, White's run along the first line meets H8); Black blocks at
+# F9, White D9 joins K (no ladder on it, no loose move: C7 is White's);
+# Black's F9 is caught on the first line (White F8, then H8 stops Black's
+# run), so Black escapes at F8: h1 = E9, F9, D9, F8, a forcing line for
+# White.  One forcing line: s + s/2 for either engine, at Black's E7 and
+# White's E9.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . O . . . X . .
+  . . . O X . . O .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 E2 E1 F1 D1 F2 [E3=s+s/2:5]
+
+[edge-cover-attached-pair-open-point-above-bottom-white]
+# Black's second-line stone E8 (Black G7 and E5 around) jumps to the top
+# edge; White's lone D8 (K) stands beside it on the smaller side (White C7
+# C6 behind, White H8 further off).  Black's line: Black D9 (no ladder on E8
+# or D9: White's E9 would be a self-atari), K keeps two liberties, White
+# answers under at C9; Black's K2 block at C8 would be a self-atari, so no
+# ladder threat; Black connects at E9 (no ladder, and no loose move: F6 is
+# not White's).  The point above the stone, E7, is empty with the six other
+# points around it empty: Black's line becomes E7 alone.  White's C9 escapes
+# toward C8 (no capture), and Black's block at C8 keeps one liberty: the
+# plain line, h0 = D9, C9, E9.  White's line: White E9 (no ladder: White's
+# D9 joins K, White's run along the first line meets H8); Black blocks at
+# F9, White D9 joins K (no ladder on it, no loose move: C7 is White's);
+# Black's F9 is caught on the first line (White F8, then H8 stops Black's
+# run), so Black escapes at F8: h1 = E9, F9, D9, F8, a forcing line for
+# White.  One forcing line: s + s/2 for either engine, at Black's E7 and
+# White's E9.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . O . . . X . .
+  . . . O X . . O .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C1 E1 E2 E1 F1 D1 F2 [E1=s+s/2:5]
+
+[edge-cover-attached-pair-open-point-above-left-black]
+# Black's second-line stone E8 (Black G7 and E5 around) jumps to the top
+# edge; White's lone D8 (K) stands beside it on the smaller side (White C7
+# C6 behind, White H8 further off).  Black's line: Black D9 (no ladder on E8
+# or D9: White's E9 would be a self-atari), K keeps two liberties, White
+# answers under at C9; Black's K2 block at C8 would be a self-atari, so no
+# ladder threat; Black connects at E9 (no ladder, and no loose move: F6 is
+# not White's).  The point above the stone, E7, is empty with the six other
+# points around it empty: Black's line becomes E7 alone.  White's C9 escapes
+# toward C8 (no capture), and Black's block at C8 keeps one liberty: the
+# plain line, h0 = D9, C9, E9.  White's line: White E9 (no ladder: White's
+# D9 joins K, White's run along the first line meets H8); Black blocks at
+# F9, White D9 joins K (no ladder on it, no loose move: C7 is White's);
+# Black's F9 is caught on the first line (White F8, then H8 stops Black's
+# run), so Black escapes at F8: h1 = E9, F9, D9, F8, a forcing line for
+# White.  One forcing line: s + s/2 for either engine, at Black's E7 and
+# White's E9.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . O . . . . . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 A7 A5 B5 A5 A4 A6 B4 [C5=s+s/2:5]
+
+[edge-cover-attached-pair-open-point-above-left-white]
+# Black's second-line stone E8 (Black G7 and E5 around) jumps to the top
+# edge; White's lone D8 (K) stands beside it on the smaller side (White C7
+# C6 behind, White H8 further off).  Black's line: Black D9 (no ladder on E8
+# or D9: White's E9 would be a self-atari), K keeps two liberties, White
+# answers under at C9; Black's K2 block at C8 would be a self-atari, so no
+# ladder threat; Black connects at E9 (no ladder, and no loose move: F6 is
+# not White's).  The point above the stone, E7, is empty with the six other
+# points around it empty: Black's line becomes E7 alone.  White's C9 escapes
+# toward C8 (no capture), and Black's block at C8 keeps one liberty: the
+# plain line, h0 = D9, C9, E9.  White's line: White E9 (no ladder: White's
+# D9 joins K, White's run along the first line meets H8); Black blocks at
+# F9, White D9 joins K (no ladder on it, no loose move: C7 is White's);
+# Black's F9 is caught on the first line (White F8, then H8 stops Black's
+# run), so Black escapes at F8: h1 = E9, F9, D9, F8, a forcing line for
+# White.  One forcing line: s + s/2 for either engine, at Black's E7 and
+# White's E9.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . O . . . . . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 A7 A5 B5 A5 A4 A6 B4 [A5=s+s/2:5]
+
+[edge-cover-attached-pair-open-point-above-right-black]
+# Black's second-line stone E8 (Black G7 and E5 around) jumps to the top
+# edge; White's lone D8 (K) stands beside it on the smaller side (White C7
+# C6 behind, White H8 further off).  Black's line: Black D9 (no ladder on E8
+# or D9: White's E9 would be a self-atari), K keeps two liberties, White
+# answers under at C9; Black's K2 block at C8 would be a self-atari, so no
+# ladder threat; Black connects at E9 (no ladder, and no loose move: F6 is
+# not White's).  The point above the stone, E7, is empty with the six other
+# points around it empty: Black's line becomes E7 alone.  White's C9 escapes
+# toward C8 (no capture), and Black's block at C8 keeps one liberty: the
+# plain line, h0 = D9, C9, E9.  White's line: White E9 (no ladder: White's
+# D9 joins K, White's run along the first line meets H8); Black blocks at
+# F9, White D9 joins K (no ladder on it, no loose move: C7 is White's);
+# Black's F9 is caught on the first line (White F8, then H8 stops Black's
+# run), so Black escapes at F8: h1 = E9, F9, D9, F8, a forcing line for
+# White.  One forcing line: s + s/2 for either engine, at Black's E7 and
+# White's E9.
+# (the position on the right edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O O . .
+  . . . . . . . O .
+  . . . . X . . X .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . O .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H5 J5 H5 J6 J7 J5 H5 J5 J4 J6 H4 [G5=s+s/2:5]
+
+[edge-cover-attached-pair-open-point-above-right-white]
+# Black's second-line stone E8 (Black G7 and E5 around) jumps to the top
+# edge; White's lone D8 (K) stands beside it on the smaller side (White C7
+# C6 behind, White H8 further off).  Black's line: Black D9 (no ladder on E8
+# or D9: White's E9 would be a self-atari), K keeps two liberties, White
+# answers under at C9; Black's K2 block at C8 would be a self-atari, so no
+# ladder threat; Black connects at E9 (no ladder, and no loose move: F6 is
+# not White's).  The point above the stone, E7, is empty with the six other
+# points around it empty: Black's line becomes E7 alone.  White's C9 escapes
+# toward C8 (no capture), and Black's block at C8 keeps one liberty: the
+# plain line, h0 = D9, C9, E9.  White's line: White E9 (no ladder: White's
+# D9 joins K, White's run along the first line meets H8); Black blocks at
+# F9, White D9 joins K (no ladder on it, no loose move: C7 is White's);
+# Black's F9 is caught on the first line (White F8, then H8 stops Black's
+# run), so Black escapes at F8: h1 = E9, F9, D9, F8, a forcing line for
+# White.  One forcing line: s + s/2 for either engine, at Black's E7 and
+# White's E9.
+# (the position on the right edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O O . .
+  . . . . . . . O .
+  . . . . X . . X .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . O .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H5 J5 H5 J6 J7 J5 H5 J5 J4 J6 H4 [J5=s+s/2:5]
+
