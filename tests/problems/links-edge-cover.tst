@@ -2375,3 +2375,507 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi H5 J5 H5 J6 J7 J5 H5 J5 J4 J6 H4 [J5=s+s/2:5]
 
+[edge-cover-wedge-alone-block-in-atari-top-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and White G9 on
+# the other side (O3): O2 holds White, so S = F9, X = D9, T = F8.  F9 is no
+# self-atari for White (it joins E9 and G9).  (With stones on both sides the
+# O2 side decides, so the mirror image reads the same side.)  T is empty with three empty
+# neighbours: White's point is the hane F8 (h1).  Black's block at F9 would
+# be in atari (E9 and G9 White), so Black takes T = F8 instead; White plays
+# X = D9 (h0); Black's evaluation there is positive: 4 more, s + 4.  Both
+# engines' point is F8.
+black to play
+  . . O . O . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F8 D9 E8 F8 [F8=s+4:5]
+
+[edge-cover-wedge-alone-block-in-atari-top-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and White G9 on
+# the other side (O3): O2 holds White, so S = F9, X = D9, T = F8.  F9 is no
+# self-atari for White (it joins E9 and G9).  (With stones on both sides the
+# O2 side decides, so the mirror image reads the same side.)  T is empty with three empty
+# neighbours: White's point is the hane F8 (h1).  Black's block at F9 would
+# be in atari (E9 and G9 White), so Black takes T = F8 instead; White plays
+# X = D9 (h0); Black's evaluation there is positive: 4 more, s + 4.  Both
+# engines' point is F8.
+white to play
+  . . O . O . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F8 D9 E8 F8 [F8=s+4:5]
+
+[edge-cover-wedge-alone-block-in-atari-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and White G9 on
+# the other side (O3): O2 holds White, so S = F9, X = D9, T = F8.  F9 is no
+# self-atari for White (it joins E9 and G9).  (With stones on both sides the
+# O2 side decides, so the mirror image reads the same side.)  T is empty with three empty
+# neighbours: White's point is the hane F8 (h1).  Black's block at F9 would
+# be in atari (E9 and G9 White), so Black takes T = F8 instead; White plays
+# X = D9 (h0); Black's evaluation there is positive: 4 more, s + 4.  Both
+# engines' point is F8.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . O . O . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 F2 D1 E2 F2 [F2=s+4:5]
+
+[edge-cover-wedge-alone-block-in-atari-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9, with White C9 two points along the first line (O2) and White G9 on
+# the other side (O3): O2 holds White, so S = F9, X = D9, T = F8.  F9 is no
+# self-atari for White (it joins E9 and G9).  (With stones on both sides the
+# O2 side decides, so the mirror image reads the same side.)  T is empty with three empty
+# neighbours: White's point is the hane F8 (h1).  Black's block at F9 would
+# be in atari (E9 and G9 White), so Black takes T = F8 instead; White plays
+# X = D9 (h0); Black's evaluation there is positive: 4 more, s + 4.  Both
+# engines' point is F8.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . O . O . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 F2 D1 E2 F2 [F2=s+4:5]
+
+[edge-cover-wedge-alone-t-owned-top-black]
+# The lone wedge of edge-cover-wedge-alone-hane-beside-stone with Black F8
+# on T instead of White G8: the owner already holds the second-line point
+# above S, nothing is read: no candidate.
+black to play
+  . . O . O . . . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 [none]
+
+[edge-cover-wedge-alone-t-owned-top-white]
+# The lone wedge of edge-cover-wedge-alone-hane-beside-stone with Black F8
+# on T instead of White G8: the owner already holds the second-line point
+# above S, nothing is read: no candidate.
+white to play
+  . . O . O . . . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 [none]
+
+[edge-cover-wedge-alone-t-owned-top-mirror-black]
+# The lone wedge of edge-cover-wedge-alone-hane-beside-stone with Black F8
+# on T instead of White G8: the owner already holds the second-line point
+# above S, nothing is read: no candidate.
+# (the position mirrored)
+black to play
+  . . . . O . O . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 [none]
+
+[edge-cover-wedge-alone-t-owned-top-mirror-white]
+# The lone wedge of edge-cover-wedge-alone-hane-beside-stone with Black F8
+# on T instead of White G8: the owner already holds the second-line point
+# above S, nothing is read: no candidate.
+# (the position mirrored)
+white to play
+  . . . . O . O . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 [none]
+
+[edge-cover-wedge-extended-safe-block-top-black]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it on the first line, so Black blocks on the other side,
+# S = F9 (T = F8, U = G8, W = G9).  F9 is no self-atari.  Black's F9 is safe:
+# White's F8 chases it along the first line, but Black's H8 stops the run,
+# White's F8 keeps two liberties and ataris only F9.  So Black's point is
+# F9 with Black's evaluation after it (h0); it does not put White's E9-D9
+# in atari (C9 and D8 stay), so no doubling.  White's point: U is empty
+# (not Black's), W = G9 is empty with three empty neighbours: White G9
+# (h1).  s, for Black with the reason of the connection and White's G9 as
+# related point, for White plainly.
+black to play
+  . . . O O . . . .
+  . . . . X . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 E8 G9 [F9=s:4]
+
+[edge-cover-wedge-extended-safe-block-top-white]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it on the first line, so Black blocks on the other side,
+# S = F9 (T = F8, U = G8, W = G9).  F9 is no self-atari.  Black's F9 is safe:
+# White's F8 chases it along the first line, but Black's H8 stops the run,
+# White's F8 keeps two liberties and ataris only F9.  So Black's point is
+# F9 with Black's evaluation after it (h0); it does not put White's E9-D9
+# in atari (C9 and D8 stay), so no doubling.  White's point: U is empty
+# (not Black's), W = G9 is empty with three empty neighbours: White G9
+# (h1).  s, for Black with the reason of the connection and White's G9 as
+# related point, for White plainly.
+white to play
+  . . . O O . . . .
+  . . . . X . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 E8 G9 [G9=s:5]
+
+[edge-cover-wedge-extended-safe-block-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it on the first line, so Black blocks on the other side,
+# S = F9 (T = F8, U = G8, W = G9).  F9 is no self-atari.  Black's F9 is safe:
+# White's F8 chases it along the first line, but Black's H8 stops the run,
+# White's F8 keeps two liberties and ataris only F9.  So Black's point is
+# F9 with Black's evaluation after it (h0); it does not put White's E9-D9
+# in atari (C9 and D8 stay), so no doubling.  White's point: U is empty
+# (not Black's), W = G9 is empty with three empty neighbours: White G9
+# (h1).  s, for Black with the reason of the connection and White's G9 as
+# related point, for White plainly.
+# (the position mirrored)
+black to play
+  . . . . O O . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 E8 C9 [D9=s:4]
+
+[edge-cover-wedge-extended-safe-block-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it on the first line, so Black blocks on the other side,
+# S = F9 (T = F8, U = G8, W = G9).  F9 is no self-atari.  Black's F9 is safe:
+# White's F8 chases it along the first line, but Black's H8 stops the run,
+# White's F8 keeps two liberties and ataris only F9.  So Black's point is
+# F9 with Black's evaluation after it (h0); it does not put White's E9-D9
+# in atari (C9 and D8 stay), so no doubling.  White's point: U is empty
+# (not Black's), W = G9 is empty with three empty neighbours: White G9
+# (h1).  s, for Black with the reason of the connection and White's G9 as
+# related point, for White plainly.
+# (the position mirrored)
+white to play
+  . . . . O O . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 E8 C9 [C9=s:5]
+
+[edge-cover-wedge-extended-safe-block-left-black]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it on the first line, so Black blocks on the other side,
+# S = F9 (T = F8, U = G8, W = G9).  F9 is no self-atari.  Black's F9 is safe:
+# White's F8 chases it along the first line, but Black's H8 stops the run,
+# White's F8 keeps two liberties and ataris only F9.  So Black's point is
+# F9 with Black's evaluation after it (h0); it does not put White's E9-D9
+# in atari (C9 and D8 stay), so no doubling.  White's point: U is empty
+# (not Black's), W = G9 is empty with three empty neighbours: White G9
+# (h1).  s, for Black with the reason of the connection and White's G9 as
+# related point, for White plainly.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A4 B5 A3 [A4=s:4]
+
+[edge-cover-wedge-extended-safe-block-left-white]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it on the first line, so Black blocks on the other side,
+# S = F9 (T = F8, U = G8, W = G9).  F9 is no self-atari.  Black's F9 is safe:
+# White's F8 chases it along the first line, but Black's H8 stops the run,
+# White's F8 keeps two liberties and ataris only F9.  So Black's point is
+# F9 with Black's evaluation after it (h0); it does not put White's E9-D9
+# in atari (C9 and D8 stay), so no doubling.  White's point: U is empty
+# (not Black's), W = G9 is empty with three empty neighbours: White G9
+# (h1).  s, for Black with the reason of the connection and White's G9 as
+# related point, for White plainly.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A4 B5 A3 [A3=s:5]
+
+[edge-cover-wedge-extended-safe-block-bottom-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it on the first line, so Black blocks on the other side,
+# S = F9 (T = F8, U = G8, W = G9).  F9 is no self-atari.  Black's F9 is safe:
+# White's F8 chases it along the first line, but Black's H8 stops the run,
+# White's F8 keeps two liberties and ataris only F9.  So Black's point is
+# F9 with Black's evaluation after it (h0); it does not put White's E9-D9
+# in atari (C9 and D8 stay), so no doubling.  White's point: U is empty
+# (not Black's), W = G9 is empty with three empty neighbours: White G9
+# (h1).  s, for Black with the reason of the connection and White's G9 as
+# related point, for White plainly.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . X . . . .
+  . . . . O O . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 D1 E2 C1 [D1=s:4]
+
+[edge-cover-wedge-extended-safe-block-bottom-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it on the first line, so Black blocks on the other side,
+# S = F9 (T = F8, U = G8, W = G9).  F9 is no self-atari.  Black's F9 is safe:
+# White's F8 chases it along the first line, but Black's H8 stops the run,
+# White's F8 keeps two liberties and ataris only F9.  So Black's point is
+# F9 with Black's evaluation after it (h0); it does not put White's E9-D9
+# in atari (C9 and D8 stay), so no doubling.  White's point: U is empty
+# (not Black's), W = G9 is empty with three empty neighbours: White G9
+# (h1).  s, for Black with the reason of the connection and White's G9 as
+# related point, for White plainly.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . X . . . .
+  . . . . O O . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 D1 E2 C1 [C1=s:5]
+
+[edge-cover-wedge-extended-unsafe-block-top-black]
+# The wedge of edge-cover-wedge-extended-safe-block without Black's H8:
+# White's F8 now chases Black's F9 along the first line into the corner, so
+# the block is not safe.  Black's answer on the second line: U = G8 is empty,
+# White's F8 would atari nothing, G8 is not on the first line and has no
+# Black neighbour: Black's point is G8 (h0).  White's point as before, G9
+# (h1).  s, for Black with the reason of the connection.
+black to play
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 G8 E8 G9 [G8=s:4]
+
+[edge-cover-wedge-extended-unsafe-block-top-white]
+# The wedge of edge-cover-wedge-extended-safe-block without Black's H8:
+# White's F8 now chases Black's F9 along the first line into the corner, so
+# the block is not safe.  Black's answer on the second line: U = G8 is empty,
+# White's F8 would atari nothing, G8 is not on the first line and has no
+# Black neighbour: Black's point is G8 (h0).  White's point as before, G9
+# (h1).  s, for Black with the reason of the connection.
+white to play
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 G8 E8 G9 [G9=s:5]
+
+[edge-cover-wedge-extended-unsafe-block-top-mirror-black]
+# The wedge of edge-cover-wedge-extended-safe-block without Black's H8:
+# White's F8 now chases Black's F9 along the first line into the corner, so
+# the block is not safe.  Black's answer on the second line: U = G8 is empty,
+# White's F8 would atari nothing, G8 is not on the first line and has no
+# Black neighbour: Black's point is G8 (h0).  White's point as before, G9
+# (h1).  s, for Black with the reason of the connection.
+# (the position mirrored)
+black to play
+  . . . . O O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 C8 E8 C9 [C8=s:4]
+
+[edge-cover-wedge-extended-unsafe-block-top-mirror-white]
+# The wedge of edge-cover-wedge-extended-safe-block without Black's H8:
+# White's F8 now chases Black's F9 along the first line into the corner, so
+# the block is not safe.  Black's answer on the second line: U = G8 is empty,
+# White's F8 would atari nothing, G8 is not on the first line and has no
+# Black neighbour: Black's point is G8 (h0).  White's point as before, G9
+# (h1).  s, for Black with the reason of the connection.
+# (the position mirrored)
+white to play
+  . . . . O O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 C8 E8 C9 [C9=s:5]
+
+[edge-cover-wedge-extended-unsafe-block-left-black]
+# The wedge of edge-cover-wedge-extended-safe-block without Black's H8:
+# White's F8 now chases Black's F9 along the first line into the corner, so
+# the block is not safe.  Black's answer on the second line: U = G8 is empty,
+# White's F8 would atari nothing, G8 is not on the first line and has no
+# Black neighbour: Black's point is G8 (h0).  White's point as before, G9
+# (h1).  s, for Black with the reason of the connection.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 B3 B5 A3 [B3=s:4]
+
+[edge-cover-wedge-extended-unsafe-block-left-white]
+# The wedge of edge-cover-wedge-extended-safe-block without Black's H8:
+# White's F8 now chases Black's F9 along the first line into the corner, so
+# the block is not safe.  Black's answer on the second line: U = G8 is empty,
+# White's F8 would atari nothing, G8 is not on the first line and has no
+# Black neighbour: Black's point is G8 (h0).  White's point as before, G9
+# (h1).  s, for Black with the reason of the connection.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 B3 B5 A3 [A3=s:5]
+
+[edge-cover-wedge-extended-unsafe-block-bottom-mirror-black]
+# The wedge of edge-cover-wedge-extended-safe-block without Black's H8:
+# White's F8 now chases Black's F9 along the first line into the corner, so
+# the block is not safe.  Black's answer on the second line: U = G8 is empty,
+# White's F8 would atari nothing, G8 is not on the first line and has no
+# Black neighbour: Black's point is G8 (h0).  White's point as before, G9
+# (h1).  s, for Black with the reason of the connection.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O O . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 C2 E2 C1 [C2=s:4]
+
+[edge-cover-wedge-extended-unsafe-block-bottom-mirror-white]
+# The wedge of edge-cover-wedge-extended-safe-block without Black's H8:
+# White's F8 now chases Black's F9 along the first line into the corner, so
+# the block is not safe.  Black's answer on the second line: U = G8 is empty,
+# White's F8 would atari nothing, G8 is not on the first line and has no
+# Black neighbour: Black's point is G8 (h0).  White's point as before, G9
+# (h1).  s, for Black with the reason of the connection.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O O . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 C2 E2 C1 [C1=s:5]
+
