@@ -2879,3 +2879,201 @@ white to play
   . . . . O O . . .
 call IkkenEdgeWarikomi:cover E2 E1 E2 C2 E2 C1 [C1=s:5]
 
+[edge-cover-wedge-beside-k-short-hane-top-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone: S = F9, N = D9, T = F8, U = G8,
+# W = G9.  The stone has two liberties (F8, E7), its group (E6 with D6 F6)
+# is not dead: the short-liberty reading.  T is not on the first line, U is
+# empty, F9 is no self-atari for Black.  White's point: T is no self-atari
+# for White, and W is empty with three empty neighbours: W = G9 (h1; it
+# leaves the stone's two-liberty chain cut off under White's wall, a large
+# value, 10 or more: 3 more; G9 is in no capturing race, so no cap at 19).  Black's part: Black F9, White's
+# hane at T keeps two liberties, and Black's N = D9 then has one liberty:
+# Black answers at T = F8 instead of F9 (h0).  s + 3, at F8 for Black and
+# G9 for White.
+black to play
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F8 E8 G9 [F8=s+3:5]
+
+[edge-cover-wedge-beside-k-short-hane-top-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone: S = F9, N = D9, T = F8, U = G8,
+# W = G9.  The stone has two liberties (F8, E7), its group (E6 with D6 F6)
+# is not dead: the short-liberty reading.  T is not on the first line, U is
+# empty, F9 is no self-atari for Black.  White's point: T is no self-atari
+# for White, and W is empty with three empty neighbours: W = G9 (h1; it
+# leaves the stone's two-liberty chain cut off under White's wall, a large
+# value, 10 or more: 3 more; G9 is in no capturing race, so no cap at 19).  Black's part: Black F9, White's
+# hane at T keeps two liberties, and Black's N = D9 then has one liberty:
+# Black answers at T = F8 instead of F9 (h0).  s + 3, at F8 for Black and
+# G9 for White.
+white to play
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F8 E8 G9 [G9=s+3:5]
+
+[edge-cover-wedge-beside-k-short-hane-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone: S = F9, N = D9, T = F8, U = G8,
+# W = G9.  The stone has two liberties (F8, E7), its group (E6 with D6 F6)
+# is not dead: the short-liberty reading.  T is not on the first line, U is
+# empty, F9 is no self-atari for Black.  White's point: T is no self-atari
+# for White, and W is empty with three empty neighbours: W = G9 (h1; it
+# leaves the stone's two-liberty chain cut off under White's wall, a large
+# value, 10 or more: 3 more; G9 is in no capturing race, so no cap at 19).  Black's part: Black F9, White's
+# hane at T keeps two liberties, and Black's N = D9 then has one liberty:
+# Black answers at T = F8 instead of F9 (h0).  s + 3, at F8 for Black and
+# G9 for White.
+# (the position mirrored)
+black to play
+  . . . . O . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D8 E8 C9 [D8=s+3:5]
+
+[edge-cover-wedge-beside-k-short-hane-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone: S = F9, N = D9, T = F8, U = G8,
+# W = G9.  The stone has two liberties (F8, E7), its group (E6 with D6 F6)
+# is not dead: the short-liberty reading.  T is not on the first line, U is
+# empty, F9 is no self-atari for Black.  White's point: T is no self-atari
+# for White, and W is empty with three empty neighbours: W = G9 (h1; it
+# leaves the stone's two-liberty chain cut off under White's wall, a large
+# value, 10 or more: 3 more; G9 is in no capturing race, so no cap at 19).  Black's part: Black F9, White's
+# hane at T keeps two liberties, and Black's N = D9 then has one liberty:
+# Black answers at T = F8 instead of F9 (h0).  s + 3, at F8 for Black and
+# G9 for White.
+# (the position mirrored)
+white to play
+  . . . . O . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D8 E8 C9 [C9=s+3:5]
+
+[edge-cover-wedge-beside-k-short-hane-left-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone: S = F9, N = D9, T = F8, U = G8,
+# W = G9.  The stone has two liberties (F8, E7), its group (E6 with D6 F6)
+# is not dead: the short-liberty reading.  T is not on the first line, U is
+# empty, F9 is no self-atari for Black.  White's point: T is no self-atari
+# for White, and W is empty with three empty neighbours: W = G9 (h1; it
+# leaves the stone's two-liberty chain cut off under White's wall, a large
+# value, 10 or more: 3 more; G9 is in no capturing race, so no cap at 19).  Black's part: Black F9, White's
+# hane at T keeps two liberties, and Black's N = D9 then has one liberty:
+# Black answers at T = F8 instead of F9 (h0).  s + 3, at F8 for Black and
+# G9 for White.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . . . . .
+  O X . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 B4 B5 A3 [B4=s+3:5]
+
+[edge-cover-wedge-beside-k-short-hane-left-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone: S = F9, N = D9, T = F8, U = G8,
+# W = G9.  The stone has two liberties (F8, E7), its group (E6 with D6 F6)
+# is not dead: the short-liberty reading.  T is not on the first line, U is
+# empty, F9 is no self-atari for Black.  White's point: T is no self-atari
+# for White, and W is empty with three empty neighbours: W = G9 (h1; it
+# leaves the stone's two-liberty chain cut off under White's wall, a large
+# value, 10 or more: 3 more; G9 is in no capturing race, so no cap at 19).  Black's part: Black F9, White's
+# hane at T keeps two liberties, and Black's N = D9 then has one liberty:
+# Black answers at T = F8 instead of F9 (h0).  s + 3, at F8 for Black and
+# G9 for White.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . . . . .
+  O X . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 B4 B5 A3 [A3=s+3:5]
+
+[edge-cover-wedge-beside-k-short-hane-bottom-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone: S = F9, N = D9, T = F8, U = G8,
+# W = G9.  The stone has two liberties (F8, E7), its group (E6 with D6 F6)
+# is not dead: the short-liberty reading.  T is not on the first line, U is
+# empty, F9 is no self-atari for Black.  White's point: T is no self-atari
+# for White, and W is empty with three empty neighbours: W = G9 (h1; it
+# leaves the stone's two-liberty chain cut off under White's wall, a large
+# value, 10 or more: 3 more; G9 is in no capturing race, so no cap at 19).  Black's part: Black F9, White's
+# hane at T keeps two liberties, and Black's N = D9 then has one liberty:
+# Black answers at T = F8 instead of F9 (h0).  s + 3, at F8 for Black and
+# G9 for White.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . O . . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 D2 E2 C1 [D2=s+3:5]
+
+[edge-cover-wedge-beside-k-short-hane-bottom-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White has wedged at the
+# gap E9 with White D8 (K) beside the stone: S = F9, N = D9, T = F8, U = G8,
+# W = G9.  The stone has two liberties (F8, E7), its group (E6 with D6 F6)
+# is not dead: the short-liberty reading.  T is not on the first line, U is
+# empty, F9 is no self-atari for Black.  White's point: T is no self-atari
+# for White, and W is empty with three empty neighbours: W = G9 (h1; it
+# leaves the stone's two-liberty chain cut off under White's wall, a large
+# value, 10 or more: 3 more; G9 is in no capturing race, so no cap at 19).  Black's part: Black F9, White's
+# hane at T keeps two liberties, and Black's N = D9 then has one liberty:
+# Black answers at T = F8 instead of F9 (h0).  s + 3, at F8 for Black and
+# G9 for White.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . O . . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 D2 E2 C1 [C1=s+3:5]
+
