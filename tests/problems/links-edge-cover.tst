@@ -3077,3 +3077,169 @@ white to play
   . . . . O . . . .
 call IkkenEdgeWarikomi:cover E2 E1 E2 D2 E2 C1 [C1=s+3:5]
 
+[edge-cover-attached-pair-capture-beside-stone-top-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, in White's wall D8-C8-C7-C6.  White's E7
+# above the stone is in atari (its liberty F7; Black D7-D6-E6 around it), and
+# the stone has two liberties (E9, F8): the capture beside the stone is read
+# instead of the pair.  Black's part: Black takes E7 at F7 (h0).  White's
+# part: White pushes at the gap E9 and Black still takes at F7 (h1, for
+# White).  s, at F7 for Black and at the gap E9 for White.
+black to play
+  . . . . . . . . .
+  . . O O X . . . .
+  . . O X O . . . .
+  . . O X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 F7 E8 E9 F7 [F7=s:5]
+
+[edge-cover-attached-pair-capture-beside-stone-top-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, in White's wall D8-C8-C7-C6.  White's E7
+# above the stone is in atari (its liberty F7; Black D7-D6-E6 around it), and
+# the stone has two liberties (E9, F8): the capture beside the stone is read
+# instead of the pair.  Black's part: Black takes E7 at F7 (h0).  White's
+# part: White pushes at the gap E9 and Black still takes at F7 (h1, for
+# White).  s, at F7 for Black and at the gap E9 for White.
+white to play
+  . . . . . . . . .
+  . . O O X . . . .
+  . . O X O . . . .
+  . . O X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 F7 E8 E9 F7 [E9=s:5]
+
+[edge-cover-attached-pair-capture-beside-stone-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, in White's wall D8-C8-C7-C6.  White's E7
+# above the stone is in atari (its liberty F7; Black D7-D6-E6 around it), and
+# the stone has two liberties (E9, F8): the capture beside the stone is read
+# instead of the pair.  Black's part: Black takes E7 at F7 (h0).  White's
+# part: White pushes at the gap E9 and Black still takes at F7 (h1, for
+# White).  s, at F7 for Black and at the gap E9 for White.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X X . . . .
+  . . O X O . . . .
+  . . O O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 F3 E2 E1 F3 [F3=s:5]
+
+[edge-cover-attached-pair-capture-beside-stone-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, in White's wall D8-C8-C7-C6.  White's E7
+# above the stone is in atari (its liberty F7; Black D7-D6-E6 around it), and
+# the stone has two liberties (E9, F8): the capture beside the stone is read
+# instead of the pair.  Black's part: Black takes E7 at F7 (h0).  White's
+# part: White pushes at the gap E9 and Black still takes at F7 (h1, for
+# White).  s, at F7 for Black and at the gap E9 for White.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X X . . . .
+  . . O X O . . . .
+  . . O O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 F3 E2 E1 F3 [E1=s:5]
+
+[edge-cover-attached-pair-capture-beside-stone-left-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, in White's wall D8-C8-C7-C6.  White's E7
+# above the stone is in atari (its liberty F7; Black D7-D6-E6 around it), and
+# the stone has two liberties (E9, F8): the capture beside the stone is read
+# instead of the pair.  Black's part: Black takes E7 at F7 (h0).  White's
+# part: White pushes at the gap E9 and Black still takes at F7 (h1, for
+# White).  s, at F7 for Black and at the gap E9 for White.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O . . . . .
+  . O X X . . . . .
+  . X O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 C4 B5 A5 C4 [C4=s:5]
+
+[edge-cover-attached-pair-capture-beside-stone-left-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, in White's wall D8-C8-C7-C6.  White's E7
+# above the stone is in atari (its liberty F7; Black D7-D6-E6 around it), and
+# the stone has two liberties (E9, F8): the capture beside the stone is read
+# instead of the pair.  Black's part: Black takes E7 at F7 (h0).  White's
+# part: White pushes at the gap E9 and Black still takes at F7 (h1, for
+# White).  s, at F7 for Black and at the gap E9 for White.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O . . . . .
+  . O X X . . . . .
+  . X O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 C4 B5 A5 C4 [A5=s:5]
+
+[edge-cover-attached-pair-capture-beside-stone-right-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, in White's wall D8-C8-C7-C6.  White's E7
+# above the stone is in atari (its liberty F7; Black D7-D6-E6 around it), and
+# the stone has two liberties (E9, F8): the capture beside the stone is read
+# instead of the pair.  Black's part: Black takes E7 at F7 (h0).  White's
+# part: White pushes at the gap E9 and Black still takes at F7 (h1, for
+# White).  s, at F7 for Black and at the gap E9 for White.
+# (the position on the right edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O O O .
+  . . . . . X X O .
+  . . . . . X O X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H5 J5 H5 G4 H5 J5 G4 [G4=s:5]
+
+[edge-cover-attached-pair-capture-beside-stone-right-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, in White's wall D8-C8-C7-C6.  White's E7
+# above the stone is in atari (its liberty F7; Black D7-D6-E6 around it), and
+# the stone has two liberties (E9, F8): the capture beside the stone is read
+# instead of the pair.  Black's part: Black takes E7 at F7 (h0).  White's
+# part: White pushes at the gap E9 and Black still takes at F7 (h1, for
+# White).  s, at F7 for Black and at the gap E9 for White.
+# (the position on the right edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O O O .
+  . . . . . X X O .
+  . . . . . X O X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H5 J5 H5 G4 H5 J5 G4 [J5=s:5]
+
