@@ -3243,3 +3243,98 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi H5 J5 H5 G4 H5 J5 G4 [J5=s:5]
 
+[edge-cover-wedge-beside-k-captured-wedge-top-white]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, and K is in atari
+# (Black C8, D7 and the stone around it): White's stones are dead while
+# Black's group is not.  S = F9, T = F8, U = G8, W = G9, N = D9.  Black's D9
+# would capture, so N is no forbidden point (no crawl reading), and K has
+# one liberty, not two (no L).  U is empty with its eight neighbours empty:
+# Black's part is the extension to U, G8 (h0).  White's part: U is not
+# Black's; T has three empty neighbours and W is empty: White takes the
+# better of the hane T = F8 (h1) and the descent W = G9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+white to play
+  . . . . O . . . .
+  . . X O X . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 G8 E8 F8 E8 E8 G9 [F8=h0+h1:5|G9=h0+h3:5]
+
+[edge-cover-wedge-beside-k-captured-wedge-top-mirror-white]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, and K is in atari
+# (Black C8, D7 and the stone around it): White's stones are dead while
+# Black's group is not.  S = F9, T = F8, U = G8, W = G9, N = D9.  Black's D9
+# would capture, so N is no forbidden point (no crawl reading), and K has
+# one liberty, not two (no L).  U is empty with its eight neighbours empty:
+# Black's part is the extension to U, G8 (h0).  White's part: U is not
+# Black's; T has three empty neighbours and W is empty: White takes the
+# better of the hane T = F8 (h1) and the descent W = G9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+# (the position mirrored)
+white to play
+  . . . . O . . . .
+  . . . . X O X . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 C8 E8 D8 E8 E8 C9 [D8=h0+h1:5|C9=h0+h3:5]
+
+[edge-cover-wedge-beside-k-captured-wedge-left-white]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, and K is in atari
+# (Black C8, D7 and the stone around it): White's stones are dead while
+# Black's group is not.  S = F9, T = F8, U = G8, W = G9, N = D9.  Black's D9
+# would capture, so N is no forbidden point (no crawl reading), and K has
+# one liberty, not two (no L).  U is empty with its eight neighbours empty:
+# Black's part is the extension to U, G8 (h0).  White's part: U is not
+# Black's; T has three empty neighbours and W is empty: White takes the
+# better of the hane T = F8 (h1) and the descent W = G9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . O X . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 B3 B5 B4 B5 B5 A3 [B4=h0+h1:5|A3=h0+h3:5]
+
+[edge-cover-wedge-beside-k-captured-wedge-bottom-mirror-white]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, and K is in atari
+# (Black C8, D7 and the stone around it): White's stones are dead while
+# Black's group is not.  S = F9, T = F8, U = G8, W = G9, N = D9.  Black's D9
+# would capture, so N is no forbidden point (no crawl reading), and K has
+# one liberty, not two (no L).  U is empty with its eight neighbours empty:
+# Black's part is the extension to U, G8 (h0).  White's part: U is not
+# Black's; T has three empty neighbours and W is empty: White takes the
+# better of the hane T = F8 (h1) and the descent W = G9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . . X O X . .
+  . . . . O . . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 C2 E2 D2 E2 E2 C1 [D2=h0+h1:5|C1=h0+h3:5]
+
