@@ -3338,3 +3338,90 @@ white to play
   . . . . O . . . .
 call IkkenEdgeWarikomi:cover E2 E1 E2 C2 E2 D2 E2 E2 C1 [D2=h0+h1:5|C1=h0+h3:5]
 
+[edge-cover-wedge-beside-k-owner-above-t-top-white]
+# Black's second-line stone E8 (chain E8-E7-F7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8
+# and V = F7 (above T = F8).  S = F9, N = D9, W = G9.  F9 is no self-atari
+# for either side; N is no forbidden point for Black; K has three liberties
+# (no L); U is Black's.  Black's S does not shorten the stone's chain, V is
+# not empty: Black's part is Black F9, White D9 (h0), Black's point F9.
+# White's part: U is Black's and V is Black's too, so White's descent at W
+# is not read: White plays S = F9 (h1).  For White: s at F9.
+white to play
+  . . . . O . . . .
+  . . . O X . X . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 D9 E8 F9 [F9=s:5]
+
+[edge-cover-wedge-beside-k-owner-above-t-top-mirror-white]
+# Black's second-line stone E8 (chain E8-E7-F7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8
+# and V = F7 (above T = F8).  S = F9, N = D9, W = G9.  F9 is no self-atari
+# for either side; N is no forbidden point for Black; K has three liberties
+# (no L); U is Black's.  Black's S does not shorten the stone's chain, V is
+# not empty: Black's part is Black F9, White D9 (h0), Black's point F9.
+# White's part: U is Black's and V is Black's too, so White's descent at W
+# is not read: White plays S = F9 (h1).  For White: s at F9.
+# (the position mirrored)
+white to play
+  . . . . O . . . .
+  . . X . X O . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 F9 E8 D9 [D9=s:5]
+
+[edge-cover-wedge-beside-k-owner-above-t-left-white]
+# Black's second-line stone E8 (chain E8-E7-F7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8
+# and V = F7 (above T = F8).  S = F9, N = D9, W = G9.  F9 is no self-atari
+# for either side; N is no forbidden point for Black; K has three liberties
+# (no L); U is Black's.  Black's S does not shorten the stone's chain, V is
+# not empty: Black's part is Black F9, White D9 (h0), Black's point F9.
+# White's part: U is Black's and V is Black's too, so White's descent at W
+# is not read: White plays S = F9 (h1).  For White: s at F9.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X X . . . . . .
+  . . X . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A4 A6 B5 A4 [A4=s:5]
+
+[edge-cover-wedge-beside-k-owner-above-t-bottom-mirror-white]
+# Black's second-line stone E8 (chain E8-E7-F7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8
+# and V = F7 (above T = F8).  S = F9, N = D9, W = G9.  F9 is no self-atari
+# for either side; N is no forbidden point for Black; K has three liberties
+# (no L); U is Black's.  Black's S does not shorten the stone's chain, V is
+# not empty: Black's part is Black F9, White D9 (h0), Black's point F9.
+# White's part: U is Black's and V is Black's too, so White's descent at W
+# is not read: White plays S = F9 (h1).  For White: s at F9.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . X . X O . . .
+  . . . . O . . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 D1 F1 E2 D1 [D1=s:5]
+
