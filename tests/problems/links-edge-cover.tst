@@ -3425,3 +3425,102 @@ white to play
   . . . . O . . . .
 call IkkenEdgeWarikomi:cover E2 E1 E2 D1 F1 E2 D1 [D1=s:5]
 
+[edge-cover-wedge-beside-k-descent-beyond-u-top-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White has
+# wedged at E9 with White D8 (K) beside the stone; Black holds U = G8 with
+# H8 beside it.  S = F9, T = F8, N = D9, V = F7, W = G9.  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is empty
+# but F6 above it is no White wall: Black's part is Black F9, White D9 (h0).
+# White's part: U is Black's, W is neither forbidden nor a self-atari for
+# White, V is not Black's and Black's G8-H8 is not dead: White descends at
+# W = G9, Black answers beyond at H9 (joining H8), White plays S = F9; Black's
+# chain keeps many liberties, so no ladder: h1 (G9, H9, F9).  For White: s
+# at G9.
+white to play
+  . . . . O . . . .
+  . . . O X . X X .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 D9 E8 G9 H9 F9 [G9=s:5]
+
+[edge-cover-wedge-beside-k-descent-beyond-u-top-mirror-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White has
+# wedged at E9 with White D8 (K) beside the stone; Black holds U = G8 with
+# H8 beside it.  S = F9, T = F8, N = D9, V = F7, W = G9.  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is empty
+# but F6 above it is no White wall: Black's part is Black F9, White D9 (h0).
+# White's part: U is Black's, W is neither forbidden nor a self-atari for
+# White, V is not Black's and Black's G8-H8 is not dead: White descends at
+# W = G9, Black answers beyond at H9 (joining H8), White plays S = F9; Black's
+# chain keeps many liberties, so no ladder: h1 (G9, H9, F9).  For White: s
+# at G9.
+# (the position mirrored)
+white to play
+  . . . . O . . . .
+  . X X . X O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 F9 E8 C9 B9 D9 [C9=s:5]
+
+[edge-cover-wedge-beside-k-descent-beyond-u-left-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White has
+# wedged at E9 with White D8 (K) beside the stone; Black holds U = G8 with
+# H8 beside it.  S = F9, T = F8, N = D9, V = F7, W = G9.  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is empty
+# but F6 above it is no White wall: Black's part is Black F9, White D9 (h0).
+# White's part: U is Black's, W is neither forbidden nor a self-atari for
+# White, V is not Black's and Black's G8-H8 is not dead: White descends at
+# W = G9, Black answers beyond at H9 (joining H8), White plays S = F9; Black's
+# chain keeps many liberties, so no ladder: h1 (G9, H9, F9).  For White: s
+# at G9.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A4 A6 B5 A3 A2 A4 [A3=s:5]
+
+[edge-cover-wedge-beside-k-descent-beyond-u-bottom-mirror-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White has
+# wedged at E9 with White D8 (K) beside the stone; Black holds U = G8 with
+# H8 beside it.  S = F9, T = F8, N = D9, V = F7, W = G9.  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is empty
+# but F6 above it is no White wall: Black's part is Black F9, White D9 (h0).
+# White's part: U is Black's, W is neither forbidden nor a self-atari for
+# White, V is not Black's and Black's G8-H8 is not dead: White descends at
+# W = G9, Black answers beyond at H9 (joining H8), White plays S = F9; Black's
+# chain keeps many liberties, so no ladder: h1 (G9, H9, F9).  For White: s
+# at G9.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . X X . X O . . .
+  . . . . O . . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 D1 F1 E2 C1 B1 D1 [C1=s:5]
+
