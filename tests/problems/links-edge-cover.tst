@@ -3524,3 +3524,151 @@ white to play
   . . . . O . . . .
 call IkkenEdgeWarikomi:cover E2 E1 E2 D1 F1 E2 C1 B1 D1 [C1=s:5]
 
+[edge-cover-hane-cut-caught-top-black]
+# The hane-cut of edge-attached-hane-cut (Black E8, White D8 (K) with D7
+# above it, White C6 B6, Black D6 D5; strip C8 (K2), D8, E8, F8) with White
+# B8 added: after Black C8, White D9, Black C7, Black's C8-C7 has two
+# liberties (B7, C9) and White's B7 chases it into the corner: the cut fails
+# and the pattern adds nothing.
+black to play
+  . . . . . . . . .
+  . O . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 [none]
+
+[edge-cover-hane-cut-caught-top-white]
+# The hane-cut of edge-attached-hane-cut (Black E8, White D8 (K) with D7
+# above it, White C6 B6, Black D6 D5; strip C8 (K2), D8, E8, F8) with White
+# B8 added: after Black C8, White D9, Black C7, Black's C8-C7 has two
+# liberties (B7, C9) and White's B7 chases it into the corner: the cut fails
+# and the pattern adds nothing.
+white to play
+  . . . . . . . . .
+  . O . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 [none]
+
+[edge-cover-hane-cut-caught-top-mirror-black]
+# The hane-cut of edge-attached-hane-cut (Black E8, White D8 (K) with D7
+# above it, White C6 B6, Black D6 D5; strip C8 (K2), D8, E8, F8) with White
+# B8 added: after Black C8, White D9, Black C7, Black's C8-C7 has two
+# liberties (B7, C9) and White's B7 chases it into the corner: the cut fails
+# and the pattern adds nothing.
+# (the position mirrored)
+black to play
+  . . . . . . . . .
+  . . . . X O . O .
+  . . . . X O . . .
+  . . . . . X O O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 G8 D8 [none]
+
+[edge-cover-hane-cut-caught-top-mirror-white]
+# The hane-cut of edge-attached-hane-cut (Black E8, White D8 (K) with D7
+# above it, White C6 B6, Black D6 D5; strip C8 (K2), D8, E8, F8) with White
+# B8 added: after Black C8, White D9, Black C7, Black's C8-C7 has two
+# liberties (B7, C9) and White's B7 chases it into the corner: the cut fails
+# and the pattern adds nothing.
+# (the position mirrored)
+white to play
+  . . . . . . . . .
+  . . . . X O . O .
+  . . . . X O . . .
+  . . . . . X O O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 G8 D8 [none]
+
+[edge-cover-hane-cut-short-extension-top-black]
+# The hane-cut of edge-attached-hane-cut with Black B7 and A8 added: the cut
+# stands (Black's C8-C7 joins B7), and after White C7, Black D9 White's
+# extension beyond at B8 would keep one liberty (B9), so the reading stops
+# with Black's evaluation after Black C8, White C7, Black D9 (h0).  For
+# Black the hane C8; for White D9 (C7 captures nothing).
+black to play
+  . . . . . . . . .
+  X . . O X . . . .
+  . X . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 E8 C8 C7 D9 [C8=h0:5]
+
+[edge-cover-hane-cut-short-extension-top-white]
+# The hane-cut of edge-attached-hane-cut with Black B7 and A8 added: the cut
+# stands (Black's C8-C7 joins B7), and after White C7, Black D9 White's
+# extension beyond at B8 would keep one liberty (B9), so the reading stops
+# with Black's evaluation after Black C8, White C7, Black D9 (h0).  For
+# Black the hane C8; for White D9 (C7 captures nothing).
+white to play
+  . . . . . . . . .
+  X . . O X . . . .
+  . X . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 E8 C8 C7 D9 [D9=h0:5]
+
+[edge-cover-hane-cut-short-extension-top-mirror-black]
+# The hane-cut of edge-attached-hane-cut with Black B7 and A8 added: the cut
+# stands (Black's C8-C7 joins B7), and after White C7, Black D9 White's
+# extension beyond at B8 would keep one liberty (B9), so the reading stops
+# with Black's evaluation after Black C8, White C7, Black D9 (h0).  For
+# Black the hane C8; for White D9 (C7 captures nothing).
+# (the position mirrored)
+black to play
+  . . . . . . . . .
+  . . . . X O . . X
+  . . . . X O . X .
+  . . . . . X O O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 G8 D8 E8 G8 G7 F9 [G8=h0:5]
+
+[edge-cover-hane-cut-short-extension-top-mirror-white]
+# The hane-cut of edge-attached-hane-cut with Black B7 and A8 added: the cut
+# stands (Black's C8-C7 joins B7), and after White C7, Black D9 White's
+# extension beyond at B8 would keep one liberty (B9), so the reading stops
+# with Black's evaluation after Black C8, White C7, Black D9 (h0).  For
+# Black the hane C8; for White D9 (C7 captures nothing).
+# (the position mirrored)
+white to play
+  . . . . . . . . .
+  . . . . X O . . X
+  . . . . X O . X .
+  . . . . . X O O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 G8 D8 E8 G8 G7 F9 [F9=h0:5]
+
