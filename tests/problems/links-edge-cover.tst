@@ -3672,3 +3672,201 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeHaneKiri E8 E9 G8 D8 E8 G8 G7 F9 [F9=h0:5]
 
+[edge-cover-tuke-block-beyond-k-answer-above-top-black]
+# Black's second-line stones E8-F8 jump to the top edge; White's D8 (K)
+# stands beside E8, White E7 above the stone, Black D6.  On the strip C8
+# (K2), D8, E8, F8 the pattern's colour is White's: Black blocks at X = C8
+# (one White neighbour, no Black one, three liberties, no ladder); Y = D7 is
+# empty.  Black's chain E8-F8 has four liberties.  White's D9 with Black's
+# D7 does not cut the block off (D7 joins D6); White's D7 joins D8 and E7
+# with four liberties, no ladder; Black then takes D9: v = Black's
+# evaluation after C8, D7, D9 (h0).  For White the answer: Y has one Black
+# neighbour (D6), one empty (C7) and two White ones (D8, E7): neither two
+# Black neighbours nor two empty ones, and a Black neighbour: Y itself, D7.
+# From F8's side the row-0 point is Black's own F8: nothing more.
+black to play
+  . . . . . . . . .
+  . . . O X X . . .
+  . . . . O . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 C8 D7 D9 [C8=h0:5]
+
+[edge-cover-tuke-block-beyond-k-answer-above-top-white]
+# Black's second-line stones E8-F8 jump to the top edge; White's D8 (K)
+# stands beside E8, White E7 above the stone, Black D6.  On the strip C8
+# (K2), D8, E8, F8 the pattern's colour is White's: Black blocks at X = C8
+# (one White neighbour, no Black one, three liberties, no ladder); Y = D7 is
+# empty.  Black's chain E8-F8 has four liberties.  White's D9 with Black's
+# D7 does not cut the block off (D7 joins D6); White's D7 joins D8 and E7
+# with four liberties, no ladder; Black then takes D9: v = Black's
+# evaluation after C8, D7, D9 (h0).  For White the answer: Y has one Black
+# neighbour (D6), one empty (C7) and two White ones (D8, E7): neither two
+# Black neighbours nor two empty ones, and a Black neighbour: Y itself, D7.
+# From F8's side the row-0 point is Black's own F8: nothing more.
+white to play
+  . . . . . . . . .
+  . . . O X X . . .
+  . . . . O . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 C8 D7 D9 [D7=h0:5]
+
+[edge-cover-tuke-block-beyond-k-answer-above-top-mirror-black]
+# Black's second-line stones E8-F8 jump to the top edge; White's D8 (K)
+# stands beside E8, White E7 above the stone, Black D6.  On the strip C8
+# (K2), D8, E8, F8 the pattern's colour is White's: Black blocks at X = C8
+# (one White neighbour, no Black one, three liberties, no ladder); Y = D7 is
+# empty.  Black's chain E8-F8 has four liberties.  White's D9 with Black's
+# D7 does not cut the block off (D7 joins D6); White's D7 joins D8 and E7
+# with four liberties, no ladder; Black then takes D9: v = Black's
+# evaluation after C8, D7, D9 (h0).  For White the answer: Y has one Black
+# neighbour (D6), one empty (C7) and two White ones (D8, E7): neither two
+# Black neighbours nor two empty ones, and a Black neighbour: Y itself, D7.
+# From F8's side the row-0 point is Black's own F8: nothing more.
+# (the position mirrored)
+black to play
+  . . . . . . . . .
+  . . . X X O . . .
+  . . . . O . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 G8 F7 F9 [G8=h0:5]
+
+[edge-cover-tuke-block-beyond-k-answer-above-top-mirror-white]
+# Black's second-line stones E8-F8 jump to the top edge; White's D8 (K)
+# stands beside E8, White E7 above the stone, Black D6.  On the strip C8
+# (K2), D8, E8, F8 the pattern's colour is White's: Black blocks at X = C8
+# (one White neighbour, no Black one, three liberties, no ladder); Y = D7 is
+# empty.  Black's chain E8-F8 has four liberties.  White's D9 with Black's
+# D7 does not cut the block off (D7 joins D6); White's D7 joins D8 and E7
+# with four liberties, no ladder; Black then takes D9: v = Black's
+# evaluation after C8, D7, D9 (h0).  For White the answer: Y has one Black
+# neighbour (D6), one empty (C7) and two White ones (D8, E7): neither two
+# Black neighbours nor two empty ones, and a Black neighbour: Y itself, D7.
+# From F8's side the row-0 point is Black's own F8: nothing more.
+# (the position mirrored)
+white to play
+  . . . . . . . . .
+  . . . X X O . . .
+  . . . . O . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 E8 G8 F7 F9 [F7=h0:5]
+
+[edge-cover-tuke-block-beyond-k-answer-above-left-black]
+# Black's second-line stones E8-F8 jump to the top edge; White's D8 (K)
+# stands beside E8, White E7 above the stone, Black D6.  On the strip C8
+# (K2), D8, E8, F8 the pattern's colour is White's: Black blocks at X = C8
+# (one White neighbour, no Black one, three liberties, no ladder); Y = D7 is
+# empty.  Black's chain E8-F8 has four liberties.  White's D9 with Black's
+# D7 does not cut the block off (D7 joins D6); White's D7 joins D8 and E7
+# with four liberties, no ladder; Black then takes D9: v = Black's
+# evaluation after C8, D7, D9 (h0).  For White the answer: Y has one Black
+# neighbour (D6), one empty (C7) and two White ones (D8, E7): neither two
+# Black neighbours nor two empty ones, and a Black neighbour: Y itself, D7.
+# From F8's side the row-0 point is Black's own F8: nothing more.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . . . . .
+  . X O . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover B5 A5 B5 B7 C6 A6 [B7=h0:5]
+
+[edge-cover-tuke-block-beyond-k-answer-above-left-white]
+# Black's second-line stones E8-F8 jump to the top edge; White's D8 (K)
+# stands beside E8, White E7 above the stone, Black D6.  On the strip C8
+# (K2), D8, E8, F8 the pattern's colour is White's: Black blocks at X = C8
+# (one White neighbour, no Black one, three liberties, no ladder); Y = D7 is
+# empty.  Black's chain E8-F8 has four liberties.  White's D9 with Black's
+# D7 does not cut the block off (D7 joins D6); White's D7 joins D8 and E7
+# with four liberties, no ladder; Black then takes D9: v = Black's
+# evaluation after C8, D7, D9 (h0).  For White the answer: Y has one Black
+# neighbour (D6), one empty (C7) and two White ones (D8, E7): neither two
+# Black neighbours nor two empty ones, and a Black neighbour: Y itself, D7.
+# From F8's side the row-0 point is Black's own F8: nothing more.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . . . . .
+  . X O . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover B5 A5 B5 B7 C6 A6 [C6=h0:5]
+
+[edge-cover-tuke-block-beyond-k-answer-above-bottom-mirror-black]
+# Black's second-line stones E8-F8 jump to the top edge; White's D8 (K)
+# stands beside E8, White E7 above the stone, Black D6.  On the strip C8
+# (K2), D8, E8, F8 the pattern's colour is White's: Black blocks at X = C8
+# (one White neighbour, no Black one, three liberties, no ladder); Y = D7 is
+# empty.  Black's chain E8-F8 has four liberties.  White's D9 with Black's
+# D7 does not cut the block off (D7 joins D6); White's D7 joins D8 and E7
+# with four liberties, no ladder; Black then takes D9: v = Black's
+# evaluation after C8, D7, D9 (h0).  For White the answer: Y has one Black
+# neighbour (D6), one empty (C7) and two White ones (D8, E7): neither two
+# Black neighbours nor two empty ones, and a Black neighbour: Y itself, D7.
+# From F8's side the row-0 point is Black's own F8: nothing more.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . O . . . .
+  . . . X X O . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 E2 G2 F3 F1 [G2=h0:5]
+
+[edge-cover-tuke-block-beyond-k-answer-above-bottom-mirror-white]
+# Black's second-line stones E8-F8 jump to the top edge; White's D8 (K)
+# stands beside E8, White E7 above the stone, Black D6.  On the strip C8
+# (K2), D8, E8, F8 the pattern's colour is White's: Black blocks at X = C8
+# (one White neighbour, no Black one, three liberties, no ladder); Y = D7 is
+# empty.  Black's chain E8-F8 has four liberties.  White's D9 with Black's
+# D7 does not cut the block off (D7 joins D6); White's D7 joins D8 and E7
+# with four liberties, no ladder; Black then takes D9: v = Black's
+# evaluation after C8, D7, D9 (h0).  For White the answer: Y has one Black
+# neighbour (D6), one empty (C7) and two White ones (D8, E7): neither two
+# Black neighbours nor two empty ones, and a Black neighbour: Y itself, D7.
+# From F8's side the row-0 point is Black's own F8: nothing more.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . O . . . .
+  . . . X X O . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 E2 G2 F3 F1 [F3=h0:5]
+
