@@ -3870,3 +3870,335 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTuke:cover E2 E1 E2 G2 F3 F1 [F3=h0:5]
 
+[edge-cover-wedge-extended-hane-under-wall-top-black]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it, so Black blocks on the other side, S = F9 (T = F8,
+# U = G8, W = G9), and White holds U.  Black's F9 is not safe: White's F8
+# ataris it and Black's extension to G9 meets White's G8.  U is White's, so
+# Black answers at T = F8, and with White on U White still plays S = F9:
+# h0 (Black F8, White F9), Black's point F8.  White's point: U is not
+# Black's, W = G9 has only two empty neighbours, T has two (F7, F9): White's
+# hane at T, F8 (h1).  s, for Black with the reason of the connection.
+black to play
+  . . . O O . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F8 F9 E8 F8 [F8=s:4]
+
+[edge-cover-wedge-extended-hane-under-wall-top-white]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it, so Black blocks on the other side, S = F9 (T = F8,
+# U = G8, W = G9), and White holds U.  Black's F9 is not safe: White's F8
+# ataris it and Black's extension to G9 meets White's G8.  U is White's, so
+# Black answers at T = F8, and with White on U White still plays S = F9:
+# h0 (Black F8, White F9), Black's point F8.  White's point: U is not
+# Black's, W = G9 has only two empty neighbours, T has two (F7, F9): White's
+# hane at T, F8 (h1).  s, for Black with the reason of the connection.
+white to play
+  . . . O O . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F8 F9 E8 F8 [F8=s:5]
+
+[edge-cover-wedge-extended-hane-under-wall-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it, so Black blocks on the other side, S = F9 (T = F8,
+# U = G8, W = G9), and White holds U.  Black's F9 is not safe: White's F8
+# ataris it and Black's extension to G9 meets White's G8.  U is White's, so
+# Black answers at T = F8, and with White on U White still plays S = F9:
+# h0 (Black F8, White F9), Black's point F8.  White's point: U is not
+# Black's, W = G9 has only two empty neighbours, T has two (F7, F9): White's
+# hane at T, F8 (h1).  s, for Black with the reason of the connection.
+# (the position mirrored)
+black to play
+  . . . . O O . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D8 D9 E8 D8 [D8=s:4]
+
+[edge-cover-wedge-extended-hane-under-wall-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it, so Black blocks on the other side, S = F9 (T = F8,
+# U = G8, W = G9), and White holds U.  Black's F9 is not safe: White's F8
+# ataris it and Black's extension to G9 meets White's G8.  U is White's, so
+# Black answers at T = F8, and with White on U White still plays S = F9:
+# h0 (Black F8, White F9), Black's point F8.  White's point: U is not
+# Black's, W = G9 has only two empty neighbours, T has two (F7, F9): White's
+# hane at T, F8 (h1).  s, for Black with the reason of the connection.
+# (the position mirrored)
+white to play
+  . . . . O O . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D8 D9 E8 D8 [D8=s:5]
+
+[edge-cover-wedge-extended-hane-under-wall-left-black]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it, so Black blocks on the other side, S = F9 (T = F8,
+# U = G8, W = G9), and White holds U.  Black's F9 is not safe: White's F8
+# ataris it and Black's extension to G9 meets White's G8.  U is White's, so
+# Black answers at T = F8, and with White on U White still plays S = F9:
+# h0 (Black F8, White F9), Black's point F8.  White's point: U is not
+# Black's, W = G9 has only two empty neighbours, T has two (F7, F9): White's
+# hane at T, F8 (h1).  s, for Black with the reason of the connection.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 B4 A4 B5 B4 [B4=s:4]
+
+[edge-cover-wedge-extended-hane-under-wall-left-white]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it, so Black blocks on the other side, S = F9 (T = F8,
+# U = G8, W = G9), and White holds U.  Black's F9 is not safe: White's F8
+# ataris it and Black's extension to G9 meets White's G8.  U is White's, so
+# Black answers at T = F8, and with White on U White still plays S = F9:
+# h0 (Black F8, White F9), Black's point F8.  White's point: U is not
+# Black's, W = G9 has only two empty neighbours, T has two (F7, F9): White's
+# hane at T, F8 (h1).  s, for Black with the reason of the connection.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 B4 A4 B5 B4 [B4=s:5]
+
+[edge-cover-wedge-extended-hane-under-wall-bottom-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it, so Black blocks on the other side, S = F9 (T = F8,
+# U = G8, W = G9), and White holds U.  Black's F9 is not safe: White's F8
+# ataris it and Black's extension to G9 meets White's G8.  U is White's, so
+# Black answers at T = F8, and with White on U White still plays S = F9:
+# h0 (Black F8, White F9), Black's point F8.  White's point: U is not
+# Black's, W = G9 has only two empty neighbours, T has two (F7, F9): White's
+# hane at T, F8 (h1).  s, for Black with the reason of the connection.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . O O . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 D2 D1 E2 D2 [D2=s:4]
+
+[edge-cover-wedge-extended-hane-under-wall-bottom-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White's wedge E9 has
+# White D9 beside it, so Black blocks on the other side, S = F9 (T = F8,
+# U = G8, W = G9), and White holds U.  Black's F9 is not safe: White's F8
+# ataris it and Black's extension to G9 meets White's G8.  U is White's, so
+# Black answers at T = F8, and with White on U White still plays S = F9:
+# h0 (Black F8, White F9), Black's point F8.  White's point: U is not
+# Black's, W = G9 has only two empty neighbours, T has two (F7, F9): White's
+# hane at T, F8 (h1).  s, for Black with the reason of the connection.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . O O . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 D2 D1 E2 D2 [D2=s:5]
+
+[edge-cover-wedge-extended-owner-on-u-top-black]
+# The extended wedge (White E9 with D9; S = F9, T = F8, U = G8, W = G9) with
+# Black holding U.  Black's F9 is safe: Black's G9 would join G8, and
+# White's F8 between Black's stones keeps one liberty.  Black's point F9
+# (h0, no doubling: White's E9-D9 keeps two liberties).  White's point: U is
+# Black's, W is empty and no self-atari for White: White's G9 (h1).  s, for
+# Black with the reason of the connection.
+black to play
+  . . . O O . . . .
+  . . . . X . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 E8 G9 [F9=s:4]
+
+[edge-cover-wedge-extended-owner-on-u-top-white]
+# The extended wedge (White E9 with D9; S = F9, T = F8, U = G8, W = G9) with
+# Black holding U.  Black's F9 is safe: Black's G9 would join G8, and
+# White's F8 between Black's stones keeps one liberty.  Black's point F9
+# (h0, no doubling: White's E9-D9 keeps two liberties).  White's point: U is
+# Black's, W is empty and no self-atari for White: White's G9 (h1).  s, for
+# Black with the reason of the connection.
+white to play
+  . . . O O . . . .
+  . . . . X . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 E8 G9 [G9=s:5]
+
+[edge-cover-wedge-extended-owner-on-u-top-mirror-black]
+# The extended wedge (White E9 with D9; S = F9, T = F8, U = G8, W = G9) with
+# Black holding U.  Black's F9 is safe: Black's G9 would join G8, and
+# White's F8 between Black's stones keeps one liberty.  Black's point F9
+# (h0, no doubling: White's E9-D9 keeps two liberties).  White's point: U is
+# Black's, W is empty and no self-atari for White: White's G9 (h1).  s, for
+# Black with the reason of the connection.
+# (the position mirrored)
+black to play
+  . . . . O O . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 E8 C9 [D9=s:4]
+
+[edge-cover-wedge-extended-owner-on-u-top-mirror-white]
+# The extended wedge (White E9 with D9; S = F9, T = F8, U = G8, W = G9) with
+# Black holding U.  Black's F9 is safe: Black's G9 would join G8, and
+# White's F8 between Black's stones keeps one liberty.  Black's point F9
+# (h0, no doubling: White's E9-D9 keeps two liberties).  White's point: U is
+# Black's, W is empty and no self-atari for White: White's G9 (h1).  s, for
+# Black with the reason of the connection.
+# (the position mirrored)
+white to play
+  . . . . O O . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 E8 C9 [C9=s:5]
+
+[edge-cover-wedge-extended-owner-on-u-left-black]
+# The extended wedge (White E9 with D9; S = F9, T = F8, U = G8, W = G9) with
+# Black holding U.  Black's F9 is safe: Black's G9 would join G8, and
+# White's F8 between Black's stones keeps one liberty.  Black's point F9
+# (h0, no doubling: White's E9-D9 keeps two liberties).  White's point: U is
+# Black's, W is empty and no self-atari for White: White's G9 (h1).  s, for
+# Black with the reason of the connection.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A4 B5 A3 [A4=s:4]
+
+[edge-cover-wedge-extended-owner-on-u-left-white]
+# The extended wedge (White E9 with D9; S = F9, T = F8, U = G8, W = G9) with
+# Black holding U.  Black's F9 is safe: Black's G9 would join G8, and
+# White's F8 between Black's stones keeps one liberty.  Black's point F9
+# (h0, no doubling: White's E9-D9 keeps two liberties).  White's point: U is
+# Black's, W is empty and no self-atari for White: White's G9 (h1).  s, for
+# Black with the reason of the connection.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A4 B5 A3 [A3=s:5]
+
+[edge-cover-wedge-extended-owner-on-u-bottom-mirror-black]
+# The extended wedge (White E9 with D9; S = F9, T = F8, U = G8, W = G9) with
+# Black holding U.  Black's F9 is safe: Black's G9 would join G8, and
+# White's F8 between Black's stones keeps one liberty.  Black's point F9
+# (h0, no doubling: White's E9-D9 keeps two liberties).  White's point: U is
+# Black's, W is empty and no self-atari for White: White's G9 (h1).  s, for
+# Black with the reason of the connection.
+# (the position on the bottom edge and mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . O O . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 D1 E2 C1 [D1=s:4]
+
+[edge-cover-wedge-extended-owner-on-u-bottom-mirror-white]
+# The extended wedge (White E9 with D9; S = F9, T = F8, U = G8, W = G9) with
+# Black holding U.  Black's F9 is safe: Black's G9 would join G8, and
+# White's F8 between Black's stones keeps one liberty.  Black's point F9
+# (h0, no doubling: White's E9-D9 keeps two liberties).  White's point: U is
+# Black's, W is empty and no self-atari for White: White's G9 (h1).  s, for
+# Black with the reason of the connection.
+# (the position on the bottom edge and mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . O O . . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 D1 E2 C1 [C1=s:5]
+
