@@ -4202,3 +4202,139 @@ white to play
   . . . . O O . . .
 call IkkenEdgeWarikomi:cover E2 E1 E2 D1 E2 C1 [C1=s:5]
 
+[edge-cover-attached-pair-next-to-corner-top-black]
+# Black's second-line stone C8 jumps to the top edge; White B8 (K) stands
+# beside it toward the corner, both in walls (White B8-B4 with C4, Black
+# C8-C6 with D5 D4).  N = B9, NN = A9 (the corner point), K2 = A8, gap C9, S = D9.
+# Black's line: Black B9 (no self-atari, no ladder: White's C9 would be a
+# self-atari and Black's C9 joins the wall); K keeps more than two
+# liberties, but NN is the corner: Black's line is B9 with White's answer
+# at K2, A8 (h0).  White's line: N = B9 is the point next to the corner and
+# White's push at C9 would atari nothing, so White plays B9 itself (h1).  No
+# forcing line: s, at B9 for either engine.
+black to play
+  . . . . . . . . .
+  . O X . . . . . .
+  . O X . . . . . .
+  . O X . . . . . .
+  . O . X . . . . .
+  . O O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi C8 C9 C8 B9 A8 C8 B9 [B9=s:5]
+
+[edge-cover-attached-pair-next-to-corner-top-white]
+# Black's second-line stone C8 jumps to the top edge; White B8 (K) stands
+# beside it toward the corner, both in walls (White B8-B4 with C4, Black
+# C8-C6 with D5 D4).  N = B9, NN = A9 (the corner point), K2 = A8, gap C9, S = D9.
+# Black's line: Black B9 (no self-atari, no ladder: White's C9 would be a
+# self-atari and Black's C9 joins the wall); K keeps more than two
+# liberties, but NN is the corner: Black's line is B9 with White's answer
+# at K2, A8 (h0).  White's line: N = B9 is the point next to the corner and
+# White's push at C9 would atari nothing, so White plays B9 itself (h1).  No
+# forcing line: s, at B9 for either engine.
+white to play
+  . . . . . . . . .
+  . O X . . . . . .
+  . O X . . . . . .
+  . O X . . . . . .
+  . O . X . . . . .
+  . O O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi C8 C9 C8 B9 A8 C8 B9 [B9=s:5]
+
+[edge-cover-attached-pair-next-to-corner-bottom-black]
+# Black's second-line stone C8 jumps to the top edge; White B8 (K) stands
+# beside it toward the corner, both in walls (White B8-B4 with C4, Black
+# C8-C6 with D5 D4).  N = B9, NN = A9 (the corner point), K2 = A8, gap C9, S = D9.
+# Black's line: Black B9 (no self-atari, no ladder: White's C9 would be a
+# self-atari and Black's C9 joins the wall); K keeps more than two
+# liberties, but NN is the corner: Black's line is B9 with White's answer
+# at K2, A8 (h0).  White's line: N = B9 is the point next to the corner and
+# White's push at C9 would atari nothing, so White plays B9 itself (h1).  No
+# forcing line: s, at B9 for either engine.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O X . . . . .
+  . O . X . . . . .
+  . O X . . . . . .
+  . O X . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi C2 C1 C2 B1 A2 C2 B1 [B1=s:5]
+
+[edge-cover-attached-pair-next-to-corner-bottom-white]
+# Black's second-line stone C8 jumps to the top edge; White B8 (K) stands
+# beside it toward the corner, both in walls (White B8-B4 with C4, Black
+# C8-C6 with D5 D4).  N = B9, NN = A9 (the corner point), K2 = A8, gap C9, S = D9.
+# Black's line: Black B9 (no self-atari, no ladder: White's C9 would be a
+# self-atari and Black's C9 joins the wall); K keeps more than two
+# liberties, but NN is the corner: Black's line is B9 with White's answer
+# at K2, A8 (h0).  White's line: N = B9 is the point next to the corner and
+# White's push at C9 would atari nothing, so White plays B9 itself (h1).  No
+# forcing line: s, at B9 for either engine.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O X . . . . .
+  . O . X . . . . .
+  . O X . . . . . .
+  . O X . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi C2 C1 C2 B1 A2 C2 B1 [B1=s:5]
+
+[edge-cover-attached-pair-next-to-corner-left-black]
+# Black's second-line stone C8 jumps to the top edge; White B8 (K) stands
+# beside it toward the corner, both in walls (White B8-B4 with C4, Black
+# C8-C6 with D5 D4).  N = B9, NN = A9 (the corner point), K2 = A8, gap C9, S = D9.
+# Black's line: Black B9 (no self-atari, no ladder: White's C9 would be a
+# self-atari and Black's C9 joins the wall); K keeps more than two
+# liberties, but NN is the corner: Black's line is B9 with White's answer
+# at K2, A8 (h0).  White's line: N = B9 is the point next to the corner and
+# White's push at C9 would atari nothing, so White plays B9 itself (h1).  No
+# forcing line: s, at B9 for either engine.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . O O O O O . . .
+  . X X X . O . . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B7 A7 B7 A8 B9 B7 A8 [A8=s:5]
+
+[edge-cover-attached-pair-next-to-corner-left-white]
+# Black's second-line stone C8 jumps to the top edge; White B8 (K) stands
+# beside it toward the corner, both in walls (White B8-B4 with C4, Black
+# C8-C6 with D5 D4).  N = B9, NN = A9 (the corner point), K2 = A8, gap C9, S = D9.
+# Black's line: Black B9 (no self-atari, no ladder: White's C9 would be a
+# self-atari and Black's C9 joins the wall); K keeps more than two
+# liberties, but NN is the corner: Black's line is B9 with White's answer
+# at K2, A8 (h0).  White's line: N = B9 is the point next to the corner and
+# White's push at C9 would atari nothing, so White plays B9 itself (h1).  No
+# forcing line: s, at B9 for either engine.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . O O O O O . . .
+  . X X X . O . . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B7 A7 B7 A8 B9 B7 A8 [A8=s:5]
+
