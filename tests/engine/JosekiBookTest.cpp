@@ -2,10 +2,14 @@
 // dictionary back.
 #include "Util.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <string>
+
+#include <unistd.h>
 
 #include "engine/JosekiBook.h"
 #include "engine/JskNode.h"
@@ -213,7 +217,8 @@ TEST_F(JosekiBookTest, FileRoundTrip)
     std::vector<std::string> errors;
     ASSERT_TRUE(book.ParseSgf("(;SZ[19];B[dd](;W[fc]JW[255];B[cf]JM[1])(;W[];B[fc]))", errors));
     const std::vector<TJskNode> recs = book.Compile();
-    const std::string path = ::testing::TempDir() + "roundtrip.jsk";
+    // one file per process: several test runs may share the temporary folder
+    const std::string path = ::testing::TempDir() + "roundtrip-" + std::to_string(::getpid()) + ".jsk";
     ASSERT_TRUE(JskWriteFile(path, recs));
     std::vector<TJskNode> back;
     ASSERT_TRUE(JskReadFile(path, back));
@@ -224,6 +229,7 @@ TEST_F(JosekiBookTest, FileRoundTrip)
         JskEncode(back[i], b);
         EXPECT_EQ(std::memcmp(a, b, kJskRecordSize), 0) << i;
     }
+    std::remove(path.c_str());
     EXPECT_FALSE(JskWriteFile(::testing::TempDir() + "no-such-dir/x.jsk", recs));
     EXPECT_FALSE(JskReadFile(::testing::TempDir() + "no-such-file.jsk", back));
     EXPECT_TRUE(back.empty());
