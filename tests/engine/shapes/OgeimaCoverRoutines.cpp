@@ -1,0 +1,112 @@
+// Large knight's-move routines for tests/problems/shapes-ogeima-cover.tst
+// whose answers need more than the candidates: the points the handler
+// marks for the later shape moves, and the second pass valued against the
+// readings of the row with the prepared answers it leaves.
+#include "engine/Problems.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "engine/Koho.h"
+#include "engine/Yose.h"
+#include "engine/shapes/Ogeima.h"
+#include "engine/shapes/PassReading.h"
+
+namespace vorn::test {
+namespace {
+
+// "Kankei7Utu:ogeima-marks A B": the pair handler on (A, B); answers the
+// points it marked for the later shape moves (LinkMark1), "none" for none.
+std::string Kankei7Marks(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("Kankei7Utu:ogeima-marks wants two points");
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x)
+            LinkMark1[x][y] = 0;
+    KohoKind = kkKankei;
+    Kankei7Utu(pts[0], pts[1]);
+    std::vector<std::string> marks;
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x)
+            if (LinkMark1[x][y] == 1)
+                marks.push_back(GtpVertex(Point(x, y)));
+    return SortedWords(marks);
+}
+
+// "Kankei7Hokyo:ogeima-read A B M... A N...": the second pass on (A, B)
+// under its reason code; M... is the attacker's reading (the attacker
+// first, alternating, scored for the attacker), N... the owner's (scored
+// for the owner), the owner being the colour of A, and r their sum.  Answers
+// "P=r:21" for a candidate of value r ("P=?v:21" otherwise), then each
+// prepared answer as "D4/E5/F6" (own move, reply, answer).
+std::string Kankei7HokyoRead(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("Kankei7Hokyo:ogeima-read wants a pair and its readings");
+    const int own = CurGoban().GetIroPt(pts[0]), att = own ^ 3;
+    const auto split = std::find(pts.begin() + 2, pts.end(), pts[0]);
+    const std::vector<Point> attMoves(pts.begin() + 2, split);
+    const std::vector<Point> ownMoves(split == pts.end() ? split : split + 1, pts.end());
+    const int r = (attMoves.empty() ? 0 : ReadingValue(att, attMoves))
+                  + (ownMoves.empty() ? 0 : ReadingValue(own, ownMoves));
+    KohoKind = kkHokyo;
+    Kankei7Hokyo(pts[0], pts[1]);
+    std::string s = CandidatesAgainst(r);
+    for (int i = 1; i <= PreparedTeCount; ++i)
+        s += ' ' + GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
+             + GtpVertex(PreparedTe.AnswerTe[i]);
+    return s;
+}
+
+// "Kankei7Utu:ogeima-pass-at A B P M...": the pair handler on (A, B); the
+// candidate at P answers "P=r:5" when its value is that of M..., the
+// attacker's reading in which A stands for a pass ("P=?v:5" otherwise);
+// the other candidates answer their points alone.
+std::string Kankei7PassAt(const std::vector<Point>& pts)
+{
+    if (pts.size() < 4)
+        throw std::invalid_argument("Kankei7Utu:ogeima-pass-at wants a pair, the candidate and a reading");
+    std::vector<Point> reading{pts[0], pts[1]};
+    reading.insert(reading.end(), pts.begin() + 3, pts.end());
+    const int r = PassReadingValue(reading);
+    KohoKind = kkKankei;
+    Kankei7Utu(pts[0], pts[1]);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == pts[2])
+            w += '=' + (Koho.Value[i] == r ? std::string("r") : '?' + std::to_string(Koho.Value[i])) + ':'
+                 + std::to_string(static_cast<int>(Koho.Kind[i]));
+        all.push_back(w);
+    }
+    return SortedWords(all);
+}
+
+// "Kankei7Utu:ogeima-prep A B": the pair handler on (A, B); answers the
+// prepared answers it left as "D4/E5/F6" (own move, the reply, the answer),
+// "none" for none.
+std::string Kankei7Prep(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("Kankei7Utu:ogeima-prep wants two points");
+    KohoKind = kkKankei;
+    Kankei7Utu(pts[0], pts[1]);
+    std::vector<std::string> all;
+    for (int i = 1; i <= PreparedTeCount; ++i)
+        all.push_back(GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
+                      + GtpVertex(PreparedTe.AnswerTe[i]));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd kankei7PassAt("Kankei7Utu:ogeima-pass-at", Kankei7PassAt);
+const TProblemRoutineAdd kankei7Prep("Kankei7Utu:ogeima-prep", Kankei7Prep);
+const TProblemRoutineAdd kankei7Marks("Kankei7Utu:ogeima-marks", Kankei7Marks);
+const TProblemRoutineAdd kankei7HokyoRead("Kankei7Hokyo:ogeima-read", Kankei7HokyoRead);
+
+} // namespace
+} // namespace vorn::test
