@@ -585,8 +585,9 @@ call Kankei7Utu:read C5 F6 [none]
 [ogeima-inside-first-line]
 # Black's C2 (with C3) and F1: B on the first line.  White's D2 inside
 # with White's B2 behind A and F2 at B's end.  Black's point is D1; White's
-# is the better of C1 and E1 (R1 and R5, C1 no self-atari).  Black's value:
-# its evaluation after D1 plus the better of White's after C1 or E1.
+# the better of C1 and E1 (C1 is no self-atari for White).  Black's value:
+# its evaluation after D1 plus the better of White's after C1 or E1; White's
+# the same sum at its better point (reason 3, the cut).
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -640,6 +641,64 @@ white to play
   . . O . O X O . .
   . . X . . . . . .
 call Kankei7Utu:read C1 F2 F1 F2 D1 C1 E1 [F1=r:3|D1=r:3]
+
+[ogeima-inside-first-line-end-filled]
+# As the first-line row with Black's E1 filled in beside B: White's play
+# at E1 counts 0, and White's C1 (taking a liberty of C2-C3 beside its B2)
+# is worth more, so White's point is C1 and the sum is Black's after D1 plus
+# White's after C1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O X O . O . . .
+  . . . . X X . . .
+call Kankei7Utu:read C2 F1 C1 C2 D1 [D1=r:5]
+
+[ogeima-inside-first-line-end-filled-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O X O . O . . .
+  . . . . X X . . .
+call Kankei7Utu:read C2 F1 C1 C2 D1 [C1=r:3]
+
+[ogeima-inside-first-line-end-filled-mirror]
+# The mirror of the row above: Black's D1 filled in beside C1; White's
+# point F1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . O . O X O . .
+  . . X X . . . . .
+call Kankei7Utu:read C1 F2 F1 C1 E1 [E1=r:5]
+
+[ogeima-inside-first-line-end-filled-mirror-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . O . O X O . .
+  . . X X . . . . .
+call Kankei7Utu:read C1 F2 F1 C1 E1 [F1=r:3]
 
 # --- A White stone beside A on B's line --------------------------------------------------
 
@@ -1355,6 +1414,40 @@ white to play
 call Kankei7Utu:ogeima-marks C5 F6 [E6 E5 D6 D5]
 
 # --- Outside B's line at A's end ---------------------------------------------------------
+
+[ogeima-outside-beside-a]
+# White's C7 outside B's line at A's end (four liberties), White's E3
+# below the shape.  White pushes at D5, Black blocks at D6, White hanes at
+# C6: D5 has two liberties and no ladder takes it, so Black's ataris from
+# either side are read (Black D4, White E5; Black E5, White D4), none a loss
+# for White: White's value is the least of the three evaluations.  With
+# Black's evaluation after D6 added, White's candidate at E7 takes half.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 E7 D5 D6 C6 F6 D5 D6 C6 D4 E5 F6 D5 D6 C6 E5 D4 C5 D6 [E7=r/2:5]
+
+[ogeima-outside-beside-a-half-turn]
+# The half turn of the row above, White's D9 above the shape taking the
+# part of E3 (none of Black's ataris a loss for White).
+white to play
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D4 E6 E5 F5 F6 E6 E5 F5 E7 D6 F6 E6 E5 F5 D6 E7 C5 E5 [D4=r/2:5]
 
 [ogeima-outside-near-edge-blocked]
 # Black's C2-F3 (A's line the second line) with White's C4 beyond B's line

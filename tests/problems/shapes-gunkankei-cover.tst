@@ -1,0 +1,288 @@
+# Group relations of adjacent, knight's-move and two-space pairs of
+# opposite colours: the branches that leave a pair alone, and the second
+# look along the side of an adjacent pair (the try one line out).  The
+# value of a try is both sides' play at its point: "call ... :read A B M...
+# A N..." sums the reading M... of B's colour and N... of A's colour.
+
+[group-contact-side-try-beside-a]
+# Black's D2 and White's E2 touching on the second line.  On the edge side
+# nothing is read (first line); on the other, White's E4 two lines out
+# beside its own E2 spoils the extensions, and with nothing of Black's behind
+# D2 on the far lines the point beside Black's stone one line out, D3, is
+# worth a try: both sides' play there, under the group relation reason.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 D3 D2 D3 [D3=r:18]
+
+[group-contact-side-try-beside-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 D3 D2 D3 [D3=r:18]
+
+[group-contact-side-try-reversed]
+# The same with the colours exchanged (White's D2 is A): the try at D3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 D3 D2 D3 [D3=r:18]
+
+[group-contact-side-try-reversed-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 D3 D2 D3 [D3=r:18]
+
+[group-contact-side-try-other-way]
+# Black's F2 with White's E2 on its left and White's D4 two out beside E2:
+# the try beside Black's stone, F3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+call GunKankei1Utu:read F2 E2 F3 F2 F3 [F3=r:18]
+
+[group-contact-side-try-other-way-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+call GunKankei1Utu:read F2 E2 F3 F2 F3 [F3=r:18]
+
+[group-contact-side-try-column]
+# The pair on the second column: Black's B4 under White's B5, White's D5
+# two out beside B5: the try at C4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . O . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read B4 B5 C4 B4 C4 [C4=r:18]
+
+[group-contact-side-try-column-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . O . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read B4 B5 C4 B4 C4 [C4=r:18]
+
+[group-contact-side-try-both-two-out]
+# As the first with Black's D4 as well: both points two lines out hold
+# stones, no try.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 [none]
+
+[group-contact-side-try-both-two-out-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 [none]
+
+[group-contact-side-try-black-beyond]
+# As the first with Black's F4 two out beyond White's stone: no try.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 [none]
+
+[group-contact-side-try-black-beyond-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 [none]
+
+[group-knight-attacker-behind-a]
+# Black's D4 and White's E6 a knight's move apart with White's D3 behind
+# D4 on its line: the pattern leaves the pair alone (without D3 both sides
+# get their points, F4/F5 and C6).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:at D4 E6 D5 [none]
+
+[group-knight-attacker-behind-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:at D4 E6 D5 [none]
+
+[group-knight-owner-behind-b]
+# As above without D3 but with Black's E7 behind White's E6: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:at D4 E6 D5 [none]
+
+[group-knight-owner-behind-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:at D4 E6 D5 [none]
+
+[group-two-space-second-line-blocked-a]
+# Black's C2 and White's F2 two spaces apart on the second line, Black's
+# D3 above the gap point D2: the side above is closed and D2 keeps two empty
+# neighbours, so the second-line pattern stops (without D3 it proposes E2
+# for Black and D2 for White, four fifths of both sides' play).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+call GunKankei6Utu:read C2 F2 [none]
+
+[group-two-space-second-line-blocked-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+call GunKankei6Utu:read C2 F2 [none]
+
+[group-two-space-second-line-blocked-b]
+# As above with White's E3 above E2 instead: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+call GunKankei6Utu:read C2 F2 [none]
+
+[group-two-space-second-line-blocked-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+call GunKankei6Utu:read C2 F2 [none]
+
