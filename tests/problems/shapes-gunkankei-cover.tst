@@ -173,6 +173,63 @@ white to play
   . . . . . . . . .
 call GunKankei1Utu:read D2 E2 [none]
 
+[group-contact-side-try-black-three-out-beside-b]
+# As the first with Black's E5 three lines out beside White's E2: only
+# Black's stones behind D2 (C3, C4, D4, C5, D5) stop the try, so D3 is
+# still tried.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 D3 D2 D3 [D3=r:18]
+
+[group-contact-side-try-black-three-out-beside-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 D3 D2 D3 [D3=r:18]
+
+[group-contact-side-try-black-three-out-behind-a]
+# As the first with Black's C5 three lines out behind D2: Black already
+# reaches that side, no try.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 [none]
+
+[group-contact-side-try-black-three-out-behind-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read D2 E2 [none]
+
 [group-knight-attacker-behind-a]
 # Black's D4 and White's E6 a knight's move apart with White's D3 behind
 # D4 on its line: the pattern leaves the pair alone (without D3 both sides
@@ -285,4 +342,218 @@ white to play
   . . X . . O . . .
   . . . . . . . . .
 call GunKankei6Utu:read C2 F2 [none]
+
+[group-three-space-weak-open]
+# Black's E7 and White's J7 a three-space jump apart on 13x13 for a weak
+# group, nothing around: the middle gap G7 is tried, both sides' play
+# there.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 G7 E7 G7 [G7=r:18]
+
+[group-three-space-weak-open-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 G7 E7 G7 [G7=r:18]
+
+[group-three-space-white-above-a]
+# As above with White's E8 beside Black's E7: the jump is White's to
+# press, no pattern.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . O . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 [none]
+
+[group-three-space-white-above-a-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . O . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 [none]
+
+[group-three-space-white-below-a]
+# White's E6 beside Black's E7 instead: nothing.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . O . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 [none]
+
+[group-three-space-white-below-a-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . O . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 [none]
+
+[group-three-space-black-above-b]
+# Black's J8 beside White's J7: nothing.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . X . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 [none]
+
+[group-three-space-black-above-b-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . X . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 [none]
+
+[group-three-space-black-below-b]
+# Black's J6 beside White's J7: nothing.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . X . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 [none]
+
+[group-three-space-black-below-b-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . X . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 [none]
+
+[group-three-space-white-beside-b]
+# White's own J8 beside J7 does not stop it: the middle G7 is tried as in
+# the open row.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . O . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 G7 E7 G7 [G7=r:18]
+
+[group-three-space-white-beside-b-white]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . O . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:weak E7 J7 G7 E7 G7 [G7=r:18]
 

@@ -582,6 +582,65 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
+[ogeima-inside-ladder-on-a]
+# White's D5 (joined by D4) inside with White's B5 and B4 beside A: after
+# Black's D6, A has two liberties and White's C6 takes it in a ladder (C4
+# has one liberty after Black's C4), so Black's value is its evaluation
+# after D6 and White's C6.  White's B5 stands behind A, C6 is no
+# self-atari for White: White's point is D6 itself, valued by White's move
+# there.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . O X O . . . . .
+  . O . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D6 C5 D6 C6 [D6=r:5]
+
+[ogeima-inside-ladder-on-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . O X O . . . . .
+  . O . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D6 C5 D6 C6 [D6=r:3]
+
+[ogeima-inside-ladder-on-a-half-turn]
+# The half turn of the row above (A and B exchange their parts).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . O . .
+  . . . . O X O . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E5 C5 E5 F5 [E5=r:5]
+
+[ogeima-inside-ladder-on-a-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . O . .
+  . . . . O X O . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E5 C5 E5 F5 [E5=r:3]
+
 [ogeima-inside-first-line]
 # Black's C2 (with C3) and F1: B on the first line.  White's D2 inside
 # with White's B2 behind A and F2 at B's end.  Black's point is D1; White's
