@@ -286,6 +286,23 @@ white to play
   . . . . . . . . .
 call GunKankei4Utu:at D4 E6 D5 [none]
 
+[group-twotwo-pair-floored]
+# White's D4 and Black's F6 a (2,2) diagonal apart, White's F4 on one
+# corner, read in pair mode (as the weak-group generator does) with the
+# group floor set above any evaluation: the pair D6/E6 of the side read
+# carries the value 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:ogeima-pair-floored D4 F6 [D6/E6=0]
+
 [group-two-space-second-line-blocked-a]
 # Black's C2 and White's F2 two spaces apart on the second line, Black's
 # D3 above the gap point D2: the side above is closed and D2 keeps two empty

@@ -1417,6 +1417,66 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:at C5 F6 E5 D5 D6 F5 G5 C5 E5 [D6 E5=r:18]
 
+[ogeima-caps-ladder-b-three-liberties]
+# The caps D4 and F4 with White's G4 and G7, Black's E8, F7, G5, C5 joined
+# by B5, as in the ladder row of shapes-roles.tst but without White's F8.
+# After White's E6, Black's E5 and White's D5 the ladder still takes E6
+# (Black's D6, E7 has one liberty), so the cap's ladder reading runs: A's
+# chain has five liberties (no cut behind), and after White's F5 the
+# chain F6-F7 keeps three liberties (E7, G6, F8): the second look stops
+# and nothing is proposed.
+black to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X O . .
+  . . . . . X . . .
+  . X X . . . X . .
+  . . . O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-caps-ladder-b-three-liberties-white]
+white to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X O . .
+  . . . . . X . . .
+  . X X . . . X . .
+  . . . O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-caps-ladder-b-three-liberties-half-turn]
+# The half turn of the row above (A and B exchange their parts).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O . . . .
+  . X . . . X X . .
+  . . X . . . . . .
+  . O X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-caps-ladder-b-three-liberties-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O . . . .
+  . X . . . X X . .
+  . . X . . . . . .
+  . O X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
 [ogeima-caps-marks]
 # White's caps D4 and F4: the four inner points are marked for the later
 # shape moves.

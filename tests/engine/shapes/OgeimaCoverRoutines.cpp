@@ -1,7 +1,9 @@
-// Large knight's-move routines for tests/problems/shapes-ogeima-cover.tst
-// whose answers need more than the candidates: the points the handler
-// marks for the later shape moves, and the second pass valued against the
-// readings of the row with the prepared answers it leaves.
+// Routines for tests/problems/shapes-ogeima-cover.tst and
+// shapes-gunkankei-cover.tst whose answers need more than the candidates:
+// the points the large knight's-move handler marks for the later shape
+// moves, its prepared answers, its candidate against a reading with passes,
+// its second pass valued against the row's readings, and the value a (2,2)
+// relation of groups leaves in pair mode under a high floor.
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -13,6 +15,9 @@
 #include "board/Goban.h"
 #include "engine/Koho.h"
 #include "engine/Yose.h"
+#include "engine/WeakGun.h"
+#include "engine/shapes/GunKankei.h"
+#include "engine/shapes/GunKankeiWide.h"
 #include "engine/shapes/Ogeima.h"
 #include "engine/shapes/PassReading.h"
 
@@ -103,6 +108,30 @@ std::string Kankei7Prep(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
+// "GunKankei5Utu:ogeima-pair-floored A B": the (2,2) relation of groups on
+// (A, B) in pair mode with the group floor set above any evaluation;
+// answers the pairs it left as "D4/E5=0" (Black's point, White's, the
+// value), "none" for none.
+std::string GunKankei5Floored(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("GunKankei5Utu:ogeima-pair-floored wants two points");
+    KohoKind = kkGunKankei;
+    GunKankeiMin = 1000;
+    GunKankeiPairCount = 0;
+    GunKankeiPairMode = 1;
+    GunKankei5Utu(pts[0], pts[1]);
+    GunKankeiPairMode = 0;
+    GunKankeiReset();
+    std::vector<std::string> all;
+    for (int i = 1; i <= GunKankeiPairCount; ++i)
+        all.push_back(GtpVertex(GunKankeiPair.Kuro[i]) + '/' + GtpVertex(GunKankeiPair.Siro[i]) + '='
+                      + std::to_string(GunKankeiPair.Value[i]));
+    GunKankeiPairCount = 0;
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd gunKankei5Floored("GunKankei5Utu:ogeima-pair-floored", GunKankei5Floored);
 const TProblemRoutineAdd kankei7PassAt("Kankei7Utu:ogeima-pass-at", Kankei7PassAt);
 const TProblemRoutineAdd kankei7Prep("Kankei7Utu:ogeima-prep", Kankei7Prep);
 const TProblemRoutineAdd kankei7Marks("Kankei7Utu:ogeima-marks", Kankei7Marks);
