@@ -1295,6 +1295,50 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 C5 D6 [E6=r:5]
 
+[ogeima-peep-push-dead]
+# White's peep D7 with Black's D6 and E5 around D5: Black's own points
+# (D6, and E5 on A's line) are taken, so Black gets nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X . X . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-peep-push-dead-half-turn]
+# The half turn (White's peep E4, Black's E5 and D6 around E6): White's
+# push at E6 keeps one liberty, a dead stone, so its evaluation is cut to a
+# third (Black's own points count 0); nothing for Black.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . X . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-peep-push-dead-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . X . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E6 [E6=r/3:5]
+
 # --- The cap on A's outer line at step 1 -------------------------------------------------
 
 [ogeima-cap-hane-behind-a]
