@@ -27,6 +27,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 C5 E6 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 [ogeima-two-inside-beside-a-r3-r4-white]
 white to play
@@ -40,6 +41,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 C5 E6 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 [ogeima-two-inside-beside-a-r3-r5]
 # White's D6 and E6 inside with C6 beside A: R4 is empty, so the point is
@@ -55,6 +57,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 C5 D5 [D5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 [ogeima-two-inside-beside-a-r3-r5-white]
 white to play
@@ -68,6 +71,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 C5 D5 [D5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 [ogeima-two-inside-beside-a-r2-r5]
 # White's D5 and E6 inside with C6 beside A and D6 empty: the two points
@@ -85,6 +89,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-two-inside-beside-a-r2-r5-white]
 white to play
@@ -98,6 +103,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-two-inside-beside-a-r4-r5]
 # White's E5 and E6 inside with C6 beside A: the miai are E5 (Black's,
@@ -114,6 +120,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-two-inside-beside-a-r4-r5-white]
 white to play
@@ -127,6 +134,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 [D5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 [ogeima-two-inside-beside-a-r2-r4]
 # White's D5 and E5 on A's line with C6 beside A, neither D6 nor E6 White:
@@ -142,6 +150,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-two-inside-beside-a-r2-r4-white]
 white to play
@@ -155,6 +164,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-two-inside-beside-b-r2-r4]
 # White's D5 and E5 inside with White's F5 beside B: R4 holds White, so
@@ -170,6 +180,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 C5 E6 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 [ogeima-two-inside-beside-b-r2-r4-white]
 white to play
@@ -183,6 +194,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 C5 E6 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 [ogeima-two-inside-beside-b-r2-r3]
 # White's D5 and D6 inside with F5 beside B: the miai are D6 (Black's,
@@ -198,6 +210,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-two-inside-beside-b-r2-r3-white]
 white to play
@@ -211,6 +224,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 [ogeima-two-inside-beside-b-r2-r5]
 # White's D5 and E6 inside with F5 beside B: Black's D6 valued by Black's
@@ -226,6 +240,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-two-inside-beside-b-r2-r5-white]
 white to play
@@ -239,6 +254,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-two-inside-open-r2-r3]
 # White's D5 and D6 inside, nothing beside the ends: the point beyond B's
@@ -256,6 +272,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 C5 D7 [D7=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D7=0]
 
 [ogeima-two-inside-open-r2-r3-white]
 white to play
@@ -269,6 +286,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D7 C5 D7 [D7=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D7=0]
 
 [ogeima-two-inside-open-r3-r5]
 # White's D6 and E6 inside, D5 empty, nothing beside the ends: the point
@@ -284,6 +302,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-two-inside-open-r3-r5-white]
 white to play
@@ -297,6 +316,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 # --- One White stone inside, diagonal from A ---------------------------------------------
 
@@ -315,6 +335,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-diagonal-owner-behind-a-white]
 white to play
@@ -328,6 +349,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-diagonal-owner-behind-a-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -342,6 +364,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D6 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-diagonal-owner-behind-a-half-turn-white]
 white to play
@@ -355,6 +378,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D6 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-diagonal-attacker-behind-a]
 # White's D6 inside with White's C4 behind A: no pattern.
@@ -369,6 +393,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-diagonal-attacker-behind-a-white]
 white to play
@@ -382,6 +407,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-diagonal-attacker-behind-a-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -396,6 +422,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-diagonal-attacker-behind-a-half-turn-white]
 white to play
@@ -409,6 +436,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-diagonal-lone-a-short]
 # White's D6 joined by C6 beside A, and White's B5: A is a lone stone with
@@ -426,6 +454,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-diagonal-lone-a-short-white]
 white to play
@@ -439,6 +468,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 C5 E5 [D5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 [ogeima-diagonal-lone-a-short-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -453,6 +483,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-diagonal-lone-a-short-half-turn-white]
 white to play
@@ -466,6 +497,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 C5 D6 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 # --- One White stone inside on A's line --------------------------------------------------
 
@@ -485,6 +517,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D6 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-inside-beside-a-free-white]
 white to play
@@ -498,6 +531,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D6 C5 D6 [D6=r:3]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-inside-beside-a-free-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -512,6 +546,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-inside-beside-a-free-half-turn-white]
 white to play
@@ -525,6 +560,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E5 [E5=r:3]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-inside-beside-a-ladder]
 # White's D5 with Black's D4, E4 and E6 around it: two liberties, and
@@ -541,6 +577,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-inside-beside-a-ladder-white]
 white to play
@@ -554,6 +591,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-inside-beside-a-ladder-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -568,6 +606,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-inside-beside-a-ladder-half-turn-white]
 white to play
@@ -581,6 +620,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-inside-ladder-on-a]
 # White's D5 (joined by D4) inside with White's B5 and B4 beside A: after
@@ -600,6 +640,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D6 C5 D6 C6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-inside-ladder-on-a-white]
 white to play
@@ -613,6 +654,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D6 C5 D6 C6 [D6=r:3]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-inside-ladder-on-a-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -627,6 +669,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E5 F5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-inside-ladder-on-a-half-turn-white]
 white to play
@@ -640,6 +683,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E5 F5 [E5=r:3]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-inside-first-line]
 # Black's C2 (with C3) and F1: B on the first line.  White's D2 inside
@@ -658,6 +702,7 @@ black to play
   . O X O . O . . .
   . . . . . X . . .
 call Kankei7Utu:read C2 F1 C1 F1 E1 C2 D1 [D1=r:5]
+call Kankei7Utu:ogeima-bonus C2 F1 [D1=0]
 
 [ogeima-inside-first-line-white]
 white to play
@@ -671,6 +716,7 @@ white to play
   . O X O . O . . .
   . . . . . X . . .
 call Kankei7Utu:read C2 F1 C1 F1 E1 C2 D1 [C1=r:3|E1=r:3]
+call Kankei7Utu:ogeima-bonus C2 F1 [C1=0|E1=0]
 
 [ogeima-inside-first-line-mirror]
 # The same shape reflected left to right with the pair written C1-F2, so
@@ -687,6 +733,7 @@ black to play
   . . O . O X O . .
   . . X . . . . . .
 call Kankei7Utu:read C1 F2 F1 F2 D1 C1 E1 [E1=r:5]
+call Kankei7Utu:ogeima-bonus C1 F2 [E1=0]
 
 [ogeima-inside-first-line-mirror-white]
 white to play
@@ -700,6 +747,7 @@ white to play
   . . O . O X O . .
   . . X . . . . . .
 call Kankei7Utu:read C1 F2 F1 F2 D1 C1 E1 [F1=r:3|D1=r:3]
+call Kankei7Utu:ogeima-bonus C1 F2 [F1=0|D1=0]
 
 [ogeima-inside-first-line-end-filled]
 # As the first-line row with Black's E1 filled in beside B: White's play
@@ -717,6 +765,7 @@ black to play
   . O X O . O . . .
   . . . . X X . . .
 call Kankei7Utu:read C2 F1 C1 C2 D1 [D1=r:5]
+call Kankei7Utu:ogeima-bonus C2 F1 [D1=0]
 
 [ogeima-inside-first-line-end-filled-white]
 white to play
@@ -730,6 +779,7 @@ white to play
   . O X O . O . . .
   . . . . X X . . .
 call Kankei7Utu:read C2 F1 C1 C2 D1 [C1=r:3]
+call Kankei7Utu:ogeima-bonus C2 F1 [C1=0]
 
 [ogeima-inside-first-line-end-filled-mirror]
 # The mirror of the row above: Black's D1 filled in beside C1; White's
@@ -745,6 +795,7 @@ black to play
   . . O . O X O . .
   . . X X . . . . .
 call Kankei7Utu:read C1 F2 F1 C1 E1 [E1=r:5]
+call Kankei7Utu:ogeima-bonus C1 F2 [E1=0]
 
 [ogeima-inside-first-line-end-filled-mirror-white]
 white to play
@@ -758,6 +809,7 @@ white to play
   . . O . O X O . .
   . . X X . . . . .
 call Kankei7Utu:read C1 F2 F1 C1 E1 [F1=r:3]
+call Kankei7Utu:ogeima-bonus C1 F2 [F1=0]
 
 # --- A White stone beside A on B's line --------------------------------------------------
 
@@ -775,6 +827,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-contact-in-atari-white]
 white to play
@@ -788,6 +841,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-contact-in-atari-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -802,6 +856,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-contact-in-atari-half-turn-white]
 white to play
@@ -815,6 +870,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-contact-two-liberties]
 # White's C6 with two liberties (Black's B6): Black takes D6 (D7 empty);
@@ -831,6 +887,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 D6 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-contact-two-liberties-white]
 white to play
@@ -844,6 +901,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 D6 C5 D6 [D5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 [ogeima-contact-two-liberties-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -858,6 +916,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 E5 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-contact-two-liberties-half-turn-white]
 white to play
@@ -871,6 +930,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 E5 C5 E5 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 [ogeima-contact-owner-behind]
 # White's C6 with Black's C4 behind A: the point is E5 for both sides:
@@ -886,6 +946,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 E6 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-contact-owner-behind-white]
 white to play
@@ -899,6 +960,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 E6 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-contact-owner-behind-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -913,6 +975,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D6 D5 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-contact-owner-behind-half-turn-white]
 white to play
@@ -926,6 +989,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D6 D5 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-contact-first-line-alone]
 # A (C1) on the first line, White's C2 beside it with nothing beyond B's
@@ -941,6 +1005,7 @@ black to play
   . . O . . X . . .
   . . X . . . . . .
 call Kankei7Utu:read C1 F2 [none]
+call Kankei7Utu:ogeima-bonus C1 F2 [none]
 
 [ogeima-contact-first-line-alone-white]
 white to play
@@ -954,6 +1019,7 @@ white to play
   . . O . . X . . .
   . . X . . . . . .
 call Kankei7Utu:read C1 F2 [none]
+call Kankei7Utu:ogeima-bonus C1 F2 [none]
 
 # --- The peep beyond B's line at step 1 --------------------------------------------------
 
@@ -973,6 +1039,7 @@ black to play
   . . . . . X . . .
   . . X . . . . . .
 call Kankei7Utu:read C1 F2 C2 D1 B1 C1 C2 [C2=r:5]
+call Kankei7Utu:ogeima-bonus C1 F2 [C2=0]
 
 [ogeima-peep-first-line-white]
 white to play
@@ -986,6 +1053,7 @@ white to play
   . . . . . X . . .
   . . X . . . . . .
 call Kankei7Utu:read C1 F2 C2 D1 B1 C1 C2 [C2=r:5]
+call Kankei7Utu:ogeima-bonus C1 F2 [C2=0]
 
 [ogeima-peep-first-line-prepared]
 # As above: White's C2 comes with the prepared answer D1 to B1.
@@ -1028,6 +1096,7 @@ black to play
   . O . . . X . . .
   . . X . . . . . .
 call Kankei7Utu:read C1 F2 C2 D1 B1 C1 D2 [D2=r:5]
+call Kankei7Utu:ogeima-bonus C1 F2 [D2=0]
 
 [ogeima-peep-first-line-beyond-white]
 white to play
@@ -1041,6 +1110,7 @@ white to play
   . O . . . X . . .
   . . X . . . . . .
 call Kankei7Utu:read C1 F2 C2 D1 B1 C1 D2 [C2=r:5]
+call Kankei7Utu:ogeima-bonus C1 F2 [C2=0]
 
 [ogeima-peep-first-line-mirror]
 # B on the first line instead (C2-F1) with White's peep E3: the mirror
@@ -1056,6 +1126,7 @@ black to play
   . . X . . . . . .
   . . . . . X . . .
 call Kankei7Utu:read C2 F1 F2 E1 G1 C2 F2 [F2=r:5]
+call Kankei7Utu:ogeima-bonus C2 F1 [F2=0]
 
 [ogeima-peep-first-line-mirror-white]
 white to play
@@ -1069,6 +1140,7 @@ white to play
   . . X . . . . . .
   . . . . . X . . .
 call Kankei7Utu:read C2 F1 F2 E1 G1 C2 F2 [F2=r:5]
+call Kankei7Utu:ogeima-bonus C2 F1 [F2=0]
 
 [ogeima-peep-owner-at-far-corner]
 # White's peep D7 with Black's F4 on A's outer line at B's end and D4, E4
@@ -1085,6 +1157,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 D4 E5 C5 E6 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 [ogeima-peep-owner-at-far-corner-white]
 white to play
@@ -1098,6 +1171,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 D4 E5 C5 E6 [D5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 [ogeima-peep-owner-at-far-corner-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -1112,6 +1186,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 E7 D6 C5 D5 [D5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 [ogeima-peep-owner-at-far-corner-half-turn-white]
 white to play
@@ -1125,6 +1200,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 E7 D6 C5 D5 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 [ogeima-peep-owner-at-far-corner-backed]
 # As above with White's C3 and E2 near D4 (two relations of White stones
@@ -1141,6 +1217,7 @@ black to play
   . . . . O . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E6 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 [ogeima-peep-owner-at-far-corner-backed-white]
 white to play
@@ -1154,6 +1231,7 @@ white to play
   . . . . O . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E6 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-peep-owner-at-far-corner-backed-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -1168,6 +1246,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D6 C5 D5 [D5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 [ogeima-peep-owner-at-far-corner-backed-half-turn-white]
 white to play
@@ -1181,6 +1260,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D6 C5 D5 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-peep-atari-beside-a]
 # White's peep D7 and C7, with B5 and C4 around A: White's C6 would
@@ -1197,6 +1277,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-peep-atari-beside-a-white]
 white to play
@@ -1210,6 +1291,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 C5 E5 [D5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 [ogeima-peep-atari-beside-a-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -1224,6 +1306,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-peep-atari-beside-a-half-turn-white]
 white to play
@@ -1237,6 +1320,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 C5 D6 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 [ogeima-peep-owner-above-e7]
 # White's peep D7 with Black's E8 above E7: Black's E6, White's D6,
@@ -1254,6 +1338,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
 [ogeima-peep-owner-above-e7-white]
 white to play
@@ -1267,6 +1352,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 C5 E5 [D5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 [ogeima-peep-owner-above-e7-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -1281,6 +1367,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
 [ogeima-peep-owner-above-e7-half-turn-white]
 white to play
@@ -1294,6 +1381,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 C5 D6 [E6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 [ogeima-peep-push-dead]
 # White's peep D7 with Black's D6 and E5 around D5: Black's own points
@@ -1325,6 +1413,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-peep-push-dead-half-turn-white]
 white to play
@@ -1338,6 +1427,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E6 [E6=r/3:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 # --- The cap on A's outer line at step 1 -------------------------------------------------
 
@@ -1359,6 +1449,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:ogeima-pass-at C5 F6 B6 D5 C5 D6 [B6=r:5 D6 E5]
+call Kankei7Utu:ogeima-bonus C5 F6 [B6=0 D6=0 E5=0]
 
 [ogeima-cap-hane-behind-a-white]
 white to play
@@ -1372,6 +1463,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:ogeima-pass-at C5 F6 D5 D5 C5 D6 [D5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 [ogeima-cap-hane-behind-b]
 # The half turn: White's cap E7, Black's G8; the hane at G5 for Black.
@@ -1386,6 +1478,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:ogeima-pass-at C5 F6 G5 E6 C5 E5 [G5=r:5 E5 D6]
+call Kankei7Utu:ogeima-bonus C5 F6 [G5=0 E5=0 D6=0]
 
 [ogeima-cap-small-turn]
 # The cap position of the hane row: Black's answer at D6 is small (the cut
@@ -1404,6 +1497,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:at C5 F6 E5 D5 D6 F5 G5 C5 E5 [B6 D6 E5=r:18]
+call Kankei7Utu:ogeima-bonus C5 F6 [B6=0 D6=0 E5=0]
 
 [ogeima-cap-small-turn-white]
 white to play
@@ -1432,6 +1526,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:at C5 F6 D6 E6 E5 C6 B6 C5 D6 [G5 E5 D6=r:18]
+call Kankei7Utu:ogeima-bonus C5 F6 [G5=0 E5=0 D6=0]
 
 [ogeima-cap-small-turn-half-turn-white]
 white to play
@@ -1460,6 +1555,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:at C5 F6 E5 D5 D6 F5 G5 C5 E5 [D6 E5=r:18]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0 E5=0]
 
 [ogeima-caps-ladder-b-three-liberties]
 # The caps D4 and F4 with White's G4 and G7, Black's E8, F7, G5, C5 joined
@@ -1480,6 +1576,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-caps-ladder-b-three-liberties-white]
 white to play
@@ -1493,6 +1590,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-caps-ladder-b-three-liberties-half-turn]
 # The half turn of the row above (A and B exchange their parts).
@@ -1507,6 +1605,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-caps-ladder-b-three-liberties-half-turn-white]
 white to play
@@ -1520,6 +1619,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-bonus C5 F6 [none]
 
 [ogeima-caps-marks]
 # White's caps D4 and F4: the four inner points are marked for the later
@@ -1627,6 +1727,7 @@ black to play
   . . X . . X . . .
   . . . . . . . . .
 call Kankei7Utu:read C2 F3 [none]
+call Kankei7Utu:ogeima-bonus C2 F3 [none]
 
 [ogeima-outside-near-edge-blocked-white]
 white to play
@@ -1640,6 +1741,7 @@ white to play
   . . X . . X . . .
   . . . . . . . . .
 call Kankei7Utu:read C2 F3 [none]
+call Kankei7Utu:ogeima-bonus C2 F3 [none]
 
 # --- The second pass: White only beyond B's line at A's end ------------------------------
 

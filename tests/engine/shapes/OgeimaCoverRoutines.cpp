@@ -1,7 +1,7 @@
 // Routines for tests/problems/shapes-ogeima-cover.tst and
 // shapes-gunkankei-cover.tst whose answers need more than the candidates:
 // the points the large knight's-move handler marks for the later shape
-// moves, its prepared answers, its candidate against a reading with passes,
+// moves, the bonuses and prepared answers of its candidates, its candidate against a reading with passes,
 // its second pass valued against the row's readings, and the value a (2,2)
 // relation of groups leaves in pair mode under a high floor.
 #include "engine/Problems.h"
@@ -92,6 +92,20 @@ std::string Kankei7PassAt(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
+// "Kankei7Utu:ogeima-bonus A B": the pair handler on (A, B); answers the
+// bonus of each candidate it left as "D4=0", "none" for none.
+std::string Kankei7Bonus(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("Kankei7Utu:ogeima-bonus wants two points");
+    KohoKind = kkKankei;
+    Kankei7Utu(pts[0], pts[1]);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(static_cast<int>(Koho.Bonus[i])));
+    return SortedWords(all);
+}
+
 // "Kankei7Utu:ogeima-prep A B": the pair handler on (A, B); answers the
 // prepared answers it left as "D4/E5/F6" (own move, the reply, the answer),
 // "none" for none.
@@ -133,6 +147,7 @@ std::string GunKankei5Floored(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd gunKankei5Floored("GunKankei5Utu:ogeima-pair-floored", GunKankei5Floored);
 const TProblemRoutineAdd kankei7PassAt("Kankei7Utu:ogeima-pass-at", Kankei7PassAt);
+const TProblemRoutineAdd kankei7Bonus("Kankei7Utu:ogeima-bonus", Kankei7Bonus);
 const TProblemRoutineAdd kankei7Prep("Kankei7Utu:ogeima-prep", Kankei7Prep);
 const TProblemRoutineAdd kankei7Marks("Kankei7Utu:ogeima-marks", Kankei7Marks);
 const TProblemRoutineAdd kankei7HokyoRead("Kankei7Hokyo:ogeima-read", Kankei7HokyoRead);
