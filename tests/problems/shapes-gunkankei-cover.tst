@@ -1,6 +1,6 @@
-# Group relations of adjacent, knight's-move and two-space pairs of
-# opposite colours: the branches that leave a pair alone, and the second
-# look along the side of an adjacent pair (the try one line out).  The
+# Group relations of pairs of opposite colours: the branches that leave a
+# pair alone, the second look along the side of an adjacent pair (the try
+# one line out), the block at the crossing point of a diagonal pair.  The
 # value of a try is both sides' play at its point: "call ... :read A B M...
 # A N..." sums the reading M... of B's colour and N... of A's colour.
 
@@ -229,6 +229,67 @@ white to play
   . . . X O . . . .
   . . . . . . . . .
 call GunKankei1Utu:read D2 E2 [none]
+
+[group-diagonal-block-both]
+# Black's D4 and White's E5 diagonal.  White's D3 under D4 and Black's F5
+# beside E5 leave each stone three liberties, and behind each stone away
+# from the crossing point E4 (C4 behind D4, E6 behind E5) the point is open
+# with three empty neighbours: each side blocks at the crossing point D5,
+# no ladder on the other stone (three liberties).  The value is Black's
+# evaluation after D5 plus White's after D5, at D5 for either side.  The
+# other crossing, E4, is not read: Black's F5 stands beyond it.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:ogeima-read D4 E5 D5 D4 D5 [D5=r:18]
+
+[group-diagonal-block-both-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:ogeima-read D4 E5 D5 D4 D5 [D5=r:18]
+
+[group-diagonal-block-both-white-first]
+# The same pair taken from White's E5: the crossing E4 is skipped for
+# White's D3 beyond it, D5 is read as before.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:ogeima-read E5 D4 D5 E5 D5 [D5=r:18]
+
+[group-diagonal-block-both-white-first-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:ogeima-read E5 D4 D5 E5 D5 [D5=r:18]
 
 [group-knight-attacker-behind-a]
 # Black's D4 and White's E6 a knight's move apart with White's D3 behind

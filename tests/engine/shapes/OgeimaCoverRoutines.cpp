@@ -43,25 +43,37 @@ std::string Kankei7Marks(const std::vector<Point>& pts)
     return SortedWords(marks);
 }
 
-// "Kankei7Hokyo:ogeima-read A B M... A N...": the second pass on (A, B)
-// under its reason code; M... is the attacker's reading (the attacker
-// first, alternating, scored for the attacker), N... the owner's (scored
-// for the owner), the owner being the colour of A, and r their sum.  Answers
-// "P=r:21" for a candidate of value r ("P=?v:21" otherwise), then each
-// prepared answer as "D4/E5/F6" (own move, reply, answer).
-std::string Kankei7HokyoRead(const std::vector<Point>& pts)
+// "NAME:ogeima-read A B M... A N...": a relation handler on (A, B) under
+// the reason code of its stage; M... is the reading of B's colour (first,
+// alternating, scored for it), N... A's colour's (scored for A's colour),
+// and r their sum.  Answers "P=r:K" for a candidate of value r ("P=?v:K"
+// otherwise; "none" without candidates), then each prepared answer as "D4/E5/F6" (own move, reply,
+// answer).
+template <void (*Handler)(Point, Point), int Reason>
+std::string ReadSum(const std::vector<Point>& pts)
 {
     if (pts.size() < 2)
-        throw std::invalid_argument("Kankei7Hokyo:ogeima-read wants a pair and its readings");
+        throw std::invalid_argument("a relation handler wants a pair and its readings");
     const int own = CurGoban().GetIroPt(pts[0]), att = own ^ 3;
     const auto split = std::find(pts.begin() + 2, pts.end(), pts[0]);
     const std::vector<Point> attMoves(pts.begin() + 2, split);
     const std::vector<Point> ownMoves(split == pts.end() ? split : split + 1, pts.end());
     const int r = (attMoves.empty() ? 0 : ReadingValue(att, attMoves))
                   + (ownMoves.empty() ? 0 : ReadingValue(own, ownMoves));
-    KohoKind = kkHokyo;
-    Kankei7Hokyo(pts[0], pts[1]);
-    std::string s = CandidatesAgainst(r);
+    KohoKind = Reason;
+    Handler(pts[0], pts[1]);
+    std::string s;
+    for (int i = 1; i <= KohoCount; ++i) {
+        // A relation move of groups worth 26 or more is kept as 25 with the
+        // excess over 13 as its bonus: the whole value back.
+        int v = Koho.Value[i];
+        if (Koho.Kind[i] == kkGunKankei && v == 25 && Koho.Bonus[i] > 0)
+            v = Koho.Bonus[i] + 13;
+        s += (s.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '=' + (v == r ? "r" : '?' + std::to_string(v)) + ':'
+             + std::to_string(static_cast<int>(Koho.Kind[i]));
+    }
+    if (s.empty())
+        s = "none";
     for (int i = 1; i <= PreparedTeCount; ++i)
         s += ' ' + GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
              + GtpVertex(PreparedTe.AnswerTe[i]);
@@ -150,7 +162,8 @@ const TProblemRoutineAdd kankei7PassAt("Kankei7Utu:ogeima-pass-at", Kankei7PassA
 const TProblemRoutineAdd kankei7Bonus("Kankei7Utu:ogeima-bonus", Kankei7Bonus);
 const TProblemRoutineAdd kankei7Prep("Kankei7Utu:ogeima-prep", Kankei7Prep);
 const TProblemRoutineAdd kankei7Marks("Kankei7Utu:ogeima-marks", Kankei7Marks);
-const TProblemRoutineAdd kankei7HokyoRead("Kankei7Hokyo:ogeima-read", Kankei7HokyoRead);
+const TProblemRoutineAdd kankei7HokyoRead("Kankei7Hokyo:ogeima-read", ReadSum<Kankei7Hokyo, kkHokyo>);
+const TProblemRoutineAdd gunKankei2Read("GunKankei2Utu:ogeima-read", ReadSum<GunKankei2Utu, kkGunKankei>);
 
 } // namespace
 } // namespace vorn::test
