@@ -6,7 +6,6 @@
 // relation of groups leaves in pair mode under a high floor.
 #include "engine/Problems.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -47,19 +46,26 @@ std::string Kankei7Marks(const std::vector<Point>& pts)
 // the reason code of its stage; M... is the reading of B's colour (first,
 // alternating, scored for it), N... A's colour's (scored for A's colour),
 // and r their sum.  Answers "P=r:K" for a candidate of value r ("P=?v:K"
-// otherwise; "none" without candidates), then each prepared answer as "D4/E5/F6" (own move, reply,
-// answer).
+// otherwise; "none" without candidates), then each prepared answer as
+// "D4/E5/F6" (own move, reply, answer).
 template <void (*Handler)(Point, Point), int Reason>
 std::string ReadSum(const std::vector<Point>& pts)
 {
     if (pts.size() < 2)
         throw std::invalid_argument("a relation handler wants a pair and its readings");
-    const int own = CurGoban().GetIroPt(pts[0]), att = own ^ 3;
-    const auto split = std::find(pts.begin() + 2, pts.end(), pts[0]);
-    const std::vector<Point> attMoves(pts.begin() + 2, split);
-    const std::vector<Point> ownMoves(split == pts.end() ? split : split + 1, pts.end());
-    const int r = (attMoves.empty() ? 0 : ReadingValue(att, attMoves))
-                  + (ownMoves.empty() ? 0 : ReadingValue(own, ownMoves));
+    // The readings' sum: B's colour's moves up to A, then A's colour's.
+    const int own = CurGoban().GetIroPt(pts[0]);
+    int r = 0, side = own ^ 3;
+    std::vector<Point> moves;
+    for (std::size_t i = 2; i <= pts.size(); ++i) {
+        if (i < pts.size() && pts[i] != pts[0]) {
+            moves.push_back(pts[i]);
+            continue;
+        }
+        r += moves.empty() ? 0 : ReadingValue(side, moves);
+        moves.clear();
+        side = own;
+    }
     KohoKind = Reason;
     Handler(pts[0], pts[1]);
     std::string s;
@@ -104,33 +110,23 @@ std::string Kankei7PassAt(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
-// "Kankei7Utu:ogeima-bonus A B": the pair handler on (A, B); answers the
-// bonus of each candidate it left as "D4=0", "none" for none.
-std::string Kankei7Bonus(const std::vector<Point>& pts)
+// "Kankei7Utu:ogeima-bonus A B" and "Kankei7Utu:ogeima-prep A B": the pair
+// handler on (A, B); answers the bonus of each candidate it left ("D4=0"),
+// or the prepared answers it left ("D4/E5/F6": own move, the reply, the
+// answer); "none" for none.
+template <bool Prepared>
+std::string Kankei7Words(const std::vector<Point>& pts)
 {
     if (pts.size() != 2)
-        throw std::invalid_argument("Kankei7Utu:ogeima-bonus wants two points");
+        throw std::invalid_argument("Kankei7Utu:ogeima-bonus/prep wants two points");
     KohoKind = kkKankei;
     Kankei7Utu(pts[0], pts[1]);
     std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(static_cast<int>(Koho.Bonus[i])));
-    return SortedWords(all);
-}
-
-// "Kankei7Utu:ogeima-prep A B": the pair handler on (A, B); answers the
-// prepared answers it left as "D4/E5/F6" (own move, the reply, the answer),
-// "none" for none.
-std::string Kankei7Prep(const std::vector<Point>& pts)
-{
-    if (pts.size() != 2)
-        throw std::invalid_argument("Kankei7Utu:ogeima-prep wants two points");
-    KohoKind = kkKankei;
-    Kankei7Utu(pts[0], pts[1]);
-    std::vector<std::string> all;
-    for (int i = 1; i <= PreparedTeCount; ++i)
-        all.push_back(GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
-                      + GtpVertex(PreparedTe.AnswerTe[i]));
+    const int n = Prepared ? PreparedTeCount : KohoCount;
+    for (int i = 1; i <= n; ++i)
+        all.push_back(Prepared ? GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
+                                     + GtpVertex(PreparedTe.AnswerTe[i])
+                               : GtpVertex(Koho.Pt[i]) + '=' + std::to_string(static_cast<int>(Koho.Bonus[i])));
     return SortedWords(all);
 }
 
@@ -159,8 +155,8 @@ std::string GunKankei5Floored(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd gunKankei5Floored("GunKankei5Utu:ogeima-pair-floored", GunKankei5Floored);
 const TProblemRoutineAdd kankei7PassAt("Kankei7Utu:ogeima-pass-at", Kankei7PassAt);
-const TProblemRoutineAdd kankei7Bonus("Kankei7Utu:ogeima-bonus", Kankei7Bonus);
-const TProblemRoutineAdd kankei7Prep("Kankei7Utu:ogeima-prep", Kankei7Prep);
+const TProblemRoutineAdd kankei7Bonus("Kankei7Utu:ogeima-bonus", Kankei7Words<false>);
+const TProblemRoutineAdd kankei7Prep("Kankei7Utu:ogeima-prep", Kankei7Words<true>);
 const TProblemRoutineAdd kankei7Marks("Kankei7Utu:ogeima-marks", Kankei7Marks);
 const TProblemRoutineAdd kankei7HokyoRead("Kankei7Hokyo:ogeima-read", ReadSum<Kankei7Hokyo, kkHokyo>);
 const TProblemRoutineAdd gunKankei2Read("GunKankei2Utu:ogeima-read", ReadSum<GunKankei2Utu, kkGunKankei>);
