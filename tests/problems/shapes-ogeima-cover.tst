@@ -499,6 +499,66 @@ white to play
 call Kankei7Utu:read C5 F6 E6 C5 D6 [E6=r:5]
 call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
+[ogeima-diagonal-lone-a-short-owner-behind]
+# As the row above with Black's B4 on the outer line behind A (beyond C4
+# from D4): White's point moves to E5 as well, so the value is Black's
+# evaluation after E5 plus White's after E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . X . . .
+  . O X . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E5 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
+
+[ogeima-diagonal-lone-a-short-owner-behind-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . X . . .
+  . O X . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 E5 C5 E5 [E5=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
+
+[ogeima-diagonal-lone-a-short-owner-behind-half-turn]
+# The half turn of the row above (A and B exchange their parts).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . X O . .
+  . . X . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D6 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
+
+[ogeima-diagonal-lone-a-short-owner-behind-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . X O . .
+  . . X . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D6 C5 D6 [D6=r:5]
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
+
 # --- One White stone inside on A's line --------------------------------------------------
 
 [ogeima-inside-beside-a-free]
