@@ -1,0 +1,169 @@
+# Known-answer rows for the diagonal link, the knight's-move push from
+# outside and the cut between a diagonal pair.
+
+# --- Knight's move: the push beside an end stone that a ladder then takes -------
+# Black's knight's move D6-E4 (middle points D5 and E5, side points E6 and
+# D4).  White's B5 stands beyond C5, outside the middle point D5, so White
+# pushes at the far middle point E5 and Black blocks at D5; the end stone E4
+# (three liberties E5, D4, F4 before the push) is then left with D4 and F4,
+# and White's D4 captures it (F4 has no liberty of its own).  C5 and C4, the
+# points outside D5 and D4, are empty.  Value: White's evaluation after E5,
+# D5, D4 plus Black's after D4; Black answers at D4, White pushes at E5.
+
+[knight-push-outside-ladder-low-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . O . . .
+  . . . . X . O . .
+  . . . . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Pair:cover D6 E4 D4 E5 D5 D4 D6 D4 [D4=r/0:5]
+
+[knight-push-outside-ladder-low-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . O . . .
+  . . . . X . O . .
+  . . . . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Pair:cover D6 E4 E5 E5 D5 D4 D6 D4 [E5=r/0:5]
+
+# The half-turn image: White's G5 beyond F5, outside E5, so White pushes at
+# D5, Black blocks at E5 and White's E6 takes the end stone D6; Black's
+# answer is E6, F5 and F6 being empty.
+
+[knight-push-outside-ladder-high-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . O . X . . . . .
+  . . O . . . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Pair:cover D6 E4 E6 D5 E5 E6 D6 E6 [E6=r/0:5]
+
+[knight-push-outside-ladder-high-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . O . X . . . . .
+  . . O . . . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Pair:cover D6 E4 D5 D5 E5 E6 D6 E6 [D5=r/0:5]
+
+# --- Diagonal on the edge: the cut ataris the first-line stone ------------------
+# Black's D1-E2 with White's E1-F1-F2 on the crossing point E1 and Black's
+# D4, E4, E3 above.  White's cut at D2 leaves D1 in atari; Black extends at
+# C1 and White's D2, with only C2 and D3 left between Black's stones, is
+# dead: the cut gains nothing.  With Black's A1-A4 on the edge D1 escapes
+# its ladder (C1 then B1 joins A1), so Black's answer is the second-line
+# point beyond the cut from E2, C2: seven of its eight neighbours are empty
+# (D1 is Black's), so 14.  The defence proper is C2 as well (beside D2 the
+# stone on E3 and the empty first-line C1 call for C2); its smaller value
+# leaves 14 and marks the entry as the link's cutting-point answer (3).
+# White, the attacker, gets the cut D2 at 14 (its own cut worth less).
+
+[diagonal-edge-atari-seven-empty-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . X X . . . .
+  X . . . X . . . .
+  X . . . X O . . .
+  X . . X O O . . .
+call KosumiRenraku:cover D1 E2 C2 [C2=14/0:3]
+
+[diagonal-edge-atari-seven-empty-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . X X . . . .
+  X . . . X . . . .
+  X . . . X O . . .
+  X . . X O O . . .
+call KosumiRenraku:cover D1 E2 D2 [D2=14/0:5]
+
+# The same with Black's B1 instead of the A-line stones: D1 escapes through
+# B1, and C2 has six empty neighbours of eight and all four orthogonal ones
+# empty: 12.
+
+[diagonal-edge-atari-six-empty-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . . . X . . . .
+  . . . . X O . . .
+  . X . X O O . . .
+call KosumiRenraku:cover D1 E2 C2 [C2=12/0:3]
+
+[diagonal-edge-atari-six-empty-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . . . X . . . .
+  . . . . X O . . .
+  . X . X O O . . .
+call KosumiRenraku:cover D1 E2 D2 [D2=12/0:5]
+
+# Without them (Black's B3 only) D1 dies in its ladder: White's D2, Black's
+# C1, White's C2 and the edge.  The pattern then plays the ladder's first
+# two points for White, D2 and C1 (White passing nothing: both are White's
+# moves), and scores White's position.  White gets D2 with that value;
+# Black answers with the shape move beside D2: of D2's Black neighbours D1
+# and E2 the corner beside E2 holds Black's E3 while C1 beside D1 is an
+# empty first-line point, so the answer is C2, opposite E2.
+
+[diagonal-edge-atari-ladder-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . X . . X . . . .
+  . . . . X O . . .
+  . . . X O O . . .
+call KosumiRenraku:cover D1 E2 C2 D2 E2 C1 [C2=r/0:5]
+
+[diagonal-edge-atari-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . X . . X . . . .
+  . . . . X O . . .
+  . . . X O O . . .
+call KosumiRenraku:cover D1 E2 D2 D2 E2 C1 [D2=r/0:5]
