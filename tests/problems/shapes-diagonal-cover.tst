@@ -167,3 +167,64 @@ white to play
   . . . . X O . . .
   . . . X O O . . .
 call KosumiRenraku:cover D1 E2 D2 D2 E2 C1 [D2=r/0:5]
+
+# --- Knight's move, second pass: the outside stone is the one beside the cut ---
+# Black's knight's move D5-E7 with White's C6 outside the cutting point D6
+# (P1; P2 = E6), the position of the outside rows of shapes-probe4.tst, and
+# on the other outer line White's F5 in atari among Black's F4, G5 and F6.
+# Only C6, the stone outside D6, decides whether the cut is read: C6 has
+# four liberties, so the cut is read as there.  After White's D6 and
+# Black's E6, D5 keeps C5 and E5: White's C5 is answered by Black's E5,
+# which captures F5 and joins D5 to E6-E7, and only C4 is short of
+# liberties, with one (not two); White's E5 would stand in atari (E4 its
+# one liberty).  No ladder counts: the value is White's D6, Black's E6
+# plus Black's D6.
+
+[knight-second-pass-outside-far-stone-in-atari-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . X . . .
+  . . . X . O X . .
+  . O X O . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 D6 E6 D5 D6 [D6=r:21]
+
+# --- The cut between a diagonal pair that ataris one of its stones -------------
+# White's E6 and F5 stand diagonally with Black's F6-G6 on the crossing
+# point F6; Black cuts at E5.  White's E6 (Black's D6 beside it) is left in
+# atari at E7, F5 keeps two liberties (F4, G5).  White extends at E7 (three
+# liberties, no ladder) and Black's cutting stone lives on: the cut is worth
+# Black's evaluation after E5 and White's E7.  F5, left with two liberties,
+# has three again once the cut is taken back, so no ladder of it counts.
+# The same cut with the stones named the other way round (F5 first) reads
+# the atari on the second stone: the same value.
+
+[cut-ataris-first-stone]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O X X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KiriHyoka:cover E5 E6 F5 E5 E7 [r]
+
+[cut-ataris-second-stone]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O X X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KiriHyoka:cover E5 F5 E6 E5 E7 [r]
