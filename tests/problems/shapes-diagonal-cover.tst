@@ -228,3 +228,27 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KiriHyoka:cover E5 F5 E6 E5 E7 [r]
+
+# --- Diagonal, second pass: the crossing stone in a ladder, a link stone short --
+# Black's D4-E5 with White's D5 on the crossing point: D5 has two
+# liberties (C5, D6) and dies in the ladder that starts at D6 (White's C5
+# is then taken at C4, Black's B5 and C6 standing by).  Black's D4 has two
+# liberties (C4, E4) and escapes its ladder; E5 has three (E6, F5, E4), so
+# the pass reads White's cut at E4.  The cut leaves D4 in atari: the ladder
+# reading of a chain already in atari stores no sequence at all (a ladder
+# that is read stores at least its atari, the reply and the capture), so
+# D4's sequence is not the single move the pattern wants and nothing is
+# added.
+
+[diagonal-second-pass-atari-no-sequence]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X . O X . . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiHokyo:cover D4 E5 E4 [none]
