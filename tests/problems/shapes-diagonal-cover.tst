@@ -252,3 +252,43 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KosumiHokyo:cover D4 E5 E4 [none]
+
+# --- Diagonal: the crossing stone in a ladder, the cut pushed through -----------
+# Black's D4-E5 with White's D5 on the crossing point: D5 (liberties C5
+# and D6) dies in the ladder that starts at D6 (White's C5 is then taken at
+# C4 between Black's B5 and C6).  White's cut at E4 joins F4 and ataris
+# nothing.  After the cut and Black's D6 no Black chain beside E4 is short:
+# D4 (C4, D3) and E5 (E6, F5) both get out, so there is no attack to read.
+# White's F4 stands beyond the cut, so the push beside D4 is read: D3, the
+# point beyond D4 from D5, is empty with two empty neighbours and Black's
+# D2 lies beyond it.  White's D3 ataris D4, Black extends at C4 and White
+# follows at C3 (beyond D3 from E3, the point beyond the cut from E5), and
+# the cut E4 is worth White's evaluation there.  On the other side F5 has
+# one empty neighbour only.  The other ladder try (the last Black chain
+# beside D5 with two liberties that a ladder takes) finds none.
+
+[diagonal-crossing-ladder-push-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . X . O X . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call KosumiRenraku:cover D4 E5 E4 E4 D6 D3 C4 C3 [E4=r/0:5]
+
+[diagonal-crossing-ladder-push-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . X . O X . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call KosumiRenraku:cover D4 E5 E4 E4 D6 D3 C4 C3 [E4=r/0:5]
