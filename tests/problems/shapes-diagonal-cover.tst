@@ -292,3 +292,41 @@ white to play
   . . . X . . . . .
   . . . . . . . . .
 call KosumiRenraku:cover D4 E5 E4 E4 D6 D3 C4 C3 [E4=r/0:5]
+
+# --- Diagonal: the crossing stone in a ladder, an attack beside the cut ---------
+# Black's D4-E5 with White's D5 on the crossing point, caught in the ladder
+# that starts at Black's D6 (White's C5 is then taken at C4).  White's cut
+# at E4 joins F4-F3-F2.  After the cut and Black's D6, D4 and E5 could take
+# D5, so only Black's E3 beside the cut is short: its ladder starts at D3
+# (Black's E2 then has one liberty between White's D2 and F2).  White's D3
+# is the best attack; Black answers the cut with D3 instead of the ladder,
+# after which E5 (liberties E6 and F5) dies in the ladder that starts at
+# E6 (Black's F5, White's G5, Black's F6 with one liberty left by White's
+# G6).  The cut is worth the smaller of White's evaluations after E4, D6,
+# D3 and after E4, D3, E6.
+
+[diagonal-crossing-ladder-attack-beside-cut-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . O . .
+  . X . O X . . . .
+  . . . X . O . . .
+  . . . . X O . . .
+  . . . O . O . . .
+  . . . . . . . . .
+call KosumiRenraku:min D4 E5 E4 E4 D6 D3 D4 E4 D3 E6 [E4=r/0:5]
+
+[diagonal-crossing-ladder-attack-beside-cut-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . O . .
+  . X . O X . . . .
+  . . . X . O . . .
+  . . . . X O . . .
+  . . . O . O . . .
+  . . . . . . . . .
+call KosumiRenraku:min D4 E5 E4 E4 D6 D3 D4 E4 D3 E6 [E4=r/0:5]

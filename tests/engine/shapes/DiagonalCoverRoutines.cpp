@@ -12,8 +12,11 @@
 // sum, "P=r*2/..." when twice the sum, "P=r/2/..." when half, otherwise
 // with its own value ("P=14/0:5", which is also the form when the row names
 // no reading); the other candidates by their points alone.
+// "KosumiRenraku:min" compares with the smallest of the readings instead,
+// each of them the attacker's.
 #include "engine/Problems.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,13 +34,15 @@ namespace vorn::test {
 namespace {
 
 // The sum of the readings in pts[from...] as the header says; A = pts[0],
-// the pass B = pts[1].
-int ReadingSum(const std::vector<Point>& pts, std::size_t from)
+// the pass B = pts[1].  With smallest, every reading is the attacker's and
+// the answer is the smallest of their values instead.
+int ReadingSum(const std::vector<Point>& pts, std::size_t from, bool smallest = false)
 {
     const int own = CurGoban().GetIroPt(pts[0]);
     if (own != kKuro && own != kSiro)
         throw std::invalid_argument("the first point of the row must hold a stone");
     int sum = 0, starter = own ^ 3;
+    bool first = true;
     std::size_t i = from;
     while (i < pts.size()) {
         TYomiKeep keep;
@@ -45,9 +50,12 @@ int ReadingSum(const std::vector<Point>& pts, std::size_t from)
         for (; i < pts.size() && pts[i] != pts[0]; ++i, c ^= 3)
             if (pts[i] != pts[1] && !ToruPlay(c, pts[i]))
                 throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(pts[i]));
-        sum += Hyoka(starter);
+        const int v = Hyoka(starter);
         keep.Restore();
-        starter ^= 3;
+        sum = !smallest ? sum + v : first ? v : std::min(sum, v);
+        first = false;
+        if (!smallest)
+            starter ^= 3;
         ++i; // past the separator
     }
     return sum;
@@ -82,15 +90,16 @@ std::string AnswerWith(Point p, bool any, int ref)
     return SortedWords(all);
 }
 
-// A pair handler with its candidate P and readings: pts = A B P readings.
-template <void (*Handler)(Point, Point), int Reason>
+// A pair handler with its candidate P and readings: pts = A B P readings
+// (":min": the smallest of the attacker's readings).
+template <void (*Handler)(Point, Point), int Reason, bool Smallest = false>
 std::string PairCover(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
         throw std::invalid_argument("a pair handler wants A, B and the candidate");
     std::vector<Point> reading{pts[0], pts[1]};
     reading.insert(reading.end(), pts.begin() + 3, pts.end());
-    const int ref = ReadingSum(reading, 2);
+    const int ref = ReadingSum(reading, 2, Smallest);
     KohoKind = Reason;
     Handler(pts[0], pts[1]);
     return AnswerWith(pts[2], pts.size() > 3, ref);
@@ -110,6 +119,7 @@ std::string KiriCover(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd kosumiCover("KosumiRenraku:cover", PairCover<KosumiRenraku, kkKankei>);
+const TProblemRoutineAdd kosumiMin("KosumiRenraku:min", PairCover<KosumiRenraku, kkKankei, true>);
 const TProblemRoutineAdd kosumiHokyoCover("KosumiHokyo:cover", PairCover<KosumiHokyo, kkHokyo>);
 const TProblemRoutineAdd kankei4Cover("Kankei4Pair:cover", PairCover<Kankei4Pair, kkKankei>);
 const TProblemRoutineAdd kiriCover("KiriHyoka:cover", KiriCover);
