@@ -330,3 +330,46 @@ white to play
   . . . O . O . . .
   . . . . . . . . .
 call KosumiRenraku:min D4 E5 E4 E4 D6 D3 D4 E4 D3 E6 [E4=r/0:5]
+
+# --- Knight's move pushed through from both middle points: the owner's answers --
+# Black's knight's move D6-E4, middle points D5 and E5.  White's B5 and G5
+# are one-space jumps from D5 and E5, nothing of White's touches either
+# middle point, so both pushes are read: White's D5, Black's E5, White's
+# E6, and White's E5, Black's D5, White's D4 (neither pushing stone left to
+# a ladder).  Black answers beside the end stones with the larger push
+# value.  On D4's side C4 (beyond D4 from E4) has White's B3 and B5 among
+# its neighbours, not seven empty and one of White's; the answer is D3
+# (beyond D4 from D5), empty with seven empty neighbours.  On E6's side F6
+# has seven empty neighbours and White's G5, and E7 is empty: F6.
+
+[knight-both-pushes-owner-below-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . O . .
+  . . . . X . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Pair:max D6 E4 D3 D5 E5 E6 D6 E5 D5 D4 [D3=r/0:5 F6]
+
+# White's D3 (a jump from D5) and G5 (a jump from E5) instead: C4 has
+# seven empty neighbours and White's D3, but D3 itself, beyond D4 from D5,
+# is taken, and a White stone there makes D4, the side point, Black's
+# answer.  On E6's side F6 has seven empty neighbours and White's G5, and
+# E7 is empty: F6.
+
+[knight-both-pushes-owner-side-point-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . O . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Pair:max D6 E4 D4 D5 E5 E6 D6 E5 D5 D4 [D4=r/0:5 F6]

@@ -12,8 +12,8 @@
 // sum, "P=r*2/..." when twice the sum, "P=r/2/..." when half, otherwise
 // with its own value ("P=14/0:5", which is also the form when the row names
 // no reading); the other candidates by their points alone.
-// "KosumiRenraku:min" compares with the smallest of the readings instead,
-// each of them the attacker's.
+// "KosumiRenraku:min" and "Kankei4Pair:max" compare with the smallest or
+// the largest of the readings instead, each of them the attacker's.
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -34,9 +34,10 @@ namespace vorn::test {
 namespace {
 
 // The sum of the readings in pts[from...] as the header says; A = pts[0],
-// the pass B = pts[1].  With smallest, every reading is the attacker's and
-// the answer is the smallest of their values instead.
-int ReadingSum(const std::vector<Point>& pts, std::size_t from, bool smallest = false)
+// the pass B = pts[1].  Other than kSum, every reading is the attacker's
+// and the answer is the smallest (kMin) or largest (kMax) of their values.
+enum TCombine { kSum, kMin, kMax };
+int ReadingSum(const std::vector<Point>& pts, std::size_t from, TCombine how = kSum)
 {
     const int own = CurGoban().GetIroPt(pts[0]);
     if (own != kKuro && own != kSiro)
@@ -52,9 +53,9 @@ int ReadingSum(const std::vector<Point>& pts, std::size_t from, bool smallest = 
                 throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(pts[i]));
         const int v = Hyoka(starter);
         keep.Restore();
-        sum = !smallest ? sum + v : first ? v : std::min(sum, v);
+        sum = how == kSum ? sum + v : first ? v : how == kMin ? std::min(sum, v) : std::max(sum, v);
         first = false;
-        if (!smallest)
+        if (how == kSum)
             starter ^= 3;
         ++i; // past the separator
     }
@@ -91,15 +92,15 @@ std::string AnswerWith(Point p, bool any, int ref)
 }
 
 // A pair handler with its candidate P and readings: pts = A B P readings
-// (":min": the smallest of the attacker's readings).
-template <void (*Handler)(Point, Point), int Reason, bool Smallest = false>
+// (":min", ":max": the smallest or largest of the attacker's readings).
+template <void (*Handler)(Point, Point), int Reason, TCombine How = kSum>
 std::string PairCover(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
         throw std::invalid_argument("a pair handler wants A, B and the candidate");
     std::vector<Point> reading{pts[0], pts[1]};
     reading.insert(reading.end(), pts.begin() + 3, pts.end());
-    const int ref = ReadingSum(reading, 2, Smallest);
+    const int ref = ReadingSum(reading, 2, How);
     KohoKind = Reason;
     Handler(pts[0], pts[1]);
     return AnswerWith(pts[2], pts.size() > 3, ref);
@@ -119,9 +120,10 @@ std::string KiriCover(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd kosumiCover("KosumiRenraku:cover", PairCover<KosumiRenraku, kkKankei>);
-const TProblemRoutineAdd kosumiMin("KosumiRenraku:min", PairCover<KosumiRenraku, kkKankei, true>);
+const TProblemRoutineAdd kosumiMin("KosumiRenraku:min", PairCover<KosumiRenraku, kkKankei, kMin>);
 const TProblemRoutineAdd kosumiHokyoCover("KosumiHokyo:cover", PairCover<KosumiHokyo, kkHokyo>);
 const TProblemRoutineAdd kankei4Cover("Kankei4Pair:cover", PairCover<Kankei4Pair, kkKankei>);
+const TProblemRoutineAdd kankei4Max("Kankei4Pair:max", PairCover<Kankei4Pair, kkKankei, kMax>);
 const TProblemRoutineAdd kiriCover("KiriHyoka:cover", KiriCover);
 
 } // namespace
