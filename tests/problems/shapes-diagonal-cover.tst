@@ -373,3 +373,68 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei4Pair:max D6 E4 D4 D5 E5 E6 D6 E5 D5 D4 [D4=r/0:5 F6]
+
+# --- Diagonal: Black's stone beyond the cut, White's beside it ------------------
+# Black's D4-E5 with White's D5 on the crossing point (free: two liberties,
+# no ladder).  Beyond the cutting point E4, away from D5, stands Black's
+# F3; White's F4 stands beyond E4 from D4 and E3 (beyond E4 from E5) is
+# empty.  So the hane is read: White cuts at E4 (joining F4), Black
+# answers at E3, and White's evaluation there plus Black's own E4 is the
+# cutting point's value, for either side to play.
+
+[diagonal-hane-beside-near-stone-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . X . O . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:cover D4 E5 E4 E4 E3 D4 E4 [E4=r/0:5]
+
+[diagonal-hane-beside-near-stone-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . X . O . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:cover D4 E5 E4 E4 E3 D4 E4 [E4=r/0:5]
+
+# The other side: White's E3 below the cut and F4 empty.  White cuts at E4
+# (joining E3), Black plays F4, and E5, with White's E6 above it, is left
+# in atari at F5: White takes it there.  White's evaluation after E4, F4,
+# F5 plus Black's own E4.
+
+[diagonal-hane-beside-far-stone-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . X . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:cover D4 E5 E4 E4 F4 F5 D4 E4 [E4=r/0:5]
+
+[diagonal-hane-beside-far-stone-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . X . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:cover D4 E5 E4 E4 F4 F5 D4 E4 [E4=r/0:5]
