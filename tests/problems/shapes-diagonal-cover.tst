@@ -293,6 +293,22 @@ white to play
   . . . . . . . . .
 call KosumiRenraku:cover D4 E5 E4 E4 D6 D3 C4 C3 [E4=r/0:5]
 
+# The same with Black's F3 beside White's F4: White's follow-up is still C3,
+# beyond D3 from E3 (F3, beyond E3 from D3, is not the point).
+
+[diagonal-crossing-ladder-push-f3-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . X . O X . . . .
+  . . . X . O . . .
+  . . . . . X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call KosumiRenraku:cover D4 E5 E4 E4 D6 D3 C4 C3 [E4=r/0:5]
+
 # --- Diagonal: the crossing stone in a ladder, an attack beside the cut ---------
 # Black's D4-E5 with White's D5 on the crossing point, caught in the ladder
 # that starts at Black's D6 (White's C5 is then taken at C4).  White's cut
