@@ -454,3 +454,42 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KosumiRenraku:cover D4 E5 E4 E4 F4 F5 D4 E4 [E4=r/0:5]
+
+# --- Diagonal: the crossing chain in a ladder, Black's chain beside it too ------
+# Black's D4-E5 with White's C5-D5 on the crossing point D5: two liberties
+# (C4, D6), caught in the ladder that starts at Black's D6 (White's C4 then
+# has only B4, Black's C3 and D4 beside it).  White's cut at E4 leaves no
+# Black chain beside it short after Black's D6 (D4 and E5 could take D5),
+# and no White stone stands beyond the cut, so nothing is read there.
+# Instead Black's B5 beside C5 has two liberties (A5, B4) and dies in the
+# ladder that starts at White's B4 (Black's A5, then White's A4 or A6 along
+# the edge); C6 (C7, D6) gets out by taking C5-D5.  The value: Black's
+# evaluation after D6, plus White's after B4 (e1) moved halfway toward
+# White's after B4 and E4 together (e2): e1 + (e2 - e1) / 2.  Black plays
+# D6, White B4.
+
+[diagonal-crossing-chain-ladder-and-own-ladder-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . X O O X . . . .
+  . . . X . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:halfway D4 E5 D6 D6 B4 [D6=r/0:5]
+
+[diagonal-crossing-chain-ladder-and-own-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . X O O X . . . .
+  . . . X . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:halfway D4 E5 B4 D6 B4 [B4=r/0:5]

@@ -119,6 +119,29 @@ std::string KiriCover(const std::vector<Point>& pts)
     return v == -1 ? "-1" : Against(v, pts.size() > 3, ref);
 }
 
+// "KosumiRenraku:halfway A B P S T": the crossing stone dies in a ladder
+// starting at the owner's S, the owner's chain beside it in a ladder
+// starting at the attacker's T.  P's value is expected to be the owner's
+// evaluation after S plus e1 + (e2 - e1) / 2 (toward zero), e1 the
+// attacker's after T and e2 the attacker's after T and the cut at the
+// crossing point C2 (both the attacker's moves).
+std::string KosumiHalfway(const std::vector<Point>& pts)
+{
+    if (pts.size() != 5)
+        throw std::invalid_argument("KosumiRenraku:halfway wants A, B, P, S and T");
+    const int own = CurGoban().GetIroPt(pts[0]), att = own ^ 3;
+    // C2: the crossing point of A and B that is empty.
+    const Point x1(pts[0].x, pts[1].y), x2(pts[1].x, pts[0].y);
+    const Point c2 = CurGoban().GetIroPt(x1) == kAki ? x1 : x2;
+    const int e1 = ReadingValue(att, {pts[4]});
+    const int e2 = OneSideValue(att, {pts[4], c2});
+    const int ref = ReadingValue(own, {pts[3]}) + e1 + (e2 - e1) / 2;
+    KohoKind = kkKankei;
+    KosumiRenraku(pts[0], pts[1]);
+    return AnswerWith(pts[2], true, ref);
+}
+
+const TProblemRoutineAdd kosumiHalfway("KosumiRenraku:halfway", KosumiHalfway);
 const TProblemRoutineAdd kosumiCover("KosumiRenraku:cover", PairCover<KosumiRenraku, kkKankei>);
 const TProblemRoutineAdd kosumiMin("KosumiRenraku:min", PairCover<KosumiRenraku, kkKankei, kMin>);
 const TProblemRoutineAdd kosumiHokyoCover("KosumiHokyo:cover", PairCover<KosumiHokyo, kkHokyo>);
