@@ -493,3 +493,40 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KosumiRenraku:halfway D4 E5 B4 D6 B4 [B4=r/0:5]
+
+# --- Diagonal: the crossing stone in atari, a Black stone beside the cut short ---
+# Black's D4-E5 with White's D5 on the crossing point in atari (Black's D6
+# above it, C5 its last liberty, no ko).  D4 has three liberties, so the
+# case of two two-liberty link chains does not apply.  White's D5 and F4
+# are two of White's stones around the cut E4.  White cuts at E4 (joining
+# F4-F3, no ladder) and Black takes D5 at C5; Black's E3 beside the cut,
+# between White's E2, F3 and the cut, is then in atari at D3, and White
+# takes it there.  White's evaluation after E4, C5, D3 is positive, so the
+# capture is proposed: its value is that plus Black's own C5.  Black plays
+# C5, White cuts at E4.
+
+[diagonal-crossing-atari-stone-beside-cut-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . . X . O . . .
+  . . . . X O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KosumiRenraku:cover D4 E5 C5 E4 C5 D3 D4 C5 [C5=r/0:5]
+
+[diagonal-crossing-atari-stone-beside-cut-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . . X . O . . .
+  . . . . X O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KosumiRenraku:cover D4 E5 E4 E4 C5 D3 D4 C5 [E4=r/0:5]
