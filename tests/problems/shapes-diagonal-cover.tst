@@ -530,3 +530,35 @@ white to play
   . . . . O . . . .
   . . . . . . . . .
 call KosumiRenraku:cover D4 E5 E4 E4 C5 D3 D4 C5 [E4=r/0:5]
+
+# --- The same knight's move with White to play: each push on its own ------------
+# As knight-both-pushes-owner-below-black, White to play: each push is
+# proposed at its own middle point with its own reading, D5 after White's
+# D5, Black's E5, White's E6 and E5 after White's E5, Black's D5, White's
+# D4.
+
+[knight-both-pushes-attacker-d5-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . O . .
+  . . . . X . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Pair:cover D6 E4 D5 D5 E5 E6 [D5=r/0:5 E5]
+
+[knight-both-pushes-attacker-e5-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . O . .
+  . . . . X . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Pair:cover D6 E4 E5 E5 D5 D4 [D5 E5=r/0:5]
