@@ -562,3 +562,24 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei4Pair:cover D6 E4 E5 E5 D5 D4 [D5 E5=r/0:5]
+
+# The cut at E5 again, with Black's D7 and F7 closing White's way out: E6's
+# extension at E7 is still in atari (only E8 left), so the extension is
+# taken back and the cut is read as it stands.  The cutting stone keeps
+# two liberties, D5 and E4; D5 is a knight's move from E7, so White ataris
+# there and Black extends at E4, the cutting stone's last liberty: Black's
+# evaluation after E5, D5, E4.  F5 has three liberties again once the cut
+# is taken back: no ladder of it counts.
+
+[cut-ataris-stone-whose-extension-is-caught]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . . X O X X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KiriHyoka:cover E5 E6 F5 E5 D5 E4 [r]
