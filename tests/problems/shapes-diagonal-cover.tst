@@ -583,3 +583,264 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KiriHyoka:cover E5 E6 F5 E5 D5 E4 [r]
+
+# --- The (3,3) diagonal: a side stone of the square, the way out checked --------
+# Black's C3 and F6 three diagonal steps apart; the square from C3 to F6
+# has the diagonal D4, E5.  A White stone on a side of the square (E3, F4,
+# C5 or D6, none beside the diagonal's middle) is answered across the
+# diagonal (D5 for E3 and F4, E4 for C5 and D6), unless White already
+# stands one step further out beyond the square's edge from the diagonal
+# (the check point), or Black holds the corner behind the answer point
+# (C6 behind D5, F3 behind E4).  Each row puts one of those stones: no
+# candidate.
+
+[diagonal33-side-e3-way-out-taken]
+# White's X2 (E3) with White's check point B4, beyond C4 from D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 D5 [none]
+
+[diagonal33-side-e3-corner-held]
+# White's X2 (E3) with Black's corner C6 behind the answer D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 D5 [none]
+
+[diagonal33-side-f4-way-out-taken]
+# White's X7 (F4) with White's check point E7, beyond E6 from E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 D5 [none]
+
+[diagonal33-side-f4-corner-held]
+# White's X7 (F4) with Black's corner C6 behind the answer D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 D5 [none]
+
+[diagonal33-side-c5-way-out-taken]
+# White's X8 (C5) with White's check point D2, beyond D3 from D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 E4 [none]
+
+[diagonal33-side-c5-corner-held]
+# White's X8 (C5) with Black's corner F3 behind the answer E4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 E4 [none]
+
+[diagonal33-side-d6-way-out-taken]
+# White's X13 (D6) with White's check point G5, beyond F5 from E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 E4 [none]
+
+[diagonal33-side-d6-corner-held]
+# White's X13 (D6) with Black's corner F3 behind the answer E4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 E4 [none]
+
+# Without those stones, White to play: White's side stone is answered by
+# Black across the diagonal (e1, Black's evaluation after that point), and
+# White gets each diagonal point with e1 plus White's own evaluation after
+# playing there: D4 with e1 + White's D4, E5 with e1 + White's E5.
+
+[diagonal33-side-e3-free-d4-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 D4 D4 C3 D5 [D4=r/0:5 E5]
+
+[diagonal33-side-e3-free-e5-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 E5 E5 C3 D5 [E5=r/0:5 D4]
+
+[diagonal33-side-f4-free-d4-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 D4 D4 C3 D5 [D4=r/0:5 E5]
+
+[diagonal33-side-f4-free-e5-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 E5 E5 C3 D5 [E5=r/0:5 D4]
+
+[diagonal33-side-c5-free-d4-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 D4 D4 C3 E4 [D4=r/0:5 E5]
+
+[diagonal33-side-c5-free-e5-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 E5 E5 C3 E4 [E5=r/0:5 D4]
+
+[diagonal33-side-d6-free-d4-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 D4 D4 C3 E4 [D4=r/0:5 E5]
+
+[diagonal33-side-d6-free-e5-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 E5 E5 C3 E4 [E5=r/0:5 D4]
+
+# White's stone beside the middle of the diagonal (E4, or D5) is answered
+# at the point across (D5, or E4) unless Black holds the corner behind that
+# point (C6, or F3): no candidate.
+
+[diagonal33-beside-middle-e4-corner-held]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 D5 [none]
+
+[diagonal33-beside-middle-d5-corner-held]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei13Utu:cover C3 F6 E4 [none]

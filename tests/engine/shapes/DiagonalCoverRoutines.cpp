@@ -26,6 +26,7 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
+#include "engine/shapes/Kankei13.h"
 #include "engine/shapes/Kankei4.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/shapes/Kosumi.h"
@@ -146,6 +147,7 @@ const TProblemRoutineAdd kosumiCover("KosumiRenraku:cover", PairCover<KosumiRenr
 const TProblemRoutineAdd kosumiMin("KosumiRenraku:min", PairCover<KosumiRenraku, kkKankei, kMin>);
 const TProblemRoutineAdd kosumiHokyoCover("KosumiHokyo:cover", PairCover<KosumiHokyo, kkHokyo>);
 const TProblemRoutineAdd kankei4Cover("Kankei4Pair:cover", PairCover<Kankei4Pair, kkKankei>);
+const TProblemRoutineAdd kankei13Cover("Kankei13Utu:cover", PairCover<Kankei13Utu, kkKankei>);
 const TProblemRoutineAdd kankei4Max("Kankei4Pair:max", PairCover<Kankei4Pair, kkKankei, kMax>);
 const TProblemRoutineAdd kiriCover("KiriHyoka:cover", KiriCover);
 
