@@ -844,3 +844,76 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei13Utu:cover C3 F6 E4 [none]
+
+# --- Invasions between White's linked stones, Black to play ---------------------
+# A one-space jump on the fourth line from the top, C6-E6: the point under
+# the gap on the third line, D7 (third line one way, fourth the other), is
+# an invasion, 18; each stone, on the fourth line facing the top edge with
+# nothing between, also gives the second-line point toward the edge, C8
+# and E8, 18 each.
+
+[invasion-jump-top-side]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call AiteKankeiThink:at D7 C8 E8 [C8=18 D7=18 E8=18]
+
+# A vertical one-space jump D3-D5: of the points beside the gap D4, C4 is
+# on the third line (and the fourth the other way): 18.  On the other side
+# F3-F5: G4, on the third line from the right, 18.
+
+[invasion-jump-left-side]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call AiteKankeiThink:at C4 E4 [C4=18 E4=none]
+
+[invasion-jump-right-side]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call AiteKankeiThink:at E4 G4 [E4=none G4=18]
+
+# A knight's move from the third line, G3-F5 on 13x13: of the two outer
+# points looked at, E3 (G3's row, the column beyond F5 away from G3) is on
+# the third line, while H5 (F5's row, the column beyond G3 away from F5) is
+# on the fifth: the invasion is H5, 18, with no Black stone around it and
+# only the two White stones related to it.
+
+[invasion-knight-fifth-line-far-side]
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . O . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . O . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call AiteKankeiThink:at H5 E3 [E3=none H5=18]

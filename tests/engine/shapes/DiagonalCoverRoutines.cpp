@@ -30,6 +30,7 @@
 #include "engine/shapes/Kankei4.h"
 #include "engine/shapes/KiriHyoka.h"
 #include "engine/shapes/Kosumi.h"
+#include "engine/shapes/Utikomi.h"
 
 namespace vorn::test {
 namespace {
@@ -147,6 +148,15 @@ const TProblemRoutineAdd kosumiCover("KosumiRenraku:cover", PairCover<KosumiRenr
 const TProblemRoutineAdd kosumiMin("KosumiRenraku:min", PairCover<KosumiRenraku, kkKankei, kMin>);
 const TProblemRoutineAdd kosumiHokyoCover("KosumiHokyo:cover", PairCover<KosumiHokyo, kkHokyo>);
 const TProblemRoutineAdd kankei4Cover("Kankei4Pair:cover", PairCover<Kankei4Pair, kkKankei>);
+// "AiteKankeiThink:at P...": the invasions between the opponent's linked
+// stones at the points named, "D3=18" or "D3=none" each.
+std::string AiteKankeiAt(const std::vector<Point>& pts)
+{
+    AiteKankeiThink();
+    return CandidatesAt(pts, false);
+}
+
+const TProblemRoutineAdd aiteKankeiAt("AiteKankeiThink:at", AiteKankeiAt);
 const TProblemRoutineAdd kankei13Cover("Kankei13Utu:cover", PairCover<Kankei13Utu, kkKankei>);
 const TProblemRoutineAdd kankei4Max("Kankei4Pair:max", PairCover<Kankei4Pair, kkKankei, kMax>);
 const TProblemRoutineAdd kiriCover("KiriHyoka:cover", KiriCover);
