@@ -917,3 +917,43 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call AiteKankeiThink:at H5 E3 [E3=none H5=18]
+
+# --- Diagonal: after the cut both link stones die in ladders --------------------
+# Black's D4-E5 with White's D5-D6 on the crossing point (four liberties).
+# White's cut at E4 joins F4 and leaves D4 with C4 and D3, E5 with E6 and
+# F5: both two liberties, so the two ladders are read as miai.  D4 dies in
+# the ladder that starts at D3 (Black's C4 then has only C5, White's B4 and
+# C3 standing by), E5 in the ladder that starts at E6 (Black's F5 has no
+# liberty, White's F4 and G5 beside it).  Black saving D4 at D3 lets White
+# start on E5 at E6, and the other way round: the cut is worth the smaller
+# of White's evaluations after E4, D3, E6 and after E4, E6, D3.  Black's
+# own defence would be the cutting point itself (White's F4 beside it has
+# four liberties, no ladder), where D4-E5 would be nearly dead among White's
+# stones, so nothing else is proposed; White's cut at E4 keeps the miai
+# value (its own reading of the cut is not larger).
+
+[diagonal-cut-both-ladders-miai-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . O X . O . .
+  . O . X . O . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:min D4 E5 E4 E4 D3 E6 D4 E4 E6 D3 [E4=r/0:5]
+
+[diagonal-cut-both-ladders-miai-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . O X . O . .
+  . O . X . O . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:min D4 E5 E4 E4 D3 E6 D4 E4 E6 D3 [E4=r/0:5]
