@@ -14,6 +14,7 @@
 // no reading); the other candidates by their points alone.
 // "KosumiRenraku:min" and "Kankei4Pair:max" compare with the smallest or
 // the largest of the readings instead, each of them the attacker's.
+// "KosumiRenraku:halfway" and "AiteKankeiThink:at" say their own forms.
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -143,11 +144,6 @@ std::string KosumiHalfway(const std::vector<Point>& pts)
     return AnswerWith(pts[2], true, ref);
 }
 
-const TProblemRoutineAdd kosumiHalfway("KosumiRenraku:halfway", KosumiHalfway);
-const TProblemRoutineAdd kosumiCover("KosumiRenraku:cover", PairCover<KosumiRenraku, kkKankei>);
-const TProblemRoutineAdd kosumiMin("KosumiRenraku:min", PairCover<KosumiRenraku, kkKankei, kMin>);
-const TProblemRoutineAdd kosumiHokyoCover("KosumiHokyo:cover", PairCover<KosumiHokyo, kkHokyo>);
-const TProblemRoutineAdd kankei4Cover("Kankei4Pair:cover", PairCover<Kankei4Pair, kkKankei>);
 // "AiteKankeiThink:at P...": the invasions between the opponent's linked
 // stones at the points named, "D3=18" or "D3=none" each.
 std::string AiteKankeiAt(const std::vector<Point>& pts)
@@ -156,10 +152,15 @@ std::string AiteKankeiAt(const std::vector<Point>& pts)
     return CandidatesAt(pts, false);
 }
 
-const TProblemRoutineAdd aiteKankeiAt("AiteKankeiThink:at", AiteKankeiAt);
+const TProblemRoutineAdd kosumiHalfway("KosumiRenraku:halfway", KosumiHalfway);
+const TProblemRoutineAdd kosumiCover("KosumiRenraku:cover", PairCover<KosumiRenraku, kkKankei>);
+const TProblemRoutineAdd kosumiMin("KosumiRenraku:min", PairCover<KosumiRenraku, kkKankei, kMin>);
+const TProblemRoutineAdd kosumiHokyoCover("KosumiHokyo:cover", PairCover<KosumiHokyo, kkHokyo>);
+const TProblemRoutineAdd kankei4Cover("Kankei4Pair:cover", PairCover<Kankei4Pair, kkKankei>);
 const TProblemRoutineAdd kankei13Cover("Kankei13Utu:cover", PairCover<Kankei13Utu, kkKankei>);
 const TProblemRoutineAdd kankei4Max("Kankei4Pair:max", PairCover<Kankei4Pair, kkKankei, kMax>);
 const TProblemRoutineAdd kiriCover("KiriHyoka:cover", KiriCover);
+const TProblemRoutineAdd aiteKankeiAt("AiteKankeiThink:at", AiteKankeiAt);
 
 } // namespace
 } // namespace vorn::test
