@@ -1,0 +1,94 @@
+// Entries of the problem table tests/problems/shapes-wide-cover.tst: the
+// (2,2), (2,3) and (1,4) link handlers with the value of one candidate
+// written as a formula of readings, or as the position value of its point
+// where a pattern proposes a point by its evaluation alone.
+#include "engine/Problems.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "engine/Hyoka.h"
+#include "engine/Koho.h"
+#include "engine/shapes/Kankei11.h"
+#include "engine/shapes/Kankei5.h"
+#include "engine/shapes/Kankei8.h"
+#include "engine/shapes/OuterRoutines.h"
+
+namespace vorn::test {
+namespace {
+
+// "NAME:formula A B P F...": the handler on the pair (A, B); every candidate
+// is answered by its point, the one at P as "P=r:5" when its value is the
+// formula F (outer::FormulaValue: readings opened by A, the owner first, or
+// by B, the attacker first, summed), else as outer::Relative says.  Without
+// F the candidate at P is compared with the position value of P before the
+// handler ran (the value a pattern gives a point it proposes by its
+// evaluation alone): "P=iti:5", else "P=?value:5".
+template <void (*Handler)(Point, Point)>
+std::string FormulaAt(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("a formula entry wants the pair A B and the candidate P");
+    const Point a = pts[0], b = pts[1], at = pts[2];
+    const bool iti = pts.size() == 3;
+    const int ref = iti ? ItiHyoka(at) : outer::FormulaValue(a, b, pts, 3);
+    KohoKind = kkKankei;
+    Handler(a, b);
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == at) {
+            const int v = Koho.Value[i];
+            w += '=' + (iti ? (v == ref ? std::string("iti") : '?' + std::to_string(v)) : outer::Relative(v, ref))
+                 + ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+        }
+        words.push_back(w);
+    }
+    return SortedWords(words);
+}
+
+// "Kankei8Utu:capture A B P L U": the (2,3) pair (A, B) with the attacker's
+// stone touching an end stone along the long side, in atari after the
+// owner's P at the middle point beside it, L its last liberty then, U the
+// attacker's push.  h: the owner's P answered by the attacker's L (scored for
+// the owner); w: the owner's P and L, capturing (the attacker passing); a:
+// the attacker's U.  With w > 0 the value is h + a, at most twice that,
+// raised by half of w - h: min(2(h + a), h + a + (w - h) / 2); else h + a.
+// Answers the candidate at P as "P=capped:5" for that value (also when no
+// capture reading counts: "P=sum:5" when it is h + a and the cap gives more
+// or less), else "P=?value:5"; the others by their points.
+std::string Kankei8Capture(const std::vector<Point>& pts)
+{
+    if (pts.size() != 5)
+        throw std::invalid_argument("Kankei8Utu:capture wants the pair and the points P L U");
+    const int own = CurGoban().GetIroPt(pts[0]), att = own ^ 3;
+    const Point p = pts[2], l = pts[3], u = pts[4];
+    const int h = ReadingValue(own, {p, l}), w = OneSideValue(own, {p, l}), a = ReadingValue(att, {u});
+    const int sum = h + a;
+    const int capped = w > 0 ? std::min(2 * sum, sum + (w - h) / 2) : sum;
+    KohoKind = kkKankei;
+    Kankei8Utu(pts[0], pts[1]);
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w1 = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == p) {
+            const int v = Koho.Value[i];
+            w1 += v == capped ? "=capped:" : v == sum ? "=sum:" : "=?" + std::to_string(v) + ':';
+            w1 += std::to_string(static_cast<int>(Koho.Kind[i]));
+        }
+        words.push_back(w1);
+    }
+    return SortedWords(words);
+}
+
+const TProblemRoutineAdd kankei8Formula("Kankei8Utu:formula", FormulaAt<Kankei8Utu>);
+const TProblemRoutineAdd kankei8Capture("Kankei8Utu:capture", Kankei8Capture);
+const TProblemRoutineAdd kankei5Formula("Kankei5Utu:formula", FormulaAt<Kankei5Utu>);
+const TProblemRoutineAdd kankei11Formula("Kankei11Utu:formula", FormulaAt<Kankei11Utu>);
+
+} // namespace
+} // namespace vorn::test

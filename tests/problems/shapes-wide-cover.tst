@@ -1,0 +1,353 @@
+# The (2,3), (2,2) and (1,4) link handlers: the branches the other tables
+# leave unread, one row per placement, each candidate's point and value
+# worked out from the pattern.
+#
+# "call NAME:formula A B P F..." answers every candidate by its point and the
+# one at P as "P=r:5" when its value is the formula F: a reading opened by A
+# (the owner first, the colours alternating, scored for the owner) or by B
+# (the attacker first, scored for the attacker), the readings summed.  With
+# no formula, "P=iti:5" says the value is the position value of P (a point
+# proposed by its evaluation alone).
+
+# --- (2,3) links: Black's C6 and E3 -----------------------------------------------------
+# The box: [0] C6 [1] D6 [2] E6 / [3] C5 [4] D5 [5] E5 / [6] C4 [7] D4 [8] E4 /
+# [9] C3 [10] D3 [11] E3; the middle points are D5 and D4.
+
+[twothree-middle-side-far-stone]
+# White's E5 beside the middle point D5 on B's line, and White's F3 past B
+# (beyond B from D3), the point F4 (beyond E4 from D4) empty: Black's
+# answer is E4 (touching B from the middle line's far end), read as Black's
+# E4, White's F4 and Black's D5 closing the middle; White's point is C5
+# (beside A along A's line).  Value: Black's reading E4 F4 D5 plus White's
+# evaluation after C5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 E4 C6 E4 F4 D5 E3 C5 [E4=r:5]
+
+[twothree-middle-side-far-stone-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 C5 C6 E4 F4 D5 E3 C5 [C5=r:5]
+
+[twothree-middle-side-far-stone-blocked]
+# The same with Black's F4: White's hane point beyond E4 is taken, so the
+# three-move reading does not apply and Black takes the far middle point D4
+# by its position value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . . X . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
+
+[twothree-middle-side-far-stone-half-turn]
+# The half turn: White's C4 beside the middle point D4 on A's line and
+# White's B6 past A (beyond A from D6), B5 (beyond C5 from D5) empty: Black
+# answers C5, read as Black's C5, White's B5 and Black's D4; White's point
+# is E4 (beside B along B's line).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 C5 C6 C5 B5 D4 E3 E4 [C5=r:5]
+
+[twothree-middle-side-far-stone-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 E4 C6 C5 B5 D4 E3 E4 [E4=r:5]
+
+[twothree-contact-long-two-liberties]
+# White's C5 touching A along the long side, Black's B5 leaving it two
+# liberties (D5 and C4): after Black's D5 it is in atari at C4.  Black's
+# value: D5 answered by White's C4 (h), with Black's capture D5 and C4 (w)
+# counting half its gain over h, the sum at most doubled; White pushes at
+# D5 (A keeps three liberties).  Both sides' point is D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X O . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:capture C6 E3 D5 C4 D5 [D5=capped:5]
+
+[twothree-contact-long-two-liberties-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X O . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:capture C6 E3 D5 C4 D5 [D5=capped:5]
+
+[twothree-contact-long-two-liberties-half-turn]
+# The half turn: White's E4 touching B, Black's F4 leaving it E5 and D4;
+# after Black's D4 it is in atari at E5.  Both sides' point is D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:capture C6 E3 D4 E5 D4 [D4=capped:5]
+
+[twothree-contact-long-two-liberties-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:capture C6 E3 D4 E5 D4 [D4=capped:5]
+
+[twothree-free-beside-and-past-b]
+# No White stone in the box; White's F4 beside B's line (beyond E4 from D4)
+# and White's D2 past B's end (beyond D3 from D4): the middle point next to
+# B, D4, by its position value, for either side.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
+
+[twothree-free-beside-and-past-b-other]
+# The same with White's F5 (beyond E5 from D5) and C2 (beyond C3 from C4).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
+
+# --- (2,2) links: Black's D6 and F4 -----------------------------------------------------
+# The square: [0] D6 [1] E6 [2] F6 / [3] D5 [4] E5 [5] F5 / [6] D4 [7] E4 [8] F4.
+
+[twotwo-both-midpoints-own-stone-below]
+# White on both midpoints of F6's side (E6 and F5); beyond the other
+# midpoints from the centre, C5 is empty and E3 is Black's: Black's D5 (the
+# midpoint beside A) by its position value, for either side.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . O . . .
+  . . . . . X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 D5 [D5=iti:5]
+
+[twotwo-both-midpoints-own-stone-left]
+# C5 Black's and E3 empty, White's F5 with three liberties: E4 (the
+# midpoint beside B) by its position value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . X . . O . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 E4 [E4=iti:5]
+
+[twotwo-both-midpoints-own-stone-left-short]
+# As before with Black's G5: White's F5 has two liberties (F6, E5), so
+# Black takes the centre E5 and White cuts at E4.  Value: Black's
+# evaluation after E5 plus White's after E4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . X . . O X . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 E5 D6 E5 F4 E4 [E5=r:5]
+
+[twotwo-both-midpoints-own-stone-left-short-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . X . . O X . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 E4 D6 E5 F4 E4 [E4=r:5]
+
+[twotwo-both-midpoints-mirrored-own-stone-right]
+# The mirror in the A-B diagonal: White on D5 and E4 (the midpoints of
+# D4's side); beyond E6 from the centre E7 is empty, beyond F5 G5 is
+# Black's: E6 by its position value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O . . X . .
+  . . . . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 E6 [E6=iti:5]
+
+[twotwo-both-midpoints-mirrored-own-stone-above]
+# E7 Black's and G5 empty, White's E4 with three liberties: F5 by its
+# position value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 F5 [F5=iti:5]
+
+[twotwo-both-midpoints-mirrored-own-stone-above-short]
+# As before with Black's E3: White's E4 has two liberties (D4, E5): Black
+# takes the centre E5, White cuts at F5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 E5 D6 E5 F4 F5 [E5=r:5]
+
+[twotwo-both-midpoints-mirrored-own-stone-above-short-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 F5 D6 E5 F4 F5 [F5=r:5]
+
+[twotwo-midpoint-short-end-own-stone]
+# White's E6 on a midpoint touching A, whose liberties White's D7 cuts to
+# two (C6, D5); the midpoint across, D5, has Black's C5 beyond it: Black's
+# value is its move at the centre E5.  White's cut at D5 is read on: Black
+# takes A's last liberty C6, White plays E4 (beyond the centre from E6).
+# Value: Black's E5 plus White's reading D5 C6 E4; Black's point E5, White's
+# D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X O . . . .
+  . . X . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 E5 D6 E5 F4 D5 C6 E4 [E5=r:5]
+
+[twotwo-midpoint-short-end-own-stone-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X O . . . .
+  . . X . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 D5 D6 E5 F4 D5 C6 E4 [D5=r:5]
+
+[twotwo-free-corner-answer]
+# No White stone in the square; White's C4 a knight's move from the centre,
+# beyond D4 from E4 (past the corner of D4's side), nothing beyond D4 from
+# D5 nor at the other outer points: Black's answers are the centre E5 (both
+# sides' move there) and the corner D4 (Black's D4 plus White's E5).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 D4 D6 D4 F4 E5 [D4=r:5 E5]
+call Kankei5Utu:formula D6 F4 E5 D6 E5 F4 E5 [D4 E5=r:5]
