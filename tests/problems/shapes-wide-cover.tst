@@ -166,9 +166,35 @@ black to play
   . . . . . . . . .
 call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
 
+[twothree-free-beside-and-past-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
+
 [twothree-free-beside-and-past-b-other]
 # The same with White's F5 (beyond E5 from D5) and C2 (beyond C3 from C4).
 white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
+
+[twothree-free-beside-and-past-b-other-black]
+black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
@@ -351,3 +377,58 @@ black to play
   . . . . . . . . .
 call Kankei5Utu:formula D6 F4 D4 D6 D4 F4 E5 [D4=r:5 E5]
 call Kankei5Utu:formula D6 F4 E5 D6 E5 F4 E5 [D4 E5=r:5]
+
+# --- The push beside a knight's move: Black's D5 and E7 -----------------------------
+# The knight's move's points by steps from D5: D5 E5 / D6 E6 / D7 E7.  A
+# White stone past one end's side point (E4 below E5, or D8 above D7) makes
+# that point the push: both sides want it.  (Called here with reason 5.)
+
+[keima-push-far-end]
+# White's D8 above D7, the side point touching B (E7): B has its four
+# liberties, C7 beyond D7 from B is empty, D8 has four liberties, so with
+# D8 not short of liberties after Black's D7 there is no hane.  Value
+# White's evaluation after D7 plus Black's after D7.
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaOsiUtu:formula D5 E7 D7 D5 D7 E7 D7 [D7=r:5]
+
+[keima-push-far-end-hane]
+# The same with Black's D9: after Black's D7 White's D8 has two liberties
+# (C8, E8), so Black's value is read after its D7 and the hane C8 (beyond
+# D7 from E6, the cutting point on B's line).
+black to play
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaOsiUtu:hane D5 E7 D7 C8 [D7=r:5]
+
+[keima-push-near-end-hane]
+# The first placement: White's E4 below E5, the side point touching A
+# (D5), Black's E3 under it: after Black's E5 White's E4 has two liberties
+# (D4, F4), so Black's value is read after E5 and the hane F4 (beyond E5
+# from D6).  White's push at E5 is the other half.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaOsiUtu:hane D5 E7 E5 F4 [E5=r:5]

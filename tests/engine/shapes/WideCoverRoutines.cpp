@@ -1,5 +1,6 @@
 // Entries of the problem table tests/problems/shapes-wide-cover.tst: the
 // (2,2), (2,3) and (1,4) link handlers with the value of one candidate
+// (and the push beside a knight's move of a group facing the opponent)
 // written as a formula of readings, or as the position value of its point
 // where a pattern proposes a point by its evaluation alone.
 #include "engine/Problems.h"
@@ -17,6 +18,7 @@
 #include "engine/shapes/Kankei5.h"
 #include "engine/shapes/Kankei8.h"
 #include "engine/shapes/OuterRoutines.h"
+#include "engine/shapes/WeakGunKankei.h"
 
 namespace vorn::test {
 namespace {
@@ -85,10 +87,39 @@ std::string Kankei8Capture(const std::vector<Point>& pts)
     return SortedWords(words);
 }
 
+// "KeimaOsiUtu:hane A B P V": the push beside the knight's move (A, B) at P,
+// the point beside an end that touches the opponent's stone T, where the
+// owner, to play, reads the hane V after its block at P when T is then left
+// with two liberties.  The value is the opponent's push at P (scored for the
+// opponent) plus the owner's P and V (the opponent passing; scored for the
+// owner).  Answers the candidate at P as "P=r:5" for that value, else as
+// outer::Relative says; the others by their points.
+std::string KeimaOsiHane(const std::vector<Point>& pts)
+{
+    if (pts.size() != 4)
+        throw std::invalid_argument("KeimaOsiUtu:hane wants the pair and the points P V");
+    const int own = CurGoban().GetIroPt(pts[0]), att = own ^ 3;
+    const Point p = pts[2], v = pts[3];
+    const int ref = ReadingValue(att, {p}) + OneSideValue(own, {p, v});
+    KohoKind = kkKankei;
+    KeimaOsiUtu(pts[0], pts[1]);
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i)
+        words.push_back(GtpVertex(Koho.Pt[i])
+                        + (Koho.Pt[i] == p ? '=' + outer::Relative(Koho.Value[i], ref) + ':'
+                                                 + std::to_string(static_cast<int>(Koho.Kind[i]))
+                                           : std::string()));
+    return SortedWords(words);
+}
+
 const TProblemRoutineAdd kankei8Formula("Kankei8Utu:formula", FormulaAt<Kankei8Utu>);
 const TProblemRoutineAdd kankei8Capture("Kankei8Utu:capture", Kankei8Capture);
 const TProblemRoutineAdd kankei5Formula("Kankei5Utu:formula", FormulaAt<Kankei5Utu>);
 const TProblemRoutineAdd kankei11Formula("Kankei11Utu:formula", FormulaAt<Kankei11Utu>);
+// The push is proposed under the reason the row sets (5 here, not the stage's 18, whose
+// values from 26 on move into the bonus).
+const TProblemRoutineAdd keimaOsiFormula("KeimaOsiUtu:formula", FormulaAt<KeimaOsiUtu>);
+const TProblemRoutineAdd keimaOsiHane("KeimaOsiUtu:hane", KeimaOsiHane);
 
 } // namespace
 } // namespace vorn::test
