@@ -265,6 +265,20 @@ TEST_F(LinkUtilTest, SotoIsiCheckLooksBeyondTheFirstCorner)
         . . . . . . . . .)");
     const TJumpBox first(Point(4, 4), Point(4, 6));
     EXPECT_FALSE(IkkenSotoIsiCheck(first.pt, first.iro, kSiro));
+    // White's corner C4 beside A is looked at first: Black's B5 beyond C5
+    // from the gap answers yes.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . O X . . . . .
+        . X . . . . . . .
+        . . . X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    const TJumpBox nearA(Point(4, 4), Point(4, 6));
+    EXPECT_TRUE(IkkenSotoIsiCheck(nearA.pt, nearA.iro, kSiro));
 }
 
 TEST_F(LinkUtilTest, MiaiUtuProposesTheFirstPointOrTheGap)
@@ -409,6 +423,27 @@ TEST_F(LinkUtilTest, KeimaStripWithTheFarSideTakenReadsBothPushes)
     KeimaStripUtu(Point(3, 5), Point(7, 5));
     ExpectUnchanged(before);
     EXPECT_EQ(Points(), "(4,4)(6,4)");
+}
+
+TEST_F(LinkUtilTest, KeimaStripWithOwnStonesOnBothSidesOfTheMiddleReadsNothing)
+{
+    // Black's jump C5-G5 with Black on both sides of the middle point E5
+    // (E4 and E6): the link holds on either side, nothing to read.
+    const char* const kDiagram = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . X . . . X . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    for (const int side : {kKuro, kSiro}) {
+        PrepareDecision(kDiagram, side);
+        KeimaStripUtu(Point(3, 5), Point(7, 5));
+        EXPECT_EQ(Points(), "") << side;
+    }
 }
 
 TEST_F(LinkUtilTest, Kankei7SubHyokaWithoutAHaneIsTheEvaluation)
