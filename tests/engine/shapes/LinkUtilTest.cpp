@@ -105,6 +105,32 @@ TEST_F(LinkUtilTest, KeimaPartnerProposesTheCut)
     }
 }
 
+TEST_F(LinkUtilTest, KeimaPartnerWhoseCutIsIllegalReadsNothing)
+{
+    // The shape of kKeimaPartner with Black's F4 and E3 around the crossing
+    // point E4: White's cut there would have no liberty, so the partner
+    // gives nothing and the pair is not reported as joined.
+    const char* const kDiagram = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . X . X . . .
+        . X . O X . . . .
+        . . . O . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    for (const int side : {kKuro, kSiro}) {
+        SCOPED_TRACE(side);
+        PrepareDecision(kDiagram, side);
+        CurGoban().PairClear();
+        CurGoban().PairAdd(Point(4, 4), Point(2, 5), 4);
+        EXPECT_EQ(KeimaPartnerCheck(Point(4, 4), Point(5, 5), Point(2, 5)), 0);
+        EXPECT_EQ(JoinedLinkCheck(Point(4, 4), Point(5, 5)), 0);
+        EXPECT_EQ(Points(), "");
+    }
+}
+
 TEST_F(LinkUtilTest, JoinedLinkCheckReadsEveryKnightsMovePartner)
 {
     // The working partner first, then one that is no knight's move: the
