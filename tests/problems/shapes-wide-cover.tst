@@ -432,3 +432,85 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaOsiUtu:hane D5 E7 E5 F4 [E5=r:5]
+
+# --- (1,4) links --------------------------------------------------------------------
+# Black's C5 and G4: A's line row 5 (R[0] C5, R[2] D5, R[4] E5, R[6] F5,
+# R[8] G5), B's line row 4 (R[1] C4 ... R[9] G4); the outer lines row 6
+# above A's line (D[0] C6 ... D[8] G6) and row 3 below B's (D[1] C3 ...
+# D[9] G3).
+
+[onefour-outer-three-above]
+# White's E6, F6 and G6 on the outer line above A's line, from the middle
+# step on (D[4], D[6], D[8]): with D[6] held too, Black's E4 (R[5], on B's
+# line at the middle step) by its position value, for either side.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O O . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:formula C5 G4 E4 [E4=iti:5]
+
+[onefour-outer-three-above-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O O . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:formula C5 G4 E4 [E4=iti:5]
+
+[onefour-outer-three-below]
+# The half turn: White's C3, D3 and E3 below B's line (D[1], D[3], D[5]):
+# Black's E5 (R[4]) by its position value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:formula C5 G4 E5 [E5=iti:5]
+
+[onefour-outer-three-below-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:formula C5 G4 E5 [E5=iti:5]
+
+[onefour-middle-push-first-line]
+# Black's C3 and G2 (A's line row 3, B's line row 2, the outer line below
+# it the first line).  White's E3 on A's line at the middle step (R[4]):
+# Black answers beside it at E2 (R[5]); White's point under it, E1 (D[5]),
+# is on the first line, so White's value is the best of E1, F2 (R[7]) and
+# D2 (R[3]).  Value Black's evaluation after E2 plus that best.  (Black's
+# J9, far away, only separates the alternatives in the formula.)
+black to play
+  . . . . . . . . X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+call Kankei11Utu:formula C3 G2 E2 C3 E2 G2 E1 J9 F2 J9 D2 [E2=r:5]
