@@ -514,3 +514,69 @@ black to play
   . . . . . . X . .
   . . . . . . . . .
 call Kankei11Utu:formula C3 G2 E2 C3 E2 G2 E1 J9 F2 J9 D2 [E2=r:5]
+
+# --- (2,2) links: the attacker on a free corner, both its neighbours empty -----------
+
+[twotwo-corner-atari-beside]
+# Black's D1 and F3 (the square D1 E1 F1 / D2 E2 F2 / D3 E3 F3, the centre
+# E2).  White's F1 on the corner of the [2] side, Black's G1 beside it: its
+# neighbours in the square, E1 and F2, are empty, and Black's E1 puts it in
+# atari with no White capture around E1: Black's point is E1; White cuts at
+# the centre E2 (its stone there is not dead).  Value (Black's evaluation
+# after E2 plus White's after E2) times 4 div 3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . X . O X . .
+call Kankei5Utu:formula D1 F3 E1 D1 E2 F3 E2 [E1=r*4/3:5]
+
+[twotwo-corner-atari-beside-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . X . O X . .
+call Kankei5Utu:formula D1 F3 E2 D1 E2 F3 E2 [E2=r*4/3:5]
+
+[twotwo-corner-atari-beside-mirrored]
+# The other corner: Black's A4 and C2 (the square A4 B4 C4 / A3 B3 C3 / A2
+# B2 C2, the centre B3).  White's A2 on the corner of the [6] side, Black's
+# A1 and B1 under it (two liberties, so White has no capture beside A3):
+# Black's A3 (its neighbour toward A) puts it in atari, so Black's point is
+# A3; White's the centre B3.  (With Black's A1 alone, in atari, White's
+# capture at B1 would keep Black at the centre.)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  O . X . . . . . .
+  X X . . . . . . .
+call Kankei5Utu:formula A4 C2 A3 A4 B3 C2 B3 [A3=r*4/3:5]
+
+[twotwo-corner-atari-beside-mirrored-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  O . X . . . . . .
+  X X . . . . . . .
+call Kankei5Utu:formula A4 C2 B3 A4 B3 C2 B3 [B3=r*4/3:5]

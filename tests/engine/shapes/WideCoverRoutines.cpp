@@ -26,10 +26,19 @@ namespace {
 // "NAME:formula A B P F...": the handler on the pair (A, B); every candidate
 // is answered by its point, the one at P as "P=r:5" when its value is the
 // formula F (outer::FormulaValue: readings opened by A, the owner first, or
-// by B, the attacker first, summed), else as outer::Relative says.  Without
+// by B, the attacker first, summed), else as Against says.  Without
 // F the candidate at P is compared with the position value of P before the
 // handler ran (the value a pattern gives a point it proposes by its
 // evaluation alone): "P=iti:5", else "P=?value:5".
+// v against the formula's value r: "r", "r*4/3" (the corner cut's scaling,
+// toward zero), else as outer::Relative says.
+std::string Against(int v, int r)
+{
+    if (v != r && v == r * 4 / 3)
+        return "r*4/3";
+    return outer::Relative(v, r);
+}
+
 template <void (*Handler)(Point, Point)>
 std::string FormulaAt(const std::vector<Point>& pts)
 {
@@ -45,7 +54,7 @@ std::string FormulaAt(const std::vector<Point>& pts)
         std::string w = GtpVertex(Koho.Pt[i]);
         if (Koho.Pt[i] == at) {
             const int v = Koho.Value[i];
-            w += '=' + (iti ? (v == ref ? std::string("iti") : '?' + std::to_string(v)) : outer::Relative(v, ref))
+            w += '=' + (iti ? (v == ref ? std::string("iti") : '?' + std::to_string(v)) : Against(v, ref))
                  + ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
         }
         words.push_back(w);
