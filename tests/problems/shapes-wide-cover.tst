@@ -549,6 +549,23 @@ white to play
   . . . X . O X . .
 call Kankei5Utu:formula D1 F3 E2 D1 E2 F3 E2 [E2=r*4/3:5]
 
+[twotwo-corner-atari-beside-far]
+# Black's D1 and F3 again, White's F1 with three liberties (E1, F2, G1):
+# Black's E1 is no atari; but White's G2 beside F2, held by Black's G3 and
+# H2, has two liberties (G1, F2), so Black's F2, the corner's other
+# neighbour, is the atari: Black's point is F2.  Value as before.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X X . .
+  . . . . . . O X .
+  . . . X . O . . .
+call Kankei5Utu:formula D1 F3 F2 D1 E2 F3 E2 [F2=r*4/3:5]
+
 [twotwo-corner-atari-beside-mirrored]
 # The other corner: Black's A4 and C2 (the square A4 B4 C4 / A3 B3 C3 / A2
 # B2 C2, the centre B3).  White's A2 on the corner of the [6] side, Black's
