@@ -597,3 +597,44 @@ white to play
   O . X . . . . . .
   X X . . . . . . .
 call Kankei5Utu:formula A4 C2 B3 A4 B3 C2 B3 [B3=r*4/3:5]
+
+# --- (2,3) links: the attacker alone on a far corner ------------------------------
+# Black's C6 and E3 as in the first rows.
+
+[twothree-far-corner-push-cuts-off]
+# White's E6 on the corner beside A's end ([2]), Black's F6 beyond it from
+# D6 and White's F7 leaving F6 two liberties.  Black's E5 would be answered
+# by White's push at D5, Black's block at D6 and White's F5, which keeps two
+# liberties and leaves Black's F6 one: so Black takes the push point D5
+# itself.  White's point is the better of D5 and E5.  Value Black's
+# evaluation after D5 plus the better of White's after D5 and after E5
+# (Black's F6 separates the two in the formula), plus 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D5 C6 D5 E3 D5 F6 E5 [D5=r+2:5]
+
+[twothree-far-corner-push-cuts-off-half-turn]
+# The half turn: White's C3 on the corner beside B's end ([9]), Black's B3
+# beyond it from D3, White's B2 under it.  Black's C4 would be answered by
+# White's D4, Black's D3 and White's B4, leaving B3 one liberty: Black takes
+# D4.  Value Black's evaluation after D4 plus the better of White's after
+# D4 and after C4, plus 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . X . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 C6 D4 E3 D4 B3 C4 [D4=r+2:5]
