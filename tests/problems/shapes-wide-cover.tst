@@ -638,3 +638,53 @@ black to play
   . O . . . . . . .
   . . . . . . . . .
 call Kankei8Utu:formula C6 E3 D4 C6 D4 E3 D4 B3 C4 [D4=r+2:5]
+
+# --- (2,2) links: the attacker on a corner with one neighbour ----------------------
+# Black's D6 and F4 again.
+
+[twotwo-corner-half-far-midpoint]
+# White's F6 on the corner of the [2] side and E6 beside it (touching A);
+# the other neighbour F5 empty.  White's F3 below B (beyond B from F5)
+# while E3 (beyond the far midpoint E4 from the centre) is not Black's:
+# Black's answer is that far midpoint E4, by its position value, for either
+# side.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O O . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 E4 [E4=iti:5]
+
+[twotwo-corner-half-far-midpoint-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O O . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 E4 [E4=iti:5]
+
+[twotwo-corner-half-far-midpoint-mirrored]
+# The mirror: White's D4 on the other corner and D5 beside it (touching A),
+# E4 empty; White's G4 beyond B from E4, G5 not Black's: the far midpoint
+# F5 by its position value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . O . X O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 F5 [F5=iti:5]
