@@ -206,6 +206,51 @@ black to play
   . . . . . . . . .
 call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
 
+[twothree-free-beside-a-lower]
+# No White stone in the box; White's B4 alone outside it, beside A's line
+# next to the middle point D4 (beyond C4 from D4): Black answers at C4
+# (A's line, beside that stone), White pushes at the middle point D4.  B5
+# (beyond C5 from D5) is not Black's.  Value Black's evaluation after C4
+# plus White's after D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 C4 C6 C4 E3 D4 [C4=r:5]
+
+[twothree-free-beside-a-lower-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 C6 C4 E3 D4 [D4=r:5]
+
+[twothree-free-beside-a-lower-held]
+# The same with Black's B5 above White's stone: nothing to answer.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X . . . . . . .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 C4 [none]
+
 # --- (2,2) links: Black's D6 and F4 -----------------------------------------------------
 # The square: [0] D6 [1] E6 [2] F6 / [3] D5 [4] E5 [5] F5 / [6] D4 [7] E4 [8] F4.
 
@@ -269,7 +314,7 @@ white to play
   . . . . . . . . .
 call Kankei5Utu:formula D6 F4 E4 D6 E5 F4 E4 [E4=r:5]
 
-[twotwo-both-midpoints-mirrored-own-stone-right]
+[twotwo-both-midpoints-other-side-own-stone-right]
 # The mirror in the A-B diagonal: White on D5 and E4 (the midpoints of
 # D4's side); beyond E6 from the centre E7 is empty, beyond F5 G5 is
 # Black's: E6 by its position value.
@@ -285,7 +330,7 @@ black to play
   . . . . . . . . .
 call Kankei5Utu:formula D6 F4 E6 [E6=iti:5]
 
-[twotwo-both-midpoints-mirrored-own-stone-above]
+[twotwo-both-midpoints-other-side-own-stone-above]
 # E7 Black's and G5 empty, White's E4 with three liberties: F5 by its
 # position value.
 black to play
@@ -300,7 +345,7 @@ black to play
   . . . . . . . . .
 call Kankei5Utu:formula D6 F4 F5 [F5=iti:5]
 
-[twotwo-both-midpoints-mirrored-own-stone-above-short]
+[twotwo-both-midpoints-other-side-own-stone-above-short]
 # As before with Black's E3: White's E4 has two liberties (D4, E5): Black
 # takes the centre E5, White cuts at F5.
 black to play
@@ -315,7 +360,7 @@ black to play
   . . . . . . . . .
 call Kankei5Utu:formula D6 F4 E5 D6 E5 F4 F5 [E5=r:5]
 
-[twotwo-both-midpoints-mirrored-own-stone-above-short-white]
+[twotwo-both-midpoints-other-side-own-stone-above-short-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -359,6 +404,37 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei5Utu:formula D6 F4 D5 D6 E5 F4 D5 C6 E4 [D5=r:5]
+
+[twotwo-midpoint-short-end-own-stone-b]
+# The other end: White's E4 on the midpoint touching B (the [6] side),
+# White's F3 cutting B's liberties to two (F5, G4); beyond the midpoint F5
+# beside B, G5 is Black's: Black's value is its centre E5.  White's cut at
+# F5 is read on: Black takes B's last liberty G4, White plays E6 (beyond the
+# centre from E4).  Black's point E5, White's F5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . X . .
+  . . . . O X . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 E5 D6 E5 F4 F5 G4 E6 [E5=r:5]
+
+[twotwo-midpoint-short-end-own-stone-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . X . .
+  . . . . O X . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 F5 D6 E5 F4 F5 G4 E6 [F5=r:5]
 
 [twotwo-free-corner-answer]
 # No White stone in the square; White's C4 a knight's move from the centre,
@@ -566,7 +642,7 @@ black to play
   . . . X . O . . .
 call Kankei5Utu:formula D1 F3 F2 D1 E2 F3 E2 [F2=r*4/3:5]
 
-[twotwo-corner-atari-beside-mirrored]
+[twotwo-corner-atari-beside-other-side]
 # The other corner: Black's A4 and C2 (the square A4 B4 C4 / A3 B3 C3 / A2
 # B2 C2, the centre B3).  White's A2 on the corner of the [6] side, Black's
 # A1 and B1 under it (two liberties, so White has no capture beside A3):
@@ -585,7 +661,7 @@ black to play
   X X . . . . . . .
 call Kankei5Utu:formula A4 C2 A3 A4 B3 C2 B3 [A3=r*4/3:5]
 
-[twotwo-corner-atari-beside-mirrored-white]
+[twotwo-corner-atari-beside-other-side-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -673,7 +749,7 @@ white to play
   . . . . . . . . .
 call Kankei5Utu:formula D6 F4 E4 [E4=iti:5]
 
-[twotwo-corner-half-far-midpoint-mirrored]
+[twotwo-corner-half-far-midpoint-other-side]
 # The mirror: White's D4 on the other corner and D5 beside it (touching A),
 # E4 empty; White's G4 beyond B from E4, G5 not Black's: the far midpoint
 # F5 by its position value.
@@ -688,3 +764,38 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei5Utu:formula D6 F4 F5 [F5=iti:5]
+
+[onefour-contact-short-end]
+# Black's C5 and G4.  White's C4 touching A from B's line (R[1]) with
+# White's B5 leaving A two liberties (C6, D5); White's C4 has three.
+# Black's point is D5 (R[2], on A's line beside A).  White's D5 takes one
+# of A's liberties, so Black extends at C6 (A's last one) before White's
+# value is read.  Value Black's evaluation after D5 plus White's after D5
+# and Black's C6; White's point is D5 as well.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . O . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:formula C5 G4 D5 C5 D5 G4 D5 C6 [D5=r:5]
+
+[onefour-contact-short-end-half-turn]
+# The half turn: White's G5 touching B from A's line (R[8]), White's H4
+# leaving B two liberties (G3, F4): Black's point F4 (R[7]); after White's
+# F4 Black extends at G3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . O . .
+  . . . . . . X O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:formula C5 G4 F4 C5 F4 G4 F4 G3 [F4=r:5]

@@ -252,6 +252,28 @@ TEST_F(LinkUtilTest, PeepWhoseLadderWorksTakesTheGap)
     }
 }
 
+TEST_F(LinkUtilTest, PeepFromTheOtherSideTakesTheGap)
+{
+    // kNozoki seen in a mirror: Black's peeping stones on the other side of
+    // White's jump, the same reading and the same gap.
+    const char* const kMirrored = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . O . O . .
+        . . . . . X . . .
+        . . . . O X . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    for (const int side : {kKuro, kSiro}) {
+        PrepareDecision(kMirrored, side);
+        const TJumpBox box(Point(5, 3), Point(5, 5));
+        EXPECT_EQ(IkkenNozokiYomi(box.pt, box.iro, kKuro), 1);
+        EXPECT_EQ(Points(), "(5,4)");
+    }
+}
+
 TEST_F(LinkUtilTest, PeepNeedsAStoneBesideTheGap)
 {
     PrepareDecision(kNozoki, kKuro);
