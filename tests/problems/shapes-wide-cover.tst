@@ -799,3 +799,40 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei11Utu:formula C5 G4 F4 C5 F4 G4 F4 G3 [F4=r:5]
+
+[onefour-contact-short-end-both-short]
+# As in onefour-contact-short-end with Black's B4 too: White's C4 is down
+# to two liberties (C3, D4) as well as A.  With A itself short of
+# liberties Black still answers at D5 beside A (the point on B's line, E5
+# side, is taken only when A has three or more).  Value as before.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . X O . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:formula C5 G4 D5 C5 D5 G4 D5 C6 [D5=r:5]
+
+[twotwo-free-jump-and-knight]
+# Black's D6 and F4, no White stone in the square; White's G5 a one-space
+# jump from the centre E5 (beyond the midpoint F5) and White's C4 a
+# knight's move from it (beyond the corner D4 from E4): two stones near the
+# centre, so not the lone jump's pattern.  Black's answers: the centre E5
+# (both sides' move there), F5 (the midpoint facing G5) and the corner D4,
+# each of the last two with White's E5 added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . O . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 F5 D6 F5 F4 E5 [D4 E5 F5=r:5]
+call Kankei5Utu:formula D6 F4 E5 D6 E5 F4 E5 [D4 E5=r:5 F5]
