@@ -454,6 +454,27 @@ TEST_F(LinkUtilTest, KeimaStripTakesTheFirstOfEqualSides)
     }
 }
 
+TEST_F(LinkUtilTest, KeimaStripWithTheStoneOnTheOtherSideIsItsMirrorImage)
+{
+    // kStrip with Black's stone beside the middle on the other side, E6
+    // instead of E4: Black's jump D5 as before, White's push now D6.
+    const char* const kOtherSide = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . X . . . X . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    for (const int side : {kKuro, kSiro}) {
+        PrepareDecision(kOtherSide, side);
+        KeimaStripUtu(Point(3, 5), Point(7, 5));
+        EXPECT_EQ(Points(), side == kKuro ? "(4,5)" : "(4,6)");
+    }
+}
+
 TEST_F(LinkUtilTest, KeimaStripWithTheFarSideTakenReadsBothPushes)
 {
     const char* const kDiagram = R"(
