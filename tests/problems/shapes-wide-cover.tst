@@ -836,3 +836,98 @@ black to play
   . . . . . . . . .
 call Kankei5Utu:formula D6 F4 F5 D6 F5 F4 E5 [D4 E5 F5=r:5]
 call Kankei5Utu:formula D6 F4 E5 D6 E5 F4 E5 [D4 E5=r:5 F5]
+
+[twotwo-corner-half-end-in-atari]
+# Black's D6 and F4.  White's F6 on the [2] corner and E6 beside it; A
+# (D6) is down to one liberty (D5) by White's C6 and D7: with the end stone
+# next to White's neighbour in atari there is nothing to link, no candidate
+# for either side.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X O O . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 E5 [none]
+
+[twotwo-corner-half-end-in-atari-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X O O . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei5Utu:formula D6 F4 E5 [none]
+
+[twothree-far-corner-in-a-ladder]
+# Black's C8 and E5 (the box C8 D8 E8 / C7 D7 E7 / C6 D6 E6 / C5 D5 E5).
+# White's E8 on the far corner beside A's end, held by Black's F8 and E9
+# to two liberties: Black's E7 ataris, White's D8 is met by D7 and White's
+# D9 has only C9 left, so the ladder takes the corner stone.  Nothing to
+# answer, for either side.
+black to play
+  . . . . X . . . .
+  . . X . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C8 E5 D7 [none]
+
+[twothree-far-corner-in-a-ladder-white]
+white to play
+  . . . . X . . . .
+  . . X . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C8 E5 D7 [none]
+
+[onefour-outer-first-step-below-b-no-bonus]
+# The positions of shapes-wide.tst's onefour-outer-behind rows, checked here
+# for the bonus too (none).  Black's C5 and G4.  White's C3 alone on the
+# outer line below B's line at A's end (D[1]); D2 (beyond D3 from D4) is
+# not Black's.  Black answers at D4 (B's line, first step), White pushes
+# at D5 (A's line beside A).  Value Black's evaluation after D4 plus
+# White's after D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:formula C5 G4 D4 C5 D4 G4 D5 [D4=r:5]
+
+[onefour-outer-first-step-above-a-white-no-bonus]
+# The half turn with White to play: White's G6 above A's line at B's end
+# (D[8]); White pushes at F4 (beside B), Black's answer would be F5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:formula C5 G4 F4 C5 F5 G4 F4 [F4=r:5]

@@ -23,13 +23,6 @@
 namespace vorn::test {
 namespace {
 
-// "NAME:formula A B P F...": the handler on the pair (A, B); every candidate
-// is answered by its point, the one at P as "P=r:5" when its value is the
-// formula F (outer::FormulaValue: readings opened by A, the owner first, or
-// by B, the attacker first, summed), else as Against says.  Without
-// F the candidate at P is compared with the position value of P before the
-// handler ran (the value a pattern gives a point it proposes by its
-// evaluation alone): "P=iti:5", else "P=?value:5".
 // v against the formula's value r: "r", "r*4/3" (the corner cut's scaling,
 // toward zero), else as outer::Relative says.
 std::string Against(int v, int r)
@@ -39,6 +32,32 @@ std::string Against(int v, int r)
     return outer::Relative(v, r);
 }
 
+// The candidates by their points, sorted, the one at `at` followed by "=",
+// the word `word` gives for its value, ":" and its reason, and "/B" for a
+// bonus B (these patterns give none): "D4 E5=r:5".
+template <class Word>
+std::string WordsAt(Point at, const Word& word)
+{
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == at) {
+            w += '=' + word(static_cast<int>(Koho.Value[i])) + ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+            if (Koho.Bonus[i] != 0)
+                w += '/' + std::to_string(static_cast<int>(Koho.Bonus[i]));
+        }
+        words.push_back(w);
+    }
+    return SortedWords(words);
+}
+
+// "NAME:formula A B P F...": the handler on the pair (A, B); every candidate
+// is answered by its point, the one at P as "P=r:5" when its value is the
+// formula F (outer::FormulaValue: readings opened by A, the owner first, or
+// by B, the attacker first, summed), else as Against says.  Without F the
+// candidate at P is compared with the position value of P before the
+// handler ran (the value a pattern gives a point it proposes by its
+// evaluation alone): "P=iti:5", else "P=?value:5".
 template <void (*Handler)(Point, Point)>
 std::string FormulaAt(const std::vector<Point>& pts)
 {
@@ -49,17 +68,11 @@ std::string FormulaAt(const std::vector<Point>& pts)
     const int ref = iti ? ItiHyoka(at) : outer::FormulaValue(a, b, pts, 3);
     KohoKind = kkKankei;
     Handler(a, b);
-    std::vector<std::string> words;
-    for (int i = 1; i <= KohoCount; ++i) {
-        std::string w = GtpVertex(Koho.Pt[i]);
-        if (Koho.Pt[i] == at) {
-            const int v = Koho.Value[i];
-            w += '=' + (iti ? (v == ref ? std::string("iti") : '?' + std::to_string(v)) : Against(v, ref))
-                 + ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
-        }
-        words.push_back(w);
-    }
-    return SortedWords(words);
+    return WordsAt(at, [&](int v) {
+        if (!iti)
+            return Against(v, ref);
+        return v == ref ? std::string("iti") : '?' + std::to_string(v);
+    });
 }
 
 // "Kankei8Utu:capture A B P L U": the (2,3) pair (A, B) with the attacker's
@@ -83,17 +96,11 @@ std::string Kankei8Capture(const std::vector<Point>& pts)
     const int capped = w > 0 ? std::min(2 * sum, sum + (w - h) / 2) : sum;
     KohoKind = kkKankei;
     Kankei8Utu(pts[0], pts[1]);
-    std::vector<std::string> words;
-    for (int i = 1; i <= KohoCount; ++i) {
-        std::string w1 = GtpVertex(Koho.Pt[i]);
-        if (Koho.Pt[i] == p) {
-            const int v = Koho.Value[i];
-            w1 += v == capped ? "=capped:" : v == sum ? "=sum:" : "=?" + std::to_string(v) + ':';
-            w1 += std::to_string(static_cast<int>(Koho.Kind[i]));
-        }
-        words.push_back(w1);
-    }
-    return SortedWords(words);
+    return WordsAt(p, [&](int v) {
+        if (v == capped)
+            return std::string("capped");
+        return v == sum ? std::string("sum") : '?' + std::to_string(v);
+    });
 }
 
 // "KeimaOsiUtu:hane A B P V": the push beside the knight's move (A, B) at P,
@@ -112,13 +119,7 @@ std::string KeimaOsiHane(const std::vector<Point>& pts)
     const int ref = ReadingValue(att, {p}) + OneSideValue(own, {p, v});
     KohoKind = kkKankei;
     KeimaOsiUtu(pts[0], pts[1]);
-    std::vector<std::string> words;
-    for (int i = 1; i <= KohoCount; ++i)
-        words.push_back(GtpVertex(Koho.Pt[i])
-                        + (Koho.Pt[i] == p ? '=' + outer::Relative(Koho.Value[i], ref) + ':'
-                                                 + std::to_string(static_cast<int>(Koho.Kind[i]))
-                                           : std::string()));
-    return SortedWords(words);
+    return WordsAt(p, [&](int value) { return outer::Relative(value, ref); });
 }
 
 const TProblemRoutineAdd kankei8Formula("Kankei8Utu:formula", FormulaAt<Kankei8Utu>);
