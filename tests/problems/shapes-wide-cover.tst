@@ -7,7 +7,8 @@
 # (the owner first, the colours alternating, scored for the owner) or by B
 # (the attacker first, scored for the attacker), the readings summed.  With
 # no formula, "P=iti:5" says the value is the position value of P (a point
-# proposed by its evaluation alone).
+# proposed by its evaluation alone).  A bonus would follow as "/B"; these patterns
+# give none.
 
 # --- (2,3) links: Black's C6 and E3 -----------------------------------------------------
 # The box: [0] C6 [1] D6 [2] E6 / [3] C5 [4] D5 [5] E5 / [6] C4 [7] D4 [8] E4 /

@@ -5,6 +5,7 @@
 
 #include "Util.h"
 #include "engine/DecisionUtil.h"
+#include "engine/shapes/WideShapes.h"
 
 #include "board/Between.h"
 #include "board/Goban.h"
@@ -454,25 +455,29 @@ TEST_F(LinkUtilTest, KeimaStripTakesTheFirstOfEqualSides)
     }
 }
 
-TEST_F(LinkUtilTest, KeimaStripWithTheStoneOnTheOtherSideIsItsMirrorImage)
+TEST_F(LinkUtilTest, KeimaStripByTheOwnStonesBesideTheMiddle)
 {
-    // kStrip with Black's stone beside the middle on the other side, E6
-    // instead of E4: Black's jump D5 as before, White's push now D6.
-    const char* const kOtherSide = R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . X . . . X . .
-        . . . . X . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)";
-    for (const int side : {kKuro, kSiro}) {
-        PrepareDecision(kOtherSide, side);
-        KeimaStripUtu(Point(3, 5), Point(7, 5));
-        EXPECT_EQ(Points(), side == kKuro ? "(4,5)" : "(4,6)");
-    }
+    // kStrip with Black's stone beside the middle point E5 on the other side
+    // (E6 instead of E4): its mirror image, Black's jump D5 as before and
+    // White's push now D6.  With Black on both sides (E4 and E6) the link
+    // holds either way: nothing to read.
+    struct {
+        const char* what;
+        const char* stones; // Black's stones beside the middle
+        const char* black;  // the answers with Black to play
+        const char* white;  // and with White to play
+    } const cases[] = {
+        {"the other side", "E6", "(4,5)", "(4,6)"},
+        {"both sides", "E4 E6", "", ""},
+    };
+    for (const auto& c : cases)
+        for (const int side : {kKuro, kSiro}) {
+            SCOPED_TRACE(c.what);
+            const std::string black = "C5 G5 " + std::string(c.stones);
+            PrepareDecision(Stones(black.c_str(), "").c_str(), side);
+            KeimaStripUtu(Point(3, 5), Point(7, 5));
+            EXPECT_EQ(Points(), side == kKuro ? c.black : c.white) << side;
+        }
 }
 
 TEST_F(LinkUtilTest, KeimaStripWithTheFarSideTakenReadsBothPushes)
@@ -492,27 +497,6 @@ TEST_F(LinkUtilTest, KeimaStripWithTheFarSideTakenReadsBothPushes)
     KeimaStripUtu(Point(3, 5), Point(7, 5));
     ExpectUnchanged(before);
     EXPECT_EQ(Points(), "(4,4)(6,4)");
-}
-
-TEST_F(LinkUtilTest, KeimaStripWithOwnStonesOnBothSidesOfTheMiddleReadsNothing)
-{
-    // Black's jump C5-G5 with Black on both sides of the middle point E5
-    // (E4 and E6): the link holds on either side, nothing to read.
-    const char* const kDiagram = R"(
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . X . . . .
-        . . X . . . X . .
-        . . . . X . . . .
-        . . . . . . . . .
-        . . . . . . . . .
-        . . . . . . . . .)";
-    for (const int side : {kKuro, kSiro}) {
-        PrepareDecision(kDiagram, side);
-        KeimaStripUtu(Point(3, 5), Point(7, 5));
-        EXPECT_EQ(Points(), "") << side;
-    }
 }
 
 TEST_F(LinkUtilTest, Kankei7SubHyokaWithoutAHaneIsTheEvaluation)
