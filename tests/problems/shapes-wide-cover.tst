@@ -1,14 +1,14 @@
-# The (2,3), (2,2) and (1,4) link handlers: the branches the other tables
-# leave unread, one row per placement, each candidate's point and value
-# worked out from the pattern.
+# The (2,3), (2,2) and (1,4) link handlers and the push beside a knight's
+# move: the branches the other tables leave unread, one row per placement,
+# each candidate's point and value worked out from the pattern.
 #
 # "call NAME:formula A B P F..." answers every candidate by its point and the
 # one at P as "P=r:5" when its value is the formula F: a reading opened by A
 # (the owner first, the colours alternating, scored for the owner) or by B
 # (the attacker first, scored for the attacker), the readings summed.  With
 # no formula, "P=iti:5" says the value is the position value of P (a point
-# proposed by its evaluation alone).  A bonus would follow as "/B"; these patterns
-# give none.
+# proposed by its evaluation alone).  A bonus would follow as "/B"; these
+# patterns give none.
 
 # --- (2,3) links: Black's C6 and E3 -----------------------------------------------------
 # The box: [0] C6 [1] D6 [2] E6 / [3] C5 [4] D5 [5] E5 / [6] C4 [7] D4 [8] E4 /
