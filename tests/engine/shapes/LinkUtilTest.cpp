@@ -5,6 +5,7 @@
 
 #include "Util.h"
 #include "engine/DecisionUtil.h"
+#include "engine/shapes/WideShapes.h"
 
 #include "board/Between.h"
 #include "board/Goban.h"
@@ -102,6 +103,32 @@ TEST_F(LinkUtilTest, KeimaPartnerProposesTheCut)
         EXPECT_EQ(JoinedLinkCheck(Point(4, 4), Point(5, 5)), 1);
         ExpectUnchanged(before);
         EXPECT_EQ(Points(), "(5,4)");
+    }
+}
+
+TEST_F(LinkUtilTest, KeimaPartnerWhoseCutIsIllegalReadsNothing)
+{
+    // The shape of kKeimaPartner with Black's F4 and E3 around the crossing
+    // point E4: White's cut there would have no liberty, so the partner
+    // gives nothing and the pair is not reported as joined.
+    const char* const kDiagram = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . X . . . .
+        . . . X . X . . .
+        . X . O X . . . .
+        . . . O . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    for (const int side : {kKuro, kSiro}) {
+        SCOPED_TRACE(side);
+        PrepareDecision(kDiagram, side);
+        CurGoban().PairClear();
+        CurGoban().PairAdd(Point(4, 4), Point(2, 5), 4);
+        EXPECT_EQ(KeimaPartnerCheck(Point(4, 4), Point(5, 5), Point(2, 5)), 0);
+        EXPECT_EQ(JoinedLinkCheck(Point(4, 4), Point(5, 5)), 0);
+        EXPECT_EQ(Points(), "");
     }
 }
 
@@ -226,6 +253,28 @@ TEST_F(LinkUtilTest, PeepWhoseLadderWorksTakesTheGap)
     }
 }
 
+TEST_F(LinkUtilTest, PeepFromTheOtherSideTakesTheGap)
+{
+    // kNozoki seen in a mirror: Black's peeping stones on the other side of
+    // White's jump, the same reading and the same gap.
+    const char* const kMirrored = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . O . O . .
+        . . . . . X . . .
+        . . . . O X . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    for (const int side : {kKuro, kSiro}) {
+        PrepareDecision(kMirrored, side);
+        const TJumpBox box(Point(5, 3), Point(5, 5));
+        EXPECT_EQ(IkkenNozokiYomi(box.pt, box.iro, kKuro), 1);
+        EXPECT_EQ(Points(), "(5,4)");
+    }
+}
+
 TEST_F(LinkUtilTest, PeepNeedsAStoneBesideTheGap)
 {
     PrepareDecision(kNozoki, kKuro);
@@ -265,6 +314,20 @@ TEST_F(LinkUtilTest, SotoIsiCheckLooksBeyondTheFirstCorner)
         . . . . . . . . .)");
     const TJumpBox first(Point(4, 4), Point(4, 6));
     EXPECT_FALSE(IkkenSotoIsiCheck(first.pt, first.iro, kSiro));
+    // White's corner C4 beside A is looked at first: Black's B5 beyond C5
+    // from the gap answers yes.
+    SetBoard(R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . O X . . . . .
+        . X . . . . . . .
+        . . . X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)");
+    const TJumpBox nearA(Point(4, 4), Point(4, 6));
+    EXPECT_TRUE(IkkenSotoIsiCheck(nearA.pt, nearA.iro, kSiro));
 }
 
 TEST_F(LinkUtilTest, MiaiUtuProposesTheFirstPointOrTheGap)
@@ -390,6 +453,31 @@ TEST_F(LinkUtilTest, KeimaStripTakesTheFirstOfEqualSides)
         ExpectUnchanged(before);
         EXPECT_EQ(Points(), side == kKuro ? "(4,5)" : "(4,4)");
     }
+}
+
+TEST_F(LinkUtilTest, KeimaStripByTheOwnStonesBesideTheMiddle)
+{
+    // kStrip with Black's stone beside the middle point E5 on the other side
+    // (E6 instead of E4): its mirror image, Black's jump D5 as before and
+    // White's push now D6.  With Black on both sides (E4 and E6) the link
+    // holds either way: nothing to read.
+    struct {
+        const char* what;
+        const char* stones; // Black's stones beside the middle
+        const char* black;  // the answers with Black to play
+        const char* white;  // and with White to play
+    } const cases[] = {
+        {"the other side", "E6", "(4,5)", "(4,6)"},
+        {"both sides", "E4 E6", "", ""},
+    };
+    for (const auto& c : cases)
+        for (const int side : {kKuro, kSiro}) {
+            SCOPED_TRACE(c.what);
+            const std::string black = "C5 G5 " + std::string(c.stones);
+            PrepareDecision(Stones(black.c_str(), "").c_str(), side);
+            KeimaStripUtu(Point(3, 5), Point(7, 5));
+            EXPECT_EQ(Points(), side == kKuro ? c.black : c.white) << side;
+        }
 }
 
 TEST_F(LinkUtilTest, KeimaStripWithTheFarSideTakenReadsBothPushes)

@@ -86,6 +86,17 @@ TEST_F(WeakGunKankeiTest, WeakGroupsJumps)
             . . . . . . . . .
             . . . . . . . . .)",
          {"E3", "E7"}, {}, " E3:E2>F3 E3:E4>D4 E3:D4>E4"},
+        {"E7 hemmed in by White's D7 and E8 (two empty neighbours): that side gives nothing", R"(
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . O . . . O . .
+            . . . X . X . . .
+            . . . . . . . . .
+            . . O O . . O . .
+            . . . . O . . . .
+            . . . . . . . . .)",
+         {"E3"}, {"E7"}},
         {"a stone of ours next to E7: that side gives nothing", R"(
             . . . . . . . . .
             . . . . . . . . .
