@@ -1,0 +1,42 @@
+// Knight's-move contact rows of tests/problems/keima-cover.tst that the
+// shared entries cannot state:
+//
+//   call KeimaTuke:nobi A B P F
+//
+// runs the contact handler on the knight's move (A, B) with the attacker's
+// stone beyond the side point F on the touched stone's line, and answers
+// every candidate against the push along that line: the attacker's F alone
+// (scored for the attacker) plus the owner's answer P alone (scored for the
+// owner, counted twice when it loses), as "P=r:5", else "P=?value:5".
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Goban.h"
+#include "engine/Koho.h"
+#include "engine/shapes/KeimaTuke.h"
+#include "engine/shapes/PassReading.h"
+
+namespace vorn::test {
+namespace {
+
+std::string KeimaTukeNobiAgainst(const std::vector<Point>& pts)
+{
+    if (pts.size() != 4)
+        throw std::invalid_argument("KeimaTuke:nobi wants a pair, the owner's answer and the side point");
+    const int own = CurGoban().GetIroPt(pts[0]), att = own ^ 3;
+    int e2 = ReadingValue(own, {pts[2]});
+    if (e2 < 0)
+        e2 *= 2;
+    const int ref = ReadingValue(att, {pts[3]}) + e2;
+    KohoKind = kkKankei;
+    KeimaTuke(pts[0], pts[1]);
+    return CandidatesAgainst(ref);
+}
+
+const TProblemRoutineAdd keimaTukeNobi("KeimaTuke:nobi", KeimaTukeNobiAgainst);
+
+} // namespace
+} // namespace vorn::test

@@ -1,0 +1,340 @@
+# Knight's moves: rows for the branches of the contact, wedge and outside
+# answers that no other table reaches, each worked out by hand from the
+# shape.  Every pattern is also called with the pair named the other way
+# round (B A), which reads the same stones through the mirrored cells.
+#
+# Commands (see the tables they come from): "KeimaTuke:read" and
+# "KeimaRenraku:read A B M... A N..." (shapes-roles.tst: the attacker's
+# readings M... split by B into alternatives of which the better counts,
+# then after A the owner's); "KeimaTuke:at A B P ..." (shapes-roles.tst:
+# the candidate at P, B splitting the attacker's readings into
+# alternatives of which the worse counts); "KeimaSotoNaka:at" and
+# "KeimaSotoTuke:at A B P T..." (shapes-hane.tst: a sum of terms, A
+# starting the owner's, B the attacker's; a further stone of the owner's
+# colour starts an alternative of which the larger counts, one of the
+# attacker's colour one of which the smaller counts).  "KeimaTuke:nobi A B
+# P F" (tests/engine/shapes/KeimaCoverRoutines.cpp) answers the candidates
+# against the attacker's F alone plus the owner's P alone, the owner's
+# counted twice when it loses.
+#
+# Contact frame (Black's D5-E7, White's contact stone T at E5 touching S =
+# D5): M = D6 and N = E6 the middle points, F = D7 the other side point,
+# Q = D8 beyond F, Z = C5 behind S, E_M = C6 and E_F = C7 outside M and F,
+# X = F5 beyond T, U = E4 and Y = D4 below T and S.
+#
+# Outside frame (no White stone in the box D5-E7):
+#
+#     Oa  Na  Sd  O1         C5 D5 E5 F5
+#     Om  Mp  Mq  Oq         C6 D6 E6 F6
+#     O4  Fd  Nb  Ob         C7 D7 E7 F7
+
+# --- The attacker's stone beyond the side point F ---------------------------------
+
+[q-atari]
+# White's contact E5 and White's D8 beyond F (D7) on D5's line; Black's C8,
+# E8 and D9 leave D8 in atari at D7.  The push along the line at F would
+# join a stone Black captures next: no candidate.
+black to play
+  . . . X . . . . .
+  . . X O X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+call KeimaTuke:read E7 D5 [none]
+
+[q-two]
+# Black's D9 and C8 leave D8 two liberties (D7, E8): the push at D7 is a
+# threat.  Black's E4 and White's F6 leave the contact stone E5 two
+# liberties (F5, E6) that no ladder takes (Black's E6 lets E5 out at F5
+# next to F6, Black's F5 lets it out at E6 next to F6).  With E5 at two
+# liberties Black's answer is N (E6), not M; value White's D7 alone plus
+# Black's E6 alone (twice when it loses).  Black proposes E6, White D7.
+black to play
+  . . . X . . . . .
+  . . X O . . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:nobi D5 E7 E6 D7 [E6=r:5]
+call KeimaTuke:nobi E7 D5 E6 D7 [E6=r:5]
+ladder E5 [0]
+
+[q-two-white]
+white to play
+  . . . X . . . . .
+  . . X O . . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:nobi D5 E7 E6 D7 [D7=r:5]
+call KeimaTuke:nobi E7 D5 E6 D7 [D7=r:5]
+
+# --- M on the third line, N on the fourth: the push and the hane under it -----------
+
+[sandan-white]
+# Black's C5-D7, White's contact D5 (three liberties: D4, E5, D6).  M = C6
+# (third line), N = D6 (fourth line), E_M = B6 with exactly two empty
+# neighbours (B5, C6: Black's A6, White's B7), E_F = B7 White's, not Black's.
+# White's push C6, Black's D6: Black's A6, A7 and B8 leave White's C6 with
+# B6 and C7 and the ladder takes it (sandan-ladder), while Black's E5 beyond
+# the contact stands, so the closing block runs: the hane below (Y = C4 for
+# White, U = D4 for Black, three empty neighbours), the contact-ladder
+# reading silenced by Black's F6 two lines outside N, and the push with the
+# hane at E_M: White's C6, Black's D6, White's B6, White's evaluation.
+# White proposes C6 with that value.
+white to play
+  . . . . . . . . .
+  . X . . . . . . .
+  X O . X . . . . .
+  X . . . . X . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at C5 D7 C6 C6 D6 B6 [C6=r:5 C4]
+call KeimaTuke:at D7 C5 C6 C6 D6 B6 [C6=r:5 C4]
+
+[sandan-black]
+# Black to play: White's C6 after Black's D6 is laddered, so the block at N
+# (D6) carries the same value.
+black to play
+  . . . . . . . . .
+  . X . . . . . . .
+  X O . X . . . . .
+  X . . . . X . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at C5 D7 D6 C6 D6 B6 [D6=r:5 D4]
+call KeimaTuke:at D7 C5 D6 C6 D6 B6 [D6=r:5 D4]
+
+[sandan-ladder]
+# Premise: after White's C6 and Black's D6 the ladder takes C6 (C7 drives
+# it to B6 with B5 alone, B6 to C7 with C8 alone).
+black to play
+  . . . . . . . . .
+  . X . . . . . . .
+  X O . X . . . . .
+  X . O X . X . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder C6 [1 C7|1 B6]
+
+# --- The wedge with the attacker's stone V beyond H1 ------------------------------
+
+[wari-soto]
+# White's wedge D6 in Black's D5-E7, White's E4 beyond H1 (E5) on its line:
+# G = E6 and H1 = E5 are read for both sides.  Black: G then White's H1
+# (E6 E5), or H1 then White's G, and since F5 beside H1 then has three empty
+# neighbours Black also extends there and White answers F6 (E5 E6 F5 F6);
+# the better.  White likewise: H1 then Black's G (E5 E6), or G, Black's H1,
+# White's F6, Black's F5 (E6 E5 F6 F5).  Black's better is the block at G
+# (the extended hane loses), White's the cut at G with the extension: both
+# propose E6 with the sum.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E5 E6 E7 E6 E5 F6 F5 D5 E6 E5 E7 E5 E6 F5 F6 [E6=r:5]
+call KeimaRenraku:read E7 D5 E5 E6 D5 E6 E5 F6 F5 E7 E6 E5 D5 E5 E6 F5 F6 [E6=r:5]
+
+[wari-soto-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E5 E6 E7 E6 E5 F6 F5 D5 E6 E5 E7 E5 E6 F5 F6 [E6=r:5]
+call KeimaRenraku:read E7 D5 E5 E6 D5 E6 E5 F6 F5 E7 E6 E5 D5 E5 E6 F5 F6 [E6=r:5]
+
+# --- White's stones beside both middle points (Om and Oq) ------------------------
+
+[ryo-naka]
+# White's C6 and F6 beside D6 and E6: each cut is read on its own and the
+# point added for either side.  Mp's side: White's D6, Black's E6, White's
+# E5 (not caught: E4 and F5 free, F6 beside), plus Black's D6 alone, added
+# as it is positive; Mq's side: White's E6, Black's D6, White's D7, plus
+# Black's E6 alone, added whatever its sign.  Named E7 D5 the roles turn:
+# Mp = E6 with Sd = D7, Mq = D6 with Fd = E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 E7 D6 E6 E5 D5 D6 [D6=r:5 E6]
+call KeimaSotoNaka:at E7 D5 D6 D5 D6 E6 E5 E7 D6 [D6=r:5 E6]
+call KeimaSotoNaka:at D5 E7 E6 E7 E6 D6 D7 D5 E6 [D6 E6=r:5]
+call KeimaSotoNaka:at E7 D5 E6 D5 E6 D6 D7 E7 E6 [D6 E6=r:5]
+
+# --- White's stone beside Mp (C6) and behind Nb (F7) ---------------------------------
+
+[naka-ura]
+# Oq (F6) empty, G7 beyond F7 not Black's, O1 (F5) not Black's: Black's point
+# is Mq (E6), valued alone.  White's: the push at E6 with Black's D6 and
+# White's D7 (D7 keeps two liberties, so its evaluation counts) against the
+# cut at D6 with Black's E6 and White's E5 (E5 not caught); the larger, at
+# its own point.  Black's J1 in the far corner only splits the two readings
+# in the formula.  Black proposes E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoNaka:at D5 E7 E6 D5 E6 E7 E6 D6 D7 J1 D6 E6 E5 [E6=r:5]
+call KeimaSotoNaka:at E7 D5 E6 E7 E6 D5 E6 D6 D7 J1 D6 E6 E5 [E6=r:5]
+
+[naka-ura-white]
+# White to play: the cut at D6 reads more than the push at E6 (the order
+# check), so White proposes D6.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoNaka:at D5 E7 D6 D5 E6 E7 E6 D6 D7 J1 D6 E6 E5 [D6=r:5]
+call KeimaSotoNaka:at E7 D5 D6 E7 E6 D5 E6 D6 D7 J1 D6 E6 E5 [D6=r:5]
+call Readings:order D5 E7 E6 D6 D7 J1 D6 E6 E5 [<]
+
+[ura-te]
+# Black's F6 (Oq) against White's F7-G7 (Ob, not laddered): White cuts at
+# D6, Black blocks at E6 and White's E5 is not laddered (White's G4 breaks
+# it, ura-te-ladder); also White's D6, Black's E5, White's E6.  The smaller
+# of the two is added at D6 whoever plays.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O O . .
+  . . O . . X . . .
+  . . . X . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 E7 D6 E6 E5 C6 D6 E5 E6 [D6=r:5]
+call KeimaSotoNaka:at E7 D5 D6 D5 D6 E6 E5 C6 D6 E5 E6 [D6=r:5]
+
+[ura-te-ladder]
+# Premise: after White's D6, Black's E6 and White's E5 the ladder on E5
+# fails (G4).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O O . .
+  . . O O X X . . .
+  . . . X O . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E5 [0]
+
+# --- White's stone touching Na from outside (Oa = C5) -------------------------------
+
+[soto-tuke-hane]
+# Na (D5) has three liberties, so Black tries the hane at Om (C6): White's
+# cut at D6 is then laddered (Black's D8 stops the run at D7;
+# soto-tuke-hane-ladders), so Black's point is C6, valued alone (B7 is not
+# White's, so no hane at B6 is read).  White's side: the cut at D6 and
+# Black's block at E6 leave D5 two liberties (D4, E5) and White's C4 and
+# D3 ladder it with E5 first, which is the side point Sd: Black's F5 then
+# ataris E5 and White extends at E4; White's evaluation after that.  Black
+# proposes C6, White D6, with the sum.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 C6 D5 C6 E7 D6 E6 E5 F5 E4 [C6=r:5]
+call KeimaSotoTuke:at E7 D5 C6 E7 C6 D5 D6 E6 E5 F5 E4 [C6=r:5]
+
+[soto-tuke-hane-white]
+white to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 D6 D5 C6 E7 D6 E6 E5 F5 E4 [D6=r:5]
+call KeimaSotoTuke:at E7 D5 D6 E7 C6 D5 D6 E6 E5 F5 E4 [D6=r:5]
+
+[soto-tuke-hane-ladders]
+# Premises: after Black's C6 the cut at D6 is laddered (E6 first), and
+# after White's D6 and Black's E6 the ladder on D5 starts at E5.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . X O . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [1 E6]
+
+[soto-tuke-hane-ladders-2]
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [1 E5]
