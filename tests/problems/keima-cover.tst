@@ -338,3 +338,141 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 ladder D5 [1 E5]
+
+# --- The touched stone with two liberties and a ladder status ---------------------
+
+[tuke-sicho]
+# Black's D5-E7, White's contact E5 and White's D4: D5 has C5 and D6.
+# White's D6 then C4 (with B5) ladders it toward the top left (ladder D5),
+# Black's B3 spoils the ladder toward the bottom, and C5 first lets D5 out
+# at D6-E6.  After Black's block at E6, White's D6 has C6 and D7 only, so
+# Black's extension to C6 ataris it and the ladder fails
+# (tuke-sicho-after-block): the block is worth Black's E6 alone plus
+# White's D6 alone.  D5 is on the fourth line.  Black proposes E6, White D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X O . . . .
+  . . . O . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 D5 E6 [E6=r:5]
+call KeimaTuke:read E7 D5 D6 E7 E6 [E6=r:5]
+ladder D5 [1 D6]
+
+[tuke-sicho-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X O . . . .
+  . . . O . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 D5 E6 [D6=r:5]
+call KeimaTuke:read E7 D5 D6 E7 E6 [D6=r:5]
+
+[tuke-sicho-after-block]
+# Premise: with Black's E6 on the board no ladder takes D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . O . X O . . . .
+  . . . O . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [0]
+
+# --- The lone contact stone whose capture Black can force ---------------------------
+
+[tuke-tori]
+# White's E5 alone with two liberties (F5, E6; Black's E4), F5 beyond it
+# surrounded by White's E5, G5, F4 and F6, D5 with exactly three liberties.
+# After White's push D6 and Black's E6, Black's F5 would capture E5 and be
+# left with that one point; White's F5 instead joins E5 to its wall and the
+# ladder takes D5 (White's B5 and C4: D4 then leaves C5 nothing;
+# tuke-tori-ladder).  So the capture is forced and the pattern is handled:
+# half of White's push D6 alone, at E6 for Black, at D6 for White.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . O . X O . O . .
+  . . O . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 [E6=r/2:5]
+call KeimaTuke:read E7 D5 D6 [E6=r/2:5]
+
+[tuke-tori-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . O . X O . O . .
+  . . O . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 [D6=r/2:5]
+call KeimaTuke:read E7 D5 D6 [D6=r/2:5]
+
+[tuke-tori-ladder]
+# Premise: after White's D6, Black's E6 and White's F5 the ladder takes D5
+# with D4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O X O . . .
+  . O . X O O O . .
+  . . O . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [1 D4]
+
+# --- The stone beyond F with White outside F, N on the second line -----------------
+
+[nobi-edge]
+# Black's D3-F2, White's contact D2 under D3: M = E3, N = E2 (second line),
+# F = F3, White's G3 beyond F and White's F4 outside F (E_F).  White's
+# reading: N (E2), Black's M (E3), White's F (F3); Black's: M alone.  Black
+# proposes E3, White E2, with the sum.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . X . . O . .
+  . . . O . X . . .
+  . . . . . . . . .
+call KeimaTuke:read D3 F2 E2 E3 F3 D3 E3 [E3=r:5]
+call KeimaTuke:read F2 D3 E2 E3 F3 F2 E3 [E3=r:5]
+
+[nobi-edge-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . X . . O . .
+  . . . O . X . . .
+  . . . . . . . . .
+call KeimaTuke:read D3 F2 E2 E3 F3 D3 E3 [E2=r:5]
+call KeimaTuke:read F2 D3 E2 E3 F3 F2 E3 [E2=r:5]
