@@ -476,3 +476,105 @@ white to play
   . . . . . . . . .
 call KeimaTuke:read D3 F2 E2 E3 F3 D3 E3 [E2=r:5]
 call KeimaTuke:read F2 D3 E2 E3 F3 F2 E3 [E2=r:5]
+
+# --- The wedge: Black's stone at E_G, White's beyond H1; White's beyond Dd ----------
+
+[wari-nobi-te]
+# White's wedge D6 in Black's D5-E7 (G = E6, H1 = E5, E_G = F6, E_D = F7,
+# V = E4 beyond H1, Y1 = E8 beyond Dd, H2 = D7).  Black's F6 at E_G, F7
+# empty, White's E4 at V: the cut at E6 with Black's E5 and Black's block at
+# E6 with White's E5 are added only when neither loses; White's cut leaves
+# D6-E6 with two liberties between Black's E5, F6 and E7 and loses, so
+# nothing is added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . X . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 [none]
+call KeimaRenraku:read E7 D5 [none]
+
+[wari-nobi-te-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . X . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 [none]
+call KeimaRenraku:read E7 D5 [none]
+
+[wari-miai]
+# White's E8 beyond Dd, D7 (H2) and D8 empty: G and H2 are miai.  Each side
+# plays one and the other answers at the other; each side's better order
+# counts, and the points follow the better orders.  White's hane at D7
+# after Black's E6 does more than White's cut at E6 after Black's D7 (the
+# order check), so both sides start at D7; value the sum of the two better
+# orders.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D7 E7 D7 E6 D5 E6 D7 E7 D7 E6 [D7=r:5]
+call KeimaRenraku:read E7 D5 E6 D7 D5 D7 E6 E7 E6 D7 D5 D7 E6 [D7=r:5]
+call Readings:order D5 E7 E6 D7 D5 D7 E6 [<]
+
+[wari-miai-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D7 E7 D7 E6 D5 E6 D7 E7 D7 E6 [D7=r:5]
+call KeimaRenraku:read E7 D5 E6 D7 D5 D7 E6 E7 E6 D7 D5 D7 E6 [D7=r:5]
+
+[wari-ed]
+# White's F7 at E_D (nothing at E_G, E_H or V): G valued as the side to
+# move's own play there plus the other side's (not below zero): White's E6
+# alone plus Black's E6 alone, at E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D5 E6 [E6=r:5]
+call KeimaRenraku:read E7 D5 E6 E7 E6 [E6=r:5]
+
+[wari-ed-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D5 E6 [E6=r:5]
+call KeimaRenraku:read E7 D5 E6 E7 E6 [E6=r:5]
