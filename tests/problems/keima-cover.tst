@@ -578,3 +578,85 @@ white to play
   . . . . . . . . .
 call KeimaRenraku:read D5 E7 E6 D5 E6 [E6=r:5]
 call KeimaRenraku:read E7 D5 E6 E7 E6 [E6=r:5]
+
+# --- The value of White's contact play (the two-space jumps' value routine) --------
+
+[tuke-utu-wide]
+# Black's D5-C5 (Z = C5 Black's) with White's contact E5: after White's
+# push D6 the chain still has four liberties, so the value is White's
+# evaluation after the push and Black's block at E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . X X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTukeUtu:value D5 E7 D6 E6 [r]
+call KeimaTukeUtu:value E7 D5 D6 E6 [r]
+
+[tuke-utu-f-own]
+# Black's D7 at F: the contact threatens nothing, 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTukeUtu:value D5 E7 [0]
+
+[tuke-utu-laddered]
+# The position of tuke-sicho: D5 with two liberties caught by the ladder,
+# 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X O . . . .
+  . . . O . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTukeUtu:value D5 E7 [0]
+call KeimaTukeUtu:value E7 D5 [0]
+
+# --- White's stones beside Mp (C6) and beyond Sd (F5) -------------------------------
+
+[naka-hane-atari]
+# White's cut D6, Black's block E6 and White's E5 would leave E5-F5 in
+# atari at F6 (Black's E4, F4 and G5), so E5 is taken back: Black's D6
+# alone plus White's D6 with Black's E6, added at D6 whoever plays.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . O X . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 D5 D6 E7 D6 E6 [D6=r:5]
+call KeimaSotoNaka:at E7 D5 D6 E7 D6 D5 D6 E6 [D6=r:5]
+
+[naka-hane-atari-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . O X . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 D5 D6 E7 D6 E6 [D6=r:5]
+call KeimaSotoNaka:at E7 D5 D6 E7 D6 D5 D6 E6 [D6=r:5]

@@ -16,6 +16,7 @@
 
 #include "board/Goban.h"
 #include "engine/Koho.h"
+#include "engine/shapes/Keima.h"
 #include "engine/shapes/KeimaTuke.h"
 #include "engine/shapes/PassReading.h"
 
@@ -36,7 +37,21 @@ std::string KeimaTukeNobiAgainst(const std::vector<Point>& pts)
     return CandidatesAgainst(ref);
 }
 
+std::string KeimaTukeUtuValue(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("KeimaTukeUtu:value wants a pair and a reading");
+    const int v = KeimaTukeUtu(pts[0], pts[1]);
+    if (pts.size() > 2) {
+        const int att = CurGoban().GetIroPt(pts[0]) ^ 3;
+        if (v == ReadingValue(att, std::vector<Point>(pts.begin() + 2, pts.end())))
+            return "r";
+    }
+    return std::to_string(v);
+}
+
 const TProblemRoutineAdd keimaTukeNobi("KeimaTuke:nobi", KeimaTukeNobiAgainst);
+const TProblemRoutineAdd keimaTukeUtuValue("KeimaTukeUtu:value", KeimaTukeUtuValue);
 
 } // namespace
 } // namespace vorn::test
