@@ -660,3 +660,80 @@ white to play
   . . . . . . . . .
 call KeimaSotoNaka:at D5 E7 D6 D5 D6 E7 D6 E6 [D6=r:5]
 call KeimaSotoNaka:at E7 D5 D6 E7 D6 D5 D6 E6 [D6=r:5]
+
+# --- The move between two stones: a stone beside the knight's partner -------------
+
+[between-crowded]
+# The position of between-two-stones-from-the-edge (shapes-probe.tst) with
+# Black's F3 beside G4's corner: the point between the knight's move and
+# the large knight's move is played only when all eight points around G4
+# are empty, so nothing is proposed.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . O
+  . . . . . . X . O
+  . . . . . X . . O
+  . . . . O O O O O
+  . . . . O . O . O
+call KeimaOgeimaHokyo:prep [none]
+
+# --- The touched stone with two liberties: Black's stone outside F ---------------
+
+[dame2-behind-own-outside]
+# Black's D5-E7, White's contact E5 (three liberties) and White's D4: D5 has
+# C5 and D6 and no ladder takes it (each atari lets it out with three
+# liberties).  White pushes at D6; E5 does not have two liberties, but
+# Black's C7 stands outside F (E_F) and the point behind D5, C5, is empty
+# with three empty neighbours, so Black's answer is C5.  Value White's D6
+# plus Black's C5 (no double atari at C5).  Black proposes C5, White D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 D5 C5 [C5=r:5]
+call KeimaTuke:read E7 D5 D6 E7 C5 [C5=r:5]
+ladder D5 [0]
+
+[dame2-behind-own-outside-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 D5 C5 [D6=r:5]
+call KeimaTuke:read E7 D5 D6 E7 C5 [D6=r:5]
+
+# --- The wedge left in atari by the block at G --------------------------------------
+
+[wari-main-wedge-atari-white]
+# White's wedge D6 with two liberties (C6, E6; Black's D7) and no ladder on
+# it (White's F4 catches the run along E6-E5).  Black's block at E6 leaves
+# D6 in atari: Black's value is read with White's extension at C6, White to
+# play adds White's E6 alone; the cut point E6 is White's proposal.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D5 E6 C6 [E6=r:5]
+call KeimaRenraku:read E7 D5 E6 E7 E6 C6 [E6=r:5]
+ladder D6 [0]
