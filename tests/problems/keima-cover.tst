@@ -737,3 +737,59 @@ white to play
 call KeimaRenraku:read D5 E7 E6 D5 E6 C6 [E6=r:5]
 call KeimaRenraku:read E7 D5 E6 E7 E6 C6 [E6=r:5]
 ladder D6 [0]
+
+# --- The wedge: Black's stone at E_G, White's at E_D not in atari -----------------
+
+[wari-tori-no-atari]
+# White's wedge D6, Black's F6 at E_G and White's F7 at E_D: the cut at G
+# against the capture of F7 is read only when F7 is in atari; F7 has F8 and
+# G7, so nothing is added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . O . X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 [none]
+call KeimaRenraku:read E7 D5 [none]
+
+# --- The wedge: White's hane at H1 that ataris Nn --------------------------------
+
+[wari-hane-atari]
+# White's wedge D6 and White's C5 leave Black's D5 with D4 and E5; Black's
+# E4 stands beyond H1 (V), D4 (beyond Nn from the wedge) is empty, C5
+# (beyond Nn from H1) is White's and D3 is not.  White's E5 is no self-atari
+# and ataris D5, so White's point is the hane at E5 instead of the cut at E6.
+# Black's block at E6 leaves White's E5 caught at once (F5 alone), so
+# Black's E6 counts alone.  Value Black's E6 plus White's E5; the sum is
+# above 15, so 6 more.  Black proposes E6, White E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E5 D5 E6 [E6=r+6:5]
+call KeimaRenraku:read E7 D5 E5 E7 E6 [E6=r+6:5]
+
+[wari-hane-atari-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E5 D5 E6 [E5=r+6:5]
+call KeimaRenraku:read E7 D5 E5 E7 E6 [E5=r+6:5]
