@@ -793,3 +793,97 @@ white to play
   . . . . . . . . .
 call KeimaRenraku:read D5 E7 E5 D5 E6 [E5=r+6:5]
 call KeimaRenraku:read E7 D5 E5 E7 E6 [E5=r+6:5]
+
+# --- The wedge: White's stone at E_H, the wedge left in atari -------------------------
+
+[wari-ate-te-capture]
+# White's wedge D6 with two liberties (D7, E6; Black's C6) and no ladder on
+# it (White's D8), White's F5 at E_H: the atari from outside.  Black blocks
+# at E6, White ataris at E5, and the wedge, now in atari at D7, is captured
+# there: Black's value after E6, E5, D7, plus White's E6 alone; the sum is
+# above 15, so 3 more, and not doubled (Black's E6 alone is worth less than
+# twice the sum).  The reason is the cut's (3).
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . X O . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D5 E6 E5 D7 [E6=r+3:3]
+call KeimaRenraku:read E7 D5 E6 E7 E6 E5 D7 [E6=r+3:3]
+ladder D6 [0]
+
+# --- The hane beyond Sd with Na on the first line ---------------------------------
+
+[hane-first-line-white]
+# Black's D1-E3, White's F1 beyond the side point E1 (Na = D1, Sd = E1,
+# Mp = D2, Mq = E2, Fd = D3, O4 = C3).  White's cut D2, Black's E2, White's
+# E1 leaves D2 two liberties and no ladder (White's C4), and D1 in atari on
+# the first line: Black's D3 and White's capture at C1 give White's value.
+# Black's answer: White's E2 is no capture or atari, so E2, or E1 when it
+# is worth at least as much (D1-E1 then has three liberties); the block at
+# C3 is not tried because after C3, D2, E2 the ladder takes D1 along the
+# edge (hane-first-line-ladders); B4 beyond it is on the second line.
+# White proposes D2 with the sum.  Black's J9 only splits the readings.
+white to play
+  . . . . . . . . X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+call KeimaSotoHane:at D1 E3 D2 D1 E2 J9 E1 E3 D2 E2 E1 D3 C1 [D2=r:5]
+call KeimaSotoHane:at E3 D1 D2 E3 E2 J9 E1 D1 D2 E2 E1 D3 C1 [D2=r:5]
+
+[hane-first-line]
+# Black to play: E1 and E2 are worth the same to Black (the order check),
+# and on a tie the answer is the side point E1.
+black to play
+  . . . . . . . . X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+call KeimaSotoHane:at D1 E3 E1 D1 E1 E3 D2 E2 E1 D3 C1 [E1=r:5]
+call KeimaSotoHane:at E3 D1 E1 E3 E1 D1 D2 E2 E1 D3 C1 [E1=r:5]
+call Readings:order F1 C4 E2 D1 E1 [=]
+
+[hane-first-line-ladders]
+# Premise: after Black's C3, White's D2 and Black's E2, White's E1 starts a
+# ladder that takes D1 along the first line.
+white to play
+  . . . . . . . . X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . . . O X . . . .
+  . . . X . O . . .
+ladder D1 [1 E1]
+
+[hane-first-line-cut]
+# Premise: after White's D2, Black's E2 and White's E1 no ladder takes D2.
+white to play
+  . . . . . . . . X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . . . X O O . . .
+ladder D2 [0]
