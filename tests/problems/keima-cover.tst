@@ -887,3 +887,45 @@ white to play
   . . . O X . . . .
   . . . X O O . . .
 ladder D2 [0]
+
+# --- The hane beyond Sd: the owner's jump from the second line to the third -------
+
+[hane-jump-third-line-white]
+# Black's C4-D6, White's E4 beyond the side point D4 (Na = C4, Sd = D4,
+# Mp = C5, Mq = D5, Fd = C6, O4 = B6 on the second line).  White's cut C5,
+# Black's D5, White's D4: C5 keeps two liberties and no ladder (White's B7),
+# so White's value is that reading.  Black's answer: D5, or D4 when it is
+# worth at least as much (C4-D4 then has more than two liberties), or the
+# block beside Fd when it is worth more; with O4 on the second line and
+# C7 (beyond Fd from Mp) on the third, the block is the jump to C7 (C4 is
+# not laddered after C7, C5, D5).  White proposes C5 with the sum.
+white to play
+  . . . . . . . . X
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C4 D6 C5 C4 D5 J9 D4 J9 C7 D6 C5 D5 D4 [C5=r:5]
+call KeimaSotoHane:at D6 C4 C5 D6 D5 J9 D4 J9 C7 C4 C5 D5 D4 [C5=r:5]
+
+[hane-jump-third-line]
+# Black to play: C7 is worth more than D5 and D4 (the order checks), so
+# Black proposes C7.
+black to play
+  . . . . . . . . X
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at C4 D6 C7 C4 D5 J9 D4 J9 C7 D6 C5 D5 D4 [C7=r:5]
+call KeimaSotoHane:at D6 C4 C7 D6 D5 J9 D4 J9 C7 C4 C5 D5 D4 [C7=r:5]
+call Readings:order E4 B7 D5 C4 C7 [<]
+call Readings:order E4 B7 D4 C4 C7 [<]
