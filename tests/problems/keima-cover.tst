@@ -929,3 +929,36 @@ call KeimaSotoHane:at C4 D6 C7 C4 D5 J9 D4 J9 C7 D6 C5 D5 D4 [C7=r:5]
 call KeimaSotoHane:at D6 C4 C7 D6 D5 J9 D4 J9 C7 C4 C5 D5 D4 [C7=r:5]
 call Readings:order E4 B7 D5 C4 C7 [<]
 call Readings:order E4 B7 D4 C4 C7 [<]
+
+[wari-ate-te-ladder]
+# The atari from outside (White's F5 at E_H) with the wedge D6 at three
+# liberties: after Black's E6 and White's E5 the wedge has C6 and D7 and
+# the ladder takes it (Black's C6 first, Black's B7 at the end;
+# wari-ate-te-ladder-premise), so Black's value is read after that first
+# ladder move; plus White's E6 alone, 3 more above 15, not doubled.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . X . . . .
+  . . . O . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D5 E6 E5 C6 [E6=r+3:3]
+call KeimaRenraku:read E7 D5 E6 E7 E6 E5 C6 [E6=r+3:3]
+
+[wari-ate-te-ladder-premise]
+# Premise: after Black's E6 and White's E5 the ladder takes D6, C6 first.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . X . . . .
+  . . . O X . . . .
+  . . . X O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [1 C6]
