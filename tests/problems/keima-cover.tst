@@ -962,3 +962,42 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 ladder D6 [1 C6]
+
+# --- The push with the contact stone at two liberties --------------------------------
+
+[push-contact-two-liberties]
+# Black's D5-C5 and E7, White's contact E5 with two liberties (F5, E6;
+# Black's E4) and no ladder on it (White's G6).  White's push D6 stands (C7
+# beside it), and after Black's E6 and White's F5 on E5's last liberty the
+# pushing stone D6 is not laddered (C7 again), so the push is read on: D5-C5
+# keeps four liberties, Black blocks at E6 and White's value is its
+# evaluation there, not quartered because the pushing group has eye value 4
+# or more; M is not laddered, so both sides' point is D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . O . .
+  . . X X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 E6 [D6=r:5]
+call KeimaTuke:read E7 D5 D6 E6 [D6=r:5]
+ladder E5 [0]
+call HaneMore:eyes E5 D6 D6 E6 [me=6]
+
+[push-contact-two-liberties-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . O . .
+  . . X X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 E6 [D6=r:5]
+call KeimaTuke:read E7 D5 D6 E6 [D6=r:5]
