@@ -1001,3 +1001,36 @@ white to play
   . . . . . . . . .
 call KeimaTuke:read D5 E7 D6 E6 [D6=r:5]
 call KeimaTuke:read E7 D5 D6 E6 [D6=r:5]
+
+[push-contact-two-liberties-ladder]
+# The same without White's C7: after White's push D6, Black's E6 and
+# White's F5 on E5's last liberty the ladder takes D6 (the premise below),
+# so only the readings of a laddered contact stone and of Black's stone
+# beyond it remain: E5-E6 would keep two liberties after White's E6 (F5,
+# F6), and Black's E4 has three liberties, so nothing is added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . O . .
+  . . X X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+call KeimaTuke:read E7 D5 [none]
+
+[push-contact-two-liberties-ladder-premise]
+# Premise: after White's D6, Black's E6 and White's F5 the ladder takes D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O X . O . .
+  . . X X O O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [1 C6|1 D7]
