@@ -1034,3 +1034,55 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 ladder D6 [1 C6|1 D7]
+
+# --- White's stones on both side points ------------------------------------------------
+
+[ryo-tuke-answer-caught]
+# Black's D5-E7 with White's E5 and D7 on both side points, Black's D8
+# above D7.  Black's tries: D6 answered by White's E6, or E6 answered by
+# White's D6; but White's D6-D7 then has C6 and C7 and the ladder takes it
+# (the premise below), so that answer is no answer and Black's E6 counts
+# alone.  White's tries: D6 answered by Black's E6, or E6 answered by
+# Black's D6 (neither first stone laddered).  Each side's better try counts
+# (both sums positive here, so no side's value is cut to 0), at its own
+# point: E6 for both.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 E6 E7 E6 D6 D5 D6 E6 E7 E6 [E6=r:5]
+call KeimaTuke:read E7 D5 D6 E6 D5 E6 D6 E7 D6 E6 D5 E6 [E6=r:5]
+
+[ryo-tuke-answer-caught-premise]
+# Premise: after Black's E6 and White's D6 the ladder takes D6-D7.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [1 C6]
+
+[ryo-tuke-answer-caught-white]
+white to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 E6 E7 E6 D6 D5 D6 E6 E7 E6 [E6=r:5]
+call KeimaTuke:read E7 D5 D6 E6 D5 E6 D6 E7 D6 E6 D5 E6 [E6=r:5]
