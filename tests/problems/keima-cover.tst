@@ -1086,3 +1086,59 @@ white to play
   . . . . . . . . .
 call KeimaTuke:read D5 E7 D6 E6 E7 E6 D6 D5 D6 E6 E7 E6 [E6=r:5]
 call KeimaTuke:read E7 D5 D6 E6 D5 E6 D6 E7 D6 E6 D5 E6 [E6=r:5]
+
+# --- The wedge: Black's stone at E_G, White's at E_D in atari -----------------------
+
+[wari-tori]
+# White's wedge D6, Black's F6 at E_G, White's F7 at E_D in atari at G7
+# (Black's F8).  White's cut at E6 is read against both Black answers, the
+# smaller counting: Black's capture at G7 then White's E5, or Black's E5
+# then White's extension at G7.  Black's point is the better of the block
+# at E6 and the capture at G7, each alone: the capture (the order check).
+# Black proposes G7, White E6, with the sum ("KeimaRenraku:at" answers as
+# "KeimaSotoHane:at"; Black's F6 and White's D6 split the readings).
+black to play
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . X O . . .
+  . . . O . X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:at D5 E7 G7 D5 E6 F6 G7 E7 E6 G7 E5 D6 E6 E5 G7 [G7=r:5]
+call KeimaRenraku:at E7 D5 G7 E7 E6 F6 G7 D5 E6 G7 E5 D6 E6 E5 G7 [G7=r:5]
+call Readings:order D6 F7 E6 F6 G7 [<]
+
+[wari-tori-white]
+white to play
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . X O . . .
+  . . . O . X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:at D5 E7 E6 D5 E6 F6 G7 E7 E6 G7 E5 D6 E6 E5 G7 [E6=r:5]
+call KeimaRenraku:at E7 D5 E6 E7 E6 F6 G7 D5 E6 G7 E5 D6 E6 E5 G7 [E6=r:5]
+
+# --- The touched stone in atari ------------------------------------------------------
+
+[touched-in-atari]
+# White's contact E5 against Black's D5-C5-C6, whose last liberty is the
+# middle point D6 (White's B5, B6, C4, D4 and C7): nothing is read.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . O X . . . . . .
+  . O X X O . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+call KeimaTuke:read E7 D5 [none]

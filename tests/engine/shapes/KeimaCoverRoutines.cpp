@@ -18,6 +18,7 @@
 #include "engine/Koho.h"
 #include "engine/shapes/Keima.h"
 #include "engine/shapes/KeimaTuke.h"
+#include "engine/shapes/OuterRoutines.h"
 #include "engine/shapes/PassReading.h"
 
 namespace vorn::test {
@@ -50,8 +51,26 @@ std::string KeimaTukeUtuValue(const std::vector<Point>& pts)
     return std::to_string(v);
 }
 
+std::string KeimaRenrakuAt(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("KeimaRenraku:at wants a pair, the candidate and its formula");
+    KohoKind = kkKankei;
+    KeimaRenraku(pts[0], pts[1]);
+    const int ref = outer::FormulaValue(pts[0], pts[1], pts, 3);
+    std::string s;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == pts[2])
+            w += '=' + outer::Relative(Koho.Value[i], ref) + ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+        s += (s.empty() ? "" : " ") + w;
+    }
+    return s.empty() ? "none" : s;
+}
+
 const TProblemRoutineAdd keimaTukeNobi("KeimaTuke:nobi", KeimaTukeNobiAgainst);
 const TProblemRoutineAdd keimaTukeUtuValue("KeimaTukeUtu:value", KeimaTukeUtuValue);
+const TProblemRoutineAdd keimaRenrakuAt("KeimaRenraku:at", KeimaRenrakuAt);
 
 } // namespace
 } // namespace vorn::test
