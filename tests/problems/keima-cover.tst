@@ -15,7 +15,8 @@
 # attacker's colour one of which the smaller counts).  "KeimaTuke:nobi A B
 # P F" (tests/engine/shapes/KeimaCoverRoutines.cpp) answers the candidates
 # against the attacker's F alone plus the owner's P alone, the owner's
-# counted twice when it loses.
+# counted twice when it loses.  The other commands of that file:
+# "KeimaTukeUtu:value", "KeimaTuke:hane" and "KeimaRenraku:at".
 #
 # Contact frame (Black's D5-E7, White's contact stone T at E5 touching S =
 # D5): M = D6 and N = E6 the middle points, F = D7 the other side point,
@@ -94,7 +95,9 @@ call KeimaTuke:nobi E7 D5 E6 D7 [D7=r:5]
 # White, U = D4 for Black, three empty neighbours), the contact-ladder
 # reading silenced by Black's F6 two lines outside N, and the push with the
 # hane at E_M: White's C6, Black's D6, White's B6, White's evaluation.
-# White proposes C6 with that value.
+# White proposes C6 with that value.  The hane below is valued as half of
+# White's C4 and C6 (Black elsewhere) plus Black's answer D4 alone
+# ("KeimaTuke:hane A B Y M P", tests/engine/shapes/KeimaCoverRoutines.cpp).
 white to play
   . . . . . . . . .
   . X . . . . . . .
@@ -107,10 +110,13 @@ white to play
   . . . . . . . . .
 call KeimaTuke:at C5 D7 C6 C6 D6 B6 [C6=r:5 C4]
 call KeimaTuke:at D7 C5 C6 C6 D6 B6 [C6=r:5 C4]
+call KeimaTuke:hane C5 D7 C4 C6 D4 [C4=r:5 C6]
+call KeimaTuke:hane D7 C5 C4 C6 D4 [C4=r:5 C6]
 
 [sandan-black]
 # Black to play: White's C6 after Black's D6 is laddered, so the block at N
-# (D6) carries the same value.
+# (D6) carries the same value; Black's answer to the hane is D4, valued as
+# White's C4 alone plus Black's D4 alone.
 black to play
   . . . . . . . . .
   . X . . . . . . .
@@ -123,6 +129,8 @@ black to play
   . . . . . . . . .
 call KeimaTuke:at C5 D7 D6 C6 D6 B6 [D6=r:5 D4]
 call KeimaTuke:at D7 C5 D6 C6 D6 B6 [D6=r:5 D4]
+call KeimaTuke:at C5 D7 D4 C4 C5 D4 [D4=r:5 D6]
+call KeimaTuke:at D7 C5 D4 C4 D7 D4 [D4=r:5 D6]
 
 [sandan-ladder]
 # Premise: after White's C6 and Black's D6 the ladder takes C6 (C7 drives

@@ -51,6 +51,25 @@ std::string KeimaTukeUtuValue(const std::vector<Point>& pts)
     return std::to_string(v);
 }
 
+std::string KeimaTukeHaneAgainst(const std::vector<Point>& pts)
+{
+    if (pts.size() != 5)
+        throw std::invalid_argument("KeimaTuke:hane wants a pair and the points Y M P");
+    const int own = CurGoban().GetIroPt(pts[0]);
+    const int ref = PassReadingValue({pts[0], pts[1], pts[2], pts[0], pts[3]}) / 2 + ReadingValue(own, {pts[4]});
+    KohoKind = kkKankei;
+    KeimaTuke(pts[0], pts[1]);
+    std::string s;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == pts[2])
+            w += '=' + (Koho.Value[i] == ref ? std::string("r") : '?' + std::to_string(Koho.Value[i])) + ':'
+                 + std::to_string(static_cast<int>(Koho.Kind[i]));
+        s += (s.empty() ? "" : " ") + w;
+    }
+    return s.empty() ? "none" : s;
+}
+
 std::string KeimaRenrakuAt(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
@@ -70,6 +89,7 @@ std::string KeimaRenrakuAt(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd keimaTukeNobi("KeimaTuke:nobi", KeimaTukeNobiAgainst);
 const TProblemRoutineAdd keimaTukeUtuValue("KeimaTukeUtu:value", KeimaTukeUtuValue);
+const TProblemRoutineAdd keimaTukeHane("KeimaTuke:hane", KeimaTukeHaneAgainst);
 const TProblemRoutineAdd keimaRenrakuAt("KeimaRenraku:at", KeimaRenrakuAt);
 
 } // namespace
