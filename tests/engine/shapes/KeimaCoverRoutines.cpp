@@ -24,6 +24,23 @@
 namespace vorn::test {
 namespace {
 
+// The candidates by their points, the one at `at` with its value against
+// ref: "r" or "?value" (scaled: as outer::Relative names it), then its reason.
+std::string CandidateAt(Point at, int ref, bool scaled)
+{
+    std::string s;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == at) {
+            const int v = Koho.Value[i];
+            w += '=' + (scaled ? outer::Relative(v, ref) : v == ref ? std::string("r") : '?' + std::to_string(v));
+            w += ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+        }
+        s += (s.empty() ? "" : " ") + w;
+    }
+    return s.empty() ? "none" : s;
+}
+
 std::string KeimaTukeNobiAgainst(const std::vector<Point>& pts)
 {
     if (pts.size() != 4)
@@ -59,15 +76,7 @@ std::string KeimaTukeHaneAgainst(const std::vector<Point>& pts)
     const int ref = PassReadingValue({pts[0], pts[1], pts[2], pts[0], pts[3]}) / 2 + ReadingValue(own, {pts[4]});
     KohoKind = kkKankei;
     KeimaTuke(pts[0], pts[1]);
-    std::string s;
-    for (int i = 1; i <= KohoCount; ++i) {
-        std::string w = GtpVertex(Koho.Pt[i]);
-        if (Koho.Pt[i] == pts[2])
-            w += '=' + (Koho.Value[i] == ref ? std::string("r") : '?' + std::to_string(Koho.Value[i])) + ':'
-                 + std::to_string(static_cast<int>(Koho.Kind[i]));
-        s += (s.empty() ? "" : " ") + w;
-    }
-    return s.empty() ? "none" : s;
+    return CandidateAt(pts[2], ref, false);
 }
 
 std::string KeimaRenrakuAt(const std::vector<Point>& pts)
@@ -76,15 +85,7 @@ std::string KeimaRenrakuAt(const std::vector<Point>& pts)
         throw std::invalid_argument("KeimaRenraku:at wants a pair, the candidate and its formula");
     KohoKind = kkKankei;
     KeimaRenraku(pts[0], pts[1]);
-    const int ref = outer::FormulaValue(pts[0], pts[1], pts, 3);
-    std::string s;
-    for (int i = 1; i <= KohoCount; ++i) {
-        std::string w = GtpVertex(Koho.Pt[i]);
-        if (Koho.Pt[i] == pts[2])
-            w += '=' + outer::Relative(Koho.Value[i], ref) + ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
-        s += (s.empty() ? "" : " ") + w;
-    }
-    return s.empty() ? "none" : s;
+    return CandidateAt(pts[2], outer::FormulaValue(pts[0], pts[1], pts, 3), true);
 }
 
 const TProblemRoutineAdd keimaTukeNobi("KeimaTuke:nobi", KeimaTukeNobiAgainst);
