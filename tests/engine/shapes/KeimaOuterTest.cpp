@@ -346,6 +346,8 @@ TEST_F(KeimaOuterTest, OutsideTotals)
              TCase{1, 1, false, false, 4},  // with the cut standing 2 becomes 4
              TCase{6, -2, true, true, 7},   // halved to 2: 2 * 2 + 1 + 2
              TCase{5, 5, true, true, 10},
+             TCase{9, 0, false, false, 9},  // a cut worth 0 halves nothing
+             TCase{3, 0, true, false, 7},   // nor does it before the small totals
          })
         EXPECT_EQ(KeimaSotoNakaTotal(c.v, c.k, c.noCut, c.attacks), c.want) << c.v << " " << c.k;
     int bonus = -1;
