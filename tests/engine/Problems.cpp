@@ -449,6 +449,7 @@ std::string Candidates(bool reasons)
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i)
         all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i])
+                      + (Koho.Bonus[i] != 0 ? '/' + std::to_string(static_cast<int>(Koho.Bonus[i])) : std::string())
                       + (reasons ? ':' + std::to_string(static_cast<int>(Koho.Kind[i])) : std::string()));
     std::sort(all.begin(), all.end());
     std::string out;

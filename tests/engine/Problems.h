@@ -128,9 +128,10 @@ struct TProblemRoutineAdd {
     TProblemRoutineAdd(const char* name, TProblemRoutine fn);
 };
 // The candidates of the table as "D4=12 E5=3", ordered by their vertices,
-// each with its value; "none" when the table is empty.
+// each with its value, and its bonus after a slash when it has one
+// ("D4=12/2"); "none" when the table is empty.
 std::string RoutineCandidates();
-// The candidates with their reason codes: "D4=12:5 E5=3:27", "none" when empty.
+// The candidates with their reason codes: "D4=12:5 E5=3/1:27", "none" when empty.
 std::string RoutineCandidatesWithReason();
 // The candidate table at the points given, one word each, sorted: "D4=25/49"
 // (value and bonus; "D4=25" without the bonus), "D4=none" when the table
