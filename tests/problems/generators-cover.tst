@@ -107,3 +107,49 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseKakemeThink [none]
+
+# --- The life-and-death filters -----------------------------------------------
+#   call SikatuIkiru:cover V    the defender's filter on the group at V
+#   call SikatuKorosu:cover V   the attacker's filter on the group at V
+#       both answer the group's eye value "me=N" and the moves kept, sorted
+#       ("none"); the defender keeps a move after which the eye value is
+#       above N and at least 3; the attacker keeps a move that is no
+#       self-atari of four stones or more and after which the group is
+#       captured, dead, or below N in eye value and at most 3
+
+[life-filter-keeps-a-move-to-eye-value-three]
+# Black's wall A7-D7 with D9 over the corner space, White's A9, B9 and A8
+# inside it; C9, B8, C8 and D8 empty: eye value 2.  Black's D8 joins D9 to
+# the wall and closes the space round White's three stones; Black's B8
+# takes them into atari (their last liberty C9).  Either move brings the
+# group to eye value 3, one eye and a half: above 2 and exactly at the bar
+# of 3, so both stay in the list.
+black to play
+  O O . X O . . . .
+  O . . . O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuIkiru:cover A7 [me=2 B8 D8]
+
+[kill-filter-drops-a-self-atari-of-five-stones]
+# Black's corner group A7-D7-D9 with eye value 3, White's A9, B9, C9 and A8
+# inside its space, B8 and C8 empty.  White's B8 or C8 would join the four
+# stones into five with the single liberty left (C8 or B8): a self-atari of
+# five stones, which the attacker's filter drops whatever it does to the
+# eyes.  No other point touches the group: the list is empty.
+white to play
+  O O O X O . . . .
+  O . . X O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuKorosu:cover A7 [me=3 none]

@@ -1,0 +1,135 @@
+// Entries of the problem table generators-cover.tst: the endgame's fallback
+// scans and false-eye pass, the ladder trap of a boundary point, and the
+// life-and-death move filters, each alone on positions whose answers are
+// worked out by hand.  The answer format is written at each entry.
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "board/Gun.h"
+#include "engine/Hyoka.h"
+#include "engine/Koho.h"
+#include "engine/Reading.h"
+#include "engine/Sikatu.h"
+#include "engine/Think.h"
+#include "engine/Yose.h"
+
+namespace vorn::test {
+namespace {
+
+// The candidates as "D4=0/2": point, value and bonus; "none" when empty.
+std::string ValueAndBonus()
+{
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]) + '/'
+                      + std::to_string(Koho.Bonus[i]));
+    return SortedWords(all);
+}
+
+// One endgame scan alone, under the endgame's reason: its candidates as
+// "D4=0/2".
+template <void (*Scan)()>
+std::string EndgameScan(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the scan takes no points");
+    YoseCacheClear();
+    KohoKind = kkYose;
+    Scan();
+    YoseCacheClear();
+    return ValueAndBonus();
+}
+
+// call YoseDeathThink:cover     the dead chains' last liberties in our area
+// call YoseSemeaiThink:cover    the eye points of a racing group's region
+const TProblemRoutineAdd deathScan("YoseDeathThink:cover", EndgameScan<YoseDeathThink>);
+const TProblemRoutineAdd semeaiScan("YoseSemeaiThink:cover", EndgameScan<YoseSemeaiThink>);
+
+// call YoseKamoThink:cover P Q   the two-point false eye P Q of a region of
+// colour r (the colour of the stones around it), t the other colour: the
+// candidate at P as "P=w" against w = (u + s) * 2, u the evaluation for r
+// after r plays P, s the evaluation for t after t plays P and r answers at
+// Q ("P=w+2" when off by 2), the other candidates by their points alone.
+// The row says which colour surrounds the region by the first stone found
+// next to P.
+std::string KamoRead(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the false eye wants its two points");
+    const Point p = pts[0], q = pts[1];
+    int r = 0;
+    for (int d = 1; d <= 4 && r == 0; ++d) {
+        const Point n{p.x + Dir4X[d], p.y + Dir4Y[d]};
+        if (GobanLv[0]->OnBoardPt(n) && IsStone(GobanLv[0]->GetIroPt(n)))
+            r = GobanLv[0]->GetIroPt(n);
+    }
+    if (r == 0)
+        throw std::invalid_argument("no stone next to " + GtpVertex(p));
+    const int w = (OneSideValue(r, {p}) + ReadingValue(r ^ 3, {p, q})) * 2;
+    KohoKind = kkYose;
+    YoseKamoThink();
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        if (Koho.Pt[i] != p) {
+            all.push_back(GtpVertex(Koho.Pt[i]));
+            continue;
+        }
+        const int d = Koho.Value[i] - w;
+        all.push_back(GtpVertex(p) + "=w" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : ""));
+    }
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd kamo("YoseKamoThink:cover", KamoRead);
+
+// call YoseSichoTrap:cover P   the side to move plays P, then the trap test
+// of the stone at P: "trap" when it holds, "free" when not, then the
+// candidates it left as "P=0/1" ("none").
+std::string SichoTrap(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the trap test wants one point");
+    KohoKind = kkYose;
+    int held = 0;
+    {
+        TYomiTrial t;
+        if (!t.Play(JibunIro, pts[0]))
+            throw std::invalid_argument("the move at " + GtpVertex(pts[0]) + " is refused");
+        ToruRenMake();
+        held = YoseSichoTrap(pts[0]);
+    }
+    return std::string(held != 0 ? "trap " : "free ") + ValueAndBonus();
+}
+
+const TProblemRoutineAdd sichoTrap("YoseSichoTrap:cover", SichoTrap);
+
+// call SikatuIkiru:cover V   and   call SikatuKorosu:cover V
+// The defender's (or the attacker's) filter on the group at V: the group's
+// eye value "me=N", then the moves the filter kept, sorted ("none").
+template <bool Kill>
+std::string SikatuFilter(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the filter wants a stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    SetSikatuTarget(*g);
+    Point list[kMaxSikatuList];
+    const int n = Kill ? SikatuKorosu(*g, list) : SikatuIkiru(*g, list);
+    std::vector<std::string> kept;
+    for (int i = 0; i < n; ++i)
+        kept.push_back(GtpVertex(list[i]));
+    return "me=" + std::to_string(g->GetMe()) + ' ' + SortedWords(kept);
+}
+
+const TProblemRoutineAdd ikiruFilter("SikatuIkiru:cover", SikatuFilter<false>);
+const TProblemRoutineAdd korosuFilter("SikatuKorosu:cover", SikatuFilter<true>);
+
+} // namespace
+} // namespace vorn::test
