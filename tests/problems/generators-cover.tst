@@ -153,3 +153,190 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call SikatuKorosu:cover A7 [me=3 none]
+
+# --- The endgame's two-point false eye -------------------------------------------
+#   call YoseKamoThink:cover P Q   the false-eye pass over the board: the
+#       candidate at P as "P=w" against w = (u + s) * 2, u the evaluation for
+#       the region's colour r after r plays P, s the evaluation for the other
+#       colour t after t plays P and r answers at Q; the others by their
+#       points alone
+
+[endgame-two-point-false-eye-atari-side]
+# Black's block C4-F4 down to D2-F2 with C1 and F1 on the edge; White's
+# wall round it from B5 to G1, with C2 and B2 beside C1.  D1-E1 is Black's
+# two-point space: D1 has White's C2 on its diagonal (a false eye, verdict
+# Yes), E1 none, so the region is a "maybe" (Kamo) with no border point.
+# White's D1 takes C1 (liberties B1, D1) into atari: D1 is an atari point
+# for White and gets w = (u + s) * 2, Black's evaluation after D1 plus
+# White's after D1 answered at E1, doubled.  White's E1 takes nothing into
+# atari (F1 hangs on F2): no candidate there.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O O O O . .
+  . O X X X X O . .
+  . O X X X X O . .
+  . O O X X X O . .
+  . . X . . X O . .
+call YoseKamoThink:cover D1 E1 [D1=w]
+
+[endgame-two-point-false-eye-atari-side-mirror]
+# The same mirrored left to right with the colours swapped: White's space
+# E1-F1, F1 the false eye beside White's G1 under Black's G2; Black's F1
+# takes G1 into atari: F1 = w, with White's colour as r.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X X X X .
+  . . X O O O O X .
+  . . X O O O O X .
+  . . X O O O X X .
+  . . X O . . O . .
+call YoseKamoThink:cover F1 E1 [F1=w]
+
+# --- The fallback scans of the endgame -------------------------------------------
+#   call YoseDeathThink:cover    the dead chains' last liberties in our own
+#       region: candidates "P=0/2"
+#   call YoseSemeaiThink:cover   the false eyes (verdict Yes) of a region of
+#       the other colour whose group is in a capturing race: "P=0/1"
+
+[endgame-fallback-fills-a-dead-chains-last-liberty]
+# Black's A2-D2 with A1 and D1 lies dead under White's wall A3-E3, E2, E1,
+# with the one liberty C1; White's B1 inside has no liberty but C1 either,
+# so C1 must be filled before the count and is marked.  C1 lies in White's
+# region and White may play there (it takes the six stones): value 0,
+# bonus 2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X O . . . .
+  X O . X O . . . .
+call YoseDeathThink:cover [C1=0/2]
+
+[endgame-fallback-dead-chains-liberty-in-the-other-region]
+# The same with Black to play: C1 is marked, and Black may play there (it
+# takes B1), but it lies in White's region, not Black's: no candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X O . . . .
+  X O . X O . . . .
+call YoseDeathThink:cover [none]
+
+[endgame-fallback-race-false-eye-black]
+# White's inner group A3-D3, B2 with A1 and C1 (liberties A2 and B1) races
+# Black's eyeless A4-E4, E3-C2, D1 (liberties F2 and E1), both shut in by
+# White's outer wall.  B1, between White's A1 and C1 with Black's C2 on its
+# diagonal, is a false eye (verdict Yes) of White's racing group; Black may
+# play there (it takes C1, whose only liberty it is): B1 = 0/1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O . . .
+  X X X X X O . . .
+  O O O O X O . . .
+  . O X X X . O . .
+  O . O X . . O . .
+call YoseSemeaiThink:cover [B1=0/1]
+
+[endgame-fallback-race-false-eye-white]
+# The same race with White to play: Black's racing group owns the false
+# eye E1 under D1 and E2 (verdict Yes); White may play there (liberty F1):
+# E1 = 0/1.  C1, also a Yes point of Black's region, holds White's stone:
+# no move there.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O . . .
+  X X X X X O . . .
+  O O O O X O . . .
+  . O X X X . O . .
+  O . O X . . O . .
+call YoseSemeaiThink:cover [E1=0/1]
+
+# --- The ladder trap of a boundary point -----------------------------------------
+#   call YoseSichoTrap:cover P   the side to move plays P, then the trap test
+#       of its stone: "trap" or "free", then the candidates left ("P=0/1")
+
+[endgame-ladder-trap-of-a-two-liberty-stone]
+# Black's E5 between White's D5 and E6, with White's D4 below D5: two
+# liberties, F5 and E4.  White's F5 (liberties F6, G5, F4) leaves E5 in
+# atari; Black's escape at E4 gives E5-E4 the two liberties F4 and E3 (D4
+# and D5 are White's), and the ladder catches it on the open board: the
+# point is a trap, E5 gets (0, 1).  (White's E4 instead is answered at F5
+# with three liberties: no ladder there.)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSichoTrap:cover E5 [trap E5=0/1]
+
+[endgame-ladder-trap-of-a-two-liberty-stone-mirror]
+# The same mirrored left to right with the colours swapped, White to play
+# E5 between Black's F5 and E6 over F4: a trap, E5 = 0/1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSichoTrap:cover E5 [trap E5=0/1]
+
+[endgame-ladder-trap-broken-by-a-stone-on-the-way]
+# As the trap above with Black's G3 on the ladder's way: after E4 White's
+# atari at E3 drives Black to F4 and G4, which joins G3; the atari at F4
+# lets Black out at E3 with three liberties.  No ladder: free, no candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . O . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSichoTrap:cover E5 [free none]
+
+[endgame-ladder-trap-escape-with-three-liberties]
+# Without White's D4 the escape at E4 leaves E5-E4 three liberties (D4, F4,
+# E3), and the escape at F5 three as well: free, no candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSichoTrap:cover E5 [free none]
