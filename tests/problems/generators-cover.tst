@@ -340,3 +340,253 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseSichoTrap:cover E5 [free none]
+
+# --- The 3-3 press along the other edge of the corner ------------------------------
+#   call JobanKoho:press T S H A P...   (as in generators-roles.tst) the
+#       press reading r: T's colour at S, the other at H, T's colour at A;
+#       the candidates at P... as "P=r/0", "P=cap26/0" or "P=none"
+
+[three-three-press-down-the-side-for-white]
+# three-three-press-value-for-white turned over the corner's diagonal:
+# Black's star point D16 over the empty 3-3 point C17; White's C15 and
+# Black's C14 stand in a column below C16 along line 3 of the left edge.
+# The strip from C17 to C14 is turned so that its line-2 side is the B
+# column: B17 to B14 and D15 beside it are empty; A3 of the reading is E18
+# (one step beyond D17 from C17's side), empty with empty neighbours.  The
+# reading: Black at C17, White at B15 (line 2, two steps from C17), Black at
+# E18.  White, not C14's side, is the engine: the candidate is White's hane
+# B15, worth r (below the cap of 24).
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press C14 C17 B15 E18 B15 [B15=r/0]
+
+[three-three-press-down-the-side-for-black]
+# The same with Black to play and Black's H13 added (the turned G12 of
+# three-three-press-value-for-black): Black, C14's side, is the engine, the
+# candidate is C17 held at 26; B15 gets nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press C14 C17 B15 E18 C17 B15 [C17=cap26/0 B15=none]
+
+[three-three-press-blocked-beyond-the-corner]
+# three-three-press-value-for-white with White's A15 beside B15: the point
+# that closes the press (A3 of the reading, B15) has a stone next to it,
+# so the press proposes nothing: E18 gets no candidate.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . O X . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  O . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press F17 C17 E18 B15 E18 [E18=none]
+
+[three-three-press-down-the-side-blocked]
+# three-three-press-down-the-side-for-white with White's E19 beside E18,
+# the point that closes that press: nothing at B15.
+white to play
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press C14 C17 B15 E18 B15 [B15=none]
+
+# --- The approach between an own stone and the opponent's ------------------------
+#   call JobanEdgeGaps   every candidate as "P=value/bonus"
+# Black's stone at k (F, 6) and White's at m (N, 13) along the top edge:
+# g = 6.  a: White's trial at H17 (k+2) leaves Black's stone weak with
+# death level 21 or more; b: Black's trial at L17 (m-2) leaves White's so.
+
+[approach-six-apart-own-first-opponent-capped]
+# Black's F17 and White's N17 on line 3 with Black's N15 capping N17.  The
+# white trial at H17 leaves F17 on its own, not weak; the black trial at
+# L17 leaves the capped N17 weak, with death level 60 or more.  Only b: the
+# line-3 points from m-4 to m-2 (J17, K17, L17, all at k+2 or beyond) get
+# value 15 with bonus 0 (g + 17 is for a death level below 60).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [J17=15/0 K17=15/0 L17=15/0]
+
+[approach-six-apart-own-first-both-capped]
+# As above with White's F15 capping F17 too: both trials leave the stone
+# weak (a and b), g is not 3: every line-3 point from k+3 to m-2, J17, K17
+# and L17, gets bonus 50.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . O . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [J17=25/50 K17=25/50 L17=25/50]
+
+[approach-six-apart-own-first-own-capped]
+# Only White's F15 capping Black's F17: a alone, g is not 3: the line-3
+# point k+3, J17, gets bonus 45.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [J17=25/45]
+
+[approach-six-apart-opponent-on-line-four]
+# Black's F17 on line 3, White's N16 on line 4, nothing capping: neither
+# trial leaves a weak stone.  g = 6 is at most 6 and the opponent's stone
+# stands on line 4: L3(m-2), L17, gets g + 27 = 33 (g + 37 is for both
+# stones on line 4).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [L17=25/33]
+
+[approach-six-apart-both-on-line-four]
+# Black's F16 and White's N16, both on line 4: L17 gets g + 37 = 43.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [L17=25/43]
