@@ -3,7 +3,7 @@
 # two opponent stones, and the eye-value bar of the endgame's false-eye
 # fallback.
 
-# --- The two-liberty chain pass: the first liberty -----------------------------
+# --- The two-liberty chain pass: the first liberty ---------------------------
 #   call KillNiDameRen:read V L R   (as in generators.tst) the candidate at L
 #       as "L=r:9" against White's evaluation after White L, Black R
 
@@ -27,7 +27,7 @@ white to play
   . . . . . . . . .
 call KillNiDameRen:read G5 F4 G4 [F4=r:9|F4=r:9 G4]
 
-# --- The invasion between two opponent stones four apart ----------------------
+# --- The invasion between two opponent stones four apart ---------------------
 #   call JobanEdgeGaps   (as in opening-gaps.tst) every candidate as
 #       "P=value/bonus"
 
@@ -108,7 +108,7 @@ white to play
   . . . . . . . . .
 call YoseKakemeThink [none]
 
-# --- The life-and-death filters -----------------------------------------------
+# --- The life-and-death filters ----------------------------------------------
 #   call SikatuIkiru:cover V    the defender's filter on the group at V
 #   call SikatuKorosu:cover V   the attacker's filter on the group at V
 #       both answer the group's eye value "me=N" and the moves kept, sorted
@@ -154,7 +154,7 @@ white to play
   . . . . . . . . .
 call SikatuKorosu:cover A7 [me=3 none]
 
-# --- The endgame's two-point false eye -------------------------------------------
+# --- The endgame's two-point false eye ---------------------------------------
 #   call YoseKamoThink:cover P Q   the false-eye pass over the board: the
 #       candidate at P as "P=w" against w = (u + s) * 2, u the evaluation for
 #       the region's colour r after r plays P, s the evaluation for the other
@@ -198,7 +198,7 @@ black to play
   . . X O . . O . .
 call YoseKamoThink:cover F1 E1 [F1=w]
 
-# --- The fallback scans of the endgame -------------------------------------------
+# --- The fallback scans of the endgame ---------------------------------------
 #   call YoseDeathThink:cover    the dead chains' last liberties in our own
 #       region: candidates "P=0/2"
 #   call YoseSemeaiThink:cover   the false eyes (verdict Yes) of a region of
@@ -272,7 +272,7 @@ white to play
   O . O X . . O . .
 call YoseSemeaiThink:cover [E1=0/1]
 
-# --- The ladder trap of a boundary point -----------------------------------------
+# --- The ladder trap of a boundary point -------------------------------------
 #   call YoseSichoTrap:cover P   the side to move plays P, then the trap test
 #       of its stone: "trap" or "free", then the candidates left ("P=0/1")
 
@@ -341,7 +341,7 @@ black to play
   . . . . . . . . .
 call YoseSichoTrap:cover E5 [free none]
 
-# --- The 3-3 press along the other edge of the corner ------------------------------
+# --- The 3-3 press along the other edge of the corner ------------------------
 #   call JobanKoho:press T S H A P...   (as in generators-roles.tst) the
 #       press reading r: T's colour at S, the other at H, T's colour at A;
 #       the candidates at P... as "P=r/0", "P=cap26/0" or "P=none"
@@ -455,7 +455,7 @@ white to play
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:press C14 C17 B15 E18 B15 [B15=none]
 
-# --- The approach between an own stone and the opponent's ------------------------
+# --- The approach between an own stone and the opponent's --------------------
 #   call JobanEdgeGaps   every candidate as "P=value/bonus"
 # Black's stone at k (F, 6) and White's at m (N, 13) along the top edge:
 # g = 6.  a: White's trial at H17 (k+2) leaves Black's stone weak with
@@ -590,3 +590,213 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [L17=25/43]
+
+# --- The two-space extension's strip: each cell beside the gap points
+# ----------
+#   call WeakGunNiken V   (as in generators.tst) the two-space extensions of
+#       the group at V: "point:reason"
+# Black's lone C7 on the 3-3 point, Black to play: its extensions on line 3
+# are F7 (gap points D7, E7) and C4 (gap points C6, C5), each kept when no
+# white stone stands on the four points beside its two gap points (the
+# strip's cells 3, 5, 6 and 8) and the extension point has four empty
+# neighbours.  One white stone on one of those cells drops that extension.
+
+[two-space-extension-blocked-above-the-first-gap-point]
+# White's D8 stands beside D7, the gap point next to C7 on the way to F7, on
+# the
+# edge side: only C4 is left.
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C7 [C4:13]
+
+[two-space-extension-blocked-above-the-second-gap-point]
+# White's E8 stands beside E7, the gap point next to F7, on the edge side:
+# only C4 is left.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C7 [C4:13]
+
+[two-space-extensions-blocked-on-both-strips]
+# White's D6 stands beside D7 (the first gap point towards F7, inner
+# side) and beside C6 (the first gap point towards C4, D side) at once: both
+# extensions are dropped.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C7 [none]
+
+[two-space-extension-down-blocked-beside-the-second-gap-point]
+# White's D5 stands beside C5, the gap point next to C4, on the D side: only
+# F7 is left.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C7 [F7:13]
+
+[two-space-extension-down-blocked-outside-the-first-gap-point]
+# White's B6 stands beside C6, the gap point next to C7 on the way to C4,
+# on the edge side: only F7 is left.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C7 [F7:13]
+
+[two-space-extension-down-blocked-outside-the-second-gap-point]
+# White's B5 stands beside C5, the gap point next to C4, on the edge side:
+# only F7 is left.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C7 [F7:13]
+
+# --- The 3-3 press in the lower right: the strip turned round ----------------
+# Seen from the lower right corner, line 2 lies on the larger coordinate's
+# side of the strip from the 3-3 point, so the strip is turned before its
+# line-2 entries are read.
+
+[three-three-press-lower-right-along-the-bottom-for-white]
+# three-three-press-value-for-white turned half round: Black's star point
+# Q4 over the empty 3-3 point R3; White's P3 and Black's O3 in a row beyond
+# Q3 along line 3.  The press reading: Black at R3, White at P2 (line 2, two
+# steps from R3), Black at S5.  White is the engine: P2 is worth r.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . X O . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press O3 R3 P2 S5 P2 [P2=r/0]
+
+[three-three-press-lower-right-along-the-bottom-for-black]
+# The same with Black to play and Black's N7 added (G12 turned half round):
+# R3 held at 26, P2 nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . X O . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press O3 R3 P2 S5 R3 P2 [R3=cap26/0 P2=none]
+
+[three-three-press-lower-right-up-the-side-for-white]
+# three-three-press-down-the-side-for-white turned half round: White's R5
+# and Black's R6 above R4 along line 3 of the right edge.  The reading:
+# Black at R3, White at S5 (line 2), Black at P2.  White's hane S5 is worth
+# r.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . X . .
+  . . . . . . . . . . . . . . . . O . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press R6 R3 S5 P2 S5 [S5=r/0]
+
+[three-three-press-lower-right-up-the-side-for-black]
+# The same with Black to play and Black's M7 added: R3 held at 26.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . X . . . . . . .
+  . . . . . . . . . . . . . . . . X . .
+  . . . . . . . . . . . . . . . . O . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press R6 R3 S5 P2 R3 S5 [R3=cap26/0 S5=none]
