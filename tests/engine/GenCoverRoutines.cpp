@@ -1,7 +1,8 @@
 // Entries of the problem table generators-cover.tst: the endgame's fallback
 // scans and false-eye pass, the ladder trap of a boundary point, and the
 // life-and-death move filters, each alone on positions whose answers are
-// worked out by hand.  The answer format is written at each entry.
+// worked out by hand, and the look-ahead area of a move.  The answer format
+// is written at each entry.
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -14,6 +15,7 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
+#include "engine/Sakiyomi.h"
 #include "engine/Sikatu.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
@@ -130,6 +132,28 @@ std::string SikatuFilter(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd ikiruFilter("SikatuIkiru:cover", SikatuFilter<false>);
 const TProblemRoutineAdd korosuFilter("SikatuKorosu:cover", SikatuFilter<true>);
+
+// call MakeYomiArea:cover P Q...   the look-ahead area made for the move P
+// on the board as analysed: each point Q as "Q" when the area holds it,
+// "Q=out" when not; sorted.
+std::string AreaAt(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("the area wants its move and the points to read");
+    for (int x = 1; x <= 19; ++x)
+        for (int y = 1; y <= 19; ++y)
+            YomiArea[x][y] = 0;
+    MakeYomiArea(pts[0]);
+    std::vector<std::string> all;
+    for (std::size_t i = 1; i < pts.size(); ++i)
+        all.push_back(GtpVertex(pts[i]) + (YomiArea[pts[i].x][pts[i].y] == 1 ? "" : "=out"));
+    for (int x = 1; x <= 19; ++x)
+        for (int y = 1; y <= 19; ++y)
+            YomiArea[x][y] = 0;
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd yomiArea("MakeYomiArea:cover", AreaAt);
 
 } // namespace
 } // namespace vorn::test

@@ -800,3 +800,69 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:press R6 R3 S5 P2 R3 S5 [R3=cap26/0 S5=none]
+
+# --- The look-ahead area of a move --------------------------------------------
+#   call MakeYomiArea:cover P Q...   the area made for the move P: each Q as
+#       "Q" when the area holds it, "Q=out" when not
+# The area: every empty point within 6 lines of P both ways; and, when a
+# group collected around P (the groups of the stones related to P, and of
+# the enemy chains touching the chains next to P) is weak and not dead,
+# each point related to every collected weak group and its eight
+# neighbours.
+
+[look-ahead-area-square-around-the-move]
+# P = K10 beside Black's line L10-Q10, whose end touches White's R10; Black's
+# R11 leaves R10 (liberties R9 and S10) dead in the analysis, and Black's
+# line is strong: no group is weak and not dead.  The area is the square
+# D16-Q4 (x and y 6 either way of K10): D10, Q16, Q4, K16 and K4 at its
+# sides are in, C10, R4, K17 and K3 one line beyond are out, and so are
+# R10's liberty S10 and T10 beyond it.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . X . .
+  . . . . . . . . . . X X X X X X O . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call MakeYomiArea:cover K10 C10 D10 Q16 Q4 R4 K17 K3 K16 K4 S10 T10 [C10=out D10 K16 K17=out K3=out K4 Q16 Q4 R4=out S10=out T10=out]
+
+[look-ahead-area-reaches-round-a-weak-stone]
+# The same line with Black's Q11 and Q9 above and below its end instead:
+# White's R10 (liberties R9, R11 and S10) is weak but not dead, and it is
+# collected as the enemy of the chain next to K10.  Beyond the square the
+# area takes its liberties R9, R11, S10 and their neighbours, T9, T10 and
+# T11 on the edge among them; C10, left of the square, stays out.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . X X X X X X O . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call MakeYomiArea:cover K10 C10 D10 R9 R11 S10 T9 T10 T11 [C10=out D10 R11 R9 S10 T10 T11 T9]
