@@ -17,6 +17,7 @@
 #include "engine/Reading.h"
 #include "engine/Sakiyomi.h"
 #include "engine/Sikatu.h"
+#include "engine/SikatuKatachi.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
 
@@ -154,6 +155,31 @@ std::string AreaAt(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd yomiArea("MakeYomiArea:cover", AreaAt);
+
+// call SettleNanameAnswer:prepared V   the settling diagonal pass on the
+// group at V: its candidates by their points alone, then every prepared
+// answer it recorded as "OWN/REPLY/ANSWER"; sorted.
+std::string NanamePrepared(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the pass wants a stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    PreparedTeClear();
+    KohoKind = kkSikatu;
+    SettleNanameAnswer(*g);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]));
+    for (int i = 1; i <= PreparedTeCount; ++i)
+        all.push_back(GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
+                      + GtpVertex(PreparedTe.AnswerTe[i]));
+    PreparedTeClear();
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd nanamePrepared("SettleNanameAnswer:prepared", NanamePrepared);
 
 } // namespace
 } // namespace vorn::test

@@ -866,3 +866,41 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call MakeYomiArea:cover K10 C10 D10 R9 R11 S10 T9 T10 T11 [C10=out D10 R11 R9 S10 T10 T11 T9]
+
+# --- The settling diagonal of the engine's own group: its prepared answers ------
+#   call SettleNanameAnswer:prepared V   the settling diagonal pass on the
+#       group at V: its candidates by their points, then each prepared
+#       answer as "OWN/REPLY/ANSWER"
+
+[settle-diagonal-own-group-prepares-both-answers]
+# settle-diagonal-ataris-the-intruder (generators.tst) with White to play:
+# the group A2-A3-D3-D2 is the engine's own.  C1 is proposed as there, and
+# its answers are prepared both ways round: after C1, Black's connection at
+# B2 is answered by the capture at B1 (its one living answer), and Black's
+# B1 by B2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  O . X O X . . . .
+  . . . . X . . . .
+call SettleNanameAnswer:prepared D3 [C1 C1/B1/B2 C1/B2/B1]
+
+[settle-diagonal-opponent-group-prepares-nothing]
+# The same with Black to play: C1 is proposed against White's group, and
+# nothing is prepared for a group that is not the engine's.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  O . X O X . . . .
+  . . . . X . . . .
+call SettleNanameAnswer:prepared D3 [C1]
