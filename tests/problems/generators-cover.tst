@@ -904,3 +904,57 @@ black to play
   O . X O X . . . .
   . . . . X . . . .
 call SettleNanameAnswer:prepared D3 [C1]
+
+# --- The narrow stretch with a stone on line 2 at its far end --------------------
+#   call JobanEdgeGaps   every candidate as "P=value/bonus"
+
+[narrow-far-stone-on-line-two-black]
+# Black's D16 on line 4 and White's G18 on line 2, three apart along the top
+# edge (the lowest stones of lines 2 to 4 at D and G): a narrow stretch
+# between stones of different colours, but one of them stands on line 2:
+# nothing (no slide under D16 at D18, no block at E17).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [none]
+
+[narrow-far-stone-on-line-two-white]
+# The same with White to play: nothing either.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [none]
