@@ -181,5 +181,23 @@ std::string NanamePrepared(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd nanamePrepared("SettleNanameAnswer:prepared", NanamePrepared);
 
+// call YoseLinkMark:cover P...   the endgame's marks of the one-space jumps
+// and knight's moves on the board: each point P as "P" when marked dealt
+// with, "P=no" when not; sorted.
+std::string LinkMarksAt(const std::vector<Point>& pts)
+{
+    if (pts.empty())
+        throw std::invalid_argument("the marks want the points to read");
+    LinkMarkClear();
+    YoseLinkMark();
+    std::vector<std::string> all;
+    for (const Point p : pts)
+        all.push_back(GtpVertex(p) + (LinkMark1[p.x][p.y] == 1 ? "" : "=no"));
+    LinkMarkClear();
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd linkMarks("YoseLinkMark:cover", LinkMarksAt);
+
 } // namespace
 } // namespace vorn::test

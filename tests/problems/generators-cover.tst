@@ -958,3 +958,315 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [none]
+
+# --- The approach between the opponent's stone and an own stone ------------------
+#   call JobanEdgeGaps   every candidate as "P=value/bonus"
+# White's stone at k, Black's (the engine's) at m along the top edge.  a:
+# White's trial at L3(m-2) leaves Black's stone weak (death level 31 or
+# more); b: Black's trial at L3(k+2) leaves White's so.  Neither, with
+# White's stone not on line 4 or g above 6: g = 3 gives L3(m-2) bonus 0;
+# otherwise bb = 2g + 20 goes to L3(m-3) when g < 7, L3(m-4) when g is 6 to
+# 9, L3(m-5) when g >= 7 (and L3(m-6) when White's stone is on line 4), and
+# L3(m-6) when g = 9.
+
+[approach-opponent-first-six-apart]
+# White's F17 and Black's N17 on line 3, g = 6, neither trial leaves a weak
+# stone: bb = 32 at L3(m-3) = K17 and L3(m-4) = J17.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . O . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [J17=25/32 K17=25/32]
+
+[approach-opponent-first-nine-apart]
+# White's D17 and Black's O17, g = 9: bb = 38 at L3(m-4) = K17, L3(m-5) =
+# J17 and L3(m-6) = H17.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . X . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [H17=25/38 J17=25/38 K17=25/38]
+
+[approach-opponent-first-eight-apart-from-line-four]
+# White's D16 on line 4 and Black's N17, g = 8 (too wide for the line-4
+# rule of g <= 6): bb = 36 at L3(m-4) = J17 and L3(m-5) = H17, and with
+# White's stone on line 4 L3(m-6) = G17 too.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G17=25/36 H17=25/36 J17=25/36]
+
+[approach-opponent-first-three-apart]
+# White's D17 and Black's H17, g = 3, neither weak: F17 = L3(m-2) gets
+# bonus 0.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . X . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/0]
+
+[approach-opponent-first-three-apart-own-stone-capped]
+# As above with White's H15 capping H17 and Black's D15 over D17: White's
+# trial at F17 leaves H17 weak (a), Black's at F17 leaves D17 below death
+# level 31 (not b).  a alone with g = 3: L3(m-2) = F17 gets bonus 44; the
+# line-5 point above H17, H15, is taken: nothing there.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . X . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/44]
+
+# --- The endgame's link marks -----------------------------------------------------
+#   call YoseLinkMark:cover P...   the marks of the one-space jumps and
+#       knight's moves of one colour: each P as "P" when marked dealt with,
+#       "P=no" when not
+# A one-space jump's gap is marked when a stone of the other colour stands
+# beside it on one side, the other side is empty, and each of the jump's
+# two stones has a stone of its colour beside it on that other side; a
+# knight's move marks its two middle points when both are empty.
+
+[endgame-link-mark-jump-under-a-stone]
+# Black's one-space jump C3-E3 with C2 and E2 under both ends: White's D4
+# stands over the gap D3 and D2 under it is empty: D3 is marked dealt
+# with; D2 and D4 are not.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . X . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover D3 D2 D4 [D2=no D3 D4=no]
+
+[endgame-link-mark-jump-over-a-stone]
+# The same turned over: C4 and E4 over both ends, White's D2 under the gap,
+# D4 empty: D3 is marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . X . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover D3 [D3]
+
+[endgame-link-mark-jump-pressed-from-both-sides]
+# As the first with White's D2 as well: the side away from D4 must be
+# empty, and the other alternative wants D4 empty: D3 is not marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . X . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover D3 [D3=no]
+
+[endgame-link-mark-jump-with-one-end-open]
+# As the first without Black's E2: only one end is backed: not marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover D3 [D3=no]
+
+[endgame-link-mark-knights-move-upright]
+# Black's knight's move C3-D5: its two middle points C4 and D4 are empty:
+# both are marked; C5 and D3, the other corners, are not.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover C4 D4 C5 D3 [C4 C5=no D3=no D4]
+
+[endgame-link-mark-knights-move-crossed]
+# As above with White's C4 in one middle point: neither is marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover C4 D4 [C4=no D4=no]
+
+[endgame-link-mark-knights-move-flat]
+# Black's knight's move C3-E4 along the row: the middle points D3 and D4
+# are marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover D3 D4 C4 E3 [C4=no D3 D4 E3=no]
+
+[endgame-link-mark-knights-move-white]
+# The same for White's stones: marked as well (the marks are for either
+# colour).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover D3 D4 [D3 D4]
+
+[endgame-link-mark-knights-move-of-two-colours]
+# Black's C3 and White's E4: no link between stones of one colour, no
+# mark.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover D3 D4 [D3=no D4=no]
+
+[approach-opponent-first-own-stone-pincered]
+# (The approach rows above.)  White's D17 and Black's K17 on line 3, g = 5,
+# with White's N17 pincering K17 from the other side (K17-N17, stones of
+# two colours both on line 3, is a narrow stretch that gives nothing).
+# White's trial at H17 (m-2) leaves K17 between two white stones weak (a);
+# Black's trial at F17 leaves D17 on its own (not b).  a alone, g not 3:
+# L3(m-3) = G17 gets 45; the line-5 point above K17, K15, is empty with
+# eight empty points round it and no white stone within a large knight's
+# move (N17 is three along and two up): it gets 45 - 1 = 44.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . X . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G17=25/45 K15=25/44]
