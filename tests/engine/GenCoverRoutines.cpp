@@ -12,6 +12,7 @@
 #include "board/Diagram.h"
 #include "board/Goban.h"
 #include "board/Gun.h"
+#include "board/Hooks.h"
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
@@ -198,6 +199,42 @@ std::string LinkMarksAt(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd linkMarks("YoseLinkMark:cover", LinkMarksAt);
+
+// call IkiruYomi:cover V   the life pondering of the group at V, with the
+// pondering switched on and no shape remembered: "n=N" (its answer), then
+// its candidates against h, the base of the values (the group's value K,
+// or K / 2 - 1 for a group of eye value below 3): "P=h", "P=h/2", "P=h/4"
+// (halved once or twice, rounding down) or "P=h+d"; sorted.
+std::string IkiruValues(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the pondering wants a stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const int h = g->GetMe() < 3 ? g->GetKati() / 2 - 1 : g->GetKati();
+    const std::uint8_t on = SikatuYomiOn;
+    const unsigned char mode = YomiSikatuMode;
+    SikatuYomiOn = 1;
+    YomiSikatuMode = 1;
+    ClearSikatuGun();
+    KohoKind = kkSikatu;
+    const int n = IkiruYomi(*g);
+    SikatuYomiOn = on;
+    YomiSikatuMode = mode;
+    std::vector<std::string> all{"n=" + std::to_string(n)};
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int v = Koho.Value[i], d = v - h;
+        const std::string p = GtpVertex(Koho.Pt[i]) + '=';
+        all.push_back(v == h        ? p + "h"
+                      : v == h / 2 ? p + "h/2"
+                      : v == h / 4 ? p + "h/4"
+                                   : p + "h" + (d > 0 ? "+" : "") + std::to_string(d));
+    }
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd ikiruValues("IkiruYomi:cover", IkiruValues);
 
 } // namespace
 } // namespace vorn::test

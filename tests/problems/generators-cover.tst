@@ -1270,3 +1270,48 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [G17=25/45 K15=25/44]
+
+# --- Life pondering without a living move: the filter's moves ----------------------
+#   call IkiruYomi:cover V   the life pondering of the group at V: "n=N",
+#       then its candidates against h, the base of the values: the group's
+#       value K, or K / 2 - 1 for eye value below 3 ("P=h", "P=h/2", "P=h/4"
+#       halved once or twice, "P=h+d")
+
+[life-pondering-falls-back-on-the-filter-own-group]
+# The position of life-filter-keeps-a-move-to-eye-value-three: Black's
+# corner group of eye value 2 (h = K / 2 - 1).  Black's D8 and B8 pass the
+# filter (eye value 3), but White kills after either, so no move lives: the
+# pondering falls back on the filter's two moves (n = 2).  For Black's own
+# group each is played by Black and keeps more than one liberty (D8 and B8
+# join the wall): both are proposed at h, with no line bonus (neither
+# stands on the second line from one edge and the third from the other).
+black to play
+  O O . X O . . . .
+  O . . . O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkiruYomi:cover A7 [B8=h D8=h n=2]
+
+[life-pondering-falls-back-on-the-filter-other-group]
+# The same with White to play: the group is not the engine's.  For each of
+# the filter's moves in its order, D8 then B8, Black plays it first and
+# the group there is left below eye value 4 (3): the base is halved, for
+# that point and the ones after it.  White's D8 (joined to E8) and B8 (with
+# A8-A9-B9, liberties C9 and C8) keep more than one liberty: D8 = h / 2,
+# B8 = h / 4.
+white to play
+  O O . X O . . . .
+  O . . . O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkiruYomi:cover A7 [B8=h/4 D8=h/2 n=2]
