@@ -35,6 +35,17 @@ std::string ValueAndBonus()
     return SortedWords(all);
 }
 
+// The group of the row's one point, the stone named.
+const TGun& OneGroup(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the routine wants one stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    return *g;
+}
+
 // One endgame scan alone, under the endgame's reason: its candidates as
 // "D4=0/2".
 template <void (*Scan)()>
@@ -118,11 +129,7 @@ const TProblemRoutineAdd sichoTrap("YoseSichoTrap:cover", SichoTrap);
 template <bool Kill>
 std::string SikatuFilter(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the filter wants a stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const TGun* g = &OneGroup(pts);
     SetSikatuTarget(*g);
     Point list[kMaxSikatuList];
     const int n = Kill ? SikatuKorosu(*g, list) : SikatuIkiru(*g, list);
@@ -162,11 +169,7 @@ const TProblemRoutineAdd yomiArea("MakeYomiArea:cover", AreaAt);
 // answer it recorded as "OWN/REPLY/ANSWER"; sorted.
 std::string NanamePrepared(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the pass wants a stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const TGun* g = &OneGroup(pts);
     PreparedTeClear();
     KohoKind = kkSikatu;
     SettleNanameAnswer(*g);
@@ -207,11 +210,7 @@ const TProblemRoutineAdd linkMarks("YoseLinkMark:cover", LinkMarksAt);
 // (halved once or twice, rounding down) or "P=h+d"; sorted.
 std::string IkiruValues(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the pondering wants a stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const TGun* g = &OneGroup(pts);
     const int h = g->GetMe() < 3 ? g->GetKati() / 2 - 1 : g->GetKati();
     const std::uint8_t on = SikatuYomiOn;
     const unsigned char mode = YomiSikatuMode;
