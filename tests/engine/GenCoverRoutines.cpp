@@ -20,6 +20,7 @@
 #include "engine/Sikatu.h"
 #include "engine/SikatuKatachi.h"
 #include "engine/Think.h"
+#include "engine/WeakGun.h"
 #include "engine/Yose.h"
 
 namespace vorn::test {
@@ -234,6 +235,25 @@ std::string IkiruValues(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd ikiruValues("IkiruYomi:cover", IkiruValues);
+
+// call WeakGunPair:cover V W   the treatment of the engine's weak group at
+// V against the enemy group at W: the candidates by their points alone,
+// sorted ("none").
+std::string PairPoints(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the pair wants a stone of each group");
+    const TGun& own = OneGroup({pts[0]});
+    const TGun& enemy = OneGroup({pts[1]});
+    KohoKind = kkWeakGun;
+    WeakGunPair(own, enemy);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd pairPoints("WeakGunPair:cover", PairPoints);
 
 } // namespace
 } // namespace vorn::test

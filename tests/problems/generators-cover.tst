@@ -1315,3 +1315,88 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkiruYomi:cover A7 [B8=h/4 D8=h/2 n=2]
+
+# --- The weak pair: the relation pattern by the relation's kind -------------------
+#   call WeakGunPair:cover V W   the engine's weak group at V against the
+#       enemy group at W: the candidates by their points
+# With two lone stones on an empty board and White to play, no pending
+# pair is answered first, and the one relation between the stones runs the
+# group-relation pattern of its kind with (the enemy stone, the own stone):
+# the candidates are that pattern's, as its rows in shapes-wide.tst give
+# them for the same position.
+
+[weak-pair-runs-the-knights-move-pattern]
+# White's E7 a knight's move from Black's D5 (kind 4): the knight's-move
+# pattern runs with (D5, E7) and proposes its two side points, C7 and F5
+# (group-knight-side-near-a and -b in shapes-wide.tst).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPair:cover E7 D5 [C7 F5]
+
+[weak-pair-runs-the-two-two-pattern]
+# White's F4 two and two from Black's D6 (kind 5): the pattern of that
+# shape runs with (D6, F4): D4 and F6 (group-two-two-white).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPair:cover F4 D6 [D4 F6]
+
+[weak-pair-runs-the-large-knight-pattern]
+# White's F3 a large knight's move from Black's E6 (kind 7): G6 and a point
+# on the other side (group-large-knight-white).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPair:cover F3 E6 [D4 G6|D3 G6]
+
+[weak-pair-runs-the-large-knight-pattern-across]
+# White's G4 a large knight's move across from Black's D5: D3 and a point
+# on the other side (group-large-knight-across-white).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPair:cover G4 D5 [D3 F6|D3 G6]
+
+[weak-pair-runs-the-two-three-pattern]
+# White's E3 two and three from Black's C6 (kind 8): C4 and E6
+# (group-two-three-white).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPair:cover E3 C6 [C4 E6]
