@@ -1400,3 +1400,42 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call WeakGunPair:cover E3 C6 [C4 E6]
+
+# --- The one-stone point beside a dead stone --------------------------------------
+#   call YoseOneStone V   (as in generators-more.tst) the point V beside one
+#       stone: "V=r/b mark" against the reading, "none" when nothing is
+#       stored
+
+[endgame-one-stone-beside-a-dead-diagonal-stone]
+# E5 touches one stone, Black's D5 on the D wall.  Of its diagonal points
+# F4 holds White's lone stone inside Black's F3 and G4, dead in the
+# analysis: the point is not valued (a dead stone is captured, not
+# bargained with): nothing stored, no mark.
+black to play
+  . . . X . . . O .
+  . . . X . . . O .
+  . . . X . . . O .
+  . . . X . . . O .
+  . . . X . . . O .
+  . . . X . O X O .
+  . . . X . X . O .
+  . . . X . . . O .
+  . . . X . . . O .
+call YoseOneStone E5 [none]
+
+[endgame-one-stone-beside-its-own-dead-stone]
+# E5 touches one stone, Black's F5, shut in by White's F6, G5 and F4 with
+# E5 its last liberty: dead in the analysis.  White's F6 and F4 diagonal to
+# E5 are alive, but the one stone that E5 touches is dead: nothing stored,
+# no mark.
+white to play
+  X X . . . O . O .
+  . X . . . O . O .
+  . X . . . O O O .
+  . X . . . O . O .
+  . X . . . X O O .
+  . X . . . O . O .
+  . X . . . O O O .
+  . X . . . O . O .
+  X X . . . O . O .
+call YoseOneStone E5 [none]
