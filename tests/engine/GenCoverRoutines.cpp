@@ -14,6 +14,7 @@
 #include "board/Gun.h"
 #include "board/Hooks.h"
 #include "engine/Hyoka.h"
+#include "engine/Joban.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/Sakiyomi.h"
@@ -254,6 +255,24 @@ std::string PairPoints(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd pairPoints("WeakGunPair:cover", PairPoints);
+
+// call JobanEdgeGaps:points   the opening's edge scan alone: its candidates
+// by their points alone, sorted ("none"), for rows whose values are the
+// evaluation's.
+std::string EdgeGapPoints(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the scan takes no points");
+    JobanInit();
+    KohoKind = kkJoban;
+    JobanEdgeGaps();
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd edgeGapPoints("JobanEdgeGaps:points", EdgeGapPoints);
 
 } // namespace
 } // namespace vorn::test

@@ -1439,3 +1439,109 @@ white to play
   . X . . . O . O .
   X X . . . O . O .
 call YoseOneStone E5 [none]
+
+# --- The narrow stretch under a 4-4 stone: the far chain's liberties ---------------
+#   call JobanEdgeGaps:points   the edge scan alone: its candidates by their
+#       points (the values are the evaluation's)
+# Black's D16 on line 4 and White's G17 on line 3, three apart along the
+# top edge: the slide X = D18 (line 2 under D16) and the block Y = E17
+# (line 3 next to D16), proposed at X when the engine is White (the side
+# that slides), at Y when it is Black.  Nothing when White's chain at G17
+# is short of liberties: fewer than three, or three with a single stone.
+
+[narrow-slide-for-the-far-side]
+# White to play, G17 alone with four liberties: White's slide D18.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:points [D18]
+
+[narrow-far-stone-with-three-liberties]
+# Black's G16 under G17 leaves the lone stone three liberties: nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . X . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:points [none]
+
+[narrow-far-chain-of-two-with-three-liberties]
+# White's G17-H17 under Black's G16, H16 and J17: three liberties (F17,
+# G18, H18), but two stones: Black's block E17.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O O X . . . . . . . . . .
+  . . . X . . X X . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:points [E17]
+
+[narrow-far-chain-of-two-with-two-liberties]
+# As above with Black's G18 too: two liberties (F17, H18): nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . X . . . . . . . . . . . .
+  . . . . . . O O X . . . . . . . . . .
+  . . . X . . X X . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:points [none]
