@@ -274,5 +274,22 @@ std::string EdgeGapPoints(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd edgeGapPoints("JobanEdgeGaps:points", EdgeGapPoints);
 
+// call WeakGunHirogeru:points V   the extensions of the group at V (added,
+// the weak group's reason): the candidates by their points alone, sorted
+// ("none"), for rows whose values are the evaluation's.
+std::string HirogeruPoints(const std::vector<Point>& pts)
+{
+    const TGun& g = OneGroup(pts);
+    KohoKind = kkWeakGun;
+    Point best;
+    WeakGunHirogeru(g, 0, best);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd hirogeruPoints("WeakGunHirogeru:points", HirogeruPoints);
+
 } // namespace
 } // namespace vorn::test

@@ -1545,3 +1545,26 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:points [none]
+
+# --- The weak group's extensions: which related points are tried ---------------------
+#   call WeakGunHirogeru:points V   the extensions of the group at V: the
+#       candidates by their points (the values are the evaluation's)
+
+[weak-extensions-of-a-lone-stone-on-line-three]
+# Black's lone C3, Black to play: every related point of the kinds that
+# extend is tried when it has four empty neighbours.  The one-space jumps
+# C5 and E3 (A3 and C1 on the edge have three); the knight's moves B5, D5,
+# E4 and E2 (B1 and D1 lie on the first line, A4 and A2 on the edge); the
+# two-space jumps F3 and C6, both on line 3 as C3 is, with nothing beside
+# their gap points.  Each is proposed for Black's own group.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:points C3 [B5 C5 C6 D5 E2 E3 E4 F3]
