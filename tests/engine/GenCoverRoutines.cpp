@@ -37,6 +37,15 @@ std::string ValueAndBonus()
     return SortedWords(all);
 }
 
+// The candidates by their points alone, sorted; "none" when empty.
+std::string CandidatePoints()
+{
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]));
+    return SortedWords(all);
+}
+
 // The group of the row's one point, the stone named.
 const TGun& OneGroup(const std::vector<Point>& pts)
 {
@@ -248,10 +257,7 @@ std::string PairPoints(const std::vector<Point>& pts)
     const TGun& enemy = OneGroup({pts[1]});
     KohoKind = kkWeakGun;
     WeakGunPair(own, enemy);
-    std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(GtpVertex(Koho.Pt[i]));
-    return SortedWords(all);
+    return CandidatePoints();
 }
 
 const TProblemRoutineAdd pairPoints("WeakGunPair:cover", PairPoints);
@@ -266,10 +272,7 @@ std::string EdgeGapPoints(const std::vector<Point>& pts)
     JobanInit();
     KohoKind = kkJoban;
     JobanEdgeGaps();
-    std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(GtpVertex(Koho.Pt[i]));
-    return SortedWords(all);
+    return CandidatePoints();
 }
 
 const TProblemRoutineAdd edgeGapPoints("JobanEdgeGaps:points", EdgeGapPoints);
@@ -283,10 +286,7 @@ std::string HirogeruPoints(const std::vector<Point>& pts)
     KohoKind = kkWeakGun;
     Point best;
     WeakGunHirogeru(g, 0, best);
-    std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(GtpVertex(Koho.Pt[i]));
-    return SortedWords(all);
+    return CandidatePoints();
 }
 
 const TProblemRoutineAdd hirogeruPoints("WeakGunHirogeru:points", HirogeruPoints);
