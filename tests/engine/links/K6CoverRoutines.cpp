@@ -1,0 +1,46 @@
+// The second pass over the two-space jumps, for the rows of
+// tests/problems/links-k6cover.tst, answered as in LinkRoutines.cpp (the
+// candidates in terms of the row's lines).
+//
+// "Kankei6Hokyo:lines A B [lines]": the second-pass handler on the jump A-B
+// under its reason code (21); B next to A stands for the end beyond the
+// edge (A's jump to the edge).  After the candidates, each prepared answer
+// the handler left, as "P/Q/R" (own move, the opponent's reply, the answer
+// to it).  ":from-edge" gives the same relation to the handler the other way
+// round, the end beyond the edge first.
+#include "engine/Problems.h"
+#include "engine/links/LinkRoutines.h"
+
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "engine/Koho.h"
+#include "engine/links/Kankei6Hokyo.h"
+
+namespace vorn::test {
+namespace {
+
+template <bool FromEdge>
+std::string HokyoLines(const std::vector<Point>& pts)
+{
+    std::string out = Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
+        // The box is laid from A: [1] is A, [10] the other end (beyond the
+        // edge for a jump to the edge).
+        KohoKind = kkHokyo;
+        if (FromEdge)
+            Kankei6Hokyo(box[10], box[1]);
+        else
+            Kankei6Hokyo(box[1], box[10]);
+        return std::string();
+    });
+    for (int i = 1; i <= PreparedTeCount; ++i)
+        out += ' ' + GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
+               + GtpVertex(PreparedTe.AnswerTe[i]);
+    return out;
+}
+const TProblemRoutineAdd kankei6HokyoLines("Kankei6Hokyo:lines", HokyoLines<false>);
+const TProblemRoutineAdd kankei6HokyoFromEdge("Kankei6Hokyo:from-edge", HokyoLines<true>);
+
+} // namespace
+} // namespace vorn::test

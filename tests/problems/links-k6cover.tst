@@ -1,0 +1,750 @@
+# Two-space jumps, second pass (reason 21): the quiet shapes the second
+# pass over the relations answers.  "call Kankei6Hokyo:lines A B ..." runs
+# the handler on the jump A-B; B next to A is the end beyond the edge (the
+# third-line stone A's jump to the edge).  The points after each repeated A
+# are a line of the working: the first from the owner (the colour at A), the
+# second from the opponent, colours alternating in each; s is the sum of the
+# two lines' evaluations for their first movers.  Prepared answers follow
+# the candidates as "own/reply/answer".
+#
+# The edge box of the stone D3 (jump to the edge below it):
+#   C3 D3 E3   ([0] [1] [2])        strip two lines out:  B3 F3
+#   C2 D2 E2   ([3] [4] [5])                              B2 F2
+#   C1 D1 E1   ([6] [7] [8])                              B1 F1
+
+[k6-hokyo-peep-black]
+# White C2 peeps at the second-line gap D2 of Black D3's jump to the edge.
+# Roles of the peep on the left: F = E2, G2f = E1, C0 = C3, C1 = E3; C1 and
+# F3 beyond it are empty, F1 (two lines out beside D1) is empty.  White's
+# point: C2 has 4 liberties, so not the wedge at D2 itself; F1 has exactly
+# three empty neighbours (E1, G1, F2), so White's point is F1.  Black, to
+# play, takes the gap D2: value = Black's D2 + White's F1, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 D2 D3 F1 [D2=s:21]
+
+[k6-hokyo-peep-white]
+# As k6-hokyo-peep-black with White to play: White's own point F1 with the
+# same value s (White F1 stands on the first line beside its escape, not a
+# nearly dead stone: the candidate stays).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 D2 D3 F1 [F1=s:21]
+
+[k6-hokyo-peep-from-edge]
+# The relation of k6-hokyo-peep-black handed over from the end beyond the
+# edge: the box is turned onto the stone, the same answer.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:from-edge D3 D2 D3 D2 D3 F1 [D2=s:21]
+
+[k6-hokyo-peep-right-black]
+# The peep from the right, White E2 (mirror of k6-hokyo-peep-black): F = C2,
+# G2f = C1, C0 = E3, C1 = C3; White's point is B1 (three empty neighbours
+# A1, C1, B2) two lines out beside D1 on the left.  Black D2, value s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 D2 D3 B1 [D2=s:21]
+
+[k6-hokyo-peep-right-white]
+# As k6-hokyo-peep-right-black, White to play: B1 with value s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 D2 D3 B1 [B1=s:21]
+
+[k6-hokyo-peep-corner-point-black]
+# Black G3's jump to the edge with White's peep at F2: F = H2, G2f = H1, and
+# the point beyond G2f along the edge is the corner J1 with only two empty
+# neighbours: White's point is G2f, H1.  Black G2, value = Black's G2 +
+# White's H1, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines G3 G2 G3 G2 G3 H1 [G2=s:21]
+
+[k6-hokyo-peep-corner-point-white]
+# As k6-hokyo-peep-corner-point-black, White to play: H1, value s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines G3 G2 G3 G2 G3 H1 [H1=s:21]
+
+[k6-hokyo-peep-short-black]
+# The peeping stone C2 has only two liberties (C3, D2; Black B2 and C1
+# hold the others): White's point is the wedge D2 itself.  Black D2, value
+# = Black's D2 + White's D2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . X O . . . . . .
+  . . X . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 D2 D3 D2 [D2=s:21]
+
+[k6-hokyo-peep-short-white]
+# As k6-hokyo-peep-short-black, White to play: after White D2 and Black's
+# block at E2 the two stones C2-D2 keep only C3 and D1, shut in by Black:
+# nearly dead, so the attacking engine proposes nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . X O . . . . . .
+  . . X . . . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-peep-corner-own-black]
+# Black holds C3 (C0, the stone's corner on the peep's side) and the peep
+# C2 has exactly three empty neighbours (B2, C1, D2): White's point is the
+# wedge D2 after all, although F1 is open.  Black D2, value = Black's D2 +
+# White's D2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 D2 D3 D2 [D2=s:21]
+
+[k6-hokyo-peep-c1-taken]
+# White holds C1 = E3 as well (the stone's corner on the far side): the
+# peep is no quiet shape, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-peep-beyond-c1]
+# C1 = E3 empty but White stands on F3 two lines out beside the stone on the
+# far side: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-peep-x-taken]
+# F1, two lines out beside D1 on the far side, is not empty (White): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . O . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-peep-f-on-edge]
+# Black B3's jump to the edge with White's peep at C2 (the right flank):
+# its F is A2 on the first line: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines B3 B2 [none]
+
+[k6-hokyo-peep-f-inside-black]
+# Black B3 with White's peep at A2 instead: F = C2 on the second line, G2f =
+# C1, X = D1 with three empty neighbours: White's point D1.  Black B2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  O . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines B3 B2 B3 B2 B3 D1 [B2=s:21]
+
+[k6-hokyo-gap-taken]
+# White on the first-line gap D1: not the second pass's shape, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . . . .
+  . . . O . . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-corner-c3]
+# White B2 two lines out, but White also on C3 beside the stone: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-corner-c1]
+# White B2 two lines out, and White on C1 beside the first-line gap:
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . . . .
+  . . O . . . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-corner-e1]
+# White B2 two lines out, and White on E1: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . . . .
+  . . . . O . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-corner-e3]
+# White B2 two lines out, and White on E3: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-quiet]
+# Black D3 alone: no White stone in the box or two lines out, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-outside-wedge-black]
+# White B2 two lines out beside the gap D2 on the left: K = C2, F = E2,
+# G2f = E1, C0 = C3, C1 = E3.  E3 has three empty neighbours and D4 behind
+# the stone is open: White's wedge at D2 with the cut at C3 (C3 is not
+# caught in a ladder: three liberties).  White's line D2, Black E2, White
+# C3, Black E3; Black's line the block at K, C2.  Value s times 3/2, held
+# at 25: Black's block keeps the whole corner (s = 19, 28 above the cap).
+# Black C2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 C2 D3 D2 E2 C3 E3 [C2=25:21]
+
+[k6-hokyo-outside-wedge-white]
+# As k6-hokyo-outside-wedge-black, White to play: the wedge D2 with the
+# value s times 3/2 held at 25, and the prepared answer to Black's E2: the
+# cut C3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 C2 D3 D2 E2 C3 E3 [D2=25:21 D2/E2/C3]
+
+[k6-hokyo-outside-wedge-right-black]
+# The mirror: White F2 on the right.  K = E2, F = C2, C0 = E3, C1 = C3.
+# White D2, Black C2, White E3, Black C3; Black's block E2.  Black E2,
+# s times 3/2 held at 25.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 E2 D3 D2 C2 E3 C3 [E2=25:21]
+
+[k6-hokyo-outside-wedge-right-white]
+# As k6-hokyo-outside-wedge-right-black, White to play: D2, prepared C2/E3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 E2 D3 D2 C2 E3 C3 [D2=25:21 D2/C2/E3]
+
+[k6-hokyo-outside-wedge-ladder]
+# As k6-hokyo-outside-wedge-black with Black on C4 and B3: White's cut at C3
+# after D2, E2 has one liberty left and is caught: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X . X . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-outside-slide-black]
+# White B2 two lines out; Black F3 leaves E3 (C1) only two empty
+# neighbours, so no wedge: White's slide E1, Black E2, White D1, Black F1;
+# F1 keeps two liberties (G1, F2), so White cuts at C2 as well.  Black's
+# block at K = C2.  Value = Black's C2 + White's line, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 C2 D3 E1 E2 D1 F1 C2 [C2=s:21]
+
+[k6-hokyo-outside-slide-white]
+# As k6-hokyo-outside-slide-black, White to play: the slide E1 with the
+# prepared answer to Black's E2, the hane D1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 C2 D3 E1 E2 D1 F1 C2 [E1=s:21 E1/E2/D1]
+
+[k6-hokyo-outside-slide-right-black]
+# The mirror: White F2, Black B3 (C3 left two empty neighbours).  K = E2,
+# F = C2, G2f = C1; White C1, Black C2, White D1, Black B1 (two liberties A1,
+# B2), White E2.  Black E2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . X . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 E2 D3 C1 C2 D1 B1 E2 [E2=s:21]
+
+[k6-hokyo-outside-slide-right-white]
+# As k6-hokyo-outside-slide-right-black, White to play: C1, prepared C2/D1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . X . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 E2 D3 C1 C2 D1 B1 E2 [C1=s:21 C1/C2/D1]
+
+[k6-hokyo-outside-slide-short]
+# As k6-hokyo-outside-slide-black with White G1: Black's F1 in the slide
+# keeps one liberty (F2), so White does not go on to C2: White's line ends
+# with F1.  Black C2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . O . . . . . . .
+  . . . . . . O . .
+call Kankei6Hokyo:lines D3 D2 D3 C2 D3 E1 E2 D1 F1 [C2=s:21]
+
+[k6-hokyo-outside-slide-x-taken]
+# As k6-hokyo-outside-slide-black with White on F1 already: Black's F1 is
+# refused, White's line ends with D1.  Black C2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . O . . . . . . .
+  . . . . . O . . .
+call Kankei6Hokyo:lines D3 D2 D3 C2 D3 E1 E2 D1 [C2=s:21]
+
+[k6-hokyo-outside-c0-own]
+# White B2 two lines out, Black already on C3 (C0): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-outside-g2f-own]
+# White B2 two lines out, Black on E1 (G2f not empty): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . . . .
+  . . . . X . . . .
+call Kankei6Hokyo:lines D3 D2 [none]
+
+[k6-hokyo-outside-f-on-edge]
+# Black B3 with White D2 two lines out on the right: F = A2 on the first
+# line (and C1 = A3 has two empty neighbours, no wedge): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines B3 B2 [none]
+
+# The middle of the board: Black's two-space jump C5-F5, box
+#   C6 D6 E6 F6   ([0] [3] [6] [9])
+#   C5 D5 E5 F5   ([1] [4] [7] [10])
+#   C4 D4 E4 F4   ([2] [5] [8] [11])
+# with one White stone on a corner beside an end stone and nothing between.
+
+[k6-hokyo-corner-c6-black]
+# White C6 beside C5: Ga = D5 (the gap beside C6's end stone), K = D6, Ao =
+# D4, L = E6; D7 two lines out beside D5 is empty, so Black's point is the
+# block K with the line D6, White D7, Black E6.  White's push D5 against
+# Black's block D6: D6 keeps two liberties and escapes (no ladder), so
+# White's point is its own block D6 with Black's D5.  Black D6, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 C5 D6 D7 E6 C5 D6 D5 [D6=s:21]
+
+[k6-hokyo-corner-c6-white]
+# As k6-hokyo-corner-c6-black, White to play: White's block D6, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 C5 D6 D7 E6 C5 D6 D5 [D6=s:21]
+
+[k6-hokyo-corner-c4-black]
+# White C4 below C5: K = D4, Ga = D5, L = E4, D3 empty.  Black's line D4,
+# White D3, Black E4; White's D4, Black D5.  Black D4, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 C5 D4 D3 E4 C5 D4 D5 [D4=s:21]
+
+[k6-hokyo-corner-f6-black]
+# White F6 beside the other end F5: Ga = E5, K = E6, L = D6, E7 empty.
+# Black's line E6, White E7, Black D6; White's E6, Black E5.  Black E6, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 C5 E6 E7 D6 C5 E6 E5 [E6=s:21]
+
+[k6-hokyo-corner-f6-white]
+# As k6-hokyo-corner-f6-black, White to play: E6, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 C5 E6 E7 D6 C5 E6 E5 [E6=s:21]
+
+[k6-hokyo-corner-f4-black]
+# White F4 below F5: Ga = E5, K = E4, L = D4, E3 empty.  Black's line E4,
+# White E3, Black D4; White's E4, Black E5.  Black E4, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 C5 E4 E3 D4 C5 E4 E5 [E4=s:21]
+
+[k6-hokyo-corner-beyond-white-black]
+# White C6 and White D7 two lines out beside the gap D5: Black's point is
+# the gap D5 itself (its value Black's D5).  White's push D5 against the
+# block D6: D6 would stand in atari (E6 its last liberty) with White to
+# move, so White's point is the push D5 itself, read on with Black's Ao =
+# D4 and White's L = E6.  Black D5, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 C5 D5 C5 D5 D4 E6 [D5=s:21]
+
+[k6-hokyo-corner-beyond-white-white]
+# As k6-hokyo-corner-beyond-white-black, White to play: the push D5, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 C5 D5 C5 D5 D4 E6 [D5=s:21]
+
+[k6-hokyo-corner-beyond-joined-black]
+# As k6-hokyo-corner-beyond-white-black with Black on E6: the block D6
+# joins E6 and has room, so White's point is its own block D6 with Black's
+# D5.  Black still D5 (White holds D7), s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . X . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 C5 D5 C5 D6 D5 [D5=s:21]
+
+[k6-hokyo-corner-beyond-joined-white]
+# As k6-hokyo-corner-beyond-joined-black, White to play: D6, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . X . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 C5 D5 C5 D6 D5 [D6=s:21]
+
+[k6-hokyo-corner-beyond-black]
+# White C6 with Black already on D7: the block is in place, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 [none]
+
+[k6-hokyo-corner-two]
+# White on C6 and F4, two corners: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 [none]
+
+[k6-hokyo-flank]
+# White on D4 beside the gap (only the first pass reads it): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 [none]
