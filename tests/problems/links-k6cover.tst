@@ -290,7 +290,8 @@ black to play
 call Kankei6Hokyo:lines D3 D2 [none]
 
 [k6-hokyo-corner-e1]
-# White B2 two lines out, and White on E1: nothing.
+# White F2 two lines out on the right, and White on E1 beside the
+# first-line gap: nothing.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -299,7 +300,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . X . . . . .
-  . O . . . . . . .
+  . . . . . O . . .
   . . . . O . . . .
 call Kankei6Hokyo:lines D3 D2 [none]
 
@@ -736,15 +737,236 @@ black to play
 call Kankei6Hokyo:lines C5 F5 [none]
 
 [k6-hokyo-flank]
-# White on D4 beside the gap (only the first pass reads it): nothing.
+# White on D4 beside the gap as well as on the corner C6 (only the first
+# pass reads a stone beside a gap): nothing.
 black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-  . . . . . . . . .
+  . . O . . . . . .
   . . X . . X . . .
   . . . O . . . . .
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Hokyo:lines C5 F5 [none]
+
+[k6-hokyo-flank-d5]
+# White on the corner C6 and on the gap D5: not the quiet shape, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X O . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 [none]
+
+[k6-hokyo-flank-e5]
+# White on the corner C6 and on the gap E5: not the quiet shape, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 [none]
+
+[k6-hokyo-flank-d6]
+# White on the corner C6 and on D6 beside the gap: not the quiet shape, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 [none]
+
+[k6-hokyo-flank-e6]
+# White on the corner C6 and on E6 beside the far gap: not the quiet shape, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 [none]
+
+[k6-hokyo-flank-e4]
+# White on the corner C6 and on E4 beside the far gap: not the quiet shape, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines C5 F5 [none]
+
+# First-pass pattern routines of the two-space jump (reason 5), with their
+# prepared answers: "call NAME:prep A B [lines]".
+
+[k6-wedge-far-flank-black]
+# Black's two-space jump C2-F2 along the second line, White's wedge D2 and
+# White E3 beside the far gap E2 on the upper side: the free side is the
+# edge side, and its flank of the wedge, D1, lies on the first line.  The
+# far gap G = E2 does not fall to a ladder (E2-F2 has four liberties), and
+# after White D1 and Black's block H = D3 neither D3 (it runs out at D4 or
+# joins C2 at C3) nor C2 is caught.  Black's line: G = E2, White H = D3,
+# Black F1 = D1; White's line: its first-line block D1.  Black E2, value s,
+# with the prepared answer to White's D3: D1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X O . X . . .
+  . . . . . . . . .
+call Kankei6Warikomi:prep C2 F2 C2 E2 D3 D1 C2 D1 [E2=s:5 E2/D3/D1]
+
+[k6-wedge-far-flank-white]
+# As k6-wedge-far-flank-black, White to play: White's D1, value s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X O . X . . .
+  . . . . . . . . .
+call Kankei6Warikomi:prep C2 F2 C2 E2 D3 D1 C2 D1 [D1=s:5]
+
+[k6-wedge-far-flank-along-black]
+# The wedge on the other gap, E2, with White D3 beside D2: read from F2's
+# end, G = D2, H = E3, F1 = E1.  Black's line D2, White E3, Black E1;
+# White's E1.  Black D2, s, prepared D2/E3/E1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . O X . . .
+  . . . . . . . . .
+call Kankei6Warikomi:prep C2 F2 C2 D2 E3 E1 C2 E1 [D2=s:5 D2/E3/E1]
+
+[k6-wedge-far-flank-along-white]
+# As k6-wedge-far-flank-along-black, White to play: E1, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . O X . . .
+  . . . . . . . . .
+call Kankei6Warikomi:prep C2 F2 C2 D2 E3 E1 C2 E1 [E1=s:5]
+
+[k6-wedge-far-flank-block-caught]
+# As k6-wedge-far-flank-black with White D4 above D3: after White D1 Black's
+# block at D3 has one liberty (C3) and is captured: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . X O . X . . .
+  . . . . . . . . .
+call Kankei6Warikomi:prep C2 F2 [none]
+
+# Kankei6Kata: Black's jump C5-F5 with one White stone on a corner; the end
+# stone beside it has more than three liberties, so the longer wedge
+# sequence is read.
+
+[k6-corner-long-black]
+# White C6 on the corner beside C5; Black C4 gives C5-C4 five liberties.
+# Roles: Ga = D5, Gb = E5, K = D6, Ao = D4, L = E6, Bo = E4.  D7, E7, F7
+# (two lines out beside Ga, Gb and F5 on White's side) are empty.  White's
+# line: Ga D5, Black Ao D4, White Bo E4, Black Gb E5, White K D6; E4 keeps
+# two liberties (E3, F4).  Black E6 leaves K = D6 two empty neighbours, so
+# Black's point is the gap D5 itself: value = Black's D5 + White's line, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . X . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 C5 D5 C5 D5 D4 E4 E5 D6 [D5=s:5]
+
+[k6-corner-long-white]
+# As k6-corner-long-black, White to play: White's push D5, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . X . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 C5 D5 C5 D5 D4 E4 E5 D6 [D5=s:5]
+
+[k6-corner-long-turned-black]
+# k6-corner-long-black turned half round: White F4 beside F5, Black F6 and
+# D4.  Ga = E5, Gb = D5, K = E4, Ao = E6, Bo = D6; White's line E5, Black
+# E6, White D6, Black D5, White E4 (D6 keeps C6 and D7).  Black E5, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . X . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 C5 E5 C5 E5 E6 D6 D5 E4 [E5=s:5]
+
+[k6-corner-long-turned-white]
+# As k6-corner-long-turned-black, White to play: E5, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . X . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 C5 E5 C5 E5 E6 D6 D5 E4 [E5=s:5]

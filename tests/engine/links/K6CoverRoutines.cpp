@@ -8,6 +8,10 @@
 // the handler left, as "P/Q/R" (own move, the opponent's reply, the answer
 // to it).  ":from-edge" gives the same relation to the handler the other way
 // round, the end beyond the edge first.
+//
+// "NAME:prep A B [lines]" for a pattern routine on the box of the jump A-B
+// (as "NAME A B" in LinkRoutines.cpp), its prepared answers following its
+// candidates as above.
 #include "engine/Problems.h"
 #include "engine/links/LinkRoutines.h"
 
@@ -17,14 +21,26 @@
 #include "board/Diagram.h"
 #include "engine/Koho.h"
 #include "engine/links/Kankei6Hokyo.h"
+#include "engine/links/Kankei6Kata.h"
+#include "engine/links/Kankei6Warikomi.h"
 
 namespace vorn::test {
 namespace {
 
+// The prepared answers left in the table, each as " P/Q/R".
+std::string PreparedAnswers()
+{
+    std::string out;
+    for (int i = 1; i <= PreparedTeCount; ++i)
+        out += ' ' + GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
+               + GtpVertex(PreparedTe.AnswerTe[i]);
+    return out;
+}
+
 template <bool FromEdge>
 std::string HokyoLines(const std::vector<Point>& pts)
 {
-    std::string out = Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
+    const std::string out = Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
         // The box is laid from A: [1] is A, [10] the other end (beyond the
         // edge for a jump to the edge).
         KohoKind = kkHokyo;
@@ -34,13 +50,19 @@ std::string HokyoLines(const std::vector<Point>& pts)
             Kankei6Hokyo(box[1], box[10]);
         return std::string();
     });
-    for (int i = 1; i <= PreparedTeCount; ++i)
-        out += ' ' + GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
-               + GtpVertex(PreparedTe.AnswerTe[i]);
-    return out;
+    return out + PreparedAnswers();
 }
 const TProblemRoutineAdd kankei6HokyoLines("Kankei6Hokyo:lines", HokyoLines<false>);
 const TProblemRoutineAdd kankei6HokyoFromEdge("Kankei6Hokyo:from-edge", HokyoLines<true>);
+
+template <void (*R)(TKankeiBox)>
+std::string BoxPrep(const std::vector<Point>& pts)
+{
+    const std::string out = BoxRoutine<R>(pts);
+    return out + PreparedAnswers();
+}
+const TProblemRoutineAdd kankei6WarikomiPrep("Kankei6Warikomi:prep", BoxPrep<Kankei6Warikomi>);
+const TProblemRoutineAdd kankei6KataK6("Kankei6Kata:prep", BoxPrep<Kankei6Kata>);
 
 } // namespace
 } // namespace vorn::test
