@@ -445,6 +445,36 @@ white to play
   . . . . . . . . .
 call Kankei6Hokyo:lines D3 D2 D3 C2 D3 E1 E2 D1 F1 C2 [E1=s:21 E1/E2/D1]
 
+[k6-hokyo-outside-slide-cut-black]
+# As k6-hokyo-outside-slide-black with Black D5 and White B4 further up:
+# the same slide E1, Black E2, White D1, Black F1 (two liberties G1, F2),
+# and White's cut at C2 at its end counts here.  Black C2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . . . .
+  . . . X . X . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 C2 D3 E1 E2 D1 F1 C2 [C2=s:21]
+
+[k6-hokyo-outside-slide-cut-white]
+# As k6-hokyo-outside-slide-cut-black, White to play: E1, prepared E2/D1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . . . . .
+  . . . X . X . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:lines D3 D2 D3 C2 D3 E1 E2 D1 F1 C2 [E1=s:21 E1/E2/D1]
+
 [k6-hokyo-outside-slide-right-black]
 # The mirror: White F2, Black B3 (C3 left two empty neighbours).  K = E2,
 # F = C2, G2f = C1; White C1, Black C2, White D1, Black B1 (two liberties A1,
