@@ -1000,3 +1000,177 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Kata:prep C5 F5 C5 E5 C5 E5 E6 D6 D5 E4 [E5=s:5]
+
+# Kankei6EdgeWarikomi: White's wedge on the second-line gap of a third-line
+# stone's jump to the edge (the edge box of D3 as above).
+
+[k6-edge-wedge-open-right-black]
+# White's wedge D2 with White F2 two lines out beside it on the right;
+# Black holds E3 beside its stone, C2, E2 and B1..B3 are empty.  Black's
+# block E2, White's hane E1, Black C2 and D1 (White's turn passed at the
+# second): the wedge is taken.  White's point is C2 on the left.  Value =
+# Black's line + White's C2, s; Black E2 with the prepared answer to E1: C2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 E1 C2 C2 D1 D3 C2 [E2=s:5 E2/E1/C2]
+
+[k6-edge-wedge-open-right-white]
+# As k6-edge-wedge-open-right-black, White to play: C2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 E1 C2 C2 D1 D3 C2 [C2=s:5]
+
+[k6-edge-wedge-open-left-black]
+# The mirror: Black C3, White B2.  Black C2, White C1, Black E2 and D1;
+# White's E2.  Black C2, s, prepared C2/C1/E2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . O . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 C2 C1 E2 E2 D1 D3 E2 [C2=s:5 C2/C1/E2]
+
+[k6-edge-wedge-open-left-white]
+# As k6-edge-wedge-open-left-black, White to play: E2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . O . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 C2 C1 E2 E2 D1 D3 E2 [E2=s:5]
+
+[k6-edge-wedge-own-flank-black]
+# White's wedge D2 with White C3 on the stone's corner, Black already on C2
+# below it: the point T is E2 on the other side (F = E3 on the third line).
+# White's line E2; Black's line E2 (C2 keeps two liberties).  Both take E2,
+# value s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 D3 E2 [E2=s:5]
+
+[k6-edge-wedge-own-flank-right-white]
+# The mirror, White to play: White E3 and D2, Black E2; T = C2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 C2 D3 C2 [C2=s:5]
+
+[k6-edge-wedge-own-flank-second-line]
+# Black C3 with White's wedge C2 and White D3 on its corner, Black D2
+# below it: T = B2, whose F = B3 lies on the second line: White's line B2
+# with Black's answer B3; Black's line B2.  B2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep C3 C2 C3 B2 C3 B2 B3 [B2=s:5]
+
+[k6-edge-wedge-own-flank-caught]
+# As k6-edge-wedge-own-flank-black with Black B4 and D4: White's corner
+# stone C3 (liberties B3, C4) is caught (Black B3, and C4 is left with one
+# liberty): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . X . . . . .
+  . . O X . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 [none]
+
+[k6-edge-wedge-side-refused-black]
+# White's wedge D2 and White C2 beside it: N = E2, W = E3.  After Black's E2
+# White cannot play E3 (Black F3 and E4 surround it): Black's point is N =
+# E2 with its value.  E3 has no room, so White's point is E2 too (E2 is no
+# 2-2 point): s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X . X . . .
+  . . O O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 D3 E2 [E2=s:5]
+
+[k6-edge-wedge-side-refused-white]
+# As k6-edge-wedge-side-refused-black, White to play: E2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X . X . . .
+  . . O O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 D3 E2 [E2=s:5]
+
+[k6-edge-wedge-side-refused-corner]
+# Black C3 with White's wedge C2 and White D2 beside it: N = B2, W = B3,
+# which Black A3 and B4 make a point White cannot play.  Black's B2;
+# White's B2 is the 2-2 point, read with Black's answer at B3: s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  X . X . . . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep C3 C2 C3 B2 C3 B2 B3 [B2=s:5]

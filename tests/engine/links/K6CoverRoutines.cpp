@@ -20,6 +20,7 @@
 
 #include "board/Diagram.h"
 #include "engine/Koho.h"
+#include "engine/links/Kankei6EdgeWarikomi.h"
 #include "engine/links/Kankei6Hokyo.h"
 #include "engine/links/Kankei6Kata.h"
 #include "engine/links/Kankei6Warikomi.h"
@@ -63,6 +64,7 @@ std::string BoxPrep(const std::vector<Point>& pts)
 }
 const TProblemRoutineAdd kankei6WarikomiPrep("Kankei6Warikomi:prep", BoxPrep<Kankei6Warikomi>);
 const TProblemRoutineAdd kankei6KataK6("Kankei6Kata:prep", BoxPrep<Kankei6Kata>);
+const TProblemRoutineAdd kankei6EdgeWarikomiPrep("Kankei6EdgeWarikomi:prep", BoxPrep<Kankei6EdgeWarikomi>);
 
 } // namespace
 } // namespace vorn::test
