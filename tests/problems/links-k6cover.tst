@@ -1174,3 +1174,172 @@ black to play
   . . O O . . . . .
   . . . . . . . . .
 call Kankei6EdgeWarikomi:prep C3 C2 C3 B2 C3 B2 B3 [B2=s:5]
+
+# Kankei6EdgeUtu, the whole handler: White beside the first-line gap only.
+
+[k6-edge-far-peep-black]
+# White C1 beside the first-line gap D1, Black E3 beside the stone: the
+# point on the other side, E2, has three empty neighbours and Black E3 as
+# its fourth.  Black's gap D2 against White's E1 on the first line: value =
+# Black's D2 + White's E1, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+call Kankei6EdgeUtu:lines D3 D2 D3 D2 D3 E1 [D2=s:5]
+
+[k6-edge-far-peep-white]
+# As k6-edge-far-peep-black, White to play: E1, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+call Kankei6EdgeUtu:lines D3 D2 D3 D2 D3 E1 [E1=s:5]
+
+[k6-edge-far-peep-left-black]
+# The mirror: White E1, Black C3; C2 with three empty neighbours and Black
+# C3.  Black D2 against White's C1: s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+call Kankei6EdgeUtu:lines D3 D2 D3 D2 D3 C1 [D2=s:5]
+
+[k6-edge-far-peep-left-white]
+# As k6-edge-far-peep-left-black, White to play: C1, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+call Kankei6EdgeUtu:lines D3 D2 D3 D2 D3 C1 [C1=s:5]
+
+[k6-edge-far-peep-side-taken]
+# White C1, Black already on E2 (the point on the other side): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+call Kankei6EdgeUtu:lines D3 D2 [none]
+
+[k6-edge-far-peep-side-white]
+# White C1 and White F2 beside E2: E2 keeps three empty neighbours but none
+# of Black's: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . O . . .
+  . . O . . . . . .
+call Kankei6EdgeUtu:lines D3 D2 [none]
+
+# Kankei6Soto on Black's jump C5-F5 (strip two lines out: D7 and D3 beside
+# D5, E7 and E3 beside E5).
+
+[k6-outside-both-sides-black]
+# White on D7 and D3, two lines out on both sides of the gap D5: the gap is
+# worth both sides' play there (Black's D5 + White's D5, s).  Black answers
+# on the gap's flanks, D6 and D4, each with that value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 D5 C5 D5 [D6=s:5 D4=s:5]
+
+[k6-outside-both-sides-white]
+# As k6-outside-both-sides-black, White to play: the gap D5 itself, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 D5 C5 D5 [D5=s:5]
+
+[k6-outside-both-sides-far-black]
+# White on E7 and E3 beside the far gap E5: Black E6 and E4, s each.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 E5 C5 E5 [E6=s:5 E4=s:5]
+
+[k6-outside-first-line]
+# Black's jump C3-F3 on the third line with White D1 two lines out beside
+# the gap D3, on the first line: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+call Kankei6Soto C3 F3 [none]
+
+[k6-corner-long-wedge-short]
+# As k6-corner-long-black with Black F4 as well: at the end of White's line
+# (D5, Black D4, White E4, Black E5, White D6) the wedge E4 is left with the
+# one liberty E3: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . X . . X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 [none]

@@ -9,6 +9,9 @@
 // to it).  ":from-edge" gives the same relation to the handler the other way
 // round, the end beyond the edge first.
 //
+// "Kankei6EdgeUtu:lines A B [lines]": the whole handler of a jump to the
+// edge (its dispatch to the families), answered in the same way.
+//
 // "NAME:prep A B [lines]" for a pattern routine on the box of the jump A-B
 // (as "NAME A B" in LinkRoutines.cpp), its prepared answers following its
 // candidates as above.
@@ -20,6 +23,7 @@
 
 #include "board/Diagram.h"
 #include "engine/Koho.h"
+#include "engine/links/Kankei6EdgeUtu.h"
 #include "engine/links/Kankei6EdgeWarikomi.h"
 #include "engine/links/Kankei6Hokyo.h"
 #include "engine/links/Kankei6Kata.h"
@@ -55,6 +59,16 @@ std::string HokyoLines(const std::vector<Point>& pts)
 }
 const TProblemRoutineAdd kankei6HokyoLines("Kankei6Hokyo:lines", HokyoLines<false>);
 const TProblemRoutineAdd kankei6HokyoFromEdge("Kankei6Hokyo:from-edge", HokyoLines<true>);
+
+std::string EdgeUtuLines(const std::vector<Point>& pts)
+{
+    const std::string out = Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
+        Kankei6EdgeUtu(box[1], box[10]);
+        return std::string();
+    });
+    return out + PreparedAnswers();
+}
+const TProblemRoutineAdd kankei6EdgeUtuLines("Kankei6EdgeUtu:lines", EdgeUtuLines);
 
 template <void (*R)(TKankeiBox)>
 std::string BoxPrep(const std::vector<Point>& pts)
