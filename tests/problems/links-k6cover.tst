@@ -1343,3 +1343,92 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Kata:prep C5 F5 [none]
+
+# Kankei6EdgeNozoki, the general reading: White peeps beside the gap of a
+# third-line stone's jump to the edge, with Black's stones beside the
+# stone on the peep's side, so the direct reading of the cut does not apply.
+
+[k6-edge-peep-x2-black]
+# Black D3 with C3 and B3, White's peep C2.  After Black's connection D2
+# the peep keeps two liberties (B2, C1), and B2 (X2) has two empty
+# neighbours (A2, B1): White's answer is X2 = B2, and the point beyond it,
+# A2, is on the first line, so no third move: a = Black's evaluation after
+# D2 and White's B2 (not above 5, no extra).  White's line: the push D2;
+# Black's cut at E2 does not catch White's E3 (two liberties, it runs out),
+# so b = White's evaluation after D2 alone.  Black's extension at B2 is
+# worth less than twice the value, no bonus changes it: Black D2, a + b, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X X X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 B2 D3 D2 [D2=s:5]
+
+[k6-edge-peep-x2-white]
+# As k6-edge-peep-x2-black, White to play: the push D2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X X X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 B2 D3 D2 [D2=s:5]
+
+[k6-edge-peep-x3-white]
+# Black E3 with D3 and C3, White's peep D2, White to play.  After Black's E2
+# the peep keeps C2 and D1, C2 (X2) has two empty neighbours.  White's C2
+# is answered by Black's B2 beyond it (on the second line, next to White's
+# C2 alone): a = Black's evaluation after E2, White C2, Black B2.  White's
+# push E2 with Black's cut F2: White's F3 escapes, b = White's E2 alone.
+# White E2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 C2 B2 E3 E2 [E2=s:5]
+
+[k6-edge-peep-x3-black]
+# As k6-edge-peep-x3-white, Black to play: Black's line ends behind (its
+# evaluation after E2, C2, B2 is below 0), so the engine as owner adds
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 [none]
+
+[k6-edge-peep-x3-right-white]
+# The mirror of k6-edge-peep-x3-white: Black E3 with F3 and G3, White's peep
+# F2; White's G2 answered by Black's H2.  White E2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X X . .
+  . . . . . O . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 G2 H2 E3 E2 [E2=s:5]
