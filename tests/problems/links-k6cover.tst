@@ -1432,3 +1432,53 @@ white to play
   . . . . . O . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki E3 E2 E3 E2 G2 H2 E3 E2 [E2=s:5]
+
+# Kankei6Kata with the end stone short of liberties (three): the push is
+# read here.
+
+[k6-corner-push-fails-black]
+# White C6 on the corner beside C5 (C5 keeps B5, C4, D5).  White's push D5,
+# Black's block D6 escapes the ladder, White L = E6 has three liberties,
+# Black closes at D7 (Y, C6 keeps two liberties), White's far gap E5: the
+# White stones D5, E5, E6 make no eye shape.  The push does not work:
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 [none]
+
+[k6-corner-push-fails-white]
+# As k6-corner-push-fails-black, White to play: nothing either.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 [none]
+
+[k6-corner-z-own]
+# White C6 with Black already on C7, two lines out beside C5 on White's
+# side: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 [none]
