@@ -1482,3 +1482,95 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Kata:prep C5 F5 [none]
+
+# Kankei6EdgeNozoki with Black's stone two points out on the peep's side.
+
+[k6-edge-peep-own-beyond-black]
+# White's peep C2 at Black D3's jump, C3 empty and Black already on B2 (X2)
+# beyond the peep, B3 empty: the gap D2 is valued plainly: Black's D2, and
+# White's push D2 answered by Black's cut at E2.  Both sides D2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . X O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
+
+[k6-edge-peep-own-beyond-white]
+# As k6-edge-peep-own-beyond-black, White to play: D2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . X O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
+
+[k6-edge-peep-own-beyond-right-black]
+# The mirror: White's peep E2, Black F2; White's push D2 and Black's cut C2.
+# D2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 C2 [D2=s:5]
+
+[k6-edge-peep-own-beyond-right-white]
+# As k6-edge-peep-own-beyond-right-black, White to play: D2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 C2 [D2=s:5]
+
+[k6-edge-peep-own-beyond-caught-black]
+# As k6-edge-peep-own-beyond-black with White B3 as well: Black's B2 (two
+# liberties, A2 and B1, along the edge) is caught in a ladder.  Black's D2
+# against White's cut point E2, which has four empty neighbours: Black D2,
+# value = Black's D2 + White's E2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . . . . .
+  . X O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 E2 [D2=s:5]
+
+[k6-edge-peep-own-beyond-caught-white]
+# As k6-edge-peep-own-beyond-caught-black, White to play: E2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . . . . .
+  . X O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 E2 [E2=s:5]
