@@ -1574,3 +1574,161 @@ white to play
   . X O . . . . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 E2 [E2=s:5]
+
+# Kankei6EdgeWarikomi with White's wedge D2 and White C3 on the stone's
+# corner (C2 below it empty): N = E2, W = E3, M = C2.
+
+[k6-edge-wedge-corner-block-black]
+# Black F3 leaves White's W = E3 one liberty after Black's E2, so Black's
+# block at N stays.  White's wedge D2 (C2, D1) is then caught (Black C2,
+# White D1, Black C1 leaves it one liberty), so Black reads on: Black E2,
+# C2 (White passed), White's M2 B2, Black's D1.  White's answer point is N
+# itself (Black holds F3 beside W): value = Black's line + White's E2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 E2 C2 B2 D1 D3 E2 [E2=s:5]
+
+[k6-edge-wedge-corner-block-white]
+# As k6-edge-wedge-corner-block-black, White to play: White's E2 against
+# Black's E2 alone, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 D3 E2 [E2=s:5]
+
+[k6-edge-wedge-corner-block-left-black]
+# The mirror: White E3, Black B3.  N = C2, M = E2, M2 = F2.  Black C2, E2,
+# White F2, Black D1; White's C2.  C2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 C2 C2 E2 F2 D1 D3 C2 [C2=s:5]
+
+[k6-edge-wedge-corner-block-left-white]
+# As k6-edge-wedge-corner-block-left-black, White to play: C2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 C2 D3 C2 [C2=s:5]
+
+[k6-edge-wedge-corner-block-m2-taken]
+# As k6-edge-wedge-corner-block-black with Black on B2 as well: White cannot
+# play M2, so Black's line ends with E2 and C2.  E2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . X . . .
+  . X . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 E2 C2 D3 E2 [E2=s:5]
+
+[k6-corner-push-works-black]
+# As k6-corner-push-fails-black with White F7 out beyond the far end: now
+# White's wedge D5, E5, E6 after the sequence reaches F7 and has eye
+# space: the push works.  Black's answer: K = D6 has three empty neighbours
+# but C6 keeps three liberties (B6, C7, D6) and C4 is not Black's, so the
+# gap D5 itself.  Value = Black's D5 + White's D5 alone, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 C5 D5 C5 D5 [D5=s:5]
+
+[k6-corner-push-works-white]
+# As k6-corner-push-works-black, White to play: the push D5, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 C5 D5 C5 D5 [D5=s:5]
+
+[k6-corner-push-works-short-corner]
+# As k6-corner-push-works-black with Black B6: the corner stone C6 has two
+# liberties, so Black blocks at K = D6 (three empty neighbours).  Value =
+# Black's D6 + White's D5, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . X O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 C5 D6 C5 D5 [D6=s:5]
+
+[k6-corner-push-works-z-own]
+# As k6-corner-push-works-black with Black on C7 beside the corner stone
+# (two lines out beside C5 on White's side): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 [none]
+
+[k6-corner-push-works-turned]
+# k6-corner-push-works-black turned half round: White F4 and C3.  Ga = E5:
+# E5, value = Black's E5 + White's E5, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . O . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 C5 E5 C5 E5 [E5=s:5]
