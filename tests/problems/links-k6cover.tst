@@ -1732,3 +1732,155 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Kata:prep C5 F5 C5 E5 C5 E5 [E5=s:5]
+
+# The corner patterns of the jump to the edge (their own entries; the
+# handler runs them after the contact reading under reason 29).
+
+[k6-edge-sansan-roomy]
+# Black C3 on the 3-3 point with White D3 beside it, the rest of the corner
+# open: Black's corner already has eye space enough (eye value 4 or more):
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeSanSanKata:prep C3 C2 [none]
+
+[k6-edge-sansan-black]
+# As k6-edge-sansan-roomy with White C6 above, cutting down Black's eye
+# space.  E2, B2, B3 and B4 (behind B3, all four neighbours empty) are free.
+# Black owns the relation: the hane D2 and the extension B4, each 25, with
+# B4's prepared answers to B5 and to C2: B2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeSanSanKata:prep C3 C2 [D2=25:5 B4=25:5 B4/B5/B2 B4/C2/B2]
+
+[k6-edge-sansan-white]
+# As k6-edge-sansan-black, White to play: the push C2 at 25, prepared
+# against Black's B2: D2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeSanSanKata:prep C3 C2 [C2=25:5 C2/B2/D2]
+
+[k6-edge-sansan-right-black]
+# Black G3 on the other 3-3 point with White F3 and G6: the hane F2 and the
+# extension H4, prepared H4/H5/H2 and H4/G2/H2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeSanSanKata:prep G3 G2 [F2=25:5 H4=25:5 H4/H5/H2 H4/G2/H2]
+
+[k6-edge-sansan-right-white]
+# As k6-edge-sansan-right-black, White to play: G2, prepared G2/H2/F2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeSanSanKata:prep G3 G2 [G2=25:5 G2/H2/F2]
+
+[k6-edge-sansan-second-line]
+# Black C3 with White C6 and White B3 beside it on the second line: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeSanSanKata:prep C3 C2 [none]
+
+[k6-edge-sansan-e2-taken]
+# As k6-edge-sansan-black with Black E2 already there: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+call Kankei6EdgeSanSanKata:prep C3 C2 [none]
+
+[k6-edge-sansan-invasion-black]
+# Black E3 with White D3 beside it and Black F4 behind F3: the 3-3 point G3
+# beyond F3 is open (seven of its eight surrounding points empty).  Black
+# answers at the gap E2, 25.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeSanSanUtikomi:prep E3 E2 [E2=25:5]
+
+[k6-edge-sansan-invasion-white]
+# As k6-edge-sansan-invasion-black, White to play: the invasion G3, 25.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeSanSanUtikomi:prep E3 E2 [G3=25:5]
+
+[k6-edge-sansan-invasion-no-backing]
+# As k6-edge-sansan-invasion-black without Black F4: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeSanSanUtikomi:prep E3 E2 [none]

@@ -23,6 +23,7 @@
 
 #include "board/Diagram.h"
 #include "engine/Koho.h"
+#include "engine/links/Kankei6EdgeKata.h"
 #include "engine/links/Kankei6EdgeUtu.h"
 #include "engine/links/Kankei6EdgeWarikomi.h"
 #include "engine/links/Kankei6Hokyo.h"
@@ -79,6 +80,10 @@ std::string BoxPrep(const std::vector<Point>& pts)
 const TProblemRoutineAdd kankei6WarikomiPrep("Kankei6Warikomi:prep", BoxPrep<Kankei6Warikomi>);
 const TProblemRoutineAdd kankei6KataK6("Kankei6Kata:prep", BoxPrep<Kankei6Kata>);
 const TProblemRoutineAdd kankei6EdgeWarikomiPrep("Kankei6EdgeWarikomi:prep", BoxPrep<Kankei6EdgeWarikomi>);
+const TProblemRoutineAdd kankei6EdgeKataLines("Kankei6EdgeKata:lines", BoxPrep<Kankei6EdgeKata>);
+const TProblemRoutineAdd kankei6EdgeSanSanKataPrep("Kankei6EdgeSanSanKata:prep", BoxPrep<Kankei6EdgeSanSanKata>);
+const TProblemRoutineAdd kankei6EdgeSanSanUtikomiPrep("Kankei6EdgeSanSanUtikomi:prep",
+                                                      BoxPrep<Kankei6EdgeSanSanUtikomi>);
 
 } // namespace
 } // namespace vorn::test
