@@ -1884,3 +1884,65 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6EdgeSanSanUtikomi:prep E3 E2 [none]
+
+[k6-edge-peep-lone-black]
+# White's lone peep C2 at Black D3's jump to the edge; White's nearest
+# friend A4 stands two points off diagonally, no closer relation, so the
+# general reading runs.  Black's connection D2 leaves the peep three
+# liberties; then C3 (Y) has five empty points around it and B2 (X2) three
+# empty neighbours: Black's point is C3.  White's push D2 with Black's cut
+# E2: White's E3 runs out (two liberties, no ladder), so White's value is
+# the push alone.  Value = Black's D2 + White's D2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [C3=s:5]
+
+[k6-edge-peep-lone-white]
+# As k6-edge-peep-lone-black, White to play: the push D2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[k6-edge-peep-lone-right-black]
+# The mirror: White's peep E2 with G4; Black's point E3, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [E3=s:5]
+
+[k6-edge-peep-lone-right-white]
+# As k6-edge-peep-lone-right-black, White to play: D2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
