@@ -1946,3 +1946,94 @@ white to play
   . . . . O . . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+# The link marks the readings leave ("P:1" on the first mark board, "P:2"
+# on the second).
+
+[k6-marks-corner]
+# The second pass's corner reading of k6-hokyo-corner-c6-black adds its
+# candidate and marks the six points beside and on the gaps.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:marks C5 F5 [D6:1 D5:1 D4:1 E6:1 E5:1 E4:1]
+
+[k6-marks-corner-none]
+# Black already on D7 (k6-hokyo-corner-beyond-black): no candidate, no mark.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:marks C5 F5 [none]
+
+[k6-marks-edge-none]
+# The second pass at the edge marks nothing (k6-hokyo-peep-black).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Hokyo:marks D3 D2 [none]
+
+[k6-marks-peep]
+# White's peep D6 beside the gap D5 of Black's jump C5-F5, nothing of
+# Black's two lines out beyond the flanks: both gap points are marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki:marks C5 F5 [D5:1 E5:1]
+
+[k6-marks-peep-own-beyond]
+# As k6-marks-peep with Black D3 two lines out beyond the flank D4: the
+# reading stops before marking.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki:marks C5 F5 [none]
+
+[k6-marks-edge-peep]
+# The general reading of k6-edge-peep-lone-black marks the gap D2 on the
+# second board.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:marks D3 D2 [D2:2]
