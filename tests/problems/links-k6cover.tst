@@ -2037,3 +2037,33 @@ black to play
   . . O . . . . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki:marks D3 D2 [D2:2]
+
+[k6-corner-push-works-l-two-liberties]
+# As k6-corner-push-works-black with Black F6 and White G7: White's L = E6
+# in the push keeps two liberties (E7, E5), enough to go on, and the wedge
+# reaches F7-G7 for its eyes.  Black D5, value = Black's D5 + White's D5, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O O . .
+  . . O . . X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 C5 D5 C5 D5 [D5=s:5]
+
+[k6-corner-push-works-l-two-liberties-white]
+# As k6-corner-push-works-l-two-liberties, White to play: D5, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O O . .
+  . . O . . X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Kata:prep C5 F5 C5 D5 C5 D5 [D5=s:5]
