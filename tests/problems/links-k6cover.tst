@@ -2067,3 +2067,33 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Kata:prep C5 F5 C5 D5 C5 D5 [D5=s:5]
+
+[k6-edge-wedge-own-flank-stone-short-black]
+# As k6-edge-wedge-own-flank-black with White D4 above the stone: after
+# White's E2 the stone D3 keeps only E3, so White's line goes on with
+# Black's E3 (the stone saving itself).  Black's line E2.  E2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 D3 E2 E3 [E2=s:5]
+
+[k6-edge-wedge-own-flank-stone-short-white]
+# As k6-edge-wedge-own-flank-stone-short-black, White to play: E2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 D3 E2 E3 [E2=s:5]
