@@ -2097,3 +2097,94 @@ white to play
   . . X O . . . . .
   . . . . . . . . .
 call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 D3 E2 E3 [E2=s:5]
+
+[k6-edge-contact-short]
+# White's contact stone C3 beside Black D3 with one liberty left (Black C4
+# and C2 around it): not the contact shape the reading is for, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O X . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 [none]
+
+[k6-edge-contact-k2-own]
+# White's contact C3 with Black's stone B2 two points from the gap on
+# White's side, holding two liberties (B3, C2; White A2 and B1 take the
+# others): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  O X . . . . . . .
+  . O . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 [none]
+
+[k6-edge-wedge-lone-stone-black]
+# White's wedge D2 with White C2 beside it; Black's D3 alone, none of
+# Black's stones around it or beside F3.  Black's E2 would not catch White's
+# E3 (two liberties, it runs out), so Black's answer is the extension to
+# F3 two lines out.  White's E3 has three empty neighbours: White's point.
+# Value = Black's F3 + White's E3, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 F3 D3 E3 [F3=s:5]
+
+[k6-edge-wedge-lone-stone-white]
+# As k6-edge-wedge-lone-stone-black, White to play: E3, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 F3 D3 E3 [E3=s:5]
+
+[k6-edge-wedge-lone-stone-left-black]
+# The mirror: White D2 and E2; Black B3 against White's C3, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O O . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 B3 D3 C3 [B3=s:5]
+
+[k6-edge-wedge-lone-stone-left-white]
+# As k6-edge-wedge-lone-stone-left-black, White to play: C3, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O O . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 B3 D3 C3 [C3=s:5]
