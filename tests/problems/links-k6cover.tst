@@ -2188,3 +2188,39 @@ white to play
   . . . O O . . . .
   . . . . . . . . .
 call Kankei6EdgeWarikomi:prep D3 D2 D3 B3 D3 C3 [C3=s:5]
+
+# White on the first-line gap of a jump to the edge: Black E7 near the top
+# edge, its jump to the edge through E8 and E9, White's E9 part of a living
+# group along the edge (D9-F9, B9, A8, A7, B7, H9, J8, J7, H7).  Each side of
+# the far gap is read alone.
+
+[k6-edge-far-gap-one-side-black]
+# Black C7 two lines out beside the stone on the left, the left column C8,
+# C9 and D8 empty: Black's block D8 against White's C9 on the first line,
+# value = Black's D8 + White's C9, s.  On the right White's G9 two lines out
+# beside the far gap: that side gives nothing.
+black to play
+  . O . O O O O O .
+  O . . . . . . . O
+  O O X . X . . O O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeUtu:lines E7 E8 E7 D8 E7 C9 [D8=s:5]
+
+[k6-edge-far-gap-one-side-white]
+# As k6-edge-far-gap-one-side-black, White to play: C9, s.
+white to play
+  . O . O O O O O .
+  O . . . . . . . O
+  O O X . X . . O O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeUtu:lines E7 E8 E7 D8 E7 C9 [C9=s:5]
