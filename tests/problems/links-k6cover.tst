@@ -2190,7 +2190,7 @@ white to play
 call Kankei6EdgeWarikomi:prep D3 D2 D3 B3 D3 C3 [C3=s:5]
 
 # White on the first-line gap of a jump to the edge: Black E7 near the top
-# edge, its jump to the edge through E8 and E9, White's E9 part of a living
+# edge, its jump to the edge through E8 and E9, White's E9 belongs to a living
 # group along the edge (D9-F9, B9, A8, A7, B7, H9, J8, J7, H7).  Each side of
 # the far gap is read alone.
 

@@ -1,4 +1,4 @@
-// The second pass over the two-space jumps, for the rows of
+// The two-space jump routines (second pass, edge families, marks) for the rows of
 // tests/problems/links-k6cover.tst, answered as in LinkRoutines.cpp (the
 // candidates in terms of the row's lines).
 //
