@@ -2224,3 +2224,67 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6EdgeUtu:lines E7 E8 E7 D8 E7 C9 [C9=s:5]
+
+# Kankei6EdgeKata, both the stone and the contact stone with two liberties:
+# Black D3 with White C3 beside it, White D4 on top of the stone and Black
+# C4 on top of C3 (the two-liberty reading along the second line).
+
+[k6-edge-contact-two-liberties-black]
+# The stone keeps D2 and E3, White's C3 keeps B3 and C2.  White's move: E3
+# beside the stone (no self-atari), Black's connection D2, White's E2.
+# Black's move: B3 beyond the contact stone, White's C2, Black's B2 (White
+# has nothing at B4).  Black B3, value = Black's line + White's line, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 D3 B3 C2 B2 D3 E3 D2 E2 [B3=s:5]
+
+[k6-edge-contact-two-liberties-white]
+# As k6-edge-contact-two-liberties-black, White to play: E3, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 D3 B3 C2 B2 D3 E3 D2 E2 [E3=s:5]
+
+[k6-edge-contact-two-liberties-right-black]
+# The mirror: White E3 and D4, Black E4.  Black F3, White E2, Black F2;
+# White C3, Black D2, White C2.  Black F3, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 D3 F3 E2 F2 D3 C3 D2 C2 [F3=s:5]
+
+[k6-edge-contact-two-liberties-right-white]
+# As k6-edge-contact-two-liberties-right-black, White to play: C3, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 D3 F3 E2 F2 D3 C3 D2 C2 [C3=s:5]
