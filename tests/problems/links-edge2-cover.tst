@@ -1,0 +1,1269 @@
+# The peep beside the gap of a jump to the edge, its two follow-ups read on
+# their own: the opponent's play at S (first line, across the gap from the
+# peeping stone Q) that leaves the owner's connection in atari, and the same
+# play followed by the hane at T (second line, beside the stone).
+# "call NAME S G ..." runs NAME on the relation of the second-line stone S to
+# the edge beyond the first-line point G below it; the points after a
+# repeated S are the lines of the row's working (the first from the owner,
+# the second from the opponent, colours alternating within a line; an empty
+# line keeps its place), and a value is answered as an expression of their
+# evaluations h0, h1 for their first movers (s = h0 + h1).
+
+[edge2-peep-atari-block-in-atari-top-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+black to play
+  . . . O . . . . .
+  . . . O X X O . .
+  . . . X . O . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 E8 E9 E8 F9 [E9=s:5]
+
+[edge2-peep-atari-block-in-atari-top-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+white to play
+  . . . O . . . . .
+  . . . O X X O . .
+  . . . X . O . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 E8 E9 E8 F9 [F9=s:5]
+
+[edge2-peep-atari-block-in-atari-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  . . . . . O . . .
+  . . O X X O . . .
+  . . . O . X . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 E8 E9 E8 D9 [E9=s:5]
+
+[edge2-peep-atari-block-in-atari-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  . . . . . O . . .
+  . . O X X O . . .
+  . . . O . X . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 E8 E9 E8 D9 [D9=s:5]
+
+[edge2-peep-atari-block-in-atari-bottom-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . X . O . . .
+  . . . O X X O . .
+  . . . O . . . . .
+call IkkenEdgeNozokiAtari:edge2 E2 E1 E2 E1 E2 F1 [E1=s:5]
+
+[edge2-peep-atari-block-in-atari-bottom-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . X . O . . .
+  . . . O X X O . .
+  . . . O . . . . .
+call IkkenEdgeNozokiAtari:edge2 E2 E1 E2 E1 E2 F1 [F1=s:5]
+
+[edge2-peep-atari-block-in-atari-left-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  O O X X . X . . .
+  . X . X X X . . .
+  . X O X . X . . .
+  . O . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 B5 A5 B5 A5 B5 A4 [A5=s:5]
+
+[edge2-peep-atari-block-in-atari-left-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  O O X X . X . . .
+  . X . X X X . . .
+  . X O X . X . . .
+  . O . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 B5 A5 B5 A5 B5 A4 [A4=s:5]
+
+[edge2-peep-atari-block-in-atari-right-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+# (the position on the right edge, mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . O .
+  . . . X . X O X .
+  . . . X X X . X .
+  . . . X . X X O O
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 H5 J5 H5 J5 H5 J6 [J5=s:5]
+
+[edge2-peep-atari-block-in-atari-right-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+# (the position on the right edge, mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . O .
+  . . . X . X O X .
+  . . . X X X . X .
+  . . . X . X X O O
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 H5 J5 H5 J5 H5 J6 [J6=s:5]
+
+[edge2-peep-atari-block-and-ladder-top-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8-G8, walled in by White D8, E7, F7, G7, H8, has exactly three
+# liberties (E9, F9, G9).  After White F9 and Black E9 it keeps only G9: a
+# threat.  Black's block at W = G9 has two liberties (E9, H9), so White's
+# push at the gap is read: White's D9-E9-F9 keeps C9, C8 and D7 (not in
+# atari), and Black takes the stone's chain's last liberty H9:
+# p = Hyoka(White) after White F9, Black G9, White E9, Black H9.
+# Black's part: Black E9 leaves F9 and G9, and White F9, Black G9, White H9
+# catch it on the edge (a ladder), so Black's point is W = G9 instead:
+# o = Hyoka(Black) after Black G9.  Value o + p = s: Black at W = G9,
+# White at S = F9.
+black to play
+  . . . O . . . . .
+  . . . O X X X O .
+  . . . . O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 E8 G9 E8 F9 G9 E9 H9 [G9=s:5]
+
+[edge2-peep-atari-block-and-ladder-top-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8-G8, walled in by White D8, E7, F7, G7, H8, has exactly three
+# liberties (E9, F9, G9).  After White F9 and Black E9 it keeps only G9: a
+# threat.  Black's block at W = G9 has two liberties (E9, H9), so White's
+# push at the gap is read: White's D9-E9-F9 keeps C9, C8 and D7 (not in
+# atari), and Black takes the stone's chain's last liberty H9:
+# p = Hyoka(White) after White F9, Black G9, White E9, Black H9.
+# Black's part: Black E9 leaves F9 and G9, and White F9, Black G9, White H9
+# catch it on the edge (a ladder), so Black's point is W = G9 instead:
+# o = Hyoka(Black) after Black G9.  Value o + p = s: Black at W = G9,
+# White at S = F9.
+white to play
+  . . . O . . . . .
+  . . . O X X X O .
+  . . . . O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 E8 G9 E8 F9 G9 E9 H9 [F9=s:5]
+
+[edge2-peep-atari-block-and-ladder-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8-G8, walled in by White D8, E7, F7, G7, H8, has exactly three
+# liberties (E9, F9, G9).  After White F9 and Black E9 it keeps only G9: a
+# threat.  Black's block at W = G9 has two liberties (E9, H9), so White's
+# push at the gap is read: White's D9-E9-F9 keeps C9, C8 and D7 (not in
+# atari), and Black takes the stone's chain's last liberty H9:
+# p = Hyoka(White) after White F9, Black G9, White E9, Black H9.
+# Black's part: Black E9 leaves F9 and G9, and White F9, Black G9, White H9
+# catch it on the edge (a ladder), so Black's point is W = G9 instead:
+# o = Hyoka(Black) after Black G9.  Value o + p = s: Black at W = G9,
+# White at S = F9.
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  . . . . . O . . .
+  . O X X X O . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 E8 C9 E8 D9 C9 E9 B9 [C9=s:5]
+
+[edge2-peep-atari-block-and-ladder-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8-G8, walled in by White D8, E7, F7, G7, H8, has exactly three
+# liberties (E9, F9, G9).  After White F9 and Black E9 it keeps only G9: a
+# threat.  Black's block at W = G9 has two liberties (E9, H9), so White's
+# push at the gap is read: White's D9-E9-F9 keeps C9, C8 and D7 (not in
+# atari), and Black takes the stone's chain's last liberty H9:
+# p = Hyoka(White) after White F9, Black G9, White E9, Black H9.
+# Black's part: Black E9 leaves F9 and G9, and White F9, Black G9, White H9
+# catch it on the edge (a ladder), so Black's point is W = G9 instead:
+# o = Hyoka(Black) after Black G9.  Value o + p = s: Black at W = G9,
+# White at S = F9.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  . . . . . O . . .
+  . O X X X O . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 E8 C9 E8 D9 C9 E9 B9 [D9=s:5]
+
+[edge2-peep-atari-block-and-ladder-bottom-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8-G8, walled in by White D8, E7, F7, G7, H8, has exactly three
+# liberties (E9, F9, G9).  After White F9 and Black E9 it keeps only G9: a
+# threat.  Black's block at W = G9 has two liberties (E9, H9), so White's
+# push at the gap is read: White's D9-E9-F9 keeps C9, C8 and D7 (not in
+# atari), and Black takes the stone's chain's last liberty H9:
+# p = Hyoka(White) after White F9, Black G9, White E9, Black H9.
+# Black's part: Black E9 leaves F9 and G9, and White F9, Black G9, White H9
+# catch it on the edge (a ladder), so Black's point is W = G9 instead:
+# o = Hyoka(Black) after Black G9.  Value o + p = s: Black at W = G9,
+# White at S = F9.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O O . .
+  . . . O X X X O .
+  . . . O . . . . .
+call IkkenEdgeNozokiAtari:edge2 E2 E1 E2 G1 E2 F1 G1 E1 H1 [G1=s:5]
+
+[edge2-peep-atari-block-and-ladder-bottom-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8-G8, walled in by White D8, E7, F7, G7, H8, has exactly three
+# liberties (E9, F9, G9).  After White F9 and Black E9 it keeps only G9: a
+# threat.  Black's block at W = G9 has two liberties (E9, H9), so White's
+# push at the gap is read: White's D9-E9-F9 keeps C9, C8 and D7 (not in
+# atari), and Black takes the stone's chain's last liberty H9:
+# p = Hyoka(White) after White F9, Black G9, White E9, Black H9.
+# Black's part: Black E9 leaves F9 and G9, and White F9, Black G9, White H9
+# catch it on the edge (a ladder), so Black's point is W = G9 instead:
+# o = Hyoka(Black) after Black G9.  Value o + p = s: Black at W = G9,
+# White at S = F9.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O O . .
+  . . . O X X X O .
+  . . . O . . . . .
+call IkkenEdgeNozokiAtari:edge2 E2 E1 E2 G1 E2 F1 G1 E1 H1 [F1=s:5]
+
+[edge2-peep-atari-block-and-ladder-left-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8-G8, walled in by White D8, E7, F7, G7, H8, has exactly three
+# liberties (E9, F9, G9).  After White F9 and Black E9 it keeps only G9: a
+# threat.  Black's block at W = G9 has two liberties (E9, H9), so White's
+# push at the gap is read: White's D9-E9-F9 keeps C9, C8 and D7 (not in
+# atari), and Black takes the stone's chain's last liberty H9:
+# p = Hyoka(White) after White F9, Black G9, White E9, Black H9.
+# Black's part: Black E9 leaves F9 and G9, and White F9, Black G9, White H9
+# catch it on the edge (a ladder), so Black's point is W = G9 instead:
+# o = Hyoka(Black) after Black G9.  Value o + p = s: Black at W = G9,
+# White at S = F9.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O . . . . . . .
+  . X O . . . . . .
+  . X O . . . . . .
+  . X O . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 B5 A5 B5 A3 B5 A4 A3 A5 A2 [A3=s:5]
+
+[edge2-peep-atari-block-and-ladder-left-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8-G8, walled in by White D8, E7, F7, G7, H8, has exactly three
+# liberties (E9, F9, G9).  After White F9 and Black E9 it keeps only G9: a
+# threat.  Black's block at W = G9 has two liberties (E9, H9), so White's
+# push at the gap is read: White's D9-E9-F9 keeps C9, C8 and D7 (not in
+# atari), and Black takes the stone's chain's last liberty H9:
+# p = Hyoka(White) after White F9, Black G9, White E9, Black H9.
+# Black's part: Black E9 leaves F9 and G9, and White F9, Black G9, White H9
+# catch it on the edge (a ladder), so Black's point is W = G9 instead:
+# o = Hyoka(Black) after Black G9.  Value o + p = s: Black at W = G9,
+# White at S = F9.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O . . . . . . .
+  . X O . . . . . .
+  . X O . . . . . .
+  . X O . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 B5 A5 B5 A3 B5 A4 A3 A5 A2 [A4=s:5]
+
+[edge2-peep-atari-block-and-ladder-right-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8-G8, walled in by White D8, E7, F7, G7, H8, has exactly three
+# liberties (E9, F9, G9).  After White F9 and Black E9 it keeps only G9: a
+# threat.  Black's block at W = G9 has two liberties (E9, H9), so White's
+# push at the gap is read: White's D9-E9-F9 keeps C9, C8 and D7 (not in
+# atari), and Black takes the stone's chain's last liberty H9:
+# p = Hyoka(White) after White F9, Black G9, White E9, Black H9.
+# Black's part: Black E9 leaves F9 and G9, and White F9, Black G9, White H9
+# catch it on the edge (a ladder), so Black's point is W = G9 instead:
+# o = Hyoka(Black) after Black G9.  Value o + p = s: Black at W = G9,
+# White at S = F9.
+# (the position on the right edge, mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . O X .
+  . . . . . . O X .
+  . . . . . . O X .
+  . . . . . . . O O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 H5 J5 H5 J7 H5 J6 J7 J5 J8 [J7=s:5]
+
+[edge2-peep-atari-block-and-ladder-right-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8-G8, walled in by White D8, E7, F7, G7, H8, has exactly three
+# liberties (E9, F9, G9).  After White F9 and Black E9 it keeps only G9: a
+# threat.  Black's block at W = G9 has two liberties (E9, H9), so White's
+# push at the gap is read: White's D9-E9-F9 keeps C9, C8 and D7 (not in
+# atari), and Black takes the stone's chain's last liberty H9:
+# p = Hyoka(White) after White F9, Black G9, White E9, Black H9.
+# Black's part: Black E9 leaves F9 and G9, and White F9, Black G9, White H9
+# catch it on the edge (a ladder), so Black's point is W = G9 instead:
+# o = Hyoka(Black) after Black G9.  Value o + p = s: Black at W = G9,
+# White at S = F9.
+# (the position on the right edge, mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . O X .
+  . . . . . . O X .
+  . . . . . . O X .
+  . . . . . . . O O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 H5 J5 H5 J7 H5 J6 J7 J5 J8 [J6=s:5]
+
+[edge2-peep-atari-push-captured-top-black]
+# The walled chain E8-F8-G8 of the row above, but Black's C8 and D7 leave
+# White's D9-D8 only C9 and the gap.  After White F9 Black blocks at W = G9
+# (two liberties, E9 and H9); White's push at the gap then has only C9 left
+# (D9-D8-E9-F9: C8 and D7 are Black's), so Black captures it: White's play
+# at S is no threat and neither side gets a candidate.
+black to play
+  . . . O . . . . .
+  . . X O X X X O .
+  . . . X O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 [none]
+
+[edge2-peep-atari-push-captured-top-white]
+# The walled chain E8-F8-G8 of the row above, but Black's C8 and D7 leave
+# White's D9-D8 only C9 and the gap.  After White F9 Black blocks at W = G9
+# (two liberties, E9 and H9); White's push at the gap then has only C9 left
+# (D9-D8-E9-F9: C8 and D7 are Black's), so Black captures it: White's play
+# at S is no threat and neither side gets a candidate.
+white to play
+  . . . O . . . . .
+  . . X O X X X O .
+  . . . X O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 [none]
+
+[edge2-peep-atari-push-captured-top-mirror-black]
+# The walled chain E8-F8-G8 of the row above, but Black's C8 and D7 leave
+# White's D9-D8 only C9 and the gap.  After White F9 Black blocks at W = G9
+# (two liberties, E9 and H9); White's push at the gap then has only C9 left
+# (D9-D8-E9-F9: C8 and D7 are Black's), so Black captures it: White's play
+# at S is no threat and neither side gets a candidate.
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  . . . . . O . . .
+  . O X X X O X . .
+  . . O O O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 [none]
+
+[edge2-peep-atari-push-captured-top-mirror-white]
+# The walled chain E8-F8-G8 of the row above, but Black's C8 and D7 leave
+# White's D9-D8 only C9 and the gap.  After White F9 Black blocks at W = G9
+# (two liberties, E9 and H9); White's push at the gap then has only C9 left
+# (D9-D8-E9-F9: C8 and D7 are Black's), so Black captures it: White's play
+# at S is no threat and neither side gets a candidate.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  . . . . . O . . .
+  . O X X X O X . .
+  . . O O O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 E8 E9 [none]
+
+[edge2-peep-atari-push-captured-bottom-black]
+# The walled chain E8-F8-G8 of the row above, but Black's C8 and D7 leave
+# White's D9-D8 only C9 and the gap.  After White F9 Black blocks at W = G9
+# (two liberties, E9 and H9); White's push at the gap then has only C9 left
+# (D9-D8-E9-F9: C8 and D7 are Black's), so Black captures it: White's play
+# at S is no threat and neither side gets a candidate.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O O O . .
+  . . X O X X X O .
+  . . . O . . . . .
+call IkkenEdgeNozokiAtari:edge2 E2 E1 [none]
+
+[edge2-peep-atari-push-captured-bottom-white]
+# The walled chain E8-F8-G8 of the row above, but Black's C8 and D7 leave
+# White's D9-D8 only C9 and the gap.  After White F9 Black blocks at W = G9
+# (two liberties, E9 and H9); White's push at the gap then has only C9 left
+# (D9-D8-E9-F9: C8 and D7 are Black's), so Black captures it: White's play
+# at S is no threat and neither side gets a candidate.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O O O . .
+  . . X O X X X O .
+  . . . O . . . . .
+call IkkenEdgeNozokiAtari:edge2 E2 E1 [none]
+
+[edge2-peep-atari-push-captured-left-black]
+# The walled chain E8-F8-G8 of the row above, but Black's C8 and D7 leave
+# White's D9-D8 only C9 and the gap.  After White F9 Black blocks at W = G9
+# (two liberties, E9 and H9); White's push at the gap then has only C9 left
+# (D9-D8-E9-F9: C8 and D7 are Black's), so Black captures it: White's play
+# at S is no threat and neither side gets a candidate.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  O O X . . . . . .
+  . X O . . . . . .
+  . X O . . . . . .
+  . X O . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 B5 A5 [none]
+
+[edge2-peep-atari-push-captured-left-white]
+# The walled chain E8-F8-G8 of the row above, but Black's C8 and D7 leave
+# White's D9-D8 only C9 and the gap.  After White F9 Black blocks at W = G9
+# (two liberties, E9 and H9); White's push at the gap then has only C9 left
+# (D9-D8-E9-F9: C8 and D7 are Black's), so Black captures it: White's play
+# at S is no threat and neither side gets a candidate.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  O O X . . . . . .
+  . X O . . . . . .
+  . X O . . . . . .
+  . X O . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 B5 A5 [none]
+
+[edge2-peep-atari-push-captured-right-black]
+# The walled chain E8-F8-G8 of the row above, but Black's C8 and D7 leave
+# White's D9-D8 only C9 and the gap.  After White F9 Black blocks at W = G9
+# (two liberties, E9 and H9); White's push at the gap then has only C9 left
+# (D9-D8-E9-F9: C8 and D7 are Black's), so Black captures it: White's play
+# at S is no threat and neither side gets a candidate.
+# (the position on the right edge, mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . O X .
+  . . . . . . O X .
+  . . . . . . O X .
+  . . . . . . X O O
+  . . . . . . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 H5 J5 [none]
+
+[edge2-peep-atari-push-captured-right-white]
+# The walled chain E8-F8-G8 of the row above, but Black's C8 and D7 leave
+# White's D9-D8 only C9 and the gap.  After White F9 Black blocks at W = G9
+# (two liberties, E9 and H9); White's push at the gap then has only C9 left
+# (D9-D8-E9-F9: C8 and D7 are Black's), so Black captures it: White's play
+# at S is no threat and neither side gets a candidate.
+# (the position on the right edge, mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . O X .
+  . . . . . . O X .
+  . . . . . . O X .
+  . . . . . . X O O
+  . . . . . . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:edge2 H5 J5 [none]
+
+[edge2-peep-hane-two-liberties-top-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+black to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . O X . X O . .
+  . O X X . X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 E8 E8 F9 E9 F8 E7 [E9=h1:5]
+
+[edge2-peep-hane-two-liberties-top-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+white to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . O X . X O . .
+  . O X X . X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 E8 E8 F9 E9 F8 E7 [F9=h1:5]
+
+[edge2-peep-hane-two-liberties-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  . . . . . O . . .
+  . . . . X O . . .
+  . . O X . X O . .
+  . O X X . X X O .
+  . O X X X . X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 E8 E8 D9 E9 D8 E7 [E9=h1:5]
+
+[edge2-peep-hane-two-liberties-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  . . . . . O . . .
+  . . . . X O . . .
+  . . O X . X O . .
+  . O X X . X X O .
+  . O X X X . X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 E8 E8 D9 E9 D8 E7 [D9=h1:5]
+
+[edge2-peep-hane-two-liberties-bottom-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O O O . .
+  . O X X X X X O .
+  . O X . X X X O .
+  . O X X . X X O .
+  . . O X . X O . .
+  . . . O X . . . .
+  . . . O . . . . .
+call IkkenEdgeNozokiHane:edge2 E2 E1 E2 E2 F1 E1 F2 E3 [E1=h1:5]
+
+[edge2-peep-hane-two-liberties-bottom-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O O O . .
+  . O X X X X X O .
+  . O X . X X X O .
+  . O X X . X X O .
+  . . O X . X O . .
+  . . . O X . . . .
+  . . . O . . . . .
+call IkkenEdgeNozokiHane:edge2 E2 E1 E2 E2 F1 E1 F2 E3 [F1=h1:5]
+
+[edge2-peep-hane-two-liberties-left-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . O X X X O . .
+  O O X X . X O . .
+  . X . . X X O . .
+  . . X X X X O . .
+  . . O X X X O . .
+  . . . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 B5 A5 B5 B5 A4 A5 B4 C5 [A5=h1:5]
+
+[edge2-peep-hane-two-liberties-left-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . O X X X O . .
+  O O X X . X O . .
+  . X . . X X O . .
+  . . X X X X O . .
+  . . O X X X O . .
+  . . . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 B5 A5 B5 B5 A4 A5 B4 C5 [A4=h1:5]
+
+[edge2-peep-hane-two-liberties-right-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+# (the position on the right edge, mirrored)
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . O X X X O . .
+  . . O X X X X . .
+  . . O X X . . X .
+  . . O X . X X O O
+  . . O X X X O . .
+  . . . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 H5 J5 H5 H5 J6 J5 H6 G5 [J5=h1:5]
+
+[edge2-peep-hane-two-liberties-right-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+# (the position on the right edge, mirrored)
+white to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . O X X X O . .
+  . . O X X X X . .
+  . . O X X . . X .
+  . . O X . X X O O
+  . . O X X X O . .
+  . . . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 H5 J5 H5 H5 J6 J5 H6 G5 [J6=h1:5]
+
+[edge2-peep-hane-one-liberty-top-black]
+# The hane position of the rows above with Black G8 added (White's H8 and
+# H9 keep the group's eye value at 4): after White F9, Black E9, White F8,
+# White's F8-F9 keeps only G9 (one liberty) and Black would capture it, so
+# the hane is no threat: no candidate.
+black to play
+  . . . O . . . O .
+  . . . O X . X O .
+  . . O X . X O . .
+  . O X X . X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 [none]
+
+[edge2-peep-hane-one-liberty-top-white]
+# The hane position of the rows above with Black G8 added (White's H8 and
+# H9 keep the group's eye value at 4): after White F9, Black E9, White F8,
+# White's F8-F9 keeps only G9 (one liberty) and Black would capture it, so
+# the hane is no threat: no candidate.
+white to play
+  . . . O . . . O .
+  . . . O X . X O .
+  . . O X . X O . .
+  . O X X . X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 [none]
+
+[edge2-peep-hane-one-liberty-top-mirror-black]
+# The hane position of the rows above with Black G8 added (White's H8 and
+# H9 keep the group's eye value at 4): after White F9, Black E9, White F8,
+# White's F8-F9 keeps only G9 (one liberty) and Black would capture it, so
+# the hane is no threat: no candidate.
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  . O . . . O . . .
+  . O X . X O . . .
+  . . O X . X O . .
+  . O X X . X X O .
+  . O X X X . X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 [none]
+
+[edge2-peep-hane-one-liberty-top-mirror-white]
+# The hane position of the rows above with Black G8 added (White's H8 and
+# H9 keep the group's eye value at 4): after White F9, Black E9, White F8,
+# White's F8-F9 keeps only G9 (one liberty) and Black would capture it, so
+# the hane is no threat: no candidate.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  . O . . . O . . .
+  . O X . X O . . .
+  . . O X . X O . .
+  . O X X . X X O .
+  . O X X X . X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 [none]
+
+[edge2-peep-hane-one-liberty-bottom-black]
+# The hane position of the rows above with Black G8 added (White's H8 and
+# H9 keep the group's eye value at 4): after White F9, Black E9, White F8,
+# White's F8-F9 keeps only G9 (one liberty) and Black would capture it, so
+# the hane is no threat: no candidate.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O O O . .
+  . O X X X X X O .
+  . O X . X X X O .
+  . O X X . X X O .
+  . . O X . X O . .
+  . . . O X . X O .
+  . . . O . . . O .
+call IkkenEdgeNozokiHane:edge2 E2 E1 [none]
+
+[edge2-peep-hane-one-liberty-bottom-white]
+# The hane position of the rows above with Black G8 added (White's H8 and
+# H9 keep the group's eye value at 4): after White F9, Black E9, White F8,
+# White's F8-F9 keeps only G9 (one liberty) and Black would capture it, so
+# the hane is no threat: no candidate.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O O O . .
+  . O X X X X X O .
+  . O X . X X X O .
+  . O X X . X X O .
+  . . O X . X O . .
+  . . . O X . X O .
+  . . . O . . . O .
+call IkkenEdgeNozokiHane:edge2 E2 E1 [none]
+
+[edge2-peep-hane-one-liberty-left-black]
+# The hane position of the rows above with Black G8 added (White's H8 and
+# H9 keep the group's eye value at 4): after White F9, Black E9, White F8,
+# White's F8-F9 keeps only G9 (one liberty) and Black would capture it, so
+# the hane is no threat: no candidate.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . O X X X O . .
+  O O X X . X O . .
+  . X . . X X O . .
+  . . X X X X O . .
+  . X O X X X O . .
+  O O . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 B5 A5 [none]
+
+[edge2-peep-hane-one-liberty-left-white]
+# The hane position of the rows above with Black G8 added (White's H8 and
+# H9 keep the group's eye value at 4): after White F9, Black E9, White F8,
+# White's F8-F9 keeps only G9 (one liberty) and Black would capture it, so
+# the hane is no threat: no candidate.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . O X X X O . .
+  O O X X . X O . .
+  . X . . X X O . .
+  . . X X X X O . .
+  . X O X X X O . .
+  O O . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 B5 A5 [none]
+
+[edge2-peep-hane-one-liberty-right-black]
+# The hane position of the rows above with Black G8 added (White's H8 and
+# H9 keep the group's eye value at 4): after White F9, Black E9, White F8,
+# White's F8-F9 keeps only G9 (one liberty) and Black would capture it, so
+# the hane is no threat: no candidate.
+# (the position on the right edge, mirrored)
+black to play
+  . . . . . . . . .
+  . . . O O O . O O
+  . . O X X X O X .
+  . . O X X X X . .
+  . . O X X . . X .
+  . . O X . X X O O
+  . . O X X X O . .
+  . . . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 H5 J5 [none]
+
+[edge2-peep-hane-one-liberty-right-white]
+# The hane position of the rows above with Black G8 added (White's H8 and
+# H9 keep the group's eye value at 4): after White F9, Black E9, White F8,
+# White's F8-F9 keeps only G9 (one liberty) and Black would capture it, so
+# the hane is no threat: no candidate.
+# (the position on the right edge, mirrored)
+white to play
+  . . . . . . . . .
+  . . . O O O . O O
+  . . O X X X O X .
+  . . O X X X X . .
+  . . O X X . . X .
+  . . O X . X X O O
+  . . O X X X O . .
+  . . . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 H5 J5 [none]
+
+[edge2-peep-hane-eye-value-three-top-black]
+# The hane position with E6 filled by Black: E7 is now a one-point eye
+# whose diagonal D8 is White's and F8 open, half an eye, so with the eye D5
+# the group's eye value is 3, not 4: the hane is not read, no candidate.
+black to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . O X . X O . .
+  . O X X X X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 [none]
+
+[edge2-peep-hane-eye-value-three-top-white]
+# The hane position with E6 filled by Black: E7 is now a one-point eye
+# whose diagonal D8 is White's and F8 open, half an eye, so with the eye D5
+# the group's eye value is 3, not 4: the hane is not read, no candidate.
+white to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . O X . X O . .
+  . O X X X X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 [none]
+
+[edge2-peep-hane-eye-value-three-top-mirror-black]
+# The hane position with E6 filled by Black: E7 is now a one-point eye
+# whose diagonal D8 is White's and F8 open, half an eye, so with the eye D5
+# the group's eye value is 3, not 4: the hane is not read, no candidate.
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  . . . . . O . . .
+  . . . . X O . . .
+  . . O X . X O . .
+  . O X X X X X O .
+  . O X X X . X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 [none]
+
+[edge2-peep-hane-eye-value-three-top-mirror-white]
+# The hane position with E6 filled by Black: E7 is now a one-point eye
+# whose diagonal D8 is White's and F8 open, half an eye, so with the eye D5
+# the group's eye value is 3, not 4: the hane is not read, no candidate.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  . . . . . O . . .
+  . . . . X O . . .
+  . . O X . X O . .
+  . O X X X X X O .
+  . O X X X . X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 [none]
+
+[edge2-peep-hane-eye-value-three-bottom-black]
+# The hane position with E6 filled by Black: E7 is now a one-point eye
+# whose diagonal D8 is White's and F8 open, half an eye, so with the eye D5
+# the group's eye value is 3, not 4: the hane is not read, no candidate.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O O O . .
+  . O X X X X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . . O X . X O . .
+  . . . O X . . . .
+  . . . O . . . . .
+call IkkenEdgeNozokiHane:edge2 E2 E1 [none]
+
+[edge2-peep-hane-eye-value-three-bottom-white]
+# The hane position with E6 filled by Black: E7 is now a one-point eye
+# whose diagonal D8 is White's and F8 open, half an eye, so with the eye D5
+# the group's eye value is 3, not 4: the hane is not read, no candidate.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O O O . .
+  . O X X X X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . . O X . X O . .
+  . . . O X . . . .
+  . . . O . . . . .
+call IkkenEdgeNozokiHane:edge2 E2 E1 [none]
+
+[edge2-peep-hane-eye-value-three-left-black]
+# The hane position with E6 filled by Black: E7 is now a one-point eye
+# whose diagonal D8 is White's and F8 open, half an eye, so with the eye D5
+# the group's eye value is 3, not 4: the hane is not read, no candidate.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . O X X X O . .
+  O O X X . X O . .
+  . X . X X X O . .
+  . . X X X X O . .
+  . . O X X X O . .
+  . . . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 B5 A5 [none]
+
+[edge2-peep-hane-eye-value-three-left-white]
+# The hane position with E6 filled by Black: E7 is now a one-point eye
+# whose diagonal D8 is White's and F8 open, half an eye, so with the eye D5
+# the group's eye value is 3, not 4: the hane is not read, no candidate.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . O X X X O . .
+  O O X X . X O . .
+  . X . X X X O . .
+  . . X X X X O . .
+  . . O X X X O . .
+  . . . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 B5 A5 [none]
+
+[edge2-peep-hane-eye-value-three-right-black]
+# The hane position with E6 filled by Black: E7 is now a one-point eye
+# whose diagonal D8 is White's and F8 open, half an eye, so with the eye D5
+# the group's eye value is 3, not 4: the hane is not read, no candidate.
+# (the position on the right edge, mirrored)
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . O X X X O . .
+  . . O X X X X . .
+  . . O X X X . X .
+  . . O X . X X O O
+  . . O X X X O . .
+  . . . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 H5 J5 [none]
+
+[edge2-peep-hane-eye-value-three-right-white]
+# The hane position with E6 filled by Black: E7 is now a one-point eye
+# whose diagonal D8 is White's and F8 open, half an eye, so with the eye D5
+# the group's eye value is 3, not 4: the hane is not read, no candidate.
+# (the position on the right edge, mirrored)
+white to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . O X X X O . .
+  . . O X X X X . .
+  . . O X X X . X .
+  . . O X . X X O O
+  . . O X X X O . .
+  . . . O O O . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 H5 J5 [none]
+
