@@ -1267,3 +1267,314 @@ white to play
   . . . . . . . . .
 call IkkenEdgeNozokiHane:edge2 H5 J5 [none]
 
+
+# The wedge beside the owner's stone with the opponent's K next to it, the
+# rows of links-edge-cover.tst with the engine as the owner (Black): the
+# owner's point, with the value that the sum of the two parts gains when the
+# engine owns the link (3 from 10 on, the cut reason from 20 on; the entry
+# answers the value before that gain, see Edge2CoverLinkRoutines.cpp).
+
+[edge2-wedge-beside-k-captured-wedge-top-black-owner]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, and K is in atari
+# (Black C8, D7 and the stone around it): White's stones are dead while
+# Black's group is not.  S = F9, T = F8, U = G8, W = G9, N = D9.  Black's D9
+# would capture, so N is no forbidden point (no crawl reading), and K has
+# one liberty, not two (no L).  U is empty with its eight neighbours empty:
+# Black's part is the extension to U, G8 (h0).  White's part: U is not
+# Black's; T has three empty neighbours and W is empty: White takes the
+# better of the hane T = F8 (h1) and the descent W = G9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+# Black's point is M = U, the extension, worth h0 plus White's better part.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . O . . . .
+  . . X O X . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 G8 E8 F8 E8 E8 G9 [G8=h0+h1:5|G8=h0+h3:5]
+
+[edge2-wedge-beside-k-captured-wedge-top-mirror-black-owner]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, and K is in atari
+# (Black C8, D7 and the stone around it): White's stones are dead while
+# Black's group is not.  S = F9, T = F8, U = G8, W = G9, N = D9.  Black's D9
+# would capture, so N is no forbidden point (no crawl reading), and K has
+# one liberty, not two (no L).  U is empty with its eight neighbours empty:
+# Black's part is the extension to U, G8 (h0).  White's part: U is not
+# Black's; T has three empty neighbours and W is empty: White takes the
+# better of the hane T = F8 (h1) and the descent W = G9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+# (the position mirrored)
+# Black's point is M = U, the extension, worth h0 plus White's better part.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . O . . . .
+  . . . . X O X . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 C8 E8 D8 E8 E8 C9 [C8=h0+h1:5|C8=h0+h3:5]
+
+[edge2-wedge-beside-k-captured-wedge-left-black-owner]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, and K is in atari
+# (Black C8, D7 and the stone around it): White's stones are dead while
+# Black's group is not.  S = F9, T = F8, U = G8, W = G9, N = D9.  Black's D9
+# would capture, so N is no forbidden point (no crawl reading), and K has
+# one liberty, not two (no L).  U is empty with its eight neighbours empty:
+# Black's part is the extension to U, G8 (h0).  White's part: U is not
+# Black's; T has three empty neighbours and W is empty: White takes the
+# better of the hane T = F8 (h1) and the descent W = G9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+# (the position on the left edge)
+# Black's point is M = U, the extension, worth h0 plus White's better part.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . O X . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner B5 A5 B5 B3 B5 B4 B5 B5 A3 [B3=h0+h1:5|B3=h0+h3:5]
+
+[edge2-wedge-beside-k-captured-wedge-bottom-mirror-black-owner]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, and K is in atari
+# (Black C8, D7 and the stone around it): White's stones are dead while
+# Black's group is not.  S = F9, T = F8, U = G8, W = G9, N = D9.  Black's D9
+# would capture, so N is no forbidden point (no crawl reading), and K has
+# one liberty, not two (no L).  U is empty with its eight neighbours empty:
+# Black's part is the extension to U, G8 (h0).  White's part: U is not
+# Black's; T has three empty neighbours and W is empty: White takes the
+# better of the hane T = F8 (h1) and the descent W = G9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+# (the position on the bottom edge and mirrored)
+# Black's point is M = U, the extension, worth h0 plus White's better part.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . . X O X . .
+  . . . . O . . . .
+call IkkenEdgeWarikomi:owner E2 E1 E2 C2 E2 D2 E2 E2 C1 [C2=h0+h1:5|C2=h0+h3:5]
+
+[edge2-wedge-beside-k-owner-above-t-top-black-owner]
+# Black's second-line stone E8 (chain E8-E7-F7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8
+# and V = F7 (above T = F8).  S = F9, N = D9, W = G9.  F9 is no self-atari
+# for either side; N is no forbidden point for Black; K has three liberties
+# (no L); U is Black's.  Black's S does not shorten the stone's chain, V is
+# not empty: Black's part is Black F9, White D9 (h0), Black's point F9.
+# White's part: U is Black's and V is Black's too, so White's descent at W
+# is not read: White plays S = F9 (h1).  For White: s at F9.
+# Black's point is its part's first move, worth s.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . O . . . .
+  . . . O X . X . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 F9 D9 E8 F9 [F9=s:5]
+
+[edge2-wedge-beside-k-owner-above-t-top-mirror-black-owner]
+# Black's second-line stone E8 (chain E8-E7-F7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8
+# and V = F7 (above T = F8).  S = F9, N = D9, W = G9.  F9 is no self-atari
+# for either side; N is no forbidden point for Black; K has three liberties
+# (no L); U is Black's.  Black's S does not shorten the stone's chain, V is
+# not empty: Black's part is Black F9, White D9 (h0), Black's point F9.
+# White's part: U is Black's and V is Black's too, so White's descent at W
+# is not read: White plays S = F9 (h1).  For White: s at F9.
+# (the position mirrored)
+# Black's point is its part's first move, worth s.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . O . . . .
+  . . X . X O . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 D9 F9 E8 D9 [D9=s:5]
+
+[edge2-wedge-beside-k-owner-above-t-left-black-owner]
+# Black's second-line stone E8 (chain E8-E7-F7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8
+# and V = F7 (above T = F8).  S = F9, N = D9, W = G9.  F9 is no self-atari
+# for either side; N is no forbidden point for Black; K has three liberties
+# (no L); U is Black's.  Black's S does not shorten the stone's chain, V is
+# not empty: Black's part is Black F9, White D9 (h0), Black's point F9.
+# White's part: U is Black's and V is Black's too, so White's descent at W
+# is not read: White plays S = F9 (h1).  For White: s at F9.
+# (the position on the left edge)
+# Black's point is its part's first move, worth s.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X X . . . . . .
+  . . X . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner B5 A5 B5 A4 A6 B5 A4 [A4=s:5]
+
+[edge2-wedge-beside-k-owner-above-t-bottom-mirror-black-owner]
+# Black's second-line stone E8 (chain E8-E7-F7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8
+# and V = F7 (above T = F8).  S = F9, N = D9, W = G9.  F9 is no self-atari
+# for either side; N is no forbidden point for Black; K has three liberties
+# (no L); U is Black's.  Black's S does not shorten the stone's chain, V is
+# not empty: Black's part is Black F9, White D9 (h0), Black's point F9.
+# White's part: U is Black's and V is Black's too, so White's descent at W
+# is not read: White plays S = F9 (h1).  For White: s at F9.
+# (the position on the bottom edge and mirrored)
+# Black's point is its part's first move, worth s.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . X . X O . . .
+  . . . . O . . . .
+call IkkenEdgeWarikomi:owner E2 E1 E2 D1 F1 E2 D1 [D1=s:5]
+
+[edge2-wedge-beside-k-descent-beyond-u-top-black-owner]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White has
+# wedged at E9 with White D8 (K) beside the stone; Black holds U = G8 with
+# H8 beside it.  S = F9, T = F8, N = D9, V = F7, W = G9.  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is empty
+# but F6 above it is no White wall: Black's part is Black F9, White D9 (h0).
+# White's part: U is Black's, W is neither forbidden nor a self-atari for
+# White, V is not Black's and Black's G8-H8 is not dead: White descends at
+# W = G9, Black answers beyond at H9 (joining H8), White plays S = F9; Black's
+# chain keeps many liberties, so no ladder: h1 (G9, H9, F9).  For White: s
+# at G9.
+# Black's point is its part's first move, worth s.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . O . . . .
+  . . . O X . X X .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 F9 D9 E8 G9 H9 F9 [F9=s:5]
+
+[edge2-wedge-beside-k-descent-beyond-u-top-mirror-black-owner]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White has
+# wedged at E9 with White D8 (K) beside the stone; Black holds U = G8 with
+# H8 beside it.  S = F9, T = F8, N = D9, V = F7, W = G9.  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is empty
+# but F6 above it is no White wall: Black's part is Black F9, White D9 (h0).
+# White's part: U is Black's, W is neither forbidden nor a self-atari for
+# White, V is not Black's and Black's G8-H8 is not dead: White descends at
+# W = G9, Black answers beyond at H9 (joining H8), White plays S = F9; Black's
+# chain keeps many liberties, so no ladder: h1 (G9, H9, F9).  For White: s
+# at G9.
+# (the position mirrored)
+# Black's point is its part's first move, worth s.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . O . . . .
+  . X X . X O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 D9 F9 E8 C9 B9 D9 [D9=s:5]
+
+[edge2-wedge-beside-k-descent-beyond-u-left-black-owner]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White has
+# wedged at E9 with White D8 (K) beside the stone; Black holds U = G8 with
+# H8 beside it.  S = F9, T = F8, N = D9, V = F7, W = G9.  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is empty
+# but F6 above it is no White wall: Black's part is Black F9, White D9 (h0).
+# White's part: U is Black's, W is neither forbidden nor a self-atari for
+# White, V is not Black's and Black's G8-H8 is not dead: White descends at
+# W = G9, Black answers beyond at H9 (joining H8), White plays S = F9; Black's
+# chain keeps many liberties, so no ladder: h1 (G9, H9, F9).  For White: s
+# at G9.
+# (the position on the left edge)
+# Black's point is its part's first move, worth s.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner B5 A5 B5 A4 A6 B5 A3 A2 A4 [A4=s:5]
+
+[edge2-wedge-beside-k-descent-beyond-u-bottom-mirror-black-owner]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White has
+# wedged at E9 with White D8 (K) beside the stone; Black holds U = G8 with
+# H8 beside it.  S = F9, T = F8, N = D9, V = F7, W = G9.  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is empty
+# but F6 above it is no White wall: Black's part is Black F9, White D9 (h0).
+# White's part: U is Black's, W is neither forbidden nor a self-atari for
+# White, V is not Black's and Black's G8-H8 is not dead: White descends at
+# W = G9, Black answers beyond at H9 (joining H8), White plays S = F9; Black's
+# chain keeps many liberties, so no ladder: h1 (G9, H9, F9).  For White: s
+# at G9.
+# (the position on the bottom edge and mirrored)
+# Black's point is its part's first move, worth s.
+# With Black to play the sum gains 3 from 10 on, the cut reason from 20.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . X X . X O . . .
+  . . . . O . . . .
+call IkkenEdgeWarikomi:owner E2 E1 E2 D1 F1 E2 C1 B1 D1 [D1=s:5]

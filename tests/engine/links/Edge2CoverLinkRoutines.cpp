@@ -5,7 +5,12 @@
 #include "engine/Problems.h"
 #include "engine/links/LinkRoutines.h"
 
+#include <string>
+#include <vector>
+
+#include "engine/Koho.h"
 #include "engine/links/IkkenEdgeNozoki.h"
+#include "engine/links/IkkenEdgeWarikomi.h"
 
 namespace vorn::test {
 namespace {
@@ -14,6 +19,27 @@ namespace {
 const TProblemRoutineAdd ikkenEdgeNozokiAtariEdge2("IkkenEdgeNozokiAtari:edge2", BoxRoutine<IkkenEdgeNozokiAtari>);
 // The opponent's play beside the gap followed by the hane above it.
 const TProblemRoutineAdd ikkenEdgeNozokiHaneEdge2("IkkenEdgeNozokiHane:edge2", BoxRoutine<IkkenEdgeNozokiHane>);
+
+// IkkenEdgeWarikomi:owner, for rows where the engine owns the stone beside
+// the opponent's stone K: the owner's value gains 3 from 10 on and takes the
+// cut reason (3) from 20 on.  Each candidate is answered as its value before
+// that gain (13 and more less 3; 10 to 12 cannot come out and are answered
+// as -999) and with reason 5 when its reason agrees with the gained value
+// (3 from 20 on, 5 below), else with the reason as it came out.
+std::string WarikomiOwner(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
+        IkkenEdgeWarikomi(box);
+        for (int i = 1; i <= KohoCount; ++i) {
+            const int v = Koho.Value[i];
+            if (v >= 20 ? Koho.Kind[i] == kkKiri : Koho.Kind[i] == kkKankei)
+                Koho.Kind[i] = kkKankei;
+            Koho.Value[i] = v >= 13 ? v - 3 : v >= 10 ? -999 : v;
+        }
+        return std::string();
+    });
+}
+const TProblemRoutineAdd ikkenEdgeWarikomiOwner("IkkenEdgeWarikomi:owner", WarikomiOwner);
 
 } // namespace
 } // namespace vorn::test
