@@ -1578,3 +1578,274 @@ black to play
   . X X . X O . . .
   . . . . O . . . .
 call IkkenEdgeWarikomi:owner E2 E1 E2 D1 F1 E2 C1 B1 D1 [D1=s:5]
+
+[edge2-attached-pair-push-caught-top-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4); Black also holds C9 (NN), F8 (T) and G9.
+# Black's line: Black D9 (N) is no self-atari (it joins C9) and no ladder
+# takes it or the stone; NN is Black's, K keeps three liberties and more,
+# NN is not in the corner: Black's part is Black D9 (h0), its point D9.
+# F7 above T has Black's stones around it; B9 beyond NN ataris nothing.
+# White's line: White's push at the gap E9 is no self-atari and K is no
+# ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
+# (F8 and G9 are Black's): the push is caught, N is not in the corner, so
+# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# sides' point D9 with h0 + 1 (the entry answers the value less 1).
+black to play
+  . . X . . . X . .
+  . . . O X X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:less1 E8 E9 E8 D9 [D9=h0:5]
+
+[edge2-attached-pair-push-caught-top-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4); Black also holds C9 (NN), F8 (T) and G9.
+# Black's line: Black D9 (N) is no self-atari (it joins C9) and no ladder
+# takes it or the stone; NN is Black's, K keeps three liberties and more,
+# NN is not in the corner: Black's part is Black D9 (h0), its point D9.
+# F7 above T has Black's stones around it; B9 beyond NN ataris nothing.
+# White's line: White's push at the gap E9 is no self-atari and K is no
+# ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
+# (F8 and G9 are Black's): the push is caught, N is not in the corner, so
+# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# sides' point D9 with h0 + 1 (the entry answers the value less 1).
+white to play
+  . . X . . . X . .
+  . . . O X X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:less1 E8 E9 E8 D9 [D9=h0:5]
+
+[edge2-attached-pair-push-caught-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4); Black also holds C9 (NN), F8 (T) and G9.
+# Black's line: Black D9 (N) is no self-atari (it joins C9) and no ladder
+# takes it or the stone; NN is Black's, K keeps three liberties and more,
+# NN is not in the corner: Black's part is Black D9 (h0), its point D9.
+# F7 above T has Black's stones around it; B9 beyond NN ataris nothing.
+# White's line: White's push at the gap E9 is no self-atari and K is no
+# ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
+# (F8 and G9 are Black's): the push is caught, N is not in the corner, so
+# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# sides' point D9 with h0 + 1 (the entry answers the value less 1).
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X X . . .
+  . . X . . . X . .
+call IkkenEdgeTukeYomi:less1 E2 E1 E2 D1 [D1=h0:5]
+
+[edge2-attached-pair-push-caught-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4); Black also holds C9 (NN), F8 (T) and G9.
+# Black's line: Black D9 (N) is no self-atari (it joins C9) and no ladder
+# takes it or the stone; NN is Black's, K keeps three liberties and more,
+# NN is not in the corner: Black's part is Black D9 (h0), its point D9.
+# F7 above T has Black's stones around it; B9 beyond NN ataris nothing.
+# White's line: White's push at the gap E9 is no self-atari and K is no
+# ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
+# (F8 and G9 are Black's): the push is caught, N is not in the corner, so
+# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# sides' point D9 with h0 + 1 (the entry answers the value less 1).
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X X . . .
+  . . X . . . X . .
+call IkkenEdgeTukeYomi:less1 E2 E1 E2 D1 [D1=h0:5]
+
+[edge2-attached-pair-push-caught-left-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4); Black also holds C9 (NN), F8 (T) and G9.
+# Black's line: Black D9 (N) is no self-atari (it joins C9) and no ladder
+# takes it or the stone; NN is Black's, K keeps three liberties and more,
+# NN is not in the corner: Black's part is Black D9 (h0), its point D9.
+# F7 above T has Black's stones around it; B9 beyond NN ataris nothing.
+# White's line: White's push at the gap E9 is no self-atari and K is no
+# ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
+# (F8 and G9 are Black's): the push is caught, N is not in the corner, so
+# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# sides' point D9 with h0 + 1 (the entry answers the value less 1).
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  . X . . X X . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:less1 B5 A5 B5 A6 [A6=h0:5]
+
+[edge2-attached-pair-push-caught-left-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4); Black also holds C9 (NN), F8 (T) and G9.
+# Black's line: Black D9 (N) is no self-atari (it joins C9) and no ladder
+# takes it or the stone; NN is Black's, K keeps three liberties and more,
+# NN is not in the corner: Black's part is Black D9 (h0), its point D9.
+# F7 above T has Black's stones around it; B9 beyond NN ataris nothing.
+# White's line: White's push at the gap E9 is no self-atari and K is no
+# ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
+# (F8 and G9 are Black's): the push is caught, N is not in the corner, so
+# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# sides' point D9 with h0 + 1 (the entry answers the value less 1).
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  . X . . X X . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:less1 B5 A5 B5 A6 [A6=h0:5]
+
+[edge2-attached-pair-push-caught-read-from-k-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4); Black also holds C9 (NN), F8 (T) and G9.
+# Black's line: Black D9 (N) is no self-atari (it joins C9) and no ladder
+# takes it or the stone; NN is Black's, K keeps three liberties and more,
+# NN is not in the corner: Black's part is Black D9 (h0), its point D9.
+# F7 above T has Black's stones around it; B9 beyond NN ataris nothing.
+# White's line: White's push at the gap E9 is no self-atari and K is no
+# ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
+# (F8 and G9 are Black's): the push is caught, N is not in the corner, so
+# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# sides' point D9 with h0 + 1 (the entry answers the value less 1).
+# Here K stands on the larger side along the edge (the position mirrored):
+# of the two opposing stones side by side the one with the larger
+# coordinate along the edge reads the pair, so this relation answers none.
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  . . X . . . X . .
+  . . . X X O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . X . . O . .
+  . . . X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:less1 E8 E9 E8 F9 [none]
+
+[edge2-attached-pair-push-caught-read-from-k-top-mirror-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4); Black also holds C9 (NN), F8 (T) and G9.
+# Black's line: Black D9 (N) is no self-atari (it joins C9) and no ladder
+# takes it or the stone; NN is Black's, K keeps three liberties and more,
+# NN is not in the corner: Black's part is Black D9 (h0), its point D9.
+# F7 above T has Black's stones around it; B9 beyond NN ataris nothing.
+# White's line: White's push at the gap E9 is no self-atari and K is no
+# ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
+# (F8 and G9 are Black's): the push is caught, N is not in the corner, so
+# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# sides' point D9 with h0 + 1 (the entry answers the value less 1).
+# Here K stands on the larger side along the edge (the position mirrored):
+# of the two opposing stones side by side the one with the larger
+# coordinate along the edge reads the pair, so this relation answers none.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  . . X . . . X . .
+  . . . X X O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . X . . O . .
+  . . . X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:less1 E8 E9 E8 F9 [none]
+
+[edge2-attached-pair-push-caught-read-from-k-right-black]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4); Black also holds C9 (NN), F8 (T) and G9.
+# Black's line: Black D9 (N) is no self-atari (it joins C9) and no ladder
+# takes it or the stone; NN is Black's, K keeps three liberties and more,
+# NN is not in the corner: Black's part is Black D9 (h0), its point D9.
+# F7 above T has Black's stones around it; B9 beyond NN ataris nothing.
+# White's line: White's push at the gap E9 is no self-atari and K is no
+# ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
+# (F8 and G9 are Black's): the push is caught, N is not in the corner, so
+# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# sides' point D9 with h0 + 1 (the entry answers the value less 1).
+# Here K stands on the larger side along the edge (the position mirrored):
+# of the two opposing stones side by side the one with the larger
+# coordinate along the edge reads the pair, so this relation answers none.
+# (the position on the right edge, mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+  . . . X X . . X .
+  . . . . . X X X .
+  . . . . . O O O .
+  . . . O O . . . X
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:less1 H5 J5 H5 J4 [none]
+
+[edge2-attached-pair-push-caught-read-from-k-right-white]
+# Black's second-line stone E8 jumps to the top edge; White D8 (K) stands
+# beside it on the smaller side, both stones in living walls (D8-D6 with C5
+# C4, E8-E6 with F5 F4); Black also holds C9 (NN), F8 (T) and G9.
+# Black's line: Black D9 (N) is no self-atari (it joins C9) and no ladder
+# takes it or the stone; NN is Black's, K keeps three liberties and more,
+# NN is not in the corner: Black's part is Black D9 (h0), its point D9.
+# F7 above T has Black's stones around it; B9 beyond NN ataris nothing.
+# White's line: White's push at the gap E9 is no self-atari and K is no
+# ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
+# (F8 and G9 are Black's): the push is caught, N is not in the corner, so
+# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# sides' point D9 with h0 + 1 (the entry answers the value less 1).
+# Here K stands on the larger side along the edge (the position mirrored):
+# of the two opposing stones side by side the one with the larger
+# coordinate along the edge reads the pair, so this relation answers none.
+# (the position on the right edge, mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+  . . . X X . . X .
+  . . . . . X X X .
+  . . . . . O O O .
+  . . . O O . . . X
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:less1 H5 J5 H5 J4 [none]
+

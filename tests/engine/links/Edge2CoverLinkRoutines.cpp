@@ -10,6 +10,7 @@
 
 #include "engine/Koho.h"
 #include "engine/links/IkkenEdgeNozoki.h"
+#include "engine/links/IkkenEdgeTukeYomi.h"
 #include "engine/links/IkkenEdgeWarikomi.h"
 
 namespace vorn::test {
@@ -40,6 +41,20 @@ std::string WarikomiOwner(const std::vector<Point>& pts)
     });
 }
 const TProblemRoutineAdd ikkenEdgeWarikomiOwner("IkkenEdgeWarikomi:owner", WarikomiOwner);
+
+// IkkenEdgeTukeYomi:less1, for rows where the opponent's push at the gap
+// falls to a ladder and its part is the fixed 1: each candidate's value is
+// answered less that 1, in terms of the owner's line.
+std::string TukeYomiLess1(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
+        IkkenEdgeTukeYomi(box);
+        for (int i = 1; i <= KohoCount; ++i)
+            --Koho.Value[i];
+        return std::string();
+    });
+}
+const TProblemRoutineAdd ikkenEdgeTukeYomiLess1("IkkenEdgeTukeYomi:less1", TukeYomiLess1);
 
 } // namespace
 } // namespace vorn::test
