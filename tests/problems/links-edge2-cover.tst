@@ -1849,3 +1849,430 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:less1 H5 J5 H5 J4 [none]
 
+
+[edge2-peep-first-at-s-connection-in-atari-top-black]
+# The opponent's play at S first, read on its own.  Black's second-line
+# stone E8 jumps to the top edge over the gap E9; White D9 (Q) peeps beside
+# it, S = F9.  Black's chain E8-F8 has three liberties (E9, F9, E7), not
+# more, and F9 is empty and no self-atari for White (E9 and G9 stay free).
+# White F9 is no ladder for Black: Black's G9 atari is answered at E9
+# joining D9-D8, and Black's E9 atari would leave Black's E8-F8-E9 with E7
+# alone while White's F9 takes G9.  Then Black's connection at the gap E9
+# leaves the chain only E7: it is caught (in atari), so White's value of S
+# is Hyoka(White) with F9 on the board (h1, White's line F9).
+black to play
+  . . . O . . . . .
+  . . . O X X O . .
+  . . . X . O . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E8 E9 F9 E8 E8 F9 [=h1]
+
+[edge2-peep-first-at-s-connection-in-atari-top-white]
+# The opponent's play at S first, read on its own.  Black's second-line
+# stone E8 jumps to the top edge over the gap E9; White D9 (Q) peeps beside
+# it, S = F9.  Black's chain E8-F8 has three liberties (E9, F9, E7), not
+# more, and F9 is empty and no self-atari for White (E9 and G9 stay free).
+# White F9 is no ladder for Black: Black's G9 atari is answered at E9
+# joining D9-D8, and Black's E9 atari would leave Black's E8-F8-E9 with E7
+# alone while White's F9 takes G9.  Then Black's connection at the gap E9
+# leaves the chain only E7: it is caught (in atari), so White's value of S
+# is Hyoka(White) with F9 on the board (h1, White's line F9).
+white to play
+  . . . O . . . . .
+  . . . O X X O . .
+  . . . X . O . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E8 E9 F9 E8 E8 F9 [=h1]
+
+[edge2-peep-first-at-s-connection-in-atari-top-mirror-black]
+# The opponent's play at S first, read on its own.  Black's second-line
+# stone E8 jumps to the top edge over the gap E9; White D9 (Q) peeps beside
+# it, S = F9.  Black's chain E8-F8 has three liberties (E9, F9, E7), not
+# more, and F9 is empty and no self-atari for White (E9 and G9 stay free).
+# White F9 is no ladder for Black: Black's G9 atari is answered at E9
+# joining D9-D8, and Black's E9 atari would leave Black's E8-F8-E9 with E7
+# alone while White's F9 takes G9.  Then Black's connection at the gap E9
+# leaves the chain only E7: it is caught (in atari), so White's value of S
+# is Hyoka(White) with F9 on the board (h1, White's line F9).
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  . . . . . O . . .
+  . . O X X O . . .
+  . . . O . X . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E8 E9 D9 E8 E8 D9 [=h1]
+
+[edge2-peep-first-at-s-connection-in-atari-top-mirror-white]
+# The opponent's play at S first, read on its own.  Black's second-line
+# stone E8 jumps to the top edge over the gap E9; White D9 (Q) peeps beside
+# it, S = F9.  Black's chain E8-F8 has three liberties (E9, F9, E7), not
+# more, and F9 is empty and no self-atari for White (E9 and G9 stay free).
+# White F9 is no ladder for Black: Black's G9 atari is answered at E9
+# joining D9-D8, and Black's E9 atari would leave Black's E8-F8-E9 with E7
+# alone while White's F9 takes G9.  Then Black's connection at the gap E9
+# leaves the chain only E7: it is caught (in atari), so White's value of S
+# is Hyoka(White) with F9 on the board (h1, White's line F9).
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  . . . . . O . . .
+  . . O X X O . . .
+  . . . O . X . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E8 E9 D9 E8 E8 D9 [=h1]
+
+[edge2-peep-first-at-s-connection-in-atari-bottom-black]
+# The opponent's play at S first, read on its own.  Black's second-line
+# stone E8 jumps to the top edge over the gap E9; White D9 (Q) peeps beside
+# it, S = F9.  Black's chain E8-F8 has three liberties (E9, F9, E7), not
+# more, and F9 is empty and no self-atari for White (E9 and G9 stay free).
+# White F9 is no ladder for Black: Black's G9 atari is answered at E9
+# joining D9-D8, and Black's E9 atari would leave Black's E8-F8-E9 with E7
+# alone while White's F9 takes G9.  Then Black's connection at the gap E9
+# leaves the chain only E7: it is caught (in atari), so White's value of S
+# is Hyoka(White) with F9 on the board (h1, White's line F9).
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . X . O . . .
+  . . . O X X O . .
+  . . . O . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E2 E1 F1 E2 E2 F1 [=h1]
+
+[edge2-peep-first-at-s-connection-in-atari-bottom-white]
+# The opponent's play at S first, read on its own.  Black's second-line
+# stone E8 jumps to the top edge over the gap E9; White D9 (Q) peeps beside
+# it, S = F9.  Black's chain E8-F8 has three liberties (E9, F9, E7), not
+# more, and F9 is empty and no self-atari for White (E9 and G9 stay free).
+# White F9 is no ladder for Black: Black's G9 atari is answered at E9
+# joining D9-D8, and Black's E9 atari would leave Black's E8-F8-E9 with E7
+# alone while White's F9 takes G9.  Then Black's connection at the gap E9
+# leaves the chain only E7: it is caught (in atari), so White's value of S
+# is Hyoka(White) with F9 on the board (h1, White's line F9).
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . X . O . . .
+  . . . O X X O . .
+  . . . O . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E2 E1 F1 E2 E2 F1 [=h1]
+
+[edge2-peep-first-at-s-connection-in-atari-left-black]
+# The opponent's play at S first, read on its own.  Black's second-line
+# stone E8 jumps to the top edge over the gap E9; White D9 (Q) peeps beside
+# it, S = F9.  Black's chain E8-F8 has three liberties (E9, F9, E7), not
+# more, and F9 is empty and no self-atari for White (E9 and G9 stay free).
+# White F9 is no ladder for Black: Black's G9 atari is answered at E9
+# joining D9-D8, and Black's E9 atari would leave Black's E8-F8-E9 with E7
+# alone while White's F9 takes G9.  Then Black's connection at the gap E9
+# leaves the chain only E7: it is caught (in atari), so White's value of S
+# is Hyoka(White) with F9 on the board (h1, White's line F9).
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  O O X X . X . . .
+  . X . X X X . . .
+  . X O X . X . . .
+  . O . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 B5 A5 A4 B5 B5 A4 [=h1]
+
+[edge2-peep-first-at-s-connection-in-atari-left-white]
+# The opponent's play at S first, read on its own.  Black's second-line
+# stone E8 jumps to the top edge over the gap E9; White D9 (Q) peeps beside
+# it, S = F9.  Black's chain E8-F8 has three liberties (E9, F9, E7), not
+# more, and F9 is empty and no self-atari for White (E9 and G9 stay free).
+# White F9 is no ladder for Black: Black's G9 atari is answered at E9
+# joining D9-D8, and Black's E9 atari would leave Black's E8-F8-E9 with E7
+# alone while White's F9 takes G9.  Then Black's connection at the gap E9
+# leaves the chain only E7: it is caught (in atari), so White's value of S
+# is Hyoka(White) with F9 on the board (h1, White's line F9).
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  O O X X . X . . .
+  . X . X X X . . .
+  . X O X . X . . .
+  . O . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 B5 A5 A4 B5 B5 A4 [=h1]
+
+[edge2-peep-first-at-s-connection-in-atari-right-black]
+# The opponent's play at S first, read on its own.  Black's second-line
+# stone E8 jumps to the top edge over the gap E9; White D9 (Q) peeps beside
+# it, S = F9.  Black's chain E8-F8 has three liberties (E9, F9, E7), not
+# more, and F9 is empty and no self-atari for White (E9 and G9 stay free).
+# White F9 is no ladder for Black: Black's G9 atari is answered at E9
+# joining D9-D8, and Black's E9 atari would leave Black's E8-F8-E9 with E7
+# alone while White's F9 takes G9.  Then Black's connection at the gap E9
+# leaves the chain only E7: it is caught (in atari), so White's value of S
+# is Hyoka(White) with F9 on the board (h1, White's line F9).
+# (the position on the right edge, mirrored)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . O .
+  . . . X . X O X .
+  . . . X X X . X .
+  . . . X . X X O O
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 H5 J5 J6 H5 H5 J6 [=h1]
+
+[edge2-peep-first-at-s-connection-in-atari-right-white]
+# The opponent's play at S first, read on its own.  Black's second-line
+# stone E8 jumps to the top edge over the gap E9; White D9 (Q) peeps beside
+# it, S = F9.  Black's chain E8-F8 has three liberties (E9, F9, E7), not
+# more, and F9 is empty and no self-atari for White (E9 and G9 stay free).
+# White F9 is no ladder for Black: Black's G9 atari is answered at E9
+# joining D9-D8, and Black's E9 atari would leave Black's E8-F8-E9 with E7
+# alone while White's F9 takes G9.  Then Black's connection at the gap E9
+# leaves the chain only E7: it is caught (in atari), so White's value of S
+# is Hyoka(White) with F9 on the board (h1, White's line F9).
+# (the position on the right edge, mirrored)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . O .
+  . . . X . X O X .
+  . . . X X X . X .
+  . . . X . X X O O
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 H5 J5 J6 H5 H5 J6 [=h1]
+
+[edge2-peep-first-at-s-four-liberties-top-black]
+# The position of the rows above without White G8: Black's chain E8-F8
+# now has four liberties (E9, F9, E7, G8), more than three, so White's play
+# at S first is not read: -1.
+black to play
+  . . . O . . . . .
+  . . . O X X . . .
+  . . . X . O . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E8 E9 F9 [=-1]
+
+[edge2-peep-first-at-s-four-liberties-top-white]
+# The position of the rows above without White G8: Black's chain E8-F8
+# now has four liberties (E9, F9, E7, G8), more than three, so White's play
+# at S first is not read: -1.
+white to play
+  . . . O . . . . .
+  . . . O X X . . .
+  . . . X . O . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E8 E9 F9 [=-1]
+
+[edge2-peep-first-at-s-four-liberties-left-black]
+# The position of the rows above without White G8: Black's chain E8-F8
+# now has four liberties (E9, F9, E7, G8), more than three, so White's play
+# at S first is not read: -1.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  O O X X . X . . .
+  . X . X X X . . .
+  . X O X . X . . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 B5 A5 A4 [=-1]
+
+[edge2-peep-first-at-s-four-liberties-left-white]
+# The position of the rows above without White G8: Black's chain E8-F8
+# now has four liberties (E9, F9, E7, G8), more than three, so White's play
+# at S first is not read: -1.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  O O X X . X . . .
+  . X . X X X . . .
+  . X O X . X . . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 B5 A5 A4 [=-1]
+
+[edge2-aim-two-chains-in-atari-black]
+# The aim of a play at E5 against the other side's chains beside it: White's
+# D5 and F5 each have one liberty (E5) and E5 has two empty neighbours (E6,
+# E4), so Black's E5 threatens: yes.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . X O . O X . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNeraiCheck:edge2 E5 [yes]
+
+[edge2-aim-two-chains-in-atari-white]
+# The aim of a play at E5 against the other side's chains beside it: White's
+# D5 and F5 each have one liberty (E5) and E5 has two empty neighbours (E6,
+# E4), so Black's E5 threatens: yes.
+# (colours swapped: White's play against Black's chains)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . O . . .
+  . . O X . X O . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNeraiCheck:edge2 E5 [yes]
+
+[edge2-aim-two-chains-one-empty-neighbour-black]
+# As above with Black E4: E5 has one empty neighbour only, and neither
+# White chain has exactly two liberties (no ladder clause): no.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . X O . O X . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNeraiCheck:edge2 E5 [no]
+
+[edge2-aim-two-chains-one-empty-neighbour-white]
+# As above with Black E4: E5 has one empty neighbour only, and neither
+# White chain has exactly two liberties (no ladder clause): no.
+# (colours swapped: White's play against Black's chains)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . O . . .
+  . . O X . X O . .
+  . . . O O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNeraiCheck:edge2 E5 [no]
+
+[edge2-aim-ladder-on-two-liberties-black]
+# White's lone E5 has two liberties (F5, E4) with Black D5, E6 and F6
+# around it: Black's E4 atari drives it along F5, G5 ... to the edge (a
+# ladder with nothing in its way), so the play at F5 beside it aims at it:
+# yes (one chain only, the ladder clause).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNeraiCheck:edge2 F5 [yes]
+
+[edge2-aim-ladder-on-two-liberties-white]
+# White's lone E5 has two liberties (F5, E4) with Black D5, E6 and F6
+# around it: Black's E4 atari drives it along F5, G5 ... to the edge (a
+# ladder with nothing in its way), so the play at F5 beside it aims at it:
+# yes (one chain only, the ladder clause).
+# (colours swapped: White's play against Black's chains)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNeraiCheck:edge2 F5 [yes]
+
+[edge2-aim-no-ladder-on-two-liberties-black]
+# White's lone E5 with Black D5 and E6 only: it has two liberties but
+# either atari lets it extend to three, so no ladder takes it, and it is
+# the only White chain beside F5: no.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNeraiCheck:edge2 F5 [no]
+
+[edge2-aim-no-ladder-on-two-liberties-white]
+# White's lone E5 with Black D5 and E6 only: it has two liberties but
+# either atari lets it extend to three, so no ladder takes it, and it is
+# the only White chain beside F5: no.
+# (colours swapped: White's play against Black's chains)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNeraiCheck:edge2 F5 [no]
+

@@ -5,16 +5,40 @@
 #include "engine/Problems.h"
 #include "engine/links/LinkRoutines.h"
 
+#include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "engine/Koho.h"
+#include "engine/Think.h"
 #include "engine/links/IkkenEdgeNozoki.h"
 #include "engine/links/IkkenEdgeTukeYomi.h"
 #include "engine/links/IkkenEdgeWarikomi.h"
 
 namespace vorn::test {
 namespace {
+
+// IkkenEdgeHasamiHyoka:edge2 S G P [lines]: the opponent's value of its play
+// at P first (beside the gap, across from the peep), answered "=value"
+// in terms of the lines (-1 when the play is not read).
+std::string HasamiHyoka(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 1, [](const TKankeiBox& box, const std::vector<Point>& p) {
+        return std::to_string(IkkenEdgeHasamiHyoka(box, p[0]));
+    });
+}
+const TProblemRoutineAdd ikkenEdgeHasamiHyokaEdge2("IkkenEdgeHasamiHyoka:edge2", HasamiHyoka);
+
+// IkkenEdgeNeraiCheck:edge2 P: whether the side to move's play at P
+// threatens the other side's chains beside P, "yes" or "no".
+std::string NeraiCheck(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("IkkenEdgeNeraiCheck:edge2 wants one point");
+    return IkkenEdgeNeraiCheck(JibunIro, pts[0]) ? "yes" : "no";
+}
+const TProblemRoutineAdd ikkenEdgeNeraiCheckEdge2("IkkenEdgeNeraiCheck:edge2", NeraiCheck);
 
 // The opponent's play beside the gap that leaves the connection in atari.
 const TProblemRoutineAdd ikkenEdgeNozokiAtariEdge2("IkkenEdgeNozokiAtari:edge2", BoxRoutine<IkkenEdgeNozokiAtari>);
@@ -26,15 +50,15 @@ const TProblemRoutineAdd ikkenEdgeNozokiHaneEdge2("IkkenEdgeNozokiHane:edge2", B
 // cut reason (3) from 20 on.  Each candidate is answered as its value before
 // that gain (13 and more less 3; 10 to 12 cannot come out and are answered
 // as -999) and with reason 5 when its reason agrees with the gained value
-// (3 from 20 on, 5 below), else with the reason as it came out.
+// (3 from 20 on, 5 below), else with 200 plus the reason as it came out.
 std::string WarikomiOwner(const std::vector<Point>& pts)
 {
     return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
         IkkenEdgeWarikomi(box);
         for (int i = 1; i <= KohoCount; ++i) {
             const int v = Koho.Value[i];
-            if (v >= 20 ? Koho.Kind[i] == kkKiri : Koho.Kind[i] == kkKankei)
-                Koho.Kind[i] = kkKankei;
+            const bool agrees = v >= 20 ? Koho.Kind[i] == kkKiri : Koho.Kind[i] == kkKankei;
+            Koho.Kind[i] = static_cast<std::uint8_t>(agrees ? kkKankei : 200 + Koho.Kind[i]);
             Koho.Value[i] = v >= 13 ? v - 3 : v >= 10 ? -999 : v;
         }
         return std::string();
