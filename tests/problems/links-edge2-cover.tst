@@ -2276,3 +2276,291 @@ white to play
   . . . . . . . . .
 call IkkenEdgeNeraiCheck:edge2 F5 [no]
 
+
+[edge2-peep-first-at-s-four-liberties-caught-top-black]
+# The opponent's play at S first, with more than three liberties.  Black's
+# second-line stone E8 jumps to the top edge over the gap E9; White D9 (Q)
+# peeps beside it, S = F9.  Black's chain E8-F8 has four liberties (E9, F9,
+# E7, G8): more than three, so White's play at F9 first is not read (-1),
+# although Black's connection at E9 after it would be caught (White G8,
+# and Black's E7 has no liberty among White D7, F7 and E6).
+black to play
+  . . . O . . . O .
+  . . . O X X . . .
+  . . . O . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E8 E9 F9 [=-1]
+
+[edge2-peep-first-at-s-four-liberties-caught-top-white]
+# The opponent's play at S first, with more than three liberties.  Black's
+# second-line stone E8 jumps to the top edge over the gap E9; White D9 (Q)
+# peeps beside it, S = F9.  Black's chain E8-F8 has four liberties (E9, F9,
+# E7, G8): more than three, so White's play at F9 first is not read (-1),
+# although Black's connection at E9 after it would be caught (White G8,
+# and Black's E7 has no liberty among White D7, F7 and E6).
+white to play
+  . . . O . . . O .
+  . . . O X X . . .
+  . . . O . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E8 E9 F9 [=-1]
+
+[edge2-peep-first-at-s-four-liberties-caught-left-black]
+# The opponent's play at S first, with more than three liberties.  Black's
+# second-line stone E8 jumps to the top edge over the gap E9; White D9 (Q)
+# peeps beside it, S = F9.  Black's chain E8-F8 has four liberties (E9, F9,
+# E7, G8): more than three, so White's play at F9 first is not read (-1),
+# although Black's connection at E9 after it would be caught (White G8,
+# and Black's E7 has no liberty among White D7, F7 and E6).
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O . . . . . .
+  . X . O . . . . .
+  . X O . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 B5 A5 A4 [=-1]
+
+[edge2-peep-first-at-s-four-liberties-caught-left-white]
+# The opponent's play at S first, with more than three liberties.  Black's
+# second-line stone E8 jumps to the top edge over the gap E9; White D9 (Q)
+# peeps beside it, S = F9.  Black's chain E8-F8 has four liberties (E9, F9,
+# E7, G8): more than three, so White's play at F9 first is not read (-1),
+# although Black's connection at E9 after it would be caught (White G8,
+# and Black's E7 has no liberty among White D7, F7 and E6).
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O . . . . . .
+  . X . O . . . . .
+  . X O . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 B5 A5 A4 [=-1]
+
+[edge2-wedge-beside-k-descent-captures-top-white]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, K in atari (Black C8,
+# D7 and the stone around it).  S = F9, T = F8, U = G8, V = F7, W = G9,
+# N = D9; Black's H9 has only G9 (White H8, J8, J9).  Black's D9 would
+# capture K, so N is no forbidden point; K has one liberty, so no L.  U is
+# empty but not all its eight neighbours are (H8, H9): no extension.  Black's
+# S = F9 leaves the stone's chain many liberties; V is empty but F6 beyond
+# it is no White wall: Black's point is S, White answers at N: h0 (F9, D9).
+# White's part: U is not Black's, T has three empty neighbours and W is
+# empty: White takes the better of the hane T = F8 (h1) and the descent
+# W = G9 that captures H9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+white to play
+  . . . . O . . X O
+  . . X O X . . O O
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 D9 E8 F8 E8 E8 G9 [F8=h0+h1:5|G9=h0+h3:5]
+
+[edge2-wedge-beside-k-descent-captures-top-mirror-white]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, K in atari (Black C8,
+# D7 and the stone around it).  S = F9, T = F8, U = G8, V = F7, W = G9,
+# N = D9; Black's H9 has only G9 (White H8, J8, J9).  Black's D9 would
+# capture K, so N is no forbidden point; K has one liberty, so no L.  U is
+# empty but not all its eight neighbours are (H8, H9): no extension.  Black's
+# S = F9 leaves the stone's chain many liberties; V is empty but F6 beyond
+# it is no White wall: Black's point is S, White answers at N: h0 (F9, D9).
+# White's part: U is not Black's, T has three empty neighbours and W is
+# empty: White takes the better of the hane T = F8 (h1) and the descent
+# W = G9 that captures H9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  O X . . O . . . .
+  O O . . X O X . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 F9 E8 D8 E8 E8 C9 [D8=h0+h1:5|C9=h0+h3:5]
+
+[edge2-wedge-beside-k-descent-captures-left-white]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, K in atari (Black C8,
+# D7 and the stone around it).  S = F9, T = F8, U = G8, V = F7, W = G9,
+# N = D9; Black's H9 has only G9 (White H8, J8, J9).  Black's D9 would
+# capture K, so N is no forbidden point; K has one liberty, so no L.  U is
+# empty but not all its eight neighbours are (H8, H9): no extension.  Black's
+# S = F9 leaves the stone's chain many liberties; V is empty but F6 beyond
+# it is no White wall: Black's point is S, White answers at N: h0 (F9, D9).
+# White's part: U is not Black's, T has three empty neighbours and W is
+# empty: White takes the better of the hane T = F8 (h1) and the descent
+# W = G9 that captures H9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . O X . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X O . . . . . . .
+  O O . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A4 A6 B5 B4 B5 B5 A3 [B4=h0+h1:5|A3=h0+h3:5]
+
+[edge2-wedge-beside-k-descent-captures-bottom-white]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, K in atari (Black C8,
+# D7 and the stone around it).  S = F9, T = F8, U = G8, V = F7, W = G9,
+# N = D9; Black's H9 has only G9 (White H8, J8, J9).  Black's D9 would
+# capture K, so N is no forbidden point; K has one liberty, so no L.  U is
+# empty but not all its eight neighbours are (H8, H9): no extension.  Black's
+# S = F9 leaves the stone's chain many liberties; V is empty but F6 beyond
+# it is no White wall: Black's point is S, White answers at N: h0 (F9, D9).
+# White's part: U is not Black's, T has three empty neighbours and W is
+# empty: White takes the better of the hane T = F8 (h1) and the descent
+# W = G9 that captures H9 (h3), T on a tie.
+# For White: its point with h0 plus that part.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . X O X . . O O
+  . . . . O . . X O
+call IkkenEdgeWarikomi:cover E2 E1 E2 F1 D1 E2 F2 E2 E2 G1 [F2=h0+h1:5|G1=h0+h3:5]
+
+[edge2-wedge-beside-k-descent-captures-owner-top-black]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, K in atari (Black C8,
+# D7 and the stone around it).  S = F9, T = F8, U = G8, V = F7, W = G9,
+# N = D9; Black's H9 has only G9 (White H8, J8, J9).  Black's D9 would
+# capture K, so N is no forbidden point; K has one liberty, so no L.  U is
+# empty but not all its eight neighbours are (H8, H9): no extension.  Black's
+# S = F9 leaves the stone's chain many liberties; V is empty but F6 beyond
+# it is no White wall: Black's point is S, White answers at N: h0 (F9, D9).
+# White's part: U is not Black's, T has three empty neighbours and W is
+# empty: White takes the better of the hane T = F8 (h1) and the descent
+# W = G9 that captures H9 (h3), T on a tie.
+# Black's point S = F9 with h0 plus White's part; with Black to play the sum
+# gains 3 from 10 on, the cut reason from 20 (the entry answers it before).
+black to play
+  . . . . O . . X O
+  . . X O X . . O O
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 F9 D9 E8 F8 E8 E8 G9 [F9=h0+h1:5|F9=h0+h3:5]
+
+[edge2-wedge-beside-k-descent-captures-owner-top-mirror-black]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, K in atari (Black C8,
+# D7 and the stone around it).  S = F9, T = F8, U = G8, V = F7, W = G9,
+# N = D9; Black's H9 has only G9 (White H8, J8, J9).  Black's D9 would
+# capture K, so N is no forbidden point; K has one liberty, so no L.  U is
+# empty but not all its eight neighbours are (H8, H9): no extension.  Black's
+# S = F9 leaves the stone's chain many liberties; V is empty but F6 beyond
+# it is no White wall: Black's point is S, White answers at N: h0 (F9, D9).
+# White's part: U is not Black's, T has three empty neighbours and W is
+# empty: White takes the better of the hane T = F8 (h1) and the descent
+# W = G9 that captures H9 (h3), T on a tie.
+# Black's point S = F9 with h0 plus White's part; with Black to play the sum
+# gains 3 from 10 on, the cut reason from 20 (the entry answers it before).
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  O X . . O . . . .
+  O O . . X O X . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 D9 F9 E8 D8 E8 E8 C9 [D9=h0+h1:5|D9=h0+h3:5]
+
+[edge2-wedge-beside-k-descent-captures-owner-left-black]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, K in atari (Black C8,
+# D7 and the stone around it).  S = F9, T = F8, U = G8, V = F7, W = G9,
+# N = D9; Black's H9 has only G9 (White H8, J8, J9).  Black's D9 would
+# capture K, so N is no forbidden point; K has one liberty, so no L.  U is
+# empty but not all its eight neighbours are (H8, H9): no extension.  Black's
+# S = F9 leaves the stone's chain many liberties; V is empty but F6 beyond
+# it is no White wall: Black's point is S, White answers at N: h0 (F9, D9).
+# White's part: U is not Black's, T has three empty neighbours and W is
+# empty: White takes the better of the hane T = F8 (h1) and the descent
+# W = G9 that captures H9 (h3), T on a tie.
+# Black's point S = F9 with h0 plus White's part; with Black to play the sum
+# gains 3 from 10 on, the cut reason from 20 (the entry answers it before).
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . O X . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X O . . . . . . .
+  O O . . . . . . .
+call IkkenEdgeWarikomi:owner B5 A5 B5 A4 A6 B5 B4 B5 B5 A3 [A4=h0+h1:5|A4=h0+h3:5]
+
+[edge2-wedge-beside-k-descent-captures-owner-bottom-black]
+# Black's second-line stone E8 (chain E8-E7-D7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone, K in atari (Black C8,
+# D7 and the stone around it).  S = F9, T = F8, U = G8, V = F7, W = G9,
+# N = D9; Black's H9 has only G9 (White H8, J8, J9).  Black's D9 would
+# capture K, so N is no forbidden point; K has one liberty, so no L.  U is
+# empty but not all its eight neighbours are (H8, H9): no extension.  Black's
+# S = F9 leaves the stone's chain many liberties; V is empty but F6 beyond
+# it is no White wall: Black's point is S, White answers at N: h0 (F9, D9).
+# White's part: U is not Black's, T has three empty neighbours and W is
+# empty: White takes the better of the hane T = F8 (h1) and the descent
+# W = G9 that captures H9 (h3), T on a tie.
+# Black's point S = F9 with h0 plus White's part; with Black to play the sum
+# gains 3 from 10 on, the cut reason from 20 (the entry answers it before).
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . X O X . . O O
+  . . . . O . . X O
+call IkkenEdgeWarikomi:owner E2 E1 E2 F1 D1 E2 F2 E2 E2 G1 [F1=h0+h1:5|F1=h0+h3:5]
