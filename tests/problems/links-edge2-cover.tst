@@ -2564,3 +2564,436 @@ black to play
   . . X O X . . O O
   . . . . O . . X O
 call IkkenEdgeWarikomi:owner E2 E1 E2 F1 D1 E2 F2 E2 E2 G1 [F1=h0+h1:5|F1=h0+h3:5]
+
+[edge2-aim-two-chains-two-liberties-black]
+# White's D5 (liberties C5, E5) and F5 (E5, G5) each have two liberties
+# and E5 between them two empty neighbours (E6, E4): Black's E5 ataris both
+# at once, a threat: yes (the two-chain clause; neither stone alone falls
+# to a ladder, each atari lets it extend to three liberties).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . . O . O . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNeraiCheck:edge2 E5 [yes]
+
+[edge2-aim-two-chains-two-liberties-white]
+# White's D5 (liberties C5, E5) and F5 (E5, G5) each have two liberties
+# and E5 between them two empty neighbours (E6, E4): Black's E5 ataris both
+# at once, a threat: yes (the two-chain clause; neither stone alone falls
+# to a ladder, each atari lets it extend to three liberties).
+# (colours swapped: White's play against Black's chains)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . O . . .
+  . . . X . X . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNeraiCheck:edge2 E5 [yes]
+
+[edge2-wedge-beside-k-descent-taken-top-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds W = G9.
+# S = F9, T = F8, U = G8, V = F7, N = D9.  The stone's chain has four
+# liberties; F9 is no self-atari for either side; Black's D9 is legal (no
+# forbidden point); K has three liberties (no L).  U is empty but G9 among
+# its neighbours is Black's: no extension; Black's S leaves the stone's
+# chain four liberties; V is empty but F6 beyond it is no White wall:
+# Black's part is S = F9, White answers at N = D9 (h0).  White's part: U is
+# not Black's; T has three empty neighbours but W is taken, and W is not
+# empty: White blocks at S = F9 (h1), its stones there not dead.
+# For White: s at F9.
+white to play
+  . . . . O . X . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 D9 E8 F9 [F9=s:5]
+
+[edge2-wedge-beside-k-descent-taken-top-mirror-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds W = G9.
+# S = F9, T = F8, U = G8, V = F7, N = D9.  The stone's chain has four
+# liberties; F9 is no self-atari for either side; Black's D9 is legal (no
+# forbidden point); K has three liberties (no L).  U is empty but G9 among
+# its neighbours is Black's: no extension; Black's S leaves the stone's
+# chain four liberties; V is empty but F6 beyond it is no White wall:
+# Black's part is S = F9, White answers at N = D9 (h0).  White's part: U is
+# not Black's; T has three empty neighbours but W is taken, and W is not
+# empty: White blocks at S = F9 (h1), its stones there not dead.
+# For White: s at F9.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  . . X . O . . . .
+  . . . . X O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 F9 E8 D9 [D9=s:5]
+
+[edge2-wedge-beside-k-descent-taken-left-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds W = G9.
+# S = F9, T = F8, U = G8, V = F7, N = D9.  The stone's chain has four
+# liberties; F9 is no self-atari for either side; Black's D9 is legal (no
+# forbidden point); K has three liberties (no L).  U is empty but G9 among
+# its neighbours is Black's: no extension; Black's S leaves the stone's
+# chain four liberties; V is empty but F6 beyond it is no White wall:
+# Black's part is S = F9, White answers at N = D9 (h0).  White's part: U is
+# not Black's; T has three empty neighbours but W is taken, and W is not
+# empty: White blocks at S = F9 (h1), its stones there not dead.
+# For White: s at F9.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A4 A6 B5 A4 [A4=s:5]
+
+[edge2-wedge-beside-k-descent-taken-bottom-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds W = G9.
+# S = F9, T = F8, U = G8, V = F7, N = D9.  The stone's chain has four
+# liberties; F9 is no self-atari for either side; Black's D9 is legal (no
+# forbidden point); K has three liberties (no L).  U is empty but G9 among
+# its neighbours is Black's: no extension; Black's S leaves the stone's
+# chain four liberties; V is empty but F6 beyond it is no White wall:
+# Black's part is S = F9, White answers at N = D9 (h0).  White's part: U is
+# not Black's; T has three empty neighbours but W is taken, and W is not
+# empty: White blocks at S = F9 (h1), its stones there not dead.
+# For White: s at F9.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . . . . O . X . .
+call IkkenEdgeWarikomi:cover E2 E1 E2 F1 D1 E2 F1 [F1=s:5]
+
+
+[edge2-wedge-beside-k-descent-taken-owner-top-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds W = G9.
+# S = F9, T = F8, U = G8, V = F7, N = D9.  The stone's chain has four
+# liberties; F9 is no self-atari for either side; Black's D9 is legal (no
+# forbidden point); K has three liberties (no L).  U is empty but G9 among
+# its neighbours is Black's: no extension; Black's S leaves the stone's
+# chain four liberties; V is empty but F6 beyond it is no White wall:
+# Black's part is S = F9, White answers at N = D9 (h0).  White's part: U is
+# not Black's; T has three empty neighbours but W is taken, and W is not
+# empty: White blocks at S = F9 (h1), its stones there not dead.
+# For Black: s at F9, with the gain of the engine's own link (3 from 10 on,
+# the cut reason from 20; the entry answers the value before it).
+black to play
+  . . . . O . X . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 F9 D9 E8 F9 [F9=s:5]
+
+[edge2-wedge-beside-k-descent-taken-owner-top-mirror-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds W = G9.
+# S = F9, T = F8, U = G8, V = F7, N = D9.  The stone's chain has four
+# liberties; F9 is no self-atari for either side; Black's D9 is legal (no
+# forbidden point); K has three liberties (no L).  U is empty but G9 among
+# its neighbours is Black's: no extension; Black's S leaves the stone's
+# chain four liberties; V is empty but F6 beyond it is no White wall:
+# Black's part is S = F9, White answers at N = D9 (h0).  White's part: U is
+# not Black's; T has three empty neighbours but W is taken, and W is not
+# empty: White blocks at S = F9 (h1), its stones there not dead.
+# For Black: s at F9, with the gain of the engine's own link (3 from 10 on,
+# the cut reason from 20; the entry answers the value before it).
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  . . X . O . . . .
+  . . . . X O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 D9 F9 E8 D9 [D9=s:5]
+
+[edge2-wedge-beside-k-descent-taken-owner-left-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds W = G9.
+# S = F9, T = F8, U = G8, V = F7, N = D9.  The stone's chain has four
+# liberties; F9 is no self-atari for either side; Black's D9 is legal (no
+# forbidden point); K has three liberties (no L).  U is empty but G9 among
+# its neighbours is Black's: no extension; Black's S leaves the stone's
+# chain four liberties; V is empty but F6 beyond it is no White wall:
+# Black's part is S = F9, White answers at N = D9 (h0).  White's part: U is
+# not Black's; T has three empty neighbours but W is taken, and W is not
+# empty: White blocks at S = F9 (h1), its stones there not dead.
+# For Black: s at F9, with the gain of the engine's own link (3 from 10 on,
+# the cut reason from 20; the entry answers the value before it).
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner B5 A5 B5 A4 A6 B5 A4 [A4=s:5]
+
+[edge2-wedge-beside-k-descent-taken-owner-bottom-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds W = G9.
+# S = F9, T = F8, U = G8, V = F7, N = D9.  The stone's chain has four
+# liberties; F9 is no self-atari for either side; Black's D9 is legal (no
+# forbidden point); K has three liberties (no L).  U is empty but G9 among
+# its neighbours is Black's: no extension; Black's S leaves the stone's
+# chain four liberties; V is empty but F6 beyond it is no White wall:
+# Black's part is S = F9, White answers at N = D9 (h0).  White's part: U is
+# not Black's; T has three empty neighbours but W is taken, and W is not
+# empty: White blocks at S = F9 (h1), its stones there not dead.
+# For Black: s at F9, with the gain of the engine's own link (3 from 10 on,
+# the cut reason from 20; the entry answers the value before it).
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . . . . O . X . .
+call IkkenEdgeWarikomi:owner E2 E1 E2 F1 D1 E2 F1 [F1=s:5]
+
+[edge2-wedge-beside-k-block-dead-top-white]
+# Black's second-line stone E8 (chain E8-E7-D7-F7) jumps to the top edge;
+# White has wedged at E9 with White D8 (K) beside the stone, K in atari
+# (Black C8, D7 and the stone); Black holds W = G9 and V = F7.  S = F9,
+# T = F8 (two empty neighbours), U = G8, N = D9.  White's part: U is not
+# Black's, T has fewer than three empty neighbours, W is taken: White's
+# block at S = F9 is read, and for White as the engine the analysis then
+# finds its stones there (E9-F9 with the dead K) dead: no candidate.
+white to play
+  . . . . O . X . .
+  . . X O X . . . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 [none]
+
+[edge2-wedge-beside-k-block-dead-top-mirror-white]
+# Black's second-line stone E8 (chain E8-E7-D7-F7) jumps to the top edge;
+# White has wedged at E9 with White D8 (K) beside the stone, K in atari
+# (Black C8, D7 and the stone); Black holds W = G9 and V = F7.  S = F9,
+# T = F8 (two empty neighbours), U = G8, N = D9.  White's part: U is not
+# Black's, T has fewer than three empty neighbours, W is taken: White's
+# block at S = F9 is read, and for White as the engine the analysis then
+# finds its stones there (E9-F9 with the dead K) dead: no candidate.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  . . X . O . . . .
+  . . . . X O X . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 [none]
+
+[edge2-wedge-beside-k-block-dead-left-white]
+# Black's second-line stone E8 (chain E8-E7-D7-F7) jumps to the top edge;
+# White has wedged at E9 with White D8 (K) beside the stone, K in atari
+# (Black C8, D7 and the stone); Black holds W = G9 and V = F7.  S = F9,
+# T = F8 (two empty neighbours), U = G8, N = D9.  White's part: U is not
+# Black's, T has fewer than three empty neighbours, W is taken: White's
+# block at S = F9 is read, and for White as the engine the analysis then
+# finds its stones there (E9-F9 with the dead K) dead: no candidate.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . O X . . . . . .
+  O X X . . . . . .
+  . . X . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 [none]
+
+[edge2-wedge-beside-k-block-dead-bottom-white]
+# Black's second-line stone E8 (chain E8-E7-D7-F7) jumps to the top edge;
+# White has wedged at E9 with White D8 (K) beside the stone, K in atari
+# (Black C8, D7 and the stone); Black holds W = G9 and V = F7.  S = F9,
+# T = F8 (two empty neighbours), U = G8, N = D9.  White's part: U is not
+# Black's, T has fewer than three empty neighbours, W is taken: White's
+# block at S = F9 is read, and for White as the engine the analysis then
+# finds its stones there (E9-F9 with the dead K) dead: no candidate.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  . . X O X . . . .
+  . . . . O . X . .
+call IkkenEdgeWarikomi:cover E2 E1 [none]
+
+
+[edge2-wedge-beside-k-block-dead-owner-top-black]
+# Black's second-line stone E8 (chain E8-E7-D7-F7) jumps to the top edge;
+# White has wedged at E9 with White D8 (K) beside the stone, K in atari
+# (Black C8, D7 and the stone); Black holds W = G9 and V = F7.  S = F9,
+# T = F8 (two empty neighbours), U = G8, N = D9.  White's part: U is not
+# Black's, T has fewer than three empty neighbours, W is taken: White's
+# block at S = F9 is read, and for White as the engine the analysis then
+# finds its stones there (E9-F9 with the dead K) dead: no candidate.
+# With Black as the engine the death of White's block is not read.
+# Black's part: K has one liberty (no L), Black's D9 would capture (no
+# forbidden point); U's neighbours are not all empty; Black's S leaves the
+# stone's chain many liberties and V is Black's: Black plays S = F9, White
+# answers at N = D9 (h0).  White's part: the block at S (h1).  For Black:
+# s at F9, with the gain of the engine's own link (the entry answers the
+# value before it).
+black to play
+  . . . . O . X . .
+  . . X O X . . . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 F9 D9 E8 F9 [F9=s:5]
+
+[edge2-wedge-beside-k-block-dead-owner-top-mirror-black]
+# Black's second-line stone E8 (chain E8-E7-D7-F7) jumps to the top edge;
+# White has wedged at E9 with White D8 (K) beside the stone, K in atari
+# (Black C8, D7 and the stone); Black holds W = G9 and V = F7.  S = F9,
+# T = F8 (two empty neighbours), U = G8, N = D9.  White's part: U is not
+# Black's, T has fewer than three empty neighbours, W is taken: White's
+# block at S = F9 is read, and for White as the engine the analysis then
+# finds its stones there (E9-F9 with the dead K) dead: no candidate.
+# With Black as the engine the death of White's block is not read.
+# Black's part: K has one liberty (no L), Black's D9 would capture (no
+# forbidden point); U's neighbours are not all empty; Black's S leaves the
+# stone's chain many liberties and V is Black's: Black plays S = F9, White
+# answers at N = D9 (h0).  White's part: the block at S (h1).  For Black:
+# s at F9, with the gain of the engine's own link (the entry answers the
+# value before it).
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  . . X . O . . . .
+  . . . . X O X . .
+  . . . X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 D9 F9 E8 D9 [D9=s:5]
+
+[edge2-wedge-beside-k-block-dead-owner-left-black]
+# Black's second-line stone E8 (chain E8-E7-D7-F7) jumps to the top edge;
+# White has wedged at E9 with White D8 (K) beside the stone, K in atari
+# (Black C8, D7 and the stone); Black holds W = G9 and V = F7.  S = F9,
+# T = F8 (two empty neighbours), U = G8, N = D9.  White's part: U is not
+# Black's, T has fewer than three empty neighbours, W is taken: White's
+# block at S = F9 is read, and for White as the engine the analysis then
+# finds its stones there (E9-F9 with the dead K) dead: no candidate.
+# With Black as the engine the death of White's block is not read.
+# Black's part: K has one liberty (no L), Black's D9 would capture (no
+# forbidden point); U's neighbours are not all empty; Black's S leaves the
+# stone's chain many liberties and V is Black's: Black plays S = F9, White
+# answers at N = D9 (h0).  White's part: the block at S (h1).  For Black:
+# s at F9, with the gain of the engine's own link (the entry answers the
+# value before it).
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . O X . . . . . .
+  O X X . . . . . .
+  . . X . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner B5 A5 B5 A4 A6 B5 A4 [A4=s:5]
+
+[edge2-wedge-beside-k-block-dead-owner-bottom-black]
+# Black's second-line stone E8 (chain E8-E7-D7-F7) jumps to the top edge;
+# White has wedged at E9 with White D8 (K) beside the stone, K in atari
+# (Black C8, D7 and the stone); Black holds W = G9 and V = F7.  S = F9,
+# T = F8 (two empty neighbours), U = G8, N = D9.  White's part: U is not
+# Black's, T has fewer than three empty neighbours, W is taken: White's
+# block at S = F9 is read, and for White as the engine the analysis then
+# finds its stones there (E9-F9 with the dead K) dead: no candidate.
+# With Black as the engine the death of White's block is not read.
+# Black's part: K has one liberty (no L), Black's D9 would capture (no
+# forbidden point); U's neighbours are not all empty; Black's S leaves the
+# stone's chain many liberties and V is Black's: Black plays S = F9, White
+# answers at N = D9 (h0).  White's part: the block at S (h1).  For Black:
+# s at F9, with the gain of the engine's own link (the entry answers the
+# value before it).
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  . . X O X . . . .
+  . . . . O . X . .
+call IkkenEdgeWarikomi:owner E2 E1 E2 F1 D1 E2 F1 [F1=s:5]
