@@ -2997,3 +2997,433 @@ black to play
   . . X O X . . . .
   . . . . O . X . .
 call IkkenEdgeWarikomi:owner E2 E1 E2 F1 D1 E2 F1 [F1=s:5]
+
+[edge2-wedge-beside-k-descent-answer-taken-top-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# but White holds H9, so Black's answer there is illegal and White's part is
+# its descent alone: h1 (G9).
+# For White: s at its descent G9.
+white to play
+  . . . . O . . O .
+  . . . O X . X X .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 D9 E8 G9 [G9=s:5]
+
+[edge2-wedge-beside-k-descent-answer-taken-top-mirror-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# but White holds H9, so Black's answer there is illegal and White's part is
+# its descent alone: h1 (G9).
+# For White: s at its descent G9.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  . O . . O . . . .
+  . X X . X O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 F9 E8 C9 [C9=s:5]
+
+[edge2-wedge-beside-k-descent-answer-taken-left-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# but White holds H9, so Black's answer there is illegal and White's part is
+# its descent alone: h1 (G9).
+# For White: s at its descent G9.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A4 A6 B5 A3 [A3=s:5]
+
+[edge2-wedge-beside-k-descent-answer-taken-bottom-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# but White holds H9, so Black's answer there is illegal and White's part is
+# its descent alone: h1 (G9).
+# For White: s at its descent G9.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O X . X X .
+  . . . . O . . O .
+call IkkenEdgeWarikomi:cover E2 E1 E2 F1 D1 E2 G1 [G1=s:5]
+
+
+[edge2-wedge-beside-k-descent-answer-taken-owner-top-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# but White holds H9, so Black's answer there is illegal and White's part is
+# its descent alone: h1 (G9).
+# For Black: s at F9, with the gain of the engine's own link (the entry
+# answers the value before it).
+black to play
+  . . . . O . . O .
+  . . . O X . X X .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 F9 D9 E8 G9 [F9=s:5]
+
+[edge2-wedge-beside-k-descent-answer-taken-owner-top-mirror-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# but White holds H9, so Black's answer there is illegal and White's part is
+# its descent alone: h1 (G9).
+# For Black: s at F9, with the gain of the engine's own link (the entry
+# answers the value before it).
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  . O . . O . . . .
+  . X X . X O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 D9 F9 E8 C9 [D9=s:5]
+
+[edge2-wedge-beside-k-descent-answer-taken-owner-left-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# but White holds H9, so Black's answer there is illegal and White's part is
+# its descent alone: h1 (G9).
+# For Black: s at F9, with the gain of the engine's own link (the entry
+# answers the value before it).
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner B5 A5 B5 A4 A6 B5 A3 [A4=s:5]
+
+[edge2-wedge-beside-k-descent-answer-taken-owner-bottom-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# but White holds H9, so Black's answer there is illegal and White's part is
+# its descent alone: h1 (G9).
+# For Black: s at F9, with the gain of the engine's own link (the entry
+# answers the value before it).
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O X . X X .
+  . . . . O . . O .
+call IkkenEdgeWarikomi:owner E2 E1 E2 F1 D1 E2 G1 [F1=s:5]
+
+[edge2-wedge-beside-k-descent-answer-in-atari-top-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# with White's J9 beside it and H8 empty, Black's H9 would have H8 alone
+# (in atari), so it is taken back and White's part is its descent alone:
+# h1 (G9).
+# For White: s at its descent G9.
+white to play
+  . . . . O . . . O
+  . . . O X . X . .
+  . . . . X . X . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 F9 D9 E8 G9 [G9=s:5]
+
+[edge2-wedge-beside-k-descent-answer-in-atari-top-mirror-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# with White's J9 beside it and H8 empty, Black's H9 would have H8 alone
+# (in atari), so it is taken back and White's part is its descent alone:
+# h1 (G9).
+# For White: s at its descent G9.
+# (the position mirrored left to right: the peep on the other side)
+white to play
+  O . . . O . . . .
+  . . X . X O . . .
+  . . X . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:cover E8 E9 E8 D9 F9 E8 C9 [C9=s:5]
+
+[edge2-wedge-beside-k-descent-answer-in-atari-left-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# with White's J9 beside it and H8 empty, Black's H9 would have H8 alone
+# (in atari), so it is taken back and White's part is its descent alone:
+# h1 (G9).
+# For White: s at its descent G9.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  . X X X . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+call IkkenEdgeWarikomi:cover B5 A5 B5 A4 A6 B5 A3 [A3=s:5]
+
+[edge2-wedge-beside-k-descent-answer-in-atari-bottom-white]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# with White's J9 beside it and H8 empty, Black's H9 would have H8 alone
+# (in atari), so it is taken back and White's part is its descent alone:
+# h1 (G9).
+# For White: s at its descent G9.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . X . X . .
+  . . . O X . X . .
+  . . . . O . . . O
+call IkkenEdgeWarikomi:cover E2 E1 E2 F1 D1 E2 G1 [G1=s:5]
+
+
+[edge2-wedge-beside-k-descent-answer-in-atari-owner-top-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# with White's J9 beside it and H8 empty, Black's H9 would have H8 alone
+# (in atari), so it is taken back and White's part is its descent alone:
+# h1 (G9).
+# For Black: s at F9, with the gain of the engine's own link (the entry
+# answers the value before it).
+black to play
+  . . . . O . . . O
+  . . . O X . X . .
+  . . . . X . X . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 F9 D9 E8 G9 [F9=s:5]
+
+[edge2-wedge-beside-k-descent-answer-in-atari-owner-top-mirror-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# with White's J9 beside it and H8 empty, Black's H9 would have H8 alone
+# (in atari), so it is taken back and White's part is its descent alone:
+# h1 (G9).
+# For Black: s at F9, with the gain of the engine's own link (the entry
+# answers the value before it).
+# (the position mirrored left to right: the peep on the other side)
+black to play
+  O . . . O . . . .
+  . . X . X O . . .
+  . . X . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeWarikomi:owner E8 E9 E8 D9 F9 E8 C9 [D9=s:5]
+
+[edge2-wedge-beside-k-descent-answer-in-atari-owner-left-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# with White's J9 beside it and H8 empty, Black's H9 would have H8 alone
+# (in atari), so it is taken back and White's part is its descent alone:
+# h1 (G9).
+# For Black: s at F9, with the gain of the engine's own link (the entry
+# answers the value before it).
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X X . . . . . .
+  . . . . . . . . .
+  . X X X . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+call IkkenEdgeWarikomi:owner B5 A5 B5 A4 A6 B5 A3 [A4=s:5]
+
+[edge2-wedge-beside-k-descent-answer-in-atari-owner-bottom-black]
+# Black's second-line stone E8 (chain E8-E7) jumps to the top edge; White
+# has wedged at E9 with White D8 (K) beside the stone; Black holds U = G8.
+# S = F9, T = F8, N = D9, V = F7, W = G9, Y = H9 (beyond W).  K has three
+# liberties (no L), N is no forbidden point; U is Black's, so Black does not
+# extend there; Black's S leaves the stone's chain its liberties; V is
+# empty but F6 beyond it is no White wall: Black's part is Black F9, White
+# D9 (h0).  White's part: U is Black's, W is neither forbidden nor a
+# self-atari for White, V is not Black's and Black's U is not dead: White
+# descends at W = G9 and Black answers beyond it at Y = H9:
+# with White's J9 beside it and H8 empty, Black's H9 would have H8 alone
+# (in atari), so it is taken back and White's part is its descent alone:
+# h1 (G9).
+# For Black: s at F9, with the gain of the engine's own link (the entry
+# answers the value before it).
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . X . X . .
+  . . . O X . X . .
+  . . . . O . . . O
+call IkkenEdgeWarikomi:owner E2 E1 E2 F1 D1 E2 G1 [F1=s:5]
