@@ -3427,3 +3427,78 @@ black to play
   . . . O X . X . .
   . . . . O . . . O
 call IkkenEdgeWarikomi:owner E2 E1 E2 F1 D1 E2 G1 [F1=s:5]
+
+[edge2-tuke-race-k-colour-above-k2-top-black]
+# The short race of the rows edge-cover-tuke-race-capture-above-stone: Black's
+# second-line stone E8 jumps to the top edge; White D8 (K) beside it has two
+# liberties (C8, D9), Black's stone one (E9), so only the race is read, on
+# the strip C8 (K2), D8, E8, F8, with X = C8 and Y = C7.  Here White holds
+# Y = C7 (K's colour above the empty K2): the race is not read, no candidate.
+black to play
+  . . . . . . . . .
+  . . . O X O . . .
+  . . O X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 [none]
+
+[edge2-tuke-race-k-colour-above-k2-top-white]
+# The short race of the rows edge-cover-tuke-race-capture-above-stone: Black's
+# second-line stone E8 jumps to the top edge; White D8 (K) beside it has two
+# liberties (C8, D9), Black's stone one (E9), so only the race is read, on
+# the strip C8 (K2), D8, E8, F8, with X = C8 and Y = C7.  Here White holds
+# Y = C7 (K's colour above the empty K2): the race is not read, no candidate.
+white to play
+  . . . . . . . . .
+  . . . O X O . . .
+  . . O X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E8 E9 [none]
+
+[edge2-tuke-race-k-colour-above-k2-bottom-black]
+# The short race of the rows edge-cover-tuke-race-capture-above-stone: Black's
+# second-line stone E8 jumps to the top edge; White D8 (K) beside it has two
+# liberties (C8, D9), Black's stone one (E9), so only the race is read, on
+# the strip C8 (K2), D8, E8, F8, with X = C8 and Y = C7.  Here White holds
+# Y = C7 (K's colour above the empty K2): the race is not read, no candidate.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O X O . . . .
+  . . . O X O . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 [none]
+
+[edge2-tuke-race-k-colour-above-k2-bottom-white]
+# The short race of the rows edge-cover-tuke-race-capture-above-stone: Black's
+# second-line stone E8 jumps to the top edge; White D8 (K) beside it has two
+# liberties (C8, D9), Black's stone one (E9), so only the race is read, on
+# the strip C8 (K2), D8, E8, F8, with X = C8 and Y = C7.  Here White holds
+# Y = C7 (K's colour above the empty K2): the race is not read, no candidate.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O X O . . . .
+  . . . O X O . . .
+  . . . . . . . . .
+call IkkenEdgeTuke:cover E2 E1 [none]
+
