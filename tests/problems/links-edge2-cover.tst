@@ -1590,7 +1590,7 @@ call IkkenEdgeWarikomi:owner E2 E1 E2 D1 F1 E2 C1 B1 D1 [D1=s:5]
 # White's line: White's push at the gap E9 is no self-atari and K is no
 # ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
 # (F8 and G9 are Black's): the push is caught, N is not in the corner, so
-# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# White's point is N = D9 with a fixed value of 1 for its part.  No forcing line: both
 # sides' point D9 with h0 + 1 (the entry answers the value less 1).
 black to play
   . . X . . . X . .
@@ -1615,7 +1615,7 @@ call IkkenEdgeTukeYomi:less1 E8 E9 E8 D9 [D9=h0:5]
 # White's line: White's push at the gap E9 is no self-atari and K is no
 # ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
 # (F8 and G9 are Black's): the push is caught, N is not in the corner, so
-# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# White's point is N = D9 with a fixed value of 1 for its part.  No forcing line: both
 # sides' point D9 with h0 + 1 (the entry answers the value less 1).
 white to play
   . . X . . . X . .
@@ -1640,7 +1640,7 @@ call IkkenEdgeTukeYomi:less1 E8 E9 E8 D9 [D9=h0:5]
 # White's line: White's push at the gap E9 is no self-atari and K is no
 # ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
 # (F8 and G9 are Black's): the push is caught, N is not in the corner, so
-# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# White's point is N = D9 with a fixed value of 1 for its part.  No forcing line: both
 # sides' point D9 with h0 + 1 (the entry answers the value less 1).
 # (the position on the bottom edge)
 black to play
@@ -1666,7 +1666,7 @@ call IkkenEdgeTukeYomi:less1 E2 E1 E2 D1 [D1=h0:5]
 # White's line: White's push at the gap E9 is no self-atari and K is no
 # ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
 # (F8 and G9 are Black's): the push is caught, N is not in the corner, so
-# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# White's point is N = D9 with a fixed value of 1 for its part.  No forcing line: both
 # sides' point D9 with h0 + 1 (the entry answers the value less 1).
 # (the position on the bottom edge)
 white to play
@@ -1692,7 +1692,7 @@ call IkkenEdgeTukeYomi:less1 E2 E1 E2 D1 [D1=h0:5]
 # White's line: White's push at the gap E9 is no self-atari and K is no
 # ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
 # (F8 and G9 are Black's): the push is caught, N is not in the corner, so
-# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# White's point is N = D9 with a fixed value of 1 for its part.  No forcing line: both
 # sides' point D9 with h0 + 1 (the entry answers the value less 1).
 # (the position on the left edge)
 black to play
@@ -1718,7 +1718,7 @@ call IkkenEdgeTukeYomi:less1 B5 A5 B5 A6 [A6=h0:5]
 # White's line: White's push at the gap E9 is no self-atari and K is no
 # ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
 # (F8 and G9 are Black's): the push is caught, N is not in the corner, so
-# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# White's point is N = D9 with a fixed value of 1 for its part.  No forcing line: both
 # sides' point D9 with h0 + 1 (the entry answers the value less 1).
 # (the position on the left edge)
 white to play
@@ -1744,7 +1744,7 @@ call IkkenEdgeTukeYomi:less1 B5 A5 B5 A6 [A6=h0:5]
 # White's line: White's push at the gap E9 is no self-atari and K is no
 # ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
 # (F8 and G9 are Black's): the push is caught, N is not in the corner, so
-# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# White's point is N = D9 with a fixed value of 1 for its part.  No forcing line: both
 # sides' point D9 with h0 + 1 (the entry answers the value less 1).
 # Here K stands on the larger side along the edge (the position mirrored):
 # of the two opposing stones side by side the one with the larger
@@ -1773,7 +1773,7 @@ call IkkenEdgeTukeYomi:less1 E8 E9 E8 F9 [none]
 # White's line: White's push at the gap E9 is no self-atari and K is no
 # ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
 # (F8 and G9 are Black's): the push is caught, N is not in the corner, so
-# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# White's point is N = D9 with a fixed value of 1 for its part.  No forcing line: both
 # sides' point D9 with h0 + 1 (the entry answers the value less 1).
 # Here K stands on the larger side along the edge (the position mirrored):
 # of the two opposing stones side by side the one with the larger
@@ -1802,7 +1802,7 @@ call IkkenEdgeTukeYomi:less1 E8 E9 E8 F9 [none]
 # White's line: White's push at the gap E9 is no self-atari and K is no
 # ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
 # (F8 and G9 are Black's): the push is caught, N is not in the corner, so
-# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# White's point is N = D9 with a fixed value of 1 for its part.  No forcing line: both
 # sides' point D9 with h0 + 1 (the entry answers the value less 1).
 # Here K stands on the larger side along the edge (the position mirrored):
 # of the two opposing stones side by side the one with the larger
@@ -1831,7 +1831,7 @@ call IkkenEdgeTukeYomi:less1 H5 J5 H5 J4 [none]
 # White's line: White's push at the gap E9 is no self-atari and K is no
 # ladder; but Black's D9 then ataris E9 and its extension F9 has no liberty
 # (F8 and G9 are Black's): the push is caught, N is not in the corner, so
-# White's point is N = D9 with the fixed part 1.  No forcing line: both
+# White's point is N = D9 with a fixed value of 1 for its part.  No forcing line: both
 # sides' point D9 with h0 + 1 (the entry answers the value less 1).
 # Here K stands on the larger side along the edge (the position mirrored):
 # of the two opposing stones side by side the one with the larger
