@@ -1,0 +1,329 @@
+# Jump links: rows for branches of the peep's main reading, the wedge with a
+# gap-row stone and the three-space jump that no other row reaches.  "call
+# NAME:ik A B ..." as in links-edge.tst: the points after a repeated A are
+# the lines of the row's working (the first from the owner, the second from
+# the opponent, colours alternating), and each candidate's value is answered
+# as an expression of their evaluations (s = h0 + h1).
+#
+# Three-space jump boxes: [3k + j] is k steps from A toward B, j - 1 across
+# the line (j = 0 toward the smaller coordinate: the left column for a jump
+# down a column, the upper row for one along a row).
+
+[ik-k10-nozoki-far-corner-taken-black]
+# Black's three-space jump E7-E3; White peeps at the first gap from D6 (S)
+# and holds the far end-row corner K = F7.  E = E7, G = E6, M2 = F5 (the
+# middle gap's far flank), Z = G7 and T2 = F8 empty, E7's chain has three
+# liberties: Black's point stays G = E6 (h0).  Black's E6 ataris nothing,
+# [7] = E5 is far from the edge: White's point is M2 = F5 (h1), and K is no
+# empty corner (it holds White's stone, so its seven empty neighbours do not
+# move White's point to the gap).  Black to play: E6 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10Nozoki:ik E7 E3 E7 E6 E7 F5 [E6=s:5]
+
+[ik-k10-nozoki-far-corner-taken-white]
+# The position of ik-k10-nozoki-far-corner-taken-black with White to play:
+# White's own point M2 = F5, the same sum (Black's E6, White's F5).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10Nozoki:ik E7 E3 E7 E6 E7 F5 [F5=s:5]
+
+[ik-k10-nozoki-open-corner-six-white]
+# White peeps from D6 at Black's E7-E3; the far corner K = F7 is empty but a
+# White stone stands at G8, so only six of the eight points around K are
+# empty: White's point stays M2 = F5 (with seven it would be the gap E6).
+# Black's point G = E6 (E7 has four liberties, F8 and G7 empty).  White to
+# play: F5 = s with Black's E6 (h0) and White's F5 (h1).
+white to play
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10Nozoki:ik E7 E3 E7 E6 E7 F5 [F5=s:5]
+
+[ik-k10-nozoki-right-peep-white]
+# White peeps at Black's E7-E3 from the right, F6 = [5], and holds the far
+# corner on the other side, K = [0] = D7: S = F6, D = D6, Z = C7 (empty),
+# C2 = F7, M2 = [6] = D5.  E7 keeps three liberties, T2 = D8 is empty:
+# Black's point G = E6 (h0); White's M2 = D5 (h1), K holding White's stone.
+# White to play: D5 = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10Nozoki:ik E7 E3 E7 E6 E7 D5 [D5=s:5]
+
+[ik-k10-nozoki-right-peep-black]
+# ik-k10-nozoki-right-peep-white with Black to play: Black's gap E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10Nozoki:ik E7 E3 E7 E6 E7 D5 [E6=s:5]
+
+[ik-k10-nozoki-second-line-white]
+# Black's three-space jump B2-F2 runs along the second line; White peeps
+# from C3 = [3] at the gap C2 = G.  M2 = [8] = D1, K = [2] = B1 (empty),
+# C2 = [0] = B3, Z off the board.  B2 has four liberties, T2 = A1 empty:
+# Black's point G = C2 (h0).  The middle gap D2 is on the second line, so
+# White's point is the corner on the peep's side, B3 (h1).  White to play:
+# B3 = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . X . . . X . . .
+  . . . . . . . . .
+call Kankei10Nozoki:ik B2 F2 B2 C2 B2 B3 [B3=s:5]
+
+[ik-k10-nozoki-gap-ataris-white]
+# White's peep D6 at Black's E7-E3 has two liberties left (Black C6 and D5
+# take the others): Black's gap E6 would atari it, so White's point is the
+# middle gap E5 itself (h1).  Black's point G = E6 (E7 has four liberties,
+# F8 and G7 empty; h0).  White to play: E5 = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10Nozoki:ik E7 E3 E7 E6 E7 E5 [E5=s:5]
+
+[ik-k10-nozoki-corner-weakens-peep-black]
+# Black's three-space jump B3-F3 on the third line; White peeps from below
+# at C2 = [5] with A2 behind the end.  E = B3, G = C3, M2 = D4, K = B4,
+# C2 = B2, T1 = B1, T3 = A2 (White), Z = B5 and T2 = A4 empty: Black's
+# valued point is G = C3 (h0).  Black to play, T1 on the first line, B2
+# and B1 empty, T3 White's: Black's B2 leaves the C2 stone weak (cut off
+# from A2, under Black's wall), so Black proposes B2 with the value of C3
+# (not read again).  White's point: the middle gap D3 is on the third line,
+# Black's C3 ataris nothing, K = B4 is empty with seven empty neighbours:
+# the gap C3 (h1).  B2 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . X . . .
+  O . O . . . . . .
+  . . . . . . . . .
+call Kankei10Nozoki:ik B3 F3 B3 C3 B3 C3 [B2=s:5]
+
+[ik-k10-nakanozoki-outside-stone-black]
+# White peeps at the middle gap E5 of Black's E7-E3 from D5 (W = [6]);
+# N = F5 is empty, G7 and G3 (two lines out on N's side) are empty, E5 is
+# far from the edge, D6 and D4 (P1, P2) are empty.  Black already stands two
+# lines out beside the first gap on W's side (C6, beyond the empty P1 = D6):
+# Black's proposal moves from the middle gap to N = F5.  The value is
+# Black's E5 (h0) and White's F5 (h1): F5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10NakaNozoki:ik E7 E3 E7 E5 E7 F5 [F5=s:5]
+
+[ik-k10-nakanozoki-outside-stone-low-black]
+# As ik-k10-nakanozoki-outside-stone-black with Black's outside stone two
+# lines out beside the third gap instead (C4, beyond the empty P2 = D4):
+# again N = F5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . . X . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10NakaNozoki:ik E7 E3 E7 E5 E7 F5 [F5=s:5]
+
+[ik-k10-nozoki-corner-weakens-peep-low-black]
+# Black's three-space jump B3-F3 on the third line; White peeps from below
+# at the third gap's flank E2 = [11] with G2 behind the end F3.  E = F3,
+# G = E3, M2 = D4, K = F4, D = E4, C2 = F2, Z = F5, T1 = F1, T3 = G2
+# (White), T2 = G4 empty, F3 with four liberties: Black's valued point is
+# G = E3 (h0).  Black to play, T1 on the first line, F2 and F1 empty: Black's
+# F2 leaves E2 weak, so Black proposes F2 with E3's value.  White's point:
+# D3 is on the third line, Black's E3 ataris nothing, K = F4 is empty with
+# seven empty neighbours: the gap E3 (h1).  F2 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . X . . .
+  . . . . O . O . .
+  . . . . . . . . .
+call Kankei10Nozoki:ik B3 F3 B3 E3 B3 E3 [F2=s:5]
+
+[ik-k10-sotonaka-hasi-right-black]
+# No White stone in the box of Black's E7-E3; White stands two lines out
+# on the right beside the middle gap (G5) and beside A (G7).  The gap next
+# to that end is G = E6, Black's block P = F6 on the stones' side, Q = D6,
+# C = F7.  Value: Black's F6 (h0) and White's E6 (h1).  Black to play:
+# F6 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10SotoNaka:ik E7 E3 E7 F6 E7 E6 [F6=s:5]
+
+[ik-k10-sotonaka-hasi-right-white]
+# ik-k10-sotonaka-hasi-right-black with White to play: White's gap E6.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10SotoNaka:ik E7 E3 E7 F6 E7 E6 [E6=s:5]
+
+[ik-k10-edgekata-two-liberty-stone-white]
+# Black's fourth-line stone E6 faces the top edge (E7 third line, E8 second,
+# E9 first); White's D6 stands beside it ([0]) with two liberties, C6 and D7
+# (Black D5 below it).  P = D7, Y = C7, Y2 = G7, both on the third line.
+# Black's E6 has three liberties and Y holds no White stone: Black's point
+# P = D7 (h0).  White's stone has two liberties, Y is empty and the gap E7
+# has exactly three empty neighbours: White's point is P = D7 too (h1).
+# White to play: D7 = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeKata:ik E6 E7 E6 D7 E6 D7 [D7=s:5]
+
+[ik-k10-edgekata-two-liberty-stone-right-white]
+# The mirror of ik-k10-edgekata-two-liberty-stone-white: White's F6 ([2])
+# with two liberties (G6, F7; Black F5 below), P = F7, Y = G7, Y2 = C7.
+# Black's point F7 (h0), White's point F7 (h1).  White to play: F7 = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeKata:ik E6 E7 E6 F7 E6 F7 [F7=s:5]
+
+[ik-k10-edgekata-three-liberty-stone-white]
+# As ik-k10-edgekata-two-liberty-stone-white without Black's D5: White's
+# D6 keeps three liberties, so White's point stays the gap E7 (h1); Black's
+# point is P = D7 (h0).  White to play: E7 = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeKata:ik E6 E7 E6 D7 E6 E7 [E7=s:5]
+
+[ik-warikado-end-in-atari-on-the-edge-black]
+# Black's one-space jump B7-B5 next to the left edge; White wedges at B6,
+# holds the corner C7 ([2]) and B8, so Black's B7 has one liberty, A7 on the
+# first column.  The corner decides: N = C6, P = A6, E1 = B7.  B7 has one
+# liberty, so the atari from the corner's side is not read.  Black's atari
+# from the other side, A6, leaves B7 in atari at L = A7: White takes at A7
+# (h0 after Black A6, White A7).  White's A7 at once (h1).  Black to play:
+# P = A6 with h0 + h1; then A6 again with h0 plus White's own A6 (h3): the
+# larger of the two stays.
+black to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . X O . . . . . .
+  . O . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik B7 B5 B7 A6 A7 B7 A7 B7 B7 A6 [A6=h0+h1:5|A6=h0+h3:5]
+
+[ik-warikado-end-in-atari-on-the-edge-white]
+# ik-warikado-end-in-atari-on-the-edge-black with White to play: White's
+# point is the liberty L = A7 (h0 + h1), and A6 gets h0 + h3.
+white to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . X O . . . . . .
+  . O . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik B7 B5 B7 A6 A7 B7 A7 B7 B7 A6 [A7=h0+h1:5 A6=h0+h3:5]
