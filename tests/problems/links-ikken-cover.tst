@@ -327,3 +327,137 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWarikomi:ik B7 B5 B7 A6 A7 B7 A7 B7 B7 A6 [A7=h0+h1:5 A6=h0+h3:5]
+
+[ik-k10-edgesan-nozoki-stone-three-lines-out]
+# Black's fourth-line stone E6 faces the top edge; White stands in front on
+# the third line (E7 = [4]) and beside it at D7 ([3]).  The free flank is
+# P = F7 (third line), C = F6, Z = G6, Y = G7, W = G8.  T1 = H7 is empty,
+# but Black already stands three lines out beside the stone, T2 = H6: the
+# stone is linked out that way and nothing is proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . X . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSan:ik E6 E7 [none]
+
+[ik-k10-edgesan-nozoki-outside-third-line-white]
+# As ik-k10-edgesan-nozoki-stone-three-lines-out with Black's outside stone
+# on the third line instead, T1 = H7: T2 = H6 and T4 = F5 are empty, E6 has
+# three liberties and W = G8 is empty.  T1 holds Black's stone, so White's
+# point is W = G8 (h1); Black's value is its own P = F7 (h0).  White to play:
+# G8 = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . X .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSan:ik E6 E7 E6 F7 E6 G8 [G8=s:5]
+
+[ik-k10-edgesan-nozoki-outside-third-line-black]
+# ik-k10-edgesan-nozoki-outside-third-line-white with Black to play: Black's
+# P = F7 with the same sum.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . X .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSan:ik E6 E7 E6 F7 E6 G8 [F7=s:5]
+
+[ik-k10-edgesan-outside-beside-stone-left]
+# White stands in front of Black's fourth-line E6 on the third line (E7) and
+# two lines out beside the stone on the left (C6), nowhere else near: the
+# flank of E7 away from that stone, F7, is tried from both sides: Black's
+# F7 (h0) and White's F7 (h1), F7 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSan:ik E6 E7 E6 F7 E6 F7 [F7=s:5]
+
+[ik-k10-edgesan-outside-beside-stone-right]
+# The mirror: White's G6 two lines out on the right, the flank tried is D7.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSan:ik E6 E7 E6 D7 E6 D7 [D7=s:5]
+
+[ik-k10-edgekata-stone-short-of-liberties-black]
+# White's D6 beside Black's fourth-line E6 and White's E5 behind it leave
+# E6 two liberties (E7, F6); Y2 = G7 is empty and P = D7 has exactly three
+# empty neighbours: Black's point is the third-line E7 in front (h0).
+# White's D6 has three liberties and Black has no stone at G7: White's
+# point is E7 too (h1).  Black to play: E7 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeKata:ik E6 E7 E6 E7 E6 E7 [E7=s:5]
+
+[ik-k10-edgekata-white-outside-black]
+# White's D6 beside Black's fourth-line E6 and White's C7 two lines out
+# beside E7 on that side (Y): E6 has three liberties, so Black's point is
+# E7 because Y holds White (h0).  White's D6 has three liberties, G7 is
+# empty: White's point is E7 (h1).  Black to play: E7 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeKata:ik E6 E7 E6 E7 E6 E7 [E7=s:5]
+
+[ik-k10-edgekata-black-outside-white]
+# White's D6 beside Black's fourth-line E6, Black's G7 two lines out beside
+# E7 on the other side (Y2): White's D6 has three liberties, so Black's G7
+# turns White's point to the flank P = D7 (h1); Black's own point is P = D7
+# (E6 has three liberties, C7 is empty; h0).  White to play: D7 = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeKata:ik E6 E7 E6 D7 E6 D7 [D7=s:5]
