@@ -157,15 +157,17 @@ call Kankei10Nozoki:ik B3 F3 B3 C3 B3 C3 [B2=s:5]
 # N = F5 is empty, G7 and G3 (two lines out on N's side) are empty, E5 is
 # far from the edge, D6 and D4 (P1, P2) are empty.  Black already stands two
 # lines out beside the first gap on W's side (C6, beyond the empty P1 = D6):
-# Black's proposal moves from the middle gap to N = F5.  The value is
+# Black's proposal moves from the middle gap to N = F5.  White's D5 is
+# joined to the wall B4-C4-B5-C5, so it is not dead after
+# Black's E5: only the outside stone moves the proposal.  The value is
 # Black's E5 (h0) and White's F5 (h1): F5 = s.
 black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . X . . . .
   . . X . . . . . .
-  . . O O . . . . .
-  . . . . . . . . .
+  . O O O . . . . .
+  . O O . . . . . .
   . . . . X . . . .
   . . . . . . . . .
   . . . . . . . . .
@@ -173,14 +175,14 @@ call Kankei10NakaNozoki:ik E7 E3 E7 E5 E7 F5 [F5=s:5]
 
 [ik-k10-nakanozoki-outside-stone-low-black]
 # As ik-k10-nakanozoki-outside-stone-black with Black's outside stone two
-# lines out beside the third gap instead (C4, beyond the empty P2 = D4):
-# again N = F5 = s.
+# lines out beside the third gap instead (C4, beyond the empty P2 = D4),
+# White's D5 joined to the wall B5-C6: again N = F5 = s.
 black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . X . . . .
-  . . . . . . . . .
-  . . O O . . . . .
+  . O O . . . . . .
+  . O O O . . . . .
   . . X . . . . . .
   . . . . X . . . .
   . . . . . . . . .
