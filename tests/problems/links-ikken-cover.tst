@@ -463,3 +463,46 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei10EdgeKata:ik E6 E7 E6 D7 E6 D7 [D7=s:5]
+
+[ik-nozoki-cut-in-atari-black]
+# Black's one-space jump E6-E4 with D6 and D4 beside the ends; White peeps
+# at the gap from D5 (S), P = F5 and T = C5 are empty.  The far corners
+# F6 and F4 are Black's eyes (G6, F7 and G4, F3 are Black): White cannot
+# cut there.  Black connects at E5: D5 has one liberty, White extends at
+# C5 and it stands: Black's value h0 after E5, C5.  White cuts at E5: the
+# two stones D5-E5 have two liberties and escape the ladder either way
+# (through C5 to the open left, through F5 between the eyes).  The ends
+# are safe; Black blocks at F5 and the cutting stones are in atari: White
+# extends at C5 (the bonus is 4 for each of the two stones), the far-corner
+# cuts are both impossible, so the cut is valued as it stands, h1 after
+# E5, F5, C5.  The two readings nearly cancel (each side's gain is the
+# other's loss: the sum is -1), so twice the sum is below the bonus 8, and
+# for Black's own link even below half of it: Black's value becomes half
+# the bonus, 4 (answered as s/2 + 4, s/2 being 0 here).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . X X . X . .
+  . . . O . . . . .
+  . . . X X . X . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik E6 E4 E6 E5 C5 E6 E5 F5 C5 [E5=s/2+4:5]
+
+[ik-nozoki-cut-in-atari-white]
+# ik-nozoki-cut-in-atari-black with White to play: the same readings and
+# the same small sum; twice it is below the bonus, and for the attacker the
+# sum is doubled instead (2s), at the gap E5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . X X . X . .
+  . . . O . . . . .
+  . . . X X . X . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik E6 E4 E6 E5 C5 E6 E5 F5 C5 [E5=2s:5]
