@@ -506,3 +506,98 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiMain:ik E6 E4 E6 E5 C5 E6 E5 F5 C5 [E5=2s:5]
+
+[ik-k10-warihasi-yoko-upper-black]
+# White wedges into Black's three-space jump E7-E3 at the first gap E6 and
+# stands beside the middle gap at D5 (W = [6]); N = F5.  Black already
+# holds F7, the corner beside A on N's side (one step beyond the wedge
+# seen from W).  U = G5, two lines out beside the middle gap on N's side,
+# is quiet.  Black's N = F5 (h0), White's U = G5 (h1).  Black to play:
+# F5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10WariHasi E7 E3 E7 F5 E7 G5 [F5=s:5]
+
+[ik-k10-warihasi-yoko-upper-white]
+# ik-k10-warihasi-yoko-upper-black with White to play: White's U = G5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10WariHasi E7 E3 E7 F5 E7 G5 [G5=s:5]
+
+[ik-k10-warihasi-yoko-lower-black]
+# White wedges at the third gap E4 of Black's E7-E3 and stands beside the
+# middle gap at F5 (W = [8]); N = D5, Black holds D3 (beyond the wedge seen
+# from W), U = C5 is quiet.  Black's N = D5 (h0), White's C5 (h1): D5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . O . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10WariHasi E7 E3 E7 D5 E7 C5 [D5=s:5]
+
+[ik-k10-warihasi-yoko-lower-white]
+# ik-k10-warihasi-yoko-lower-black with White to play: White's U = C5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . O . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10WariHasi E7 E3 E7 D5 E7 C5 [C5=s:5]
+
+[ik-k10-warihasi-peep-lower-black]
+# White wedges at the third gap E4 of Black's E7-E3 and peeps beside it at
+# D4 ([9]); Black holds F3, the corner beside B on the other side.  N = F5,
+# D = F4 (the flank of the wedge away from the peep), U = G5 (two lines out
+# beside the middle gap on that side) is quiet.  Black's D = F4 (h0),
+# White's U = G5 (h1).  Black to play: F4 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10WariHasi E7 E3 E7 F4 E7 G5 [F4=s:5]
+
+[ik-k10-warihasi-peep-lower-white]
+# ik-k10-warihasi-peep-lower-black with White to play: White's U = G5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10WariHasi E7 E3 E7 F4 E7 G5 [G5=s:5]
