@@ -478,7 +478,8 @@ call Kankei10EdgeKata:ik E6 E7 E6 D7 E6 D7 [D7=s:5]
 # E5, F5, C5.  The two readings nearly cancel (each side's gain is the
 # other's loss: the sum is -1), so twice the sum is below the bonus 8, and
 # for Black's own link even below half of it: Black's value becomes half
-# the bonus, 4 (answered as s/2 + 4, s/2 being 0 here).
+# the bonus, 4 (answered as s/2 + 4, s/2 being 0 here), the bonus staying
+# 8 ("E5+8").
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -489,12 +490,13 @@ black to play
   . . . . . X . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenNozokiMain:ik E6 E4 E6 E5 C5 E6 E5 F5 C5 [E5=s/2+4:5]
+call IkkenNozokiMain:ik:bonus E6 E4 E6 E5 C5 E6 E5 F5 C5 [E5=s/2+4:5 E5+8]
 
 [ik-nozoki-cut-in-atari-white]
 # ik-nozoki-cut-in-atari-black with White to play: the same readings and
 # the same small sum; twice it is below the bonus, and for the attacker the
-# sum is doubled instead (2s), at the gap E5.
+# sum is doubled instead (2s = -2), at the gap E5, and the bonus loses the
+# doubled value: 8 + 2 = 10, held at 9 for a value below 1 ("E5+9").
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -505,7 +507,7 @@ white to play
   . . . . . X . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenNozokiMain:ik E6 E4 E6 E5 C5 E6 E5 F5 C5 [E5=2s:5]
+call IkkenNozokiMain:ik:bonus E6 E4 E6 E5 C5 E6 E5 F5 C5 [E5=2s:5 E5+9]
 
 [ik-k10-warihasi-yoko-upper-black]
 # White wedges into Black's three-space jump E7-E3 at the first gap E6 and

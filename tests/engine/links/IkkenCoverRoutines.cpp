@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "board/Diagram.h"
+#include "engine/Koho.h"
 #include "engine/links/IkkenNozoki.h"
 #include "engine/links/IkkenNozokiKata.h"
 #include "engine/links/IkkenRenraku.h"
@@ -33,6 +35,18 @@ std::string PairHandler(const std::vector<Point>& pts)
     });
 }
 
+// NAME:ik:bonus A B [lines]: the candidates as BoxRoutine answers them,
+// each followed by its bonus as "POINT+bonus".
+template <void (*R)(TKankeiBox)>
+std::string WithBonus(const std::vector<Point>& pts)
+{
+    std::string out = BoxRoutine<R>(pts);
+    for (int i = 1; i <= KohoCount; ++i)
+        out += ' ' + GtpVertex(Koho.Pt[i]) + '+' + std::to_string(static_cast<int>(Koho.Bonus[i]));
+    return out;
+}
+
+const TProblemRoutineAdd ikNozokiMainBonus("IkkenNozokiMain:ik:bonus", WithBonus<IkkenNozokiMain>);
 const TProblemRoutineAdd ikNozoki("IkkenNozoki:ik", BoxRoutine<IkkenNozoki>);
 const TProblemRoutineAdd ikNozokiMain("IkkenNozokiMain:ik", BoxRoutine<IkkenNozokiMain>);
 const TProblemRoutineAdd ikNozokiSoto("IkkenNozokiSoto:ik", BoxRoutine<IkkenNozokiSoto>);
