@@ -603,3 +603,45 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei10WariHasi E7 E3 E7 F4 E7 G5 [G5=s:5]
+
+[ik-nozoki-kiri-hanes-at-both-far-corners]
+# Black's one-space jump E6-E4, White's peep D5; White has cut at E5 and
+# Black blocked at F5.  Each end keeps three liberties (E6: D6, E7 and the
+# far corner F6; E4: D4, E3, F4), all empty, so neither end is short of
+# liberties and the hanes at both far corners are read: White's hane at
+# F6 leaves E6 two liberties, and the ladder takes it (Black runs toward
+# the empty upper left corner, nothing of Black's there); White's hane at
+# F4 does the same to E4.  Both ladders work, so the cut is worth the
+# smaller of the two captures: White F6 and the ladder's two moves at D6
+# and E7 (h1), or White F4 and D4, E3 (h3); the shape is symmetric and the
+# two are equal (answered h1).  Black's answer stays the gap E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKiriHyoka:ik E6 E4 E6 E6 E5 F5 F6 F6 D6 D6 E7 E6 E6 E5 F5 F4 F4 D4 D4 E3 [=E5:h1]
+
+[ik-nozoki-kiri-lower-ladder-broken]
+# ik-nozoki-kiri-hanes-at-both-far-corners with Black's C3 in the lower
+# left: White's hane at F6 still catches E6 in the ladder, but after the
+# hane at F4 Black's E4 runs out along D4-D3 (or C4) and joins C3, so the
+# second ladder fails and the hanes change nothing: the cut is worth the
+# position after White's cut and Black's block alone, White's E5, Black's
+# F5 (h1).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKiriHyoka:ik E6 E4 E6 E6 E5 F5 [=E5:h1]

@@ -10,6 +10,7 @@
 
 #include "board/Diagram.h"
 #include "engine/Koho.h"
+#include "engine/Reading.h"
 #include "engine/links/IkkenNozoki.h"
 #include "engine/links/IkkenNozokiKata.h"
 #include "engine/links/IkkenRenraku.h"
@@ -47,6 +48,24 @@ std::string WithBonus(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd ikNozokiMainBonus("IkkenNozokiMain:ik:bonus", WithBonus<IkkenNozokiMain>);
+// IkkenNozokiKiriHyoka:ik A B [lines]: the cut value of the peep read with
+// the opponent's cut at the gap and the owner's block at P on the board:
+// "=G:value" (G the owner's answer it leaves).
+std::string KiriAfterCut(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
+        const TNozoki f = NozokiFrame(box);
+        TYomiTrial t;
+        t.Play(box.Opp, f.Gap);
+        t.Play(box.Own, f.P);
+        ToruRenMake();
+        Point g = f.Gap;
+        const int v = IkkenNozokiKiriHyoka(box, g);
+        return GtpVertex(g) + ':' + std::to_string(v);
+    });
+}
+
+const TProblemRoutineAdd ikNozokiKiri("IkkenNozokiKiriHyoka:ik", KiriAfterCut);
 const TProblemRoutineAdd ikNozoki("IkkenNozoki:ik", BoxRoutine<IkkenNozoki>);
 const TProblemRoutineAdd ikNozokiMain("IkkenNozokiMain:ik", BoxRoutine<IkkenNozokiMain>);
 const TProblemRoutineAdd ikNozokiSoto("IkkenNozokiSoto:ik", BoxRoutine<IkkenNozokiSoto>);
