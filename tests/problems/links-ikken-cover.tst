@@ -645,3 +645,45 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiKiriHyoka:ik E6 E4 E6 E6 E5 F5 [=E5:h1]
+
+[ik-wari-jibun-kado-upper-corner]
+# White wedges at E5 into Black's one-space jump E6-E4 with D5 beside it:
+# P = F5 is Black's block.  Black already stands one step beyond P (G5)
+# and on the corner F6 beside A; the other corner K = F4 is empty.  X = G6
+# (beyond F6 seen from E6) is empty, Xa = G4, Y = G3 (Black's), Z = F3.
+# White extends at P (four liberties, no ladder).  Black takes K, White
+# plays X = G6, which joins H6 and lives on: e = White's value after F5,
+# F4, G6 (h1).  Black plays X, White K = F4: Y holds Black and Z, Xa are
+# empty, so Black chooses between Z and Xa: after Black F3, White G4 (h3)
+# and after Black G4, White F3 (h5); White keeps the smaller, f.  The
+# value is the smaller of e and f, at P for either side: the reading with
+# Black's F3 is the smallest here (White's G4 is pressed against G3), so
+# F5 = h3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . O .
+  . . . O O . X . .
+  . . . . X . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 E6 F5 F4 G6 E6 E6 F5 G6 F4 F3 G4 E6 E6 F5 G6 F4 G4 F3 [F5=h3:5]
+
+[ik-wari-jibun-kado-lower-corner]
+# The reflection of ik-wari-jibun-kado-upper-corner across the gap row:
+# Black holds the corner F4 beside B, K = F6, X = G4 (White's escape H4),
+# Xa = G6, Y = G7 (Black's), Z = F7.  e after F5, F6, G4 (h1); Black's Z
+# then White's Xa (h3), Black's Xa then White's Z (h5): F5 = h3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . X . . . .
+  . . . O O . X . .
+  . . . . X X . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 E6 F5 F6 G4 E6 E6 F5 G4 F6 F7 G6 E6 E6 F5 G4 F6 G6 F7 [F5=h3:5]
