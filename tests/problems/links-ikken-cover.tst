@@ -687,3 +687,89 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWarikomi:ik E6 E4 E6 E6 F5 F6 G4 E6 E6 F5 G4 F6 F7 G6 E6 E6 F5 G4 F6 G6 F7 [F5=h3:5]
+
+[ik-wari-nobi-end-in-atari-stone-behind-black]
+# White wedges at E5 into Black's one-space jump E6-E4, D5 and D6 beside it
+# and E7 behind A: Black's E6 has one liberty left, F6 (Y1).  P = F5.
+# Black blocks at F5: A is the one end in atari, so White takes at its
+# liberty F6 (Black's value h0 after F5, F6).  White's stone stands behind
+# A (AB = E7) and Y1 is empty; E7 has three liberties, so White's point is
+# the corner Y1 = F6 (h1).  Black to play: F5 = s, with reason 3 (the block
+# on Black's own link).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 F5 F6 E6 F6 [F5=s:3]
+
+[ik-wari-nobi-end-in-atari-stone-behind-white]
+# ik-wari-nobi-end-in-atari-stone-behind-black with White to play: White's
+# point is the corner F6 (the same two lines).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X . . . .
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 F5 F6 E6 F6 [F6=s:5]
+
+[ik-wari-nobi-stone-behind-in-atari-white]
+# As ik-wari-nobi-end-in-atari-stone-behind-white with Black's D7 and E8
+# around White's E7: the stone behind A has one liberty, so White's point
+# is P = F5 itself (h1); Black's value as before, F5 then White's F6 (h0).
+white to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . O X . . . .
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 F5 F6 E6 F5 [F5=s:5]
+
+[ik-wari-nobi-stones-behind-both-ends-white]
+# White wedges at E5 (D5 beside it) and stands behind both ends, E7 and E3;
+# both corners F6 and F4 are empty.  Black's block at F5 leaves E6 two
+# liberties and the ladder starting at F6 catches it (Black D6 runs into
+# White's D5 and on to the upper left): Black's value is h0 after F5 and
+# White's F6.  White's corners: F6 first (not caught: h1), then F4 (h3),
+# which replaces F6 only when strictly larger; the shape is symmetric and
+# the two are equal, so White's point stays F6: h0 + h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 F5 F6 E6 F6 E6 E6 F4 [F6=h0+h1:5]
+
+[ik-wari-nobi-stones-behind-both-ends-black]
+# ik-wari-nobi-stones-behind-both-ends-white with Black to play: Black's
+# block F5 with the same value, reason 3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 F5 F6 E6 F6 E6 E6 F4 [F5=h0+h1:3]
