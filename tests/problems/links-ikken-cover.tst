@@ -773,3 +773,66 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWarikomi:ik E6 E4 E6 F5 F6 E6 F6 E6 E6 F4 [F5=h0+h1:3]
+
+[ik-k10-sotonaka-hasi-left-upper-black]
+# No White stone in the box of Black's E7-E3; White stands two lines out on
+# the left beside the middle gap (C5) and beside A (C7): the gap next to A,
+# E6, Black's block D6 on the stones' side (Q = F6, C = D7).  Black's D6
+# (h0), White's E6 (h1): D6 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10SotoNaka:ik E7 E3 E7 D6 E7 E6 [D6=s:5]
+
+[ik-k10-sotonaka-hasi-left-lower-black]
+# White two lines out on the left beside the middle gap (C5) and beside B
+# (C3): the gap next to B, E4, Black's block D4 (Q = F4, C = D3).  Black's
+# D4 (h0), White's E4 (h1): D4 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10SotoNaka:ik E7 E3 E7 D4 E7 E4 [D4=s:5]
+
+[ik-k10-sotonaka-hasi-left-lower-white]
+# ik-k10-sotonaka-hasi-left-lower-black with White to play: White's E4.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10SotoNaka:ik E7 E3 E7 D4 E7 E4 [E4=s:5]
+
+[ik-k10-sotonaka-hasi-right-lower-black]
+# White two lines out on the right beside the middle gap (G5) and beside B
+# (G3): the gap E4, Black's block F4 (Q = D4, C = F3).  Black's F4 (h0),
+# White's E4 (h1): F4 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10SotoNaka:ik E7 E3 E7 F4 E7 E4 [F4=s:5]
