@@ -836,3 +836,39 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei10SotoNaka:ik E7 E3 E7 F4 E7 E4 [F4=s:5]
+
+[ik-wari-aite-soto-end-ladder-black]
+# White wedges at E5 into Black's one-space jump E6-E4 with D5 beside it and
+# G5 one step beyond Black's block point P = F5: both corners F6 and F4 are
+# empty.  Black blocks at F5, White hanes at F6 and Black takes F4: E6 is
+# left with two liberties (D6, E7), fewer than the block's chain, and the
+# ladder catches it (White E7, Black D6 runs into D5 and on to the upper
+# left), so White plays its first move E7: e is Black's value after F5,
+# F6, F4, E7 (h0).  The other way, White F4 and Black F6 (h2).  The block
+# gets the smaller: the ladder line, F5 = h0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O O . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 F5 F6 F4 E7 E6 E6 F5 F4 F6 [F5=h0:5]
+
+[ik-wari-aite-soto-end-ladder-white]
+# ik-wari-aite-soto-end-ladder-black with White to play: the same point and
+# value for either side.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O O . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 F5 F6 F4 E7 E6 E6 F5 F4 F6 [F5=h0:5]
