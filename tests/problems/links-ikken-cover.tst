@@ -872,3 +872,98 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWarikomi:ik E6 E4 E6 F5 F6 F4 E7 E6 E6 F5 F4 F6 [F5=h0:5]
+
+[ik-k10-sotonaka-hasi-right-lower-with-upper-stone]
+# As ik-k10-sotonaka-hasi-right-lower-black with a third White stone two
+# lines out beside the first gap (G6): White's stones beside the middle
+# gap and beside B still decide, the gap next to B, E4, with Black's block
+# F4: F4 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . O . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10SotoNaka:ik E7 E3 E7 F4 E7 E4 [F4=s:5]
+
+[ik-k10-nozoki-lower-peep-open-corner-white]
+# White peeps at the gap next to B of Black's E7-E3 from D4 ([9]): E = E3,
+# G = E4, M2 = F5, K = F3 (the end-row corner on the other side), D = F4,
+# Z = G3, C2 = D3.  E3 has three liberties, T2 = F2 and Z are empty:
+# Black's point G = E4 (h0).  Black's E4 ataris nothing, E5 is far from the
+# edge; K is empty with seven empty neighbours (only E3 is Black's), so
+# White's point is the gap E4 itself (h1).  White to play: E4 = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10Nozoki:ik E7 E3 E7 E4 E7 E4 [E4=s:5]
+
+[ik-k10-edgesanyoko-second-line-stone-white]
+# Black's fourth-line stone E6 faces the top edge; White stands beside the
+# third-line point E7 at D7 ([3]) with D8 behind it on the second line
+# ([6] = G).  P = F7, F = F8, C = F6, Y = G7, Z = G8, H = C7, J = G6.  P is
+# on the third line; White's D7-D8 is no lone stone.  White's point: F,
+# then (C and Y empty) E7 as C has three empty neighbours, then P = F7
+# because G holds White (J is not Black's): h1 after White F7.  Black's
+# point: White's chain escapes any ladder and G holds White, so P = F7
+# (h0).  White to play: F7 = s.
+white to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSanYoko:ik E6 E7 E6 F7 E6 F7 [F7=s:5]
+
+[ik-k10-edgesanyoko-second-line-stone-black]
+# ik-k10-edgesanyoko-second-line-stone-white with Black to play: Black's
+# P = F7 with the same sum.
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSanYoko:ik E6 E7 E6 F7 E6 F7 [F7=s:5]
+
+[ik-nozoki-mae-end-ladder]
+# Black's one-space jump E6-E4; White's peep D5 with D6, and White's G6 and
+# G4 on the far side.  White cuts at E5 and Black blocks at F5.  White's
+# hane at the far corner F6 (two liberties, F7 and G6's) leaves E6 in
+# atari; Black extends at E7.  Black's F5 then has two liberties (G5, F4)
+# and the ladder catches it: White F4, and Black's G5 has only H5 left
+# between G6 and G4.  White's value is the smaller of the ladder (White F4
+# and G5 take F5: h1 after E5, F5, F6, E7, F4, -, G5) and the capture of E6
+# instead of letting Black extend (h3 after E5, F5, F6, -, E7).  On B's
+# side White's F4 leaves E4 two liberties: nothing there.  The ladder line
+# is the smaller (Black loses F5 and White's wall closes): E5 = h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . O . .
+  . . . O . . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMae:ik E6 E4 E6 E6 E5 F5 F6 E7 F4 F4 G5 E6 E6 E5 F5 F6 F6 E7 [E5=h1:5]

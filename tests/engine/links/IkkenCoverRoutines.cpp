@@ -66,6 +66,18 @@ std::string KiriAfterCut(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd ikNozokiKiri("IkkenNozokiKiriHyoka:ik", KiriAfterCut);
+// IkkenNozokiMae:ik A B [lines]: the end-stone reading before the peep's
+// main reading, on the peep's frame.
+std::string NozokiMae(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
+        const TNozoki f = NozokiFrame(box);
+        IkkenNozokiMae(f.Gap, f.P, f.A, f.Q, f.B, f.R);
+        return std::string();
+    });
+}
+
+const TProblemRoutineAdd ikNozokiMae("IkkenNozokiMae:ik", NozokiMae);
 const TProblemRoutineAdd ikNozoki("IkkenNozoki:ik", BoxRoutine<IkkenNozoki>);
 const TProblemRoutineAdd ikNozokiMain("IkkenNozokiMain:ik", BoxRoutine<IkkenNozokiMain>);
 const TProblemRoutineAdd ikNozokiSoto("IkkenNozokiSoto:ik", BoxRoutine<IkkenNozokiSoto>);
@@ -81,6 +93,7 @@ const TProblemRoutineAdd k10SotoKata("Kankei10SotoKata:ik", BoxRoutine<Kankei10S
 const TProblemRoutineAdd k10Warikomi("Kankei10Warikomi:ik", BoxRoutine<Kankei10Warikomi>);
 const TProblemRoutineAdd k10EdgeNi("Kankei10EdgeNi:ik", BoxRoutine<Kankei10EdgeNi>);
 const TProblemRoutineAdd k10EdgeKata("Kankei10EdgeKata:ik", BoxRoutine<Kankei10EdgeKata>);
+const TProblemRoutineAdd k10EdgeSanYoko("Kankei10EdgeSanYoko:ik", BoxRoutine<Kankei10EdgeSanYoko>);
 const TProblemRoutineAdd k10EdgeSan("Kankei10EdgeSan:ik", BoxRoutine<Kankei10EdgeSan>);
 
 } // namespace
