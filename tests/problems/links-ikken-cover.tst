@@ -967,3 +967,54 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiMae:ik E6 E4 E6 E6 E5 F5 F6 E7 F4 F4 G5 E6 E6 E5 F5 F6 F6 E7 [E5=h1:5]
+
+[ik-kado-taikaku-black]
+# White holds the diagonally opposite corners D6 and F4 of Black's
+# one-space jump E6-E4, each with three liberties.  White's cut at E5 is not
+# caught (it joins D6 or F4 whichever side Black ataris from), Black's
+# ataris at D5 and F5 leave White's other side alive: the cut is worth
+# White's E5 (h1).  Black's D5 (h0): no Black stone beyond F5 (G5), and the
+# sum is above 10, so 4 more: D5 = s + 4; F5 the same by the shape's half
+# turn, and neither atari point is marked for Black.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKadoTaikaku:ik E6 E4 E6 D5 E6 E5 [D5=s+4:5 F5=s+4:5]
+
+[ik-kado-taikaku-white]
+# ik-kado-taikaku-black with White to play: both values go to the gap E5,
+# s + 4.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKadoTaikaku:ik E6 E4 E6 D5 E6 E5 [E5=s+4:5]
+
+[ik-kado-taikaku-other-diagonal-black]
+# The other diagonal: White's F6 and D4 around Black's E6-E4; the same
+# readings by the reflection: D5 = s + 4 and F5 = s + 4 (h0 Black's D5, h1
+# White's E5).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKadoTaikaku:ik E6 E4 E6 D5 E6 E5 [D5=s+4:5 F5=s+4:5]

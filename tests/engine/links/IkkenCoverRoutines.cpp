@@ -83,6 +83,7 @@ const TProblemRoutineAdd ikNozokiMain("IkkenNozokiMain:ik", BoxRoutine<IkkenNozo
 const TProblemRoutineAdd ikNozokiSoto("IkkenNozokiSoto:ik", BoxRoutine<IkkenNozokiSoto>);
 const TProblemRoutineAdd ikWariNobi("IkkenWariNobi:ik", BoxRoutine<IkkenWariNobi>);
 const TProblemRoutineAdd ikWarikomi("IkkenWarikomi:ik", BoxRoutine<IkkenWarikomi>);
+const TProblemRoutineAdd ikKadoTaikaku("IkkenKadoTaikaku:ik", BoxRoutine<IkkenKadoTaikaku>);
 const TProblemRoutineAdd ikRenraku("IkkenRenraku:ik", PairHandler<IkkenRenraku>);
 const TProblemRoutineAdd k10Utu("Kankei10Utu:ik", PairHandler<Kankei10Utu>);
 const TProblemRoutineAdd k10Nozoki("Kankei10Nozoki:ik", BoxRoutine<Kankei10Nozoki>);
