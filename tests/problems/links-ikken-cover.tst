@@ -1018,3 +1018,83 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenKadoTaikaku:ik E6 E4 E6 D5 E6 E5 [D5=s+4:5 F5=s+4:5]
+
+[ik-k10-warihasi-third-line-white]
+# Black's three-space jump D3-H3 runs along the third line (with D4 and H4
+# above the ends); White wedges at the first gap E3.  P = E4 is on the
+# fourth line and Q = E2 on the second, no White stone around, E5 and E1
+# are not Black's.  Black's block: E4 (h0) against E2 (h2), E4 being the
+# better (its value is larger here).  White's extension: from the
+# fourth-line flank White may also bend to F4, the middle gap's flank on
+# that side: White's E4 (h1) against F4 (h3); F4 is worth more (the push at
+# E4 runs into Black's D4).  White to play: F4 = h0 + h3.
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . X . . . X . . . . .
+  . . . X O . . X . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call Kankei10WariHasi D3 H3 D3 E4 D3 E4 D3 E2 D3 F4 [F4=h0+h3:5]
+
+[ik-k10-warihasi-third-line-black]
+# ik-k10-warihasi-third-line-white with Black to play: Black's block E4
+# with the same value.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . X . . . X . . . . .
+  . . . X O . . X . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call Kankei10WariHasi D3 H3 D3 E4 D3 E4 D3 E2 D3 F4 [E4=h0+h3:5]
+
+[ik-k10-nozoki-outside-behind-end]
+# White peeps from D6 at Black's E7-E3; Black already stands at F8, behind
+# A on the far corner's side (T2, one step beyond D = F6 from K = F7): the
+# owner's point moves from the gap E6 to the middle gap's far flank
+# M2 = F5.  White's point: K = F7 is empty but F8 is Black's, so only six
+# of its neighbours are empty: M2 = F5 too.  Black's F5 (h0) and White's F5
+# (h1): F5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10Nozoki:ik E7 E3 E7 F5 E7 F5 [F5=s:5]
+
+[ik-kadokata-lower-corner-in-atari]
+# White holds both left corners D6 and D4 of Black's one-space jump E6-E4;
+# the lower one, D4-D3, is in atari (its last liberty C3; Black's C4, D5,
+# D2, E3 and E4 around it).  A corner stone in atari is no threat to the
+# link: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . X . . . . .
+  . . X O X . . . .
+  . . . O X . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call IkkenKadoKata:sides E6 E4 [none]
