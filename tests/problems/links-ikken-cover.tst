@@ -1098,3 +1098,68 @@ black to play
   . . . X . . . . .
   . . . . . . . . .
 call IkkenKadoKata:sides E6 E4 [none]
+
+[ik-wari-kado-jibun-black]
+# White wedges at E5 into Black's one-space jump E6-E4 with D5 beside it;
+# Black holds the corner F6 beside A, F4 is empty and nothing stands
+# beyond F5 (P) or behind the corners.  Black's block at F5 joins F6 and
+# E6 (no ladder): h0.  G6, beyond F6 from A, is empty, so the point stays
+# P.  White extends at F5 instead (h1).  Black to play: F5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 F5 E6 F5 [F5=s:5]
+
+[ik-wari-kado-jibun-white]
+# ik-wari-kado-jibun-black with White to play: White's extension F5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 F5 E6 F5 [F5=s:5]
+
+[ik-wari-kado-jibun-stone-beyond-corner]
+# As ik-wari-kado-jibun-black with Black's G6 beyond the corner: Black
+# already reaches out on A's side, so Black's point moves further out to
+# G4 (beyond F5 seen from A; empty, four empty neighbours, few relations),
+# valued as the block: Black's F5 (h0) and White's F5 (h1): G4 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X X . .
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 F5 E6 F5 [G4=s:5]
+
+[ik-wari-kado-jibun-stone-beyond-in-atari]
+# As ik-wari-kado-jibun-black with White's G6 beyond the corner, in atari
+# (Black's G7 and H6): after White's extension at F5 Black takes G6 at G5,
+# so White's part is h1 after F5, G5; Black's block F5 (h0).  F5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . X X O X .
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik E6 E4 E6 F5 E6 F5 G5 [F5=s:5]
