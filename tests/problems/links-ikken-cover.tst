@@ -1163,3 +1163,20 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWarikomi:ik E6 E4 E6 F5 E6 F5 G5 [F5=s:5]
+
+[ik-wari-kado-dame-eye-behind-end]
+# White wedges at E5 into Black's one-space jump E6-E4 with D6 on a corner;
+# Black's E6 is a single stone with two liberties, E7 and F6.  E7, beyond
+# E6 seen from the gap, is Black's eye (D7, F7, E8): White can never take
+# E6's liberty there, so the atari at F6 is no threat: nothing.
+black to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X . X . . .
+  . . . O X . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariKadoDame E6 E4 [none]
