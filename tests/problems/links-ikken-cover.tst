@@ -1180,3 +1180,23 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWariKadoDame E6 E4 [none]
+
+[ik-k10-edgesanyoko-right-second-line-stone-white]
+# The mirror of ik-k10-edgesanyoko-second-line-stone-white: White's F7
+# ([5]) with F8 behind it on the second line, and a White stone two lines
+# out beside Black's fourth-line E6 on White's own side (G6), which does not
+# stop the reading (only one on the far side, C6, would).  P = D7, F = D8,
+# C = D6, Y = C7, Z = C8, H = G7, J = C6.  White's point: D8, then E7 (C has
+# three empty neighbours), then P = D7 as G = F8 holds White: h1.  Black's
+# point P = D7 (h0).  White to play: D7 = s.
+white to play
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . O . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSanYoko:ik E6 E7 E6 D7 E6 D7 [D7=s:5]
