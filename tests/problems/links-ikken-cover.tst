@@ -1200,3 +1200,22 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei10EdgeSanYoko:ik E6 E7 E6 D7 E6 D7 [D7=s:5]
+
+[ik-wari-kado-dame-hane-two-liberties]
+# As probe2-one-space-wedge-corner-near-end-two-liberties-black with
+# Black's F4 beside H = E4: White's atari at E4 now has only two liberties
+# (E3, E5), still not one, so it is read: Black escapes at D3 (h1 after
+# E4, D3), which leaves the hane weak; White's own E5 (h3) is worth more
+# and counts.  Black's point Z = P = E5 (F5 is not Black's), valued by
+# Black's E5 (h0): E5 = h0 + h3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . O X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariKadoDame D4 D6 D4 E5 D4 E4 D3 D4 D4 E5 [E5=h0+h3:5]
