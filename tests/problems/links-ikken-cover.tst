@@ -845,7 +845,7 @@ call Kankei10SotoNaka:ik E7 E3 E7 F4 E7 E4 [F4=s:5]
 # ladder catches it (White E7, Black D6 runs into D5 and on to the upper
 # left), so White plays its first move E7: e is Black's value after F5,
 # F6, F4, E7 (h0).  The other way, White F4 and Black F6 (h2).  The block
-# gets the smaller: the ladder line, F5 = h0.
+# gets the smaller: the ladder line, F5 = h0, with no bonus ("F5+0").
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -856,7 +856,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenWarikomi:ik E6 E4 E6 F5 F6 F4 E7 E6 E6 F5 F4 F6 [F5=h0:5]
+call IkkenWarikomi:ik:bonus E6 E4 E6 F5 F6 F4 E7 E6 E6 F5 F4 F6 [F5=h0:5 F5+0]
 
 [ik-wari-aite-soto-end-ladder-white]
 # ik-wari-aite-soto-end-ladder-black with White to play: the same point and
@@ -1219,3 +1219,36 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWariKadoDame D4 D6 D4 E5 D4 E4 D3 D4 D4 E5 [E5=h0+h3:5]
+
+[ik-wari-nobi-stone-behind-b-white]
+# White wedges at E5 (D5 beside it) and stands behind B only (E3); F4 is
+# empty.  Black's block F5 leaves E4 two liberties (D4, F4) and the ladder
+# starting at F4 catches it (Black D4 runs between D5 and E3 down to the
+# lower left): Black's value h0 after F5 and White's F4.  White's point is
+# the corner beside B, F4 (h1).  White to play: F4 = s, no bonus.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik:bonus E6 E4 E6 F5 F4 E6 F4 [F4=s:5 F4+0]
+
+[ik-wari-nobi-stone-behind-b-black]
+# ik-wari-nobi-stone-behind-b-white with Black to play: the block F5 with
+# the same value, reason 3, no bonus.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O O . . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik:bonus E6 E4 E6 F5 F4 E6 F4 [F5=s:3 F5+0]

@@ -47,6 +47,7 @@ std::string WithBonus(const std::vector<Point>& pts)
     return out;
 }
 
+const TProblemRoutineAdd ikWarikomiBonus("IkkenWarikomi:ik:bonus", WithBonus<IkkenWarikomi>);
 const TProblemRoutineAdd ikNozokiMainBonus("IkkenNozokiMain:ik:bonus", WithBonus<IkkenNozokiMain>);
 // IkkenNozokiKiriHyoka:ik A B [lines]: the cut value of the peep read with
 // the opponent's cut at the gap and the owner's block at P on the board:
