@@ -1252,3 +1252,69 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWarikomi:ik:bonus E6 E4 E6 F5 F4 E6 F4 [F5=s:3 F5+0]
+
+[ik-k10-sotosoba-upper-left-black]
+# No White stone in the box of Black's E7-E3; White stands two lines out on
+# the left beside the first gap (C6).  W = D5 (the middle gap's flank on
+# that side), Z = C5, G = E6, P = D6.  After Black's D5, White's D6, Black's
+# E6 and White's cut at E5, the cutting stone has two liberties and the
+# ladder takes it (Black F5, White E4, Black F4, ... to the lower left): so
+# Black's point is W = D5 (h0).  B5, beyond Z, is not Black's: White's
+# point is the middle gap E5 (h1).  Black to play: D5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10SotoSoba:ik E7 E3 E7 D5 E7 E5 [D5=s:5]
+
+[ik-k10-sotosoba-upper-left-white]
+# ik-k10-sotosoba-upper-left-black with White to play: White's E5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10SotoSoba:ik E7 E3 E7 D5 E7 E5 [E5=s:5]
+
+[ik-k10-sotosoba-upper-right-black]
+# The reflection: White's G6 on the right beside the first gap; W = F5,
+# P = F6; the cut at E5 is caught the same way: Black's F5 (h0), White's E5
+# (h1): F5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10SotoSoba:ik E7 E3 E7 F5 E7 E5 [F5=s:5]
+
+[ik-k10-sotosoba-lower-left-black]
+# White's C4 on the left beside the third gap: W = D5, G = E4, P = D4;
+# Black's D5, White's D4, Black's E4 and White's cut at E5 caught by the
+# ladder toward the upper left: Black's D5 (h0), White's E5 (h1): D5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10SotoSoba:ik E7 E3 E7 D5 E7 E5 [D5=s:5]
