@@ -1318,3 +1318,96 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei10SotoSoba:ik E7 E3 E7 D5 E7 E5 [D5=s:5]
+
+[ik-k10-edgesan-nozoki-stone-in-atari]
+# White stands in front of Black's fourth-line E6 on the third line (E7)
+# and beside it (D7), and also at D6 and E5: E6 has one liberty left (F6).
+# A stone in atari is not read for its link to the edge: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . O X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSan:ik E6 E7 [none]
+
+[ik-k10-edgesan-outside-beside-second-line-left]
+# White in front of Black's fourth-line E6 on the third line (E7) and two
+# lines out beside the second-line point on the left (C8): the flank away
+# from it, F7, is tried (its corner F6 has no White neighbour): Black's F7
+# (h0), White's F7 (h1): F7 = s.
+black to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSan:ik E6 E7 E6 F7 E6 F7 [F7=s:5]
+
+[ik-k10-edgesan-outside-beside-second-line-right]
+# The mirror: White's G8 on the right; the flank tried is D7: D7 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSan:ik E6 E7 E6 D7 E6 D7 [D7=s:5]
+
+[ik-k10-edgesan-outside-beside-second-line-corner-touched]
+# As ik-k10-edgesan-outside-beside-second-line-left with White's F5 below
+# the empty corner F6 beside the stone on F7's side: the corner is touched
+# by White, and nothing is tried.
+black to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSan:ik E6 E7 [none]
+
+[ik-k10-edgesan-outside-beside-third-line-left]
+# White in front of Black's fourth-line E6 on the third line (E7) and two
+# lines out beside it on the left (C7); E6 is no ladder prey: the flank away
+# from C7, F7, is tried: Black's F7 (h0), White's F7 (h1): F7 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSan:ik E6 E7 E6 F7 E6 F7 [F7=s:5]
+
+[ik-k10-edgesan-outside-beside-third-line-right]
+# The mirror: White's G7; the flank tried is D7: D7 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . O . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei10EdgeSan:ik E6 E7 E6 D7 E6 D7 [D7=s:5]
