@@ -1411,3 +1411,21 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei10EdgeSan:ik E6 E7 E6 D7 E6 D7 [D7=s:5]
+
+[ik-kado-taikaku-cut-dies]
+# White holds the diagonal corners D6 and F4 of Black's one-space jump
+# E6-E4 (three liberties each), but Black's C7, D8, B6, C5 and D4 enclose
+# the upper left: after White's cut at E5 and Black's atari at F5, White's
+# extension at D5 joins D6 in a group with no room (liberties C6 and D7
+# only, inside Black's stones): the cut dies, and nothing is proposed.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . X . . . . . .
+  . X . O X . . . .
+  . . X . . . . . .
+  . . . X X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKadoTaikaku:ik E6 E4 [none]
