@@ -1429,3 +1429,20 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenKadoTaikaku:ik E6 E4 [none]
+
+[ik-kado-taikaku-cut-dies-lower-right]
+# ik-kado-taikaku-cut-dies turned half round: Black's G3, F2, H4, G5 and F6
+# enclose the lower right; after White's cut at E5 and Black's atari at
+# D5, White's extension at F5 joins F4 in a group with no room (G4 and F3
+# only): the cut dies, nothing is proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . . . . . X . .
+  . . . . X O . X .
+  . . . . . . X . .
+  . . . . . X . . .
+  . . . . . . . . .
+call IkkenKadoTaikaku:ik E6 E4 [none]
