@@ -1446,3 +1446,39 @@ black to play
   . . . . . X . . .
   . . . . . . . . .
 call IkkenKadoTaikaku:ik E6 E4 [none]
+
+[ik-nozoki-kado-soto-both-outside]
+# White peeps at Black's E6-E4 from D5 and stands beyond both far corners,
+# G6 (beyond F6 from A) and G4 (beyond F4 from B); both corners are empty.
+# Black's answer is the gap E5 (h0).  White cuts at E5, Black blocks at
+# F5, and White hanes at either empty corner: F6 (h1 after E5, F5, F6) or
+# F4 (h3), the better one counts; the shape is symmetric, the two equal:
+# E5 = h0 + h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . O . .
+  . . . O . . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoSoto:ik E6 E4 E6 E5 E6 E5 F5 F6 E6 E6 E5 F5 F4 [E5=h0+h1:5]
+
+[ik-nozoki-kado-soto-own-upper-corner]
+# As ik-nozoki-kado-soto-both-outside with Black already on the upper far
+# corner F6: Black's answer moves to the other, empty corner F4 (h0 after
+# Black F4).  White's cut at E5, Black's F5 and White's hane at the only
+# empty corner F4 (h3): F4 = h0 + h3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X O . .
+  . . . O . . . . .
+  . . . . X . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoSoto:ik E6 E4 E6 F4 E6 E6 E6 E6 E5 F5 F4 [F4=h0+h3:5]

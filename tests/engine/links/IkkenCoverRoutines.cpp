@@ -81,6 +81,7 @@ std::string NozokiMae(const std::vector<Point>& pts)
 const TProblemRoutineAdd ikNozokiMae("IkkenNozokiMae:ik", NozokiMae);
 const TProblemRoutineAdd ikNozoki("IkkenNozoki:ik", BoxRoutine<IkkenNozoki>);
 const TProblemRoutineAdd ikNozokiMain("IkkenNozokiMain:ik", BoxRoutine<IkkenNozokiMain>);
+const TProblemRoutineAdd ikNozokiKadoSoto("IkkenNozokiKadoSoto:ik", BoxRoutine<IkkenNozokiKadoSoto>);
 const TProblemRoutineAdd ikNozokiSoto("IkkenNozokiSoto:ik", BoxRoutine<IkkenNozokiSoto>);
 const TProblemRoutineAdd ikWariNobi("IkkenWariNobi:ik", BoxRoutine<IkkenWariNobi>);
 const TProblemRoutineAdd ikWarikomi("IkkenWarikomi:ik", BoxRoutine<IkkenWarikomi>);
