@@ -1481,4 +1481,4 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkkenNozokiKadoSoto:ik E6 E4 E6 F4 E6 E6 E6 E6 E5 F5 F4 [F4=h0+h3:5]
+call IkkenNozokiKadoSoto:ik E6 E4 E6 F4 E6 E6 E6 E5 F5 F4 [F4=h0+h3:5]
