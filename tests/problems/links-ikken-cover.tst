@@ -1482,3 +1482,23 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiKadoSoto:ik E6 E4 E6 F4 E6 E6 E6 E5 F5 F4 [F4=h0+h3:5]
+
+[ik-wari-kado-dame-owner-around-the-free-side]
+# Black's one-space jump D4-D6 with White's wedge D5 and White's C4 on the
+# corner beside D4, which has two liberties (D3, E4); the free side is E.
+# Black already stands beyond the free gap-row point (F5, beyond E5 from the
+# wedge) and on the other free corner (E6), and H = E4 touches only one
+# Black stone (D4): Black's point is H = E4 itself, valued by Black's E4
+# (h0).  White's part: the atari at E4 and Black's escape at D3 (h1)
+# against White's own E5 (h3), the larger: E4 = h0 + h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . . O . X . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariKadoDame D4 D6 D4 E4 D4 E4 D3 D4 D4 E5 [E4=h0+h1:5]
