@@ -14,27 +14,14 @@
 #include "engine/links/IkkenNozoki.h"
 #include "engine/links/IkkenNozokiKata.h"
 #include "engine/links/IkkenRenraku.h"
-#include "engine/links/IkkenWariNobi.h"
 #include "engine/links/IkkenWarikomi.h"
 #include "engine/links/Kankei10EdgeNi.h"
 #include "engine/links/Kankei10EdgeSan.h"
 #include "engine/links/Kankei10Nozoki.h"
 #include "engine/links/Kankei10Soto.h"
-#include "engine/links/Kankei10Utu.h"
-#include "engine/links/Kankei10Warikomi.h"
 
 namespace vorn::test {
 namespace {
-
-// A relation handler on the pair A B itself (it builds its own box).
-template <void (*H)(Point, Point)>
-std::string PairHandler(const std::vector<Point>& pts)
-{
-    return Expressed(pts, 0, [&pts](const TKankeiBox&, const std::vector<Point>&) {
-        H(pts[0], pts[1]);
-        return std::string();
-    });
-}
 
 // NAME:ik:bonus A B [lines]: the candidates as BoxRoutine answers them,
 // each followed by its bonus as "POINT+bonus".
@@ -79,22 +66,13 @@ std::string NozokiMae(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd ikNozokiMae("IkkenNozokiMae:ik", NozokiMae);
-const TProblemRoutineAdd ikNozoki("IkkenNozoki:ik", BoxRoutine<IkkenNozoki>);
-const TProblemRoutineAdd ikNozokiMain("IkkenNozokiMain:ik", BoxRoutine<IkkenNozokiMain>);
 const TProblemRoutineAdd ikNozokiKadoSoto("IkkenNozokiKadoSoto:ik", BoxRoutine<IkkenNozokiKadoSoto>);
-const TProblemRoutineAdd ikNozokiSoto("IkkenNozokiSoto:ik", BoxRoutine<IkkenNozokiSoto>);
-const TProblemRoutineAdd ikWariNobi("IkkenWariNobi:ik", BoxRoutine<IkkenWariNobi>);
 const TProblemRoutineAdd ikWarikomi("IkkenWarikomi:ik", BoxRoutine<IkkenWarikomi>);
 const TProblemRoutineAdd ikKadoTaikaku("IkkenKadoTaikaku:ik", BoxRoutine<IkkenKadoTaikaku>);
-const TProblemRoutineAdd ikRenraku("IkkenRenraku:ik", PairHandler<IkkenRenraku>);
-const TProblemRoutineAdd k10Utu("Kankei10Utu:ik", PairHandler<Kankei10Utu>);
 const TProblemRoutineAdd k10Nozoki("Kankei10Nozoki:ik", BoxRoutine<Kankei10Nozoki>);
 const TProblemRoutineAdd k10NakaNozoki("Kankei10NakaNozoki:ik", BoxRoutine<Kankei10NakaNozoki>);
 const TProblemRoutineAdd k10SotoNaka("Kankei10SotoNaka:ik", BoxRoutine<Kankei10SotoNaka>);
 const TProblemRoutineAdd k10SotoSoba("Kankei10SotoSoba:ik", BoxRoutine<Kankei10SotoSoba>);
-const TProblemRoutineAdd k10SotoKata("Kankei10SotoKata:ik", BoxRoutine<Kankei10SotoKata>);
-const TProblemRoutineAdd k10Warikomi("Kankei10Warikomi:ik", BoxRoutine<Kankei10Warikomi>);
-const TProblemRoutineAdd k10EdgeNi("Kankei10EdgeNi:ik", BoxRoutine<Kankei10EdgeNi>);
 const TProblemRoutineAdd k10EdgeKata("Kankei10EdgeKata:ik", BoxRoutine<Kankei10EdgeKata>);
 const TProblemRoutineAdd k10EdgeSanYoko("Kankei10EdgeSanYoko:ik", BoxRoutine<Kankei10EdgeSanYoko>);
 const TProblemRoutineAdd k10EdgeSan("Kankei10EdgeSan:ik", BoxRoutine<Kankei10EdgeSan>);
