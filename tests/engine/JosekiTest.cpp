@@ -5,6 +5,9 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <string>
+
+#include <unistd.h>
 
 #include "board/Hooks.h"
 #include "engine/Joseki.h"
@@ -480,7 +483,8 @@ TEST_F(JosekiKohoTest, SwitchesItselfOffWhenNothingIsLeft)
 
 std::string WriteBytes(const std::string& name, const std::vector<TJskNode>& recs, int extra = 0)
 {
-    const std::string path = ::testing::TempDir() + name;
+    // one file per process: several test runs may share the temporary folder
+    const std::string path = ::testing::TempDir() + std::to_string(::getpid()) + '-' + name;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     std::uint8_t buf[kJskRecordSize];
     for (const TJskNode& n : recs) {
