@@ -1,0 +1,65 @@
+// Routines for tests/problems/shapes-gunkankei-cover2.tst: a relation of
+// groups scored against the row's readings, for the patterns whose
+// candidate value is scaled by the sizes of the two groups.
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "engine/Koho.h"
+#include "engine/shapes/GunKankei.h"
+#include "engine/shapes/GunKankeiWide.h"
+
+namespace vorn::test {
+namespace {
+
+// The one-space jump of a group that is not weak.
+void GunKankei3Strong(Point a, Point b) { GunKankei3Utu(a, b, 0); }
+
+// "NAME:ogeima2-at A B P M... A N...": the relation handler on (A, B) under
+// the relation moves of groups (18); r is the sum of the readings M... of
+// B's colour (first, alternating, scored for it) and N... of A's colour.
+// Answers the candidate at P alone: "P=r:18", "P=r/2:18" or "P=r/4:18"
+// (halved toward zero), else "P=?v:18"; "none" when P has no candidate.
+template <void (*Handler)(Point, Point)>
+std::string AtScaled(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("a relation wants a pair, the candidate and its readings");
+    const int own = CurGoban().GetIroPt(pts[0]);
+    int r = 0, side = own ^ 3;
+    std::vector<Point> moves;
+    for (std::size_t i = 3; i <= pts.size(); ++i) {
+        if (i < pts.size() && pts[i] != pts[0]) {
+            moves.push_back(pts[i]);
+            continue;
+        }
+        r += moves.empty() ? 0 : ReadingValue(side, moves);
+        moves.clear();
+        side = own;
+    }
+    KohoKind = kkGunKankei;
+    Handler(pts[0], pts[1]);
+    for (int i = 1; i <= KohoCount; ++i) {
+        if (Koho.Pt[i] != pts[2])
+            continue;
+        // A value of 26 or more is kept as 25 with the excess over 13 as
+        // its bonus: the whole value back.
+        int v = Koho.Value[i];
+        if (Koho.Kind[i] == kkGunKankei && v == 25 && Koho.Bonus[i] > 0)
+            v = Koho.Bonus[i] + 13;
+        const std::string w = v == r ? "r" : v == r / 2 ? "r/2" : v == r / 4 ? "r/4" : '?' + std::to_string(v);
+        return GtpVertex(pts[2]) + '=' + w + ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+    }
+    return "none";
+}
+
+const TProblemRoutineAdd gunKankei3At("GunKankei3Utu:ogeima2-at", AtScaled<GunKankei3Strong>);
+const TProblemRoutineAdd gunKankei4At2("GunKankei4Utu:ogeima2-at", AtScaled<GunKankei4Utu>);
+const TProblemRoutineAdd gunKankei5At2("GunKankei5Utu:ogeima2-at", AtScaled<GunKankei5Utu>);
+
+} // namespace
+} // namespace vorn::test
