@@ -101,3 +101,67 @@ black to play
   . . . . . X . . .
   . . O . . . . . .
 call GunKankei7Utu:at C1 F2 C3 C3 C1 C3 F2 D3 [C3=r:18]
+
+[group-knight-floored]
+# Black's D4 and White's E6 a knight's move apart, nothing else on the
+# board, with the group floor set above any evaluation.  On the side where
+# F4 lies two from D4 on a line, White (the engine) answers at F4 itself
+# (the replacements of the point only concern the side whose stone is two
+# from E on a line, Black's here); a value below the floor becomes 1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-floored D4 E6 F4 [F4=1:18]
+
+[group-knight-floored-black]
+# Black to move: on the side where C6 lies two from White's E6, Black's
+# point is C6 itself; below the floor, 1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-floored D4 E6 C6 [C6=1:18]
+
+[group-two-space-second-line-floored]
+# Black's C2 and White's F2 a two-space jump apart on the second line, the
+# gaps D2 and E2 each with three empty neighbours: Black's move is the gap
+# next to White, E2 (Black at E2 plus White at D2); with the group floor
+# above any evaluation the sum becomes 0 (and 0 * 8 / 10 stays 0).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+call GunKankei6Utu:ogeima2-floored C2 F2 E2 [E2=0:18]
+
+[group-two-space-second-line-floored-white]
+# White to move: White's move is the gap next to Black, D2, 0 below the floor.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+call GunKankei6Utu:ogeima2-floored C2 F2 D2 [D2=0:18]

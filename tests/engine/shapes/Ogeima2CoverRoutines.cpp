@@ -57,6 +57,27 @@ std::string AtScaled(const std::vector<Point>& pts)
     return "none";
 }
 
+// "NAME:ogeima2-floored A B P": the relation handler on (A, B) with the
+// group floor set above any evaluation; answers the candidate at P as
+// "P=v:18", "none" when P has none.
+template <void (*Handler)(Point, Point)>
+std::string AtFloored(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3)
+        throw std::invalid_argument("a floored relation wants a pair and the candidate");
+    KohoKind = kkGunKankei;
+    GunKankeiMin = 1000;
+    Handler(pts[0], pts[1]);
+    GunKankeiReset();
+    for (int i = 1; i <= KohoCount; ++i)
+        if (Koho.Pt[i] == pts[2])
+            return GtpVertex(pts[2]) + '=' + std::to_string(Koho.Value[i]) + ':'
+                   + std::to_string(static_cast<int>(Koho.Kind[i]));
+    return "none";
+}
+
+const TProblemRoutineAdd gunKankei4Floored("GunKankei4Utu:ogeima2-floored", AtFloored<GunKankei4Utu>);
+const TProblemRoutineAdd gunKankei6Floored("GunKankei6Utu:ogeima2-floored", AtFloored<GunKankei6Utu>);
 const TProblemRoutineAdd gunKankei3At("GunKankei3Utu:ogeima2-at", AtScaled<GunKankei3Strong>);
 const TProblemRoutineAdd gunKankei4At2("GunKankei4Utu:ogeima2-at", AtScaled<GunKankei4Utu>);
 const TProblemRoutineAdd gunKankei5At2("GunKankei5Utu:ogeima2-at", AtScaled<GunKankei5Utu>);
