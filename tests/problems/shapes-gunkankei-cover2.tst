@@ -165,3 +165,80 @@ white to play
   . . X . . O . . .
   . . . . . . . . .
 call GunKankei6Utu:ogeima2-floored C2 F2 D2 [D2=0:18]
+
+[group-twotwo-capture-point-beside-e]
+# Black's D4 and White's F6 a (2,2) diagonal apart.  The corner D6 is
+# empty with nothing around it; White's D8 in atari (Black's C8, E8, D9)
+# makes D7, next to D6, a capture point: both sides' move moves there, with
+# the value of both sides playing D6 (Black at D6 plus White at D6).
+black to play
+  . . . X . . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:ogeima2-at D4 F6 D7 D6 D4 D6 [D7=r:18]
+
+[group-twotwo-capture-point-beside-e-white]
+white to play
+  . . . X . . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:ogeima2-at D4 F6 D7 D6 D4 D6 [D7=r:18]
+
+[group-twotwo-capture-point-beside-e-from-white]
+# The same pair taken from White's F6: the capture point D7 again.
+black to play
+  . . . X . . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:ogeima2-at F6 D4 D7 D6 F6 D6 [D7=r:18]
+
+[group-knight-fifth-line-point-moves-out]
+# Black's C5 and White's D7 a knight's move apart.  E5, two from C5 on its
+# line, is on the fifth line; both sides are read at E5 (Black's point is
+# E5: White is the engine, so the trial is not made, and no other rule
+# applies), but White's point moves one line out to F6, beyond E6 from D6,
+# on the fourth line with no White stone around it: the sum of both
+# readings at E5, at F6.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-at C5 D7 F6 E5 C5 E5 [F6=r:18]
+
+[group-knight-fifth-line-point-moves-out-black]
+# The colours exchanged, Black to move: Black's point F6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-at C5 D7 F6 E5 C5 E5 [F6=r:18]
