@@ -242,3 +242,37 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei4Utu:ogeima2-at C5 D7 F6 E5 C5 E5 [F6=r:18]
+
+[group-knight-point-between-two-stones]
+# Black's D4 and White's E6 a knight's move apart, Black's D2 two below D4.
+# On the side of F4 (two from D4 on its line) Black's point is not F4: G3,
+# beyond F4 from E5, has exactly two relations to Black's stones, both
+# large knight's moves (D4 and D2), and those two stones are two apart on a
+# line, so Black's move is G3, between them (White is the engine: no trial
+# first).  White's point is F4: the sum of Black at G3 and White at F4, at
+# White's F4.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-at D4 E6 F4 F4 D4 G3 [F4=r:18]
+
+[group-knight-point-between-two-stones-black]
+# The colours exchanged, Black to move: White's move is G3, Black's F4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-at D4 E6 F4 F4 D4 G3 [F4=r:18]
