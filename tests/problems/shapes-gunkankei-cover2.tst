@@ -276,3 +276,37 @@ black to play
   . . . O . . . . .
   . . . . . . . . .
 call GunKankei4Utu:ogeima2-at D4 E6 F4 F4 D4 G3 [F4=r:18]
+
+[group-jump-edge-slide-black]
+# Black's C3-D3 and White's F3, a one-space jump on the third line.  Below
+# the gap the point two lines out, E1, is on the first line: the edge side
+# is read at E2, one line out beside the gap (two stones around it).  Both
+# sides play E2; Black, the engine, on the second line also slides to G2
+# (beyond F2, the middle of White's F3 and F1 behind E2 from D3; G2 empty
+# with four empty neighbours) and half the slide's gain counts.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei3Utu:ogeima2-edge D3 F3 E2 G2 [E2=r:18]
+
+[group-jump-edge-slide-white]
+# White's F3-G3 and Black's D3, White to move: White's slide goes to C2
+# (beyond D2, the middle of Black's D3 and D1 behind E2 from F3).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei3Utu:ogeima2-edge D3 F3 E2 C2 [E2=r:18]

@@ -9,7 +9,10 @@
 
 #include "board/Diagram.h"
 #include "board/Goban.h"
+#include "engine/Hyoka.h"
 #include "engine/Koho.h"
+#include "engine/Reading.h"
+#include "engine/Think.h"
 #include "engine/shapes/GunKankei.h"
 #include "engine/shapes/GunKankeiWide.h"
 
@@ -57,6 +60,38 @@ std::string AtScaled(const std::vector<Point>& pts)
     return "none";
 }
 
+// "GunKankei3Utu:ogeima2-edge A B N T": the one-space jump on (A, B) whose
+// side toward the edge is read at N on the second line.  r is White's and
+// Black's readings at N, where the engine's colour also slides to T after
+// N (half the gain of the slide counts).  The value is kept at 23 with the
+// excess as its bonus, the whole value back here; answers "N=r:18", or
+// "N=?v:18", "none" when N has no candidate.
+std::string EdgeSlide(const std::vector<Point>& pts)
+{
+    if (pts.size() != 4)
+        throw std::invalid_argument("the edge reading wants a pair, the point and the slide");
+    const int me = JibunIro;
+    const int stay = ReadingValue(me, {pts[2]});
+    int slid = 0;
+    {
+        TYomiKeep keep;
+        if (!ToruPlay(me, pts[2]) || !ToruPlay(me, pts[3]))
+            throw std::invalid_argument("a move of the row's slide is refused");
+        slid = Hyoka(me);
+    }
+    const int r = stay + (slid - stay) / 2 + ReadingValue(me ^ 3, {pts[2]});
+    KohoKind = kkGunKankei;
+    GunKankei3Strong(pts[0], pts[1]);
+    for (int i = 1; i <= KohoCount; ++i) {
+        if (Koho.Pt[i] != pts[2])
+            continue;
+        const int v = Koho.Value[i] + (Koho.Value[i] == 23 ? Koho.Bonus[i] : 0);
+        return GtpVertex(pts[2]) + '=' + (v == r ? std::string("r") : '?' + std::to_string(v)) + ':'
+               + std::to_string(static_cast<int>(Koho.Kind[i]));
+    }
+    return "none";
+}
+
 // "NAME:ogeima2-floored A B P": the relation handler on (A, B) with the
 // group floor set above any evaluation; answers the candidate at P as
 // "P=v:18", "none" when P has none.
@@ -78,6 +113,7 @@ std::string AtFloored(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd gunKankei4Floored("GunKankei4Utu:ogeima2-floored", AtFloored<GunKankei4Utu>);
 const TProblemRoutineAdd gunKankei6Floored("GunKankei6Utu:ogeima2-floored", AtFloored<GunKankei6Utu>);
+const TProblemRoutineAdd gunKankei3Edge("GunKankei3Utu:ogeima2-edge", EdgeSlide);
 const TProblemRoutineAdd gunKankei3At("GunKankei3Utu:ogeima2-at", AtScaled<GunKankei3Strong>);
 const TProblemRoutineAdd gunKankei4At2("GunKankei4Utu:ogeima2-at", AtScaled<GunKankei4Utu>);
 const TProblemRoutineAdd gunKankei5At2("GunKankei5Utu:ogeima2-at", AtScaled<GunKankei5Utu>);
