@@ -310,3 +310,50 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei3Utu:ogeima2-edge D3 F3 E2 C2 [E2=r:18]
+
+[group-twotwo-between-two-stones]
+# Black's C4-D4 and White's F6 a (2,2) diagonal apart (from D4).  At the
+# corner D6, D7 beyond it from D5 (the point between D4 and D6) has all
+# eight points around it empty, one large knight's move to a Black stone
+# (C4) and one two-space jump (D4), and those two stones touch: Black
+# plays D7, between them, where White is read at D6.  The sum, at D7.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:ogeima2-at D4 F6 D7 D6 D4 D7 [D7=r:18]
+
+[group-twotwo-between-two-stones-white]
+# White to move: White's point is the corner D6, the value still holds
+# Black's reading at D7.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:ogeima2-at D4 F6 D6 D6 D4 D7 [D6=r:18]
+
+[group-twotwo-between-two-stones-reversed]
+# The colours exchanged, Black to move: Black's point D6, White read at D7.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:ogeima2-at D4 F6 D6 D6 D4 D7 [D6=r:18]
