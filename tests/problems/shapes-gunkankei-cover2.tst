@@ -357,3 +357,66 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei5Utu:ogeima2-at D4 F6 D6 D6 D4 D7 [D6=r:18]
+
+[group-knight-two-stones-against-one]
+# Black's D3-D4 and White's lone E6 a knight's move from D4.  On the side
+# where C6 lies two from E6 on its line both sides are read at C6 (no other
+# rule applies to White's point, and Black's is C6 itself); the engine's
+# group of two stones against a lone stone halves the sum twice.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-at D4 E6 C6 C6 D4 C6 [C6=r/4:18]
+
+[group-knight-two-stones-against-one-white]
+# The colours exchanged, White to move: White's two stones, halved twice.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-at D4 E6 C6 C6 D4 C6 [C6=r/4:18]
+
+[group-knight-point-between-two-stones-along-a-row]
+# Black's D4 and White's F5 a knight's move apart along the rows, Black's
+# B4 two left of D4.  On the side of D6 (two above D4) Black's point is C7,
+# beyond D6 from E5: C7 has exactly two relations to Black's stones, both
+# large knight's moves (D4 and B4), and those two are two apart on a row.
+# White, the engine, answers at D6: the sum of Black at C7 and White at D6.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-at D4 F5 D6 D6 D4 C7 [D6=r:18]
+
+[group-knight-point-between-two-stones-along-a-row-black]
+# The colours exchanged, Black to move: White's move C7, Black's D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . O . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-at D4 F5 D6 D6 D4 C7 [D6=r:18]
