@@ -420,3 +420,61 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei4Utu:ogeima2-at D4 F5 D6 D6 D4 C7 [D6=r:18]
+
+[group-jump-white-beside-own-point-spoils-side]
+# The jump D3-E3-F3 of the first halving row with a White stone at C6, one
+# of the points around D5 (two lines out beside Black's D3): a stone of the
+# other colour there spoils the upper side, no move at D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei3Utu:ogeima2-at D3 F3 D5 F5 D3 D5 [none]
+
+[group-jump-white-beside-own-point-spoils-side-white]
+# White to move: no move at White's F5 either.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei3Utu:ogeima2-at D3 F3 F5 F5 D3 D5 [none]
+
+[group-jump-black-beside-other-point-spoils-side]
+# A Black stone at G6, around F5 (two lines out beside White's F3): a stone
+# of A's colour there spoils the upper side as well.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei3Utu:ogeima2-at D3 F3 D5 F5 D3 D5 [none]
+
+[group-jump-black-beside-other-point-spoils-side-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei3Utu:ogeima2-at D3 F3 F5 F5 D3 D5 [none]
