@@ -1,0 +1,131 @@
+# Known-answer rows for the diagonal link (second set): the cutter that a
+# ladder takes, the second-line link whose stone a ladder takes, the
+# crossing stone in atari between two short-of-liberty link stones.
+
+# --- The cutter caught by a ladder on the third line ------------------------------
+# Black's D3-E4 with White's D4 on the crossing point; the cut is E3, on the
+# third line.  White's E3 would have two liberties (E2, F3) and Black's E2
+# ladders it along the edge: White F3, Black G3, White F2, Black G2, White
+# F1, Black E1, White G1, Black H1 captures (Black's F4 beside F3).  So the
+# cut is no threat and Black, the owner, answers with the quiet move under
+# it on the second line, F2 (beyond E3 away from D4, its eight neighbours
+# empty), at the fixed value 5.  White, whose stone stands on the crossing
+# point, gets nothing from this branch (the quiet move is only the owner's).
+
+[diagonal-cut-third-line-ladder-quiet-move-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku D3 E4 [F2=5:5]
+
+[diagonal-cut-third-line-ladder-quiet-move-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku D3 E4 [none]
+
+# --- The second-line link whose stone a ladder takes ------------------------------
+# "KosumiRenraku:plus A B P ATT... A OWN..." answers P as "r+K" against the
+# sum r of the attacker's reading and, after A, the owner's (see
+# tests/engine/shapes/DiagonalCover2Routines.cpp).
+# Black's C2-D3 with White's C3 (joined to B3 and B2, five liberties) on
+# the crossing point; the cut is D2, on the second line.  C2 has two
+# liberties (C1, D2) and is taken by the ladder D2, C1, D1, B1, A1.  So
+# the second-line case reads: White cuts at D2, Black plays U = E2 (beyond
+# D2 away from C2), White captures C2 at C1: e1 is White's value there.
+# E2 joins Black's living group of the lower right (eye space G1-J3), so
+# the extension is not looked for; D3 then has two liberties (D4, E3) and
+# White's reading is worth 10 or more (a stone taken): e1 gains 4.  V = D1
+# is empty, so Black's answer Q stays the cut D2; e2 is Black's value after
+# D2.  Black to play: e1 + 4 + e2 = r + 4 stays below 14 (no second +4);
+# the row holds whichever of the two stones is named first.
+
+[diagonal-second-line-ladder-living-side-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X X X X
+  . O O X . X . . .
+  . O X . . X . . .
+  . . . . . X . . .
+call KosumiRenraku:plus C2 D3 D2 D2 E2 C1 C2 D2 [D2=r+4:5]
+call KosumiRenraku:plus D3 C2 D2 D2 E2 C1 D3 D2 [D2=r+4:5]
+
+# White to play, the attacker: the same readings scored for White's side
+# reach 14 with the eye bonus, so a second 4 is added; the candidate is the
+# cut D2 itself.
+
+[diagonal-second-line-ladder-living-side-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X X X X
+  . O O X . X . . .
+  . O X . . X . . .
+  . . . . . X . . .
+call KosumiRenraku:plus C2 D3 D2 D2 E2 C1 C2 D2 [D2=r+8:5]
+call KosumiRenraku:plus D3 C2 D2 D2 E2 C1 D3 D2 [D2=r+8:5]
+
+# --- The crossing stone in atari between two two-liberty link stones --------------
+# "KosumiRenraku:min A B P R1 A R2": the smallest of the attacker's
+# readings (B in a reading stands for the owner's pass).
+# Black's C1-D2 in the corner with White's D1 on the crossing point, in
+# atari at E1 (no ko: E1 keeps D1 and F1).  C1 has two liberties (B1, C2)
+# and D2 two (C2, D3, White's E2 beside it).  White's cut at C2 (joined to
+# C3, not a self-atari) and Black's capture at E1 leave the question: can a
+# ladder still take one of the link stones?  C1 then has B1 and D1: White's
+# B1, Black's D1 joins C1, D1, D2 and E1 with only D3 and F1 left (White's
+# C2, E2, F2, C3, E3 around), and White's next atari takes them all.  So
+# the cut is worth the smaller of White's two captures with the cut on the
+# board: B1 taking C1, or D3 taking D2.  Black, the owner, gets the capture
+# point E1 with that value; the row holds with either stone named first.
+
+[diagonal-crossing-atari-both-short-ladder-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . X O O . . .
+  . . X O . . . . .
+call KosumiRenraku:min C1 D2 E1 C2 D2 B1 C1 C2 D2 D3 [E1=r/0:5]
+call KosumiRenraku:min D2 C1 E1 C2 C1 D3 D2 C2 C1 B1 [E1=r/0:5]
+
+# White to play, the attacker: the same value at the cut C2.
+
+[diagonal-crossing-atari-both-short-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . X O O . . .
+  . . X O . . . . .
+call KosumiRenraku:min C1 D2 C2 C2 D2 B1 C1 C2 D2 D3 [C2=r/0:5]
+call KosumiRenraku:min D2 C1 C2 C2 C1 D3 D2 C2 C1 B1 [C2=r/0:5]
