@@ -129,3 +129,105 @@ white to play
   . . X O . . . . .
 call KosumiRenraku:min C1 D2 C2 C2 D2 B1 C1 C2 D2 D3 [C2=r/0:5]
 call KosumiRenraku:min D2 C1 C2 C2 C1 D3 D2 C2 C1 B1 [C2=r/0:5]
+
+# --- The diagonal's shape gate: one cell's colour decides ---------------------------
+# The position of the quiet move under the laddered cutter (F2=5 above) with
+# one cell changed.  Black's D4 instead of White's: the crossing point
+# holds Black's own stone, the pair is solidly connected, nothing to
+# answer.
+
+[diagonal-gate-crossing-stone-own-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku D3 E4 [none]
+
+# D4 empty: neither crossing point holds a White stone, no cut threatens.
+
+[diagonal-gate-crossing-points-empty-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku D3 E4 [none]
+
+# E4 White instead of Black: the two stones are not one side's pair.
+
+[diagonal-gate-far-stone-opponent-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku D3 E4 [none]
+
+# White on both crossing points (E3 too): the cut is already made.
+
+[diagonal-gate-both-crossing-points-taken-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku D3 E4 [none]
+
+# --- Knight's move, second pass: the owner's cut stone nearly dead ------------------
+# Black's knight's move D5-E7 inside White's closed box C4-F4-F8-C8 (six
+# points inside, White's wall with the whole board outside it).  White's
+# C6 stands outside the cutting point D6 (P1; P2 = E6).  The outside
+# pattern first reads Black's connection at D6: D5-D6 then sits in a box
+# too small to live and is dead or nearly so, and when Black is the one to
+# move, the owner's connection is no answer: nothing.  White to play reads
+# on: White's D6 (joined to the wall, alive), Black's E6; D5 is then in
+# atari (E5 its only liberty), so no ladder is read.  White's D6 and E6
+# together are not worth more than twice that, so the value is White's
+# D6, Black's E6 plus Black's D6.
+
+[knight-second-pass-outside-owner-dead-black]
+black to play
+  . . . . . . . . .
+  . . O O O O . . .
+  . . O . X O . . .
+  . . O . . O . . .
+  . . O X . O . . .
+  . . O O O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 [none]
+
+[knight-second-pass-outside-owner-dead-white]
+white to play
+  . . . . . . . . .
+  . . O O O O . . .
+  . . O . X O . . .
+  . . O . . O . . .
+  . . O X . O . . .
+  . . O O O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:read D5 E7 D6 E6 D5 D6 [D6=r:21]
