@@ -231,3 +231,39 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei4Hokyo:read D5 E7 D6 E6 D5 D6 [D6=r:21]
+
+# --- The opponent's stone beyond the cut, the far link stone in a ladder ----------
+# Black's D4-E5 with White's E4 on the crossing point, White's C5 beyond
+# the cut D5 and White's F5 beyond E5 (E6 and E3 empty), as in the row
+# "diagonal-outer-stone-other-crossing" of shapes.tst, now with White's F6
+# and E7 around E6.  Along the strip from C5 to F5 the first White stone
+# of the sides is E4, beside E5, so the pattern reads E5's chain: it has
+# two liberties (D5, E6) and White's D5 takes it (E6 would leave one
+# liberty, D6).  So White's point is that first ladder move D5, valued by
+# White's evaluation after D5 alone; Black defends at D5 too.
+
+[diagonal-outer-stone-other-crossing-ladder-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . O . . .
+  . . O . X O . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:read D4 E5 D5 [D5=r:5]
+
+[diagonal-outer-stone-other-crossing-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . O . . .
+  . . O . X O . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku:read D4 E5 D5 [D5=r:5]
