@@ -267,3 +267,38 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KosumiRenraku:read D4 E5 D5 [D5=r:5]
+
+# --- The crossing stone in atari, the cutter taken by a ladder ---------------------
+# Black's D4-E5 with White's D5 on the crossing point in atari (Black's D6
+# above it, C5 its last liberty, no ko); D4 has three liberties, so the
+# case of two two-liberty link chains does not apply, and White's D5 and
+# F4 are two White stones around the cut E4.  White's cut at E4 joins F4
+# with only F3 and F5 left (Black's E3 and G4): Black's F3 and White's F5
+# leave it G5 alone (Black's F6), so the ladder takes the cutter.  The cut
+# threatens nothing: no candidate for either side.
+
+[diagonal-crossing-atari-cutter-laddered-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . . O X . . . .
+  . . . X . O X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku D4 E5 [none]
+
+[diagonal-crossing-atari-cutter-laddered-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . . O X . . . .
+  . . . X . O X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KosumiRenraku D4 E5 [none]
