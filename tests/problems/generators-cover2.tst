@@ -58,10 +58,10 @@ call YoseBorderValue:hane E6 E5 [E6=r/b hane<plain]
 # --- Gates -------------------------------------------------------------------
 
 [endgame-border-point-beside-a-dead-stone]
-# The hane position with Black's E3 inside White's wall, held by White's
-# D3, F3 and E2: E3's one liberty is E4, the stone is dead.  A dead stone
-# of the opponent's next to the border point is captured, not bargained
-# with: E4 is not valued (although White's E4 would capture it).
+# The hane position with Black's E2 alone inside White's area under White's
+# wall: the stone is dead.  White's D2 touches White's wall (D3) and the
+# dead stone: a dead stone of the opponent's next to the border point is
+# captured, not bargained with, so D2 is not valued.
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -69,7 +69,7 @@ white to play
   . . . . . . . . .
   . . . X . X . . .
   . . . . . . . . .
-  O O O O X O O O O
-  . . . . O . . . .
+  O O O O O O O O O
+  . . . . X . . . .
   . . . . . . . . .
-call YoseBorderValue:gate E4 [none]
+call YoseBorderValue:gate D2 [none]
