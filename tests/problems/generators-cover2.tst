@@ -1,6 +1,7 @@
 # The endgame's border point where the opponent's hane point decides the
 # engine's gain, and the gates that drop a border point before it is
-# valued: a dead stone of the opponent's beside it.
+# valued: a dead stone of the opponent's beside it.  Then the opening's gap
+# between the opponent's stone and ours, three apart.
 #
 #   call YoseBorderValue:hane P Q    J's stone at P has two of O's stones
 #       diagonal to it on one side, and the point Q between them (next to
@@ -73,3 +74,94 @@ white to play
   . . . . X . . . .
   . . . . . . . . .
 call YoseBorderValue:gate D2 [none]
+
+# --- The opening's gap with the opponent's stone first ------------------------
+#   call JobanEdgeGaps   (as in opening-gaps.tst) every candidate as
+#       "P=value/bonus"
+
+[opening-pincer-three-apart-own-stone-shut-in-from-the-corner]
+# White's D17 and Black's H17 three apart on line 3 (g = 3, the opponent's
+# stone first).  White's J17 and J16 press H17 from the corner side: after
+# White's trial approach at F17 (line 3, two from H17), H17 has only G17,
+# H18 and H16 left between F17 and the J-stones, and its group is close to
+# death (level 90 or more): the routine ends with nothing proposed.
+# (Approached from line 2, at F18, H17 would keep G17 open to the centre
+# and be only weak.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . X O . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [none]
+
+[opening-pincer-three-apart-own-stone-leaned-on]
+# As above with only White's J16 leaning on H17: White's trial at F17 leaves
+# H17 weak (level 31 or more, below 90); Black's trial at F17 leaves D17
+# firm: only our side suffers.  g = 3: X = F17 (m-2) gets bonus 44.  The
+# line-5 point above H17, H15, is empty but J16 stands among its eight
+# surrounding points: nothing there.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . X . . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/44]
+
+[opening-pincer-three-apart-their-stone-hemmed]
+# White's D17 hemmed by Black's C16 and D15, Black's H17 free, g = 3.
+# White's trial at F17 leaves H17 firm; Black's trial at F17 leaves D17
+# weak (level 31 or more, below 90): only the opponent suffers.  L3 at k+2
+# .. k+4, no further than m-2: F17 alone gets bonus 30.  D17 stands on line
+# 3 and g = 3: the line-2 point at k+1, E18, with its four neighbours E19,
+# D18, F18 and E17 empty, gets bonus 35.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . X . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [E18=25/35 F17=25/30]
