@@ -1,7 +1,8 @@
 # The endgame's border point where the opponent's hane point decides the
 # engine's gain, and the gates that drop a border point before it is
 # valued: a dead stone of the opponent's beside it.  Then the opening's gap
-# between the opponent's stone and ours, three apart.
+# between the opponent's stone and ours, three apart.  Last, two own stones
+# that an invasion between them would both weaken.
 #
 #   call YoseBorderValue:hane P Q    J's stone at P has two of O's stones
 #       diagonal to it on one side, and the point Q between them (next to
@@ -165,3 +166,62 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [E18=25/35 F17=25/30]
+
+# --- The opening's extension between two own stones, both weakened -----------
+
+[opening-extension-five-apart-both-own-stones-hemmed]
+# Black's D17 and K17 on line 3, five apart (g = 5), each hemmed by White:
+# C16 and D15 at D17, L16 and K15 at K17.  Neither stone is on line 4 and
+# g < 7, so the line of play is 4 and the middle is G16 (k+h, its four
+# neighbours empty).  White's invasion at G16 leaves both black stones weak
+# (w = 2).  Neither stone has a line-3 extension far from the middle (each
+# is shut in on its own side), so G16 itself takes the bonus 50; g is odd:
+# no second middle point.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . O . . . . . . . O . . . . . . . .
+  . . . O . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G16=25/50]
+
+[opening-extension-four-apart-both-own-stones-hemmed]
+# The same with J17 four apart from D17 (g = 4), hemmed by K16 and J15:
+# line of play 4, middle points F16 and G16 (k+h and k+h+1).  White's
+# invasion at F16 leaves both stones weak (w = 2), no far extension: F16
+# gets bonus 50 and, g being even, G16 too.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . X . . . . . . . . . .
+  . . O . . . . . . O . . . . . . . . .
+  . . . O . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F16=25/50 G16=25/50]
