@@ -2,7 +2,8 @@
 # engine's gain, and the gates that drop a border point before it is
 # valued: a dead stone of the opponent's beside it.  Then the opening's gap
 # between the opponent's stone and ours, three apart.  Last, two own stones
-# that an invasion between them would both weaken.
+# that an invasion between them would both weaken, and an atari point of the
+# endgame between living walls.
 #
 #   call YoseBorderValue:hane P Q    J's stone at P has two of O's stones
 #       diagonal to it on one side, and the point Q between them (next to
@@ -225,3 +226,28 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [F16=25/50 G16=25/50]
+
+# --- The endgame's atari point between living groups ---------------------------
+#   call YoseValue V   (as in generators.tst) the value of the point V read
+#       afresh: the candidates left as "V=value/bonus"
+
+[endgame-atari-point-between-living-walls]
+# Black's wall on line 8 and its E6 hanging into White's wall (D6, F6, D5,
+# F5 and the line-4 wall): E6 keeps E7 and E5.  Both walls live (eye value
+# 4 or more), so E5 is valued, and it is an atari point: White's E5 ataris
+# E6, and the atari formula takes over.  The forcing point is E6's last
+# liberty E7: Black connects there, and White's E5 has only filled its own
+# wall's point: gJ = 0.  Black cannot play E5 (E6-E5 would keep only E7, a
+# self-atari): stored as (gJ, 0) = (0, 0), the follow-up not counted.
+# (Valued by the ordinary formula White's E5 would be sente: bonus 5.)
+white to play
+  . . . . . . . . .
+  X X X X X X X X X
+  . . . . . . . . .
+  . . . O X O . . .
+  . . . O . O . . .
+  O O O O O O O O O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseValue E5 [E5=0/0]
