@@ -251,3 +251,24 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseValue E5 [E5=0/0]
+
+# --- The one-stone point below its own dead stone -------------------------------
+#   call YoseOneStone V   (as in generators-more.tst) "V=r/b mark" against
+#       the reading, "none" when nothing is stored
+
+[endgame-one-stone-below-its-own-dead-stone]
+# endgame-one-stone-beside-its-own-dead-stone turned a quarter: E5 touches
+# one stone, Black's E6 above it, shut in by White's D6, F6 and E7 with E5
+# its last liberty: dead in the analysis.  White's D6 and F6 diagonal to E5
+# are alive, but the one stone that E5 touches is dead: nothing stored.
+white to play
+  . . . . . . . . .
+  O O O O O O O O O
+  . . O . O . O . .
+  O O O O X O O O O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X X
+  X . . . . . . . X
+call YoseOneStone E5 [none]
