@@ -35,18 +35,16 @@ std::string BorderGate(const std::vector<Point>& pts)
     return RoutineCandidates();
 }
 
-// call YoseBorderValue:hane P Q        J's stone at P has two of O's stones
-// call YoseBorderValue:hane-atari P Q  diagonal to it on one side with the
-// empty hane point Q between them.  A = J's evaluation after J at P and O's
-// hane at Q (":hane-atari": O's chain at Q is then in atari, and J's gain
-// is the plain evaluation H after J at P alone, with neither floor nor
-// atari bonus); B = O's evaluation after O at P, a move that ataris nothing:
-// counted when B >= -1, else 0.  v = A + B (or H + B) is stored as (v, 0)
+// call YoseBorderValue:hane P Q   J's stone at P has two of O's stones
+// diagonal to it on one side with the empty hane point Q between them, and
+// O's hane stone at Q keeps two liberties or more.  A = J's evaluation after
+// J at P and O's hane at Q; H = J's evaluation after J at P alone; B = O's
+// evaluation after O at P, a move that ataris nothing: counted when
+// B >= -1, else 0.  v = A + B is stored as (v, 0)
 // when v >= 2 or v < 0, as (0, 5) when v = 1, as (0, 0) when v = 0.  The
 // answer: the candidate at P as "P=r/b" ("P=r+1/b" etc. when off, the other
 // candidates by their points), then "hane<plain" or "hane>=plain" (A
 // against H, so that the row shows which reading counted).
-template <bool Atari>
 std::string BorderHane(const std::vector<Point>& pts)
 {
     if (pts.size() != 2)
@@ -54,7 +52,7 @@ std::string BorderHane(const std::vector<Point>& pts)
     const Point p = pts[0], q = pts[1];
     const int a = ReadingValue(JibunIro, {p, q}), h = ReadingValue(JibunIro, {p});
     const int b = ReadingValue(AiteIro, {p});
-    const int v = (Atari ? h : a) + (b >= -1 ? b : 0);
+    const int v = a + (b >= -1 ? b : 0);
     const int r = v >= 2 || v < 0 ? v : 0, bonus = v == 1 ? 5 : 0;
     BorderAlone(p);
     std::vector<std::string> words;
@@ -72,8 +70,7 @@ std::string BorderHane(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd borderGate("YoseBorderValue:gate", BorderGate);
-const TProblemRoutineAdd borderHane("YoseBorderValue:hane", BorderHane<false>);
-const TProblemRoutineAdd borderHaneAtari("YoseBorderValue:hane-atari", BorderHane<true>);
+const TProblemRoutineAdd borderHane("YoseBorderValue:hane", BorderHane);
 
 } // namespace
 } // namespace vorn::test

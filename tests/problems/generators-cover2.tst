@@ -13,9 +13,6 @@
 #       v = A + B stored as (v, 0) when v >= 2 or v < 0, (0, 5) when v = 1,
 #       (0, 0) when v = 0: "P=r/b", then "hane<plain" when A is below J's
 #       evaluation after J at P alone
-#   call YoseBorderValue:hane-atari P Q   the same where O's hane stone at Q
-#       is in atari: J's gain is then its evaluation after J at P alone,
-#       uncounted floors and no atari bonus
 #   call YoseBorderValue:gate P   P valued alone: the candidates left
 #       ("none" when a gate drops P)
 
