@@ -1,0 +1,48 @@
+# Knight's moves, the wedge: rows for branches of the answer to the wedge
+# that keima-cover.tst leaves open, worked out by hand from the shape.
+# Commands as in keima-cover.tst ("KeimaRenraku:read A B M... A N...": the
+# attacker's reading M... plus, after A, the owner's N...).  Every pattern
+# is also called with the pair named the other way round (B A).
+#
+# Wedge frame (Black's D5-E7, White's wedge W = D6): G = E6 the cut,
+# H1 = E5, Nn = D5, Dd = E7, H2 = D7, E_G = F6, E_D = F7, E_H = F5,
+# V = E4 beyond H1, Y1 = E8 beyond Dd.
+
+# --- The owner's answer: the hane at H1 when the block at G is laddered -----------
+
+[wari-owner-hane-laddered-block]
+# White's C5 leaves Black's D5 a single stone with two liberties (D4, E5).
+# Black's block at E6 joins E7, whose other liberties D7 and E8 White holds:
+# White's E5 (two liberties, E4 and F5, no self-atari) leaves E6-E7 with F6
+# and F7, and White's F6 captures it (F7 has no liberty of its own beside
+# White's G7 and F8).  So Black answers the cut at E5 instead.  White's
+# D4 first takes nothing (D5-E5-E6-E7 keeps four liberties).  White's point
+# stays the cut at E6: E5's atari on D5 is no hane since Black holds no
+# stone at E4.  F7 has one empty neighbour, so White's E6 counts alone.
+# Value White's E6 plus Black's E5 (not above 15: nothing more).
+black to play
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . O X . O . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D5 E5 [E5=r:5]
+call KeimaRenraku:read E7 D5 E6 E7 E5 [E5=r:5]
+
+[wari-owner-hane-laddered-block-white]
+white to play
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . O X . O . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D5 E5 [E6=r:5]
+call KeimaRenraku:read E7 D5 E6 E7 E5 [E6=r:5]
