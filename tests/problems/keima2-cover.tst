@@ -46,3 +46,63 @@ white to play
   . . . . . . . . .
 call KeimaRenraku:read D5 E7 E6 D5 E5 [E6=r:5]
 call KeimaRenraku:read E7 D5 E6 E7 E5 [E6=r:5]
+
+# --- The owner's stone at E_H: a two-liberty chain diagonal to Dd in a ladder -------
+# "KeimaRenraku:pass A B M..." (tests/engine/shapes/KeimaWariCoverRoutines.cpp):
+# every candidate against the attacker's reading M..., A standing for the
+# owner's pass.
+
+[wari-hane-te-diagonal-ladder]
+# White's wedge D6-D7 (three liberties), Black's F5 at E_H, F6 (E_G) empty.
+# Black's D8, diagonal to E7, is a chain of its own with two liberties (C8,
+# D9; White's D7 and E8).  After White's cut at E6 and Black's block at F6
+# the ladder takes D8 along the top edge (C8, D9, E9 ...): White plays its
+# first two points, C8 and D9, and captures it.  That capture is worth more
+# than the hane exchange at E6, so the cut E6 carries White's evaluation
+# after E6, F6, C8 and D9, for either side to move (the owner's hane answer
+# is E6 as well).
+white to play
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . O X . . . .
+  . . . O . . . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:pass D5 E7 E6 F6 C8 D5 D9 [E6=r:5]
+call KeimaRenraku:pass E7 D5 E6 F6 C8 E7 D9 [E6=r:5]
+ladder D8 [1 C8]
+
+[wari-hane-te-diagonal-ladder-black]
+black to play
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . O X . . . .
+  . . . O . . . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:pass D5 E7 E6 F6 C8 D5 D9 [E6=r:5]
+call KeimaRenraku:pass E7 D5 E6 F6 C8 E7 D9 [E6=r:5]
+
+[wari-hane-te-diagonal-ladder-half-turn]
+# The same shape turned half round on Black's D3-E5 (wedge E4-E3, cut D4,
+# E_G = C4, E_H = C5): Black's E2 diagonal to D3 with F2 and E1 is taken
+# along the bottom edge from F2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . O . . . .
+  . . . X O . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call KeimaRenraku:pass D3 E5 D4 C4 F2 D3 E1 [D4=r:5]
+call KeimaRenraku:pass E5 D3 D4 C4 F2 E5 E1 [D4=r:5]
+ladder E2 [1 F2]
