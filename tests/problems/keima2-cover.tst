@@ -106,3 +106,53 @@ white to play
 call KeimaRenraku:pass D3 E5 D4 C4 F2 D3 E1 [D4=r:5]
 call KeimaRenraku:pass E5 D3 D4 C4 F2 E5 E1 [D4=r:5]
 ladder E2 [1 F2]
+
+[wari-owner-hane-ladder-beside-l]
+# White's C5 leaves Black's D5 a single stone with two liberties; L = D4 is
+# the one other than E5.  After Black's block at E6 White's D4 keeps two
+# liberties (E4, D3), and Black's E5 leaves Black's C4 beside it with two
+# (B4, C3) that the ladder takes from C3 (White's B5 and B3; the premise
+# below): so Black answers the cut at E5 instead of E6.  White's point is
+# the cut at E6 (no Black stone at E4 for the hane), and E7 keeps four
+# liberties, so White's E6 counts alone.  Value White's E6 plus Black's E5;
+# the sum is above 15, so 6 more.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . O O X . . . . .
+  . . X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D5 E5 [E5=r+6:5]
+call KeimaRenraku:read E7 D5 E6 E7 E5 [E5=r+6:5]
+
+[wari-owner-hane-ladder-beside-l-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . O O X . . . . .
+  . . X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E6 D5 E5 [E6=r+6:5]
+call KeimaRenraku:read E7 D5 E6 E7 E5 [E6=r+6:5]
+
+[wari-owner-hane-ladder-beside-l-premise]
+# Premise: after Black's E6, White's D4 and Black's E5 the ladder takes C4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . O O X X . . . .
+  . . X O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder C4 [1 C3]
