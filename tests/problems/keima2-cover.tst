@@ -156,3 +156,24 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 ladder C4 [1 C3]
+
+[wari-owner-block-hane-in-atari]
+# The shape of wari-owner-hane-laddered-block with Black's E4 at V: after
+# Black's block at E6 White's E5 has F5 alone: E6-E7 is no ladder (Black
+# takes E5 at F5), and Black's point stays the block at E6.  White's E5 there is
+# caught at once, so Black's E6 counts alone.  White's point is the hane
+# at E5 (no self-atari, it ataris D5; D4 empty, C5 White's, D3 not, Black's
+# E4 at V), and F7 has one empty neighbour, so White's E5 counts alone.
+# Value White's E5 plus Black's E6 (not above 15: nothing more).
+black to play
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . O X . O . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:read D5 E7 E5 D5 E6 [E6=r:5]
+call KeimaRenraku:read E7 D5 E5 E7 E6 [E6=r:5]
