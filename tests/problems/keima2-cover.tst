@@ -177,3 +177,27 @@ black to play
   . . . . . . . . .
 call KeimaRenraku:read D5 E7 E5 D5 E6 [E6=r:5]
 call KeimaRenraku:read E7 D5 E5 E7 E6 [E6=r:5]
+
+# --- The block at G that leaves the wedge in atari, the owner to play ----------------
+# "KeimaRenraku:halfway A B P L" (tests/engine/shapes/KeimaWariCoverRoutines.cpp):
+# every candidate against the owner's P answered by the attacker's L, raised
+# halfway toward the owner's P and L both, plus the attacker's P alone.
+
+[wari-main-wedge-atari]
+# The shape of keima-cover.tst's wari-main-wedge-atari-white with Black to
+# play: Black's block at E6 leaves the wedge D6 in atari at C6.  White's
+# extension there gives Black's value, and Black, to play, may capture at C6
+# instead: the value goes halfway toward Black's E6 and C6 both.  White's
+# E6 alone is added; the point is Black's block E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . . O . . . . .
+  . . . X . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:halfway D5 E7 E6 C6 [E6=r:5]
+call KeimaRenraku:halfway E7 D5 E6 C6 [E6=r:5]
