@@ -15,7 +15,9 @@
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
+#include "engine/shapes/KiriHyoka.h"
 #include "engine/shapes/LinkUtil.h"
+#include "engine/shapes/ShapeFrame.h"
 
 namespace vorn::test {
 namespace {
@@ -521,6 +523,79 @@ TEST_F(LinkUtilTest, Kankei7SubHyokaWithoutAHaneIsTheEvaluation)
     EXPECT_EQ(Kankei7SubHyoka(rows, kKuro), e);
     ExpectUnchanged(before);
     EXPECT_EQ(KohoCount, 0);
+}
+
+// White's E6 and E4 on both sides of Q = E5, Black cutting at P (D5 or
+// F5) with T (beyond Q from P) empty: besides its two readings at Q and at
+// the last liberty L of White's chain, Black's value counts the cut of
+// White's extension at T from E6 or from E4, KiriHyoka at the corner
+// point beside T (Black at Q, White at L and T).  Value: (min(e1, max(e2,
+// k)) + White's evaluation at P) * 3 / 2.  In each placement Black's stones
+// beside T make one of the two cuts worth more than e2 and less than e1, so
+// the cut decides the value.
+TEST_F(LinkUtilTest, KeimaKiriUtuCountsTheCutOfTheStoneBeyond)
+{
+    struct TCase {
+        const char* diagram;
+        Point p, t;
+    };
+    // Black's G6, G5 and F3: the cut at F6 decides; G5 and G4 (and B8 away
+    // from the shape): the cut at F4; C6, C5 and D3: the cut at D6, P on the
+    // right.
+    const TCase cases[] = {{R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . O . X . .
+        . . . . . . X . .
+        . . . . O . . . .
+        . . . . . X . . .
+        . . . . . . . . .
+        . . . . . . . . .)", Point(4, 5), Point(6, 5)}, {R"(
+        . . . . . . . . .
+        . X . . . . . . .
+        . . . . . . . . .
+        . . . . O . . . .
+        . . . . . . X . .
+        . . . . O . X . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)", Point(4, 5), Point(6, 5)}, {R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . X . O . . . .
+        . . X . . . . . .
+        . . . . O . . . .
+        . . . X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)", Point(6, 5), Point(4, 5)}};
+    const Point q(5, 5), up(5, 4), down(5, 6);
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.p.x);
+        PrepareDecision(c.diagram, kKuro);
+        TShapeYomi y(TRefusal::GoOn);
+        y.Play(kKuro, c.p);
+        y.Play(kSiro, q);
+        const Point l = KuuPointOf(up, 1);
+        const int e1 = y.ScoreAfter(kKuro, {{kKuro, l}});
+        y.BackTo(1);
+        y.Play(kSiro, l);
+        y.Play(kKuro, q);
+        const int e2 = y.Score(kKuro);
+        y.Play(kSiro, c.t);
+        const int k = std::max(KiriHyoka(kKuro, Point(c.t.x, 4), c.t, up), KiriHyoka(kKuro, Point(c.t.x, 6), c.t, down));
+        y.BackAll();
+        ASSERT_LT(e2, k);
+        ASSERT_LT(k, e1);
+        const int e0 = UtuHyoka(kSiro, c.p);
+        const std::uint64_t before = StackHash();
+        KeimaKiriUtu(c.p, q, up, kKuro);
+        ExpectUnchanged(before);
+        ASSERT_EQ(KohoCount, 1);
+        EXPECT_EQ(Koho.Pt[1], c.p);
+        EXPECT_EQ(Koho.Value[1], (k + e0) * 3 / 2);
+    }
 }
 
 } // namespace
