@@ -105,6 +105,8 @@ TEST_F(LinkUtilTest, KeimaPartnerProposesTheCut)
         EXPECT_EQ(JoinedLinkCheck(Point(4, 4), Point(5, 5)), 1);
         ExpectUnchanged(before);
         EXPECT_EQ(Points(), "(5,4)");
+        // The cut is proposed as a plain point, with no bonus, for either side.
+        EXPECT_EQ(Koho.Bonus[1], 0);
     }
 }
 
