@@ -57,3 +57,27 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei5Utu:formula D6 F4 F6 D6 F6 F4 E5 [F6=r:5]
+
+# --- The push beside a knight's move: Black's D5 and E7 -----------------------------
+# The points by steps from D5: D5 E5 / D6 E6 / D7 E7 (as in
+# shapes-wide-cover.tst).
+
+[keima-push-far-end-ladder]
+# White's D8 above D7 (the side point touching B) with White to play: its
+# push at D7, its cut at E6 (the cutting point on B's line) and Black's D6
+# leave B (E7) with two liberties, E8 and F7, and the ladder catches it:
+# White's F7, Black's E8, White's F8, Black's E9 runs into the edge (D8 is
+# White's).  White's side of the value is half its evaluation after D7,
+# E6, Black's D6 and its first ladder move F7; Black's side is its block
+# at D7.
+white to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaOsiUtu:ladder D5 E7 D7 E6 D6 F7 [D7=r:5]
