@@ -2,6 +2,7 @@
 // reading proposes, the partner list of a pair, and the edge cases of their
 // rules.  Every reading leaves the boards and the level as it found them.
 #include <string>
+#include <utility>
 
 #include "Util.h"
 #include "engine/DecisionUtil.h"
@@ -185,6 +186,45 @@ TEST_F(LinkUtilTest, IkkenPartnerAttacksOneEnd)
     JoinedLinkCheck(Point(4, 4), Point(5, 5));
     ASSERT_EQ(KohoCount, 1);
     EXPECT_EQ(EmptyNeighbours(Koho.Pt[1]), 4);
+}
+
+// As above with White's C6 and C4: both ends of the jump D6-D4 are down to
+// two liberties, and White's hane at E6 (beside D6 on the side of Black's
+// E5) is an atari.  White then plays the hane from the far side: D7, beyond
+// D6 from the gap, which has three empty neighbours; with White's C7 too
+// D7 has only two, and White keeps the hane at E6.
+TEST_F(LinkUtilTest, IkkenPartnerHaneFromTheFarSide)
+{
+    const char* const kFar = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . O X . . . . .
+        . . O O X . . . .
+        . . O X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    const char* const kNear = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . O . . . . . .
+        . . O X . . . . .
+        . . O O X . . . .
+        . . O X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    for (const auto& [diagram, hane] : {std::pair{kFar, "(4,3)"}, std::pair{kNear, "(5,4)"}}) {
+        SCOPED_TRACE(hane);
+        PrepareDecision(diagram, kSiro);
+        CurGoban().PairClear();
+        CurGoban().PairAdd(Point(5, 5), Point(4, 6), 2);
+        const std::uint64_t before = StackHash();
+        JoinedLinkCheck(Point(4, 4), Point(5, 5));
+        ExpectUnchanged(before);
+        EXPECT_EQ(Points(), hane);
+    }
 }
 
 // The cut E4 on the game board for a direct call: White's stone there, and
