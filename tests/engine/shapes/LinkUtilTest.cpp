@@ -192,7 +192,8 @@ TEST_F(LinkUtilTest, IkkenPartnerAttacksOneEnd)
 // two liberties, and White's hane at E6 (beside D6 on the side of Black's
 // E5) is an atari.  White then plays the hane from the far side: D7, beyond
 // D6 from the gap, which has three empty neighbours; with White's C7 too
-// D7 has only two, and White keeps the hane at E6.
+// D7 has only two, and White keeps the hane at E6.  The same at the other
+// end of the jump.
 TEST_F(LinkUtilTest, IkkenPartnerHaneFromTheFarSide)
 {
     const char* const kFar = R"(
@@ -215,7 +216,31 @@ TEST_F(LinkUtilTest, IkkenPartnerHaneFromTheFarSide)
         . . . . . . . . .
         . . . . . . . . .
         . . . . . . . . .)";
-    for (const auto& [diagram, hane] : {std::pair{kFar, "(4,3)"}, std::pair{kNear, "(5,4)"}}) {
+    // The other end: White's E6 (D6 keeps two liberties, C6 and D7, but
+    // no hane gives atari there) and C4: the hane at E4 ataris D4, so White
+    // plays D3 beyond it; with White's C3 too, E4 itself.
+    const char* const kOtherFar = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . X O . . . .
+        . . O O X . . . .
+        . . O X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    const char* const kOtherNear = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . X O . . . .
+        . . O O X . . . .
+        . . O X . . . . .
+        . . O . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    for (const auto& [diagram, hane] : {std::pair{kFar, "(4,3)"}, std::pair{kNear, "(5,4)"}, std::pair{kOtherFar, "(4,7)"},
+                                        std::pair{kOtherNear, "(5,6)"}}) {
         SCOPED_TRACE(hane);
         PrepareDecision(diagram, kSiro);
         CurGoban().PairClear();
