@@ -322,6 +322,47 @@ TEST_F(LinkUtilTest, PeepWhoseLadderWorksTakesTheGap)
     }
 }
 
+// kNozoki with White's G5, and its mirror with White's C5: after Black's
+// E6, White's push beside the gap, Black's D7 (F7), White's D8 (F8), Black's
+// F7 (D7) and White's E8, White's pushing stone has two liberties that
+// both touch the new White stone, so the ladder fails.  Black is still
+// ahead after the reading: the gap E6 with the fixed value 8, and the
+// reading does not count as an answer.
+TEST_F(LinkUtilTest, PeepWhoseLadderFailsOffersTheGapAtEight)
+{
+    const char* const kBreaker = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . O . O . . . .
+        . . . X . . . . .
+        . . . X O . O . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    const char* const kOtherSide = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . O . O . .
+        . . . . . X . . .
+        . . O . O X . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    for (const char* diagram : {kBreaker, kOtherSide}) {
+        for (const int side : {kKuro, kSiro}) {
+            PrepareDecision(diagram, side);
+            const TJumpBox box(Point(5, 3), Point(5, 5));
+            const std::uint64_t before = StackHash();
+            EXPECT_EQ(IkkenNozokiYomi(box.pt, box.iro, kKuro), 0);
+            ExpectUnchanged(before);
+            ASSERT_EQ(Points(), "(5,4)");
+            EXPECT_EQ(Koho.Value[1], 8);
+        }
+    }
+}
+
 TEST_F(LinkUtilTest, PeepFromTheOtherSideTakesTheGap)
 {
     // kNozoki seen in a mirror: Black's peeping stones on the other side of
