@@ -245,10 +245,14 @@ TEST_F(LinkUtilTest, IkkenPartnerHaneFromTheFarSide)
         PrepareDecision(diagram, kSiro);
         CurGoban().PairClear();
         CurGoban().PairAdd(Point(5, 5), Point(4, 6), 2);
+        PreparedTeCount = 0;
         const std::uint64_t before = StackHash();
         JoinedLinkCheck(Point(4, 4), Point(5, 5));
         ExpectUnchanged(before);
         EXPECT_EQ(Points(), hane);
+        // The prepared answers: one per empty neighbour of the chosen hane
+        // point, E6 (E7, F6) or E4 (F4, E3), two either way.
+        EXPECT_EQ(PreparedTeCount, 2);
     }
 }
 
