@@ -2,6 +2,7 @@
 // reading proposes, the partner list of a pair, and the edge cases of their
 // rules.  Every reading leaves the boards and the level as it found them.
 #include <string>
+#include <utility>
 
 #include "Util.h"
 #include "engine/DecisionUtil.h"
@@ -15,7 +16,9 @@
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
+#include "engine/shapes/KiriHyoka.h"
 #include "engine/shapes/LinkUtil.h"
+#include "engine/shapes/ShapeFrame.h"
 
 namespace vorn::test {
 namespace {
@@ -103,6 +106,8 @@ TEST_F(LinkUtilTest, KeimaPartnerProposesTheCut)
         EXPECT_EQ(JoinedLinkCheck(Point(4, 4), Point(5, 5)), 1);
         ExpectUnchanged(before);
         EXPECT_EQ(Points(), "(5,4)");
+        // The cut is proposed as a plain point, with no bonus, for either side.
+        EXPECT_EQ(Koho.Bonus[1], 0);
     }
 }
 
@@ -183,6 +188,74 @@ TEST_F(LinkUtilTest, IkkenPartnerAttacksOneEnd)
     EXPECT_EQ(EmptyNeighbours(Koho.Pt[1]), 4);
 }
 
+// As above with White's C6 and C4: both ends of the jump D6-D4 are down to
+// two liberties, and White's hane at E6 (beside D6 on the side of Black's
+// E5) is an atari.  White then plays the hane from the far side: D7, beyond
+// D6 from the gap, which has three empty neighbours; with White's C7 too
+// D7 has only two, and White keeps the hane at E6.  The same at the other
+// end of the jump.
+TEST_F(LinkUtilTest, IkkenPartnerHaneFromTheFarSide)
+{
+    const char* const kFar = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . O X . . . . .
+        . . O O X . . . .
+        . . O X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    const char* const kNear = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . O . . . . . .
+        . . O X . . . . .
+        . . O O X . . . .
+        . . O X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    // The other end: White's E6 (D6 keeps two liberties, C6 and D7, but
+    // no hane gives atari there) and C4: the hane at E4 ataris D4, so White
+    // plays D3 beyond it; with White's C3 too, E4 itself.
+    const char* const kOtherFar = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . X O . . . .
+        . . O O X . . . .
+        . . O X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    const char* const kOtherNear = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . X O . . . .
+        . . O O X . . . .
+        . . O X . . . . .
+        . . O . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    for (const auto& [diagram, hane] : {std::pair{kFar, "(4,3)"}, std::pair{kNear, "(5,4)"}, std::pair{kOtherFar, "(4,7)"},
+                                        std::pair{kOtherNear, "(5,6)"}}) {
+        SCOPED_TRACE(hane);
+        PrepareDecision(diagram, kSiro);
+        CurGoban().PairClear();
+        CurGoban().PairAdd(Point(5, 5), Point(4, 6), 2);
+        PreparedTeCount = 0;
+        const std::uint64_t before = StackHash();
+        JoinedLinkCheck(Point(4, 4), Point(5, 5));
+        ExpectUnchanged(before);
+        EXPECT_EQ(Points(), hane);
+        // The prepared answers: one per empty neighbour of the chosen hane
+        // point, E6 (E7, F6) or E4 (F4, E3), two either way.
+        EXPECT_EQ(PreparedTeCount, 2);
+    }
+}
+
 // The cut E4 on the game board for a direct call: White's stone there, and
 // Black's D4 with a stored ladder that starts at C4.
 TEST_F(LinkUtilTest, KeimaPartnerSichoValuesTheCut)
@@ -250,6 +323,47 @@ TEST_F(LinkUtilTest, PeepWhoseLadderWorksTakesTheGap)
         EXPECT_EQ(IkkenNozokiYomi(box.pt, box.iro, kKuro), 1);
         ExpectUnchanged(before);
         EXPECT_EQ(Points(), "(5,4)");
+    }
+}
+
+// kNozoki with White's G5, and its mirror with White's C5: after Black's
+// E6, White's push beside the gap, Black's D7 (F7), White's D8 (F8), Black's
+// F7 (D7) and White's E8, White's pushing stone has two liberties that
+// both touch the new White stone, so the ladder fails.  Black is still
+// ahead after the reading: the gap E6 with the fixed value 8, and the
+// reading does not count as an answer.
+TEST_F(LinkUtilTest, PeepWhoseLadderFailsOffersTheGapAtEight)
+{
+    const char* const kBreaker = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . O . O . . . .
+        . . . X . . . . .
+        . . . X O . O . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    const char* const kOtherSide = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . O . O . .
+        . . . . . X . . .
+        . . O . O X . . .
+        . . . . X . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    for (const char* diagram : {kBreaker, kOtherSide}) {
+        for (const int side : {kKuro, kSiro}) {
+            PrepareDecision(diagram, side);
+            const TJumpBox box(Point(5, 3), Point(5, 5));
+            const std::uint64_t before = StackHash();
+            EXPECT_EQ(IkkenNozokiYomi(box.pt, box.iro, kKuro), 0);
+            ExpectUnchanged(before);
+            ASSERT_EQ(Points(), "(5,4)");
+            EXPECT_EQ(Koho.Value[1], 8);
+        }
     }
 }
 
@@ -521,6 +635,79 @@ TEST_F(LinkUtilTest, Kankei7SubHyokaWithoutAHaneIsTheEvaluation)
     EXPECT_EQ(Kankei7SubHyoka(rows, kKuro), e);
     ExpectUnchanged(before);
     EXPECT_EQ(KohoCount, 0);
+}
+
+// White's E6 and E4 on both sides of Q = E5, Black cutting at P (D5 or
+// F5) with T (beyond Q from P) empty: besides its two readings at Q and at
+// the last liberty L of White's chain, Black's value counts the cut of
+// White's extension at T from E6 or from E4, KiriHyoka at the corner
+// point beside T (Black at Q, White at L and T).  Value: (min(e1, max(e2,
+// k)) + White's evaluation at P) * 3 / 2.  In each placement Black's stones
+// beside T make one of the two cuts worth more than e2 and less than e1, so
+// the cut decides the value.
+TEST_F(LinkUtilTest, KeimaKiriUtuCountsTheCutOfTheStoneBeyond)
+{
+    struct TCase {
+        const char* diagram;
+        Point p, t;
+    };
+    // Black's G6, G5 and F3: the cut at F6 decides; G5 and G4 (and B8 away
+    // from the shape): the cut at F4; C6, C5 and D3: the cut at D6, P on the
+    // right.
+    const TCase cases[] = {{R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . O . X . .
+        . . . . . . X . .
+        . . . . O . . . .
+        . . . . . X . . .
+        . . . . . . . . .
+        . . . . . . . . .)", Point(4, 5), Point(6, 5)}, {R"(
+        . . . . . . . . .
+        . X . . . . . . .
+        . . . . . . . . .
+        . . . . O . . . .
+        . . . . . . X . .
+        . . . . O . X . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)", Point(4, 5), Point(6, 5)}, {R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . X . O . . . .
+        . . X . . . . . .
+        . . . . O . . . .
+        . . . X . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)", Point(6, 5), Point(4, 5)}};
+    const Point q(5, 5), up(5, 4), down(5, 6);
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.p.x);
+        PrepareDecision(c.diagram, kKuro);
+        TShapeYomi y(TRefusal::GoOn);
+        y.Play(kKuro, c.p);
+        y.Play(kSiro, q);
+        const Point l = KuuPointOf(up, 1);
+        const int e1 = y.ScoreAfter(kKuro, {{kKuro, l}});
+        y.BackTo(1);
+        y.Play(kSiro, l);
+        y.Play(kKuro, q);
+        const int e2 = y.Score(kKuro);
+        y.Play(kSiro, c.t);
+        const int k = std::max(KiriHyoka(kKuro, Point(c.t.x, 4), c.t, up), KiriHyoka(kKuro, Point(c.t.x, 6), c.t, down));
+        y.BackAll();
+        ASSERT_LT(e2, k);
+        ASSERT_LT(k, e1);
+        const int e0 = UtuHyoka(kSiro, c.p);
+        const std::uint64_t before = StackHash();
+        KeimaKiriUtu(c.p, q, up, kKuro);
+        ExpectUnchanged(before);
+        ASSERT_EQ(KohoCount, 1);
+        EXPECT_EQ(Koho.Pt[1], c.p);
+        EXPECT_EQ(Koho.Value[1], (k + e0) * 3 / 2);
+    }
 }
 
 } // namespace
