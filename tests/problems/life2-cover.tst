@@ -1,0 +1,172 @@
+# Rows for the look-ahead's area and roots, the two-liberty kill pass at
+# the eye-value line and the weak group's extensions, each at a branch no
+# other row reaches.
+
+# --- The look-ahead area around a weak stone: the related points' neighbours --
+#   call MakeYomiArea:cover P Q...   (as in generators-cover.tst) the area
+#       made for the move P: each Q as "Q" when the area holds it, "Q=out"
+#       when not
+# White's K10 under Black's hat J11-K11-L11 (liberties J10, L10, K9) has
+# half an eye at most: weak and not dead.  It stands in a two-space jump
+# from P, so it is collected, and the area takes every point related to it
+# and the eight points around each.  Its farthest related points below are
+# the (3, 2) shapes N8 and G8 (kind 8).  The square of P reaches 6 lines.
+
+[look-ahead-area-takes-the-diagonal-round-a-far-related-point]
+# P = G10, the square ends at column N.  O7 is beside no related point of
+# K10, only diagonal to N8: in the area.  O8 (beside N8) and N7 (below it)
+# are in too; P7, two columns out, is not.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . X X X . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call MakeYomiArea:cover G10 O7 O8 N7 P7 [N7 O7 O8 P7=out]
+
+[look-ahead-area-takes-the-diagonal-round-a-far-related-point-other-side]
+# The same seen from the right: P = N10, whose square begins at column G.
+# F7 lies only diagonal to K10's related point G8: in the area; F8 and G7
+# beside G8 are in, E7 is out.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . X X X . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call MakeYomiArea:cover N10 F7 F8 G7 E7 [E7=out F7 F8 G7]
+
+# --- The roots' windows -------------------------------------------------------
+#   call SelectRootKoho:area T R Q...   the roots the look-ahead takes from
+#       a table of T worth 60 as an opening big point (reason 17) and R worth
+#       40 as a pair answer (reason 5), the staged search at reason 5,
+#       YomiWide 10: "root=R" per root, then each Q as "Q" when the area
+#       holds it after the roots are taken, "Q=out" when not
+# The area is first made around the top candidate T = K10: the square of 6
+# lines, D4 to Q16 (nothing on the empty board is weak).  T itself, of
+# reason 17, is never a root.  R lies outside that square but is worth 31
+# or more, is above the floor (23, the top being 45 or more) and within 30
+# of the top: it is the one root.  Each root then adds its own window, from
+# 2 lines left of it and above it to 6 lines right of it and below it.
+
+[look-ahead-root-window-below-left]
+# R = C3: its window is columns A to J, rows 5 down to 1.  A1, A5, J1 and
+# C3 itself are in; D3 (column D, row 3) is in by the root's window alone.
+# C6 above the window and K3 right of it, both outside the top's square,
+# are out.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:area K10 C3 A1 A5 C3 C6 D3 J1 K3 [A1 A5 C3 C6=out D3 J1 K3=out root=C3]
+
+[look-ahead-root-window-top-right]
+# R = R17: its window is columns P to T (two left of R, then clipped at the
+# edge), rows 19 down to 11.  P19, T11 and R17 are in; O19 one column
+# further left and T10 one row further down are out.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:area K10 R17 P19 O19 T11 T10 R17 [O19=out P19 R17 T10=out T11 root=R17]
+
+# --- The two-liberty chain pass: the group at exactly eye value 4 ------------
+#   call KillNiDameRen:read V L R   (as in generators.tst) the two-liberty
+#       chain pass on the group at V against the reading "the attacker at
+#       L, the defender at R"
+
+[kill-two-liberty-chain-connects-to-two-eyes]
+# Black's F2-F3 has two liberties, E2 and E3, under White's F1-E1, G2-G3
+# and the wall A4-F4; Black's corner A1-D1, B2, D2, A3-D3 holds the two
+# one-point eyes A2 and C2.  No ladder catches F2-F3: once it joins the
+# corner its only liberties are the two eyes.  White's E2 (with E1, F1:
+# liberties E3 and G1) and White's E3 (on the wall) are no self-ataris;
+# Black answers at the other liberty and joins the corner: two sure eyes,
+# eye value 2 + 2 = 4, alive.  Neither liberty is proposed.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O . . .
+  X X X X . X O . .
+  . X . X . X O . .
+  X X X X O O . . .
+call KillNiDameRen:read F2 E2 E3 [none]
+call KillNiDameRen:read F2 E3 E2 [none]
+
+[kill-two-liberty-chain-connects-to-two-eyes-after]
+# The position after White's E2 and Black's E3: the group's eye value is
+# 4 (the eyes A2 and C2).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O . . .
+  X X X X X X O . .
+  . X . X O X O . .
+  X X X X O O . . .
+call GunMe F2 [4]
