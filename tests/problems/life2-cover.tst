@@ -170,3 +170,66 @@ white to play
   . X . X O X O . .
   X X X X O O . . .
 call GunMe F2 [4]
+
+# --- The weak pair's large knight's move: the weak group's small jump ---------
+#   call WeakGunPair:cover V W   (as in generators-cover.tst) the engine's
+#       weak group at V against the enemy group at W: the candidates by
+#       their points
+# White (the engine) has a lone stone a large knight's move (1, 3) from a
+# lone black stone in the open: the pair runs the (1, 3) pattern with A the
+# black stone, B the white one, and its weak flag set.  F0 is A moved two
+# across toward B's side, G0 one step from F0 toward B along the long axis;
+# F1 is B moved two toward A's side, G1 one step from it toward A.  White's
+# answer on F0's side is F0 only when F0 is on line 3 (the flag keeps the
+# area map out of it), else the small jump G0; on F1's side it is the
+# better of F1 and G1 for White (read, so either may stand).
+
+[weak-pair-large-knight-small-jump-in-the-open]
+# White K10, Black L13.  F0 = J13 (line 7), so White's point there is
+# G0 = J12; F1 = M10 or G1 = M11 on the other side.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call WeakGunPair:cover K10 L13 [J12 M10|J12 M11]
+
+[weak-pair-large-knight-small-jump-in-the-open-other-side]
+# White L13, Black K10: F0 = M10 (line 8), so White's point there is
+# G0 = M11; F1 = J13 or G1 = J12 on the other side.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . O . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call WeakGunPair:cover L13 K10 [J13 M11|J12 M11]
