@@ -1,6 +1,6 @@
 // Entries of the problem table life2-cover.tst: the look-ahead's root
-// window when the top candidate is no root.  The answer format is written
-// at each entry.
+// window when the top candidate is no root, and the double-move pass over
+// small links.  The answer format is written at each entry.
 #include "engine/Problems.h"
 
 #include <cstdint>
@@ -10,7 +10,10 @@
 
 #include "board/Diagram.h"
 #include "board/Hooks.h"
+#include "engine/Hyoka.h"
 #include "engine/Koho.h"
+#include "engine/PairAnswer.h"
+#include "engine/Reading.h"
 #include "engine/Sakiyomi.h"
 
 namespace vorn::test {
@@ -49,6 +52,43 @@ std::string RootArea(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd rootArea("SelectRootKoho:area", RootArea);
+
+// call KohoDoubleScan:links P Q R...   the side to move has links (reason
+// 4) worth 2 at P, Q, R... (in that order) and runs the double-move pass
+// over them; d is its own evaluation after its double move P and Q.
+// call KohoDoubleScan:cuts P Q R...   the same with cuts (reason 3): the
+// opponent's double move is read, d is the opponent's evaluation after its
+// double move P and Q.
+// Each candidate then as "P=d", "P=d/4" (rounding down) or "P=v" with its
+// value v; sorted.
+template <std::uint8_t Reason>
+std::string DoubleScan(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("the pass wants three points or more");
+    const int c = Reason == kkKiri ? AiteIro : JibunIro;
+    int d = 0;
+    {
+        TYomiKeep keep;
+        if (!ToruPushPlay(c, pts[0]) || !ToruPlay(c, pts[1]))
+            throw std::invalid_argument("the double move P Q is refused");
+        d = Hyoka(c);
+    }
+    for (const Point p : pts)
+        AddKohoEx(p, 2, Reason, Point());
+    KohoKind = kkKankei;
+    KohoDoubleScan(Reason);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int v = Koho.Value[i];
+        all.push_back(GtpVertex(Koho.Pt[i]) + '='
+                      + (v == d ? std::string("d") : v == d / 4 ? std::string("d/4") : std::to_string(v)));
+    }
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd doubleLinks("KohoDoubleScan:links", DoubleScan<kkTugi>);
+const TProblemRoutineAdd doubleCuts("KohoDoubleScan:cuts", DoubleScan<kkKiri>);
 
 } // namespace
 } // namespace vorn::test

@@ -233,3 +233,47 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call WeakGunPair:cover L13 K10 [J13 M11|J12 M11]
+
+# --- The double-move pass over small cuts: a refused move ----------------------
+#   call KohoDoubleScan:cuts P Q R...   the engine's cuts (reason 3) worth 2
+#       at P, Q, R... and the double-move pass over them: the opponent plays
+#       each pair twice in a row; a pair above 25 is a hit for both points;
+#       with two hits or more the points of the most hits take their best
+#       value, with one hit the cuts stay as they were.  d = the opponent's
+#       evaluation after its double move P and Q; each candidate as "P=d" or
+#       "P=v"
+# Black to play; White's double moves are read.  White's E5 is the open
+# centre of the board, J9 and J1 empty first-line corners: a double move
+# with E5 is worth well over 25, J9 with J1 adds nothing near 25.
+
+[double-cuts-a-pair-with-a-refused-move-is-skipped]
+# A1 inside Black's A2 and B1 is suicide for White: every pair with A1 is
+# skipped (White's E5 alone is not read as a double move).  E5 and J9 make
+# the one hit: one hit for cuts, nothing changes.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . X . . . . . . .
+call KohoDoubleScan:cuts E5 J9 A1 [A1=2 E5=2 J9=2]
+
+[double-cuts-two-hits-raise-the-centre]
+# With J1 for A1: E5 with J9 and E5 with J1 are hits, J9 with J1 is not.
+# E5 has the most hits (two) and takes its best double move, d (E5 and J9
+# or E5 and J1: the corners add nothing); J9 and J1 stay at 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . X . . . . . . .
+call KohoDoubleScan:cuts E5 J9 J1 [E5=d J1=2 J9=2]
