@@ -277,3 +277,64 @@ black to play
   X . . . . . . . .
   . X . . . . . . .
 call KohoDoubleScan:cuts E5 J9 J1 [E5=d J1=2 J9=2]
+
+# --- The weak pair's two-space jump -------------------------------------------
+#   call WeakGunPair:cover V W   (as above)
+# White (the engine) K10 and Black three points along row 10: the pair runs
+# the two-space pattern with A the black stone and B the white one.  Black
+# is not the engine, so White's own points are the candidates, on each side
+# of the row: L2 beside the gap next to B, t3 two lines out beside B (all
+# eight points around it empty), t2 two lines out beside that gap (four
+# empty neighbours) and L1 beside the gap next to A (four empty
+# neighbours), each added at its own point.  Line 10 is neither line 2 nor
+# line 3, and B is not on line 3: nothing else.
+
+[weak-pair-runs-the-two-space-pattern]
+# Black N10: gaps M10 (next to A) and L10 (next to B).  Above: L11, K12,
+# L12, M11; below: L9, K8, L8, M9.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . O . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call WeakGunPair:cover K10 N10 [K12 K8 L11 L12 L8 L9 M11 M9]
+
+[weak-pair-runs-the-two-space-pattern-other-side]
+# White N10, Black K10: gaps L10 (next to A) and M10 (next to B).  Above:
+# M11, N12, M12, L11; below: M9, N8, M8, L9.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call WeakGunPair:cover N10 K10 [L11 L9 M11 M12 M8 M9 N12 N8]
