@@ -59,9 +59,11 @@ const TProblemRoutineAdd rootArea("SelectRootKoho:area", RootArea);
 // call KohoDoubleScan:cuts P Q R...   the same with cuts (reason 3): the
 // opponent's double move is read, d is the opponent's evaluation after its
 // double move P and Q.
+// call KohoDoubleScan:cuts-last0 P Q R...   the same, the last point's cut
+// worth 0.
 // Each candidate then as "P=d", "P=d/4" (rounding down) or "P=v" with its
 // value v; sorted.
-template <std::uint8_t Reason>
+template <std::uint8_t Reason, int LastValue = 2>
 std::string DoubleScan(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
@@ -74,8 +76,8 @@ std::string DoubleScan(const std::vector<Point>& pts)
             throw std::invalid_argument("the double move P Q is refused");
         d = Hyoka(c);
     }
-    for (const Point p : pts)
-        AddKohoEx(p, 2, Reason, Point());
+    for (std::size_t i = 0; i < pts.size(); ++i)
+        AddKohoEx(pts[i], i + 1 == pts.size() ? LastValue : 2, Reason, Point());
     KohoKind = kkKankei;
     KohoDoubleScan(Reason);
     std::vector<std::string> all;
@@ -89,6 +91,7 @@ std::string DoubleScan(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd doubleLinks("KohoDoubleScan:links", DoubleScan<kkTugi>);
 const TProblemRoutineAdd doubleCuts("KohoDoubleScan:cuts", DoubleScan<kkKiri>);
+const TProblemRoutineAdd doubleCutsLast0("KohoDoubleScan:cuts-last0", DoubleScan<kkKiri, 0>);
 
 } // namespace
 } // namespace vorn::test

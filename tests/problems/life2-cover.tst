@@ -338,3 +338,44 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call WeakGunPair:cover N10 K10 [L11 L9 M11 M12 M8 M9 N12 N8]
+
+[double-cuts-a-cut-worth-0-takes-part]
+# As double-cuts-two-hits-raise-the-centre with J1's cut worth 0: a value
+# of 0 is still within 0 to 10, so J1 takes part; E5 has two hits and takes
+# d, J1 keeps 0 and J9 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . X . . . . . . .
+call KohoDoubleScan:cuts-last0 E5 J9 J1 [E5=d J1=0 J9=2]
+
+# --- The weak group's extensions: the one-space jump between two enemy stones ---
+#   call WeakGunHirogeru:points V   (as in generators-cover.tst) the
+#       extensions of the group at V: the candidates by their points
+
+[weak-extensions-jump-from-between-two-enemy-stones]
+# Black's C3 pinched by White's C4 and C2 (liberties B3 and D3).  The jump
+# E3 has White on both points beside C3 (cells 0 and 2 of its strip): not
+# tried.  C5 and C6 lie beyond White's C4 and are not related to C3; the
+# knight's moves E4 and E2 have D3 between, a liberty of the two-liberty
+# C3 and so in White's atari map: not tried; B5 and D5 are cut off by C4;
+# A3, A2, A4 and the first-line points lack four empty neighbours.  Only
+# the two-space jump F3 along line 3 remains (nothing beside its gaps D3
+# and E3): F3 is proposed for Black's own group.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:points C3 [F3]
