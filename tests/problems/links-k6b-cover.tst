@@ -79,3 +79,133 @@ white to play
   . . . X O O O . .
   . . . . . . . . .
 call Kankei6Soto C5 F5 C5 D4 C5 C4 C4 D5 D6 E5 E6 [C4=s:5]
+
+# Kankei6EdgeWarikomi on Black D3's jump to the edge with White's wedge D2
+# and White's second stone beside D3 (X): the owner's answer at M (the gap
+# neighbour on X's side) when X is short of liberties.  N is the other gap
+# neighbour, W the point beside D3 away from X (on the third line).
+
+[k6b-edge-wedge-side-stone-in-atari-black]
+# White's C3 beside D3 has one liberty left, C2 (Black's B3 and C4 take
+# the others): Black's M, C2, captures it (o: Black C2).  Black's D3 has
+# two liberties and no ladder against it; E4, F3 and F2 hold nothing of
+# Black's and W = E3 lies empty on the third line: White's point is E3
+# (p: White E3).  Black's C2, o + p = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X O X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 C2 D3 E3 [C2=s:5]
+
+[k6b-edge-wedge-side-stone-in-atari-white]
+# As k6b-edge-wedge-side-stone-in-atari-black, White to play: E3, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . X O X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 C2 D3 E3 [E3=s:5]
+
+[k6b-edge-wedge-side-stone-in-atari-other-side-black]
+# The other side: White's E3 with one liberty, E2 (Black's F3 and E4):
+# Black's E2 captures it (o), White's W = C3 (p).  Black's E2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 D3 C3 [E2=s:5]
+
+[k6b-edge-wedge-side-stone-in-atari-other-side-white]
+# As k6b-edge-wedge-side-stone-in-atari-other-side-black, White to play:
+# C3, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 D3 C3 [C3=s:5]
+
+[k6b-edge-wedge-side-stone-two-liberties-black]
+# White's C3 alone with two liberties, B3 and C2 (Black's C4 above it);
+# M = C2 has two empty neighbours (B2, C1).  Black's C2 ataris C3, White
+# extends at its last liberty B3, Black closes the other gap neighbour E2
+# (o: Black C2, White B3, Black E2).  White's point is W = E3 as before
+# (p: White E3).  Black's C2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 C2 B3 E2 D3 E3 [C2=s:5]
+
+[k6b-edge-wedge-side-stone-two-liberties-white]
+# As k6b-edge-wedge-side-stone-two-liberties-black, White to play: E3, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 C2 B3 E2 D3 E3 [E3=s:5]
+
+[k6b-edge-wedge-side-stone-two-liberties-other-side-black]
+# The other side: White's E3 with liberties F3 and E2 (Black's E4); M =
+# E2 has F2 and E1 empty.  Black E2, White F3, Black C2 (o); White's C3
+# (p).  Black's E2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 F3 C2 D3 C3 [E2=s:5]
+
+[k6b-edge-wedge-side-stone-two-liberties-other-side-white]
+# As k6b-edge-wedge-side-stone-two-liberties-other-side-black, White to
+# play: C3, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 F3 C2 D3 C3 [C3=s:5]
