@@ -209,3 +209,69 @@ white to play
   . . . O . . . . .
   . . . . . . . . .
 call Kankei6EdgeWarikomi:prep D3 D2 D3 E2 F3 C2 D3 C3 [C3=s:5]
+
+# The same wedge with White's C3 beside D3 holding three liberties and
+# Black's D3-D4 holding four, White's D1 under the wedge: Black's answer
+# is the other gap neighbour N (E2), unless the wedge then escapes.  After
+# Black's E2 the wedge D2-D1 keeps three liberties (C2, C1, E1): no
+# ladder, so Black looks at W (E3), where White's stone would join
+# White's F3 with four liberties: Black takes W instead, worth Black's
+# play there.
+
+[k6b-edge-wedge-escapes-take-w-black]
+# Black's E3 (o: Black E3).  White's point is E3 too (E4, F3 and F2 hold
+# nothing of Black's, E3 lies on the third line; p: White E3).  E3, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O X . O . . .
+  . . . O . . . . .
+  . . . O . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E3 D3 E3 [E3=s:5]
+
+[k6b-edge-wedge-escapes-take-w-white]
+# As k6b-edge-wedge-escapes-take-w-black, White to play: E3, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O X . O . . .
+  . . . O . . . . .
+  . . . O . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 E3 D3 E3 [E3=s:5]
+
+[k6b-edge-wedge-escapes-take-w-other-side-black]
+# The other side: White's E3 beside D3, White's B3 beyond W = C3; N = C2.
+# Black's C3 (o), White's C3 (p): C3, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . X O . . . .
+  . . . O . . . . .
+  . . . O . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 C3 D3 C3 [C3=s:5]
+
+[k6b-edge-wedge-escapes-take-w-other-side-white]
+# As k6b-edge-wedge-escapes-take-w-other-side-black, White to play: C3, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . X O . . . .
+  . . . O . . . . .
+  . . . O . . . . .
+call Kankei6EdgeWarikomi:prep D3 D2 D3 C3 D3 C3 [C3=s:5]
