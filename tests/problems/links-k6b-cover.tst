@@ -275,3 +275,45 @@ white to play
   . . . O . . . . .
   . . . O . . . . .
 call Kankei6EdgeWarikomi:prep D3 D2 D3 C3 D3 C3 [C3=s:5]
+
+# Kankei6EdgeNozoki's direct reading of the cut when the cutting stone is
+# caught: Black E3-E4 jumps to the edge (gap E2, far gap E1), White's
+# two-stone chain beside the gap peeps (X, five liberties), the free
+# neighbour N on the other side has three empty neighbours.  Black's D1
+# (or F1) under the chain and Black's stone two lines out beside N: after
+# White's cut at N, Black's E2 and White's E1, the cutting stone has two
+# liberties and Black's atari from above drives it along the first line
+# into Black's stones (E1 has no way out past D1): the ladder catches it.
+# So White's point is the gap E2 itself instead of the cut, worth White's
+# play there (p).  Black's part is the connection at E2 (o), negative
+# here, so the sum is cut to a third; Black's group is more than two stones
+# (no scaling for its size).  With White to play: E2, s/3.
+
+[k6b-edge-peep-cut-caught-white]
+# White's C2-D2 peeps on the left, N = F2; Black's G2 and D1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . O O . . X . .
+  . . . X . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 E2 [E2=s/3:5]
+
+[k6b-edge-peep-cut-caught-other-side-white]
+# The other side: White's F2-G2 peeps on the right, N = D2; Black's C2
+# and F1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . X . . O O . .
+  . . . . . X . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 E2 [E2=s/3:5]
