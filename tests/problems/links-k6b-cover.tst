@@ -317,3 +317,105 @@ white to play
   . . X . . O O . .
   . . . . . X . . .
 call Kankei6EdgeNozoki E3 E2 E3 E2 E3 E2 [E2=s/3:5]
+
+# Kankei6EdgeNozoki's direct reading when Black's connection leaves a
+# Black chain beside the peep in atari: Black E3 jumps to the edge (gap
+# E2, far gap E1), White's C2-D2-C1 peeps beside E2 (X), Black's D1 under
+# it has one liberty, E1.  After Black's E2 the chain next to White's X in
+# atari is D1: White escapes from the pressure by taking it at E1, so
+# Black's part is Black E2, White E1 (o), negative.  White's part is the
+# cut at F2 (its three liberties no ladder), Black E2, White E1 (p); White's
+# H1 takes G1's room, so the extension two lines out is not read.  With a
+# negative part the sum is cut to a third.
+
+[k6b-edge-peep-own-chain-in-atari-black]
+# Black's E3-E4-E5: a group of three stones, no scaling; v = s/3 is below
+# 8, no bonus.  Black connects at E2: s/3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . O X . . . O .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E1 E3 F2 E2 E1 [E2=s/3:5]
+
+[k6b-edge-peep-own-chain-in-atari-white]
+# As k6b-edge-peep-own-chain-in-atari-black, White to play: the cut F2,
+# s/3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . O X . . . O .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E1 E3 F2 E2 E1 [F2=s/3:5]
+
+[k6b-edge-peep-own-chain-in-atari-other-side-black]
+# The other side: White's F2-G2-G1, Black's F1 in atari (liberty E1),
+# White's B1; N = D2.  Black E2, White E1 (o); White D2, Black E2, White
+# E1 (p).  Black's E2: s/3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . . O O . .
+  . O . . . X O . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E1 E3 D2 E2 E1 [E2=s/3:5]
+
+[k6b-edge-peep-own-chain-in-atari-other-side-white]
+# As k6b-edge-peep-own-chain-in-atari-other-side-black, White to play: D2,
+# s/3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . . O O . .
+  . O . . . X O . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E1 E3 D2 E2 E1 [D2=s/3:5]
+
+[k6b-edge-peep-own-chain-in-atari-two-stones-black]
+# As k6b-edge-peep-own-chain-in-atari-black with Black's E3-E4 alone
+# (D1, in atari, is no part of the stone's group): two stones, v := 2v/3,
+# then a third for the negative part: 2s/3/3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . O X . . . O .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E1 E3 F2 E2 E1 [E2=2s/3/3:5]
+
+[k6b-edge-peep-own-chain-in-atari-one-stone-white]
+# As k6b-edge-peep-own-chain-in-atari-white with Black's E3 alone (D1 no
+# part of its group): one stone, v := v/2, then a third: s/2/3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . O X . . . O .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E1 E3 F2 E2 E1 [F2=s/2/3:5]
