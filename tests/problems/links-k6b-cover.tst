@@ -419,3 +419,72 @@ white to play
   . . O O . . . . .
   . . O X . . . O .
 call Kankei6EdgeNozoki E3 E2 E3 E2 E1 E3 F2 E2 E1 [F2=s/2/3:5]
+
+# Kankei6EdgeNozoki's direct reading with the peep caught by the owner's
+# X2: Black E3-E4-E5 jumps to the edge, White's lone D2 peeps beside the
+# gap E2 (its one-space partner B2 beside C2), Black's C3 stands on the
+# third line over C2, C2 and C1 are empty.  Black's C2 shuts D2 in between
+# C3, C2 and E3: dead, so Black's point is C2 instead of the gap.  Black's
+# part: the connection E2 (o); White's: the cut F2, Black E2, White E1 (p;
+# White's H1 takes G1's room).  Three stones, no scaling; both parts
+# positive; Black adds 4 (v >= 8 and White's part positive), and the sum,
+# over 26, loses 6.
+
+[k6b-edge-peep-shut-in-at-x2-black]
+# Black's C2: s+4-6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . X . X . . . .
+  . O . O . . . . .
+  . . . . . . . O .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 E2 E1 [C2=s+4-6:5]
+
+[k6b-edge-peep-shut-in-at-x2-white]
+# As k6b-edge-peep-shut-in-at-x2-black, White to play: the cut F2, s-6
+# (no bonus for White).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . X . X . . . .
+  . O . O . . . . .
+  . . . . . . . O .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 F2 E2 E1 [F2=s-6:5]
+
+[k6b-edge-peep-shut-in-at-x2-other-side-black]
+# The other side: White's F2 and H2, Black's G3, White's B1; N = D2.
+# Black's G2: s+4-6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . X . X . .
+  . . . . . O . O .
+  . O . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [G2=s+4-6:5]
+
+[k6b-edge-peep-shut-in-at-x2-other-side-white]
+# As k6b-edge-peep-shut-in-at-x2-other-side-black, White to play: D2,
+# s-6.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . X . X . .
+  . . . . . O . O .
+  . O . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [D2=s-6:5]
