@@ -488,3 +488,44 @@ white to play
   . . . . . O . O .
   . O . . . . . . .
 call Kankei6EdgeNozoki E3 E2 E3 E2 E3 D2 E2 E1 [D2=s-6:5]
+
+# Kankei6EdgeKata's hane when the opponent's group under it is short of
+# eyes with nowhere to extend: Black D3 (with E3 = F beside it) jumps to
+# the bottom edge; White's C3 = X and B3 = XS2 touch it, Black's wall A4,
+# B4, C4 shuts them into the corner.  Black's hane at K = C2, White's K2 =
+# B2, Black's D2: White's corner group has no eyes and no open space to
+# run to, so Black's line is valued plainly (o: Black C2, White B2, Black
+# D2; B3 is White's, so no atari at XS2 follows).  White's line: the push
+# D2, Black's E2 (F is Black's, no atari at F), White's K = C2; then the
+# descent on the first line: White E1, Black F1, White D1 (p, with a Black
+# pass between C2 and E1; below the cap of 22).  The sum s is below 20.
+
+[k6b-edge-contact-corner-no-room-black]
+# Black hanes at C2: s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X . . . . . .
+  . O O X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 D3 C2 B2 D2 D3 D2 E2 C2 C2 E1 F1 D1 [C2=s:5]
+
+[k6b-edge-contact-corner-no-room-other-side-black]
+# The other side: Black F3 with E3, the wall G4, H4, J4; White's G3 and
+# H3.  Black's G2, White's H2, Black's F2 (o); White F2, Black E2, White
+# G2, then E1, D1, F1 (p).  Black hanes at G2: s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X X X
+  . . . . X X O O .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines F3 F2 F3 G2 H2 F2 F3 F2 E2 G2 G2 E1 D1 F1 [G2=s:5]
