@@ -529,3 +529,87 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6EdgeKata:lines F3 F2 F3 G2 H2 F2 F3 F2 E2 G2 G2 E1 D1 F1 [G2=s:5]
+
+# Kankei6EdgeKata with the stone short of liberties but the contact stone
+# free: Black D3 with White's C3 beside it and White's D4 on top (D3 keeps
+# D2 and E3), White's C3 with three liberties (B3, C4, C2).  White's move:
+# E3 beside the stone (no self-atari), Black's connection D2, White's E2
+# (p).  Black's move: C3 has more than two liberties, so not the reading
+# beyond it; Black's C2 would atari nothing, so Black connects at the gap D2
+# (o).  Black's D2, s.
+
+[k6b-edge-contact-short-stone-free-contact-black]
+# Black connects at D2: s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 D3 D2 D3 E3 D2 E2 [D2=s:5]
+
+[k6b-edge-contact-short-stone-free-contact-white]
+# As k6b-edge-contact-short-stone-free-contact-black, White to play: E3,
+# s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 D3 D2 D3 E3 D2 E2 [E3=s:5]
+
+[k6b-edge-contact-short-stone-free-contact-other-side-black]
+# The other side: White's E3 (liberties F3, E4, E2) and D4.  White's C3,
+# Black's D2, White's C2 (p); Black's D2 (o).  Black's D2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 D3 D2 D3 C3 D2 C2 [D2=s:5]
+
+[k6b-edge-contact-short-stone-free-contact-other-side-white]
+# As k6b-edge-contact-short-stone-free-contact-other-side-black, White to
+# play: C3, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 D3 D2 D3 C3 D2 C2 [C3=s:5]
+
+[k6b-edge-contact-corner-no-room-push-held-at-22-black]
+# As k6b-edge-contact-corner-no-room-black without Black's A4: the same
+# lines.  White's push line is worth more here (23 to White, the lines'
+# second evaluation), and a line value counts at most 22; Black's line is
+# worth -6 to Black.  The sum -6 + 22 = 16 (below 20): Black's C2, 16.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X X . . . . . .
+  . O O X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeKata:lines D3 D2 D3 C2 B2 D2 D3 D2 E2 C2 C2 E1 F1 D1 [C2=16:5]
