@@ -613,3 +613,35 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6EdgeKata:lines D3 D2 D3 C2 B2 D2 D3 D2 E2 C2 C2 E1 F1 D1 [C2=16:5]
+
+[k6b-edge-peep-outside-stone-under-far-gap-black]
+# As k6b-edge-peep-own-chain-in-atari-black with White's G1 (two lines out
+# beside the far gap E1, on N's side) instead of H1: the outside reading,
+# which wants D1 (the first-line point on the peep's side) empty; Black's
+# D1 stands there, so nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . O X . . O . .
+call Kankei6EdgeNozoki E3 E2 [none]
+
+[k6b-edge-peep-outside-stone-under-far-gap-whole-handler-black]
+# The same through the whole handler of the jump to the edge (the peep
+# beside the near gap goes to the peep's reading alone): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . O X . . O . .
+call Kankei6EdgeUtu:lines E3 E2 [none]
