@@ -645,3 +645,98 @@ black to play
   . . O O . . . . .
   . . O X . . O . .
 call Kankei6EdgeUtu:lines E3 E2 [none]
+
+# Kankei6Nozoki2: White's D6 and E6 peep at both gaps of Black's jump C5-F5
+# from one side, but they are shut in (Black's C6, D7, E7, F6 around them,
+# only the gaps left as liberties).  For either gap White's push (White
+# D5, Black D4; White E5, Black E4) is negative, and neither the
+# attachment nor the cut beyond adds anything (0): White's value v is 0,
+# not positive.  White, as the engine, then leaves the gaps alone (no
+# candidate, no marks); Black takes each gap for its own value alone, and
+# both gaps are marked.  By the position's symmetry Black's E5 is worth
+# what Black's D5 is (o: Black D5).
+
+[k6b-double-peep-shut-in-black]
+# Black: D5 and E5, each o.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . X O O X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 [D5=h0:5 E5=h0:5]
+
+[k6b-double-peep-shut-in-white]
+# White to play: nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . X O O X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[k6b-double-peep-shut-in-marks-black]
+# Black to play: both gaps marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . X O O X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki:marks C5 F5 [D5:1 E5:1]
+
+[k6b-double-peep-shut-in-marks-white]
+# White to play: no marks.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . . . .
+  . . X O O X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki:marks C5 F5 [none]
+
+[k6b-double-peep-shut-in-other-side-black]
+# The other side: White's D4 and E4 shut in by Black's C4, D3, E3, F4.
+# Black: D5 and E5, each o.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . X O O X . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 [D5=h0:5 E5=h0:5]
+
+[k6b-double-peep-shut-in-other-side-white]
+# As k6b-double-peep-shut-in-other-side-black, White to play: nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . X O O X . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
