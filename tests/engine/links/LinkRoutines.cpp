@@ -152,6 +152,8 @@ std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>
             {"cap25(2s/3)", CapAt25(2 * s / 3)},
             {"cap20(s/2)", s / 2 > 20 ? 20 : kNoForm},
             {"s+3", s + 3},
+            // A half held at 5 on top of the sum.
+            {"s+5", s + 5},
         };
     } else if (h.size() > 2) {
         if (h.size() == 3) {

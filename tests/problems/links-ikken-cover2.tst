@@ -1,0 +1,185 @@
+# Jump links, second set: the peep's main reading when the opponent's cut
+# at the gap leaves an end in atari.  "call NAME:ik:bonus A B ..." as in
+# links-ikken-cover.tst: the points after a repeated A are the lines of the
+# row's working (h0 from the owner, h1 from the opponent, colours
+# alternating), each candidate's value is answered as an expression of
+# s = h0 + h1 ("s+5": the sum with 5 on top), followed by its bonus.
+#
+# Common frame: Black's one-space jump D6-D4 (A = D6, B = D4, gap D5);
+# White peeps from C5 (S), so P = E5 and the far corners are Q = E6 (A's
+# row) and R = E4 (B's row).  S's chain never falls into atari, so Black's
+# connection at the gap gives the owner value h0 = Black D5 and no bonus.
+# The cut at D5 joins S's chain and has many liberties: the reading goes
+# on, finds an end in atari and hands off to the end-in-atari reading,
+# whose value e is added to h0.
+
+[ik2-renatari-extend-half-capped-black]
+# White C6 and D7 leave A = D6 with the liberties D5 and E6: the cut puts
+# it in atari with the last liberty E6 (not P).  No White chain beside D6 is
+# in atari.  Black extends at E6: D6-E6 has three liberties (E7, F6, E5),
+# no ladder; White plays P = E5 and D6-E6 keeps two liberties (not in
+# atari), so White's reading is h1 after D5, E6, E5 with half of it on top,
+# held at 5 (h1 is far above 10): e = h1 + 5.  Black to play: C1 = E6 has
+# three empty neighbours but C2 = E4 has three empty and one Black one (not
+# two and two), so the point is the gap: D5 = s + 5, bonus 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 E6 E5 [D5=s+5:5 D5+0]
+
+[ik2-renatari-extend-half-capped-white]
+# ik2-renatari-extend-half-capped-black with White to play: the attacker's
+# point is always the gap, with the same arithmetic: D5 = s + 5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 E6 E5 [D5=s+5:5 D5+0]
+
+[ik2-renatari-extend-half-capped-b-end-black]
+# The end in atari is B: White C4 and D3 leave D4 with E4 alone after the
+# cut (A = D6 keeps three liberties).  Black extends at E4 (three liberties,
+# no ladder), White plays E5, D4-E4 keeps E3 and F4: e = h1 + 5 with h1
+# after D5, E4, E5.  C1 is now R = E4, C2 = Q = E6 has three empty
+# neighbours: the point is the gap, D5 = s + 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . O X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 E4 E5 [D5=s+5:5 D5+0]
+
+[ik2-renatari-extend-half-capped-other-side-black]
+# The peep from the other side: White E5 (S), E6 and D7, so P = C5,
+# Q = C6, R = C4.  The cut leaves D6 with C6 alone; Black extends there
+# (C7, B6, C5 free, no ladder), White plays P = C5 and C6-D6 keeps two
+# liberties: e = h1 + 5 with h1 after D5, C6, C5.  C2 = C4 has three empty
+# neighbours and one Black one: the gap, D5 = s + 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X O . . . .
+  . . . . O . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 C6 C5 [D5=s+5:5 D5+0]
+
+[ik2-renatari-extend-corner-open-black]
+# ik2-renatari-extend-half-capped-black with a Black stone at E3: the same
+# reading (e = h1 + 5), but now C1 = E6 has exactly three empty neighbours
+# (E7, F6, E5) and C2 = E4 exactly two empty (F4, E5) and two Black ones
+# (D4, E3): Black's own link answers at the far corner E6 instead of the
+# gap: E6 = s + 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 E6 E5 [E6=s+5:5 E6+0]
+
+[ik2-renatari-capture-beside-end-black]
+# White D7 stands in atari (Black D8 and E7; its liberty C7) beside
+# A = D6, which the cut leaves with E6 alone.  Black takes D7 at C7; D6's
+# liberties are then D7 and E6, and E6 is the far corner of A's row: White
+# plays it.  e = h1 after D5, C7, E6, and the value is h0 + e = s; C1 = E6
+# has only two empty neighbours (E7 is Black): the gap, D5 = s.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 C7 E6 [D5=s:5 D5+0]
+
+[ik2-renatari-capture-beside-end-white]
+# ik2-renatari-capture-beside-end-black with White to play: the same
+# capture and corner reading, at the gap: D5 = s.
+white to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 C7 E6 [D5=s:5 D5+0]
+
+[ik2-renatari-extension-at-p-in-atari-black]
+# A's chain D6-E6 is walled in by White C6, D7, E7, F6: the cut leaves it
+# with P = E5 as its only liberty.  Black's extension at P leaves the chain
+# with E4 alone (F5 is White): the extension fails, White's value is the
+# cut as it stands, e = h1 after D5.  The gap: D5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . O X X O . . .
+  . . O . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 [D5=s:5 D5+0]
+
+[ik2-renatari-extension-at-p-in-atari-white]
+# ik2-renatari-extension-at-p-in-atari-black with White to play: D5 = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . O X X O . . .
+  . . O . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 [D5=s:5 D5+0]
+
+[ik2-renatari-extension-at-p-illegal-black]
+# ik2-renatari-extension-at-p-in-atari-black with White E4 too: Black's
+# extension at P = E5 would have no liberty and captures nothing (illegal):
+# e = h1 after the cut D5 alone.  The gap: D5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . O X X O . . .
+  . . O . . O . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 [D5=s:5 D5+0]
+
