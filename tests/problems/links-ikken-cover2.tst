@@ -183,3 +183,65 @@ black to play
   . . . . . . . . .
 call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 [D5=s:5 D5+0]
 
+# The peep with the opponent on a far corner as well (IkkenNozokiKado),
+# when the peeping stone can be laddered after the owner's connection: the
+# lines are o = h0 (Black connects at the gap), p = h1 (White's cut at the
+# gap) and t = h2 (Black connects and, White passing, plays the ladder's
+# first move on the peeping stone).  Black's answer at P is a lone stone
+# with one liberty (White stands beside it), so the cut is valued as it
+# stands (p).  K's chain has three liberties, so Black's answer is the gap:
+# the owner value is o moved half of the way toward t (t > o), and the
+# value is that plus p, plus 2 for Black's own link (3 for White's attack)
+# from 2 up.  Black's point is the gap with the kind of a cut answer (3),
+# White's the gap with the kind of a connection (4).
+
+[ik2-nozoki-kado-peep-ladder-black]
+# Black's jump D6-D4, White peeps from C5 and holds the far corner K = E6
+# in A's row (P = E5; White F5 leaves Black's P with E4 alone).  After
+# Black's D5 the peeping stone has C4 and C6; Black's atari at C6 catches
+# it at once (White's C4 would have no liberty: B4, C3, D4 are Black).
+# Black to play: D5 = o + (t - o)/2 + p + 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . X O . . O . . .
+  . X . X . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKado D6 D4 D6 D5 D6 D5 D6 D5 D5 C6 [D5=o+(t-o)/2+p+2:3]
+
+[ik2-nozoki-kado-peep-ladder-white]
+# ik2-nozoki-kado-peep-ladder-black with White to play: the same readings,
+# 3 on top for the attacker: D5 = o + (t - o)/2 + p + 3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . X O . . O . . .
+  . X . X . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKado D6 D4 D6 D5 D6 D5 D6 D5 D5 C6 [D5=o+(t-o)/2+p+3:4]
+
+[ik2-nozoki-kado-peep-ladder-other-side-black]
+# The other side: White peeps from E5 and holds K = C6 (P = C5; White B5
+# beside it).  After Black's D5 the peeping stone has E4 and E6; Black's
+# atari at E6 catches it at once (E4 has no liberty: D4, F4, E3 are
+# Black).  Black to play: D5 = o + (t - o)/2 + p + 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . O . . O X . . .
+  . . . X . X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKado D6 D4 D6 D5 D6 D5 D6 D5 D5 E6 [D5=o+(t-o)/2+p+2:3]
+
