@@ -245,3 +245,93 @@ black to play
   . . . . . . . . .
 call IkkenNozokiKado D6 D4 D6 D5 D6 D5 D6 D5 D5 E6 [D5=o+(t-o)/2+p+2:3]
 
+# The wedge joined by a stone beside it on the gap row (IkkenWariNobi,
+# through IkkenWarikomi:ik), when no corner or outside point decides the
+# shape: Black's jump D6-D4, White's wedge D5 with C5 beside it, so Black's
+# block is P = E5 with the corners Y1 = E6 and Y2 = E4; Y1o = F6 and
+# Y2o = F4 lie beyond them, Y1p = E7 and Y2p = E3 behind them, PP = F5 and
+# PPP = G5 beyond P.  Both ends keep three liberties after the block, so
+# Black's value is h0 after E5.  No White stone stands beyond an end, so
+# White extends at P and trades: for each Black stone at Y1o (Y2o) White
+# plays Y1 (Y2) and Black Y1p (Y2p); with both, White PP and Black PPP too.
+# White's value is h1 after these moves (the line repeats E5 for Black's
+# pass), plus the number of exchange moves when it is above 0.  Neither
+# corner is an atari point for White, so P stays White's point.  Black's
+# own answer is P with the kind of a block (3), White's P (5).
+
+[ik2-wari-nobi-upper-exchange-black]
+# Black F6 (Y1o): one exchange, White E6 and Black E7; h1 is above 0, so
+# two moves are added: E5 = s + 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . O O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik D6 D4 D6 E5 D6 E5 E5 E6 E7 [E5=s+2:3]
+
+[ik2-wari-nobi-upper-exchange-white]
+# ik2-wari-nobi-upper-exchange-black with White to play: E5 = s + 2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . O O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik D6 D4 D6 E5 D6 E5 E5 E6 E7 [E5=s+2:5]
+
+[ik2-wari-nobi-lower-exchange-black]
+# Black F4 (Y2o): the exchange White E4, Black E3: E5 = s + 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O O . . . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik D6 D4 D6 E5 D6 E5 E5 E4 E3 [E5=s+2:3]
+
+[ik2-wari-nobi-both-exchanges-nothing-added-black]
+# Black F6 and F4: three exchanges (E6-E7, E4-E3, F5-G5), but White's
+# value after them is not above 0, so the six moves are not added:
+# E5 = s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . O O . . . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik D6 D4 D6 E5 D6 E5 E5 E6 E7 E4 E3 F5 G5 [E5=s:3]
+
+[ik2-wari-nobi-both-exchanges-other-side-black]
+# The other side: White's gap-row stone is E5, so P = C5, Y1 = C6,
+# Y2 = C4, Y1o = B6 and Y2o = B4 (Black), Y1p = C7, Y2p = C3, PP = B5,
+# PPP = A5.  Three exchanges (C6-C7, C4-C3, B5-A5) and White's value above
+# 0: six moves on top, C5 = s + 6 (":less6" answers the value less 6: s).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . X . . . . .
+  . . . O O . . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik2:less6 D6 D4 D6 C5 D6 C5 C5 C6 C7 C4 C3 B5 A5 [C5=s:3]
+

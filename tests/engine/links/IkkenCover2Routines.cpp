@@ -1,0 +1,32 @@
+// Jump-link pattern routines for the rows of tests/problems/links-ikken-cover2.tst,
+// answered as in LinkRoutines.cpp: the candidates as expressions of the
+// row's lines.
+#include "engine/Problems.h"
+#include "engine/links/LinkRoutines.h"
+
+#include <string>
+#include <vector>
+
+#include "engine/Koho.h"
+#include "engine/links/IkkenWarikomi.h"
+
+namespace vorn::test {
+namespace {
+
+// IkkenWarikomi:ik2:less6 A B [lines]: the wedge's candidates with 6 taken
+// from each value, so that a value of the lines' sum with the six moves of
+// three exchanges on top is answered as "s".
+std::string WarikomiLess6(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 0, [](const TKankeiBox& box, const std::vector<Point>&) {
+        IkkenWarikomi(box);
+        for (int i = 1; i <= KohoCount; ++i)
+            Koho.Value[i] -= 6;
+        return std::string();
+    });
+}
+
+const TProblemRoutineAdd ik2WarikomiLess6("IkkenWarikomi:ik2:less6", WarikomiLess6);
+
+} // namespace
+} // namespace vorn::test
