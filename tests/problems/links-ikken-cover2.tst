@@ -335,3 +335,74 @@ black to play
   . . . . . . . . .
 call IkkenWarikomi:ik2:less6 D6 D4 D6 C5 D6 C5 C5 C6 C7 C4 C3 B5 A5 [C5=s:3]
 
+# The opponent's outside block beside its corner stone, when the owner
+# already stands beyond the corner's neighbour (IkkenKado1OsaeSoto, called
+# as "IkkenKado1OsaeSoto:ik2 A B G D"): the gap and D empty, H (beyond the
+# gap from G) and D2 (beyond D from G) empty.  White plays G and the gap
+# (Black passing between), Black H, White D, Black D2; the line is h1 (the
+# empty line h0 only keeps the place), and G is proposed with that value
+# when it is above 0, for either side to move.
+
+[ik2-kado1-osae-soto-black]
+# Black's jump D6-D4, White's corner C6; G = C5, D = C4, Black B4 beyond
+# D.  White C5 and D5, Black E5, White C4, Black C3: White has cut the jump
+# and its stones stand, h1 above 0: C5 = h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1OsaeSoto:ik2 D6 D4 C5 C4 D6 D6 C5 C5 D5 E5 C4 C3 [C5=h1:5]
+
+[ik2-kado1-osae-soto-white]
+# ik2-kado1-osae-soto-black with White to play: the same point and value
+# for the attacker, C5 = h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1OsaeSoto:ik2 D6 D4 C5 C4 D6 D6 C5 C5 D5 E5 C4 C3 [C5=h1:5]
+
+[ik2-kado1-osae-soto-other-corner-black]
+# White's corner across and along: E4, so G = E5, D = E6, H = C5,
+# D2 = E7 (Black F6 beyond D).  White E5 and D5, Black C5, White E6,
+# Black E7: h1 above 0, E5 = h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1OsaeSoto:ik2 D6 D4 E5 E6 D6 D6 E5 E5 D5 C5 E6 E7 [E5=h1:5]
+
+[ik2-kado1-osae-soto-walled-black]
+# ik2-kado1-osae-soto-black with Black walls at B5, B6, C7 and D7: after
+# the same five moves White's stones C4-C5-C6-D5 are shut in, h1 is not
+# above 0, and nothing is proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O X . . . . .
+  . X . . . . . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1OsaeSoto:ik2 D6 D4 C5 C4 D6 D6 C5 C5 D5 E5 C4 C3 [none]
+

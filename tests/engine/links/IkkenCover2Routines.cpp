@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/Koho.h"
+#include "engine/links/IkkenKado1.h"
 #include "engine/links/IkkenWarikomi.h"
 
 namespace vorn::test {
@@ -27,6 +28,18 @@ std::string WarikomiLess6(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd ik2WarikomiLess6("IkkenWarikomi:ik2:less6", WarikomiLess6);
+
+// IkkenKado1OsaeSoto:ik2 A B G D [lines]: the opponent's outside block at G
+// beside the corner, with D the corner below it; the gap is the jump's.
+std::string OsaeSoto(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 2, [](const TKankeiBox& box, const std::vector<Point>& p) {
+        IkkenKado1OsaeSoto(p[0], box[4], p[1], box.Opp);
+        return std::string();
+    });
+}
+
+const TProblemRoutineAdd ik2Kado1OsaeSoto("IkkenKado1OsaeSoto:ik2", OsaeSoto);
 
 } // namespace
 } // namespace vorn::test
