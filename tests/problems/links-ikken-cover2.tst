@@ -406,3 +406,55 @@ black to play
   . . . . . . . . .
 call IkkenKado1OsaeSoto:ik2 D6 D4 C5 C4 D6 D6 C5 C5 D5 E5 C4 C3 [none]
 
+# The corner shape's edge reading (IkkenKado1Edge, called as
+# "IkkenKado1Edge:ik2 A B G D FS"): Black's jump D6-D4, White's corner C6,
+# G = C5 beside it, D = C4 and FS = D4, so Dout = B4 (beyond D from FS).
+# White's value is its move at G (h1 after C5); Black's answer is Dout when
+# it is empty with at least two empty neighbours, else G (h0 after it).
+# The value is h0 + h1 = s; Black proposes its answer, White G.
+
+[ik2-kado1-edge-dout-cramped-black]
+# B4 has one empty neighbour only (C4; A4 and B5 White, B3 Black): Black
+# answers at G, C5 = s with h0 after Black's C5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . O . . . . . . .
+  O . . X . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1Edge:ik2 D6 D4 C5 C4 D4 D6 C5 D6 C5 [C5=s:5]
+
+[ik2-kado1-edge-dout-open-black]
+# A4 empty as well: B4 has two empty neighbours, Black answers there,
+# B4 = s with h0 after Black's B4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . O . . . . . . .
+  . . . X . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1Edge:ik2 D6 D4 C5 C4 D4 D6 B4 D6 C5 [B4=s:5]
+
+[ik2-kado1-edge-dout-open-white]
+# ik2-kado1-edge-dout-open-black with White to play: the attacker's point
+# is G, with the same sum: C5 = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . O . . . . . . .
+  . . . X . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1Edge:ik2 D6 D4 C5 C4 D4 D6 B4 D6 C5 [C5=s:5]
+

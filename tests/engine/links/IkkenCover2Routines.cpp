@@ -41,5 +41,18 @@ std::string OsaeSoto(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd ik2Kado1OsaeSoto("IkkenKado1OsaeSoto:ik2", OsaeSoto);
 
+// IkkenKado1Edge:ik2 A B G D FS [lines]: the corner shape's edge reading
+// with G beside the corner, D the other corner on its side and FS the end
+// stone next to D; the gap is the jump's.
+std::string Kado1Edge(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 3, [](const TKankeiBox& box, const std::vector<Point>& p) {
+        IkkenKado1Edge(Point(), p[2], Point(), box[4], p[0], p[1], box.Opp);
+        return std::string();
+    });
+}
+
+const TProblemRoutineAdd ik2Kado1Edge("IkkenKado1Edge:ik2", Kado1Edge);
+
 } // namespace
 } // namespace vorn::test
