@@ -152,6 +152,8 @@ std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>
             {"cap25(2s/3)", CapAt25(2 * s / 3)},
             {"cap20(s/2)", s / 2 > 20 ? 20 : kNoForm},
             {"s+3", s + 3},
+            // A half held at 5 on top of the sum.
+            {"s+5", s + 5},
         };
     } else if (h.size() > 2) {
         if (h.size() == 3) {
@@ -159,7 +161,9 @@ std::string Expression(int v, const std::vector<int>& h, const std::vector<bool>
             const int m = h[0] + (h[2] - h[0]) / 3 + h[1];
             forms = {{"o+(t-o)/3+p", m}, {"o+(t-o)/3+p+2", m + 2},
                      // Moved half of the way instead.
-                     {"o+(t-o)/2+p", h[0] + (h[2] - h[0]) / 2 + h[1]}};
+                     {"o+(t-o)/2+p", h[0] + (h[2] - h[0]) / 2 + h[1]},
+                     {"o+(t-o)/2+p+2", h[0] + (h[2] - h[0]) / 2 + h[1] + 2},
+                     {"o+(t-o)/2+p+3", h[0] + (h[2] - h[0]) / 2 + h[1] + 3}};
         }
         for (std::size_t i = 0; i < h.size(); ++i)
             for (std::size_t j = i + 1; j < h.size(); ++j)
