@@ -1,0 +1,48 @@
+# Jumps to the edge, third round: the corner reading of the attached stone
+# and the branches of the edge contact reading that the earlier rounds left
+# unread.  "call NAME S G ..." runs NAME on the relation of the second-line
+# stone S to the edge beyond the first-line point G below it, with the
+# routine's own points after G; the points after a repeated S are the lines
+# of the row's working (the first from S's colour, the second from the
+# other, colours alternating within a line; an empty line only keeps its
+# place), and a value is answered as h0 or h1, the evaluation of that line
+# for its first mover, with its reason.
+
+[edge3-corner-reading-ladder-moves-bottom-white]
+# White's B2 (A) stands beside Black's C2 (B); Black's chain C2-D2 has three
+# liberties (C1, D3, E2); E = D2 is Black's and F = E2 beyond it is empty.
+# C = B1 is the first-line point next to the corner, D = C1.  G = E3, one
+# step beyond E from C on both axes, is White's with two liberties (D3, E2)
+# and falls to the ladder: Black's atari at D3 (an atari at E2 lets White
+# join C3 with three liberties), White extends to E2, Black F2, White E1
+# joins D1 and has C1 and F1, Black F1, White C1 is left with B1 alone.  So
+# the stored ladder starts D3 (L1), E2 (L2), read first (the row names E3).  The reading: White B1, Black
+# D3, White C1, Black E2 (taking E3); its evaluation for White is h1 (the
+# second line).  White to play takes the point C = B1 with h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . O X . . .
+  . O X X . . . . .
+  . . . O . . . . .
+call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [B1=h1:5]
+
+[edge3-corner-reading-ladder-moves-bottom-black]
+# The position of the row before with Black to play: the reading is the
+# same (White B1, Black D3 = L1, White C1, Black E2 = L2, value h1 for
+# White), and Black, the other side, takes the point D = C1 with it.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . O X . . .
+  . O X X . . . . .
+  . . . O . . . . .
+call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [C1=h1:5]
