@@ -46,3 +46,54 @@ black to play
   . O X X . . . . .
   . . . O . . . . .
 call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [C1=h1:5]
+
+[edge3-corner-reading-ladder-moves-left-white]
+# The first row's position on the left edge: White's B2 (A) beside Black's
+# B3 (B), Black's chain B3-B4 with three liberties (A3, C4, B5), E = B4,
+# F = B5 empty, C = A2 next to the corner, D = A3.  G = C5 is White's with
+# two liberties (C4, B5) and falls to the ladder that starts with Black's
+# atari at C4 (L1; at B5 White would join C3), White extending to B5 (L2),
+# then Black B6, White A5 joining A4, Black A6, White A3 left with A2 alone.
+# The reading: White A2, Black C4, White A3, Black B5 (taking C5), value h1
+# for White, at C = A2 for White to play.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O X . . . . .
+  O X . . . . . . .
+  . X O . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeSumiYomi:edge3 B3 A3 B2 B3 A2 A3 C5 B3 B3 A2 C4 A3 B5 [A2=h1:5]
+
+[edge3-corner-reading-ladder-moves-left-black]
+# The row before with Black to play: the same reading (White A2, Black C4,
+# White A3, Black B5), value h1 for White, at D = A3 for Black.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O X . . . . .
+  O X . . . . . . .
+  . X O . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeSumiYomi:edge3 B3 A3 B2 B3 A2 A3 C5 B3 B3 A2 C4 A3 B5 [A3=h1:5]
+
+[edge3-corner-reading-beyond-chain-three-liberties-bottom-white]
+# The first row without Black's E4: White's E3 (G) now has three liberties
+# (D3, E2, E4), not the two the corner reading wants, so it reads nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O X . . .
+  . O X X . . . . .
+  . . . O . . . . .
+call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [none]
