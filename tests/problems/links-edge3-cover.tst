@@ -97,3 +97,39 @@ white to play
   . O X X . . . . .
   . . . O . . . . .
 call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [none]
+
+[edge3-corner-reading-ladder-moves-bottom-other-side-white]
+# The first row's position turned to the bottom-right corner: White's H2 (A)
+# beside Black's G2 (B), Black's chain G2-F2 with three liberties (G1, F3,
+# E2), E = F2, F = E2 empty, C = H1 next to the corner, D = G1.  G = E3 is
+# White's with two liberties (F3, E2); the ladder starts with Black's atari
+# at F3 (L1; at E2 White would join G3 with three liberties), White extends
+# to E2 (L2), Black D2, White E1 joins F1, Black D1, White G1 left with H1
+# alone.  The reading: White H1, Black F3, White G1, Black E2 (taking E3),
+# value h1 for White, at C = H1 for White to play.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . O . .
+  . . . . . X X O .
+  . . . . . O . . .
+call IkkenEdgeSumiYomi:edge3 G2 G1 H2 G2 H1 G1 E3 G2 G2 H1 F3 G1 E2 [H1=h1:5]
+
+[edge3-corner-reading-ladder-moves-bottom-other-side-black]
+# The row before with Black to play: the same reading (White H1, Black F3,
+# White G1, Black E2), value h1 for White, at D = G1 for Black.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . O . .
+  . . . . . X X O .
+  . . . . . O . . .
+call IkkenEdgeSumiYomi:edge3 G2 G1 H2 G2 H1 G1 E3 G2 G2 H1 F3 G1 E2 [G1=h1:5]
