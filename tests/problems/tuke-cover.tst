@@ -1,0 +1,65 @@
+# Knight's-move contact: the push read on when the touched stone keeps
+# three liberties or more, with the owner's stone outside the side point
+# (E_F).  Frame as in keima-cover.tst: Black's D5-E7, White's contact T =
+# E5, M = D6, N = E6, F = D7, E_M = C6, E_F = C7, Z = C5.  Commands:
+# "KeimaTuke:read A B M..." (shapes-roles.tst: the attacker's reading,
+# scored for the attacker).
+
+# --- The block outside M when the block at N fails ----------------------------------
+
+[push-outside-block-cheaper]
+# Black's D5-C5 (four liberties after White's push at D6), E7 and C7 (E_F);
+# White's E8, F7 and F6 close E7 in from above and the right, so Black's
+# groups here have no eyes and the push is read on rather than handed to
+# the closing readings.  After White's D6 Black's block at E6 would leave
+# E6-E7 with the single liberty D7 (E5, D6, F6, F7, E8 all White's): a
+# self-atari, a poor answer.  With C7 Black's, Black may block at C6
+# instead (E7 keeps D7 and E6), which is the better answer for Black, so
+# the push is worth White's evaluation after White's D6 and Black's C6, the
+# smaller of the two.  White's stones around E7 make one group with eyes
+# to spare, so the value is not quartered.  D6 is not laddered after
+# Black's E6 (White takes E6-E7 at D7), so both sides' point is D6.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . X O . . .
+  . . . . . O . . .
+  . . X X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 C6 [D6=r:5]
+call KeimaTuke:read E7 D5 D6 C6 [D6=r:5]
+
+[push-outside-block-cheaper-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X . X O . . .
+  . . . . . O . . .
+  . . X X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 C6 [D6=r:5]
+call KeimaTuke:read E7 D5 D6 C6 [D6=r:5]
+
+[push-outside-block-cheaper-half-turn]
+# The half turn about the box: White's contact D7 touches E7, the push is
+# at E6, Black's block at D6 would leave D5-D6 with E5 alone (C5, C6, D4
+# White's), and Black's F5 outside E5 gives the block at F6.  Value White's
+# evaluation after White's E6 and Black's F6, at E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . O . . . . . .
+  . . O X . X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read E7 D5 E6 F6 [E6=r:5]
+call KeimaTuke:read D5 E7 E6 F6 [E6=r:5]
