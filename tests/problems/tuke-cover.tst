@@ -63,3 +63,75 @@ black to play
   . . . . . . . . .
 call KeimaTuke:read E7 D5 E6 F6 [E6=r:5]
 call KeimaTuke:read D5 E7 E6 F6 [E6=r:5]
+
+# --- Both owner groups with eyes: the block at N caught by a ladder -----------------
+# "KeimaTuke:at A B P ..." (shapes-roles.tst): the candidate at P against
+# the attacker's reading after it, the other candidates by their points.
+
+[push-block-laddered-owner-alive]
+# Black's D5-C5 with B6, and E7 with B8: both count as groups with eyes to
+# spare once Black has blocked at E6, so the push is not valued as a fight
+# of weak stones.  White's E8 and F6 leave E6-E7 two liberties after
+# White's push at D6 and Black's block at E6 (D7 and F7), and White's F7
+# runs it into a ladder along D7 and C7: the block is no answer, so the
+# push is worth White's evaluation after D6 alone, at D6 (the block taken
+# back and played again).  The closing readings add their own points: the
+# hane below S at D4 and the block at E6.
+black to play
+  . . . . . . . . .
+  . X . . O . . . .
+  . . . . X . . . .
+  . X . . . O . . .
+  . . X X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 D6 D6 [D6=r:5 D4 E6]
+call KeimaTuke:at E7 D5 D6 D6 [D6=r:5 D4 E6]
+
+[push-block-laddered-owner-alive-white]
+white to play
+  . . . . . . . . .
+  . X . . O . . . .
+  . . . . X . . . .
+  . X . . . O . . .
+  . . X X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 D6 D6 [D6=r:5 D4 E6]
+call KeimaTuke:at E7 D5 D6 D6 [D6=r:5 D4 E6]
+
+[push-block-laddered-owner-alive-half-turn]
+# The half turn about the box: White's contact D7 touches E7, the push at
+# E6, Black's block at D6 left with D5-D6 at C5 and E5 (C6, D4 White's).
+# Candidate E6 at White's evaluation after E6 alone; the closing readings
+# add E8 and D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . O . . . X . .
+  . . . X . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at E7 D5 E6 E6 [E6=r:5 E8 D6]
+call KeimaTuke:at D5 E7 E6 E6 [E6=r:5 E8 D6]
+
+[push-block-laddered-owner-alive-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . O . . . X . .
+  . . . X . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at E7 D5 E6 E6 [E6=r:5 E8 D6]
+call KeimaTuke:at D5 E7 E6 E6 [E6=r:5 E8 D6]
