@@ -135,3 +135,73 @@ white to play
   . . . . . . . . .
 call KeimaTuke:at E7 D5 E6 E6 [E6=r:5 E8 D6]
 call KeimaTuke:at D5 E7 E6 E6 [E6=r:5 E8 D6]
+
+# --- The contact reading with room outside O: its value, both sides to play --------
+# The position of knight-contact-hane-behind (shapes-roles.tst), there
+# named by its point only: Black's D5-E7 with C7, D8 and B6 around D6,
+# White's E5-F5 touching D5.  W (F7, outside E7 on White's side) has three
+# empty neighbours, so the contact reading plays White's E6, Black's D6 and
+# White's F7: White's chain E5-F5-E6 keeps more than two liberties, so the
+# reading counts.  White's contact chain is not laddered, so Black's point
+# is N itself: value White's evaluation after E6, D6, F7 plus Black's
+# after E6 alone, at E6.  With White to play the same sum is White's at E6,
+# under the contact-ladder reason 27 (the prepared answers D6 then F7 go
+# with it).  The hane below S adds D4, named by its point.
+
+[contact-reading-open-w]
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . X . X . . . .
+  . X . . . . . . .
+  . . . X O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 E6 E6 D6 F7 D5 E6 [D4 E6=r:5]
+call KeimaTuke:at E7 D5 E6 E6 D6 F7 E7 E6 [D4 E6=r:5]
+
+[contact-reading-open-w-white]
+white to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . X . X . . . .
+  . X . . . . . . .
+  . . . X O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 E6 E6 D6 F7 D5 E6 [D4 E6=r:27]
+call KeimaTuke:at E7 D5 E6 E6 D6 F7 E7 E6 [D4 E6=r:27]
+
+[contact-reading-open-w-half-turn]
+# The half turn: White's D7-C7 touching E7, W = C5 outside D5: White's D6,
+# Black's E6, White's C5, plus Black's D6 alone, at D6; the hane adds E8.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O X . . . .
+  . . . . . . X . .
+  . . . X . X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 D6 D6 E6 C5 D5 D6 [E8 D6=r:5]
+call KeimaTuke:at E7 D5 D6 D6 E6 C5 E7 D6 [E8 D6=r:5]
+
+[contact-reading-open-w-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O X . . . .
+  . . . . . . X . .
+  . . . X . X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 D6 D6 E6 C5 D5 D6 [E8 D6=r:27]
+call KeimaTuke:at E7 D5 D6 D6 E6 C5 E7 D6 [E8 D6=r:27]
