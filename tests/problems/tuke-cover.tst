@@ -205,3 +205,46 @@ white to play
   . . . . . . . . .
 call KeimaTuke:at D5 E7 D6 D6 E6 C5 D5 D6 [E8 D6=r:27]
 call KeimaTuke:at E7 D5 D6 D6 E6 C5 E7 D6 [E8 D6=r:27]
+
+# --- The owner's stone two below T: the strip reading instead of the push ----------
+
+[contact-strip-below]
+# Black's D5-C5 and E7, White's contact E5, Black's E3 two beyond E5 on
+# E5's line with E4 between empty, D4 and D3 empty: the handler reads the
+# strip from E7 down to E3 instead of the push.  The strip's sides: D5 is
+# Black's (F5 empty), so the outer points are D6 and D4 (three empty
+# neighbours each), the middle ones E6 and E4.  Black's tries: E6, White
+# E4, Black D4, White F3; and E4, White E6, Black D6, White F7: White's
+# two stones beside the contact stone leave Black behind in both, so each
+# counts 0 (the strip takes no loss).  White's tries: D6, Black E6, White
+# D4; and D4, Black E4, White D6 (D5-C5 keeps liberties at B5 and C4/C6,
+# so no atari is read): the better counts.  Value White's better try plus
+# 0; Black's point the first middle point E6 (the tries tie at 0).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . X X O . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 E6 D4 E7 D4 E4 D6 D5 E6 E4 D4 F3 E7 E4 E6 D6 F7 E7 [E6=r:5]
+call KeimaTuke:read E7 D5 D6 E6 D4 D5 D4 E4 D6 E7 E6 E4 D4 F3 D5 E4 E6 D6 F7 D5 [E6=r:5]
+
+[contact-strip-below-white]
+# White's point is the first outer point D6 (White's two tries tie: the
+# same stones in another order).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . X X O . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 D6 E6 D4 E7 D4 E4 D6 D5 E6 E4 D4 F3 E7 E4 E6 D6 F7 E7 [D6=r:5]
+call KeimaTuke:read E7 D5 D6 E6 D4 D5 D4 E4 D6 E7 E6 E4 D4 F3 D5 E4 E6 D6 F7 D5 [D6=r:5]
