@@ -248,3 +248,45 @@ white to play
   . . . . . . . . .
 call KeimaTuke:read D5 E7 D6 E6 D4 E7 D4 E4 D6 D5 E6 E4 D4 F3 E7 E4 E6 D6 F7 E7 [D6=r:5]
 call KeimaTuke:read E7 D5 D6 E6 D4 D5 D4 E4 D6 E7 E6 E4 D4 F3 D5 E4 E6 D6 F7 D5 [D6=r:5]
+
+# --- S at three liberties: the push's stone caught once Black blocks ---------------
+
+[push-stone-caught-owner-x-free]
+# Black's D5 (three liberties: C5, D4, D6), E7 and C7; White's contact E5
+# and White's B6 and B4 on the left.  White's push at D6 leaves D5 two
+# liberties that no ladder takes (White's C5, Black's D4 and out; White's
+# D4, Black's C5 and out).  Black blocks at E6: D6 is left with C6 and D7,
+# and Black's C6 catches it (White's D7 has only D8 between C7 and E7).
+# The stone still belongs to White's group with B6 and B4, which is not
+# dead, so the push is not dismissed at once; but Black's stone at F5
+# beyond the contact stone would not be caught (F4, G5, F6 free): the
+# pushing stone is caught while Black's outside stands, so no push value
+# is added at D6 and only the closing readings speak (E4 under E5 and the
+# block at E6, named by their points).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . O . . . . . . .
+  . . . X O . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 D6 D6 [E4 E6]
+call KeimaTuke:at E7 D5 D6 D6 [E4 E6]
+
+[push-stone-caught-owner-x-free-white]
+# With White to play the hane's point is White's D4 itself.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . O . . . . . . .
+  . . . X O . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at D5 E7 D6 D6 [D4 E6]
+call KeimaTuke:at E7 D5 D6 D6 [D4 E6]
