@@ -290,3 +290,61 @@ white to play
   . . . . . . . . .
 call KeimaTuke:at D5 E7 D6 D6 [D4 E6]
 call KeimaTuke:at E7 D5 D6 D6 [D4 E6]
+
+# --- M on the second line, both owner groups alive: the hane behind S --------------
+# Frame on the left edge: Black's B5-C7, White's contact C5 (joined by C4),
+# M = B6, N = C6, Z = A5 behind S, F = B7.
+
+[push-second-line-hane-behind]
+# Black's B5-B4 with B2, C2 and D3 below, and C7: after White's push at B6
+# and Black's block at C6 both Black groups count as alive by eyes, so the
+# push is not valued by itself; with B6 on the second line White's follow-up
+# is the hane at A5 behind S: B5-B4 has exactly three liberties (A5, A4,
+# B3) and A5 two empty neighbours (A4, A6).  White's A7-A8 on the edge keep
+# B6 out of the ladder (Black's B7, White's A6 joins A5 to A7-A8 with A4,
+# A9 and B8 free), so the push is worth White's evaluation after B6, C6,
+# A5, at B6.  The closing readings add C6, named by its point.
+black to play
+  . . . . . . . . .
+  O . . . . . . . .
+  O . X . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . X O . . . . . .
+  . . . X . . . . .
+  . X X . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at B5 C7 B6 B6 C6 A5 [B6=r:5 C6]
+call KeimaTuke:at C7 B5 B6 B6 C6 A5 [B6=r:5 C6]
+
+[push-second-line-hane-behind-white]
+white to play
+  . . . . . . . . .
+  O . . . . . . . .
+  O . X . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . X O . . . . . .
+  . . . X . . . . .
+  . X X . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at B5 C7 B6 B6 C6 A5 [B6=r:5 C6]
+call KeimaTuke:at C7 B5 B6 B6 C6 A5 [B6=r:5 C6]
+
+[push-second-line-hane-behind-ladder]
+# The same without White's A7-A8: after White's A5 Black's B7 ataris B6,
+# and White's A6 is left with A7 and A4 on the edge (Black's A7, then A4
+# runs into B4's wall): the ladder takes B6, so the hane is not read and
+# only the closing readings speak (C6).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . X O . . . . . .
+  . . . X . . . . .
+  . X X . . . . . .
+  . . . . . . . . .
+call KeimaTuke:at B5 C7 B6 B6 C6 A5 [C6]
+call KeimaTuke:at C7 B5 B6 B6 C6 A5 [C6]
