@@ -62,3 +62,47 @@ black to play
   O . . O X O . . .
   . . . . X O . . .
 call IkiruYomi:cover A3 [B2=h D1=h n=2]
+
+# --- The escape test before pondering ------------------------------------------
+# For each breathing point of the group (a diagonal, one-space or knight's
+# point off the first line in open ground) the defender plays it; when the
+# group's death level falls by 10 or more the group can run out, and the
+# pondering is skipped: "n=0" and no candidate.
+
+[life-pondering-skipped-when-the-group-runs-out-through-a-gap]
+# The corner group of life-pondering-two-living-moves-of-equal-worth with
+# White's D6, E6 and F6 gone: Black's wall A7-E7 faces the open gap D6-E6.
+# Its one breathing point is E5, a one-space jump from E7 over the gap with
+# both points beside the gap (D6, F6) and all four neighbours empty (D7-D5
+# is no jump: C6 beside its gap is White's).  Black's E5 reaches the open
+# centre: the group is far from death after it, so it runs out and is not
+# pondered (without the test, B8 and D9 would still be read as living).
+black to play
+  . . . . X O . . .
+  O . . O X O . . .
+  X X X X X O . . .
+  O O O . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkiruYomi:cover A7 [n=0]
+
+[life-pondering-skipped-when-the-group-runs-out-along-the-top-white-to-play]
+# The same corner group with White's F8, F7 and F6 gone instead (F9 stays):
+# the breathing point is G7, a one-space jump from E7 over F7 with F8 and
+# F6 open (E8-G8 is no jump: F9 beside its gap is White's; F6 is no
+# diagonal point: E6 beside it is White's).  Black's G7 runs out to the
+# right: no pondering, whichever side is to move.
+white to play
+  . . . . X O . . .
+  O . . O X . . . .
+  X X X X X . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkiruYomi:cover A7 [n=0]
