@@ -106,3 +106,52 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkiruYomi:cover A7 [n=0]
+
+# --- The pass over the groups: who gets the settling patterns ----------------
+#   call SikatuThink:settle   the life-and-death pass over every group with
+#       the pondering on: the candidates of the settling patterns (reasons 9
+#       and 32) as "P:R", sorted
+# A group short of one eye in prospect (eye value below 2) needs no reading:
+# when it is the engine's own it gets the settling patterns, when it is the
+# opponent's it gets nothing.
+
+[life-pass-settles-the-engines-own-group-black]
+# The position of life-pondering-skipped-when-the-group-runs-out-through-a-gap
+# (Black's corner group open at D6-E6; eye value 0: the two white stones
+# inside leave it no sure eye).  Black to play: the group is the engine's.
+#   wide extension (32): E4, two points below E7 with E6-E5 empty between
+#       and its eight surrounding points empty;
+#   liberty in the atari map (9): D9 puts D8 in atari; capturing at C8 would
+#       live, so White connects at C8 instead and its chain C8-D8 has two
+#       liberties, B8 and C9: Black's answer at either keeps more than one
+#       liberty with eye value 3 or more: D9.  B8 gives nothing: White's
+#       connection at A9 leaves A8-A9 one liberty, not two.
+# White's own three stones A6-C6 are the opponent's: nothing for them.
+black to play
+  . . . . X O . . .
+  O . . O X O . . .
+  X X X X X O . . .
+  O O O . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuThink:settle [D9:9 E4:32]
+
+[life-pass-settles-the-engines-own-group-white]
+# The same with White to play: Black's corner group is the opponent's and
+# gets nothing; White's A6-B6-C6 on the side (no eye yet) is the engine's:
+# its wide extension C3, two points below C6 with C5-C4 empty between and
+# its eight surrounding points empty (32).
+white to play
+  . . . . X O . . .
+  O . . O X O . . .
+  X X X X X O . . .
+  O O O . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuThink:settle [C3:32]
