@@ -155,3 +155,42 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call SikatuThink:settle [C3:32]
+
+# --- The kill pondering's values ----------------------------------------------
+#   call KorosuYomi:cover V   the kill pondering of the group at V: "n=N",
+#       then its candidates against K, the group's value ("P=K", "P=K+d")
+# A killing point is worth K, plus one for each of: a false-eye point, a
+# point outside every area, a diagonal neighbour holding the engine's stone.
+
+[kill-pondering-straight-three-no-extra]
+# The position of straight-three-kill (sikatu.tst): White's B9 at the middle
+# of Black's straight three kills (n = 1).  B9 is an inner point of Black's
+# eye space (no false eye, in Black's area); its diagonal neighbours A8 and
+# C8 are Black's stones and the others lie off the board: no extra, K.
+white to play
+  . . . X O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KorosuYomi:cover A8 [B9=K n=1]
+
+[kill-pondering-rectangular-six-no-extra]
+# The position of corner-rect-six-kill: White's placement B8 kills (n = 1).
+# B8 is an inner point of Black's six (no false eye, in Black's area); its
+# diagonals A9 and C9 are empty, A7 and C7 Black's: no extra, K.
+white to play
+  . . . X O . . . .
+  . . . X O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KorosuYomi:cover D9 [B8=K n=1]
