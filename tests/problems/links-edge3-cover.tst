@@ -133,3 +133,20 @@ black to play
   . . . . . X X O .
   . . . . . O . . .
 call IkkenEdgeSumiYomi:edge3 G2 G1 H2 G2 H1 G1 E3 G2 G2 H1 F3 G1 E2 [G1=h1:5]
+
+[edge3-corner-reading-ladder-read-after-the-lines-white]
+# The first row's position, with the reading called on the chains as the
+# row's lines leave them: White's D3 and E2 in the lines join E3 to C3 and
+# the lines are taken back, so E3's chain is rebuilt.  Its ladder is the
+# same (Black D3 first, White E2 second), and the answer stays B1 with h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . O X . . .
+  . O X X . . . . .
+  . . . O . . . . .
+call IkkenEdgeSumiYomi:edge3-as-found C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [B1=h1:5]

@@ -28,5 +28,17 @@ std::string SumiYomi(const std::vector<Point>& pts)
 }
 const TProblemRoutineAdd ikkenEdgeSumiYomiEdge3("IkkenEdgeSumiYomi:edge3", SumiYomi);
 
+// IkkenEdgeSumiYomi:edge3-as-found S G A B C D L [lines]: the same reading on
+// the chains as the row's lines leave them, without reading the ladder
+// first: a chain the lines rebuilt must still give its ladder's first moves.
+std::string SumiYomiAsFound(const std::vector<Point>& pts)
+{
+    return Expressed(pts, 5, [](const TKankeiBox&, const std::vector<Point>& p) {
+        IkkenEdgeSumiYomi(p[0], p[1], p[2], p[3]);
+        return std::string();
+    });
+}
+const TProblemRoutineAdd ikkenEdgeSumiYomiAsFound("IkkenEdgeSumiYomi:edge3-as-found", SumiYomiAsFound);
+
 } // namespace
 } // namespace vorn::test
