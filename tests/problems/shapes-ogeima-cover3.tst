@@ -69,7 +69,16 @@ call Kankei7Utu:read C5 F6 [none]
 # --- The caps' ladder reading ---------------------------------------------------------
 
 [ogeima-caps-ladder-first-look-atari]
-# X1
+# Black's C5-F6 as in shapes-roles.tst's caps' ladder rows (C5 joined by
+# B5; White's caps D4 and F4 with G4; Black's E8, F7, G5; White's F8, G7),
+# with White's A5, B4 and C4 around C5-B5.  After White's E6, Black's E5
+# and White's D5 the ladder takes E6 and C5-B5 has two liberties (B6, C6),
+# four or fewer: the first look runs.  Black's D6, White's cut at C6 (two
+# liberties), Black's E7 (taking E6) leave C5-B5 one liberty: White takes
+# two stones at B6.  The second look (White's F5, Black's D6, White's G6,
+# then G5 alone or F6-F7 captured, the worse for White: G5) is worth no
+# more, so the first look's value stands, at Black's E5 or White's E6, and
+# White's prepared answer after E6, when Black replies at E5, is D5.
 black to play
   . . . . . . . . .
   . . . . X O . . .
@@ -97,7 +106,10 @@ call Kankei7Utu:at C5 F6 E6 E6 E5 D5 D6 C6 E7 B6 [E6=r:5]
 call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/D5]
 
 [ogeima-caps-ladder-first-look-captured]
-# X2
+# As above with White's B6 as well: C5-B5 has one liberty (C6) once White
+# stands at D5, so after Black's D6 White's C6 takes C5-B5 outright and
+# Black's E7 takes E6.  A is gone: the value is White's evaluation there,
+# again worth more than the second look, so D5 is the prepared answer.
 black to play
   . . . . . . . . .
   . . . . X O . . .
@@ -125,7 +137,11 @@ call Kankei7Utu:at C5 F6 E6 E6 E5 D5 D6 C6 E7 [E6=r:5]
 call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/D5]
 
 [ogeima-caps-ladder-second-look-turn-in-atari]
-# X3
+# The second look cut short: shapes-roles.tst's caps' ladder row with
+# Black's H4, F3 and G3 around White's F4-G4.  C5-B5 keeps five liberties
+# (no first look); in the second, White's turn at F5 joins F4-G4 with one
+# liberty left (E4): the look ends, nothing is proposed and White prepares
+# no answer.
 black to play
   . . . . . . . . .
   . . . . X O . . .
@@ -153,7 +169,10 @@ call Kankei7Utu:read C5 F6 [none]
 call Kankei7Utu:ogeima-prep C5 F6 [none]
 
 [ogeima-caps-ladder-second-look-block-in-atari]
-# X4
+# The second look cut short later: the same row with Black's H6 and H7
+# beside White's G7.  White's F5 stands, F6-F7 and G5 have two liberties
+# each, Black turns at D6, but White's block at G6 joins G7 with one
+# liberty left (G8): the look ends, nothing.
 black to play
   . . . . . . . . .
   . . . . X O . . .
@@ -179,3 +198,36 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 call Kankei7Utu:ogeima-prep C5 F6 [none]
+
+# --- The crosscut beside A with Black beyond the cut --------------------------------------
+
+[ogeima-crosscut-beside-a-cut-behind]
+# White's D5 inside beside A, joined by D4 to the wall C3-E3, and Black's
+# D7 beyond D6 (the outer line above B's line at step 1): the crosscut
+# reading at D6.  Black's D6 (his evaluation after it) plus White's worse
+# answer after her own D6: Black's C6, White's E7, Black's E6, or Black's
+# E7 and White's cut at C6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . X . . .
+  . . X O . . . . .
+  . . . O . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D6 D6 C6 E7 E6 F6 D6 E7 C6 C5 D6 [D6=r:5]
+
+[ogeima-crosscut-beside-a-cut-behind-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . X . . .
+  . . X O . . . . .
+  . . . O . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D6 D6 C6 E7 E6 F6 D6 E7 C6 C5 D6 [D6=r:5]
