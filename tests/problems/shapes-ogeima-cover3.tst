@@ -231,3 +231,52 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:at C5 F6 D6 D6 C6 E7 E6 F6 D6 E7 C6 C5 D6 [D6=r:5]
+
+[ogeima-crosscut-beside-a-worth-one]
+# The row above with White's E8 beyond E7: the worse of White's answers is
+# now the first (Black's C6, White's E7, Black's E6), and with Black's D6
+# the sum comes to exactly 1, a positive value: the reading stands and the
+# owner's block outside (giving up D6) is not read.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X . . . . .
+  . . . . . X . . .
+  . . X O . . . . .
+  . . . O . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D6 D6 C6 E7 E6 F6 D6 E7 C6 C5 D6 [D6=r:5]
+
+[ogeima-crosscut-beside-a-worth-one-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X . . . . .
+  . . . . . X . . .
+  . . X O . . . . .
+  . . . O . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D6 D6 C6 E7 E6 F6 D6 E7 C6 C5 D6 [D6=r:5]
+
+# --- The contact beside A, the toucher netted ---------------------------------------------
+
+[ogeima-contact-owner-behind-toucher-netted]
+# As ogeima-contact-owner-behind (White's C6 touching A, Black's C4 behind
+# A) with Black's B6, B7, C8, D8 and E8 around C6: White's stone has two
+# liberties (C7, D6) but no way out, a dead stone, so the contact is not
+# read: nothing.
+black to play
+  . . . . . . . . .
+  . . X X X . . . .
+  . X . . . . . . .
+  . X O . . X . . .
+  . . X . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
