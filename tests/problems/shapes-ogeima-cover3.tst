@@ -280,3 +280,120 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-caps-ladder-first-look-atari-half-turn]
+# The half turn of ogeima-caps-ladder-first-look-atari: F6 joined by G6
+# with White's H6, G7 and F7 around it; White's caps E7 and C7 with B7.
+# White's D5, Black's D6, White's E6, Black's E5, White's F5, Black's D4
+# (taking D5), White's G5 takes F6-G6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O O O . .
+  . X . . . X X O .
+  . . X . . . . . .
+  . O X . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D6 D5 D6 E6 E5 F5 D4 G5 [D6=r:5]
+
+[ogeima-caps-ladder-first-look-atari-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O O O . .
+  . X . . . X X O .
+  . . X . . . . . .
+  . O X . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D5 D5 D6 E6 E5 F5 D4 G5 [D5=r:5]
+call Kankei7Utu:ogeima-prep C5 F6 [D5/D6/E6]
+
+[ogeima-caps-ladder-first-look-captured-half-turn]
+# The same with White's G5 as well: White's F5 takes F6-G6 outright.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O O O . .
+  . X . . . X X O .
+  . . X . . . O . .
+  . O X . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D6 D5 D6 E6 E5 F5 D4 [D6=r:5]
+
+[ogeima-caps-ladder-first-look-captured-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O O O . .
+  . X . . . X X O .
+  . . X . . . O . .
+  . O X . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D5 D5 D6 E6 E5 F5 D4 [D5=r:5]
+call Kankei7Utu:ogeima-prep C5 F6 [D5/D6/E6]
+
+[ogeima-caps-ladder-second-look-turn-in-atari-half-turn]
+# The half turn of the turn in atari: Black's A7, B8 and C8 around White's
+# B7-C7; White's C6 joins them with one liberty (D7): nothing.
+black to play
+  . . . . . . . . .
+  . X X . . . . . .
+  X O O . O . . . .
+  . X . . . X X . .
+  . . X . . . . . .
+  . O X . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-caps-ladder-second-look-turn-in-atari-half-turn-white]
+white to play
+  . . . . . . . . .
+  . X X . . . . . .
+  X O O . O . . . .
+  . X . . . X X . .
+  . . X . . . . . .
+  . O X . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-prep C5 F6 [none]
+
+[ogeima-caps-ladder-second-look-block-in-atari-half-turn]
+# The half turn of the block in atari: Black's A5 and A4 beside White's
+# B4; White's B5 joins it with one liberty (B3): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O . . . .
+  . X . . . X X . .
+  X . X . . . . . .
+  X O X . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-caps-ladder-second-look-block-in-atari-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . O . . . .
+  . X . . . X X . .
+  X . X . . . . . .
+  X O X . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+call Kankei7Utu:ogeima-prep C5 F6 [none]
