@@ -397,3 +397,64 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 call Kankei7Utu:ogeima-prep C5 F6 [none]
+
+# --- The second pass with Black already on the outer lines --------------------------------
+
+[ogeima-second-pass-far-corner-black-beside]
+# As ogeima-second-pass-far-corner (White's C7 alone, D1 of the box) with
+# Black's D7 beside it on the same outer line (D3): Black already closes
+# that side, so the second pass adds nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Hokyo:ogeima-read C5 F6 [none]
+
+[ogeima-second-pass-far-corner-black-below-b]
+# The same with Black's E4 on the other outer line below E5 (D4): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Hokyo:ogeima-read C5 F6 [none]
+
+[ogeima-second-pass-far-corner-black-below-d5]
+# The same with Black's D4 below D5 (D2): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Hokyo:ogeima-read C5 F6 [none]
+
+[ogeima-second-pass-far-corner-black-beside-half-turn]
+# The half turn of the first: White's F4 alone (D6 of the box), Black's E4
+# beside it: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Hokyo:ogeima-read C5 F6 [none]
