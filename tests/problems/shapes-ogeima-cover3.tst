@@ -458,3 +458,36 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Hokyo:ogeima-read C5 F6 [none]
+
+# --- The crosscut beside A with Black's stone in atari above ------------------------------
+
+[ogeima-crosscut-beside-a-stone-in-atari-above]
+# The crosscut row with Black's E8 in atari under White's D8, E9 and F8
+# (E7 its last liberty).  After White's D6 the first answer (Black's C6,
+# White's E7 taking E8, Black's E6) is the better one for White; the worse
+# is Black's E7, saving E8, and White's cut at C6: that one is added to
+# Black's D6.
+black to play
+  . . . . O . . . .
+  . . . O X O . . .
+  . . . X . . . . .
+  . . . . . X . . .
+  . . X O . . . . .
+  . . . O . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D6 D6 E7 C6 C5 D6 [D6=r:5]
+
+[ogeima-crosscut-beside-a-stone-in-atari-above-white]
+white to play
+  . . . . O . . . .
+  . . . O X O . . .
+  . . . X . . . . .
+  . . . . . X . . .
+  . . X O . . . . .
+  . . . O . . . . .
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 D6 D6 E7 C6 C5 D6 [D6=r:5]
