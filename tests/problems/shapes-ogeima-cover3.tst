@@ -491,3 +491,62 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:at C5 F6 D6 D6 E7 C6 C5 D6 [D6=r:5]
+
+# --- The peep with A on the first line, the hane behind A spoilt ---------------------------
+
+[ogeima-peep-first-line-hane-point-taken]
+# As ogeima-peep-first-line with Black's B1 beside A: after White's C2 and
+# Black's D1, White's B1 behind A cannot be played, so the peep's reading
+# ends: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . X . . .
+  . X X . . . . . .
+call Kankei7Utu:read C1 F2 [none]
+
+[ogeima-peep-first-line-hane-point-taken-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . X . . .
+  . X X . . . . . .
+call Kankei7Utu:read C1 F2 [none]
+
+[ogeima-peep-first-line-hane-in-atari]
+# The same with Black's B2 instead: White's B1 would stand in atari (one
+# liberty, A1), so the reading ends: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . X . . . X . . .
+  . . X . . . . . .
+call Kankei7Utu:read C1 F2 [none]
+
+[ogeima-peep-first-line-hane-in-atari-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . X . . . X . . .
+  . . X . . . . . .
+call Kankei7Utu:read C1 F2 [none]
