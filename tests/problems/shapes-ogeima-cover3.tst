@@ -550,3 +550,63 @@ white to play
   . X . . . X . . .
   . . X . . . . . .
 call Kankei7Utu:read C1 F2 [none]
+
+# --- Patterns whose opening move is refused ---------------------------------------------------
+
+[ogeima-inside-beside-a-own-stone-at-d6]
+# White's D5 inside beside A with Black already at D6, the owner's point of
+# the pattern (R3): Black cannot play there, the pattern's opening move is
+# refused and nothing is added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-inside-beside-a-own-stone-at-d6-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-contact-peep-own-stone-at-e6]
+# White's C6 touching A with White's D7 above D6 and Black's D4 below D5:
+# the contact is read at E6 (White's E6 answered at E5), but Black already
+# stands at E6, so Black's opening move there is refused: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . X X . . .
+  . . X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-contact-peep-own-stone-at-e6-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . X X . . .
+  . . X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
