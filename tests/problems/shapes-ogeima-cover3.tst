@@ -554,16 +554,17 @@ call Kankei7Utu:read C1 F2 [none]
 # --- Patterns whose opening move is refused ---------------------------------------------------
 
 [ogeima-inside-beside-a-own-stone-at-d6]
-# White's D5 inside beside A with Black already at D6, the owner's point of
-# the pattern (R3): Black cannot play there, the pattern's opening move is
-# refused and nothing is added.
+# White's D5 inside beside A, joined by D4 (four liberties, no ladder),
+# with Black already at D6, the owner's point of the pattern (R3): Black
+# cannot play there, the pattern's opening move is refused and nothing is
+# added.
 black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
   . . . X . X . . .
   . . X O . . . . .
-  . . . . . . . . .
+  . . . O . . . . .
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
@@ -576,7 +577,7 @@ white to play
   . . . . . . . . .
   . . . X . X . . .
   . . X O . . . . .
-  . . . . . . . . .
+  . . . O . . . . .
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
