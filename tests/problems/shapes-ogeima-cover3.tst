@@ -551,13 +551,12 @@ white to play
   . . X . . . . . .
 call Kankei7Utu:read C1 F2 [none]
 
-# --- Patterns whose opening move is refused ---------------------------------------------------
+# --- Patterns whose point Black already holds ---------------------------------------------
 
 [ogeima-inside-beside-a-own-stone-at-d6]
 # White's D5 inside beside A, joined by D4 (four liberties, no ladder),
-# with Black already at D6, the owner's point of the pattern (R3): Black
-# cannot play there, the pattern's opening move is refused and nothing is
-# added.
+# with Black already at D6, the owner's point of the crosscut (R3): D6 is
+# no point for either side, and nothing is added.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -585,8 +584,8 @@ call Kankei7Utu:read C5 F6 [none]
 
 [ogeima-contact-peep-own-stone-at-e6]
 # White's C6 touching A with White's D7 above D6 and Black's D4 below D5:
-# the contact is read at E6 (White's E6 answered at E5), but Black already
-# stands at E6, so Black's opening move there is refused: nothing.
+# the contact would be read at E6 (White's E6 answered at E5), but Black
+# already stands at E6, so Black's opening move there is refused: nothing.
 black to play
   . . . . . . . . .
   . . . . . . . . .
