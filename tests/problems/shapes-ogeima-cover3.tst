@@ -610,3 +610,67 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+
+# --- More rows: the diagonal attacker with Black beyond the far corner, the cut in atari --
+
+[ogeima-diagonal-black-at-far-outer-corner]
+# As ogeima-diagonal-lone-a-short with Black's F4 at the far corner of the
+# outer line below A's line (D6): Black already holds that side, so the
+# pattern adds nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . X . . .
+  . O X . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-diagonal-black-at-far-outer-corner-half-turn]
+# The half turn: Black's C7 above B's end of the rectangle: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . X O . .
+  . . X . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-caps-ladder-first-look-cut-in-atari]
+# ogeima-caps-ladder-first-look-atari with Black's C7: White's cut at C6
+# after Black's D6 would stand in atari (one liberty, B6), so the first
+# look stops there; the second look's value stands, as in shapes-roles.tst's
+# caps' ladder row (White's F5, Black's D6, White's G6, then the worse of
+# G5 or F6-F7 captured), with White's prepared answer F5 after E6 and E5.
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . X . . X O . .
+  . . . . . X . . .
+  O X X . . . X . .
+  . O O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 E5 E6 E5 F5 D6 G6 E7 H5 F6 E6 E5 F5 D6 G6 H5 E7 [E5=r:5]
+
+[ogeima-caps-ladder-first-look-cut-in-atari-white]
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . X . . X O . .
+  . . . . . X . . .
+  O X X . . . X . .
+  . O O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:at C5 F6 E6 E6 E5 F5 D6 G6 E7 H5 F6 E6 E5 F5 D6 G6 H5 E7 [E6=r:5]
+call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/F5]
