@@ -674,3 +674,32 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:at C5 F6 E6 E6 E5 F5 D6 G6 E7 H5 F6 E6 E5 F5 D6 G6 H5 E7 [E6=r:5]
 call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/F5]
+
+[ogeima-caps-ladder-first-look-cut-in-atari-alone]
+# The row above without Black's G5: the first look stops at White's cut in
+# atari, and with no Black stone beyond F5 there is no second look either:
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . X . . X O . .
+  . . . . . X . . .
+  O X X . . . . . .
+  . O O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[ogeima-caps-ladder-first-look-cut-in-atari-alone-white]
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . X . . X O . .
+  . . . . . X . . .
+  O X X . . . . . .
+  . O O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
