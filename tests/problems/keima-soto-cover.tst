@@ -1,0 +1,243 @@
+# Knight's moves against outside stones: rows for branches of the answers
+# beside a middle point, beyond a side point and touching a link stone, and
+# of the contact stone's value, that the other tables leave unread.  The
+# commands are those of shapes-hane.tst and keima-cover.tst:
+# "KeimaSotoNaka:at" and "KeimaSotoHane:at A B P T..." (the candidate at P
+# against the formula T..., A starting a term of the owner, B one of the
+# attacker), "HaneMore:*" (tests/engine/shapes/HaneMoreRoutines.cpp: the
+# premises), "KeimaTukeUtu:value A B M..." ("r" when the value is the
+# attacker's reading M...) and "KeimaRenraku:at".  Every pattern is also
+# called with the pair named the other way round (B A), which reads the
+# same stones through the other-side cells.
+#
+# Outside frame of Black's D5-E7:
+#
+#     Oa  Na  Sd  O1         C5 D5 E5 F5
+#     Om  Mp  Mq  Oq         C6 D6 E6 F6
+#     O4  Fd  Nb  Ob         C7 D7 E7 F7
+
+# --- Beside a middle point: the solid answer at Sd instead of O1 ------------------
+# Black's D5-E7, White's C6 at Om and E4 below E5 (beyond Sd, seen from Mq).
+# Black's D6 first is worth -1 (value-own).  White's cut D6 and Black's
+# block E6: White's cut at E5 works (47), and after Black's E5 instead the
+# push through the jump E7-E5 is worth 35, the smaller: k = 35.  F5 (O1) is
+# empty and off the edge with White's E4 among its eight neighbours, so the
+# outside answer is looked at; White's stone beyond E5 makes it the solid
+# E5, not F5.  E5 alone (21) beats D6 (-1): Black proposes E5 with
+# 21 + 35; White proposes its cut D6 with the same sum.
+
+[naka-sd-premises]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut-value D5 E5 E6 D5 D6 E6 [47]
+call HaneMore:push D5 E7 E5 D6 E5 [35]
+call HaneMore:value-own D5 D6 [-1]
+call HaneMore:value-own D5 E5 [21]
+
+[naka-sd]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 E5 D5 E5 [E5=r+35:5]
+call KeimaSotoNaka:at E7 D5 E5 E7 E5 [E5=r+35:5]
+
+[naka-sd-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 D5 E5 [D6=r+35:5]
+call KeimaSotoNaka:at E7 D5 D6 E7 E5 [D6=r+35:5]
+
+# White's G5 and F4 instead of E4: F5 has two White neighbours, so the
+# solid E5 is again the outside answer looked at, but here E5 alone (-5)
+# is worth less than D6 (-2) and Black keeps D6.  k = 16 (the cut's 16
+# against the push's 17); D6's value is below zero, so the sum is halved:
+# (-2 + 16) / 2 = 7, that is D6's value plus 9.
+
+[naka-sd-two-premises]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . O . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut-value D5 E5 E6 D5 D6 E6 [16]
+call HaneMore:push D5 E7 E5 D6 E5 [17]
+call HaneMore:value-own D5 D6 [-2]
+call HaneMore:value-own D5 E5 [-5]
+
+[naka-sd-two]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . O . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 D5 D6 [D6=r+9:5]
+call KeimaSotoNaka:at E7 D5 D6 E7 D6 [D6=r+9:5]
+
+# --- Beyond a side point: the trigger stone's liberties ---------------------------
+# The position of uke-mq (shapes-hane-more.tst: Black's D5-E7 and H5,
+# White's F5 beyond E5, D8, B5 and E2) with Black's G5 and F4 around F5:
+# White's F5 has two liberties (E5, F6) and the hane answer reads only a
+# trigger stone of three or more: nothing.  With G5 alone (F5 keeps F4)
+# the answer is there again: Black's E6, as in uke-mq.
+
+[hane-o1-two]
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X . O X X .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 [none]
+call KeimaSotoHane:at E7 D5 [none]
+
+[hane-o1-two-white]
+white to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X . O X X .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 [none]
+call KeimaSotoHane:at E7 D5 [none]
+
+[hane-o1-three]
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X . O X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 [E6]
+call KeimaSotoHane:at E7 D5 [E6]
+
+# --- The contact stone's value: the ataris on the touched stone --------------------
+# Black's D5-E7, White's contact E5.  White's push D6 leaves D5 two
+# liberties, C5 and D4, no ladder takes D5 and after Black's E6 none takes
+# E5 (E4 and F5).  White's atari from either side is read, Black extending
+# on the other, and the better counts; an atari into a stone of one
+# liberty is worth nothing.
+#
+# Black's B5 and C4: White's C5 would have C6 alone, so only the atari at
+# D4 (Black's C5) counts.  Black's C4 and D3: White's D4 would have E4
+# alone, so only the atari at C5 (Black's D4) counts, worth 20; but then
+# both cut White stones (E5 and D6) are dead by the 70 rule while Black's
+# D5 and E6 are not weak, so the atari is worth a quarter: 5.  With Black's
+# B5, C4
+# and D3 both ataris fail; then the value is White's evaluation after the
+# push and the block, or 0 when the pushing stone dies: White's D6 is dead
+# (group) there, so 0 although that evaluation is 3.
+
+[utu-c5-self-atari]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . X . X O . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTukeUtu:value D5 E7 D6 E6 D4 C5 [r]
+call KeimaTukeUtu:value E7 D5 D6 E6 D4 C5 [r]
+
+[utu-d4-self-atari]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value D5 D6 E6 C5 D4 [20]
+call HaneMore:group D5 E5 D6 E6 C5 D4 [dl=77 weak=1 d70=1 d90=0]
+call HaneMore:group D5 D6 D6 E6 C5 D4 [dl=83 weak=1 d70=1 d90=0]
+call HaneMore:group D5 D5 D6 E6 C5 D4 [dl=0 weak=0 d70=0 d90=0]
+call HaneMore:group D5 E6 D6 E6 C5 D4 [dl=0 weak=0 d70=0 d90=0]
+call KeimaTukeUtu:value D5 E7 [5]
+call KeimaTukeUtu:value E7 D5 [5]
+
+[utu-both-self-atari]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . X . X O . . . .
+  . . X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group D5 D6 D6 E6 [dead]
+call HaneMore:value D5 D6 E6 [3]
+call KeimaTukeUtu:value D5 E7 [0]
+call KeimaTukeUtu:value E7 D5 [0]
+
+# --- Touching a link stone from outside, through the knight's-move answer ----------
+# The position of soto-tuke-hane (keima-cover.tst): White's C5 touches D5
+# from outside (Oa for D5-E7, the other-side cell Ob for E7-D5) with no
+# White stone in the box or beside the middle points, so the knight's-move
+# answer hands it to the outside-touch answer either way round: Black's
+# C6 with the same sum.
+
+[renraku-soto-tuke]
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:at D5 E7 C6 D5 C6 E7 D6 E6 E5 F5 E4 [C6=r:5]
+call KeimaRenraku:at E7 D5 C6 E7 C6 D5 D6 E6 E5 F5 E4 [C6=r:5]
