@@ -241,3 +241,37 @@ black to play
   . . . . . . . . .
 call KeimaRenraku:at D5 E7 C6 D5 C6 E7 D6 E6 E5 F5 E4 [C6=r:5]
 call KeimaRenraku:at E7 D5 C6 E7 C6 D5 D6 E6 E5 F5 E4 [C6=r:5]
+
+# Black's F6 beside F5: after White's push D6 and Black's E6 the contact
+# stone E5 has two liberties (E4, F5) and Black's ladder takes it, E4 first
+# (F5 then has F4 and G5 alone); D5 escapes (ladder D5).  With E5 caught
+# the ataris on D5 are not read: the value is White's evaluation after the
+# push and the block.
+
+[utu-t-ladder-premises]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O X X . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E5 [1 E4]
+ladder D5 [0]
+
+[utu-t-ladder]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTukeUtu:value D5 E7 D6 E6 [r]
+call KeimaTukeUtu:value E7 D5 D6 E6 [r]
