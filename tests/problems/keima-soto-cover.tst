@@ -275,3 +275,54 @@ black to play
   . . . . . . . . .
 call KeimaTukeUtu:value D5 E7 D6 E6 [r]
 call KeimaTukeUtu:value E7 D5 D6 E6 [r]
+
+# --- Beside a middle point with White's stone behind Nb: Black's point ------------------
+# The position of naka-ura (keima-cover.tst: Black's D5-E7 and J1, White's
+# C6 at Om and F7 at Ob), White's part unchanged: the push at E6 with
+# Black's D6 and White's D7 against the cut at D6 with Black's E6 and
+# White's E5, the larger.  Black's G7 beyond F7 (seen from E7): Black's
+# point is F6 (Oq), which cuts F7 off, valued alone.  Black's F5 at O1
+# instead: Black compares E6 with the extension D7 (Fd) and takes the
+# larger, D7 (4 against -2).
+
+[naka-ura-g7]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O X . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoNaka:at D5 E7 F6 D5 F6 E7 E6 D6 D7 J1 D6 E6 E5 [F6=r:5]
+call KeimaSotoNaka:at E7 D5 F6 E7 F6 D5 E6 D6 D7 J1 D6 E6 E5 [F6=r:5]
+
+[naka-ura-o1-premises]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . . . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call HaneMore:value-own D5 E6 [-2]
+call HaneMore:value-own D5 D7 [4]
+
+[naka-ura-o1]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . . . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoNaka:at D5 E7 D7 D5 D7 E7 E6 D6 D7 J1 D6 E6 E5 [D7=r:5]
+call KeimaSotoNaka:at E7 D5 D7 E7 D7 D5 E6 D6 D7 J1 D6 E6 E5 [D7=r:5]
