@@ -326,3 +326,28 @@ black to play
   . . . . . . . . X
 call KeimaSotoNaka:at D5 E7 D7 D5 D7 E7 E6 D6 D7 J1 D6 E6 E5 [D7=r:5]
 call KeimaSotoNaka:at E7 D5 D7 E7 D7 D5 E6 D6 D7 J1 D6 E6 E5 [D7=r:5]
+
+# --- White's stones beside both middle points: the hane that is caught -------------
+# The position of ryo-naka (keima-cover.tst: Black's D5-E7, White's C6 and
+# F6) with Black's F5, D4 and E3: after White's cut D6 and Black's E6,
+# White's E5 would have E4 alone and E4 then F4 alone (group: dead), so
+# E5 is taken back and Mp's side counts White's D6 and E6 only, plus
+# Black's D6 alone.  Mq's side as in ryo-naka: White's E6, Black's D6,
+# White's D7, plus Black's E6 alone.
+
+[ryo-naka-caught]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . O . . .
+  . . . X . X . . .
+  . . . X . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group D5 E5 D6 E6 E5 [dead]
+call KeimaSotoNaka:at D5 E7 D6 E7 D6 E6 D5 D6 [D6=r:5 E6]
+call KeimaSotoNaka:at E7 D5 D6 D5 D6 E6 E7 D6 [D6=r:5 E6]
+call KeimaSotoNaka:at D5 E7 E6 E7 E6 D6 D7 D5 E6 [D6 E6=r:5]
+call KeimaSotoNaka:at E7 D5 E6 D5 E6 D6 D7 E7 E6 [D6 E6=r:5]
