@@ -351,3 +351,77 @@ call KeimaSotoNaka:at D5 E7 D6 E7 D6 E6 D5 D6 [D6=r:5 E6]
 call KeimaSotoNaka:at E7 D5 D6 D5 D6 E6 E7 D6 [D6=r:5 E6]
 call KeimaSotoNaka:at D5 E7 E6 E7 E6 D6 D7 D5 E6 [D6 E6=r:5]
 call KeimaSotoNaka:at E7 D5 E6 D5 E6 D6 D7 E7 E6 [D6 E6=r:5]
+
+# --- Beside a middle point with White's stone beyond Sd: the hane refused --------
+# Black's D5-E7 with F6 (Oq), E4, F4 and G5; White's C6 (Om), F5 (O1) and
+# F7 (Ob).  After White's cut D6 and Black's E6, White's E5 would join F5
+# with no liberty left (E4, F4, G5 and F6 are Black's): the hane cannot be
+# played, so the reading ends and nothing is proposed.
+
+[naka-hane-suicide]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X O . .
+  . . O . . X . . .
+  . . . X . O X . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 [none]
+call KeimaSotoNaka:at E7 D5 [none]
+
+# --- Beside a middle point: Black's stones already close White in -----------------
+# Black's D5-E7 with C5 (Oa) and C8 (beyond C7 from C6); White's C6 (Om).
+# B6 beyond C6 and C7 (O4) are empty and B6 has no White neighbour: White's
+# C6 is already closed in and the answer stays out: nothing.  Without C8 the
+# cut is read again and Black proposes D6.
+
+[naka-closed-in]
+black to play
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 [none]
+call KeimaSotoNaka:at E7 D5 [none]
+
+[naka-closed-in-open]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 [D6]
+call KeimaSotoNaka:at E7 D5 [D6]
+
+# --- Touching from outside: the hane with White's stone at B7 ----------------------
+# The position of soto-tuke-hane (keima-cover.tst) with White's B7 beyond
+# C6 from D5: Black's hane C6 still ladders White's cut D6, and with B7
+# White's hane at B6 is read after C6: Black's side is its C6 with White's
+# B6, plus White's side as in soto-tuke-hane.
+
+[soto-tuke-hane-b7]
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . X . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 C6 D5 C6 B6 E7 D6 E6 E5 F5 E4 [C6=r:5]
+call KeimaSotoTuke:at E7 D5 C6 E7 C6 B6 D5 D6 E6 E5 F5 E4 [C6=r:5]
