@@ -425,3 +425,24 @@ black to play
   . . . . . . . . .
 call KeimaSotoTuke:at D5 E7 C6 D5 C6 B6 E7 D6 E6 E5 F5 E4 [C6=r:5]
 call KeimaSotoTuke:at E7 D5 C6 E7 C6 B6 D5 D6 E6 E5 F5 E4 [C6=r:5]
+
+# Black's C7 and D8 around D7 (naka-ura's position otherwise): after White's
+# push E6 and Black's D6, White's D7 would have no liberty, so the push is
+# valued as it stands (10), against the cut D6, E6, E5 (-29): White's part
+# is 10, and Black's point E6 alone is added.
+
+[naka-ura-fd-refused]
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . . X . X O . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoNaka:at D5 E7 E6 D5 E6 E7 E6 D6 J1 D6 E6 E5 [E6=r:5]
+call KeimaSotoNaka:at E7 D5 E6 E7 E6 D5 E6 D6 J1 D6 E6 E5 [E6=r:5]
+call HaneMore:value D5 E6 D6 [10]
+call HaneMore:value D5 D6 E6 E5 [-29]
