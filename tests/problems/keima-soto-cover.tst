@@ -446,3 +446,42 @@ call KeimaSotoNaka:at D5 E7 E6 D5 E6 E7 E6 D6 J1 D6 E6 E5 [E6=r:5]
 call KeimaSotoNaka:at E7 D5 E6 E7 E6 D5 E6 D6 J1 D6 E6 E5 [E6=r:5]
 call HaneMore:value D5 E6 D6 [10]
 call HaneMore:value D5 D6 E6 E5 [-29]
+
+# --- The move between two stones: the other middle point on the line ----------------
+# The position of between-two-stones-from-the-edge (shapes-probe.tst) turned
+# upside down, and turned about the diagonal.  Upside down: White's J5
+# (group J5-J9, E8-H8, eyes F9 and H9) reaches Black's G6 by a knight's
+# move and Black's F4 by a large knight's move; of the middle points F5 and
+# G5 of G6-F4, F5 is three from J5 along row 5 (M1), so White plays G5;
+# beyond G6 from G5 is G7, the midpoint of G7 and J5 is H6: G5/F5/H6.
+# About the diagonal: White's E9 (group E9-A9, B8-B5, eyes A8 and A6),
+# Black's D7 and F6; of E7 and E6, E6 is three from E9 down column E (M1),
+# so White plays E7; beyond D7 from E7 is C7, the midpoint of C7 and E9 is
+# D8: E7/E6/D8.
+
+[between-upside-down]
+white to play
+  . . . . O . O . O
+  . . . . O O O O O
+  . . . . . . . . O
+  . . . . . . X . O
+  . . . . . . . . O
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaOgeimaHokyo:prep [G5:22 G5/F5/H6]
+
+[between-turned]
+white to play
+  O O O O O . . . .
+  . O . . . . . . .
+  O O . X . . . . .
+  . O . . . X . . .
+  O O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaOgeimaHokyo:prep [E7:22 E7/E6/D8]
+
