@@ -485,3 +485,62 @@ white to play
   . . . . . . . . .
 call KeimaOgeimaHokyo:prep [E7:22 E7/E6/D8]
 
+
+# --- Beside a middle point: the answer from outside with one White neighbour --------
+# The position of naka-cut-works (shapes-hane-more.tst: Black's D5-E7,
+# White's C6) with White's G5 beside F5.  The cut at E5 works (23) and the
+# push after Black's E5 is worth 18: k = 18.  E4 beyond E5 is empty and F5
+# has one White neighbour only, so the answer from outside is F5 itself:
+# F5 alone (23) beats D6 (-2), and Black proposes F5 with 23 + 18 (the
+# solid E5 would be worth 2 only).
+
+[naka-o1-one-premises]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut-value D5 E5 E6 D5 D6 E6 [23]
+call HaneMore:push D5 E7 E5 D6 E5 [18]
+call HaneMore:value-own D5 D6 [-2]
+call HaneMore:value-own D5 F5 [23]
+call HaneMore:value-own D5 E5 [2]
+
+[naka-o1-one]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 F5 D5 F5 [F5=r+18:5]
+call KeimaSotoNaka:at E7 D5 F5 E7 F5 [F5=r+18:5]
+
+# naka-ura's position with Black's C7 beside D7: after White's push E6 and
+# Black's D6, White's D7 has D8 alone, so the push is worth 0; the cut D6,
+# E6, E5 is worth -29, below it: White's part is 0 and Black's E6 alone
+# is the value.
+
+[naka-ura-fd-atari]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X O . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call HaneMore:value D5 D6 E6 E5 [-29]
+call KeimaSotoNaka:at D5 E7 E6 D5 E6 [E6=r:5]
+call KeimaSotoNaka:at E7 D5 E6 E7 E6 [E6=r:5]
