@@ -5,10 +5,12 @@
 # "KeimaSotoNaka:at" and "KeimaSotoHane:at A B P T..." (the candidate at P
 # against the formula T..., A starting a term of the owner, B one of the
 # attacker), "HaneMore:*" (tests/engine/shapes/HaneMoreRoutines.cpp: the
-# premises), "KeimaTukeUtu:value A B M..." ("r" when the value is the
-# attacker's reading M...) and "KeimaRenraku:at".  Every pattern is also
-# called with the pair named the other way round (B A), which reads the
-# same stones through the other-side cells.
+# premises), "KeimaSotoNaka:bonus A B" (KeimaSotoCoverRoutines.cpp: each
+# candidate's point and tie-break bonus), "KeimaTukeUtu:value A B M..."
+# ("r" when the value is the attacker's reading M...) and
+# "KeimaRenraku:at".  Every pattern is also called with the pair named the
+# other way round (B A), which reads the same stones through the
+# other-side cells.
 #
 # Outside frame of Black's D5-E7:
 #
@@ -166,9 +168,8 @@ call KeimaSotoHane:at E7 D5 [E6]
 # D4 (Black's C5) counts.  Black's C4 and D3: White's D4 would have E4
 # alone, so only the atari at C5 (Black's D4) counts, worth 20; but then
 # both cut White stones (E5 and D6) are dead by the 70 rule while Black's
-# D5 and E6 are not weak, so the atari is worth a quarter: 5.  With Black's
-# B5, C4
-# and D3 both ataris fail; then the value is White's evaluation after the
+# D5 and E6 are not weak, so the atari is worth a quarter: 5.  With
+# Black's B5, C4 and D3 both ataris fail; then the value is White's evaluation after the
 # push and the block, or 0 when the pushing stone dies: White's D6 is dead
 # (group) there, so 0 although that evaluation is 3.
 
@@ -333,7 +334,8 @@ call KeimaSotoNaka:at E7 D5 D7 E7 D7 D5 E6 D6 D7 J1 D6 E6 E5 [D7=r:5]
 # White's E5 would have E4 alone and E4 then F4 alone (group: dead), so
 # E5 is taken back and Mp's side counts White's D6 and E6 only, plus
 # Black's D6 alone.  Mq's side as in ryo-naka: White's E6, Black's D6,
-# White's D7, plus Black's E6 alone.
+# White's D7, plus Black's E6 alone.  Both points are added without a
+# tie-break bonus.
 
 [ryo-naka-caught]
 black to play
@@ -351,6 +353,8 @@ call KeimaSotoNaka:at D5 E7 D6 E7 D6 E6 D5 D6 [D6=r:5 E6]
 call KeimaSotoNaka:at E7 D5 D6 D5 D6 E6 E7 D6 [D6=r:5 E6]
 call KeimaSotoNaka:at D5 E7 E6 E7 E6 D6 D7 D5 E6 [D6 E6=r:5]
 call KeimaSotoNaka:at E7 D5 E6 D5 E6 D6 D7 E7 E6 [D6 E6=r:5]
+call KeimaSotoNaka:bonus D5 E7 [D6/0 E6/0]
+call KeimaSotoNaka:bonus E7 D5 [D6/0 E6/0]
 
 # --- Beside a middle point with White's stone beyond Sd: the hane refused --------
 # Black's D5-E7 with F6 (Oq), E4, F4 and G5; White's C6 (Om), F5 (O1) and
