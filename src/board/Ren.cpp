@@ -212,9 +212,9 @@ int TRen::GetSicho()
 
 Point TRen::SichoTe(int i)
 {
-    // A chain rebuilt by a reading that was taken back comes back unread:
-    // its moves are read as its status is, on demand.
-    if (Sicho == 0 && IsiSu > 0 && Owner == &CurGoban())
+    // A chain rebuilt by a reading that was taken back comes back unread,
+    // with no moves: they are read as its status is, on demand.
+    if (Sicho == 0 && SichoSu == 0 && IsiSu > 0 && Owner == &CurGoban())
         SichoCheck(GetIsi(1));
     if (i >= 1 && i <= SichoSu)
         return Big->SichoPt[i].Pt();
