@@ -546,6 +546,23 @@ int ReadingValue(int first, const std::vector<Point>& moves)
     return Hyoka(first);
 }
 
+int PairReadingsSum(const std::vector<Point>& pts, std::size_t from)
+{
+    const int own = CurGoban().GetIroPt(pts[0]);
+    int r = 0, side = own ^ 3;
+    std::vector<Point> moves;
+    for (std::size_t i = from; i <= pts.size(); ++i) {
+        if (i < pts.size() && pts[i] != pts[0]) {
+            moves.push_back(pts[i]);
+            continue;
+        }
+        r += moves.empty() ? 0 : ReadingValue(side, moves);
+        moves.clear();
+        side = own;
+    }
+    return r;
+}
+
 std::string RoutineCandidates() { return Candidates(false); }
 std::string RoutineCandidatesWithReason() { return Candidates(true); }
 

@@ -130,6 +130,11 @@ struct TProblemRoutineAdd {
 // The candidates of the table as "D4=12 E5=3", ordered by their vertices,
 // each with its value, and its bonus after a slash when it has one
 // ("D4=12/2"); "none" when the table is empty.
+// The sum of a pair's two readings written in pts[from...]: the moves of the
+// colour other than pts[0]'s (it moves first, colours alternating, scored for
+// it) up to a repeat of pts[0], then the moves of pts[0]'s colour, scored for
+// that colour; a missing reading adds 0.
+int PairReadingsSum(const std::vector<Point>& pts, std::size_t from);
 std::string RoutineCandidates();
 // The candidates with their reason codes: "D4=12:5 E5=3/1:27", "none" when empty.
 std::string RoutineCandidatesWithReason();

@@ -32,18 +32,7 @@ std::string AtScaled(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
         throw std::invalid_argument("a relation wants a pair, the candidate and its readings");
-    const int own = CurGoban().GetIroPt(pts[0]);
-    int r = 0, side = own ^ 3;
-    std::vector<Point> moves;
-    for (std::size_t i = 3; i <= pts.size(); ++i) {
-        if (i < pts.size() && pts[i] != pts[0]) {
-            moves.push_back(pts[i]);
-            continue;
-        }
-        r += moves.empty() ? 0 : ReadingValue(side, moves);
-        moves.clear();
-        side = own;
-    }
+    const int r = PairReadingsSum(pts, 3);
     KohoKind = kkGunKankei;
     Handler(pts[0], pts[1]);
     for (int i = 1; i <= KohoCount; ++i) {

@@ -54,18 +54,7 @@ std::string ReadSum(const std::vector<Point>& pts)
     if (pts.size() < 2)
         throw std::invalid_argument("a relation handler wants a pair and its readings");
     // The readings' sum: B's colour's moves up to A, then A's colour's.
-    const int own = CurGoban().GetIroPt(pts[0]);
-    int r = 0, side = own ^ 3;
-    std::vector<Point> moves;
-    for (std::size_t i = 2; i <= pts.size(); ++i) {
-        if (i < pts.size() && pts[i] != pts[0]) {
-            moves.push_back(pts[i]);
-            continue;
-        }
-        r += moves.empty() ? 0 : ReadingValue(side, moves);
-        moves.clear();
-        side = own;
-    }
+    const int r = PairReadingsSum(pts, 2);
     KohoKind = Reason;
     Handler(pts[0], pts[1]);
     std::string s;
