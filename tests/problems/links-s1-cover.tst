@@ -110,3 +110,58 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiSotoAite:s1 D6 D4 D6 D6 D5 E5 E6 E4 D6 D6 D5 E5 E4 E6 D3 [D5=h3:5]
+
+[s1-soto-aite2-ladder-black]
+# The owner beyond a far corner: Black F6 = V, so White takes M = R = E4
+# (two liberties, E3 and F4), Black N = Q = E6, and E = B = D4 keeps C4
+# and D3 with White C5, D5 and E4 around it: the ladder toward the lower
+# left catches it.  e1: White plays both ladder moves (Black passing),
+# which fill D4's two liberties and take it: h1 after D5 E5 E4 E6 and
+# White C4, D3.  e2: White takes N = E6 herself instead (Black passing),
+# which captures E5 and leaves D6, D4 and F6 apart: h3 after D5 E5 E4 E6.
+# The gap gets the smaller, White's capture of D4 with Black's top whole:
+# D5 = min = h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . O . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiSotoAite2:s1 D6 D4 D6 D6 D5 E5 E4 E6 C4 C4 D3 D6 D6 D5 E5 E4 E4 E6 [D5=h1:5]
+
+[s1-soto-aite2-ladder-white]
+# s1-soto-aite2-ladder-black with White to play: the gap for either side,
+# D5 = min = h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . O . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiSotoAite2:s1 D6 D4 D6 D6 D5 E5 E4 E6 C4 C4 D3 D6 D6 D5 E5 E4 E4 E6 [D5=h1:5]
+
+[s1-soto-aite2-ladder-w-own-black]
+# s1-soto-aite2-ladder-black turned over the middle row: Black F4 = W (not
+# V), so White takes M = Q = E6, Black N = R = E4, and E = A = D6 keeps C6
+# and D7, caught by the ladder toward the upper left.  e1: h1 after D5 E5
+# E6 E4 and White C6, D7 (D6 taken); e2: White takes E4 herself, h3 after
+# D5 E5 E6 E4 (E5 taken).  D5 = min = h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . O . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiSotoAite2:s1 D6 D4 D6 D6 D5 E5 E6 E4 C6 C6 D7 D6 D6 D5 E5 E6 E6 E4 [D5=h1:5]
