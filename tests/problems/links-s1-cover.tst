@@ -165,3 +165,22 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiSotoAite2:s1 D6 D4 D6 D6 D5 E5 E6 E4 C6 C6 D7 D6 D6 D5 E5 E6 E6 E4 [D5=h1:5]
+
+[s1-soto-aite2-ladder-other-side-black]
+# s1-soto-aite2-ladder-black turned over the board's middle column: Black's
+# jump F6-F4, White peeps from G5 (S) and holds D5 (U); Black D6 = V, so
+# White takes M = R = E4, Black N = Q = E6, and E = B = F4 keeps G4 and F3,
+# caught by the ladder toward the lower right.  e1: h1 after F5 E5 E4 E6
+# and White G4, F3 (F4 taken); e2: White takes E6 herself, h3 after F5 E5
+# E4 E6 (E5 taken).  F5 = min = h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . . O . . O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiSotoAite2:s1 F6 F4 F6 F6 F5 E5 E4 E6 G4 G4 F3 F6 F6 F5 E5 E4 E4 E6 [F5=h1:5]
