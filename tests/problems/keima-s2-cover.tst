@@ -1,0 +1,52 @@
+# Knight's moves, the wedge answered by the owner's stone at E_H: rows for
+# the branches of that answer that keima2-cover.tst leaves open, worked out
+# by hand from the shape.  "KeimaRenraku:third A B P L F..."
+# (tests/engine/shapes/KeimaS2CoverRoutines.cpp): the candidate at P against
+# the owner's P raised a third toward the owner's P and L, plus the formula F.
+#
+# Wedge frame (Black's D5-E7, White's wedge W = D6): G = E6 the cut,
+# H1 = E5, Nn = D5, Dd = E7, H2 = D7, E_G = F6, E_D = F7, E_H = F5,
+# V = E4 beyond H1.
+
+# --- The owner's cut at G putting the wedge in atari ------------------------------
+
+[wari-hane-te-wedge-atari-capture]
+# Black's D7 and White's wedge D6: the wedge has two liberties, C6 and E6,
+# and no ladder takes it (White's G7 breaks the run E6, F6, F7 after
+# Black's C6).  Black's F5 stands at E_H, F6 (E_G) is empty: the hane
+# answer.  White's E4 holds V, so Black's V in the attacker's first line is
+# refused and the line counts as it stands: White E6, Black F6, White E5;
+# against White E6, Black E5, White F6, the smaller of the two (no cut
+# beyond V is tried).  Black's own side: Black's E6 leaves the wedge in
+# atari at C6, and Black to play counts the capture a third: E6 alone
+# raised a third of the way toward E6 and C6.  The sum is above 12, so 4
+# more (r+4).  No chain of Black's diagonal to E7 has two liberties apart
+# from E7's own, so nothing else is added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . O . .
+  . . . O . . . . .
+  . . . X . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [0]
+call KeimaRenraku:third D5 E7 E6 C6 E7 E6 F6 E5 D6 E6 E5 F6 [E6=r+4:5]
+call KeimaRenraku:third E7 D5 E6 C6 D5 E6 F6 E5 D6 E6 E5 F6 [E6=r+4:5]
+
+[wari-hane-te-wedge-atari-capture-white]
+# White to play: the capture is not counted (the owner's E6 alone).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X . O . .
+  . . . O . . . . .
+  . . . X . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:at D5 E7 E6 D5 E6 E7 E6 F6 E5 D6 E6 E5 F6 [E6=r+4:5]
+call KeimaRenraku:at E7 D5 E6 E7 E6 D5 E6 F6 E5 D6 E6 E5 F6 [E6=r+4:5]
