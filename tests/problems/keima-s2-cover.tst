@@ -50,3 +50,46 @@ white to play
   . . . . . . . . .
 call KeimaRenraku:at D5 E7 E6 D5 E6 E7 E6 F6 E5 D6 E6 E5 F6 [E6=r+4:5]
 call KeimaRenraku:at E7 D5 E6 E7 E6 D5 E6 F6 E5 D6 E6 E5 F6 [E6=r+4:5]
+
+# --- The hane answer: one cut beyond V that alone works ---------------------------
+
+[wari-hane-te-lone-cut-nn]
+# White's C5 beside Black's D5 (two liberties, D4 and E5; the wedge D6 keeps
+# three).  Black's F5 stands at E_H, F6 empty.  White's line: E6, Black F6,
+# White E5, Black V = E4; now D5 is in atari, and White's cut at D4 between
+# D5 and E4 captures it: that cut works and its value is White's evaluation
+# after the capture.  The other cut, F4 between F5 and E4, is a self-atari
+# beside Black's G4 with no Black chain in atari: it does not work.  So the
+# first line counts the capture at D4 alone, and D4 is the cut to mend.
+# Against it White's E6, Black E5, White F6: the smaller counts.  Black's
+# own side: Black's D4 (mending D5 at once) is worth more than Black's E6
+# by over 5, so Black's point is D4 with D4's value.  The sum is above 12:
+# 4 more (r+4).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . O X . X . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:at D5 E7 D4 D5 D4 E7 E6 F6 E5 E4 D4 C5 E6 E5 F6 [D4=r+4:5]
+call KeimaRenraku:at E7 D5 D4 E7 D4 D5 E6 F6 E5 E4 D4 C5 E6 E5 F6 [D4=r+4:5]
+
+[wari-hane-te-lone-cut-nn-white]
+# White to play: White's point is the cut at E6, valued as for Black (the
+# owner's side is Black's D4).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . O X . X . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:at D5 E7 E6 D5 D4 E7 E6 F6 E5 E4 D4 C5 E6 E5 F6 [E6=r+4:5]
+call KeimaRenraku:at E7 D5 E6 E7 D4 D5 E6 F6 E5 E4 D4 C5 E6 E5 F6 [E6=r+4:5]
