@@ -93,3 +93,41 @@ white to play
   . . . . . . . . .
 call KeimaRenraku:at D5 E7 E6 D5 D4 E7 E6 F6 E5 E4 D4 C5 E6 E5 F6 [E6=r+4:5]
 call KeimaRenraku:at E7 D5 E6 E7 D4 D5 E6 F6 E5 E4 D4 C5 E6 E5 F6 [E6=r+4:5]
+
+[wari-hane-te-lone-cut-eh]
+# The other cut alone: White's F7, G6 and G5 hem in Black's F5 (two
+# liberties, F4 and F6).  White's line E6, Black F6, White E5, Black E4
+# leaves F5-F6 with F4 alone, and White's cut at F4 between F5 and E4
+# captures them: that cut works, worth White's evaluation after the
+# capture.  The cut at D4 between D5 and E4 is a self-atari beside Black's
+# C4 (D5 keeps C5 and D4, E4 keeps D4, F4 and E3: none in atari): it does
+# not work.  Against White's E6, Black E5, White F6 the smaller counts.
+# Black's F4 (F5 is not yet in atari) is not worth 5 more than Black's
+# block at E6, which keeps E6-E7 whole against the wedge: the owner's point
+# stays E6, with E6's value.  The sum is above 12: 4 more.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . O . . O . .
+  . . . X . X O . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:at D5 E7 E6 D5 E6 E7 E6 F6 E5 E4 F4 D6 E6 E5 F6 [E6=r+4:5]
+call KeimaRenraku:at E7 D5 E6 E7 E6 D5 E6 F6 E5 E4 F4 D6 E6 E5 F6 [E6=r+4:5]
+
+[wari-hane-te-lone-cut-eh-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . O . . O . .
+  . . . X . X O . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaRenraku:at D5 E7 E6 D5 E6 E7 E6 F6 E5 E4 F4 D6 E6 E5 F6 [E6=r+4:5]
+call KeimaRenraku:at E7 D5 E6 E7 E6 D5 E6 F6 E5 E4 F4 D6 E6 E5 F6 [E6=r+4:5]
