@@ -3,6 +3,10 @@
 # by hand from the shape.  "KeimaRenraku:third A B P L F..."
 # (tests/engine/shapes/KeimaS2CoverRoutines.cpp): the candidate at P against
 # the owner's P raised a third toward the owner's P and L, plus the formula F.
+# "KeimaRenraku:at A B P F..." as in keima-cover.tst: the candidate at P
+# against the formula F (A opens the owner's reading, B the attacker's, a
+# stone of the attacker's colour starts an alternative of which the smaller
+# counts); "r+4" is the 4 added to a total above 12.
 #
 # Wedge frame (Black's D5-E7, White's wedge W = D6): G = E6 the cut,
 # H1 = E5, Nn = D5, Dd = E7, H2 = D7, E_G = F6, E_D = F7, E_H = F5,
