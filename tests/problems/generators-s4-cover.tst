@@ -37,3 +37,91 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [G16=25/43 H17=25/43]
+
+# --- Five apart: the point under a stone that already holds a candidate -------
+#   call JobanEdgeGaps:after11 P   the scan run after an earlier candidate
+#       (P, 11, 0) was left in the table; every candidate as "P=value/bonus"
+#   call JobanEdgeGaps:after10 P   the same with an earlier value of 10
+
+[extension-five-apart-point-under-stone-already-worth-eleven]
+# Black's D17 and K17 on line 3, five points between them (g = 5, f = 0,
+# line of play 4, M1 = G16 at k+h = 4+3).  White's trial at G16 weakens
+# neither lone black stone and no white stone is near: w = 0.  g = 5 with
+# f = 0 looks first under P1: D17 stands on line 3, its line-2 point D18
+# already holds a candidate of value 11 (at least 11): D18 gets bonus 39
+# and the routine ends, no G16.  Merged with the earlier entry, 25 + 39/10
+# beats 11: D18 becomes 25/39.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:after11 D18 [D18=25/39]
+
+[extension-five-apart-point-under-stone-worth-ten]
+# The same with the earlier candidate at D18 worth only 10, below 11, and
+# nothing under K17 (K18): no line-2 point is taken.  M1 = G16 has two own
+# stones related to it, not five, and no white stone in relation of kind 7
+# or less: G16 gets bonus 38.  D18 keeps its 10.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:after10 D18 [D18=10 G16=25/38]
+
+[extension-five-apart-point-under-second-stone-already-worth-eleven]
+# The first row with the earlier candidate under P2 instead: nothing under
+# D17 (D18 empty of candidates), K17 on line 3 with K18 worth 11: K18 gets
+# bonus 39 and the routine ends.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:after11 K18 [K18=25/39]
