@@ -125,3 +125,21 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:after11 K18 [K18=25/39]
+
+# --- The endgame point whose opponent stone the ladder catches ----------------
+#   call YoseValue P   the boundary point P read afresh: the candidates left
+#       as "P=value/bonus" ("none")
+
+[endgame-opponent-stone-on-point-caught-crawling-above-wall]
+# Black's wall fills line 3 with D4 on top and all of lines 1 and 2 behind
+# it: one living group.  White's last move was H8, far away.  E4 touches
+# Black's wall at E3 and D4 (no group of under four eyes beside it, no
+# chain of two liberties: no atari point).  Black's E4 joins the wall.
+# White's E4 would keep only F4 and E5: Black's E5 from above, and White
+# crawls along line 4 over the wall (F4, G4, H4) with two liberties each
+# time, Black blocking at F5, G5, H5, until White's J4 at the edge has J5
+# alone and Black takes the lot.  A point where the opponent's own stone
+# is caught by the ladder (the game having a last move) is not valued: no
+# candidate.
+sgf games/endgame-lone-stone-crawls-above-wall.sgf 2
+call YoseValue E4 [none]
