@@ -143,3 +143,26 @@ call JobanEdgeGaps:after11 K18 [K18=25/39]
 # candidate.
 sgf games/endgame-lone-stone-crawls-above-wall.sgf 2
 call YoseValue E4 [none]
+
+# --- The border point whose opponent stone the ladder catches ----------------
+#   call YoseBorderValue:gate P   (as in generators-cover2.tst) P valued
+#       alone: the candidates left ("none" when a gate drops P)
+
+[endgame-border-point-opponent-stone-caught-crawling-above-wall]
+# The crawling position as a diagram.  E4 touches Black's living wall (E3,
+# D4) and no white stone near it is dying; Black may play there and it is
+# no atari point.  Black's E4 joins the wall with many liberties and lives.
+# White's E4 keeps F4 and E5 and is caught by the ladder crawling along
+# line 4 over the wall to J4 and J5: the border point is dropped with
+# nothing stored.
+black to play
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  X X X X X X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseBorderValue:gate E4 [none]
