@@ -326,3 +326,37 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho2:points K10 [K10=25/8]
+
+# --- The wide extension between own stones with a white stone near -----------
+#   call JobanEdgeGaps   every candidate as "P=value/bonus"
+
+[extension-seven-apart-white-stone-near-middle]
+# Black's D17 and M17 on line 3, seven points between them (g = 7, h = 4):
+# g >= 7 puts the line of play on line 3, M1 = H17 (k+h = 8); g is odd, so
+# no M2.  White's J15 (line 5, outside the scan) is a knight's move from
+# H17 (kind 4).  H17 is related to two black stones, not four; White's
+# trial at H17, backed by J15, is far from dying.  Whatever the trial does
+# to D17 and M17, w is at least 1 (the white stone near), and for g >= 7
+# with f = 0 one weak side or two both give bonus g + 38 = 45 at M1 (the
+# firm case would give g + 37): H17, value 25.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . X . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [H17=25/45]
