@@ -29,3 +29,96 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiMain:ik:bonus D6 D4 D6 D5 D6 D5 E5 [D5=s:5 D5+0]
+
+# The wedge joined by a stone on the gap row when the block P is on the
+# first line (IkkenWariNobi through IkkenWarikomi:ik): Black's jump D2-F2
+# on the second line, White's wedge E2 with E3 beside it, so Black's block
+# is P = E1 and the corners Y1, Y2 are D1 and F1 (Y1 the one beside the
+# jump's first point A), with C1 and G1 beyond them seen from P.  Both ends
+# keep three liberties after Black's E1, so Black's value is h0 after E1.
+# No White stone stands beyond an end (C2, G2) and the points beyond the
+# corners are off the board: White's value starts as its extension at P,
+# h1 after White E1, no exchanges.  P on the first line with both corners
+# empty: White also reads each hane, the corner, Black's block beyond it
+# and White's connection at P (h3 for D1-C1-E1, h5 for F1-G1-E1); a hane
+# that reads strictly better than the best so far becomes White's value
+# and point.  The value is h0 plus White's best; Black's answer is P with
+# the kind of a block (3), White's is its best point (5).  Lines 2 and 4
+# are empty (they only keep the colours of lines 3 and 5 White's).
+#
+# White H1 stands next to G1: Black's block there after White's hane at F1
+# has G2 alone and is in atari, so that hane (h5) is White's best, above
+# the plain extension (h1) and the other hane (h3).
+
+[s3-wari-nobi-edge-hane-b-side-black]
+# Black to play: P = E1 with h0 + h5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X O X . . .
+  . . . . . . . O .
+call IkkenWarikomi:ik D2 F2 D2 E1 D2 E1 D2 D2 D1 C1 E1 D2 D2 F1 G1 E1 [E1=h0+h5:3]
+
+[s3-wari-nobi-edge-hane-b-side-white]
+# White to play: White's point is its hane F1 (Y2, on B's side: B = F2
+# keeps F3 and G2 after it, so the hane is read like the other), h0 + h5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X O X . . .
+  . . . . . . . O .
+call IkkenWarikomi:ik D2 F2 D2 E1 D2 E1 D2 D2 D1 C1 E1 D2 D2 F1 G1 E1 [F1=h0+h5:5]
+
+[s3-wari-nobi-edge-hane-a-side-white]
+# The same board with the jump named from F2 (A = F2, B = D2): F1 is now
+# Y1, read first (line 3: F1, G1, E1), D1 is Y2 (line 5): F1 = h0 + h3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X O X . . .
+  . . . . . . . O .
+call IkkenWarikomi:ik F2 D2 F2 E1 F2 E1 F2 F2 F1 G1 E1 F2 F2 D1 C1 E1 [F1=h0+h3:5]
+
+[s3-wari-nobi-edge-hane-left-white]
+# White B1 instead of H1: Black's block at C1 after the hane D1 stands in
+# atari (C2 alone), so the hane at Y1 = D1 is White's best: D1 = h0 + h3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X O X . . .
+  . O . . . . . . .
+call IkkenWarikomi:ik D2 F2 D2 E1 D2 E1 D2 D2 D1 C1 E1 D2 D2 F1 G1 E1 [D1=h0+h3:5]
+
+[s3-wari-nobi-edge-hane-left-black]
+# s3-wari-nobi-edge-hane-left-white with Black to play: P = E1, h0 + h3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X O X . . .
+  . O . . . . . . .
+call IkkenWarikomi:ik D2 F2 D2 E1 D2 E1 D2 D2 D1 C1 E1 D2 D2 F1 G1 E1 [E1=h0+h3:3]
