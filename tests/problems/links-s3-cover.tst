@@ -122,3 +122,63 @@ black to play
   . . . X O X . . .
   . O . . . . . . .
 call IkkenWarikomi:ik D2 F2 D2 E1 D2 E1 D2 D2 D1 C1 E1 D2 D2 F1 G1 E1 [E1=h0+h3:3]
+
+# The frame above with White F3 beside E3 and no stone on the first line:
+# B = F2 has only G2 and F1.  After Black's block E1 no end is in atari and
+# B's chain has two liberties (A = D2 has three), so B is read: White's
+# atari at G2 catches nothing (Black F1 joins E1, whose chain then reaches
+# D1 and G1, and White's D1 would stand in atari itself), and no Black
+# stone beside White's atari point falls into a ladder after Black's
+# extension, so nothing is read; P is on the first line and the point
+# behind B (BB = G2) is empty: White plays there and Black the corner
+# beside B (F1), and Black's value is h0 after E1, G2, F1.  White's
+# extension at P is h1 (E1 alone).
+
+[s3-wari-nobi-edge-b-atari-white]
+# White's hane at Y2 = F1 on B's side leaves B = F2 with G2 alone (one
+# liberty): Black extends there, h5 = White F1, Black G2.  The other hane
+# (D1, C1, E1: h3) and the extension read lower: F1 = h0 + h5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . X O X . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik D2 F2 D2 E1 G2 F1 D2 E1 D2 D2 D1 C1 E1 D2 D2 F1 G2 [F1=h0+h5:5]
+
+[s3-wari-nobi-edge-b-atari-black]
+# Black to play: P = E1 with the same sum, h0 + h5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . X O X . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik D2 F2 D2 E1 G2 F1 D2 E1 D2 D2 D1 C1 E1 D2 D2 F1 G2 [E1=h0+h5:3]
+
+[s3-wari-nobi-edge-b-atari-named-from-f2-white]
+# The jump named from F2: A = F2 (read for Black's value, the same
+# working: G2 behind it, then F1), and F1 is Y1, not on B's side, so its
+# hane is read as a plain one: White F1, Black G1, White E1 (h3), no
+# higher than the extension h1; the hane at Y2 = D1 (B = D2 keeps C2 and
+# D3) is White D1, Black C1, White E1 (h5), lower still.  White's point
+# stays P: E1 = h0 + h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . X O X . . .
+  . . . . . . . . .
+call IkkenWarikomi:ik F2 D2 F2 E1 G2 F1 F2 E1 F2 F2 F1 G1 E1 F2 F2 D1 C1 E1 [E1=h0+h1:5]
