@@ -182,3 +182,31 @@ white to play
   . . . X O X . . .
   . . . . . . . . .
 call IkkenWarikomi:ik F2 D2 F2 E1 G2 F1 F2 E1 F2 F2 F1 G1 E1 F2 F2 D1 C1 E1 [E1=h0+h1:5]
+
+# The peep at a jump on the second line, whose block P lies on the first
+# line: Black's jump D2-F2 (A = D2, B = F2, gap E2), White peeps from E3
+# (S; its liberties D3, F3, E4), so P = E1.  White D1 takes one of A's
+# liberties.
+
+[s3-nozoki-edge-end-two-liberties-black]
+# Black's connection at E2 gives h0.  White's cut at E2 joins E3 (E1, D3,
+# F3, E4 free), A = D2 keeps C2 and D3, B = F2 three liberties: no atari.
+# Black blocks at P = E1 (legal: F1 free); the cutting chain keeps three
+# liberties and P is on the first line, so the ends are read along the
+# edge: A has two liberties and no ladder takes it (Black's extension at
+# C2 has three liberties; at D3 it runs out into the open), so of its
+# liberties C2 (second line, with B2, C3 and C1 empty) is s2 and D3 s1:
+# White plays C2, Black D3.  B has three liberties and is not read.  White's
+# evaluation then (line 3: E2, E1, C2, D3) is above 0 and becomes the cut
+# value: E2 = h0 + h3, bonus 0 (Black's engine, no peeping stone in atari).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X . X . . .
+  . . . O . . . . .
+call IkkenNozokiMain:ik:bonus D2 F2 D2 E2 D2 E2 E1 D2 D2 E2 E1 C2 D3 [E2=h0+h3:5 E2+0]
