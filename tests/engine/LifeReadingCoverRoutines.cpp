@@ -38,12 +38,7 @@ std::string SettleCandidates(const std::vector<Point>&)
             all.push_back(GtpVertex(Koho.Pt[i]) + ':' + std::to_string(Koho.Kind[i]));
     std::sort(all.begin(), all.end());
     all.erase(std::unique(all.begin(), all.end()), all.end());
-    if (all.empty())
-        return "none";
-    std::string s;
-    for (const std::string& w : all)
-        s += (s.empty() ? "" : " ") + w;
-    return s;
+    return SortedWords(all);
 }
 
 const TProblemRoutineAdd settleCandidates("SikatuThink:settle", SettleCandidates);
@@ -70,11 +65,7 @@ std::string KorosuValues(const std::vector<Point>& pts)
         const int d = Koho.Value[i] - k;
         all.push_back(GtpVertex(Koho.Pt[i]) + "=K" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : ""));
     }
-    std::sort(all.begin(), all.end());
-    std::string s;
-    for (const std::string& w : all)
-        s += (s.empty() ? "" : " ") + w;
-    return s;
+    return SortedWords(all);
 }
 
 const TProblemRoutineAdd korosuValues("KorosuYomi:cover", KorosuValues);

@@ -336,8 +336,7 @@ std::string ScanAlone(const std::vector<Point>& pts)
     for (int i = 1; i <= KohoCount; ++i)
         words.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]) + '/'
                         + std::to_string(static_cast<int>(Koho.Bonus[i])));
-    std::sort(words.begin(), words.end());
-    return words.empty() ? "none" : Joined(words);
+    return SortedWords(words);
 }
 
 const TProblemRoutineAdd ownLadder("YoseValue:own-ladder", OwnLadder);

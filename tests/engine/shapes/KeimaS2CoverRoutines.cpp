@@ -30,14 +30,8 @@ std::string KeimaRenrakuThird(const std::vector<Point>& pts)
         throw std::invalid_argument("KeimaRenraku:third wants a pair, the point P, the liberty L and a formula");
     const int own = CurGoban().GetIroPt(pts[0]);
     const int v = ReadingValue(own, {pts[2]});
-    int w = 0;
-    {
-        // The owner's P and L, the attacker passing between them.
-        TYomiKeep keep;
-        if (!ToruPlay(own, pts[2]) || !ToruPlay(own, pts[3]))
-            throw std::invalid_argument("the owner's P or L is refused");
-        w = Hyoka(own);
-    }
+    // The owner's P and L, the attacker passing between them.
+    const int w = OneSideValue(own, {pts[2], pts[3]});
     const int ref = (v < w ? v + (w - v) / 3 : v) + outer::FormulaValue(pts[0], pts[1], pts, 4);
     KohoKind = kkKankei;
     KeimaRenraku(pts[0], pts[1]);

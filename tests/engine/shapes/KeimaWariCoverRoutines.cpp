@@ -38,23 +38,13 @@ std::string KeimaRenrakuPass(const std::vector<Point>& pts)
     return CandidatesAgainst(ref);
 }
 
-// The owner's evaluation after its moves `moves`, the attacker passing.
-int OwnerAlone(int own, const std::vector<Point>& moves)
-{
-    TYomiKeep keep;
-    for (const Point p : moves)
-        if (!ToruPlay(own, p))
-            throw std::invalid_argument("a move of the row's reading is refused: " + GtpVertex(p));
-    return Hyoka(own);
-}
-
 std::string KeimaRenrakuHalfway(const std::vector<Point>& pts)
 {
     if (pts.size() != 4)
         throw std::invalid_argument("KeimaRenraku:halfway wants a pair, the point P and the liberty L");
     const int own = CurGoban().GetIroPt(pts[0]), att = own ^ 3;
     const int v = ReadingValue(own, {pts[2], pts[3]});
-    const int w = OwnerAlone(own, {pts[2], pts[3]});
+    const int w = OneSideValue(own, {pts[2], pts[3]}); // the attacker passing
     const int ref = v + (w - v) / 2 + ReadingValue(att, {pts[2]});
     KohoKind = kkKankei;
     KeimaRenraku(pts[0], pts[1]);

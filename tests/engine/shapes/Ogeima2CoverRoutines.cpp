@@ -61,13 +61,7 @@ std::string EdgeSlide(const std::vector<Point>& pts)
         throw std::invalid_argument("the edge reading wants a pair, the point and the slide");
     const int me = JibunIro;
     const int stay = ReadingValue(me, {pts[2]});
-    int slid = 0;
-    {
-        TYomiKeep keep;
-        if (!ToruPlay(me, pts[2]) || !ToruPlay(me, pts[3]))
-            throw std::invalid_argument("a move of the row's slide is refused");
-        slid = Hyoka(me);
-    }
+    const int slid = OneSideValue(me, {pts[2], pts[3]});
     const int r = stay + (slid - stay) / 2 + ReadingValue(me ^ 3, {pts[2]});
     KohoKind = kkGunKankei;
     GunKankei3Strong(pts[0], pts[1]);
