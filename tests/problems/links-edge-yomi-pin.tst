@@ -39,3 +39,233 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi E8 E9 [none]
+
+[pin-hane-cut-extension-two-liberties-top-black]
+# The hane-and-cut strip of links-edge.tst edge-attached-hane-cut: Black E8
+# jumps to the top edge, White D8-D7 (K) beside it; the strip runs C8 (K2),
+# D8, E8, F8.  Black's hane C8, White's cut C7, Black's D9 under K; White
+# extends beyond C8 at B8.  With Black's B7 added, White's B8 keeps exactly
+# two liberties (A8, B9): two are enough, so Black also takes C9 and the value
+# h0 is Black's evaluation after C8, C7, D9, B8, C9.  The cut at C7 still
+# stands (C7 is a cutting point for Black, D8-D7 has the three liberties C8,
+# C7, D9) and Black's C8-C7 joins B7, so no ladder stops the reading.  Black
+# plays the hane C8.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . X . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 E8 C8 C7 D9 B8 C9 [C8=h0:5]
+
+[pin-hane-cut-extension-two-liberties-top-white]
+# As pin-hane-cut-extension-two-liberties-top-black (White's B8 with the two
+# liberties A8 and B9, so Black takes C9: h0 after C8, C7, D9, B8, C9), for
+# White: White answers the hane at D9, as C7 captures nothing.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . X . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 E8 C8 C7 D9 B8 C9 [D9=h0:5]
+
+[pin-hane-cut-extension-two-liberties-corner-side]
+# As pin-hane-cut-extension-two-liberties-top-black with Black's stone at A8
+# instead of B7: White's extension B8 again keeps exactly two liberties (B7,
+# B9), so Black takes C9: h0 after C8, C7, D9, B8, C9.  Black plays the hane
+# C8.
+black to play
+  . . . . . . . . .
+  X . . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 E8 C8 C7 D9 B8 C9 [C8=h0:5]
+
+
+[pin-attached-pair-block-beyond-two-liberties-top-black]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it, joined to White's C6-D6-C5 by the jump over D7, Black's E8 heads
+# the wall E8-E5.  N = D9, NN = C9, K2 = C8, S = F9, T = F8.  Black's line:
+# Black D9, White C9; now D8 and C9 both have two liberties, and Black's C8
+# (two liberties) with White's capture of D9 at E9 leaves D8 caught in a
+# ladder: the answer at C9 lets Black's K2 start a ladder, a forcing line for
+# Black.  Black's line goes on D9, White C8, Black C9, White B9 beyond NN:
+# B9 has exactly two liberties (A9, B8), enough to go on, so Black connects
+# at E9, and B9 is caught (Black B8 first): White plays the ladder's first
+# point B8, and o is Black's evaluation there (D9 C8 C9 B9 E9 B8); the line
+# D9, C8, C9.  White's line: White E9, Black F9 (two liberties), White D9
+# (three liberties, no ladder; C6 is White's, so no net at C7); Black's F9
+# is caught along the edge (White F8 first): Black escapes at F8, and p is
+# White's evaluation after E9 F9 D9 F8, a forcing line for White.  Both
+# sides force: s + s/2 + s/3 (below 25).
+# Black plays its block D9 under K.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . O O X . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C8 C9 B9 E9 B8 E8 E9 F9 D9 F8 [D9=s+s/2+s/3:5]
+
+[pin-attached-pair-block-beyond-two-liberties-top-white]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it, joined to White's C6-D6-C5 by the jump over D7, Black's E8 heads
+# the wall E8-E5.  N = D9, NN = C9, K2 = C8, S = F9, T = F8.  Black's line:
+# Black D9, White C9; now D8 and C9 both have two liberties, and Black's C8
+# (two liberties) with White's capture of D9 at E9 leaves D8 caught in a
+# ladder: the answer at C9 lets Black's K2 start a ladder, a forcing line for
+# Black.  Black's line goes on D9, White C8, Black C9, White B9 beyond NN:
+# B9 has exactly two liberties (A9, B8), enough to go on, so Black connects
+# at E9, and B9 is caught (Black B8 first): White plays the ladder's first
+# point B8, and o is Black's evaluation there (D9 C8 C9 B9 E9 B8); the line
+# D9, C8, C9.  White's line: White E9, Black F9 (two liberties), White D9
+# (three liberties, no ladder; C6 is White's, so no net at C7); Black's F9
+# is caught along the edge (White F8 first): Black escapes at F8, and p is
+# White's evaluation after E9 F9 D9 F8, a forcing line for White.  Both
+# sides force: s + s/2 + s/3 (below 25).
+# White pushes at E9.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . O O X . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C8 C9 B9 E9 B8 E8 E9 F9 D9 F8 [E9=s+s/2+s/3:5]
+
+[pin-attached-pair-block-beyond-two-liberties-left-black]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it, joined to White's C6-D6-C5 by the jump over D7, Black's E8 heads
+# the wall E8-E5.  N = D9, NN = C9, K2 = C8, S = F9, T = F8.  Black's line:
+# Black D9, White C9; now D8 and C9 both have two liberties, and Black's C8
+# (two liberties) with White's capture of D9 at E9 leaves D8 caught in a
+# ladder: the answer at C9 lets Black's K2 start a ladder, a forcing line for
+# Black.  Black's line goes on D9, White C8, Black C9, White B9 beyond NN:
+# B9 has exactly two liberties (A9, B8), enough to go on, so Black connects
+# at E9, and B9 is caught (Black B8 first): White plays the ladder's first
+# point B8, and o is Black's evaluation there (D9 C8 C9 B9 E9 B8); the line
+# D9, C8, C9.  White's line: White E9, Black F9 (two liberties), White D9
+# (three liberties, no ladder; C6 is White's, so no net at C7); Black's F9
+# is caught along the edge (White F8 first): Black escapes at F8, and p is
+# White's evaluation after E9 F9 D9 F8, a forcing line for White.  Both
+# sides force: s + s/2 + s/3 (below 25).
+# Black plays its block D9 under K. (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . O . O . . . . .
+  . X X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 B7 A7 A8 A5 B8 B5 A5 A4 A6 B4 [A6=s+s/2+s/3:5]
+
+[pin-attached-pair-block-beyond-two-liberties-left-white]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it, joined to White's C6-D6-C5 by the jump over D7, Black's E8 heads
+# the wall E8-E5.  N = D9, NN = C9, K2 = C8, S = F9, T = F8.  Black's line:
+# Black D9, White C9; now D8 and C9 both have two liberties, and Black's C8
+# (two liberties) with White's capture of D9 at E9 leaves D8 caught in a
+# ladder: the answer at C9 lets Black's K2 start a ladder, a forcing line for
+# Black.  Black's line goes on D9, White C8, Black C9, White B9 beyond NN:
+# B9 has exactly two liberties (A9, B8), enough to go on, so Black connects
+# at E9, and B9 is caught (Black B8 first): White plays the ladder's first
+# point B8, and o is Black's evaluation there (D9 C8 C9 B9 E9 B8); the line
+# D9, C8, C9.  White's line: White E9, Black F9 (two liberties), White D9
+# (three liberties, no ladder; C6 is White's, so no net at C7); Black's F9
+# is caught along the edge (White F8 first): Black escapes at F8, and p is
+# White's evaluation after E9 F9 D9 F8, a forcing line for White.  Both
+# sides force: s + s/2 + s/3 (below 25).
+# White pushes at E9. (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . O . O . . . . .
+  . X X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 B7 A7 A8 A5 B8 B5 A5 A4 A6 B4 [A5=s+s/2+s/3:5]
+
+[pin-attached-pair-block-beyond-two-liberties-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it, joined to White's C6-D6-C5 by the jump over D7, Black's E8 heads
+# the wall E8-E5.  N = D9, NN = C9, K2 = C8, S = F9, T = F8.  Black's line:
+# Black D9, White C9; now D8 and C9 both have two liberties, and Black's C8
+# (two liberties) with White's capture of D9 at E9 leaves D8 caught in a
+# ladder: the answer at C9 lets Black's K2 start a ladder, a forcing line for
+# Black.  Black's line goes on D9, White C8, Black C9, White B9 beyond NN:
+# B9 has exactly two liberties (A9, B8), enough to go on, so Black connects
+# at E9, and B9 is caught (Black B8 first): White plays the ladder's first
+# point B8, and o is Black's evaluation there (D9 C8 C9 B9 E9 B8); the line
+# D9, C8, C9.  White's line: White E9, Black F9 (two liberties), White D9
+# (three liberties, no ladder; C6 is White's, so no net at C7); Black's F9
+# is caught along the edge (White F8 first): Black escapes at F8, and p is
+# White's evaluation after E9 F9 D9 F8, a forcing line for White.  Both
+# sides force: s + s/2 + s/3 (below 25).
+# Black plays its block D9 under K. (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . O O X . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C2 C1 B1 E1 B2 E2 E1 F1 D1 F2 [D1=s+s/2+s/3:5]
+
+[pin-attached-pair-block-beyond-two-liberties-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it, joined to White's C6-D6-C5 by the jump over D7, Black's E8 heads
+# the wall E8-E5.  N = D9, NN = C9, K2 = C8, S = F9, T = F8.  Black's line:
+# Black D9, White C9; now D8 and C9 both have two liberties, and Black's C8
+# (two liberties) with White's capture of D9 at E9 leaves D8 caught in a
+# ladder: the answer at C9 lets Black's K2 start a ladder, a forcing line for
+# Black.  Black's line goes on D9, White C8, Black C9, White B9 beyond NN:
+# B9 has exactly two liberties (A9, B8), enough to go on, so Black connects
+# at E9, and B9 is caught (Black B8 first): White plays the ladder's first
+# point B8, and o is Black's evaluation there (D9 C8 C9 B9 E9 B8); the line
+# D9, C8, C9.  White's line: White E9, Black F9 (two liberties), White D9
+# (three liberties, no ladder; C6 is White's, so no net at C7); Black's F9
+# is caught along the edge (White F8 first): Black escapes at F8, and p is
+# White's evaluation after E9 F9 D9 F8, a forcing line for White.  Both
+# sides force: s + s/2 + s/3 (below 25).
+# White pushes at E9. (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . O O X . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C2 C1 B1 E1 B2 E2 E1 F1 D1 F2 [E1=s+s/2+s/3:5]
