@@ -269,3 +269,141 @@ white to play
   . . . O X . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi E2 E1 E2 D1 C2 C1 B1 E1 B2 E2 E1 F1 D1 F2 [E1=s+s/2+s/3:5]
+
+[pin-attached-pair-block-beyond-escapes-top-black]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's A8
+# added.  Black's line as there: Black D9, White C9 lets Black's K2 start a
+# ladder on D8 (White's A8 does not stop it: Black's B8 ataris the chain
+# B9-A9-A8 down to A7), a forcing line for Black; then D9, White C8, Black
+# C9, White B9 with its two liberties A9 and B8, and Black connects at E9.
+# Now B9 is not caught: Black's atari at B8 stands in atari itself (A8, C8
+# and B9 are White's) and no net works, so the line stays D9, C8 and o is
+# Black's evaluation after D9 C8 C9 B9 E9, without White's escape.  White's
+# line as there: E9 F9 D9 F8, White's forcing line.  s + s/2 + s/3.
+# Black plays its block D9 under K.
+black to play
+  . . . . . . . . .
+  O . . O X . . . .
+  . . . . X . . . .
+  . . O O X . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C8 C9 B9 E9 E8 E9 F9 D9 F8 [D9=s+s/2+s/3:5]
+
+[pin-attached-pair-block-beyond-escapes-top-white]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's A8
+# added.  Black's line as there: Black D9, White C9 lets Black's K2 start a
+# ladder on D8 (White's A8 does not stop it: Black's B8 ataris the chain
+# B9-A9-A8 down to A7), a forcing line for Black; then D9, White C8, Black
+# C9, White B9 with its two liberties A9 and B8, and Black connects at E9.
+# Now B9 is not caught: Black's atari at B8 stands in atari itself (A8, C8
+# and B9 are White's) and no net works, so the line stays D9, C8 and o is
+# Black's evaluation after D9 C8 C9 B9 E9, without White's escape.  White's
+# line as there: E9 F9 D9 F8, White's forcing line.  s + s/2 + s/3.
+# White pushes at E9.
+white to play
+  . . . . . . . . .
+  O . . O X . . . .
+  . . . . X . . . .
+  . . O O X . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C8 C9 B9 E9 E8 E9 F9 D9 F8 [E9=s+s/2+s/3:5]
+
+[pin-attached-pair-block-beyond-escapes-left-black]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's A8
+# added.  Black's line as there: Black D9, White C9 lets Black's K2 start a
+# ladder on D8 (White's A8 does not stop it: Black's B8 ataris the chain
+# B9-A9-A8 down to A7), a forcing line for Black; then D9, White C8, Black
+# C9, White B9 with its two liberties A9 and B8, and Black connects at E9.
+# Now B9 is not caught: Black's atari at B8 stands in atari itself (A8, C8
+# and B9 are White's) and no net works, so the line stays D9, C8 and o is
+# Black's evaluation after D9 C8 C9 B9 E9, without White's escape.  White's
+# line as there: E9 F9 D9 F8, White's forcing line.  s + s/2 + s/3.
+# Black plays its block D9 under K. (the position on the left edge)
+black to play
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . O . O . . . . .
+  . X X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 B7 A7 A8 A5 B5 A5 A4 A6 B4 [A6=s+s/2+s/3:5]
+
+[pin-attached-pair-block-beyond-escapes-left-white]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's A8
+# added.  Black's line as there: Black D9, White C9 lets Black's K2 start a
+# ladder on D8 (White's A8 does not stop it: Black's B8 ataris the chain
+# B9-A9-A8 down to A7), a forcing line for Black; then D9, White C8, Black
+# C9, White B9 with its two liberties A9 and B8, and Black connects at E9.
+# Now B9 is not caught: Black's atari at B8 stands in atari itself (A8, C8
+# and B9 are White's) and no net works, so the line stays D9, C8 and o is
+# Black's evaluation after D9 C8 C9 B9 E9, without White's escape.  White's
+# line as there: E9 F9 D9 F8, White's forcing line.  s + s/2 + s/3.
+# White pushes at E9. (the position on the left edge)
+white to play
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . O . O . . . . .
+  . X X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 B7 A7 A8 A5 B5 A5 A4 A6 B4 [A5=s+s/2+s/3:5]
+
+[pin-attached-pair-block-beyond-escapes-bottom-black]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's A8
+# added.  Black's line as there: Black D9, White C9 lets Black's K2 start a
+# ladder on D8 (White's A8 does not stop it: Black's B8 ataris the chain
+# B9-A9-A8 down to A7), a forcing line for Black; then D9, White C8, Black
+# C9, White B9 with its two liberties A9 and B8, and Black connects at E9.
+# Now B9 is not caught: Black's atari at B8 stands in atari itself (A8, C8
+# and B9 are White's) and no net works, so the line stays D9, C8 and o is
+# Black's evaluation after D9 C8 C9 B9 E9, without White's escape.  White's
+# line as there: E9 F9 D9 F8, White's forcing line.  s + s/2 + s/3.
+# Black plays its block D9 under K. (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . O O X . . . .
+  . . . . X . . . .
+  O . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C2 C1 B1 E1 E2 E1 F1 D1 F2 [D1=s+s/2+s/3:5]
+
+[pin-attached-pair-block-beyond-escapes-bottom-white]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's A8
+# added.  Black's line as there: Black D9, White C9 lets Black's K2 start a
+# ladder on D8 (White's A8 does not stop it: Black's B8 ataris the chain
+# B9-A9-A8 down to A7), a forcing line for Black; then D9, White C8, Black
+# C9, White B9 with its two liberties A9 and B8, and Black connects at E9.
+# Now B9 is not caught: Black's atari at B8 stands in atari itself (A8, C8
+# and B9 are White's) and no net works, so the line stays D9, C8 and o is
+# Black's evaluation after D9 C8 C9 B9 E9, without White's escape.  White's
+# line as there: E9 F9 D9 F8, White's forcing line.  s + s/2 + s/3.
+# White pushes at E9. (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . O O X . . . .
+  . . . . X . . . .
+  O . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C2 C1 B1 E1 E2 E1 F1 D1 F2 [E1=s+s/2+s/3:5]
