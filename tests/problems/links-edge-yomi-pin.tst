@@ -407,3 +407,101 @@ white to play
   O . . O X . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi E2 E1 E2 D1 C2 C1 B1 E1 E2 E1 F1 D1 F2 [E1=s+s/2+s/3:5]
+
+[pin-attached-pair-block-loses-the-stone]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it, White's E7 above it, so E8 has only the liberties E9 and F8
+# (Black's group lives on the right side, and no White chain beside E8 is in
+# atari).  Black's block under K at D9 does not join E8: White's atari at F8
+# then drives E8 along the first line (Black E9 with D9, White F9, Black C9,
+# ...) into the corner, where the ladder catches it.  The block would cost
+# the stone, so the reading stops without any candidate.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O O . X . .
+  . . . O . X X X X
+  . . O . . X . X .
+  . . . . . X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]
+
+[pin-attached-pair-block-loses-the-stone-wider-wall]
+# As pin-attached-pair-block-loses-the-stone with White's wall D8-D7-E7,
+# D6-C6, C5, C4-D4-E4 and Black's E6-F6-G6 under E7, joined to G7-H7 and
+# G5-H5-J5: E8 again has only E9 and F8, and after Black's block at D9
+# White's F8 chases E8 along the edge into a ladder: no candidate.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O O . X X .
+  . . O O X X X . .
+  . . O . . . X X X
+  . . O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]
+
+[pin-peep-connection-caught-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap (Q), White's wall D8-D7-E7 leaves E8 the liberties
+# E9 and F8 only; Black's group lives on the right (G7, F6, H6, F5-J5), so
+# its eyes are enough for the peep to be read.  White's play at S = F9 first
+# would leave Black's connection in a ladder, so White's point would be F9.
+# But Black's own connection at E9 falls to the ladder as well: E8-E9 has
+# the liberties F9 and F8, White's F8 ataris, Black's F9 leaves one liberty
+# (G9).  A connection that is caught ends the reading: no candidate for
+# either side.
+black to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . . O O . X . .
+  . . . O . X . X .
+  . . O . . X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 [none]
+
+[pin-peep-connection-caught-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap (Q), White's wall D8-D7-E7 leaves E8 the liberties
+# E9 and F8 only; Black's group lives on the right (G7, F6, H6, F5-J5), so
+# its eyes are enough for the peep to be read.  White's play at S = F9 first
+# would leave Black's connection in a ladder, so White's point would be F9.
+# But Black's own connection at E9 falls to the ladder as well: E8-E9 has
+# the liberties F9 and F8, White's F8 ataris, Black's F9 leaves one liberty
+# (G9).  A connection that is caught ends the reading: no candidate for
+# either side.
+white to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . . O O . X . .
+  . . . O . X . X .
+  . . O . . X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 [none]
+
+[pin-peep-connection-caught-living-wall]
+# As pin-peep-connection-caught-black with Black's stones E6, E5 and E4 in
+# a living shape below (E6-J6, E5 G5 J5, E4-J4): E8 still has only E9 and
+# F8, Black's connection at E9 is caught by White's F8 along the edge, and
+# the reading ends without a candidate.
+black to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . . O O . X . .
+  . . . O X X X X X
+  . . O . X . X . X
+  . . . . X X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 [none]
