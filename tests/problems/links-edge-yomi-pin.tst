@@ -505,3 +505,242 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozoki E8 E9 [none]
+
+[pin-peep-ladder-bonus-top-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White's
+# lone D9 (Q) peeps beside the gap with three liberties; Black's wall E8-E4
+# with C6-C4 and G6-F5-G5 lives.  White's play at S = F9 first leaves no
+# ladder on Black's connection, so White's point is the push at E9: Black's
+# block at F9 would be caught along the edge, so Black answers at G8 (U, with
+# F7 empty) and White plays F9: p is White's evaluation after E9 G8 F9.
+# Black's part o: Black E9 alone; then D9 has two liberties (C9, D8) and the
+# ladder catches it (Black D8, White C9, ... into the corner).  For Black's
+# own link the bonus is Black's evaluation after E9 and the ladder's first
+# two points D8 and C9 (D9 captured): the third line, b.  The value is o + p
+# (below 6, not 2): E9 with bonus b.
+black to play
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . X X X . X . .
+  . . X . X X X . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . O O . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:pin-bonus E8 E9 E8 E9 E8 E9 G8 F9 E8 E9 E9 D8 D8 C9 [=E9:h2 E9=h0+h1:5]
+
+[pin-peep-ladder-bonus-top-white]
+# The peep of pin-peep-ladder-bonus-top-black for White: White pushes at E9
+# (its play at F9 first leaves no ladder on Black's connection), value o + p,
+# o Black's E9 alone, p White's E9, Black G8, White F9 (Black's block at F9
+# would be caught along the edge).  The ladder on D9 gives White no bonus.
+white to play
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . X X X . X . .
+  . . X . X X X . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . O O . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s:5]
+
+[pin-peep-ladder-bonus-top-mirror-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White's
+# lone D9 (Q) peeps beside the gap with three liberties; Black's wall E8-E4
+# with C6-C4 and G6-F5-G5 lives.  White's play at S = F9 first leaves no
+# ladder on Black's connection, so White's point is the push at E9: Black's
+# block at F9 would be caught along the edge, so Black answers at G8 (U, with
+# F7 empty) and White plays F9: p is White's evaluation after E9 G8 F9.
+# Black's part o: Black E9 alone; then D9 has two liberties (C9, D8) and the
+# ladder catches it (Black D8, White C9, ... into the corner).  For Black's
+# own link the bonus is Black's evaluation after E9 and the ladder's first
+# two points D8 and C9 (D9 captured): the third line, b.  The value is o + p
+# (below 6, not 2): E9 with bonus b.
+# (the mirror: the peep on the other side of the gap, F9)
+black to play
+  . . . . . O . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . X . X X X . .
+  . . X X X . X . .
+  . . . . X X X . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:pin-bonus E8 E9 E8 E9 E8 E9 C8 D9 E8 E9 E9 F8 F8 G9 [=E9:h2 E9=h0+h1:5]
+
+[pin-peep-ladder-bonus-top-mirror-white]
+# The peep of pin-peep-ladder-bonus-top-black for White: White pushes at E9
+# (its play at F9 first leaves no ladder on Black's connection), value o + p,
+# o Black's E9 alone, p White's E9, Black G8, White F9 (Black's block at F9
+# would be caught along the edge).  The ladder on D9 gives White no bonus.
+# (the mirror: the peep on the other side of the gap, F9)
+white to play
+  . . . . . O . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . X . X X X . .
+  . . X X X . X . .
+  . . . . X X X . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 C8 D9 [E9=s:5]
+
+[pin-peep-ladder-bonus-left-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White's
+# lone D9 (Q) peeps beside the gap with three liberties; Black's wall E8-E4
+# with C6-C4 and G6-F5-G5 lives.  White's play at S = F9 first leaves no
+# ladder on Black's connection, so White's point is the push at E9: Black's
+# block at F9 would be caught along the edge, so Black answers at G8 (U, with
+# F7 empty) and White plays F9: p is White's evaluation after E9 G8 F9.
+# Black's part o: Black E9 alone; then D9 has two liberties (C9, D8) and the
+# ladder catches it (Black D8, White C9, ... into the corner).  For Black's
+# own link the bonus is Black's evaluation after E9 and the ladder's first
+# two points D8 and C9 (D9 captured): the third line, b.  The value is o + p
+# (below 6, not 2): E9 with bonus b.
+# (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  O . . X . X . . .
+  . X X X X X . . .
+  . . . . X . . O .
+  . . . X X . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:pin-bonus B5 A5 B5 A5 B5 A5 B3 A4 B5 A5 A5 B6 B6 A7 [=A5:h2 A5=h0+h1:5]
+
+[pin-peep-ladder-bonus-left-white]
+# The peep of pin-peep-ladder-bonus-top-black for White: White pushes at E9
+# (its play at F9 first leaves no ladder on Black's connection), value o + p,
+# o Black's E9 alone, p White's E9, Black G8, White F9 (Black's block at F9
+# would be caught along the edge).  The ladder on D9 gives White no bonus.
+# (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X . . .
+  O . . X . X . . .
+  . X X X X X . . .
+  . . . . X . . O .
+  . . . X X . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki B5 A5 B5 A5 B5 A5 B3 A4 [A5=s:5]
+
+[pin-peep-ladder-bonus-bottom-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White's
+# lone D9 (Q) peeps beside the gap with three liberties; Black's wall E8-E4
+# with C6-C4 and G6-F5-G5 lives.  White's play at S = F9 first leaves no
+# ladder on Black's connection, so White's point is the push at E9: Black's
+# block at F9 would be caught along the edge, so Black answers at G8 (U, with
+# F7 empty) and White plays F9: p is White's evaluation after E9 G8 F9.
+# Black's part o: Black E9 alone; then D9 has two liberties (C9, D8) and the
+# ladder catches it (Black D8, White C9, ... into the corner).  For Black's
+# own link the bonus is Black's evaluation after E9 and the ladder's first
+# two points D8 and C9 (D9 captured): the third line, b.  The value is o + p
+# (below 6, not 2): E9 with bonus b.
+# (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . O O . .
+  . . . . . . . . .
+  . . X X X . . . .
+  . . X . X X X . .
+  . . X X X . X . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+call IkkenEdgeNozoki:pin-bonus E2 E1 E2 E1 E2 E1 G2 F1 E2 E1 E1 D2 D2 C1 [=E1:h2 E1=h0+h1:5]
+
+[pin-peep-ladder-bonus-bottom-white]
+# The peep of pin-peep-ladder-bonus-top-black for White: White pushes at E9
+# (its play at F9 first leaves no ladder on Black's connection), value o + p,
+# o Black's E9 alone, p White's E9, Black G8, White F9 (Black's block at F9
+# would be caught along the edge).  The ladder on D9 gives White no bonus.
+# (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . O O . .
+  . . . . . . . . .
+  . . X X X . . . .
+  . . X . X X X . .
+  . . X X X . X . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+call IkkenEdgeNozoki E2 E1 E2 E1 E2 E1 G2 F1 [E1=s:5]
+
+[pin-ladder-threat-after-the-capture]
+# The ladder threat of the attached pair, read on its own: Black's D9 (under
+# White's D8) and White's C9 beside it, D8 and C9 with two liberties each.
+# Black plays C8 (two liberties: B8, C7), White captures D9 at its last
+# liberty E9; D8 then has D7 and D9, and Black's D7 drives White (D9, then
+# F9 / B9 along the edge) into the corner: caught, yes.
+black to play
+  . . O X . . . . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . O O X . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeSichoNerai:pin D8 C9 D9 C8 [yes]
+
+[pin-ladder-threat-broken-by-g9]
+# As pin-ladder-threat-after-the-capture with White's G9 added: after Black
+# C8 and White's capture at E9, Black's D7 and White's D9 leave the chain
+# D8-D9-C9-E9 with B9 and F9; Black cannot atari from F9 (it would sit in
+# atari between E9 and G9) and Black's B9 lets White connect at F9 to G9:
+# no ladder, no.  (White's answer is the capture of D9 at E9, not a liberty
+# of Black's C8: D8 then is not in atari.)
+black to play
+  . . O X . . O . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . O O X . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeSichoNerai:pin D8 C9 D9 C8 [no]
+
+[pin-ladder-threat-three-liberties]
+# White's D8-D7 has three liberties (C8, C7, D6) beside Black's D9 and
+# White's C9: the threat is read only on chains of two liberties, no.
+black to play
+  . . O X . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . X . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeSichoNerai:pin D8 C9 D9 C8 [no]
+
+[pin-ladder-threat-three-liberties-caught-otherwise]
+# White's D8-D7 has three liberties (C8, C7, D6), White's C9 two; Black's
+# C8 would leave D8-D7 with C7 and D6 and no way out (Black's B7, C6, D5 and
+# E6 around it), but the threat is read only when both chains have exactly
+# two liberties at the start: no.
+black to play
+  . . O X . . . . .
+  . . . O X . . . .
+  . X . O X . . . .
+  . . X . X . . . .
+  . . . X X . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeSichoNerai:pin D8 C9 H5 C8 [no]
