@@ -744,3 +744,455 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeSichoNerai:pin D8 C9 H5 C8 [no]
+
+[pin-hane-cut-dead-group-white]
+# The hane-and-cut strip of links-edge.tst edge-attached-hane-cut (Black E8
+# jumping to the top edge, White's D8-D7 beside it, the strip C8, D8, E8,
+# F8), with Black's B7, A6 and B5-C5 added: White's D8-D7 with C6-B6 is
+# enclosed and dead.  The pattern is not read for a dead group: no
+# candidate.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . X . O X . . . .
+  X O O X . . . . .
+  . X X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 E8 C8 C7 D9 B8 C9 [none]
+
+[pin-hane-cut-dead-group-black]
+# As pin-hane-cut-dead-group-white, for Black: White's group at D8 is dead,
+# the pattern is not read, no candidate.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . X . O X . . . .
+  X O O X . . . . .
+  . X X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri E8 E9 C8 F8 E8 C8 C7 D9 B8 C9 [none]
+
+[pin-hane-cut-no-bonus-black]
+# The hane-and-cut of links-edge.tst edge-attached-hane-cut-top-black: Black
+# plays the hane C8, value h0 (Black C8, White C7, Black D9, White B8 with
+# its three liberties, Black C9).  The pattern carries no bonus: C8/0.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:pin-bonus0 E8 E9 C8 F8 E8 C8 C7 D9 B8 C9 [C8=h0:5 C8/0]
+
+[pin-hane-cut-no-bonus-white]
+# The same for White: White answers at D9 (C7 captures nothing), value h0,
+# no bonus: D9/0.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . O O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:pin-bonus0 E8 E9 C8 F8 E8 C8 C7 D9 B8 C9 [D9=h0:5 D9/0]
+
+[pin-peep-first-at-s-owner-connects-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q, joined to D8-D6 and E6) peeps beside the gap; S = F9, T = F8.
+# Black's E8 has three liberties (E9, F8, E7), so White's play at S first is
+# read: after White F9 Black's connection at E9 leaves E8-E9 with F8 and E7,
+# White's F8 drives it to E7, where F7 is its last liberty: caught.  White's
+# point is F9, p its evaluation with F9 on the board.  Black's own
+# connection at E9 keeps three liberties (F9, F8, E7): no ladder; Q's chain
+# has many liberties, so o is Black's evaluation after E9.  The sum is 6 or
+# more: s + 2.  Black connects at E9 (its own point, not White's F9).
+black to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . . O . . X . .
+  . . . O O X . X .
+  . . O . . X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 F9 [E9=s+2:5]
+
+[pin-peep-first-at-s-owner-connects-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q, joined to D8-D6 and E6) peeps beside the gap; S = F9, T = F8.
+# Black's E8 has three liberties (E9, F8, E7), so White's play at S first is
+# read: after White F9 Black's connection at E9 leaves E8-E9 with F8 and E7,
+# White's F8 drives it to E7, where F7 is its last liberty: caught.  White's
+# point is F9, p its evaluation with F9 on the board.  Black's own
+# connection at E9 keeps three liberties (F9, F8, E7): no ladder; Q's chain
+# has many liberties, so o is Black's evaluation after E9.  The sum is 6 or
+# more: s + 2.  White plays F9.
+white to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . . O . . X . .
+  . . . O O X . X .
+  . . O . . X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 F9 [F9=s+2:5]
+
+[pin-peep-owner-part-24-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With White's J6 and J4 and Black's B2 added, o is 24 and p far below 2:
+# an owner part below 25 keeps the sum, and the sum is below 6: s.
+black to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . O
+  O O O . . . X O .
+  . . . . . . . . O
+  . O . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s:5]
+
+[pin-peep-owner-part-24-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With White's J6 and J4 and Black's B2 added, o is 24 and p far below 2:
+# an owner part below 25 keeps the sum, and the sum is below 6: s.
+white to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . O
+  O O O . . . X O .
+  . . . . . . . . O
+  . O . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s:5]
+
+[pin-peep-push-of-three-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With Black's J9, E2, D1, F1 and White's H4 and E1 added, o is 40 and p is
+# exactly 3: above 2, so the sum is not divided; it is over 6: s + 2.
+black to play
+  O O O O . . . . X
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . .
+  O O O . . . X O .
+  . . . . . . . O .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . X O X . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s+2:5]
+
+[pin-peep-push-of-three-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With Black's J9, E2, D1, F1 and White's H4 and E1 added, o is 40 and p is
+# exactly 3: above 2, so the sum is not divided; it is over 6: s + 2.
+white to play
+  O O O O . . . . X
+  O X X X X . . . .
+  O X . X X . . . .
+  O X X X . X . . .
+  O O O . . . X O .
+  . . . . . . . O .
+  . O . . . . . . .
+  . . . . X . . . .
+  . . . X O X . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s+2:5]
+
+[pin-attached-pair-pair-exchange-top-black]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): D = C9 is empty, so
+# Black's point is C = D9: Black D9, White C9 (legal), Black E9; a is
+# Black's evaluation (not above 16).  White's part b: B = F9 is empty, so
+# White's point is A = E9: White E9, Black F9 (legal), White D9; b is
+# White's evaluation (not above 16).  The value a + b = s, no bonus.  Black
+# plays D9.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 [D9=s:5 D9/0]
+
+[pin-attached-pair-pair-exchange-top-white]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): D = C9 is empty, so
+# Black's point is C = D9: Black D9, White C9 (legal), Black E9; a is
+# Black's evaluation (not above 16).  White's part b: B = F9 is empty, so
+# White's point is A = E9: White E9, Black F9 (legal), White D9; b is
+# White's evaluation (not above 16).  The value a + b = s, no bonus.  White
+# plays E9.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 [E9=s:5 E9/0]
+
+[pin-attached-pair-pair-exchange-far-point-taken-top-black]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): White's C9 already
+# holds D, so Black's point is A = E9, a its evaluation after Black E9
+# alone.  White's part b: B = F9 is empty: White E9, Black F9, White D9.
+# The value a + b = s, no bonus.  Black plays E9.
+black to play
+  . . O . . . . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E8 E9 E8 E9 E8 E9 F9 D9 [E9=s:5 E9/0]
+
+[pin-attached-pair-pair-exchange-near-point-taken-top-white]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): D = C9 is empty:
+# Black D9, White C9, Black E9.  White's part b: Black's F9 already holds B,
+# so White's point is C = D9, b its evaluation after White D9 alone.  The
+# value a + b = s, no bonus.  White plays D9.
+white to play
+  . . . . . X . . .
+  . . . O X . . . .
+  . . O O X X . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E8 E9 E8 D9 C9 E9 E8 D9 [D9=s:5 D9/0]
+
+[pin-attached-pair-pair-exchange-left-black]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): D = C9 is empty, so
+# Black's point is C = D9: Black D9, White C9 (legal), Black E9; a is
+# Black's evaluation (not above 16).  White's part b: B = F9 is empty, so
+# White's point is A = E9: White E9, Black F9 (legal), White D9; b is
+# White's evaluation (not above 16).  The value a + b = s, no bonus.  Black
+# plays D9. (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O . . . .
+  . O O . . . . . .
+  . X X . . . . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 B5 A5 B5 A6 A7 A5 B5 A5 A4 A6 [A6=s:5 A6/0]
+
+[pin-attached-pair-pair-exchange-left-white]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): D = C9 is empty, so
+# Black's point is C = D9: Black D9, White C9 (legal), Black E9; a is
+# Black's evaluation (not above 16).  White's part b: B = F9 is empty, so
+# White's point is A = E9: White E9, Black F9 (legal), White D9; b is
+# White's evaluation (not above 16).  The value a + b = s, no bonus.  White
+# plays E9. (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O . . . .
+  . O O . . . . . .
+  . X X . . . . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 B5 A5 B5 A6 A7 A5 B5 A5 A4 A6 [A5=s:5 A5/0]
+
+[pin-attached-pair-pair-exchange-far-point-taken-left-black]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): White's C9 already
+# holds D, so Black's point is A = E9, a its evaluation after Black E9
+# alone.  White's part b: B = F9 is empty: White E9, Black F9, White D9.
+# The value a + b = s, no bonus.  Black plays E9. (the position on the left
+# edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  O . O O O . . . .
+  . O O . . . . . .
+  . X X . . . . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 B5 A5 B5 A5 B5 A5 A4 A6 [A5=s:5 A5/0]
+
+[pin-attached-pair-pair-exchange-near-point-taken-left-white]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): D = C9 is empty:
+# Black D9, White C9, Black E9.  White's part b: Black's F9 already holds B,
+# so White's point is C = D9, b its evaluation after White D9 alone.  The
+# value a + b = s, no bonus.  White plays D9. (the position on the left
+# edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O . . . .
+  . O O . . . . . .
+  . X X . . . . . .
+  X . X X X . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 B5 A5 B5 A6 A7 A5 B5 A6 [A6=s:5 A6/0]
+
+[pin-attached-pair-pair-exchange-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): D = C9 is empty, so
+# Black's point is C = D9: Black D9, White C9 (legal), Black E9; a is
+# Black's evaluation (not above 16).  White's part b: B = F9 is empty, so
+# White's point is A = E9: White E9, Black F9 (legal), White D9; b is
+# White's evaluation (not above 16).  The value a + b = s, no bonus.  Black
+# plays D9. (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E2 E1 E2 D1 C1 E1 E2 E1 F1 D1 [D1=s:5 D1/0]
+
+[pin-attached-pair-pair-exchange-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): D = C9 is empty, so
+# Black's point is C = D9: Black D9, White C9 (legal), Black E9; a is
+# Black's evaluation (not above 16).  White's part b: B = F9 is empty, so
+# White's point is A = E9: White E9, Black F9 (legal), White D9; b is
+# White's evaluation (not above 16).  The value a + b = s, no bonus.  White
+# plays E9. (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E2 E1 E2 D1 C1 E1 E2 E1 F1 D1 [E1=s:5 E1/0]
+
+[pin-attached-pair-pair-exchange-far-point-taken-bottom-black]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): White's C9 already
+# holds D, so Black's point is A = E9, a its evaluation after Black E9
+# alone.  White's part b: B = F9 is empty: White E9, Black F9, White D9.
+# The value a + b = s, no bonus.  Black plays E9. (the position on the
+# bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . O . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E2 E1 E2 E1 E2 E1 F1 D1 [E1=s:5 E1/0]
+
+[pin-attached-pair-pair-exchange-near-point-taken-bottom-white]
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it.  Black's F7 stands on the third line above T = F8, White's C7
+# above K2 = C8: the first-line exchange under both stones is read on the
+# strip F8, E8, D8, C8 (Black's stone in its second row): A = E9 (the gap),
+# B = F9, C = D9, D = C9.  Black's part a (Black first): D = C9 is empty:
+# Black D9, White C9, Black E9.  White's part b: Black's F9 already holds B,
+# so White's point is C = D9, b its evaluation after White D9 alone.  The
+# value a + b = s, no bonus.  White plays D9. (the position on the bottom
+# edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . O O X X . . .
+  . . . O X . . . .
+  . . . . . X . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E2 E1 E2 D1 C1 E1 E2 D1 [D1=s:5 D1/0]

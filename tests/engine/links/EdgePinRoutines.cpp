@@ -11,6 +11,7 @@
 #include "board/Diagram.h"
 #include "engine/Koho.h"
 #include "engine/links/IkkenEdgeNozoki.h"
+#include "engine/links/IkkenEdgeTuke.h"
 #include "engine/links/IkkenEdgeTukeYomi.h"
 
 namespace vorn::test {
@@ -30,6 +31,40 @@ std::string NozokiBonus(const std::vector<Point>& pts)
     });
 }
 const TProblemRoutineAdd ikkenEdgeNozokiPinBonus("IkkenEdgeNozoki:pin-bonus", NozokiBonus);
+
+// NAME:pin-bonus0 A B [lines]: the routine on the jump A-B, answered as
+// LinkRoutines.cpp answers it, and then each candidate's bonus as a plain
+// number, "P/b": for the rows whose candidates carry no bonus (0).
+template <void (*R)(TKankeiBox)>
+std::string WithBonus(const std::vector<Point>& pts)
+{
+    std::string out = BoxRoutine<R>(pts);
+    for (int i = 1; i <= KohoCount; ++i)
+        out += ' ' + GtpVertex(Koho.Pt[i]) + '/' + std::to_string(static_cast<int>(Koho.Bonus[i]));
+    return out;
+}
+const TProblemRoutineAdd ikkenEdgeTukeYomiPinBonus0("IkkenEdgeTukeYomi:pin-bonus0", WithBonus<IkkenEdgeTukeYomi>);
+const TProblemRoutineAdd ikkenEdgeNozokiAtariPinBonus0("IkkenEdgeNozokiAtari:pin-bonus0",
+                                                        WithBonus<IkkenEdgeNozokiAtari>);
+const TProblemRoutineAdd ikkenEdgeNozokiHanePinBonus0("IkkenEdgeNozokiHane:pin-bonus0", WithBonus<IkkenEdgeNozokiHane>);
+
+// IkkenEdgeTukeHaneKiri:pin-bonus0 S G K2 F [lines]: the hane-and-cut
+// pattern on the strip from K2 to F along the edge, answered as the entry
+// IkkenEdgeTukeHaneKiri answers it, then each candidate's bonus, "P/b".
+std::string HaneKiriBonus(const std::vector<Point>& pts)
+{
+    std::string out = Expressed(pts, 2, [](const TKankeiBox&, const std::vector<Point>& p) {
+        TKankeiBox strip;
+        if (!IkkenEdgeStripMake(p[0], p[1], strip))
+            throw std::invalid_argument("no strip along the edge");
+        IkkenEdgeTukeHaneKiri(strip);
+        return std::string();
+    });
+    for (int i = 1; i <= KohoCount; ++i)
+        out += ' ' + GtpVertex(Koho.Pt[i]) + '/' + std::to_string(static_cast<int>(Koho.Bonus[i]));
+    return out;
+}
+const TProblemRoutineAdd ikkenEdgeTukeHaneKiriPinBonus0("IkkenEdgeTukeHaneKiri:pin-bonus0", HaneKiriBonus);
 
 // IkkenEdgeSichoNerai:pin A B C D: whether C's colour, playing D, sets up a
 // ladder on the chain at A once the other colour answers at C's liberty:
