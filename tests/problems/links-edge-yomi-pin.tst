@@ -1196,3 +1196,99 @@ white to play
   . . . O X . . . .
   . . . . . X . . .
 call IkkenEdgeTukeYomi:pin-bonus0 E2 E1 E2 D1 C1 E1 E2 D1 [D1=s:5 D1/0]
+
+[pin-attached-pair-corner-above-k2-on-first-line-top-black]
+# Black's second-line stone C8 jumps to the top edge over the gap C9, White's
+# lone B8 (K) beside it, near the corner: N = B9 (next to the corner), NN =
+# A9 (the corner), K2 = A8, S = D9, T = D8.  Black's line: Black B9 under K;
+# with NN the corner no answer there is read, and K has two liberties (A8,
+# B7) and is caught (Black B7 first): White plays B7, o is Black's
+# evaluation after B9 B7; Black's point B9.  White's line: N = B9 is next to
+# the corner and White's push at C9 ataris nothing, so White plays N itself:
+# p is White's evaluation after B9.  K2H1 = A7, above K2, lies on the first
+# line (the left edge): it does not replace White's point.  No forcing
+# line: s.
+# Black plays B9.
+black to play
+  . . . . . . . . .
+  . O X . . . . . .
+  . . X . . . . . .
+  . . X . . . . . .
+  O O X . . . . . .
+  . O X . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi C8 C9 C8 B9 B7 C8 B9 [B9=s:5]
+
+[pin-attached-pair-corner-above-k2-on-first-line-top-white]
+# Black's second-line stone C8 jumps to the top edge over the gap C9, White's
+# lone B8 (K) beside it, near the corner: N = B9 (next to the corner), NN =
+# A9 (the corner), K2 = A8, S = D9, T = D8.  Black's line: Black B9 under K;
+# with NN the corner no answer there is read, and K has two liberties (A8,
+# B7) and is caught (Black B7 first): White plays B7, o is Black's
+# evaluation after B9 B7; Black's point B9.  White's line: N = B9 is next to
+# the corner and White's push at C9 ataris nothing, so White plays N itself:
+# p is White's evaluation after B9.  K2H1 = A7, above K2, lies on the first
+# line (the left edge): it does not replace White's point.  No forcing
+# line: s.
+# White plays B9.
+white to play
+  . . . . . . . . .
+  . O X . . . . . .
+  . . X . . . . . .
+  . . X . . . . . .
+  O O X . . . . . .
+  . O X . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi C8 C9 C8 B9 B7 C8 B9 [B9=s:5]
+
+[pin-attached-pair-corner-above-k2-on-first-line-left-black]
+# Black's second-line stone C8 jumps to the top edge over the gap C9, White's
+# lone B8 (K) beside it, near the corner: N = B9 (next to the corner), NN =
+# A9 (the corner), K2 = A8, S = D9, T = D8.  Black's line: Black B9 under K;
+# with NN the corner no answer there is read, and K has two liberties (A8,
+# B7) and is caught (Black B7 first): White plays B7, o is Black's
+# evaluation after B9 B7; Black's point B9.  White's line: N = B9 is next to
+# the corner and White's push at C9 ataris nothing, so White plays N itself:
+# p is White's evaluation after B9.  K2H1 = A7, above K2, lies on the first
+# line (the left edge): it does not replace White's point.  No forcing
+# line: s.
+# Black plays B9. (the position on the left edge)
+black to play
+  . . . . O . . . .
+  . O . . O O O . .
+  . X X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B7 A7 B7 A8 C8 B7 A8 [A8=s:5]
+
+[pin-attached-pair-corner-above-k2-on-first-line-left-white]
+# Black's second-line stone C8 jumps to the top edge over the gap C9, White's
+# lone B8 (K) beside it, near the corner: N = B9 (next to the corner), NN =
+# A9 (the corner), K2 = A8, S = D9, T = D8.  Black's line: Black B9 under K;
+# with NN the corner no answer there is read, and K has two liberties (A8,
+# B7) and is caught (Black B7 first): White plays B7, o is Black's
+# evaluation after B9 B7; Black's point B9.  White's line: N = B9 is next to
+# the corner and White's push at C9 ataris nothing, so White plays N itself:
+# p is White's evaluation after B9.  K2H1 = A7, above K2, lies on the first
+# line (the left edge): it does not replace White's point.  No forcing
+# line: s.
+# White plays B9. (the position on the left edge)
+white to play
+  . . . . O . . . .
+  . O . . O O O . .
+  . X X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B7 A7 B7 A8 C8 B7 A8 [A8=s:5]
