@@ -1292,3 +1292,101 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi B7 A7 B7 A8 C8 B7 A8 [A8=s:5]
+
+[pin-peep-atari-block-in-atari-top-black-no-bonus]
+# As links-edge2-cover.tst edge2-peep-atari-block-in-atari-top-black, with the candidate's bonus:
+# the follow-up carries none (E9/0).
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+black to play
+  . . . O . . . . .
+  . . . O X X O . .
+  . . . X . O . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:pin-bonus0 E8 E9 E8 E9 E8 F9 [E9=s:5 E9/0]
+
+[pin-peep-atari-block-in-atari-top-white-no-bonus]
+# As links-edge2-cover.tst edge2-peep-atari-block-in-atari-top-white, with the candidate's bonus:
+# the follow-up carries none (F9/0).
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
+# E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
+# self-atari (E9 and G9 stay free).  After White F9 and Black's connection
+# at E9 the chain E8-F8-E9 keeps only E7: the play at S is a threat.
+# Black's block at W = G9 instead would have only H9 (White holds F9 and
+# G8), so it is not read: White's part p = Hyoka(White) with F9 on the board.
+# Black's part: Black E9 leaves the chain F9 and E7; White's F9 is answered
+# at E7, joining the two-eyed wall, so no ladder: o = Hyoka(Black) after E9,
+# at the gap.  Value o + p = s: Black at the gap E9, White at S = F9.
+white to play
+  . . . O . . . . .
+  . . . O X X O . .
+  . . . X . O . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:pin-bonus0 E8 E9 E8 E9 E8 F9 [F9=s:5 F9/0]
+
+[pin-peep-hane-two-liberties-top-black-no-bonus]
+# As links-edge2-cover.tst edge2-peep-hane-two-liberties-top-black, with the candidate's bonus:
+# the follow-up carries none (E9/0).
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+black to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . O X . X O . .
+  . O X X . X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:pin-bonus0 E8 E9 E8 E8 F9 E9 F8 E7 [E9=h1:5 E9/0]
+
+[pin-peep-hane-two-liberties-top-white-no-bonus]
+# As links-edge2-cover.tst edge2-peep-hane-two-liberties-top-white, with the candidate's bonus:
+# the follow-up carries none (F9/0).
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
+# empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
+# its group, joined across the eye E7 to the wall below, has eye value 4
+# (the eye E7-E6 and the eye D5).  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9 (two liberties, more than one), so Black must
+# connect at the stone's last liberty E7: p = Hyoka(White) after White F9,
+# Black E9, White F8, Black E7, greater than 0.  White's point is S = F9,
+# Black's the gap E9, both worth p = h1.
+white to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . O X . X O . .
+  . O X X . X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:pin-bonus0 E8 E9 E8 E8 F9 E9 F8 E7 [F9=h1:5 F9/0]

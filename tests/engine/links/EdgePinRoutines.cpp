@@ -32,16 +32,23 @@ std::string NozokiBonus(const std::vector<Point>& pts)
 }
 const TProblemRoutineAdd ikkenEdgeNozokiPinBonus("IkkenEdgeNozoki:pin-bonus", NozokiBonus);
 
+// Each candidate's bonus as a plain number, " P/b" a candidate.
+std::string BonusWords()
+{
+    std::string out;
+    for (int i = 1; i <= KohoCount; ++i)
+        out += ' ' + GtpVertex(Koho.Pt[i]) + '/' + std::to_string(static_cast<int>(Koho.Bonus[i]));
+    return out;
+}
+
 // NAME:pin-bonus0 A B [lines]: the routine on the jump A-B, answered as
 // LinkRoutines.cpp answers it, and then each candidate's bonus as a plain
 // number, "P/b": for the rows whose candidates carry no bonus (0).
 template <void (*R)(TKankeiBox)>
 std::string WithBonus(const std::vector<Point>& pts)
 {
-    std::string out = BoxRoutine<R>(pts);
-    for (int i = 1; i <= KohoCount; ++i)
-        out += ' ' + GtpVertex(Koho.Pt[i]) + '/' + std::to_string(static_cast<int>(Koho.Bonus[i]));
-    return out;
+    const std::string out = BoxRoutine<R>(pts);
+    return out + BonusWords();
 }
 const TProblemRoutineAdd ikkenEdgeTukeYomiPinBonus0("IkkenEdgeTukeYomi:pin-bonus0", WithBonus<IkkenEdgeTukeYomi>);
 const TProblemRoutineAdd ikkenEdgeNozokiAtariPinBonus0("IkkenEdgeNozokiAtari:pin-bonus0",
@@ -60,9 +67,7 @@ std::string HaneKiriBonus(const std::vector<Point>& pts)
         IkkenEdgeTukeHaneKiri(strip);
         return std::string();
     });
-    for (int i = 1; i <= KohoCount; ++i)
-        out += ' ' + GtpVertex(Koho.Pt[i]) + '/' + std::to_string(static_cast<int>(Koho.Bonus[i]));
-    return out;
+    return out + BonusWords();
 }
 const TProblemRoutineAdd ikkenEdgeTukeHaneKiriPinBonus0("IkkenEdgeTukeHaneKiri:pin-bonus0", HaneKiriBonus);
 
