@@ -1390,3 +1390,135 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozokiHane:pin-bonus0 E8 E9 E8 E8 F9 E9 F8 E7 [F9=h1:5 F9/0]
+
+[pin-attached-pair-above-k2-two-opponent-stones-top-black]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's D8
+# (K) joined to D6 and B5 instead of C6-D6-C5.  The lines are as there:
+# Black's D9, White's C9 lets Black's K2 start a ladder on D8 (Black's
+# forcing line D9, C8, C9, o after D9 C8 C9 B9 E9 B8), and White's push E9,
+# Black F9, White D9 is a forcing line for White (Black's F9 caught, p after
+# E9 F9 D9 F8).  K2H1 = C7, above K2, is empty, but two White stones (D8
+# and D6) stand around it: more than one, so C7 does not replace White's
+# point and the forcing lines keep their weight: s + s/2 + s/3.
+# Black plays its block D9 under K.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . O . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C8 C9 B9 E9 B8 E8 E9 F9 D9 F8 [D9=s+s/2+s/3:5]
+
+[pin-attached-pair-above-k2-two-opponent-stones-top-white]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's D8
+# (K) joined to D6 and B5 instead of C6-D6-C5.  The lines are as there:
+# Black's D9, White's C9 lets Black's K2 start a ladder on D8 (Black's
+# forcing line D9, C8, C9, o after D9 C8 C9 B9 E9 B8), and White's push E9,
+# Black F9, White D9 is a forcing line for White (Black's F9 caught, p after
+# E9 F9 D9 F8).  K2H1 = C7, above K2, is empty, but two White stones (D8
+# and D6) stand around it: more than one, so C7 does not replace White's
+# point and the forcing lines keep their weight: s + s/2 + s/3.
+# White pushes at E9.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . O . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C8 C9 B9 E9 B8 E8 E9 F9 D9 F8 [E9=s+s/2+s/3:5]
+
+[pin-attached-pair-above-k2-two-opponent-stones-left-black]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's D8
+# (K) joined to D6 and B5 instead of C6-D6-C5.  The lines are as there:
+# Black's D9, White's C9 lets Black's K2 start a ladder on D8 (Black's
+# forcing line D9, C8, C9, o after D9 C8 C9 B9 E9 B8), and White's push E9,
+# Black F9, White D9 is a forcing line for White (Black's F9 caught, p after
+# E9 F9 D9 F8).  K2H1 = C7, above K2, is empty, but two White stones (D8
+# and D6) stand around it: more than one, so C7 does not replace White's
+# point and the forcing lines keep their weight: s + s/2 + s/3.
+# Black plays its block D9 under K. (the position on the left edge)
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . O . O . . . . .
+  . X X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 B7 A7 A8 A5 B8 B5 A5 A4 A6 B4 [A6=s+s/2+s/3:5]
+
+[pin-attached-pair-above-k2-two-opponent-stones-left-white]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's D8
+# (K) joined to D6 and B5 instead of C6-D6-C5.  The lines are as there:
+# Black's D9, White's C9 lets Black's K2 start a ladder on D8 (Black's
+# forcing line D9, C8, C9, o after D9 C8 C9 B9 E9 B8), and White's push E9,
+# Black F9, White D9 is a forcing line for White (Black's F9 caught, p after
+# E9 F9 D9 F8).  K2H1 = C7, above K2, is empty, but two White stones (D8
+# and D6) stand around it: more than one, so C7 does not replace White's
+# point and the forcing lines keep their weight: s + s/2 + s/3.
+# White pushes at E9. (the position on the left edge)
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . O . O . . . . .
+  . X X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi B5 A5 B5 A6 B7 A7 A8 A5 B8 B5 A5 A4 A6 B4 [A5=s+s/2+s/3:5]
+
+[pin-attached-pair-above-k2-two-opponent-stones-bottom-black]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's D8
+# (K) joined to D6 and B5 instead of C6-D6-C5.  The lines are as there:
+# Black's D9, White's C9 lets Black's K2 start a ladder on D8 (Black's
+# forcing line D9, C8, C9, o after D9 C8 C9 B9 E9 B8), and White's push E9,
+# Black F9, White D9 is a forcing line for White (Black's F9 caught, p after
+# E9 F9 D9 F8).  K2H1 = C7, above K2, is empty, but two White stones (D8
+# and D6) stand around it: more than one, so C7 does not replace White's
+# point and the forcing lines keep their weight: s + s/2 + s/3.
+# Black plays its block D9 under K. (the position on the bottom edge)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . X . . . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C2 C1 B1 E1 B2 E2 E1 F1 D1 F2 [D1=s+s/2+s/3:5]
+
+[pin-attached-pair-above-k2-two-opponent-stones-bottom-white]
+# The shape of pin-attached-pair-block-beyond-two-liberties with White's D8
+# (K) joined to D6 and B5 instead of C6-D6-C5.  The lines are as there:
+# Black's D9, White's C9 lets Black's K2 start a ladder on D8 (Black's
+# forcing line D9, C8, C9, o after D9 C8 C9 B9 E9 B8), and White's push E9,
+# Black F9, White D9 is a forcing line for White (Black's F9 caught, p after
+# E9 F9 D9 F8).  K2H1 = C7, above K2, is empty, but two White stones (D8
+# and D6) stand around it: more than one, so C7 does not replace White's
+# point and the forcing lines keep their weight: s + s/2 + s/3.
+# White pushes at E9. (the position on the bottom edge)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . X . . . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 D1 C2 C1 B1 E1 B2 E2 E1 F1 D1 F2 [E1=s+s/2+s/3:5]
