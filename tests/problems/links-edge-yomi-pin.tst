@@ -1522,3 +1522,87 @@ white to play
   . . . O X . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi E2 E1 E2 D1 C2 C1 B1 E1 B2 E2 E1 F1 D1 F2 [E1=s+s/2+s/3:5]
+
+[pin-peep-first-at-s-stone-escapes-h9-black]
+# The peep of pin-peep-first-at-s-owner-connects with White's H9 added:
+# White's play at S = F9 first still leaves Black's connection at E9 caught
+# (E8-E9 with F8 and E7, White's F8, Black's E7, and F7 is the last
+# liberty), so White's point is F9 and p its evaluation with F9 on the
+# board; what counts is the ladder on Black's connection, not on White's
+# F9, which here would escape after Black's E9 (Black's F8 atari is answered at G9, joining H9).  Black connects at E9
+# (three liberties, no ladder), o after E9.  The sum is 6 or more: s + 2.
+# Black connects at E9.
+black to play
+  . . . O . . . O .
+  . . . O X . . . .
+  . . . O . . X . .
+  . . . O O X . X .
+  . . O . . X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 F9 [E9=s+2:5]
+
+[pin-peep-first-at-s-stone-escapes-h9-white]
+# The peep of pin-peep-first-at-s-owner-connects with White's H9 added:
+# White's play at S = F9 first still leaves Black's connection at E9 caught
+# (E8-E9 with F8 and E7, White's F8, Black's E7, and F7 is the last
+# liberty), so White's point is F9 and p its evaluation with F9 on the
+# board; what counts is the ladder on Black's connection, not on White's
+# F9, which here would escape after Black's E9 (Black's F8 atari is answered at G9, joining H9).  Black connects at E9
+# (three liberties, no ladder), o after E9.  The sum is 6 or more: s + 2.
+# White plays F9.
+white to play
+  . . . O . . . O .
+  . . . O X . . . .
+  . . . O . . X . .
+  . . . O O X . X .
+  . . O . . X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 F9 [F9=s+2:5]
+
+[pin-peep-first-at-s-stone-escapes-h8-black]
+# The peep of pin-peep-first-at-s-owner-connects with White's H8 added:
+# White's play at S = F9 first still leaves Black's connection at E9 caught
+# (E8-E9 with F8 and E7, White's F8, Black's E7, and F7 is the last
+# liberty), so White's point is F9 and p its evaluation with F9 on the
+# board; what counts is the ladder on Black's connection, not on White's
+# F9, which here would escape after Black's E9 (its extension at G9 or F8 reaches H8's side).  Black connects at E9
+# (three liberties, no ladder), o after E9.  The sum is 6 or more: s + 2.
+# Black connects at E9.
+black to play
+  . . . O . . . . .
+  . . . O X . . O .
+  . . . O . . X . .
+  . . . O O X . X .
+  . . O . . X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 F9 [E9=s+2:5]
+
+[pin-peep-first-at-s-stone-escapes-h8-white]
+# The peep of pin-peep-first-at-s-owner-connects with White's H8 added:
+# White's play at S = F9 first still leaves Black's connection at E9 caught
+# (E8-E9 with F8 and E7, White's F8, Black's E7, and F7 is the last
+# liberty), so White's point is F9 and p its evaluation with F9 on the
+# board; what counts is the ladder on Black's connection, not on White's
+# F9, which here would escape after Black's E9 (its extension at G9 or F8 reaches H8's side).  Black connects at E9
+# (three liberties, no ladder), o after E9.  The sum is 6 or more: s + 2.
+# White plays F9.
+white to play
+  . . . O . . . . .
+  . . . O X . . O .
+  . . . O . . X . .
+  . . . O O X . X .
+  . . O . . X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 F9 [F9=s+2:5]
