@@ -1529,8 +1529,10 @@ call IkkenEdgeTukeYomi E2 E1 E2 D1 C2 C1 B1 E1 B2 E2 E1 F1 D1 F2 [E1=s+s/2+s/3:5
 # (E8-E9 with F8 and E7, White's F8, Black's E7, and F7 is the last
 # liberty), so White's point is F9 and p its evaluation with F9 on the
 # board; what counts is the ladder on Black's connection, not on White's
-# F9, which here would escape after Black's E9 (Black's F8 atari is answered at G9, joining H9).  Black connects at E9
-# (three liberties, no ladder), o after E9.  The sum is 6 or more: s + 2.
+# F9, which here would escape after Black's E9 (Black's F8 atari is
+# answered at G9, joining H9).
+# Black connects at E9 (three liberties, no ladder), o after E9.  The sum
+# is 6 or more: s + 2.
 # Black connects at E9.
 black to play
   . . . O . . . O .
@@ -1550,8 +1552,10 @@ call IkkenEdgeNozoki E8 E9 E8 E9 E8 F9 [E9=s+2:5]
 # (E8-E9 with F8 and E7, White's F8, Black's E7, and F7 is the last
 # liberty), so White's point is F9 and p its evaluation with F9 on the
 # board; what counts is the ladder on Black's connection, not on White's
-# F9, which here would escape after Black's E9 (Black's F8 atari is answered at G9, joining H9).  Black connects at E9
-# (three liberties, no ladder), o after E9.  The sum is 6 or more: s + 2.
+# F9, which here would escape after Black's E9 (Black's F8 atari is
+# answered at G9, joining H9).
+# Black connects at E9 (three liberties, no ladder), o after E9.  The sum
+# is 6 or more: s + 2.
 # White plays F9.
 white to play
   . . . O . . . O .
@@ -1571,8 +1575,9 @@ call IkkenEdgeNozoki E8 E9 E8 E9 E8 F9 [F9=s+2:5]
 # (E8-E9 with F8 and E7, White's F8, Black's E7, and F7 is the last
 # liberty), so White's point is F9 and p its evaluation with F9 on the
 # board; what counts is the ladder on Black's connection, not on White's
-# F9, which here would escape after Black's E9 (its extension at G9 or F8 reaches H8's side).  Black connects at E9
-# (three liberties, no ladder), o after E9.  The sum is 6 or more: s + 2.
+# F9, which here would escape after Black's E9 (toward White's H8).
+# Black connects at E9 (three liberties, no ladder), o after E9.  The sum
+# is 6 or more: s + 2.
 # Black connects at E9.
 black to play
   . . . O . . . . .
@@ -1592,8 +1597,9 @@ call IkkenEdgeNozoki E8 E9 E8 E9 E8 F9 [E9=s+2:5]
 # (E8-E9 with F8 and E7, White's F8, Black's E7, and F7 is the last
 # liberty), so White's point is F9 and p its evaluation with F9 on the
 # board; what counts is the ladder on Black's connection, not on White's
-# F9, which here would escape after Black's E9 (its extension at G9 or F8 reaches H8's side).  Black connects at E9
-# (three liberties, no ladder), o after E9.  The sum is 6 or more: s + 2.
+# F9, which here would escape after Black's E9 (toward White's H8).
+# Black connects at E9 (three liberties, no ladder), o after E9.  The sum
+# is 6 or more: s + 2.
 # White plays F9.
 white to play
   . . . O . . . . .
