@@ -1294,8 +1294,8 @@ white to play
 call IkkenEdgeTukeYomi B7 A7 B7 A8 C8 B7 A8 [A8=s:5]
 
 [pin-peep-atari-block-in-atari-top-black-no-bonus]
-# As links-edge2-cover.tst edge2-peep-atari-block-in-atari-top-black, with the candidate's bonus:
-# the follow-up carries none (E9/0).
+# As links-edge2-cover.tst edge2-peep-atari-block-in-atari-top-black,
+# with the candidate's bonus: the follow-up carries none (E9/0).
 # Black's second-line stone E8 jumps to the top edge over the gap E9; White
 # D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
 # E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
@@ -1319,8 +1319,8 @@ black to play
 call IkkenEdgeNozokiAtari:pin-bonus0 E8 E9 E8 E9 E8 F9 [E9=s:5 E9/0]
 
 [pin-peep-atari-block-in-atari-top-white-no-bonus]
-# As links-edge2-cover.tst edge2-peep-atari-block-in-atari-top-white, with the candidate's bonus:
-# the follow-up carries none (F9/0).
+# As links-edge2-cover.tst edge2-peep-atari-block-in-atari-top-white,
+# with the candidate's bonus: the follow-up carries none (F9/0).
 # Black's second-line stone E8 jumps to the top edge over the gap E9; White
 # D9 (Q) peeps beside it, so S = F9 and T = F8, Black's.  Black's chain
 # E8-F8 has exactly three liberties (E9, F9, E7).  White's F9 is no
@@ -1344,8 +1344,8 @@ white to play
 call IkkenEdgeNozokiAtari:pin-bonus0 E8 E9 E8 E9 E8 F9 [F9=s:5 F9/0]
 
 [pin-peep-hane-two-liberties-top-black-no-bonus]
-# As links-edge2-cover.tst edge2-peep-hane-two-liberties-top-black, with the candidate's bonus:
-# the follow-up carries none (E9/0).
+# As links-edge2-cover.tst edge2-peep-hane-two-liberties-top-black,
+# with the candidate's bonus: the follow-up carries none (E9/0).
 # Black's second-line stone E8 jumps to the top edge over the gap E9; White
 # D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
 # empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
@@ -1368,8 +1368,8 @@ black to play
 call IkkenEdgeNozokiHane:pin-bonus0 E8 E9 E8 E8 F9 E9 F8 E7 [E9=h1:5 E9/0]
 
 [pin-peep-hane-two-liberties-top-white-no-bonus]
-# As links-edge2-cover.tst edge2-peep-hane-two-liberties-top-white, with the candidate's bonus:
-# the follow-up carries none (F9/0).
+# As links-edge2-cover.tst edge2-peep-hane-two-liberties-top-white,
+# with the candidate's bonus: the follow-up carries none (F9/0).
 # Black's second-line stone E8 jumps to the top edge over the gap E9; White
 # D9 (Q) peeps beside it, so S = F9 and T = F8, both empty; F9 has three
 # empty neighbours.  The stone alone has three liberties (E9, F8, E7) and
