@@ -1612,3 +1612,52 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 F9 [F9=s+2:5]
+
+[pin-peep-capture-beside-q-first-bottom-black]
+# Black's second-line stone E2 jumps to the bottom edge over the gap E1;
+# White's D1-D2 peeps beside the gap (Q), with two liberties (C1, E1).
+# White's E3 and D2 leave E2 the liberties E1 and F2, and Black's D3 sits
+# in atari (its last liberty C3); Black's group lives on the right.
+# White's play at S = F1 first would leave Black's connection E2-E1 with F2
+# alone: caught, so White's point is F1 and p its evaluation with F1 on the
+# board.  Black connects at E1: no ladder (F1 and F2), and Q is in atari
+# (C1).  Of the chains beside Q, Black's D3 is in atari: White captures it
+# at C3 rather than extending at C1, and o is Black's evaluation after E1,
+# C3.  Black's capture of Q at C1 gives the bonus t (Black E1 and C1).
+# For Black's own link o moves a third of the way toward t: o + (t - o)/3
+# + p, 6 or more, gains 2.  Black connects at E1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X X X X
+  . . . O . X . X .
+  . . . X O . X . .
+  . . X O X . . . .
+  . . . O . . . . .
+call IkkenEdgeNozoki E2 E1 E2 E1 C3 E2 F1 E2 E1 E1 C1 [E1=o+(t-o)/3+p+2:5]
+
+[pin-peep-capture-beside-q-first-bottom-white]
+# Black's second-line stone E2 jumps to the bottom edge over the gap E1;
+# White's D1-D2 peeps beside the gap (Q), with two liberties (C1, E1).
+# White's E3 and D2 leave E2 the liberties E1 and F2, and Black's D3 sits
+# in atari (its last liberty C3); Black's group lives on the right.
+# White's play at S = F1 first would leave Black's connection E2-E1 with F2
+# alone: caught, so White's point is F1 and p its evaluation with F1 on the
+# board.  Black connects at E1: no ladder (F1 and F2), and Q is in atari
+# (C1).  Of the chains beside Q, Black's D3 is in atari: White captures it
+# at C3 rather than extending at C1, and o is Black's evaluation after E1,
+# C3.  Black's capture of Q at C1 gives the bonus t (Black E1 and C1).
+# For White o stays: o + p = s, below 6.  White plays F1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X X X X
+  . . . O . X . X .
+  . . . X O . X . .
+  . . X O X . . . .
+  . . . O . . . . .
+call IkkenEdgeNozoki E2 E1 E2 E1 C3 E2 F1 [F1=s:5]
