@@ -1620,8 +1620,9 @@ call IkkenEdgeNozoki E8 E9 E8 E9 E8 F9 [F9=s+2:5]
 # in atari (its last liberty C3); Black's group lives on the right.
 # White's play at S = F1 first would leave Black's connection E2-E1 with F2
 # alone: caught, so White's point is F1 and p its evaluation with F1 on the
-# board.  Black connects at E1: no ladder (F1 and F2), and Q is in atari
-# (C1).  Of the chains beside Q, Black's D3 is in atari: White captures it
+# board.  Black connects at E1: Q is then in atari (C1), so White's atari
+# at F2 is answered by capturing Q: no ladder.  Of the chains beside Q,
+# Black's D3 is in atari: White captures it
 # at C3 rather than extending at C1, and o is Black's evaluation after E1,
 # C3.  Black's capture of Q at C1 gives the bonus t (Black E1 and C1).
 # For Black's own link o moves a third of the way toward t: o + (t - o)/3
@@ -1645,8 +1646,9 @@ call IkkenEdgeNozoki E2 E1 E2 E1 C3 E2 F1 E2 E1 E1 C1 [E1=o+(t-o)/3+p+2:5]
 # in atari (its last liberty C3); Black's group lives on the right.
 # White's play at S = F1 first would leave Black's connection E2-E1 with F2
 # alone: caught, so White's point is F1 and p its evaluation with F1 on the
-# board.  Black connects at E1: no ladder (F1 and F2), and Q is in atari
-# (C1).  Of the chains beside Q, Black's D3 is in atari: White captures it
+# board.  Black connects at E1: Q is then in atari (C1), so White's atari
+# at F2 is answered by capturing Q: no ladder.  Of the chains beside Q,
+# Black's D3 is in atari: White captures it
 # at C3 rather than extending at C1, and o is Black's evaluation after E1,
 # C3.  Black's capture of Q at C1 gives the bonus t (Black E1 and C1).
 # For White o stays: o + p = s, below 6.  White plays F1.
