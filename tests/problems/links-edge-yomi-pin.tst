@@ -1663,3 +1663,79 @@ white to play
   . . X O X . . . .
   . . . O . . . . .
 call IkkenEdgeNozoki E2 E1 E2 E1 C3 E2 F1 [F1=s:5]
+
+[pin-peep-sum-five-j6-h4-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With Black's G6, White's G7 and Black's J6 and H4 added, o is 0 and p 5:
+# the sum s = 5 stays below 6 and gains nothing: s.
+black to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . O . .
+  O X X X . X X . X
+  O O O . . . X O .
+  . . . . . . . X .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s:5]
+
+[pin-peep-sum-five-j6-h4-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With Black's G6, White's G7 and Black's J6 and H4 added, o is 0 and p 5:
+# the sum s = 5 stays below 6 and gains nothing: s.
+white to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . O . .
+  O X X X . X X . X
+  O O O . . . X O .
+  . . . . . . . X .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s:5]
+
+[pin-peep-sum-five-j6-j5-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With Black's G6, White's G7 and Black's J6 and J5 added, o is 0 and p 5:
+# the sum s = 5 stays below 6 and gains nothing: s.
+black to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . O . .
+  O X X X . X X . X
+  O O O . . . X O X
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s:5]
+
+[pin-peep-sum-five-j6-j5-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# D9 peeps beside the gap, its chain A9-D9 part of White's living group.
+# Black's part o: Black E9.  White's part p: White E9; Black's block at F9
+# is caught on the first line, so Black answers at G8 and White plays F9.
+# With Black's G6, White's G7 and Black's J6 and J5 added, o is 0 and p 5:
+# the sum s = 5 stays below 6 and gains nothing: s.
+white to play
+  O O O O . . . . .
+  O X X X X . . . .
+  O X . X X . O . .
+  O X X X . X X . X
+  O O O . . . X O X
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s:5]
