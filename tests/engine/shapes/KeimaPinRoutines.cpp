@@ -1,0 +1,114 @@
+// Knight's-move rows of tests/problems/keima-pin.tst: the contact handler,
+// the second pass and the contact answer of the reinforcement stage, each
+// candidate answered with its value AND its bonus against readings the row
+// names.
+//
+//   call KeimaTuke:pin A B P [Q] F...
+//   call Kankei4Hokyo:pin A B P [Q] F...
+//   call KeimaHokyo:pin A B P [Q] F...
+//
+// run the routine on the pair (A, B) (the stage routine on the whole pair
+// list, A and B naming the owner) under the reason code its caller sets (5,
+// 21, 22).  F... is a sum of readings (see outer::FormulaValue): a term
+// starts with A (the owner moves first, scored for the owner) or B (the
+// attacker first, scored for the attacker), the colours alternating; inside
+// a term a stone of the owner's colour starts an alternative of which the
+// larger counts, one of the attacker's colour one of which the smaller
+// counts; r is the sum.  Q, when given (a point that is neither A nor B),
+// names the bonus reading b: the attacker plays P and then Q, the owner
+// passing, scored for the attacker.
+//
+// The candidate at P is answered as "P=V/W:K": V is "r", "2r", "r*3/2"
+// (toward zero), "r+k" or "r-k"; W is left out (with its slash) for a bonus
+// of 0, else "b", "b-v" (b less the value) or the number; K the reason.
+// Every other candidate is answered by its point, with "/bonus" when its
+// bonus is not 0.
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "engine/Koho.h"
+#include "engine/shapes/Kankei4Hokyo.h"
+#include "engine/shapes/KankeiHokyo.h"
+#include "engine/shapes/KeimaTuke.h"
+#include "engine/shapes/OuterRoutines.h"
+
+namespace vorn::test {
+namespace {
+
+std::string ValueText(int v, int r)
+{
+    if (v == r)
+        return "r";
+    if (r != 0 && v == 2 * r)
+        return "2r";
+    if (r != 0 && v == r + r / 2)
+        return "r*3/2";
+    return v > r ? "r+" + std::to_string(v - r) : "r-" + std::to_string(r - v);
+}
+
+std::string BonusText(int bonus, int value, int b)
+{
+    if (bonus == b)
+        return "b";
+    if (bonus == b - value)
+        return "b-v";
+    return std::to_string(bonus);
+}
+
+// The routine has run: the candidates as the header says.
+std::string Answer(const std::vector<Point>& pts)
+{
+    const Point a = pts[0], b = pts[1], at = pts[2];
+    const bool hasQ = pts.size() > 3 && pts[3] != a && pts[3] != b;
+    const int att = CurGoban().GetIroPt(a) ^ 3;
+    const int r = outer::FormulaValue(a, b, pts, hasQ ? 4 : 3);
+    const int bonusRef = hasQ ? OneSideValue(att, {at, pts[3]}) : 0;
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w = GtpVertex(Koho.Pt[i]);
+        const int v = Koho.Value[i], bonus = Koho.Bonus[i];
+        if (Koho.Pt[i] == at) {
+            w += '=' + ValueText(v, r);
+            if (bonus != 0)
+                w += '/' + BonusText(bonus, v, bonusRef);
+            w += ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+        } else if (bonus != 0) {
+            w += '/' + std::to_string(bonus);
+        }
+        words.push_back(w);
+    }
+    return SortedWords(words);
+}
+
+template <void (*Handler)(Point, Point), int Reason>
+std::string PairPin(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("a pair pin wants the pair, the candidate and its readings");
+    KohoKind = Reason;
+    Handler(pts[0], pts[1]);
+    return Answer(pts);
+}
+
+template <void (*Stage)(Point&), int Reason>
+std::string StagePin(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("a stage pin wants a pair, the candidate and its readings");
+    KohoKind = Reason;
+    Point out;
+    Stage(out);
+    return Answer(pts);
+}
+
+const TProblemRoutineAdd keimaTukePin("KeimaTuke:pin", PairPin<KeimaTuke, kkKankei>);
+const TProblemRoutineAdd kankei4HokyoPin("Kankei4Hokyo:pin", PairPin<Kankei4Hokyo, kkHokyo>);
+const TProblemRoutineAdd keimaHokyoPin("KeimaHokyo:pin", StagePin<KeimaHokyo, kkKeimaHokyo>);
+
+} // namespace
+} // namespace vorn::test

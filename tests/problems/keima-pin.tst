@@ -1,0 +1,128 @@
+# Knight's moves: rows that pin values AND bonuses of the contact handler,
+# the second pass and the reinforcement stage's contact answer, worked out
+# by hand from the shape ("call KeimaTuke:pin", "Kankei4Hokyo:pin" and
+# "KeimaHokyo:pin A B P [Q] F...", tests/engine/shapes/KeimaPinRoutines.cpp:
+# F... a sum of readings, a term starting with A for the owner's reading or
+# B for the attacker's; Q names the bonus reading b, the attacker's P and Q
+# with the owner passing).  Beside each row that fires stands one where a
+# single stone the pattern reads is changed and the answer changes with it.
+
+# --- The contact handler: the push with the hane at E_M, and the hane below ---
+
+[pin-sandan-white]
+# The position of keima-cover.tst [sandan-white]: Black's C5-D7, White's
+# contact D5.  White as the engine proposes the push C6 valued as White's
+# C6, Black's D6, White's B6 (scored for White), and the hane below at C4;
+# no candidate of the handler carries a bonus.
+white to play
+  . . . . . . . . .
+  . X . . . . . . .
+  X O . X . . . . .
+  X . . . . X . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin C5 D7 C6 D7 C6 D6 B6 [C4 C6=r:5]
+
+# --- The contact stone in a ladder, the owner's stone U beyond it with two liberties ---
+# Black's D5-E7, White's contact E5 (T) in atari under Black's F5 (X) and
+# E4 (U): T's ladder status is 1, so the ladder patterns run.  X is Black's,
+# so the contact-ladder reading ends at once; U = E4 has exactly two
+# liberties (D4, F4; White's E3 below), Y = D4 is empty and White's D4 is
+# no self-atari (C4, D3): White's hane at Y, Black's answer at U's first
+# liberty left (F4), White's push at M = D6, scored for White.  Black adds
+# it at M, White at Y; no bonus.  Named E7 D5, the same stones are read
+# through the other end's cells.
+
+[pin-soto-a-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O X . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 E7 D4 F4 D6 [D6=r:5]
+call KeimaTuke:pin E7 D5 D6 D5 D4 F4 D6 [D6=r:5]
+
+[pin-soto-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O X . . .
+  . . . . X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D4 E7 D4 F4 D6 [D4=r:5]
+call KeimaTuke:pin E7 D5 D4 D5 D4 F4 D6 [D4=r:5]
+
+[pin-soto-a-three-liberties]
+# Without White's E3, U = E4 has three liberties: no hane at Y is read,
+# and nothing else of the ladder patterns fires.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 [none]
+call KeimaTuke:pin E7 D5 D6 [none]
+
+[pin-soto-a-y-taken]
+# White's D4 already stands at Y: no hane is read.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O X . . .
+  . . . O X . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 [none]
+call KeimaTuke:pin E7 D5 D6 [none]
+
+[pin-soto-b-black]
+# The other end: White's contact D7 touches E7 (S) in atari under Black's
+# C7 (X) and D8 (U); U has two liberties (C8, E8; White's D9 above), Y =
+# E8 is empty and no self-atari for White (E9, F8).  White's E8, Black's
+# C8, White's push at M = E6.
+black to play
+  . . . O . . . . .
+  . . . X . . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 E6 E7 E8 C8 E6 [E6=r:5]
+call KeimaTuke:pin E7 D5 E6 D5 E8 C8 E6 [E6=r:5]
+
+[pin-soto-b-white]
+white to play
+  . . . O . . . . .
+  . . . X . . . . .
+  . . X O X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 E8 E7 E8 C8 E6 [E8=r:5]
+call KeimaTuke:pin E7 D5 E8 D5 E8 C8 E6 [E8=r:5]
