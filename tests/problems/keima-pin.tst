@@ -126,3 +126,91 @@ white to play
   . . . . . . . . .
 call KeimaTuke:pin D5 E7 E8 E7 E8 C8 E6 [E8=r:5]
 call KeimaTuke:pin E7 D5 E8 D5 E8 C8 E6 [E8=r:5]
+
+# --- The second pass: an attacker's stone touching one end (contact pattern) ---
+# Black's D5-E7; White's E5 touches D5: P1 = E6 (the cutting point next to
+# E5), P2 = D6.  White's cut E6 answered by Black's D6, scored for White,
+# plus Black's own E6, scored for Black: r.  When twice r is below White's
+# E6 and D6 together (b: White's two cutting points, Black passing), the
+# value is doubled (2r); White as the engine keeps b less that value as
+# its bonus (b-v), Black keeps none.  For Black a value of exactly 4 gains
+# 3 more when the touched stone S is a single stone with at most three
+# liberties: S, not the touching stone O, decides.  Named E7 D5, the same
+# stones are read through the other end's cells (O at R4, S at R5).
+
+[pin-k4-contact-s-two-black]
+# Black's C5 makes S = D5-C5 two stones: r = 2 is doubled to 4 and gains
+# nothing more (White's E5 alone with three liberties does not count).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . X X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r:21]
+
+[pin-k4-contact-s-two-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . X X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r/b-v:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r/b-v:21]
+
+[pin-k4-contact-o-two-black]
+# White's F5 makes O = E5-F5 two stones while S = D5 stands alone on three
+# liberties (C5, D4, D6): r = 2 doubled to 4, plus 3 = r + 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . . . X O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=r+5:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=r+5:21]
+
+[pin-k4-contact-o-two-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . . . X O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r/b-v:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r/b-v:21]
+
+[pin-k4-contact-b-s-two-black]
+# The half turn: White's D7 touches E7, and Black's F7 makes S = E7-F7 two
+# stones (White's B7 away): P1 = D6, P2 = E6; r = 2 doubled to 4, nothing
+# more.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . O X X . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 D6 E6 E7 D6 E6 D5 D6 [D6=2r:21]
+call Kankei4Hokyo:pin E7 D5 D6 E6 D5 D6 E6 E7 D6 [D6=2r:21]

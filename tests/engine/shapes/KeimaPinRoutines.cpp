@@ -25,6 +25,7 @@
 // bonus is not 0.
 #include "engine/Problems.h"
 
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -55,6 +56,10 @@ std::string BonusText(int bonus, int value, int b)
 {
     if (bonus == b)
         return "b";
+    if (value >= 1 && bonus == 10 * value && b > bonus)
+        return "10v";
+    if (value < 1 && bonus == 9 && b > 9)
+        return "9";
     if (bonus == b - value)
         return "b-v";
     return std::to_string(bonus);
@@ -77,6 +82,8 @@ std::string Answer(const std::vector<Point>& pts)
             if (bonus != 0)
                 w += '/' + BonusText(bonus, v, bonusRef);
             w += ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+            if (std::getenv("PIN_DEBUG") != nullptr)
+                w += "(r=" + std::to_string(r) + ",v=" + std::to_string(v) + ",b=" + std::to_string(bonusRef) + ",bonus=" + std::to_string(bonus) + ")";
         } else if (bonus != 0) {
             w += '/' + std::to_string(bonus);
         }
