@@ -214,3 +214,97 @@ black to play
   . . . . . . . . .
 call Kankei4Hokyo:pin D5 E7 D6 E6 E7 D6 E6 D5 D6 [D6=2r:21]
 call Kankei4Hokyo:pin E7 D5 D6 E6 D5 D6 E6 E7 D6 [D6=2r:21]
+
+[pin-k4-contact-p1-laddered]
+# White's F6, F7 and E8 leave Black's connection at P1 = E6 (joined to E7)
+# two liberties, D6 and D7, and White's C7 makes the ladder work (White's
+# D6, Black's D7, White's D8: "ladder" below): a connection that the ladder
+# takes is no answer, nothing is added for either side.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . O . X O . . .
+  . . . . . O . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 [none]
+call Kankei4Hokyo:pin E7 D5 E6 [none]
+
+[pin-k4-contact-p1-laddered-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . O . X O . . .
+  . . . . . O . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 [none]
+call Kankei4Hokyo:pin E7 D5 E6 [none]
+
+[pin-k4-contact-p1-laddered-premise]
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . O . X O . . .
+  . . . . X O . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E6 [1 D6]
+
+[pin-k4-contact-p1-free-black]
+# Without White's C7 the ladder fails (Black's D7 gets out at C7), so the
+# connection counts: r (White's E6 and Black's D6 for White, Black's E6
+# for Black) is doubled, twice r being below b; no White chain around E6
+# is in atari after Black's E6 and the value is not 4: 2r.  White as the
+# engine: 2r, its value below 1, so its bonus b-v is cut to 9.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X O . . .
+  . . . . . O . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r:21]
+
+[pin-k4-contact-p1-free-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X O . . .
+  . . . . . O . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r/9:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r/9:21]
+
+[pin-k4-contact-both-sides]
+# White's E5 and D7 touch both ends: no contact pattern (and none of the
+# others, a stone standing on a side point).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . O X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 [none]
+call Kankei4Hokyo:pin E7 D5 E6 [none]
