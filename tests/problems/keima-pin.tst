@@ -308,3 +308,126 @@ black to play
   . . . . . . . . .
 call Kankei4Hokyo:pin D5 E7 E6 [none]
 call Kankei4Hokyo:pin E7 D5 E6 [none]
+
+# --- The reinforcement stage: the contact answer on a knight's move ---
+# Two living groups on 13x13 as in shapes-second.tst: Black's E7 (joined to
+# the left group along row 7) and F9, White's F7 touching E7 on F9's line:
+# P1 = F8, P2 = E8, F = G9 (three empty neighbours: White's hane there is
+# read), E = G7, N = G8, T = H7 beyond G7.  White's reading: F8, Black's E8,
+# White's G9; Black's own: F8, then as the rows say.  The sum is above 3
+# in every row here, so it is added as it is.
+
+[pin-hokyo-o-atari-black]
+# Black's F6 leaves White's F7 (linked to White's G6 and the right group)
+# two liberties, F8 and G7: after Black's F8 it is in atari and White
+# extends at G7 before Black's value is read (Black F8, White G7).
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . . . . O O O
+  X X X X X O . . . . O O O
+  X X . . . X O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 F8 F9 F8 E8 G9 E7 F8 G7 [F8=r:22]
+
+[pin-hokyo-o-atari-white]
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . . . . O O O
+  X X X X X O . . . . O O O
+  X X . . . X O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 F8 F9 F8 E8 G9 E7 F8 G7 [F8=r:22]
+
+[pin-hokyo-o-free-black]
+# Without Black's F6, White's F7 keeps three liberties after Black's F8:
+# no extension is read, Black's value is its F8 alone (T = H7 is empty, so
+# Black's G7 is not read either).
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . . . . O O O
+  X X X X X O . . . . O O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 F8 F9 F8 E8 G9 E7 F8 [F8=r:22]
+
+[pin-hokyo-t-black]
+# White's H7 at T (beyond G7 from F7) instead of G6, F7 a single stone with
+# three liberties: Black as the engine reads its F8 and then its G7 as
+# well, which shuts F7 in with one liberty left, a value of 9 or more held
+# at 8: White's reading plus 8.
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . . . . O O O
+  X X X X X O . O . . O O O
+  X X . . . . . O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 F8 F9 F8 E8 G9 [F8=r+8:22]
+
+[pin-hokyo-t-white]
+# White as the engine: Black's value is its F8 alone.
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . . . . O O O
+  X X X X X O . O . . O O O
+  X X . . . . . O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 F8 F9 F8 E8 G9 E7 F8 [F8=r:22]
+
+[pin-hokyo-t-two-stones-black]
+# White's F6 joins F7: O's chain has two stones, Black's G7 is not read:
+# Black's F8 alone.
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . . . . O O O
+  X X X X X O . O . . O O O
+  X X . . . O . O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 F8 F9 F8 E8 G9 E7 F8 [F8=r:22]
