@@ -309,6 +309,74 @@ black to play
 call Kankei4Hokyo:pin D5 E7 E6 [none]
 call Kankei4Hokyo:pin E7 D5 E6 [none]
 
+[pin-k4-contact-cut-in-atari-black]
+# White's E5 (O) has two liberties, E6 and F5, but no ladder takes it
+# (Black's F5 would join F6 with E6 alone left, and White takes both at E6;
+# "ladder" below).  White's cut at P1 = E6 joins E5 and, after Black's D6,
+# the chain E5-E6 has one liberty, F5: White's reading goes on with F5,
+# which captures Black's F6 (White's E6 took its liberty), and no bonus is
+# read.  Black's own E6 leaves White's E5 in atari: Black as the engine
+# adds 2.  r = White's E6, Black's D6, White's F5 plus Black's E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . X O . .
+  . . . X O . O . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 F5 D5 E6 [E6=r+2:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 F5 E7 E6 [E6=r+2:21]
+ladder E5 [0]
+
+[pin-k4-contact-cut-in-atari-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . X O . .
+  . . . X O . O . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 F5 D5 E6 [E6=r:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 F5 E7 E6 [E6=r:21]
+
+[pin-k4-contact-cut-two-liberties-black]
+# Without Black's E4, White's E5-E6 keeps two liberties (E4, F5) after
+# Black's D6: White's reading stops there, White's E6 and D6 together give
+# the bonus reading b, and twice the sum is below it: doubled.  Black's E6
+# leaves E5 two liberties, no atari, and the value is not 4: 2r.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . X O . .
+  . . . X O . O . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r:21]
+
+[pin-k4-contact-cut-two-liberties-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . X O . .
+  . . . X O . O . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r/b-v:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r/b-v:21]
+
 # --- The reinforcement stage: the contact answer on a knight's move ---
 # Two living groups on 13x13 as in shapes-second.tst: Black's E7 (joined to
 # the left group along row 7) and F9, White's F7 touching E7 on F9's line:

@@ -18,8 +18,9 @@
 // names the bonus reading b: the attacker plays P and then Q, the owner
 // passing, scored for the attacker.
 //
-// The candidate at P is answered as "P=V/W:K": V is "r", "2r", "r*3/2"
-// (toward zero), "r+k" or "r-k"; W is left out (with its slash) for a bonus
+// The candidate at P is answered as "P=V/W:K": V is "r", "2r", "r+2",
+// "r+3", "r+5" (the owner's fixed additions), "r*3/2" (toward zero), else
+// "r+k" or "r-k"; W is left out (with its slash) for a bonus
 // of 0, else "b", "b-v" (b less the value) or the number; K the reason.
 // Every other candidate is answered by its point, with "/bonus" when its
 // bonus is not 0.
@@ -47,6 +48,9 @@ std::string ValueText(int v, int r)
         return "r";
     if (r != 0 && v == 2 * r)
         return "2r";
+    // The owner's fixed additions before the scalings.
+    if (v - r == 2 || v - r == 3 || v - r == 5)
+        return "r+" + std::to_string(v - r);
     if (r != 0 && v == r + r / 2)
         return "r*3/2";
     return v > r ? "r+" + std::to_string(v - r) : "r-" + std::to_string(r - v);
