@@ -377,6 +377,95 @@ white to play
 call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r/b-v:21]
 call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r/b-v:21]
 
+# --- The second pass: an attacker's stone outside a cutting point (outside pattern) ---
+# Black's D5-E7, White's C6 outside the cutting point D6 (P1), White's D4
+# below D5 and White's F5: after White's D6 and Black's E6, D5 (S) has two
+# liberties, C5 and E5.  White's atari at C5 (joined to C6) leaves Black's
+# extension at E5 a chain of many liberties: nothing.  White's atari at E5
+# (joined to F5) is answered by Black's extension at C5, and D5-C5 with B5
+# and C4 is caught by White's ladder, first move B5 ("ladder" below).  White's value of
+# that ladder (D6, E6, E5, C5, B5) and its value when Black answers the
+# ladder first and White then takes C5 (D6, E6, E5, B5, C5): the smaller
+# counts.  White's cut read with Black's answer at Q = E5 and White's E6
+# (D6, E5, E6, F6) is worth more than the ladder here, so it does not
+# replace it.  r = Black's D6 plus that smaller value; not doubled (twice
+# r is above the bonus reading b of White's D6 and E6), White as the
+# engine keeps b as its bonus.  Named E7 D5 the same stones are read
+# through the other end's cells.
+
+[pin-k4-outside-ladder-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 D6 E6 D5 D6 E7 D6 E6 E5 C5 B5 C6 D6 E6 E5 B5 C5 [D6=r:21]
+call Kankei4Hokyo:pin E7 D5 D6 E6 E7 D6 D5 D6 E6 E5 C5 B5 C6 D6 E6 E5 B5 C5 [D6=r:21]
+
+[pin-k4-outside-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 D6 E6 D5 D6 E7 D6 E6 E5 C5 B5 C6 D6 E6 E5 B5 C5 [D6=r/b:21]
+call Kankei4Hokyo:pin E7 D5 D6 E6 E7 D6 D5 D6 E6 E5 C5 B5 C6 D6 E6 E5 B5 C5 [D6=r/b:21]
+
+[pin-k4-outside-ladder-premise]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O O X . . . .
+  . . X X O O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder C5 [1 B5]
+
+[pin-k4-outside-no-ladder-black]
+# Without White's D4, D5 keeps three liberties after White's D6 and Black's
+# E6: no ladder is read, White's value is its D6 answered by E6.  The sum
+# with Black's D6 is below 0, so below twice itself: doubled (2r) for
+# either side, White's bonus then dropped.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 D6 E6 D5 D6 E7 D6 E6 [D6=2r:21]
+call Kankei4Hokyo:pin E7 D5 D6 E6 E7 D6 D5 D6 E6 [D6=2r:21]
+
+[pin-k4-outside-no-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 D6 E6 D5 D6 E7 D6 E6 [D6=2r:21]
+call Kankei4Hokyo:pin E7 D5 D6 E6 E7 D6 D5 D6 E6 [D6=2r:21]
+
 # --- The reinforcement stage: the contact answer on a knight's move ---
 # Two living groups on 13x13 as in shapes-second.tst: Black's E7 (joined to
 # the left group along row 7) and F9, White's F7 touching E7 on F9's line:
