@@ -377,6 +377,118 @@ white to play
 call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r/b-v:21]
 call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r/b-v:21]
 
+[pin-k4-contact-half-bonus-black]
+# White's F4 below F5 and Black's B6 away: r is more than half of b, so
+# twice r is not below b and nothing is doubled; the bonus b stays with
+# the candidate for either side (only a doubled value drops it for Black).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . X . . . . . . .
+  . . . X O . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=r/b:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=r/b:21]
+
+[pin-k4-contact-half-bonus-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . X . . . . . . .
+  . . . X O . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=r/b:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=r/b:21]
+
+[pin-k4-contact-third-bonus-black]
+# Black's C7 in place of B6: r is below half of b (but not below a third):
+# doubled, Black keeps no bonus, White keeps b less the doubled value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r:21]
+
+[pin-k4-contact-third-bonus-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r/b-v:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r/b-v:21]
+
+[pin-k4-contact-bonus-bound-black]
+# Black's E4 below E5 and White's F7: twice r is exactly b, not below it:
+# not doubled, the bonus stays.  Black's E6 leaves White's E5 in atari
+# (F5 alone): Black adds 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=r+2/b:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=r+2/b:21]
+
+[pin-k4-contact-bonus-bound-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=r/b:21]
+call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=r/b:21]
+
+[pin-k4-contact-o-laddered]
+# Black's E4 and F6 leave White's E5 two liberties (E6, F5) and a ladder
+# takes the chain (Black's F5 first), while White's F4, diagonal to E5,
+# keeps its group from being dead ("status" below): O's ladder status
+# alone stops the contact answer.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . X O . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 E6 [none]
+call Kankei4Hokyo:pin E7 D5 E6 [none]
+ladder E5 [1 F5]
+status E5 [alive]
+
 # --- The second pass: an attacker's stone outside a cutting point (outside pattern) ---
 # Black's D5-E7, White's C6 outside the cutting point D6 (P1), White's D4
 # below D5 and White's F5: after White's D6 and Black's E6, D5 (S) has two
