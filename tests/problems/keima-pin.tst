@@ -578,6 +578,217 @@ white to play
 call Kankei4Hokyo:pin D5 E7 D6 E6 D5 D6 E7 D6 E6 [D6=2r:21]
 call Kankei4Hokyo:pin E7 D5 D6 E6 E7 D6 D5 D6 E6 [D6=2r:21]
 
+# --- The second pass: an attacker's stone on the far line (far pattern) ---
+
+[pin-k4-far-stone-black]
+# shapes-wide.tst [knight-second-pass-far-stone]: Black's E7-F9 between two
+# living groups, White's G7 (joined to the right) on the far line beyond
+# F9 at E7's step: P1 = F8, P2 = E8, F = G9 empty.  r = White's F8 answered
+# by E8 plus Black's own F8.  Black as the engine adds r as it is.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:pin E7 F9 F8 E8 F9 F8 E8 E7 F8 [F8=r:21]
+
+[pin-k4-far-stone-white]
+# White as the engine: r is 2 here, at most 2, so it is doubled; White's
+# bonus is its two cuts F8 and E8 together (b).
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:pin E7 F9 F8 E8 F9 F8 E8 E7 F8 [F8=2r/b:21]
+
+[pin-k4-far-stone-other-end-black]
+# The other end: White's D9 (joined to the right) beyond E7's line at F9's
+# step: P1 = E8, P2 = F8.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . O O O O O O O O O O
+  X X . O . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:pin E7 F9 E8 F8 F9 E8 F8 E7 E8 [E8=r:21]
+
+[pin-k4-far-stone-other-end-white]
+# White as the engine: r is below 2, doubled; the value is below 1, so the
+# bonus b is cut to 9.
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . O O O O O O O O O O
+  X X . O . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:pin E7 F9 E8 F8 F9 E8 F8 E7 E8 [E8=2r/9:21]
+
+[pin-k4-far-two-stones-black]
+# G7 and White's G9 at F (two White stones along the far line): White's
+# F8 and E8 together (b) are worth more than twice r, so r is doubled for
+# either side; White keeps b itself as its bonus, Black none.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X O . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:pin E7 F9 F8 E8 F9 F8 E8 E7 F8 [F8=2r:21]
+
+[pin-k4-far-two-stones-white]
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . X O . . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:pin E7 F9 F8 E8 F9 F8 E8 E7 F8 [F8=2r/b:21]
+
+[pin-k4-far-two-stones-other-end-black]
+# The other end: White's D9 and D7 along the far line beyond E7.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . O O O O O O O O O O
+  X X . O . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X . O X . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:pin E7 F9 E8 F8 F9 E8 F8 E7 E8 [E8=2r:21]
+
+[pin-k4-far-two-stones-other-end-white]
+# White's value is below 1: its bonus b is cut to 9.
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . O O O O O O O O O O
+  X X . O . X . . . . . O O
+  X X . . . . . . . . . O O
+  X X . O X . . . . . . O O
+  X X X X X . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:pin E7 F9 E8 F8 F9 E8 F8 E7 E8 [E8=2r/9:21]
+
+[pin-k4-far-large-black]
+# The far stone G7 again, with Black's F10 and H9 around F9 and White's
+# G10: Black's F9 chain matters more and r is large.  Black as the engine
+# adds r as it is.
+black to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . X O . . . . O O
+  X X . . . X . X . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:pin E7 F9 F8 E8 F9 F8 E8 E7 F8 [F8=r:21]
+
+[pin-k4-far-large-white]
+# White as the engine: r above 2 counts one and a half times (r + r div 2),
+# bonus b.
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . X O . . . . O O
+  X X . . . X . X . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:pin E7 F9 F8 E8 F9 F8 E8 E7 F8 [F8=r*3/2/b:21]
+
+[pin-k4-far-three-white]
+# Black's G10 in place of White's: r is 3, one past the doubling bound:
+# 3 + 1 = 4, not 6.
+white to play
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . X X . . . . O O
+  X X . . . X . X . . . O O
+  X X . . . . . . . . . O O
+  X X X X X . O . . . . O O
+  X X . . . . O O O O O O O
+  X X . . . . . . . . . O O
+  . X . . . . . . . . . O .
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+  X X . . . . . . . . . O O
+call Kankei4Hokyo:pin E7 F9 F8 E8 F9 F8 E8 E7 F8 [F8=r*3/2/b:21]
+
 # --- The reinforcement stage: the contact answer on a knight's move ---
 # Two living groups on 13x13 as in shapes-second.tst: Black's E7 (joined to
 # the left group along row 7) and F9, White's F7 touching E7 on F9's line:
