@@ -911,3 +911,181 @@ black to play
   X X . . . . . . . . O O O
   X X . . . . . . . . O O O
 call KeimaHokyo:pin E7 F9 F8 F9 F8 E8 G9 E7 F8 [F8=r:22]
+
+[pin-hokyo-beside-white-black]
+# shapes-second.tst's rows of the same names: White's hane at G9 is read
+# (two empty neighbours and White's G10); the sum is above 3: as it is.
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . O . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . O . . O O O
+  X X X X X O . . . . O O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 F8 F9 F8 E8 G9 E7 F8 [F8=r:22]
+
+[pin-hokyo-beside-white-white]
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . O . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . O . . O O O
+  X X X X X O . . . . O O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 F8 F9 F8 E8 G9 E7 F8 [F8=r:22]
+
+[pin-hokyo-beside-black-black]
+# Black's G10: no hane, White's reading F8 and E8; the sum is 4, one
+# above 3: as it is.
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . X . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . O . . O O O
+  X X X X X O . . . . O O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 F8 F9 F8 E8 E7 F8 [F8=r:22]
+
+[pin-hokyo-beside-black-white]
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . X . . . O O O
+  X X . . . X . . . . O O O
+  X X . . . . . O . . O O O
+  X X X X X O . . . . O O O
+  X X . . . O O O O O O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 F8 F9 F8 E8 E7 F8 [F8=r:22]
+
+[pin-hokyo-other-end-black]
+# White's E9 touches F9: P1 = E8, the hane at D7 is read; the sum is 1:
+# doubled.
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . X . . . . . O O O
+  X X . . X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 E8 F9 E8 F8 D7 E7 E8 [E8=2r:22]
+
+[pin-hokyo-other-end-white]
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . X . . . . . O O O
+  X X . . X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 E8 F9 E8 F8 D7 E7 E8 [E8=2r:22]
+
+[pin-hokyo-other-end-beside-white-black]
+# White's C7 beside D7: the hane is read; the sum is 4: as it is.
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X O . X . . . . . O O O
+  X X . . X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 E8 F9 E8 F8 D7 E7 E8 [E8=r:22]
+
+[pin-hokyo-other-end-beside-white-white]
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X O . X . . . . . O O O
+  X X . . X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 E8 F9 E8 F8 D7 E7 E8 [E8=r:22]
+
+[pin-hokyo-other-end-beside-black-black]
+# Black's D6 below D7: no hane; the sum is -2, doubled to -4.
+black to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . X . . . . . O O O
+  X X . X X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 E8 F9 E8 F8 E7 E8 [E8=2r:22]
+
+[pin-hokyo-other-end-beside-black-white]
+white to play
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . O O O O O O O O O
+  X X . . O X . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . X . . . . . O O O
+  X X . X X . . . . . O O O
+  X X X X X . . . . . O O O
+  . X . . . . . . . . O O .
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+  X X . . . . . . . . O O O
+call KeimaHokyo:pin E7 F9 E8 F9 E8 F8 E7 E8 [E8=2r:22]
