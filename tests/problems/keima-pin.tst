@@ -26,6 +26,127 @@ white to play
   . . . . . . . . .
 call KeimaTuke:pin C5 D7 C6 D7 C6 D6 B6 [C4 C6=r:5]
 
+# --- The contact handler: the touched stone with two liberties, no ladder ---
+
+[pin-dame2-black]
+# White's E5 touches D5 (S); White's D4 leaves S two liberties, C5 and D6,
+# and no ladder takes it (White's C5 lets it out at D6 toward E7, White's
+# D6 lets it out at C5): the two-liberty pattern.  No White chain next to
+# S is in atari, T = E5 has three liberties, E_F = C7 is empty and S's
+# liberty after White's push at M = D6 is C5, not E_M = C6: the answer
+# stays at M.  Value White's D6 alone plus Black's D6 alone (no double
+# atari at D6 to raise it); both sides propose D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 E7 D6 D5 D6 [D6=r:5]
+call KeimaTuke:pin E7 D5 D6 D5 D6 E7 D6 [D6=r:5]
+ladder D5 [0]
+
+[pin-dame2-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 E7 D6 D5 D6 [D6=r:5]
+call KeimaTuke:pin E7 D5 D6 D5 D6 E7 D6 [D6=r:5]
+
+[pin-dame2-z-white]
+# White's C5 at Z behind S instead: the handler ends at once.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O X O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 [none]
+call KeimaTuke:pin E7 D5 D6 [none]
+
+# --- The contact handler: attacker's stones on both side points ---
+# Black's D5-E7 with White's E5 and D7 on both side points: each side
+# tries both middle points (D6 then the other side's E6, or E6 then D6),
+# the better try of each side counts; no try is laddered here.  The two
+# sides' tries end in the same positions, so one side's better try is the
+# other's worse one negated.
+
+[pin-ryo-owner-ahead-black]
+# Black's F7 and White's C5: both of Black's tries gain (D6 the more),
+# so both of White's lose and White's counts 0: the value is Black's
+# better try, at D6, for either side.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . . . . . . . .
+  . . O X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 D5 D6 E6 F7 E6 D6 [D6=r:5]
+call KeimaTuke:pin E7 D5 D6 E7 D6 E6 F7 E6 D6 [D6=r:5]
+
+[pin-ryo-owner-ahead-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X X . . .
+  . . . . . . . . .
+  . . O X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 D5 D6 E6 F7 E6 D6 [D6=r:5]
+call KeimaTuke:pin E7 D5 D6 E7 D6 E6 F7 E6 D6 [D6=r:5]
+
+[pin-ryo-attacker-ahead-black]
+# Black's F6, White's F7 and E8: both of Black's tries lose, Black's counts
+# 0; the value is White's better try, E6 answered at D6, at E6.
+black to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X O . . .
+  . . . . . X . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 E6 E7 D6 E6 F6 E6 D6 [E6=r:5]
+call KeimaTuke:pin E7 D5 E6 D5 D6 E6 F6 E6 D6 [E6=r:5]
+
+[pin-ryo-attacker-ahead-white]
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O X O . . .
+  . . . . . X . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 E6 E7 D6 E6 F6 E6 D6 [E6=r:5]
+call KeimaTuke:pin E7 D5 E6 D5 D6 E6 F6 E6 D6 [E6=r:5]
+
 # --- The contact stone in a ladder, the owner's stone U beyond it with two liberties ---
 # Black's D5-E7, White's contact E5 (T) in atari under Black's F5 (X) and
 # E4 (U): T's ladder status is 1, so the ladder patterns run.  X is Black's,
