@@ -274,6 +274,7 @@ black to play
   . . . . . . . . .
 call Kankei4Hokyo:pin D5 E7 E6 D6 E7 E6 D6 D5 E6 [E6=2r:21]
 call Kankei4Hokyo:pin E7 D5 E6 D6 D5 E6 D6 E7 E6 [E6=2r:21]
+call Kankei4Hokyo:marks D5 E7 [none]
 
 [pin-k4-contact-s-two-white]
 white to play
@@ -624,7 +625,9 @@ status E5 [alive]
 # replace it.  r = Black's D6 plus that smaller value; not doubled (twice
 # r is above the bonus reading b of White's D6 and E6), White as the
 # engine keeps b as its bonus.  Named E7 D5 the same stones are read
-# through the other end's cells.
+# through the other end's cells.  The outside and far patterns mark their
+# point P1 in the skip marks (LinkMark1 = 1; "Kankei4Hokyo:marks A B"),
+# the contact pattern marks nothing.
 
 [pin-k4-outside-ladder-black]
 black to play
@@ -639,6 +642,8 @@ black to play
   . . . . . . . . .
 call Kankei4Hokyo:pin D5 E7 D6 E6 D5 D6 E7 D6 E6 E5 C5 B5 C6 D6 E6 E5 B5 C5 [D6=r:21]
 call Kankei4Hokyo:pin E7 D5 D6 E6 E7 D6 D5 D6 E6 E5 C5 B5 C6 D6 E6 E5 B5 C5 [D6=r:21]
+call Kankei4Hokyo:marks D5 E7 [D6=1]
+call Kankei4Hokyo:marks E7 D5 [D6=1]
 
 [pin-k4-outside-ladder-white]
 white to play
@@ -698,6 +703,8 @@ white to play
   . . . . . . . . .
 call Kankei4Hokyo:pin D5 E7 D6 E6 D5 D6 E7 D6 E6 [D6=2r:21]
 call Kankei4Hokyo:pin E7 D5 D6 E6 E7 D6 D5 D6 E6 [D6=2r:21]
+call Kankei4Hokyo:marks D5 E7 [D6=1]
+call Kankei4Hokyo:marks E7 D5 [D6=1]
 
 # --- The second pass: an attacker's stone on the far line (far pattern) ---
 
@@ -721,6 +728,8 @@ black to play
   X X . . . . . . . . . O O
   X X . . . . . . . . . O O
 call Kankei4Hokyo:pin E7 F9 F8 E8 F9 F8 E8 E7 F8 [F8=r:21]
+call Kankei4Hokyo:marks E7 F9 [F8=1]
+call Kankei4Hokyo:marks F9 E7 [F8=1]
 
 [pin-k4-far-stone-white]
 # White as the engine: r is 2 here, at most 2, so it is doubled; White's
@@ -778,6 +787,7 @@ white to play
   X X . . . . . . . . . O O
   X X . . . . . . . . . O O
 call Kankei4Hokyo:pin E7 F9 E8 F8 F9 E8 F8 E7 E8 [E8=2r/9:21]
+call Kankei4Hokyo:marks E7 F9 [E8=1]
 
 [pin-k4-far-two-stones-black]
 # G7 and White's G9 at F (two White stones along the far line): White's

@@ -24,6 +24,12 @@
 // of 0, else "b", "b-v" (b less the value) or the number; K the reason.
 // Every other candidate is answered by its point, with "/bonus" when its
 // bonus is not 0.
+//
+//   call Kankei4Hokyo:marks A B
+//
+// runs the second pass on (A, B) with the skip marks cleared and answers
+// the points it marked in LinkMark1 with their marks ("D6=1"), "none" when
+// it marked none.
 #include "engine/Problems.h"
 
 #include <cstdlib>
@@ -34,6 +40,7 @@
 #include "board/Diagram.h"
 #include "board/Goban.h"
 #include "engine/Koho.h"
+#include "engine/Yose.h"
 #include "engine/shapes/Kankei4Hokyo.h"
 #include "engine/shapes/KankeiHokyo.h"
 #include "engine/shapes/KeimaTuke.h"
@@ -117,9 +124,25 @@ std::string StagePin(const std::vector<Point>& pts)
     return Answer(pts);
 }
 
+std::string Kankei4HokyoMarks(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("Kankei4Hokyo:marks wants the pair");
+    FillGrid(LinkMark1, std::uint8_t{0});
+    KohoKind = kkHokyo;
+    Kankei4Hokyo(pts[0], pts[1]);
+    std::vector<std::string> words;
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x)
+            if (LinkMark1[x][y] != 0)
+                words.push_back(GtpVertex(Point(x, y)) + '=' + std::to_string(LinkMark1[x][y]));
+    return SortedWords(words);
+}
+
 const TProblemRoutineAdd keimaTukePin("KeimaTuke:pin", PairPin<KeimaTuke, kkKankei>);
 const TProblemRoutineAdd kankei4HokyoPin("Kankei4Hokyo:pin", PairPin<Kankei4Hokyo, kkHokyo>);
 const TProblemRoutineAdd keimaHokyoPin("KeimaHokyo:pin", StagePin<KeimaHokyo, kkKeimaHokyo>);
+const TProblemRoutineAdd kankei4HokyoMarks("Kankei4Hokyo:marks", Kankei4HokyoMarks);
 
 } // namespace
 } // namespace vorn::test
