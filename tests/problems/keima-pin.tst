@@ -920,6 +920,63 @@ white to play
   X X . . . . . . . . . O O
 call Kankei4Hokyo:pin E7 F9 F8 E8 F9 F8 E8 E7 F8 [F8=r*3/2/b:21]
 
+[pin-k4-far-eye-and-a-half-black]
+# Black's knight's move E2-G3 (box E2 E3 / F2 F3 / G2 G3).  E2 belongs to
+# Black's A2-E2, A1, E1 round the straight three B1-C1-D1, shut in by
+# White's A3-D3 and A4-E4, with White's H1-H4 closing the space to the
+# right: one eye and a vital point, eye value 3 ("GunMe"), the least the
+# far pattern takes.  White's E4 (joined to the row-5 wall, alive) stands
+# on the far line beyond G3's line at E2's step: P1 = F3, P2 = F2, F = G4
+# empty.  r = White's F3 answered at F2 plus Black's own F3; Black adds it
+# as it is.  Named G3 E2 the knight's move is read from its other end (G3
+# is in E2's group through the link) with the same answer.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O O O O
+  O O O O O . . O .
+  O O O O . . X O .
+  X X X X X . . O .
+  X . . . X . . O .
+call GunMe E2 [3]
+call Kankei4Hokyo:pin E2 G3 F3 F2 G3 F3 F2 E2 F3 [F3=r:21]
+call Kankei4Hokyo:pin G3 E2 F3 F2 E2 F3 F2 G3 F3 [F3=r:21]
+
+[pin-k4-far-eye-and-a-half-white]
+# White as the engine: r is at most 2 (below 0), doubled; its bonus, White's
+# F3 and F2 together, is not above 0: none.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O O O O
+  O O O O O . . O .
+  O O O O . . X O .
+  X X X X X . . O .
+  X . . . X . . O .
+call Kankei4Hokyo:pin E2 G3 F3 F2 G3 F3 F2 E2 F3 [F3=2r:21]
+call Kankei4Hokyo:pin G3 E2 F3 F2 E2 F3 F2 G3 F3 [F3=2r:21]
+
+[pin-k4-far-eye-and-a-half-two-stones-black]
+# White's G4 at F as well (two White stones along the far line): White's
+# F3 and F2 together (not above 0 here) are still above twice r (below
+# them): doubled for either side; no bonus above 0 to keep.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O O O O
+  O O O O O . O O .
+  O O O O . . X O .
+  X X X X X . . O .
+  X . . . X . . O .
+call Kankei4Hokyo:pin E2 G3 F3 F2 G3 F3 F2 E2 F3 [F3=2r:21]
+call Kankei4Hokyo:pin G3 E2 F3 F2 E2 F3 F2 G3 F3 [F3=2r:21]
+
 # --- The reinforcement stage: the contact answer on a knight's move ---
 # Two living groups on 13x13 as in shapes-second.tst: Black's E7 (joined to
 # the left group along row 7) and F9, White's F7 touching E7 on F9's line:
