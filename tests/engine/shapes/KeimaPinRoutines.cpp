@@ -20,8 +20,9 @@
 //
 // The candidate at P is answered as "P=V/W:K": V is "r", "2r", "r+2",
 // "r+3", "r+5" (the owner's fixed additions), "r*3/2" (toward zero), else
-// "r+k" or "r-k"; W is left out (with its slash) for a bonus
-// of 0, else "b", "b-v" (b less the value) or the number; K the reason.
+// "r+k" or "r-k"; W is left out (with its slash) for a bonus of 0, else
+// "b", "10v" (b held at ten times the value), "9" (b held at 9 beside a
+// value below 1), "b-v" (b less the value) or the number; K the reason.
 // Every other candidate is answered by its point, with "/bonus" when its
 // bonus is not 0.
 //
@@ -32,7 +33,6 @@
 // it marked none.
 #include "engine/Problems.h"
 
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -93,8 +93,6 @@ std::string Answer(const std::vector<Point>& pts)
             if (bonus != 0)
                 w += '/' + BonusText(bonus, v, bonusRef);
             w += ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
-            if (std::getenv("PIN_DEBUG") != nullptr)
-                w += "(r=" + std::to_string(r) + ",v=" + std::to_string(v) + ",b=" + std::to_string(bonusRef) + ",bonus=" + std::to_string(bonus) + ")";
         } else if (bonus != 0) {
             w += '/' + std::to_string(bonus);
         }
@@ -103,25 +101,31 @@ std::string Answer(const std::vector<Point>& pts)
     return SortedWords(words);
 }
 
-template <void (*Handler)(Point, Point), int Reason>
-std::string PairPin(const std::vector<Point>& pts)
+// Runs the routine under the reason code its caller sets and answers the row.
+template <class Run>
+std::string Pinned(const std::vector<Point>& pts, int reason, Run run)
 {
     if (pts.size() < 3)
-        throw std::invalid_argument("a pair pin wants the pair, the candidate and its readings");
-    KohoKind = Reason;
-    Handler(pts[0], pts[1]);
+        throw std::invalid_argument("a pin wants the pair, the candidate and its readings");
+    KohoKind = reason;
+    run();
     return Answer(pts);
 }
 
-template <void (*Stage)(Point&), int Reason>
-std::string StagePin(const std::vector<Point>& pts)
+std::string KeimaTukePin(const std::vector<Point>& pts)
 {
-    if (pts.size() < 3)
-        throw std::invalid_argument("a stage pin wants a pair, the candidate and its readings");
-    KohoKind = Reason;
+    return Pinned(pts, kkKankei, [&] { KeimaTuke(pts[0], pts[1]); });
+}
+
+std::string Kankei4HokyoPin(const std::vector<Point>& pts)
+{
+    return Pinned(pts, kkHokyo, [&] { Kankei4Hokyo(pts[0], pts[1]); });
+}
+
+std::string KeimaHokyoPin(const std::vector<Point>& pts)
+{
     Point out;
-    Stage(out);
-    return Answer(pts);
+    return Pinned(pts, kkKeimaHokyo, [&] { KeimaHokyo(out); });
 }
 
 std::string Kankei4HokyoMarks(const std::vector<Point>& pts)
@@ -139,9 +143,9 @@ std::string Kankei4HokyoMarks(const std::vector<Point>& pts)
     return SortedWords(words);
 }
 
-const TProblemRoutineAdd keimaTukePin("KeimaTuke:pin", PairPin<KeimaTuke, kkKankei>);
-const TProblemRoutineAdd kankei4HokyoPin("Kankei4Hokyo:pin", PairPin<Kankei4Hokyo, kkHokyo>);
-const TProblemRoutineAdd keimaHokyoPin("KeimaHokyo:pin", StagePin<KeimaHokyo, kkKeimaHokyo>);
+const TProblemRoutineAdd keimaTukePin("KeimaTuke:pin", KeimaTukePin);
+const TProblemRoutineAdd kankei4HokyoPin("Kankei4Hokyo:pin", Kankei4HokyoPin);
+const TProblemRoutineAdd keimaHokyoPin("KeimaHokyo:pin", KeimaHokyoPin);
 const TProblemRoutineAdd kankei4HokyoMarks("Kankei4Hokyo:marks", Kankei4HokyoMarks);
 
 } // namespace
