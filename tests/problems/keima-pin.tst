@@ -13,7 +13,8 @@
 # The position of keima-cover.tst [sandan-white]: Black's C5-D7, White's
 # contact D5.  White as the engine proposes the push C6 valued as White's
 # C6, Black's D6, White's B6 (scored for White), and the hane below at C4;
-# no candidate of the handler carries a bonus.
+# no candidate of the handler carries a bonus.  Named D7 C5, the same
+# stones are read through the other end's cells.
 white to play
   . . . . . . . . .
   . X . . . . . . .
@@ -25,6 +26,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaTuke:pin C5 D7 C6 D7 C6 D6 B6 [C4 C6=r:5]
+call KeimaTuke:pin D7 C5 C6 C5 C6 D6 B6 [C4 C6=r:5]
 
 # --- The contact handler: the touched stone with two liberties, no ladder ---
 
