@@ -69,3 +69,101 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWariSoto C5 E5 D4 C4 C5 D3 C5 D4 C4 E4 C5 C4 [C4=s:5]
+
+[k6pin-edge-peep-cut-point-hemmed-white]
+# Black D3's jump to the edge; White peeps at C2 with B2 beside it (a chain
+# of two, six liberties).  The cut point N = E2 has only two empty
+# neighbours (D2 and E3: Black E1 under it, White F2 beside it), so the
+# direct reading of the cut is not used: the general reading.  Black's D2
+# leaves White's chain far from two liberties: a = Black's D2 alone.
+# White's push D2 and Black's cut E2; White's E3 then has E4 and F3 and runs
+# out to F2, no ladder, so b = White's D2 alone.  D2 for both, a + b = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O O . . O . . .
+  . . . . X . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[k6pin-edge-peep-cut-point-hemmed-black]
+# As k6pin-edge-peep-cut-point-hemmed-white, Black to play: D2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O O . . O . . .
+  . . . . X . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[k6pin-edge-peep-cut-point-open-white]
+# As k6pin-edge-peep-cut-point-hemmed-white without Black E1: E2 has three
+# empty neighbours and the peep is a chain of two, so the cut is read
+# directly and White's point is the cut E2 itself.  a = Black's D2 = 0,
+# b = White's E2, Black D2, White D1 = -4 (no ladder on White's B2-C2 or
+# E2-F2): v = -4, halved for Black's one stone (-2) and divided by 3 for
+# the negative part: 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O O . . O . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 [E2=0:5]
+
+[k6pin-edge-peep-cut-point-hemmed-mirror-white]
+# The mirror of k6pin-edge-peep-cut-point-hemmed-white: White's peep E2
+# with F2, the cut point C2 hemmed by Black C1 and White B2.  D2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . O O . . .
+  . . X . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[k6pin-edge-peep-cut-point-hemmed-mirror-black]
+# As k6pin-edge-peep-cut-point-hemmed-mirror-white, Black to play: D2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . O O . . .
+  . . X . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[k6pin-edge-peep-cut-point-open-mirror-white]
+# As k6pin-edge-peep-cut-point-hemmed-mirror-white without Black C1: the
+# direct reading, White's point the cut C2, value 0 (as in
+# k6pin-edge-peep-cut-point-open-white).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . O O . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 [C2=0:5]
