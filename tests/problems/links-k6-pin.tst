@@ -167,3 +167,68 @@ white to play
   . O . . O O . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 [C2=0:5]
+
+[k6pin-edge-peep-stone-laddered-white]
+# As k6pin-edge-peep-cut-point-hemmed-white (the cut point E2 hemmed, so the
+# general reading) with White D4 behind Black's D3 and Black F4 away to the
+# right.  Black's line: D2 alone, a.  White's line: the push D2 and Black's
+# cut E2 leave Black's D3 with two liberties (C3, E3), and the ladder
+# catches it from E3 (Black runs to C3 and up the left side into White's
+# B2-C2 and D4): White plays that first ladder move, b = White's D2, Black's
+# E2, White's E3.  D2 for both, a + b = s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . X . . . . .
+  . O O . . O . . .
+  . . . . X . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 E3 [D2=s:5]
+
+[k6pin-edge-peep-stone-laddered-black]
+# As k6pin-edge-peep-stone-laddered-white, Black to play: D2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . X . . . . .
+  . O O . . O . . .
+  . . . . X . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 E3 [D2=s:5]
+
+[k6pin-edge-peep-stone-laddered-mirror-white]
+# The mirror of k6pin-edge-peep-stone-laddered-white: White's peep E2 with
+# F2, the cut point C2 hemmed by Black C1 and White B2, White D4, Black B4;
+# the ladder on D3 starts at C3.  D2, a + b with b = White's D2, Black's C2,
+# White's C3: s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . X . . . . .
+  . O . . O O . . .
+  . . X . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 C2 C3 [D2=s:5]
+
+[k6pin-edge-peep-stone-laddered-mirror-black]
+# As k6pin-edge-peep-stone-laddered-mirror-white, Black to play: D2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . X . . . . .
+  . O . . O O . . .
+  . . X . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 C2 C3 [D2=s:5]
