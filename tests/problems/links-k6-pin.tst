@@ -232,3 +232,61 @@ black to play
   . O . . O O . . .
   . . X . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 C2 C3 [D2=s:5]
+
+[k6pin-edge-peep-corner-x2-two-empty-white]
+# Black C3's jump to the edge with Black B3 (Y) beside it; White's peep B2
+# with three liberties.  X2 = A2, beyond the peep, is empty with exactly two
+# empty neighbours (A1, A3) and no Black one: with Black on Y that already
+# sends the shape to the general reading.  Black's C2 leaves the peep two
+# liberties and A2 two empty neighbours: the extension reading.  White's A2
+# then has three liberties and the point beyond it is off the board, so no
+# third move: a = Black's C2, White's A2 (not above 5).  White's push C2 and
+# Black's cut D2: White's D3 runs out (no ladder), b = White's C2 alone.
+# C2 for both, s; Black's own extension at A2 is worth no more than twice
+# that, so no bonus.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:pf:bonus C3 C2 C3 C2 A2 C3 C2 [C2=s:5 C2/0]
+
+[k6pin-edge-peep-corner-x2-two-empty-black]
+# As k6pin-edge-peep-corner-x2-two-empty-white, Black to play: C2, s, no
+# bonus.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:pf:bonus C3 C2 C3 C2 A2 C3 C2 [C2=s:5 C2/0]
+
+[k6pin-edge-peep-corner-x2-one-empty-white]
+# As k6pin-edge-peep-corner-x2-two-empty-white with White A3: A2 now has a
+# single empty neighbour and the cut point D2 is open, so the cut is read
+# directly and White's point is the cut D2.  a = Black's C2 = h0; b = the
+# better of White's cut D2, Black C2, White C1 (h1) and White's approach E1
+# on the first line beside the far gap (h3, E1 has three empty neighbours).
+# Here h0 = -2 and h3 = 74 > h1: v = 72, two thirds for Black's two stones
+# (48), a third for the negative part: 16.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O X X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki C3 C2 C3 C2 C3 D2 C2 C1 C3 C3 E1 [D2=16:5]
