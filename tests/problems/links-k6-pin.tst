@@ -290,3 +290,121 @@ white to play
   . O . . . . . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki C3 C2 C3 C2 C3 D2 C2 C1 C3 C3 E1 [D2=16:5]
+
+[k6pin-edge-peep-corner-x2-own-beside-white]
+# Black C3's jump to the edge with Black B3 (Y) and A3; White's peep B2.
+# X2 = A2 has one empty neighbour (A1) and one Black one (A3): with Black
+# on Y that sends the shape to the general reading.  Black's C2 leaves the
+# peep two liberties but A2 has a single empty neighbour, so no extension
+# reading: a = Black's C2 alone (h0).  White's push C2 and Black's cut D2:
+# White's D3 runs out (no ladder), b = White's C2 alone (h1).  White's C2,
+# s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki C3 C2 C3 C2 C3 C2 [C2=s:5]
+
+[k6pin-edge-peep-corner-x2-own-beside-black]
+# As k6pin-edge-peep-corner-x2-own-beside-white, Black to play: Black's own
+# part a (its C2) is below 0, so the owner adds nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki C3 C2 C3 C2 C3 C2 [none]
+
+[k6pin-edge-peep-stone-in-ladder-white]
+# Black D3's jump to the edge; White's peep C2 with C3 above it and White D4
+# behind Black's stone: D3 has two liberties (D2, E3) and White's E3 catches
+# it in a ladder (Black D2 is then in atari along the edge).  A stone that a
+# ladder catches is not defended by the jump: nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 [none]
+
+[k6pin-edge-peep-stone-in-ladder-black]
+# As k6pin-edge-peep-stone-in-ladder-white, Black to play: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 [none]
+
+[k6pin-edge-peep-stone-in-ladder-mirror-white]
+# The mirror of k6pin-edge-peep-stone-in-ladder-white (White's peep E2 with
+# E3, White D4; the ladder starts at C3): nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X O . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 [none]
+
+[k6pin-edge-peep-stone-free-white]
+# As k6pin-edge-peep-stone-in-ladder-white without White D4: no ladder, and
+# the cut at E2 is read directly (E2 open, the peep C2-C3 a chain of two).
+# a = Black's D2 (h0 = -3).  b = the best of White's cut E2, Black D2, White
+# D1 (h1 = 50; the cut stone E2 has three liberties, no ladder), White's
+# first-line approach F1 beside the far gap (h3 = 34; F1 has three empty
+# neighbours) and, since White holds Y = C3 and Black's D3 stands alone,
+# White's D4 behind the stone (h5 = 41; D4 has three empty neighbours): 50,
+# White's point stays the cut E2.  v = 47, halved for Black's one stone
+# (23), a third for the negative part: 7.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 E2 D2 D1 D3 D3 F1 D3 D3 D4 [E2=7:5]
+
+[k6pin-edge-peep-stone-free-black]
+# As k6pin-edge-peep-stone-free-white, Black to play: 7 (below 8, no
+# extra 4), at the gap D2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 E2 D2 D1 D3 D3 F1 D3 D3 D4 [D2=7:5]
