@@ -408,3 +408,67 @@ black to play
   . . O . . . . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 E2 D2 D1 D3 D3 F1 D3 D3 D4 [D2=7:5]
+
+[k6pin-edge-peep-own-beyond-free-black]
+# White's peep C2 at Black D3's jump to the edge, C3 empty, Black B2 beyond
+# the peep with White B3 above it, but Black B2-B1 has three liberties: no
+# ladder catches it, so the gap D2 gets its plain worth for the side to
+# play: Black's D2 (h0) plus White's D2 (h1) when that is not below 0: s.
+# (With the pair caught, as in k6-edge-peep-own-beyond-caught-white, White's
+# point would be the cut E2.)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . . . . .
+  . X O . . . . . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[k6pin-edge-peep-own-beyond-free-white]
+# As k6pin-edge-peep-own-beyond-free-black, White to play: White's D2 (h1)
+# plus Black's D2 when not below 0; Black's D2 is below 0 here, so the value
+# is h1 alone, at D2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . . . . .
+  . X O . . . . . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D3 D2 [D2=h1:5]
+
+[k6pin-edge-peep-own-beyond-free-mirror-white]
+# The mirror: White's peep E2, Black F2-F1 beyond it with White F3 above,
+# not caught.  Both parts are at least 0 here: D2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . O X . . .
+  . . . . . X . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[k6pin-edge-peep-own-beyond-free-mirror-black]
+# As k6pin-edge-peep-own-beyond-free-mirror-white, Black to play: D2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . O X . . .
+  . . . . . X . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
