@@ -472,3 +472,52 @@ black to play
   . . . . O X . . .
   . . . . . X . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[k6pin-edge-peep-two-two-white]
+# Black B3's jump to the bottom edge: the near gap B2 is the 2-2 point.
+# White's lone peep A2 (no other White stone near) sends the shape to the
+# general reading.  Black's connection B2 leaves the peep its two liberties
+# A1 and A3, and X2 lies off the board, so Black's line at the 2-2 point is
+# the connection answered by White's B1 on the first line: a = Black's B2,
+# White's B1 (h0).  White's push B2 and Black's cut C2: White's C3 runs out,
+# b = White's B2 alone (h1).  B2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  O . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki B3 B2 B3 B2 B1 B3 B2 [B2=s:5]
+
+[k6pin-edge-peep-two-two-black]
+# As k6pin-edge-peep-two-two-white, Black to play: B2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  O . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki B3 B2 B3 B2 B1 B3 B2 [B2=s:5]
+
+[k6pin-edge-peep-two-two-right-white]
+# The same at the right corner: Black H3, White's peep J2; Black's H2
+# answered by White's H1.  H2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . . . O
+  . . . . . . . . .
+call Kankei6EdgeNozoki H3 H2 H3 H2 H1 H3 H2 [H2=s:5]
