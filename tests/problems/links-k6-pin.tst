@@ -521,3 +521,50 @@ white to play
   . . . . . . . . O
   . . . . . . . . .
 call Kankei6EdgeNozoki H3 H2 H3 H2 H1 H3 H2 [H2=s:5]
+
+[k6pin-edge-peep-cut-point-on-side-edge-white]
+# Black B3's jump to the bottom edge with White's peep C2-D2 (a chain of
+# two) on the right: the cut point N = A2 is on the first line of the left
+# edge, so the cut is not read directly; the general reading hands it to the
+# side-edge reading: Black's B2 (h0) plus White's B2 (h1), s (not 12, so no
+# change).  B2 for both.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki B3 B2 B3 B2 B3 B2 [B2=s:5]
+
+[k6pin-edge-peep-cut-point-on-side-edge-black]
+# As k6pin-edge-peep-cut-point-on-side-edge-white, Black to play: B2, s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki B3 B2 B3 B2 B3 B2 [B2=s:5]
+
+[k6pin-edge-peep-cut-point-on-side-edge-right-white]
+# The same at the right corner: Black H3, White G2-F2, the cut point J2 on
+# the right edge.  H2, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . O O . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki H3 H2 H3 H2 H3 H2 [H2=s:5]
