@@ -568,3 +568,156 @@ white to play
   . . . . . O O . .
   . . . . . . . . .
 call Kankei6EdgeNozoki H3 H2 H3 H2 H3 H2 [H2=s:5]
+
+[k6pin-approach-own-corner-near-black]
+# Black's two-space jump C5-F5 with White D7 two lines out beside the gap
+# D5 (backed by C8-D8-E8), as in two-space-approach-black, but Black holds
+# C6, C5's corner on White's side (R1): the approach has nothing to push
+# against; nothing.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
+
+[k6pin-approach-own-corner-near-white]
+# As k6pin-approach-own-corner-near-black, White to play: nothing.
+white to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
+
+[k6pin-approach-own-corner-far-black]
+# As two-space-approach-black with Black F6, F5's corner on White's side
+# (R2): nothing.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . . . . X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
+
+[k6pin-approach-own-corner-far-white]
+# As k6pin-approach-own-corner-far-black, White to play: nothing.
+white to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . . . . X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
+
+[k6pin-approach-own-beyond-far-gap-black]
+# As two-space-approach-black with Black E7, two lines out beside the far
+# gap E5 on White's side (P, beyond E6 seen from E5): nothing.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
+
+[k6pin-approach-own-beyond-far-gap-white]
+# As k6pin-approach-own-beyond-far-gap-black, White to play: nothing.
+white to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
+
+[k6pin-approach-dead-stone-black]
+# Black's jump C5-F5 with White's lone D7 two lines out beside the gap D5,
+# hemmed in by Black C7, D8 and E8 (two liberties, nearly dead): a dead
+# approach stone threatens nothing, so nothing (Black's C7 beside it is
+# never read).
+black to play
+  . . . . . . . . .
+  . . . X X . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
+
+[k6pin-approach-first-line-jump-white]
+# Black's two-space jump C1-F1 along the first line with White D3 (backed
+# by C4-D4-E4) two lines out beside the gap D1: the gap itself is on the
+# first line, nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+call Kankei6Soto C1 F1 [none]
+
+[k6pin-approach-along-own-corner-near-black]
+# The approach beside the far gap: White E7 (backed by D8-E8-F8) two lines
+# out beside E5; the end next to it is F5, whose corner on White's side is
+# F6 (R1), held by Black: nothing.
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . O . . . .
+  . . . . . X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
+
+[k6pin-approach-along-own-corner-far-black]
+# As k6pin-approach-along-own-corner-near-black with Black C6 instead, the
+# other end's corner on White's side (R2): nothing.
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . O . . . .
+  . . X . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
