@@ -721,3 +721,53 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Soto C5 F5 [none]
+
+[k6pin-approach-cut-three-liberties-white]
+# Black's two-space jump C5-F5 with White D7 two lines out beside the gap D5
+# (linked diagonally to White's E8-F8-G8-G7) and Black's C7 two lines out
+# beside C5 on the same side: the cut.  White's D7 has three liberties (D6,
+# D8, E7), so White's reading is the push itself: White D5, Black D4, White
+# E5, Black E4 (a, h1).  Black's part: Black D6 (h0), which leaves D7 two
+# liberties, no capture.  White's point is the push D5, s, under the
+# caller's reason.
+white to play
+  . . . . . . . . .
+  . . . . O O O . .
+  . . X O . . O . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 D6 C5 D5 D4 E5 E4 [D5=s:5]
+
+[k6pin-approach-cut-three-liberties-black]
+# As k6pin-approach-cut-three-liberties-white, Black to play: Black's point
+# is the cut D6, s.
+black to play
+  . . . . . . . . .
+  . . . . O O O . .
+  . . X O . . O . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 D6 C5 D5 D4 E5 E4 [D6=s:5]
+
+[k6pin-approach-cut-three-liberties-across-white]
+# The position mirrored across the jump (White D3, Black C3): White D5,
+# Black D6, White E5, Black E6; Black's part D4.  White D5, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . X O . . O . .
+  . . . . O O O . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 D4 C5 D5 D6 E5 E6 [D5=s:5]
