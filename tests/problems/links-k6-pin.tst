@@ -771,3 +771,65 @@ white to play
   . . . . O O O . .
   . . . . . . . . .
 call Kankei6Soto C5 F5 C5 D4 C5 D5 D6 E5 E6 [D5=s:5]
+
+[k6pin-approach-first-line-stone-alive-black]
+# Black's two-space jump C3-F3 on the third line with White D1 two lines
+# out below the gap D3: the approach stone stands on the first line.  It is
+# part of a living White group (A2-A3-B3, B1-C1-D1 and C2 around the eyes A1
+# and B2), so only its line decides: a first-line stone does not approach,
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O X . . X . . .
+  O . O . . . . . .
+  . O O O . . . . .
+call Kankei6Soto C3 F3 [none]
+
+[k6pin-approach-first-line-stone-alive-white]
+# As k6pin-approach-first-line-stone-alive-black, White to play: nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O X . . X . . .
+  O . O . . . . . .
+  . O O O . . . . .
+call Kankei6Soto C3 F3 [none]
+
+[k6pin-approach-bonus-white]
+# As two-space-approach-white (Black's jump C5-F5, White D7 backed by
+# C8-D8-E8): White pushes at D5, 2s under reason 29, and the push carries
+# no bonus.
+white to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto:pf:bonus C5 F5 C5 E6 C5 D5 D4 E5 E4 [D5=2s:29 D5/0]
+
+[k6pin-approach-bonus-black]
+# As k6pin-approach-bonus-white, Black to play: E6, 2s, no bonus.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto:pf:bonus C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=2s:29 E6/0]

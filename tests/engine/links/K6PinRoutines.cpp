@@ -51,6 +51,7 @@ std::string LessOwnLine(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd pfEdgeNozokiBonus("Kankei6EdgeNozoki:pf:bonus", AndBonus<Kankei6EdgeNozoki>);
+const TProblemRoutineAdd pfSotoBonus("Kankei6Soto:pf:bonus", AndBonus<Kankei6Soto>);
 const TProblemRoutineAdd pfEdgeNozokiLess("Kankei6EdgeNozoki:pf:less", LessOwnLine<Kankei6EdgeNozoki>);
 const TProblemRoutineAdd pfNozokiLess("Kankei6Nozoki:pf:less", LessOwnLine<Kankei6Nozoki>);
 
