@@ -833,3 +833,63 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Soto:pf:bonus C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=2s:29 E6/0]
+
+[k6pin-outside-both-sides-far-white]
+# White on E7 and E3, two lines out on both sides of the far gap E5, White
+# to play: the far gap itself, Black's E5 + White's E5, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 E5 C5 E5 [E5=s:5]
+
+[k6pin-outside-beside-different-gaps-black]
+# White on D7 and E3: two lines out, but beside different gap points (D5 on
+# one side, E5 on the other), so neither gap is pressed from both sides and
+# a single approach is not read either: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
+
+[k6pin-outside-beside-different-gaps-white]
+# As k6pin-outside-beside-different-gaps-black, White to play: nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
+
+[k6pin-outside-same-side-both-gaps-white]
+# White on D7 and E7, both two lines out on the same side, one beside each
+# gap point: again no gap is pressed from both sides, nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 [none]
