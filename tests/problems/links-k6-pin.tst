@@ -893,3 +893,136 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Soto C5 F5 [none]
+
+[k6pin-peep-own-below-gap-black]
+# Black's two-space jump C5-F5 with White's peep D6 above the gap D5.
+# Black already holds D3, two lines out below the peeped gap on the far
+# side (Q1): the peep threatens nothing, nothing (and no marks).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[k6pin-peep-own-below-gap-white]
+# As k6pin-peep-own-below-gap-black, White to play: no marks either.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki:marks C5 F5 [none]
+
+[k6pin-peep-own-below-far-gap-black]
+# As k6pin-peep-own-below-gap-black with Black E3 instead, two lines out
+# below the other gap E5 (Q3): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[k6pin-peep-own-below-far-gap-white]
+# As k6pin-peep-own-below-far-gap-black, White to play: no marks.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki:marks C5 F5 [none]
+
+[k6pin-peep-opponent-below-gap-black]
+# White's peep D6 and White D3 two lines out below the gap D5 (Q1): the
+# gap is simply worth both sides' play there: Black's D5 (h0) plus White's
+# D5 (h1, not below 0), s at D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 [D5=s:5]
+
+[k6pin-peep-opponent-below-gap-white]
+# As k6pin-peep-opponent-below-gap-black, White to play: D5, s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 [D5=s:5]
+
+[k6pin-peep-opponent-below-gap-marks]
+# As k6pin-peep-opponent-below-gap-white: both gap points are marked.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki:marks C5 F5 [D5:1 E5:1]
+
+[k6pin-peep-own-above-gap-both-black]
+# The peep on the other side at the other gap: White E4 below the gap E5;
+# Black holds E7, two lines out above E5 (Q1 for this peep): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[k6pin-peep-own-above-far-gap-both-black]
+# As k6pin-peep-own-above-gap-both-black with Black D7 instead, two lines
+# out above the other gap D5 (Q3): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
