@@ -1026,3 +1026,70 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Nozoki C5 F5 [none]
+
+[k6pin-wedge-block-ataris-black]
+# Black's one-space jump C5-E5; White's wedge D5 with D6 above it, shut in
+# by Black's C6 and E6 (the pair's liberties D4 and D7); the corner C4 is
+# empty with White B4 behind it, and White holds F4 and E3 below.  Black's
+# block D4 puts the wedge in atari and no Black chain next to it is in
+# atari, so White captures nothing: e1 = Black's D4 alone (h0).  e2 =
+# Black's C4, White's D4 (h2).  White's corner C4 met by Black's D4 (h1,
+# no ladder on D4) against White's extension D4 met by Black's C4 (h3).
+# Here h0 > h2 (Black's point is the block D4) and h3 > h1 (White's point
+# is D4 too): D4, h0 + h3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . X O X . . . .
+  . O . . . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 C4 C5 D3 C5 D4 C5 C4 D4 C5 C4 D4 C5 D4 C4 [D4=h0+h3:5]
+
+[k6pin-wedge-block-ataris-white]
+# As k6pin-wedge-block-ataris-black, White to play: D4, h0 + h3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . X O X . . . .
+  . O . . . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 C4 C5 D3 C5 D4 C5 C4 D4 C5 C4 D4 C5 D4 C4 [D4=h0+h3:5]
+
+[k6pin-wedge-block-ataris-mirror-black]
+# The mirror of k6pin-wedge-block-ataris-black: the corner E4 beside E5 with
+# White F4 behind it, White B4 and C3 below.  e1 = Black's D4 alone (h0)
+# beats Black's E4, White's D4 (h2); White's extension D4 met by Black's E4
+# (h3) beats White's E4 met by Black's D4 (h1): D4, h0 + h3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . X O X . . . .
+  . O . . . O . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 E4 E5 D3 C5 D4 C5 E4 D4 C5 E4 D4 C5 D4 E4 [D4=h0+h3:5]
+
+[k6pin-wedge-block-ataris-mirror-white]
+# As k6pin-wedge-block-ataris-mirror-black, White to play: D4, h0 + h3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . X O X . . . .
+  . O . . . O . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 E4 E5 D3 C5 D4 C5 E4 D4 C5 E4 D4 C5 D4 E4 [D4=h0+h3:5]
