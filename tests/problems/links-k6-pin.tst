@@ -1092,3 +1092,39 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWariSoto C5 E5 D4 E4 E5 D3 C5 D4 C5 E4 D4 C5 E4 D4 C5 D4 E4 [D4=h0+h3:5]
+
+[k6pin-peep-hane-no-room-white]
+# Black's one-space jump C5-E5 with White's peep at D6 and White F5 outside
+# E5; Black's B3 and D3 stand below.  White's hane at C4 leaves C5 three
+# liberties (no ladder), and none of C4's empty neighbours has three empty
+# neighbours of its own (D4 has D3 below, C3 and B4 have B3 beside), so no
+# extension is read: the hane's value is White's C4 alone (h1), above 0.
+# The hane at E4 catches E5 in a ladder (White's D5 and E6, h3).  The
+# answer is the smaller: h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . X O . . .
+  . . . . . . . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoHane C5 E5 C4 E4 C5 C5 C4 C5 C5 E4 E4 D5 D5 E6 [=h1]
+
+[k6pin-peep-hane-no-room-across-white]
+# k6pin-peep-hane-no-room-white mirrored across the jump (the peep at D4,
+# Black B7 and D7): White's C6 alone (h1) against the ladder after E6
+# (White's D5 and E4, h3): h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . X . X O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoHane C5 E5 C6 E6 C5 C5 C6 C5 C5 E6 E6 D5 D5 E4 [=h1]
