@@ -1128,3 +1128,19 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiKadoHane C5 E5 C6 E6 C5 C5 C6 C5 C5 E6 E6 D5 D5 E4 [=h1]
+
+[k6pin-peep-hane-no-room-worthless-white]
+# As k6pin-peep-hane-no-room-white with Black B4 as well: the hane at C4 has
+# still no room to extend, and White's C4 alone (h1) is now below 0, so the
+# reading gives up and answers the value it was given, 999.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . X O . . .
+  . X . . . . . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoHane C5 E5 C4 E4 C5 C5 C4 C5 C5 E4 E4 D5 D5 E6 [=999]
