@@ -23,19 +23,8 @@
 namespace vorn::test {
 namespace {
 
-// NAME:ik:bonus A B [lines]: the candidates as BoxRoutine answers them,
-// each followed by its bonus as "POINT+bonus".
-template <void (*R)(TKankeiBox)>
-std::string WithBonus(const std::vector<Point>& pts)
-{
-    std::string out = BoxRoutine<R>(pts);
-    for (int i = 1; i <= KohoCount; ++i)
-        out += ' ' + GtpVertex(Koho.Pt[i]) + '+' + std::to_string(static_cast<int>(Koho.Bonus[i]));
-    return out;
-}
-
-const TProblemRoutineAdd ikWarikomiBonus("IkkenWarikomi:ik:bonus", WithBonus<IkkenWarikomi>);
-const TProblemRoutineAdd ikNozokiMainBonus("IkkenNozokiMain:ik:bonus", WithBonus<IkkenNozokiMain>);
+const TProblemRoutineAdd ikWarikomiBonus("IkkenWarikomi:ik:bonus", BoxRoutineWithBonus<IkkenWarikomi>);
+const TProblemRoutineAdd ikNozokiMainBonus("IkkenNozokiMain:ik:bonus", BoxRoutineWithBonus<IkkenNozokiMain>);
 // IkkenNozokiKiriHyoka:ik A B [lines]: the cut value of the peep read with
 // the opponent's cut at the gap and the owner's block at P on the board:
 // "=G:value" (G the owner's answer it leaves).

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "board/Diagram.h"
 #include "board/Point.h"
+#include "engine/Koho.h"
 #include "engine/links/KankeiBox.h"
 
 namespace vorn::test {
@@ -27,6 +29,17 @@ std::string BoxRoutine(const std::vector<Point>& pts)
         R(box);
         return std::string();
     });
+}
+
+// NAME:...:bonus A B [lines]: the candidates as BoxRoutine answers them,
+// each followed by its bonus as "POINT+bonus".
+template <void (*R)(TKankeiBox)>
+std::string BoxRoutineWithBonus(const std::vector<Point>& pts)
+{
+    std::string out = BoxRoutine<R>(pts);
+    for (int i = 1; i <= KohoCount; ++i)
+        out += ' ' + GtpVertex(Koho.Pt[i]) + '+' + std::to_string(static_cast<int>(Koho.Bonus[i]));
+    return out;
 }
 
 } // namespace vorn::test
