@@ -1,0 +1,110 @@
+# Life and death and endgame rows where one stone, one edge or one eye value
+# decides the answer: the settling jump that peeps at a jump along the left
+# edge, the settling diagonal whose connection still leaves two eyes, and
+# the pass over the groups.
+#   call PASS V    one pattern pass on the group at V (the entries of
+#       generators.tst): each candidate as "point=K+d:reason", its value
+#       counted from the group's value K
+
+# --- The settling jump that peeps, at a jump along the left edge ------------
+#   call SettleIkkenNozoki V    the settling jump that peeps, on the group
+#       at V
+
+[settle-jump-peeps-at-an-edge-jump]
+# settle-jump-that-peeps-at-a-one-space-jump (generators.tst) moved to the
+# left edge: Black's one-space jump A4-A2 runs along the edge, its gap A3
+# open with B3 beside it (the other side is off the board), so White's B3
+# peeps at A3.  B3 is White's one-space jump from D3 (the strip C4, C3, C2
+# empty) with its four neighbours empty (A3, B4, C3, B2).  White's
+# group D1-D3-E3-F3-G3-G2-G1 holds the square E1-F2 (one eye, eye value
+# 2).  White B3 and the cut at A3 cut off Black's A2 and take the corner
+# A1-C2 as a second eye space (eye value 4 or more); when Black connects at
+# A3 instead, White B2 closes the corner A1-B1-C1-C2 against the edge
+# chain: two eyes again.  So B3 is proposed at the group's value, reason 9;
+# the group is the opponent's, no answers are prepared.  The cut point A3
+# lies on the first column: the pass must read it like any other.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X .
+  X . . . . . . X .
+  . . . O O O O X .
+  X . . O . . O X .
+  . . . O . . O X .
+call SettleIkkenNozoki D3 [B3=K:9]
+
+[settle-jump-peeps-at-an-edge-jump-white]
+# The same with White to play (the group is the engine's own): the
+# candidate is the same B3 at the group's value.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X .
+  X . . . . . . X .
+  . . . O O O O X .
+  X . . O . . O X .
+  . . . O . . O X .
+call SettleIkkenNozoki D3 [B3=K:9]
+
+[settle-jump-peeps-at-an-edge-jump-gap-filled]
+# Black's A3 fills the gap: A2-A5 is one chain, there is no jump to peep
+# at and B3 is not in White's peep map: nothing is read.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X .
+  X . . . . . . X .
+  X . . O O O O X .
+  X . . O . . O X .
+  . . . O . . O X .
+call SettleIkkenNozoki D3 [none]
+
+# --- The settling diagonal: the connection must leave the group short -------
+#   call SettleNanameAnswer V    the settling diagonal point that ataris an
+#       attacker chain, on the group at V
+
+[settle-diagonal-connection-leaves-two-eyes]
+# settle-diagonal-ataris-the-intruder (generators.tst) with Black's wall a
+# line further right: White's A2-A3-E3-E2-D2 round Black's C2 now also
+# holds D1-E1.  C1 ataris C2 (White's atari map), White's capture at B2
+# lives; but when Black connects at B2 instead, White still has the
+# two-point eye D1-E1 and the corner A1-B1 beside Black's B2-C2, whose one
+# liberty is B1: eye value 4, two eyes without the diagonal.  The pass
+# proposes a diagonal only where the connection leaves the group short of
+# two eyes (below 4): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X . . .
+  O O O O O X . . .
+  O . X O O X . . .
+  . . . . . X . . .
+call SettleNanameAnswer D3 [none]
+
+[settle-diagonal-connection-leaves-one-eye]
+# The same with Black's E1: D1-E1 is no eye any more, and after White's C1
+# and Black's connection at B2 White is back to eye value 3.  Of C1's empty
+# neighbours other than B2, B1 has one empty neighbour (A1) and one White
+# neighbour (C1): White's B1 captures B2-C2, two eyes; D1 touches two White
+# stones (C1, D2) and is not tried.  C1 is proposed at the group's value,
+# reason 9.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X . . .
+  O O O O O X . . .
+  O . X O O X . . .
+  . . . . X X . . .
+call SettleNanameAnswer D3 [C1=K:9]
