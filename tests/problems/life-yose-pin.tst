@@ -37,7 +37,12 @@ call SettleIkkenNozoki D3 [B3=K:9]
 
 [settle-jump-peeps-at-an-edge-jump-white]
 # The same with White to play (the group is the engine's own): the
-# candidate is the same B3 at the group's value.
+# candidate is the same B3 at the group's value, and the answers are
+# prepared: after White's B3 and Black's connection at A3 (the peep point),
+# of B3's empty neighbours B4, C3 and B2 only B2 gives two eyes (B4 and C3
+# leave the corner open to Black's A2): one prepared answer, (B3, A3, B2),
+# the reply being the peep point and the answer the neighbour (not the
+# other way round: the jump's pass prepares one direction only).
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -49,6 +54,22 @@ white to play
   X . . O . . O X .
   . . . O . . O X .
 call SettleIkkenNozoki D3 [B3=K:9]
+call SettleIkkenNozoki:prepared D3 [B3=K B3/A3/B2]
+
+[settle-jump-peeps-at-an-edge-jump-black-prepares-nothing]
+# With Black to play the group is the opponent's: B3 at the group's value
+# and no prepared answer.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X .
+  X . . . . . . X .
+  . . . O O O O X .
+  X . . O . . O X .
+  . . . O . . O X .
+call SettleIkkenNozoki:prepared D3 [B3=K]
 
 [settle-jump-peeps-at-an-edge-jump-gap-filled]
 # Black's A3 fills the gap: A2-A5 is one chain, there is no jump to peep
@@ -64,6 +85,24 @@ black to play
   X . . O . . O X .
   . . . O . . O X .
 call SettleIkkenNozoki D3 [none]
+
+[settle-jump-peeps-at-an-edge-jump-three-open-sides]
+# settle-jump-peeps-at-an-edge-jump with Black's B4 on the wall above B3:
+# B3 keeps three empty neighbours (A3, C3, B2), enough for the jump point.
+# The reading is the same (White B3 and the cut at A3 take the corner; when
+# Black connects at A3, White B2 closes it: two eyes): B3 at the group's
+# value, reason 9.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X .
+  X X . . . . . X .
+  . . . O O O O X .
+  X . . O . . O X .
+  . . . O . . O X .
+call SettleIkkenNozoki D3 [B3=K:9]
 
 # --- The settling diagonal: the connection must leave the group short -------
 #   call SettleNanameAnswer V    the settling diagonal point that ataris an
@@ -108,3 +147,4 @@ black to play
   O . X O O X . . .
   . . . . X X . . .
 call SettleNanameAnswer D3 [C1=K:9]
+
