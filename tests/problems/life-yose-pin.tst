@@ -148,3 +148,73 @@ black to play
   . . . . X X . . .
 call SettleNanameAnswer D3 [C1=K:9]
 
+
+# --- The endgame: an atari point whose other side is a ladder ----------------
+#   call YoseAtariValue:both V F G   (generators-more.tst) both moves at V
+#       force: J's leaves O a chain answered at F, O's leaves J one answered
+#       at G.  A = J's evaluation after J at V and O at F, B = O's after O
+#       at V and J at G, C = J's after J at V and J again at F.
+#       r = 2 (A + B), grown by its half, or C halved when 2r exceeds C;
+#       b = C.  "V=r/b"
+#   call YoseAtariValue:reverse V G   (generators.tst) only O's move at V
+#       forces (J answers at G): r = A + B with A = J's evaluation after J
+#       at V and B = O's after O at V and J at G; b = 0
+# J's forcing point here is not an atari's liberty but the first move of
+# the ladder that J's move starts: the point where O must answer.
+
+[endgame-atari-point-forcing-by-a-ladder]
+# The position of endgame-ladder-follow-up-exactly-twice-the-gain
+# (yose-bounds.tst) with Black's J4 beside J5 and White's J3 under it.
+# Black's J5 leaves White's H5 (under Black's H6-G6) with G5 and H4, and
+# the ladder catches it: Black's H4 ataris and Black's G5 takes it.  No
+# White chain next to J5 is in atari, so J's forcing point F is the
+# ladder's first move H4, where White answers by connecting H5 to H3.
+# White's J5 instead ataris Black's J4 (left with H4 alone, J3 being
+# White's): Black's answer G is the escape at H4, joining F4-G4.  Both
+# moves force: r = 2 (A + B) grown by its half (or C halved), with the
+# follow-up C (Black at J5 and H4) as the bonus.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . X X .
+  . . . . . . . O .
+  . . . . . X X . X
+  . . . . . . O O O
+  . . O . O . . . .
+  . . . O . . . . .
+call YoseAtariValue:both J5 H4 H4 [J5=r/b]
+
+[endgame-atari-point-forcing-by-a-ladder-white]
+# The same with the colours swapped and White to play: White's J5 starts
+# the ladder against Black's H5 (first move H4), Black's J5 ataris White's
+# J4 (escape H4).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . O O .
+  . . . . . . . X .
+  . . . . . O O . O
+  . . . . . . X X X
+  . . X . X . . . .
+  . . . X . . . . .
+call YoseAtariValue:both J5 H4 H4 [J5=r/b]
+
+[endgame-atari-point-ladder-broken]
+# endgame-atari-point-forcing-by-a-ladder with White's F5 and F6: after
+# Black's J5 and H4, White's G5 joins F5-F6 with four liberties, so the
+# ladder fails and Black's J5 forces nothing (H4 is no forcing point, the
+# value is not doubled).  White's J5 still ataris J4 (Black escapes at
+# H4): only O's move forces, r = A + B, bonus 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O X X .
+  . . . . . O . O .
+  . . . . . X X . X
+  . . . . . . O O O
+  . . O . O . . . .
+  . . . O . . . . .
+call YoseAtariValue:reverse J5 H4 [J5=r/b]
