@@ -16,6 +16,7 @@
 #include "engine/Sikatu.h"
 #include "engine/SikatuKatachi.h"
 #include "engine/Think.h"
+#include "engine/Yose.h"
 
 namespace vorn::test {
 namespace {
@@ -97,6 +98,35 @@ std::string WithPrepared(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
+// call YoseAtariValue:plain V   the atari point V where neither move forces
+// an answer: r = A + B, A = J's evaluation after J at V, B = O's after O at
+// V; bonus 0 (no follow-up).  The candidates YoseAtariValue left: the one at
+// V as "V=r" ("V=r+3", "V=r-2" when off) with its bonus after a slash when
+// it has one, the others by their points; "none".
+std::string AtariPlain(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the atari point wants the point");
+    const Point v = pts[0];
+    const int r = ReadingValue(JibunIro, {v}) + ReadingValue(AiteIro, {v});
+    YoseCacheClear();
+    KohoKind = kkYose;
+    YoseAtariValue(v);
+    YoseCacheClear();
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        if (Koho.Pt[i] != v) {
+            all.push_back(GtpVertex(Koho.Pt[i]));
+            continue;
+        }
+        const int d = Koho.Value[i] - r;
+        all.push_back(GtpVertex(v) + "=r" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "")
+                      + (Koho.Bonus[i] != 0 ? '/' + std::to_string(Koho.Bonus[i]) : std::string()));
+    }
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd atariPlain("YoseAtariValue:plain", AtariPlain);
 const TProblemRoutineAdd nozokiPrepared("SettleIkkenNozoki:prepared", WithPrepared<SettleIkkenNozoki>);
 const TProblemRoutineAdd gunAfter("GunAfter", GunAfter<false>);
 const TProblemRoutineAdd gunAfterSame("GunAfter:same", GunAfter<true>);

@@ -218,3 +218,43 @@ black to play
   . . O . O . . . .
   . . . O . . . . .
 call YoseAtariValue:reverse J5 H4 [J5=r/b]
+
+# O's forcing point from the ladder status the chains already carry: the
+# ladder against J's chain after O's move is not read again.
+#   call YoseAtariValue:plain V   neither move at V forces: r = A + B, A =
+#       J's evaluation after J at V, B = O's after O at V; bonus 0: "V=r"
+
+[endgame-atari-point-their-ladder-forces]
+# The position of endgame-ladder-follow-up-exactly-twice-the-gain
+# (yose-bounds.tst) with White to play.  White's J5 touches no Black chain:
+# it forces nothing.  Black's J5 leaves White's H5 with G5 and H4, and the
+# ladder status of that chain says Black catches it starting at H4: White
+# answers at H4 (joining H3).  Only O's move forces: r = A + B with B read
+# after Black's J5 and White's H4, bonus 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . X X .
+  . . . . . . . O .
+  . . . . . X X . .
+  . . . . . . O O .
+  . . O . O . . . .
+  . . . O . . . . .
+call YoseAtariValue:reverse J5 H4 [J5=r/b]
+
+[endgame-atari-point-their-ladder-broken]
+# The same with White's F5 and F6: after Black's J5 and H4, White's G5
+# joins them with four liberties, the ladder fails and Black's J5 forces
+# nothing either: r = A + B, bonus 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O X X .
+  . . . . . O . O .
+  . . . . . X X . .
+  . . . . . . O O .
+  . . O . O . . . .
+  . . . O . . . . .
+call YoseAtariValue:plain J5 [J5=r]
