@@ -258,3 +258,43 @@ white to play
   . . O . O . . . .
   . . . O . . . . .
 call YoseAtariValue:plain J5 [J5=r]
+
+# --- The lone stone in atari: life by a capture ------------------------------
+#   call SettleAtariIsi V    the settling pass of a one-stone chain of the
+#       group in atari, on the group at V (generators.tst)
+
+[lone-stone-in-atari-life-by-a-capture]
+# Black's A3-D3-D2 with the lone stone A1, which White's B1 holds in atari
+# (its liberty A2 has one empty neighbour, B2, and no White neighbour;
+# White at B2 would keep A2 and C1: no self-atari).  Black's B2 alone
+# leaves the group without two eyes (the corner is open at C1-C2), but it
+# leaves White's B1 in atari at C1, and Black's capture there closes the
+# corner: A2 and the space of B1-C1-C2, two eyes.  So the pass counts the
+# shape as living by the capture; the group is the opponent's (White to
+# play), so the candidate is the liberty A2 itself, at the group's value.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X O . . . .
+  . . . X O . . . .
+  X O . O O . . . .
+call SettleAtariIsi A3 [A2=K:9]
+
+[lone-stone-in-atari-no-capture-left]
+# White's C1 joins B1 to D1 and the wall: after Black's B2 no White chain
+# beside B2 or A1 is in atari, and the group has no second eye: nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X O . . . .
+  . . . X O . . . .
+  X O O O O . . . .
+call SettleAtariIsi A3 [none]
