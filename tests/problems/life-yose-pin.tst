@@ -266,7 +266,7 @@ call YoseAtariValue:plain J5 [J5=r]
 [lone-stone-in-atari-life-by-a-capture]
 # Black's A3-D3-D2 with the lone stone A1, which White's B1 holds in atari
 # (its liberty A2 has one empty neighbour, B2, and no White neighbour;
-# White at B2 would keep A2 and C1: no self-atari).  Black's B2 alone
+# White at B2 would keep A2, C2 and C1: no self-atari).  Black's B2 alone
 # leaves the group without two eyes (the corner is open at C1-C2), but it
 # leaves White's B1 in atari at C1, and Black's capture there closes the
 # corner: A2 and the space of B1-C1-C2, two eyes.  So the pass counts the
