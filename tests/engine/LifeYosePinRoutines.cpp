@@ -1,6 +1,6 @@
-// Entries of the problem table life-yose-pin.tst: the life-and-death pass
-// over the groups and the settling and endgame patterns on positions where
-// one stone decides the answer.  The answer format is written at each entry.
+// Entries of the problem table life-yose-pin.tst: the settling and endgame
+// patterns on positions where one stone decides the answer.  The answer
+// format is written at each entry.
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -10,65 +10,14 @@
 #include "board/Diagram.h"
 #include "board/Goban.h"
 #include "board/Gun.h"
-#include "board/Hooks.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
-#include "engine/Sikatu.h"
 #include "engine/SikatuKatachi.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
 
 namespace vorn::test {
 namespace {
-
-// call GunFacts V   the analysis of the group at V as the rows' hand working
-// takes it: "me=N kati=K kokyu=N death=D".
-std::string GunFacts(const std::vector<Point>& pts)
-{
-    if (pts.size() != 1)
-        throw std::invalid_argument("the facts want one stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    return "me=" + std::to_string(g->GetMe()) + " kati=" + std::to_string(g->GetKati())
-           + " kokyu=" + std::to_string(g->GetKokyuSu()) + " death=" + std::to_string(g->GetDeathLevel());
-}
-
-// call SikatuThink:all   the life-and-death pass over every group with the
-// pondering on and no shape remembered: every candidate it left as
-// "P=value:reason", sorted; "none".
-std::string ThinkAll(const std::vector<Point>& pts)
-{
-    if (!pts.empty())
-        throw std::invalid_argument("the pass takes no points");
-    const std::uint8_t on = SikatuYomiOn;
-    const unsigned char mode = YomiSikatuMode;
-    SikatuYomiOn = 1;
-    YomiSikatuMode = 1;
-    ClearSikatuGun();
-    SikatuThink();
-    SikatuYomiOn = on;
-    YomiSikatuMode = mode;
-    std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]) + ':'
-                      + std::to_string(static_cast<int>(Koho.Kind[i])));
-    return SortedWords(all);
-}
-
-// call GunAfter V M...   (scratch) the colours alternate from V's colour.
-template <bool Same>
-std::string GunAfter(const std::vector<Point>& pts)
-{
-    const int c0 = GobanLv[0]->GetIroPt(pts[0]);
-    TYomiKeep keep;
-    for (std::size_t i = 1; i < pts.size(); ++i)
-        if (!ToruPushPlay(Same || i % 2 == 1 ? c0 : (c0 ^ 3), pts[i]))
-            return "refused " + GtpVertex(pts[i]);
-    CurGoban().Analyze();
-    const TGun* g = IsStone(CurGoban().GetIroPt(pts[0])) ? GunAt(pts[0]) : nullptr;
-    return g == nullptr ? "gone" : "me=" + std::to_string(g->GetMe()) + " death=" + std::to_string(g->GetDeath());
-}
 
 // call SettleIkkenNozoki:prepared V   the settling jump that peeps, on the
 // group at V: each candidate as "P=K+d" (its value against the group's
@@ -128,10 +77,6 @@ std::string AtariPlain(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd atariPlain("YoseAtariValue:plain", AtariPlain);
 const TProblemRoutineAdd nozokiPrepared("SettleIkkenNozoki:prepared", WithPrepared<SettleIkkenNozoki>);
-const TProblemRoutineAdd gunAfter("GunAfter", GunAfter<false>);
-const TProblemRoutineAdd gunAfterSame("GunAfter:same", GunAfter<true>);
-const TProblemRoutineAdd gunFacts("GunFacts", GunFacts);
-const TProblemRoutineAdd thinkAll("SikatuThink:all", ThinkAll);
 
 } // namespace
 } // namespace vorn::test

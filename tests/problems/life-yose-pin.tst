@@ -298,3 +298,127 @@ white to play
   . . . X O . . . .
   X O O O O . . . .
 call SettleAtariIsi A3 [none]
+
+# --- The two-liberty chain: the defender's answer by a capture ----------------
+#   call KillNiDameRen:read V L R   (generators.tst) the two-liberty chain
+#       pass on the group at V, against the reading "the attacker at L, the
+#       defender at R": the candidate at L as "L=r:9" when its value is the
+#       attacker's evaluation after those two moves, the others by their
+#       points alone
+
+[kill-two-liberty-chain-answered-by-a-capture]
+# Black's C3-D3-E3-C2-E2 inside White's wall (B1-B4, row 4, F2-F4) has two
+# liberties, C1 and E1, and holds White's D2, which is in atari at D1.  No
+# ladder catches the chain: its capture at D1 gives it liberties and E1
+# opens to F1.  White's atari at C1 (joining B1) is no self-atari; Black's
+# answer is not the other liberty E1 but the capture of the White stone in
+# atari beside the chain, at D1.  The group, with one eye at most, stays
+# below eye value 4, so C1 is worth White's evaluation after C1 and D1.
+# The atari from the other side, E1, is answered by the same capture and
+# stands as a second candidate (its own value).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O O O . . .
+  . O X X X O . . .
+  . O X O X O . . .
+  . O . . . . . . .
+call KillNiDameRen:read C3 C1 D1 [C1=r:9 E1]
+call KillNiDameRen:read C3 E1 D1 [C1 E1=r:9]
+
+[kill-two-liberty-chain-answered-by-a-capture-black]
+# The same with the colours swapped and Black to play: Black's C1 and E1,
+# each answered by White's capture at D1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X X X X X . . .
+  . X O O O X . . .
+  . X O X O X . . .
+  . X . . . . . . .
+call KillNiDameRen:read C3 C1 D1 [C1=r:9 E1]
+call KillNiDameRen:read C3 E1 D1 [C1 E1=r:9]
+
+[kill-two-liberty-chain-no-stone-inside]
+# Without White's D2 the chain has four liberties (C1, D2, D1, E1): no
+# two-liberty chain, nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O O O . . .
+  . O X X X O . . .
+  . O X . X O . . .
+  . O . . . . . . .
+call KillNiDameRen:read C3 C1 E1 [none]
+
+# --- The urgent eye pass: the border neighbour in every direction ------------
+#   call SikatuUrgentMe:at V P...   (generators.tst) the urgent eye pass on
+#       the group at V, its candidates at P... alone ("P=none" when there is
+#       none); the relation answers it runs first leave their own candidates
+#       and reason in the table
+# urgent-eye-border-neighbour (generators.tst) has the empty neighbour below
+# its border point; these are the same shape turned so that the neighbour
+# lies to the left, to the right and above it.
+
+[urgent-eye-border-neighbour-to-the-left]
+# Black's H9-H8-H7-G7-F7 holds the eye J9-J7 side and the half eye G8-G9
+# (the corner shape of urgent-eye-border-neighbour turned a quarter, the
+# group along the top right).  The border point G8 has the empty neighbour
+# F8 to its left: area value 0, no White neighbour, then exactly three
+# empty neighbours (E8, F9, G8) and no edge.  Black's F8 encloses G8-G9-F9,
+# a second eye: eye value 4, so F8 is worth the group's value (not in
+# Black's atari map: nothing added).  F9 lies on the edge with no White
+# neighbour: no candidate.  The relation answers run first and leave
+# reason 5.
+black to play
+  . . . O . . . X .
+  . . . O . . . X .
+  . . . O . X X X .
+  . . . O . O O O O
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuUrgentMe:at H9 F8 F9 [F8=K:5 F9=none]
+
+[urgent-eye-border-neighbour-to-the-right]
+# The same shape along the top left: the border point C8 of the half eye
+# C8-C9, its empty neighbour D8 to the right: D8 at the group's value, D9
+# on the edge none.
+black to play
+  . X . . . O . . .
+  . X . . . O . . .
+  . X X X . O . . .
+  O O O O . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuUrgentMe:at B9 D8 D9 [D8=K:5 D9=none]
+
+[urgent-eye-border-neighbour-above]
+# The shape of urgent-eye-border-neighbour upside down, along the lower
+# left: the border point B3 of the half eye A3-B3, its empty neighbour B4
+# above: B4 at the group's value, A4 on the edge none.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O . . . . .
+  . . . . O . . . .
+  . . X O . . . . .
+  . . X O . . . . .
+  X X X O . . . . .
+  . . . O . . . . .
+call SikatuUrgentMe:at A2 B4 A4 [A4=none B4=K:5]
