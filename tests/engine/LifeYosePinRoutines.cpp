@@ -11,6 +11,7 @@
 #include "board/Goban.h"
 #include "board/Gun.h"
 #include "engine/Koho.h"
+#include "engine/Sikatu.h"
 #include "engine/Reading.h"
 #include "engine/SikatuKatachi.h"
 #include "engine/Think.h"
@@ -75,6 +76,31 @@ std::string AtariPlain(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
+// call SikatuSkip:seeded V P   the test that spares the group at V the
+// life-and-death reading, with one candidate already in the table: P at
+// value 20 under the relation reason (5).  "skip" when the test spares the
+// group, "read" when not, then the points of the candidates the test added
+// on the way (the seed left out), sorted; "none" when it added none.
+std::string SkipSeeded(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the test wants a stone of the group and the seeded point");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    AddKohoEx(pts[1], 20, kkKankei, Point{});
+    if (KohoCount != 1)
+        throw std::invalid_argument("the seed is refused at " + GtpVertex(pts[1]));
+    KohoKind = kkSikatu;
+    const bool skip = SikatuSkip(*g);
+    YomiUnwind();
+    std::vector<std::string> added;
+    for (int i = 2; i <= KohoCount; ++i)
+        added.push_back(GtpVertex(Koho.Pt[i]));
+    return std::string(skip ? "skip " : "read ") + SortedWords(added);
+}
+
+const TProblemRoutineAdd skipSeeded("SikatuSkip:seeded", SkipSeeded);
 const TProblemRoutineAdd atariPlain("YoseAtariValue:plain", AtariPlain);
 const TProblemRoutineAdd nozokiPrepared("SettleIkkenNozoki:prepared", WithPrepared<SettleIkkenNozoki>);
 

@@ -422,3 +422,50 @@ black to play
   X X X O . . . . .
   . . . O . . . . .
 call SikatuUrgentMe:at A2 B4 A4 [A4=none B4=K:5]
+
+# --- A candidate already in the table saves the group --------------------------
+#   call SikatuSkip:seeded V P   the test that spares the group at V the
+#       life-and-death reading, with P already in the table at value 20
+#       under the relation reason (5): "skip" or "read", then the points of
+#       the candidates the test added on the way ("none")
+# A candidate of a capture or relation reason (5 or below) worth 15 or more
+# on one of the group's related points saves the group when the group's
+# colour playing there gives it two eyes (eye value 4 or more); the test
+# then stops before any other generator runs.
+
+[skip-saved-by-a-relation-candidate]
+# The position of settle-diagonal-ataris-the-intruder (generators.tst):
+# White's A2-A3-D3-D2 round Black's C2, eye value 3.  B2 is a related point
+# of the group (it touches White's A2 and B3), and
+# White's B2 leaves C2 in atari at C1 with the corner A1-B1 closed: eye
+# value 4.  The seeded candidate (reason 5, value 20) saves the group: the
+# test spares it at once and adds nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  O . X O X . . . .
+  . . . . X . . . .
+call SikatuSkip:seeded D3 B2 [skip none]
+
+[skip-not-saved-by-a-useless-candidate]
+# The same with the seed at D1: White's D1 beside D2 leaves Black's C2 its
+# two liberties B2 and C1 and the group at eye value 3, so the seed saves
+# nothing; the other tests find nothing either (no liberty move, a relation
+# answer below the urgent score, no breathing point, no extension at eye
+# value 3): the group is read, and nothing was added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  O . X O X . . . .
+  . . . . X . . . .
+call SikatuSkip:seeded D3 D1 [read none]
