@@ -1,7 +1,11 @@
 # Life and death and endgame rows where one stone, one edge or one eye value
 # decides the answer: the settling jump that peeps at a jump along the left
-# edge, the settling diagonal whose connection still leaves two eyes, and
-# the pass over the groups.
+# edge and its prepared answer, the settling diagonal whose connection still
+# leaves two eyes, an atari point whose forcing point is a ladder's first
+# move, the lone stone in atari that lives by a capture, the two-liberty
+# chain answered by a capture, the urgent eye pass's border neighbour in
+# every direction, and a candidate in the table that spares a group the
+# reading.
 #   call PASS V    one pattern pass on the group at V (the entries of
 #       generators.tst): each candidate as "point=K+d:reason", its value
 #       counted from the group's value K
