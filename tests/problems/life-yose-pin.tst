@@ -4,8 +4,8 @@
 # leaves two eyes, an atari point whose forcing point is a ladder's first
 # move, the lone stone in atari that lives by a capture, the two-liberty
 # chain answered by a capture, the urgent eye pass's border neighbour in
-# every direction, and a candidate in the table that spares a group the
-# reading.
+# every direction, a candidate in the table that spares a group the
+# reading, and the kill at a border point whose mouth lies above it.
 #   call PASS V    one pattern pass on the group at V (the entries of
 #       generators.tst): each candidate as "point=K+d:reason", its value
 #       counted from the group's value K
@@ -473,3 +473,43 @@ black to play
   O . X O X . . . .
   . . . . X . . . .
 call SikatuSkip:seeded D3 D1 [read none]
+
+# --- The kill at a border point: the mouth below the border point -----------
+#   call KillBorderPoint V    the kill pass at the border points of the
+#       group at V (generators.tst), called without its callers' gates
+
+[kill-border-point-mouth-above-the-edge]
+# kill-border-point-for-the-opponent (generators.tst) upside down: White's
+# bottom edge group A2-B2, D2-E2-E1 around the space A1-D1, its mouth at C2
+# beside Black's C3.  C1 is a border point with three empty neighbours (B1,
+# D1, C2), and C2, above it, has one empty neighbour (C1) and one Black
+# neighbour (C3).  Black's C1 answered by White's C2 leaves White the
+# two-point eye A1-B1 and the single point D1 beside Black's stone: short
+# of two eyes.  The group is the opponent's: Black's own move C1, at the
+# group's value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X . . .
+  O O . O O X . . .
+  . . . . O X . . .
+call KillBorderPoint A2 [C1=K:9]
+
+[kill-border-point-mouth-above-the-edge-white]
+# The same with White to play: the group is the engine's own, so the
+# candidate is the defending move C2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X . . .
+  O O . O O X . . .
+  . . . . O X . . .
+call KillBorderPoint A2 [C2=K:9]
