@@ -55,3 +55,94 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei3Utu:pc-far D6 F6 E4 F4 D6 E4 [E4=a+b:18]
+
+# --- The caps of a large knight's move: the ladders around B -----------------------------
+# Black's C5-F6 as in shapes-wide.tst's caps (A = C5, B = F6; A's line row
+# 5: C5 D5 E5 F5 = R0 R2 R4 R6; B's line row 6: C6 D6 E6 F6 = R1 R3 R5 R7;
+# outer lines row 4: C4 D4 E4 F4 = D0 D2 D4 D6 and row 7: C7 D7 E7 F7 = D1
+# D3 D5 D7), White's caps on D4 (D2) and F4 (D6): the ladders around B.
+# With White (the attacker) to move the candidate is White's R5 = E6, and
+# two answers are prepared for it: Black's R4 = E5 is answered at R6 = F5,
+# Black's K = E7 (beyond R5 from R4) at R3 = D6.  The bonus is 0.
+
+[pc-caps-ladders-prepared]
+# shapes-wide.tst's largeknight-cap-both-sides, White to move.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/F5 E6/E7/D6]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
+
+[pc-caps-ladders-prepared-counter-caught]
+# largeknight-cap-both-sides-counter-caught, White to move: the same two
+# answers and bonus 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/F5 E6/E7/D6]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
+
+[pc-caps-ladders-prepared-end-caught]
+# largeknight-cap-end-caught (B caught by the ladder after E6 and E5),
+# White to move: the same two answers and bonus 0.
+white to play
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . O . .
+  . . . . . X O . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/F5 E6/E7/D6]
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
+
+[pc-caps-ladders-prepared-half-turn]
+# The half turn (largeknight-cap-both-sides-half-turn, White to move): the
+# caps E7 (D5, the mirror of D2) and C7 (D1, the mirror of D6).  White's
+# mirror R5 is D5; Black's D6 (mirror R4) is answered at C6 (mirror R6),
+# Black's D4 (beyond D5 from D6) at E5 (mirror R3).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-prep C5 F6 [D5/D4/E5 D5/D6/C6]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
+
+[pc-caps-ladders-prepared-end-caught-half-turn]
+# largeknight-cap-end-caught-half-turn, White to move: the same answers.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . X . . .
+  . O X . . . . . .
+  . O . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-prep C5 F6 [D5/D4/E5 D5/D6/C6]
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
+
+
