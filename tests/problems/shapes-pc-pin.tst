@@ -146,3 +146,77 @@ call Kankei7Utu:ogeima-prep C5 F6 [D5/D4/E5 D5/D6/C6]
 call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 
+
+# --- The diagonal relation: the block and the ladder it starts -------------------------
+# "GunKankei2Utu:pc-side A B P K... [B L...] A S... [B L...]": Black's
+# moves K..., White's S..., each alone; after B the two ladder moves the
+# same colour plays after its block (the smaller of twice the block's value
+# and the block's plus half the ladder's gain counts); r is the sum, halved
+# when one colour's value is negative.
+
+[pc-diagonal-block-starts-ladder]
+# shapes-gunkankei-cover.tst's group-diagonal-block-both (Black's D4 and
+# F5, White's E5 and D3) with White's F2 added.  Crossing D5: each stone has
+# three liberties and the point behind it (C4 behind D4, E6 behind E5) is
+# open with three empty neighbours, so each colour blocks at D5.  After
+# White's D5, Black's D4 has two liberties (C4, E4) and is caught: White's
+# C4, Black's E4, White's F4, Black's E3, White's F3 or E2 drive it onto
+# F2 and the edge.  So White's reading is its D5, then the ladder's first
+# two moves C4 and E4 (both White's), the smaller of twice D5's value and
+# D5's plus half the gain.  After Black's D5 White's E5 (E4, E6) escapes:
+# E4 joins D3 or E6 runs out; Black's reading is D5 alone.  The other
+# crossing E4 is not read: F2 stands around its point F3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+call GunKankei2Utu:pc-side D4 E5 D5 D5 D4 D5 E5 C4 E4 [D5=r:18]
+
+[pc-diagonal-block-starts-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+call GunKankei2Utu:pc-side D4 E5 D5 D5 D4 D5 E5 C4 E4 [D5=r:18]
+
+[pc-diagonal-knight-point-on-edge]
+# Black's D2 and White's E3 diagonal near the edge.  Crossing E2: its
+# point diagonal away from both stones is F1, on the first line: that side
+# is not read.  Crossing D3: its point C4 has Black's B5 around it: not read
+# either.  Nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:ogeima-read D2 E3 [none]
+
+[pc-diagonal-knight-point-on-edge-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:ogeima-read D2 E3 [none]

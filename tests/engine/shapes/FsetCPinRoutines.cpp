@@ -1,7 +1,9 @@
-// Entries of tests/problems/shapes-pc-pin.tst: the one-space jump of a
-// group relation with its far point in a large region.
+// Entries of tests/problems/shapes-pc-pin.tst: relations of groups whose
+// value is a formula of readings (the one-space jump's far point in a
+// large region, the diagonal block and the ladder it starts).
 #include "engine/Problems.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -51,7 +53,61 @@ std::string JumpFar(const std::vector<Point>& pts)
     return "none";
 }
 
+// "GunKankei2Utu:pc-side A B P K... [B L...] A S... [B L...]": the diagonal
+// relation of groups on (A, B) under the relation moves of groups (18).
+// K... are Black's moves and S... White's, each colour alone (the other
+// passing), scored for it; after B, a colour's block is followed by the
+// first two moves of the ladder on the other stone, played by that colour:
+// its reading is then the smaller of twice its block's and the block's plus
+// half of what the ladder adds (toward zero).  r is Black's plus White's,
+// halved when one of them is negative.  Answers the candidate at P as
+// "P=r:18", "P=r/4:18" or "P=?v:18", "none" when P has none.
+std::string DiagonalSides(const std::vector<Point>& pts)
+{
+    if (pts.size() < 4)
+        throw std::invalid_argument("a diagonal relation wants a pair, the candidate and the readings");
+    std::vector<Point> seg[2][2];
+    int side = 0, part = 0;
+    for (std::size_t i = 3; i < pts.size(); ++i) {
+        if (pts[i] == pts[0])
+            side = 1, part = 0;
+        else if (pts[i] == pts[1])
+            part = 1;
+        else
+            seg[side][part].push_back(pts[i]);
+    }
+    int r = 0;
+    bool negative = false;
+    for (int k = 0; k < 2; ++k) {
+        const int c = k == 0 ? kKuro : kSiro;
+        int e = seg[k][0].empty() ? 0 : OneSideValue(c, seg[k][0]);
+        if (!seg[k][1].empty()) {
+            std::vector<Point> all = seg[k][0];
+            all.insert(all.end(), seg[k][1].begin(), seg[k][1].end());
+            const int e2 = e + (OneSideValue(c, all) - e) / 2;
+            e = std::min(2 * e, e2);
+        }
+        negative = negative || e < 0;
+        r += e;
+    }
+    if (negative)
+        r /= 2;
+    KohoKind = kkGunKankei;
+    GunKankei2Utu(pts[0], pts[1]);
+    for (int k = 1; k <= KohoCount; ++k) {
+        if (Koho.Pt[k] != pts[2])
+            continue;
+        int v = Koho.Value[k];
+        if (v == 25 && Koho.Bonus[k] > 0)
+            v = Koho.Bonus[k] + 13;
+        const std::string w = v == r ? "r" : v == r / 4 ? "r/4" : '?' + std::to_string(v);
+        return GtpVertex(pts[2]) + '=' + w + ':' + std::to_string(static_cast<int>(Koho.Kind[k]));
+    }
+    return "none";
+}
+
 const TProblemRoutineAdd jumpFar("GunKankei3Utu:pc-far", JumpFar);
+const TProblemRoutineAdd diagonalSides("GunKankei2Utu:pc-side", DiagonalSides);
 
 } // namespace
 } // namespace vorn::test
