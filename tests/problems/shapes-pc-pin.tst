@@ -220,3 +220,64 @@ white to play
   . . . X . . . . .
   . . . . . . . . .
 call GunKankei2Utu:ogeima-read D2 E3 [none]
+
+# --- The caps' ladder reading: no bonus ----------------------------------------------------
+# The ladder reading of the caps proposes its value with bonus 0, from its
+# first look (the cut beside A) and from its second (the attacker's R6
+# against the owner's stone beyond it): Black's R4 = E5 or White's R5 = E6.
+
+[pc-caps-ladder-first-look-no-bonus]
+# shapes-ogeima-cover3.tst's ogeima-caps-ladder-first-look-atari: the first
+# look's value stands.
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . X O . .
+  . . . . . X . . .
+  O X X . . . X . .
+  . O O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
+
+[pc-caps-ladder-first-look-no-bonus-white]
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . X O . .
+  . . . . . X . . .
+  O X X . . . X . .
+  . O O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
+
+[pc-caps-ladder-second-look-no-bonus]
+# shapes-roles.tst's largeknight-caps-ladder-second-look: the second
+# look's value.
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . X O . .
+  . . . . . X . . .
+  . X X . . . X . .
+  . . . O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
+
+[pc-caps-ladder-second-look-no-bonus-white]
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . . . . X O . .
+  . . . . . X . . .
+  . X X . . . X . .
+  . . . O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
