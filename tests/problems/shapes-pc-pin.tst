@@ -281,3 +281,125 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
+
+# --- The (1,4) link with the attacker outside A's line one step from A -------------------
+# "Kankei11Utu:pc-quarter A B P M... A N...": a is the attacker's reading
+# M..., e the owner's N...; "P=rule:5" when the value is e + a with both
+# readings non-negative, or (e + a) / 4 with either negative (the rows of
+# shapes-wide.tst and shapes-roles.tst accept either; here the sign of the
+# readings decides).  Black's C5-G4: A's line row 5 (C5 D5 E5 F5 G5 = R[0]
+# R[2] R[4] R[6] R[8]), B's line row 4 (C4 ... G4 = R[1] ... R[9]), the outer
+# lines row 6 (D[0] D[2] ...) and row 3 (D[1] D[3] ...).
+
+[pc-onefour-outer-first-step-a]
+# White's D6 (D[2]); C3 (D[1]) is not Black's, so T = P = D5.  X = E6,
+# beyond N = E5 from M = E4, has one White neighbour (D6), not two: White
+# reads P = D5, Black's Q = D4, White's M = E4, U = D5.  Black reads D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
+
+[pc-onefour-outer-first-step-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
+
+[pc-onefour-outer-first-step-b]
+# The half turn: White's F3 (D[7]); G6 (D[8]) is not Black's: T = P = F4;
+# X = E3 has one White neighbour (F3): White reads F4, Black's F5, White's E5; Black reads F4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 F4 F4 F5 E5 C5 F4 [F4=rule:5]
+
+[pc-onefour-outer-first-step-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 F4 F4 F5 E5 C5 F4 [F4=rule:5]
+
+[pc-onefour-outer-first-step-owner-below]
+# White's D6 with Black's C3 (D[1], Z) below A's line: T = N = E5 for
+# Black; White's U = D5 as before (reading D5, D4, E4).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 E5 D5 D4 E4 C5 E5 [E5=rule:5]
+
+[pc-onefour-outer-first-step-owner-below-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 D5 D5 D4 E4 C5 E5 [D5=rule:5]
+
+[pc-onefour-outer-first-step-owner-below-half-turn]
+# The half turn: White's F3 with Black's G6 (D[8], Z): T = N = E4 for
+# Black; White's F4 (reading F4, F5, E5).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 E4 F4 F5 E5 C5 E4 [E4=rule:5]
+
+[pc-onefour-outer-first-step-owner-below-half-turn-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 F4 F4 F5 E5 C5 E4 [F4=rule:5]

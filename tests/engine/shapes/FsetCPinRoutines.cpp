@@ -15,6 +15,7 @@
 #include "engine/Reading.h"
 #include "engine/Think.h"
 #include "engine/shapes/GunKankei.h"
+#include "engine/shapes/Kankei11.h"
 
 namespace vorn::test {
 namespace {
@@ -106,8 +107,38 @@ std::string DiagonalSides(const std::vector<Point>& pts)
     return "none";
 }
 
+// "Kankei11Utu:pc-quarter A B P M... A N...": the (1,4) link on (A, B)
+// under the pair answers' reason (5); a is the attacker's reading M...
+// (first, alternating, scored for the attacker), e the owner's N...  The
+// candidate at P is answered "P=rule:5" when its value is e + a with both
+// readings non-negative, or (e + a) / 4 (toward zero) with one of them
+// negative; "P=?v:5" otherwise, "none" when P has none.
+std::string QuarterRule(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("a link wants a pair, the candidate and its readings");
+    const int own = CurGoban().GetIroPt(pts[0]);
+    std::vector<Point> att, mine;
+    std::size_t i = 3;
+    for (; i < pts.size() && pts[i] != pts[0]; ++i)
+        att.push_back(pts[i]);
+    for (++i; i < pts.size(); ++i)
+        mine.push_back(pts[i]);
+    const int a = att.empty() ? 0 : ReadingValue(own ^ 3, att);
+    const int e = mine.empty() ? 0 : ReadingValue(own, mine);
+    const int want = (e < 0 || a < 0) ? (e + a) / 4 : e + a;
+    KohoKind = kkKankei;
+    Kankei11Utu(pts[0], pts[1]);
+    for (int k = 1; k <= KohoCount; ++k)
+        if (Koho.Pt[k] == pts[2])
+            return GtpVertex(pts[2]) + '=' + (Koho.Value[k] == want ? std::string("rule") : '?' + std::to_string(Koho.Value[k]))
+                   + ':' + std::to_string(static_cast<int>(Koho.Kind[k]));
+    return "none";
+}
+
 const TProblemRoutineAdd jumpFar("GunKankei3Utu:pc-far", JumpFar);
 const TProblemRoutineAdd diagonalSides("GunKankei2Utu:pc-side", DiagonalSides);
+const TProblemRoutineAdd quarterRule("Kankei11Utu:pc-quarter", QuarterRule);
 
 } // namespace
 } // namespace vorn::test
