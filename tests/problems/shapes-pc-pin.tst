@@ -403,3 +403,275 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei11Utu:pc-quarter C5 G4 F4 F4 F5 E5 C5 E4 [F4=rule:5]
+
+# --- (2,3) links: a far corner with the point beside it toward the end stone -------------
+# Black's C6 and E3: box [0] C6, [1] D6, [2] E6 / [3] C5, [4] D5, [5] E5 /
+# [6] C4, [7] D4, [8] E4 / [9] C3, [10] D3, [11] E3 (shapes-wide.tst's
+# rows).  "Kankei8Utu:read A B M... A N...".
+
+[pc-twothree-far-corner-with-contact-b]
+# White's C3-D3 on the corner [9] and beside B at [10]: the contact across
+# the short side, in the half-turn roles O = D3, P1 = D4, P2 = D5, E = E3,
+# F = E5.  O's chain C3-D3 has five liberties and no ladder: White's point
+# is P2 = D5 (its evaluation after D5).  E3 is a single stone, O's chain
+# has two, and the eight points around E5 are empty: Black's point is F =
+# E5.  Value: White's D5 + Black's E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 E5 [E5=r:5]
+
+[pc-twothree-far-corner-with-contact-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D5 C6 E5 [D5=r:5]
+
+[pc-twothree-far-corner-with-contact-a]
+# The identity roles: White's D6-E6 on [1] and the corner [2]: O = D6,
+# P1 = D5, P2 = D4, E = C6, F = C4.  O's chain has five liberties: White
+# plays D4; Black's C4 (C6 single, O two stones, C4 with eight empty points
+# around).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 C4 [C4=r:5]
+
+[pc-twothree-far-corner-with-contact-a-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C6 E3 D4 C6 C4 [D4=r:5]
+
+# --- (1,4) links: the prepared answers ----------------------------------------------------
+# "Kankei11Utu:pc-prep A B": the prepared answers the link leaves, as
+# "own move/reply/answer", sorted; "none" for none.  Cells as above.
+
+[pc-onefour-outer-beside-a-prepared]
+# White's C3 (D[1]) below B's line beside A: P = D5, Q = D4, O = C4.  The
+# point beyond Z = D3 from Q (D2) is empty.  White (the attacker) proposes
+# P = D5 and prepares: after D5, Black's D4 is answered at C4 and Black's
+# C4 at D4.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-prep C5 G4 [D5/C4/D4 D5/D4/C4]
+
+[pc-onefour-outer-beside-a-owner-no-prepared]
+# The same with Black to move: Black's Q = D4, no prepared answer.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-prep C5 G4 [none]
+
+[pc-onefour-outer-beside-b-prepared]
+# The half turn: White's G6 (D[8]) above A's line beside B: P = F4, Q = F5,
+# O = G5: after F4, Black's F5 is answered at G5 and Black's G5 at F5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-prep C5 G4 [F4/F5/G5 F4/G5/F5]
+
+[pc-onefour-push-middle-prepared]
+# White's E5 (R[4]) on A's line in the middle: N = E4, Z = E3, K1 = D4,
+# K2 = D5.  The point beyond Z from N (E2) holds no White stone: Black (the
+# owner) proposes N = E4 and prepares: after E4, White's D4 is answered at
+# D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-prep C5 G4 [E4/D4/D5]
+
+[pc-onefour-push-middle-attacker-no-prepared]
+# The same with White to move: White's point, no prepared answer.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-prep C5 G4 [none]
+
+[pc-onefour-push-middle-prepared-half-turn]
+# The half turn: White's E4 (R[5]): N = E5, Z = E6, K1 = F5, K2 = F4; after
+# Black's E5, White's F5 is answered at F4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-prep C5 G4 [E5/F5/F4]
+
+# The same ladders around B with Black (the owner) to move: his point, R3
+# or R2 as the ladders decide (shapes-wide.tst's rows), carries bonus 0.
+
+[pc-caps-ladders-owner-no-bonus]
+# largeknight-cap-both-sides: Black's point R3 = D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
+
+[pc-caps-ladders-owner-no-bonus-counter-caught]
+# largeknight-cap-both-sides-counter-caught: Black's point R2 = D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
+
+[pc-caps-ladders-owner-no-bonus-end-caught]
+# largeknight-cap-end-caught: Black's point R3 = D6.
+black to play
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . O . .
+  . . . . . X O . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
+
+[pc-caps-ladders-owner-no-bonus-half-turn]
+# largeknight-cap-both-sides-half-turn: Black's point E5 (mirror R3).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
+
+[pc-caps-ladders-owner-no-bonus-end-caught-half-turn]
+# largeknight-cap-end-caught-half-turn: Black's point E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . O . . . .
+  . . . . . X . . .
+  . O X . . . . . .
+  . O . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
+
+[pc-diagonal-other-crossing-held]
+# Black's D4-E4 and White's E5: E4, one crossing of the diagonal D4-E5,
+# holds Black's stone; the side of the other crossing, D5, is read (its
+# point C6 is open, nothing around it).  Black (D4-E4, five liberties)
+# takes the knight's move C6; White's push D5, Black's block C5 and White's
+# extension C4 leave C4 (B4, C3) and D5-E5 (D6, E6, F5) free of ladders, so
+# Black blocks at D5 instead, and with E5 then at two liberties and E6 open
+# (three empty neighbours) Black also plays E6.  White (E5 with three
+# liberties, E6 behind it open) blocks at D5; D4-E4 keeps four liberties,
+# no ladder.  r = Black's D5 and E6 + White's D5, at D5 for either side.
+# The side of E4 itself is not read: E4 is held.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:pc-side D4 E5 D5 D5 E6 D4 D5 [D5=r:18]
+
+[pc-diagonal-other-crossing-held-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:pc-side D4 E5 D5 D5 E6 D4 D5 [D5=r:18]

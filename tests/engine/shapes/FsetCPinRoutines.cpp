@@ -136,9 +136,26 @@ std::string QuarterRule(const std::vector<Point>& pts)
     return "none";
 }
 
+// "Kankei11Utu:pc-prep A B": the (1,4) link on (A, B); answers the prepared
+// answers it left as "D4/E5/F6" (the engine's move, the reply, the answer),
+// sorted, "none" for none.
+std::string OneFourPrepared(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("Kankei11Utu:pc-prep wants two points");
+    KohoKind = kkKankei;
+    Kankei11Utu(pts[0], pts[1]);
+    std::vector<std::string> all;
+    for (int i = 1; i <= PreparedTeCount; ++i)
+        all.push_back(GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
+                      + GtpVertex(PreparedTe.AnswerTe[i]));
+    return SortedWords(all);
+}
+
 const TProblemRoutineAdd jumpFar("GunKankei3Utu:pc-far", JumpFar);
 const TProblemRoutineAdd diagonalSides("GunKankei2Utu:pc-side", DiagonalSides);
 const TProblemRoutineAdd quarterRule("Kankei11Utu:pc-quarter", QuarterRule);
+const TProblemRoutineAdd oneFourPrepared("Kankei11Utu:pc-prep", OneFourPrepared);
 
 } // namespace
 } // namespace vorn::test
