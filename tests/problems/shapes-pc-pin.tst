@@ -675,3 +675,38 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei2Utu:pc-side D4 E5 D5 D5 E6 D4 D5 [D5=r:18]
+
+[pc-onefour-outer-first-step-a-owner-on-p]
+# White's D6 (D[2]) with White's E7 beside X = E6 (beyond N = E5 from M =
+# E4), and White's F3 (D[7]; D[2] is looked at first): two White
+# neighbours of E6 (D6, E7), no Black one, so White's point is M = E4 (its
+# evaluation after E4, the cut between D5 and G4).  Black's D5 already stands on P: his
+# move there is no move, worth 0, and his candidate D5 is dropped.  A zero
+# reading is not negative: the value is White's reading whole, at E4.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . X X . . . . .
+  . . . . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 E4 E4 [E4=rule:5]
+
+[pc-onefour-outer-first-step-a-owner-on-m]
+# The same with Black's E4 on M instead: White's move there is no move,
+# worth 0 (its candidate dropped); Black's point is P = D5, his reading
+# whole: the value is Black's evaluation after D5, at D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . X . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 D5 C5 D5 [D5=rule:5]
