@@ -20,6 +20,40 @@
 namespace vorn::test {
 namespace {
 
+// The readings of a row after its first `from` points: the moves before
+// the next repeat of A (pts[0]) and the moves after it.
+void SplitReadings(const std::vector<Point>& pts, std::size_t from, std::vector<Point>& first,
+                   std::vector<Point>& second)
+{
+    std::size_t i = from;
+    for (; i < pts.size() && pts[i] != pts[0]; ++i)
+        first.push_back(pts[i]);
+    for (++i; i < pts.size(); ++i)
+        second.push_back(pts[i]);
+}
+
+// The value of the candidate at p (a relation of groups' 25 with a bonus
+// read back whole) and its reason; false when p has none.
+bool ValueAt(Point p, int& v, int& kind)
+{
+    for (int k = 1; k <= KohoCount; ++k) {
+        if (Koho.Pt[k] != p)
+            continue;
+        v = Koho.Value[k];
+        if (Koho.Kind[k] == kkGunKankei && v == 25 && Koho.Bonus[k] > 0)
+            v = Koho.Bonus[k] + 13;
+        kind = Koho.Kind[k];
+        return true;
+    }
+    return false;
+}
+
+// "P=word:kind": the candidate at p, its value named by `word`.
+std::string Answer(Point p, const std::string& word, int kind)
+{
+    return GtpVertex(p) + '=' + word + ':' + std::to_string(kind);
+}
+
 // "GunKankei3Utu:pc-far A B P M... A N...": the one-space jump of a group
 // that is not weak on (A, B) under the relation moves of groups (18).  b is
 // the reading M... of B's colour (first, alternating, scored for it), a the
@@ -31,27 +65,17 @@ std::string JumpFar(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
         throw std::invalid_argument("a relation wants a pair, the candidate and its readings");
-    std::vector<Point> mine{pts[0]}, theirs;
-    std::size_t i = 3;
-    for (; i < pts.size() && pts[i] != pts[0]; ++i)
-        theirs.push_back(pts[i]);
-    for (++i; i < pts.size(); ++i)
-        mine.push_back(pts[i]);
+    std::vector<Point> theirs, mine;
+    SplitReadings(pts, 3, theirs, mine);
     const int colA = CurGoban().GetIroPt(pts[0]);
     const int b = theirs.empty() ? 0 : ReadingValue(colA ^ 3, theirs);
-    const int a = mine.size() < 2 ? 0 : ReadingValue(colA, std::vector<Point>(mine.begin() + 1, mine.end()));
+    const int a = mine.empty() ? 0 : ReadingValue(colA, mine);
     KohoKind = kkGunKankei;
     GunKankei3Utu(pts[0], pts[1], 0);
-    for (int k = 1; k <= KohoCount; ++k) {
-        if (Koho.Pt[k] != pts[2])
-            continue;
-        int v = Koho.Value[k];
-        if (v == 25 && Koho.Bonus[k] > 0)
-            v = Koho.Bonus[k] + 13;
-        const std::string w = v == a + b ? "a+b" : v == a + a / 3 + b ? "a*4/3+b" : '?' + std::to_string(v);
-        return GtpVertex(pts[2]) + '=' + w + ':' + std::to_string(static_cast<int>(Koho.Kind[k]));
-    }
-    return "none";
+    int v = 0, kind = 0;
+    if (!ValueAt(pts[2], v, kind))
+        return "none";
+    return Answer(pts[2], v == a + b ? "a+b" : v == a + a / 3 + b ? "a*4/3+b" : '?' + std::to_string(v), kind);
 }
 
 // "GunKankei2Utu:pc-side A B P K... [B L...] A S... [B L...]": the diagonal
@@ -95,16 +119,10 @@ std::string DiagonalSides(const std::vector<Point>& pts)
         r /= 2;
     KohoKind = kkGunKankei;
     GunKankei2Utu(pts[0], pts[1]);
-    for (int k = 1; k <= KohoCount; ++k) {
-        if (Koho.Pt[k] != pts[2])
-            continue;
-        int v = Koho.Value[k];
-        if (v == 25 && Koho.Bonus[k] > 0)
-            v = Koho.Bonus[k] + 13;
-        const std::string w = v == r ? "r" : v == r / 4 ? "r/4" : '?' + std::to_string(v);
-        return GtpVertex(pts[2]) + '=' + w + ':' + std::to_string(static_cast<int>(Koho.Kind[k]));
-    }
-    return "none";
+    int v = 0, kind = 0;
+    if (!ValueAt(pts[2], v, kind))
+        return "none";
+    return Answer(pts[2], v == r ? "r" : v == r / 4 ? "r/4" : '?' + std::to_string(v), kind);
 }
 
 // "Kankei11Utu:pc-quarter A B P M... A N...": the (1,4) link on (A, B)
@@ -119,21 +137,16 @@ std::string QuarterRule(const std::vector<Point>& pts)
         throw std::invalid_argument("a link wants a pair, the candidate and its readings");
     const int own = CurGoban().GetIroPt(pts[0]);
     std::vector<Point> att, mine;
-    std::size_t i = 3;
-    for (; i < pts.size() && pts[i] != pts[0]; ++i)
-        att.push_back(pts[i]);
-    for (++i; i < pts.size(); ++i)
-        mine.push_back(pts[i]);
+    SplitReadings(pts, 3, att, mine);
     const int a = att.empty() ? 0 : ReadingValue(own ^ 3, att);
     const int e = mine.empty() ? 0 : ReadingValue(own, mine);
     const int want = (e < 0 || a < 0) ? (e + a) / 4 : e + a;
     KohoKind = kkKankei;
     Kankei11Utu(pts[0], pts[1]);
-    for (int k = 1; k <= KohoCount; ++k)
-        if (Koho.Pt[k] == pts[2])
-            return GtpVertex(pts[2]) + '=' + (Koho.Value[k] == want ? std::string("rule") : '?' + std::to_string(Koho.Value[k]))
-                   + ':' + std::to_string(static_cast<int>(Koho.Kind[k]));
-    return "none";
+    int v = 0, kind = 0;
+    if (!ValueAt(pts[2], v, kind))
+        return "none";
+    return Answer(pts[2], v == want ? "rule" : '?' + std::to_string(v), kind);
 }
 
 // "Kankei11Utu:pc-prep A B": the (1,4) link on (A, B); answers the prepared
