@@ -710,3 +710,66 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei11Utu:pc-quarter C5 G4 D5 C5 D5 [D5=rule:5]
+
+[pc-onefour-outer-first-step-a-owner-beside-x]
+# White's D6 (D[2]) and E7 beside X = E6 as above, but Black's E5 (on A's
+# line, N) touches E6 too: an owner's stone beside X, so White does not
+# play M; its reading is P = D5, Black's Q = D4, White's M = E4, at U = D5.
+# Black's point is P = D5 (C3 is not his).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . X . X . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
+
+[pc-onefour-outer-first-step-a-owner-beside-x-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . X . X . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:pc-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
+
+# --- Adjacent stones of a group relation: the side points on the second line -------------
+
+[pc-group-contact-beside-second-line]
+# Black's C5 and White's B5 side by side, B5 on the second line from the
+# left edge.  Above: C6 beside A is on line 3 but B6 beside B on line 2;
+# below: C4 on line 3, B4 on line 2.  Both sides want both points on line 3
+# or higher: neither is read.  The look along the sides finds no stone near:
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read C5 B5 [none]
+
+[pc-group-contact-beside-second-line-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:read C5 B5 [none]
