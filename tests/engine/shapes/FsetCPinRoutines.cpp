@@ -92,14 +92,14 @@ std::string DiagonalSides(const std::vector<Point>& pts)
     if (pts.size() < 4)
         throw std::invalid_argument("a diagonal relation wants a pair, the candidate and the readings");
     std::vector<Point> seg[2][2];
-    int side = 0, part = 0;
+    int side = 0, half = 0;
     for (std::size_t i = 3; i < pts.size(); ++i) {
         if (pts[i] == pts[0])
-            side = 1, part = 0;
+            side = 1, half = 0;
         else if (pts[i] == pts[1])
-            part = 1;
+            half = 1;
         else
-            seg[side][part].push_back(pts[i]);
+            seg[side][half].push_back(pts[i]);
     }
     int r = 0;
     bool negative = false;
