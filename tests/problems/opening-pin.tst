@@ -1,0 +1,317 @@
+# The opening on 19 x 19 at the exact cells of its rules: the centre point
+# and the relations each point of a side may have, the narrow stretch whose
+# nearer stone stands on line 3, the pincer three apart where both sides
+# would suffer.  Every answer is worked out by hand from the opening's
+# rules.  Points are written as GTP vertices.
+#
+#   call JobanKoho:at:moves30 P...   stage 2 of the opening with 30 moves
+#                                    played: the candidates at P..., as
+#                                    "P=value/bonus" or "P=none"
+#   call JobanEdgeGaps               the edge scan alone: every candidate as
+#                                    "P=value/bonus", "none" when none
+#   call JobanEdgeGaps:points        the edge scan alone, the points only
+#                                    (for values the evaluation gives)
+#
+# The centre point K10 is proposed (25, bonus 49) when K10 is empty with no
+# stone in relation and one side holds: for the top side K16 (A), Q16 (B,
+# the corner point) and Q10 (C), each point is no opponent stone, is an own
+# stone or has an own stone in relation of kind <= 4 (<= 7 for B), and has
+# no opponent stone in relation of kind <= 4 (<= 7 for B).  Kinds: 4 the
+# knight's move (1,2), 7 the large knight's move (1,3), 8 the (2,3) shape.
+
+[centre-point-side-start-watched-by-a-knights-move]
+# K16 is empty; Black's M15 is a knight's move from it (kind 4), so it is
+# watched.  Q16 and Q10 are Black's stones with no White stone anywhere.
+# The top side holds: K10 = 25/49.  (No stone is in relation to K10: M15 is
+# five rows off, Q10 six columns.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . X . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-side-start-with-a-white-knights-move]
+# Black's K16, Q16 and Q10 hold the top side, but White's M15 is a knight's
+# move from K16 (kind 4 <= 4): the start point fails.  No other side has
+# stones: nothing at K10.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . X . . .
+  . . . . . . . . . . . O . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
+
+[centre-point-side-corner-watched-by-a-large-knights-move]
+# Q16 is empty; Black's R13 is a large knight's move from it (kind 7 <= 7
+# for the corner point): watched.  K16 and Q10 are Black's.  K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . X . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-side-corner-with-a-white-large-knights-move]
+# Black holds K16, Q16 and Q10; White's R13 is a large knight's move from
+# the corner point Q16 (kind 7 <= 7): the side fails.  Q10 (the start of
+# the right side) is only a large knight's move from R13, beyond kind 4,
+# but Q4, the right side's corner, has no Black stone near: nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . O . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
+
+[centre-point-side-corner-with-a-white-stone-beyond-reach]
+# As the row before with White's stone at S13 instead: the (2,3) shape from
+# Q16 (kind 8 > 7) and from Q10 (kind 8 > 4) does not count.  The top side
+# holds: K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . O .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-side-end-watched-by-a-knights-move]
+# Q10 is empty; Black's S9 is a knight's move from it (kind 4): watched.
+# K16 and Q16 are Black's.  The top side holds: K10 = 25/49 (S9 is eight
+# columns from K10).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . X .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-side-end-with-a-white-knights-move]
+# Black holds K16, Q16 and Q10; White's S9 is a knight's move from Q10
+# (kind 4): the top side fails at its end, the right side at its start.
+# Nothing at K10.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . O .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
+
+# --- A narrow stretch whose first stone stands on line 3 -------------------------
+
+[narrow-line-3-stone-first-slide-for-its-side]
+# White's N17 on line 3 and Black's Q16 on line 4 along the top, pos 13 and
+# 16 (two empty positions between).  Their stones are the lowest at each pos
+# (N17 on line 3, Q16 on line 4), of different colours, neither on line 2,
+# on different lines.  N17 does not stand on line 4, so the far side is
+# read: N17 alone has four liberties (not tight); X = the line-2 point at
+# Q16's pos, Q18, with its eight surrounding points empty.  White is the
+# side that plays X (the colour of the line-3 stone): White's slide Q18.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:points [Q18]
+
+[narrow-line-3-stone-first-block-for-the-other-side]
+# The same for Black: Black is not the side that plays X, so its candidate
+# is Y, the line-3 point next to Q16 towards the stretch, P17 (no peep of
+# Black's marks P18).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:points [P17]
+
+[narrow-line-3-stone-first-with-three-liberties]
+# As before with Black's N16 on top of N17: the line-3 stone alone now has
+# three liberties, which is too tight: nothing.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . X . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:points [none]
+
+# --- A pincer three apart where both sides would suffer ---------------------------
+
+[pincer-three-apart-both-stones-hemmed]
+# White's D17 hemmed by Black's C16 and D15, Black's H17 leaned on by
+# White's J16; g = 3 (E17, F17, G17 between), the opponent's stone first.
+# White's trial at F17 (m-2) leaves H17 weak (level 31 or more, below 90);
+# Black's trial at F17 (k+2) leaves D17 weak likewise: both sides would
+# suffer, and g = 3: the line-3 point at m-2, F17, gets bonus 50.  Nothing
+# else is proposed (the rule ends there).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . X . . . . . . . . . . .
+  . . X . . . . . O . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/50]
