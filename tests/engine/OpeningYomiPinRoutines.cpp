@@ -1,0 +1,107 @@
+// Entries of the table of routines for the rows of opening-pin.tst and
+// yomi-pin.tst: the look-ahead's tree read from one root, and the opening's
+// candidates whose bonus is an evaluation with a fixed offset.
+//
+// Answers:
+//  - "YomiTe:head R": the side to move reads the root R (the whole board the
+//    area, no forced continuation, the root's best value 20): "L R Q", the
+//    line length marker the root leaves and the first two moves of its
+//    principal line ("L R" when no reply is kept).
+//  - "JobanKoho2:cap-offset80 P": the opening's third stage after 80 moves:
+//    the candidate at P as "P=value/offset", the offset being its bonus less
+//    the evaluation of the side to move's play at P ("P=none").
+#include "engine/Problems.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "board/Hooks.h"
+#include "board/Tejun.h"
+#include "engine/Hyoka.h"
+#include "engine/Joban.h"
+#include "engine/Koho.h"
+#include "engine/Sakiyomi.h"
+#include "engine/Reading.h"
+#include "engine/Think.h"
+
+namespace vorn::test {
+namespace {
+
+// The moves of a look-ahead line ("<x,y><x,y>...", y from the top) as
+// vertices, at most `most` of them.
+std::vector<std::string> LineMoves(const std::string& line, std::size_t most)
+{
+    std::vector<std::string> moves;
+    std::size_t i = 0;
+    while (moves.size() < most && i < line.size()) {
+        int x = 0, y = 0, used = 0;
+        if (std::sscanf(line.c_str() + i, "<%d,%d>%n", &x, &y, &used) != 2 || used == 0)
+            break;
+        moves.push_back(GtpVertex(Point(x, y)));
+        i += static_cast<std::size_t>(used);
+    }
+    return moves;
+}
+
+std::string RootHead(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the tree wants its root");
+    const int savedDeep = YomiDeep, savedBest = SakiRootBest, savedIn = InSakiyomi;
+    const std::uint8_t savedColour = SakiRootColour;
+    const int colour = GobanLv[0]->Tejun.NextColor();
+    for (int y = 1; y <= 19; ++y)
+        for (int x = 1; x <= 19; ++x)
+            YomiArea[x][y] = 1;
+    YomiDeep = 0;
+    SakiRootBest = 20;
+    SakiRootColour = static_cast<std::uint8_t>(colour);
+    InSakiyomi = 1;
+    SaveHyokaBase();
+    YomiTe(pts[0], colour);
+    YomiDeep = savedDeep;
+    SakiRootBest = savedBest;
+    SakiRootColour = savedColour;
+    InSakiyomi = static_cast<std::uint8_t>(savedIn);
+    std::string answer = std::to_string(SakiLineLen);
+    for (const std::string& m : LineMoves(SakiLine1, 2))
+        answer += ' ' + m;
+    return answer;
+}
+
+const TProblemRoutineAdd rootHead("YomiTe:head", RootHead);
+
+// The opening's third stage with 80 moves played (passes added to the
+// record and taken back): the candidate at the row's point P as
+// "P=value/offset", the offset being its bonus less the evaluation of the
+// side to move's play at P; "P=none" without one.
+std::string CapOffset(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the cap wants its point");
+    TGoban& b = *GobanLv[0];
+    int passes = 0;
+    for (; b.Tejun.Current() < 80; ++passes)
+        if (!b.Pass())
+            throw std::runtime_error("the record is full");
+    JobanInit();
+    JobanKoho2();
+    std::string answer = GtpVertex(pts[0]) + "=none";
+    for (int i = 1; i <= KohoCount; ++i)
+        if (Koho.Pt[i] == pts[0])
+            answer = GtpVertex(pts[0]) + '=' + std::to_string(Koho.Value[i]) + '/'
+                   + std::to_string(Koho.Bonus[i] - UtuHyoka(JibunIro, pts[0]));
+    for (; passes > 0; --passes)
+        b.Matta();
+    return answer;
+}
+
+const TProblemRoutineAdd capOffset("JobanKoho2:cap-offset80", CapOffset);
+
+} // namespace
+} // namespace vorn::test

@@ -1,0 +1,62 @@
+# The look-ahead's tree read from one root on 9 x 9: which of the
+# opponent's replies is read, what the root's principal line becomes, and
+# the length marker it leaves.  Every answer is worked out by hand from the
+# look-ahead's rules.
+#
+#   call YomiTe:head R   the side to move reads the root R (the whole board
+#                        the area, no forced continuation, the root's best
+#                        value 20, so replies above 15 are read): "L R Q",
+#                        the line length marker and the first two moves of
+#                        the root's principal line ("L R" when no reply is
+#                        kept)
+
+[tree-capture-leaves-the-opponent-nothing-to-answer]
+# Black's D2 takes White's four stones C3, D3, C4 and D4, White's only
+# stones.  White then has no chain, no relation and no peep to answer, and
+# each of Black's chains keeps four liberties or more: no reply, the line is
+# the root alone and its length 1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O O X . . . .
+  . X O O X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YomiTe:head D2 [1 D2]
+
+[tree-refused-root-is-a-line-of-one-move]
+# A root that cannot be played (C3 holds White's stone) ends the line at the
+# root: length 1, the root alone.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O O X . . . .
+  . X O O X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YomiTe:head C3 [1 C3]
+
+[tree-one-reply-is-read-and-kept]
+# As the first row with Black's H8 in atari under White's G8, J8 and H9.
+# After Black's D2 White's one urgent move is H7, taking H8 (H8 escaping
+# there would cut White's three stones apart, so the capture is worth far
+# more than 15); no other chain is short of liberties.  One reply: it is
+# read and, being the first, kept: the line is D2 H7 and the length marker
+# 2 (no forced continuation follows).
+black to play
+  . . . . . . . O .
+  . . . . . . O X O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O O X . . . .
+  . X O O X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YomiTe:head D2 [2 D2 H7]
