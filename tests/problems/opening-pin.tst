@@ -452,3 +452,558 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho2:at:moves80 K6 [K6=25]
+
+# --- The centre point from the other three sides ------------------------------------
+#
+# The rows above turned a quarter at a time about K10: each side holds its
+# own three points in the table (right Q10-Q4-K4, bottom K4-D4-D10, left
+# D10-D16-K16), so each is pinned by its own stones.
+
+[centre-point-right-side-start-watched-by-a-knights-move]
+# The right side Q10 (A), Q4 (B, the corner) and K4 (C). Q10 is empty;
+# Black's P8 is a knight's move from it (kind 4): watched.  Q4 and K4 are
+# Black's stones, no White stone: the side holds, K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-right-side-start-with-a-white-knights-move]
+# The right side Q10 (A), Q4 (B, the corner) and K4 (C). Black holds Q10, Q4
+# and K4, but White's P8 is a knight's move from Q10 (kind 4): the side
+# fails, and no other side holds: nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . O . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
+
+[centre-point-right-side-corner-watched-by-a-large-knights-move]
+# The right side Q10 (A), Q4 (B, the corner) and K4 (C). The corner point Q4
+# is empty; Black's N3 is a large knight's move from it (kind 7 <= 7):
+# watched.  Q10 and K4 are Black's: K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-right-side-corner-with-a-white-large-knights-move]
+# The right side Q10 (A), Q4 (B, the corner) and K4 (C). Black holds Q10, Q4
+# and K4; White's N3 is a large knight's move from the corner point Q4 (kind
+# 7 <= 7): the side fails.  The next side's corner has no Black stone near:
+# nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . X . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
+
+[centre-point-right-side-corner-with-a-white-stone-beyond-reach]
+# The right side Q10 (A), Q4 (B, the corner) and K4 (C). Black holds Q10, Q4
+# and K4; White's N2 is a (2,3) shape from Q4 (kind 8 > 7) and from K4 (kind
+# 8 > 4): the side holds, K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-right-side-end-watched-by-a-knights-move]
+# The right side Q10 (A), Q4 (B, the corner) and K4 (C). K4 is empty;
+# Black's J2 is a knight's move from it (kind 4): watched.  Q10 and Q4 are
+# Black's: K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . X . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-right-side-end-with-a-white-knights-move]
+# The right side Q10 (A), Q4 (B, the corner) and K4 (C). Black holds Q10, Q4
+# and K4; White's J2 is a knight's move from K4 (kind 4): the side fails at
+# its end and the next side at its start: nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
+
+[centre-point-bottom-side-start-watched-by-a-knights-move]
+# The bottom side K4 (A), D4 (B, the corner) and D10 (C). K4 is empty;
+# Black's H5 is a knight's move from it (kind 4): watched.  D4 and D10 are
+# Black's stones, no White stone: the side holds, K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-bottom-side-start-with-a-white-knights-move]
+# The bottom side K4 (A), D4 (B, the corner) and D10 (C). Black holds K4, D4
+# and D10, but White's H5 is a knight's move from K4 (kind 4): the side
+# fails, and no other side holds: nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
+
+[centre-point-bottom-side-corner-watched-by-a-large-knights-move]
+# The bottom side K4 (A), D4 (B, the corner) and D10 (C). The corner point
+# D4 is empty; Black's C7 is a large knight's move from it (kind 7 <= 7):
+# watched.  K4 and D10 are Black's: K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-bottom-side-corner-with-a-white-large-knights-move]
+# The bottom side K4 (A), D4 (B, the corner) and D10 (C). Black holds K4, D4
+# and D10; White's C7 is a large knight's move from the corner point D4
+# (kind 7 <= 7): the side fails.  The next side's corner has no Black stone
+# near: nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
+
+[centre-point-bottom-side-corner-with-a-white-stone-beyond-reach]
+# The bottom side K4 (A), D4 (B, the corner) and D10 (C). Black holds K4, D4
+# and D10; White's B7 is a (2,3) shape from D4 (kind 8 > 7) and from D10
+# (kind 8 > 4): the side holds, K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-bottom-side-end-watched-by-a-knights-move]
+# The bottom side K4 (A), D4 (B, the corner) and D10 (C). D10 is empty;
+# Black's B11 is a knight's move from it (kind 4): watched.  K4 and D4 are
+# Black's: K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . X . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-bottom-side-end-with-a-white-knights-move]
+# The bottom side K4 (A), D4 (B, the corner) and D10 (C). Black holds K4, D4
+# and D10; White's B11 is a knight's move from D10 (kind 4): the side fails
+# at its end and the next side at its start: nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
+
+[centre-point-left-side-start-watched-by-a-knights-move]
+# The left side D10 (A), D16 (B, the corner) and K16 (C). D10 is empty;
+# Black's E12 is a knight's move from it (kind 4): watched.  D16 and K16 are
+# Black's stones, no White stone: the side holds, K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . X . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-left-side-start-with-a-white-knights-move]
+# The left side D10 (A), D16 (B, the corner) and K16 (C). Black holds D10,
+# D16 and K16, but White's E12 is a knight's move from D10 (kind 4): the
+# side fails, and no other side holds: nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
+
+[centre-point-left-side-corner-watched-by-a-large-knights-move]
+# The left side D10 (A), D16 (B, the corner) and K16 (C). The corner point
+# D16 is empty; Black's G17 is a large knight's move from it (kind 7 <= 7):
+# watched.  D10 and K16 are Black's: K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . X . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-left-side-corner-with-a-white-large-knights-move]
+# The left side D10 (A), D16 (B, the corner) and K16 (C). Black holds D10,
+# D16 and K16; White's G17 is a large knight's move from the corner point
+# D16 (kind 7 <= 7): the side fails.  The next side's corner has no Black
+# stone near: nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
+
+[centre-point-left-side-corner-with-a-white-stone-beyond-reach]
+# The left side D10 (A), D16 (B, the corner) and K16 (C). Black holds D10,
+# D16 and K16; White's G18 is a (2,3) shape from D16 (kind 8 > 7) and from
+# K16 (kind 8 > 4): the side holds, K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-left-side-end-watched-by-a-knights-move]
+# The left side D10 (A), D16 (B, the corner) and K16 (C). K16 is empty;
+# Black's L18 is a knight's move from it (kind 4): watched.  D10 and D16 are
+# Black's: K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-left-side-end-with-a-white-knights-move]
+# The left side D10 (A), D16 (B, the corner) and K16 (C). Black holds D10,
+# D16 and K16; White's L18 is a knight's move from K16 (kind 4): the side
+# fails at its end and the next side at its start: nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . O . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=none]
