@@ -4,12 +4,16 @@
 //
 // Answers:
 //  - "YomiTe:head R": the side to move reads the root R (the whole board the
-//    area, no forced continuation, the root's best value 20): "L R Q", the
-//    line length marker the root leaves and the first two moves of its
-//    principal line ("L R" when no reply is kept).
+//    area, no forced continuation, the root's best value 20): "L R Q S", the
+//    line length marker the root leaves and the moves of its principal line
+//    (at most three: the root, the reply and the answer; "L R" when no reply
+//    is kept).
 //  - "JobanKoho2:cap-offset80 P": the opening's third stage after 80 moves:
 //    the candidate at P as "P=value/offset", the offset being its bonus less
 //    the evaluation of the side to move's play at P ("P=none").
+//  - "JobanKoho:best-kept": the opening's second stage with the best score of
+//    an earlier selection set to 123: "P S", the point it answers ("pass"
+//    for none) and the best score it leaves.
 #include "engine/Problems.h"
 
 #include <cstdint>
@@ -69,7 +73,7 @@ std::string RootHead(const std::vector<Point>& pts)
     SakiRootColour = savedColour;
     InSakiyomi = static_cast<std::uint8_t>(savedIn);
     std::string answer = std::to_string(SakiLineLen);
-    for (const std::string& m : LineMoves(SakiLine1, 2))
+    for (const std::string& m : LineMoves(SakiLine1, 3))
         answer += ' ' + m;
     return answer;
 }
@@ -101,6 +105,21 @@ std::string CapOffset(const std::vector<Point>& pts)
     return answer;
 }
 
+// Stage 2 of the opening with the best score of an earlier selection at 123:
+// the point it answers and the best score it leaves, "P 123" ("pass" for no
+// point).
+std::string StageTwoBestKept(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("stage 2 takes no points");
+    JobanInit();
+    KohoBestScore = 123;
+    Point out(1, 1);
+    JobanKoho(out);
+    return (out.x == 0 ? std::string("pass") : GtpVertex(out)) + ' ' + std::to_string(KohoBestScore);
+}
+
+const TProblemRoutineAdd stageTwoBestKept("JobanKoho:best-kept", StageTwoBestKept);
 const TProblemRoutineAdd capOffset("JobanKoho2:cap-offset80", CapOffset);
 
 } // namespace

@@ -1007,3 +1007,64 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:at:moves30 K10 [K10=none]
+
+# --- Stage 2 with nothing to propose ---------------------------------------------
+#
+#   call JobanKoho:best-kept   stage 2 with the best score of an earlier
+#                              selection at 123: "P S", the point it answers
+#                              ("pass") and the best score it leaves
+
+[stage-two-with-no-candidate-selects-nothing]
+# An empty board: no stone on any edge, no 3-3 point with a stone beside
+# it, no side of the centre point held, no lone stone.  The table stays
+# empty, so stage 2 answers no point and makes no selection: the best score
+# of the earlier selection stays 123.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:best-kept [pass 123]
+
+[stage-two-selects-its-best-candidate]
+# Black's lone K17 on line 3: its one-space jump towards the centre, K15
+# on line 5 with eight empty points around it, gets 25 with a bonus
+# (capped at 40), and the lone stone has no partner on its edge.  The table
+# holds that candidate, so stage 2 selects it: K15, and the best score it
+# leaves is 250 plus the bonus, so neither 123 nor below 250.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:best-kept [!pass 123]
