@@ -11,11 +11,16 @@
 //  - "JobanKoho2:cap-offset80 P": the opening's third stage after 80 moves:
 //    the candidate at P as "P=value/offset", the offset being its bonus less
 //    the evaluation of the side to move's play at P ("P=none").
+//  - "JobanEdgeGaps:narrow S X T Y": the edge scan's candidates read
+//    against v = (S's colour plays X) + (T's colour plays Y), each evaluated
+//    alone: "P=sum" for (v, 0) up to 25, (25, min(v - 25, 48)) above;
+//    "P=sum+3" for (25, min(v - 22, 48)); else "P=value/bonus".
 //  - "JobanKoho:best-kept": the opening's second stage with the best score of
 //    an earlier selection set to 123: "P S", the point it answers ("pass"
 //    for none) and the best score it leaves.
 #include "engine/Problems.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <stdexcept>
@@ -119,6 +124,33 @@ std::string StageTwoBestKept(const std::vector<Point>& pts)
     return (out.x == 0 ? std::string("pass") : GtpVertex(out)) + ' ' + std::to_string(KohoBestScore);
 }
 
+// The edge scan alone, its candidates read against a narrow stretch's sum:
+// a = the evaluation of S's colour playing X, b = that of T's colour playing
+// Y, v = a + b.  A candidate is "P=sum" when it is (v, 0) for v <= 25 or
+// (25, min(v - 25, 48)) above, "P=sum+3" when it is (25, min(v - 22, 48)),
+// else "P=value/bonus"; sorted, "none" when the scan proposes nothing.
+std::string NarrowSum(const std::vector<Point>& pts)
+{
+    if (pts.size() != 4)
+        throw std::invalid_argument("the sum wants S, X, T and Y");
+    const int v = UtuHyoka(CurGoban().GetIroPt(pts[0]), pts[1]) + UtuHyoka(CurGoban().GetIroPt(pts[2]), pts[3]);
+    JobanInit();
+    KohoKind = kkJoban;
+    JobanEdgeGaps();
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int value = Koho.Value[i], bonus = Koho.Bonus[i];
+        std::string form = std::to_string(value) + '/' + std::to_string(bonus);
+        if (v <= 25 ? value == v && bonus == 0 : value == 25 && bonus == std::min(v - 25, 48))
+            form = "sum";
+        else if (v > 25 && value == 25 && bonus == std::min(v - 22, 48))
+            form = "sum+3";
+        words.push_back(GtpVertex(Koho.Pt[i]) + '=' + form);
+    }
+    return SortedWords(words);
+}
+
+const TProblemRoutineAdd narrowSum("JobanEdgeGaps:narrow", NarrowSum);
 const TProblemRoutineAdd stageTwoBestKept("JobanKoho:best-kept", StageTwoBestKept);
 const TProblemRoutineAdd capOffset("JobanKoho2:cap-offset80", CapOffset);
 

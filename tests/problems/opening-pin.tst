@@ -1041,16 +1041,55 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:best-kept [pass 123]
 
-[stage-two-selects-its-best-candidate]
-# Black's lone K17 on line 3: its one-space jump towards the centre, K15
-# on line 5 with eight empty points around it, gets 25 with a bonus
-# (capped at 40), and the lone stone has no partner on its edge.  The table
-# holds that candidate, so stage 2 selects it: K15, and the best score it
-# leaves is 250 plus the bonus, so neither 123 nor below 250.
+# --- The narrow stretch's value -------------------------------------------------
+#
+#   call JobanEdgeGaps:narrow S X T Y   the edge scan's candidates read
+#       against v = a + b, a the evaluation of S's colour playing X alone, b
+#       that of T's colour playing Y alone: "P=sum" when the candidate is
+#       (v, 0) for v <= 25 or (25, min(v - 25, 48)) above, "P=sum+3" when it
+#       is (25, min(v - 22, 48)), else "P=value/bonus"
+#
+# Two or three empty positions between stones of different colours on
+# lines 3 and 4: a is the slide at X (line 2), b the block at Y, both read
+# from the position; above 25 the excess becomes the bonus, 3 more when the
+# far stone's group (the stone at the higher pos) has exactly two stones.
+# The candidate is X when the engine is the side that slides, else Y.
+
+[narrow-sum-line-3-stone-first-slide]
+# White's N17 (line 3, pos 13) and Black's Q16 (line 4, pos 16): N17 is not
+# on line 4, so X is the line-2 point at Q16's pos, Q18, played by N17's
+# colour (White), and Y the line-3 point next to Q16 towards the stretch,
+# P17, played by Q16's colour (Black).  White slides: Q18 with the sum; Q16
+# stands alone, no 3 more.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow N17 Q18 Q16 P17 [Q18=sum]
+
+[narrow-sum-line-3-stone-first-block]
+# The same for Black, the blocking side: P17 with the same sum.
 black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . X . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
@@ -1066,5 +1105,181 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow N17 Q18 Q16 P17 [P17=sum]
+
+[narrow-sum-line-3-stone-first-far-pair]
+# As the slide row with Black's Q15 on top of Q16: the far stone's group has
+# two stones, and the two plays together are worth more than 25 (the slide
+# takes the corner's edge from under the pair): 3 more.
+white to play
   . . . . . . . . . . . . . . . . . . .
-call JobanKoho:best-kept [!pass 123]
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow N17 Q18 Q16 P17 [Q18=sum+3]
+
+[narrow-sum-line-3-stone-first-far-pair-block]
+# The same for Black: P17 with the sum and 3 more.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow N17 Q18 Q16 P17 [P17=sum+3]
+
+[narrow-sum-line-4-stone-first-slide]
+# Black's D16 (line 4, pos 4) and White's G17 (line 3, pos 7): the near
+# stone stands on line 4, so X is the line-2 point at D16's pos, D18, played
+# by the far stone's colour (White), and Y, with G17 on line 3, the line-3
+# point next to D16, E17, played by D16's colour (Black).  White slides: D18
+# with the sum (G17 alone).
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow G17 D18 D16 E17 [D18=sum]
+
+[narrow-sum-line-4-stone-first-block]
+# The same for Black: E17 with the sum.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow G17 D18 D16 E17 [E17=sum]
+
+[narrow-sum-line-4-stone-first-far-pair]
+# As the slide row with White's G16 on top of G17: the far group has two
+# stones, the sum exceeds 25: D18 with 3 more.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . X . . O . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow G17 D18 D16 E17 [D18=sum+3]
+
+[narrow-sum-line-4-stone-first-far-pair-block]
+# The same for Black: E17 with the sum and 3 more.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . X . . O . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow G17 D18 D16 E17 [E17=sum+3]
+
+[narrow-line-3-stone-first-slide-point-crowded]
+# White's N17 and Black's Q16 again, with White's R17 among the eight points
+# around the slide point Q18: no slide and no block is read, nothing.  (R17
+# is the next stone after Q16 along the top, one pos on: no stretch there.)
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . O . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [none]
