@@ -8,6 +8,11 @@
 //    line length marker the root leaves and the moves of its principal line
 //    (at most three: the root, the reply and the answer; "L R" when no reply
 //    is kept).
+//  - "YomiTe:numbers R": the same reading with the look-ahead display on:
+//    the numbers drawn on its moves in order, "1:D2 2:H7" ("none").
+//  - "YomiContinue:numbers2": a forced continuation of two moves at most
+//    after the root colour's answer (the side to move is the root colour's
+//    opponent, the root's best value 20), display on: the numbers drawn.
 //  - "JobanKoho2:cap-offset80 P": the opening's third stage after 80 moves:
 //    the candidate at P as "P=value/offset", the offset being its bonus less
 //    the evaluation of the side to move's play at P ("P=none").
@@ -57,32 +62,111 @@ std::vector<std::string> LineMoves(const std::string& line, std::size_t most)
     return moves;
 }
 
+// Numbers drawn on the look-ahead's moves, in the order drawn: "4:E5".
+class TNumberLog : public TShellHooks {
+public:
+    TNumberLog() : before_(&Shell()), display_(DspSakiyomi)
+    {
+        DspSakiyomi = 1;
+        SetShellHooks(this);
+    }
+    ~TNumberLog() override
+    {
+        SetShellHooks(before_);
+        DspSakiyomi = display_;
+    }
+    TNumberLog(const TNumberLog&) = delete;
+    TNumberLog& operator=(const TNumberLog&) = delete;
+    void BangoDraw(int colour, int n, int x, int y) override
+    {
+        (void)colour;
+        words_ += (words_.empty() ? "" : " ") + std::to_string(n) + ':' + GtpVertex(Point(x, y));
+    }
+    std::string Words() const { return words_.empty() ? "none" : words_; }
+
+private:
+    TShellHooks* before_;
+    unsigned char display_;
+    std::string words_;
+};
+
+// The look-ahead's settings for one reading, put back afterwards: the whole
+// board the area, `deep` continuation moves, the root's best value 20 and
+// the root colour given.
+class TTreeSettings {
+public:
+    TTreeSettings(int deep, int rootColour)
+        : deep_(YomiDeep), best_(SakiRootBest), in_(InSakiyomi), colour_(SakiRootColour)
+    {
+        for (int y = 1; y <= 19; ++y)
+            for (int x = 1; x <= 19; ++x)
+                YomiArea[x][y] = 1;
+        YomiDeep = deep;
+        SakiRootBest = 20;
+        SakiRootColour = static_cast<std::uint8_t>(rootColour);
+        InSakiyomi = 1;
+        SaveHyokaBase();
+    }
+    ~TTreeSettings()
+    {
+        YomiDeep = deep_;
+        SakiRootBest = best_;
+        InSakiyomi = in_;
+        SakiRootColour = colour_;
+    }
+    TTreeSettings(const TTreeSettings&) = delete;
+    TTreeSettings& operator=(const TTreeSettings&) = delete;
+
+private:
+    int deep_, best_;
+    std::uint8_t in_, colour_;
+};
+
 std::string RootHead(const std::vector<Point>& pts)
 {
     if (pts.size() != 1)
         throw std::invalid_argument("the tree wants its root");
-    const int savedDeep = YomiDeep, savedBest = SakiRootBest, savedIn = InSakiyomi;
-    const std::uint8_t savedColour = SakiRootColour;
     const int colour = GobanLv[0]->Tejun.NextColor();
-    for (int y = 1; y <= 19; ++y)
-        for (int x = 1; x <= 19; ++x)
-            YomiArea[x][y] = 1;
-    YomiDeep = 0;
-    SakiRootBest = 20;
-    SakiRootColour = static_cast<std::uint8_t>(colour);
-    InSakiyomi = 1;
-    SaveHyokaBase();
-    YomiTe(pts[0], colour);
-    YomiDeep = savedDeep;
-    SakiRootBest = savedBest;
-    SakiRootColour = savedColour;
-    InSakiyomi = static_cast<std::uint8_t>(savedIn);
+    {
+        TTreeSettings settings(0, colour);
+        YomiTe(pts[0], colour);
+    }
     std::string answer = std::to_string(SakiLineLen);
     for (const std::string& m : LineMoves(SakiLine1, 3))
         answer += ' ' + m;
     return answer;
 }
 
+// The numbers the look-ahead display draws while the side to move reads the
+// root R as above.
+std::string RootNumbers(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the tree wants its root");
+    const int colour = GobanLv[0]->Tejun.NextColor();
+    TNumberLog log;
+    TTreeSettings settings(0, colour);
+    YomiTe(pts[0], colour);
+    return log.Words();
+}
+
+// The numbers drawn by a forced continuation of two moves at most after the
+// root colour's last answer (the side to move is the root colour's
+// opponent).
+std::string ContinueNumbers(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the continuation takes no points");
+    const int root = GobanLv[0]->Tejun.NextColor() ^ 3;
+    TNumberLog log;
+    TTreeSettings settings(2, root);
+    std::string line;
+    YomiContinue(root, line);
+    return log.Words();
+}
+
+const TProblemRoutineAdd rootNumbers("YomiTe:numbers", RootNumbers);
+const TProblemRoutineAdd continueNumbers("YomiContinue:numbers2", ContinueNumbers);
 const TProblemRoutineAdd rootHead("YomiTe:head", RootHead);
 
 // The opening's third stage with 80 moves played (passes added to the

@@ -60,3 +60,46 @@ black to play
   . . X . . . . . .
   . . . . . . . . .
 call YomiTe:head D2 [2 D2 H7]
+
+# --- The numbers of the look-ahead display -----------------------------------------
+#
+#   call YomiTe:numbers R     the same reading of the root R with the
+#                             look-ahead display on: the numbers drawn on
+#                             its moves in order, "1:D2 2:H7" ("none")
+#   call YomiContinue:numbers2   a forced continuation of two moves at most
+#                             after the root colour's answer (the side to
+#                             move is the root colour's opponent, the root's
+#                             best value 20), display on: the numbers drawn
+
+[tree-numbers-root-and-reply]
+# The row tree-one-reply-is-read-and-kept with the display on: the root D2
+# is numbered 1, White's reply H7 2; Black has no answer after it, so no 3.
+black to play
+  . . . . . . . O .
+  . . . . . . O X O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O O X . . . .
+  . X O O X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YomiTe:numbers D2 [1:D2 2:H7]
+
+[tree-numbers-of-a-forced-continuation]
+# The position of continuation-big-root-at-the-first-bar-for-white (White
+# the root colour, Black to play): Black's best is H4 (25, above the first
+# bar 13), then White's best G3 (25, above the second bar 14, and White is
+# the root colour at the last step): the continuation's moves are numbered
+# from 4, H4 4 and G3 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . X . .
+  . . . . . X X . .
+  . . . . . . . . .
+  . . O . . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YomiContinue:numbers2 [4:H4 5:G3]
