@@ -1283,3 +1283,122 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [none]
+
+# --- Each point of a side exactly where the table puts it ------------------------
+#
+# Black holds the three points of one side; White's stones stand just out of
+# reach of them: a two-space jump or a (2,2) shape from the start and end
+# points (kinds 5 and 6, beyond 4), a (2,3) shape from the corner point (kind
+# 8, beyond 7), and none in relation to K10.  The side holds: K10 = 25/49.
+# Each White stone would be within reach of a point one step off the side's
+# own (a one-space jump or a knight's move from a start or end point, a
+# large knight's move from the corner point), so a side read one step off
+# fails.
+
+[centre-point-top-side-points-exactly-placed]
+# The top side K16, Q16 (the corner) and Q10, all Black.  Around K16: G16
+# (two-space jump), K19 (two-space jump towards the edge), M14 (a (2,2)
+# shape); around Q16: O19, S19, N18 and T14 ((2,3) shapes); around Q10: O8,
+# S12 and S8 ((2,2) shapes) and T10 (two-space jump).  K10 = 25/49.
+black to play
+  . . . . . . . . . O . . . O . . . O .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . X . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . O . . . . . . O
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . O .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . O
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . O . . . O .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-right-side-points-exactly-placed]
+# The right side Q10, Q4 (the corner) and K4, all Black.  Around Q10: Q13
+# (two-space jump), T10 (two-space jump towards the edge), O8 (a (2,2)
+# shape); around Q4: T6, T2, S7 and O1 ((2,3) shapes); around K4: H6, M2 and
+# H2 ((2,2) shapes) and K1 (two-space jump).  K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . O . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . O
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . O . . . . .
+  . . . . . . . . . . . . . . . . . O .
+  . . . . . . . O . . . . . . . . . . O
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . O . . . O . . . . . . O
+  . . . . . . . . . O . . . O . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-bottom-side-points-exactly-placed]
+# The bottom side K4, D4 (the corner) and D10, all Black.  Around K4: N4
+# (two-space jump), K1 (two-space jump towards the edge), H6 (a (2,2)
+# shape); around D4: F1, B1, G2 and A6 ((2,3) shapes); around D10: F12, B8
+# and B12 ((2,2) shapes) and A10 (two-space jump).  K10 = 25/49.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  O . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  O . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . O . . . O . . . O . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
+
+[centre-point-left-side-points-exactly-placed]
+# The left side D10, D16 (the corner) and K16, all Black.  Around D10: D7
+# (two-space jump), A10 (two-space jump towards the edge), F12 (a (2,2)
+# shape); around D16: A14, A18, B13 and F19 ((2,3) shapes); around K16: M14,
+# H18 and M18 ((2,2) shapes) and K19 (two-space jump).  K10 = 25/49.
+black to play
+  . . . . . O . . . O . . . . . . . . .
+  O . . . . . . O . . . O . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  O . . . . . . . . . . O . . . . . . .
+  . O . . . . . . . . . . . . . . . . .
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  O . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 K10 [K10=25/49]
