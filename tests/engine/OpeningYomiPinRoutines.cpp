@@ -20,6 +20,10 @@
 //    against v = (S's colour plays X) + (T's colour plays Y), each evaluated
 //    alone: "P=sum" for (v, 0) up to 25, (25, min(v - 25, 48)) above;
 //    "P=sum+3" for (25, min(v - 22, 48)); else "P=value/bonus".
+//  - "JobanKoho:jump P S": stage 2's candidate at P, the jump from the lone
+//    stone S: "P=25/a" for the bonus a (S's colour plays P), "P=25/a+b"
+//    for a + b (b: the other colour plays P, less 10), "P=25/cap40" for 40
+//    below the sum, else "P=value/bonus"; "P=none".
 //  - "JobanKoho:best-kept": the opening's second stage with the best score of
 //    an earlier selection set to 123: "P S", the point it answers ("pass"
 //    for none) and the best score it leaves.
@@ -235,6 +239,38 @@ std::string NarrowSum(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd narrowSum("JobanEdgeGaps:narrow", NarrowSum);
+// Stage 2 of the opening: the candidate at P read against the jump from the
+// lone stone S: a = the evaluation of S's colour playing P, b = that of the
+// other colour playing P less 10.  "P=25/a" when its bonus is a, "P=25/a+b"
+// when it is a + b, "P=25/cap40" when it is 40 and a + b is more, else
+// "P=value/bonus"; "P=none" without one.
+std::string JumpRead(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the jump wants P and its stone");
+    const int c = CurGoban().GetIroPt(pts[1]);
+    const int a = UtuHyoka(c, pts[0]);
+    const int b = UtuHyoka(Aite(c), pts[0]) - 10;
+    JobanInit();
+    Point out;
+    JobanKoho(out);
+    for (int i = 1; i <= KohoCount; ++i) {
+        if (Koho.Pt[i] != pts[0])
+            continue;
+        const int value = Koho.Value[i], bonus = Koho.Bonus[i];
+        std::string form = std::to_string(bonus);
+        if (value == 25 && bonus == a)
+            form = "a";
+        else if (value == 25 && bonus == a + b)
+            form = "a+b";
+        else if (value == 25 && bonus == 40 && std::max(a, a + b) > 40)
+            form = "cap40";
+        return GtpVertex(pts[0]) + '=' + std::to_string(value) + '/' + form;
+    }
+    return GtpVertex(pts[0]) + "=none";
+}
+
+const TProblemRoutineAdd jumpRead("JobanKoho:jump", JumpRead);
 const TProblemRoutineAdd stageTwoBestKept("JobanKoho:best-kept", StageTwoBestKept);
 const TProblemRoutineAdd capOffset("JobanKoho2:cap-offset80", CapOffset);
 
