@@ -1640,3 +1640,91 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:jump P10 R10 [P10=25/a+b]
+
+# --- The middle points of an extension between own stones ---------------------
+#
+# Black's D17 and J17 on line 3 of the top edge, four apart (g = 4, h = 2):
+# neither on line 4 and g < 7, so the line of play is 4 and the middle
+# points are F16 and G16 (pos 6 and 7).  A single White invader at the
+# middle leaves neither lone stone weak (each has the open side behind it),
+# and no White stone is near: w = 0, and for g = 4 both middle points get
+# value 3g + 3 = 15 with bonus 0.
+
+[extension-four-apart-second-middle-point-crowded]
+# Black's G15 stands next to G16: the second middle point, whose four
+# neighbours are not all empty, moves down to line 3, G17.  F16 is related
+# to three own stones (D17 a knight's move, J17 a large knight's move,
+# G15 diagonal): fewer than 4.  F16 = 15/0, G17 = 15/0.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . X . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F16=15/0 G17=15/0]
+
+[extension-four-apart-first-middle-point-crowded]
+# Black's F15 next to F16 instead: the first middle point moves down to F17.
+# F17 is related to three own stones (D17 and F15 one-space jumps, J17 a
+# two-space jump): fewer than 4.  F17 = 15/0, G16 = 15/0.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . X . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=15/0 G16=15/0]
+
+[extension-four-apart-first-middle-point-among-four-own]
+# With G15 as well, F17 (the first middle point, moved down) is related to
+# four own stones (G15 a knight's move from it): the extension is not
+# needed, nothing is proposed.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . X . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [none]
