@@ -1728,3 +1728,363 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [none]
+
+# --- Own stone first, the opponent's after it ------------------------------------
+#
+# Own stone P1 at pos k, the opponent's P2 at pos m along the top edge.  a:
+# after the opponent's trial at L3(k+2) our group at P1 is weak with death
+# level 21 or more; b: after our trial at L3(m-2) the opponent's group at P2
+# is weak with level 21 or more (dB that level).
+
+[own-first-three-apart-both-stones-hemmed]
+# pincer-three-apart-both-stones-hemmed with White to play: White's D17
+# (own) hemmed by Black's C16 and D15, Black's H17 leaned on by White's J16;
+# g = 3.  Black's trial at F17 leaves D17 weak, White's trial at F17 leaves
+# H17 weak (levels 31 to 89, so 21 or more): a and b, g = 3: F17 (k+2)
+# gets bonus 50.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . X . . . . . . . . . . .
+  . . X . . . . . O . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/50]
+
+[own-first-three-apart-own-stone-pinched-up-point-free]
+# Black's D17 alone between White's A17 on the edge and the stretch; White's
+# H17 is firm with H15 and J16 beside it.  White's trial at F17 leaves D17
+# weak (a), Black's trial at F17 leaves H17's group firm (not b); g = 3:
+# Black's own F17 keeps its group's level below 60: F17 gets 39; the
+# line-5 point above D17, D15, is empty and White's A17 is only a (2,3)
+# shape from it (kind 8, beyond 7): D15 gets 39 too.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  O . . X . . . O . . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [D15=25/39 F17=25/39]
+
+[own-first-three-apart-own-stone-pinched-up-point-watched]
+# The same with White's B16 instead of A17: B16 is a knight's move from D15
+# (kind 4 <= 7), so D15 gets nothing; F17 39 as before.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . O . . . . . . . . . . .
+  . O . . . . . . O . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/39]
+
+[own-first-four-apart-their-stone-weak-but-running]
+# Black's group D17, D15, C15 is firm; White's J17 four apart (g = 4), with
+# Black's L15 a knight's move beyond it.  White's trial at F17 harms nothing
+# (not a); Black's trial at G17 (m-2) leaves J17 weak but able to run (level
+# 21 or more, below 60): b only.  Points L3(p) for p = m-4 .. m-2 at pos k+3
+# = 7 or beyond: E17 and F17 are skipped, G17 gets g + 17 = 21.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X X . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G17=25/21]
+
+[own-first-four-apart-their-stone-weak-and-pinched]
+# The same with Black's L17 instead, a one-space pincer from the other side
+# on line 3: after Black's G17, J17 is caught between them (level 60 or
+# more): G17 gets value 15 with bonus 0.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . O . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G17=15/0]
+
+[own-first-four-apart-neither-their-pair-our-three]
+# Black's three stones D17, D15, C15 and White's two J17, K17 (one chain),
+# g = 4: neither trial weakens the other side (the groups are firm), P2 is
+# not on line 4, g is not 3: b' = 2g + 18 = 26 at L3(k+3) = G17, and since
+# White's group has two stones and ours three or more, L3(m-2) = G17 gets
+# b' + 1 = 27 (the larger stands).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . O O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G17=25/27]
+
+[own-first-four-apart-neither-their-pair-our-two]
+# The same without Black's C15: our group has two stones, fewer than three:
+# G17 keeps 26.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . O O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G17=25/26]
+
+[own-first-nine-apart-neither]
+# Black's D17 with D15 and White's O17 with O15, nine apart (g = 9): neither
+# side is weakened by the other's trial; b' = 2g + 18 = 36: L3(k+4) = H17
+# (6 <= g <= 9), L3(k+5) = J17 (g >= 7) and L3(k+6) = K17 (g = 9).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . O . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . O . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [H17=25/36 J17=25/36 K17=25/36]
+
+# --- The opponent's stones on both sides, one on line 4 -------------------------
+
+[invasion-three-apart-one-on-line-4-own-stone-above]
+# White's D16 (line 4) and H17 (line 3), g = 3; Black's F13 in the open.
+# Black's trial at F17 (the middle on line 3) is not lost and weakens
+# neither White stone: w = 0.  v = g + 5 + 2 (one stone on line 4) = 10:
+# F17 gets value 10.  One stone on line 4 (D16): X = the line-3 point two
+# positions from it, F17; the line-5 point at X's pos, F15, has Black's F13
+# a one-space jump away (kind 3 <= 7): X gets bonus g = 3, so F17 = 25/3.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/3]
+
+[invasion-three-apart-one-on-line-4-own-stone-too-far]
+# The same with Black's stone at F11, a three-space jump from F15 (kind 10,
+# beyond 7): no bonus, F17 keeps value 10.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=10/0]
+
+# --- The 4-4 stone's shape in a five-apart extension ------------------------------
+
+[extension-five-apart-star-point-with-a-far-partner]
+# Black's D16 on the 4-4 point and K17 on line 3, g = 5, f = 1 (S = D16).
+# Black's D12 is a three-space jump from D16 (kind 10): no own stone
+# diagonal or nearer, one within kind 11: shape 1.  White's invasion at the
+# middle weakens neither stone and no White stone is near (w = 0): E = the
+# line-3 point 1 position from D16 towards the stretch, E17; White's trial
+# at E17 leaves D16 not weak: bonus 39.  (On the left edge D16 and D12 are
+# three apart: the middle C14 gets value 3 * 3 + 3 = 12.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [C14=12/0 E17=25/39]
+
+[extension-five-apart-star-point-alone]
+# Without D12: shape 2, E = F17 (two positions from D16), bonus 39.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/39]
+
+[extension-five-apart-star-point-with-a-diagonal-partner]
+# With D12 and Black's C15 diagonal to D16 (kind 2): shape 2 again, F17
+# with 39.  (On the left edge C15 and D12 are three apart but both Black:
+# nothing there.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/39]
