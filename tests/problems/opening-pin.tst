@@ -2088,3 +2088,140 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [F17=25/39]
+
+# --- Five apart, a lone opponent stone at a large knight's move ---------------------
+#
+# Black's D17 and K17 on line 3, five apart (g = 5, h = 3): line of play 4,
+# M1 = G16.  White's invasion at G16 weakens neither stone and no White
+# stone is within a knight's move of G16 (w = 0); the line-2 points under
+# the stones hold no candidate; G16 is related to two own stones (D17 and
+# K17, large knight's moves), fewer than 5.  When exactly one White stone is
+# in relation of kind <= 7 to G16 and it stands at kind 7 (a large knight's
+# move), the points of line 4 at pos k+h+1 = 8 (H16) and k+h-1 = 6 (F16)
+# that are a knight's move from it (distance index 4) get 44; G16 gets 38.
+
+[extension-five-apart-large-knight-on-the-left]
+# White's D15, a large knight's move from G16: F16 is a knight's move from
+# it (44), H16 is not.  F16 = 44, G16 = 38.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F16=25/44 G16=25/38]
+
+[extension-five-apart-large-knight-on-the-right]
+# White's K15 instead, kept from weakening K17 by Black's L15 and M16: K15
+# is a large knight's move from G16 and a knight's move from H16: H16 = 44,
+# G16 = 38.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . X . . . . . . .
+  . . . . . . . . . O X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G16=25/38 H16=25/44]
+
+[extension-five-apart-large-knight-above]
+# White's H13, a large knight's move from G16 straight above: neither F16
+# nor H16 is a knight's move from it.  G16 = 38 alone.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G16=25/38]
+
+[extension-five-apart-lone-stone-at-a-two-two-shape]
+# White's E14 is a (2,2) shape from G16 (kind 5), not a large knight's move
+# (though a knight's move from F16): no 44.  G16 = 38.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G16=25/38]
+
+[extension-five-apart-two-large-knights]
+# White's D15 and H19, both a large knight's move from G16: two White stones
+# within kind 7, no 44.  G16 = 38.
+black to play
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G16=25/38]
