@@ -13,6 +13,9 @@
 //  - "YomiContinue:numbers2": a forced continuation of two moves at most
 //    after the root colour's answer (the side to move is the root colour's
 //    opponent, the root's best value 20), display on: the numbers drawn.
+//  - "MakeYomiArea:trace P": the trace the look-ahead area of P leaves (on an
+//    empty area): the point as written, the 19 rows as the spans of their
+//    marked columns ("4-16", "-" for none), "end" for the empty line.
 //  - "JobanKoho2:cap-offset80 P": the opening's third stage after 80 moves:
 //    the candidate at P as "P=value/offset", the offset being its bonus less
 //    the evaluation of the side to move's play at P ("P=none").
@@ -32,6 +35,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -169,6 +176,64 @@ std::string ContinueNumbers(const std::vector<Point>& pts)
     return log.Words();
 }
 
+// A row of the area trace as the spans of its marked columns ("4-16",
+// "3-5,8-9"; "-" for none); any other line as it stands.
+std::string Spans(const std::string& row)
+{
+    if (row.size() != 19 || row.find_first_not_of("01") != std::string::npos)
+        return '"' + row + '"';
+    std::string out;
+    for (std::size_t x = 0; x < row.size();) {
+        if (row[x] != '1') {
+            ++x;
+            continue;
+        }
+        std::size_t end = x;
+        while (end + 1 < row.size() && row[end + 1] == '1')
+            ++end;
+        out += (out.empty() ? "" : ",") + std::to_string(x + 1) + '-' + std::to_string(end + 1);
+        x = end + 1;
+    }
+    return out.empty() ? "-" : out;
+}
+
+// The trace the look-ahead area leaves for P on an empty area (the trace on,
+// written in a temporary folder): its lines, the point as written, each row
+// as the spans of its marked columns, and "end" for the empty last line.
+std::string AreaTrace(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the area wants its point");
+    const std::filesystem::path old = std::filesystem::current_path();
+    std::string dir = (std::filesystem::temp_directory_path() / "vorn-area-XXXXXX").string();
+    if (mkdtemp(dir.data()) == nullptr)
+        throw std::runtime_error("no temporary folder");
+    std::filesystem::current_path(dir);
+    const unsigned char savedLog = LogMode;
+    LogMode = 1;
+    for (int y = 1; y <= 19; ++y)
+        for (int x = 1; x <= 19; ++x)
+            YomiArea[x][y] = 0;
+    MakeYomiArea(pts[0]);
+    LogMode = savedLog;
+    std::ifstream in("log.txt", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    in.close();
+    std::filesystem::current_path(old);
+    std::filesystem::remove_all(dir);
+    std::string answer, line;
+    bool first = true;
+    while (std::getline(text, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        answer += (answer.empty() ? "" : " ") + (first ? line : line.empty() ? std::string("end") : Spans(line));
+        first = false;
+    }
+    return answer.empty() ? "none" : answer;
+}
+
+const TProblemRoutineAdd areaTrace("MakeYomiArea:trace", AreaTrace);
 const TProblemRoutineAdd rootNumbers("YomiTe:numbers", RootNumbers);
 const TProblemRoutineAdd continueNumbers("YomiContinue:numbers2", ContinueNumbers);
 const TProblemRoutineAdd rootHead("YomiTe:head", RootHead);
