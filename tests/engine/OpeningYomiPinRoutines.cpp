@@ -1,30 +1,33 @@
 // Entries of the table of routines for the rows of opening-pin.tst and
-// yomi-pin.tst: the look-ahead's tree read from one root, and the opening's
-// candidates whose bonus is an evaluation with a fixed offset.
+// yomi-pin.tst: the look-ahead's tree read from one root, its display
+// numbers and area trace, and the opening's candidates whose bonus is an
+// evaluation read with a fixed rule.
 //
 // Answers:
-//  - "YomiTe:head R": the side to move reads the root R (the whole board the
-//    area, no forced continuation, the root's best value 20): "L R Q S", the
-//    line length marker the root leaves and the moves of its principal line
-//    (at most three: the root, the reply and the answer; "L R" when no reply
-//    is kept).
-//  - "YomiTe:numbers R": the same reading with the look-ahead display on:
-//    the numbers drawn on its moves in order, "1:D2 2:H7" ("none").
-//  - "YomiContinue:numbers2": a forced continuation of two moves at most
-//    after the root colour's answer (the side to move is the root colour's
-//    opponent, the root's best value 20), display on: the numbers drawn.
-//  - "MakeYomiArea:trace P": the trace the look-ahead area of P leaves (on an
-//    empty area): the point as written, the 19 rows as the spans of their
-//    marked columns ("4-16", "-" for none), "end" for the empty line.
+//  - "YomiTe:principal-line R": the side to move reads the root R (the
+//    whole board the area, no forced continuation, the root's best value
+//    20): "L R Q S", the line length marker the root leaves and the moves
+//    of its principal line (at most three: the root, the reply and the
+//    answer; "L R" when no reply is kept).
+//  - "YomiTe:display-numbers R": the same reading with the look-ahead
+//    display on: the numbers drawn on its moves in order, "1:D2 2:H7"
+//    ("none").
+//  - "YomiContinue:display-numbers2": a forced continuation of two moves at
+//    most after the root colour's answer (the side to move is the root
+//    colour's opponent, the root's best value 20), display on: the numbers
+//    drawn.
+//  - "MakeYomiArea:trace-spans P": the trace the look-ahead area of P leaves
+//    (on an empty area): the point as written, the 19 rows as the spans of
+//    their marked columns ("4-16", "-" for none), "end" for the empty line.
 //  - "JobanKoho2:cap-offset80 P": the opening's third stage after 80 moves:
 //    the candidate at P as "P=value/offset", the offset being its bonus less
 //    the evaluation of the side to move's play at P ("P=none").
-//  - "JobanEdgeGaps:narrow S X T Y": the edge scan's candidates read
+//  - "JobanEdgeGaps:narrow-sum S X T Y": the edge scan's candidates read
 //    against v = (S's colour plays X) + (T's colour plays Y), each evaluated
 //    alone: "P=sum" for (v, 0) up to 25, (25, min(v - 25, 48)) above;
 //    "P=sum+3" for (25, min(v - 22, 48)); else "P=value/bonus".
-//  - "JobanKoho:jump P S": stage 2's candidate at P, the jump from the lone
-//    stone S: "P=25/a" for the bonus a (S's colour plays P), "P=25/a+b"
+//  - "JobanKoho:jump-read P S": stage 2's candidate at P, the jump from the
+//    lone stone S: "P=25/a" for the bonus a (S's colour plays P), "P=25/a+b"
 //    for a + b (b: the other colour plays P, less 10), "P=25/cap40" for 40
 //    below the sum, else "P=value/bonus"; "P=none".
 //  - "JobanKoho:best-kept": the opening's second stage with the best score of
@@ -233,10 +236,10 @@ std::string AreaTrace(const std::vector<Point>& pts)
     return answer.empty() ? "none" : answer;
 }
 
-const TProblemRoutineAdd areaTrace("MakeYomiArea:trace", AreaTrace);
-const TProblemRoutineAdd rootNumbers("YomiTe:numbers", RootNumbers);
-const TProblemRoutineAdd continueNumbers("YomiContinue:numbers2", ContinueNumbers);
-const TProblemRoutineAdd rootHead("YomiTe:head", RootHead);
+const TProblemRoutineAdd areaTrace("MakeYomiArea:trace-spans", AreaTrace);
+const TProblemRoutineAdd rootNumbers("YomiTe:display-numbers", RootNumbers);
+const TProblemRoutineAdd continueNumbers("YomiContinue:display-numbers2", ContinueNumbers);
+const TProblemRoutineAdd rootHead("YomiTe:principal-line", RootHead);
 
 // The opening's third stage with 80 moves played (passes added to the
 // record and taken back): the candidate at the row's point P as
@@ -303,7 +306,7 @@ std::string NarrowSum(const std::vector<Point>& pts)
     return SortedWords(words);
 }
 
-const TProblemRoutineAdd narrowSum("JobanEdgeGaps:narrow", NarrowSum);
+const TProblemRoutineAdd narrowSum("JobanEdgeGaps:narrow-sum", NarrowSum);
 // Stage 2 of the opening: the candidate at P read against the jump from the
 // lone stone S: a = the evaluation of S's colour playing P, b = that of the
 // other colour playing P less 10.  "P=25/a" when its bonus is a, "P=25/a+b"
@@ -335,7 +338,7 @@ std::string JumpRead(const std::vector<Point>& pts)
     return GtpVertex(pts[0]) + "=none";
 }
 
-const TProblemRoutineAdd jumpRead("JobanKoho:jump", JumpRead);
+const TProblemRoutineAdd jumpRead("JobanKoho:jump-read", JumpRead);
 const TProblemRoutineAdd stageTwoBestKept("JobanKoho:best-kept", StageTwoBestKept);
 const TProblemRoutineAdd capOffset("JobanKoho2:cap-offset80", CapOffset);
 

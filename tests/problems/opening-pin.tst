@@ -1043,7 +1043,7 @@ call JobanKoho:best-kept [pass 123]
 
 # --- The narrow stretch's value -------------------------------------------------
 #
-#   call JobanEdgeGaps:narrow S X T Y   the edge scan's candidates read
+#   call JobanEdgeGaps:narrow-sum S X T Y   the edge scan's candidates read
 #       against v = a + b, a the evaluation of S's colour playing X alone, b
 #       that of T's colour playing Y alone: "P=sum" when the candidate is
 #       (v, 0) for v <= 25 or (25, min(v - 25, 48)) above, "P=sum+3" when it
@@ -1081,7 +1081,7 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow N17 Q18 Q16 P17 [Q18=sum]
+call JobanEdgeGaps:narrow-sum N17 Q18 Q16 P17 [Q18=sum]
 
 [narrow-sum-line-3-stone-first-block]
 # The same for Black, the blocking side: P17 with the same sum.
@@ -1105,7 +1105,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow N17 Q18 Q16 P17 [P17=sum]
+call JobanEdgeGaps:narrow-sum N17 Q18 Q16 P17 [P17=sum]
 
 [narrow-sum-line-3-stone-first-far-pair]
 # As the slide row with Black's Q15 on top of Q16: the far stone's group has
@@ -1131,7 +1131,7 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow N17 Q18 Q16 P17 [Q18=sum+3]
+call JobanEdgeGaps:narrow-sum N17 Q18 Q16 P17 [Q18=sum+3]
 
 [narrow-sum-line-3-stone-first-far-pair-block]
 # The same for Black: P17 with the sum and 3 more.
@@ -1155,7 +1155,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow N17 Q18 Q16 P17 [P17=sum+3]
+call JobanEdgeGaps:narrow-sum N17 Q18 Q16 P17 [P17=sum+3]
 
 [narrow-sum-line-4-stone-first-slide]
 # Black's D16 (line 4, pos 4) and White's G17 (line 3, pos 7): the near
@@ -1183,7 +1183,7 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow G17 D18 D16 E17 [D18=sum]
+call JobanEdgeGaps:narrow-sum G17 D18 D16 E17 [D18=sum]
 
 [narrow-sum-line-4-stone-first-block]
 # The same for Black: E17 with the sum.
@@ -1207,7 +1207,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow G17 D18 D16 E17 [E17=sum]
+call JobanEdgeGaps:narrow-sum G17 D18 D16 E17 [E17=sum]
 
 [narrow-sum-line-4-stone-first-far-pair]
 # As the slide row with White's G16 on top of G17: the far group has two
@@ -1232,7 +1232,7 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow G17 D18 D16 E17 [D18=sum+3]
+call JobanEdgeGaps:narrow-sum G17 D18 D16 E17 [D18=sum+3]
 
 [narrow-sum-line-4-stone-first-far-pair-block]
 # The same for Black: E17 with the sum and 3 more.
@@ -1256,7 +1256,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow G17 D18 D16 E17 [E17=sum+3]
+call JobanEdgeGaps:narrow-sum G17 D18 D16 E17 [E17=sum+3]
 
 [narrow-line-3-stone-first-slide-point-crowded]
 # White's N17 and Black's Q16 again, with White's R17 among the eight points
@@ -1405,7 +1405,7 @@ call JobanKoho:at:moves30 K10 [K10=25/49]
 
 # --- The jump from a lone stone ----------------------------------------------------
 #
-#   call JobanKoho:jump P S   stage 2's candidate at P, read against the jump
+#   call JobanKoho:jump-read P S   stage 2's candidate at P, read against the jump
 #       from the lone stone S: "P=25/a" when its bonus is a (S's colour plays
 #       P alone, evaluated), "P=25/a+b" when it is a + b (b: the other colour
 #       plays P, less 10), "P=25/cap40" for 40 below the sum, else
@@ -1440,7 +1440,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanKoho:jump P10 R10 [P10=25/a]
+call JobanKoho:jump-read P10 R10 [P10=25/a]
 
 [jump-from-a-lone-stone-on-the-left-edge]
 # Black's C10 on line 3 of the left edge: up stays on line 3, the second
@@ -1465,7 +1465,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanKoho:jump E10 C10 [E10=25/a]
+call JobanKoho:jump-read E10 C10 [E10=25/a]
 
 [jump-from-a-lone-stone-on-the-bottom-edge]
 # Black's K3 on line 3 of the bottom edge: the first step, up, reaches K5 on
@@ -1490,7 +1490,7 @@ black to play
   . . . . . . . . . X . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanKoho:jump K5 K3 [K5=25/a]
+call JobanKoho:jump-read K5 K3 [K5=25/a]
 
 [jump-from-a-lone-stone-on-the-top-edge]
 # Black's K17 on line 3 of the top edge: up goes to line 1, right stays on
@@ -1515,7 +1515,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanKoho:jump K15 K17 [K15=25/a]
+call JobanKoho:jump-read K15 K17 [K15=25/a]
 
 [jump-from-a-lone-stone-on-line-4]
 # Black's Q10 on line 4 of the right edge: up and down stay on line 4, right
@@ -1540,7 +1540,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanKoho:jump O10 Q10 [O10=25/a]
+call JobanKoho:jump-read O10 Q10 [O10=25/a]
 
 [jump-not-from-a-lone-stone-on-line-6]
 # Black's O10 stands on line 6: no jump (M10 is no candidate).
@@ -1564,7 +1564,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanKoho:jump M10 O10 [M10=none]
+call JobanKoho:jump-read M10 O10 [M10=none]
 
 [jump-not-from-a-group-of-two]
 # Black's R10 and R11 form one group of two stones: no jump from either.
@@ -1588,7 +1588,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanKoho:jump P10 R10 [P10=none]
+call JobanKoho:jump-read P10 R10 [P10=none]
 
 [jump-beside-a-firm-opponent-stone]
 # White's N10 alone in the open, a one-space jump from P10, is not weak:
@@ -1613,7 +1613,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanKoho:jump P10 R10 [P10=25/a]
+call JobanKoho:jump-read P10 R10 [P10=25/a]
 
 [jump-beside-a-weak-opponent-stone]
 # White's N10 hemmed on three sides by Black's M10, N11 and N9 is weak, and
@@ -1639,7 +1639,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanKoho:jump P10 R10 [P10=25/a+b]
+call JobanKoho:jump-read P10 R10 [P10=25/a+b]
 
 # --- The middle points of an extension between own stones ---------------------
 #
@@ -2252,7 +2252,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow N17 Q18 Q16 P17 [none]
+call JobanEdgeGaps:narrow-sum N17 Q18 Q16 P17 [none]
 
 [narrow-line-3-stone-first-with-two-liberties-for-white]
 # The same with White to play: nothing.
@@ -2276,7 +2276,7 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow N17 Q18 Q16 P17 [none]
+call JobanEdgeGaps:narrow-sum N17 Q18 Q16 P17 [none]
 
 [narrow-line-4-stone-first-far-stone-with-two-liberties]
 # Black's D16 and White's G17 as in narrow-sum-line-4-stone-first-block,
@@ -2302,7 +2302,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow G17 D18 D16 E17 [none]
+call JobanEdgeGaps:narrow-sum G17 D18 D16 E17 [none]
 
 [narrow-line-4-stone-first-far-stone-with-two-liberties-for-white]
 # The same with White to play: nothing.
@@ -2326,4 +2326,4 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call JobanEdgeGaps:narrow G17 D18 D16 E17 [none]
+call JobanEdgeGaps:narrow-sum G17 D18 D16 E17 [none]

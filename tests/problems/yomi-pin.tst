@@ -3,7 +3,7 @@
 # the length marker it leaves.  Every answer is worked out by hand from the
 # look-ahead's rules.
 #
-#   call YomiTe:head R   the side to move reads the root R (the whole board
+#   call YomiTe:principal-line R   the side to move reads the root R (the whole board
 #                        the area, no forced continuation, the root's best
 #                        value 20, so replies above 15 are read): "L R Q",
 #                        the line length marker and the first two moves of
@@ -25,7 +25,7 @@ black to play
   . X O O X . . . .
   . . X . . . . . .
   . . . . . . . . .
-call YomiTe:head D2 [1 D2]
+call YomiTe:principal-line D2 [1 D2]
 
 [tree-refused-root-is-a-line-of-one-move]
 # A root that cannot be played (C3 holds White's stone) ends the line at the
@@ -40,7 +40,7 @@ black to play
   . X O O X . . . .
   . . X . . . . . .
   . . . . . . . . .
-call YomiTe:head C3 [1 C3]
+call YomiTe:principal-line C3 [1 C3]
 
 [tree-one-reply-is-read-and-kept]
 # As the first row with Black's H8 in atari under White's G8, J8 and H9.
@@ -59,14 +59,14 @@ black to play
   . X O O X . . . .
   . . X . . . . . .
   . . . . . . . . .
-call YomiTe:head D2 [2 D2 H7]
+call YomiTe:principal-line D2 [2 D2 H7]
 
 # --- The numbers of the look-ahead display -----------------------------------------
 #
-#   call YomiTe:numbers R     the same reading of the root R with the
+#   call YomiTe:display-numbers R     the same reading of the root R with the
 #                             look-ahead display on: the numbers drawn on
 #                             its moves in order, "1:D2 2:H7" ("none")
-#   call YomiContinue:numbers2   a forced continuation of two moves at most
+#   call YomiContinue:display-numbers2   a forced continuation of two moves at most
 #                             after the root colour's answer (the side to
 #                             move is the root colour's opponent, the root's
 #                             best value 20), display on: the numbers drawn
@@ -84,7 +84,7 @@ black to play
   . X O O X . . . .
   . . X . . . . . .
   . . . . . . . . .
-call YomiTe:numbers D2 [1:D2 2:H7]
+call YomiTe:display-numbers D2 [1:D2 2:H7]
 
 [tree-numbers-of-a-forced-continuation]
 # The position of continuation-big-root-at-the-first-bar-for-white (White
@@ -102,11 +102,11 @@ black to play
   . . . . O . . . .
   . . . . . . . . .
   . . . . . . . . .
-call YomiContinue:numbers2 [4:H4 5:G3]
+call YomiContinue:display-numbers2 [4:H4 5:G3]
 
 # --- The trace of the look-ahead area ------------------------------------------
 #
-#   call MakeYomiArea:trace P   the trace lines the area of P leaves with the
+#   call MakeYomiArea:trace-spans P   the trace lines the area of P leaves with the
 #                               trace on (the area empty before): the point
 #                               as written ("<x,y>", y from the top), the 19
 #                               rows from the top as the spans of their
@@ -138,7 +138,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call MakeYomiArea:trace K10 [<10,10> - - - 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 - - - end]
+call MakeYomiArea:trace-spans K10 [<10,10> - - - 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 - - - end]
 
 [area-trace-of-the-lower-left]
 # C3 = <3,17>: columns -3 to 9 clipped to 1-9, rows 11 to 23 clipped to
@@ -163,7 +163,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call MakeYomiArea:trace C3 [<3,17> - - - - - - - - - - 1-9 1-9 1-9 1-9 1-9 1-9 1-9 1-9 1-9 end]
+call MakeYomiArea:trace-spans C3 [<3,17> - - - - - - - - - - 1-9 1-9 1-9 1-9 1-9 1-9 1-9 1-9 1-9 end]
 
 [area-trace-of-the-upper-right]
 # R17 = <17,3>: columns 11 to 23 clipped to 11-19, rows -3 to 9 clipped to
@@ -188,7 +188,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call MakeYomiArea:trace R17 [<17,3> 11-19 11-19 11-19 11-19 11-19 11-19 11-19 11-19 11-19 - - - - - - - - - - end]
+call MakeYomiArea:trace-spans R17 [<17,3> 11-19 11-19 11-19 11-19 11-19 11-19 11-19 11-19 11-19 - - - - - - - - - - end]
 
 [area-trace-skips-a-stone]
 # K10 with Black's K12 = <10,8> in the square: row 8 is marked but for
@@ -213,4 +213,4 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call MakeYomiArea:trace K10 [<10,10> - - - 4-16 4-16 4-16 4-16 4-9,11-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 - - - end]
+call MakeYomiArea:trace-spans K10 [<10,10> - - - 4-16 4-16 4-16 4-16 4-9,11-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 4-16 - - - end]
