@@ -2327,3 +2327,60 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:narrow-sum G17 D18 D16 E17 [none]
+
+# --- Stones on line 2 end a stretch too --------------------------------------------
+
+[extension-five-apart-from-a-line-2-stone]
+# Black's D18 on line 2 and K17 on line 3, five apart along the top: the
+# scan starts a stretch at a stone on line 2, 3 or 4.  Neither stone is on
+# line 4 and g = 5: line of play 4, M1 = G16 with four empty neighbours,
+# related to two own stones (D18 a (2,3) shape, K17 a large knight's move).
+# White's invasion at G16 weakens neither, no White stone near: w = 0.  g =
+# 5, f = 0: D18 is not on line 3 (no point under it), the line-2 point under
+# K17, K18, holds no candidate; no White stone near G16: G16 gets 38.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G16=25/38]
+
+[extension-five-apart-to-a-line-2-stone]
+# Black's D17 on line 3 and K18 on line 2: the stretch ends at a stone on
+# line 2 as well; G16 gets 38 likewise.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G16=25/38]
