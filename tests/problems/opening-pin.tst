@@ -2523,8 +2523,9 @@ white to play
 call JobanKoho:at:moves30 R3 [R3=25/10]
 
 [three-three-invasion-under-an-approached-star-point-stone]
-# Black's D16 with White's F17 and C14 (knight's-move approaches): after
-# C17 D16 keeps room towards the centre, not weak: the plain 25/2.
+# Black's D16 with White's F17 and C14 (knight's-move approaches, leaving
+# D16 its way out towards the centre): the invasion does not both weaken D16
+# and gain White more than 25: the plain 25/2.
 white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
