@@ -30,6 +30,11 @@
 //    lone stone S: "P=25/a" for the bonus a (S's colour plays P), "P=25/a+b"
 //    for a + b (b: the other colour plays P, less 10), "P=25/cap40" for 40
 //    below the sum, else "P=value/bonus"; "P=none".
+//  - "JobanTe:first-point-span": the first point of a continuous game in
+//    developer mode, drawn 400 times from a fixed seed: "x=A-B y=C-D", the
+//    least and greatest column and row (y from the top).
+//  - "JobanTe:vs-computer-after-two": stage 0 against another program with
+//    two moves played: the point it gives ("pass" for none).
 //  - "JobanKoho:best-kept": the opening's second stage with the best score of
 //    an earlier selection set to 123: "P S", the point it answers ("pass"
 //    for none) and the best score it leaves.
@@ -49,6 +54,7 @@
 #include "board/Diagram.h"
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "board/Rand.h"
 #include "board/Tejun.h"
 #include "engine/Hyoka.h"
 #include "engine/Joban.h"
@@ -339,6 +345,52 @@ std::string JumpRead(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd jumpRead("JobanKoho:jump-read", JumpRead);
+// The first point of a continuous game in developer mode on an empty board,
+// drawn 400 times from a fixed seed: the least and the greatest column and
+// row it gave, "x=3-7 y=3-7" (y from the top).
+std::string FirstPointSpan(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the first point takes no points");
+    const unsigned char savedRenzoku = RenzokuMode, savedDev = DevMode;
+    RenzokuMode = 1;
+    DevMode = 1;
+    RandSeed(5);
+    int x0 = 99, x1 = 0, y0 = 99, y1 = 0;
+    for (int i = 0; i < 400; ++i) {
+        Point p;
+        JobanTe(p);
+        x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+        y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+    }
+    RenzokuMode = savedRenzoku;
+    DevMode = savedDev;
+    return "x=" + std::to_string(x0) + '-' + std::to_string(x1) + " y=" + std::to_string(y0) + '-' + std::to_string(y1);
+}
+
+const TProblemRoutineAdd firstPointSpan("JobanTe:first-point-span", FirstPointSpan);
+// Stage 0 against another program after two moves (passes added to the
+// record and taken back): the point it gives, "pass" for none.
+std::string VsComputerAfterTwo(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("stage 0 takes no points");
+    TGoban& b = *GobanLv[0];
+    int passes = 0;
+    for (; b.Tejun.Current() < 2; ++passes)
+        if (!b.Pass())
+            throw std::runtime_error("the record is full");
+    const unsigned char savedMode = VsComputerMode;
+    VsComputerMode = 1;
+    Point p;
+    JobanTe(p);
+    VsComputerMode = savedMode;
+    for (; passes > 0; --passes)
+        b.Matta();
+    return p.x == 0 ? std::string("pass") : GtpVertex(p);
+}
+
+const TProblemRoutineAdd vsComputerAfterTwo("JobanTe:vs-computer-after-two", VsComputerAfterTwo);
 const TProblemRoutineAdd stageTwoBestKept("JobanKoho:best-kept", StageTwoBestKept);
 const TProblemRoutineAdd capOffset("JobanKoho2:cap-offset80", CapOffset);
 

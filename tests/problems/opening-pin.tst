@@ -2961,3 +2961,100 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [H17=25/46 J17=25/46]
+
+# --- The first point of a continuous game on a small board ------------------------
+#
+#   call JobanTe:first-point-span   stage 0 on the empty board in a continuous
+#       game with developer mode on, 400 times from a fixed seed: "x=A-B
+#       y=C-D", the least and greatest column and row given (y from the top)
+
+[first-point-span-on-9x9]
+# No move played, N = 9 < 14, no handicap, the continuous-games box and
+# developer mode on, and no book answer: the point is (Random(N-4)+3,
+# Random(N-4)+3), each coordinate 3 to N-2 = 7; 400 draws reach both ends.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call JobanTe:first-point-span [x=3-7 y=3-7]
+
+[first-point-span-on-13x13]
+# The same on 13 x 13: each coordinate 3 to 11.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call JobanTe:first-point-span [x=3-11 y=3-11]
+
+# --- The free star point against another program ----------------------------------
+#
+#   call JobanTe:vs-computer-after-two   stage 0 against another program (19
+#       x 19) with two moves played: the point it gives ("pass" for none)
+#
+# With two moves played the answer is the first of Q4, D16, D4 and Q16 (the
+# lower right, upper left, lower left and upper right star points) that is
+# empty with no stone in relation.
+
+[free-star-point-the-last-one]
+# Q4, D16 and D4 hold stones: Q16, the last of the four, is free: Q16.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanTe:vs-computer-after-two [Q16]
+
+[free-star-point-the-third-one]
+# Q4 and D16 hold stones: D4, the third, is free: D4.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanTe:vs-computer-after-two [D4]
