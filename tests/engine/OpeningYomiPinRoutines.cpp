@@ -247,6 +247,30 @@ const TProblemRoutineAdd rootNumbers("YomiTe:display-numbers", RootNumbers);
 const TProblemRoutineAdd continueNumbers("YomiContinue:display-numbers2", ContinueNumbers);
 const TProblemRoutineAdd rootHead("YomiTe:principal-line", RootHead);
 
+// Passes added to the game record until `moves` moves are played; taken
+// back again at the end of the scope.
+class TPassesTo {
+public:
+    explicit TPassesTo(int moves)
+    {
+        while (GobanLv[0]->Tejun.Current() < moves) {
+            if (!GobanLv[0]->Pass())
+                throw std::runtime_error("the record is full");
+            ++added_;
+        }
+    }
+    ~TPassesTo()
+    {
+        for (; added_ > 0; --added_)
+            GobanLv[0]->Matta();
+    }
+    TPassesTo(const TPassesTo&) = delete;
+    TPassesTo& operator=(const TPassesTo&) = delete;
+
+private:
+    int added_ = 0;
+};
+
 // The opening's third stage with 80 moves played (passes added to the
 // record and taken back): the candidate at the row's point P as
 // "P=value/offset", the offset being its bonus less the evaluation of the
@@ -255,11 +279,7 @@ std::string CapOffset(const std::vector<Point>& pts)
 {
     if (pts.size() != 1)
         throw std::invalid_argument("the cap wants its point");
-    TGoban& b = *GobanLv[0];
-    int passes = 0;
-    for (; b.Tejun.Current() < 80; ++passes)
-        if (!b.Pass())
-            throw std::runtime_error("the record is full");
+    const TPassesTo played(80);
     JobanInit();
     JobanKoho2();
     std::string answer = GtpVertex(pts[0]) + "=none";
@@ -267,8 +287,6 @@ std::string CapOffset(const std::vector<Point>& pts)
         if (Koho.Pt[i] == pts[0])
             answer = GtpVertex(pts[0]) + '=' + std::to_string(Koho.Value[i]) + '/'
                    + std::to_string(Koho.Bonus[i] - UtuHyoka(JibunIro, pts[0]));
-    for (; passes > 0; --passes)
-        b.Matta();
     return answer;
 }
 
@@ -369,24 +387,19 @@ std::string FirstPointSpan(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd firstPointSpan("JobanTe:first-point-span", FirstPointSpan);
+
 // Stage 0 against another program after two moves (passes added to the
 // record and taken back): the point it gives, "pass" for none.
 std::string VsComputerAfterTwo(const std::vector<Point>& pts)
 {
     if (!pts.empty())
         throw std::invalid_argument("stage 0 takes no points");
-    TGoban& b = *GobanLv[0];
-    int passes = 0;
-    for (; b.Tejun.Current() < 2; ++passes)
-        if (!b.Pass())
-            throw std::runtime_error("the record is full");
+    const TPassesTo played(2);
     const unsigned char savedMode = VsComputerMode;
     VsComputerMode = 1;
     Point p;
     JobanTe(p);
     VsComputerMode = savedMode;
-    for (; passes > 0; --passes)
-        b.Matta();
     return p.x == 0 ? std::string("pass") : GtpVertex(p);
 }
 
