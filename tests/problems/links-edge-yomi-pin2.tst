@@ -1,0 +1,56 @@
+# Known answers for the reading of the attached pair (a one-space jump to
+# the edge whose second-line stone has an opponent stone beside it), second
+# set: rows whose answer turns on one bound or one cell of the reading.
+# Lines and forms as in links-edge.tst (LinkRoutines.cpp).
+
+[pin2-attached-pair-plain-k-three-liberties-top-black]
+# Black's second-line stone E8 (with E7 D7 C7, and G7 E5) jumps to the top
+# edge; White's D8 (K) with C8 (K2, White's at the start) stands beside it,
+# its chain's liberties D9, C9 and B8: exactly three.  White A8 and B7-B6-B5
+# stand beyond B8.  Black's line: Black D9 (two liberties, no ladder: White's
+# E9 atari is captured at F9), K keeps two liberties, White answers under at
+# C9; K2 is White's, so no ladder threat; Black connects at E9 (no ladder on
+# the big chain).  White's C9-C8-D8 has B9 and B8: Black's B8 would be a
+# self-atari (A8, B7 White's), and Black's B9 lets White join B8 to the
+# wall, so no capture; Black's block at K2 is no move (occupied): the plain
+# line, h0 = D9, C9, E9.  In the plain line with K's chain at three
+# liberties, K2 White's, and C9 empty at the start with two empty neighbours
+# (B9, D9), Black's point is the connection E9 itself.  E7 above the stone
+# is Black's; F7 has three Black stones around it; B9 ataris nothing.
+# White's line: White E9 (two liberties; no ladder: White's D9 joins K,
+# whose chain then reaches B8 and the wall); Black blocks at F9, White D9;
+# Black's F9 is caught on the first line (White F8, then H8 stops the run),
+# so Black escapes at F8: h1 = E9, F9, D9, F8, a forcing line for White
+# (C7 above K2 is Black's).  One forcing line, the other side's: s + s/2.
+black to play
+  . . . . . . . . .
+  O . O O X . . O .
+  . O X X X . X . .
+  . O . . . . . . .
+  . O . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5]
+
+[pin2-attached-pair-plain-k-four-liberties-top-black]
+# As pin2-attached-pair-plain-k-three-liberties-top-black with C7 empty:
+# K's chain D8-C8 now has four liberties (D9, C9, B8, C7), one past the
+# three that send Black to the connection, so Black's line stays D9, C9, E9
+# and Black plays D9 under K.  The lines read the same: White's C9-C8-D8
+# keeps B9, B8 and C7 (no capture, plain line h0 = D9, C9, E9); C7 above K2
+# now empty has four White stones around it (B7, B6, C8, D8), so White's
+# line stays; White's E9-D9-D8-C8 keeps C9, B8 and C7; Black's F9 is caught
+# as before: h1 = E9, F9, D9, F8, White's forcing line: s + s/2.
+black to play
+  . . . . . . . . .
+  O . O O X . . O .
+  . O . X X . X . .
+  . O . . . . . . .
+  . O . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [D9=s+s/2:5]
