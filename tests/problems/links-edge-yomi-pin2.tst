@@ -54,3 +54,40 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [D9=s+s/2:5]
+
+[pin2-peep-first-at-s-connection-suicide-top-black]
+# Black's second-line stone E8 jumps to the top edge over the gap E9; White
+# peeps from D9 (with D8) and holds F8 and E7, so E8's only liberty is the
+# gap.  White's play first at S = F9 (joined to F8, three liberties, no
+# ladder) leaves Black's connection at E9 with no liberty and nothing to
+# capture (D9-D8 and F9-F8 keep theirs): the connection is suicide, so the
+# play at S is not read: -1.
+black to play
+  . . . O . . . . .
+  . . . O X O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E8 E9 F9 [=-1]
+
+[pin2-peep-first-at-s-connection-in-atari-e7-open-top-black]
+# As pin2-peep-first-at-s-connection-suicide-top-black with White's E7
+# moved down to E6: E8 keeps E7.  After White's F9 Black's connection at E9
+# is legal, but E8-E9 has the one liberty E7 and White takes it: the
+# connection is caught, so White's play at S is worth White's evaluation
+# with F9 on the board (h1 = White's F9).
+black to play
+  . . . O . . . . .
+  . . . O X O . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E8 E9 F9 E8 E8 F9 [=h1]
