@@ -91,3 +91,61 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeHasamiHyoka:edge2 E8 E9 F9 E8 E8 F9 [=h1]
+
+[pin2-attached-pair-corner-push-stone-laddered-top-black]
+# Black's second-line stone H8 (Black G6, G5, H5 below) jumps to the top
+# edge next to the corner over the gap H9; White's G8 (K) with F8, F9 and E7
+# stands beside it.  Black's line: Black's G9 under K would touch only White
+# stones and H9 (a self-atari), so Black connects at the gap: h0 = Black H9.
+# White's line: White H9 has G9 and J9 (no self-atari); K's chain keeps four
+# liberties (no ladder); Black's G9 would be suicide (no kill); Black's J9
+# lets White join G9 to K (no ladder on H9).  S = J9 is the corner point, so
+# the push ends there, with Black's H8 at two liberties (J8, H7), and a
+# ladder catches it: White H7, Black J8, White J7, and the corner takes the
+# rest.  Black then plays the ladder's first move H7 itself: h1 = White H9,
+# Black H7.  No forcing line, the sum is below the cap: s.  The candidate is
+# H9 for Black (the connection) and for White (the push).
+black to play
+  . . . . . O . . .
+  . . . . . O O X .
+  . . . . O . . . .
+  . . . . . . X . .
+  . . . . . . X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H8 H9 H8 H9 H8 H9 H7 [H9=s:5]
+
+[pin2-attached-pair-corner-push-stone-laddered-top-white]
+# As pin2-attached-pair-corner-push-stone-laddered-top-black, for White: h0
+# = Black H9, h1 = White H9, Black H7 (the ladder's first move): s at H9.
+white to play
+  . . . . . O . . .
+  . . . . . O O X .
+  . . . . O . . . .
+  . . . . . . X . .
+  . . . . . . X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H8 H9 H8 H9 H8 H9 H7 [H9=s:5]
+
+[pin2-attached-pair-corner-push-no-ladder-top-black]
+# As pin2-attached-pair-corner-push-stone-laddered-top-black with Black's G7
+# and H6 added: White's H7 would now be a self-atari (one liberty, J7), and
+# White's J8 lets Black extend to H7, so no ladder catches H8 at its two
+# liberties after the push: h1 = White H9 alone.  Black's line stays the
+# connection (G9 still a self-atari): h0 = Black H9.  s at H9.
+black to play
+  . . . . . O . . .
+  . . . . . O O X .
+  . . . . O . X . .
+  . . . . . . X X .
+  . . . . . . X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H8 H9 H8 H9 H8 H9 [H9=s:5]
