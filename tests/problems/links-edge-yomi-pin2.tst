@@ -149,3 +149,44 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi H8 H9 H8 H9 H8 H9 [H9=s:5]
+
+[pin2-attached-pair-corner-push-stone-in-atari-top-black]
+# Black's second-line stone H8 (Black J7-J6, G6, G5, H5 around) jumps to the
+# top edge next to the corner over the gap H9; White's G8 (K) with F8, F9
+# and E7 stands beside it, and White's H7 sits under the stone, so H8 has
+# two liberties, H9 and J8 (no neighbour of it in atari).  Black's line:
+# Black's G9 under K would be a self-atari (only H9 free), so Black connects
+# at the gap (White's group at K has not the eye value 3): h0 = Black H9.
+# White's line: White H9 (G9, J9 free); K's chain keeps its four liberties,
+# Black's G9 would be suicide, Black's J9 lets White join G9 to K: no ladder.
+# Black's H8 is left with the one liberty J8 (and S = J9 is the corner):
+# with the stone in atari the value is White's at once, h1 = White H9 (not
+# Black's block at T = J8, the corner answer of a stone with more
+# liberties).  No forcing line: s at H9.
+black to play
+  . . . . . O . . .
+  . . . . . O O X .
+  . . . . O . . O X
+  . . . . . . X . X
+  . . . . . . X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H8 H9 H8 H9 H8 H9 [H9=s:5]
+
+[pin2-attached-pair-corner-push-stone-in-atari-top-white]
+# As pin2-attached-pair-corner-push-stone-in-atari-top-black, for White:
+# h0 = Black H9, h1 = White H9 (Black's stone left in atari): s at the push
+# H9.
+white to play
+  . . . . . O . . .
+  . . . . . O O X .
+  . . . . O . . O X
+  . . . . . . X . X
+  . . . . . . X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H8 H9 H8 H9 H8 H9 [H9=s:5]
