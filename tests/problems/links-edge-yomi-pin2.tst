@@ -190,3 +190,37 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi H8 H9 H8 H9 H8 H9 [H9=s:5]
+
+[pin2-attached-pair-corner-push-block-at-t-top-black]
+# As pin2-attached-pair-corner-push-stone-laddered-top-black with Black's H7
+# added under the stone: after White's push at H9 the chain H8-H7 keeps four
+# liberties (J8, J7, G7, H6), no atari and no ladder, and S = J9 is the
+# corner point: Black answers the push by blocking at T = J8, h1 = White H9,
+# Black J8.  Black's line is still the connection (G9 a self-atari): h0 =
+# Black H9.  No forcing line: s at H9.
+black to play
+  . . . . . O . . .
+  . . . . . O O X .
+  . . . . O . . X .
+  . . . . . . X . .
+  . . . . . . X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H8 H9 H8 H9 H8 H9 J8 [H9=s:5]
+
+[pin2-attached-pair-corner-push-block-at-t-top-white]
+# As pin2-attached-pair-corner-push-block-at-t-top-black, for White: h0 =
+# Black H9, h1 = White H9, Black J8 (the block at T): s at the push H9.
+white to play
+  . . . . . O . . .
+  . . . . . O O X .
+  . . . . O . . X .
+  . . . . . . X . .
+  . . . . . . X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi H8 H9 H8 H9 H8 H9 J8 [H9=s:5]
