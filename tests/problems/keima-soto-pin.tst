@@ -376,3 +376,39 @@ white to play
   . . . . . . . . .
 call KeimaSotoNaka:at D5 E7 E6 D5 D7 [E6=r:5]
 call KeimaSotoNaka:at E7 D5 E6 E7 D7 [E6=r:5]
+
+# --- Beside a middle point and behind Nb: White's stone behind Nb laddered ------------
+# Black's D5-E7 with F8, G8 and H7; White's C6 (Om) and F7 (Ob), F6 (Oq)
+# and F5 (O1) empty.  White's push at E6 (Mq, behind Nb) leaves F7 two
+# liberties, F6 and G7 (E7 and F8 Black's), and a ladder takes it (after
+# Black's F6, F7-G7 would keep only G6: G8 and H7 are Black's).  So the
+# reading ends at once and nothing is proposed, named either way.  Without
+# H7 F7 escapes that way, the push is read and Black proposes E6.
+
+[naka-ura-ob-two-laddered]
+black to play
+  . . . . . . . . .
+  . . . . . X X . .
+  . . . . X O . X .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 [none]
+call KeimaSotoNaka:at E7 D5 [none]
+
+[naka-ura-ob-two-escapes]
+black to play
+  . . . . . . . . .
+  . . . . . X X . .
+  . . . . X O . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 [E6]
+call KeimaSotoNaka:at E7 D5 [E6]
