@@ -377,6 +377,38 @@ white to play
 call KeimaSotoNaka:at D5 E7 E6 D5 D7 [E6=r:5]
 call KeimaSotoNaka:at E7 D5 E6 E7 D7 [E6=r:5]
 
+# The same with White's H9 far off: Black's E6 alone and D7 alone are now
+# worth the same, -5; D7 replaces E6 only when it is worth more, so Black
+# proposes E6 with -5 + 0.
+
+[naka-ura-equal-answers-premises]
+black to play
+  . . . . . . . O .
+  . . . X . . . . .
+  . . . . X O . . .
+  . . O . . . . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own D5 E6 [-5]
+call HaneMore:value-own D5 D7 [-5]
+
+[naka-ura-equal-answers]
+black to play
+  . . . . . . . O .
+  . . . X . . . . .
+  . . . . X O . . .
+  . . O . . . . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 E6 D5 E6 [E6=r:5]
+call KeimaSotoNaka:at E7 D5 E6 E7 E6 [E6=r:5]
+
 # --- Beside a middle point and behind Nb: White's stone behind Nb laddered ------------
 # Black's D5-E7 with F8, G8 and H7; White's C6 (Om) and F7 (Ob), F6 (Oq)
 # and F5 (O1) empty.  White's push at E6 (Mq, behind Nb) leaves F7 two
