@@ -444,3 +444,51 @@ black to play
   . . . . . . . . .
 call KeimaSotoNaka:at D5 E7 [E6]
 call KeimaSotoNaka:at E7 D5 [E6]
+
+# --- Beyond both side points: White's two cuts worth the same ----------------------
+# The position of hane-kiri-open (shapes-hane.tst: Black's D5-E7, White's
+# F5 beyond E5 and C7 beyond D7, Black's J1 far off) with Black's F9:
+# White's cut D6, Black's E6, White's E5 and White's cut E6, Black's D6,
+# White's D7 are now worth the same, 19.  White's point is E6 only when the
+# second is worth more, so White proposes D6; Black's answer is D7 (no
+# White stone at C5 or C4), valued alone.  Value: Black's D7 plus 19.
+
+[hane-kiri-equal-cuts-premises]
+white to play
+  . . . . . X . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call HaneMore:value D5 D6 E6 E5 [19]
+call HaneMore:value D5 E6 D6 D7 [19]
+
+[hane-kiri-equal-cuts-white]
+white to play
+  . . . . . X . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at D5 E7 D6 D5 D7 E7 D6 E6 E5 J1 E6 D6 D7 [D6=r:5]
+
+[hane-kiri-equal-cuts]
+black to play
+  . . . . . X . . .
+  . . . . . . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call KeimaSotoHane:at D5 E7 D7 D5 D7 E7 D6 E6 E5 J1 E6 D6 D7 [D7=r:5]
