@@ -492,3 +492,51 @@ black to play
   . . . . . . . . .
   . . . . . . . . X
 call KeimaSotoHane:at D5 E7 D7 D5 D7 E7 D6 E6 E5 J1 E6 D6 D7 [D7=r:5]
+
+# --- Beyond a side point: the jump beyond the block worth the same ------------------
+# The position of uke-wide-jump (shapes-hane-more.tst, 13x13: Black's G6-H8,
+# White's J6 beyond H6, White's C12 and Black's N1 far off) with Black's
+# G13 and White's J2 far off as well.  White's cut G7 still escapes (after
+# Black's F7 the ladder runs into C12), so it is scored as it stands.
+# Black's tries: H7 (1), H6 alone (19, more: H6), the block F8 after F8
+# alone (9, less), and E9 beyond F8 (in the open, nothing within its 28
+# surrounding points): 19, the same as H6.  A later try replaces the answer
+# only when it is worth more: Black proposes H6 with 19 plus White's cut.
+
+[uke-open-jump-equal-premises]
+black to play
+  . . . . . . X . . . . . .
+  . . O . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . X . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . X . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . O . . . .
+  . . . . . . . . . . . . X
+call HaneMore:value-own G6 H7 [1]
+call HaneMore:value-own G6 H6 [19]
+call HaneMore:value-own G6 F8 [9]
+call HaneMore:value-own G6 E9 [19]
+
+[uke-open-jump-equal]
+black to play
+  . . . . . . X . . . . . .
+  . . O . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . X . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . X . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . O . . . .
+  . . . . . . . . . . . . X
+call KeimaSotoHane:at G6 H8 H6 G6 H7 N1 H6 N1 F8 N1 E9 H8 G7 H7 H6 [H6=r:5]
+call KeimaSotoHane:at H8 G6 H6 H8 H7 N1 H6 N1 F8 N1 E9 G6 G7 H7 H6 [H6=r:5]
