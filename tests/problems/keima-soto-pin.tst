@@ -540,3 +540,44 @@ black to play
   . . . . . . . . . . . . X
 call KeimaSotoHane:at G6 H8 H6 G6 H7 N1 H6 N1 F8 N1 E9 H8 G7 H7 H6 [H6=r:5]
 call KeimaSotoHane:at H8 G6 H6 H8 H7 N1 H6 N1 F8 N1 E9 G6 G7 H7 H6 [H6=r:5]
+
+# --- Beyond a side point: Black's stone beyond Oq already laddered -------------------
+# The position of hane-sicho (shapes-hane.tst: Black's D5-E7 and G6, White's
+# F5 beyond E5, G5 and H6) with White's F8: Black's G6 (beyond F6 from E6)
+# has two liberties, F6 and G7, and a ladder from G7 already takes it before
+# any push.  The push at E6 is read only against a stone that the ladder
+# does not take yet, so nothing is proposed, named either way.  (Without
+# F8 the ladder fails until White's push E6 and Black's block D6, and
+# hane-sicho proposes E6.)
+
+[hane-sicho-already-laddered]
+black to play
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . X . . . .
+  . . . . . . X O .
+  . . . X . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder G6 [1 G7]
+call KeimaSotoHaneSicho:at D5 E7 [none]
+call KeimaSotoHaneSicho:at E7 D5 [none]
+
+# The hane-sicho position itself: Black's E6 (and White's push there) is
+# added without a tie-break bonus, named either way.
+
+[hane-sicho-no-bonus]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . X O .
+  . . . X . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHaneSicho:bonus D5 E7 [E6/0]
+call KeimaSotoHaneSicho:bonus E7 D5 [E6/0]
