@@ -8,30 +8,13 @@
 // a value; "none" when there is none.
 #include "engine/Problems.h"
 
-#include <stdexcept>
-#include <string>
-#include <vector>
-
-#include "board/Diagram.h"
-#include "engine/Koho.h"
 #include "engine/shapes/KeimaSoto.h"
 #include "engine/shapes/OuterRoutines.h"
 
 namespace vorn::test {
 namespace {
 
-std::string SotoNakaBonus(const std::vector<Point>& pts)
-{
-    if (pts.size() != 2)
-        throw std::invalid_argument("KeimaSotoNaka:bonus wants the pair A B");
-    outer::OuterAt<KeimaSotoNaka>(pts);
-    std::string s;
-    for (int i = 1; i <= KohoCount; ++i)
-        s += (s.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + '/' + std::to_string(static_cast<int>(Koho.Bonus[i]));
-    return s.empty() ? "none" : s;
-}
-
-const TProblemRoutineAdd sotoNakaBonus("KeimaSotoNaka:bonus", SotoNakaBonus);
+const TProblemRoutineAdd sotoNakaBonus("KeimaSotoNaka:bonus", outer::OuterBonus<KeimaSotoNaka>);
 
 } // namespace
 } // namespace vorn::test

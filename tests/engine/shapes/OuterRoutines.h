@@ -106,4 +106,19 @@ std::string OuterAt(const std::vector<Point>& pts)
     return out.empty() ? "none" : out;
 }
 
+// The routine alone on the pair (A, B) as OuterAt runs it, each candidate
+// answered as "P/b", its point and its tie-break bonus, sorted; "none" when
+// there is none.
+template <TOuterRoutine Routine>
+std::string OuterBonus(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("a bonus entry wants the pair A B");
+    OuterAt<Routine>(pts);
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i)
+        words.push_back(GtpVertex(Koho.Pt[i]) + '/' + std::to_string(static_cast<int>(Koho.Bonus[i])));
+    return SortedWords(words);
+}
+
 } // namespace vorn::test::outer
