@@ -1,0 +1,75 @@
+// Entries of the problem table tests/problems/wide-pin.tst: the relation
+// patterns of groups for the wide shapes, one candidate valued against a
+// formula of readings, the others named by their points, each with a bonus
+// that the value does not explain.
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "engine/Koho.h"
+#include "engine/shapes/GunKankeiWide.h"
+#include "engine/shapes/OuterRoutines.h"
+
+namespace vorn::test {
+namespace {
+
+// The three-space jump of a group that is not weak.
+void GunKankei10Strong(Point a, Point b) { GunKankei10Utu(a, b, 0); }
+
+// "NAME:pin A B X F...": the pattern on the pair (A, B) for the side to move,
+// under the reason of the relation moves of groups (18).  F is a formula of
+// readings (outer::FormulaValue: a term opened by A is read with A's colour
+// first, one opened by B with B's colour first; within a term a stone of A's
+// colour separates alternatives of which the larger counts); its value is r.
+// Answers every candidate by its point, sorted; the one at X followed by
+// "=" and its whole value against r ("X=r:18", "X=r+1:18", "X=r/2:18"; a
+// value of 26 or more is kept as 25 with the excess over 13 as its bonus, and
+// counts whole).  A bonus the value does not explain so follows as "/b"
+// ("X=r:18/1", "E5/1").  With Halved, r is halved (toward zero) when a term
+// of F is negative: the two-space jump's side where one colour's better try
+// loses.
+template <void (*Handler)(Point, Point), bool Halved = false>
+std::string PinAt(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("a pin row wants the pair, the candidate and its formula");
+    int r = 0;
+    bool negative = false;
+    // Each term alone: from its opening A or B up to the next one.
+    for (std::size_t i = 3; i < pts.size();) {
+        std::size_t end = i + 1;
+        while (end < pts.size() && pts[end] != pts[0] && pts[end] != pts[1])
+            ++end;
+        std::vector<Point> term(pts.begin(), pts.begin() + 3);
+        term.insert(term.end(), pts.begin() + static_cast<std::ptrdiff_t>(i), pts.begin() + static_cast<std::ptrdiff_t>(end));
+        const int v = outer::FormulaValue(pts[0], pts[1], term, 3);
+        negative = negative || v < 0;
+        r += v;
+        i = end;
+    }
+    if (Halved && negative)
+        r /= 2;
+    KohoKind = kkGunKankei;
+    Handler(pts[0], pts[1]);
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const bool kept = Koho.Value[i] == 25 && Koho.Bonus[i] > 0;
+        const int whole = kept ? Koho.Bonus[i] + 13 : Koho.Value[i];
+        std::string w = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == pts[2])
+            w += '=' + outer::Relative(whole, r) + ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+        if (!kept && Koho.Bonus[i] != 0)
+            w += '/' + std::to_string(Koho.Bonus[i]);
+        words.push_back(w);
+    }
+    return SortedWords(words);
+}
+
+const TProblemRoutineAdd gunKankei6Pin("GunKankei6Utu:pin", PinAt<GunKankei6Utu, true>);
+const TProblemRoutineAdd gunKankei10Pin("GunKankei10Utu:pin", PinAt<GunKankei10Strong>);
+
+} // namespace
+} // namespace vorn::test

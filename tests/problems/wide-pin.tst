@@ -1,0 +1,207 @@
+# Relation moves of groups for the wide shapes, pinned cell by cell: each
+# row's candidate is valued by hand from the shape (which side is read,
+# which points each colour tries, which point is proposed), the readings of
+# the tries written in the row.
+#
+#   call NAME:pin A B X F...
+#
+# runs the pattern on the pair (A, B) (A's colour is colA) for the side to
+# move and answers every candidate by its point; the one at X also as
+# "X=r:18" when its value is the formula F, "X=r+1:18" one more, and so on.
+# F is a sum of terms: a term opened by A is read with A's colour first,
+# one opened by B with B's colour first (the colours alternate, the first
+# colour scores it); inside a term a stone of A's colour separates tries of
+# which the better counts.  A bonus beside the value follows as "/b"; a
+# value of 26 or more is kept as 25 with the excess over 13 as its bonus
+# and counts whole.  For the two-space jump r is halved (toward zero) when
+# a term is negative (a side where one colour's better try loses).
+
+# --- Two-space jump on the third line: the lone stone's own extension ------------
+# Black's G3 and White's K3 on 13x13, a two-space jump along the third line
+# (gaps H3 and J3).  Black's L4 stands beyond K4 from J4 (beyond B's outer
+# point from the side point next to B, holding A's colour): the side toward
+# row 4 is skipped.  The side toward the edge is read: the side points H2
+# (beside the gap next to G3) and J2 each have exactly seven empty points
+# around (G3 or K3 is the eighth), and F2 and L2 beyond the outer points
+# G2 and K2 are empty.  The points two lines out lie on the edge (G1, H1,
+# J1, K1): none has eight empty points around or four empty neighbours, so
+# no colour tries them.  Black's tries: H2, and J2 answered by White's K2
+# (beyond J1 from J2 is off the board); White's: J2, and H2 answered by
+# Black's G2.  The value of the side is Black's better try plus White's
+# better try, halved (toward zero) when either is negative.  The corner
+# stones A13 and N13 only separate the tries.
+# Black's G3 is a lone third-line stone with the two-space extension D3
+# along the third line (nothing of White's beside E3 and F3, D3 with four
+# empty neighbours), so Black, the engine, also proposes D3 at the value
+# plus one.  Its tries H2 and J2 are proposed at their own points (J2 also
+# as the edge-side hane of two third-line stones).
+
+[pin-two-space-third-line-extension]
+black to play
+  O . . . . . . . . . . . X
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . X . .
+  . . . . . . X . . O . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin G3 K3 D3 K3 J2 N13 H2 G2 G3 H2 N13 J2 K2 [D3=r+1:18 H2 J2]
+
+[pin-two-space-third-line-extension-b-side]
+# The same pair named from White's K3 (A = K3): now White is colA, and the
+# engine's stone of the pair is B, Black's G3, whose extension D3 is
+# proposed at the value plus one.  White's tries: J2, and H2 answered by
+# Black's G2; Black's: H2, and J2 answered by White's K2 (the same sum).
+# Black's L4 now stands beyond K4 from J4 (beyond A's outer point from the
+# side point next to A, holding B's colour): the side toward row 4 is
+# skipped all the same.
+black to play
+  O . . . . . . . . . . . X
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . X . .
+  . . . . . . X . . O . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin K3 G3 D3 G3 H2 A13 J2 K2 K3 J2 A13 H2 G2 [D3=r+1:18 H2 J2]
+
+[pin-two-space-third-line-extension-white-engine]
+# White to play in the same position: the engine's stone is White's K3,
+# whose two-space points N3 (first line) and K6 (sixth line) are no
+# third-line extensions: no extension; White proposes its tries J2 and H2.
+white to play
+  O . . . . . . . . . . . X
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . X . .
+  . . . . . . X . . O . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin G3 K3 D3 K3 J2 N13 H2 G2 G3 H2 N13 J2 K2 [H2 J2]
+
+[pin-two-space-third-line-extension-white-engine-b-side]
+white to play
+  O . . . . . . . . . . . X
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . X . .
+  . . . . . . X . . O . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin K3 G3 D3 G3 H2 A13 J2 K2 K3 J2 A13 H2 G2 [H2 J2]
+
+[pin-two-space-third-line-extension-white]
+# The colours swapped: White's G3 against Black's K3, White's L4 closing
+# the side toward row 4; White to play proposes its lone stone's extension
+# D3 at the value plus one.
+white to play
+  X . . . . . . . . . . . O
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . O . .
+  . . . . . . O . . X . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin G3 K3 D3 K3 J2 N13 H2 G2 G3 H2 N13 J2 K2 [D3=r+1:18 H2 J2]
+
+[pin-two-space-third-line-extension-white-b-side]
+white to play
+  X . . . . . . . . . . . O
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . O . .
+  . . . . . . O . . X . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin K3 G3 D3 G3 H2 A13 J2 K2 K3 J2 A13 H2 G2 [D3=r+1:18 H2 J2]
+
+[pin-two-space-third-line-extension-white-black-engine]
+black to play
+  X . . . . . . . . . . . O
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . O . .
+  . . . . . . O . . X . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin G3 K3 D3 K3 J2 N13 H2 G2 G3 H2 N13 J2 K2 [H2 J2]
+
+[pin-two-space-third-line-extension-blocked]
+# White's E4 beside the gap E3 of the extension G3-D3: the extension is
+# not clear, so nothing at D3; the rest as before.
+black to play
+  O . . . . . . . . . . . X
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . O . . . . . X . .
+  . . . . . . X . . O . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin G3 K3 D3 K3 J2 N13 H2 G2 G3 H2 N13 J2 K2 [H2 J2]
+
+[pin-two-space-third-line-extension-two-stones]
+# Black's G3-G4: the engine's group has two stones, so it is no lone
+# third-line stone and its extension is not proposed.
+black to play
+  O . . . . . . . . . . . X
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . X . . . X . .
+  . . . . . . X . . O . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin G3 K3 D3 K3 J2 N13 H2 G2 G3 H2 N13 J2 K2 [H2 J2]
