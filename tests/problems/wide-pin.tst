@@ -205,3 +205,74 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei6Utu:pin G3 K3 D3 K3 J2 N13 H2 G2 G3 H2 N13 J2 K2 [H2 J2]
+
+# --- Three-space jump of a group that is not weak: the middle point's own try ------
+# Black's E7 and White's J7 on 13x13, a three-space jump along row 7 (gaps
+# F7, G7, H7), neither on the third line; Black's E4, G4, J4 and L6 stand
+# two lines below the strip, touching none of its points.  Both sides are
+# read: toward row 6 the middle point M = G6 (eight empty points around),
+# NA = F6 and NB = H6 (seven empty around each, E7 or J7 the eighth); toward
+# row 8 M = G8, NA = F8, NB = H8.  Black's tries on a side: M, and NB
+# answered by White's outer point beside J7 (J6 / J8); White's: M, and NA
+# answered by Black's outer point beside E7 (E6 / E8).  Black, the engine,
+# proposes its tries G6, H6, G8 and H8; its try at M is proposed at its own
+# reading with no bonus, and the sum of both colours' better tries goes to
+# Black's better try.  Toward row 6 White's stones G6 or F6 would stand
+# alone in Black's sphere (E4, G4, J4 below): White's tries read below
+# zero, so the sum does not raise G6, which keeps Black's own G6 reading.
+
+[pin-three-space-middle-own-try]
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . X . .
+  . . . . . . . . . . . . .
+  . . . . X . X . X . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin E7 J7 G6 E7 G6 [G6=r:18 G8 H6 H8]
+
+[pin-three-space-middle-own-try-white]
+# The colours swapped, White to play: White's G6 keeps its own reading.
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . O . . . X . . . .
+  . . . . . . . . . . O . .
+  . . . . . . . . . . . . .
+  . . . . O . O . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin E7 J7 G6 E7 G6 [G6=r:18 G8 H6 H8]
+
+[pin-three-space-middle-own-try-b-side]
+# The same named from Black's J7 (A = J7): White, the engine, is now the
+# other colour; its tries are M and NA = H6 (beside the gap next to J7)
+# answered by Black's J6.  White's G6 is proposed at its own reading (no
+# bonus), Black's tries in White's sphere reading below zero.
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . O . . . X . . . .
+  . . . . . . . . . . O . .
+  . . . . . . . . . . . . .
+  . . . . O . O . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin J7 E7 G6 E7 G6 [G6=r:18 G8 H6 H8]
