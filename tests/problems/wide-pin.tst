@@ -276,3 +276,70 @@ white to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei10Utu:pin J7 E7 G6 E7 G6 [G6=r:18 G8 H6 H8]
+
+# --- Three-space jump of a weak group: the open gaps ----------------------------
+# "GunKankei10Utu:pin-weak" is the same pattern for a weak group: while the
+# three gaps F7, G7, H7 of Black's E7 and White's J7 and the points beside
+# them (F6 to H6, F8 to H8) are all empty, only the middle gap G7 is
+# tried, valued as White's play there plus Black's; with a stone on one of
+# them the sides are read as for any group.
+
+[pin-three-space-weak-own-stone-beside-a]
+# Black's E6 below E7 lies beside A, outside the gaps: they stay open, so
+# only G7 (White's G7 plus Black's G7).
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . X . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin-weak E7 J7 G7 J7 G7 E7 G7 [G7=r:18]
+
+[pin-three-space-weak-stone-beside-last-gap]
+# White's H8 beside the gap H7 next to J7: the gaps are not open, so the
+# sides are read.  Toward row 8 the middle point G8 has H8 around it (not
+# eight empty): skipped.  Toward row 6: G6 with eight empty points around,
+# F6 and H6 with seven: Black, the engine, proposes its tries G6 (the
+# middle point) and H6 (four empty neighbours); nothing at G7.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . O . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin-weak E7 J7 G7 J7 G7 E7 G7 [G6 H6]
+
+[pin-three-space-weak-stone-beside-first-gap]
+# White's F8 beside the gap F7 next to E7 instead: the row-8 side is
+# skipped (G8 has F8 around it), the row-6 side read as before.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . O . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin-weak E7 J7 G7 J7 G7 E7 G7 [G6 H6]

@@ -16,8 +16,9 @@
 namespace vorn::test {
 namespace {
 
-// The three-space jump of a group that is not weak.
+// The three-space jump of a group that is not weak, and of a weak one.
 void GunKankei10Strong(Point a, Point b) { GunKankei10Utu(a, b, 0); }
+void GunKankei10Weak(Point a, Point b) { GunKankei10Utu(a, b, 1); }
 
 // "NAME:pin A B X F...": the pattern on the pair (A, B) for the side to move,
 // under the reason of the relation moves of groups (18).  F is a formula of
@@ -70,6 +71,7 @@ std::string PinAt(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd gunKankei6Pin("GunKankei6Utu:pin", PinAt<GunKankei6Utu, true>);
 const TProblemRoutineAdd gunKankei10Pin("GunKankei10Utu:pin", PinAt<GunKankei10Strong>);
+const TProblemRoutineAdd gunKankei10PinWeak("GunKankei10Utu:pin-weak", PinAt<GunKankei10Weak>);
 
 } // namespace
 } // namespace vorn::test
