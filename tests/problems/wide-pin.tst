@@ -343,3 +343,67 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei10Utu:pin-weak E7 J7 G7 J7 G7 E7 G7 [G6 H6]
+
+# --- A weak group's two-space extensions along the third line ------------------
+#   call WeakGunNiken:pin V B T
+# runs the extensions of the group at V and answers each candidate by its
+# point and reason (13), the one at T also as "T=r:13" when its value is the
+# engine's evaluation after its move at B plus the opponent's after its
+# move at T; a bonus follows as "/b" (these moves carry none).
+#
+# Black's lone G3 on 9x9 (the 3-3 point of the lower right corner) has two
+# two-space extensions on the third line, D3 and G6; White's C5 stands off
+# both strips (nothing of White's on F2, F4, E2, E4 beside the gaps F3 and
+# E3, nor on F4, H4, F5, H5 beside G4 and G5), and G3 has four liberties.
+
+[pin-niken-own-corner]
+# For Black's own group each extension point has four empty neighbours and
+# is proposed itself: Black's move there plus White's move there.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken:pin G3 D3 D3 [D3=r:13 G6:13]
+call WeakGunNiken:pin G3 G6 G6 [D3:13 G6=r:13]
+
+[pin-niken-opponent-corner]
+# White to play against Black's G3: both extension points have eight empty
+# points around.  The gap next to D3 is E3, a (2,2) diagonal (kind 5, at
+# most kind 6) from White's C5: White's move against that extension is E3,
+# valued as White's D3 plus Black's E3.  The gap next to G6, G5, is four
+# points from C5 (no relation of kind 6 or less): White's move there is G6
+# itself, White's G6 plus Black's G6.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken:pin G3 D3 E3 [E3=r:13 G6:13]
+call WeakGunNiken:pin G3 G6 G6 [E3:13 G6=r:13]
+
+[pin-niken-opponent-corner-large-knight]
+# White's B4 instead: E3 is a large knight's move (kind 7, more than 6)
+# from it, so White's move against D3 is D3 itself (White's D3 plus
+# Black's D3).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken:pin G3 D3 D3 [D3=r:13 G6:13]

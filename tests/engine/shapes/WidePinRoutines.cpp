@@ -1,7 +1,7 @@
 // Entries of the problem table tests/problems/wide-pin.tst: the relation
-// patterns of groups for the wide shapes, one candidate valued against a
-// formula of readings, the others named by their points, each with a bonus
-// that the value does not explain.
+// patterns of groups for the wide shapes and the weak group's two-space
+// extensions, one candidate valued against readings, the others named by
+// their points, each with a bonus that the value does not explain.
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -9,7 +9,11 @@
 #include <vector>
 
 #include "board/Diagram.h"
+#include "board/Goban.h"
 #include "engine/Koho.h"
+#include "engine/Reading.h"
+#include "engine/Think.h"
+#include "engine/WeakGun.h"
 #include "engine/shapes/GunKankeiWide.h"
 #include "engine/shapes/OuterRoutines.h"
 
@@ -69,6 +73,35 @@ std::string PinAt(const std::vector<Point>& pts)
     return SortedWords(words);
 }
 
+// "WeakGunNiken:pin V B T": the two-space extensions of the group at V; r is
+// the engine's evaluation after its move at B plus the opponent's after its
+// move at T.  Answers every candidate by its point and reason, sorted, the
+// one at T as "T=r:13" (else as outer::Relative says), each with "/b" for
+// a bonus b.
+std::string NikenPin(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3)
+        throw std::invalid_argument("WeakGunNiken:pin wants a stone of the group, B and T");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const int r = ReadingValue(JibunIro, {pts[1]}) + ReadingValue(AiteIro, {pts[2]});
+    KohoKind = kkWeakGun;
+    WeakGunNiken(*g);
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == pts[2])
+            w += '=' + outer::Relative(Koho.Value[i], r);
+        w += ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+        if (Koho.Bonus[i] != 0)
+            w += '/' + std::to_string(Koho.Bonus[i]);
+        words.push_back(w);
+    }
+    return SortedWords(words);
+}
+
+const TProblemRoutineAdd nikenPin("WeakGunNiken:pin", NikenPin);
 const TProblemRoutineAdd gunKankei6Pin("GunKankei6Utu:pin", PinAt<GunKankei6Utu, true>);
 const TProblemRoutineAdd gunKankei10Pin("GunKankei10Utu:pin", PinAt<GunKankei10Strong>);
 const TProblemRoutineAdd gunKankei10PinWeak("GunKankei10Utu:pin-weak", PinAt<GunKankei10Weak>);
