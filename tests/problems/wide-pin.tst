@@ -407,3 +407,24 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call WeakGunNiken:pin G3 D3 D3 [D3=r:13 G6:13]
+
+[pin-three-space-weak-white-in-last-gap]
+# (Back to the weak group's three-space jump.)  White's H7 on the line,
+# in the gap next to J7: the gaps' side points F6 to H6 and F8 to H8 and
+# the gaps F7 and G7 are empty, which is all the open test looks at, so
+# only the middle gap G7 is tried (White's G7 plus Black's G7).
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . O O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin-weak E7 J7 G7 J7 G7 E7 G7 [G7=r:18]
