@@ -428,3 +428,47 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei10Utu:pin-weak E7 J7 G7 J7 G7 E7 G7 [G7=r:18]
+
+# --- Three-space jump of a group that is not weak: the sum at the better try ----
+# Black's E7 and White's J7 on 13x13 with nothing near (the corner stones
+# N13 and A13 only separate the tries in the formula): both sides are read
+# alike.  Toward row 6 Black's tries are the middle point G6 and H6
+# answered by White's J6; White's G6 and F6 answered by Black's E6.  The
+# middle point is each colour's better try (the hane beside the far stone
+# is blocked at once), so the side's value, Black's better try plus
+# White's, goes to G6 for the engine's colour, with no bonus; the other
+# tries are proposed at their own points.
+
+[pin-three-space-sum-at-middle]
+black to play
+  O . . . . . . . . . . . X
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin E7 J7 G6 J7 G6 N13 F6 E6 E7 G6 N13 H6 J6 [G6=r:18 G8 H6 H8]
+
+[pin-three-space-sum-at-middle-white]
+white to play
+  O . . . . . . . . . . . X
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin E7 J7 G6 J7 G6 N13 F6 E6 E7 G6 N13 H6 J6 [F6 F8 G6=r:18 G8]
