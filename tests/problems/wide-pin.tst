@@ -472,3 +472,34 @@ white to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei10Utu:pin E7 J7 G6 J7 G6 N13 F6 E6 E7 G6 N13 H6 J6 [F6 F8 G6=r:18 G8]
+
+# --- Three-space jump of a group that is not weak: the floor ----------------------
+#   call GunKankei10Utu:pin-floored A B
+# runs the pattern with the group minimum above any value (so every side's
+# value is floored to 0) and answers the candidates by their points, those
+# of value 0 as "P=0" (1 as "P=1").
+#
+# Black's E7 against White's J7 as in the middle-try rows above (Black's
+# E4, G4, J4 and L6 below the strip), with Black's G9 crowding the middle
+# point G8 of the row-8 side (skipped).  White, the engine, tries G6 (the
+# middle point) and F6 answered by Black's E6, both alone in Black's
+# sphere and reading below zero; each is proposed at its own reading, and
+# the side's floored value 0 goes to White's better try, which then holds
+# 0.
+
+[pin-three-space-floored]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . X . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . X . .
+  . . . . . . . . . . . . .
+  . . . . X . X . X . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin-floored E7 J7 [F6=0 G6|F6 G6=0]

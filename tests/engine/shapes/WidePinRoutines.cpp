@@ -14,6 +14,7 @@
 #include "engine/Reading.h"
 #include "engine/Think.h"
 #include "engine/WeakGun.h"
+#include "engine/shapes/GunKankei.h"
 #include "engine/shapes/GunKankeiWide.h"
 #include "engine/shapes/OuterRoutines.h"
 
@@ -73,6 +74,27 @@ std::string PinAt(const std::vector<Point>& pts)
     return SortedWords(words);
 }
 
+// "NAME:pin-floored A B": the pattern on (A, B) with the group minimum above
+// any value, so that every value it compares with the minimum is floored.
+// Answers every candidate by its point, sorted, those whose value is 0 as
+// "P=0", those whose value is 1 as "P=1".
+template <void (*Handler)(Point, Point)>
+std::string FlooredAt(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("a floored pattern wants the pair");
+    KohoKind = kkGunKankei;
+    GunKankeiMin = 1000;
+    Handler(pts[0], pts[1]);
+    GunKankeiReset();
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int v = Koho.Value[i];
+        words.push_back(GtpVertex(Koho.Pt[i]) + (v == 0 || v == 1 ? '=' + std::to_string(v) : std::string()));
+    }
+    return SortedWords(words);
+}
+
 // "WeakGunNiken:pin V B T": the two-space extensions of the group at V; r is
 // the engine's evaluation after its move at B plus the opponent's after its
 // move at T.  Answers every candidate by its point and reason, sorted, the
@@ -104,6 +126,7 @@ std::string NikenPin(const std::vector<Point>& pts)
 const TProblemRoutineAdd nikenPin("WeakGunNiken:pin", NikenPin);
 const TProblemRoutineAdd gunKankei6Pin("GunKankei6Utu:pin", PinAt<GunKankei6Utu, true>);
 const TProblemRoutineAdd gunKankei10Pin("GunKankei10Utu:pin", PinAt<GunKankei10Strong>);
+const TProblemRoutineAdd gunKankei10PinFloored("GunKankei10Utu:pin-floored", FlooredAt<GunKankei10Strong>);
 const TProblemRoutineAdd gunKankei10PinWeak("GunKankei10Utu:pin-weak", PinAt<GunKankei10Weak>);
 
 } // namespace
