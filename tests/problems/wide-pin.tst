@@ -503,3 +503,45 @@ white to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei10Utu:pin-floored E7 J7 [F6=0 G6|F6 G6=0]
+
+# --- Three-space jump of a group that is not weak: the crowded side points -------
+# Black's E7 and White's J7 as above.  Black's J5 stands around H6 (NB of
+# the row-6 side), which then has six empty points around it (J7 and J5):
+# fewer than seven, the row-6 side is skipped; the row-8 side is read, and
+# Black, the engine, proposes its tries G8 and H8 there.
+
+[pin-three-space-crowded-nb]
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . X . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin E7 J7 G6 [G8 H8]
+
+[pin-three-space-crowded-na]
+# White's E5 around F6 (NA of the row-6 side) instead: F6 has six empty
+# points around it (E7 and E5), the row-6 side is skipped.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . O . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei10Utu:pin E7 J7 G6 [G8 H8]
