@@ -545,3 +545,109 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei10Utu:pin E7 J7 G6 [G8 H8]
+
+# --- (2,3) shape of groups: the free jump to the far corner ------------------------
+#   call GunKankei8Utu:at A B P M... A N...
+# (as in shapes-wide.tst) answers the candidate at P as "P=r:18" when its
+# value is B's colour's evaluation after M... plus A's colour's after N...,
+# the other candidates by their points.
+#
+# Black's C6 and White's E3 on 9x9 in the (2,3) shape.  The corner E6 lies
+# three from E3 along White's line: White's point there is E6 itself when
+# no Black stone stands on the strip from E6 to E3 (columns D to F, rows 3
+# to 6) nor two lines out at the middle steps (C5, G5, C4, G4); Black's is
+# E5 beside it.  The corner C3 lies three from C6: Black's point is C3 when
+# no White stone stands on the strip from C3 to C6 (columns B to D, rows 3
+# to 6) nor on A5, E5, A4, E4; White's is C4.  A blocked jump takes the
+# whole side away.
+
+[pin-two-three-jump-blocked-near-a]
+# White's B5 on the strip beside C6 (touching neither corner): Black's
+# jump to C3 is blocked, that side adds nothing; the side of E6 stays:
+# Black proposes E5 (White's E6 plus Black's E5).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 E5 E6 C6 E5 [E5=r:18]
+
+[pin-two-three-jump-blocked-two-out]
+# White's A4 two lines out from the strip at its second step from C3: the
+# jump to C3 is blocked all the same.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 E5 E6 C6 E5 [E5=r:18]
+
+[pin-two-three-jump-blocked-two-out-first-step]
+# White's A5, two lines out at the first step from C3: blocked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 E5 E6 C6 E5 [E5=r:18]
+
+[pin-two-three-jump-open-two-out-far-end]
+# White's A6, two lines out beside C6 itself (the last step, not a middle
+# one): the jump stays open; both sides as in the plain shape: Black
+# proposes C3 (White's C4 plus Black's C3) and E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 C3 C4 C6 C3 [C3=r:18 E5]
+
+[pin-two-three-jump-blocked-for-white]
+# Black's G5 two lines out from White's strip E6-E3 at its first step:
+# White's jump to E6 is blocked, that side adds nothing; the side of C3
+# stays: Black proposes C3 (White's C4 plus Black's C3).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 C3 C4 C6 C3 [C3=r:18]
+
+[pin-two-three-jump-blocked-for-white-on-strip]
+# Black's F4 on White's strip beside E3 (touching neither corner): blocked.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 C4 C4 C6 C3 [C4=r:18]
