@@ -651,3 +651,45 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei8Utu:at C6 E3 C4 C4 C6 C3 [C4=r:18]
+
+# --- Large knight's move of a weak group: the area is not looked at ----------------
+# "GunKankei7Utu:pin-weak" runs the (1,3) pattern for a weak group: the
+# extension beside the far stone is the point only on the third line; the
+# area beyond (which settles it for a group that is not weak) is not
+# looked at.
+
+[pin-large-knight-weak-ignores-area]
+# The position of shapes-probe6.tst's group-large-knight-settled-by-area:
+# Black's C5 and White's B2, the extension beside B2 is D2 on the second
+# line, the small jump D3.  D5 is Black's area, but for a weak group that
+# does not count: Black proposes the small jump D3, Black's D3 plus the
+# better of White's D2 and D3 (Black's E5 separates White's tries).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  X . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call GunKankei7Utu:pin-weak C5 B2 D3 B2 D2 E5 D3 C5 D3 [D3=r:18]
+
+[pin-large-knight-weak-ignores-area-across]
+# The same across the board (shapes-probe6.tst's
+# group-large-knight-across-settled-by-area): Black's E3 and White's B2,
+# the extension beside B2 is B4 on the second line, the small jump C4; E4
+# is Black's area, not looked at: Black proposes C4, Black's C4 plus the
+# better of White's B4 and C4 (Black's F4 separates them).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . . X . . . .
+  . O . . . . . . .
+  . . . . X . . . .
+call GunKankei7Utu:pin-weak E3 B2 C4 B2 B4 F4 C4 E3 C4 [C4=r:18]

@@ -24,6 +24,8 @@ namespace {
 // The three-space jump of a group that is not weak, and of a weak one.
 void GunKankei10Strong(Point a, Point b) { GunKankei10Utu(a, b, 0); }
 void GunKankei10Weak(Point a, Point b) { GunKankei10Utu(a, b, 1); }
+// The large knight's move of a weak group.
+void GunKankei7Weak(Point a, Point b) { GunKankei7Utu(a, b, 1); }
 
 // "NAME:pin A B X F...": the pattern on the pair (A, B) for the side to move,
 // under the reason of the relation moves of groups (18).  F is a formula of
@@ -127,6 +129,7 @@ const TProblemRoutineAdd nikenPin("WeakGunNiken:pin", NikenPin);
 const TProblemRoutineAdd gunKankei6Pin("GunKankei6Utu:pin", PinAt<GunKankei6Utu, true>);
 const TProblemRoutineAdd gunKankei10Pin("GunKankei10Utu:pin", PinAt<GunKankei10Strong>);
 const TProblemRoutineAdd gunKankei10PinFloored("GunKankei10Utu:pin-floored", FlooredAt<GunKankei10Strong>);
+const TProblemRoutineAdd gunKankei7PinWeak("GunKankei7Utu:pin-weak", PinAt<GunKankei7Weak>);
 const TProblemRoutineAdd gunKankei10PinWeak("GunKankei10Utu:pin-weak", PinAt<GunKankei10Weak>);
 
 } // namespace
