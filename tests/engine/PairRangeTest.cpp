@@ -115,6 +115,22 @@ TEST_F(PairRangeTest, TheHandlerGetsTheListsSecondPointFirst)
     EXPECT_EQ(g_seen[0].b, Point(4, 4));
 }
 
+// An entry answered before (by the pair answers or an earlier group) is not
+// answered again, whatever its kind.
+TEST_F(PairRangeTest, AnEntryAnsweredBeforeIsLeftAlone)
+{
+    TGoban& b = *GobanLv[0];
+    b.PairAdd(Point(1, 1), Point(2, 1), 3);
+    b.PairAdd(Point(1, 2), Point(2, 2), 4);
+    b.PairAdd(Point(1, 3), Point(2, 3), 10);
+    b.SetPairFlag(1, 1);
+    b.SetPairFlag(3, 1);
+    PairAnswerRange(1);
+    PairAnswerRange(2);
+    ASSERT_EQ(g_seen.size(), 1U);
+    EXPECT_EQ(g_seen[0].kind, 4);
+}
+
 // Both points on the board: both must lie in the area.  One point off the
 // board: the other must.  Both off: never.
 TEST_F(PairRangeTest, ThePointsOnTheBoardMustLieInTheArea)
