@@ -1,7 +1,9 @@
 // The weak group's answers to pending link pairs: which entries of the pair
 // list each range answers (by kind, and by where their points lie against
 // the group's area), in which order the handler gets the two points, and
-// which entries stay pending.
+// which entries stay pending.  Then the relation moves of a weak group: the
+// pattern pair table starts empty for each group, and the patterns propose
+// candidates again afterwards.
 #include <vector>
 
 #include "DecisionUtil.h"
@@ -10,8 +12,10 @@
 #include "board/Goban.h"
 #include "board/Gun.h"
 #include "board/Kiri.h"
+#include "engine/Koho.h"
 #include "engine/PairAnswer.h"
 #include "engine/WeakGun.h"
+#include "engine/shapes/GunKankeiWide.h"
 
 namespace vorn::test {
 namespace {
@@ -149,6 +153,64 @@ TEST_F(PairRangeTest, ThePointsOnTheBoardMustLieInTheArea)
     EXPECT_EQ(Answered(), (std::vector<int>{2, 5, 6}));
     EXPECT_EQ(b.PairFlag(1), 1);
     EXPECT_EQ(b.PairFlag(8), 0);
+}
+
+// Black's D4 with White's E7 a large knight's move away (13 x 13), and
+// Black's lone K10 far from every white stone (more than four lines off).
+const char* const kTwoGroups = R"(
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . X . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . O . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . X . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .)";
+
+class RelationMovesTest : public VornTest {
+protected:
+    static const TGun& GunOf(Point p)
+    {
+        const TGun* g = GobanLv[0]->GunList.GetGunAt(p);
+        if (g == nullptr)
+            throw std::runtime_error("no group at " + PointName(p));
+        return *g;
+    }
+};
+
+// K10 has no relation to a white stone and no one-space jump toward a
+// living group of Black's: its relation moves are none, also right after
+// D4's moves filled the pair table.
+TEST_F(RelationMovesTest, TheLoneFarStoneHasNoMovesAfterAnotherGroups)
+{
+    PrepareDecision(kTwoGroups, kKuro);
+    KohoKind = kkWeakGun;
+    WeakGunKankeiMoves(GunOf(Point(4, 10)));
+    ASSERT_GT(GunKankeiPairCount, 0) << "D4's large knight's move to E7 records its pairs";
+    KohoClear();
+    WeakGunKankeiMoves(GunOf(Point(10, 4)));
+    EXPECT_EQ(KohoCount, 0);
+    EXPECT_EQ(GunKankeiPairCount, 0);
+}
+
+// After the relation moves the patterns of groups propose candidates again
+// instead of recording pairs.
+TEST_F(RelationMovesTest, ThePatternsProposeCandidatesAgainAfterwards)
+{
+    PrepareDecision(kTwoGroups, kKuro);
+    KohoKind = kkWeakGun;
+    WeakGunKankeiMoves(GunOf(Point(4, 10)));
+    const int pairs = GunKankeiPairCount;
+    KohoClear();
+    KohoKind = kkGunKankei;
+    GunKankei7Utu(Point(4, 10), Point(5, 7), 0);
+    EXPECT_GT(KohoCount, 0);
+    EXPECT_EQ(GunKankeiPairCount, pairs);
 }
 
 } // namespace
