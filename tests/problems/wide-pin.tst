@@ -693,3 +693,53 @@ black to play
   . O . . . . . . .
   . . . . X . . . .
 call GunKankei7Utu:pin-weak E3 B2 C4 B2 B4 F4 C4 E3 C4 [C4=r:18]
+
+# --- The relation moves of a weak group: no move settles it -----------------------
+#   call WeakGunKankeiMoves:pin V W M F...
+# runs the relation moves of the group at V (reason 13) and answers every
+# candidate by its point and reason, the one at M also against the formula
+# F (as for NAME:pin, a term opened by V read with V's colour first, one
+# opened by W, a stone of the other colour, with that colour first); a
+# bonus follows as "/b".
+#
+# Black's lone E5 on 9x9 with White's C8, G8, C2 and G2, each in the (2,3)
+# shape with it.  For each pair the far corner three from E5 along E5's
+# line (E8 for C8 and G8, E2 for C2 and G2) is Black's point (nothing of
+# White's on the strip), and White's the point beside it toward White's
+# stone (E7 or E3); the near corner three from White's stone along its line
+# (C5 for C8 and C2, G5 for G8 and G2) is White's point, and Black's the
+# point on White's line beside it toward White's stone (C6, C4, G6, G4).
+# Each pair's value is Black's evaluation after its point plus White's
+# after its point.  After any of Black's moves its group (two stones among
+# four White stones) is still weak, and E5 has no one-space jump toward a
+# living group of Black's: so every pair's move of the engine's colour is
+# proposed with the pair's value and no bonus.
+
+[pin-relation-moves-none-settles]
+black to play
+  . . . . . . . . .
+  . . O . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . O . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:pin E5 C8 C6 E5 C6 C8 C5 [C4:13 C6=r:13 E2:13 E8:13 G4:13 G6:13]
+call WeakGunKankeiMoves:pin E5 C8 E8 E5 E8 C8 E7 [C4:13 C6:13 E2:13 E8=r:13 G4:13 G6:13]
+
+[pin-relation-moves-none-settles-white]
+# White to play: White's points of the pairs are proposed, C5 (Black's C6
+# plus White's C5, as Black's C4 plus White's C5), E7, G5 and E3.
+white to play
+  . . . . . . . . .
+  . . O . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . O . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:pin E5 C8 C5 E5 C6 C8 C5 [C5=r:13 E3:13 E7:13 G5:13]

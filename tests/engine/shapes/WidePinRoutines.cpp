@@ -125,6 +125,35 @@ std::string NikenPin(const std::vector<Point>& pts)
     return SortedWords(words);
 }
 
+// "WeakGunKankeiMoves:pin V W M F...": the relation moves of the weak group
+// at V (W a stone of the other colour, for the formula); r is the formula F
+// (as for NAME:pin, V's colour in A's place, W in B's).  Answers every
+// candidate by its point and reason, sorted, the one at M also against r
+// ("M=r:13"), each with "/b" for a bonus b.
+std::string KankeiMovesPin(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("WeakGunKankeiMoves:pin wants the group, a stone of the other colour and M");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const int r = outer::FormulaValue(pts[0], pts[1], pts, 3);
+    KohoKind = kkWeakGun;
+    WeakGunKankeiMoves(*g);
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == pts[2])
+            w += '=' + outer::Relative(Koho.Value[i], r);
+        w += ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+        if (Koho.Bonus[i] != 0)
+            w += '/' + std::to_string(Koho.Bonus[i]);
+        words.push_back(w);
+    }
+    return SortedWords(words);
+}
+
+const TProblemRoutineAdd kankeiMovesPin("WeakGunKankeiMoves:pin", KankeiMovesPin);
 const TProblemRoutineAdd nikenPin("WeakGunNiken:pin", NikenPin);
 const TProblemRoutineAdd gunKankei6Pin("GunKankei6Utu:pin", PinAt<GunKankei6Utu, true>);
 const TProblemRoutineAdd gunKankei10Pin("GunKankei10Utu:pin", PinAt<GunKankei10Strong>);
