@@ -743,3 +743,22 @@ white to play
   . . O . . . O . .
   . . . . . . . . .
 call WeakGunKankeiMoves:pin E5 C8 C5 E5 C6 C8 C5 [C5=r:13 E3:13 E7:13 G5:13]
+
+[pin-relation-moves-open-corner-settles]
+# White's G2 left out: the lower right is open.  The pairs are those of
+# C8, G8 and C2 as above; Black's G6 (toward the open lower right) and E2
+# (beside it along the edge) leave Black's group no longer weak, its other
+# moves (C6, E8, C4, toward White's stones) do not: only the moves that
+# settle the group are proposed, each with its pair's value (G6: Black's
+# G6 plus White's G5) and no bonus.
+black to play
+  . . . . . . . . .
+  . . O . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:pin E5 C8 G6 E5 G6 C8 G5 [E2:13 G6=r:13]
