@@ -762,3 +762,37 @@ black to play
   . . O . . . . . .
   . . . . . . . . .
 call WeakGunKankeiMoves:pin E5 C8 G6 E5 G6 C8 G5 [E2:13 G6=r:13]
+
+# --- A weak group's two-space extensions: the stone's liberties ---------------------
+# Black's C7 on the 3-3 point of 9x9 with White's B7 and C8 against it: two
+# liberties left (C6 and D7).  Its extensions C4 and F7 on the third line
+# have nothing of White's beside their gap points and four empty
+# neighbours: both are proposed, each at Black's move there plus White's.
+
+[pin-niken-two-liberties]
+black to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken:pin C7 C4 C4 [C4=r:13 F7:13]
+
+[pin-niken-in-atari]
+# White's D7 as well: C7 is in atari (one liberty, C6), and an extension
+# from a stone with one liberty is none (C4's strip is still clear).
+black to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . O X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken:pin C7 C4 C4 [none]
