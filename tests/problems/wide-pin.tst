@@ -796,3 +796,25 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call WeakGunNiken:pin C7 C4 C4 [none]
+
+[pin-two-space-third-line-side-point-crowded]
+# (Back to the two-space jump G3-K3 with Black's L4.)  White's G1 below G2:
+# the side point H2 next to G3 now has six empty points around it (G3 and
+# G1 are stones), fewer than seven: the edge side is skipped as well, so
+# no tries and no extension; only the edge hane of two third-line stones,
+# Black's J2, is proposed.
+black to play
+  O . . . . . . . . . . . X
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . X . .
+  . . . . . . X . . O . . .
+  . . . . . . . . . . . . .
+  . . . . . . O . . . . . .
+call GunKankei6Utu:pin G3 K3 D3 K3 J2 N13 H2 G2 G3 H2 N13 J2 K2 [J2]
