@@ -818,3 +818,44 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . O . . . . . .
 call GunKankei6Utu:pin G3 K3 D3 K3 J2 N13 H2 G2 G3 H2 N13 J2 K2 [J2]
+
+# --- The weak pair: the diagonal and the one-space jump ------------------------------
+#   call WeakGunPair:cover V W   (as in generators-cover.tst) the engine's
+#       weak group at V against the enemy group at W: the candidates by
+#       their points
+
+[pin-weak-pair-runs-the-diagonal-pattern]
+# The position of shapes-gunkankei-cover.tst's group-diagonal-block-both-
+# white: White's E5 diagonal to Black's D4 (kind 2), White to play.  The
+# diagonal pattern runs with (D4, E5): each side blocks at the crossing
+# point D5 (the other crossing E4 has Black's F5 beyond it); nothing else.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPair:cover E5 D4 [D5]
+
+[pin-weak-pair-runs-the-jump-pattern]
+# Black's C3-D3 and White's F3 a one-space jump apart on the third line
+# (kind 3), Black to play: the jump pattern runs with (F3, D3).  The upper
+# side (E5 two lines out beside the gap, on line 5): Black's weak two
+# stones play close, at D5 beside D3.  The edge side (E1 on the first
+# line): the edge reading on E2 beside the gap, which has two stones
+# around it.  Black proposes D5 and E2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPair:cover D3 F3 [D5 E2]
