@@ -859,3 +859,19 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call WeakGunPair:cover D3 F3 [D5 E2]
+
+[pin-two-three-same-colour]
+# (The (2,3) shape of groups again.)  Black's C6 and E3 both Black's: the
+# relation patterns of groups are for stones of opposite colours only;
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 C3 [none]
