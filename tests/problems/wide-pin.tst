@@ -875,3 +875,17 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei8Utu:at C6 E3 C3 [none]
+
+[pin-two-two-same-colour]
+# Black's D6 and F4 in the (2,2) shape, both Black's: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei5Utu:at D6 F4 D4 [none]
