@@ -889,3 +889,69 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei5Utu:at D6 F4 D4 [none]
+
+# --- Knight's move of groups on the open board: no halving -------------------------
+# The positions of shapes-wide.tst's group-knight-side rows, whose answers
+# allow half the sum when the engine's stone would be near death: on the
+# open 9x9 board the engine's stone at the side point has all the room it
+# wants (not near death), so the sum counts whole.  "GunKankei4Utu:only A B
+# P M... A N..." answers the candidate at P alone.
+
+[pin-knight-side-near-b-whole]
+# Black's D5, White's E7, White to play: the side beyond E5, both sides'
+# point F5: Black's F5 plus White's F5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:only D5 E7 F5 F5 D5 F5 [F5=r:18]
+
+[pin-knight-side-near-a-whole]
+# Black to play: the side beyond D7, both sides' point C7.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:only D5 E7 C7 C7 D5 C7 [C7=r:18]
+
+[pin-knight-side-second-line-whole]
+# Black's F5 and White's G3 by the right edge, White to play: White's H5
+# (on the second line) against Black's G4.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:only F5 G3 H5 H5 F5 G4 [H5=r:18]
+
+[pin-knight-side-second-line-other-whole]
+# Black's C7 and White's D5 by the left edge, Black to play: Black's B5
+# against White's C6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:only C7 D5 B5 C6 C7 B5 [B5=r:18]
