@@ -955,3 +955,53 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei4Utu:only C7 D5 B5 C6 C7 B5 [B5=r:18]
+
+[pin-two-three-jump-blocked-two-out-beside-e6]
+# (The (2,3) shape C6-E3 again.)  White's E5, two lines out from Black's
+# strip C3-C6 at its second step from C3, also stands around the corner
+# E6: that side is skipped, and Black's jump to C3 is blocked: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 C3 [none]
+
+[pin-two-three-jump-blocked-for-white-second-step]
+# Black's G4, two lines out from White's strip E6-E3 at its second step
+# from E6: White's jump to E6 is blocked, that side adds nothing; Black
+# proposes C3 (White's C4 plus Black's C3).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 C3 C4 C6 C3 [C3=r:18]
+
+[pin-large-knight-extension-on-the-edge]
+# Black's C5 and White's B2 in the (1,3) shape (long side down the board),
+# nothing else.  Beside C5 the extension point A5 lies on the first line:
+# that side is not read (though A5 and the small jump A4 are empty with
+# no stone around).  Beside B2 Black proposes the extension D2 or the
+# small jump D3 (the area beyond C5 decides which); nothing on the A file.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+call GunKankei7Utu:at C5 B2 A1 [D2|D3]
