@@ -1005,3 +1005,21 @@ black to play
   . O . . . . . . .
   . . . . . . . . .
 call GunKankei7Utu:at C5 B2 A1 [D2|D3]
+
+[pin-relation-moves-escape-jump-no-bonus]
+# (Relation moves of a weak group.)  The position of generators.tst's
+# weak-group-jump-toward-a-living-group: Black's D7 under White's stones
+# runs by its one-space jump D5 toward Black's living group below; D5 is
+# the only candidate, under the weak-group reason and with no bonus (its
+# value is the in-and-out value of D5, pinned in generators.tst).
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . O X O . . . .
+  . . . . . . . . .
+  O O . . . O O . .
+  . . . . . . . . .
+  X X X X X X X . .
+  . X . . X . X . .
+  . X . . X . X . .
+call WeakGunKankeiMoves:pin D7 C8 A9 [D5:13]
