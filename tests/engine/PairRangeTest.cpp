@@ -172,16 +172,16 @@ const char* const kTwoGroups = R"(
     . . . . . . . . . . . . .
     . . . . . . . . . . . . .)";
 
-class RelationMovesTest : public VornTest {
-protected:
-    static const TGun& GunOf(Point p)
-    {
-        const TGun* g = GobanLv[0]->GunList.GetGunAt(p);
-        if (g == nullptr)
-            throw std::runtime_error("no group at " + PointName(p));
-        return *g;
-    }
-};
+class RelationMovesTest : public VornTest {};
+
+// The relation moves of the group at p, under the weak-group reason.
+void MovesOf(Point p)
+{
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(p);
+    ASSERT_NE(g, nullptr);
+    KohoKind = kkWeakGun;
+    WeakGunKankeiMoves(*g);
+}
 
 // K10 has no relation to a white stone and no one-space jump toward a
 // living group of Black's: its relation moves are none, also right after
@@ -189,11 +189,10 @@ protected:
 TEST_F(RelationMovesTest, TheLoneFarStoneHasNoMovesAfterAnotherGroups)
 {
     PrepareDecision(kTwoGroups, kKuro);
-    KohoKind = kkWeakGun;
-    WeakGunKankeiMoves(GunOf(Point(4, 10)));
+    MovesOf(Point(4, 10));
     ASSERT_GT(GunKankeiPairCount, 0) << "D4's large knight's move to E7 records its pairs";
     KohoClear();
-    WeakGunKankeiMoves(GunOf(Point(10, 4)));
+    MovesOf(Point(10, 4));
     EXPECT_EQ(KohoCount, 0);
     EXPECT_EQ(GunKankeiPairCount, 0);
 }
@@ -203,8 +202,7 @@ TEST_F(RelationMovesTest, TheLoneFarStoneHasNoMovesAfterAnotherGroups)
 TEST_F(RelationMovesTest, ThePatternsProposeCandidatesAgainAfterwards)
 {
     PrepareDecision(kTwoGroups, kKuro);
-    KohoKind = kkWeakGun;
-    WeakGunKankeiMoves(GunOf(Point(4, 10)));
+    MovesOf(Point(4, 10));
     const int pairs = GunKankeiPairCount;
     KohoClear();
     KohoKind = kkGunKankei;

@@ -1023,3 +1023,21 @@ black to play
   . X . . X . X . .
   . X . . X . X . .
 call WeakGunKankeiMoves:pin D7 C8 A9 [D5:13]
+
+[pin-two-three-friend-behind-far-corner]
+# (The (2,3) shape C6-E3.)  Black's E2 stands beyond D3 from C4 (the middle
+# point beside the far corner C3, seen from C4 on C6's line): on the side of
+# C3 Black's point becomes D3, between its stones; White's stays C4.  The
+# side of E6 is as in the plain shape (Black's E5).  Value White's C4 plus
+# Black's D3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+call GunKankei8Utu:at C6 E3 D3 C4 C6 D3 [D3=r:18 E5]

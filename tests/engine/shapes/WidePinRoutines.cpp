@@ -97,25 +97,26 @@ std::string FlooredAt(const std::vector<Point>& pts)
     return SortedWords(words);
 }
 
-// "WeakGunNiken:pin V B T": the two-space extensions of the group at V; r is
-// the engine's evaluation after its move at B plus the opponent's after its
-// move at T.  Answers every candidate by its point and reason, sorted, the
-// one at T as "T=r:13" (else as outer::Relative says), each with "/b" for
-// a bonus b.
-std::string NikenPin(const std::vector<Point>& pts)
+// The weak group at the row's first point.
+const TGun& WeakGroup(const std::vector<Point>& pts, std::size_t least)
 {
-    if (pts.size() != 3)
-        throw std::invalid_argument("WeakGunNiken:pin wants a stone of the group, B and T");
+    if (pts.size() < least)
+        throw std::invalid_argument("the entry wants a stone of the group and " + std::to_string(least - 1) + " points");
     const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
     if (g == nullptr)
         throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    const int r = ReadingValue(JibunIro, {pts[1]}) + ReadingValue(AiteIro, {pts[2]});
-    KohoKind = kkWeakGun;
-    WeakGunNiken(*g);
+    return *g;
+}
+
+// Every candidate by its point and reason, sorted, the one at `at` also
+// against r ("T=r:13", else as outer::Relative says), each with "/b" for a
+// bonus b.
+std::string ReasonWords(Point at, int r)
+{
     std::vector<std::string> words;
     for (int i = 1; i <= KohoCount; ++i) {
         std::string w = GtpVertex(Koho.Pt[i]);
-        if (Koho.Pt[i] == pts[2])
+        if (Koho.Pt[i] == at)
             w += '=' + outer::Relative(Koho.Value[i], r);
         w += ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
         if (Koho.Bonus[i] != 0)
@@ -125,32 +126,29 @@ std::string NikenPin(const std::vector<Point>& pts)
     return SortedWords(words);
 }
 
+// "WeakGunNiken:pin V B T": the two-space extensions of the group at V; r is
+// the engine's evaluation after its move at B plus the opponent's after its
+// move at T.  Answered by ReasonWords at T.
+std::string NikenPin(const std::vector<Point>& pts)
+{
+    const TGun& g = WeakGroup(pts, 3);
+    const int r = ReadingValue(JibunIro, {pts[1]}) + ReadingValue(AiteIro, {pts[2]});
+    KohoKind = kkWeakGun;
+    WeakGunNiken(g);
+    return ReasonWords(pts[2], r);
+}
+
 // "WeakGunKankeiMoves:pin V W M F...": the relation moves of the weak group
 // at V (W a stone of the other colour, for the formula); r is the formula F
-// (as for NAME:pin, V's colour in A's place, W in B's).  Answers every
-// candidate by its point and reason, sorted, the one at M also against r
-// ("M=r:13"), each with "/b" for a bonus b.
+// (as for NAME:pin, V's colour in A's place, W in B's).  Answered by
+// ReasonWords at M.
 std::string KankeiMovesPin(const std::vector<Point>& pts)
 {
-    if (pts.size() < 3)
-        throw std::invalid_argument("WeakGunKankeiMoves:pin wants the group, a stone of the other colour and M");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const TGun& g = WeakGroup(pts, 3);
     const int r = outer::FormulaValue(pts[0], pts[1], pts, 3);
     KohoKind = kkWeakGun;
-    WeakGunKankeiMoves(*g);
-    std::vector<std::string> words;
-    for (int i = 1; i <= KohoCount; ++i) {
-        std::string w = GtpVertex(Koho.Pt[i]);
-        if (Koho.Pt[i] == pts[2])
-            w += '=' + outer::Relative(Koho.Value[i], r);
-        w += ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
-        if (Koho.Bonus[i] != 0)
-            w += '/' + std::to_string(Koho.Bonus[i]);
-        words.push_back(w);
-    }
-    return SortedWords(words);
+    WeakGunKankeiMoves(g);
+    return ReasonWords(pts[2], r);
 }
 
 const TProblemRoutineAdd kankeiMovesPin("WeakGunKankeiMoves:pin", KankeiMovesPin);
