@@ -1041,3 +1041,20 @@ black to play
   . . . . X . . . .
   . . . . . . . . .
 call GunKankei8Utu:at C6 E3 D3 C4 C6 D3 [D3=r:18 E5]
+
+[pin-two-three-floored]
+# The plain (2,3) shape C6-E3 with the group minimum above any value
+# ("GunKankei8Utu:pin-floored", as the three-space jump's floored row): each
+# side's value is floored to 0, and Black proposes its points of both
+# sides, C3 and E5, at 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei8Utu:pin-floored C6 E3 [C3=0 E5=0]
