@@ -1058,3 +1058,19 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei8Utu:pin-floored C6 E3 [C3=0 E5=0]
+
+[pin-large-knight-floored]
+# shapes-wide.tst's group-large-knight position (Black's E6, White's F3,
+# Black to play) with the group minimum above any value: Black proposes
+# D3 and the better of G6 and G5, each side's value floored to 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei7Utu:pin-floored E6 F3 [D3=0 G5=0|D3=0 G6=0]

@@ -24,8 +24,9 @@ namespace {
 // The three-space jump of a group that is not weak, and of a weak one.
 void GunKankei10Strong(Point a, Point b) { GunKankei10Utu(a, b, 0); }
 void GunKankei10Weak(Point a, Point b) { GunKankei10Utu(a, b, 1); }
-// The large knight's move of a weak group.
+// The large knight's move of a weak group, and of one that is not.
 void GunKankei7Weak(Point a, Point b) { GunKankei7Utu(a, b, 1); }
+void GunKankei7Strong(Point a, Point b) { GunKankei7Utu(a, b, 0); }
 
 // "NAME:pin A B X F...": the pattern on the pair (A, B) for the side to move,
 // under the reason of the relation moves of groups (18).  F is a formula of
@@ -155,6 +156,7 @@ const TProblemRoutineAdd kankeiMovesPin("WeakGunKankeiMoves:pin", KankeiMovesPin
 const TProblemRoutineAdd nikenPin("WeakGunNiken:pin", NikenPin);
 const TProblemRoutineAdd gunKankei6Pin("GunKankei6Utu:pin", PinAt<GunKankei6Utu, true>);
 const TProblemRoutineAdd gunKankei10Pin("GunKankei10Utu:pin", PinAt<GunKankei10Strong>);
+const TProblemRoutineAdd gunKankei7PinFloored("GunKankei7Utu:pin-floored", FlooredAt<GunKankei7Strong>);
 const TProblemRoutineAdd gunKankei8PinFloored("GunKankei8Utu:pin-floored", FlooredAt<GunKankei8Utu>);
 const TProblemRoutineAdd gunKankei10PinFloored("GunKankei10Utu:pin-floored", FlooredAt<GunKankei10Strong>);
 const TProblemRoutineAdd gunKankei7PinWeak("GunKankei7Utu:pin-weak", PinAt<GunKankei7Weak>);
