@@ -1074,3 +1074,20 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei7Utu:pin-floored E6 F3 [D3=0 G5=0|D3=0 G6=0]
+
+[pin-knight-floored]
+# Black's D5 and White's E7 on the open board (the knight's-move rows
+# above), Black to play, with the group minimum above any value: a
+# knight's-move side below the minimum counts 1 (not 0), and Black's stone
+# is not near death (no halving): Black proposes C7 and F5 at 1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:pin-floored D5 E7 [C7=1 F5=1]

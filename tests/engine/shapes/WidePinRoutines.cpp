@@ -156,6 +156,7 @@ const TProblemRoutineAdd kankeiMovesPin("WeakGunKankeiMoves:pin", KankeiMovesPin
 const TProblemRoutineAdd nikenPin("WeakGunNiken:pin", NikenPin);
 const TProblemRoutineAdd gunKankei6Pin("GunKankei6Utu:pin", PinAt<GunKankei6Utu, true>);
 const TProblemRoutineAdd gunKankei10Pin("GunKankei10Utu:pin", PinAt<GunKankei10Strong>);
+const TProblemRoutineAdd gunKankei4PinFloored("GunKankei4Utu:pin-floored", FlooredAt<GunKankei4Utu>);
 const TProblemRoutineAdd gunKankei7PinFloored("GunKankei7Utu:pin-floored", FlooredAt<GunKankei7Strong>);
 const TProblemRoutineAdd gunKankei8PinFloored("GunKankei8Utu:pin-floored", FlooredAt<GunKankei8Utu>);
 const TProblemRoutineAdd gunKankei10PinFloored("GunKankei10Utu:pin-floored", FlooredAt<GunKankei10Strong>);
