@@ -1091,3 +1091,21 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei4Utu:pin-floored D5 E7 [C7=1 F5=1]
+
+[pin-two-three-corner-on-the-edge]
+# Black's C4 and White's E1 in the (2,3) shape against the lower edge: the
+# corner C1 lies on the first line, that side is not read.  The corner E4
+# (three from E1 along White's line, nothing of Black's on the strip) is
+# White's point, and Black's the point beside it toward E1, E3.  Value
+# White's E4 plus Black's E3; Black proposes E3 alone.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+call GunKankei8Utu:at C4 E1 E3 E4 C4 E3 [E3=r:18]
