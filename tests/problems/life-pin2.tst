@@ -1,0 +1,80 @@
+# Life and death: the pondering of one group, read with the bonus of every
+# candidate it proposes.  Pondering proposes its killing and living points
+# (and, with no living point, the filter's moves) with bonus 0: the value
+# alone carries what the reading found.
+#   call KorosuYomi:r2 V   the kill pondering of the group at V: "n=N", then
+#       its candidates against K, the group's value: "P=K/0", "P=K+1/0"
+#   call IkiruYomi:r2 V    the life pondering of the group at V: "n=N", then
+#       its candidates against h (K, or K / 2 - 1 for eye value below 3):
+#       "P=h/0", "P=h+d/0"
+
+[pin2-kill-pondering-straight-three-bonus]
+# White's B9 at the middle of Black's straight three kills (n = 1): B9 is
+# an inner point of Black's eye space (no false eye, in Black's area), its
+# diagonals A8 and C8 are Black's, not the engine's (White): the value is
+# K with no extra, and the bonus is 0.
+white to play
+  . . . X O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KorosuYomi:r2 A8 [B9=K/0 n=1]
+
+[pin2-kill-pondering-straight-three-read-by-the-owner]
+# The same group read for the kill with Black (the group's owner) to play:
+# the attacker is still White and B9 still kills (n = 1), but now the
+# engine is Black and B9's diagonal neighbours A8 and C8 hold the engine's
+# stones: K + 1, bonus 0.  (No false eye at B9, and B9 lies in Black's
+# area: nothing more.)
+black to play
+  . . . X O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KorosuYomi:r2 A8 [B9=K+1/0 n=1]
+
+[pin2-life-pondering-two-living-moves-bonus]
+# The position of life-pondering-two-living-moves-of-equal-worth: Black's
+# corner group of eye value 3 lives at B8 or at D9 (each ataris one white
+# stone and splits the space into two eyes), n = 2; the two evaluations
+# after them are equal (same stones round the same empty points), so both
+# are at h, each with bonus 0.
+black to play
+  . . . . X O . . .
+  O . . O X O . . .
+  X X X X X O . . .
+  O O O O O O . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkiruYomi:r2 A7 [B8=h/0 D9=h/0 n=2]
+
+[pin2-life-pondering-fallback-bonus]
+# The position of life-pondering-falls-back-on-the-filter-own-group:
+# Black's corner group of eye value 2 has no living move (White kills after
+# D8 or B8), so the pondering proposes the filter's two moves D8 and B8,
+# each keeping more than one liberty for Black, at h (no line bonus) and
+# bonus 0.
+black to play
+  O O . X O . . . .
+  O . . . O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkiruYomi:r2 A7 [B8=h/0 D8=h/0 n=2]
