@@ -58,6 +58,28 @@ std::string KorosuBonus(const std::vector<Point>& pts) { return Pondered<KorosuY
 // below 3): "P=h/0", "P=h+5/0".
 std::string IkiruBonus(const std::vector<Point>& pts) { return Pondered<IkiruYomi>(pts, "h", true); }
 
+// call KorosuYomi:again:r2 V   the kill pondering of the group at V twice
+// in a row, the remembered shapes kept between the two: "n=N again=M",
+// the two answers.
+std::string KorosuAgain(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the pondering wants one stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const std::uint8_t on = SikatuYomiOn;
+    SikatuYomiOn = 1;
+    ClearSikatuGun();
+    KohoKind = kkSikatu;
+    const int n = KorosuYomi(*g);
+    const int again = KorosuYomi(*g);
+    ClearSikatuGun();
+    SikatuYomiOn = on;
+    return "n=" + std::to_string(n) + " again=" + std::to_string(again);
+}
+
+const TProblemRoutineAdd korosuAgain("KorosuYomi:again:r2", KorosuAgain);
 const TProblemRoutineAdd korosuBonus("KorosuYomi:r2", KorosuBonus);
 const TProblemRoutineAdd ikiruBonus("IkiruYomi:r2", IkiruBonus);
 

@@ -78,3 +78,77 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkiruYomi:r2 A7 [B8=h/0 D8=h/0 n=2]
+
+# --- The kill pondering's extra for the engine's diagonal stone ---------------
+
+[pin2-kill-pondering-bent-three-in-the-corner]
+# Black's C9-C8-B8-B7-A7 walled in by White holds the bent three A9-B9-A8
+# in the corner: eye value 3.  White's A9 (the corner point, two liberties
+# B9 and A8) kills: whichever of B9 or A8 Black takes, White's A9 is only
+# captured into a one-point eye.  White's B9 or A8 instead is a stone
+# with one liberty that Black captures at A9, leaving the two eyes B9 and
+# A8: no kill.  So n = 1, A9.  A9 is in Black's area, no false eye (its one
+# diagonal point B8 is Black's), and with White the engine no diagonal
+# stone of the engine's: K, bonus 0.
+white to play
+  . . X O . . . . .
+  . X X O . . . . .
+  X X O O . . . . .
+  O O O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KorosuYomi:r2 B8 [A9=K/0 n=1]
+
+[pin2-kill-pondering-bent-three-in-the-corner-read-by-the-owner]
+# The same with Black (the owner) to play: the kill is still White's A9,
+# and now its one diagonal stone B8 is the engine's: one extra, K + 1 (one
+# stone there is enough).
+black to play
+  . . X O . . . . .
+  . X X O . . . . .
+  X X O O . . . . .
+  O O O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KorosuYomi:r2 B8 [A9=K+1/0 n=1]
+
+# --- The gates of the kill pondering and the remembered shapes ---------------
+
+[pin2-kill-pondering-skipped-when-the-group-runs-out]
+# The position of life-pondering-skipped-when-the-group-runs-out-through-a-gap
+# with White to play: Black's corner group faces the open gap D6-E6, and
+# its breathing point E5 takes it out into the open centre.  A group that
+# can run out is not pondered for the kill either: n = 0, nothing proposed.
+white to play
+  . . . . X O . . .
+  O . . O X O . . .
+  X X X X X O . . .
+  O O O . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KorosuYomi:r2 A7 [n=0]
+
+[pin2-kill-pondering-found-twice]
+# The straight three of pin2-kill-pondering-straight-three-bonus pondered
+# twice in a row: the kill B9 is found the first time, so the shape is not
+# remembered as hopeless, and the second pondering finds it again: 1 and 1.
+white to play
+  . . . X O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KorosuYomi:again:r2 A8 [n=1 again=1]
