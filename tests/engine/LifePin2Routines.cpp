@@ -3,6 +3,7 @@
 // each candidate.  The answer format is written at each entry.
 #include "engine/Problems.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,28 +19,50 @@
 namespace vorn::test {
 namespace {
 
-// The pondering Ponder of the group at the row's one point, with the
-// pondering switched on and no shape remembered: "n=N" (its answer), then
-// each candidate against the base B as "P=B", "P=B+d" or "P=B-d", with its
-// bonus after a slash: "P=B/0".
-template <int (*Ponder)(const TGun&)>
-std::string Pondered(const std::vector<Point>& pts, const char* name, bool halveShort)
+// The group of the row's one point.
+const TGun& GroupAt(const std::vector<Point>& pts)
 {
     if (pts.size() != 1)
         throw std::invalid_argument("the pondering wants one stone of the group");
     const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
     if (g == nullptr)
         throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    const int base = halveShort && g->GetMe() < 3 ? g->GetKati() / 2 - 1 : g->GetKati();
-    const std::uint8_t on = SikatuYomiOn;
-    const unsigned char mode = YomiSikatuMode;
-    SikatuYomiOn = 1;
-    YomiSikatuMode = 1;
-    ClearSikatuGun();
-    KohoKind = kkSikatu;
-    const int n = Ponder(*g);
-    SikatuYomiOn = on;
-    YomiSikatuMode = mode;
+    return *g;
+}
+
+// The pondering switched on, with no shape remembered, for the life of the
+// object; the settings as they were afterwards.
+struct TPonderOn {
+    std::uint8_t on = SikatuYomiOn;
+    unsigned char mode = YomiSikatuMode;
+    TPonderOn()
+    {
+        SikatuYomiOn = 1;
+        YomiSikatuMode = 1;
+        ClearSikatuGun();
+        KohoKind = kkSikatu;
+    }
+    ~TPonderOn()
+    {
+        ClearSikatuGun();
+        SikatuYomiOn = on;
+        YomiSikatuMode = mode;
+    }
+};
+
+// The pondering Ponder of the group at the row's one point: "n=N" (its
+// answer), then each candidate against the base B as "P=B", "P=B+d" or
+// "P=B-d", with its bonus after a slash: "P=B/0".
+template <int (*Ponder)(const TGun&)>
+std::string Pondered(const std::vector<Point>& pts, const char* name, bool halveShort)
+{
+    const TGun& g = GroupAt(pts);
+    const int base = halveShort && g.GetMe() < 3 ? g.GetKati() / 2 - 1 : g.GetKati();
+    int n = 0;
+    {
+        const TPonderOn on;
+        n = Ponder(g);
+    }
     std::vector<std::string> all{"n=" + std::to_string(n)};
     for (int i = 1; i <= KohoCount; ++i) {
         const int d = Koho.Value[i] - base;
@@ -50,7 +73,7 @@ std::string Pondered(const std::vector<Point>& pts, const char* name, bool halve
 }
 
 // call KorosuYomi:r2 V   the kill pondering of the group at V: "n=N", then
-// its candidates against K, the group's value: "P=K/0", "P=K+2/0".
+// its candidates against K, the group's value: "P=K/0", "P=K+1/0".
 std::string KorosuBonus(const std::vector<Point>& pts) { return Pondered<KorosuYomi>(pts, "K", false); }
 
 // call IkiruYomi:r2 V   the life pondering of the group at V: "n=N", then
@@ -63,19 +86,10 @@ std::string IkiruBonus(const std::vector<Point>& pts) { return Pondered<IkiruYom
 // the two answers.
 std::string KorosuAgain(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the pondering wants one stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    const std::uint8_t on = SikatuYomiOn;
-    SikatuYomiOn = 1;
-    ClearSikatuGun();
-    KohoKind = kkSikatu;
-    const int n = KorosuYomi(*g);
-    const int again = KorosuYomi(*g);
-    ClearSikatuGun();
-    SikatuYomiOn = on;
+    const TGun& g = GroupAt(pts);
+    const TPonderOn on;
+    const int n = KorosuYomi(g);
+    const int again = KorosuYomi(g);
     return "n=" + std::to_string(n) + " again=" + std::to_string(again);
 }
 
