@@ -93,6 +93,21 @@ std::string KorosuAgain(const std::vector<Point>& pts)
     return "n=" + std::to_string(n) + " again=" + std::to_string(again);
 }
 
+// call SikatuUrgentThink:steal:r2   the urgent life-and-death pass over
+// every group: the candidates it added under the eye-stealing reason (33)
+// as "P=V", sorted; "none".
+std::string UrgentSteals(const std::vector<Point>&)
+{
+    Point chosen;
+    SikatuUrgentThink(chosen);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        if (Koho.Kind[i] == kkSikatuUrgent)
+            all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd urgentSteals("SikatuUrgentThink:steal:r2", UrgentSteals);
 const TProblemRoutineAdd korosuAgain("KorosuYomi:again:r2", KorosuAgain);
 const TProblemRoutineAdd korosuBonus("KorosuYomi:r2", KorosuBonus);
 const TProblemRoutineAdd ikiruBonus("IkiruYomi:r2", IkiruBonus);

@@ -152,3 +152,28 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KorosuYomi:again:r2 A8 [n=1 again=1]
+
+# --- The urgent pass steals an eye of every group of eye value 4 -------------
+#   call SikatuUrgentThink:steal:r2   the urgent pass over all groups: the
+#       candidates of the eye-stealing reason (33) as "P=V", sorted
+
+[pin2-urgent-pass-steals-from-the-first-group]
+# urgent-steal-peep-at-the-first-line-gap (generators.tst) upside down:
+# White's 13 stones on the top two lines under Black's wall, eye value 4
+# (the eye C9, the half eyes E9 and H9).  White's group is the first group
+# on the board (its stones come first from the top), and the pass reaches
+# it: Black's E8 and E9 cut A9-D8 off with the single eye C9: dead, so E8
+# is proposed under 33 at the group's value 4 x 13 + 2 x 5 (liberties E8,
+# H8, C9, E9, H9) = 62.  Black's H8 and H9 only capture J9-J8: nothing.
+# Black's wall has no region of eye value 1 to steal from.
+black to play
+  O O . O . O O . O
+  O O O O . O O . O
+  X X X X X X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuUrgentThink:steal:r2 [E8=62]
