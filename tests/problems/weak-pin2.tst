@@ -1,0 +1,123 @@
+# Weak groups: rows that pin single cells of the extension filter and the
+# bonuses of the extensions and of the double-move pass, the answers worked
+# out by hand from the routines' rules.
+#
+#   call WeakGunHirogeru:probe V P...   (as in generators-probe.tst) the
+#       extensions of the weak group at V, added under reason 13, read at
+#       the points P... alone: "P=value" ("P=none" when nothing was added)
+#   call WeakGunHirogeru:bonus:r2 V P...   the same, each point as "P/b"
+#       with the bonus b of its candidate ("P=none" without one)
+#   call KohoDoubleScan:bonus:r2 P Q R...   links of the side to move worth 2
+#       at P, Q, R... and the double-move pass over them: each point as "P/b"
+#       with the bonus b of its candidate
+
+# --- The knight's-move extension: the diagonal strip -----------------------------
+# White's lone C3 between Black's B3 and C2 (liberties C4, D3), Black to
+# play: White's group is the opponent's.  Its knight's move to E4: the
+# rectangle C3-E4 has the middle points D3 and D4, the diagonal strip beside
+# it the middle cells D2 (on C3's side) and D5 (on E4's side).  E4 is on
+# line 4 (not line 1) and has four empty neighbours; C3's chain has two
+# liberties.  Any Black stone on D2 or D5 stops the extension.
+
+[hirogeru-knight-extension-with-the-strip-clear]
+# D2 and D5 empty, D3 and D4 empty and no White atari there: the extension
+# E4 is proposed, at the fixed value 25 for the opponent's group.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe C3 E4 [E4=25]
+
+[hirogeru-knight-extension-blocked-on-the-near-strip-cell]
+# Black's D2 joins C2 (the chain C2-D2 keeps five liberties, White has no
+# atari anywhere): the strip cell on C3's side holds a Black stone, so E4
+# is not proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe C3 E4 [E4=none]
+
+[hirogeru-knight-extension-blocked-on-the-far-strip-cell]
+# Black's D5 (four liberties, not next to E4): the strip cell on E4's side
+# holds a Black stone, so E4 is not proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe C3 E4 [E4=none]
+
+# --- The extensions of our own group carry no bonus ------------------------------
+
+[hirogeru-own-group-extensions-without-bonus]
+# The same White C3 with White to play: the group is ours, and each of its
+# extensions goes in with its value and bonus 0 (the opponent's would carry
+# a bonus of a third of the reading).  The jump E3 along line 3: of the
+# points beside C3 across the jump only C2 is Black, D2 and D4 beside the gap
+# are empty; the jump up to C5: only B3 is Black beside C3, B4 and D4 beside
+# the gap are empty; E3 and C5 have four empty neighbours.  Both readings
+# gain the open side, so both are added.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:bonus:r2 C3 C5 E3 [C5/0 E3/0]
+
+# --- The double-move pass over links: no bonus -----------------------------------
+# Black to play, Black's A2 and B1 in the corner; Black's links worth 2 at
+# E5 (the open centre), J9 and J1 (empty first-line corners).  Black's
+# double move with E5 is worth well over 25, J9 with J1 nowhere near.
+
+[double-links-two-hits-raise-the-centre-without-bonus]
+# E5 with J9 and E5 with J1 are hits: E5 has the most (two) and is raised
+# to its best double move, with bonus 0; J9 and J1 keep their links, bonus 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . X . . . . . . .
+call KohoDoubleScan:bonus:r2 E5 J9 J1 [E5/0 J1/0 J9/0]
+
+[double-links-one-hit-raises-both-without-bonus]
+# E5 with J9 alone is the one hit: for our links both points take a quarter
+# of the double move (above 2 since it is above 25), bonus 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . X . . . . . . .
+call KohoDoubleScan:bonus:r2 E5 J9 [E5/0 J9/0]
