@@ -65,5 +65,19 @@ std::string DoubleScanBonus(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd doubleScanBonus("KohoDoubleScan:bonus:r2", DoubleScanBonus);
 
+// call WeakGunSingle:probe:r2 V P...   the steps of the lone weak group at
+// V, read at the points P... alone: "P=value" ("P=none" without one).
+std::string SingleAt(const std::vector<Point>& pts)
+{
+    const TGun* g = pts.size() >= 2 ? GobanLv[0]->GunList.GetGunAt(pts[0]) : nullptr;
+    if (g == nullptr)
+        throw std::invalid_argument("the steps want a stone of a group and the points to read");
+    KohoKind = kkWeakGun;
+    WeakGunSingle(*g);
+    return CandidatesAt(std::vector<Point>(pts.begin() + 1, pts.end()), false);
+}
+
+const TProblemRoutineAdd singleAt("WeakGunSingle:probe:r2", SingleAt);
+
 } // namespace
 } // namespace vorn::test

@@ -121,3 +121,47 @@ black to play
   X . . . . . . . .
   . X . . . . . . .
 call KohoDoubleScan:bonus:r2 E5 J9 [E5/0 J9/0]
+
+# --- The lone group's steps end with the extensions --------------------------------
+#   call WeakGunSingle:probe:r2 V P...   the steps of the lone weak group at
+#       V, read at the points P... alone: "P=value" ("P=none")
+
+[single-steps-end-with-the-extensions]
+# White's lone E5 on an empty board, Black to play: the group is the
+# opponent's, one stone with death level 0 (not given up).  No pending pairs
+# (steps 1, 2 and 5), E5 is on line 5 (no two-space extension along line 3),
+# no enemy stone for the relation patterns and no other White group to jump
+# toward (step 4): only the last step, the extensions, adds.  The one-space
+# jump E7 (strip clear, four empty neighbours) and the knight's move D7 (on
+# line 7; the rectangle's middle points E6 and D6 empty, no White atari; the
+# diagonal strip's middle cells F6 and C6 empty) go in at the fixed value
+# 25; so does the rectangle point D6, which has no White neighbour (E6 has:
+# E5).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunSingle:probe:r2 E5 E7 D7 D6 E6 [D6=25 D7=25 E6=none E7=25]
+
+[single-steps-give-up-a-lone-stone-near-death]
+# White's lone C3 touched by Black's B3 and C2 (two liberties left): a lone
+# stone with death level 60, above 55, is given up: no step runs and none of
+# its extensions E4, E3, C5 (each proposed by the extension routine itself,
+# see the knight's-move rows above) is added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call WeakGunSingle:probe:r2 C3 E4 E3 C5 [C5=none E3=none E4=none]
