@@ -32,19 +32,25 @@ std::string BonusesAt(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
+// The group of the row's first point; the other points are the points read.
+const TGun& FirstGroup(const std::vector<Point>& pts)
+{
+    const TGun* g = pts.size() >= 2 ? GobanLv[0]->GunList.GetGunAt(pts[0]) : nullptr;
+    if (g == nullptr)
+        throw std::invalid_argument("the row wants a stone of a group and the points to read");
+    KohoKind = kkWeakGun;
+    return *g;
+}
+
+std::vector<Point> PointsRead(const std::vector<Point>& pts) { return {pts.begin() + 1, pts.end()}; }
+
 // call WeakGunHirogeru:bonus:r2 V P...   the extensions of the group at V
 // (added, reason 13), read at the points P... as "P/b" (see BonusesAt).
 std::string HirogeruBonus(const std::vector<Point>& pts)
 {
-    if (pts.size() < 2)
-        throw std::invalid_argument("the extensions want a stone of the group and the points to read");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    KohoKind = kkWeakGun;
     Point best;
-    WeakGunHirogeru(*g, 0, best);
-    return BonusesAt(std::vector<Point>(pts.begin() + 1, pts.end()));
+    WeakGunHirogeru(FirstGroup(pts), 0, best);
+    return BonusesAt(PointsRead(pts));
 }
 
 const TProblemRoutineAdd hirogeruBonus("WeakGunHirogeru:bonus:r2", HirogeruBonus);
@@ -69,12 +75,8 @@ const TProblemRoutineAdd doubleScanBonus("KohoDoubleScan:bonus:r2", DoubleScanBo
 // V, read at the points P... alone: "P=value" ("P=none" without one).
 std::string SingleAt(const std::vector<Point>& pts)
 {
-    const TGun* g = pts.size() >= 2 ? GobanLv[0]->GunList.GetGunAt(pts[0]) : nullptr;
-    if (g == nullptr)
-        throw std::invalid_argument("the steps want a stone of a group and the points to read");
-    KohoKind = kkWeakGun;
-    WeakGunSingle(*g);
-    return CandidatesAt(std::vector<Point>(pts.begin() + 1, pts.end()), false);
+    WeakGunSingle(FirstGroup(pts));
+    return CandidatesAt(PointsRead(pts), false);
 }
 
 const TProblemRoutineAdd singleAt("WeakGunSingle:probe:r2", SingleAt);

@@ -165,3 +165,141 @@ black to play
   . . X . . . . . .
   . . . . . . . . .
 call WeakGunSingle:probe:r2 C3 E4 E3 C5 [C5=none E3=none E4=none]
+
+# --- The one-space jump: the strip cells -----------------------------------------
+# White's lone E5, Black to play: the group is the opponent's.  Its jump up
+# to E7: the strip beside it holds D5 and F5 (beside E5), D6 and F6 (beside
+# the gap E6), D7 and F7 (beside E7).  A Black stone beside the gap, or Black
+# stones on both sides of E5, stop the jump; one Black stone beside E5 does
+# not.
+
+[hirogeru-jump-blocked-beside-the-gap-on-the-left]
+# Black's D6 beside the gap: E7 is not proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe E5 E7 [E7=none]
+
+[hirogeru-jump-blocked-beside-the-gap-on-the-right]
+# Black's F6 beside the gap: E7 is not proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe E5 E7 [E7=none]
+
+[hirogeru-jump-blocked-by-stones-on-both-sides-of-the-stone]
+# Black's D5 and F5 on both sides of E5 (E5 keeps E6 and E4): E7 is not
+# proposed, nor the jump down to E3 (the same two cells on that side).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe E5 E7 E3 [E3=none E7=none]
+
+[hirogeru-jump-with-one-stone-beside-the-stone]
+# Black's D5 alone beside E5: the jumps E7 and E3 are proposed at the fixed
+# value 25.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe E5 E7 E3 [E3=25 E7=25]
+
+# --- The knight's move from a first-line stone -------------------------------------
+
+[hirogeru-knight-extension-from-the-first-line]
+# White's lone E1 on the edge (three liberties), Black to play: its knight's
+# moves up to D3 and F3 lie on line 3; their rectangles' middle points
+# (E2, D2 and E2, F2) and diagonal strips (F2, C2 and D2, G2) are empty, and
+# D3 and F3 have four empty neighbours: both go in at the fixed value 25.
+# Only the point's line is checked, not the stone's.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+call WeakGunHirogeru:probe E1 D3 F3 [D3=25 F3=25]
+
+# --- A stone in atari does not extend ----------------------------------------------
+
+[hirogeru-no-extension-from-a-stone-in-atari]
+# White's C3 in atari (Black's B3, C2 and D3; its last liberty C4): its
+# chain has one liberty, so none of its extensions is read; the knight's
+# move E4 (four empty neighbours, its strip's D2 and D5 empty) is not
+# proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O X . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe C3 E4 [E4=none]
+
+# --- The two-space extension along line 3: the strip cells ---------------------------
+# White's lone C3 on line 3, Black to play: its two-space extension F3 along
+# line 3 (F3 on line 3 too; C3 has four liberties).  The strip from C3 to F3
+# holds D4 and D2 beside the first gap point, E4 and E2 beside the second.
+
+[hirogeru-two-space-extension-with-the-strip-clear]
+# The strip empty, F3 with four empty neighbours: F3 goes in at the fixed
+# value 25.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe C3 F3 [F3=25]
+
+[hirogeru-two-space-extension-blocked-beside-the-first-gap]
+# Black's D4 beside the first gap point D3: F3 is not proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe C3 F3 [F3=none]
