@@ -251,25 +251,6 @@ black to play
   . . . . O . . . .
 call WeakGunHirogeru:probe E1 D3 F3 [D3=25 F3=25]
 
-# --- A stone in atari does not extend ----------------------------------------------
-
-[hirogeru-no-extension-from-a-stone-in-atari]
-# White's C3 in atari (Black's B3, C2 and D3; its last liberty C4): its
-# chain has one liberty, so none of its extensions is read; the knight's
-# move E4 (four empty neighbours, its strip's D2 and D5 empty) is not
-# proposed.
-black to play
-  . . . . . . . . .
-  . . . . . . . . .
-  . . . . . . . . .
-  . . . . . . . . .
-  . . . . . . . . .
-  . . . . . . . . .
-  . X O X . . . . .
-  . . X . . . . . .
-  . . . . . . . . .
-call WeakGunHirogeru:probe C3 E4 [E4=none]
-
 # --- The two-space extension along line 3: the strip cells ---------------------------
 # White's lone C3 on line 3, Black to play: its two-space extension F3 along
 # line 3 (F3 on line 3 too; C3 has four liberties).  The strip from C3 to F3
