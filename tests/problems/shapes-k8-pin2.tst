@@ -165,3 +165,50 @@ white to play
   . . X . . . . . .
   . . . . . . . . .
 call Kankei8Utu:wedge C2 F4 E2 C2 F2 [E2=r:5|E2=r*d:5]
+
+# --- The free box: the first role set's own cells ------------------------
+
+[k8p2-free-side-and-end-a-other]
+# White's B5 beside A's line (W1, beyond C5 from D5) and D7 past A's end
+# (V2, beyond D6 from D5): the middle point D5 by its position value.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D5 [D5=iti:5]
+
+[k8p2-free-own-beside-a-lower]
+# Black's own B4 beside A's line next to the middle point D4 (W2): the
+# free box needs no answer, no candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D5 [none]
+
+[k8p2-free-own-beside-b-upper]
+# Black's own F5 beside B's line next to the middle point D5 (W3): no
+# candidate.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D5 [none]
