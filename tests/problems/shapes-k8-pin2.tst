@@ -200,8 +200,9 @@ call Kankei8Utu:formula C6 E3 D5 [none]
 
 [k8p2-free-own-beside-b-upper]
 # Black's own F5 beside B's line next to the middle point D5 (W3): no
-# candidate.
-white to play
+# candidate (Black to play: for White a weak push at D5 would also end the
+# pattern, so only Black's side shows the stone's cell).
+black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
