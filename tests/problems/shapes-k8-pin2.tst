@@ -213,3 +213,37 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei8Utu:formula C6 E3 D5 [none]
+
+# --- Cells read by the wedge and the middle-side contact ---------------------
+
+[k8p2-wedge-far-corner-taken-white]
+# White's wedge at D5 with Black's own C3 on the far corner (T): the owner's
+# answer point is taken, so the pattern gives nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 C4 [none]
+
+[k8p2-middle-beside-and-b-contact-two-liberties]
+# White's E5 beside the middle point D5 and White's E4 touching B along the
+# long side, White's F3 leaving B two liberties (D3, E2): B is not in
+# atari, so Black connects at the far middle point D4, valued as Black's D4
+# plus White's C4 (beside the middle point D4 on A's line).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . O . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 C6 D4 E3 C4 [D4=r:5]
