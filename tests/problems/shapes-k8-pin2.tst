@@ -247,3 +247,18 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei8Utu:formula C6 E3 D4 C6 D4 E3 C4 [D4=r:5]
+
+[k8p2-middle-beside-and-b-contact-atari]
+# The same with White's E2 too: B is in atari at D3, and the middle-side
+# pattern leaves it alone: no candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . O . . . .
+  . . . . O . . . .
+  . . . . X O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 [none]
