@@ -1,0 +1,63 @@
+# Known-answer rows for the peep beside a jump to the edge: the opponent's
+# push at the gap when the owner's block beyond the gap is safe (read with the
+# block on the board) or unsafe (the owner answers on the second line first).
+
+[q3-peep-push-safe-block-keeps-block-black]
+# Black's second-line stone E8 jumps to the top edge; White's lone D9 (Q)
+# peeps beside the gap E9, with White's wall B9, B8, C8, B7 behind it; D8 is
+# open, so White's push E9 keeps two liberties (C9, D8) after Black's block.
+# Black's group has two eyes (C6, E6) and more than three liberties, so
+# White's S = F9 first is not read.  White's part: the push E9 is no ladder
+# (three liberties); Black blocks at S = F9, which keeps two liberties (G9,
+# F8) and leaves White's D9-E9 out of atari.  The block is safe: White's F8
+# would have the single liberty F7 between Black's E8, G8 and F9, and
+# White's G9 is met at F8.  Black's stone E8 is in no ladder, so White's part
+# is read with the block still on the board: p = White E9, Black F9 (h1).
+# Black's part: the connection E9 (h0); Q keeps two liberties (C9, D8) and
+# no ladder catches it (either atari lets Q join the wall): no bonus.
+# Value h0 + h1 at the gap for either side to move.
+black to play
+  . O . O . . . . .
+  . O O . X . X . .
+  . O X X X . . . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [E9=s:5]
+
+[q3-peep-push-safe-block-keeps-block-white]
+# As q3-peep-push-safe-block-keeps-block-black with White to move: White's
+# point is its push at the gap, h0 + h1 with the block F9 kept in h1.
+white to play
+  . O . O . . . . .
+  . O O . X . X . .
+  . O X X X . . . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [E9=s:5]
+
+[q3-peep-push-unsafe-block-answers-at-u-black]
+# The position of q3-peep-push-safe-block-keeps-block-black without Black's
+# G8: the block F9 is now caught, White's F8 chases it along the first line
+# into the corner, so it is not safe.  U = G8 and R = F7 are both empty, so
+# Black first answers on the second line at U and White then takes S:
+# p = White E9, Black G8, White F9 (h1).  G8 has four empty neighbours, so a
+# sum of 2 is not raised.  Black's part as before (h0).
+black to play
+  . O . O . . . . .
+  . O O . X . . . .
+  . O X X X . . . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s:5]
