@@ -61,3 +61,36 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s:5]
+
+[q3-peep-push-unsafe-block-answers-at-u-white]
+# As q3-peep-push-unsafe-block-answers-at-u-black with White to move: White's
+# push at the gap, the same h0 + h1.
+white to play
+  . O . O . . . . .
+  . O O . X . . . .
+  . O X X X . . . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s:5]
+
+[q3-peep-push-unsafe-block-r-taken-black]
+# The position of q3-peep-push-unsafe-block-answers-at-u-black with a White
+# stone on R = F7: White's F8 atari is now backed by F7 and the block F9 is
+# still caught, so it is not safe; R is not empty, so Black has no second-line
+# answer first and White's part is the push alone: p = White E9 (h1).  Black's
+# part is the connection (h0).
+black to play
+  . O . O . . . . .
+  . O O . X . . . .
+  . O X X X O . . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 [E9=s:5]
