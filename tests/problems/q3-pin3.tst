@@ -94,3 +94,41 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 [E9=s:5]
+
+[q3-peep-push-unsafe-block-sum-raised-by-two-black]
+# The position of q3-peep-push-unsafe-block-answers-at-u-black with a White
+# stone on G7 under U: the block F9 is still caught along the first line, U =
+# G8 and R = F7 are empty, so White's part is p = White E9, Black G8, White F9
+# (h1) and Black's part the connection (h0).  The opponent's part is more than
+# 2, so the sum is not divided; it is 6 or more, so it gains 2.
+black to play
+  . O . O . . . . .
+  . O O . X . . . .
+  . O X X X . O . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s+2:5]
+
+[q3-peep-push-unsafe-block-sum-two-raised-to-four-black]
+# The position of q3-peep-push-unsafe-block-answers-at-u-black with a White
+# stone on H8 beside U: White's G8 now finishes the first-line ladder against
+# the block F9 (Black's H9 has only J9), so the block is unsafe; U = G8 and
+# R = F7 are empty: p = White E9, Black G8, White F9 (h1), and the
+# connection (h0).  The sum is 2 and U now has exactly three empty
+# neighbours (F8, G9, G7), so the value becomes 4; without H8 (four empty
+# neighbours, q3-peep-push-unsafe-block-answers-at-u-black) it stays 2.
+black to play
+  . O . O . . . . .
+  . O O . X . . O .
+  . O X X X . . . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=4(s=2):5]
