@@ -132,3 +132,35 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=4(s=2):5]
+
+[q3-kill-check-lone-stone-hemmed-in]
+# The killing test that the attached pair's reading uses: White's lone D2
+# sits under Black's two-row wall C3-G3, C4-G4 and beside Black's C2;
+# Black's E2 leaves it one liberty (D1) with no room for an eye, so
+# the group at D2 is dead after the move: "yes".
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X X X X . .
+  . . X X X X X . .
+  . . X O . . . . .
+  . . . . . . . . .
+call IkkenEdgeKorosuCheck:q3 E2 D2 [yes]
+
+[q3-kill-check-lone-stone-with-room]
+# The same White stone without Black's walls: after Black's E2 it keeps
+# three liberties and the open board around it, so it is not dead: "no".
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call IkkenEdgeKorosuCheck:q3 E2 D2 [no]
