@@ -86,3 +86,145 @@ black to play
   . . . . . . . . X
   . . . . . . . . .
 call IkkenWariSoto C5 E5 D4 C4 C5 D3 C5 D4 C4 C5 C4 D4 C5 C4 D4 C5 D4 C4 [C4=h1+h2:5]
+
+[q4-edge-peep-direct-cut-worth-nothing-black]
+# As q4-edge-peep-direct-cut-worth-one-black with White H2 far below: now
+# White's cut F8, Black E8, White E9 (h1) gains White nothing, while
+# Black's connection E8 (h0) is still 25.  v = 25: at least 8, but the
+# cut's part is not above 0, so no four; 25 is held at 25: E8, s.
+black to play
+  . . . X . O . X .
+  . . O O . . . . .
+  . O . . X . . . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [E8=s:5]
+
+[q4-edge-peep-direct-connection-worth-nothing-black]
+# The strong-group peep of links-edge.tst with White F9 and D9 on the top
+# edge: Black's connection E8 (h0) is now worth 0 and White's cut F8,
+# Black E8, White E9 (h1) 6.  Neither part is below 0, so no division by
+# 3; v = 6 < 8, no four: E8, s.
+black to play
+  . . . O . O . X .
+  . . O O . . . . .
+  . O . . X . . . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [E8=s:5]
+
+[q4-edge-peep-direct-cut-worth-one-bonus-black]
+# q4-edge-peep-direct-cut-worth-one-black: the direct reading passes no
+# bonus; Black's candidate E8 carries 0.
+black to play
+  . . . X . O . X .
+  . . O O . . . . .
+  . O . . X . . . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:pf:bonus E7 E8 E7 E8 E7 F8 E8 E9 [E8=s+4-6:5 E8+0]
+
+[q4-edge-peep-direct-cut-worth-one-bonus-white]
+# As q4-edge-peep-direct-cut-worth-one-white: White's F8 carries no bonus.
+white to play
+  . . . X . O . X .
+  . . O O . . . . .
+  . O . . X . . . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:pf:bonus E7 E8 E7 E8 E7 F8 E8 E9 [F8=cap25(s):5 F8+0]
+
+[q4-edge-peep-direct-sum-eight-black]
+# The strong-group peep of links-edge.tst with Black G8 and White J1 far
+# below: Black's connection E8 (h0) 5 and White's cut F8, Black E8, White
+# E9 (h1) 3.  v = 8, just at the bound 8, and the cut's part is above 0:
+# four more, 12 at E8 (the frame names 12 as s + s/2).
+black to play
+  . . . . . . . X .
+  . . O O . . X . .
+  . O . . X . . . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . O
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [E8=s+s/2:5]
+
+[q4-edge-peep-direct-sum-twenty-four-black]
+# The strong-group peep of links-edge.tst with White C9 on the edge:
+# Black's connection E8 (h0) 3, White's cut F8, Black E8, White E9 (h1)
+# 17.  v = 20 and four more, 24: just below 25, so no cap: E8, s + 4.
+black to play
+  . . O . . . . X .
+  . . O O . . . . .
+  . O . . X . . . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [E8=s+4:5]
+
+[q4-edge-peep-direct-sum-seven-black]
+# q4-edge-peep-direct-sum-eight-black with White J6 as well: Black's
+# connection E8 (h0) 5, White's cut F8, Black E8, White E9 (h1) 2.  v = 7,
+# one below the bound 8: no four, E8, s.
+black to play
+  . . . . . . . X .
+  . . O O . . X . .
+  . O . . X . . . .
+  . . O . X . X . O
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . O
+call Kankei6EdgeNozoki E7 E8 E7 E8 E7 F8 E8 E9 [E8=s:5]
+
+[q4-edge-peep-direct-prepared-white]
+# q4-edge-peep-direct-cut-worth-one-white: White's cut F8 (25) also leaves
+# its prepared answer: when Black connects at E8, White turns at E9.
+white to play
+  . . . X . O . X .
+  . . O O . . . . .
+  . O . . X . . . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:prep:q4 E7 E8 E7 E8 E7 F8 E8 E9 [F8=cap25(s):5 F8/E8/E9]
+
+[q4-edge-peep-direct-prepared-black]
+# As q4-edge-peep-direct-prepared-white, Black to play: Black's E8 leaves
+# no prepared answer.
+black to play
+  . . . X . O . X .
+  . . O O . . . . .
+  . O . . X . . . .
+  . . O . X . X . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:prep:q4 E7 E8 E7 E8 E7 F8 E8 E9 [E8=s+4-6:5]
