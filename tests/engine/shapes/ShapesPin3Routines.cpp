@@ -1,4 +1,4 @@
-// Entries of tests/problems/q6-pin3.tst: the diagonal relation of groups
+// Entries of tests/problems/shapes-diagonal-pin3.tst: the diagonal relation of groups
 // when the group minimum is above every value it could reach.
 #include "engine/Problems.h"
 
@@ -14,7 +14,7 @@
 namespace vorn::test {
 namespace {
 
-// "GunKankei2Utu:floored:q6 A B": the diagonal pattern on (A, B) under the
+// "GunKankei2Utu:floored:pin3 A B": the diagonal pattern on (A, B) under the
 // relation moves of groups with the minimum at 1000.  Answers each
 // candidate as "P=v" with its value, sorted; "none" when there is none.
 std::string DiagonalFloored(const std::vector<Point>& pts)
@@ -31,7 +31,7 @@ std::string DiagonalFloored(const std::vector<Point>& pts)
     return words.empty() ? "none" : SortedWords(words);
 }
 
-const TProblemRoutineAdd diagonalFloored("GunKankei2Utu:floored:q6", DiagonalFloored);
+const TProblemRoutineAdd diagonalFloored("GunKankei2Utu:floored:pin3", DiagonalFloored);
 
 } // namespace
 } // namespace vorn::test

@@ -2,9 +2,9 @@
 # minimum stands above every value the pattern can reach: a positive value
 # below the minimum is proposed with value 0, never dropped and never 1.
 # Entry: tests/engine/shapes/ShapesPin3Routines.cpp
-# ("GunKankei2Utu:floored:q6 A B": every candidate as "P=value").
+# ("GunKankei2Utu:floored:pin3 A B": every candidate as "P=value").
 
-[q6-diagonal-floored-to-zero]
+[pin3-diagonal-floored-to-zero]
 # shapes-pc-pin.tst's pc-diagonal-block-starts-ladder: Black's D4 and F5,
 # White's E5 and D3 and F2.  Only the crossing D5 is read (F2 stands around
 # F3, the point diagonal to the other crossing E4).  Each colour blocks at
@@ -21,9 +21,9 @@ black to play
   . . . O . . . . .
   . . . . . O . . .
   . . . . . . . . .
-call GunKankei2Utu:floored:q6 D4 E5 [D5=0]
+call GunKankei2Utu:floored:pin3 D4 E5 [D5=0]
 
-[q6-diagonal-floored-to-zero-white]
+[pin3-diagonal-floored-to-zero-white]
 # The same for White to play: White's point is also its block at D5.
 white to play
   . . . . . . . . .
@@ -35,9 +35,9 @@ white to play
   . . . O . . . . .
   . . . . . O . . .
   . . . . . . . . .
-call GunKankei2Utu:floored:q6 D4 E5 [D5=0]
+call GunKankei2Utu:floored:pin3 D4 E5 [D5=0]
 
-[q6-diagonal-floored-both-sides-closed]
+[pin3-diagonal-floored-both-sides-closed]
 # Negative row: White's B7 added stands around C6, the point diagonal to
 # the crossing D5 away from both stones, so that crossing is not read
 # either; with both sides closed nothing is proposed, floor or not.
@@ -51,4 +51,4 @@ black to play
   . . . O . . . . .
   . . . . . O . . .
   . . . . . . . . .
-call GunKankei2Utu:floored:q6 D4 E5 [none]
+call GunKankei2Utu:floored:pin3 D4 E5 [none]
