@@ -1,0 +1,69 @@
+# Known answers that tie the endgame's link marks and point gates to single
+# stones (each positive row has a negative twin one stone apart).
+
+[q1-endgame-link-mark-jump-over-one-end-backed]
+# Black's one-space jump C3-E3 with White's D2 under the gap and D4 over it
+# empty: the gap is dealt with only when BOTH ends are backed on the open
+# side (C4 and E4). Here only C4 is backed, E4 is White's: D3 is not marked.
+# C4-E3 is no knight's-move link that would mark D3 and D4: C3, beside C4
+# on E3's line, is Black's own stone, so the two are joined, not linked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . X . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover D3 [D3=no]
+
+[q1-endgame-link-mark-jump-over-both-ends-backed]
+# The same with E4 Black: both ends backed over the open side, White under
+# the gap: D3 is marked dealt with.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . . X . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover D3 [D3]
+
+[q1-endgame-point-with-a-lone-stone-on-its-left]
+# E5 with Black's lone stone D5 on its left only; White's C6 stands
+# diagonally next to D5, away from E5. As the two lone stones of the gate's
+# row in the bounds table (C8 and D7, diagonal to each other), the black
+# stone has eye value 3, below the 4 of a settled group. The gate looks at
+# all four sides of the point, the left one too: E5 is not valued (nothing
+# stored).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseValue:eyes E5 [eyes=3 none]
+
+[q1-endgame-point-with-a-hemmed-stone-on-its-left]
+# As above with White's C4 too: Black's D5 has White on both diagonals of
+# its far side, weaker still (eye value 1): E5 is again not valued.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseValue:eyes E5 [eyes=1 none]
