@@ -1,5 +1,6 @@
 # Known answers that tie the endgame's link marks and point gates to single
-# stones (each positive row has a negative twin one stone apart).
+# stones: the link rows come as a marked position and its unmarked twins one
+# stone apart; the gate rows put the only weak group on the point's left.
 
 [q1-endgame-link-mark-jump-over-one-end-backed]
 # Black's one-space jump C3-E3 with White's D2 under the gap and D4 over it
@@ -33,6 +34,24 @@ black to play
   . . . O . . . . .
   . . . . . . . . .
 call YoseLinkMark:cover D3 [D3]
+
+[q1-endgame-link-mark-jump-pressed-and-backed-above]
+# Black's jump C3-E3 backed over both ends (C4, E4) with White on BOTH
+# sides of the gap (D4 and D2), C2 and E2 empty: the gap is dealt with only
+# when the side facing the backing stones is empty, and D4 is White's; the
+# other reading wants D2 empty and stones under both ends. D3 is not
+# marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . X . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call YoseLinkMark:cover D3 [D3=no]
 
 [q1-endgame-point-with-a-lone-stone-on-its-left]
 # E5 with Black's lone stone D5 on its left only; White's C6 stands
