@@ -86,3 +86,86 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseValue:eyes E5 [eyes=1 none]
+
+# --- Two stones of one colour beside the point: every open side checked ------
+#   call YoseTwoStone:plain V S   (as in yose-bounds.tst)
+
+[q1-endgame-two-stones-open-side-touching-one-own-stone]
+# E5 beside Black's E6 and D5, empty at F5 and E4, as the bounds table's
+# valued row, with Black's F6 added: F5 now touches one black stone (F6)
+# and still two white (G5, F4); one of the point's colour is allowed (at
+# most one): valued and marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X . . .
+  . . . X . . O . .
+  . . . . . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:plain E5 E6 [E5 mark]
+
+[q1-endgame-two-stones-left-side-held-by-one]
+# E5 beside Black's E6 (above) and F5 (right), empty at E4 (below) and
+# D5 (left). E4 touches White's D4 and E3 (two); D5 touches only D4 (one
+# white stone, fewer than two): every open side is checked, the left one
+# too, so nothing is stored and the point is not marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:plain E5 E6 [none]
+
+[q1-endgame-two-stones-left-side-held-by-two]
+# As above with White's C5: D5 now touches C5 and D4 (two), E4 still D4
+# and E3: both open sides held by two, valued and marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . X . . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:plain E5 E6 [E5 mark]
+
+[q1-endgame-two-stones-upper-side-held-by-one]
+# E5 beside Black's F5 (right) and E4 (below), empty at E6 (above) and
+# D5 (left). D5 touches White's C5 and D4 (two); E6 touches only White's
+# E7 (one): the upper side is checked too, nothing is stored, no mark.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:plain E5 F5 [none]
+
+[q1-endgame-two-stones-upper-side-held-by-two]
+# As above with White's D6: E6 now touches E7 and D6 (two), D5 touches
+# D6, C5 and D4: both open sides held, valued and marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . O . . X . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:plain E5 F5 [E5 mark]
