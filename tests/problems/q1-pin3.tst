@@ -169,3 +169,38 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseTwoStone:plain E5 F5 [E5 mark]
+
+# --- The two-stone point's bonus --------------------------------------------
+#   call YoseTwoStone:bonus:q1 V S   each candidate as "P:b=N" and V's cache
+#       cell's bonus as "cell:b=N" ("cell=empty" without one)
+
+[q1-endgame-two-stones-valued-with-no-bonus]
+# The valued position of the left-side rows (both open sides held by two):
+# the two-stone point is stored with its point value and bonus 0, and that
+# is the bonus of the candidate too.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . X . . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:bonus:q1 E5 E6 [E5:b=0 cell:b=0]
+
+[q1-endgame-two-stones-not-valued-no-cell]
+# The left side held by one (no White C5): nothing stored, the cell stays
+# empty.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . . O . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseTwoStone:bonus:q1 E5 E6 [none cell=empty]
