@@ -1,7 +1,7 @@
 // The bonus that the two-stone point carries ("call NAME V..." in
-// tests/problems/q1-pin3.tst).
+// tests/problems/yose-pin3.tst).
 //
-// Answer of "YoseTwoStone:bonus:q1 V S": the point V beside two stones of the
+// Answer of "YoseTwoStone:bonus:pin3 V S": the point V beside two stones of the
 // colour of the stone S, no atari at stake: each candidate the routine left
 // as "P:b=N" (N its bonus) and the bonus of V's cache cell as "cell:b=N"
 // ("none" without a candidate, "cell=empty" without a cell).
@@ -43,7 +43,7 @@ std::string TwoStoneBonus(const std::vector<Point>& pts)
     return out;
 }
 
-const TProblemRoutineAdd twoStoneBonus("YoseTwoStone:bonus:q1", TwoStoneBonus);
+const TProblemRoutineAdd twoStoneBonus("YoseTwoStone:bonus:pin3", TwoStoneBonus);
 
 } // namespace
 } // namespace vorn::test
