@@ -45,6 +45,8 @@
 //  - "YoseTwoStone:plain V S": the point V beside two stones of the colour
 //    of the stone S, no atari point: the candidates YoseTwoStone left, by
 //    their points ("none"), and "mark" when V is marked dealt with.
+//  - "YoseTwoStone:bonus V S": the same point, each candidate as
+//    "P:b=N" (N its bonus), then V's cache cell as "cell:b=N" ("cell=empty").
 //  - "YoseBorderValue:eyes P": the largest eye value among the engine's
 //    groups next to P, "eyes=N", then the candidates YoseBorderValue left
 //    ("P=value", "none"); the point is valued only beside a group of eye
@@ -274,10 +276,9 @@ std::string BorderPlain(const std::vector<Point>& pts) { return BorderRead(pts, 
 std::string BorderAtariOurs(const std::vector<Point>& pts) { return BorderRead(pts, true, false); }
 std::string BorderAtariTheirs(const std::vector<Point>& pts) { return BorderRead(pts, false, true); }
 
-// A point beside two stones of one colour that no atari makes urgent: the
-// candidates YoseTwoStone left by their points ("none" without one), then
-// "mark" when it marked the point dealt with.
-std::string TwoStonePlain(const std::vector<Point>& pts)
+// Runs YoseTwoStone on the point pts[0] beside two stones of the colour of the
+// stone at pts[1], with no atari at stake, on a clean cache and clean marks.
+void RunTwoStone(const std::vector<Point>& pts)
 {
     if (pts.size() != 2)
         throw std::invalid_argument("the two-stone point wants the point and one of the two stones");
@@ -288,6 +289,13 @@ std::string TwoStonePlain(const std::vector<Point>& pts)
     LinkMarkClear();
     KohoKind = kkYose;
     YoseTwoStone(pts[0], s);
+}
+
+// The candidates YoseTwoStone left by their points ("none" without one), then
+// "mark" when it marked the point dealt with.
+std::string TwoStonePlain(const std::vector<Point>& pts)
+{
+    RunTwoStone(pts);
     YoseCacheClear();
     std::string out;
     for (int i = 1; i <= KohoCount; ++i)
@@ -296,6 +304,24 @@ std::string TwoStonePlain(const std::vector<Point>& pts)
         out = "none";
     if (LinkMark1[pts[0].x][pts[0].y] == 1)
         out += " mark";
+    LinkMarkClear();
+    return out;
+}
+
+// The bonus the two-stone point carries: each candidate as "P:b=N" (N its
+// bonus; "none" without one), then the bonus of V's cache cell as "cell:b=N"
+// ("cell=empty" without a cell).
+std::string TwoStoneBonus(const std::vector<Point>& pts)
+{
+    RunTwoStone(pts);
+    std::string out;
+    for (int i = 1; i <= KohoCount; ++i)
+        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + ":b=" + std::to_string(static_cast<int>(Koho.Bonus[i]));
+    if (out.empty())
+        out = "none";
+    int v = 0, b = 0;
+    out += YoseCacheGet(JibunIro, pts[0], v, b) ? " cell:b=" + std::to_string(b) : " cell=empty";
+    YoseCacheClear();
     LinkMarkClear();
     return out;
 }
@@ -345,6 +371,7 @@ const TProblemRoutineAdd bothLadders("YoseValue:both-ladders", BothLadders);
 const TProblemRoutineAdd noThreat("YoseValue:no-threat", NoThreat);
 const TProblemRoutineAdd gateEyes("YoseValue:eyes", GateEyes);
 const TProblemRoutineAdd twoStonePlain("YoseTwoStone:plain", TwoStonePlain);
+const TProblemRoutineAdd twoStoneBonus("YoseTwoStone:bonus", TwoStoneBonus);
 const TProblemRoutineAdd borderEyes("YoseBorderValue:eyes", BorderEyes);
 const TProblemRoutineAdd kakemeScan("YoseKakemeThink", ScanAlone<YoseKakemeThink>);
 const TProblemRoutineAdd dameScan("YoseDameThink", ScanAlone<YoseDameThink>);

@@ -171,7 +171,7 @@ black to play
 call YoseTwoStone:plain E5 F5 [E5 mark]
 
 # --- The two-stone point's bonus --------------------------------------------
-#   call YoseTwoStone:bonus:pin3 V S   each candidate as "P:b=N" and V's cache
+#   call YoseTwoStone:bonus V S   each candidate as "P:b=N" and V's cache
 #       cell's bonus as "cell:b=N" ("cell=empty" without one)
 
 [pin3-endgame-two-stones-valued-with-no-bonus]
@@ -188,7 +188,7 @@ black to play
   . . . . O . . . .
   . . . . . . . . .
   . . . . . . . . .
-call YoseTwoStone:bonus:pin3 E5 E6 [E5:b=0 cell:b=0]
+call YoseTwoStone:bonus E5 E6 [E5:b=0 cell:b=0]
 
 [pin3-endgame-two-stones-not-valued-no-cell]
 # The left side held by one (no White C5): nothing stored, the cell stays
@@ -203,4 +203,4 @@ black to play
   . . . . O . . . .
   . . . . . . . . .
   . . . . . . . . .
-call YoseTwoStone:bonus:pin3 E5 E6 [none cell=empty]
+call YoseTwoStone:bonus E5 E6 [none cell=empty]
