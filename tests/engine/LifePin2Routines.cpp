@@ -72,16 +72,16 @@ std::string Pondered(const std::vector<Point>& pts, const char* name, bool halve
     return SortedWords(all);
 }
 
-// call KorosuYomi:r2 V   the kill pondering of the group at V: "n=N", then
+// call KorosuYomi:pin2 V   the kill pondering of the group at V: "n=N", then
 // its candidates against K, the group's value: "P=K/0", "P=K+1/0".
 std::string KorosuBonus(const std::vector<Point>& pts) { return Pondered<KorosuYomi>(pts, "K", false); }
 
-// call IkiruYomi:r2 V   the life pondering of the group at V: "n=N", then
+// call IkiruYomi:pin2 V   the life pondering of the group at V: "n=N", then
 // its candidates against h (the group's value K, or K / 2 - 1 for eye value
 // below 3): "P=h/0", "P=h+5/0".
 std::string IkiruBonus(const std::vector<Point>& pts) { return Pondered<IkiruYomi>(pts, "h", true); }
 
-// call KorosuYomi:again:r2 V   the kill pondering of the group at V twice
+// call KorosuYomi:again:pin2 V   the kill pondering of the group at V twice
 // in a row, the remembered shapes kept between the two: "n=N again=M",
 // the two answers.
 std::string KorosuAgain(const std::vector<Point>& pts)
@@ -93,7 +93,7 @@ std::string KorosuAgain(const std::vector<Point>& pts)
     return "n=" + std::to_string(n) + " again=" + std::to_string(again);
 }
 
-// call SikatuUrgentThink:steal:r2   the urgent life-and-death pass over
+// call SikatuUrgentThink:steal:pin2   the urgent life-and-death pass over
 // every group: the candidates it added under the eye-stealing reason (33)
 // as "P=V", sorted; "none".
 std::string UrgentSteals(const std::vector<Point>&)
@@ -107,10 +107,10 @@ std::string UrgentSteals(const std::vector<Point>&)
     return SortedWords(all);
 }
 
-const TProblemRoutineAdd urgentSteals("SikatuUrgentThink:steal:r2", UrgentSteals);
-const TProblemRoutineAdd korosuAgain("KorosuYomi:again:r2", KorosuAgain);
-const TProblemRoutineAdd korosuBonus("KorosuYomi:r2", KorosuBonus);
-const TProblemRoutineAdd ikiruBonus("IkiruYomi:r2", IkiruBonus);
+const TProblemRoutineAdd urgentSteals("SikatuUrgentThink:steal:pin2", UrgentSteals);
+const TProblemRoutineAdd korosuAgain("KorosuYomi:again:pin2", KorosuAgain);
+const TProblemRoutineAdd korosuBonus("KorosuYomi:pin2", KorosuBonus);
+const TProblemRoutineAdd ikiruBonus("IkiruYomi:pin2", IkiruBonus);
 
 } // namespace
 } // namespace vorn::test

@@ -44,7 +44,7 @@ const TGun& FirstGroup(const std::vector<Point>& pts)
 
 std::vector<Point> PointsRead(const std::vector<Point>& pts) { return {pts.begin() + 1, pts.end()}; }
 
-// call WeakGunHirogeru:bonus:r2 V P...   the extensions of the group at V
+// call WeakGunHirogeru:bonus:pin2 V P...   the extensions of the group at V
 // (added, reason 13), read at the points P... as "P/b" (see BonusesAt).
 std::string HirogeruBonus(const std::vector<Point>& pts)
 {
@@ -53,9 +53,9 @@ std::string HirogeruBonus(const std::vector<Point>& pts)
     return BonusesAt(PointsRead(pts));
 }
 
-const TProblemRoutineAdd hirogeruBonus("WeakGunHirogeru:bonus:r2", HirogeruBonus);
+const TProblemRoutineAdd hirogeruBonus("WeakGunHirogeru:bonus:pin2", HirogeruBonus);
 
-// call KohoDoubleScan:bonus:r2 P Q R...   links of the side to move (reason
+// call KohoDoubleScan:bonus:pin2 P Q R...   links of the side to move (reason
 // 4) worth 2 at P, Q, R..., then the double-move pass over them: every
 // point as "P/b" (see BonusesAt).
 std::string DoubleScanBonus(const std::vector<Point>& pts)
@@ -69,9 +69,9 @@ std::string DoubleScanBonus(const std::vector<Point>& pts)
     return BonusesAt(pts);
 }
 
-const TProblemRoutineAdd doubleScanBonus("KohoDoubleScan:bonus:r2", DoubleScanBonus);
+const TProblemRoutineAdd doubleScanBonus("KohoDoubleScan:bonus:pin2", DoubleScanBonus);
 
-// call WeakGunSingle:probe:r2 V P...   the steps of the lone weak group at
+// call WeakGunSingle:probe:pin2 V P...   the steps of the lone weak group at
 // V, read at the points P... alone: "P=value" ("P=none" without one).
 std::string SingleAt(const std::vector<Point>& pts)
 {
@@ -79,7 +79,7 @@ std::string SingleAt(const std::vector<Point>& pts)
     return CandidatesAt(PointsRead(pts), false);
 }
 
-const TProblemRoutineAdd singleAt("WeakGunSingle:probe:r2", SingleAt);
+const TProblemRoutineAdd singleAt("WeakGunSingle:probe:pin2", SingleAt);
 
 } // namespace
 } // namespace vorn::test

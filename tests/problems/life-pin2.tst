@@ -2,9 +2,9 @@
 # candidate it proposes.  Pondering proposes its killing and living points
 # (and, with no living point, the filter's moves) with bonus 0: the value
 # alone carries what the reading found.
-#   call KorosuYomi:r2 V   the kill pondering of the group at V: "n=N", then
+#   call KorosuYomi:pin2 V   the kill pondering of the group at V: "n=N", then
 #       its candidates against K, the group's value: "P=K/0", "P=K+1/0"
-#   call IkiruYomi:r2 V    the life pondering of the group at V: "n=N", then
+#   call IkiruYomi:pin2 V    the life pondering of the group at V: "n=N", then
 #       its candidates against h (K, or K / 2 - 1 for eye value below 3):
 #       "P=h/0", "P=h+d/0"
 
@@ -23,7 +23,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call KorosuYomi:r2 A8 [B9=K/0 n=1]
+call KorosuYomi:pin2 A8 [B9=K/0 n=1]
 
 [pin2-kill-pondering-straight-three-read-by-the-owner]
 # The same group read for the kill with Black (the group's owner) to play:
@@ -41,7 +41,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call KorosuYomi:r2 A8 [B9=K+1/0 n=1]
+call KorosuYomi:pin2 A8 [B9=K+1/0 n=1]
 
 [pin2-life-pondering-two-living-moves-bonus]
 # The position of life-pondering-two-living-moves-of-equal-worth: Black's
@@ -59,7 +59,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkiruYomi:r2 A7 [B8=h/0 D9=h/0 n=2]
+call IkiruYomi:pin2 A7 [B8=h/0 D9=h/0 n=2]
 
 [pin2-life-pondering-fallback-bonus]
 # The position of life-pondering-falls-back-on-the-filter-own-group:
@@ -77,7 +77,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call IkiruYomi:r2 A7 [B8=h/0 D8=h/0 n=2]
+call IkiruYomi:pin2 A7 [B8=h/0 D8=h/0 n=2]
 
 # --- The kill pondering's extra for the engine's diagonal stone ---------------
 
@@ -100,7 +100,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call KorosuYomi:r2 B8 [A9=K/0 n=1]
+call KorosuYomi:pin2 B8 [A9=K/0 n=1]
 
 [pin2-kill-pondering-bent-three-in-the-corner-read-by-the-owner]
 # The same with Black (the owner) to play: the kill is still White's A9,
@@ -116,7 +116,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call KorosuYomi:r2 B8 [A9=K+1/0 n=1]
+call KorosuYomi:pin2 B8 [A9=K+1/0 n=1]
 
 # --- The gates of the kill pondering and the remembered shapes ---------------
 
@@ -135,7 +135,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call KorosuYomi:r2 A7 [n=0]
+call KorosuYomi:pin2 A7 [n=0]
 
 [pin2-kill-pondering-found-twice]
 # The straight three of pin2-kill-pondering-straight-three-bonus pondered
@@ -151,10 +151,10 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call KorosuYomi:again:r2 A8 [n=1 again=1]
+call KorosuYomi:again:pin2 A8 [n=1 again=1]
 
 # --- The urgent pass steals an eye of every group of eye value 4 -------------
-#   call SikatuUrgentThink:steal:r2   the urgent pass over all groups: the
+#   call SikatuUrgentThink:steal:pin2   the urgent pass over all groups: the
 #       candidates of the eye-stealing reason (33) as "P=V", sorted
 
 [pin2-urgent-pass-steals-from-the-first-group]
@@ -176,4 +176,4 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call SikatuUrgentThink:steal:r2 [E8=62]
+call SikatuUrgentThink:steal:pin2 [E8=62]

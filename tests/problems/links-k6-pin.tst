@@ -1,7 +1,7 @@
 # Two-space jumps (and a few one-space wedges): rows that pin single cells,
 # bounds and constants of the pattern routines, each beside the row that
 # differs from it by one stone.  "call NAME A B ..." as in links-twospace.tst;
-# ":pf:bonus" adds each candidate's bonus ("POINT+bonus";
+# ":pin-bonus" adds each candidate's bonus ("POINT+bonus";
 # tests/engine/links/K6PinRoutines.cpp).
 
 [k6pin-edge-peep-own-beyond-bonus-black]
@@ -19,7 +19,7 @@ black to play
   . . . X . . . . .
   . X O . . . . . .
   . . . . . . . . .
-call Kankei6EdgeNozoki:pf:bonus D3 D2 D3 D2 D3 D2 E2 [D2=s:5 D2+0]
+call Kankei6EdgeNozoki:pin-bonus D3 D2 D3 D2 D3 D2 E2 [D2=s:5 D2+0]
 
 [k6pin-edge-peep-own-beyond-bonus-right-white]
 # The mirror (White's peep E2, Black F2), White to play: White's push D2
@@ -34,7 +34,7 @@ white to play
   . . . X . . . . .
   . . . . O X . . .
   . . . . . . . . .
-call Kankei6EdgeNozoki:pf:bonus D3 D2 D3 D2 D3 D2 C2 [D2=s:5 D2+0]
+call Kankei6EdgeNozoki:pin-bonus D3 D2 D3 D2 D3 D2 C2 [D2=s:5 D2+0]
 
 [k6pin-wedge-outside-pressed-black]
 # Black's one-space jump C5-E5; White wedges at D5 with D6 beside it, so
@@ -253,7 +253,7 @@ white to play
   . X X . . . . . .
   . O . . . . . . .
   . . . . . . . . .
-call Kankei6EdgeNozoki:pf:bonus C3 C2 C3 C2 A2 C3 C2 [C2=s:5 C2+0]
+call Kankei6EdgeNozoki:pin-bonus C3 C2 C3 C2 A2 C3 C2 [C2=s:5 C2+0]
 
 [k6pin-edge-peep-corner-x2-two-empty-black]
 # As k6pin-edge-peep-corner-x2-two-empty-white, Black to play: C2, s, no
@@ -268,7 +268,7 @@ black to play
   . X X . . . . . .
   . O . . . . . . .
   . . . . . . . . .
-call Kankei6EdgeNozoki:pf:bonus C3 C2 C3 C2 A2 C3 C2 [C2=s:5 C2+0]
+call Kankei6EdgeNozoki:pin-bonus C3 C2 C3 C2 A2 C3 C2 [C2=s:5 C2+0]
 
 [k6pin-edge-peep-corner-x2-one-empty-white]
 # As k6pin-edge-peep-corner-x2-two-empty-white with White A3: A2 now has a
@@ -817,7 +817,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei6Soto:pf:bonus C5 F5 C5 E6 C5 D5 D4 E5 E4 [D5=2s:29 D5+0]
+call Kankei6Soto:pin-bonus C5 F5 C5 E6 C5 D5 D4 E5 E4 [D5=2s:29 D5+0]
 
 [k6pin-approach-bonus-black]
 # As k6pin-approach-bonus-white, Black to play: E6, 2s, no bonus.
@@ -831,7 +831,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei6Soto:pf:bonus C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=2s:29 E6+0]
+call Kankei6Soto:pin-bonus C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=2s:29 E6+0]
 
 [k6pin-outside-both-sides-far-white]
 # White on E7 and E3, two lines out on both sides of the far gap E5, White

@@ -134,7 +134,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei6EdgeNozoki:pf:bonus E7 E8 E7 E8 E7 F8 E8 E9 [E8=s+4-6:5 E8+0]
+call Kankei6EdgeNozoki:pin-bonus E7 E8 E7 E8 E7 F8 E8 E9 [E8=s+4-6:5 E8+0]
 
 [pin3-edge-peep-direct-cut-worth-one-bonus-white]
 # As pin3-edge-peep-direct-cut-worth-one-white: White's F8 carries no bonus.
@@ -148,7 +148,7 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei6EdgeNozoki:pf:bonus E7 E8 E7 E8 E7 F8 E8 E9 [F8=cap25(s):5 F8+0]
+call Kankei6EdgeNozoki:pin-bonus E7 E8 E7 E8 E7 F8 E8 E9 [F8=cap25(s):5 F8+0]
 
 [pin3-edge-peep-direct-sum-eight-black]
 # The strong-group peep of links-edge.tst with Black G8 and White J1 far

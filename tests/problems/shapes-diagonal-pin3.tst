@@ -5,7 +5,7 @@
 # ("GunKankei2Utu:floored:pin3 A B": every candidate as "P=value").
 
 [pin3-diagonal-floored-to-zero]
-# shapes-pc-pin.tst's pc-diagonal-block-starts-ladder: Black's D4 and F5,
+# shapes-relation-pin.tst's pin-diagonal-block-starts-ladder: Black's D4 and F5,
 # White's E5 and D3 and F2.  Only the crossing D5 is read (F2 stands around
 # F3, the point diagonal to the other crossing E4).  Each colour blocks at
 # D5 and gains by it (Black shuts White's E5 off from the top, White's D5

@@ -5,9 +5,9 @@
 #   call WeakGunHirogeru:probe V P...   (as in generators-probe.tst) the
 #       extensions of the weak group at V, added under reason 13, read at
 #       the points P... alone: "P=value" ("P=none" when nothing was added)
-#   call WeakGunHirogeru:bonus:r2 V P...   the same, each point as "P/b"
+#   call WeakGunHirogeru:bonus:pin2 V P...   the same, each point as "P/b"
 #       with the bonus b of its candidate ("P=none" without one)
-#   call KohoDoubleScan:bonus:r2 P Q R...   links of the side to move worth 2
+#   call KohoDoubleScan:bonus:pin2 P Q R...   links of the side to move worth 2
 #       at P, Q, R... and the double-move pass over them: each point as "P/b"
 #       with the bonus b of its candidate
 
@@ -85,7 +85,7 @@ white to play
   . X O . . . . . .
   . . X . . . . . .
   . . . . . . . . .
-call WeakGunHirogeru:bonus:r2 C3 C5 E3 [C5/0 E3/0]
+call WeakGunHirogeru:bonus:pin2 C3 C5 E3 [C5/0 E3/0]
 
 # --- The double-move pass over links: no bonus -----------------------------------
 # Black to play, Black's A2 and B1 in the corner; Black's links worth 2 at
@@ -105,7 +105,7 @@ black to play
   . . . . . . . . .
   X . . . . . . . .
   . X . . . . . . .
-call KohoDoubleScan:bonus:r2 E5 J9 J1 [E5/0 J1/0 J9/0]
+call KohoDoubleScan:bonus:pin2 E5 J9 J1 [E5/0 J1/0 J9/0]
 
 [double-links-one-hit-raises-both-without-bonus]
 # E5 with J9 alone is the one hit: for our links both points take a quarter
@@ -120,10 +120,10 @@ black to play
   . . . . . . . . .
   X . . . . . . . .
   . X . . . . . . .
-call KohoDoubleScan:bonus:r2 E5 J9 [E5/0 J9/0]
+call KohoDoubleScan:bonus:pin2 E5 J9 [E5/0 J9/0]
 
 # --- The lone group's steps end with the extensions --------------------------------
-#   call WeakGunSingle:probe:r2 V P...   the steps of the lone weak group at
+#   call WeakGunSingle:probe:pin2 V P...   the steps of the lone weak group at
 #       V, read at the points P... alone: "P=value" ("P=none")
 
 [single-steps-end-with-the-extensions]
@@ -147,7 +147,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call WeakGunSingle:probe:r2 E5 E7 D7 D6 E6 [D6=25 D7=25 E6=none E7=25]
+call WeakGunSingle:probe:pin2 E5 E7 D7 D6 E6 [D6=25 D7=25 E6=none E7=25]
 
 [single-steps-give-up-a-lone-stone-near-death]
 # White's lone C3 touched by Black's B3 and C2 (two liberties left): a lone
@@ -164,7 +164,7 @@ black to play
   . X O . . . . . .
   . . X . . . . . .
   . . . . . . . . .
-call WeakGunSingle:probe:r2 C3 E4 E3 C5 [C5=none E3=none E4=none]
+call WeakGunSingle:probe:pin2 C3 E4 E3 C5 [C5=none E3=none E4=none]
 
 # --- The one-space jump: the strip cells -----------------------------------------
 # White's lone E5, Black to play: the group is the opponent's.  Its jump up

@@ -1,7 +1,7 @@
 // One more way of answering the jump-link pattern routines for the rows of
 // tests/problems/links-k6-pin.tst.
 //
-// "NAME:pf:bonus A B [lines]": the candidates as "NAME A B [lines]" answers
+// "NAME:pin-bonus A B [lines]": the candidates as "NAME A B [lines]" answers
 // them (LinkRoutines.cpp), then each candidate's bonus as "POINT+bonus".
 #include "engine/Problems.h"
 #include "engine/links/LinkRoutines.h"
@@ -15,8 +15,8 @@
 namespace vorn::test {
 namespace {
 
-const TProblemRoutineAdd pfEdgeNozokiBonus("Kankei6EdgeNozoki:pf:bonus", BoxRoutineWithBonus<Kankei6EdgeNozoki>);
-const TProblemRoutineAdd pfSotoBonus("Kankei6Soto:pf:bonus", BoxRoutineWithBonus<Kankei6Soto>);
+const TProblemRoutineAdd pfEdgeNozokiBonus("Kankei6EdgeNozoki:pin-bonus", BoxRoutineWithBonus<Kankei6EdgeNozoki>);
+const TProblemRoutineAdd pfSotoBonus("Kankei6Soto:pin-bonus", BoxRoutineWithBonus<Kankei6Soto>);
 
 } // namespace
 } // namespace vorn::test

@@ -1,13 +1,13 @@
 # Known-answer rows for the group relation patterns of one-space jumps
 # and adjacent stones, the (1,4) and (2,3) links and the caps of a large
 # knight's move, each pinning one cell or bound of its routine.  Entries:
-# tests/engine/shapes/FsetCPinRoutines.cpp and the shared ones of
+# tests/engine/shapes/RelationPinRoutines.cpp and the shared ones of
 # ShapeRoutines.cpp ("NAME:read A B M... A N...": the attacker's reading
 # M... then the owner's N..., r their sum).
 
 # --- The one-space jump: the far point in a large region ----------------------------------
 
-[pc-jump-far-large-region]
+[pin-jump-far-large-region]
 # Black's H10 and White's K10-L10 on 19x19, a one-space jump H10-J10-K10 in
 # the middle.  The lower side: Q = J8 two lines below the gap, QA = H8 below
 # Black's stone, QB = K8 below White's.  No stone around J8, no White stone
@@ -37,9 +37,9 @@ black to play
   . . . X . . . . X . . . . . . X . . .
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
-call GunKankei3Utu:pc-far H10 K10 J8 K8 H10 J8 [J8=a*4/3+b:18]
+call GunKankei3Utu:pin-far H10 K10 J8 K8 H10 J8 [J8=a*4/3+b:18]
 
-[pc-jump-far-small-region]
+[pin-jump-far-small-region]
 # The same shape on 9x9 (Black's D6 with C3 around QA = D4; White's F6-G6
 # with G4 beside QB = F4): Black reaches out to E4 and D4 is Black's area,
 # but no region of a 9x9 board with these stones holds more than 70
@@ -54,7 +54,7 @@ black to play
   . . X . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call GunKankei3Utu:pc-far D6 F6 E4 F4 D6 E4 [E4=a+b:18]
+call GunKankei3Utu:pin-far D6 F6 E4 F4 D6 E4 [E4=a+b:18]
 
 # --- The caps of a large knight's move: the ladders around B -----------------------------
 # Black's C5-F6 as in shapes-wide.tst's caps (A = C5, B = F6; A's line row
@@ -65,7 +65,7 @@ call GunKankei3Utu:pc-far D6 F6 E4 F4 D6 E4 [E4=a+b:18]
 # two answers are prepared for it: Black's R4 = E5 is answered at R6 = F5,
 # Black's K = E7 (beyond R5 from R4) at R3 = D6.  The bonus is 0.
 
-[pc-caps-ladders-prepared]
+[pin-caps-ladders-prepared]
 # shapes-wide.tst's largeknight-cap-both-sides, White to move.
 white to play
   . . . . . . . . .
@@ -80,7 +80,7 @@ white to play
 call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/F5 E6/E7/D6]
 call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
-[pc-caps-ladders-prepared-counter-caught]
+[pin-caps-ladders-prepared-counter-caught]
 # largeknight-cap-both-sides-counter-caught, White to move: the same two
 # answers and bonus 0.
 white to play
@@ -96,7 +96,7 @@ white to play
 call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/F5 E6/E7/D6]
 call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
-[pc-caps-ladders-prepared-end-caught]
+[pin-caps-ladders-prepared-end-caught]
 # largeknight-cap-end-caught (B caught by the ladder after E6 and E5),
 # White to move: the same two answers and bonus 0.
 white to play
@@ -112,7 +112,7 @@ white to play
 call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/F5 E6/E7/D6]
 call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
-[pc-caps-ladders-prepared-half-turn]
+[pin-caps-ladders-prepared-half-turn]
 # The half turn (largeknight-cap-both-sides-half-turn, White to move): the
 # caps E7 (D5, the mirror of D2) and C7 (D1, the mirror of D6).  White's
 # mirror R5 is D5; Black's D6 (mirror R4) is answered at C6 (mirror R6),
@@ -130,7 +130,7 @@ white to play
 call Kankei7Utu:ogeima-prep C5 F6 [D5/D4/E5 D5/D6/C6]
 call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
-[pc-caps-ladders-prepared-end-caught-half-turn]
+[pin-caps-ladders-prepared-end-caught-half-turn]
 # largeknight-cap-end-caught-half-turn, White to move: the same answers.
 white to play
   . . . . . . . . .
@@ -148,13 +148,13 @@ call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
 
 # --- The diagonal relation: the block and the ladder it starts -------------------------
-# "GunKankei2Utu:pc-side A B P K... [B L...] A S... [B L...]": Black's
+# "GunKankei2Utu:pin-side A B P K... [B L...] A S... [B L...]": Black's
 # moves K..., White's S..., each alone; after B the two ladder moves the
 # same colour plays after its block (the smaller of twice the block's value
 # and the block's plus half the ladder's gain counts); r is the sum, halved
 # when one colour's value is negative.
 
-[pc-diagonal-block-starts-ladder]
+[pin-diagonal-block-starts-ladder]
 # shapes-gunkankei-cover.tst's group-diagonal-block-both (Black's D4 and
 # F5, White's E5 and D3) with White's F2 added.  Crossing D5: each stone has
 # three liberties and the point behind it (C4 behind D4, E6 behind E5) is
@@ -176,9 +176,9 @@ black to play
   . . . O . . . . .
   . . . . . O . . .
   . . . . . . . . .
-call GunKankei2Utu:pc-side D4 E5 D5 D5 D4 D5 E5 C4 E4 [D5=r:18]
+call GunKankei2Utu:pin-side D4 E5 D5 D5 D4 D5 E5 C4 E4 [D5=r:18]
 
-[pc-diagonal-block-starts-ladder-white]
+[pin-diagonal-block-starts-ladder-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -189,9 +189,9 @@ white to play
   . . . O . . . . .
   . . . . . O . . .
   . . . . . . . . .
-call GunKankei2Utu:pc-side D4 E5 D5 D5 D4 D5 E5 C4 E4 [D5=r:18]
+call GunKankei2Utu:pin-side D4 E5 D5 D5 D4 D5 E5 C4 E4 [D5=r:18]
 
-[pc-diagonal-knight-point-on-edge]
+[pin-diagonal-knight-point-on-edge]
 # Black's D2 and White's E3 diagonal near the edge.  Crossing E2: its
 # point diagonal away from both stones is F1, on the first line: that side
 # is not read.  Crossing D3: its point C4 has Black's B5 around it: not read
@@ -208,7 +208,7 @@ black to play
   . . . . . . . . .
 call GunKankei2Utu:ogeima-read D2 E3 [none]
 
-[pc-diagonal-knight-point-on-edge-white]
+[pin-diagonal-knight-point-on-edge-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -226,7 +226,7 @@ call GunKankei2Utu:ogeima-read D2 E3 [none]
 # first look (the cut beside A) and from its second (the attacker's R6
 # against the owner's stone beyond it): Black's R4 = E5 or White's R5 = E6.
 
-[pc-caps-ladder-first-look-no-bonus]
+[pin-caps-ladder-first-look-no-bonus]
 # shapes-ogeima-cover3.tst's ogeima-caps-ladder-first-look-atari: the first
 # look's value stands.
 black to play
@@ -241,7 +241,7 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
-[pc-caps-ladder-first-look-no-bonus-white]
+[pin-caps-ladder-first-look-no-bonus-white]
 white to play
   . . . . . . . . .
   . . . . X O . . .
@@ -254,7 +254,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
-[pc-caps-ladder-second-look-no-bonus]
+[pin-caps-ladder-second-look-no-bonus]
 # shapes-roles.tst's largeknight-caps-ladder-second-look: the second
 # look's value.
 black to play
@@ -269,7 +269,7 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
-[pc-caps-ladder-second-look-no-bonus-white]
+[pin-caps-ladder-second-look-no-bonus-white]
 white to play
   . . . . . . . . .
   . . . . X O . . .
@@ -283,7 +283,7 @@ white to play
 call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 
 # --- The (1,4) link with the attacker outside A's line one step from A -------------------
-# "Kankei11Utu:pc-quarter A B P M... A N...": a is the attacker's reading
+# "Kankei11Utu:pin-quarter A B P M... A N...": a is the attacker's reading
 # M..., e the owner's N...; "P=rule:5" when the value is e + a with both
 # readings non-negative, or (e + a) / 4 with either negative (the rows of
 # shapes-wide.tst and shapes-roles.tst accept either; here the sign of the
@@ -291,7 +291,7 @@ call Kankei7Utu:ogeima-bonus C5 F6 [E6=0]
 # R[2] R[4] R[6] R[8]), B's line row 4 (C4 ... G4 = R[1] ... R[9]), the outer
 # lines row 6 (D[0] D[2] ...) and row 3 (D[1] D[3] ...).
 
-[pc-onefour-outer-first-step-a]
+[pin-onefour-outer-first-step-a]
 # White's D6 (D[2]); C3 (D[1]) is not Black's, so T = P = D5.  X = E6,
 # beyond N = E5 from M = E4, has one White neighbour (D6), not two: White
 # reads P = D5, Black's Q = D4, White's M = E4, U = D5.  Black reads D5.
@@ -305,9 +305,9 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
 
-[pc-onefour-outer-first-step-a-white]
+[pin-onefour-outer-first-step-a-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -318,9 +318,9 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
 
-[pc-onefour-outer-first-step-b]
+[pin-onefour-outer-first-step-b]
 # The half turn: White's F3 (D[7]); G6 (D[8]) is not Black's: T = P = F4;
 # X = E3 has one White neighbour (F3): White reads F4, Black's F5, White's E5; Black reads F4.
 black to play
@@ -333,9 +333,9 @@ black to play
   . . . . . O . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 F4 F4 F5 E5 C5 F4 [F4=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 F4 F4 F5 E5 C5 F4 [F4=rule:5]
 
-[pc-onefour-outer-first-step-b-white]
+[pin-onefour-outer-first-step-b-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -346,9 +346,9 @@ white to play
   . . . . . O . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 F4 F4 F5 E5 C5 F4 [F4=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 F4 F4 F5 E5 C5 F4 [F4=rule:5]
 
-[pc-onefour-outer-first-step-owner-below]
+[pin-onefour-outer-first-step-owner-below]
 # White's D6 with Black's C3 (D[1], Z) below A's line: T = N = E5 for
 # Black; White's U = D5 as before (reading D5, D4, E4).
 black to play
@@ -361,9 +361,9 @@ black to play
   . . X . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 E5 D5 D4 E4 C5 E5 [E5=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 E5 D5 D4 E4 C5 E5 [E5=rule:5]
 
-[pc-onefour-outer-first-step-owner-below-white]
+[pin-onefour-outer-first-step-owner-below-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -374,9 +374,9 @@ white to play
   . . X . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 D5 D5 D4 E4 C5 E5 [D5=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 D5 D5 D4 E4 C5 E5 [D5=rule:5]
 
-[pc-onefour-outer-first-step-owner-below-half-turn]
+[pin-onefour-outer-first-step-owner-below-half-turn]
 # The half turn: White's F3 with Black's G6 (D[8], Z): T = N = E4 for
 # Black; White's F4 (reading F4, F5, E5).
 black to play
@@ -389,9 +389,9 @@ black to play
   . . . . . O . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 E4 F4 F5 E5 C5 E4 [E4=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 E4 F4 F5 E5 C5 E4 [E4=rule:5]
 
-[pc-onefour-outer-first-step-owner-below-half-turn-white]
+[pin-onefour-outer-first-step-owner-below-half-turn-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -402,14 +402,14 @@ white to play
   . . . . . O . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 F4 F4 F5 E5 C5 E4 [F4=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 F4 F4 F5 E5 C5 E4 [F4=rule:5]
 
 # --- (2,3) links: a far corner with the point beside it toward the end stone -------------
 # Black's C6 and E3: box [0] C6, [1] D6, [2] E6 / [3] C5, [4] D5, [5] E5 /
 # [6] C4, [7] D4, [8] E4 / [9] C3, [10] D3, [11] E3 (shapes-wide.tst's
 # rows).  "Kankei8Utu:read A B M... A N...".
 
-[pc-twothree-far-corner-with-contact-b]
+[pin-twothree-far-corner-with-contact-b]
 # White's C3-D3 on the corner [9] and beside B at [10]: the contact across
 # the short side, in the half-turn roles O = D3, P1 = D4, P2 = D5, E = E3,
 # F = E5.  O's chain C3-D3 has five liberties and no ladder: White's point
@@ -428,7 +428,7 @@ black to play
   . . . . . . . . .
 call Kankei8Utu:read C6 E3 D5 C6 E5 [E5=r:5]
 
-[pc-twothree-far-corner-with-contact-b-white]
+[pin-twothree-far-corner-with-contact-b-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -441,7 +441,7 @@ white to play
   . . . . . . . . .
 call Kankei8Utu:read C6 E3 D5 C6 E5 [D5=r:5]
 
-[pc-twothree-far-corner-with-contact-a]
+[pin-twothree-far-corner-with-contact-a]
 # The identity roles: White's D6-E6 on [1] and the corner [2]: O = D6,
 # P1 = D5, P2 = D4, E = C6, F = C4.  O's chain has five liberties: White
 # plays D4; Black's C4 (C6 single, O two stones, C4 with eight empty points
@@ -458,7 +458,7 @@ black to play
   . . . . . . . . .
 call Kankei8Utu:read C6 E3 D4 C6 C4 [C4=r:5]
 
-[pc-twothree-far-corner-with-contact-a-white]
+[pin-twothree-far-corner-with-contact-a-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -472,10 +472,10 @@ white to play
 call Kankei8Utu:read C6 E3 D4 C6 C4 [D4=r:5]
 
 # --- (1,4) links: the prepared answers ----------------------------------------------------
-# "Kankei11Utu:pc-prep A B": the prepared answers the link leaves, as
+# "Kankei11Utu:pin-prep A B": the prepared answers the link leaves, as
 # "own move/reply/answer", sorted; "none" for none.  Cells as above.
 
-[pc-onefour-outer-beside-a-prepared]
+[pin-onefour-outer-beside-a-prepared]
 # White's C3 (D[1]) below B's line beside A: P = D5, Q = D4, O = C4.  The
 # point beyond Z = D3 from Q (D2) is empty.  White (the attacker) proposes
 # P = D5 and prepares: after D5, Black's D4 is answered at C4 and Black's
@@ -490,9 +490,9 @@ white to play
   . . O . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-prep C5 G4 [D5/C4/D4 D5/D4/C4]
+call Kankei11Utu:pin-prep C5 G4 [D5/C4/D4 D5/D4/C4]
 
-[pc-onefour-outer-beside-a-owner-no-prepared]
+[pin-onefour-outer-beside-a-owner-no-prepared]
 # The same with Black to move: Black's Q = D4, no prepared answer.
 black to play
   . . . . . . . . .
@@ -504,9 +504,9 @@ black to play
   . . O . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-prep C5 G4 [none]
+call Kankei11Utu:pin-prep C5 G4 [none]
 
-[pc-onefour-outer-beside-b-prepared]
+[pin-onefour-outer-beside-b-prepared]
 # The half turn: White's G6 (D[8]) above A's line beside B: P = F4, Q = F5,
 # O = G5: after F4, Black's F5 is answered at G5 and Black's G5 at F5.
 white to play
@@ -519,9 +519,9 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-prep C5 G4 [F4/F5/G5 F4/G5/F5]
+call Kankei11Utu:pin-prep C5 G4 [F4/F5/G5 F4/G5/F5]
 
-[pc-onefour-push-middle-prepared]
+[pin-onefour-push-middle-prepared]
 # White's E5 (R[4]) on A's line in the middle: N = E4, Z = E3, K1 = D4,
 # K2 = D5.  The point beyond Z from N (E2) holds no White stone: Black (the
 # owner) proposes N = E4 and prepares: after E4, White's D4 is answered at
@@ -536,9 +536,9 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-prep C5 G4 [E4/D4/D5]
+call Kankei11Utu:pin-prep C5 G4 [E4/D4/D5]
 
-[pc-onefour-push-middle-attacker-no-prepared]
+[pin-onefour-push-middle-attacker-no-prepared]
 # The same with White to move: White's point, no prepared answer.
 white to play
   . . . . . . . . .
@@ -550,9 +550,9 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-prep C5 G4 [none]
+call Kankei11Utu:pin-prep C5 G4 [none]
 
-[pc-onefour-push-middle-prepared-half-turn]
+[pin-onefour-push-middle-prepared-half-turn]
 # The half turn: White's E4 (R[5]): N = E5, Z = E6, K1 = F5, K2 = F4; after
 # Black's E5, White's F5 is answered at F4.
 black to play
@@ -565,12 +565,12 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-prep C5 G4 [E5/F5/F4]
+call Kankei11Utu:pin-prep C5 G4 [E5/F5/F4]
 
 # The same ladders around B with Black (the owner) to move: his point, R3
 # or R2 as the ladders decide (shapes-wide.tst's rows), carries bonus 0.
 
-[pc-caps-ladders-owner-no-bonus]
+[pin-caps-ladders-owner-no-bonus]
 # largeknight-cap-both-sides: Black's point R3 = D6.
 black to play
   . . . . . . . . .
@@ -584,7 +584,7 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
-[pc-caps-ladders-owner-no-bonus-counter-caught]
+[pin-caps-ladders-owner-no-bonus-counter-caught]
 # largeknight-cap-both-sides-counter-caught: Black's point R2 = D5.
 black to play
   . . . . . . . . .
@@ -598,7 +598,7 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:ogeima-bonus C5 F6 [D5=0]
 
-[pc-caps-ladders-owner-no-bonus-end-caught]
+[pin-caps-ladders-owner-no-bonus-end-caught]
 # largeknight-cap-end-caught: Black's point R3 = D6.
 black to play
   . . . . . . . . .
@@ -612,7 +612,7 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:ogeima-bonus C5 F6 [D6=0]
 
-[pc-caps-ladders-owner-no-bonus-half-turn]
+[pin-caps-ladders-owner-no-bonus-half-turn]
 # largeknight-cap-both-sides-half-turn: Black's point E5 (mirror R3).
 black to play
   . . . . . . . . .
@@ -626,7 +626,7 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
-[pc-caps-ladders-owner-no-bonus-end-caught-half-turn]
+[pin-caps-ladders-owner-no-bonus-end-caught-half-turn]
 # largeknight-cap-end-caught-half-turn: Black's point E5.
 black to play
   . . . . . . . . .
@@ -640,7 +640,7 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:ogeima-bonus C5 F6 [E5=0]
 
-[pc-diagonal-other-crossing-held]
+[pin-diagonal-other-crossing-held]
 # Black's D4-E4 and White's E5: E4, one crossing of the diagonal D4-E5,
 # holds Black's stone; the side of the other crossing, D5, is read (its
 # point C6 is open, nothing around it).  Black (D4-E4, five liberties)
@@ -661,9 +661,9 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call GunKankei2Utu:pc-side D4 E5 D5 D5 E6 D4 D5 [D5=r:18]
+call GunKankei2Utu:pin-side D4 E5 D5 D5 E6 D4 D5 [D5=r:18]
 
-[pc-diagonal-other-crossing-held-white]
+[pin-diagonal-other-crossing-held-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -674,9 +674,9 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call GunKankei2Utu:pc-side D4 E5 D5 D5 E6 D4 D5 [D5=r:18]
+call GunKankei2Utu:pin-side D4 E5 D5 D5 E6 D4 D5 [D5=r:18]
 
-[pc-onefour-outer-first-step-a-owner-on-p]
+[pin-onefour-outer-first-step-a-owner-on-p]
 # White's D6 (D[2]) with White's E7 beside X = E6 (beyond N = E5 from M =
 # E4), and White's F3 (D[7]; D[2] is looked at first): two White
 # neighbours of E6 (D6, E7), no Black one, so White's point is M = E4 (its
@@ -693,9 +693,9 @@ white to play
   . . . . . O . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 E4 E4 [E4=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 E4 E4 [E4=rule:5]
 
-[pc-onefour-outer-first-step-a-owner-on-m]
+[pin-onefour-outer-first-step-a-owner-on-m]
 # The same with Black's E4 on M instead: White's move there is no move,
 # worth 0 (its candidate dropped); Black's point is P = D5, his reading
 # whole: the value is Black's evaluation after D5, at D5.
@@ -709,9 +709,9 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 D5 C5 D5 [D5=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 D5 C5 D5 [D5=rule:5]
 
-[pc-onefour-outer-first-step-a-owner-beside-x]
+[pin-onefour-outer-first-step-a-owner-beside-x]
 # White's D6 (D[2]) and E7 beside X = E6 as above, but Black's E5 (on A's
 # line, N) touches E6 too: an owner's stone beside X, so White does not
 # play M; its reading is P = D5, Black's Q = D4, White's M = E4, at U = D5.
@@ -726,9 +726,9 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
 
-[pc-onefour-outer-first-step-a-owner-beside-x-white]
+[pin-onefour-outer-first-step-a-owner-beside-x-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -739,11 +739,11 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei11Utu:pc-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
+call Kankei11Utu:pin-quarter C5 G4 D5 D5 D4 E4 C5 D5 [D5=rule:5]
 
 # --- Adjacent stones of a group relation: the side points on the second line -------------
 
-[pc-group-contact-beside-second-line]
+[pin-group-contact-beside-second-line]
 # Black's C5 and White's B5 side by side, B5 on the second line from the
 # left edge.  Above: C6 beside A is on line 3 but B6 beside B on line 2;
 # below: C4 on line 3, B4 on line 2.  Both sides want both points on line 3
@@ -761,7 +761,7 @@ black to play
   . . . . . . . . .
 call GunKankei1Utu:read C5 B5 [none]
 
-[pc-group-contact-beside-second-line-white]
+[pin-group-contact-beside-second-line-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .

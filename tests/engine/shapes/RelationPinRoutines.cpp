@@ -1,4 +1,4 @@
-// Entries of tests/problems/shapes-pc-pin.tst: relations of groups whose
+// Entries of tests/problems/shapes-relation-pin.tst: relations of groups whose
 // value is a formula of readings (the one-space jump's far point in a
 // large region, the diagonal block and the ladder it starts).
 #include "engine/Problems.h"
@@ -54,7 +54,7 @@ std::string Answer(Point p, const std::string& word, int kind)
     return GtpVertex(p) + '=' + word + ':' + std::to_string(kind);
 }
 
-// "GunKankei3Utu:pc-far A B P M... A N...": the one-space jump of a group
+// "GunKankei3Utu:pin-far A B P M... A N...": the one-space jump of a group
 // that is not weak on (A, B) under the relation moves of groups (18).  b is
 // the reading M... of B's colour (first, alternating, scored for it), a the
 // reading N... of A's colour.  Answers the candidate at P alone as "P=a+b:18"
@@ -78,7 +78,7 @@ std::string JumpFar(const std::vector<Point>& pts)
     return Answer(pts[2], v == a + b ? "a+b" : v == a + a / 3 + b ? "a*4/3+b" : '?' + std::to_string(v), kind);
 }
 
-// "GunKankei2Utu:pc-side A B P K... [B L...] A S... [B L...]": the diagonal
+// "GunKankei2Utu:pin-side A B P K... [B L...] A S... [B L...]": the diagonal
 // relation of groups on (A, B) under the relation moves of groups (18).
 // K... are Black's moves and S... White's, each colour alone (the other
 // passing), scored for it; after B, a colour's block is followed by the
@@ -125,7 +125,7 @@ std::string DiagonalSides(const std::vector<Point>& pts)
     return Answer(pts[2], v == r ? "r" : v == r / 4 ? "r/4" : '?' + std::to_string(v), kind);
 }
 
-// "Kankei11Utu:pc-quarter A B P M... A N...": the (1,4) link on (A, B)
+// "Kankei11Utu:pin-quarter A B P M... A N...": the (1,4) link on (A, B)
 // under the pair answers' reason (5); a is the attacker's reading M...
 // (first, alternating, scored for the attacker), e the owner's N...  The
 // candidate at P is answered "P=rule:5" when its value is e + a with both
@@ -149,13 +149,13 @@ std::string QuarterRule(const std::vector<Point>& pts)
     return Answer(pts[2], v == want ? "rule" : '?' + std::to_string(v), kind);
 }
 
-// "Kankei11Utu:pc-prep A B": the (1,4) link on (A, B); answers the prepared
+// "Kankei11Utu:pin-prep A B": the (1,4) link on (A, B); answers the prepared
 // answers it left as "D4/E5/F6" (the engine's move, the reply, the answer),
 // sorted, "none" for none.
 std::string OneFourPrepared(const std::vector<Point>& pts)
 {
     if (pts.size() != 2)
-        throw std::invalid_argument("Kankei11Utu:pc-prep wants two points");
+        throw std::invalid_argument("Kankei11Utu:pin-prep wants two points");
     KohoKind = kkKankei;
     Kankei11Utu(pts[0], pts[1]);
     std::vector<std::string> all;
@@ -165,10 +165,10 @@ std::string OneFourPrepared(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
-const TProblemRoutineAdd jumpFar("GunKankei3Utu:pc-far", JumpFar);
-const TProblemRoutineAdd diagonalSides("GunKankei2Utu:pc-side", DiagonalSides);
-const TProblemRoutineAdd quarterRule("Kankei11Utu:pc-quarter", QuarterRule);
-const TProblemRoutineAdd oneFourPrepared("Kankei11Utu:pc-prep", OneFourPrepared);
+const TProblemRoutineAdd jumpFar("GunKankei3Utu:pin-far", JumpFar);
+const TProblemRoutineAdd diagonalSides("GunKankei2Utu:pin-side", DiagonalSides);
+const TProblemRoutineAdd quarterRule("Kankei11Utu:pin-quarter", QuarterRule);
+const TProblemRoutineAdd oneFourPrepared("Kankei11Utu:pin-prep", OneFourPrepared);
 
 } // namespace
 } // namespace vorn::test
