@@ -188,8 +188,7 @@ std::string NanamePrepared(const std::vector<Point>& pts)
     for (int i = 1; i <= KohoCount; ++i)
         all.push_back(GtpVertex(Koho.Pt[i]));
     for (int i = 1; i <= PreparedTeCount; ++i)
-        all.push_back(GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
-                      + GtpVertex(PreparedTe.AnswerTe[i]));
+        all.push_back(PreparedTeWord(i));
     PreparedTeClear();
     return SortedWords(all);
 }

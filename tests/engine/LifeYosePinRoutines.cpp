@@ -42,8 +42,7 @@ std::string WithPrepared(const std::vector<Point>& pts)
         all.push_back(GtpVertex(Koho.Pt[i]) + "=K" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : ""));
     }
     for (int i = 1; i <= PreparedTeCount; ++i)
-        all.push_back(GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
-                      + GtpVertex(PreparedTe.AnswerTe[i]));
+        all.push_back(PreparedTeWord(i));
     PreparedTeClear();
     return SortedWords(all);
 }

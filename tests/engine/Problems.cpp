@@ -534,6 +534,12 @@ std::string SortedWords(std::vector<std::string> all)
     return out.empty() ? "none" : out;
 }
 
+std::string PreparedTeWord(int i)
+{
+    return GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
+           + GtpVertex(PreparedTe.AnswerTe[i]);
+}
+
 int ReadingValue(int first, const std::vector<Point>& moves)
 {
     TYomiKeep keep;

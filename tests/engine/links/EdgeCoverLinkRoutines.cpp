@@ -38,8 +38,7 @@ std::string HaneKiriPrep(const std::vector<Point>& pts)
     for (int i = 1; i <= KohoCount; ++i)
         out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]);
     for (int i = 1; i <= PreparedTeCount; ++i)
-        out += (out.empty() ? "" : " ") + GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i])
-               + '/' + GtpVertex(PreparedTe.AnswerTe[i]);
+        out += (out.empty() ? "" : " ") + PreparedTeWord(i);
     return out.empty() ? "none" : out;
 }
 const TProblemRoutineAdd ikkenEdgeTukeHaneKiriPrep("IkkenEdgeTukeHaneKiri:prep", HaneKiriPrep);

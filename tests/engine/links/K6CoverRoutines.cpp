@@ -46,8 +46,7 @@ std::string PreparedAnswers()
 {
     std::string out;
     for (int i = 1; i <= PreparedTeCount; ++i)
-        out += ' ' + GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
-               + GtpVertex(PreparedTe.AnswerTe[i]);
+        out += ' ' + PreparedTeWord(i);
     return out;
 }
 

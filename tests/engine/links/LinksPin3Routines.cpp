@@ -38,8 +38,7 @@ std::string BoxRoutineWithPrepared(const std::vector<Point>& pts)
     PreparedTeClear();
     std::string out = BoxRoutine<R>(pts);
     for (int i = 1; i <= PreparedTeCount; ++i)
-        out += ' ' + GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
-               + GtpVertex(PreparedTe.AnswerTe[i]);
+        out += ' ' + PreparedTeWord(i);
     return out;
 }
 

@@ -34,8 +34,7 @@ std::string Kankei6EdgeKataPrep(const std::vector<Point>& pts)
         if (const std::size_t eq = word.find('='); eq != std::string::npos)
             out += (out.empty() ? "" : " ") + word.substr(0, eq) + word.substr(word.rfind(':'));
     for (int i = 1; i <= PreparedTeCount; ++i)
-        out += (out.empty() ? "" : " ") + GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i])
-               + '/' + GtpVertex(PreparedTe.AnswerTe[i]);
+        out += (out.empty() ? "" : " ") + PreparedTeWord(i);
     return out.empty() ? "none" : out;
 }
 const TProblemRoutineAdd kankei6EdgeKataPrep("Kankei6EdgeKata:prep", Kankei6EdgeKataPrep);

@@ -70,8 +70,7 @@ std::string ReadSum(const std::vector<Point>& pts)
     if (s.empty())
         s = "none";
     for (int i = 1; i <= PreparedTeCount; ++i)
-        s += ' ' + GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
-             + GtpVertex(PreparedTe.AnswerTe[i]);
+        s += ' ' + PreparedTeWord(i);
     return s;
 }
 
@@ -113,8 +112,7 @@ std::string Kankei7Words(const std::vector<Point>& pts)
     std::vector<std::string> all;
     const int n = Prepared ? PreparedTeCount : KohoCount;
     for (int i = 1; i <= n; ++i)
-        all.push_back(Prepared ? GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
-                                     + GtpVertex(PreparedTe.AnswerTe[i])
+        all.push_back(Prepared ? PreparedTeWord(i)
                                : GtpVertex(Koho.Pt[i]) + '=' + std::to_string(static_cast<int>(Koho.Bonus[i])));
     return SortedWords(all);
 }

@@ -27,8 +27,7 @@ std::string GunKankei6Prep(const std::vector<Point>& pts)
     GunKankei6Utu(pts[0], pts[1]);
     std::string s;
     for (int i = 1; i <= PreparedTeCount; ++i)
-        s += (s.empty() ? "" : " ") + GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
-             + GtpVertex(PreparedTe.AnswerTe[i]);
+        s += (s.empty() ? "" : " ") + PreparedTeWord(i);
     return s.empty() ? "none" : s;
 }
 

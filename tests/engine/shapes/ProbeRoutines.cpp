@@ -35,8 +35,7 @@ std::string KeimaOgeimaPrep(const std::vector<Point>& pts)
     for (int i = 1; i <= KohoCount; ++i)
         put(GtpVertex(Koho.Pt[i]) + ':' + std::to_string(static_cast<int>(Koho.Kind[i])));
     for (int i = 1; i <= PreparedTeCount; ++i)
-        put(GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
-            + GtpVertex(PreparedTe.AnswerTe[i]));
+        put(PreparedTeWord(i));
     return s.empty() ? "none" : s;
 }
 

@@ -160,8 +160,7 @@ std::string OneFourPrepared(const std::vector<Point>& pts)
     Kankei11Utu(pts[0], pts[1]);
     std::vector<std::string> all;
     for (int i = 1; i <= PreparedTeCount; ++i)
-        all.push_back(GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'
-                      + GtpVertex(PreparedTe.AnswerTe[i]));
+        all.push_back(PreparedTeWord(i));
     return SortedWords(all);
 }
 
