@@ -93,3 +93,87 @@ white to play
   . . . X O . . . O
 call GunMe J5 [3]
 call KeimaOgeimaHokyo:prep [none]
+
+# --- The second pass: the outside stone's own liberties ---------------------
+# Black's D5-E7, White's C6 outside the cutting point D6 (P1), named D5 E7
+# or E7 D5.  The outside pattern reads only when the outside stone's chain
+# has more than one liberty and its group is not dead, and then marks P1
+# in the skip marks ("Kankei4Hokyo:marks").
+
+[ka-k4-outside-stone-two-liberties]
+# White's C6 has two liberties, C5 and D6; Black's B6 and C7 beside it are
+# each in atari (A6, D7), so C6 is not given up (the analysis keeps it
+# alive, "status").  Black's D6 joins D5; White's D6 answered by Black's E6
+# leaves C6-D6 the liberties C5 and D7, free to run toward B5 or C8: the
+# pattern reads to the end and marks D6.
+black to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . O X . X . . . .
+  . X O . . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+status C6 [alive]
+call Kankei4Hokyo:marks D5 E7 [D6=1]
+call Kankei4Hokyo:marks E7 D5 [D6=1]
+
+[ka-k4-outside-stone-in-atari]
+# Black's C5 added: White's C6 is left the one liberty D6 (still not dead,
+# Black's B6 and C7 being in atari as well): the pattern ends at once,
+# nothing is proposed and nothing marked.
+black to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . O X . X . . . .
+  . X O . . . . . .
+  . O X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+status C6 [alive]
+call Kankei4Hokyo:marks D5 E7 [none]
+call Kankei4Hokyo:marks E7 D5 [none]
+call Kankei4Hokyo:pin D5 E7 D6 [none]
+call Kankei4Hokyo:pin E7 D5 D6 [none]
+
+# --- The contact handler: the closing block marks N -----------------------
+# The position of keima-pin.tst [pin-sandan-white]: Black's C5-D7, White's
+# contact D5 (T), S = C5, M = C6, N = D6.  White's push at C6 leaves S two
+# liberties that no ladder takes, and the owner's block at D6 does not keep
+# the push (the handler goes on to the closing block: its hane below at C4
+# is one of the candidates of that row).  The closing block marks N, D6,
+# in the second skip marks with 1 ("KeimaTuke:marks2 A B").
+
+[ka-closing-marks-n]
+white to play
+  . . . . . . . . .
+  . X . . . . . . .
+  X O . X . . . . .
+  X . . . . X . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:marks2 C5 D7 [D6=1]
+call KeimaTuke:marks2 D7 C5 [D6=1]
+
+[ka-closing-z-taken]
+# White's B5 behind S (Z): the handler ends before any reading and marks
+# nothing.
+white to play
+  . . . . . . . . .
+  . X . . . . . . .
+  X O . X . . . . .
+  X . . . . X . . .
+  . O X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:marks2 C5 D7 [none]
+call KeimaTuke:marks2 D7 C5 [none]
