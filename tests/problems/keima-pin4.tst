@@ -177,3 +177,93 @@ white to play
   . . . . . . . . .
 call KeimaTuke:marks2 C5 D7 [none]
 call KeimaTuke:marks2 D7 C5 [none]
+
+# --- The contact handler: S left two liberties by the push -------------------
+# Black's D5-E7, White's contact E5 (T) beside D5 (S): M = D6, N = E6,
+# Z = C5, E_M = C6, Y = D4, U = E4, X = F5.  S starts with three liberties
+# (C5, D4, D6); White's push at D6 leaves it C5 and D4, and no ladder takes
+# it (White's C5 is answered by D4 and White's D4 by C5, each time with
+# three liberties).  Black blocks at E6.
+
+[ka-push-two-liberties-kept]
+# White's B6, B7 and C7 stand behind the pushing stone: after Black's E6,
+# White's D6 (liberties C6 and D7) joins them at C6 or D7 whichever Black
+# takes, so neither the group nor the chain at M is given up and the push
+# is kept.  Black answers at M itself: the candidate D6 is worth Black's
+# D6 alone plus White's D6 answered by Black's E6.  Nothing else is
+# proposed (the closing block does not run).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . X . . . .
+  . O . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 D5 D6 E7 D6 E6 [D6=r:5]
+call KeimaTuke:pin E7 D5 D6 E7 D6 D5 D6 E6 [D6=r:5]
+
+[ka-push-two-liberties-kept-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O . X . . . .
+  . O . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 D5 D6 E7 D6 E6 [D6=r:5]
+call KeimaTuke:pin E7 D5 D6 E7 D6 D5 D6 E6 [D6=r:5]
+
+[ka-push-two-liberties-given-up]
+# Without White's stones behind D6: after Black's E6 the lone D6 and E5
+# are cut apart and the group at M is given up, so the push is not kept
+# and the closing block speaks.  The hane below: Y = D4 has three empty
+# neighbours; U = E4 has three too and neither X = F5 nor E_N = F6 is
+# White's, so Black answers at E4, valued Black's E4 plus White's D4 (both
+# alone).  The contact stone's ladder reading: W = F7 has three empty
+# neighbours, N2 = G6 and X2 = G5 are empty; White's E6, Black's D6,
+# White's F7 leave White's E5-E6 three liberties, and no ladder takes T,
+# so Black's answer is N = E6 (by its point).  M = D6 is on the fourth
+# line: no push-and-hane under it.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 E4 D5 E4 E7 D4 [E4=r:5 E6]
+call KeimaTuke:pin E7 D5 E4 E7 E4 D5 D4 [E4=r:5 E6]
+
+# --- The contact handler: both owner groups alive, M on the second line -----
+# The position of the engine test of the push on the second line: Black's
+# G3-J2, White's contact G2 under G3 (S = G3, T = G2, M = H3, N = H2,
+# Z = G4).  After White's push at H3 and Black's block at H2 both Black
+# groups are alive by eyes, S keeps three liberties (F4, F2, G4) and Z has
+# two empty neighbours: White's hane at G4 behind S is read (no ladder on
+# H3 after it), and the candidate H3 is worth White's H3, Black's H2,
+# White's G4, without a bonus.  The closing block adds the contact stone's
+# answer at N, H2 (W = J1 in the corner has one empty neighbour).  Y = F3
+# holds Black's stone (no hane below) and M is not on the third line.
+
+[ka-push-second-line-both-alive]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . O O X
+  . . . . O . . . O
+  . . . O O X X . .
+  . . . . . . O . X
+  . . . X . X . . .
+call KeimaTuke:pin G3 J2 H3 J2 H3 H2 G4 [H2 H3=r:5]
+call KeimaTuke:pin J2 G3 H3 G3 H3 H2 G4 [H2 H3=r:5]
