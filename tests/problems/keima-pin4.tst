@@ -267,3 +267,50 @@ white to play
   . . . X . X . . .
 call KeimaTuke:pin G3 J2 H3 J2 H3 H2 G4 [H2 H3=r:5]
 call KeimaTuke:pin J2 G3 H3 G3 H3 H2 G4 [H2 H3=r:5]
+
+# --- The contact handler: the push read on, one owner group short of life ---
+# Black's F4-F3 and G6, a knight's move F4-G6; White's contact G4 (T)
+# beside F4 (S): M = F5, N = G5, F = F6, Z = E4, E_M = E5, E_F = E6, Q = F7.
+# White's E6 belongs to the White group in the upper left; Black's F7-F9
+# wall and White's H5-H6 stand to the right.  T has three liberties, S-F3
+# five; F3 fills Y, so the strip pattern is not tried.  White's push at F5
+# (three liberties) leaves S four, and Black blocks at G5.  Then (premises,
+# "HaneMore:eyes") Black's group at S has eye value 4 but Black's group at
+# N only 3, so the blocks are not both alive; M is on the fourth line, so
+# White's value is its evaluation after F5 and G5.  N has no empty
+# neighbour (F5, G4, H5 White, G6 Black), so the answer stays at M; E_F is
+# White's, not Black's, so no block at E_M is read; White's pushing group
+# (F5 joined to E6 across the empty E5 and F6) has eye value 4 ("eyes"),
+# so the value is not cut to a quarter.  Both sides: F5 worth White's F5
+# and Black's G5.
+
+[ka-push-block-n-group-three-eyes]
+black to play
+  . O . O O X . . .
+  O O O O O X . . .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:eyes F4 F4 F5 G5 [me=4]
+call HaneMore:eyes F4 G5 F5 G5 [me=3]
+call HaneMore:eyes F4 F5 F5 G5 [me=4]
+call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
+call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
+
+[ka-push-block-n-group-three-eyes-white]
+white to play
+  . O . O O X . . .
+  O O O O O X . . .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
+call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
