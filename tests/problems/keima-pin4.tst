@@ -314,3 +314,26 @@ white to play
   . . . . . . . . .
 call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
+
+# --- The second pass: the contact stone's group dead --------------------------
+
+[ka-k4-contact-stone-dead]
+# Black's D5-E7, White's E5-F5 touching D5 from the side (O = E5 at R1,
+# P1 = E6), shut in by Black's wall D3-H3-H8-D8: White's two stones have
+# five liberties but no room for eyes and no way out, and the analysis
+# counts them dead ("status"), while Black's D5 lives with the wall.  The
+# contact pattern leaves a dead touching stone alone: nothing.
+black to play
+  . . . . . . . . .
+  . . . X X X X . .
+  . . . . X . . X .
+  . . . . . . . X .
+  . . . X O O . X .
+  . . . X . . . X .
+  . . . X X X X X .
+  . . . . . . . . .
+  . . . . . . . . .
+status E5 [dead]
+status D5 [alive]
+call Kankei4Hokyo:pin D5 E7 E6 [none]
+call Kankei4Hokyo:pin E7 D5 E6 [none]
