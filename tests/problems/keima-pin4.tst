@@ -337,3 +337,77 @@ status E5 [dead]
 status D5 [alive]
 call Kankei4Hokyo:pin D5 E7 E6 [none]
 call Kankei4Hokyo:pin E7 D5 E6 [none]
+
+# --- The reinforcement stage's contact answer: eye values of four ----------
+# Black's corner group A3-D3, B1-B2, D1-D2 (eyes A1-A2 and C1-C2) and
+# Black's E5, a knight's move from D3; White's E3, part of White's group
+# E1-E3, F2-J2, G1 (eyes F1 and H1-J1), touches D3 from the side (O at R1
+# of D3-E5).  P1 = E4 (the cutting point next to O), P2 = D4; F = F5 has
+# three empty neighbours; E = F3 and N = F4 are empty, T = G3 beyond F3 and
+# G4 beyond F4 are not Black's.  White's reading: E4, Black's D4, White's
+# hane at F5; Black's: E4 alone (White's E3 chain is not in atari after it,
+# and no White stone stands at T).  The sum is above 3, so it is added as
+# it is, under reason 22, for either side to play.  The stage reads a
+# pair only when both groups have eye value 4 or more ("GunMe").
+
+[ka-hokyo-owner-group-four]
+# White's A5-B5 above Black's group leave it its two eyes alone: eye
+# value 4; White's group has 8.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  X X X X O . . . .
+  . X . X O O O O O
+  . X . X O . O . .
+call GunMe D3 [4]
+call GunMe E3 [8]
+call KeimaHokyo:pin D3 E5 E4 E5 E4 D4 F5 D3 E4 [E4=r:22]
+call KeimaHokyo:pin E5 D3 E4 D3 E4 D4 F5 E5 E4 [E4=r:22]
+
+[ka-hokyo-owner-group-four-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  X X X X O . . . .
+  . X . X O O O O O
+  . X . X O . O . .
+call KeimaHokyo:pin D3 E5 E4 E5 E4 D4 F5 D3 E4 [E4=r:22]
+
+[ka-hokyo-contact-group-four]
+# Instead Black's J3 above White's J2 leaves White's group its two eyes
+# alone: eye value 4 (Black's has 10).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  X X X X O . . . X
+  . X . X O O O O O
+  . X . X O . O . .
+call GunMe D3 [10]
+call GunMe E3 [4]
+call KeimaHokyo:pin D3 E5 E4 E5 E4 D4 F5 D3 E4 [E4=r:22]
+call KeimaHokyo:pin E5 D3 E4 D3 E4 D4 F5 E5 E4 [E4=r:22]
+
+[ka-hokyo-contact-group-four-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  X X X X O . . . X
+  . X . X O O O O O
+  . X . X O . O . .
+call KeimaHokyo:pin D3 E5 E4 E5 E4 D4 F5 D3 E4 [E4=r:22]
