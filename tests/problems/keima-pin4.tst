@@ -268,44 +268,46 @@ white to play
 call KeimaTuke:pin G3 J2 H3 J2 H3 H2 G4 [H2 H3=r:5]
 call KeimaTuke:pin J2 G3 H3 G3 H3 H2 G4 [H2 H3=r:5]
 
-# --- The contact handler: the push read on, one owner group short of life ---
+# --- The contact handler: the push read on, the blocks' eye values ---------
 # Black's F4-F3 and G6, a knight's move F4-G6; White's contact G4 (T)
-# beside F4 (S): M = F5, N = G5, F = F6, Z = E4, E_M = E5, E_F = E6, Q = F7.
-# White's E6 belongs to the White group in the upper left; Black's F7-F9
-# wall and White's H5-H6 stand to the right.  T has three liberties, S-F3
-# five; F3 fills Y, so the strip pattern is not tried.  White's push at F5
-# (three liberties) leaves S four, and Black blocks at G5.  Then (premises,
-# "HaneMore:eyes") Black's group at S has eye value 4 but Black's group at
-# N only 3, so the blocks are not both alive; M is on the fourth line, so
+# beside F4 (S): M = F5, N = G5, F = F6, Z = E4, E_M = E5, E_F = E6, Q = F7,
+# X = H4, Y = F3, W = H6.  White's E6 belongs to the White group in the
+# upper left; Black's F7-F9 wall and White's H5-H6 stand to the right.  T
+# has three liberties, S-F3 five; F3 fills Y, so the strip pattern is not
+# tried.  White's push at F5 (three liberties) leaves S four, and Black
+# blocks at G5; the eye values after White's F5 and Black's G5 are the
+# premises of each row ("HaneMore:eyes").
+
+[ka-push-block-pushing-group-four]
+# Black's J7 added.  Black's group at S has eye value 4, Black's group at
+# N only 2: the blocks are not both alive.  M is on the fourth line, so
 # White's value is its evaluation after F5 and G5.  N has no empty
 # neighbour (F5, G4, H5 White, G6 Black), so the answer stays at M; E_F is
-# White's, not Black's, so no block at E_M is read; White's pushing group
-# (F5 joined to E6 across the empty E5 and F6) has eye value 4 ("eyes"),
-# so the value is not cut to a quarter.  Both sides: F5 worth White's F5
-# and Black's G5.
-
-[ka-push-block-n-group-three-eyes]
+# White's, not Black's, so no block at E_M is read.  White's pushing group
+# (F5 joined to E6 across the empty E5 and F6) has eye value 4, so the
+# value is not cut to a quarter: F5 worth White's F5 and Black's G5, for
+# either side.
 black to play
   . O . O O X . . .
   O O O O O X . . .
-  O O O O O X . . .
+  O O O O O X . . X
   X X X X O . X O .
   . . . . . . . O .
   . . . . . X O . .
   . . . . . X . . .
   . . . . . . . . .
   . . . . . . . . .
-call HaneMore:eyes F4 F4 F5 G5 [me=4]
-call HaneMore:eyes F4 G5 F5 G5 [me=3]
-call HaneMore:eyes F4 F5 F5 G5 [me=4]
+call HaneMore:eyes G4 F4 F5 G5 [me=4]
+call HaneMore:eyes G4 G5 F5 G5 [me=2]
+call HaneMore:eyes G4 F5 F5 G5 [me=4]
 call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
 
-[ka-push-block-n-group-three-eyes-white]
+[ka-push-block-pushing-group-four-white]
 white to play
   . O . O O X . . .
   O O O O O X . . .
-  O O O O O X . . .
+  O O O O O X . . X
   X X X X O . X O .
   . . . . . . . O .
   . . . . . X O . .
@@ -314,6 +316,48 @@ white to play
   . . . . . . . . .
 call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
+
+[ka-push-block-both-alive]
+# Black's H8 instead: Black's groups at S and at N have eye values 4 and
+# 5, both alive by eyes.  M is not on the second line, so the block at N
+# is looked at for a ladder: G5-G6 has two liberties, F6 and G7, and
+# Black's extension at either joins F7 (no ladder), so the push gets no
+# candidate of its own (no F5).  The
+# closing block: the hane below is not read (Y = F3 is Black's); W = H6
+# is White's with two empty neighbours, so the contact stone is read
+# directly and Black's answer is N = G5; M is not on the third line.
+# With White to play G5 is worth White's G5 answered by Black's F5 plus
+# Black's G5 alone (not 2).  With Black to play, T is left two liberties
+# by Black's G5 and X = H4 has two empty neighbours, so Black's H4 after
+# G5 is read as well: G5 is named by its point.
+black to play
+  . O . O O X . . .
+  O O O O O X . X .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:eyes G4 F4 F5 G5 [me=4]
+call HaneMore:eyes G4 G5 F5 G5 [me=5]
+call KeimaTuke:pin F4 G6 F5 G6 F5 [G5]
+call KeimaTuke:pin G6 F4 F5 F4 F5 [G5]
+
+[ka-push-block-both-alive-white]
+white to play
+  . O . O O X . . .
+  O O O O O X . X .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin F4 G6 G5 G6 G5 F5 F4 G5 [G5=r:5]
+call KeimaTuke:pin G6 F4 G5 F4 G5 F5 G6 G5 [G5=r:5]
 
 # --- The second pass: the contact stone's group dead --------------------------
 
