@@ -1,0 +1,251 @@
+# Knight's moves against stones outside the box: rows whose answers turn on
+# one cell, one bound or one point choice of the answers to outside stones.
+# Commands as in shapes-hane.tst ("KeimaSotoHane:at A B P T...": the
+# candidate at P against the formula T..., A starting a term of the owner,
+# B one of the attacker), shapes-hane-more.tst ("KeimaSotoTuke:at" the same
+# for the stone touching a link stone from outside; "HaneMore:*" the
+# premises) and keima-soto-pin.tst.
+#
+# Outside frame of Black's D5-E7 (named D5 E7):
+#
+#     Oa  Na  Sd  O1         C5 D5 E5 F5
+#     Om  Mp  Mq  Oq         C6 D6 E6 F6
+#     O4  Fd  Nb  Ob         C7 D7 E7 F7
+
+# --- Touching a link stone from outside: the touching stone in atari ----------------
+# Black's D5-E7, White's C5 beside D5 (Oa), Black's B5 and C4 around it: C5
+# has C6 alone.  The answer to a touching stone is read only while that
+# stone is not in atari (C6, Om, is empty, C5 is on the third line, B6 is
+# not Black's): nothing, whoever plays.
+
+[kb-tuke-oa-atari]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . X O X . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 [none]
+
+[kb-tuke-oa-atari-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . X O X . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at D5 E7 [none]
+
+# --- Beyond a side point: the hane stone dies -------------------------------------
+# Black's D5-E7, White's F5-G5 beyond E5 with E5, F6 and G6 (three
+# liberties), Black's wall E4-F4-G4, H5-H6 and E7-F7-G7 around them.  The
+# hane: White's cut D6 (C6, D7 left), Black's E6, White's E5: E5-F5-G5 then
+# has F6 and G6 alone, two points closed in by Black: the group is dead, so
+# the hane is not read at all: nothing.
+
+[kb-hane-sd-dead-status]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X X . .
+  . . . . . . . X .
+  . . . X . O O X .
+  . . . . X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group D5 E5 D6 E6 E5 [dead]
+
+[kb-hane-sd-dead]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X X . .
+  . . . . . . . X .
+  . . . X . O O X .
+  . . . . X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 [none]
+
+[kb-hane-sd-dead-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X X . .
+  . . . . . . . X .
+  . . . X . O O X .
+  . . . . X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 [none]
+
+# --- Beyond a side point: Black's stone two steps beyond Mq ----------------------
+# The position of uke-mq (shapes-hane-more.tst: Black's D5-E7 and H5,
+# White's F5 beyond E5, White's D8 above D7, B5 and E2 off the shape) with
+# Black's G6 as well, two steps beyond E6 (continuing D6 to E6; F6 between
+# is empty).  The cut D6 still runs, so White scores the cut, Black's block
+# E6 and the hane E5 as they stand.  Black's answer: with F6 empty and G6
+# Black's, Black takes E5, valued by Black's E5 alone (E6 is not weighed
+# against it); the block C7 is not tried (D8 is taken), B8 is on the second
+# line, E8 is empty.  The value rows show that the evaluation rates E6 above
+# E5 here, so the choice of E5 rests on G6 alone.
+
+[kb-uke-beyond-oq-values]
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . X . .
+  . O . X . O . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call HaneMore:value-own D5 E6 [3]
+call HaneMore:value-own D5 E5 [0]
+
+[kb-uke-beyond-oq]
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . X . .
+  . O . X . O . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 [E5=r:5]
+
+# --- Touching a link stone from outside: the touching stone on the edge ------------
+# Black's B5-C7 at the left edge, White's A5 beside B5 on the first line
+# (Oa; Na B5, Sd C5, Mp B6, Mq C6, Fd B7, Nb C7; Om A6 empty).  A touching
+# stone on the first line is not answered: nothing, whoever plays, though
+# A5 has two liberties and A6 is empty.
+
+[kb-tuke-oa-first-line]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at B5 C7 [none]
+
+[kb-tuke-oa-first-line-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  O X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoTuke:at B5 C7 [none]
+
+# --- Beside a middle point: the outside answer with O1 on the edge -----------------
+# Black's G5-H7 at the right edge, White's F6 beside G6 (Om) and White's H4
+# below H5: Na G5, Sd H5, O1 J5, Mp G6, Mq H6, Fd G7, Nb H7, Oa F5.  Black's
+# G6 first (G8 beyond G7 is empty: no block at F7; F5 is empty).  White's
+# cut G6 and Black's H6: White's cut at H5 works (the cut row), so the
+# answer from outside is looked at, but only when O1 is off the first
+# line: J5 is on it, so Black keeps G6.  (Were it weighed, White's H4
+# beyond H5 would make it Black's H5, which the value rows rate far above
+# G6.)
+
+[kb-naka-o1-first-line-premises]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . O . . .
+  . . . . . . X . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut G5 H5 H6 G5 G6 H6 [cut]
+call HaneMore:value-own G5 G6 [0]
+call HaneMore:value-own G5 H5 [32]
+
+[kb-naka-o1-first-line]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . O . . .
+  . . . . . . X . .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at G5 H7 [G6]
+
+# --- Beside a middle point: the ladder on Nb, Black's group at exactly 4 -----------
+# The position of naka-ladder-nb (shapes-hane-more.tst: Black's D5-D4 and
+# E7, White's C6 at Om, White's D8-E8-F8 above and H7 far right) with
+# White's C5 beside D5 as well.  White's cut at E5 still does not work, E7
+# has three liberties, and after White's push E6 and Black's block D6 the
+# ladder takes E7 (the ladder row, first move D7): White answers at E6.
+# Black's point: D8 is White's and C7 empty, so Black's D7 and White's C7
+# are read; D7-E7 then has an eye value of exactly 4 (the eyes row), which
+# is enough: Black proposes D7 as well as D6 (D4 behind D5 is Black's, so
+# no hane behind Na).  D7's value: White's push, the block, the ladder's
+# first move.
+
+[kb-naka-ladder-nb-eyes-four-ladder]
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . X . . O .
+  . . O X O . . . .
+  . . O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E7 [1 D7]
+
+[kb-naka-ladder-nb-eyes-four-premises]
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . X . . O .
+  . . O . . . . . .
+  . . O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [no cut]
+call HaneMore:eyes D5 D7 D7 C7 [me=4]
+
+[kb-naka-ladder-nb-eyes-four]
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . X . . O .
+  . . O . . . . . .
+  . . O X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D7 E7 E6 D6 D7 [D6 D7=r:5]
