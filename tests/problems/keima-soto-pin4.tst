@@ -249,3 +249,247 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaSotoNaka:at D5 E7 D7 E7 E6 D6 D7 [D6 D7=r:5]
+
+# --- Beyond a side point: the block beside Fd worth as much as the answer ------------
+# Black's D5-E7 and J8, White's F5 beyond E5 and C9 up-left.  White's cut
+# D6, Black's E6, White's hane E5: the ladder does not take D6 (the ladder
+# row: after Black's C6 White's D7-D6 runs toward C9), E5-F5 keeps four
+# liberties and D5 two, F7 is empty: White scores the three moves as they
+# stand.  Black's answer: E6 first (F4 and G6 not Black's, E6 on the fourth
+# line, D4 not White's), valued by Black's E6 alone (0, the value rows);
+# then E5, F6 being empty and E4 not Black's: Black's E5 alone is 19, at
+# least as much, so E5.  The block C7 (empty, on the third line, D8 empty,
+# four empty neighbours; after C7, White's D6 and Black's E6 no ladder
+# takes D5, the second ladder row) is worth 19 after C7 alone as well, and
+# it replaces the answer only when worth more: Black keeps E5.  B8 beyond
+# C7 is on the second line, E8 is empty.  Value: Black's E5 plus White's
+# D6, E6, E5.
+
+[kb-uke-block-equal-ladder]
+white to play
+  . . O . . . . . .
+  . . . . . . . . X
+  . . . . X . . . .
+  . . . O X . . . .
+  . . . X O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [0]
+
+[kb-uke-block-equal-ladder-d5]
+white to play
+  . . O . . . . . .
+  . . . . . . . . X
+  . . X . X . . . .
+  . . . O X . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [0]
+
+[kb-uke-block-equal-premises]
+black to play
+  . . O . . . . . .
+  . . . . . . . . X
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own D5 E6 [0]
+call HaneMore:value-own D5 E5 [19]
+call HaneMore:value-own D5 C7 [19]
+
+[kb-uke-block-equal]
+black to play
+  . . O . . . . . .
+  . . . . . . . . X
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 [E5=r:5]
+
+# --- Beside a middle point: the outside answer worth as much as Mp ------------------
+# Black's D5-E7, White's C6 at Om, White's E4 below E5 and H5 far right.
+# Black's D6 first (D8 empty: no block at C7; C5 empty).  White's cut D6
+# and Black's E6: White's cut at E5 works (the cut row), so the answer from
+# outside is looked at: F5 is empty, on the fifth line, with White's E4
+# among its eight neighbours.  White's E4 stands beyond E5 (continuing E6
+# to E5), so Black's E5 is weighed against D6 rather than F5: both are
+# worth -2 (the value rows), and E5 would replace D6 only when worth more:
+# Black keeps D6.
+
+[kb-naka-sd-equal-premises]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . O .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [cut]
+call HaneMore:value-own D5 D6 [-2]
+call HaneMore:value-own D5 E5 [-2]
+
+[kb-naka-sd-equal]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . O .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 [D6]
+
+# Black's D5-E7 with J3 and B2 far off, White's C6 alone.  The cut works
+# (the cut row); F5 is empty, on the fifth line, with no stone among its
+# eight neighbours, E4 below E5 is empty and F5 has no White neighbour:
+# Black's F5 is weighed against D6.  Both are worth 0 (the value rows):
+# Black keeps D6.
+
+[kb-naka-o1-equal-premises]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+  . X . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [cut]
+call HaneMore:value-own D5 D6 [0]
+call HaneMore:value-own D5 F5 [0]
+
+[kb-naka-o1-equal]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+  . X . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 [D6]
+
+# --- The hane that ataris a link stone: the capture worth exactly 12 ----------------
+# The edge shape of hane-atari-edge (shapes-hane.tst: Black's B4-C6, White's
+# D4 beyond C4 and B3 below B4) with Black's A7 on the edge above.  As
+# there: the cut B5, Black's C5 and White's C4 leave B4 with A4 alone;
+# B3 is White's and not in atari, so Black's answer is the extension A4,
+# which the ladder takes (the ladder row); B5 is on the second line, so
+# Black blocks at B6 and White captures at A4.  White's evaluation there is
+# exactly 12 (the value row): 12 or more counts as a link stone taken, 4
+# more.  Black's answer is C4 alone (C5 on the third line, B5 on the
+# second); the block beside B6 would be A6, on the edge.  With Black's E9
+# instead of A7 the capture is worth 11: nothing more.
+
+[kb-hane-atari-twelve-ladder]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . . X . . . . . .
+  . O X . . . . . .
+  X X O O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder A4 [1 A5]
+
+[kb-hane-atari-twelve-value]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value B4 B5 C5 C4 B6 A4 [12]
+
+[kb-hane-atari-twelve]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 B5 C5 C4 B6 A4 [C4=r+4:5]
+
+[kb-hane-atari-twelve-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 B5 B4 C4 C6 B5 C5 C4 B6 A4 [B5=r+4:5]
+
+[kb-hane-atari-eleven-ladder]
+black to play
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . O X . . . . . .
+  X X O O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder A4 [1 A5]
+
+[kb-hane-atari-eleven-value]
+black to play
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value B4 B5 C5 C4 B6 A4 [11]
+
+[kb-hane-atari-eleven]
+black to play
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 B5 C5 C4 B6 A4 [C4=r:5]
