@@ -493,3 +493,181 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 B5 C5 C4 B6 A4 [C4=r:5]
+
+# --- Beyond a side point: the block beside Fd that keeps Na out of a ladder --------
+# Black's D5-E7, White's F5 beyond E5, White's D4-E4 below D5 and E5 and
+# White's B6 up-left.  The hane: White's D6, Black's E6, White's E5 leave
+# D5 with C5 alone (above the first line), so the atari answer is read:
+# D4 behind D5 is White's with four liberties, so Black extends at C5,
+# which no ladder takes (D5-C5 keeps B5, C4 and C6): White scores the hane
+# with Black's C5.  Black's answer: E6 or E5, the block C7 (empty, on the
+# third line, D8 empty, four empty neighbours).  After Black's C7, White's
+# D6 and Black's E6, D5 (C5, E5) is not laddered: White's C5 lets D5 reach
+# E5 and Black's E6-E7 (the ladder row; without Black's E6 the ladder would
+# take it, the second ladder row).  So the block is scored after C7 alone,
+# which the evaluation rates above E6 and E5: Black proposes C7, White the
+# cut D6.  Value: Black's C7 plus White's D6, E6, E5, C5.
+
+[kb-uke-block-ladder-after-mq]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . O . O X . . . .
+  . . . X . O . . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [0]
+
+[kb-uke-block-ladder-without-mq]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . X . . . .
+  . O . O . . . . .
+  . . . X . O . . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [1 C5]
+
+[kb-uke-block-keeps-na]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . O . . . . . . .
+  . . . X . O . . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 C7 D5 C7 E7 D6 E6 E5 C5 [C7=r:5]
+
+[kb-uke-block-keeps-na-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . O . . . . . . .
+  . . . X . O . . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 D6 D5 C7 E7 D6 E6 E5 C5 [D6=r:5]
+
+# --- Beyond a side point: a capture beside Nb is not a capture at Mq --------------
+# The position of kb-uke-beyond-oq with Black's F8 caught in White's E8,
+# F9 and G8: White's F7 (beside E7, Ob) would capture it, White's E6 would
+# capture nothing.  Only a capture at Mq makes Black answer at Mq, so Black
+# still takes E5 by Black's G6 two steps beyond E6 (the block C7 is not
+# tried: D8 is White's; White's E8 stands beyond E7, but D8 above D7 is
+# taken, so D8 is not tried either).
+# Value: Black's E5 plus White's D6, E6, E5.
+
+[kb-uke-capture-beside-nb]
+black to play
+  . . . . . O . . .
+  . . . O O X O . .
+  . . . . X . . . .
+  . . . . . . X . .
+  . O . X . O . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 [E5=r:5]
+
+# --- The prepared answers of the cut ("KeimaSotoHane:prep", "KeimaSotoNaka:prep") ---
+# White to play at the cut D6 leaves Black's answer and White's reply: in
+# the hane's main line (kb-uke-beyond-oq) both orders, Black's E6 answered
+# at E5 and Black's E5 answered at E6; after the atari answer
+# (kb-uke-block-keeps-na) only Black's E6 answered at E5.  Beside a middle
+# point (Black's D5-E7 and White's C6 alone) a working cut leaves Black's
+# E6 answered at E5, a cut that does not work (naka-ladder-nb,
+# shapes-hane-more.tst) nothing.  The laddered cut of the edge shape
+# (hane-sichote-atari, shapes-hane.tst: Black's B4-C6 and B7, White's D4
+# beyond C4, White's D3 and C2 around Black's C3) leaves Black's C5
+# answered at C4.  Black to play leaves none.
+
+[kb-prep-hane]
+white to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . X . .
+  . O . X . O . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KeimaSotoHane:prep D5 E7 [D6/E5/E6 D6/E6/E5]
+
+[kb-prep-hane-black]
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . X . . . .
+  . . . . . . X . .
+  . O . X . O . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call KeimaSotoHane:prep D5 E7 [none]
+
+[kb-prep-hane-atari]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . O . . . . . . .
+  . . . X . O . . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:prep D5 E7 [D6/E6/E5]
+
+[kb-prep-naka-cut]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:prep D5 E7 [D6/E6/E5]
+
+[kb-prep-naka-no-cut]
+white to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . X . . O .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:prep D5 E7 [none]
+
+[kb-prep-hane-sichote]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . X O . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:prep B4 C6 [B5/C5/C4]
