@@ -5,7 +5,10 @@
 # RoleRoutines.cpp ("NAME:at A B P ...": the candidate points, the one at
 # P valued against the readings the row names) and the floored entries
 # ("NAME:ogeima2-floored A B P": the candidate at P with the group minimum
-# above any value).
+# above any value), OgeimaCoverRoutines.cpp ("Kankei7Utu:ogeima-pass-at A B
+# P M...": the candidate at P against the attacker's reading M..., in
+# which A stands for a pass; "Kankei7Utu:ogeima-prep A B": the prepared
+# answers).
 
 # --- Adjacent stones: the second look along the sides --------------------------------------
 
@@ -71,3 +74,53 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei6Utu:ogeima2-floored G3 K3 D3 [D3=1:18]
+
+# --- The caps of a large knight's move: the first look's ladder on A ----------------------
+# Black's C5-F6 (A = C5, B = F6) with White's caps D4 (D2) and F4 (D6), as
+# in shapes-ogeima-cover3.tst's caps' ladder rows (C5 joined by B5; White's
+# B4, C4 and G4; Black's E8, F7 and G5; White's F8 and G7), cells:
+#     beyond B's line   C7 D7 E7 F7      (D1 D3 D5 D7)
+#     B's line          C6 D6 E6 F6=B    (R1 R3 R5 R7)
+#     A's line          C5=A D5 E5 F5    (R0 R2 R4 R6)
+#     beyond A's line   C4 D4 E4 F4      (D0 D2 D4 D6)
+# After White's E6 and Black's E5 the ladder does not take F6-F7, but
+# after White's D5 as well it takes E6 (Black's D6, then E7 has one
+# liberty): the caps' ladder reading, with White's E6, Black's E5 and
+# White's D5 on the board.  Here A5 is empty and White's C7 stands above
+# C6.  C5-B5 has three liberties (A5, B6, C6), four or fewer: the first
+# look runs.  Black's D6, White's cut at C6 (joined to C7: four
+# liberties), Black's E7 (taking E6) leave C5-B5 with two liberties, A5
+# and B6, and the ladder takes it (White's B6, Black's A5, White's A6,
+# Black's A4, White's A3; White's stones around keep their liberties).
+# White then plays the first two moves of that ladder, B6 and A5 (Black
+# passing between): C5-B5 is taken.  The value is White's evaluation
+# there, at Black's E5 (Black to play) or White's E6 (White to play); the
+# second look (White's F5, Black's D6, White's G6, then G5 or F6-F7
+# taken) is worth less.  In the reading C5 stands for Black's pass.
+
+[kc-caps-first-look-ladder-on-a]
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . X O . .
+  . . . . . X . . .
+  . X X . . . X . .
+  . O O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-pass-at C5 F6 E5 E6 E5 D5 D6 C6 E7 B6 C5 A5 [E5=r:5]
+
+[kc-caps-first-look-ladder-on-a-white]
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . X O . .
+  . . . . . X . . .
+  . X X . . . X . .
+  . O O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-pass-at C5 F6 E6 E6 E5 D5 D6 C6 E7 B6 C5 A5 [E6=r:5]
+call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/D5]
