@@ -1,0 +1,283 @@
+# Known-answer rows for the relation moves of groups (adjacent stones, the
+# one- and two-space jumps, the knight's move), the (1,4) and (2,3) links
+# and the large knight's move (its caps, the pattern behind A), each
+# pinning one cell, bound or point choice of its routine.  Entries:
+#   NAME:at A B P M... A N...      (RoleRoutines.cpp) every candidate by its
+#       point, the one at P against B's colour's reading M... plus A's
+#       colour's N... ("P=r:18", "P=r*4/5:18", ...);
+#   NAME:only A B P M... A N...    (ShapeRoutines.cpp) the candidate at P
+#       alone, as above ("P=r/4:18" a quarter of the sum);
+#   NAME:read A B M... A N...      (ShapeRoutines.cpp) every candidate
+#       against the attacker's reading M... plus the owner's N...;
+#   NAME:ogeima2-floored A B P     the candidate at P with the group minimum
+#       above any value; NAME:ogeima2-at A B P ... the candidate at P alone
+#       ("none" when it has none) (Ogeima2CoverRoutines.cpp);
+#   Kankei7Utu:ogeima-pass-at A B P M...  the candidate at P against the
+#       attacker's reading M..., in which A stands for a pass;
+#       Kankei7Utu:ogeima-prep A B: the prepared answers
+#       (OgeimaCoverRoutines.cpp).
+
+# --- Adjacent stones: the second look along the sides --------------------------------------
+
+[kc-contact-side-try-two-out-behind-a-held]
+# Black's D3 touches White's E3 on the third line, Black's C4 stands one
+# line out behind D3.  Toward the edge the points beside D3 and E3 are on
+# the second line: no reading and no second look on that side.  On the
+# upper side the plain reading stops at once (D5, two out from D3, has
+# stones around it).  The second look along the upper side: one line out
+# C4 (Black), D4, E4, F4; two lines out C5, D5, E5, F5.  White's C5 stands
+# two lines out behind Black's stone (E_A, 2 lines), which ends the look:
+# no candidate at all.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:at D3 E3 A1 [none]
+
+[kc-contact-side-try-two-out-behind-a-open]
+# The same without White's C5: nothing ends the look, no White stone
+# stands at F4, E5, F5, E6 or F6 and Black's C4 stands one line out behind
+# D3, so the point one line out beside White's stone, E4, is tried (both
+# colours' plays there): the only candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:at D3 E3 A1 [E4]
+
+# --- Two-space jump on the third line: the floored side value -----------------------------
+
+[kc-two-space-third-line-extension-floored]
+# wide-pin.tst's pin-two-space-third-line-extension (Black's G3 and White's
+# K3 on the third line of 13x13, Black's L4 closing the upper side) with
+# the group minimum above any value: the side toward the edge is read, and
+# its value, below the minimum, becomes 0.  Black's G3 is a lone
+# third-line stone whose two-space extension D3 is proposed at the side's
+# value plus one: 1.
+black to play
+  O . . . . . . . . . . . X
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . X . .
+  . . . . . . X . . O . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:ogeima2-floored G3 K3 D3 [D3=1:18]
+
+# --- The caps of a large knight's move: the first look's ladder on A ----------------------
+# Black's C5-F6 (A = C5, B = F6) with White's caps D4 (D2) and F4 (D6), as
+# in shapes-ogeima-cover3.tst's caps' ladder rows (C5 joined by B5; White's
+# B4, C4 and G4; Black's E8, F7 and G5; White's F8 and G7), cells:
+#     beyond B's line   C7 D7 E7 F7      (D1 D3 D5 D7)
+#     B's line          C6 D6 E6 F6=B    (R1 R3 R5 R7)
+#     A's line          C5=A D5 E5 F5    (R0 R2 R4 R6)
+#     beyond A's line   C4 D4 E4 F4      (D0 D2 D4 D6)
+# After White's E6 and Black's E5 the ladder does not take F6-F7, but
+# after White's D5 as well it takes E6 (Black's D6, then E7 has one
+# liberty): the caps' ladder reading, with White's E6, Black's E5 and
+# White's D5 on the board.  Here A5 is empty and White's C7 stands above
+# C6.  C5-B5 has three liberties (A5, B6, C6), four or fewer: the first
+# look runs.  Black's D6, White's cut at C6 (joined to C7: four
+# liberties), Black's E7 (taking E6) leave C5-B5 with two liberties, A5
+# and B6, and the ladder takes it (White's B6, Black's A5, White's A6,
+# Black's A4, White's A3; White's stones around keep their liberties).
+# White then plays the first two moves of that ladder, B6 and A5 (Black
+# passing between): C5-B5 is taken.  The value is White's evaluation
+# there, at Black's E5 (Black to play) or White's E6 (White to play); the
+# second look (White's F5, Black's D6, White's G6, then G5 or F6-F7
+# taken) is worth less.  In the reading C5 stands for Black's pass.
+
+[kc-caps-first-look-ladder-on-a]
+black to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . X O . .
+  . . . . . X . . .
+  . X X . . . X . .
+  . O O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-pass-at C5 F6 E5 E6 E5 D5 D6 C6 E7 B6 C5 A5 [E5=r:5]
+
+[kc-caps-first-look-ladder-on-a-white]
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . X O . .
+  . . . . . X . . .
+  . X X . . . X . .
+  . O O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-pass-at C5 F6 E6 E6 E5 D5 D6 C6 E7 B6 C5 A5 [E6=r:5]
+call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/D5]
+
+# --- Knight's move of groups: the hane-and-cut trial ending in the stone's own chain ------
+# Black's D5 and White's E7-E8 a knight's move apart on 9x9 (A = D5,
+# B = E7), Black to play.  Box: D5 (R0), E5 (R1), D6 (R2), E6 (R3), D7
+# (R4), E7 (R5); outer points F5 (D1), F6 (D3), F7 (D5) beyond B's line.
+# The side beyond E5: D7 is empty, F5 is empty with no stone around it and
+# lies two from D5 on D5's line, so Black, the engine, tries the hane and
+# cut: Black's F6, White's E6, Black's E5, White's F5, Black's G6 (beyond
+# F6 from E6), White's F4 (beyond F5 from F6).  White's cutting stone E6
+# has joined E7-E8, which is left inside Black's D5-E5, F6-G6 and D8:
+# nearly dead, while Black's two groups stand firm, so
+# Black's point is F6 (its hane).  White's F5-F4 keeps its liberties
+# toward White's G3 and is not what the trial takes.  White's point on the
+# side is F5 itself.  Value: Black's evaluation after F6 plus White's after
+# F5.  The other side's outer point C7 has Black's D8 around it: not read.
+
+[kc-knight-trial-cutting-stone-dies]
+black to play
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:at D5 E7 F6 F5 D5 F6 [F6=r:18]
+
+[kc-knight-trial-cutting-stone-dies-white]
+# The row above with White to play: only the engine's own colour tries
+# the hane and cut, and White is not A's colour; each colour's point on the
+# side is F5, the only candidate (C7 is not read, as above).
+white to play
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:at D5 E7 A1 [F5]
+
+[kc-knight-halved-for-the-engines-larger-group]
+# Black's lone D5 and White's E7-E8 alone on 9x9, White to play (White, the
+# engine, is B's colour).  The side beyond E5: F5 two from D5 on D5's line;
+# White is not A's colour, so no trial for Black's point; the point between
+# two stones (beyond F5 from E6, G4) has no stones around; F5 is on the
+# fourth line: Black's point is F5.  White's point on that side is F5 too.
+# Value: White's evaluation after F5 plus Black's after F5.  The engine's
+# group (E7-E8) has two stones and the other (D5) one: the value is halved
+# twice, a quarter of the sum (toward zero).
+white to play
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:only D5 E7 F5 F5 D5 F5 [F5=r/4:18]
+
+# --- The one-space jump of groups with a dead stone at A ----------------------------------
+
+[kc-jump-a-dead]
+# Black's C5 with White's B5, C4 and D5 around it (one liberty, C6: dead by
+# the analysis) and White's E5 one space from it across D5.  A is a dead
+# stone: the pattern does nothing, whichever side of the jump it would
+# read (the upper side's points C7, D7, E7 stand free).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X O O . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+status C5 [dead]
+call GunKankei3Utu:ogeima2-at C5 E5 C7 [none]
+call GunKankei3Utu:ogeima2-at C5 E5 D7 [none]
+call GunKankei3Utu:ogeima2-at C5 E5 E7 [none]
+
+[kc-jump-a-dead-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X O O . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei3Utu:ogeima2-at C5 E5 C7 [none]
+call GunKankei3Utu:ogeima2-at C5 E5 D7 [none]
+call GunKankei3Utu:ogeima2-at C5 E5 E7 [none]
+
+# --- The large knight's move with the attacker behind A -----------------------------------
+# Black's C5-F6 on 9x9 (A = C5, B = F6; A's line row 5, B's line row 6,
+# outer lines rows 4 and 7; D0 = C4 behind A on the outer line, R2 = D5).
+# White's only stone around the shape is C4 (D0): the pattern behind A.
+
+[kc-caps-behind-a-two-liberties]
+# With White's B5 as well, A (C5) has two liberties (C6, D5), two or
+# fewer: the point R2 = D5 is proposed for either side at Black's
+# evaluation after D5 plus White's after D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . O X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D5 C5 D5 [D5=r:5]
+
+[kc-caps-behind-a-two-liberties-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . O X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 D5 C5 D5 [D5=r:5]
+
+[kc-caps-behind-a-three-liberties]
+# Without White's B5, A has three liberties (B5, C6, D5): nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
