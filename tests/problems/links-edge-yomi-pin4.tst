@@ -1,0 +1,97 @@
+# Known answers for the one-space jump to the edge, fourth set: the reading
+# of the attached pair and the peep beside the gap, in positions where two
+# points the reading could use give different answers (the connection
+# against the block beyond it, the marks' values, the point the owner plays
+# when the connection settles the group's eyes).  Lines and forms as in
+# links-edge.tst (LinkRoutines.cpp).
+
+[kd-attached-pair-loose-move-connects-at-once-black]
+# Black's second-line stone E8 (jumping to E6 over E7, E6 joined to the
+# wall E5-F5-G5-H5 with H6, H7 and D4, D3 below) jumps to the top edge;
+# White's D8 (K) stands beside it on the smaller side, with White G8 beyond
+# F8 and White F6 under F7; White's wall C7-C4, B3 is on the left.  Neither
+# group is weak.  Black's line: Black D9 under K (D9 has two liberties; no
+# ladder on E8, which keeps E7, E9 and F8, nor on D9, whose atari at C9 is
+# answered by the connection E9).  K then has C8 and D7 and White answers
+# under at C9; Black's block at K2 = C8 would keep only B8, so there is no
+# ladder threat.  Black connects at E9: the chain D9-E9-E8 keeps E7, F8 and
+# F9, no ladder.  But White has the loose move F7: with F8 and F9 empty and
+# White F6 beyond F7, White's F7 and Black's F8 leave Black's chain with E7
+# and F9 only, and White's E7 then drives it along the first line into G8
+# (Black F9 has G9 alone).  So the connection would be caught: Black
+# connects at once and Black's line is the connection alone, h0 = Black E9,
+# with Black's point the connection E9.  White's line: White E9 (no ladder
+# on K; Black's D9 does not kill K; White's E9 and D9 escape through D9 to
+# K), Black blocks at F9 (two liberties), White D9 joins K (no ladder; no
+# loose move on C8: C7 is White's).  Black's F9 is caught (White's F8, then
+# G8 ends Black's run at G9), so Black escapes at F8, the ladder's first
+# point: h1 = E9, F9, D9, F8, a forcing line for White.  F7 above F8 has two
+# Black stones around it (E8, E6) and C7 above C8 is White's; neither side
+# has an atari from beyond.  One forcing line, the other side's: s + s/2.
+black to play
+  . . . . . . . . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X O . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5]
+
+[kd-attached-pair-loose-move-connects-at-once-white]
+# As kd-attached-pair-loose-move-connects-at-once-black with White to move:
+# White's line is its own forcing line and its point the push E9; the same
+# h0 (Black's connection E9 alone) and h1, s + s/2.
+white to play
+  . . . . . . . . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X O . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5]
+
+[kd-attached-pair-loose-move-blocked-black]
+# The position of kd-attached-pair-loose-move-connects-at-once-black with
+# F6 empty: White's F7 would have nothing beyond it, so there is no loose
+# move and Black's connection E9 (E7, F8, F9) is safe.  Black's line is then
+# D9, C9, E9: White's C9 (B9, C8) is not caught (Black's C8 atari is itself
+# captured at B8), Black's C8 block keeps one liberty (no ladder threat),
+# the plain line, h0 = D9, C9, E9, with Black's point D9 under K (E7 has
+# only five empty points around it; C8 is empty at the start, so the
+# connection is not chosen instead).  White's line as before (h1), a
+# forcing line for White: s + s/2 at D9.
+black to play
+  . . . . . . . . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [D9=s+s/2:5]
+
+[kd-peep-marks-gap-and-far-side]
+# The position of links-edge-yomi-pin3.tst
+# pin3-peep-push-safe-block-keeps-block-black: Black's E8 jumps to the top
+# edge, White's D9 peeps beside the gap E9 and the reading ends with a
+# candidate.  It marks the gap E9 and the far first-line point F9 as dealt
+# with, both with the value 1, and no other point.
+black to play
+  . O . O . . . . .
+  . O O . X . X . .
+  . O X X X . . . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:mark-values E8 E9 [E9=1 F9=1]
