@@ -95,3 +95,67 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozoki:mark-values E8 E9 [E9=1 F9=1]
+
+[kd-peep-connection-gives-eyes-extends-black]
+# Black's wall E8-J8 with G9 on the first line; White's D9 peeps beside the
+# gap E9 from White's wall D9-D5 (White C4, F5 and H5 further off).  Black's
+# group has the two-point eye H9-J9 and the half eye E9-F9 that White's push
+# at E9 spoils: eye value 3; after Black's connection at E9, F9 is a second
+# eye: eye value 4.  White's part: White's F9 first is a self-atari (E9
+# alone), so White pushes at the gap E9 (no ladder: it joins the wall);
+# Black blocks at F9, joined to the wall; the block is safe (its chain is
+# large and White's F8 is no move), and no ladder catches Black's stone:
+# h1 = White E9, Black F9.  Black's part: the connection E9; D9 keeps many
+# liberties (no capture, no ladder): h0 = Black E9.  The connection turns
+# the group from eye value 3 to 4, so Black's point is the group's
+# extension instead: of its one-space jumps and knight's moves, only G6 has
+# four empty neighbours (E6 and F6, H6 touch White's D6, F5, H5; J6 is on
+# the edge), and its reading gains (premise): G6.  Black's part reads 25 or
+# more and White's 2 or less (premises of the evaluation), so the sum is
+# divided by 3: s/3 at G6.
+black to play
+  . . . O . . X . .
+  . . . O X X X X X
+  . . . O . . . . .
+  . . . O . . . . .
+  . . . O . O . O .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [G6=s/3:5]
+
+[kd-peep-connection-gives-eyes-extends-white]
+# As kd-peep-connection-gives-eyes-extends-black with White to move: White's
+# point is its push at the gap E9 (its F9 first is a self-atari); the same
+# s/3.
+white to play
+  . . . O . . X . .
+  . . . O X X X X X
+  . . . O . . . . .
+  . . . O . . . . .
+  . . . O . O . O .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [E9=s/3:5]
+
+[kd-peep-connection-gives-eyes-no-extension-black]
+# The position of kd-peep-connection-gives-eyes-extends-black with White's
+# row E5-J5 in place of F5 and H5: the connection still turns the group from
+# eye value 3 to 4, but no point two lines below the wall has four empty
+# neighbours, so the group has no extension and Black's point stays the
+# connection E9.  Black's part reads 25 or more and White's 2 or less
+# (premises): s/3 at E9.
+black to play
+  . . . O . . X . .
+  . . . O X X X X X
+  . . . O . . . . .
+  . . . O . . . . .
+  . . . O O O O O O
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [E9=s/3:5]
