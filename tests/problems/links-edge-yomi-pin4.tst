@@ -159,3 +159,112 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [E9=s/3:5]
+
+[kd-peep-atari-prepared-white]
+# The position of links-edge2-cover.tst edge2-peep-atari-block-in-atari-top-
+# white: Black's E8-F8 (E9, F9, E7) with White's D9 peeping and White's G8
+# beyond; White's F9 and Black's connection E9 leave the chain with E7
+# alone, and Black's block at W = G9 instead keeps only H9, so White's part
+# is h1 = White F9 and Black's h0 = Black E9.  With White to move the
+# candidate is S = F9 worth s, and White's follow-up is prepared: after
+# White F9 and Black's block at W = G9, White pushes at the gap E9.
+white to play
+  . . . O . . . . .
+  . . . O X X O . .
+  . . . X . O . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:prepared E8 E9 E8 E9 E8 F9 [F9=s:5 F9/G9/E9]
+
+[kd-peep-atari-prepared-black]
+# As kd-peep-atari-prepared-white with Black to move: Black's point is the
+# connection E9 worth s, and nothing is prepared for the owner.
+black to play
+  . . . O . . . . .
+  . . . O X X O . .
+  . . . X . O . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:prepared E8 E9 E8 E9 E8 F9 [E9=s:5]
+
+[kd-peep-hane-prepared-white]
+# The position of links-edge2-cover.tst edge2-peep-hane-two-liberties-top-
+# white: White F9, Black E9, White F8 leaves White's F8-F9 with G8 and G9,
+# so Black takes the stone's last liberty E7: h1.  For White the candidate
+# is S = F9 worth h1, with the prepared answer: after White F9 and Black's
+# connection E9, White plays the hane at T = F8.
+white to play
+  . . . O . . . . .
+  . . . O X . . . .
+  . . O X . X O . .
+  . O X X . X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . . O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:prepared E8 E9 E8 E8 F9 E9 F8 E7 [F9=h1:5 F9/E9/F8]
+
+[kd-peep-escape-prepared-white]
+# The position of links-edge-cover.tst edge-cover-peep-escape-aims-at-t-top-
+# white: White's push E9 is blocked at F9, which puts White's D9-E9 in
+# atari; White escapes at C9 (its liberty, joining the wall: two liberties
+# or more, so no capture is looked for) and aims at T = F8: h1 = White E9,
+# Black F9, White C9, Black F8.  White's candidate is the push E9 worth s,
+# and the reading prepares the escape: after the push E9 and Black's block
+# F9, White's C9.  The peep's follow-ups add nothing (F8 is not Black's, and
+# Black's chain has more than three liberties).
+white to play
+  . O . O . . . . .
+  . O O X X . . . .
+  . O X X X . . . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:prepared E8 E9 E8 E9 C9 E8 E9 F9 C9 F8 [E9=s:5 E9/F9/C9]
+
+[kd-attached-pair-plain-line-prepared-black]
+# The position of kd-attached-pair-loose-move-blocked-black: Black's line
+# is the plain D9, C9, E9 (h0), three points, and Black's point D9 keeps
+# them, so the answer to White's C9 under K is prepared: the connection E9.
+# White's line E9, F9, D9, F8 (h1): s + s/2 at D9.
+black to play
+  . . . . . . . . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [D9=s+s/2:5 D9/C9/E9]
+
+[kd-attached-pair-plain-line-prepared-white]
+# As kd-attached-pair-plain-line-prepared-black with White to move:
+# White's line is the push E9, Black's block F9 and White's D9 joining K,
+# then Black's escape F8 (a forcing line, three points before the escape:
+# E9, F9, D9), so White's answer to the block is prepared: D9.  s + s/2 at
+# E9.
+white to play
+  . . . . . . . . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5 E9/F9/D9]

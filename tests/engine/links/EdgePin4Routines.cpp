@@ -5,6 +5,11 @@
 // the first-kind link marks it left, each as "P=v" with v the mark's value
 // (the other entries only say whether a point is marked); "none" without a
 // mark.
+//
+// "NAME:prepared A B [lines]" for the peep's routines and the reading of the
+// attached pair: the candidates as "NAME A B [lines]" answers them
+// (LinkRoutines.cpp), then each prepared answer the routine left, as
+// "P/Q/R" (the engine's move, the opponent's reply, the answer to it).
 #include "engine/Problems.h"
 #include "engine/links/LinkRoutines.h"
 
@@ -13,8 +18,10 @@
 #include <vector>
 
 #include "board/Diagram.h"
+#include "engine/Koho.h"
 #include "engine/Yose.h"
 #include "engine/links/IkkenEdgeNozoki.h"
+#include "engine/links/IkkenEdgeTukeYomi.h"
 
 namespace vorn::test {
 namespace {
@@ -34,6 +41,22 @@ std::string NozokiMarkValues(const std::vector<Point>& pts)
     return out.empty() ? "none" : out;
 }
 const TProblemRoutineAdd ikkenEdgeNozokiMarkValues("IkkenEdgeNozoki:mark-values", NozokiMarkValues);
+
+template <void (*R)(TKankeiBox)>
+std::string WithPrepared(const std::vector<Point>& pts)
+{
+    PreparedTeClear();
+    std::string out = BoxRoutine<R>(pts);
+    for (int i = 1; i <= PreparedTeCount; ++i)
+        out += ' ' + PreparedTeWord(i);
+    PreparedTeClear();
+    return out;
+}
+const TProblemRoutineAdd ikkenEdgeNozokiPrepared("IkkenEdgeNozoki:prepared", WithPrepared<IkkenEdgeNozoki>);
+const TProblemRoutineAdd ikkenEdgeNozokiAtariPrepared("IkkenEdgeNozokiAtari:prepared",
+                                                      WithPrepared<IkkenEdgeNozokiAtari>);
+const TProblemRoutineAdd ikkenEdgeNozokiHanePrepared("IkkenEdgeNozokiHane:prepared", WithPrepared<IkkenEdgeNozokiHane>);
+const TProblemRoutineAdd ikkenEdgeTukeYomiPrepared("IkkenEdgeTukeYomi:prepared", WithPrepared<IkkenEdgeTukeYomi>);
 
 } // namespace
 } // namespace vorn::test
