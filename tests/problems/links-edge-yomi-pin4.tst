@@ -268,3 +268,65 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5 E9/F9/D9]
+
+[kd-peep-block-double-atari-unsafe-black]
+# Black's second-line stone E8 (E7, E9, F8) jumps to the top edge over the
+# gap E9, above Black's living group E6-J6 with the eye space F5-H4; Black
+# H8 stands on the right.  White's D9 (Q) peeps from White's wall on the D
+# line.  White's F9 first is not read: it is no ladder (three liberties),
+# and Black's connection E9 then keeps E7 and F8 and escapes either way.
+# White's part: the push E9 (no ladder: it joins the wall); Black's stone
+# keeps E7 and F8; Black blocks at S = F9 (G9 and F8).  The block is no
+# ladder (after White's F8 and Black's G9, Black's H9 joins H8), but
+# White's T = F8 (F7 and G8) ataris both the block (G9 left) and the stone
+# (E7 left): a double atari, so the block is not safe.  U = G8 and F7 are
+# empty, so Black answers at U first and White then takes S:
+# h1 = White E9, Black G8, White F9.  Black's part: the connection E9, Q's
+# chain is large: h0 = Black E9.  White's part is more than 2, and the sum
+# is 6 or more, so it gains 2: s + 2 at the gap.
+black to play
+  . . . O . . . . .
+  . . . O X . . X .
+  . . . O . . . . .
+  . . . O X X X X X
+  . . . O X . . . X
+  . . . O X . . . X
+  . . . O X X X X X
+  . . . O . . . . .
+  . . . O . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s+2:5]
+
+[kd-peep-block-double-atari-unsafe-white]
+# As kd-peep-block-double-atari-unsafe-black with White to move: White's
+# point is the push E9, the same s + 2.
+white to play
+  . . . O . . . . .
+  . . . O X . . X .
+  . . . O . . . . .
+  . . . O X X X X X
+  . . . O X . . . X
+  . . . O X . . . X
+  . . . O X X X X X
+  . . . O . . . . .
+  . . . O . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s+2:5]
+
+[kd-peep-block-no-double-atari-safe-black]
+# The position of kd-peep-block-double-atari-unsafe-black with a Black stone
+# on G9: Black's block F9 joins G9 (G8, H9 and F8), so White's F8 ataris the
+# stone alone and the block is safe; the stone is in no ladder (White's F8
+# is answered at E7, joining the wall below).  White's part keeps the
+# block: h1 = White E9, Black F9; Black's part h0 = Black E9.  The sum is
+# 2, but U = G8 has only two empty neighbours (G9 and H8 are Black's), so
+# it is not raised: s.
+black to play
+  . . . O . . X . .
+  . . . O X . . X .
+  . . . O . . . . .
+  . . . O X X X X X
+  . . . O X . . . X
+  . . . O X . . . X
+  . . . O X X X X X
+  . . . O . . . . .
+  . . . O . . . . .
+call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [E9=s:5]
