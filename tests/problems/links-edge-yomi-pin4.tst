@@ -330,3 +330,42 @@ black to play
   . . . O . . . . .
   . . . O . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [E9=s:5]
+
+[kd-peep-hane-worth-nothing-white]
+# The shape of links-edge2-cover.tst edge2-peep-hane-two-liberties-top-white
+# with Black stones added on A9, A7, J6, B3 and H3 (White H6 and the walls
+# as there): Black's second-line stone E8 (E9, F8, E7) jumps to the top
+# edge, White's D9 peeps beside the gap, S = F9 and T = F8 are empty and F9
+# has three empty neighbours; Black's group, joined across the eye E7 to
+# the wall below, has eye value 4.  White F9, Black E9, White F8: White's
+# F8-F9 keeps G8 and G9, so Black takes the stone's last liberty E7, and
+# White's evaluation there is 0 with White to move (premise): not above 0,
+# so the hane proposes nothing.
+white to play
+  X . . O . . . . .
+  . . . O X . . . .
+  X . O X . X O . .
+  . O X X . X X O X
+  . O X . X X X O .
+  . O X X X X X O .
+  . X O O O O O X .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:edge2 E8 E9 E8 E8 F9 E9 F8 E7 [none]
+
+[kd-peep-hane-worth-one-white]
+# The position of kd-peep-hane-worth-nothing-white with the Black stone on
+# J9 instead of J6: the same reading, White F9, Black E9, White F8, Black E7,
+# now worth 1 to White (premise), above 0: White's point S = F9 worth h1,
+# with the hane F8 prepared after Black's connection.
+white to play
+  X . . O . . . . X
+  . . . O X . . . .
+  X . O X . X O . .
+  . O X X . X X O .
+  . O X . X X X O .
+  . O X X X X X O .
+  . X O O O O O X .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiHane:prepared E8 E9 E8 E8 F9 E9 F8 E7 [F9=h1:5 F9/E9/F8]
