@@ -369,3 +369,42 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozokiHane:prepared E8 E9 E8 E8 F9 E9 F8 E7 [F9=h1:5 F9/E9/F8]
+
+[kd-attached-pair-ladder-threat-prepared-black]
+# The position of links-edge-yomi-pin.tst
+# pin-attached-pair-block-beyond-two-liberties-top-black: Black's D9 under K
+# and White's answer C9 let Black's K2 block C8 start a ladder on K, so for
+# Black the threat is prepared at once: after D9 and White's C9, Black C8.
+# Black's line then goes D9, White C8, Black C9, White B9 beyond NN; B9 keeps
+# two liberties, Black connects at E9, and B9 is caught, so the line is the
+# three points D9, C8, C9 and its answer is prepared too: after D9 and
+# White's C8, Black C9.  Values as there: both sides force, s + s/2 + s/3 at
+# D9.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . O O X . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C8 C9 B9 E9 B8 E8 E9 F9 D9 F8 [D9=s+s/2+s/3:5 D9/C9/C8 D9/C8/C9]
+
+[kd-attached-pair-ladder-threat-prepared-white]
+# As kd-attached-pair-ladder-threat-prepared-black with White to move: the
+# threat is Black's, so nothing of Black's line is prepared; White's line is
+# the push E9, Black's block F9, White's D9 joining K (then Black's escape
+# F8), and its answer to the block is prepared: D9.  s + s/2 + s/3 at E9.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . O O X . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C8 C9 B9 E9 B8 E8 E9 F9 D9 F8 [E9=s+s/2+s/3:5 E9/F9/D9]
