@@ -408,3 +408,51 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C8 C9 B9 E9 B8 E8 E9 F9 D9 F8 [E9=s+s/2+s/3:5 E9/F9/D9]
+
+[kd-attached-pair-push-answer-loose-move-black]
+# Black's second-line stone E8 (its wall E6-F6 and E5-J5 down the E line,
+# Black A2 far off) jumps to the top edge; White's D8 (K) stands beside it,
+# joined to White's wall on the D line by the jump over D7, with White A6-B6
+# and G8; Black B8 and C6 stand on White's side.  Black's line: Black D9,
+# White C9 under it; D8 (C8, D7) and C9 (B9, C8) both have two liberties,
+# and Black's C8, joined to B8, with White's capture of D9 at E9 leaves D8
+# caught in a ladder: a threat for Black, prepared for Black as D9, C9, C8.
+# Black's line goes on D9, White C8, Black C9, White B9 beyond NN: B9 has
+# the one liberty A9, so it is taken back: the line D9, C8 (two points),
+# h0 = D9, C8, C9, worth 13 (premise).  White's line: White E9 (Black's D9
+# would not kill K's group; no ladder:
+# Black's F9 is answered at D9, joining K with three liberties, and White's
+# run along the first line meets G8); Black blocks at F9 (G9, F8), White
+# answers at D9 (C9, C8, D7: no ladder), but Black's loose move C7, with
+# Black C6 beyond, catches White's C8 in a ladder (B8 is Black's): White's
+# answer is caught, so White's line is that point alone, C7, worth 0.  C7
+# has two White stones around it and F7 three Black ones; B9 ataris
+# nothing.  Black's threat is the one forcing line: 13 + 13/2 = 19 at D9.
+black to play
+  . . . . . . . . .
+  . X . O X . O . .
+  . . . . . . . . .
+  O O X O X X . . .
+  . . . O X X X X X
+  . . . O X . . . .
+  . . . O X . . . .
+  X . . O X . . . .
+  . . . O X . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C8 C9 [D9=19:5 D9/C9/C8]
+
+[kd-attached-pair-push-answer-loose-move-white]
+# As kd-attached-pair-push-answer-loose-move-black with White to move:
+# White's point is the loose move's point C7 (its line has no ladder move
+# stored against D9), nothing prepared; Black's threat is the other side's
+# forcing line: the same 13 + 13/2 = 19.
+white to play
+  . . . . . . . . .
+  . X . O X . O . .
+  . . . . . . . . .
+  O O X O X X . . .
+  . . . O X X X X X
+  . . . O X . . . .
+  . . . O X . . . .
+  X . . O X . . . .
+  . . . O X . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C8 C9 [C7=19:5]
