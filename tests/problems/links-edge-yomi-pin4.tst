@@ -456,3 +456,76 @@ white to play
   X . . O X . . . .
   . . . O X . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C8 C9 [C7=19:5]
+
+[kd-attached-pair-stop-open-beside-stone-black]
+# Black's second-line stone E8 (linked to Black's wall G7-J7, G6-G4, H4-J4)
+# jumps to the top edge; White's D8 (K) with C8 (K2) beside it joins White's
+# wall on the C line; White's E6 stands two lines above the stone.  Neither
+# group is weak.  E7 above the stone is empty with White's E6 above it, and
+# T = F8 beside the stone is empty with three empty neighbours (F7, G8,
+# F9): White's attack from above is the matter here, not the pair, so the
+# reading proposes nothing.  (NN = C9 has only two empty neighbours: the
+# count is T's.)
+black to play
+  . . . . . . . . .
+  . . O O X . . . .
+  . . O . . . X X X
+  . . O . O . X . .
+  . . O . . . X . .
+  . . O . . . X X X
+  . . O . . . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]
+
+[kd-attached-pair-stop-open-beside-stone-crowded-black]
+# The position of kd-attached-pair-stop-open-beside-stone-black with Black's
+# G8 beside T: T = F8 has two empty neighbours only, so the reading goes on
+# and proposes a point.
+black to play
+  . . . . . . . . .
+  . . O O X . X . .
+  . . O . . . X X X
+  . . O . O . X . .
+  . . O . . . X . .
+  . . O . . . X X X
+  . . O . . . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [!none]
+
+[kd-attached-pair-stop-open-beyond-k-black]
+# Black's second-line stone E8 (linked to Black's wall F7-J7, F6-F4, G4-J4)
+# jumps to the top edge; White's D8 (K) stands beside it, linked to White's
+# wall on the B line; Black's D6 stands two lines above K.  Neither group is
+# weak.  D7 above K is empty with Black's D6 above it, and K2 = C8 beyond K
+# is empty with three empty neighbours (B8, C7, C9): Black's attack on K
+# from above is the matter here, so the reading proposes nothing.  (D7 has
+# only two empty neighbours: the count is K2's.)
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . O . . . X X X X
+  . O . X . X . . .
+  . O . . . X . . .
+  . O . . . X X X X
+  . O . . . . . . .
+  . O . . . . . . .
+  . O . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]
+
+[kd-attached-pair-stop-open-beyond-k-crowded-black]
+# The position of kd-attached-pair-stop-open-beyond-k-black with Black's B8
+# beside K2: K2 = C8 has two empty neighbours only, so the reading goes on
+# and proposes a point.
+black to play
+  . . . . . . . . .
+  . X . O X . . . .
+  . O . . . X X X X
+  . O . X . X . . .
+  . O . . . X . . .
+  . O . . . X X X X
+  . O . . . . . . .
+  . O . . . . . . .
+  . O . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [!none]
