@@ -529,3 +529,50 @@ black to play
   . O . . . . . . .
   . O . . . . . . .
 call IkkenEdgeTukeYomi E8 E9 [!none]
+
+[kd-attached-pair-atari-from-beyond-s-white]
+# Black's second-line stone E8 (jumping to E6 over E7, E6 joined to the wall
+# E5-H5 with H6, H7 and D4, D3 below) jumps to the top edge; White's D8 (K)
+# stands beside it on the smaller side, White's wall C7-C4, B3 on the left.
+# Black's G8 on the second line has two liberties, F8 and G9, between
+# White's G7 and H8.  Black's line is the plain D9, C9, E9 (no ladder on
+# E8 or D9; White's C9 is not caught; Black's C8 block keeps one liberty; no
+# loose move: F6 is empty): h0.  White's line: White E9 (no ladder: Black's
+# F9 atari is answered at D9, joining K, and Black's D9 atari chases White
+# along the first line only until G8, which White's G9 then ataris); Black
+# blocks at F9 (G9, F8), White D9 joins K (three liberties, no ladder, no
+# loose move: C6 is White's).  Black's F9 is not caught, and White's block
+# at T = F8 keeps one liberty: the line E9, F9, D9, worth 2 for White.  It
+# is above 0, so White tries its atari from beyond S: White's G9 ataris G8
+# (G9 keeps F9 and H9), G8 has no neighbour of White's in atari to capture,
+# so Black connects at F8 and White pushes at E9: h1 = White G9, Black F8,
+# White E9, worth more than 2 (premise), so White's line becomes G9, F8,
+# E9.  No forcing line: s, at G9 for White with the prepared answer to
+# Black's connection F8: the push E9.
+white to play
+  . . . . . . . . .
+  . . . O X . X O .
+  . . O . . . O X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 G9 F8 E9 [G9=s:5 G9/F8/E9]
+
+[kd-attached-pair-atari-from-beyond-s-black]
+# As kd-attached-pair-atari-from-beyond-s-white with Black to move: Black's
+# point is D9, the first of its plain line D9, C9, E9, whose answer to
+# White's C9 is prepared (E9); the same s.
+black to play
+  . . . . . . . . .
+  . . . O X . X O .
+  . . O . . . O X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 G9 F8 E9 [D9=s:5 D9/C9/E9]
