@@ -576,3 +576,42 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 G9 F8 E9 [D9=s:5 D9/C9/E9]
+
+[kd-attached-pair-atari-from-beyond-nn-black]
+# The position of kd-attached-pair-loose-move-blocked-black with White's A9
+# in the corner (A8, B9).  Black's line is first the plain D9, C9, E9 as
+# there (White's C9 is still not caught: Black's C8 atari is answered at B9,
+# joining A9), worth more than 0.  Then Black's atari from beyond NN: B9
+# ataris A9 (B9 keeps C9 and B8; A9 is left with A8), and no chain of
+# Black's beside A9 is in atari, so White escapes at A8 and Black plays
+# under K at D9: h0 = Black B9, White A8, Black D9, worth more than the
+# plain line (premise), so Black's line becomes B9, A8, D9.  White's line as
+# there: E9, F9, D9, F8 (h1), a forcing line for White: s + s/2 at B9, with
+# the answer to White's escape A8 prepared: D9.
+black to play
+  O . . . . . . . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 B9 A8 D9 E8 E9 F9 D9 F8 [B9=s+s/2:5 B9/A8/D9]
+
+[kd-attached-pair-atari-from-beyond-nn-white]
+# As kd-attached-pair-atari-from-beyond-nn-black with White to move: Black's
+# part is its better line B9, A8, D9 (h0), White's the forcing line E9, F9,
+# D9, F8 (h1) with its answer D9 to the block prepared: s + s/2 at E9.
+white to play
+  O . . . . . . . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 B9 A8 D9 E8 E9 F9 D9 F8 [E9=s+s/2:5 E9/F9/D9]
