@@ -615,3 +615,40 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 B9 A8 D9 E8 E9 F9 D9 F8 [E9=s+s/2:5 E9/F9/D9]
+
+[kd-attached-pair-block-in-atari-push-white]
+# The position of kd-attached-pair-loose-move-blocked-black with White's G9
+# beside F9 (joined to G8) and Black's A9 in the corner.  Black's line is the
+# plain D9, C9, E9 as there (White's C9 escapes: Black's C8 atari is taken
+# at B8, Black's B9 atari is answered at C8): h0.  White's line: White E9
+# (no ladder: Black's F9 atari would be a self-atari, and Black's D9 atari
+# lets White's F9 join G9); Black's stone keeps E7 and F8; Black's block at
+# S = F9 would keep only F8, so White's line is the push alone: h1 = White
+# E9, White's point the push E9 (not the block's point).  The sum is above
+# 25 (premise), no forcing line and no bonus: held at 25.
+white to play
+  X . . . . . O . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 E9 [E9=25:5]
+
+[kd-attached-pair-block-in-atari-push-black]
+# As kd-attached-pair-block-in-atari-push-white with Black to move: Black's
+# point D9 with its plain line's answer to C9 prepared (E9); held at 25.
+black to play
+  X . . . . . O . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 E9 [D9=25:5 D9/C9/E9]
