@@ -652,3 +652,47 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 E9 [D9=25:5 D9/C9/E9]
+
+[kd-attached-pair-ko-answer-white]
+# The position of kd-attached-pair-loose-move-blocked-black with White's
+# C9 and C8 added under and beyond K.  Black's D9 under K would be a
+# self-atari (C9, D8 White's), so Black's line is the connection E9 alone
+# (K's group does not have eye value 3).  White's line: White E9 (no
+# ladder: Black's F9 atari is answered at D9, joining K, and Black's D9 is
+# suicide); Black blocks at S = F9 (G9, F8).  Now Black's D9 would take E9
+# back as a ko, so White reads its answer to the ko first: G8 beyond T is
+# White's, so White plays T = F8 and then G9 beyond S, taking F9; a third of
+# White's evaluation there, 10 (premise), is White's value at the gap E9,
+# and for White the answer F8 to the block is prepared (E9, F9, F8).  The
+# reading goes on: White D9 joins K, Black's F9 is caught (White F8, then
+# Black's G9 has H9 alone), so White's line is E9, F9, F8 (the ko's T in
+# third place), again prepared E9/F9/F8, with a total of less than 10
+# (premise): the gap keeps the value 10.
+white to play
+  . . O . . . . . .
+  . . O O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 [E9=10:5 E9/F9/F8 E9/F9/F8]
+
+[kd-attached-pair-ko-answer-black]
+# As kd-attached-pair-ko-answer-white with Black to move: the ko answer's
+# value 10 at the gap is proposed whichever side the engine plays (no
+# prepared answer for Black), and Black's own point is the gap too, with a
+# smaller total: E9 worth 10.
+black to play
+  . . O . . . . . .
+  . . O O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 [E9=10:5]
