@@ -1,0 +1,152 @@
+# Two-space jumps and one-space wedges: rows that pin the ladder move of the
+# wedge read from outside, the outer peep's reading of the two-space jump
+# and the bonus of the peep at the edge.  "call NAME A B ..." as in
+# links-twospace.tst.
+
+[ke-wedge-outside-atari-capture-black]
+# Black's one-space jump C7-C5; White wedges at C6 with D6 beside it, White
+# B8 behind the empty corner B7 and White B5 on the other corner, so that
+# Black's block at B6 has only A6 and B7 for liberties.  White's corner B7
+# met by Black's B6 leaves B6 in atari: its one liberty A6 is where White
+# captures, and White's line goes on to A6 (h1).  Black's block B6 met by
+# White's B7 (h0) leaves Black's block in atari and is worth less than
+# Black's corner B7 met by White's B6 (h2); White's capture line (h1) is
+# worth more than White's B6 met by Black's B7 (h3 = -h2).  So Black's point
+# is the corner B7, White's the corner B7 as well, value h1 + h2.
+black to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . . . . .
+  . . O O . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 B7 C7 B7 B6 A6 C7 B7 B6 C7 B6 B7 [B7=h1+h2:5]
+
+[ke-wedge-outside-atari-capture-white]
+# As ke-wedge-outside-atari-capture-black, White to play: White's point is
+# its corner B7 (its capture line beats its B6), value h1 + h2.
+white to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . . . . .
+  . . O O . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 B7 C7 B7 B6 A6 C7 B7 B6 C7 B6 B7 [B7=h1+h2:5]
+
+[ke-double-peep-own-beyond-far-gap-black]
+# Black's two-space jump C5-F5; White D6 and E6 peep beside both gap points
+# from above, D4 and E4 are their flanks below.  Black E3 stands two lines
+# out beside the far gap E5 on the far side.  Gap D5: D3 (two lines out
+# beside D5) is empty, but E3, two lines out beside the other gap, is
+# Black's: gap D5 is left alone.  Gap E5: E3, two lines out beside E5
+# itself, is Black's: left alone too.  Nothing is added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[ke-double-peep-own-beyond-far-gap-white]
+# As ke-double-peep-own-beyond-far-gap-black, White to play: nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[ke-double-peep-cut-both-ends-black]
+# Black's two-space jump B5-E5 with White C6 and D6 peeping beside both gap
+# points from above (C4 and D4 their flanks below).  White B3 and E3 stand
+# two lines out beside the two ends below, C3 and D3 (two lines out beside
+# the gaps) are empty; Black C2 and D2 sit under them.  Gap C5: White's B3
+# beside the near end B5 calls for the cut reading at B5's lower corner B4:
+# Black's connection C5 (h0); White's C5, Black's C4, White's cut B4 (h1).
+# After White's D4 and Black's D5 Black's C4 is left with B4 and C3, and the
+# ladder fails both ways (C3 joins C2, B4 joins B5): C5 gets h0 + h1.  Gap
+# D5 likewise with White's E3 beside the end E5: Black's D5 (h2), White's
+# D5, Black's D4, White's cut E4 (h3); after White's C4 and Black's C5 the
+# ladder on D4 fails (D3 joins D2, E4 joins E5): D5 gets h2 + h3, named
+# h0+h3 as Black's two connections are worth the same here (h0 = h2).
+# Both readings answer the gap point whichever side moves.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . O . . O . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki B5 E5 B5 C5 B5 C5 C4 B4 B5 D5 B5 D5 D4 E4 [C5=h0+h1:5 D5=h0+h3:5]
+
+[ke-double-peep-cut-both-ends-white]
+# As ke-double-peep-cut-both-ends-black, White to play: the same two gap
+# points with the same sums.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . O . . O . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki B5 E5 B5 C5 B5 C5 C4 B4 B5 D5 B5 D5 D4 E4 [C5=h0+h1:5 D5=h0+h3:5]
+
+[ke-edge-peep-outer-stone-far-gap-bonus-black]
+# Black E7 (with E6 E5) jumps to the top edge: near gap E8, far gap E9.
+# White's D8-C8 peeps beside E8, F8 is the free gap neighbour.  White G9
+# stands two lines out beside the far gap on the free side, Black's G7 two
+# lines out beside the stone (third line), G8 and D9 are empty, and H9 (the
+# first-line point beyond G9) is empty with two empty neighbours: the
+# reading from outside.  Black's line: E9, White E8, Black F8, White F9,
+# Black H9, White D9, Black G8 (h0).  White's push E8 (h1); H8 has White's
+# J8 beside it, so it is not read.  Black to play: E9 with h0 + h1 and no
+# bonus.
+black to play
+  . . . . . . O . .
+  . . O O . . . . O
+  . . . . X . X . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:pin-bonus E7 E8 E7 E9 E8 F8 F9 H9 D9 G8 E7 E8 [E9=s:5 E9+0]
+
+[ke-edge-peep-outer-stone-far-gap-bonus-white]
+# As ke-edge-peep-outer-stone-far-gap-bonus-black, White to play: White's
+# push E8 with h0 + h1, no bonus.
+white to play
+  . . . . . . O . .
+  . . O O . . . . O
+  . . . . X . X . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:pin-bonus E7 E8 E7 E9 E8 F8 F9 H9 D9 G8 E7 E8 [E8=s:5 E8+0]
