@@ -150,3 +150,42 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki:pin-bonus E7 E8 E7 E9 E8 F8 F9 H9 D9 G8 E7 E8 [E8=s:5 E8+0]
+
+[ke-wedge-outside-block-ataris-wedge-black]
+# Black's one-space jump C7-C5 (C7 with D7); White wedges at C6 with D6
+# beside it, White B8 stands behind the empty corner B7.  White's wedge has
+# B6 and D5 left; Black's E6 next to it is in atari (White D6, E7, F6
+# around it, E5 its liberty).  Black's block at B6 leaves the wedge in
+# atari, and White's answer is to capture the Black chain in atari next to
+# it, at E5 (h0).  Black's corner B7 met by White's B6 (h2).  White's B7
+# met by Black's B6 leaves White's wedge in atari, so no ladder catches
+# Black's B6 (h1); White's B6 met by Black's B7 (h3 = -h2).  The block
+# with the capture beats the corner for Black (h0 > h2) and White's
+# extension beats its corner (h3 > h1): Black's point B6, White's point
+# B6, value h0 + h3.
+black to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X X O . . . .
+  . . O O X O . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 E5 C7 B7 B6 C7 B7 B6 C7 B6 B7 [B6=h0+h3:5]
+
+[ke-wedge-outside-block-ataris-wedge-white]
+# As ke-wedge-outside-block-ataris-wedge-black, White to play: White's
+# extension B6 with h0 + h3.
+white to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X X O . . . .
+  . . O O X O . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 E5 C7 B7 B6 C7 B7 B6 C7 B6 B7 [B6=h0+h3:5]
