@@ -189,3 +189,78 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 E5 C7 B7 B6 C7 B7 B6 C7 B6 B7 [B6=h0+h3:5]
+
+[ke-edge-peep-extension-third-move-black]
+# Black F3 jumps to the bottom edge: near gap F2, far gap F1, G2 the free
+# gap neighbour.  White's E2-E3 peeps beside F2 (E3 on Y beside the stone);
+# Black's G3 on W sends the shape to the general reading.  Black's E4, D1
+# and E1 leave White's chain D2, D3 and F2.  Black's F2 leaves it two
+# liberties, and D2 (X2) is empty with two empty neighbours (C2, D3): the
+# extension reading.  Black's extension D2, White's C2 (X3), Black takes
+# E2-E3 at its last liberty D3: the bonus e (h2; the line's "F2 F2" is
+# White's pass).  White's D2 instead has two liberties, C2 and D3; C2 is
+# empty, off the first line, with one White neighbour: Black's C2, and C3
+# (Y3) being empty with two liberties on White's chain, White's C3; D3 is
+# empty, so the third move counts: a = Black F2, White D2, Black C2, White
+# C3 (h0).  White's line with Black on W: White F2, Black G2 (h1).  v = h0 +
+# h1 > 0, and twice v is not below e: no doubling.  Black's F2, h0 + h1,
+# with e = h2 as its bonus.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O X X . .
+  . . . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki:bonus-lines F3 F2 F3 F2 D2 C2 C3 F3 F2 G2 F3 F2 F2 D2 C2 D3 [=F2:h2 F2=h0+h1:5]
+
+[ke-edge-peep-extension-third-move-white]
+# As ke-edge-peep-extension-third-move-black, White to play (White's F2 and
+# Black's G2 leave White's F2 chain alive): White's F2, h0 + h1, bonus 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O X X . .
+  . . . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki:bonus-lines F3 F2 F3 F2 D2 C2 C3 F3 F2 G2 F3 F2 F2 D2 C2 D3 [=F2:0 F2=h0+h1:5]
+
+[ke-edge-peep-extension-crowded-black]
+# As ke-edge-peep-extension-third-move-black with White's B2 beside C2:
+# after White's D2, C2 has two White neighbours, so Black has no third move
+# there.  a = Black F2, White D2 (h0), which is above 5 and gets 5 more;
+# White's F2, Black's G2 (h1).  Black's extension line is worth no more
+# than twice the sum: no doubling.  F2 with s + 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O X X . .
+  . O . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki F3 F2 F3 F2 D2 F3 F2 G2 [F2=s+5:5]
+
+[ke-edge-peep-extension-crowded-white]
+# As ke-edge-peep-extension-crowded-black, White to play: h0 is again above
+# 5, White's F2 with s + 5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O X X . .
+  . O . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki F3 F2 F3 F2 D2 F3 F2 G2 [F2=s+5:5]
