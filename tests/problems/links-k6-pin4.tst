@@ -264,3 +264,49 @@ white to play
   . O . . O . . . .
   . . . X X . . . .
 call Kankei6EdgeNozoki F3 F2 F3 F2 D2 F3 F2 G2 [F2=s+5:5]
+
+[ke-marks-edge-peep-general-reading]
+# The general reading of ke-edge-peep-extension-third-move-black marks the
+# near gap F2 on the second board, with 1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O X X . .
+  . . . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki:mark-values F3 F2 [F2:2=1]
+
+[ke-marks-edge-peep-outer-stone]
+# The reading from outside of ke-edge-peep-outer-stone-far-gap-bonus-white
+# marks the near gap E8 on the first board, with 1, whichever side moves.
+white to play
+  . . . . . . O . .
+  . . O O . . . . O
+  . . . . X . X . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:mark-values E7 E8 [E8:1=1]
+
+[ke-marks-peep-both-gaps]
+# Black's two-space jump C5-F5 with White's D6 peeping at D5 and White's D3
+# two lines out beside D5 on the far side: both gap points are marked on
+# the first board, with 1, before the short answer.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki:mark-values C5 F5 [D5:1=1 E5:1=1]
