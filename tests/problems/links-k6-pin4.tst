@@ -1,0 +1,312 @@
+# Two-space jumps and one-space wedges: rows that pin the ladder move of the
+# wedge read from outside, the outer peep's reading of the two-space jump
+# and the bonus of the peep at the edge.  "call NAME A B ..." as in
+# links-twospace.tst.
+
+[ke-wedge-outside-atari-capture-black]
+# Black's one-space jump C7-C5; White wedges at C6 with D6 beside it, White
+# B8 behind the empty corner B7 and White B5 on the other corner, so that
+# Black's block at B6 has only A6 and B7 for liberties.  White's corner B7
+# met by Black's B6 leaves B6 in atari: its one liberty A6 is where White
+# captures, and White's line goes on to A6 (h1).  Black's block B6 met by
+# White's B7 (h0) leaves Black's block in atari and is worth less than
+# Black's corner B7 met by White's B6 (h2); White's capture line (h1) is
+# worth more than White's B6 met by Black's B7 (h3 = -h2).  So Black's point
+# is the corner B7, White's the corner B7 as well, value h1 + h2.
+black to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . . . . .
+  . . O O . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 B7 C7 B7 B6 A6 C7 B7 B6 C7 B6 B7 [B7=h1+h2:5]
+
+[ke-wedge-outside-atari-capture-white]
+# As ke-wedge-outside-atari-capture-black, White to play: White's point is
+# its corner B7 (its capture line beats its B6), value h1 + h2.
+white to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X . . . . . .
+  . . O O . . . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 B7 C7 B7 B6 A6 C7 B7 B6 C7 B6 B7 [B7=h1+h2:5]
+
+[ke-double-peep-own-beyond-far-gap-black]
+# Black's two-space jump C5-F5; White D6 and E6 peep beside both gap points
+# from above, D4 and E4 are their flanks below.  Black E3 stands two lines
+# out beside the far gap E5 on the far side.  Gap D5: D3 (two lines out
+# beside D5) is empty, but E3, two lines out beside the other gap, is
+# Black's: gap D5 is left alone.  Gap E5: E3, two lines out beside E5
+# itself, is Black's: left alone too.  Nothing is added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[ke-double-peep-own-beyond-far-gap-white]
+# As ke-double-peep-own-beyond-far-gap-black, White to play: nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C5 F5 [none]
+
+[ke-double-peep-cut-both-ends-black]
+# Black's two-space jump B5-E5 with White C6 and D6 peeping beside both gap
+# points from above (C4 and D4 their flanks below).  White B3 and E3 stand
+# two lines out beside the two ends below, C3 and D3 (two lines out beside
+# the gaps) are empty; Black C2 and D2 sit under them.  Gap C5: White's B3
+# beside the near end B5 calls for the cut reading at B5's lower corner B4:
+# Black's connection C5 (h0); White's C5, Black's C4, White's cut B4 (h1).
+# After White's D4 and Black's D5 Black's C4 is left with B4 and C3, and the
+# ladder fails both ways (C3 joins C2, B4 joins B5): C5 gets h0 + h1.  Gap
+# D5 likewise with White's E3 beside the end E5: Black's D5 (h2), White's
+# D5, Black's D4, White's cut E4 (h3); after White's C4 and Black's C5 the
+# ladder on D4 fails (D3 joins D2, E4 joins E5): D5 gets h2 + h3, named
+# h0+h3 as Black's two connections are worth the same here (h0 = h2).
+# Both readings answer the gap point whichever side moves.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . O . . O . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki B5 E5 B5 C5 B5 C5 C4 B4 B5 D5 B5 D5 D4 E4 [C5=h0+h1:5 D5=h0+h3:5]
+
+[ke-double-peep-cut-both-ends-white]
+# As ke-double-peep-cut-both-ends-black, White to play: the same two gap
+# points with the same sums.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . O . . O . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki B5 E5 B5 C5 B5 C5 C4 B4 B5 D5 B5 D5 D4 E4 [C5=h0+h1:5 D5=h0+h3:5]
+
+[ke-edge-peep-outer-stone-far-gap-bonus-black]
+# Black E7 (with E6 E5) jumps to the top edge: near gap E8, far gap E9.
+# White's D8-C8 peeps beside E8, F8 is the free gap neighbour.  White G9
+# stands two lines out beside the far gap on the free side, Black's G7 two
+# lines out beside the stone (third line), G8 and D9 are empty, and H9 (the
+# first-line point beyond G9) is empty with two empty neighbours: the
+# reading from outside.  Black's line: E9, White E8, Black F8, White F9,
+# Black H9, White D9, Black G8 (h0).  White's push E8 (h1); H8 has White's
+# J8 beside it, so it is not read.  Black to play: E9 with h0 + h1 and no
+# bonus.
+black to play
+  . . . . . . O . .
+  . . O O . . . . O
+  . . . . X . X . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:pin-bonus E7 E8 E7 E9 E8 F8 F9 H9 D9 G8 E7 E8 [E9=s:5 E9+0]
+
+[ke-edge-peep-outer-stone-far-gap-bonus-white]
+# As ke-edge-peep-outer-stone-far-gap-bonus-black, White to play: White's
+# push E8 with h0 + h1, no bonus.
+white to play
+  . . . . . . O . .
+  . . O O . . . . O
+  . . . . X . X . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:pin-bonus E7 E8 E7 E9 E8 F8 F9 H9 D9 G8 E7 E8 [E8=s:5 E8+0]
+
+[ke-wedge-outside-block-ataris-wedge-black]
+# Black's one-space jump C7-C5 (C7 with D7); White wedges at C6 with D6
+# beside it, White B8 stands behind the empty corner B7.  White's wedge has
+# B6 and D5 left; Black's E6 next to it is in atari (White D6, E7, F6
+# around it, E5 its liberty).  Black's block at B6 leaves the wedge in
+# atari, and White's answer is to capture the Black chain in atari next to
+# it, at E5 (h0).  Black's corner B7 met by White's B6 (h2).  White's B7
+# met by Black's B6 leaves White's wedge in atari, so no ladder catches
+# Black's B6 (h1); White's B6 met by Black's B7 (h3 = -h2).  The block
+# with the capture beats the corner for Black (h0 > h2) and White's
+# extension beats its corner (h3 > h1): Black's point B6, White's point
+# B6, value h0 + h3.
+black to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X X O . . . .
+  . . O O X O . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 E5 C7 B7 B6 C7 B7 B6 C7 B6 B7 [B6=h0+h3:5]
+
+[ke-wedge-outside-block-ataris-wedge-white]
+# As ke-wedge-outside-block-ataris-wedge-black, White to play: White's
+# extension B6 with h0 + h3.
+white to play
+  . . . . . . . . .
+  . O . . . . . . .
+  . . X X O . . . .
+  . . O O X O . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 E5 C7 B7 B6 C7 B7 B6 C7 B6 B7 [B6=h0+h3:5]
+
+[ke-edge-peep-extension-third-move-black]
+# Black F3 jumps to the bottom edge: near gap F2, far gap F1, G2 the free
+# gap neighbour.  White's E2-E3 peeps beside F2 (E3 on Y beside the stone);
+# Black's G3 on W sends the shape to the general reading.  Black's E4, D1
+# and E1 leave White's chain D2, D3 and F2.  Black's F2 leaves it two
+# liberties, and D2 (X2) is empty with two empty neighbours (C2, D3): the
+# extension reading.  Black's extension D2, White's C2 (X3), Black takes
+# E2-E3 at its last liberty D3: the bonus e (h2; the line's "F2 F2" is
+# White's pass).  White's D2 instead has two liberties, C2 and D3; C2 is
+# empty, off the first line, with one White neighbour: Black's C2, and C3
+# (Y3) being empty with two liberties on White's chain, White's C3; D3 is
+# empty, so the third move counts: a = Black F2, White D2, Black C2, White
+# C3 (h0).  White's line with Black on W: White F2, Black G2 (h1).  v = h0 +
+# h1 > 0, and twice v is not below e: no doubling.  Black's F2, h0 + h1,
+# with e = h2 as its bonus.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O X X . .
+  . . . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki:bonus-lines F3 F2 F3 F2 D2 C2 C3 F3 F2 G2 F3 F2 F2 D2 C2 D3 [=F2:h2 F2=h0+h1:5]
+
+[ke-edge-peep-extension-third-move-white]
+# As ke-edge-peep-extension-third-move-black, White to play (White's F2 and
+# Black's G2 leave White's F2 chain alive): White's F2, h0 + h1, bonus 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O X X . .
+  . . . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki:bonus-lines F3 F2 F3 F2 D2 C2 C3 F3 F2 G2 F3 F2 F2 D2 C2 D3 [=F2:0 F2=h0+h1:5]
+
+[ke-edge-peep-extension-crowded-black]
+# As ke-edge-peep-extension-third-move-black with White's B2 beside C2:
+# after White's D2, C2 has two White neighbours, so Black has no third move
+# there.  a = Black F2, White D2 (h0), which is above 5 and gets 5 more;
+# White's F2, Black's G2 (h1).  Black's extension line is worth no more
+# than twice the sum: no doubling.  F2 with s + 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O X X . .
+  . O . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki F3 F2 F3 F2 D2 F3 F2 G2 [F2=s+5:5]
+
+[ke-edge-peep-extension-crowded-white]
+# As ke-edge-peep-extension-crowded-black, White to play: h0 is again above
+# 5, White's F2 with s + 5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O X X . .
+  . O . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki F3 F2 F3 F2 D2 F3 F2 G2 [F2=s+5:5]
+
+[ke-marks-edge-peep-general-reading]
+# The general reading of ke-edge-peep-extension-third-move-black marks the
+# near gap F2 on the second board, with 1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . O X X . .
+  . . . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki:mark-values F3 F2 [F2:2=1]
+
+[ke-marks-edge-peep-outer-stone]
+# The reading from outside of ke-edge-peep-outer-stone-far-gap-bonus-white
+# marks the near gap E8 on the first board, with 1, whichever side moves.
+white to play
+  . . . . . . O . .
+  . . O O . . . . O
+  . . . . X . X . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:mark-values E7 E8 [E8:1=1]
+
+[ke-marks-peep-both-gaps]
+# Black's two-space jump C5-F5 with White's D6 peeping at D5 and White's D3
+# two lines out beside D5 on the far side: both gap points are marked on
+# the first board, with 1, before the short answer.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki:mark-values C5 F5 [D5:1=1 E5:1=1]
