@@ -1,0 +1,86 @@
+// Entries of the table of routines for the rows of opening-pin4.tst.
+//
+// Answers:
+//  - "YomiTe:display-numbers-sorted R": the side to move reads the root R
+//    (the whole board the area, no forced continuation, the root's best
+//    value 20) with the look-ahead display on: the numbers drawn on its
+//    moves as "1:D2 2:H7 3:B7", sorted, so that the order in which the
+//    replies are read does not matter ("none" when nothing is drawn).
+#include "engine/Problems.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "board/Hooks.h"
+#include "board/Tejun.h"
+#include "engine/Hyoka.h"
+#include "engine/Sakiyomi.h"
+#include "engine/Think.h"
+
+namespace vorn::test {
+namespace {
+
+// The numbers drawn on the look-ahead's moves while it lives, "4:E5".
+class TDrawnNumbers : public TShellHooks {
+public:
+    TDrawnNumbers() : before_(&Shell()), display_(DspSakiyomi)
+    {
+        DspSakiyomi = 1;
+        SetShellHooks(this);
+    }
+    ~TDrawnNumbers() override
+    {
+        SetShellHooks(before_);
+        DspSakiyomi = display_;
+    }
+    TDrawnNumbers(const TDrawnNumbers&) = delete;
+    TDrawnNumbers& operator=(const TDrawnNumbers&) = delete;
+    void BangoDraw(int colour, int n, int x, int y) override
+    {
+        (void)colour;
+        words_.push_back(std::to_string(n) + ':' + GtpVertex(Point(x, y)));
+    }
+    const std::vector<std::string>& Words() const { return words_; }
+
+private:
+    TShellHooks* before_;
+    unsigned char display_;
+    std::vector<std::string> words_;
+};
+
+std::string SortedRootNumbers(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the tree wants its root");
+    const int colour = GobanLv[0]->Tejun.NextColor();
+    const int savedDeep = YomiDeep, savedBest = SakiRootBest;
+    const std::uint8_t savedIn = InSakiyomi, savedColour = SakiRootColour;
+    for (int y = 1; y <= 19; ++y)
+        for (int x = 1; x <= 19; ++x)
+            YomiArea[x][y] = 1;
+    YomiDeep = 0;
+    SakiRootBest = 20;
+    SakiRootColour = static_cast<std::uint8_t>(colour);
+    InSakiyomi = 1;
+    SaveHyokaBase();
+    std::vector<std::string> words;
+    {
+        TDrawnNumbers log;
+        YomiTe(pts[0], colour);
+        words = log.Words();
+    }
+    YomiDeep = savedDeep;
+    SakiRootBest = savedBest;
+    SakiRootColour = savedColour;
+    InSakiyomi = savedIn;
+    return SortedWords(words);
+}
+
+const TProblemRoutineAdd sortedRootNumbers("YomiTe:display-numbers-sorted", SortedRootNumbers);
+
+} // namespace
+} // namespace vorn::test
