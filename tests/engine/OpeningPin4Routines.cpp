@@ -6,8 +6,17 @@
 //    value 20) with the look-ahead display on: the numbers drawn on its
 //    moves as "1:D2 2:H7 3:B7", sorted, so that the order in which the
 //    replies are read does not matter ("none" when nothing is drawn).
+//  - "YomiTe:least-leaf R Q... [R Q...]": the side to move reads the root R
+//    as above; the points after R are the lines the row expects the tree to
+//    read below R, each a reply and the answers up to the leaf, a repeat of
+//    R starting the next line.  Each line's leaf is evaluated for the side
+//    to move against the base before R (R and the line played from the side
+//    to move on, colours alternating).  "least" when the root's score is
+//    the least of those leaves (the opponent chooses among its replies),
+//    else "score S leaves A B...".
 #include "engine/Problems.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -80,6 +89,46 @@ std::string SortedRootNumbers(const std::vector<Point>& pts)
     return SortedWords(words);
 }
 
+std::string LeastLeaf(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("the tree wants its root and a line");
+    const int colour = GobanLv[0]->Tejun.NextColor();
+    const int savedDeep = YomiDeep, savedBest = SakiRootBest;
+    const std::uint8_t savedIn = InSakiyomi, savedColour = SakiRootColour;
+    for (int y = 1; y <= 19; ++y)
+        for (int x = 1; x <= 19; ++x)
+            YomiArea[x][y] = 1;
+    YomiDeep = 0;
+    SakiRootBest = 20;
+    SakiRootColour = static_cast<std::uint8_t>(colour);
+    InSakiyomi = 1;
+    SaveHyokaBase();
+    const int score = YomiTe(pts[0], colour);
+    std::vector<int> leaves;
+    std::vector<Point> line{pts[0]};
+    for (std::size_t i = 1; i <= pts.size(); ++i) {
+        if (i < pts.size() && pts[i] != pts[0]) {
+            line.push_back(pts[i]);
+            continue;
+        }
+        RestoreHyokaBase();
+        leaves.push_back(ReadingValue(colour, line));
+        line.assign(1, pts[0]);
+    }
+    YomiDeep = savedDeep;
+    SakiRootBest = savedBest;
+    SakiRootColour = savedColour;
+    InSakiyomi = savedIn;
+    if (score == *std::min_element(leaves.begin(), leaves.end()))
+        return "least";
+    std::string out = "score " + std::to_string(score) + " leaves";
+    for (const int v : leaves)
+        out += ' ' + std::to_string(v);
+    return out;
+}
+
+const TProblemRoutineAdd leastLeaf("YomiTe:least-leaf", LeastLeaf);
 const TProblemRoutineAdd sortedRootNumbers("YomiTe:display-numbers-sorted", SortedRootNumbers);
 
 } // namespace

@@ -1,7 +1,8 @@
-# The opening on 19 x 19: the 3-3 point of every corner, the rules that
-# answer the opponent's first moves, and the cells of the own-stones
-# extension that the earlier tables leave open.  Every answer is worked out
-# by hand from the opening's rules.  Points are written as GTP vertices.
+# The opening on 19 x 19: the 3-3 point of the corners the earlier tables
+# leave open; and the look-ahead's tree on 9 x 9: the answers below two
+# replies, the score its lines leave, and the area round a weak stone.
+# Every answer is worked out by hand from the rules of the opening and of
+# the look-ahead.  Points are written as GTP vertices.
 #
 #   call JobanKoho:at:moves30 P...   stage 2 of the opening with 30 moves
 #                                    played: the candidates at P..., as
@@ -152,3 +153,100 @@ black to play
   . . X . . . . . .
   . . . . . . . . .
 call YomiTe:display-numbers-sorted D2 [1:D2 2:B7 2:H7 3:B7 3:H7]
+
+# --- The look-ahead's score: the leaf its lines end in -------------------------------
+#
+#   call YomiTe:least-leaf R Q... [R Q...]   the side to move reads the root
+#                                  R as above; the points after R are the
+#                                  lines expected below R (a reply and the
+#                                  answers to the leaf, a repeat of R
+#                                  starting the next line), each evaluated
+#                                  for the side to move against the base
+#                                  before R: "least" when the root's score
+#                                  is the least of those leaves
+#
+# With no forced continuation the leaf is evaluated as soon as the answer is
+# played, and a reply that leaves no answer is evaluated at once; our side
+# takes the best of its answers, the opponent the least of its replies.
+
+[kf-tree-score-of-one-reply-without-an-answer]
+# The position of tree-one-reply-is-read-and-kept (yomi-pin.tst): after
+# Black's D2 White's one reply is H7, after which Black has nothing to
+# answer: that reply's value is the evaluation right after it, and being
+# the only reply it is the root's score.
+black to play
+  . . . . . . . O .
+  . . . . . . O X O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O O X . . . .
+  . X O O X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YomiTe:least-leaf D2 H7 [least]
+
+[kf-tree-score-of-two-replies-each-answered]
+# The position of kf-tree-numbers-two-replies-each-answered: White's two
+# replies H7 and B7, each answered by Black's one escape (B7 and H7): each
+# reply is worth its one leaf, and White takes the lesser of the two.
+black to play
+  . O . . . . . O .
+  O X O . . . O X O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O O X . . . .
+  . X O O X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YomiTe:least-leaf D2 H7 B7 D2 B7 H7 [least]
+
+# --- The look-ahead area round a weak stone: its last related point ---------------
+#
+#   call MakeYomiArea:cover P Q...   (as in generators-cover.tst) the area
+#       made for the move P: each Q as "Q" when the area holds it, "Q=out"
+#       when not
+#
+# The area of P is every empty point within 6 lines of P both ways; when a
+# group collected around P is weak and not dead, every point related to
+# each collected weak group and the eight points around it join.  The
+# related points are listed as the empty points are scanned, row by row
+# from the top, each row from the left: the last one listed is the lowest
+# row's rightmost.
+
+[kf-look-ahead-area-round-the-last-related-point-of-a-weak-stone]
+# The row look-ahead-area-takes-the-diagonal-round-a-far-related-point
+# (life2-cover.tst) upside down: White's K10 on Black's wall J9-K9-L9
+# (liberties J10, L10, K11) is weak and not dead.  P = G10 is a two-space
+# jump from K10 (nothing stands between them; the wall's J9 beside the
+# jump's far end does not block it), so K10's group is collected; the
+# square of P ends at column N.  Every point below row 10 that could relate
+# to K10 is cut off by the wall (each scan from it meets J9, K9 or L9
+# first), so K10's last related point is in row 10, the rightmost: N10, a
+# two-space jump (O10, a three-space jump, is cut off by L9 beside its
+# third point).  O9, below and right of N10, is beside no other related
+# point of K10: in the area only through N10.  O11, a (1,4) shape from K10
+# (nothing on the line between), is related: P10 beside it is in too.  P9
+# is beside none of them: out.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . . . . . . . X X X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call MakeYomiArea:cover G10 O9 P10 P9 [O9 P10 P9=out]
