@@ -14,10 +14,18 @@
 //    to move on, colours alternating).  "least" when the root's score is
 //    the least of those leaves (the opponent chooses among its replies),
 //    else "score S leaves A B...".
+//  - "JobanTe:vs-computer-after-centre": stage 0 against another program
+//    (19 x 19) after the side to move has played K10 as the game's first
+//    move (taken back afterwards): "P C...", the point it gives ("pass" for
+//    none) and the candidates it left, "D4=100" (value, no bonus).
+//  - "JobanTe:first-columns-handicapH": stage 0 on the empty board in a
+//    continuous game with developer mode on and H handicap stones declared,
+//    400 times from a fixed seed: the columns given, "x=3,4,6,7".
 #include "engine/Problems.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -25,8 +33,11 @@
 #include "board/Diagram.h"
 #include "board/Goban.h"
 #include "board/Hooks.h"
+#include "board/Rand.h"
 #include "board/Tejun.h"
 #include "engine/Hyoka.h"
+#include "engine/Joban.h"
+#include "engine/Koho.h"
 #include "engine/Sakiyomi.h"
 #include "engine/Think.h"
 
@@ -128,6 +139,55 @@ std::string LeastLeaf(const std::vector<Point>& pts)
     return out;
 }
 
+std::string AfterCentre(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("stage 0 takes no points");
+    TGoban& b = *GobanLv[0];
+    if (b.Tejun.Current() != 0 || b.Utu(10, 10) != kUtuOk)
+        throw std::invalid_argument("K10 cannot be the first move");
+    b.Analyze();
+    const unsigned char savedMode = VsComputerMode;
+    VsComputerMode = 1;
+    KohoCount = 0;
+    Point p;
+    JobanTe(p);
+    VsComputerMode = savedMode;
+    const std::string answer = (p.x == 0 ? std::string("pass") : GtpVertex(p)) + ' ' + RoutineCandidates();
+    b.Matta();
+    b.Analyze();
+    return answer;
+}
+
+template <int H>
+std::string FirstColumns(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the first point takes no points");
+    const unsigned char savedRenzoku = RenzokuMode, savedDev = DevMode;
+    const int savedHandicap = Handicap;
+    RenzokuMode = 1;
+    DevMode = 1;
+    Handicap = H;
+    RandSeed(5);
+    std::set<int> columns;
+    for (int i = 0; i < 400; ++i) {
+        Point p;
+        JobanTe(p);
+        columns.insert(p.x);
+    }
+    RenzokuMode = savedRenzoku;
+    DevMode = savedDev;
+    Handicap = savedHandicap;
+    std::string out;
+    for (const int x : columns)
+        out += (out.empty() ? "x=" : ",") + std::to_string(x);
+    return out;
+}
+
+const TProblemRoutineAdd afterCentre("JobanTe:vs-computer-after-centre", AfterCentre);
+const TProblemRoutineAdd firstColumns1("JobanTe:first-columns-handicap1", FirstColumns<1>);
+const TProblemRoutineAdd firstColumns2("JobanTe:first-columns-handicap2", FirstColumns<2>);
 const TProblemRoutineAdd leastLeaf("YomiTe:least-leaf", LeastLeaf);
 const TProblemRoutineAdd sortedRootNumbers("YomiTe:display-numbers-sorted", SortedRootNumbers);
 

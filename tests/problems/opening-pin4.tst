@@ -1,14 +1,13 @@
 # The opening on 19 x 19: the 3-3 point of the corners the earlier tables
-# leave open; and the look-ahead's tree on 9 x 9: the answers below two
-# replies, the score its lines leave, and the area round a weak stone.
+# leave open.  The look-ahead: its tree on 9 x 9 (the answers below two
+# replies, the score its lines leave) and its area round a weak stone on
+# 19 x 19.
 # Every answer is worked out by hand from the rules of the opening and of
 # the look-ahead.  Points are written as GTP vertices.
 #
 #   call JobanKoho:at:moves30 P...   stage 2 of the opening with 30 moves
 #                                    played: the candidates at P..., as
 #                                    "P=value/bonus" or "P=none"
-#   call JobanEdgeGaps               the edge scan alone: every candidate as
-#                                    "P=value/bonus", "none" when none
 
 # --- The 3-3 point of the upper-right and lower-left corners ---------------------
 #
@@ -250,3 +249,112 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call MakeYomiArea:cover G10 O9 P10 P9 [O9 P10 P9=out]
+
+# --- The answer to a first move on the centre point ---------------------------------
+#
+#   call JobanTe:vs-computer-after-centre   stage 0 against another program
+#       (19 x 19) after the side to move has played K10 as the first move:
+#       "P C...", the point it gives and the candidates it left
+#       ("P=value")
+
+[kf-vs-computer-answer-to-the-centre-point]
+# Move 1 is K10 = (10,10): the star points of the corners that hold no move
+# of the record.  K10 counts for the lower-right corner (3: both
+# coordinates 10 or more), so the upper-left D16, the upper-right Q16 and
+# the lower-left D4, in this order, each enter the table with value 100
+# and bonus 0; the last one taken, D4, is the answer (empty, so playable).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanTe:vs-computer-after-centre [D4 D16=100 D4=100 Q16=100]
+
+# --- The random first point and the handicap -----------------------------------------
+#
+#   call JobanTe:first-columns-handicapH   stage 0 on the empty board in a
+#       continuous game with developer mode on and H handicap stones
+#       declared, 400 times from a fixed seed: the columns given, "x=3,4"
+#
+# The random first point (each coordinate 3 to N-2) is drawn only with fewer
+# than 2 handicap stones; otherwise stage 0 takes a free corner point of its
+# twelve-point table, whose columns on 9 x 9 are 3, 4, N-3 = 6 and N-2 = 7.
+
+[kf-first-point-columns-with-one-handicap-stone]
+# One handicap stone is fewer than 2: the random point, columns 3 to 7, all
+# five reached in 400 draws.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call JobanTe:first-columns-handicap1 [x=3,4,5,6,7]
+
+[kf-first-point-columns-with-two-handicap-stones]
+# Two handicap stones: no random point; every corner point of the table has
+# eight empty points around it, so the free corner points give columns 3,
+# 4, 6 and 7, never 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call JobanTe:first-columns-handicap2 [x=3,4,6,7]
+
+# --- The look-ahead area: the chain on the left of the point -------------------------
+
+[kf-look-ahead-area-reaches-round-a-weak-stone-on-the-left]
+# The row look-ahead-area-reaches-round-a-weak-stone (generators-cover.tst)
+# mirrored left to right, so that the chain next to P = K10 is its left
+# neighbour J10: Black's line D10-J10 with D11 and D9 above and below its
+# end.  White's C10 (liberties C9, C11 and B10) is weak but not dead, and it
+# is collected as the enemy of the chain next to K10.  Beyond the square
+# (columns D to Q) the area takes C10's related points C9, C11, B10 and
+# their neighbours, A9, A10 and A11 on the edge among them; R10, right of
+# the square, stays out.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . O X X X X X X . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call MakeYomiArea:cover K10 R10 Q10 C9 C11 B10 A9 A10 A11 [A10 A11 A9 B10 C11 C9 Q10 R10=out]
