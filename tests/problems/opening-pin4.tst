@@ -1,0 +1,360 @@
+# The opening on 19 x 19: the 3-3 point of the corners the earlier tables
+# leave open.  The look-ahead: its tree on 9 x 9 (the answers below two
+# replies, the score its lines leave) and its area round a weak stone on
+# 19 x 19.
+# Every answer is worked out by hand from the rules of the opening and of
+# the look-ahead.  Points are written as GTP vertices.
+#
+#   call JobanKoho:at:moves30 P...   stage 2 of the opening with 30 moves
+#                                    played: the candidates at P..., as
+#                                    "P=value/bonus" or "P=none"
+
+# --- The 3-3 point of the upper-right and lower-left corners ---------------------
+#
+# The 3-3 point beside a lone star-point stone (the only stone among its
+# eight surrounding points, its four neighbours empty) is a candidate for
+# either side.  The invasion is read for the side opposite to the star-point
+# stone; with the stone approached by two knight's moves it keeps its way out
+# towards the centre, so the reading adds nothing (as in the upper-left
+# corner).  Then the count of the star-point stone's side related to the 3-3
+# point (one stone, fewer than 3) gives 20 with bonus 0 when the star-point
+# stone is the side to move's own, else 25 with bonus 2.
+
+[kf-three-three-lower-left-approached-star-point-for-the-invader]
+# Black's D4 with White's F3 and C6; White to play: C3 = 25/2.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 C3 [C3=25/2]
+
+[kf-three-three-lower-left-approached-star-point-own]
+# The same with Black to play: D4 is Black's own stone: C3 = 20/0.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 C3 [C3=20/0]
+
+[kf-three-three-upper-right-approached-star-point-for-the-invader]
+# Black's Q16 with White's O17 and R14; White to play: R17 = 25/2.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . O . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . O . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 R17 [R17=25/2]
+
+[kf-three-three-upper-right-approached-star-point-own]
+# The same with Black to play: Q16 is Black's own stone: R17 = 20/0.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . O . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . O . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 R17 [R17=20/0]
+
+# --- The look-ahead's answers, the third move of a line ---------------------------
+#
+#   call YomiTe:display-numbers-sorted R   the side to move reads the root R
+#                                  (the whole board the area, no forced
+#                                  continuation, the root's best value 20,
+#                                  so replies above 15 are read, and below
+#                                  it captures and escapes, at most 3 on
+#                                  9 x 9) with the look-ahead display on:
+#                                  the numbers drawn on the moves, sorted
+#
+# The root is numbered 1, each of the opponent's replies 2, and each of our
+# answers to a reply 3.
+
+[kf-tree-numbers-two-replies-each-answered]
+# The position of tree-one-reply-is-read-and-kept (yomi-pin.tst) with its
+# top-right corner mirrored into the top-left: Black's B8 in atari under
+# White's A8, C8 and B9, as H8 under G8, J8 and H9.  Black's root D2 takes
+# White's four stones C3-D4 (numbered 1).  White then has two urgent moves,
+# each the other's mirror image: H7 and B7, each taking one Black stone
+# (worth well above 13; nothing else is short of liberties but White's own
+# stones beside them, which need no saving).  Both are read, each numbered 2.
+# After White's H7 Black's B8 is still in atari and escapes at B7 (three
+# liberties A7, C7, B6 after it, an escape worth 13 or more): Black's one
+# answer, numbered 3; after White's B7 likewise H7 for H8.  With no forced
+# continuation nothing more is drawn.
+black to play
+  . O . . . . . O .
+  O X O . . . O X O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O O X . . . .
+  . X O O X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YomiTe:display-numbers-sorted D2 [1:D2 2:B7 2:H7 3:B7 3:H7]
+
+# --- The look-ahead's score: the leaf its lines end in -------------------------------
+#
+#   call YomiTe:least-leaf R Q... [R Q...]   the side to move reads the root
+#                                  R as above; the points after R are the
+#                                  lines expected below R (a reply and the
+#                                  answers to the leaf, a repeat of R
+#                                  starting the next line), each evaluated
+#                                  for the side to move against the base
+#                                  before R: "least" when the root's score
+#                                  is the least of those leaves
+#
+# With no forced continuation the leaf is evaluated as soon as the answer is
+# played, and a reply that leaves no answer is evaluated at once; our side
+# takes the best of its answers, the opponent the least of its replies.
+
+[kf-tree-score-of-one-reply-without-an-answer]
+# The position of tree-one-reply-is-read-and-kept (yomi-pin.tst): after
+# Black's D2 White's one reply is H7, after which Black has nothing to
+# answer: that reply's value is the evaluation right after it, and being
+# the only reply it is the root's score.
+black to play
+  . . . . . . . O .
+  . . . . . . O X O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O O X . . . .
+  . X O O X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YomiTe:least-leaf D2 H7 [least]
+
+[kf-tree-score-of-two-replies-each-answered]
+# The position of kf-tree-numbers-two-replies-each-answered: White's two
+# replies H7 and B7, each answered by Black's one escape (B7 and H7): each
+# reply is worth its one leaf, and White takes the lesser of the two.
+black to play
+  . O . . . . . O .
+  O X O . . . O X O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O O X . . . .
+  . X O O X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call YomiTe:least-leaf D2 H7 B7 D2 B7 H7 [least]
+
+# --- The look-ahead area round a weak stone: its last related point ---------------
+#
+#   call MakeYomiArea:cover P Q...   (as in generators-cover.tst) the area
+#       made for the move P: each Q as "Q" when the area holds it, "Q=out"
+#       when not
+#
+# The area of P is every empty point within 6 lines of P both ways; when a
+# group collected around P is weak and not dead, every point related to
+# each collected weak group and the eight points around it join.  The
+# related points are listed as the empty points are scanned, row by row
+# from the top, each row from the left: the last one listed is the lowest
+# row's rightmost.
+
+[kf-look-ahead-area-round-the-last-related-point-of-a-weak-stone]
+# The row look-ahead-area-takes-the-diagonal-round-a-far-related-point
+# (life2-cover.tst) upside down: White's K10 on Black's wall J9-K9-L9
+# (liberties J10, L10, K11) is weak and not dead.  P = G10 is a two-space
+# jump from K10 (nothing stands between them; the wall's J9 beside the
+# jump's far end does not block it), so K10's group is collected; the
+# square of P ends at column N.  Every point below row 10 that could relate
+# to K10 is cut off by the wall (each scan from it meets J9, K9 or L9
+# first), so K10's last related point is in row 10, the rightmost: N10, a
+# two-space jump (O10, a three-space jump, is cut off by L9 beside its
+# third point).  O9, below and right of N10, is beside no other related
+# point of K10: in the area only through N10.  O11, a (1,4) shape from K10
+# (nothing on the line between), is related: P10 beside it is in too.  P9
+# is beside none of them: out.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . . . . . . . X X X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call MakeYomiArea:cover G10 O9 P10 P9 [O9 P10 P9=out]
+
+# --- The answer to a first move on the centre point ---------------------------------
+#
+#   call JobanTe:vs-computer-after-centre   stage 0 against another program
+#       (19 x 19) after the side to move has played K10 as the first move:
+#       "P C...", the point it gives and the candidates it left
+#       ("P=value")
+
+[kf-vs-computer-answer-to-the-centre-point]
+# Move 1 is K10 = (10,10): the star points of the corners that hold no move
+# of the record.  K10 counts for the lower-right corner (3: both
+# coordinates 10 or more), so the upper-left D16, the upper-right Q16 and
+# the lower-left D4, in this order, each enter the table with value 100
+# and bonus 0; the last one taken, D4, is the answer (empty, so playable).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanTe:vs-computer-after-centre [D4 D16=100 D4=100 Q16=100]
+
+# --- The random first point and the handicap -----------------------------------------
+#
+#   call JobanTe:first-columns-handicapH   stage 0 on the empty board in a
+#       continuous game with developer mode on and H handicap stones
+#       declared, 400 times from a fixed seed: the columns given, "x=3,4"
+#
+# The random first point (each coordinate 3 to N-2) is drawn only with fewer
+# than 2 handicap stones; otherwise stage 0 takes a free corner point of its
+# twelve-point table, whose columns on 9 x 9 are 3, 4, N-3 = 6 and N-2 = 7.
+
+[kf-first-point-columns-with-one-handicap-stone]
+# One handicap stone is fewer than 2: the random point, columns 3 to 7, all
+# five reached in 400 draws.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call JobanTe:first-columns-handicap1 [x=3,4,5,6,7]
+
+[kf-first-point-columns-with-two-handicap-stones]
+# Two handicap stones: no random point; every corner point of the table has
+# eight empty points around it, so the free corner points give columns 3,
+# 4, 6 and 7, never 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call JobanTe:first-columns-handicap2 [x=3,4,6,7]
+
+# --- The look-ahead area: the chain on the left of the point -------------------------
+
+[kf-look-ahead-area-reaches-round-a-weak-stone-on-the-left]
+# The row look-ahead-area-reaches-round-a-weak-stone (generators-cover.tst)
+# mirrored left to right, so that the chain next to P = K10 is its left
+# neighbour J10: Black's line D10-J10 with D11 and D9 above and below its
+# end.  White's C10 (liberties C9, C11 and B10) is weak but not dead, and it
+# is collected as the enemy of the chain next to K10.  Beyond the square
+# (columns D to Q) the area takes C10's related points C9, C11, B10 and
+# their neighbours, A9, A10 and A11 on the edge among them; R10, right of
+# the square, stays out.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . O X X X X X X . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call MakeYomiArea:cover K10 R10 Q10 C9 C11 B10 A9 A10 A11 [A10 A11 A9 B10 C11 C9 Q10 R10=out]
