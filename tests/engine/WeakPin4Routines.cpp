@@ -1,0 +1,138 @@
+// Entries of the problem table weak-pin4.tst: the weak-group generator as a
+// whole, the jump reading the link generators take from a group, and the
+// pending vital points a weak group's area answers.  The answer format is
+// written at each entry.
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "board/Gun.h"
+#include "engine/Koho.h"
+#include "engine/PairAnswer.h"
+#include "engine/WeakGun.h"
+
+namespace vorn::test {
+namespace {
+
+const TGun& GroupOf(Point p)
+{
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(p);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(p));
+    return *g;
+}
+
+// call WeakGunThink:kg P...   the weak-group generator over the whole board
+// (every weak group, alone or in pairs), its candidates read at the points
+// P... alone: "P=value" ("P=none" when nothing was added there).
+std::string ThinkAt(const std::vector<Point>& pts)
+{
+    if (pts.empty())
+        throw std::invalid_argument("the generator wants the points to read");
+    Point out;
+    WeakGunThink(out);
+    return CandidatesAt(pts, false);
+}
+
+const TProblemRoutineAdd thinkAt("WeakGunThink:kg", ThinkAt);
+
+// call GunIkkenHyoka:kg V P...   the jump reading of the group at V, named
+// by the reading it equals: "P" when it is the opponent's evaluation after
+// the group's colour plays P (one of the row's points), "board" when it is
+// the opponent's evaluation of the position as it stands, "other" else.
+std::string IkkenReading(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("the reading wants a stone of the group and the points to compare");
+    const TGun& g = GroupOf(pts[0]);
+    const int col = g.GetIsiIro();
+    const int v = GunIkkenHyoka(g);
+    std::vector<std::string> all;
+    for (std::size_t i = 1; i < pts.size(); ++i)
+        if (v == -ReadingValue(col, {pts[i]}))
+            all.push_back(GtpVertex(pts[i]));
+    if (v == -ReadingValue(col, {}))
+        all.push_back("board");
+    return all.empty() ? "other" : SortedWords(all);
+}
+
+const TProblemRoutineAdd ikkenReading("GunIkkenHyoka:kg", IkkenReading);
+
+// call WeakGunPairAnswer:kg V   the pending capture entries answered inside
+// the area of the group at V: the entries marked answered, as "kind/A"
+// (the entry's kind and first point); the marks are taken off again.
+std::string PairAnswerMarks(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the answers want a stone of the group");
+    TGoban& b = *GobanLv[0];
+    const TGun& g = GroupOf(pts[0]);
+    g.KohoTe();
+    std::vector<int> before;
+    for (int i = 1; i <= b.PairCount(); ++i)
+        before.push_back(b.PairFlag(i));
+    KohoKind = kkWeakGun;
+    WeakGunPairAnswer(g);
+    std::vector<std::string> all;
+    for (int i = 1; i <= b.PairCount(); ++i) {
+        const int was = before[static_cast<std::size_t>(i - 1)];
+        if (b.PairFlag(i) != was)
+            all.push_back(std::to_string(b.PairKind(i)) + '/' + GtpVertex(b.PairPointA(i)));
+        b.SetPairFlag(i, was);
+    }
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd pairAnswerMarks("WeakGunPairAnswer:kg", PairAnswerMarks);
+
+// call WeakGunThink:marks:kg   the weak-group generator over the whole
+// board: the pending entries it marked answered, as "kind/A" (the entry's
+// kind and first point); the marks are taken off again.
+std::string ThinkMarks(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the generator's marks take no points");
+    TGoban& b = *GobanLv[0];
+    std::vector<int> before;
+    for (int i = 1; i <= b.PairCount(); ++i)
+        before.push_back(b.PairFlag(i));
+    Point out;
+    WeakGunThink(out);
+    std::vector<std::string> all;
+    for (int i = 1; i <= b.PairCount(); ++i) {
+        const int was = before[static_cast<std::size_t>(i - 1)];
+        if (b.PairFlag(i) != was)
+            all.push_back(std::to_string(b.PairKind(i)) + '/' + GtpVertex(b.PairPointA(i)));
+        b.SetPairFlag(i, was);
+    }
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd thinkMarks("WeakGunThink:marks:kg", ThinkMarks);
+
+// call KohoDoubleScan:links:kg P...   links of the side to move (reason 4)
+// worth 2 at P... (in that order), then the double-move pass over them:
+// each point as "P=2" when its link kept its value, "P=up" when the pass
+// raised it.
+std::string DoubleScanRaised(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("the pass wants two points or more");
+    for (Point p : pts)
+        AddKohoEx(p, 2, kkTugi, Point());
+    KohoKind = kkKankei;
+    KohoDoubleScan(kkTugi);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]) + (Koho.Value[i] == 2 ? "=2" : "=up"));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd doubleScanRaised("KohoDoubleScan:links:kg", DoubleScanRaised);
+
+} // namespace
+} // namespace vorn::test

@@ -1,0 +1,125 @@
+# Weak groups: the generator over the whole board, the pending vital points
+# a weak group's area answers, the jump reading that the link generators
+# take from a group, and the double-move pass over ten links.  The answers
+# are worked out by hand from the routines' rules; what the analysis gives
+# (eye values, death levels, the pending entries) is stated as a premise.
+#
+#   call WeakGunThink:marks:kg   the generator over the whole board: the
+#       pending entries it marked answered, as "kind/A" (A the entry's
+#       first point; an off-board point is written "(x,y)", y counted from
+#       the top)
+#   call WeakGunPairAnswer:kg V   the capture entries (kinds 20 and up)
+#       answered inside the area of the group at V, as "kind/A" ("none")
+#   call GunIkkenHyoka:kg V P...   the jump reading of the group at V, named
+#       by the reading it equals: "P" when it is the opponent's evaluation
+#       after the group's colour plays P, "board" when it is the opponent's
+#       evaluation of the position as it stands, "other" else
+#   call KohoDoubleScan:links:kg P...   links of the side to move worth 2 at
+#       P... (in that order), then the double-move pass: "P=2" when the
+#       link kept its value, "P=up" when the pass raised it
+
+# --- A lone weak stone, the last group of the board -----------------------------
+# White C5 and Black B4 diagonal to it, Black to play.  The analysis: White
+# C5 has eye value 4 and is not weak; Black B4 has eye value 3 and death
+# level 48 (weak).  The pending entries: White C5's two-space jump to the
+# left edge (kind 6, A the off-board point (0,5) beside A5, B = C5) and the
+# vital point A3 of Black's group (kind 20).  Groups are numbered from the
+# top: C5 is group 1, B4 group 2, the last one.
+
+[kg-think-lone-weak-stone-is-the-last-group]
+# B4 touches no enemy chain (C5 is diagonal), so it goes alone.  Step 1
+# answers the entries of kind 20 and up whose point lies in B4's area: A3 is
+# a diagonal point of B4 (one of its From points), marked.  Step 1 adds no
+# candidate (a vital point has no capture answer), so step 2 runs: the
+# link entries of kinds up to 7 whose on-board point lies in the area: C5
+# is a stone diagonal to B4 (related to it), so the kind-6 entry is marked
+# too.  No other entry exists, whatever the later steps do.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunThink:marks:kg [20/A3 6/(0,5)]
+
+[kg-pair-answer-vital-point-inside-the-area]
+# As above, Black's B4 alone: its vital point A3 (kind 20) is in its area
+# (a diagonal From point of B4): marked.  The kind-6 link entry is no
+# capture entry and is left.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPairAnswer:kg B4 [20/A3]
+
+[kg-pair-answer-vital-point-outside-the-area]
+# The same with White's C5: A3 is two points diagonally from C5, but the
+# diagonal from A3 runs into Black's B4 first, so A3 is no From point of
+# C5, nor a related point, and C5 touches no enemy chain: A3 lies outside
+# White's area and nothing is marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPairAnswer:kg C5 [none]
+
+# --- The jump reading takes the group's first From entry ------------------------
+[kg-ikken-reading-from-the-first-from-entry]
+# Black's lone B6 with White A7 and D8.  The From entries are listed in the
+# order of the empty points, top row first, left to right.  Top row: A9
+# (large knight's move) stops at A7 beside the long leg; B9 (two-space
+# jump down) stops since A7 beside the far gap and D8 two lines across on
+# the near side are both White; C9 (large knight's move) stops since A7 and
+# D8 stand on both sides; D9 ((2,3) shape) stops at D8 next to it.  Row 8:
+# A8 (knight's move) stops at A7 next to it; B8 is a one-space jump to B6
+# (A7 beside the gap, D7 empty): B8 is the first entry, a one-space jump
+# with four empty neighbours.  The reading is White's evaluation after
+# Black B8.
+black to play
+  . . . . . . . . .
+  . . . O . . . . .
+  O . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunIkkenHyoka:kg B6 B8 D6 B4 [B8]
+
+# --- The double-move pass looks at ten candidates -------------------------------
+[kg-double-scan-takes-the-tenth-link]
+# Black's A2 and B1; Black's links at nine corner and edge points, then E5
+# the tenth.  Premise: Black's double move with the open centre E5 and any
+# one of the others is worth well over 25, while no corner or edge point
+# scores above 25 together with every other one (two far corners such as
+# A9 and J1 add nothing near 25).  The pass takes ten candidates, E5 among
+# them: E5 has nine hits, every other point fewer, so E5 alone is raised
+# (to its best double move); the others keep 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . X . . . . . . .
+call KohoDoubleScan:links:kg A9 J9 J1 B9 J8 H9 A8 A1 C1 E5 [A1=2 A8=2 A9=2 B9=2 C1=2 E5=up H9=2 J1=2 J8=2 J9=2]
