@@ -123,3 +123,30 @@ black to play
   X . . . . . . . .
   . X . . . . . . .
 call KohoDoubleScan:links:kg A9 J9 J1 B9 J8 H9 A8 A1 C1 E5 [A1=2 A8=2 A9=2 B9=2 C1=2 E5=up H9=2 J1=2 J8=2 J9=2]
+
+# --- A weak group taken with its partner is not taken again ---------------------
+[kg-think-partner-of-a-dead-stone-is-handled-once]
+# Black's D9 in atari beside White's E9 and D8, Black's F7 and D6 below,
+# Black to play.  The analysis: D9 is dead (eye value 0, death level 99,
+# so weak by its death level); White's E9-D8 has eye value 3 and death
+# level 52 (weak); Black's F7-D6 has eye value 6 (not weak).  The pending
+# entries: White's diagonal D8-E9 (kind 2), Black's knight's move D6-F7
+# (kind 4), F7's two-space jump to the top edge (kind 6), D6's three-space
+# jump to the left edge (kind 10), C9 as White's vital point (kind 20) and
+# as the liberty of D9 in atari (kind 21).  D9 is group 1: its weak enemy
+# partner is White's group, so the two go as a pair with D9 (Black's) as
+# the own group: the capture entries in D9's area, C9 (its liberty), are
+# marked; the pair's contact patterns mark nothing.  White's group is then
+# done: when its turn comes it is not taken alone (alone its steps would
+# also answer the link entries of its area, its own diagonal D8-E9 first).
+black to play
+  . . . X O . . . .
+  . . . O . . . . .
+  . . . . . X . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunThink:marks:kg [20/C9 21/C9]
