@@ -89,6 +89,36 @@ std::string PairAnswerMarks(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd pairAnswerMarks("WeakGunPairAnswer:kg", PairAnswerMarks);
 
+// call WeakGunPairAnswer:premarked:kg V P...   the same answers, the entries
+// whose first point is one of P... marked answered beforehand (as an earlier
+// pass of the same decision leaves them): the candidates by their points
+// alone, sorted ("none").
+std::string PairAnswerPremarked(const std::vector<Point>& pts)
+{
+    if (pts.empty())
+        throw std::invalid_argument("the answers want a stone of the group");
+    TGoban& b = *GobanLv[0];
+    const TGun& g = GroupOf(pts[0]);
+    std::vector<int> before;
+    for (int i = 1; i <= b.PairCount(); ++i) {
+        before.push_back(b.PairFlag(i));
+        for (std::size_t k = 1; k < pts.size(); ++k)
+            if (b.PairPointA(i) == pts[k])
+                b.SetPairFlag(i, 1);
+    }
+    g.KohoTe();
+    KohoKind = kkWeakGun;
+    WeakGunPairAnswer(g);
+    for (int i = 1; i <= b.PairCount(); ++i)
+        b.SetPairFlag(i, before[static_cast<std::size_t>(i - 1)]);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd pairAnswerPremarked("WeakGunPairAnswer:premarked:kg", PairAnswerPremarked);
+
 // call WeakGunThink:marks:kg   the weak-group generator over the whole
 // board: the pending entries it marked answered, as "kind/A" (the entry's
 // kind and first point); the marks are taken off again.
@@ -116,23 +146,34 @@ const TProblemRoutineAdd thinkMarks("WeakGunThink:marks:kg", ThinkMarks);
 
 // call KohoDoubleScan:links:kg P...   links of the side to move (reason 4)
 // worth 2 at P... (in that order), then the double-move pass over them:
-// each point as "P=2" when its link kept its value, "P=up" when the pass
+// each point as "P=v" when its link kept its value v, "P=up" when the pass
 // raised it.
+// call KohoDoubleScan:links-last-1:kg P...   the same, the last link worth -1.
+template <int LastValue>
 std::string DoubleScanRaised(const std::vector<Point>& pts)
 {
     if (pts.size() < 2)
         throw std::invalid_argument("the pass wants two points or more");
-    for (Point p : pts)
-        AddKohoEx(p, 2, kkTugi, Point());
+    std::vector<int> given;
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        given.push_back(i + 1 == pts.size() ? LastValue : 2);
+        AddKohoEx(pts[i], given.back(), kkTugi, Point());
+    }
     KohoKind = kkKankei;
     KohoDoubleScan(kkTugi);
     std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(GtpVertex(Koho.Pt[i]) + (Koho.Value[i] == 2 ? "=2" : "=up"));
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string w = GtpVertex(Koho.Pt[i]) + "=up";
+        for (std::size_t k = 0; k < pts.size(); ++k)
+            if (pts[k] == Koho.Pt[i] && Koho.Value[i] == given[k])
+                w = GtpVertex(Koho.Pt[i]) + '=' + std::to_string(given[k]);
+        all.push_back(w);
+    }
     return SortedWords(all);
 }
 
-const TProblemRoutineAdd doubleScanRaised("KohoDoubleScan:links:kg", DoubleScanRaised);
+const TProblemRoutineAdd doubleScanRaised("KohoDoubleScan:links:kg", DoubleScanRaised<2>);
+const TProblemRoutineAdd doubleScanLastLow("KohoDoubleScan:links-last-1:kg", DoubleScanRaised<-1>);
 
 } // namespace
 } // namespace vorn::test

@@ -10,13 +10,17 @@
 #       the top)
 #   call WeakGunPairAnswer:kg V   the capture entries (kinds 20 and up)
 #       answered inside the area of the group at V, as "kind/A" ("none")
+#   call WeakGunPairAnswer:premarked:kg V P...   the same answers with the
+#       entries whose first point is one of P... marked answered beforehand:
+#       the candidates by their points alone ("none")
 #   call GunIkkenHyoka:kg V P...   the jump reading of the group at V, named
 #       by the reading it equals: "P" when it is the opponent's evaluation
 #       after the group's colour plays P, "board" when it is the opponent's
 #       evaluation of the position as it stands, "other" else
 #   call KohoDoubleScan:links:kg P...   links of the side to move worth 2 at
-#       P... (in that order), then the double-move pass: "P=2" when the
-#       link kept its value, "P=up" when the pass raised it
+#       P... (in that order), then the double-move pass: "P=v" when the
+#       link kept its value v, "P=up" when the pass raised it
+#   call KohoDoubleScan:links-last-1:kg P...   the same, the last link worth -1
 
 # --- A lone weak stone, the last group of the board -----------------------------
 # White C5 and Black B4 diagonal to it, Black to play.  The analysis: White
@@ -79,6 +83,44 @@ black to play
   . . . . . . . . .
 call WeakGunPairAnswer:kg C5 [none]
 
+# --- An entry answered before is not answered again ----------------------------
+# Black's D5 in atari under White's C5, D6 and E5, its liberty D4, Black to
+# play.  The pending capture entry: D5's chain in atari with its liberty D4
+# (kind 21); D4 lies in the area of D5's group (its liberty).
+
+[kg-pair-answer-escape-from-atari]
+# The escape is answered: no White chain next to D5 is short of liberties,
+# so the save point is D4 itself; Black's D4-D5 then has three liberties
+# (C4, E4, D3), White's D4 would take D5 and keep three liberties, with
+# nothing for Black to take back: the candidate at D4, the engine's own
+# chain's save point (its value is the sum of the two readings).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPairAnswer:premarked:kg D5 [D4]
+
+[kg-pair-answer-skips-an-entry-answered-before]
+# The same with the entry at D4 marked answered (as the pair answers of the
+# same decision leave it): it is not answered again, nothing is added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPairAnswer:premarked:kg D5 D4 [none]
+
 # --- The jump reading takes the group's first From entry ------------------------
 [kg-ikken-reading-from-the-first-from-entry]
 # Black's lone B6 with White A7 and D8.  The From entries are listed in the
@@ -123,6 +165,39 @@ black to play
   X . . . . . . . .
   . X . . . . . . .
 call KohoDoubleScan:links:kg A9 J9 J1 B9 J8 H9 A8 A1 C1 E5 [A1=2 A8=2 A9=2 B9=2 C1=2 E5=up H9=2 J1=2 J8=2 J9=2]
+
+[kg-double-scan-leaves-a-link-worth-minus-one]
+# Black's A2 and B1; Black's links at J9 and J1 worth 2, at E5 worth -1.
+# Premise: Black's double move with E5 and J9 or J1 is worth well over 25,
+# J9 with J1 nowhere near.  Only candidates worth 0 to 10 take part: E5 at
+# -1 is left out, J9 with J1 is no hit, nothing changes.  (With E5 worth 2,
+# E5 would be raised: see the next row.)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . X . . . . . . .
+call KohoDoubleScan:links-last-1:kg J9 J1 E5 [E5=-1 J1=2 J9=2]
+
+[kg-double-scan-raises-a-link-worth-two]
+# As above with E5 worth 2: E5 takes part, E5 with J9 and E5 with J1 are
+# hits; E5 has the most (two) and alone is raised.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . X . . . . . . .
+call KohoDoubleScan:links:kg J9 J1 E5 [E5=up J1=2 J9=2]
 
 # --- A weak group taken with its partner is not taken again ---------------------
 [kg-think-partner-of-a-dead-stone-is-handled-once]
