@@ -225,3 +225,50 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call WeakGunThink:marks:kg [20/C9 21/C9]
+
+# --- The escape jump toward another group of ours --------------------------------
+#   call WeakGunKankeiMoves:jump V P   (as in generators.tst) the relation
+#       moves of the group at V read at the jump P: "P=r:13" with r = (A + B)
+#       * 13 / 10, A = Black's evaluation after Black P, B = White's after
+#       White P; the other candidates by their points
+# Two lone Black stones five lines apart on one column, Black to play: no
+# relation joins them, so they are two groups, each with eye value 6 (no
+# enemy stone anywhere).  No enemy stone: the relation patterns record
+# nothing, so the escape jumps are looked at.  The one-space jump E5 of the
+# group read has all eight surrounding points empty, and its relation
+# record lists the stone above it first (the lines are scanned up, right,
+# down, left) and the stone below it second.
+
+[kg-escape-jump-toward-a-group-related-first]
+# E3 jumps to E5; E8 above is E5's first relation (a two-space jump), a
+# stone of another group with eye value 6: the jump E5 is added with
+# 13/10 of its two readings.  E3's other one-space jumps C3 and G3 relate
+# to no other group; E1 is on the edge.
+black to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:jump E3 E5 [E5=r:13]
+
+[kg-escape-jump-toward-a-group-related-last]
+# Upside down: E7 jumps to E5; E5's first relation is E7 itself (the group
+# read), the last one E2 below (a two-space jump), another group with eye
+# value 6: E5 is added the same way.  E7's jumps C7 and G7 relate to no
+# other group, E9 is on the edge.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+call WeakGunKankeiMoves:jump E7 E5 [E5=r:13]
