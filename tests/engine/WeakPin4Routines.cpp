@@ -144,6 +144,28 @@ std::string ThinkMarks(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd thinkMarks("WeakGunThink:marks:kg", ThinkMarks);
 
+// call PairAnswer:kg P...   the pair answers over the whole pending list,
+// read at the points P... alone: "P:r" with the reason r of the candidate
+// there ("P=none" when there is none).
+std::string PairAnswerReasons(const std::vector<Point>& pts)
+{
+    if (pts.empty())
+        throw std::invalid_argument("the pair answers want the points to read");
+    Point out;
+    PairAnswer(out);
+    std::vector<std::string> all;
+    for (Point p : pts) {
+        std::string w = GtpVertex(p) + "=none";
+        for (int i = 1; i <= KohoCount; ++i)
+            if (Koho.Pt[i] == p)
+                w = GtpVertex(p) + ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+        all.push_back(w);
+    }
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd pairAnswerReasons("PairAnswer:kg", PairAnswerReasons);
+
 // call KohoDoubleScan:links:kg P...   links of the side to move (reason 4)
 // worth 2 at P... (in that order), then the double-move pass over them:
 // each point as "P=v" when its link kept its value v, "P=up" when the pass

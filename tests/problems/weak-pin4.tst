@@ -13,6 +13,9 @@
 #   call WeakGunPairAnswer:premarked:kg V P...   the same answers with the
 #       entries whose first point is one of P... marked answered beforehand:
 #       the candidates by their points alone ("none")
+#   call PairAnswer:kg P...   the pair answers over the whole pending list,
+#       read at the points P... alone: "P:r" with the reason r of the
+#       candidate there ("P=none")
 #   call GunIkkenHyoka:kg V P...   the jump reading of the group at V, named
 #       by the reading it equals: "P" when it is the opponent's evaluation
 #       after the group's colour plays P, "board" when it is the opponent's
@@ -272,3 +275,26 @@ black to play
   . . . . X . . . .
   . . . . . . . . .
 call WeakGunKankeiMoves:jump E7 E5 [E5=r:13]
+
+# --- The pair answers hand a net to the net answer ------------------------------
+[kg-pair-answers-take-the-net-with-its-chain]
+# The net of generators-probe.tst (probe-net-the-escape-costs-the-stone-in-
+# atari), White to play: Black's D6-E6-E5 has two liberties, F5 and E4, and
+# the pending list holds the net at F4 on that chain (kind 23, A = F4, B =
+# D6) besides Black's C5 in atari (kind 21), the ladder at F4 (kind 22) and
+# the link entries.  The pair answers give the net entry to the net answer
+# with the net point and the chain's stone: the net works (each extension
+# of Black's chain is caught), so F4 is added under the capture reason 1
+# (the link answers of the other entries add nothing at F4; kinds 21 and 22
+# are not answered here).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . O X X O . . .
+  . O X O X . . . .
+  . . . O . . . . .
+  . . X . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call PairAnswer:kg F4 [F4:1]
