@@ -4,6 +4,7 @@
 // written at each entry.
 #include "engine/Problems.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,8 +12,10 @@
 #include "board/Diagram.h"
 #include "board/Goban.h"
 #include "board/Gun.h"
+#include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/PairAnswer.h"
+#include "engine/Reading.h"
 #include "engine/WeakGun.h"
 
 namespace vorn::test {
@@ -39,6 +42,57 @@ std::string ThinkAt(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd thinkAt("WeakGunThink:kg", ThinkAt);
+
+// A bonus against the reading it is taken from: "r/3" when it is a third of
+// r (toward zero) held to the range a candidate worth 25 keeps, "r/2" for a
+// half, else the number.
+std::string BonusOf(int bonus, int r, int cap)
+{
+    const auto held = [cap](int v) { return KohoBonusClamp(25, std::min(v, cap)); };
+    return bonus == held(r / 3) ? "r/3" : bonus == held(r / 2) ? "r/2" : std::to_string(bonus);
+}
+
+// call WeakGunHirogeru:keima:kg V B Q...   the extensions of the opponent's
+// weak group at V, read at its knight's move B and the rectangle points
+// Q...: "B/r/3" with r = e1 + e2 (e1: the group's colour plays B, analysed,
+// its evaluation lowered by the approach reading; e2: the side to move's
+// evaluation after its own play at B) held to 35, and "Q/r/3" with r = e1 +
+// the side to move's evaluation after its play at Q; "r/2" for a half,
+// "P=none" without a candidate.
+std::string HirogeruKeima(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("the extension wants a stone of the group, its point and the points read");
+    const TGun& g = GroupOf(pts[0]);
+    const int col = g.GetIsiIro(), opp = col ^ 3;
+    const Point b = pts[1];
+    int e1 = 0;
+    {
+        TYomiTrial t;
+        if (!t.Play(col, b))
+            throw std::invalid_argument("the extension is refused");
+        CurGoban().Analyze();
+        e1 = KakariMin(b, HyokaDiff(col));
+    }
+    const int e2 = ReadingValue(opp, {b});
+    std::vector<int> reads{e1 + e2};
+    for (std::size_t i = 2; i < pts.size(); ++i)
+        reads.push_back(e1 + UtuHyoka(opp, pts[i]));
+    KohoKind = kkWeakGun;
+    Point best;
+    WeakGunHirogeru(g, 0, best);
+    std::vector<std::string> all;
+    for (std::size_t i = 1; i < pts.size(); ++i) {
+        std::string w = GtpVertex(pts[i]) + "=none";
+        for (int k = 1; k <= KohoCount; ++k)
+            if (Koho.Pt[k] == pts[i])
+                w = GtpVertex(pts[i]) + '/' + BonusOf(Koho.Bonus[k], reads[i - 1], i == 1 ? 35 : 255);
+        all.push_back(w);
+    }
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd hirogeruKeima("WeakGunHirogeru:keima:kg", HirogeruKeima);
 
 // call GunIkkenHyoka:kg V P...   the jump reading of the group at V, named
 // by the reading it equals: "P" when it is the opponent's evaluation after

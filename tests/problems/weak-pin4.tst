@@ -16,6 +16,14 @@
 #   call PairAnswer:kg P...   the pair answers over the whole pending list,
 #       read at the points P... alone: "P:r" with the reason r of the
 #       candidate there ("P=none")
+#   call WeakGunHirogeru:keima:kg V B Q...   the extensions of the
+#       opponent's weak group at V read at its knight's move B and the
+#       rectangle points Q...: each bonus against its reading r, "P/r/3" (a
+#       third, toward zero, held to 35 for B), "P/r/2" for a half, the
+#       number else, "P=none" without a candidate; for B, r = e1 + e2 (e1
+#       the group's colour's evaluation after its play at B, lowered by the
+#       approach reading, e2 the side to move's after its own play at B),
+#       for Q, r = e1 + the side to move's evaluation after its play at Q
 #   call GunIkkenHyoka:kg V P...   the jump reading of the group at V, named
 #       by the reading it equals: "P" when it is the opponent's evaluation
 #       after the group's colour plays P, "board" when it is the opponent's
@@ -298,3 +306,25 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call PairAnswer:kg F4 [F4:1]
+
+# --- The knight's-move extension of the opponent's lone stone --------------------
+[kg-hirogeru-knight-rectangle-point-takes-a-third]
+# White's lone E5 on an empty board, Black to play: the opponent's group.
+# No enemy stone near, so nothing is halved.  The knight's move D7 (on line
+# 7, four empty neighbours; the rectangle's middle points E6 and D6 empty,
+# no White atari there; the diagonal strip's middle cells F6 and C6 empty)
+# goes in at 25 with a third of its reading as bonus; of the rectangle's
+# middle points D6 has no White neighbour and goes in at 25 with a third of
+# (e1 + Black's evaluation after Black D6); E6 touches White's E5 and gets
+# nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:keima:kg E5 D7 D6 E6 [D6/r/3 D7/r/3 E6=none]
