@@ -94,6 +94,41 @@ std::string HirogeruKeima(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd hirogeruKeima("WeakGunHirogeru:keima:kg", HirogeruKeima);
 
+// call WeakGunHirogeru:jump:kg V B M   the extensions of the opponent's weak
+// group at V read at its one-space jump B, M the point between B and the
+// side to move's stone two points diagonally from B: "B/r/3" with r = e1
+// + e2 (e1 as for the knight's move; e2 the smaller of the side to move's
+// evaluation after its play at B and after its play at B answered by the
+// group's colour at M) held to 35, "B/r/2" for a half, the number else,
+// "B=none" without a candidate.
+std::string HirogeruJump(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3)
+        throw std::invalid_argument("the jump wants a stone of the group, the jump and the cutting point");
+    const TGun& g = GroupOf(pts[0]);
+    const int col = g.GetIsiIro(), opp = col ^ 3;
+    const Point b = pts[1];
+    int e1 = 0;
+    {
+        TYomiTrial t;
+        if (!t.Play(col, b))
+            throw std::invalid_argument("the extension is refused");
+        CurGoban().Analyze();
+        e1 = KakariMin(b, HyokaDiff(col));
+    }
+    const int r = e1 + std::min(ReadingValue(opp, {b}), ReadingValue(opp, {b, pts[2]}));
+    KohoKind = kkWeakGun;
+    Point best;
+    WeakGunHirogeru(g, 0, best);
+    std::string w = GtpVertex(b) + "=none";
+    for (int k = 1; k <= KohoCount; ++k)
+        if (Koho.Pt[k] == b)
+            w = GtpVertex(b) + '/' + BonusOf(Koho.Bonus[k], r, 35);
+    return w;
+}
+
+const TProblemRoutineAdd hirogeruJump("WeakGunHirogeru:jump:kg", HirogeruJump);
+
 // call GunIkkenHyoka:kg V P...   the jump reading of the group at V, named
 // by the reading it equals: "P" when it is the opponent's evaluation after
 // the group's colour plays P (one of the row's points), "board" when it is

@@ -24,6 +24,11 @@
 #       the group's colour's evaluation after its play at B, lowered by the
 #       approach reading, e2 the side to move's after its own play at B),
 #       for Q, r = e1 + the side to move's evaluation after its play at Q
+#   call WeakGunHirogeru:jump:kg V B M   the same for the one-space jump B:
+#       "B/r/3" with r = e1 + e2, e2 the smaller of the side to move's
+#       evaluation after its play at B and after that play answered by the
+#       group's colour at M (the point between B and the side to move's
+#       stone two points diagonally from B), held to 35
 #   call GunIkkenHyoka:kg V P...   the jump reading of the group at V, named
 #       by the reading it equals: "P" when it is the opponent's evaluation
 #       after the group's colour plays P, "board" when it is the opponent's
@@ -328,3 +333,27 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call WeakGunHirogeru:keima:kg E5 D7 D6 E6 [D6/r/3 D7/r/3 E6=none]
+
+# --- The one-space extension read with the cut of the opponent's shape ----------
+[kg-hirogeru-jump-read-with-the-cut-between-the-opponents-stones]
+# White's lone D4 and Black's F4, Black to play: White's group is the
+# opponent's, death level 0 (no check of the death level after the play).
+# The one-space jump D6: D4's chain has four liberties; beside the gap D5,
+# C5 and E5 hold no Black stone; C4 and E4 are not both Black, nor C6 and
+# E6; D6 has four empty neighbours.  Black's own play at D6 stands in a
+# (2,2) relation to Black's F4; their middle point E5 is next to White's D4
+# and open to White, so Black's reading at D6 is the smaller of Black D6
+# alone and Black D6 answered by White E5.  D4 touches no enemy chain (F4
+# is two points away), so nothing is halved: D6 goes in at 25 with a third
+# of e1 + that reading.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:jump:kg D4 D6 E5 [D6/r/3]
