@@ -1,0 +1,121 @@
+// Entries of the problem table life-yose-pin4.tst: endgame points that the
+// other side may not take, the cache forgotten around a move, and the
+// life-and-death pass over the groups.  The answer format is written at
+// each entry.
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "board/Gun.h"
+#include "board/Hooks.h"
+#include "engine/Koho.h"
+#include "engine/Sikatu.h"
+#include "engine/Think.h"
+#include "engine/Yose.h"
+
+namespace vorn::test {
+namespace {
+
+// call YoseValue:barred P   the point P that the side to move (J) may take
+// and the other side (O) may not (a self-atari or a forbidden move for O),
+// neither move threatening anything: A = J's evaluation after J at P; O's
+// move counts nothing, so r = A, b = 0.  The candidates YoseValue left: the
+// one at P as "P=r/b" ("r-1", "b+3" when off), the others by their points,
+// "none"; then "O:barred" when O may not play at P ("O:free" when it may)
+// and A against 0: "J:g<0", "J:g=0", "J:g>0".
+std::string ValueBarred(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the barred point wants the point");
+    const Point p = pts[0];
+    const int a = ReadingValue(JibunIro, {p});
+    const bool barred = !CanUtu(AiteIro, p);
+    YoseCacheClear();
+    KohoKind = kkYose;
+    YoseValue(p);
+    YoseCacheClear();
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        if (Koho.Pt[i] != p) {
+            all.push_back(GtpVertex(Koho.Pt[i]));
+            continue;
+        }
+        const int d = Koho.Value[i] - a, b = Koho.Bonus[i];
+        all.push_back(GtpVertex(p) + "=r" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "") + "/b"
+                      + (b > 0 ? "+" : "") + (b != 0 ? std::to_string(b) : ""));
+    }
+    std::string out = SortedWords(all);
+    out += barred ? " O:barred" : " O:free";
+    out += a < 0 ? " J:g<0" : a == 0 ? " J:g=0" : " J:g>0";
+    return out;
+}
+
+// call YoseCacheInvalidate:square M V...   the cache forgets around the
+// move at M: every V first holds value 5, bonus 0 in the cells of both
+// colours, the cache is marked as read once, then M (a stone of the
+// diagram, the move just played) invalidates it.  Each V as "V=BW" (the
+// colours whose cell still holds the 5: "B", "W", "BW"), "V=-" when both
+// were forgotten; sorted.
+std::string InvalidateSquare(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("the invalidation wants the move and the cells");
+    YoseCacheClear();
+    const int own = JibunIro;
+    for (std::size_t i = 1; i < pts.size(); ++i)
+        for (int c = kKuro; c <= kSiro; ++c) {
+            JibunIro = c;
+            YoseCacheStore(pts[i], 5, 0);
+        }
+    JibunIro = own;
+    KohoClear();
+    YoseCacheValid = 1;
+    YoseCacheInvalidate(pts[0]);
+    std::vector<std::string> all;
+    for (std::size_t i = 1; i < pts.size(); ++i) {
+        std::string kept;
+        for (int c = kKuro; c <= kSiro; ++c) {
+            int v = 0, b = 0;
+            if (YoseCacheGet(c, pts[i], v, b) && v == 5)
+                kept += c == kKuro ? 'B' : 'W';
+        }
+        all.push_back(GtpVertex(pts[i]) + '=' + (kept.empty() ? "-" : kept));
+    }
+    YoseCacheClear();
+    return SortedWords(all);
+}
+
+// call SikatuThink:remembered V   the life-and-death pass over every group,
+// with the pondering switched on and no shape remembered at its start:
+// "remembered" when the pass left the shape of the group at V remembered as
+// pondered for a kill without a result, "not" otherwise.
+std::string PassRemembers(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the pass wants a stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const std::uint8_t on = SikatuYomiOn;
+    const unsigned char mode = YomiSikatuMode;
+    SikatuYomiOn = 1;
+    YomiSikatuMode = 1;
+    ClearSikatuGun();
+    SikatuThink();
+    SikatuYomiOn = on;
+    YomiSikatuMode = mode;
+    const bool remembered = FindSikatuGun(*g);
+    ClearSikatuGun();
+    return remembered ? "remembered" : "not";
+}
+
+const TProblemRoutineAdd passRemembers("SikatuThink:remembered", PassRemembers);
+const TProblemRoutineAdd valueBarred("YoseValue:barred", ValueBarred);
+const TProblemRoutineAdd invalidateSquare("YoseCacheInvalidate:square", InvalidateSquare);
+
+} // namespace
+} // namespace vorn::test

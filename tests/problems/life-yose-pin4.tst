@@ -1,0 +1,144 @@
+# Life and death and endgame rows where one stone, one cell or one side's
+# right to play decides the answer: the pass over the groups that leaves a
+# two-eyed group alone while a weak enemy group stands beside it, an
+# endgame point the other side may not take, and the endgame cache
+# forgotten around a move for both colours.
+#   call GunMe V    the eye value of the group at V as the analysis gives
+#       it (keima-pin.tst): the premise a row stands on
+#   status V        "dead" or "alive": the analysis' verdict on the group at
+#       V (the premise a row stands on)
+
+# --- The pass over the groups: a group of eye value 4 beside a weak one -----
+#   call SikatuThink:remembered V   the life-and-death pass over every group
+#       with the pondering on and no shape remembered at the start:
+#       "remembered" when it left the shape of the group at V remembered as
+#       pondered for a kill without a result, "not" otherwise
+# A group of eye value 4 is left alone while an enemy group beside it is
+# neither dead nor of eye value 4 or more; otherwise, when nothing else
+# spares it, the opponent's group is pondered for a kill, and a kill search
+# that finds nothing leaves its shape remembered.
+
+[kh-pass-reads-two-eyes-beside-a-living-wall]
+# White's corner group A8-D8, B9, D9 has two sure eyes, A9 and C9 (each
+# point enclosed by White's stones and the edge, and its diagonal B8, or B8
+# and D8, White's): eye value 4, and no breathing point outside the eyes.
+# Black's wall A7-E7, E8-E9, F8-G8, G9, G7, E6-F6 around it holds F9 (on
+# the edge, its diagonals E8 and G8 Black's) and F7 (its four neighbours
+# Black's; of its diagonals only G6 is White's): two sure eyes, eye value 4.
+# So the wall does not stop the pass: Black to play, White's corner is the
+# opponent's and is pondered for a kill.  Black's moves at A9 and C9 have
+# no liberty and take nothing (White's chain keeps the other eye): the
+# search has no move, finds no kill, and the shape is remembered.
+black to play
+  . O . O X . X O .
+  O O O O X X X O .
+  X X X X X . X O .
+  . . . . X X O . .
+  O O O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [4]
+call GunMe A7 [4]
+call SikatuThink:remembered A8 [remembered]
+
+[kh-pass-leaves-two-eyes-beside-a-half-eyed-wall]
+# The same without Black's E6: F7's diagonal E6 is now empty and White may
+# play there (beside White's E5), so with White's G6 two of F7's diagonals
+# are White's to take: F7 is a false eye in prospect, a half eye, and the
+# wall's eye value is 2 (F9) + 1 = 3; the wall still has its sure eye and
+# room (not dead).  An enemy group beside White's corner is neither dead
+# nor of eye value 4: the corner is left alone, nothing is pondered and
+# nothing remembered.
+black to play
+  . O . O X . X O .
+  O O O O X X X O .
+  X X X X X . X O .
+  . . . . . X O . .
+  O O O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [4]
+call GunMe A7 [3]
+status A7 [alive]
+call SikatuThink:remembered A8 [not]
+
+[kh-pass-reads-two-eyes-beside-a-dead-wall]
+# White's corner of the rows above; Black's wall A7-E7, E8-E9 has no
+# closed space of its own and White's A5-G5, G4 faces it across row 6: the
+# analysis gives it eye value 1 and counts it dead.  A dead neighbour does
+# not stop the pass, so the corner is pondered, Black has no move inside
+# it, and the shape is remembered.
+black to play
+  . O . O X . . . .
+  O O O O X . . . .
+  X X X X X . . . .
+  . . . . . . . . .
+  O O O O O O O . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [4]
+call GunMe A7 [1]
+status A7 [dead]
+call SikatuThink:remembered A8 [remembered]
+
+# --- An endgame point the other side may not take ---------------------------
+#   call YoseValue:barred P   the point P that the side to move (J) may take
+#       and the other side (O) may not: A = J's evaluation after J at P;
+#       O's move counts nothing, r = A, b = 0: "P=r/b" ("r-1" when off);
+#       then "O:barred" (O may not play at P) or "O:free", and A against 0
+#       ("J:g<0", "J:g=0", "J:g>0")
+
+[kh-endgame-point-the-opponent-may-not-take]
+# Black's living group A2-D2, A4-D4, B1, B3, D3 (eyes A1, A3 and C3)
+# against White's E1-E4.  C1 touches Black's B1 and C2 and the empty D1:
+# White's stone there would have D1 as its only liberty and take nothing, a
+# self-atari, so White may not take it; Black may (its chain keeps many
+# liberties).  No chain of either colour is left in atari by a move at C1
+# (no white stone touches it, Black's chains have many liberties), both of
+# its diagonals B2 and D2 hold stones, and the one group beside it (Black's)
+# has eye value 4 or more.  Black's move there threatens nothing (no White
+# chain touches C1): the value is Black's evaluation A alone, which is
+# below 0 (Black fills a point of its own), stored as it is with bonus 0;
+# White's side adds nothing, not -1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X O . . . .
+  . X . X O . . . .
+  X X X X O . . . .
+  . X . . O . . . .
+call YoseValue:barred C1 [C1=r/b O:barred J:g<0]
+
+# --- The cache forgotten around a move -----------------------------------
+#   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
+#       cells of both colours, the cache has been read once, and the move
+#       at M (a stone of the diagram) makes it forget: each V as "V=BW",
+#       "V=B", "V=W" (the colours whose cell keeps its 5) or "V=-"
+# The move forgets every cell of the 5 x 5 square centred on it, in both
+# colours' caches alike; a cell three lines away keeps its value.
+
+[kh-cache-forgets-the-square-around-a-move]
+# Black's lone stone E5 is the move.  C3, E3, F6 and G7 lie in the square
+# (at most two lines away in each direction): both colours forget them.
+# B5 and H2 lie three lines away across, E8 three lines up: both keep.  E5
+# touches no chain, so no three-liberty neighbour adds anything.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseCacheInvalidate:square E5 C3 G7 B5 E8 H2 F6 E3 [B5=BW C3=- E3=- E8=BW F6=- G7=- H2=BW]
