@@ -12,6 +12,7 @@
 #include "board/Goban.h"
 #include "board/Gun.h"
 #include "board/Hooks.h"
+#include "board/KuuIsi.h"
 #include "engine/Koho.h"
 #include "engine/Sikatu.h"
 #include "engine/Think.h"
@@ -113,6 +114,22 @@ std::string PassRemembers(const std::vector<Point>& pts)
     return remembered ? "remembered" : "not";
 }
 
+// call AreaMap:side P...   the area map of the decision at each P, by its
+// sign: "P=black" (Black's side), "P=white" or "P=neutral" (0); sorted.
+// The premise of a row whose value counts a point in no one's area.
+std::string AreaSide(const std::vector<Point>& pts)
+{
+    if (pts.empty())
+        throw std::invalid_argument("the area map wants points");
+    std::vector<std::string> all;
+    for (const Point p : pts) {
+        const int a = AreaMapBackup[p.x][p.y];
+        all.push_back(GtpVertex(p) + (a > 0 ? "=black" : a < 0 ? "=white" : "=neutral"));
+    }
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd areaSide("AreaMap:side", AreaSide);
 const TProblemRoutineAdd passRemembers("SikatuThink:remembered", PassRemembers);
 const TProblemRoutineAdd valueBarred("YoseValue:barred", ValueBarred);
 const TProblemRoutineAdd invalidateSquare("YoseCacheInvalidate:square", InvalidateSquare);

@@ -87,6 +87,57 @@ call GunMe A7 [1]
 status A7 [dead]
 call SikatuThink:remembered A8 [remembered]
 
+# --- The kill pondering's extra for a point in no one's area ----------------
+#   call KorosuYomi:pin2 V   the kill pondering of the group at V
+#       (life-pin2.tst): "n=N", then its candidates against K, the group's
+#       value: "P=K/0", "P=K+2/0"
+#   call AreaMap:side P...   the area map of the decision at each P by its
+#       sign: "P=black", "P=white", "P=neutral" (0): the premise a row
+#       stands on
+# A killing point earns one extra when its verdict is a false eye, one when
+# the area map is 0 there, one when a diagonal neighbour holds a stone of
+# the engine's.
+
+[kh-kill-pondering-at-the-mouth-in-no-ones-area]
+# Black's B9, A8-D8 walled in by White's A7-E7, E8, E9 holds the one-point
+# eye A9 and the two points C9-D9, D9 touching White's E9 (eye value 3).
+# White's D9, joined to E9, kills: C9 then touches a White stone and is no
+# eye, Black keeps A9 alone.  White's C9 does not kill (its only liberty is
+# D9: Black takes it there and C9 becomes the second eye), and A9 is no
+# move for White (no liberty, nothing taken).  So n = 1, D9.  D9 touches
+# White's E9 and Black's D8 alike: it lies in no one's area (+1); it is no
+# false eye of Black's (+0); its diagonal E8 is White's, the engine's
+# (+1): K + 2, bonus 0.
+white to play
+  . X . . O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [3]
+call AreaMap:side C9 D9 [C9=black D9=neutral]
+call KorosuYomi:pin2 A8 [D9=K+2/0 n=1]
+
+[kh-kill-pondering-at-the-mouth-read-by-the-owner]
+# The same with Black (the owner) to play: the kill is still White's D9,
+# in no one's area (+1); its diagonal C8 is now the engine's stone (+1,
+# E8 no longer counts): K + 2 again, bonus 0.
+black to play
+  . X . . O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KorosuYomi:pin2 A8 [D9=K+2/0 n=1]
+
 # --- An endgame point the other side may not take ---------------------------
 #   call YoseValue:barred P   the point P that the side to move (J) may take
 #       and the other side (O) may not: A = J's evaluation after J at P;
