@@ -129,6 +129,33 @@ std::string AreaSide(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
+// call IkiruYomi:points V   the life pondering of the group at V, with the
+// pondering switched on and no shape remembered: "n=N" (its answer), then
+// the points of its candidates, sorted; their values are not read.
+std::string IkiruPoints(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the pondering wants a stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const std::uint8_t on = SikatuYomiOn;
+    const unsigned char mode = YomiSikatuMode;
+    SikatuYomiOn = 1;
+    YomiSikatuMode = 1;
+    ClearSikatuGun();
+    KohoKind = kkSikatu;
+    const int n = IkiruYomi(*g);
+    ClearSikatuGun();
+    SikatuYomiOn = on;
+    YomiSikatuMode = mode;
+    std::vector<std::string> all{"n=" + std::to_string(n)};
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd ikiruPoints("IkiruYomi:points", IkiruPoints);
 const TProblemRoutineAdd areaSide("AreaMap:side", AreaSide);
 const TProblemRoutineAdd passRemembers("SikatuThink:remembered", PassRemembers);
 const TProblemRoutineAdd valueBarred("YoseValue:barred", ValueBarred);

@@ -138,6 +138,56 @@ black to play
   . . . . . . . . .
 call KorosuYomi:pin2 A8 [D9=K+2/0 n=1]
 
+# --- The life pondering: a living point the engine may not hold ------------
+#   call IkiruYomi:points V   the life pondering of the group at V: "n=N",
+#       then the points it proposed, sorted (values not read)
+#   ladder V   "1 W" when the ladder catches the chain at V, W its first
+#       move (the premise a row stands on)
+# Before a living point is proposed the engine takes it itself; the point
+# is dropped when the engine's chain there has three or more stones and
+# two liberties and the ladder catches it.
+
+[kh-life-pondering-drops-a-point-whose-chain-the-ladder-takes]
+# Black's wall A7-F7, E8, E9-F9 (liberties B8, C8 and F8) walled in by
+# White's A6-G6, G7-G9 holds the space A9-C9, B8-C8 with White's A8 and
+# D8-D9 inside: no eye yet.  Black lives at B8 or at C8, n = 2:
+#   B8: A8 is left with A9 alone and cannot run (A9 keeps one liberty);
+#       D8-D9 keeps C8 and C9, but White's C8 would have C9 alone and
+#       White's C9 is answered by B9: both white strings die, two eyes;
+#   C8: D8-D9 is left with C9 alone and dies; A8 keeps A9 and B8, and
+#       White's B8 (A8-B8 then has A9 and B9) is answered by B9: two eyes.
+# White to play: the group is the opponent's, and White takes each point
+# first.  B8 joins A8: two stones, kept.  C8 joins D8-D9: three stones with
+# the two liberties B8 and C9, and the ladder catches them (Black's B8
+# ataris, White's C9 runs to B9 alone, Black takes there): C8 is dropped.
+white to play
+  . . . O X X O . .
+  O . . O X . O . .
+  X X X X X X O . .
+  O O O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D9 [1 C8]
+call IkiruYomi:points A7 [B8 n=2]
+
+[kh-life-pondering-keeps-both-points-for-the-owner]
+# The same with Black to play: Black's own stone at B8 or C8 joins its wall
+# (more than two liberties): neither is dropped, both living points stay.
+black to play
+  . . . O X X O . .
+  O . . O X . O . .
+  X X X X X X O . .
+  O O O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkiruYomi:points A7 [B8 C8 n=2]
+
 # --- An endgame point the other side may not take ---------------------------
 #   call YoseValue:barred P   the point P that the side to move (J) may take
 #       and the other side (O) may not: A = J's evaluation after J at P;
