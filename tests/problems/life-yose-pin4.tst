@@ -219,6 +219,31 @@ black to play
   . X . . O . . . .
 call YoseValue:barred C1 [C1=r/b O:barred J:g<0]
 
+[kh-endgame-point-the-opponent-may-not-take-worth-nothing]
+# Black's living group A3-D3, A5-D5, B2, B4, D2, D4 with the lone C1 below
+# (eyes A4, C4, A2, C2 and the corner) against White's wall E2-E5 and F1: D1
+# touches Black's C1 and D2 and the empty E1, which touches White's F1 and
+# E2.  White's stone at D1 would have E1 as its only liberty and take
+# nothing: White may not take D1.  No move at D1 leaves a chain in atari
+# (no white stone touches it; Black's C1 keeps B1 and C2), and the groups
+# beside it are Black's living ones.  Black's D1 threatens nothing and
+# leaves the evaluation as it was (A = 0), and no white chain beside D1
+# has two liberties: no dame extra.  Of its diagonals E2 is a stone and C2
+# is Black's eye, where White may not play: no open-area bonus.  So the
+# value stays 0, bonus 0: White's side adds nothing, and no dame extra
+# stands in for it.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X O O O O O
+  . X . X O . . . .
+  X X X X O . O . .
+  . X . X O . . . .
+  . . X . . O . . .
+call YoseValue:barred D1 [D1=r/b O:barred J:g=0]
+
 # --- The cache forgotten around a move -----------------------------------
 #   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
 #       cells of both colours, the cache has been read once, and the move
