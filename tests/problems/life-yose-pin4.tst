@@ -244,6 +244,35 @@ black to play
   . . X . . O . . .
 call YoseValue:barred D1 [D1=r/b O:barred J:g=0]
 
+# --- The opponent's threat answered on the first column --------------------
+#   call YoseValue:their-ladder P Q S   (yose-bounds.tst) O's move at P
+#       leaves a chain of J's with two liberties that the ladder catches, Q
+#       and S its first two moves; J's move at P threatens nothing.
+#       A = J's evaluation after J at P; B = O's after O at P and J's answer
+#       at Q; f2 = O's after O at P, Q and S, halved.  O's move is sente
+#       when 2B < f2; then r = 2 (A + B) when that is below f2, else A + B;
+#       bonus 0.  "P=r/b", then the bounds as in yose-bounds.tst
+
+[kh-endgame-their-ladder-answered-on-the-first-column]
+# endgame-reverse-sente-twice-the-sum-equals-the-follow-up (yose-bounds.tst)
+# reflected in the diagonal through A9: White's B9 beside its A8-B8-A7
+# threatens nothing.  Black's B9 leaves that chain (under Black's C8 and
+# B7) with A9 and A6, and the ladder catches it: Black's A6, then A9 takes
+# it (Q = A6, S = A9).  White answers at A6, a point of the first column,
+# which is read like any other.  2B < f2: Black's move is sente; the sum
+# A + B is exactly half of f2, so the value stays A + B, bonus 0.
+white to play
+  . . . . . . . . .
+  O O X . . . . . .
+  O X . X . . . . .
+  . . . . . . . . .
+  . O . . . . X . .
+  . . O . . . . . .
+  . . . O . . . . .
+  . . . . . O O X .
+  . . . . . . . . .
+call YoseValue:their-ladder B9 A6 A9 [B9=r/b J:g>0 J:- O:g>0 O:2g<f sum>0 O:f>2 O:2sum=f]
+
 # --- The cache forgotten around a move -----------------------------------
 #   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
 #       cells of both colours, the cache has been read once, and the move
