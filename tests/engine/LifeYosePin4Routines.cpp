@@ -4,7 +4,9 @@
 // each entry.
 #include "engine/Problems.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,9 @@
 #include "board/Gun.h"
 #include "board/Hooks.h"
 #include "board/KuuIsi.h"
+#include "engine/Hyoka.h"
 #include "engine/Koho.h"
+#include "engine/Reading.h"
 #include "engine/Sikatu.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
@@ -155,6 +159,60 @@ std::string IkiruPoints(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
+// call IkiruYomi:extras V   the life pondering of the group at V (the
+// pondering switched on, no shape remembered) where its search finds
+// living points: "n=N", then each candidate P as "P=+E": E its value less
+// the base h (the group's value K, or K / 2 - 1 for eye value below 3) and
+// less its evaluation bonus u (with two or more living points, the
+// defender's UtuHyoka at P less the smallest of these; 0 with one): the
+// extras of the point alone.  "n=0" and the points alone when the search
+// finds no living point.
+std::string IkiruExtras(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the pondering wants a stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const int own = g->GetIsiIro();
+    const int h = g->GetMe() < 3 ? g->GetKati() / 2 - 1 : g->GetKati();
+    const std::uint8_t on = SikatuYomiOn;
+    const unsigned char mode = YomiSikatuMode;
+    SikatuYomiOn = 1;
+    YomiSikatuMode = 1;
+    ClearSikatuGun();
+    SetSikatuTarget(*g);
+    Point living[kMaxSikatuList];
+    const int found = IkiruSearch(*g, living);
+    YomiUnwind();
+    std::vector<std::pair<Point, int>> u;
+    for (int i = 0; i < found; ++i)
+        u.emplace_back(living[i], found >= 2 ? UtuHyoka(own, living[i]) : 0);
+    int least = 0;
+    for (std::size_t i = 0; i < u.size(); ++i)
+        least = i == 0 ? u[i].second : std::min(least, u[i].second);
+    ClearSikatuGun();
+    KohoKind = kkSikatu;
+    const int n = IkiruYomi(*g);
+    ClearSikatuGun();
+    SikatuYomiOn = on;
+    YomiSikatuMode = mode;
+    std::vector<std::string> all{"n=" + std::to_string(n)};
+    for (int i = 1; i <= KohoCount; ++i) {
+        int bonus = 0;
+        bool listed = false;
+        for (const auto& [p, v] : u)
+            if (p == Koho.Pt[i]) {
+                bonus = v - least;
+                listed = true;
+            }
+        all.push_back(GtpVertex(Koho.Pt[i])
+                      + (listed ? "=+" + std::to_string(Koho.Value[i] - h - bonus) : std::string()));
+    }
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd ikiruExtras("IkiruYomi:extras", IkiruExtras);
 const TProblemRoutineAdd ikiruPoints("IkiruYomi:points", IkiruPoints);
 const TProblemRoutineAdd areaSide("AreaMap:side", AreaSide);
 const TProblemRoutineAdd passRemembers("SikatuThink:remembered", PassRemembers);

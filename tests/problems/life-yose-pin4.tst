@@ -141,6 +141,12 @@ call KorosuYomi:pin2 A8 [D9=K+2/0 n=1]
 # --- The life pondering: a living point the engine may not hold ------------
 #   call IkiruYomi:points V   the life pondering of the group at V: "n=N",
 #       then the points it proposed, sorted (values not read)
+#   call IkiruYomi:extras V   the same, each candidate as "P=+E": E its
+#       value less the base h (the group's value K, or K / 2 - 1 for eye
+#       value below 3) and less the evaluation bonus (the defender's
+#       UtuHyoka at P less the smallest over the living points): one for a
+#       false-eye point, one for a point in no one's area, five for four
+#       empty neighbours
 #   ladder V   "1 W" when the ladder catches the chain at V, W its first
 #       move (the premise a row stands on)
 # Before a living point is proposed the engine takes it itself; the point
@@ -176,6 +182,8 @@ call IkiruYomi:points A7 [B8 n=2]
 [kh-life-pondering-keeps-both-points-for-the-owner]
 # The same with Black to play: Black's own stone at B8 or C8 joins its wall
 # (more than two liberties): neither is dropped, both living points stay.
+# Walled in without an eye, Black's space counts on White's side of the
+# area map: B8 and C8 lie in White's area, no extra for either.
 black to play
   . . . O X X O . .
   O . . O X . O . .
@@ -187,6 +195,28 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkiruYomi:points A7 [B8 C8 n=2]
+call AreaMap:side B8 C8 [B8=white C8=white]
+call IkiruYomi:extras A7 [B8=+0 C8=+0 n=2]
+
+[kh-life-pondering-living-points-in-no-ones-area]
+# The wall of the rows above with White's wall one row lower (A5-F5): the
+# wall now has the outside liberties A6-E6 and B8, C8 lie in no one's area.
+# The shape inside is the same (eye value 2 in prospect), Black lives at B8
+# or C8 as above, n = 2, and each living point earns one extra for lying in
+# no one's area: +1 over the base and the evaluation bonus.  (Neither is a
+# false-eye point, neither has four empty neighbours.)
+black to play
+  . . . O X O . . .
+  O . . O X O . . .
+  X X X X X O . . .
+  . . . . . O . . .
+  O O O O O O . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call AreaMap:side B8 C8 [B8=neutral C8=neutral]
+call IkiruYomi:extras A7 [B8=+1 C8=+1 n=2]
 
 # --- An endgame point the other side may not take ---------------------------
 #   call YoseValue:barred P   the point P that the side to move (J) may take
