@@ -218,6 +218,45 @@ black to play
 call AreaMap:side B8 C8 [B8=neutral C8=neutral]
 call IkiruYomi:extras A7 [B8=+1 C8=+1 n=2]
 
+[kh-life-pondering-centre-of-a-crossed-five]
+# Black's ring B1-C1, B2-B3-C3, C4-D4-E4, E3-F3-F2, F1-E1 walled in by
+# White holds the crossed five D1, C2, D2, E2, D3 (eye value 3).  Black's
+# D2 at its centre leaves four one-point eyes: alive.  Any other black
+# point leaves four points White kills at D2 (C2, E2 or D1 leave the
+# pyramid D2 with three neighbours; D3 the same upside down): n = 1, D2.
+# D2's four neighbours are all empty: five extra.  It lies in Black's
+# area (no extra) and is no false-eye point: +5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O O O . . .
+  O O X X X O O . .
+  O X X . X X O . .
+  O X . . . X O . .
+  O X X . X X O . .
+call GunMe C3 [3]
+call AreaMap:side D2 [D2=black]
+call IkiruYomi:extras C3 [D2=+5 n=1]
+
+[kh-life-pondering-centre-of-a-pyramid-four]
+# The same with Black's D3 filled: the space D1, C2, D2, E2 is a pyramid
+# four, and Black's D2 at its top leaves three one-point eyes: n = 1, D2.
+# D2 now has Black's D3 above it, three empty neighbours: no extra, +0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O O O . . .
+  O O X X X O O . .
+  O X X X X X O . .
+  O X . . . X O . .
+  O X X . X X O . .
+call GunMe C3 [3]
+call IkiruYomi:extras C3 [D2=+0 n=1]
+
 # --- An endgame point the other side may not take ---------------------------
 #   call YoseValue:barred P   the point P that the side to move (J) may take
 #       and the other side (O) may not: A = J's evaluation after J at P;
