@@ -257,6 +257,35 @@ black to play
 call GunMe C3 [3]
 call IkiruYomi:extras C3 [D2=+0 n=1]
 
+# --- The settling liberty: the intruder to the left of it -------------------
+#   call SettleAtariDame V   (generators.tst) the settling liberty that puts
+#       an attacker chain beside it in atari, on the group at V: each
+#       candidate as "point=K+d:reason"
+
+[kh-settle-liberty-ataris-the-intruder-on-its-left]
+# settle-liberty-ataris-the-intruder (generators.tst) reflected in the
+# diagonal through A9, the corner now at the top right: White's G9-G6,
+# H6-J6 encloses the corner H9-J7 with Black's H7 inside (two liberties, H8
+# and J7).  J7 is a liberty of White's J6, no self-atari, and White there
+# puts H7, the stone to its left, in atari.  White's J7 and the capture at
+# H8 leave White the whole corner; Black instead runs out at H8, the chain
+# H7-H8 has exactly the two liberties H9 and J8, and White's eye value
+# falls below 4.  White's H9 then ataris H7-H8 again with a chain of more
+# than one liberty (J9 and J8), and the eye value is back to 3: J7 is
+# proposed at the group's value, reason 9.  The chain in atari is found on
+# whichever side of the liberty it lies, the left one included.
+black to play
+  . . . . . X O . .
+  . . . . . X O . .
+  . . . . . X O X .
+  . . . . . X O O O
+  . . . . . X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SettleAtariDame G6 [J7=K:9]
+
 # --- An endgame point the other side may not take ---------------------------
 #   call YoseValue:barred P   the point P that the side to move (J) may take
 #       and the other side (O) may not: A = J's evaluation after J at P;
