@@ -286,6 +286,52 @@ black to play
   . . . . . . . . .
 call SettleAtariDame G6 [J7=K:9]
 
+# --- The settling jump that peeps, upward ----------------------------------
+#   call SettleIkkenNozoki V   (generators.tst) the settling jump that
+#       peeps, on the group at V: each candidate as "point=K+d:reason"
+#   call SettleIkkenNozoki:prepared V   (life-yose-pin.tst) the same, each
+#       candidate as "P=K", then every prepared answer "OWN/REPLY/ANSWER"
+
+[kh-settle-jump-peeps-upward-at-an-edge-jump]
+# settle-jump-peeps-at-an-edge-jump (life-yose-pin.tst) reflected in the
+# diagonal through A9: Black's one-space jump F9-H9 runs along the top
+# edge, its gap G9 open with G8 below it, so White's G8 peeps at G9.  G8
+# is White's one-space jump upward from G6 (G7 between, the strip F7-H7
+# empty), its four neighbours empty.  White's group G6-J6, G5-G4, G3-J3
+# holds the square H5-J4 (one eye).  White G8 and the cut at G9 take the
+# corner H9-J7 as a second eye; when Black connects at G9 instead, White's
+# H8 closes the corner: two eyes again.  So G8 is proposed at the group's
+# value, reason 9; the jump runs along a column, and the peep is read at
+# G8 itself.
+black to play
+  . . . . X X . X .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . X . O O O
+  . . . . X . O . .
+  . . . . X . O . .
+  . . . . X . O O O
+  . . . . X X X X X
+  . . . . . . . . .
+call SettleIkkenNozoki G6 [G8=K:9]
+
+[kh-settle-jump-peeps-upward-at-an-edge-jump-white]
+# The same with White to play: the group is the engine's own, and the one
+# answer that gives two eyes after Black's connection at G9 is H8 (F8 and
+# G7 leave the corner open to Black's H9): one prepared answer, (G8, G9,
+# H8).
+white to play
+  . . . . X X . X .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . X . O O O
+  . . . . X . O . .
+  . . . . X . O . .
+  . . . . X . O O O
+  . . . . X X X X X
+  . . . . . . . . .
+call SettleIkkenNozoki:prepared G6 [G8/G9/H8 G8=K]
+
 # --- An endgame point the other side may not take ---------------------------
 #   call YoseValue:barred P   the point P that the side to move (J) may take
 #       and the other side (O) may not: A = J's evaluation after J at P;
