@@ -19,6 +19,7 @@
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/Sikatu.h"
+#include "engine/SikatuKatachi.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
 
@@ -212,6 +213,26 @@ std::string IkiruExtras(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
+// call SikatuKillPatterns V   the kill patterns on the group at V as the
+// pass over the groups runs them: "kokyu=N" (the group's breathing points,
+// the premise of the gate), then the points of the candidates, sorted.
+std::string KillPatterns(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the kill patterns want a stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    KohoKind = kkSikatu;
+    SikatuKillPatterns(*g);
+    YomiUnwind();
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]));
+    return "kokyu=" + std::to_string(g->GetKokyuSu()) + ' ' + SortedWords(all);
+}
+
+const TProblemRoutineAdd killPatterns("SikatuKillPatterns", KillPatterns);
 const TProblemRoutineAdd ikiruExtras("IkiruYomi:extras", IkiruExtras);
 const TProblemRoutineAdd ikiruPoints("IkiruYomi:points", IkiruPoints);
 const TProblemRoutineAdd areaSide("AreaMap:side", AreaSide);

@@ -332,6 +332,50 @@ white to play
   . . . . . . . . .
 call SettleIkkenNozoki:prepared G6 [G8/G9/H8 G8=K]
 
+# --- The kill patterns: only for fewer than three breathing points ---------
+#   call SikatuKillPatterns V   the kill patterns on the group at V as the
+#       pass over the groups calls them: "kokyu=N" (the group's breathing
+#       points as the analysis gives them: the premise), then the points of
+#       the candidates, sorted ("none")
+# The kill patterns (border point, two-liberty chain) run only for a group
+# with fewer than 3 breathing points.
+
+[kh-kill-patterns-skip-three-breathing-points]
+# The position of kill-two-liberty-chain-read (generators.tst): Black's
+# C5-D5 with the two liberties C4 and D4, which no ladder catches; White's
+# atari at D4 (or C4) answered at the other liberty leaves the group short
+# of life, so the two-liberty pass alone proposes D4.  But the group has 3
+# breathing points: the kill patterns are not run for it, nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . O X X O . . . .
+  . . . . . . . . .
+  . X . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuKillPatterns C5 [kokyu=3 none]
+
+[kh-kill-patterns-run-without-breathing-points]
+# The position of kill-two-liberty-chain-answered-by-a-capture
+# (life-yose-pin.tst): Black's chain C3-D3-E3-C2-E2 inside White's wall
+# has no breathing point, so the kill patterns run; the group's eye value
+# is below 4 (no border-point kill), and the two-liberty pass proposes both
+# ataris, C1 and E1, each answered by Black's capture at D1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O O O . . .
+  . O X X X O . . .
+  . O X O X O . . .
+  . O . . . . . . .
+call SikatuKillPatterns C3 [kokyu=0 C1 E1]
+
 # --- An endgame point the other side may not take ---------------------------
 #   call YoseValue:barred P   the point P that the side to move (J) may take
 #       and the other side (O) may not: A = J's evaluation after J at P;
