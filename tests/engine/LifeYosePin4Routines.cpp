@@ -232,6 +232,27 @@ std::string KillPatterns(const std::vector<Point>& pts)
     return "kokyu=" + std::to_string(g->GetKokyuSu()) + ' ' + SortedWords(all);
 }
 
+// call SikatuSkip:gates V   the test that spares the group at V the
+// life-and-death reading, on an empty candidate table: the group's counts
+// it starts from as "stones=S me=M kokyu=K" (stones, eye value, breathing
+// points, as the analysis gives them: the premises), then "skip" when the
+// test spares the group, "read" when not.
+std::string SkipGates(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the test wants a stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const std::string counts = "stones=" + std::to_string(g->GetIsiSu()) + " me=" + std::to_string(g->GetMe())
+                               + " kokyu=" + std::to_string(g->GetKokyuSu());
+    KohoKind = kkSikatu;
+    const bool skip = SikatuSkip(*g);
+    YomiUnwind();
+    return counts + (skip ? " skip" : " read");
+}
+
+const TProblemRoutineAdd skipGates("SikatuSkip:gates", SkipGates);
 const TProblemRoutineAdd killPatterns("SikatuKillPatterns", KillPatterns);
 const TProblemRoutineAdd ikiruExtras("IkiruYomi:extras", IkiruExtras);
 const TProblemRoutineAdd ikiruPoints("IkiruYomi:points", IkiruPoints);

@@ -376,6 +376,134 @@ white to play
   . O . . . . . . .
 call SikatuKillPatterns C3 [kokyu=0 C1 E1]
 
+# --- The test that spares a group the reading: its first gates -------------
+#   call SikatuSkip:gates V   the test that spares the group at V the
+#       life-and-death reading, on an empty candidate table: the counts it
+#       starts from, "stones=S me=M kokyu=K" (stones, eye value, breathing
+#       points as the analysis gives them: the premises), then "skip" or
+#       "read"
+# A group is spared at once when it has fewer than 2 stones, an eye value
+# below 2 or above 4, or eye value 4 with 3 or more breathing points (or
+# when it is hopeless: weak with a death level below 51).  Otherwise the
+# other tests run (a saving candidate, a liberty move, a relation move of
+# the urgent score, more than 5 breathing points, a saving extension, the
+# second-line breathing point); in the "read" rows below none of them finds
+# anything.
+
+[kh-skip-gates-two-stones-eye-value-two-read]
+# The position of k6b-edge-contact-corner-no-room-black (links-k6b-cover.tst):
+# White's B3-C3 shut into the corner by Black's A4-C4 wall and D3-E3: two
+# stones, eye value 2, no breathing point, weak but far from hopeless
+# (death level above 51).  Two stones and eye value 2 pass the first gates:
+# read.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X . . . . . .
+  . O O X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuSkip:gates B3 [stones=2 me=2 kokyu=0 read]
+
+[kh-skip-gates-one-stone-spared]
+# The position of weak-pair-two-three-shape-stone-beyond-the-jump
+# (generators-more.tst): White's lone C2 under Black's C3, eye value 4 with
+# one breathing point, not hopeless: a group of one stone is spared.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call SikatuSkip:gates C2 [stones=1 me=4 kokyu=1 skip]
+
+[kh-skip-gates-eye-value-one-spared]
+# The position of kh-pass-reads-two-eyes-beside-a-dead-wall: Black's wall
+# A7-E7, E8-E9 without an eye of its own, eye value 1 (two breathing
+# points): below 2, spared.
+black to play
+  . O . O X . . . .
+  O O O O X . . . .
+  X X X X X . . . .
+  . . . . . . . . .
+  O O O O O O O . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuSkip:gates A7 [stones=7 me=1 kokyu=2 skip]
+
+[kh-skip-gates-eye-value-five-spared]
+# The position of eye-shape-false-point-beside-a-lone-stone
+# (generators.tst): White's top edge group with the eyes A9 and C9 and the
+# half eye E9-F9, eye value 5, no breathing point: above 4, spared.
+black to play
+  . O . O . . O X .
+  O O O X O O O X .
+  X X X X X X X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuSkip:gates B9 [stones=9 me=5 kokyu=0 skip]
+
+[kh-skip-gates-eye-value-four-three-breathing-points-spared]
+# The position of endgame-two-stones-put-in-atari (generators-more.tst):
+# White's B2 and C3 in the corner, eye value 4 with three breathing points:
+# spared.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . O X . . O . . .
+  . . . . O . . . .
+call SikatuSkip:gates C3 [stones=2 me=4 kokyu=3 skip]
+
+[kh-skip-gates-eye-value-four-two-breathing-points-read]
+# The position of diagonal-second-line-ladder-living-side-black
+# (shapes-diagonal-cover2.tst): White's B3-C3-B2 in the corner, eye value 4
+# with two breathing points, fewer than 3: read.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X X X X
+  . O O X . X . . .
+  . O X . . X . . .
+  . . . . . X . . .
+call SikatuSkip:gates B3 [stones=3 me=4 kokyu=2 read]
+
+[kh-skip-gates-eye-value-four-no-breathing-point-read]
+# The position of kh-pass-reads-two-eyes-beside-a-living-wall: White's
+# corner group with the two eyes A9 and C9, eye value 4, no breathing
+# point: read (and then pondered, as that row shows).
+black to play
+  . O . O X . X O .
+  O O O O X X X O .
+  X X X X X . X O .
+  . . . . X X O . .
+  O O O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuSkip:gates A8 [stones=6 me=4 kokyu=0 read]
+
 # --- An endgame point the other side may not take ---------------------------
 #   call YoseValue:barred P   the point P that the side to move (J) may take
 #       and the other side (O) may not: A = J's evaluation after J at P;
