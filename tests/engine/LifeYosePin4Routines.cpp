@@ -252,6 +252,23 @@ std::string SkipGates(const std::vector<Point>& pts)
     return counts + (skip ? " skip" : " read");
 }
 
+// call SikatuUrgentThink:table   the urgent life-and-death pass over every
+// group: every candidate it left in the table as "P=V:R" (value, reason),
+// sorted; "none".
+std::string UrgentTable(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the urgent pass wants no point");
+    Point chosen;
+    SikatuUrgentThink(chosen);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]) + ':'
+                      + std::to_string(Koho.Kind[i]));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd urgentTable("SikatuUrgentThink:table", UrgentTable);
 const TProblemRoutineAdd skipGates("SikatuSkip:gates", SkipGates);
 const TProblemRoutineAdd killPatterns("SikatuKillPatterns", KillPatterns);
 const TProblemRoutineAdd ikiruExtras("IkiruYomi:extras", IkiruExtras);

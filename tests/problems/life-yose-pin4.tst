@@ -504,6 +504,38 @@ black to play
   . . . . . . . . .
 call SikatuSkip:gates A8 [stones=6 me=4 kokyu=0 read]
 
+# --- The urgent pass over the groups --------------------------------------
+#   call SikatuUrgentThink:table   the urgent life-and-death pass over
+#       every group: every candidate it left in the table as "P=V:R"
+#       (value, reason), sorted ("none")
+# The urgent eye pass runs for every group of eye value below 3 that is
+# not (weak with a death level below 71), not in a capturing race and has
+# fewer than 3 breathing points.
+
+[kh-urgent-pass-reaches-a-group-of-eye-value-two]
+# The position of urgent-eye-border-neighbour-eye-value-3
+# (generators-roles.tst): Black's A8-B8-C8-C7-C6 with A9 around the corner
+# point B9 and the open space A7-B7: eye value 2 as the analysis gives it,
+# weak but not given up (death level above 71), in no race, no breathing
+# point: the urgent eye pass runs for it.  Black's B6
+# (the empty neighbour of the border point B7: area value 0, no White
+# neighbour, three empty neighbours, off the edge) and Black's C9 (the
+# empty neighbour of B9, one White neighbour D9) each bring the eye value
+# to 3, not 4: each is worth half the group's value K = 42, held at 18.
+# The relation answers run first and leave their reason (5).
+black to play
+  X . . O . . . . .
+  X X X O . . . . .
+  . . X O . . . . .
+  . . X O . . . . .
+  . . . . O . . . .
+  O O O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [2]
+call SikatuUrgentThink:table [B6=18:5 C9=18:5]
+
 # --- An endgame point the other side may not take ---------------------------
 #   call YoseValue:barred P   the point P that the side to move (J) may take
 #       and the other side (O) may not: A = J's evaluation after J at P;
