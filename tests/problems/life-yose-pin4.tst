@@ -424,6 +424,23 @@ white to play
   . . . . . . . . .
 call SikatuSkip:gates C2 [stones=1 me=4 kokyu=1 skip]
 
+[kh-skip-gates-lone-stone-inside-spared]
+# The position of pin-peep-first-at-s-stone-escapes-h8-black
+# (links-edge-yomi-pin.tst): White's lone H8 inside Black's stones on the
+# right, eye value 2, no breathing point, weak but not given up: a group
+# of one stone is spared at once, whatever the other tests would find.
+black to play
+  . . . O . . . . .
+  . . . O X . . O .
+  . . . O . . X . .
+  . . . O O X . X .
+  . . O . . X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuSkip:gates H8 [stones=1 me=2 kokyu=0 skip]
+
 [kh-skip-gates-eye-value-one-spared]
 # The position of kh-pass-reads-two-eyes-beside-a-dead-wall: Black's wall
 # A7-E7, E8-E9 without an eye of its own, eye value 1 (two breathing
