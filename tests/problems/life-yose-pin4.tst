@@ -457,6 +457,40 @@ black to play
   . . . . . . . . .
 call SikatuSkip:gates A7 [stones=7 me=1 kokyu=2 skip]
 
+[kh-skip-gates-eye-value-one-block-spared]
+# The position of endgame-two-point-false-eye-atari-side
+# (generators-cover.tst): Black's block C4-F4 down to D2-F2 with C1 and F1,
+# walled in by White, holds only the two-point space D1-E1 with its false
+# point D1: eye value 1, no breathing point, not given up.  Below 2: spared
+# at once, whatever the other tests would find.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O O O O . .
+  . O X X X X O . .
+  . O X X X X O . .
+  . O O X X X O . .
+  . . X . . X O . .
+call SikatuSkip:gates C4 [stones=13 me=1 kokyu=0 skip]
+
+[kh-skip-gates-edge-six-spared]
+# The position of edge-six (life.tst): Black's A8-G8, G9 over the six
+# points A9-F9 along the edge, eye value 5, no breathing point: above 4,
+# spared at once.
+black to play
+  . . . . . . X O .
+  X X X X X X X O .
+  O O O O O O O O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuSkip:gates A8 [stones=8 me=5 kokyu=0 skip]
+
 [kh-skip-gates-eye-value-five-spared]
 # The position of eye-shape-false-point-beside-a-lone-stone
 # (generators.tst): White's top edge group with the eyes A9 and C9 and the
