@@ -1,8 +1,13 @@
-# Life and death and endgame rows where one stone, one cell or one side's
+# Life and death and endgame rows where one stone, one count or one side's
 # right to play decides the answer: the pass over the groups that leaves a
-# two-eyed group alone while a weak enemy group stands beside it, an
-# endgame point the other side may not take, and the endgame cache
-# forgotten around a move for both colours.
+# two-eyed group alone while a weak enemy group stands beside it, the
+# extras of the killing and living points of the pondering (no one's area,
+# four empty neighbours), a living point the engine may not hold, the
+# settling liberty and the settling jump in other directions, the kill
+# patterns' breathing-point gate, the first gates of the test that spares
+# a group the reading, the urgent pass over the groups, endgame points the
+# other side may not take, a threat answered on the first column, and the
+# endgame cache forgotten around a move for both colours.
 #   call GunMe V    the eye value of the group at V as the analysis gives
 #       it (keima-pin.tst): the premise a row stands on
 #   status V        "dead" or "alive": the analysis' verdict on the group at
