@@ -1,13 +1,15 @@
-// Entries of the problem table life-yose-pin4.tst: endgame points that the
-// other side may not take, the cache forgotten around a move, and the
-// life-and-death pass over the groups.  The answer format is written at
-// each entry.
+// Entries of the problem table life-yose-pin4.tst: the life-and-death
+// passes over the groups (what they remember, skip and propose), the
+// pondering's living points with their extras, the kill patterns' gate,
+// the area map's side as a premise, endgame points the other side may not
+// take, and the cache forgotten around a move.  The answer format is
+// written at each entry.
 #include "engine/Problems.h"
 
 #include <algorithm>
 #include <stdexcept>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/Diagram.h"
