@@ -455,3 +455,29 @@ white to play
   . X . X O O O O O
   . X . X O . O . .
 call KeimaHokyo:pin D3 E5 E4 E5 E4 D4 F5 D3 E4 [E4=r:22]
+
+# --- The contact handler: two liberties, the answer moved to N -----------------
+
+[ka-dame2-answer-at-n]
+# Black's D5-C5 (S's chain) and E7; White's contact E5 (T) with B5 and
+# C4-D4 around: M = D6, N = E6, Z = C5 (Black's), E_M = C6, E_F = C7.  S's
+# chain has two liberties, C6 and D6, and no ladder takes it (White's C6
+# is answered by D6 toward E7, White's D6 by C6 with Black's B7 ahead:
+# "ladder").  No White chain beside it is in atari, T has three liberties
+# and E_F is empty.  After White's push at D6 the chain's one liberty is
+# C6 = E_M; with Black's block at E6 first, White's D6 is caught (Black's
+# C6, White's D7, Black's D8, White's C7: C7-D7-D6 is left C8 alone), so
+# Black's answer moves from M to N: the candidate is E6, none at D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . O X X O . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [0]
+call KeimaTuke:pin D5 E7 D6 E7 D6 [E6]
+call KeimaTuke:pin E7 D5 D6 D5 D6 [E6]
