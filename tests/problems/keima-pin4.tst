@@ -481,3 +481,44 @@ black to play
 ladder D5 [0]
 call KeimaTuke:pin D5 E7 D6 E7 D6 [E6]
 call KeimaTuke:pin E7 D5 D6 D5 D6 [E6]
+
+# --- The contact handler: the push-and-hane needs a contact stone of three --
+# The position of keima-pin.tst [pin-sandan-white] (Black's C5-D7, White's
+# contact D5: S = C5, T = D5, M = C6 on the third line, N = D6 on the
+# fourth, E_M = B6 with two empty neighbours, E_F = B7 White's) with
+# Black's D4 added under T.  T is left two liberties, E5 and D6, and a
+# ladder takes it (first move E5: "ladder"), so the handler reads only the
+# patterns of a laddered contact stone.  The contact stone's ladder
+# reading: W = E7 has three empty neighbours and N2 = F6 beyond E6 is
+# Black's: nothing.  The owner's stone at U = D4 has three liberties: no
+# hane at Y.  The push-and-hane under M wants a contact stone of more than
+# two liberties: nothing either, whichever side plays.
+
+[ka-sandan-contact-two-liberties]
+white to play
+  . . . . . . . . .
+  . X . . . . . . .
+  X O . X . . . . .
+  X . . . . X . . .
+  . . X O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [1 E5]
+call KeimaTuke:pin C5 D7 C6 D7 C6 D6 B6 [none]
+call KeimaTuke:pin D7 C5 C6 C5 C6 D6 B6 [none]
+
+[ka-sandan-contact-two-liberties-black]
+black to play
+  . . . . . . . . .
+  . X . . . . . . .
+  X O . X . . . . .
+  X . . . . X . . .
+  . . X O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin C5 D7 C6 D7 C6 D6 B6 [none]
+call KeimaTuke:pin D7 C5 C6 C5 C6 D6 B6 [none]
