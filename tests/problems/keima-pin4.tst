@@ -522,3 +522,42 @@ black to play
   . . . . . . . . .
 call KeimaTuke:pin C5 D7 C6 D7 C6 D6 B6 [none]
 call KeimaTuke:pin D7 C5 C6 C5 C6 D6 B6 [none]
+
+# --- The second pass: a stone on a cutting point stops it ------------------
+
+[ka-k4-outside-stone-alone]
+# Black's D5-E7, White's lone F6 outside the cutting point E6 (named D5
+# E7: P1 = E6, P2 = D6): F6 has four liberties and is not dead; Black's E6
+# joins E7, White's E6 answered by Black's D6 leaves E6-F6 five liberties.
+# The outside pattern reads to the end and marks E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:marks D5 E7 [E6=1]
+call Kankei4Hokyo:marks E7 D5 [E6=1]
+
+[ka-k4-stone-on-cutting-point]
+# White's D6 added on the other cutting point (R2 of D5-E7, R3 of E7-D5):
+# the knight's move is already cut into, and the second pass proposes and
+# marks nothing, whichever end is named first.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:marks D5 E7 [none]
+call Kankei4Hokyo:marks E7 D5 [none]
+call Kankei4Hokyo:pin D5 E7 E6 [none]
+call Kankei4Hokyo:pin E7 D5 E6 [none]
