@@ -528,7 +528,7 @@ call KeimaTuke:pin D7 C5 C6 C5 C6 D6 B6 [none]
 [ka-k4-outside-stone-alone]
 # Black's D5-E7, White's lone F6 outside the cutting point E6 (named D5
 # E7: P1 = E6, P2 = D6): F6 has four liberties and is not dead; Black's E6
-# joins E7, White's E6 answered by Black's D6 leaves E6-F6 five liberties.
+# joins E7, White's E6 answered by Black's D6 leaves E6-F6 four liberties.
 # The outside pattern reads to the end and marks E6.
 black to play
   . . . . . . . . .
