@@ -317,6 +317,39 @@ white to play
 call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
 
+[ka-push-block-n-group-three]
+# Black's G8 and J8 instead: Black's group at N gets eye value 3, still
+# short of life (S's group 4, White's pushing group 4): the push is read
+# on as above, F5 worth White's F5 and Black's G5, for either side.
+black to play
+  . O . O O X . . .
+  O O O O O X X . X
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:eyes G4 F4 F5 G5 [me=4]
+call HaneMore:eyes G4 G5 F5 G5 [me=3]
+call HaneMore:eyes G4 F5 F5 G5 [me=4]
+call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
+call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
+
+[ka-push-block-n-group-three-white]
+white to play
+  . O . O O X . . .
+  O O O O O X X . X
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
+
 [ka-push-block-both-alive]
 # Black's H8 instead: Black's groups at S and at N have eye values 4 and
 # 5, both alive by eyes.  M is not on the second line, so the block at N
