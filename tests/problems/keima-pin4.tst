@@ -5,7 +5,11 @@
 # [Q] F...", tests/engine/shapes/KeimaPinRoutines.cpp) and shapes-probe.tst
 # ("KeimaOgeimaHokyo:prep" answers the move between two stones as
 # "point:reason" and its prepared answer "own/reply/answer"; "GunMe V" the
-# eye value of the group at V, for rows whose branch turns on it).
+# eye value of the group at V, for rows whose branch turns on it;
+# "KeimaTuke:pass A B M..." the candidates against the attacker's reading
+# M..., "r/4" for a quarter of it), shapes-hane-more.tst ("HaneMore:eyes A
+# P M..." the eye value of the group at P after M..., played from the
+# colour of A).
 
 # --- The move between two stones: where the engine's stone stands ----------
 # The stage looks at every stone of the side to play, the bottom line and
@@ -316,6 +320,43 @@ white to play
   . . . . . . . . .
 call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
+
+[ka-push-block-pushing-group-three]
+# White's B9 taken away (A9-B9-C9 one eye with a vital point for a
+# second) and White's J4 added: White's pushing group has eye value 3
+# after F5 and G5, Black's groups at S and N 4 and 0.  The push is read on
+# as above, but a pushing group without two eyes gains little: F5 is worth
+# a quarter of White's F5 and Black's G5 ("KeimaTuke:pass", r/4), for
+# either side.
+black to play
+  . . . O O X . . .
+  O O O O O X . . .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . O
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:eyes G4 F4 F5 G5 [me=4]
+call HaneMore:eyes G4 G5 F5 G5 [me=0]
+call HaneMore:eyes G4 F5 F5 G5 [me=3]
+call KeimaTuke:pass F4 G6 F5 G5 [F5=r/4]
+call KeimaTuke:pass G6 F4 F5 G5 [F5=r/4]
+
+[ka-push-block-pushing-group-three-white]
+white to play
+  . . . O O X . . .
+  O O O O O X . . .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . O
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pass F4 G6 F5 G5 [F5=r/4]
+call KeimaTuke:pass G6 F4 F5 G5 [F5=r/4]
 
 [ka-push-block-n-group-three]
 # Black's G8 and J8 instead: Black's group at N gets eye value 3, still
