@@ -247,6 +247,24 @@ black to play
 call KeimaTuke:pin D5 E7 E4 D5 E4 E7 D4 [E4=r:5 E6]
 call KeimaTuke:pin E7 D5 E4 E7 E4 D5 D4 [E4=r:5 E6]
 
+[ka-push-two-liberties-given-up-white]
+# The same with White to play: White's hane is proposed at Y = D4 itself
+# (by its point), and the contact stone's ladder reading proposes N = E6
+# under reason 27 (with White's prepared answer), worth White's E6,
+# Black's D6, White's F7 plus Black's E6 alone, without a bonus.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 E6 E7 E6 D6 F7 D5 E6 [D4 E6=r:27]
+call KeimaTuke:pin E7 D5 E6 D5 E6 D6 F7 E7 E6 [D4 E6=r:27]
+
 # --- The contact handler: both owner groups alive, M on the second line -----
 # The position of the engine test of the push on the second line: Black's
 # G3-J2, White's contact G2 under G3 (S = G3, T = G2, M = H3, N = H2,
