@@ -455,10 +455,10 @@ call KeimaTuke:pin G6 F4 G5 F4 G5 F5 G6 G5 [G5=r:5]
 
 [ka-k4-contact-stone-dead]
 # Black's D5-E7, White's E5-F5 touching D5 from the side (O = E5 at R1,
-# P1 = E6), shut in by Black's wall D3-H3-H8-D8: White's two stones have
-# five liberties but no room for eyes and no way out, and the analysis
-# counts them dead ("status"), while Black's D5 lives with the wall.  The
-# contact pattern leaves a dead touching stone alone: nothing.
+# P1 = E6), shut in by Black's D3-H3, H4-H7, D8-G8 and D4-D5: White's two
+# stones have five liberties but no room for eyes and no way out, and the
+# analysis counts them dead ("status"), while Black's D5 lives with the
+# wall.  The contact pattern leaves a dead touching stone alone: nothing.
 black to play
   . . . . . . . . .
   . . . X X X X . .
@@ -487,7 +487,7 @@ call Kankei4Hokyo:pin E7 D5 E6 [none]
 # pair only when both groups have eye value 4 or more ("GunMe").
 
 [ka-hokyo-owner-group-four]
-# White's A5-B5 above Black's group leave it its two eyes alone: eye
+# White's A6-B6 above Black's group leave it its two eyes alone: eye
 # value 4; White's group has 8.
 black to play
   . . . . . . . . .
