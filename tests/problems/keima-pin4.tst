@@ -451,6 +451,41 @@ white to play
 call KeimaTuke:pin F4 G6 G5 G6 G5 F5 F4 G5 [G5=r:5]
 call KeimaTuke:pin G6 F4 G5 F4 G5 F5 G6 G5 [G5=r:5]
 
+[ka-push-block-s-group-three]
+# The same with White's A4 under Black's A6-D6: Black's group at S drops
+# to eye value 3 (N's stays 5, White's pushing group 7), so the blocks are
+# no longer both alive and the push is read on as in
+# [ka-push-block-pushing-group-four]: F5 worth White's F5 and Black's G5,
+# not cut (the pushing group has two eyes), for either side.
+black to play
+  . O . O O X . . .
+  O O O O O X . X .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  O . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:eyes G4 F4 F5 G5 [me=3]
+call HaneMore:eyes G4 G5 F5 G5 [me=5]
+call HaneMore:eyes G4 F5 F5 G5 [me=7]
+call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
+call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
+
+[ka-push-block-s-group-three-white]
+white to play
+  . O . O O X . . .
+  O O O O O X . X .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  O . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
+
 # --- The second pass: the contact stone's group dead --------------------------
 
 [ka-k4-contact-stone-dead]
