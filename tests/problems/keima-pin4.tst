@@ -16,7 +16,7 @@
 # the first column included.
 
 [ka-between-bottom-line]
-# White's E1 on the bottom line, part of the living corner group A1-E1,
+# White's E1 on the bottom line, in the living corner group A1-E1,
 # B2-B5, A3, A5 (eyes A2 and A4), reaches Black's D3 by a knight's move and
 # Black's F4 by a large knight's move; D3 and F4 are a knight's move apart
 # and the eight points around D3 are empty.  Of the middle points E3 and
@@ -59,7 +59,7 @@ white to play
 call KeimaOgeimaHokyo:prep [C5:22 C5/D5/B4]
 
 # --- The move between two stones: the eye value of the engine's group ------
-# White's J5 on the edge line, part of the group J5-J1, E2-H2 with the
+# White's J5 on the edge line, in the group J5-J1, E2-H2 with the
 # eyes F1 and H1, reaches Black's G4 by a knight's move and Black's F6 by
 # a large knight's move (the position of shapes-probe.tst
 # [between-two-stones-from-the-edge]).  Black's D2-D1 closes White's side
@@ -511,7 +511,7 @@ call Kankei4Hokyo:pin E7 D5 E6 [none]
 
 # --- The reinforcement stage's contact answer: eye values of four ----------
 # Black's corner group A3-D3, B1-B2, D1-D2 (eyes A1-A2 and C1-C2) and
-# Black's E5, a knight's move from D3; White's E3, part of White's group
+# Black's E5, a knight's move from D3; White's E3, in White's group
 # E1-E3, F2-J2, G1 (eyes F1 and H1-J1), touches D3 from the side (O at R1
 # of D3-E5).  P1 = E4 (the cutting point next to O), P2 = D4; F = F5 has
 # three empty neighbours; E = F3 and N = F4 are empty, T = G3 beyond F3 and
