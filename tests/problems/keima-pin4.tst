@@ -688,3 +688,30 @@ call Kankei4Hokyo:marks D5 E7 [none]
 call Kankei4Hokyo:marks E7 D5 [none]
 call Kankei4Hokyo:pin D5 E7 E6 [none]
 call Kankei4Hokyo:pin E7 D5 E6 [none]
+
+# --- The contact handler: attacker's stones on both side points ----------------
+
+[ka-ryo-answer-in-atari-kept]
+# Black's D5-E7 with White's E5 and D7 on both side points (R2 = D6,
+# R3 = E6 of D5-E7), Black's C6-C7 beside D7 and White's F7 beside E7.
+# Black's tries: D6 (joined to C6-C7, no ladder) answered by White's E6;
+# or E6 answered by White's D6, which joins D7 with the one liberty D8
+# left (C6, C7, D5, E6, E7 all Black's): an answer in atari, not one of
+# two liberties taken by a ladder, so it stays and Black's E6 is read
+# with it.  The better of the two counts (the formula's alternatives, the
+# owner's C6 separating them) and it is E6's.  White's tries (D6 answered
+# by E6, E6 answered by D6, neither first stone laddered) are worth less
+# than nothing to White while Black's is worth more, so White's counts 0:
+# the candidate E6 is worth Black's better try alone.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O X O . . .
+  . . X . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 E6 D5 D6 E6 C6 E6 D6 [E6=r:5]
+call KeimaTuke:pin E7 D5 E6 E7 D6 E6 C6 E6 D6 [E6=r:5]
