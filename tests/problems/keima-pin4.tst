@@ -700,8 +700,8 @@ call Kankei4Hokyo:pin E7 D5 E6 [none]
 # two liberties taken by a ladder, so it stays and Black's E6 is read
 # with it.  The better of the two counts (the formula's alternatives, the
 # owner's C6 separating them) and it is E6's.  White's tries (D6 answered
-# by E6, E6 answered by D6, neither first stone laddered) are worth less
-# than nothing to White while Black's is worth more, so White's counts 0:
+# by E6, E6 answered by D6, neither first stone laddered) are worth
+# nothing or less to White while Black's is worth more, so White's counts 0:
 # the candidate E6 is worth Black's better try alone.
 black to play
   . . . . . . . . .
