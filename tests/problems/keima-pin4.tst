@@ -5,14 +5,18 @@
 # [Q] F...", tests/engine/shapes/KeimaPinRoutines.cpp) and shapes-probe.tst
 # ("KeimaOgeimaHokyo:prep" answers the move between two stones as
 # "point:reason" and its prepared answer "own/reply/answer"; "GunMe V" the
-# eye value of the group at V, for rows whose branch turns on it).
+# eye value of the group at V, for rows whose branch turns on it;
+# "KeimaTuke:pass A B M..." the candidates against the attacker's reading
+# M..., "r/4" for a quarter of it), shapes-hane-more.tst ("HaneMore:eyes A
+# P M..." the eye value of the group at P after M..., played from the
+# colour of A).
 
 # --- The move between two stones: where the engine's stone stands ----------
 # The stage looks at every stone of the side to play, the bottom line and
 # the first column included.
 
 [ka-between-bottom-line]
-# White's E1 on the bottom line, part of the living corner group A1-E1,
+# White's E1 on the bottom line, in the living corner group A1-E1,
 # B2-B5, A3, A5 (eyes A2 and A4), reaches Black's D3 by a knight's move and
 # Black's F4 by a large knight's move; D3 and F4 are a knight's move apart
 # and the eight points around D3 are empty.  Of the middle points E3 and
@@ -55,7 +59,7 @@ white to play
 call KeimaOgeimaHokyo:prep [C5:22 C5/D5/B4]
 
 # --- The move between two stones: the eye value of the engine's group ------
-# White's J5 on the edge line, part of the group J5-J1, E2-H2 with the
+# White's J5 on the edge line, in the group J5-J1, E2-H2 with the
 # eyes F1 and H1, reaches Black's G4 by a knight's move and Black's F6 by
 # a large knight's move (the position of shapes-probe.tst
 # [between-two-stones-from-the-edge]).  Black's D2-D1 closes White's side
@@ -243,6 +247,24 @@ black to play
 call KeimaTuke:pin D5 E7 E4 D5 E4 E7 D4 [E4=r:5 E6]
 call KeimaTuke:pin E7 D5 E4 E7 E4 D5 D4 [E4=r:5 E6]
 
+[ka-push-two-liberties-given-up-white]
+# The same with White to play: White's hane is proposed at Y = D4 itself
+# (by its point), and the contact stone's ladder reading proposes N = E6
+# under reason 27 (with White's prepared answer), worth White's E6,
+# Black's D6, White's F7 plus Black's E6 alone, without a bonus.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 E6 E7 E6 D6 F7 D5 E6 [D4 E6=r:27]
+call KeimaTuke:pin E7 D5 E6 D5 E6 D6 F7 E7 E6 [D4 E6=r:27]
+
 # --- The contact handler: both owner groups alive, M on the second line -----
 # The position of the engine test of the push on the second line: Black's
 # G3-J2, White's contact G2 under G3 (S = G3, T = G2, M = H3, N = H2,
@@ -317,6 +339,76 @@ white to play
 call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
 
+[ka-push-block-pushing-group-three]
+# White's B9 taken away (A9-B9-C9 one eye with a vital point for a
+# second) and White's J4 added: White's pushing group has eye value 3
+# after F5 and G5, Black's groups at S and N 4 and 0.  The push is read on
+# as above, but a pushing group without two eyes gains little: F5 is worth
+# a quarter of White's F5 and Black's G5 ("KeimaTuke:pass", r/4), for
+# either side.
+black to play
+  . . . O O X . . .
+  O O O O O X . . .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . O
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:eyes G4 F4 F5 G5 [me=4]
+call HaneMore:eyes G4 G5 F5 G5 [me=0]
+call HaneMore:eyes G4 F5 F5 G5 [me=3]
+call KeimaTuke:pass F4 G6 F5 G5 [F5=r/4]
+call KeimaTuke:pass G6 F4 F5 G5 [F5=r/4]
+
+[ka-push-block-pushing-group-three-white]
+white to play
+  . . . O O X . . .
+  O O O O O X . . .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . O
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pass F4 G6 F5 G5 [F5=r/4]
+call KeimaTuke:pass G6 F4 F5 G5 [F5=r/4]
+
+[ka-push-block-n-group-three]
+# Black's G8 and J8 instead: Black's group at N gets eye value 3, still
+# short of life (S's group 4, White's pushing group 4): the push is read
+# on as above, F5 worth White's F5 and Black's G5, for either side.
+black to play
+  . O . O O X . . .
+  O O O O O X X . X
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:eyes G4 F4 F5 G5 [me=4]
+call HaneMore:eyes G4 G5 F5 G5 [me=3]
+call HaneMore:eyes G4 F5 F5 G5 [me=4]
+call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
+call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
+
+[ka-push-block-n-group-three-white]
+white to play
+  . O . O O X . . .
+  O O O O O X X . X
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  . . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
+
 [ka-push-block-both-alive]
 # Black's H8 instead: Black's groups at S and at N have eye values 4 and
 # 5, both alive by eyes.  M is not on the second line, so the block at N
@@ -359,14 +451,49 @@ white to play
 call KeimaTuke:pin F4 G6 G5 G6 G5 F5 F4 G5 [G5=r:5]
 call KeimaTuke:pin G6 F4 G5 F4 G5 F5 G6 G5 [G5=r:5]
 
+[ka-push-block-s-group-three]
+# The same with White's A4 under Black's A6-D6: Black's group at S drops
+# to eye value 3 (N's stays 5, White's pushing group 7), so the blocks are
+# no longer both alive and the push is read on as in
+# [ka-push-block-pushing-group-four]: F5 worth White's F5 and Black's G5,
+# not cut (the pushing group has two eyes), for either side.
+black to play
+  . O . O O X . . .
+  O O O O O X . X .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  O . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:eyes G4 F4 F5 G5 [me=3]
+call HaneMore:eyes G4 G5 F5 G5 [me=5]
+call HaneMore:eyes G4 F5 F5 G5 [me=7]
+call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
+call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
+
+[ka-push-block-s-group-three-white]
+white to play
+  . O . O O X . . .
+  O O O O O X . X .
+  O O O O O X . . .
+  X X X X O . X O .
+  . . . . . . . O .
+  O . . . . X O . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
+
 # --- The second pass: the contact stone's group dead --------------------------
 
 [ka-k4-contact-stone-dead]
 # Black's D5-E7, White's E5-F5 touching D5 from the side (O = E5 at R1,
-# P1 = E6), shut in by Black's wall D3-H3-H8-D8: White's two stones have
-# five liberties but no room for eyes and no way out, and the analysis
-# counts them dead ("status"), while Black's D5 lives with the wall.  The
-# contact pattern leaves a dead touching stone alone: nothing.
+# P1 = E6), shut in by Black's D3-H3, H4-H7, D8-G8 and D4-D5: White's two
+# stones have five liberties but no room for eyes and no way out, and the
+# analysis counts them dead ("status"), while Black's D5 lives with the
+# wall.  The contact pattern leaves a dead touching stone alone: nothing.
 black to play
   . . . . . . . . .
   . . . X X X X . .
@@ -384,7 +511,7 @@ call Kankei4Hokyo:pin E7 D5 E6 [none]
 
 # --- The reinforcement stage's contact answer: eye values of four ----------
 # Black's corner group A3-D3, B1-B2, D1-D2 (eyes A1-A2 and C1-C2) and
-# Black's E5, a knight's move from D3; White's E3, part of White's group
+# Black's E5, a knight's move from D3; White's E3, in White's group
 # E1-E3, F2-J2, G1 (eyes F1 and H1-J1), touches D3 from the side (O at R1
 # of D3-E5).  P1 = E4 (the cutting point next to O), P2 = D4; F = F5 has
 # three empty neighbours; E = F3 and N = F4 are empty, T = G3 beyond F3 and
@@ -395,7 +522,7 @@ call Kankei4Hokyo:pin E7 D5 E6 [none]
 # pair only when both groups have eye value 4 or more ("GunMe").
 
 [ka-hokyo-owner-group-four]
-# White's A5-B5 above Black's group leave it its two eyes alone: eye
+# White's A6-B6 above Black's group leave it its two eyes alone: eye
 # value 4; White's group has 8.
 black to play
   . . . . . . . . .
@@ -455,3 +582,136 @@ white to play
   . X . X O O O O O
   . X . X O . O . .
 call KeimaHokyo:pin D3 E5 E4 E5 E4 D4 F5 D3 E4 [E4=r:22]
+
+# --- The contact handler: two liberties, the answer moved to N -----------------
+
+[ka-dame2-answer-at-n]
+# Black's D5-C5 (S's chain) and E7; White's contact E5 (T) with B5 and
+# C4-D4 around: M = D6, N = E6, Z = C5 (Black's), E_M = C6, E_F = C7.  S's
+# chain has two liberties, C6 and D6, and no ladder takes it (White's C6
+# is answered by D6 toward E7, White's D6 by C6 with Black's B7 ahead:
+# "ladder").  No White chain beside it is in atari, T has three liberties
+# and E_F is empty.  After White's push at D6 the chain's one liberty is
+# C6 = E_M; with Black's block at E6 first, White's D6 is caught (Black's
+# C6, White's D7, Black's D8, White's C7: C7-D7-D6 is left C8 alone), so
+# Black's answer moves from M to N: the candidate is E6, none at D6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . X . . . .
+  . . . . . . . . .
+  . O X X O . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [0]
+call KeimaTuke:pin D5 E7 D6 E7 D6 [E6]
+call KeimaTuke:pin E7 D5 D6 D5 D6 [E6]
+
+# --- The contact handler: the push-and-hane needs a contact stone of three --
+# The position of keima-pin.tst [pin-sandan-white] (Black's C5-D7, White's
+# contact D5: S = C5, T = D5, M = C6 on the third line, N = D6 on the
+# fourth, E_M = B6 with two empty neighbours, E_F = B7 White's) with
+# Black's D4 added under T.  T is left two liberties, E5 and D6, and a
+# ladder takes it (first move E5: "ladder"), so the handler reads only the
+# patterns of a laddered contact stone.  The contact stone's ladder
+# reading: W = E7 has three empty neighbours and N2 = F6 beyond E6 is
+# Black's: nothing.  The owner's stone at U = D4 has three liberties: no
+# hane at Y.  The push-and-hane under M wants a contact stone of more than
+# two liberties: nothing either, whichever side plays.
+
+[ka-sandan-contact-two-liberties]
+white to play
+  . . . . . . . . .
+  . X . . . . . . .
+  X O . X . . . . .
+  X . . . . X . . .
+  . . X O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D5 [1 E5]
+call KeimaTuke:pin C5 D7 C6 D7 C6 D6 B6 [none]
+call KeimaTuke:pin D7 C5 C6 C5 C6 D6 B6 [none]
+
+[ka-sandan-contact-two-liberties-black]
+black to play
+  . . . . . . . . .
+  . X . . . . . . .
+  X O . X . . . . .
+  X . . . . X . . .
+  . . X O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin C5 D7 C6 D7 C6 D6 B6 [none]
+call KeimaTuke:pin D7 C5 C6 C5 C6 D6 B6 [none]
+
+# --- The second pass: a stone on a cutting point stops it ------------------
+
+[ka-k4-outside-stone-alone]
+# Black's D5-E7, White's lone F6 outside the cutting point E6 (named D5
+# E7: P1 = E6, P2 = D6): F6 has four liberties and is not dead; Black's E6
+# joins E7, White's E6 answered by Black's D6 leaves E6-F6 four liberties.
+# The outside pattern reads to the end and marks E6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:marks D5 E7 [E6=1]
+call Kankei4Hokyo:marks E7 D5 [E6=1]
+
+[ka-k4-stone-on-cutting-point]
+# White's D6 added on the other cutting point (R2 of D5-E7, R3 of E7-D5):
+# the knight's move is already cut into, and the second pass proposes and
+# marks nothing, whichever end is named first.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . O . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:marks D5 E7 [none]
+call Kankei4Hokyo:marks E7 D5 [none]
+call Kankei4Hokyo:pin D5 E7 E6 [none]
+call Kankei4Hokyo:pin E7 D5 E6 [none]
+
+# --- The contact handler: attacker's stones on both side points ----------------
+
+[ka-ryo-answer-in-atari-kept]
+# Black's D5-E7 with White's E5 and D7 on both side points (R2 = D6,
+# R3 = E6 of D5-E7), Black's C6-C7 beside D7 and White's F7 beside E7.
+# Black's tries: D6 (joined to C6-C7, no ladder) answered by White's E6;
+# or E6 answered by White's D6, which joins D7 with the one liberty D8
+# left (C6, C7, D5, E6, E7 all Black's): an answer in atari, not one of
+# two liberties taken by a ladder, so it stays and Black's E6 is read
+# with it.  The better of the two counts (the formula's alternatives, the
+# owner's C6 separating them) and it is E6's.  White's tries (D6 answered
+# by E6, E6 answered by D6, neither first stone laddered) are worth
+# nothing or less to White while Black's is worth more, so White's counts 0:
+# the candidate E6 is worth Black's better try alone.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X O X O . . .
+  . . X . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 E6 D5 D6 E6 C6 E6 D6 [E6=r:5]
+call KeimaTuke:pin E7 D5 E6 E7 D6 E6 C6 E6 D6 [E6=r:5]
