@@ -671,3 +671,84 @@ white to play
   . . O . . . . . .
   . . . . . . . . .
 call KeimaSotoHane:prep B4 C6 [B5/C5/C4]
+
+# --- Beyond a side point: the block point with two empty neighbours ---------------
+# kb-uke-block-keeps-na with Black's B7 and C8 beside C7: C7 now has two
+# empty neighbours only (C6, D7), too few for the block, which is not
+# tried although the evaluation rates it above E6 and E5 (the value rows).
+# Black's answer: E6 (-2), then E5 as D5-E5 would keep three liberties
+# (C5, D6, E6) and is worth as much: E5.  Value: Black's E5 plus the atari
+# reading of kb-uke-block-keeps-na (White's D6, E6, E5, Black's C5).
+
+[kb-uke-block-two-empty-premises]
+black to play
+  . . . . . . . . .
+  . . X . . . . . .
+  . X . . X . . . .
+  . O . . . . . . .
+  . . . X . O . . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own D5 E6 [-2]
+call HaneMore:value-own D5 E5 [-2]
+call HaneMore:value-own D5 C7 [2]
+
+[kb-uke-block-two-empty]
+black to play
+  . . . . . . . . .
+  . . X . . . . . .
+  . X . . X . . . .
+  . O . . . . . . .
+  . . . X . O . . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 C5 [E5=r:5]
+
+# --- Beside a middle point: the owner's point marked ("KeimaSotoNaka:marks") -------
+# Black to play marks Black's point with 1, so that later moves skip it:
+# F5, the answer from outside, in naka-cut-works (shapes-hane-more.tst:
+# Black's D5-E7 and White's C6 alone); D6 in naka-ladder-nb.  White to play
+# marks nothing.
+
+[kb-marks-naka-outside]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:marks D5 E7 [F5:1]
+
+[kb-marks-naka-outside-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:marks D5 E7 [none]
+
+[kb-marks-naka-ladder-nb]
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . X . . O .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:marks D5 E7 [D6:1]
