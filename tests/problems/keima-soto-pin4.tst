@@ -752,3 +752,99 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaSotoNaka:marks D5 E7 [D6:1]
+
+# --- Beside a middle point: the ladder on Nb with D8 empty ---------------------------
+# naka-ladder-nb (shapes-hane-more.tst) without White's D8: White's cut at
+# E5 still does not work (the cut row) and after White's push E6 and
+# Black's block D6 the ladder still takes E7 (the ladder row).  Black's
+# point after the ladder: D8 beyond D7 is not White's, so the block at D7
+# is not read and Black's point is D6, the same as Black's first answer:
+# Black proposes D6 alone.
+
+[kb-naka-ladder-nb-d8-empty-ladder]
+black to play
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . . X . . O .
+  . . O X O . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E7 [1 D7]
+
+[kb-naka-ladder-nb-d8-empty]
+black to play
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . . X . . O .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [no cut]
+call KeimaSotoNaka:at D5 E7 [D6]
+
+# --- After the laddered cut: the pushing stone caught --------------------------------
+# The edge shape of hane-nobi-atari (shapes-hane.tst: Black's B4-C6, White's
+# D4 beyond C4 with D6 beside it) with Black's B7 above B6 instead of
+# White's.  The cut B5, Black's C5 and White's C4: the ladder takes B5 (the
+# cut row); B3 below B4 is empty, C3 below C4 is not Black's and neither
+# B2 nor C2 is White's: the laddered cut reads nothing.  The push: White's
+# C5, Black's B5, White's B6, which then has A6 alone (the push row): a
+# push whose stone is caught is not read.  Nothing, whoever plays.
+
+[kb-nobi-push-caught-cut]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X O . . . . .
+  . O X . . . . . .
+  . X O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder B5 [1 B6]
+
+[kb-nobi-push-caught-push]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . O X O . . . . .
+  . X O . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder B6 [1 A6]
+
+[kb-nobi-push-caught]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 [none]
+
+[kb-nobi-push-caught-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 [none]
