@@ -671,3 +671,180 @@ white to play
   . . O . . . . . .
   . . . . . . . . .
 call KeimaSotoHane:prep B4 C6 [B5/C5/C4]
+
+# --- Beyond a side point: the block point with two empty neighbours ---------------
+# kb-uke-block-keeps-na with Black's B7 and C8 beside C7: C7 now has two
+# empty neighbours only (C6, D7), too few for the block, which is not
+# tried although the evaluation rates it above E6 and E5 (the value rows).
+# Black's answer: E6 (-2), then E5 as D5-E5 would keep three liberties
+# (C5, D6, E6) and is worth as much: E5.  Value: Black's E5 plus the atari
+# reading of kb-uke-block-keeps-na (White's D6, E6, E5, Black's C5).
+
+[kb-uke-block-two-empty-premises]
+black to play
+  . . . . . . . . .
+  . . X . . . . . .
+  . X . . X . . . .
+  . O . . . . . . .
+  . . . X . O . . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own D5 E6 [-2]
+call HaneMore:value-own D5 E5 [-2]
+call HaneMore:value-own D5 C7 [2]
+
+[kb-uke-block-two-empty]
+black to play
+  . . . . . . . . .
+  . . X . . . . . .
+  . X . . X . . . .
+  . O . . . . . . .
+  . . . X . O . . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 C5 [E5=r:5]
+
+# --- Beside a middle point: the owner's point marked ("KeimaSotoNaka:marks") -------
+# Black to play marks Black's point with 1, so that later moves skip it:
+# F5, the answer from outside, in naka-cut-works (shapes-hane-more.tst:
+# Black's D5-E7 and White's C6 alone); D6 in naka-ladder-nb.  White to play
+# marks nothing.
+
+[kb-marks-naka-outside]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:marks D5 E7 [F5:1]
+
+[kb-marks-naka-outside-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:marks D5 E7 [none]
+
+[kb-marks-naka-ladder-nb]
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . . . X . . O .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:marks D5 E7 [D6:1]
+
+# --- Beside a middle point: the ladder on Nb with D8 empty ---------------------------
+# naka-ladder-nb (shapes-hane-more.tst) without White's D8: White's cut at
+# E5 still does not work (the cut row) and after White's push E6 and
+# Black's block D6 the ladder still takes E7 (the ladder row).  Black's
+# point after the ladder: D8 beyond D7 is not White's, so the block at D7
+# is not read and Black's point is D6, the same as Black's first answer:
+# Black proposes D6 alone.
+
+[kb-naka-ladder-nb-d8-empty-ladder]
+black to play
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . . X . . O .
+  . . O X O . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E7 [1 D7]
+
+[kb-naka-ladder-nb-d8-empty]
+black to play
+  . . . . . . . . .
+  . . . . O O . . .
+  . . . . X . . O .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [no cut]
+call KeimaSotoNaka:at D5 E7 [D6]
+
+# --- After the laddered cut: the pushing stone caught --------------------------------
+# The edge shape of hane-nobi-atari (shapes-hane.tst: Black's B4-C6, White's
+# D4 beyond C4 with D6 beside it) with Black's B7 above B6 instead of
+# White's.  The cut B5, Black's C5 and White's C4: the ladder takes B5 (the
+# cut row); B3 below B4 is empty, C3 below C4 is not Black's and neither
+# B2 nor C2 is White's: the laddered cut reads nothing.  The push: White's
+# C5, Black's B5, White's B6, which then has A6 alone (the push row): a
+# push whose stone is caught is not read.  Nothing, whoever plays.
+
+[kb-nobi-push-caught-cut]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X O . . . . .
+  . O X . . . . . .
+  . X O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder B5 [1 B6]
+
+[kb-nobi-push-caught-push]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . O X O . . . . .
+  . X O . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder B6 [1 A6]
+
+[kb-nobi-push-caught]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 [none]
+
+[kb-nobi-push-caught-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . X . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at B4 C6 [none]
