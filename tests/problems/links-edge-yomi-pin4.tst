@@ -696,3 +696,40 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 [E9=10:5]
+
+[kd-corner-reading-worth-six-doubled-white]
+# The position of links-edge3-cover.tst edge3-corner-reading-ladder-moves-
+# bottom-white with White stones added on A9 and E6, far from the corner:
+# White's B2 (A) beside Black's C2 (B), Black's chain C2-D2 with three
+# liberties, F = E2 empty, White's E3 (G) with two liberties caught by the
+# ladder that starts D3 (L1), E2 (L2).  The reading: White B1, Black D3,
+# White C1, Black E2: White's evaluation there is exactly 6 (premise, h1).
+# For the engine's own colour a value of exactly 6 counts double: 12 at
+# C = B1 for White.
+white to play
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . O X . . .
+  . O X X . . . . .
+  . . . O . . . . .
+call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [B1=12:5]
+
+[kd-corner-reading-worth-six-black]
+# The position of kd-corner-reading-worth-six-doubled-white with Black to
+# move: the same reading, worth 6 to White (h1), is not doubled for the
+# other side: Black takes D = C1 with h1.
+black to play
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . O X . . .
+  . O X X . . . . .
+  . . . O . . . . .
+call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [C1=h1:5]
