@@ -733,3 +733,40 @@ black to play
   . O X X . . . . .
   . . . O . . . . .
 call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [C1=h1:5]
+
+[kd-hane-cut-capturing-cut-white]
+# The hane-cut strip of links-edge-cover.tst edge-cover-hane-cut-prepared-
+# top-white, C8 (K2), D8, E8, F8: Black's E8-E7, White's D8-D7 (K with the
+# stone above it, three liberties C8, C7, D9) and White's C6 on the C line
+# (C5, C4 and B3-C3 below), Black's D6-D5 under D7.  Here White's B7 sits
+# between Black's A7, B8 and B6 with the one liberty C7, so Black's cut at
+# C7 also captures B7.  The cut is no ladder after Black's hane C8 and
+# White's D9.  For White (K's colour) the answer to the hane-cut is the
+# point where Black's cut captures: C7 itself, not the first-line point D9.
+white to play
+  . . . . . . . . .
+  . X . O X . . . .
+  X O . O X . . . .
+  . X O X . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . O O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep E8 E9 C8 F8 [C7]
+
+[kd-hane-cut-capturing-cut-black]
+# As kd-hane-cut-capturing-cut-white with Black to move: Black's point is
+# the hane C8, with both answers prepared (White's C7 met at D9, White's D9
+# at C7).
+black to play
+  . . . . . . . . .
+  . X . O X . . . .
+  X O . O X . . . .
+  . X O X . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . O O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep E8 E9 C8 F8 [C8 C8/C7/D9 C8/D9/C7]
