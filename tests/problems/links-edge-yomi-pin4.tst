@@ -1,9 +1,13 @@
 # Known answers for the one-space jump to the edge, fourth set: the reading
-# of the attached pair and the peep beside the gap, in positions where two
-# points the reading could use give different answers (the connection
-# against the block beyond it, the marks' values, the point the owner plays
-# when the connection settles the group's eyes).  Lines and forms as in
-# links-edge.tst (LinkRoutines.cpp).
+# of the attached pair, the peep beside the gap, the hane-cut strip and the
+# corner reading, in positions where two points the reading could use give
+# different answers (the connection against the block beyond it, the push
+# against the block, the atari from beyond either side, the point the owner
+# plays when the connection settles the group's eyes, the cut that
+# captures), with the prepared answers and the marks' values, and with
+# values just across a bound (a hane worth 0 or 1, a corner reading worth
+# exactly 6).  Lines and forms as in links-edge.tst (LinkRoutines.cpp);
+# "premise" marks an evaluation the row takes as given.
 
 [kd-attached-pair-loose-move-connects-at-once-black]
 # Black's second-line stone E8 (jumping to E6 over E7, E6 joined to the
