@@ -774,3 +774,40 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeHaneKiri:prep E8 E9 C8 F8 [C8 C8/C7/D9 C8/D9/C7]
+
+[kd-attached-pair-push-leaves-k-laddered-black]
+# Black's second-line stone E8 heads Black's wall down the E line (with
+# F5-H5, H6 and H7); White's D8 (K) stands beside it, linked over D7 to
+# White's wall A6-D6, D5-D1; Black's C8 sits beyond K, so K has only D7 and
+# D9.  Black's line is read first (Black D9 under K: no ladder on the wall
+# or on D9).  White's line: White's push at the gap E9 (D9, F9; not a
+# self-atari) leaves K with D7 and D9, and Black's D7 catches it: White's
+# D9 joins the push (C9, F9), Black's F9 leaves C9 alone and Black's C8
+# stands beside it.  K falls to a ladder after the push: the reading
+# proposes nothing.
+black to play
+  . . . . . . . . .
+  . . X O X . . . .
+  . . . . . . . X .
+  O O O O X . . X .
+  . . . O X X X X .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]
+
+[kd-attached-pair-push-leaves-k-laddered-white]
+# As kd-attached-pair-push-leaves-k-laddered-black with White to move: the
+# same ladder on K after the push, nothing proposed.
+white to play
+  . . . . . . . . .
+  . . X O X . . . .
+  . . . . . . . X .
+  O O O O X . . X .
+  . . . O X X X X .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]
