@@ -1,9 +1,13 @@
 # Known answers for the one-space jump to the edge, fourth set: the reading
-# of the attached pair and the peep beside the gap, in positions where two
-# points the reading could use give different answers (the connection
-# against the block beyond it, the marks' values, the point the owner plays
-# when the connection settles the group's eyes).  Lines and forms as in
-# links-edge.tst (LinkRoutines.cpp).
+# of the attached pair, the peep beside the gap, the hane-cut strip and the
+# corner reading, in positions where two points the reading could use give
+# different answers (the connection against the block beyond it, the push
+# against the block, the atari from beyond either side, the point the owner
+# plays when the connection settles the group's eyes, the cut that
+# captures), with the prepared answers and the marks' values, and with
+# values just across a bound (a hane worth 0 or 1, a corner reading worth
+# exactly 6).  Lines and forms as in links-edge.tst (LinkRoutines.cpp);
+# "premise" marks an evaluation the row takes as given.
 
 [kd-attached-pair-loose-move-connects-at-once-black]
 # Black's second-line stone E8 (jumping to E6 over E7, E6 joined to the
@@ -696,3 +700,114 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 [E9=10:5]
+
+[kd-corner-reading-worth-six-doubled-white]
+# The position of links-edge3-cover.tst edge3-corner-reading-ladder-moves-
+# bottom-white with White stones added on A9 and E6, far from the corner:
+# White's B2 (A) beside Black's C2 (B), Black's chain C2-D2 with three
+# liberties, F = E2 empty, White's E3 (G) with two liberties caught by the
+# ladder that starts D3 (L1), E2 (L2).  The reading: White B1, Black D3,
+# White C1, Black E2: White's evaluation there is exactly 6 (premise, h1).
+# For the engine's own colour a value of exactly 6 counts double: 12 at
+# C = B1 for White.
+white to play
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . O X . . .
+  . O X X . . . . .
+  . . . O . . . . .
+call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [B1=12:5]
+
+[kd-corner-reading-worth-six-black]
+# The position of kd-corner-reading-worth-six-doubled-white with Black to
+# move: the same reading, worth 6 to White (h1), is not doubled for the
+# other side: Black takes D = C1 with h1.
+black to play
+  O . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . O X . . .
+  . O X X . . . . .
+  . . . O . . . . .
+call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [C1=h1:5]
+
+[kd-hane-cut-capturing-cut-white]
+# The hane-cut strip of links-edge-cover.tst edge-cover-hane-cut-prepared-
+# top-white, C8 (K2), D8, E8, F8: Black's E8-E7, White's D8-D7 (K with the
+# stone above it, three liberties C8, C7, D9) and White's C6 on the C line
+# (C5, C4 and B3-C3 below), Black's D6-D5 under D7.  Here White's B7 sits
+# between Black's A7, B8 and B6 with the one liberty C7, so Black's cut at
+# C7 also captures B7.  The cut is no ladder after Black's hane C8 and
+# White's D9.  For White (K's colour) the answer to the hane-cut is the
+# point where Black's cut captures: C7 itself, not the first-line point D9.
+white to play
+  . . . . . . . . .
+  . X . O X . . . .
+  X O . O X . . . .
+  . X O X . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . O O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep E8 E9 C8 F8 [C7]
+
+[kd-hane-cut-capturing-cut-black]
+# As kd-hane-cut-capturing-cut-white with Black to move: Black's point is
+# the hane C8, with both answers prepared (White's C7 met at D9, White's D9
+# at C7).
+black to play
+  . . . . . . . . .
+  . X . O X . . . .
+  X O . O X . . . .
+  . X O X . . . . .
+  . . O X . . . . .
+  . . O . . . . . .
+  . O O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeHaneKiri:prep E8 E9 C8 F8 [C8 C8/C7/D9 C8/D9/C7]
+
+[kd-attached-pair-push-leaves-k-laddered-black]
+# Black's second-line stone E8 heads Black's wall down the E line (with
+# F5-H5, H6 and H7); White's D8 (K) stands beside it, linked over D7 to
+# White's wall A6-D6, D5-D1; Black's C8 sits beyond K, so K has only D7 and
+# D9.  Black's line is read first (Black D9 under K: no ladder on the wall
+# or on D9).  White's line: White's push at the gap E9 (D9, F9; not a
+# self-atari) leaves K with D7 and D9, and Black's D7 catches it: White's
+# D9 joins the push (C9, F9), Black's F9 leaves C9 alone and Black's C8
+# stands beside it.  K falls to a ladder after the push: the reading
+# proposes nothing.
+black to play
+  . . . . . . . . .
+  . . X O X . . . .
+  . . . . . . . X .
+  O O O O X . . X .
+  . . . O X X X X .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]
+
+[kd-attached-pair-push-leaves-k-laddered-white]
+# As kd-attached-pair-push-leaves-k-laddered-black with White to move: the
+# same ladder on K after the push, nothing proposed.
+white to play
+  . . . . . . . . .
+  . . X O X . . . .
+  . . . . . . . X .
+  O O O O X . . X .
+  . . . O X X X X .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]

@@ -1,10 +1,10 @@
 // Entries for the rows of tests/problems/links-edge-yomi-pin4.tst that need
 // more than the candidates of a jump-to-the-edge routine.
 //
-// "IkkenEdgeNozoki:mark-values A B": the peep reading on the jump A-B, then
-// the first-kind link marks it left, each as "P=v" with v the mark's value
-// (the other entries only say whether a point is marked); "none" without a
-// mark.
+// "IkkenEdgeNozoki:mark-values A B": the first-kind link marks that the
+// peep reading on the jump A-B leaves, each as "P=v" with v the mark's value
+// (the other mark entries only say whether a point is marked); "none"
+// without a mark.  The candidates are not answered.
 //
 // "NAME:prepared A B [lines]" for the peep's routines and the reading of the
 // attached pair: the candidates as "NAME A B [lines]" answers them
