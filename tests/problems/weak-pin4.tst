@@ -334,6 +334,31 @@ black to play
   . . . . . . . . .
 call WeakGunHirogeru:keima:kg E5 D7 D6 E6 [D6/r/3 D7/r/3 E6=none]
 
+[kg-hirogeru-knight-rectangle-points-all-around]
+# The same lone White E5: every knight's move of E5 is clear in the same
+# way (line 3 or more, four empty neighbours, the rectangle and the strip
+# empty, no White atari), each in at 25 with a third of its reading; of each
+# rectangle's two middle points the one beside the knight's point has no
+# White neighbour and takes a third of (e1 + Black's evaluation there), the
+# one beside E5 gets nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:keima:kg E5 F7 F6 E6 [E6=none F6/r/3 F7/r/3]
+call WeakGunHirogeru:keima:kg E5 G6 F6 F5 [F5=none F6/r/3 G6/r/3]
+call WeakGunHirogeru:keima:kg E5 G4 F4 F5 [F4/r/3 F5=none G4/r/3]
+call WeakGunHirogeru:keima:kg E5 F3 F4 E4 [E4=none F3/r/3 F4/r/3]
+call WeakGunHirogeru:keima:kg E5 D3 D4 E4 [D3/r/3 D4/r/3 E4=none]
+call WeakGunHirogeru:keima:kg E5 C4 D4 D5 [C4/r/3 D4/r/3 D5=none]
+call WeakGunHirogeru:keima:kg E5 C6 D6 D5 [C6/r/3 D5=none D6/r/3]
+
 # --- The one-space extension read with the cut of the opponent's shape ----------
 [kg-hirogeru-jump-read-with-the-cut-between-the-opponents-stones]
 # White's lone D4 and Black's F4, Black to play: White's group is the
@@ -357,3 +382,55 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call WeakGunHirogeru:jump:kg D4 D6 E5 [D6/r/3]
+
+# --- Our own two-space extension along the third line ----------------------------
+#   call WeakGunNiken V   (as in generators.tst) the two-space extensions of
+#       the group at V: the candidates' points with their reasons
+# White's C3 between Black's B3 and C2, White to play: the group is ours.
+# C3's chain has two liberties (C4, D3), more than one.  Its two-space
+# jumps along line 3: C6 (column C is line 3; beside the gaps C4 and C5,
+# B4, D4, B5 and D5 hold no Black stone) and F3 (beside the gaps D3 and E3:
+# D4, D2, E4, E2).  Our own point needs four empty neighbours only.
+
+[kg-niken-own-both-jumps]
+# Both strips clear: C6 and F3 go in under reason 13.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C3 [C6:13 F3:13]
+
+[kg-niken-own-blocked-above-the-far-gap]
+# Black's E4 beside the gap E3 next to F3 (F3 keeps four empty neighbours):
+# the jump F3 is not proposed; C6 still is.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . X O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C3 [C6:13]
+
+[kg-niken-own-blocked-below-the-far-gap]
+# Black's E2 on the other side of the gap E3: the same.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+call WeakGunNiken C3 [C6:13]
