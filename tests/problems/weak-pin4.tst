@@ -408,7 +408,8 @@ call WeakGunNiken C3 [C6:13 F3:13]
 
 [kg-niken-own-blocked-above-the-far-gap]
 # Black's E4 beside the gap E3 next to F3 (F3 keeps four empty neighbours):
-# the jump F3 is not proposed; C6 still is.
+# the line from F3 toward C3 stops at a stone beside its first gap, so F3 is
+# no two-space point of C3 and is not proposed; C6 still is.
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -422,7 +423,7 @@ white to play
 call WeakGunNiken C3 [C6:13]
 
 [kg-niken-own-blocked-below-the-far-gap]
-# Black's E2 on the other side of the gap E3: the same.
+# Black's E2 on the other side of the gap E3: the same, F3 is not proposed.
 white to play
   . . . . . . . . .
   . . . . . . . . .
