@@ -5,11 +5,12 @@
 # (eye values, death levels, the pending entries) is stated as a premise.
 #
 #   call WeakGunThink:marks:kg   the generator over the whole board: the
-#       pending entries it marked answered, as "kind/A" (A the entry's
+#       pending entries it marked answered (1), as "kind/A" (A the entry's
 #       first point; an off-board point is written "(x,y)", y counted from
 #       the top)
 #   call WeakGunPairAnswer:kg V   the capture entries (kinds 20 and up)
-#       answered inside the area of the group at V, as "kind/A" ("none")
+#       answered (marked 1) inside the area of the group at V, as "kind/A"
+#       ("none")
 #   call WeakGunPairAnswer:premarked:kg V P...   the same answers with the
 #       entries whose first point is one of P... marked answered beforehand:
 #       the candidates by their points alone ("none")
@@ -24,6 +25,9 @@
 #       the group's colour's evaluation after its play at B, lowered by the
 #       approach reading, e2 the side to move's after its own play at B),
 #       for Q, r = e1 + the side to move's evaluation after its play at Q
+#   call WeakGunHirogeru:halved:kg V B   the same for the knight's move B of
+#       a lone stone: "B/r/N/3", the bonus a third of r (as above) divided by
+#       N = 1, 2, 4 ... (halved toward zero each time), held to 35
 #   call WeakGunHirogeru:jump:kg V B M   the same for the one-space jump B:
 #       "B/r/3" with r = e1 + e2, e2 the smaller of the side to move's
 #       evaluation after its play at B and after that play answered by the
@@ -435,3 +439,28 @@ white to play
   . . X . X . . . .
   . . . . . . . . .
 call WeakGunNiken C3 [C6:13]
+
+# --- A lone stone's extensions halved by the stones of its neighbours ------------
+[kg-hirogeru-lone-stone-beside-two-chains-of-one-group]
+# White's lone E5 under Black's D5 and E6, Black to play.  The analysis:
+# D5 and E6 (diagonal) make one Black group with eye value 6, not weak.
+# E5's chain has two liberties (E4, F5).  Its adjacent enemy chains D5 and
+# E6 belong to that one group: one neighbour group, not weak, with two
+# stones, so each extension's reading is halved twice before its third is
+# taken.  The knight's moves F3, G4 and D3 are clear (not on line 1, four
+# empty neighbours; no White atari anywhere, as D5 and E6 have three
+# liberties each; the diagonal strips' middle cells D4 and G4, F6 and F3,
+# F4 and C4 hold no Black stone).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:halved:kg E5 F3 [F3/r/4/3]
+call WeakGunHirogeru:halved:kg E5 G4 [G4/r/4/3]
+call WeakGunHirogeru:halved:kg E5 D3 [D3/r/4/3]
