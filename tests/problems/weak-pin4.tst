@@ -464,3 +464,45 @@ black to play
 call WeakGunHirogeru:halved:kg E5 F3 [F3/r/4/3]
 call WeakGunHirogeru:halved:kg E5 G4 [G4/r/4/3]
 call WeakGunHirogeru:halved:kg E5 D3 [D3/r/4/3]
+
+# --- A White atari at the knight's middle point beside the extension -------------
+#   call WeakGunHirogeru:probe V P...   (as in generators-probe.tst) the
+#       extensions of the group at V read at P...: "P=value" ("P=none")
+# White's E5 with Black's F5 beside it, Black to play: White's group is
+# the opponent's; its chain keeps three liberties (D5, E6, E4).  Its
+# knight's moves F3 and F7 have the middle points E4 and F4, and E6 and F6;
+# D3 has E4 and D4.  Each point is on line 3 or more with four empty
+# neighbours and the diagonal strips hold no Black stone (F3: D4 and G4; F7:
+# D6 and G6; D3: F4 and C4); the opponent's extensions go in at 25.
+
+[kg-hirogeru-knight-middle-points-free]
+# Black's F5 has three liberties: no White atari anywhere; F3, F7 and D3 go
+# in at 25.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe E5 F3 F7 D3 [D3=25 F3=25 F7=25]
+
+[kg-hirogeru-knight-middle-point-beside-the-extension-in-atari-reach]
+# White's G5 leaves Black's F5 two liberties, F4 and F6: White can give
+# atari at either.  F4 is the middle point beside F3, F6 the one beside F7:
+# neither extension is proposed.  D3's middle points E4 and D4 are no such
+# points: D3 still goes in at 25.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe E5 F3 F7 D3 [D3=25 F3=none F7=none]
