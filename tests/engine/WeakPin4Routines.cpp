@@ -29,20 +29,6 @@ const TGun& GroupOf(Point p)
     return *g;
 }
 
-// call WeakGunThink:kg P...   the weak-group generator over the whole board
-// (every weak group, alone or in pairs), its candidates read at the points
-// P... alone: "P=value" ("P=none" when nothing was added there).
-std::string ThinkAt(const std::vector<Point>& pts)
-{
-    if (pts.empty())
-        throw std::invalid_argument("the generator wants the points to read");
-    Point out;
-    WeakGunThink(out);
-    return CandidatesAt(pts, false);
-}
-
-const TProblemRoutineAdd thinkAt("WeakGunThink:kg", ThinkAt);
-
 // A bonus against the reading it is taken from: "r/3" when it is a third of
 // r (toward zero) held to the range a candidate worth 25 keeps, "r/2" for a
 // half, else the number.
