@@ -1,7 +1,8 @@
-// Entries of the problem table weak-pin4.tst: the weak-group generator as a
-// whole, the jump reading the link generators take from a group, and the
-// pending vital points a weak group's area answers.  The answer format is
-// written at each entry.
+// Entries of the problem table weak-pin4.tst: the bonuses of a weak group's
+// extensions against their readings, the pending entries the weak-group
+// generator and a group's area answer, the jump reading the link generators
+// take from a group, the pair answers and the double-move pass.  The answer
+// format is written at each entry.
 #include "engine/Problems.h"
 
 #include <algorithm>
