@@ -1,7 +1,8 @@
-// Entries of the problem table weak-pin4.tst: the weak-group generator as a
-// whole, the jump reading the link generators take from a group, and the
-// pending vital points a weak group's area answers.  The answer format is
-// written at each entry.
+// Entries of the problem table weak-pin4.tst: the bonuses of a weak group's
+// extensions against their readings, the pending entries the weak-group
+// generator and a group's area answer, the jump reading the link generators
+// take from a group, the pair answers and the double-move pass.  The answer
+// format is written at each entry.
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -28,20 +29,6 @@ const TGun& GroupOf(Point p)
         throw std::invalid_argument("no group at " + GtpVertex(p));
     return *g;
 }
-
-// call WeakGunThink:kg P...   the weak-group generator over the whole board
-// (every weak group, alone or in pairs), its candidates read at the points
-// P... alone: "P=value" ("P=none" when nothing was added there).
-std::string ThinkAt(const std::vector<Point>& pts)
-{
-    if (pts.empty())
-        throw std::invalid_argument("the generator wants the points to read");
-    Point out;
-    WeakGunThink(out);
-    return CandidatesAt(pts, false);
-}
-
-const TProblemRoutineAdd thinkAt("WeakGunThink:kg", ThinkAt);
 
 // A bonus against the reading it is taken from: "r/3" when it is a third of
 // r (toward zero) held to the range a candidate worth 25 keeps, "r/2" for a
@@ -93,6 +80,44 @@ std::string HirogeruKeima(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd hirogeruKeima("WeakGunHirogeru:keima:kg", HirogeruKeima);
+
+// call WeakGunHirogeru:halved:kg V B   the extensions of the opponent's lone
+// stone at V read at its knight's move B: "B/r/N/3" when the bonus is a
+// third of r = e1 + e2 (as for the knight's move above) divided by N (N =
+// 1, 2, 4, ... 64, halving toward zero each time), held to 35; the number
+// else, "B=none" without a candidate.
+std::string HirogeruHalved(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the extension wants the stone and its knight's move");
+    const TGun& g = GroupOf(pts[0]);
+    const int col = g.GetIsiIro(), opp = col ^ 3;
+    const Point b = pts[1];
+    int e1 = 0;
+    {
+        TYomiTrial t;
+        if (!t.Play(col, b))
+            throw std::invalid_argument("the extension is refused");
+        CurGoban().Analyze();
+        e1 = KakariMin(b, HyokaDiff(col));
+    }
+    const int r = e1 + ReadingValue(opp, {b});
+    KohoKind = kkWeakGun;
+    Point best;
+    WeakGunHirogeru(g, 0, best);
+    for (int k = 1; k <= KohoCount; ++k) {
+        if (Koho.Pt[k] != b)
+            continue;
+        int v = r;
+        for (int n = 1; n <= 64; n *= 2, v /= 2)
+            if (Koho.Bonus[k] == KohoBonusClamp(25, std::min(v / 3, 35)))
+                return GtpVertex(b) + "/r/" + std::to_string(n) + "/3";
+        return GtpVertex(b) + '/' + std::to_string(Koho.Bonus[k]);
+    }
+    return GtpVertex(b) + "=none";
+}
+
+const TProblemRoutineAdd hirogeruHalved("WeakGunHirogeru:halved:kg", HirogeruHalved);
 
 // call WeakGunHirogeru:jump:kg V B M   the extensions of the opponent's weak
 // group at V read at its one-space jump B, M the point between B and the
@@ -152,7 +177,7 @@ std::string IkkenReading(const std::vector<Point>& pts)
 const TProblemRoutineAdd ikkenReading("GunIkkenHyoka:kg", IkkenReading);
 
 // call WeakGunPairAnswer:kg V   the pending capture entries answered inside
-// the area of the group at V: the entries marked answered, as "kind/A"
+// the area of the group at V: the entries marked answered (flag 1), as "kind/A"
 // (the entry's kind and first point); the marks are taken off again.
 std::string PairAnswerMarks(const std::vector<Point>& pts)
 {
@@ -169,7 +194,7 @@ std::string PairAnswerMarks(const std::vector<Point>& pts)
     std::vector<std::string> all;
     for (int i = 1; i <= b.PairCount(); ++i) {
         const int was = before[static_cast<std::size_t>(i - 1)];
-        if (b.PairFlag(i) != was)
+        if (b.PairFlag(i) == 1 && was != 1)
             all.push_back(std::to_string(b.PairKind(i)) + '/' + GtpVertex(b.PairPointA(i)));
         b.SetPairFlag(i, was);
     }
@@ -209,7 +234,7 @@ std::string PairAnswerPremarked(const std::vector<Point>& pts)
 const TProblemRoutineAdd pairAnswerPremarked("WeakGunPairAnswer:premarked:kg", PairAnswerPremarked);
 
 // call WeakGunThink:marks:kg   the weak-group generator over the whole
-// board: the pending entries it marked answered, as "kind/A" (the entry's
+// board: the pending entries it marked answered (flag 1), as "kind/A" (the entry's
 // kind and first point); the marks are taken off again.
 std::string ThinkMarks(const std::vector<Point>& pts)
 {
@@ -224,7 +249,7 @@ std::string ThinkMarks(const std::vector<Point>& pts)
     std::vector<std::string> all;
     for (int i = 1; i <= b.PairCount(); ++i) {
         const int was = before[static_cast<std::size_t>(i - 1)];
-        if (b.PairFlag(i) != was)
+        if (b.PairFlag(i) == 1 && was != 1)
             all.push_back(std::to_string(b.PairKind(i)) + '/' + GtpVertex(b.PairPointA(i)));
         b.SetPairFlag(i, was);
     }

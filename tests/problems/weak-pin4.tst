@@ -5,11 +5,12 @@
 # (eye values, death levels, the pending entries) is stated as a premise.
 #
 #   call WeakGunThink:marks:kg   the generator over the whole board: the
-#       pending entries it marked answered, as "kind/A" (A the entry's
+#       pending entries it marked answered (1), as "kind/A" (A the entry's
 #       first point; an off-board point is written "(x,y)", y counted from
 #       the top)
 #   call WeakGunPairAnswer:kg V   the capture entries (kinds 20 and up)
-#       answered inside the area of the group at V, as "kind/A" ("none")
+#       answered (marked 1) inside the area of the group at V, as "kind/A"
+#       ("none")
 #   call WeakGunPairAnswer:premarked:kg V P...   the same answers with the
 #       entries whose first point is one of P... marked answered beforehand:
 #       the candidates by their points alone ("none")
@@ -24,6 +25,9 @@
 #       the group's colour's evaluation after its play at B, lowered by the
 #       approach reading, e2 the side to move's after its own play at B),
 #       for Q, r = e1 + the side to move's evaluation after its play at Q
+#   call WeakGunHirogeru:halved:kg V B   the same for the knight's move B of
+#       a lone stone: "B/r/N/3", the bonus a third of r (as above) divided by
+#       N = 1, 2, 4 ... (halved toward zero each time), held to 35
 #   call WeakGunHirogeru:jump:kg V B M   the same for the one-space jump B:
 #       "B/r/3" with r = e1 + e2, e2 the smaller of the side to move's
 #       evaluation after its play at B and after that play answered by the
@@ -334,6 +338,31 @@ black to play
   . . . . . . . . .
 call WeakGunHirogeru:keima:kg E5 D7 D6 E6 [D6/r/3 D7/r/3 E6=none]
 
+[kg-hirogeru-knight-rectangle-points-all-around]
+# The same lone White E5: every knight's move of E5 is clear in the same
+# way (line 3 or more, four empty neighbours, the rectangle and the strip
+# empty, no White atari), each in at 25 with a third of its reading; of each
+# rectangle's two middle points the one beside the knight's point has no
+# White neighbour and takes a third of (e1 + Black's evaluation there), the
+# one beside E5 gets nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:keima:kg E5 F7 F6 E6 [E6=none F6/r/3 F7/r/3]
+call WeakGunHirogeru:keima:kg E5 G6 F6 F5 [F5=none F6/r/3 G6/r/3]
+call WeakGunHirogeru:keima:kg E5 G4 F4 F5 [F4/r/3 F5=none G4/r/3]
+call WeakGunHirogeru:keima:kg E5 F3 F4 E4 [E4=none F3/r/3 F4/r/3]
+call WeakGunHirogeru:keima:kg E5 D3 D4 E4 [D3/r/3 D4/r/3 E4=none]
+call WeakGunHirogeru:keima:kg E5 C4 D4 D5 [C4/r/3 D4/r/3 D5=none]
+call WeakGunHirogeru:keima:kg E5 C6 D6 D5 [C6/r/3 D5=none D6/r/3]
+
 # --- The one-space extension read with the cut of the opponent's shape ----------
 [kg-hirogeru-jump-read-with-the-cut-between-the-opponents-stones]
 # White's lone D4 and Black's F4, Black to play: White's group is the
@@ -357,3 +386,123 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call WeakGunHirogeru:jump:kg D4 D6 E5 [D6/r/3]
+
+# --- Our own two-space extension along the third line ----------------------------
+#   call WeakGunNiken V   (as in generators.tst) the two-space extensions of
+#       the group at V: the candidates' points with their reasons
+# White's C3 between Black's B3 and C2, White to play: the group is ours.
+# C3's chain has two liberties (C4, D3), more than one.  Its two-space
+# jumps along line 3: C6 (column C is line 3; beside the gaps C4 and C5,
+# B4, D4, B5 and D5 hold no Black stone) and F3 (beside the gaps D3 and E3:
+# D4, D2, E4, E2).  Our own point needs four empty neighbours only.
+
+[kg-niken-own-both-jumps]
+# Both strips clear: C6 and F3 go in under reason 13.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C3 [C6:13 F3:13]
+
+[kg-niken-own-blocked-above-the-far-gap]
+# Black's E4 beside the gap E3 next to F3 (F3 keeps four empty neighbours):
+# the line from F3 toward C3 stops at a stone beside its first gap, so F3 is
+# no two-space point of C3 and is not proposed; C6 still is.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . X O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call WeakGunNiken C3 [C6:13]
+
+[kg-niken-own-blocked-below-the-far-gap]
+# Black's E2 on the other side of the gap E3: the same, F3 is not proposed.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X O . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+call WeakGunNiken C3 [C6:13]
+
+# --- A lone stone's extensions halved by the stones of its neighbours ------------
+[kg-hirogeru-lone-stone-beside-two-chains-of-one-group]
+# White's lone E5 under Black's D5 and E6, Black to play.  The analysis:
+# D5 and E6 (diagonal) make one Black group with eye value 6, not weak.
+# E5's chain has two liberties (E4, F5).  Its adjacent enemy chains D5 and
+# E6 belong to that one group: one neighbour group, not weak, with two
+# stones, so each extension's reading is halved twice before its third is
+# taken.  The knight's moves F3, G4 and D3 are clear (not on line 1, four
+# empty neighbours; no White atari anywhere, as D5 and E6 have three
+# liberties each; the diagonal strips' middle cells D4 and G4, F6 and F3,
+# F4 and C4 hold no Black stone).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:halved:kg E5 F3 [F3/r/4/3]
+call WeakGunHirogeru:halved:kg E5 G4 [G4/r/4/3]
+call WeakGunHirogeru:halved:kg E5 D3 [D3/r/4/3]
+
+# --- A White atari at the knight's middle point beside the extension -------------
+#   call WeakGunHirogeru:probe V P...   (as in generators-probe.tst) the
+#       extensions of the group at V read at P...: "P=value" ("P=none")
+# White's E5 with Black's F5 beside it, Black to play: White's group is
+# the opponent's; its chain keeps three liberties (D5, E6, E4).  Its
+# knight's moves F3 and F7 have the middle points E4 and F4, and E6 and F6;
+# D3 has E4 and D4.  Each point is on line 3 or more with four empty
+# neighbours and the diagonal strips hold no Black stone (F3: D4 and G4; F7:
+# D6 and G6; D3: F4 and C4); the opponent's extensions go in at 25.
+
+[kg-hirogeru-knight-middle-points-free]
+# Black's F5 has three liberties: no White atari anywhere; F3, F7 and D3 go
+# in at 25.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe E5 F3 F7 D3 [D3=25 F3=25 F7=25]
+
+[kg-hirogeru-knight-middle-point-beside-the-extension-in-atari-reach]
+# White's G5 leaves Black's F5 two liberties, F4 and F6: White can give
+# atari at either.  F4 is the middle point beside F3, F6 the one beside F7:
+# neither extension is proposed.  D3's middle points E4 and D4 are no such
+# points: D3 still goes in at 25.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe E5 F3 F7 D3 [D3=25 F3=none F7=none]
