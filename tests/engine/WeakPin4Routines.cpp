@@ -39,6 +39,38 @@ std::string BonusOf(int bonus, int r, int cap)
     return bonus == held(r / 3) ? "r/3" : bonus == held(r / 2) ? "r/2" : std::to_string(bonus);
 }
 
+// The group's colour extends at B, the board analysed: its evaluation,
+// lowered by the approach reading at B.
+int ExtensionReading(int col, Point b)
+{
+    TYomiTrial t;
+    if (!t.Play(col, b))
+        throw std::invalid_argument("the extension is refused");
+    CurGoban().Analyze();
+    return KakariMin(b, HyokaDiff(col));
+}
+
+// Runs a part of the generator; the pending entries it marked answered
+// (flag 1), as "kind/A" (the entry's kind and first point), the marks
+// taken off again.
+template <class Run>
+std::string NewPairMarks(Run run)
+{
+    TGoban& b = *GobanLv[0];
+    std::vector<int> before;
+    for (int i = 1; i <= b.PairCount(); ++i)
+        before.push_back(b.PairFlag(i));
+    run();
+    std::vector<std::string> all;
+    for (int i = 1; i <= b.PairCount(); ++i) {
+        const int was = before[static_cast<std::size_t>(i - 1)];
+        if (b.PairFlag(i) == 1 && was != 1)
+            all.push_back(std::to_string(b.PairKind(i)) + '/' + GtpVertex(b.PairPointA(i)));
+        b.SetPairFlag(i, was);
+    }
+    return SortedWords(all);
+}
+
 // call WeakGunHirogeru:keima:kg V B Q...   the extensions of the opponent's
 // weak group at V, read at its knight's move B and the rectangle points
 // Q...: "B/r/3" with r = e1 + e2 (e1: the group's colour plays B, analysed,
@@ -53,14 +85,7 @@ std::string HirogeruKeima(const std::vector<Point>& pts)
     const TGun& g = GroupOf(pts[0]);
     const int col = g.GetIsiIro(), opp = col ^ 3;
     const Point b = pts[1];
-    int e1 = 0;
-    {
-        TYomiTrial t;
-        if (!t.Play(col, b))
-            throw std::invalid_argument("the extension is refused");
-        CurGoban().Analyze();
-        e1 = KakariMin(b, HyokaDiff(col));
-    }
+    const int e1 = ExtensionReading(col, b);
     const int e2 = ReadingValue(opp, {b});
     std::vector<int> reads{e1 + e2};
     for (std::size_t i = 2; i < pts.size(); ++i)
@@ -93,14 +118,7 @@ std::string HirogeruHalved(const std::vector<Point>& pts)
     const TGun& g = GroupOf(pts[0]);
     const int col = g.GetIsiIro(), opp = col ^ 3;
     const Point b = pts[1];
-    int e1 = 0;
-    {
-        TYomiTrial t;
-        if (!t.Play(col, b))
-            throw std::invalid_argument("the extension is refused");
-        CurGoban().Analyze();
-        e1 = KakariMin(b, HyokaDiff(col));
-    }
+    const int e1 = ExtensionReading(col, b);
     const int r = e1 + ReadingValue(opp, {b});
     KohoKind = kkWeakGun;
     Point best;
@@ -133,14 +151,7 @@ std::string HirogeruJump(const std::vector<Point>& pts)
     const TGun& g = GroupOf(pts[0]);
     const int col = g.GetIsiIro(), opp = col ^ 3;
     const Point b = pts[1];
-    int e1 = 0;
-    {
-        TYomiTrial t;
-        if (!t.Play(col, b))
-            throw std::invalid_argument("the extension is refused");
-        CurGoban().Analyze();
-        e1 = KakariMin(b, HyokaDiff(col));
-    }
+    const int e1 = ExtensionReading(col, b);
     const int r = e1 + std::min(ReadingValue(opp, {b}), ReadingValue(opp, {b, pts[2]}));
     KohoKind = kkWeakGun;
     Point best;
@@ -183,22 +194,12 @@ std::string PairAnswerMarks(const std::vector<Point>& pts)
 {
     if (pts.size() != 1)
         throw std::invalid_argument("the answers want a stone of the group");
-    TGoban& b = *GobanLv[0];
     const TGun& g = GroupOf(pts[0]);
     g.KohoTe();
-    std::vector<int> before;
-    for (int i = 1; i <= b.PairCount(); ++i)
-        before.push_back(b.PairFlag(i));
-    KohoKind = kkWeakGun;
-    WeakGunPairAnswer(g);
-    std::vector<std::string> all;
-    for (int i = 1; i <= b.PairCount(); ++i) {
-        const int was = before[static_cast<std::size_t>(i - 1)];
-        if (b.PairFlag(i) == 1 && was != 1)
-            all.push_back(std::to_string(b.PairKind(i)) + '/' + GtpVertex(b.PairPointA(i)));
-        b.SetPairFlag(i, was);
-    }
-    return SortedWords(all);
+    return NewPairMarks([&g] {
+        KohoKind = kkWeakGun;
+        WeakGunPairAnswer(g);
+    });
 }
 
 const TProblemRoutineAdd pairAnswerMarks("WeakGunPairAnswer:kg", PairAnswerMarks);
@@ -240,20 +241,10 @@ std::string ThinkMarks(const std::vector<Point>& pts)
 {
     if (!pts.empty())
         throw std::invalid_argument("the generator's marks take no points");
-    TGoban& b = *GobanLv[0];
-    std::vector<int> before;
-    for (int i = 1; i <= b.PairCount(); ++i)
-        before.push_back(b.PairFlag(i));
-    Point out;
-    WeakGunThink(out);
-    std::vector<std::string> all;
-    for (int i = 1; i <= b.PairCount(); ++i) {
-        const int was = before[static_cast<std::size_t>(i - 1)];
-        if (b.PairFlag(i) == 1 && was != 1)
-            all.push_back(std::to_string(b.PairKind(i)) + '/' + GtpVertex(b.PairPointA(i)));
-        b.SetPairFlag(i, was);
-    }
-    return SortedWords(all);
+    return NewPairMarks([] {
+        Point out;
+        WeakGunThink(out);
+    });
 }
 
 const TProblemRoutineAdd thinkMarks("WeakGunThink:marks:kg", ThinkMarks);
