@@ -12,6 +12,8 @@
 #   NAME:ogeima2-floored A B P     the candidate at P with the group minimum
 #       above any value; NAME:ogeima2-at A B P ... the candidate at P alone
 #       ("none" when it has none) (Ogeima2CoverRoutines.cpp);
+#   Kankei8Utu:formula A B P       (WideCoverRoutines.cpp) every candidate
+#       by its point, the one at P against P's position value ("P=iti:5");
 #   Kankei7Utu:ogeima-pass-at A B P M...  the candidate at P against the
 #       attacker's reading M..., in which A stands for a pass;
 #       Kankei7Utu:ogeima-prep A B: the prepared answers
@@ -281,3 +283,39 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+
+# --- The (2,3) link with no attacker in the box: outside stones beside B's line and past it
+# Black's C6-E3 on 9x9 (A = C6, B = E3), box rows 6 to 3: C6 D6 E6 / C5 D5
+# E5 / C4 D4 E4 / C3 D3 E3 ([0] .. [11], A's line C, the middle D, B's
+# line E).  Outside points: W3 = F5 (beyond E5 from D5) beside B's line,
+# V3 = D2 (beyond D3 from D4) past B's end.  White's F5 and D2 only: no
+# White stone in the box, none on W1, W2 (B5, B4) or V1, V2 (E7, D7), so
+# the first test (beside A's line and past A's end) fails; W3 and V3 hold
+# White's stones: the middle point next to B, D4, is proposed by its
+# position value, for either side.
+
+[kc-twothree-free-beside-b-line-and-past-b]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
+
+[kc-twothree-free-beside-b-line-and-past-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
