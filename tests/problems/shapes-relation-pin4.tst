@@ -12,6 +12,8 @@
 #   NAME:ogeima2-floored A B P     the candidate at P with the group minimum
 #       above any value; NAME:ogeima2-at A B P ... the candidate at P alone
 #       ("none" when it has none) (Ogeima2CoverRoutines.cpp);
+#   GunKankei6Utu:pin A B X ...    (WidePinRoutines.cpp) every candidate
+#       by its point (X not a candidate);
 #   Kankei8Utu:formula A B P       (WideCoverRoutines.cpp) every candidate
 #       by its point, the one at P against P's position value ("P=iti:5");
 #   Kankei7Utu:ogeima-pass-at A B P M...  the candidate at P against the
@@ -319,3 +321,58 @@ white to play
   . . . O . . . . .
   . . . . . . . . .
 call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
+
+# --- Two-space jump of groups in the open: the tries of the engine's colour --------------
+# Black's F7 and White's J7 on 13x13, a two-space jump along row 7 (gaps
+# G7 and H7), White's E7 touching F7 from behind.  Both sides are read: on
+# the side of row 6 the points beside the gaps, G6 (next to F7) and H6
+# (next to J7), each have seven empty points around (F7 or J7 is the
+# eighth); E6 beyond F6 from G6 holds no White stone and K6 beyond J6 from
+# H6 no Black one.  Row 8 likewise (G8, H8; E8, K8).  The engine's colour
+# (A's, Black, to play) proposes each of its tries at its own point:
+# beside the gap next to F7 (G6), two lines out at F7's step with eight
+# empty points around (F5), two lines out at the first gap's step with
+# four empty neighbours (G5), and beside the gap next to J7 (H6), which has
+# four empty neighbours; the same on row 8: F9, G9, G8, H8.  The side's
+# value goes to Black's best of them.  F7 is on the seventh line: no
+# extension.  White's tries are not proposed (White is not the engine).
+#   call GunKankei6Utu:pin A B X: every candidate by its point.
+
+[kc-two-space-open-tries-of-a]
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . O X . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin F7 J7 A1 [F5 F9 G5 G6 G8 G9 H6 H8]
+
+[kc-two-space-open-tries-of-a-white]
+# The colours turned: White's J7-K7 against Black's F7, White (A's colour,
+# A = J7) to play.  White's tries: beside the gap next to J7 (H6, H8), two
+# lines out at J7's step (J5, J9), two lines out at the gap next to J7
+# (H5, H9), and beside the gap next to F7 (G6, G8), each with four empty
+# neighbours.
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . X . . O O . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin J7 F7 A1 [G6 G8 H5 H6 H8 H9 J5 J9]
