@@ -12,6 +12,9 @@
 #   NAME:ogeima2-floored A B P     the candidate at P with the group minimum
 #       above any value; NAME:ogeima2-at A B P ... the candidate at P alone
 #       ("none" when it has none) (Ogeima2CoverRoutines.cpp);
+#   GunKankei2Utu:pin-side A B P K... A S...  (RelationPinRoutines.cpp)
+#       the diagonal relation's candidate at P against Black's K... plus
+#       White's S..., each colour alone;
 #   GunKankei6Utu:pin A B X ...    (WidePinRoutines.cpp) every candidate
 #       by its point (X not a candidate);
 #   Kankei8Utu:formula A B P       (WideCoverRoutines.cpp) every candidate
@@ -376,3 +379,47 @@ white to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei6Utu:pin J7 F7 A1 [G6 G8 H5 H6 H8 H9 J5 J9]
+
+# --- Diagonal stones of groups: the knight's move when the push is caught by a ladder ------
+# "GunKankei2Utu:pin-side A B P K... A S...": Black's moves K... alone and
+# White's S... alone, each scored for its colour; r their sum (halved when
+# one is negative).  Black's D4-E4 and F5, White's E5 diagonal to D4 on
+# 9x9.  Crossing D5 (the other crossing E4 is Black's): its diagonal point
+# away from both stones, C6, is empty with no stone around, E6 and C4 (the
+# points that would close the side) are empty.
+# White (stone E5, two liberties D5 and E6, fewer than four; E6 beyond E5
+# from E4 is empty with three empty neighbours) blocks at D5; D4-E4 then
+# keeps four liberties: no ladder, White's reading is D5 alone.
+# Black (D4-E4 with five liberties) reads the knight's move: Black's C6,
+# White's push D5, Black's block C5 (D5, the box's second point, is a
+# stone), White's extension C4.  C4 (liberties B4, C3) escapes any ladder
+# (three liberties after its extension), but D5-E5 (liberties D6, E6) is
+# caught: Black's E6 leaves White's D6 with one liberty next to Black's C6.
+# So Black's point is C6, its reading C6 alone.  Value at Black's C6 (Black
+# to play) or White's D5 (White to play).
+
+[kc-diagonal-knight-push-laddered]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:pin-side D4 E5 C6 C6 D4 D5 [C6=r:18]
+
+[kc-diagonal-knight-push-laddered-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:pin-side D4 E5 D5 C6 D4 D5 [D5=r:18]
