@@ -423,3 +423,28 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei2Utu:pin-side D4 E5 D5 C6 D4 D5 [D5=r:18]
+
+[kc-diagonal-block-ladder-half-gain]
+# Black's D4-E4 and White's E5 diagonal to D4, White's D3, E3, F3 and G4
+# below, White to play.  Crossing D5 (E4 is Black's): C6 beyond it is
+# empty with no stone around; E6 and C4 close nothing.  White (E5 with
+# three liberties, fewer than four; E6 beyond E5 from E4 empty with three
+# empty neighbours) blocks at D5; D4-E4 is then left with C4 and F4 and
+# the ladder takes it: White's C4, Black's F4 (then only F5), White's F5.
+# White plays the ladder's first two moves, C4 and F4, which take D4-E4:
+# White's reading is the smaller of twice D5's value and D5's plus half of
+# what C4 and F4 add.  Black (D4-E4 with three liberties; C4 beyond D4
+# from E4 empty with three empty neighbours) blocks at D5 too; E5 then has
+# E6 and F5 and escapes either atari (E6-E5 or E5-F5 keeps three
+# liberties): Black's reading is D5 alone.  Value at D5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X X . O . .
+  . . . O O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:pin-side D4 E5 D5 D5 D4 D5 E5 C4 F4 [D5=r:18]
