@@ -17,6 +17,8 @@
 #       White's S..., each colour alone;
 #   GunKankei6Utu:pin A B X ...    (WidePinRoutines.cpp) every candidate
 #       by its point (X not a candidate);
+#   Kankei11Utu:bonus-words A B    (RelationPin4Routines.cpp) every
+#       candidate as "P=bonus";
 #   Kankei8Utu:formula A B P       (WideCoverRoutines.cpp) every candidate
 #       by its point, the one at P against P's position value ("P=iti:5");
 #   Kankei7Utu:ogeima-pass-at A B P M...  the candidate at P against the
@@ -448,3 +450,56 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei2Utu:pin-side D4 E5 D5 D5 D4 D5 E5 C4 F4 [D5=r:18]
+
+[kc-contact-side-try-three-out-beside-b-held]
+# kc-contact-side-try-two-out-behind-a-open with White's E6 three lines
+# out beside White's E3: the second look along the upper side finds no
+# White stone at F4, E5 or F5 and Black's C4 behind D3, but a White stone
+# among F4, E5, F5, E6, F6 keeps E4 from being tried: no candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:at D3 E3 A1 [none]
+
+
+# --- The (1,4) link with the attacker beside A's line one step in: no bonus ---------------
+# Black's C5-G4 (A's line row 5: C5 D5 E5 F5 G5 = R[0] R[2] R[4] R[6]
+# R[8]; B's line row 4: C4 .. G4 = R[1] .. R[9]; outer rows 6 and 3).
+# White's only stone is D4 (R[3]), none on R[4] or R[5]: the pattern of
+# R[3].  Nothing of White's beyond D6 from D5 (D7) or beyond E6 from E5
+# (E7); C6 (D[0]) is not Black's, E3 (D[5]) not White's, D7 not Black's:
+# the point R[2] = D5 is proposed for either side, with bonus 0.
+#   call Kankei11Utu:bonus-words A B: every candidate as "P=bonus".
+
+[kc-onefour-attacker-beside-a-line-no-bonus]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [D5=0]
+
+[kc-onefour-attacker-beside-a-line-no-bonus-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [D5=0]
