@@ -503,3 +503,65 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei11Utu:bonus-words C5 G4 [D5=0]
+
+# --- The (1,4) link with the attacker in the middle of A's line: no bonus -----------------
+# Black's C5-G4 as above, White's E5 on R[4]: N = R[5] = E4, Z = D[5] = E3,
+# Q = D[7] = F3, K1 = R[3] = D4; Z is empty, nothing of White's on D[9]
+# (G3), R[2] (D5) or R[6] (F5).
+
+[kc-onefour-attacker-middle-no-bonus]
+# E2 beyond E3 from E4 is empty: White's reading at E3 (on the third
+# line, no edge tries); Black to play proposes N = E4, bonus 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [E4=0]
+
+[kc-onefour-attacker-middle-no-bonus-white]
+# White to play proposes its point Z = E3, bonus 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [E3=0]
+
+[kc-onefour-attacker-middle-beyond-z-no-bonus]
+# With White's E2 beyond E3 from E4: Black to play proposes E4; White to
+# play (next row) proposes both F3 (Q) and D4 (K1); every bonus 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [E4=0]
+
+[kc-onefour-attacker-middle-beyond-z-no-bonus-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [D4=0 F3=0]

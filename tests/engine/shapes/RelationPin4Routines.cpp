@@ -1,5 +1,5 @@
 // Entries of tests/problems/shapes-relation-pin4.tst: the bonus that the
-// (1,4) and (2,3) links leave beside each candidate's value.
+// (1,4) link leaves beside each candidate's value.
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -10,7 +10,6 @@
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/shapes/Kankei11.h"
-#include "engine/shapes/Kankei8.h"
 
 namespace vorn::test {
 namespace {
@@ -32,7 +31,6 @@ std::string BonusWords(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd kankei11Bonus("Kankei11Utu:bonus-words", BonusWords<Kankei11Utu>);
-const TProblemRoutineAdd kankei8Bonus("Kankei8Utu:bonus-words", BonusWords<Kankei8Utu>);
 
 } // namespace
 } // namespace vorn::test
