@@ -565,3 +565,26 @@ white to play
   . . . . O . . . .
   . . . . . . . . .
 call Kankei11Utu:bonus-words C5 G4 [D4=0 F3=0]
+
+# --- Adjacent stones of groups: the other colour's hane on a lone stone -------------------
+
+[kc-contact-lone-b-beside-own-stone]
+# Black's C5-D5 (five liberties) touches White's lone E5 (three
+# liberties) on 9x9, White to play.  Both sides are read: D6 and E6 (row
+# 6) and D4 and E4 (row 4) are empty on the fourth line, and D7, E7, D3,
+# E3 two lines out are empty with no stone around.  No atari threatens on
+# either side.  White's move on each side: B's chain is a single stone and
+# A's chain has more than three liberties, so White plays beside its own
+# stone, E6 and E4; White, the engine, proposes those points.  The second
+# look along the sides finds no stone one or two lines out: no try.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:at D5 E5 A1 [E4 E6]
