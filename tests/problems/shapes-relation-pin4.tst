@@ -10,8 +10,9 @@
 #   NAME:read A B M... A N...      (ShapeRoutines.cpp) every candidate
 #       against the attacker's reading M... plus the owner's N...;
 #   NAME:ogeima2-floored A B P     the candidate at P with the group minimum
-#       above any value; NAME:ogeima2-at A B P ... the candidate at P alone
-#       ("none" when it has none) (Ogeima2CoverRoutines.cpp);
+#       above any value; NAME:ogeima2-at A B P M... A N... the candidate
+#       at P alone against B's colour's reading M... plus A's colour's
+#       N... ("P=r:18"; "none" when P has none) (Ogeima2CoverRoutines.cpp);
 #   GunKankei2Utu:pin-side A B P K... A S...  (RelationPinRoutines.cpp)
 #       the diagonal relation's candidate at P against Black's K... plus
 #       White's S..., each colour alone;
@@ -588,3 +589,27 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei1Utu:at D5 E5 A1 [E4 E6]
+
+# --- Knight's move of groups on the fifth line: the outer point held ----------------------
+[kc-knight-fifth-line-point-stays]
+# shapes-gunkankei-cover2.tst's group-knight-fifth-line-point-moves-out
+# (Black's C5 and White's D7 a knight's move apart, White to play) with
+# Black's B5 beside C5 and White's G7.  The side beyond D5: C7 is empty,
+# E5 two from C5 on its line is empty with no stone around.  Black's point
+# is E5 (no trial: White is the engine; F4 beyond E5 from D6 sees one
+# large knight's move to a Black stone, not two; E5 is not on the second
+# line); White's point is E5 too.  E5 is on the fifth line, but F6 (beyond
+# E6 from D6, fourth line) has White's G7 around it: White's point stays
+# at E5.  Black's C5-B5 has two stones: no halving.  Value: White's
+# evaluation after E5 plus Black's after E5, at E5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . O . .
+  . . . . . . . . .
+  . X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-at C5 D7 E5 E5 C5 E5 [E5=r:18]
