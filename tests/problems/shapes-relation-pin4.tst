@@ -594,8 +594,9 @@ call GunKankei1Utu:at D5 E5 A1 [E4 E6]
 [kc-knight-fifth-line-point-stays]
 # shapes-gunkankei-cover2.tst's group-knight-fifth-line-point-moves-out
 # (Black's C5 and White's D7 a knight's move apart, White to play) with
-# Black's B5 beside C5 and White's G7.  The side beyond D5: C7 is empty,
-# E5 two from C5 on its line is empty with no stone around.  Black's point
+# Black's B5 beside C5 and White's G7.  On the side of E5 the far box
+# point C7 is empty, and E5, two from C5 on its line, is empty with no
+# stone around.  Black's point
 # is E5 (no trial: White is the engine; F4 beyond E5 from D6 sees one
 # large knight's move to a Black stone, not two; E5 is not on the second
 # line); White's point is E5 too.  E5 is on the fifth line, but F6 (beyond
