@@ -10,8 +10,18 @@
 #   NAME:read A B M... A N...      (ShapeRoutines.cpp) every candidate
 #       against the attacker's reading M... plus the owner's N...;
 #   NAME:ogeima2-floored A B P     the candidate at P with the group minimum
-#       above any value; NAME:ogeima2-at A B P ... the candidate at P alone
-#       ("none" when it has none) (Ogeima2CoverRoutines.cpp);
+#       above any value; NAME:ogeima2-at A B P M... A N... the candidate
+#       at P alone against B's colour's reading M... plus A's colour's
+#       N... ("P=r:18"; "none" when P has none) (Ogeima2CoverRoutines.cpp);
+#   GunKankei2Utu:pin-side A B P K... A S...  (RelationPinRoutines.cpp)
+#       the diagonal relation's candidate at P against Black's K... plus
+#       White's S..., each colour alone;
+#   GunKankei6Utu:pin A B X ...    (WidePinRoutines.cpp) every candidate
+#       by its point (X not a candidate);
+#   Kankei11Utu:bonus-words A B    (RelationPin4Routines.cpp) every
+#       candidate as "P=bonus";
+#   Kankei8Utu:formula A B P       (WideCoverRoutines.cpp) every candidate
+#       by its point, the one at P against P's position value ("P=iti:5");
 #   Kankei7Utu:ogeima-pass-at A B P M...  the candidate at P against the
 #       attacker's reading M..., in which A stands for a pass;
 #       Kankei7Utu:ogeima-prep A B: the prepared answers
@@ -281,3 +291,326 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+
+# --- The (2,3) link with no attacker in the box: outside stones beside B's line and past it
+# Black's C6-E3 on 9x9 (A = C6, B = E3), box rows 6 to 3: C6 D6 E6 / C5 D5
+# E5 / C4 D4 E4 / C3 D3 E3 ([0] .. [11], A's line C, the middle D, B's
+# line E).  Outside points: W3 = F5 (beyond E5 from D5) beside B's line,
+# V3 = D2 (beyond D3 from D4) past B's end.  White's F5 and D2 only: no
+# White stone in the box, none on W1, W2 (B5, B4) or V1, V2 (E7, D7), so
+# the first test (beside A's line and past A's end) fails; W3 and V3 hold
+# White's stones: the middle point next to B, D4, is proposed by its
+# position value, for either side.
+
+[kc-twothree-free-beside-b-line-and-past-b]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
+
+[kc-twothree-free-beside-b-line-and-past-b-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
+
+# --- Two-space jump of groups in the open: the tries of the engine's colour --------------
+# Black's F7 and White's J7 on 13x13, a two-space jump along row 7 (gaps
+# G7 and H7), White's E7 touching F7 from behind.  Both sides are read: on
+# the side of row 6 the points beside the gaps, G6 (next to F7) and H6
+# (next to J7), each have seven empty points around (F7 or J7 is the
+# eighth); E6 beyond F6 from G6 holds no White stone and K6 beyond J6 from
+# H6 no Black one.  Row 8 likewise (G8, H8; E8, K8).  The engine's colour
+# (A's, Black, to play) proposes each of its tries at its own point:
+# beside the gap next to F7 (G6), two lines out at F7's step with eight
+# empty points around (F5), two lines out at the first gap's step with
+# four empty neighbours (G5), and beside the gap next to J7 (H6), which has
+# four empty neighbours; the same on row 8: F9, G9, G8, H8.  The side's
+# value goes to Black's best of them.  F7 is on the seventh line: no
+# extension.  White's tries are not proposed (White is not the engine).
+#   call GunKankei6Utu:pin A B X: every candidate by its point.
+
+[kc-two-space-open-tries-of-a]
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . O X . . O . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin F7 J7 A1 [F5 F9 G5 G6 G8 G9 H6 H8]
+
+[kc-two-space-open-tries-of-a-white]
+# The colours turned: White's J7-K7 against Black's F7, White (A's colour,
+# A = J7) to play.  White's tries: beside the gap next to J7 (H6, H8), two
+# lines out at J7's step (J5, J9), two lines out at the gap next to J7
+# (H5, H9), and beside the gap next to F7 (G6, G8), each with four empty
+# neighbours.
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . X . . O O . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei6Utu:pin J7 F7 A1 [G6 G8 H5 H6 H8 H9 J5 J9]
+
+# --- Diagonal stones of groups: the knight's move when the push is caught by a ladder ------
+# "GunKankei2Utu:pin-side A B P K... A S...": Black's moves K... alone and
+# White's S... alone, each scored for its colour; r their sum (halved when
+# one is negative).  Black's D4-E4 and F5, White's E5 diagonal to D4 on
+# 9x9.  Crossing D5 (the other crossing E4 is Black's): its diagonal point
+# away from both stones, C6, is empty with no stone around, E6 and C4 (the
+# points that would close the side) are empty.
+# White (stone E5, two liberties D5 and E6, fewer than four; E6 beyond E5
+# from E4 is empty with three empty neighbours) blocks at D5; D4-E4 then
+# keeps four liberties: no ladder, White's reading is D5 alone.
+# Black (D4-E4 with five liberties) reads the knight's move: Black's C6,
+# White's push D5, Black's block C5 (D5, the box's second point, is a
+# stone), White's extension C4.  C4 (liberties B4, C3) escapes any ladder
+# (three liberties after its extension), but D5-E5 (liberties D6, E6) is
+# caught: Black's E6 leaves White's D6 with one liberty next to Black's C6.
+# So Black's point is C6, its reading C6 alone.  Value at Black's C6 (Black
+# to play) or White's D5 (White to play).
+
+[kc-diagonal-knight-push-laddered]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:pin-side D4 E5 C6 C6 D4 D5 [C6=r:18]
+
+[kc-diagonal-knight-push-laddered-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:pin-side D4 E5 D5 C6 D4 D5 [D5=r:18]
+
+[kc-diagonal-block-ladder-half-gain]
+# Black's D4-E4 and White's E5 diagonal to D4, White's D3, E3, F3 and G4
+# below, White to play.  Crossing D5 (E4 is Black's): C6 beyond it is
+# empty with no stone around; E6 and C4 close nothing.  White (E5 with
+# three liberties, fewer than four; E6 beyond E5 from E4 empty with three
+# empty neighbours) blocks at D5; D4-E4 is then left with C4 and F4 and
+# the ladder takes it: White's C4, Black's F4 (then only F5), White's F5.
+# White plays the ladder's first two moves, C4 and F4, which take D4-E4:
+# White's reading is the smaller of twice D5's value and D5's plus half of
+# what C4 and F4 add.  Black (D4-E4 with three liberties; C4 beyond D4
+# from E4 empty with three empty neighbours) blocks at D5 too; E5 then has
+# E6 and F5 and escapes either atari (E6-E5 or E5-F5 keeps three
+# liberties): Black's reading is D5 alone.  Value at D5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . X X . O . .
+  . . . O O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:pin-side D4 E5 D5 D5 D4 D5 E5 C4 F4 [D5=r:18]
+
+[kc-contact-side-try-three-out-beside-b-held]
+# kc-contact-side-try-two-out-behind-a-open with White's E6 three lines
+# out beside White's E3: the second look along the upper side finds no
+# White stone at F4, E5 or F5 and Black's C4 behind D3, but a White stone
+# among F4, E5, F5, E6, F6 keeps E4 from being tried: no candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:at D3 E3 A1 [none]
+
+
+# --- The (1,4) link with the attacker beside A's line one step in: no bonus ---------------
+# Black's C5-G4 (A's line row 5: C5 D5 E5 F5 G5 = R[0] R[2] R[4] R[6]
+# R[8]; B's line row 4: C4 .. G4 = R[1] .. R[9]; outer rows 6 and 3).
+# White's only stone is D4 (R[3]), none on R[4] or R[5]: the pattern of
+# R[3].  Nothing of White's beyond D6 from D5 (D7) or beyond E6 from E5
+# (E7); C6 (D[0]) is not Black's, E3 (D[5]) not White's, D7 not Black's:
+# the point R[2] = D5 is proposed for either side, with bonus 0.
+#   call Kankei11Utu:bonus-words A B: every candidate as "P=bonus".
+
+[kc-onefour-attacker-beside-a-line-no-bonus]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [D5=0]
+
+[kc-onefour-attacker-beside-a-line-no-bonus-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [D5=0]
+
+# --- The (1,4) link with the attacker in the middle of A's line: no bonus -----------------
+# Black's C5-G4 as above, White's E5 on R[4]: N = R[5] = E4, Z = D[5] = E3,
+# Q = D[7] = F3, K1 = R[3] = D4; Z is empty, nothing of White's on D[9]
+# (G3), R[2] (D5) or R[6] (F5).
+
+[kc-onefour-attacker-middle-no-bonus]
+# E2 beyond E3 from E4 is empty: White's reading at E3 (on the third
+# line, no edge tries); Black to play proposes N = E4, bonus 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [E4=0]
+
+[kc-onefour-attacker-middle-no-bonus-white]
+# White to play proposes its point Z = E3, bonus 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [E3=0]
+
+[kc-onefour-attacker-middle-beyond-z-no-bonus]
+# With White's E2 beyond E3 from E4: Black to play proposes E4; White to
+# play (next row) proposes both F3 (Q) and D4 (K1); every bonus 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [E4=0]
+
+[kc-onefour-attacker-middle-beyond-z-no-bonus-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+call Kankei11Utu:bonus-words C5 G4 [D4=0 F3=0]
+
+# --- Adjacent stones of groups: the other colour's hane on a lone stone -------------------
+
+[kc-contact-lone-b-beside-own-stone]
+# Black's C5-D5 (five liberties) touches White's lone E5 (three
+# liberties) on 9x9, White to play.  Both sides are read: D6 and E6 (row
+# 6) and D4 and E4 (row 4) are empty on the fourth line, and D7, E7, D3,
+# E3 two lines out are empty with no stone around.  No atari threatens on
+# either side.  White's move on each side: B's chain is a single stone and
+# A's chain has more than three liberties, so White plays beside its own
+# stone, E6 and E4; White, the engine, proposes those points.  The second
+# look along the sides finds no stone one or two lines out: no try.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:at D5 E5 A1 [E4 E6]
+
+# --- Knight's move of groups on the fifth line: the outer point held ----------------------
+[kc-knight-fifth-line-point-stays]
+# shapes-gunkankei-cover2.tst's group-knight-fifth-line-point-moves-out
+# (Black's C5 and White's D7 a knight's move apart, White to play) with
+# Black's B5 beside C5 and White's G7.  On the side of E5 the far box
+# point C7 is empty, and E5, two from C5 on its line, is empty with no
+# stone around.  Black's point
+# is E5 (no trial: White is the engine; F4 beyond E5 from D6 sees one
+# large knight's move to a Black stone, not two; E5 is not on the second
+# line); White's point is E5 too.  E5 is on the fifth line, but F6 (beyond
+# E6 from D6, fourth line) has White's G7 around it: White's point stays
+# at E5.  Black's C5-B5 has two stones: no halving.  Value: White's
+# evaluation after E5 plus Black's after E5, at E5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . O . .
+  . . . . . . . . .
+  . X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:ogeima2-at C5 D7 E5 E5 C5 E5 [E5=r:18]
