@@ -270,6 +270,31 @@ std::string UrgentTable(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
+// call YoseStoneThink:at V...   the endgame scan of the points beside one
+// or two stones, alone, on an empty cache and clean marks: each V as "V"
+// when the scan left a candidate there, "V=none" when not, with ":mark"
+// added when the scan marked V dealt with; sorted.
+std::string StoneScanAt(const std::vector<Point>& pts)
+{
+    if (pts.empty())
+        throw std::invalid_argument("the scan wants the points to read");
+    YoseCacheClear();
+    LinkMarkClear();
+    KohoKind = kkYose;
+    YoseStoneThink();
+    std::vector<std::string> all;
+    for (const Point v : pts) {
+        bool found = false;
+        for (int i = 1; i <= KohoCount; ++i)
+            found = found || Koho.Pt[i] == v;
+        all.push_back(GtpVertex(v) + (found ? "" : "=none") + (LinkMark1[v.x][v.y] == 1 ? ":mark" : ""));
+    }
+    YoseCacheClear();
+    LinkMarkClear();
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd stoneScanAt("YoseStoneThink:at", StoneScanAt);
 const TProblemRoutineAdd urgentTable("SikatuUrgentThink:table", UrgentTable);
 const TProblemRoutineAdd skipGates("SikatuSkip:gates", SkipGates);
 const TProblemRoutineAdd killPatterns("SikatuKillPatterns", KillPatterns);

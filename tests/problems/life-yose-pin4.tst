@@ -6,8 +6,8 @@
 # settling liberty and the settling jump in other directions, the kill
 # patterns' breathing-point gate, the first gates of the test that spares
 # a group the reading, the urgent pass over the groups, endgame points the
-# other side may not take, a threat answered on the first column, and the
-# endgame cache forgotten around a move for both colours.
+# other side may not take, a threat answered on the first column, the scan
+# of the points beside stones, and the endgame cache forgotten around a move for both colours.
 #   call GunMe V    the eye value of the group at V as the analysis gives
 #       it (keima-pin.tst): the premise a row stands on
 #   status V        "dead" or "alive": the analysis' verdict on the group at
@@ -676,6 +676,31 @@ white to play
   . . . . . O O X .
   . . . . . . . . .
 call YoseValue:their-ladder B9 A6 A9 [B9=r/b J:g>0 J:- O:g>0 O:2g<f sum>0 O:f>2 O:2sum=f]
+
+# --- The scan of the points beside stones ---------------------------------
+#   call YoseStoneThink:at V...   the endgame scan of the points beside one
+#       or two stones alone (empty cache, clean marks): each V as "V" with a
+#       candidate there, "V=none" without, ":mark" when marked dealt with
+# The scan sends a point with exactly two stone neighbours, both of one
+# colour, to the two-stone reading.
+
+[kh-stone-scan-sends-a-two-stone-point]
+# The position of endgame-two-stones-both-open-sides-held-by-two
+# (yose-bounds.tst): E5 beside Black's E6 and D5, in no region, empty at
+# F5 and E4, each held by two White stones and touching no Black one.  The
+# scan finds two stone neighbours of one colour and reads the point: E5 is
+# valued and marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X . . O . .
+  . . . . . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseStoneThink:at E5 [E5:mark]
 
 # --- The cache forgotten around a move -----------------------------------
 #   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
