@@ -7,7 +7,8 @@
 # patterns' breathing-point gate, the first gates of the test that spares
 # a group the reading, the urgent pass over the groups, endgame points the
 # other side may not take, a threat answered on the first column, the scan
-# of the points beside stones, and the endgame cache forgotten around a move for both colours.
+# of the points beside stones, and the endgame cache forgotten around a
+# move for both colours.
 #   call GunMe V    the eye value of the group at V as the analysis gives
 #       it (keima-pin.tst): the premise a row stands on
 #   status V        "dead" or "alive": the analysis' verdict on the group at
