@@ -205,12 +205,13 @@ call AreaMap:side B8 C8 [B8=white C8=white]
 call IkiruYomi:extras A7 [B8=+0 C8=+0 n=2]
 
 [kh-life-pondering-living-points-in-no-ones-area]
-# The wall of the rows above with White's wall one row lower (A5-F5): the
-# wall now has the outside liberties A6-E6 and B8, C8 lie in no one's area.
-# The shape inside is the same (eye value 2 in prospect), Black lives at B8
-# or C8 as above, n = 2, and each living point earns one extra for lying in
-# no one's area: +1 over the base and the evaluation bonus.  (Neither is a
-# false-eye point, neither has four empty neighbours.)
+# Black's wall A7-E7, E8-E9 round the same space as above, A9-C9 and
+# B8-C8 with White's A8 and D8-D9 inside; White's D9, F9-F6 and A5-F5 leave
+# the wall the outside liberties A6-E6, and B8 and C8 now lie in no one's
+# area.  Black lives at B8 or C8 as above, n = 2, and each living point
+# earns one extra for lying in no one's area: +1 over the base and the
+# evaluation bonus.  (Neither is a false-eye point, neither has four empty
+# neighbours.)
 black to play
   . . . O X O . . .
   O . . O X O . . .
