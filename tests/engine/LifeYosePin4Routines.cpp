@@ -274,14 +274,17 @@ std::string UrgentTable(const std::vector<Point>& pts)
 // or two stones, alone, on an empty cache and clean marks: each V as "V"
 // when the scan left a candidate there, "V=none" when not, with ":mark"
 // added when the scan marked V dealt with; sorted.
-std::string StoneScanAt(const std::vector<Point>& pts)
+// call YoseBorderThink:at V...   the same for the scan of the border points
+// beside the engine's living groups.
+template <void (*Scan)()>
+std::string ScanAt(const std::vector<Point>& pts)
 {
     if (pts.empty())
         throw std::invalid_argument("the scan wants the points to read");
     YoseCacheClear();
     LinkMarkClear();
     KohoKind = kkYose;
-    YoseStoneThink();
+    Scan();
     std::vector<std::string> all;
     for (const Point v : pts) {
         bool found = false;
@@ -294,7 +297,8 @@ std::string StoneScanAt(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
-const TProblemRoutineAdd stoneScanAt("YoseStoneThink:at", StoneScanAt);
+const TProblemRoutineAdd stoneScanAt("YoseStoneThink:at", ScanAt<YoseStoneThink>);
+const TProblemRoutineAdd borderScanAt("YoseBorderThink:at", ScanAt<YoseBorderThink>);
 const TProblemRoutineAdd urgentTable("SikatuUrgentThink:table", UrgentTable);
 const TProblemRoutineAdd skipGates("SikatuSkip:gates", SkipGates);
 const TProblemRoutineAdd killPatterns("SikatuKillPatterns", KillPatterns);

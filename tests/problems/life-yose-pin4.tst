@@ -704,6 +704,34 @@ black to play
   . . . . . . . . .
 call YoseStoneThink:at E5 [E5:mark]
 
+#   call YoseBorderThink:at V...   the same for the scan of the border
+#       points beside the engine's stones
+# The border scan takes a point with at least one empty neighbour, at least
+# one stone of the engine's beside it and a stone of the opponent's next to
+# it or on a diagonal: a point with no empty neighbour is the dame scan's.
+
+[kh-border-scan-passes-a-dame-by]
+# The position of endgame-dame-scan-takes-only-closed-points
+# (yose-bounds.tst): Black's living wall on the D line with E6, White's on
+# the F line with E4.  E3, E2 and E1 each keep an empty neighbour on the E
+# line, touch Black's wall and White's: the scan reads each of them, and
+# each reading stores its value (no dying White stone beside them, Black
+# may play there, Black's wall beside them has two eyes and more, no atari
+# at stake, Black's stone there joins the wall).  E5 touches Black's E6
+# and D5 and White's F5 and E4 and no empty point: the border scan passes
+# it by.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X O O O O
+  . . . X . O . . .
+  . . . X O O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+call YoseBorderThink:at E5 E3 E2 E1 [E1 E2 E3 E5=none]
+
 # --- The cache forgotten around a move -----------------------------------
 #   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
 #       cells of both colours, the cache has been read once, and the move
