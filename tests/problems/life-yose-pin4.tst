@@ -6,9 +6,9 @@
 # settling liberty and the settling jump in other directions, the kill
 # patterns' breathing-point gate, the first gates of the test that spares
 # a group the reading, the urgent pass over the groups, endgame points the
-# other side may not take, a threat answered on the first column, the scan
-# of the points beside stones, and the endgame cache forgotten around a
-# move for both colours.
+# other side may not take, a threat answered on the first column, the scans
+# of the points beside stones and of the border points, the race fallback,
+# and the endgame cache forgotten around a move for both colours.
 #   call GunMe V    the eye value of the group at V as the analysis gives
 #       it (keima-pin.tst): the premise a row stands on
 #   status V        "dead" or "alive": the analysis' verdict on the group at
@@ -731,6 +731,32 @@ black to play
   . . . X . O . . .
   . . . X . O . . .
 call YoseBorderThink:at E5 E3 E2 E1 [E1 E2 E3 E5=none]
+
+# --- The race fallback on the first column ---------------------------------
+#   call YoseSemeaiThink:cover   (generators-cover.tst) the false eyes
+#       (verdict Yes) of a region of the other colour's racing group where
+#       the side to move may play: candidates "P=0/1"
+
+[kh-race-false-eye-on-the-first-column]
+# endgame-fallback-race-false-eye-black (generators-cover.tst) reflected in
+# the diagonal through A1: White's inner group C1-C4, B2 with A1 and A3
+# (liberties B1 and A2) races Black's eyeless D1-D5, C5-B5, B4-B3, A4
+# (liberties B6 and A5), both shut in by White's outer wall.  A2, between
+# White's A1 and A3 with Black's B3 on its diagonal, is a false eye
+# (verdict Yes) of White's racing group; Black may play there (it takes
+# A3, whose only liberty it is): A2 = 0/1, on the first column as
+# anywhere else.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  O O . . . . . . .
+  . . O O O . . . .
+  . X X X O . . . .
+  X X O X O . . . .
+  O X O X O . . . .
+  . O O X O . . . .
+  O . O X O . . . .
+call YoseSemeaiThink:cover [A2=0/1]
 
 # --- The cache forgotten around a move -----------------------------------
 #   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
