@@ -7,7 +7,7 @@
 # patterns' breathing-point gate, the first gates of the test that spares
 # a group the reading, the urgent pass over the groups, endgame points the
 # other side may not take, a threat answered on the first column, the scans
-# of the points beside stones and of the border points, the race fallback,
+# of the points beside stones and of the border points, the fallback scans on the first column,
 # and the endgame cache forgotten around a move for both colours.
 #   call GunMe V    the eye value of the group at V as the analysis gives
 #       it (keima-pin.tst): the premise a row stands on
@@ -757,6 +757,51 @@ black to play
   . O O X O . . . .
   O . O X O . . . .
 call YoseSemeaiThink:cover [A2=0/1]
+
+# --- The other fallback scans on the first column ---------------------------
+#   call YoseDeathThink:cover    (generators-cover.tst) the dead chains'
+#       last liberties in the engine's own region: candidates "P=0/2"
+#   call YoseKakemeThink   (yose-bounds.tst) the false-eye scan alone: its
+#       candidates as "P=value/bonus"
+
+[kh-dead-chains-last-liberty-on-the-first-column]
+# endgame-fallback-fills-a-dead-chains-last-liberty (generators-cover.tst)
+# reflected in the diagonal through A1: Black's B1-B4 with A1 and A4 lies
+# dead under White's wall C1-C5, B5, A5, with the one liberty A3; White's
+# A2 inside has no liberty but A3 either, so A3 must be filled before the
+# count and is marked.  A3 lies in White's region and White may play there
+# (it takes the six stones): value 0, bonus 2, on the first column as
+# anywhere else.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O . . . . . .
+  X X O . . . . . .
+  . X O . . . . . .
+  O X O . . . . . .
+  X X O . . . . . .
+call YoseDeathThink:cover [A3=0/2]
+
+[kh-false-eye-mended-on-the-left-edge]
+# endgame-fallback-mends-a-false-eye-on-the-edge (yose-bounds.tst)
+# mirrored left to right: A7 on the edge between White's B7 and A6, with
+# Black's B6 on its inner diagonal, is a false eye (verdict Yes).  White
+# may fill it without self-atari, Black captures nothing there, and
+# White's chain B7-A7-A6 then keeps four liberties: the fallback proposes
+# A7 with value 0 and bonus 1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseKakemeThink [A7=0/1]
 
 # --- The cache forgotten around a move -----------------------------------
 #   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
