@@ -7,8 +7,9 @@
 # patterns' breathing-point gate, the first gates of the test that spares
 # a group the reading, the urgent pass over the groups, endgame points the
 # other side may not take, a threat answered on the first column, the scans
-# of the points beside stones and of the border points, the fallback scans on the first column,
-# and the endgame cache forgotten around a move for both colours.
+# of the points beside stones and of the border points, the fallback scans
+# on the first column and the top row, and the endgame cache forgotten
+# around a move for both colours.
 #   call GunMe V    the eye value of the group at V as the analysis gives
 #       it (keima-pin.tst): the premise a row stands on
 #   status V        "dead" or "alive": the analysis' verdict on the group at
@@ -802,6 +803,64 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseKakemeThink [A7=0/1]
+
+# The same three fallbacks turned so that the point lies on the top row.
+
+[kh-dead-chains-last-liberty-on-the-top-row]
+# endgame-fallback-fills-a-dead-chains-last-liberty (generators-cover.tst)
+# upside down: Black's A8-D8 with A9 and D9 lies dead under White's wall
+# A7-E7, E8, E9 with the one liberty C9; White's B9 inside has no liberty
+# but C9 either.  C9 lies in White's region and White may play there (it
+# takes the six stones): value 0, bonus 2.
+white to play
+  X O . X O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseDeathThink:cover [C9=0/2]
+
+[kh-false-eye-mended-on-the-top-edge]
+# endgame-fallback-mends-a-false-eye-on-the-edge (yose-bounds.tst)
+# reflected in the diagonal through J1: G9 on the top edge between White's
+# F9 and G8, with Black's F8 on its inner diagonal, is a false eye (verdict
+# Yes).  White may fill it without self-atari, Black captures nothing
+# there, and White's chain F9-G9-G8 then keeps four liberties: G9 with
+# value 0 and bonus 1.
+white to play
+  . . . . . O . . .
+  . . . . . X O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseKakemeThink [G9=0/1]
+
+[kh-race-false-eye-on-the-top-row]
+# endgame-fallback-race-false-eye-black (generators-cover.tst) upside
+# down: White's inner group A7-D7, B8 with A9 and C9 (liberties A8 and B9)
+# races Black's eyeless A6-E6, E7-C8, D9 (liberties F8 and E9), both shut
+# in by White's outer wall.  B9, between White's A9 and C9 with Black's C8
+# on its diagonal, is a false eye of White's racing group; Black may play
+# there (it takes C9, whose only liberty it is): B9 = 0/1.
+black to play
+  O . O X . . O . .
+  . O X X X . O . .
+  O O O O X O . . .
+  X X X X X O . . .
+  O O O O O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSemeaiThink:cover [B9=0/1]
 
 # --- The cache forgotten around a move -----------------------------------
 #   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
