@@ -826,7 +826,7 @@ call YoseDeathThink:cover [C9=0/2]
 
 [kh-false-eye-mended-on-the-top-edge]
 # endgame-fallback-mends-a-false-eye-on-the-edge (yose-bounds.tst)
-# reflected in the diagonal through J1: G9 on the top edge between White's
+# reflected in the diagonal through A1: G9 on the top edge between White's
 # F9 and G8, with Black's F8 on its inner diagonal, is a false eye (verdict
 # Yes).  White may fill it without self-atari, Black captures nothing
 # there, and White's chain F9-G9-G8 then keeps four liberties: G9 with
