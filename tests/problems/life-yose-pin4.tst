@@ -8,8 +8,8 @@
 # a group the reading, the urgent pass over the groups, endgame points the
 # other side may not take, a threat answered on the first column, the scans
 # of the points beside stones and of the border points, the fallback scans
-# on the first column and the top row, and the endgame cache forgotten
-# around a move for both colours.
+# on the first and last columns and the top row, and the endgame cache
+# forgotten# around a move for both colours.
 #   call GunMe V    the eye value of the group at V as the analysis gives
 #       it (keima-pin.tst): the premise a row stands on
 #   status V        "dead" or "alive": the analysis' verdict on the group at
@@ -861,6 +861,44 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseSemeaiThink:cover [B9=0/1]
+
+# And on the last column.
+
+[kh-dead-chains-last-liberty-on-the-last-column]
+# kh-dead-chains-last-liberty-on-the-first-column mirrored left to right:
+# Black's H1-H4 with J1 and J4 lies dead under White's wall G1-G5, H5, J5
+# with the one liberty J3; White's J2 inside has no liberty but J3 either.
+# J3 lies in White's region and White may play there: value 0, bonus 2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O O O
+  . . . . . . O X X
+  . . . . . . O X .
+  . . . . . . O X O
+  . . . . . . O X X
+call YoseDeathThink:cover [J3=0/2]
+
+[kh-race-false-eye-on-the-last-column]
+# kh-race-false-eye-on-the-first-column mirrored left to right: White's
+# inner group G1-G4, H2 with J1 and J3 races Black's eyeless F1-F5, G5-H5,
+# H4-H3, J4, both shut in by White's outer wall.  J2, between White's J1
+# and J3 with Black's H3 on its diagonal, is a false eye of White's racing
+# group; Black may play there (it takes J3, whose only liberty it is):
+# J2 = 0/1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O O
+  . . . . O O O . .
+  . . . . O X X X .
+  . . . . O X O X X
+  . . . . O X O X O
+  . . . . O X O O .
+  . . . . O X O . O
+call YoseSemeaiThink:cover [J2=0/1]
 
 # --- The cache forgotten around a move -----------------------------------
 #   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
