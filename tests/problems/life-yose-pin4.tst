@@ -9,7 +9,7 @@
 # other side may not take, a threat answered on the first column, the scans
 # of the points beside stones and of the border points, the fallback scans
 # on the first and last columns and the top row, and the endgame cache
-# forgotten# around a move for both colours.
+# forgotten around a move for both colours.
 #   call GunMe V    the eye value of the group at V as the analysis gives
 #       it (keima-pin.tst): the premise a row stands on
 #   status V        "dead" or "alive": the analysis' verdict on the group at
