@@ -8,8 +8,8 @@
 # a group the reading, the urgent pass over the groups, endgame points the
 # other side may not take, a threat answered on the first column, the scans
 # of the points beside stones and of the border points, the fallback scans
-# on the first and last columns and the top row, and the endgame cache
-# forgotten around a move for both colours.
+# on the edges of the board, and the endgame cache forgotten around a move
+# for both colours.
 #   call GunMe V    the eye value of the group at V as the analysis gives
 #       it (keima-pin.tst): the premise a row stands on
 #   status V        "dead" or "alive": the analysis' verdict on the group at
@@ -899,6 +899,23 @@ black to play
   . . . . O X O O .
   . . . . O X O . O
 call YoseSemeaiThink:cover [J2=0/1]
+
+[kh-false-eye-mended-on-the-bottom-edge]
+# kh-false-eye-mended-on-the-top-edge upside down: G1 on the bottom edge
+# between White's F1 and G2, with Black's F2 on its inner diagonal, is a
+# false eye (verdict Yes); White fills it (its chain F1-G1-G2 keeps four
+# liberties): G1 with value 0 and bonus 1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X O . .
+  . . . . . O . . .
+call YoseKakemeThink [G1=0/1]
 
 # --- The cache forgotten around a move -----------------------------------
 #   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
