@@ -255,8 +255,8 @@ std::string SkipGates(const std::vector<Point>& pts)
 }
 
 // call SikatuUrgentThink:table   the urgent life-and-death pass over every
-// group: every candidate it left in the table as "P=V:R" (value, reason),
-// sorted; "none".
+// group: every candidate it left in the table as "P=V:R" (value, reason;
+// "P=V/B:R" with its bonus B when it has one), sorted; "none".
 std::string UrgentTable(const std::vector<Point>& pts)
 {
     if (!pts.empty())
@@ -265,8 +265,9 @@ std::string UrgentTable(const std::vector<Point>& pts)
     SikatuUrgentThink(chosen);
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]) + ':'
-                      + std::to_string(Koho.Kind[i]));
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i])
+                      + (Koho.Bonus[i] != 0 ? '/' + std::to_string(static_cast<int>(Koho.Bonus[i])) : std::string())
+                      + ':' + std::to_string(Koho.Kind[i]));
     return SortedWords(all);
 }
 

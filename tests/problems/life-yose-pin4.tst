@@ -566,7 +566,7 @@ call SikatuSkip:gates A8 [stones=6 me=4 kokyu=0 read]
 # --- The urgent pass over the groups --------------------------------------
 #   call SikatuUrgentThink:table   the urgent life-and-death pass over
 #       every group: every candidate it left in the table as "P=V:R"
-#       (value, reason), sorted ("none")
+#       (value, reason; "P=V/B:R" with a bonus B), sorted ("none")
 # The urgent eye pass runs for every group of eye value below 3 that is
 # not (weak with a death level below 71), not in a capturing race and has
 # fewer than 3 breathing points.
@@ -594,6 +594,28 @@ black to play
   . . . . . . . . .
 call GunMe A8 [2]
 call SikatuUrgentThink:table [B6=18:5 C9=18:5]
+
+[kh-settle-jump-peeps-at-an-edge-jump-upside-down-white]
+# settle-jump-peeps-at-an-edge-jump-white (life-yose-pin.tst) upside down:
+# Black's one-space jump A6-A8 runs along the edge, its gap A7 open with
+# B7 beside it, so White's B7 peeps at A7; B7 is White's one-space jump
+# from D7 (the strip C6-C8 empty), its four neighbours empty.  White's
+# group D9-D7, E7-G7, G8-G9 holds the square E9-F8 (one eye).  White to
+# play, the group is the engine's own: after White's B7 and Black's
+# connection at A7, of B7's empty neighbours only B8, above it, closes the
+# corner A9-C8 against the edge chain for two eyes (B6 and C7 leave the
+# corner open to Black's A8): one prepared answer, (B7, A7, B8).
+white to play
+  . . . O . . O X .
+  X . . O . . O X .
+  . . . O O O O X .
+  X . . . . . . X .
+  X X X X X X X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SettleIkkenNozoki:prepared D7 [B7/A7/B8 B7=K]
 
 # --- An endgame point the other side may not take ---------------------------
 #   call YoseValue:barred P   the point P that the side to move (J) may take
@@ -916,6 +938,22 @@ white to play
   . . . . . X O . .
   . . . . . O . . .
 call YoseKakemeThink [G1=0/1]
+
+[kh-stone-scan-sends-a-white-two-stone-point]
+# The same with the colours swapped: E5 beside White's E6 and D5, its
+# empty neighbours F5 and E4 each held by two Black stones: valued and
+# marked.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . X . .
+  . . . . . X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseStoneThink:at E5 [E5:mark]
 
 # --- The cache forgotten around a move -----------------------------------
 #   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
