@@ -255,8 +255,8 @@ std::string SkipGates(const std::vector<Point>& pts)
 }
 
 // call SikatuUrgentThink:table   the urgent life-and-death pass over every
-// group: every candidate it left in the table as "P=V:R" (value, reason),
-// sorted; "none".
+// group: every candidate it left in the table as "P=V:R" (value, reason;
+// "P=V/B:R" with its bonus B when it has one), sorted; "none".
 std::string UrgentTable(const std::vector<Point>& pts)
 {
     if (!pts.empty())
@@ -265,11 +265,41 @@ std::string UrgentTable(const std::vector<Point>& pts)
     SikatuUrgentThink(chosen);
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i]) + ':'
-                      + std::to_string(Koho.Kind[i]));
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + std::to_string(Koho.Value[i])
+                      + (Koho.Bonus[i] != 0 ? '/' + std::to_string(static_cast<int>(Koho.Bonus[i])) : std::string())
+                      + ':' + std::to_string(Koho.Kind[i]));
     return SortedWords(all);
 }
 
+// call YoseStoneThink:at V...   the endgame scan of the points beside one
+// or two stones, alone, on an empty cache and clean marks: each V as "V"
+// when the scan left a candidate there, "V=none" when not, with ":mark"
+// added when the scan marked V dealt with; sorted.
+// call YoseBorderThink:at V...   the same for the scan of the border points
+// beside the engine's living groups.
+template <void (*Scan)()>
+std::string ScanAt(const std::vector<Point>& pts)
+{
+    if (pts.empty())
+        throw std::invalid_argument("the scan wants the points to read");
+    YoseCacheClear();
+    LinkMarkClear();
+    KohoKind = kkYose;
+    Scan();
+    std::vector<std::string> all;
+    for (const Point v : pts) {
+        bool found = false;
+        for (int i = 1; i <= KohoCount; ++i)
+            found = found || Koho.Pt[i] == v;
+        all.push_back(GtpVertex(v) + (found ? "" : "=none") + (LinkMark1[v.x][v.y] == 1 ? ":mark" : ""));
+    }
+    YoseCacheClear();
+    LinkMarkClear();
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd stoneScanAt("YoseStoneThink:at", ScanAt<YoseStoneThink>);
+const TProblemRoutineAdd borderScanAt("YoseBorderThink:at", ScanAt<YoseBorderThink>);
 const TProblemRoutineAdd urgentTable("SikatuUrgentThink:table", UrgentTable);
 const TProblemRoutineAdd skipGates("SikatuSkip:gates", SkipGates);
 const TProblemRoutineAdd killPatterns("SikatuKillPatterns", KillPatterns);

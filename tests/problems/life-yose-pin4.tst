@@ -6,8 +6,10 @@
 # settling liberty and the settling jump in other directions, the kill
 # patterns' breathing-point gate, the first gates of the test that spares
 # a group the reading, the urgent pass over the groups, endgame points the
-# other side may not take, a threat answered on the first column, and the
-# endgame cache forgotten around a move for both colours.
+# other side may not take, a threat answered on the first column, the scans
+# of the points beside stones and of the border points, the fallback scans
+# on the edges of the board, and the endgame cache forgotten around a move
+# for both colours.
 #   call GunMe V    the eye value of the group at V as the analysis gives
 #       it (keima-pin.tst): the premise a row stands on
 #   status V        "dead" or "alive": the analysis' verdict on the group at
@@ -204,12 +206,13 @@ call AreaMap:side B8 C8 [B8=white C8=white]
 call IkiruYomi:extras A7 [B8=+0 C8=+0 n=2]
 
 [kh-life-pondering-living-points-in-no-ones-area]
-# The wall of the rows above with White's wall one row lower (A5-F5): the
-# wall now has the outside liberties A6-E6 and B8, C8 lie in no one's area.
-# The shape inside is the same (eye value 2 in prospect), Black lives at B8
-# or C8 as above, n = 2, and each living point earns one extra for lying in
-# no one's area: +1 over the base and the evaluation bonus.  (Neither is a
-# false-eye point, neither has four empty neighbours.)
+# Black's wall A7-E7, E8-E9 round the same space as above, A9-C9 and
+# B8-C8 with White's A8 and D8-D9 inside; White's D9, F9-F6 and A5-F5 leave
+# the wall the outside liberties A6-E6, and B8 and C8 now lie in no one's
+# area.  Black lives at B8 or C8 as above, n = 2, and each living point
+# earns one extra for lying in no one's area: +1 over the base and the
+# evaluation bonus.  (Neither is a false-eye point, neither has four empty
+# neighbours.)
 black to play
   . . . O X O . . .
   O . . O X O . . .
@@ -563,7 +566,7 @@ call SikatuSkip:gates A8 [stones=6 me=4 kokyu=0 read]
 # --- The urgent pass over the groups --------------------------------------
 #   call SikatuUrgentThink:table   the urgent life-and-death pass over
 #       every group: every candidate it left in the table as "P=V:R"
-#       (value, reason), sorted ("none")
+#       (value, reason; "P=V/B:R" with a bonus B), sorted ("none")
 # The urgent eye pass runs for every group of eye value below 3 that is
 # not (weak with a death level below 71), not in a capturing race and has
 # fewer than 3 breathing points.
@@ -591,6 +594,28 @@ black to play
   . . . . . . . . .
 call GunMe A8 [2]
 call SikatuUrgentThink:table [B6=18:5 C9=18:5]
+
+[kh-settle-jump-peeps-at-an-edge-jump-upside-down-white]
+# settle-jump-peeps-at-an-edge-jump-white (life-yose-pin.tst) upside down:
+# Black's one-space jump A6-A8 runs along the edge, its gap A7 open with
+# B7 beside it, so White's B7 peeps at A7; B7 is White's one-space jump
+# from D7 (the strip C6-C8 empty), its four neighbours empty.  White's
+# group D9-D7, E7-G7, G8-G9 holds the square E9-F8 (one eye).  White to
+# play, the group is the engine's own: after White's B7 and Black's
+# connection at A7, of B7's empty neighbours only B8, above it, closes the
+# corner A9-C8 against the edge chain for two eyes (B6 and C7 leave the
+# corner open to Black's A8): one prepared answer, (B7, A7, B8).
+white to play
+  . . . O . . O X .
+  X . . O . . O X .
+  . . . O O O O X .
+  X . . . . . . X .
+  X X X X X X X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SettleIkkenNozoki:prepared D7 [B7/A7/B8 B7=K]
 
 # --- An endgame point the other side may not take ---------------------------
 #   call YoseValue:barred P   the point P that the side to move (J) may take
@@ -676,6 +701,259 @@ white to play
   . . . . . O O X .
   . . . . . . . . .
 call YoseValue:their-ladder B9 A6 A9 [B9=r/b J:g>0 J:- O:g>0 O:2g<f sum>0 O:f>2 O:2sum=f]
+
+# --- The scan of the points beside stones ---------------------------------
+#   call YoseStoneThink:at V...   the endgame scan of the points beside one
+#       or two stones alone (empty cache, clean marks): each V as "V" with a
+#       candidate there, "V=none" without, ":mark" when marked dealt with
+# The scan sends a point with exactly two stone neighbours, both of one
+# colour, to the two-stone reading.
+
+[kh-stone-scan-sends-a-two-stone-point]
+# The position of endgame-two-stones-both-open-sides-held-by-two
+# (yose-bounds.tst): E5 beside Black's E6 and D5, in no region, empty at
+# F5 and E4, each held by two White stones and touching no Black one.  The
+# scan finds two stone neighbours of one colour and reads the point: E5 is
+# valued and marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . X . . O . .
+  . . . . . O . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseStoneThink:at E5 [E5:mark]
+
+#   call YoseBorderThink:at V...   the same for the scan of the border
+#       points beside the engine's stones
+# The border scan takes a point with at least one empty neighbour, at least
+# one stone of the engine's beside it and a stone of the opponent's next to
+# it or on a diagonal: a point with no empty neighbour is the dame scan's.
+
+[kh-border-scan-passes-a-dame-by]
+# The position of endgame-dame-scan-takes-only-closed-points
+# (yose-bounds.tst): Black's living wall on the D line with E6, White's on
+# the F line with E4.  E3, E2 and E1 each keep an empty neighbour on the E
+# line, touch Black's wall and White's: the scan reads each of them, and
+# each reading stores its value (no dying White stone beside them, Black
+# may play there, Black's wall beside them has two eyes and more, no atari
+# at stake, Black's stone there joins the wall).  E5 touches Black's E6
+# and D5 and White's F5 and E4 and no empty point: the border scan passes
+# it by.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X O O O O
+  . . . X . O . . .
+  . . . X O O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+call YoseBorderThink:at E5 E3 E2 E1 [E1 E2 E3 E5=none]
+
+# --- The race fallback on the first column ---------------------------------
+#   call YoseSemeaiThink:cover   (generators-cover.tst) the false eyes
+#       (verdict Yes) of a region of the other colour's racing group where
+#       the side to move may play: candidates "P=0/1"
+
+[kh-race-false-eye-on-the-first-column]
+# endgame-fallback-race-false-eye-black (generators-cover.tst) reflected in
+# the diagonal through A1: White's inner group C1-C4, B2 with A1 and A3
+# (liberties B1 and A2) races Black's eyeless D1-D5, C5-B5, B4-B3, A4
+# (liberties B6 and A5), both shut in by White's outer wall.  A2, between
+# White's A1 and A3 with Black's B3 on its diagonal, is a false eye
+# (verdict Yes) of White's racing group; Black may play there (it takes
+# A3, whose only liberty it is): A2 = 0/1, on the first column as
+# anywhere else.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  O O . . . . . . .
+  . . O O O . . . .
+  . X X X O . . . .
+  X X O X O . . . .
+  O X O X O . . . .
+  . O O X O . . . .
+  O . O X O . . . .
+call YoseSemeaiThink:cover [A2=0/1]
+
+# --- The other fallback scans on the first column ---------------------------
+#   call YoseDeathThink:cover    (generators-cover.tst) the dead chains'
+#       last liberties in the engine's own region: candidates "P=0/2"
+#   call YoseKakemeThink   (yose-bounds.tst) the false-eye scan alone: its
+#       candidates as "P=value/bonus"
+
+[kh-dead-chains-last-liberty-on-the-first-column]
+# endgame-fallback-fills-a-dead-chains-last-liberty (generators-cover.tst)
+# reflected in the diagonal through A1: Black's B1-B4 with A1 and A4 lies
+# dead under White's wall C1-C5, B5, A5, with the one liberty A3; White's
+# A2 inside has no liberty but A3 either, so A3 must be filled before the
+# count and is marked.  A3 lies in White's region and White may play there
+# (it takes the six stones): value 0, bonus 2, on the first column as
+# anywhere else.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O . . . . . .
+  X X O . . . . . .
+  . X O . . . . . .
+  O X O . . . . . .
+  X X O . . . . . .
+call YoseDeathThink:cover [A3=0/2]
+
+[kh-false-eye-mended-on-the-left-edge]
+# endgame-fallback-mends-a-false-eye-on-the-edge (yose-bounds.tst)
+# mirrored left to right: A7 on the edge between White's B7 and A6, with
+# Black's B6 on its inner diagonal, is a false eye (verdict Yes).  White
+# may fill it without self-atari, Black captures nothing there, and
+# White's chain B7-A7-A6 then keeps four liberties: the fallback proposes
+# A7 with value 0 and bonus 1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  O X . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseKakemeThink [A7=0/1]
+
+# The same three fallbacks turned so that the point lies on the top row.
+
+[kh-dead-chains-last-liberty-on-the-top-row]
+# endgame-fallback-fills-a-dead-chains-last-liberty (generators-cover.tst)
+# upside down: Black's A8-D8 with A9 and D9 lies dead under White's wall
+# A7-E7, E8, E9 with the one liberty C9; White's B9 inside has no liberty
+# but C9 either.  C9 lies in White's region and White may play there (it
+# takes the six stones): value 0, bonus 2.
+white to play
+  X O . X O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseDeathThink:cover [C9=0/2]
+
+[kh-false-eye-mended-on-the-top-edge]
+# endgame-fallback-mends-a-false-eye-on-the-edge (yose-bounds.tst)
+# reflected in the diagonal through A1: G9 on the top edge between White's
+# F9 and G8, with Black's F8 on its inner diagonal, is a false eye (verdict
+# Yes).  White may fill it without self-atari, Black captures nothing
+# there, and White's chain F9-G9-G8 then keeps four liberties: G9 with
+# value 0 and bonus 1.
+white to play
+  . . . . . O . . .
+  . . . . . X O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseKakemeThink [G9=0/1]
+
+[kh-race-false-eye-on-the-top-row]
+# endgame-fallback-race-false-eye-black (generators-cover.tst) upside
+# down: White's inner group A7-D7, B8 with A9 and C9 (liberties A8 and B9)
+# races Black's eyeless A6-E6, E7-C8, D9 (liberties F8 and E9), both shut
+# in by White's outer wall.  B9, between White's A9 and C9 with Black's C8
+# on its diagonal, is a false eye of White's racing group; Black may play
+# there (it takes C9, whose only liberty it is): B9 = 0/1.
+black to play
+  O . O X . . O . .
+  . O X X X . O . .
+  O O O O X O . . .
+  X X X X X O . . .
+  O O O O O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSemeaiThink:cover [B9=0/1]
+
+# And on the last column.
+
+[kh-dead-chains-last-liberty-on-the-last-column]
+# kh-dead-chains-last-liberty-on-the-first-column mirrored left to right:
+# Black's H1-H4 with J1 and J4 lies dead under White's wall G1-G5, H5, J5
+# with the one liberty J3; White's J2 inside has no liberty but J3 either.
+# J3 lies in White's region and White may play there: value 0, bonus 2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O O O
+  . . . . . . O X X
+  . . . . . . O X .
+  . . . . . . O X O
+  . . . . . . O X X
+call YoseDeathThink:cover [J3=0/2]
+
+[kh-race-false-eye-on-the-last-column]
+# kh-race-false-eye-on-the-first-column mirrored left to right: White's
+# inner group G1-G4, H2 with J1 and J3 races Black's eyeless F1-F5, G5-H5,
+# H4-H3, J4, both shut in by White's outer wall.  J2, between White's J1
+# and J3 with Black's H3 on its diagonal, is a false eye of White's racing
+# group; Black may play there (it takes J3, whose only liberty it is):
+# J2 = 0/1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O O
+  . . . . O O O . .
+  . . . . O X X X .
+  . . . . O X O X X
+  . . . . O X O X O
+  . . . . O X O O .
+  . . . . O X O . O
+call YoseSemeaiThink:cover [J2=0/1]
+
+[kh-false-eye-mended-on-the-bottom-edge]
+# kh-false-eye-mended-on-the-top-edge upside down: G1 on the bottom edge
+# between White's F1 and G2, with Black's F2 on its inner diagonal, is a
+# false eye (verdict Yes); White fills it (its chain F1-G1-G2 keeps four
+# liberties): G1 with value 0 and bonus 1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X O . .
+  . . . . . O . . .
+call YoseKakemeThink [G1=0/1]
+
+[kh-stone-scan-sends-a-white-two-stone-point]
+# The same with the colours swapped: E5 beside White's E6 and D5, its
+# empty neighbours F5 and E4 each held by two Black stones: valued and
+# marked.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . X . .
+  . . . . . X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseStoneThink:at E5 [E5:mark]
 
 # --- The cache forgotten around a move -----------------------------------
 #   call YoseCacheInvalidate:square M V...   every V holds value 5 in the
