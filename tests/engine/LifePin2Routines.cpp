@@ -2,6 +2,7 @@
 // positions whose answers are worked out by hand, read with the bonus of
 // each candidate.  The answer format is written at each entry.
 #include "engine/Problems.h"
+#include "engine/Pondering.h"
 
 #include <cstdint>
 #include <stdexcept>
@@ -18,37 +19,6 @@
 
 namespace vorn::test {
 namespace {
-
-// The group of the row's one point.
-const TGun& GroupAt(const std::vector<Point>& pts)
-{
-    if (pts.size() != 1)
-        throw std::invalid_argument("the pondering wants one stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    return *g;
-}
-
-// The pondering switched on, with no shape remembered, for the life of the
-// object; the settings as they were afterwards.
-struct TPonderOn {
-    std::uint8_t on = SikatuYomiOn;
-    unsigned char mode = YomiSikatuMode;
-    TPonderOn()
-    {
-        SikatuYomiOn = 1;
-        YomiSikatuMode = 1;
-        ClearSikatuGun();
-        KohoKind = kkSikatu;
-    }
-    ~TPonderOn()
-    {
-        ClearSikatuGun();
-        SikatuYomiOn = on;
-        YomiSikatuMode = mode;
-    }
-};
 
 // The pondering Ponder of the group at the row's one point: "n=N" (its
 // answer), then each candidate against the base B as "P=B", "P=B+d" or

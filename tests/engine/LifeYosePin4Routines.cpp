@@ -5,6 +5,7 @@
 // take, and the cache forgotten around a move.  The answer format is
 // written at each entry.
 #include "engine/Problems.h"
+#include "engine/Pondering.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -103,22 +104,10 @@ std::string InvalidateSquare(const std::vector<Point>& pts)
 // pondered for a kill without a result, "not" otherwise.
 std::string PassRemembers(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the pass wants a stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    const std::uint8_t on = SikatuYomiOn;
-    const unsigned char mode = YomiSikatuMode;
-    SikatuYomiOn = 1;
-    YomiSikatuMode = 1;
-    ClearSikatuGun();
+    const TGun& g = GroupAt(pts);
+    const TPonderOn pondering;
     SikatuThink();
-    SikatuYomiOn = on;
-    YomiSikatuMode = mode;
-    const bool remembered = FindSikatuGun(*g);
-    ClearSikatuGun();
-    return remembered ? "remembered" : "not";
+    return FindSikatuGun(g) ? "remembered" : "not";
 }
 
 // call AreaMap:side P...   the area map of the decision at each P, by its
@@ -141,21 +130,9 @@ std::string AreaSide(const std::vector<Point>& pts)
 // the points of its candidates, sorted; their values are not read.
 std::string IkiruPoints(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the pondering wants a stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    const std::uint8_t on = SikatuYomiOn;
-    const unsigned char mode = YomiSikatuMode;
-    SikatuYomiOn = 1;
-    YomiSikatuMode = 1;
-    ClearSikatuGun();
-    KohoKind = kkSikatu;
+    const TGun* g = &GroupAt(pts);
+    const TPonderOn pondering;
     const int n = IkiruYomi(*g);
-    ClearSikatuGun();
-    SikatuYomiOn = on;
-    YomiSikatuMode = mode;
     std::vector<std::string> all{"n=" + std::to_string(n)};
     for (int i = 1; i <= KohoCount; ++i)
         all.push_back(GtpVertex(Koho.Pt[i]));
@@ -172,18 +149,10 @@ std::string IkiruPoints(const std::vector<Point>& pts)
 // finds no living point.
 std::string IkiruExtras(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the pondering wants a stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const TGun* g = &GroupAt(pts);
     const int own = g->GetIsiIro();
     const int h = g->GetMe() < 3 ? g->GetKati() / 2 - 1 : g->GetKati();
-    const std::uint8_t on = SikatuYomiOn;
-    const unsigned char mode = YomiSikatuMode;
-    SikatuYomiOn = 1;
-    YomiSikatuMode = 1;
-    ClearSikatuGun();
+    const TPonderOn pondering;
     SetSikatuTarget(*g);
     Point living[kMaxSikatuList];
     const int found = IkiruSearch(*g, living);
@@ -197,9 +166,6 @@ std::string IkiruExtras(const std::vector<Point>& pts)
     ClearSikatuGun();
     KohoKind = kkSikatu;
     const int n = IkiruYomi(*g);
-    ClearSikatuGun();
-    SikatuYomiOn = on;
-    YomiSikatuMode = mode;
     std::vector<std::string> all{"n=" + std::to_string(n)};
     for (int i = 1; i <= KohoCount; ++i) {
         int bonus = 0;
@@ -220,11 +186,7 @@ std::string IkiruExtras(const std::vector<Point>& pts)
 // the premise of the gate), then the points of the candidates, sorted.
 std::string KillPatterns(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the kill patterns want a stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const TGun* g = &GroupAt(pts);
     KohoKind = kkSikatu;
     SikatuKillPatterns(*g);
     YomiUnwind();
@@ -241,11 +203,7 @@ std::string KillPatterns(const std::vector<Point>& pts)
 // test spares the group, "read" when not.
 std::string SkipGates(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the test wants a stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const TGun* g = &GroupAt(pts);
     const std::string counts = "stones=" + std::to_string(g->GetIsiSu()) + " me=" + std::to_string(g->GetMe())
                                + " kokyu=" + std::to_string(g->GetKokyuSu());
     KohoKind = kkSikatu;
