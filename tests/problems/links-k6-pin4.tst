@@ -310,3 +310,77 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Nozoki:mark-values C5 F5 [D5:1=1 E5:1=1]
+
+[ke-edge-peep-behind-y-x2-open-black]
+# Black D3 jumps to the bottom edge: near gap D2, far gap D1, free gap
+# neighbour E2.  White's lone C2 peeps beside D2 with four liberties; Black
+# C4 stands behind the empty C3 (YB behind Y), and B3 and B2 are empty: the
+# general reading.  White's E4 above E3 (W) leaves E3 two empty neighbours.
+# Black's D2 leaves the peep three liberties, so no extension reading:
+# Black's D2 (o = h0); with Black behind Y and Y and B2 (X2) empty, and B2
+# with exactly three empty neighbours (A2, B3, B1): Black's D2 and B2,
+# White's A2, Black's C1 (t = h2; "D2 D2" is White's pass), and a = o +
+# (t - o)/2.  C3 then has four empty points around it, not five: Black's
+# point stays D2.  White's line: White D2, Black E2; D3 keeps three
+# liberties (no ladder), and White's E3 would join E4 with four liberties,
+# so White's part is its D2 alone (p = h1).  D2 with o + (t - o)/2 + p.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 D3 D2 D2 B2 A2 C1 [D2=o+(t-o)/2+p:5]
+
+[ke-edge-peep-behind-y-x2-open-white]
+# As ke-edge-peep-behind-y-x2-open-black, White to play: White's D2 with
+# o + (t - o)/2 + p.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 D3 D2 D2 B2 A2 C1 [D2=o+(t-o)/2+p:5]
+
+[ke-edge-peep-y-taken-black]
+# Black D3 with E3 (on W) jumps to the bottom edge; White's C2-C3 peeps
+# beside D2, C3 on Y, Black's C4 behind it.  Black on W: the general
+# reading.  White's chain has four liberties (B2, C1, D2, B3) and three
+# after Black's D2: no extension reading, a = Black's D2 (h0); Y holds
+# White's stone, so the reading behind Y is off and D2 stays Black's point.
+# With Black on W: White D2, Black E2, and White's D2 is not nearly dead
+# (h1).  D2 with s = h0 + h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O X X . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
+
+[ke-edge-peep-y-taken-white]
+# As ke-edge-peep-y-taken-black, White to play: White's D2 with s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O X X . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
