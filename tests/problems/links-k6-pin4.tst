@@ -384,3 +384,37 @@ white to play
   . . O . . . . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
+
+[ke-edge-peep-beyond-taken-black]
+# Black D3 with E3 (on W) jumps to the bottom edge; White's C2-B2 peeps
+# beside D2, B2 standing on X2 beyond the peep; Black C4 behind the empty
+# C3 (Y).  Black on W: the general reading.  White's chain keeps five
+# liberties after Black's D2: no extension reading, a = Black's D2 (h0);
+# the reading behind Y wants B2 empty, so it is off and D2 stays Black's
+# point.  With Black on W: White D2, Black E2, White's D2 not nearly dead
+# (h1).  D2 with s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . X X . . . .
+  . O O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
+
+[ke-edge-peep-beyond-taken-white]
+# As ke-edge-peep-beyond-taken-black, White to play: White's D2 with s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . X X . . . .
+  . O O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
