@@ -418,3 +418,22 @@ white to play
   . O O . . . . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
+
+[ke-approach-with-stone-beside-end-black]
+# Black's two-space jump C5-F5 with White's D7 two lines out beside the gap
+# D5 above (the only White stone two lines out beside a gap) and White's
+# C3 two lines out beside the end C5 below, which does not count.  As in
+# two-space-approach-black: White's push D5, Black D4, White E5, Black E4
+# (p); Black's answer E6 (o); s = o + p below 13 is doubled: E6, 2s,
+# reason 29.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=2s:29]
