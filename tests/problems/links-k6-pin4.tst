@@ -437,3 +437,40 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=2s:29]
+
+[ke-peep-low-jump-corner-taken-black]
+# Black's two-space jump C3-F3 on the third line; White's D4 peeps at the
+# gap D3 from above, and White's C2 already stands on C3's lower corner.
+# Op = D2, and the approach point E2 beside the far gap lies on the second
+# line: no approach reading, White's part starts at 0 and is read at D3.
+# White's D3 answered by Black's D2 leaves White worse off (below 0); the
+# cut at C2 and the reading that plays there are out (C2 is taken: -1),
+# and the knight's-move contact reading of D2-F3 finds nothing (0).  So
+# White's part is 0, not above 0: Black's D3 gets its own value (Black's
+# D3, h0) plus 0; White adds nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C3 F3 C3 D3 C3 [D3=h0:5]
+
+[ke-peep-low-jump-corner-taken-white]
+# As ke-peep-low-jump-corner-taken-black, White to play: White's part is
+# not above 0, so nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C3 F3 [none]
