@@ -474,3 +474,24 @@ white to play
   . . O . . . . . .
   . . . . . . . . .
 call Kankei6Nozoki C3 F3 [none]
+
+[ke-corner-outside-stone-beyond-near-end-black]
+# Black's one-space jump C5-E5 with White's corner C6 beside the near stone
+# C5 (G = D6 the gap-row point on C's side, D = E6 the corner beside the
+# far stone E5, Dout = E7 two lines out beside it); White D7 stands two
+# lines out beside the gap on C's side (Gout) and C has three liberties:
+# the outside answer.  White F6 (D2, one row past E6) with E6 and E7 empty:
+# Black's point is D = E6, valued by Black E6, White E7 (h0).  White's B5
+# just outside the near stone on the jump line changes nothing: the rule
+# looks at D, E7 and F6 only.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . O . . .
+  . O X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 C5 E6 E7 [=E6:h0]
