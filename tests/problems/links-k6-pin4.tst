@@ -495,3 +495,35 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenKado1SotoTe C5 E5 C5 E6 E7 [=E6:h0]
+
+[ke-approach-both-sides-of-gap-bonus-white]
+# Black's two-space jump C5-F5 with White's D7 and D3 two lines out beside
+# the gap D5 on both sides (no White stone in the box): the gap's value to
+# both sides, Black's D5 (h0) plus White's D5 (h1), s.  White to play: the
+# gap D5 with s and no bonus, under the caller's reason 5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto:pin-bonus C5 F5 C5 D5 C5 D5 [D5=s:5 D5+0]
+
+[ke-approach-both-sides-of-gap-bonus-black]
+# As ke-approach-both-sides-of-gap-bonus-white, Black to play: both flanks
+# of the gap, D6 first, then D4, each with s and no bonus.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto:pin-bonus C5 F5 C5 D5 C5 D5 [D6=s:5 D4=s:5 D6+0 D4+0]
