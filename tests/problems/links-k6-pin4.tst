@@ -1,7 +1,12 @@
-# Two-space jumps and one-space wedges: rows that pin the ladder move of the
-# wedge read from outside, the outer peep's reading of the two-space jump
-# and the bonus of the peep at the edge.  "call NAME A B ..." as in
-# links-twospace.tst.
+# Two-space jumps and one-space jumps: rows that pin the readings of the
+# wedge read from outside (the ladder move, the block that puts the wedge
+# in atari), the peeps of the two-space jump (beside both gaps, the low
+# jump, the approach from outside), the peep of the jump to the edge (the
+# reading from outside, the extension reading, the reading behind the
+# corner), the corner read from outside and the marks the readings leave.
+# "call NAME A B ..." as in links-twospace.tst; ":pin-bonus" as in
+# links-k6-pin.tst; ":bonus-lines" and ":mark-values" are described in
+# tests/engine/links/K6Pin4Routines.cpp.
 
 [ke-wedge-outside-atari-capture-black]
 # Black's one-space jump C7-C5; White wedges at C6 with D6 beside it, White
