@@ -532,3 +532,39 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Soto:pin-bonus C5 F5 C5 D5 C5 D5 [D6=s:5 D4=s:5 D6+0 D4+0]
+
+[ke-edge-peep-behind-y-x2-crowded-black]
+# As ke-edge-peep-behind-y-x2-open-black with Black's B1 under B2 (X2):
+# the general reading again.  Black's D2 leaves the peep three liberties:
+# no extension reading, a = Black's D2 (h0).  Black stands behind Y with Y
+# and B2 empty, but B2 now has two empty neighbours (A2, B3), not three,
+# and the peep is not in atari: a stays h0, and D2 stays Black's point.
+# E3 (W) is empty, not Black's: White D2, Black E2, no ladder on D3, and
+# White's E3 would join E4 with four liberties, so White's part is its D2
+# alone (h1).  D2 with s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[ke-edge-peep-behind-y-x2-crowded-white]
+# As ke-edge-peep-behind-y-x2-crowded-black, White to play: White's D2
+# with s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
