@@ -1,7 +1,12 @@
-# Two-space jumps and one-space wedges: rows that pin the ladder move of the
-# wedge read from outside, the outer peep's reading of the two-space jump
-# and the bonus of the peep at the edge.  "call NAME A B ..." as in
-# links-twospace.tst.
+# Two-space jumps and one-space jumps: rows that pin the readings of the
+# wedge read from outside (the ladder move, the block that puts the wedge
+# in atari), the peeps of the two-space jump (beside both gaps, the low
+# jump, the approach from outside), the peep of the jump to the edge (the
+# reading from outside, the extension reading, the reading behind the
+# corner), the corner read from outside and the marks the readings leave.
+# "call NAME A B ..." as in links-twospace.tst; ":pin-bonus" as in
+# links-k6-pin.tst; ":bonus-lines" and ":mark-values" are described in
+# tests/engine/links/K6Pin4Routines.cpp.
 
 [ke-wedge-outside-atari-capture-black]
 # Black's one-space jump C7-C5; White wedges at C6 with D6 beside it, White
@@ -310,3 +315,256 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei6Nozoki:mark-values C5 F5 [D5:1=1 E5:1=1]
+
+[ke-edge-peep-behind-y-x2-open-black]
+# Black D3 jumps to the bottom edge: near gap D2, far gap D1, free gap
+# neighbour E2.  White's lone C2 peeps beside D2 with four liberties; Black
+# C4 stands behind the empty C3 (YB behind Y), and B3 and B2 are empty: the
+# general reading.  White's E4 above E3 (W) leaves E3 two empty neighbours.
+# Black's D2 leaves the peep three liberties, so no extension reading:
+# Black's D2 (o = h0); with Black behind Y and Y and B2 (X2) empty, and B2
+# with exactly three empty neighbours (A2, B3, B1): Black's D2 and B2,
+# White's A2, Black's C1 (t = h2; "D2 D2" is White's pass), and a = o +
+# (t - o)/2.  C3 then has four empty points around it, not five: Black's
+# point stays D2.  White's line: White D2, Black E2; D3 keeps three
+# liberties (no ladder), and White's E3 would join E4 with four liberties,
+# so White's part is its D2 alone (p = h1).  D2 with o + (t - o)/2 + p.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 D3 D2 D2 B2 A2 C1 [D2=o+(t-o)/2+p:5]
+
+[ke-edge-peep-behind-y-x2-open-white]
+# As ke-edge-peep-behind-y-x2-open-black, White to play: White's D2 with
+# o + (t - o)/2 + p.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 D3 D2 D2 B2 A2 C1 [D2=o+(t-o)/2+p:5]
+
+[ke-edge-peep-y-taken-black]
+# Black D3 with E3 (on W) jumps to the bottom edge; White's C2-C3 peeps
+# beside D2, C3 on Y, Black's C4 behind it.  Black on W: the general
+# reading.  White's chain has four liberties (B2, C1, D2, B3) and three
+# after Black's D2: no extension reading, a = Black's D2 (h0); Y holds
+# White's stone, so the reading behind Y is off and D2 stays Black's point.
+# With Black on W: White D2, Black E2, and White's D2 is not nearly dead
+# (h1).  D2 with s = h0 + h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O X X . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
+
+[ke-edge-peep-y-taken-white]
+# As ke-edge-peep-y-taken-black, White to play: White's D2 with s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O X X . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
+
+[ke-edge-peep-beyond-taken-black]
+# Black D3 with E3 (on W) jumps to the bottom edge; White's C2-B2 peeps
+# beside D2, B2 standing on X2 beyond the peep; Black C4 behind the empty
+# C3 (Y).  Black on W: the general reading.  White's chain keeps five
+# liberties after Black's D2: no extension reading, a = Black's D2 (h0);
+# the reading behind Y wants B2 empty, so it is off and D2 stays Black's
+# point.  With Black on W: White D2, Black E2, White's D2 not nearly dead
+# (h1).  D2 with s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . X X . . . .
+  . O O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
+
+[ke-edge-peep-beyond-taken-white]
+# As ke-edge-peep-beyond-taken-black, White to play: White's D2 with s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . X X . . . .
+  . O O . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
+
+[ke-approach-with-stone-beside-end-black]
+# Black's two-space jump C5-F5 with White's D7 two lines out beside the gap
+# D5 above (the only White stone two lines out beside a gap) and White's
+# C3 two lines out beside the end C5 below, which does not count.  As in
+# two-space-approach-black: White's push D5, Black D4, White E5, Black E4
+# (p); Black's answer E6 (o); s = o + p below 13 is doubled: E6, 2s,
+# reason 29.
+black to play
+  . . . . . . . . .
+  . . O O O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=2s:29]
+
+[ke-peep-low-jump-corner-taken-black]
+# Black's two-space jump C3-F3 on the third line; White's D4 peeps at the
+# gap D3 from above, and White's C2 already stands on C3's lower corner.
+# Op = D2, and the approach point E2 beside the far gap lies on the second
+# line: no approach reading, White's part starts at 0 and is read at D3.
+# White's D3 answered by Black's D2 leaves White worse off (below 0); the
+# cut at C2 and the reading that plays there are out (C2 is taken: -1),
+# and the knight's-move contact reading of D2-F3 finds nothing (0).  So
+# White's part is 0, not above 0: Black's D3 gets its own value (Black's
+# D3, h0) plus 0; White adds nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C3 F3 C3 D3 C3 [D3=h0:5]
+
+[ke-peep-low-jump-corner-taken-white]
+# As ke-peep-low-jump-corner-taken-black, White to play: White's part is
+# not above 0, so nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C3 F3 [none]
+
+[ke-corner-outside-stone-beyond-near-end-black]
+# Black's one-space jump C5-E5 with White's corner C6 beside the near stone
+# C5 (G = D6 the gap-row point on C's side, D = E6 the corner beside the
+# far stone E5, Dout = E7 two lines out beside it); White D7 stands two
+# lines out beside the gap on C's side (Gout) and C has three liberties:
+# the outside answer.  White F6 (D2, one row past E6) with E6 and E7 empty:
+# Black's point is D = E6, valued by Black E6, White E7 (h0).  White's B5
+# just outside the near stone on the jump line changes nothing: the rule
+# looks at D, E7 and F6 only.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . O . . .
+  . O X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 C5 E6 E7 [=E6:h0]
+
+[ke-approach-both-sides-of-gap-bonus-white]
+# Black's two-space jump C5-F5 with White's D7 and D3 two lines out beside
+# the gap D5 on both sides (no White stone in the box): the gap's value to
+# both sides, Black's D5 (h0) plus White's D5 (h1), s.  White to play: the
+# gap D5 with s and no bonus, under the caller's reason 5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto:pin-bonus C5 F5 C5 D5 C5 D5 [D5=s:5 D5+0]
+
+[ke-approach-both-sides-of-gap-bonus-black]
+# As ke-approach-both-sides-of-gap-bonus-white, Black to play: both flanks
+# of the gap, D6 first, then D4, each with s and no bonus.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6Soto:pin-bonus C5 F5 C5 D5 C5 D5 [D6=s:5 D4=s:5 D6+0 D4+0]
+
+[ke-edge-peep-behind-y-x2-crowded-black]
+# As ke-edge-peep-behind-y-x2-open-black with Black's B1 under B2 (X2):
+# the general reading again.  Black's D2 leaves the peep three liberties:
+# no extension reading, a = Black's D2 (h0).  Black stands behind Y with Y
+# and B2 empty, but B2 now has two empty neighbours (A2, B3), not three,
+# and the peep is not in atari: a stays h0, and D2 stays Black's point.
+# E3 (W) is empty, not Black's: White D2, Black E2, no ladder on D3, and
+# White's E3 would join E4 with four liberties, so White's part is its D2
+# alone (h1).  D2 with s.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[ke-edge-peep-behind-y-x2-crowded-white]
+# As ke-edge-peep-behind-y-x2-crowded-black, White to play: White's D2
+# with s.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
