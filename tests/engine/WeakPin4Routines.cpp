@@ -71,7 +71,7 @@ std::string NewPairMarks(Run run)
     return SortedWords(all);
 }
 
-// call WeakGunHirogeru:keima:kg V B Q...   the extensions of the opponent's
+// call WeakGunHirogeru:keima-bonus V B Q...   the extensions of the opponent's
 // weak group at V, read at its knight's move B and the rectangle points
 // Q...: "B/r/3" with r = e1 + e2 (e1: the group's colour plays B, analysed,
 // its evaluation lowered by the approach reading; e2: the side to move's
@@ -104,9 +104,9 @@ std::string HirogeruKeima(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
-const TProblemRoutineAdd hirogeruKeima("WeakGunHirogeru:keima:kg", HirogeruKeima);
+const TProblemRoutineAdd hirogeruKeima("WeakGunHirogeru:keima-bonus", HirogeruKeima);
 
-// call WeakGunHirogeru:halved:kg V B   the extensions of the opponent's lone
+// call WeakGunHirogeru:halved-bonus V B   the extensions of the opponent's lone
 // stone at V read at its knight's move B: "B/r/N/3" when the bonus is a
 // third of r = e1 + e2 (as for the knight's move above) divided by N (N =
 // 1, 2, 4, ... 64, halving toward zero each time), held to 35; the number
@@ -135,9 +135,9 @@ std::string HirogeruHalved(const std::vector<Point>& pts)
     return GtpVertex(b) + "=none";
 }
 
-const TProblemRoutineAdd hirogeruHalved("WeakGunHirogeru:halved:kg", HirogeruHalved);
+const TProblemRoutineAdd hirogeruHalved("WeakGunHirogeru:halved-bonus", HirogeruHalved);
 
-// call WeakGunHirogeru:jump:kg V B M   the extensions of the opponent's weak
+// call WeakGunHirogeru:jump-bonus V B M   the extensions of the opponent's weak
 // group at V read at its one-space jump B, M the point between B and the
 // side to move's stone two points diagonally from B: "B/r/3" with r = e1
 // + e2 (e1 as for the knight's move; e2 the smaller of the side to move's
@@ -163,9 +163,9 @@ std::string HirogeruJump(const std::vector<Point>& pts)
     return w;
 }
 
-const TProblemRoutineAdd hirogeruJump("WeakGunHirogeru:jump:kg", HirogeruJump);
+const TProblemRoutineAdd hirogeruJump("WeakGunHirogeru:jump-bonus", HirogeruJump);
 
-// call GunIkkenHyoka:kg V P...   the jump reading of the group at V, named
+// call GunIkkenHyoka:named V P...   the jump reading of the group at V, named
 // by the reading it equals: "P" when it is the opponent's evaluation after
 // the group's colour plays P (one of the row's points), "board" when it is
 // the opponent's evaluation of the position as it stands, "other" else.
@@ -185,9 +185,9 @@ std::string IkkenReading(const std::vector<Point>& pts)
     return all.empty() ? "other" : SortedWords(all);
 }
 
-const TProblemRoutineAdd ikkenReading("GunIkkenHyoka:kg", IkkenReading);
+const TProblemRoutineAdd ikkenReading("GunIkkenHyoka:named", IkkenReading);
 
-// call WeakGunPairAnswer:kg V   the pending capture entries answered inside
+// call WeakGunPairAnswer:marks V   the pending capture entries answered inside
 // the area of the group at V: the entries marked answered (flag 1), as "kind/A"
 // (the entry's kind and first point); the marks are taken off again.
 std::string PairAnswerMarks(const std::vector<Point>& pts)
@@ -202,9 +202,9 @@ std::string PairAnswerMarks(const std::vector<Point>& pts)
     });
 }
 
-const TProblemRoutineAdd pairAnswerMarks("WeakGunPairAnswer:kg", PairAnswerMarks);
+const TProblemRoutineAdd pairAnswerMarks("WeakGunPairAnswer:marks", PairAnswerMarks);
 
-// call WeakGunPairAnswer:premarked:kg V P...   the same answers, the entries
+// call WeakGunPairAnswer:premarked V P...   the same answers, the entries
 // whose first point is one of P... marked answered beforehand (as an earlier
 // pass of the same decision leaves them): the candidates by their points
 // alone, sorted ("none").
@@ -232,9 +232,9 @@ std::string PairAnswerPremarked(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
-const TProblemRoutineAdd pairAnswerPremarked("WeakGunPairAnswer:premarked:kg", PairAnswerPremarked);
+const TProblemRoutineAdd pairAnswerPremarked("WeakGunPairAnswer:premarked", PairAnswerPremarked);
 
-// call WeakGunThink:marks:kg   the weak-group generator over the whole
+// call WeakGunThink:marks   the weak-group generator over the whole
 // board: the pending entries it marked answered (flag 1), as "kind/A" (the entry's
 // kind and first point); the marks are taken off again.
 std::string ThinkMarks(const std::vector<Point>& pts)
@@ -247,9 +247,9 @@ std::string ThinkMarks(const std::vector<Point>& pts)
     });
 }
 
-const TProblemRoutineAdd thinkMarks("WeakGunThink:marks:kg", ThinkMarks);
+const TProblemRoutineAdd thinkMarks("WeakGunThink:marks", ThinkMarks);
 
-// call PairAnswer:kg P...   the pair answers over the whole pending list,
+// call PairAnswer:reasons P...   the pair answers over the whole pending list,
 // read at the points P... alone: "P:r" with the reason r of the candidate
 // there ("P=none" when there is none).
 std::string PairAnswerReasons(const std::vector<Point>& pts)
@@ -269,13 +269,13 @@ std::string PairAnswerReasons(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
-const TProblemRoutineAdd pairAnswerReasons("PairAnswer:kg", PairAnswerReasons);
+const TProblemRoutineAdd pairAnswerReasons("PairAnswer:reasons", PairAnswerReasons);
 
-// call KohoDoubleScan:links:kg P...   links of the side to move (reason 4)
+// call KohoDoubleScan:links-raised P...   links of the side to move (reason 4)
 // worth 2 at P... (in that order), then the double-move pass over them:
 // each point as "P=v" when its link kept its value v, "P=up" when the pass
 // raised it.
-// call KohoDoubleScan:links-last-1:kg P...   the same, the last link worth -1.
+// call KohoDoubleScan:links-last-1 P...   the same, the last link worth -1.
 template <int LastValue>
 std::string DoubleScanRaised(const std::vector<Point>& pts)
 {
@@ -299,8 +299,8 @@ std::string DoubleScanRaised(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
-const TProblemRoutineAdd doubleScanRaised("KohoDoubleScan:links:kg", DoubleScanRaised<2>);
-const TProblemRoutineAdd doubleScanLastLow("KohoDoubleScan:links-last-1:kg", DoubleScanRaised<-1>);
+const TProblemRoutineAdd doubleScanRaised("KohoDoubleScan:links-raised", DoubleScanRaised<2>);
+const TProblemRoutineAdd doubleScanLastLow("KohoDoubleScan:links-last-1", DoubleScanRaised<-1>);
 
 } // namespace
 } // namespace vorn::test

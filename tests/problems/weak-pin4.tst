@@ -4,20 +4,20 @@
 # are worked out by hand from the routines' rules; what the analysis gives
 # (eye values, death levels, the pending entries) is stated as a premise.
 #
-#   call WeakGunThink:marks:kg   the generator over the whole board: the
+#   call WeakGunThink:marks   the generator over the whole board: the
 #       pending entries it marked answered (1), as "kind/A" (A the entry's
 #       first point; an off-board point is written "(x,y)", y counted from
 #       the top)
-#   call WeakGunPairAnswer:kg V   the capture entries (kinds 20 and up)
+#   call WeakGunPairAnswer:marks V   the capture entries (kinds 20 and up)
 #       answered (marked 1) inside the area of the group at V, as "kind/A"
 #       ("none")
-#   call WeakGunPairAnswer:premarked:kg V P...   the same answers with the
+#   call WeakGunPairAnswer:premarked V P...   the same answers with the
 #       entries whose first point is one of P... marked answered beforehand:
 #       the candidates by their points alone ("none")
-#   call PairAnswer:kg P...   the pair answers over the whole pending list,
+#   call PairAnswer:reasons P...   the pair answers over the whole pending list,
 #       read at the points P... alone: "P:r" with the reason r of the
 #       candidate there ("P=none")
-#   call WeakGunHirogeru:keima:kg V B Q...   the extensions of the
+#   call WeakGunHirogeru:keima-bonus V B Q...   the extensions of the
 #       opponent's weak group at V read at its knight's move B and the
 #       rectangle points Q...: each bonus against its reading r, "P/r/3" (a
 #       third, toward zero, held to 35 for B), "P/r/2" for a half, the
@@ -25,22 +25,22 @@
 #       the group's colour's evaluation after its play at B, lowered by the
 #       approach reading, e2 the side to move's after its own play at B),
 #       for Q, r = e1 + the side to move's evaluation after its play at Q
-#   call WeakGunHirogeru:halved:kg V B   the same for the knight's move B of
+#   call WeakGunHirogeru:halved-bonus V B   the same for the knight's move B of
 #       a lone stone: "B/r/N/3", the bonus a third of r (as above) divided by
 #       N = 1, 2, 4 ... (halved toward zero each time), held to 35
-#   call WeakGunHirogeru:jump:kg V B M   the same for the one-space jump B:
+#   call WeakGunHirogeru:jump-bonus V B M   the same for the one-space jump B:
 #       "B/r/3" with r = e1 + e2, e2 the smaller of the side to move's
 #       evaluation after its play at B and after that play answered by the
 #       group's colour at M (the point between B and the side to move's
 #       stone two points diagonally from B), held to 35
-#   call GunIkkenHyoka:kg V P...   the jump reading of the group at V, named
+#   call GunIkkenHyoka:named V P...   the jump reading of the group at V, named
 #       by the reading it equals: "P" when it is the opponent's evaluation
 #       after the group's colour plays P, "board" when it is the opponent's
 #       evaluation of the position as it stands, "other" else
-#   call KohoDoubleScan:links:kg P...   links of the side to move worth 2 at
+#   call KohoDoubleScan:links-raised P...   links of the side to move worth 2 at
 #       P... (in that order), then the double-move pass: "P=v" when the
 #       link kept its value v, "P=up" when the pass raised it
-#   call KohoDoubleScan:links-last-1:kg P...   the same, the last link worth -1
+#   call KohoDoubleScan:links-last-1 P...   the same, the last link worth -1
 
 # --- A lone weak stone, the last group of the board -----------------------------
 # White C5 and Black B4 diagonal to it, Black to play.  The analysis: White
@@ -68,7 +68,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call WeakGunThink:marks:kg [20/A3 6/(0,5)]
+call WeakGunThink:marks [20/A3 6/(0,5)]
 
 [kg-pair-answer-vital-point-inside-the-area]
 # As above, Black's B4 alone: its vital point A3 (kind 20) is in its area
@@ -84,7 +84,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call WeakGunPairAnswer:kg B4 [20/A3]
+call WeakGunPairAnswer:marks B4 [20/A3]
 
 [kg-pair-answer-vital-point-outside-the-area]
 # The same with White's C5: A3 is two points diagonally from C5, but the
@@ -101,7 +101,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call WeakGunPairAnswer:kg C5 [none]
+call WeakGunPairAnswer:marks C5 [none]
 
 # --- An entry answered before is not answered again ----------------------------
 # Black's D5 in atari under White's C5, D6 and E5, its liberty D4, Black to
@@ -124,7 +124,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call WeakGunPairAnswer:premarked:kg D5 [D4]
+call WeakGunPairAnswer:premarked D5 [D4]
 
 [kg-pair-answer-skips-an-entry-answered-before]
 # The same with the entry at D4 marked answered (as the pair answers of the
@@ -139,7 +139,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call WeakGunPairAnswer:premarked:kg D5 D4 [none]
+call WeakGunPairAnswer:premarked D5 D4 [none]
 
 # --- The jump reading takes the group's first From entry ------------------------
 [kg-ikken-reading-from-the-first-from-entry]
@@ -163,7 +163,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call GunIkkenHyoka:kg B6 B8 D6 B4 [B8]
+call GunIkkenHyoka:named B6 B8 D6 B4 [B8]
 
 # --- The double-move pass looks at ten candidates -------------------------------
 [kg-double-scan-takes-the-tenth-link]
@@ -184,7 +184,7 @@ black to play
   . . . . . . . . .
   X . . . . . . . .
   . X . . . . . . .
-call KohoDoubleScan:links:kg A9 J9 J1 B9 J8 H9 A8 A1 C1 E5 [A1=2 A8=2 A9=2 B9=2 C1=2 E5=up H9=2 J1=2 J8=2 J9=2]
+call KohoDoubleScan:links-raised A9 J9 J1 B9 J8 H9 A8 A1 C1 E5 [A1=2 A8=2 A9=2 B9=2 C1=2 E5=up H9=2 J1=2 J8=2 J9=2]
 
 [kg-double-scan-leaves-a-link-worth-minus-one]
 # Black's A2 and B1; Black's links at J9 and J1 worth 2, at E5 worth -1.
@@ -202,7 +202,7 @@ black to play
   . . . . . . . . .
   X . . . . . . . .
   . X . . . . . . .
-call KohoDoubleScan:links-last-1:kg J9 J1 E5 [E5=-1 J1=2 J9=2]
+call KohoDoubleScan:links-last-1 J9 J1 E5 [E5=-1 J1=2 J9=2]
 
 [kg-double-scan-raises-a-link-worth-two]
 # As above with E5 worth 2: E5 takes part, E5 with J9 and E5 with J1 are
@@ -217,7 +217,7 @@ black to play
   . . . . . . . . .
   X . . . . . . . .
   . X . . . . . . .
-call KohoDoubleScan:links:kg J9 J1 E5 [E5=up J1=2 J9=2]
+call KohoDoubleScan:links-raised J9 J1 E5 [E5=up J1=2 J9=2]
 
 # --- A weak group taken with its partner is not taken again ---------------------
 [kg-think-partner-of-a-dead-stone-is-handled-once]
@@ -244,7 +244,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call WeakGunThink:marks:kg [20/C9 21/C9]
+call WeakGunThink:marks [20/C9 21/C9]
 
 # --- The escape jump toward another group of ours --------------------------------
 #   call WeakGunKankeiMoves:jump V P   (as in generators.tst) the relation
@@ -314,7 +314,7 @@ white to play
   . . X . . . X . .
   . . . . . . . . .
   . . . . . . . . .
-call PairAnswer:kg F4 [F4:1]
+call PairAnswer:reasons F4 [F4:1]
 
 # --- The knight's-move extension of the opponent's lone stone --------------------
 [kg-hirogeru-knight-rectangle-point-takes-a-third]
@@ -336,7 +336,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call WeakGunHirogeru:keima:kg E5 D7 D6 E6 [D6/r/3 D7/r/3 E6=none]
+call WeakGunHirogeru:keima-bonus E5 D7 D6 E6 [D6/r/3 D7/r/3 E6=none]
 
 [kg-hirogeru-knight-rectangle-points-all-around]
 # The same lone White E5: every knight's move of E5 is clear in the same
@@ -355,13 +355,13 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call WeakGunHirogeru:keima:kg E5 F7 F6 E6 [E6=none F6/r/3 F7/r/3]
-call WeakGunHirogeru:keima:kg E5 G6 F6 F5 [F5=none F6/r/3 G6/r/3]
-call WeakGunHirogeru:keima:kg E5 G4 F4 F5 [F4/r/3 F5=none G4/r/3]
-call WeakGunHirogeru:keima:kg E5 F3 F4 E4 [E4=none F3/r/3 F4/r/3]
-call WeakGunHirogeru:keima:kg E5 D3 D4 E4 [D3/r/3 D4/r/3 E4=none]
-call WeakGunHirogeru:keima:kg E5 C4 D4 D5 [C4/r/3 D4/r/3 D5=none]
-call WeakGunHirogeru:keima:kg E5 C6 D6 D5 [C6/r/3 D5=none D6/r/3]
+call WeakGunHirogeru:keima-bonus E5 F7 F6 E6 [E6=none F6/r/3 F7/r/3]
+call WeakGunHirogeru:keima-bonus E5 G6 F6 F5 [F5=none F6/r/3 G6/r/3]
+call WeakGunHirogeru:keima-bonus E5 G4 F4 F5 [F4/r/3 F5=none G4/r/3]
+call WeakGunHirogeru:keima-bonus E5 F3 F4 E4 [E4=none F3/r/3 F4/r/3]
+call WeakGunHirogeru:keima-bonus E5 D3 D4 E4 [D3/r/3 D4/r/3 E4=none]
+call WeakGunHirogeru:keima-bonus E5 C4 D4 D5 [C4/r/3 D4/r/3 D5=none]
+call WeakGunHirogeru:keima-bonus E5 C6 D6 D5 [C6/r/3 D5=none D6/r/3]
 
 # --- The one-space extension read with the cut of the opponent's shape ----------
 [kg-hirogeru-jump-read-with-the-cut-between-the-opponents-stones]
@@ -385,7 +385,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call WeakGunHirogeru:jump:kg D4 D6 E5 [D6/r/3]
+call WeakGunHirogeru:jump-bonus D4 D6 E5 [D6/r/3]
 
 # --- Our own two-space extension along the third line ----------------------------
 #   call WeakGunNiken V   (as in generators.tst) the two-space extensions of
@@ -461,9 +461,9 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call WeakGunHirogeru:halved:kg E5 F3 [F3/r/4/3]
-call WeakGunHirogeru:halved:kg E5 G4 [G4/r/4/3]
-call WeakGunHirogeru:halved:kg E5 D3 [D3/r/4/3]
+call WeakGunHirogeru:halved-bonus E5 F3 [F3/r/4/3]
+call WeakGunHirogeru:halved-bonus E5 G4 [G4/r/4/3]
+call WeakGunHirogeru:halved-bonus E5 D3 [D3/r/4/3]
 
 # --- A White atari at the knight's middle point beside the extension -------------
 #   call WeakGunHirogeru:probe V P...   (as in generators-probe.tst) the
