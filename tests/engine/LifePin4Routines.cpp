@@ -40,6 +40,26 @@ std::string WithBonus(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
+// call KillNiDameRen:bonus:ki V   the two-liberty chain pass on the group at
+// V: each candidate as "P/b:r", its point, its bonus and its reason (the
+// value is an evaluation and left out); sorted, "none" when there is none.
+std::string NiDameBonus(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the pass wants one stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    KohoKind = kkSikatu;
+    KillNiDameRen(*g);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]) + '/' + std::to_string(Koho.Bonus[i]) + ':'
+                      + std::to_string(static_cast<int>(Koho.Kind[i])));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd niDame("KillNiDameRen:bonus:ki", NiDameBonus);
 const TProblemRoutineAdd urgentMe("SikatuUrgentMe:bonus:ki", WithBonus<SikatuUrgentMe>);
 const TProblemRoutineAdd urgentSteal("SikatuUrgentSteal:bonus:ki", WithBonus<SikatuUrgentSteal, kkSikatuUrgent>);
 const TProblemRoutineAdd meShape("SikatuMeShape:bonus:ki", WithBonus<SikatuMeShape>);

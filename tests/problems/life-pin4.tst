@@ -214,3 +214,27 @@ black to play
   . . . . . . X O O
 call SikatuUrgentSteal H1 [H5=K:33]
 call SikatuUrgentSteal:bonus:ki H1 [H5=K/0:33]
+
+# --- The bonus of the two-liberty chain kill ------------------------------------
+#   call KillNiDameRen:bonus:ki V   the two-liberty chain pass on the group
+#       at V: each candidate as "P/b:r" (its value is an evaluation and is
+#       not shown)
+
+[ki-kill-two-liberty-chain-no-bonus]
+# Black's C3-D3-E3-C2-E2 inside White's wall (B1-B4, row 4, F2-F4) has two
+# liberties, C1 and E1, no ladder catches it, and it holds White's D2 in
+# atari at D1.  White's atari at C1 or at E1 is no self-atari; Black's
+# answer to either is the capture at D1, and the group, one eye at most,
+# stays below eye value 4: both are candidates under reason 9 with their
+# evaluations as values and no bonus.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O O O . . .
+  . O X X X O . . .
+  . O X O X O . . .
+  . O . . . . . . .
+call KillNiDameRen:bonus:ki C3 [C1/0:9 E1/0:9]
