@@ -1,0 +1,76 @@
+// Entries of the problem table life-pin4.tst: the settling, killing and
+// urgent eye passes read with the bonus of each candidate.  The answer
+// format is written at each entry.
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "board/Gun.h"
+#include "engine/Koho.h"
+#include "engine/SikatuKatachi.h"
+
+namespace vorn::test {
+namespace {
+
+// call NAME:bonus:ki V   one pattern pass on the group at V under the reason
+// the life-and-death generators give it: each candidate as "P=K+d/b:r",
+// its value counted from the group's value K, its bonus b and its reason r;
+// sorted, "none" when there is none.
+template <void (*Pass)(const TGun&), int Reason = kkSikatu>
+std::string WithBonus(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the pass wants one stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const int kati = g->GetKati();
+    KohoKind = Reason;
+    Pass(*g);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int d = Koho.Value[i] - kati;
+        all.push_back(GtpVertex(Koho.Pt[i]) + "=K" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "") + '/'
+                      + std::to_string(Koho.Bonus[i]) + ':' + std::to_string(static_cast<int>(Koho.Kind[i])));
+    }
+    return SortedWords(all);
+}
+
+// call KillNiDameRen:bonus:ki V   the two-liberty chain pass on the group at
+// V: each candidate as "P/b:r", its point, its bonus and its reason (the
+// value is an evaluation and left out); sorted, "none" when there is none.
+std::string NiDameBonus(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the pass wants one stone of the group");
+    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    KohoKind = kkSikatu;
+    KillNiDameRen(*g);
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(GtpVertex(Koho.Pt[i]) + '/' + std::to_string(Koho.Bonus[i]) + ':'
+                      + std::to_string(static_cast<int>(Koho.Kind[i])));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd niDame("KillNiDameRen:bonus:ki", NiDameBonus);
+const TProblemRoutineAdd urgentMe("SikatuUrgentMe:bonus:ki", WithBonus<SikatuUrgentMe>);
+const TProblemRoutineAdd urgentSteal("SikatuUrgentSteal:bonus:ki", WithBonus<SikatuUrgentSteal, kkSikatuUrgent>);
+const TProblemRoutineAdd meShape("SikatuMeShape:bonus:ki", WithBonus<SikatuMeShape>);
+const TProblemRoutineAdd killBorder("KillBorderPoint:bonus:ki", WithBonus<KillBorderPoint>);
+const TProblemRoutineAdd wideHiraki("SettleWideHiraki:bonus:ki", WithBonus<SettleWideHiraki, kkSikatuSettle>);
+const TProblemRoutineAdd hiraki("SettleHiraki:bonus:ki", WithBonus<SettleHiraki, kkSikatuSettle>);
+const TProblemRoutineAdd sichoInJi("SettleSichoInJi:bonus:ki", WithBonus<SettleSichoInJi>);
+const TProblemRoutineAdd nanameAnswer("SettleNanameAnswer:bonus:ki", WithBonus<SettleNanameAnswer>);
+const TProblemRoutineAdd atariDame("SettleAtariDame:bonus:ki", WithBonus<SettleAtariDame>);
+const TProblemRoutineAdd ikkenNozoki("SettleIkkenNozoki:bonus:ki", WithBonus<SettleIkkenNozoki>);
+const TProblemRoutineAdd atariIsi("SettleAtariIsi:bonus:ki", WithBonus<SettleAtariIsi>);
+
+} // namespace
+} // namespace vorn::test
