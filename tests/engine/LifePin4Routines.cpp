@@ -16,7 +16,7 @@
 namespace vorn::test {
 namespace {
 
-// call NAME:bonus:ki V   one pattern pass on the group at V under the reason
+// call NAME:bonus V   one pattern pass on the group at V under the reason
 // the life-and-death generators give it: each candidate as "P=K+d/b:r",
 // its value counted from the group's value K, its bonus b and its reason r;
 // sorted, "none" when there is none.
@@ -40,7 +40,7 @@ std::string WithBonus(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
-// call KillNiDameRen:bonus:ki V   the two-liberty chain pass on the group at
+// call KillNiDameRen:bonus V   the two-liberty chain pass on the group at
 // V: each candidate as "P/b:r", its point, its bonus and its reason (the
 // value is an evaluation and left out); sorted, "none" when there is none.
 std::string NiDameBonus(const std::vector<Point>& pts)
@@ -59,18 +59,18 @@ std::string NiDameBonus(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
-const TProblemRoutineAdd niDame("KillNiDameRen:bonus:ki", NiDameBonus);
-const TProblemRoutineAdd urgentMe("SikatuUrgentMe:bonus:ki", WithBonus<SikatuUrgentMe>);
-const TProblemRoutineAdd urgentSteal("SikatuUrgentSteal:bonus:ki", WithBonus<SikatuUrgentSteal, kkSikatuUrgent>);
-const TProblemRoutineAdd meShape("SikatuMeShape:bonus:ki", WithBonus<SikatuMeShape>);
-const TProblemRoutineAdd killBorder("KillBorderPoint:bonus:ki", WithBonus<KillBorderPoint>);
-const TProblemRoutineAdd wideHiraki("SettleWideHiraki:bonus:ki", WithBonus<SettleWideHiraki, kkSikatuSettle>);
-const TProblemRoutineAdd hiraki("SettleHiraki:bonus:ki", WithBonus<SettleHiraki, kkSikatuSettle>);
-const TProblemRoutineAdd sichoInJi("SettleSichoInJi:bonus:ki", WithBonus<SettleSichoInJi>);
-const TProblemRoutineAdd nanameAnswer("SettleNanameAnswer:bonus:ki", WithBonus<SettleNanameAnswer>);
-const TProblemRoutineAdd atariDame("SettleAtariDame:bonus:ki", WithBonus<SettleAtariDame>);
-const TProblemRoutineAdd ikkenNozoki("SettleIkkenNozoki:bonus:ki", WithBonus<SettleIkkenNozoki>);
-const TProblemRoutineAdd atariIsi("SettleAtariIsi:bonus:ki", WithBonus<SettleAtariIsi>);
+const TProblemRoutineAdd niDame("KillNiDameRen:bonus", NiDameBonus);
+const TProblemRoutineAdd urgentMe("SikatuUrgentMe:bonus", WithBonus<SikatuUrgentMe>);
+const TProblemRoutineAdd urgentSteal("SikatuUrgentSteal:bonus", WithBonus<SikatuUrgentSteal, kkSikatuUrgent>);
+const TProblemRoutineAdd meShape("SikatuMeShape:bonus", WithBonus<SikatuMeShape>);
+const TProblemRoutineAdd killBorder("KillBorderPoint:bonus", WithBonus<KillBorderPoint>);
+const TProblemRoutineAdd wideHiraki("SettleWideHiraki:bonus", WithBonus<SettleWideHiraki, kkSikatuSettle>);
+const TProblemRoutineAdd hiraki("SettleHiraki:bonus", WithBonus<SettleHiraki, kkSikatuSettle>);
+const TProblemRoutineAdd sichoInJi("SettleSichoInJi:bonus", WithBonus<SettleSichoInJi>);
+const TProblemRoutineAdd nanameAnswer("SettleNanameAnswer:bonus", WithBonus<SettleNanameAnswer>);
+const TProblemRoutineAdd atariDame("SettleAtariDame:bonus", WithBonus<SettleAtariDame>);
+const TProblemRoutineAdd ikkenNozoki("SettleIkkenNozoki:bonus", WithBonus<SettleIkkenNozoki>);
+const TProblemRoutineAdd atariIsi("SettleAtariIsi:bonus", WithBonus<SettleAtariIsi>);
 
 } // namespace
 } // namespace vorn::test

@@ -1,7 +1,7 @@
 # Life and death rows where the candidate's bonus or one direction of the
 # scan round an eye point decides the answer: the settling, killing and
 # urgent eye passes on small corners.
-#   call NAME:bonus:ki V   one pattern pass (NAME) on the group at V, under
+#   call NAME:bonus V   one pattern pass (NAME) on the group at V, under
 #       the reason its callers give it: each candidate as "P=K+d/b:r", its
 #       value counted from the group's value K (its Kati), its bonus b and
 #       its reason r.  The pattern passes add their points with no bonus:
@@ -26,7 +26,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call SikatuUrgentMe:bonus:ki D9 [B9=K-4/0:9]
+call SikatuUrgentMe:bonus D9 [B9=K-4/0:9]
 
 [ki-kill-border-point-no-bonus]
 # White's top edge group A8-B8, D8-E8-E9 round the space A9-D9, its mouth C8
@@ -45,7 +45,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call KillBorderPoint:bonus:ki A8 [C9=K/0:9]
+call KillBorderPoint:bonus A8 [C9=K/0:9]
 
 [ki-eye-shape-false-point-no-bonus]
 # White's top edge group with the one-point eyes A9 and C9 and the space
@@ -63,7 +63,7 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call SikatuMeShape:bonus:ki B9 [E9=K/0:9]
+call SikatuMeShape:bonus B9 [E9=K/0:9]
 
 [ki-wide-extension-no-bonus]
 # Black's A3-B3-C3 under White's wall A4-D4: the two-space extension F3 is
@@ -81,7 +81,7 @@ black to play
   X X X . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call SettleWideHiraki:bonus:ki A3 [F2=K+1/0:32]
+call SettleWideHiraki:bonus A3 [F2=K+1/0:32]
 
 [ki-lone-stone-in-atari-no-bonus]
 # Black's A3-D3-D2 with the lone A1 held in atari by White's B1 (eye value
@@ -99,7 +99,7 @@ black to play
   X X X X O . . . .
   . . . X O . . . .
   X O . . O . . . .
-call SettleAtariIsi:bonus:ki A3 [B2=K/0:9]
+call SettleAtariIsi:bonus A3 [B2=K/0:9]
 
 [ki-jump-that-peeps-no-bonus]
 # White's G1-G2-G3-H3-J3 round the square H1-J2; E3, White's one-space jump
@@ -117,7 +117,7 @@ black to play
   . . . . . . O O O
   . . . X . . O . .
   . . . . . . O . .
-call SettleIkkenNozoki:bonus:ki G3 [E3=K/0:9]
+call SettleIkkenNozoki:bonus G3 [E3=K/0:9]
 
 [ki-liberty-ataris-the-intruder-no-bonus]
 # White's A3-D3-D2-D1 round the corner with Black's C2 inside (liberties B2
@@ -135,7 +135,7 @@ black to play
   O O O O X . . . .
   . . X O X . . . .
   . . . O X . . . .
-call SettleAtariDame:bonus:ki D3 [C1=K/0:9]
+call SettleAtariDame:bonus D3 [C1=K/0:9]
 
 [ki-diagonal-ataris-the-intruder-no-bonus]
 # White's A2-A3-D3-D2 round Black's C2 (liberties B2 and C1).  C1, diagonal
@@ -153,7 +153,7 @@ black to play
   O O O O X . . . .
   O . X O X . . . .
   . . . . X . . . .
-call SettleNanameAnswer:bonus:ki D3 [C1=K/0:9]
+call SettleNanameAnswer:bonus D3 [C1=K/0:9]
 
 [ki-ladder-on-the-corner-intruder-no-bonus]
 # White's A3-E3-E2-E1 round A1-D2 with Black's A1 and C1 inside.  The ladder
@@ -170,7 +170,7 @@ black to play
   O O O O O X . . .
   . . . . O X . . .
   X . X . O X . . .
-call SettleSichoInJi:bonus:ki D3 [B1=K/0:9]
+call SettleSichoInJi:bonus D3 [B1=K/0:9]
 
 [ki-extension-to-a-cut-off-stone-no-bonus]
 # White's corner A3-C3-C2-C1 with its cut-off stone E3 beyond Black's D3 and
@@ -188,7 +188,7 @@ black to play
   O O O X O . . . .
   . . O . . . . . .
   . . O . . . . . .
-call SettleHiraki:bonus:ki C2 [E2=K/0:32]
+call SettleHiraki:bonus C2 [E2=K/0:32]
 
 # --- The eye-stealing peep on the left of the eye point -------------------------
 
@@ -213,10 +213,10 @@ black to play
   . . . . . . X O O
   . . . . . . X O O
 call SikatuUrgentSteal H1 [H5=K:33]
-call SikatuUrgentSteal:bonus:ki H1 [H5=K/0:33]
+call SikatuUrgentSteal:bonus H1 [H5=K/0:33]
 
 # --- The bonus of the two-liberty chain kill ------------------------------------
-#   call KillNiDameRen:bonus:ki V   the two-liberty chain pass on the group
+#   call KillNiDameRen:bonus V   the two-liberty chain pass on the group
 #       at V: each candidate as "P/b:r" (its value is an evaluation and is
 #       not shown)
 
@@ -237,4 +237,4 @@ white to play
   . O X X X O . . .
   . O X O X O . . .
   . O . . . . . . .
-call KillNiDameRen:bonus:ki C3 [C1/0:9 E1/0:9]
+call KillNiDameRen:bonus C3 [C1/0:9 E1/0:9]
