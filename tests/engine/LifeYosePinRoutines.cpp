@@ -80,6 +80,8 @@ std::string AtariPlain(const std::vector<Point>& pts)
 // value 20 under the relation reason (5).  "skip" when the test spares the
 // group, "read" when not, then the points of the candidates the test added
 // on the way (the seed left out), sorted; "none" when it added none.
+// SikatuSkip:seeded-15 and :seeded-14 seed the value named.
+template <int Value>
 std::string SkipSeeded(const std::vector<Point>& pts)
 {
     if (pts.size() != 2)
@@ -87,7 +89,7 @@ std::string SkipSeeded(const std::vector<Point>& pts)
     const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
     if (g == nullptr)
         throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    AddKohoEx(pts[1], 20, kkKankei, Point{});
+    AddKohoEx(pts[1], Value, kkKankei, Point{});
     if (KohoCount != 1)
         throw std::invalid_argument("the seed is refused at " + GtpVertex(pts[1]));
     KohoKind = kkSikatu;
@@ -99,7 +101,9 @@ std::string SkipSeeded(const std::vector<Point>& pts)
     return std::string(skip ? "skip " : "read ") + SortedWords(added);
 }
 
-const TProblemRoutineAdd skipSeeded("SikatuSkip:seeded", SkipSeeded);
+const TProblemRoutineAdd skipSeeded("SikatuSkip:seeded", SkipSeeded<20>);
+const TProblemRoutineAdd skipSeeded15("SikatuSkip:seeded-15", SkipSeeded<15>);
+const TProblemRoutineAdd skipSeeded14("SikatuSkip:seeded-14", SkipSeeded<14>);
 const TProblemRoutineAdd atariPlain("YoseAtariValue:plain", AtariPlain);
 const TProblemRoutineAdd nozokiPrepared("SettleIkkenNozoki:prepared", WithPrepared<SettleIkkenNozoki>);
 

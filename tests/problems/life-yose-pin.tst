@@ -474,6 +474,39 @@ black to play
   . . . . X . . . .
 call SikatuSkip:seeded D3 D1 [read none]
 
+[skip-saved-by-a-candidate-worth-fifteen]
+# As skip-saved-by-a-relation-candidate, the seed at B2 worth 15: the
+# least value that saves the group.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  O . X O X . . . .
+  . . . . X . . . .
+call SikatuSkip:seeded-15 D3 B2 [skip none]
+
+[skip-not-saved-by-a-candidate-worth-fourteen]
+# The same seed worth 14 saves nothing, and the other tests run as in
+# skip-not-saved-by-a-useless-candidate (they do not look at the seed): the
+# relation answer they find at D1 (the point the useless seed took) is worth
+# less than the urgent score and saves nothing, but it stays in the table
+# (there it fell on the seed's point).  The group is read; D1 was added.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  O . X O X . . . .
+  . . . . X . . . .
+call SikatuSkip:seeded-14 D3 B2 [read D1]
+
 # --- The kill at a border point: the mouth below the border point -----------
 #   call KillBorderPoint V    the kill pass at the border points of the
 #       group at V (generators.tst), called without its callers' gates
