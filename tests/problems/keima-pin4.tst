@@ -15,7 +15,7 @@
 # The stage looks at every stone of the side to play, the bottom line and
 # the first column included.
 
-[ka-between-bottom-line]
+[between-bottom-line]
 # White's E1 on the bottom line, in the living corner group A1-E1,
 # B2-B5, A3, A5 (eyes A2 and A4), reaches Black's D3 by a knight's move and
 # Black's F4 by a large knight's move; D3 and F4 are a knight's move apart
@@ -36,7 +36,7 @@ white to play
   O O O O O . . . .
 call KeimaOgeimaHokyo:prep [E3:22 E3/E4/D2]
 
-[ka-between-first-column]
+[between-first-column]
 # White's A5 on the first column, joined to the living corner group A3-A1,
 # B2-E2, C1, E1 (eyes B1 and D1) by the one-space jump A5-A3 along the
 # edge; A4 is empty, so the knight's move to Black's C4 stands (nothing of
@@ -67,7 +67,7 @@ call KeimaOgeimaHokyo:prep [C5:22 C5/D5/B4]
 # 2 + 2 = 4 (premise, shown by "GunMe"): the least that lets the stage look
 # at J5.  White plays G5 with the prepared answer G5/F5/H4.
 
-[ka-between-eyes-four]
+[between-eyes-four]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -81,7 +81,7 @@ white to play
 call GunMe J5 [4]
 call KeimaOgeimaHokyo:prep [G5:22 G5/F5/H4]
 
-[ka-between-eyes-three]
+[between-eyes-three]
 # White's G1 taken away: F1-G1-H1 is one eye with a vital point at G1 for
 # a second, eye value 3 (premise, "GunMe"); the group is not alive by eyes
 # and the stage passes over J5: nothing.
@@ -104,7 +104,7 @@ call KeimaOgeimaHokyo:prep [none]
 # has more than one liberty and its group is not dead, and then marks P1
 # in the skip marks ("Kankei4Hokyo:marks").
 
-[ka-k4-outside-stone-two-liberties]
+[k4-outside-stone-two-liberties]
 # White's C6 has two liberties, C5 and D6; Black's B6 and C7 beside it are
 # each in atari (A6, D7), so C6 is not given up (the analysis keeps it
 # alive, "status").  Black's D6 joins D5; White's D6 answered by Black's E6
@@ -124,7 +124,7 @@ status C6 [alive]
 call Kankei4Hokyo:marks D5 E7 [D6=1]
 call Kankei4Hokyo:marks E7 D5 [D6=1]
 
-[ka-k4-outside-stone-in-atari]
+[k4-outside-stone-in-atari]
 # Black's C5 added: White's C6 is left the one liberty D6 (still not dead,
 # Black's B6 and C7 being in atari as well): the pattern ends at once,
 # nothing is proposed and nothing marked.
@@ -152,7 +152,7 @@ call Kankei4Hokyo:pin E7 D5 D6 [none]
 # is one of the candidates of that row).  The closing block marks N, D6,
 # in the second skip marks with 1 ("KeimaTuke:marks2 A B").
 
-[ka-closing-marks-n]
+[closing-marks-n]
 white to play
   . . . . . . . . .
   . X . . . . . . .
@@ -166,7 +166,7 @@ white to play
 call KeimaTuke:marks2 C5 D7 [D6=1]
 call KeimaTuke:marks2 D7 C5 [D6=1]
 
-[ka-closing-z-taken]
+[closing-z-taken]
 # White's B5 behind S (Z): the handler ends before any reading and marks
 # nothing.
 white to play
@@ -189,7 +189,7 @@ call KeimaTuke:marks2 D7 C5 [none]
 # it (White's C5 is answered by D4 and White's D4 by C5, each time with
 # three liberties).  Black blocks at E6.
 
-[ka-push-two-liberties-kept]
+[push-two-liberties-kept]
 # White's B6, B7 and C7 stand behind the pushing stone: after Black's E6,
 # White's D6 (liberties C6 and D7) joins them at C6 or D7 whichever Black
 # takes, so neither the group nor the chain at M is given up and the push
@@ -209,7 +209,7 @@ black to play
 call KeimaTuke:pin D5 E7 D6 D5 D6 E7 D6 E6 [D6=r:5]
 call KeimaTuke:pin E7 D5 D6 E7 D6 D5 D6 E6 [D6=r:5]
 
-[ka-push-two-liberties-kept-white]
+[push-two-liberties-kept-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -223,7 +223,7 @@ white to play
 call KeimaTuke:pin D5 E7 D6 D5 D6 E7 D6 E6 [D6=r:5]
 call KeimaTuke:pin E7 D5 D6 E7 D6 D5 D6 E6 [D6=r:5]
 
-[ka-push-two-liberties-given-up]
+[push-two-liberties-given-up]
 # Without White's stones behind D6: after Black's E6 the lone D6 and E5
 # are cut apart and the group at M is given up, so the push is not kept
 # and the closing block speaks.  The hane below: Y = D4 has three empty
@@ -247,7 +247,7 @@ black to play
 call KeimaTuke:pin D5 E7 E4 D5 E4 E7 D4 [E4=r:5 E6]
 call KeimaTuke:pin E7 D5 E4 E7 E4 D5 D4 [E4=r:5 E6]
 
-[ka-push-two-liberties-given-up-white]
+[push-two-liberties-given-up-white]
 # The same with White to play: White's hane is proposed at Y = D4 itself
 # (by its point), and the contact stone's ladder reading proposes N = E6
 # under reason 27 (with White's prepared answer), worth White's E6,
@@ -276,7 +276,7 @@ call KeimaTuke:pin E7 D5 E6 D5 E6 D6 F7 E7 E6 [D4 E6=r:27]
 # answer at N, H2 (W = J1 in the corner has one empty neighbour).  Y = F3
 # holds Black's stone (no hane below) and M is not on the third line.
 
-[ka-push-second-line-both-alive]
+[push-second-line-both-alive]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -300,7 +300,7 @@ call KeimaTuke:pin J2 G3 H3 G3 H3 H2 G4 [H2 H3=r:5]
 # blocks at G5; the eye values after White's F5 and Black's G5 are the
 # premises of each row ("HaneMore:eyes").
 
-[ka-push-block-pushing-group-four]
+[push-block-pushing-group-four]
 # Black's J7 added.  Black's group at S has eye value 4, Black's group at
 # N only 2: the blocks are not both alive.  M is on the fourth line, so
 # White's value is its evaluation after F5 and G5.  N has no empty
@@ -325,7 +325,7 @@ call HaneMore:eyes G4 F5 F5 G5 [me=4]
 call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
 
-[ka-push-block-pushing-group-four-white]
+[push-block-pushing-group-four-white]
 white to play
   . O . O O X . . .
   O O O O O X . . .
@@ -339,7 +339,7 @@ white to play
 call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
 
-[ka-push-block-pushing-group-three]
+[push-block-pushing-group-three]
 # White's B9 taken away (A9-B9-C9 one eye with a vital point for a
 # second) and White's J4 added: White's pushing group has eye value 3
 # after F5 and G5, Black's groups at S and N 4 and 0.  The push is read on
@@ -362,7 +362,7 @@ call HaneMore:eyes G4 F5 F5 G5 [me=3]
 call KeimaTuke:pass F4 G6 F5 G5 [F5=r/4]
 call KeimaTuke:pass G6 F4 F5 G5 [F5=r/4]
 
-[ka-push-block-pushing-group-three-white]
+[push-block-pushing-group-three-white]
 white to play
   . . . O O X . . .
   O O O O O X . . .
@@ -376,7 +376,7 @@ white to play
 call KeimaTuke:pass F4 G6 F5 G5 [F5=r/4]
 call KeimaTuke:pass G6 F4 F5 G5 [F5=r/4]
 
-[ka-push-block-n-group-three]
+[push-block-n-group-three]
 # Black's G8 and J8 instead: Black's group at N gets eye value 3, still
 # short of life (S's group 4, White's pushing group 4): the push is read
 # on as above, F5 worth White's F5 and Black's G5, for either side.
@@ -396,7 +396,7 @@ call HaneMore:eyes G4 F5 F5 G5 [me=4]
 call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
 
-[ka-push-block-n-group-three-white]
+[push-block-n-group-three-white]
 white to play
   . O . O O X . . .
   O O O O O X X . X
@@ -409,7 +409,7 @@ white to play
   . . . . . . . . .
 call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 
-[ka-push-block-both-alive]
+[push-block-both-alive]
 # Black's H8 instead: Black's groups at S and at N have eye values 4 and
 # 5, both alive by eyes.  M is not on the second line, so the block at N
 # is looked at for a ladder: G5-G6 has two liberties, F6 and G7, and
@@ -437,7 +437,7 @@ call HaneMore:eyes G4 G5 F5 G5 [me=5]
 call KeimaTuke:pin F4 G6 F5 G6 F5 [G5]
 call KeimaTuke:pin G6 F4 F5 F4 F5 [G5]
 
-[ka-push-block-both-alive-white]
+[push-block-both-alive-white]
 white to play
   . O . O O X . . .
   O O O O O X . X .
@@ -451,11 +451,11 @@ white to play
 call KeimaTuke:pin F4 G6 G5 G6 G5 F5 F4 G5 [G5=r:5]
 call KeimaTuke:pin G6 F4 G5 F4 G5 F5 G6 G5 [G5=r:5]
 
-[ka-push-block-s-group-three]
+[push-block-s-group-three]
 # The same with White's A4 under Black's A6-D6: Black's group at S drops
 # to eye value 3 (N's stays 5, White's pushing group 7), so the blocks are
 # no longer both alive and the push is read on as in
-# [ka-push-block-pushing-group-four]: F5 worth White's F5 and Black's G5,
+# [push-block-pushing-group-four]: F5 worth White's F5 and Black's G5,
 # not cut (the pushing group has two eyes), for either side.
 black to play
   . O . O O X . . .
@@ -473,7 +473,7 @@ call HaneMore:eyes G4 F5 F5 G5 [me=7]
 call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 call KeimaTuke:pin G6 F4 F5 F4 F5 G5 [F5=r:5]
 
-[ka-push-block-s-group-three-white]
+[push-block-s-group-three-white]
 white to play
   . O . O O X . . .
   O O O O O X . X .
@@ -488,7 +488,7 @@ call KeimaTuke:pin F4 G6 F5 G6 F5 G5 [F5=r:5]
 
 # --- The second pass: the contact stone's group dead --------------------------
 
-[ka-k4-contact-stone-dead]
+[k4-contact-stone-dead]
 # Black's D5-E7, White's E5-F5 touching D5 from the side (O = E5 at R1,
 # P1 = E6), shut in by Black's D3-H3, H4-H7, D8-G8 and D4-D5: White's two
 # stones have five liberties but no room for eyes and no way out, and the
@@ -521,7 +521,7 @@ call Kankei4Hokyo:pin E7 D5 E6 [none]
 # it is, under reason 22, for either side to play.  The stage reads a
 # pair only when both groups have eye value 4 or more ("GunMe").
 
-[ka-hokyo-owner-group-four]
+[hokyo-owner-group-four]
 # White's A6-B6 above Black's group leave it its two eyes alone: eye
 # value 4; White's group has 8.
 black to play
@@ -539,7 +539,7 @@ call GunMe E3 [8]
 call KeimaHokyo:pin D3 E5 E4 E5 E4 D4 F5 D3 E4 [E4=r:22]
 call KeimaHokyo:pin E5 D3 E4 D3 E4 D4 F5 E5 E4 [E4=r:22]
 
-[ka-hokyo-owner-group-four-white]
+[hokyo-owner-group-four-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -552,7 +552,7 @@ white to play
   . X . X O . O . .
 call KeimaHokyo:pin D3 E5 E4 E5 E4 D4 F5 D3 E4 [E4=r:22]
 
-[ka-hokyo-contact-group-four]
+[hokyo-contact-group-four]
 # Instead Black's J3 above White's J2 leaves White's group its two eyes
 # alone: eye value 4 (Black's has 10).
 black to play
@@ -570,7 +570,7 @@ call GunMe E3 [4]
 call KeimaHokyo:pin D3 E5 E4 E5 E4 D4 F5 D3 E4 [E4=r:22]
 call KeimaHokyo:pin E5 D3 E4 D3 E4 D4 F5 E5 E4 [E4=r:22]
 
-[ka-hokyo-contact-group-four-white]
+[hokyo-contact-group-four-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -585,7 +585,7 @@ call KeimaHokyo:pin D3 E5 E4 E5 E4 D4 F5 D3 E4 [E4=r:22]
 
 # --- The contact handler: two liberties, the answer moved to N -----------------
 
-[ka-dame2-answer-at-n]
+[dame2-answer-at-n]
 # Black's D5-C5 (S's chain) and E7; White's contact E5 (T) with B5 and
 # C4-D4 around: M = D6, N = E6, Z = C5 (Black's), E_M = C6, E_F = C7.  S's
 # chain has two liberties, C6 and D6, and no ladder takes it (White's C6
@@ -621,7 +621,7 @@ call KeimaTuke:pin E7 D5 D6 D5 D6 [E6]
 # hane at Y.  The push-and-hane under M wants a contact stone of more than
 # two liberties: nothing either, whichever side plays.
 
-[ka-sandan-contact-two-liberties]
+[sandan-contact-two-liberties]
 white to play
   . . . . . . . . .
   . X . . . . . . .
@@ -636,7 +636,7 @@ ladder D5 [1 E5]
 call KeimaTuke:pin C5 D7 C6 D7 C6 D6 B6 [none]
 call KeimaTuke:pin D7 C5 C6 C5 C6 D6 B6 [none]
 
-[ka-sandan-contact-two-liberties-black]
+[sandan-contact-two-liberties-black]
 black to play
   . . . . . . . . .
   . X . . . . . . .
@@ -652,7 +652,7 @@ call KeimaTuke:pin D7 C5 C6 C5 C6 D6 B6 [none]
 
 # --- The second pass: a stone on a cutting point stops it ------------------
 
-[ka-k4-outside-stone-alone]
+[k4-outside-stone-alone]
 # Black's D5-E7, White's lone F6 outside the cutting point E6 (named D5
 # E7: P1 = E6, P2 = D6): F6 has four liberties and is not dead; Black's E6
 # joins E7, White's E6 answered by Black's D6 leaves E6-F6 four liberties.
@@ -670,7 +670,7 @@ black to play
 call Kankei4Hokyo:marks D5 E7 [E6=1]
 call Kankei4Hokyo:marks E7 D5 [E6=1]
 
-[ka-k4-stone-on-cutting-point]
+[k4-stone-on-cutting-point]
 # White's D6 added on the other cutting point (R2 of D5-E7, R3 of E7-D5):
 # the knight's move is already cut into, and the second pass proposes and
 # marks nothing, whichever end is named first.
@@ -691,7 +691,7 @@ call Kankei4Hokyo:pin E7 D5 E6 [none]
 
 # --- The contact handler: attacker's stones on both side points ----------------
 
-[ka-ryo-answer-in-atari-kept]
+[ryo-answer-in-atari-kept]
 # Black's D5-E7 with White's E5 and D7 on both side points (R2 = D6,
 # R3 = E6 of D5-E7), Black's C6-C7 beside D7 and White's F7 beside E7.
 # Black's tries: D6 (joined to C6-C7, no ladder) answered by White's E6;

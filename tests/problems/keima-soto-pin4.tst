@@ -18,7 +18,7 @@
 # stone is not in atari (C6, Om, is empty, C5 is on the third line, B6 is
 # not Black's): nothing, whoever plays.
 
-[kb-tuke-oa-atari]
+[tuke-oa-atari]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -31,7 +31,7 @@ black to play
   . . . . . . . . .
 call KeimaSotoTuke:at D5 E7 [none]
 
-[kb-tuke-oa-atari-white]
+[tuke-oa-atari-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -51,7 +51,7 @@ call KeimaSotoTuke:at D5 E7 [none]
 # has F6 and G6 alone, two points closed in by Black: the group is dead, so
 # the hane is not read at all: nothing.
 
-[kb-hane-sd-dead-status]
+[hane-sd-dead-status]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -64,7 +64,7 @@ black to play
   . . . . . . . . .
 call HaneMore:group D5 E5 D6 E6 E5 [dead]
 
-[kb-hane-sd-dead]
+[hane-sd-dead]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -77,7 +77,7 @@ black to play
   . . . . . . . . .
 call KeimaSotoHane:at D5 E7 [none]
 
-[kb-hane-sd-dead-white]
+[hane-sd-dead-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -101,7 +101,7 @@ call KeimaSotoHane:at D5 E7 [none]
 # line, E8 is empty.  The value rows show that the evaluation rates E6 above
 # E5 here, so the choice of E5 rests on G6 alone.
 
-[kb-uke-beyond-oq-values]
+[uke-beyond-oq-values]
 black to play
   . . . . . . . . .
   . . . O . . . . .
@@ -115,7 +115,7 @@ black to play
 call HaneMore:value-own D5 E6 [3]
 call HaneMore:value-own D5 E5 [0]
 
-[kb-uke-beyond-oq]
+[uke-beyond-oq]
 black to play
   . . . . . . . . .
   . . . O . . . . .
@@ -134,7 +134,7 @@ call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 [E5=r:5]
 # stone on the first line is not answered: nothing, whoever plays, though
 # A5 has two liberties and A6 is empty.
 
-[kb-tuke-oa-first-line]
+[tuke-oa-first-line]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -147,7 +147,7 @@ black to play
   . . . . . . . . .
 call KeimaSotoTuke:at B5 C7 [none]
 
-[kb-tuke-oa-first-line-white]
+[tuke-oa-first-line-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -170,7 +170,7 @@ call KeimaSotoTuke:at B5 C7 [none]
 # beyond H5 would make it Black's H5, which the value rows rate far above
 # G6.)
 
-[kb-naka-o1-first-line-premises]
+[naka-o1-first-line-premises]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -185,7 +185,7 @@ call HaneMore:cut G5 H5 H6 G5 G6 H6 [cut]
 call HaneMore:value-own G5 G6 [0]
 call HaneMore:value-own G5 H5 [32]
 
-[kb-naka-o1-first-line]
+[naka-o1-first-line]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -210,7 +210,7 @@ call KeimaSotoNaka:at G5 H7 [G6]
 # no hane behind Na).  D7's value: White's push, the block, the ladder's
 # first move.
 
-[kb-naka-ladder-nb-eyes-four-ladder]
+[naka-ladder-nb-eyes-four-ladder]
 black to play
   . . . . . . . . .
   . . . O O O . . .
@@ -223,7 +223,7 @@ black to play
   . . . . . . . . .
 ladder E7 [1 D7]
 
-[kb-naka-ladder-nb-eyes-four-premises]
+[naka-ladder-nb-eyes-four-premises]
 black to play
   . . . . . . . . .
   . . . O O O . . .
@@ -237,7 +237,7 @@ black to play
 call HaneMore:cut D5 E5 E6 D5 D6 E6 [no cut]
 call HaneMore:eyes D5 D7 D7 C7 [me=4]
 
-[kb-naka-ladder-nb-eyes-four]
+[naka-ladder-nb-eyes-four]
 black to play
   . . . . . . . . .
   . . . O O O . . .
@@ -265,7 +265,7 @@ call KeimaSotoNaka:at D5 E7 D7 E7 E6 D6 D7 [D6 D7=r:5]
 # C7 is on the second line, E8 is empty.  Value: Black's E5 plus White's
 # D6, E6, E5.
 
-[kb-uke-block-equal-ladder]
+[uke-block-equal-ladder]
 white to play
   . . O . . . . . .
   . . . . . . . . X
@@ -278,7 +278,7 @@ white to play
   . . . . . . . . .
 ladder D6 [0]
 
-[kb-uke-block-equal-ladder-d5]
+[uke-block-equal-ladder-d5]
 white to play
   . . O . . . . . .
   . . . . . . . . X
@@ -291,7 +291,7 @@ white to play
   . . . . . . . . .
 ladder D5 [0]
 
-[kb-uke-block-equal-premises]
+[uke-block-equal-premises]
 black to play
   . . O . . . . . .
   . . . . . . . . X
@@ -306,7 +306,7 @@ call HaneMore:value-own D5 E6 [0]
 call HaneMore:value-own D5 E5 [19]
 call HaneMore:value-own D5 C7 [19]
 
-[kb-uke-block-equal]
+[uke-block-equal]
 black to play
   . . O . . . . . .
   . . . . . . . . X
@@ -329,7 +329,7 @@ call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 [E5=r:5]
 # worth -2 (the value rows), and E5 would replace D6 only when worth more:
 # Black keeps D6.
 
-[kb-naka-sd-equal-premises]
+[naka-sd-equal-premises]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -344,7 +344,7 @@ call HaneMore:cut D5 E5 E6 D5 D6 E6 [cut]
 call HaneMore:value-own D5 D6 [-2]
 call HaneMore:value-own D5 E5 [-2]
 
-[kb-naka-sd-equal]
+[naka-sd-equal]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -363,7 +363,7 @@ call KeimaSotoNaka:at D5 E7 [D6]
 # Black's F5 is weighed against D6.  Both are worth 0 (the value rows):
 # Black keeps D6.
 
-[kb-naka-o1-equal-premises]
+[naka-o1-equal-premises]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -378,7 +378,7 @@ call HaneMore:cut D5 E5 E6 D5 D6 E6 [cut]
 call HaneMore:value-own D5 D6 [0]
 call HaneMore:value-own D5 F5 [0]
 
-[kb-naka-o1-equal]
+[naka-o1-equal]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -403,7 +403,7 @@ call KeimaSotoNaka:at D5 E7 [D6]
 # second); the block beside B6 would be A6, on the edge.  With Black's E9
 # instead of A7 the capture is worth 11: nothing more.
 
-[kb-hane-atari-twelve-ladder]
+[hane-atari-twelve-ladder]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -416,7 +416,7 @@ black to play
   . . . . . . . . .
 ladder A4 [1 A5]
 
-[kb-hane-atari-twelve-value]
+[hane-atari-twelve-value]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -429,7 +429,7 @@ black to play
   . . . . . . . . .
 call HaneMore:value B4 B5 C5 C4 B6 A4 [12]
 
-[kb-hane-atari-twelve]
+[hane-atari-twelve]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -442,7 +442,7 @@ black to play
   . . . . . . . . .
 call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 B5 C5 C4 B6 A4 [C4=r+4:5]
 
-[kb-hane-atari-twelve-white]
+[hane-atari-twelve-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -455,7 +455,7 @@ white to play
   . . . . . . . . .
 call KeimaSotoHane:at B4 C6 B5 B4 C4 C6 B5 C5 C4 B6 A4 [B5=r+4:5]
 
-[kb-hane-atari-eleven-ladder]
+[hane-atari-eleven-ladder]
 black to play
   . . . . X . . . .
   . . . . . . . . .
@@ -468,7 +468,7 @@ black to play
   . . . . . . . . .
 ladder A4 [1 A5]
 
-[kb-hane-atari-eleven-value]
+[hane-atari-eleven-value]
 black to play
   . . . . X . . . .
   . . . . . . . . .
@@ -481,7 +481,7 @@ black to play
   . . . . . . . . .
 call HaneMore:value B4 B5 C5 C4 B6 A4 [11]
 
-[kb-hane-atari-eleven]
+[hane-atari-eleven]
 black to play
   . . . . X . . . .
   . . . . . . . . .
@@ -508,7 +508,7 @@ call KeimaSotoHane:at B4 C6 C4 B4 C4 C6 B5 C5 C4 B6 A4 [C4=r:5]
 # which the evaluation rates above E6 and E5: Black proposes C7, White the
 # cut D6.  Value: Black's C7 plus White's D6, E6, E5, C5.
 
-[kb-uke-block-ladder-after-mq]
+[uke-block-ladder-after-mq]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -521,7 +521,7 @@ black to play
   . . . . . . . . .
 ladder D5 [0]
 
-[kb-uke-block-ladder-without-mq]
+[uke-block-ladder-without-mq]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -534,7 +534,7 @@ black to play
   . . . . . . . . .
 ladder D5 [1 C5]
 
-[kb-uke-block-keeps-na]
+[uke-block-keeps-na]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -547,7 +547,7 @@ black to play
   . . . . . . . . .
 call KeimaSotoHane:at D5 E7 C7 D5 C7 E7 D6 E6 E5 C5 [C7=r:5]
 
-[kb-uke-block-keeps-na-white]
+[uke-block-keeps-na-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -561,7 +561,7 @@ white to play
 call KeimaSotoHane:at D5 E7 D6 D5 C7 E7 D6 E6 E5 C5 [D6=r:5]
 
 # --- Beyond a side point: a capture beside Nb is not a capture at Mq --------------
-# The position of kb-uke-beyond-oq with Black's F8 caught in White's E8,
+# The position of uke-beyond-oq with Black's F8 caught in White's E8,
 # F9 and G8: White's F7 (beside E7, Ob) would capture it, White's E6 would
 # capture nothing.  Only a capture at Mq makes Black answer at Mq, so Black
 # still takes E5 by Black's G6 two steps beyond E6 (the block C7 is not
@@ -569,7 +569,7 @@ call KeimaSotoHane:at D5 E7 D6 D5 C7 E7 D6 E6 E5 C5 [D6=r:5]
 # taken, so D8 is not tried either).
 # Value: Black's E5 plus White's D6, E6, E5.
 
-[kb-uke-capture-beside-nb]
+[uke-capture-beside-nb]
 black to play
   . . . . . O . . .
   . . . O O X O . .
@@ -584,9 +584,9 @@ call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 [E5=r:5]
 
 # --- The prepared answers of the cut ("KeimaSotoHane:prep", "KeimaSotoNaka:prep") ---
 # White to play at the cut D6 leaves Black's answer and White's reply: in
-# the hane's main line (kb-uke-beyond-oq) both orders, Black's E6 answered
+# the hane's main line (uke-beyond-oq) both orders, Black's E6 answered
 # at E5 and Black's E5 answered at E6; after the atari answer
-# (kb-uke-block-keeps-na) only Black's E6 answered at E5.  Beside a middle
+# (uke-block-keeps-na) only Black's E6 answered at E5.  Beside a middle
 # point (Black's D5-E7 and White's C6 alone) a working cut leaves Black's
 # E6 answered at E5, a cut that does not work (naka-ladder-nb,
 # shapes-hane-more.tst) nothing.  The laddered cut of the edge shape
@@ -594,7 +594,7 @@ call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 [E5=r:5]
 # beyond C4, White's D3 and C2 around Black's C3) leaves Black's C5
 # answered at C4.  Black to play leaves none.
 
-[kb-prep-hane]
+[prep-hane]
 white to play
   . . . . . . . . .
   . . . O . . . . .
@@ -607,7 +607,7 @@ white to play
   . . . . . . . . .
 call KeimaSotoHane:prep D5 E7 [D6/E5/E6 D6/E6/E5]
 
-[kb-prep-hane-black]
+[prep-hane-black]
 black to play
   . . . . . . . . .
   . . . O . . . . .
@@ -620,7 +620,7 @@ black to play
   . . . . . . . . .
 call KeimaSotoHane:prep D5 E7 [none]
 
-[kb-prep-hane-atari]
+[prep-hane-atari]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -633,7 +633,7 @@ white to play
   . . . . . . . . .
 call KeimaSotoHane:prep D5 E7 [D6/E6/E5]
 
-[kb-prep-naka-cut]
+[prep-naka-cut]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -646,7 +646,7 @@ white to play
   . . . . . . . . .
 call KeimaSotoNaka:prep D5 E7 [D6/E6/E5]
 
-[kb-prep-naka-no-cut]
+[prep-naka-no-cut]
 white to play
   . . . . . . . . .
   . . . O O O . . .
@@ -659,7 +659,7 @@ white to play
   . . . . . . . . .
 call KeimaSotoNaka:prep D5 E7 [none]
 
-[kb-prep-hane-sichote]
+[prep-hane-sichote]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -673,14 +673,14 @@ white to play
 call KeimaSotoHane:prep B4 C6 [B5/C5/C4]
 
 # --- Beyond a side point: the block point with two empty neighbours ---------------
-# kb-uke-block-keeps-na with Black's B7 and C8 beside C7: C7 now has two
+# uke-block-keeps-na with Black's B7 and C8 beside C7: C7 now has two
 # empty neighbours only (C6, D7), too few for the block, which is not
 # tried although the evaluation rates it above E6 and E5 (the value rows).
 # Black's answer: E6 (-2), then E5 as D5-E5 would keep three liberties
 # (C5, D6, E6) and is worth as much: E5.  Value: Black's E5 plus the atari
-# reading of kb-uke-block-keeps-na (White's D6, E6, E5, Black's C5).
+# reading of uke-block-keeps-na (White's D6, E6, E5, Black's C5).
 
-[kb-uke-block-two-empty-premises]
+[uke-block-two-empty-premises]
 black to play
   . . . . . . . . .
   . . X . . . . . .
@@ -695,7 +695,7 @@ call HaneMore:value-own D5 E6 [-2]
 call HaneMore:value-own D5 E5 [-2]
 call HaneMore:value-own D5 C7 [2]
 
-[kb-uke-block-two-empty]
+[uke-block-two-empty]
 black to play
   . . . . . . . . .
   . . X . . . . . .
@@ -714,7 +714,7 @@ call KeimaSotoHane:at D5 E7 E5 D5 E5 E7 D6 E6 E5 C5 [E5=r:5]
 # Black's D5-E7 and White's C6 alone); D6 in naka-ladder-nb.  White to play
 # marks nothing.
 
-[kb-marks-naka-outside]
+[marks-naka-outside]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -727,7 +727,7 @@ black to play
   . . . . . . . . .
 call KeimaSotoNaka:marks D5 E7 [F5:1]
 
-[kb-marks-naka-outside-white]
+[marks-naka-outside-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -740,7 +740,7 @@ white to play
   . . . . . . . . .
 call KeimaSotoNaka:marks D5 E7 [none]
 
-[kb-marks-naka-ladder-nb]
+[marks-naka-ladder-nb]
 black to play
   . . . . . . . . .
   . . . O O O . . .
@@ -761,7 +761,7 @@ call KeimaSotoNaka:marks D5 E7 [D6:1]
 # is not read and Black's point is D6, the same as Black's first answer:
 # Black proposes D6 alone.
 
-[kb-naka-ladder-nb-d8-empty-ladder]
+[naka-ladder-nb-d8-empty-ladder]
 black to play
   . . . . . . . . .
   . . . . O O . . .
@@ -774,7 +774,7 @@ black to play
   . . . . . . . . .
 ladder E7 [1 D7]
 
-[kb-naka-ladder-nb-d8-empty]
+[naka-ladder-nb-d8-empty]
 black to play
   . . . . . . . . .
   . . . . O O . . .
@@ -797,7 +797,7 @@ call KeimaSotoNaka:at D5 E7 [D6]
 # C5, Black's B5, White's B6, which then has A6 alone (the push row): a
 # push whose stone is caught is not read.  Nothing, whoever plays.
 
-[kb-nobi-push-caught-cut]
+[nobi-push-caught-cut]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -810,7 +810,7 @@ black to play
   . . . . . . . . .
 ladder B5 [1 B6]
 
-[kb-nobi-push-caught-push]
+[nobi-push-caught-push]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -823,7 +823,7 @@ black to play
   . . . . . . . . .
 ladder B6 [1 A6]
 
-[kb-nobi-push-caught]
+[nobi-push-caught]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -836,7 +836,7 @@ black to play
   . . . . . . . . .
 call KeimaSotoHane:at B4 C6 [none]
 
-[kb-nobi-push-caught-white]
+[nobi-push-caught-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .

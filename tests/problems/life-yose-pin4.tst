@@ -25,7 +25,7 @@
 # spares it, the opponent's group is pondered for a kill, and a kill search
 # that finds nothing leaves its shape remembered.
 
-[kh-pass-reads-two-eyes-beside-a-living-wall]
+[pass-reads-two-eyes-beside-a-living-wall]
 # White's corner group A8-D8, B9, D9 has two sure eyes, A9 and C9 (each
 # point enclosed by White's stones and the edge, and its diagonal B8, or B8
 # and D8, White's): eye value 4, and no breathing point outside the eyes.
@@ -50,7 +50,7 @@ call GunMe A8 [4]
 call GunMe A7 [4]
 call SikatuThink:remembered A8 [remembered]
 
-[kh-pass-leaves-two-eyes-beside-a-half-eyed-wall]
+[pass-leaves-two-eyes-beside-a-half-eyed-wall]
 # The same without Black's E6: F7's diagonal E6 is now empty and White may
 # play there (beside White's E5), so with White's G6 two of F7's diagonals
 # are White's to take: F7 is a false eye in prospect, a half eye, and the
@@ -73,7 +73,7 @@ call GunMe A7 [3]
 status A7 [alive]
 call SikatuThink:remembered A8 [not]
 
-[kh-pass-reads-two-eyes-beside-a-dead-wall]
+[pass-reads-two-eyes-beside-a-dead-wall]
 # White's corner of the rows above; Black's wall A7-E7, E8-E9 has no
 # closed space of its own and White's A5-G5, G4 faces it across row 6: the
 # analysis gives it eye value 1 and counts it dead.  A dead neighbour does
@@ -105,7 +105,7 @@ call SikatuThink:remembered A8 [remembered]
 # the area map is 0 there, one when a diagonal neighbour holds a stone of
 # the engine's.
 
-[kh-kill-pondering-at-the-mouth-in-no-ones-area]
+[kill-pondering-at-the-mouth-in-no-ones-area]
 # Black's B9, A8-D8 walled in by White's A7-E7, E8, E9 holds the one-point
 # eye A9 and the two points C9-D9, D9 touching White's E9 (eye value 3).
 # White's D9, joined to E9, kills: C9 then touches a White stone and is no
@@ -129,7 +129,7 @@ call GunMe A8 [3]
 call AreaMap:side C9 D9 [C9=black D9=neutral]
 call KorosuYomi:pin2 A8 [D9=K+2/0 n=1]
 
-[kh-kill-pondering-at-the-mouth-read-by-the-owner]
+[kill-pondering-at-the-mouth-read-by-the-owner]
 # The same with Black (the owner) to play: the kill is still White's D9,
 # in no one's area (+1); its diagonal C8 is now the engine's stone (+1,
 # E8 no longer counts): K + 2 again, bonus 0.
@@ -160,7 +160,7 @@ call KorosuYomi:pin2 A8 [D9=K+2/0 n=1]
 # is dropped when the engine's chain there has three or more stones and
 # two liberties and the ladder catches it.
 
-[kh-life-pondering-drops-a-point-whose-chain-the-ladder-takes]
+[life-pondering-drops-a-point-whose-chain-the-ladder-takes]
 # Black's wall A7-F7, E8, E9-F9 (liberties B8, C8 and F8) walled in by
 # White's A6-G6, G7-G9 holds the space A9-C9, B8-C8 with White's A8 and
 # D8-D9 inside: no eye yet.  Black lives at B8 or at C8, n = 2:
@@ -186,7 +186,7 @@ white to play
 ladder D9 [1 C8]
 call IkiruYomi:points A7 [B8 n=2]
 
-[kh-life-pondering-keeps-both-points-for-the-owner]
+[life-pondering-keeps-both-points-for-the-owner]
 # The same with Black to play: Black's own stone at B8 or C8 joins its wall
 # (more than two liberties): neither is dropped, both living points stay.
 # Walled in without an eye, Black's space counts on White's side of the
@@ -205,7 +205,7 @@ call IkiruYomi:points A7 [B8 C8 n=2]
 call AreaMap:side B8 C8 [B8=white C8=white]
 call IkiruYomi:extras A7 [B8=+0 C8=+0 n=2]
 
-[kh-life-pondering-living-points-in-no-ones-area]
+[life-pondering-living-points-in-no-ones-area]
 # Black's wall A7-E7, E8-E9 round the same space as above, A9-C9 and
 # B8-C8 with White's A8 and D8-D9 inside; White's D9, F9-F6 and A5-F5 leave
 # the wall the outside liberties A6-E6, and B8 and C8 now lie in no one's
@@ -226,7 +226,7 @@ black to play
 call AreaMap:side B8 C8 [B8=neutral C8=neutral]
 call IkiruYomi:extras A7 [B8=+1 C8=+1 n=2]
 
-[kh-life-pondering-centre-of-a-crossed-five]
+[life-pondering-centre-of-a-crossed-five]
 # Black's ring B1-C1, B2-B3-C3, C4-D4-E4, E3-F3-F2, F1-E1 walled in by
 # White holds the crossed five D1, C2, D2, E2, D3 (eye value 3).  Black's
 # D2 at its centre leaves four one-point eyes: alive.  Any other black
@@ -248,7 +248,7 @@ call GunMe C3 [3]
 call AreaMap:side D2 [D2=black]
 call IkiruYomi:extras C3 [D2=+5 n=1]
 
-[kh-life-pondering-centre-of-a-pyramid-four]
+[life-pondering-centre-of-a-pyramid-four]
 # The same with Black's D3 filled: the space D1, C2, D2, E2 is a pyramid
 # four, and Black's D2 at its top leaves three one-point eyes: n = 1, D2.
 # D2 now has Black's D3 above it, three empty neighbours: no extra, +0.
@@ -270,7 +270,7 @@ call IkiruYomi:extras C3 [D2=+0 n=1]
 #       an attacker chain beside it in atari, on the group at V: each
 #       candidate as "point=K+d:reason"
 
-[kh-settle-liberty-ataris-the-intruder-on-its-left]
+[settle-liberty-ataris-the-intruder-on-its-left]
 # settle-liberty-ataris-the-intruder (generators.tst) reflected in the
 # diagonal through A9, the corner now at the top right: White's G9-G6,
 # H6-J6 encloses the corner H9-J7 with Black's H7 inside (two liberties, H8
@@ -300,7 +300,7 @@ call SettleAtariDame G6 [J7=K:9]
 #   call SettleIkkenNozoki:prepared V   (life-yose-pin.tst) the same, each
 #       candidate as "P=K", then every prepared answer "OWN/REPLY/ANSWER"
 
-[kh-settle-jump-peeps-upward-at-an-edge-jump]
+[settle-jump-peeps-upward-at-an-edge-jump]
 # settle-jump-peeps-at-an-edge-jump (life-yose-pin.tst) reflected in the
 # diagonal through A9: Black's one-space jump F9-H9 runs along the top
 # edge, its gap G9 open with G8 below it, so White's G8 peeps at G9.  G8
@@ -323,7 +323,7 @@ black to play
   . . . . . . . . .
 call SettleIkkenNozoki G6 [G8=K:9]
 
-[kh-settle-jump-peeps-upward-at-an-edge-jump-white]
+[settle-jump-peeps-upward-at-an-edge-jump-white]
 # The same with White to play: the group is the engine's own, and the one
 # answer that gives two eyes after Black's connection at G9 is H8 (F8 and
 # G7 leave the corner open to Black's H9): one prepared answer, (G8, G9,
@@ -348,7 +348,7 @@ call SettleIkkenNozoki:prepared G6 [G8/G9/H8 G8=K]
 # The kill patterns (border point, two-liberty chain) run only for a group
 # with fewer than 3 breathing points.
 
-[kh-kill-patterns-skip-three-breathing-points]
+[kill-patterns-skip-three-breathing-points]
 # The position of kill-two-liberty-chain-read (generators.tst): Black's
 # C5-D5 with the two liberties C4 and D4, which no ladder catches; White's
 # atari at D4 (or C4) answered at the other liberty leaves the group short
@@ -366,7 +366,7 @@ white to play
   . . . . . . . . .
 call SikatuKillPatterns C5 [kokyu=3 none]
 
-[kh-kill-patterns-run-without-breathing-points]
+[kill-patterns-run-without-breathing-points]
 # The position of kill-two-liberty-chain-answered-by-a-capture
 # (life-yose-pin.tst): Black's chain C3-D3-E3-C2-E2 inside White's wall
 # has no breathing point, so the kill patterns run; the group's eye value
@@ -398,7 +398,7 @@ call SikatuKillPatterns C3 [kokyu=0 C1 E1]
 # second-line breathing point); in the "read" rows below none of them finds
 # anything.
 
-[kh-skip-gates-two-stones-eye-value-two-read]
+[skip-gates-two-stones-eye-value-two-read]
 # The position of k6b-edge-contact-corner-no-room-black (links-k6b-cover.tst):
 # White's B3-C3 shut into the corner by Black's A4-C4 wall and D3-E3: two
 # stones, eye value 2, no breathing point, weak but far from hopeless
@@ -416,7 +416,7 @@ black to play
   . . . . . . . . .
 call SikatuSkip:gates B3 [stones=2 me=2 kokyu=0 read]
 
-[kh-skip-gates-one-stone-spared]
+[skip-gates-one-stone-spared]
 # The position of weak-pair-two-three-shape-stone-beyond-the-jump
 # (generators-more.tst): White's lone C2 under Black's C3, eye value 4 with
 # one breathing point, not hopeless: a group of one stone is spared.
@@ -432,7 +432,7 @@ white to play
   . . . . . . . . .
 call SikatuSkip:gates C2 [stones=1 me=4 kokyu=1 skip]
 
-[kh-skip-gates-lone-stone-inside-spared]
+[skip-gates-lone-stone-inside-spared]
 # The position of pin-peep-first-at-s-stone-escapes-h8-black
 # (links-edge-yomi-pin.tst): White's lone H8 inside Black's stones on the
 # right, eye value 2, no breathing point, weak but not given up: a group
@@ -449,8 +449,8 @@ black to play
   . . . . . . . . .
 call SikatuSkip:gates H8 [stones=1 me=2 kokyu=0 skip]
 
-[kh-skip-gates-eye-value-one-spared]
-# The position of kh-pass-reads-two-eyes-beside-a-dead-wall: Black's wall
+[skip-gates-eye-value-one-spared]
+# The position of pass-reads-two-eyes-beside-a-dead-wall: Black's wall
 # A7-E7, E8-E9 without an eye of its own, eye value 1 (two breathing
 # points): below 2, spared.
 black to play
@@ -465,7 +465,7 @@ black to play
   . . . . . . . . .
 call SikatuSkip:gates A7 [stones=7 me=1 kokyu=2 skip]
 
-[kh-skip-gates-eye-value-one-block-spared]
+[skip-gates-eye-value-one-block-spared]
 # The position of endgame-two-point-false-eye-atari-side
 # (generators-cover.tst): Black's block C4-F4 down to D2-F2 with C1 and F1,
 # walled in by White, holds only the two-point space D1-E1 with its false
@@ -483,7 +483,7 @@ black to play
   . . X . . X O . .
 call SikatuSkip:gates C4 [stones=13 me=1 kokyu=0 skip]
 
-[kh-skip-gates-edge-six-spared]
+[skip-gates-edge-six-spared]
 # The position of edge-six (life.tst): Black's A8-G8, G9 over the six
 # points A9-F9 along the edge, eye value 5, no breathing point: above 4,
 # spared at once.
@@ -499,7 +499,7 @@ black to play
   . . . . . . . . .
 call SikatuSkip:gates A8 [stones=8 me=5 kokyu=0 skip]
 
-[kh-skip-gates-eye-value-five-spared]
+[skip-gates-eye-value-five-spared]
 # The position of eye-shape-false-point-beside-a-lone-stone
 # (generators.tst): White's top edge group with the eyes A9 and C9 and the
 # half eye E9-F9, eye value 5, no breathing point: above 4, spared.
@@ -515,7 +515,7 @@ black to play
   . . . . . . . . .
 call SikatuSkip:gates B9 [stones=9 me=5 kokyu=0 skip]
 
-[kh-skip-gates-eye-value-four-three-breathing-points-spared]
+[skip-gates-eye-value-four-three-breathing-points-spared]
 # The position of endgame-two-stones-put-in-atari (generators-more.tst):
 # White's B2 and C3 in the corner, eye value 4 with three breathing points:
 # spared.
@@ -531,7 +531,7 @@ black to play
   . . . . O . . . .
 call SikatuSkip:gates C3 [stones=2 me=4 kokyu=3 skip]
 
-[kh-skip-gates-eye-value-four-two-breathing-points-read]
+[skip-gates-eye-value-four-two-breathing-points-read]
 # The position of diagonal-second-line-ladder-living-side-black
 # (shapes-diagonal-cover2.tst): White's B3-C3-B2 in the corner, eye value 4
 # with two breathing points, fewer than 3: read.
@@ -547,8 +547,8 @@ black to play
   . . . . . X . . .
 call SikatuSkip:gates B3 [stones=3 me=4 kokyu=2 read]
 
-[kh-skip-gates-eye-value-four-no-breathing-point-read]
-# The position of kh-pass-reads-two-eyes-beside-a-living-wall: White's
+[skip-gates-eye-value-four-no-breathing-point-read]
+# The position of pass-reads-two-eyes-beside-a-living-wall: White's
 # corner group with the two eyes A9 and C9, eye value 4, no breathing
 # point: read (and then pondered, as that row shows).
 black to play
@@ -571,7 +571,7 @@ call SikatuSkip:gates A8 [stones=6 me=4 kokyu=0 read]
 # not (weak with a death level below 71), not in a capturing race and has
 # fewer than 3 breathing points.
 
-[kh-urgent-pass-reaches-a-group-of-eye-value-two]
+[urgent-pass-reaches-a-group-of-eye-value-two]
 # The position of urgent-eye-border-neighbour-eye-value-3
 # (generators-roles.tst): Black's A8-B8-C8-C7-C6 with A9 around the corner
 # point B9 and the open space A7-B7: eye value 2 as the analysis gives it,
@@ -595,7 +595,7 @@ black to play
 call GunMe A8 [2]
 call SikatuUrgentThink:table [B6=18:5 C9=18:5]
 
-[kh-settle-jump-peeps-at-an-edge-jump-upside-down-white]
+[settle-jump-peeps-at-an-edge-jump-upside-down-white]
 # settle-jump-peeps-at-an-edge-jump-white (life-yose-pin.tst) upside down:
 # Black's one-space jump A6-A8 runs along the edge, its gap A7 open with
 # B7 beside it, so White's B7 peeps at A7; B7 is White's one-space jump
@@ -624,7 +624,7 @@ call SettleIkkenNozoki:prepared D7 [B7/A7/B8 B7=K]
 #       then "O:barred" (O may not play at P) or "O:free", and A against 0
 #       ("J:g<0", "J:g=0", "J:g>0")
 
-[kh-endgame-point-the-opponent-may-not-take]
+[endgame-point-the-opponent-may-not-take]
 # Black's living group A2-D2, A4-D4, B1, B3, D3 (eyes A1, A3 and C3)
 # against White's E1-E4.  C1 touches Black's B1 and C2 and the empty D1:
 # White's stone there would have D1 as its only liberty and take nothing, a
@@ -648,7 +648,7 @@ black to play
   . X . . O . . . .
 call YoseValue:barred C1 [C1=r/b O:barred J:g<0]
 
-[kh-endgame-point-the-opponent-may-not-take-worth-nothing]
+[endgame-point-the-opponent-may-not-take-worth-nothing]
 # Black's living group A3-D3, A5-D5, B2, B4, D2, D4 with the lone C1 below
 # (eyes A4, C4, A2, C2 and the corner) against White's wall E2-E5 and F1: D1
 # touches Black's C1 and D2 and the empty E1, which touches White's F1 and
@@ -682,7 +682,7 @@ call YoseValue:barred D1 [D1=r/b O:barred J:g=0]
 #       when 2B < f2; then r = 2 (A + B) when that is below f2, else A + B;
 #       bonus 0.  "P=r/b", then the bounds as in yose-bounds.tst
 
-[kh-endgame-their-ladder-answered-on-the-first-column]
+[endgame-their-ladder-answered-on-the-first-column]
 # endgame-reverse-sente-twice-the-sum-equals-the-follow-up (yose-bounds.tst)
 # reflected in the diagonal through A9: White's B9 beside its A8-B8-A7
 # threatens nothing.  Black's B9 leaves that chain (under Black's C8 and
@@ -709,7 +709,7 @@ call YoseValue:their-ladder B9 A6 A9 [B9=r/b J:g>0 J:- O:g>0 O:2g<f sum>0 O:f>2 
 # The scan sends a point with exactly two stone neighbours, both of one
 # colour, to the two-stone reading.
 
-[kh-stone-scan-sends-a-two-stone-point]
+[stone-scan-sends-a-two-stone-point]
 # The position of endgame-two-stones-both-open-sides-held-by-two
 # (yose-bounds.tst): E5 beside Black's E6 and D5, in no region, empty at
 # F5 and E4, each held by two White stones and touching no Black one.  The
@@ -733,7 +733,7 @@ call YoseStoneThink:at E5 [E5:mark]
 # one stone of the engine's beside it and a stone of the opponent's next to
 # it or on a diagonal: a point with no empty neighbour is the dame scan's.
 
-[kh-border-scan-passes-a-dame-by]
+[border-scan-passes-a-dame-by]
 # The position of endgame-dame-scan-takes-only-closed-points
 # (yose-bounds.tst): Black's living wall on the D line with E6, White's on
 # the F line with E4.  E3, E2 and E1 each keep an empty neighbour on the E
@@ -760,7 +760,7 @@ call YoseBorderThink:at E5 E3 E2 E1 [E1 E2 E3 E5=none]
 #       (verdict Yes) of a region of the other colour's racing group where
 #       the side to move may play: candidates "P=0/1"
 
-[kh-race-false-eye-on-the-first-column]
+[race-false-eye-on-the-first-column]
 # endgame-fallback-race-false-eye-black (generators-cover.tst) reflected in
 # the diagonal through A1: White's inner group C1-C4, B2 with A1 and A3
 # (liberties B1 and A2) races Black's eyeless D1-D5, C5-B5, B4-B3, A4
@@ -787,7 +787,7 @@ call YoseSemeaiThink:cover [A2=0/1]
 #   call YoseKakemeThink   (yose-bounds.tst) the false-eye scan alone: its
 #       candidates as "P=value/bonus"
 
-[kh-dead-chains-last-liberty-on-the-first-column]
+[dead-chains-last-liberty-on-the-first-column]
 # endgame-fallback-fills-a-dead-chains-last-liberty (generators-cover.tst)
 # reflected in the diagonal through A1: Black's B1-B4 with A1 and A4 lies
 # dead under White's wall C1-C5, B5, A5, with the one liberty A3; White's
@@ -807,7 +807,7 @@ white to play
   X X O . . . . . .
 call YoseDeathThink:cover [A3=0/2]
 
-[kh-false-eye-mended-on-the-left-edge]
+[false-eye-mended-on-the-left-edge]
 # endgame-fallback-mends-a-false-eye-on-the-edge (yose-bounds.tst)
 # mirrored left to right: A7 on the edge between White's B7 and A6, with
 # Black's B6 on its inner diagonal, is a false eye (verdict Yes).  White
@@ -828,7 +828,7 @@ call YoseKakemeThink [A7=0/1]
 
 # The same three fallbacks turned so that the point lies on the top row.
 
-[kh-dead-chains-last-liberty-on-the-top-row]
+[dead-chains-last-liberty-on-the-top-row]
 # endgame-fallback-fills-a-dead-chains-last-liberty (generators-cover.tst)
 # upside down: Black's A8-D8 with A9 and D9 lies dead under White's wall
 # A7-E7, E8, E9 with the one liberty C9; White's B9 inside has no liberty
@@ -846,7 +846,7 @@ white to play
   . . . . . . . . .
 call YoseDeathThink:cover [C9=0/2]
 
-[kh-false-eye-mended-on-the-top-edge]
+[false-eye-mended-on-the-top-edge]
 # endgame-fallback-mends-a-false-eye-on-the-edge (yose-bounds.tst)
 # reflected in the diagonal through A1: G9 on the top edge between White's
 # F9 and G8, with Black's F8 on its inner diagonal, is a false eye (verdict
@@ -865,7 +865,7 @@ white to play
   . . . . . . . . .
 call YoseKakemeThink [G9=0/1]
 
-[kh-race-false-eye-on-the-top-row]
+[race-false-eye-on-the-top-row]
 # endgame-fallback-race-false-eye-black (generators-cover.tst) upside
 # down: White's inner group A7-D7, B8 with A9 and C9 (liberties A8 and B9)
 # races Black's eyeless A6-E6, E7-C8, D9 (liberties F8 and E9), both shut
@@ -886,8 +886,8 @@ call YoseSemeaiThink:cover [B9=0/1]
 
 # And on the last column.
 
-[kh-dead-chains-last-liberty-on-the-last-column]
-# kh-dead-chains-last-liberty-on-the-first-column mirrored left to right:
+[dead-chains-last-liberty-on-the-last-column]
+# dead-chains-last-liberty-on-the-first-column mirrored left to right:
 # Black's H1-H4 with J1 and J4 lies dead under White's wall G1-G5, H5, J5
 # with the one liberty J3; White's J2 inside has no liberty but J3 either.
 # J3 lies in White's region and White may play there: value 0, bonus 2.
@@ -903,8 +903,8 @@ white to play
   . . . . . . O X X
 call YoseDeathThink:cover [J3=0/2]
 
-[kh-race-false-eye-on-the-last-column]
-# kh-race-false-eye-on-the-first-column mirrored left to right: White's
+[race-false-eye-on-the-last-column]
+# race-false-eye-on-the-first-column mirrored left to right: White's
 # inner group G1-G4, H2 with J1 and J3 races Black's eyeless F1-F5, G5-H5,
 # H4-H3, J4, both shut in by White's outer wall.  J2, between White's J1
 # and J3 with Black's H3 on its diagonal, is a false eye of White's racing
@@ -922,8 +922,8 @@ black to play
   . . . . O X O . O
 call YoseSemeaiThink:cover [J2=0/1]
 
-[kh-false-eye-mended-on-the-bottom-edge]
-# kh-false-eye-mended-on-the-top-edge upside down: G1 on the bottom edge
+[false-eye-mended-on-the-bottom-edge]
+# false-eye-mended-on-the-top-edge upside down: G1 on the bottom edge
 # between White's F1 and G2, with Black's F2 on its inner diagonal, is a
 # false eye (verdict Yes); White fills it (its chain F1-G1-G2 keeps four
 # liberties): G1 with value 0 and bonus 1.
@@ -939,7 +939,7 @@ white to play
   . . . . . O . . .
 call YoseKakemeThink [G1=0/1]
 
-[kh-stone-scan-sends-a-white-two-stone-point]
+[stone-scan-sends-a-white-two-stone-point]
 # The same with the colours swapped: E5 beside White's E6 and D5, its
 # empty neighbours F5 and E4 each held by two Black stones: valued and
 # marked.
@@ -963,7 +963,7 @@ call YoseStoneThink:at E5 [E5:mark]
 # The move forgets every cell of the 5 x 5 square centred on it, in both
 # colours' caches alike; a cell three lines away keeps its value.
 
-[kh-cache-forgets-the-square-around-a-move]
+[cache-forgets-the-square-around-a-move]
 # Black's lone stone E5 is the move.  C3, E3, F6 and G7 lie in the square
 # (at most two lines away in each direction): both colours forget them.
 # B5 and H2 lie three lines away across, E8 three lines up: both keep.  E5

@@ -9,7 +9,7 @@
 # exactly 6).  Lines and forms as in links-edge.tst (LinkRoutines.cpp);
 # "premise" marks an evaluation the row takes as given.
 
-[kd-attached-pair-loose-move-connects-at-once-black]
+[attached-pair-loose-move-connects-at-once-black]
 # Black's second-line stone E8 (jumping to E6 over E7, E6 joined to the
 # wall E5-F5-G5-H5 with H6, H7 and D4, D3 below) jumps to the top edge;
 # White's D8 (K) stands beside it on the smaller side, with White G8 beyond
@@ -44,8 +44,8 @@ black to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi E8 E9 E8 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5]
 
-[kd-attached-pair-loose-move-connects-at-once-white]
-# As kd-attached-pair-loose-move-connects-at-once-black with White to move:
+[attached-pair-loose-move-connects-at-once-white]
+# As attached-pair-loose-move-connects-at-once-black with White to move:
 # White's line is its own forcing line and its point the push E9; the same
 # h0 (Black's connection E9 alone) and h1, s + s/2.
 white to play
@@ -60,8 +60,8 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi E8 E9 E8 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5]
 
-[kd-attached-pair-loose-move-blocked-black]
-# The position of kd-attached-pair-loose-move-connects-at-once-black with
+[attached-pair-loose-move-blocked-black]
+# The position of attached-pair-loose-move-connects-at-once-black with
 # F6 empty: White's F7 would have nothing beyond it, so there is no loose
 # move and Black's connection E9 (E7, F8, F9) is safe.  Black's line is then
 # D9, C9, E9: White's C9 (B9, C8) is not caught (Black's C8 atari is itself
@@ -82,7 +82,7 @@ black to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [D9=s+s/2:5]
 
-[kd-peep-marks-gap-and-far-side]
+[peep-marks-gap-and-far-side]
 # The position of links-edge-yomi-pin3.tst
 # pin3-peep-push-safe-block-keeps-block-black: Black's E8 jumps to the top
 # edge, White's D9 peeps beside the gap E9 and the reading ends with a
@@ -100,7 +100,7 @@ black to play
   . . . . . . . . .
 call IkkenEdgeNozoki:mark-values E8 E9 [E9=1 F9=1]
 
-[kd-peep-connection-gives-eyes-extends-black]
+[peep-connection-gives-eyes-extends-black]
 # Black's wall E8-J8 with G9 on the first line; White's D9 peeps beside the
 # gap E9 from White's wall D9-D5 (White C4, F5 and H5 further off).  Black's
 # group has the two-point eye H9-J9 and the half eye E9-F9 that White's push
@@ -129,8 +129,8 @@ black to play
   . . . . . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [G6=s/3:5]
 
-[kd-peep-connection-gives-eyes-extends-white]
-# As kd-peep-connection-gives-eyes-extends-black with White to move: White's
+[peep-connection-gives-eyes-extends-white]
+# As peep-connection-gives-eyes-extends-black with White to move: White's
 # point is its push at the gap E9 (its F9 first is a self-atari); the same
 # s/3.
 white to play
@@ -145,8 +145,8 @@ white to play
   . . . . . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [E9=s/3:5]
 
-[kd-peep-connection-gives-eyes-no-extension-black]
-# The position of kd-peep-connection-gives-eyes-extends-black with White's
+[peep-connection-gives-eyes-no-extension-black]
+# The position of peep-connection-gives-eyes-extends-black with White's
 # row E5-J5 in place of F5 and H5: the connection still turns the group from
 # eye value 3 to 4, but no point two lines below the wall has four empty
 # neighbours, so the group has no extension and Black's point stays the
@@ -164,7 +164,7 @@ black to play
   . . . . . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [E9=s/3:5]
 
-[kd-peep-atari-prepared-white]
+[peep-atari-prepared-white]
 # The position of links-edge2-cover.tst edge2-peep-atari-block-in-atari-top-
 # white: Black's E8-F8 (E9, F9, E7) with White's D9 peeping and White's G8
 # beyond; White's F9 and Black's connection E9 leave the chain with E7
@@ -184,8 +184,8 @@ white to play
   . . . . . . . . .
 call IkkenEdgeNozokiAtari:prepared E8 E9 E8 E9 E8 F9 [F9=s:5 F9/G9/E9]
 
-[kd-peep-atari-prepared-black]
-# As kd-peep-atari-prepared-white with Black to move: Black's point is the
+[peep-atari-prepared-black]
+# As peep-atari-prepared-white with Black to move: Black's point is the
 # connection E9 worth s, and nothing is prepared for the owner.
 black to play
   . . . O . . . . .
@@ -199,7 +199,7 @@ black to play
   . . . . . . . . .
 call IkkenEdgeNozokiAtari:prepared E8 E9 E8 E9 E8 F9 [E9=s:5]
 
-[kd-peep-hane-prepared-white]
+[peep-hane-prepared-white]
 # The position of links-edge2-cover.tst edge2-peep-hane-two-liberties-top-
 # white: White F9, Black E9, White F8 leaves White's F8-F9 with G8 and G9,
 # so Black takes the stone's last liberty E7: h1.  For White the candidate
@@ -217,7 +217,7 @@ white to play
   . . . . . . . . .
 call IkkenEdgeNozokiHane:prepared E8 E9 E8 E8 F9 E9 F8 E7 [F9=h1:5 F9/E9/F8]
 
-[kd-peep-escape-prepared-white]
+[peep-escape-prepared-white]
 # The position of links-edge-cover.tst edge-cover-peep-escape-aims-at-t-top-
 # white: White's push E9 is blocked at F9, which puts White's D9-E9 in
 # atari; White escapes at C9 (its liberty, joining the wall: two liberties
@@ -238,8 +238,8 @@ white to play
   . . . . . . . . .
 call IkkenEdgeNozoki:prepared E8 E9 E8 E9 C9 E8 E9 F9 C9 F8 [E9=s:5 E9/F9/C9]
 
-[kd-attached-pair-plain-line-prepared-black]
-# The position of kd-attached-pair-loose-move-blocked-black: Black's line
+[attached-pair-plain-line-prepared-black]
+# The position of attached-pair-loose-move-blocked-black: Black's line
 # is the plain D9, C9, E9 (h0), three points, and Black's point D9 keeps
 # them, so the answer to White's C9 under K is prepared: the connection E9.
 # White's line E9, F9, D9, F8 (h1): s + s/2 at D9.
@@ -255,8 +255,8 @@ black to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [D9=s+s/2:5 D9/C9/E9]
 
-[kd-attached-pair-plain-line-prepared-white]
-# As kd-attached-pair-plain-line-prepared-black with White to move:
+[attached-pair-plain-line-prepared-white]
+# As attached-pair-plain-line-prepared-black with White to move:
 # White's line is the push E9, Black's block F9 and White's D9 joining K,
 # then Black's escape F8 (a forcing line, three points before the escape:
 # E9, F9, D9), so White's answer to the block is prepared: D9.  s + s/2 at
@@ -273,7 +273,7 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5 E9/F9/D9]
 
-[kd-peep-block-double-atari-unsafe-black]
+[peep-block-double-atari-unsafe-black]
 # Black's second-line stone E8 (E7, E9, F8) jumps to the top edge over the
 # gap E9, above Black's living group E6-J6 with the eye space F5-H4; Black
 # H8 stands on the right.  White's D9 (Q) peeps from White's wall on the D
@@ -300,8 +300,8 @@ black to play
   . . . O . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s+2:5]
 
-[kd-peep-block-double-atari-unsafe-white]
-# As kd-peep-block-double-atari-unsafe-black with White to move: White's
+[peep-block-double-atari-unsafe-white]
+# As peep-block-double-atari-unsafe-black with White to move: White's
 # point is the push E9, the same s + 2.
 white to play
   . . . O . . . . .
@@ -315,8 +315,8 @@ white to play
   . . . O . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 G8 F9 [E9=s+2:5]
 
-[kd-peep-block-no-double-atari-safe-black]
-# The position of kd-peep-block-double-atari-unsafe-black with a Black stone
+[peep-block-no-double-atari-safe-black]
+# The position of peep-block-double-atari-unsafe-black with a Black stone
 # on G9: Black's block F9 joins G9 (G8, H9 and F8), so White's F8 ataris the
 # stone alone and the block is safe; the stone is in no ladder (White's F8
 # is answered at E7, joining the wall below).  White's part keeps the
@@ -335,7 +335,7 @@ black to play
   . . . O . . . . .
 call IkkenEdgeNozoki E8 E9 E8 E9 E8 E9 F9 [E9=s:5]
 
-[kd-peep-hane-worth-nothing-white]
+[peep-hane-worth-nothing-white]
 # The shape of links-edge2-cover.tst edge2-peep-hane-two-liberties-top-white
 # with Black stones added on A9, A7, J6, B3 and H3 (White H6 and the walls
 # as there): Black's second-line stone E8 (E9, F8, E7) jumps to the top
@@ -357,8 +357,8 @@ white to play
   . . . . . . . . .
 call IkkenEdgeNozokiHane:edge2 E8 E9 E8 E8 F9 E9 F8 E7 [none]
 
-[kd-peep-hane-worth-one-white]
-# The position of kd-peep-hane-worth-nothing-white with the Black stone on
+[peep-hane-worth-one-white]
+# The position of peep-hane-worth-nothing-white with the Black stone on
 # J9 instead of J6: the same reading, White F9, Black E9, White F8, Black E7,
 # now worth 1 to White (premise), above 0: White's point S = F9 worth h1,
 # with the hane F8 prepared after Black's connection.
@@ -374,7 +374,7 @@ white to play
   . . . . . . . . .
 call IkkenEdgeNozokiHane:prepared E8 E9 E8 E8 F9 E9 F8 E7 [F9=h1:5 F9/E9/F8]
 
-[kd-attached-pair-ladder-threat-prepared-black]
+[attached-pair-ladder-threat-prepared-black]
 # The position of links-edge-yomi-pin.tst
 # pin-attached-pair-block-beyond-two-liberties-top-black: Black's D9 under K
 # and White's answer C9 let Black's K2 block C8 start a ladder on K, so for
@@ -396,8 +396,8 @@ black to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C8 C9 B9 E9 B8 E8 E9 F9 D9 F8 [D9=s+s/2+s/3:5 D9/C9/C8 D9/C8/C9]
 
-[kd-attached-pair-ladder-threat-prepared-white]
-# As kd-attached-pair-ladder-threat-prepared-black with White to move: the
+[attached-pair-ladder-threat-prepared-white]
+# As attached-pair-ladder-threat-prepared-black with White to move: the
 # threat is Black's, so nothing of Black's line is prepared; White's line is
 # the push E9, Black's block F9, White's D9 joining K (then Black's escape
 # F8), and its answer to the block is prepared: D9.  s + s/2 + s/3 at E9.
@@ -413,7 +413,7 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C8 C9 B9 E9 B8 E8 E9 F9 D9 F8 [E9=s+s/2+s/3:5 E9/F9/D9]
 
-[kd-attached-pair-push-answer-loose-move-black]
+[attached-pair-push-answer-loose-move-black]
 # Black's second-line stone E8 (its wall E6-F6 and E5-J5 down the E line,
 # Black A2 far off) jumps to the top edge; White's D8 (K) stands beside it,
 # joined to White's wall on the D line by the jump over D7, with White A6-B6
@@ -444,8 +444,8 @@ black to play
   . . . O X . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C8 C9 [D9=19:5 D9/C9/C8]
 
-[kd-attached-pair-push-answer-loose-move-white]
-# As kd-attached-pair-push-answer-loose-move-black with White to move:
+[attached-pair-push-answer-loose-move-white]
+# As attached-pair-push-answer-loose-move-black with White to move:
 # White's point is the loose move's point C7 (its line has no ladder move
 # stored against D9), nothing prepared; Black's threat is the other side's
 # forcing line: the same 13 + 13/2 = 19.
@@ -461,7 +461,7 @@ white to play
   . . . O X . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C8 C9 [C7=19:5]
 
-[kd-attached-pair-stop-open-beside-stone-black]
+[attached-pair-stop-open-beside-stone-black]
 # Black's second-line stone E8 (linked to Black's wall G7-J7, G6-G4, H4-J4)
 # jumps to the top edge; White's D8 (K) with C8 (K2) beside it joins White's
 # wall on the C line; White's E6 stands two lines above the stone.  Neither
@@ -482,8 +482,8 @@ black to play
   . . O . . . . . .
 call IkkenEdgeTukeYomi E8 E9 [none]
 
-[kd-attached-pair-stop-open-beside-stone-crowded-black]
-# The position of kd-attached-pair-stop-open-beside-stone-black with Black's
+[attached-pair-stop-open-beside-stone-crowded-black]
+# The position of attached-pair-stop-open-beside-stone-black with Black's
 # G8 beside T: T = F8 has two empty neighbours only, so the reading goes on
 # and proposes a point.
 black to play
@@ -498,7 +498,7 @@ black to play
   . . O . . . . . .
 call IkkenEdgeTukeYomi E8 E9 [!none]
 
-[kd-attached-pair-stop-open-beyond-k-black]
+[attached-pair-stop-open-beyond-k-black]
 # Black's second-line stone E8 (linked to Black's wall F7-J7, F6-F4, G4-J4)
 # jumps to the top edge; White's D8 (K) stands beside it, linked to White's
 # wall on the B line; Black's D6 stands two lines above K.  Neither group is
@@ -518,8 +518,8 @@ black to play
   . O . . . . . . .
 call IkkenEdgeTukeYomi E8 E9 [none]
 
-[kd-attached-pair-stop-open-beyond-k-crowded-black]
-# The position of kd-attached-pair-stop-open-beyond-k-black with Black's B8
+[attached-pair-stop-open-beyond-k-crowded-black]
+# The position of attached-pair-stop-open-beyond-k-black with Black's B8
 # beside K2: K2 = C8 has two empty neighbours only, so the reading goes on
 # and proposes a point.
 black to play
@@ -534,7 +534,7 @@ black to play
   . O . . . . . . .
 call IkkenEdgeTukeYomi E8 E9 [!none]
 
-[kd-attached-pair-atari-from-beyond-s-white]
+[attached-pair-atari-from-beyond-s-white]
 # Black's second-line stone E8 (jumping to E6 over E7, E6 joined to the wall
 # E5-H5 with H6, H7 and D4, D3 below) jumps to the top edge; White's D8 (K)
 # stands beside it on the smaller side, White's wall C7-C4, B3 on the left.
@@ -565,8 +565,8 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 G9 F8 E9 [G9=s:5 G9/F8/E9]
 
-[kd-attached-pair-atari-from-beyond-s-black]
-# As kd-attached-pair-atari-from-beyond-s-white with Black to move: Black's
+[attached-pair-atari-from-beyond-s-black]
+# As attached-pair-atari-from-beyond-s-white with Black to move: Black's
 # point is D9, the first of its plain line D9, C9, E9, whose answer to
 # White's C9 is prepared (E9); the same s.
 black to play
@@ -581,8 +581,8 @@ black to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 G9 F8 E9 [D9=s:5 D9/C9/E9]
 
-[kd-attached-pair-atari-from-beyond-nn-black]
-# The position of kd-attached-pair-loose-move-blocked-black with White's A9
+[attached-pair-atari-from-beyond-nn-black]
+# The position of attached-pair-loose-move-blocked-black with White's A9
 # in the corner (A8, B9).  Black's line is first the plain D9, C9, E9 as
 # there (White's C9 is still not caught: Black's C8 atari is answered at B9,
 # joining A9), worth more than 0.  Then Black's atari from beyond NN: B9
@@ -604,8 +604,8 @@ black to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 B9 A8 D9 E8 E9 F9 D9 F8 [B9=s+s/2:5 B9/A8/D9]
 
-[kd-attached-pair-atari-from-beyond-nn-white]
-# As kd-attached-pair-atari-from-beyond-nn-black with White to move: Black's
+[attached-pair-atari-from-beyond-nn-white]
+# As attached-pair-atari-from-beyond-nn-black with White to move: Black's
 # part is its better line B9, A8, D9 (h0), White's the forcing line E9, F9,
 # D9, F8 (h1) with its answer D9 to the block prepared: s + s/2 at E9.
 white to play
@@ -620,8 +620,8 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 B9 A8 D9 E8 E9 F9 D9 F8 [E9=s+s/2:5 E9/F9/D9]
 
-[kd-attached-pair-block-in-atari-push-white]
-# The position of kd-attached-pair-loose-move-blocked-black with White's G9
+[attached-pair-block-in-atari-push-white]
+# The position of attached-pair-loose-move-blocked-black with White's G9
 # beside F9 (joined to G8) and Black's A9 in the corner.  Black's line is the
 # plain D9, C9, E9 as there (White's C9 escapes: Black's C8 atari is taken
 # at B8, Black's B9 atari is answered at C8): h0.  White's line: White E9
@@ -642,8 +642,8 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 E9 [E9=25:5]
 
-[kd-attached-pair-block-in-atari-push-black]
-# As kd-attached-pair-block-in-atari-push-white with Black to move: Black's
+[attached-pair-block-in-atari-push-black]
+# As attached-pair-block-in-atari-push-white with Black to move: Black's
 # point D9 with its plain line's answer to C9 prepared (E9); held at 25.
 black to play
   X . . . . . O . .
@@ -657,8 +657,8 @@ black to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 E8 E9 [D9=25:5 D9/C9/E9]
 
-[kd-attached-pair-ko-answer-white]
-# The position of kd-attached-pair-loose-move-blocked-black with White's
+[attached-pair-ko-answer-white]
+# The position of attached-pair-loose-move-blocked-black with White's
 # C9 and C8 added under and beyond K.  Black's D9 under K would be a
 # self-atari (C9, D8 White's), so Black's line is the connection E9 alone
 # (K's group does not have eye value 3).  White's line: White E9 (no
@@ -684,8 +684,8 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 [E9=10:5 E9/F9/F8 E9/F9/F8]
 
-[kd-attached-pair-ko-answer-black]
-# As kd-attached-pair-ko-answer-white with Black to move: the ko answer's
+[attached-pair-ko-answer-black]
+# As attached-pair-ko-answer-white with Black to move: the ko answer's
 # value 10 at the gap is proposed whichever side the engine plays (no
 # prepared answer for Black), and Black's own point is the gap too, with a
 # smaller total: E9 worth 10.
@@ -701,7 +701,7 @@ black to play
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 [E9=10:5]
 
-[kd-corner-reading-worth-six-doubled-white]
+[corner-reading-worth-six-doubled-white]
 # The position of links-edge3-cover.tst edge3-corner-reading-ladder-moves-
 # bottom-white with White stones added on A9 and E6, far from the corner:
 # White's B2 (A) beside Black's C2 (B), Black's chain C2-D2 with three
@@ -722,8 +722,8 @@ white to play
   . . . O . . . . .
 call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [B1=12:5]
 
-[kd-corner-reading-worth-six-black]
-# The position of kd-corner-reading-worth-six-doubled-white with Black to
+[corner-reading-worth-six-black]
+# The position of corner-reading-worth-six-doubled-white with Black to
 # move: the same reading, worth 6 to White (h1), is not doubled for the
 # other side: Black takes D = C1 with h1.
 black to play
@@ -738,7 +738,7 @@ black to play
   . . . O . . . . .
 call IkkenEdgeSumiYomi:edge3 C2 C1 B2 C2 B1 C1 E3 C2 C2 B1 D3 C1 E2 [C1=h1:5]
 
-[kd-hane-cut-capturing-cut-white]
+[hane-cut-capturing-cut-white]
 # The hane-cut strip of links-edge-cover.tst edge-cover-hane-cut-prepared-
 # top-white, C8 (K2), D8, E8, F8: Black's E8-E7, White's D8-D7 (K with the
 # stone above it, three liberties C8, C7, D9) and White's C6 on the C line
@@ -759,8 +759,8 @@ white to play
   . . . . . . . . .
 call IkkenEdgeTukeHaneKiri:prep E8 E9 C8 F8 [C7]
 
-[kd-hane-cut-capturing-cut-black]
-# As kd-hane-cut-capturing-cut-white with Black to move: Black's point is
+[hane-cut-capturing-cut-black]
+# As hane-cut-capturing-cut-white with Black to move: Black's point is
 # the hane C8, with both answers prepared (White's C7 met at D9, White's D9
 # at C7).
 black to play
@@ -775,7 +775,7 @@ black to play
   . . . . . . . . .
 call IkkenEdgeTukeHaneKiri:prep E8 E9 C8 F8 [C8 C8/C7/D9 C8/D9/C7]
 
-[kd-attached-pair-push-leaves-k-laddered-black]
+[attached-pair-push-leaves-k-laddered-black]
 # Black's second-line stone E8 heads Black's wall down the E line (with
 # F5-H5, H6 and H7); White's D8 (K) stands beside it, linked over D7 to
 # White's wall A6-D6, D5-D1; Black's C8 sits beyond K, so K has only D7 and
@@ -797,8 +797,8 @@ black to play
   . . . O X . . . .
 call IkkenEdgeTukeYomi E8 E9 [none]
 
-[kd-attached-pair-push-leaves-k-laddered-white]
-# As kd-attached-pair-push-leaves-k-laddered-black with White to move: the
+[attached-pair-push-leaves-k-laddered-white]
+# As attached-pair-push-leaves-k-laddered-black with White to move: the
 # same ladder on K after the push, nothing proposed.
 white to play
   . . . . . . . . .

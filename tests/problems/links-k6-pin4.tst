@@ -8,7 +8,7 @@
 # links-k6-pin.tst; ":bonus-lines" and ":mark-values" are described in
 # tests/engine/links/K6Pin4Routines.cpp.
 
-[ke-wedge-outside-atari-capture-black]
+[wedge-outside-atari-capture-black]
 # Black's one-space jump C7-C5; White wedges at C6 with D6 beside it, White
 # B8 behind the empty corner B7 and White B5 on the other corner, so that
 # Black's block at B6 has only A6 and B7 for liberties.  White's corner B7
@@ -30,8 +30,8 @@ black to play
   . . . . . . . . .
 call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 B7 C7 B7 B6 A6 C7 B7 B6 C7 B6 B7 [B7=h1+h2:5]
 
-[ke-wedge-outside-atari-capture-white]
-# As ke-wedge-outside-atari-capture-black, White to play: White's point is
+[wedge-outside-atari-capture-white]
+# As wedge-outside-atari-capture-black, White to play: White's point is
 # its corner B7 (its capture line beats its B6), value h1 + h2.
 white to play
   . . . . . . . . .
@@ -45,7 +45,7 @@ white to play
   . . . . . . . . .
 call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 B7 C7 B7 B6 A6 C7 B7 B6 C7 B6 B7 [B7=h1+h2:5]
 
-[ke-double-peep-own-beyond-far-gap-black]
+[double-peep-own-beyond-far-gap-black]
 # Black's two-space jump C5-F5; White D6 and E6 peep beside both gap points
 # from above, D4 and E4 are their flanks below.  Black E3 stands two lines
 # out beside the far gap E5 on the far side.  Gap D5: D3 (two lines out
@@ -64,8 +64,8 @@ black to play
   . . . . . . . . .
 call Kankei6Nozoki C5 F5 [none]
 
-[ke-double-peep-own-beyond-far-gap-white]
-# As ke-double-peep-own-beyond-far-gap-black, White to play: nothing.
+[double-peep-own-beyond-far-gap-white]
+# As double-peep-own-beyond-far-gap-black, White to play: nothing.
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -78,7 +78,7 @@ white to play
   . . . . . . . . .
 call Kankei6Nozoki C5 F5 [none]
 
-[ke-double-peep-cut-both-ends-black]
+[double-peep-cut-both-ends-black]
 # Black's two-space jump B5-E5 with White C6 and D6 peeping beside both gap
 # points from above (C4 and D4 their flanks below).  White B3 and E3 stand
 # two lines out beside the two ends below, C3 and D3 (two lines out beside
@@ -104,8 +104,8 @@ black to play
   . . . . . . . . .
 call Kankei6Nozoki B5 E5 B5 C5 B5 C5 C4 B4 B5 D5 B5 D5 D4 E4 [C5=h0+h1:5 D5=h0+h3:5]
 
-[ke-double-peep-cut-both-ends-white]
-# As ke-double-peep-cut-both-ends-black, White to play: the same two gap
+[double-peep-cut-both-ends-white]
+# As double-peep-cut-both-ends-black, White to play: the same two gap
 # points with the same sums.
 white to play
   . . . . . . . . .
@@ -119,7 +119,7 @@ white to play
   . . . . . . . . .
 call Kankei6Nozoki B5 E5 B5 C5 B5 C5 C4 B4 B5 D5 B5 D5 D4 E4 [C5=h0+h1:5 D5=h0+h3:5]
 
-[ke-edge-peep-outer-stone-far-gap-bonus-black]
+[edge-peep-outer-stone-far-gap-bonus-black]
 # Black E7 (with E6 E5) jumps to the top edge: near gap E8, far gap E9.
 # White's D8-C8 peeps beside E8, F8 is the free gap neighbour.  White G9
 # stands two lines out beside the far gap on the free side, Black's G7 two
@@ -141,8 +141,8 @@ black to play
   . . . . . . . . .
 call Kankei6EdgeNozoki:pin-bonus E7 E8 E7 E9 E8 F8 F9 H9 D9 G8 E7 E8 [E9=s:5 E9+0]
 
-[ke-edge-peep-outer-stone-far-gap-bonus-white]
-# As ke-edge-peep-outer-stone-far-gap-bonus-black, White to play: White's
+[edge-peep-outer-stone-far-gap-bonus-white]
+# As edge-peep-outer-stone-far-gap-bonus-black, White to play: White's
 # push E8 with h0 + h1, no bonus.
 white to play
   . . . . . . O . .
@@ -156,7 +156,7 @@ white to play
   . . . . . . . . .
 call Kankei6EdgeNozoki:pin-bonus E7 E8 E7 E9 E8 F8 F9 H9 D9 G8 E7 E8 [E8=s:5 E8+0]
 
-[ke-wedge-outside-block-ataris-wedge-black]
+[wedge-outside-block-ataris-wedge-black]
 # Black's one-space jump C7-C5 (C7 with D7); White wedges at C6 with D6
 # beside it, White B8 stands behind the empty corner B7.  White's wedge has
 # B6 and D5 left; Black's E6 next to it is in atari (White D6, E7, F6
@@ -180,8 +180,8 @@ black to play
   . . . . . . . . .
 call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 E5 C7 B7 B6 C7 B7 B6 C7 B6 B7 [B6=h0+h3:5]
 
-[ke-wedge-outside-block-ataris-wedge-white]
-# As ke-wedge-outside-block-ataris-wedge-black, White to play: White's
+[wedge-outside-block-ataris-wedge-white]
+# As wedge-outside-block-ataris-wedge-black, White to play: White's
 # extension B6 with h0 + h3.
 white to play
   . . . . . . . . .
@@ -195,7 +195,7 @@ white to play
   . . . . . . . . .
 call IkkenWariSoto C7 C5 B6 B7 C7 A6 C7 B6 E5 C7 B7 B6 C7 B7 B6 C7 B6 B7 [B6=h0+h3:5]
 
-[ke-edge-peep-extension-third-move-black]
+[edge-peep-extension-third-move-black]
 # Black F3 jumps to the bottom edge: near gap F2, far gap F1, G2 the free
 # gap neighbour.  White's E2-E3 peeps beside F2 (E3 on Y beside the stone);
 # Black's G3 on W sends the shape to the general reading.  Black's E4, D1
@@ -222,8 +222,8 @@ black to play
   . . . X X . . . .
 call Kankei6EdgeNozoki:bonus-lines F3 F2 F3 F2 D2 C2 C3 F3 F2 G2 F3 F2 F2 D2 C2 D3 [=F2:h2 F2=h0+h1:5]
 
-[ke-edge-peep-extension-third-move-white]
-# As ke-edge-peep-extension-third-move-black, White to play (White's F2 and
+[edge-peep-extension-third-move-white]
+# As edge-peep-extension-third-move-black, White to play (White's F2 and
 # Black's G2 leave White's F2 chain alive): White's F2, h0 + h1, bonus 0.
 white to play
   . . . . . . . . .
@@ -237,8 +237,8 @@ white to play
   . . . X X . . . .
 call Kankei6EdgeNozoki:bonus-lines F3 F2 F3 F2 D2 C2 C3 F3 F2 G2 F3 F2 F2 D2 C2 D3 [=F2:0 F2=h0+h1:5]
 
-[ke-edge-peep-extension-crowded-black]
-# As ke-edge-peep-extension-third-move-black with White's B2 beside C2:
+[edge-peep-extension-crowded-black]
+# As edge-peep-extension-third-move-black with White's B2 beside C2:
 # after White's D2, C2 has two White neighbours, so Black has no third move
 # there.  a = Black F2, White D2 (h0), which is above 5 and gets 5 more;
 # White's F2, Black's G2 (h1).  Black's extension line is worth no more
@@ -255,8 +255,8 @@ black to play
   . . . X X . . . .
 call Kankei6EdgeNozoki F3 F2 F3 F2 D2 F3 F2 G2 [F2=s+5:5]
 
-[ke-edge-peep-extension-crowded-white]
-# As ke-edge-peep-extension-crowded-black, White to play: h0 is again above
+[edge-peep-extension-crowded-white]
+# As edge-peep-extension-crowded-black, White to play: h0 is again above
 # 5, White's F2 with s + 5.
 white to play
   . . . . . . . . .
@@ -270,8 +270,8 @@ white to play
   . . . X X . . . .
 call Kankei6EdgeNozoki F3 F2 F3 F2 D2 F3 F2 G2 [F2=s+5:5]
 
-[ke-marks-edge-peep-general-reading]
-# The general reading of ke-edge-peep-extension-third-move-black marks the
+[marks-edge-peep-general-reading]
+# The general reading of edge-peep-extension-third-move-black marks the
 # near gap F2 on the second board, with 1.
 black to play
   . . . . . . . . .
@@ -285,8 +285,8 @@ black to play
   . . . X X . . . .
 call Kankei6EdgeNozoki:mark-values F3 F2 [F2:2=1]
 
-[ke-marks-edge-peep-outer-stone]
-# The reading from outside of ke-edge-peep-outer-stone-far-gap-bonus-white
+[marks-edge-peep-outer-stone]
+# The reading from outside of edge-peep-outer-stone-far-gap-bonus-white
 # marks the near gap E8 on the first board, with 1, whichever side moves.
 white to play
   . . . . . . O . .
@@ -300,7 +300,7 @@ white to play
   . . . . . . . . .
 call Kankei6EdgeNozoki:mark-values E7 E8 [E8:1=1]
 
-[ke-marks-peep-both-gaps]
+[marks-peep-both-gaps]
 # Black's two-space jump C5-F5 with White's D6 peeping at D5 and White's D3
 # two lines out beside D5 on the far side: both gap points are marked on
 # the first board, with 1, before the short answer.
@@ -316,7 +316,7 @@ white to play
   . . . . . . . . .
 call Kankei6Nozoki:mark-values C5 F5 [D5:1=1 E5:1=1]
 
-[ke-edge-peep-behind-y-x2-open-black]
+[edge-peep-behind-y-x2-open-black]
 # Black D3 jumps to the bottom edge: near gap D2, far gap D1, free gap
 # neighbour E2.  White's lone C2 peeps beside D2 with four liberties; Black
 # C4 stands behind the empty C3 (YB behind Y), and B3 and B2 are empty: the
@@ -341,8 +341,8 @@ black to play
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 D3 D2 D2 B2 A2 C1 [D2=o+(t-o)/2+p:5]
 
-[ke-edge-peep-behind-y-x2-open-white]
-# As ke-edge-peep-behind-y-x2-open-black, White to play: White's D2 with
+[edge-peep-behind-y-x2-open-white]
+# As edge-peep-behind-y-x2-open-black, White to play: White's D2 with
 # o + (t - o)/2 + p.
 white to play
   . . . . . . . . .
@@ -356,7 +356,7 @@ white to play
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 D3 D2 D2 B2 A2 C1 [D2=o+(t-o)/2+p:5]
 
-[ke-edge-peep-y-taken-black]
+[edge-peep-y-taken-black]
 # Black D3 with E3 (on W) jumps to the bottom edge; White's C2-C3 peeps
 # beside D2, C3 on Y, Black's C4 behind it.  Black on W: the general
 # reading.  White's chain has four liberties (B2, C1, D2, B3) and three
@@ -376,8 +376,8 @@ black to play
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
 
-[ke-edge-peep-y-taken-white]
-# As ke-edge-peep-y-taken-black, White to play: White's D2 with s.
+[edge-peep-y-taken-white]
+# As edge-peep-y-taken-black, White to play: White's D2 with s.
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -390,7 +390,7 @@ white to play
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
 
-[ke-edge-peep-beyond-taken-black]
+[edge-peep-beyond-taken-black]
 # Black D3 with E3 (on W) jumps to the bottom edge; White's C2-B2 peeps
 # beside D2, B2 standing on X2 beyond the peep; Black C4 behind the empty
 # C3 (Y).  Black on W: the general reading.  White's chain keeps five
@@ -410,8 +410,8 @@ black to play
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
 
-[ke-edge-peep-beyond-taken-white]
-# As ke-edge-peep-beyond-taken-black, White to play: White's D2 with s.
+[edge-peep-beyond-taken-white]
+# As edge-peep-beyond-taken-black, White to play: White's D2 with s.
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -424,7 +424,7 @@ white to play
   . . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [D2=s:5]
 
-[ke-approach-with-stone-beside-end-black]
+[approach-with-stone-beside-end-black]
 # Black's two-space jump C5-F5 with White's D7 two lines out beside the gap
 # D5 above (the only White stone two lines out beside a gap) and White's
 # C3 two lines out beside the end C5 below, which does not count.  As in
@@ -443,7 +443,7 @@ black to play
   . . . . . . . . .
 call Kankei6Soto C5 F5 C5 E6 C5 D5 D4 E5 E4 [E6=2s:29]
 
-[ke-peep-low-jump-corner-taken-black]
+[peep-low-jump-corner-taken-black]
 # Black's two-space jump C3-F3 on the third line; White's D4 peeps at the
 # gap D3 from above, and White's C2 already stands on C3's lower corner.
 # Op = D2, and the approach point E2 beside the far gap lies on the second
@@ -465,8 +465,8 @@ black to play
   . . . . . . . . .
 call Kankei6Nozoki C3 F3 C3 D3 C3 [D3=h0:5]
 
-[ke-peep-low-jump-corner-taken-white]
-# As ke-peep-low-jump-corner-taken-black, White to play: White's part is
+[peep-low-jump-corner-taken-white]
+# As peep-low-jump-corner-taken-black, White to play: White's part is
 # not above 0, so nothing.
 white to play
   . . . . . . . . .
@@ -480,7 +480,7 @@ white to play
   . . . . . . . . .
 call Kankei6Nozoki C3 F3 [none]
 
-[ke-corner-outside-stone-beyond-near-end-black]
+[corner-outside-stone-beyond-near-end-black]
 # Black's one-space jump C5-E5 with White's corner C6 beside the near stone
 # C5 (G = D6 the gap-row point on C's side, D = E6 the corner beside the
 # far stone E5, Dout = E7 two lines out beside it); White D7 stands two
@@ -501,7 +501,7 @@ black to play
   . . . . . . . . .
 call IkkenKado1SotoTe C5 E5 C5 E6 E7 [=E6:h0]
 
-[ke-approach-both-sides-of-gap-bonus-white]
+[approach-both-sides-of-gap-bonus-white]
 # Black's two-space jump C5-F5 with White's D7 and D3 two lines out beside
 # the gap D5 on both sides (no White stone in the box): the gap's value to
 # both sides, Black's D5 (h0) plus White's D5 (h1), s.  White to play: the
@@ -518,8 +518,8 @@ white to play
   . . . . . . . . .
 call Kankei6Soto:pin-bonus C5 F5 C5 D5 C5 D5 [D5=s:5 D5+0]
 
-[ke-approach-both-sides-of-gap-bonus-black]
-# As ke-approach-both-sides-of-gap-bonus-white, Black to play: both flanks
+[approach-both-sides-of-gap-bonus-black]
+# As approach-both-sides-of-gap-bonus-white, Black to play: both flanks
 # of the gap, D6 first, then D4, each with s and no bonus.
 black to play
   . . . . . . . . .
@@ -533,8 +533,8 @@ black to play
   . . . . . . . . .
 call Kankei6Soto:pin-bonus C5 F5 C5 D5 C5 D5 [D6=s:5 D4=s:5 D6+0 D4+0]
 
-[ke-edge-peep-behind-y-x2-crowded-black]
-# As ke-edge-peep-behind-y-x2-open-black with Black's B1 under B2 (X2):
+[edge-peep-behind-y-x2-crowded-black]
+# As edge-peep-behind-y-x2-open-black with Black's B1 under B2 (X2):
 # the general reading again.  Black's D2 leaves the peep three liberties:
 # no extension reading, a = Black's D2 (h0).  Black stands behind Y with Y
 # and B2 empty, but B2 now has two empty neighbours (A2, B3), not three,
@@ -554,8 +554,8 @@ black to play
   . X . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
 
-[ke-edge-peep-behind-y-x2-crowded-white]
-# As ke-edge-peep-behind-y-x2-crowded-black, White to play: White's D2
+[edge-peep-behind-y-x2-crowded-white]
+# As edge-peep-behind-y-x2-crowded-black, White to play: White's D2
 # with s.
 white to play
   . . . . . . . . .

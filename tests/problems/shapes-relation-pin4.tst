@@ -29,7 +29,7 @@
 
 # --- Adjacent stones: the second look along the sides --------------------------------------
 
-[kc-contact-side-try-two-out-behind-a-held]
+[contact-side-try-two-out-behind-a-held]
 # Black's D3 touches White's E3 on the third line, Black's C4 stands one
 # line out behind D3.  Toward the edge the points beside D3 and E3 are on
 # the second line: no reading and no second look on that side.  On the
@@ -50,7 +50,7 @@ black to play
   . . . . . . . . .
 call GunKankei1Utu:at D3 E3 A1 [none]
 
-[kc-contact-side-try-two-out-behind-a-open]
+[contact-side-try-two-out-behind-a-open]
 # The same without White's C5: nothing ends the look, no White stone
 # stands at F4, E5, F5, E6 or F6 and Black's C4 stands one line out behind
 # D3, so the point one line out beside White's stone, E4, is tried (both
@@ -69,7 +69,7 @@ call GunKankei1Utu:at D3 E3 A1 [E4]
 
 # --- Two-space jump on the third line: the floored side value -----------------------------
 
-[kc-two-space-third-line-extension-floored]
+[two-space-third-line-extension-floored]
 # wide-pin.tst's pin-two-space-third-line-extension (Black's G3 and White's
 # K3 on the third line of 13x13, Black's L4 closing the upper side) with
 # the group minimum above any value: the side toward the edge is read, and
@@ -115,7 +115,7 @@ call GunKankei6Utu:ogeima2-floored G3 K3 D3 [D3=1:18]
 # second look (White's F5, Black's D6, White's G6, then G5 or F6-F7
 # taken) is worth less.  In the reading C5 stands for Black's pass.
 
-[kc-caps-first-look-ladder-on-a]
+[caps-first-look-ladder-on-a]
 black to play
   . . . . . . . . .
   . . . . X O . . .
@@ -128,7 +128,7 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:ogeima-pass-at C5 F6 E5 E6 E5 D5 D6 C6 E7 B6 C5 A5 [E5=r:5]
 
-[kc-caps-first-look-ladder-on-a-white]
+[caps-first-look-ladder-on-a-white]
 white to play
   . . . . . . . . .
   . . . . X O . . .
@@ -157,7 +157,7 @@ call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/D5]
 # side is F5 itself.  Value: Black's evaluation after F6 plus White's after
 # F5.  The other side's outer point C7 has Black's D8 around it: not read.
 
-[kc-knight-trial-cutting-stone-dies]
+[knight-trial-cutting-stone-dies]
 black to play
   . . . . . . . . .
   . . . X O . . . .
@@ -170,7 +170,7 @@ black to play
   . . . . . . . . .
 call GunKankei4Utu:at D5 E7 F6 F5 D5 F6 [F6=r:18]
 
-[kc-knight-trial-cutting-stone-dies-white]
+[knight-trial-cutting-stone-dies-white]
 # The row above with White to play: only the engine's own colour tries
 # the hane and cut, and White is not A's colour; each colour's point on the
 # side is F5, the only candidate (C7 is not read, as above).
@@ -186,7 +186,7 @@ white to play
   . . . . . . . . .
 call GunKankei4Utu:at D5 E7 A1 [F5]
 
-[kc-knight-halved-for-the-engines-larger-group]
+[knight-halved-for-the-engines-larger-group]
 # Black's lone D5 and White's E7-E8 alone on 9x9, White to play (White, the
 # engine, is B's colour).  The side beyond E5: F5 two from D5 on D5's line;
 # White is not A's colour, so no trial for Black's point; the point between
@@ -209,7 +209,7 @@ call GunKankei4Utu:only D5 E7 F5 F5 D5 F5 [F5=r/4:18]
 
 # --- The one-space jump of groups with a dead stone at A ----------------------------------
 
-[kc-jump-a-dead]
+[jump-a-dead]
 # Black's C5 with White's B5, C4 and D5 around it (one liberty, C6: dead by
 # the analysis) and White's E5 one space from it across D5.  A is a dead
 # stone: the pattern does nothing, whichever side of the jump it would
@@ -229,7 +229,7 @@ call GunKankei3Utu:ogeima2-at C5 E5 C7 [none]
 call GunKankei3Utu:ogeima2-at C5 E5 D7 [none]
 call GunKankei3Utu:ogeima2-at C5 E5 E7 [none]
 
-[kc-jump-a-dead-white]
+[jump-a-dead-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -249,7 +249,7 @@ call GunKankei3Utu:ogeima2-at C5 E5 E7 [none]
 # outer lines rows 4 and 7; D0 = C4 behind A on the outer line, R2 = D5).
 # White's only stone around the shape is C4 (D0): the pattern behind A.
 
-[kc-caps-behind-a-two-liberties]
+[caps-behind-a-two-liberties]
 # With White's B5 as well, A (C5) has two liberties (C6, D5), two or
 # fewer: the point R2 = D5 is proposed for either side at Black's
 # evaluation after D5 plus White's after D5.
@@ -265,7 +265,7 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 C5 D5 [D5=r:5]
 
-[kc-caps-behind-a-two-liberties-white]
+[caps-behind-a-two-liberties-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -278,7 +278,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 C5 D5 [D5=r:5]
 
-[kc-caps-behind-a-three-liberties]
+[caps-behind-a-three-liberties]
 # Without White's B5, A has three liberties (B5, C6, D5): nothing.
 black to play
   . . . . . . . . .
@@ -302,7 +302,7 @@ call Kankei7Utu:read C5 F6 [none]
 # White's stones: the middle point next to B, D4, is proposed by its
 # position value, for either side.
 
-[kc-twothree-free-beside-b-line-and-past-b]
+[twothree-free-beside-b-line-and-past-b]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -315,7 +315,7 @@ black to play
   . . . . . . . . .
 call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
 
-[kc-twothree-free-beside-b-line-and-past-b-white]
+[twothree-free-beside-b-line-and-past-b-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -344,7 +344,7 @@ call Kankei8Utu:formula C6 E3 D4 [D4=iti:5]
 # extension.  White's tries are not proposed (White is not the engine).
 #   call GunKankei6Utu:pin A B X: every candidate by its point.
 
-[kc-two-space-open-tries-of-a]
+[two-space-open-tries-of-a]
 black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
@@ -361,7 +361,7 @@ black to play
   . . . . . . . . . . . . .
 call GunKankei6Utu:pin F7 J7 A1 [F5 F9 G5 G6 G8 G9 H6 H8]
 
-[kc-two-space-open-tries-of-a-white]
+[two-space-open-tries-of-a-white]
 # The colours turned: White's J7-K7 against Black's F7, White (A's colour,
 # A = J7) to play.  White's tries: beside the gap next to J7 (H6, H8), two
 # lines out at J7's step (J5, J9), two lines out at the gap next to J7
@@ -401,7 +401,7 @@ call GunKankei6Utu:pin J7 F7 A1 [G6 G8 H5 H6 H8 H9 J5 J9]
 # So Black's point is C6, its reading C6 alone.  Value at Black's C6 (Black
 # to play) or White's D5 (White to play).
 
-[kc-diagonal-knight-push-laddered]
+[diagonal-knight-push-laddered]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -414,7 +414,7 @@ black to play
   . . . . . . . . .
 call GunKankei2Utu:pin-side D4 E5 C6 C6 D4 D5 [C6=r:18]
 
-[kc-diagonal-knight-push-laddered-white]
+[diagonal-knight-push-laddered-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -427,7 +427,7 @@ white to play
   . . . . . . . . .
 call GunKankei2Utu:pin-side D4 E5 D5 C6 D4 D5 [D5=r:18]
 
-[kc-diagonal-block-ladder-half-gain]
+[diagonal-block-ladder-half-gain]
 # Black's D4-E4 and White's E5 diagonal to D4, White's D3, E3, F3 and G4
 # below, White to play.  Crossing D5 (E4 is Black's): C6 beyond it is
 # empty with no stone around; E6 and C4 close nothing.  White (E5 with
@@ -452,8 +452,8 @@ white to play
   . . . . . . . . .
 call GunKankei2Utu:pin-side D4 E5 D5 D5 D4 D5 E5 C4 F4 [D5=r:18]
 
-[kc-contact-side-try-three-out-beside-b-held]
-# kc-contact-side-try-two-out-behind-a-open with White's E6 three lines
+[contact-side-try-three-out-beside-b-held]
+# contact-side-try-two-out-behind-a-open with White's E6 three lines
 # out beside White's E3: the second look along the upper side finds no
 # White stone at F4, E5 or F5 and Black's C4 behind D3, but a White stone
 # among F4, E5, F5, E6, F6 keeps E4 from being tried: no candidate.
@@ -479,7 +479,7 @@ call GunKankei1Utu:at D3 E3 A1 [none]
 # the point R[2] = D5 is proposed for either side, with bonus 0.
 #   call Kankei11Utu:bonus-words A B: every candidate as "P=bonus".
 
-[kc-onefour-attacker-beside-a-line-no-bonus]
+[onefour-attacker-beside-a-line-no-bonus]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -492,7 +492,7 @@ black to play
   . . . . . . . . .
 call Kankei11Utu:bonus-words C5 G4 [D5=0]
 
-[kc-onefour-attacker-beside-a-line-no-bonus-white]
+[onefour-attacker-beside-a-line-no-bonus-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -510,7 +510,7 @@ call Kankei11Utu:bonus-words C5 G4 [D5=0]
 # Q = D[7] = F3, K1 = R[3] = D4; Z is empty, nothing of White's on D[9]
 # (G3), R[2] (D5) or R[6] (F5).
 
-[kc-onefour-attacker-middle-no-bonus]
+[onefour-attacker-middle-no-bonus]
 # E2 beyond E3 from E4 is empty: White's reading at E3 (on the third
 # line, no edge tries); Black to play proposes N = E4, bonus 0.
 black to play
@@ -525,7 +525,7 @@ black to play
   . . . . . . . . .
 call Kankei11Utu:bonus-words C5 G4 [E4=0]
 
-[kc-onefour-attacker-middle-no-bonus-white]
+[onefour-attacker-middle-no-bonus-white]
 # White to play proposes its point Z = E3, bonus 0.
 white to play
   . . . . . . . . .
@@ -539,7 +539,7 @@ white to play
   . . . . . . . . .
 call Kankei11Utu:bonus-words C5 G4 [E3=0]
 
-[kc-onefour-attacker-middle-beyond-z-no-bonus]
+[onefour-attacker-middle-beyond-z-no-bonus]
 # With White's E2 beyond E3 from E4: Black to play proposes E4; White to
 # play (next row) proposes both F3 (Q) and D4 (K1); every bonus 0.
 black to play
@@ -554,7 +554,7 @@ black to play
   . . . . . . . . .
 call Kankei11Utu:bonus-words C5 G4 [E4=0]
 
-[kc-onefour-attacker-middle-beyond-z-no-bonus-white]
+[onefour-attacker-middle-beyond-z-no-bonus-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -569,7 +569,7 @@ call Kankei11Utu:bonus-words C5 G4 [D4=0 F3=0]
 
 # --- Adjacent stones of groups: the other colour's hane on a lone stone -------------------
 
-[kc-contact-lone-b-beside-own-stone]
+[contact-lone-b-beside-own-stone]
 # Black's C5-D5 (five liberties) touches White's lone E5 (three
 # liberties) on 9x9, White to play.  Both sides are read: D6 and E6 (row
 # 6) and D4 and E4 (row 4) are empty on the fourth line, and D7, E7, D3,
@@ -591,7 +591,7 @@ white to play
 call GunKankei1Utu:at D5 E5 A1 [E4 E6]
 
 # --- Knight's move of groups on the fifth line: the outer point held ----------------------
-[kc-knight-fifth-line-point-stays]
+[knight-fifth-line-point-stays]
 # shapes-gunkankei-cover2.tst's group-knight-fifth-line-point-moves-out
 # (Black's C5 and White's D7 a knight's move apart, White to play) with
 # Black's B5 beside C5 and White's G7.  On the side of E5 the far box

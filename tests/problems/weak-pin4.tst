@@ -50,7 +50,7 @@
 # vital point A3 of Black's group (kind 20).  Groups are numbered from the
 # top: C5 is group 1, B4 group 2, the last one.
 
-[kg-think-lone-weak-stone-is-the-last-group]
+[think-lone-weak-stone-is-the-last-group]
 # B4 touches no enemy chain (C5 is diagonal), so it goes alone.  Step 1
 # answers the entries of kind 20 and up whose point lies in B4's area: A3 is
 # a diagonal point of B4 (one of its From points), marked.  Step 1 adds no
@@ -70,7 +70,7 @@ black to play
   . . . . . . . . .
 call WeakGunThink:marks [20/A3 6/(0,5)]
 
-[kg-pair-answer-vital-point-inside-the-area]
+[pair-answer-vital-point-inside-the-area]
 # As above, Black's B4 alone: its vital point A3 (kind 20) is in its area
 # (a diagonal From point of B4): marked.  The kind-6 link entry is no
 # capture entry and is left.
@@ -86,7 +86,7 @@ black to play
   . . . . . . . . .
 call WeakGunPairAnswer:marks B4 [20/A3]
 
-[kg-pair-answer-vital-point-outside-the-area]
+[pair-answer-vital-point-outside-the-area]
 # The same with White's C5: A3 is two points diagonally from C5, but the
 # diagonal from A3 runs into Black's B4 first, so A3 is no From point of
 # C5, nor a related point, and C5 touches no enemy chain: A3 lies outside
@@ -108,7 +108,7 @@ call WeakGunPairAnswer:marks C5 [none]
 # play.  The pending capture entry: D5's chain in atari with its liberty D4
 # (kind 21); D4 lies in the area of D5's group (its liberty).
 
-[kg-pair-answer-escape-from-atari]
+[pair-answer-escape-from-atari]
 # The escape is answered: no White chain next to D5 is short of liberties,
 # so the save point is D4 itself; Black's D4-D5 then has three liberties
 # (C4, E4, D3), White's D4 would take D5 and keep three liberties, with
@@ -126,7 +126,7 @@ black to play
   . . . . . . . . .
 call WeakGunPairAnswer:premarked D5 [D4]
 
-[kg-pair-answer-skips-an-entry-answered-before]
+[pair-answer-skips-an-entry-answered-before]
 # The same with the entry at D4 marked answered (as the pair answers of the
 # same decision leave it): it is not answered again, nothing is added.
 black to play
@@ -142,7 +142,7 @@ black to play
 call WeakGunPairAnswer:premarked D5 D4 [none]
 
 # --- The jump reading takes the group's first From entry ------------------------
-[kg-ikken-reading-from-the-first-from-entry]
+[ikken-reading-from-the-first-from-entry]
 # Black's lone B6 with White A7 and D8.  The From entries are listed in the
 # order of the empty points, top row first, left to right.  Top row: A9
 # (large knight's move) stops at A7 beside the long leg; B9 (two-space
@@ -166,7 +166,7 @@ black to play
 call GunIkkenHyoka:named B6 B8 D6 B4 [B8]
 
 # --- The double-move pass looks at ten candidates -------------------------------
-[kg-double-scan-takes-the-tenth-link]
+[double-scan-takes-the-tenth-link]
 # Black's A2 and B1; Black's links at nine corner and edge points, then E5
 # the tenth.  Premise: Black's double move with the open centre E5 and any
 # one of the others is worth well over 25, while no corner or edge point
@@ -186,7 +186,7 @@ black to play
   . X . . . . . . .
 call KohoDoubleScan:links-raised A9 J9 J1 B9 J8 H9 A8 A1 C1 E5 [A1=2 A8=2 A9=2 B9=2 C1=2 E5=up H9=2 J1=2 J8=2 J9=2]
 
-[kg-double-scan-leaves-a-link-worth-minus-one]
+[double-scan-leaves-a-link-worth-minus-one]
 # Black's A2 and B1; Black's links at J9 and J1 worth 2, at E5 worth -1.
 # Premise: Black's double move with E5 and J9 or J1 is worth well over 25,
 # J9 with J1 nowhere near.  Only candidates worth 0 to 10 take part: E5 at
@@ -204,7 +204,7 @@ black to play
   . X . . . . . . .
 call KohoDoubleScan:links-last-1 J9 J1 E5 [E5=-1 J1=2 J9=2]
 
-[kg-double-scan-raises-a-link-worth-two]
+[double-scan-raises-a-link-worth-two]
 # As above with E5 worth 2: E5 takes part, E5 with J9 and E5 with J1 are
 # hits; E5 has the most (two) and alone is raised.
 black to play
@@ -220,7 +220,7 @@ black to play
 call KohoDoubleScan:links-raised J9 J1 E5 [E5=up J1=2 J9=2]
 
 # --- A weak group taken with its partner is not taken again ---------------------
-[kg-think-partner-of-a-dead-stone-is-handled-once]
+[think-partner-of-a-dead-stone-is-handled-once]
 # Black's D9 in atari beside White's E9 and D8, Black's F7 and D6 below,
 # Black to play.  The analysis: D9 is dead (eye value 0, death level 99,
 # so weak by its death level); White's E9-D8 has eye value 3 and death
@@ -259,7 +259,7 @@ call WeakGunThink:marks [20/C9 21/C9]
 # record lists the stone above it first (the lines are scanned up, right,
 # down, left) and the stone below it second.
 
-[kg-escape-jump-toward-a-group-related-first]
+[escape-jump-toward-a-group-related-first]
 # E3 jumps to E5; E8 above is E5's first relation (a two-space jump), a
 # stone of another group with eye value 6: the jump E5 is added with
 # 13/10 of its two readings.  E3's other one-space jumps C3 and G3 relate
@@ -276,7 +276,7 @@ black to play
   . . . . . . . . .
 call WeakGunKankeiMoves:jump E3 E5 [E5=r:13]
 
-[kg-escape-jump-toward-a-group-related-last]
+[escape-jump-toward-a-group-related-last]
 # Upside down: E7 jumps to E5; E5's first relation is E7 itself (the group
 # read), the last one E2 below (a two-space jump), another group with eye
 # value 6: E5 is added the same way.  E7's jumps C7 and G7 relate to no
@@ -294,7 +294,7 @@ black to play
 call WeakGunKankeiMoves:jump E7 E5 [E5=r:13]
 
 # --- The pair answers hand a net to the net answer ------------------------------
-[kg-pair-answers-take-the-net-with-its-chain]
+[pair-answers-take-the-net-with-its-chain]
 # The net of generators-probe.tst (probe-net-the-escape-costs-the-stone-in-
 # atari), White to play: Black's D6-E6-E5 has two liberties, F5 and E4, and
 # the pending list holds the net at F4 on that chain (kind 23, A = F4, B =
@@ -317,7 +317,7 @@ white to play
 call PairAnswer:reasons F4 [F4:1]
 
 # --- The knight's-move extension of the opponent's lone stone --------------------
-[kg-hirogeru-knight-rectangle-point-takes-a-third]
+[hirogeru-knight-rectangle-point-takes-a-third]
 # White's lone E5 on an empty board, Black to play: the opponent's group.
 # No enemy stone near, so nothing is halved.  The knight's move D7 (on line
 # 7, four empty neighbours; the rectangle's middle points E6 and D6 empty,
@@ -338,7 +338,7 @@ black to play
   . . . . . . . . .
 call WeakGunHirogeru:keima-bonus E5 D7 D6 E6 [D6/r/3 D7/r/3 E6=none]
 
-[kg-hirogeru-knight-rectangle-points-all-around]
+[hirogeru-knight-rectangle-points-all-around]
 # The same lone White E5: every knight's move of E5 is clear in the same
 # way (line 3 or more, four empty neighbours, the rectangle and the strip
 # empty, no White atari), each in at 25 with a third of its reading; of each
@@ -364,7 +364,7 @@ call WeakGunHirogeru:keima-bonus E5 C4 D4 D5 [C4/r/3 D4/r/3 D5=none]
 call WeakGunHirogeru:keima-bonus E5 C6 D6 D5 [C6/r/3 D5=none D6/r/3]
 
 # --- The one-space extension read with the cut of the opponent's shape ----------
-[kg-hirogeru-jump-read-with-the-cut-between-the-opponents-stones]
+[hirogeru-jump-read-with-the-cut-between-the-opponents-stones]
 # White's lone D4 and Black's F4, Black to play: White's group is the
 # opponent's, death level 0 (no check of the death level after the play).
 # The one-space jump D6: D4's chain has four liberties; beside the gap D5,
@@ -396,7 +396,7 @@ call WeakGunHirogeru:jump-bonus D4 D6 E5 [D6/r/3]
 # B4, D4, B5 and D5 hold no Black stone) and F3 (beside the gaps D3 and E3:
 # D4, D2, E4, E2).  Our own point needs four empty neighbours only.
 
-[kg-niken-own-both-jumps]
+[niken-own-both-jumps]
 # Both strips clear: C6 and F3 go in under reason 13.
 white to play
   . . . . . . . . .
@@ -410,7 +410,7 @@ white to play
   . . . . . . . . .
 call WeakGunNiken C3 [C6:13 F3:13]
 
-[kg-niken-own-blocked-above-the-far-gap]
+[niken-own-blocked-above-the-far-gap]
 # Black's E4 beside the gap E3 next to F3 (F3 keeps four empty neighbours):
 # the line from F3 toward C3 stops at a stone beside its first gap, so F3 is
 # no two-space point of C3 and is not proposed; C6 still is.
@@ -426,7 +426,7 @@ white to play
   . . . . . . . . .
 call WeakGunNiken C3 [C6:13]
 
-[kg-niken-own-blocked-below-the-far-gap]
+[niken-own-blocked-below-the-far-gap]
 # Black's E2 on the other side of the gap E3: the same, F3 is not proposed.
 white to play
   . . . . . . . . .
@@ -441,7 +441,7 @@ white to play
 call WeakGunNiken C3 [C6:13]
 
 # --- A lone stone's extensions halved by the stones of its neighbours ------------
-[kg-hirogeru-lone-stone-beside-two-chains-of-one-group]
+[hirogeru-lone-stone-beside-two-chains-of-one-group]
 # White's lone E5 under Black's D5 and E6, Black to play.  The analysis:
 # D5 and E6 (diagonal) make one Black group with eye value 6, not weak.
 # E5's chain has two liberties (E4, F5).  Its adjacent enemy chains D5 and
@@ -475,7 +475,7 @@ call WeakGunHirogeru:halved-bonus E5 D3 [D3/r/4/3]
 # neighbours and the diagonal strips hold no Black stone (F3: D4 and G4; F7:
 # D6 and G6; D3: F4 and C4); the opponent's extensions go in at 25.
 
-[kg-hirogeru-knight-middle-points-free]
+[hirogeru-knight-middle-points-free]
 # Black's F5 has three liberties: no White atari anywhere; F3, F7 and D3 go
 # in at 25.
 black to play
@@ -490,7 +490,7 @@ black to play
   . . . . . . . . .
 call WeakGunHirogeru:probe E5 F3 F7 D3 [D3=25 F3=25 F7=25]
 
-[kg-hirogeru-knight-middle-point-beside-the-extension-in-atari-reach]
+[hirogeru-knight-middle-point-beside-the-extension-in-atari-reach]
 # White's G5 leaves Black's F5 two liberties, F4 and F6: White can give
 # atari at either.  F4 is the middle point beside F3, F6 the one beside F7:
 # neither extension is proposed.  D3's middle points E4 and D4 are no such
