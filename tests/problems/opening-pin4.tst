@@ -358,3 +358,80 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call MakeYomiArea:cover K10 R10 Q10 C9 C11 B10 A9 A10 A11 [A10 A11 A9 B10 C11 C9 Q10 R10=out]
+
+# --- The edge scan at the first position of an edge ----------------------------------
+#
+#   call JobanEdgeGaps               the edge scan alone: every candidate as
+#                                    "P=value/bonus", "none" when none
+
+[kf-side-pattern-from-a-stone-at-the-third-position]
+# The row side-one-point-kept-three-own-and-an-opponent (opening-gaps.tst)
+# one column to the left, so that the first stone stands at position 3 of
+# the top edge, the first position the edge lines hold.  Black's C17 and
+# H17 on line 3, four apart (g = 4): line of play 4, middle points E16 and
+# F16.  E16 is related to three black stones (C17 and C15 knight's moves,
+# H17 a large knight's move), fewer than 4.  White's F14 is a knight's move
+# from E16, so although the invasion at E16 weakens neither stone, w = 1;
+# no weak stone, so no extension.  Side pattern with base 39: no white
+# stone within a one-space jump of E16; nothing of White's beside C16 or
+# H16 on line 4; C15, two lines above C17, holds Black's stone (the answer
+# counts 1); H15 is empty with eight empty points around it, the one line-5
+# point kept.  H15 is related to three black stones, H17 (one-space jump
+# below), K15 (one-space jump along line 5) and H12 (two-space jump above),
+# and to White's F14 (knight's move): three or more, so H15 gets 2 * 39 div
+# 3 = 26, and H14, the point beyond H15 seen from H16, with eight empty
+# points around it, 26 + 1 = 27.  The answer 1 leaves E16 38 only for
+# White's knight's move F14; F16 gets nothing.  (On the left edge C17 and
+# C15 are two apart and of one colour: nothing.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X . . . . X . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X . . . . . . X . . . . . . . . .
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [E16=25/38 H14=25/27 H15=25/26]
+
+[kf-invasion-three-apart-own-stone-above-only-the-line-5-point]
+# The row invasion-three-apart-one-on-line-4-own-stone-above (opening-
+# pin.tst) with Black's stone at F12: White's D16 (line 4) and H17 (line
+# 3), g = 3.  Black's trial at F17 is not lost and weakens neither White
+# stone, and no Black stone is within a large knight's move of F17: w = 0.
+# v = g + 5 + 2 = 10: F17 gets value 10.  X = F17, two positions from the
+# line-4 stone D16; the line-5 point at its position, F15, has Black's F12
+# a two-space jump away (kind 6 <= 7), although F16 on line 4 has it only
+# a three-space jump away: X gets bonus g = 3, so F17 = 25/3.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/3]
