@@ -435,3 +435,36 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [F17=25/3]
+
+[kf-invasion-five-apart-the-first-stone-weak]
+# White's D17 and K17 on line 3, five apart (g = 5): the trial is Black's
+# G17, the middle on line 3.  D17 is hemmed in by Black's C16 beside the
+# corner and D15 above it; after Black's G17 its group is weak, and it has
+# no extension of its own (toward the corner its two-space jump and large
+# knight's moves lie on line 1): counted, the weak stone is P1 = D17.
+# White's K17 group of six stones stays firm.  (Black's G17 is not so much
+# weaker than D17 that the count changes.)  No Black stone is within a large
+# knight's move of G17.  w = 1 with D17 weak: X = L3(k+2) = F17.  g = 5:
+# G17 gets bonus 6 (g odd, no second middle point) and F17 bonus 21.  (On
+# the left edge C16 and D15 stand next to D17: no stretch.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . O O . . . . . . . .
+  . . X . . . . . . O O . . . . . . . .
+  . . . X . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/21 G17=25/6]
