@@ -468,3 +468,38 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [F17=25/21 G17=25/6]
+
+# --- The 3-3 press: the strip's last point on line 2 ---------------------------------
+#
+#   call JobanKoho:press T S H A P...   (as in generators-roles.tst) the
+#       press reading r: T's colour at S, the other at H, T's colour at A;
+#       the candidates at P... as "P=r/0", "P=cap26/0" or "P=none"
+
+[kf-three-three-press-down-the-side-strip-end-occupied]
+# three-three-press-down-the-side-for-white (generators-cover.tst) with
+# Black's B14 beside C14: the strip from the 3-3 point C17 to C14, turned
+# so that its line-2 side is the B column, must be empty at B17, B16, B15
+# and B14 (its line-2 points) and at D15; B14 holds a stone, so the press
+# proposes nothing: no candidate at B15 (the left edge's stones D16, C15
+# and C14/B14 stand at neighbouring positions: no stretch either).
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . X X . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press C14 C17 B15 E18 B15 [B15=none]
