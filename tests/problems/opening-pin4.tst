@@ -503,3 +503,66 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:press C14 C17 B15 E18 B15 [B15=none]
+
+[kf-extension-ten-apart-both-sides-firm]
+# Black's D17 (with D15) and P17 (with P15) on line 3, ten apart (g = 10,
+# one short of the wide stretch that is proposed without trials): the line
+# of play is 3 (g >= 7), the middle points J17 and K17 (positions k+5 and
+# k+6).  J17 is related to no Black stone and no White stone stands near.
+# White's invasion at J17 is not close to death and leaves neither Black
+# pair weak: w = 0.  g = 6..10 and neither stone on line 4: J17 and K17
+# (g even) get bonus g + 37 = 47.  (On the left edge D17 and D15 are two
+# apart and of one colour: nothing; P17 and P15 stand on line 5 of the
+# right edge.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [J17=25/47 K17=25/47]
+
+[kf-own-first-three-apart-their-stone-on-line-4-up-point-free]
+# own-first-three-apart-own-stone-pinched-up-point-free (opening-pin.tst)
+# with White's stone at H16 on line 4 (with H15 and J16 beside it): Black's
+# D17 on line 3 alone between White's A17 on the edge and the stretch, g =
+# 3.  White's trial at F17 leaves D17 weak (a), Black's trial at F17 leaves
+# H16's group firm (not b).  Black's own F17 keeps its group's level below
+# 60: F17 gets 39.  The line-5 point above D17 (D17 being on line 3), D15,
+# is empty and White's A17 is only a (2,3) shape from it (kind 8, beyond
+# 7): D15 gets 39 too.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  O . . X . . . . . . . . . . . . . . .
+  . . . . . . . O O . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [D15=25/39 F17=25/39]
