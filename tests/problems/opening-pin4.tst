@@ -566,3 +566,33 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [D15=25/39 F17=25/39]
+
+[kf-invasion-five-apart-second-stone-alone-on-line-4]
+# White's D17 (line 3) and K16 (line 4), five apart (g = 5): Black's trial
+# at the middle G17 is not close to death and weakens neither White stone;
+# Black's G13 is a three-space jump from G17 (kind 10, beyond 7), not near:
+# w = 0.  v = g + 5 + 2 (one stone on line 4) = 12: G17 gets value 12.
+# g = 5: F17 = L3(k+2) gets value 12 as well, D17 not being on line 4;
+# H17 = L3(m-2), K16 being on line 4, gets bonus 18 (19 only when D17 were
+# on line 4 too).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=12/0 G17=12/0 H17=25/18]
