@@ -596,3 +596,31 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [F17=12/0 G17=12/0 H17=25/18]
+
+[kf-invasion-six-apart-second-stone-alone-on-line-4]
+# The same with White's second stone at L16 (line 4), six apart (g = 6):
+# the trial at the middle G17 again leaves w = 0 (G13 a three-space jump
+# from it).  v = g + 5 + 2 = 13: G17 and H17 (g even) get value 13.  g = 6:
+# F17 = L3(k+2) gets bonus 9, D17 not being on line 4; J17 = L3(m-2), L16
+# alone being on line 4, gets bonus 21 (22 only when both were).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . O . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/9 G17=13/0 H17=13/0 J17=25/21]
