@@ -624,3 +624,36 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [F17=25/9 G17=13/0 H17=13/0 J17=25/21]
+
+[kf-extension-four-apart-both-weak-the-second-stone-extends]
+# Black's D17 and J17 on line 3, four apart (g = 4): line of play 4, middle
+# points F16 and G16.  White's invasion at F16 is not close to death and
+# leaves both Black stones weak, D17 capped by D15 with White's B16 beside
+# the corner and J17 capped by J15: w = 2.  g = 4..6: D17's two-space jumps
+# and large knight's moves along line 3 give no point (toward the corner
+# they lie on line 1; F17 toward the stretch is next to F16, distance 1,
+# not 10 or more), so the second stone's: J17's first such point on line 3
+# is its two-space jump M17 (distance 21 + 1 = 22 from F16), empty with
+# four empty neighbours and no White stone beside the jump: M17 takes F16's
+# place with bonus 50, and G16 (g even) gets 50.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . X . . . . . . . . . .
+  . O . . . . . . . . . . . . . . . . .
+  . . . O . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G16=25/50 M17=25/50]
