@@ -657,3 +657,65 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [G16=25/50 M17=25/50]
+
+# --- The extension with one side suffering, graded from the middle point -------------
+
+[kf-extension-five-apart-one-side-suffers-one-middle-point]
+# Black's D17 and K17 on line 3, five apart (g = 5): line of play 4, middle
+# point G16 (H16 is the second middle point of even stretches only).  G16
+# is related to two Black stones (large knight's moves), fewer than 4.
+# White's G14 is a one-space jump from G16 (kind 3 <= 4): although White's
+# invasion at G16 is not lost and weakens neither Black stone, w = 1, with
+# no weak stone.  Side pattern with base 39: White's G14 within a one-space
+# jump of G16 ends it at once with 0.  So G16 is graded: its eight
+# surrounding points are empty, 38, and D15 two lines above D17 is empty,
+# no +2; no White stone stands a knight's move from G16: G16 gets 38, and
+# nothing more for g odd.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G16=25/38]
+
+[kf-extension-six-apart-one-side-suffers-two-middle-points]
+# The same with Black's second stone at L17, six apart (g = 6, still below
+# the 7 from which the middle points simply get g + 38): G16 gets 38 as
+# above, and H16, the second middle point (g even), graded from L17: its
+# eight surrounding points empty, L15 above L17 empty: 38.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G16=25/38 H16=25/38]
