@@ -20,7 +20,7 @@
 # point (one stone, fewer than 3) gives 20 with bonus 0 when the star-point
 # stone is the side to move's own, else 25 with bonus 2.
 
-[kf-three-three-lower-left-approached-star-point-for-the-invader]
+[three-three-lower-left-approached-star-point-for-the-invader]
 # Black's D4 with White's F3 and C6; White to play: C3 = 25/2.
 white to play
   . . . . . . . . . . . . . . . . . . .
@@ -44,7 +44,7 @@ white to play
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:at:moves30 C3 [C3=25/2]
 
-[kf-three-three-lower-left-approached-star-point-own]
+[three-three-lower-left-approached-star-point-own]
 # The same with Black to play: D4 is Black's own stone: C3 = 20/0.
 black to play
   . . . . . . . . . . . . . . . . . . .
@@ -68,7 +68,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:at:moves30 C3 [C3=20/0]
 
-[kf-three-three-upper-right-approached-star-point-for-the-invader]
+[three-three-upper-right-approached-star-point-for-the-invader]
 # Black's Q16 with White's O17 and R14; White to play: R17 = 25/2.
 white to play
   . . . . . . . . . . . . . . . . . . .
@@ -92,7 +92,7 @@ white to play
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:at:moves30 R17 [R17=25/2]
 
-[kf-three-three-upper-right-approached-star-point-own]
+[three-three-upper-right-approached-star-point-own]
 # The same with Black to play: Q16 is Black's own stone: R17 = 20/0.
 black to play
   . . . . . . . . . . . . . . . . . . .
@@ -129,7 +129,7 @@ call JobanKoho:at:moves30 R17 [R17=20/0]
 # The root is numbered 1, each of the opponent's replies 2, and each of our
 # answers to a reply 3.
 
-[kf-tree-numbers-two-replies-each-answered]
+[tree-numbers-two-replies-each-answered]
 # The position of tree-one-reply-is-read-and-kept (yomi-pin.tst) with its
 # top-right corner mirrored into the top-left: Black's B8 in atari under
 # White's A8, C8 and B9, as H8 under G8, J8 and H9.  Black's root D2 takes
@@ -168,7 +168,7 @@ call YomiTe:display-numbers-sorted D2 [1:D2 2:B7 2:H7 3:B7 3:H7]
 # played, and a reply that leaves no answer is evaluated at once; our side
 # takes the best of its answers, the opponent the least of its replies.
 
-[kf-tree-score-of-one-reply-without-an-answer]
+[tree-score-of-one-reply-without-an-answer]
 # The position of tree-one-reply-is-read-and-kept (yomi-pin.tst): after
 # Black's D2 White's one reply is H7, after which Black has nothing to
 # answer: that reply's value is the evaluation right after it, and being
@@ -185,8 +185,8 @@ black to play
   . . . . . . . . .
 call YomiTe:least-leaf D2 H7 [least]
 
-[kf-tree-score-of-two-replies-each-answered]
-# The position of kf-tree-numbers-two-replies-each-answered: White's two
+[tree-score-of-two-replies-each-answered]
+# The position of tree-numbers-two-replies-each-answered: White's two
 # replies H7 and B7, each answered by Black's one escape (B7 and H7): each
 # reply is worth its one leaf, and White takes the lesser of the two.
 black to play
@@ -214,7 +214,7 @@ call YomiTe:least-leaf D2 H7 B7 D2 B7 H7 [least]
 # from the top, each row from the left: the last one listed is the lowest
 # row's rightmost.
 
-[kf-look-ahead-area-round-the-last-related-point-of-a-weak-stone]
+[look-ahead-area-round-the-last-related-point-of-a-weak-stone]
 # The row look-ahead-area-takes-the-diagonal-round-a-far-related-point
 # (life2-cover.tst) upside down: White's K10 on Black's wall J9-K9-L9
 # (liberties J10, L10, K11) is weak and not dead.  P = G10 is a two-space
@@ -257,7 +257,7 @@ call MakeYomiArea:cover G10 O9 P10 P9 [O9 P10 P9=out]
 #       "P C...", the point it gives and the candidates it left
 #       ("P=value")
 
-[kf-vs-computer-answer-to-the-centre-point]
+[vs-computer-answer-to-the-centre-point]
 # Move 1 is K10 = (10,10): the star points of the corners that hold no move
 # of the record.  K10 counts for the lower-right corner (3: both
 # coordinates 10 or more), so the upper-left D16, the upper-right Q16 and
@@ -295,7 +295,7 @@ call JobanTe:vs-computer-after-centre [D4 D16=100 D4=100 Q16=100]
 # than 2 handicap stones; otherwise stage 0 takes a free corner point of its
 # twelve-point table, whose columns on 9 x 9 are 3, 4, N-3 = 6 and N-2 = 7.
 
-[kf-first-point-columns-with-one-handicap-stone]
+[first-point-columns-with-one-handicap-stone]
 # One handicap stone is fewer than 2: the random point, columns 3 to 7, all
 # five reached in 400 draws.
 black to play
@@ -310,7 +310,7 @@ black to play
   . . . . . . . . .
 call JobanTe:first-columns-handicap1 [x=3,4,5,6,7]
 
-[kf-first-point-columns-with-two-handicap-stones]
+[first-point-columns-with-two-handicap-stones]
 # Two handicap stones: no random point; every corner point of the table has
 # eight empty points around it, so the free corner points give columns 3,
 # 4, 6 and 7, never 5.
@@ -328,7 +328,7 @@ call JobanTe:first-columns-handicap2 [x=3,4,6,7]
 
 # --- The look-ahead area: the chain on the left of the point -------------------------
 
-[kf-look-ahead-area-reaches-round-a-weak-stone-on-the-left]
+[look-ahead-area-reaches-round-a-weak-stone-on-the-left]
 # The row look-ahead-area-reaches-round-a-weak-stone (generators-cover.tst)
 # mirrored left to right, so that the chain next to P = K10 is its left
 # neighbour J10: Black's line D10-J10 with D11 and D9 above and below its
@@ -364,7 +364,7 @@ call MakeYomiArea:cover K10 R10 Q10 C9 C11 B10 A9 A10 A11 [A10 A11 A9 B10 C11 C9
 #   call JobanEdgeGaps               the edge scan alone: every candidate as
 #                                    "P=value/bonus", "none" when none
 
-[kf-side-pattern-from-a-stone-at-the-third-position]
+[side-pattern-from-a-stone-at-the-third-position]
 # The row side-one-point-kept-three-own-and-an-opponent (opening-gaps.tst)
 # one column to the left, so that the first stone stands at position 3 of
 # the top edge, the first position the edge lines hold.  Black's C17 and
@@ -405,7 +405,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [E16=25/38 H14=25/27 H15=25/26]
 
-[kf-invasion-three-apart-own-stone-above-only-the-line-5-point]
+[invasion-three-apart-own-stone-above-only-the-line-5-point]
 # The row invasion-three-apart-one-on-line-4-own-stone-above (opening-
 # pin.tst) with Black's stone at F12: White's D16 (line 4) and H17 (line
 # 3), g = 3.  Black's trial at F17 is not lost and weakens neither White
@@ -436,7 +436,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [F17=25/3]
 
-[kf-invasion-five-apart-the-first-stone-weak]
+[invasion-five-apart-the-first-stone-weak]
 # White's D17 and K17 on line 3, five apart (g = 5): the trial is Black's
 # G17, the middle on line 3.  D17 is hemmed in by Black's C16 beside the
 # corner and D15 above it; after Black's G17 its group is weak, and it has
@@ -475,7 +475,7 @@ call JobanEdgeGaps [F17=25/21 G17=25/6]
 #       press reading r: T's colour at S, the other at H, T's colour at A;
 #       the candidates at P... as "P=r/0", "P=cap26/0" or "P=none"
 
-[kf-three-three-press-down-the-side-strip-end-occupied]
+[three-three-press-down-the-side-strip-end-occupied]
 # three-three-press-down-the-side-for-white (generators-cover.tst) with
 # Black's B14 beside C14: the strip from the 3-3 point C17 to C14, turned
 # so that its line-2 side is the B column, must be empty at B17, B16, B15
@@ -504,7 +504,7 @@ white to play
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:press C14 C17 B15 E18 B15 [B15=none]
 
-[kf-extension-ten-apart-both-sides-firm]
+[extension-ten-apart-both-sides-firm]
 # Black's D17 (with D15) and P17 (with P15) on line 3, ten apart (g = 10,
 # one short of the wide stretch that is proposed without trials): the line
 # of play is 3 (g >= 7), the middle points J17 and K17 (positions k+5 and
@@ -536,7 +536,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [J17=25/47 K17=25/47]
 
-[kf-own-first-three-apart-their-stone-on-line-4-up-point-free]
+[own-first-three-apart-their-stone-on-line-4-up-point-free]
 # own-first-three-apart-own-stone-pinched-up-point-free (opening-pin.tst)
 # with White's stone at H16 on line 4 (with H15 and J16 beside it): Black's
 # D17 on line 3 alone between White's A17 on the edge and the stretch, g =
@@ -567,7 +567,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [D15=25/39 F17=25/39]
 
-[kf-invasion-five-apart-second-stone-alone-on-line-4]
+[invasion-five-apart-second-stone-alone-on-line-4]
 # White's D17 (line 3) and K16 (line 4), five apart (g = 5): Black's trial
 # at the middle G17 is not close to death and weakens neither White stone;
 # Black's G13 is a three-space jump from G17 (kind 10, beyond 7), not near:
@@ -597,7 +597,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [F17=12/0 G17=12/0 H17=25/18]
 
-[kf-invasion-six-apart-second-stone-alone-on-line-4]
+[invasion-six-apart-second-stone-alone-on-line-4]
 # The same with White's second stone at L16 (line 4), six apart (g = 6):
 # the trial at the middle G17 again leaves w = 0 (G13 a three-space jump
 # from it).  v = g + 5 + 2 = 13: G17 and H17 (g even) get value 13.  g = 6:
@@ -625,7 +625,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [F17=25/9 G17=13/0 H17=13/0 J17=25/21]
 
-[kf-extension-four-apart-both-weak-the-second-stone-extends]
+[extension-four-apart-both-weak-the-second-stone-extends]
 # Black's D17 and J17 on line 3, four apart (g = 4): line of play 4, middle
 # points F16 and G16.  White's invasion at F16 is not close to death and
 # leaves both Black stones weak, D17 capped by D15 with White's B16 beside
@@ -660,7 +660,7 @@ call JobanEdgeGaps [G16=25/50 M17=25/50]
 
 # --- The extension with one side suffering, graded from the middle point -------------
 
-[kf-extension-five-apart-one-side-suffers-one-middle-point]
+[extension-five-apart-one-side-suffers-one-middle-point]
 # Black's D17 and K17 on line 3, five apart (g = 5): line of play 4, middle
 # point G16 (H16 is the second middle point of even stretches only).  G16
 # is related to two Black stones (large knight's moves), fewer than 4.
@@ -693,7 +693,7 @@ black to play
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [G16=25/38]
 
-[kf-extension-six-apart-one-side-suffers-two-middle-points]
+[extension-six-apart-one-side-suffers-two-middle-points]
 # The same with Black's second stone at L17, six apart (g = 6, still below
 # the 7 from which the middle points simply get g + 38): G16 gets 38 as
 # above, and H16, the second middle point (g even), graded from L17: its
