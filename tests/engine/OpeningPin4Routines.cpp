@@ -72,31 +72,45 @@ private:
     std::vector<std::string> words_;
 };
 
+// The look-ahead's tree searched from the side to move over the whole
+// board, for the life of the object; its settings as they were afterwards.
+struct TTreeSearch {
+    int deep = YomiDeep, best = SakiRootBest;
+    std::uint8_t in = InSakiyomi, rootColour = SakiRootColour;
+    explicit TTreeSearch(int colour)
+    {
+        for (int y = 1; y <= 19; ++y)
+            for (int x = 1; x <= 19; ++x)
+                YomiArea[x][y] = 1;
+        YomiDeep = 0;
+        SakiRootBest = 20;
+        SakiRootColour = static_cast<std::uint8_t>(colour);
+        InSakiyomi = 1;
+        SaveHyokaBase();
+    }
+    ~TTreeSearch()
+    {
+        YomiDeep = deep;
+        SakiRootBest = best;
+        SakiRootColour = rootColour;
+        InSakiyomi = in;
+    }
+    TTreeSearch(const TTreeSearch&) = delete;
+    TTreeSearch& operator=(const TTreeSearch&) = delete;
+};
+
 std::string SortedRootNumbers(const std::vector<Point>& pts)
 {
     if (pts.size() != 1)
         throw std::invalid_argument("the tree wants its root");
     const int colour = GobanLv[0]->Tejun.NextColor();
-    const int savedDeep = YomiDeep, savedBest = SakiRootBest;
-    const std::uint8_t savedIn = InSakiyomi, savedColour = SakiRootColour;
-    for (int y = 1; y <= 19; ++y)
-        for (int x = 1; x <= 19; ++x)
-            YomiArea[x][y] = 1;
-    YomiDeep = 0;
-    SakiRootBest = 20;
-    SakiRootColour = static_cast<std::uint8_t>(colour);
-    InSakiyomi = 1;
-    SaveHyokaBase();
+    const TTreeSearch search(colour);
     std::vector<std::string> words;
     {
         TDrawnNumbers log;
         YomiTe(pts[0], colour);
         words = log.Words();
     }
-    YomiDeep = savedDeep;
-    SakiRootBest = savedBest;
-    SakiRootColour = savedColour;
-    InSakiyomi = savedIn;
     return SortedWords(words);
 }
 
@@ -105,16 +119,7 @@ std::string LeastLeaf(const std::vector<Point>& pts)
     if (pts.size() < 2)
         throw std::invalid_argument("the tree wants its root and a line");
     const int colour = GobanLv[0]->Tejun.NextColor();
-    const int savedDeep = YomiDeep, savedBest = SakiRootBest;
-    const std::uint8_t savedIn = InSakiyomi, savedColour = SakiRootColour;
-    for (int y = 1; y <= 19; ++y)
-        for (int x = 1; x <= 19; ++x)
-            YomiArea[x][y] = 1;
-    YomiDeep = 0;
-    SakiRootBest = 20;
-    SakiRootColour = static_cast<std::uint8_t>(colour);
-    InSakiyomi = 1;
-    SaveHyokaBase();
+    const TTreeSearch search(colour);
     const int score = YomiTe(pts[0], colour);
     std::vector<int> leaves;
     std::vector<Point> line{pts[0]};
@@ -127,10 +132,6 @@ std::string LeastLeaf(const std::vector<Point>& pts)
         leaves.push_back(ReadingValue(colour, line));
         line.assign(1, pts[0]);
     }
-    YomiDeep = savedDeep;
-    SakiRootBest = savedBest;
-    SakiRootColour = savedColour;
-    InSakiyomi = savedIn;
     if (score == *std::min_element(leaves.begin(), leaves.end()))
         return "least";
     std::string out = "score " + std::to_string(score) + " leaves";
