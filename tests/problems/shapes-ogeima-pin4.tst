@@ -263,3 +263,81 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+
+[kj-peep-black-below-d5]
+# White's peep at D7 with Black's D4 below the push point (D2 not empty):
+# nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[kj-peep-black-at-e7]
+# White's peep at D7 with Black's E7 beside it above B's line (D5 own):
+# nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[kj-outside-push-in-a-ladder]
+# White's C7 outside B's line at A's end, Black's E3 and F5 below and
+# beside the shape.  White's push at D5, Black's D6, White's C6 leave D5
+# with two liberties (D4, E5); Black's D4 ataris, White's E5 has E4 and
+# E6, Black's E6 ataris again, and White's E4 is left with F4 alone: the
+# ladder takes the push, nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[kj-outside-push-in-a-ladder-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[kj-outside-ladder-on-the-block-b4]
+# As kj-outside-ladder-on-the-block with White's B4 as well: B5 behind A
+# keeps two empty neighbours (A5, B6), enough; White's push at D5 takes
+# the whole sum as there.
+white to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . O . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:outer-at:kj C5 F6 D5 D5 D6 C6 C5 D6 [D5=r:5]
+call Kankei7Utu:ogeima-prep C5 F6 [D5/C6/D6 D5/D6/C6]
