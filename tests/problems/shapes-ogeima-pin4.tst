@@ -341,3 +341,35 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:outer-at:kj C5 F6 D5 D5 D6 C6 C5 D6 [D5=r:5]
 call Kankei7Utu:ogeima-prep C5 F6 [D5/C6/D6 D5/D6/C6]
+
+# --- The two caps at D4 and F4 -------------------------------------------------------
+
+[kj-caps-black-at-e7]
+# White's caps at D4 and F4 below A's line; Black's E7 stands beyond E6
+# from E5 (the point White's push at E6 would run to): nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[kj-caps-b-on-the-first-line]
+# Black's C2-F1, B on the first line; White's caps at D3 and F3 above A's
+# line: the push at E1 would be on the first line, nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . O . . .
+  . . X . . . . . .
+  . . . . . X . . .
+call Kankei7Utu:read C2 F1 [none]
