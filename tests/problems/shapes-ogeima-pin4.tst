@@ -373,3 +373,36 @@ white to play
   . . X . . . . . .
   . . . . . X . . .
 call Kankei7Utu:read C2 F1 [none]
+
+[kj-cap-hane-point-crowded]
+# As ogeima-cap-hane-behind-a with White's A7 as well: of the eight points
+# around B6 only six are empty (A and A7 taken), so there is no hane
+# behind A; the cap's own answers D6 and E5 stay.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-bonus C5 F6 [D6=0 E5=0]
+
+# --- White behind A ---------------------------------------------------------------
+
+[kj-behind-a-three-liberties]
+# White's C4 behind A, A with three liberties (B5, C6, D5): A is not short
+# of liberties, nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
