@@ -406,3 +406,18 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+
+[kj-peep-marks]
+# White's lone peep at D7: the points on B's line beside the peep, D6 and
+# E6, are marked for the later shape moves.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-marks C5 F6 [D6 E6]
