@@ -421,3 +421,22 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:ogeima-marks C5 F6 [D6 E6]
+
+[kj-outside-ladder-on-the-block-b5-closed]
+# As kj-outside-ladder-on-the-block with White's A5 and B4 as well: B5
+# behind A keeps a single empty neighbour (B6), so White does not push
+# for the ladder on D6.  White reads the push, Black's block and White's
+# hane at C6, then Black's ataris on D5 (two liberties) from either side
+# (Black D4, White E5; Black E5, White D4), the least of the three for
+# White; Black's D6 added, White's candidate at E7 takes half.
+white to play
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  O . X . . . . . .
+  . O . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:outer-at:kj C5 F6 E7 D5 D6 C6 F6 D5 D6 C6 D4 E5 F6 D5 D6 C6 E5 D4 C5 D6 [E7=r/2:5]
