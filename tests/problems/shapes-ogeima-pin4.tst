@@ -1,8 +1,9 @@
-# Large knight's moves, the attacker outside B's line at A's end: the
-# owner's answer valued at two thirds, the attacker's push read against
-# the owner's stone below A's line at the far end, and the gates on the
-# outer lines.  Black's pair C5-F6 (A = C5, B = F6), cells as in
-# shapes-ogeima-cover.tst:
+# Large knight's moves with White on the outer lines only: the owner's
+# share of the outside push, the push read against Black's stone at the far
+# corner or taken by a ladder, the peep with Black at the far corner,
+# the two caps, the hane behind A and White behind A, with the gates on the
+# outer points.  Black's pair C5-F6 (A = C5, B = F6) unless a row says
+# otherwise, cells as in shapes-ogeima-cover.tst:
 #     beyond B's line   C7 D7 E7 F7      (D1 D3 D5 D7)
 #     B's line          C6 D6 E6 F6=B    (R1 R3 R5 R7)
 #     A's line          C5=A D5 E5 F5    (R0 R2 R4 R6)
