@@ -441,3 +441,47 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:outer-at:kj C5 F6 E7 D5 D6 C6 F6 D5 D6 C6 D4 E5 F6 D5 D6 C6 E5 D4 C5 D6 [E7=r/2:5]
+
+[kj-cap-black-at-e4]
+# White's cap at D4 with Black's E4 beside it below A's line (D4 own):
+# Black already blocks that way, nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[kj-cap-black-at-d7]
+# White's cap at D4 with Black's D7 above B's line (D3 own): nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
+
+[kj-cap-black-at-e5]
+# White's cap at D4 with Black's E5 on A's line inside the shape (R4
+# own): nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:read C5 F6 [none]
