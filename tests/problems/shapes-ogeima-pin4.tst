@@ -485,3 +485,19 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
+
+[kj-caps-both-sides]
+# White's caps at D4 below A's line and at E7 above B's line, on an open
+# board: both pushes between them, D5 and E6, are tried for the side to
+# play (no stone played there is dying); nothing else.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-bonus C5 F6 [D5=0 E6=0]
