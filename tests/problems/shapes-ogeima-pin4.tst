@@ -11,7 +11,7 @@
 # "Half turn" rows turn the diagram about the middle of the rectangle, so
 # the attacker's stone stands at F4 (D1 of the mirrored shape).
 
-[kj-outside-beside-a-owner]
+[outside-beside-a-owner]
 # The position of ogeima-outside-beside-a with Black to play: White's
 # push at D5, Black's block at D6 and White's hane at C6 are read as there
 # (D5 keeps two liberties, no ladder takes it, A is not a lone stone in a
@@ -28,9 +28,9 @@ black to play
   . . . . O . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei7Utu:outer-at:kj C5 F6 D6 D5 D6 C6 F6 D5 D6 C6 D4 E5 F6 D5 D6 C6 E5 D4 C5 D6 [D6=r*2/3:5]
+call Kankei7Utu:outer-at C5 F6 D6 D5 D6 C6 F6 D5 D6 C6 D4 E5 F6 D5 D6 C6 E5 D4 C5 D6 [D6=r*2/3:5]
 
-[kj-outside-beside-a-owner-half-turn]
+[outside-beside-a-owner-half-turn]
 # The half turn (White's F4 outside, White's D9 above the shape): Black's
 # block at E5 takes two thirds.
 black to play
@@ -43,9 +43,9 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei7Utu:outer-at:kj C5 F6 E5 E6 E5 F5 F6 E6 E5 F5 E7 D6 F6 E6 E5 F5 D6 E7 C5 E5 [E5=r*2/3:5]
+call Kankei7Utu:outer-at C5 F6 E5 E6 E5 F5 F6 E6 E5 F5 E7 D6 F6 E6 E5 F5 D6 E7 C5 E5 [E5=r*2/3:5]
 
-[kj-outside-owner-at-far-corner]
+[outside-owner-at-far-corner]
 # As ogeima-outside-beside-a with Black's F4 below A's line at the far
 # end (D6).  White's push at D5, Black's block at D6, White's hane at C6:
 # D5 keeps two liberties (D4, E5) and escapes either atari (to three
@@ -64,9 +64,9 @@ white to play
   . . . . O . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei7Utu:outer-at:kj C5 F6 E7 D5 D4 C5 D6 [E7=r/2:5]
+call Kankei7Utu:outer-at C5 F6 E7 D5 D4 C5 D6 [E7=r/2:5]
 
-[kj-outside-owner-at-far-corner-black]
+[outside-owner-at-far-corner-black]
 # Black to play: the same sum at D6, two thirds of it.
 black to play
   . . . . . . . . .
@@ -78,9 +78,9 @@ black to play
   . . . . O . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei7Utu:outer-at:kj C5 F6 D6 D5 D4 C5 D6 [D6=r*2/3:5]
+call Kankei7Utu:outer-at C5 F6 D6 D5 D4 C5 D6 [D6=r*2/3:5]
 
-[kj-outside-stone-two-liberties]
+[outside-stone-two-liberties]
 # Black's B7 and C8 leave White's C7 two liberties (C6, D7): the outside
 # stone is too weak to push against, nothing.
 white to play
@@ -95,7 +95,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-outside-stone-black-beyond-a]
+[outside-stone-black-beyond-a]
 # Black's C4 behind A (D0 not empty): nothing.
 white to play
   . . . . . . . . .
@@ -109,7 +109,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-outside-stone-black-below-d5]
+[outside-stone-black-below-d5]
 # Black's D4 below White's push point (D2 not empty): nothing.
 white to play
   . . . . . . . . .
@@ -123,7 +123,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-outside-stone-black-below-e5]
+[outside-stone-black-below-e5]
 # Black's E4 (D4 not empty): nothing.
 white to play
   . . . . . . . . .
@@ -137,7 +137,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-outside-stone-black-beside-it]
+[outside-stone-black-beside-it]
 # Black's D7 beside White's C7 on the outer line (D3 own): nothing.
 white to play
   . . . . . . . . .
@@ -153,7 +153,7 @@ call Kankei7Utu:read C5 F6 [none]
 
 # --- White's push works with a ladder on Black's block ---------------------------------
 
-[kj-outside-ladder-on-the-block]
+[outside-ladder-on-the-block]
 # As ogeima-outside-beside-a with White's D8 above D7.  After White's D5,
 # Black's D6 and White's C6, A is a lone stone with two liberties (B5,
 # C4), B5 behind A has three empty neighbours, and Black's D6 (liberties
@@ -171,10 +171,10 @@ white to play
   . . . . O . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei7Utu:outer-at:kj C5 F6 D5 D5 D6 C6 C5 D6 [D5=r:5]
+call Kankei7Utu:outer-at C5 F6 D5 D5 D6 C6 C5 D6 [D5=r:5]
 call Kankei7Utu:ogeima-prep C5 F6 [D5/C6/D6 D5/D6/C6]
 
-[kj-outside-ladder-on-the-block-black]
+[outside-ladder-on-the-block-black]
 # Black to play: the same sum at D6, two thirds of it.
 black to play
   . . . . . . . . .
@@ -186,11 +186,11 @@ black to play
   . . . . O . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei7Utu:outer-at:kj C5 F6 D6 D5 D6 C6 C5 D6 [D6=r*2/3:5]
+call Kankei7Utu:outer-at C5 F6 D6 D5 D6 C6 C5 D6 [D6=r*2/3:5]
 
 # --- The peep at D7 with Black's F4 at the far corner ---------------------------------
 
-[kj-peep-far-corner-white-near-d4]
+[peep-far-corner-white-near-d4]
 # White's peep at D7, Black's F4 below the far end, D4 and E4 empty.  D4
 # is related to two White stones closely (D2 a one-space jump below it,
 # B3 a knight's move away): White's answer is the push at E5 itself,
@@ -208,7 +208,7 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E6 [E6=r:5]
 
-[kj-peep-far-corner-white-near-d4-white]
+[peep-far-corner-white-near-d4-white]
 # White to play: the same sum at E5.
 white to play
   . . . . . . . . .
@@ -222,7 +222,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 E5 C5 E6 [E5=r:5]
 
-[kj-peep-far-corner-one-white-near-d4-white]
+[peep-far-corner-one-white-near-d4-white]
 # Without B3 D4 is related closely to D2 alone: White reads the push at
 # D5, Black's D4 below it and White's E5, and takes the sum at D5.
 white to play
@@ -237,7 +237,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 D5 D4 E5 C5 E6 [D5=r:5]
 
-[kj-peep-black-beside-it]
+[peep-black-beside-it]
 # White's peep at D7 with Black's C7 beside it, beyond B's line at A's end
 # (D1 own): Black already holds that side, nothing.
 black to play
@@ -252,7 +252,7 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-peep-black-beside-it-white]
+[peep-black-beside-it-white]
 white to play
   . . . . . . . . .
   . . . . . . . . .
@@ -265,7 +265,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-peep-black-below-d5]
+[peep-black-below-d5]
 # White's peep at D7 with Black's D4 below the push point (D2 not empty):
 # nothing.
 white to play
@@ -280,7 +280,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-peep-black-at-e7]
+[peep-black-at-e7]
 # White's peep at D7 with Black's E7 beside it above B's line (D5 own):
 # nothing.
 white to play
@@ -295,7 +295,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-outside-push-in-a-ladder]
+[outside-push-in-a-ladder]
 # White's C7 outside B's line at A's end, Black's E3 and F5 below and
 # beside the shape.  White's push at D5, Black's D6, White's C6 leave D5
 # with two liberties (D4, E5); Black's D4 ataris, White's E5 has E4 and
@@ -313,7 +313,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-outside-push-in-a-ladder-black]
+[outside-push-in-a-ladder-black]
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -326,8 +326,8 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-outside-ladder-on-the-block-b4]
-# As kj-outside-ladder-on-the-block with White's B4 as well: B5 behind A
+[outside-ladder-on-the-block-b4]
+# As outside-ladder-on-the-block with White's B4 as well: B5 behind A
 # keeps two empty neighbours (A5, B6), enough; White's push at D5 takes
 # the whole sum as there.
 white to play
@@ -340,12 +340,12 @@ white to play
   . . . . O . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei7Utu:outer-at:kj C5 F6 D5 D5 D6 C6 C5 D6 [D5=r:5]
+call Kankei7Utu:outer-at C5 F6 D5 D5 D6 C6 C5 D6 [D5=r:5]
 call Kankei7Utu:ogeima-prep C5 F6 [D5/C6/D6 D5/D6/C6]
 
 # --- The two caps at D4 and F4 -------------------------------------------------------
 
-[kj-caps-black-at-e7]
+[caps-black-at-e7]
 # White's caps at D4 and F4 below A's line; Black's E7 stands beyond E6
 # from E5 (the point White's push at E6 would run to): nothing.
 white to play
@@ -360,7 +360,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-caps-b-on-the-first-line]
+[caps-b-on-the-first-line]
 # Black's C2-F1, B on the first line; White's caps at D3 and F3 above A's
 # line: the push at E1 would be on the first line, nothing.
 white to play
@@ -375,7 +375,7 @@ white to play
   . . . . . X . . .
 call Kankei7Utu:read C2 F1 [none]
 
-[kj-cap-hane-point-crowded]
+[cap-hane-point-crowded]
 # As ogeima-cap-hane-behind-a with White's A7 as well: of the eight points
 # around B6 only six are empty (A and A7 taken), so there is no hane
 # behind A; the cap's own answers D6 and E5 stay.
@@ -393,7 +393,7 @@ call Kankei7Utu:ogeima-bonus C5 F6 [D6=0 E5=0]
 
 # --- White behind A ---------------------------------------------------------------
 
-[kj-behind-a-three-liberties]
+[behind-a-three-liberties]
 # White's C4 behind A, A with three liberties (B5, C6, D5): A is not short
 # of liberties, nothing.
 white to play
@@ -408,7 +408,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-peep-marks]
+[peep-marks]
 # White's lone peep at D7: the points on B's line beside the peep, D6 and
 # E6, are marked for the later shape moves.
 white to play
@@ -423,8 +423,8 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:ogeima-marks C5 F6 [D6 E6]
 
-[kj-outside-ladder-on-the-block-b5-closed]
-# As kj-outside-ladder-on-the-block with White's A5 and B4 as well: B5
+[outside-ladder-on-the-block-b5-closed]
+# As outside-ladder-on-the-block with White's A5 and B4 as well: B5
 # behind A keeps a single empty neighbour (B6), so White does not push
 # for the ladder on D6.  White reads the push, Black's block and White's
 # hane at C6, then Black's ataris on D5 (two liberties) from either side
@@ -440,9 +440,9 @@ white to play
   . . . . O . . . .
   . . . . . . . . .
   . . . . . . . . .
-call Kankei7Utu:outer-at:kj C5 F6 E7 D5 D6 C6 F6 D5 D6 C6 D4 E5 F6 D5 D6 C6 E5 D4 C5 D6 [E7=r/2:5]
+call Kankei7Utu:outer-at C5 F6 E7 D5 D6 C6 F6 D5 D6 C6 D4 E5 F6 D5 D6 C6 E5 D4 C5 D6 [E7=r/2:5]
 
-[kj-cap-black-at-e4]
+[cap-black-at-e4]
 # White's cap at D4 with Black's E4 beside it below A's line (D4 own):
 # Black already blocks that way, nothing.
 white to play
@@ -457,7 +457,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-cap-black-at-d7]
+[cap-black-at-d7]
 # White's cap at D4 with Black's D7 above B's line (D3 own): nothing.
 white to play
   . . . . . . . . .
@@ -471,7 +471,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-cap-black-at-e5]
+[cap-black-at-e5]
 # White's cap at D4 with Black's E5 on A's line inside the shape (R4
 # own): nothing.
 white to play
@@ -486,7 +486,7 @@ white to play
   . . . . . . . . .
 call Kankei7Utu:read C5 F6 [none]
 
-[kj-caps-both-sides]
+[caps-both-sides]
 # White's caps at D4 below A's line and at E7 above B's line, on an open
 # board: both pushes between them, D5 and E6, are tried for the side to
 # play (no stone played there is dying); nothing else.

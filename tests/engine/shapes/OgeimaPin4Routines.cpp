@@ -1,7 +1,7 @@
 // The large knight's move called by name from
 // tests/problems/shapes-ogeima-pin4.tst:
 //
-//   call Kankei7Utu:outer-at:kj A B P M... A N...
+//   call Kankei7Utu:outer-at A B P M... A N...
 //
 // as "Kankei7Utu:at" (the other colour's readings after P, alternatives
 // split by B of which the worse counts, then after A again A's colour's
@@ -26,7 +26,7 @@ namespace {
 std::string Kankei7OuterAt(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
-        throw std::invalid_argument("Kankei7Utu:outer-at:kj wants a pair, the candidate and its readings");
+        throw std::invalid_argument("Kankei7Utu:outer-at wants a pair, the candidate and its readings");
     const int colA = CurGoban().GetIroPt(pts[0]);
     std::vector<std::vector<Point>> other(1);
     std::vector<Point> own;
@@ -72,7 +72,7 @@ std::string Kankei7OuterAt(const std::vector<Point>& pts)
     return out.empty() ? "none" : out;
 }
 
-const TProblemRoutineAdd kankei7OuterAt("Kankei7Utu:outer-at:kj", Kankei7OuterAt);
+const TProblemRoutineAdd kankei7OuterAt("Kankei7Utu:outer-at", Kankei7OuterAt);
 
 } // namespace
 } // namespace vorn::test
