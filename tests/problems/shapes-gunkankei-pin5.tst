@@ -92,3 +92,24 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei3Utu:values D5 F5 [0 0]
+
+[group-contact-column-far-point-two-out]
+# White's E5 (A) above Black's E4 (B), Black's F5 beside E5: E5 has two
+# liberties (E6, D5).  The pair stands in a column, so its sides are left
+# and right; the right is closed by F5.  On the left D5 and D4 are on the
+# fourth line, and the points two out, C5 and C4, are empty with nothing
+# around them (Black's A5 is three out from E5, one beyond C5's
+# neighbour B5).  Black's D5 is an atari on E5, which comes first for both
+# colours: the candidate is D5.  The second look finds nothing of either
+# colour one or two lines out on the left.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:at E5 E4 J9 [D5]
