@@ -2,6 +2,7 @@
 // urgent eye passes read with the bonus of each candidate.  The answer
 // format is written at each entry.
 #include "engine/Problems.h"
+#include "engine/Pondering.h"
 
 #include <stdexcept>
 #include <string>
@@ -23,11 +24,7 @@ namespace {
 template <void (*Pass)(const TGun&), int Reason = kkSikatu>
 std::string WithBonus(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the pass wants one stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const TGun* g = &GroupAt(pts);
     const int kati = g->GetKati();
     KohoKind = Reason;
     Pass(*g);
@@ -45,11 +42,7 @@ std::string WithBonus(const std::vector<Point>& pts)
 // value is an evaluation and left out); sorted, "none" when there is none.
 std::string NiDameBonus(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the pass wants one stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const TGun* g = &GroupAt(pts);
     KohoKind = kkSikatu;
     KillNiDameRen(*g);
     std::vector<std::string> all;

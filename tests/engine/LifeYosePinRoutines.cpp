@@ -2,6 +2,7 @@
 // patterns on positions where one stone decides the answer.  The answer
 // format is written at each entry.
 #include "engine/Problems.h"
+#include "engine/Pondering.h"
 
 #include <stdexcept>
 #include <string>
@@ -27,11 +28,7 @@ namespace {
 template <void (*Pass)(const TGun&)>
 std::string WithPrepared(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the pass wants one stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const TGun* g = &GroupAt(pts);
     const int kati = g->GetKati();
     PreparedTeClear();
     KohoKind = kkSikatu;

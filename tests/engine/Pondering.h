@@ -20,7 +20,7 @@ namespace vorn::test {
 inline const TGun& GroupAt(const std::vector<Point>& pts)
 {
     if (pts.size() != 1)
-        throw std::invalid_argument("the pondering wants one stone of the group");
+        throw std::invalid_argument("the entry wants one stone of the group");
     const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
     if (g == nullptr)
         throw std::invalid_argument("no group at " + GtpVertex(pts[0]));

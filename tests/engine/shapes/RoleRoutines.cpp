@@ -129,5 +129,38 @@ const TProblemRoutineAdd keimaTukeAt("KeimaTuke:at", GroupAt<KeimaTuke, kkKankei
 const TProblemRoutineAdd kankei7At("Kankei7Utu:at", GroupAt<Kankei7Utu, kkKankei>);
 const TProblemRoutineAdd gunKankei5Pair("GunKankei5Utu:pair", GroupPairs<GunKankei5Utu>);
 
+// call Kankei7Utu:outer-at A B P M... A N...   as "Kankei7Utu:at", but
+// the candidate at P is answered as "P=r", "P=r/2" or "P=r*2/3" (r the sum
+// of the readings, shares toward zero as the outside patterns give each
+// side), any other value as "P=value(r=sum)", which no row expects.
+std::string Kankei7OuterAt(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("Kankei7Utu:outer-at wants a pair, the candidate and its readings");
+    const int r = ReadingsSum(pts);
+
+    KohoKind = kkKankei;
+    Kankei7Utu(pts[0], pts[1]);
+    std::string out;
+    for (int i = 1; i <= KohoCount; ++i) {
+        std::string s = GtpVertex(Koho.Pt[i]);
+        if (Koho.Pt[i] == pts[2]) {
+            const int v = Koho.Value[i];
+            std::string how = std::to_string(v) + "(r=" + std::to_string(r) + ")";
+            if (v == r)
+                how = "r";
+            else if (r != 0 && v == r / 2)
+                how = "r/2";
+            else if (r != 0 && v == r * 2 / 3)
+                how = "r*2/3";
+            s += '=' + how + ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
+        }
+        out += (out.empty() ? "" : " ") + s;
+    }
+    return out.empty() ? "none" : out;
+}
+
+const TProblemRoutineAdd kankei7OuterAt("Kankei7Utu:outer-at", Kankei7OuterAt);
+
 } // namespace
 } // namespace vorn::test
