@@ -1,0 +1,78 @@
+// Entries of the problem table life-sikatu-pin6.tst: the life-and-death pass
+// over the groups read with every candidate it leaves, value and reason.
+// The answer format is written at each entry.
+#include "engine/Problems.h"
+#include "engine/Pondering.h"
+
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Gun.h"
+#include "engine/Koho.h"
+#include "engine/Reading.h"
+#include "engine/Sikatu.h"
+
+namespace vorn::test {
+namespace {
+
+// The candidate table against K: "P=K+d:R" (value, reason), sorted.
+std::string Table(int k)
+{
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int d = Koho.Value[i] - k;
+        all.push_back(GtpVertex(Koho.Pt[i]) + "=K" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "") + ':'
+                      + std::to_string(Koho.Kind[i]));
+    }
+    return SortedWords(all);
+}
+
+// call SikatuThink:pass V   the life-and-death pass over every group, with
+// the pondering switched on and no shape remembered: every candidate it
+// left as "P=K+d:R" against K, the value of the group at V ("P=K:R",
+// "P=K-d:R"), R its reason; sorted; "none".
+std::string PassTable(const std::vector<Point>& pts)
+{
+    const int k = GroupAt(pts).GetKati();
+    {
+        const TPonderOn pondering;
+        SikatuThink();
+    }
+    YomiUnwind();
+    return Table(k);
+}
+
+// call SikatuSkip:table V   the test that spares the group at V the
+// life-and-death reading, on an empty candidate table: "skip" or "read",
+// then every candidate the test left as "P=K+d:R" as above; sorted.
+std::string SkipTable(const std::vector<Point>& pts)
+{
+    const TGun& g = GroupAt(pts);
+    const int k = g.GetKati();
+    KohoKind = kkSikatu;
+    const bool skip = SikatuSkip(g);
+    YomiUnwind();
+    return std::string(skip ? "skip " : "read ") + Table(k);
+}
+
+// call SikatuKoho:attacker V   the candidate points of the group at V for
+// the other colour's reading, as the analysis lists them (the premise a
+// filter row stands on): sorted; "none".
+std::string AttackerPoints(const std::vector<Point>& pts)
+{
+    const TGun& g = GroupAt(pts);
+    Point list[kMaxSikatuKoho];
+    const int n = g.SikatuKoho(list, Aite(g.GetIsiIro()));
+    std::vector<std::string> all;
+    for (int i = 0; i < n; ++i)
+        all.push_back(GtpVertex(list[i]));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd attackerPoints("SikatuKoho:attacker", AttackerPoints);
+const TProblemRoutineAdd passTable("SikatuThink:pass", PassTable);
+const TProblemRoutineAdd skipTable("SikatuSkip:table", SkipTable);
+
+} // namespace
+} // namespace vorn::test

@@ -1,0 +1,103 @@
+# Life and death rows read with the whole candidate table: the pass over
+# the groups sending an enemy group of eye value 3 to the kill pondering,
+# the kill filter that wants the eye value to fall, not merely to stay.
+#   call GunMe V    the eye value of the group at V as the analysis gives
+#       it (keima-pin.tst): the premise a row stands on
+#   status V        "dead" or "alive": the analysis' verdict on the group at
+#       V (the premise a row stands on)
+#   call SikatuSkip:table V   the test that spares the group at V the
+#       reading, on an empty table: "skip" or "read", then the candidates
+#       it left as "P=K+d:R" (value against K, the group's value; R the
+#       reason), sorted; "none"
+#   call SikatuThink:pass V   the pass over every group with the pondering
+#       on and nothing remembered: every candidate left as "P=K+d:R"
+#       against K, the value of the group at V, sorted; "none"
+#   call SikatuKoho:attacker V   the candidate points of the group at V
+#       for the other colour, as the analysis lists them (a premise)
+#   call SikatuKorosu:cover V   the kill filter on the group at V
+#       (generators-cover.tst): "me=N", then the moves it kept, sorted; "none"
+
+# --- The pass sends an enemy group of eye value 3 to the kill pondering ----
+# A group of eye value 3 that the test does not spare is pondered for a
+# kill when it is the opponent's (for life when it is the engine's own).
+
+[pass-ponders-a-kill-for-the-enemy-eye-value-three]
+# Black's B9, A8-D8 walled in by White's A7-E7, E8, E9 holds the one-point
+# eye A9 and the two points C9-D9 beside White's E9: eye value 3 (the
+# premise).  White to play: Black's group is the opponent's.  The test does
+# not spare it, leaving a relation answer at D9 worth K - 6 (the premise).
+# White's wall has eye value 6 and one open region: the eye-shape pass has
+# no one-point eye of value 2 to read and adds nothing.  So the pass
+# ponders Black's group for a kill: White's D9 kills (kill-pondering-at-
+# the-mouth-in-no-ones-area, life-yose-pin4.tst), worth K + 2 (no one's
+# area, a diagonal of White's).  K + 2 beats the relation answer's K - 6
+# at the same point, which keeps its reason, 5.
+white to play
+  . X . . O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [3]
+call GunMe A7 [6]
+call SikatuSkip:table A8 [read D9=K-6:5]
+call SikatuThink:pass A8 [D9=K+2:5]
+
+# --- The kill filter: an eye value that only stays is not a kill ------------
+# An attacker's move stays in the kill filter when the target is gone or
+# dead, or its eye value falls below what it was and is 3 or less.
+
+[kill-filter-drops-moves-that-leave-eye-value-three]
+# Black's B9, A8-D8 walled in by White's A7-E7 and F8-F9: the one-point eye
+# A9 and the space C9-E9, E8 that reaches White's F9 and F8: eye value 3
+# (the premise).  White's candidate points are E8 and E9 (the premise).
+# White's E9 (joined to F9, many liberties) leaves the group eye value 3
+# and alive, and so does White's E8 (joined to F8): the next rows give
+# both positions.  Neither lowers the eye value: the filter keeps nothing.
+white to play
+  . X . . . O . . .
+  X X X X . O . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [3]
+call SikatuKoho:attacker A8 [E8 E9]
+call SikatuKorosu:cover A8 [me=3 none]
+
+[kill-filter-position-after-the-edge-move]
+# The row above after White's E9: eye value 3, alive (the premises).
+black to play
+  . X . . O O . . .
+  X X X X . O . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [3]
+status A8 [alive]
+
+[kill-filter-position-after-the-second-line-move]
+# The row above it after White's E8: eye value 3, alive (the premises).
+black to play
+  . X . . . O . . .
+  X X X X O O . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [3]
+status A8 [alive]
