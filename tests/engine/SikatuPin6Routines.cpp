@@ -70,6 +70,19 @@ std::string AttackerPoints(const std::vector<Point>& pts)
     return SortedWords(all);
 }
 
+// call GunDeathLevel V   the death level of the group at V as the analysis
+// gives it (the premise an escape row stands on): "level=L", "weak" when
+// the group counts as weak, then its breathing points, sorted ("none").
+std::string DeathLevelAt(const std::vector<Point>& pts)
+{
+    const TGun& g = GroupAt(pts);
+    std::vector<std::string> all;
+    for (int i = 1; i <= g.GetKokyuSu(); ++i)
+        all.push_back(GtpVertex(g.GetKokyu(i)));
+    return "level=" + std::to_string(g.GetDeathLevel()) + (g.IsWeak() ? " weak " : " ") + SortedWords(all);
+}
+
+const TProblemRoutineAdd deathLevel("GunDeathLevel", DeathLevelAt);
 const TProblemRoutineAdd attackerPoints("SikatuKoho:attacker", AttackerPoints);
 const TProblemRoutineAdd passTable("SikatuThink:pass", PassTable);
 const TProblemRoutineAdd skipTable("SikatuSkip:table", SkipTable);

@@ -101,3 +101,49 @@ black to play
   . . . . . . . . .
 call GunMe A8 [3]
 status A8 [alive]
+
+# --- The escape test: a fall of exactly 10 is enough -------------------------
+#   call GunDeathLevel V   the death level of the group at V as the
+#       analysis gives it (the premise): "level=L", "weak" when the group
+#       counts as weak, then its breathing points, sorted
+#   call NigeruCheck V   the escape test (life-pin5.tst): "runs" when the
+#       group's colour taking one of its breathing points lowers its death
+#       level by 10 or more, "stays" otherwise
+# A death level is never below 0, so a weak group at level 10 that a move
+# makes safe (level 0) falls by exactly 10.
+
+[escape-test-runs-on-a-fall-of-exactly-ten]
+# Black's corner B9, A8-D8 beside White's A7-C7, E9 and F8, with Black's
+# E6 out in the open (one group with the corner): eye value 3, weak, death
+# level 10, and nine breathing points in the open ground around E6 (the
+# premises).  Black's C5, one of them, joins the corner to a wide open
+# area: eye value 9, no longer weak, death level 0 (the next row).  The
+# fall is 10 - 0 = 10, not less than 10: the group runs.
+black to play
+  . X . . O . . . .
+  X X X X . O . . .
+  O O O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [3]
+call GunDeathLevel A8 [level=10 weak C5 D4 D5 E4 F4 F5 G5 G6 G7]
+call NigeruCheck A8 [runs]
+
+[escape-test-position-after-the-breathing-point]
+# The row above after Black's C5: eye value 9, death level 0 (the premises).
+black to play
+  . X . . O . . . .
+  X X X X . O . . .
+  O O O . . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [9]
+call GunDeathLevel A8 [level=0 B4 D3 E4 F4 F5 G5 G6 G7]
