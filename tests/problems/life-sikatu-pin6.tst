@@ -147,3 +147,34 @@ black to play
   . . . . . . . . .
 call GunMe A8 [9]
 call GunDeathLevel A8 [level=0 B4 D3 E4 F4 F5 G5 G6 G7]
+
+# --- The urgent pass leaves alone a group with three breathing points -------
+#   call SikatuUrgentThink:table   the urgent pass over every group
+#       (life-yose-pin4.tst): every candidate left as "P=V:R", sorted; "none"
+# The urgent eye pass reads a group of eye value below 3 only when it has
+# fewer than 3 breathing points (and is not weak below death level 71, and
+# not in a capturing race); the eye-stealing pass reads groups of eye value
+# exactly 4.
+
+[urgent-pass-leaves-a-group-with-three-breathing-points]
+# White's E9-E7 on the edge beside Black's wall D9-D7, A7-C7: eye value 0,
+# weak at death level 75 (not below 71), and three breathing points E5, F5
+# and G8 (the premises): not fewer than 3, so the urgent eye pass leaves it
+# alone.  Black's wall has eye value 10 and Black's G6 stands alone (eye
+# value 10): neither is below 3, and no group has eye value 4 for the
+# stealing pass.  Nothing is proposed.
+white to play
+  . . . X O . . . .
+  . . . X O . . . .
+  X X X X O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe E9 [0]
+call GunDeathLevel E9 [level=75 weak E5 F5 G8]
+call GunMe A7 [10]
+call GunMe G6 [10]
+call SikatuUrgentThink:table [none]
