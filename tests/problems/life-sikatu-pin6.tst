@@ -178,3 +178,30 @@ call GunDeathLevel E9 [level=75 weak E5 F5 G8]
 call GunMe A7 [10]
 call GunMe G6 [10]
 call SikatuUrgentThink:table [none]
+
+# --- The test that spares a group: a relation answer of its own ------------
+# The test answers the pending relation pairs around the group and takes the
+# best candidate added since it started (from the first free place of the
+# table on); a score of 220 or more (value times ten plus bonus) spares the
+# group.
+
+[skip-test-spared-by-the-first-relation-answer-it-adds]
+# White's A3-D3, D2, D1 round the lower left corner with Black's C2 inside
+# (liberty-ataris-the-intruder-no-bonus, life-pin4.tst): six stones, eye
+# value 4, no breathing point (the premises).  On an empty table the
+# relation answers leave one candidate, B2 (one of the two liberties of
+# Black's C2, reason 5), worth K + 10 (the premise).  It is the first candidate
+# added since the test started, and K is at least 24 (six stones at 4
+# each): its score is at least 340, well over 220.  So the group is spared.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  O O O O X . . . .
+  . . X O X . . . .
+  . . . O X . . . .
+call SikatuSkip:gates A3 [stones=6 me=4 kokyu=0 skip]
+call SikatuSkip:table A3 [skip B2=K+10:5]
