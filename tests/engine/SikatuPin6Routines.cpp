@@ -83,6 +83,21 @@ std::string DeathLevelAt(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd deathLevel("GunDeathLevel", DeathLevelAt);
+// call SikatuKoho:own V   the candidate points of the group at V for its
+// own colour's reading, in the order the analysis lists them (a premise):
+// "P Q ..." unsorted; "none".
+std::string OwnPoints(const std::vector<Point>& pts)
+{
+    const TGun& g = GroupAt(pts);
+    Point list[kMaxSikatuKoho];
+    const int n = g.SikatuKoho(list, g.GetIsiIro());
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        out += (i > 0 ? " " : "") + GtpVertex(list[i]);
+    return n == 0 ? "none" : out;
+}
+
+const TProblemRoutineAdd ownPoints("SikatuKoho:own", OwnPoints);
 const TProblemRoutineAdd attackerPoints("SikatuKoho:attacker", AttackerPoints);
 const TProblemRoutineAdd passTable("SikatuThink:pass", PassTable);
 const TProblemRoutineAdd skipTable("SikatuSkip:table", SkipTable);

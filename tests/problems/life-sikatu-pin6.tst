@@ -205,3 +205,61 @@ black to play
   . . . O X . . . .
 call SikatuSkip:gates A3 [stones=6 me=4 kokyu=0 skip]
 call SikatuSkip:table A3 [skip B2=K+10:5]
+
+# --- The life pondering's extra for a living point that is a false eye -----
+#   call SikatuKoho:own V   the candidate points of the group at V for its
+#       own colour, in the order the analysis lists them (a premise)
+#   call SikatuIkiru:cover V   the life filter on the group at V
+#       (generators-cover.tst): "me=N", then the moves it kept, sorted
+#   call IkiruYomi:pin2 V   the life pondering of the group at V
+#       (life-pin2.tst): "n=N", then its candidates against h (the group's
+#       value K, or K / 2 - 1 for eye value below 3) with their bonus
+# A living point earns one extra when its false-eye verdict is Yes, one when
+# it lies in no one's area, five when its four neighbours are empty.
+
+[life-pondering-extra-for-a-false-eye-point]
+# The race of endgame-fallback-race-false-eye-black (generators-cover.tst):
+# Black's eyeless A4-E4, E3-C2, D1 against White's inner A3-D3, B2 with A1
+# and C1.  Black's group: eye value 0, death level 100 (not hopeless), no
+# breathing point, so the escape test stays (the premises).  Its candidates
+# are F1, F2 and B1 (the premise): Black's F1 or F2 leaves eye value 1,
+# below 3, and the filter drops them; Black's B1 takes C1 (B1 was its only
+# liberty) and gives eye value 5 (the next row): kept.  With eye value 5
+# there is nothing for White to read, so B1 lives: n = 1.  Black is the
+# engine: its stone at B1 is a one-stone chain, kept.  B1 is a false eye of
+# White's racing group (verdict Yes, as that row reads): + 1; it lies in
+# White's area: + 0; B2 and A1 are White's: no + 5.  One living point: no
+# evaluation bonus.  So h + 1, bonus 0, with h = K / 2 - 1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O . . .
+  X X X X X O . . .
+  O O O O X O . . .
+  . O X X X . O . .
+  O . O X . . O . .
+call GunMe A4 [0]
+call GunDeathLevel A4 [level=100 weak none]
+call NigeruCheck A4 [stays]
+call SikatuKoho:own A4 [F1 F2 B1]
+call AreaMap:side B1 [B1=white]
+call SikatuIkiru:cover A4 [me=0 B1]
+call IkiruYomi:pin2 A4 [B1=h+1/0 n=1]
+
+[life-pondering-position-after-the-false-eye-capture]
+# The row above after Black's B1 takes C1: Black's group has eye value 5
+# (the premise), alive.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O . . .
+  X X X X X O . . .
+  O O O O X O . . .
+  . O X X X . O . .
+  O X . X . . O . .
+call GunMe A4 [5]
+status A4 [alive]
