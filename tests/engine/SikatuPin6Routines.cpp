@@ -22,8 +22,8 @@ std::string Table(int k)
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i) {
         const int d = Koho.Value[i] - k;
-        all.push_back(GtpVertex(Koho.Pt[i]) + "=K" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "") + ':'
-                      + std::to_string(Koho.Kind[i]));
+        all.push_back(GtpVertex(Koho.Pt[i]) + "=K" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "")
+                      + ':' + std::to_string(Koho.Kind[i]));
     }
     return SortedWords(all);
 }
@@ -99,6 +99,27 @@ std::string OwnPoints(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd ownPoints("SikatuKoho:own", OwnPoints);
 const TProblemRoutineAdd attackerPoints("SikatuKoho:attacker", AttackerPoints);
+// call SikatuSkip:second V   the test that spares the group at V the
+// reading, on an empty table: "skip" or "read", then every candidate it
+// left against E, the evaluation for the second-line mover (the group's
+// colour when its eye value is below 4, the other colour otherwise) after
+// that colour's stone at the point: "P=E", "P=E+d"; sorted.
+std::string SkipSecond(const std::vector<Point>& pts)
+{
+    const TGun& g = GroupAt(pts);
+    const int mover = g.GetMe() < 4 ? g.GetIsiIro() : Aite(g.GetIsiIro());
+    KohoKind = kkSikatu;
+    const bool skip = SikatuSkip(g);
+    YomiUnwind();
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int d = Koho.Value[i] - ReadingValue(mover, {Koho.Pt[i]});
+        all.push_back(GtpVertex(Koho.Pt[i]) + "=E" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : ""));
+    }
+    return std::string(skip ? "skip " : "read ") + SortedWords(all);
+}
+
+const TProblemRoutineAdd skipSecond("SikatuSkip:second", SkipSecond);
 const TProblemRoutineAdd passTable("SikatuThink:pass", PassTable);
 const TProblemRoutineAdd skipTable("SikatuSkip:table", SkipTable);
 

@@ -263,3 +263,65 @@ white to play
   O X . X . . O . .
 call GunMe A4 [5]
 status A4 [alive]
+
+# --- The second-line breathing test reads every breathing point -------------
+#   call SikatuSkip:second V   the test that spares the group at V the
+#       reading, on an empty table: "skip" or "read", then the candidates it
+#       left against E, the evaluation for the second-line mover after its
+#       stone at the point: "P=E", "P=E+d"; sorted
+# For a group of eye value below 4, each breathing point on the second line
+# with four empty neighbours, seen by stones of both colours, is tried for
+# the group's colour; when its group there reaches eye value 4 or more, the
+# point is added at the evaluation after that move, and the group is spared.
+
+[second-line-test-adds-both-second-line-breathing-points]
+# White's C2-D2, C1 in the lower left beside Black's D1 and Black's wall
+# E3-E5, with White's H1 on the right: eye value 3, death level 59 (weak,
+# not below 51), breathing points B3, B4 and C4 (the premises).  Nothing
+# else spares it on an empty table (the test leaves no other candidate).
+# B3 and B4 lie on the second line (column B), their four neighbours empty,
+# and both see White's C2 and Black's D1 or the wall; C4 is on the third
+# line.  White's B3 gives eye value 4, White's B4 eye value 5 (the next
+# rows): both are added, each at White's evaluation after it, and the group
+# is spared.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . O X . . . O .
+call GunMe C2 [3]
+call GunDeathLevel C2 [level=59 weak B3 B4 C4]
+call SikatuSkip:second C2 [skip B3=E B4=E]
+
+[second-line-test-position-after-the-lower-point]
+# The row above after White's B3: eye value 4 (the premise).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . . . .
+  . O . . X . . . .
+  . . O O . . . . .
+  . . O X . . . O .
+call GunMe C2 [4]
+
+[second-line-test-position-after-the-upper-point]
+# The row above it after White's B4: eye value 5 (the premise).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . O . . X . . . .
+  . . . . X . . . .
+  . . O O . . . . .
+  . . O X . . . O .
+call GunMe C2 [5]
