@@ -1,6 +1,11 @@
-# Life and death rows read with the whole candidate table: the pass over
-# the groups sending an enemy group of eye value 3 to the kill pondering,
-# the kill filter that wants the eye value to fall, not merely to stay.
+# Life and death rows read with the whole candidate table or on a bound:
+# the pass over the groups sending an enemy group of eye value 3 to the
+# kill pondering, the kill filter that wants the eye value to fall, not
+# merely to stay, the escape test on a fall of exactly 10, the urgent pass
+# and a group with three breathing points, the test that spares a group on
+# the first relation answer it adds, the life pondering's extra for a
+# false-eye point, and the second-line breathing test over every breathing
+# point.
 #   call GunMe V    the eye value of the group at V as the analysis gives
 #       it (keima-pin.tst): the premise a row stands on
 #   status V        "dead" or "alive": the analysis' verdict on the group at
@@ -325,3 +330,69 @@ white to play
   . . O O . . . . .
   . . O X . . . O .
 call GunMe C2 [5]
+
+# --- The life filter wants eye value 3 at least ------------------------------
+# A defender's move stays in the life filter when the group's eye value
+# afterwards is above what it was and at least 3.
+
+[life-filter-drops-a-move-that-reaches-only-eye-value-two]
+# White's lone D3 between Black's C2 and F4: eye value 0 (the premise).  Its
+# own candidate points are C4, E4 and E2 (the premise).  White's C4 (the
+# diagonal towards the open upper left) raises the eye value to 2, above 0
+# but below 3; E4 and E2 leave it at 0 (the next rows).  None reaches 3:
+# the filter keeps nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call GunMe D3 [0]
+call SikatuKoho:own D3 [C4 E4 E2]
+call SikatuIkiru:cover D3 [me=0 none]
+
+[life-filter-position-after-the-upper-diagonal]
+# The row above after White's C4: eye value 2 (the premise).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . X . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call GunMe D3 [2]
+
+[life-filter-position-after-the-upper-right-diagonal]
+# The same after White's E4 instead: eye value 0 (the premise).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O X . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call GunMe D3 [0]
+
+[life-filter-position-after-the-lower-right-diagonal]
+# The same after White's E2 instead: eye value 0 (the premise).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . O . . . . .
+  . . X . O . . . .
+  . . . . . . . . .
+call GunMe D3 [0]
