@@ -1,6 +1,8 @@
 // Entries of the problem table life-sikatu-pin6.tst: the life-and-death pass
-// over the groups read with every candidate it leaves, value and reason.
-// The answer format is written at each entry.
+// and the test that spares a group, read with every candidate they leave
+// (value and reason); a group's candidate points and death level as the
+// premises of the filter and escape rows.  The answer format is written at
+// each entry.
 #include "engine/Problems.h"
 #include "engine/Pondering.h"
 
