@@ -84,6 +84,21 @@ std::string DeathLevelAt(const std::vector<Point>& pts)
     return "level=" + std::to_string(g.GetDeathLevel()) + (g.IsWeak() ? " weak " : " ") + SortedWords(all);
 }
 
+// call Locate:colours P...   the colours of the stones the relation record
+// of each empty point P sees (a premise): "P=BW", "P=B", "P=W" or "P=-";
+// sorted.
+std::string LocateColours(const std::vector<Point>& pts)
+{
+    std::vector<std::string> all;
+    for (const Point p : pts) {
+        const TLocate& loc = CurGoban().GetLocatePt(p);
+        std::string c = std::string(loc.CountIro(kKuro) > 0 ? "B" : "") + (loc.CountIro(kSiro) > 0 ? "W" : "");
+        all.push_back(GtpVertex(p) + '=' + (c.empty() ? "-" : c));
+    }
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd locateColours("Locate:colours", LocateColours);
 const TProblemRoutineAdd deathLevel("GunDeathLevel", DeathLevelAt);
 // call SikatuKoho:own V   the candidate points of the group at V for its
 // own colour's reading, in the order the analysis lists them (a premise):

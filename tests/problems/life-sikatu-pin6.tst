@@ -396,3 +396,44 @@ black to play
   . . X . O . . . .
   . . . . . . . . .
 call GunMe D3 [0]
+
+#   call Locate:colours P...   the colours of the stones the relation
+#       record of each empty point P sees, "P=BW", "P=B", "P=W", "P=-"
+#       (the premise)
+
+[second-line-test-leaves-a-point-no-white-stone-sees]
+# Black's C2-D2 on the second line beside White's E3-E2: eye value 3,
+# death level 57 (weak, not below 51), breathing points B3, B4 and C4 (the
+# premises); nothing else spares it.  B3 and B4 are on the second line
+# with four empty neighbours, C4 on the third.  B4's relation record sees
+# stones of both colours, B3's sees Black's alone (the premises): B3 is
+# not tried.  Black's B4 gives eye value 4 (the next row): B4 is added at
+# Black's evaluation after it, and the group is spared.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X X O . . . .
+  . . . . . . . . .
+call GunMe C2 [3]
+call GunDeathLevel C2 [level=57 weak B3 B4 C4]
+call Locate:colours B3 B4 [B3=B B4=BW]
+call SikatuSkip:second C2 [skip B4=E]
+
+[second-line-test-position-after-the-seen-point]
+# The row above after Black's B4: eye value 4 (the premise).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . O . . . .
+  . . X X O . . . .
+  . . . . . . . . .
+call GunMe C2 [4]
