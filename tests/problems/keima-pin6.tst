@@ -1,0 +1,72 @@
+# Knight's moves: more known answers of the second pass ("Kankei4Hokyo:pin
+# A B P [Q] F...", "Kankei4Hokyo:marks A B", tests/engine/shapes/
+# KeimaPinRoutines.cpp), of the contact handler and of the answers to
+# outside stones.  Rows come in pairs that differ in one stone, and the
+# answer changes with it.  "HaneMore:value" / "value-own" / "group" rows
+# (HaneMoreRoutines.cpp) state the readings the answers rest on.
+
+# --- The second pass, outside pattern: the cutting stone dies -------------------
+# Black's D5-E7, White's lone C6 outside the cutting point D6 (P1 = D6,
+# P2 = E6, S = D5).  C6 has three liberties and the analysis does not count
+# it dead, so the pattern reads: Black's D6 (e_def) and White's cut D6
+# answered by Black's E6 (e_att).  The pattern gives up only when White's
+# group at D6 is then dead by the 90 rule.
+
+[k4-outside-cut-lives]
+# Nothing more on the board: after White's D6 and Black's E6 the White
+# stones C6-D6 still have room (B6, C5, C7, D7), and the value reads on.
+# S = D5 keeps three liberties, so no ladder is read; with White to play
+# the bonus reading (White's D6 and E6, Black passing) is above twice the
+# sum, so the value is doubled and the bonus dropped: 2 x (0 + -3) = -6.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+status C6 [alive]
+call HaneMore:value-own D5 D6 [0]
+call HaneMore:value D5 D6 E6 [-3]
+call Kankei4Hokyo:pin D5 E7 D6 E6 D5 D6 E7 D6 E6 [D6=2r:21]
+call Kankei4Hokyo:pin E7 D5 D6 E6 E7 D6 D5 D6 E6 [D6=2r:21]
+call Kankei4Hokyo:marks D5 E7 [D6=1]
+
+[k4-outside-cut-dies]
+# Black's C5 added below C6: C6 keeps three liberties (B6, C7, D6) and is
+# still not counted dead, but after White's D6 and Black's E6 the chain
+# C6-D6 is shut in by C5-D5, E6 and E7 and the analysis counts it dead:
+# the pattern gives up, nothing is proposed or marked, whoever plays.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+status C6 [alive]
+call HaneMore:group D5 D6 D6 E6 [dead]
+call Kankei4Hokyo:pin D5 E7 D6 [none]
+call Kankei4Hokyo:pin E7 D5 D6 [none]
+call Kankei4Hokyo:marks D5 E7 [none]
+
+[k4-outside-cut-dies-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . O . . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei4Hokyo:pin D5 E7 D6 [none]
+call Kankei4Hokyo:pin E7 D5 D6 [none]
+call Kankei4Hokyo:marks E7 D5 [none]
