@@ -70,3 +70,40 @@ black to play
 call Kankei4Hokyo:pin D5 E7 D6 [none]
 call Kankei4Hokyo:pin E7 D5 D6 [none]
 call Kankei4Hokyo:marks E7 D5 [none]
+
+# --- The contact handler: the push leaves the touched stone to a ladder ----------
+# The position of shapes-probe2.tst [knight-contact-push-ladders-touched]:
+# Black's D5-E7, White's E5 touching D5 (S), M = D6, N = E6, White's B5
+# and C4 off the shape.  After White's push at D6, D5 keeps C5 and D4 and
+# White's atari at D4 catches it (the escape at C5 meets B5 and C4).
+# E5 keeps three liberties and neither C6 (E_M) nor C5 (Z) is Black's, so
+# Black's answer is M: Black's D6 plus White's D6, with no bonus; White
+# proposes the push with its own reading alone, again with no bonus.
+
+[contact-push-ladders-touched-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X O . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 D5 D6 E7 D6 [D6=r:5]
+call KeimaTuke:pin E7 D5 D6 E7 D6 D5 D6 [D6=r:5]
+
+[contact-push-ladders-touched-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . O . X O . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 E7 D6 [D6=r:5]
+call KeimaTuke:pin E7 D5 D6 D5 D6 [D6=r:5]
