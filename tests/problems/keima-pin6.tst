@@ -107,3 +107,77 @@ white to play
   . . . . . . . . .
 call KeimaTuke:pin D5 E7 D6 E7 D6 [D6=r:5]
 call KeimaTuke:pin E7 D5 D6 D5 D6 [D6=r:5]
+
+# The same shape, one stone changed around the contact stone or outside M:
+# Black's answer moves from M to N.
+
+[contact-push-ladders-touched-contact-two-liberties]
+# Black's E4 under White's E5 (and White's F7 and C8 further out): E5 has
+# two liberties, F5 and E6, and escapes (Black's F5 is answered by E6, now
+# joined to the pushing stone D6 after the push; "ladder E5").  White's
+# push at D6 stands: after Black's E6 and White's F5 the pushing stone D6
+# (C6, D7) runs out toward C8, so it is not laddered.  D5 is again left
+# with C5 and D4 and caught by White's D4.  With the contact stone at two
+# liberties and no ladder or net on it, Black's answer is N, E6: Black's
+# E6 plus White's D6.  White proposes the push at D6 with its own reading.
+black to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . O . X O . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E5 [0]
+call KeimaTuke:pin D5 E7 E6 D5 E6 E7 D6 [E6=r:5]
+call KeimaTuke:pin E7 D5 E6 E7 E6 D5 D6 [E6=r:5]
+
+[contact-push-ladders-touched-contact-two-liberties-white]
+white to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X O . . .
+  . . . . . . . . .
+  . O . X O . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 E7 D6 [D6=r:5]
+
+[contact-push-ladders-touched-own-outside-m]
+# Black's C6 outside M (E_M) instead, White's C8 further out: E5 keeps
+# three liberties and no ladder, the push D6 (D7, E6) runs out toward C8.
+# After the push White's D4 still catches D5 (C5 joins C6, and the chain
+# C5-C6-D5 is driven along B6-C7 into White's B5, C8 and the edge).  With
+# Black's stone at E_M the push is read on: Black's block at D7 (F) and
+# White's E6 (N), scored for White; Black answers at N, E6, valued as
+# Black's E6 plus that reading.  White proposes D6 with the reading alone.
+black to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . O . X O . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E5 [0]
+call KeimaTuke:pin D5 E7 E6 D5 E6 E7 D6 D7 E6 [E6=r:5]
+call KeimaTuke:pin E7 D5 E6 E7 E6 D5 D6 D7 E6 [E6=r:5]
+
+[contact-push-ladders-touched-own-outside-m-white]
+white to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . O . X O . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin D5 E7 D6 E7 D6 D7 E6 [D6=r:5]
