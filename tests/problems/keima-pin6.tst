@@ -181,3 +181,77 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call KeimaTuke:pin D5 E7 D6 E7 D6 D7 E6 [D6=r:5]
+
+# --- Outside a middle point: the owner's stone behind the far stone ------------
+# Black's D5-E7 ("KeimaSotoNaka:at", "KeimaSotoNaka:bonus A B": the
+# candidates with their bonuses), White's C6 outside the middle point D6
+# (Om), Black's F6 (Oq) and White's F7 (Ob) beside E7.  F7 keeps F8 and G7
+# and no ladder takes it.  White's two orders are read: the cut D6, Black's
+# E6 and White's hane E5 (e1); the cut D6, Black's E5 and White's E6 (e2).
+# When White's hane stone E5 is then laddered the answer reads nothing;
+# otherwise the candidate is the cut D6 with the smaller of e1 and e2,
+# whoever plays, with no bonus.
+
+[naka-ura-own-oq-hane-caught]
+# Black's D4 and F4 under E5: after the cut, the block and the hane, E5 has
+# E4 and F5, and Black's F5 leaves E4-E5 the one liberty E3: caught.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . X . . .
+  . . . X . . . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder F7 [0]
+call KeimaSotoNaka:at D5 E7 [none]
+call KeimaSotoNaka:at E7 D5 [none]
+
+[naka-ura-own-oq-hane-caught-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . X . . .
+  . . . X . . . . .
+  . . . X . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 [none]
+call KeimaSotoNaka:bonus D5 E7 [none]
+
+[naka-ura-own-oq-hane-runs]
+# White's F4 instead of Black's: E5's hane stone joins F4 after either
+# atari and runs.  e1 = -2 and e2 = 21 (premises): D6 with -2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . X . . .
+  . . . X . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value D5 D6 E6 E5 [-2]
+call HaneMore:value D5 D6 E5 E6 [21]
+call KeimaSotoNaka:at D5 E7 D6 E7 D6 E6 E5 C6 D6 E5 E6 [D6=r:5]
+call KeimaSotoNaka:at E7 D5 D6 D5 D6 E6 E5 C6 D6 E5 E6 [D6=r:5]
+call KeimaSotoNaka:bonus D5 E7 [D6/0]
+
+[naka-ura-own-oq-hane-runs-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O . . .
+  . . O . . X . . .
+  . . . X . . . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D6 E7 D6 E6 E5 C6 D6 E5 E6 [D6=r:5]
+call KeimaSotoNaka:bonus D5 E7 [D6/0]
