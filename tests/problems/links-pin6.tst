@@ -1,0 +1,123 @@
+# Jump links, sixth set: rows that pin single readings of the jump to the
+# edge and the two-space jumps, each in a position where the reading the
+# text asks for and a near neighbour of it (another point of the shape, a
+# value one step across a bound) give different answers.  Lines and forms
+# as in links-edge.tst (LinkRoutines.cpp); "premise" marks an evaluation
+# the row takes as given.
+
+[edge-two-space-peep-owner-beside-stone-cut-read-black]
+# Black's third-line stone E3 (with E4 above it and F3 beside it) jumps to
+# the bottom edge over E2 and E1; White's lone D2 peeps beside the
+# second-line gap E2.  Black's F3 stands beside the stone on the free side,
+# so the general reading runs (not the direct one): D2 keeps four liberties.
+# Black's line: Black E2 (D2 then has three liberties, no extension
+# reading); D3's eight neighbours hold only four empty points (E4, E3, E2
+# and White's D2 are taken), so Black's point stays E2: h0 = Black E2.
+# White's line: White E2, and with Black's F3 beside the stone Black cuts
+# at once at the free neighbour F2: h1 = White E2, Black F2 (premise: the
+# sum is positive).  No bonus: s at E2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X X . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki E3 E2 E3 E2 E3 E2 F2 [E2=s:5]
+
+[attached-pair-loose-move-bottom-escape-ladder-move-black]
+# Black's second-line stone E2 (jumping to E4 over E3, E4 joined to the
+# wall E5-F5-G5-H5 with H4, H3 and D6, D7 above) jumps to the bottom edge;
+# White's D2 (K) stands beside it on the smaller side, with White G2 beyond
+# F2 and White F4 over F3; White's wall C3-C6, B7 is on the left.  Neither
+# group is weak.  Black's line: Black D1 under K; White answers under at
+# C1, Black's block at C2 keeps one liberty (no ladder threat); Black's
+# connection E1 would be caught by White's loose move F3 (Black's F2 is then
+# driven along the first line into G2), so Black connects at once: h0 =
+# Black E1.  White's line: White E1 (no ladder on K, Black's D1 does not
+# kill K), Black blocks at F1 (two liberties), White D1 joins K.  Black's F1
+# is caught by the ladder: White's F2, then G1 ends Black's run, or White's
+# G1 first and Black's F2 runs into G2 and F3; the ladder's first move is
+# F2, the liberty on the higher line (F2 and G1 have the same number of
+# empty neighbours).  No capture beside F1, so Black escapes at the
+# ladder's first move F2: h1 = E1, F1, D1, F2, a forcing line for White.
+# F3 above F2 has two Black stones around it and C3 above C2 is White's;
+# neither side has an atari from beyond.  One forcing line, the other
+# side's: s + s/2, at Black's connection E1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . . . . .
+  . . O X . . . . .
+  . . O . X X X X .
+  . . O . X O . X .
+  . . O . . . . X .
+  . . . O X . O . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 E1 E2 E1 F1 D1 F2 [E1=s+s/2:5]
+
+[attached-pair-loose-move-bottom-escape-ladder-move-white]
+# As attached-pair-loose-move-bottom-escape-ladder-move-black with White to
+# move: White's line is its own forcing line and its point the push E1;
+# the same h0 and h1 (Black's escape at the ladder's first move F2), s + s/2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . . . . .
+  . . O X . . . . .
+  . . O . X X X X .
+  . . O . X O . X .
+  . . O . . . . X .
+  . . . O X . O . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E2 E1 E2 E1 E2 E1 F1 D1 F2 [E1=s+s/2:5]
+
+[attached-pair-push-block-ataris-stone-black]
+# Black's second-line stone E8 (jumping to E6 over E7, E6 joined to the
+# wall E5-F5-G5-H5 with H6, H7 and D4, D3 below; Black H9 on the edge)
+# jumps to the top edge; White's lone D8 (K) stands beside it on the
+# smaller side, with White C9 on the edge beside N = D9 and White's wall
+# C7-C4, B3.  Neither group is weak.  Black's line: Black's D9 under K
+# would touch only White stones and the gap (a self-atari), so Black
+# connects at the gap: h0 = Black E9.  White's line: White E9 (no ladder
+# on K, which keeps C8, D7, D9; Black's D9 would be suicide; White's E9
+# escapes through D9 to K and C9), Black blocks at S = F9 (two liberties),
+# White D9 joins K.  Black's F9 is not caught: White's F8 is met by G9,
+# joining H9, and White's G9 by F8, joining E8.  White's block at T = F8
+# keeps two liberties (F7, G8) and leaves F9 with G9 alone and E8 with E7
+# alone, so the ladder catches the stone: White's line is forcing, and
+# Black answers at the bent pair E8, F9: F7 and G8 beyond F8 are empty, E7
+# and G9 beside them too, so the answer is F8 itself.  h1 = White E9, Black
+# F9, White D9, Black F8.  C7 above C8 is White's and F7 has two Black
+# stones around it; no atari from beyond on either side.  One forcing line,
+# the other side's: s + s/2, at Black's connection E9.
+black to play
+  . . O . . . . X .
+  . . . O X . . . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 E8 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5]
+
+[attached-pair-push-block-ataris-stone-white]
+# As attached-pair-push-block-ataris-stone-black with White to move:
+# White's forcing line is the engine's own, its point the push E9 (the
+# line E9, F9, D9); the same h0 and h1, s + s/2.
+white to play
+  . . O . . . . X .
+  . . . O X . . . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5 E9/F9/D9]
