@@ -121,3 +121,45 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 E9 E8 E9 F9 D9 F8 [E9=s+s/2:5 E9/F9/D9]
+
+[two-space-peep-captured-after-connection-black]
+# Black's two-space jump C3-F3 on the third line; White's D4 peeps beside
+# the gap D3 from above, between Black's C4 and E4, under White's wall
+# C6-F6 (D3 is the peeped gap, E3 the other; D2 is D3's flank on the far
+# side, C2 C3's corner there, E2 E3's flank on the far side, held by
+# Black, and B2 is Black's).  E2 is on the second line: no approach from
+# outside is read.  White's push D3 met by Black's D2 gives p (premise:
+# White gains, p > 0).  Beside it the contact against the knight's move
+# D2-F3 reads nothing (its middle point E2 is taken), the reading at C3's
+# corner does not apply (the chain C3-C4 has four liberties) and White's
+# cut at C2 would be a self-atari that captures nothing: p stands.
+# Black's connection D3 (o, premise o >= 0) leaves the peep D4 in atari at
+# D5, so Black's capture there (t: Black D3 and D5) moves o a third of the
+# way toward t: o + (t - o)/3 + p, at the gap D3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O O . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . X . . X . . .
+  . X . . X . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C3 F3 C3 D3 C3 D3 D2 C3 D3 D3 D5 [D3=o+(t-o)/3+p:5]
+
+[two-space-peep-captured-after-connection-white]
+# As two-space-peep-captured-after-connection-black with White to move:
+# White's point is the push at the peeped gap D3 itself, with the same
+# value (the owner's part moved toward the capture at D5 whoever plays).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O O O . . .
+  . . . . . . . . .
+  . . X O X . . . .
+  . . X . . X . . .
+  . X . . X . . . .
+  . . . . . . . . .
+call Kankei6Nozoki C3 F3 C3 D3 C3 D3 D2 C3 D3 D3 D5 [D3=o+(t-o)/3+p:5]
