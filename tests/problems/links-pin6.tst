@@ -3,7 +3,8 @@
 # text asks for and a near neighbour of it (another point of the shape, a
 # value one step across a bound) give different answers.  Lines and forms
 # as in links-edge.tst (LinkRoutines.cpp); "premise" marks an evaluation
-# the row takes as given.
+# the row takes as given.  "IkkenEdgeTukeYomi:bonus-only" is described in
+# tests/engine/links/LinksPin6Routines.cpp.
 
 [edge-two-space-peep-owner-beside-stone-cut-read-black]
 # Black's third-line stone E3 (with E4 above it and F3 beside it) jumps to
@@ -163,3 +164,25 @@ white to play
   . X . . X . . . .
   . . . . . . . . .
 call Kankei6Nozoki C3 F3 C3 D3 C3 D3 D2 C3 D3 D3 D5 [D3=o+(t-o)/3+p:5]
+
+[attached-pair-escape-at-ladder-move-bonus-white]
+# The position of attached-pair-loose-move-connects-at-once-white
+# (links-edge-yomi-pin4.tst): Black's E8 with White's D8 (K) beside it at
+# the top edge, White to move.  White's line: White E9, Black blocks at
+# F9, White D9 joins K; Black's F9 (liberties G9 and F8) has no capture
+# beside it and is caught by the ladder whose first move is White's F8
+# (then G8 ends Black's run at G9).  So the escape point is F8, and since
+# White is the engine, White's own play there after its line is the
+# bonus: White E9, Black F9, White D9, White F8 (Black passes), h3.  The
+# candidate is White's push E9 with bonus h3.
+white to play
+  . . . . . . . . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X O . X .
+  . . O . X X X X .
+  . . O X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:bonus-only E8 E9 E8 E8 E8 E8 E9 F9 D9 D9 F8 [=E9:h3]
