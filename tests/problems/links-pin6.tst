@@ -186,3 +186,100 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:bonus-only E8 E9 E8 E8 E8 E8 E9 F9 D9 D9 F8 [=E9:h3]
+
+[attached-pair-two-forcing-lines-bonus-black]
+# The position of edge-attached-pair-two-forcing-lines-top-black
+# (links-edge.tst): Black's E8 with White's D8 (K) beside it, both in
+# living walls.  Black's line is D9, White C9 under it, Black's connection
+# E9; White's C9 (liberties B9 and C8) has no capture beside it and is
+# caught by the ladder whose first move is Black's C8, so White's escape
+# point is C8, and with Black the engine, Black's own play there after its
+# line is the bonus: Black D9, White C9, Black E9, Black C8 (White
+# passes), h0.  The candidate is Black's D9 with bonus h0.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:bonus-only E8 E9 E8 D9 C9 E9 E9 C8 [=D9:h0]
+
+[attached-pair-two-forcing-lines-bonus-white]
+# As attached-pair-two-forcing-lines-bonus-black with White to move:
+# White's line is E9, Black's block F9, White D9; Black's F9 (liberties G9
+# and F8) has no capture beside it and the ladder's first move is White's
+# F8, so White's own play there after its line is the bonus: White E9,
+# Black F9, White D9, White F8 (Black passes), h1.  The candidate is
+# White's push E9 with bonus h1.
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:bonus-only E8 E9 E8 E8 E9 F9 D9 D9 F8 [=E9:h1]
+
+[attached-pair-two-forcing-lines-left-edge-bonus-black]
+# The position of edge-attached-pair-two-forcing-lines-left-black
+# (links-edge.tst): Black's B5 at the left edge with White's B6 (K) beside
+# it.  Black's line is A6 under K, White A7 under it, Black's connection
+# A5; White's A7 (liberties A8 and B7) has no capture beside it and the
+# ladder's first move is Black's B7 (the liberty off the first line), so
+# Black's own play there after its line is the bonus: Black A6, White A7,
+# Black A5, Black B7 (White passes), h0, at Black's A6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:bonus-only B5 A5 B5 A6 A7 A5 A5 B7 [=A6:h0]
+
+[attached-pair-two-forcing-lines-left-edge-bonus-white]
+# As attached-pair-two-forcing-lines-left-edge-bonus-black with White to
+# move: White's line A5, Black's block A4, White A6; Black's A4 (liberties
+# B4 and A3) is caught by the ladder whose first move is White's B4, so the
+# bonus is White A5, Black A4, White A6, White B4 (Black passes), h1, at
+# White's push A5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O O . . .
+  . O O O . . . . .
+  . X X X . . . . .
+  . . . . X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:bonus-only B5 A5 B5 B5 A5 A4 A6 A6 B4 [=A5:h1]
+
+[attached-pair-ladder-threat-bonus-black]
+# The position of pin-attached-pair-block-beyond-two-liberties-top-black
+# (links-edge-yomi-pin.tst): Black's E8 heading the wall E8-E5, White's D8
+# (K) joined to C6-D6-C5.  Black's D9 under K is answered at C9, and that
+# answer lets Black's block at K2 = C8 start a ladder against K: with
+# Black the engine, the bonus is Black's evaluation with D9 alone on the
+# board (C9 taken back), h0 = Black D9.  The candidate is Black's D9.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . X . . . .
+  . . O O X . . . .
+  . . O . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:bonus-only E8 E9 E8 D9 [=D9:h0]
