@@ -283,3 +283,45 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:bonus-only E8 E9 E8 D9 [=D9:h0]
+
+[peep-escape-aims-at-t-capture-bonus-black]
+# The position of edge-cover-peep-escape-aims-at-t-top-black
+# (links-edge-cover.tst): Black's E8 jumps to the top edge, White's lone
+# D9 (Q) peeps beside the gap E9 in front of White's wall B9, B8, C8, B7.
+# White's part is the push E9, Black's block F9, White's escape C9 and
+# Black's answer F8 (p, h1); Black's connection E9 leaves Q in atari and
+# White extends at C9 (o, h0).  Black's capture of Q at C9 after the
+# connection (Black E9, White passes, Black C9: t, h2) moves Black's part
+# a third of the way toward it and is the candidate's bonus: the gap E9
+# with o + (t - o)/3 + p (premise: a positive value, so the bonus is not
+# held down) and bonus h2.
+black to play
+  . O . O . . . . .
+  . O O X X . . . .
+  . O X X X . . . .
+  . X . X . X . . .
+  . . X X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:pin-bonus E8 E9 E8 E9 C9 E8 E9 F9 C9 F8 E8 E9 E9 C9 [=E9:h2 E9=o+(t-o)/3+p:5]
+
+[peep-escape-aims-at-t-capture-bonus-left-black]
+# The position of peep-escape-aims-at-t-capture-bonus-black on the left
+# edge (edge-cover-peep-escape-aims-at-t-left-black): Black's B5 with the
+# gap A5, White's A6 peeping in front of White's wall A8, B8, C8, B7.  The
+# same lines: o = Black A5, White A7; p = White A5, Black A4, White A7,
+# Black B4; t = Black A5, White passes, Black A7.  The gap A5 with
+# o + (t - o)/3 + p and bonus h2.
+black to play
+  . . . . . . . . .
+  O O O X . . . . .
+  . O X . X . . . .
+  O X X X X . . . .
+  . X X . X . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:pin-bonus B5 A5 B5 A5 A7 B5 A5 A4 A7 B4 B5 A5 A5 A7 [=A5:h2 A5=o+(t-o)/3+p:5]
