@@ -325,3 +325,100 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozoki:pin-bonus B5 A5 B5 A5 A7 B5 A5 A4 A7 B4 B5 A5 A5 A7 [=A5:h2 A5=o+(t-o)/3+p:5]
+
+[corner-outside-far-corner-taken-hane-beside-far-stone-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; the near
+# stone C5, the far stone E5, D = E6 the corner on C's side in E5's row,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side); White
+# D7 stands two lines out beside the gap on C's side.  Black's E6 holds D,
+# so the first rule (D empty) fails.  White D3 stands two lines out beside
+# the gap on the other side (Hout), E4 (J) and E3 (Jout, beyond J seen from
+# E5) are empty and White F4 is one row past J (J2): Black's point is J =
+# E4, with no value read (0).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . X . . . .
+  . . X . X . . . .
+  . . . . . O . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=E4:0]
+
+[corner-outside-own-stone-beyond-far-corner-d2-taken-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C) and White
+# D7 two lines out beside the gap on C's side.  Black's E7 stands two lines
+# out beside the far stone on C's side (Dout) and White's F6 one row past
+# the corner E6 (D2).  D3 (Hout) is empty.  The first rule wants Dout
+# empty, the fourth (Dout the owner's) wants D2 not the opponent's, the
+# fifth wants Dout empty: no rule holds, no point and 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . O . . O . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[corner-outside-own-stone-past-far-corner-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C) and White
+# D7 two lines out beside the gap on C's side.  E7 (Dout) and E6 (D) are
+# empty and Black's F6 stands one row past E6 (D2); D3 (Hout) is empty.
+# The first rule wants D2 the opponent's, the fourth Dout the owner's, the
+# fifth D2 not the owner's: no rule holds, no point and 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . X . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[corner-outside-own-stone-two-out-past-far-corner-d2-taken-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C) and White
+# D7 two lines out beside the gap on C's side.  Black's E6 holds the
+# corner D; E7 (Dout) is empty; White's F6 stands one row past D (D2) and
+# Black's F7 one row past E7 (Dout2).  D3 (Hout) is empty.  The first rule
+# wants D empty, the fourth Dout the owner's; the fifth holds (Dout empty,
+# D2 not the owner's), and since D2 is not empty its point is the gap D5,
+# with 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . O . X O . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=D5:0]
+
+[corner-outside-own-stone-two-out-past-far-corner-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C) and White
+# D7 two lines out beside the gap on C's side.  E6 (D), E7 (Dout) and F6
+# (D2) are empty and Black's F7 stands one row past E7 (Dout2); Black's E4
+# holds the corner J on the other side and D3 (Hout) is empty.  The fifth
+# rule holds (Dout empty, D2 not the owner's), and with Dout2 the owner's
+# and D2 empty its point is D = E6, with 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=E6:0]
