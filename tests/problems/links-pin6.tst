@@ -422,3 +422,42 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenKado1SotoTe C5 E5 [=E6:0]
+
+[corner-outside-hane-beside-near-stone-far-corner-taken-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C; D = E6,
+# G = D6, H = D4, I = C4 and J = E4 the corners on the other side) and
+# White D7 two lines out beside the gap on C's side.  White F6 is not
+# there (D2 = F6 empty), so the first rule fails.  White D3 stands two
+# lines out beside the gap on the other side (Hout); Black's E4 holds J, so
+# the second rule fails; C4 (I) and C3 (Iout, beyond I seen from C5) are
+# empty and White B4 is one row past I (I2): Black's point is I = C4, with
+# 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . O . . X . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=C4:0]
+
+[corner-outside-d2-with-own-stone-under-far-stone-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C) and White
+# D7 two lines out beside the gap on C's side.  E6 (D) and E7 (Dout) are
+# empty and White F6 stands one row past E6 (D2): the first rule holds
+# whatever stands on the other side (Black's E4 there changes nothing).
+# Black's point is D = E6, valued by Black E6, White E7 (h0).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . O . . .
+  . . X . X . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 C5 E6 E7 [=E6:h0]
