@@ -461,3 +461,25 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenKado1SotoTe C5 E5 C5 E6 E7 [=E6:h0]
+
+[one-space-peep-hane-extends-outward-white]
+# Black's one-space jump E5-C5 with White's peep at D6, White's B5 outside
+# C5 and Black's D3 below the gap's other corner.  White's hane at E4 (the
+# corner beside E5) leaves E5 three liberties (D5, E6, F5): no ladder, so
+# White's extensions of the hane are read.  Of E4's empty neighbours F4,
+# E3 and D4, only F4 has three empty neighbours of its own (E3 has D3
+# beside it, D4 has D3 below): h1 = White E4 and F4 (Black passing), above
+# 0.  The hane at C4 leaves C5 with D5 and C6, and the ladder catches it:
+# White's D5 and C6 are its first two moves, h3.  The answer is the smaller
+# of the two (premise: the extension's line is worth more): h3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . O X . X . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenNozokiKadoHane E5 C5 E4 C4 E5 E5 E4 E4 F4 E5 E5 C4 C4 D5 D5 C6 [=h3]
