@@ -483,3 +483,62 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenNozokiKadoHane E5 C5 E4 C4 E5 E5 E4 E4 F4 E5 E5 C4 C4 D5 D5 C6 [=h3]
+
+[attached-pair-s-owned-capture-bonus-black]
+# The position of edge-cover-attached-pair-s-owned-top-black
+# (links-edge-cover.tst): Black's E8 and White's D8 (K) side by side at
+# the top edge in living walls, Black holding S = F9.  Black's line is
+# D9, White C9, Black E9; White's C9 (liberties B9 and C8) has no capture
+# beside it and the ladder's first move is Black's C8, so with Black the
+# engine the bonus is Black's play there after the line: Black D9, White
+# C9, Black E9, Black C8 (White passes), h0, at Black's D9.
+black to play
+  . . . . . X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:bonus-only E8 E9 E8 D9 C9 E9 E9 C8 [=D9:h0]
+
+[attached-pair-open-point-above-escape-bonus-white]
+# The position of edge-cover-attached-pair-open-point-above-top-white
+# (links-edge-cover.tst): Black's E8 with White's lone D8 (K) beside it,
+# White to move.  White's line: White E9, Black's block F9, White D9
+# joining K; Black's F9 (liberties G9 and F8) has no capture beside it and
+# is caught by the ladder whose first move is White's F8 (H8 stops Black's
+# run), so the bonus is White's own play there after its line: White E9,
+# Black F9, White D9, White F8 (Black passes), h1, at White's push E9.
+white to play
+  . . . . . . . . .
+  . . . O X . . O .
+  . . O . . . X . .
+  . . O . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:bonus-only E8 E9 E8 E8 E9 F9 D9 D9 F8 [=E9:h1]
+
+[attached-pair-ladder-threat-loose-move-bonus-black]
+# The position of attached-pair-push-answer-loose-move-black
+# (links-edge-yomi-pin4.tst): Black's D9 under K is answered at C9, and
+# that answer lets Black's C8, joined to B8, start a ladder against K: a
+# forcing line for Black, and with Black the engine the bonus is Black's
+# evaluation with D9 alone on the board (C9 taken back), h0 = Black D9, at
+# Black's D9.
+black to play
+  . . . . . . . . .
+  . X . O X . O . .
+  . . . . . . . . .
+  O O X O X X . . .
+  . . . O X X X X X
+  . . . O X . . . .
+  . . . O X . . . .
+  X . . O X . . . .
+  . . . O X . . . .
+call IkkenEdgeTukeYomi:bonus-only E8 E9 E8 D9 [=D9:h0]
