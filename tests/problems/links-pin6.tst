@@ -542,3 +542,61 @@ black to play
   X . . O X . . . .
   . . . O X . . . .
 call IkkenEdgeTukeYomi:bonus-only E8 E9 E8 D9 [=D9:h0]
+
+[corner-outside-hane-beside-near-stone-blocked-beyond-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C) and White
+# D7 two lines out beside the gap on C's side; White D3 stands two lines
+# out beside the gap on the other side (Hout) and White B4 one row past
+# the corner C4 (I2).  Black's C3 stands beyond C4 seen from C5 (Iout), so
+# the third rule fails; E4 (J) is empty but F4 (J2) is not White's, so the
+# second fails; the first wants White on F6 (D2), and the fourth and fifth
+# want D3 not White's: no point, 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . O . . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[corner-outside-hane-beside-far-stone-blocked-beyond-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C) and White
+# D7 two lines out beside the gap on C's side; White D3 (Hout) and White
+# F4 one row past the corner E4 (J2).  Black's E3 stands beyond E4 seen
+# from E5 (Jout), so the second rule fails; B4 (I2) is empty, so the third
+# fails; the first wants White on F6, the fourth and fifth D3 not White's:
+# no point, 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . . . . . O . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
+
+[corner-outside-white-two-out-other-side-alone-black]
+# Black's one-space jump C5-E5 with White's corner stone C6 (C) and White
+# D7 two lines out beside the gap on C's side; White D3 stands two lines
+# out on the other side (Hout), and nothing else: E7 (Dout), E6 and F6 are
+# empty, so the first rule fails (F6 not White's); the second and third
+# want White one row past the far corners (F4, B4); the fourth and fifth
+# want D3 not White's.  No point, 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . O . . . . . .
+  . . X . X . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenKado1SotoTe C5 E5 [=none:0]
