@@ -1,0 +1,99 @@
+# Known-answer rows for the relation moves of groups and the (2,3) link,
+# each pinning one cell, bound or point choice of its routine.  Entries:
+#   GunKankei4Utu:only A B P M... A N...   (ShapeRoutines.cpp) the candidate
+#       at P alone against B's colour's reading M... plus A's colour's
+#       N... ("P=r:18"); "none" when P has none;
+#   Kankei8Utu:wedge A B K A T             (SecondPassRoutines.cpp) every
+#       candidate of the wedge on a middle point against the owner's T plus
+#       the attacker's K, scaled by the attacker's group at K.
+
+# --- Knight's move of groups: a value halved away ----------------------------------------
+
+[knight-halved-to-nothing]
+# Black's lone D5 and White's E7, one stone of a ten-stone White wall
+# along the eighth line (A8 to J8 with E7), White to play (White, the
+# engine, is B's colour).  Box as in shapes-relation-pin4.tst's
+# knight-halved-for-the-engines-larger-group: on the side beyond E5 both
+# colours' point is F5 (no trial for Black, who is not the engine; the
+# point between two stones, G4, has no stones around; F5 on the fourth
+# line), each a gain for its player.  The other side's outer point C7 has
+# White's D8 around it: not read.  The engine's group has ten stones and
+# the other one: the sum is halved ten times, to 0 for any sum below 1024.
+# 0 is not below the group minimum (0), and a value of 0 adds nothing: no
+# candidate at F5.
+white to play
+  . . . . . . . . .
+  O O O O O O O O O
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:only D5 E7 F5 F5 D5 F5 [none]
+
+# --- The (2,3) link with a wedge: the end stone in a ladder --------------------------------
+# Black's C2 and E5 on 9x9 (A = C2, B = E5, the box C2-E5 stepping up from
+# A: C3 (D) beside A, D3 and D4 the middle points, C4 (K), C5 (T), D2 (G)).
+# White's wedge stands on D3, White's C3 beside it and White's C1 under A.
+
+[wedge-end-stone-in-a-ladder]
+# A (C2) has two liberties, B2 and D2.  White's atari at B2 drives Black
+# out at D2 (two liberties, D1 and E2), White's E2 leaves D1, and Black's
+# C2-D2-D1 is taken at E1: the ladder takes A.  The other gates pass
+# (B3 beyond C3 is empty, C5 and the eight points around it are empty,
+# B2 beyond A from D2 is empty), but an end stone that a ladder takes ends
+# the pattern: no candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . . X . . . . . .
+  . . O . . . . . .
+call Kankei8Utu:wedge C2 E5 C4 C2 C5 [none]
+
+# --- The (2,3) link with a wedge: the wedge's group dead ------------------------------------
+# Black's C6 and E3 on 9x9 (A = C6, B = E3, the box stepping down from A:
+# D6 (G) beside A, D5 and D4 the middle points, C5 (D), C4 (K), C3 (T)).
+# Black's ring A1-E1, E1-E7, A7-E7, A1-A7 (with C6, D6 and E3 in it)
+# encloses the empty points B2-D4, B5, C5, B6 and White's wedge on D5.
+
+[wedge-group-dead]
+# White's wedge at D5 alone inside the ring.  D6 holds Black, so Black's
+# E5 beside the wedge does not end the pattern; B5 (beyond C5 from D5) is
+# empty, B6 (beyond A from D6) is not White's, C3 and the eight points
+# around it are empty, and A is part of the ring, in no ladder.  White's
+# extension at C4 leaves two stones inside the living ring, without
+# eyes or a neighbour to race: a dead group, whose death level counts as
+# 100, so the value stays whole: Black's evaluation after C3 plus White's
+# after C4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  X . X X X . . . .
+  X . . O X . . . .
+  X . . . X . . . .
+  X . . . X . . . .
+  X . . . X . . . .
+  X X X X X . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [C3=r:5]
+
+[wedge-group-dead-white]
+# White to play: White's C4 for the same whole value.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X . . . .
+  X . X X X . . . .
+  X . . O X . . . .
+  X . . . X . . . .
+  X . . . X . . . .
+  X . . . X . . . .
+  X X X X X . . . .
+call Kankei8Utu:wedge C6 E3 C4 C6 C3 [C4=r:5]
