@@ -97,3 +97,43 @@ white to play
   X . . . X . . . .
   X X X X X . . . .
 call Kankei8Utu:wedge C6 E3 C4 C6 C3 [C4=r:5]
+
+# --- Two-space jump of groups: a value of 26 or more ----------------------------------------
+# Entry: GunKankei6Utu:kept A B X F... (RelationPin6Routines.cpp) every
+# candidate by its point, the one at X as "X=kept" when it holds 25 with the
+# excess of the formula's value r over 13 as its bonus, "X=r" when it holds
+# r itself with no bonus.
+
+[two-space-open-center-kept]
+# Black's K10 and White's N10 in the middle of the empty 19x19 board
+# (Black's A1 and White's T19 in the corners only separate the readings),
+# Black to play.  On the lower side L9 and M9 lie beside the gaps, K9 and
+# N9 beside the stones, K8, L8, M8, N8 two lines out: all free.  Black's
+# tries: L9, K8 (eight empty points around), L8 and M9 (four empty
+# neighbours each; M7 beyond M8 is on the board and empty, so M9 is read
+# alone), each proposed at its own value; White's tries M9, N8, M8, L9.
+# Black's L8 reads best of its tries; the sum of both colours' best, r, is
+# 26 or more, and under the reason of the relation moves of groups such a
+# value is kept as 25 with r - 13 as its bonus.  The upper side likewise
+# (L11, K12, L12, M11, with L12 the best).
+black to play
+  . . . . . . . . . . . . . . . . . . O
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  X . . . . . . . . . . . . . . . . . .
+call GunKankei6Utu:kept K10 N10 L8 K10 L9 A1 K8 A1 L8 A1 M9 N10 M9 A1 N8 A1 M8 A1 L9 [K12 K8 L11 L12 L8=kept L9 M11 M9]
