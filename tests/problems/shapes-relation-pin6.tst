@@ -137,3 +137,78 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   X . . . . . . . . . . . . . . . . . .
 call GunKankei6Utu:kept K10 N10 L8 K10 L9 A1 K8 A1 L8 A1 M9 N10 M9 A1 N8 A1 M8 A1 L9 [K12 K8 L11 L12 L8=kept L9 M11 M9]
+
+# --- The (2,3) link with no attacker stone around: a tie between the middle points ---------
+# Entry: Kankei8Utu:formula A B P F... (WideCoverRoutines.cpp) every
+# candidate by its point, the one at P against the formula F ("P=r:5").
+
+[twothree-free-middle-points-tie]
+# Black's D4 and G6 on 10x10 (A = D4, B = G6; the box steps right from A:
+# [3] E4 [4] E5 [5] E6, [6] F4 [7] F5 [8] F6, [9] G4 ... [11] G6), with
+# Black's D6 and G4 on the other two corners of the box, nothing else.
+# The board is symmetric about the line between columns E and F, which
+# maps the box onto itself and the middle point E5 onto F5: Black's
+# evaluation after E5 equals that after F5, and White's likewise.  No
+# White stone in the box or on the eight outside points: the free
+# pattern.  Black's point starts at E5 and moves to F5 only when F5 reads
+# strictly better: on the tie it stays at E5, valued as Black's better
+# middle point plus White's better one (D6 only separates the two
+# alternatives of each term).
+black to play
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . X . . X . . .
+  . . . . . . . . . .
+  . . . X . . X . . .
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . . . . . . . .
+call Kankei8Utu:formula D4 G6 E5 D4 E5 D6 F5 G6 E5 D6 F5 [E5=r:5]
+
+# --- The (2,3) link with no attacker stone in the box: White's better middle point --------
+# Entry: Kankei8Utu:read A B M... A N... (ShapeRoutines.cpp) every candidate
+# against the attacker's reading M... plus the owner's N... (B between two
+# readings of one side offers them as alternatives, the better counting).
+# Black's C8 and E5 on 9x9 (A = C8, B = E5; the box steps down from A:
+# [3] C7 [4] D7 [5] E7, [6] C6 [7] D6 [8] E6, [9] C5 [10] D5 [11] E5).
+# White's B7, B6, F7 and F6 stand on the four points beside the long lines
+# (W1 beyond C7, W2 beyond C6, W3 beyond E7, W4 beyond E6), none past the
+# short ends (E9, D9, D4, C4 empty): no White stone in the box, neither
+# W2 nor W3 Black's, no pair of a side point with an end point, four
+# outside stones: the free pattern reads the middle points.
+
+[twothree-free-attacker-far-middle-point]
+# White to play.  White's D7 is read first and leaves a group that is not
+# weak (it leans on B7 and F7); White's D6, on the fourth line between
+# B6 and F6, reads better than D7, so White's point moves to D6.  Black's
+# point stays at D7 (four White stones beside the lines, not one).  Value:
+# White's better of D7 and D6 plus Black's better of D7 and D6.
+white to play
+  . . . . . . . . .
+  . . X . . . . . .
+  . O . . . O . . .
+  . O . . . O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C8 E5 D7 E5 D6 C8 D7 E5 D6 [D6=r:5]
+
+[twothree-free-attacker-far-middle-point-black]
+# Black to play: Black's D7 (on the third line, cutting White's B7 from
+# F7) reads at least as well as its D6, so Black's point stays at D7, at
+# the same value.
+black to play
+  . . . . . . . . .
+  . . X . . . . . .
+  . O . . . O . . .
+  . O . . . O . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:read C8 E5 D7 E5 D6 C8 D7 E5 D6 [D7=r:5]
