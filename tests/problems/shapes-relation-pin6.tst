@@ -212,3 +212,87 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Kankei8Utu:read C8 E5 D7 E5 D6 C8 D7 E5 D6 [D7=r:5]
+
+# --- The (1,4) link with the attacker touching A: the weak cut halved ----------------------
+# Entry: Kankei11Utu:read A B M... A N... (ShapeRoutines.cpp), as above.
+# Black's C5 and G4 on 9x9 (A = C5, B = G4; A's line row 5, B's line row 4;
+# R[1] = C4 under A, R[2] = D5 beside A, R[4] = E5; outer points C6, D6
+# above A's line, D3, E3, F3 below B's line).  White's C4 touches A from
+# B's line: the contact pattern.  C4 has three liberties (B4, C3, D4), so
+# Black's point is D5 (P), White's too.  White, the engine, attacks: the
+# value is Black's evaluation after D5 plus White's after D5, halved when
+# White's group at D5 is weak after its move.
+
+[onefour-contact-weak-cut-halved]
+# Black's ring B4, B3, C2, D2, E2 below and the wall A7-J7 above (joined to
+# A through C6): White's C4-D5 stand between them without room for eyes,
+# a weak group: the sum is halved.  (A itself, part of the wall that owns
+# the top, is not weak.)
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X X X X X
+  . . X . . . . . .
+  . . X . . . . . .
+  . X O . . . X . .
+  . X . . . . . . .
+  . . X X X . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 D5 [D5=r/2:5]
+
+[onefour-contact-cut-not-weak]
+# The two stones alone with White's C4: White's C4-D5 open toward the
+# whole lower board are not weak, the sum stays whole (whatever A's own
+# state, a lone stone with two liberties left).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . O . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei11Utu:read C5 G4 D5 C5 D5 [D5=r:5]
+
+# --- The (1,4) link with the attacker in the middle of A's line, near the edge -------------
+# Black's C3 and G2 on 9x9 (A = C3 on the third line, B = G2 on the second;
+# R[2] D3, R[3] D2, R[4] E3, R[5] E2, R[6] F3, R[7] F2; the outer line
+# beyond B's is the edge line: D[5] = E1, D[7] = F1, D[9] = G1).  White's
+# E3 on R[4]: N = E2, Z = E1, Q = F1, Y = G1, K1 = D2, K2 = D3, K3 = F2,
+# K4 = F3.  Z is empty; Y, K2 and K4 hold no White stone; the point beyond
+# Z from N is off the board.  White's push at Z = E1 is read; Z lies on the
+# edge line, so White's F2 (K3) replaces it when strictly better, then D2
+# (K1) replaces that when at least as good.
+
+[onefour-middle-edge-far-point]
+# White to play: White's F2, beside B on B's line, reads better than its
+# first-line E1 (which leaves a group that is not nearly dead), and its D2
+# reads worse than F2: White's point is F2, valued as White's best of E1,
+# F2, D2 plus Black's evaluation after N = E2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+call Kankei11Utu:read C3 G2 E1 G2 F2 G2 D2 C3 E2 [F2=r:5]
+
+[onefour-middle-edge-far-point-black]
+# Black to play: Black's point is N = E2, at the same value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+call Kankei11Utu:read C3 G2 E1 G2 F2 G2 D2 C3 E2 [E2=r:5]
