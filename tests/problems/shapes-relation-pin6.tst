@@ -296,3 +296,34 @@ black to play
   . . . . . . X . .
   . . . . . . . . .
 call Kankei11Utu:read C3 G2 E1 G2 F2 G2 D2 C3 E2 [E2=r:5]
+
+# --- Knight's move of groups: the point two lines in from the fifth line -------------------
+# Black's G7 and White's H9 alone on 13x13, White to play (White, the
+# engine, is B's colour).  Box: G7 (R0), H7 (R1), G8 (R2), H8 (R3), G9
+# (R4), H9 (R5); beyond B's line J7 (D1), J8 (D3), J9 (D5).  The side
+# beyond H7: G9 is empty, J7 is empty with no stone around it, two from G7
+# on G7's line, on the fifth line (five from the right edge).  Black, not
+# the engine, makes no trial; the point between two stones (K6) has no
+# stones around it; J7 is not on the second line: Black's point is J7.
+# White's point is J7 as well, read there; since J7 lies on the fifth line,
+# the point beyond J8 from H8, K8, on the fourth line with no White stone
+# around it, becomes White's point (its value unchanged).  Both groups are
+# single stones: no halving.  Value: White's evaluation after J7 plus
+# Black's after J7, proposed at K8.
+
+[knight-fifth-line-point-moved-in]
+white to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . O . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . X . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call GunKankei4Utu:only G7 H9 K8 J7 G7 J7 [K8=r:18]
