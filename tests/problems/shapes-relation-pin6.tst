@@ -327,3 +327,60 @@ white to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call GunKankei4Utu:only G7 H9 K8 J7 G7 J7 [K8=r:18]
+
+# --- The diagonal relation of groups: a block that leaves its group nearly dead ------------
+# Entry: GunKankei2Utu:pin-side A B P K... A S... (RelationPinRoutines.cpp)
+# the candidate at P against Black's moves K... plus White's S..., each
+# colour alone ("P=r:18", "P=r/4:18").
+# Black's D4 and White's E5 diagonal on 9x9, Black's E7, G7, H6, G5, H4 and
+# G3 around White's stone at a distance.  Crossing E4: its outer point F3
+# has Black's G3 beside it, not read.  Crossing D5: its outer point C6 is
+# free.  D4 and E5 each have four liberties, so neither colour blocks at
+# once: each reads the knight's move to C6 pushed at D5, and the ladder
+# on the pushing stones does not work, so each colour's point is the
+# crossing D5 (the point beyond E4 from the other stone, C4 / E6, is empty):
+# Black's evaluation after D5 plus White's after D5, both gains.
+
+[diagonal-block-leaves-group-nearly-dead]
+# After White's D5 its D5-E5 stand inside Black's loose net (E7, G7, H6,
+# G5, H4, G3 and D4): a group nearly dead, though White's block itself
+# gains.  Such a block quarters the sum.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . X . .
+  . . . . . . . X .
+  . . . . O . X . .
+  . . . X . . . X .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:pin-side D4 E5 D5 D5 D4 D5 [D5=r/4:18]
+
+[diagonal-block-leaves-group-nearly-dead-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . X . .
+  . . . . . . . X .
+  . . . . O . X . .
+  . . . X . . . X .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:pin-side D4 E5 D5 D5 D4 D5 [D5=r/4:18]
+
+[diagonal-block-group-lives]
+# Without Black's G5 the net has a gap beside White's stones: White's
+# D5-E5 is not nearly dead, and the sum stays whole.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . X . .
+  . . . . . . . X .
+  . . . . O . . . .
+  . . . X . . . X .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei2Utu:pin-side D4 E5 D5 D5 D4 D5 [D5=r:18]
