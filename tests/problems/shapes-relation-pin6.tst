@@ -384,3 +384,22 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei2Utu:pin-side D4 E5 D5 D5 D4 D5 [D5=r:18]
+
+[onefour-middle-edge-tie-goes-to-the-near-point]
+# The position of onefour-middle-edge-far-point with Black's C2 and G3
+# added: now the board is symmetric about the E column (C3-C2 against
+# G3-G2, White's E3 on the axis), so White's D2 (K1) and F2 (K3), mirror
+# images, read alike, and both better than the first-line E1.  White's
+# point moves from E1 to F2 (strictly better), and then to D2, which reads
+# as well as F2: a tie goes to K1.  Value: White's best plus Black's E2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O . X . .
+  . . X . . . X . .
+  . . . . . . . . .
+call Kankei11Utu:read C3 G2 E1 G2 F2 G2 D2 C3 E2 [D2=r:5]
