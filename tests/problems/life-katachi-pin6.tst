@@ -1,0 +1,82 @@
+# Life and death pattern rows: the gates and values of the settling, killing
+# and urgent eye passes, each on a position that sits on one gate.
+#   call SikatuKillPatterns V   (life-yose-pin4.tst) the kill patterns on the
+#       group at V: "kokyu=N" (its breathing points: the premise), then the
+#       candidate points, sorted ("none")
+#   call SettleWideHiraki V     (generators.tst) the wide extension pass on the
+#       group at V: each candidate as "P=K+d:32", its value counted from the
+#       group's value K
+#   call GunMe V    the eye value of the group at V as the analysis gives it
+#       (keima-pin.tst): the premise a row stands on
+
+# --- The kill patterns: the border point only for eye value 4 ----------------
+
+[kill-patterns-border-point-needs-eye-value-four]
+# White's top edge group A8-B8, D8-E8-E9 round the space A9-D9 under Black's
+# wall, its mouth C8 beside Black's C7: enclosed, no breathing point, eye
+# value 3 (the premises).  The border point C9 (three empty neighbours B9,
+# D9, C8, and C8 with the one empty neighbour C9 and one Black neighbour)
+# would be a border-point kill, but that pattern is only for a group of eye
+# value 4: not read.  The two-liberty chain D8-E8-E9 (D9, C8) is caught by
+# Black's atari at C8 (the escape at D9 leaves one liberty), so the chain
+# kill skips it; A8-B8 has three liberties.  Nothing.
+black to play
+  . . . . O X . . .
+  O O . O O X . . .
+  X X X X X X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A8 [3]
+call SikatuKillPatterns A8 [kokyu=0 none]
+
+# --- The wide extension falls back to the one-space jump on line 3 -----------
+
+[wide-extension-falls-back-to-the-jump-on-line-three]
+# Black's A3-B3-C3 on the third line under White's A4-B4-C4, White's G3
+# standing off to the right.  The two-space extension F3 and the large
+# knight's moves F2 and F4 from C3 all touch G3 (their eight surrounding
+# points are not empty); upwards every extension crosses White's wall.  No
+# wide point, so the pass looks at the one-space jumps and knight's moves on
+# line 3: the jump E3 from C3 (D3 between, its eight surrounding points
+# empty) is the only one (C5, the knight's move from B3, crosses B4-C4).
+# Black E3 holds the two lower lines from A to E: two eyes, so E3 is
+# proposed at the group's value plus one, under reason 32.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O . . . . . .
+  X X X . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SettleWideHiraki A3 [E3=K+1:32]
+
+
+# --- The urgent eye pass: a capture beside the group comes first -------------
+#   call SikatuUrgentMe:at V P...   (generators.tst) the urgent eye pass on
+#       the group at V, its candidates at P... alone ("P=none" when none)
+
+[urgent-eye-capture-beside-the-group-saves-it]
+# Black's bulky five A9-B9-C9-A8-B8 in the corner (urgent-eye-bulky-five,
+# generators.tst), now with Black's E8 beside it, so that White's E9 is a
+# lone stone in atari (its one liberty F9) next to the group's chain.
+# Black's capture at F9 leaves the group alive, not dead: a capture beside
+# the group already saves it, and the pass stops before the eye points:
+# B9, the point that splits the five, is not proposed.
+black to play
+  . . . X O . . . .
+  . . X X X O . . .
+  X X X O O O . . .
+  O O O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuUrgentMe:at D9 B9 [B9=none]
