@@ -80,3 +80,68 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call SikatuUrgentMe:at D9 B9 [B9=none]
+
+# --- The settling extension: two eyes exactly ---------------------------------
+#   call SettleHiraki V    (generators.tst) the settling extension (reason 32)
+#       on the group at V
+
+[settle-extension-keeps-eye-value-four]
+# White's corner A3-C3, A2, C2, B1-C1 with the one-point eyes A1 and B2, and
+# its cut-off stone E3 beyond Black's D3-D4; Black's H2-H1 stand off to the
+# right.  E2 (the jump from C2, the knight's move from C1 and C3) has three
+# empty neighbours (D2, F2, E1) and one White stone beside it (E3), near
+# relations to White's C1, C2, C3 and E3 and to one Black stone only, D3.
+# White E2 leaves the group with the two eyes A1 and B2 and nothing more:
+# eye value exactly 4 (the next row reads it), which is enough.  E2 at the
+# group's value under reason 32.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X . . . . .
+  O O O X O . . . .
+  O . O . . . . X .
+  . O O . . . . X .
+call SettleHiraki C2 [E2=K:32]
+
+[settle-extension-keeps-eye-value-four-played]
+# The row above after White's E2: the group at C2 has eye value 4 (the
+# premise of the row above).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X . . . . .
+  O O O X O . . . .
+  O . O . O . . X .
+  . O O . . . . X .
+call GunMe C2 [4]
+
+# --- The kill at a border point: the border point last in its region --------
+#   call KillBorderPoint V    (generators.tst) the kill pass at the border
+#       points of the group at V
+
+[kill-border-point-last-of-its-region]
+# White's A8-B8 and D8-D7 along the top, with Black's A7-B7-C7 below, Black's
+# E7 and E9 beside them and Black's D6 under D7.  White's space is A9-D9.
+# The border point C9 has three empty neighbours (B9, D9, C8); C8, the mouth
+# between B8 and D8, has one empty neighbour (C9) and one Black neighbour
+# (C7).  Black's C9 answered by White's C8 leaves White the eye A9-B9 and
+# D9 between Black's C9 and E9: short of two eyes.  No other point fits (B9
+# and D9 have fewer than three empty neighbours).  The group is the
+# opponent's: Black's own move C9, at the group's value.
+black to play
+  . . . . X . . . .
+  O O . O . . . . .
+  X X X O X . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KillBorderPoint B8 [C9=K:9]
