@@ -145,3 +145,50 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call KillBorderPoint B8 [C9=K:9]
+
+# --- The wide extension on line 5 ---------------------------------------------
+
+[wide-extension-two-space-on-line-five]
+# 13x13.  Black's solid corner A1-E5 with the one-point eyes A1 and C1 (eye
+# value 4: the premise), White's wall A7-F7 two lines above it, White's G2
+# and J3 off to the right.  Every extension upwards crosses or touches
+# White's wall; to the right the two-space extensions and large knight's
+# moves H2, H3 and H4 each touch G2 or J3.  The two-space extension H5 from
+# E5 lies on line 5, the highest line a two-space extension is taken from,
+# with F4-F6 and G4-G6 between free of White and its eight surrounding
+# points empty: the only wide point.  Black H5 keeps the group alive (eye
+# value 4, the next row): H5 at the group's value plus one, reason 32.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  O O O O O O . . . . . . .
+  . . . . . . . . . . . . .
+  X X X X X . . . . . . . .
+  X X X X X . . . . . . . .
+  X X X X X . . . O . . . .
+  X X X X X . O . . . . . .
+  . X . X X . . . . . . . .
+call SettleWideHiraki E5 [H5=K+1:32]
+
+[wide-extension-two-space-on-line-five-played]
+# The row above after Black's H5: the group at E5 and H5 has eye value 4.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  O O O O O O . . . . . . .
+  . . . . . . . . . . . . .
+  X X X X X . . X . . . . .
+  X X X X X . . . . . . . .
+  X X X X X . . . O . . . .
+  X X X X X . O . . . . . .
+  . X . X X . . . . . . . .
+call GunMe E5 [4]
+call GunMe H5 [4]
