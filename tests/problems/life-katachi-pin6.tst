@@ -192,3 +192,56 @@ black to play
   . X . X X . . . . . . . .
 call GunMe E5 [4]
 call GunMe H5 [4]
+
+# --- The lone stone in atari: a capture that gives three is not life --------
+#   call SettleAtariIsi V    (generators.tst) the settling pass of a one-stone
+#       chain of the group in atari, on the group at V
+
+[lone-stone-in-atari-capture-gives-eye-value-three]
+# Black's A3-D3 under White's wall, with the lone stones A1 (held in atari by
+# White's B1, liberty A2) and D1 (held by D2 and E1, liberty C1, which
+# touches White's B1: not read).  A2 has the one empty neighbour B2 and no
+# White neighbour, and White at B2 would keep A2, C2 and C1: no self-atari.
+# Black's B2 alone leaves the group eye value 0 (the next rows read it); it
+# puts White's B1 in atari at C1, and Black's capture there joins D1, but
+# C2 stays open beside White's D2: eye value 3, one eye short of two, not
+# enough.  Nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X O . . . .
+  . . . O O . . . .
+  X O . X O . . . .
+call SettleAtariIsi A3 [none]
+
+[lone-stone-in-atari-capture-gives-eye-value-three-second-point]
+# The row above after Black's B2: eye value 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X O . . . .
+  . X . O O . . . .
+  X O . X O . . . .
+call GunMe A3 [0]
+
+[lone-stone-in-atari-capture-gives-eye-value-three-captured]
+# The row above after Black's B2 and the capture of B1 at C1: eye value 3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X O . . . .
+  . X . O O . . . .
+  X . X X O . . . .
+call GunMe A3 [3]
