@@ -245,3 +245,62 @@ white to play
   . X . O O . . . .
   X . X X O . . . .
 call GunMe A3 [3]
+
+[lone-stone-in-atari-second-point-gives-eye-value-four]
+# Black's wall A3-F5 with the two one-point eyes B4 and E4, held in from
+# outside by White's G1-G6 and row 6; the lone stone A1 is held in atari by
+# White's B1-G1 (its liberty A2).  A2 has the one empty neighbour B2 and no
+# White neighbour, and White at B2 would join B1-G1: no self-atari.  Black's
+# B2 leaves the eyes B4 and E4 and A2 beside White's B1 on the edge, no eye
+# more: eye value exactly 4 (the next row reads it), enough.  No White chain
+# is left in atari.  The engine's own group: B2 at the group's value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O O . .
+  X X X X X X O . .
+  X . X X . X O . .
+  X X X X X X O . .
+  . . X X X X O . .
+  X O O O O O O . .
+call SettleAtariIsi A3 [B2=K:9]
+
+[lone-stone-in-atari-second-point-gives-eye-value-four-played]
+# The row above after Black's B2: eye value 4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O O . .
+  X X X X X X O . .
+  X . X X . X O . .
+  X X X X X X O . .
+  . X X X X X O . .
+  X O O O O O O . .
+call GunMe A3 [4]
+
+# --- The eye shape pass: a sharp eye with exactly two qualifying diagonals --
+#   call SikatuMeShape V    (generators.tst) the eye shape pass on the group
+#       at V
+
+[eye-shape-edge-eye-two-diagonals-off-the-board]
+# White's top edge group A9-D9, A8-C8 and E8-F8-G8-G9 around Black's D8.  The
+# one-point eye B9 lies on the edge between A8 and C8: its two lower
+# diagonal points are White's own, its two upper ones off the board, so
+# exactly two of its diagonals are off the board or Black: enough for the
+# sharp eye the pass looks for.  The space E9-F9, Black's D8 on the
+# diagonal of E9, is worth half an eye (eye value 3 in all).  Black's E9 takes the last outside liberty of A9-D9 (only
+# the eye B9 is left) and the group is dead; Black's F9 is a self-atari
+# taken at E9.  E9 at the group's value.
+black to play
+  O . O O . . O X .
+  O O O X O O O X .
+  X X X X X X X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuMeShape B8 [E9=K:9]
