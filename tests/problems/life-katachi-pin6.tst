@@ -8,6 +8,12 @@
 #       group's value K
 #   call GunMe V    the eye value of the group at V as the analysis gives it
 #       (keima-pin.tst): the premise a row stands on
+#   call SikatuSettle V   the settling patterns together on the group at V,
+#       as the life-and-death pass runs them: "me=M kokyu=N" (the group's eye
+#       value and breathing points: the premises of the gates), then each
+#       candidate as "P=K+d:r" (value counted from the group's value K,
+#       reason r), sorted ("none"), then "then:R", the reason left for the
+#       candidates added after the patterns
 
 # --- The kill patterns: the border point only for eye value 4 ----------------
 
@@ -304,3 +310,82 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call SikatuMeShape B8 [E9=K:9]
+
+# --- The settling patterns together: which run for which group ---------------
+# The wide extension runs first under reason 32; the ladder in the region,
+# the diagonal and the liberty that atari an intruder run under reason 9
+# for every group, the jump that peeps only for eye value 3 or less, the
+# lone stone in atari only for eye value 3; the extension runs under reason
+# 32 for fewer than 10 breathing points; reason 9 is left at the end.
+
+[settle-all-lone-stone-at-eye-value-three]
+# The position of lone-stone-in-atari-own-group (generators.tst): Black's
+# A3-D3-D2 with the lone A1 held in atari by White's B1, eye value 3, no
+# breathing point.  The lone stone pattern runs (eye value 3) and gives B2
+# at the group's value.  The others add nothing: no wide point or jump
+# (White's wall all round), no ladder inside, and Black's B2 as a liberty
+# that ataris B1 is not kept (White's escape at C1 is not answered with
+# eye value 3).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X O . . . .
+  . . . X O . . . .
+  X O . . O . . . .
+call SikatuSettle A3 [me=3 kokyu=0 B2=K:9 then:9]
+
+[settle-all-jump-that-peeps-at-eye-value-two]
+# The position of jump-that-peeps-no-bonus (life-pin4.tst): White's
+# G1-G2-G3-H3-J3 round H1-J2, eye value 2, one breathing point.  The jump
+# that peeps runs (eye value 3 or less) and gives E3 at the group's value;
+# the lone stone pattern does not run (eye value not 3) and no other pattern
+# finds a point.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X X X X
+  . . . X . . . . .
+  . . . . . . O O O
+  . . . X . . O . .
+  . . . . . . O . .
+call SikatuSettle G3 [me=2 kokyu=1 E3=K:9 then:9]
+
+[settle-all-wide-extension-first]
+# The position of wide-extension-no-bonus (life-pin4.tst): Black's A3-B3-C3
+# under White's A4-D4, eye value 2, two breathing points.  The wide
+# extension F2 gives two eyes: F2 at the group's value plus one under
+# reason 32; the other patterns find nothing, and reason 9 is left.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O . . . . .
+  X X X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuSettle A3 [me=2 kokyu=2 F2=K+1:32 then:9]
+
+[settle-all-extension-without-breathing-points]
+# The position of settle-extension-to-a-cut-off-stone (generators.tst):
+# White's corner A3-C3-C2-C1, eye value 2, no breathing point (fewer than
+# 10): the extension runs and E2, joining the cut-off E3, is proposed at the
+# group's value under reason 32; nothing else.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X . . . . .
+  O O O X O . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+call SikatuSettle C2 [me=2 kokyu=0 E2=K:32 then:9]
