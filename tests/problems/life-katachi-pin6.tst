@@ -323,9 +323,8 @@ call SikatuMeShape B8 [E9=K:9]
 # A3-D3-D2 with the lone A1 held in atari by White's B1, eye value 3, no
 # breathing point.  The lone stone pattern runs (eye value 3) and gives B2
 # at the group's value.  The others add nothing: no wide point or jump
-# (White's wall all round), no ladder inside, and Black's B2 as a liberty
-# that ataris B1 is not kept (White's escape at C1 is not answered with
-# eye value 3).
+# (White's wall all round), no ladder inside, and the liberty pattern,
+# reading Black's B2 against White's escape at C1, keeps nothing.
 black to play
   . . . . . . . . .
   . . . . . . . . .
