@@ -388,3 +388,55 @@ black to play
   . . O . . . . . .
   . . O . . . . . .
 call SikatuSettle C2 [me=2 kokyu=0 E2=K:32 then:9]
+
+# --- The jump that peeps: the peep that gives eye value 4 exactly -----------
+#   call SettleIkkenNozoki V   (generators.tst) the jump-and-peep settling
+#       pattern on the group at V
+
+[jump-that-peeps-peep-gives-eye-value-four]
+# The shape of jump-that-peeps-no-bonus (life-pin4.tst) with Black's C1 in
+# the lower left: White's G1-G2-G3-H3-J3 round H1-J2; E3, White's
+# one-space jump from G3 (F2-F3-F4 empty, four empty neighbours), peeps at
+# the gap D3 of Black's D4-D2.  White E3 and D3 leave White exactly eye
+# value 4 (the next row reads it), enough; when Black connects at D3
+# instead, White's E2 closes E1-F2 (eye value 5, the row after).  E3 at
+# the group's value.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X X X X
+  . . . X . . . . .
+  . . . . . . O O O
+  . . . X . . O . .
+  . . X . . . O . .
+call SettleIkkenNozoki G3 [E3=K:9]
+
+[jump-that-peeps-peep-gives-eye-value-four-peeped]
+# The row above after White's E3 and D3: eye value 4.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X X X X
+  . . . X . . . . .
+  . . . O O . O O O
+  . . . X . . O . .
+  . . X . . . O . .
+call GunMe E3 [4]
+
+[jump-that-peeps-peep-gives-eye-value-four-answered]
+# The row above with Black's D3 connecting and White's E2: eye value 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X X X X
+  . . . X . . . . .
+  . . . X O . O O O
+  . . . X O . O . .
+  . . X . . . O . .
+call GunMe E3 [5]
