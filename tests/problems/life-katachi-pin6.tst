@@ -311,6 +311,26 @@ black to play
   . . . . . . . . .
 call SikatuMeShape B8 [E9=K:9]
 
+[eye-shape-inner-eye-is-not-sharp]
+# The shape of eye-shape-edge-eye-two-diagonals-off-the-board with the
+# one-point eye moved in from the edge: White's A9-D9, A8, C8, A7-C7 round
+# the eye B8, whose four diagonal points A9, C9, A7 and C7 are all White's
+# own (none Black, none off the board), and the space E9-F9 beside Black's
+# D8 worth half an eye.  The pass wants a one-point eye with two or more
+# diagonals that are Black or off the board: there is none, so nothing is
+# tried (Black's E9 would otherwise leave A9-D9 only the eye B8).
+black to play
+  O O O O . . O X .
+  O . O X O O O X .
+  O O O X X X X X .
+  X X X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuMeShape A9 [none]
+
 # --- The settling patterns together: which run for which group ---------------
 # The wide extension runs first under reason 32; the ladder in the region,
 # the diagonal and the liberty that atari an intruder run under reason 9
