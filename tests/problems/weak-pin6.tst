@@ -1,0 +1,155 @@
+# Weak groups: the two-space extension against the opponent's lone stone,
+# the pair treatment that stops at a capture answer, the relation moves
+# when none of them settles the group, and the best extension the link
+# generators take from a group.  The answers are worked out by hand from the
+# routines' rules; what the analysis and the evaluation give (eye values,
+# whether a group is weak, the value of a capture answer) is stated as a
+# premise.
+#
+#   call WeakGunNiken V   (as in generators.tst) the two-space extensions of
+#       the group at V: "point:reason"
+#   call WeakGunPair:cover V W   (as in generators-cover.tst) the engine's
+#       weak group at V against the enemy group at W: the candidates by their
+#       points
+#   call WeakGunKankeiMoves:pair V P Q M   (as in generators-more.tst) the
+#       relation moves of the weak group at V: the candidate at M as "M=r:13"
+#       with r = the group's colour's evaluation after its play at P plus the
+#       other colour's after its play at Q, the others by their points
+#   call GunHirogeruBest V P...   the best extension of the group at V, the
+#       points P... being its related points of kinds 3, 4 and 6 with eight
+#       empty points around them, in the order of its related points (rows
+#       from the top, left to right): "top10" when the answer is the first of
+#       P1..P10 whose reading (the group's colour's evaluation after its play
+#       there) is the largest among those ten, else its point ("none"); then
+#       "within" when no later point reads more than that, else "beyond"
+
+# --- The two-space extension of the opponent: eight empty points around ----------
+# Black's lone G3 on the 3-3 point of the lower right, White to play: Black's
+# group is the opponent's.  Its two-space extensions on line 3 are D3 (gap
+# points F3, E3) and G6 (gap points G4, G5); no White stone stands beside a
+# gap point and G3's chain has four liberties.  Against the opponent's
+# extension the point must have all eight surrounding points empty, and the
+# move is the gap point next to the extension point when that gap point has
+# a relation of kind 6 or less to a White stone, else the extension point.
+
+[niken-opponent-extensions-both-open]
+# Nothing else on the board: neither gap point next to an extension point (E3,
+# G5) is related to a White stone, so both moves are the extension points.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken G3 [D3:13 G6:13]
+
+[niken-opponent-extension-with-a-stone-diagonal-beyond]
+# White's C4 stands diagonally beyond D3, up and to the left of it (the last of
+# the eight points around D3): D3 no longer has eight empty points around
+# it and that extension is dropped.  C4 is off both strips.  G6 stays; the
+# gap point next to it, G5, is four and one from C4 (kind 11), no relation of
+# kind 6 or less to a White stone, so the move is G6 itself.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunNiken G3 [G6:13]
+
+# --- The weak pair stops at a capture answer --------------------------------------
+[weak-pair-stops-after-the-capture-answer]
+# Black's D4, C5 and D6 around White's D5, White's E6 diagonal to D5, Black to
+# play.  White's D5 is in atari with its liberty E5: the pending capture
+# entry of kind 21 with E5 as its point.  Black's group at D4 is the own
+# group, White's at D5 the enemy.  Step 1 answers the capture entries whose
+# point lies in the own group's area: E5 is diagonal to D4, related to it,
+# so the atari entry is answered and proposes E5.  Premise: the answer at
+# E5 is worth 37 (value times ten 370, at least 220), so the first candidate
+# added for the pair reaches 220 and the pair stops there: the relation
+# patterns between the two groups are not run, E5 is the only candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X O . . . .
+  . . X O . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunPair:cover D4 D5 [E5]
+
+# --- The relation moves: no move settles the group, every pair proposed ------------
+# Black's lone E5 on 9x9 with White's C8, G8 and C2, each two and three from
+# it (kind 8), and White's G1, two and four from it (kind 12, which no
+# relation pattern reads).  As in wide-pin.tst each (2,3) stone gives two
+# pairs: its far corner three from E5 along E5's line (E8 for C8 and G8, E2
+# for C2) is Black's point and White's the point beside it toward White's
+# stone (E7, E3); the near corner three from White's stone along its line
+# (C5 for C8 and C2, G5 for G8) is White's point, and Black's the point
+# beside it toward White's stone (C6, G6, C4).  Each pair's value is Black's
+# evaluation after its point plus White's after its point.  Premise: after
+# any of Black's moves its group is still weak, and no Black group lives
+# near E5 (no escape jump toward one): every pair's move of the engine's
+# colour is proposed with the pair's value, C2's last pair (E2 for Black, E3
+# for White) included.
+
+[relation-moves-none-settles-three-stones]
+black to play
+  . . . . . . . . .
+  . . O . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . O . .
+call WeakGunKankeiMoves:pair E5 E2 E3 E2 [C4 C6 E2=r:13 E8 G6]
+
+[relation-moves-none-settles-three-stones-white]
+# White to play: White's points of the pairs, C5 (for C8 and for C2), E7 (for
+# C8 and for G8), G5 and E3.
+white to play
+  . . . . . . . . .
+  . . O . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . O . .
+call WeakGunKankeiMoves:pair E5 E2 E3 E3 [C5 E3=r:13 E7 G5]
+
+# --- The best extension: ten points at most -------------------------------------
+[hirogeru-best-center-stone-sixteen-points]
+# Black's lone E5 in the middle of the empty 9x9 board.  Its related points
+# with eight empty points around them: the two-space jumps E8, B5, H5, E2
+# (line 2), the one-space jumps E7, C5, G5, E3 and the eight knight's moves;
+# sixteen in all, in the order of the rows from the top: E8; D7 E7 F7; C6
+# G6; B5 C5 G5 H5; C4 G4; D3 E3 F3; E2.  Only the first ten (E8 to H5) are
+# tried, and the best of them is kept, the first on ties.  Each of the six
+# left out is the mirror image (top to bottom) of one of the first ten (C4
+# of C6, G4 of G6, D3 of D7, E3 of E7, F3 of F7, E2 of E8), so it reads the
+# same: none reads more.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunHirogeruBest E5 E8 D7 E7 F7 C6 G6 B5 C5 G5 H5 C4 G4 D3 E3 F3 E2 [top10 within]
