@@ -15,6 +15,11 @@
 #       relation moves of the weak group at V: the candidate at M as "M=r:13"
 #       with r = the group's colour's evaluation after its play at P plus the
 #       other colour's after its play at Q, the others by their points
+#   call WeakGunThink:marks   (as in weak-pin4.tst) the generator over the
+#       whole board: the pending entries it marked answered, as "kind/A" (an
+#       off-board point written "(x,y)", y counted from the top)
+#   call PairAnswerRange:N V   (as in generators.tst) the link entries of
+#       mode N answered inside the area of the group at V, as "kind/A/B"
 #   call GunHirogeruBest V P...   the best extension of the group at V, the
 #       points P... being its related points of kinds 3, 4 and 6 with eight
 #       empty points around them, in the order of its related points (rows
@@ -153,3 +158,32 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunHirogeruBest E5 E8 D7 E7 F7 C6 G6 B5 C5 G5 H5 C4 G4 D3 E3 F3 E2 [top10 within]
+
+# --- The fifth step of a lone weak group: the far link entries --------------------
+[think-lone-weak-group-answers-far-links-in-step-five]
+# White's E4 and F5 (diagonal, one group) with Black's D6 and G3 apart, Black
+# to play.  The analysis: White's group has eye value 0 and death level 6
+# (weak); Black's G3 eye value 3 and death level 52 (weak); Black's D6 eye
+# value 6 (not weak).  The pending entries: White's three-space jumps to
+# the edge, F5 to the right edge (kind 10, A the off-board point (10,5)
+# beside J5) and E4 to the bottom edge (kind 10, A = (5,10) below E1); no
+# link entry of kind 7 or less and no capture entry.  No White chain touches
+# a Black one, so each weak group goes alone.  White's group (numbered
+# before G3): steps 1 and 2 find nothing of theirs (no capture entry, no link
+# entry of kind 7 or less); premise: steps 1 to 4 give no candidate of score
+# 260 or more; step 5 answers the entries of kind 8 and more whose on-board
+# point lies in the area: F5 and E4 are the group's own stones, so both
+# jumps are marked.  G3 then finds them answered.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . O . . .
+  . . . . O . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunThink:marks [10/(10,5) 10/(5,10)]
+call PairAnswerRange:1 E4 [none]
+call PairAnswerRange:2 E4 [10/(10,5)/F5 10/(5,10)/E4]
