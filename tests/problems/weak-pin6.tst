@@ -20,6 +20,10 @@
 #       off-board point written "(x,y)", y counted from the top)
 #   call PairAnswerRange:N V   (as in generators.tst) the link entries of
 #       mode N answered inside the area of the group at V, as "kind/A/B"
+#   call KohoDoubleScan:links-raised P...   (as in weak-pin4.tst) links of the
+#       side to move worth 2 at P... (in that order), then the double-move
+#       pass: "P=v" when the link kept its value v, "P=up" when the pass
+#       raised it
 #   call GunHirogeruBest V P...   the best extension of the group at V, the
 #       points P... being its related points of kinds 3, 4 and 6 with eight
 #       empty points around them, in the order of its related points (rows
@@ -187,3 +191,40 @@ black to play
 call WeakGunThink:marks [10/(10,5) 10/(5,10)]
 call PairAnswerRange:1 E4 [none]
 call PairAnswerRange:2 E4 [10/(10,5)/F5 10/(5,10)/E4]
+
+# --- The double-move pass: a double move worth exactly 25 -------------------------
+# Black to play, Black's A2 and B1 in the lower left corner.  Premises, the
+# evaluation for Black after Black's two moves: B9 then D9 gives 25, B9 then
+# D1 gives 26.  A double move counts as a hit only when it is worth more
+# than 25.
+
+[double-links-worth-exactly-25-no-hit]
+# B9 with D9, worth 25, is no hit: no point has a hit, nothing is added and
+# both links keep their value 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . X . . . . . . .
+call KohoDoubleScan:links-raised B9 D9 [B9=2 D9=2]
+
+[double-links-worth-26-one-hit]
+# B9 with D1, worth 26, is a hit for both: the most hits is 1, and for our
+# links a single hit divides the double move by 4: 26 / 4 = 6 for each,
+# above their 2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . X . . . . . . .
+call KohoDoubleScan:links-raised B9 D1 [B9=up D1=up]
