@@ -25,6 +25,8 @@ const TGun& GroupAtFirst(const std::vector<Point>& pts)
     return *g;
 }
 
+// call GunHirogeruBest V   the best extension of the group at V: its point,
+// "none" when there is none.
 // call GunHirogeruBest V P...   the best extension of the group at V against
 // its colour's evaluation after its play at each of P... (the row's points,
 // in the order of the group's related points): "top10" when it is the first
@@ -33,11 +35,14 @@ const TGun& GroupAtFirst(const std::vector<Point>& pts)
 // more than that largest, "beyond" else.
 std::string HirogeruBest(const std::vector<Point>& pts)
 {
-    if (pts.size() < 2)
-        throw std::invalid_argument("the entry wants a stone of the group and the points read");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
+    const TGun* g = pts.empty() ? nullptr : GobanLv[0]->GunList.GetGunAt(pts[0]);
     if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+        throw std::invalid_argument("the entry wants a stone of a group");
+    if (pts.size() == 1) {
+        Point out;
+        GunHirogeruBest(*g, out);
+        return out.x == 0 ? "none" : GtpVertex(out);
+    }
     const int col = g->GetIsiIro();
     std::vector<int> reads;
     for (std::size_t i = 1; i < pts.size(); ++i)

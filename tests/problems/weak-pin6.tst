@@ -24,6 +24,8 @@
 #       side to move worth 2 at P... (in that order), then the double-move
 #       pass: "P=v" when the link kept its value v, "P=up" when the pass
 #       raised it
+#   call GunHirogeruBest V   the best extension of the group at V: its point
+#       ("none")
 #   call GunHirogeruBest V P...   the best extension of the group at V, the
 #       points P... being its related points of kinds 3, 4 and 6 with eight
 #       empty points around them, in the order of its related points (rows
@@ -228,3 +230,25 @@ black to play
   X . . . . . . . .
   . X . . . . . . .
 call KohoDoubleScan:links-raised B9 D1 [B9=up D1=up]
+
+[hirogeru-best-two-space-jump-on-line-five-left-out]
+# Black's lone E2 on line 2 with White's A3, D3, H3 and G5, Black to play.
+# E2's related points of kinds 3, 4 and 6: the one-space jumps E4, C2 and
+# G2, the knight's moves D4, F4, C3, G3, C1 and G1, the two-space jumps E5,
+# B2 and H2.  White's D3 stands among the eight points around E4, D4, C3
+# and C2, G5 around F4, H3 around G3, G2 and H2, A3 around B2; C1 and G1 lie
+# on the edge (points around them off the board).  Only E5 has its eight
+# surrounding points empty (White's D3, beside the gap point E3 on one side
+# only, leaves E5's two-space relation to E2 standing), but E5 lies on line
+# 5 and a two-space point is taken only on lines 2 to 4: nothing is tried.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  O . . O . . . O .
+  . . . . X . . . .
+  . . . . . . . . .
+call GunHirogeruBest E2 [none]
