@@ -252,3 +252,22 @@ black to play
   . . . . X . . . .
   . . . . . . . . .
 call GunHirogeruBest E2 [none]
+
+[hirogeru-best-center-stone-tenth-point-counts]
+# The same centre stone E5 with White's J1 in the far corner, off the
+# surroundings of every point: the same sixteen points in the same order,
+# the first ten tried.  Premises from the evaluation: H5, the tenth, reads
+# more than each of the nine before it, and none of the six left out reads
+# more than H5.  The answer is the first best of the ten: H5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . O
+call GunHirogeruBest E5 E8 D7 E7 F7 C6 G6 B5 C5 G5 H5 C4 G4 D3 E3 F3 E2 [top10 within]
+call GunHirogeruBest E5 [H5]
