@@ -1,6 +1,6 @@
 // Entries of the problem table weak-pin6.tst: the best extension the link
-// generators take from a weak group, and the escape jump toward a living
-// group.  The answer format is written at each entry.
+// generators take from a weak group.  The answer format is written at the
+// entry.
 #include "engine/Problems.h"
 
 #include <algorithm>
@@ -11,19 +11,10 @@
 #include "board/Diagram.h"
 #include "board/Goban.h"
 #include "board/Gun.h"
-#include "engine/Koho.h"
 #include "engine/WeakGun.h"
 
 namespace vorn::test {
 namespace {
-
-const TGun& GroupAtFirst(const std::vector<Point>& pts)
-{
-    const TGun* g = pts.size() == 1 ? GobanLv[0]->GunList.GetGunAt(pts[0]) : nullptr;
-    if (g == nullptr)
-        throw std::invalid_argument("the entry wants one stone of a group");
-    return *g;
-}
 
 // call GunHirogeruBest V   the best extension of the group at V: its point,
 // "none" when there is none.
@@ -62,20 +53,6 @@ std::string HirogeruBest(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd hirogeruBest("GunHirogeruBest", HirogeruBest);
-
-// call GunIkkenNigeru V   the escape jumps of the group at V: "yes" or "no"
-// (the routine's answer), then the candidates by their points, sorted.
-std::string IkkenNigeru(const std::vector<Point>& pts)
-{
-    KohoKind = kkWeakGun;
-    const bool added = GunIkkenNigeru(GroupAtFirst(pts));
-    std::vector<std::string> all;
-    for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(GtpVertex(Koho.Pt[i]));
-    return std::string(added ? "yes" : "no") + (all.empty() ? "" : " " + SortedWords(all));
-}
-
-const TProblemRoutineAdd ikkenNigeru("GunIkkenNigeru", IkkenNigeru);
 
 } // namespace
 } // namespace vorn::test
