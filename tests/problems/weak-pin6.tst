@@ -20,6 +20,9 @@
 #       off-board point written "(x,y)", y counted from the top)
 #   call PairAnswerRange:N V   (as in generators.tst) the link entries of
 #       mode N answered inside the area of the group at V, as "kind/A/B"
+#   call WeakGunHirogeru:probe V P...   (as in generators-probe.tst) the
+#       extensions of the weak group at V, added under reason 13, read at the
+#       points P... alone: "P=value" ("P=none")
 #   call KohoDoubleScan:links-raised P...   (as in weak-pin4.tst) links of the
 #       side to move worth 2 at P... (in that order), then the double-move
 #       pass: "P=v" when the link kept its value v, "P=up" when the pass
@@ -271,3 +274,27 @@ black to play
   . . . . . . . . O
 call GunHirogeruBest E5 E8 D7 E7 F7 C6 G6 B5 C5 G5 H5 C4 G4 D3 E3 F3 E2 [top10 within]
 call GunHirogeruBest E5 [H5]
+
+# --- The extension of a dying group: three levels nearer life is enough ------------
+[hirogeru-dying-stone-jump-exactly-three-levels-better]
+# Black's lone F5 among White's C8, G6, C4, E3, G3 and C2, White to play:
+# Black's group is the opponent's.  Premises from the analysis: F5 has eye
+# value 0 and death level 85; after Black's one-space jump D5 (played and
+# analysed) the group D5-F5 has death level 82.  The jump D5: nothing of
+# White's beside the gap point E5 (E6, E4), F6 and F4 not both White, D6 and
+# D4 not both White; D5 has four empty neighbours; F5's chain has four
+# liberties.  The death level 85 is above 70, so the jump must bring the
+# group at least 3 levels nearer life: 82 is exactly 85 - 3, not above it,
+# so D5 stays; White is the side to move, so no test of the 70 rule.  For
+# the opponent's group the extension is added at the fixed value 25.
+white to play
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . X . . .
+  . . O . . . . . .
+  . . . . O . O . .
+  . . O . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:probe F5 D5 [D5=25]
