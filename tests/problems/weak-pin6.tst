@@ -298,3 +298,26 @@ white to play
   . . O . . . . . .
   . . . . . . . . .
 call WeakGunHirogeru:probe F5 D5 [D5=25]
+
+[hirogeru-dying-stone-at-71-knight-not-enough]
+# Black's lone D4 among White's A8, D7, B6, A4, E3, E2, H2 and A1, White to
+# play: Black's group is the opponent's.  Premises from the analysis: D4 has
+# eye value 0 and death level 71; after Black's knight's move B3 (played
+# and analysed) the group there (B3 with D4) has death level 75.  The
+# knight's move B3 is on line 3; its rectangle's middle points C4 and C3 are
+# not Black's capture points and the diagonal strip's middle cells hold no
+# White stone; B3 has four empty neighbours and D4's chain four liberties.
+# The death level 71 is above 70, so the move must bring the group at least
+# 3 levels nearer life (68 or less): 75 is not, so B3 is dropped, and with
+# it the rectangle point C3 that would come with it.
+white to play
+  . . . . . . . . .
+  O . . . . . . . .
+  . . . O . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  O . . X . . . . .
+  . . . . O . . . .
+  . . . . O . . O .
+  O . . . . . . . .
+call WeakGunHirogeru:probe D4 B3 C3 [B3=none C3=none]
