@@ -23,6 +23,8 @@
 #   call WeakGunHirogeru:probe V P...   (as in generators-probe.tst) the
 #       extensions of the weak group at V, added under reason 13, read at the
 #       points P... alone: "P=value" ("P=none")
+#   call WeakGunHirogeru:points V   (as in generators-cover.tst) the
+#       extensions of the group at V: the candidates by their points
 #   call KohoDoubleScan:links-raised P...   (as in weak-pin4.tst) links of the
 #       side to move worth 2 at P... (in that order), then the double-move
 #       pass: "P=v" when the link kept its value v, "P=up" when the pass
@@ -321,3 +323,29 @@ white to play
   . . . . O . . O .
   O . . . . . . . .
 call WeakGunHirogeru:probe D4 B3 C3 [B3=none C3=none]
+
+[hirogeru-second-line-stone-knight-up-only]
+# Black's lone F2 on line 2 among White's F5, H5, H4, D2, G2 and H2, White to
+# play: Black's group is the opponent's.  Premises from the analysis: F2 has
+# eye value 0 and death level 95; after Black's knight's move E4 (played and
+# analysed) the group E4-F2 has death level 71.  F2's chain has three
+# liberties.  Its extensions: the one-space jump F4 has White's F5 for a
+# neighbour; the knight's moves G4 (White's H4 beside it), D3 (White's D2
+# beside it) and H3 (White's H4 beside it) lack four empty neighbours, D1 and
+# H1 lie on line 1; the two-space jumps need F2 on line 3.  The knight's move
+# E4 (line 4) stays: its rectangle's middle points F3 and E3 are no Black
+# capture points (no White chain has two liberties), the diagonal strip's
+# middle cells G3 and D3 hold no White stone, E4 has four empty neighbours,
+# and 71 is at least 3 below 95.  For the opponent's group E4 is added, and
+# of the rectangle's middle points E3 (no Black neighbour); F3 touches F2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O . O .
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . O . X O O .
+  . . . . . . . . .
+call WeakGunHirogeru:points F2 [E3 E4]
