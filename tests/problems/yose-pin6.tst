@@ -115,3 +115,79 @@ white to play
   . . . O . . X O .
   . . . . O . . . .
 call YoseTwoStone:atari F2 G1 F1 E2 [F2=r/b mark]
+
+# --- The false-eye pass: every group, every region, only the atari side ---------
+#   call YoseKamoThink:cover P Q   (as in generators-cover.tst) the false-eye
+#       pass over the board: the candidate at P as "P=w" against
+#       w = (u + s) * 2, u the evaluation for the region's colour r after r
+#       plays P, s the evaluation for the other colour t after t plays P and
+#       r answers at Q; the others by their points alone
+
+[endgame-two-point-false-eye-on-the-top-edge]
+# endgame-two-point-false-eye-atari-side (generators-cover.tst) turned
+# upside down: Black's block C6-F6 up to D8-F8 with C9 and F9 on the top
+# edge; White's wall round it from B5 to G9, with C8 and B8 beside C9.
+# D9-E9 is Black's two-point space: D9 has White's C8 on its diagonal (a
+# false eye), E9 none, so the region is a "maybe" (Kamo) with no border
+# point.  Black's group now stands at the top of the board, the first
+# group and its space the first region met: the pass reads them like any
+# other.  White's D9 takes C9 (liberties B9, D9) into atari: D9 gets
+# w = (u + s) * 2.  E9 is an atari point as well (Black's big chain has
+# only D9 and E9), but its w is not above 0: no candidate there.
+black to play
+  . . X . . X O . .
+  . O O X X X O . .
+  . O X X X X O . .
+  . O X X X X O . .
+  . O O O O O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseKamoThink:cover D9 E9 [D9=w]
+
+[endgame-two-point-false-eye-on-the-top-edge-one-atari-side]
+# As above with White's E5 gone: Black's block keeps the liberty E5 below
+# its wall, so its big chain has three liberties (D9, E9, E5) and White's
+# E9 takes nothing into atari: E9 is no atari point of White's and is
+# skipped, while D9 still ataris C9.  Only D9 is read: D9 = w; the pass
+# looks at the atari map on the point it reads, not on the other point
+# of the space.
+black to play
+  . . X . . X O . .
+  . O O X X X O . .
+  . O X X X X O . .
+  . O X X X X O . .
+  . O O O . O O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseKamoThink:cover D9 E9 [D9=w]
+
+# --- The link marks: a knight's move alone in the centre -----------------------
+#   call YoseLinkMark:cover P...   (as in generators-cover.tst) the marks of
+#       the one-space jumps and knight's moves of one colour: each P as "P"
+#       when marked dealt with, "P=no" when not
+
+[endgame-link-mark-lone-knights-move-in-the-centre]
+# Black's G7 and H9 on 13x13, a knight's move far from every edge and from
+# any other stone: the link between them is each stone's only relation to
+# a stone (no edge within reach).  Its two middle points G8 and H8 are
+# empty: both are marked dealt with; G7's neighbour H7 and the point G9
+# are not.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . X . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . X . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call YoseLinkMark:cover G8 H8 H7 G9 [G8 G9=no H7=no H8]
