@@ -191,3 +191,82 @@ black to play
   . . . . . . . . . . . . .
   . . . . . . . . . . . . .
 call YoseLinkMark:cover G8 H8 H7 G9 [G8 G9=no H7=no H8]
+
+# --- The dame scan: one stone of a colour is enough ----------------------------
+#   call YoseDameThink   (as in yose-bounds.tst) the scan of the dame points
+#       alone: its candidates as "P=value/bonus"
+
+[endgame-dame-scan-point-with-one-white-neighbour]
+# endgame-dame-scan-takes-only-closed-points (yose-bounds.tst) with Black's
+# E4 in place of White's: E5 touches Black's E6, D5 and E4 and only one
+# White stone, F5, and no empty point.  The dame scan wants no empty
+# neighbour and at least one stone of each colour: one White stone is
+# enough, E5 is read.  Neither side gains there, neither move threatens
+# anything, no chain beside it is short of liberties (no dame check), and
+# its four diagonals D6, F6, D4 and F4 are stones (no open-area bonus):
+# value 0, bonus 0.  E3, E2 and E1 keep an empty neighbour: not read.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X O O O O
+  . . . X . O . . .
+  . . . X X O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+call YoseDameThink [E5=0/0]
+
+# --- The cache forgets the zero cells on a three-liberty chain's liberties ---------
+#   call YoseCacheInvalidate:zero M V...   every V holds value 0 with bonus
+#       0 in the cells of both colours, the cache has been read once, and
+#       the move at M (a stone of the diagram) makes it forget: each V as
+#       "V=BW", "V=B", "V=W" (the colours whose cell keeps its 0) or "V=-"
+
+[cache-forgets-zero-cells-on-all-three-liberties]
+# Black's E5 is the move.  It touches White's chain F5-G5-H5, held by
+# Black's F6 above F5 and F4-G4-H4 below: the chain has exactly three
+# liberties, G6, H6 and J5.  Every cell of the 5 x 5 square round E5 is
+# forgotten (E7 and G6 among them); then each liberty of a three-liberty
+# chain next to the move's chain that holds 0 is forgotten too: H6 and J5,
+# three and four columns away, are forgotten in both colours' caches, the
+# third liberty J5 like the others.  J8, on no such liberty and outside
+# the square, keeps its 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . X O O O .
+  . . . . . X X X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseCacheInvalidate:zero E5 G6 H6 J5 J8 E7 [E7=- G6=- H6=- J5=- J8=BW]
+
+# --- The atari whose answer captures ---------------------------------------------
+#   call YoseAtariValue:sente P F   (as in generators-more.tst) J's atari at
+#       P forces O's answer at F; O's move at P forces nothing: A = J's
+#       evaluation after J at P and O at F, B = O's after O at P, C = J's
+#       after J at P and J again at F; r = 2 (A + B), or C halved when 2r
+#       exceeds C; b = C.  "P=r/b"
+
+[endgame-atari-answered-by-a-capture]
+# White's E5 between Black's D5 and F5 keeps E6 and E4.  Black's D5 is
+# itself in atari (White's C5, D6 and E5 round it, liberty D4).  Black's E6
+# (joining F6-F5) leaves E5 with E4 alone: the answer that the atari
+# forces is not E4, the chain's own liberty, but White's capture of D5 at
+# D4, which frees E5.  So F = D4: A is read after E6 and White's capture
+# at D4, C after E6 and Black's D4 (saving D5).  White's E6 puts nothing
+# of Black's in atari and starts no ladder: B after White's E6 alone.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X . . .
+  . . O X O X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseAtariValue:sente E6 D4 [E6=r/b]
