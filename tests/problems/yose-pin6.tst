@@ -270,3 +270,32 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseAtariValue:sente E6 D4 [E6=r/b]
+
+# --- The atari bonus of our border move needs a gain of 1 ----------------------
+#   call YoseBorderValue:atari-ours P   (as in yose-bounds.tst) a border point
+#       without a hane point of the opponent's, where J's move leaves a chain
+#       of O's in atari or caught by a ladder: A = J's evaluation after J at
+#       P, B = O's after O at P; gJ = A + max(A, 2) + 2 when A >= 1, else 0;
+#       gO = B when B >= -1, else 0; v = gJ + gO stored as (v, 0) when v >= 2
+#       or v < 0, (0, 5) when v = 1, (0, 0) when v = 0: "P=r/b", then "J:g<1|
+#       g=1|g>1" (A), "O:g<-2|g=-2|g=-1|g>-1" (B) and "v=..."
+
+[endgame-border-point-atari-of-no-gain]
+# endgame-border-point-atari-bonus-of-our-move (yose-bounds.tst) with
+# White's G9 added on the top edge: White's F8 still leaves Black's E8
+# with E9 and E7 and the ladder catches it, but with G9 already White's the
+# move gains nothing more: A = 0, below the floor of 1.  The atari bonus
+# is given only to a gain of 1 or more: gJ = 0, not 0 + max(0, 2) + 2.
+# Black's F8 threatens nothing and its gain B is counted; here v = 0,
+# stored as (0, 0).
+white to play
+  . . . . . . O O .
+  . . . O X . O . .
+  . O . X . O . . .
+  . . . . . . . O .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseBorderValue:atari-ours F8 [F8=r/b J:g<1 O:g>-1 v=0]
