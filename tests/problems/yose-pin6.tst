@@ -299,3 +299,42 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseBorderValue:atari-ours F8 [F8=r/b J:g<1 O:g>-1 v=0]
+
+# --- The ladder trap: the blocking stone with two liberties is read ------------
+
+[endgame-ladder-trap-blocker-with-two-liberties]
+# Black's H5 between White's G5 (over G4) and H6, with Black's H7 and J7
+# above H6: two liberties, J5 and H4.  White's J5 on the edge keeps two
+# liberties, J6 and J4: not in atari, so the trap is read there.  It leaves
+# H5 in atari; Black's escape at H4 gives H5-H4 the two liberties H3 and J4
+# (G4 is White's), and the ladder catches it: White's H3, Black's J4 with
+# J3 alone, and White takes at J3 before Black can take J5.  The trap
+# holds: H5 gets (0, 1).  (White's H4 instead, joining G4, is answered at
+# J5; H5-J5 then keeps J6 and J4, and it is not caught: White's J6 would
+# leave H6-J6 with G6 alone beside Black's H7-J7, and Black's J6 after
+# White's J4 joins J7.)
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X X
+  . . . . . . . O .
+  . . . . . . O . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSichoTrap:cover H5 [trap H5=0/1]
+
+[endgame-ladder-trap-blocker-with-two-liberties-white]
+# The same with the colours swapped, White to play H5: a trap, H5 = 0/1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O O
+  . . . . . . . X .
+  . . . . . . X . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSichoTrap:cover H5 [trap H5=0/1]
