@@ -338,3 +338,45 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseSichoTrap:cover H5 [trap H5=0/1]
+
+# --- The border point beside a dying stone on its upper-left diagonal -----------
+#   call YoseBorderValue:gate P   (as in generators-cover2.tst) P valued
+#       alone: the candidates left ("none" when a gate drops P)
+
+[endgame-border-point-dying-stone-on-the-upper-left]
+# White's living wall on the F line, Black's facing it on the E line with a
+# gap at E5 and E6.  White's D6 stands alone inside Black's side, held by
+# Black's C6, D7 and D5, its one liberty E6: a dying stone.  E5 touches
+# Black's E4 and D5, White's wall at F5 and the empty E6; the dying D6 is
+# on its upper-left diagonal, the last of its eight neighbours: a border
+# point beside a dying stone of the opponent's is not bargained with, so
+# E5 is not valued.
+black to play
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . X X O . . .
+  . . X O . O . . .
+  . . . X . O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+call YoseBorderValue:gate E5 [none]
+
+[endgame-border-point-dying-stone-gone]
+# The same without White's D6: no dying stone around E5, Black may play
+# there, its E5 joins E4 and D5 beside Black's living side, no atari is at
+# stake and White's E5 joins its wall: E5 is read, and both moves gain
+# nothing by the evaluation (its readings, the premise here): stored as
+# (0, 0).
+black to play
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . X X O . . .
+  . . X . . O . . .
+  . . . X . O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+  . . . . X O . . .
+call YoseBorderValue:gate E5 [E5=0]
