@@ -1,6 +1,6 @@
 // Entries of the problem table yose-pin6.tst: the endgame cache forgetting
 // the cells that hold 0 on the liberties of a three-liberty chain beside
-// the move.
+// the move, and the atari whose forced answer the opponent cannot play.
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -49,6 +49,45 @@ std::string InvalidateZero(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd invalidateZero("YoseCacheInvalidate:zero", InvalidateZero);
+
+// "r", "r+2", "r-1": v against the formula's f under the letter.
+std::string Against(char letter, int v, int f)
+{
+    const int d = v - f;
+    return std::string(1, letter) + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
+}
+
+// call YoseAtariValue:refused P F   J's atari at P leaves a chain of O's in
+// atari whose liberty F O may not play (no liberty there, nothing taken):
+// J's move forces, but O's answer is refused, so J's gain after it counts
+// as 0.  O's move at P forces nothing: B = O's evaluation after O at P.
+// C = J's evaluation after J at P and J again at F (the follow-up).
+// r = 2 (0 + B), or C halved when 2r exceeds C; b = C as the table keeps
+// it.  The candidate at P as "P=r/b" ("P=r-2/b" when off), the others by
+// their points.
+std::string AtariRefused(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the atari reading wants the point and the refused answer");
+    const Point p = pts[0];
+    const int b = ReadingValue(AiteIro, {p}), c = OneSideValue(JibunIro, {p, pts[1]});
+    int r = 2 * (0 + b);
+    if (2 * r > c)
+        r = c / 2;
+    const int bonus = KohoBonusClamp(r, c);
+    YoseCacheClear();
+    KohoKind = kkYose;
+    YoseAtariValue(p);
+    YoseCacheClear();
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(Koho.Pt[i] == p ? GtpVertex(p) + '=' + Against('r', Koho.Value[i], r) + '/'
+                                            + Against('b', Koho.Bonus[i], bonus)
+                                      : GtpVertex(Koho.Pt[i]));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd atariRefused("YoseAtariValue:refused", AtariRefused);
 
 } // namespace
 } // namespace vorn::test

@@ -380,3 +380,46 @@ black to play
   . . . . X O . . .
   . . . . X O . . .
 call YoseBorderValue:gate E5 [E5=0]
+
+# --- The atari whose answer the opponent may not play ---------------------------
+#   call YoseAtariValue:refused P F   J's atari at P leaves a chain of O's in
+#       atari whose liberty F O may not play: J's move forces, O's answer is
+#       refused and J's gain after it counts 0; O's move at P forces
+#       nothing: B = O's evaluation after O at P; C = J's evaluation after J
+#       at P and J again at F.  r = 2 (0 + B), or C halved when 2r exceeds
+#       C; b = C as the candidate table keeps it.  "P=r/b"
+
+[endgame-atari-with-a-refused-answer]
+# Black's A2-B2-C2 on the second line over White's B1 and D1 on the edge.
+# B1 keeps A1 and C1.  Black's C1 (joining C2) leaves B1 in atari with A1
+# alone, and White may not play A1: B1-A1 would have no liberty (A2 and C1
+# Black's) and would take nothing (A2-B2-C2-C1 keeps A3, B3, C3 and D2).
+# Black's move forces, the answer is refused: the gain after the answer
+# starts from 0 and stays 0.  White's C1 joins B1 and D1 (liberties A1, E1
+# and D2) and puts nothing of Black's in atari.  Black's follow-up is A1,
+# taking B1: C.  r = 2 (0 + B), capped at C halved; b = C.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X . . . . . .
+  . O . O . . . . .
+call YoseAtariValue:refused C1 A1 [C1=r/b]
+
+[endgame-atari-with-a-refused-answer-white]
+# The same with the colours swapped, White to play C1: C1 = r/b.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O . . . . . .
+  . X . X . . . . .
+call YoseAtariValue:refused C1 A1 [C1=r/b]
