@@ -1,6 +1,7 @@
 // Entries of the problem table yose-pin6.tst: the endgame cache forgetting
 // the cells that hold 0 on the liberties of a three-liberty chain beside
-// the move, and the atari whose forced answer the opponent cannot play.
+// the move, the atari whose forced answer the opponent cannot play, and
+// the two-stone atari whose escape the owner cannot play.
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "board/Diagram.h"
+#include "board/Goban.h"
 #include "engine/Koho.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
@@ -88,6 +90,63 @@ std::string AtariRefused(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd atariRefused("YoseAtariValue:refused", AtariRefused);
+
+// call YoseTwoStone:refused V L N...   the point V beside two stones of
+// colour s (the colour of the stones beside V), t = s xor 3 puts one of
+// them in atari at V, and s may not escape at its liberty L (no liberty
+// there, nothing taken): the gain after the escape counts 0.  b = t's
+// evaluation after t at V and L (the capture); the owner's answer R = V,
+// replaced by each N (the empty neighbours of V with two or more empty
+// neighbours, in neighbour order) whose evaluation for s after s there is
+// larger; g = the evaluation at R.  total = g + 0, doubled when 2 total < b
+// and the engine is t, grown by its half when the engine is s.  The
+// candidate at R when the engine is s ("R=r"), else at V ("V=r"), the
+// others by their points, then "mark" when V is marked dealt with.
+std::string TwoStoneRefused(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("the two-stone point wants the point, the escape and the open neighbours");
+    const Point v = pts[0];
+    const TGoban& b0 = *GobanLv[0];
+    int s = 0;
+    for (const Point q : {Point(v.x, v.y - 1), Point(v.x + 1, v.y), Point(v.x, v.y + 1), Point(v.x - 1, v.y)})
+        if (b0.GetIroPt(q) == kKuro || b0.GetIroPt(q) == kSiro)
+            s = b0.GetIroPt(q);
+    if (s == 0)
+        throw std::invalid_argument("no stone beside " + GtpVertex(v));
+    const int t = s ^ 3;
+    const int b = OneSideValue(t, {v, pts[1]});
+    Point answer = v;
+    int g = ReadingValue(s, {v});
+    for (std::size_t i = 2; i < pts.size(); ++i) {
+        const int e = ReadingValue(s, {pts[i]});
+        if (e > g) {
+            g = e;
+            answer = pts[i];
+        }
+    }
+    int total = g + 0;
+    if (total * 2 < b)
+        total = JibunIro == t ? total * 2 : total + total / 2;
+    YoseCacheClear();
+    LinkMarkClear();
+    KohoKind = kkYose;
+    YoseTwoStone(v, s);
+    YoseCacheClear();
+    const bool owner = JibunIro == s;
+    const Point at = owner ? answer : v;
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(Koho.Pt[i] == at ? (owner ? std::string("R") : GtpVertex(v)) + '=' + Against('r', Koho.Value[i], total)
+                                       : GtpVertex(Koho.Pt[i]));
+    std::string out = SortedWords(all);
+    if (LinkMark1[v.x][v.y] == 1)
+        out += " mark";
+    LinkMarkClear();
+    return out;
+}
+
+const TProblemRoutineAdd twoStoneRefused("YoseTwoStone:refused", TwoStoneRefused);
 
 } // namespace
 } // namespace vorn::test

@@ -423,3 +423,49 @@ white to play
   O O O . . . . . .
   . X . X . . . . .
 call YoseAtariValue:refused C1 A1 [C1=r/b]
+
+# --- The two-stone atari whose escape the owner may not play ----------------------
+#   call YoseTwoStone:refused V L N...   the point V beside two stones of
+#       colour s, t = s xor 3 puts one of them in atari at V and s may not
+#       escape at its liberty L: the gain after the escape counts 0.  b = t's
+#       evaluation after t at V and L; R = V, replaced by an N (V's empty
+#       neighbours with two or more empty neighbours, in neighbour order)
+#       only when s's evaluation there is larger, g = the evaluation at R;
+#       total = g + 0, doubled (engine t) or grown by its half (engine s)
+#       when 2 total < b.  The candidate at R when the engine is s
+#       ("R=r"), else at V ("V=r"); "mark" when V is marked dealt with
+
+[endgame-two-stones-escape-refused]
+# B3 beside Black's B2 and B4, its other neighbours A3 and C3 empty.  B2
+# sits between White's A2 and C2 over B1, with White's A1 and C1 on the
+# edge: B2 keeps B1 and B3.  White's B3 leaves B2 in atari at B1, and Black
+# may not play B1: B2-B1 would have no liberty and would take nothing
+# (A1-A2 keeps A3, C1-C2 keeps D1, D2 and C3).  So the escape adds 0 to
+# the total; White's capture at B1 is b.  Black's answer: B3, or A3 (empty
+# neighbours A4 and B3) or C3 (C4, D3, B3), whichever gives Black the
+# most.  Black is s: its candidate is R; the point is marked.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  O X O . . . . . .
+  O . O . . . . . .
+call YoseTwoStone:refused B3 B1 A3 C3 [R=r mark]
+
+[endgame-two-stones-escape-refused-white-to-play]
+# The same with White to play: White is t, its candidate is B3 itself.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  O X O . . . . . .
+  O . O . . . . . .
+call YoseTwoStone:refused B3 B1 A3 C3 [B3=r mark]
