@@ -469,3 +469,40 @@ white to play
   O X O . . . . . .
   O . O . . . . . .
 call YoseTwoStone:refused B3 B1 A3 C3 [B3=r mark]
+
+# --- The race fallback wants a race ---------------------------------------------
+#   call YoseSemeaiThink:cover   (as in generators-cover.tst) the race
+#       fallback alone: its candidates as "P=value/bonus" ("none")
+
+[endgame-fallback-false-eye-without-a-race]
+# The false eye of endgame-fallback-mends-a-false-eye-on-the-edge
+# (yose-bounds.tst) with Black to play: J7 on the edge between White's H7
+# and J6, Black's H6 on its inner diagonal, a point of White's region with
+# verdict Yes, and Black may play there.  But White's group is in no
+# capturing race (no Black chain is racing it, its chains keep many
+# liberties): the race fallback proposes nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . O . . X O
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSemeaiThink:cover [none]
+
+[endgame-fallback-false-eye-without-a-race-white]
+# The same with the colours swapped, White to play: no race, nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . X . . O X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSemeaiThink:cover [none]
