@@ -506,3 +506,29 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseSemeaiThink:cover [none]
+
+# --- The false-eye fallback: two liberties are enough when no ladder catches ----
+#   call YoseKakemeThink   (as in yose-bounds.tst) the false-eye scan alone:
+#       its candidates as "P=value/bonus"
+
+[endgame-fallback-mends-a-false-eye-keeping-two-liberties]
+# endgame-fallback-mends-a-false-eye-on-the-edge (yose-bounds.tst) with
+# White's G5 and Black's F7 and H5 added.  J7 is mended as there: White's
+# chain H7-J7-J6 keeps G7, H8, J8 and J5.  J5 on the edge under J6, beside
+# Black's H5, is a second point of White's region with verdict Yes (the
+# analysis' premise).  White may play J5 without self-atari and Black
+# takes nothing by playing there; White's J5 joins J6, and J6-J5 keeps
+# exactly two liberties, J7 and J4.  The ladder does not catch it: Black's
+# J7 would stand with J8 alone and be taken, and Black's J4 is answered at
+# J7, joining H7.  Two liberties and no ladder: J5 = 0/1 as well.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . O .
+  . . . . O . . X O
+  . . . . . . O X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseKakemeThink [J5=0/1 J7=0/1]
