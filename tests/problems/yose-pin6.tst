@@ -532,3 +532,29 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseKakemeThink [J5=0/1 J7=0/1]
+
+# --- The stone scan filters on the game board --------------------------------------
+#   call YoseStoneThink:at V...   (as in life-yose-pin4.tst) the scan of the
+#       points beside one or two stones alone: each V as "V" with a
+#       candidate there, "V=none" without, ":mark" when marked dealt with
+
+[endgame-stone-scan-reads-neighbours-in-a-row]
+# The position of endgame-dame-scan-takes-only-closed-points (yose-bounds.tst):
+# Black's wall across line 6 from A6 to E6 and down the D line, White's
+# from F6 to J6 and down the F line.  E7 touches only Black's E6 and has
+# White's F6 on its diagonal; F7, next in the scan, touches only White's F6
+# and has Black's E6 on its diagonal.  Both are empty on the game board, in
+# no region and unmarked when the scan reaches them: each is read as a
+# one-stone point (the joined group lives), valued and marked, F7 as well
+# as E7 though Black's reading at E7 came just before it.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X X X O O O O
+  . . . X . O . . .
+  . . . X O O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+  . . . X . O . . .
+call YoseStoneThink:at E7 F7 [E7:mark F7:mark]
