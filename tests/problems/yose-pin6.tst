@@ -558,3 +558,32 @@ black to play
   . . . X . O . . .
   . . . X . O . . .
 call YoseStoneThink:at E7 F7 [E7:mark F7:mark]
+
+# --- The dame check wants two empty points around the diagonal liberty ------------
+#   call YoseValue:no-threat P   (as in yose-bounds.tst) neither move at P
+#       threatens anything: A = J's evaluation after J at P, B = O's after O
+#       at P, r = A + B, b = 0; the dame checks and the open-area bonus of a
+#       value of 0 are added by hand ("r+2", "b+3"); then the bounds "J:g..",
+#       "J:-", "O:g..", "O:-", "sum.."
+
+[endgame-dame-check-diagonal-liberty-with-one-empty-neighbour]
+# endgame-dame-check-of-the-opponents-move (yose-bounds.tst) with Black's E4
+# added.  G5 between White's G6, H5, F5 and Black's G4; both gains are 0
+# and neither move threatens anything: r = 0.  White's G5 still leaves
+# Black's G4-H4-G3 with two liberties, F4 and F3, and F4 is diagonal to
+# G5, but F4 now has one empty neighbour only (F3; E4 and G4 are Black's,
+# F5 White's): one is not enough, e2 = 0.  Black's G5 leaves White's
+# chains three liberties each: e1 = 0.  The value stays 0, and with value
+# and bonus 0 the open-area bonus applies (an empty diagonal of G5 lies in
+# an area the other side may enter): bonus 3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . O . O O
+  . . . . X . X X O
+  . . . . X . X O .
+  . . . . . X O . .
+  . . . . . . . . .
+call YoseValue:no-threat G5 [G5=r/b+3 J:g=0 J:- O:g=0 O:- sum=0]
