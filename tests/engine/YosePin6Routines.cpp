@@ -11,6 +11,7 @@
 #include "board/Diagram.h"
 #include "board/Goban.h"
 #include "engine/Koho.h"
+#include "engine/Reading.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
 
@@ -90,6 +91,40 @@ std::string AtariRefused(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd atariRefused("YoseAtariValue:refused", AtariRefused);
+
+// call YoseAtariValue:refused-theirs P F   J's move at P forces nothing; O's
+// move at P leaves a chain of J's in atari whose liberty F J may not play:
+// O's move forces, J's answer is refused and O's gain after it counts 0.
+// A = J's evaluation after J at P; r = A + 0, b = 0 (J has no follow-up).
+// "P=r/b" ("P=r+1/b" when off), the others by their points.  Throws when J
+// may play F after O's move at P.
+std::string AtariRefusedTheirs(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the atari reading wants the point and the refused answer");
+    const Point p = pts[0];
+    {
+        TYomiTrial t;
+        if (!t.Play(AiteIro, p))
+            throw std::invalid_argument("the move at " + GtpVertex(p) + " is refused");
+        TYomiTrial answer;
+        if (answer.Play(JibunIro, pts[1]))
+            throw std::invalid_argument("the answer at " + GtpVertex(pts[1]) + " is not refused");
+    }
+    const int r = ReadingValue(JibunIro, {p}) + 0;
+    YoseCacheClear();
+    KohoKind = kkYose;
+    YoseAtariValue(p);
+    YoseCacheClear();
+    std::vector<std::string> all;
+    for (int i = 1; i <= KohoCount; ++i)
+        all.push_back(Koho.Pt[i] == p ? GtpVertex(p) + '=' + Against('r', Koho.Value[i], r) + '/'
+                                            + Against('b', Koho.Bonus[i], 0)
+                                      : GtpVertex(Koho.Pt[i]));
+    return SortedWords(all);
+}
+
+const TProblemRoutineAdd atariRefusedTheirs("YoseAtariValue:refused-theirs", AtariRefusedTheirs);
 
 // call YoseTwoStone:refused V L N...   the point V beside two stones of
 // colour s (the colour of the stones beside V), t = s xor 3 puts one of

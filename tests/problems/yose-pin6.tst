@@ -587,3 +587,44 @@ black to play
   . . . . . X O . .
   . . . . . . . . .
 call YoseValue:no-threat G5 [G5=r/b+3 J:g=0 J:- O:g=0 O:- sum=0]
+
+# --- The opponent's atari whose answer we may not play -----------------------------
+#   call YoseAtariValue:refused-theirs P F   J's move at P forces nothing;
+#       O's move at P leaves a chain of J's in atari whose liberty F J may
+#       not play: O's move forces, J's answer is refused and O's gain after
+#       it counts 0.  A = J's evaluation after J at P; r = A + 0, b = 0 (J's
+#       move has no follow-up).  "P=r/b"
+
+[endgame-their-atari-with-a-refused-answer]
+# endgame-atari-with-a-refused-answer-white with Black to play: White's
+# A2-B2-C2 over Black's B1 and D1 on the edge.  Black's C1 joins B1 and D1
+# (liberties A1, E1, D2) and puts nothing of White's in atari: A after it.
+# White's C1 leaves B1 in atari with A1 alone, and Black may not play A1
+# (B1-A1 would have no liberty and take nothing): White's move forces, the
+# answer is refused, and White's gain after it starts from 0 and stays 0.
+# r = A + 0, and the bonus is 0: Black's move has no follow-up.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O . . . . . .
+  . X . X . . . . .
+call YoseAtariValue:refused-theirs C1 A1 [C1=r/b]
+
+[endgame-their-atari-with-a-refused-answer-white]
+# The same with the colours swapped, White to play C1: C1 = r/b.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X X X . . . . . .
+  . O . O . . . . .
+call YoseAtariValue:refused-theirs C1 A1 [C1=r/b]
