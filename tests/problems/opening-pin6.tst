@@ -1,0 +1,263 @@
+# The opening's edge scan between two stones of one colour three apart
+# when the trial at the middle leaves both sides weak, the 3-3 point of the
+# lower-right corner among stones of the star-point stone's colour, stage 0
+# against another program when the third move was a pass, and the
+# look-ahead's choice of a root whose line ends at once.
+# Every answer is worked out by hand from the rules of the opening and of
+# the look-ahead; what the evaluation decides (which groups a trial move
+# leaves weak, and how stones form groups) is stated as the premise of the
+# row.  Points are written as GTP vertices.
+#
+#   call JobanEdgeGaps                the edge scan alone: every candidate as
+#                                     "point=value/bonus", "none" when none
+#   call JobanEdgeGaps:at P...        the edge scan alone, read at P...
+#   call JobanKoho:at:moves30 P...    stage 2 of the opening with 30 moves
+#                                     played: the candidates at P...
+#   call JobanTe:vs-computer-after P...  stage 0 against another program
+#                                     after the moves P... and passes up to
+#                                     four moves: the point, "pass" for none
+#   call SakiyomiChoose:lens-A-B-C P Q R  the root chosen among P, Q, R read
+#                                     with scores 5, 9, 7 and lines of A, B
+#                                     and C moves
+#
+# Relation shapes named below: one-space jump (0,2), knight's move (1,2),
+# two-space jump (0,3), large knight's move (1,3).
+
+# --- Three apart along the top, both sides weak after the trial -------------------
+#
+# Black D16 (line 4) with D17 below it, and H17 (line 3), on the top edge:
+# the stones at pos 4 and pos 8, g = 3, h = 2.  No other stone stands on
+# lines 2 to 4 between them.  White's C16, J16, J17, D14 and H14 hem them
+# in; none of them is within a knight's move of F16 or F17 (C16 and J16 are
+# two-space jumps, J17 a large knight's move, D14 and H14 two points
+# diagonally away).  The other stretches give nothing: on the top edge C16
+# and D16, H17 and J17 stand next to each other; on the left edge D14 and
+# C16 are two apart but of one colour.
+
+[own-three-apart-both-weak-only-the-far-stone-alone]
+# Black to play.  White's F19 on the first line keeps H17 out of the group
+# of D16 and D17 (premise: D16-D17 is a group of two stones, H17 one of
+# one).  P1 = D16 (the highest stone at pos 4), P2 = H17, both Black: the
+# extension between own stones, f = 1.  Line of play 4 (nothing of White's
+# right above H17), M1 = F16 with its four neighbours empty.  F16 is related
+# to three black stones (D16 one-space jump, D17 and H17 knight's moves),
+# fewer than 4, and to no white stone within a knight's move.  Premise:
+# White's trial at F16 leaves both D16 and H17 weak (death level above 20)
+# and is not itself close to death: w = 2.  With g = 3 the stretch is given
+# up only when both groups hold two stones or more; H17 stands alone, so
+# the side pattern runs with base 33: no white stone within a one-space
+# jump of F16; D16 on line 4 and H17 on line 3, so the line-5 point above
+# H17, H15, must have eight empty points around it, and White's H14 is one
+# of them: the pattern answers 0 at once.  F16 gets 25 with bonus 32.
+black to play
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . X O . . . . . . . . . .
+  . . O X . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F16=25/32]
+
+[own-three-apart-both-weak-one-group-of-three]
+# The same without White's F19: D16, D17 and H17 are one group of three
+# stones (premise).  The trial leaves them weak as before (w = 2), but now
+# both stones' groups hold two stones or more, three black stones stand
+# within a knight's move of F16 and no white stone does: nothing at all.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . X O . . . . . . . . . .
+  . . O X . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [none]
+
+[invasion-three-apart-both-weak]
+# The first position with White to play: D16 and H17 are the opponent's
+# stones, the invasion between them (g = 3): the trial and M1 are the
+# line-3 point at pos 6, F17 (not both stones stand on line 4).  Premise:
+# White's trial at F17 leaves both D16 and H17 weak with death levels above
+# 20.  Neither finds an extension on line 3 away from it: from D16 the
+# large knight's move to C13 runs past White's D14, and H17's extensions
+# along line 3 are E17 (next to the trial, far less than distance 10) and
+# L17 (beyond White's J16 and J17); w = 2, so the close-to-death test of
+# the trial does not apply.  g = 3 is at most 6: F17 gets 25 with bonus
+# 27 (g odd, no second middle point).
+white to play
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . X O . . . . . . . . . .
+  . . O X . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/27]
+
+# --- The 3-3 point of the lower-right corner ----------------------------------------
+#
+# R3 is empty with its four neighbours empty and, of its eight surrounding
+# points, only Q4 (the star point, diagonally up and to the left) holds a
+# stone.  Its colour counts the stones related to R3: fewer than 3 gives
+# 20 or 25 with a bonus; exactly 3 gives value 10; 4 or more value 6 (bonus
+# 0).  Premise: White's invasion at R3 does not leave Q4's group weak, so
+# the reading adds nothing; on the sides of R3 the points two beyond R4 and
+# Q3 (R6 and O3) are empty, so there is no press; the edge scan finds
+# Black's stones next to each other (P3 and Q4 on the bottom, R5 and Q4 on
+# the right) or of one colour, and adds nothing at R3.
+
+[three-three-lower-right-three-related]
+# Black's Q4 with P3 and R5, one-space jumps from R3 along the
+# third lines: three black stones related to R3: R3 gets value 10.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . X . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 R3 [R3=10/0]
+
+[three-three-lower-right-four-related]
+# Black's P2 added, a knight's move from R3 with Q3 and Q2 between empty:
+# four related black stones, R3 gets value 6.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . X . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 R3 [R3=6/0]
+
+# --- Stage 0 against another program ------------------------------------------------
+#
+# With four moves played the answer is the middle of moves 1 and 3 when it
+# is free; a move that is a pass has no middle.  White's D4 and D16 and
+# Black's Q16 (stones of the position, not moves of the record) stand on
+# the star points; Black plays Q4 as the first move.  Each of the twelve
+# free-corner points has a star-point stone among its eight surrounding
+# points, so the random corner has no point either.
+
+[vs-computer-fourth-move-after-a-passed-third]
+# Moves: Q4, then three passes.  Move 3 is a pass: no middle point.
+# Premise: the whole-board dictionary has no continuation.  No free corner
+# point: pass.  (The middle of Q4 and no point would be H12.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanTe:vs-computer-after Q4 [pass]
+
+# --- The look-ahead's choice ---------------------------------------------------------
+
+[choice-last-root-alone-ends-at-once]
+# Three roots read with scores 5, 9 and 7; only the last one's line is
+# shorter than 2 moves and both others run longer than 2: that root, C1,
+# is taken whatever the scores.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SakiyomiChoose:lens-3-3-1 A1 B1 C1 [C1]
+
+[choice-first-root-ends-at-once-last-line-two]
+# The first root's line is shorter than 2 moves, but the last one's is 2
+# moves long, not longer: no shortcut.  The best score is B1's 9; its line
+# of 3 is not longer than 5, and no capture: B1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SakiyomiChoose:lens-1-3-2 A1 B1 C1 [B1]
