@@ -261,3 +261,101 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call SakiyomiChoose:lens-1-3-2 A1 B1 C1 [B1]
+
+# --- Five apart from a star-point stone, the side trial at its foot ---------------------
+#
+# Black's D16 on the 4-4 point and K17 on line 3 along the top, pos 4 and
+# 10: g = 5, h = 3, f = 1 with S = D16.  Line of play 4, M1 = G16 with its
+# four neighbours empty, related to two black stones (D16 a two-space jump,
+# K17 a large knight's move).  White's two stones below D16 are not within
+# a knight's move of G16.  Premise: White's invasion at G16 leaves neither
+# black stone weak and is not itself close to death, so w = 0.  D16 has no
+# black stone diagonal to it or nearer and none within the (1,4) shape:
+# shape 2, E = the line-3 point two positions from D16 towards K17, F17.
+# White then tries the line-3 point next to D16, E17: the bonus is 44 when
+# that leaves D16 weak with a death level of 70 or more, else 39.  (The
+# left edge's pair C14-D16 is two apart with different colours: its
+# candidate stands at C15 or B15, not read here.)
+
+[extension-five-apart-star-point-foot-trial-leaves-it-dying]
+# White's C14 and E14.  Premise: after White's E17, D16 is weak with
+# death level 75: F17 gets 25 with bonus 44.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . O . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at E17 F17 G16 [E17=none F17=25/44 G16=none]
+
+[extension-five-apart-star-point-foot-trial-leaves-it-weak]
+# White's E13 instead of E14.  Premise: after White's E17, D16 is weak
+# with death level 66, below 70: F17 gets 25 with bonus 39.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at E17 F17 G16 [E17=none F17=25/39 G16=none]
+
+# --- A one-space jump from a lone stone ------------------------------------------------
+
+[jump-two-space-jump-from-a-weak-opponent-stone]
+# Black's lone R10 on line 3 of the right edge: its first one-space jump
+# that lies on line 5 or 6 is P10 (up gives R12 and down R8, both line 3;
+# right is off the board), with its eight surrounding points empty.
+# White's M10, hemmed by Black's L10, M11 and M9, is weak (premise) and
+# stands a two-space jump from P10 with N10 and O10 between empty; it is
+# five points from R10 itself, no relation of the stone.  The stones
+# related to P10 are what counts: White's play at P10 counts too, less 10:
+# 25/a+b.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . X . . . . . . .
+  . . . . . . . . . . X O . . . . X . .
+  . . . . . . . . . . . X . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:jump-read P10 R10 [P10=25/a+b]
