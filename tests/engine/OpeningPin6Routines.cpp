@@ -10,7 +10,8 @@
 //    (19 x 19) after the row's points were played as the game's first
 //    moves (the side to move first, colours alternating) and passes brought
 //    the record to four moves; all of them taken back afterwards.  The
-//    point it gives, "pass" for none.
+//    point it gives, "pass" for none.  "JobanTe:vs-computer-after-one P"
+//    the same with P the only move of the record.
 //  - "SakiyomiChoose:lens-A-B-C P Q R": the root the look-ahead takes among
 //    the three roots P, Q, R read with the scores 5, 9 and 7, all of the
 //    pair-answer reason, their lines A, B and C moves long.
@@ -42,10 +43,11 @@ std::string EdgeGapsAt(const std::vector<Point>& pts)
     return CandidatesAt(pts, true);
 }
 
+template <int Moves>
 std::string VsComputerAfter(const std::vector<Point>& pts)
 {
-    if (pts.size() > 4)
-        throw std::invalid_argument("stage 0 is read after four moves at most");
+    if (static_cast<int>(pts.size()) > Moves)
+        throw std::invalid_argument("too many moves for the row");
     TGoban& b = *GobanLv[0];
     if (b.Tejun.Current() != 0)
         throw std::invalid_argument("the row's moves must be the game's first");
@@ -62,7 +64,7 @@ std::string VsComputerAfter(const std::vector<Point>& pts)
         }
         ++added;
     }
-    while (b.Tejun.Current() < 4) {
+    while (b.Tejun.Current() < Moves) {
         if (!b.Pass()) {
             undo();
             throw std::runtime_error("the record is full");
@@ -101,7 +103,8 @@ std::string ChooseByLens(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd edgeGapsAt("JobanEdgeGaps:at", EdgeGapsAt);
-const TProblemRoutineAdd vsComputerAfter("JobanTe:vs-computer-after", VsComputerAfter);
+const TProblemRoutineAdd vsComputerAfter("JobanTe:vs-computer-after", VsComputerAfter<4>);
+const TProblemRoutineAdd vsComputerAfterOne("JobanTe:vs-computer-after-one", VsComputerAfter<1>);
 const TProblemRoutineAdd chooseLens331("SakiyomiChoose:lens-3-3-1", ChooseByLens<3, 3, 1>);
 const TProblemRoutineAdd chooseLens132("SakiyomiChoose:lens-1-3-2", ChooseByLens<1, 3, 2>);
 

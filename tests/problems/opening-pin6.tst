@@ -16,6 +16,12 @@
 #   call JobanTe:vs-computer-after P...  stage 0 against another program
 #                                     after the moves P... and passes up to
 #                                     four moves: the point, "pass" for none
+#   call JobanTe:vs-computer-after-one P  the same after the one move P
+#   call JobanKoho:jump-read P S      stage 2: P's candidate from the jump of
+#                                     the lone stone S, "P=25/a+b" when its
+#                                     bonus adds the other side's play
+#   call MakeYomiArea:cover P Q...    the look-ahead area made for P: each Q
+#                                     as "Q" when in it, "Q=out" when not
 #   call SakiyomiChoose:lens-A-B-C P Q R  the root chosen among P, Q, R read
 #                                     with scores 5, 9, 7 and lines of A, B
 #                                     and C moves
@@ -359,3 +365,157 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:jump-read P10 R10 [P10=25/a+b]
+
+# --- Opponent stone first, own stone second, neither weak -------------------------------
+
+[opponent-first-five-apart-its-foot-crowded]
+# White's D16 (line 4, pos 4) and Black's K17 (line 3, pos 10) along the
+# top, g = 5; Black's K17 stands in a line with L17 and M17 and has L16
+# above L17 (those stand next to each other along the edge: nothing there).
+# Premise: White's trial at H17 leaves the black group not weak, and
+# Black's trial at F17 leaves D16 (with White's E14 and F14 below it) not
+# weak: neither side.  g <= 6 with D16 on line 4 and K17 on line 3: bonus
+# g + 27 = 32, at F17 unless F17 is related to 3 or more white stones.
+# F17 is: D16 (knight's move), E14 (large knight's move) and F14 (two-space
+# jump).  So the point one further, G17, gets 25 with bonus 32.  (On the
+# left edge D16 stands alone; E14 and F14 are on line 5 and 6.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X X X . . . . . . .
+  . . . O . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . O O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [G17=25/32]
+
+# --- The invasion between two opponent stones, only the far one on line 4 ----------------
+
+[invasion-three-apart-only-the-far-stone-on-line-4]
+# White's D17 (line 3, pos 4) and H16 (line 4, pos 8): g = 3.  Only one of
+# them stands on line 4, so the middle points stay on line 3: M1 = F17, the
+# trial point too.  Black's F14 is a two-space jump from F17 (with E14 and
+# G14 beside it, a wall on line 6): t holds, and premise: Black's trial
+# stone at F17 is not close to death and White's D17 is not weak after it.
+# So w = 1 (whether from H16 weak or from t alone).  X is L3(k+2) or
+# L3(m-2), both F17 for g = 3.  g <= 4: M1 = F17 gets bonus 5 (g odd, no
+# M2) and X = F17 bonus 5: F17 = 25/5 and nothing else.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . X X X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/5]
+
+# --- The look-ahead's area: the enemy of the chain above the move -----------------------
+
+[look-ahead-area-reaches-round-a-weak-stone-above]
+# The move K10 under Black's line K11-K16, whose end touches White's K17;
+# Black's J16 and L16 stand diagonally beside K17, whose liberties are J17,
+# L17 and K18.  Premise: K17 is weak but not dead.  It is the enemy of the
+# chain next to K10 on its upper side, so it is collected; beyond the
+# square of K10 (x and y 4..16) the area takes the points related to it,
+# J17, L17 and K18 among them, and their eight neighbours, J19, K19 and
+# L19 on the edge among them.  K4 is in the square; K3, below it, is out.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . . . . . . . X X X . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call MakeYomiArea:cover K10 K3 K4 J17 L17 K18 J19 K19 L19 [J17 J19 K18 K19 K3=out K4 L17 L19]
+
+# --- Stage 0 against another program: the answer to a first move on the K column --------
+#
+# A first move on the tenth column (x = 10) but not the centre gives the
+# corner 3 when its y is 10 or more, else 1; the answer is the star point
+# diagonally opposite: (16,16) for corner 1, (4,4) for corner 3.
+
+[vs-computer-second-move-after-the-point-above-the-centre]
+# White's K11 (x = 10, y = 9): corner 1, answer (16,16) = Q4.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanTe:vs-computer-after-one K11 [Q4]
+
+[vs-computer-second-move-after-the-point-below-the-centre]
+# White's K9 (x = 10, y = 11): corner 3, answer (4,4) = D16.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanTe:vs-computer-after-one K9 [D16]
