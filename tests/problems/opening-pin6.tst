@@ -1,8 +1,9 @@
-# The opening's edge scan between two stones of one colour three apart
-# when the trial at the middle leaves both sides weak, the 3-3 point of the
-# lower-right corner among stones of the star-point stone's colour, stage 0
-# against another program when the third move was a pass, and the
-# look-ahead's choice of a root whose line ends at once.
+# The opening's edge scan (stretches whose trials leave both sides weak,
+# the star-point extension's foot trial, crowded or single line-4 ends),
+# the 3-3 point of the lower-right corner among stones of the star-point
+# stone's colour, the jump from a lone stone, stage 0 against another
+# program, and the look-ahead's area and its choice of a root whose line
+# ends at once.
 # Every answer is worked out by hand from the rules of the opening and of
 # the look-ahead; what the evaluation decides (which groups a trial move
 # leaves weak, and how stones form groups) is stated as the premise of the
@@ -109,11 +110,11 @@ call JobanEdgeGaps [none]
 # stones, the invasion between them (g = 3): the trial and M1 are the
 # line-3 point at pos 6, F17 (not both stones stand on line 4).  Premise:
 # White's trial at F17 leaves both D16 and H17 weak with death levels above
-# 20.  Neither finds an extension on line 3 away from it: from D16 the
-# large knight's move to C13 runs past White's D14, and H17's extensions
-# along line 3 are E17 (next to the trial, far less than distance 10) and
-# L17 (beyond White's J16 and J17); w = 2, so the close-to-death test of
-# the trial does not apply.  g = 3 is at most 6: F17 gets 25 with bonus
+# 20.  Premise: neither finds an extension point on line 3 away from the
+# trial (D16's large knight's move C13 runs past White's D14; of H17's,
+# E17 is next to the trial, far less than distance 10, and L17 lies beyond
+# White's J16 and J17); w = 2, so the close-to-death test of the trial
+# does not apply.  g = 3 is at most 6: F17 gets 25 with bonus
 # 27 (g odd, no second middle point).
 white to play
   . . . . . O . . . . . . . . . . . . .
