@@ -339,6 +339,10 @@ const TProblemRoutineAdd yoseOne("YoseOneStone", OneStone);
 // is the evaluation at R.  total = g + a; when 2 total < b it doubles when
 // the engine is t, else grows by its half.  The candidate at R when the
 // engine is s ("R=r/b mark"), else at V ("V=r/b mark"); b = 0.
+// "YoseTwoStone:refused" reads the same where s may not play its escape at
+// L at all (no liberty there, nothing taken): the gain after the escape
+// counts 0 (a = 0), and the candidate is given without its bonus.
+template <bool EscapeRefused>
 std::string TwoStone(const std::vector<Point>& pts)
 {
     if (pts.size() < 2)
@@ -352,7 +356,7 @@ std::string TwoStone(const std::vector<Point>& pts)
     if (s == 0)
         throw std::invalid_argument("no stone beside " + GtpVertex(v));
     const int t = s ^ 3;
-    const int a = LineValue(t, {{t, v}, {s, l}}), b = LineValue(t, {{t, v}, {t, l}});
+    const int a = EscapeRefused ? 0 : LineValue(t, {{t, v}, {s, l}}), b = LineValue(t, {{t, v}, {t, l}});
     Point answer = v;
     int g = ReadingValue(s, {v});
     for (std::size_t i = 2; i < pts.size(); ++i) {
@@ -371,14 +375,15 @@ std::string TwoStone(const std::vector<Point>& pts)
     YoseTwoStone(v, s);
     YoseCacheClear();
     const bool owner = JibunIro == s;
-    std::string out = CandidatesAgainst(owner ? answer : v, total, 0, true, false, owner ? "R" : nullptr);
+    std::string out = CandidatesAgainst(owner ? answer : v, total, 0, !EscapeRefused, false, owner ? "R" : nullptr);
     if (LinkMark1[v.x][v.y] == 1)
         out += " mark";
     LinkMarkClear();
     return out;
 }
 
-const TProblemRoutineAdd yoseTwo("YoseTwoStone:atari", TwoStone);
+const TProblemRoutineAdd yoseTwo("YoseTwoStone:atari", TwoStone<false>);
+const TProblemRoutineAdd yoseTwoRefused("YoseTwoStone:refused", TwoStone<true>);
 
 // --- The look-ahead around a big root ------------------------------------------------
 

@@ -68,8 +68,10 @@ std::string ValueBarred(const std::vector<Point>& pts)
 // colours, the cache is marked as read once, then M (a stone of the
 // diagram, the move just played) invalidates it.  Each V as "V=BW" (the
 // colours whose cell still holds the 5: "B", "W", "BW"), "V=-" when both
-// were forgotten; sorted.
-std::string InvalidateSquare(const std::vector<Point>& pts)
+// were forgotten; sorted.  "YoseCacheInvalidate:zero" the same with the
+// value 0, which the cache must tell apart from a forgotten cell.
+template <int Held>
+std::string InvalidateHolding(const std::vector<Point>& pts)
 {
     if (pts.size() < 2)
         throw std::invalid_argument("the invalidation wants the move and the cells");
@@ -78,7 +80,7 @@ std::string InvalidateSquare(const std::vector<Point>& pts)
     for (std::size_t i = 1; i < pts.size(); ++i)
         for (int c = kKuro; c <= kSiro; ++c) {
             JibunIro = c;
-            YoseCacheStore(pts[i], 5, 0);
+            YoseCacheStore(pts[i], Held, 0);
         }
     JibunIro = own;
     KohoClear();
@@ -88,8 +90,8 @@ std::string InvalidateSquare(const std::vector<Point>& pts)
     for (std::size_t i = 1; i < pts.size(); ++i) {
         std::string kept;
         for (int c = kKuro; c <= kSiro; ++c) {
-            int v = 0, b = 0;
-            if (YoseCacheGet(c, pts[i], v, b) && v == 5)
+            int v = -1, b = -1;
+            if (YoseCacheGet(c, pts[i], v, b) && v == Held && b == 0)
                 kept += c == kKuro ? 'B' : 'W';
         }
         all.push_back(GtpVertex(pts[i]) + '=' + (kept.empty() ? "-" : kept));
@@ -266,7 +268,8 @@ const TProblemRoutineAdd ikiruPoints("IkiruYomi:points", IkiruPoints);
 const TProblemRoutineAdd areaSide("AreaMap:side", AreaSide);
 const TProblemRoutineAdd passRemembers("SikatuThink:remembered", PassRemembers);
 const TProblemRoutineAdd valueBarred("YoseValue:barred", ValueBarred);
-const TProblemRoutineAdd invalidateSquare("YoseCacheInvalidate:square", InvalidateSquare);
+const TProblemRoutineAdd invalidateSquare("YoseCacheInvalidate:square", InvalidateHolding<5>);
+const TProblemRoutineAdd invalidateZero("YoseCacheInvalidate:zero", InvalidateHolding<0>);
 
 } // namespace
 } // namespace vorn::test

@@ -12,9 +12,10 @@
 //    the record to four moves; all of them taken back afterwards.  The
 //    point it gives, "pass" for none.  "JobanTe:vs-computer-after-one P"
 //    the same with P the only move of the record.
-//  - "SakiyomiChoose:lens-A-B-C P Q R": the root the look-ahead takes among
-//    the three roots P, Q, R read with the scores 5, 9 and 7, all of the
-//    pair-answer reason, their lines A, B and C moves long.
+//  - "SakiyomiChoose:lens-A-B-C P Q R" (YomiBarRoutines.cpp): the root the
+//    look-ahead takes among the three roots P, Q, R read with the scores 5,
+//    9 and 7, all of the pair-answer reason, their lines A, B and C moves
+//    long.
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -27,7 +28,6 @@
 #include "board/Tejun.h"
 #include "engine/Joban.h"
 #include "engine/Koho.h"
-#include "engine/Sakiyomi.h"
 #include "engine/Think.h"
 
 namespace vorn::test {
@@ -81,32 +81,9 @@ std::string VsComputerAfter(const std::vector<Point>& pts)
     return p.x == 0 ? std::string("pass") : GtpVertex(p);
 }
 
-template <int L1, int L2, int L3>
-std::string ChooseByLens(const std::vector<Point>& pts)
-{
-    if (pts.size() != 3)
-        throw std::invalid_argument("the choice wants three roots");
-    constexpr int kScores[] = {5, 9, 7}, kLens[] = {L1, L2, L3};
-    const TSakiRootList savedRoots = SakiRoot;
-    Arr<int, 1, kMaxSakiRoot> score{};
-    SakiRoot = TSakiRootList{};
-    for (int i = 1; i <= 3; ++i) {
-        SakiRoot.Pt[i] = pts[i - 1];
-        SakiRoot.Len[i] = kLens[i - 1];
-        SakiRoot.Kind[i] = kkKankei;
-        score[i] = kScores[i - 1];
-    }
-    SakiRoot.Count = 3;
-    const Point chosen = SakiyomiChoose(3, score);
-    SakiRoot = savedRoots;
-    return GtpVertex(chosen);
-}
-
 const TProblemRoutineAdd edgeGapsAt("JobanEdgeGaps:at", EdgeGapsAt);
 const TProblemRoutineAdd vsComputerAfter("JobanTe:vs-computer-after", VsComputerAfter<4>);
 const TProblemRoutineAdd vsComputerAfterOne("JobanTe:vs-computer-after-one", VsComputerAfter<1>);
-const TProblemRoutineAdd chooseLens331("SakiyomiChoose:lens-3-3-1", ChooseByLens<3, 3, 1>);
-const TProblemRoutineAdd chooseLens132("SakiyomiChoose:lens-1-3-2", ChooseByLens<1, 3, 2>);
 
 } // namespace
 } // namespace vorn::test

@@ -179,6 +179,8 @@ const TProblemRoutineAdd choose363("SakiyomiChoose:edge-lens-3-6-3", ChooseAmong
 const TProblemRoutineAdd choose353("SakiyomiChoose:edge-lens-3-5-3", ChooseAmongThree<3, 5, 3>);
 const TProblemRoutineAdd choose463("SakiyomiChoose:edge-lens-4-6-3", ChooseAmongThree<4, 6, 3>);
 const TProblemRoutineAdd choose364("SakiyomiChoose:edge-lens-3-6-4", ChooseAmongThree<3, 6, 4>);
+const TProblemRoutineAdd choose331("SakiyomiChoose:lens-3-3-1", ChooseAmongThree<3, 3, 1>);
+const TProblemRoutineAdd choose132("SakiyomiChoose:lens-1-3-2", ChooseAmongThree<1, 3, 2>);
 
 // The look-ahead on a table of two captures: the row's first point worth
 // 40, the second worth V.  Answers the point chosen and "at-once" when no

@@ -65,6 +65,28 @@ inline int FormulaValue(Point a, Point b, const std::vector<Point>& pts, std::si
     return sum;
 }
 
+// The formula in pts[3...] for the pair (pts[0], pts[1]) read term by term,
+// each term from its opening A or B up to the next one; with halved, the
+// sum is halved (toward zero) when a term is negative.
+inline int TermwiseValue(const std::vector<Point>& pts, bool halved)
+{
+    int r = 0;
+    bool negative = false;
+    for (std::size_t i = 3; i < pts.size();) {
+        std::size_t end = i + 1;
+        while (end < pts.size() && pts[end] != pts[0] && pts[end] != pts[1])
+            ++end;
+        std::vector<Point> term(pts.begin(), pts.begin() + 3);
+        term.insert(term.end(), pts.begin() + static_cast<std::ptrdiff_t>(i),
+                    pts.begin() + static_cast<std::ptrdiff_t>(end));
+        const int v = FormulaValue(pts[0], pts[1], term, 3);
+        negative = negative || v < 0;
+        r += v;
+        i = end;
+    }
+    return halved && negative ? r / 2 : r;
+}
+
 inline std::string Relative(int v, int r)
 {
     if (v == r)

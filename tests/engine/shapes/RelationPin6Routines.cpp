@@ -25,22 +25,7 @@ std::string KeptAt(const std::vector<Point>& pts)
 {
     if (pts.size() < 4)
         throw std::invalid_argument("a kept row wants the pair, the candidate and its formula");
-    int r = 0;
-    bool negative = false;
-    for (std::size_t i = 3; i < pts.size();) {
-        std::size_t end = i + 1;
-        while (end < pts.size() && pts[end] != pts[0] && pts[end] != pts[1])
-            ++end;
-        std::vector<Point> term(pts.begin(), pts.begin() + 3);
-        term.insert(term.end(), pts.begin() + static_cast<std::ptrdiff_t>(i),
-                    pts.begin() + static_cast<std::ptrdiff_t>(end));
-        const int v = outer::FormulaValue(pts[0], pts[1], term, 3);
-        negative = negative || v < 0;
-        r += v;
-        i = end;
-    }
-    if (negative)
-        r /= 2;
+    const int r = outer::TermwiseValue(pts, true);
     KohoKind = kkGunKankei;
     GunKankei6Utu(pts[0], pts[1]);
     std::vector<std::string> words;
