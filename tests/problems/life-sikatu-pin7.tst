@@ -54,3 +54,120 @@ black to play
   . . . . . . . . .
 call GunMe E2 [0]
 call GunDeathLevel E2 [level=81 weak B4 C4 C5 F3]
+
+# --- The pass settles a group of eye value 2 that the pondering cannot help --
+#   the calls of the rows above, and:
+#   call SikatuSkip:table V   the test that spares the group at V the
+#       reading (life-sikatu-pin6.tst): "skip" or "read", then the
+#       candidates it left as "P=K+d:R" against K, the group's value
+#   call SikatuKoho:own V   the candidate points of the group at V for its
+#       own colour (life-sikatu-pin6.tst), a premise
+#   call IkiruYomi:points V   the life pondering of the group at V
+#       (life-yose-pin4.tst): "n=N", then its candidate points
+#   call SikatuThink:pass V   the pass over every group with the pondering
+#       on (life-sikatu-pin6.tst): every candidate left as "P=K+d:R" against
+#       K, the value of the group at V, sorted
+# A group of eye value below 3 that the test does not spare is pondered for
+# life, and gets the settling patterns when the pondering proposes nothing,
+# whichever side it belongs to.
+
+[pass-settles-an-enemy-group-of-eye-value-two-after-empty-pondering]
+# Black's corner B9, A8-B8 with the one-point eye A9: eye value 2, death
+# level 94 (weak, but not below 51), no breathing point (the premises).
+# White to play: the group is the opponent's.  The test does not spare it:
+# it leaves only a relation answer at C8, K - 9, too small to save it (the
+# premise).  Black has no candidate point for its own reading (the
+# premise), so the life search finds no living move and the filter no
+# improving one: the pondering proposes nothing (n = 0), and the settling
+# patterns run.
+#   liberty in the atari map: Black's liberty A7 (no self-atari: it joins
+#   A8) puts White's A6-A5 in atari (its other liberty B6).  Black's A7 and
+#   capture at B6 (then White's B7, in atari, extends at C7) gives eye value
+#   8 (a later row), 4 or more; so White answers at B6 instead: eye value
+#   stays 2 (a later row) and White's chain B7-B6-A6-A5 has exactly the two
+#   liberties C7 and C6.  Black's C7 has two liberties (C8, C6) and gives
+#   eye value 14 (a later row), 3 or more: A7 is proposed at K, reason 9.
+#   diagonal with answers: Black's C7 puts B7 in atari (liberty A7); after
+#   White's connection at A7 Black's eye value is 10 (a later row), not
+#   below 4: nothing.
+#   The other settling patterns find nothing: no wide or narrow extension
+#   (White's B7, D7 and A6 stand around every such point, or it lies on the
+#   first line), no stone in the eye, no peep.
+# White's stones (eye value 6, one group of regions without a one-point
+# eye) get nothing; Black's B5 and A4 are single stones and are passed
+# over.  So the table holds A7 at K (reason 9) and C8 at K - 9 (reason 5).
+white to play
+  . X . . . . . . .
+  X X . . . . . . .
+  . O . O . . . . .
+  O . . . . . . . .
+  O X . . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe B8 [2]
+call GunDeathLevel B8 [level=94 weak none]
+call SikatuSkip:table B8 [read C8=K-9:5]
+call SikatuKoho:own B8 [none]
+call IkiruYomi:points B8 [n=0]
+call SikatuThink:pass B8 [A7=K:9 C8=K-9:5]
+
+[pass-settle-position-after-the-atari-and-the-answer]
+# The row above after Black's A7 and White's B6: eye value 2 (the premise).
+white to play
+  . X . . . . . . .
+  X X . . . . . . .
+  X O . O . . . . .
+  O O . . . . . . .
+  O X . . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe B8 [2]
+
+[pass-settle-position-after-the-second-liberty]
+# The row above and Black's C7 (White's B7-B6-A6-A5 in atari at C6): eye
+# value 14 (the premise).
+white to play
+  . X . . . . . . .
+  X X . . . . . . .
+  X O X O . . . . .
+  O O . . . . . . .
+  O X . . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe B8 [14]
+
+[pass-settle-position-after-the-capture]
+# The first row after Black's A7, Black's B6 taking A6-A5, and White's C7:
+# eye value 8 (the premise).
+white to play
+  . X . . . . . . .
+  X X . . . . . . .
+  X O O O . . . . .
+  . X . . . . . . .
+  . X . . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe B8 [8]
+
+[pass-settle-position-after-the-diagonal-and-the-connection]
+# The first row after Black's C7 and White's connection at A7: eye value
+# 10 (the premise).
+white to play
+  . X . . . . . . .
+  X X . . . . . . .
+  O O X O . . . . .
+  O . . . . . . . .
+  O X . . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe B8 [10]
