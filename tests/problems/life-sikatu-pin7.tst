@@ -171,3 +171,60 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call GunMe B8 [10]
+
+# --- The life pondering's fallback: the base halved only below eye value 4 --
+#   call SikatuKoho:own V   as above (a premise)
+#   call SikatuIkiru:cover V   the life filter on the group at V
+#       (generators-cover.tst): "me=N", then the moves it kept, sorted
+#   call SikatuKorosu:cover V   the kill filter on the group at V
+#       (generators-cover.tst): "me=N", then the moves it kept, sorted
+#   call IkiruYomi:cover V   the life pondering of the group at V
+#       (generators-cover.tst): "n=N", then its candidates against h, the
+#       group's value K, or K / 2 - 1 for eye value below 3 ("P=h", "P=h/2")
+# When no move lives, the pondering proposes the filter's moves; for a
+# group that is not the engine's, the group's own colour plays each first,
+# and the base is halved when the group there is left below eye value 4.
+# Eye value exactly 4 keeps the base.
+
+[life-pondering-fallback-keeps-the-base-at-eye-value-four]
+# Black's corner A7-D7 with D9, and White's B9 and A8 inside the space
+# A9-C9, B8-D8: eye value 2 (the premise).  White to play: the group is not
+# the engine's.  Black's only candidate point is B8 (the premise): Black's
+# B8 (A8 left with the liberty A9) gives eye value 4 (the next row), above
+# 2 and at least 3, so the filter keeps it; White still kills after it
+# (the kill filter there offers A9, C9 and D8, the next row), so no move
+# lives and the pondering falls back on B8 (n = 1).  Black's B8 leaves the
+# group at eye value 4, not below 4: the base stays h.  White's own stone
+# at B8 joins A8 and B9 with the liberties A9, C9 and C8, more than one:
+# proposed.  B8 is on the second line from both edges, not the second and
+# third: no line bonus.  So B8 = h.
+white to play
+  . O . X O . . . .
+  O . . . O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A7 [2]
+call SikatuKoho:own A7 [B8]
+call SikatuIkiru:cover A7 [me=2 B8]
+call IkiruYomi:cover A7 [B8=h n=1]
+
+[life-pondering-fallback-position-after-the-filter-move]
+# The row above after Black's B8: eye value 4; White's kill filter keeps
+# A9, C9 and D8 (the premises).
+white to play
+  . O . X O . . . .
+  O X . . O . . . .
+  X X X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A7 [4]
+call SikatuKorosu:cover A7 [me=4 A9 C9 D8]
