@@ -228,3 +228,33 @@ white to play
   . . . . . . . . .
 call GunMe A7 [4]
 call SikatuKorosu:cover A7 [me=4 A9 C9 D8]
+
+# --- The skip test's relation answers: only those it adds itself count ------
+#   call SikatuSkip:seeded-22 V P   the test that spares the group at V,
+#       with a candidate of value 22 (score 220) already in the table at P
+#       under the relation reason: "skip" or "read", then the points the
+#       test added, sorted
+# The relation step spares the group when one of the answers IT adds
+# scores 220 or more; a strong candidate already in the table before it
+# does not count (nor does it save the group unless it lies on one of the
+# group's related points).
+
+[skip-test-ignores-a-strong-candidate-from-before]
+# The position of pass-settles-an-enemy-group-of-eye-value-two-after-empty-
+# pondering: Black's corner group of eye value 2, which the test reads,
+# adding only the relation answer C8 (K - 9, far below 22).  A candidate of
+# value 22 at J1, far from the group (none of its related points), is in
+# the table first: it saves nothing, and the relation step looks only at
+# its own answer C8, below the bar.  No liberty move, no breathing point,
+# no second-line point: the group is read, with C8 added.
+white to play
+  . X . . . . . . .
+  X X . . . . . . .
+  . O . O . . . . .
+  O . . . . . . . .
+  O X . . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SikatuSkip:seeded-22 B8 J1 [read C8]
