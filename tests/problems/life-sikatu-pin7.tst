@@ -258,3 +258,50 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call SikatuSkip:seeded-22 B8 J1 [read C8]
+
+# --- The life pondering's fallback: the engine's stone needs two liberties --
+# For each of the filter's moves the engine's own stone is tried there; the
+# point is proposed only when the engine's chain there keeps more than one
+# liberty.
+
+[life-pondering-fallback-drops-a-point-where-the-engine-has-one-liberty]
+# Black's A7 between White's A8 and A6 (eye value 0, the premise) beside
+# Black's B9, C8, C7-D7 and D9; White's A9-A8 has the one liberty B8.
+# White to play: the group is not the engine's.  Black's only candidate
+# point is B8 (the premise): Black's B8 takes A9-A8 and the group there
+# reaches eye value 3 (the next row), above 0 and at least 3: the filter
+# keeps it; White still kills after it (its kill filter there keeps B7 and
+# D8, the next row), so no move lives and the pondering falls back on B8
+# (n = 1).  White's own stone at B8 would join A9-A8 with B9 and C8
+# Black's: the chain A9-A8-B8 has the one liberty B7, not more than one:
+# B8 is not proposed.  The answer: n = 1 and no candidate.
+white to play
+  O X . X O . . . .
+  O . X . O . . . .
+  X . X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A7 [0]
+call SikatuKoho:own A7 [B8]
+call SikatuIkiru:cover A7 [me=0 B8]
+call IkiruYomi:cover A7 [n=1]
+
+[life-pondering-fallback-position-after-the-capture]
+# The row above after Black's B8 took A9-A8: eye value 3; White's kill
+# filter keeps B7 and D8 (the premises).
+white to play
+  . X . X O . . . .
+  . X X . O . . . .
+  X . X X O . . . .
+  O O O O O . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe A7 [3]
+call SikatuKorosu:cover C7 [me=3 B7 D8]
