@@ -1,0 +1,64 @@
+// Entries of the problem table tests/problems/shapes-wide-pin6.tst: the
+// relation patterns of groups for the wide shapes with the group minimum
+// set to the value a row's readings give, so that a value lying exactly on
+// the minimum shows whether it is kept.
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "engine/Koho.h"
+#include "engine/shapes/GunKankei.h"
+#include "engine/shapes/GunKankeiWide.h"
+#include "engine/shapes/OuterRoutines.h"
+
+namespace vorn::test {
+namespace {
+
+// "NAME:at-min A B X F...": the pattern on the pair (A, B) for the side to
+// move, under the reason of the relation moves of groups (18), with the
+// group minimum set to r, the value of the formula F (as for NAME:pin in
+// wide-pin.tst: a term opened by A is read with A's colour first, one
+// opened by B with B's colour first).  Answers only the candidate at X:
+// "X=r", "X=r*8/10" (four fifths, toward zero), "X=0", else "X=r+k" or
+// "X=r-k"; "none" when X is not a candidate.  The row must give an r whose
+// four fifths differ from 0 and from r.
+template <void (*Handler)(Point, Point)>
+std::string AtMinimum(const std::vector<Point>& pts)
+{
+    if (pts.size() < 4)
+        throw std::invalid_argument("an at-min row wants the pair, the candidate and its formula");
+    const int r = outer::FormulaValue(pts[0], pts[1], pts, 3);
+    if (r * 8 / 10 == 0 || r * 8 / 10 == r)
+        throw std::invalid_argument("the formula's value " + std::to_string(r) + " is too small to tell the scalings apart");
+    KohoKind = kkGunKankei;
+    GunKankeiMin = r;
+    Handler(pts[0], pts[1]);
+    GunKankeiReset();
+    for (int i = 1; i <= KohoCount; ++i) {
+        if (Koho.Pt[i] != pts[2])
+            continue;
+        // A value of 26 or more is kept as 25 with the excess over 13 as
+        // its bonus: the whole value back.
+        const bool kept = Koho.Value[i] == 25 && Koho.Bonus[i] > 0;
+        const int v = kept ? Koho.Bonus[i] + 13 : Koho.Value[i];
+        std::string w = GtpVertex(Koho.Pt[i]) + '=';
+        if (v == r)
+            w += "r";
+        else if (v == r * 8 / 10)
+            w += "r*8/10";
+        else if (v == 0)
+            w += "0";
+        else
+            w += v > r ? "r+" + std::to_string(v - r) : "r-" + std::to_string(r - v);
+        return w;
+    }
+    return "none";
+}
+
+const TProblemRoutineAdd gunKankei6AtMin("GunKankei6Utu:at-min", AtMinimum<GunKankei6Utu>);
+
+} // namespace
+} // namespace vorn::test
