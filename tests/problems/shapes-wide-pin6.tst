@@ -49,3 +49,27 @@ white to play
   . . X . . O . . .
   . . . . . . . . .
 call GunKankei6Utu:at-min C2 F2 D2 C2 E2 F2 D2 [D2=r*8/10]
+
+# --- Knight's move ---------------------------------------------------------------
+# Black's D5 and White's E7 a knight's move apart, each a lone stone (no
+# halving for the sizes of the groups).  The side beyond E5: its outer
+# point F5 is two from D5 along D5's line, and is Black's point and
+# White's alike (no Black stones a (1,3) shape from G4 and F5 not on the
+# second line); White, the engine, proposes it.  The sum of Black's play
+# at F5 and White's play at F5 is exactly the minimum, so it is kept (a
+# sum below the minimum would become 1); it is halved when White's stone
+# at F5 would be near death.  The other side (beyond D7, at C7) proposes
+# only C7.
+
+[knight-side-sum-on-the-minimum]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei4Utu:at-min D5 E7 F5 D5 F5 E7 F5 [F5=r|F5=r/2]

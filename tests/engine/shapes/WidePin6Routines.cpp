@@ -22,16 +22,16 @@ namespace {
 // group minimum set to r, the value of the formula F (as for NAME:pin in
 // wide-pin.tst: a term opened by A is read with A's colour first, one
 // opened by B with B's colour first).  Answers only the candidate at X:
-// "X=r", "X=r*8/10" (four fifths, toward zero), "X=0", else "X=r+k" or
-// "X=r-k"; "none" when X is not a candidate.  The row must give an r whose
-// four fifths differ from 0 and from r.
+// "X=r", "X=r*8/10" (four fifths, toward zero), "X=r/2" (toward zero),
+// "X=0", else "X=r+k" or "X=r-k"; "none" when X is not a candidate.  The
+// row must give an r of at least 4 either way, so that these differ.
 template <void (*Handler)(Point, Point)>
 std::string AtMinimum(const std::vector<Point>& pts)
 {
     if (pts.size() < 4)
         throw std::invalid_argument("an at-min row wants the pair, the candidate and its formula");
     const int r = outer::FormulaValue(pts[0], pts[1], pts, 3);
-    if (r * 8 / 10 == 0 || r * 8 / 10 == r)
+    if (r > -4 && r < 4)
         throw std::invalid_argument("the formula's value " + std::to_string(r) + " is too small to tell the scalings apart");
     KohoKind = kkGunKankei;
     GunKankeiMin = r;
@@ -49,6 +49,8 @@ std::string AtMinimum(const std::vector<Point>& pts)
             w += "r";
         else if (v == r * 8 / 10)
             w += "r*8/10";
+        else if (v == r / 2)
+            w += "r/2";
         else if (v == 0)
             w += "0";
         else
@@ -58,6 +60,7 @@ std::string AtMinimum(const std::vector<Point>& pts)
     return "none";
 }
 
+const TProblemRoutineAdd gunKankei4AtMin("GunKankei4Utu:at-min", AtMinimum<GunKankei4Utu>);
 const TProblemRoutineAdd gunKankei6AtMin("GunKankei6Utu:at-min", AtMinimum<GunKankei6Utu>);
 
 } // namespace
