@@ -123,3 +123,41 @@ white to play
   . . . . . . . . . .
   . . . . . . . . . .
 call Kankei6Free:neutral A4 A7 A4 B5 A4 A5 [none]
+
+[two-space-free-right-edge-column-owner-black]
+# Black's two-space jump J4-J7 on the second line from the right edge of an
+# empty 10x10 board, no White stone anywhere; the six points between the
+# stones are neutral.  As on the left edge, the board is the same seen from
+# row 1 or row 10, so White's pushes J5 and J6 are worth the same and
+# White's point is J5, the gap next to A.  Black's points beside the gaps:
+# H5 and H6 on the third line (equal by the mirror), K5 and K6 on the first
+# (premise: the third-line point is worth more to Black than the first-line
+# one), so Black's point is H5, the first flank of the box and the first of
+# the best.  Black to play: H5 at s = h0 + h1.
+black to play
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . . . . . . X .
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . . . . . . X .
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . . . . . . . .
+call Kankei6Free:neutral J4 J7 J4 H5 J4 J5 [H5=s:5]
+
+[two-space-free-right-edge-column-owner-white]
+# The same jump, White to play: White's gap point J5, at the same value s.
+white to play
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . . . . . . X .
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . . . . . . X .
+  . . . . . . . . . .
+  . . . . . . . . . .
+  . . . . . . . . . .
+call Kankei6Free:neutral J4 J7 J4 H5 J4 J5 [J5=s:5]
