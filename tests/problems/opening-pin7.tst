@@ -1,15 +1,19 @@
 # The opening's edge scan on positions whose answers turn on the peep
 # table: the narrow stretch whose first stone stands on line 3 (the block
 # under the line-4 stone goes to the second line when the block's side
-# peeps there).
+# peeps there), and the levels from which a trial move counts as hurting a
+# group in the stretches between stones of different colours.
 # Every answer is worked out by hand from the rules of the opening; what
-# the evaluation decides (the values of the trial moves) is left out: the
-# rows read the candidates' points alone.  Points are written as GTP
+# the evaluation decides (the values of the trial moves, the death levels
+# of groups after a trial) is stated as the premise of the row, or left out
+# where a row reads the candidates' points alone.  Points are written as GTP
 # vertices.
 #
 #   call JobanEdgeGaps:with-peeps   the edge scan alone, the peep table
 #                                   rebuilt first: the candidates' points,
 #                                   sorted, "none" when none
+#   call JobanEdgeGaps:at P...      the edge scan alone, read at P...: each
+#                                   as "P=value/bonus", "P=none" without one
 
 # --- A narrow stretch whose first stone stands on line 3, with peeps -------------
 
@@ -86,3 +90,79 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:with-peeps [P18]
+
+# --- Five apart, the opponent's line-4 stone first, its group at level 30 ---------
+
+[opponent-line-4-first-five-apart-its-group-at-level-30-is-not-weak-enough]
+# Black to play.  White's D16 (line 4, pos 4) and Black's K17 (line 3,
+# pos 10) along the top, five empty positions between (g = 5): the
+# opponent's stone first, own stone second.  No other stone stands on lines
+# 2 to 4 of the top edge.  Black's C13 stands on the left edge only (its
+# narrow stretch with D16 there proposes B16, no point read here).
+# Premises from the evaluation: after White's trial at H17 (the line-3 point
+# at m-2) Black's K17 is not weak (death level 0); after Black's trial at
+# F17 (the line-3 point at k+2) White's D16 is weak with death level 30.
+# A group counts here only from level 31, so neither side is hurt, and
+# neither level reaches 90.  Neither: g = 5 is at most 6 and White's D16
+# stands on line 4 while K17 does not: bonus g + 27 = 32 at F17, which is
+# related to one White stone only (D16, a knight's move), fewer than 3, so
+# F17 keeps it.  G17 and H17 get nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at F17 G17 H17 [F17=25/32 G17=none H17=none]
+
+# --- Five apart, own stone first, the opponent's group at level 20 ----------------
+
+[own-line-3-first-five-apart-the-opponent-group-at-level-20-is-not-weak-enough]
+# Black to play.  Black's K17 (line 3, pos 10) and White's Q16 (line 4,
+# pos 16) along the top, five empty positions between (g = 5): own stone
+# first, the opponent's second.  White's R16 stands next to Q16 (one apart,
+# nothing); Black's K15 and M15 stand on line 5 and take no part in the
+# top edge's scan.  (On the right edge Black's S12 and White's Q16 make a
+# stretch of their own, whose points lie on the right edge's lines, not at
+# O17.)  Premises from the evaluation: after White's trial at M17 (the
+# line-3 point at k+2) Black's K17 is not weak (death level 0); after
+# Black's trial at O17 (the line-3 point at m-2) White's Q16-R16 is weak
+# with death level 20.  The trial hurts a group here only from level 21,
+# so neither side is hurt.  Neither: g = 5 is at most 6 and White's Q16
+# stands on line 4, Black's K17 does not: O17, the line-3 point at m-2,
+# gets bonus g + 27 = 32.  M17 and N17 get nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . . . . . . . . . . . . . O O . .
+  . . . . . . . . . X . X . . . . . . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . X .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at M17 N17 O17 [M17=none N17=none O17=25/32]
