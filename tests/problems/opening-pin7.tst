@@ -21,7 +21,7 @@
 # White's N17 on line 3 and Black's Q16 on line 4 along the top, pos 13 and
 # 16: the lowest stones at their pos, different colours, neither on line 2,
 # on different lines, so the narrow stretch is read.  White's N19 on the
-# first line takes no part in the scan, and no stone stands on any other
+# first line is not read by the scan, and no stone stands on any other
 # edge's lines 2 to 4 with a neighbour along that edge.  N17 is not on
 # line 4: its chain (N17 alone, four liberties, N19 does not touch it) is
 # not tight; X = Q18, the line-2 point at Q16's pos, with its eight
@@ -58,7 +58,7 @@ call JobanEdgeGaps:with-peeps [P17]
 
 [narrow-line-3-first-block-goes-to-line-2-under-a-peep]
 # White's N17 and O17 on line 3 and Black's Q16 on line 4 along the top;
-# White's O19 on the first line takes no part in the scan.  N17 and O17
+# White's O19 on the first line is not read by the scan.  N17 and O17
 # stand one position apart (nothing); O17 (pos 14) and Q16 (pos 16) are two
 # apart, the lowest stones at their pos, of different colours, neither on
 # line 2, on different lines: the narrow stretch.  O17 is not on line 4:
@@ -135,7 +135,7 @@ call JobanEdgeGaps:at F17 G17 H17 [F17=25/32 G17=none H17=none]
 # Black to play.  Black's K17 (line 3, pos 10) and White's Q16 (line 4,
 # pos 16) along the top, five empty positions between (g = 5): own stone
 # first, the opponent's second.  White's R16 stands next to Q16 (one apart,
-# nothing); Black's K15 and M15 stand on line 5 and take no part in the
+# nothing); Black's K15 and M15 stand on line 5 and are not read by the
 # top edge's scan.  (On the right edge Black's S12 and White's Q16 make a
 # stretch of their own, whose points lie on the right edge's lines, not at
 # O17.)  Premises from the evaluation: after White's trial at M17 (the
