@@ -166,3 +166,41 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:at M17 N17 O17 [M17=none N17=none O17=25/32]
+
+# --- The invasion between two opponent stones, only the far one on line 4, w = 0 ---------
+
+[invasion-three-apart-only-the-far-stone-on-line-4-own-stone-below]
+# White's D17 (line 3, pos 4) and H16 (line 4, pos 8): g = 3, the
+# opponent's stones on both sides.  Only H16 stands on line 4, so the
+# middle point stays on line 3: M1 = F17, the trial point too.  Black's F12
+# is five points below F17, not related to it: t does not hold.  Premises:
+# after Black's trial at F17 neither White stone is weak (a lone stone in
+# the open), and the trial stone itself is not close to death: w = 0.  With
+# g = 3 below 7: v = g + 5 + 2 (H16 on line 4) = 10, so F17 gets value 10
+# with bonus 0.  Then g is at most 4 and only H16 stands on line 4: X is
+# the line-3 point 2 positions from H16 towards the stretch, F17 again,
+# and the line-5 point at its pos, F15, has Black's F12 a two-space jump
+# below it: X gets bonus g = 3 at value 25.  That entry is worth more
+# (25 + 3 div 10 = 25 against 10), so it replaces the lesser one: F17 =
+# 25/3.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at F17 F15 [F15=none F17=25/3]
