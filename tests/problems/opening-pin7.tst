@@ -2,7 +2,8 @@
 # table: the narrow stretch whose first stone stands on line 3 (the block
 # under the line-4 stone goes to the second line when the block's side
 # peeps there), and the levels from which a trial move counts as hurting a
-# group in the stretches between stones of different colours.
+# group in the stretches between stones of different colours; and the
+# free star point that stage 0 gives against another program.
 # Every answer is worked out by hand from the rules of the opening; what
 # the evaluation decides (the values of the trial moves, the death levels
 # of groups after a trial) is stated as the premise of the row, or left out
@@ -204,3 +205,35 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:at F17 F15 [F15=none F17=25/3]
+
+# --- The free star point against another program ----------------------------------
+#
+#   call JobanTe:vs-computer-after-two   stage 0 against another program (19
+#       x 19) with two moves played: the point it gives ("pass" for none)
+
+[free-star-point-the-first-one]
+# Two moves played, both in the upper corners (D16 and Q16): the answer is
+# the first of Q4, D16, D4 and Q16 (lower right, upper left, lower left,
+# upper right) that is empty with no stone in relation.  Q4, the first, is
+# empty and far from both stones: Q4 (not a point beside it).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . O . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanTe:vs-computer-after-two [Q4]
