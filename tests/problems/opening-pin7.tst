@@ -237,3 +237,38 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanTe:vs-computer-after-two [Q4]
+
+[opponent-line-3-first-five-apart-own-group-at-level-30-is-not-weak-enough]
+# Black to play.  White's K17 (line 3, pos 10) and Black's Q16 (line 4,
+# pos 16) along the top, five empty positions between (g = 5): the
+# opponent's stone first, own stone second.  No other stone stands on lines
+# 2 to 4 of the top edge.  White's R13 stands on the right edge (its
+# narrow stretch with Q16 there proposes no point read here).  Premises
+# from the evaluation: after White's trial at O17 (the line-3 point at m-2)
+# Black's Q16 is weak with death level 30; after Black's trial at M17 (the
+# line-3 point at k+2) White's K17 is not weak.  A group counts here only
+# from level 31, so neither side is hurt, and neither level reaches 90.
+# Neither: K17 does not stand on line 4 and g is not 3, so b' = 2g + 20 =
+# 30 goes to the line-3 point at m-3 (g below 7), N17; g = 5 gives no
+# other point.  M17 and O17 get nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . O . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at M17 N17 O17 [M17=none N17=25/30 O17=none]
