@@ -272,3 +272,40 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:at M17 N17 O17 [M17=none N17=25/30 O17=none]
+
+[own-line-4-first-five-apart-own-group-at-level-20-is-not-weak-enough]
+# Black to play.  Black's D16 (line 4, pos 4) and White's K17 (line 3,
+# pos 10) along the top, five empty positions between (g = 5): own stone
+# first, the opponent's second.  Black's C16 stands next to D16 (one apart,
+# nothing); White's H15 and K15 stand on line 5 and are not read by the
+# top edge's scan.  (On the left edge White's B12 and Black's D16 make a
+# stretch of their own, whose points lie on the left edge's lines, not on
+# the top row read here.)  Premises from the evaluation: after White's
+# trial at F17 (the line-3 point at k+2) Black's C16-D16 is weak with death
+# level 20; after Black's trial at H17 (the line-3 point at m-2) White's
+# K17 is not weak.  The trial hurts a group here only from level 21, so
+# neither side is hurt.  Neither: K17 does not stand on line 4 and g is not
+# 3, so b' = 2g + 18 = 28 goes to the line-3 point at k+3 (g below 7),
+# G17; g = 5 gives no other point, and H17 would get b' + 1 only when
+# White's K17 were a group of two stones.  F17 and H17 get nothing.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . X X . . . . . . . . . . . . . . .
+  . . . . . . . O . O . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at F17 G17 H17 [F17=none G17=25/28 H17=none]
