@@ -7,6 +7,9 @@
 #       reading M... plus Black's N...
 #   call Readings:order A B R1... S R2...   (as in shapes-hane.tst) the
 #       premise: two readings of the colour opposite A's compared
+#   call WeakGunHirogeru:best V   (RelationWeakPin8Routines.cpp) the best
+#       extension of our group at V, then the premise: the extension points
+#       sharing the largest candidate value ("max:P,Q")
 
 # --- The peep beyond B's line: the owner's answer after a ladder ----------------------
 # Black's pair C5-F6 with White's peep D7 and Black's E8 above E7 (as in
@@ -50,3 +53,28 @@ white to play
   . . . . . . . . .
 call Readings:order D7 C5 E6 C5 E5 [>]
 call Kankei7Utu:read C5 F6 D5 C5 E6 [D5=r:5]
+
+# --- The best extension of a weak group: a tie ------------------------------------------
+# The extension step keeps as its best the first extension, in the order of
+# the group's related points (rows from the top, left to right in a row),
+# whose value is larger than all before it: a later one of the same value
+# does not replace it.
+
+[hirogeru-best-first-of-a-tie]
+# Black's lone E5 in the middle of the empty board, Black to play.  Its
+# one-space jumps E7, C5, G5 and E3 stand alike to the board (a quarter
+# turn about E5 carries each onto the next), and the premise says they
+# share the largest value among the candidates.  The first of them among
+# the related points is E7 (row 7 comes before rows 5 and 3), so the best
+# extension is E7.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call WeakGunHirogeru:best E5 [E7 max:E7,C5,G5,E3]
