@@ -41,3 +41,46 @@ white to play
   . . . . . . . . . .
   . . . . . . . . . .
 call Kankei6Free:neutral J3 J6 J3 H5 J3 J5 [J5=s:5]
+
+
+
+
+[edge-peep-extension-doubled-black]
+# The position of edge-peep-extension-third-move-black (links-k6-pin4.tst)
+# with White's J4 added on the right, three points from Black's G3: none
+# of the shape's points changes, so the readings are the same three lines:
+# a = Black F2, White D2, Black C2, White C3 (h0); b = White F2, Black G2
+# (h1, White's line); the bonus e = Black F2, D2, White C2, Black D3 (h2).
+# Premise: with J4 White's push at F2 is worth more to White than before,
+# the three evaluations being h0 = 24, h1 = -14 and h2 = 31.  Then
+# v = a + b = 10 > 0, and twice v, 20, is below e = 31: the value is
+# doubled to 20 and the bonus lowered by it to 31 - 20 = 11.  Black's F2,
+# 20, bonus 11.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . O
+  . . . . O X X . .
+  . . . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki:bonus-lines F3 F2 F3 F2 D2 C2 C3 F3 F2 G2 F3 F2 F2 D2 C2 D3 [=F2:11 F2=20:5]
+
+[edge-peep-extension-doubled-white]
+# The same position, White to play.  Premise: with White to move the
+# three evaluations are h0 = 26, h1 = -14 and h2 = 33.  v = 12 > 0 and
+# twice v, 24, is below e = 33: White's F2 at the doubled value 24, no
+# bonus (the bonus goes to the owner only).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . O
+  . . . . O X X . .
+  . . . . O . . . .
+  . . . X X . . . .
+call Kankei6EdgeNozoki:bonus-lines F3 F2 F3 F2 D2 C2 C3 F3 F2 G2 F3 F2 F2 D2 C2 D3 [=F2:0 F2=24:5]
