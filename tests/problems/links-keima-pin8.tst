@@ -84,3 +84,29 @@ white to play
   . . . . O . . . .
   . . . X X . . . .
 call Kankei6EdgeNozoki:bonus-lines F3 F2 F3 F2 D2 C2 C3 F3 F2 G2 F3 F2 F2 D2 C2 D3 [=F2:0 F2=24:5]
+
+
+[edge-attach-corner-ladder-white]
+# Black's second-line G2 jumps to the bottom edge (gap G1) in the
+# lower right corner; White's F2 (K) stands beside it on the smaller side,
+# joined to White's wall E2-E3-D3-D4-D5, and Black's G2 joins H2: the
+# chain G2-H2 has three liberties (G1, H1, J2), White's G3 and F2 taking
+# the others.  S = H1, the first-line point beyond the stone, is next to
+# the corner; N = F1, under K, is not.  Beyond G2 from K stands Black's H2
+# with J2 empty beyond it, and above H2 White's H3 with G3, a chain of two
+# liberties (H4, J3) that Black's H4 ladders (White's J3, Black's J4,
+# White's J2, Black's J1 takes it in the corner).  So the corner reading
+# runs: White's H1, Black's H4, White's G1, Black's J3 (taking G3-H3),
+# valued for White; premise: that evaluation is 10.  White to play adds H1
+# at 10.  The general reading adds White's G1 as well (premise: at 7).
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X X X X X
+  . . . O O X X X X
+  . . . O . X X . .
+  . . . O O X O O .
+  . . . . O O X X .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi G2 G1 [G1=7:5 H1=10:5]
