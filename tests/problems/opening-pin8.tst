@@ -1,0 +1,204 @@
+# The opening's edge scan between an own stone and an opponent's stone
+# along the top edge: which trial move of the opponent is read, and the
+# level from which a trial counts as hurting the opponent's group.
+# Every answer is worked out by hand from the rules of the opening; what
+# the evaluation decides (the death level of a group after a trial move)
+# is stated by a premise row on the position with the trial stone added.
+# Points are written as GTP vertices.
+#
+#   call JobanEdgeGaps:at P...   the edge scan alone, read at P...: each as
+#                                "P=value/bonus", "P=none" without one
+#   call GunDeathLevel V         the death level of the group at V:
+#                                "level=L", "weak" when weak, its breathing
+#                                points, sorted
+
+[own-first-five-apart-opponent-trial-at-k-plus-2-hurts-premise]
+# Premise of the next row: White's trial stone at F17 (the line-3 point at
+# k+2) added; Black's D16 is weak with death level 25.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . O . . . . . . . . . . . . .
+  . . . X . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D16 [level=25 weak B15 B16 B17 C14 C15 C17 C18 D14 D18 E14 E15 E18 F15]
+
+[own-first-five-apart-opponent-trial-at-k-plus-3-premise]
+# Premise: with White's stone at G17 (k+3) instead, D16 stands at level
+# 14, below the level at which a trial hurts; the scan does not read this
+# point for the opponent's trial.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . X . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D16 [level=14 weak B15 B16 B17 C14 C15 C17 C18 D14 D18 E14 E15 E17 E18 F15 F16]
+
+[own-first-five-apart-own-trial-at-m-minus-2-premise]
+# Premise: Black's trial stone at H17 (the line-3 point at m-2) added;
+# White's K16 is not weak (level 0).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . . . . .
+  . . . X . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel K16 [level=0 H15 J14 J15 J18 K14 K18 L14 L17 L18 M15 M16 M17]
+
+[own-first-five-apart-opponent-trial-at-k-plus-2-hurts]
+# Black to play.  Black's D16 (line 4, pos 4) and White's K16 (line 4,
+# pos 10) along the top, five empty positions between (g = 5): own stone
+# first, the opponent's second.  White's B13 stands on the left edge's
+# second line and makes no stretch whose points lie on the top row read
+# here.  The opponent's trial is read at k+2 (F17): D16 is then weak at
+# level 25 (premise), from 21 on it is hurt, so a holds.  The own trial at
+# m-2 (H17) leaves K16 not weak, so b does not.  Only a, g not 3: 45 goes
+# to the line-3 point at k+3, G17.  Had neither held, both stones on line
+# 4 and g at most 6 would have given H17 g + 37 = 42 instead.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at E17 F17 G17 H17 J17 [E17=none F17=none G17=25/45 H17=none J17=none]
+
+[own-first-three-apart-own-trial-leaves-group-at-level-21-premise]
+# Premise of the next row: Black's trial stone at F17 (the line-3 point at
+# m-2) added; White's H17 is weak with death level 21.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . X . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel H17 [level=21 weak G16 G18 H15 J15 J16 K16 K17 K18]
+
+[own-first-three-apart-opponent-trial-premise]
+# Premise: White's trial stone at F17 (k+2) added; Black's D17 is not weak
+# (level 0).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . O . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D17 [level=0 B16 B17 C15 C16 D14 D15 E13 E14 E16 E18 F13 G13 G14 G16 H14 H15]
+
+[own-first-three-apart-own-trial-at-level-21-hurts]
+# Black to play.  Black's D17 (line 3, pos 4) and White's H17 (line 3,
+# pos 8) along the top, three empty positions between (g = 3).  Black's
+# F15 on line 5 is not read by the top edge's scan; White's C13 stands on
+# the left edge's third line, whose stretch points are not on the top row.
+# The opponent's trial at F17 leaves D17 not weak: a does not hold.  The
+# own trial at F17 (m-2) leaves H17 weak at exactly level 21 (premise):
+# from 21 on the group is hurt, so b holds with level 21.  Only b: the
+# points from m-4 to m-2 not before k+2 (g = 3) leave F17 alone, and the
+# level below 60 gives it g + 17 = 20.  (Had b not held, g = 3 with H17
+# off line 4 would have given F17 the bonus 0.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . O . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at E17 F17 G17 [E17=none F17=25/20 G17=none]
