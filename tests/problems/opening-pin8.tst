@@ -202,3 +202,87 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:at E17 F17 G17 [E17=none F17=25/20 G17=none]
+
+[opponent-first-three-apart-own-trial-leaves-group-at-level-89-premise]
+# Premise of the row after next: Black's trial stone at F17 (the line-3
+# point at k+2) added; White's D16 is weak with death level 89.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . X . X . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D16 [level=89 weak B16 B17 C17]
+
+[opponent-first-three-apart-opponent-trial-premise]
+# Premise: White's trial stone at F17 (m-2) added; Black's H17 is not weak
+# (level 0).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . O . X . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel H17 [level=0 G15 G16 G18 H15 J15 K16 K17 K18]
+
+[opponent-first-three-apart-own-trial-at-level-89-is-still-read]
+# Black to play.  White's D16 (line 4, pos 4) and Black's H17 (line 3,
+# pos 8) along the top, three empty positions between (g = 3): the
+# opponent's stone first.  D16 is the stone read at pos 4 (line 4 is looked
+# at first, before Black's D18 on line 2); Black's D15 on line 5 is not
+# read.  On the left edge D15 and D16 stand next to each other (no
+# stretch).  White's trial at F17 (m-2) leaves H17 not weak: a does not
+# hold, and its level is far below 90.  Black's trial at F17 (k+2) leaves
+# D16 weak at level 89 (premise): from 31 on it is hurt, so b holds, and
+# only from 90 on would the group be lost anyway and the stretch left
+# alone.  Only b: the line-3 points from k+2 up to k+4 but not beyond m-2
+# leave F17 alone, with 30; D16 is not on line 3, so no second-line point.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at E17 F17 G17 [E17=none F17=25/30 G17=none]
