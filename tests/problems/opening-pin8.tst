@@ -286,3 +286,169 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:at E17 F17 G17 [E17=none F17=25/30 G17=none]
+
+[opponent-first-three-apart-own-trial-leaves-group-at-level-90-premise]
+# Premise of the row after next: Black's trial stone at F17 (the line-3
+# point at k+2) added; White's D17 is weak with death level 90.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . O . X . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . . . . .
+  . . . X . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D17 [level=90 weak B16 C16 E16 E18]
+
+[opponent-first-three-apart-line-3-opponent-trial-premise]
+# Premise: White's trial stone at F17 (m-2) added; Black's H16 is not weak
+# (level 0).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . O . O . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . . . . .
+  . . . X . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel H16 [level=0 B14 B15 B16 C13 C16 D13 E13 E14 E16 F13 F14 G13 G18 H18 J14 J17 J18 K15 K16 K17]
+
+[opponent-first-three-apart-own-trial-at-level-90-leaves-the-stretch]
+# Black to play.  White's D17 (line 3, pos 4) and Black's H16 (line 4,
+# pos 8) along the top, three empty positions between (g = 3): the
+# opponent's stone first.  Black's C18 on line 2 at pos 3 stands next to
+# D17 (one apart, nothing); Black's D15 and G15 on line 5 are not read by
+# the top edge's scan, and the left edge's short stretch D15-D17 has its
+# points on columns B to D, not read here.  White's trial at F17 (m-2)
+# leaves H16 not weak (level 0).  Black's trial at F17 (k+2) leaves D17 at
+# level 90 (premise): from 90 on the group is lost anyway and the stretch
+# gets nothing.  (Had it been read, b alone would have given F17 30 and,
+# D17 standing on line 3, E18 35.)
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . . . . .
+  . . . X . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at E17 F17 G17 E18 [E17=none E18=none F17=none G17=none]
+
+[opponent-first-six-apart-opponent-trial-leaves-own-group-at-level-90-premise]
+# Premise of the row after next: White's trial stone at J17 (the line-3
+# point at m-2) added; Black's L17 is weak with death level 90.
+black to play
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . X . O . . . . O . X . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . O . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel L17 [level=90 weak K15 K16 K18 M18]
+
+[opponent-first-six-apart-own-trial-premise]
+# Premise: Black's trial stone at F17 (k+2) added; White's D17 is weak
+# with death level 67.
+black to play
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . X . O . X . . . . X . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . O . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D17 [level=67 weak C15 C16 C18 D15 E15 E16 E18]
+
+[opponent-first-six-apart-opponent-trial-at-level-90-leaves-the-stretch]
+# Black to play.  White's D17 (line 3, pos 4) and Black's L17 (line 3,
+# pos 11) along the top, six empty positions between (g = 6): the
+# opponent's stone first.  White's N16 (line 4, pos 13) makes a narrow
+# stretch with L17 whose point, pos 12, lies on column M, not read here;
+# White's N19 (first line) and M15 (line 5) and Black's B17 (pos 2) are not
+# read by the top edge's scan.  White's trial at J17 (m-2) leaves L17 at
+# level 90 (premise): from 90 on the group is lost anyway and the stretch
+# gets nothing, whatever Black's trial at F17 does to D17.  (Had it been
+# read, both trials hurt: 50 at every line-3 point from k+2 to m-3, F17 to
+# H17.)
+black to play
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . X . O . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . O . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at E17 F17 G17 H17 J17 K17 [E17=none F17=none G17=none H17=none J17=none K17=none]
