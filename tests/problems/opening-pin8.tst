@@ -452,3 +452,85 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:at E17 F17 G17 H17 J17 K17 [E17=none F17=none G17=none H17=none J17=none K17=none]
+
+[opponent-first-three-apart-opponent-trial-leaves-own-group-at-level-89-premise]
+# Premise of the row after next: White's trial stone at F17 (the line-3
+# point at m-2) added; Black's H17 is weak with death level 89.
+black to play
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . O . X . . . . . . . . . . .
+  . X . . . . . . . O . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel H17 [level=89 weak G16 G18 J18 K18]
+
+[opponent-first-three-apart-own-trial-hurts-premise]
+# Premise: Black's trial stone at F17 (k+2) added; White's D17 is weak
+# with death level 60.
+black to play
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . X . X . . . . . . . . . . .
+  . X . . . . . . . O . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D17 [level=60 weak B18 C15 C18 D15 E15 E16 E18 G18]
+
+[opponent-first-three-apart-opponent-trial-at-level-89-both-hurt]
+# Black to play.  White's D17 (line 3, pos 4) and Black's H17 (line 3,
+# pos 8) along the top, three empty positions between (g = 3): the
+# opponent's stone first.  White's K16 (line 4, pos 10) makes a narrow
+# stretch with H17 whose point, pos 9, lies on column J, not read here;
+# White's F19 (first line) and H15 (line 5) and Black's B16 (pos 2) are not
+# read by the top edge's scan.  White's trial at F17 (m-2) leaves H17 weak
+# at level 89 (premise): hurt (from 31), and below 90, so the stretch is
+# still read.  Black's trial at F17 (k+2) leaves D17 weak at level 60:
+# hurt too.  Both, g = 3: 50 at the line-3 point at m-2, F17.
+black to play
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . X . . . . . . . . . . .
+  . X . . . . . . . O . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at E17 F17 G17 [E17=none F17=25/50 G17=none]
