@@ -534,3 +534,110 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:at E17 F17 G17 [E17=none F17=25/50 G17=none]
+
+[own-first-three-apart-opponent-trial-hurts-d16-premise]
+# Premise of the level-60 row below: White's trial stone at F17 (the
+# line-3 point at k+2) added; Black's D16 is weak with death level 76.
+black to play
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . O . O X . . . . . . . . . .
+  . . . X . . . O . . . . . . . . . . .
+  . O . O . . . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D16 [level=76 weak B17 C17 C18 D18 E18]
+
+[own-first-three-apart-own-stone-at-k-plus-2-level-60-premise]
+# Premise: Black's trial stone at F17 (k+2, which is also m-2) added; the
+# Black group at F17 is weak with death level 60.
+black to play
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . O X . . . . . . . . . .
+  . . . X . . . O . . . . . . . . . . .
+  . O . O . . . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel F17 [level=60 weak B17 C17 C18 D18 E18 F15 G15 G18]
+
+[own-first-three-apart-own-trial-leaves-h16-firm-premise]
+# Premise: with the same stone at F17, White's H16 is not weak (level 0).
+black to play
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . X . O X . . . . . . . . . .
+  . . . X . . . O . . . . . . . . . . .
+  . O . O . . . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel H16 [level=0 B13 B17 C13 C17 D12 E12 F12 F13 F15 G13 G14 G15 G18 H14 J14 J15 K15 K18]
+
+[own-first-three-apart-own-stone-at-level-60-is-not-safe]
+# Black to play.  Black's D16 (line 4, pos 4) and White's H16 (line 4,
+# pos 8; read before H17 on line 3) along the top, three empty positions
+# between (g = 3): own stone first.  Black's J17 stands next to H17 (one
+# apart, nothing); White's H19 (first line) and D15, E14 (lines 5 and 6)
+# are not read by the top edge's scan; on the left edge B15 and D16 stand
+# one apart.  White's trial at F17 hurts D16 (level 76, from 21 on): a
+# holds.  Black's trial at F17 leaves H16 firm: b does not.  Only a with
+# g = 3: Black's own stone at F17 would be safe only below level 60, and
+# it stands at 60 (premise), so F17 gets nothing; D16 is not on line 3, so
+# no point above it.  Nothing at all.
+black to play
+  . . . . . . . O . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . O X . . . . . . . . . .
+  . . . X . . . O . . . . . . . . . . .
+  . O . O . . . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at E17 F17 G17 [E17=none F17=none G17=none]
