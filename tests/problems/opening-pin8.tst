@@ -641,3 +641,138 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:at E17 F17 G17 [E17=none F17=none G17=none]
+
+[own-own-five-apart-invasion-leaves-d16-firm-premise]
+# Premise of the level-70 row below: White's invasion stone at G16 (the
+# middle, line 4) added; Black's D16 is not weak (level 0).
+black to play
+  . . . . . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . X . . O . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D16 [level=0 B16 B17 C15 C17 D18 E15 E17 E18 F15 F17]
+
+[own-own-five-apart-invasion-leaves-k17-firm-premise]
+# Premise: with the same stone, Black's K17 is not weak (level 0).
+black to play
+  . . . . . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . X . . O . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel K17 [level=0 H17 H18 J15 J16 J18 K15 L15 L16 M16 M17 N18]
+
+[own-own-five-apart-invading-stone-not-lost-premise]
+# Premise: the invading stone G16 itself stands at level 0, far from lost.
+black to play
+  . . . . . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . X . . O . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel G16 [level=0 weak E15 E17 F14 F15 F17 F18 G14 G18 H14 H15 H17 H18 J15 J16]
+
+[own-own-five-apart-opponent-next-to-star-stone-level-70-premise]
+# Premise: White's trial stone at E17 (the line-3 point one step from D16
+# toward K17) added; Black's D16 is weak with death level 70.
+black to play
+  . . . . . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . O . . . . X . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D16 [level=70 weak B16 B17 C15 C17 C18 E15 F15]
+
+[own-own-five-apart-star-stone-at-level-70-gets-the-larger-bonus]
+# Black to play.  Black's D16 (line 4, pos 4) and Black's K17 (line 3,
+# pos 10) along the top, five empty positions between (g = 5), one of them
+# on line 4 (f = 1, s = D16).  Black's L19 (first line) and White's D14
+# (line 6) are not read by the top edge's scan; on the left edge White's
+# B14 and Black's D16 make a narrow stretch whose point lies on column B to
+# D at pos 15, not read here.  Not both on line 4 and g not 3: the line of
+# play is 4, the middle G16 (k+h, h = 3) with its four neighbours empty.
+# White's invasion there leaves neither D16 nor K17 weak and G16 not lost,
+# and no White stone stands a knight's move or nearer to G16: both sides
+# firm.  g = 5 with f = 1: D16 is a 4-4 stone with no Black stone diagonal
+# or nearer and none at the (1,4) shape, so the shape is 2 and the point
+# is the line-3 point two from D16 toward K17, F17.  White's trial at E17
+# (one from D16) leaves D16 weak at level 70 (premise): from 70 on the
+# bonus is 44 instead of 39.
+black to play
+  . . . . . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . X . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at E16 E17 F16 F17 G16 G17 H16 H17 J16 J17 [E16=none E17=none F16=none F17=25/44 G16=none G17=none H16=none H17=none J16=none J17=none]
