@@ -776,3 +776,43 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:at E16 E17 F16 F17 G16 G17 H16 H17 J16 J17 [E16=none E17=none F16=none F17=25/44 G16=none G17=none H16=none H17=none J16=none J17=none]
+
+# --- The look-ahead area of a move beside a weak stone ---------------------------
+#
+#   call MakeYomiArea:cover P Q...   the area made for the move P: each Q as
+#       "Q" when the area holds it, "Q=out" when not, sorted
+# The area: every empty point within 6 lines of P both ways; and, when a
+# group collected around P is weak and not dead, each point related to
+# every collected weak group and its eight neighbours, stones among them.
+
+[look-ahead-area-of-the-liberty-of-a-weak-stone-takes-the-stones-beside]
+# Black's line L10-Q10 with Q11 and Q9 above and below its end, White's R10
+# beside it (the position of the generators' row in which R10, with its
+# liberties R9, R11 and S10, is weak but not dead).  P = S10, R10's own
+# liberty: R10 is the first group collected (the stone next to P), and it
+# is weak and not dead, so the area takes the points related to it, R9,
+# R11 and S10, and their eight neighbours, stones too: R10 itself, Q10
+# (diagonal to R9 and R11), Q9 and Q11.  P10, two columns from R9 and R11,
+# is a stone beside none of them, and the square around P takes empty
+# points only: out.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . X X X X X X O . .
+  . . . . . . . . . . . . . . . X . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call MakeYomiArea:cover S10 R10 Q10 Q11 Q9 P10 R9 R11 [P10=out Q10 Q11 Q9 R10 R11 R9]
