@@ -77,7 +77,8 @@ std::string AtariPlain(const std::vector<Point>& pts)
 // value 20 under the relation reason (5).  "skip" when the test spares the
 // group, "read" when not, then the points of the candidates the test added
 // on the way (the seed left out), sorted; "none" when it added none.
-// SikatuSkip:seeded-15 and :seeded-14 seed the value named.
+// SikatuSkip:seeded-22, :seeded-15 and :seeded-14 seed the value named
+// (22: score 220, the bar of the relation answers).
 template <int Value>
 std::string SkipSeeded(const std::vector<Point>& pts)
 {
@@ -99,6 +100,7 @@ std::string SkipSeeded(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd skipSeeded("SikatuSkip:seeded", SkipSeeded<20>);
+const TProblemRoutineAdd skipSeeded22("SikatuSkip:seeded-22", SkipSeeded<22>);
 const TProblemRoutineAdd skipSeeded15("SikatuSkip:seeded-15", SkipSeeded<15>);
 const TProblemRoutineAdd skipSeeded14("SikatuSkip:seeded-14", SkipSeeded<14>);
 const TProblemRoutineAdd atariPlain("YoseAtariValue:plain", AtariPlain);

@@ -16,6 +16,7 @@
 #include "board/Goban.h"
 #include "board/Gun.h"
 #include "engine/Koho.h"
+#include "engine/Pondering.h"
 #include "engine/WeakGun.h"
 
 namespace vorn::test {
@@ -23,14 +24,10 @@ namespace {
 
 std::string HirogeruBest(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the entry wants the group's stone");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const TGun& g = GroupAt(pts);
     KohoKind = kkWeakGun;
     Point best;
-    WeakGunHirogeru(*g, 0, best);
+    WeakGunHirogeru(g, 0, best);
     int top = 0;
     bool any = false;
     for (int k = 1; k <= KohoCount; ++k)
