@@ -146,3 +146,38 @@ call GunMe F2 [3]
 call GunMe E3 [3]
 call SikatuSettle F2 [me=3 kokyu=5 none then:9]
 call SikatuSkip:second F2 [skip D2=E H3=E]
+
+# --- The two-liberty chain kill: an evaluation of exactly 1 still counts ------
+#   call KillNiDameRen:read V L R   (generators.tst) the two-liberty chain
+#       pass on the group at V, against the reading "the attacker at L, the
+#       defender at R": the candidate at L as "L=r:9" when its value is the
+#       attacker's evaluation after those two moves, the others by points
+#   call HaneMore:value V M...   (keima-pin5.tst) the evaluation for the
+#       colour other than V's after the moves M, played from that colour
+#   call HaneMore:eyes A V M...   (keima-pin5.tst) the eye value of the group
+#       at V after the moves M, played from the colour of A
+
+[kill-two-liberty-chain-on-an-evaluation-of-one]
+# Black's group B5, B3-B2-C2, D3, E4 and A1 (eye value 10).  Its chains
+# with exactly two liberties: B5 (B4, B6), D3 (C3, E3) and A1 (A2, B1).
+# White's A2, B1 and C3 are self-ataris.  White's B4 is not, and nothing of
+# White's beside B5 is in atari after it, so Black answers at B6; B5-B6 then
+# has eye value 2 (premise), below 4, and White's evaluation is exactly 1
+# (premise): any value above 0 proposes B4, so B4 stands at the reading.
+# White's E3 answered at C3 leaves Black's D3 in a group of eye value 5
+# (premise): no candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O X O O . . . . .
+  . . . O X . . . .
+  . X . X . . . . .
+  . X X O . . . . .
+  X . . . . . . . .
+call GunMe B3 [10]
+call HaneMore:value B5 B4 B6 [1]
+call HaneMore:eyes D4 B5 B4 B6 [me=2]
+call HaneMore:eyes D4 D3 E3 C3 [me=5]
+call KillNiDameRen:read B3 B4 B6 [B4=r:9]
