@@ -181,3 +181,49 @@ call HaneMore:value B5 B4 B6 [1]
 call HaneMore:eyes D4 B5 B4 B6 [me=2]
 call HaneMore:eyes D4 D3 E3 C3 [me=5]
 call KillNiDameRen:read B3 B4 B6 [B4=r:9]
+
+# --- The settling diagonal point when it is the group's first related point --
+#   call SettleNanameAnswer V   (generators.tst) the settling diagonal point
+#       that ataris an attacker chain, on the group at V
+
+[settle-diagonal-first-related-point-after-the-capture]
+# The position after Black's B4 and the capture at A5 in the next row
+# (White's A4 taken): Black's group has eye value 7, alive (the premise).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . X O O . . . . .
+  X . X . . . . . .
+  X O . . . . . . .
+  . O . . . . . . .
+call GunMe B4 [7]
+
+[settle-diagonal-point-first-in-the-list]
+# Black's A3-A2 and C3 (eye value 0, premise) under White's A4, C4-D4 and
+# B2-B1.  B4 is diagonal to A3 and C3 and touches no Black stone: White's A4
+# and C4 stand beside it, B3 and B5 are empty.  Black there is no
+# self-atari and puts A4 in atari (its liberties were A5 and B4): the
+# capture point is A5.  Black's capture at A5 gives eye value 7 (previous
+# row); White's connection at A5 leaves eye value 2 (premise).  Of B4's
+# empty neighbours, B3 has no empty neighbour and is not tried; B5 has two
+# (C5, B6) and one Black neighbour (B4): Black's B5 then gives eye value 5
+# (premise).  B4 is proposed at the group's value, reason 9.  No other
+# diagonal point qualifies: D2 ataris nothing (White's B2-B1 keeps C2, C1
+# and A1; C4-D4 keeps four liberties).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . O O . . . . .
+  X . X . . . . . .
+  X O . . . . . . .
+  . O . . . . . . .
+call GunMe A3 [0]
+call HaneMore:eyes A3 B4 B4 A5 [me=2]
+call HaneMore:eyes A3 B4 B4 A5 B5 [me=5]
+call SettleNanameAnswer A3 [B4=K:9]
