@@ -40,3 +40,36 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call YoseStoneThink:at D7 [D7=none]
+
+# --- A hane stone that would be left in atari -----------------------------------
+#   call YoseBorderValue:hane-caught P Q   J's stone at P has two of O's
+#       stones diagonal to it with the empty hane point Q between them, but
+#       O's stone at Q would keep one liberty only, so the hane is not read:
+#       A = J's evaluation after J at P alone, as it is; B = O's after O at
+#       P (no atari), counted when B >= -1.  v = A + B stored as (v, 0) when
+#       v >= 2 or v < 0, (0, 5) when v = 1, (0, 0) when v = 0: "P=r/b", then
+#       the hane reading against A ("hane<plain", "hane=plain", "hane>plain")
+
+[endgame-border-hane-stone-left-with-one-liberty-is-not-read]
+# Black's living wall on lines 1 and 2 with H3 and H4 standing on it.  H5
+# touches Black's H4, has empty neighbours G5, H6 and J5, and White's J6
+# and J4 on its right diagonals with J5 between them, empty, legal for
+# Black and no self-atari: White's hane point.  But White's stone at J5
+# would join J6 (J7 Black above it, H6 its other liberty) and J4-J3 (H4,
+# H3 and J2 all Black, J5 its only liberty) into one chain whose only
+# liberty is H6: the hane stone keeps one liberty, so Black's gain is read
+# after H5 alone.
+# White's H5 touches Black's wall at H4 only, which keeps many liberties:
+# no atari.  The hane reading comes out above H5 alone here, so it would
+# have counted for more.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X O . O . X
+  O . . X O . X . O
+  . . X O . O . . .
+  O . O . . X . X O
+  X . . . O X X X O
+  X X X X X X X X X
+  X . X X . X X . X
+call YoseBorderValue:hane-caught H5 J5 [H5=r/b hane>plain]
