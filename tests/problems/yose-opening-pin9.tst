@@ -73,3 +73,32 @@ black to play
   X X X X X X X X X
   X . X X . X X . X
 call YoseBorderValue:hane-caught H5 J5 [H5=r/b hane>plain]
+
+# --- The one-stone point whose sum equals a negative follow-up -------------------
+#   call YoseOneStone V [L M]   (as in generators-more.tst) the point V beside
+#       a single stone: A = J's evaluation after J at V, B = O's after O at
+#       V; with the follow-up L M (J's hane at L after V, O's answer at M)
+#       f = J's evaluation after J at V and L and O at M.  r = A + B, or
+#       min(2r, f) only when r is below f: "V=r/b mark"
+
+[endgame-one-stone-sum-equal-to-a-negative-follow-up-is-kept]
+# White's living wall on lines 8 and 9 with B7 below it, Black's on lines
+# 1 and 2 with the lone B6 high up.  A6 touches only Black's B6 (A7 and A5
+# empty), with White's B7, not dying, on its diagonal.  White's stone at
+# A6, diagonal to B7, belongs with it to White's living group on top (two
+# eyes and more).  Black's B6 then keeps two
+# liberties, B5 and C6; White's hane at B5 (two apart from A6, three empty
+# neighbours) and Black's answer at C6 give the follow-up f.  Here A + B
+# comes out exactly equal to f, both negative: r is not below f, so the
+# sum is stored as it is, not doubled.
+white to play
+  . . . . . . . . .
+  O O O O O O O O O
+  . O . . . . . X .
+  . X . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  X X X X X X X X X
+  X . X X . X X . X
+call YoseOneStone A6 B5 C6 [A6=r/b mark]
