@@ -42,3 +42,37 @@ white to play
   . O . . . . . . .
 call HaneMore:value-own D5 C7 [-1]
 call GunKankei4Utu:only D5 E7 C7 [none]
+
+# --- The hane and cut on A's side ----------------------------------------------------
+# The same knight's move, Black (A's colour) to play, the side beyond E5:
+# F5 two from D5 on D5's line.  Black's trial: Black F6 (the hane), White
+# E6 (the cut), Black E5, White F5, Black G6, White F4.  F6 is Black's
+# point only when, after it, the hane's group (F6-G6) and the group at E5
+# (D5-E5) are both not weak and the cutting stones (F5-F4 or E6-E7) are
+# near death (death level 70 or more).
+
+[knight-trial-hane-group-left-weak]
+# Black's B7 stands beside C7: the far side (C7) has a stone around it and
+# is dropped.  After the trial D5-E5 is not weak and White's E6-E7 is near
+# death, but Black's F6-G6 is weak: no trial point.  The point between two
+# stones a one-space jump apart (G4, beyond F5 from E6) has no stones
+# around it, and F5 is on the fourth line: Black's point is F5, White's
+# point on the side is F5 too; both readings are above zero: F5 is the one
+# candidate, F6 none.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . O . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group E7 F6 F6 E6 E5 F5 G6 F4 [dl=78 weak=1 d70=1 d90=0]
+call HaneMore:group E7 D5 F6 E6 E5 F5 G6 F4 [dl=0 weak=0 d70=0 d90=0]
+call HaneMore:group E7 E6 F6 E6 E5 F5 G6 F4 [dl=82 weak=1 d70=1 d90=0]
+call HaneMore:value-own D5 F5 [15]
+call HaneMore:value D5 F5 [27]
+call GunKankei4Utu:at D5 E7 A1 [F5]
+call GunKankei4Utu:only D5 E7 F6 [none]
