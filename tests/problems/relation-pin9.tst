@@ -76,3 +76,81 @@ call HaneMore:value-own D5 F5 [15]
 call HaneMore:value D5 F5 [27]
 call GunKankei4Utu:at D5 E7 A1 [F5]
 call GunKankei4Utu:only D5 E7 F6 [none]
+
+# --- The large knight's move from outside, near the edge -----------------------------
+# Black's C2-F3 (A = C2 on the second line, B = F3), White's C4 beyond B's
+# line at A's end and White's B3 behind C3, F2 (R6) empty: the ladder
+# reading near the edge.  First White E2, Black D3, White E3, Black E4,
+# White D4, Black F2: the ladder on Black's D3 must work.  Then, from White's
+# E2: Black E3, White D2, Black D3, White C3, Black F2: the ladder on A must
+# work, and White plays its first ladder move.  The candidate's value is a
+# fixed 25 with the bonus Black's evaluation after D3 plus White's reading
+# of E2 E3 D2 D3 C3 F2 and the ladder move: Black's point D3, White's E2.
+
+[ogeima-edge-ladder-on-d3-after-e4]
+# Black's A1 and F1 on the edge.  After the first reading (Black's E4, not
+# E1) White's D2 takes D3 in a ladder (premise board below).  Black's D3
+# reads 16, White's reading with its ladder move B2 reads 28: D3 with the
+# bonus 44.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . O . . . X . . .
+  . . X . . . . . .
+  X . . . . X . . .
+call HaneMore:value-own C2 D3 [16]
+call HaneMore:value C2 E2 E3 D2 D3 C3 F2 B2 [28]
+call Kankei7Utu:ogeima-bonus C2 F3 [D3=44]
+
+[ogeima-edge-ladder-on-d3-after-e4-white]
+# White to play: White's point E2, the same reading, bonus 18 + 26.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . O . . . X . . .
+  . . X . . . . . .
+  X . . . . X . . .
+call HaneMore:value-own C2 D3 [18]
+call HaneMore:value C2 E2 E3 D2 D3 C3 F2 B2 [26]
+call Kankei7Utu:ogeima-bonus C2 F3 [E2=44]
+
+[ogeima-edge-ladder-on-d3-premise]
+# The board after the first reading of the rows above: White's D2 takes
+# Black's D3 in a ladder.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O X . . . .
+  . O . X O X . . .
+  . . X . O X . . .
+  X . . . . X . . .
+ladder D3 [1 D2]
+
+[ogeima-edge-ladder-bonus-far-stone]
+# No stones on the edge, White's J5 far off.  Black's D3 reads 4; White's
+# reading E2 E3 D2 D3 C3 F2 and its ladder move B2 reads 45: D3 with the
+# bonus 49.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . O
+  . . O . . . . . .
+  . O . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own C2 D3 [4]
+call HaneMore:value C2 E2 E3 D2 D3 C3 F2 B2 [45]
+call Kankei7Utu:ogeima-bonus C2 F3 [D3=49]
