@@ -154,3 +154,31 @@ black to play
 call HaneMore:value-own C2 D3 [4]
 call HaneMore:value C2 E2 E3 D2 D3 C3 F2 B2 [45]
 call Kankei7Utu:ogeima-bonus C2 F3 [D3=49]
+
+# --- The cap's ladder reading: the second look ---------------------------------------
+# Black's C5-F6 as in shapes-ogeima-cover3.tst's caps' ladder rows (C5
+# joined by B5; White's caps D4 and F4 with G4; Black's E8, F7, G5; White's
+# F8, G7; White's A5, B4, C4), with White's B7 and Black's D2 and J4 apart.
+# White reads E6, Black E5, White D5.  The first look (Black's D6, White's
+# C6, Black's E7, White takes C5-B5 at B6) reads 2.  The second look: White's
+# F5, Black's D6, White's G6; then either Black's E7 and White takes G5 at
+# H5 (41), or Black's H5 and White takes F6-F7 at E7 (37); the worse for
+# White, 37, is more than the first look: the value at White's E6 is that
+# reading, and White's prepared answer after E6 and Black's E5 is F5.
+
+[ogeima-caps-ladder-second-look-capture-of-b]
+white to play
+  . . . . . . . . .
+  . . . . X O . . .
+  . O . . . X O . .
+  . . . . . X . . .
+  O X X . . . X . .
+  . O O O . O O . X
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call HaneMore:value C5 E6 E5 D5 D6 C6 E7 B6 [2]
+call HaneMore:value C5 E6 E5 F5 D6 G6 E7 H5 [41]
+call HaneMore:value C5 E6 E5 F5 D6 G6 H5 E7 [37]
+call Kankei7Utu:at C5 F6 E6 E6 E5 F5 D6 G6 H5 E7 [E6=r:5]
+call Kankei7Utu:ogeima-prep C5 F6 [E6/E5/F5]
