@@ -45,12 +45,18 @@ std::string BorderGate(const std::vector<Point>& pts)
 // answer: the candidate at P as "P=r/b" ("P=r+1/b" etc. when off, the other
 // candidates by their points), then "hane<plain" or "hane>=plain" (A
 // against H, so that the row shows which reading counted).
+// "YoseBorderValue:hane-caught P Q" reads the same where O's hane stone at
+// Q would keep one liberty only: the hane is not read, and A is J's
+// evaluation after J at P alone; the last word compares the hane reading
+// with it: "hane<plain", "hane=plain" or "hane>plain".
+template <bool HaneCaught>
 std::string BorderHane(const std::vector<Point>& pts)
 {
     if (pts.size() != 2)
         throw std::invalid_argument("the border point wants the point and the hane point");
     const Point p = pts[0], q = pts[1];
-    const int a = ReadingValue(JibunIro, {p, q}), h = ReadingValue(JibunIro, {p});
+    const int withHane = ReadingValue(JibunIro, {p, q}), h = ReadingValue(JibunIro, {p});
+    const int a = HaneCaught ? h : withHane;
     const int b = ReadingValue(AiteIro, {p});
     const int v = a + (b >= -1 ? b : 0);
     const int r = v >= 2 || v < 0 ? v : 0, bonus = v == 1 ? 5 : 0;
@@ -65,12 +71,16 @@ std::string BorderHane(const std::vector<Point>& pts)
         }
         words.push_back(w);
     }
-    words.push_back(a < h ? "hane<plain" : "hane>=plain");
+    if (HaneCaught)
+        words.push_back(withHane < h ? "hane<plain" : withHane == h ? "hane=plain" : "hane>plain");
+    else
+        words.push_back(withHane < h ? "hane<plain" : "hane>=plain");
     return SortedWords(words);
 }
 
 const TProblemRoutineAdd borderGate("YoseBorderValue:gate", BorderGate);
-const TProblemRoutineAdd borderHane("YoseBorderValue:hane", BorderHane);
+const TProblemRoutineAdd borderHane("YoseBorderValue:hane", BorderHane<false>);
+const TProblemRoutineAdd borderHaneCaught("YoseBorderValue:hane-caught", BorderHane<true>);
 
 } // namespace
 } // namespace vorn::test

@@ -13,6 +13,7 @@
 #include "engine/Hyoka.h"
 #include "engine/Koho.h"
 #include "engine/PairAnswer.h"
+#include "engine/Pondering.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
 #include "engine/WeakGun.h"
@@ -24,12 +25,7 @@ namespace {
 // group at V: "yes" or "no".
 std::string Target(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("the entry wants a stone of the group");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    return IsWeakGunTarget(*g) ? "yes" : "no";
+    return IsWeakGunTarget(GroupAt(pts)) ? "yes" : "no";
 }
 
 const TProblemRoutineAdd target("WeakGunThink:target", Target);
