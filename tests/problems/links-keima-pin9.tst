@@ -1,0 +1,45 @@
+# Jump links and knight's-move shapes, ninth set.  Lines and forms as in
+# links-twospace.tst (LinkRoutines.cpp) and links-roles.tst.
+
+[one-space-wedge-stone-behind-corner-tie-white]
+# The position of one-space-wedge-stone-behind-corner-tie in links-roles.tst
+# (Black's jump C5-E5, White's wedge D5-D6, Black's block D4, the corner C4
+# with White B4 behind it), White to play.  White's side: White C4, Black D4
+# (h1, no ladder on D4) against White D4, Black C4 (h3, smaller): White's
+# point is its corner C4, while Black's point is the block D4.  White to
+# play takes White's point C4 at the same value, h0 + h1.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X O . . . . .
+  . . X O X . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto C5 E5 D4 C4 C5 D3 C5 D4 C4 D7 C5 C4 D4 C5 C4 D4 C5 D4 C4 [C4=h0+h1:5]
+
+[uke-outer-point-taken-black]
+# The position of uke-equal-tries (keima-soto-pin.tst: Black's D5-E7,
+# White's F5 beyond E5 and E8 beyond E7, Black's H8 and J1, White's J8) with
+# White's D8 and F6 as well.  In the owner's answer after the hane Mq is E6,
+# Sd is E5, Mp is D6, and the outer point beyond Mq is F6, here White's: no
+# stone of Black's at F4 (Q1), F6 not empty, E5-E6 not the third and second
+# line, so the answer is Mq = E6, and the try of Sd = E5 is made only when
+# F6 is empty (premises: Black's E5 is worth more than E6).  White's D8
+# (Q6) blocks the block at C7 and the point D8 itself; B8 beyond C7 is on the
+# second line.  Black to play proposes E6.
+black to play
+  . . . . . . . . .
+  . . . O O . . X O
+  . . . . X . . . .
+  . . . . . O . . .
+  . . . X . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . X
+call HaneMore:value-own D5 E6 [-2]
+call HaneMore:value-own D5 E5 [3]
+call KeimaSotoHane:at D5 E7 E5 [E6]
