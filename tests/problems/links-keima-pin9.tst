@@ -43,3 +43,70 @@ black to play
 call HaneMore:value-own D5 E6 [-2]
 call HaneMore:value-own D5 E5 [3]
 call KeimaSotoHane:at D5 E7 E5 [E6]
+
+# --- White's stones on both side points, both of White's tries laddered ---------
+# Black's D5-E7 with White's E5 and D7 on both side points; Black's C8 and
+# D8 above D7, C6 beside D6, F5 and E4 around E5 (White's E5 is in atari
+# at E6).  White's tries: D6 leaves D6-D7 with C7 and E6 and the ladder takes
+# it (first move E6); E6 leaves E5-E6 with D6 and F6 and the ladder takes it
+# (first move F6): each laddered try is worth -9, so White's side is -9.
+# Black's tries: D6 answered by White's E6 (-9 for Black), E6 answered by
+# White's D6 (0; White's D6-D7 is then in atari, not a two-liberty ladder,
+# so the answer stands).  Black's side is 0: neither side above 0, no side
+# is raised, and 0 + -9 is not above 0: no candidate, whoever plays.
+
+[ryo-tuke-both-tries-laddered-black]
+black to play
+  . . . . . . . . .
+  . . X X . . . . .
+  . . . O X . . . .
+  . . X . . . . . .
+  . . . X O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own D5 D6 E6 [-9]
+call HaneMore:value-own D5 E6 D6 [0]
+call KeimaTuke:read D5 E7 [none]
+
+[ryo-tuke-both-tries-laddered-white]
+white to play
+  . . . . . . . . .
+  . . X X . . . . .
+  . . . O X . . . .
+  . . X . . . . . .
+  . . . X O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+
+[ryo-tuke-both-tries-laddered-premise-d6]
+# Premise: after White's D6 the ladder takes D6-D7, starting at E6.
+black to play
+  . . . . . . . . .
+  . . X X . . . . .
+  . . . O X . . . .
+  . . X O . . . . .
+  . . . X O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [1 E6]
+
+[ryo-tuke-both-tries-laddered-premise-e6]
+# Premise: after White's E6 the ladder takes E5-E6, starting at F6.
+black to play
+  . . . . . . . . .
+  . . X X . . . . .
+  . . . O X . . . .
+  . . X . O . . . .
+  . . . X O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E6 [1 F6]
