@@ -110,3 +110,74 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 ladder E6 [1 F6]
+
+# --- White's first try laddered, the second not --------------------------------
+# Black's D5-E7 with White's E5 and D7 on both side points; Black's D8 above
+# D7, C6 beside D6 and E4 below E5; White's B6, Black's B3 and F9 away.
+# White's tries: D6 leaves D6-D7 with C7 and E6, and the ladder takes it
+# (premise; first move C7): -9.  E6 leaves E5-E6 with D6, F5 and F6, no
+# ladder: White's E6 answered by Black's D6, worth 0 to White (premise).
+# White's side: 0.  Black's tries: D6 (joined to C6 and D5, no ladder)
+# answered by White's E6, 0 to Black; E6 answered by White's D6, -4 (D6-D7
+# is then in atari, not a two-liberty ladder, so the answer stands).  Black's
+# side: 0.  0 + 0 is not above 0: no candidate, whoever plays.  (White's D6
+# answered by Black's E6 would be worth 4 to White: the laddered try must
+# not be read.)
+
+[ryo-tuke-first-try-laddered-black]
+black to play
+  . . . . . X . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . O X . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value D5 E6 D6 [0]
+call HaneMore:value D5 D6 E6 [4]
+call HaneMore:value-own D5 D6 E6 [0]
+call HaneMore:value-own D5 E6 D6 [-4]
+call KeimaTuke:read D5 E7 [none]
+
+[ryo-tuke-first-try-laddered-white]
+white to play
+  . . . . . X . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . O X . . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:read D5 E7 [none]
+
+[ryo-tuke-first-try-laddered-premise-d6]
+# Premise: after White's D6 the ladder takes D6-D7, starting at C7.
+black to play
+  . . . . . X . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . O X O . . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [1 C7]
+
+[ryo-tuke-first-try-laddered-premise-e6]
+# Premise: after White's E6 no ladder takes E5-E6.
+black to play
+  . . . . . X . . .
+  . . . X . . . . .
+  . . . O X . . . .
+  . O X . O . . . .
+  . . . X O . . . .
+  . . . . X . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E6 [0]
