@@ -181,3 +181,81 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 ladder E6 [0]
+
+# --- Two-space jump, a peep and the reading of the corner exchange -----------------
+# Black's two-space jump C5-F5, White's D6 peeping at the gap D5 (Pg; Og is
+# E5, Op D4 below D5, N = C5, Far = F5, Nc = C4, Q4 = E4); White's G6,
+# Black's H8 and B3.  Q1 (D3), Q2 (C3) and Q3 (E3) are empty.  The push at
+# Q4: after White E4, Black E5, White D5, Black D4 White's E4 group is weak
+# (premise), so no value there.  White's D5, Black's D4: the plain push is
+# worth -7; the knight's move D4-F5 with White's D5 is worth 16; the cut at
+# C4 between D4 and C5 reads nothing (-1).  The corner reading: White E4
+# (A1), Black E5 (A2), White C4 (A3): C4 keeps B4 and C3, Black's D4 is left
+# with D3 alone; Black D3, and C5 (B5, C6) is caught in a ladder starting at
+# B5: White's B5 is worth 40.  Then, with E4 still on the board, Black takes
+# C4 (A3) and White E5 (A2): h1.  The reading is the smaller, h1 (22), above
+# 16, -7 and -1: White's value h1.  Black's D5 is worth h0 (0, not
+# negative; no ladder takes D6).  D5 gets h0 + h1.
+
+[two-space-peep-corner-exchange-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . . . .
+  . . . O . . X . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own C5 D5 [0]
+call HaneMore:value C5 D5 D4 [-7]
+call HaneMore:value C5 D5 D4 E4 C4 E5 [22]
+call HaneMore:value C5 D5 D4 E4 E5 C4 D3 B5 [40]
+call HaneMore:group C5 E4 E4 E5 D5 D4 [dl=78 weak=1 d70=1 d90=0]
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 E4 C4 E5 [D5=s:5]
+
+[two-space-peep-corner-exchange-premise-push]
+# Premises after White's D5 and Black's D4: the knight's move D4-F5 and the
+# cut at C4.
+black to play
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . . . .
+  . . . O . . X . .
+  . . X O . X . . .
+  . . . X . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTukeUtu:value D4 F5 [16]
+call KiriHyoka:cover C4 D4 C5 [-1]
+
+[two-space-peep-corner-exchange-premise-ladder]
+# Premise: after White E4, Black E5, White C4, Black D3 the ladder takes
+# C5, starting at B5.
+black to play
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . . . .
+  . . . O . . X . .
+  . . X O X X . . .
+  . . O X O . . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder C5 [1 B5]
+
+[two-space-peep-corner-exchange-premise-peep]
+# Premise: after Black's D5 no ladder takes White's D6.
+white to play
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . . . .
+  . . . O . . X . .
+  . . X X . X . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [0]
