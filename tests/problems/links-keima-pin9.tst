@@ -188,13 +188,14 @@ ladder E6 [0]
 # Black's H8 and B3.  Q1 (D3), Q2 (C3) and Q3 (E3) are empty.  The push at
 # Q4: after White E4, Black E5, White D5, Black D4 White's E4 group is weak
 # (premise), so no value there.  White's D5, Black's D4: the plain push is
-# worth -7; the knight's move D4-F5 with White's D5 is worth 16; the cut at
-# C4 between D4 and C5 reads nothing (-1).  The corner reading: White E4
+# worth -7; the knight's move D4-F5 with White's D5 (16 read on the board
+# with D5 and D4 standing) stays below h1; the cut at C4 between D4 and C5
+# reads nothing (-1).  The corner reading: White E4
 # (A1), Black E5 (A2), White C4 (A3): C4 keeps B4 and C3, Black's D4 is left
 # with D3 alone; Black D3, and C5 (B5, C6) is caught in a ladder starting at
 # B5: White's B5 is worth 40.  Then, with E4 still on the board, Black takes
 # C4 (A3) and White E5 (A2): h1.  The reading is the smaller, h1 (22), above
-# 16, -7 and -1: White's value h1.  Black's D5 is worth h0 (0, not
+# the knight's move, -7 and -1: White's value h1.  Black's D5 is worth h0 (0, not
 # negative; no ladder takes D6).  D5 gets h0 + h1.
 
 [two-space-peep-corner-exchange-white]
