@@ -260,3 +260,74 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 ladder D6 [0]
+
+# The same shape with White's C7, E7 and F8 above and Black's H8: Black's
+# two-space jump C5-F5, White's D6 peeping at D5, White's G6, Black's B3.
+# The push at Q4 again leaves White's E4 group weak (premise): no value.
+# White's D5, Black's D4: the plain push is worth -6; the
+# knight's move D4-F5 (13 read on the board with D5 and D4 standing) and the
+# cut at C4 (-1) stay below the corner reading.  The corner reading: White
+# E4, Black E5, White C4, Black D3 (D4's last liberty), the ladder on C5
+# from B5 (premise): h1 (14).  The exchange, Black C4 and White E5 with E4
+# standing, is worth 19 to White, more than h1, so the reading is h1.
+# Black's D5: h0 (3; no ladder takes D6).  D5 gets h0 + h1 = s.
+
+[two-space-peep-corner-ladder-smaller-white]
+white to play
+  . . . . . . . . .
+  . . . . . O . X .
+  . . O . O . . . .
+  . . . O . . X . .
+  . . X . . X . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own C5 D5 [3]
+call HaneMore:value C5 D5 D4 [-6]
+call HaneMore:value C5 D5 D4 E4 C4 E5 [19]
+call HaneMore:group C5 E4 E4 E5 D5 D4 [dl=78 weak=1 d70=1 d90=0]
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 E4 E5 C4 D3 B5 [D5=s:5]
+
+[two-space-peep-corner-ladder-smaller-premise-push]
+white to play
+  . . . . . . . . .
+  . . . . . O . X .
+  . . O . O . . . .
+  . . . O . . X . .
+  . . X O . X . . .
+  . . . X . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTukeUtu:value D4 F5 [13]
+call KiriHyoka:cover C4 D4 C5 [-1]
+
+[two-space-peep-corner-ladder-smaller-premise-ladder]
+# Premise: after White E4, Black E5, White C4, Black D3 the ladder takes
+# C5, starting at B5.
+white to play
+  . . . . . . . . .
+  . . . . . O . X .
+  . . O . O . . . .
+  . . . O . . X . .
+  . . X O X X . . .
+  . . O X O . . . .
+  . X . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder C5 [1 B5]
+
+[two-space-peep-corner-ladder-smaller-premise-peep]
+# Premise: after Black's D5 no ladder takes White's D6.
+white to play
+  . . . . . . . . .
+  . . . . . O . X .
+  . . O . O . . . .
+  . . . O . . X . .
+  . . X X . X . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D6 [0]
