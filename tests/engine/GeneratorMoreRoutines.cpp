@@ -33,14 +33,6 @@
 namespace vorn::test {
 namespace {
 
-// v against a formula's value f, written with the formula's letter:
-// "r", "r+2", "r-3".
-std::string Against(char letter, int v, int f)
-{
-    const int d = v - f;
-    return std::string(1, letter) + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
-}
-
 // The evaluation for `scored` after the moves (colour, point) in order,
 // every move taken back.
 int LineValue(int scored, const std::vector<std::pair<int, Point>>& moves)
@@ -75,9 +67,9 @@ std::string CandidatesAgainst(Point p, int r, int b, bool withBonus, bool withRe
         if (Koho.Pt[i] == p) {
             if (label != nullptr)
                 w = label;
-            w += '=' + Against('r', Koho.Value[i], r);
+            w += '=' + Against("r", Koho.Value[i], r);
             if (withBonus)
-                w += '/' + Against('b', Koho.Bonus[i], b);
+                w += '/' + Against("b", Koho.Bonus[i], b);
             if (withReason)
                 w += ':' + std::to_string(static_cast<int>(Koho.Kind[i]));
         }
@@ -186,9 +178,9 @@ std::string ThreeSpaceJump(const std::vector<Point>& pts)
     for (int i = 1; i <= KohoCount; ++i) {
         const Point p = Koho.Pt[i];
         if (p == m)
-            all.push_back("M=" + Against('f', Koho.Value[i], fm));
+            all.push_back("M=" + Against("f", Koho.Value[i], fm));
         else if (p == n)
-            all.push_back("N=" + Against('f', Koho.Value[i], fn));
+            all.push_back("N=" + Against("f", Koho.Value[i], fn));
         else
             all.push_back(GtpVertex(p));
     }
@@ -249,7 +241,7 @@ std::string TwoSpaceJump(const std::vector<Point>& pts)
         std::string w = GtpVertex(Koho.Pt[i]);
         for (const TTry& t : engine)
             if (t.p == Koho.Pt[i])
-                w += '=' + Against('f', Koho.Value[i], t.p == at ? std::max(t.e, v) : t.e);
+                w += '=' + Against("f", Koho.Value[i], t.p == at ? std::max(t.e, v) : t.e);
         all.push_back(w);
     }
     return SortedWords(all);
@@ -460,8 +452,7 @@ std::string Judgement(const std::vector<Point>& pts)
         j = KeiseiHandanCalc();
     }
     Komi = savedKomi;
-    const int d = j - area;
-    return std::string("j=area") + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
+    return Against("j=area", j, area);
 }
 
 const TProblemRoutineAdd judge13("KeiseiHandanCalc:komi6.5", Judgement<13, false>);

@@ -30,8 +30,7 @@ std::string Settle(const std::vector<Point>& pts)
     SikatuSettle(*g);
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i) {
-        const int d = Koho.Value[i] - kati;
-        all.push_back(GtpVertex(Koho.Pt[i]) + "=K" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "") + ':'
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against("K", Koho.Value[i], kati) + ':'
                       + std::to_string(static_cast<int>(Koho.Kind[i])));
     }
     return counts + ' ' + SortedWords(all) + " then:" + std::to_string(static_cast<int>(KohoKind));

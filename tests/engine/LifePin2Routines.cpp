@@ -35,8 +35,7 @@ std::string Pondered(const std::vector<Point>& pts, const char* name, bool halve
     }
     std::vector<std::string> all{"n=" + std::to_string(n)};
     for (int i = 1; i <= KohoCount; ++i) {
-        const int d = Koho.Value[i] - base;
-        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + name + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "")
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against(name, Koho.Value[i], base)
                       + '/' + std::to_string(Koho.Bonus[i]));
     }
     return SortedWords(all);

@@ -30,8 +30,7 @@ std::string WithBonus(const std::vector<Point>& pts)
     Pass(*g);
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i) {
-        const int d = Koho.Value[i] - kati;
-        all.push_back(GtpVertex(Koho.Pt[i]) + "=K" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "") + '/'
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against("K", Koho.Value[i], kati) + '/'
                       + std::to_string(Koho.Bonus[i]) + ':' + std::to_string(static_cast<int>(Koho.Kind[i])));
     }
     return SortedWords(all);
@@ -42,9 +41,8 @@ std::string WithBonus(const std::vector<Point>& pts)
 // value is an evaluation and left out); sorted, "none" when there is none.
 std::string NiDameBonus(const std::vector<Point>& pts)
 {
-    const TGun* g = &GroupAt(pts);
     KohoKind = kkSikatu;
-    KillNiDameRen(*g);
+    KillNiDameRen(GroupAt(pts));
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i)
         all.push_back(GtpVertex(Koho.Pt[i]) + '/' + std::to_string(Koho.Bonus[i]) + ':'

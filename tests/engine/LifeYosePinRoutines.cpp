@@ -35,8 +35,7 @@ std::string WithPrepared(const std::vector<Point>& pts)
     Pass(*g);
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i) {
-        const int d = Koho.Value[i] - kati;
-        all.push_back(GtpVertex(Koho.Pt[i]) + "=K" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : ""));
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against("K", Koho.Value[i], kati));
     }
     for (int i = 1; i <= PreparedTeCount; ++i)
         all.push_back(PreparedTeWord(i));
@@ -65,8 +64,7 @@ std::string AtariPlain(const std::vector<Point>& pts)
             all.push_back(GtpVertex(Koho.Pt[i]));
             continue;
         }
-        const int d = Koho.Value[i] - r;
-        all.push_back(GtpVertex(v) + "=r" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "")
+        all.push_back(GtpVertex(v) + '=' + Against("r", Koho.Value[i], r)
                       + (Koho.Bonus[i] != 0 ? '/' + std::to_string(Koho.Bonus[i]) : std::string()));
     }
     return SortedWords(all);

@@ -534,6 +534,12 @@ std::string SortedWords(std::vector<std::string> all)
     return out.empty() ? "none" : out;
 }
 
+std::string Against(const std::string& name, int v, int ref)
+{
+    const int d = v - ref;
+    return name + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
+}
+
 std::string PreparedTeWord(int i)
 {
     return GtpVertex(PreparedTe.OwnTe[i]) + '/' + GtpVertex(PreparedTe.AiteTe[i]) + '/'

@@ -151,6 +151,8 @@ int ReadingValue(int first, const std::vector<Point>& moves);
 int OneSideValue(int c, const std::vector<Point>& moves);
 // The words of a list, sorted and joined by spaces; "none" when empty.
 std::string SortedWords(std::vector<std::string> all);
+// v against a reference value ref named `name`: "K", "K+2", "K-3".
+std::string Against(const std::string& name, int v, int ref);
 // Prepared answer i (1-based) as one word "D4/E5/F6": the engine's move, the
 // opponent's reply, the engine's answer to it.
 std::string PreparedTeWord(int i);

@@ -23,8 +23,7 @@ std::string Table(int k)
 {
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i) {
-        const int d = Koho.Value[i] - k;
-        all.push_back(GtpVertex(Koho.Pt[i]) + "=K" + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "")
+        all.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against("K", Koho.Value[i], k)
                       + ':' + std::to_string(Koho.Kind[i]));
     }
     return SortedWords(all);

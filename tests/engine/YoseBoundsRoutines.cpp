@@ -77,13 +77,6 @@
 namespace vorn::test {
 namespace {
 
-// "r", "r+2", "r-1": v against the formula's f under the letter.
-std::string Off(char letter, int v, int f)
-{
-    const int d = v - f;
-    return std::string(1, letter) + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
-}
-
 // The words joined by blanks.
 std::string Joined(const std::vector<std::string>& words)
 {
@@ -100,8 +93,8 @@ std::vector<std::string> CandidateWords(Point p, int r, int b)
 {
     std::vector<std::string> words;
     for (int i = 1; i <= KohoCount; ++i)
-        words.push_back(Koho.Pt[i] == p ? GtpVertex(p) + '=' + Off('r', Koho.Value[i], r) + '/'
-                                              + Off('b', Koho.Bonus[i], b)
+        words.push_back(Koho.Pt[i] == p ? GtpVertex(p) + '=' + Against("r", Koho.Value[i], r) + '/'
+                                              + Against("b", Koho.Bonus[i], b)
                                         : GtpVertex(Koho.Pt[i]));
     if (words.empty())
         words.push_back("none");

@@ -19,13 +19,6 @@
 namespace vorn::test {
 namespace {
 
-// "r", "r+2", "r-1": v against the formula's f under the letter.
-std::string Against(char letter, int v, int f)
-{
-    const int d = v - f;
-    return std::string(1, letter) + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
-}
-
 // The atari reading at P on an empty cache: the candidate at P against the
 // expected value r and bonus b, the others by their points.
 std::string AtariReadAgainst(Point p, int r, int bonus)
@@ -36,8 +29,8 @@ std::string AtariReadAgainst(Point p, int r, int bonus)
     YoseCacheClear();
     std::vector<std::string> all;
     for (int i = 1; i <= KohoCount; ++i)
-        all.push_back(Koho.Pt[i] == p ? GtpVertex(p) + '=' + Against('r', Koho.Value[i], r) + '/'
-                                            + Against('b', Koho.Bonus[i], bonus)
+        all.push_back(Koho.Pt[i] == p ? GtpVertex(p) + '=' + Against("r", Koho.Value[i], r) + '/'
+                                            + Against("b", Koho.Bonus[i], bonus)
                                       : GtpVertex(Koho.Pt[i]));
     return SortedWords(all);
 }

@@ -103,13 +103,6 @@ const TProblemRoutineAdd pressAt("JobanKoho:press", PressAt);
 
 // --- The endgame's atari points ---------------------------------------------------------
 
-// A value against the formula's: "r", "r+2", "r-1" (prefix p).
-std::string Against(char p, int v, int r)
-{
-    const int d = v - r;
-    return std::string(1, p) + (d > 0 ? "+" : "") + (d != 0 ? std::to_string(d) : "");
-}
-
 // The candidates that the endgame routine `value` leaves for p, read afresh:
 // "P=r.../bonus" against the formula's r, the bonus as `bonus` writes it.
 std::string YoseRead(void (*value)(Point), Point p, int r, const std::function<std::string(int)>& bonus)
@@ -120,7 +113,7 @@ std::string YoseRead(void (*value)(Point), Point p, int r, const std::function<s
     YoseCacheClear();
     std::vector<std::string> words;
     for (int i = 1; i <= KohoCount; ++i)
-        words.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against('r', Koho.Value[i], r) + '/' + bonus(Koho.Bonus[i]));
+        words.push_back(GtpVertex(Koho.Pt[i]) + '=' + Against("r", Koho.Value[i], r) + '/' + bonus(Koho.Bonus[i]));
     return SortedWords(words);
 }
 
@@ -134,7 +127,7 @@ std::string AtariBothForcing(const std::vector<Point>& pts)
     r += r / 2;
     if (2 * r > c)
         r = c / 2;
-    return YoseRead(YoseAtariValue, pts[0], r, [c](int bonus) { return Against('b', bonus, c); });
+    return YoseRead(YoseAtariValue, pts[0], r, [c](int bonus) { return Against("b", bonus, c); });
 }
 
 std::string LadderSente(const std::vector<Point>& pts)
@@ -162,7 +155,7 @@ std::string NikenRead(const std::vector<Point>& pts)
     WeakGunNiken(*g);
     std::vector<std::string> words;
     for (int i = 1; i <= KohoCount; ++i)
-        words.push_back(GtpVertex(Koho.Pt[i]) + (Koho.Pt[i] == pts[2] ? '=' + Against('r', Koho.Value[i], r) : "")
+        words.push_back(GtpVertex(Koho.Pt[i]) + (Koho.Pt[i] == pts[2] ? '=' + Against("r", Koho.Value[i], r) : "")
                         + ':' + std::to_string(static_cast<int>(Koho.Kind[i])));
     return SortedWords(words);
 }
