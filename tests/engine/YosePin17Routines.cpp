@@ -1,0 +1,67 @@
+// Entries of the problem tables yose-pin17.tst and life-pin17.tst: the
+// follow-up threat that a move leaves behind, read on its own, and the eye
+// value of a group after its owner's move (the premise of the passes that
+// read such a move).
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "board/Gun.h"
+#include "engine/Reading.h"
+#include "engine/Think.h"
+#include "engine/Yose.h"
+
+namespace vorn::test {
+namespace {
+
+// call YoseFollowUp P [L]   the side to move (J) plays P, then the follow-up
+// of the stone at P: the point Q it threatens as "Q=D4" ("Q=none"), then
+// its value f against r = half J's evaluation after J at P and again at L
+// (the row's expected follow-up point, O passing), r = 0 without L: "f=r"
+// ("f=r+2" when off).
+std::string FollowUp(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1 && pts.size() != 2)
+        throw std::invalid_argument("the follow-up wants the move, and the expected follow-up point");
+    const Point p = pts[0];
+    const int r = pts.size() == 2 ? OneSideValue(JibunIro, {p, pts[1]}) / 2 : 0;
+    Point q{};
+    int f = 0;
+    {
+        TYomiTrial t;
+        if (!t.Play(JibunIro, p))
+            throw std::invalid_argument("the move at " + GtpVertex(p) + " is refused");
+        ToruRenMake();
+        f = YoseFollowUp(p, q);
+    }
+    return "Q=" + (q.x == 0 ? std::string("none") : GtpVertex(q)) + " f=" + Against("r", f, r);
+}
+
+const TProblemRoutineAdd followUp("YoseFollowUp", FollowUp);
+
+// call GunMe:after V P   the owner of the group at V plays P on a new level
+// and the board is analysed again: the eye value of the group at P then
+// (the premise of a pass that reads that move).
+std::string MeAfter(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the eye value after a move wants the group and the move");
+    const TGun* g = GunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    TYomiKeep keep;
+    if (!ToruPushPlay(g->GetIsiIro(), pts[1]))
+        throw std::invalid_argument("the move at " + GtpVertex(pts[1]) + " is refused");
+    CurGoban().Analyze();
+    const TGun* h = GunAt(pts[1]);
+    return h == nullptr ? "none" : std::to_string(h->GetMe());
+}
+
+const TProblemRoutineAdd meAfter("GunMe:after", MeAfter);
+
+} // namespace
+} // namespace vorn::test

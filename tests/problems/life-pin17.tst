@@ -1,0 +1,91 @@
+# The settling jump that peeps at eye value 3, the urgent eye pass on a
+# group of two stones, and its border neighbour whose chain keeps exactly
+# two liberties.
+#
+#   call GunMe V   the eye value of the group at V as the analysis gives it
+#   call GunMe:after V P   (yose-pin17.tst entries) the owner of the group
+#       at V plays P and the board is analysed again: the eye value of the
+#       group at P then
+#   call SikatuSettle V   (life-katachi-pin6.tst) the settling patterns
+#       together on the group at V: "me=N kokyu=N", the candidates as
+#       "point=K+d:reason" (K the group's value), then "then:R" the reason
+#       left
+#   call SikatuUrgentMe:at V P...   (generators-roles.tst) the urgent eye
+#       pass on the group at V, its candidates at P... as "P=K+d:reason"
+#       ("P=none")
+
+# --- The jump that peeps runs at eye value 3 ------------------------------------
+
+[settle-all-jump-that-peeps-at-eye-value-three]
+# settle-all-jump-that-peeps-at-eye-value-two (life-katachi-pin6.tst) with
+# White's J1 added in its corner: White's G1-G2-G3-H3-J3 and J1 round H1,
+# H2 and J2, eye value 3 now, one breathing point.  The jump that peeps
+# runs up to eye value 3 and gives E3 at the group's value as before:
+# E3, White's one-space jump from G3 (F2, F3, F4 empty, four empty
+# neighbours), peeps at the gap D3 of Black's D4-D2, and White E3 with the
+# cut at D3 takes the lower left as eye space (eye value 4 or more); when
+# Black connects at D3 instead, White E2 closes the area E1-F2 beside the
+# corner: two eyes.  The lone stone pattern runs too (eye value 3) but no
+# White stone is in atari; no other pattern finds a point.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X X X X X X
+  . . . X . . . . .
+  . . . . . . O O O
+  . . . X . . O . .
+  . . . . . . O . O
+call GunMe G3 [3]
+call SikatuSettle G3 [me=3 kokyu=1 E3=K:9 then:9]
+
+# --- The urgent eye pass: two stones are enough -----------------------------------
+
+[urgent-eye-two-stone-group]
+# White's A2-B2 on the second line in the corner, Black's lone C4 above:
+# a group of two stones (the least the pass takes), eye value 3, no chain
+# in atari beside it and no relation move for it.  C2, beside B2 at the
+# edge of the group's corner region, has area value 0, no Black neighbour,
+# exactly three empty neighbours (C1, D2, C3) and is off the edge: White
+# plays it, its chain A2-B2-C2 keeps many liberties and the group's eye
+# value becomes 4: C2 at the group's value, no more (C2 is no atari point
+# for Black: A2-B2 has five liberties).
+# C1 on the first line has no Black neighbour but lies on the edge: no
+# candidate there.  The relation answers run first and the pass adds under
+# the reason they left (5).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  O O . . . . . . .
+  . . . . . . . . .
+call GunMe A2 [3]
+call GunMe:after A2 C2 [4]
+call SikatuUrgentMe:at A2 C1 C2 [C1=none C2=K:5]
+
+# --- The urgent eye pass: a border neighbour left with two liberties -------------
+
+[urgent-eye-border-neighbour-with-two-liberties]
+# White's A2-B2-C2-D2 on the second line over the region A1-D1, Black's
+# lone F1 on the first line.  E1, beside the region's end D1, has area
+# value 0 and one Black neighbour (F1), so the pass reads White's E1: its
+# stone touches none of White's (D2 is diagonal) and keeps exactly two
+# liberties, D1 and E2.  A chain of exactly two liberties gives no
+# candidate, though the group's eye value after E1 is 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O . . . . .
+  . . . . . X . . .
+call GunMe:after A2 E1 [5]
+call SikatuUrgentMe:at A2 E1 [E1=none]
