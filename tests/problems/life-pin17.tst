@@ -89,3 +89,32 @@ black to play
   . . . . . X . . .
 call GunMe:after A2 E1 [5]
 call SikatuUrgentMe:at A2 E1 [E1=none]
+
+# --- The saving extension wants eye value 3 ---------------------------------------
+#   call SikatuSkip:gates V   (life-yose-pin4.tst) the test that spares the
+#       group at V the life-and-death reading, on an empty candidate table:
+#       "stones=S me=M kokyu=K" (the premises), then "skip" or "read"
+
+[skip-gates-extension-that-keeps-eye-value-two-read]
+# Black's A2-B2-C2 on the second line with B3 above and B1 below it, White's
+# C5-D5 above, E2 and H2 to the right, White to play.  Black's group: five
+# stones, eye value 2, one breathing point: D3, diagonal to C2, on the third
+# line with no stone beside it (B5, a jump from B3, touches White's C5, and
+# D4, a knight's move from C2, touches D5: no breathing points).  Black's D3
+# leaves the eye value at 2: an extension saves the group only when it
+# brings the eye value to 3 or more, so it is no saving extension.  The
+# other tests find nothing either (no saving candidate in the empty table,
+# no liberty move, no relation move, one breathing point, and D3 is not on
+# the second line): read.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  X X X . O . . O .
+  . X . . . . . . .
+call GunMe:after A2 D3 [2]
+call SikatuSkip:gates A2 [stones=5 me=2 kokyu=1 read]

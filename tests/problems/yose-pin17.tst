@@ -111,3 +111,44 @@ black to play
 status F5 [alive]
 status D4 [alive]
 call YoseOneStone E5 F6 F4 [E5=r/b mark]
+
+# --- The ladder trap answers 1 ---------------------------------------------------
+#   call YoseSichoTrap P   the side to move plays P, then the trap test of its
+#       stone: its answer as a number (1 a trap, 0 none), then the
+#       candidates it left ("P=0/1", "none")
+
+[endgame-ladder-trap-answers-one]
+# The position of endgame-ladder-trap-of-a-two-liberty-stone
+# (generators-cover.tst): Black's E5 between White's D5 and E6, with White's
+# D4 below D5, keeps F5 and E4.  White's F5 leaves E5 in atari; Black's
+# escape at E4 gives E5-E4 the two liberties F4 and E3, and the ladder
+# catches it on the open board: a trap.  The test answers 1 and, Black
+# being the side to move, leaves E5 at (0, 1).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSichoTrap E5 [1 E5=0/1]
+
+[endgame-ladder-trap-answers-zero]
+# The same without White's D4: Black's escape at E4 after White's F5 gives
+# E5-E4 the three liberties D4, E3 and F4, no ladder; White's E4 instead is
+# answered at F5 with three liberties.  No trap: the test answers 0 and
+# leaves no candidate.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call YoseSichoTrap E5 [0 none]
