@@ -1,7 +1,8 @@
 # The endgame's one-stone point beside its own dead stone on the left, the
 # border value of a point the opponent may not enter, the follow-up threat
-# that a move leaves behind, and the one-stone hane at the chain's first
-# liberty.
+# that a move leaves behind, the one-stone hane at the chain's first
+# liberty, the stone scan's colour of the one stone and the ladder trap's
+# answer.
 #
 #   call YoseOneStone V [L M]   (as in generators-more.tst) the point V
 #       beside a single stone: A = J's evaluation after J at V, B = O's
@@ -111,6 +112,38 @@ black to play
 status F5 [alive]
 status D4 [alive]
 call YoseOneStone E5 F6 F4 [E5=r/b mark]
+
+# --- The scan of the points beside one stone: the stone's colour -----------------
+#   call YoseStoneThink:at V...   (life-yose-pin4.tst) the scan of the points
+#       beside one or two stones alone: each V as "V" with a candidate
+#       there, "V=none" without, ":mark" when marked dealt with
+#   call GunMe:after V P   (as in life-pin17.tst) the owner of the group at V
+#       plays P: the eye value of the group at P then
+
+[endgame-stone-scan-takes-the-colour-of-the-one-stone]
+# The position of endgame-one-stone-two-stones-on-the-edge
+# (generators-branches.tst): Black's lone E2 beside White's lone D2 on the
+# second line, Black to play.  E1 touches one stone, Black's E2: it is read
+# with Black as the stone's colour, so it wants a White stone on a
+# diagonal, and White's D2 is there, alive.  Black's E1 joins E2 (eye value
+# 4): a candidate, and E1 is marked.  D1 touches one stone, White's D2: it
+# is read with White as the stone's colour and wants a Black stone on a
+# diagonal: Black's E2.  Black's D1 joins E2 by the diagonal (eye value 6):
+# a candidate, marked.  F2 touches only Black's E2 and has no White stone
+# on a diagonal: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+call GunMe:after E2 E1 [4]
+call GunMe:after E2 D1 [6]
+call YoseStoneThink:at D1 E1 F2 [D1:mark E1:mark F2=none]
 
 # --- The ladder trap answers 1 ---------------------------------------------------
 #   call YoseSichoTrap P   the side to move plays P, then the trap test of its
