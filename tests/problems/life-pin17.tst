@@ -118,3 +118,40 @@ white to play
   . X . . . . . . .
 call GunMe:after A2 D3 [2]
 call SikatuSkip:gates A2 [stones=5 me=2 kokyu=1 read]
+
+# --- The pass leaves a group of death level 0 alone ---------------------------------
+#   call GunDeathLevel V   (life-sikatu-pin6.tst) the group's death level as
+#       the analysis gives it: "level=L", "weak" when weak, then its
+#       breathing points
+#   call SikatuMeShape V   (generators.tst) the eye-shape pass on the group
+#       at V: its candidates ("none")
+#   call SikatuThink:pass V   (life-sikatu-pin6.tst) the life-and-death pass
+#       over every group: its candidates as "P=K+d:R" against the value K
+#       of the group at V; "none"
+
+[pass-leaves-eye-value-three-at-death-level-zero]
+# White's C6-D5-D3 in open ground, White to play: three stones, eye value
+# 3, death level 0 with 13 breathing points (fewer than 14).  Settled by
+# itself it would take the wide extension G3 (a two-space jump from D3 on
+# the third line, all round it empty, eye value 9 after it), but the pass
+# leaves a group of eye value below 4 alone when its death level is 0.
+# Black's A4 with C2-D2 has eye value 5: only the eye-shape pass runs on
+# it, and it finds no half eye to make use of.  The lone stones G7 and H5
+# are single stones: left alone.  No candidate.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . O . . . . . .
+  . . . O . . . O .
+  X . . . . . . . .
+  . . . O . . . . .
+  . . X X . . . . .
+  . . . . . . . . .
+call GunMe C6 [3]
+call GunDeathLevel C6 [level=0 B5 B7 C4 C8 D7 D8 E4 E6 E7 F3 F4 F5 F6]
+call GunMe:after C6 G3 [9]
+call SikatuSettle C6 [me=3 kokyu=13 G3=K+1:32 then:9]
+call GunMe C2 [5]
+call SikatuMeShape C2 [none]
+call SikatuThink:pass C6 [none]
