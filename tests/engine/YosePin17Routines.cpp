@@ -85,5 +85,27 @@ std::string MeAfter(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd meAfter("GunMe:after", MeAfter);
 
+// call GunMe:capture V P Q [R]   the owner of the group at V plays P and then
+// Q (an atari and the capture that follows it), the other colour runs out
+// at R when given, and the board is analysed again: the eye value of the
+// group at P then.
+std::string MeAfterCapture(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3 && pts.size() != 4)
+        throw std::invalid_argument("the capture line wants the group, two moves and the run-out");
+    const TGun* g = GunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
+    const int own = g->GetIsiIro();
+    TYomiKeep keep;
+    if (!ToruPushPlay(own, pts[1]) || !ToruPlay(own, pts[2]) || (pts.size() == 4 && !ToruPlay(Aite(own), pts[3])))
+        throw std::invalid_argument("a move of the capture line is refused");
+    CurGoban().Analyze();
+    const TGun* h = GunAt(pts[1]);
+    return h == nullptr ? "none" : std::to_string(h->GetMe());
+}
+
+const TProblemRoutineAdd meAfterCapture("GunMe:capture", MeAfterCapture);
+
 } // namespace
 } // namespace vorn::test

@@ -155,3 +155,35 @@ call SikatuSettle C6 [me=3 kokyu=13 G3=K+1:32 then:9]
 call GunMe C2 [5]
 call SikatuMeShape C2 [none]
 call SikatuThink:pass C6 [none]
+
+# --- The liberty in the atari map: the other chain runs out first -----------------
+#   call GunMe:capture V P Q [R]   (yose-pin17.tst entries) the owner of the
+#       group at V plays P and Q, the other colour runs out at R when given:
+#       the eye value of the group at P then
+#   call SettleAtariDame V   (generators.tst) the settling pattern of the
+#       liberty in the atari map on the group at V: its candidates as
+#       "point=K+d:reason" ("none")
+
+[settle-liberty-capture-lets-the-other-chain-run-out]
+# White's E3-E2-E1 with C3, Black's D4 above and F2 beside, Black's C2, B1
+# and D1 in the corner, White to play.  D2, a liberty of White's group, is
+# no self-atari for White (it joins E2) and is marked in White's atari map:
+# it ataris Black's D1, left with C1.  White plays D2 and captures D1 at
+# C1; that leaves Black's C2 in atari beside C1 (its last liberty B2, as
+# C3 and D2 are White's), so Black's extension at B2 is played too: B2-C2
+# joins B1 and keeps A1, A2 and B3.  The group's eye value is then 3,
+# below 4 (it would be 4 had Black not run out), so the pattern stops
+# there: no candidate.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . O . . . .
+  . . X . O X . . .
+  . X . X O . . . .
+call GunMe:capture E3 D2 C1 B2 [3]
+call GunMe:capture E3 D2 C1 [4]
+call SettleAtariDame E3 [none]
