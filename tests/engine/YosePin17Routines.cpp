@@ -1,7 +1,8 @@
 // Entries of the problem tables yose-pin17.tst and life-pin17.tst: the
 // follow-up threat that a move leaves behind, read on its own, the ladder
-// trap's answer as a number, and the eye value of a group after its
-// owner's move (the premise of the passes that read such a move).
+// trap's answer as a number, the eye value of a group after its owner's
+// moves and the moves of a ladder (the premises of the passes that read
+// such moves).
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -11,6 +12,8 @@
 #include "board/Diagram.h"
 #include "board/Goban.h"
 #include "board/Gun.h"
+#include "board/Ren.h"
+#include "board/Sicho.h"
 #include "engine/Reading.h"
 #include "engine/Think.h"
 #include "engine/Yose.h"
@@ -106,6 +109,27 @@ std::string MeAfterCapture(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd meAfterCapture("GunMe:capture", MeAfterCapture);
+
+// call Ladder:moves V   the ladder against the chain at V on the game board:
+// "caught" and the moves the ladder reading stored, in order, or "free"
+// when the ladder does not catch it (the premise of a pass that plays the
+// ladder's first moves).
+std::string LadderMoves(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the ladder wants one point");
+    if (GobanLv[0]->RenList.RenAtPt(pts[0]) == nullptr)
+        throw std::invalid_argument("no chain at " + GtpVertex(pts[0]));
+    if (SichoCheck(pts[0]) != 1)
+        return "free";
+    TRen* r = GobanLv[0]->RenList.RenAtPt(pts[0]);
+    std::string out = "caught";
+    for (int i = 1; i <= r->SichoCount(); ++i)
+        out += ' ' + GtpVertex(r->SichoTe(i));
+    return out;
+}
+
+const TProblemRoutineAdd ladderMoves("Ladder:moves", LadderMoves);
 
 } // namespace
 } // namespace vorn::test

@@ -187,3 +187,35 @@ white to play
 call GunMe:capture E3 D2 C1 B2 [3]
 call GunMe:capture E3 D2 C1 [4]
 call SettleAtariDame E3 [none]
+
+# --- The ladder in the region: three moves are enough -------------------------------
+#   call Ladder:moves V   (yose-pin17.tst entries) the ladder against the
+#       chain at V: "caught" and the moves the ladder reading stored, or
+#       "free"
+#   call SettleSichoInJi V   (generators.tst) the settling ladder on an
+#       attacker stone inside the group's region, on the group at V
+
+[settle-ladder-of-three-moves-in-the-region]
+# Black's A3-E3 with A2, E2 and E1 encloses A1-D2 (eye value 4), where
+# White has A1, B2 and C1-D1, White to play.  White's B2 (liberties B1 and
+# C2) is caught by a ladder of exactly three moves: Black's B1 captures A1
+# but keeps only the liberty A1 (a self-atari, as the pattern wants), White
+# extends at C2 (B2-C2-C1-D1 with D2 its last liberty), Black captures at
+# D2.  After those three moves Black holds the whole corner (eye value 4
+# or more): the ladder's first move B1 is proposed at the group's value,
+# reason 9.  White's A1, already in atari, has no three-move ladder, and
+# C1-D1 (three liberties) escapes.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O . . . .
+  X X X X X O . . .
+  X O . . X O . . .
+  O . O O X O . . .
+call GunMe E3 [4]
+call Ladder:moves B2 [caught B1 C2 D2]
+call Ladder:moves C1 [free]
+call SettleSichoInJi E3 [B1=K:9]
