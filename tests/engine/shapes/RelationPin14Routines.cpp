@@ -1,0 +1,62 @@
+// Entries of tests/problems/relation-pin14.tst: the stage of the relation
+// moves of groups at a given count, and the size of a region after a move.
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Goban.h"
+#include "board/Jisho.h"
+#include "engine/Koho.h"
+#include "engine/Reading.h"
+#include "engine/shapes/GunKankei.h"
+
+namespace vorn::test {
+namespace {
+
+// "GunKankeiThink:nN": the stage with the count N (no points).  Answers the
+// best candidate it left as "value/bonus" (the largest value x 10 + bonus),
+// then "chosen" when the stage chose a point, else "none".
+template <int N>
+std::string StageAtCount(const std::vector<Point>& pts)
+{
+    if (!pts.empty())
+        throw std::invalid_argument("the stage takes no points");
+    Point out;
+    GunKankeiThink(N, out);
+    GunKankeiReset();
+    int best = 0;
+    for (int i = 1; i <= KohoCount; ++i)
+        if (best == 0 || Koho.Score(i) > Koho.Score(best))
+            best = i;
+    const std::string top =
+        best == 0 ? "empty" : std::to_string(Koho.Value[best]) + '/' + std::to_string(Koho.Bonus[best]);
+    return top + (out == Point() ? " none" : " chosen");
+}
+
+// "JiSize:after A P M": the colour of the stone at A plays M, the board is
+// analysed, and the answer is the number of points of the region at P
+// ("0" when P lies in no region); the move is taken back.
+std::string RegionSizeAfter(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3)
+        throw std::invalid_argument("JiSize:after wants A, the point and the move");
+    const int c = CurGoban().GetIroPt(pts[0]);
+    if (c != kKuro && c != kSiro)
+        throw std::invalid_argument("A holds no stone");
+    TYomiKeep keep;
+    if (!ToruPlay(c, pts[2]))
+        throw std::invalid_argument("the move is refused");
+    TGoban& b = CurGoban();
+    b.Analyze();
+    const TJi* ji = b.JiList.GetJiAt(pts[1]);
+    return std::to_string(ji == nullptr ? 0 : ji->GetJisu());
+}
+
+const TProblemRoutineAdd stageAt27("GunKankeiThink:n27", StageAtCount<27>);
+const TProblemRoutineAdd stageAt28("GunKankeiThink:n28", StageAtCount<28>);
+const TProblemRoutineAdd regionSizeAfter("JiSize:after", RegionSizeAfter);
+
+} // namespace
+} // namespace vorn::test
