@@ -50,7 +50,7 @@ black to play
   . . . . . . . . . . . . .
 call GunKankeiThink:n28 [25/27 none]
 
-# --- The one-space jump's far point in a region of 70 points -----------------------
+# --- The one-space jump's far point in a region of 70 points ------------------
 # Black's H10 and White's K10-L10 on 19x19, a one-space jump H10-J10-K10.
 # The lower side: Q = J8 two lines below the gap, QA = H8 below Black's
 # stone, QB = K8 below White's.  No stone around J8, no White stone around
@@ -118,7 +118,7 @@ call JiSize:after H10 H8 J8 [71]
 call HaneMore:value-own H10 J8 [12]
 call GunKankei3Utu:pin-far H10 K10 J8 K8 H10 J8 [J8=a*4/3+b:18]
 
-# --- The second look along the sides of an adjacent pair -----------------------------
+# --- The second look along the sides of an adjacent pair ----------------------
 # White's D2 (A) against Black's E2 (B) on the second line, White's D4 two
 # lines out beside D2.  The main reading of the upper side stops at once
 # (the point two out from D2, D4, is taken; the lower side is on the first
@@ -145,3 +145,63 @@ black to play
   . . . O X . . . .
   . . . . . . . . .
 call GunKankei1Utu:at D2 E2 J9 [E3]
+
+# --- The diagonal relation: a reading of exactly 0 ----------------------------
+# "GunKankei2Utu:pin-side A B P K... A S...": Black's moves K..., White's
+# S..., each alone (the other colour passing), scored for the mover; r is
+# the sum, halved only when one colour's value is below 0.
+
+[diagonal-white-knight-reads-zero]
+# White's E4 (A, with E3-F3 below it) and Black's D5 diagonal to it, White
+# to play; White's B5-B6 on the left.  Crossing D4, the point diagonal to it
+# away from both stones is C3: empty, on the third line, nothing around it;
+# beyond C4 from C3 (C5) is not White, beyond D3 from C3 (E3) is not Black.
+# Black (D5 has four liberties): the knight's move C3, White's push D4,
+# then the block: D4 is a stone, so Black's block is C4 and White's
+# extension C5, which joins B5-B6 with liberties to spare, and the pushing
+# stone D4 joins E4-E3-F3: no ladder.  So Black plays the block C4 (E3,
+# beyond E4 from E5, is a stone), and E4's chain has more than two
+# liberties: Black's reading is C4 alone, 28; its group (death level 43)
+# is not near death by the 70 rule (no division by 4).  White (E3 behind
+# E4 is taken, so no block at the crossing): the knight's move C3,
+# Black's push D4, White's block D3 and Black's extension at E3, which is
+# White's stone: refused, so the pushing stones count as caught and
+# White's point is C3, its reading C3 alone: exactly 0.  Neither reading
+# is below 0: no halving, C3 (White's point) is worth 28 + 0 = 28.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . O . X . . . . .
+  . . . . O . . . .
+  . . . . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value E4 C4 [28]
+call HaneMore:value-own E4 C3 [0]
+call HaneMore:group E4 C4 C4 [dl=43 weak=1 d70=0 d90=0]
+call GunKankei2Utu:pin-side E4 D5 C3 C4 E4 C3 [C3=r:18]
+
+[diagonal-readings-summing-to-zero]
+# The same shape with White's F7 and Black's G7 added far up, White to
+# play.  The crossing E5 is not read: F7 stands around its point F6.
+# Crossing D4 the moves are as before: Black's reading is its block C4
+# alone and White's its knight's move C3 alone, and Black's C4 group is not
+# near death by the 70 rule.  Here Black's C4 reads 26 and White's C3
+# reads -27: the sum -1, halved toward zero since White's reading is below
+# 0, is exactly 0; a value of 0 is not above 0, so nothing is added at C3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O X . .
+  . O . . . . . . .
+  . O . X . . . . .
+  . . . . O . . . .
+  . . . . O O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value E4 C4 [26]
+call HaneMore:value-own E4 C3 [-27]
+call HaneMore:group E4 C4 C4 [dl=59 weak=1 d70=0 d90=0]
+call GunKankei2Utu:pin-side E4 D5 C3 C4 E4 C3 [none]
