@@ -205,3 +205,37 @@ call HaneMore:value E4 C4 [26]
 call HaneMore:value-own E4 C3 [-27]
 call HaneMore:group E4 C4 C4 [dl=59 weak=1 d70=0 d90=0]
 call GunKankei2Utu:pin-side E4 D5 C3 C4 E4 C3 [none]
+
+# --- The knight's move: the other colour's reading of exactly 0 -----------------------
+# "GunKankei4Utu:only A B P M... A N...": the candidate of the knight's
+# move on (A, B) at P, its value against M... (the other colour's reading)
+# plus N... (A's colour's): "r", or "r/4" when halved twice.
+
+[knight-edge-white-reading-zero]
+# 9x9, Black's B8-B7 (A is B8) and White's D9 on the edge, a knight's move
+# apart; Black's G7 far off, Black to play.  Behind B8 on its line (A8) no
+# White stone, behind D9 on its line (E9) no Black one.  The side beyond B8
+# (E would be off the board) is dropped; the side beyond D9: B9 is empty,
+# E = D7 is empty, on the third line, with nothing around it.  Black's
+# point is D7 (D7 is not two from B8 on a line).  White's point: D7 is two
+# from D9 on a line, but White is not the engine (no trial), E6 has no two
+# White stones around it, and D7 is not on the second line: D7.  Black's
+# D7 leaves its group neither near death by the 90 rule nor by the 70 rule
+# (no halving for it); White's reading of D7 is exactly 0, which is not
+# below 0: the side is kept.  The engine's group has two stones against
+# White's lone stone: the sum 15 + 0 is halved twice (toward zero), 3, at
+# D7.
+black to play
+  . . . O . . . . .
+  . X . . . . . . .
+  . X . . . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value B8 D7 [0]
+call HaneMore:value-own B8 D7 [15]
+call HaneMore:group D9 D7 D7 [dl=0 weak=0 d70=0 d90=0]
+call GunKankei4Utu:only B8 D9 D7 D7 B8 D7 [D7=r/4:18]
