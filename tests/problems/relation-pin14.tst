@@ -206,7 +206,7 @@ call HaneMore:value-own E4 C3 [-27]
 call HaneMore:group E4 C4 C4 [dl=59 weak=1 d70=0 d90=0]
 call GunKankei2Utu:pin-side E4 D5 C3 C4 E4 C3 [none]
 
-# --- The knight's move: the other colour's reading of exactly 0 -----------------------
+# --- The knight's move: the other colour's reading of exactly 0 -----------------
 # "GunKankei4Utu:only A B P M... A N...": the candidate of the knight's
 # move on (A, B) at P, its value against M... (the other colour's reading)
 # plus N... (A's colour's): "r", or "r/4" when halved twice.
