@@ -239,3 +239,55 @@ call HaneMore:value B8 D7 [0]
 call HaneMore:value-own B8 D7 [15]
 call HaneMore:group D9 D7 D7 [dl=0 weak=0 d70=0 d90=0]
 call GunKankei4Utu:only B8 D9 D7 D7 B8 D7 [D7=r/4:18]
+
+# --- The two-space jump on the second line -----------------------------------------
+# "GunKankei6Utu:pin A B X F...": every candidate of the two-space jump on
+# (A, B) by its point, the one at X with its value against the formula F
+# (r: the sum of the terms, each read with its opening stone's colour
+# first); a bonus the value does not explain follows as "/b".
+
+[niken-second-line-gap-next-to-b]
+# 9x9, Black's C2 and White's F2, both on the second line, a two-space jump
+# (gaps D2 next to C2 and E2 next to F2), Black to play.  Each gap has
+# three empty neighbours.  After both sides (the lower one lies on the
+# first line; the upper one, D3 and E3, gives its own candidates), the
+# second-line rule: Black's reading of E2 (12) plus White's of D2 (28) is
+# 40, times 8 div 10 is 32 (r - 8), added at E2 (Black is A's colour and
+# the engine) with no bonus of its own.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . O . . .
+  . . . . . . . . .
+call HaneMore:value-own C2 E2 [12]
+call HaneMore:value C2 D2 [28]
+call GunKankei6Utu:pin C2 F2 E2 C2 E2 F2 D2 [C4 D3 D4 E2=r-8:18 E3]
+
+[group-contact-side-try-beside-a]
+# 9x9, Black's C7 (A) under White's C8 (B) in a column, White's E9 far up to
+# the right and Black's A4 far down, Black to play.  The main reading: on the
+# right D8 is on the second line, on the left B7 is: both sides stop.  The
+# second look along the column from C6 (behind A) to C9 (behind B): the left
+# strip has B7 on the second line; the right one has D7 and D8 empty and D7 on
+# the third line, with one, two and three lines out D6-E6-F6 (at C6),
+# D7-E7-F7, D8-E8-F8 and D9-E9-F9 (at C9).  No pair of stones across it and no
+# stone of the wrong colour behind either end.  White's E9 two lines out behind
+# B is a White stone on B's side; no Black stone one, two or three lines out
+# beside or behind A (D6, E7, E6, F7, F6): the point one line out beside
+# Black's stone, D7, is the try.
+black to play
+  . . . . O . . . .
+  . . O . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunKankei1Utu:at C7 C8 J9 [D7]
