@@ -206,7 +206,7 @@ call HaneMore:value-own E4 C3 [-27]
 call HaneMore:group E4 C4 C4 [dl=59 weak=1 d70=0 d90=0]
 call GunKankei2Utu:pin-side E4 D5 C3 C4 E4 C3 [none]
 
-# --- The knight's move: the other colour's reading of exactly 0 -----------------
+# --- The knight's move: the other colour's reading of exactly 0 ---------------
 # "GunKankei4Utu:only A B P M... A N...": the candidate of the knight's
 # move on (A, B) at P, its value against M... (the other colour's reading)
 # plus N... (A's colour's): "r", or "r/4" when halved twice.
@@ -240,7 +240,7 @@ call HaneMore:value-own B8 D7 [15]
 call HaneMore:group D9 D7 D7 [dl=0 weak=0 d70=0 d90=0]
 call GunKankei4Utu:only B8 D9 D7 D7 B8 D7 [D7=r/4:18]
 
-# --- The two-space jump on the second line -----------------------------------------
+# --- The two-space jump on the second line ------------------------------------
 # "GunKankei6Utu:pin A B X F...": every candidate of the two-space jump on
 # (A, B) by its point, the one at X with its value against the formula F
 # (r: the sum of the terms, each read with its opening stone's colour
