@@ -291,3 +291,41 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunKankei1Utu:at C7 C8 J9 [D7]
+
+# --- The one-space jump of a weak group ---------------------------------------
+
+[jump-weak-own-group-stays-beside-a]
+# 13x13, Black's G5 (A) and White's G7 (B), a one-space jump over G6 in a
+# column, Black to play; White's H5, K5, K6 and G3 press on G5 (with
+# Black's G9, K10, E1 and White's G11, H11 further off).  Black's group at
+# G5 is weak (the premise), White's at G7 is not.  The right side (Q =
+# J6) has White stones around J6: skipped.  The left side: Q = E6, QA =
+# E5, QB = E7, all on the fifth line; no stone around E6, no White stone
+# around E5, no Black one around E7.  Black is the engine, its group is
+# weak and no Black stone stands around E5: Black does not reach out to
+# Q; it plays E5 beside its stone (reading 9).  White (not the engine's
+# colour, its group not weak, no White stone touching E7) reaches out to
+# E6, after which E7 is on White's side of the area map: White's point E6
+# (reading 6).  9 + 6 = 15, below the cap, no halving (neither group is a
+# large one against a lone stone): E5 is worth 15.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . O O . . . . .
+  . . . . . . . . . X . . .
+  . . . . . . X . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . O . . . . . .
+  . . . . . . . . . O . . .
+  . . . . . . X O . O . . .
+  . . . . . . . . . . . . .
+  . . . . . . O . . . . . .
+  . . . . . . . . . . . . .
+  . . . . X . . . . . . . .
+call HaneMore:group G7 G5 [dl=67 weak=1 d70=0 d90=0]
+call HaneMore:group G5 G7 [dl=0 weak=0 d70=0 d90=0]
+call AreaMap:after G7 E7 E6 [white]
+call HaneMore:value-own G5 E5 [9]
+call HaneMore:value G5 E6 [6]
+call GunKankei3Utu:values G5 G7 [15]
+call GunKankei3Utu:pin-far G5 G7 E5 E6 G5 E5 [E5=a+b:18]

@@ -1,5 +1,6 @@
 // Entries of tests/problems/relation-pin14.tst: the stage of the relation
-// moves of groups at a given count, and the size of a region after a move.
+// moves of groups at a given count, and the size of a region and the area
+// map after a move.
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -8,6 +9,7 @@
 
 #include "board/Goban.h"
 #include "board/Jisho.h"
+#include "board/KuuIsi.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/shapes/GunKankei.h"
@@ -38,10 +40,13 @@ std::string StageAtCount(const std::vector<Point>& pts)
 // "JiSize:after A P M": the colour of the stone at A plays M, the board is
 // analysed, and the answer is the number of points of the region at P
 // ("0" when P lies in no region); the move is taken back.
-std::string RegionSizeAfter(const std::vector<Point>& pts)
+// "AreaMap:after A P M": the same move, then the area value at P by its
+// sign: "black" (Black's side), "white" or "neutral" (0).
+template <bool Region>
+std::string AfterMove(const std::vector<Point>& pts)
 {
     if (pts.size() != 3)
-        throw std::invalid_argument("JiSize:after wants A, the point and the move");
+        throw std::invalid_argument("a reading after a move wants A, the point and the move");
     const int c = CurGoban().GetIroPt(pts[0]);
     if (c != kKuro && c != kSiro)
         throw std::invalid_argument("A holds no stone");
@@ -50,13 +55,18 @@ std::string RegionSizeAfter(const std::vector<Point>& pts)
         throw std::invalid_argument("the move is refused");
     TGoban& b = CurGoban();
     b.Analyze();
-    const TJi* ji = b.JiList.GetJiAt(pts[1]);
-    return std::to_string(ji == nullptr ? 0 : ji->GetJisu());
+    if (Region) {
+        const TJi* ji = b.JiList.GetJiAt(pts[1]);
+        return std::to_string(ji == nullptr ? 0 : ji->GetJisu());
+    }
+    const int a = GetAreaMap(pts[1]);
+    return a > 0 ? "black" : a < 0 ? "white" : "neutral";
 }
 
 const TProblemRoutineAdd stageAt27("GunKankeiThink:n27", StageAtCount<27>);
 const TProblemRoutineAdd stageAt28("GunKankeiThink:n28", StageAtCount<28>);
-const TProblemRoutineAdd regionSizeAfter("JiSize:after", RegionSizeAfter);
+const TProblemRoutineAdd regionSizeAfter("JiSize:after", AfterMove<true>);
+const TProblemRoutineAdd areaAfter("AreaMap:after", AfterMove<false>);
 
 } // namespace
 } // namespace vorn::test
