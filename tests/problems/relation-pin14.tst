@@ -329,3 +329,30 @@ call HaneMore:value-own G5 E5 [9]
 call HaneMore:value G5 E6 [6]
 call GunKankei3Utu:values G5 G7 [15]
 call GunKankei3Utu:pin-far G5 G7 E5 E6 G5 E5 [E5=a+b:18]
+
+# --- A stone whose chain a ladder takes ---------------------------------------
+# "KankeiPatternUtu:at A": every relation of A to the other colour read by
+# its pattern; the candidates by their points.  "Ren:status A": the chain
+# at A (liberties, ladder status, dead mark) as the premise.
+
+[relations-of-a-chain-the-ladder-takes]
+# 11x11, Black's J5 between White's K5 and J4, with White's H4-J4, H3, H1-J1
+# below and F8, E2 further off; Black's L7 far right, White to play.  J5
+# has two liberties (H5, J6) and White's ladder takes it (the premise: its
+# ladder status is 1), though the analysis has not marked it dead.  A
+# chain that a ladder takes is not read: none of its relations (the
+# contacts with K5 and J4, the diagonal with H4, ...) adds a candidate.
+white to play
+  . . . . . . . . . . .
+  . . . . . . . . . . .
+  . . . . . . . . . . .
+  . . . . . O . . . . .
+  . . . . . . . . . . X
+  . . . . . . . . . . .
+  . . . . . . . . X O .
+  . . . . . . . O O . .
+  . . . . . . . O . . .
+  . . . . O . . . . . .
+  . . . . . . . O O . .
+call Ren:status J5 [libs=2 ladder=1 dead=0]
+call KankeiPatternUtu:at J5 [none]

@@ -1,14 +1,16 @@
 // Entries of tests/problems/relation-pin14.tst: the stage of the relation
-// moves of groups at a given count, and the size of a region and the area
-// map after a move.
+// moves of groups at a given count, the relations of one stone, and the
+// size of a region and the area map after a move.
 #include "engine/Problems.h"
 
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "board/Diagram.h"
 #include "board/Goban.h"
 #include "board/Jisho.h"
+#include "board/Ren.h"
 #include "board/KuuIsi.h"
 #include "engine/Koho.h"
 #include "engine/Reading.h"
@@ -63,10 +65,43 @@ std::string AfterMove(const std::vector<Point>& pts)
     return a > 0 ? "black" : a < 0 ? "white" : "neutral";
 }
 
+// "KankeiPatternUtu:at A": every relation of the stone at A to a stone of
+// the other colour, read by its pattern (a group that is not weak) under
+// the relation moves of groups (18): the candidates by their points,
+// sorted, "none" when there are none.
+std::string PatternsAt(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("KankeiPatternUtu:at wants the stone");
+    KohoKind = kkGunKankei;
+    GunKankeiReset();
+    KankeiPatternUtu(pts[0], 0);
+    std::vector<std::string> words;
+    for (int i = 1; i <= KohoCount; ++i)
+        words.push_back(GtpVertex(Koho.Pt[i]));
+    return SortedWords(words);
+}
+
+// "Ren:status A": the chain at A on the game board as the analysis left it:
+// "libs=L ladder=S dead=D" (its liberties, its ladder status, 1 when the
+// stone at A is marked dead).
+std::string ChainStatus(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("Ren:status wants the stone");
+    TRen* r = ToruRenAt(pts[0]);
+    if (r == nullptr)
+        throw std::invalid_argument("no chain at the point");
+    return "libs=" + std::to_string(r->Kuu()) + " ladder=" + std::to_string(r->GetSicho())
+           + " dead=" + std::to_string(DeadStone(pts[0]) ? 1 : 0);
+}
+
 const TProblemRoutineAdd stageAt27("GunKankeiThink:n27", StageAtCount<27>);
 const TProblemRoutineAdd stageAt28("GunKankeiThink:n28", StageAtCount<28>);
 const TProblemRoutineAdd regionSizeAfter("JiSize:after", AfterMove<true>);
 const TProblemRoutineAdd areaAfter("AreaMap:after", AfterMove<false>);
+const TProblemRoutineAdd patternsAt("KankeiPatternUtu:at", PatternsAt);
+const TProblemRoutineAdd chainStatus("Ren:status", ChainStatus);
 
 } // namespace
 } // namespace vorn::test
