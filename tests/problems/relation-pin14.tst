@@ -356,3 +356,38 @@ white to play
   . . . . . . . O O . .
 call Ren:status J5 [libs=2 ladder=1 dead=0]
 call KankeiPatternUtu:at J5 [none]
+
+# --- The one-space jump's edge reading with a reading of exactly 0 ----------
+# "GunKankei3Utu:ogeima2-edge A B N T": the candidate at N of the jump's
+# edge side, its whole value (23 with the excess as the bonus, read back
+# whole) against r: both colours' readings of N, the engine's with half of
+# what its slide to T on the second line adds.
+
+[jump-edge-reading-zero-kept]
+# 13x13, White's E3 (A) and Black's G3 (B), a one-space jump over F3 on the
+# third line, White's E5 above and K3 to the right, Black's L5 further off;
+# Black to play.  Above the gap, F5 has White's E5 around it: that side
+# adds nothing.  Below, the point two lines out, F1, is on the first line:
+# the edge side is read at F2 (empty, two stones around it).  White plays
+# F2: 3.  Black (the engine) plays F2: exactly 0, which is not below 0, so the
+# reading goes on: F2 is on the second line, so Black also slides to D2
+# (beyond E2, the middle of White's E3 and E1 behind F2 from G3; D2 empty
+# with four empty neighbours) and half the slide's gain counts.  The sum
+# is the value at F2.
+black to play
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+  . . . . O . . . . . X . .
+  . . . . . . . . . . . . .
+  . . . . O . X . . O . . .
+  . . . . . . . . . . . . .
+  . . . . . . . . . . . . .
+call HaneMore:value-own E3 F2 [3]
+call HaneMore:value E3 F2 [0]
+call GunKankei3Utu:ogeima2-edge E3 G3 F2 D2 [F2=r:18]
