@@ -7,6 +7,13 @@
 #
 #   call JobanEdgeGaps                the edge scan alone: every candidate as
 #                                     "point=value/bonus", "none" when none
+#   call JobanKoho:press T S H A P... the opening's candidates at P... against
+#                                     the 3-3 press reading r (T's colour at
+#                                     S, the other colour at H, T's colour at
+#                                     A, evaluated for T's colour):
+#                                     "P=r/bonus", "P=cap24/bonus" or
+#                                     "P=cap26/bonus" for a value held below r,
+#                                     "P=none"
 #   call GunDeathLevel V              the death level of the group at V:
 #                                     "level=L", "weak" when weak, its
 #                                     breathing points, sorted
@@ -142,3 +149,66 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [K17=25/50]
+
+[pb-three-three-press-hane-white-stone-further-out-on-line-2]
+# Black's star point D16 over the empty 3-3 point C17 (its other seven
+# surrounding points empty); White's E17 and Black's F17 stand in a row
+# beyond D17 along line 3, and White's H18 stands further out on line 2.
+# F17 keeps three liberties (F16, F18, G17).  The strip from C17 to F17 is
+# turned so that its line-2 side is row 18: C18, D18, E18, F18 and E16 (line
+# 4, two steps from C17) are empty.  A1 = B17 (one step beyond C17 from D17),
+# A2 = B16 (beyond C16 from D16), A3 = B15 (beyond B16 from B17), empty with
+# four empty neighbours.  The reading: Black (F17's side) at C17, White at
+# E18, Black at B15, and r is Black's evaluation after it.  White, not
+# F17's side, is the engine and F17 is far from lost: the candidate is
+# White's hane E18, worth r, which is not above the cap of 24.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . O . . . . . . . . . . .
+  . . . . O X . . . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press F17 C17 E18 B15 E18 [E18=r/0]
+
+[pb-three-three-press-hane-black-stone-beside-the-pressed-stone]
+# The colours exchanged, with Black to play: White's star point D16, Black's
+# E17 and White's F17 along line 3, and Black's G18 diagonally beside F17
+# (F17 keeps F16, F18 and G17).  The strip, A1 = B17, A2 = B16 and A3 = B15
+# as above, all empty.  The reading: White at C17, Black at E18, White at
+# B15, r White's evaluation after it.  Black, not F17's side, is the engine:
+# the candidate is Black's hane E18, worth r, not above 24.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . X . . . . . . . . . . . .
+  . . . . X O . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press F17 C17 E18 B15 E18 [E18=r/0]
