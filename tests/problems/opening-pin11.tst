@@ -14,6 +14,16 @@
 #                                     "P=r/bonus", "P=cap24/bonus" or
 #                                     "P=cap26/bonus" for a value held below r,
 #                                     "P=none"
+#   call JobanEdgeGaps:narrow-sum S X T Y   (as in opening-pin.tst) the
+#                                     candidates read against v = a + b, a
+#                                     S's colour playing X alone, b T's colour
+#                                     playing Y alone: "P=sum" for (v, 0) up
+#                                     to 25 or (25, min(v - 25, 48)) above
+#   call JobanKoho:at:moves30 P...     stage 2 of the opening after 30 moves:
+#                                     the candidates at P... as
+#                                     "P=value/bonus", "P=none"
+#   call HaneMore:value A M           the evaluation for the colour opposite
+#                                     A's after that colour's move at M
 #   call GunDeathLevel V              the death level of the group at V:
 #                                     "level=L", "weak" when weak, its
 #                                     breathing points, sorted
@@ -212,3 +222,162 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:press F17 C17 E18 B15 E18 [E18=r/0]
+
+[pb-narrow-last-stretch-of-the-edge-white-slides]
+# Black's P16 (line 4, pos 15) and White's R17 (line 3, pos 17) along the
+# top: two apart, the last stretch the scan can start (pos 15 = 19 - 4).
+# P16 stands on line 4: R17 (one stone, four liberties) is not short of
+# liberties; X = P18, the line-2 point at P16's pos, has eight empty points
+# around it; Y = Q17, the line-3 point next to P16 towards R17.  a = White's
+# slide at P18, b = Black's block at Q17; R17 stands alone, no 3 more.
+# White, the sliding side, is the engine: the candidate is P18.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . O . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow-sum R17 P18 P16 Q17 [P18=sum]
+
+[pb-narrow-last-stretch-of-the-edge-black-blocks]
+# The same with Black to play: the blocking side is the engine, Q17 with the
+# same sum.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . O . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow-sum R17 P18 P16 Q17 [Q17=sum]
+
+[pb-three-three-read-star-point-firm-before-premise]
+# Premise of the 3-3 reading below: White's star point D16 is not weak as
+# it stands.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . X . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  O . . . . . . . . . . . . . . . . . .
+  . . . . . O . . . . O . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D16 [level=0 B15 B16 B17 C14 C15 C17 D14 E14 E15 F15]
+
+[pb-three-three-read-star-point-weak-after-premise]
+# Premise: with Black's invasion at C17 added, D16 is weak.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . X . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . X . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  O . . . . . . . . . . . . . . . . . .
+  . . . . . O . . . . O . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D16 [level=0 weak B15 C14 C15 D14 E14 E15 E17 E18 F15 F16 F17]
+
+[pb-three-three-read-gain-26-premise]
+# Premise: Black's evaluation after Black's C17 is 26.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . X . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  O . . . . . . . . . . . . . . . . . .
+  . . . . . O . . . . O . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call HaneMore:value D16 C17 [26]
+
+[pb-three-three-read-gain-26]
+# White's star point D16 over the empty 3-3 point C17, whose four neighbours
+# and six other surrounding points are empty; no stones stand on line 3
+# beyond D17 or below C16, so no press is read.  D16's group is not weak;
+# Black, the other colour, invades at C17: D16 becomes weak and Black's
+# evaluation is 26, above 25 (premises): C17 gets value 25 with bonus 10.
+# The corner's own entry for C17 comes later: the star point not being
+# Black's, at most 25 with bonus 2, worth 25 in the merge against 25 + 10/10
+# = 26: 25/10 stays.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . O . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . X . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  O . . . . . . . . . . . . . . . . . .
+  . . . . . O . . . . O . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:at:moves30 C17 [C17=25/10]
