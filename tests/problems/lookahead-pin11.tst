@@ -7,6 +7,9 @@
 #   call Sakiyomi:edge-capture29 P Q   the look-ahead on a table of two
 #       captures, P worth 40, Q worth 29: the point chosen and "at-once" when
 #       no tree node was read, else "read"
+#   call Sakiyomi:top-added-last P Q   (LookaheadPin11Routines.cpp) the same
+#       with the table in the order the staged search left it, Q (29) first
+#       and P (40) last, P the point the search chose
 #   call ThinkYomi:best [P...]  the best value of the look-ahead's own move
 #       choice for the side to move and its point, "V T", after the points P...
 #       were played in turn from the side to move; "none" when it finds no move
@@ -133,3 +136,21 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Sakiyomi:edge-capture29 D4 E5 [D4 read]
+
+[pb-choice-top-candidate-last-in-the-table]
+# The table of pb-choice-lower-root-reads-better in the order the staged
+# search left it: E5 (29) first, H2 (40) last.  H2, the point the search
+# chose, is a candidate of the table, so the look-ahead runs; sorted, the
+# roots are H2 and E5 as before, each line the root alone, E5 scoring 32
+# against H2's 22: E5 is chosen, after reading.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Sakiyomi:top-added-last H2 E5 [E5 read]

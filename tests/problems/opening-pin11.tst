@@ -24,6 +24,9 @@
 #                                     "P=value/bonus", "P=none"
 #   call HaneMore:value A M           the evaluation for the colour opposite
 #                                     A's after that colour's move at M
+#   call Readings:sum A P B Q         the evaluation of A's colour after
+#                                     its move at P plus that of B's colour
+#                                     after its move at Q
 #   call GunDeathLevel V              the death level of the group at V:
 #                                     "level=L", "weak" when weak, its
 #                                     breathing points, sorted
@@ -381,3 +384,185 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanKoho:at:moves30 C17 [C17=25/10]
+
+[pb-invasion-seven-apart-trial-lives-premise]
+# Premise of the row below: Black's trial stone at H17 (the middle point on
+# line 3) added, it stands at level 0, not close to death.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . X . . . O . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel H17 [level=0 F16 F17 F18 G15 G16 G18 H15 J15 J16 J18 K16 K17 K18]
+
+[pb-invasion-seven-apart-d17-firm-premise]
+# Premise: with the same trial stone White's D17 is not weak.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . X . . . O . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D17 [level=0 B16 C15 D15 E15 E16 E18 F16 F17 F18]
+
+[pb-invasion-seven-apart-m17-firm-premise]
+# Premise: nor is White's M17.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . X . . . O . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel M17 [level=0 K16 K17 K18 L15 L16 L18 M15 N15 O16 O17 O18]
+
+[pb-invasion-seven-apart-neither-side-suffers]
+# White's D17 and M17 on line 3, seven empty positions apart along the top
+# (g = 7, h = 4): the middle point is H17.  Black's trial there is not close
+# to death and weakens neither white stone (premises above); no black stone
+# stands near H17: w = 0.  From seven on (below nine) the invasion takes the
+# middle with bonus 31; g is odd, so H17 alone.  D17 stands alone on the
+# left edge.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . . . O . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [H17=25/31]
+
+[pb-narrow-three-apart-small-sum-premise]
+# Premise of the two rows below: White's slide at L18 alone and Black's
+# block at M17 alone are read at 20 together.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . O . . . . .
+  . . . . . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call Readings:sum O17 L18 L16 M17 [20]
+
+[pb-narrow-three-apart-small-sum-black-blocks]
+# Black's L16 (line 4, pos 11) and White's O17 (line 3, pos 14) along the
+# top, three apart; White's K14 a knight's move below L16.  L16 stands on
+# line 4: O17 (one stone, four liberties) is not short of liberties; X =
+# L18, the line-2 point at L16's pos, has eight empty points around it; Y =
+# M17, the line-3 point next to L16 towards O17.  a = White's slide at L18,
+# b = Black's block at M17: their sum, 20 (premise), is not above 25, so
+# it is the value itself with bonus 0.  Black, the blocking side, is the engine: M17.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . O . . . . .
+  . . . . . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow-sum O17 L18 L16 M17 [M17=sum]
+
+[pb-narrow-three-apart-small-sum-white-slides]
+# The same with White to play: the sliding side is the engine, L18 with the
+# same sum, bonus 0.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . O . . . . .
+  . . . . . . . . . . X . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:narrow-sum O17 L18 L16 M17 [L18=sum]
