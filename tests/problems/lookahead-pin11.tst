@@ -154,3 +154,22 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call Sakiyomi:top-added-last H2 E5 [E5 read]
+
+[pb-capture-shortcut-at-29-for-white]
+# The colours exchanged, White to play: White's J1 takes Black's H1 (its
+# last liberty) and stands in atari against J2 afterwards: a capture point
+# and a self-atari point for White, not for Black (for Black J1 would only
+# join H1).  Played by White, its group is not dead.  Worth 29, above 28, it
+# is chosen at once, before any tree node is read (the top root H3, worth
+# 40, is no such capture).
+white to play
+  . . . . O . X X .
+  . . . . O . . . O
+  O . . . O O . . .
+  . . X . . . . . .
+  . . O . X O X . .
+  X X O . . O . X .
+  X . . . . . O . X
+  . . X X . . . O X
+  . O . . . . O X .
+call Sakiyomi:edge-capture29 H3 J1 [J1 at-once]
