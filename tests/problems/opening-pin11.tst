@@ -27,6 +27,10 @@
 #   call Readings:sum A P B Q         the evaluation of A's colour after
 #                                     its move at P plus that of B's colour
 #                                     after its move at Q
+#   call JobanHirakiFromStone P Q     (OpeningPin11Routines.cpp) the
+#                                     extension point on line 3 the opening
+#                                     finds from the stone P, far from Q;
+#                                     "none" without one
 #   call GunDeathLevel V              the death level of the group at V:
 #                                     "level=L", "weak" when weak, its
 #                                     breathing points, sorted
@@ -745,3 +749,131 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [G16=12/0 G17=25/5]
+
+[pb-invasion-four-apart-both-lost-h17-premise]
+# Premise of the row below: White's trial stone at K17 (the first middle
+# point) added, Black's H17, hemmed in by White's G17, is weak at level 85.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O X . O . . . . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel H17 [level=85 weak H15 J15 J16 J18]
+
+[pb-invasion-four-apart-both-lost-h17-no-extension-premise]
+# Premise: with the trial stone there H17 finds no extension point.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O X . O . . . . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanHirakiFromStone H17 K17 [none]
+
+[pb-invasion-four-apart-both-lost-n16-premise]
+# Premise: Black's N16 is weak at level 0, not above 20.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O X . O . . . . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel N16 [level=0 weak L15 L16 M14 M15 M17 M18 N14 N18 O14 O17 O18 P15 P16 P17]
+
+[pb-invasion-four-apart-both-lost-trial-premise]
+# Premise: the trial stone K17 itself is weak at level 54.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O X . O . . . . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel K17 [level=54 weak J15 J16 J18 K15 L15 L16 L18 M17 M18]
+
+[pb-invasion-four-apart-the-hemmed-stone-lost]
+# Black's H17 (line 3, pos 8) and N16 (line 4, pos 13), four empty positions
+# apart along the top (g = 4, h = 2): the middle points K17 and L17.
+# White's G17 beside H17 is a three-space jump from K17, not near it.
+# White's trial at K17 (premises): H17 is weak above 20 with no extension,
+# N16 not above 20: w = 1, the weak stone H17.  The trial stone is weak
+# too: d1 = 85 (H17), d0 = 54 (K17); d0 - d1 is below 40, and d1 is 80 or
+# more while d0 is below 80: w = 2.  g = 4, not above 6: K17 and L17 (g
+# even) get bonus 27.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O X . . . . . . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [K17=25/27 L17=25/27]
