@@ -19,6 +19,9 @@
 #                                     S's colour playing X alone, b T's colour
 #                                     playing Y alone: "P=sum" for (v, 0) up
 #                                     to 25 or (25, min(v - 25, 48)) above
+#   call JobanEdgeGaps:at P...        (as in opening-pin6.tst) the edge scan
+#                                     alone, read at P...: "P=value/bonus",
+#                                     "P=none"
 #   call JobanKoho:at:moves30 P...     stage 2 of the opening after 30 moves:
 #                                     the candidates at P... as
 #                                     "P=value/bonus", "P=none"
@@ -877,3 +880,83 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [K17=25/27 L17=25/27]
+
+[pb-approach-eight-apart-their-stone-at-60-premise]
+# Premise of the row below: White's trial stone at O17 (line 3, two short of
+# Q16) added, Black's Q16, with White's Q15 below it, is weak at level 60.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . O . . . . .
+  . . . . . . O . . . . . . . . X . . .
+  . . . . . . . . . X . . . . . O . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . O . X . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . O . . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel Q16 [level=60 weak P18 Q18 R17 R18 S16 S17]
+
+[pb-approach-eight-apart-our-stone-firm-premise]
+# Premise: with Black's trial at J17 (two beyond G16) instead, White's G16
+# stands at level 0.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . X . . . . . . . . . .
+  . . . . . . O . . . . . . . . X . . .
+  . . . . . . . . . X . . . . . O . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . O . X . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . O . . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel G16 [level=0 E15 E16 E17 F14 F15 F17 F18 G14 G18 H14 H15 H18]
+
+[pb-approach-eight-apart-their-stone-at-60]
+# White's G16 (line 4, pos 7) and Black's Q16 (line 4, pos 16) along the
+# top, eight empty positions apart on lines 2 to 4 (g = 8; Black's K15 is
+# on line 5).  Black's trial at J17 leaves G16 firm; White's trial at O17
+# leaves Q16 weak at level 60 (premises): only the opponent's side suffers.
+# The line-3 points from pos m-4 = 12 to m-2 = 14, M17, N17 and O17 (all
+# from k+2 on), get value 15 with bonus 0, the level not being below 60;
+# L17 (pos 11) gets nothing.
+white to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . X . . .
+  . . . . . . . . . X . . . . . O . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . O . X . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . O . . .
+  . . . . . . . . . . . . . . X . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:at L17 M17 N17 O17 [L17=none M17=15/0 N17=15/0 O17=15/0]
