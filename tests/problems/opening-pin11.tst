@@ -960,3 +960,61 @@ white to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:at L17 M17 N17 O17 [L17=none M17=15/0 N17=15/0 O17=15/0]
+
+[pb-three-three-press-two-liberties-star-point-weak-premise]
+# Premise of the row below: Black's star point D16 is already weak (level
+# 11), so the 3-3 point is not read as an invasion of it.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . O X . . . . . . . . . . . . .
+  . . . X . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D16 [level=11 weak B15 B16 B17 C14 C17 C18 D14 E14 E15]
+
+[pb-three-three-press-two-liberties]
+# Black's star point D16 over the empty 3-3 point C17; White's E17 and
+# Black's F17 in a row beyond D17 along line 3, White's F16 under F17.  F17
+# keeps two liberties, F18 and G17: not one, so the press is read.  The
+# strip from C17 to F17 has its line-2 side on row 18, C18 to F18 empty, and
+# E16 empty; A1 = B17, A2 = B16, A3 = B15, empty with empty neighbours.  The
+# reading: Black (F17's side) at C17, White at E18, Black at B15, r Black's
+# evaluation.  Black is the engine: C17 gets r (held at 26 at most), bonus
+# 0.  D16 being weak, the invasion reading adds nothing; the corner's own
+# entry for C17 (20, the star point Black's, two black stones related to
+# C17) comes later and does not replace it.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . O X . . . . . . . . . . . . .
+  . . . X . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanKoho:press F17 C17 E18 B15 C17 E18 [C17=r/0 E18=none]
