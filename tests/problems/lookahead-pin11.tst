@@ -10,6 +10,14 @@
 #   call Sakiyomi:top-added-last P Q   (LookaheadPin11Routines.cpp) the same
 #       with the table in the order the staged search left it, Q (29) first
 #       and P (40) last, P the point the search chose
+#   call SelectRootKoho:edge-square C...  (as in yomi-bar.tst) the roots the
+#       look-ahead takes from a table of C... worth 40 (the top, around which
+#       the area is made), then 22, 21, 20, 19, 18, 17, 16 and 15, all pair
+#       answers: the roots taken
+#   call Locate:colours P   the colours of the stones the relation record of
+#       the empty point P sees: "P=B", "P=W", "P=BW" or "P=-"
+#   call GunDeathLevel V    the death level of the group at V: "level=L",
+#       "weak" when weak, its breathing points
 #   call ThinkYomi:best [P...]  the best value of the look-ahead's own move
 #       choice for the side to move and its point, "V T", after the points P...
 #       were played in turn from the side to move; "none" when it finds no move
@@ -173,3 +181,138 @@ white to play
   . . X X . . . O X
   . O . . . . O X .
 call Sakiyomi:edge-capture29 H3 J1 [J1 at-once]
+
+# --- The area around the top: the weak enemies of a weak group ---------------------
+
+[pb-area-weak-enemy-top-sees-only-black-premise]
+# Premise: the empty point K10 is related to Black's N12 (the (2,3) shape)
+# and to no white stone: White's N13, three and three away, is no relation
+# of an empty point.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call Locate:colours K10 [K10=B]
+
+[pb-area-weak-enemy-black-weak-premise]
+# Premise: Black's N12 is weak (level 2, not dead).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel N12 [level=2 weak L11 L12 M10 M11 N10 O10 O11 P11 P12]
+
+[pb-area-weak-enemy-white-weak-premise]
+# Premise: White's N13, touching N12 from above, is weak too (level 2).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel N13 [level=2 weak L13 L14 M14 M15 N15 O14 O15 P13 P14]
+
+[pb-area-weak-enemy-from-points-reach-row-18]
+# The area around the top K10: the empty points of the square D4 to Q16;
+# the groups around: N12's (related to K10), and, N12 being weak, the weak
+# enemy group touching it, N13's, though N13 itself is no relation of K10
+# (premises).  A weak group that is not dead is among them, so every point
+# related to N12 or N13, and the eight points around each, join the area.
+# Points related to N13 reach row 17 (N17 three-space jump, M17 and O17 the
+# (1,4) shape); those around them reach row 18: M18, N18, O18.  N12's reach
+# only row 16, and 17 around.  N19 is around none of them.  The roots, in
+# table order: K10, then N18 (22), M18 (20), O18 (19) and N17 (15), each
+# inside the area and not too far below the top; N19, A1, T1 and A10 lie
+# outside it, worth less than 31.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-square K10 N18 N19 M18 O18 A1 T1 A10 N17 [K10 N18 M18 O18 N17]
+
+[pb-area-weak-enemy-from-points-reach-row-2]
+# The same turned upside down: Black's N8, White's N7 below it; the points
+# around those related to N7 reach row 2: M2, N2, O2; N1 is around none.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . X . . . . . .
+  . . . . . . . . . . . . O . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call SelectRootKoho:edge-square K10 N2 N1 M2 O2 A19 T19 A10 N3 [K10 N2 M2 O2 N3]
