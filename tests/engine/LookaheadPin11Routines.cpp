@@ -6,6 +6,8 @@
 //    P worth 40 second, P the point the search chose: the point the
 //    look-ahead chooses and "at-once" when no tree node was read, else
 //    "read".
+//  - "SelectRootKoho:single P": the roots the look-ahead takes from a table
+//    of the one candidate P, worth 40 (pair answer); "none" without one.
 #include "engine/Problems.h"
 
 #include <cstdint>
@@ -40,6 +42,18 @@ std::string TopAddedLast(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd topAddedLast("Sakiyomi:top-added-last", TopAddedLast);
+
+std::string SingleRoot(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the roots want the one candidate P");
+    AddKohoEx(pts[0], 40, kkKankei, Point());
+    KohoKind = kkKankei;
+    const int n = SelectRootKoho();
+    return n == 0 ? std::string("none") : GtpVertex(SakiRoot.Pt[1]) + (n > 1 ? " more" : "");
+}
+
+const TProblemRoutineAdd singleRoot("SelectRootKoho:single", SingleRoot);
 
 } // namespace
 } // namespace vorn::test

@@ -14,6 +14,8 @@
 #       look-ahead takes from a table of C... worth 40 (the top, around which
 #       the area is made), then 22, 21, 20, 19, 18, 17, 16 and 15, all pair
 #       answers: the roots taken
+#   call SelectRootKoho:single P  (LookaheadPin11Routines.cpp) the roots taken
+#       from a table of the one candidate P, worth 40 (pair answer)
 #   call Locate:colours P   the colours of the stones the relation record of
 #       the empty point P sees: "P=B", "P=W", "P=BW" or "P=-"
 #   call GunDeathLevel V    the death level of the group at V: "level=L",
@@ -316,3 +318,19 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call SelectRootKoho:edge-square K10 N2 N1 M2 O2 A19 T19 A10 N3 [K10 N2 M2 O2 N3]
+
+[pb-roots-of-a-table-of-one]
+# A table of one candidate, E5 worth 40: the area is made around it, 40 is
+# above the floor of 13 and a pair answer is never skipped for its reason:
+# one root, E5 (the search itself then does not run: fewer than two).
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call SelectRootKoho:single E5 [E5]
