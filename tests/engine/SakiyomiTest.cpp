@@ -366,6 +366,9 @@ TEST_F(SakiyomiTest, LookAheadCommentsAreRecognised)
     EXPECT_TRUE(IsSakiyomiComment("<1,2>3\r\n"));
     EXPECT_TRUE(IsSakiyomiComment("<1,2><3,4>-5\r\n<6,7>=0\r\n"));
     EXPECT_TRUE(IsSakiyomiComment("<10,12>7\n"));
+    // A record editor may drop the last line's end: the lines still read.
+    EXPECT_TRUE(IsSakiyomiComment("<1,2>3"));
+    EXPECT_TRUE(IsSakiyomiComment("<1,2>3\r\n<4,5>=-6"));
     for (const char* text : {"", "\r\n", "hello", "<1,2>\r\n", "<1,2>x\r\n", "<1>3\r\n", "<1,2>3\r\nmy note",
                              "3\r\n", "<1,2>3 4\r\n", "<a,b>3\r\n"})
         EXPECT_FALSE(IsSakiyomiComment(text)) << text;
