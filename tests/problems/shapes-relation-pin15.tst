@@ -1,0 +1,300 @@
+# Relation answers with the whole value of every candidate: the large
+# knight's move with the attacker on the outer lines only, the (2,3) link
+# with a wedge and the (1,4) link with the attacker in the middle of A's
+# line.  Each value is worked out from readings that premise rows print:
+#   HaneMore:value A M...       the attacker's evaluation after M... (the
+#                               attacker first, alternating);
+#   HaneMore:value-own A M...   the owner's, from the owner's move;
+#   HaneMore:group A P M...     the group at P after M... (attacker first);
+#   HaneMore:cut-value A C X Y M...  the attacker's value of the cut at C
+#                               between X and Y after M... (HaneMoreRoutines.cpp).
+#   NAME:values A B             (RelationPin15Routines.cpp) every candidate
+#                               of the handler as "P=value:reason" (a bonus
+#                               after a slash), then the prepared answers as
+#                               "own/reply/answer".
+#
+# Large knight's move: Black's C5 (A) and F6 (B), cells
+#     beyond B's line   C7 D7 E7 F7      (D1 D3 D5 D7)
+#     B's line          C6 D6 E6 F6=B    (R1 R3 R5 R7)
+#     A's line          C5=A D5 E5 F5    (R0 R2 R4 R6)
+#     beyond A's line   C4 D4 E4 F4      (D0 D2 D4 D6)
+
+# --- White beyond B's line beside A (C7): the push, the block, the hane ------------------
+# White's C7 alone outside (its chain has four liberties); D7, C4, D4 and E4
+# are empty, B6 (beyond C6 from D6) is not White's.  White pushes at D5,
+# Black blocks at D6, White hanes at C6: D5 keeps D4 and E5, and escapes
+# either atari (to three liberties), so no ladder takes it; A is no lone
+# stone with two liberties then, so White's point stays E7 (D5 of the
+# cells).  White's value e is its evaluation after D5 D6 C6; then each of
+# Black's ataris on D5, answered by White's extension at the other
+# liberty, gives a reading; one below 0 counts as half of e (toward
+# zero), and e becomes the smaller.  Black's value is its evaluation
+# after D6.  Black to play proposes D6 with two thirds of the sum, White
+# to play E7 with half of it (both toward zero).
+
+[pf15-outside-atari-reading-below-zero]
+# The plain shape.  e = 54; Black's D4, White's E5: -38, below 0, so it
+# counts as 54 div 2 = 27 and e becomes 27; Black's E5, White's D4: 58,
+# not smaller.  Black's D6: 27.  Sum 27 + 27 = 54: D6 = 2 x 54 div 3 = 36.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value C5 D5 D6 C6 [54]
+call HaneMore:value C5 D5 D6 C6 D4 E5 [-38]
+call HaneMore:value C5 D5 D6 C6 E5 D4 [58]
+call HaneMore:value-own C5 D6 [27]
+call Kankei7Utu:values C5 F6 [D6=36:5]
+
+[pf15-outside-atari-reading-below-zero-white]
+# White to play: the same sum 54, E7 = 54 div 2 = 27.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value C5 D5 D6 C6 [54]
+call HaneMore:value C5 D5 D6 C6 D4 E5 [-38]
+call HaneMore:value C5 D5 D6 C6 E5 D4 [58]
+call HaneMore:value-own C5 D6 [27]
+call Kankei7Utu:values C5 F6 [E7=27:5]
+
+[pf15-outside-atari-reading-zero]
+# White's B5 beside A and Black's G1 far below.  e = 40; Black's D4,
+# White's E5: exactly 0, not below 0, so it counts as it is and e becomes
+# 0; Black's E5, White's D4: 56.  (After the hane A has the one liberty
+# C4: no lone stone with two liberties, White's point stays E7.)  Black's
+# D6: 5.  Sum 5 + 0 = 5: D6 = 2 x 5 div 3 = 3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+call HaneMore:value C5 D5 D6 C6 [40]
+call HaneMore:value C5 D5 D6 C6 D4 E5 [0]
+call HaneMore:value C5 D5 D6 C6 E5 D4 [56]
+call HaneMore:value-own C5 D6 [5]
+call Kankei7Utu:values C5 F6 [D6=3:5]
+
+[pf15-outside-atari-reading-zero-white]
+# White to play: the same sum 5, E7 = 5 div 2 = 2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . X . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+call Kankei7Utu:values C5 F6 [E7=2:5]
+
+# --- White's peep at D7 ----------------------------------------------------------------
+# White's D7 alone outside; C7 is not Black's, D4 is empty, E7 and F4 are
+# not Black's (no reading of Black's E6 first).  White pushes at D5
+# (E4 is not Black's: no answer of Black's at D4): White's value is its
+# evaluation after D5, not scaled (the group at D5 is not dead by the
+# 70 rule).  C7 is not White's, and E8 (beyond E7 from E6) is not Black's:
+# Black's point is the better of D6 and E5 by Black's evaluation after
+# each, D6 when it is strictly better.
+
+[pf15-peep-block-beside-the-peep-better]
+# Black's D1 far below.  White's D5: 29.  Black's D6: 5, Black's E5: 3;
+# D6 is better: D6 = 5 + 29 = 34.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+call HaneMore:value C5 D5 [29]
+call HaneMore:group C5 D5 D5 [dl=46 weak=1 d70=0 d90=0]
+call HaneMore:value-own C5 D6 [5]
+call HaneMore:value-own C5 E5 [3]
+call Kankei7Utu:values C5 F6 [D6=34:5]
+
+[pf15-peep-block-beside-the-peep-better-white]
+# White to play proposes its push at D5 with the same sum, 34.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+call Kankei7Utu:values C5 F6 [D5=34:5]
+
+# --- White's caps at D4 and F4 -----------------------------------------------------------
+# White's D4 and F4 below A's line and C4 behind A.  E4, D7 and E5 are not
+# Black's, E7 is not White's; E6 is not on the first line and E7 (beyond
+# E6 from E5) is not Black's.  White's E6, Black's E5: B's F6 keeps F7, G6
+# and F5, no ladder.  White's D5 then: E6 keeps D6 and E7 and escapes
+# either atari (E7 out to three liberties, D6 into White's D5-D4-C4), so
+# no ladder; White's value is its evaluation after E6 alone.  Black's D5,
+# White's E5, Black's E6, White's D6: D6 keeps C6 and D7; Black's C6 lets
+# it out at D7, and Black's D7 is answered by White's C6, which leaves
+# Black's C5-D5 the one liberty B5: no ladder, so Black's point is D6 at
+# Black's evaluation after D6.  The sum goes to D6 for Black, to E6 for
+# White, with White's prepared answers after E6: Black's E5 answered at
+# F5, Black's E7 answered at D6.
+
+[pf15-cap-both-sides-no-ladder]
+# White's E6: 62; Black's D6: 9.  D6 = 9 + 62 = 71.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . O O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value C5 E6 [62]
+call HaneMore:value-own C5 D6 [9]
+call Kankei7Utu:values C5 F6 [D6=71:5]
+
+[pf15-cap-both-sides-no-ladder-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . O O . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:values C5 F6 [E6=71:5 E6/E5/F5 E6/E7/D6]
+
+[pf15-cap-cut-worth-nothing]
+# White's D4 alone below A's line, White's J5 far right.  F4 is not White's;
+# C4 is empty but B3 (beyond it from D5) is not Black's: no hane behind A.
+# White's D5, Black's D6: White's cut at C6 between D6 and C5 is worth
+# exactly 0 (not below 0: it stands, and no other reading replaces it).
+# Black's D5: 5.  Sum 5 + 0 = 5 (the cut is not worth 2: no doubling; not
+# 4): White to play proposes D5 = 5.  The sum is above 4: no second
+# reading at F5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . O
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut-value C5 C6 D6 C5 D5 D6 [0]
+call HaneMore:value-own C5 D5 [5]
+call Kankei7Utu:values C5 F6 [D5=5:5]
+
+[pf15-cap-cut-worth-nothing-black]
+# Black to play proposes the block at D6 with the same sum, 5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . O
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:values C5 F6 [D6=5:5]
+
+# --- (2,3) link with a wedge ---------------------------------------------------------------
+# Black's C6 (A) and E3 (B), the box C6 D6 E6 / C5 D5 E5 / C4 D4 E4 /
+# C3 D3 E3.  White's wedge at D5 ([4]), D4 ([7]) empty; E5 is not Black's;
+# B5 (beyond C5 from D5) is not Black's, B6 (beyond C6 from D6) not
+# White's; C3 and the eight points around it are empty; C6 has four
+# liberties (no ladder).  Black's point is the far corner C3, White's the
+# extension C4; the value is Black's evaluation after C3 plus White's
+# after C4, scaled by the White group at C4: times its death level div 100
+# when it is weak (times 100 div 100 when dead).  C5 is on the third line.
+
+[pf15-k8-wedge-extension-weak]
+# White's H1 far away.  Black's C3: 15; White's C4: 43, the group weak at
+# death level 41.  (15 + 43) x 41 div 100 = 2378 div 100 = 23.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+call HaneMore:value-own C6 C3 [15]
+call HaneMore:value C6 C4 [43]
+call HaneMore:group C6 C4 C4 [dl=41 weak=1 d70=0 d90=0]
+call Kankei8Utu:values C6 E3 [C3=23:5]
+
+[pf15-k8-wedge-extension-weak-white]
+# White to play proposes C4 with the same value, 23.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+call Kankei8Utu:values C6 E3 [C4=23:5]
+
+# --- (1,4) link, the attacker in the middle of A's line at the edge ---------------------
+# Black's C3 (A) and G2 (B): A's line row 3 (C3 D3 E3 F3 G3), B's line row 2
+# (C2 .. G2), the first line below.  White's E3 on A's line at the middle
+# step: Black's answer is E2 beside it, White's point under it E1, on the
+# first line, so White weighs E1 against F2 and D2: F2 replaces E1 only
+# when strictly better, D2 replaces the point kept when at least as good.
+# E1 is empty, G1, D3 and F3 hold no White stone; nothing beyond E1.
+
+[pf15-onefour-edge-push-tie-keeps-first]
+# Black's D6 and J5, White's C1 away from the shape.  Black's E2: 6.
+# White's E1: -1 (its group there not dead by the 90 rule); White's F2:
+# -1, not better: E1 stays; White's D2: -2, worse.  White to play
+# proposes E1 with -1 + 6 = 5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . X
+  . . . . . . . . .
+  . . X . O . . . .
+  . . . . . . X . .
+  . . O . . . . . .
+call HaneMore:value-own C3 E2 [6]
+call HaneMore:value C3 E1 [-1]
+call HaneMore:value C3 F2 [-1]
+call HaneMore:value C3 D2 [-2]
+call HaneMore:group C3 E1 E1 [dl=79 weak=1 d70=1 d90=0]
+call Kankei11Utu:values C3 G2 [E1=5:5]
