@@ -227,6 +227,41 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:values C5 F6 [D6=5:5]
 
+[pf15-cap-cut-worth-two]
+# White's D4 alone below A's line, Black's B9 far away.  F4 is not
+# White's; B3 (beyond C4 from D5) is not Black's: no hane behind A.  White's
+# D5, Black's D6: White's cut at C6 between D6 and C5 is worth 2 (not below
+# 0: it stands).  Black's D5: 4.  Sum 4 + 2 = 6; with the cut worth
+# exactly 2 the attacker to play doubles it: White proposes D5 = 12.  The
+# sum is above 4: no second reading at F5.
+white to play
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut-value C5 C6 D6 C5 D5 D6 [2]
+call HaneMore:value-own C5 D5 [4]
+call Kankei7Utu:values C5 F6 [D5=12:5]
+
+[pf15-cap-cut-worth-two-black]
+# Black to play: no doubling for the owner, D6 = 4 + 2 = 6.
+black to play
+  . X . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:values C5 F6 [D6=6:5]
+
 # --- (2,3) link with a wedge ---------------------------------------------------------------
 # Black's C6 (A) and E3 (B), the box C6 D6 E6 / C5 D5 E5 / C4 D4 E4 /
 # C3 D3 E3.  White's wedge at D5 ([4]), D4 ([7]) empty; E5 is not Black's;
@@ -268,6 +303,44 @@ white to play
   . . . . . . . . .
   . . . . . . . O .
 call Kankei8Utu:values C6 E3 [C4=23:5]
+
+# --- (2,3) link, White's stone touching A along the long side ------------------------
+# Box as above.  White's C5 ([3]) touches A, E5, C4, E4 and C3 hold no
+# White stone, the middle points D5 and D4 are empty.  White's B6 and C7
+# leave A the one liberty D6.  C5 keeps three liberties (B5, C4, D5), so
+# Black's point is D6 (A's chain has two liberties or fewer), read with
+# Black's move at D5; with A's one liberty White's point is the hane E5.
+# The value is Black's evaluation after D5 plus White's after E5.
+
+[pf15-k8-contact-a-in-atari]
+# Black's D5: 15; White's E5: 16.  D6 = 15 + 16 = 31.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . O X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own C6 D5 [15]
+call HaneMore:value C6 E5 [16]
+call Kankei8Utu:values C6 E3 [D6=31:5]
+
+[pf15-k8-contact-a-in-atari-white]
+# White to play proposes the hane E5 with the same value, 31.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . O X . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei8Utu:values C6 E3 [E5=31:5]
 
 # --- (1,4) link, the attacker in the middle of A's line at the edge ---------------------
 # Black's C3 (A) and G2 (B): A's line row 3 (C3 D3 E3 F3 G3), B's line row 2
