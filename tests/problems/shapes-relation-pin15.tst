@@ -342,6 +342,35 @@ white to play
   . . . . . . . . .
 call Kankei8Utu:values C6 E3 [E5=31:5]
 
+# --- (2,3) link, White's stone on the far corner beside B's side -----------------------
+# Box as above.  White's E6 ([2]) with nothing of White's on E5, C4, E4,
+# C3 ([5], [6], [8], [9]) or D6 ([1]); E6 keeps three liberties (E7, D6,
+# E5): no ladder.  Black's F6 beyond E6 from D6.  Black's E5 is no
+# self-atari.  Black's E5, White's D5, Black's D6, then White's F5: F5
+# keeps F4 and G5, F6 keeps F7 and G6 and escapes either atari (to F7 or
+# G6, three liberties each): not caught, so Black's point stays E5 with
+# Black's evaluation after E5 D5 D6 (alternating from Black).  White's
+# point is D5 when White's evaluation after D5 is at least that after E5.
+# Value: Black's reading plus White's better one plus 2.
+
+[pf15-k8-far-corner-attacker-tie]
+# Black's B4, E3 and G3, White's D2.  Black's E5 D5 D6: 10.  White's D5:
+# -2, White's E5: -2, as good: White's point D5, 10 + -2 + 2 = 10.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . O X . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . X . X . .
+  . . . O . . . . .
+  . . . . . . . . .
+call HaneMore:value-own C6 E5 D5 D6 [10]
+call HaneMore:value C6 D5 [-2]
+call HaneMore:value C6 E5 [-2]
+call Kankei8Utu:values C6 E3 [D5=10:5]
+
 # --- (1,4) link, the attacker in the middle of A's line at the edge ---------------------
 # Black's C3 (A) and G2 (B): A's line row 3 (C3 D3 E3 F3 G3), B's line row 2
 # (C2 .. G2), the first line below.  White's E3 on A's line at the middle
