@@ -262,6 +262,90 @@ black to play
   . . . . . . . . .
 call Kankei7Utu:values C5 F6 [D6=6:5]
 
+[pf15-cap-cut-even-beside-a]
+# White's D4 and D2, Black's C4 behind A (D0 not empty: no hane behind A).
+# White's D5, Black's D6: White's cut at C6 is worth exactly 0 (it
+# stands).  Black's D5: 6.  Sum 6 + 0 = 6, above 4: White to play proposes
+# D5 = 6, and no second reading.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call HaneMore:cut-value C5 C6 D6 C5 D5 D6 [0]
+call HaneMore:value-own C5 D5 [6]
+call Kankei7Utu:values C5 F6 [D5=6:5]
+
+[pf15-cap-cut-even-beside-a-black]
+# Black to play: D6 = 6.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . X O . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+call Kankei7Utu:values C5 F6 [D6=6:5]
+
+# White's D4 alone, Black's C7 above C6.  White's D5, Black's D6: the cut
+# at C6 would have the one liberty B6 (a self-atari): no cut, so the value
+# of the cap falls back to the box reading for White: D5 White's, D6
+# Black's, D7 empty, but White's C6 is a self-atari: White's evaluation
+# after D5 D6 as it stands.  F5 has three empty neighbours (F4, G5, E5)
+# and the sum is not above 4: the second reading, White's D5, Black's D6,
+# White's F5 (and Black's G5 beyond F5 from E5 when Black is to play),
+# White's evaluation then plus Black's after E5, under reason 18 (a value
+# of 26 or more is kept as 25 with the excess over 13 as its bonus).
+
+[pf15-cap-no-cut-sum-zero]
+# White's D5 D6: -4; Black's D5: 4.  Sum 0: White adds no candidate at
+# D5 for it.  Second reading: White's D5 D6 F5: 35; Black's E5: 12; 47,
+# kept as 25 with bonus 34, at D5 for White, with the prepared answer
+# after D5: Black's D6 answered at F5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut-value C5 C6 D6 C5 D5 D6 [-1]
+call HaneMore:value C5 D5 D6 [-4]
+call HaneMore:value-own C5 D5 [4]
+call HaneMore:value C5 D5 D6 F5 [35]
+call HaneMore:value-own C5 E5 [12]
+call Kankei7Utu:values C5 F6 [D5=25/34:18 D5/D6/F5]
+
+[pf15-cap-no-cut-sum-zero-black]
+# Black to play: the sum 0 goes to D6 all the same.  Second reading with
+# Black's G5: White's D5 D6 F5 G5: -25; Black's E5: 12; E5 = -13.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value C5 D5 D6 [-4]
+call HaneMore:value-own C5 D5 [4]
+call HaneMore:value C5 D5 D6 F5 G5 [-25]
+call HaneMore:value-own C5 E5 [12]
+call Kankei7Utu:values C5 F6 [D6=0:5 E5=-13:18]
+
 # --- (2,3) link with a wedge ---------------------------------------------------------------
 # Black's C6 (A) and E3 (B), the box C6 D6 E6 / C5 D5 E5 / C4 D4 E4 /
 # C3 D3 E3.  White's wedge at D5 ([4]), D4 ([7]) empty; E5 is not Black's;
