@@ -148,6 +148,123 @@ white to play
   . . . X . . . . .
 call Kankei7Utu:values C5 F6 [D5=34:5]
 
+# --- The peep with White's C7 beside A's end, or Black's E8 --------------------------------
+# Conditions as above except where a row says otherwise.
+
+[pf15-peep-hane-atari-point]
+# White's C7 beside A's end as well (D1), and Black's B6 between White's
+# A6 and B5 with the two liberties B7 and C6: White's move at C6 would put
+# it in atari, so C6 is one of White's atari points.  Black's answer is
+# then E5 at once, by Black's evaluation after E5, however good D6 is.
+# Black's H2 far away.  White's D5: 18 (not dead by the 70 rule); Black's
+# E5: 1 (Black's D6: 6).  White to play proposes D5 = 1 + 18 = 19.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  O X . . . X . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . . . .
+call HaneMore:value C5 D5 [18]
+call HaneMore:group C5 D5 D5 [dl=63 weak=1 d70=0 d90=0]
+call HaneMore:value-own C5 E5 [1]
+call HaneMore:value-own C5 D6 [6]
+call Kankei7Utu:values C5 F6 [D5=19:5]
+
+[pf15-peep-hane-atari-point-black]
+# Black to play: White's D5: 18; Black's E5: -1 (D6: 6, not looked at):
+# E5 = -1 + 18 = 17.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  O X . . . X . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . . . .
+call HaneMore:value C5 D5 [18]
+call HaneMore:value-own C5 E5 [-1]
+call HaneMore:value-own C5 D6 [6]
+call Kankei7Utu:values C5 F6 [E5=17:5]
+
+[pf15-peep-hane-no-atari-point]
+# White's C7 beside A's end, but no Black chain with two liberties has C6
+# among them (A has four): the choice between D6 and E5 as without C7.
+# Black's E1 far below.  White's D5: 34 (not dead by the 70 rule); Black's
+# D6: 8, Black's E5: 4: D6 = 8 + 34 = 42.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+call HaneMore:value C5 D5 [34]
+call HaneMore:group C5 D5 D5 [dl=0 weak=0 d70=0 d90=0]
+call HaneMore:value-own C5 D6 [8]
+call HaneMore:value-own C5 E5 [4]
+call Kankei7Utu:values C5 F6 [D6=42:5]
+
+[pf15-peep-hane-no-atari-point-white]
+# White to play: D5 = 42.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O O . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+call Kankei7Utu:values C5 F6 [D5=42:5]
+
+[pf15-peep-ladder-broken]
+# Black's E8 beyond E7 from E6 (W1): Black reads its E6, White's D6,
+# Black's D5 and White's E5, and the ladder on E5 (liberties E4 and F5).
+# Black's F5 lets it out at E4; after Black's E4 the ladder runs down to
+# the right (F5, F4, G4, G3 ...) and White's H2 stands in its path: not
+# caught.  So Black's point is E5 with Black's evaluation after E5.
+# White's D5: 13 (not dead by the 70 rule); Black's E5: 1 (D6 would be 9,
+# not looked at): E5 = 1 + 13 = 14.
+black to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+call HaneMore:value C5 D5 [13]
+call HaneMore:group C5 D5 D5 [dl=41 weak=1 d70=0 d90=0]
+call HaneMore:value-own C5 E5 [1]
+call HaneMore:value-own C5 D6 [9]
+call Kankei7Utu:values C5 F6 [E5=14:5]
+
+[pf15-peep-ladder-broken-white]
+# White to play: D5 = 14.
+white to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . O .
+  . . . . . . . . .
+call Kankei7Utu:values C5 F6 [D5=14:5]
+
 # --- White's caps at D4 and F4 -----------------------------------------------------------
 # White's D4 and F4 below A's line and C4 behind A.  E4, D7 and E5 are not
 # Black's, E7 is not White's; E6 is not on the first line and E7 (beyond
