@@ -572,6 +572,53 @@ call HaneMore:value C6 D5 [-2]
 call HaneMore:value C6 E5 [-2]
 call Kankei8Utu:values C6 E3 [D5=10:5]
 
+# --- (2,3) link with nothing of White's near --------------------------------------------
+# Box as above; no White stone in the box, beside its long sides (B5, B4,
+# F5, F4) or past its short ends (E7, D7, D2, C2).  White's cut is D5
+# ([4]) unless D4 ([7]) is strictly better for White; Black's point is
+# D5 unless D4 is strictly better for Black.  Value: Black's evaluation
+# after its point plus White's after its cut.
+
+[pf15-k8-free-ties-keep-d5]
+# White's G8 far away.  White's D5: 32 (the group there not weak), White's
+# D4: 32, a tie: White's cut stays D5.  Black's D5: -2, Black's D4: -2:
+# Black's point stays D5.  White to play proposes D5 = -2 + 32 = 30.
+white to play
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value C6 D5 [32]
+call HaneMore:value C6 D4 [32]
+call HaneMore:value-own C6 D5 [-2]
+call HaneMore:value-own C6 D4 [-2]
+call HaneMore:group C6 D5 D5 [dl=0 weak=0 d70=0 d90=0]
+call Kankei8Utu:values C6 E3 [D5=30:5]
+
+[pf15-k8-free-ties-keep-d5-black]
+# Black to play: the same readings (32, 32, -2, -2); Black's D4 is not
+# strictly better: Black proposes D5 = 30.
+black to play
+  . . . . . . . . .
+  . . . . . . O . .
+  . . . . . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value C6 D5 [32]
+call HaneMore:value C6 D4 [32]
+call HaneMore:value-own C6 D5 [-2]
+call HaneMore:value-own C6 D4 [-2]
+call Kankei8Utu:values C6 E3 [D5=30:5]
+
 # --- (1,4) link, the attacker in the middle of A's line at the edge ---------------------
 # Black's C3 (A) and G2 (B): A's line row 3 (C3 D3 E3 F3 G3), B's line row 2
 # (C2 .. G2), the first line below.  White's E3 on A's line at the middle
