@@ -106,6 +106,34 @@ white to play
   . . . . . . X . .
 call Kankei7Utu:values C5 F6 [E7=2:5]
 
+# --- White beside A's end near the edge: the ladder pattern ---------------------------
+# Black's C2 (A) and F3 (B): A's line row 2 (C2 D2 E2 F2), B's line row 3
+# (C3 D3 E3 F3), White's C4 beyond B's line beside A (D1) with four
+# liberties and White's B3 beyond C3 from D3; D2 on the second line, D3 on
+# the third; D4 not Black's, C1, D1 and E1 empty.  F2 is empty.  White's
+# E2, Black's D3, White's E3, Black's E4, White's D4, Black's F2: D3 is
+# left with C3 and D2: White's D2, Black's C3 (C2-C3-D3 with B2 and C1),
+# White's C1, Black's B2, White's B1, Black's A2, White's A3 take it along
+# the edge: a ladder.  Then White's E2 alone, Black's E3, White's D2,
+# Black's D3, White's C3, Black's F2: A alone with B2 and C1 is caught the
+# same way.  So White to play proposes E2 at the fixed value with the prepared
+# answer after E2: Black's E3 answered at D2.
+#   Kankei7Utu:ogeima-prep A B (OgeimaCoverRoutines.cpp): the prepared
+#   answers as "own/reply/answer".
+
+[pf15-outside-edge-ladder-prepared]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . O . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call Kankei7Utu:ogeima-prep C2 F3 [E2/E3/D2]
+
 # --- White's peep at D7 ----------------------------------------------------------------
 # White's D7 alone outside; C7 is not Black's, D4 is empty, E7 and F4 are
 # not Black's (no reading of Black's E6 first).  White pushes at D5
