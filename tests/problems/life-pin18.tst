@@ -10,6 +10,11 @@
 #       group at V, the pondering on and nothing remembered: "kokyu=K",
 #       "n=N" (the kill points proposed), then "remembered" when the shape
 #       was left remembered as pondered without a result, "not"
+#   call SikatuTarget V   the stones the search on the group at V follows:
+#       the group's own stones, sorted, then "+" and the stones of the
+#       groups linked to it, sorted ("+ none")
+#   status V   the analysis' verdict on the group at V ("dead", "alive"):
+#       the premise a row stands on
 #   call KorosuYomi:cover V   (life-reading-cover.tst) the kill pondering of
 #       the group at V: "n=N", then its candidates against K, the group's
 #       value; sorted
@@ -45,3 +50,29 @@ call NigeruCheck C3 [stays]
 call SikatuKorosu:order C3 [B3 F2 A3 F1 B4 B2]
 call KorosuYomi:remembered C3 [kokyu=3 n=0 remembered]
 call KorosuYomi:cover C3 [n=0]
+
+# --- The target follows the linked groups too ------------------------------------------
+
+[target-takes-the-wall-linked-across-a-dead-stone]
+# Black's walls C1-C4 and G1-G4 stand on the lower side four columns apart,
+# two groups; White's lone E2 between them is dead (the premise), a
+# one-space jump from C2 and from G2.  The groups beside a dead group share
+# its area and are linked to each other: the C wall is linked to the G wall
+# and the G wall to the C wall.  The search on a group follows its own
+# stones and then the stones of each linked group: the C wall's four
+# stones, then the G wall's four, and the other way round for the G wall.
+# White's E2 has no linked group: its one stone alone.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X . . . X . .
+  . . X . . . X . .
+  . . X . O . X . .
+  . . X . . . X . .
+status E2 [dead]
+call SikatuTarget C2 [C1 C2 C3 C4 + G1 G2 G3 G4]
+call SikatuTarget G2 [G1 G2 G3 G4 + C1 C2 C3 C4]
+call SikatuTarget E2 [E2 + none]
