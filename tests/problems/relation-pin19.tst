@@ -1,5 +1,5 @@
 # Group relations: the knight's move with A's own reading of exactly 0, and
-# the one-space jump's far point when the area after it is still neutral.
+# the one-space jump's far point taken or left by the area value after it.
 # "GunKankei4Utu:only A B P M... A N...": the candidate of the knight's move
 # on (A, B) at P, its value against M... (B's colour's reading) plus N...
 # (A's colour's): "r", or "r/4" when halved twice.
@@ -10,17 +10,18 @@
 [knight-own-reading-zero-kept]
 # 9x9, White's D9 (A) on the edge and Black's B8-B7 (B is B8), a knight's
 # move apart; Black's G7 far off, Black to play.  Behind D9 on its line (E9)
-# no Black stone, behind B8 on its line (A8) no White one.  The side beyond
-# D9 away from B8: B9 (beside B8 on D9's line) is empty, E = D7 (two below
-# D9) is empty, on the third line, with nothing around it.  White's point
-# (White is not the engine, so no hane trial): E6, diagonal beyond D7, has
-# no two White stones around it, and D7 is not on the second line: D7.
+# no Black stone, behind B8 on its line (A8) no White one.  The side with
+# E = D7, two below D9 and one beyond B8's line: the far point of the box on
+# D9's line (B9) is empty, and D7 is empty, on the third line, with nothing
+# around it.  White's point (White is not the engine, so no hane trial):
+# E6, beyond D7 from C8, is related to one White stone only (D9), not to
+# two a large knight's move from it, and D7 is not on the second line: D7.
 # White's reading of D7 is exactly 0, which is not below 0: the side goes
 # on.  Black's point on this side is D7 too; Black's D7 leaves its group
 # near death by neither the 90 rule nor the 70 rule (no halving for it).
-# The other side would need E on the tenth line: off the board.  The
-# engine's group has two stones against White's lone stone: the sum 0 + 15
-# is halved twice (toward zero), 3, at D7.
+# The other side would need E two above B8, on the tenth line: off the
+# board.  The engine's group has two stones against White's lone stone: the
+# sum 0 + 15 is halved twice (toward zero), 3, at D7.
 black to play
   . . . O . . . . .
   . X . . . . . . .
