@@ -18,12 +18,16 @@
 #   call JobanHirakiFromStone P Q     (as in opening-pin11.tst) the extension
 #                                     point on line 3 found from the stone P,
 #                                     far from Q; "none" without one
+#   call JobanEdgeGaps:value-at P...  (OpeningPin20Routines.cpp) the edge scan
+#                                     alone, then the value read back from
+#                                     the candidate table at P...: "P=value",
+#                                     0 for a point without a candidate
 #   call JobanTe:vs-computer-after P...  (as in opening-pin6.tst) stage 0
 #                                     against another program after the moves
 #                                     P... and passes up to four moves: the
 #                                     point, "pass" for none
 
-# --- Four apart on the left and right edges, White beside the line-4 point ---
+# --- Four apart on the left and right edges, White next to the line-4 point -
 #
 # Black's C16 and C11 on line 3 of the left edge (pos 4 and pos 9, g = 4,
 # h = 2; the middle points on line 4 are D14 and D13), White's F13 a
@@ -432,6 +436,36 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps:at H17 J17 [H17=25/40 J17=none]
+
+# --- The value read back from the candidate table ---------------------------
+
+[pk-value-read-back-at-a-small-candidate-and-an-empty-point]
+# The position of pb-invasion-five-apart-both-on-line-4 (opening-pin11.tst):
+# White's D16 and K16 on line 4, five apart, Black's G13 below; the scan
+# gives G17 value 14 (g + 5 + 2 + 2), F17 and H17 value 25 (bonus 19).  The
+# value read back is that of the point's candidate: G17 14, F17 25; E17
+# holds no candidate, so it reads 0.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . O . . . . . O . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . X . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps:value-at G17 F17 E17 [G17=14 F17=25 E17=0]
 
 # --- Stage 0 against another program: the middle point on the first line ----
 
