@@ -116,10 +116,15 @@ const TProblemRoutineAdd kamo("YoseKamoThink:cover", KamoRead);
 // call YoseSichoTrap:cover P   the side to move plays P, then the trap test
 // of the stone at P: "trap" when it holds, "free" when not, then the
 // candidates it left as "P=0/1" ("none").
+// call YoseSichoTrap P   the same on an empty endgame cache, with the
+// test's answer as a number ("1" a trap, "0" none) before the candidates.
+template <bool Number>
 std::string SichoTrap(const std::vector<Point>& pts)
 {
     if (pts.size() != 1)
         throw std::invalid_argument("the trap test wants one point");
+    if (Number)
+        YoseCacheClear();
     KohoKind = kkYose;
     int held = 0;
     {
@@ -129,10 +134,13 @@ std::string SichoTrap(const std::vector<Point>& pts)
         ToruRenMake();
         held = YoseSichoTrap(pts[0]);
     }
+    if (Number)
+        return std::to_string(held) + ' ' + RoutineCandidates();
     return std::string(held != 0 ? "trap " : "free ") + ValueAndBonus();
 }
 
-const TProblemRoutineAdd sichoTrap("YoseSichoTrap:cover", SichoTrap);
+const TProblemRoutineAdd sichoTrap("YoseSichoTrap:cover", SichoTrap<false>);
+const TProblemRoutineAdd sichoTrapValue("YoseSichoTrap", SichoTrap<true>);
 
 // call SikatuIkiru:cover V   and   call SikatuKorosu:cover V
 // The defender's (or the attacker's) filter on the group at V: the group's

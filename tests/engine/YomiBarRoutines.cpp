@@ -20,6 +20,11 @@
 //  - "Sakiyomi:edge-capture29 P Q": the look-ahead on a table of two
 //    captures, P worth 40 and Q worth 29: the point chosen, "at-once" when
 //    no tree node was read, else "read".
+//  - "Sakiyomi:top-added-last P Q": the same from the point the staged
+//    search chose, P, with Q worth 29 added first and P worth 40 second.
+//  - "SelectRootKoho:single P": the roots taken from a table of the one
+//    candidate P, worth 40 (pair answer): the first root and " more" when
+//    there are others; "none" without one.
 //  - "ThinkYomi:best [P...]": the best value the look-ahead's own move
 //    choice finds for the side to move (the whole board the area, inside
 //    the look-ahead) and its point, "V T"; with points P..., after they have
@@ -182,17 +187,16 @@ const TProblemRoutineAdd choose364("SakiyomiChoose:edge-lens-3-6-4", ChooseAmong
 const TProblemRoutineAdd choose331("SakiyomiChoose:lens-3-3-1", ChooseAmongThree<3, 3, 1>);
 const TProblemRoutineAdd choose132("SakiyomiChoose:lens-1-3-2", ChooseAmongThree<1, 3, 2>);
 
-// The look-ahead on a table of two captures: the row's first point worth
-// 40, the second worth V.  Answers the point chosen and "at-once" when no
-// tree node was read, else "read".
-template <int V>
-std::string SearchTwoCaptures(const std::vector<Point>& pts)
+// The look-ahead on a table of two captures, `first` added before
+// `second`; with `sorted` the table is sorted and the look-ahead starts
+// from its top, else from the point the staged selection chose.  Answers
+// the point chosen and "at-once" when no tree node was read, else "read".
+std::string LookAheadOnTwo(Point first, int v1, Point second, int v2, bool sorted)
 {
-    if (pts.size() != 2)
-        throw std::invalid_argument("the search wants two captures");
-    AddKohoEx(pts[0], 40, kkToru, Point());
-    AddKohoEx(pts[1], V, kkToru, Point());
-    SortKoho();
+    AddKohoEx(first, v1, kkToru, Point());
+    AddKohoEx(second, v2, kkToru, Point());
+    if (sorted)
+        SortKoho();
     Point top;
     SelectKoho(0, top);
     KohoKind = kkKankei;
@@ -200,11 +204,43 @@ std::string SearchTwoCaptures(const std::vector<Point>& pts)
     const std::uint8_t savedIn = InSakiyomi;
     InSakiyomi = 1;
     Point out;
-    Sakiyomi(Koho.Pt[1], out);
+    Sakiyomi(sorted ? Koho.Pt[1] : top, out);
     InSakiyomi = savedIn;
     return GtpVertex(out) + (ThinkYomiCount == before ? " at-once" : " read");
 }
 
+// The row's first point worth 40, the second worth V.
+template <int V>
+std::string SearchTwoCaptures(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the search wants two captures");
+    return LookAheadOnTwo(pts[0], 40, pts[1], V, true);
+}
+
+// "Sakiyomi:top-added-last P Q": the captures in the order the staged
+// search left them, Q worth 29 first and P worth 40 second, P the point the
+// search chose.
+std::string TopAddedLast(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("the search wants the top P and the other root Q");
+    return LookAheadOnTwo(pts[1], 29, pts[0], 40, false);
+}
+
+const TProblemRoutineAdd topAddedLast("Sakiyomi:top-added-last", TopAddedLast);
+
+std::string SingleRoot(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("the roots want the one candidate P");
+    AddKohoEx(pts[0], 40, kkKankei, Point());
+    KohoKind = kkKankei;
+    const int n = SelectRootKoho();
+    return n == 0 ? std::string("none") : GtpVertex(SakiRoot.Pt[1]) + (n > 1 ? " more" : "");
+}
+
+const TProblemRoutineAdd singleRoot("SelectRootKoho:single", SingleRoot);
 const TProblemRoutineAdd shortcut29("Sakiyomi:edge-capture29", SearchTwoCaptures<29>);
 
 // The best value of the look-ahead's move choice and its point, for the side

@@ -1,8 +1,7 @@
 // Entries of the problem tables yose-pin17.tst and life-pin17.tst: the
-// follow-up threat that a move leaves behind, read on its own, the ladder
-// trap's answer as a number, the eye value of a group after its owner's
-// moves and the moves of a ladder (the premises of the passes that read
-// such moves).
+// follow-up threat that a move leaves behind, read on its own, the eye
+// value of a group after its owner's moves and the moves of a ladder (the
+// premises of the passes that read such moves).
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -45,28 +44,6 @@ std::string FollowUp(const std::vector<Point>& pts)
 }
 
 const TProblemRoutineAdd followUp("YoseFollowUp", FollowUp);
-
-// call YoseSichoTrap P   the side to move plays P, then the trap test of its
-// stone: its answer as a number ("1" a trap, "0" none), then the candidates
-// it left ("E5=0/1", "none").
-std::string SichoTrapValue(const std::vector<Point>& pts)
-{
-    if (pts.size() != 1)
-        throw std::invalid_argument("the trap test wants one point");
-    YoseCacheClear();
-    KohoKind = kkYose;
-    int held = 0;
-    {
-        TYomiTrial t;
-        if (!t.Play(JibunIro, pts[0]))
-            throw std::invalid_argument("the move at " + GtpVertex(pts[0]) + " is refused");
-        ToruRenMake();
-        held = YoseSichoTrap(pts[0]);
-    }
-    return std::to_string(held) + ' ' + RoutineCandidates();
-}
-
-const TProblemRoutineAdd sichoTrapValue("YoseSichoTrap", SichoTrapValue);
 
 // call GunMe:after V P   the owner of the group at V plays P on a new level
 // and the board is analysed again: the eye value of the group at P then

@@ -7,14 +7,14 @@
 #   call Sakiyomi:edge-capture29 P Q   the look-ahead on a table of two
 #       captures, P worth 40, Q worth 29: the point chosen and "at-once" when
 #       no tree node was read, else "read"
-#   call Sakiyomi:top-added-last P Q   (LookaheadPin11Routines.cpp) the same
+#   call Sakiyomi:top-added-last P Q   (YomiBarRoutines.cpp) the same
 #       with the table in the order the staged search left it, Q (29) first
 #       and P (40) last, P the point the search chose
 #   call SelectRootKoho:edge-square C...  (as in yomi-bar.tst) the roots the
 #       look-ahead takes from a table of C... worth 40 (the top, around which
 #       the area is made), then 22, 21, 20, 19, 18, 17, 16 and 15, all pair
 #       answers: the roots taken
-#   call SelectRootKoho:single P  (LookaheadPin11Routines.cpp) the roots taken
+#   call SelectRootKoho:single P  (YomiBarRoutines.cpp) the roots taken
 #       from a table of the one candidate P, worth 40 (pair answer)
 #   call Locate:colours P   the colours of the stones the relation record of
 #       the empty point P sees: "P=B", "P=W", "P=BW" or "P=-"

@@ -146,9 +146,9 @@ call GunMe:after E2 D1 [6]
 call YoseStoneThink:at D1 E1 F2 [D1:mark E1:mark F2=none]
 
 # --- The ladder trap answers 1 ---------------------------------------------------
-#   call YoseSichoTrap P   the side to move plays P, then the trap test of its
-#       stone: its answer as a number (1 a trap, 0 none), then the
-#       candidates it left ("P=0/1", "none")
+#   call YoseSichoTrap P   (GenCoverRoutines.cpp) the side to move plays P,
+#       then the trap test of its stone: its answer as a number (1 a trap,
+#       0 none), then the candidates it left ("P=0/1", "none")
 
 [endgame-ladder-trap-answers-one]
 # The position of endgame-ladder-trap-of-a-two-liberty-stone
