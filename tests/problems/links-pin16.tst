@@ -1,0 +1,185 @@
+# Jump links, sixteenth set: the general reading of the peep at a jump to
+# the edge on its bounds (the owner's value of exactly 5 after the
+# opponent's extension, the opponent's dead gap stone), the wedge with an
+# opponent stone behind the empty corner when the corner stone is caught at
+# once, the peep at both gaps of a two-space jump from one side, and the
+# general answer to a free two-space jump on the saved area map.
+# Lines and forms as in links-twospace.tst (LinkRoutines.cpp); premise rows
+# print the readings a row takes as given (HaneMore:... as in
+# shapes-hane-more.tst, AreaMap:side as in life-yose-pin4.tst,
+# KeimaTukeUtu:after and Kankei6Free:as-saved in LinksPin16Routines.cpp).
+
+[pg16-edge-peep-extension-five-black]
+# Black's D3 on the third line and the edge below: the gap points D2 and
+# D1.  White's C2 peeps beside D2; Black holds C3 beside the stone on the
+# peep's side (Y) and E3 on the free side (W); Black F2 stands beside the
+# free gap neighbour E2 (N).  N has only two empty neighbours (D2 and E1),
+# so the general reading runs.  White's C2 has three liberties (B2, C1,
+# D2).  Black's connection at D2 leaves C2 with two (B2, C1), and B2 (X2)
+# has two empty neighbours (A2, B3): Black's extension at B2 puts C2 in
+# atari, White's A2 (X3) is answered by Black's capture at C1 (the bonus
+# e = h2 = 9).  White's own extension at B2 gives B2-C2 three liberties
+# (A2, B3, C1), and A2 beyond it is on the first line: no third move, so
+# a = Black's evaluation after D2 and White's B2, h0 = 5, which is not
+# above 5 and gets nothing added.  White's push at D2 is met by Black's
+# cut at E2 (Black holds W): Black to play, so b is White's evaluation
+# there, h1 = 0.  v = 5, and 2v = 10 is not below e = 9: Black's point D2
+# at s = h0 + h1 = 5 with the bonus 9.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . X X X . . . .
+  . . O . . X . . .
+  . X . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 B2 D3 D2 E2 [D2=s:5]
+call Kankei6EdgeNozoki:pin-bonus D3 D2 D3 D2 B2 D3 D2 E2 D3 D2 D2 B2 A2 C1 [D2=h0+h1:5 D2+9]
+
+[pg16-edge-peep-dead-gap-white]
+# Black's D3 and E3 on the third line, the edge below D3: gap points D2 and
+# D1.  White's C2 peeps beside D2; White F2 stands beside E2 (N), so N has
+# two empty neighbours and the general reading runs; Black's E3 is on the
+# free side (W).  White's C2 has four liberties.  Black's connection at D2
+# leaves it three: a = Black's evaluation after D2, h0 = 48 (Black's D2
+# joins D3-E3 and is far from dead).  White's push at D2 is met by Black's
+# cut at E2 (Black holds W): White's C2-D2 is then dead (premise row), and
+# with White to play b = -10.  v = 48 - 10 = 38 at White's point D2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . . . X X . . . .
+  . . O . . O . . .
+  . . . . . . . . .
+call HaneMore:group D3 D2 D2 E2 [dead]
+call Kankei6EdgeNozoki D3 D2 D3 D2 [D2=38:5]
+
+[pg16-edge-peep-dead-gap-black]
+# As pg16-edge-peep-dead-gap-white, Black to play: White's dead gap stone
+# counts only for White; b is White's evaluation after D2 and Black's E2,
+# h1 = -58, and v = h0 + h1 = 48 - 58 = -10 is not positive: nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  X . . . . . . . .
+  . . . X X . . . .
+  . . O . . O . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 E2 [none]
+
+[pg16-wedge-outside-corner-in-atari-black]
+# Black's one-space jump D4-D6; White wedges at D5 with C5 beside it, so
+# Black's block is E5 (P), with the corner E4 (Y) beside D4 and White E3
+# just behind it; F5 (PP) is empty.  Black's D4-D3 has four liberties.
+# Black's block at E5 leaves White's C5-D5 three liberties (B5, C4, C6), so
+# White's corner E4 is read: E4-E3 then has F4 alone (D3, F3 and E2 are
+# Black's), a capturing point, so E4 is taken back and e1 = Black's
+# evaluation after E5 alone, h0 = 15.  Black's E4 met by White's E5:
+# e2 = h2 = -21.  best = 15 at Black's E5.  White's E4 met by Black's E5:
+# E5 (liberties E6, F5) escapes any ladder (E6 joins D6, F5 has three
+# liberties), so f = h1 = -19; White's E5 met by Black's E4 gives h3 = 21,
+# more: f = 21 at White's E5.  value = h0 + h3 = 36 at Black's E5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O O . . . . .
+  . . . X . . . . .
+  . . . X O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+call IkkenWariSoto D4 D6 E5 E4 D4 F5 D4 E5 D4 E4 E5 D4 E4 E5 D4 E5 E4 [E5=h0+h3:5]
+
+[pg16-wedge-outside-corner-in-atari-white]
+# As pg16-wedge-outside-corner-in-atari-black, White to play: e1 = h0 (E4
+# caught at once, taken back) against e2 = h2, and White's E5 (h3) above
+# its E4 (h1): White's point E5 at h0 + h3.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O O . . . . .
+  . . . X . . . . .
+  . . . X O X . . .
+  . . . . X . . . .
+  . . . . . . . . .
+call IkkenWariSoto D4 D6 E5 E4 D4 F5 D4 E5 D4 E4 E5 D4 E4 E5 D4 E5 E4 [E5=h0+h3:5]
+
+[pg16-double-peep-corner-cut-black]
+# Black's two-space jump C5-F5; White's D6 and E6 peep beside both gaps
+# from above, White H5 stands beyond F5.  D3, E3, C3 and F3 (two lines out
+# below) are empty.  Gap D5: White's E4, Black's E5, White's D5, Black's
+# D4 leave Black's D4 not weak, so the approach is not read; White's D5
+# met by Black's D4: White's evaluation -11, the push at the knight's move
+# D4-F5 58, White's cut at C4 (C5's corner below) 23: v = 58; Black's D5
+# is worth 0, so D5 gets 58.  Gap E5: White's D4, Black's D5, White's E5,
+# Black's E4 leave White's D4 weak, so again no approach; White's E5 met
+# by Black's E4: White's evaluation -19, the push at the knight's move
+# E4-C5 45, White's cut at F4 (F5's corner below) -10: v = 45; Black's E5
+# is worth 0, so E5 gets 45.  The readings are the premise rows.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . X . . X . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group C5 D4 E4 E5 D5 D4 [dl=0 weak=0 d70=0 d90=0]
+call HaneMore:group C5 D4 D4 D5 E5 E4 [dl=79 weak=1 d70=1 d90=0]
+call HaneMore:value C5 D5 D4 [-11]
+call HaneMore:value C5 E5 E4 [-19]
+call KeimaTukeUtu:after C5 D4 F5 D5 D4 [58]
+call KeimaTukeUtu:after C5 E4 C5 E5 E4 [45]
+call HaneMore:cut-value C5 C4 D4 C5 D5 D4 [23]
+call HaneMore:cut-value C5 F4 E4 F5 E5 E4 [-10]
+call HaneMore:value-own C5 D5 [0]
+call HaneMore:value-own C5 E5 [0]
+call Kankei6Nozoki C5 F5 [D5=58:5 E5=45:5]
+
+[pg16-free-flank-in-area-black]
+# Black's two-space jump D3-D6 with no White stone in its box; Black F5
+# and White B5, F2 stand near.  The saved area map leaves C4, D4, E4, C5
+# and D5 neutral but gives E5, the far gap's flank beside Black's F5, to
+# Black (premise row): a point between the stones in someone's area, so the
+# general answer proposes nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . X . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+call AreaMap:side C4 D4 E4 C5 D5 E5 [C4=neutral C5=neutral D4=neutral D5=neutral E4=neutral E5=black]
+call Kankei6Free:as-saved D3 D6 [none]
+
+[pg16-free-flank-in-area-white]
+# As pg16-free-flank-in-area-black, White to play: nothing either.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . O . . . X . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+call AreaMap:side C4 D4 E4 C5 D5 E5 [C4=neutral C5=neutral D4=neutral D5=neutral E4=neutral E5=black]
+call Kankei6Free:as-saved D3 D6 [none]
