@@ -2,8 +2,10 @@
 # the edge on its bounds (the owner's value of exactly 5 after the
 # opponent's extension, the opponent's dead gap stone), the wedge with an
 # opponent stone behind the empty corner when the corner stone is caught at
-# once, the peep at both gaps of a two-space jump from one side, and the
-# general answer to a free two-space jump on the saved area map.
+# once, the peep at both gaps of a two-space jump from one side, the peep
+# at one gap (the owner's capture of the peeping stone moving its value a
+# third of the way, every reading of the push negative), and the general
+# answer to a free two-space jump on the saved area map.
 # Lines and forms as in links-twospace.tst (LinkRoutines.cpp); premise rows
 # print the readings a row takes as given (HaneMore:... as in
 # shapes-hane-more.tst, AreaMap:side as in life-yose-pin4.tst,
@@ -183,3 +185,52 @@ white to play
   . . . . . . . . .
 call AreaMap:side C4 D4 E4 C5 D5 E5 [C4=neutral C5=neutral D4=neutral D5=neutral E4=neutral E5=black]
 call Kankei6Free:as-saved D3 D6 [none]
+
+[pg16-peep-caught-at-once-black]
+# Black's two-space jump C5-F5; White's D6 peeps beside the gap D5, Black
+# holds C6 and D7 around it and C4 (C5's corner below, so White can
+# neither cut there nor play the corner reading); White C7 and E7, Black
+# D2.  D3, C3 and E3 (two lines out below) are empty.  White's E4, Black's
+# E5, White's D5, Black's D4 leave Black's D4 not weak, so the approach is
+# not read.  White's D5 met by Black's D4: White's evaluation h1 = 1, the
+# push at the knight's move D4-F5 -55 (premise rows), the corner reading
+# and the cut at C4 nothing (-1): v = 1.  Black's D5 leaves White's D6 in
+# atari (E6 alone): o = h0 = 3, and with Black's capture at E6 as well
+# t = h2 = 93; o moves a third of the way: 3 + 90/3 = 33, plus v:
+# o + (t - o)/3 + p = 34 at Black's D5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X O . . . .
+  . . X O . . . . .
+  . . X . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call HaneMore:group C5 D4 E4 E5 D5 D4 [dl=0 weak=0 d70=0 d90=0]
+call KeimaTukeUtu:after C5 D4 F5 D5 D4 [-55]
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 C5 D5 D5 E6 [D5=o+(t-o)/3+p:5]
+
+[pg16-peep-all-readings-negative-black]
+# Black's two-space jump C5-F5; White's D6 peeps beside the gap D5 and
+# Black holds C4 (C5's corner below: no cut there, no corner reading);
+# White B4 and F7, Black G7 stand off.  White's E4, Black's E5, White's D5,
+# Black's D4 leave White's E4 weak, so the approach is not read.  White's
+# D5 met by Black's D4: White's evaluation h1 = -1, the push at the
+# knight's move D4-F5 -1 (premise row), the corner reading and the cut -1:
+# v = -1, not positive.  Black to play adds Black's D5 (h0 = -4) plus v:
+# s = h0 + h1 = -5.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . O X . .
+  . . . O . . . . .
+  . . X . . X . . .
+  . O X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group C5 E4 E4 E5 D5 D4 [dl=78 weak=1 d70=1 d90=0]
+call KeimaTukeUtu:after C5 D4 F5 D5 D4 [-1]
+call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 [D5=s:5]
