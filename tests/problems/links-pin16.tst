@@ -234,3 +234,127 @@ black to play
 call HaneMore:group C5 E4 E4 E5 D5 D4 [dl=78 weak=1 d70=1 d90=0]
 call KeimaTukeUtu:after C5 D4 F5 D5 D4 [-1]
 call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 [D5=s:5]
+
+[pg16-edge-peep-outside-stone-black]
+# Black's D3 and the edge below (gap points D2, D1); White's C2 peeps
+# beside D2, White F1 stands two lines out beside D1 on the free side,
+# Black F3 two lines out beside the stone (above the third line).  F2 and
+# C1 are empty; G1, one line further out beside F1, has two empty
+# neighbours (H1, G2).  Black's line: D1, White D2, Black E2, White E1,
+# Black G1, White C1, Black F2: a = h0 = 9.  White's push at D2 is worth
+# 29, White's G2 (all four neighbours empty) 43 (premise rows): b = 43 =
+# h1.  Black to play: Black's D1 at s = 52, with White's D2 answered by
+# Black's E2 prepared.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . O . . . . . .
+  . . . . . O . . .
+call HaneMore:value D3 D2 [29]
+call HaneMore:value D3 G2 [43]
+call Kankei6EdgeNozoki:prep:pin3 D3 D2 D3 D1 D2 E2 E1 G1 C1 F2 D3 G2 [D1=s:5 D1/D2/E2]
+
+[pg16-edge-peep-outside-stone-white]
+# As pg16-edge-peep-outside-stone-black, White to play: White's D2 at the
+# same s, nothing prepared.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . X . . .
+  . . O . . . . . .
+  . . . . . O . . .
+call Kankei6EdgeNozoki:prep:pin3 D3 D2 D3 D1 D2 E2 E1 G1 C1 F2 D3 G2 [D2=s:5]
+
+[pg16-edge-no-peep-black]
+# Black's D3 and the edge below; White's C3 stands beside the stone, but
+# neither C2 nor E2 beside the gap D2 is White's: no peep, nothing.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 [none]
+
+[pg16-double-peep-value-two-white]
+# Black's two-space jump C5-F5; White's D6 and E6 peep beside both gaps
+# from above, White E7 behind them; Black C6 above C5, Black B4 and F4
+# below.  D3, C3, E3 (two lines out below) are empty.  Gap D5: after
+# White's E4, Black's E5, White's D5, Black's D4 White's E4 is dead, so the
+# approach is not read; White's D5 met by Black's D4: White's evaluation 1,
+# the push at the knight's move D4-F5 0, White's cut at C4 refused (C4
+# would have one liberty): v = 1; Black's D5 is worth 1: a value of 2,
+# which is 8 with White to play, at White's D5.  Gap E5: after White's D4,
+# Black's D5, White's E5, Black's E4 White's D4 is dead: no approach;
+# White's E5 met by Black's E4: White's evaluation 1, the knight's-move
+# push E4-C5 7, the cut at F4 refused (Black's stone): v = 7; Black's E5
+# is worth 1: 8 at White's E5.  The readings are the premise rows.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . O . . . .
+  . . X O O . . . .
+  . . X . . X . . .
+  . X . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group C5 E4 E4 E5 D5 D4 [dead]
+call HaneMore:group C5 D4 D4 D5 E5 E4 [dead]
+call HaneMore:value C5 D5 D4 [1]
+call HaneMore:value C5 E5 E4 [1]
+call KeimaTukeUtu:after C5 D4 F5 D5 D4 [0]
+call KeimaTukeUtu:after C5 E4 C5 E5 E4 [7]
+call HaneMore:cut-value C5 C4 D4 C5 D5 D4 [-1]
+call HaneMore:cut-value C5 F4 E4 F5 E5 E4 [-1]
+call HaneMore:value-own C5 D5 [1]
+call HaneMore:value-own C5 E5 [1]
+call Kankei6Nozoki C5 F5 [D5=8:5 E5=8:5]
+
+[pg16-double-peep-value-two-black]
+# Black's two-space jump C5-F5; White's D6 and E6 peep beside both gaps
+# from above, White G7 further off; Black C6 above C5, Black C4 below it
+# and F3 two lines below F5.  D3, C3 and E3 are empty.  Gap D5: after
+# White's E4, Black's E5, White's D5, Black's D4 White's E4 is dead: no
+# approach; White's D5 met by Black's D4: White's evaluation 1, the push
+# at the knight's move D4-F5 -1, the cut at C4 refused (Black's stone):
+# v = 1; Black's D5 is worth 1: a value of 2, which is 6 with Black to
+# play, at Black's D5.  Gap E5: after White's D4, Black's D5, White's E5,
+# Black's E4 White's D4 is dead; White's E5 met by Black's E4: White's
+# evaluation 2, the push at the knight's move E4-C5 0, the cut at F4
+# refused (F4 would have one liberty): v = 2; Black's E5 is worth 1: 3 at
+# Black's E5.  The readings are the premise rows.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+  . . X O O . . . .
+  . . X . . X . . .
+  . . X . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group C5 E4 E4 E5 D5 D4 [dead]
+call HaneMore:group C5 D4 D4 D5 E5 E4 [dead]
+call HaneMore:value C5 D5 D4 [1]
+call HaneMore:value C5 E5 E4 [2]
+call KeimaTukeUtu:after C5 D4 F5 D5 D4 [-1]
+call KeimaTukeUtu:after C5 E4 C5 E5 E4 [0]
+call HaneMore:cut-value C5 C4 D4 C5 D5 D4 [-1]
+call HaneMore:cut-value C5 F4 E4 F5 E5 E4 [-1]
+call HaneMore:value-own C5 D5 [1]
+call HaneMore:value-own C5 E5 [1]
+call Kankei6Nozoki C5 F5 [D5=6:5 E5=3:5]
