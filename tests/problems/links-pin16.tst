@@ -358,3 +358,54 @@ call HaneMore:cut-value C5 F4 E4 F5 E5 E4 [-1]
 call HaneMore:value-own C5 D5 [1]
 call HaneMore:value-own C5 E5 [1]
 call Kankei6Nozoki C5 F5 [D5=6:5 E5=3:5]
+
+[pg16-peep-corner-reading-captures-end-white]
+# Black's two-space jump C5-F5, Black H5 beyond F5; White's D6 peeps
+# beside the gap D5 and White's B5, B6, C6 leave C5 with C4 and D5 for
+# liberties; White A4 and F3 stand off.  D3, C3 and E3 (two lines out
+# below) are empty.  White's E4, Black's E5, White's D5, Black's D4 leave
+# White's E4 weak: no approach.  White's D5 met by Black's D4 (White's
+# evaluation -26): the corner reading.  C4 is empty and open to White, E4
+# is above the first line and C5 has one liberty (C4).  White's E4,
+# Black's E5, White's C4 capture C5; White's C4 then has three liberties
+# and Black's D4 one (D3): Black extends at D3, C5 is empty, and White's
+# evaluation there is 40; with Black's C4 and White's E5 instead it is 29:
+# the reading gives 29.  The knight's-move push D4-F5 is 27 and White's
+# cut at C4 -11 (premise rows): v = 29.  Black's D5 (3) captures nothing:
+# White's D6-C6-B6-B5 keeps six liberties.  3 + 29 = 32 at White's D5.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O . . . . .
+  . O X . . X . X .
+  O . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group C5 E4 E4 E5 D5 D4 [dl=84 weak=1 d70=1 d90=0]
+call HaneMore:value C5 D5 D4 [-26]
+call HaneMore:value C5 D5 D4 E4 E5 C4 D3 [40]
+call HaneMore:value C5 D5 D4 E4 C4 E5 [29]
+call KeimaTukeUtu:after C5 D4 F5 D5 D4 [27]
+call HaneMore:cut-value C5 C4 D4 C5 D5 D4 [-11]
+call HaneMore:value-own C5 D5 [3]
+call Kankei6Nozoki C5 F5 [D5=32:5]
+
+[pg16-peep-corner-reading-captures-end-black]
+# As pg16-peep-corner-reading-captures-end-white, Black to play: the same
+# readings, Black's D5 at 32.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O O O . . . . .
+  . O X . . X . X .
+  O . . . . . . . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value C5 D5 D4 E4 E5 C4 D3 [40]
+call HaneMore:value C5 D5 D4 E4 C4 E5 [29]
+call KeimaTukeUtu:after C5 D4 F5 D5 D4 [27]
+call Kankei6Nozoki C5 F5 [D5=32:5]
