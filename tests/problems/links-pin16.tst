@@ -409,3 +409,62 @@ call HaneMore:value C5 D5 D4 E4 E5 C4 D3 [40]
 call HaneMore:value C5 D5 D4 E4 C4 E5 [29]
 call KeimaTukeUtu:after C5 D4 F5 D5 D4 [27]
 call Kankei6Nozoki C5 F5 [D5=32:5]
+
+[pg16-wedge-outside-tie-keeps-corner-white]
+# Black's one-space jump D4-D6; White wedges at D5 with C5 beside it (White
+# D7 above D6, H5 off to the side), Black's block is E5 (P), the corner E4
+# (Y) beside D4 has White's E3 just behind it, F5 (PP) is empty; Black D3,
+# F3 and E2 surround E3, White F2 and Black G2 below.  Black's D4-D3 has
+# four liberties.  Black's E5 leaves C5-D5 three liberties; White's E4 then
+# has F4 alone (with E3), so it is taken back: e1 = h0 = 49, against
+# Black's E4 met by White's E5, e2 = h2 = -8.  White's E4 met by Black's
+# E5: E5 (liberties E6, F5) escapes (E6 joins D6 with C6 and E7 free, F5
+# has three liberties), f = h1 = 8; White's E5 met by Black's E4 is worth
+# as much, h3 = 8, not more: White's point stays the corner E4, at
+# h0 + h1 = 57.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . X . . . . .
+  . . O O . . . O .
+  . . . X . . . . .
+  . . . X O X . . .
+  . . . . X O X . .
+  . . . . . . . . .
+call IkkenWariSoto D4 D6 E5 E4 D4 F5 D4 E5 D4 E4 E5 D4 E4 E5 D4 E5 E4 [E4=h0+h1:5]
+
+[pg16-edge-peep-cut-stone-laddered-black]
+# Black's C3-D3 on the third line and the edge below D3 (gap points D2,
+# D1); White's C2-C1 peeps beside D2, Black B2 beside it and Black F1 on
+# the first line.  E2 (N) has four empty neighbours, E3 (W) is empty,
+# White's C2-C1 has three liberties (B1, D1, D2) and two stones, F3 is
+# empty and F1 is Black's: the cut at E2 is read directly.  White's E2,
+# Black's D2, White's D1 leave C2-C1-D1 with B1 and E1: Black's E1 (joined
+# to F1) leaves only B1, and White's B1 has A1 alone: the ladder catches
+# the peeping stones, so nothing is proposed.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O . . . . . .
+  . . O . . X . . .
+call Kankei6EdgeNozoki D3 D2 [none]
+
+[pg16-edge-peep-cut-stone-laddered-white]
+# As pg16-edge-peep-cut-stone-laddered-black, White to play: nothing.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . X X . . . . .
+  . X O . . . . . .
+  . . O . . X . . .
+call Kankei6EdgeNozoki D3 D2 [none]
