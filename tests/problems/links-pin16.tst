@@ -220,7 +220,7 @@ call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 C5 D5 D5 E6 [D5=o+(t-o)/3+p:5]
 # D5 met by Black's D4: White's evaluation h1 = -1, the push at the
 # knight's move D4-F5 -1 (premise row), the corner reading and the cut -1:
 # v = -1, not positive.  Black to play adds Black's D5 (h0 = -4) plus v:
-# s = h0 + h1 = -5.
+# s = h0 + h1 = -5, with no bonus.
 black to play
   . . . . . . . . .
   . . . . . . . . .
@@ -234,6 +234,7 @@ black to play
 call HaneMore:group C5 E4 E4 E5 D5 D4 [dl=78 weak=1 d70=1 d90=0]
 call KeimaTukeUtu:after C5 D4 F5 D5 D4 [-1]
 call Kankei6Nozoki C5 F5 C5 D5 C5 D5 D4 [D5=s:5]
+call Kankei6Nozoki:bonus C5 F5 C5 D5 C5 D5 D4 [D5=s:5 D5+0]
 
 [pg16-edge-peep-outside-stone-black]
 # Black's D3 and the edge below (gap points D2, D1); White's C2 peeps
@@ -468,3 +469,20 @@ white to play
   . X O . . . . . .
   . . O . . X . . .
 call Kankei6EdgeNozoki D3 D2 [none]
+
+[pg16-edge-peep-cut-point-on-side-edge-bonus-black]
+# Black B3's jump to the bottom edge with White's peep C2-D2 on the right:
+# the cut point N = A2 is on the first line of the left edge, so the
+# side-edge reading answers: Black's B2 (h0) plus White's B2 (h1), s, with
+# no bonus.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+call Kankei6EdgeNozoki:pin-bonus B3 B2 B3 B2 B3 B2 [B2=s:5 B2+0]

@@ -8,6 +8,8 @@
 // from the colour opposite the stone at R, the board is analysed, and the
 // answer is the push value at the middle point of the knight's move A-B
 // (the owner being the colour at A), as a number.
+// "Kankei6Nozoki:bonus A B [lines]": the candidates of the peep reading as
+// BoxRoutine answers them, each followed by its bonus as "POINT+bonus".
 #include "engine/Problems.h"
 #include "engine/links/LinkRoutines.h"
 
@@ -17,6 +19,7 @@
 
 #include "board/Goban.h"
 #include "engine/Reading.h"
+#include "engine/links/Kankei6Nozoki.h"
 #include "engine/links/Kankei6Utu.h"
 #include "engine/shapes/Keima.h"
 
@@ -48,6 +51,8 @@ std::string KeimaPushAfter(const std::vector<Point>& pts)
     return std::to_string(KeimaTukeUtu(pts[1], pts[2]));
 }
 const TProblemRoutineAdd keimaPushAfter("KeimaTukeUtu:after", KeimaPushAfter);
+
+const TProblemRoutineAdd nozokiBonus("Kankei6Nozoki:bonus", BoxRoutineWithBonus<Kankei6Nozoki>);
 
 } // namespace
 } // namespace vorn::test
