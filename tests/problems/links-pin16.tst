@@ -486,3 +486,95 @@ black to play
   . . O O . . . . .
   . . . . . . . . .
 call Kankei6EdgeNozoki:pin-bonus B3 B2 B3 B2 B3 B2 [B2=s:5 B2+0]
+
+[pg16-edge-peep-dead-connection-premise]
+# The premise of the two pg16-edge-peep-dead-connection rows: with Black's
+# connection at D2 on the board, the group D2-D3-E3 counts as dead.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . O . . .
+  . . . X X . . . .
+  . . O X . O . . .
+  X . O . . . . . .
+status D2 [dead]
+
+[pg16-edge-peep-dead-connection-white]
+# Black's D3-E3 on the third line, the edge below D3 (gap points D2, D1);
+# White's C2-C1 peeps beside D2, White F2 beside the cut point E2, White
+# A4 and F4 above, Black A1 in the corner.  E2 has two empty neighbours
+# and Black holds E3 (W): the general reading.  Black's D2 leaves C2-C1
+# four liberties, and Black's group at D2 is then dead (premise row): a =
+# 0.  White's push at D2 met by Black's cut at E2 leaves White's C2-D2-C1
+# alive and not weak (premise row), so b is White's evaluation there, 4.
+# v = 4 at White's D2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . O . . .
+  . . . X X . . . .
+  . . O . . O . . .
+  X . O . . . . . .
+call HaneMore:group D3 D2 D2 E2 [dl=0 weak=0 d70=0 d90=0]
+call HaneMore:value D3 D2 E2 [4]
+call Kankei6EdgeNozoki D3 D2 [D2=4:5]
+
+[pg16-edge-peep-dead-connection-black]
+# As pg16-edge-peep-dead-connection-white, Black to play: a = 0 (the
+# connected group is dead), b = White's evaluation after D2 and Black's
+# E2, 2: v = 2.  Black's point moves to C3 (Y): with D2 on the board, C3
+# and B2 were empty, five of C3's eight surrounding points are empty (B2,
+# B3, B4, C4, D4) and three of B2's neighbours (A2, B1, B3).  2 at C3.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O . . . . O . . .
+  . . . X X . . . .
+  . . O . . O . . .
+  X . O . . . . . .
+call HaneMore:value D3 D2 E2 [2]
+call Kankei6EdgeNozoki D3 D2 [C3=2:5]
+
+[pg16-edge-peep-extension-laddered-white]
+# Black's D3-E3-E4, the edge below D3 (gap points D2, D1); White's C2
+# peeps beside D2, C3 (Y) is empty, Black's B2 stands two points out on
+# the peep's side and White's B3 above it, White A1 in the corner.  Black's
+# B2 (liberties A2, B1) is caught in a ladder (premise row): Black's D2
+# (h0) and White's D2 (h1) are read; E2 has three empty neighbours (E3 is
+# Black's), so White's point is the gap D2 itself: s = h0 + h1 at D2.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . O . X X . . . .
+  . X O . . . . . .
+  O . . . . . . . .
+ladder B2 [1 B1]
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[pg16-edge-peep-extension-laddered-black]
+# As pg16-edge-peep-extension-laddered-white, Black to play: Black's D2 at
+# s = h0 + h1.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . O . X X . . . .
+  . X O . . . . . .
+  O . . . . . . . .
+call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
