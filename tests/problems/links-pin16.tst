@@ -578,3 +578,42 @@ black to play
   . X O . . . . . .
   O . . . . . . . .
 call Kankei6EdgeNozoki D3 D2 D3 D2 D3 D2 [D2=s:5]
+
+[pg16-wedge-outside-owner-beyond-block-in-atari-white]
+# Black's one-space jump D4-D6; White wedges at D5 with E5 beside it, so
+# Black's block is C5 (P), the corner C4 (Y) beside D4 has White's C3 just
+# behind it, and Black's B5 (PP) stands beyond the block with White's B4
+# and B6 beside it; Black C6, B7, D8 and F4 stand near.  Black's D4 has
+# three liberties.  Black's C5 leaves D5-E5 three liberties; White's C4
+# then joins B4 and C3 with four liberties: no capture, e1 = h0 = -1.
+# Black's C4 met by White's C5: e2 = h2 (far lower).  best = -1 at
+# Black's C5.  White's C4 met by Black's C5 (joined to B5 and C6, no
+# ladder): f = h1.  White's C5 met by Black's C4 leaves Black's B5 in atari
+# (A5 alone): White takes it at A5, h3, more than h1: f = h3 at White's C5.
+# h0 + h3 at White's C5.
+white to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . X . . . . . . .
+  . O X X . . . . .
+  . X . O O . . . .
+  . O . X . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto D4 D6 C5 C4 D4 B5 D4 C5 C4 D4 C4 C5 D4 C4 C5 D4 C5 C4 A5 [C5=h0+h3:5]
+
+[pg16-wedge-outside-owner-beyond-block-in-atari-black]
+# As pg16-wedge-outside-owner-beyond-block-in-atari-white, Black to play:
+# Black's block C5 at h0 + h3.
+black to play
+  . . . . . . . . .
+  . . . X . . . . .
+  . X . . . . . . .
+  . O X X . . . . .
+  . X . O O . . . .
+  . O . X . X . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenWariSoto D4 D6 C5 C4 D4 B5 D4 C5 C4 D4 C4 C5 D4 C4 C5 D4 C5 C4 A5 [C5=h0+h3:5]
