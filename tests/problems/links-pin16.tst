@@ -617,3 +617,34 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenWariSoto D4 D6 C5 C4 D4 B5 D4 C5 C4 D4 C4 C5 D4 C4 C5 D4 C5 C4 A5 [C5=h0+h3:5]
+
+[pg16-peep-corner-reading-worth-nothing-black]
+# Black's two-space jump C5-F5 with G5-H5 beyond F5; White's D6 peeps
+# beside the gap D5, White's B5 and C6 leave C5 with C4 and D5; Black B4
+# and C7, White A6, B7, H6, F4, D2 and E2.  D3, C3 and E3 are empty.
+# White's E4, Black's E5, White's D5, Black's D4 leave White's E4 weak: no
+# approach.  White's D5 met by Black's D4: White's evaluation -39.  The
+# corner reading: C4 is empty and open to White, E4 above the first line,
+# C5 has one liberty; White's E4, Black's E5, White's C4 take C5, White's
+# C4 keeps two liberties (C3, C5) and Black's D4 one (D3): Black's D3,
+# and White's evaluation there is 0 (premise row), not positive, so the
+# reading gives 0 as it stands.  The knight's-move push D4-F5 is -2 and
+# White's cut at C4 -2: v = 0, not positive.  Black to play adds Black's
+# D5 (58) plus v: 58.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . O X . . . . . .
+  O . O O . . . O .
+  . O X . . X X X .
+  . X . . . O . . .
+  . . . . . . . . .
+  . . . O O . . . .
+  . . . . . . . . .
+call HaneMore:group C5 E4 E4 E5 D5 D4 [dl=43 weak=1 d70=0 d90=0]
+call HaneMore:value C5 D5 D4 [-39]
+call HaneMore:value C5 D5 D4 E4 E5 C4 D3 [0]
+call KeimaTukeUtu:after C5 D4 F5 D5 D4 [-2]
+call HaneMore:cut-value C5 C4 D4 C5 D5 D4 [-2]
+call HaneMore:value-own C5 D5 [58]
+call Kankei6Nozoki C5 F5 [D5=58:5]
