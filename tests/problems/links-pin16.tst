@@ -9,7 +9,8 @@
 # Lines and forms as in links-twospace.tst (LinkRoutines.cpp); premise rows
 # print the readings a row takes as given (HaneMore:... as in
 # shapes-hane-more.tst, AreaMap:side as in life-yose-pin4.tst,
-# KeimaTukeUtu:after and Kankei6Free:as-saved in LinksPin16Routines.cpp).
+# KeimaTukeUtu:after, Kankei6Free:as-saved, Kankei6Nozoki:bonus and
+# Gun:stones in LinksPin16Routines.cpp).
 
 [pg16-edge-peep-extension-five-black]
 # Black's D3 on the third line and the edge below: the gap points D2 and
@@ -648,3 +649,48 @@ call KeimaTukeUtu:after C5 D4 F5 D5 D4 [-2]
 call HaneMore:cut-value C5 C4 D4 C5 D5 D4 [-2]
 call HaneMore:value-own C5 D5 [58]
 call Kankei6Nozoki C5 F5 [D5=58:5]
+
+[pg16-edge-peep-direct-extension-kills-premise]
+# The premise of pg16-edge-peep-direct-extension-kills-black: with Black's
+# extension at B2 on the board, White's C2-C1 counts as dead.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . X . .
+  X X . X . . . . .
+  O X O . . . . . .
+  . . O . . . . . .
+status C2 [dead]
+
+[pg16-edge-peep-direct-extension-kills-black]
+# Black's D3 on the third line, the edge below (gap points D2, D1);
+# White's C2-C1 peeps beside D2; Black B3 (two points out on the peep's
+# side) with A3, White A2 (three out), B2 and B1 below B3 empty; Black
+# E4-E5 and G4 above; Black's group at D3 has six stones (premise row).
+# E2 has four empty neighbours, E3 and C3 are empty, White's C2-C1 has five
+# liberties: the cut at E2 is read directly.  White's E2, Black's D2,
+# White's D1 leave C2-C1-D1 four liberties and E2 three: no ladder, b =
+# White's evaluation there, 34; White's F1 (three empty neighbours) is only
+# 16.  Black's D2 puts nothing in atari: a = Black's evaluation after D2,
+# -2.  B2 is empty, B3 Black's, A2 White's and B1 empty: Black's B2 leaves
+# White's C2-C1 dead (premise problem), so Black's point is B2.
+# v = 32 (six stones: no reduction), a third for the negative a: 10; Black
+# to play, at least 8 with b positive: 14 at B2.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . . X . X . .
+  X X . X . . . . .
+  O . O . . . . . .
+  . . O . . . . . .
+call Gun:stones D3 [6]
+call HaneMore:value-own D3 D2 [-2]
+call HaneMore:value D3 E2 D2 D1 [34]
+call HaneMore:value D3 F1 [16]
+call Kankei6EdgeNozoki D3 D2 [B2=14:5]

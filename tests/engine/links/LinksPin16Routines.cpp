@@ -8,6 +8,7 @@
 // from the colour opposite the stone at R, the board is analysed, and the
 // answer is the push value at the middle point of the knight's move A-B
 // (the owner being the colour at A), as a number.
+// "Gun:stones P": the number of stones of the group at P, as a number.
 // "Kankei6Nozoki:bonus A B [lines]": the candidates of the peep reading as
 // BoxRoutine answers them, each followed by its bonus as "POINT+bonus".
 #include "engine/Problems.h"
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "board/Goban.h"
+#include "board/Gun.h"
 #include "engine/Reading.h"
 #include "engine/links/Kankei6Nozoki.h"
 #include "engine/links/Kankei6Utu.h"
@@ -51,6 +53,17 @@ std::string KeimaPushAfter(const std::vector<Point>& pts)
     return std::to_string(KeimaTukeUtu(pts[1], pts[2]));
 }
 const TProblemRoutineAdd keimaPushAfter("KeimaTukeUtu:after", KeimaPushAfter);
+
+std::string GunStones(const std::vector<Point>& pts)
+{
+    if (pts.size() != 1)
+        throw std::invalid_argument("Gun:stones wants one point");
+    const TGun* g = CurGoban().GunList.GetGunAt(pts[0]);
+    if (g == nullptr)
+        throw std::invalid_argument("no group at the point");
+    return std::to_string(g->GetIsiSu());
+}
+const TProblemRoutineAdd gunStones("Gun:stones", GunStones);
 
 const TProblemRoutineAdd nozokiBonus("Kankei6Nozoki:bonus", BoxRoutineWithBonus<Kankei6Nozoki>);
 
