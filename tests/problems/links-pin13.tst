@@ -1,0 +1,187 @@
+# Jump links, thirteenth set: rows that pin single readings of the jump to
+# the edge (the attached pair and the peep from the edge), each in a
+# position where the point the text reads and a near neighbour of it (the
+# point above K against the point above the stone, the escape that keeps two
+# liberties against the capture beside it, an eye value of 4 against 3)
+# give different answers.  Lines and forms as in links-edge.tst
+# (LinkRoutines.cpp); "premise" marks a reading of the analysis the row takes
+# as given, printed by a row of its own where a command shows it.
+
+[p13-attached-pair-stop-open-beyond-k-stone-above-black]
+# The position of links-edge-yomi-pin4.tst
+# attached-pair-stop-open-beyond-k-black with Black's E6 added, two lines
+# above the stone (joining D6 to F6).  Black's second-line stone E8 jumps to
+# the top edge; White's D8 (K) stands beside it.  The stop looks above K,
+# not above the stone: D7 above K is still empty with Black's D6 above it,
+# and K2 = C8 is empty with three empty neighbours (B8, C7, C9), so the
+# reading proposes nothing, whatever stands above the stone.  (E7 above the
+# stone is empty and E6 holds no White stone: the stop on the stone's side
+# does not apply either way.)
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . O . . . X X X X
+  . O . X X X . . .
+  . O . . . X . . .
+  . O . . . X X X X
+  . O . . . . . . .
+  . O . . . . . . .
+  . O . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]
+
+[p13-attached-pair-filled-above-k-empty-above-stone-black]
+# The position of links-edge-yomi-pin4.tst
+# attached-pair-stop-open-beyond-k-black with White's D7 added above K
+# (joined to K).  Black's
+# D6 is still two lines above K and K2 = C8 still has three empty
+# neighbours, but the point above K is no longer empty, so the stop does not
+# apply, though the points above the stone (E7, E6) are both empty; the
+# reading goes on and proposes a point.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . O . O . X X X X
+  . O . X . X . . .
+  . O . . . X . . .
+  . O . . . X X X X
+  . O . . . . . . .
+  . O . . . . . . .
+  . O . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [!none]
+
+[p13-attached-pair-escape-joins-k-eye-value-4-black]
+# The position of links-edge-yomi-pin4.tst
+# attached-pair-loose-move-blocked-black with Black's B9 on the first line
+# and Black's C4 in place of White's (cutting White's C7-C5 from B3).
+# Black's second-line stone E8 jumps to the top edge; White's D8 (K) stands
+# beside it, White's wall C7-C5 beyond it.  Neither group is weak.  Black's
+# line: Black D9 under K (no ladder on E8 or D9), White answers at NN = C9;
+# there is no ladder threat from Black's K2 = C8 (C9 has one liberty, not
+# two), so Black connects at the gap E9 (no ladder, no loose move: F6 is
+# empty).  White's C9 stands between Black's B9 and D9 with C8 its only
+# liberty: it is caught at once.  No Black chain beside it is in atari, so
+# White's escape is that liberty, C8, which joins C9 to K and the wall:
+# o = Hyoka(Black) after D9, C9, E9, C8.  The group White's C8 joins has eye
+# value 4 (premise, the next row), not 3, so Black's line counts as Black's
+# own forcing line; and it is not 2 or less, so the cuts stay in force.
+# E7 has five empty points around it and C8 was empty at the start: Black's
+# line stays D9, C9, E9 with Black's point D9.  White's line as there:
+# White E9, Black F9, White D9 joins K, Black's F9 caught, Black escapes at
+# F8: p after E9, F9, D9, F8, White's forcing line.  F7 has two Black stones
+# around it (E8, E6), C7 is White's: no line is reset.  Neither side has an
+# atari from beyond (B9 is Black's; G9 ataris nothing).  Both forcing
+# lines: s + s/2 + s/3 (below 25, no cut), at D9 with the prepared answer
+# to White's C9: the connection E9.
+black to play
+  . X . . . . . . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . X X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 C8 E8 E9 F9 D9 F8 [D9=s+s/2+s/3:5 D9/C9/E9]
+
+[p13-attached-pair-escape-joins-k-eye-value-4-premise]
+# Premise of p13-attached-pair-escape-joins-k-eye-value-4-black: after
+# Black D9, White C9, Black E9, White C8 the White group at C8 (with K = D8
+# and the wall C7-C5) has eye value 4.
+white to play
+  . X O X X . . . .
+  . . O O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . X X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe C8 [4]
+
+[p13-peep-escape-keeps-two-liberties-white]
+# Black's second-line stone E8, joined to the wall E7-J7, E6, J6, E5-J5 (a
+# living group with a large eye), jumps to the top edge over the gap E9;
+# White's D9 peeps beside it, so S = F9 and T = F8.  Black's C9 beyond D9
+# is in atari (White's B9, D9; C8 its liberty).  The Black chain at the
+# stone has many liberties, so White's F9 first is not read: White's point
+# is the push at the gap E9.  White's D9-E9 is not caught by a ladder
+# (premise, the next row: White takes C9 at C8 whenever it runs short).
+# Black blocks at F9 (G9 and F8, two liberties), and White's D9-E9 has D8
+# alone: it escapes at D8, where D8-D9-E9 keeps two liberties (C8, D7), so
+# the escape stays D8 although C9 beside it is still in atari.  White's
+# move at F8 threatens nothing: of the Black chains beside F8 only the block
+# F9 has two liberties or fewer, and no ladder catches it (Black's F8 joins
+# the wall), so p = Hyoka(White) after
+# E9, F9, D8, with the prepared answer E9, F9, D8.  Black's part: Black
+# connects at E9 (no ladder on the wall); D9 is then in atari (D8) and
+# White captures C9 first at C8: o = Hyoka(Black) after E9, C8.  The sum
+# reads 2 (premise) and U = G8 is empty with three empty neighbours (F8, H8,
+# G9): 4, at the push E9.
+white to play
+  . O X O . . . . .
+  . . . . X . . . .
+  . . . . X X X X X
+  . . . . X . . . X
+  . . . . X X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:prepared E8 E9 E8 E9 C8 E8 E9 F9 D8 [E9=4(s=2):5 E9/F9/D8]
+
+[p13-peep-escape-keeps-two-liberties-black]
+# The position of p13-peep-escape-keeps-two-liberties-white with Black to
+# move.  White's part and its prepared answer as there (E9, F9, D8).
+# Black's part: the connection E9, White's capture C8 (o); with Q = D9 in
+# atari Black's capture at D8 (D8 joins the wall: not in atari) reads
+# t = Hyoka(Black) after Black E9, Black D8, and Black's part moves a third
+# of the way toward it; the eye value of Black's group is not 3, so Black's
+# point stays the connection E9.  The value is 6 or more (premise): 2 more,
+# o + (t - o)/3 + p + 2 at E9.
+black to play
+  . O X O . . . . .
+  . . . . X . . . .
+  . . . . X X X X X
+  . . . . X . . . X
+  . . . . X X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:prepared E8 E9 E8 E9 C8 E8 E9 F9 D8 E8 E9 E9 D8 [E9=o+(t-o)/3+p+2:5 E9/F9/D8]
+
+[p13-peep-escape-keeps-two-liberties-premise]
+# Premise of p13-peep-escape-keeps-two-liberties-white: after White's push
+# at E9 the ladder does not catch White's D9-E9.
+white to play
+  . O X O O . . . .
+  . . . . X . . . .
+  . . . . X X X X X
+  . . . . X . . . X
+  . . . . X X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [0]
+
+[p13-peep-escape-short-captures-beside-white]
+# The position of p13-peep-escape-keeps-two-liberties-white with Black's D7
+# added (joined to the wall).  White's escape at D8 would keep C8 alone, one
+# liberty: White takes it back and captures the chain beside it in atari,
+# C9, at C8 instead.  So White's line is E9, F9, C8 (p) with the prepared
+# answer E9, F9, C8; Black's part as there (o after E9, C8); the sum reads 2
+# (premise): 4 at E9.
+white to play
+  . O X O . . . . .
+  . . . . X . . . .
+  . . . X X X X X X
+  . . . . X . . . X
+  . . . . X X X X X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:prepared E8 E9 E8 E9 C8 E8 E9 F9 C8 [E9=4(s=2):5 E9/F9/C8]
