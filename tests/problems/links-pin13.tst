@@ -185,3 +185,63 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeNozoki:prepared E8 E9 E8 E9 C8 E8 E9 F9 C8 [E9=4(s=2):5 E9/F9/C8]
+
+[p13-attached-pair-escape-joins-k-eye-value-3-black]
+# The shape of p13-attached-pair-escape-joins-k-eye-value-4-black with
+# White's B7 beside the wall and Black's B4-C4-D4 sealing it below (D3 and
+# White's B3 gone).  The lines are as there: Black's D9, White's C9 (caught
+# at once between B9 and D9), Black's E9, White's escape C8 joining K and
+# the wall: o after D9, C9, E9, C8; White's push E9, Black F9, White D9,
+# Black's escape F8: p, White's forcing line.  White's group after C8 has
+# eye value 3 (premise, the next row): Black's line is not Black's forcing
+# line, and the eye value is above 2, so the cuts stay in force.  White's
+# wall is now short of life, so the sum is large and the half for White's
+# forcing line takes it above 25 (premise), and Black's capture at C8 after
+# D9, C9, E9 reads more than 20 (premise): the total is cut to 25 and then
+# to 18, at D9 with the prepared answer E9.
+black to play
+  . X . . . . . . .
+  . . . O X . O . .
+  . O O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . X X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 C8 E8 E9 F9 D9 F8 [D9=18:5 D9/C9/E9]
+
+[p13-attached-pair-escape-joins-k-eye-value-3-white]
+# The position of p13-attached-pair-escape-joins-k-eye-value-3-black with
+# White to move: White's line is White's own forcing line, Black's the
+# other's (White's escape was caught), both halves added: above 25 again.
+# White's own move at F8, Black's escape point, after E9, F9, D9 reads
+# more than 20 (premise):
+# cut to 25, then 18, at the push E9 with the prepared answer D9.
+white to play
+  . X . . . . . . .
+  . . . O X . O . .
+  . O O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . X X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 C8 E8 E9 F9 D9 F8 [E9=18:5 E9/F9/D9]
+
+[p13-attached-pair-escape-joins-k-eye-value-3-premise]
+# Premise of p13-attached-pair-escape-joins-k-eye-value-3-black: after
+# Black D9, White C9, Black E9, White C8 the White group at C8 (K, the wall
+# B7-C7-C6-C5) has eye value 3.
+white to play
+  . X O X X . . . .
+  . . O O X . O . .
+  . O O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . X X X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe C8 [3]
