@@ -245,3 +245,98 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call GunMe C8 [3]
+
+[p13-attached-pair-push-then-under-k-kills-black]
+# The position of p13-attached-pair-filled-above-k-empty-above-stone-black
+# with Black's B5 in place of White's, cutting White's B-line wall.
+# Black's second-line stone E8 jumps to the top edge; White's K = D8-D7
+# stands beside it.  Black's line: Black D9 under K (K keeps C8, C7, E7:
+# three liberties); White answers at NN = C9; no ladder threat from K2 = C8
+# (K has three liberties, not two).  Black connects at E9 (E7, F8, F9: no
+# ladder, and F7 beyond T = F8 is Black's: no loose move).  White's C9
+# (B9, C8) is caught by the ladder that starts at C8 (premise, a row
+# below), and no Black chain beside it is in atari: White escapes at C8,
+# o = Hyoka(Black) after D9, C9, E9, C8, where White's group has eye value
+# 4 (premise, a row below), not 3: Black's own forcing line.  White's line:
+# White's E9 (not a self-atari; D9 is not the point next to the corner)
+# leaves K uncaught (premise), and Black's D9 would then leave K's group
+# dead (premise, a row below): White plays under K at D9 instead,
+# p = Hyoka(White) after White D9.  F7 above T and C7 above K2 are taken or
+# crowded (C7 has four White stones around it): no line is reset.  Black's
+# B9 would atari nothing, and White's part is not above 0 (premise): no atari
+# from beyond.
+# One forcing line: s + s/2 at D9, with the prepared answer E9.
+black to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . O . O . X X X X
+  . O . X . X . . .
+  . X . . . X . . .
+  . O . . . X X X X
+  . O . . . . . . .
+  . O . . . . . . .
+  . O . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 C8 E8 D9 [D9=s+s/2:5 D9/C9/E9]
+
+[p13-attached-pair-push-then-under-k-kills-white]
+# The position of p13-attached-pair-push-then-under-k-kills-black with
+# White to move: the same lines, Black's now the other side's forcing line,
+# s + s/2 at White's D9 under K (a one-point line: no prepared answer).
+white to play
+  . . . . . . . . .
+  . . . O X . . . .
+  . O . O . X X X X
+  . O . X . X . . .
+  . X . . . X . . .
+  . O . . . X X X X
+  . O . . . . . . .
+  . O . . . . . . .
+  . O . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 C8 E8 D9 [D9=s+s/2:5]
+
+[p13-attached-pair-push-then-under-k-kills-premise-push]
+# Premises of p13-attached-pair-push-then-under-k-kills-black, with White's
+# push E9 on the board: the ladder does not catch K, and Black's D9 would
+# leave K's group dead.
+white to play
+  . . . . O . . . .
+  . . . O X . . . .
+  . O . O . X X X X
+  . O . X . X . . .
+  . X . . . X . . .
+  . O . . . X X X X
+  . O . . . . . . .
+  . O . . . . . . .
+  . O . . . . . . .
+ladder D8 [0]
+call IkkenEdgeKorosuCheck:pin3 D9 D8 [yes]
+
+[p13-attached-pair-push-then-under-k-kills-premise-ladder]
+# Premise of p13-attached-pair-push-then-under-k-kills-black: after Black
+# D9, White C9, Black E9 the ladder catches White's C9, its first move C8.
+black to play
+  . . O X X . . . .
+  . . . O X . . . .
+  . O . O . X X X X
+  . O . X . X . . .
+  . X . . . X . . .
+  . O . . . X X X X
+  . O . . . . . . .
+  . O . . . . . . .
+  . O . . . . . . .
+ladder C9 [1 C8]
+
+[p13-attached-pair-push-then-under-k-kills-premise-eyes]
+# Premise of p13-attached-pair-push-then-under-k-kills-black: after Black
+# D9, White C9, Black E9, White C8 White's group at C8 has eye value 4.
+black to play
+  . . O X X . . . .
+  . . O O X . . . .
+  . O . O . X X X X
+  . O . X . X . . .
+  . X . . . X . . .
+  . O . . . X X X X
+  . O . . . . . . .
+  . O . . . . . . .
+  . O . . . . . . .
+call GunMe C8 [4]
