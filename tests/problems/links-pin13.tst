@@ -340,3 +340,75 @@ black to play
   . O . . . . . . .
   . O . . . . . . .
 call GunMe C8 [4]
+
+[p13-attached-pair-corner-reading-beside-k-black]
+# Black's second-line stone D8 jumps to the top edge over D9; White's K =
+# C8 stands beside it, joined to B8 beyond it (K2), so NN = B9 is the
+# first-line point next to the corner and A8 beyond K2 is empty.  Black's
+# B7-C7 under K and K2 has two liberties (A7, B6) between White's D7-D6-C6
+# and the edge, and the ladder catches it: White B6, Black A7 (premise,
+# the next rows).  Neither group is weak.  K = B8-C8 has three liberties
+# (A8, B9, C9), so the corner reading runs: Black B9, White B6, Black C9
+# under K, White A7, h0 = Hyoka(Black) after them (not 6: nothing doubled),
+# at Black's B9.  The reading of the pair itself ends without a point:
+# after Black's C9 under K the ladder catches the stone D8 (D9, E8; White
+# starts at E8, premise).
+black to play
+  . . . . . . . . .
+  . O O X . . . . .
+  . X X O X . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared D8 D9 D8 B9 B6 C9 A7 [B9=h0:5]
+
+[p13-attached-pair-corner-reading-beside-k-white]
+# The position of p13-attached-pair-corner-reading-beside-k-black with
+# White to move: the same corner reading, h0 for Black, taken by White at
+# Black's second point C9 under K; the pair's own reading again ends
+# without a point.
+white to play
+  . . . . . . . . .
+  . O O X . . . . .
+  . X X O X . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared D8 D9 D8 B9 B6 C9 A7 [C9=h0:5]
+
+[p13-attached-pair-corner-reading-beside-k-premise-ladder]
+# Premise of p13-attached-pair-corner-reading-beside-k-black: the ladder
+# catches Black's B7-C7, White starting at B6 (Black's reply is its last
+# liberty A7).
+black to play
+  . . . . . . . . .
+  . O O X . . . . .
+  . X X O X . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder B7 [1 B6]
+
+[p13-attached-pair-corner-reading-beside-k-premise-stone]
+# Premise of p13-attached-pair-corner-reading-beside-k-black: with Black's
+# C9 under K the ladder catches the stone D8, White starting at E8.
+white to play
+  . . X . . . . . .
+  . O O X . . . . .
+  . X X O X . . . .
+  . . O O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D8 [1 E8]
