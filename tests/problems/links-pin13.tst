@@ -412,3 +412,100 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 ladder D8 [1 E8]
+
+[p13-attached-pair-self-atari-under-k-reads-one-black]
+# Black's second-line stone E8 (with D7 below K and F6 further off; Black's
+# C5 and D2 stand far away) jumps to the top edge over E9; White's D8 (K)
+# stands beside it, White's C9-B9 on the first line beyond N = D9 and the
+# wall A7-C7 below.  Neither group is weak.  Black's D9 under K would be a
+# self-atari (C9 and D8 White, E9 its only liberty), so Black connects at
+# the gap E9: L = E9.  With E9 on the board White's group at K has eye value
+# 3 (premise, a row below), so White plays under K at D9 and Black's part
+# is Hyoka(Black) after Black E9, White D9: h0, which reads exactly 1
+# (premise) and so counts as 3.  White's line: the push E9 (two liberties,
+# no ladder on K or on E9: premise), Black's D9 would be refused (no
+# liberty, nothing captured), Black blocks at F9 (G9, F8); Black's D9 would
+# now take E9 back in a ko, but no White stone stands at G8 beyond T, so no
+# ko point is proposed; White plays D9 under K (no ladder: the chain joins
+# C9), and the ladder catches Black's F9 starting at F8 (premise): M = E9,
+# F9, then T = F8 for the ko; Black escapes at F8, h1 = Hyoka(White) after
+# E9, F9, D9, F8, a forcing line for White.  F7 has only E8 and F6 of
+# Black's around it, C7 above K2 is White's: no line is reset; B9 beyond
+# NN is White's, and G9 beyond S ataris nothing.  The total is the sum
+# with Black's part raised by 2 plus half of it: with s = h0 + h1 = 4 that
+# is 6 + 3 = 9, the form s+5, at Black's connection E9.
+black to play
+  . O O . . . . . .
+  . . . O X . . . .
+  O O O X . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 E9 D9 E8 E9 F9 D9 F8 [E9=s+5:5]
+
+[p13-attached-pair-self-atari-under-k-reads-one-white]
+# The position of p13-attached-pair-self-atari-under-k-reads-one-black with
+# White to move: the same lines, White's own forcing line, 9 (the form
+# s+5) at White's push E9 with the prepared answer to Black's F9: the ko
+# point F8.
+white to play
+  . O O . . . . . .
+  . . . O X . . . .
+  O O O X . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 E9 D9 E8 E9 F9 D9 F8 [E9=s+5:5 E9/F9/F8]
+
+[p13-attached-pair-self-atari-under-k-reads-one-premise-eyes]
+# Premise of p13-attached-pair-self-atari-under-k-reads-one-black: with
+# Black's connection E9 on the board White's group at K has eye value 3.
+black to play
+  . O O . X . . . .
+  . . . O X . . . .
+  O O O X . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+call GunMe D8 [3]
+
+[p13-attached-pair-self-atari-under-k-reads-one-premise-push]
+# Premises of p13-attached-pair-self-atari-under-k-reads-one-black: after
+# White's push E9 the ladder catches neither K nor the push.
+white to play
+  . O O . O . . . .
+  . . . O X . . . .
+  O O O X . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+ladder D8 [0]
+ladder E9 [0]
+
+[p13-attached-pair-self-atari-under-k-reads-one-premise-block]
+# Premise of p13-attached-pair-self-atari-under-k-reads-one-black: after
+# White E9, Black F9, White D9 the ladder catches Black's F9, starting at
+# F8.
+black to play
+  . O O O O X . . .
+  . . . O X . . . .
+  O O O X . . . . .
+  . . . . . X . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+ladder F9 [1 F8]
