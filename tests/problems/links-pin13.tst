@@ -6,6 +6,8 @@
 # give different answers.  Lines and forms as in links-edge.tst
 # (LinkRoutines.cpp); "premise" marks a reading of the analysis the row takes
 # as given, printed by a row of its own where a command shows it.
+# "IkkenEdgeNozoki:owner-offset" is described in
+# tests/engine/links/LinksPin13Routines.cpp.
 
 [p13-attached-pair-stop-open-beyond-k-stone-above-black]
 # The position of links-edge-yomi-pin4.tst
@@ -509,3 +511,61 @@ black to play
   . . . X . . . . .
   . . . . . . . . .
 ladder F9 [1 F8]
+
+[p13-peep-escape-refused-white]
+# Black's second-line stone E8 jumps to the top edge over the gap E9 (Black
+# C8 and D7 around D8, Black's B9 in the corner in atari at B8 between
+# White's A9 and C9); White's D9-C9 peeps beside the gap (D8, E9: two
+# liberties), so S = F9, T = F8, both empty.  Black's group has eye value
+# above 2 (premise, a row below).  The chain at the stone has four
+# liberties, so White's F9 first is not read: White's point is the push at
+# the gap E9, not caught by a ladder (premise: White can take B9 at B8).
+# Black blocks at F9 (G9, F8); White's C9-D9-E9 is left with D8 alone, and
+# White's D8 is refused: it would have no liberty and capture nothing (C8
+# keeps B8 and C7, D7 keeps C7, D6 and E7, the stone keeps E7 and F8).  So
+# White's part is -1, with no prepared answer.  Black's part: Black
+# connects at E9 (no ladder); D9-C9 is then in atari at D8, and White
+# first takes the chain beside it in atari, B9, at B8: o = Hyoka(Black)
+# after E9, B8.  The value o - 1 is below 6 and not 2 (premise), so it
+# stays: o - 1 at White's push E9.
+white to play
+  O X O O . . . . .
+  . . X . X . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:owner-offset E8 E9 E9 B8 [E9=o-1]
+
+[p13-peep-escape-refused-premise]
+# Premise of p13-peep-escape-refused-white: Black's group at the stone has
+# eye value above 2 (6).
+white to play
+  O X O O . . . . .
+  . . X . X . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe E8 [6]
+
+[p13-peep-escape-refused-premise-push]
+# Premise of p13-peep-escape-refused-white: after White's push E9 the
+# ladder does not catch C9-D9-E9.
+white to play
+  O X O O O . . . .
+  . . X . X . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [0]

@@ -1,0 +1,58 @@
+// One more way of answering the peep beside the gap of a jump to the edge,
+// for the rows of tests/problems/links-pin13.tst.
+//
+// "IkkenEdgeNozoki:owner-offset A B P...": the peep reading on the jump A-B;
+// each candidate answered "POINT=o+d" (or "o-d", "o"), where o is the
+// owner's evaluation after the line P... (the owner first, colours
+// alternating, a point given twice in a row a pass) and d the rest of the
+// value: for rows where the opponent's part is a fixed number, not an
+// evaluation.  "none" without a candidate.
+#include "engine/Problems.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/Diagram.h"
+#include "board/Goban.h"
+#include "engine/Hyoka.h"
+#include "engine/Koho.h"
+#include "engine/Reading.h"
+#include "engine/links/IkkenEdgeNozoki.h"
+#include "engine/links/LinkRoutines.h"
+
+namespace vorn::test {
+namespace {
+
+std::string NozokiOwnerOffset(const std::vector<Point>& pts)
+{
+    if (pts.size() < 3)
+        throw std::invalid_argument("IkkenEdgeNozoki:owner-offset wants the jump and the owner's line");
+    int o = 0;
+    {
+        const int own = CurGoban().GetIroPt(pts[0]);
+        TYomiTrial t;
+        int col = own;
+        for (std::size_t i = 2; i < pts.size(); ++i) {
+            if (i == 2 || pts[i] != pts[i - 1])
+                t.Play(col, pts[i]);
+            col ^= 3;
+        }
+        o = Hyoka(own);
+    }
+    // The candidates stay in the table after the plain answer.
+    BoxRoutine<IkkenEdgeNozoki>({pts[0], pts[1]});
+    if (KohoCount == 0)
+        return "none";
+    std::string out;
+    for (int i = 1; i <= KohoCount; ++i) {
+        const int d = Koho.Value[i] - o;
+        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + "=o"
+               + (d == 0 ? "" : (d > 0 ? "+" : "-") + std::to_string(d > 0 ? d : -d));
+    }
+    return out;
+}
+const TProblemRoutineAdd nozokiOwnerOffset("IkkenEdgeNozoki:owner-offset", NozokiOwnerOffset);
+
+} // namespace
+} // namespace vorn::test
