@@ -34,11 +34,10 @@ call IkkenEdgeTukeYomi E8 E9 [none]
 [p13-attached-pair-filled-above-k-empty-above-stone-black]
 # The position of links-edge-yomi-pin4.tst
 # attached-pair-stop-open-beyond-k-black with White's D7 added above K
-# (joined to K).  Black's
-# D6 is still two lines above K and K2 = C8 still has three empty
-# neighbours, but the point above K is no longer empty, so the stop does not
-# apply, though the points above the stone (E7, E6) are both empty; the
-# reading goes on and proposes a point.
+# (joined to K).  Black's D6 is still two lines above K and K2 = C8 still
+# has three empty neighbours, but the point above K is no longer empty, so
+# the stop does not apply, though the points above the stone (E7, E6) are
+# both empty; the reading goes on and proposes a point.
 black to play
   . . . . . . . . .
   . . . O X . . . .
