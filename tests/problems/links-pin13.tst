@@ -568,3 +568,49 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 ladder E9 [0]
+
+[p13-attached-pair-under-k-ataris-k-black]
+# Black's second-line stone E8 jumps to the top edge over E9, with Black's
+# F9 on the first line beyond the gap and E6 two lines above; White's D8
+# (K) stands beside it with Black's C8 beyond (K2) and White's D6 two lines
+# above K, White's B7 further off.  Neither group is weak (premise).  S =
+# F9 is Black's; E7 and D7 above the stones are empty but E6 is Black's and
+# D6 White's, so neither stop from above applies.  Black's line: Black D9
+# under K (C9, E9: no ladder on it, the stone keeps E9, E7, F8) leaves K in
+# atari at D7, and none of the Black chains beside K (C8, D9, the stone) is
+# in atari: White extends at D7, h0 = Hyoka(Black) after D9, D7, and the
+# line counts as Black's forcing line.  F7 has two Black stones around it
+# (E8, E6): no reset; B9 beyond NN would atari nothing.  White's line: the
+# push E9 would be a self-atari (D9 its only liberty), so White plays under
+# K at D9: h1 = Hyoka(White) after White D9.  C7 above K2 has three White
+# stones around it (B7, D6, D8): no reset.  White's atari from beyond at G9
+# (F9 left with F8; no White chain beside F9 in atari) is answered by
+# Black's F8 and then White's E9, reading less than h1 (premise).  One
+# forcing line: s + s/2 at Black's D9.
+black to play
+  . . . . . X . . .
+  . . X O X . . . .
+  . O . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 D7 E8 D9 [D9=s+s/2:5]
+
+[p13-attached-pair-under-k-ataris-k-white]
+# The position of p13-attached-pair-under-k-ataris-k-black with White to
+# move: the same lines; the extension of K counts as a forcing line only for
+# Black to move, so no half is added: s at White's D9.
+white to play
+  . . . . . X . . .
+  . . X O X . . . .
+  . O . . . . . . .
+  . . . O X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 D7 E8 D9 [D9=s:5]
