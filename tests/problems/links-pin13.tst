@@ -614,3 +614,125 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 D7 E8 D9 [D9=s:5]
+
+[p13-peep-ladder-self-atari-first-black]
+# Black's lone second-line stone E8 (C7 further off) jumps to the top edge
+# over E9; White's D9 peeps beside the gap (C9, D8, E9), White's B9 two
+# points beyond.  Black's group has eye value above 2 (premise, a row
+# below).  S = F9, T = F8, both empty; the stone has four liberties, so
+# White's F9 first is not read: White's point is the push E9, which no
+# ladder catches (premise).  Black blocks at F9 (G9, F8); White's D9-E9
+# keeps C9 and D8.  Black's F9 is caught by a ladder (premise: White F8),
+# so the block is not safe: it is taken back, and with U = G8 and R = F7
+# both empty Black plays G8 and White F9: h1 = Hyoka(White) after E9, G8,
+# F9.  Black's part: the connection E9 (no ladder); D9 keeps C9 and D8 and
+# the ladder catches it, starting at C9 (premise): h0 = Hyoka(Black) after
+# E9.  C9 is a self-atari for Black (B9, D9 White; C8 its only liberty),
+# so Black tries it first: with Black's C9 and White's push E9 the ladder
+# catches D9-E9 (premise), so Black's point is C9, and as C9 has one
+# liberty the prepared answer is C9, C8 (White's capture), E9 (Black's
+# connection).  Black's part is below 25, the sum below 6 and not 2
+# (premise): s at C9.  (The follow-ups: T is
+# empty, and the stone has four liberties, not three: nothing more.)
+black to play
+  . O . O . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:prepared E8 E9 E8 E9 E8 E9 G8 F9 [C9=s:5 C9/C8/E9]
+
+[p13-peep-ladder-self-atari-first-white]
+# The position of p13-peep-ladder-self-atari-first-black with White to
+# move: the ladder's self-atari is Black's own choice only, so White's
+# point is the push E9 with the same sum, and no prepared answer: s at E9.
+white to play
+  . O . O . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:prepared E8 E9 E8 E9 E8 E9 G8 F9 [E9=s:5]
+
+[p13-peep-ladder-self-atari-first-premise-eyes]
+# Premise of p13-peep-ladder-self-atari-first-black: Black's group at the
+# stone has eye value 6.
+black to play
+  . O . O . . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe E8 [6]
+
+[p13-peep-ladder-self-atari-first-premise-push]
+# Premise of p13-peep-ladder-self-atari-first-black: White's push E9 is not
+# caught by a ladder.
+white to play
+  . O . O O . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [0]
+
+[p13-peep-ladder-self-atari-first-premise-block]
+# Premise of p13-peep-ladder-self-atari-first-black: after White E9, Black
+# F9 the ladder catches the block, White starting at F8.
+white to play
+  . O . O O X . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder F9 [1 F8]
+
+[p13-peep-ladder-self-atari-first-premise-q]
+# Premise of p13-peep-ladder-self-atari-first-black: after Black's
+# connection E9 the ladder catches D9, Black starting at C9.
+black to play
+  . O . O X . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D9 [1 C9]
+
+[p13-peep-ladder-self-atari-first-premise-self-atari]
+# Premise of p13-peep-ladder-self-atari-first-black: after Black's C9 and
+# White's push E9 the ladder catches D9-E9.
+black to play
+  . O X O O . . . .
+  . . . . X . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [1 F9]
