@@ -632,8 +632,8 @@ call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 D7 E8 D9 [D9=s:5]
 # catches D9-E9 (premise), so Black's point is C9, and as C9 has one
 # liberty the prepared answer is C9, C8 (White's capture), E9 (Black's
 # connection).  Black's part is below 25, the sum below 6 and not 2
-# (premise): s at C9.  (The follow-ups: T is
-# empty, and the stone has four liberties, not three: nothing more.)
+# (premise): s at C9.  (The follow-ups: T is empty, and the stone has four
+# liberties, not three: nothing more.)
 black to play
   . O . O . . . . .
   . . . . X . . . .
