@@ -736,3 +736,37 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 ladder E9 [1 F9]
+
+[p13-attached-pair-far-first-line-white-stop-black]
+# The position of p13-attached-pair-escape-joins-k-eye-value-4-black with
+# White's F9 on the first line beyond the gap (S).  White's stone at S
+# ends the reading of the pair at once: nothing is proposed (D9 under K is
+# empty, so that point plays no part in the stop).
+black to play
+  . X . . . O . . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . X X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [none]
+
+[p13-attached-pair-under-k-white-no-stop-white]
+# The position of p13-attached-pair-escape-joins-k-eye-value-4-black with
+# White's D9 under K instead (N taken by White, S = F9 empty), White to
+# move.  Only a White stone at S stops the reading; N does not, so the
+# reading runs on and proposes a point.
+white to play
+  . X . O . . . . .
+  . . . O X . O . .
+  . . O . . . . X .
+  . . O . X . . X .
+  . . O . X X X X .
+  . . X X . . . . .
+  . O . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [!none]
