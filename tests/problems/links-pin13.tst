@@ -770,3 +770,39 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi E8 E9 [!none]
+
+[p13-attached-pair-capture-beside-stone-no-bonus-black]
+# The position of links-edge-cover.tst
+# edge-cover-attached-pair-capture-beside-stone-top-black, with the
+# candidate's bonus: Black's E8 jumps to the top edge, White's D8 (K)
+# beside it in the wall D8-C8-C7-C6, White's E7 above the stone in atari
+# (F7), and the stone has two liberties (E9, F8): the capture beside the
+# stone is read instead of the pair, Black taking E7 at F7 (h0) and White
+# pushing at E9 before Black takes (h1).  The capture carries no bonus:
+# s at F7, bonus 0.
+black to play
+  . . . . . . . . .
+  . . O O X . . . .
+  . . O X O . . . .
+  . . O X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E8 E9 E8 F7 E8 E9 F7 [F7=s:5 F7/0]
+
+[p13-attached-pair-capture-beside-stone-no-bonus-white]
+# The position of p13-attached-pair-capture-beside-stone-no-bonus-black
+# with White to move: s at the push E9, bonus 0.
+white to play
+  . . . . . . . . .
+  . . O O X . . . .
+  . . O X O . . . .
+  . . O X X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E8 E9 E8 F7 E8 E9 F7 [E9=s:5 E9/0]
