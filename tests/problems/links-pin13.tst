@@ -806,3 +806,89 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:pin-bonus0 E8 E9 E8 F7 E8 E9 F7 [E9=s:5 E9/0]
+
+[p13-peep-push-leaves-stone-one-liberty-white]
+# Black's second-line stone E8 jumps to the top edge over E9 between
+# White's D8 and E7 (two liberties: E9, F8); White's D9-D8 peeps beside the
+# gap (E9, D7), Black's C9-C8 beyond it and Black's G9, G7 further right.
+# Black's group has eye value above 2 (premise, a row below).  S = F9, T =
+# F8.  White's F9 first: the ladder catches it at once (premise), so it is
+# not read; White's point is the push E9, which no ladder catches
+# (premise).  The push leaves the stone with F8 alone, so Black connects
+# there: h1 = Hyoka(White) after E9, F8.  Black's part: the connection E9
+# (no ladder, premise); D9-D8 is left with D7, no Black chain beside it is
+# in atari (C9-C8 keeps B9, B8, C7; E8-E9 keeps F9, F8), so White extends
+# at D7: h0 = Hyoka(Black) after E9, D7.  Black's part is below 25 and the
+# sum below 6 (premise), so nothing is added: s at White's push E9.  (The
+# follow-ups: T is empty, and S has two empty neighbours only.)
+white to play
+  . . X O . . X . .
+  . . X O X . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:prepared E8 E9 E8 E9 D7 E8 E9 F8 [E9=s:5]
+
+[p13-peep-push-leaves-stone-one-liberty-premise-eyes]
+# Premise of p13-peep-push-leaves-stone-one-liberty-white: Black's group at
+# the stone has eye value 6.
+white to play
+  . . X O . . X . .
+  . . X O X . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe E8 [6]
+
+[p13-peep-push-leaves-stone-one-liberty-premise-far]
+# Premise of p13-peep-push-leaves-stone-one-liberty-white: White's F9 is
+# caught by the ladder, Black starting at F8.
+black to play
+  . . X O . O X . .
+  . . X O X . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder F9 [1 F8]
+
+[p13-peep-push-leaves-stone-one-liberty-premise-push]
+# Premise of p13-peep-push-leaves-stone-one-liberty-white: White's push E9
+# is not caught by a ladder.
+black to play
+  . . X O O . X . .
+  . . X O X . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [0]
+
+[p13-peep-push-leaves-stone-one-liberty-premise-connection]
+# Premise of p13-peep-push-leaves-stone-one-liberty-white: Black's
+# connection E9 is not caught by a ladder.
+white to play
+  . . X O X . X . .
+  . . X O X . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [0]
