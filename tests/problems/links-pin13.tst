@@ -892,3 +892,84 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 ladder E9 [0]
+
+[p13-attached-pair-owner-part-zero-no-atari-beyond-black]
+# Black's second-line stone E8, in the wall E8-E7-E6, jumps to the top edge
+# over E9; White's K = D8 in the wall D8-D7-D6 stands beside it (White's
+# C5, C4 below, Black's F4), White's A9 alone in the corner.  Neither group
+# is weak (premise).  Black's line: Black D9 under K (C9, E9: no ladder on
+# it), K keeps C8, C7, C6, D5, and White answers at NN = C9: no ladder
+# threat from K2 = C8 (K has four liberties, not two).  Black connects at
+# E9 (the wall has many liberties: no ladder, no loose move).  The ladder
+# catches White's C9, starting at C8 (premise, a row below); no Black chain
+# beside C9 is in atari, so White escapes at C8 into K: h0 = Hyoka(Black)
+# after D9, C9, E9, C8, which reads exactly 0 (premise).  White's group
+# there has eye value 6 (premise, a row below): not 3, so this is Black's
+# forcing line, and the cuts stay in force.  E7 above the stone is Black's;
+# F7 has three Black stones around it: no reset.  Black's part is 0, not
+# above 0, so Black's atari from beyond at B9 (against A9) is not tried.
+# White's line: the push E9 (D9, F9: not a self-atari; no ladder on K or
+# on the push, which joins K at D9), Black's F9 (G9, F8) is no ko, White
+# plays D9 into K (no ladder, no loose move: the chain has five
+# liberties), and the ladder catches Black's F9, starting at F8 (premise):
+# Black escapes at F8, h1 = Hyoka(White) after E9, F9, D9, F8, White's
+# forcing line.  C7 has three White stones around it: no reset; G9 beyond
+# S would atari nothing.  Both forcing lines: s + s/2 + s/3 at Black's D9,
+# with the prepared answer E9 to White's C9.
+black to play
+  O . . . . . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . . . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:prepared E8 E9 E8 D9 C9 E9 C8 E8 E9 F9 D9 F8 [D9=s+s/2+s/3:5 D9/C9/E9]
+
+[p13-attached-pair-owner-part-zero-premise-ladder]
+# Premise of p13-attached-pair-owner-part-zero-no-atari-beyond-black: after
+# Black D9, White C9, Black E9 the ladder catches C9, starting at C8.
+white to play
+  O . O X X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . . . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder C9 [1 C8]
+
+[p13-attached-pair-owner-part-zero-premise-eyes]
+# Premise of p13-attached-pair-owner-part-zero-no-atari-beyond-black: after
+# Black D9, White C9, Black E9, White C8 White's group at C8 has eye value
+# 6.
+black to play
+  O . O X X . . . .
+  . . O O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . . . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe C8 [6]
+
+[p13-attached-pair-owner-part-zero-premise-block]
+# Premise of p13-attached-pair-owner-part-zero-no-atari-beyond-black: after
+# White E9, Black F9, White D9 the ladder catches F9, starting at F8.
+white to play
+  O . . O O X . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . . O X . . . .
+  . . O . . . . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder F9 [1 F8]
