@@ -6,8 +6,8 @@
 # give different answers.  Lines and forms as in links-edge.tst
 # (LinkRoutines.cpp); "premise" marks a reading of the analysis the row takes
 # as given, printed by a row of its own where a command shows it.
-# "IkkenEdgeNozoki:owner-offset" is described in
-# tests/engine/links/LinksPin13Routines.cpp.
+# "IkkenEdgeNozoki:owner-offset" and "IkkenEdgeNozoki:point" are described
+# in tests/engine/links/LinksPin13Routines.cpp.
 
 [p13-attached-pair-stop-open-beyond-k-stone-above-black]
 # The position of links-edge-yomi-pin4.tst
@@ -973,3 +973,74 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 ladder F9 [1 F8]
+
+[p13-peep-capture-in-atari-then-ladder-black]
+# Black's second-line stone E8, joined to D8, jumps to the top edge over
+# E9; White's D9 peeps beside the gap (C9, E9), with White's B9 and C8
+# around C9 and White's D7-E7 under the pair; Black's G8 and H9 hold
+# White's G9.  Black's group has eye value 5 (premise, a row below): above
+# 2, and not 3.  Black's part: the connection E9, which no ladder catches
+# (premise: D9 is then in atari, and Black's chain can capture it).  D9
+# is left with C9 alone and no Black chain beside it is in atari, so White
+# would extend at C9.  Black's capture at C9 would leave
+# the capturing stone with D9 alone (B9 and C8 White): in atari.  So White
+# extends at C9 instead, joining B9 and C8, and then the ladder catches
+# Black's D8-E8-E9 (F9, F8), starting at F8 (premise, a row below): Black's
+# point is that first move, F8, not the connection.
+black to play
+  . O . O . . O X .
+  . . O X X . X . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:point E8 E9 [F8]
+
+[p13-peep-capture-in-atari-then-ladder-premise-eyes]
+# Premise of p13-peep-capture-in-atari-then-ladder-black: Black's group at
+# the stone has eye value 5.
+black to play
+  . O . O . . O X .
+  . . O X X . X . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe E8 [5]
+
+[p13-peep-capture-in-atari-then-ladder-premise-connection]
+# Premise of p13-peep-capture-in-atari-then-ladder-black: Black's
+# connection E9 alone is not caught by a ladder.
+white to play
+  . O . O X . O X .
+  . . O X X . X . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [0]
+
+[p13-peep-capture-in-atari-then-ladder-premise-extension]
+# Premise of p13-peep-capture-in-atari-then-ladder-black: after Black's
+# connection E9 and White's extension C9 the ladder catches Black's chain,
+# White starting at F8.
+white to play
+  . O O O X . O X .
+  . . O X X . X . .
+  . . . O O . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [1 F8]

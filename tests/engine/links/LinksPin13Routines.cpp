@@ -7,6 +7,10 @@
 // alternating, a point given twice in a row a pass) and d the rest of the
 // value: for rows where the opponent's part is a fixed number, not an
 // evaluation.  "none" without a candidate.
+//
+// "IkkenEdgeNozoki:point A B": the point of the peep reading's candidate
+// alone (the first one), "none" without: for rows that pin which point the
+// side to move plays, not its value.
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -53,6 +57,15 @@ std::string NozokiOwnerOffset(const std::vector<Point>& pts)
     return out;
 }
 const TProblemRoutineAdd nozokiOwnerOffset("IkkenEdgeNozoki:owner-offset", NozokiOwnerOffset);
+
+std::string NozokiPoint(const std::vector<Point>& pts)
+{
+    if (pts.size() != 2)
+        throw std::invalid_argument("IkkenEdgeNozoki:point wants the jump's two points");
+    BoxRoutine<IkkenEdgeNozoki>(pts);
+    return KohoCount == 0 ? std::string("none") : GtpVertex(Koho.Pt[1]);
+}
+const TProblemRoutineAdd nozokiPoint("IkkenEdgeNozoki:point", NozokiPoint);
 
 } // namespace
 } // namespace vorn::test
