@@ -1044,3 +1044,41 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 ladder E9 [1 F8]
+
+[p13-attached-pair-third-line-stones-exchange-black]
+# Black's second-line stone E8 jumps to the top edge over E9; White's D8
+# (K) stands beside it; neither group is weak (premise).  Black's F7
+# stands above T = F8 and White's C7
+# above K2 = C8 (White's D5 further off): the first-line exchange is read
+# instead of the pair, on the strip from F8 to C8, Black (the colour at
+# E8) against White, with A = E9, B = F9, C = D9, D = C9.  Black's C9
+# holds D, so Black's point is A = E9: h0 = Hyoka(Black) after E9.  B = F9
+# is empty, so White's point is A too: White E9, Black F9 (legal), White
+# D9: h1 = Hyoka(White) after them (not above 16: no cut).  s at E9, no
+# bonus.
+black to play
+  . . X . . . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E8 E9 E8 E9 E8 E9 F9 D9 [E9=s:5 E9/0]
+
+[p13-attached-pair-third-line-stones-exchange-white]
+# The position of p13-attached-pair-third-line-stones-exchange-black with
+# White to move: the same two readings, s at White's point A = E9.
+white to play
+  . . X . . . . . .
+  . . . O X . . . .
+  . . O . . X . . .
+  . . . . . . . . .
+  . . . O . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:pin-bonus0 E8 E9 E8 E9 E8 E9 F9 D9 [E9=s:5 E9/0]
