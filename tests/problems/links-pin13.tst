@@ -6,8 +6,8 @@
 # give different answers.  Lines and forms as in links-edge.tst
 # (LinkRoutines.cpp); "premise" marks a reading of the analysis the row takes
 # as given, printed by a row of its own where a command shows it.
-# "IkkenEdgeNozoki:owner-offset" and "IkkenEdgeNozoki:point" are described
-# in tests/engine/links/LinksPin13Routines.cpp.
+# The ":owner-offset" entries and "IkkenEdgeNozoki:point" are described in
+# tests/engine/links/LinksPin13Routines.cpp.
 
 [p13-attached-pair-stop-open-beyond-k-stone-above-black]
 # The position of links-edge-yomi-pin4.tst
@@ -1082,3 +1082,58 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi:pin-bonus0 E8 E9 E8 E9 E8 E9 F9 D9 [E9=s:5 E9/0]
+
+[p13-attached-pair-exchange-far-eye-value-3-black]
+# Black's second-line stone E8, with Black's F7-G7-H7 and G8 on the right
+# (J6 further off), jumps to the top edge over E9; White's D8 (K) stands
+# beside it, White's C7 above K2 = C8, White's C9 and G9 on the first line
+# (H5 further off).  Neither group is weak (premise).  Black's F7 above T
+# and White's C7 above K2: the first-line exchange is read instead of the
+# pair, on the strip from F8 to C8, Black against White, A = E9, B = F9, C
+# = D9, D = C9.  D is White's, so Black's point is A: o = Hyoka(Black)
+# after E9.  B is empty: White's point is A too, White E9, Black F9
+# (legal), White D9, and White's evaluation there is above 16 (premise)
+# while Black's F9 then stands in a group of eye value 3 (premise, a row
+# below): White's part counts 8.  o + 8 at E9.
+black to play
+  . . O . . . O . .
+  . . . O X . X . .
+  . . O . . X X X .
+  . . . . . . . . X
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:owner-offset E8 E9 E9 [E9=o+8]
+
+[p13-attached-pair-exchange-far-eye-value-3-white]
+# The position of p13-attached-pair-exchange-far-eye-value-3-black with
+# White to move: the same two readings (White's again above 16, cut to
+# 8), o + 8 at White's point A = E9.
+white to play
+  . . O . . . O . .
+  . . . O X . X . .
+  . . O . . X X X .
+  . . . . . . . . X
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:owner-offset E8 E9 E9 [E9=o+8]
+
+[p13-attached-pair-exchange-far-eye-value-3-premise]
+# Premise of p13-attached-pair-exchange-far-eye-value-3-black: after White
+# E9, Black F9, White D9, Black's group at F9 has eye value 3.
+black to play
+  . . O O O X O . .
+  . . . O X . X . .
+  . . O . . X X X .
+  . . . . . . . . X
+  . . . . . . . O .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe F9 [3]

@@ -1,11 +1,12 @@
 // One more way of answering the peep beside the gap of a jump to the edge,
 // for the rows of tests/problems/links-pin13.tst.
 //
-// "IkkenEdgeNozoki:owner-offset A B P...": the peep reading on the jump A-B;
+// "IkkenEdgeNozoki:owner-offset A B P...": the peep reading on the jump A-B
+// ("IkkenEdgeTukeYomi:owner-offset": the reading of the attached pair);
 // each candidate answered "POINT=o+d" (or "o-d", "o"), where o is the
 // owner's evaluation after the line P... (the owner first, colours
 // alternating, a point given twice in a row a pass) and d the rest of the
-// value: for rows where the opponent's part is a fixed number, not an
+// value: for rows where the other part is a fixed number, not an
 // evaluation.  "none" without a candidate.
 //
 // "IkkenEdgeNozoki:point A B": the point of the peep reading's candidate
@@ -23,15 +24,17 @@
 #include "engine/Koho.h"
 #include "engine/Reading.h"
 #include "engine/links/IkkenEdgeNozoki.h"
+#include "engine/links/IkkenEdgeTukeYomi.h"
 #include "engine/links/LinkRoutines.h"
 
 namespace vorn::test {
 namespace {
 
-std::string NozokiOwnerOffset(const std::vector<Point>& pts)
+template <void (*R)(TKankeiBox)>
+std::string OwnerOffset(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
-        throw std::invalid_argument("IkkenEdgeNozoki:owner-offset wants the jump and the owner's line");
+        throw std::invalid_argument("owner-offset wants the jump and the owner's line");
     int o = 0;
     {
         const int own = CurGoban().GetIroPt(pts[0]);
@@ -45,7 +48,7 @@ std::string NozokiOwnerOffset(const std::vector<Point>& pts)
         o = Hyoka(own);
     }
     // The candidates stay in the table after the plain answer.
-    BoxRoutine<IkkenEdgeNozoki>({pts[0], pts[1]});
+    BoxRoutine<R>({pts[0], pts[1]});
     if (KohoCount == 0)
         return "none";
     std::string out;
@@ -56,7 +59,8 @@ std::string NozokiOwnerOffset(const std::vector<Point>& pts)
     }
     return out;
 }
-const TProblemRoutineAdd nozokiOwnerOffset("IkkenEdgeNozoki:owner-offset", NozokiOwnerOffset);
+const TProblemRoutineAdd nozokiOwnerOffset("IkkenEdgeNozoki:owner-offset", OwnerOffset<IkkenEdgeNozoki>);
+const TProblemRoutineAdd tukeYomiOwnerOffset("IkkenEdgeTukeYomi:owner-offset", OwnerOffset<IkkenEdgeTukeYomi>);
 
 std::string NozokiPoint(const std::vector<Point>& pts)
 {
