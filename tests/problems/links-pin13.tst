@@ -6,7 +6,8 @@
 # give different answers.  Lines and forms as in links-edge.tst
 # (LinkRoutines.cpp); "premise" marks a reading of the analysis the row takes
 # as given, printed by a row of its own where a command shows it.
-# The ":owner-offset" entries and "IkkenEdgeNozoki:point" are described in
+# The ":owner-offset" and ":opponent-offset" entries and
+# "IkkenEdgeNozoki:point" are described in
 # tests/engine/links/LinksPin13Routines.cpp.
 
 [p13-attached-pair-stop-open-beyond-k-stone-above-black]
@@ -1137,3 +1138,61 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 call GunMe F9 [3]
+
+[p13-attached-pair-under-k-caught-owner-part-one-black]
+# Black's second-line stone E8 jumps to the top edge over E9, with Black's
+# F9 beyond the gap and Black's wall G7-G4 on the right; White's K = D8 in
+# the wall C8-C1 stands beside it, White's E6 two lines under the stone and
+# White's G9 beyond F9.  Neither group is weak (premise).  T = F8 has only
+# two empty neighbours, so White's E6 above E7 does not stop the reading.
+# Black's line: Black D9 under K (C9, E9) leaves the stone uncaught but
+# the ladder catches D9 itself, starting at C9 (premises, a row below):
+# Black's line is the connection E9 (C9 beyond N is no corner point) and
+# Black's part is 1.  F7 has three Black stones around it: no reset; B9
+# beyond NN would atari nothing.  White's line: White's push E9 would be a
+# self-atari (D9 its only liberty: F9 and E8 are Black's), so White plays
+# under K at D9: p = Hyoka(White) after White D9.  C7 above K2 is White's:
+# no reset; G9 beyond S is taken.  No forcing line: p + 1, at Black's E9.
+black to play
+  . . . . . X O . .
+  . . O O X . . . .
+  . . O . . . X X X
+  . . O . O . X . .
+  . . O . . . X . .
+  . . O . . . X X X
+  . . O . . . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+call IkkenEdgeTukeYomi:opponent-offset E8 E9 D9 [E9=p+1]
+
+[p13-attached-pair-under-k-caught-owner-part-one-white]
+# The position of p13-attached-pair-under-k-caught-owner-part-one-black
+# with White to move: the same parts, p + 1 at White's D9 under K.
+white to play
+  . . . . . X O . .
+  . . O O X . . . .
+  . . O . . . X X X
+  . . O . O . X . .
+  . . O . . . X . .
+  . . O . . . X X X
+  . . O . . . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+call IkkenEdgeTukeYomi:opponent-offset E8 E9 D9 [D9=p+1]
+
+[p13-attached-pair-under-k-caught-owner-part-one-premise]
+# Premises of p13-attached-pair-under-k-caught-owner-part-one-black: with
+# Black's D9 on the board the ladder catches D9, starting at C9, and not
+# the stone E8.
+white to play
+  . . . X . X O . .
+  . . O O X . . . .
+  . . O . . . X X X
+  . . O . O . X . .
+  . . O . . . X . .
+  . . O . . . X X X
+  . . O . . . . . .
+  . . O . . . . . .
+  . . O . . . . . .
+ladder D9 [1 C9]
+ladder E8 [0]

@@ -7,7 +7,9 @@
 // owner's evaluation after the line P... (the owner first, colours
 // alternating, a point given twice in a row a pass) and d the rest of the
 // value: for rows where the other part is a fixed number, not an
-// evaluation.  "none" without a candidate.
+// evaluation.  "none" without a candidate.  ":opponent-offset" the same
+// with the line played from the opponent first and p, its evaluation for
+// the opponent, in place of o ("POINT=p+d").
 //
 // "IkkenEdgeNozoki:point A B": the point of the peep reading's candidate
 // alone (the first one), "none" without: for rows that pin which point the
@@ -30,7 +32,7 @@
 namespace vorn::test {
 namespace {
 
-template <void (*R)(TKankeiBox)>
+template <void (*R)(TKankeiBox), bool Opponent = false>
 std::string OwnerOffset(const std::vector<Point>& pts)
 {
     if (pts.size() < 3)
@@ -38,14 +40,15 @@ std::string OwnerOffset(const std::vector<Point>& pts)
     int o = 0;
     {
         const int own = CurGoban().GetIroPt(pts[0]);
+        const int first = Opponent ? own ^ 3 : own;
         TYomiTrial t;
-        int col = own;
+        int col = first;
         for (std::size_t i = 2; i < pts.size(); ++i) {
             if (i == 2 || pts[i] != pts[i - 1])
                 t.Play(col, pts[i]);
             col ^= 3;
         }
-        o = Hyoka(own);
+        o = Hyoka(first);
     }
     // The candidates stay in the table after the plain answer.
     BoxRoutine<R>({pts[0], pts[1]});
@@ -54,13 +57,15 @@ std::string OwnerOffset(const std::vector<Point>& pts)
     std::string out;
     for (int i = 1; i <= KohoCount; ++i) {
         const int d = Koho.Value[i] - o;
-        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + "=o"
+        out += (out.empty() ? "" : " ") + GtpVertex(Koho.Pt[i]) + (Opponent ? "=p" : "=o")
                + (d == 0 ? "" : (d > 0 ? "+" : "-") + std::to_string(d > 0 ? d : -d));
     }
     return out;
 }
 const TProblemRoutineAdd nozokiOwnerOffset("IkkenEdgeNozoki:owner-offset", OwnerOffset<IkkenEdgeNozoki>);
 const TProblemRoutineAdd tukeYomiOwnerOffset("IkkenEdgeTukeYomi:owner-offset", OwnerOffset<IkkenEdgeTukeYomi>);
+const TProblemRoutineAdd tukeYomiOpponentOffset("IkkenEdgeTukeYomi:opponent-offset",
+                                                 OwnerOffset<IkkenEdgeTukeYomi, true>);
 
 std::string NozokiPoint(const std::vector<Point>& pts)
 {
