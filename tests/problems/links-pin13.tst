@@ -1196,3 +1196,82 @@ white to play
   . . O . . . . . .
 ladder D9 [1 C9]
 ladder E8 [0]
+
+[p13-attached-pair-k-in-atari-above-k-owner-black]
+# Black's second-line stone E8 jumps to the top edge over E9; White's K =
+# D8-C8 stands beside it (White's A8, B7 and B5 further left), with Black's
+# C9 on the first line beyond N and Black's C7-D7 under K (Black's G7 off to
+# the right).  Neither group is weak (premise).  D7 above K is Black's, so
+# no stop from above.  Black's line: Black D9 under K joins C9 (B9, E9; no
+# ladder on it or on the stone: premise) and leaves K with B8 alone; NN =
+# C9 is taken, so Black's line is D9.  None of the Black chains beside K
+# (C9-D9, the stone, C7-D7) is in atari, so White extends at B8 (joining
+# A8 and B7): o = Hyoka(Black) after D9, B8, Black's forcing line.  F7 has
+# two Black stones around it (E8, G7): no reset; B9 beyond NN would atari
+# nothing.  White's line: the push E9 (not a self-atari) leaves K uncaught,
+# Black's D9 would not kill K, but the ladder catches the push itself
+# (premises, a row below), so White's line is D9 under K with the part 1.
+# C7 above K2 is Black's; G9 beyond S would atari nothing.  The sum o + 1
+# and its half: with o = 8 (premise) that is 9 + 4 = 13, o + 5, at Black's
+# D9.
+black to play
+  . . X . . . . . .
+  O . O O X . . . .
+  . O X X . . X . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:owner-offset E8 E9 D9 B8 [D9=o+5]
+
+[p13-attached-pair-k-in-atari-above-k-owner-white]
+# The position of p13-attached-pair-k-in-atari-above-k-owner-black with
+# White to move: K's extension is a forcing line only for Black to move,
+# so the total is the sum alone, o + 1, at White's D9.
+white to play
+  . . X . . . . . .
+  O . O O X . . . .
+  . O X X . . X . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi:owner-offset E8 E9 D9 B8 [D9=o+1]
+
+[p13-attached-pair-k-in-atari-above-k-premise-push]
+# Premises of p13-attached-pair-k-in-atari-above-k-owner-black, after
+# White's push E9: the ladder does not catch K, Black's D9 would not leave
+# K's group dead, and the ladder catches the push, starting at F9.
+white to play
+  . . X . O . . . .
+  O . O O X . . . .
+  . O X X . . X . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder D8 [0]
+call IkkenEdgeKorosuCheck:pin3 D9 D8 [no]
+ladder E9 [1 F9]
+
+[p13-attached-pair-k-in-atari-above-k-premise-under]
+# Premises of p13-attached-pair-k-in-atari-above-k-owner-black, after
+# Black's D9: the ladder catches neither the stone nor D9.
+white to play
+  . . X X . . . . .
+  O . O O X . . . .
+  . O X X . . X . .
+  . . . . . . . . .
+  . O . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E8 [0]
+ladder D9 [0]
