@@ -1275,3 +1275,59 @@ white to play
   . . . . . . . . .
 ladder E8 [0]
 ladder D9 [0]
+
+[p13-peep-atari-follow-up-connection-caught-black]
+# Black's second-line stone E8, joined to D8 (T), jumps to the top edge
+# over E9; White's F9 peeps beside the gap from the right, so S = D9 (empty)
+# and W = C9 beyond it; White's C8, D7 and F8 around the pair, White's J9
+# off to the right and Black's G9 beside F9; Black's wall C6-G6 with its
+# eye below.  The follow-up after the peep: S is empty, T is Black's, White's
+# D9 is no self-atari, and D8-E8 has exactly three liberties (D9, E9, E7).
+# White's D9 and Black's connection E9 would leave D8-E8-E9 with E7 alone,
+# so the reading runs.  Black's block at W = C9 would have B9 alone, so
+# White's part is Hyoka(White) with D9 on the board: h1.  Black's
+# connection E9 is caught by the ladder (premise, a row below), so Black's
+# point is W = C9 and Black's part its evaluation after Black C9: h0.  s at
+# C9.
+black to play
+  . . . . . O X . O
+  . . O X X O . . .
+  . . . O . . . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:prepared E8 E9 E8 C9 E8 D9 [C9=s:5]
+
+[p13-peep-atari-follow-up-connection-caught-white]
+# The position of p13-peep-atari-follow-up-connection-caught-black with
+# White to move: the same parts, s at White's S = D9, with the prepared
+# answer to Black's W = C9: the push E9.
+white to play
+  . . . . . O X . O
+  . . O X X O . . .
+  . . . O . . . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozokiAtari:prepared E8 E9 E8 C9 E8 D9 [D9=s:5 D9/C9/E9]
+
+[p13-peep-atari-follow-up-connection-caught-premise]
+# Premise of p13-peep-atari-follow-up-connection-caught-black: Black's
+# connection E9 is caught by the ladder, White starting at E7.
+white to play
+  . . . . X O X . O
+  . . O X X O . . .
+  . . . O . . . . .
+  . . X X X X X . .
+  . . X . X . X . .
+  . . X X X X X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [1 E7]
