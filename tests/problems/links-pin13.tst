@@ -1331,3 +1331,105 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 ladder E9 [1 E7]
+
+[p13-peep-far-side-first-reads-zero-white]
+# Black's second-line stone E8 jumps to the top edge over E9, White's E7
+# under it (E8 keeps E9, D8, F8: three liberties); White's D9-C9 peeps
+# beside the gap (White's A9 in the corner, White's G7-H7-G6 and Black's
+# J7-J6 on the right, Black's A6-B6, F4, C3, H3 further off).  Black's group
+# has eye value above 2 (premise, a row below).  S = F9, T = F8.  White's
+# F9 first: not a self-atari, the stone has three liberties, so it is
+# read: no ladder catches F9, and Black's connection E9 after it (D8, F8)
+# is caught (premises, rows below), so the reading is worth Hyoka(White)
+# with F9 on the board, which reads exactly 0 (premise): not above 0, so
+# White's point is not S but the push at the gap.  The push reading ends
+# without a stop: no ladder catches the push (premise), the stone keeps
+# D8 and F8, Black's block F9 keeps G9 and F8, the push chain keeps B9, C8
+# and D8; Black's own connection E9 (D8, F8, F9) is not caught (premise).
+# White's point: the push E9.
+white to play
+  O . O O . . . . .
+  . . . . X . . . .
+  . . . . O . O O X
+  X X . . . . O . X
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeNozoki:point E8 E9 [E9]
+
+[p13-peep-far-side-first-reads-zero-premise-eyes]
+# Premise of p13-peep-far-side-first-reads-zero-white: Black's group at
+# the stone has eye value 10.
+white to play
+  O . O O . . . . .
+  . . . . X . . . .
+  . . . . O . O O X
+  X X . . . . O . X
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+call GunMe E8 [10]
+
+[p13-peep-far-side-first-reads-zero-premise-far]
+# Premise of p13-peep-far-side-first-reads-zero-white: no ladder catches
+# White's F9.
+black to play
+  O . O O . O . . .
+  . . . . X . . . .
+  . . . . O . O O X
+  X X . . . . O . X
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder F9 [0]
+
+[p13-peep-far-side-first-reads-zero-premise-caught]
+# Premise of p13-peep-far-side-first-reads-zero-white: after White's F9,
+# Black's connection E9 is caught by the ladder, White starting at D8.
+white to play
+  O . O O X O . . .
+  . . . . X . . . .
+  . . . . O . O O X
+  X X . . . . O . X
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [1 D8]
+
+[p13-peep-far-side-first-reads-zero-premise-connection]
+# Premise of p13-peep-far-side-first-reads-zero-white: Black's connection
+# E9 alone is not caught.
+white to play
+  O . O O X . . . .
+  . . . . X . . . .
+  . . . . O . O O X
+  X X . . . . O . X
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [0]
+
+[p13-peep-far-side-first-reads-zero-premise-push]
+# Premise of p13-peep-far-side-first-reads-zero-white: White's push E9 is
+# not caught.
+black to play
+  O . O O O . . . .
+  . . . . X . . . .
+  . . . . O . O O X
+  X X . . . . O . X
+  . . . . . . . . .
+  . . . . . X . . .
+  . . X . . . . X .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E9 [0]
