@@ -1433,3 +1433,22 @@ black to play
   . . . . . . . . .
   . . . . . . . . .
 ladder E9 [0]
+
+[p13-peep-far-side-first-caught-not-read-white]
+# The position of p13-peep-push-leaves-stone-one-liberty-white: Black's
+# stone E8 has two liberties (E9, F8), so White's F9 beside the gap (not a
+# self-atari: it joins nothing but keeps E9 and F8) is read, and the
+# ladder catches it at once, Black starting at F8 (premise:
+# p13-peep-push-leaves-stone-one-liberty-premise-far): the play is not read
+# further, -1.
+white to play
+  . . X O . . X . .
+  . . X O X . . . .
+  . . . . O . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeHasamiHyoka:edge2 E8 E9 F9 [=-1]
