@@ -56,3 +56,75 @@ white to play
   O O O O O . . . .
 call KeimaOgeimaHokyo:sum E3 E4 D2 E2 [7]
 call KeimaOgeimaHokyo:value E3 E4 D2 E2 [E3=r]
+
+# --- Knight's move touched on both side points: the owner's tie ---------------
+# Black's knight's move E9-F7 on the top edge with White's F9 beside E9 and
+# White's E7 beside F7: both side points hold White's stones and the middle
+# points are E8 (beside E9) and F8 (beside F7).  White's D9-D5 wall and
+# E7 close E9 in from the left; Black's G8 stands beside F8, White's G9
+# beside F9.  "KeimaTuke:pin A B P F..." (keima-pin.tst) answers the
+# candidate against the better of White's two tries (White E8 then Black
+# F8; White F8 then Black E8, the G8 stone opening the alternative).
+#
+# Black's tries: Black's E8 leaves E8-E9 with the one liberty F8 (D9, F9,
+# D8 and E7 are White's), so White takes it at once: a try the ladder takes
+# counts -9.  Black's F8 joins F7 and G8, and White's E8 then takes E9:
+# -9 again (premise).  On a tie the owner's point is the side point's
+# neighbour beside A, E8.  White's tries: White's E8 takes E9 at once and
+# joins the wall, Black answers F8: 9 (premise).  White's F8 makes F8-F9-G9
+# with two liberties, E8 and H9; Black's E8 there would have no liberty and
+# take nothing (the White chain keeps H9), so it is refused and the reading
+# stands after White's F8: 11 (premise); Black's atari at H9 is answered by
+# White's E8 taking E9, so no ladder takes F8.  White's best is 11, at F8.
+# Black's best is below 0 beside White's positive best, so it counts 0:
+# the candidate is worth 0 + 11.  Black to play: Black's point E8.
+
+[knight-both-touched-owner-tie]
+black to play
+  . . X O X O O . .
+  . . . O . . X . .
+  . . . O O X . . .
+  . . . O . O X . .
+  . . . O . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own E9 F8 E8 [-9]
+call HaneMore:value E9 E8 F8 [9]
+call HaneMore:value E9 F8 [11]
+call KeimaTuke:pin E9 F7 E8 F7 E8 F8 G8 F8 [E8=r:5]
+
+[knight-both-touched-owner-tie-white]
+# White to play: White's point, F8, with the same 0 + 11.
+white to play
+  . . X O X O O . .
+  . . . O . . X . .
+  . . . O O X . . .
+  . . . O . O X . .
+  . . . O . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaTuke:pin E9 F7 F8 F7 E8 F8 G8 F8 [F8=r:5]
+
+[knight-both-touched-owner-reversed]
+# The same pair read from F7 (A = F7, B = E9): the middle point beside A is
+# now F8 and Black's try there is not taken (-9 as above, premise), where
+# Black's E8 is taken at once by White's F8 and its value is below: -13
+# (premise).  Black's best point is F8; White's tries are those above (11
+# at White's F8), so the candidate is again 0 + 11, now at F8.
+black to play
+  . . X O X O O . .
+  . . . O . . X . .
+  . . . O O X . . .
+  . . . O . O X . .
+  . . . O . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own F7 F8 E8 [-9]
+call HaneMore:value-own F7 E8 F8 [-13]
+call KeimaTuke:pin F7 E9 F8 E9 E8 F8 G8 F8 [F8=r:5]
