@@ -128,3 +128,49 @@ black to play
 call HaneMore:value-own F7 F8 E8 [-9]
 call HaneMore:value-own F7 E8 F8 [-13]
 call KeimaTuke:pin F7 E9 F8 E9 E8 F8 G8 F8 [F8=r:5]
+
+# --- Knight's move touched on both side points: the attacker's tie -----------
+# White's knight's move A4-C3 on the left edge with Black's A3 beside A4
+# and Black's C4 beside C3 (C4-C5 a chain under White's C6): the middle
+# points are B4 (beside A4) and B3 (beside C3).  White's B2, A1 and E1
+# stand below.
+#
+# Black's tries: Black's B3 makes A3-B3 with two liberties, A2 and B4;
+# White's B4 leaves it the one liberty A2, where Black's A2 would have no
+# liberty (A1 and B2 keep B1, C2), so the ladder takes B3: -9.  Black's B4
+# joins C4-C5 and puts A4 in atari (A5); White answers B3 and A3 is left in
+# atari: -10 (premise).  -9 is the better, so Black's point is B3.
+# White's tries: White's B4 (A4-B4 with three liberties), Black's B3 into
+# self-atari: 21 (premise); White's B3, Black's B4: 10 (premise).  White's
+# best, 21 at B4, is positive beside Black's negative best, which counts
+# 0: the candidate is worth 21 + 0.
+
+[knight-both-touched-attacker-ladder]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . . . . .
+  O . X . . . . . .
+  X . O . . . . . .
+  . O . . . . . . .
+  O . . . O . . . .
+call HaneMore:value A4 B4 B3 [-10]
+call HaneMore:value-own A4 B4 B3 [21]
+call HaneMore:value-own A4 B3 B4 [10]
+call KeimaTuke:pin A4 C3 B3 A4 B4 B3 C6 B3 B4 [B3=r:5]
+
+[knight-both-touched-attacker-ladder-white]
+# White to play: White's point B4, with the same 21 + 0.
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . X . . . . . .
+  O . X . . . . . .
+  X . O . . . . . .
+  . O . . . . . . .
+  O . . . O . . . .
+call KeimaTuke:pin A4 C3 B4 A4 B4 B3 C6 B3 B4 [B4=r:5]
