@@ -174,3 +174,54 @@ white to play
   . O . . . . . . .
   O . . . O . . . .
 call KeimaTuke:pin A4 C3 B4 A4 B4 B3 C6 B3 B4 [B4=r:5]
+
+# --- Knight's move with an attacker's stone beyond a side point: the atari ---
+# White's knight's move D9-C7 from the top edge; Black's E7-F7 stands
+# beyond the side point D7, so the shape is read with Na = C7 (the stone on
+# Black's side), Sd = D7, Mp = C8, Mq = D8, Fd = C9, Nb = D9, and outside
+# them Oa = B7, O1 = E7, Om = B8, Oq = E8, O4 = B9, Ob = E9.  White's E9
+# (Ob) joins D9, White's F8 stands beside E8, White's C5 below Black's C6.
+# "KeimaSotoHane:at A B P F..." (shapes-hane.tst) answers the candidate at
+# P against the sum of its readings.
+#
+# Black's hane: Black's C8 (two liberties, B8 and C9), White's D8, Black's
+# D7 (joined to E7-F7) leave C7 in atari at B7; C6, the point beyond C7
+# from C8, holds Black's stone with two liberties, so White's answer is
+# B7, which gives C7-B7 three liberties (A7, B6, B8) and no ladder: Black's
+# value after the four moves, -6 (premise).  White's stone at Ob (E9)
+# changes nothing here: only White's stone at Oq would end the pattern.
+# White's answer around the hane: F8 stands beyond E8 with E8 empty, so
+# White's point is D7 with White's D7 alone, 36 (premise); B9 is on the
+# edge, so the block beside C9 is not read, nor the points off the board.
+# The total is 36 + -6 = 30.  White to play: the candidate D7.
+
+[knight-outside-hane-atari-own-beyond-other-middle]
+white to play
+  . . . O O . . . .
+  . . . . . O . . .
+  . . O . X X . . .
+  . . X . . . . . .
+  . X O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own D9 D7 [36]
+call HaneMore:value D9 C8 D8 D7 B7 [-6]
+call KeimaSotoHane:at D9 C7 D7 D9 D7 C7 C8 D8 D7 B7 [D7=r:5]
+
+[knight-outside-hane-atari-own-beyond-other-middle-black]
+# Black to play: the hane at C8 itself with the same 30, and the prepared
+# answer C8 / D8 / D7.
+black to play
+  . . . O O . . . .
+  . . . . . O . . .
+  . . O . X X . . .
+  . . X . . . . . .
+  . X O . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D9 C7 C8 D9 D7 C7 C8 D8 D7 B7 [C8=r:5]
+call KeimaSotoHane:prep D9 C7 [C8/D8/D7]
