@@ -225,3 +225,50 @@ black to play
   . . . . . . . . .
 call KeimaSotoHane:at D9 C7 C8 D9 D7 C7 C8 D8 D7 B7 [C8=r:5]
 call KeimaSotoHane:prep D9 C7 [C8/D8/D7]
+
+# --- The second pass, far pattern: doubling exactly on its bound -------------
+# Black's knight's move H2-G4 with White's J4 on the far line beside H4
+# (the box's outer point beside the end stone's side point) and White's J2
+# beyond H2 on the same line: two White stones along the far line, so the
+# pattern reads White's cut at P1 = H3 against Black's P2 = G3.  Both
+# groups have eye values of 3 or more (premises: 8 and 7) and J3, the
+# outer point beside H3, is empty.  "Kankei4Hokyo:pin A B P Q F..."
+# (keima-pin.tst) answers H3 against r, White's H3 answered by Black's G3
+# (scored for White) plus Black's H3 (scored for Black), and its bonus
+# against White's H3 and G3 with Black passing.
+#
+# The readings: White's H3 and Black's G3, 1; Black's H3, 1; White's H3
+# and G3 with Black passing, 4 (premises).  The value 1 + 1 = 2 is doubled
+# only when twice it stays below that 4: 2 x 2 = 4 is not below, so the
+# value stays 2 and no bonus is given, whoever plays.
+
+[knight-far-two-stones-double-on-bound]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O O X O
+  . . . . O O O . O
+  . . . . . . X . O
+  . . . . X X . . .
+  . . . . . X . X O
+  . . . . . . X . .
+call GunMe H2 [8]
+call GunMe J4 [7]
+call HaneMore:value H2 H3 G3 [1]
+call HaneMore:value-own H2 H3 [1]
+call Reading:one-side H2 H3 G3 [4]
+call Kankei4Hokyo:pin H2 G4 H3 G3 G4 H3 G3 H2 H3 [H3=r:21]
+
+[knight-far-two-stones-double-on-bound-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . X O O X O
+  . . . . O O O . O
+  . . . . . . X . O
+  . . . . X X . . .
+  . . . . . X . X O
+  . . . . . . X . .
+call Kankei4Hokyo:pin H2 G4 H3 G3 G4 H3 G3 H2 H3 [H3=r:21]

@@ -13,6 +13,11 @@
 //   call KeimaOgeimaHokyo:sum P M1 MID K
 //
 // the sum r itself, for rows whose branch turns on it.
+//
+//   call Reading:one-side A M...
+//
+// the evaluation for the colour other than A's after that colour plays all
+// of M... in turn, A's side passing, as a number (a premise of a row).
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -38,6 +43,14 @@ int ReadingsSum(const std::vector<Point>& pts)
 
 std::string KeimaOgeimaSum(const std::vector<Point>& pts) { return std::to_string(ReadingsSum(pts)); }
 
+std::string OneSideAfter(const std::vector<Point>& pts)
+{
+    if (pts.size() < 2)
+        throw std::invalid_argument("Reading:one-side wants a stone and the moves");
+    const int c = CurGoban().GetIroPt(pts[0]) ^ 3;
+    return std::to_string(OneSideValue(c, std::vector<Point>(pts.begin() + 1, pts.end())));
+}
+
 std::string KeimaOgeimaValueAt(const std::vector<Point>& pts)
 {
     const int r = ReadingsSum(pts);
@@ -57,6 +70,7 @@ std::string KeimaOgeimaValueAt(const std::vector<Point>& pts)
     return SortedWords(words);
 }
 
+const TProblemRoutineAdd oneSide("Reading:one-side", OneSideAfter);
 const TProblemRoutineAdd keimaOgeimaSum("KeimaOgeimaHokyo:sum", KeimaOgeimaSum);
 const TProblemRoutineAdd keimaOgeimaValue("KeimaOgeimaHokyo:value", KeimaOgeimaValueAt);
 
