@@ -272,3 +272,51 @@ white to play
   . . . . . X . X O
   . . . . . . X . .
 call Kankei4Hokyo:pin H2 G4 H3 G3 G4 H3 G3 H2 H3 [H3=r:21]
+
+# --- The hane beyond a knight's move: the cutting stone laddered, half-dead ---
+# Black's knight's move D7-C5 with White's B7 beyond the side point C7:
+# Na = D7 (joined to E7), Sd = C7, Mp = D6, Mq = C6, Fd = D5, Nb = C5, and
+# outside Oa = E7, O1 = B7, Om = E6, Oq = B6, O4 = E5, Ob = B5 (Black's).
+# White's C9 stands above, White's C4 and E4 beside Black's D4 below.
+#
+# White's hane: White's D6, Black's C6, White's C7 (joined to B7, four
+# liberties).  D6 is left with E6 and D5, and the ladder takes it: Black's
+# E6, and White's D5 would leave D6-D5 the one liberty E5 between C5 and
+# D4.  Beyond C7 from C6 (C8) there is no Black stone, D8 (beyond D7 from
+# D6) is empty, and C9, beyond C8 from C7, is White's: the pattern reads
+# the ladder.  Black's stone beyond D7 from C7 is already there (E7), and
+# the analysis counts White's D6 group weak at death level 79 (premise):
+# above 70, not above 90.  So the reading goes on: Black's E6, White's D8,
+# Black's D5 (taking D6): 30 for White (premise), halved for the group
+# above level 70: 15.  Black to play: Black's answer at C7 (Sd) with 15.
+
+[knight-outside-hane-ladder-half-dead]
+black to play
+  . . O . . . . . .
+  . . . . . X . . .
+  . O . X X . . . .
+  . . . . . . . . .
+  . X X . . . . . .
+  . . O X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:group D7 D6 D6 C6 C7 [dl=79 weak=1 d70=1 d90=0]
+call HaneMore:value D7 D6 C6 C7 E6 D8 D5 [30]
+call KeimaSotoHane:at D7 C5 C7 C5 D6 C6 C7 E6 D8 D5 [C7=r/2:5]
+
+[knight-outside-hane-ladder-half-dead-white]
+# White to play: the hane at D6 itself with the same 15, and the prepared
+# answer D6 / C6 / C7.
+white to play
+  . . O . . . . . .
+  . . . . . X . . .
+  . O . X X . . . .
+  . . . . . . . . .
+  . X X . . . . . .
+  . . O X O . . . .
+  . . . . X . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoHane:at D7 C5 D6 C5 D6 C6 C7 E6 D8 D5 [D6=r/2:5]
+call KeimaSotoHane:prep D7 C5 [D6/C6/C7]
