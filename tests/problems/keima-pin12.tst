@@ -320,3 +320,40 @@ white to play
   . . . . . . . . .
 call KeimaSotoHane:at D7 C5 D6 C5 D6 C6 C7 E6 D8 D5 [D6=r/2:5]
 call KeimaSotoHane:prep D7 C5 [D6/C6/C7]
+
+# --- The stone outside a middle point: the owner's stone outside the other ---
+# White's knight's move D3-B4 with Black's C2 outside the middle point C3
+# (beside D3) and White's C5 outside the other middle point C4; B5, the
+# outer point beside B4, is empty.  Read from D3: Na = D3, Sd = D4, Mp = C3,
+# Mq = C4, Fd = B3, Nb = B4, Om = C2 (Black's), Oq = C5 (White's), Ob = B5.
+# With the owner's stone outside Mq and nothing beside Nb, C4 is already
+# covered from outside and the pattern adds nothing, whoever plays and from
+# either end of the pair.
+
+[knight-outside-middle-owner-outside-other]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . O . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D3 B4 [none]
+call KeimaSotoNaka:at B4 D3 [none]
+
+[knight-outside-middle-owner-outside-other-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . O . . . . . . .
+  . . . O . . . . .
+  . . X . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D3 B4 [none]
+call KeimaSotoNaka:at B4 D3 [none]
