@@ -357,3 +357,70 @@ black to play
   . . . . . . . . .
 call KeimaSotoNaka:at D3 B4 [none]
 call KeimaSotoNaka:at B4 D3 [none]
+
+# --- The stone outside a middle point: the owner's far stone in atari --------
+# Black's knight's move H3-J1 in the corner with White's G2 outside the
+# middle point H2 and White's H1 beside it on the edge: Na = H3, Sd = J3,
+# Mp = H2, Mq = J2, Fd = H1, Nb = J1, Om = G2; the points outside J3, J2 and
+# J1 are off the board.  Black's J1 is in atari (J2), but only the
+# attacker's stone at Om in atari ends the pattern, and G2 has four
+# liberties: the pattern reads on and proposes the point H2, for the owner
+# and for the attacker alike (its value is not what these rows pin).
+
+[knight-outside-middle-far-stone-in-atari]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . O . .
+  . . . . . . . O X
+call KeimaSotoNaka:at H3 J1 [H2]
+
+[knight-outside-middle-far-stone-in-atari-black]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . X .
+  . . . . . . O . .
+  . . . . . . . O X
+call KeimaSotoNaka:at H3 J1 [H2]
+
+# --- The stone outside a middle point: the attacker's share of the outside answer
+# Black's knight's move D3-E1 with White's C2 outside the middle point D2
+# (C5 far above): Na = D3, Sd = E3, Mp = D2, Mq = E2, Fd = D1, Nb = E1,
+# Om = C2, O1 = F3, with nothing around F3.  White to play (the attacker).
+# Black's connection at D2 is worth v = 3 (premise).  White's cut: White's
+# D2, Black's E2, and the cut at E3 between E2 and D3 is worth 16
+# (premise), less than the push through E1-E3 after Black's E3 (42,
+# premise): k = 16.  O1 = F3 is empty, above the first line, with no stone
+# around it, E4 (beyond E3 from E2) is empty and F3 has no White
+# neighbour, so Black's outside answer F3 is read: 6 (premise), above v;
+# for the attacker v only moves a third of the way toward it:
+# 3 + (6 - 3) / 3 = 4.  The total 4 + 16 = 20 (no negative part, the cut
+# works) goes to White's cut at D2; with no reading named, r is 0 and the
+# answer carries the value itself.
+
+[knight-outside-middle-outside-answer-third]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . O . . . . . .
+  . . . . . . . . .
+  . . . X . . . . .
+  . . O . . . . . .
+  . . . . X . . . .
+call HaneMore:value-own D3 D2 [3]
+call HaneMore:cut-value D3 E3 E2 D3 D2 E2 [16]
+call HaneMore:push D3 E1 E3 D2 E3 [42]
+call HaneMore:value-own D3 F3 [6]
+call KeimaSotoNaka:at D3 E1 D2 [D2=r+20:5]
