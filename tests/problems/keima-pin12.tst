@@ -424,3 +424,48 @@ call HaneMore:cut-value D3 E3 E2 D3 D2 E2 [16]
 call HaneMore:push D3 E1 E3 D2 E3 [42]
 call HaneMore:value-own D3 F3 [6]
 call KeimaSotoNaka:at D3 E1 D2 [D2=r+20:5]
+
+# --- Knight's move touched from the side: the push, then the pushing stone laddered
+# White's knight's move G2-J3 with Black's G3 touching G2 from above (the
+# contact stone T); S = G2, M = H2, N = H3, O = J3, F = J2, X = G4, and W,
+# outside J3 on T's side, is J4.  White's F3 (in atari) and H4, Black's
+# E3 and F4 around.  G3 has two liberties (H3, G4) and no ladder takes
+# it (White's G4 is answered by H3, White's H3 by G4 joining F4); G2 has
+# three.  U, beyond G3 from H3, is White's F3, so the strip is not read.
+# Black's push at H2 (three liberties) stands.  T still has two
+# liberties: White answers at N (H3) and Black takes G3's last liberty at
+# G4; now the pushing stone H2 is left with J2 and H1 and the ladder takes
+# it along the edge (White's J2, Black's H1, White's G1).  So the pattern
+# hands over to the ladder-stone reading: W (J4) has one empty neighbour,
+# so it reads Black's N answered by White's M (5 for Black, premise) and
+# White's N (-2 for White, premise): the candidate is N with 5 + -2 = 3,
+# whoever plays (White's extra reading at X needs two empty points around
+# G4, which has one).  F3, with one liberty, gives no outside reading.
+
+[knight-contact-push-then-laddered]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . O .
+  . . . . X O X . O
+  . . . . . . O . .
+  . . . . . . . . .
+call HaneMore:value G2 H3 H2 [5]
+call HaneMore:value-own G2 H3 [-2]
+call KeimaTuke:pin G2 J3 H3 J3 H3 H2 G2 H3 [H3=r:5]
+
+[knight-contact-push-then-laddered-white]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . O .
+  . . . . X O X . O
+  . . . . . . O . .
+  . . . . . . . . .
+call KeimaTuke:pin G2 J3 H3 J3 H3 H2 G2 H3 [H3=r:5]
