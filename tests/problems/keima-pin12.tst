@@ -430,8 +430,8 @@ call KeimaSotoNaka:at D3 E1 D2 [D2=r+20:5]
 # contact stone T); S = G2, M = H2, N = H3, O = J3, F = J2, X = G4, and W,
 # outside J3 on T's side, is J4.  White's F3 (in atari) and H4, Black's
 # E3 and F4 around.  G3 has two liberties (H3, G4) and no ladder takes
-# it (White's G4 is answered by H3, White's H3 by G4 joining F4); G2 has
-# three.  U, beyond G3 from H3, is White's F3, so the strip is not read.
+# it: White's F3 beside it is in atari at F2, and White's H3 is answered
+# by G4 joining F4; G2 has three.  U, beyond G3 from H3, is White's F3, so the strip is not read.
 # Black's push at H2 (three liberties) stands.  T still has two
 # liberties: White answers at N (H3) and Black takes G3's last liberty at
 # G4; now the pushing stone H2 is left with J2 and H1 and the ladder takes
