@@ -469,3 +469,46 @@ white to play
   . . . . . . O . .
   . . . . . . . . .
 call KeimaTuke:pin G2 J3 H3 J3 H3 H2 G2 H3 [H3=r:5]
+
+# --- The hane beyond a knight's move: the laddered cut beside the owner's stone
+# Black's knight's move H2-G4 with White's F2 beyond the side point G2:
+# Na = H2, Sd = G2, Mp = H3, Mq = G3, Fd = H4, Nb = G4, O1 = F2, Om = J3,
+# Oq = F3, O4 = J4, Oa = J2.  Black's G1 stands below G2, Black's F6 far
+# above.  White's hane: White's H3, Black's G3 (joined to G4), White's G2
+# (joined to F2, three liberties).  H3 is left with J3 and H4, and the
+# ladder takes it toward the edge: Black's H4, White's J3, Black's J4, and
+# White's J2 is answered by Black's J1 taking the three stones.  H1, beyond
+# H2 from H3, is empty; G1, beyond G2 from G3, is Black's, with two
+# liberties (F1, H1), and a ladder takes it too: White's F1, Black's H1,
+# White's J2.  So the two ladders are read against each other: Black's H4
+# and White's F1, 0 for White (premise); Black's F1 and White's H4, 23
+# (premise); the smaller, 0, counts.  White to play: the hane at H3 itself.
+
+[knight-outside-hane-two-ladders]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . O . X .
+  . . . . . . X . .
+call HaneMore:value H2 H3 G3 G2 H4 F1 [0]
+call HaneMore:value H2 H3 G3 G2 F1 H4 [23]
+call KeimaSotoHane:at H2 G4 H3 G4 H3 G3 G2 H4 F1 F2 H3 G3 G2 F1 H4 [H3=r:5]
+
+[knight-outside-hane-two-ladders-black]
+# Black to play: Black's answer at Sd (G2) with the same 0.
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . X . .
+  . . . . . . . . .
+  . . . . . O . X .
+  . . . . . . X . .
+call KeimaSotoHane:at H2 G4 G2 G4 H3 G3 G2 H4 F1 F2 H3 G3 G2 F1 H4 [G2=r:5]
