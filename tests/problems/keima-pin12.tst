@@ -512,3 +512,35 @@ black to play
   . . . . . O . X .
   . . . . . . X . .
 call KeimaSotoHane:at H2 G4 G2 G4 H3 G3 G2 H4 F1 F2 H3 G3 G2 F1 H4 [G2=r:5]
+
+# --- The second pass, outside pattern: the ladder after the end stone's extension
+# White's knight's move J8-G9 on the top edge with Black's H7 outside the
+# middle point H8 (P1), H9 the other middle point (P2), S = J8 and Q = J9.
+# Black's F8 and J6, White's G7 around.  White's connection at H8: 40
+# (premise).  Black's cut at H8 answered by White's H9 leaves J8 with two
+# liberties, J9 and J7.  Black's J9 would have no liberty and take
+# nothing (J8 keeps J7), so only Black's J7 is read: White extends at J9,
+# which joins J8 to H9-G9 with the two liberties F9 and G8, and the ladder
+# takes that chain (Black's G8; White's F9 is then left with E9 alone),
+# so Black plays its first move G8: 38 for Black (premise), above 0.
+# With the ladder worth something, the cut is read once more with White's
+# answer at Q: Black's H8, White's J9, Black's H9 (the point beyond H9
+# from H8 is off the board): 37 (premise).  That is below the ladder's 38,
+# so it becomes Black's share (whatever White's answer at G8 gave), and
+# the candidate is 40 + 37 = 77.
+
+[knight-outside-cut-end-stone-ladder]
+white to play
+  . . . . . . O . .
+  . . . . . X . . O
+  . . . . . . O X .
+  . . . . . . . . X
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:value-own J8 H8 [40]
+call HaneMore:value J8 H8 H9 J7 J9 G8 [38]
+call HaneMore:value J8 H8 J9 H9 [37]
+call Kankei4Hokyo:pin J8 G9 H8 J8 H8 G9 H8 J9 H9 [H8=r:21]
