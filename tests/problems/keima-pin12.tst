@@ -544,3 +544,36 @@ call HaneMore:value-own J8 H8 [40]
 call HaneMore:value J8 H8 H9 J7 J9 G8 [38]
 call HaneMore:value J8 H8 J9 H9 [37]
 call Kankei4Hokyo:pin J8 G9 H8 J8 H8 G9 H8 J9 H9 [H8=r:21]
+
+# --- The stone outside a middle point: the owner's hane behind the link stone
+# White's knight's move F2-H1 on the bottom edge with Black's F3-G3 above:
+# G3 stands outside the middle point G2 and F3 outside F2, so Na = F2,
+# Sd = F1, Mp = G2, Mq = G1, Fd = H2, Nb = H1, Om = G3, Oa = F3, O4 = H3
+# (the other outer points are off the board); White's D3 to the left.
+# Black to play (the attacker).  White's side: E2, beyond F2 from G2, is
+# empty with three empty neighbours and Black holds Oa, so White's hane at
+# E2 is read: after White's E2, Black's G2, White's G1, Black's F1 has the
+# one liberty E1 and is caught, so White's value is that of E2 alone, -2
+# (premise), but never below 0: 0.  Black's side: Black's G2 and White's
+# G1; the cut at F1 would be a self-atari that takes nothing (-1,
+# premise), so there is no cut and Black's value is the reading itself,
+# 14 (premise).  The total 0 + 14 = 14 (no negative part; above 4 the cut
+# rule changes nothing) goes to Black's G2.  The push at G1 against H1
+# (three liberties) is no ladder: after Black's G1 and White's G2 the
+# pushing stone G1 is itself in atari at F1.
+
+[knight-outside-middle-owner-hane-behind-negative]
+black to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . O . X X . .
+  . . . . . O . . .
+  . . . . . . . O .
+call HaneMore:value-own F2 E2 [-2]
+call HaneMore:cut-value F2 F1 G1 F2 G2 G1 [-1]
+call HaneMore:value F2 G2 G1 [14]
+call KeimaSotoNaka:at F2 H1 G2 H1 G2 G1 [G2=r:5]
