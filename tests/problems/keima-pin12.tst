@@ -577,3 +577,32 @@ call HaneMore:value-own F2 E2 [-2]
 call HaneMore:cut-value F2 F1 G1 F2 G2 G1 [-1]
 call HaneMore:value F2 G2 G1 [14]
 call KeimaSotoNaka:at F2 H1 G2 H1 G2 G1 [G2=r:5]
+
+# --- The second pass, contact pattern: the atari next to the connection ------
+# White's knight's move J3-H1 on the right edge with Black's H3 touching
+# J3 (O = H3, S = J3, P1 = H2, P2 = J2); White's J4-J5 above, Black's G1
+# between White's F1 and H1 on the bottom line.  H2 is no self-atari for
+# either side and H3 (three liberties) is neither dead nor laddered.
+# Black's cut at H2 (H2-H3 keeps three liberties) answered by White's J2:
+# 5 for Black (premise); Black's H2 and J2 with White passing, the bonus
+# reading: 2 (premise).  White's connection at H2: 9 (premise), and it
+# leaves Black's G1 in atari at G2, a Black chain among the eight points
+# around H2.  v = 5 + 9 = 14; twice 14 is not below 2, so nothing is
+# doubled and the bonus stays 2.  White to play: 2 more for the atari
+# around the connection, 16.
+
+[knight-contact-connection-ataris]
+white to play
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . O
+  . . . . . . . . O
+  . . . . . . . X O
+  . . . . . . . . .
+  . . . . . O X O .
+call HaneMore:value J3 H2 J2 [5]
+call HaneMore:value-own J3 H2 [9]
+call Reading:one-side J3 H2 J2 [2]
+call Kankei4Hokyo:pin J3 H1 H2 J2 H1 H2 J2 J3 H2 [H2=r+2/b:21]
