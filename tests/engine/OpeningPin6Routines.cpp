@@ -6,6 +6,9 @@
 //    "P=value/bonus" ("P=value" without a bonus, "P=none" without one), so
 //    that a row may pin the points of one stretch while other stretches of
 //    the position propose points whose values are the evaluation's.
+//  - "JobanEdgeGaps:value-at P...": the same scan, then the value the
+//    opening reads back from the candidate table at each of P..., as
+//    "P=value" (0 for a point that holds no candidate).
 //  - "JobanTe:vs-computer-after P...": stage 0 against another program
 //    (19 x 19) after the row's points were played as the game's first
 //    moves (the side to move first, colours alternating) and passes brought
@@ -33,6 +36,7 @@
 namespace vorn::test {
 namespace {
 
+template <bool ValueOnly>
 std::string EdgeGapsAt(const std::vector<Point>& pts)
 {
     if (pts.empty())
@@ -40,7 +44,12 @@ std::string EdgeGapsAt(const std::vector<Point>& pts)
     JobanInit();
     KohoKind = kkJoban;
     JobanEdgeGaps();
-    return CandidatesAt(pts, true);
+    if (!ValueOnly)
+        return CandidatesAt(pts, true);
+    std::string out;
+    for (Point p : pts)
+        out += (out.empty() ? "" : " ") + GtpVertex(p) + "=" + std::to_string(KohoValueAt(p));
+    return out;
 }
 
 template <int Moves>
@@ -81,7 +90,8 @@ std::string VsComputerAfter(const std::vector<Point>& pts)
     return p.x == 0 ? std::string("pass") : GtpVertex(p);
 }
 
-const TProblemRoutineAdd edgeGapsAt("JobanEdgeGaps:at", EdgeGapsAt);
+const TProblemRoutineAdd edgeGapsAt("JobanEdgeGaps:at", EdgeGapsAt<false>);
+const TProblemRoutineAdd edgeGapsValueAt("JobanEdgeGaps:value-at", EdgeGapsAt<true>);
 const TProblemRoutineAdd vsComputerAfter("JobanTe:vs-computer-after", VsComputerAfter<4>);
 const TProblemRoutineAdd vsComputerAfterOne("JobanTe:vs-computer-after-one", VsComputerAfter<1>);
 

@@ -18,7 +18,7 @@
 #   call JobanHirakiFromStone P Q     (as in opening-pin11.tst) the extension
 #                                     point on line 3 found from the stone P,
 #                                     far from Q; "none" without one
-#   call JobanEdgeGaps:value-at P...  (OpeningPin20Routines.cpp) the edge scan
+#   call JobanEdgeGaps:value-at P...  (OpeningPin6Routines.cpp) the edge scan
 #                                     alone, then the value read back from
 #                                     the candidate table at P...: "P=value",
 #                                     0 for a point without a candidate
