@@ -189,3 +189,76 @@ white to play
   . . . . . . . . .
   . . . . . . . . .
 call IkkenEdgeTukeYomi D8 D9 D8 C9 D8 C9 [C9=25:5]
+
+[pin22-attached-pair-under-reading-eye-three-premise-black]
+# The position of pin22-attached-pair-under-reading-eye-three-black: after
+# Black D9, White C9, Black E9 Black's evaluation is over 16 and White's
+# C9-C8 reads the eye value 3; after White E9, Black F9, White D9 White's
+# evaluation is 4 (premises).
+black to play
+  . . . . . . . . .
+  . . . O X . . X .
+  . . O . . X . . .
+  O . . . . O . . .
+  . X . . . . . O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Hyoka:line-me E8 C9 D9 C9 E9 [v=42 me=3]
+call Hyoka:line-me D8 F9 E9 F9 D9 [v=4 me=4]
+
+[pin22-attached-pair-under-reading-eye-three-black]
+# Black's second-line stone E8 jumps to the top edge over E9; White's lone
+# D8 (K) stands beside it, White C7 above K2 = C8 and Black F7 above T = F8
+# (neither group weak, each stone with three liberties, S = F9 empty): the
+# reading under the pair is read instead.  Black's side: NN = C9 is empty,
+# so Black plays D9, White answers C9 and Black connects at E9; Black's
+# evaluation is over 16 with White's answer C9 at the eye value 3
+# (pin22-attached-pair-under-reading-eye-three-premise-black), so Black's
+# part is 8.  White's side: S = F9 is empty, so White pushes at E9, Black
+# blocks at F9 and White plays D9: White's part is its evaluation there, 4
+# (premise; not over 16).  8 + 4 = 12 at Black's D9.
+black to play
+  . . . . . . . . .
+  . . . O X . . X .
+  . . O . . X . . .
+  O . . . . O . . .
+  . X . . . . . O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [D9=12:5]
+
+[pin22-attached-pair-under-reading-eye-three-premise-white]
+# As pin22-attached-pair-under-reading-eye-three-premise-black with White to
+# move: Black's evaluation after D9, C9, E9 is still over 16 with C9 at
+# the eye value 3, and White's after E9, F9, D9 is 4 (premises).
+white to play
+  . . . . . . . . .
+  . . . O X . . X .
+  . . O . . X . . .
+  O . . . . O . . .
+  . X . . . . . O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call Hyoka:line-me E8 C9 D9 C9 E9 [v=44 me=3]
+call Hyoka:line-me D8 F9 E9 F9 D9 [v=4 me=4]
+
+[pin22-attached-pair-under-reading-eye-three-white]
+# As pin22-attached-pair-under-reading-eye-three-black with White to move:
+# the same 8 + 4 = 12, at White's push E9.
+white to play
+  . . . . . . . . .
+  . . . O X . . X .
+  . . O . . X . . .
+  O . . . . O . . .
+  . X . . . . . O .
+  . . . . . X . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call IkkenEdgeTukeYomi E8 E9 [E9=12:5]
