@@ -126,6 +126,42 @@ white to play
 call Reading:value-pass C5 E6 E5 D5 D6 C6 E7 B5 C5 C4 [94]
 call Kankei7Utu:values C5 F6 [E6=94:5]
 
+# The same cap with Black's own D6 already standing and White's B6 and B4
+# beside A.  White's E6, Black's E5, White's D5: E6 is in atari at E7 and
+# caught.  Black's D6 is already there, White cuts at C6 (joined to B6),
+# Black takes E6 at E7.  A is left with B5 and C4 and the ladder catches
+# it (White's C4, Black's B5, White's A5); White's C4 and B5, Black
+# passing, take A, and White's evaluation there is exactly 0: not above 0,
+# so no candidate for either side.
+
+[pl21-cap-ladder-takes-a-worth-zero]
+black to play
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . X . . .
+  . . X . . . . . .
+  . O . O . O . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+call Reading:value-pass C5 E6 E5 D5 C5 C6 E7 C4 C5 B5 [0]
+call Kankei7Utu:values C5 F6 [none]
+
+[pl21-cap-ladder-takes-a-worth-zero-white]
+white to play
+  . . . O . . X . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . O . X . X . . .
+  . . X . . . . . .
+  . O . O . O . X .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . O . .
+call Reading:value-pass C5 E6 E5 D5 C5 C6 E7 C4 C5 B5 [0]
+call Kankei7Utu:values C5 F6 [none]
+
 # (1,4) link: Black's C4 (A) and G5 (B), cells
 #     beyond B's line   C6 D6 E6 F6 G6       (D1 D3 D5 D7 D9)
 #     B's line          C5 D5 E5 F5 G5=B     (R1 R3 R5 R7 R9)
