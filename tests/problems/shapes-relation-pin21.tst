@@ -37,6 +37,76 @@ call HaneMore:value-own C5 D6 [7]
 call HaneMore:value-own C5 E5 [7]
 call Kankei7Utu:values C5 F6 [E5=41:5]
 
+# --- White peeping at D7 with Black's E8: the ladder read after White's D6 ---------------
+# White's D7, E7 and F7 above B, Black's E8 beyond E7 from E6, White's F4,
+# Black's G5 (C7 not White's, D4 empty, F4 and E4 not Black's).  With
+# Black's E8 Black's block is read: Black's E6, White's D6, Black's D5,
+# White's E5, then the ladder on White's E5.  White's D6 leaves Black's
+# E6-F6 with only F5 and G6 (D6, E5 and E7 White's), so Black's atari at E4
+# is met by White's F5, which joins F4 and ataris E6-F6: the ladder fails
+# (the premise rows below, on the board after those four moves, with and
+# without White's D6).  So Black's point is E5 alone: Black's E5 1, White's
+# D5 53 (its group not dead by the 70 rule): E5 = 1 + 53 = 54 to play for
+# Black, and White's D5 with the same 54.
+
+[pl21-peep-ladder-after-d6-premise]
+black to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O O O . . .
+  . . . O X X . . .
+  . . X X O . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . X . . .
+call Ladder:moves E5 [free]
+
+[pl21-peep-ladder-without-d6-premise]
+# Without White's D6 (E6-F6 keeping D6) Black's E4 atari runs White down
+# to the corner.
+black to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O O O . . .
+  . . . . X X . . .
+  . . X X O . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . X . . .
+call Ladder:moves E5 [caught E4 F5 F3 G4 H4 G3 G2 H3 H2 J3 J4 J2 J1]
+
+[pl21-peep-ladder-fails-e5]
+black to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O O O . . .
+  . . . . . X . . .
+  . . X . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . X . . .
+call HaneMore:value C5 D5 [53]
+call HaneMore:group C5 D5 D5 [dl=0 weak=0 d70=0 d90=0]
+call HaneMore:value-own C5 E5 [1]
+call Kankei7Utu:values C5 F6 [E5=54:5]
+
+[pl21-peep-ladder-fails-e5-white]
+white to play
+  . . . . . . . . .
+  . . . . X . . . .
+  . . . O O O . . .
+  . . . . . X . . .
+  . . X . . . X . .
+  . . . . . O . . .
+  . . . . . . . . .
+  . X . . . . . . .
+  . . . . . X . . .
+call HaneMore:value C5 D5 [53]
+call Kankei7Utu:values C5 F6 [D5=54:5]
+
 # --- White capping at D4: the small sum that lets White turn at F5 as well ----------------
 # White's D4 alone outside A's line (F4, E7, E4, D7 and E5 not White's or
 # Black's as the pattern wants, B3 beyond C4 from D5 not Black's).  White
