@@ -118,6 +118,30 @@ TEST_F(JobanTest, LinesUpAndDown)
     EXPECT_EQ(q.x, 0);
 }
 
+TEST_F(JobanTest, EdgeLinesOfTheSmallestBoardThatHasAPosition)
+{
+    // A 9x9 board first: the bottom edge's line-2 point of pos 3 is (3, 8),
+    // the right edge's line-4 point of pos 3 is (6, 3).
+    BoardSize = 9;
+    JobanInit();
+    EXPECT_EQ(EdgeLinePt[3][2][3], Point(3, 8));
+    EXPECT_EQ(EdgeLinePt[4][4][3], Point(6, 3));
+    // 4x4: positions 3..N-2 are none at all, so nothing is written and the
+    // table keeps the 9x9 entries.
+    BoardSize = 4;
+    JobanInit();
+    EXPECT_EQ(EdgeLinePt[3][2][3], Point(3, 8));
+    EXPECT_EQ(EdgeLinePt[4][4][3], Point(6, 3));
+    // 5x5: N-2 = 3, so pos 3 alone is written: bottom (pos, N+1-line),
+    // right (N+1-line, pos).  Pos 4 lies beyond N-2 and keeps the 9x9 entry.
+    BoardSize = 5;
+    JobanInit();
+    EXPECT_EQ(EdgeLinePt[3][2][3], Point(3, 4));
+    EXPECT_EQ(EdgeLinePt[4][4][3], Point(2, 3));
+    EXPECT_EQ(EdgeLinePt[1][5][3], Point(3, 5));
+    EXPECT_EQ(EdgeLinePt[3][2][4], Point(4, 8));
+}
+
 TEST_F(JobanTest, CornerPointsAndQuadrants)
 {
     BoardSize = 13;
