@@ -494,6 +494,32 @@ TEST_F(JobanTest, LargeKnightsMoveExtensionOnEveryEdge)
         }
 }
 
+TEST_F(JobanTest, LargeKnightsMoveExtensionAwayFromTheNearSide)
+{
+    // Black's N16 on the fourth line with White's N17 under it, alone on the
+    // board.  Of Black's related points, only the two large knight's moves
+    // K17 and Q17 lie on line 3 (the two-space jumps stand on lines 1, 4 and
+    // 7, the other large knight's moves on lines 1 and 7); both are reached
+    // from N16, since nothing stands between.  The one within distance 10 of
+    // the far point given is passed over; the other has its strip's middle
+    // rows free of White and four empty neighbours.  The same on every edge.
+    constexpr int B = kKuro, W = kSiro;
+    const Point p(13, 4), under(13, 3);
+    struct {
+        Point far, want;
+    } const cases[] = {
+        {{10, 4}, {16, 3}}, // K17 is 1 from K16; Q17 is 6 + 1 = 22 away
+        {{16, 4}, {10, 3}}, // Q17 is 1 from Q16; K17 is 22 away
+    };
+    for (const auto& c : cases)
+        for (int edge = 1; edge <= 4; ++edge) {
+            SCOPED_TRACE(::testing::Message() << "far " << c.far.x << "," << c.far.y << ", edge " << edge);
+            SetBoard(Board19({{ToEdge(p, edge), B}, {ToEdge(under, edge), W}}));
+            GobanLv[0]->Analyze();
+            EXPECT_EQ(JobanHirakiFromStone(ToEdge(p, edge), ToEdge(c.far, edge)), ToEdge(c.want, edge));
+        }
+}
+
 TEST_F(JobanTest, EdgeGapsRestAfter150Moves)
 {
     NewGame(19, false);
