@@ -120,11 +120,16 @@ TEST_F(JobanTest, LinesUpAndDown)
 
 TEST_F(JobanTest, EdgeLinesOfTheSmallestBoardThatHasAPosition)
 {
-    // A 9x9 board first: the bottom edge's line-2 point of pos 3 is (3, 8),
-    // the right edge's line-4 point of pos 3 is (6, 3).
+    // 19x19, then 9x9: the bottom edge's line-2 point of pos 3 is (3, 8),
+    // of pos 7 (= N-2) (7, 8); the right edge's line-4 point of pos 3 is
+    // (6, 3).  Pos 8 lies beyond N-2 and keeps the 19x19 entry (8, 18).
+    BoardSize = 19;
+    JobanInit();
     BoardSize = 9;
     JobanInit();
     EXPECT_EQ(EdgeLinePt[3][2][3], Point(3, 8));
+    EXPECT_EQ(EdgeLinePt[3][2][7], Point(7, 8));
+    EXPECT_EQ(EdgeLinePt[3][2][8], Point(8, 18));
     EXPECT_EQ(EdgeLinePt[4][4][3], Point(6, 3));
     // 4x4: positions 3..N-2 are none at all, so nothing is written and the
     // table keeps the 9x9 entries.
