@@ -80,3 +80,142 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [H17=25/41 N17=25/39]
+
+# --- A line-4 stone capped on line 5, three apart -------------------------------
+
+[own-three-apart-line-4-stone-capped-premise]
+# Premise of the next row: White's trial stone at F16 added.  Neither
+# Black stone is weak (D16 and H17 at level 0); White's F16 is not close to
+# death (level 0).
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . . . . .
+  . . . X . O . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D16 [level=0 B16 B17 C17 D18 E17 E18]
+call GunDeathLevel H17 [level=0 F18 G15 G18 H15 J15 J16 K16 K17 K18]
+call GunDeathLevel F16 [level=0 weak B14 B15 C13 C14 D13 E13 E17 E18 F14 F18 G14 G15 G18 H15]
+
+[own-three-apart-line-4-stone-capped-on-line-5]
+# Black's D16 (line 4, pos 4) and H17 (line 3, pos 8) along the top, White's
+# D15 on line 5 right above D16.  D16 and D15 are also the left edge's
+# line-4 stones at pos 4 and 5, next to each other: nothing there.  The top
+# stretch: g = 3, h = 2, P1 = D16, P2 = H17, both Black, f = 1.  The line
+# of play is 4: the stretch is contested only by an opponent stone on line
+# 4 right above a line-3 stone, and H16 above H17 is empty (D15 stands above
+# the line-4 stone, on line 5).  M1 = F16 with four empty neighbours; it is
+# related to two Black stones (D16 one-space jump, H17 knight's move).
+# White's D15 is a knight's move from F16, so although the trial at F16
+# leaves both stones firm (premise row before), w = 1 with no weak stone.
+# The stretch is not contested, so the side pattern runs with base 22: no
+# White stone within a one-space jump of F16; D16 on line 4 and H17 on
+# line 3: H15, the line-5 point above H17, is empty with eight empty points
+# around it and gets 22.  H17: nothing of White's beside H16 on line 4; H15
+# kept alone.  H15 is related to Black's H17 (one-space jump) only (the
+# (1,4) shape to D16 is cut by White's D15 on its far row), so it gets base
+# 22 again.  H15 holds no Black stone: the answer 0, and F16, related to
+# two Black stones (fewer than 3), gets 17.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . X . . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . O . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F16=25/17 H15=25/22]
+
+# --- A weak 4-4 stone whose large knight's move turns the corner ----------------
+
+[own-four-apart-corner-stone-weak-premise]
+# Premise of the next row: White's trial stone at F16 added.  Black's D16
+# is weak at level 66 (above 20); J17 is not weak; White's F16 is not close
+# to death.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . . . . X . . . . . . . . . .
+  . . . X . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . O . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D16 [level=66 weak C15 C18 D14 D18 E15 E17 E18]
+call GunDeathLevel J17 [level=0 G17 G18 H15 H16 H18 J15 K15 K16 L16 L17 L18]
+call GunDeathLevel F16 [level=0 B12 C12 C13 C15 C18 D11 D14 D18 E15 E17 E18 F18 G12 G15 G17 G18 H13 H14 H15 H16]
+
+[own-four-apart-corner-stone-extension-too-near-the-middle]
+# Black's D16 (4-4 point; line 4, pos 4) and J17 (line 3, pos 9) along the
+# top; White's F14, E13, B14 and B17.  On the left edge B17 (line 2, pos 3)
+# and D16 (line 4, pos 4) are next to each other; D16 and B14 (line 2, pos
+# 6) are two apart, but a stone on line 2 gives nothing.  The top stretch:
+# g = 4, h = 2, both Black, f = 1 with S = D16.  Line of play 4: M1 = F16,
+# M2 = G16, both with four empty neighbours.  F16 is related to two Black
+# stones (D16 one-space jump, J17 large knight's move) and to White's F14
+# (one-space jump).  Premise row before: the trial at F16 leaves D16
+# weak and J17 not: w = 1 with W = D16.  D16's points on line 3 at a two-
+# space jump or a large knight's move are G17 and, round the corner on the
+# left edge's line 3, C13 (the others lie on lines 1, 4 and 5, and E13 is
+# White's).  G17 is 1 + 1 = 2 from F16; C13 is 3 columns and 3 rows from
+# F16: 6 + 3 = 9, less than 10.  So D16 has no extension point and nothing
+# gets 41.  f = 1: F17, the line-3 point two positions from D16 toward
+# the stretch, gets 39.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . . . . X . . . . . . . . . .
+  . . . X . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . O . . . O . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [F17=25/39]
