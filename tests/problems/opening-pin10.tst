@@ -219,3 +219,141 @@ black to play
   . . . . . . . . . . . . . . . . . . .
   . . . . . . . . . . . . . . . . . . .
 call JobanEdgeGaps [F17=25/39]
+
+# --- The point beyond a kept line-5 point, with a stone next to it ---------------
+#
+# The side pattern gives the point beyond a kept line-5 point W (seen from
+# the line-4 point below W) only when the eight points around that point
+# are empty; here White's E13 stands next to D14, the point beyond D15.
+
+[side-two-kept-point-beyond-crowded-premise]
+# Premise of the next row: White's trial stone at F16 added.  Neither
+# Black group (C17-D17, J17) is weak (level 0); White's F16 is not close to
+# death.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X X . . . . X . . . . . . . . . .
+  . . . . . O . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D17 [level=0 B15 C15 D15 E15 E18 F18]
+call GunDeathLevel J17 [level=0 G17 G18 H15 H16 H18 J15 K15 K16 L16 L17 L18]
+call GunDeathLevel F16 [level=0 C12 C13 C14 D11 D14 D15 E11 E15 E18 F18 G12 G17 G18 H12 H13 H15 H16 J13 J14 J15]
+
+[side-two-kept-point-beyond-crowded]
+# Black's C17-D17 and J17 along the top, White's G14 and E13 (lines 6 and
+# 5).  On the left edge C17 and D17 stand at one pos (3); nothing else is on
+# lines 2 to 4 of any edge.  The top stretch D17-J17: g = 4, h = 2, both on
+# line 3 (f = 0), line of play 4, M1 = F16 and M2 = G16 with four empty
+# neighbours.  F16 is related to D17 (knight's move) and J17 (large
+# knight's move); C17's large knight's move is cut by D17.  White's G14 is a
+# knight's move from F16, so although the trial there leaves no group weak
+# (premise row before), w = 1 with no weak stone.  Side pattern, base 39:
+# no White stone within a one-space jump of F16 (G14 a knight's move, E13 a
+# large knight's move); both stones on line 3.  D15 and J15 are empty with
+# eight empty points around them: both kept.  D17's neighbours are Black's
+# C17 and empty points, and its group has two stones: D15 gets 39; D17 has
+# a Black neighbour, but D14, beyond D15 seen from D16, has White's E13
+# next to it: nothing there.  J17 is a lone stone with empty neighbours:
+# J15 gets 39 + 1 = 40.  No line-5 point holds a Black stone, so the
+# middle points are graded: F16 has eight empty points around it: 38, and
+# White's G14 a knight's move away, not on line 5, gives F16 38 + 10 = 48;
+# G16, graded from J17 (eight empty points around, J15 empty): 38.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . X X . . . . X . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . O . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [D15=25/39 F16=25/48 G16=25/38 J15=25/40]
+
+[side-one-kept-point-beyond-crowded-premise]
+# Premise of the next row: White's trial stone at F16 added.  H17 is weak
+# at level 66 (above 20); D17 is not weak; White's F16 is not close to
+# death.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . X . . . . . . . . . . .
+  . . . . . O . . . . . . . . . . . . .
+  X . . . . . . . O . . . . . . . . . .
+  X . . . . . . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call GunDeathLevel D17 [level=0 B12 B13 C13 C14 C15 C16 D15 E15 E18 F18]
+call GunDeathLevel H17 [level=66 weak F18 G15 G18 J18 K16 K17 K18]
+call GunDeathLevel F16 [level=0 C13 C14 D14 D15 E15 E18 F14 F18 G14 G15 G18 H13 H14 J13 K13 K16 K17 L14 L15 L16]
+
+[side-one-kept-point-beyond-crowded]
+# As side-three-apart-one-point-kept-three-own (Black's D17 and H17 three
+# apart, White's J15 capping H17, Black's A14 and A15), with White's E13.
+# w = 1 with H17 the weak stone (premise row before): its two-space
+# extension L17 gets 23.  Side pattern, base 22: no White stone within a
+# one-space jump of F16 (J15 and E13 are large knight's moves); nothing of
+# White's beside D16 or H16 on line 4; H15 is next to White's J15, D15 is
+# kept alone.  D15 is related to three Black stones, D17 (one-space jump),
+# A15 (two-space jump) and A14 (large knight's move), and to White's E13
+# (knight's move): three own stones, so D15 gets 2 * 22 div 3 = 14; D14,
+# the point beyond D15 seen from D16, has White's E13 next to it: nothing
+# there.  The answer is 0: F16 is related to two Black stones within a large
+# knight's move (fewer than 3): 17.
+black to play
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . X . . . X . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  X . . . . . . . O . . . . . . . . . .
+  X . . . . . . . . . . . . . . . . . .
+  . . . . O . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+  . . . . . . . . . . . . . . . . . . .
+call JobanEdgeGaps [D15=25/14 F16=25/17 L17=25/23]
