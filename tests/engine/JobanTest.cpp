@@ -118,6 +118,35 @@ TEST_F(JobanTest, LinesUpAndDown)
     EXPECT_EQ(q.x, 0);
 }
 
+TEST_F(JobanTest, EdgeLinesOfTheSmallestBoardThatHasAPosition)
+{
+    // 19x19, then 9x9: the bottom edge's line-2 point of pos 3 is (3, 8),
+    // of pos 7 (= N-2) (7, 8); the right edge's line-4 point of pos 3 is
+    // (6, 3).  Pos 8 lies beyond N-2 and keeps the 19x19 entry (8, 18).
+    BoardSize = 19;
+    JobanInit();
+    BoardSize = 9;
+    JobanInit();
+    EXPECT_EQ(EdgeLinePt[3][2][3], Point(3, 8));
+    EXPECT_EQ(EdgeLinePt[3][2][7], Point(7, 8));
+    EXPECT_EQ(EdgeLinePt[3][2][8], Point(8, 18));
+    EXPECT_EQ(EdgeLinePt[4][4][3], Point(6, 3));
+    // 4x4: positions 3..N-2 are none at all, so nothing is written and the
+    // table keeps the 9x9 entries.
+    BoardSize = 4;
+    JobanInit();
+    EXPECT_EQ(EdgeLinePt[3][2][3], Point(3, 8));
+    EXPECT_EQ(EdgeLinePt[4][4][3], Point(6, 3));
+    // 5x5: N-2 = 3, so pos 3 alone is written: bottom (pos, N+1-line),
+    // right (N+1-line, pos).  Pos 4 lies beyond N-2 and keeps the 9x9 entry.
+    BoardSize = 5;
+    JobanInit();
+    EXPECT_EQ(EdgeLinePt[3][2][3], Point(3, 4));
+    EXPECT_EQ(EdgeLinePt[4][4][3], Point(2, 3));
+    EXPECT_EQ(EdgeLinePt[1][5][3], Point(3, 5));
+    EXPECT_EQ(EdgeLinePt[3][2][4], Point(4, 8));
+}
+
 TEST_F(JobanTest, CornerPointsAndQuadrants)
 {
     BoardSize = 13;
@@ -467,6 +496,32 @@ TEST_F(JobanTest, LargeKnightsMoveExtensionOnEveryEdge)
             GobanLv[0]->Analyze();
             const Point got = JobanHirakiFromStone(ToEdge(p, edge), ToEdge(far, edge));
             EXPECT_EQ(got, c.want.x == 0 ? Point() : ToEdge(c.want, edge));
+        }
+}
+
+TEST_F(JobanTest, LargeKnightsMoveExtensionAwayFromTheNearSide)
+{
+    // Black's N16 on the fourth line with White's N17 under it, alone on the
+    // board.  Of Black's related points, only the two large knight's moves
+    // K17 and Q17 lie on line 3 (the two-space jumps stand on lines 1, 4 and
+    // 7, the other large knight's moves on lines 1 and 7); both are reached
+    // from N16, since nothing stands between.  The one within distance 10 of
+    // the far point given is passed over; the other has its strip's middle
+    // rows free of White and four empty neighbours.  The same on every edge.
+    constexpr int B = kKuro, W = kSiro;
+    const Point p(13, 4), under(13, 3);
+    struct {
+        Point far, want;
+    } const cases[] = {
+        {{10, 4}, {16, 3}}, // K17 is 1 from K16; Q17 is 6 + 1 = 22 away
+        {{16, 4}, {10, 3}}, // Q17 is 1 from Q16; K17 is 22 away
+    };
+    for (const auto& c : cases)
+        for (int edge = 1; edge <= 4; ++edge) {
+            SCOPED_TRACE(::testing::Message() << "far " << c.far.x << "," << c.far.y << ", edge " << edge);
+            SetBoard(Board19({{ToEdge(p, edge), B}, {ToEdge(under, edge), W}}));
+            GobanLv[0]->Analyze();
+            EXPECT_EQ(JobanHirakiFromStone(ToEdge(p, edge), ToEdge(c.far, edge)), ToEdge(c.want, edge));
         }
 }
 
