@@ -1,6 +1,6 @@
 // Entries of the problem tables yose-pin17.tst and life-pin17.tst: the
 // follow-up threat that a move leaves behind, read on its own, the eye
-// value of a group after its owner's moves and the moves of a ladder (the
+// value of a group after a move and the moves of a ladder (the
 // premises of the passes that read such moves).
 #include "engine/Problems.h"
 
@@ -45,9 +45,20 @@ std::string FollowUp(const std::vector<Point>& pts)
 
 const TProblemRoutineAdd followUp("YoseFollowUp", FollowUp);
 
-// call GunMe:after V P   the owner of the group at V plays P on a new level
-// and the board is analysed again: the eye value of the group at P then
-// (the premise of a pass that reads that move).
+// The eye value of the group at `at` once c has played `move` on a new
+// level and the board is analysed again; "none" without a group there.
+std::string MeAfterMove(int c, Point move, Point at)
+{
+    TYomiTrial tr;
+    if (!tr.PushPlay(c, move))
+        throw std::invalid_argument("the move at " + GtpVertex(move) + " is refused");
+    CurGoban().Analyze();
+    const TGun* g = GunAt(at);
+    return g == nullptr ? "none" : std::to_string(g->GetMe());
+}
+
+// call GunMe:after V P   the owner of the group at V plays P: the eye value
+// of the group at P then (the premise of a pass that reads that move).
 std::string MeAfter(const std::vector<Point>& pts)
 {
     if (pts.size() != 2)
@@ -55,15 +66,22 @@ std::string MeAfter(const std::vector<Point>& pts)
     const TGun* g = GunAt(pts[0]);
     if (g == nullptr)
         throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    TYomiKeep keep;
-    if (!ToruPushPlay(g->GetIsiIro(), pts[1]))
-        throw std::invalid_argument("the move at " + GtpVertex(pts[1]) + " is refused");
-    CurGoban().Analyze();
-    const TGun* h = GunAt(pts[1]);
-    return h == nullptr ? "none" : std::to_string(h->GetMe());
+    return MeAfterMove(g->GetIsiIro(), pts[1], pts[1]);
 }
 
 const TProblemRoutineAdd meAfter("GunMe:after", MeAfter);
+
+// call GunMe:tried V S P   the colour of the stone at S plays P: the eye
+// value of the group at V then (the premise of a reading that evaluates
+// that move).
+std::string MeTried(const std::vector<Point>& pts)
+{
+    if (pts.size() != 3)
+        throw std::invalid_argument("GunMe:tried wants the group, a stone of the mover and the move");
+    return MeAfterMove(CurGoban().GetIroPt(pts[1]), pts[2], pts[0]);
+}
+
+const TProblemRoutineAdd meTried("GunMe:tried", MeTried);
 
 // call GunMe:capture V P Q [R]   the owner of the group at V plays P and then
 // Q (an atari and the capture that follows it), the other colour runs out
