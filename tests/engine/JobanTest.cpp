@@ -97,6 +97,9 @@ TEST_F(JobanTest, LinesUpAndDown)
     EXPECT_EQ(q, Point(12, 17));
     EdgeLineShift(2, 4, Point(4, 10), q, -2);
     EXPECT_EQ(q, Point(6, 10));
+    // Line 2 is kept too: one line up from it is line 3.
+    EdgeLineUp(1, 2, Point(8, 2), q);
+    EXPECT_EQ(q, Point(8, 3));
     // Not on that line, a position out of the scanned range, or a line that
     // is not kept: no point.
     EdgeLineUp(1, 3, Point(8, 4), q);
