@@ -3,7 +3,7 @@
 # point above K2 open for the opponent.  Lines and forms as in
 # links-edge.tst (LinkRoutines.cpp); "premise" marks a reading the row
 # takes as given, printed by a row of its own.  "IkkenEdgeTukeYomi:point"
-# is described in tests/engine/links/LinksPin25Routines.cpp.
+# is described in tests/engine/links/LinksPin13Routines.cpp.
 
 [p25-attached-pair-total-on-cap-white]
 # Black's second-line stone E8 (F6, G4 further off) jumps to the top edge

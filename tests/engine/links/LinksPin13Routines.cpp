@@ -13,7 +13,8 @@
 //
 // "IkkenEdgeNozoki:point A B": the point of the peep reading's candidate
 // alone (the first one), "none" without: for rows that pin which point the
-// side to move plays, not its value.
+// side to move plays, not its value; "IkkenEdgeTukeYomi:point A B" the same
+// for the reading of the attached pair.
 #include "engine/Problems.h"
 
 #include <stdexcept>
@@ -67,14 +68,16 @@ const TProblemRoutineAdd tukeYomiOwnerOffset("IkkenEdgeTukeYomi:owner-offset", O
 const TProblemRoutineAdd tukeYomiOpponentOffset("IkkenEdgeTukeYomi:opponent-offset",
                                                  OwnerOffset<IkkenEdgeTukeYomi, true>);
 
-std::string NozokiPoint(const std::vector<Point>& pts)
+template <void (*Reading)(TKankeiBox)>
+std::string FirstPoint(const std::vector<Point>& pts)
 {
     if (pts.size() != 2)
-        throw std::invalid_argument("IkkenEdgeNozoki:point wants the jump's two points");
-    BoxRoutine<IkkenEdgeNozoki>(pts);
+        throw std::invalid_argument("a point entry wants the jump's two points");
+    BoxRoutine<Reading>(pts);
     return KohoCount == 0 ? std::string("none") : GtpVertex(Koho.Pt[1]);
 }
-const TProblemRoutineAdd nozokiPoint("IkkenEdgeNozoki:point", NozokiPoint);
+const TProblemRoutineAdd nozokiPoint("IkkenEdgeNozoki:point", FirstPoint<IkkenEdgeNozoki>);
+const TProblemRoutineAdd tukeYomiPoint("IkkenEdgeTukeYomi:point", FirstPoint<IkkenEdgeTukeYomi>);
 
 } // namespace
 } // namespace vorn::test
