@@ -36,3 +36,53 @@ ladder F5 [0]
 call HaneMore:value-own F5 F4 [-5]
 call HaneMore:value F5 F4 E6 [27]
 call HaneMore:value F5 F4 [42]
+
+# --- Beside a middle point: the ladder on Nb, the point beyond Fd taken ---------------
+# The position of shapes-hane-more.tst [naka-ladder-nb] with Black's C7
+# added (the point beyond Fd = D7 from Nb = E7).  Black's D5-D4 and E7,
+# White's C6, D8-E8-F8 and H7.  As there, White's cut at E5 does not work
+# (the cut row), E7 keeps three liberties (D7, E6, F7) and after White's
+# push E6 and Black's block D6 the ladder takes E7 with D7 first (the
+# ladder row: White's D7 joins D8, Black's F7, White's G7 and E7-F7 is
+# left with F6).  D8 beyond D7 is White's, but C7 is not empty, so Black's
+# D7 and White's C7 are not read and Black's point stays the block at D6:
+# D7 is not proposed, D6 is.
+
+[naka-ladder-nb-beyond-taken-premises]
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . X . X . . O .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call HaneMore:cut D5 E5 E6 D5 D6 E6 [no cut]
+
+[naka-ladder-nb-beyond-taken-ladder]
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . X . X . . O .
+  . . O X O . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+ladder E7 [1 D7]
+
+[naka-ladder-nb-beyond-taken]
+black to play
+  . . . . . . . . .
+  . . . O O O . . .
+  . . X . X . . O .
+  . . O . . . . . .
+  . . . X . . . . .
+  . . . X . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+call KeimaSotoNaka:at D5 E7 D7 E7 E6 D6 D7 [D6]
