@@ -40,10 +40,7 @@ std::string HirogeruRead(const std::vector<Point>& pts)
 {
     if (pts.size() != 2)
         throw std::invalid_argument("the entry wants the group and the extension point");
-    const TGun* g = GobanLv[0]->GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at " + GtpVertex(pts[0]));
-    const int col = g->GetIsiIro(), opp = Aite(col);
+    const int col = GroupAt({pts[0]}).GetIsiIro(), opp = Aite(col);
     const Point p = pts[1];
     int dl = 0, e1 = 0, e2 = 0;
     {

@@ -20,6 +20,7 @@
 
 #include "board/Goban.h"
 #include "board/Gun.h"
+#include "engine/Pondering.h"
 #include "engine/Reading.h"
 #include "engine/links/Kankei6Nozoki.h"
 #include "engine/links/Kankei6Utu.h"
@@ -56,12 +57,7 @@ const TProblemRoutineAdd keimaPushAfter("KeimaTukeUtu:after", KeimaPushAfter);
 
 std::string GunStones(const std::vector<Point>& pts)
 {
-    if (pts.size() != 1)
-        throw std::invalid_argument("Gun:stones wants one point");
-    const TGun* g = CurGoban().GunList.GetGunAt(pts[0]);
-    if (g == nullptr)
-        throw std::invalid_argument("no group at the point");
-    return std::to_string(g->GetIsiSu());
+    return std::to_string(GroupAt(pts).GetIsiSu());
 }
 const TProblemRoutineAdd gunStones("Gun:stones", GunStones);
 
