@@ -143,6 +143,10 @@ void TMainCtl::SetEnabled(const std::string& name, bool on)
 void TMainCtl::SetVisible(const std::string& name, bool on)
 {
     ItemRef(name).visible = on;
+    // The developer menu shown is developer mode, and the engine's trace log
+    // is written exactly then.
+    if (name == "mnuDev")
+        DevMode = LogMode = on ? 1 : 0;
     view_.ItemsChanged();
 }
 

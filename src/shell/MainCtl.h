@@ -218,6 +218,8 @@ public:
     bool Checked(const std::string& name) const { return Item(name).checked; }
     void SetChecked(const std::string& name, bool on);
     void SetEnabled(const std::string& name, bool on);
+    // The developer menu mnuDev shown or hidden also switches developer
+    // mode (DevMode) and the engine's trace log (LogMode) on or off.
     void SetVisible(const std::string& name, bool on);
     const std::string& Caption() const { return caption_; }
 
