@@ -426,8 +426,10 @@ void TMainCtl::RunningRecordTake()
     ownsRunRecord_ = runLock_.Acquire(KifuRecName + ".lock") != TRunLock::lsBusy;
     if (!ownsRunRecord_) {
         // Another copy writes this record now: it stays as that copy has it.
+        // The user is told once, in a message that stays until it is read
+        // (the status bar is narrow and the next status text replaces it).
         KifuRecOn = 0;
-        view_.SetStatusText(Msg("Another VORN is running: this one keeps no running record (bug.ig1)",
+        prompt_.Message(Msg("Another VORN is running: this one keeps no running record (bug.ig1)",
                                 "VORNがもう一つ動いています：こちらは対局の記録(bug.ig1)を残しません"));
         return;
     }

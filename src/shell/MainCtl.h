@@ -353,7 +353,7 @@ private:
     bool HaitiKeepsLiberties(int colour, int x, int y);
     // The running record of this copy: taken when no other running copy
     // holds it (a record left by a copy that died set aside first), else
-    // none is kept and the status bar says so.
+    // none is kept and a message says so.
     void RunningRecordTake();
     void RecoverRunningRecord();
     void SwitchToggle(const std::string& name);
