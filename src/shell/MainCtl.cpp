@@ -430,7 +430,7 @@ void TMainCtl::RunningRecordTake()
         // (the status bar is narrow and the next status text replaces it).
         KifuRecOn = 0;
         prompt_.Message(Msg("Another VORN is running: this one keeps no running record (bug.ig1)",
-                                "VORNがもう一つ動いています：こちらは対局の記録(bug.ig1)を残しません"));
+                            "VORNがもう一つ動いています：こちらは対局の記録(bug.ig1)を残しません"));
         return;
     }
     KifuRecOn = 1;
