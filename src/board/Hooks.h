@@ -74,7 +74,7 @@ extern float Komi;
 extern unsigned char RenzokuMode;    // continuous games ticked in the game dialog
 extern unsigned char DevMode;        // developer menu visible
 extern unsigned char DspSakiyomi;    // look-ahead display switched on
-extern unsigned char LogMode;        // engine trace log switched on (developer option)
+extern unsigned char LogMode;        // engine trace log on: follows DevMode
 
 // Engine settings (INI section "Utikata"); read-only for the engine.
 extern int YomiWide;

@@ -1,5 +1,6 @@
-// The engine's trace log, written only while the developer trace switch
-// (LogMode) is on: "log.txt" holds the trace of the last move choice, and each
+// The engine's trace log, written only while the trace switch (LogMode) is
+// on, which the main window keeps equal to developer mode (its developer
+// menu shown): "log.txt" holds the trace of the last move choice, and each
 // look-ahead run leaves a file named after the game and the move number.
 // Every write opens and closes its file, so the trace is complete after every
 // line.  A file that cannot be opened is skipped silently: the engine never

@@ -143,6 +143,10 @@ void TMainCtl::SetEnabled(const std::string& name, bool on)
 void TMainCtl::SetVisible(const std::string& name, bool on)
 {
     ItemRef(name).visible = on;
+    // The developer menu shown is developer mode, and the engine's trace log
+    // is written exactly then.
+    if (name == "mnuDev")
+        DevMode = LogMode = on ? 1 : 0;
     view_.ItemsChanged();
 }
 
@@ -422,9 +426,11 @@ void TMainCtl::RunningRecordTake()
     ownsRunRecord_ = runLock_.Acquire(KifuRecName + ".lock") != TRunLock::lsBusy;
     if (!ownsRunRecord_) {
         // Another copy writes this record now: it stays as that copy has it.
+        // The user is told once, in a message that stays until it is read
+        // (the status bar is narrow and the next status text replaces it).
         KifuRecOn = 0;
-        view_.SetStatusText(Msg("Another VORN is running: this one keeps no running record (bug.ig1)",
-                                "VORNがもう一つ動いています：こちらは対局の記録(bug.ig1)を残しません"));
+        prompt_.Message(Msg("Another VORN is running: this one keeps no running record (bug.ig1)",
+                            "VORNがもう一つ動いています：こちらは対局の記録(bug.ig1)を残しません"));
         return;
     }
     KifuRecOn = 1;

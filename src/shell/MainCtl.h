@@ -218,6 +218,8 @@ public:
     bool Checked(const std::string& name) const { return Item(name).checked; }
     void SetChecked(const std::string& name, bool on);
     void SetEnabled(const std::string& name, bool on);
+    // The developer menu mnuDev shown or hidden also switches developer
+    // mode (DevMode) and the engine's trace log (LogMode) on or off.
     void SetVisible(const std::string& name, bool on);
     const std::string& Caption() const { return caption_; }
 
@@ -351,7 +353,7 @@ private:
     bool HaitiKeepsLiberties(int colour, int x, int y);
     // The running record of this copy: taken when no other running copy
     // holds it (a record left by a copy that died set aside first), else
-    // none is kept and the status bar says so.
+    // none is kept and a message says so.
     void RunningRecordTake();
     void RecoverRunningRecord();
     void SwitchToggle(const std::string& name);

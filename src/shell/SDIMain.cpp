@@ -3,13 +3,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPageSetupDialog>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -21,6 +24,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QTranslator>
 
@@ -63,14 +67,38 @@ QStyle::StandardPixmap ButtonIcon(const std::string& name)
     return QStyle::SP_MediaSkipForward;
 }
 
-// Swallows the user's input (buttons, keys, shortcuts, wheel, touch) of
-// every window of the program while it is installed on the application.
+// Whether a key goes into a text field as typing: any key of a multi-line
+// editor, any but Enter (which sends the line or presses the window's
+// default button) of a line, and of an editable list's line also none that
+// picks another entry of the list.
+bool IsTyping(QObject* watched, const QKeyEvent& k)
+{
+    const int key = k.key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (const auto* t = qobject_cast<QPlainTextEdit*>(watched))
+        return !t->isReadOnly();
+    if (const auto* t = qobject_cast<QTextEdit*>(watched))
+        return !t->isReadOnly();
+    if (const auto* e = qobject_cast<QLineEdit*>(watched))
+        return !e->isReadOnly() && !enter;
+    if (const auto* c = qobject_cast<QComboBox*>(watched))
+        return c->isEditable() && !enter && key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_PageUp
+               && key != Qt::Key_PageDown && key != Qt::Key_F4 && !(k.modifiers() & Qt::AltModifier);
+    return false;
+}
+
+// Swallows the user's input of every window of the program that acts on the
+// game or the windows while it is installed on the application: buttons,
+// wheel, touch, menu commands and their shortcut keys, and keys that go to
+// anything but a text field.  Typing into a text field (the comment window,
+// a link window's entry line, a dialog's fields) goes through.
 class TInputSwallow : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override
     {
-        (void)watched;
         switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: return !IsTyping(watched, *static_cast<QKeyEvent*>(e));
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -78,9 +106,6 @@ protected:
         case QEvent::NonClientAreaMouseButtonRelease:
         case QEvent::NonClientAreaMouseButtonDblClick:
         case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
         case QEvent::Shortcut:
         case QEvent::ContextMenu:
         case QEvent::TouchBegin:
@@ -88,6 +113,10 @@ protected:
         case QEvent::TouchEnd:
         case QEvent::TabletPress:
         case QEvent::TabletRelease: return true;
+        // A text field claims its editing keys here before they can become
+        // shortcuts; a key that no field claims becomes a shortcut, dropped
+        // above.
+        case QEvent::ShortcutOverride:
         default: return false;
         }
     }

@@ -1,6 +1,6 @@
 # Jump links, thirteenth set: rows that pin single readings of the jump to
 # the edge (the attached pair and the peep from the edge), each in a
-# position where the point the text reads and a near neighbour of it (the
+# position where the point the routine reads and a near neighbour of it (the
 # point above K against the point above the stone, the escape that keeps two
 # liberties against the capture beside it, an eye value of 4 against 3)
 # give different answers.  Lines and forms as in links-edge.tst

@@ -1,6 +1,6 @@
 # Jump links, seventh set: the general answer to a two-space jump that no
 # White stone touches, and single readings of the jump families, each in a
-# position where the reading the text asks for and a near neighbour of it
+# position where the reading the routine makes and a near neighbour of it
 # give different answers.  Lines and forms as in links-twospace.tst
 # (LinkRoutines.cpp); "premise" marks an evaluation the row takes as given.
 # "Kankei6Free:neutral" (LinksPin7Routines.cpp) sets the saved area map

@@ -6,7 +6,7 @@
 # (2,2) and (2,3) shapes with a stone on the far corner; the (1,3) shape
 # when the extension and the small jump read alike.  The answers are worked
 # out from the shapes by hand, the values from the evaluations after the
-# moves the text names.
+# moves the generator reads.
 #
 #   call WeakGunKankeiMoves:pair V P Q M   (generators-more.tst) A = c's
 #       evaluation after c at P, B = o's after o at Q (c the colour of the

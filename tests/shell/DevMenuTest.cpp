@@ -2,8 +2,14 @@
 // the per-colour marks of the status commands, the window switches with
 // their settings, the reopening of the side windows at start-up and the
 // engine's move on demand.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
 #include "OverlayUtil.h"
 
+#include "engine/Koho.h"
+#include "engine/Sakiyomi.h"
 #include "engine/Think.h"
 
 namespace vorn::test {
@@ -201,6 +207,100 @@ TEST_F(OverlayTest, TheEngineMovesOnDemandOnlyAtTheLastMoveOfARunningGame)
     EXPECT_EQ(JibunIro, kKuro);
     EXPECT_EQ(AiteIro, kSiro);
     EXPECT_EQ(ctl.SakiyomiTejun[2]->Last(), 0);
+}
+
+// --- The engine's trace, which follows the developer menu ----------------------------------------
+
+namespace fs = std::filesystem;
+
+// The trace is written in the current directory: each test runs in an empty
+// one of its own.
+class TraceTest : public OverlayTest {
+protected:
+    void SetUp() override
+    {
+        OverlayTest::SetUp();
+        dir_ = EnterFolder("cwd");
+    }
+    // The names of the files in the current directory, sorted.
+    std::vector<std::string> Files() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir_))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // A game between two people on 9 x 9 with 24 moves played, move 24 shown.
+    void Game24()
+    {
+        NewHumanGame(ctl);
+        for (int i = 0; i < 24; ++i)
+            ASSERT_TRUE(ctl.BanUtu(1 + i % 9, 1 + i / 9, 0)) << i;
+        ASSERT_EQ(GobanLv[0]->Tejun.Current(), 24);
+    }
+    // The engine's look-ahead for the side to move with 5-5 as its only
+    // candidate, in the game of that name.
+    static void LookAhead(const std::string& gameName)
+    {
+        KifuGameName = gameName;
+        JibunIro = static_cast<std::uint8_t>(GobanLv[0]->Tejun.NextColor());
+        AiteIro = static_cast<std::uint8_t>(JibunIro ^ 3);
+        KohoClear();
+        AddKohoEx(Point(5, 5), 40, kkKankei, Point());
+        Point out;
+        Sakiyomi(Point(5, 5), out);
+    }
+    std::string dir_;
+};
+
+TEST_F(TraceTest, MenuShownTracesTheMoveChoiceAndTheLookAheadUntilItIsHidden)
+{
+    DevMode = 1;
+    Start(9);
+    ASSERT_TRUE(ctl.Item("mnuDev").visible);
+    Game24();
+    // The look-ahead for move 25 leaves a file named after the game and the
+    // move; a game without a name gives the bare number.
+    LookAhead("Match");
+    LookAhead("");
+    EXPECT_TRUE(fs::exists("Match_25.txt"));
+    EXPECT_TRUE(fs::exists("_25.txt"));
+    // The engine's move choice empties log.txt and writes its lines there.
+    fs::remove("log.txt");
+    ctl.Click("mnuComUtu");
+    ASSERT_EQ(GobanLv[0]->Tejun.Last(), 25);
+    EXPECT_TRUE(fs::exists("log.txt"));
+
+    // The menu hidden: no file is made or changed any more.
+    ctl.SetVisible("mnuDev", false);
+    { std::ofstream("log.txt", std::ios::binary) << "old"; }
+    const std::vector<std::string> before = Files();
+    ctl.Click("mnuComUtu");
+    ASSERT_EQ(GobanLv[0]->Tejun.Last(), 26);
+    LookAhead("Hidden");
+    EXPECT_EQ(Files(), before);
+    EXPECT_EQ(ReadText("log.txt"), "old");
+}
+
+TEST_F(TraceTest, MenuHiddenAtStartUpLeavesNoTraceUntilItIsShown)
+{
+    Start(9);
+    ASSERT_FALSE(ctl.Item("mnuDev").visible);
+    Game24();
+    { std::ofstream("log.txt", std::ios::binary) << "old"; }
+    LookAhead("Match");
+    ctl.Click("mnuComUtu");
+    ASSERT_EQ(GobanLv[0]->Tejun.Last(), 25);
+    EXPECT_EQ(Files(), std::vector<std::string>{"log.txt"});
+    EXPECT_EQ(ReadText("log.txt"), "old");
+
+    // Shown later: the next look-ahead and move choice leave their trace.
+    ctl.SetVisible("mnuDev", true);
+    LookAhead("Match");
+    EXPECT_TRUE(fs::exists("Match_26.txt"));
+    ctl.Click("mnuComUtu");
+    EXPECT_NE(ReadText("log.txt"), "old");
 }
 
 } // namespace

@@ -272,15 +272,7 @@ protected:
     void SetUp() override
     {
         GameTest::SetUp();
-        saved_ = fs::current_path();
-        dir_ = exeDir + "match";
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
-    }
-    void TearDown() override
-    {
-        fs::current_path(saved_);
-        GameTest::TearDown();
+        dir_ = EnterFolder("match");
     }
     // The match's next game starts; its engines pass at once.
     void NextGame()
@@ -291,7 +283,6 @@ protected:
             ctl.Turn.timVornVornTimer();
     }
     std::string dir_;
-    fs::path saved_;
 };
 
 TEST_F(RenzokuTest, EachGameIsSavedUnderAFreeNameAndTheNextOneFollows)

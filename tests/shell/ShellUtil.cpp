@@ -63,8 +63,20 @@ void ShellTest::SetUp()
 void ShellTest::TearDown()
 {
     std::error_code ec;
+    if (!savedCwd_.empty())
+        fs::current_path(savedCwd_, ec);
     fs::remove_all(root_, ec);
     VornTest::TearDown();
+}
+
+std::string ShellTest::EnterFolder(const std::string& name)
+{
+    if (savedCwd_.empty())
+        savedCwd_ = fs::current_path().string();
+    const std::string dir = exeDir + name;
+    fs::create_directories(dir);
+    fs::current_path(dir);
+    return dir;
 }
 
 std::string ShellTest::IniFile() const { return configDir + "/vorn/VORN.INI"; }

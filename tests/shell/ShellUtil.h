@@ -116,11 +116,15 @@ protected:
     void WriteIni(const std::string& text) const;
     std::string ReadText(const std::string& path) const;
     void WriteText(const std::string& path, const std::string& text) const;
+    // Makes the folder exeDir + name the current directory until the test
+    // ends; answers its path.
+    std::string EnterFolder(const std::string& name);
 
     std::string configDir;
     std::string exeDir;  // ends in '/'
 private:
     std::string root_;
+    std::string savedCwd_;  // the current directory before EnterFolder
 };
 
 // A headless window that also remembers the comment window's calls, the

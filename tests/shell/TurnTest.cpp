@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcutEvent>
 #include <QStatusBar>
@@ -17,6 +18,7 @@
 
 #include "engine/Joseki.h"
 #include "board/Goban.h"
+#include "shell/CommentForm.h"
 #include "shell/GameIForm.h"
 #include "records/Kifu.h"
 #include "shell/Kakugen.h"
@@ -219,6 +221,50 @@ TEST_F(EngineWindowTest, ClicksAndKeysMadeWhileTheEngineThinksAreDropped)
     EXPECT_EQ(EngineCallHintModes.back(), 1);
     EXPECT_EQ(b.Tejun.Last(), 2);
     EXPECT_EQ(b.GetIro(5, 5), kAki);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+// Typed into the comment window while the engine thinks, key by key, with
+// the take-back key in the middle.
+QWidget* InputMemo = nullptr;
+
+void TypeWhileTheEngineThinks(Point& out)
+{
+    for (const QChar ch : QStringLiteral("Ko here")) {
+        const int key = ch.toUpper().unicode();
+        QCoreApplication::postEvent(InputMemo, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(ch)));
+        QCoreApplication::postEvent(InputMemo, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch)));
+        if (ch == QLatin1Char(' '))
+            PostTakeBack();
+    }
+    ScriptedThink(out);
+}
+
+TEST_F(EngineWindowTest, TextTypedIntoTheCommentWindowWhileTheEngineThinksStays)
+{
+    Open(9, "", "[Form]\nLanguage=1\nComment=ON\n");
+    ASSERT_TRUE(form->CommentForm()->isVisible());
+    Ctl().Turn.Think = TypeWhileTheEngineThinks;
+    Ctl().Turn.Clock = &clock;
+    InputWindow = form.get();
+    InputTakeBackItem = form->Action("mnuUndo");
+    InputMemo = form->CommentForm()->Memo();
+    Ctl().Click("mnuNew");
+    static_cast<QComboBox*>(Dlg("cmbWhitePlayer"))->setEditText("VORN");
+    static_cast<QComboBox*>(Dlg("cmbBlackPlayer"))->setEditText("Man");
+    static_cast<QPushButton*>(Dlg("btnOK"))->click();
+    ASSERT_EQ(Ctl().GameRunning, 1);
+
+    // The user types while White thinks about its answer to 3-3: the text is
+    // in the comment window once the answer stands; the take-back key typed
+    // with it has done nothing.
+    EngineScript = {{7, 7}};
+    Click(3, 3);
+    QApplication::processEvents();
+    const TGoban& b = *GobanLv[0];
+    EXPECT_EQ(b.Tejun.Last(), 2);
+    EXPECT_EQ(b.GetIro(7, 7), kSiro);
+    EXPECT_EQ(form->CommentForm()->Memo()->toPlainText(), QStringLiteral("Ko here"));
     EXPECT_TRUE(prompt.messages.empty());
 }
 
