@@ -96,8 +96,8 @@ struct THeaderProp {
     std::string* target;
 };
 
-// True when the first count moves of the line are all Black's stones on the
-// board (one move per node, as the reader takes them).
+// True when the line begins with count Black stones on the board, White
+// passing between them or not (one move per node, as the reader takes them).
 bool BlackMovesFirst(const std::vector<TSgfNode>& line, int count, int size)
 {
     int seen = 0;
@@ -105,8 +105,11 @@ bool BlackMovesFirst(const std::vector<TSgfNode>& line, int count, int size)
         for (const TSgfProp& p : node.props) {
             if (p.id != "B" && p.id != "W")
                 continue;
+            const std::string v = p.values.empty() ? std::string() : p.values.front();
             int x, y;
-            if (p.id != "B" || p.values.empty() || !SgfPoint(p.values.front(), size, x, y))
+            if (p.id == "W" && (v.empty() || v == "tt"))
+                break;
+            if (p.id != "B" || !SgfPoint(v, size, x, y))
                 return false;
             if (++seen == count)
                 return true;

@@ -244,6 +244,10 @@ TEST_F(KifuSgfTest, HandicapStonesGivenAsBlacksFirstMoves)
                 stones += (GobanLv[0]->GetIro(x, y) == kKuro ? "B" : "W") + KifuPointText(x, y);
     EXPECT_EQ(stones, "B<3,3>B<7,3>W<5,5>B<3,7>");
     EXPECT_EQ(KifuKomi, "0.5");
+    // White may pass between the stones.
+    ASSERT_TRUE(LoadText("(;SZ[9]HA[2];B[gc];W[tt];B[cg];W[ee])"));
+    EXPECT_EQ(MoveList(), "B(7,3) W(pass) B(3,7) W(5,5) ");
+    EXPECT_TRUE(shell.messages.empty());
 
     // A real move on a stone is named as the file numbers it.
     EXPECT_FALSE(LoadText("(;SZ[9]HA[2];B[gc];B[cg];W[gc])"));
