@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cctype>
 
@@ -123,6 +124,12 @@ std::string FromUtf8(const std::string& text, const std::string& charset)
     if (ascii)
         return text;
     return Convert(text, "UTF-8", to);
+}
+
+int SjisLostChars(const std::string& text)
+{
+    const auto marks = [](const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '?')); };
+    return marks(Utf8ToSjis(text)) - marks(text);
 }
 
 bool UnicodeText(const std::string& bytes, std::string& utf8)

@@ -39,6 +39,9 @@ std::string FromUtf8(const std::string& text, const std::string& charset);
 // Shorthands for the Shift-JIS files.
 inline std::string SjisToUtf8(const std::string& bytes) { return ToUtf8(bytes, "CP932"); }
 inline std::string Utf8ToSjis(const std::string& text) { return FromUtf8(text, "CP932"); }
+// How many characters of a UTF-8 text Shift-JIS cannot hold (each becomes
+// "?" in Utf8ToSjis).
+int SjisLostChars(const std::string& text);
 
 // A text that announces its Unicode form, with a byte-order mark (UTF-8,
 // UTF-16 or UTF-32) or as UTF-16 whose first character is "(", in UTF-8

@@ -1,5 +1,6 @@
 #include "records/Kifu.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -391,6 +392,17 @@ bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why)
     TGoban& b = *board;
     b.NewGame();
     TTejun& t = b.Tejun;
+    // A suicide the board does not play leaves stones that the file's rules
+    // took off: a later move there fails because of the suicide.
+    struct TSuicide {
+        int move;
+        Point at;
+        std::vector<Point> stones;
+    };
+    std::vector<TSuicide> suicides;
+    // Moves and passes as the file numbers them (passes put in before a
+    // move of the wrong colour are not counted).
+    int fileMove = 0;
     for (const TKifuEvent& e : record.events) {
         if (t.Last() >= kMaxTe)
             break; // the replay stops here too
@@ -404,6 +416,7 @@ bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why)
             b.SetIro(e.x, e.y, e.colour);
             break;
         case TKifuEvent::evPass:
+            ++fileMove;
             b.Pass();
             break;
         case TKifuEvent::evTakeBack:
@@ -411,6 +424,7 @@ bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why)
                 b.Matta();
             break;
         case TKifuEvent::evMove: {
+            ++fileMove;
             if (e.colour != 0 && e.colour != t.NextColor()) {
                 b.Pass();
                 if (t.Last() >= kMaxTe)
@@ -419,12 +433,33 @@ bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why)
             if (!b.OnBoard(e.x, e.y))
                 break;
             if (b.GetIro(e.x, e.y) != kAki) {
-                why = std::string(Msg("move ", "")) + std::to_string(t.Last() + 1)
+                for (const TSuicide& s : suicides)
+                    if (std::find(s.stones.begin(), s.stones.end(), Point(e.x, e.y)) != s.stones.end()) {
+                        why = std::string(Msg("move ", "")) + std::to_string(s.move) + Msg(" at ", " 手目 ")
+                              + KifuPointText(s.at.x, s.at.y)
+                              + Msg(" is a suicide, which this program does not play",
+                                    " は自殺手で、このプログラムでは打てません");
+                        return false;
+                    }
+                why = std::string(Msg("move ", "")) + std::to_string(fileMove)
                       + Msg(" is played on a stone at ", " 手目が石のある点 ") + KifuPointText(e.x, e.y)
                       + Msg("", " に打たれています");
                 return false;
             }
-            b.Utu(e.x, e.y); // a suicide or a ko is skipped as the replay skips it
+            const int colour = t.NextColor();
+            // A ko is skipped as the replay skips it.
+            if (b.Utu(e.x, e.y) == kUtuSuicide) {
+                TSuicide s{fileMove, Point(e.x, e.y), {Point(e.x, e.y)}};
+                for (int d = 0; d < 4; ++d) {
+                    const int nx = e.x + Dir4X.v[d], ny = e.y + Dir4Y.v[d];
+                    if (b.GetIro(nx, ny) != colour)
+                        continue;
+                    FloodFillOn(b, nx, ny);
+                    for (int k = 1; k <= FloodSu; ++k)
+                        s.stones.emplace_back(FloodX[k], FloodY[k]);
+                }
+                suicides.push_back(std::move(s));
+            }
             break;
         }
         default:

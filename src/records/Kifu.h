@@ -101,8 +101,9 @@ void KifuApply(const TKifuRecord& record);
 // The header half of a load: board size and handicap, board 0 reset.
 void KifuApplyBoard(const TKifuRecord& record);
 // Replays the record's moves on a board of its own (board 0 and the game
-// are not touched) as KifuApply would; false, with the reason naming the
-// move, when a move lands on a stone.
+// are not touched) as KifuApply would; false, with the reason, when a move
+// lands on a stone: the move as the file numbers it, or the suicide before it
+// that left that stone on the board.
 bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why);
 
 // Whole-file helpers; they report a failure through Shell().ShowMessage.

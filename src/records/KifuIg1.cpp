@@ -1,5 +1,7 @@
 #include "records/KifuIg1.h"
 
+#include <algorithm>
+
 #include "board/Goban.h"
 #include "board/Hooks.h"
 #include "records/Charset.h"
@@ -13,6 +15,7 @@ namespace {
 
 const std::string kEol = "\r\n";
 const std::string kWideBlank = "\xE3\x80\x80"; // the full-width blank
+const std::string kSjisWideBlank = "\x81\x40";  // the same in Shift-JIS
 // The comment line that opens a running record (the version follows).
 const std::string kRunningMark = "#COMMENT VORN";
 
@@ -66,9 +69,9 @@ void RecWrite(const std::string& bytes, bool append)
                         + " (" + error + ")");
 }
 
-} // namespace
-
-std::string KifuToken()
+// The next token of KifuLine, its characters stepped through as the
+// character set splits them, with that set's full-width blank.
+std::string NextToken(TByteKind kind, const std::string& wideBlank)
 {
     if (KifuTokPos < 1)
         KifuTokPos = 1;
@@ -77,18 +80,29 @@ std::string KifuToken()
     const std::size_t n = KifuLine.size();
     while (i < n) {
         const bool blank = KifuLine[i] == ' ';
-        const bool wide = !blank && KifuLine.compare(i, kWideBlank.size(), kWideBlank) == 0;
+        const bool wide = !blank && KifuLine.compare(i, wideBlank.size(), wideBlank) == 0;
         if (blank || wide) {
             if (!token.empty())
                 break;
-            i += blank ? 1 : kWideBlank.size();
+            i += blank ? 1 : wideBlank.size();
             continue;
         }
-        token += KifuLine[i++];
+        const std::size_t len = std::min<std::size_t>(
+            static_cast<std::size_t>(CharsetCharLen(kind, static_cast<unsigned char>(KifuLine[i]))), n - i);
+        token.append(KifuLine, i, len);
+        i += len;
     }
     KifuTokPos = static_cast<int>(i) + 1;
     return token;
 }
+
+// KifuToken on a line of Shift-JIS bytes: a character's second byte is never
+// taken for a blank or the start of one.
+std::string SjisToken() { return NextToken(TByteKind::ShiftJis, kSjisWideBlank); }
+
+} // namespace
+
+std::string KifuToken() { return NextToken(TByteKind::Single, kWideBlank); }
 
 std::string KifuTokenRest(std::size_t maxBytes)
 {
@@ -157,7 +171,7 @@ int KifuIg1Moves(TKifuRecord& record, std::string& why)
     for (;;) {
         if (record.TooLarge(why))
             return kIg1Bad;
-        const std::string tok = KifuToken();
+        const std::string tok = SjisToken();
         if (tok.empty())
             return kIg1More;
         if (tok.size() != 3) {
@@ -165,6 +179,9 @@ int KifuIg1Moves(TKifuRecord& record, std::string& why)
                 return kIg1End;
             continue; // other tokens carry nothing
         }
+        // Nor does a word in Japanese that happens to take three bytes.
+        if (std::any_of(tok.begin(), tok.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+            continue;
         if (tok == "MAT") {
             record.Add(TKifuEvent::evTakeBack);
             continue;
@@ -195,17 +212,19 @@ bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& wh
 {
     record.Header(KifuBlackPlayer, "B");
     record.Header(KifuWhitePlayer, "W");
-    g_ig1Size = 19;
-    // No Shift-JIS character contains a line-feed byte, so the whole file
-    // converts at once and splits into lines afterwards.
-    const std::string text = SjisToUtf8(bytes);
+    // A file without an INT line is read on the board in force.
+    g_ig1Size = BoardSize;
+    // No Shift-JIS character contains a line-feed byte, so the file splits
+    // into lines on its own bytes.  Header lines are read as text; move
+    // lines are cut into tokens as the file's bytes stand, so that a word in
+    // Japanese among the moves stays one token.
     bool moves = false, sized = false, ended = false, running = false;
     std::size_t begin = 0;
-    while (begin < text.size()) {
-        std::size_t end = text.find('\n', begin);
+    while (begin < bytes.size()) {
+        std::size_t end = bytes.find('\n', begin);
         if (end == std::string::npos)
-            end = text.size();
-        KifuLine.assign(text, begin, end - begin);
+            end = bytes.size();
+        KifuLine.assign(bytes, begin, end - begin);
         begin = end + 1;
         if (!KifuLine.empty() && KifuLine.back() == '\r')
             KifuLine.pop_back();
@@ -219,6 +238,7 @@ bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& wh
             }
             continue;
         }
+        KifuLine = SjisToUtf8(KifuLine);
         // The running record has no "-": it ends wherever the game stood.
         if (KifuLine.compare(0, kRunningMark.size(), kRunningMark) == 0)
             running = true;
@@ -229,13 +249,20 @@ bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& wh
                 return false;
             sized = true;
         } else if (keyword == "MOV") {
+            if (!sized) {
+                // Older files name no board: the moves go on a new game on
+                // the board size and handicap in force.
+                record.Add(TKifuEvent::evReset, BoardSize, Handicap);
+                record.Add(TKifuEvent::evRecBegin);
+            }
             moves = true;
         } else {
             KifuIg1Header(keyword, record);
         }
     }
-    if (!sized) {
-        why = Msg("no board size line \"INT\"", "盤の大きさの行 \"INT\" がありません");
+    if (!sized && !moves) {
+        why = Msg("neither a board size line \"INT\" nor a line \"MOV\"",
+                  "盤の大きさの行 \"INT\" も行 \"MOV\" もありません");
         return false;
     }
     if (!ended && !running)
@@ -280,6 +307,11 @@ std::string KifuIg1Losses()
     }
     const TKifuHeader h = Shell().GameInfoFields();
     const int ranks = (h.BlackKyu.empty() ? 0 : 1) + (h.WhiteKyu.empty() ? 0 : 1);
+    // The header the file does keep, in Shift-JIS.
+    int unwritable = 0;
+    for (const std::string* s : {&h.GameName, &h.Date, &h.Place, &h.Komi, &h.WhitePlayer, &h.BlackPlayer,
+                                 &h.WhiteTime, &h.BlackTime, &h.Result})
+        unwritable += SjisLostChars(*s);
     std::string lost;
     auto add = [&lost](int count, const char* what) {
         if (count == 0)
@@ -292,6 +324,7 @@ std::string KifuIg1Losses()
     add(comments, Msg("comments", "コメント"));
     add(marks, Msg("marks", "記号"));
     add(ranks, Msg("ranks", "段級位"));
+    add(unwritable, Msg("characters outside Shift-JIS, which become \"?\"", "Shift-JIS にない文字（「?」になります）"));
     if (lost.empty())
         return lost;
     return Msg("An .ig1 file does not keep ", ".ig1 形式のファイルには ") + lost

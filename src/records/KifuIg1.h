@@ -13,8 +13,9 @@
 
 namespace vorn {
 
-// The line a text reader is at (UTF-8) and the 1-based position in it where
-// KifuToken goes on.
+// The line a text reader is at (UTF-8, or the file's own Shift-JIS bytes for
+// the move lines of .ig1) and the 1-based position in it where KifuToken
+// goes on.
 extern std::string KifuLine;
 extern int KifuTokPos;
 
@@ -34,8 +35,8 @@ bool KifuParseIg1(const std::string& bytes, TKifuRecord& record, std::string& wh
 std::string KifuIg1Text();
 bool KifuSaveIg1(const std::string& fileName);
 // What an .ig1 file cannot keep of the level-0 game (setup stones, comments,
-// marks, ranks), as the question whether to save it so all the same; empty
-// when the file keeps the whole game.
+// marks, ranks, header characters outside Shift-JIS), as the question whether
+// to save it so all the same; empty when the file keeps the whole game.
 std::string KifuIg1Losses();
 // The .ig1 halves of KifuLoad and KifuLoadHeader, for a name of any extension.
 bool KifuReadIg1(const std::string& fileName);
@@ -46,7 +47,9 @@ bool KifuReadIg1Header(const std::string& fileName);
 bool KifuIg1Int(TKifuRecord& record, std::string& why);
 // A header line with its keyword already read.
 void KifuIg1Header(const std::string& keyword, TKifuRecord& record);
-// A line of moves: kIg1More to go on, kIg1End at "-", kIg1Bad with the reason.
+// A line of moves, the file's own bytes: kIg1More to go on, kIg1End at "-",
+// kIg1Bad with the reason.  Tokens that are no move of three bytes (words in
+// Japanese too) carry nothing.
 enum { kIg1More = 0, kIg1End = 1, kIg1Bad = -1 };
 int KifuIg1Moves(TKifuRecord& record, std::string& why);
 

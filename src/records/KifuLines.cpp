@@ -58,16 +58,23 @@ bool IcfNumber(const std::string& line, std::size_t at, int& value)
 }
 
 // A key line of .ugf (KifuLine): the key ends at a blank or "=", and the
-// value starts one byte (or one full-width blank) after it, at most 40 bytes.
+// value starts one byte (or one full-width blank) after it.  "Key value"
+// keeps at most 40 bytes; "Key=value" is a field of comma-separated data,
+// whole, without the comma that ends it.
 void UgfKeyLine(std::string& key, std::string& value)
 {
     KifuTokPos = 1;
     const std::string first = KifuToken();
     const std::size_t equals = first.find('=');
     key = first.substr(0, equals);
-    if (equals != std::string::npos)
-        KifuTokPos -= static_cast<int>(first.size() - equals);
-    value = KifuTokenRest(kUgfValueBytes);
+    if (equals == std::string::npos) {
+        value = KifuTokenRest(kUgfValueBytes);
+        return;
+    }
+    KifuTokPos -= static_cast<int>(first.size() - equals);
+    value = KifuTokenRest(std::string::npos);
+    if (!value.empty() && value.back() == ',')
+        value.pop_back();
 }
 
 // The items of a .ugf value, separated by blanks or commas.
@@ -158,12 +165,18 @@ bool KifuParseUgf(const std::string& bytes, TKifuRecord& record, std::string& wh
                 break;
             if (first.size() < 2)
                 continue;
-            const int x = static_cast<unsigned char>(first[0]) - 64, y = static_cast<unsigned char>(first[1]) - 64;
-            if (x < 1 || y < 1 || x > size || y > size) {
-                why = std::string(Msg("a move off the board:", "盤外の着手:")) + Quoted(KifuLine);
+            // A point is two capital letters; one off the board (most often
+            // "YA") is how the files write a pass.
+            const auto letter = [](char c) { return c >= 'A' && c <= 'Z'; };
+            if (!letter(first[0]) || !letter(first[1])) {
+                why = std::string(Msg("a line that is not a move:", "着手ではない行:")) + Quoted(KifuLine);
                 return false;
             }
-            record.Add(TKifuEvent::evMove, x, y);
+            const int x = first[0] - 64, y = first[1] - 64;
+            if (x > size || y > size)
+                record.Add(TKifuEvent::evPass);
+            else
+                record.Add(TKifuEvent::evMove, x, y);
             if (record.TooLarge(why))
                 return false;
             continue;

@@ -7,11 +7,13 @@
 // "B x y" or "W x y" with coordinates from 0.  The colour letter is not
 // checked: the side to move plays.
 //
-// .ugf: key lines "Key value" or "Key=value" (values up to 40 bytes) before
-// the line "[Data]", then one move a line as two letters "A" = 1 .. "S" = 19
-// up to the next section line "[...]".  Hdcp holds handicap and komi,
-// separated by a blank or a comma; PlayerB and PlayerW hold the name before
-// the first comma.  A move off the board refuses the file.
+// .ugf: key lines "Key value" (values up to 40 bytes) or "Key=value" (the
+// whole field, without the comma that ends it) before the line "[Data]",
+// then one move a line as two letters "A" = 1 .. "S" = 19 up to the next
+// section line "[...]".  Hdcp holds handicap and komi, separated by a blank
+// or a comma; PlayerB and PlayerW hold the name before the first comma.  A
+// point off the board (most often "YA") is a pass; a line that is no point
+// of two capital letters refuses the file.
 //
 // .icf: line 1 the date, lines 2 and 3 the players ("黒：" or "白："), line 4
 // the handicap as text, line 5 komi, setup stones and a comment packed, then

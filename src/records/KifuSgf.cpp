@@ -96,6 +96,28 @@ struct THeaderProp {
     std::string* target;
 };
 
+// True when the line begins with count Black stones on the board, White
+// passing between them or not (one move per node, as the reader takes them).
+bool BlackMovesFirst(const std::vector<TSgfNode>& line, int count, int size)
+{
+    int seen = 0;
+    for (const TSgfNode& node : line)
+        for (const TSgfProp& p : node.props) {
+            if (p.id != "B" && p.id != "W")
+                continue;
+            const std::string v = p.values.empty() ? std::string() : p.values.front();
+            int x, y;
+            if (p.id == "W" && (v.empty() || v == "tt"))
+                break;
+            if (p.id != "B" || !SgfPoint(v, size, x, y))
+                return false;
+            if (++seen == count)
+                return true;
+            break;
+        }
+    return false;
+}
+
 } // namespace
 
 const char* KifuSgfMarkText(const std::string& id)
@@ -243,6 +265,10 @@ bool KifuParseSgf(const std::string& fileBytes, TKifuRecord& record, std::string
                 absorbed.insert({stones[i].x, stones[i].y});
         } else if (static_cast<int>(rootBlack.size()) >= handicap) {
             handicap = 0;
+        } else if (root.Find("AB") == nullptr && BlackMovesFirst(line, handicap, size)) {
+            // No AB, and Black's first moves are the stones: they are played
+            // as the file has them, on a board without stones of its own.
+            handicap = 0;
         }
     }
     record.Add(TKifuEvent::evReset, size, handicap);
@@ -354,7 +380,8 @@ std::string KifuSgfText()
     out += "SZ[" + std::to_string(BoardSize) + "]" + eol;
     // HA is the game's own handicap: black setup stones, however many and
     // wherever they stand, are a position set up and never count as one.
-    if (Handicap >= 2)
+    // A handicap of 1 (Black first, no stones) is written as well.
+    if (Handicap >= 1)
         out += "HA[" + std::to_string(Handicap) + "]" + eol;
     const std::pair<const char*, const std::string*> fields[] = {
         {"GN", &h.GameName},  {"DT", &h.Date},     {"PC", &h.Place},    {"PB", &h.BlackPlayer},

@@ -128,6 +128,34 @@ TEST_F(KifuIg1Test, ReaderTokens)
     EXPECT_EQ(BoardSize, 13);
 }
 
+TEST_F(KifuIg1Test, AFileWithoutAnIntLineIsReadOnTheBoardInForce)
+{
+    BoardSize = 9;
+    GobanLv[0]->NewGame();
+    ASSERT_TRUE(LoadText("#COMMENT\r\nPLAYER_BLACK Taro\r\nMOV\r\nC03 G07 A00 E05 -\r\n"));
+    EXPECT_EQ(BoardSize, 9);
+    EXPECT_EQ(MoveList(), "B(3,3) W(7,7) B(pass) W(5,5) ");
+    EXPECT_EQ(KifuBlackPlayer, "Taro");
+    EXPECT_TRUE(shell.messages.empty());
+}
+
+TEST_F(KifuIg1Test, WordsInJapaneseAmongTheMovesCarryNothing)
+{
+    // 漢 (two bytes), ｱ (half-width, one byte) and both together (three
+    // bytes) between the moves; a full-width blank separates as well.
+    ASSERT_TRUE(LoadText(Ig1("C03 \x8a\xbf D04 \xb1 E05 \x8a\xbf\xb1 F06\x81\x40G07 -\r\n")));
+    EXPECT_EQ(MoveList(), "B(3,3) W(4,4) B(5,5) W(6,6) B(7,7) ");
+    EXPECT_TRUE(shell.messages.empty());
+}
+
+TEST_F(KifuIg1Test, HeaderCharactersOutsideShiftJisAreCountedBeforeTheSave)
+{
+    Language = lgEnglish;
+    ASSERT_TRUE(RecordsTest::LoadText("k.sgf", "(;CA[UTF-8]SZ[9]PB[김철수]PW[山田];B[cc])"));
+    EXPECT_EQ(KifuIg1Losses(), "An .ig1 file does not keep characters outside Shift-JIS, which become \"?\" (3); "
+                               "they will be missing when the file is read again. Save as .ig1 all the same?");
+}
+
 TEST_F(KifuIg1Test, HeaderValues)
 {
     // Names default to "B" and "W"; a value is the whole rest of its line,
@@ -200,7 +228,7 @@ TEST_F(KifuIg1Test, BadFilesLeaveTheGameAlone)
 {
     const std::string bad[] = {
         "",                              // no INT line
-        "some text\r\nMOV\r\nC03\r\n",   // no INT line
+        "some text\r\nC03\r\n",          // neither INT nor MOV
         "INT 21 0\r\nMOV\r\n",           // board size
         "INT 19\r\nMOV\r\n",             // handicap missing
         "INT 19 15\r\nMOV\r\n",          // handicap

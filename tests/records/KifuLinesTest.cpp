@@ -142,17 +142,35 @@ TEST_F(KifuLinesTest, UgfAsFilesWriteIt)
     EXPECT_EQ(KifuDate, "2001/05/06");
     EXPECT_EQ(KifuWhitePlayer, "White Jiro");
 
-    // A move off the board refuses the file.
-    for (const char* move : {"JA,B1,0", "AJ,B1,0", "@A,B1,0", "A@,B1,0", "ss,B1,0"}) {
+    // A line that is no point of two capital letters refuses the file.
+    for (const char* move : {"@A,B1,0", "A@,B1,0", "ss,B1,0"}) {
         SCOPED_TRACE(move);
         const std::string before = GameSnapshot();
         shell.messages.clear();
         EXPECT_FALSE(LoadLines("r.ugf", {"Size=9", "Hdcp=0,6.5", "[Data]", "CC,B1,0", move}));
         EXPECT_EQ(GameSnapshot(), before);
         ASSERT_EQ(shell.messages.size(), 1u);
-        EXPECT_NE(shell.messages[0].find(std::string("a move off the board: \"") + move + "\""), std::string::npos)
+        EXPECT_NE(shell.messages[0].find(std::string("a line that is not a move: \"") + move + "\""), std::string::npos)
             << shell.messages[0];
     }
+}
+
+TEST_F(KifuLinesTest, UgfPointOffTheBoardIsAPass)
+{
+    // The files write a pass as a point off the board, most often "YA".
+    ASSERT_TRUE(LoadLines("p.ugf", {"Size=9", "Hdcp=0,6.5", "[Data]", "EE,B1,1,0", "CC,W1,2,0", "YA,B1,3,0",
+                                    "GG,W1,4,0"}));
+    EXPECT_EQ(MoveList(), "B(5,5) W(3,3) B(pass) W(7,7) ");
+    EXPECT_TRUE(shell.messages.empty());
+}
+
+TEST_F(KifuLinesTest, UgfFieldsLoseTheCommaThatEndsThem)
+{
+    // "Key=value" fields end with a comma and are read whole.
+    const std::string title = "The 45th Honinbo title match, the seventh game";
+    ASSERT_TRUE(LoadLines("f.ugf", {"[Header]", "Title=" + title + ",", "Place=Tokyo,", "Size=9", "[Data]"}));
+    EXPECT_EQ(KifuGameName, title);
+    EXPECT_EQ(KifuPlace, "Tokyo");
 }
 
 TEST_F(KifuLinesTest, IcfWorkedCases)
@@ -291,7 +309,7 @@ TEST_F(KifuLinesTest, DamagedFiles)
         {"d.ugf", {"Hdcp 200 0.5", "[Data]"}, "handicap", true},
         {"d.ugf", {"Hdcp x 0.5", "[Data]"}, "cannot be read", true},
         {"d.ugf", {"Size 9", "CC"}, "[Data]", true},
-        {"d.ugf", {"Size 9", "[Data]", "CC", "JA", "@C", "漢字"}, "a move off the board: \"JA\"", true},
+        {"d.ugf", {"Size 9", "[Data]", "CC", "JA", "@C", "漢字"}, "a line that is not a move: \"@C\"", true},
         {"d.icf", {"date", "黒：a", "白：b", "互先"}, "before its moves", true},
         {"d.icf", {"date", "owa", "黒：a", "白：b", "互先", "K65"}, "before its moves", true},
         {"d.icf", Icf({}, "K65K0420"), "setup stone off the board", true},

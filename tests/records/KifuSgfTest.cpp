@@ -232,6 +232,52 @@ TEST_F(KifuSgfTest, HandicapStonesFromOtherPrograms)
     EXPECT_EQ(MoveList(), "B(pass) W(4,4) ");
 }
 
+TEST_F(KifuSgfTest, HandicapStonesGivenAsBlacksFirstMoves)
+{
+    Language = lgEnglish;
+    ASSERT_TRUE(LoadText("(;GM[1]FF[4]SZ[9]HA[2]KM[0.5];B[gc];B[cg];W[ee];B[cc])"));
+    EXPECT_TRUE(shell.messages.empty());
+    std::string stones;
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x)
+            if (GobanLv[0]->GetIro(x, y) != kAki)
+                stones += (GobanLv[0]->GetIro(x, y) == kKuro ? "B" : "W") + KifuPointText(x, y);
+    EXPECT_EQ(stones, "B<3,3>B<7,3>W<5,5>B<3,7>");
+    EXPECT_EQ(KifuKomi, "0.5");
+    // White may pass between the stones.
+    ASSERT_TRUE(LoadText("(;SZ[9]HA[2];B[gc];W[tt];B[cg];W[ee])"));
+    EXPECT_EQ(MoveList(), "B(7,3) W(pass) B(3,7) W(5,5) ");
+    EXPECT_TRUE(shell.messages.empty());
+
+    // A real move on a stone is named as the file numbers it.
+    EXPECT_FALSE(LoadText("(;SZ[9]HA[2];B[gc];B[cg];W[gc])"));
+    ASSERT_FALSE(shell.messages.empty());
+    EXPECT_NE(shell.messages.back().find("(move 3 is played on a stone at <7,3>)"), std::string::npos)
+        << shell.messages.back();
+
+    // Under rules that allow suicide, Black's move 7 takes its three stones
+    // off; White's move 8 on one of them fails because of the suicide.
+    shell.messages.clear();
+    EXPECT_FALSE(LoadText("(;SZ[9]RU[NZ];B[aa];W[ca];B[ba];W[bb];B[ii];W[ac];B[ab];W[aa])"));
+    ASSERT_FALSE(shell.messages.empty());
+    EXPECT_NE(shell.messages.back().find("(move 7 at <1,2> is a suicide, which this program does not play)"),
+              std::string::npos)
+        << shell.messages.back();
+}
+
+TEST_F(KifuSgfTest, AHandicapOfOneIsWrittenBack)
+{
+    ASSERT_TRUE(LoadText("(;SZ[19]HA[1]KM[0.5];B[pd];W[dp])"));
+    EXPECT_EQ(Handicap, 1);
+    EXPECT_NE(KifuSgfText().find("HA[1]\r\n"), std::string::npos) << KifuSgfText();
+    const std::string position = GameSnapshot();
+    ASSERT_TRUE(KifuSave(Path("one.sgf")));
+    Handicap = 0;
+    ASSERT_TRUE(Load("one.sgf"));
+    EXPECT_EQ(Handicap, 1);
+    EXPECT_EQ(GameSnapshot(), position);
+}
+
 // UTF-8 text as UTF-16, big- or little-endian, with or without its mark.
 std::string Utf16(const std::string& utf8, bool big, bool mark)
 {
@@ -393,8 +439,9 @@ TEST_F(KifuSgfTest, AMoveOnAStoneRefusesTheRecord)
         // On a setup stone, and on a handicap stone (White moves first).
         {"(;SZ[9]AW[ee];B[ee])", "move 1 is played on a stone at <5,5>"},
         {"(;SZ[9]HA[2];W[gc])", "move 1 is played on a stone at <7,3>"},
-        // Counted with the pass put in before a second black move.
-        {"(;SZ[9];B[cc];B[dd];W[dd])", "move 4 is played on a stone at <4,4>"},
+        // Counted as the file counts, without the pass put in before a
+        // second black move.
+        {"(;SZ[9];B[cc];B[dd];W[dd])", "move 3 is played on a stone at <4,4>"},
         // A point emptied by a capture or by AE may be played again.
         {"(;SZ[9];B[ba];W[aa];B[ab];W[ii];B[aa])", nullptr},
         {"(;SZ[9]AB[ee];AE[ee];W[ee])", nullptr},
