@@ -138,7 +138,7 @@ void TComForm::CommX1HangUp()
                + Msg("). The game was stopped.", "）を閉じました。対局を中止しました。");
     GmpTrace(text);
     if (main_.GameRunning == 1 && main_.GameInfo.SerialInGame == 1)
-        main_.GameStop();
+        main_.LinkGameStop();
     else
         GameStop();
     Messages.Add(text);
@@ -203,7 +203,7 @@ void TComForm::GmpPeerMove(int x, int y)
     const std::string refusal = main_.Turn.PeerMoveError(pkSerial, x, y);
     if (!refusal.empty()) {
         GmpTrace(refusal);
-        main_.GameStop();
+        main_.LinkGameStop();
         Messages.Add(refusal);
         return;
     }

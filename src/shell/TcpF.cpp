@@ -411,7 +411,7 @@ void TTcpForm::GameStop()
     if (main_.GameInfo.TcpInGame != 1)
         return;
     TimerSet(false);
-    main_.GameStop();
+    main_.LinkGameStop();
 }
 
 } // namespace vorn
