@@ -67,6 +67,16 @@ protected:
         ctl.Nngs.timVornTimer();
     }
     int At(int x, int y) const { return GobanLv[0]->GetIro(x, y); }
+    // A 9x9 game of the engine as Black against bob: E5, C3, and the engine
+    // is to move.
+    void EngineToPlayItsSecondMove()
+    {
+        OpenLink(9);
+        Confirm(true);
+        EngineScript.push_back({5, 5});
+        Notice();
+        Feed(NngsMoveLines(4, 0, 'B', "E5") + NngsMoveLines(4, 1, 'W', "C3"));
+    }
 
     TLinkView view;
     TNullCanvas canvas;
@@ -405,11 +415,7 @@ TEST_F(NngsFTest, TheServerRefusingOurMoveStopsTheGameWithAMessage)
 
 TEST_F(NngsFTest, AMoveTypedHereInTheEnginesTurnIsPlayedAsOurs)
 {
-    OpenLink(9);
-    Confirm(true);
-    EngineScript.push_back({5, 5});
-    Notice();
-    Feed(NngsMoveLines(4, 0, 'B', "E5") + NngsMoveLines(4, 1, 'W', "C3"));
+    EngineToPlayItsSecondMove();
     ASSERT_TRUE(ctl.Nngs.timVorn.Enabled);
     // The user types "d4" before the engine's timer: the server takes it as
     // Black's third move and sends its move line.
@@ -434,11 +440,7 @@ namespace {
 
 TEST_F(NngsFTest, TheServerConnectionClosingStopsOurGameWithAMessage)
 {
-    OpenLink(9);
-    Confirm(true);
-    EngineScript.push_back({5, 5});
-    Notice();
-    Feed(NngsMoveLines(4, 0, 'B', "E5") + NngsMoveLines(4, 1, 'W', "C3"));
+    EngineToPlayItsSecondMove();
     ASSERT_EQ(ctl.GameRunning, 1);
     ctl.Nngs.Protocol.Closed();
     EXPECT_EQ(ctl.GameRunning, 0);
