@@ -500,6 +500,7 @@ TEST_F(TcpProtocolTest, DataWithoutABoundaryClosesTheConnection)
         EXPECT_FALSE(p.Pending());
         ASSERT_EQ(h.memo.size(), 1u);
         EXPECT_NE(h.memo[0].find("closed"), std::string::npos);
+        EXPECT_EQ(h.status, "Disconnected") << "the closed connection leaves the status";
     }
 }
 
