@@ -195,7 +195,10 @@ void TGoComm::Dispatch()
     }
     const int value = (r[2] & 7) * 128 + (r[3] & 0x7F);
     const int command = (r[2] & 0x7F) >> 4;
-    if (command == GmpCmdNewGame && GmpNewGamePending == 1 && !crossed_) {
+    // The peer's NEWGAME crossed ours when it does not carry our bit: it
+    // was sent before ours arrived.
+    const bool crossing = ((r[0] >> 1) & 1) != GmpOwnSeq;
+    if (command == GmpCmdNewGame && GmpNewGamePending == 1 && crossing && !crossed_) {
         // Both sides sent NEWGAME at once.  One of two commands that cross
         // is withdrawn and the other sent again: GNU Go withdraws its own
         // and waits for ours.  So the peer's counts as not received, and

@@ -127,7 +127,7 @@ const char* const kTcpCommands[] = {"??", "OK", "NG", "CO", "MV", "SZ", "HA", "K
 
 // The free texts: they start only where a message can, never inside bytes
 // skipped as no command.
-bool FreeText(const char* c) { return c[0] != '?' && c[1] == 'M' && (c[0] == 'N' || c[0] == 'C'); }
+bool FreeText(const char* c) { return (c[0] == 'N' || c[0] == 'C') && c[1] == 'M'; }
 
 // The bytes at i begin a known command (or, at the very end, may begin one);
 // with texts false, a free text does not count.
