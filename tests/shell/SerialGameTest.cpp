@@ -251,6 +251,7 @@ TEST_F(SerialGameTest, CrossedNewGamesOfTwoBlacksEndWithTheColourMessage)
                              "line (COM1). The game was stopped.";
     EXPECT_EQ(prompt.messages, std::vector<std::string>{text}) << Trace();
     EXPECT_EQ(ctl.GameRunning, 0);
+    ASSERT_GE(ctl.Com.Memo1.size(), 3u);
     EXPECT_EQ(ctl.Com.Memo1[1], "01 a1 a0 80  <--- Read Data");
     EXPECT_EQ(ctl.Com.Memo1[2], "01 a1 a0 80  ---> ReSend Data");
 }
@@ -264,6 +265,7 @@ TEST_F(SerialGameTest, CrossedNewGamesWithTheColoursApartStartTheGame)
     ctl.Com.Gmp.SendNewGame();
     PeerStarts("black", exeDir + "crossed.sgf");
     PlayOut();
+    ASSERT_GE(ctl.Com.Memo1.size(), 3u);
     EXPECT_EQ(ctl.Com.Memo1[1], "01 a1 a0 80  <--- Read Data");
     EXPECT_EQ(ctl.Com.Memo1[2], "01 a1 a0 80  ---> ReSend Data");
     SameGame(exeDir + "crossed.sgf");
