@@ -89,7 +89,8 @@ void TGoComm::Reset()
 {
     GmpReset();
     GmpPendingQuery = 0;
-    gaveWay_ = false;
+    gaveWay_ = crossed_ = false;
+    colourTold_ = 0;
     GmpSendPacket = GmpResendPacket = GmpRecvPacket = TGmpPacket{};
     GmpPeerX = GmpPeerY = 0;
     ++resets_;
@@ -186,21 +187,37 @@ void TGoComm::Dispatch()
         // An acknowledgement, or a packet sent again.
         if (r[2] == kOkCmd && r[3] == kOkValue && GmpNewGamePending == 1) {
             GmpNewGamePending = 0;
+            crossed_ = false;
+            colourTold_ = 0;
             host_.GmpSetupDone();
         }
         return;
     }
     const int value = (r[2] & 7) * 128 + (r[3] & 0x7F);
-    switch ((r[2] & 0x7F) >> 4) {
-    case GmpCmdNewGame:
-        // Both sides sent NEWGAME at once: ours gives way, and this side
-        // asks the set-up questions and closes the set-up itself.
-        if (GmpNewGamePending == 1) {
-            GmpNewGamePending = 0;
-            gaveWay_ = true;
-        }
-        SendColorQuery();
-        break;
+    const int command = (r[2] & 0x7F) >> 4;
+    // The peer's NEWGAME crossed ours when it does not carry our bit: it
+    // was sent before ours arrived.
+    const bool crossing = ((r[0] >> 1) & 1) != GmpOwnSeq;
+    if (command == GmpCmdNewGame && GmpNewGamePending == 1 && crossing && !crossed_) {
+        // Both sides sent NEWGAME at once.  One of two commands that cross
+        // is withdrawn and the other sent again: GNU Go withdraws its own
+        // and waits for ours.  So the peer's counts as not received, and
+        // ours goes again at once; a peer that keeps its own sends it again,
+        // and then ours gives way (GiveWay).
+        crossed_ = true;
+        crossedSeq_ = GmpPeerSeq;
+        GmpPeerSeq = GmpPeerSeqPrev;
+        Resend();
+        host_.GmpResendTimer(true);
+        return;
+    }
+    if (command == GmpCmdNewGame && GmpNewGamePending == 1) {
+        GiveWay();
+        return;
+    }
+    crossed_ = false;
+    switch (command) {
+    case GmpCmdNewGame: SendColorQuery(); break;
     case GmpCmdQuery: AnswerQuery(value); break;
     case GmpCmdAnswer: CheckAnswer(value); break;
     case GmpCmdMove: DoMove(value); break;
@@ -208,9 +225,21 @@ void TGoComm::Dispatch()
     }
 }
 
+void TGoComm::GiveWay()
+{
+    // This side asks the set-up questions and closes the set-up itself.
+    GmpNewGamePending = 0;
+    crossed_ = false;
+    colourTold_ = 0;
+    gaveWay_ = true;
+    SendColorQuery();
+}
+
 void TGoComm::AnswerQuery(int value)
 {
     const int v = QueryAnswer(value & 0x1FF, (value & 0x200) != 0);
+    if ((value & 0x1FF) == GmpQueryColor && (value & 0x200) == 0 && GmpNewGamePending == 1)
+        colourTold_ = v;
     SendPacket(static_cast<std::uint8_t>(kAnswerCmd + v / 128), static_cast<std::uint8_t>(0x80 + v % 128));
 }
 
@@ -262,6 +291,18 @@ void TGoComm::DoMove(int value)
 }
 
 void TGoComm::timSaisouTimer()
+{
+    if (crossed_) {
+        // Our NEWGAME went again, and the peer neither took it nor sent its
+        // own again: it waits for an answer to its own.
+        GmpPeerSeq = crossedSeq_;
+        GiveWay();
+        return;
+    }
+    Resend();
+}
+
+void TGoComm::Resend()
 {
     host_.GmpWrite(GmpResendPacket);
     host_.GmpTrace(GmpTraceText(GmpResendPacket, " ---> ReSend Data"));

@@ -101,8 +101,13 @@ public:
     void CheckAnswer(int value);
     void DoMove(int value);
 
-    // The resend timer's tick: the last packet once more.
+    // The resend timer's tick: the last packet once more (after crossed
+    // NEWGAMEs that the peer left unanswered, ours gives way instead).
     void timSaisouTimer();
+
+    // The colour we told the peer in the set-up our NEWGAME began (1 white,
+    // 2 black), until the peer's OK closes it; 0 when none was told.
+    int ColourTold() const { return colourTold_; }
 
     // --- Protocol state ---------------------------------------------------------
     std::uint8_t GmpOwnSeq = 0;          // our sequence bit
@@ -118,9 +123,17 @@ public:
 
 private:
     void Send(const std::string& suffix);
+    // The last packet sent by SendPacket or SendMove, once more.
+    void Resend();
+    // Our NEWGAME gives way to the peer's: its packet is taken as new and
+    // answered by the colour query; the peer closes the set-up.
+    void GiveWay();
 
     TGmpHost& host_;
     bool gaveWay_ = false;  // our NEWGAME gave way to the peer's sent at the same time
+    bool crossed_ = false;  // the peer's NEWGAME crossed ours, which went again
+    std::uint8_t crossedSeq_ = 0;  // the peer's sequence bit on its crossed NEWGAME
+    int colourTold_ = 0;
     unsigned resets_ = 0;  // counts Reset calls, so a reset inside a handler ends Receive
 };
 

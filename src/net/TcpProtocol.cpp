@@ -125,11 +125,16 @@ namespace {
 
 const char* const kTcpCommands[] = {"??", "OK", "NG", "CO", "MV", "SZ", "HA", "KM", "KF", "NM", "CM"};
 
-// The bytes at i begin a known command (or, at the very end, may begin one).
-bool CommandAt(const std::string& b, std::size_t i)
+// The free texts: they start only where a message can, never inside bytes
+// skipped as no command.
+bool FreeText(const char* c) { return (c[0] == 'N' || c[0] == 'C') && c[1] == 'M'; }
+
+// The bytes at i begin a known command (or, at the very end, may begin one);
+// with texts false, a free text does not count.
+bool CommandAt(const std::string& b, std::size_t i, bool texts = true)
 {
     for (const char* c : kTcpCommands) {
-        if (b[i] != c[0])
+        if (b[i] != c[0] || (!texts && FreeText(c)))
             continue;
         if (i + 1 == b.size() || b[i + 1] == c[1])
             return true;
@@ -137,9 +142,29 @@ bool CommandAt(const std::string& b, std::size_t i)
     return false;
 }
 
+// The two letters after "??", "OK" and "NG" that make a message of ours.
+const char* const kTcpQueries[] = {"NM", "RD", "CO", "SZ", "HA", "KM", "KF", "ST"};
+const char* const kTcpOkArgs[] = {"RD", "ST"};
+const char* const kTcpNgArgs[] = {"RD"};
+
+// How many of the bytes from i on can still be the head of one of the
+// two-letter arguments.
+template <std::size_t N>
+std::size_t ArgFits(const std::string& b, std::size_t i, const char* const (&args)[N])
+{
+    std::size_t best = 0;
+    for (const char* a : args) {
+        std::size_t n = 0;
+        while (n < 2 && i + n < b.size() && b[i + n] == a[n])
+            ++n;
+        best = std::max(best, n);
+    }
+    return best;
+}
+
 } // namespace
 
-TTcpFrame TcpFrame(const std::string& b)
+TTcpFrame TcpFrame(const std::string& b, bool boundary)
 {
     TTcpFrame f;
     if (b.empty())
@@ -157,17 +182,31 @@ TTcpFrame TcpFrame(const std::string& b)
         f.kind = TTcpFrame::Open;
         return f;
     };
-    auto fixed = [&](std::size_t n) { return b.size() >= n ? whole(n) : partial(); };
-    auto run = [&](bool (*inRun)(char)) {
+    // A message of n bytes whose bytes from 2 on fit so far as given: the
+    // first byte that cannot continue it ends a head cut short.
+    auto fixed = [&](std::size_t n, std::size_t fits) {
+        const std::size_t have = std::min(b.size(), n);
+        if (2 + fits < have) {
+            f.kind = TTcpFrame::Broken;
+            f.length = 2 + fits;
+            return f;
+        }
+        return b.size() >= n ? whole(n) : partial();
+    };
+    auto countRun = [&](bool (*inRun)(char)) {
         std::size_t i = 2;
         while (i < b.size() && inRun(b[i]))
             ++i;
+        return i - 2;
+    };
+    auto run = [&](bool (*inRun)(char)) {
+        const std::size_t i = 2 + countRun(inRun);
         return i < b.size() ? whole(i) : open();
     };
-    if (!CommandAt(b, 0)) {
+    if (!CommandAt(b, 0, boundary)) {
         // Skipped up to the next known command.
         std::size_t i = 1;
-        while (i < b.size() && !CommandAt(b, i))
+        while (i < b.size() && !CommandAt(b, i, false))
             ++i;
         f.kind = TTcpFrame::Unknown;
         f.length = i;
@@ -176,17 +215,23 @@ TTcpFrame TcpFrame(const std::string& b)
     if (b.size() < 2)
         return partial();
     const std::string cmd = b.substr(0, 2);
-    if (cmd == "??" || cmd == "OK" || cmd == "NG" || cmd == "CO")
-        return fixed(4);
+    if (cmd == "??")
+        return fixed(4, ArgFits(b, 2, kTcpQueries));
+    if (cmd == "OK")
+        return fixed(4, ArgFits(b, 2, kTcpOkArgs));
+    if (cmd == "NG")
+        return fixed(4, ArgFits(b, 2, kTcpNgArgs));
+    if (cmd == "CO")
+        return fixed(4, 2);  // any answer but "BL" is not Black
     if (cmd == "MV")
-        return fixed(6);
+        return fixed(6, countRun(IsDigit));
     if (cmd == "SZ" || cmd == "HA")
         return run(IsDigit);
     if (cmd == "KM")
         return run(IsNumberChar);
     if (cmd == "KF") {
         if (b.size() >= 3 && b[2] == 'N')
-            return fixed(4);
+            return fixed(4, b.size() >= 4 && b[3] == 'O' ? 2 : 1);
         return run(IsLetter);
     }
     // "NM" and "CM": free texts.
@@ -219,6 +264,8 @@ void TTcpProtocol::ResetSession()
 {
     buffer_.clear();
     skipped_ = 0;
+    boundary_ = true;
+    dropNoted_ = false;
     flushWanted_ = false;
     answering_ = false;
     awaited_.clear();
@@ -236,6 +283,23 @@ void TTcpProtocol::Disconnected()
 {
     ResetSession();
     host_.Status("相手が切断しました。");
+    LinkLost(Msg("The opponent closed the connection.", "相手が接続を切りました。"));
+}
+
+void TTcpProtocol::Closed()
+{
+    ResetSession();
+    host_.Status(Msg("Disconnected", "切断しました。"));
+    LinkLost(Msg("The connection to the opponent was closed.", "相手との接続を切りました。"));
+}
+
+void TTcpProtocol::LinkLost(const std::string& why)
+{
+    if (!host_.InGame())
+        return;
+    host_.Memo(why);
+    host_.GameStop();
+    host_.Message(why + Msg(" The game was stopped.", " 対局を中止しました。"));
 }
 
 void TTcpProtocol::Error(int code, const std::string& text)
@@ -258,12 +322,14 @@ void TTcpProtocol::Refused(const std::string& peer)
 bool TTcpProtocol::Take(bool flush, std::string& message)
 {
     for (;;) {
-        const TTcpFrame f = TcpFrame(buffer_);
+        const TTcpFrame f = TcpFrame(buffer_, boundary_);
         switch (f.kind) {
         case TTcpFrame::Unknown:
             skipped_ += f.length;
+            boundary_ = false;
             buffer_.erase(0, f.length);
             continue;
+        case TTcpFrame::Broken: DropHead(f.length); continue;
         case TTcpFrame::Whole: break;
         case TTcpFrame::Open:
             if (!flush)
@@ -271,14 +337,31 @@ bool TTcpProtocol::Take(bool flush, std::string& message)
             message.swap(buffer_);
             buffer_.clear();
             skipped_ = 0;
+            boundary_ = true;
+            dropNoted_ = false;
             return true;
         default: return false;  // empty, or waiting for the rest of a message
         }
         message = buffer_.substr(0, f.length);
         buffer_.erase(0, f.length);
         skipped_ = 0;
+        boundary_ = true;
+        dropNoted_ = false;
         return true;
     }
+}
+
+void TTcpProtocol::DropHead(std::size_t length)
+{
+    if (!dropNoted_)
+        host_.Memo(Msg("The opponent's message stopped short and was dropped: \"",
+                       "相手のメッセージが途中で途切れたため捨てました: \"")
+                   + SjisToUtf8(CutSjis(buffer_.substr(0, length), 16)) + "\"");
+    dropNoted_ = true;
+    // Heads dropped count as skipped bytes: a peer that sends nothing else is cut off.
+    skipped_ += length;
+    boundary_ = true;
+    buffer_.erase(0, length);
 }
 
 void TTcpProtocol::Receive(const std::string& bytes)
@@ -303,11 +386,8 @@ void TTcpProtocol::Expire()
         return;
     // Only the head of a message cut short is left after Flush.
     Flush();
-    if (buffer_.empty())
-        return;
-    host_.Memo(Msg("The opponent's message stopped short and was dropped: \"", "相手のメッセージが途中で途切れたため捨てました: \"")
-               + SjisToUtf8(CutSjis(buffer_, 16)) + "\"");
-    buffer_.clear();
+    if (!buffer_.empty())
+        DropHead(buffer_.size());
 }
 
 void TTcpProtocol::Process(bool flush)
@@ -340,6 +420,7 @@ void TTcpProtocol::Process(bool flush)
                        "相手から区切りのないデータが多すぎるため、接続を切りました。"));
         if (transport_ != nullptr)
             transport_->Close();
+        Closed();
     }
 }
 
@@ -537,8 +618,10 @@ void TTcpProtocol::PeerMoveReceived(const std::string& arg)
     } else if (host_.PeerMove(p, why)) {
         return;
     }
-    host_.Message(why + Msg(" The game was stopped.", " 対局を中止しました。"));
+    // Stopped first: the message box lets the connection's events in, and
+    // the game they may end is over already.
     host_.GameStop();
+    host_.Message(why + Msg(" The game was stopped.", " 対局を中止しました。"));
 }
 
 } // namespace vorn

@@ -17,8 +17,11 @@
 // "COxx" and "KFNO", six for "MV" + four digits, the run of digits after
 // "SZ" and "HA", of number characters after "KM", of letters after "KF".  A
 // message of a fixed length waits for all its bytes however they are split
-// over reads; only after kTcpStallMs of silence is its head dropped
-// (Expire), with a line in the memo.  A message whose end the format leaves
+// over reads as long as each byte that arrives can continue it (a move's
+// digits, the letters of a query we know); the first byte that cannot ends
+// the head, which is dropped with a line in the memo, and begins the next
+// message.  A head that stays cut short is dropped after kTcpStallMs of
+// silence (Expire).  A message whose end the format leaves
 // open (the free texts "NM" and "CM", a number or letter run at the end of
 // what has arrived) is held until the line has been quiet for kTcpQuietMs
 // (Flush).  Bytes that begin no known command are skipped up to the next
@@ -76,11 +79,15 @@ struct TTcpFrame {
         Partial,  // the head of a message whose length is fixed: more must come
         Open,     // a message whose end is open (ends when the line is quiet)
         Unknown,  // length bytes begin no known command: skipped
+        Broken,   // the head of a message whose length is fixed, length
+                  // bytes, followed by a byte that cannot continue it
     };
     TKind kind = Empty;
     std::size_t length = 0;
 };
-TTcpFrame TcpFrame(const std::string& bytes);
+// At a boundary the bytes follow a message (or begin the connection); a
+// free text ("NM", "CM") starts only there, never inside skipped bytes.
+TTcpFrame TcpFrame(const std::string& bytes, bool boundary = true);
 // The length of the message at the head of the bytes when the format fixes
 // where it ends and all of it is there; 0 otherwise.
 std::size_t TcpMessageLength(const std::string& bytes);
@@ -150,6 +157,8 @@ public:
     // The set-up is complete: the game starts.
     virtual void StartGame() = 0;
 
+    // A game against the TCP peer runs (and has not ended).
+    virtual bool InGame() const = 0;
     // A game against the TCP peer runs and the peer is to move.
     virtual bool PeerToMove() const = 0;
     // Plays the peer's move ((0, 0) a pass), a point of the board; false
@@ -172,8 +181,11 @@ public:
     // A connection was made, accepted by the listening side (accepted) or
     // opened to a host; peer is the other side's address or host name.
     void Connected(const std::string& peer, bool accepted);
-    // The peer closed the connection.
+    // The peer closed the connection.  A game against it stops: it belongs
+    // to the connection that set it up, and nobody else may play in it.
     void Disconnected();
+    // This side closed the connection (the same for a game against it).
+    void Closed();
     // The socket failed (code and the system's text).
     void Error(int code, const std::string& text);
     // A further connection arrived while one was open and was closed at once.
@@ -214,6 +226,9 @@ private:
     // Takes the next message off the buffer; with flush, also one whose end
     // the format leaves open.  False when none is complete.
     bool Take(bool flush, std::string& message);
+    // Drops the head of length bytes, cut short: a line in the memo (one
+    // until the next message is taken).
+    void DropHead(std::size_t length);
     // Handles what the buffer holds (reentrant calls only add to it).
     void Process(bool flush);
     void Query(const std::string& what);
@@ -228,11 +243,15 @@ private:
     // A value of the peer's set-up that cannot be played: why, then the value.
     void RefuseValue(const char* why, const std::string& arg);
     void ResetSession();
+    // The connection that a running game belongs to has ended: the game stops.
+    void LinkLost(const std::string& why);
 
     TTcpHost& host_;
     TTcpTransport* transport_ = nullptr;
     std::string buffer_;
     std::size_t skipped_ = 0;  // bytes skipped as no command since the last message
+    bool boundary_ = true;     // the buffer begins where a message can
+    bool dropNoted_ = false;   // a head dropped since the last message is in the memo
     bool busy_ = false;
     bool flushWanted_ = false;
     bool accepted_ = false;

@@ -126,11 +126,19 @@ void TComForm::CommX1Receive(int receiveSize)
 void TComForm::CommX1HangUp()
 {
     // Nothing comes over the line any more: a game on it cannot go on.
-    const std::string text = std::string(Msg("The other side closed the serial line (COM", "相手がシリアル回線を閉じました（COM"))
-                             + std::to_string(CommX1.PortNo()) + Msg("). The game was stopped.", "）。対局を中止しました。");
+    const std::string port = std::to_string(CommX1.PortNo());
+    std::string text = std::string(Msg("The other side closed the serial line (COM", "相手がシリアル回線を閉じました（COM"))
+                       + port + Msg("). The game was stopped.", "）。対局を中止しました。");
+    // Closed in the middle of our set-up, right after it was told our
+    // colour: it does not accept the colours (GNU Go ends so).
+    if (const int told = Gmp.ColourTold(); told != 0)
+        text = std::string(Msg("The colours do not agree: told that we play ", "色の設定が合いません: こちらが"))
+               + (told == 2 ? Msg("Black", "黒") : Msg("White", "白"))
+               + Msg(", the other side closed the serial line (COM", "番と伝えると、相手がシリアル回線（COM") + port
+               + Msg("). The game was stopped.", "）を閉じました。対局を中止しました。");
     GmpTrace(text);
     if (main_.GameRunning == 1 && main_.GameInfo.SerialInGame == 1)
-        main_.GameStop();
+        main_.LinkGameStop();
     else
         GameStop();
     Messages.Add(text);
@@ -195,7 +203,7 @@ void TComForm::GmpPeerMove(int x, int y)
     const std::string refusal = main_.Turn.PeerMoveError(pkSerial, x, y);
     if (!refusal.empty()) {
         GmpTrace(refusal);
-        main_.GameStop();
+        main_.LinkGameStop();
         Messages.Add(refusal);
         return;
     }

@@ -906,6 +906,14 @@ void TMainCtl::LinkGameEnd(const std::string& status, const std::string& result,
     Turn.GameTimersStop();
 }
 
+void TMainCtl::LinkGameStop()
+{
+    if (GameRunning != 1)
+        return;
+    GameStop();
+    view_.SetStatusText(Msg("The game was stopped.", "対局を中止しました。"));
+}
+
 void TMainCtl::PeerMoveShown()
 {
     if (GameRunning == 1 && GameOver == 1)

@@ -270,6 +270,9 @@ public:
     // and the game stops, or, with stop false, is over (its clocks stopped)
     // while the link stays open.
     void LinkGameEnd(const std::string& status, const std::string& result, bool stop = true);
+    // A link stops its game (the peer or the line failed): stopped, and the
+    // status bar says so instead of whose turn it was.
+    void LinkGameStop();
     // After a remote player's move: when it ended the game, the status bar
     // says so.
     void PeerMoveShown();

@@ -245,7 +245,7 @@ int TNngsForm::BoardSize() const { return vorn::BoardSize; }
 void TNngsForm::Refuse(const std::string& why)
 {
     MemoAdd(why);
-    main_.GameStop();
+    main_.LinkGameStop();
     Messages.Add(why + Msg(" The game was stopped.", " 対局を中止しました。"));
 }
 
@@ -254,7 +254,15 @@ void TNngsForm::OpponentMove(Point p, const std::string& move)
     TMainCtl& m = main_;
     if (!Playing())
         return;
-    const std::string refusal = m.Turn.PeerMoveError(pkNngs, p.x, p.y);
+    // The line of the side to move when that is ours: a move the user typed
+    // in this window, which the server took as ours.  The engine's turn is
+    // over.
+    const int kind = PlayerKind[ToMove()];
+    if (kind != pkNngs) {
+        TimerSet(false);
+        MemoAdd(Msg("Our move, typed here: ", "こちらの手（ここで入力）: ") + move);
+    }
+    const std::string refusal = m.Turn.PeerMoveError(kind, p.x, p.y);
     if (!refusal.empty()) {
         Refuse(refusal + " (" + move + ")");
         return;
@@ -314,8 +322,16 @@ void TNngsForm::GameClosed(const TNngsEnd& end)
 
 void TNngsForm::MoveRefused(const std::string& text)
 {
-    if (Playing())
-        Refuse(Msg("The server refused our move: ", "サーバーがこちらの手を受け付けませんでした: ") + text);
+    if (!Playing())
+        return;
+    // The refused move is not part of the game: it leaves our record too.
+    const TTejun& t = GobanLv[0]->Tejun;
+    if (t.Last() > 0 && PlayerKind[ToMove()] == pkNngs) {
+        if (t.Current() != t.Last())
+            main_.Nav.mnuLastClick();
+        main_.Nav.TakeBackLast();
+    }
+    Refuse(Msg("The server refused our move: ", "サーバーがこちらの手を受け付けませんでした: ") + text);
 }
 
 void TNngsForm::InputHandled()

@@ -137,14 +137,23 @@ void TTcpForm::Edit1KeyDown(int key)
     Changed();
 }
 
+void TTcpForm::ClosedByMenu(bool wasOpen)
+{
+    const TTcpTransport* t = Protocol.Transport();
+    if (wasOpen && t != nullptr && !t->IsOpen())
+        Protocol.Closed();
+}
+
 void TTcpForm::mnuListenClick()
 {
     TTcpTransport* t = Protocol.Transport();
+    const bool wasOpen = t != nullptr && t->IsOpen();
     mnuListen.Checked = !mnuListen.Checked;
     if (mnuListen.Checked) {
         std::string error;
         if (t != nullptr) {
             t->CloseClient();
+            ClosedByMenu(wasOpen);
             if (!t->Listen(TcpPort, error)) {
                 // Another copy of the program holds the port: this one can
                 // still connect out.
@@ -159,6 +168,7 @@ void TTcpForm::mnuListenClick()
     } else {
         if (t != nullptr && t->Listening())
             t->StopListening();
+        ClosedByMenu(wasOpen);
         StatusText.clear();
     }
     Changed();
@@ -167,14 +177,19 @@ void TTcpForm::mnuListenClick()
 void TTcpForm::mnuConnectClick()
 {
     TTcpTransport* t = Protocol.Transport();
+    const bool wasOpen = t != nullptr && t->IsOpen();
     if (t != nullptr && t->ClientActive())
         t->CloseClient();
+    ClosedByMenu(wasOpen);
     std::string host = TcpPeerAddress;
     if (!main_.prompt_.InputQuery("コンピュータの接続先", "アドレス名:", host) || host.empty())
         return;
     TcpPeerAddress = host;
-    if (t != nullptr)
+    if (t != nullptr) {
+        const bool open = t->IsOpen();
         t->Connect(host, TcpPort);
+        ClosedByMenu(open);
+    }
 }
 
 void TTcpForm::mnuDisConnectClick() { mnuListenClick(); }
@@ -182,8 +197,10 @@ void TTcpForm::mnuDisConnectClick() { mnuListenClick(); }
 void TTcpForm::mnuExitClick()
 {
     if (TTcpTransport* t = Protocol.Transport()) {
+        const bool wasOpen = t->IsOpen();
         t->CloseClient();
         t->StopListening();
+        ClosedByMenu(wasOpen);
     }
     Visible = false;
     Changed();
@@ -336,10 +353,15 @@ void TTcpForm::StartGame()
     main_.GameInfo.StartGame();
 }
 
-bool TTcpForm::PeerToMove() const
+bool TTcpForm::InGame() const
 {
     const TMainCtl& m = main_;
-    if (m.GameRunning != 1 || GameOver != 0 || m.Thinking != 0 || m.GameInfo.TcpInGame != 1)
+    return m.GameRunning == 1 && GameOver == 0 && m.GameInfo.TcpInGame == 1;
+}
+
+bool TTcpForm::PeerToMove() const
+{
+    if (!InGame() || main_.Thinking != 0)
         return false;
     const TTejun& t = GobanLv[0]->Tejun;
     return PlayerKind[t.TeColor(t.Last() + 1)] == pkTcp;
@@ -386,8 +408,10 @@ bool TTcpForm::PeerMove(Point p, std::string& why)
 void TTcpForm::GameStop()
 {
     // Only a game against the TCP peer depends on the link.
-    if (main_.GameInfo.TcpInGame == 1)
-        main_.GameStop();
+    if (main_.GameInfo.TcpInGame != 1)
+        return;
+    TimerSet(false);
+    main_.LinkGameStop();
 }
 
 } // namespace vorn

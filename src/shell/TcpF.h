@@ -138,6 +138,7 @@ public:
     bool MovesReceived(const std::vector<Point>& moves, std::string& why) override;
     void SetupFailed() override;
     void StartGame() override;
+    bool InGame() const override;
     bool PeerToMove() const override;
     bool PeerMove(Point p, std::string& why) override;
     void GameStop() override;
@@ -147,6 +148,9 @@ private:
     void TimerSet(bool on);
     // Board 0 shows the end of its record (a move goes there).
     void ToLastMove();
+    // After a menu action on the sockets: a connection open before that it
+    // closed ends like any other (a game over it stops).
+    void ClosedByMenu(bool wasOpen);
 
     TMainCtl& main_;
     TTcpView* view_ = nullptr;

@@ -316,7 +316,24 @@ void TTejunNav::mnuUndoClick()
         ctl_.TjnInfoShow();
         RunningRecordTakeBack(1);
     }
+    TakenBack();
+}
 
+void TTejunNav::TakeBackLast()
+{
+    TTejun& t = Record();
+    const int s = t.Current();
+    if (s != t.Last() || s == 0)
+        return;
+    BackDraw();
+    t.Truncate(s);
+    ctl_.TjnInfoShow();
+    RunningRecordTakeBack(1);
+    TakenBack();
+}
+
+void TTejunNav::TakenBack()
+{
     PassCountFromRecord();
     DictionariesRewind();
     ButtonsUpdate();

@@ -40,6 +40,9 @@ public:
     void mnuCommentClick();
     // Takes back the last move of a game; against the engine its move too.
     void mnuUndoClick();
+    // Takes back the last move of the record, shown at its end (a move the
+    // other side of a link refused).
+    void TakeBackLast();
     // Switches the automatic replay on or off.
     void mnuAutoClick();
     // One tick of the replay timer: one move forward; at the last move the
@@ -63,6 +66,8 @@ private:
     // What follows every navigation command: the comment window, analysis,
     // overlays, the move label and the controls.
     void StepDone();
+    // What follows a take-back: pass count, dictionaries, controls, analysis.
+    void TakenBack();
     // The running record loses its last n moves.
     void RunningRecordTakeBack(int n);
     // The game's pass count as the record now ends: its passes in a row

@@ -469,9 +469,14 @@ TEST_F(GoCommTest, BothNewGamesAtOnceStillStartTheGame)
     };
     gmp.SendNewGame();
     EXPECT_EQ(sent(), (std::vector<Bytes>{Bytes{0x01, 0xA1, 0xA0, 0x80}}));
-    // The peer's NEWGAME: its bit 1, our bit as it knew it 0.  Ours gives
-    // way: the colour query goes out with our bit toggled to 0 and the
-    // peer's bit 1 acknowledged.
+    // The peer's NEWGAME: its bit 1, our bit as it knew it 0.  Ours goes
+    // again at once, as sent.
+    Feed(Bytes{0x01, 0xA1, 0xA0, 0x80});
+    EXPECT_EQ(sent(), (std::vector<Bytes>{Bytes{0x01, 0xA1, 0xA0, 0x80}}));
+    EXPECT_EQ(gmp.GmpNewGamePending, 1);
+    // This peer keeps its own and sends it again.  Now ours gives way: the
+    // colour query goes out with our bit toggled to 0 and the peer's bit 1
+    // acknowledged.
     Feed(Bytes{0x01, 0xA1, 0xA0, 0x80});
     EXPECT_EQ(sent(), (std::vector<Bytes>{Bytes{0x02, 0xBD, 0xB0, 0x8B}}));
     EXPECT_EQ(gmp.GmpNewGamePending, 0);

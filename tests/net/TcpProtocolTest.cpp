@@ -356,7 +356,7 @@ TEST_F(TcpProtocolTest, APeersMoveIsPlayedOnlyInTurnAndOnlyOnTheBoard)
         const char* named;  // what the report names
     };
     for (const Case& c : {Case{"MV2020", "<20,20>"}, {"MV0020", "<0,20>"}, {"MV0400", "<4,0>"},
-                          {"MVab12", "ab12"}, {"MV0303", "refused"}}) {
+                          {"MV0303", "refused"}}) {
         host.running = true;
         host.moves = {{3, 3}};
         host.refuseNext = std::string(c.message) == "MV0303";  // the board says occupied
@@ -369,6 +369,14 @@ TEST_F(TcpProtocolTest, APeersMoveIsPlayedOnlyInTurnAndOnlyOnTheBoard)
         EXPECT_EQ(host.stops, 1) << c.message;
         EXPECT_EQ(host.moves.size(), 1u);
     }
+    // Letters where the digits go: no move at all, only its head, dropped.
+    host.running = true;
+    host.messages.clear();
+    host.stops = 0;
+    Feed("MVab12");
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.stops, 0);
+    EXPECT_EQ(host.moves.size(), 1u);
 }
 
 TEST(TcpCodec, TheHeadOfTheStreamIsFramedByItsCommand)
@@ -395,6 +403,7 @@ TEST(TcpCodec, TheHeadOfTheStreamIsFramedByItsCommand)
         {"Mx", K::Unknown, 2},
         {"zzz", K::Unknown, 3},
         {"zzM", K::Unknown, 2},      // the last byte may begin a command
+        {"zzCMhiMV0101", K::Unknown, 6},  // a chat starts only where a message can
     };
     for (const Case& c : cases) {
         const TTcpFrame f = TcpFrame(c.bytes);
@@ -443,6 +452,35 @@ TEST_F(TcpProtocolTest, AMessageCutShortWaitsForItsRestAndGarbageIsSkipped)
     EXPECT_EQ(host.stops, 0);
 }
 
+TEST_F(TcpProtocolTest, AHeadCutShortGivesWayToTheNextMessage)
+{
+    host.running = true;
+    host.black = true;
+    host.Play({3, 3});
+    // Garbage, an unknown query, and a move's head; the move itself comes
+    // after a pause.  "??" cannot go on with "X", nor "MV" with "M": both
+    // heads are dropped (the memo tells of the first), and the real move
+    // is played.
+    Feed("\x01\x02zz??XXMV");
+    EXPECT_EQ(host.moves.size(), 1u);
+    Feed("MV0505");
+    EXPECT_EQ(host.moves, (std::vector<Point>{{3, 3}, {5, 5}}));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.stops, 0);
+    ASSERT_EQ(host.memo.size(), 1u);
+    EXPECT_EQ(host.memo[0], "The opponent's message stopped short and was dropped: \"??\"");
+    EXPECT_FALSE(link.Pending());
+    // A query's head followed by a move: no query begins "M", so the move
+    // is the next message, and nothing is answered.
+    host.Play({6, 6});
+    Feed("??");
+    Feed("MV0707");
+    EXPECT_EQ(host.moves.back(), Point(7, 7));
+    EXPECT_TRUE(wire.Take().empty());
+    EXPECT_EQ(host.memo.back(), "The opponent's message stopped short and was dropped: \"??\"");
+    EXPECT_EQ(host.stops, 0);
+}
+
 TEST_F(TcpProtocolTest, DataWithoutABoundaryClosesTheConnection)
 {
     for (const std::string head : {"CM", "xx", "SZ1", "KFab"}) {
@@ -462,6 +500,7 @@ TEST_F(TcpProtocolTest, DataWithoutABoundaryClosesTheConnection)
         EXPECT_FALSE(p.Pending());
         ASSERT_EQ(h.memo.size(), 1u);
         EXPECT_NE(h.memo[0].find("closed"), std::string::npos);
+        EXPECT_EQ(h.status, "Disconnected") << "the closed connection leaves the status";
     }
 }
 

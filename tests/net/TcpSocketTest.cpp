@@ -198,17 +198,29 @@ TEST_F(TcpSocketTest, ASecondConnectionIsClosedAndTheFirstKeepsItsGame)
     ASSERT_TRUE(WaitFor([&] { return alice.host.moves.size() == 2; }));
 }
 
-TEST_F(TcpSocketTest, ThePeerLeavingMidGameLeavesTheGameAsItIs)
+TEST_F(TcpSocketTest, ThePeerLeavingMidGameStopsTheGameAndNoOtherConnectionPlaysInIt)
 {
     auto raw = RawPeer();
     alice.host.running = true;
+    alice.host.black = true;
+    alice.host.moves = {{3, 3}};
     raw->disconnectFromHost();
     ASSERT_TRUE(WaitFor([&] { return alice.host.status == "相手が切断しました。"; }));
-    EXPECT_TRUE(alice.host.running);
-    EXPECT_EQ(alice.host.stops, 0);
-    EXPECT_TRUE(alice.host.messages.empty());
-    alice.protocol.SendMove(3, 3);
+    // The game belonged to that connection: it stops with a message.
+    EXPECT_FALSE(alice.host.running);
+    EXPECT_EQ(alice.host.stops, 1);
+    ASSERT_EQ(alice.host.messages.size(), 1u);
+    EXPECT_EQ(alice.host.messages[0], "The opponent closed the connection. The game was stopped.");
+    alice.protocol.SendMove(4, 4);
     EXPECT_EQ(alice.host.memo.back(), "Not connected: nothing was sent.");
+    // Whoever connects next and sends a move without a set-up plays nothing
+    // and hears nothing but the name query.
+    auto next = RawPeer();
+    Write(*next, "MV0505");
+    WaitFor([] { return false; }, 2 * kTcpQuietMs);
+    EXPECT_EQ(alice.host.moves, (std::vector<Point>{{3, 3}}));
+    EXPECT_EQ(next->bytesAvailable(), 0);
+    EXPECT_EQ(alice.host.stops, 1);
 }
 
 TEST_F(TcpSocketTest, ATakenPortIsReportedAndConnectingOutStillWorks)

@@ -42,6 +42,7 @@ public:
     bool MovesReceived(const std::vector<Point>& received, std::string& why) override;
     void SetupFailed() override { ++setupFailures; }
     void StartGame() override { running = true; }
+    bool InGame() const override { return running; }
     bool PeerToMove() const override;
     bool PeerMove(Point p, std::string& why) override;
     void GameStop() override

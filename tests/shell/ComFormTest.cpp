@@ -389,6 +389,7 @@ TEST_F(ComFormTest, TheLineHangingUpStopsTheGameWithAMessage)
     const std::string text = "The other side closed the serial line (COM1). The game was stopped.";
     EXPECT_EQ(prompt.messages, std::vector<std::string>{text});
     EXPECT_EQ(ctl.GameRunning, 0);
+    EXPECT_EQ(view.status, "The game was stopped.") << "no longer the match player's turn";
     EXPECT_FALSE(ctl.Com.CommX1.Opened());
     EXPECT_FALSE(ctl.Com.timSaisou.Enabled) << "nothing is sent again";
     EXPECT_EQ(ctl.Com.Memo1.back(), text);

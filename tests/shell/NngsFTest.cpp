@@ -67,6 +67,16 @@ protected:
         ctl.Nngs.timVornTimer();
     }
     int At(int x, int y) const { return GobanLv[0]->GetIro(x, y); }
+    // A 9x9 game of the engine as Black against bob: E5, C3, and the engine
+    // is to move.
+    void EngineToPlayItsSecondMove()
+    {
+        OpenLink(9);
+        Confirm(true);
+        EngineScript.push_back({5, 5});
+        Notice();
+        Feed(NngsMoveLines(4, 0, 'B', "E5") + NngsMoveLines(4, 1, 'W', "C3"));
+    }
 
     TLinkView view;
     TNullCanvas canvas;
@@ -398,6 +408,28 @@ TEST_F(NngsFTest, TheServerRefusingOurMoveStopsTheGameWithAMessage)
     Feed("5 c07: Illegal move.\r\n1 5\r\n");
     EXPECT_EQ(ctl.GameRunning, 0);
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"The server refused our move: c07: Illegal move. The game was stopped."});
+    // The refused move is no part of the game.
+    EXPECT_EQ(GobanLv[0]->Tejun.Last(), 2);
+    EXPECT_EQ(At(3, 3), kAki);
+}
+
+TEST_F(NngsFTest, AMoveTypedHereInTheEnginesTurnIsPlayedAsOurs)
+{
+    EngineToPlayItsSecondMove();
+    ASSERT_TRUE(ctl.Nngs.timVorn.Enabled);
+    // The user types "d4" before the engine's timer: the server takes it as
+    // Black's third move and sends its move line.
+    Feed(NngsMoveLines(4, 2, 'B', "D4"));
+    EXPECT_EQ(ctl.GameRunning, 1);
+    EXPECT_TRUE(prompt.messages.empty()) << prompt.messages.front();
+    EXPECT_EQ(GobanLv[0]->Tejun.Last(), 3);
+    EXPECT_EQ(At(4, 6), kKuro);
+    EXPECT_FALSE(ctl.Nngs.timVorn.Enabled) << "the engine's turn is over";
+    EXPECT_EQ(Sent().find("d04"), std::string::npos);
+    // bob answers as usual.
+    Feed(NngsMoveLines(4, 3, 'W', "G7"));
+    EXPECT_EQ(At(7, 3), kSiro);
+    EXPECT_TRUE(ctl.Nngs.timVorn.Enabled);
 }
 
 } // namespace
@@ -408,11 +440,7 @@ namespace {
 
 TEST_F(NngsFTest, TheServerConnectionClosingStopsOurGameWithAMessage)
 {
-    OpenLink(9);
-    Confirm(true);
-    EngineScript.push_back({5, 5});
-    Notice();
-    Feed(NngsMoveLines(4, 0, 'B', "E5") + NngsMoveLines(4, 1, 'W', "C3"));
+    EngineToPlayItsSecondMove();
     ASSERT_EQ(ctl.GameRunning, 1);
     ctl.Nngs.Protocol.Closed();
     EXPECT_EQ(ctl.GameRunning, 0);

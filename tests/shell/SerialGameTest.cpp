@@ -13,6 +13,8 @@
 #include <sstream>
 #include <thread>
 
+#include <unistd.h>
+
 #include "GnuGo.h"
 #include "GameUtil.h"
 #include "board/Rand.h"
@@ -225,6 +227,48 @@ TEST_F(SerialGameTest, ContinuousMatchChangesColoursOnTheOpenLine)
     PeerStarts("white", exeDir + "second.sgf");
     PlayOut();
     SameGame(exeDir + "second.sgf");
+}
+
+TEST_F(SerialGameTest, CrossedNewGamesOfTwoBlacksEndWithTheColourMessage)
+{
+    // The engine as Black sends NEWGAME; GNU Go as Black sends its own as it
+    // starts, before it reads ours.  Ours goes again and is taken; told that
+    // we play Black too, GNU Go ends and the line closes.
+    Start(true);
+    PeerStarts("black", exeDir + "crossed.sgf");
+    auto end = steady_clock::now() + std::chrono::seconds(10);
+    bool ended = false;
+    while (!(ended = peer.Wait(0)) && steady_clock::now() < end)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_TRUE(ended) << "GNU Go waits on\n" << Trace();
+    // Its end of the line goes with it.
+    close(pty.master);
+    pty.master = -1;
+    end = steady_clock::now() + std::chrono::seconds(5);
+    while (prompt.messages.empty() && steady_clock::now() < end)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const std::string text = "The colours do not agree: told that we play Black, the other side closed the serial "
+                             "line (COM1). The game was stopped.";
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{text}) << Trace();
+    EXPECT_EQ(ctl.GameRunning, 0);
+    ASSERT_GE(ctl.Com.Memo1.size(), 3u);
+    EXPECT_EQ(ctl.Com.Memo1[1], "01 a1 a0 80  <--- Read Data");
+    EXPECT_EQ(ctl.Com.Memo1[2], "01 a1 a0 80  ---> ReSend Data");
+}
+
+TEST_F(SerialGameTest, CrossedNewGamesWithTheColoursApartStartTheGame)
+{
+    // The engine plays White here and sends NEWGAME as well, as a program
+    // may whatever its colour; GNU Go as Black sends its own.  Ours is
+    // taken, the colours fit, and the game is played out.
+    Start(false);
+    ctl.Com.Gmp.SendNewGame();
+    PeerStarts("black", exeDir + "crossed.sgf");
+    PlayOut();
+    ASSERT_GE(ctl.Com.Memo1.size(), 3u);
+    EXPECT_EQ(ctl.Com.Memo1[1], "01 a1 a0 80  <--- Read Data");
+    EXPECT_EQ(ctl.Com.Memo1[2], "01 a1 a0 80  ---> ReSend Data");
+    SameGame(exeDir + "crossed.sgf");
 }
 
 } // namespace

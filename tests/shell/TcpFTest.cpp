@@ -136,7 +136,7 @@ TEST_F(TcpFTest, ABrokenPeerMoveStopsTheGameWithAMessage)
         const char* named;
     };
     OpenLink();
-    for (const Case& c : {Case{"MV0303", "<3,3>"}, {"MV1005", "<10,5>"}, {"MV0a03", "0a03"}}) {
+    for (const Case& c : {Case{"MV0303", "<3,3>"}, {"MV1005", "<10,5>"}}) {
         ConfirmTcp(true);
         Feed("OKRDCOWHSZ9HA0KM6.5KFNOOKST");
         ClickPoint(3, 3);
@@ -149,6 +149,18 @@ TEST_F(TcpFTest, ABrokenPeerMoveStopsTheGameWithAMessage)
         EXPECT_TRUE(dlg.Visible);
         EXPECT_EQ(GobanLv[0]->Tejun.Last(), 1);
     }
+    // A letter where a digit goes: that is no move, only a move's head cut
+    // short; dropped, it leaves the game running.
+    ConfirmTcp(true);
+    Feed("OKRDCOWHSZ9HA0KM6.5KFNOOKST");
+    ClickPoint(3, 3);
+    Sent();
+    prompt.messages.clear();
+    Feed("MV0a03");
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_EQ(ctl.GameRunning, 1);
+    EXPECT_EQ(ctl.Tcp.Memo1.back(), "The opponent's message stopped short and was dropped: \"MV0\"");
+    ctl.GameStop();
     // A socket error stops a game against the peer, but no other game.
     dlg.chkComm.Checked = false;
     NewHumanGame(ctl);
