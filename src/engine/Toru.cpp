@@ -1109,9 +1109,9 @@ Point SharedDamePt(Point p)
     if (r == nullptr)
         return Point();
     const TGoban& b = CurGoban();
-    TRen* two[8];
+    TRen* two[kMaxMren]; // room for every neighbour
     int n = 0;
-    for (int i = 1; i <= r->MrenCount() && n < 8; ++i) {
+    for (int i = 1; i <= r->MrenCount(); ++i) {
         TRen* m = b.RenList.Items(r->Mren(i));
         if (m != nullptr && m->Kuu() == 2)
             two[n++] = m;
@@ -1189,9 +1189,9 @@ void RenAtariTori(Point p, Point& out)
         return;
     const int o = Aite(r->GetIro());
     const TGoban& b = CurGoban();
-    Point firsts[8];
+    Point firsts[kMaxMren]; // room for every neighbour
     int n = 0;
-    for (int i = 1; i <= r->MrenCount() && n < 8; ++i) {
+    for (int i = 1; i <= r->MrenCount(); ++i) {
         const TRen* m = b.RenList.Items(r->Mren(i));
         if (m != nullptr && m->Kuu() == 1 && m->IsiCount() >= 1)
             firsts[n++] = m->GetIsi(1);

@@ -640,9 +640,9 @@ bool RyoAtariPt(TRen* ren, Point& s, Point& u, Point& v)
         return false;
     const TGoban& b = CurGoban();
     const int c = ren->GetIro();
-    TRen* two[16];
+    TRen* two[kMaxMren]; // room for every neighbour
     int n = 0;
-    for (int i = 1; i <= ren->MrenCount() && n < 16; ++i) {
+    for (int i = 1; i <= ren->MrenCount(); ++i) {
         TRen* m = b.RenList.Items(ren->Mren(i));
         if (m != nullptr && m->Kuu() == 2)
             two[n++] = m;
@@ -695,9 +695,9 @@ Point NigeToruPt(Point s, Point l1, Point m)
     const int c = ren->GetIro();
     Point y;
     // The points first: the reading below plays on other levels only.
-    Point plays[16];
+    Point plays[kMaxMren]; // room for every neighbour
     int pn = 0;
-    for (int i = 1; i <= ren->MrenCount() && pn < 16; ++i) {
+    for (int i = 1; i <= ren->MrenCount(); ++i) {
         TRen* nr = b.RenList.Items(ren->Mren(i));
         Point n1, n2;
         if (nr == nullptr || nr == skip || !TwoLibs(nr, n1, n2))

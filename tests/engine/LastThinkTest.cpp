@@ -293,16 +293,17 @@ TEST_F(LastThinkTest, HaneOnTheSecondLineStartsALadderOnEveryEdge)
 
 // White's knight's move D4-F5 with Black's weak three stones A5-C5 pressed
 // against it from the side of D4: C5 is the point beyond D5 (on F5's line
-// beside D4) coming from E5.
+// beside D4) coming from E5.  White's C8 leaves the push worth little to
+// Black, and nothing of White's stands where D4 would run along row 4.
 const char* const kKeimaPush = R"(
     . . . . . . . . .
     . . . . . . . . .
     . . . . . . . . .
-    O O . O . . . . .
+    . . . O . . . . .
     X X X . . O . . .
     O O O . . . . . .
     . . . . . . . . .
-    . . . . . . . . .
+    . . O . . . . . .
     . . . . . . . . .)";
 
 TEST_F(LastThinkTest, PushThroughTheKnightsMoveFromTheWeakGroupsSide)
@@ -313,29 +314,32 @@ TEST_F(LastThinkTest, PushThroughTheKnightsMoveFromTheWeakGroupsSide)
     ASSERT_NE(pusher, nullptr);
     ASSERT_LT(pusher->GetMe(), 3);
     ASSERT_GE(pusher->GetIsiSu(), 3);
-    // Black pushes at D5 and E4, White answers at E5; when that is worth
-    // less than 4 to Black and the watched stone (the end stone the pair is
-    // read from: D4, or F5 read from the other end, where the black stone
-    // is found beyond D5 coming from E5) is then caught by a ladder, Black's
-    // first ladder move is read too. The candidate is D5 with a third.
-    const auto value = [](Point watch) {
-        int v = 0;
+    // Black pushes at D5 and E4, White answers at E5.  That is worth less
+    // than 4 to Black, and White's D4, left with C4 and D3, is then caught
+    // by the ladder from D3 (C4, C3, B4, B3, A4, and A3 takes four stones),
+    // while F5, joined to E5, has four liberties.  So Black's D3 is read
+    // too.  The stone watched is D4 from either end: read from F5, the black
+    // stone is found beyond D5 coming from E5, and the end beside D5 is D4.
+    // The candidate is D5 with a third of the value after D3.
+    int v = 0, pushed = 0;
+    {
         TYomiTrial t;
-        EXPECT_TRUE(t.Play(kKuro, Pt(4, 5)));
-        EXPECT_TRUE(t.Play(kKuro, Pt(5, 4)));
-        EXPECT_TRUE(t.Play(kSiro, Pt(5, 5)));
-        v = Hyoka(kKuro);
+        ASSERT_TRUE(t.Play(kKuro, Pt(4, 5)));
+        ASSERT_TRUE(t.Play(kKuro, Pt(5, 4)));
+        ASSERT_TRUE(t.Play(kSiro, Pt(5, 5)));
+        pushed = Hyoka(kKuro);
+        ASSERT_LT(pushed, 4);
+        EXPECT_FALSE(ToruSicho(b));
         Point first;
-        if (v < 4 && ToruSicho(watch, &first)) {
-            TYomiTrial ladder;
-            EXPECT_TRUE(ladder.Play(kKuro, first));
-            v = Hyoka(kKuro);
-        }
-        return v;
-    };
+        ASSERT_TRUE(ToruSicho(a, &first));
+        ASSERT_EQ(first, Pt(4, 3));
+        TYomiTrial ladder;
+        ASSERT_TRUE(ladder.Play(kKuro, first));
+        v = Hyoka(kKuro);
+    }
+    ASSERT_NE(v / 3, pushed / 3) << "the ladder decides the value";
     for (const bool fromA : {true, false}) {
         SCOPED_TRACE(fromA);
-        const int v = value(fromA ? a : b);
         KohoCount = 0;
         if (fromA)
             LastKeimaPush(a, b);

@@ -225,6 +225,108 @@ TEST_F(ToruTest, CaptureThatFreesTheChainsInAtariRoundAStone)
     EXPECT_EQ(Level, 0);
 }
 
+TEST_F(ToruTest, SharedLibertiesAreFoundPastTheSixteenthTwoLibertyChain)
+{
+    // Black's comb of rows 4 and 10 touches 24 white stones and pairs, each
+    // with two liberties.  The last of them met, the pair at R11-R12, shares
+    // both its liberties with the pair at P11-P12 before it, and no other two
+    // share one.  Q11 is open to Black; Q12 has two empty neighbours.
+    Decide(R"(
+        . . . . . . . . . . . . . . . . . . .
+        X X X X X X X X X X X X X X X X X X X
+        . . O . . O . . O . . O . . O . . O .
+        X X X X X X X X X X X X X X X X X X X
+        X . O . . O . . O . . O . . O . . O .
+        X . X X X X X X X X X X X X X X X X X
+        X . . . . . . . . . . . . . . . . . .
+        X . X X X X X X X X X X X X X X X X X
+        X . O . . O . . O . . O . . O . . O .
+        X X X X X X X X X X X X X X X X X X X
+        . . O . . O . . O . . O . . X O . O X
+        X X X X X X X X X X X X X . X O . O X
+        . . . . . . . . . . . . . . X X . X X
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .)",
+           'X');
+    TRen* comb = ChainAt(Point(1, 10));
+    ASSERT_NE(comb, nullptr);
+    ASSERT_EQ(comb->MrenCount(), 24);
+    ASSERT_EQ(comb->Mren(24), ChainAt(Point(18, 11))->GetNo());
+    EXPECT_EQ(SharedDamePt(Point(1, 10)), Point(17, 12));
+    Point s, u, v;
+    EXPECT_TRUE(RyoAtariPt(comb, s, u, v));
+    EXPECT_EQ(s, Point(17, 11));
+    EXPECT_EQ(u, Point(17, 12));
+    EXPECT_EQ(v, Point(17, 12));
+    EXPECT_EQ(Level, 0);
+}
+
+TEST_F(ToruTest, EveryChainInAtariRoundAChainIsRead)
+{
+    // Black's row 10 touches 15 white chains in atari.  Only the last one
+    // met, Q11-R11, stands next to a black stone in atari (Q12): White takes
+    // it at R12, and no white chain round S10 is then left in atari.
+    Decide(R"(
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        X O X O X O X O X O X O X O X . . . .
+        X X X X X X X X X X X X X X X X X X X
+        X O X O X O X O X O X O X O X X O O X
+        . . . . . . . . . . . . . . . O X . .
+        . . . . . . . . . . . . . . . O O . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .)",
+           'X');
+    TRen* row = ChainAt(Point(19, 10));
+    ASSERT_NE(row, nullptr);
+    ASSERT_EQ(row->MrenCount(), 16);
+    Point p;
+    RenAtariTori(Point(19, 10), p);
+    EXPECT_EQ(p, Point(18, 12));
+    EXPECT_EQ(Level, 0);
+
+    // Black's row 10 touches 18 white stones with two liberties, each beside
+    // a black stone in atari.  Black's extension beside each holds; the last
+    // one read (the stone at B9 passed over) is the one beside R11: S11.
+    Decide(R"(
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        O . O . O . O . O . O . O . O . O . O
+        O X O X O X O X O X O X O X O X O X O
+        . O . O . O . O . O . O . O . O . O .
+        X X X X X X X X X X X X X X X X X X X
+        . O . O . O . O . O . O . O . O . O .
+        O X O X O X O X O X O X O X O X O X O
+        O . O . O . O . O . O . O . O . O . O
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .
+        . . . . . . . . . . . . . . . . . . .)",
+           'X');
+    EXPECT_EQ(NigeToruPt(Point(1, 10), Point(), Point(2, 9)), Point(19, 11));
+    EXPECT_EQ(Level, 0);
+}
+
 TEST_F(ToruTest, ALadderedChainRunsByTakingTheStoneInAtariBesideIt)
 {
     // Black's H9 has two liberties, G9 and H8, and the ladder from G9
