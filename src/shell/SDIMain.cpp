@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
+#include <QWindow>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -87,6 +88,22 @@ bool IsTyping(QObject* watched, const QKeyEvent& k)
     return false;
 }
 
+// The object a key event will reach.  A key from the keyboard is delivered
+// to its top-level window first, which hands it on to a widget grabbing the
+// keyboard, else to an open popup's focus widget, else to its own focus
+// widget; a key sent to a widget reaches that widget.
+QObject* KeyReceiver(QObject* watched)
+{
+    const auto* window = qobject_cast<QWindow*>(watched);
+    if (window == nullptr)
+        return watched;
+    if (QWidget* grabber = QWidget::keyboardGrabber())
+        return grabber;
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup->focusWidget() != nullptr ? popup->focusWidget() : popup;
+    return window->focusObject();
+}
+
 // Swallows the user's input of every window of the program that acts on the
 // game or the windows while it is installed on the application: buttons,
 // wheel, touch, menu commands and their shortcut keys, and keys that go to
@@ -98,7 +115,7 @@ protected:
     {
         switch (e->type()) {
         case QEvent::KeyPress:
-        case QEvent::KeyRelease: return !IsTyping(watched, *static_cast<QKeyEvent*>(e));
+        case QEvent::KeyRelease: return !IsTyping(KeyReceiver(watched), *static_cast<QKeyEvent*>(e));
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:

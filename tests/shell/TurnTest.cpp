@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QShortcutEvent>
 #include <QStatusBar>
+#include <QTest>
+#include <QWindow>
 
 #include <filesystem>
 
@@ -225,18 +227,24 @@ TEST_F(EngineWindowTest, ClicksAndKeysMadeWhileTheEngineThinksAreDropped)
 }
 
 // Typed into the comment window while the engine thinks, key by key, with
-// the take-back key in the middle.
-QWidget* InputMemo = nullptr;
+// the take-back key in the middle.  The keys come as the keyboard sends
+// them: to the top-level window, which hands them on to its focus widget.
+// They are waiting when the engine's think ends, and are handed out with
+// the rest of what waited.
+QWindow* InputMemoWindow = nullptr;
 
 void TypeWhileTheEngineThinks(Point& out)
 {
-    for (const QChar ch : QStringLiteral("Ko here")) {
-        const int key = ch.toUpper().unicode();
-        QCoreApplication::postEvent(InputMemo, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(ch)));
-        QCoreApplication::postEvent(InputMemo, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch)));
-        if (ch == QLatin1Char(' '))
-            PostTakeBack();
-    }
+    QMetaObject::invokeMethod(
+        qApp,
+        [] {
+            for (const char ch : std::string("Ko "))
+                QTest::keyClick(InputMemoWindow, ch);
+            QTest::keyClick(InputWindow->windowHandle(), Qt::Key_M, Qt::ControlModifier);
+            for (const char ch : std::string("here"))
+                QTest::keyClick(InputMemoWindow, ch);
+        },
+        Qt::QueuedConnection);
     ScriptedThink(out);
 }
 
@@ -247,17 +255,18 @@ TEST_F(EngineWindowTest, TextTypedIntoTheCommentWindowWhileTheEngineThinksStays)
     Ctl().Turn.Think = TypeWhileTheEngineThinks;
     Ctl().Turn.Clock = &clock;
     InputWindow = form.get();
-    InputTakeBackItem = form->Action("mnuUndo");
-    InputMemo = form->CommentForm()->Memo();
     Ctl().Click("mnuNew");
     static_cast<QComboBox*>(Dlg("cmbWhitePlayer"))->setEditText("VORN");
     static_cast<QComboBox*>(Dlg("cmbBlackPlayer"))->setEditText("Man");
     static_cast<QPushButton*>(Dlg("btnOK"))->click();
     ASSERT_EQ(Ctl().GameRunning, 1);
+    form->CommentForm()->Memo()->setFocus();
+    InputMemoWindow = form->CommentForm()->windowHandle();
+    ASSERT_NE(InputMemoWindow, nullptr);
 
     // The user types while White thinks about its answer to 3-3: the text is
-    // in the comment window once the answer stands; the take-back key typed
-    // with it has done nothing.
+    // in the comment window once the answer stands, as the comment of that
+    // answer; the take-back key typed with it has done nothing.
     EngineScript = {{7, 7}};
     Click(3, 3);
     QApplication::processEvents();
@@ -266,6 +275,17 @@ TEST_F(EngineWindowTest, TextTypedIntoTheCommentWindowWhileTheEngineThinksStays)
     EXPECT_EQ(b.GetIro(7, 7), kSiro);
     EXPECT_EQ(form->CommentForm()->Memo()->toPlainText(), QStringLiteral("Ko here"));
     EXPECT_TRUE(prompt.messages.empty());
+
+    // The record that is saved holds it.
+    const std::string path = exeDir + "typed.sgf";
+    prompt.files.push_back(path);
+    Ctl().Click("mnuSaveAs");
+    EXPECT_EQ(b.Tejun.GetComment(2), "Ko here");
+    EXPECT_FALSE(b.Tejun.HasComment(1));
+    const std::string sgf = ReadText(path);
+    const std::size_t reply = sgf.find(";W[gg]");
+    ASSERT_NE(reply, std::string::npos) << sgf;
+    EXPECT_NE(sgf.find("C[Ko here]", reply), std::string::npos) << sgf;
 }
 
 // --- The engine's turn, headless ----------------------------------------------------
