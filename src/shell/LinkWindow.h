@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMetaObject>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -86,14 +87,17 @@ protected:
             hide();
     }
 
-    // The memo follows the logic's lines, as plain text.
+    // The memo follows the logic's lines, as plain text, and shows the last
+    // of them whenever they change.
     void MemoSync()
     {
         const std::vector<std::string>& lines = model_.Memo1;
+        bool changed = false;
         // Old lines dropped from the model: shown anew.
         if (lines.size() < memoShown_) {
             Memo1->clear();
             memoShown_ = 0;
+            changed = true;
         }
         // The last line shown may have grown (a prompt still open).
         if (memoShown_ > 0 && lines[memoShown_ - 1] != memoLast_) {
@@ -101,10 +105,20 @@ protected:
             c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
             c.insertText(QString::fromStdString(lines[memoShown_ - 1]));
             memoLast_ = lines[memoShown_ - 1];
+            changed = true;
         }
         for (; memoShown_ < lines.size(); ++memoShown_) {
             Memo1->appendPlainText(QString::fromStdString(lines[memoShown_]));
             memoLast_ = lines[memoShown_];
+            changed = true;
+        }
+        // The memo's own scrolling follows only while its last line is in
+        // sight, which a line that wraps ends for good; and a memo filled
+        // while hidden shows its cursor when shown, so the cursor goes to
+        // the end too.
+        if (changed) {
+            Memo1->moveCursor(QTextCursor::End);
+            Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
         }
     }
 

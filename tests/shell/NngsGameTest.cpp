@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <memory>
@@ -157,6 +158,24 @@ TEST_F(NngsGameTest, TheEngineAsBlackPlaysA9x9GameToTheCount)
     EXPECT_EQ(server.received.back(), "done");
     EXPECT_EQ(server.record.back(), kPass);
     EXPECT_NE(Ctl().GameInfo.edtResult.Text, "");
+}
+
+TEST_F(NngsGameTest, TheMemoFollowsTheServersLinesWhenALineWraps)
+{
+    Open(9);
+    Window().show();
+    QApplication::processEvents();
+    // The prompt, answered by a line wider than the memo, then more lines:
+    // the last line stays in sight.
+    TNngsForm& f = Ctl().Nngs;
+    f.MemoTail("#> ");
+    f.MemoLine("21 {Game 4: bob vs alice : " + std::string(200, 'x') + "}");
+    for (int i = 0; i < 20; ++i)
+        f.MemoLine("27  bob [ 3k*] idle " + std::to_string(i));
+    QApplication::processEvents();
+    const QScrollBar* bar = Window().Memo()->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 TEST_F(NngsGameTest, OnA13x13BoardTheServersPassEndsTheGameAndTheEngineSaysDone)
