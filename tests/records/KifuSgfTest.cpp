@@ -263,6 +263,13 @@ TEST_F(KifuSgfTest, HandicapStonesGivenAsBlacksFirstMoves)
     EXPECT_NE(shell.messages.back().find("(move 7 at <1,2> is a suicide, which this program does not play)"),
               std::string::npos)
         << shell.messages.back();
+    // White's suicide at move 4 leaves nothing; Black fills that point at
+    // move 5, so Black's move 7 there is played on Black's own stone.
+    shell.messages.clear();
+    EXPECT_FALSE(LoadText("(;GM[1]FF[4]SZ[9]RU[NZ];B[ab];W[ee];B[ba];W[aa];B[aa];W[gg];B[aa])"));
+    ASSERT_FALSE(shell.messages.empty());
+    EXPECT_NE(shell.messages.back().find("(move 7 is played on a stone at <1,1>)"), std::string::npos)
+        << shell.messages.back();
 }
 
 TEST_F(KifuSgfTest, AHandicapOfOneIsWrittenBack)
