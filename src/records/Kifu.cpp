@@ -333,6 +333,9 @@ void KifuApply(const TKifuRecord& record)
         case TKifuEvent::evSetup:
             Shell().HaitiIsi(e.colour, e.x, e.y);
             break;
+        case TKifuEvent::evFileTeai:
+            t.SetFileTeai(e.x);
+            break;
         case TKifuEvent::evCommentOf:
             if (e.x >= 0 && e.x <= t.Last())
                 t.SetComment(e.x, e.text);
@@ -351,7 +354,7 @@ void KifuApply(const TKifuRecord& record)
     }
 
     if (KifuKomi.empty())
-        KifuKomi = Handicap == 0 ? "6.5" : "0";
+        KifuKomi = KifuHandicap() == 0 ? "6.5" : "0";
 
     std::string report = record.note;
     auto line = [&report](const std::string& text) {
@@ -374,6 +377,12 @@ void KifuApply(const TKifuRecord& record)
                  "手数が上限（600手）を超えたため、そこで読み込みを止めました。"));
     if (!report.empty())
         Shell().ShowMessage(report);
+}
+
+int KifuHandicap()
+{
+    const int named = GobanLv[0]->Tejun.FileTeai();
+    return named != 0 ? named : Handicap;
 }
 
 bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why)
