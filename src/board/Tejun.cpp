@@ -75,6 +75,7 @@ void TTejun::Clear()
     CurrentNo = 0;
     LastNo = 0;
     FirstIro = 0;
+    FileTeaiSu = 0;
     HaitiList.clear();
     ToruX.clear();
     ToruY.clear();

@@ -60,12 +60,18 @@ public:
     const std::vector<TMark>& GetMarks(int n) const { return Marks[n]; }
     // The setup stones in the order they were placed.
     const std::vector<THaiti>& GetHaiti() const { return HaitiList; }
+    // The handicap a record read from a file names for stones that the board
+    // did not place itself (set up freely, or given as Black's first moves);
+    // 0 when the game's handicap is the board's own.
+    int FileTeai() const { return FileTeaiSu; }
 
     // Changes.
-    // Empties the record; the first colour goes back to the handicap's.
+    // Empties the record; the first colour goes back to the handicap's, and
+    // no handicap of a file is left.
     void Clear();
     // The colour of move 1 of this record (kKuro or kSiro; 0: by handicap).
     void SetFirstColor(int c) { FirstIro = static_cast<std::uint8_t>(c == kKuro || c == kSiro ? c : 0); }
+    void SetFileTeai(int n) { FileTeaiSu = n; }
     // Appends a move after the last one (a pass is (0, 0)); answers the new
     // number of moves, or -1 when the record is full.
     int Add(int x, int y);
@@ -84,6 +90,7 @@ private:
     int CurrentNo = 0;
     int LastNo = 0;
     std::uint8_t FirstIro = 0;
+    int FileTeaiSu = 0;
     Arr<int, 1, kMaxTe> TeX{};
     Arr<int, 1, kMaxTe> TeY{};
     // Captured stones of every move, kept move after move in one buffer:

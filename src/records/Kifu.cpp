@@ -333,6 +333,9 @@ void KifuApply(const TKifuRecord& record)
         case TKifuEvent::evSetup:
             Shell().HaitiIsi(e.colour, e.x, e.y);
             break;
+        case TKifuEvent::evFileTeai:
+            t.SetFileTeai(e.x);
+            break;
         case TKifuEvent::evCommentOf:
             if (e.x >= 0 && e.x <= t.Last())
                 t.SetComment(e.x, e.text);
@@ -351,7 +354,7 @@ void KifuApply(const TKifuRecord& record)
     }
 
     if (KifuKomi.empty())
-        KifuKomi = Handicap == 0 ? "6.5" : "0";
+        KifuKomi = KifuHandicap() == 0 ? "6.5" : "0";
 
     std::string report = record.note;
     auto line = [&report](const std::string& text) {
@@ -376,6 +379,12 @@ void KifuApply(const TKifuRecord& record)
         Shell().ShowMessage(report);
 }
 
+int KifuHandicap()
+{
+    const int named = GobanLv[0]->Tejun.FileTeai();
+    return named != 0 ? named : Handicap;
+}
+
 bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why)
 {
     // The board follows the globals of the size and handicap: they are the
@@ -393,13 +402,19 @@ bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why)
     b.NewGame();
     TTejun& t = b.Tejun;
     // A suicide the board does not play leaves stones that the file's rules
-    // took off: a later move there fails because of the suicide.
+    // took off: a later move there fails because of the suicide, as long as
+    // the stone there is still one the suicide left.
     struct TSuicide {
         int move;
         Point at;
         std::vector<Point> stones;
     };
     std::vector<TSuicide> suicides;
+    // A stone put on a point takes that point out of every suicide's stones.
+    auto newStone = [&suicides](int x, int y) {
+        for (TSuicide& s : suicides)
+            s.stones.erase(std::remove(s.stones.begin(), s.stones.end(), Point(x, y)), s.stones.end());
+    };
     // Moves and passes as the file numbers them (passes put in before a
     // move of the wrong colour are not counted).
     int fileMove = 0;
@@ -414,6 +429,7 @@ bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why)
             break;
         case TKifuEvent::evSetup:
             b.SetIro(e.x, e.y, e.colour);
+            newStone(e.x, e.y);
             break;
         case TKifuEvent::evPass:
             ++fileMove;
@@ -448,7 +464,10 @@ bool KifuNoMoveOnAStone(const TKifuRecord& record, std::string& why)
             }
             const int colour = t.NextColor();
             // A ko is skipped as the replay skips it.
-            if (b.Utu(e.x, e.y) == kUtuSuicide) {
+            const int code = b.Utu(e.x, e.y);
+            if (code == kUtuOk)
+                newStone(e.x, e.y);
+            if (code == kUtuSuicide) {
                 TSuicide s{fileMove, Point(e.x, e.y), {Point(e.x, e.y)}};
                 for (int d = 0; d < 4; ++d) {
                     const int nx = e.x + Dir4X.v[d], ny = e.y + Dir4Y.v[d];

@@ -27,6 +27,8 @@ struct TKifuEvent {
         evPlayedComment, // text = the comment of the move just played (dropped
                          // when the board refused that move)
         evPlayedMark,    // text = label at (x, y) on the move just played (likewise)
+        evFileTeai,      // x = the handicap the file names for stones that the
+                         // board does not place (comes after the reset)
     };
     EKind kind = evMove;
     int colour = 0;
@@ -100,6 +102,9 @@ bool KifuLoadWith(TKifuParser parse, const std::string& fileName, bool boardOnly
 void KifuApply(const TKifuRecord& record);
 // The header half of a load: board size and handicap, board 0 reset.
 void KifuApplyBoard(const TKifuRecord& record);
+// The handicap of the game on board 0 as a record names it: the one its file
+// named for stones the board did not place, else the board's own.
+int KifuHandicap();
 // Replays the record's moves on a board of its own (board 0 and the game
 // are not touched) as KifuApply would; false, with the reason, when a move
 // lands on a stone: the move as the file numbers it, or the suicide before it

@@ -69,6 +69,9 @@ void RecWrite(const std::string& bytes, bool append)
                         + " (" + error + ")");
 }
 
+// True for a byte that can follow a Shift-JIS lead byte.
+bool SjisSecondByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+
 // The next token of KifuLine, its characters stepped through as the
 // character set splits them, with that set's full-width blank.
 std::string NextToken(TByteKind kind, const std::string& wideBlank)
@@ -87,8 +90,13 @@ std::string NextToken(TByteKind kind, const std::string& wideBlank)
             i += blank ? 1 : wideBlank.size();
             continue;
         }
-        const std::size_t len = std::min<std::size_t>(
+        std::size_t len = std::min<std::size_t>(
             static_cast<std::size_t>(CharsetCharLen(kind, static_cast<unsigned char>(KifuLine[i]))), n - i);
+        // A Shift-JIS lead byte takes the next byte only when that byte can
+        // be a second byte: a stray lead byte (a damaged file, or text in
+        // another code) leaves the blank behind it to end the token.
+        if (len == 2 && kind == TByteKind::ShiftJis && !SjisSecondByte(static_cast<unsigned char>(KifuLine[i + 1])))
+            len = 1;
         token.append(KifuLine, i, len);
         i += len;
     }

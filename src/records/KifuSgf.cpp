@@ -244,9 +244,12 @@ bool KifuParseSgf(const std::string& fileBytes, TKifuRecord& record, std::string
 
     // Handicap stones: other programs list them in the root's AB.  Those on
     // the standard points are placed by the board itself; stones placed
-    // freely elsewhere are taken as setup stones of an even game, so that
-    // the position stays exact (White's first move then follows a pass).
+    // freely elsewhere are taken as setup stones on a board without stones
+    // of its own, so that the position stays exact (White's first move then
+    // follows a pass).  Such a game keeps the file's handicap for its komi
+    // and its save.
     std::set<std::pair<int, int>> absorbed;
+    const int named = handicap;
     if (handicap >= 2) {
         std::set<std::pair<int, int>> rootBlack;
         if (const TSgfProp* ab = root.Find("AB"))
@@ -272,6 +275,8 @@ bool KifuParseSgf(const std::string& fileBytes, TKifuRecord& record, std::string
         }
     }
     record.Add(TKifuEvent::evReset, size, handicap);
+    if (handicap != named)
+        record.Add(TKifuEvent::evFileTeai, named);
 
     const THeaderProp headerProps[] = {
         {"GN", &KifuGameName},    {"DT", &KifuDate},        {"PC", &KifuPlace},     {"PB", &KifuBlackPlayer},
@@ -349,6 +354,33 @@ std::string SetupNode(const Grid<int, 1, 19>& node)
     return out;
 }
 
+// The handicap the file names: the board's own, or the one a loaded file
+// named for stones that the board did not place, while the record still
+// holds them so that a reader takes them back the same way: at least that
+// many black stones set up before the first move, or, with none set up,
+// Black's first moves (White passing between them or not).
+int HandicapWritten(const Grid<unsigned char, 1, 19>& root)
+{
+    const TTejun& t = GobanLv[0]->Tejun;
+    const int named = KifuHandicap();
+    if (named == Handicap)
+        return Handicap;
+    int setUp = 0;
+    for (int y = 1; y <= BoardSize; ++y)
+        for (int x = 1; x <= BoardSize; ++x)
+            setUp += root[x][y] == kKuro ? 1 : 0;
+    if (setUp > 0)
+        return setUp >= named ? named : Handicap;
+    int stones = 0;
+    for (int m = 1; m <= t.Last() && stones < named; ++m) {
+        const bool black = t.TeColor(m) == kKuro, pass = t.GetTe(m).x == 0;
+        if (black == pass) // a black pass or a white stone
+            return Handicap;
+        stones += black ? 1 : 0;
+    }
+    return stones == named ? named : Handicap;
+}
+
 } // namespace
 
 std::string KifuSgfText()
@@ -381,8 +413,8 @@ std::string KifuSgfText()
     // HA is the game's own handicap: black setup stones, however many and
     // wherever they stand, are a position set up and never count as one.
     // A handicap of 1 (Black first, no stones) is written as well.
-    if (Handicap >= 1)
-        out += "HA[" + std::to_string(Handicap) + "]" + eol;
+    if (const int ha = HandicapWritten(root); ha >= 1)
+        out += "HA[" + std::to_string(ha) + "]" + eol;
     const std::pair<const char*, const std::string*> fields[] = {
         {"GN", &h.GameName},  {"DT", &h.Date},     {"PC", &h.Place},    {"PB", &h.BlackPlayer},
         {"PW", &h.WhitePlayer}, {"BR", &h.BlackKyu}, {"WR", &h.WhiteKyu}, {"KM", &h.Komi},

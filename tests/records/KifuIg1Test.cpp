@@ -148,6 +148,18 @@ TEST_F(KifuIg1Test, WordsInJapaneseAmongTheMovesCarryNothing)
     EXPECT_TRUE(shell.messages.empty());
 }
 
+TEST_F(KifuIg1Test, AStrayLeadByteLeavesTheBlankAndTheNextMove)
+{
+    // 黒 in UTF-8 (its last byte reads as a Shift-JIS lead byte), then one
+    // damaged byte: each is a word that carries nothing, and the blank after
+    // it still separates, so C03 is played and the colours stay in turn.
+    ASSERT_TRUE(LoadText(Ig1("E05 \xE9\xBB\x92 C03 G07 -\r\n", "INT 19 0")));
+    EXPECT_EQ(MoveList(), "B(5,5) W(3,3) B(7,7) ");
+    ASSERT_TRUE(LoadText(Ig1("E05 \x88 C03 G07 -\r\n", "INT 19 0")));
+    EXPECT_EQ(MoveList(), "B(5,5) W(3,3) B(7,7) ");
+    EXPECT_TRUE(shell.messages.empty());
+}
+
 TEST_F(KifuIg1Test, HeaderCharactersOutsideShiftJisAreCountedBeforeTheSave)
 {
     Language = lgEnglish;

@@ -263,6 +263,13 @@ TEST_F(KifuSgfTest, HandicapStonesGivenAsBlacksFirstMoves)
     EXPECT_NE(shell.messages.back().find("(move 7 at <1,2> is a suicide, which this program does not play)"),
               std::string::npos)
         << shell.messages.back();
+    // White's suicide at move 4 leaves nothing; Black fills that point at
+    // move 5, so Black's move 7 there is played on Black's own stone.
+    shell.messages.clear();
+    EXPECT_FALSE(LoadText("(;GM[1]FF[4]SZ[9]RU[NZ];B[ab];W[ee];B[ba];W[aa];B[aa];W[gg];B[aa])"));
+    ASSERT_FALSE(shell.messages.empty());
+    EXPECT_NE(shell.messages.back().find("(move 7 is played on a stone at <1,1>)"), std::string::npos)
+        << shell.messages.back();
 }
 
 TEST_F(KifuSgfTest, AHandicapOfOneIsWrittenBack)
@@ -276,6 +283,44 @@ TEST_F(KifuSgfTest, AHandicapOfOneIsWrittenBack)
     ASSERT_TRUE(Load("one.sgf"));
     EXPECT_EQ(Handicap, 1);
     EXPECT_EQ(GameSnapshot(), position);
+}
+
+TEST_F(KifuSgfTest, AHandicapOffTheBoardsOwnStonesKeepsItsKomiAndItsHA)
+{
+    // The stones as Black's first moves, and as setup stones off the
+    // standard points: the board places none of its own, but the game is
+    // still one of two handicap stones, without komi, and says so when saved.
+    for (const char* sgf : {"(;GM[1]FF[4]SZ[19]HA[2];B[pd];B[dp];W[qq];B[cc])",
+                            "(;GM[1]FF[4]SZ[19]HA[2]AB[cc][gg];W[qq])"}) {
+        SCOPED_TRACE(sgf);
+        ASSERT_TRUE(LoadText(sgf));
+        EXPECT_EQ(KifuKomi, "0");
+        const std::string position = GameSnapshot();
+        const std::string text = KifuSgfText();
+        EXPECT_NE(text.find("HA[2]\r\n"), std::string::npos) << text;
+        ASSERT_TRUE(KifuSave(Path("ha.sgf")));
+        ASSERT_TRUE(Load("ha.sgf"));
+        EXPECT_EQ(GameSnapshot(), position);
+        EXPECT_EQ(KifuSgfText(), text);
+        EXPECT_TRUE(shell.messages.empty());
+    }
+    EXPECT_EQ(MoveList(), "B(pass) W(17,17) ");
+    EXPECT_EQ(GobanLv[0]->GetIro(3, 3), kKuro);
+    EXPECT_EQ(GobanLv[0]->GetIro(7, 7), kKuro);
+    EXPECT_EQ(GobanLv[0]->GetIro(16, 4), kAki);
+
+    // White answers the first stone at once where the file passed: the
+    // stones are no longer Black's first moves, and a save that named the
+    // handicap would be read back with the board's stones under them.
+    ASSERT_TRUE(LoadText("(;GM[1]FF[4]SZ[19]HA[2];B[pd];B[dp];W[qq];B[cc])"));
+    EXPECT_EQ(MoveList(), "B(16,4) W(pass) B(4,16) W(17,17) B(3,3) ");
+    for (int i = 0; i < 4; ++i)
+        GobanLv[0]->Matta();
+    Play({{4, 16}});
+    ASSERT_TRUE(KifuSave(Path("ha.sgf")));
+    ASSERT_TRUE(Load("ha.sgf"));
+    EXPECT_EQ(MoveList(), "B(16,4) W(4,16) ");
+    EXPECT_TRUE(shell.messages.empty());
 }
 
 // UTF-8 text as UTF-16, big- or little-endian, with or without its mark.
@@ -601,9 +646,9 @@ TEST_F(KifuSgfTest, HandicapIsWrittenWithItsCount)
     } cases[] = {
         {"(;SZ[9];B[cc])", nullptr},
         {"(;SZ[19]HA[4];W[cc])", "HA[4]"},
-        // Placed freely: read as an even game with three setup stones, which
-        // is how it is written back.
-        {"(;SZ[19]HA[3]AB[cc][qq][jj];W[dd])", nullptr},
+        // Placed freely: read with three setup stones on a board without
+        // stones of its own, and written back so, with the file's handicap.
+        {"(;SZ[19]HA[3]AB[cc][qq][jj];W[dd])", "HA[3]"},
         {"(;SZ[19]AB[cc][qq];B[dd])", nullptr},          // a position set up, Black to play
         {"(;SZ[19]AB[cc][qq]AW[jj];B[tt];W[dd])", nullptr},
     };

@@ -87,7 +87,7 @@ std::string GameSnapshot()
 {
     std::ostringstream s;
     const TTejun& t = GobanLv[0]->Tejun;
-    s << "size " << BoardSize << " handicap " << Handicap << " current " << t.Current() << " last " << t.Last() << "\n";
+    s << "size " << BoardSize << " handicap " << Handicap << " file's " << t.FileTeai() << " current " << t.Current() << " last " << t.Last() << "\n";
     s << BoardDiagram(*GobanLv[0]) << MoveList() << "\n";
     for (int n = 0; n <= t.Last(); ++n) {
         if (t.HasComment(n))

@@ -48,8 +48,9 @@ private:
     std::string dir_;
 };
 
-// Everything a load may change: size, handicap, stones, the record with its
-// comments and marks, setup stones and the game strings.
+// Everything a load may change: size, handicap (the board's and the file's),
+// stones, the record with its comments and marks, setup stones and the game
+// strings.
 std::string GameSnapshot();
 // The moves of board 0's record as "B(4,4) W(pass) ...".
 std::string MoveList();
