@@ -189,6 +189,16 @@ TTcpFrame TcpFrame(const std::string& b, bool boundary)
         if (2 + fits < have) {
             f.kind = TTcpFrame::Broken;
             f.length = 2 + fits;
+            // A byte that fitted may begin the next message instead ("??"
+            // then "CMhi", "??" then "NGRD"): the head ends before it.
+            if (!CommandAt(b, f.length)) {
+                for (std::size_t i = 2; i < 2 + fits; ++i) {
+                    if (CommandAt(b, i)) {
+                        f.length = i;
+                        break;
+                    }
+                }
+            }
             return f;
         }
         return b.size() >= n ? whole(n) : partial();
@@ -221,8 +231,11 @@ TTcpFrame TcpFrame(const std::string& b, bool boundary)
         return fixed(4, ArgFits(b, 2, kTcpOkArgs));
     if (cmd == "NG")
         return fixed(4, ArgFits(b, 2, kTcpNgArgs));
-    if (cmd == "CO")
-        return fixed(4, 2);  // any answer but "BL" is not Black
+    if (cmd == "CO") {
+        // Any two letters answer (all but "BL" are not Black), unless they
+        // begin another message: then the "CO" was cut short.
+        return fixed(4, b.size() >= 4 && CommandAt(b, 2) ? 0 : 2);
+    }
     if (cmd == "MV")
         return fixed(6, countRun(IsDigit));
     if (cmd == "SZ" || cmd == "HA")
@@ -408,6 +421,10 @@ void TTcpProtocol::Process(bool flush)
                 DoCommand(message);
                 continue;
             }
+            // The line is quiet: what arrives next begins where a message
+            // can, also after bytes skipped as no command.
+            if (buffer_.empty())
+                boundary_ = true;
         }
         break;
     }

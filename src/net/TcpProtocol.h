@@ -18,14 +18,17 @@
 // "SZ" and "HA", of number characters after "KM", of letters after "KF".  A
 // message of a fixed length waits for all its bytes however they are split
 // over reads as long as each byte that arrives can continue it (a move's
-// digits, the letters of a query we know); the first byte that cannot ends
-// the head, which is dropped with a line in the memo, and begins the next
-// message.  A head that stays cut short is dropped after kTcpStallMs of
-// silence (Expire).  A message whose end the format leaves
+// digits, the letters of a query we know, a colour answer's two letters that
+// begin no other message); the first byte that cannot ends the head, which
+// is dropped with a line in the memo, and begins the next message (or an
+// earlier byte of the head does, when a message begins there).  A head that
+// stays cut short is dropped after kTcpStallMs of silence (Expire).  A
+// message whose end the format leaves
 // open (the free texts "NM" and "CM", a number or letter run at the end of
 // what has arrived) is held until the line has been quiet for kTcpQuietMs
 // (Flush).  Bytes that begin no known command are skipped up to the next
-// known one, so garbage glued to a message does not swallow it.
+// known one, so garbage glued to a message does not swallow it; after a
+// quiet line the next bytes begin afresh.
 #pragma once
 
 #include <cstddef>
@@ -85,8 +88,9 @@ struct TTcpFrame {
     TKind kind = Empty;
     std::size_t length = 0;
 };
-// At a boundary the bytes follow a message (or begin the connection); a
-// free text ("NM", "CM") starts only there, never inside skipped bytes.
+// At a boundary the bytes follow a message or a quiet line (or begin the
+// connection); a free text ("NM", "CM") starts only there, never inside
+// skipped bytes.
 TTcpFrame TcpFrame(const std::string& bytes, bool boundary = true);
 // The length of the message at the head of the bytes when the format fixes
 // where it ends and all of it is there; 0 otherwise.
@@ -192,10 +196,12 @@ public:
     void Refused(const std::string& peer);
     // Bytes arrived.
     void Receive(const std::string& bytes);
-    // Bytes wait in the buffer: the socket layer calls Flush once the line
-    // has been quiet for kTcpQuietMs (a message with an open end is taken),
-    // and Expire after kTcpStallMs (a message cut short is dropped).
-    bool Pending() const { return !buffer_.empty(); }
+    // Bytes wait in the buffer, or bytes were skipped since the last
+    // message: the socket layer calls Flush once the line has been quiet for
+    // kTcpQuietMs (a message with an open end is taken; what comes after
+    // skipped bytes begins afresh), and Expire after kTcpStallMs (a message
+    // cut short is dropped).
+    bool Pending() const { return !buffer_.empty() || !boundary_; }
     void Flush();
     void Expire();
 

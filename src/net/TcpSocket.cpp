@@ -133,12 +133,13 @@ bool TTcpSocket::ClientActive() const { return peer_ != nullptr && !peerAccepted
 
 void TTcpSocket::Accept()
 {
-    while (QTcpSocket* s = server_.nextPendingConnection()) {
+    // Connections that arrive before a close is reported wait for it.
+    while (QTcpSocket* s = goneUnreported_ ? nullptr : server_.nextPendingConnection()) {
         const std::string address = AddressText(s->peerAddress());
         // A connection that has closed frees its place at once.
         if (peer_ != nullptr && peerAccepted_ && peer_->state() != QAbstractSocket::ConnectedState)
             PeerGone();
-        if (peer_ == nullptr) {
+        if (peer_ == nullptr && held_ == nullptr && !goneUnreported_) {
             Attach(s, true);
             s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
             protocol_.Connected(address, true);
@@ -165,6 +166,9 @@ void TTcpSocket::Refuse(QTcpSocket* s, const std::string& address)
 
 void TTcpSocket::HeldDecide()
 {
+    // Not before the close of the last connection is reported: that decides.
+    if (goneUnreported_)
+        return;
     QTcpSocket* s = std::exchange(held_, nullptr);
     grace_.stop();
     if (s == nullptr)
@@ -189,10 +193,22 @@ void TTcpSocket::HeldDecide()
 void TTcpSocket::PeerGone()
 {
     Drop();
+    // Reported once the handler at hand has returned: the report may show a
+    // message box, whose event loop, run inside this handler, would let a
+    // later connection take the place before the one that came first.
+    goneUnreported_ = true;
+    QMetaObject::invokeMethod(this, [this] { ReportGone(); }, Qt::QueuedConnection);
+}
+
+void TTcpSocket::ReportGone()
+{
     protocol_.Disconnected();
-    // The place is free: a connection held back takes it.
+    goneUnreported_ = false;
+    // The place is free: a connection held back takes it, then those that
+    // arrived meanwhile come in their order.
     if (held_ != nullptr)
         HeldDecide();
+    Accept();
 }
 
 void TTcpSocket::Attach(QTcpSocket* s, bool accepted)

@@ -10,8 +10,11 @@
 //
 // A connection that arrives while one is open waits kTcpQuietMs before it
 // is refused: the open one may have closed without its end being seen yet,
-// and its close frees the place at once.  A socket is never deleted while a
-// handler of its signals runs (TSocketKeeper).
+// and its close frees the place at once.  The close is reported to the
+// protocol from the event loop, after the socket's handler (the report may
+// show a message box); connections that arrive until then wait, and the
+// place goes to them in the order they came.  A socket is never deleted
+// while a handler of its signals runs (TSocketKeeper).
 #pragma once
 
 #include <QObject>
@@ -55,8 +58,10 @@ private:
     // when that one has gone, or is refused.
     void HeldDecide();
     void Refuse(QTcpSocket* s, const std::string& address);
-    // The peer connection closed: its place is free.
+    // The peer connection closed: its place is free; the close is reported
+    // after the handler at hand (ReportGone).
     void PeerGone();
+    void ReportGone();
     // The socket becomes the peer connection.
     void Attach(QTcpSocket* s, bool accepted);
     // Forgets the peer connection: closed at once, no events any more.
@@ -75,6 +80,7 @@ private:
     QTimer stall_;
     QTimer gap_;
     QTcpSocket* held_ = nullptr;
+    bool goneUnreported_ = false;  // a close waits to be reported
     std::string heldAddress_;
     QTimer grace_;
     TSocketKeeper keeper_;

@@ -168,8 +168,9 @@ void TTcpForm::mnuListenClick()
     } else {
         if (t != nullptr && t->Listening())
             t->StopListening();
-        ClosedByMenu(wasOpen);
+        // A connection closed with the listening socket leaves "Disconnected".
         StatusText.clear();
+        ClosedByMenu(wasOpen);
     }
     Changed();
 }

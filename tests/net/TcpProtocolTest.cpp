@@ -481,6 +481,60 @@ TEST_F(TcpProtocolTest, AHeadCutShortGivesWayToTheNextMessage)
     EXPECT_EQ(host.stops, 0);
 }
 
+TEST_F(TcpProtocolTest, AColourAnswerCutShortGivesWayToTheMoveAfterIt)
+{
+    // A colour answer split over two reads is one answer.
+    StartDriving();
+    Feed("OKRD");
+    EXPECT_EQ(wire.Take(), std::vector<std::string>{"??CO"});
+    Feed("CO");
+    Feed("BL");
+    EXPECT_EQ(wire.Take(), std::vector<std::string>{"??SZ"});
+    // In a game, a stray "CO" and, after a pause, the peer's move: "MV"
+    // answers no colour, so the "CO" is dropped with a line and the move is
+    // played.
+    host.running = true;
+    Feed("CO");
+    Feed("MV0505");
+    EXPECT_EQ(host.moves, std::vector<Point>{Point(5, 5)});
+    EXPECT_EQ(host.memo, std::vector<std::string>{"The opponent's message stopped short and was dropped: \"CO\""});
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(TcpProtocolTest, ADroppedHeadKeepsTheFirstByteOfTheNextMessage)
+{
+    Feed("NMBob");
+    // "??" cut short, then a chat after a pause: the chat is shown whole.
+    Feed("??");
+    Feed("CMhello");
+    // "??" cut short, then the peer's refusal: it still ends the wait.
+    StartDriving();
+    Feed("??");
+    Feed("NGRD");
+    EXPECT_EQ(link.Awaited(), "");
+    EXPECT_TRUE(wire.Take().empty());
+    EXPECT_EQ(host.memo, (std::vector<std::string>{"The opponent's message stopped short and was dropped: \"??\"",
+                                                   "(Bob)hello",
+                                                   "The opponent's message stopped short and was dropped: \"??\""}));
+}
+
+TEST_F(TcpProtocolTest, AfterAStrayByteAndAPauseAChatBeginsAfresh)
+{
+    Feed("NMBob");
+    // A chat glued to garbage in one read is no chat.
+    Feed("\x01"
+         "CMhi");
+    EXPECT_TRUE(host.memo.empty());
+    // A stray byte alone: the socket layer waits for the quiet line, after
+    // which the next message begins afresh.
+    link.Receive("\x01");
+    EXPECT_TRUE(link.Pending());
+    link.Flush();
+    EXPECT_FALSE(link.Pending());
+    Feed("CMhello");
+    EXPECT_EQ(host.memo, std::vector<std::string>{"(Bob)hello"});
+}
+
 TEST_F(TcpProtocolTest, DataWithoutABoundaryClosesTheConnection)
 {
     for (const std::string head : {"CM", "xx", "SZ1", "KFab"}) {

@@ -322,6 +322,36 @@ TEST_F(TcpSocketTest, TheServerClosingWhileARefusalIsShownLeavesNoSocketBehind)
     EXPECT_TRUE(WaitFor([&] { return link.isNull(); }));
 }
 
+TEST_F(TcpSocketTest, ConnectionsArrivingWhileTheGamesEndIsShownAreTakenInOrder)
+{
+    // Alice plays over raw; a first newcomer arrives while that connection is
+    // open and is held back.  Raw leaves: the game stops with a message box,
+    // and while it is up a second newcomer arrives.  The first takes the
+    // place, the second is refused.
+    auto raw = RawPeer();
+    alice.host.running = true;
+    alice.host.black = true;
+    alice.host.moves = {{3, 3}};
+    QTcpSocket first, second;
+    first.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+    ASSERT_TRUE(WaitFor([&] { return first.state() == QAbstractSocket::ConnectedState; }));
+    WaitFor([] { return false; }, kTcpQuietMs / 5);  // seen and held, well within the wait
+    alice.host.onMessage = [&] {
+        second.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+        QElapsedTimer up;
+        up.start();
+        MessageBoxUntil([&] { return up.elapsed() > 3 * kTcpQuietMs; });
+    };
+    raw->disconnectFromHost();
+    ASSERT_TRUE(WaitFor([&] { return alice.host.stops == 1; }));
+    ASSERT_EQ(alice.host.messages.size(), 1u);
+    EXPECT_EQ(Read(first, 4), "??NM") << "the first newcomer has the place";
+    ASSERT_TRUE(WaitFor([&] { return second.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(second.bytesAvailable(), 0);
+    EXPECT_NE(alice.host.memo.back().find("second connection"), std::string::npos);
+    alice.host.onMessage = nullptr;
+}
+
 TEST_F(TcpSocketTest, RapidConnectAndCloseCyclesAreNeverRefused)
 {
     for (int i = 0; i < 200; ++i) {

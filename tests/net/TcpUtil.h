@@ -68,7 +68,8 @@ public:
     int setupFailures = 0, stops = 0;
 };
 
-// Records every write; the connection is open until closed.
+// Records every write; the connection is open until closed, an accepted
+// one (accepted) also until listening stops.
 class TRecordingTransport : public TTcpTransport {
 public:
     bool Write(const std::string& bytes, bool) override
@@ -91,7 +92,12 @@ public:
             error = "The address is already in use";
         return listening = !portTaken;
     }
-    void StopListening() override { listening = false; }
+    void StopListening() override
+    {
+        listening = false;
+        if (accepted)
+            open = false;
+    }
     bool Listening() const override { return listening; }
     void Connect(const std::string& host, int port) override { connectedTo = host + ":" + std::to_string(port); }
     void CloseClient() override {}
@@ -99,7 +105,7 @@ public:
     // Everything sent since the last call, then forgotten.
     std::vector<std::string> Take() { return std::exchange(sent, {}); }
 
-    bool open = true, listening = false, portTaken = false;
+    bool open = true, listening = false, portTaken = false, accepted = false;
     int closes = 0, listenPort = -1;
     std::string connectedTo;
     std::vector<std::string> sent;

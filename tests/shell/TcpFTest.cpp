@@ -207,6 +207,20 @@ TEST_F(TcpFTest, TheAnsweringSideSendsTheGameItWillPlay)
     EXPECT_EQ(GobanLv[0]->Tejun.Current(), 3);
 }
 
+TEST_F(TcpFTest, WaitTurnedOffEndsTheGamesConnectionAndSaysSo)
+{
+    OpenLink(lgJapanese);
+    wire.accepted = true;  // the peer connected to the listening socket
+    ConfirmTcp(true);
+    Feed("OKRDCOWHSZ9HA0KM6.5KFNOOKST");
+    ASSERT_EQ(ctl.GameRunning, 1);
+    ctl.Tcp.mnuListenClick();
+    EXPECT_FALSE(ctl.Tcp.mnuListen.Checked);
+    EXPECT_FALSE(wire.open);
+    EXPECT_EQ(ctl.GameRunning, 0);
+    EXPECT_EQ(ctl.Tcp.StatusText, "切断しました。");
+}
+
 TEST_F(TcpFTest, TheWindowsMenuCaptionsAndSettings)
 {
     OpenLink(lgJapanese, "Left=12\nTop=34\nHeight=300\nFontSize=11\nFontName=IPAGothic\n");
