@@ -223,6 +223,9 @@ void TGoComm::Dispatch()
     // back if it falls silent on our colour.
     peerGaveWay_ = takesOurs && GmpPeerSeq != crossedSeq_;
     crossed_ = false;
+    // A new packet goes on past our colour answer: a hang-up from here on
+    // is not about the colours.
+    colourTold_ = 0;
     switch (command) {
     case GmpCmdNewGame: SendColorQuery(); break;
     case GmpCmdQuery: AnswerQuery(value); break;

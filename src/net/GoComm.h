@@ -107,7 +107,8 @@ public:
     void timSaisouTimer();
 
     // The colour we told the peer in the set-up our NEWGAME began (1 white,
-    // 2 black), until the peer's OK closes it; 0 when none was told.
+    // 2 black), while our answer is the last word: the peer's next packet
+    // (another query, its closing OK) clears it; 0 when none is pending.
     int ColourTold() const { return colourTold_; }
 
     // --- Protocol state ---------------------------------------------------------

@@ -395,5 +395,42 @@ TEST_F(ComFormTest, TheLineHangingUpStopsTheGameWithAMessage)
     EXPECT_EQ(ctl.Com.Memo1.back(), text);
 }
 
+TEST_F(ComFormTest, ALineClosedInTheSetUpIsAColourConflictOnlyRightAfterOurColourAnswer)
+{
+    Open(pty.name);
+    // The engine plays Black and starts the set-up; the peer asks its
+    // queries, each answered, and then closes the line.
+    auto closedAfter = [&](const std::vector<int>& queries) {
+        NewPeer();
+        prompt.messages.clear();
+        Start(false);
+        EXPECT_EQ(Receive(1), (TPackets{{GmpCmdNewGame, 0}}));
+        for (int q : queries) {
+            Send(GmpCmdQuery, q);
+            EXPECT_EQ(Receive(1).size(), 1u) << q;
+        }
+        close(pty.master);
+        pty.master = -1;
+        PumpUntil([&] { return !prompt.messages.empty(); }, 3000);
+        EXPECT_EQ(ctl.GameRunning, 0);
+        return prompt.messages;
+    };
+    // Told that we play Black, the peer hangs up: it does not take that.
+    EXPECT_EQ(closedAfter({GmpQueryColor}),
+              std::vector<std::string>{"The colours do not agree: told that we play Black, the other side closed the "
+                                       "serial line (COM1). The game was stopped."});
+
+    // On a fresh line the peer goes on to the handicap after our colour, and
+    // then hangs up: whatever it did not take, it was not the colours.
+    PtyPair next;
+    ASSERT_GE(next.master, 0);
+    std::swap(pty.master, next.master);
+    std::swap(pty.slave, next.slave);
+    std::swap(pty.name, next.name);
+    ctl.Com.CommX1.SetDeviceName(1, pty.name);
+    EXPECT_EQ(closedAfter({GmpQueryColor, GmpQueryHandicap}),
+              std::vector<std::string>{"The other side closed the serial line (COM1). The game was stopped."});
+}
+
 } // namespace
 } // namespace vorn::test
