@@ -135,6 +135,22 @@ TEST_F(ComFormTest, APortThatCannotBeOpenedStartsNoGame)
     EXPECT_EQ(ctl.GameRunning, 0);
     EXPECT_TRUE(ctl.GameInfo.Visible);
     EXPECT_FALSE(ctl.Com.CommX1.Opened());
+    // The dialog is back as it was set up: the choices can be changed and
+    // the game started again, or the dialog cancelled.
+    const TGameInfo& d = ctl.GameInfo;
+    EXPECT_TRUE(d.btnOK.Visible);
+    EXPECT_TRUE(d.btnCancel.Visible);
+    EXPECT_TRUE(d.cmbBlackPlayer.Visible && d.cmbWhitePlayer.Visible && d.cmbTeai.Visible && d.cmbBan.Visible);
+    EXPECT_FALSE(d.edtBlackPlayer.Visible || d.edtWhitePlayer.Visible || d.edtTeai.Visible || d.edtBan.Visible);
+    EXPECT_FALSE(d.edtResult.Visible);
+    EXPECT_EQ(d.cmbBlackPlayer.Text, "Peer");
+    EXPECT_EQ(GameInfoLock, 1) << "the board waits for the dialog, as before Start";
+    // With a port that opens, Start starts the game.
+    ctl.Com.CommX1.SetDeviceName(1, pty.name);
+    ctl.GameInfo.btnOKClick();
+    EXPECT_EQ(ctl.GameRunning, 1);
+    EXPECT_TRUE(ctl.Com.CommX1.Opened());
+    EXPECT_FALSE(d.btnOK.Visible || d.btnCancel.Visible);
 }
 
 TEST_F(ComFormTest, PeerMovesAndPassesGoThroughTheGameFlow)
