@@ -89,7 +89,7 @@ void TGoComm::Reset()
 {
     GmpReset();
     GmpPendingQuery = 0;
-    gaveWay_ = crossed_ = false;
+    gaveWay_ = crossed_ = peerGaveWay_ = false;
     colourTold_ = 0;
     GmpSendPacket = GmpResendPacket = GmpRecvPacket = TGmpPacket{};
     GmpPeerX = GmpPeerY = 0;
@@ -182,8 +182,14 @@ void TGoComm::Dispatch()
     GmpPeerSeqPrev = GmpPeerSeq;
     GmpPeerSeq = static_cast<std::uint8_t>(r[0] & 1);
     host_.GmpResendTimer(false);
+    const int value = (r[2] & 7) * 128 + (r[3] & 0x7F);
+    const int command = (r[2] & 0x7F) >> 4;
 
-    if (GmpPeerSeq == GmpPeerSeqPrev) {
+    // After crossed NEWGAMEs a query that carries our bit answers our
+    // NEWGAME, and it is new whatever its own bit: GNU Go uses again the bit
+    // of the NEWGAME it withdrew, a peer that gave way has moved past it.
+    const bool takesOurs = crossed_ && command == GmpCmdQuery && ((r[0] >> 1) & 1) == GmpOwnSeq;
+    if (GmpPeerSeq == GmpPeerSeqPrev && !takesOurs) {
         // An acknowledgement, or a packet sent again.
         if (r[2] == kOkCmd && r[3] == kOkValue && GmpNewGamePending == 1) {
             GmpNewGamePending = 0;
@@ -193,8 +199,6 @@ void TGoComm::Dispatch()
         }
         return;
     }
-    const int value = (r[2] & 7) * 128 + (r[3] & 0x7F);
-    const int command = (r[2] & 0x7F) >> 4;
     // The peer's NEWGAME crossed ours when it does not carry our bit: it
     // was sent before ours arrived.
     const bool crossing = ((r[0] >> 1) & 1) != GmpOwnSeq;
@@ -215,7 +219,13 @@ void TGoComm::Dispatch()
         GiveWay();
         return;
     }
+    // A peer that gave way asks the set-up questions now; the timer asks
+    // back if it falls silent on our colour.
+    peerGaveWay_ = takesOurs && GmpPeerSeq != crossedSeq_;
     crossed_ = false;
+    // A new packet goes on past our colour answer: a hang-up from here on
+    // is not about the colours.
+    colourTold_ = 0;
     switch (command) {
     case GmpCmdNewGame: SendColorQuery(); break;
     case GmpCmdQuery: AnswerQuery(value); break;
@@ -296,6 +306,14 @@ void TGoComm::timSaisouTimer()
         // Our NEWGAME went again, and the peer neither took it nor sent its
         // own again: it waits for an answer to its own.
         GmpPeerSeq = crossedSeq_;
+        GiveWay();
+        return;
+    }
+    if (peerGaveWay_ && colourTold_ != 0) {
+        // The peer gave way to our NEWGAME, asked our colour and has said
+        // nothing since: it does not accept it.  Ours gives way in turn and
+        // asks the peer's colour, so that the conflict shows here as well.
+        peerGaveWay_ = false;
         GiveWay();
         return;
     }

@@ -102,11 +102,13 @@ public:
     void DoMove(int value);
 
     // The resend timer's tick: the last packet once more (after crossed
-    // NEWGAMEs that the peer left unanswered, ours gives way instead).
+    // NEWGAMEs that the peer left unanswered, or when the peer gave way,
+    // asked our colour and fell silent on it, ours gives way instead).
     void timSaisouTimer();
 
     // The colour we told the peer in the set-up our NEWGAME began (1 white,
-    // 2 black), until the peer's OK closes it; 0 when none was told.
+    // 2 black), while our answer is the last word: the peer's next packet
+    // (another query, its closing OK) clears it; 0 when none is pending.
     int ColourTold() const { return colourTold_; }
 
     // --- Protocol state ---------------------------------------------------------
@@ -133,6 +135,7 @@ private:
     bool gaveWay_ = false;  // our NEWGAME gave way to the peer's sent at the same time
     bool crossed_ = false;  // the peer's NEWGAME crossed ours, which went again
     std::uint8_t crossedSeq_ = 0;  // the peer's sequence bit on its crossed NEWGAME
+    bool peerGaveWay_ = false;     // after the crossing the peer gave way to our NEWGAME and asks
     int colourTold_ = 0;
     unsigned resets_ = 0;  // counts Reset calls, so a reset inside a handler ends Receive
 };

@@ -604,8 +604,10 @@ void TGameInfo::StartGame()
         // The clock starts with the first move of the exchange.  A port that
         // cannot be opened has been reported, and the game does not start.
         Changed();
-        if (!main_.Com.GameStart(SerialPort, PlayerKind[kSiro] == pkSerial))
+        if (!main_.Com.GameStart(SerialPort, PlayerKind[kSiro] == pkSerial)) {
             main_.GameStop();
+            SetUpAgain();
+        }
         return;
     }
     DesignWidth = 330;
@@ -615,6 +617,25 @@ void TGameInfo::StartGame()
     case pkHuman: main_.Turn.TimerSet(main_.Turn.timThink, true); break;
     default: break;  // the link drives the first move
     }
+}
+
+void TGameInfo::SetUpAgain()
+{
+    // What Start changed of the dialog, undone in the layout of its mode:
+    // the players chosen from the lists in modes 0 and 1, handicap and size
+    // too in mode 0.  The board waits for the dialog again.
+    GameInfoLock = 1;
+    btnOK.Visible = btnCancel.Visible = true;
+    lblResult.Visible = edtResult.Visible = false;
+    if (GameInfoMode != 2) {
+        cmbWhitePlayer.Visible = cmbBlackPlayer.Visible = true;
+        edtWhitePlayer.Visible = edtBlackPlayer.Visible = false;
+    }
+    if (GameInfoMode == 0) {
+        cmbTeai.Visible = cmbBan.Visible = true;
+        edtTeai.Visible = edtBan.Visible = false;
+    }
+    Changed();
 }
 
 TKifuHeader TGameInfo::Fields() const

@@ -132,6 +132,9 @@ public:
     void Changed();
 
 private:
+    // A game that could not start: the dialog back in its set-up layout,
+    // the choices kept, Start and Cancel offered again.
+    void SetUpAgain();
     void CaptionsSet(bool japanese);
     void TeaiListFill(int size);
     int PlayerKindOf(const TDlgControl& player, bool remoteSide) const;

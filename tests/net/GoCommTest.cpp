@@ -497,3 +497,129 @@ TEST_F(GoCommTest, BothNewGamesAtOnceStillStartTheGame)
 
 } // namespace
 } // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+// Two of our programs on the two ends of one line, on a clock of their own:
+// a packet takes 5 ms, a port opened later has lost what came before, and
+// each side's resend timer ticks every 20 s while it is on.
+class TLineEnd : public TGmpHost {
+public:
+    TLineEnd(int black, int white) : black_(black), white_(white) {}
+
+    // This program's players, for the protocol's answers.
+    void Players() const
+    {
+        PlayerKind[kKuro] = black_;
+        PlayerKind[kSiro] = white_;
+    }
+    void GmpWrite(const TGmpPacket& p) override { out.push_back(p); }
+    void GmpTrace(const std::string& line) override { trace.push_back(line); }
+    void GmpResendTimer(bool on) override
+    {
+        if (on && tick < 0)
+            tick = now + 20000;
+        else if (!on)
+            tick = -1;
+    }
+    void GmpSetupDone() override { ++setupDone; }
+    void GmpSetupError(const std::string& text) override { errors.push_back(text); }
+    void GmpPeerMove(int x, int y) override { moves.push_back(Point(x, y)); }
+    void GmpPeerResigned() override {}
+
+    TGoComm gmp{*this};
+    std::vector<TGmpPacket> out;  // written, not yet on the line
+    std::vector<std::string> trace, errors;
+    std::vector<Point> moves;
+    int setupDone = 0;
+    long now = 0, tick = -1;  // the clock, and the resend timer's next tick (-1 off)
+    long opened = -1;         // when the port was opened (-1 not yet)
+
+private:
+    int black_, white_;
+};
+
+TEST_F(GoCommTest, TwoOfOurProgramsEndTheSetUpWhicheverStartsFirst)
+{
+    const struct {
+        const char* name;
+        int bBlack, bWhite;  // B's players; A's engine always plays Black
+        long bOpens;         // ms after A sent its NEWGAME
+    } setups[] = {
+        {"both Black, both at once", pkComputer, pkSerial, 0},
+        {"both Black, A's NEWGAME lost", pkComputer, pkSerial, 700},
+        {"colours apart, A's NEWGAME lost", pkSerial, pkComputer, 700},
+    };
+    for (const auto& s : setups) {
+        TLineEnd a(pkComputer, pkSerial), b(s.bBlack, s.bWhite);
+        struct TFlight {
+            long at;
+            TLineEnd* to;
+            TGmpPacket packet;
+        };
+        std::vector<TFlight> line;
+        long now = 0;
+        // What a side wrote goes on the line.
+        auto after = [&](TLineEnd& from, TLineEnd& to) {
+            for (const TGmpPacket& p : from.out)
+                line.push_back({now + 5, &to, p});
+            from.out.clear();
+        };
+        auto start = [&](TLineEnd& side, TLineEnd& other) {
+            side.now = now;
+            side.opened = now;
+            side.Players();
+            if (PlayerKind[kSiro] == pkSerial)
+                side.gmp.SendNewGame();
+            after(side, other);
+        };
+        // A side's handler on the clock; when it closed the set-up, Black's
+        // engine plays its first move at once.
+        int moved = 0;
+        auto run = [&](TLineEnd& side, TLineEnd& other, auto&& what) {
+            side.now = now;
+            side.Players();
+            const int done = side.setupDone;
+            what();
+            if (side.setupDone > done && PlayerKind[kKuro] == pkComputer && moved++ == 0)
+                side.gmp.SendMove(3, 3, kKuro);
+            after(side, other);
+        };
+        start(a, b);
+        for (now = 0; now <= 120000; ++now) {
+            if (now == s.bOpens)
+                start(b, a);
+            for (std::size_t i = 0; i < line.size(); ++i) {
+                if (line[i].at != now)
+                    continue;
+                TLineEnd& to = *line[i].to;
+                TLineEnd& from = &to == &a ? b : a;
+                const TGmpPacket p = line[i].packet;
+                if (to.opened >= 0)
+                    run(to, from, [&] { to.gmp.Receive(p.data(), 4); });
+            }
+            for (TLineEnd* side : {&a, &b}) {
+                TLineEnd& other = side == &a ? b : a;
+                if (side->tick == now && side->opened >= 0) {
+                    side->tick += 20000;
+                    run(*side, other, [&] { side->gmp.timSaisouTimer(); });
+                }
+            }
+        }
+        if (s.bBlack == pkComputer) {
+            // Both play Black: each side is told so and says so.
+            EXPECT_EQ(a.errors, std::vector<std::string>{"Color Error"}) << s.name;
+            EXPECT_EQ(b.errors, std::vector<std::string>{"Color Error"}) << s.name;
+            EXPECT_EQ(a.setupDone + b.setupDone, 0) << s.name;
+        } else {
+            // The game starts: A's Black moves, and B plays that move.
+            EXPECT_TRUE(a.errors.empty() && b.errors.empty()) << s.name;
+            EXPECT_EQ(a.setupDone, 1) << s.name;
+            EXPECT_EQ(b.moves, std::vector<Point>{Point(3, 3)}) << s.name;
+        }
+    }
+}
+
+} // namespace
+} // namespace vorn::test

@@ -135,6 +135,22 @@ TEST_F(ComFormTest, APortThatCannotBeOpenedStartsNoGame)
     EXPECT_EQ(ctl.GameRunning, 0);
     EXPECT_TRUE(ctl.GameInfo.Visible);
     EXPECT_FALSE(ctl.Com.CommX1.Opened());
+    // The dialog is back as it was set up: the choices can be changed and
+    // the game started again, or the dialog cancelled.
+    const TGameInfo& d = ctl.GameInfo;
+    EXPECT_TRUE(d.btnOK.Visible);
+    EXPECT_TRUE(d.btnCancel.Visible);
+    EXPECT_TRUE(d.cmbBlackPlayer.Visible && d.cmbWhitePlayer.Visible && d.cmbTeai.Visible && d.cmbBan.Visible);
+    EXPECT_FALSE(d.edtBlackPlayer.Visible || d.edtWhitePlayer.Visible || d.edtTeai.Visible || d.edtBan.Visible);
+    EXPECT_FALSE(d.edtResult.Visible);
+    EXPECT_EQ(d.cmbBlackPlayer.Text, "Peer");
+    EXPECT_EQ(GameInfoLock, 1) << "the board waits for the dialog, as before Start";
+    // With a port that opens, Start starts the game.
+    ctl.Com.CommX1.SetDeviceName(1, pty.name);
+    ctl.GameInfo.btnOKClick();
+    EXPECT_EQ(ctl.GameRunning, 1);
+    EXPECT_TRUE(ctl.Com.CommX1.Opened());
+    EXPECT_FALSE(d.btnOK.Visible || d.btnCancel.Visible);
 }
 
 TEST_F(ComFormTest, PeerMovesAndPassesGoThroughTheGameFlow)
@@ -393,6 +409,43 @@ TEST_F(ComFormTest, TheLineHangingUpStopsTheGameWithAMessage)
     EXPECT_FALSE(ctl.Com.CommX1.Opened());
     EXPECT_FALSE(ctl.Com.timSaisou.Enabled) << "nothing is sent again";
     EXPECT_EQ(ctl.Com.Memo1.back(), text);
+}
+
+TEST_F(ComFormTest, ALineClosedInTheSetUpIsAColourConflictOnlyRightAfterOurColourAnswer)
+{
+    Open(pty.name);
+    // The engine plays Black and starts the set-up; the peer asks its
+    // queries, each answered, and then closes the line.
+    auto closedAfter = [&](const std::vector<int>& queries) {
+        NewPeer();
+        prompt.messages.clear();
+        Start(false);
+        EXPECT_EQ(Receive(1), (TPackets{{GmpCmdNewGame, 0}}));
+        for (int q : queries) {
+            Send(GmpCmdQuery, q);
+            EXPECT_EQ(Receive(1).size(), 1u) << q;
+        }
+        close(pty.master);
+        pty.master = -1;
+        PumpUntil([&] { return !prompt.messages.empty(); }, 3000);
+        EXPECT_EQ(ctl.GameRunning, 0);
+        return prompt.messages;
+    };
+    // Told that we play Black, the peer hangs up: it does not take that.
+    EXPECT_EQ(closedAfter({GmpQueryColor}),
+              std::vector<std::string>{"The colours do not agree: told that we play Black, the other side closed the "
+                                       "serial line (COM1). The game was stopped."});
+
+    // On a fresh line the peer goes on to the handicap after our colour, and
+    // then hangs up: whatever it did not take, it was not the colours.
+    PtyPair next;
+    ASSERT_GE(next.master, 0);
+    std::swap(pty.master, next.master);
+    std::swap(pty.slave, next.slave);
+    std::swap(pty.name, next.name);
+    ctl.Com.CommX1.SetDeviceName(1, pty.name);
+    EXPECT_EQ(closedAfter({GmpQueryColor, GmpQueryHandicap}),
+              std::vector<std::string>{"The other side closed the serial line (COM1). The game was stopped."});
 }
 
 } // namespace
