@@ -310,26 +310,27 @@ void TTejunNav::mnuUndoClick()
 
     // Against the engine its answer goes too: the human is to move again.
     const int n = s - 1;
-    if (n > 0 && PlayerKind[t.NextColor()] == pkComputer) {
-        BackDraw();
-        t.Truncate(n);
-        ctl_.TjnInfoShow();
-        RunningRecordTakeBack(1);
-    }
+    if (n > 0 && PlayerKind[t.NextColor()] == pkComputer)
+        BackOne(n);
     TakenBack();
 }
 
 void TTejunNav::TakeBackLast()
 {
-    TTejun& t = Record();
+    const TTejun& t = Record();
     const int s = t.Current();
     if (s != t.Last() || s == 0)
         return;
+    BackOne(s);
+    TakenBack();
+}
+
+void TTejunNav::BackOne(int s)
+{
     BackDraw();
-    t.Truncate(s);
+    Record().Truncate(s);
     ctl_.TjnInfoShow();
     RunningRecordTakeBack(1);
-    TakenBack();
 }
 
 void TTejunNav::TakenBack()

@@ -66,6 +66,9 @@ private:
     // What follows every navigation command: the comment window, analysis,
     // overlays, the move label and the controls.
     void StepDone();
+    // Move s, the last and shown, leaves the board, the record and the
+    // running record.
+    void BackOne(int s);
     // What follows a take-back: pass count, dictionaries, controls, analysis.
     void TakenBack();
     // The running record loses its last n moves.
